@@ -1,0 +1,39 @@
+# Shared set-up of scripts/run and scripts/test: installs what is missing from
+# Debian, then configures and builds. Sourced, not run.
+set -euo pipefail
+
+QUORVEL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+QUORVEL_BUILD="${QUORVEL_BUILD:-$QUORVEL_ROOT/build}"
+
+quorvel_packages=(
+    build-essential cmake ninja-build ccache pkg-config
+    qt6-base-dev libgl-dev
+    libsdl2-mixer-dev timgm6mb-soundfont
+    fonts-liberation2
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb
+)
+
+quorvel_install() {
+    local missing=()
+    for p in "${quorvel_packages[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$p")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+quorvel_build() {
+    local generator=()
+    command -v ninja >/dev/null && generator=(-G Ninja)
+    if [ ! -f "$QUORVEL_BUILD/CMakeCache.txt" ]; then
+        cmake -S "$QUORVEL_ROOT" -B "$QUORVEL_BUILD" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    fi
+    cmake --build "$QUORVEL_BUILD" --parallel "$(nproc)" "$@"
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The one shared random stream of the game. The generator, the message catalogue
+// and the step-sound picker all draw from the same object, in the order the rules
+// make their draws, so a seed fixes a whole game.
+
+#include <cstdint>
+
+namespace quorvel {
+
+class Random {
+public:
+    explicit Random(std::uint32_t seed = 0) : m_seed(seed) {}
+
+    /// One draw, 0 <= x < n. rand(0) is 0 and still advances the stream.
+    std::uint32_t rand(std::uint32_t n) {
+        m_seed = m_seed * 0x08088405u + 1u;
+        return static_cast<std::uint32_t>((std::uint64_t{m_seed} * n) >> 32);
+    }
+    /// Seeds the stream from the high-resolution clock.
+    void seedrand();
+
+    std::uint32_t seed() const { return m_seed; }
+    void setseed(std::uint32_t seed) { m_seed = seed; }
+
+private:
+    std::uint32_t m_seed;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,14 @@
+#pragma once
+// Small text helpers of the rules, ASCII only as the game's words are compared.
+
+#include <string>
+#include <string_view>
+
+namespace quorvel {
+
+std::string asciilower(std::string_view s);
+std::string asciiupper(std::string_view s);
+/// Equal without regard to ASCII case.
+bool sametext(std::string_view a, std::string_view b);
+
+}  // namespace quorvel
