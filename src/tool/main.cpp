@@ -1,2 +1,70 @@
-#include <cstdio>
-int main() { std::puts("quorvel3d-tool 1.35"); }
+// quorvel3d-tool: the command-line companion of Quorvel 3-D, over the same core as
+// the game, for players, theme authors and tests.
+
+#include <iostream>
+#include <string_view>
+
+#include "command.h"
+
+namespace {
+
+using namespace quorvel::tool;
+
+struct Command {
+    std::string_view name;
+    int (*run)(const Args&, std::ostream&, std::ostream&);
+};
+
+// One line a subcommand.
+constexpr Command commands[] = {
+    {"maze", cmd_maze},
+    {"view", cmd_view},
+};
+
+constexpr std::string_view helptext = R"(Usage: quorvel3d-tool COMMAND [OPTIONS]
+
+Commands:
+  maze --level L --seed S
+      Generates the maze the game would make for level L (1..6) from generator
+      state S (decimal, or hexadecimal with 0x; the state before the first draw).
+      Prints "level L size N seed S", then "start ROW COL facing F compassturn T
+      rejected K" (K mazes rejected before this one), then rows 0..N, each the
+      decimal cell codes of columns 0..N+1 separated by single spaces.
+  view --level L --seed S [--row R --col C --facing F]
+      Generates the same maze and prints the view plan for a position (default:
+      the start cell and facing): "strips A B C D E F", "case
+      normal|exit3|exit2|exit1|onexit", "boxes o1 o2 o3 c1 c2 c3" (open box at
+      distance 1..3, closed box at distance 1..3, each 0 or 1), "ahead CODE".
+
+Options:
+  --help       this text
+  --version    the version
+
+Bad input prints one line on standard error and exits with status 2.
+)";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const Args all(argv + 1, argv + argc);
+    if (all.empty() || all[0] == "--help" || all[0] == "-h") {
+        std::cout << helptext;
+        return all.empty() ? 2 : 0;
+    }
+    if (all[0] == "--version") {
+        std::cout << "quorvel3d-tool 1.35\n";
+        return 0;
+    }
+    for (const Command& c : commands) {
+        if (all[0] == c.name) {
+            try {
+                return c.run(Args(all.begin() + 1, all.end()), std::cout, std::cerr);
+            } catch (const BadInput& bad) {
+                std::cerr << "quorvel3d-tool " << c.name << ": " << bad.what << "\n";
+                return 2;
+            }
+        }
+    }
+    std::cerr << "quorvel3d-tool: unknown command '" << all[0] << "' (see --help)\n";
+    return 2;
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The subcommands of quorvel3d-tool. Each takes its own arguments (after the
+// subcommand's name), prints to the streams it is given and returns the exit status:
+// 0 done, 2 bad input (one line on the error stream saying what is wrong).
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace quorvel::tool {
+
+using Args = std::vector<std::string>;
+
+int cmd_maze(const Args& args, std::ostream& out, std::ostream& err);
+int cmd_view(const Args& args, std::ostream& out, std::ostream& err);
+
+/// Thrown by the argument helpers; main prints its text and exits with status 2.
+struct BadInput {
+    std::string what;
+};
+
+}  // namespace quorvel::tool
