@@ -59,7 +59,7 @@ QImage drawindicator(bool critical) {
     return image;
 }
 
-}  // namespace
+} // namespace
 
 QImage builtinindicatorpicture(bool critical) {
     // Drawn here until the built-in artwork joins the program's resources.
@@ -94,7 +94,8 @@ MessagePanel::MessagePanel(QWidget* gamescreen) : QFrame(gamescreen) {
     m_older[1] = makelabel(panel4, "lblmessage3", 8, 32, "Old message.");
     m_older[2] = makelabel(panel4, "lblmessage4", 8, 17, "Old message.");
     m_older[3] = makelabel(panel4, "lblmessage5", 8, 2, QString());
-    for (QLabel* line : m_older) setcolour(line, QPalette::WindowText, black);
+    for (QLabel* line : m_older)
+        setcolour(line, QPalette::WindowText, black);
 
     QWidget* panel2 = makepanel(this, "Panel2", QRect(3, 84, 368, 20), black);
     m_current = makelabel(panel2, "lblmessagecurrent", 5, 3, "Current message.");
@@ -106,7 +107,7 @@ MessagePanel::MessagePanel(QWidget* gamescreen) : QFrame(gamescreen) {
     setcolour(m_indicatorcaption, QPalette::WindowText, yellow);
     m_indicatorcaption->move(11, 9);
     m_indicatorcaption->adjustSize();
-    m_indicatorcaption->hide();  // shown once it sits in Panel6
+    m_indicatorcaption->hide(); // shown once it sits in Panel6
 
     m_canvas = QImage(indicatorwidth, indicatorheight, QImage::Format_RGB888);
     m_canvas.fill(grey);
@@ -169,12 +170,13 @@ bool MessagePanel::showgamemessage(std::string_view text, Colour colour, int lev
 }
 
 void MessagePanel::scrollmessages() {
-    for (int i = 3; i > 0; --i) m_older[i]->setText(m_older[i - 1]->text());
+    for (int i = 3; i > 0; --i)
+        m_older[i]->setText(m_older[i - 1]->text());
     m_older[0]->setText(m_current->text().trimmed());
 }
 
 void MessagePanel::ageindicator(int& indicatorage) {
-    if (indicatorage >= 6) {  // an age past 6 (never expected) still goes out
+    if (indicatorage >= 6) { // an age past 6 (never expected) still goes out
         hideindicator();
         indicatorage = 0;
     } else {
@@ -182,11 +184,14 @@ void MessagePanel::ageindicator(int& indicatorage) {
     }
 }
 
-void MessagePanel::hideindicator() { m_indicator->hide(); }
+void MessagePanel::hideindicator() {
+    m_indicator->hide();
+}
 
 void MessagePanel::clearmessages() {
     m_current->clear();
-    for (QLabel* line : m_older) line->clear();
+    for (QLabel* line : m_older)
+        line->clear();
 }
 
 QString MessagePanel::messageline(int line) const {
@@ -199,6 +204,8 @@ QColor MessagePanel::currentcolour() const {
     return m_current->palette().color(QPalette::WindowText);
 }
 
-bool MessagePanel::indicatorlit() const { return !m_indicator->isHidden(); }
+bool MessagePanel::indicatorlit() const {
+    return !m_indicator->isHidden();
+}
 
-}  // namespace quorvel
+} // namespace quorvel

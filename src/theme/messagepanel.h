@@ -27,7 +27,7 @@ constexpr int indicatorheight = 49;
 QImage builtinindicatorpicture(bool critical);
 
 class MessagePanel : public QFrame {
-public:
+  public:
     /// Panel1 at its place on the game screen (253, 5), 375 by 107.
     explicit MessagePanel(QWidget* gamescreen = nullptr);
 
@@ -64,18 +64,18 @@ public:
     /// The picture the indicator shows now.
     QImage indicatorpicture() const { return m_canvas; }
 
-private:
+  private:
     QLabel* makelabel(QWidget* parent, const char* name, int x, int y, const QString& hint);
 
-    QLabel* m_current = nullptr;  ///< lblmessagecurrent
-    QLabel* m_older[4] = {};      ///< lblmessage2..lblmessage5
-    QLabel* m_indicator = nullptr;  ///< imindecator
-    QLabel* m_indicatorcaption = nullptr;  ///< Label3
-    QImage m_standard, m_critical;  ///< imstandard, imcritical
-    QImage m_canvas;                ///< what imindecator shows
+    QLabel* m_current = nullptr;          ///< lblmessagecurrent
+    QLabel* m_older[4] = {};              ///< lblmessage2..lblmessage5
+    QLabel* m_indicator = nullptr;        ///< imindecator
+    QLabel* m_indicatorcaption = nullptr; ///< Label3
+    QImage m_standard, m_critical;        ///< imstandard, imcritical
+    QImage m_canvas;                      ///< what imindecator shows
 };
 
 /// The colour of a message as the panel draws it.
 QColor messagecolour(Colour colour);
 
-}  // namespace quorvel
+} // namespace quorvel

@@ -10,11 +10,11 @@ namespace quorvel {
 namespace {
 
 constexpr std::string_view keywords[messagekeycount] = {
-    "random",   "food",     "battery", "gem5",  "gem3",    "gem1",     "stone",    "compass",
-    "gps",      "beacon",   "tracker", "detector", "empty", "open",    "map",      "foodtrap",
-    "gemtrap",  "start",    "lose",    "win",   "quit",    "run",      "stop",     "blocked",
-    "usebatt",  "hungry",   "starving", "weakbatt", "deadbatt", "hint", "yell",    "laugh",
-    "cry",      "jump",     "dance",   "exit",
+    "random",  "food",   "battery",  "gem5",     "gem3",     "gem1", "stone", "compass",
+    "gps",     "beacon", "tracker",  "detector", "empty",    "open", "map",   "foodtrap",
+    "gemtrap", "start",  "lose",     "win",      "quit",     "run",  "stop",  "blocked",
+    "usebatt", "hungry", "starving", "weakbatt", "deadbatt", "hint", "yell",  "laugh",
+    "cry",     "jump",   "dance",    "exit",
 };
 
 // Item codes of the Items keys named after an item.
@@ -23,11 +23,13 @@ struct ItemKey {
     int code;
 };
 constexpr ItemKey itemkeynames[] = {
-    {"food", 1},   {"battery", 2}, {"gem5", 3},    {"gem3", 4},    {"gem1", 5},     {"stone", 6},
-    {"compass", 7}, {"gps", 8},    {"beacon", 9},  {"tracker", 10}, {"detector", 11}, {"empty", 12},
+    {"food", 1},    {"battery", 2}, {"gem5", 3},   {"gem3", 4},     {"gem1", 5},      {"stone", 6},
+    {"compass", 7}, {"gps", 8},     {"beacon", 9}, {"tracker", 10}, {"detector", 11}, {"empty", 12},
 };
 
-constexpr bool istool(int code) { return code >= 7 && code <= 11; }
+constexpr bool istool(int code) {
+    return code >= 7 && code <= 11;
+}
 
 // Two parts of a phrase with one space between, or whichever is not empty.
 std::string join(const std::string& a, const std::string& b) {
@@ -91,7 +93,7 @@ std::string* wordslot(Vocabulary& w, std::string_view section, std::string_view 
     return nullptr;
 }
 
-}  // namespace
+} // namespace
 
 std::string_view keyword(int key) {
     return key >= 0 && key < messagekeycount ? keywords[key] : std::string_view{};
@@ -99,176 +101,176 @@ std::string_view keyword(int key) {
 
 std::vector<std::string> builtinvariants(int key) {
     switch (key) {
-    case 1:  // food
+    case 1: // food
         return {
             "You found <an-item>.",
             "OK <player>. You can always use more <items>.",
             "You got <an-item>.",
         };
-    case 2:  // battery
+    case 2: // battery
         return {
             "Now you know where to find <an-item>, if you need to.",
             "<player>, You found <an-item> for your <light>.",
             "This <box> has <an-item> in it.",
         };
-    case 3:  // gem5
+    case 3: // gem5
         return {
             "<player>, It is a fine <item> indeed! (5 points)",
             "You know, <Items> are worth 5 points!",
             "<An-item>,  Very nice... (5 points)",
         };
-    case 4:  // gem3
+    case 4: // gem3
         return {
             "Wow! This <Item> really shines. (3 points)",
             "Oh how it sparkles! (3 points)",
             "Whatever this <gem> is, it's worth 3 points.",
         };
-    case 5:  // gem1
+    case 5: // gem1
         return {
             "You found a precious <item>. (1 point)",
             "I really like the look of this <item>... (1 point)",
             "<An-item>. Hey I always wanted <an-item>. (1 point)",
         };
-    case 6:  // stone
+    case 6: // stone
         return {
             "<player>, You found <an-item>. (0 points)",
             "Great, it's just <an-item>. (0 points)",
             "You found <an-item> and threw it away. (0 points)",
         };
-    case 7:  // compass
+    case 7: // compass
         return {
             "Great job <player>. You found a handy <item>.",
             "North, South, East, West.  It works!.",
             "<player>, you won't get lost now.",
         };
-    case 8:  // gps
+    case 8: // gps
         return {
             "You found <an-item>.",
             "OK <player>. Now you can see yourself.",
             "<Item>? What's that?  Oh well, I got one anyway.",
             "Great, now I can see myself walking in circles.",
         };
-    case 9:  // beacon
+    case 9: // beacon
         return {
             "The <item> is now yours.",
             "Wonderful <player>. Now you can see the exit.",
             "Like a lighthouse to a ship, the <item> is to you.",
         };
-    case 10:  // tracker
+    case 10: // tracker
         return {
             "You now have <an-item>.",
             "You may now keep track of where you have been.",
             "The <item> is a great thing to have.",
         };
-    case 11:  // detector
+    case 11: // detector
         return {
             "The <item> is now in hand.",
             "Wow! So many <boxes>!",
             "<A-box> here. <A-box> there.",
         };
-    case 12:  // empty
+    case 12: // empty
         return {
             "Odd... This <box> is empty.",
             "You searched the <box>, but found nothing.",
             "Sorry <player>.  There is nothing in this one.",
         };
-    case 14:  // map
+    case 14: // map
         return {
             "There is a map on the wall here!",
             "Wow! I can see the whole maze now!",
             "Sorry <player>. You can't take it with you.",
         };
-    case 15:  // foodtrap
+    case 15: // foodtrap
         return {
             "You lose some <foods>!",
             "<player>, you are missing some of your <foods>!",
             "You just lost some <foods>.",
         };
-    case 16:  // gemtrap
+    case 16: // gemtrap
         return {
             "You lose some <gems>!",
             "Some of your <gems> fell through a hole in you pocket!",
             "<player>, you dropped some of your <gems>!",
         };
-    case 17:  // start
+    case 17: // start
         return {
             "Start of new messages.....",
             "Let the messages begin.....",
             "<player>, do not forget to read your messages.",
         };
-    case 18:  // lose
+    case 18: // lose
         return {
             "Sorry <player>. you ran out of <foods>.  You lose!!!",
             "You can't continue without <foods>. This game is over.",
             "Sorry, you lose. <player>, Please try again later.",
         };
-    case 19:  // win
+    case 19: // win
         return {
             "CONGRATULATIONS <PLAYER>!!! YOU WON!!!",
             "I WON! I WON! I WON!",
             "You did it <player>! The victory is now yours!",
         };
-    case 20:  // quit
+    case 20: // quit
         return {
             "I guess this maze was just to big. Please try again later.",
             "I guess it was just to hard for you.",
             "I knew I made this maze to hard.",
         };
-    case 21:  // run
+    case 21: // run
         return {
             "You start running.",
             "You feel the wind on your face as you take off running.",
             "Run! Run! Run!",
         };
-    case 22:  // stop
+    case 22: // stop
         return {
             "You ran into a wall.",
             "<player>, you crash hard into a wall and fall down!",
             "* * * You see stars after hitting the wall! * * * ",
         };
-    case 23:  // blocked
+    case 23: // blocked
         return {
             "<player>, There is a wall there!",
             "Sorry <player>. You can not go this way.",
             "Your head starts to hurt from hitting the wall.",
         };
-    case 24:  // usebatt
+    case 24: // usebatt
         return {
             "You use <a-battery>, causing your <light> to shine brightly again.",
             "I can see clearly now.",
             "Your <light> brightens.",
         };
-    case 25:  // hungry
+    case 25: // hungry
         return {
             "Hurry <player>. You are running low on <foods>.",
             "You can not go without <foods> much longer.",
             "Where can I find <foods> when I need some?",
         };
-    case 26:  // starving
+    case 26: // starving
         return {
             "<player>, You must find <foods> now!",
             "You can not go without <foods> any longer!",
             "If you don't find <foods> now, it will be to late!",
         };
-    case 27:  // weakbatt
+    case 27: // weakbatt
         return {
             "You're running low on <batteries> for your <light>!",
             "Your <light> is getting dim. You need <a-battery>!",
             "<player>, you need <batteries> soon.",
         };
-    case 28:  // deadbatt
+    case 28: // deadbatt
         return {
             "Without <batteries>, your <light> has gone out!",
             "Don't give up. You can find <batteries> all around.",
             "Hey! Who's the wise guy who turned out the lights?",
         };
-    case 29:  // hint
+    case 29: // hint
         return {
             "You get a strange feeling here.",
             "You feel as if you should be looking for something.",
             "To every thing, Turn, Turn, Turn.",
         };
-    default:  // random, open, yell, laugh, cry, jump, dance, exit: silent unless a theme speaks
+    default: // random, open, yell, laugh, cry, jump, dance, exit: silent unless a theme speaks
         return {};
     }
 }
@@ -305,12 +307,12 @@ Vocabulary builtinvocabulary() {
 
 const std::vector<std::string_view>& itemskeys() {
     static const std::vector<std::string_view> keys = {
-        "light",    "box",       "box-p",    "box-a",     "gem",       "gem-p",    "gem-a",
-        "open",     "open-p",    "open-a",   "food",      "food-p",    "food-a",   "battery",
-        "battery-p", "battery-a", "gem5",    "gem5-p",    "gem5-a",    "gem3",     "gem3-p",
-        "gem3-a",   "gem1",      "gem1-p",   "gem1-a",    "stone",     "stone-p",  "stone-a",
-        "compass",  "compass-a", "gps",      "gps-a",     "beacon",    "beacon-a", "tracker",
-        "tracker-a", "detector", "detector-a", "empty",   "empty-p",   "empty-a",
+        "light",     "box",       "box-p",      "box-a",  "gem",     "gem-p",    "gem-a",
+        "open",      "open-p",    "open-a",     "food",   "food-p",  "food-a",   "battery",
+        "battery-p", "battery-a", "gem5",       "gem5-p", "gem5-a",  "gem3",     "gem3-p",
+        "gem3-a",    "gem1",      "gem1-p",     "gem1-a", "stone",   "stone-p",  "stone-a",
+        "compass",   "compass-a", "gps",        "gps-a",  "beacon",  "beacon-a", "tracker",
+        "tracker-a", "detector",  "detector-a", "empty",  "empty-p", "empty-a",
     };
     return keys;
 }
@@ -337,16 +339,21 @@ bool setvocabularyword(Vocabulary& words, std::string_view section, std::string_
 }
 
 void settlevocabulary(Vocabulary& words) {
-    for (int code = 7; code <= 11; ++code) words.items[code].plural = words.items[code].singular;
+    for (int code = 7; code <= 11; ++code)
+        words.items[code].plural = words.items[code].singular;
     words.items[2].hint = words.powerhint;
-    for (int code = 3; code <= 6; ++code) words.items[code].hint = words.gemshint;
+    for (int code = 3; code <= 6; ++code)
+        words.items[code].hint = words.gemshint;
 }
 
-MessageCatalogue::MessageCatalogue(Random& rng) : m_rng(rng) { resetvocabulary(); }
+MessageCatalogue::MessageCatalogue(Random& rng) : m_rng(rng) {
+    resetvocabulary();
+}
 
 void MessageCatalogue::resetvocabulary() {
     m_words = builtinvocabulary();
-    for (int key = 0; key < messagekeycount; ++key) m_lists[key] = builtinvariants(key);
+    for (int key = 0; key < messagekeycount; ++key)
+        m_lists[key] = builtinvariants(key);
 }
 
 std::string MessageCatalogue::getmessage(int key, std::string_view player) {
@@ -374,7 +381,7 @@ std::string MessageCatalogue::filltokens(std::string_view text, std::string_view
         if (open == std::string::npos) return s;
         const std::string rest = s.substr(open, bytesofchars(s, open, 255));
         const std::size_t close = rest.find('>');
-        if (close == std::string::npos) return {};  // unclosed token: nothing to say
+        if (close == std::string::npos) return {}; // unclosed token: nothing to say
         const std::string token = rest.substr(0, close + 1);
 
         const std::string lower = asciilower(token);
@@ -405,7 +412,7 @@ std::string MessageCatalogue::filltokens(std::string_view text, std::string_view
                 }
             }
         }
-        if (!known) return {};  // a token the game does not know: nothing to say
+        if (!known) return {}; // a token the game does not know: nothing to say
 
         if (token == asciiupper(token))
             replacement = asciiupper(replacement);
@@ -424,8 +431,7 @@ std::string MessageCatalogue::itemname(int code, bool plural, bool witharticle) 
         return witharticle ? join(article, word) : word;
     };
     if (code == 13 || code == codeopenbox)
-        return phrase(join(w.openplural, w.boxplural), w.openarticle,
-                      join(w.openword, w.boxword));
+        return phrase(join(w.openplural, w.boxplural), w.openarticle, join(w.openword, w.boxword));
     if (code == 12) {
         const ItemWords& e = w.items[12];
         return phrase(join(e.plural, w.boxplural), e.article, join(e.singular, w.boxword));
@@ -471,4 +477,4 @@ void MessageCatalogue::dropbadvariants(int key) {
     std::erase_if(list, [&](const std::string& v) { return filltokens(v, "player", -1).empty(); });
 }
 
-}  // namespace quorvel
+} // namespace quorvel

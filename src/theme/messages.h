@@ -59,10 +59,10 @@ enum MessageKey : int {
 
 /// Item codes of the word operations: 1..13 are the item codes (the keys above); these
 /// stand for the general words.
-constexpr int codeopenbox = -2;  ///< the open box (same as 13 in itemname)
+constexpr int codeopenbox = -2; ///< the open box (same as 13 in itemname)
 constexpr int codebox = -3;
 constexpr int codegem = -4;
-constexpr int codepower = -5;  ///< hints only
+constexpr int codepower = -5; ///< hints only
 constexpr int codelight = -6;
 
 /// The key word of a key (also the name of a theme's variant file, without ".txt");
@@ -76,19 +76,19 @@ std::vector<std::string> builtinvariants(int key);
 struct ItemWords {
     std::string singular;
     std::string plural;
-    std::string article;  ///< empty: no article is written
-    std::string hint;     ///< hover caption of its item-panel picture
+    std::string article; ///< empty: no article is written
+    std::string hint;    ///< hover caption of its item-panel picture
 };
 
 /// The vocabulary the tokens are filled from.
 struct Vocabulary {
-    std::array<ItemWords, 14> items;  ///< indexed by item code 1..13; [0] unused
+    std::array<ItemWords, 14> items; ///< indexed by item code 1..13; [0] unused
     std::string boxword, boxplural, boxarticle;
     std::string gemword, gemplural, gemarticle;
     std::string openword, openplural, openarticle;
     std::string lightword;
-    std::string powerhint;  ///< caption of the light (power) picture
-    std::string gemshint;   ///< caption of the gems picture
+    std::string powerhint; ///< caption of the light (power) picture
+    std::string gemshint;  ///< caption of the gems picture
 };
 
 /// The built-in vocabulary.
@@ -112,7 +112,7 @@ bool setvocabularyword(Vocabulary& words, std::string_view section, std::string_
 void settlevocabulary(Vocabulary& words);
 
 class MessageCatalogue {
-public:
+  public:
     /// The catalogue draws its variants from the game's one shared stream. It starts
     /// with the built-in variants and words.
     explicit MessageCatalogue(Random& rng);
@@ -148,10 +148,10 @@ public:
     Vocabulary& vocabulary() { return m_words; }
     const Vocabulary& vocabulary() const { return m_words; }
 
-private:
+  private:
     Random& m_rng;
     std::array<std::vector<std::string>, messagekeycount> m_lists;
     Vocabulary m_words;
 };
 
-}  // namespace quorvel
+} // namespace quorvel

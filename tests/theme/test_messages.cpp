@@ -10,7 +10,7 @@ namespace quorvel {
 namespace {
 
 class Catalogue : public ::testing::Test {
-protected:
+  protected:
     Random rng{12345};
     MessageCatalogue cat{rng};
 
@@ -159,8 +159,10 @@ TEST_F(Catalogue, BuiltInVariantsAllFillCleanly) {
 
 TEST_F(Catalogue, ResetBringsBackEveryBuiltInWordAndVariant) {
     Vocabulary& w = cat.vocabulary();
-    for (std::string_view key : itemskeys()) ASSERT_TRUE(setvocabularyword(w, "Items", key, ""));
-    for (std::string_view key : hintskeys()) ASSERT_TRUE(setvocabularyword(w, "Hints", key, ""));
+    for (std::string_view key : itemskeys())
+        ASSERT_TRUE(setvocabularyword(w, "Items", key, ""));
+    for (std::string_view key : hintskeys())
+        ASSERT_TRUE(setvocabularyword(w, "Hints", key, ""));
     EXPECT_FALSE(setvocabularyword(w, "Items", "compass-p", "x"));
     EXPECT_FALSE(setvocabularyword(w, "Credits", "food", "x"));
     cat.setvariants(msgfood, {"x"});
@@ -193,5 +195,5 @@ TEST(Vocabulary, OpenSetsTheOpenBoxItemAndToolsKeepOneWord) {
     EXPECT_EQ(vocabularyword(w, "Items", "nonsense"), nullptr);
 }
 
-}  // namespace
-}  // namespace quorvel
+} // namespace
+} // namespace quorvel

@@ -13,7 +13,7 @@ namespace quorvel {
 namespace {
 
 class Panel : public ::testing::Test {
-protected:
+  protected:
     QWidget screen;
     QWidget* panel6 = new QWidget(&screen);
     MessagePanel panel{&screen};
@@ -103,7 +103,8 @@ TEST_F(Panel, EmptyMessagesLeaveNoTrace) {
     panel.showgamemessage("second", Colour::white, 0);
     auto snapshot = [&] {
         QStringList lines;
-        for (int n = 1; n <= 5; ++n) lines << line(n);
+        for (int n = 1; n <= 5; ++n)
+            lines << line(n);
         return lines;
     };
     const QStringList before = snapshot();
@@ -150,8 +151,8 @@ TEST_F(Panel, IndicatorLightsWithTheStandardOrCriticalPicture) {
     EXPECT_EQ(panel.indicatorpicture().pixelColor(5, 5), QColor(Qt::green));
     EXPECT_EQ(panel.indicatorpicture().pixelColor(50, 25), QColor(Qt::red));
     panel.showgamemessage("critical", Colour::white, 2);
-    EXPECT_EQ(panel.indicatorpicture(), builtinindicatorpicture(true).convertToFormat(
-                                            panel.indicatorpicture().format()));
+    EXPECT_EQ(panel.indicatorpicture(),
+              builtinindicatorpicture(true).convertToFormat(panel.indicatorpicture().format()));
 }
 
 TEST_F(Panel, IndicatorGoesOutOnTheSeventhAgeing) {
@@ -165,16 +166,18 @@ TEST_F(Panel, IndicatorGoesOutOnTheSeventhAgeing) {
     panel.ageindicator(age);
     EXPECT_FALSE(panel.indicatorlit());
     EXPECT_EQ(age, 0);
-    age = 40;  // never left that high by the rules, but the light still goes out
+    age = 40; // never left that high by the rules, but the light still goes out
     panel.showgamemessage("again", Colour::white, 2);
     panel.ageindicator(age);
     EXPECT_FALSE(panel.indicatorlit());
 }
 
 TEST_F(Panel, ClearingEmptiesEveryLine) {
-    for (int i = 0; i < 5; ++i) panel.showgamemessage("x", Colour::white, 0);
+    for (int i = 0; i < 5; ++i)
+        panel.showgamemessage("x", Colour::white, 0);
     panel.clearmessages();
-    for (int n = 1; n <= 5; ++n) EXPECT_EQ(line(n), "") << n;
+    for (int n = 1; n <= 5; ++n)
+        EXPECT_EQ(line(n), "") << n;
 }
 
 TEST(PanelAlone, IndicatorStaysInsideThePanelUntilPlaced) {
@@ -185,8 +188,8 @@ TEST(PanelAlone, IndicatorStaysInsideThePanelUntilPlaced) {
     EXPECT_NE(builtinindicatorpicture(false), builtinindicatorpicture(true));
 }
 
-}  // namespace
-}  // namespace quorvel
+} // namespace
+} // namespace quorvel
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
