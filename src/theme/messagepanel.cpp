@@ -6,6 +6,7 @@
 #include <QPalette>
 
 #include "messages.h"
+#include "theme.h"
 
 namespace quorvel {
 
@@ -145,6 +146,17 @@ void MessagePanel::placeindicator(QWidget* panel6) {
 void MessagePanel::setindicatorpictures(const QImage& standard, const QImage& critical) {
     m_standard = standard.isNull() ? builtinindicatorpicture(false) : standard;
     m_critical = critical.isNull() ? builtinindicatorpicture(true) : critical;
+}
+
+void MessagePanel::loadindicatorpictures(const std::string& themefolder) {
+    if (!groupfromfolder(themefolder, PictureGroup::panel)) {
+        setindicatorpictures(QImage(), QImage());
+        return;
+    }
+    auto load = [&](const char* file) {
+        return QImage(QString::fromStdString(themefile(themefolder, file)));
+    };
+    setindicatorpictures(load("message.bmp"), load("critical.bmp"));
 }
 
 bool MessagePanel::postgamemessage(MessageCatalogue& catalogue, int key, std::string_view player,

@@ -39,6 +39,10 @@ class MessagePanel : public QFrame {
 
     /// The theme's pictures (imstandard, imcritical); a null image takes the built-in one.
     void setindicatorpictures(const QImage& standard, const QImage& critical);
+    /// Game start: message.bmp and critical.bmp of the theme folder when the theme
+    /// supplies the whole panel set, else the built-in pictures. A theme picture that
+    /// cannot be decoded falls back to its built-in one.
+    void loadindicatorpictures(const std::string& themefolder);
 
     /// Fills the key's text for the player and shows it; false (and nothing changes)
     /// when the text comes out empty.

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 
 #include "messagepanel.h"
 #include "messages.h"
 #include "random.h"
+#include "theme.h"
 
 namespace quorvel {
 namespace {
@@ -150,6 +153,34 @@ TEST_F(Panel, IndicatorLightsWithTheStandardOrCriticalPicture) {
     panel.showgamemessage("standard", Colour::white, 1);
     EXPECT_EQ(panel.indicatorpicture().pixelColor(5, 5), QColor(Qt::green));
     EXPECT_EQ(panel.indicatorpicture().pixelColor(50, 25), QColor(Qt::red));
+    panel.showgamemessage("critical", Colour::white, 2);
+    EXPECT_EQ(panel.indicatorpicture(),
+              builtinindicatorpicture(true).convertToFormat(panel.indicatorpicture().format()));
+}
+
+TEST_F(Panel, ThemePicturesOnlyWithTheWholePanelSet) {
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString() + "/";
+    for (const std::string& file : groupfiles(PictureGroup::strips))
+        QFile(QString::fromStdString(folder + file)).open(QIODevice::WriteOnly);
+    QImage green(97, 49, QImage::Format_RGB888);
+    green.fill(Qt::green);
+    for (const std::string& file : groupfiles(PictureGroup::panel))
+        if (file != "west.bmp") green.save(QString::fromStdString(folder + file), "BMP");
+
+    panel.loadindicatorpictures(folder); // 13 of 14: the built-in pictures
+    panel.showgamemessage("standard", Colour::white, 1);
+    EXPECT_EQ(panel.indicatorpicture(),
+              builtinindicatorpicture(false).convertToFormat(panel.indicatorpicture().format()));
+
+    green.save(QString::fromStdString(folder + "west.bmp"), "BMP");
+    QFile damaged(QString::fromStdString(folder + "critical.bmp"));
+    damaged.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    damaged.write("BM not really");
+    damaged.close();
+    panel.loadindicatorpictures(folder);
+    panel.showgamemessage("standard", Colour::white, 1);
+    EXPECT_EQ(panel.indicatorpicture().pixelColor(50, 25), QColor(Qt::green));
     panel.showgamemessage("critical", Colour::white, 2);
     EXPECT_EQ(panel.indicatorpicture(),
               builtinindicatorpicture(true).convertToFormat(panel.indicatorpicture().format()));
