@@ -223,6 +223,8 @@ TEST(PanelAlone, IndicatorStaysInsideThePanelUntilPlaced) {
 } // namespace quorvel
 
 int main(int argc, char** argv) {
+    // Headless, also when the build lists the tests.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
