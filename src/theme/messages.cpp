@@ -1,5 +1,6 @@
 #include "messages.h"
 
+#include <optional>
 #include <utility>
 
 #include "random.h"
@@ -370,57 +371,52 @@ std::string MessageCatalogue::randommessage(int chance, std::string_view player)
     return getmessage(msgrandom, player);
 }
 
+std::optional<std::string> MessageCatalogue::tokenvalue(std::string_view lowertoken,
+                                                        std::string_view player,
+                                                        int itemcode) const {
+    if (lowertoken == "<player>") return std::string(player);
+    if (lowertoken == "<light>") return itemname(codelight, false, false);
+    struct Family {
+        std::string_view single, plural, witharticle;
+        int code;
+    };
+    const Family families[] = {
+        {"<item>", "<items>", "<an-item>", itemcode},   {"<box>", "<boxes>", "<a-box>", codebox},
+        {"<food>", "<foods>", "<a-food>", 1},           {"<gem>", "<gems>", "<a-gem>", codegem},
+        {"<battery>", "<batteries>", "<a-battery>", 2},
+    };
+    for (const Family& f : families)
+        if (lowertoken == f.single || lowertoken == f.plural || lowertoken == f.witharticle)
+            return itemname(f.code, lowertoken == f.plural, lowertoken == f.witharticle);
+    return std::nullopt;
+}
+
 std::string MessageCatalogue::filltokens(std::string_view text, std::string_view player,
                                          int itemcode) const {
-    std::string s(text);
-    // The scan resumes after each replacement, so a "<" inside a theme word or a
-    // player's name is taken as text and the filling always ends.
-    std::size_t from = 0;
+    // The filled text grows in `out` while `rest` holds what is still to be scanned,
+    // so a "<" inside a theme word or a player's name is taken as text, the filling
+    // always ends, and its cost stays in proportion to the text.
+    std::string out;
+    std::string rest(text);
     for (;;) {
-        const std::size_t open = s.find('<', from);
-        if (open == std::string::npos) return s;
-        const std::string rest = s.substr(open, bytesofchars(s, open, 255));
+        const std::size_t open = rest.find('<');
+        if (open == std::string::npos) return out + rest;
+        out.append(rest, 0, open);
+        // At most 255 characters from the "<" on take part; the rest of the text is dropped.
+        rest = rest.substr(open, bytesofchars(rest, open, 255));
         const std::size_t close = rest.find('>');
         if (close == std::string::npos) return {}; // unclosed token: nothing to say
         const std::string token = rest.substr(0, close + 1);
-
-        const std::string lower = asciilower(token);
-        std::string replacement;
-        struct Family {
-            std::string_view single, plural, witharticle;
-            int code;
-        };
-        const Family families[] = {
-            {"<item>", "<items>", "<an-item>", itemcode},
-            {"<box>", "<boxes>", "<a-box>", codebox},
-            {"<food>", "<foods>", "<a-food>", 1},
-            {"<gem>", "<gems>", "<a-gem>", codegem},
-            {"<battery>", "<batteries>", "<a-battery>", 2},
-        };
-        bool known = true;
-        if (lower == "<player>") {
-            replacement = player;
-        } else if (lower == "<light>") {
-            replacement = itemname(codelight, false, false);
-        } else {
-            known = false;
-            for (const Family& f : families) {
-                if (lower == f.single || lower == f.plural || lower == f.witharticle) {
-                    replacement = itemname(f.code, lower == f.plural, lower == f.witharticle);
-                    known = true;
-                    break;
-                }
-            }
-        }
-        if (!known) return {}; // a token the game does not know: nothing to say
+        std::optional<std::string> value = tokenvalue(asciilower(token), player, itemcode);
+        if (!value) return {}; // a token the game does not know: nothing to say
 
         if (token == asciiupper(token))
-            replacement = asciiupper(replacement);
+            out += asciiupper(*value);
         else if (!(token[1] >= 'a' && token[1] <= 'z'))
-            replacement = capitalfirst(replacement);
-
-        s = s.substr(0, open) + replacement + rest.substr(close + 1);
-        from = open + replacement.size();
+            out += capitalfirst(*value);
+        else
+            out += *value;
+        rest.erase(0, close + 1);
     }
 }
 

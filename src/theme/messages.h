@@ -6,6 +6,7 @@
 // Plain C++: no Qt, no files.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -149,6 +150,10 @@ class MessageCatalogue {
     const Vocabulary& vocabulary() const { return m_words; }
 
   private:
+    /// The replacement of a token written in lower case; nothing for an unknown token.
+    std::optional<std::string> tokenvalue(std::string_view lowertoken, std::string_view player,
+                                          int itemcode) const;
+
     Random& m_rng;
     std::array<std::vector<std::string>, messagekeycount> m_lists;
     Vocabulary m_words;

@@ -92,6 +92,18 @@ TEST_F(Catalogue, HostileWordsAndNamesAreNeverScannedAgain) {
     EXPECT_EQ(fill("<player> <treasure>", 3, "<ok>"), "");
 }
 
+// A damaged theme file may hold one huge line full of tokens and huge words; filling
+// it takes time in proportion to its length.
+TEST_F(Catalogue, HugeTextsFillWithoutStalling) {
+    std::string huge;
+    for (int i = 0; i < 100000; ++i)
+        huge += "<player>";
+    cat.vocabulary().lightword = std::string(1 << 20, 'L');
+    const std::string filled = fill("<light>" + huge, 3, std::string(1 << 16, 'p'));
+    EXPECT_EQ(filled.size(), (1u << 20) + 31 * (1u << 16)); // 31 tokens fit in the window
+    EXPECT_EQ(fill("<Light>", 3).size(), 256u);
+}
+
 TEST_F(Catalogue, LongTextsAndWideCharactersAreCutWholeCharacters) {
     cat.vocabulary().items[3].singular = "émeraude";
     EXPECT_EQ(fill("<Item>"), "émeraude");
