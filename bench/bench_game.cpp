@@ -46,7 +46,8 @@ void ViewScan(benchmark::State& state) {
     for (int r = 1; r < maze.mazesize; ++r)
         for (int c = 1; c < maze.mazesize; ++c)
             if (!iswall(maze.at(r, c)))
-                for (int f = 1; f <= 4; ++f) places.push_back({r, c, f});
+                for (int f = 1; f <= 4; ++f)
+                    places.push_back({r, c, f});
     std::size_t i = 0;
     for (auto _ : state) {
         const auto& p = places[i++ % places.size()];
@@ -58,6 +59,6 @@ void ViewScan(benchmark::State& state) {
 }
 BENCHMARK(ViewScan);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

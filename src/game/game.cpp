@@ -15,19 +15,19 @@ constexpr int keyfood = 1, keybattery = 2, keygem5 = 3, keygem3 = 4, keygem1 = 5
               keycompass = 7, keygps = 8, keybeacon = 9, keytracker = 10, keydetector = 11,
               keyempty = 12, keyopen = 13, keymap = 14, keyfoodtrap = 15, keygemtrap = 16,
               keystart = 17, keylose = 18, keywin = 19, keyquit = 20, keyrun = 21, keystop = 22,
-              keyblocked = 23, keyusebatt = 24, keyhungry = 25, keystarving = 26,
-              keyweakbatt = 27, keydeadbatt = 28, keyhint = 29;
+              keyblocked = 23, keyusebatt = 24, keyhungry = 25, keystarving = 26, keyweakbatt = 27,
+              keydeadbatt = 28, keyhint = 29;
 
-constexpr int hungrylevel = 50;     ///< food at which the hunger warning comes
-constexpr int starvinglevel = 25;   ///< food below which every step warns
-constexpr int weakbattery = 25;     ///< battery percent of the weak warning
-constexpr int stepchance = 30;      ///< 1 in 30 for each random step sound
-constexpr int remarkchance = 100;   ///< 1 in 100 for a random remark after a step
-constexpr int indicatorsteps = 6;   ///< steps the indicator stays lit
+constexpr int hungrylevel = 50;   ///< food at which the hunger warning comes
+constexpr int starvinglevel = 25; ///< food below which every step warns
+constexpr int weakbattery = 25;   ///< battery percent of the weak warning
+constexpr int stepchance = 30;    ///< 1 in 30 for each random step sound
+constexpr int remarkchance = 100; ///< 1 in 100 for a random remark after a step
+constexpr int indicatorsteps = 6; ///< steps the indicator stays lit
 constexpr int darkest = 175;
 
 const char* const randomsounds[] = {"random1", "random2", "random3"};
-}  // namespace
+} // namespace
 
 // ---- starting and stopping -------------------------------------------------------
 
@@ -65,8 +65,10 @@ void Game::begin() {
     m_useenabled = false;
     post(keystart, Colour::white, levellog);
     m_state.batteryrate = 2;
-    if (m_state.newgame) newgamevalues();
-    else showloadedtools();
+    if (m_state.newgame)
+        newgamevalues();
+    else
+        showloadedtools();
     m_host.showcounters();
     GameTimerTimer();
     drawview();
@@ -165,7 +167,8 @@ void Game::ageindicator() {
 }
 
 void Game::post(int key, Colour colour, int level) {
-    if (m_host.postgamemessage(key, colour, level) && (level == levelstandard || level == levelcritical))
+    if (m_host.postgamemessage(key, colour, level) &&
+        (level == levelstandard || level == levelcritical))
         m_state.indicatorage = 0;
 }
 
@@ -173,7 +176,7 @@ void Game::post(int key, Colour colour, int level) {
 
 void Game::startrun() {
     if (m_running || !acceptsinput()) return;
-    m_running = true;  // a second R while the run sound plays does nothing
+    m_running = true; // a second R while the run sound plays does nothing
     post(keyrun, Colour::lime, levelstandard);
     m_host.serviceevents();
     m_host.playsoundfx("run", "", soundtoend);
@@ -309,7 +312,13 @@ void Game::checkcell() {
     case cellgem3:
     case cellgem5: {
         const bool five = code == cellgem5, three = code == cellgem3;
-        box(five ? "gem5" : three ? "gem3" : "gem1", "gem", five ? keygem5 : three ? keygem3 : keygem1,
+        box(five    ? "gem5"
+            : three ? "gem3"
+                    : "gem1",
+            "gem",
+            five    ? keygem5
+            : three ? keygem3
+                    : keygem1,
             Colour::white);
         s.gemscore += five ? 5 : three ? 3 : 1;
         m_maze.set(r, c, cellopenedbox);
@@ -359,9 +368,7 @@ void Game::checkcell() {
         s.indicatorage = 0;
         m_maze.set(r, c, cellopenedbox);
         break;
-    case cellopenedbox:
-        box("open", "", keyopen, Colour::white);
-        break;
+    case cellopenedbox: box("open", "", keyopen, Colour::white); break;
     default:
         if (isclosedbox(code)) {
             box("empty", "box", keyempty, Colour::white);
@@ -457,7 +464,7 @@ void Game::winsequence() {
 
 bool Game::FormCloseQuery() {
     if (m_state.gameover) return true;
-    if (m_ending) return false;  // an end screen is already open
+    if (m_ending) return false; // an end screen is already open
     // Running pauses while the question is open; No lets it go on.
     m_ending = true;
     const bool quit = m_host.confirmquit();
@@ -484,8 +491,11 @@ void Game::funkey(char key) {
         const char* sound;
         int message;
     };
-    static constexpr Fun funs[] = {
-        {'y', "yell", 30}, {'l', "laugh", 31}, {'c', "cry", 32}, {'j', "jump", 33}, {'d', "dance", 34}};
+    static constexpr Fun funs[] = {{'y', "yell", 30},
+                                   {'l', "laugh", 31},
+                                   {'c', "cry", 32},
+                                   {'j', "jump", 33},
+                                   {'d', "dance", 34}};
     const char lower = key >= 'A' && key <= 'Z' ? static_cast<char>(key - 'A' + 'a') : key;
     for (const Fun& f : funs) {
         if (f.key == lower) {
@@ -496,4 +506,4 @@ void Game::funkey(char key) {
     }
 }
 
-}  // namespace quorvel
+} // namespace quorvel

@@ -21,8 +21,9 @@ enum class Colour : unsigned;
 enum class Tool;
 
 class Game {
-public:
-    Game(GameHost& host, Random& rng, const Clock& clock) : m_host(host), m_rng(rng), m_clock(clock) {}
+  public:
+    Game(GameHost& host, Random& rng, const Clock& clock)
+        : m_host(host), m_rng(rng), m_clock(clock) {}
 
     Maze& maze() { return m_maze; }
     const Maze& maze() const { return m_maze; }
@@ -72,16 +73,16 @@ public:
     /// The clock text last shown, as recorded with a best time.
     const std::string& clocktext() const { return m_clocktext; }
 
-private:
+  private:
     GameHost& m_host;
     Random& m_rng;
     const Clock& m_clock;
     Maze m_maze;
     GameState m_state;
     StepSoundPicker m_stepsounds;
-    bool m_active = false;    ///< the game screen shows this game
-    bool m_ending = false;    ///< an end sequence or the quit question is under way
-    bool m_running = false;   ///< the run timer is meant to tick
+    bool m_active = false;  ///< the game screen shows this game
+    bool m_ending = false;  ///< an end sequence or the quit question is under way
+    bool m_running = false; ///< the run timer is meant to tick
     bool m_useenabled = false;
     std::string m_clocktext = "0 days, 00:00:00";
 
@@ -103,4 +104,4 @@ private:
     void taketool(bool& flag, Tool tool);
 };
 
-}  // namespace quorvel
+} // namespace quorvel

@@ -15,7 +15,8 @@ namespace {
 bool scanstaysinside(const Maze& maze) {
     const Step a = aheadstep(maze.facing), l = leftstep(maze.facing);
     const auto inside = [&](int d, int side) {
-        return Maze::inside(maze.posrow + d * a.dr + side * l.dr, maze.poscol + d * a.dc + side * l.dc);
+        return Maze::inside(maze.posrow + d * a.dr + side * l.dr,
+                            maze.poscol + d * a.dc + side * l.dc);
     };
     if (!inside(0, 0)) return false;
     int k = 0;
@@ -32,7 +33,7 @@ bool scanstaysinside(const Maze& maze) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
 int cmd_view(const Args& args, std::ostream& out, std::ostream&) {
     const Options options(args, {"level", "seed", "row", "col", "facing"});
@@ -57,12 +58,15 @@ int cmd_view(const Args& args, std::ostream& out, std::ostream&) {
 
     const ViewPlan plan = viewscan(maze);
     out << "strips";
-    for (const StripPicture s : plan.strips) out << ' ' << stripname(s);
+    for (const StripPicture s : plan.strips)
+        out << ' ' << stripname(s);
     out << "\ncase " << viewcasename(plan.viewcase) << "\nboxes";
-    for (const bool b : plan.openbox) out << ' ' << (b ? 1 : 0);
-    for (const bool b : plan.closedbox) out << ' ' << (b ? 1 : 0);
+    for (const bool b : plan.openbox)
+        out << ' ' << (b ? 1 : 0);
+    for (const bool b : plan.closedbox)
+        out << ' ' << (b ? 1 : 0);
     out << "\nahead " << static_cast<int>(plan.ahead) << "\n";
     return 0;
 }
 
-}  // namespace quorvel::tool
+} // namespace quorvel::tool

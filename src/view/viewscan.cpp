@@ -5,21 +5,26 @@ namespace quorvel {
 namespace {
 
 constexpr std::string_view stripnames[strippicturecount] = {
-    "door1",   "door2",   "door3",   "door4",    "door5",    "door6",
-    "door7",   "door8",   "door9",   "door10",   "door11",   "door12",
-    "wall1",   "wall2",   "wall3",   "wall4",    "wall5",    "wall6",
-    "wall7",   "wall8",   "wall9",   "wall10",   "wall11",   "wall12",
-    "middle1", "middle2", "middle3", "middle4",  "middle5",  "middle6",
-    "middle7", "middle8", "middle9", "middle10", "middle11", "middle12",
+    "door1",   "door2",    "door3",    "door4",    "door5",   "door6",   "door7",   "door8",
+    "door9",   "door10",   "door11",   "door12",   "wall1",   "wall2",   "wall3",   "wall4",
+    "wall5",   "wall6",    "wall7",    "wall8",    "wall9",   "wall10",  "wall11",  "wall12",
+    "middle1", "middle2",  "middle3",  "middle4",  "middle5", "middle6", "middle7", "middle8",
+    "middle9", "middle10", "middle11", "middle12",
 };
 
 // Widths by number, for doors and walls alike, and for the middles.
 constexpr int sidewidths[12] = {60, 60, 60, 40, 60, 40, 20, 40, 20, 40, 20, 20};
 constexpr int middlewidths[12] = {20, 40, 60, 60, 20, 40, 20, 20, 40, 20, 40, 20};
 
-constexpr StripPicture door(int n) { return {StripPicture::door, static_cast<std::uint8_t>(n)}; }
-constexpr StripPicture wall(int n) { return {StripPicture::wall, static_cast<std::uint8_t>(n)}; }
-constexpr StripPicture middle(int n) { return {StripPicture::middle, static_cast<std::uint8_t>(n)}; }
+constexpr StripPicture door(int n) {
+    return {StripPicture::door, static_cast<std::uint8_t>(n)};
+}
+constexpr StripPicture wall(int n) {
+    return {StripPicture::wall, static_cast<std::uint8_t>(n)};
+}
+constexpr StripPicture middle(int n) {
+    return {StripPicture::middle, static_cast<std::uint8_t>(n)};
+}
 
 // For each depth 1..4, the picture numbers of the six strips; strips 1, 2, 3 look at
 // the left cells L(1), L(2), L(3), strips 6, 5, 4 at the right cells, and 0 marks a
@@ -39,9 +44,11 @@ constexpr Row rows[5] = {
 // first cell, 2 and 5 at the second, 3 and 4 at the third.
 constexpr int stripdistance[6] = {1, 2, 3, 3, 2, 1};
 
-}  // namespace
+} // namespace
 
-std::string_view stripname(StripPicture picture) { return stripnames[picture.index()]; }
+std::string_view stripname(StripPicture picture) {
+    return stripnames[picture.index()];
+}
 
 int stripwidth(StripPicture picture) {
     const int i = picture.number - 1;
@@ -61,13 +68,14 @@ std::string_view viewcasename(ViewCase c) {
 ViewPlan viewscan(const Maze& maze) {
     const Step a = aheadstep(maze.facing);
     const Step l = leftstep(maze.facing);
-    const auto cell = [&](int d, int side) {  // side: 0 ahead, 1 left, -1 right
+    const auto cell = [&](int d, int side) { // side: 0 ahead, 1 left, -1 right
         return maze.at(maze.posrow + d * a.dr + side * l.dr, maze.poscol + d * a.dc + side * l.dc);
     };
 
     ViewPlan plan;
     int k = 0;
-    while (k < 4 && !iswall(cell(k + 1, 0))) ++k;
+    while (k < 4 && !iswall(cell(k + 1, 0)))
+        ++k;
     plan.depth = k;
     plan.ahead = cell(1, 0);
 
@@ -85,18 +93,24 @@ ViewPlan viewscan(const Maze& maze) {
     // The exit lies in column N, beyond every other column: only facing 3 sees it.
     if (maze.facing == 3) {
         const auto open = [&](int d) { return !iswall(cell(d, 0)); };
-        if (cell(3, 0) == cellexit && open(2) && open(1)) plan.viewcase = ViewCase::exit3;
-        else if (cell(2, 0) == cellexit && open(1)) plan.viewcase = ViewCase::exit2;
-        else if (cell(1, 0) == cellexit) plan.viewcase = ViewCase::exit1;
-        else if (cell(0, 0) == cellexit) plan.viewcase = ViewCase::onexit;
+        if (cell(3, 0) == cellexit && open(2) && open(1))
+            plan.viewcase = ViewCase::exit3;
+        else if (cell(2, 0) == cellexit && open(1))
+            plan.viewcase = ViewCase::exit2;
+        else if (cell(1, 0) == cellexit)
+            plan.viewcase = ViewCase::exit1;
+        else if (cell(0, 0) == cellexit)
+            plan.viewcase = ViewCase::onexit;
     }
 
     for (int d = 1; d <= k && d <= 3; ++d) {
         const CellCode code = cell(d, 0);
-        if (code == cellopenedbox) plan.openbox[d - 1] = true;
-        else if (isclosedbox(code)) plan.closedbox[d - 1] = true;
+        if (code == cellopenedbox)
+            plan.openbox[d - 1] = true;
+        else if (isclosedbox(code))
+            plan.closedbox[d - 1] = true;
     }
     return plan;
 }
 
-}  // namespace quorvel
+} // namespace quorvel

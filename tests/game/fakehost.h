@@ -11,7 +11,7 @@
 namespace quorvel::testing {
 
 class FakeHost : public GameHost {
-public:
+  public:
     std::vector<std::string> calls;
     Answer endanswer = Answer::close;  ///< what the end screen answers
     bool quitanswer = true;            ///< the answer to the quit question
@@ -26,21 +26,29 @@ public:
 
     void drawmaze() override { calls.push_back("drawmaze"); }
     void drawwallmap() override { calls.push_back("drawwallmap"); }
-    void finishview(int darkness) override { calls.push_back("finishview " + std::to_string(darkness)); }
-    void drawcompass(int heading) override { calls.push_back("drawcompass " + std::to_string(heading)); }
+    void finishview(int darkness) override {
+        calls.push_back("finishview " + std::to_string(darkness));
+    }
+    void drawcompass(int heading) override {
+        calls.push_back("drawcompass " + std::to_string(heading));
+    }
     void showcompass() override { calls.push_back("showcompass"); }
-    void showtool(Tool tool) override { calls.push_back("showtool " + std::to_string(static_cast<int>(tool))); }
+    void showtool(Tool tool) override {
+        calls.push_back("showtool " + std::to_string(static_cast<int>(tool)));
+    }
     void setuse(bool enabled) override { calls.push_back(enabled ? "use on" : "use off"); }
     void showcounters() override { calls.push_back("counters"); }
     void updatemaptools(bool inview, bool detector, bool beacon) override {
         calls.push_back("maptools " + flags(inview, detector, beacon));
     }
     void updatemapposition(int row, int col, bool gps, bool tracker) override {
-        calls.push_back("mappos " + std::to_string(row) + "," + std::to_string(col) + " " + flags(gps, tracker));
+        calls.push_back("mappos " + std::to_string(row) + "," + std::to_string(col) + " " +
+                        flags(gps, tracker));
     }
     void countremaining() override { calls.push_back("countremaining"); }
     bool postgamemessage(int key, Colour colour, int level) override {
-        calls.push_back("post " + std::to_string(key) + " " + colourname(colour) + " " + std::to_string(level));
+        calls.push_back("post " + std::to_string(key) + " " + colourname(colour) + " " +
+                        std::to_string(level));
         return !messagesempty;
     }
     bool showgamemessage(const std::string& text, Colour colour, int level) override {
@@ -60,8 +68,12 @@ public:
         calls.push_back("service");
         if (onservice) onservice();
     }
-    void setruntimer(bool enabled) override { calls.push_back(enabled ? "runtimer on" : "runtimer off"); }
-    void setgametimer(bool enabled) override { calls.push_back(enabled ? "clock on" : "clock off"); }
+    void setruntimer(bool enabled) override {
+        calls.push_back(enabled ? "runtimer on" : "runtimer off");
+    }
+    void setgametimer(bool enabled) override {
+        calls.push_back(enabled ? "clock on" : "clock off");
+    }
     void showclock(const std::string& text) override { calls.push_back("clock '" + text + "'"); }
     Answer showendscreen(const EndScreen& screen) override {
         lastend = screen;
@@ -96,8 +108,10 @@ public:
         return false;
     }
 
-private:
-    static std::string flags(bool a, bool b) { return std::string(a ? "1" : "0") + (b ? "1" : "0"); }
+  private:
+    static std::string flags(bool a, bool b) {
+        return std::string(a ? "1" : "0") + (b ? "1" : "0");
+    }
     static std::string flags(bool a, bool b, bool c) { return flags(a, b) + (c ? "1" : "0"); }
     static std::string colourname(Colour c) {
         switch (c) {
@@ -110,4 +124,4 @@ private:
     }
 };
 
-}  // namespace quorvel::testing
+} // namespace quorvel::testing

@@ -39,7 +39,7 @@ inline void drawmaze(Maze& maze, const std::vector<std::string>& rows) {
 }
 
 class GameTest : public ::testing::Test {
-protected:
+  protected:
     FakeHost host;
     Random rng{12345};
     ManualClock clock{46000.25};
@@ -61,4 +61,4 @@ protected:
     CellCode here() { return game.maze().here(); }
 };
 
-}  // namespace quorvel::testing
+} // namespace quorvel::testing

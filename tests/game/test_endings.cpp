@@ -10,7 +10,8 @@ using Calls = std::vector<std::string>;
 // A corridor along row 2 to the exit at (2, 20), the level 1 maze's last column.
 std::vector<std::string> toexit() {
     std::vector<std::string> rows(21, std::string(22, '#'));
-    for (int c = 1; c < 20; ++c) rows[2][c] = '-';
+    for (int c = 1; c < 20; ++c)
+        rows[2][c] = '-';
     rows[2][20] = 'E';
     return rows;
 }
@@ -25,14 +26,21 @@ TEST_F(GameTest, RunningIntoTheExitWinsOnTheStepThatEntersIt) {
     game.RunTimerTimer();
     EXPECT_FALSE(state().gameover);
     host.calls.clear();
-    game.RunTimerTimer();  // onto the exit
+    game.RunTimerTimer(); // onto the exit
     EXPECT_TRUE(state().gameover);
     const Calls expected = {
-        "counters", "counters", "sound random2/walk 0", "random 100",  // the stream's third draw is 2
-        "drawmaze",  // the ending picture, shown at full light
-        "runtimer off", "clock off", "countremaining", "besttime", "endscreen Winner! (New Best Time)",
+        "counters",
+        "counters",
+        "sound random2/walk 0",
+        "random 100", // the stream's third draw is 2
+        "drawmaze",   // the ending picture, shown at full light
+        "runtimer off",
+        "clock off",
+        "countremaining",
+        "besttime",
+        "endscreen Winner! (New Best Time)",
         "close",
-        "finishview 0",  // the rest of the composition, behind the closed screen
+        "finishview 0", // the rest of the composition, behind the closed screen
     };
     EXPECT_EQ(host.calls, expected);
     EXPECT_EQ(host.lastend.rank, 2);
@@ -42,7 +50,7 @@ TEST_F(GameTest, RunningIntoTheExitWinsOnTheStepThatEntersIt) {
     EXPECT_EQ(host.lastbest.stepcount, 3);
     EXPECT_EQ(host.lastbest.foodlevel, 97);
     EXPECT_EQ(host.lastbest.timetext, "0 days, 00:14:24");
-    EXPECT_FALSE(host.has("deletesave"));  // a new game touches no saved game
+    EXPECT_FALSE(host.has("deletesave")); // a new game touches no saved game
 
     host.calls.clear();
     game.RunTimerTimer();
@@ -83,9 +91,9 @@ TEST_F(GameTest, SteppingBackOntoTheExitWinsOnlyOnceFacingIt) {
     game.btnturnbackClick();
     EXPECT_EQ(maze().poscol, 20);
     EXPECT_FALSE(state().gameover);
-    game.btnturnleftClick();  // facing 4
+    game.btnturnleftClick(); // facing 4
     EXPECT_FALSE(state().gameover);
-    game.btnturnleftClick();  // facing 3: the win starts
+    game.btnturnleftClick(); // facing 3: the win starts
     EXPECT_TRUE(state().gameover);
 }
 
@@ -142,8 +150,8 @@ TEST_F(GameTest, RunningPausesWhileTheQuitQuestionIsOpen) {
     EXPECT_FALSE(game.FormCloseQuery());
     EXPECT_EQ(maze().poscol, 5);
     game.RunTimerTimer();
-    EXPECT_EQ(maze().poscol, 6);  // after No the run goes on
+    EXPECT_EQ(maze().poscol, 6); // after No the run goes on
 }
 
-}  // namespace
-}  // namespace quorvel::testing
+} // namespace
+} // namespace quorvel::testing

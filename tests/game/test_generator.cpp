@@ -32,8 +32,10 @@ TEST(Random, DrawOfZeroIsZeroAndStillAdvances) {
 std::uint64_t fingerprint(const Maze& m, int rejected) {
     std::uint64_t h = 1469598103934665603ull;
     const auto mix = [&h](std::uint64_t v) { h = (h ^ v) * 1099511628211ull; };
-    for (const CellCode c : m.grid) mix(c);
-    for (const int v : {m.posrow, m.poscol, m.facing, m.compassturn, rejected}) mix(static_cast<std::uint64_t>(v));
+    for (const CellCode c : m.grid)
+        mix(c);
+    for (const int v : {m.posrow, m.poscol, m.facing, m.compassturn, rejected})
+        mix(static_cast<std::uint64_t>(v));
     return h;
 }
 
@@ -80,13 +82,18 @@ TEST(Generator, FirstDrawsLayTheFirstWallLine) {
     generatemaze(maze, rng);
     const int firstgap = 3 + static_cast<int>(mirror.rand(3)) + 1;
     EXPECT_NE(maze.at(firstgap, 2), cellwall);
-    for (int r = 1; r < firstgap; ++r) EXPECT_EQ(maze.at(r, 2), cellwall) << r;
+    for (int r = 1; r < firstgap; ++r)
+        EXPECT_EQ(maze.at(r, 2), cellwall) << r;
 }
 
-bool isitem(CellCode code) { return code >= 64 && code <= 127; }
+bool isitem(CellCode code) {
+    return code >= 64 && code <= 127;
+}
 
 // Cells the rules keep apart: boxes, traps, the start, the exit.
-bool keptapart(CellCode code) { return code == cellexit || code == cellstart || isitem(code); }
+bool keptapart(CellCode code) {
+    return code == cellexit || code == cellstart || isitem(code);
+}
 
 class EveryLevel : public ::testing::TestWithParam<int> {};
 
@@ -103,7 +110,8 @@ TEST_P(EveryLevel, MazesKeepEveryPlacementRule) {
         const Maze m = generate(level, seed * 2654435761u).maze;
         std::map<int, int> codes;
         for (int r = 0; r <= n; ++r)
-            for (int c = 0; c <= n; ++c) ++codes[m.at(r, c)];
+            for (int c = 0; c <= n; ++c)
+                ++codes[m.at(r, c)];
 
         EXPECT_EQ(codes[cellfood], count(perblock[1]));
         EXPECT_EQ(codes[cellbattery], count(perblock[2]));
@@ -124,11 +132,12 @@ TEST_P(EveryLevel, MazesKeepEveryPlacementRule) {
         EXPECT_GE(m.compassturn, 0);
         EXPECT_LE(m.compassturn, 3);
         EXPECT_GE(m.poscol, 10);
-        EXPECT_LE(m.poscol, std::max(10, n - 11));  // rand(0) is 0 at level 1
+        EXPECT_LE(m.poscol, std::max(10, n - 11)); // rand(0) is 0 at level 1
         if (level == 1) {
             EXPECT_EQ(m.poscol, 10);
         }
-        for (int r = 0; r < m.posrow; ++r) EXPECT_NE(m.at(r, m.poscol), cellpath);
+        for (int r = 0; r < m.posrow; ++r)
+            EXPECT_NE(m.at(r, m.poscol), cellpath);
         EXPECT_GT(m.posrow, 0);
         EXPECT_LT(m.posrow, n);
 
@@ -143,11 +152,13 @@ TEST_P(EveryLevel, MazesKeepEveryPlacementRule) {
                 }
                 if (code >= cellcompass && code <= celltracker) {
                     // Tools lie in a plain stretch of the through-path.
-                    for (const CellCode nb : {m.at(r + 1, c), m.at(r - 1, c), m.at(r, c + 1), m.at(r, c - 1)})
+                    for (const CellCode nb :
+                         {m.at(r + 1, c), m.at(r - 1, c), m.at(r, c + 1), m.at(r, c - 1)})
                         EXPECT_TRUE(nb == cellpath || (iswall(nb) && nb != cellwallmap)) << int(nb);
                 }
                 if (!keptapart(code) && code != cellwallmap) continue;
-                for (const CellCode nb : {m.at(r + 1, c), m.at(r - 1, c), m.at(r, c + 1), m.at(r, c - 1)}) {
+                for (const CellCode nb :
+                     {m.at(r + 1, c), m.at(r - 1, c), m.at(r, c + 1), m.at(r, c - 1)}) {
                     if (isitem(code)) {
                         EXPECT_FALSE(keptapart(nb) || nb == cellwallmap) << r << "," << c;
                     }
@@ -167,9 +178,11 @@ TEST_P(EveryLevel, MazesKeepEveryPlacementRule) {
         for (int r = 0; r < gridsize; ++r) {
             const bool behindexit = r >= exitrow - 1 && r <= exitrow + 1;
             EXPECT_EQ(m.at(r, n + 1), behindexit ? cellwall : cellopen) << r;
-            for (int c = n + 2; c < gridsize; ++c) ASSERT_EQ(m.at(r, c), cellopen);
+            for (int c = n + 2; c < gridsize; ++c)
+                ASSERT_EQ(m.at(r, c), cellopen);
             if (r > n) {
-                for (int c = 0; c < gridsize; ++c) ASSERT_EQ(m.at(r, c), cellopen);
+                for (int c = 0; c < gridsize; ++c)
+                    ASSERT_EQ(m.at(r, c), cellopen);
             }
         }
 
@@ -186,7 +199,8 @@ TEST_P(EveryLevel, MazesKeepEveryPlacementRule) {
             for (int f = 1; f <= 4; ++f) {
                 const Step s = aheadstep(f);
                 const int rr = r + s.dr, cc = c + s.dc;
-                if (!Maze::inside(rr, cc) || iswall(m.at(rr, cc)) || seen[rr * gridsize + cc]) continue;
+                if (!Maze::inside(rr, cc) || iswall(m.at(rr, cc)) || seen[rr * gridsize + cc])
+                    continue;
                 seen[rr * gridsize + cc] = true;
                 todo.push({rr, cc});
             }
@@ -203,8 +217,8 @@ TEST(Generator, ToolPlacementAttemptsServiceTheEvents) {
     maze.mazesize = 40;
     int serviced = 0;
     generatemaze(maze, rng, [&serviced] { ++serviced; });
-    EXPECT_GE(serviced, 5);  // at least one attempt per tool
+    EXPECT_GE(serviced, 5); // at least one attempt per tool
 }
 
-}  // namespace
-}  // namespace quorvel
+} // namespace
+} // namespace quorvel

@@ -27,7 +27,7 @@ TEST_F(GameTest, GemTrapsTakeFivePointsButNeverGoBelowZero) {
 TEST_F(GameTest, FoodTrapsTakeTwentyAboveFortyElseTen) {
     for (const auto& [before, after] : {std::pair{42, 21}, {41, 30}}) {
         start(withitem('@'), 1, 1, 3);
-        state().foodlevel = before;  // the step costs one first: the trap finds 41 or 40
+        state().foodlevel = before; // the step costs one first: the trap finds 41 or 40
         game.btnmoveClick();
         EXPECT_EQ(state().foodlevel, after) << before;
         EXPECT_EQ(here(), cellopen);
@@ -36,12 +36,12 @@ TEST_F(GameTest, FoodTrapsTakeTwentyAboveFortyElseTen) {
 
 TEST_F(GameTest, AFoodTrapThatEmptiesTheFoodLosesAtOnce) {
     start(withitem('@'), 1, 1, 3);
-    state().foodlevel = 11;  // 10 after the step, 1 after the trap, 0 after its food step
+    state().foodlevel = 11; // 10 after the step, 1 after the trap, 0 after its food step
     game.btnmoveClick();
     EXPECT_TRUE(state().gameover);
     const Calls tail(host.calls.end() - 6, host.calls.end());
-    EXPECT_EQ(tail, (Calls{"sound foodtrap/trap 1", "post 15 yellow 1", "post 26 yellow 2", "counters",
-                           "endscreen You Lose", "close"}));
+    EXPECT_EQ(tail, (Calls{"sound foodtrap/trap 1", "post 15 yellow 1", "post 26 yellow 2",
+                           "counters", "endscreen You Lose", "close"}));
     // The loss comes last: nothing after the game screen closed.
     EXPECT_EQ(host.calls.back(), "close");
     EXPECT_EQ(host.lastend.caption, "You Lose");
@@ -57,7 +57,7 @@ TEST_F(GameTest, StarvingOnAStepShowsTheLossAndStops) {
     EXPECT_EQ(host.calls, (Calls{"post 26 yellow 2", "counters", "endscreen You Lose", "close"}));
     EXPECT_TRUE(state().gameover);
     EXPECT_FALSE(game.playing());
-    EXPECT_TRUE(game.FormCloseQuery());  // no question after a loss
+    EXPECT_TRUE(game.FormCloseQuery()); // no question after a loss
     EXPECT_FALSE(host.has("confirmquit"));
 }
 
@@ -85,7 +85,7 @@ TEST_F(GameTest, BoxesGiveTheirContentsOnceAndStayOpen) {
     EXPECT_EQ(state().gemscore, 5);
     EXPECT_EQ(state().indicatorage, 1);
     game.btnturnbackClick();
-    game.btnmoveClick();  // back in: only the open box's message
+    game.btnmoveClick(); // back in: only the open box's message
     EXPECT_EQ(state().gemscore, 5);
     EXPECT_EQ(host.only("post").back(), "post 13 white 1");
     EXPECT_TRUE(host.has("sound open/ 1"));
@@ -116,7 +116,7 @@ TEST_F(GameTest, ToolsLightTheirPicturesAndTheMap) {
 
     start(withitem('c'), 1, 1, 3);
     game.btnmoveClick();
-    EXPECT_EQ(host.calls.back(), "mappos 1,2 10");  // the G.P.S. shows at once
+    EXPECT_EQ(host.calls.back(), "mappos 1,2 10"); // the G.P.S. shows at once
 
     start(withitem('f'), 1, 1, 3);
     game.btnmoveClick();
@@ -134,21 +134,21 @@ TEST_F(GameTest, ABatteryWaitsInItsBoxUntilUsed) {
     EXPECT_TRUE(host.has("post 2 white 1"));
     EXPECT_TRUE(host.has("sound battery/box 1"));
 
-    game.btnturnbackClick();  // leaving disables Use
+    game.btnturnbackClick(); // leaving disables Use
     EXPECT_FALSE(game.useenabled());
     const int level = state().batterylevel;
     game.btnuseClick();
     EXPECT_EQ(state().batterylevel, level);
 
-    game.btnmoveClick();  // coming back offers it again
+    game.btnmoveClick(); // coming back offers it again
     EXPECT_TRUE(game.useenabled());
     host.calls.clear();
     game.btnuseClick();
     EXPECT_EQ(state().batterylevel, 100);
     EXPECT_EQ(state().batterysteps, 0);
     EXPECT_EQ(here(), cellopenedbox);
-    EXPECT_EQ(host.calls, (Calls{"sound usebatt/use 1", "post 24 white 1", "drawmaze", "finishview 0",
-                                 "counters", "use off"}));
+    EXPECT_EQ(host.calls, (Calls{"sound usebatt/use 1", "post 24 white 1", "drawmaze",
+                                 "finishview 0", "counters", "use off"}));
     EXPECT_FALSE(game.useenabled());
 }
 
@@ -170,18 +170,18 @@ TEST_F(GameTest, HintsComeFromTheExitOrWallMapBesideOrBehind) {
         "#####",
     };
     start(rows, 1, 1, 3);
-    game.btnmoveClick();  // the wall map is to the right (row + 1) of (1, 2) facing 3
+    game.btnmoveClick(); // the wall map is to the right (row + 1) of (1, 2) facing 3
     EXPECT_TRUE(host.has("sound hint/ 1"));
     EXPECT_TRUE(host.has("post 29 lime 1"));
     host.calls.clear();
-    game.btnmoveClick();  // at (1, 3): the wall map is behind-right, not beside
+    game.btnmoveClick(); // at (1, 3): the wall map is behind-right, not beside
     EXPECT_FALSE(host.has("post 29 lime 1"));
 }
 
 TEST_F(GameTest, PlainCellsOnlyRefreshTheCountersAndTheMap) {
     for (const char code : {'-', '.', 'S', 'E'}) {
         start(withitem(code), 1, 1, 1);
-        game.btnturnbackClick();  // facing away, so the exit does not win
+        game.btnturnbackClick(); // facing away, so the exit does not win
         const Calls tail(host.calls.end() - 3, host.calls.end());
         EXPECT_EQ(tail, (Calls{"use off", "counters", "mappos 1,2 00"})) << code;
     }
@@ -220,7 +220,7 @@ TEST_F(GameTest, BatteryWarningsAndDarkness) {
     EXPECT_EQ(state().batterylevel, 25);
     EXPECT_TRUE(host.has("post 27 aqua 2"));
     EXPECT_EQ(game.darkness(), 0);
-    game.btnturnbackClick();  // half a percent spent below 25 %
+    game.btnturnbackClick(); // half a percent spent below 25 %
     EXPECT_EQ(game.darkness(), 4);
 
     start(withitem('-'), 1, 1, 3);
@@ -230,7 +230,7 @@ TEST_F(GameTest, BatteryWarningsAndDarkness) {
     EXPECT_EQ(state().batterylevel, 0);
     EXPECT_TRUE(host.has("post 28 yellow 2"));
     host.calls.clear();
-    game.btnturnbackClick();  // an empty battery drains no more
+    game.btnturnbackClick(); // an empty battery drains no more
     EXPECT_EQ(state().batterysteps, 0);
     EXPECT_TRUE(host.only("post").empty());
     EXPECT_TRUE(host.has("finishview 175"));
@@ -240,17 +240,17 @@ TEST(Darkness, FollowsTheBatteryBelowAQuarter) {
     EXPECT_EQ(Game::darkness(100, 0, 2), 0);
     EXPECT_EQ(Game::darkness(26, 1, 2), 0);
     EXPECT_EQ(Game::darkness(25, 0, 2), 0);
-    EXPECT_EQ(Game::darkness(25, 1, 2), 4);  // 3.5 rounds to even 4
+    EXPECT_EQ(Game::darkness(25, 1, 2), 4); // 3.5 rounds to even 4
     EXPECT_EQ(Game::darkness(24, 0, 2), 7);
     EXPECT_EQ(Game::darkness(24, 1, 2), 11);
     EXPECT_EQ(Game::darkness(1, 1, 2), 172);
     EXPECT_EQ(Game::darkness(0, 0, 2), 175);
     EXPECT_EQ(Game::darkness(0, 1, 2), 175);
     EXPECT_EQ(Game::darkness(0, 0, 0), 0);
-    EXPECT_EQ(Game::darkness(20, 1, 4), 37);  // 1.75 rounds to 2
-    EXPECT_EQ(Game::darkness(20, 2, 4), 39);  // 3.5 rounds to 4
-    EXPECT_EQ(Game::darkness(20, 6, 4), 45);  // 10.5 rounds to the even 10
+    EXPECT_EQ(Game::darkness(20, 1, 4), 37); // 1.75 rounds to 2
+    EXPECT_EQ(Game::darkness(20, 2, 4), 39); // 3.5 rounds to 4
+    EXPECT_EQ(Game::darkness(20, 6, 4), 45); // 10.5 rounds to the even 10
 }
 
-}  // namespace
-}  // namespace quorvel::testing
+} // namespace
+} // namespace quorvel::testing

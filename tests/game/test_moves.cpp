@@ -21,18 +21,19 @@ TEST_F(GameTest, AStepSpendsFoodAndBatteryThenDrawsMapsAndActsInThatOrder) {
     EXPECT_EQ(state().foodlevel, 99);
     EXPECT_EQ(state().batterysteps, 1);
     EXPECT_EQ(state().stepcount, 1);
-    EXPECT_EQ(host.calls, (Calls{
-        "counters",           // battery drain
-        "counters",           // step count
-        "sound walk/walk 0",  // first draw of the step picker is 11: no random sound
-        "random 100",
-        "drawmaze",
-        "finishview 0",
-        "mappos 1,2 00",
-        "use off",
-        "counters",
-        "mappos 1,2 00",
-    }));
+    EXPECT_EQ(host.calls,
+              (Calls{
+                  "counters",          // battery drain
+                  "counters",          // step count
+                  "sound walk/walk 0", // first draw of the step picker is 11: no random sound
+                  "random 100",
+                  "drawmaze",
+                  "finishview 0",
+                  "mappos 1,2 00",
+                  "use off",
+                  "counters",
+                  "mappos 1,2 00",
+              }));
     EXPECT_EQ(state().indicatorage, 1);
 }
 
@@ -59,12 +60,12 @@ TEST_F(GameTest, WalkingIntoAWallChangesNothingButSaysSo) {
 TEST_F(GameTest, HungerAndStarvingWarningsReplaceTheStepAndWallSounds) {
     start(corridor, 1, 1, 1);
     state().foodlevel = 24;
-    game.btnmoveClick();  // blocked while starving: only the warning
+    game.btnmoveClick(); // blocked while starving: only the warning
     EXPECT_EQ(host.calls, (Calls{"sound starving/warning 0"}));
 
     start(corridor, 1, 1, 1);
     state().foodlevel = 50;
-    game.btnmoveClick();  // blocked at exactly 50
+    game.btnmoveClick(); // blocked at exactly 50
     EXPECT_EQ(host.calls, (Calls{"sound hungry/warning 1"}));
 
     start(corridor, 1, 1, 3);
@@ -95,7 +96,7 @@ TEST_F(GameTest, TurningWrapsCostsNothingAndDrawsTheCompassWhenOwned) {
     state().hascompass = true;
     maze().compassturn = 2;
     host.calls.clear();
-    game.btnturnleftClick();  // facing 3, heading (3 - 1 + 2) mod 4 = 0
+    game.btnturnleftClick(); // facing 3, heading (3 - 1 + 2) mod 4 = 0
     EXPECT_EQ(host.calls.back(), "drawcompass 0");
     EXPECT_EQ(host.calls.front().rfind("sound ", 0), 0u);
     EXPECT_EQ(host.calls.front().substr(host.calls.front().size() - 2), " 1");
@@ -117,7 +118,8 @@ TEST_F(GameTest, SteppingBackKeepsTheFacing) {
 TEST_F(GameTest, TheStepSoundSometimesPicksARandomSoundThenRests) {
     start(corridor, 1, 1, 3);
     // Draws of rand(30) for this stream: 11, 8, 2 (random2), then nine steps rest.
-    for (int i = 0; i < 3; ++i) game.btnmoveClick();
+    for (int i = 0; i < 3; ++i)
+        game.btnmoveClick();
     const Calls sounds = host.only("sound");
     EXPECT_EQ(sounds, (Calls{"sound walk/walk 0", "sound walk/walk 0", "sound random2/walk 0"}));
     EXPECT_EQ(game.stepsounds().stepsoundrest(), 1);
@@ -135,15 +137,17 @@ TEST(StepSound, NeverRepeatsTheLastRandomSoundAndRestsNineCalls) {
     EXPECT_EQ(picker.pickstepsound(rng, 30, "random1", "Random2", "random3", "walk"), "Random2");
     EXPECT_EQ(picker.laststepsound(), "random2");
     const std::uint32_t after = rng.seed();
-    for (int i = 0; i < 9; ++i) EXPECT_EQ(picker.pickstepsound(rng, 30, "random1", "random2", "random3", "walk"), "walk");
-    EXPECT_EQ(rng.seed(), after);  // resting calls draw nothing
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(picker.pickstepsound(rng, 30, "random1", "random2", "random3", "walk"), "walk");
+    EXPECT_EQ(rng.seed(), after); // resting calls draw nothing
     EXPECT_EQ(picker.stepsoundrest(), 0);
 
     // The next eligible call that draws 2 gets the default instead of random2 again.
     Random again(seed);
     StepSoundPicker repeat;
     repeat.pickstepsound(again, 30, "random1", "random2", "random3", "walk");
-    for (int i = 0; i < 9; ++i) repeat.pickstepsound(again, 30, "a", "b", "c", "walk");
+    for (int i = 0; i < 9; ++i)
+        repeat.pickstepsound(again, 30, "a", "b", "c", "walk");
     again.setseed(seed);
     EXPECT_EQ(repeat.pickstepsound(again, 30, "random1", "random2", "random3", "turn"), "turn");
     EXPECT_EQ(repeat.laststepsound(), "turn");
@@ -154,9 +158,10 @@ TEST_F(GameTest, RunningMovesEveryTickUntilAWallStopsIt) {
     game.startrun();
     EXPECT_EQ(host.calls, (Calls{"post 21 lime 1", "service", "sound run/ 2", "runtimer on"}));
     EXPECT_EQ(state().indicatorage, 0);
-    game.startrun();  // already running: nothing
+    game.startrun(); // already running: nothing
     EXPECT_EQ(host.calls.size(), 4u);
-    for (int i = 0; i < 7; ++i) game.RunTimerTimer();
+    for (int i = 0; i < 7; ++i)
+        game.RunTimerTimer();
     EXPECT_EQ(maze().poscol, 8);
     host.calls.clear();
     game.RunTimerTimer();
@@ -169,7 +174,8 @@ TEST_F(GameTest, RunningMovesEveryTickUntilAWallStopsIt) {
 TEST_F(GameTest, TurningWhileRunningChangesTheRunsDirection) {
     start(corridor, 1, 2, 3);
     game.startrun();
-    for (int i = 0; i < 3; ++i) game.btnturnrightClick();  // 3 -> 4 -> 1 -> 2: towards row + 1
+    for (int i = 0; i < 3; ++i)
+        game.btnturnrightClick(); // 3 -> 4 -> 1 -> 2: towards row + 1
     game.RunTimerTimer();
     EXPECT_EQ(maze().posrow, 2);
     EXPECT_EQ(maze().poscol, 2);
@@ -198,7 +204,8 @@ TEST_F(GameTest, ARunStartedWhileEventsEndTheGameNeverStartsTheTimer) {
 TEST_F(GameTest, TheIndicatorGoesOutAtTheEndOfTheSixthStepAfterAStepMessage) {
     start(corridor, 1, 1, 3);
     state().indicatorage = 0;
-    for (int i = 0; i < 6; ++i) game.btnmoveClick();
+    for (int i = 0; i < 6; ++i)
+        game.btnmoveClick();
     EXPECT_FALSE(host.has("hideindicator"));
     EXPECT_EQ(state().indicatorage, 6);
     game.btnmoveClick();
@@ -217,10 +224,12 @@ TEST_F(GameTest, AnEmptyMessageDoesNotRestartTheIndicator) {
 TEST_F(GameTest, FunKeysSpeakInLimeAndChangeNothing) {
     start(corridor, 1, 1, 3);
     const GameState before = state();
-    for (const char key : {'Y', 'l', 'C', 'j', 'D', 'q'}) game.funkey(key);
-    EXPECT_EQ(host.calls, (Calls{"sound yell/ 1", "post 30 lime 0", "sound laugh/ 1", "post 31 lime 0",
-                                 "sound cry/ 1", "post 32 lime 0", "sound jump/ 1", "post 33 lime 0",
-                                 "sound dance/ 1", "post 34 lime 0"}));
+    for (const char key : {'Y', 'l', 'C', 'j', 'D', 'q'})
+        game.funkey(key);
+    EXPECT_EQ(host.calls,
+              (Calls{"sound yell/ 1", "post 30 lime 0", "sound laugh/ 1", "post 31 lime 0",
+                     "sound cry/ 1", "post 32 lime 0", "sound jump/ 1", "post 33 lime 0",
+                     "sound dance/ 1", "post 34 lime 0"}));
     EXPECT_EQ(state().foodlevel, before.foodlevel);
     EXPECT_EQ(state().indicatorage, before.indicatorage);
 }
@@ -286,5 +295,5 @@ TEST_F(GameTest, ALoadedGameKeepsItsValuesAndShowsItsTools) {
     EXPECT_TRUE(host.has("clock '0 days, 12:00:00'"));
 }
 
-}  // namespace
-}  // namespace quorvel::testing
+} // namespace
+} // namespace quorvel::testing

@@ -28,11 +28,13 @@ ToolRun run(const std::string& args) {
     if (!pipe) return r;
     std::array<char, 4096> buffer{};
     std::size_t n = 0;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) r.out.append(buffer.data(), n);
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        r.out.append(buffer.data(), n);
     const int status = pclose(pipe);
     r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     if (FILE* err = fopen(errname, "r")) {
-        while ((n = fread(buffer.data(), 1, buffer.size(), err)) > 0) r.err.append(buffer.data(), n);
+        while ((n = fread(buffer.data(), 1, buffer.size(), err)) > 0)
+            r.err.append(buffer.data(), n);
         fclose(err);
     }
     std::remove(errname);
@@ -41,7 +43,8 @@ ToolRun run(const std::string& args) {
 
 int lines(const std::string& s) {
     int n = 0;
-    for (const char c : s) n += c == '\n';
+    for (const char c : s)
+        n += c == '\n';
     return n;
 }
 
@@ -59,12 +62,13 @@ TEST(Tool, MazePrintsHeaderStartAndEveryRow) {
         ++rows;
         std::istringstream cells(line);
         int count = 0, code = 0;
-        while (cells >> code) ++count;
+        while (cells >> code)
+            ++count;
         EXPECT_EQ(count, 22);
         EXPECT_EQ(line.find("  "), std::string::npos);
     }
     EXPECT_EQ(rows, 21);
-    EXPECT_EQ(run("maze --level 1 --seed 1234").out, r.out);  // the same bytes every run
+    EXPECT_EQ(run("maze --level 1 --seed 1234").out, r.out); // the same bytes every run
 }
 
 TEST(Tool, ViewPrintsThePlanOfAPosition) {
@@ -113,4 +117,4 @@ TEST(Tool, HelpAndVersion) {
     EXPECT_NE(help.out.find("maze --level L --seed S"), std::string::npos);
 }
 
-}  // namespace
+} // namespace

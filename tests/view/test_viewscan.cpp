@@ -20,8 +20,13 @@ Maze drawn(const std::vector<std::string>& rows, int row, int col, int facing) {
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         for (int c = 0; c < static_cast<int>(rows[r].size()); ++c) {
             const char ch = rows[r][c];
-            m.set(r, c, ch == '#' ? cellwall : ch == 'X' ? cellwallmap : ch == '.' ? cellopen
-                        : ch == 'E' ? cellexit : ch == '+' ? cellopenedbox : static_cast<CellCode>(ch));
+            m.set(r, c,
+                  ch == '#'   ? cellwall
+                  : ch == 'X' ? cellwallmap
+                  : ch == '.' ? cellopen
+                  : ch == 'E' ? cellexit
+                  : ch == '+' ? cellopenedbox
+                              : static_cast<CellCode>(ch));
         }
     }
     m.posrow = row;
@@ -32,7 +37,8 @@ Maze drawn(const std::vector<std::string>& rows, int row, int col, int facing) {
 
 std::string strips(const ViewPlan& p) {
     std::string out;
-    for (const StripPicture s : p.strips) out += (out.empty() ? "" : " ") + std::string(stripname(s));
+    for (const StripPicture s : p.strips)
+        out += (out.empty() ? "" : " ") + std::string(stripname(s));
     return out;
 }
 
@@ -48,12 +54,13 @@ TEST(ViewScan, AWallDirectlyAheadShowsTheSixMiddlesWhateverIsBeside) {
 
 TEST(ViewScan, DepthThreeWithOnlyTheSecondLeftOpen) {
     // Facing 3 (towards column + 1): left is row + 1.
-    const Maze m = drawn({
-                             "#######",
-                             "#.....#",
-                             "##.####",
-                         },
-                         1, 0, 3);
+    const Maze m = drawn(
+        {
+            "#######",
+            "#.....#",
+            "##.####",
+        },
+        1, 0, 3);
     Maze k3 = m;
     k3.set(1, 4, cellwall);
     const ViewPlan p = viewscan(k3);
@@ -62,24 +69,20 @@ TEST(ViewScan, DepthThreeWithOnlyTheSecondLeftOpen) {
 }
 
 TEST(ViewScan, DepthOneUsesTheFarCornerPicturesAtTheSides) {
-    const Maze m = drawn({"#.#", "...", "#.#"}, 1, 0, 3);  // (1, 1) open with openings both sides
+    const Maze m = drawn({"#.#", "...", "#.#"}, 1, 0, 3); // (1, 1) open with openings both sides
     Maze one = m;
     one.set(1, 2, cellwall);
     EXPECT_EQ(strips(viewscan(one)), "door1 middle6 middle5 middle10 middle11 door2");
-    one.set(0, 1, cellwall);  // right of (1, 1) facing 3 is row - 1
+    one.set(0, 1, cellwall); // right of (1, 1) facing 3 is row - 1
     one.set(2, 1, cellwall);
     EXPECT_EQ(strips(viewscan(one)), "wall1 middle6 middle5 middle10 middle11 wall2");
 }
 
 TEST(ViewScan, ThirdSideOpeningsShowTheFarWallOrTheCorridorGoingOn) {
     std::vector<std::string> rows = {
-        "#######",
-        "###.###",
-        "#.....#",
-        "###.###",
-        "#######",
+        "#######", "###.###", "#.....#", "###.###", "#######",
     };
-    Maze four = drawn(rows, 2, 0, 3);  // A(1..4) = (2, 1..4) open, (2, 5) open too
+    Maze four = drawn(rows, 2, 0, 3); // A(1..4) = (2, 1..4) open, (2, 5) open too
     const ViewPlan deep = viewscan(four);
     EXPECT_EQ(deep.depth, 4);
     EXPECT_EQ(strips(deep), "wall3 wall8 door11 door12 wall10 wall5");
@@ -100,7 +103,7 @@ TEST(ViewScan, DepthTwoTable) {
 TEST(ViewScan, BoxesShowOnlyUpToTheFirstWallAndThreeCellsAway) {
     const std::string row = "#.k+a.#";
     Maze m = drawn({"#######", row, "#######"}, 1, 1, 3);
-    ViewPlan p = viewscan(m);  // (1,2) battery box closed, (1,3) opened, (1,4) food box
+    ViewPlan p = viewscan(m); // (1,2) battery box closed, (1,3) opened, (1,4) food box
     EXPECT_EQ(p.closedbox, (std::array<bool, 3>{true, false, true}));
     EXPECT_EQ(p.openbox, (std::array<bool, 3>{false, true, false}));
 
@@ -108,12 +111,12 @@ TEST(ViewScan, BoxesShowOnlyUpToTheFirstWallAndThreeCellsAway) {
     p = viewscan(m);
     EXPECT_EQ(p.closedbox, (std::array<bool, 3>{}));
 
-    m = drawn({"#######", "#.@.l.#", "#######"}, 1, 1, 3);  // a trap looks like floor
+    m = drawn({"#######", "#.@.l.#", "#######"}, 1, 1, 3); // a trap looks like floor
     p = viewscan(m);
     EXPECT_EQ(p.closedbox, (std::array<bool, 3>{false, false, true}));
     EXPECT_EQ(p.openbox, (std::array<bool, 3>{}));
 
-    m = drawn({"#######", "#....a.", "#######"}, 1, 1, 3);  // four cells away: not shown
+    m = drawn({"#######", "#....a.", "#######"}, 1, 1, 3); // four cells away: not shown
     EXPECT_EQ(viewscan(m).closedbox, (std::array<bool, 3>{}));
 }
 
@@ -124,14 +127,14 @@ TEST(ViewScan, TheExitIsSeenOnlyFacingThree) {
     EXPECT_EQ(viewscan(drawn(rows, 1, 4, 3)).viewcase, ViewCase::exit1);
     EXPECT_EQ(viewscan(drawn(rows, 1, 4, 3)).ahead, cellexit);
     EXPECT_EQ(viewscan(drawn(rows, 1, 5, 3)).viewcase, ViewCase::onexit);
-    EXPECT_EQ(viewscan(drawn(rows, 1, 1, 3)).viewcase, ViewCase::normal);  // four away
+    EXPECT_EQ(viewscan(drawn(rows, 1, 1, 3)).viewcase, ViewCase::normal); // four away
     EXPECT_EQ(viewscan(drawn(rows, 1, 1, 3)).depth, 4);
 
     // Facing 1 from the exit it is just floor behind; beside a corridor it is an opening.
     const std::vector<std::string> side = {"#####", "#...#", "##E##", "#####"};
-    const ViewPlan p = viewscan(drawn(side, 1, 3, 1));  // facing column - 1; left is row - 1
+    const ViewPlan p = viewscan(drawn(side, 1, 3, 1)); // facing column - 1; left is row - 1
     EXPECT_EQ(p.viewcase, ViewCase::normal);
-    EXPECT_EQ(stripname(p.strips[5]), "door5");  // R(1) = (2, 2), the exit, reads as open
+    EXPECT_EQ(stripname(p.strips[5]), "door5"); // R(1) = (2, 2), the exit, reads as open
 }
 
 TEST(ViewScan, EveryPlanFillsTheViewWithPicturesOfTheRightWidths) {
@@ -148,7 +151,8 @@ TEST(ViewScan, EveryPlanFillsTheViewWithPicturesOfTheRightWidths) {
                     at.poscol = c;
                     at.facing = f;
                     const ViewPlan p = viewscan(at);
-                    for (int s = 0; s < 6; ++s) ASSERT_EQ(stripwidth(p.strips[s]), stripwidths[s]) << strips(p);
+                    for (int s = 0; s < 6; ++s)
+                        ASSERT_EQ(stripwidth(p.strips[s]), stripwidths[s]) << strips(p);
                     if (f != 3) {
                         ASSERT_EQ(p.viewcase, ViewCase::normal);
                     }
@@ -170,11 +174,12 @@ TEST(ViewScan, CellsOutsideTheGridCountAsWalls) {
 }
 
 TEST(StripPictures, NamesAndIndicesRoundTrip) {
-    for (int i = 0; i < strippicturecount; ++i) EXPECT_EQ(StripPicture::fromindex(i).index(), i);
+    for (int i = 0; i < strippicturecount; ++i)
+        EXPECT_EQ(StripPicture::fromindex(i).index(), i);
     EXPECT_EQ(stripname(StripPicture::fromindex(0)), "door1");
     EXPECT_EQ(stripname(StripPicture::fromindex(23)), "wall12");
     EXPECT_EQ(stripname(StripPicture::fromindex(35)), "middle12");
 }
 
-}  // namespace
-}  // namespace quorvel
+} // namespace
+} // namespace quorvel
