@@ -26,9 +26,9 @@ constexpr StripPicture middle(int n) {
     return {StripPicture::middle, static_cast<std::uint8_t>(n)};
 }
 
-// For each depth 1..4, the picture numbers of the six strips; strips 1, 2, 3 look at
-// the left cells L(1), L(2), L(3), strips 6, 5, 4 at the right cells, and 0 marks a
-// middle picture (the far wall) in that strip.
+// For each depth 0..4 and strip: the middle picture (the far wall) filling the strip
+// where `middles` is not 0, else the number of the side picture, a door or a wall by
+// the side cell it looks at (strips 1, 2, 3 at L(1), L(2), L(3); 6, 5, 4 at the right).
 struct Row {
     int numbers[6];
     int middles[6];
