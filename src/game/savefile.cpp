@@ -140,13 +140,4 @@ SaveProblem decodesave(std::span<const std::uint8_t> file, SavedGame& game) {
     return SaveProblem::none;
 }
 
-std::string savefilename(const std::string& player, int level, const std::string& extension) {
-    // A name never leaves the folder: separators become underscores. A dot in the
-    // name is part of the name, so every level keeps its own slot.
-    std::string name;
-    for (const char c : player)
-        name += (c == '/' || c == '\\' || c == '\0') ? '_' : c;
-    return name + std::to_string(level) + extension;
-}
-
 } // namespace quorvel

@@ -6,7 +6,6 @@
 #include <array>
 #include <cstdint>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "maze.h"
@@ -43,9 +42,5 @@ SaveProblem checksaveheader(std::span<const std::uint8_t> head);
 
 /// Decodes a whole file. On a problem, `game` is left untouched.
 SaveProblem decodesave(std::span<const std::uint8_t> file, SavedGame& game);
-
-/// "Saved Games/" file name stem for a player and level: the player's name followed by
-/// the level digit, with any extension after a last dot replaced by `extension`.
-std::string savefilename(const std::string& player, int level, const std::string& extension);
 
 } // namespace quorvel

@@ -140,14 +140,6 @@ TEST(SaveFile, ABadPlayingTimeStartsTheClockAtZero) {
     }
 }
 
-TEST(SaveFile, NamesKeepEachLevelInItsOwnSlotInsideTheFolder) {
-    EXPECT_EQ(savefilename("Ann", 3, ".sav"), "Ann3.sav");
-    EXPECT_EQ(savefilename("Ann", 3, ".map"), "Ann3.map");
-    EXPECT_NE(savefilename("Dr.Who", 1, ".sav"), savefilename("Dr.Who", 3, ".sav"));
-    EXPECT_EQ(savefilename("../../etc/x", 2, ".sav"), ".._.._etc_x2.sav");
-    EXPECT_EQ(savefilename("a\\b", 2, ".sav"), "a_b2.sav");
-}
-
 BestTime result(const std::string& name, double time, int gems) {
     BestTime t;
     t.name = name;
