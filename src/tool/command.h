@@ -20,4 +20,4 @@ struct BadInput {
     std::string what;
 };
 
-}  // namespace quorvel::tool
+} // namespace quorvel::tool
