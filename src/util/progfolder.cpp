@@ -59,9 +59,11 @@ std::string runningexecutable(const std::string& exepath) {
 // The folder as stored (canonical) with "/" at the end; created when missing.
 std::string usablefolder(const std::string& folder) {
     std::error_code ec;
-    fs::create_directories(folder, ec);
-    std::string canonical = longpath(addbackslash(folder));
-    return canonical.empty() ? addbackslash(folder) : canonical;
+    fs::path absolute = fs::absolute(folder, ec);
+    if (ec) absolute = folder;
+    fs::create_directories(absolute, ec);
+    std::string canonical = longpath(addbackslash(absolute.string()));
+    return canonical.empty() ? addbackslash(absolute.lexically_normal().string()) : canonical;
 }
 
 bool isinside(const std::string& folder, const std::string& parent) {

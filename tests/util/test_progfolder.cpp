@@ -21,6 +21,14 @@ TEST(ProgFolder, HomeVariableWinsAndPathsAreBuiltFromIt) {
     EXPECT_EQ(installrecordpath(), progfolder() + "quorvel3d.tk");
     EXPECT_EQ(registrypath(), folder.config() + "Tendrik.ini");
     EXPECT_EQ(savedgamepath("Ann", 3), progfolder() + "Saved Games/Ann3.sav");
+
+    // A relative folder is taken from where the game was started, and made absolute.
+    const std::filesystem::path start = std::filesystem::current_path();
+    std::filesystem::current_path(folder.root());
+    ::setenv("QUORVEL3D_HOME", "rel/games", 1);
+    initprogramfolders("/usr/games/quorvel3d");
+    std::filesystem::current_path(start);
+    EXPECT_EQ(progfolder(), longpath(folder.root()) + "rel/games/");
 }
 
 TEST(ProgFolder, WritableProgramFolderElseTheUsersDataFolder) {

@@ -1,0 +1,44 @@
+#pragma once
+// Open access for the shared data files and the install record that remembers it.
+//
+// On this platform "open access" means: a file or folder in a program folder that
+// several users share (an unpacked copy in /opt, say) is made readable and
+// writable by every user, so each player's settings, saved games and best times
+// can be updated by whoever plays next. Files in a per-user folder (the
+// QUORVEL3D_HOME folder, ~/.local/share/quorvel3d, a copy in the user's home)
+// keep the user's own permissions: nobody else plays from there. Links are never
+// followed, so a link planted in the folder cannot open up a file elsewhere.
+//
+// The start-up open-access pass runs for an administrator (here: root) of an
+// "NT-family" system. Linux is never that family, so the pass is skipped unless a
+// test injects those facts with setaccessfacts.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvel {
+
+/// True when running as an administrator (root).
+bool isadmin();
+/// True on the system family that needs the open-access pass (false on Linux).
+bool isntfamily();
+/// Replaces both facts (tests).
+void setaccessfacts(bool ntfamily, bool admin);
+
+/// Gives a file or folder open access; true on success (and, in a per-user
+/// folder, whenever it exists). False for missing paths and links.
+bool openaccess(const std::string& path);
+/// openaccess for progfolder() + each name; the names that fail go to failed
+/// (when given); records the pass in the install record either way. True when none failed.
+bool openaccesslist(const std::vector<std::string>& names,
+                    std::vector<std::string>* failed = nullptr);
+
+/// Records in the install record that the last write came from a success, or
+/// logs description as the last error. Errors while writing are ignored.
+void writeinstallrecord(bool success, std::string_view description);
+/// True when the open-access pass should run: NT family, administrator, and the
+/// install record does not say the pass was done for this program folder.
+bool accesspassneeded();
+
+} // namespace quorvel

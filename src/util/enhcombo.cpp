@@ -1,0 +1,38 @@
+#include "enhcombo.h"
+
+#include <QAbstractItemView>
+#include <QScreen>
+#include <QStyle>
+
+namespace quorvel {
+
+TEnhCombo::TEnhCombo(QWidget* parent) : QComboBox(parent) {}
+
+int TEnhCombo::dropdownwidth(int listleft) const {
+    if (m_dropdownfixedwidth >= 1) return m_dropdownfixedwidth;
+    const QFontMetrics metrics(font());
+    const int scrollbar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    int width = 0;
+    for (int i = 0; i < count(); ++i) {
+        const int measured = metrics.horizontalAdvance(itemText(i)) + scrollbar + 8;
+        if (measured > width) width = measured + 8;
+    }
+    const QScreen* screen = this->screen();
+    if (screen) {
+        const int right = screen->geometry().right() + 1; // first pixel past the screen
+        if (listleft + width > right - 2) width = right - 2 - listleft;
+    }
+    return width;
+}
+
+void TEnhCombo::showPopup() {
+    QComboBox::showPopup();
+    QWidget* popup = view()->window();
+    if (!popup || popup == window()) return;
+    const QRect frame = popup->geometry();
+    // Never narrower than the box itself, as a drop-down list always is.
+    const int width = qMax(dropdownwidth(frame.left()), this->width());
+    popup->setGeometry(frame.left(), frame.top(), width, frame.height());
+}
+
+} // namespace quorvel

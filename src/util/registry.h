@@ -1,0 +1,20 @@
+#pragma once
+// The maker-wide program registry "Tendrik.ini", shared by all programs of the
+// maker: each program lists itself and its folder, and when it finds itself run
+// from another folder than last time it remembers the former one as OldPath.
+
+#include <string>
+#include <string_view>
+
+namespace quorvel {
+
+/// Registers the program; lastrun is the current date and time as text (empty:
+/// the system's short date, a blank and its long time format). Errors are ignored.
+void registersoftware(std::string_view name, std::string_view version, std::string_view hint,
+                      bool acceptusername, bool acceptpassword, bool acceptfilename,
+                      bool listapplication, std::string lastrun = {});
+
+/// The current local date and time in the system's short date and long time formats.
+std::string lastruntext();
+
+} // namespace quorvel

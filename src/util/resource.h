@@ -1,0 +1,24 @@
+#pragma once
+// Built-in resources and the desktop's own handler for files and addresses.
+// A resource of a name and type (pictures, "WAVE", "MIDI", "RTF", "BIN") is the
+// Qt resource ":/TYPE/NAME", exactly as spelt: the tune is ":/MIDI/music".
+
+#include <string>
+#include <string_view>
+
+namespace quorvel {
+
+/// The Qt resource path of a named resource: ":/" + type + "/" + name.
+std::string resourcepath(std::string_view name, std::string_view type);
+/// The bytes of a resource; false when there is none.
+bool readresource(std::string_view name, std::string_view type, std::string& bytes);
+/// Writes a resource to path (replacing any file there, safely) and gives it open
+/// access. False when there is no such resource (nothing written) or when writing
+/// fails ("Unable to create Resource " + path is then logged in the install record).
+bool extractresource(std::string_view name, std::string_view type, const std::string& path);
+
+/// Asks the desktop to open file (a web address, or a file relative to folder)
+/// with its default handler; true when the desktop accepted the request.
+bool openwithshell(std::string_view file, std::string_view folder = {});
+
+} // namespace quorvel
