@@ -1,1 +1,64 @@
-int main(){}
+// Maze generation per level (rejected attempts included) and one view scan.
+
+#include <benchmark/benchmark.h>
+
+#include "generator.h"
+#include "random.h"
+#include "viewscan.h"
+
+namespace {
+
+using namespace quorvel;
+
+// One accepted maze, as the opening screen makes it, from a fresh seed each time.
+void GenerateAccepted(benchmark::State& state) {
+    const int level = static_cast<int>(state.range(0));
+    Maze maze;
+    std::uint32_t seed = 1;
+    long rejected = 0;
+    for (auto _ : state) {
+        Random rng(seed++ * 2654435761u);
+        rejected += generateaccepted(maze, rng, level);
+        benchmark::DoNotOptimize(maze.grid.data());
+    }
+    state.counters["rejected/maze"] =
+        benchmark::Counter(static_cast<double>(rejected) / static_cast<double>(state.iterations()));
+}
+BENCHMARK(GenerateAccepted)->DenseRange(1, 6)->Unit(benchmark::kMicrosecond);
+
+// One attempt of the generator, accepted or not.
+void GenerateOnce(benchmark::State& state) {
+    Maze maze;
+    maze.mazesize = 120;
+    Random rng(99);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(generatemaze(maze, rng));
+    }
+}
+BENCHMARK(GenerateOnce)->Unit(benchmark::kMicrosecond);
+
+// The scan of every walkable cell and facing of a large maze, one scan per iteration.
+void ViewScan(benchmark::State& state) {
+    Maze maze;
+    Random rng(7);
+    generateaccepted(maze, rng, 6);
+    std::vector<std::array<int, 3>> places;
+    for (int r = 1; r < maze.mazesize; ++r)
+        for (int c = 1; c < maze.mazesize; ++c)
+            if (!iswall(maze.at(r, c)))
+                for (int f = 1; f <= 4; ++f)
+                    places.push_back({r, c, f});
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const auto& p = places[i++ % places.size()];
+        maze.posrow = p[0];
+        maze.poscol = p[1];
+        maze.facing = p[2];
+        benchmark::DoNotOptimize(viewscan(maze));
+    }
+}
+BENCHMARK(ViewScan);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -19,7 +19,7 @@ double SystemClock::now() const {
 }
 
 std::string clocktext(double elapsed) {
-    if (!(elapsed >= 0)) elapsed = 0;  // also catches NaN
+    if (!(elapsed >= 0)) elapsed = 0; // also catches NaN
     const double days = std::floor(elapsed);
     long long ms = std::llround((elapsed - days) * secondsperday * 1000.0);
     if (ms >= 86'400'000) ms = 86'399'999;
@@ -30,4 +30,4 @@ std::string clocktext(double elapsed) {
     return text;
 }
 
-}  // namespace quorvel
+} // namespace quorvel

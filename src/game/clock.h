@@ -8,7 +8,7 @@
 namespace quorvel {
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     /// The current local date-time in days.
     virtual double now() const = 0;
@@ -16,19 +16,19 @@ public:
 
 /// The wall clock of this machine.
 class SystemClock final : public Clock {
-public:
+  public:
     double now() const override;
 };
 
 /// A clock that stands still until moved.
 class ManualClock final : public Clock {
-public:
+  public:
     explicit ManualClock(double now = 46000.0) : m_now(now) {}
     double now() const override { return m_now; }
     void set(double now) { m_now = now; }
     void advance(double days) { m_now += days; }
 
-private:
+  private:
     double m_now;
 };
 
@@ -41,4 +41,4 @@ constexpr double clockcapshown = 99.999999;
 /// "0 days, 00:12:05": whole days, "day" or "days", and the time of day.
 std::string clocktext(double elapsed);
 
-}  // namespace quorvel
+} // namespace quorvel

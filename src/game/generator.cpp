@@ -6,7 +6,7 @@ namespace quorvel {
 namespace {
 
 class Generator {
-public:
+  public:
     Generator(Maze& maze, Random& rng, const ServiceEvents& service)
         : m(maze), m_rng(rng), m_service(service), n(maze.mazesize) {}
 
@@ -23,14 +23,17 @@ public:
         const struct {
             int code;
             int size;
-        } sweeps[] = {{cellfood, 6}, {cellbattery, 10}, {cellmixed, 10},
-                      {cellfoodtrap, 20}, {cellgemtrap, 20}};
+        } sweeps[] = {{cellfood, 6},
+                      {cellbattery, 10},
+                      {cellmixed, 10},
+                      {cellfoodtrap, 20},
+                      {cellgemtrap, 20}};
         for (const auto& s : sweeps)
             if (!scatteritems(s.code, s.size)) return true;
         return m_reject;
     }
 
-private:
+  private:
     Maze& m;
     Random& m_rng;
     const ServiceEvents& m_service;
@@ -48,7 +51,8 @@ private:
 
     void walllines() {
         for (int c = 2; c < n; c += 2)
-            for (int r = 0; r <= n; ++r) m.set(r, c, cellwall);
+            for (int r = 0; r <= n; ++r)
+                m.set(r, c, cellwall);
     }
 
     // Column N is included: its gaps are closed again by the frame.
@@ -59,8 +63,10 @@ private:
                 a += rand(3) + 1;
                 m.set(a, c, cellopen);
                 const int s = rand(3);
-                if (s == 1) m.set(a - 1, c - 1, cellwall);
-                else if (s == 2) m.set(a + 1, c - 1, cellwall);
+                if (s == 1)
+                    m.set(a - 1, c - 1, cellwall);
+                else if (s == 2)
+                    m.set(a + 1, c - 1, cellwall);
                 a += 1;
             }
         }
@@ -82,14 +88,16 @@ private:
         m.set(a, 1, cellpath);
         int c = 2;
         while (c < n - 1) {
-            int d = rand(2);  // 0 towards higher rows, 1 towards lower rows
+            int d = rand(2); // 0 towards higher rows, 1 towards lower rows
             const int k = rand(4) + 1;
             m.set(a, c, cellpath);
             m.set(a + 1, c, cellwall);
             m.set(a - 1, c, cellwall);
             ++c;
-            if (d == 0 && a > n - 6) d = 1;
-            else if (d == 1 && a < 6) d = 0;
+            if (d == 0 && a > n - 6)
+                d = 1;
+            else if (d == 1 && a < 6)
+                d = 0;
             const int step = d == 0 ? 1 : -1;
             for (int i = 0; i < k; ++i) {
                 m.set(a, c, cellpath);
@@ -222,7 +230,8 @@ private:
                     if (here != cellopen && here != cellpath) continue;
                     if (r == m.posrow || c == m.poscol) continue;
                     if (touchesitem(r, c)) continue;
-                    const CellCode item = code == cellmixed ? mixedcode() : static_cast<CellCode>(code);
+                    const CellCode item =
+                        code == cellmixed ? mixedcode() : static_cast<CellCode>(code);
                     if (touchesexitormap(r, c)) continue;
                     m.set(r, c, item);
                     break;
@@ -233,7 +242,7 @@ private:
     }
 };
 
-}  // namespace
+} // namespace
 
 bool generatemaze(Maze& maze, Random& rng, const ServiceEvents& service) {
     return Generator(maze, rng, service).run();
@@ -242,8 +251,9 @@ bool generatemaze(Maze& maze, Random& rng, const ServiceEvents& service) {
 int generateaccepted(Maze& maze, Random& rng, int level, const ServiceEvents& service) {
     maze.mazesize = 20 * level;
     int rejected = 0;
-    while (generatemaze(maze, rng, service)) ++rejected;
+    while (generatemaze(maze, rng, service))
+        ++rejected;
     return rejected;
 }
 
-}  // namespace quorvel
+} // namespace quorvel

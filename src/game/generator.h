@@ -28,4 +28,4 @@ bool generatemaze(Maze& maze, Random& rng, const ServiceEvents& service = {});
 /// generates until a maze is accepted. Returns how many mazes were rejected first.
 int generateaccepted(Maze& maze, Random& rng, int level, const ServiceEvents& service = {});
 
-}  // namespace quorvel
+} // namespace quorvel

@@ -34,11 +34,11 @@ enum class EndKind { lose, win, quit };
 /// What the end screen shows; the screen fills the text of messagekey for the player.
 struct EndScreen {
     EndKind kind = EndKind::lose;
-    std::string caption;   ///< "You Lose", "Winner!", "Winner! (New Best Time)", "Save?"
-    int messagekey = 18;   ///< lose 18, win 19, quit 20
-    std::string message2;  ///< the second line (the save question), or empty
-    int rank = 0;          ///< the best-times rank of a win, for the statistics screen
-    std::string sound;     ///< played when the screen shows, no fallback
+    std::string caption;  ///< "You Lose", "Winner!", "Winner! (New Best Time)", "Save?"
+    int messagekey = 18;  ///< lose 18, win 19, quit 20
+    std::string message2; ///< the second line (the save question), or empty
+    int rank = 0;         ///< the best-times rank of a win, for the statistics screen
+    std::string sound;    ///< played when the screen shows, no fallback
 };
 
 /// Answers of the end screen and of questions.
@@ -50,14 +50,14 @@ struct BestTimeEntry {
     int level = 1;
     double elapsed = 0;
     int gemscore = 0;
-    std::string timetext;  ///< the clock text shown on the game screen
+    std::string timetext; ///< the clock text shown on the game screen
     int stepcount = 0;
     int foodlevel = 0;
     int batterylevel = 0;
 };
 
 class GameHost {
-public:
+  public:
     virtual ~GameHost() = default;
 
     // The view. drawmaze runs the view scan and paints the strips or exit pictures;
@@ -118,4 +118,4 @@ public:
     virtual void closegamescreen() = 0;
 };
 
-}  // namespace quorvel
+} // namespace quorvel

@@ -14,38 +14,42 @@ namespace quorvel {
 
 using CellCode = std::uint8_t;
 
-constexpr int gridsize = 131;  ///< rows and columns 0..130
+constexpr int gridsize = 131; ///< rows and columns 0..130
 constexpr int gridcells = gridsize * gridsize;
 
 // Cell codes. Bit 7 set (code >= 128) blocks movement and sight.
-constexpr CellCode cellopen = 0;         ///< floor off the through-path; sprung traps
-constexpr CellCode cellexit = 1;         ///< the exit, in column N
-constexpr CellCode cellopenedbox = 2;    ///< a box opened and emptied
-constexpr CellCode cellpath = 3;         ///< floor on the generator's through-path
-constexpr CellCode cellstart = 4;        ///< the start cell
-constexpr CellCode cellfoodtrap = 64;    ///< '@'
-constexpr CellCode cellgemtrap = 65;     ///< 'A'
-constexpr CellCode cellemptybox = 96;    ///< '`' a box holding nothing
-constexpr CellCode cellfood = 97;        ///< 'a'
-constexpr CellCode cellcompass = 98;     ///< 'b'
-constexpr CellCode cellgps = 99;         ///< 'c'
-constexpr CellCode cellbeacon = 100;     ///< 'd'
-constexpr CellCode celldetector = 101;   ///< 'e'
-constexpr CellCode celltracker = 102;    ///< 'f'
-constexpr CellCode cellstone = 103;      ///< 'g' a worthless stone
-constexpr CellCode cellgem5 = 104;       ///< 'h'
-constexpr CellCode cellgem1 = 105;       ///< 'i'
-constexpr CellCode cellgem3 = 106;       ///< 'j'
-constexpr CellCode cellbattery = 107;    ///< 'k' battery box not yet opened
-constexpr CellCode cellbatteryleft = 108;///< 'l' opened box whose battery waits to be used
+constexpr CellCode cellopen = 0;          ///< floor off the through-path; sprung traps
+constexpr CellCode cellexit = 1;          ///< the exit, in column N
+constexpr CellCode cellopenedbox = 2;     ///< a box opened and emptied
+constexpr CellCode cellpath = 3;          ///< floor on the generator's through-path
+constexpr CellCode cellstart = 4;         ///< the start cell
+constexpr CellCode cellfoodtrap = 64;     ///< '@'
+constexpr CellCode cellgemtrap = 65;      ///< 'A'
+constexpr CellCode cellemptybox = 96;     ///< '`' a box holding nothing
+constexpr CellCode cellfood = 97;         ///< 'a'
+constexpr CellCode cellcompass = 98;      ///< 'b'
+constexpr CellCode cellgps = 99;          ///< 'c'
+constexpr CellCode cellbeacon = 100;      ///< 'd'
+constexpr CellCode celldetector = 101;    ///< 'e'
+constexpr CellCode celltracker = 102;     ///< 'f'
+constexpr CellCode cellstone = 103;       ///< 'g' a worthless stone
+constexpr CellCode cellgem5 = 104;        ///< 'h'
+constexpr CellCode cellgem1 = 105;        ///< 'i'
+constexpr CellCode cellgem3 = 106;        ///< 'j'
+constexpr CellCode cellbattery = 107;     ///< 'k' battery box not yet opened
+constexpr CellCode cellbatteryleft = 108; ///< 'l' opened box whose battery waits to be used
 constexpr CellCode cellwall = 129;
-constexpr CellCode cellwallmap = 160;    ///< the wall carrying the map picture
+constexpr CellCode cellwallmap = 160; ///< the wall carrying the map picture
 /// Never stored: asks the mixed block sweep to draw one of five box codes per cell.
 constexpr int cellmixed = 255;
 
-constexpr bool iswall(int code) { return code >= 128; }
+constexpr bool iswall(int code) {
+    return code >= 128;
+}
 /// Codes 96..127 show as a closed box in the view and on the detector's map.
-constexpr bool isclosedbox(int code) { return code >= 96 && code <= 127; }
+constexpr bool isclosedbox(int code) {
+    return code >= 96 && code <= 127;
+}
 
 /// One step on the grid.
 struct Step {
@@ -72,8 +76,12 @@ constexpr Step leftstep(int facing) {
     }
 }
 
-constexpr int turnright(int facing) { return facing >= 4 ? 1 : facing + 1; }
-constexpr int turnleft(int facing) { return facing <= 1 ? 4 : facing - 1; }
+constexpr int turnright(int facing) {
+    return facing >= 4 ? 1 : facing + 1;
+}
+constexpr int turnleft(int facing) {
+    return facing <= 1 ? 4 : facing - 1;
+}
 /// The compass point shown for a facing: 0 north, 1 east, 2 south, 3 west.
 constexpr int compassheading(int facing, int compassturn) {
     return ((facing - 1 + compassturn) % 4 + 4) % 4;
@@ -81,12 +89,12 @@ constexpr int compassheading(int facing, int compassturn) {
 
 /// The grid and the player's place in it: everything a generation or a saved game sets.
 struct Maze {
-    std::array<CellCode, gridcells> grid{};  ///< mazegrid, row-major
-    int mazesize = 20;                       ///< N = 20 x level; rows and columns 0..N
+    std::array<CellCode, gridcells> grid{}; ///< mazegrid, row-major
+    int mazesize = 20;                      ///< N = 20 x level; rows and columns 0..N
     int posrow = 0;
     int poscol = 0;
-    int facing = 1;       ///< 1..4
-    int compassturn = 0;  ///< 0..3
+    int facing = 1;      ///< 1..4
+    int compassturn = 0; ///< 0..3
 
     static constexpr bool inside(int r, int c) {
         return r >= 0 && r < gridsize && c >= 0 && c < gridsize;
@@ -104,8 +112,8 @@ struct Maze {
     CellCode right() const { return relative(leftstep(facing), -1); }
     int level() const { return mazesize / 20; }
 
-private:
+  private:
     CellCode relative(Step s, int k) const { return at(posrow + k * s.dr, poscol + k * s.dc); }
 };
 
-}  // namespace quorvel
+} // namespace quorvel

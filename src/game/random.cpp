@@ -9,4 +9,4 @@ void Random::seedrand() {
     m_seed = static_cast<std::uint32_t>(ticks) ^ static_cast<std::uint32_t>(ticks >> 32);
 }
 
-}  // namespace quorvel
+} // namespace quorvel

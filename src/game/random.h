@@ -8,7 +8,7 @@
 namespace quorvel {
 
 class Random {
-public:
+  public:
     explicit Random(std::uint32_t seed = 0) : m_seed(seed) {}
 
     /// One draw, 0 <= x < n. rand(0) is 0 and still advances the stream.
@@ -22,8 +22,8 @@ public:
     std::uint32_t seed() const { return m_seed; }
     void setseed(std::uint32_t seed) { m_seed = seed; }
 
-private:
+  private:
     std::uint32_t m_seed;
 };
 
-}  // namespace quorvel
+} // namespace quorvel

@@ -22,4 +22,4 @@ std::string StepSoundPicker::pickstepsound(Random& rng, int chance, std::string 
     return *chosen;
 }
 
-}  // namespace quorvel
+} // namespace quorvel

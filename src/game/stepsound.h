@@ -10,7 +10,7 @@ namespace quorvel {
 class Random;
 
 class StepSoundPicker {
-public:
+  public:
     /// Returns name1, name2 or name3 with a chance of 1 in `chance` each on an eligible
     /// call, otherwise fallback. Draws on the shared stream only when eligible.
     std::string pickstepsound(Random& rng, int chance, std::string name1, std::string name2,
@@ -19,9 +19,9 @@ public:
     const std::string& laststepsound() const { return m_last; }
     int stepsoundrest() const { return m_rest; }
 
-private:
-    std::string m_last;  ///< lower-case name of the last random sound
+  private:
+    std::string m_last; ///< lower-case name of the last random sound
     int m_rest = 0;
 };
 
-}  // namespace quorvel
+} // namespace quorvel

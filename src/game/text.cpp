@@ -2,18 +2,24 @@
 
 namespace quorvel {
 
-static char lowerchar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-static char upperchar(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+static char lowerchar(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+static char upperchar(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 std::string asciilower(std::string_view s) {
     std::string out(s);
-    for (char& c : out) c = lowerchar(c);
+    for (char& c : out)
+        c = lowerchar(c);
     return out;
 }
 
 std::string asciiupper(std::string_view s) {
     std::string out(s);
-    for (char& c : out) c = upperchar(c);
+    for (char& c : out)
+        c = upperchar(c);
     return out;
 }
 
@@ -24,4 +30,4 @@ bool sametext(std::string_view a, std::string_view b) {
     return true;
 }
 
-}  // namespace quorvel
+} // namespace quorvel

@@ -11,4 +11,4 @@ std::string asciiupper(std::string_view s);
 /// Equal without regard to ASCII case.
 bool sametext(std::string_view a, std::string_view b);
 
-}  // namespace quorvel
+} // namespace quorvel

@@ -30,4 +30,4 @@ int cmd_maze(const Args& args, std::ostream& out, std::ostream&) {
     return 0;
 }
 
-}  // namespace quorvel::tool
+} // namespace quorvel::tool

@@ -19,4 +19,4 @@ struct BadInput {
     std::string what;
 };
 
-}  // namespace quorvel::tool
+} // namespace quorvel::tool

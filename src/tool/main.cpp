@@ -43,7 +43,7 @@ Options:
 Bad input prints one line on standard error and exits with status 2.
 )";
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     const Args all(argv + 1, argv + argc);

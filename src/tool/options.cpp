@@ -9,7 +9,7 @@ namespace {
 bool known(std::initializer_list<std::string_view> names, std::string_view name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
-}  // namespace
+} // namespace
 
 Options::Options(const Args& args, std::initializer_list<std::string_view> valued,
                  std::initializer_list<std::string_view> flags) {
@@ -35,7 +35,8 @@ std::optional<std::string> Options::text(const std::string& name) const {
     return it->second;
 }
 
-long Options::integer(const std::string& name, long lo, long hi, std::optional<long> fallback) const {
+long Options::integer(const std::string& name, long lo, long hi,
+                      std::optional<long> fallback) const {
     const auto value = text(name);
     if (!value) {
         if (fallback) return *fallback;
@@ -48,8 +49,8 @@ long Options::integer(const std::string& name, long lo, long hi, std::optional<l
     if (value->empty() || ec != std::errc() || end != last)
         throw BadInput{"--" + name + " must be a whole number, not '" + *value + "'"};
     if (n < lo || n > hi)
-        throw BadInput{"--" + name + " must be " + std::to_string(lo) + " to " + std::to_string(hi) +
-                       ", not " + *value};
+        throw BadInput{"--" + name + " must be " + std::to_string(lo) + " to " +
+                       std::to_string(hi) + ", not " + *value};
     return n;
 }
 
@@ -64,10 +65,11 @@ std::uint32_t Options::seed(const std::string& name) const {
     }
     std::uint64_t n = 0;
     const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n, base);
-    if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size() || n > 0xFFFFFFFFull)
+    if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size() ||
+        n > 0xFFFFFFFFull)
         throw BadInput{"--" + name + " must be a 32-bit number (decimal or 0x hexadecimal), not '" +
                        *value + "'"};
     return static_cast<std::uint32_t>(n);
 }
 
-}  // namespace quorvel::tool
+} // namespace quorvel::tool

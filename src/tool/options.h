@@ -13,7 +13,7 @@
 namespace quorvel::tool {
 
 class Options {
-public:
+  public:
     /// Parses args; `valued` options take a value, `flags` stand alone.
     Options(const Args& args, std::initializer_list<std::string_view> valued,
             std::initializer_list<std::string_view> flags = {});
@@ -22,12 +22,13 @@ public:
     std::optional<std::string> text(const std::string& name) const;
     /// The option as a whole number in lo..hi; absent gives fallback, or BadInput when
     /// there is no fallback.
-    long integer(const std::string& name, long lo, long hi, std::optional<long> fallback = {}) const;
+    long integer(const std::string& name, long lo, long hi,
+                 std::optional<long> fallback = {}) const;
     /// A 32-bit generator state, decimal or hexadecimal with 0x.
     std::uint32_t seed(const std::string& name) const;
 
-private:
+  private:
     std::map<std::string, std::string> m_values;
 };
 
-}  // namespace quorvel::tool
+} // namespace quorvel::tool

@@ -18,7 +18,7 @@ namespace quorvel {
 struct StripPicture {
     enum Kind : std::uint8_t { door, wall, middle };
     Kind kind = middle;
-    std::uint8_t number = 1;  ///< 1..12
+    std::uint8_t number = 1; ///< 1..12
 
     /// 0..35: the doors, then the walls, then the middles.
     constexpr int index() const { return kind * 12 + number - 1; }
@@ -41,25 +41,25 @@ constexpr std::array<int, 6> stripwidths = {60, 40, 20, 20, 40, 60};
 
 enum class ViewCase : std::uint8_t {
     normal,
-    exit3,   ///< the exit three cells ahead
-    exit2,   ///< two cells ahead
-    exit1,   ///< one cell ahead
-    onexit,  ///< standing on the exit facing it
+    exit3,  ///< the exit three cells ahead
+    exit2,  ///< two cells ahead
+    exit1,  ///< one cell ahead
+    onexit, ///< standing on the exit facing it
 };
 
-std::string_view viewcasename(ViewCase c);  ///< "normal", "exit3", ..., "onexit"
+std::string_view viewcasename(ViewCase c); ///< "normal", "exit3", ..., "onexit"
 
 struct ViewPlan {
     std::array<StripPicture, 6> strips{};
     ViewCase viewcase = ViewCase::normal;
-    std::array<bool, 3> openbox{};    ///< an opened box at distance 1, 2, 3
-    std::array<bool, 3> closedbox{};  ///< a closed box at distance 1, 2, 3
-    CellCode ahead = cellopen;        ///< the code of the cell straight ahead
-    int depth = 0;                    ///< open cells straight ahead, 0..4
+    std::array<bool, 3> openbox{};   ///< an opened box at distance 1, 2, 3
+    std::array<bool, 3> closedbox{}; ///< a closed box at distance 1, 2, 3
+    CellCode ahead = cellopen;       ///< the code of the cell straight ahead
+    int depth = 0;                   ///< open cells straight ahead, 0..4
 };
 
 /// Scans the view from (maze.posrow, maze.poscol) looking towards maze.facing.
 /// Cells outside the grid count as blocked.
 ViewPlan viewscan(const Maze& maze);
 
-}  // namespace quorvel
+} // namespace quorvel

@@ -1,0 +1,64 @@
+#pragma once
+// A game on a small hand-drawn maze, played against the recording host.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "clock.h"
+#include "fakehost.h"
+#include "game.h"
+#include "random.h"
+
+namespace quorvel::testing {
+
+/// Draws a maze from text rows: '#' wall, 'X' the wall map, '.' floor, '-' path,
+/// 'E' exit, '+' opened box, 'S' start; any other character is its own cell code
+/// ('a' food, 'k' battery, '@' food trap, 'A' gem trap, 'h' 5-point gem, ...).
+/// Cells outside the drawing are walls.
+inline void drawmaze(Maze& maze, const std::vector<std::string>& rows) {
+    maze.grid.fill(cellwall);
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        for (int c = 0; c < static_cast<int>(rows[r].size()); ++c) {
+            const char ch = rows[r][c];
+            CellCode code = static_cast<CellCode>(ch);
+            switch (ch) {
+            case '#': code = cellwall; break;
+            case 'X': code = cellwallmap; break;
+            case '.': code = cellopen; break;
+            case '-': code = cellpath; break;
+            case 'E': code = cellexit; break;
+            case '+': code = cellopenedbox; break;
+            case 'S': code = cellstart; break;
+            default: break;
+            }
+            maze.set(r, c, code);
+        }
+    }
+}
+
+class GameTest : public ::testing::Test {
+  protected:
+    FakeHost host;
+    Random rng{12345};
+    ManualClock clock{46000.25};
+    Game game{host, rng, clock};
+
+    /// Starts a new game at (row, col) looking towards facing, then forgets the calls.
+    void start(const std::vector<std::string>& rows, int row, int col, int facing) {
+        drawmaze(game.maze(), rows);
+        game.maze().mazesize = 20;
+        game.maze().posrow = row;
+        game.maze().poscol = col;
+        game.maze().facing = facing;
+        game.state().newgame = true;
+        game.begin();
+        host.calls.clear();
+    }
+    GameState& state() { return game.state(); }
+    Maze& maze() { return game.maze(); }
+    CellCode here() { return game.maze().here(); }
+};
+
+} // namespace quorvel::testing

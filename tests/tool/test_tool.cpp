@@ -1,0 +1,120 @@
+// quorvel3d-tool as other programs use it: exact output, and bad input refused with
+// one line on standard error and status 2.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+ToolRun run(const std::string& args) {
+    char errname[] = "/tmp/quorvel-tool-err-XXXXXX";
+    const int fd = mkstemp(errname);
+    if (fd >= 0) close(fd);
+    const std::string command = std::string(QUORVEL_TOOL) + " " + args + " 2>" + errname;
+    ToolRun r;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return r;
+    std::array<char, 4096> buffer{};
+    std::size_t n = 0;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        r.out.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (FILE* err = fopen(errname, "r")) {
+        while ((n = fread(buffer.data(), 1, buffer.size(), err)) > 0)
+            r.err.append(buffer.data(), n);
+        fclose(err);
+    }
+    std::remove(errname);
+    return r;
+}
+
+int lines(const std::string& s) {
+    int n = 0;
+    for (const char c : s)
+        n += c == '\n';
+    return n;
+}
+
+TEST(Tool, MazePrintsHeaderStartAndEveryRow) {
+    const ToolRun r = run("maze --level 1 --seed 0x4D2");
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::istringstream in(r.out);
+    std::string line;
+    std::getline(in, line);
+    EXPECT_EQ(line, "level 1 size 20 seed 1234");
+    std::getline(in, line);
+    EXPECT_EQ(line, "start 8 10 facing 2 compassturn 3 rejected 4");
+    int rows = 0;
+    while (std::getline(in, line)) {
+        ++rows;
+        std::istringstream cells(line);
+        int count = 0, code = 0;
+        while (cells >> code)
+            ++count;
+        EXPECT_EQ(count, 22);
+        EXPECT_EQ(line.find("  "), std::string::npos);
+    }
+    EXPECT_EQ(rows, 21);
+    EXPECT_EQ(run("maze --level 1 --seed 1234").out, r.out); // the same bytes every run
+}
+
+TEST(Tool, ViewPrintsThePlanOfAPosition) {
+    const ToolRun r = run("view --level 1 --seed 1234 --row 2 --col 1 --facing 3");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "strips wall3 door4 middle7 middle12 wall6 wall5\n"
+                     "case normal\n"
+                     "boxes 0 0 0 0 1 0\n"
+                     "ahead 3\n");
+    const ToolRun start = run("view --level 1 --seed 1234");
+    EXPECT_EQ(start.status, 0);
+    EXPECT_EQ(lines(start.out), 4);
+}
+
+TEST(Tool, BadInputIsOneLineAndStatusTwo) {
+    for (const char* args : {
+             "frobnicate",
+             "maze --level 0 --seed 1",
+             "maze --level 7 --seed 1",
+             "maze --level 1",
+             "maze --level 1 --seed 4294967296",
+             "maze --level 1 --seed -1",
+             "maze --level 1 --seed 0x",
+             "maze --level one --seed 1",
+             "maze --level 1 --seed 1 --bogus 2",
+             "maze --level 1 --seed 1 --seed 2",
+             "maze --level 1 --seed",
+             "view --level 1 --seed 1 --facing 0",
+             "view --level 1 --seed 1 --facing 5",
+             "view --level 1 --seed 1 --row 130 --col 3 --facing 2",
+             "view --level 1 --seed 1 --row -1 --col 3",
+             "view --level 1 --seed 1 --row 99999999999999999999",
+         }) {
+        SCOPED_TRACE(args);
+        const ToolRun r = run(args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_EQ(lines(r.err), 1) << r.err;
+    }
+}
+
+TEST(Tool, HelpAndVersion) {
+    EXPECT_EQ(run("--version").out, "quorvel3d-tool 1.35\n");
+    const ToolRun help = run("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("maze --level L --seed S"), std::string::npos);
+}
+
+} // namespace
