@@ -19,6 +19,7 @@ struct Command {
 constexpr Command commands[] = {
     {"maze", cmd_maze},
     {"view", cmd_view},
+    {"render", cmd_render},
 };
 
 constexpr std::string_view helptext = R"(Usage: quorvel3d-tool COMMAND [OPTIONS]
@@ -35,6 +36,18 @@ Commands:
       the start cell and facing): "strips A B C D E F", "case
       normal|exit3|exit2|exit1|onexit", "boxes o1 o2 o3 c1 c2 c3" (open box at
       distance 1..3, closed box at distance 1..3, each 0 or 1), "ahead CODE".
+
+  render --level L --seed S [--row R --col C --facing F] [--battery B
+         --batterysteps T] [--theme DIR] --out FILE.png
+      Composes the 240 x 240 first-person view the player would see at that
+      position (default: the start) with the built-in pictures, or with the
+      pictures of the theme folder DIR (each group of pictures wholly from the
+      theme or wholly built in, as in the game), and writes it as a PNG file.
+      Battery B is 0..100 (default 100), T the steps counted towards the next
+      1 % of drain (default 0); the view darkens as the game darkens it, with
+      a drain of 1 % per two steps. Standing on the exit facing it shows the
+      ending picture at full light. Prints "rendered FILE: row R col C facing
+      F case CASE darkness D".
 
 Options:
   --help       this text

@@ -1,0 +1,308 @@
+#include "viewcomposer.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QString>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "host.h"
+#include "resources.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr QImage::Format rgb24 = QImage::Format_RGB888;
+
+/// A 24-bit copy of `image` (the same image when it already is one).
+QImage as24(const QImage& image) {
+    return image.format() == rgb24 ? image : image.convertToFormat(rgb24);
+}
+
+QImage builtin(const QString& stem) {
+    initresources();
+    return as24(QImage(QStringLiteral(":/pictures/") + stem + QStringLiteral(".png")));
+}
+
+/// A theme picture, or nothing when the file cannot be read as a picture.
+std::optional<QImage> themepicture(const QString& folder, const QString& file) {
+    QImageReader reader(QDir(folder).filePath(file));
+    QImage image = reader.read();
+    if (image.isNull() || image.width() < 1 || image.height() < 1) return std::nullopt;
+    return as24(image);
+}
+
+/// One picture slot of a group: its theme file, its built-in picture, where it goes.
+struct Slot {
+    QString file;
+    QString stem;
+    QImage* target;
+};
+
+/// Fills the group all from the theme or all built in; true when from the theme.
+bool loadgroup(const QString& folder, bool themevalid, const std::vector<Slot>& group) {
+    bool fromtheme = themevalid;
+    for (const Slot& s : group)
+        if (fromtheme && !themefileexists(folder, s.file)) fromtheme = false;
+    std::vector<QImage> loaded;
+    if (fromtheme) {
+        for (const Slot& s : group) {
+            std::optional<QImage> image = themepicture(folder, s.file);
+            if (!image) {
+                fromtheme = false;
+                break;
+            }
+            loaded.push_back(std::move(*image));
+        }
+    }
+    for (std::size_t i = 0; i < group.size(); ++i)
+        *group[i].target = fromtheme ? loaded[i] : builtin(group[i].stem);
+    return fromtheme;
+}
+
+QString stripstem(int index) {
+    const std::string_view name = stripname(StripPicture::fromindex(index));
+    return QString::fromLatin1(name.data(), static_cast<int>(name.size()));
+}
+
+constexpr std::array<const char*, panelpicturecount> panelstems = {
+    "food",    "gems",     "charge",  "compass",  "gps",  "beacon", "tracker",
+    "detector", "message", "critical", "north", "east", "south",  "west",
+};
+
+} // namespace
+
+struct ViewComposer::Images {
+    std::array<QImage, strippicturecount> strips;
+    std::array<QImage, 3> openbox, closebox;
+    std::array<QImage, 4> exits; ///< one, two and three cells ahead; standing on the exit
+    QImage map;
+    std::array<QImage, panelpicturecount> panel;
+    QImage itemempty, canleft, noleft, canright, noright, compassdial;
+    QImage maze{viewsize, viewsize, rgb24};
+    QImage shown{viewsize, viewsize, rgb24};
+    QImage compass;
+    /// Some strip or exit picture does not cover its place exactly, so each frame starts
+    /// from black rather than from what the last frame left.
+    bool clearfirst = false;
+};
+
+ViewComposer::ViewComposer() : m_images(std::make_unique<Images>()) {
+    m_images->maze.fill(Qt::black);
+    m_images->shown.fill(Qt::black);
+    m_images->itemempty = builtin("itemempty");
+    m_images->canleft = builtin("canleft");
+    m_images->noleft = builtin("noleft");
+    m_images->canright = builtin("canright");
+    m_images->noright = builtin("noright");
+    m_images->compassdial = builtin("compassdial");
+    loadviewimages(QString());
+}
+
+ViewComposer::~ViewComposer() = default;
+
+ViewSources ViewComposer::loadviewimages(const QString& themefolder) {
+    Images& im = *m_images;
+    const bool usetheme = !themefolder.isEmpty();
+    std::vector<Slot> strips;
+    for (int i = 0; i < strippicturecount; ++i)
+        strips.push_back({stripstem(i) + ".bmp", stripstem(i), &im.strips[i]});
+    // The theme is valid when all 36 strip pictures are there.
+    bool valid = usetheme;
+    for (const Slot& s : strips)
+        if (valid && !themefileexists(themefolder, s.file)) valid = false;
+
+    ViewSources sources;
+    sources.strips = loadgroup(themefolder, valid, strips);
+    std::vector<Slot> boxes, exits, panel;
+    for (int d = 0; d < 3; ++d) {
+        const QString n = QString::number(d + 1);
+        boxes.push_back({"openbox" + n + ".bmp", "openbox" + n, &im.openbox[d]});
+        boxes.push_back({"closebox" + n + ".bmp", "closebox" + n, &im.closebox[d]});
+    }
+    const char* exitstems[4] = {"exita", "exitb", "exitc", "ending"};
+    for (int i = 0; i < 4; ++i)
+        exits.push_back({QString(exitstems[i]) + ".bmp", exitstems[i], &im.exits[i]});
+    for (int i = 0; i < panelpicturecount; ++i)
+        panel.push_back({QString(panelstems[i]) + ".bmp", panelstems[i], &im.panel[i]});
+    sources.boxes = loadgroup(themefolder, valid, boxes);
+    sources.exits = loadgroup(themefolder, valid, exits);
+    sources.map = loadgroup(themefolder, valid, {{"map.bmp", "map", &im.map}});
+    sources.panel = loadgroup(themefolder, valid, panel);
+
+    im.clearfirst = false;
+    for (int i = 0; i < strippicturecount; ++i) {
+        const QImage& s = im.strips[i];
+        if (s.width() != stripwidth(StripPicture::fromindex(i)) || s.height() != viewsize)
+            im.clearfirst = true;
+    }
+    const int exitwidths[4] = {240, 120, 40, 240};
+    for (int i = 0; i < 4; ++i)
+        if (im.exits[i].width() != exitwidths[i] || im.exits[i].height() != viewsize)
+            im.clearfirst = true;
+    resetcompass();
+    return sources;
+}
+
+void ViewComposer::drawmaze(const ViewPlan& plan) {
+    Images& im = *m_images;
+    if (im.clearfirst) im.maze.fill(Qt::black);
+    const auto strip = [&](int i) {
+        opaquedraw(im.maze, stripx[i], 0, im.strips[plan.strips[i].index()]);
+    };
+    switch (plan.viewcase) {
+    case ViewCase::normal:
+        for (int i = 0; i < 6; ++i)
+            strip(i);
+        break;
+    case ViewCase::exit3:
+        opaquedraw(im.maze, 100, 0, im.exits[2]);
+        for (int i : {0, 1, 4, 5})
+            strip(i);
+        break;
+    case ViewCase::exit2:
+        opaquedraw(im.maze, 60, 0, im.exits[1]);
+        strip(0);
+        strip(5);
+        break;
+    case ViewCase::exit1: opaquedraw(im.maze, 0, 0, im.exits[0]); break;
+    case ViewCase::onexit:
+        // The ending is shown at full light (a battery of 100 % darkens nothing).
+        opaquedraw(im.maze, 0, 0, im.exits[3]);
+        showview();
+        break;
+    }
+}
+
+void ViewComposer::drawwallmap() { transparentdraw(m_images->maze, wallmapx, wallmapy, m_images->map); }
+
+void ViewComposer::drawbox(const ViewPlan& plan) {
+    static constexpr std::array<std::pair<int, int>, 3> places = {{{90, 173}, {101, 134}, {110, 117}}};
+    Images& im = *m_images;
+    for (int d = 0; d < 3; ++d)
+        if (plan.openbox[d])
+            transparentdraw(im.maze, places[d].first, places[d].second, im.openbox[d]);
+    for (int d = 0; d < 3; ++d)
+        if (plan.closedbox[d])
+            transparentdraw(im.maze, places[d].first, places[d].second, im.closebox[d]);
+}
+
+void ViewComposer::darken(int darkness) { darkenimage(m_images->maze, darkness); }
+
+void ViewComposer::showview() { m_images->shown = m_images->maze.copy(); }
+
+SidePictures ViewComposer::showsides(const Maze& maze) const {
+    SidePictures s;
+    s.leftopen = !iswall(maze.left());
+    s.rightopen = !iswall(maze.right());
+    s.left = s.leftopen ? &m_images->canleft : &m_images->noleft;
+    s.right = s.rightopen ? &m_images->canright : &m_images->noright;
+    return s;
+}
+
+void ViewComposer::drawcompass(int heading) {
+    const int h = ((heading % 4) + 4) % 4;
+    transparentdraw(m_images->compass, 0, 0,
+                    m_images->panel[static_cast<int>(PanelPicture::north) + h]);
+}
+
+void ViewComposer::resetcompass() { m_images->compass = m_images->compassdial.copy(); }
+
+const QImage& ViewComposer::mazeimage() const { return m_images->maze; }
+const QImage& ViewComposer::shownview() const { return m_images->shown; }
+const QImage& ViewComposer::compassimage() const { return m_images->compass; }
+const QImage& ViewComposer::strip(StripPicture picture) const {
+    return m_images->strips[picture.index()];
+}
+const QImage& ViewComposer::panelpicture(PanelPicture picture) const {
+    return m_images->panel[static_cast<int>(picture)];
+}
+const QImage& ViewComposer::toolpicture(Tool tool) const {
+    switch (tool) {
+    case Tool::compass: return panelpicture(PanelPicture::compass);
+    case Tool::detector: return panelpicture(PanelPicture::detector);
+    case Tool::beacon: return panelpicture(PanelPicture::beacon);
+    case Tool::gps: return panelpicture(PanelPicture::gps);
+    case Tool::tracker: break;
+    }
+    return panelpicture(PanelPicture::tracker);
+}
+const QImage& ViewComposer::itemempty() const { return m_images->itemempty; }
+
+// ---- drawing primitives ---------------------------------------------------------------
+
+namespace {
+
+/// The rows and columns of a w x h source placed at (x, y) that fall inside the
+/// destination; empty when none do.
+struct Clip {
+    int r0, r1, c0, c1;
+    bool empty() const { return r0 >= r1 || c0 >= c1; }
+};
+Clip clip(const QImage& dst, int x, int y, int w, int h) {
+    return {std::max(0, -y), std::min(h, dst.height() - y), std::max(0, -x),
+            std::min(w, dst.width() - x)};
+}
+
+} // namespace
+
+void opaquedraw(QImage& destination, int x, int y, const QImage& source) {
+    if (source.isNull() || destination.isNull()) return;
+    if (destination.format() != rgb24) destination = destination.convertToFormat(rgb24);
+    const QImage src = as24(source);
+    const Clip k = clip(destination, x, y, src.width(), src.height());
+    if (k.empty()) return;
+    const std::size_t bytes = static_cast<std::size_t>(k.c1 - k.c0) * 3;
+    for (int r = k.r0; r < k.r1; ++r)
+        std::memcpy(destination.scanLine(y + r) + (x + k.c0) * 3, src.constScanLine(r) + k.c0 * 3,
+                    bytes);
+}
+
+void transparentdraw(QImage& destination, int x, int y, const QImage& source) {
+    if (source.isNull() || destination.isNull() || source.height() < 1) return;
+    if (destination.format() != rgb24) destination = destination.convertToFormat(rgb24);
+    const QImage src = as24(source);
+    const uchar* key = src.constScanLine(src.height() - 1);
+    const uchar k0 = key[0], k1 = key[1], k2 = key[2];
+    const Clip k = clip(destination, x, y, src.width(), src.height());
+    if (k.empty()) return;
+    for (int r = k.r0; r < k.r1; ++r) {
+        const uchar* s = src.constScanLine(r) + k.c0 * 3;
+        uchar* d = destination.scanLine(y + r) + (x + k.c0) * 3;
+        for (int c = k.c0; c < k.c1; ++c, s += 3, d += 3) {
+            if (s[0] != k0 || s[1] != k1 || s[2] != k2) {
+                d[0] = s[0];
+                d[1] = s[1];
+                d[2] = s[2];
+            }
+        }
+    }
+}
+
+void darkenimage(QImage& image, int darkness) {
+    if (darkness <= 0 || image.isNull()) return;
+    if (image.format() != rgb24) image = image.convertToFormat(rgb24);
+    std::array<uchar, 256> lut;
+    for (int v = 0; v < 256; ++v)
+        lut[v] = static_cast<uchar>(std::max(0, v - darkness));
+    const int bytes = image.width() * 3;
+    for (int r = 0; r < image.height(); ++r) {
+        uchar* p = image.scanLine(r);
+        for (int i = 0; i < bytes; ++i)
+            p[i] = lut[p[i]];
+    }
+}
+
+bool themefileexists(const QString& themefolder, const QString& name) {
+    return !themefolder.isEmpty() && QFileInfo(QDir(themefolder).filePath(name)).isFile();
+}
+
+} // namespace quorvel
