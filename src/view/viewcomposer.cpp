@@ -13,6 +13,10 @@
 #include <utility>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "host.h"
 #include "resources.h"
 
@@ -197,7 +201,14 @@ void ViewComposer::drawbox(const ViewPlan& plan) {
 
 void ViewComposer::darken(int darkness) { darkenimage(m_images->maze, darkness); }
 
-void ViewComposer::showview() { m_images->shown = m_images->maze.copy(); }
+void ViewComposer::showview() {
+    Images& im = *m_images;
+    // One copy into the shown frame's own buffer (a new one only if someone shares it).
+    if (im.shown.size() == im.maze.size() && im.shown.format() == im.maze.format())
+        std::memcpy(im.shown.bits(), im.maze.constBits(), static_cast<std::size_t>(im.maze.sizeInBytes()));
+    else
+        im.shown = im.maze.copy();
+}
 
 SidePictures ViewComposer::showsides(const Maze& maze) const {
     SidePictures s;
@@ -261,9 +272,10 @@ void opaquedraw(QImage& destination, int x, int y, const QImage& source) {
     const Clip k = clip(destination, x, y, src.width(), src.height());
     if (k.empty()) return;
     const std::size_t bytes = static_cast<std::size_t>(k.c1 - k.c0) * 3;
-    for (int r = k.r0; r < k.r1; ++r)
-        std::memcpy(destination.scanLine(y + r) + (x + k.c0) * 3, src.constScanLine(r) + k.c0 * 3,
-                    bytes);
+    uchar* d = destination.bits() + (y + k.r0) * destination.bytesPerLine() + (x + k.c0) * 3;
+    const uchar* s = src.constBits() + k.r0 * src.bytesPerLine() + k.c0 * 3;
+    for (int r = k.r0; r < k.r1; ++r, d += destination.bytesPerLine(), s += src.bytesPerLine())
+        std::memcpy(d, s, bytes);
 }
 
 void transparentdraw(QImage& destination, int x, int y, const QImage& source) {
@@ -274,9 +286,12 @@ void transparentdraw(QImage& destination, int x, int y, const QImage& source) {
     const uchar k0 = key[0], k1 = key[1], k2 = key[2];
     const Clip k = clip(destination, x, y, src.width(), src.height());
     if (k.empty()) return;
-    for (int r = k.r0; r < k.r1; ++r) {
-        const uchar* s = src.constScanLine(r) + k.c0 * 3;
-        uchar* d = destination.scanLine(y + r) + (x + k.c0) * 3;
+    const qsizetype dstride = destination.bytesPerLine(), sstride = src.bytesPerLine();
+    uchar* drow = destination.bits() + (y + k.r0) * dstride + (x + k.c0) * 3;
+    const uchar* srow = src.constBits() + k.r0 * sstride + k.c0 * 3;
+    for (int r = k.r0; r < k.r1; ++r, drow += dstride, srow += sstride) {
+        const uchar* s = srow;
+        uchar* d = drow;
         for (int c = k.c0; c < k.c1; ++c, s += 3, d += 3) {
             if (s[0] != k0 || s[1] != k1 || s[2] != k2) {
                 d[0] = s[0];
@@ -290,14 +305,22 @@ void transparentdraw(QImage& destination, int x, int y, const QImage& source) {
 void darkenimage(QImage& image, int darkness) {
     if (darkness <= 0 || image.isNull()) return;
     if (image.format() != rgb24) image = image.convertToFormat(rgb24);
-    std::array<uchar, 256> lut;
-    for (int v = 0; v < 256; ++v)
-        lut[v] = static_cast<uchar>(std::max(0, v - darkness));
+    const uchar d = static_cast<uchar>(std::min(darkness, 255));
     const int bytes = image.width() * 3;
-    for (int r = 0; r < image.height(); ++r) {
-        uchar* p = image.scanLine(r);
-        for (int i = 0; i < bytes; ++i)
-            p[i] = lut[p[i]];
+    uchar* row = image.bits();
+    for (int r = 0; r < image.height(); ++r, row += image.bytesPerLine()) {
+        uchar* p = row;
+        int i = 0;
+#if defined(__SSE2__)
+        // Sixteen colour values at a time, subtracting with a floor of zero.
+        const __m128i dd = _mm_set1_epi8(static_cast<char>(d));
+        for (; i + 16 <= bytes; i += 16) {
+            __m128i* q = reinterpret_cast<__m128i*>(p + i);
+            _mm_storeu_si128(q, _mm_subs_epu8(_mm_loadu_si128(q), dd));
+        }
+#endif
+        for (; i < bytes; ++i)
+            p[i] = static_cast<uchar>(p[i] > d ? p[i] - d : 0);
     }
 }
 
