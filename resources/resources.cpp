@@ -3,7 +3,9 @@
 #include <QtGlobal>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
-static void registerquorvel3d() { Q_INIT_RESOURCE(quorvel3d); }
+static void registerquorvel3d() {
+    Q_INIT_RESOURCE(quorvel3d);
+}
 
 namespace quorvel {
 

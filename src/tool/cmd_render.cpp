@@ -20,15 +20,17 @@ namespace {
 
 constexpr int renderbatteryrate = 2; ///< the rate every game plays with
 
-QString qtext(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+QString qtext(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
+}
 
 } // namespace
 
 // What the player would see from a position: the view composed as the game composes
 // it, without sounds, messages or the win sequence.
 int cmd_render(const Args& args, std::ostream& out, std::ostream&) {
-    const Options options(args, {"level", "seed", "row", "col", "facing", "battery",
-                                 "batterysteps", "theme", "out"});
+    const Options options(
+        args, {"level", "seed", "row", "col", "facing", "battery", "batterysteps", "theme", "out"});
     const int level = static_cast<int>(options.integer("level", 1, 6));
     const std::uint32_t seed = options.seed("seed");
     const long row = options.integer("row", 0, gridsize - 1, -1);
@@ -67,8 +69,8 @@ int cmd_render(const Args& args, std::ostream& out, std::ostream&) {
         !file.commit())
         throw BadInput{"cannot write '" + *outfile + "'"};
     out << "rendered " << *outfile << ": row " << maze.posrow << " col " << maze.poscol
-        << " facing " << maze.facing << " case " << viewcasename(plan.viewcase)
-        << " darkness " << darkness << "\n";
+        << " facing " << maze.facing << " case " << viewcasename(plan.viewcase) << " darkness "
+        << darkness << "\n";
     return 0;
 }
 

@@ -78,8 +78,8 @@ QString stripstem(int index) {
 }
 
 constexpr std::array<const char*, panelpicturecount> panelstems = {
-    "food",    "gems",     "charge",  "compass",  "gps",  "beacon", "tracker",
-    "detector", "message", "critical", "north", "east", "south",  "west",
+    "food",     "gems",    "charge",   "compass", "gps",  "beacon", "tracker",
+    "detector", "message", "critical", "north",   "east", "south",  "west",
 };
 
 } // namespace
@@ -186,10 +186,13 @@ void ViewComposer::drawmaze(const ViewPlan& plan) {
     }
 }
 
-void ViewComposer::drawwallmap() { transparentdraw(m_images->maze, wallmapx, wallmapy, m_images->map); }
+void ViewComposer::drawwallmap() {
+    transparentdraw(m_images->maze, wallmapx, wallmapy, m_images->map);
+}
 
 void ViewComposer::drawbox(const ViewPlan& plan) {
-    static constexpr std::array<std::pair<int, int>, 3> places = {{{90, 173}, {101, 134}, {110, 117}}};
+    static constexpr std::array<std::pair<int, int>, 3> places = {
+        {{90, 173}, {101, 134}, {110, 117}}};
     Images& im = *m_images;
     for (int d = 0; d < 3; ++d)
         if (plan.openbox[d])
@@ -199,13 +202,16 @@ void ViewComposer::drawbox(const ViewPlan& plan) {
             transparentdraw(im.maze, places[d].first, places[d].second, im.closebox[d]);
 }
 
-void ViewComposer::darken(int darkness) { darkenimage(m_images->maze, darkness); }
+void ViewComposer::darken(int darkness) {
+    darkenimage(m_images->maze, darkness);
+}
 
 void ViewComposer::showview() {
     Images& im = *m_images;
     // One copy into the shown frame's own buffer (a new one only if someone shares it).
     if (im.shown.size() == im.maze.size() && im.shown.format() == im.maze.format())
-        std::memcpy(im.shown.bits(), im.maze.constBits(), static_cast<std::size_t>(im.maze.sizeInBytes()));
+        std::memcpy(im.shown.bits(), im.maze.constBits(),
+                    static_cast<std::size_t>(im.maze.sizeInBytes()));
     else
         im.shown = im.maze.copy();
 }
@@ -225,11 +231,19 @@ void ViewComposer::drawcompass(int heading) {
                     m_images->panel[static_cast<int>(PanelPicture::north) + h]);
 }
 
-void ViewComposer::resetcompass() { m_images->compass = m_images->compassdial.copy(); }
+void ViewComposer::resetcompass() {
+    m_images->compass = m_images->compassdial.copy();
+}
 
-const QImage& ViewComposer::mazeimage() const { return m_images->maze; }
-const QImage& ViewComposer::shownview() const { return m_images->shown; }
-const QImage& ViewComposer::compassimage() const { return m_images->compass; }
+const QImage& ViewComposer::mazeimage() const {
+    return m_images->maze;
+}
+const QImage& ViewComposer::shownview() const {
+    return m_images->shown;
+}
+const QImage& ViewComposer::compassimage() const {
+    return m_images->compass;
+}
 const QImage& ViewComposer::strip(StripPicture picture) const {
     return m_images->strips[picture.index()];
 }
@@ -246,7 +260,9 @@ const QImage& ViewComposer::toolpicture(Tool tool) const {
     }
     return panelpicture(PanelPicture::tracker);
 }
-const QImage& ViewComposer::itemempty() const { return m_images->itemempty; }
+const QImage& ViewComposer::itemempty() const {
+    return m_images->itemempty;
+}
 
 // ---- drawing primitives ---------------------------------------------------------------
 

@@ -90,8 +90,8 @@ class ViewComposer {
     /// Puts the compass indicator back to its design picture (a new game).
     void resetcompass();
 
-    const QImage& mazeimage() const;  ///< the hidden view being composed
-    const QImage& shownview() const;  ///< the last finished frame
+    const QImage& mazeimage() const; ///< the hidden view being composed
+    const QImage& shownview() const; ///< the last finished frame
     const QImage& compassimage() const;
     const QImage& strip(StripPicture picture) const;
     const QImage& panelpicture(PanelPicture picture) const;

@@ -30,7 +30,8 @@ ToolRun render(const QStringList& args) {
     p.start(QUORVEL_TOOL, QStringList{"render"} + args);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+            QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
 }
 
 /// The view of a level-1 maze from seed 1234, composed here the way the game does.
@@ -65,8 +66,9 @@ TEST_F(Render, WritesTheComposedViewOfAPosition) {
     const ToolRun r = render({"--level", "1", "--seed", "1234", "--row", "8", "--col", "15",
                               "--facing", "2", "--out", out("a.png")});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, QString("rendered %1: row 8 col 15 facing 2 case normal darkness 0\n")
-                         .arg(out("a.png")));
+    EXPECT_EQ(
+        r.out,
+        QString("rendered %1: row 8 col 15 facing 2 case normal darkness 0\n").arg(out("a.png")));
     const QImage image = written("a.png");
     EXPECT_EQ(image.size(), QSize(240, 240));
     EXPECT_EQ(image, composed(8, 15, 2, 0));
@@ -74,8 +76,8 @@ TEST_F(Render, WritesTheComposedViewOfAPosition) {
 
 TEST_F(Render, DefaultsToTheStartAndDarkensByTheBattery) {
     ASSERT_EQ(render({"--level", "1", "--seed", "1234", "--out", out("full.png")}).status, 0);
-    const ToolRun r = render({"--level", "1", "--seed", "1234", "--battery", "20",
-                              "--batterysteps", "1", "--out", out("dim.png")});
+    const ToolRun r = render({"--level", "1", "--seed", "1234", "--battery", "20", "--batterysteps",
+                              "1", "--out", out("dim.png")});
     ASSERT_EQ(r.status, 0);
     EXPECT_TRUE(r.out.endsWith("darkness 39\n")) << r.out.toStdString();
     const QImage full = written("full.png"), dim = written("dim.png");
@@ -104,9 +106,8 @@ TEST_F(Render, UsesAThemeFoldersPictures) {
         const StripPicture s = StripPicture::fromindex(i);
         QImage strip(stripwidth(s), 240, QImage::Format_RGB888);
         strip.fill(QColor(30, 60, 90));
-        ASSERT_TRUE(strip.save(theme.filePath(QString::fromLatin1(stripname(s).data(),
-                                                                  int(stripname(s).size())) +
-                                              ".bmp")));
+        ASSERT_TRUE(strip.save(theme.filePath(
+            QString::fromLatin1(stripname(s).data(), int(stripname(s).size())) + ".bmp")));
     }
     ASSERT_EQ(render({"--level", "1", "--seed", "1234", "--row", "8", "--col", "15", "--facing",
                       "4", "--theme", theme.path(), "--out", out("t.png")})

@@ -20,7 +20,9 @@
 namespace quorvel {
 namespace {
 
-QColor pixel(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
+QColor pixel(const QImage& image, int x, int y) {
+    return image.pixelColor(x, y);
+}
 
 /// A flat picture of one colour.
 QImage flat(int w, int h, QColor colour) {
@@ -30,7 +32,9 @@ QImage flat(int w, int h, QColor colour) {
 }
 
 /// A distinct colour for each strip picture, so a pixel tells which one was painted.
-QColor stripcolour(int index) { return QColor(10 + index * 6, 40, 200 - index * 4); }
+QColor stripcolour(int index) {
+    return QColor(10 + index * 6, 40, 200 - index * 4);
+}
 
 const QColor key(255, 0, 255);
 
@@ -48,8 +52,10 @@ class FlatTheme {
             write(exits[i], flat(widths[i], 240, QColor(0, 250 - i * 20, 0)));
         const int sizes[3] = {60, 40, 20};
         for (int d = 0; d < 3; ++d) {
-            write("openbox" + std::to_string(d + 1), keyedsquare(sizes[d], QColor(200, 200, d * 40)));
-            write("closebox" + std::to_string(d + 1), keyedsquare(sizes[d], QColor(100, 100, d * 40)));
+            write("openbox" + std::to_string(d + 1),
+                  keyedsquare(sizes[d], QColor(200, 200, d * 40)));
+            write("closebox" + std::to_string(d + 1),
+                  keyedsquare(sizes[d], QColor(100, 100, d * 40)));
         }
         write("map", keyedsquare(160, QColor(90, 60, 30), 100));
     }
@@ -121,15 +127,19 @@ TEST_F(Composition, ExitCasesReplaceTheStripsBetweenThem) {
     composer.drawmaze(plan(chosen, ViewCase::exit3));
     const QImage& v3 = composer.mazeimage();
     for (int x = 0; x < 240; ++x) {
-        if (x >= 100 && x < 140) ASSERT_EQ(pixel(v3, x, 120), exit3) << x;
-        else ASSERT_EQ(stripat(v3, x), chosen[x < 60 ? 0 : x < 100 ? 1 : x < 180 ? 4 : 5]) << x;
+        if (x >= 100 && x < 140)
+            ASSERT_EQ(pixel(v3, x, 120), exit3) << x;
+        else
+            ASSERT_EQ(stripat(v3, x), chosen[x < 60 ? 0 : x < 100 ? 1 : x < 180 ? 4 : 5]) << x;
     }
 
     composer.drawmaze(plan(chosen, ViewCase::exit2));
     const QImage& v2 = composer.mazeimage();
     for (int x = 0; x < 240; ++x) {
-        if (x >= 60 && x < 180) ASSERT_EQ(pixel(v2, x, 5), exit2) << x;
-        else ASSERT_EQ(stripat(v2, x), chosen[x < 60 ? 0 : 5]) << x;
+        if (x >= 60 && x < 180)
+            ASSERT_EQ(pixel(v2, x, 5), exit2) << x;
+        else
+            ASSERT_EQ(stripat(v2, x), chosen[x < 60 ? 0 : 5]) << x;
     }
 
     composer.drawmaze(plan(chosen, ViewCase::exit1));
@@ -167,9 +177,9 @@ TEST_F(Composition, BoxesLieAtTheirPlacesAndTheKeyColourIsLeftOut) {
     composer.drawmaze(p);
     composer.drawbox(p);
     const QImage& v = composer.mazeimage();
-    EXPECT_EQ(pixel(v, 91, 174), QColor(100, 100, 0));   // inside box 1 at (90, 173)
+    EXPECT_EQ(pixel(v, 91, 174), QColor(100, 100, 0)); // inside box 1 at (90, 173)
     EXPECT_EQ(pixel(v, 148, 231), QColor(100, 100, 0));
-        EXPECT_EQ(pixel(v, 90, 173), stripcolour(25)); // the key frame
+    EXPECT_EQ(pixel(v, 90, 173), stripcolour(25)); // the key frame
     EXPECT_EQ(pixel(v, 149, 232), stripcolour(32));
     EXPECT_EQ(pixel(v, 89, 200), stripcolour(25));
 
@@ -177,8 +187,8 @@ TEST_F(Composition, BoxesLieAtTheirPlacesAndTheKeyColourIsLeftOut) {
     far.openbox = {false, true, true};
     composer.drawmaze(far);
     composer.drawbox(far);
-    EXPECT_EQ(pixel(composer.mazeimage(), 102, 135), QColor(200, 200, 40));  // (101, 134)
-    EXPECT_EQ(pixel(composer.mazeimage(), 111, 118), QColor(200, 200, 80));  // (110, 117)
+    EXPECT_EQ(pixel(composer.mazeimage(), 102, 135), QColor(200, 200, 40)); // (101, 134)
+    EXPECT_EQ(pixel(composer.mazeimage(), 111, 118), QColor(200, 200, 80)); // (110, 117)
 }
 
 TEST_F(Composition, LaterBoxesInTheOrderWinWhereTheyOverlap) {
@@ -205,7 +215,7 @@ TEST_F(Composition, WallMapLiesAt40And67) {
     const QImage& v = composer.mazeimage();
     EXPECT_EQ(pixel(v, 41, 68), QColor(90, 60, 30));
     EXPECT_EQ(pixel(v, 198, 165), QColor(90, 60, 30));
-    EXPECT_EQ(pixel(v, 40, 67), stripcolour(26));   // the key frame
+    EXPECT_EQ(pixel(v, 40, 67), stripcolour(26)); // the key frame
     EXPECT_EQ(pixel(v, 199, 166), stripcolour(27));
     EXPECT_EQ(pixel(v, 120, 66), stripcolour(31));
 }
@@ -238,10 +248,10 @@ TEST_F(Composition, OversizedThemePicturesAreClippedToTheView) {
 TEST(TransparentDraw, KeyIsTheSourcesBottomLeftPixelInAllThreeColours) {
     QImage dst = flat(4, 1, QColor(0, 0, 0));
     QImage src(4, 2, QImage::Format_RGB888);
-    src.setPixelColor(0, 0, QColor(10, 20, 30));  // the key exactly: left out
-    src.setPixelColor(1, 0, QColor(11, 20, 30));  // differs in red only
-    src.setPixelColor(2, 0, QColor(10, 20, 31));  // in blue only
-    src.setPixelColor(3, 0, QColor(10, 21, 30));  // in green only
+    src.setPixelColor(0, 0, QColor(10, 20, 30)); // the key exactly: left out
+    src.setPixelColor(1, 0, QColor(11, 20, 30)); // differs in red only
+    src.setPixelColor(2, 0, QColor(10, 20, 31)); // in blue only
+    src.setPixelColor(3, 0, QColor(10, 21, 30)); // in green only
     for (int x = 0; x < 4; ++x)
         src.setPixelColor(x, 1, QColor(10, 20, 30));
     transparentdraw(dst, 0, 0, src);
@@ -254,7 +264,7 @@ TEST(TransparentDraw, KeyIsTheSourcesBottomLeftPixelInAllThreeColours) {
     QImage dst2 = flat(4, 1, QColor(0, 0, 0));
     transparentdraw(dst2, 0, 0, argb);
     EXPECT_EQ(pixel(dst2, 1, 0), QColor(11, 20, 30));
-    transparentdraw(dst2, 0, 0, QImage());  // an empty picture draws nothing
+    transparentdraw(dst2, 0, 0, QImage()); // an empty picture draws nothing
 }
 
 TEST(Darkening, TakesTheBatteryDarknessOffEveryColourDownToZero) {
@@ -294,7 +304,7 @@ TEST(ThemeGroups, EachGroupComesWhollyFromTheThemeOrWhollyBuiltIn) {
     EXPECT_FALSE(s.boxes);
     EXPECT_TRUE(s.exits);
     EXPECT_TRUE(s.map);
-    EXPECT_FALSE(s.panel);  // the flat theme has no panel pictures
+    EXPECT_FALSE(s.panel); // the flat theme has no panel pictures
     // The openbox1 file is there but the built-in one is used with the rest.
     ViewPlan p = plan(wallahead);
     p.openbox = {true, false, false};
@@ -332,7 +342,7 @@ TEST(SideArrows, BlockedSideCellsIncludingTheWallMapShowNoOpening) {
     m.grid.fill(cellwall);
     m.posrow = 5;
     m.poscol = 5;
-    m.facing = 3;  // looking along + column: left is row + 1
+    m.facing = 3; // looking along + column: left is row + 1
     m.set(5, 5, cellopen);
     m.set(6, 5, cellopen);
     m.set(4, 5, cellwallmap);
@@ -340,7 +350,7 @@ TEST(SideArrows, BlockedSideCellsIncludingTheWallMapShowNoOpening) {
     EXPECT_TRUE(s.leftopen);
     EXPECT_FALSE(s.rightopen);
     EXPECT_NE(s.left->pixelColor(8, 8), s.right->pixelColor(8, 8));
-    m.facing = 1;  // turned round: the sides swap
+    m.facing = 1; // turned round: the sides swap
     s = composer.showsides(m);
     EXPECT_FALSE(s.leftopen);
     EXPECT_TRUE(s.rightopen);

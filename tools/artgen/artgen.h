@@ -36,9 +36,15 @@ inline double hashunit(std::int32_t a, std::int32_t b, std::int32_t c, std::uint
     return (hash3(a, b, c, seed) & 0xFFFFFF) / double(0x1000000);
 }
 
-inline double smooth(double t) { return t * t * (3 - 2 * t); }
-inline double clamp01(double v) { return v < 0 ? 0 : (v > 1 ? 1 : v); }
-inline double mix(double a, double b, double t) { return a + (b - a) * t; }
+inline double smooth(double t) {
+    return t * t * (3 - 2 * t);
+}
+inline double clamp01(double v) {
+    return v < 0 ? 0 : (v > 1 ? 1 : v);
+}
+inline double mix(double a, double b, double t) {
+    return a + (b - a) * t;
+}
 
 /// Smooth value noise in 3-D, 0..1.
 inline double noise3(double x, double y, double z, std::uint32_t seed) {
@@ -95,4 +101,4 @@ void drawicons(Pictures& out);
 /// fifth plane), shared by the corridor and the box pictures.
 double depthlight(double z);
 
-}  // namespace artgen
+} // namespace artgen

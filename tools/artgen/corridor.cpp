@@ -24,29 +24,29 @@ constexpr int viewsize = 240;
 
 /// Which cells around the corridor are open, for one picture.
 struct Layout {
-    int depth = 0;                 ///< open cells straight ahead, 0..4
-    std::array<bool, 5> left{};    ///< left[d]: the cell left of the d-th cell ahead is open (d 1..3)
+    int depth = 0;              ///< open cells straight ahead, 0..4
+    std::array<bool, 5> left{}; ///< left[d]: the cell left of the d-th cell ahead is open (d 1..3)
     std::array<bool, 5> right{};
-    int exitplane = -1;            ///< the plane whose far wall holds the daylight doorway
-    double nearface = 0;           ///< when > 0: the ending, a doorway right at this depth
+    int exitplane = -1;  ///< the plane whose far wall holds the daylight doorway
+    double nearface = 0; ///< when > 0: the ending, a doorway right at this depth
 };
 
 enum class Kind { face, sidewall, floor, ceiling, daylight, dark };
 
 struct Hit {
     Kind kind = Kind::dark;
-    double x = 0, y = 0, z = 0;  ///< the point in the model
-    int plane = 0;               ///< for a face: the plane it stands in
-    bool sideblock = false;      ///< a face of a block beside the corridor
-    bool corridorgoes = false;   ///< that block's face ends at a corner (the corridor goes on)
-    bool farcorner = false;      ///< a side wall or floor ending in the far wall at zend
-    double zend = 0;             ///< the depth where the hit's cell ends
-    bool doorframe = false;      ///< dressed stone round the daylight doorway
-    double doordist = 0;         ///< distance from the doorway's edge (frame only)
+    double x = 0, y = 0, z = 0; ///< the point in the model
+    int plane = 0;              ///< for a face: the plane it stands in
+    bool sideblock = false;     ///< a face of a block beside the corridor
+    bool corridorgoes = false;  ///< that block's face ends at a corner (the corridor goes on)
+    bool farcorner = false;     ///< a side wall or floor ending in the far wall at zend
+    double zend = 0;            ///< the depth where the hit's cell ends
+    bool doorframe = false;     ///< dressed stone round the daylight doorway
+    double doordist = 0;        ///< distance from the doorway's edge (frame only)
 };
 
-constexpr double doorhalf = 0.55;  ///< half the width of the exit doorway
-constexpr double doortop = 0.72;   ///< the doorway's lintel height (floor at -1)
+constexpr double doorhalf = 0.55; ///< half the width of the exit doorway
+constexpr double doortop = 0.72;  ///< the doorway's lintel height (floor at -1)
 constexpr double framewidth = 0.16;
 
 /// Marks a far-wall hit that falls in the daylight doorway or its frame.
@@ -80,7 +80,7 @@ Hit trace(double dx, double dy, const Layout& lay) {
     }
     for (int d = 1; d <= 5; ++d) {
         const double z1 = planez[d];
-        if (d == 5) return h;  // beyond the fifth plane: darkness
+        if (d == 5) return h; // beyond the fifth plane: darkness
         const bool lopen = d <= 3 && lay.left[d];
         const bool ropen = d <= 3 && lay.right[d];
         const double xl = lopen ? -3 : -1, xr = ropen ? 3 : 1;
@@ -97,7 +97,7 @@ Hit trace(double dx, double dy, const Layout& lay) {
         const bool inmain = std::abs(h.x) <= 1;
         if (kind == Kind::floor || kind == Kind::ceiling) {
             h.kind = kind;
-            h.farcorner = !inmain || d == lay.depth;  // a wall stands at the cell's far end
+            h.farcorner = !inmain || d == lay.depth; // a wall stands at the cell's far end
             return h;
         }
         if (kind == Kind::sidewall) {
@@ -166,28 +166,30 @@ Rgb flagstones(double x, double z) {
     return c;
 }
 
-/// The ceiling: long dark slabs across the corridor.
+/// The ceiling: rough-hewn slabs laid across the corridor, warmer and darker than
+/// the floor.
 Rgb ceilingslabs(double x, double z) {
-    constexpr double length = 0.5;
+    constexpr double length = 0.5, width = 1.0;
     const double row = std::floor(z / length);
-    const double fz = z - row * length;
-    double edge = std::min(fz, length - fz);
-    const double grain = 0.85 + 0.3 * fractal3(x * 6, z * 12, 5, 51);
-    if (edge < 0.02) return Rgb{48, 40, 36};
-    const double t = hashunit(int(row), 0, 4, 52);
-    Rgb c = mixrgb(Rgb{104, 88, 74}, Rgb{86, 72, 62}, t) * grain;
-    // Grain lines running across the corridor, like old timber boards.
-    c = c * (0.92 + 0.08 * std::sin(x * 37 + 6 * noise3(x * 3, z * 9, 0, 53)));
-    if (edge < 0.045) c = c * (0.8 + 0.2 * (edge - 0.02) / 0.025);
+    const double xx = x + 0.25 + ((int(row) & 1) ? width / 2 : 0);
+    const double col = std::floor(xx / width);
+    const double fz = z - row * length, fx = xx - col * width;
+    double edge = std::min({fz, length - fz, fx, width - fx});
+    edge += (noise3(x * 15, z * 15, 3, 54) - 0.5) * 0.015;
+    if (edge < 0.016) return Rgb{44, 38, 34} * (0.85 + 0.3 * noise3(x * 30, z * 30, 2, 55));
+    const double t = hashunit(int(col), int(row), 4, 52);
+    const double grain = 0.84 + 0.3 * fractal3(x * 7, z * 7, 5, 51);
+    Rgb c = mixrgb(Rgb{118, 102, 88}, Rgb{96, 84, 74}, t) * grain;
+    if (edge < 0.04) c = c * (0.8 + 0.2 * (edge - 0.016) / 0.024);
     return c;
 }
 
 /// The open air beyond the exit, by direction (eye one unit above the ground).
 Rgb daylight(double dx, double dy) {
-    const double hills = 0.03 + 0.07 * noise3(dx * 2.2 + 3.7, 0.5, 0, 61) +
-                         0.025 * noise3(dx * 7.5, 1.5, 0, 62);
+    const double hills =
+        0.03 + 0.07 * noise3(dx * 2.2 + 3.7, 0.5, 0, 61) + 0.025 * noise3(dx * 7.5, 1.5, 0, 62);
     if (dy < 0) {
-        const double g = 1 / -dy;  // distance along the ground
+        const double g = 1 / -dy; // distance along the ground
         const double gx = dx * g;
         const double haze = clamp01(g / 45);
         const double pathx = 0.35 * std::sin(g * 0.18);
@@ -216,7 +218,9 @@ Rgb daylight(double dx, double dy) {
 }
 
 /// How strongly a corner line darkens at `px` pixels from the corner.
-double cornershade(double px) { return 0.38 * std::exp(-std::max(px, 0.0) / 1.3); }
+double cornershade(double px) {
+    return 0.38 * std::exp(-std::max(px, 0.0) / 1.3);
+}
 
 Rgb shade(const Hit& h, double sx, double sy) {
     if (h.kind == Kind::dark) return {};
@@ -226,18 +230,18 @@ Rgb shade(const Hit& h, double sx, double sy) {
     double light = depthlight(h.z) * rim;
     Rgb c;
     double dim = 0;
-    const double px = centre / h.z;  // pixels per model unit at this depth
+    const double px = centre / h.z; // pixels per model unit at this depth
     switch (h.kind) {
     case Kind::face: {
         if (h.doorframe) {
             c = stonework(h.x * 0.75 + 5, h.y + 1, 77, Rgb{204, 192, 168}, Rgb{182, 170, 146});
-            light = light * 1.05 + 0.55 * std::exp(-h.doordist / 0.05);  // daylight on the jambs
+            light = light * 1.05 + 0.55 * std::exp(-h.doordist / 0.05); // daylight on the jambs
             if (h.plane == 0 && h.z < 1) light = 0.7 + 0.4 * std::exp(-h.doordist / 0.08);
         } else {
             c = stonework(h.x, h.y + 1, 10 + h.plane, Rgb{184, 156, 122}, Rgb{154, 130, 104});
         }
         dim += cornershade((1 - std::abs(h.y)) * px);
-        if (h.sideblock && h.corridorgoes) {  // the block's corner where the corridor goes on
+        if (h.sideblock && h.corridorgoes) { // the block's corner where the corridor goes on
             const double e = (std::abs(h.x) - 1) * px;
             light *= 1 + 0.22 * std::exp(-e / 1.1);
         }
@@ -263,7 +267,7 @@ Rgb shade(const Hit& h, double sx, double sy) {
     default: break;
     }
     light *= 1 - std::min(dim, 0.6);
-    const Rgb torch{255, 247, 228};  // the flashlight's slightly warm beam
+    const Rgb torch{255, 247, 228}; // the flashlight's slightly warm beam
     return (c * torch) * light;
 }
 
@@ -312,31 +316,31 @@ Layout withright(int depth, int d) {
 
 std::vector<StripSpec> stripspecs() {
     return {
-        {"middle3", 1, ahead(0)},       {"middle2", 2, ahead(0)},
-        {"middle1", 3, ahead(0)},       {"middle8", 4, ahead(0)},
-        {"middle9", 5, ahead(0)},       {"middle4", 6, ahead(0)},
-        {"middle6", 2, ahead(1)},       {"middle5", 3, ahead(1)},
-        {"middle10", 4, ahead(1)},      {"middle11", 5, ahead(1)},
-        {"middle7", 3, ahead(2)},       {"middle12", 4, ahead(2)},
-        {"wall1", 1, ahead(1)},         {"door1", 1, withleft(1, 1)},
-        {"wall2", 6, ahead(1)},         {"door2", 6, withright(1, 1)},
-        {"wall3", 1, ahead(2)},         {"door3", 1, withleft(2, 1)},
-        {"wall5", 6, ahead(2)},         {"door5", 6, withright(2, 1)},
-        {"wall4", 2, ahead(2)},         {"door4", 2, withleft(2, 2)},
-        {"wall6", 5, ahead(2)},         {"door6", 5, withright(2, 2)},
-        {"wall8", 2, ahead(3)},         {"door8", 2, withleft(3, 2)},
-        {"wall10", 5, ahead(3)},        {"door10", 5, withright(3, 2)},
-        {"wall7", 3, ahead(3)},         {"door7", 3, withleft(3, 3)},
-        {"wall9", 4, ahead(3)},         {"door9", 4, withright(3, 3)},
-        {"wall11", 3, ahead(4)},        {"door11", 3, withleft(4, 3)},
-        {"wall12", 4, ahead(4)},        {"door12", 4, withright(4, 3)},
+        {"middle3", 1, ahead(0)},  {"middle2", 2, ahead(0)},
+        {"middle1", 3, ahead(0)},  {"middle8", 4, ahead(0)},
+        {"middle9", 5, ahead(0)},  {"middle4", 6, ahead(0)},
+        {"middle6", 2, ahead(1)},  {"middle5", 3, ahead(1)},
+        {"middle10", 4, ahead(1)}, {"middle11", 5, ahead(1)},
+        {"middle7", 3, ahead(2)},  {"middle12", 4, ahead(2)},
+        {"wall1", 1, ahead(1)},    {"door1", 1, withleft(1, 1)},
+        {"wall2", 6, ahead(1)},    {"door2", 6, withright(1, 1)},
+        {"wall3", 1, ahead(2)},    {"door3", 1, withleft(2, 1)},
+        {"wall5", 6, ahead(2)},    {"door5", 6, withright(2, 1)},
+        {"wall4", 2, ahead(2)},    {"door4", 2, withleft(2, 2)},
+        {"wall6", 5, ahead(2)},    {"door6", 5, withright(2, 2)},
+        {"wall8", 2, ahead(3)},    {"door8", 2, withleft(3, 2)},
+        {"wall10", 5, ahead(3)},   {"door10", 5, withright(3, 2)},
+        {"wall7", 3, ahead(3)},    {"door7", 3, withleft(3, 3)},
+        {"wall9", 4, ahead(3)},    {"door9", 4, withright(3, 3)},
+        {"wall11", 3, ahead(4)},   {"door11", 3, withleft(4, 3)},
+        {"wall12", 4, ahead(4)},   {"door12", 4, withright(4, 3)},
     };
 }
 
 constexpr std::array<int, 7> stripleft = {0, 0, 60, 100, 120, 140, 180};
 constexpr std::array<int, 7> stripwidth = {0, 60, 40, 20, 20, 40, 60};
 
-}  // namespace
+} // namespace
 
 double depthlight(double z) {
     const double w = std::max(0.0, cellsdeep(z));
@@ -389,4 +393,4 @@ void drawpreview(Pictures& out) {
     }
 }
 
-}  // namespace artgen
+} // namespace artgen

@@ -47,10 +47,13 @@ bool writeqrc(const QString& dir, const Pictures& pictures) {
     QTextStream out(&file);
     out << "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
     QStringList names;
-    for (const Picture& p : pictures) names << p.name;
+    for (const Picture& p : pictures)
+        names << p.name;
     names.sort();
-    for (const QString& n : names) out << "    <file>pictures/" << n << ".png</file>\n";
-    for (const QString& o : others) out << "    " << o << "\n";
+    for (const QString& n : names)
+        out << "    <file>pictures/" << n << ".png</file>\n";
+    for (const QString& o : others)
+        out << "    " << o << "\n";
     out << "</qresource>\n</RCC>\n";
     out.flush();
     return file.commit();
@@ -69,7 +72,8 @@ QImage compose(const std::map<QString, QImage>& set, const QStringList& strips) 
 
 void writesamples(const QString& dir, const Pictures& pictures) {
     std::map<QString, QImage> set;
-    for (const Picture& p : pictures) set[p.name] = p.image;
+    for (const Picture& p : pictures)
+        set[p.name] = p.image;
     const std::vector<std::pair<QString, QStringList>> views = {
         {"k0", {"middle3", "middle2", "middle1", "middle8", "middle9", "middle4"}},
         {"k1", {"wall1", "middle6", "middle5", "middle10", "middle11", "wall2"}},
@@ -108,7 +112,8 @@ void writesamples(const QString& dir, const Pictures& pictures) {
     QImage sheet(5 * 244, 3 * 244, QImage::Format_RGB888);
     sheet.fill(Qt::white);
     QPainter p(&sheet);
-    for (std::size_t i = 0; i < all.size(); ++i) p.drawImage(int(i % 5) * 244, int(i / 5) * 244, all[i]);
+    for (std::size_t i = 0; i < all.size(); ++i)
+        p.drawImage(int(i % 5) * 244, int(i / 5) * 244, all[i]);
     p.end();
     writepng(dir + "/sheet.png", sheet);
 
@@ -131,7 +136,7 @@ void writesamples(const QString& dir, const Pictures& pictures) {
     writepng(dir + "/others.png", others);
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -139,8 +144,10 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments().mid(1);
     QString resources, samples;
     for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == "--samples" && i + 1 < args.size()) samples = args[++i];
-        else resources = args[i];
+        if (args[i] == "--samples" && i + 1 < args.size())
+            samples = args[++i];
+        else
+            resources = args[i];
     }
     if (resources.isEmpty()) {
         std::fprintf(stderr, "usage: artgen RESOURCES_DIR [--samples OUT_DIR]\n");

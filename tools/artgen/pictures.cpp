@@ -76,9 +76,9 @@ QImage crate(int n, int top, bool open) {
     QImage img = canvas(n, n);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    const double depth = 120.0 / (top + n - 120);  // where the floor meets the box's bottom
+    const double depth = 120.0 / (top + n - 120); // where the floor meets the box's bottom
     const double light = depthlight(depth);
-    const QPointF vp(n / 2.0, 120.0 - top);  // the vanishing point, on the horizon
+    const QPointF vp(n / 2.0, 120.0 - top); // the vanishing point, on the horizon
     const double x0 = 0.1 * n, x1 = 0.9 * n, bottom = n - 0.5;
     const double ftop = bottom - (open ? 0.5 : 0.6) * n;
     const double t = 0.2;
@@ -94,7 +94,7 @@ QImage crate(int n, int top, bool open) {
         const double y = ftop + (bottom - ftop) * i / 3;
         p.drawLine(QPointF(x0, y), QPointF(x1, y));
     }
-    for (int i = 0; i < 3; ++i) {  // a little grain in each plank
+    for (int i = 0; i < 3; ++i) { // a little grain in each plank
         const double y = ftop + (bottom - ftop) * (i + 0.5) / 3;
         p.setPen(QPen(scaled(QColor(138, 94, 52), light), pen * 0.5));
         p.drawLine(QPointF(x0 + 0.15 * n, y + 0.02 * n * (i - 1)), QPointF(x1 - 0.2 * n, y));
@@ -221,7 +221,7 @@ void text(QPainter& p, const QRectF& r, const QString& s, const QFont& f, const 
     p.drawText(r, align, s);
 }
 
-}  // namespace
+} // namespace
 
 void drawboxes(Pictures& out) {
     const int sizes[3] = {60, 40, 20}, tops[3] = {173, 134, 117};
@@ -261,7 +261,7 @@ void drawwallmap(Pictures& out) {
     p.drawRect(paper);
     // A maze plan: a fixed-seed depth-first maze of 14 x 8 cells.
     constexpr int cw = 14, ch = 8;
-    std::array<std::array<int, cw>, ch> walls{};  // bit 1 east wall open, bit 2 south open
+    std::array<std::array<int, cw>, ch> walls{}; // bit 1 east wall open, bit 2 south open
     std::array<std::array<bool, cw>, ch> seen{};
     std::vector<std::pair<int, int>> stack = {{0, 0}};
     seen[0][0] = true;
@@ -294,8 +294,10 @@ void drawwallmap(Pictures& out) {
     for (int r = 0; r < ch; ++r) {
         for (int c = 0; c < cw; ++c) {
             const QPointF a = o0 + QPointF(c * cx, r * cy);
-            if (!(walls[r][c] & 1) && c + 1 < cw) p.drawLine(a + QPointF(cx, 0), a + QPointF(cx, cy));
-            if (!(walls[r][c] & 2) && r + 1 < ch) p.drawLine(a + QPointF(0, cy), a + QPointF(cx, cy));
+            if (!(walls[r][c] & 1) && c + 1 < cw)
+                p.drawLine(a + QPointF(cx, 0), a + QPointF(cx, cy));
+            if (!(walls[r][c] & 2) && r + 1 < ch)
+                p.drawLine(a + QPointF(0, cy), a + QPointF(cx, cy));
         }
     }
     // The exit, marked in red on the right edge.
@@ -344,12 +346,13 @@ QImage compasspicture(int heading) {
     return keyed(img, Qt::white);
 }
 
-}  // namespace
+} // namespace
 
 void drawcompass(Pictures& out) {
     out.push_back({"compassdial", compasspicture(-1)});
     static const char* names[4] = {"north", "east", "south", "west"};
-    for (int h = 0; h < 4; ++h) out.push_back({names[h], compasspicture(h)});
+    for (int h = 0; h < 4; ++h)
+        out.push_back({names[h], compasspicture(h)});
 }
 
 namespace {
@@ -365,7 +368,9 @@ QImage paneltile(Painter draw) {
     return img.convertToFormat(QImage::Format_RGB888);
 }
 
-void paintcompass(QPainter& p) { compassrose(p, QPointF(18.5, 18), 14, 35, true); }
+void paintcompass(QPainter& p) {
+    compassrose(p, QPointF(18.5, 18), 14, 35, true);
+}
 
 void paintgps(QPainter& p) {
     p.setPen(QPen(QColor(20, 20, 24), 1));
@@ -382,7 +387,8 @@ void paintgps(QPainter& p) {
     p.setBrush(QColor(220, 30, 30));
     p.drawEllipse(QPointF(20.5, 13.5), 1.6, 1.6);
     p.setBrush(QColor(60, 60, 64));
-    for (int i = 0; i < 3; ++i) p.drawEllipse(QPointF(14 + i * 4.5, 26.5), 1.4, 1.4);
+    for (int i = 0; i < 3; ++i)
+        p.drawEllipse(QPointF(14 + i * 4.5, 26.5), 1.4, 1.4);
 }
 
 void paintbeacon(QPainter& p) {
@@ -457,7 +463,8 @@ void paintfood(QPainter& p) {
     p.setBrush(bread);
     p.drawRoundedRect(QRectF(4, 14, 22, 15), 7, 7);
     p.setPen(QPen(QColor(110, 66, 26), 1.2));
-    for (int i = 0; i < 3; ++i) p.drawLine(QPointF(9 + i * 5, 17), QPointF(12 + i * 5, 21));
+    for (int i = 0; i < 3; ++i)
+        p.drawLine(QPointF(9 + i * 5, 17), QPointF(12 + i * 5, 21));
     QRadialGradient apple(QPointF(25, 21), 8);
     apple.setColorAt(0, QColor(250, 90, 70));
     apple.setColorAt(1, QColor(150, 20, 20));
@@ -538,8 +545,8 @@ QImage indicator(bool critical) {
     }
     const QFont f = font("Liberation Sans", critical ? 12 : 13);
     text(p, QRectF(38, 8, 57, 18), critical ? "CRITICAL" : "NEW", f, scaled(lamp, 1.15));
-    text(p, QRectF(38, 24, 57, 16), critical ? "READ NOW" : "MESSAGE",
-         font("Liberation Sans", 10), QColor(214, 220, 232));
+    text(p, QRectF(38, 24, 57, 16), critical ? "READ NOW" : "MESSAGE", font("Liberation Sans", 10),
+         QColor(214, 220, 232));
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 5; ++i) {
         p.setBrush(i < (critical ? 5 : 3) ? lamp : QColor(60, 66, 84));
@@ -549,15 +556,16 @@ QImage indicator(bool critical) {
     return img.convertToFormat(QImage::Format_RGB888);
 }
 
-}  // namespace
+} // namespace
 
 void drawpanel(Pictures& out) {
     const std::pair<const char*, Painter> tiles[] = {
-        {"compass", paintcompass}, {"gps", paintgps},       {"beacon", paintbeacon},
+        {"compass", paintcompass}, {"gps", paintgps},           {"beacon", paintbeacon},
         {"tracker", painttracker}, {"detector", paintdetector}, {"itemempty", paintempty},
-        {"food", paintfood},       {"gems", paintgems},     {"charge", paintcharge},
+        {"food", paintfood},       {"gems", paintgems},         {"charge", paintcharge},
     };
-    for (const auto& [name, draw] : tiles) out.push_back({name, paneltile(draw)});
+    for (const auto& [name, draw] : tiles)
+        out.push_back({name, paneltile(draw)});
 }
 
 void drawindicators(Pictures& out) {
@@ -589,8 +597,10 @@ void drawsidearrows(Pictures& out) {
         const int x = left ? 2 : 6;
         p.fillRect(QRect(x, 1, 8, 14), grey);
         p.setPen(silver);
-        for (int y = 4; y < 15; y += 4) p.drawLine(x, y, x + 7, y);
-        for (int y = 1, r = 0; y < 15; y += 4, ++r) p.drawLine(x + (r % 2 ? 2 : 5), y, x + (r % 2 ? 2 : 5), y + 2);
+        for (int y = 4; y < 15; y += 4)
+            p.drawLine(x, y, x + 7, y);
+        for (int y = 1, r = 0; y < 15; y += 4, ++r)
+            p.drawLine(x + (r % 2 ? 2 : 5), y, x + (r % 2 ? 2 : 5), y + 2);
         p.setPen(maroon);
         p.drawRect(QRect(x, 1, 7, 13));
         return img;
@@ -632,7 +642,7 @@ QImage endpicture(int which) {
     p.setPen(Qt::NoPen);
     p.setBrush(bg);
     p.drawRoundedRect(all.adjusted(1, 1, -1, -1), 10, 10);
-    if (which == 0) {  // won: a trophy in the sun
+    if (which == 0) { // won: a trophy in the sun
         p.setBrush(QColor(255, 255, 230, 90));
         for (int i = 0; i < 12; ++i) {
             QPolygonF ray;
@@ -666,7 +676,7 @@ QImage endpicture(int which) {
         p.setBrush(QColor(90, 50, 20));
         p.drawRect(QRectF(34, 80, 37, 10));
         text(p, QRectF(30, 26, 45, 26), "1", font("Liberation Serif", 24), QColor(120, 70, 0));
-    } else if (which == 1) {  // lost: an empty plate and a flashlight gone dark
+    } else if (which == 1) { // lost: an empty plate and a flashlight gone dark
         p.setBrush(QColor(200, 204, 214));
         p.setPen(QPen(QColor(90, 94, 110), 1.5));
         p.drawEllipse(QRectF(18, 52, 70, 28));
@@ -690,7 +700,7 @@ QImage endpicture(int which) {
         p.restore();
         text(p, QRectF(0, 82, 105, 20), "OUT OF FOOD", font("Liberation Sans", 11),
              QColor(230, 120, 110));
-    } else {  // quit: a door left ajar and an arrow out
+    } else { // quit: a door left ajar and an arrow out
         p.setBrush(QColor(40, 30, 22));
         p.setPen(QPen(QColor(20, 14, 8), 1.5));
         p.drawRect(QRectF(30, 18, 40, 70));
@@ -723,7 +733,7 @@ QImage dialogicon(int which) {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QFont f = font("Liberation Serif", 32);
-    if (which == 0) {  // warning
+    if (which == 0) { // warning
         QPolygonF tri;
         tri << QPointF(24, 3) << QPointF(46, 43) << QPointF(2, 43);
         QLinearGradient g(0, 3, 0, 43);
@@ -759,28 +769,28 @@ QImage glyph(int which) {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     switch (which) {
-    case 0:  // yes
+    case 0: // yes
         p.setPen(QPen(QColor(20, 150, 40), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPolyline(QPolygonF({QPointF(3, 9), QPointF(7.5, 14), QPointF(15, 3.5)}));
         break;
-    case 1:  // no
+    case 1: // no
         p.setPen(QPen(QColor(200, 30, 30), 3, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(4, 4), QPointF(14, 14));
         p.drawLine(QPointF(14, 4), QPointF(4, 14));
         break;
-    case 2:  // cancel
+    case 2: // cancel
         p.setPen(QPen(QColor(200, 30, 30), 2.2));
         p.drawEllipse(QPointF(9, 9), 6.5, 6.5);
         p.drawLine(QPointF(4.5, 13.5), QPointF(13.5, 4.5));
         break;
-    case 3:  // close: a door
+    case 3: // close: a door
         p.setPen(QPen(QColor(60, 40, 20), 1.2));
         p.setBrush(QColor(170, 116, 62));
         p.drawRect(QRectF(4, 2, 10, 14));
         p.setBrush(QColor(240, 200, 80));
         p.drawEllipse(QPointF(11.5, 9.5), 1.2, 1.2);
         break;
-    default:  // statistics: three bars
+    default: // statistics: three bars
         p.setPen(QPen(QColor(20, 30, 60), 1));
         p.setBrush(QColor(60, 110, 210));
         p.drawRect(QRectF(2.5, 9.5, 3.5, 6));
@@ -794,7 +804,7 @@ QImage glyph(int which) {
     return img;
 }
 
-}  // namespace
+} // namespace
 
 void drawendscreen(Pictures& out) {
     out.push_back({"winner", endpicture(0)});
@@ -830,14 +840,17 @@ void drawtitle(Pictures& out) {
     p.drawRect(QRectF(7, 7, 86, 86));
     const QFont big = font("Liberation Serif", 40, true, true);
     for (int d = 4; d > 0; --d)
-        text(p, QRectF(102 + d, 6 + d, 196, 50), "Quorvel", big, scaled(brassdark, 0.5 + 0.1 * (4 - d)),
-             Qt::AlignLeft | Qt::AlignVCenter);
+        text(p, QRectF(102 + d, 6 + d, 196, 50), "Quorvel", big,
+             scaled(brassdark, 0.5 + 0.1 * (4 - d)), Qt::AlignLeft | Qt::AlignVCenter);
     text(p, QRectF(102, 6, 196, 50), "Quorvel", big, brasslight, Qt::AlignLeft | Qt::AlignVCenter);
     const QFont three = font("Liberation Sans", 28, true, true);
-    text(p, QRectF(244, 52, 54, 34), "3-D", three, QColor(90, 10, 6), Qt::AlignLeft | Qt::AlignVCenter);
-    text(p, QRectF(242, 50, 54, 34), "3-D", three, QColor(236, 64, 44), Qt::AlignLeft | Qt::AlignVCenter);
-    text(p, QRectF(104, 60, 140, 20), "A random 3-D maze", font("Liberation Serif", 13, false, true),
-         QColor(200, 206, 220), Qt::AlignLeft | Qt::AlignVCenter);
+    text(p, QRectF(244, 52, 54, 34), "3-D", three, QColor(90, 10, 6),
+         Qt::AlignLeft | Qt::AlignVCenter);
+    text(p, QRectF(242, 50, 54, 34), "3-D", three, QColor(236, 64, 44),
+         Qt::AlignLeft | Qt::AlignVCenter);
+    text(p, QRectF(104, 60, 140, 20), "A random 3-D maze",
+         font("Liberation Serif", 13, false, true), QColor(200, 206, 220),
+         Qt::AlignLeft | Qt::AlignVCenter);
     p.end();
     out.push_back({"title", img.convertToFormat(QImage::Format_RGB888)});
 }
@@ -863,4 +876,4 @@ void drawicons(Pictures& out) {
     }
 }
 
-}  // namespace artgen
+} // namespace artgen
