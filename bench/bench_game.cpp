@@ -3,6 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "generator.h"
+#include "overheadmap.h"
+#include "overheadmap.h"
 #include "random.h"
 #include "viewscan.h"
 
@@ -58,6 +60,37 @@ void ViewScan(benchmark::State& state) {
     }
 }
 BENCHMARK(ViewScan);
+
+// The map's tool update on the largest maze with every tool and the wall map in view.
+void MapTools(benchmark::State& state) {
+    Maze maze;
+    Random rng(11);
+    generateaccepted(maze, rng, 6);
+    OverheadMap map;
+    map.setupmap(&maze, "Ann", maze.compassturn, maze.mazesize);
+    bool inview = false;
+    for (auto _ : state) {
+        map.updatemaptools(inview = !inview, true, true);
+        benchmark::DoNotOptimize(map.picture().rgb.data());
+    }
+}
+BENCHMARK(MapTools)->Unit(benchmark::kMicrosecond);
+
+// The map's position update with the G.P.S. and the tracker, walking to and fro.
+void MapPosition(benchmark::State& state) {
+    Maze maze;
+    Random rng(11);
+    generateaccepted(maze, rng, 6);
+    OverheadMap map;
+    map.setupmap(&maze, "Ann", maze.compassturn, maze.mazesize);
+    int col = 1;
+    for (auto _ : state) {
+        col = col == 1 ? 2 : 1;
+        map.updatemapposition(maze.posrow, col, true, true);
+        benchmark::DoNotOptimize(map.picture().rgb.data());
+    }
+}
+BENCHMARK(MapPosition);
 
 } // namespace
 

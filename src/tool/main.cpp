@@ -20,6 +20,7 @@ constexpr Command commands[] = {
     {"maze", cmd_maze},
     {"view", cmd_view},
     {"render", cmd_render},
+    {"theme", cmd_theme},
 };
 
 constexpr std::string_view helptext = R"(Usage: quorvel3d-tool COMMAND [OPTIONS]
@@ -36,6 +37,17 @@ Commands:
       the start cell and facing): "strips A B C D E F", "case
       normal|exit3|exit2|exit1|onexit", "boxes o1 o2 o3 c1 c2 c3" (open box at
       distance 1..3, closed box at distance 1..3, each 0 or 1), "ahead CODE".
+  theme DIR [--messages] [--player NAME]
+      Reports what the folder DIR supplies as a theme, one item a line: "theme
+      NAME" (the folder's own name), "valid yes|no", "missing FILE" (only when not
+      valid: the first missing view picture, tested door1..12, wall1..12,
+      middle1..12), "panel yes|no" (valid and all 14 panel pictures there), "map
+      yes|no", "story yes|no", "music FILE|none" (music.mid, else music.rmi). Then,
+      with the theme's words loaded, "word KEY=VALUE" for each key of theme.ini's
+      Items section and "hint KEY=VALUE" for each key of its Hints section.
+      With --messages, for every message key K (0..35): "key K KEYWORD COUNT" and
+      each variant the game keeps, filled for the player NAME (default "Friend")
+      and item code K, on its own line after two spaces.
 
   render --level L --seed S [--row R --col C --facing F] [--battery B
          --batterysteps T] [--theme DIR] --out FILE.png

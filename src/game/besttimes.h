@@ -1,0 +1,74 @@
+#pragma once
+// The best-times table: the three best results of every level over all players, as
+// the 39424-byte image of the file "quorvel3d.his". A result ranks by its playing
+// time, shortest first; of two equal times the one with more gem points ranks higher.
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+constexpr std::size_t besttimessize = 39424;
+constexpr std::size_t besttimesheader = 256;
+constexpr std::size_t besttimesentry = 2176;
+
+using CodeTally = std::array<std::uint32_t, 256>;
+
+/// One stored result with the statistics of its game.
+struct BestTime {
+    std::string name; ///< at most 20 bytes
+    double time = 0;  ///< playing time in days
+    std::int32_t gems = 0;
+    std::string timetext; ///< the clock's text at the win, at most 20 bytes
+    std::int32_t steps = 0;
+    std::int32_t food = 0;
+    std::int32_t battery = 0;
+    CodeTally start{}; ///< what the maze held, per cell code, when it was made
+    CodeTally end{};   ///< what it held when the game was won
+};
+
+/// Why a best-times file was refused.
+enum class BestTimesProblem {
+    none,
+    notvalid, ///< another signature
+    corrupt,  ///< another size field
+};
+
+class BestTimes {
+  public:
+    /// The table of default entries: "Friend", 99.999999 days, every level and rank.
+    BestTimes();
+
+    /// Checks the first bytes of a file (an empty or short file reads as zeros).
+    static BestTimesProblem checkheader(std::span<const std::uint8_t> head);
+    /// Takes a file's bytes after checkheader passed; missing bytes read as zeros.
+    static BestTimes fromfile(std::span<const std::uint8_t> file);
+
+    /// The entry of level 1..6 and rank 1..3; levels and ranks outside read as level 1 rank 1.
+    BestTime entry(int level, int rank) const;
+    /// The rank a result would take, 1..3, or 0 when it is not among the level's best.
+    int rankof(int level, double time, std::int32_t gems) const;
+    /// Enters a result: makes room below its rank, fills the entry, rewrites the header
+    /// fields. Returns the rank, or 0 (and changes nothing) when it is not among the best.
+    int record(int level, const BestTime& result);
+
+    const std::array<std::uint8_t, besttimessize>& image() const { return m_image; }
+    /// Writes an entry as it stands, without ranking (for building sample tables).
+    void setentry(int level, int rank, const BestTime& result);
+    /// Sets the version bytes of the header.
+    void setversion(std::uint8_t major, std::uint8_t minor);
+
+  private:
+    std::array<std::uint8_t, besttimessize> m_image{};
+
+    static std::size_t offset(int level, int rank);
+    void writeheader();
+};
+
+/// The time a new table starts with: any game shorter than it beats it.
+constexpr double defaulttime = 99.999999;
+
+} // namespace quorvel

@@ -1,0 +1,62 @@
+#pragma once
+// Little-endian fields in the game's fixed-size binary files.
+
+#include <cstdint>
+#include <cstring>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace quorvel::bytes {
+
+inline void put32(std::span<std::uint8_t> out, std::size_t at, std::int32_t v) {
+    const auto u = static_cast<std::uint32_t>(v);
+    for (int i = 0; i < 4; ++i)
+        out[at + i] = static_cast<std::uint8_t>(u >> (8 * i));
+}
+inline std::int32_t get32(std::span<const std::uint8_t> in, std::size_t at) {
+    std::uint32_t u = 0;
+    for (int i = 0; i < 4; ++i)
+        u |= static_cast<std::uint32_t>(in[at + i]) << (8 * i);
+    return static_cast<std::int32_t>(u);
+}
+inline void putdouble(std::span<std::uint8_t> out, std::size_t at, double v) {
+    std::uint64_t u = 0;
+    std::memcpy(&u, &v, sizeof u);
+    for (int i = 0; i < 8; ++i)
+        out[at + i] = static_cast<std::uint8_t>(u >> (8 * i));
+}
+inline double getdouble(std::span<const std::uint8_t> in, std::size_t at) {
+    std::uint64_t u = 0;
+    for (int i = 0; i < 8; ++i)
+        u |= static_cast<std::uint64_t>(in[at + i]) << (8 * i);
+    double v = 0;
+    std::memcpy(&v, &u, sizeof v);
+    return v;
+}
+
+/// Text cut to at most `limit` bytes without splitting a UTF-8 character.
+inline std::string_view cututf8(std::string_view s, std::size_t limit) {
+    if (s.size() <= limit) return s;
+    std::size_t n = limit;
+    while (n > 0 && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80)
+        --n;
+    return s.substr(0, n);
+}
+
+/// A short string: one length byte, then `capacity` bytes (zero after the text).
+inline void putshortstring(std::span<std::uint8_t> out, std::size_t at, std::string_view s,
+                           std::size_t capacity) {
+    const std::string_view cut = cututf8(s, capacity);
+    out[at] = static_cast<std::uint8_t>(cut.size());
+    for (std::size_t i = 0; i < capacity; ++i)
+        out[at + 1 + i] = i < cut.size() ? static_cast<std::uint8_t>(cut[i]) : 0;
+}
+/// Reads a short string; a length byte beyond the capacity reads as the capacity.
+inline std::string getshortstring(std::span<const std::uint8_t> in, std::size_t at,
+                                  std::size_t capacity) {
+    const std::size_t n = in[at] < capacity ? in[at] : capacity;
+    return std::string(reinterpret_cast<const char*>(in.data() + at + 1), n);
+}
+
+} // namespace quorvel::bytes

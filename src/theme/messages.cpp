@@ -1,0 +1,476 @@
+#include "messages.h"
+
+#include <optional>
+#include <utility>
+
+#include "random.h"
+#include "text.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr std::string_view keywords[messagekeycount] = {
+    "random",  "food",   "battery",  "gem5",     "gem3",     "gem1", "stone", "compass",
+    "gps",     "beacon", "tracker",  "detector", "empty",    "open", "map",   "foodtrap",
+    "gemtrap", "start",  "lose",     "win",      "quit",     "run",  "stop",  "blocked",
+    "usebatt", "hungry", "starving", "weakbatt", "deadbatt", "hint", "yell",  "laugh",
+    "cry",     "jump",   "dance",    "exit",
+};
+
+// Item codes of the Items keys named after an item.
+struct ItemKey {
+    std::string_view name;
+    int code;
+};
+constexpr ItemKey itemkeynames[] = {
+    {"food", 1},    {"battery", 2}, {"gem5", 3},   {"gem3", 4},     {"gem1", 5},      {"stone", 6},
+    {"compass", 7}, {"gps", 8},     {"beacon", 9}, {"tracker", 10}, {"detector", 11}, {"empty", 12},
+};
+
+constexpr bool istool(int code) {
+    return code >= 7 && code <= 11;
+}
+
+// Two parts of a phrase with one space between, or whichever is not empty.
+std::string join(const std::string& a, const std::string& b) {
+    if (a.empty()) return b;
+    if (b.empty()) return a;
+    return a + " " + b;
+}
+
+// Byte length of at most `count` characters of s from `from` (UTF-8 characters; a byte
+// that does not continue a character starts one, so damaged text still counts).
+std::size_t bytesofchars(std::string_view s, std::size_t from, std::size_t count) {
+    std::size_t i = from;
+    std::size_t chars = 0;
+    while (i < s.size()) {
+        const bool starts = (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80;
+        if (starts && chars++ == count) break;
+        ++i;
+    }
+    return i - from;
+}
+
+// The first character in capitals (ASCII) and at most 255 further characters.
+std::string capitalfirst(const std::string& s) {
+    if (s.empty()) return s;
+    const std::size_t first = bytesofchars(s, 0, 1);
+    return asciiupper(s.substr(0, first)) + s.substr(first, bytesofchars(s, first, 255));
+}
+
+// Writes the slot of a vocabulary key, or returns nullptr for an unknown key.
+std::string* wordslot(Vocabulary& w, std::string_view section, std::string_view key) {
+    if (sametext(section, "Hints")) {
+        if (sametext(key, "gem")) return &w.gemshint;
+        if (sametext(key, "power")) return &w.powerhint;
+        if (sametext(key, "food")) return &w.items[1].hint;
+        for (const ItemKey& k : itemkeynames)
+            if (istool(k.code) && sametext(key, k.name)) return &w.items[k.code].hint;
+        return nullptr;
+    }
+    if (!sametext(section, "Items")) return nullptr;
+    if (sametext(key, "light")) return &w.lightword;
+    struct General {
+        std::string_view name;
+        std::string *word, *plural, *article;
+    };
+    const General general[] = {
+        {"box", &w.boxword, &w.boxplural, &w.boxarticle},
+        {"gem", &w.gemword, &w.gemplural, &w.gemarticle},
+        {"open", &w.openword, &w.openplural, &w.openarticle},
+    };
+    for (const General& g : general) {
+        if (sametext(key, g.name)) return g.word;
+        if (sametext(key, std::string(g.name) + "-p")) return g.plural;
+        if (sametext(key, std::string(g.name) + "-a")) return g.article;
+    }
+    for (const ItemKey& k : itemkeynames) {
+        ItemWords& item = w.items[k.code];
+        if (sametext(key, k.name)) return &item.singular;
+        if (!istool(k.code) && sametext(key, std::string(k.name) + "-p")) return &item.plural;
+        if (sametext(key, std::string(k.name) + "-a")) return &item.article;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::string_view keyword(int key) {
+    return key >= 0 && key < messagekeycount ? keywords[key] : std::string_view{};
+}
+
+std::vector<std::string> builtinvariants(int key) {
+    switch (key) {
+    case 1: // food
+        return {
+            "You found <an-item>.",
+            "OK <player>. You can always use more <items>.",
+            "You got <an-item>.",
+        };
+    case 2: // battery
+        return {
+            "Now you know where to find <an-item>, if you need to.",
+            "<player>, You found <an-item> for your <light>.",
+            "This <box> has <an-item> in it.",
+        };
+    case 3: // gem5
+        return {
+            "<player>, It is a fine <item> indeed! (5 points)",
+            "You know, <Items> are worth 5 points!",
+            "<An-item>,  Very nice... (5 points)",
+        };
+    case 4: // gem3
+        return {
+            "Wow! This <Item> really shines. (3 points)",
+            "Oh how it sparkles! (3 points)",
+            "Whatever this <gem> is, it's worth 3 points.",
+        };
+    case 5: // gem1
+        return {
+            "You found a precious <item>. (1 point)",
+            "I really like the look of this <item>... (1 point)",
+            "<An-item>. Hey I always wanted <an-item>. (1 point)",
+        };
+    case 6: // stone
+        return {
+            "<player>, You found <an-item>. (0 points)",
+            "Great, it's just <an-item>. (0 points)",
+            "You found <an-item> and threw it away. (0 points)",
+        };
+    case 7: // compass
+        return {
+            "Great job <player>. You found a handy <item>.",
+            "North, South, East, West.  It works!.",
+            "<player>, you won't get lost now.",
+        };
+    case 8: // gps
+        return {
+            "You found <an-item>.",
+            "OK <player>. Now you can see yourself.",
+            "<Item>? What's that?  Oh well, I got one anyway.",
+            "Great, now I can see myself walking in circles.",
+        };
+    case 9: // beacon
+        return {
+            "The <item> is now yours.",
+            "Wonderful <player>. Now you can see the exit.",
+            "Like a lighthouse to a ship, the <item> is to you.",
+        };
+    case 10: // tracker
+        return {
+            "You now have <an-item>.",
+            "You may now keep track of where you have been.",
+            "The <item> is a great thing to have.",
+        };
+    case 11: // detector
+        return {
+            "The <item> is now in hand.",
+            "Wow! So many <boxes>!",
+            "<A-box> here. <A-box> there.",
+        };
+    case 12: // empty
+        return {
+            "Odd... This <box> is empty.",
+            "You searched the <box>, but found nothing.",
+            "Sorry <player>.  There is nothing in this one.",
+        };
+    case 14: // map
+        return {
+            "There is a map on the wall here!",
+            "Wow! I can see the whole maze now!",
+            "Sorry <player>. You can't take it with you.",
+        };
+    case 15: // foodtrap
+        return {
+            "You lose some <foods>!",
+            "<player>, you are missing some of your <foods>!",
+            "You just lost some <foods>.",
+        };
+    case 16: // gemtrap
+        return {
+            "You lose some <gems>!",
+            "Some of your <gems> fell through a hole in you pocket!",
+            "<player>, you dropped some of your <gems>!",
+        };
+    case 17: // start
+        return {
+            "Start of new messages.....",
+            "Let the messages begin.....",
+            "<player>, do not forget to read your messages.",
+        };
+    case 18: // lose
+        return {
+            "Sorry <player>. you ran out of <foods>.  You lose!!!",
+            "You can't continue without <foods>. This game is over.",
+            "Sorry, you lose. <player>, Please try again later.",
+        };
+    case 19: // win
+        return {
+            "CONGRATULATIONS <PLAYER>!!! YOU WON!!!",
+            "I WON! I WON! I WON!",
+            "You did it <player>! The victory is now yours!",
+        };
+    case 20: // quit
+        return {
+            "I guess this maze was just to big. Please try again later.",
+            "I guess it was just to hard for you.",
+            "I knew I made this maze to hard.",
+        };
+    case 21: // run
+        return {
+            "You start running.",
+            "You feel the wind on your face as you take off running.",
+            "Run! Run! Run!",
+        };
+    case 22: // stop
+        return {
+            "You ran into a wall.",
+            "<player>, you crash hard into a wall and fall down!",
+            "* * * You see stars after hitting the wall! * * * ",
+        };
+    case 23: // blocked
+        return {
+            "<player>, There is a wall there!",
+            "Sorry <player>. You can not go this way.",
+            "Your head starts to hurt from hitting the wall.",
+        };
+    case 24: // usebatt
+        return {
+            "You use <a-battery>, causing your <light> to shine brightly again.",
+            "I can see clearly now.",
+            "Your <light> brightens.",
+        };
+    case 25: // hungry
+        return {
+            "Hurry <player>. You are running low on <foods>.",
+            "You can not go without <foods> much longer.",
+            "Where can I find <foods> when I need some?",
+        };
+    case 26: // starving
+        return {
+            "<player>, You must find <foods> now!",
+            "You can not go without <foods> any longer!",
+            "If you don't find <foods> now, it will be to late!",
+        };
+    case 27: // weakbatt
+        return {
+            "You're running low on <batteries> for your <light>!",
+            "Your <light> is getting dim. You need <a-battery>!",
+            "<player>, you need <batteries> soon.",
+        };
+    case 28: // deadbatt
+        return {
+            "Without <batteries>, your <light> has gone out!",
+            "Don't give up. You can find <batteries> all around.",
+            "Hey! Who's the wise guy who turned out the lights?",
+        };
+    case 29: // hint
+        return {
+            "You get a strange feeling here.",
+            "You feel as if you should be looking for something.",
+            "To every thing, Turn, Turn, Turn.",
+        };
+    default: // random, open, yell, laugh, cry, jump, dance, exit: silent unless a theme speaks
+        return {};
+    }
+}
+
+Vocabulary builtinvocabulary() {
+    Vocabulary w;
+    w.items[1] = {"food", "food", "", "Food."};
+    w.items[2] = {"batteries", "batteries", "", "Power level."};
+    w.items[3] = {"diamond", "diamonds", "a", "Stones."};
+    w.items[4] = {"emerald", "emeralds", "an", "Stones."};
+    w.items[5] = {"ruby", "rubies", "a", "Stones."};
+    w.items[6] = {"worthless stone", "worthless stones", "a", "Stones."};
+    w.items[7] = {"compass", "compass", "a", "Compass."};
+    w.items[8] = {"G.P.S.", "G.P.S.", "a", "G.P.S."};
+    w.items[9] = {"beacon", "beacon", "a", "Beacon."};
+    w.items[10] = {"tracker", "tracker", "a", "Tracker."};
+    w.items[11] = {"detector", "detector", "a", "Detector."};
+    w.items[12] = {"empty", "empty", "an", ""};
+    w.items[13] = {"open", "open", "an", ""};
+    w.boxword = "box";
+    w.boxplural = "boxes";
+    w.boxarticle = "a";
+    w.gemword = "stone";
+    w.gemplural = "stones";
+    w.gemarticle = "a";
+    w.openword = "open";
+    w.openplural = "open";
+    w.openarticle = "an";
+    w.lightword = "flashlight";
+    w.powerhint = "Power level.";
+    w.gemshint = "Stones.";
+    return w;
+}
+
+const std::vector<std::string_view>& itemskeys() {
+    static const std::vector<std::string_view> keys = {
+        "light",     "box",       "box-p",      "box-a",  "gem",     "gem-p",    "gem-a",
+        "open",      "open-p",    "open-a",     "food",   "food-p",  "food-a",   "battery",
+        "battery-p", "battery-a", "gem5",       "gem5-p", "gem5-a",  "gem3",     "gem3-p",
+        "gem3-a",    "gem1",      "gem1-p",     "gem1-a", "stone",   "stone-p",  "stone-a",
+        "compass",   "compass-a", "gps",        "gps-a",  "beacon",  "beacon-a", "tracker",
+        "tracker-a", "detector",  "detector-a", "empty",  "empty-p", "empty-a",
+    };
+    return keys;
+}
+
+const std::vector<std::string_view>& hintskeys() {
+    static const std::vector<std::string_view> keys = {
+        "gem", "power", "food", "compass", "gps", "beacon", "tracker", "detector",
+    };
+    return keys;
+}
+
+const std::string* vocabularyword(const Vocabulary& words, std::string_view section,
+                                  std::string_view key) {
+    return wordslot(const_cast<Vocabulary&>(words), section, key);
+}
+
+bool setvocabularyword(Vocabulary& words, std::string_view section, std::string_view key,
+                       const std::string& value) {
+    std::string* slot = wordslot(words, section, key);
+    if (!slot) return false;
+    *slot = value;
+    if (slot == &words.openword) words.items[13].singular = value;
+    return true;
+}
+
+void settlevocabulary(Vocabulary& words) {
+    for (int code = 7; code <= 11; ++code)
+        words.items[code].plural = words.items[code].singular;
+    words.items[2].hint = words.powerhint;
+    for (int code = 3; code <= 6; ++code)
+        words.items[code].hint = words.gemshint;
+}
+
+MessageCatalogue::MessageCatalogue(Random& rng) : m_rng(rng) {
+    resetvocabulary();
+}
+
+void MessageCatalogue::resetvocabulary() {
+    m_words = builtinvocabulary();
+    for (int key = 0; key < messagekeycount; ++key)
+        m_lists[key] = builtinvariants(key);
+}
+
+std::string MessageCatalogue::getmessage(int key, std::string_view player) {
+    if (key < 0 || key >= messagekeycount || m_lists[key].empty()) return {};
+    const auto& list = m_lists[key];
+    const std::uint32_t index = m_rng.rand(static_cast<std::uint32_t>(list.size()));
+    return filltokens(list[index], player, key);
+}
+
+std::string MessageCatalogue::randommessage(int chance, std::string_view player) {
+    // A chance below 1 still makes its draw (of 0), which never hits.
+    const std::uint32_t n = chance > 0 ? static_cast<std::uint32_t>(chance) : 0;
+    if (m_rng.rand(n) != 1) return {};
+    return getmessage(msgrandom, player);
+}
+
+std::optional<std::string> MessageCatalogue::tokenvalue(std::string_view lowertoken,
+                                                        std::string_view player,
+                                                        int itemcode) const {
+    if (lowertoken == "<player>") return std::string(player);
+    if (lowertoken == "<light>") return itemname(codelight, false, false);
+    struct Family {
+        std::string_view single, plural, witharticle;
+        int code;
+    };
+    const Family families[] = {
+        {"<item>", "<items>", "<an-item>", itemcode},   {"<box>", "<boxes>", "<a-box>", codebox},
+        {"<food>", "<foods>", "<a-food>", 1},           {"<gem>", "<gems>", "<a-gem>", codegem},
+        {"<battery>", "<batteries>", "<a-battery>", 2},
+    };
+    for (const Family& f : families)
+        if (lowertoken == f.single || lowertoken == f.plural || lowertoken == f.witharticle)
+            return itemname(f.code, lowertoken == f.plural, lowertoken == f.witharticle);
+    return std::nullopt;
+}
+
+std::string MessageCatalogue::filltokens(std::string_view text, std::string_view player,
+                                         int itemcode) const {
+    // The filled text grows in `out` while `rest` holds what is still to be scanned,
+    // so a "<" inside a theme word or a player's name is taken as text, the filling
+    // always ends, and its cost stays in proportion to the text.
+    std::string out;
+    std::string rest(text);
+    for (;;) {
+        const std::size_t open = rest.find('<');
+        if (open == std::string::npos) return out + rest;
+        out.append(rest, 0, open);
+        // At most 255 characters from the "<" on take part; the rest of the text is dropped.
+        rest = rest.substr(open, bytesofchars(rest, open, 255));
+        const std::size_t close = rest.find('>');
+        if (close == std::string::npos) return {}; // unclosed token: nothing to say
+        const std::string token = rest.substr(0, close + 1);
+        std::optional<std::string> value = tokenvalue(asciilower(token), player, itemcode);
+        if (!value) return {}; // a token the game does not know: nothing to say
+
+        if (token == asciiupper(token))
+            out += asciiupper(*value);
+        else if (!(token[1] >= 'a' && token[1] <= 'z'))
+            out += capitalfirst(*value);
+        else
+            out += *value;
+        rest.erase(0, close + 1);
+    }
+}
+
+std::string MessageCatalogue::itemname(int code, bool plural, bool witharticle) const {
+    const Vocabulary& w = m_words;
+    auto phrase = [&](const std::string& pl, const std::string& article, const std::string& word) {
+        if (plural) return pl;
+        return witharticle ? join(article, word) : word;
+    };
+    if (code == 13 || code == codeopenbox)
+        return phrase(join(w.openplural, w.boxplural), w.openarticle, join(w.openword, w.boxword));
+    if (code == 12) {
+        const ItemWords& e = w.items[12];
+        return phrase(join(e.plural, w.boxplural), e.article, join(e.singular, w.boxword));
+    }
+    if (code == codebox) return phrase(w.boxplural, w.boxarticle, w.boxword);
+    if (code == codegem) return phrase(w.gemplural, w.gemarticle, w.gemword);
+    if (code == codelight) return w.lightword;
+    if (code >= 1 && code <= 11) {
+        const ItemWords& i = w.items[code];
+        return phrase(i.plural, i.article, i.singular);
+    }
+    return phrase("unknown items", "an", "unknown item");
+}
+
+std::string MessageCatalogue::itemword(int code, bool plural) const {
+    const Vocabulary& w = m_words;
+    if (code == codeopenbox) return plural ? w.openplural : w.openword;
+    if (code == codebox) return plural ? w.boxplural : w.boxword;
+    if (code == codegem) return plural ? w.gemplural : w.gemword;
+    if (code >= 1 && code <= 13) return plural ? w.items[code].plural : w.items[code].singular;
+    return "unknown";
+}
+
+std::string MessageCatalogue::itemhint(int code) const {
+    if (code == codepower || code == 2) return m_words.powerhint;
+    if (code == codegem || (code >= 3 && code <= 6)) return m_words.gemshint;
+    if (code == 1 || istool(code)) return m_words.items[code].hint;
+    return {};
+}
+
+const std::vector<std::string>& MessageCatalogue::variants(int key) const {
+    static const std::vector<std::string> none;
+    return key >= 0 && key < messagekeycount ? m_lists[key] : none;
+}
+
+void MessageCatalogue::setvariants(int key, std::vector<std::string> variants) {
+    if (key >= 0 && key < messagekeycount) m_lists[key] = std::move(variants);
+}
+
+void MessageCatalogue::dropbadvariants(int key) {
+    if (key < 0 || key >= messagekeycount) return;
+    auto& list = m_lists[key];
+    std::erase_if(list, [&](const std::string& v) { return filltokens(v, "player", -1).empty(); });
+}
+
+} // namespace quorvel

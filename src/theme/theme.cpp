@@ -1,0 +1,287 @@
+#include "theme.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "inifile.h"
+#include "messages.h"
+#include "progfolder.h"
+#include "safewrite.h"
+#include "text.h"
+
+namespace quorvel {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Theme texts are a few kilobytes; anything past this is no theme text.
+constexpr std::size_t maxthemetext = 1 << 20;
+
+std::vector<std::string> numbered(std::initializer_list<std::string_view> stems, int count) {
+    std::vector<std::string> files;
+    for (std::string_view stem : stems)
+        for (int i = 1; i <= count; ++i)
+            files.push_back(std::string(stem) + std::to_string(i) + ".bmp");
+    return files;
+}
+
+bool isfile(const std::string& path) {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
+
+bool validutf8(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t n = 0;
+        char32_t cp = 0;
+        if (c >= 0xC2 && c <= 0xDF)
+            n = 1, cp = c & 0x1F;
+        else if (c >= 0xE0 && c <= 0xEF)
+            n = 2, cp = c & 0x0F;
+        else if (c >= 0xF0 && c <= 0xF4)
+            n = 3, cp = c & 0x07;
+        else
+            return false;
+        if (i + n >= s.size()) return false;
+        for (std::size_t k = 1; k <= n; ++k) {
+            const auto d = static_cast<unsigned char>(s[i + k]);
+            if ((d & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (d & 0x3F);
+        }
+        if ((n == 2 && cp < 0x800) || (n == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+            (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        i += n + 1;
+    }
+    return true;
+}
+
+void appendutf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F; its five unassigned codes
+// stay the control characters of the same number, as Windows maps them.
+constexpr char16_t cp1252high[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+std::string fromcp1252(std::string_view s) {
+    std::string out;
+    out.reserve(s.size() + s.size() / 4);
+    for (char ch : s) {
+        const auto c = static_cast<unsigned char>(ch);
+        appendutf8(out, c >= 0x80 && c < 0xA0 ? cp1252high[c - 0x80] : c);
+    }
+    return out;
+}
+
+// UTF-16 after its byte-order mark, as Notepad saves "Unicode" text; a broken
+// surrogate becomes the replacement character.
+std::string fromutf16(std::string_view s, bool bigendian) {
+    std::string out;
+    auto unit = [&](std::size_t i) {
+        const auto a = static_cast<unsigned char>(s[i]), b = static_cast<unsigned char>(s[i + 1]);
+        return static_cast<char32_t>(bigendian ? (a << 8) | b : (b << 8) | a);
+    };
+    for (std::size_t i = 0; i + 1 < s.size(); i += 2) {
+        char32_t cp = unit(i);
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 3 < s.size()) {
+            const char32_t low = unit(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+                i += 2;
+            }
+        }
+        if (cp >= 0xD800 && cp <= 0xDFFF) cp = 0xFFFD;
+        appendutf8(out, cp);
+    }
+    return out;
+}
+
+bool startswith(std::string_view s, std::string_view prefix) {
+    return s.substr(0, prefix.size()) == prefix;
+}
+
+// Reads a theme file that exists; nothing when it cannot be read or is no text.
+std::optional<std::string> readthemetext(const std::string& path) {
+    std::string bytes;
+    if (path.empty() || !readwholefile(path, bytes, maxthemetext)) return std::nullopt;
+    const bool utf16 = startswith(bytes, "\xFF\xFE") || startswith(bytes, "\xFE\xFF");
+    std::string text = utf16 ? decodethemetext(bytes) : bytes;
+    if (text.find('\0') != std::string::npos) return std::nullopt;
+    return utf16 ? text : decodethemetext(text);
+}
+
+} // namespace
+
+const std::vector<std::string>& groupfiles(PictureGroup group) {
+    static const std::vector<std::string> strips = numbered({"door", "wall", "middle"}, 12);
+    static const std::vector<std::string> boxes = {"openbox1.bmp",  "openbox2.bmp",
+                                                   "openbox3.bmp",  "closebox1.bmp",
+                                                   "closebox2.bmp", "closebox3.bmp"};
+    static const std::vector<std::string> exits = {"exita.bmp", "exitb.bmp", "exitc.bmp",
+                                                   "ending.bmp"};
+    static const std::vector<std::string> map = {"map.bmp"};
+    static const std::vector<std::string> panel = {
+        "food.bmp",   "gems.bmp",    "charge.bmp",   "compass.bmp", "gps.bmp",
+        "beacon.bmp", "tracker.bmp", "detector.bmp", "message.bmp", "critical.bmp",
+        "north.bmp",  "east.bmp",    "south.bmp",    "west.bmp"};
+    switch (group) {
+    case PictureGroup::strips: return strips;
+    case PictureGroup::boxes: return boxes;
+    case PictureGroup::exits: return exits;
+    case PictureGroup::map: return map;
+    case PictureGroup::panel: return panel;
+    }
+    return map;
+}
+
+std::string themefolder(std::string_view root, std::string_view name) {
+    if (name == builtinthemename || !isfilesafename(name) || !validutf8(name)) return {};
+    return addbackslash(root) + std::string(name) + "/";
+}
+
+std::string themefolder(std::string_view name) {
+    return themefolder(progfolder(), name);
+}
+
+std::string themefile(const std::string& folder, std::string_view filename) {
+    if (folder.empty()) return {};
+    const std::string exact = folder + std::string(filename);
+    if (isfile(exact)) return exact;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (sametext(name, filename) && isfile(folder + name)) return folder + name;
+    }
+    return {};
+}
+
+std::string firstmissingview(const std::string& folder) {
+    for (const std::string& file : groupfiles(PictureGroup::strips))
+        if (themefile(folder, file).empty()) return file;
+    return {};
+}
+
+bool isthemefolder(const std::string& folder) {
+    return !folder.empty() && firstmissingview(folder).empty();
+}
+
+bool checkfiles(std::string_view root, std::string_view theme) {
+    return isthemefolder(themefolder(root, theme));
+}
+
+bool istheme(std::string_view name) {
+    return isthemefolder(themefolder(name));
+}
+
+std::vector<std::string> listthemes(std::string_view root) {
+    std::vector<std::string> themes{std::string(builtinthemename)};
+    std::error_code ec;
+    for (fs::directory_iterator it(fs::path(root), ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code dirch;
+        if (!it->is_directory(dirch)) continue;
+        const std::string name = it->path().filename().string();
+        if (checkfiles(root, name)) themes.push_back(name);
+    }
+    return themes;
+}
+
+std::vector<std::string> listthemes() {
+    return listthemes(progfolder());
+}
+
+bool groupfromfolder(const std::string& folder, PictureGroup group) {
+    if (!isthemefolder(folder)) return false;
+    for (const std::string& file : groupfiles(group))
+        if (themefile(folder, file).empty()) return false;
+    return true;
+}
+
+bool groupfromtheme(std::string_view theme, PictureGroup group) {
+    return groupfromfolder(themefolder(theme), group);
+}
+
+std::string thememusic(const std::string& folder) {
+    for (std::string_view name : {"music.mid", "music.rmi"}) {
+        std::string path = themefile(folder, name);
+        if (!path.empty()) return path;
+    }
+    return {};
+}
+
+std::string themestory(const std::string& folder) {
+    return themefile(folder, "story.rtf");
+}
+
+std::string decodethemetext(std::string_view bytes) {
+    if (startswith(bytes, "\xFF\xFE")) return fromutf16(bytes.substr(2), false);
+    if (startswith(bytes, "\xFE\xFF")) return fromutf16(bytes.substr(2), true);
+    if (startswith(bytes, "\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    return validutf8(bytes) ? std::string(bytes) : fromcp1252(bytes);
+}
+
+std::optional<std::vector<std::string>> themetextfile(const std::string& path) {
+    const std::optional<std::string> text = readthemetext(path);
+    if (!text) return std::nullopt;
+    std::vector<std::string> lines;
+    std::size_t from = 0;
+    while (from < text->size()) {
+        std::size_t end = text->find('\n', from);
+        if (end == std::string::npos) end = text->size();
+        std::string line = text->substr(from, end - from);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(std::move(line));
+        from = end + 1;
+    }
+    return lines;
+}
+
+void loadthemefolder(MessageCatalogue& catalogue, const std::string& folder) {
+    catalogue.resetvocabulary();
+    for (int key = 0; key < messagekeycount; ++key) {
+        const std::string file = themefile(folder, std::string(keyword(key)) + ".txt");
+        if (auto lines = themetextfile(file)) catalogue.setvariants(key, std::move(*lines));
+        catalogue.dropbadvariants(key);
+    }
+    // A theme.ini names every word: a key it leaves out or leaves empty makes that word
+    // empty. One that cannot be read counts as absent and the built-in words stay.
+    Vocabulary& words = catalogue.vocabulary();
+    if (const std::optional<std::string> text = readthemetext(themefile(folder, "theme.ini"))) {
+        const IniFile ini = IniFile::parse(*text);
+        for (std::string_view key : itemskeys())
+            setvocabularyword(words, "Items", key, ini.readstring("Items", key, ""));
+        for (std::string_view key : hintskeys())
+            setvocabularyword(words, "Hints", key, ini.readstring("Hints", key, ""));
+    }
+    settlevocabulary(words);
+}
+
+void loadtheme(MessageCatalogue& catalogue, std::string_view name) {
+    loadthemefolder(catalogue, themefolder(name));
+}
+
+} // namespace quorvel

@@ -1,0 +1,88 @@
+#pragma once
+// Theme folders: a folder directly inside the program folder holding the 36 view
+// pictures is a theme, named after the folder. It may add panel, box, exit and map
+// pictures, message variants (key word + ".txt"), its vocabulary (theme.ini), sounds,
+// music and a story. Whatever a theme lacks, or cannot be read, comes from the
+// built-in theme "Back to basics <Default>", which has no folder.
+//
+// Each operation comes in two forms: one over a theme folder's path (ending in "/"),
+// used by the tool and the tests, and one over a theme name in the program folder.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvel {
+
+class MessageCatalogue;
+
+/// The name of the built-in theme.
+inline constexpr std::string_view builtinthemename = "Back to basics <Default>";
+
+/// The picture groups a theme supplies all together or not at all.
+enum class PictureGroup {
+    strips, ///< the 36 view pictures: door1..12, wall1..12, middle1..12 (these make the theme)
+    boxes,  ///< openbox1..3, closebox1..3
+    exits,  ///< exita, exitb, exitc, ending
+    map,    ///< the wall map
+    panel,  ///< the 14 item-panel, indicator and compass-heading pictures
+};
+
+/// The file names of a group in the order they are tested; for strips "door1.bmp" to
+/// "door12.bmp", "wall1.bmp" to "wall12.bmp", "middle1.bmp" to "middle12.bmp".
+const std::vector<std::string>& groupfiles(PictureGroup group);
+
+/// The folder of a theme in root (root + name + "/"); empty for the built-in theme
+/// and for names that are no plain folder name ("", ".", "..", "a/b", ...).
+std::string themefolder(std::string_view root, std::string_view name);
+/// The same in the program folder.
+std::string themefolder(std::string_view name);
+
+/// The path of a file of the theme folder: the exact name, or else a file whose name
+/// differs only in ASCII case (themes made on Windows); empty when there is none.
+/// Folders and other non-files do not count.
+std::string themefile(const std::string& folder, std::string_view filename);
+
+/// The first view picture missing from the folder in the test order; empty when all
+/// 36 are there.
+std::string firstmissingview(const std::string& folder);
+/// True when the folder holds all 36 view pictures.
+bool isthemefolder(const std::string& folder);
+/// The theme test for theme in root.
+bool checkfiles(std::string_view root, std::string_view theme);
+/// The theme test for a theme of the program folder.
+bool istheme(std::string_view name);
+
+/// The theme list: the built-in theme first, then every subfolder of root that is a
+/// theme, in the order the file system lists them.
+std::vector<std::string> listthemes(std::string_view root);
+/// The theme list of the program folder.
+std::vector<std::string> listthemes();
+
+/// True when a picture group comes from the theme folder's files: the folder is a
+/// theme and every file of the group exists. Otherwise the built-in set is used.
+bool groupfromfolder(const std::string& folder, PictureGroup group);
+/// The same for a theme of the program folder (false for the built-in theme).
+bool groupfromtheme(std::string_view theme, PictureGroup group);
+
+/// The theme's music file ("music.mid", else "music.rmi"), or empty.
+std::string thememusic(const std::string& folder);
+/// The theme's story ("story.rtf"), or empty.
+std::string themestory(const std::string& folder);
+
+/// Theme text as UTF-8: UTF-8 when valid (a byte-order mark dropped), UTF-16 with a
+/// byte-order mark, else Windows-1252.
+std::string decodethemetext(std::string_view bytes);
+/// The lines of a theme text file; nothing when it is missing, unreadable, larger
+/// than a megabyte, or not text (holds a NUL byte), so it counts as absent.
+std::optional<std::vector<std::string>> themetextfile(const std::string& path);
+
+/// Switches the catalogue to the theme in folder: built-in words and variants first,
+/// then the folder's variant files (variants that do not fill cleanly dropped), then
+/// its theme.ini. An empty folder restores the built-in theme.
+void loadthemefolder(MessageCatalogue& catalogue, const std::string& folder);
+/// Switches the catalogue to a theme of the program folder (or the built-in theme).
+void loadtheme(MessageCatalogue& catalogue, std::string_view name);
+
+} // namespace quorvel

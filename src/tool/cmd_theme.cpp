@@ -1,0 +1,77 @@
+// quorvel3d-tool theme: what a theme folder supplies, as the game would see it, for
+// theme authors checking their work.
+
+#include <filesystem>
+#include <ostream>
+#include <system_error>
+
+#include "command.h"
+#include "messages.h"
+#include "options.h"
+#include "random.h"
+#include "theme.h"
+
+namespace quorvel::tool {
+
+namespace {
+
+const char* yesno(bool b) {
+    return b ? "yes" : "no";
+}
+
+// The file name alone of a path the theme functions found.
+std::string filename(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
+} // namespace
+
+int cmd_theme(const Args& args, std::ostream& out, std::ostream& err) {
+    if (args.empty() || args[0].rfind("--", 0) == 0)
+        throw BadInput{"needs a theme folder: theme DIR [--messages] [--player NAME]"};
+    const Options options(Args(args.begin() + 1, args.end()), {"player"}, {"messages"});
+    const std::string player = options.text("player").value_or("Friend");
+
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path dir = fs::canonical(args[0], ec);
+    if (ec || !fs::is_directory(dir, ec)) {
+        err << "quorvel3d-tool theme: '" << args[0] << "' is not a folder\n";
+        return 2;
+    }
+    const std::string folder = dir.string() == "/" ? "/" : dir.string() + "/";
+
+    const std::string missing = firstmissingview(folder);
+    // The name as given (a linked folder keeps its own name), "." and ".." resolved.
+    fs::path given = fs::absolute(args[0], ec).lexically_normal();
+    if (given.filename().empty()) given = given.parent_path();
+    out << "theme " << given.filename().string() << "\n";
+    out << "valid " << yesno(missing.empty()) << "\n";
+    if (!missing.empty()) out << "missing " << missing << "\n";
+    out << "panel " << yesno(groupfromfolder(folder, PictureGroup::panel)) << "\n";
+    out << "map " << yesno(groupfromfolder(folder, PictureGroup::map)) << "\n";
+    out << "story " << yesno(!themestory(folder).empty()) << "\n";
+    const std::string music = thememusic(folder);
+    out << "music " << (music.empty() ? "none" : filename(music)) << "\n";
+
+    Random rng;
+    MessageCatalogue catalogue(rng);
+    loadthemefolder(catalogue, folder);
+    const Vocabulary& words = catalogue.vocabulary();
+    for (std::string_view key : itemskeys())
+        out << "word " << key << "=" << *vocabularyword(words, "Items", key) << "\n";
+    for (std::string_view key : hintskeys())
+        out << "hint " << key << "=" << *vocabularyword(words, "Hints", key) << "\n";
+
+    if (options.has("messages")) {
+        for (int key = 0; key < messagekeycount; ++key) {
+            const auto& variants = catalogue.variants(key);
+            out << "key " << key << " " << keyword(key) << " " << variants.size() << "\n";
+            for (const std::string& v : variants)
+                out << "  " << catalogue.filltokens(v, player, key) << "\n";
+        }
+    }
+    return 0;
+}
+
+} // namespace quorvel::tool

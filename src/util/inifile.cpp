@@ -1,0 +1,317 @@
+#include "inifile.h"
+
+#include <charconv>
+#include <limits>
+
+#include <QString>
+
+#include "safewrite.h"
+
+namespace quorvel {
+
+namespace {
+
+// Larger files are not settings files; they read as empty rather than eating memory.
+constexpr std::size_t maxinibytes = 16 * 1024 * 1024;
+
+bool isblank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && isblank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && (isblank(s.back()) || s.back() == '\r'))
+        s.remove_suffix(1);
+    return s;
+}
+
+std::string fold(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()))
+        .toCaseFolded()
+        .toUtf8()
+        .toStdString();
+}
+
+bool validutf8(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        std::size_t n = 0;
+        char32_t cp = 0;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        } else if (c >= 0xC2 && c <= 0xDF) {
+            n = 1, cp = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            n = 2, cp = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            n = 3, cp = c & 0x07;
+        } else {
+            return false;
+        }
+        if (i + n >= s.size()) return false;
+        for (std::size_t k = 1; k <= n; ++k) {
+            const auto d = static_cast<unsigned char>(s[i + k]);
+            if ((d & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (d & 0x3F);
+        }
+        if ((n == 2 && cp < 0x800) || (n == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+            (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        i += n + 1;
+    }
+    return true;
+}
+
+void appendutf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F; its five unassigned
+// codes map to the control characters of the same number, as Windows does.
+constexpr char16_t cp1252high[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+std::string fromcp1252(std::string_view s) {
+    std::string out;
+    out.reserve(s.size() + s.size() / 4);
+    for (char ch : s) {
+        const auto c = static_cast<unsigned char>(ch);
+        appendutf8(out, c >= 0x80 && c < 0xA0 ? cp1252high[c - 0x80] : c);
+    }
+    return out;
+}
+
+std::string_view keyof(std::string_view line) {
+    const std::string_view t = trim(line);
+    if (t.empty() || t.front() == ';' || t.front() == '[') return {};
+    const std::size_t eq = t.find('=');
+    if (eq == std::string_view::npos) return {};
+    return trim(t.substr(0, eq));
+}
+
+std::string_view valueof(std::string_view line) {
+    std::string_view v = trim(line.substr(line.find('=') + 1));
+    if (v.size() >= 2 && v.front() == v.back() && (v.front() == '"' || v.front() == '\''))
+        v = v.substr(1, v.size() - 2);
+    return v;
+}
+
+// A section header "[name]": the name runs to the last "]" of the line, so a
+// player named "A]B" keeps the sections "A]B.Settings" and so on.
+bool sectionof(std::string_view line, std::string_view& name) {
+    const std::string_view t = trim(line);
+    if (t.empty() || t.front() != '[') return false;
+    const std::size_t close = t.rfind(']');
+    name = trim(close == 0 ? t.substr(1) : t.substr(1, close - 1));
+    return true;
+}
+
+bool hasbreak(std::string_view s) {
+    return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+bool parseint(std::string_view text, int& value) {
+    std::string_view t = trim(text);
+    if (!t.empty() && t.front() == '+') t.remove_prefix(1);
+    if (t.empty()) return false;
+    const char* end = t.data() + t.size();
+    const auto [p, ec] = std::from_chars(t.data(), end, value);
+    return ec == std::errc() && p == end;
+}
+
+} // namespace
+
+IniFile IniFile::load(const std::string& path) {
+    std::string bytes;
+    if (!readwholefile(path, bytes, maxinibytes)) return IniFile();
+    return parse(bytes);
+}
+
+IniFile IniFile::parse(std::string_view bytes) {
+    IniFile file;
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    const std::string text = validutf8(bytes) ? std::string(bytes) : fromcp1252(bytes);
+    const std::size_t firstbreak = text.find('\n');
+    file.m_crlf = firstbreak != std::string::npos && firstbreak > 0 && text[firstbreak - 1] == '\r';
+
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string_view line(text.data() + start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        start = end + 1;
+
+        std::string_view name;
+        if (sectionof(line, name)) {
+            Section s;
+            s.name = std::string(name);
+            s.foldname = fold(name);
+            s.header = true;
+            s.lines.push_back(Line{std::string(line), {}, {}});
+            file.m_sections.push_back(std::move(s));
+            continue;
+        }
+        const std::string_view key = keyof(line);
+        file.m_sections.back().lines.push_back(
+            Line{std::string(line), std::string(key), key.empty() ? std::string() : fold(key)});
+    }
+    return file;
+}
+
+const IniFile::Section* IniFile::findsection(std::string_view section) const {
+    const std::string f = fold(trim(section));
+    for (const Section& s : m_sections)
+        if (s.header && s.foldname == f) return &s;
+    return nullptr;
+}
+
+const IniFile::Line* IniFile::findline(std::string_view section, std::string_view key) const {
+    const Section* s = findsection(section);
+    if (!s) return nullptr;
+    const std::string f = fold(trim(key));
+    if (f.empty()) return nullptr;
+    for (const Line& l : s->lines)
+        if (l.foldkey == f) return &l;
+    return nullptr;
+}
+
+std::string IniFile::readstring(std::string_view section, std::string_view key,
+                                std::string_view def) const {
+    const Line* l = findline(section, key);
+    return l ? std::string(valueof(l->text)) : std::string(def);
+}
+
+int IniFile::readinteger(std::string_view section, std::string_view key, int def) const {
+    const Line* l = findline(section, key);
+    int value = 0;
+    return l && parseint(valueof(l->text), value) ? value : def;
+}
+
+bool IniFile::readbool(std::string_view section, std::string_view key, bool def) const {
+    return readinteger(section, key, def ? 1 : 0) != 0;
+}
+
+bool IniFile::haskey(std::string_view section, std::string_view key) const {
+    return findline(section, key) != nullptr;
+}
+
+bool IniFile::hassection(std::string_view section) const {
+    return findsection(section) != nullptr;
+}
+
+std::vector<std::string> IniFile::keys(std::string_view section) const {
+    std::vector<std::string> out;
+    const Section* s = findsection(section);
+    if (!s) return out;
+    std::vector<std::string> seen;
+    for (const Line& l : s->lines) {
+        if (l.foldkey.empty()) continue;
+        bool dup = false;
+        for (const std::string& f : seen)
+            dup = dup || f == l.foldkey;
+        if (dup) continue;
+        seen.push_back(l.foldkey);
+        out.push_back(l.key);
+    }
+    return out;
+}
+
+std::vector<std::string> IniFile::sections() const {
+    std::vector<std::string> out;
+    for (const Section& s : m_sections)
+        if (s.header) out.push_back(s.name);
+    return out;
+}
+
+bool IniFile::validsection(std::string_view section) {
+    return !section.empty() && !hasbreak(section) && trim(section) == section;
+}
+
+bool IniFile::validkey(std::string_view key) {
+    return !key.empty() && !hasbreak(key) && trim(key) == key &&
+           key.find('=') == std::string_view::npos && key.front() != '[' && key.front() != ';';
+}
+
+bool IniFile::writestring(std::string_view section, std::string_view key, std::string_view value) {
+    if (!validsection(section) || !validkey(key) || hasbreak(value)) return false;
+    std::string stored(value);
+    // Blanks at either end and a quoted value would be lost on reading: quote it.
+    const bool quoted = value.size() >= 2 && value.front() == value.back() &&
+                        (value.front() == '"' || value.front() == '\'');
+    if (!value.empty() && (isblank(value.front()) || isblank(value.back()) || quoted))
+        stored = '"' + stored + '"';
+
+    const std::string fs = fold(section);
+    const std::string fk = fold(key);
+    Section* target = nullptr;
+    for (Section& s : m_sections)
+        if (s.header && s.foldname == fs) {
+            target = &s;
+            break;
+        }
+    if (!target) {
+        const Section& last = m_sections.back();
+        const bool empty = m_sections.size() == 1 && last.lines.empty();
+        if (!empty && !last.lines.empty() && !trim(last.lines.back().text).empty())
+            m_sections.back().lines.push_back(Line{});
+        Section s;
+        s.name = std::string(section);
+        s.foldname = fs;
+        s.header = true;
+        s.lines.push_back(Line{"[" + s.name + "]", {}, {}});
+        m_sections.push_back(std::move(s));
+        target = &m_sections.back();
+    }
+    std::size_t after = 0; // the header line, or the last key line of the section
+    for (std::size_t i = 0; i < target->lines.size(); ++i) {
+        Line& l = target->lines[i];
+        if (l.foldkey == fk) {
+            l.text = l.key + "=" + stored;
+            return true;
+        }
+        if (!l.foldkey.empty()) after = i;
+    }
+    target->lines.insert(target->lines.begin() + static_cast<std::ptrdiff_t>(after) + 1,
+                         Line{std::string(key) + "=" + stored, std::string(key), fk});
+    return true;
+}
+
+bool IniFile::writeinteger(std::string_view section, std::string_view key, int value) {
+    return writestring(section, key, std::to_string(value));
+}
+
+bool IniFile::writebool(std::string_view section, std::string_view key, bool value) {
+    return writestring(section, key, value ? "1" : "0");
+}
+
+std::string IniFile::text() const {
+    const char* eol = m_crlf ? "\r\n" : "\n";
+    std::string out;
+    for (const Section& s : m_sections)
+        for (const Line& l : s.lines) {
+            out += l.text;
+            out += eol;
+        }
+    return out;
+}
+
+bool IniFile::save(const std::string& path) const {
+    return writefilesafely(path, text());
+}
+
+} // namespace quorvel

@@ -1,0 +1,82 @@
+#pragma once
+// INI files as the settings file, theme.ini, the install record and the program
+// registry use them: "[Section]" lines, "key=value" lines, everything else kept as
+// it is. Section and key names are compared without regard to case (Bob and BOB
+// share sections). Text is UTF-8 in this interface. A file is read as UTF-8 when
+// its bytes are valid UTF-8 (a leading byte-order mark is skipped) and as
+// Windows-1252 otherwise, the code page of settings files and themes made on
+// Windows; it is always written as UTF-8.
+//
+// Reading: integers are decimal (leading sign allowed, surrounding blanks ignored);
+// a value that is not a whole number, or does not fit an int, reads as the default.
+// A boolean is any integer, non-zero meaning true; anything else reads as the
+// default. One pair of matching quotes around a value is removed, as the classic
+// profile functions do. When a section or key occurs twice, the first one counts.
+//
+// Writing changes only the key written: every other section, key, comment, blank
+// line and their order stay as they were; a new key goes after the last entry of
+// its section, a new section at the end of the file. Names or values that the
+// format cannot hold (line breaks; a key with "=", or starting with "[" or ";";
+// blanks around a name) are refused, so no value can break the file.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvel {
+
+class IniFile {
+  public:
+    /// The file at path; a missing, unreadable or damaged file gives an empty file.
+    static IniFile load(const std::string& path);
+    /// The file held in bytes, decoded as load() does.
+    static IniFile parse(std::string_view bytes);
+
+    std::string readstring(std::string_view section, std::string_view key,
+                           std::string_view def) const;
+    int readinteger(std::string_view section, std::string_view key, int def) const;
+    bool readbool(std::string_view section, std::string_view key, bool def) const;
+    bool haskey(std::string_view section, std::string_view key) const;
+    bool hassection(std::string_view section) const;
+    /// The keys of a section in file order, as spelt in the file.
+    std::vector<std::string> keys(std::string_view section) const;
+    /// The section names in file order, as spelt in the file.
+    std::vector<std::string> sections() const;
+
+    /// Writes one value; false (nothing changed) when the name or value cannot be stored.
+    bool writestring(std::string_view section, std::string_view key, std::string_view value);
+    /// Writes the integer in decimal.
+    bool writeinteger(std::string_view section, std::string_view key, int value);
+    /// Writes 1 for true and 0 for false.
+    bool writebool(std::string_view section, std::string_view key, bool value);
+
+    /// The file as UTF-8 text, in the line-ending style it was read with ("\n" when new).
+    std::string text() const;
+    /// Writes the file safely (temporary file, then rename); true on success.
+    bool save(const std::string& path) const;
+
+    /// True when section and key names could be written.
+    static bool validsection(std::string_view section);
+    static bool validkey(std::string_view key);
+
+  private:
+    struct Line {
+        std::string text;    ///< the line as it stands in the file
+        std::string key;     ///< the key name of a key line, else empty
+        std::string foldkey; ///< key folded for comparison; empty for other lines
+    };
+    struct Section {
+        std::string name;     ///< empty for the lines before the first section
+        std::string foldname; ///< name folded for comparison
+        bool header = false;  ///< false only for those leading lines
+        std::vector<Line> lines;
+    };
+
+    const Section* findsection(std::string_view section) const;
+    const Line* findline(std::string_view section, std::string_view key) const;
+
+    std::vector<Section> m_sections = std::vector<Section>(1); ///< [0]: lines before any section
+    bool m_crlf = false;
+};
+
+} // namespace quorvel

@@ -1,0 +1,36 @@
+#include "safewrite.h"
+
+#include <filesystem>
+
+#include <QFile>
+#include <QSaveFile>
+#include <QString>
+
+namespace quorvel {
+
+bool writefilesafely(const std::string& path, std::string_view bytes) {
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.write(bytes.data(), size) != size) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool readwholefile(const std::string& path, std::string& bytes, std::size_t maxbytes) {
+    // Only plain files: a folder or a pipe under the expected name reads as missing
+    // instead of failing oddly or blocking the game.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return false;
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    if (file.size() > static_cast<qint64>(maxbytes)) return false;
+    const QByteArray data = file.read(static_cast<qint64>(maxbytes) + 1);
+    if (static_cast<std::size_t>(data.size()) > maxbytes) return false;
+    bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
+    return true;
+}
+
+} // namespace quorvel

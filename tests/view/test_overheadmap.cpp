@@ -1,0 +1,245 @@
+// The overhead map's picture: what each tool reveals, where, and in which colour.
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "generator.h"
+#include "overheadmap.h"
+#include "random.h"
+
+namespace quorvel {
+namespace {
+
+using namespace mapcolour;
+
+class MapTest : public ::testing::Test {
+  protected:
+    Maze maze;
+    OverheadMap map;
+
+    void SetUp() override {
+        Random rng(4242);
+        generateaccepted(maze, rng, 1);
+        map.setupmap(&maze, "Ann", maze.compassturn, maze.mazesize);
+    }
+    MapColour at(int row, int col) const {
+        return map.picture().pixel(map.mapx(row + 2, col + 2), map.mapy(row + 2, col + 2));
+    }
+    // A walkable cell of the maze at column c, and the one to its right.
+    std::pair<int, int> walkable(int c) const {
+        for (int r = 1; r < maze.mazesize; ++r)
+            if (!iswall(maze.at(r, c))) return {r, c};
+        return {-1, -1};
+    }
+};
+
+TEST_F(MapTest, SetupGivesABlackPictureOfNPlusFiveAndCountsTheMaze) {
+    EXPECT_EQ(map.picture().width, 25);
+    EXPECT_EQ(map.picture().height, 25);
+    for (const std::uint8_t b : map.picture().rgb)
+        ASSERT_EQ(b, 0);
+    const Tally& t = map.placedtally();
+    EXPECT_EQ(std::accumulate(t.begin(), t.end(), 0), 21 * 21);
+    EXPECT_EQ(map.placedcount(cellfood), 9);
+    EXPECT_EQ(map.placedcount(256), -1);
+    EXPECT_EQ(map.placedcount(-1), -1);
+    EXPECT_EQ(map.remainingcount(256), -1);
+    EXPECT_EQ(map.lastrow(), -1);
+    for (const int size : {40, 60, 80, 100, 120})
+        EXPECT_EQ(OverheadMap::pictureside(size), size + 5);
+    EXPECT_EQ(OverheadMap::pictureside(33), 25);
+    OverheadMap unnamed;
+    unnamed.setupmap(&maze, "", 0, 20);
+    EXPECT_EQ(unnamed.mapplayer(), "Friend");
+}
+
+TEST_F(MapTest, WithoutToolsMovingPaintsNothing) {
+    const auto [r, c] = walkable(1);
+    map.updatemapposition(r, c, false, false);
+    map.updatemapposition(r, c + 1, false, false);
+    for (const std::uint8_t b : map.picture().rgb)
+        ASSERT_EQ(b, 0);
+    EXPECT_FALSE(map.labelsvisible());
+    EXPECT_FALSE(map.flashing());
+}
+
+TEST_F(MapTest, TheTrackerTrailFollowsOneStepBehind) {
+    maze.grid.fill(cellopen);
+    map.updatemapposition(5, 5, false, true);
+    EXPECT_EQ(at(5, 5), black);
+    map.updatemapposition(5, 6, false, true);
+    map.updatemapposition(5, 7, false, true);
+    EXPECT_EQ(at(5, 5), aqua);
+    EXPECT_EQ(at(5, 6), aqua);
+    EXPECT_EQ(at(5, 7), black);
+}
+
+TEST_F(MapTest, TheGpsMarkBlinksAndTheLabelsShowTheTurnedPosition) {
+    maze.grid.fill(cellopen);
+    OverheadMap turned;
+    turned.setupmap(&maze, "Ann", 1, 20);
+    turned.updatemapposition(3, 7, true, false);
+    EXPECT_EQ(turned.picture().pixel(turned.mapx(5, 9), turned.mapy(5, 9)), yellow);
+    EXPECT_TRUE(turned.flashing());
+    EXPECT_TRUE(turned.labelsvisible());
+    EXPECT_EQ(turned.labelx(), "X: 17"); // M - col = 24 - 7
+    EXPECT_EQ(turned.labely(), "Y: 3");
+    const auto mark = [&] { return turned.picture().pixel(turned.mapx(5, 9), turned.mapy(5, 9)); };
+    turned.zFlashTimer();
+    EXPECT_EQ(mark(), navy);
+    turned.zFlashTimer();
+    EXPECT_EQ(mark(), yellow);
+    turned.zFlashTimer();
+    EXPECT_EQ(mark(), navy);
+    // Moving on stops the blink until the new mark is painted, and the old place goes dark.
+    turned.updatemapposition(3, 8, false, false);
+    EXPECT_EQ(mark(), black);
+    EXPECT_FALSE(turned.flashing());
+    EXPECT_FALSE(turned.labelsvisible());
+}
+
+TEST_F(MapTest, LeavingAnUnusedBatteryPaintsItRedEvenWithoutTheDetector) {
+    maze.grid.fill(cellopen);
+    maze.set(4, 4, cellbatteryleft);
+    maze.set(4, 6, cellfood);
+    map.updatemapposition(4, 4, false, false);
+    map.updatemapposition(4, 5, false, false);
+    EXPECT_EQ(at(4, 4), red);
+    map.updatemapposition(4, 6, false, true);
+    map.updatemapposition(4, 7, false, true);
+    EXPECT_EQ(at(4, 6), fuchsia);
+}
+
+TEST_F(MapTest, TheWallMapShowsWallsOnlyWhileInViewButTheMapWallStaysSilver) {
+    int wr = -1, wc = -1;
+    for (int r = 0; r <= 20; ++r)
+        for (int c = 0; c <= 20; ++c)
+            if (maze.at(r, c) == cellwallmap) wr = r, wc = c;
+    ASSERT_GE(wr, 0);
+    map.updatemaptools(true, false, false);
+    EXPECT_EQ(at(0, 0), gray);
+    EXPECT_EQ(at(wr, wc), silver);
+    map.updatemaptools(false, false, false);
+    EXPECT_EQ(at(0, 0), black);
+    EXPECT_EQ(at(wr, wc), silver);
+    const int side = map.picture().width;
+    const double x = map.mapx(wr + 2, wc + 2) + 0.5, y = map.mapy(wr + 2, wc + 2) + 0.5;
+    EXPECT_EQ(map.hovertext(x * 8, y * 8, side * 8, side * 8, "A box", "batteries"),
+              "A wall (map)");
+    EXPECT_EQ(map.hovertext(0, 0, side * 8, side * 8, "A box", "batteries"), "");
+}
+
+TEST_F(MapTest, DetectorAndBeaconMarksAreNeverErased) {
+    map.updatemaptools(false, true, true);
+    int boxes = 0, exits = 0;
+    for (int r = 0; r <= 20; ++r) {
+        for (int c = 0; c <= 20; ++c) {
+            const CellCode code = maze.at(r, c);
+            if (isclosedbox(code)) {
+                EXPECT_EQ(at(r, c), code == cellbatteryleft ? red : fuchsia);
+                ++boxes;
+            }
+            if (code == cellexit) {
+                EXPECT_EQ(at(r, c), lime);
+                ++exits;
+            }
+        }
+    }
+    EXPECT_GT(boxes, 10);
+    EXPECT_EQ(exits, 1);
+    map.updatemaptools(false, false, false);
+    for (int r = 0; r <= 20; ++r)
+        for (int c = 0; c <= 20; ++c)
+            if (maze.at(r, c) == cellexit) {
+                EXPECT_EQ(at(r, c), lime);
+            }
+}
+
+TEST_F(MapTest, HoverTextsNameWhatIsUnderTheMouse) {
+    maze.grid.fill(cellopen);
+    maze.set(2, 2, cellbatteryleft);
+    map.updatemaptools(false, true, false);
+    map.updatemapposition(3, 3, true, false);
+    const auto hover = [&](int row, int col) {
+        const double x = map.mapx(row + 2, col + 2) * 10 + 5,
+                     y = map.mapy(row + 2, col + 2) * 10 + 5;
+        return map.hovertext(x, y, 250, 250, "A crate", "cells");
+    };
+    EXPECT_EQ(hover(2, 2), "A crate (cells)");
+    EXPECT_EQ(hover(3, 3), "Your location");
+    map.zFlashTimer();
+    map.zFlashTimer();
+    EXPECT_EQ(hover(3, 3), "Your location");
+    EXPECT_EQ(hover(5, 5), "");
+}
+
+TEST(MapTurn, EveryRotationKeepsTheMazeInsideWithNorthUp) {
+    Maze maze;
+    for (const int size : {20, 40, 60, 80, 100, 120}) {
+        for (int rotation = 0; rotation < 4; ++rotation) {
+            OverheadMap map;
+            map.setupmap(&maze, "A", rotation, size);
+            for (const auto& [a, b] :
+                 {std::pair{2, 2}, {size + 2, size + 2}, {2, size + 2}, {size + 2, 2}}) {
+                EXPECT_GE(map.mapx(a, b), 2);
+                EXPECT_LE(map.mapx(a, b), size + 2);
+                EXPECT_GE(map.mapy(a, b), 2);
+                EXPECT_LE(map.mapy(a, b), size + 2);
+            }
+            if (rotation == 2) {
+                EXPECT_EQ(map.mapx(2, 2), size + 2);
+                EXPECT_EQ(map.mapy(2, 2), size + 2);
+            }
+        }
+    }
+    // Rotation 0: facing 1 (column - 1) is up, facing 2 (row + 1) is right.
+    OverheadMap map;
+    map.setupmap(&maze, "A", 0, 20);
+    EXPECT_EQ(map.mapy(5, 4), map.mapy(5, 5) - 1);
+    EXPECT_EQ(map.mapx(6, 5), map.mapx(5, 5) + 1);
+}
+
+TEST(MapFile, BitmapsHaveTheExpectedSizesAndRoundTrip) {
+    Maze maze;
+    const int sizes[] = {20, 40, 60, 80, 100, 120};
+    const std::size_t bytes[] = {1954, 6174, 12794, 21814, 33234, 47054};
+    for (int i = 0; i < 6; ++i) {
+        OverheadMap map;
+        map.setupmap(&maze, "A", 0, sizes[i]);
+        map.plotcell(2, 3, yellow);
+        map.plotcell(sizes[i] + 2, 2, navy);
+        const std::vector<std::uint8_t> file = encodebmp(map.picture());
+        EXPECT_EQ(file.size(), bytes[i]);
+        const auto back = decodebmp(file);
+        ASSERT_TRUE(back);
+        EXPECT_EQ(back->width, map.picture().width);
+        EXPECT_EQ(back->rgb, map.picture().rgb);
+    }
+}
+
+TEST(MapFile, DamagedBitmapsAreRefused) {
+    MapPicture picture{25, 25, std::vector<std::uint8_t>(25 * 25 * 3, 7)};
+    const std::vector<std::uint8_t> good = encodebmp(picture);
+    EXPECT_FALSE(decodebmp({}));
+    EXPECT_FALSE(decodebmp(std::vector<std::uint8_t>(good.begin(), good.begin() + 60))); // short
+    std::vector<std::uint8_t> bad = good;
+    bad[0] = 'X';
+    EXPECT_FALSE(decodebmp(bad));
+    bad = good;
+    bad[28] = 32; // not 24 bits a pixel
+    EXPECT_FALSE(decodebmp(bad));
+    bad = good;
+    bad[18] = 0xFF, bad[19] = 0xFF, bad[20] = 0xFF, bad[21] = 0x7F; // absurd width
+    EXPECT_FALSE(decodebmp(bad));
+    bad = good;
+    bad[10] = 0xFF, bad[11] = 0xFF, bad[12] = 0xFF, bad[13] = 0xFF; // data beyond the file
+    EXPECT_FALSE(decodebmp(bad));
+    // A top-down bitmap reads the right way up.
+    bad = good;
+    bad[22] = 0xE7, bad[23] = 0xFF, bad[24] = 0xFF, bad[25] = 0xFF; // height -25
+    EXPECT_TRUE(decodebmp(bad));
+}
+
+} // namespace
+} // namespace quorvel
