@@ -1,7 +1,5 @@
 #include "viewcomposer.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QString>
@@ -9,6 +7,8 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <functional>
+#include <map>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -19,6 +19,7 @@
 
 #include "host.h"
 #include "resources.h"
+#include "theme.h"
 
 namespace quorvel {
 
@@ -37,38 +38,31 @@ QImage builtin(const QString& stem) {
 }
 
 /// A theme picture, or nothing when the file cannot be read as a picture.
-std::optional<QImage> themepicture(const QString& folder, const QString& file) {
-    QImageReader reader(QDir(folder).filePath(file));
+std::optional<QImage> themepicture(const std::string& path) {
+    QImageReader reader(QString::fromStdString(path));
     QImage image = reader.read();
     if (image.isNull() || image.width() < 1 || image.height() < 1) return std::nullopt;
     return as24(image);
 }
 
-/// One picture slot of a group: its theme file, its built-in picture, where it goes.
-struct Slot {
-    QString file;
-    QString stem;
-    QImage* target;
-};
-
-/// Fills the group all from the theme or all built in; true when from the theme.
-bool loadgroup(const QString& folder, bool themevalid, const std::vector<Slot>& group) {
-    bool fromtheme = themevalid;
-    for (const Slot& s : group)
-        if (fromtheme && !themefileexists(folder, s.file)) fromtheme = false;
+/// Fills a picture group all from the theme folder or all built in; true when from
+/// the theme. `target` gives each file's working picture and built-in stem.
+bool loadgroup(const std::string& folder, PictureGroup group,
+               const std::function<QImage*(const QString& stem)>& target) {
+    const std::vector<std::string>& files = groupfiles(group);
     std::vector<QImage> loaded;
-    if (fromtheme) {
-        for (const Slot& s : group) {
-            std::optional<QImage> image = themepicture(folder, s.file);
-            if (!image) {
-                fromtheme = false;
-                break;
-            }
+    bool fromtheme = !folder.empty() && groupfromfolder(folder, group);
+    for (std::size_t i = 0; fromtheme && i < files.size(); ++i) {
+        std::optional<QImage> image = themepicture(themefile(folder, files[i]));
+        if (!image)
+            fromtheme = false; // unreadable counts as missing
+        else
             loaded.push_back(std::move(*image));
-        }
     }
-    for (std::size_t i = 0; i < group.size(); ++i)
-        *group[i].target = fromtheme ? loaded[i] : builtin(group[i].stem);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const QString stem = QString::fromStdString(files[i]).chopped(4); // without ".bmp"
+        if (QImage* t = target(stem)) *t = fromtheme ? loaded[i] : builtin(stem);
+    }
     return fromtheme;
 }
 
@@ -115,32 +109,33 @@ ViewComposer::~ViewComposer() = default;
 
 ViewSources ViewComposer::loadviewimages(const QString& themefolder) {
     Images& im = *m_images;
-    const bool usetheme = !themefolder.isEmpty();
-    std::vector<Slot> strips;
+    std::string folder = themefolder.toStdString();
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    // Every working picture by its file's stem.
+    std::map<QString, QImage*> targets;
     for (int i = 0; i < strippicturecount; ++i)
-        strips.push_back({stripstem(i) + ".bmp", stripstem(i), &im.strips[i]});
-    // The theme is valid when all 36 strip pictures are there.
-    bool valid = usetheme;
-    for (const Slot& s : strips)
-        if (valid && !themefileexists(themefolder, s.file)) valid = false;
-
-    ViewSources sources;
-    sources.strips = loadgroup(themefolder, valid, strips);
-    std::vector<Slot> boxes, exits, panel;
+        targets[stripstem(i)] = &im.strips[i];
     for (int d = 0; d < 3; ++d) {
-        const QString n = QString::number(d + 1);
-        boxes.push_back({"openbox" + n + ".bmp", "openbox" + n, &im.openbox[d]});
-        boxes.push_back({"closebox" + n + ".bmp", "closebox" + n, &im.closebox[d]});
+        targets["openbox" + QString::number(d + 1)] = &im.openbox[d];
+        targets["closebox" + QString::number(d + 1)] = &im.closebox[d];
     }
     const char* exitstems[4] = {"exita", "exitb", "exitc", "ending"};
     for (int i = 0; i < 4; ++i)
-        exits.push_back({QString(exitstems[i]) + ".bmp", exitstems[i], &im.exits[i]});
+        targets[exitstems[i]] = &im.exits[i];
+    targets["map"] = &im.map;
     for (int i = 0; i < panelpicturecount; ++i)
-        panel.push_back({QString(panelstems[i]) + ".bmp", panelstems[i], &im.panel[i]});
-    sources.boxes = loadgroup(themefolder, valid, boxes);
-    sources.exits = loadgroup(themefolder, valid, exits);
-    sources.map = loadgroup(themefolder, valid, {{"map.bmp", "map", &im.map}});
-    sources.panel = loadgroup(themefolder, valid, panel);
+        targets[panelstems[i]] = &im.panel[i];
+    const auto target = [&](const QString& stem) -> QImage* {
+        const auto it = targets.find(stem);
+        return it == targets.end() ? nullptr : it->second;
+    };
+
+    ViewSources sources;
+    sources.strips = loadgroup(folder, PictureGroup::strips, target);
+    sources.boxes = loadgroup(folder, PictureGroup::boxes, target);
+    sources.exits = loadgroup(folder, PictureGroup::exits, target);
+    sources.map = loadgroup(folder, PictureGroup::map, target);
+    sources.panel = loadgroup(folder, PictureGroup::panel, target);
 
     im.clearfirst = false;
     for (int i = 0; i < strippicturecount; ++i) {
@@ -338,10 +333,6 @@ void darkenimage(QImage& image, int darkness) {
         for (; i < bytes; ++i)
             p[i] = static_cast<uchar>(p[i] > d ? p[i] - d : 0);
     }
-}
-
-bool themefileexists(const QString& themefolder, const QString& name) {
-    return !themefolder.isEmpty() && QFileInfo(QDir(themefolder).filePath(name)).isFile();
 }
 
 } // namespace quorvel

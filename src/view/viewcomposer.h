@@ -68,8 +68,9 @@ class ViewComposer {
     ViewComposer& operator=(const ViewComposer&) = delete;
 
     /// Fills the working pictures group by group, each group wholly from the theme
-    /// folder or wholly built in; an empty folder name means the built-in theme. A
-    /// theme file that cannot be read counts as missing, so its group is built in.
+    /// folder or wholly built in by the theme's group rule (groupfromfolder); an empty
+    /// folder name means the built-in theme. A theme file that cannot be read as a
+    /// picture counts as missing, so its group is built in.
     ViewSources loadviewimages(const QString& themefolder);
 
     /// Paints the strips or exit pictures of the plan into the hidden view. Standing on
@@ -113,9 +114,5 @@ void transparentdraw(QImage& destination, int x, int y, const QImage& source);
 void opaquedraw(QImage& destination, int x, int y, const QImage& source);
 /// Takes `darkness` off each red, green and blue value of a 24-bit picture, floor 0.
 void darkenimage(QImage& image, int darkness);
-
-/// Whether the theme folder holds the file `name` ("door1.bmp"); the one place the
-/// view asks about theme files.
-bool themefileexists(const QString& themefolder, const QString& name);
 
 } // namespace quorvel

@@ -324,6 +324,17 @@ TEST(ThemeGroups, EachGroupComesWhollyFromTheThemeOrWhollyBuiltIn) {
     EXPECT_EQ(composer.strip(StripPicture::fromindex(0)).pixelColor(0, 0), stripcolour(0));
 }
 
+TEST(ThemeGroups, FileNamesDifferingInCaseStillCount) {
+    FlatTheme theme;
+    ASSERT_TRUE(QFile::rename(theme.path() + "/door1.bmp", theme.path() + "/DOOR1.BMP"));
+    ASSERT_TRUE(QFile::rename(theme.path() + "/map.bmp", theme.path() + "/Map.Bmp"));
+    ViewComposer composer;
+    const ViewSources s = composer.loadviewimages(theme.path());
+    EXPECT_TRUE(s.strips);
+    EXPECT_TRUE(s.map);
+    EXPECT_EQ(composer.strip(StripPicture::fromindex(0)).pixelColor(0, 0), stripcolour(0));
+}
+
 TEST(ThemeGroups, AThemeMissingOneStripPictureIsNotUsedAtAll) {
     FlatTheme theme;
     theme.remove("middle12");
