@@ -866,7 +866,27 @@ void drawicons(Pictures& out) {
         QPainterPath shape;
         shape.addRoundedRect(QRectF(0.5, 0.5, size - 1, size - 1), r, r);
         p.setClipPath(shape);
-        p.drawImage(QRectF(0, 0, size, size), view);
+        if (size > 32) {
+            p.drawImage(QRectF(0, 0, size, size), view);
+        } else {
+            // Small sizes: the same corridor in flat shapes that stay readable.
+            const double s = size, m = s * 0.3, f = s * 0.42;
+            p.fillRect(QRectF(0, 0, s, s), QColor(92, 80, 70));
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(112, 114, 126));
+            p.drawPolygon(QPolygonF(
+                {QPointF(0, s), QPointF(m, s - m), QPointF(s - m, s - m), QPointF(s, s)}));
+            p.setBrush(QColor(190, 160, 120));
+            p.drawPolygon(
+                QPolygonF({QPointF(0, 0), QPointF(m, m), QPointF(m, s - m), QPointF(0, s)}));
+            p.setBrush(QColor(168, 140, 106));
+            p.drawPolygon(QPolygonF(
+                {QPointF(s, 0), QPointF(s - m, m), QPointF(s - m, s - m), QPointF(s, s)}));
+            p.setBrush(QColor(20, 18, 16));
+            p.drawRect(QRectF(m, m, s - 2 * m, s - 2 * m));
+            p.setBrush(QColor(70, 62, 54));
+            p.drawRect(QRectF(f, f, s - 2 * f, s - 2 * f));
+        }
         p.setClipping(false);
         p.setPen(QPen(brass, border));
         p.setBrush(Qt::NoBrush);
