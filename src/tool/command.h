@@ -13,6 +13,7 @@ using Args = std::vector<std::string>;
 
 int cmd_maze(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_view(const Args& args, std::ostream& out, std::ostream& err);
+int cmd_render(const Args& args, std::ostream& out, std::ostream& err);
 int cmd_theme(const Args& args, std::ostream& out, std::ostream& err);
 
 /// Thrown by the argument helpers; main prints its text and exits with status 2.

@@ -19,6 +19,7 @@ struct Command {
 constexpr Command commands[] = {
     {"maze", cmd_maze},
     {"view", cmd_view},
+    {"render", cmd_render},
     {"theme", cmd_theme},
 };
 
@@ -47,6 +48,18 @@ Commands:
       With --messages, for every message key K (0..35): "key K KEYWORD COUNT" and
       each variant the game keeps, filled for the player NAME (default "Friend")
       and item code K, on its own line after two spaces.
+
+  render --level L --seed S [--row R --col C --facing F] [--battery B
+         --batterysteps T] [--theme DIR] --out FILE.png
+      Composes the 240 x 240 first-person view the player would see at that
+      position (default: the start) with the built-in pictures, or with the
+      pictures of the theme folder DIR (each group of pictures wholly from the
+      theme or wholly built in, as in the game), and writes it as a PNG file.
+      Battery B is 0..100 (default 100), T the steps counted towards the next
+      1 % of drain (default 0); the view darkens as the game darkens it, with
+      a drain of 1 % per two steps. Standing on the exit facing it shows the
+      ending picture at full light. Prints "rendered FILE: row R col C facing
+      F case CASE darkness D".
 
 Options:
   --help       this text

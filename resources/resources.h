@@ -1,0 +1,9 @@
+#pragma once
+// The built-in resources (pictures under ":/pictures/").
+
+namespace quorvel {
+
+/// Registers the built-in resources; safe to call any number of times.
+void initresources();
+
+} // namespace quorvel

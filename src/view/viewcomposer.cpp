@@ -1,0 +1,338 @@
+#include "viewcomposer.h"
+
+#include <QImage>
+#include <QImageReader>
+#include <QString>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#include "host.h"
+#include "resources.h"
+#include "theme.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr QImage::Format rgb24 = QImage::Format_RGB888;
+
+/// A 24-bit copy of `image` (the same image when it already is one).
+QImage as24(const QImage& image) {
+    return image.format() == rgb24 ? image : image.convertToFormat(rgb24);
+}
+
+QImage builtin(const QString& stem) {
+    initresources();
+    return as24(QImage(QStringLiteral(":/pictures/") + stem + QStringLiteral(".png")));
+}
+
+/// A theme picture, or nothing when the file cannot be read as a picture.
+std::optional<QImage> themepicture(const std::string& path) {
+    QImageReader reader(QString::fromStdString(path));
+    QImage image = reader.read();
+    if (image.isNull() || image.width() < 1 || image.height() < 1) return std::nullopt;
+    return as24(image);
+}
+
+/// Fills a picture group all from the theme folder or all built in; true when from
+/// the theme. `target` gives each file's working picture and built-in stem.
+bool loadgroup(const std::string& folder, PictureGroup group,
+               const std::function<QImage*(const QString& stem)>& target) {
+    const std::vector<std::string>& files = groupfiles(group);
+    std::vector<QImage> loaded;
+    bool fromtheme = !folder.empty() && groupfromfolder(folder, group);
+    for (std::size_t i = 0; fromtheme && i < files.size(); ++i) {
+        std::optional<QImage> image = themepicture(themefile(folder, files[i]));
+        if (!image)
+            fromtheme = false; // unreadable counts as missing
+        else
+            loaded.push_back(std::move(*image));
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const QString stem = QString::fromStdString(files[i]).chopped(4); // without ".bmp"
+        if (QImage* t = target(stem)) *t = fromtheme ? loaded[i] : builtin(stem);
+    }
+    return fromtheme;
+}
+
+QString stripstem(int index) {
+    const std::string_view name = stripname(StripPicture::fromindex(index));
+    return QString::fromLatin1(name.data(), static_cast<int>(name.size()));
+}
+
+constexpr std::array<const char*, panelpicturecount> panelstems = {
+    "food",     "gems",    "charge",   "compass", "gps",  "beacon", "tracker",
+    "detector", "message", "critical", "north",   "east", "south",  "west",
+};
+
+} // namespace
+
+struct ViewComposer::Images {
+    std::array<QImage, strippicturecount> strips;
+    std::array<QImage, 3> openbox, closebox;
+    std::array<QImage, 4> exits; ///< one, two and three cells ahead; standing on the exit
+    QImage map;
+    std::array<QImage, panelpicturecount> panel;
+    QImage itemempty, canleft, noleft, canright, noright, compassdial;
+    QImage maze{viewsize, viewsize, rgb24};
+    QImage shown{viewsize, viewsize, rgb24};
+    QImage compass;
+    /// Some strip or exit picture does not cover its place exactly, so each frame starts
+    /// from black rather than from what the last frame left.
+    bool clearfirst = false;
+};
+
+ViewComposer::ViewComposer() : m_images(std::make_unique<Images>()) {
+    m_images->maze.fill(Qt::black);
+    m_images->shown.fill(Qt::black);
+    m_images->itemempty = builtin("itemempty");
+    m_images->canleft = builtin("canleft");
+    m_images->noleft = builtin("noleft");
+    m_images->canright = builtin("canright");
+    m_images->noright = builtin("noright");
+    m_images->compassdial = builtin("compassdial");
+    loadviewimages(QString());
+}
+
+ViewComposer::~ViewComposer() = default;
+
+ViewSources ViewComposer::loadviewimages(const QString& themefolder) {
+    Images& im = *m_images;
+    std::string folder = themefolder.toStdString();
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    // Every working picture by its file's stem.
+    std::map<QString, QImage*> targets;
+    for (int i = 0; i < strippicturecount; ++i)
+        targets[stripstem(i)] = &im.strips[i];
+    for (int d = 0; d < 3; ++d) {
+        targets["openbox" + QString::number(d + 1)] = &im.openbox[d];
+        targets["closebox" + QString::number(d + 1)] = &im.closebox[d];
+    }
+    const char* exitstems[4] = {"exita", "exitb", "exitc", "ending"};
+    for (int i = 0; i < 4; ++i)
+        targets[exitstems[i]] = &im.exits[i];
+    targets["map"] = &im.map;
+    for (int i = 0; i < panelpicturecount; ++i)
+        targets[panelstems[i]] = &im.panel[i];
+    const auto target = [&](const QString& stem) -> QImage* {
+        const auto it = targets.find(stem);
+        return it == targets.end() ? nullptr : it->second;
+    };
+
+    ViewSources sources;
+    sources.strips = loadgroup(folder, PictureGroup::strips, target);
+    sources.boxes = loadgroup(folder, PictureGroup::boxes, target);
+    sources.exits = loadgroup(folder, PictureGroup::exits, target);
+    sources.map = loadgroup(folder, PictureGroup::map, target);
+    sources.panel = loadgroup(folder, PictureGroup::panel, target);
+
+    im.clearfirst = false;
+    for (int i = 0; i < strippicturecount; ++i) {
+        const QImage& s = im.strips[i];
+        if (s.width() != stripwidth(StripPicture::fromindex(i)) || s.height() != viewsize)
+            im.clearfirst = true;
+    }
+    const int exitwidths[4] = {240, 120, 40, 240};
+    for (int i = 0; i < 4; ++i)
+        if (im.exits[i].width() != exitwidths[i] || im.exits[i].height() != viewsize)
+            im.clearfirst = true;
+    resetcompass();
+    return sources;
+}
+
+void ViewComposer::drawmaze(const ViewPlan& plan) {
+    Images& im = *m_images;
+    if (im.clearfirst) im.maze.fill(Qt::black);
+    const auto strip = [&](int i) {
+        opaquedraw(im.maze, stripx[i], 0, im.strips[plan.strips[i].index()]);
+    };
+    switch (plan.viewcase) {
+    case ViewCase::normal:
+        for (int i = 0; i < 6; ++i)
+            strip(i);
+        break;
+    case ViewCase::exit3:
+        opaquedraw(im.maze, 100, 0, im.exits[2]);
+        for (int i : {0, 1, 4, 5})
+            strip(i);
+        break;
+    case ViewCase::exit2:
+        opaquedraw(im.maze, 60, 0, im.exits[1]);
+        strip(0);
+        strip(5);
+        break;
+    case ViewCase::exit1: opaquedraw(im.maze, 0, 0, im.exits[0]); break;
+    case ViewCase::onexit:
+        // The ending is shown at full light (a battery of 100 % darkens nothing).
+        opaquedraw(im.maze, 0, 0, im.exits[3]);
+        showview();
+        break;
+    }
+}
+
+void ViewComposer::drawwallmap() {
+    transparentdraw(m_images->maze, wallmapx, wallmapy, m_images->map);
+}
+
+void ViewComposer::drawbox(const ViewPlan& plan) {
+    static constexpr std::array<std::pair<int, int>, 3> places = {
+        {{90, 173}, {101, 134}, {110, 117}}};
+    Images& im = *m_images;
+    for (int d = 0; d < 3; ++d)
+        if (plan.openbox[d])
+            transparentdraw(im.maze, places[d].first, places[d].second, im.openbox[d]);
+    for (int d = 0; d < 3; ++d)
+        if (plan.closedbox[d])
+            transparentdraw(im.maze, places[d].first, places[d].second, im.closebox[d]);
+}
+
+void ViewComposer::darken(int darkness) {
+    darkenimage(m_images->maze, darkness);
+}
+
+void ViewComposer::showview() {
+    Images& im = *m_images;
+    // One copy into the shown frame's own buffer (a new one only if someone shares it).
+    if (im.shown.size() == im.maze.size() && im.shown.format() == im.maze.format())
+        std::memcpy(im.shown.bits(), im.maze.constBits(),
+                    static_cast<std::size_t>(im.maze.sizeInBytes()));
+    else
+        im.shown = im.maze.copy();
+}
+
+SidePictures ViewComposer::showsides(const Maze& maze) const {
+    SidePictures s;
+    s.leftopen = !iswall(maze.left());
+    s.rightopen = !iswall(maze.right());
+    s.left = s.leftopen ? &m_images->canleft : &m_images->noleft;
+    s.right = s.rightopen ? &m_images->canright : &m_images->noright;
+    return s;
+}
+
+void ViewComposer::drawcompass(int heading) {
+    const int h = ((heading % 4) + 4) % 4;
+    transparentdraw(m_images->compass, 0, 0,
+                    m_images->panel[static_cast<int>(PanelPicture::north) + h]);
+}
+
+void ViewComposer::resetcompass() {
+    m_images->compass = m_images->compassdial.copy();
+}
+
+const QImage& ViewComposer::mazeimage() const {
+    return m_images->maze;
+}
+const QImage& ViewComposer::shownview() const {
+    return m_images->shown;
+}
+const QImage& ViewComposer::compassimage() const {
+    return m_images->compass;
+}
+const QImage& ViewComposer::strip(StripPicture picture) const {
+    return m_images->strips[picture.index()];
+}
+const QImage& ViewComposer::panelpicture(PanelPicture picture) const {
+    return m_images->panel[static_cast<int>(picture)];
+}
+const QImage& ViewComposer::toolpicture(Tool tool) const {
+    switch (tool) {
+    case Tool::compass: return panelpicture(PanelPicture::compass);
+    case Tool::detector: return panelpicture(PanelPicture::detector);
+    case Tool::beacon: return panelpicture(PanelPicture::beacon);
+    case Tool::gps: return panelpicture(PanelPicture::gps);
+    case Tool::tracker: break;
+    }
+    return panelpicture(PanelPicture::tracker);
+}
+const QImage& ViewComposer::itemempty() const {
+    return m_images->itemempty;
+}
+
+// ---- drawing primitives ---------------------------------------------------------------
+
+namespace {
+
+/// The rows and columns of a w x h source placed at (x, y) that fall inside the
+/// destination; empty when none do.
+struct Clip {
+    int r0, r1, c0, c1;
+    bool empty() const { return r0 >= r1 || c0 >= c1; }
+};
+Clip clip(const QImage& dst, int x, int y, int w, int h) {
+    return {std::max(0, -y), std::min(h, dst.height() - y), std::max(0, -x),
+            std::min(w, dst.width() - x)};
+}
+
+} // namespace
+
+void opaquedraw(QImage& destination, int x, int y, const QImage& source) {
+    if (source.isNull() || destination.isNull()) return;
+    if (destination.format() != rgb24) destination = destination.convertToFormat(rgb24);
+    const QImage src = as24(source);
+    const Clip k = clip(destination, x, y, src.width(), src.height());
+    if (k.empty()) return;
+    const std::size_t bytes = static_cast<std::size_t>(k.c1 - k.c0) * 3;
+    uchar* d = destination.bits() + (y + k.r0) * destination.bytesPerLine() + (x + k.c0) * 3;
+    const uchar* s = src.constBits() + k.r0 * src.bytesPerLine() + k.c0 * 3;
+    for (int r = k.r0; r < k.r1; ++r, d += destination.bytesPerLine(), s += src.bytesPerLine())
+        std::memcpy(d, s, bytes);
+}
+
+void transparentdraw(QImage& destination, int x, int y, const QImage& source) {
+    if (source.isNull() || destination.isNull() || source.height() < 1) return;
+    if (destination.format() != rgb24) destination = destination.convertToFormat(rgb24);
+    const QImage src = as24(source);
+    const uchar* key = src.constScanLine(src.height() - 1);
+    const uchar k0 = key[0], k1 = key[1], k2 = key[2];
+    const Clip k = clip(destination, x, y, src.width(), src.height());
+    if (k.empty()) return;
+    const qsizetype dstride = destination.bytesPerLine(), sstride = src.bytesPerLine();
+    uchar* drow = destination.bits() + (y + k.r0) * dstride + (x + k.c0) * 3;
+    const uchar* srow = src.constBits() + k.r0 * sstride + k.c0 * 3;
+    for (int r = k.r0; r < k.r1; ++r, drow += dstride, srow += sstride) {
+        const uchar* s = srow;
+        uchar* d = drow;
+        for (int c = k.c0; c < k.c1; ++c, s += 3, d += 3) {
+            if (s[0] != k0 || s[1] != k1 || s[2] != k2) {
+                d[0] = s[0];
+                d[1] = s[1];
+                d[2] = s[2];
+            }
+        }
+    }
+}
+
+void darkenimage(QImage& image, int darkness) {
+    if (darkness <= 0 || image.isNull()) return;
+    if (image.format() != rgb24) image = image.convertToFormat(rgb24);
+    const uchar d = static_cast<uchar>(std::min(darkness, 255));
+    const int bytes = image.width() * 3;
+    uchar* row = image.bits();
+    for (int r = 0; r < image.height(); ++r, row += image.bytesPerLine()) {
+        uchar* p = row;
+        int i = 0;
+#if defined(__SSE2__)
+        // Sixteen colour values at a time, subtracting with a floor of zero.
+        const __m128i dd = _mm_set1_epi8(static_cast<char>(d));
+        for (; i + 16 <= bytes; i += 16) {
+            __m128i* q = reinterpret_cast<__m128i*>(p + i);
+            _mm_storeu_si128(q, _mm_subs_epu8(_mm_loadu_si128(q), dd));
+        }
+#endif
+        for (; i < bytes; ++i)
+            p[i] = static_cast<uchar>(p[i] > d ? p[i] - d : 0);
+    }
+}
+
+} // namespace quorvel

@@ -1,0 +1,118 @@
+#pragma once
+// The composition of the first-person view: the working picture set of the view
+// (strips, boxes, exit pictures, wall map, compass headings, panel and tool pictures,
+// side arrows) and the hidden 240 x 240 image the view is painted in, stage by stage,
+// before the finished frame replaces the visible one in a single copy.
+//
+// Painting only: no widgets. The game screen calls the stages in the order the rules
+// ask for them (drawmaze, drawwallmap, then drawbox, darken, showview, showsides) and
+// shows shownview().
+
+#include <memory>
+
+#include "maze.h"
+#include "viewscan.h"
+
+class QImage;
+class QString;
+
+namespace quorvel {
+
+enum class Tool;
+
+/// The fourteen panel pictures a theme replaces as one group, in the theme's file order.
+enum class PanelPicture {
+    food,
+    gems,
+    charge,
+    compass,
+    gps,
+    beacon,
+    tracker,
+    detector,
+    standard, ///< the message indicator
+    critical, ///< the critical message indicator
+    north,
+    east,
+    south,
+    west,
+};
+constexpr int panelpicturecount = 14;
+
+/// Which picture groups came from the theme folder (the rest are built in).
+struct ViewSources {
+    bool strips = false;
+    bool boxes = false;
+    bool exits = false;
+    bool map = false;
+    bool panel = false;
+};
+
+/// The pictures the side-opening indicators show.
+struct SidePictures {
+    const QImage* left = nullptr;
+    const QImage* right = nullptr;
+    bool leftopen = false;
+    bool rightopen = false;
+};
+
+constexpr int viewsize = 240; ///< the view is viewsize x viewsize pixels
+constexpr int wallmapx = 40, wallmapy = 67;
+
+class ViewComposer {
+  public:
+    /// Starts with the built-in picture set.
+    ViewComposer();
+    ~ViewComposer();
+    ViewComposer(const ViewComposer&) = delete;
+    ViewComposer& operator=(const ViewComposer&) = delete;
+
+    /// Fills the working pictures group by group, each group wholly from the theme
+    /// folder or wholly built in by the theme's group rule (groupfromfolder); an empty
+    /// folder name means the built-in theme. A theme file that cannot be read as a
+    /// picture counts as missing, so its group is built in.
+    ViewSources loadviewimages(const QString& themefolder);
+
+    /// Paints the strips or exit pictures of the plan into the hidden view. Standing on
+    /// the exit, it paints the ending picture and shows it at once, at full light.
+    void drawmaze(const ViewPlan& plan);
+    /// Lays the wall-map picture over the hidden view at (40, 67).
+    void drawwallmap();
+    /// Lays the box pictures of the plan: open 1, 2, 3, then closed 1, 2, 3.
+    void drawbox(const ViewPlan& plan);
+    /// Takes `darkness` (0..255) off every colour value of the hidden view, floor 0.
+    void darken(int darkness);
+    /// The visible view takes a copy of the hidden one.
+    void showview();
+    /// The side-opening pictures for the player's own cell.
+    SidePictures showsides(const Maze& maze) const;
+    /// Lays compass heading 0..3 (north, east, south, west) over the compass indicator.
+    void drawcompass(int heading);
+    /// Puts the compass indicator back to its design picture (a new game).
+    void resetcompass();
+
+    const QImage& mazeimage() const; ///< the hidden view being composed
+    const QImage& shownview() const; ///< the last finished frame
+    const QImage& compassimage() const;
+    const QImage& strip(StripPicture picture) const;
+    const QImage& panelpicture(PanelPicture picture) const;
+    /// The item panel's picture of an owned tool.
+    const QImage& toolpicture(Tool tool) const;
+    /// The item panel's picture of a tool not owned.
+    const QImage& itemempty() const;
+
+  private:
+    struct Images;
+    std::unique_ptr<Images> m_images;
+};
+
+/// Copies every pixel of `source` whose colour differs from its bottom-left pixel to
+/// (x + column, y + row) of `destination`, row by row; nothing is written outside the
+/// destination. Both are used as 24-bit pictures.
+void transparentdraw(QImage& destination, int x, int y, const QImage& source);
+/// Copies the whole of `source` to (x, y) of `destination`, clipped to the destination.
+void opaquedraw(QImage& destination, int x, int y, const QImage& source);
+/// Takes `darkness` off each red, green and blue value of a 24-bit picture, floor 0.
+void darkenimage(QImage& image, int darkness);
+
+} // namespace quorvel

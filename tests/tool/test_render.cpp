@@ -1,0 +1,140 @@
+// quorvel3d-tool render: the frame it writes is the game's own composition of that
+// position, darkened as the battery says, and bad input is refused.
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "game.h"
+#include "generator.h"
+#include "random.h"
+#include "resources.h"
+#include "viewcomposer.h"
+#include "viewscan.h"
+
+namespace quorvel {
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    QString out, err;
+};
+
+ToolRun render(const QStringList& args) {
+    QProcess p;
+    p.start(QUORVEL_TOOL, QStringList{"render"} + args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+/// The view of a level-1 maze from seed 1234, composed here the way the game does.
+QImage composed(int row, int col, int facing, int darkness) {
+    Random rng(1234);
+    Maze maze;
+    generateaccepted(maze, rng, 1);
+    maze.posrow = row;
+    maze.poscol = col;
+    maze.facing = facing;
+    ViewComposer composer;
+    const ViewPlan plan = viewscan(maze);
+    composer.drawmaze(plan);
+    if (plan.ahead == cellwallmap) composer.drawwallmap();
+    composer.drawbox(plan);
+    composer.darken(darkness);
+    composer.showview();
+    return composer.shownview().copy();
+}
+
+class Render : public ::testing::Test {
+  protected:
+    QString out(const char* name) const { return m_dir.filePath(name); }
+    QImage written(const char* name) const {
+        return QImage(out(name)).convertToFormat(QImage::Format_RGB888);
+    }
+    QTemporaryDir m_dir;
+};
+
+TEST_F(Render, WritesTheComposedViewOfAPosition) {
+    // Row 8 column 15 facing 2 looks down a corridor with side openings at a gem box.
+    const ToolRun r = render({"--level", "1", "--seed", "1234", "--row", "8", "--col", "15",
+                              "--facing", "2", "--out", out("a.png")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(
+        r.out,
+        QString("rendered %1: row 8 col 15 facing 2 case normal darkness 0\n").arg(out("a.png")));
+    const QImage image = written("a.png");
+    EXPECT_EQ(image.size(), QSize(240, 240));
+    EXPECT_EQ(image, composed(8, 15, 2, 0));
+}
+
+TEST_F(Render, DefaultsToTheStartAndDarkensByTheBattery) {
+    ASSERT_EQ(render({"--level", "1", "--seed", "1234", "--out", out("full.png")}).status, 0);
+    const ToolRun r = render({"--level", "1", "--seed", "1234", "--battery", "20", "--batterysteps",
+                              "1", "--out", out("dim.png")});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.endsWith("darkness 39\n")) << r.out.toStdString();
+    const QImage full = written("full.png"), dim = written("dim.png");
+    EXPECT_EQ(full, composed(8, 10, 2, 0)); // the start of this maze
+    for (int y = 0; y < 240; y += 7)
+        for (int x = 0; x < 240; x += 5) {
+            const QColor f = full.pixelColor(x, y), d = dim.pixelColor(x, y);
+            ASSERT_EQ(d, QColor(std::max(0, f.red() - 39), std::max(0, f.green() - 39),
+                                std::max(0, f.blue() - 39)));
+        }
+}
+
+TEST_F(Render, StandingOnTheExitShowsTheEndingAtFullLight) {
+    const ToolRun r = render({"--level", "1", "--seed", "1234", "--row", "10", "--col", "20",
+                              "--facing", "3", "--battery", "0", "--out", out("end.png")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("case onexit")) << r.out.toStdString();
+    initresources();
+    EXPECT_EQ(written("end.png"),
+              QImage(":/pictures/ending.png").convertToFormat(QImage::Format_RGB888));
+}
+
+TEST_F(Render, UsesAThemeFoldersPictures) {
+    QTemporaryDir theme;
+    for (int i = 0; i < strippicturecount; ++i) {
+        const StripPicture s = StripPicture::fromindex(i);
+        QImage strip(stripwidth(s), 240, QImage::Format_RGB888);
+        strip.fill(QColor(30, 60, 90));
+        ASSERT_TRUE(strip.save(theme.filePath(
+            QString::fromLatin1(stripname(s).data(), int(stripname(s).size())) + ".bmp")));
+    }
+    ASSERT_EQ(render({"--level", "1", "--seed", "1234", "--row", "8", "--col", "15", "--facing",
+                      "4", "--theme", theme.path(), "--out", out("t.png")})
+                  .status,
+              0);
+    EXPECT_EQ(written("t.png").pixelColor(5, 5), QColor(30, 60, 90));
+}
+
+TEST_F(Render, BadInputIsOneLineAndStatusTwo) {
+    const QStringList base = {"--level", "1", "--seed", "1234"};
+    const QList<QStringList> bad = {
+        base,
+        base + QStringList{"--out", out("x.png"), "--battery", "101"},
+        base + QStringList{"--out", out("x.png"), "--row", "131"},
+        base + QStringList{"--out", out("x.png"), "--facing", "0"},
+        base + QStringList{"--out", out("x.png"), "--theme", out("nothere")},
+        base + QStringList{"--out", m_dir.filePath("no/such/folder/x.png")},
+        {"--level", "7", "--seed", "1", "--out", out("x.png")},
+    };
+    for (const QStringList& args : bad) {
+        const ToolRun r = render(args);
+        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    EXPECT_FALSE(QFile::exists(out("x.png")));
+}
+
+} // namespace
+} // namespace quorvel

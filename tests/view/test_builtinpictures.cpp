@@ -1,0 +1,129 @@
+// The built-in picture set: every picture at its size with its key colour, and
+// strips that join into one corridor whatever the view plan puts side by side.
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+
+#include <cmath>
+#include <string>
+
+#include "resources.h"
+#include "viewcomposer.h"
+#include "viewscan.h"
+
+namespace quorvel {
+namespace {
+
+QImage builtin(const std::string& stem) {
+    initresources();
+    return QImage(QString::fromStdString(":/pictures/" + stem + ".png"))
+        .convertToFormat(QImage::Format_RGB888);
+}
+
+TEST(BuiltinPictures, EveryPictureHasItsSize) {
+    struct Size {
+        const char* stem;
+        int w, h;
+    };
+    const Size sizes[] = {
+        {"exita", 240, 240},      {"exitb", 120, 240},      {"exitc", 40, 240},
+        {"ending", 240, 240},     {"openbox1", 60, 60},     {"closebox1", 60, 60},
+        {"openbox2", 40, 40},     {"closebox2", 40, 40},    {"openbox3", 20, 20},
+        {"closebox3", 20, 20},    {"map", 160, 100},        {"north", 72, 148},
+        {"east", 72, 148},        {"south", 72, 148},       {"west", 72, 148},
+        {"compassdial", 72, 148}, {"compass", 37, 36},      {"gps", 37, 36},
+        {"beacon", 37, 36},       {"tracker", 37, 36},      {"detector", 37, 36},
+        {"itemempty", 37, 36},    {"food", 37, 36},         {"gems", 37, 36},
+        {"charge", 37, 36},       {"message", 97, 49},      {"critical", 97, 49},
+        {"canleft", 16, 16},      {"noleft", 16, 16},       {"canright", 16, 16},
+        {"noright", 16, 16},      {"preview1", 30, 120},    {"preview2", 30, 120},
+        {"preview3", 20, 120},    {"preview4", 20, 120},    {"preview5", 10, 120},
+        {"preview6", 10, 120},    {"winner", 105, 105},     {"loser", 105, 105},
+        {"quit", 105, 105},       {"iconwarning", 48, 48},  {"iconerror", 48, 48},
+        {"iconinfo", 48, 48},     {"iconquestion", 48, 48}, {"icon16", 16, 16},
+        {"icon32", 32, 32},       {"icon48", 48, 48},       {"icon256", 256, 256},
+    };
+    for (const Size& s : sizes)
+        EXPECT_EQ(builtin(s.stem).size(), QSize(s.w, s.h)) << s.stem;
+    for (int i = 0; i < strippicturecount; ++i) {
+        const StripPicture p = StripPicture::fromindex(i);
+        EXPECT_EQ(builtin(std::string(stripname(p))).size(), QSize(stripwidth(p), 240))
+            << stripname(p);
+    }
+}
+
+TEST(BuiltinPictures, OverlaysStandOnTheirKeyColour) {
+    const QColor pink(255, 195, 225), lightred(255, 201, 201), white(255, 255, 255);
+    const auto check = [](const std::string& stem, QColor key) {
+        const QImage p = builtin(stem);
+        EXPECT_EQ(p.pixelColor(0, p.height() - 1), key) << stem;
+        EXPECT_EQ(p.pixelColor(0, 0), key) << stem;
+        EXPECT_NE(p.pixelColor(p.width() / 2, p.height() * 3 / 4), key) << stem;
+    };
+    for (const char* box :
+         {"openbox1", "openbox2", "openbox3", "closebox1", "closebox2", "closebox3"})
+        check(box, pink);
+    check("map", lightred);
+    for (const char* h : {"north", "east", "south", "west", "compassdial"})
+        check(h, white);
+}
+
+/// The mean difference of two columns of a picture, over the three colours.
+double columndifference(const QImage& v, int a, int b) {
+    double sum = 0;
+    for (int y = 0; y < v.height(); ++y) {
+        const QColor p = v.pixelColor(a, y), q = v.pixelColor(b, y);
+        sum += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
+               std::abs(p.blue() - q.blue());
+    }
+    return sum / (3.0 * v.height());
+}
+
+StripPicture named(const std::string& name) {
+    for (int i = 0; i < strippicturecount; ++i)
+        if (stripname(StripPicture::fromindex(i)) == name) return StripPicture::fromindex(i);
+    ADD_FAILURE() << "no strip picture " << name;
+    return {};
+}
+
+// Strip pictures that meet where the corridor's surface goes on without an edge: a
+// side wall running on into the next cell, a far wall across two strips, a side block
+// whose face is the far wall itself. Across such a join the picture must change no
+// more than it does between two neighbouring columns inside a strip.
+TEST(BuiltinPictures, StripsJoinWithoutSeams) {
+    struct Join {
+        const char* left;
+        const char* right;
+        int x; ///< where the right picture begins
+    };
+    const Join joins[] = {
+        {"middle3", "middle2", 60},  {"middle2", "middle1", 100},  {"middle1", "middle8", 120},
+        {"middle8", "middle9", 140}, {"middle9", "middle4", 180},  {"door1", "middle6", 60},
+        {"middle6", "middle5", 100}, {"middle5", "middle10", 120}, {"middle10", "middle11", 140},
+        {"middle11", "door2", 180},  {"wall3", "wall4", 60},       {"wall3", "wall8", 60},
+        {"door4", "middle7", 100},   {"middle7", "middle12", 120}, {"middle12", "door6", 140},
+        {"wall6", "wall5", 180},     {"wall10", "wall5", 180},     {"wall8", "wall7", 100},
+        {"wall8", "wall11", 100},    {"wall7", "wall9", 120},      {"door7", "door9", 120},
+        {"door7", "wall9", 120},     {"wall11", "wall12", 120},    {"door11", "door12", 120},
+        {"wall9", "wall10", 140},    {"wall12", "wall10", 140},
+    };
+    ViewComposer composer;
+    for (const Join& j : joins) {
+        QImage view(240, 240, QImage::Format_RGB888);
+        view.fill(Qt::black);
+        const QImage& a = composer.strip(named(j.left));
+        const QImage& b = composer.strip(named(j.right));
+        opaquedraw(view, j.x - a.width(), 0, a);
+        opaquedraw(view, j.x, 0, b);
+        const double seam = columndifference(view, j.x - 1, j.x);
+        const double inside = std::max(columndifference(view, j.x - 2, j.x - 1),
+                                       columndifference(view, j.x, j.x + 1));
+        EXPECT_LT(seam, inside + 2.0)
+            << j.left << " | " << j.right << ": " << seam << " vs " << inside;
+    }
+}
+
+} // namespace
+} // namespace quorvel
