@@ -1,0 +1,26 @@
+#pragma once
+// What the windows share for the whole run: the one random stream, the clock, the
+// message catalogue, the player's name and theme, and the sound. One game at a time.
+
+#include <memory>
+#include <string>
+
+#include "clock.h"
+#include "messages.h"
+#include "random.h"
+#include "settingsfile.h"
+#include "soundservice.h"
+
+namespace quorvel {
+
+struct Session {
+    Random rng;
+    SystemClock systemclock;
+    const Clock* clock = &systemclock; ///< tests put a manual clock here
+    MessageCatalogue catalogue{rng};
+    std::string playername;
+    std::string themename{defaulttheme};
+    std::unique_ptr<SoundService> sound = std::make_unique<SilentSound>();
+};
+
+} // namespace quorvel
