@@ -81,7 +81,7 @@ class MapView : public QWidget {
 TfMap::TfMap(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
     setObjectName("TfMap");
     setWindowTitle("Quorvel Map");
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Black behind the map; the map image itself paints every pixel of its area.
     setAutoFillBackground(true);
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -90,7 +90,9 @@ TfMap::TfMap(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopH
     Panel1 = new QFrame(this);
     Panel1->setObjectName("Panel1");
     Panel1->setAutoFillBackground(true);
-    Panel1->setPalette(QGuiApplication::palette());
+    QPalette toolbar = QGuiApplication::palette();
+    toolbar.setColor(QPalette::Window, toolbar.color(QPalette::Button));
+    Panel1->setPalette(toolbar);
     Panel1->setFrameShape(QFrame::Panel);
     Panel1->setFrameShadow(QFrame::Raised);
 

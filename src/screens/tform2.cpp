@@ -92,7 +92,6 @@ Tform2::Tform2(Session& session, QWidget* parent)
     setFixedSize(clientwidth, clientheight);
     setFont(formfont());
     setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     build();
 }
 
@@ -182,14 +181,21 @@ void Tform2::build() {
     Panel6->setGeometry(408, 110, 220, 88);
     Panel6->setFrameShape(QFrame::Panel);
     Panel6->setFrameShadow(QFrame::Raised);
+    Panel6->setAutoFillBackground(true);
+    QPalette gray = Panel6->palette();
+    gray.setColor(QPalette::Window, QColor(128, 128, 128));
+    gray.setColor(QPalette::WindowText, Qt::white);
+    Panel6->setPalette(gray);
     Panel1->placeindicator(Panel6);
-    label(Panel6, "Label4", "Time in maze:", 117, 9);
+    QLabel* timecaption = label(Panel6, "Label4", "Time in maze:", 117, 9);
     lblElapsed = label(Panel6, "lblElapsed", "0 days, 00:00:00", 117, 26, 100, 14);
-    label(Panel6, "Label5", "Stepcounter:", 119, 46);
+    QLabel* stepcaption = label(Panel6, "Label5", "Stepcounter:", 119, 46);
     lblstepcounter = label(Panel6, "lblstepcounter", "0", 119, 63, 90, 14);
     lblstepcounter->setToolTip("Current number of steps taken in maze.");
     for (QLabel* l : {lblElapsed, lblstepcounter})
         l->setFont(formfont(11, true));
+    for (QLabel* l : {timecaption, stepcaption})
+        l->setStyleSheet("color: rgb(255, 255, 0);");
 
     GameTimer = new QTimer(this);
     GameTimer->setObjectName("GameTimer");
