@@ -479,7 +479,9 @@ bool Game::FormCloseQuery() {
     m_ending = true;
     const Answer answer = m_host.showendscreen(screen);
     m_ending = false;
-    if (answer == Answer::yes) m_host.savegame();
+    // A game that could not be saved is not thrown away: play goes on, and quitting
+    // again offers the save again.
+    if (answer == Answer::yes && !m_host.savegame()) return false;
     return true;
 }
 

@@ -110,8 +110,9 @@ class GameHost {
     /// Records a won game in the best-times file: rank 1..3, 0 when not among the
     /// best three, -1 when the file could not be written.
     virtual int recordbesttime(const BestTimeEntry& entry) = 0;
-    /// Saves the game in the player's slot (the save offer was accepted).
-    virtual void savegame() = 0;
+    /// Saves the game in the player's slot (the save offer was accepted); false when it
+    /// could not be saved, so the game goes on rather than being thrown away.
+    virtual bool savegame() = 0;
     /// Deletes the player's saved game of this level and its map file.
     virtual void deletesave() = 0;
     /// Closes the game screen (no quit question: the game is over).

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "besttimesfile.h"
 #include "clock.h"
 #include "messages.h"
 #include "random.h"
@@ -21,6 +22,7 @@ struct Session {
     std::string playername;
     std::string themename{defaulttheme};
     std::unique_ptr<SoundService> sound = std::make_unique<SilentSound>();
+    BestTimesFile besttimes; ///< the table read at each showing of the opening screen
 };
 
 } // namespace quorvel

@@ -25,6 +25,7 @@ class TfMap : public QWidget {
 
     /// The map state the game feeds; the window repaints after each call below.
     OverheadMap& overheadmap() { return m_map; }
+    const OverheadMap& overheadmap() const { return m_map; }
 
     /// Prepares the map for a maze and sizes the window for zoom 0.
     void setupmap(QWidget* gameform, const Maze* maze, const std::string& player, int rotation,

@@ -14,6 +14,7 @@
 #include "inifile.h"
 #include "messagepanel.h"
 #include "progfolder.h"
+#include "savedgames.h"
 #include "session.h"
 #include "settingsfile.h"
 #include "tfmap.h"
@@ -555,15 +556,30 @@ bool Tform2::confirmquit() {
 }
 
 int Tform2::recordbesttime(const BestTimeEntry& entry) {
-    return recordbesttimehook ? recordbesttimehook(entry) : 0;
+    BestTime result;
+    result.name = m_session.playername;
+    result.time = entry.elapsed;
+    result.gems = entry.gemscore;
+    result.timetext = entry.timetext;
+    result.steps = entry.stepcount;
+    result.food = entry.foodlevel;
+    result.battery = entry.batterylevel;
+    if (m_map) {
+        const OverheadMap& om = m_map->overheadmap();
+        for (int code = 0; code < 256; ++code) {
+            result.start[code] = static_cast<std::uint32_t>(om.placedtally()[code]);
+            result.end[code] = static_cast<std::uint32_t>(om.remainingtally()[code]);
+        }
+    }
+    return m_session.besttimes.recordbesttime(entry.level, result);
 }
 
-void Tform2::savegame() {
-    if (savegamehook) savegamehook();
+bool Tform2::savegame() {
+    return !m_map || quorvel::savegame(m_session.playername, m_game, *m_map);
 }
 
 void Tform2::deletesave() {
-    if (deletesavehook) deletesavehook();
+    quorvel::deletesave(m_session.playername, m_game.maze().level());
 }
 
 void Tform2::closegamescreen() {

@@ -40,12 +40,8 @@ class Tform2 : public QWidget, public GameHost {
     /// The windows this screen works with; set once at start-up.
     void setwindows(QWidget* openingscreen, TfMap* mapwindow, Tfmwinner* endscreen);
 
-    /// Hooks of the windows that come later (story, saved games, best times). Until
-    /// they are set the game plays without them.
+    /// Shows the story of the current theme (keys / and ?); unset, the keys do nothing.
     std::function<void()> showstory;
-    std::function<void()> savegamehook;
-    std::function<void()> deletesavehook;
-    std::function<int(const BestTimeEntry&)> recordbesttimehook;
 
     // GameHost
     void drawmaze() override;
@@ -71,7 +67,7 @@ class Tform2 : public QWidget, public GameHost {
     Answer showendscreen(const EndScreen& screen) override;
     bool confirmquit() override;
     int recordbesttime(const BestTimeEntry& entry) override;
-    void savegame() override;
+    bool savegame() override;
     void deletesave() override;
     void closegamescreen() override;
 

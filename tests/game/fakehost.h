@@ -91,7 +91,11 @@ class FakeHost : public GameHost {
         calls.push_back("besttime");
         return rank;
     }
-    void savegame() override { calls.push_back("savegame"); }
+    bool savesucceeds = true;  ///< what saving the game answers
+    bool savegame() override {
+        calls.push_back("savegame");
+        return savesucceeds;
+    }
     void deletesave() override { calls.push_back("deletesave"); }
     void closegamescreen() override { calls.push_back("close"); }
 

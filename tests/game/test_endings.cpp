@@ -140,6 +140,16 @@ TEST_F(GameTest, QuittingAsksThenOffersToSave) {
     host.endanswer = Answer::no;
     EXPECT_TRUE(game.FormCloseQuery());
     EXPECT_FALSE(host.has("savegame"));
+
+    // A save that fails keeps the game going; quitting again offers the save again.
+    host.calls.clear();
+    host.endanswer = Answer::yes;
+    host.savesucceeds = false;
+    EXPECT_FALSE(game.FormCloseQuery());
+    EXPECT_TRUE(game.playing());
+    host.savesucceeds = true;
+    EXPECT_TRUE(game.FormCloseQuery());
+    EXPECT_EQ(host.only("savegame").size(), 2u);
 }
 
 TEST_F(GameTest, RunningPausesWhileTheQuitQuestionIsOpen) {

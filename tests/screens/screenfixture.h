@@ -34,7 +34,7 @@ inline void whenmodal(std::function<void(QWidget*)> answer) {
 }
 
 class ScreenTest : public ::testing::Test {
-protected:
+  protected:
     QApplication* app = ensureapp();
     TestFolder folder;
     ManualClock clock{46000.5};
@@ -45,7 +45,7 @@ protected:
     std::unique_ptr<Tfmwinner> end;
 
     void SetUp() override {
-        dialogswitch = true;  // the program's own dialog, as once the opening screen exists
+        dialogswitch = true; // the program's own dialog, as once the opening screen exists
         session.clock = &clock;
         session.playername = "Tester";
         form = std::make_unique<Tform2>(session);
@@ -75,4 +75,4 @@ protected:
     }
 };
 
-}  // namespace quorvel::test
+} // namespace quorvel::test

@@ -1,6 +1,7 @@
 // The game screen through its real widgets: layout, keys, clock, quitting, and whole
 // games played with key presses.
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -22,19 +23,20 @@ TEST_F(ScreenTest, ControlsStandWhereTheGameScreenPutsThem) {
         QWidget* w;
         QRect r;
     } places[] = {
-        {form->mazeimage2, {5, 5, 240, 240}},      {form->Panel3, {5, 247, 240, 22}},
-        {form->LeftSpace, {198, 4, 16, 16}},       {form->RightSpace, {218, 4, 16, 16}},
-        {form->imcompass, {161, 285, 72, 148}},    {form->btnmove, {57, 277, 33, 25}},
-        {form->btnturnleft, {25, 309, 29, 25}},    {form->btnuse, {61, 309, 25, 25}},
-        {form->btnturnright, {93, 309, 29, 25}},   {form->btnturnback, {57, 341, 33, 25}},
-        {form->btnsounds, {25, 385, 33, 25}},      {form->btnmusic, {89, 385, 33, 25}},
-        {form->btnquit, {28, 421, 91, 25}},        {form->Panel5, {253, 110, 157, 340}},
-        {form->Panel6, {408, 110, 220, 88}},       {form->Panel1, {253, 5, 375, 107}},
-        {form->imcomp, {12, 15, 37, 36}},          {form->imdetector, {12, 55, 37, 36}},
-        {form->imbeacon, {12, 95, 37, 36}},        {form->imgps, {12, 135, 37, 36}},
+        {form->mazeimage2, {5, 5, 240, 240}},    {form->Panel3, {5, 247, 240, 22}},
+        {form->LeftSpace, {198, 4, 16, 16}},     {form->RightSpace, {218, 4, 16, 16}},
+        {form->imcompass, {161, 285, 72, 148}},  {form->btnmove, {57, 277, 33, 25}},
+        {form->btnturnleft, {25, 309, 29, 25}},  {form->btnuse, {61, 309, 25, 25}},
+        {form->btnturnright, {93, 309, 29, 25}}, {form->btnturnback, {57, 341, 33, 25}},
+        {form->btnsounds, {25, 385, 33, 25}},    {form->btnmusic, {89, 385, 33, 25}},
+        {form->btnquit, {28, 421, 91, 25}},      {form->Panel5, {253, 110, 157, 340}},
+        {form->Panel6, {408, 110, 220, 88}},     {form->Panel1, {253, 5, 375, 107}},
+        {form->imcomp, {12, 15, 37, 36}},        {form->imdetector, {12, 55, 37, 36}},
+        {form->imbeacon, {12, 95, 37, 36}},      {form->imgps, {12, 135, 37, 36}},
         {form->imtrack, {12, 175, 37, 36}},
     };
-    for (const auto& p : places) EXPECT_EQ(p.w->geometry(), p.r) << p.w->objectName().toStdString();
+    for (const auto& p : places)
+        EXPECT_EQ(p.w->geometry(), p.r) << p.w->objectName().toStdString();
     EXPECT_EQ(form->btnquit->text(), "&Quit Maze...");
     EXPECT_EQ(form->lblElapsed->text(), "0 days, 00:00:00");
     EXPECT_EQ(form->lblElapsed->pos(), QPoint(117, 26));
@@ -59,7 +61,7 @@ TEST_F(ScreenTest, ANewGameShowsFullCountersTheStartMessageAndTheView) {
     EXPECT_EQ(form->lblname->text(), "Tester");
     EXPECT_TRUE(form->GameTimer->isActive());
     EXPECT_FALSE(form->imcompass->isVisible());
-    EXPECT_FALSE(form->messagepanel().messageline(1).isEmpty());  // the start message
+    EXPECT_FALSE(form->messagepanel().messageline(1).isEmpty()); // the start message
     EXPECT_FALSE(form->mazeimage2->pixmap().isNull());
     EXPECT_EQ(form->mazeimage2->pixmap().size(), QSize(240, 240));
 }
@@ -75,7 +77,8 @@ TEST_F(ScreenTest, ArrowsActOnReleaseAndLettersOnPressInEitherCase) {
     EXPECT_EQ(maze().facing, facing);
 
     // Face an open cell, then step forward and back.
-    for (int i = 0; i < 4 && iswall(maze().ahead()); ++i) QTest::keyRelease(form.get(), Qt::Key_Right);
+    for (int i = 0; i < 4 && iswall(maze().ahead()); ++i)
+        QTest::keyRelease(form.get(), Qt::Key_Right);
     const int row = maze().posrow, col = maze().poscol;
     QTest::keyRelease(form.get(), Qt::Key_Up);
     EXPECT_NE(std::pair(maze().posrow, maze().poscol), std::pair(row, col));
@@ -98,7 +101,8 @@ TEST_F(ScreenTest, ArrowsActOnReleaseAndLettersOnPressInEitherCase) {
     // The fun keys speak only in themes that give them words; they change nothing else.
     const int food = state().foodlevel, steps = state().stepcount;
     const QString line = form->messagepanel().messageline(1);
-    for (const char key : {'y', 'L', 'c', 'J', 'd'}) QTest::keyClick(form.get(), key);
+    for (const char key : {'y', 'L', 'c', 'J', 'd'})
+        QTest::keyClick(form.get(), key);
     EXPECT_EQ(form->messagepanel().messageline(1), line);
     EXPECT_EQ(state().foodlevel, food);
     EXPECT_EQ(state().stepcount, steps);
@@ -109,10 +113,12 @@ TEST_F(ScreenTest, ArrowsActOnReleaseAndLettersOnPressInEitherCase) {
 
 TEST_F(ScreenTest, RunningStartsOnRAndStopsAtAWall) {
     newgame(1, 1234);
-    for (int i = 0; i < 4 && iswall(maze().ahead()); ++i) QTest::keyRelease(form.get(), Qt::Key_Right);
+    for (int i = 0; i < 4 && iswall(maze().ahead()); ++i)
+        QTest::keyRelease(form.get(), Qt::Key_Right);
     QTest::keyClick(form.get(), 'r');
     EXPECT_TRUE(form->RunTimer->isActive());
-    for (int i = 0; i < 200 && form->RunTimer->isActive(); ++i) form->game().RunTimerTimer();
+    for (int i = 0; i < 200 && form->RunTimer->isActive(); ++i)
+        form->game().RunTimerTimer();
     EXPECT_FALSE(form->RunTimer->isActive());
     EXPECT_TRUE(iswall(maze().ahead()));
 }
@@ -179,7 +185,8 @@ std::vector<std::pair<int, int>> pathtoexit(const Maze& m) {
         }
     }
     std::vector<std::pair<int, int>> path;
-    for (int at = exit; at != start; at = from[at]) path.insert(path.begin(), {at / gridsize, at % gridsize});
+    for (int at = exit; at != start; at = from[at])
+        path.insert(path.begin(), {at / gridsize, at % gridsize});
     return path;
 }
 
@@ -207,8 +214,14 @@ TEST_F(ScreenTest, AWholeGameWalkedWithKeysEndsOnTheWinnerScreen) {
         if (!form->isVisible()) break;
         walkinto(*form, cell);
     }
-    EXPECT_EQ(caption, "Winner!");
+    EXPECT_EQ(caption.toStdString(),
+              "Winner! (New Best Time)"); // the fresh table holds only Friend
     EXPECT_TRUE(state().gameover);
+    const BestTime best = session.besttimes.besttimes().entry(1, 1);
+    EXPECT_EQ(best.name, "Tester");
+    EXPECT_EQ(best.steps, static_cast<int>(path.size()));
+    EXPECT_EQ(best.start[cellfood], 9u);
+    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(BestTimesFile::path())));
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(opening.isVisible());
     EXPECT_EQ(maze().here(), cellexit);
@@ -226,13 +239,14 @@ TEST_F(ScreenTest, AGameLostForFoodEndsOnTheLoserScreen) {
         closeshown = end->btnClose->isVisible();
         end->btnClose->click();
     });
-    for (int i = 0; i < 4 && iswall(maze().ahead()); ++i) QTest::keyRelease(form.get(), Qt::Key_Right);
+    for (int i = 0; i < 4 && iswall(maze().ahead()); ++i)
+        QTest::keyRelease(form.get(), Qt::Key_Right);
     QTest::keyRelease(form.get(), Qt::Key_Up);
-    EXPECT_EQ(caption, "You Lose");
+    EXPECT_EQ(caption.toStdString(), "You Lose");
     EXPECT_FALSE(statsshown);
     EXPECT_TRUE(closeshown);
     EXPECT_FALSE(form->isVisible());
-    EXPECT_FALSE(end->btnClose->isVisible());  // the buttons are hidden again
+    EXPECT_FALSE(end->btnClose->isVisible()); // the buttons are hidden again
     // Nothing moves once the screen has closed, not even a run tick.
     const int row = maze().posrow, col = maze().poscol;
     form->game().RunTimerTimer();
@@ -251,5 +265,5 @@ TEST_F(ScreenTest, TheWindowPositionIsKeptPerPlayerAndMazeSize) {
     EXPECT_FALSE(ini.haskey("Tester.Settings", "Left20"));
 }
 
-}  // namespace
-}  // namespace quorvel::test
+} // namespace
+} // namespace quorvel::test

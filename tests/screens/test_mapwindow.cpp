@@ -13,7 +13,9 @@
 namespace quorvel::test {
 namespace {
 
-QToolButton* button(TfMap& map, const char* name) { return map.findChild<QToolButton*>(name); }
+QToolButton* button(TfMap& map, const char* name) {
+    return map.findChild<QToolButton*>(name);
+}
 
 TEST_F(ScreenTest, ANewPlayersMapOpensBesideThePanelsAtZoomZero) {
     newgame(3, 5);
@@ -27,8 +29,9 @@ TEST_F(ScreenTest, ANewPlayersMapOpensBesideThePanelsAtZoomZero) {
 }
 
 TEST_F(ScreenTest, ZoomStepsFollowTheSizeTable) {
-    const int sides[6][5] = {{200, 300, 400, 500, 600}, {180, 315, 450, 585, 720}, {195, 325, 455, 585, 715},
-                             {170, 255, 340, 425, 510}, {210, 315, 420, 525, 630}, {250, 375, 500, 625, 750}};
+    const int sides[6][5] = {{200, 300, 400, 500, 600}, {180, 315, 450, 585, 720},
+                             {195, 325, 455, 585, 715}, {170, 255, 340, 425, 510},
+                             {210, 315, 420, 525, 630}, {250, 375, 500, 625, 750}};
     const QRect avail = map->screen()->availableGeometry();
     for (int level = 1; level <= 6; ++level) {
         Maze m;
@@ -54,7 +57,7 @@ TEST_F(ScreenTest, MapSettingsAreKeptPerMazeSize) {
     newgame(2, 5);
     map->zoomin();
     map->move(300, 222);
-    QTest::mouseClick(button(*map, "LockWin"), Qt::LeftButton);  // released
+    QTest::mouseClick(button(*map, "LockWin"), Qt::LeftButton); // released
     EXPECT_FALSE(map->locked());
     map->hide();
     const IniFile ini = IniFile::load(settingspath());
@@ -122,8 +125,9 @@ TEST_F(ScreenTest, TheMapFileRoundTripsAndABadOneKeepsTheBlackPicture) {
     map->loadmapfile("Tester4");
     const MapPicture& black = map->overheadmap().picture();
     EXPECT_EQ(black.width, 85);
-    EXPECT_TRUE(std::all_of(black.rgb.begin(), black.rgb.end(), [](std::uint8_t b) { return b == 0; }));
-    map->loadmapfile("Nobody9");  // missing: stays black
+    EXPECT_TRUE(
+        std::all_of(black.rgb.begin(), black.rgb.end(), [](std::uint8_t b) { return b == 0; }));
+    map->loadmapfile("Nobody9"); // missing: stays black
     EXPECT_EQ(map->overheadmap().picture().width, 85);
 }
 
@@ -142,5 +146,5 @@ TEST_F(ScreenTest, HoverTextsNameTheBoxWithTheThemesWords) {
     EXPECT_EQ(map->hovertext(1, 1), "");
 }
 
-}  // namespace
-}  // namespace quorvel::test
+} // namespace
+} // namespace quorvel::test

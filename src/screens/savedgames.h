@@ -1,0 +1,30 @@
+#pragma once
+// The player's saved games: one slot per player and level in "Saved Games", the
+// record beside its map file. Saving asks before it replaces a slot; loading checks
+// the whole file before anything of the running game changes.
+
+#include <string>
+
+namespace quorvel {
+
+class Clock;
+class Game;
+class TfMap;
+
+/// Saves the game in the player's slot of its level, then its map file. False when
+/// the game could not be saved (a dialog said why); true when it was saved or the
+/// player chose to keep the old save.
+bool savegame(const std::string& player, const Game& game, TfMap& map);
+/// Writes the record to path; false after the "Save Error" dialog.
+bool writesave(const std::string& path, const Game& game, const TfMap& map);
+/// Reads the record at path into the game and the map window; false (and nothing
+/// changed) after the dialog that says what is wrong with the file.
+bool readsave(const std::string& path, Game& game, TfMap& map, const Clock& clock);
+/// Loads the player's saved game of the level, its map file and the tool marks.
+bool loadgame(const std::string& player, int level, Game& game, TfMap& map, const Clock& clock);
+/// Deletes the player's saved game of the level and its map file; failures are ignored.
+void deletesave(const std::string& player, int level);
+/// True when the player has a saved game of the level.
+bool hassavedgame(const std::string& player, int level);
+
+} // namespace quorvel

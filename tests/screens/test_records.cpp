@@ -1,0 +1,218 @@
+// Saved games and the best-times file on a real program folder, with the game's own
+// dialogs answered as a player would.
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "besttimesfile.h"
+#include "progfolder.h"
+#include "savedgames.h"
+#include "savefile.h"
+#include "screenfixture.h"
+#include "tfmessage.h"
+
+namespace quorvel::test {
+namespace {
+
+bool exists(const std::string& path) {
+    return QFileInfo::exists(QString::fromStdString(path));
+}
+
+// Answers the next dialog with a key and keeps its title and text.
+struct Dialog {
+    QString title, text;
+};
+void answer(Dialog& seen, char key) {
+    whenmodal([&seen, key](QWidget* box) {
+        seen.title = box->windowTitle();
+        if (auto* label = box->findChild<QLabel*>("Label1")) seen.text = label->text();
+        QTest::keyClick(box, key);
+    });
+}
+
+class RecordsTest : public ScreenTest {
+  protected:
+    void playasave(int level, std::uint32_t seed) {
+        newgame(level, seed);
+        for (int i = 0; i < 4 && iswall(maze().ahead()); ++i)
+            QTest::keyRelease(form.get(), Qt::Key_Right);
+        QTest::keyRelease(form.get(), Qt::Key_Up);
+    }
+};
+
+TEST_F(RecordsTest, SavingALevelWritesItsOwnSlotAndMapFileOnly) {
+    session.playername = "Ann";
+    playasave(3, 99);
+    ASSERT_TRUE(savegame("Ann", form->game(), *map));
+    EXPECT_TRUE(exists(savedgamesfolder() + "Ann3.sav"));
+    EXPECT_TRUE(exists(savedgamesfolder() + "Ann3.map"));
+    EXPECT_EQ(QFileInfo(QString::fromStdString(savedgamesfolder() + "Ann3.sav")).size(), 34304);
+    EXPECT_EQ(QFileInfo(QString::fromStdString(savedgamesfolder() + "Ann3.map")).size(), 12794);
+    for (const int other : {1, 2, 4, 5, 6})
+        EXPECT_FALSE(hassavedgame("Ann", other)) << other;
+    EXPECT_TRUE(hassavedgame("Ann", 3));
+}
+
+TEST_F(RecordsTest, ReplacingAskesFirstAndNoKeepsTheOldSave) {
+    playasave(1, 5);
+    ASSERT_TRUE(savegame("Tester", form->game(), *map));
+    QFile file(QString::fromStdString(savedgamepath("Tester", 1)));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    QTest::keyRelease(form.get(), Qt::Key_Down); // the game moves on
+    Dialog seen;
+    answer(seen, 'n');
+    EXPECT_TRUE(savegame("Tester", form->game(), *map));
+    EXPECT_EQ(seen.title.toStdString(), "Replace Save File?");
+    EXPECT_EQ(seen.text.toStdString(), "You already have a save file.\n\nDo you want to save "
+                                       "anyway? (the old save file will be replaced)");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+}
+
+TEST_F(RecordsTest, ALoadedGameGoesOnWhereItWasWithItsClock) {
+    playasave(2, 5);
+    clock.advance(1.0 / 24); // one hour played
+    form->game().GameTimerTimer();
+    const Maze saved = maze();
+    const GameState before = form->game().state();
+    ASSERT_TRUE(savegame("Tester", form->game(), *map));
+    const std::vector<std::uint8_t> mapbefore = map->overheadmap().picture().rgb;
+    state().gameover = true;
+    form->close();
+
+    clock.advance(3.0); // three days later
+    Random other(1);
+    generateaccepted(maze(), other, 2);
+    map->setupmap(form.get(), &maze(), "Tester", 0, 40);
+    ASSERT_TRUE(loadgame("Tester", 2, form->game(), *map, clock));
+    EXPECT_EQ(maze().grid, saved.grid);
+    EXPECT_EQ(maze().posrow, saved.posrow);
+    EXPECT_EQ(form->game().state().foodlevel, before.foodlevel);
+    EXPECT_EQ(map->overheadmap().lastrow(), saved.posrow);
+    form->game().state().newgame = false;
+    form->show();
+    EXPECT_EQ(form->lblElapsed->text().toStdString(), "0 days, 01:00:00");
+    EXPECT_EQ(form->lblfood->text().toStdString(), std::to_string(before.foodlevel));
+    EXPECT_EQ(map->overheadmap().maprotation(), saved.compassturn);
+}
+
+TEST_F(RecordsTest, DamagedSavesAreRefusedWithTheirOwnWordsAndChangeNothing) {
+    playasave(1, 5);
+    ASSERT_TRUE(savegame("Tester", form->game(), *map));
+    const std::string path = savedgamepath("Tester", 1);
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray good = file.readAll();
+    file.close();
+    const auto tryload = [&](const QByteArray& bytes) {
+        QFile f(QString::fromStdString(path));
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(bytes);
+        f.close();
+        const int food = form->game().state().foodlevel;
+        form->game().state().foodlevel = 4321;
+        Dialog seen;
+        answer(seen, '\r');
+        EXPECT_FALSE(loadgame("Tester", 1, form->game(), *map, clock));
+        EXPECT_EQ(form->game().state().foodlevel, 4321);
+        form->game().state().foodlevel = food;
+        return (seen.title + ": " + seen.text).toStdString();
+    };
+    QByteArray bad = good;
+    bad[2] = 'X';
+    EXPECT_EQ(tryload(bad), "File Error: " + path + " is not a valid Quorvel Save File!");
+    EXPECT_EQ(tryload(QByteArray()), "File Error: " + path + " is not a valid Quorvel Save File!");
+    bad = good;
+    bad[16] = 1;
+    EXPECT_EQ(tryload(bad), "Data Error: " + path + " has is corrupt or has been altered!");
+    bad = good;
+    bad[8] = static_cast<char>(131);
+    EXPECT_EQ(tryload(bad), "Data Error: " + path + " contains invalid data!");
+    EXPECT_EQ(tryload(good.left(20000)),
+              "Data Error: " + path + " has is corrupt or has been altered!");
+}
+
+TEST_F(RecordsTest, WinningALoadedGameDeletesItsSaveAndMapFile) {
+    playasave(1, 1234);
+    ASSERT_TRUE(savegame("Tester", form->game(), *map));
+    form->game().state().newgame = false;
+    // Put the player just before the exit, facing it.
+    Maze& m = maze();
+    for (int r = 0; r <= 20; ++r)
+        if (m.at(r, 20) == cellexit) m.posrow = r, m.poscol = 19, m.facing = 3;
+    Dialog winner;
+    answer(winner, '\r'); // the winner screen: Enter closes it
+    QTest::keyRelease(form.get(), Qt::Key_Up);
+    EXPECT_TRUE(form->game().state().gameover);
+    EXPECT_FALSE(hassavedgame("Tester", 1));
+    EXPECT_FALSE(exists(TfMap::mapfilename("Tester1")));
+}
+
+TEST_F(RecordsTest, AGameThatCannotBeSavedIsNotThrownAway) {
+    playasave(1, 5);
+    // The folder for saved games is a plain file: it can be neither used nor made.
+    QFile blocker(QString::fromStdString(folder.home() + "Saved Games"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    Dialog question, offer, error;
+    whenmodal([&](QWidget* box) {
+        question.title = box->windowTitle();
+        QTest::keyClick(box, 'y');
+        whenmodal([&](QWidget*) {
+            end->btnYes->click();
+            answer(error, '\r');
+        });
+    });
+    form->btnquit->click();
+    EXPECT_EQ(error.title.toStdString(), "Error");
+    EXPECT_EQ(error.text.toStdString(), "Unable to create Saved Game folder!");
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->game().playing());
+}
+
+TEST_F(RecordsTest, BestTimesRankAndWriteTheWholeFile) {
+    BestTimesFile file;
+    file.loadbesttimes();
+    BestTime result;
+    result.name = "Zed";
+    result.time = 0.001;
+    result.timetext = "0 days, 00:01:26";
+    EXPECT_EQ(file.recordbesttime(4, result), 1);
+    EXPECT_EQ(QFileInfo(QString::fromStdString(BestTimesFile::path())).size(), 39424);
+    BestTimesFile again;
+    again.loadbesttimes();
+    EXPECT_EQ(again.besttimes().entry(4, 1).name, "Zed");
+    result.time = 1000;
+    EXPECT_EQ(again.recordbesttime(4, result), 0);
+}
+
+TEST_F(RecordsTest, AReadOnlyBestTimesFileIsNeverReplaced) {
+    BestTimesFile file;
+    file.loadbesttimes();
+    QFile his(QString::fromStdString(BestTimesFile::path()));
+    ASSERT_TRUE(his.exists());
+    his.setPermissions(QFileDevice::ReadOwner);
+    Dialog seen;
+    answer(seen, '\r');
+    BestTimesFile readonly;
+    readonly.loadbesttimes();
+    EXPECT_EQ(seen.text.toStdString(), "Unable to write to " + BestTimesFile::path() +
+                                           "! High scores may not be able to be viewed");
+    EXPECT_EQ(readonly.besttimes().entry(1, 1).name, "Friend");
+    BestTime result;
+    result.name = "Ann";
+    result.time = 0.01;
+    answer(seen, '\r');
+    EXPECT_EQ(readonly.recordbesttime(1, result), -1);
+    EXPECT_EQ(seen.text.toStdString(), "Unable to write to " + BestTimesFile::path() + "!");
+    EXPECT_EQ(readonly.besttimes().entry(1, 1).name, "Ann"); // shown until the next load
+}
+
+} // namespace
+} // namespace quorvel::test
