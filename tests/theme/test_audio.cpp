@@ -16,9 +16,11 @@
 #include "audio.h"
 #include "audiotest.h"
 #include "inifile.h"
+#include "random.h"
 #include "resource.h"
 #include "rmi.h"
 #include "soundres.h"
+#include "stepsound.h"
 
 namespace quorvel {
 namespace {
@@ -332,6 +334,31 @@ TEST(RiffMidi, WrapsAndUnwrapsBothForms) {
           std::string("RIFF\0\0\0\0RMIDdata\x04\0\0\0junk", 24),
           std::string("RIFF\0\0\0\0RMIDLIST\xFF\xFF\xFF\xFF", 20)})
         EXPECT_EQ(midifrombytes(bad), "");
+}
+
+TEST(StepSounds, OverManyStepsAPickIsFollowedByNinePlainOnesAndNeverRepeats) {
+    Random rng(20240);
+    StepSoundPicker picker;
+    int rest = 0, counts[3] = {0, 0, 0};
+    for (int step = 0; step < 20000; ++step) {
+        const std::string before = picker.laststepsound();
+        const std::string s =
+            picker.pickstepsound(rng, 30, "random1", "Random2", "RANDOM3", "walk");
+        if (rest > 0) {
+            ASSERT_EQ(s, "walk") << "step " << step << " is within the rest";
+            --rest;
+            continue;
+        }
+        if (picker.stepsoundrest() == 1) rest = 9; // a draw chose a sound: nine plain ones follow
+        if (s == "walk") continue;
+        std::string lower = s;
+        for (char& c : lower)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        ASSERT_NE(lower, before) << "step " << step << " repeats the last random sound";
+        ++counts[s.back() - '1'];
+    }
+    for (int c : counts)
+        EXPECT_GT(c, 100);
 }
 
 TEST(BuiltInSounds, EveryNameIsAShortCleanMonoWave) {
