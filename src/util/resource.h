@@ -1,7 +1,7 @@
 #pragma once
 // Built-in resources and the desktop's own handler for files and addresses.
 // A resource of a name and type (pictures, "WAVE", "MIDI", "RTF", "BIN") is the
-// Qt resource ":/TYPE/NAME", exactly as spelt: the tune is ":/MIDI/music".
+// Qt resource ":/TYPE/NAME", exactly as spelt: the tune is ":/MIDI/MUSIC".
 
 #include <string>
 #include <string_view>

@@ -1,0 +1,110 @@
+#pragma once
+// The sound layer over SDL2_mixer. Sound effects play on one mixer channel, so a new
+// one either waits its turn (mode 0) or cuts in (modes 1 and 2); the music goes
+// through SDL_mixer's MIDI player with the installed General MIDI SoundFont and is
+// looped by PlayerNotify on the user-interface thread. Without an audio device (a
+// headless machine, a busy device) every call plays nothing and returns at once, and
+// asking for music switches it off (nomusic), as any music device error does.
+//
+// One Audio exists per program, created on the user-interface thread after the
+// program folders are known and after the QApplication: creating it writes the
+// built-in tune to the program folder as "music.rmi".
+
+#include <memory>
+#include <string>
+
+#include "soundservice.h"
+
+class QObject;
+
+namespace quorvel {
+
+/// Program folder + theme + "/" + name + ".wav".
+std::string wavepath(const std::string& theme, const std::string& name);
+/// Program folder + theme + "/" + name + ".rmi" (rmi) or ".mid"; with an empty theme,
+/// program folder + name + extension.
+std::string musicpath(const std::string& theme, const std::string& name, bool rmi);
+
+/// The theme's wave file for name (the file name's case may differ); empty when the
+/// theme has none or the name cannot be a file name.
+std::string findwave(const std::string& theme, const std::string& name);
+/// The music file playmusic opens: the theme's name.mid, its name.rmi, then the
+/// program folder's name.mid and name.rmi (case may differ); empty when none exists.
+std::string findmusic(const std::string& theme, const std::string& name);
+
+/// The General MIDI SoundFont SDL_mixer is told to use: $SDL_SOUNDFONTS when set,
+/// else the first installed of the usual places; empty when there is none.
+std::string findsoundfont();
+/// Writes the built-in tune, RIFF-wrapped, to program folder + "music.rmi" with open
+/// access; returns that path, or empty when it could not be written.
+std::string writebuiltinmusic();
+
+class Audio : public SoundService {
+  public:
+    Audio();
+    ~Audio() override;
+    Audio(const Audio&) = delete;
+    Audio& operator=(const Audio&) = delete;
+
+    /// Modes: 0 only when no sound is playing, 1 cut in, 2 cut in and return when the
+    /// sound has ended (at most its length, and never more than maxwait).
+    void playsoundfx(const std::string& theme, const std::string& name, const std::string& fallback,
+                     int mode) override;
+    /// The built-in intro in mode 1 unless nointro; never from a theme, whatever nosound says.
+    void playintro() override;
+    void stopsound() override;
+
+    /// Opens the theme's music (see findmusic) and, unless nomusic, starts it once;
+    /// PlayerNotify plays it again at its end. The same file already open goes on
+    /// playing undisturbed. Any failure sets nomusic.
+    void playmusic(const std::string& theme, const std::string& name) override;
+    /// Stops the music; the file stays open for the next playmusic.
+    void stopmusic() override;
+    void closemusic() override;
+    /// Opens a music file (plain or RIFF MIDI) unless it is missing or already open.
+    void openmusic(const std::string& path);
+    /// The end of the music, handed over from the audio thread: plays it again from
+    /// the start when music is on, open and meant to be playing (a tune shorter than
+    /// a second comes round once a second).
+    void PlayerNotify();
+
+    /// Reads and writes NoSound, NoMusic and NoIntro in the player's ".SoundSettings"
+    /// section of the settings file; a missing key keeps the current value.
+    void loadsoundsettings(const std::string& player) override;
+    void savesoundsettings(const std::string& player) override;
+
+    bool deviceopen() const { return m_device; }
+    /// True while a sound effect is playing.
+    bool soundplaying() const;
+    bool musicopen() const { return m_musicopen; }
+    bool musicplaying() const { return m_musicplaying; }
+    /// The music file open in the player, empty when none.
+    const std::string& musicfile() const { return m_musicfile; }
+    /// What the last sound effect played: its file, or its resource (":/WAVE/WALK");
+    /// empty when nothing has played yet.
+    const std::string& lastsound() const { return m_lastsound; }
+    /// How many times PlayerNotify has started the music again.
+    int musicrestarts() const { return m_restarts; }
+    /// The longest mode 2 waits, in milliseconds (10 seconds unless changed), so a
+    /// theme's long sound cannot hold the game up; the sound itself plays on.
+    void setmaxwait(int milliseconds) { m_maxwait = milliseconds; }
+
+  private:
+    struct Mixer;
+    bool playwave(const std::string& bytes, const std::string& source, int mode);
+    bool startmusic();
+    static void musicfinished();
+
+    std::unique_ptr<Mixer> m_mixer;
+    QObject* m_notifier = nullptr; ///< lives on the user-interface thread, owned here
+    bool m_device = false;
+    bool m_musicopen = false;
+    bool m_musicplaying = false;
+    std::string m_musicfile;
+    std::string m_lastsound;
+    int m_restarts = 0;
+    unsigned long long m_musicstart = 0; ///< SDL ticks when the music last started
+    int m_maxwait = 10000;
+};
+
+} // namespace quorvel

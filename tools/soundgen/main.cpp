@@ -1,0 +1,58 @@
+// soundgen: synthesises the built-in sounds of Quorvel 3-D as 16-bit mono wave files
+// and writes the built-in tune as a Standard MIDI File, into RESOURCES_DIR/sounds/,
+// and lists them in RESOURCES_DIR/sounds.qrc under the resource names the game asks
+// for: ":/WAVE/WALK", ..., ":/MIDI/MUSIC". Fixed seeds: every run gives the same bytes.
+//
+//   soundgen RESOURCES_DIR
+
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "sounds.h"
+
+using namespace soundgen;
+
+namespace {
+
+std::string lower(std::string s) {
+    for (char& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: soundgen RESOURCES_DIR\n");
+        return 2;
+    }
+    const std::string root = argv[1];
+    std::error_code ec;
+    std::filesystem::create_directories(root + "/sounds", ec);
+
+    std::string qrc = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
+    for (const Sound& s : makesounds()) {
+        const std::string file = "sounds/" + lower(s.name) + ".wav";
+        if (!writefile(root + "/" + file, wavebytes(s.samples))) {
+            std::fprintf(stderr, "soundgen: cannot write %s/%s\n", root.c_str(), file.c_str());
+            return 1;
+        }
+        qrc += "    <file alias=\"WAVE/" + s.name + "\">" + file + "</file>\n";
+        std::printf("%-8s %6.3f s\n", s.name.c_str(),
+                    static_cast<double>(s.samples.size()) / samplerate);
+    }
+    if (!writefile(root + "/sounds/music.mid", maketune())) {
+        std::fprintf(stderr, "soundgen: cannot write %s/sounds/music.mid\n", root.c_str());
+        return 1;
+    }
+    qrc += "    <file alias=\"MIDI/MUSIC\">sounds/music.mid</file>\n";
+    qrc += "</qresource>\n</RCC>\n";
+    if (!writefile(root + "/sounds.qrc", qrc)) {
+        std::fprintf(stderr, "soundgen: cannot write %s/sounds.qrc\n", root.c_str());
+        return 1;
+    }
+    return 0;
+}

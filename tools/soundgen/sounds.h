@@ -1,0 +1,22 @@
+#pragma once
+// The built-in sound effects, each made from fixed seeds so every run gives the same bytes.
+
+#include <string>
+#include <vector>
+
+#include "synth.h"
+
+namespace soundgen {
+
+struct Sound {
+    std::string name; ///< the resource name, upper case: "WALK"
+    Buffer samples;   ///< finished: faded, DC-free, at its peak level
+};
+
+/// All eleven built-in sounds in alphabetical order.
+std::vector<Sound> makesounds();
+
+/// The built-in tune as a Standard MIDI File (format 1).
+std::string maketune();
+
+} // namespace soundgen
