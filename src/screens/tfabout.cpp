@@ -124,19 +124,19 @@ TfAbout::TfAbout(std::string programfolder, QWidget* parent)
     Image1->setPixmap(programicon(32));
     Image1->setAlignment(Qt::AlignCenter);
 
-    Label5 = label("Label5", textleft, 12, textwidth, 22);
+    Label5 = label("Label5", textleft, 10, textwidth, 22);
     QFont big = Label5->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.25);
     Label5->setFont(big);
-    Label6 = label("Label6", textleft, 38, textwidth, 16);
+    Label6 = label("Label6", textleft, 34, textwidth, 16);
     Label6->setText("A random 3-D maze: find the way out before");
-    Label7 = label("Label7", textleft, 54, textwidth, 16);
+    Label7 = label("Label7", textleft, 50, textwidth, 16);
     Label7->setText("your food and your flashlight run out.");
-    Label9 = label("Label9", textleft, 70, textwidth, 16);
+    Label9 = label("Label9", textleft, 66, textwidth, 16);
     Label9->setText("Every maze is new. Good luck in there!");
 
-    Label8 = label("Label8", textleft, 92, textwidth, 18);
+    Label8 = label("Label8", textleft, 86, textwidth, 18);
     Label8->setText(qtext(homepageaddress()));
     Label8->setCursor(Qt::PointingHandCursor);
     Label8->setToolTip("Visit the home page");
@@ -150,7 +150,7 @@ TfAbout::TfAbout(std::string programfolder, QWidget* parent)
 
     BitBtn2 = new QPushButton("Check for new version", this);
     BitBtn2->setObjectName("BitBtn2");
-    BitBtn2->setGeometry(textleft, 116, 170, 25);
+    BitBtn2->setGeometry(textleft, 108, 170, 25);
     BitBtn2->setAutoDefault(false);
     BitBtn2->setToolTip("Look on the home page for a newer version");
     connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
@@ -159,15 +159,15 @@ TfAbout::TfAbout(std::string programfolder, QWidget* parent)
     line->setObjectName("Bevel1");
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(12, 152, aboutwidth - 24, 4);
+    line->setGeometry(12, 142, aboutwidth - 24, 4);
 
-    ThemeLabel = label("ThemeLabel", 16, 162, aboutwidth - 28, 18);
+    ThemeLabel = label("ThemeLabel", 16, 150, aboutwidth - 28, 17);
     QFont bold = ThemeLabel->font();
     bold.setBold(true);
     ThemeLabel->setFont(bold);
     for (int i = 0; i < 5; ++i)
-        credits[i] = label(qPrintable(QString("Credits%1").arg(i + 1)), creditleft, 182 + i * 16,
-                           creditwidth, 16);
+        credits[i] = label(qPrintable(QString("Credits%1").arg(i + 1)), creditleft, 168 + i * 15,
+                           creditwidth, 15);
 
     BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Close", this);
     BitBtn1->setObjectName("BitBtn1");

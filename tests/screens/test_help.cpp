@@ -58,6 +58,7 @@ TEST_F(Help, NextWalksEveryPageInOrderAndStopsAtTheEnd) {
         help->bNextClick();
         if (help->pageshown() != seen.last()) {
             seen << help->pageshown();
+            test::screenshot(help.get(), qPrintable("help-" + help->pageshown()));
             titles << title();
         }
     }
