@@ -118,25 +118,33 @@ struct ColourEntry {
 
 bool isskippeddestination(std::string_view w) {
     static constexpr std::string_view skipped[] = {
-        "fonttbl",   "stylesheet",      "info",       "pict",       "object",
-        "objdata",   "header",          "headerl",    "headerr",    "headerf",
-        "footer",    "footerl",         "footerr",    "footerf",    "fldinst",
-        "footnote",  "annotation",      "atnid",      "atnauthor",  "xe",
-        "tc",        "txe",             "rxe",        "bkmkstart",  "bkmkend",
-        "listtable", "listoverridetable", "revtbl",   "rsidtbl",    "generator",
-        "filetbl",   "themedata",       "colorschememapping", "datastore", "latentstyles",
-        "xmlnstbl",  "pgdsctbl",        "nonshppict", "shpinst",    "sp",
-        "sn",        "sv",              "pn",         "userprops",  "docvar",
-        "template",  "falt",            "panose",     "leveltext",  "levelnumbers",
-        "blipuid",   "picprop",         "mmathPr",    "wgrffmtfilter", "fchars",
-        "lchars",    "printim",         "buptim",     "creatim",    "revtim"};
+        "fonttbl",   "stylesheet",   "info",
+        "pict",      "object",       "objdata",
+        "header",    "headerl",      "headerr",
+        "headerf",   "footer",       "footerl",
+        "footerr",   "footerf",      "fldinst",
+        "footnote",  "annotation",   "atnid",
+        "atnauthor", "xe",           "tc",
+        "txe",       "rxe",          "bkmkstart",
+        "bkmkend",   "listtable",    "listoverridetable",
+        "revtbl",    "rsidtbl",      "generator",
+        "filetbl",   "themedata",    "colorschememapping",
+        "datastore", "latentstyles", "xmlnstbl",
+        "pgdsctbl",  "nonshppict",   "shpinst",
+        "sp",        "sn",           "sv",
+        "pn",        "userprops",    "docvar",
+        "template",  "falt",         "panose",
+        "leveltext", "levelnumbers", "blipuid",
+        "picprop",   "mmathPr",      "wgrffmtfilter",
+        "fchars",    "lchars",       "printim",
+        "buptim",    "creatim",      "revtim"};
     return std::find(std::begin(skipped), std::end(skipped), w) != std::end(skipped);
 }
 
 bool isunderlineword(std::string_view w) {
     static constexpr std::string_view words[] = {
-        "ul",     "uld",        "uldash",      "uldashd",   "uldashdd",   "uldb",
-        "ulhwave", "ulldash",   "ulth",        "ulthd",     "ulthdash",   "ulthdashd",
+        "ul",         "uld",       "uldash",     "uldashd", "uldashdd", "uldb",
+        "ulhwave",    "ulldash",   "ulth",       "ulthd",   "ulthdash", "ulthdashd",
         "ulthdashdd", "ulthldash", "ululdbwave", "ulw",     "ulwave"};
     return std::find(std::begin(words), std::end(words), w) != std::end(words);
 }
@@ -147,9 +155,9 @@ char32_t specialcharacter(std::string_view w) {
         char32_t cp;
     };
     static constexpr Named named[] = {
-        {"emdash", 0x2014},    {"endash", 0x2013},    {"bullet", 0x2022},  {"lquote", 0x2018},
-        {"rquote", 0x2019},    {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"enspace", 0x2002},
-        {"emspace", 0x2003},   {"qmspace", 0x2005},   {"tab", U'\t'},      {"line", U'\n'},
+        {"emdash", 0x2014},  {"endash", 0x2013},    {"bullet", 0x2022},    {"lquote", 0x2018},
+        {"rquote", 0x2019},  {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"enspace", 0x2002},
+        {"emspace", 0x2003}, {"qmspace", 0x2005},   {"tab", U'\t'},        {"line", U'\n'},
         {"cell", U'\t'}};
     for (const Named& n : named)
         if (n.word == w) return n.cp;
@@ -164,7 +172,8 @@ class Reader {
     }
 
     RtfDocument run() {
-        while (m_pos < m_in.size() && !m_full) step();
+        while (m_pos < m_in.size() && !m_full)
+            step();
         droppendinghigh();
         if (m_stack.size() > 1 || m_overflow > 0) m_doc.damaged = true;
         endparagraph(/*atend=*/true);
@@ -278,7 +287,8 @@ class Reader {
 
     void controlword() {
         const std::size_t start = m_pos;
-        while (m_pos < m_in.size() && isletter(m_in[m_pos])) ++m_pos;
+        while (m_pos < m_in.size() && isletter(m_in[m_pos]))
+            ++m_pos;
         std::string_view word = m_in.substr(start, m_pos - start);
         if (word.size() > maxwordlength) word = {}; // no word of ours
         bool hasparam = false;
@@ -363,10 +373,14 @@ class Reader {
 
     void colourword(std::string_view w, int value) {
         const auto component = static_cast<std::uint8_t>(std::clamp(value, 0, 255));
-        if (w == "red") m_entry.red = component;
-        else if (w == "green") m_entry.green = component;
-        else if (w == "blue") m_entry.blue = component;
-        else return;
+        if (w == "red")
+            m_entry.red = component;
+        else if (w == "green")
+            m_entry.green = component;
+        else if (w == "blue")
+            m_entry.blue = component;
+        else
+            return;
         m_entryhasvalue = true;
     }
 
@@ -465,9 +479,9 @@ class Reader {
 
     static bool sameformat(const RtfRun& a, const RtfRun& b) {
         return a.bold == b.bold && a.italic == b.italic && a.underline == b.underline &&
-               a.strike == b.strike && a.halfpoints == b.halfpoints &&
-               a.hascolour == b.hascolour && (!a.hascolour || a.colour == b.colour) &&
-               a.hashighlight == b.hashighlight && (!a.hashighlight || a.highlight == b.highlight);
+               a.strike == b.strike && a.halfpoints == b.halfpoints && a.hascolour == b.hascolour &&
+               (!a.hascolour || a.colour == b.colour) && a.hashighlight == b.hashighlight &&
+               (!a.hashighlight || a.highlight == b.highlight);
     }
 
     // Takes cost from the output budget; false (and reading stops) when it is spent.
@@ -540,8 +554,10 @@ RtfDocument plaintextdocument(std::string_view bytes) {
             used += paragraphcost;
         } else if (b == '\t' || b >= 0x20) {
             if (b != 0x7F) {
-                if (utf8 || b < 0x80) text += static_cast<char>(b);
-                else if (const char32_t cp = fromcp1252(b); cp >= 0xA0) appendutf8(text, cp);
+                if (utf8 || b < 0x80)
+                    text += static_cast<char>(b);
+                else if (const char32_t cp = fromcp1252(b); cp >= 0xA0)
+                    appendutf8(text, cp);
             }
             ++used;
         }
@@ -552,8 +568,8 @@ RtfDocument plaintextdocument(std::string_view bytes) {
 
 std::string_view withoutbomandblanks(std::string_view s) {
     if (s.substr(0, 3) == "\xEF\xBB\xBF") s.remove_prefix(3);
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r' ||
-                          s.front() == '\n'))
+    while (!s.empty() &&
+           (s.front() == ' ' || s.front() == '\t' || s.front() == '\r' || s.front() == '\n'))
         s.remove_prefix(1);
     return s;
 }
@@ -593,7 +609,8 @@ std::string RtfDocument::plaintext() const {
     std::string out;
     for (std::size_t p = 0; p < paragraphs.size(); ++p) {
         if (p > 0) out += '\n';
-        for (const RtfRun& run : paragraphs[p].runs) out += run.text;
+        for (const RtfRun& run : paragraphs[p].runs)
+            out += run.text;
     }
     return out;
 }

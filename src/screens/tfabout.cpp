@@ -199,7 +199,8 @@ void TfAbout::FormShow() {
         l->setToolTip(l->text() == full ? QString() : full);
     };
     fit(ThemeLabel, c.themelabel);
-    for (int i = 0; i < 5; ++i) fit(credits[i], c.lines[i]);
+    for (int i = 0; i < 5; ++i)
+        fit(credits[i], c.lines[i]);
     BitBtn1->setFocus();
 }
 

@@ -60,16 +60,16 @@ class TfAbout : public QDialog {
     void BitBtn2Click();
     void BitBtn1Click();
 
-    QLabel* Image1;     ///< the program's icon
-    QLabel* Label5;     ///< "Quorvel 3-D version 1.35"
-    QLabel* Label6;     ///< three short lines about the game
+    QLabel* Image1; ///< the program's icon
+    QLabel* Label5; ///< "Quorvel 3-D version 1.35"
+    QLabel* Label6; ///< three short lines about the game
     QLabel* Label7;
     QLabel* Label9;
-    QLabel* Label8;     ///< the home-page link
-    QPushButton* BitBtn2; ///< "Check for new version"
-    QLabel* ThemeLabel; ///< the theme's name
+    QLabel* Label8;                 ///< the home-page link
+    QPushButton* BitBtn2;           ///< "Check for new version"
+    QLabel* ThemeLabel;             ///< the theme's name
     std::array<QLabel*, 5> credits; ///< Credits1..Credits5
-    QPushButton* BitBtn1; ///< "&Close", answers Enter and Esc
+    QPushButton* BitBtn1;           ///< "&Close", answers Enter and Esc
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -92,8 +92,8 @@ TfHelp::TfHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
     QTreeWidgetItem* heading = nullptr;
     for (int n = 1; n <= helpitemcount; ++n) {
         const HelpItem& h = helpoutline[n - 1];
-        auto* it = h.level == 1 || !heading ? new QTreeWidgetItem(cIndex)
-                                            : new QTreeWidgetItem(heading);
+        auto* it =
+            h.level == 1 || !heading ? new QTreeWidgetItem(cIndex) : new QTreeWidgetItem(heading);
         it->setText(0, QString::fromLatin1(h.text));
         it->setData(0, Qt::UserRole, n);
         if (h.level == 1) {
@@ -130,8 +130,7 @@ TfHelp::TfHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
         b->setFocusPolicy(Qt::TabFocus);
         bar->addWidget(b);
     };
-    button(bFirst, "bFirst", "First", s->standardIcon(QStyle::SP_MediaSkipBackward),
-           "First Topic");
+    button(bFirst, "bFirst", "First", s->standardIcon(QStyle::SP_MediaSkipBackward), "First Topic");
     button(bPrev, "bPrev", "Previous", s->standardIcon(QStyle::SP_MediaSeekBackward),
            "Previous Topic");
     button(bNext, "bNext", "Next", s->standardIcon(QStyle::SP_MediaSeekForward), "Next Topic");
@@ -163,10 +162,18 @@ TfHelp::TfHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
     });
     cIndex->installEventFilter(this);
     eHelpDoc->installEventFilter(this);
-    for (QPushButton* b : {bFirst, bPrev, bNext, bLast, bClose}) b->installEventFilter(this);
+    for (QPushButton* b : {bFirst, bPrev, bNext, bLast, bClose})
+        b->installEventFilter(this);
 
     cIndex->setCurrentItem(m_items[0]);
     cIndex->setFocus();
+}
+
+void TfHelp::showhelp() {
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
 }
 
 QTreeWidgetItem* TfHelp::item(int n) const {
@@ -207,8 +214,10 @@ void TfHelp::cIndexClick() {
     if (!haspage(s)) return; // a heading leaves the page on display
     const HelpItem& h = helpoutline[s - 1];
     eHelpDoc->clear();
-    if (loadrtfresource(eHelpDoc, h.page)) m_pageshown = QString::fromLatin1(h.page);
-    else m_pageshown.clear();
+    if (loadrtfresource(eHelpDoc, h.page))
+        m_pageshown = QString::fromLatin1(h.page);
+    else
+        m_pageshown.clear();
     bFirst->setEnabled(s >= 2);
     bLast->setEnabled(s < helpitemcount);
     StatusTopic->setText(QStringLiteral("Topic %1 of %2:  %3")
@@ -313,8 +322,10 @@ bool TfHelp::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
         // A button's hint shows in the status bar while the mouse is over it.
         const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
-        if (tip.isEmpty()) StatusBar1->clearMessage();
-        else StatusBar1->showMessage(tip);
+        if (tip.isEmpty())
+            StatusBar1->clearMessage();
+        else
+            StatusBar1->showMessage(tip);
         return true;
     }
     return QWidget::event(event);

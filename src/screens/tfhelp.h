@@ -40,6 +40,10 @@ class TfHelp : public QWidget {
   public:
     explicit TfHelp(QWidget* parent = nullptr);
 
+    /// Shows the window without waiting (the opening screen's "Instructions"), or
+    /// brings it to the front when it is already open.
+    void showhelp();
+
     /// The selected outline item, 1..13.
     int selecteditem() const;
     /// True when the heading item (1, 6 or 11) shows its topics.
@@ -62,15 +66,15 @@ class TfHelp : public QWidget {
     /// Esc closes; N, P, F and L (either case) act as the buttons. True when handled.
     bool FormKeyPress(QKeyEvent* event);
 
-    QTreeWidget* cIndex;      ///< the outline, in the 165-pixel left panel
-    QTextBrowser* eHelpDoc;   ///< the page viewer, read-only
-    QPushButton* bFirst;      ///< "First Topic", disabled until a page is shown
-    QPushButton* bPrev;       ///< "Previous Topic"
-    QPushButton* bNext;       ///< "Next Topic"
-    QPushButton* bLast;       ///< "Last Topic", disabled on the last page
-    QPushButton* bClose;      ///< "Close Help"
-    QStatusBar* StatusBar1;   ///< one panel: the topic on display, or a button's hint
-    QLabel* StatusTopic;      ///< the status bar's topic text
+    QTreeWidget* cIndex;    ///< the outline, in the 165-pixel left panel
+    QTextBrowser* eHelpDoc; ///< the page viewer, read-only
+    QPushButton* bFirst;    ///< "First Topic", disabled until a page is shown
+    QPushButton* bPrev;     ///< "Previous Topic"
+    QPushButton* bNext;     ///< "Next Topic"
+    QPushButton* bLast;     ///< "Last Topic", disabled on the last page
+    QPushButton* bClose;    ///< "Close Help"
+    QStatusBar* StatusBar1; ///< one panel: the topic on display, or a button's hint
+    QLabel* StatusTopic;    ///< the status bar's topic text
 
   protected:
     void showEvent(QShowEvent* event) override;

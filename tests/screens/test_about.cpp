@@ -32,7 +32,8 @@ class About : public ::testing::Test {
     }
     std::vector<std::string> lines() const {
         std::vector<std::string> out;
-        for (QLabel* l : about->credits) out.push_back(l->text().toStdString());
+        for (QLabel* l : about->credits)
+            out.push_back(l->text().toStdString());
         return out;
     }
     // Shows the box modally for theme and closes it with key; returns what it showed.
@@ -41,7 +42,8 @@ class About : public ::testing::Test {
         std::vector<std::string> seen;
         test::whenmodal([&](QWidget* modal) {
             seen.push_back(about->ThemeLabel->text().toStdString());
-            for (const std::string& l : lines()) seen.push_back(l);
+            for (const std::string& l : lines())
+                seen.push_back(l);
             if (shot) test::screenshot(modal, shot);
             QWidget* target = QApplication::focusWidget();
             if (!target || target->window() != modal) target = modal;
@@ -59,14 +61,13 @@ class About : public ::testing::Test {
 
 TEST_F(About, CreditsFillFromTheTopInKeyOrder) {
     writeini("Castle", "[Credits]\nMusic=Ann Tune\nGraphics=Bo Paint\n");
-    EXPECT_EQ(showfor("Castle"),
-              (std::vector<std::string>{"Castle", "Graphics by Bo Paint", "Music by Ann Tune", "",
-                                        "", ""}));
+    EXPECT_EQ(showfor("Castle"), (std::vector<std::string>{"Castle", "Graphics by Bo Paint",
+                                                           "Music by Ann Tune", "", "", ""}));
     writeini("Castle", "[Items]\nfood=bread\n[Credits]\nThemeBy=Cy\nGraphics=Di\nMessages=Ed\n"
                        "Sounds=Flo\nMusic=Gus\n");
     EXPECT_EQ(showfor("Castle", Qt::Key_Return, "about"), // read afresh at every showing
-              (std::vector<std::string>{"Castle", "Theme by Cy", "Graphics by Di",
-                                        "Messages by Ed", "Sounds by Flo", "Music by Gus"}));
+              (std::vector<std::string>{"Castle", "Theme by Cy", "Graphics by Di", "Messages by Ed",
+                                        "Sounds by Flo", "Music by Gus"}));
 }
 
 TEST_F(About, ThemesWithoutCreditsShowOnlyTheirName) {
@@ -76,7 +77,8 @@ TEST_F(About, ThemesWithoutCreditsShowOnlyTheirName) {
     for (const char* theme : {"Bare", "NoIni", "Gone", "Blank"}) {
         const AboutCredits c = aboutcredits(folder.home(), theme);
         EXPECT_EQ(c.themelabel, theme);
-        for (const std::string& l : c.lines) EXPECT_EQ(l, "") << theme;
+        for (const std::string& l : c.lines)
+            EXPECT_EQ(l, "") << theme;
     }
 }
 
@@ -86,7 +88,8 @@ TEST_F(About, TheBuiltInThemeWhateverTheCase) {
         const AboutCredits c = aboutcredits(folder.home(), theme);
         EXPECT_EQ(c.themelabel, "Back to basics <default>") << theme;
         EXPECT_EQ(c.lines[0], "Theme by " + std::string(builtinthemeauthor));
-        for (int i = 1; i < 5; ++i) EXPECT_EQ(c.lines[i], "");
+        for (int i = 1; i < 5; ++i)
+            EXPECT_EQ(c.lines[i], "");
     }
     writeini("Castle", "[Credits]\nThemeBy=Cy\nGraphics=Di\n");
     showfor("Castle");

@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTreeWidget>
@@ -22,7 +23,7 @@ class Help : public ::testing::Test {
         help = std::make_unique<TfHelp>();
     }
     void open() {
-        help->show();
+        help->showhelp();
         QApplication::processEvents();
     }
     QString title() const { return help->eHelpDoc->toPlainText().section('\n', 0, 0); }
@@ -165,6 +166,22 @@ TEST_F(Help, ReopensOnTheLastPageRead) {
     open();
     EXPECT_EQ(help->pageshown(), "A3");
     EXPECT_EQ(help->selecteditem(), 4);
+}
+
+TEST_F(Help, ButtonHintsShowInTheStatusBar) {
+    open();
+    QStatusTipEvent tip(help->bNext->statusTip());
+    QApplication::sendEvent(help->bNext, &tip);
+    EXPECT_EQ(help->StatusBar1->currentMessage(), "Next Topic");
+    QStatusTipEvent none{QString()};
+    QApplication::sendEvent(help->bNext, &none);
+    EXPECT_EQ(help->StatusBar1->currentMessage(), "");
+    EXPECT_TRUE(help->StatusTopic->text().contains("General Information"));
+    EXPECT_EQ(help->bFirst->toolTip(), "First Topic");
+    EXPECT_EQ(help->bPrev->toolTip(), "Previous Topic");
+    EXPECT_EQ(help->bLast->toolTip(), "Last Topic");
+    EXPECT_EQ(help->bClose->toolTip(), "Close Help");
+    EXPECT_EQ(help->bClose->text(), "Close");
 }
 
 TEST_F(Help, ResizesWithTheWindow) {

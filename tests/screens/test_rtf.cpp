@@ -19,10 +19,10 @@ const RtfRun& run(const RtfDocument& d, std::size_t p, std::size_t r) {
 } // namespace
 
 TEST(Rtf, ParagraphsAndCharacterFormatting) {
-    const RtfDocument d = parsertf(
-        "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\n"
-        "\\pard\\qc\\b\\fs32 The Vault\\b0\\par\n"
-        "\\pard Plain {\\i slanted} \\ul under\\ulnone  and {\\strike gone}.\\par}");
+    const RtfDocument d =
+        parsertf("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\n"
+                 "\\pard\\qc\\b\\fs32 The Vault\\b0\\par\n"
+                 "\\pard Plain {\\i slanted} \\ul under\\ulnone  and {\\strike gone}.\\par}");
     ASSERT_EQ(d.paragraphs.size(), 2u);
     EXPECT_EQ(d.plaintext(), "The Vault\nPlain slanted under and gone.");
     EXPECT_EQ(d.paragraphs[0].align, RtfAlign::centre);
@@ -57,21 +57,23 @@ TEST(Rtf, EscapesAndSpecialCharacters) {
                    "\\ldblquote y\\rdblquote}"),
               "caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x94\xE2\x80\x93\xE2\x80\xA2\xE2\x80\x98x"
               "\xE2\x80\x99\xE2\x80\x9Cy\xE2\x80\x9D"); // a blank after a word ends it
-    EXPECT_EQ(text("{\\rtf1 a\\~b\\{c\\}d\\\\e\\-f\\_g}"), "a\xC2\xA0" "b{c}d\\ef-g");
+    EXPECT_EQ(text("{\\rtf1 a\\~b\\{c\\}d\\\\e\\-f\\_g}"), "a\xC2\xA0"
+                                                           "b{c}d\\ef-g");
     // \uN takes \ucN fallback characters; a \'hh counts as one of them.
     EXPECT_EQ(text("{\\rtf1 \\u8364?euro \\uc2\\u8364\\'80\\'80 two \\uc0\\u233 none}"),
-              "\xE2\x82\xAC" "euro \xE2\x82\xAC two \xC3\xA9none");
-    EXPECT_EQ(text("{\\rtf1 \\u-3913?}"), "\xEF\x82\xB7"); // negative: 65536 - 3913
+              "\xE2\x82\xAC"
+              "euro \xE2\x82\xAC two \xC3\xA9none");
+    EXPECT_EQ(text("{\\rtf1 \\u-3913?}"), "\xEF\x82\xB7");               // negative: 65536 - 3913
     EXPECT_EQ(text("{\\rtf1 \\u-10179?\\u-8704?}"), "\xF0\x9F\x98\x80"); // a surrogate pair
     EXPECT_EQ(text("{\\rtf1 line\\line two\\tab x}"), "line\ntwo\tx");
 }
 
 TEST(Rtf, SkipsTablesPicturesAndIgnorableDestinations) {
-    const std::string d = text(
-        "{\\rtf1{\\fonttbl{\\f0 Times;}}{\\stylesheet{\\s1 Heading;}}{\\info{\\title T}}"
-        "{\\*\\generator Writer;}{\\pict\\pngblip 89504e47}{\\*\\unknown secret}"
-        "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt shown}} "
-        "{\\pict\\bin4 }{}}}after}");
+    const std::string d =
+        text("{\\rtf1{\\fonttbl{\\f0 Times;}}{\\stylesheet{\\s1 Heading;}}{\\info{\\title T}}"
+             "{\\*\\generator Writer;}{\\pict\\pngblip 89504e47}{\\*\\unknown secret}"
+             "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt shown}} "
+             "{\\pict\\bin4 }{}}}after}");
     EXPECT_EQ(d, "shown after");
 }
 
@@ -82,8 +84,8 @@ TEST(Rtf, PlainTextFilesShowAsText) {
 }
 
 TEST(Rtf, HtmlKeepsFormattingAndEscapesText) {
-    const std::string html = rtftohtml(parsertf(
-        "{\\rtf1{\\colortbl;\\red0\\green128\\blue255;}\\qr\\b\\i\\ul\\cf1\\fs20 <a & b>\\par\\par}"));
+    const std::string html = rtftohtml(parsertf("{\\rtf1{\\colortbl;\\red0\\green128\\blue255;}"
+                                                "\\qr\\b\\i\\ul\\cf1\\fs20 <a & b>\\par\\par}"));
     EXPECT_NE(html.find("text-align:right"), std::string::npos);
     EXPECT_NE(html.find("font-weight:700"), std::string::npos);
     EXPECT_NE(html.find("font-style:italic"), std::string::npos);
@@ -108,9 +110,11 @@ TEST(Rtf, UnbalancedGroupsShowWhatCouldBeRead) {
 
 TEST(Rtf, DeepNestingIsBoundedAndKeepsText) {
     std::string deep = "{\\rtf1 ";
-    for (int i = 0; i < 200000; ++i) deep += "{\\b ";
+    for (int i = 0; i < 200000; ++i)
+        deep += "{\\b ";
     deep += "core";
-    for (int i = 0; i < 200000; ++i) deep += "}";
+    for (int i = 0; i < 200000; ++i)
+        deep += "}";
     deep += " tail}";
     const RtfDocument d = parsertf(deep);
     EXPECT_EQ(d.plaintext(), "core tail");
@@ -125,7 +129,8 @@ TEST(Rtf, HugeNumbersSaturate) {
         "\\u99999999999999 x\\bin99999999999999999}");
     EXPECT_EQ(run(d, 0, 0).halfpoints, 3276);
     EXPECT_EQ(run(d, 0, 1).halfpoints, 1);
-    for (const RtfRun& r : d.paragraphs[0].runs) EXPECT_FALSE(r.hascolour);
+    for (const RtfRun& r : d.paragraphs[0].runs)
+        EXPECT_FALSE(r.hascolour);
     EXPECT_NE(d.plaintext().find("big"), std::string::npos);
     // The huge \bin jumps to the end of the input; nothing after it is shown.
     EXPECT_EQ(d.plaintext().find("bin"), std::string::npos);
@@ -135,8 +140,9 @@ TEST(Rtf, HugeNumbersSaturate) {
 }
 
 TEST(Rtf, TruncatedEscapesAreDropped) {
-    for (const char* cut : {"{\\rtf1 ab\\", "{\\rtf1 ab\\'", "{\\rtf1 ab\\'4", "{\\rtf1 ab\\'zz",
-                            "{\\rtf1 ab\\u", "{\\rtf1 ab\\u-", "{\\rtf1 ab\\fs", "{\\rtf1 ab\\u55357"}) {
+    for (const char* cut :
+         {"{\\rtf1 ab\\", "{\\rtf1 ab\\'", "{\\rtf1 ab\\'4", "{\\rtf1 ab\\'zz", "{\\rtf1 ab\\u",
+          "{\\rtf1 ab\\u-", "{\\rtf1 ab\\fs", "{\\rtf1 ab\\u55357"}) {
         const RtfDocument d = parsertf(cut);
         EXPECT_EQ(d.plaintext().substr(0, 2), "ab") << cut;
         EXPECT_LE(d.plaintext().size(), 5u) << cut;
@@ -144,14 +150,16 @@ TEST(Rtf, TruncatedEscapesAreDropped) {
     EXPECT_TRUE(parsertf("{\\rtf1 ab\\'4").damaged);
 }
 
-TEST(Rtf, HostileInputStaysWithinBoundsAndTime) {
+TEST(Rtf, HostileInputStaysWithinBounds) {
     // Millions of paragraph marks and formatting changes: the output is capped.
     std::string marks = "{\\rtf1 ";
-    while (marks.size() < 8u * 1024 * 1024) marks += "\\par x\\b y\\b0 ";
+    while (marks.size() < 8u * 1024 * 1024)
+        marks += "\\par x\\b y\\b0 ";
     RtfDocument d = parsertf(marks);
     EXPECT_TRUE(d.truncated);
     std::size_t runs = 0;
-    for (const RtfParagraph& p : d.paragraphs) runs += p.runs.size();
+    for (const RtfParagraph& p : d.paragraphs)
+        runs += p.runs.size();
     EXPECT_LT(runs * 128 + d.paragraphs.size() * 32, rtfmaxtext + 1024);
     // More than the input limit: only the first part is read.
     std::string big(rtfmaxinput + 100, 'a');
@@ -161,7 +169,8 @@ TEST(Rtf, HostileInputStaysWithinBoundsAndTime) {
     EXPECT_LE(d.plaintext().size(), rtfmaxtext);
     // Binary noise of every byte value.
     std::string noise;
-    for (int i = 0; i < 1 << 20; ++i) noise += static_cast<char>((i * 7919) & 0xFF);
+    for (int i = 0; i < 1 << 20; ++i)
+        noise += static_cast<char>((i * 7919) & 0xFF);
     (void)parsertf("{\\rtf1 " + noise);
     (void)rtftohtml(parsertf("{\\rtf1 " + noise));
 }

@@ -49,8 +49,7 @@ class Story : public ::testing::Test {
         QString text;
         bool repeat = false;
     };
-    Seen showandpress(const std::string& theme, std::vector<Key> keys,
-                      const char* shot = nullptr) {
+    Seen showandpress(const std::string& theme, std::vector<Key> keys, const char* shot = nullptr) {
         Seen seen;
         test::whenmodal([&, keys](QWidget* modal) {
             seen.caption = modal->windowTitle();
@@ -134,7 +133,8 @@ TEST_F(Story, AStoryFromWindowsWithAnotherCaseIsFound) {
 
 TEST_F(Story, ADamagedStoryShowsWhatCouldBeRead) {
     std::string damaged = "{\\rtf1 Once upon a time {\\b in a maze";
-    for (int i = 0; i < 100000; ++i) damaged += "{";
+    for (int i = 0; i < 100000; ++i)
+        damaged += "{";
     damaged += "\\'4";
     writestory("Broken", damaged);
     const Seen seen = showandpress("Broken", {key(Qt::Key_Escape)});
