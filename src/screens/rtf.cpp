@@ -1,0 +1,671 @@
+#include "rtf.h"
+
+#include <algorithm>
+#include <array>
+#include <fstream>
+#include <sys/stat.h>
+
+namespace quorvel {
+
+namespace {
+
+// Windows-1252 for 0x80..0x9F; 0 marks the five unassigned bytes. The rest of the
+// code page is Latin-1.
+constexpr std::array<char32_t, 32> cp1252high = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+char32_t fromcp1252(unsigned char byte) {
+    if (byte >= 0x80 && byte < 0xA0) return cp1252high[byte - 0x80];
+    return byte;
+}
+
+void appendutf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+bool isletter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool isdigit(char c) {
+    return c >= '0' && c <= '9';
+}
+int hexvalue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// Well-formed UTF-8 (shortest forms, no surrogates, at most U+10FFFF).
+bool isvalidutf8(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        int extra = 0;
+        char32_t cp = 0;
+        if (b < 0x80) {
+            ++i;
+            continue;
+        } else if ((b & 0xE0) == 0xC0) {
+            extra = 1, cp = b & 0x1F;
+        } else if ((b & 0xF0) == 0xE0) {
+            extra = 2, cp = b & 0x0F;
+        } else if ((b & 0xF8) == 0xF0) {
+            extra = 3, cp = b & 0x07;
+        } else {
+            return false;
+        }
+        if (i + extra >= s.size()) return false;
+        for (int k = 1; k <= extra; ++k) {
+            const auto c = static_cast<unsigned char>(s[i + k]);
+            if ((c & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        static constexpr char32_t least[4] = {0, 0x80, 0x800, 0x10000};
+        if (cp < least[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+        i += extra + 1;
+    }
+    return true;
+}
+
+// Each run and paragraph counts against the output budget as well as its text, so
+// a file of nothing but formatting changes or paragraph marks stays small too.
+constexpr std::size_t runcost = 128;
+constexpr std::size_t paragraphcost = 32;
+// Control words longer than this are not words the reader knows.
+constexpr std::size_t maxwordlength = 32;
+// Numeric parameters saturate here (RTF's own are 16- or 32-bit).
+constexpr long long maxparam = 1'000'000'000;
+// A fallback count (\ucN) beyond this is taken as this.
+constexpr int maxfallback = 16;
+
+struct CharFormat {
+    bool bold = false, italic = false, underline = false, strike = false;
+    int halfpoints = 24;
+    int colour = 0;    ///< colour-table index, 0 = automatic
+    int highlight = 0; ///< colour-table index, 0 = none
+};
+
+enum class Destination { text, skip, colourtable };
+
+struct GroupState {
+    CharFormat chr;
+    RtfAlign align = RtfAlign::left;
+    Destination dest = Destination::text;
+    int fallback = 1; ///< characters after \uN that stand in for it (\ucN)
+};
+
+struct ColourEntry {
+    bool set = false;
+    RtfColour colour;
+};
+
+bool isskippeddestination(std::string_view w) {
+    static constexpr std::string_view skipped[] = {
+        "fonttbl",   "stylesheet",   "info",
+        "pict",      "object",       "objdata",
+        "header",    "headerl",      "headerr",
+        "headerf",   "footer",       "footerl",
+        "footerr",   "footerf",      "fldinst",
+        "footnote",  "annotation",   "atnid",
+        "atnauthor", "xe",           "tc",
+        "txe",       "rxe",          "bkmkstart",
+        "bkmkend",   "listtable",    "listoverridetable",
+        "revtbl",    "rsidtbl",      "generator",
+        "filetbl",   "themedata",    "colorschememapping",
+        "datastore", "latentstyles", "xmlnstbl",
+        "pgdsctbl",  "nonshppict",   "shpinst",
+        "sp",        "sn",           "sv",
+        "pn",        "userprops",    "docvar",
+        "template",  "falt",         "panose",
+        "leveltext", "levelnumbers", "blipuid",
+        "picprop",   "mmathPr",      "wgrffmtfilter",
+        "fchars",    "lchars",       "printim",
+        "buptim",    "creatim",      "revtim"};
+    return std::find(std::begin(skipped), std::end(skipped), w) != std::end(skipped);
+}
+
+bool isunderlineword(std::string_view w) {
+    static constexpr std::string_view words[] = {
+        "ul",         "uld",       "uldash",     "uldashd", "uldashdd", "uldb",
+        "ulhwave",    "ulldash",   "ulth",       "ulthd",   "ulthdash", "ulthdashd",
+        "ulthdashdd", "ulthldash", "ululdbwave", "ulw",     "ulwave"};
+    return std::find(std::begin(words), std::end(words), w) != std::end(words);
+}
+
+char32_t specialcharacter(std::string_view w) {
+    struct Named {
+        std::string_view word;
+        char32_t cp;
+    };
+    static constexpr Named named[] = {
+        {"emdash", 0x2014},  {"endash", 0x2013},    {"bullet", 0x2022},    {"lquote", 0x2018},
+        {"rquote", 0x2019},  {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"enspace", 0x2002},
+        {"emspace", 0x2003}, {"qmspace", 0x2005},   {"tab", U'\t'},        {"line", U'\n'},
+        {"cell", U'\t'}};
+    for (const Named& n : named)
+        if (n.word == w) return n.cp;
+    return 0;
+}
+
+class Reader {
+  public:
+    explicit Reader(std::string_view in) : m_in(in.substr(0, std::min(in.size(), rtfmaxinput))) {
+        m_doc.truncated = in.size() > rtfmaxinput;
+        m_stack.emplace_back();
+    }
+
+    RtfDocument run() {
+        while (m_pos < m_in.size() && !m_full)
+            step();
+        droppendinghigh();
+        if (m_stack.size() > 1 || m_overflow > 0) m_doc.damaged = true;
+        endparagraph(/*atend=*/true);
+        return std::move(m_doc);
+    }
+
+  private:
+    void step() {
+        const char c = m_in[m_pos];
+        if (c == '{') {
+            ++m_pos;
+            opengroup();
+        } else if (c == '}') {
+            ++m_pos;
+            closegroup();
+        } else if (c == '\\') {
+            control();
+        } else {
+            ++m_pos;
+            if (c == '\r' || c == '\n' || c == '\0') return;
+            if (m_skip > 0) {
+                --m_skip;
+                return;
+            }
+            textbyte(static_cast<unsigned char>(c));
+        }
+    }
+
+    GroupState& top() { return m_stack.back(); }
+
+    void opengroup() {
+        m_skip = 0;
+        if (m_overflow > 0 || static_cast<int>(m_stack.size()) > rtfmaxdepth) {
+            ++m_overflow;
+            return;
+        }
+        m_stack.push_back(m_stack.back());
+    }
+
+    void closegroup() {
+        m_skip = 0;
+        if (m_overflow > 0) {
+            --m_overflow;
+        } else if (m_stack.size() > 1) {
+            if (top().dest == Destination::colourtable) finishcolourtable();
+            m_stack.pop_back();
+        } else {
+            m_doc.damaged = true; // a "}" without its "{": ignored
+        }
+    }
+
+    void control() {
+        ++m_pos; // the backslash
+        if (m_pos >= m_in.size()) {
+            m_doc.damaged = true;
+            return;
+        }
+        const char c = m_in[m_pos];
+        if (isletter(c)) {
+            controlword();
+            return;
+        }
+        ++m_pos;
+        if (c == '\'') {
+            hexescape();
+            return;
+        }
+        if (m_skip > 0) { // a control symbol stands for one fallback character
+            --m_skip;
+            return;
+        }
+        switch (c) {
+        case '*':
+            // Marks a destination that a reader may skip; every one this reader
+            // would want to keep has its own word.
+            top().dest = Destination::skip;
+            break;
+        case '\\':
+        case '{':
+        case '}': textbyte(static_cast<unsigned char>(c)); break;
+        case '~': emit(0x00A0); break;
+        case '_': emit(U'-'); break;
+        case '\n':
+        case '\r': paragraph(); break;
+        case '\t': emit(U'\t'); break;
+        default: break; // \-, \:, \| and other symbols have nothing to show
+        }
+    }
+
+    void hexescape() {
+        int value = 0;
+        int digits = 0;
+        while (digits < 2 && m_pos < m_in.size()) {
+            const int h = hexvalue(m_in[m_pos]);
+            if (h < 0) break;
+            value = value * 16 + h;
+            ++digits;
+            ++m_pos;
+        }
+        if (digits < 2) {
+            m_doc.damaged = true; // a cut-off \'h: nothing to show
+            if (m_skip > 0) --m_skip;
+            return;
+        }
+        if (m_skip > 0) {
+            --m_skip;
+            return;
+        }
+        textbyte(static_cast<unsigned char>(value));
+    }
+
+    void controlword() {
+        const std::size_t start = m_pos;
+        while (m_pos < m_in.size() && isletter(m_in[m_pos]))
+            ++m_pos;
+        std::string_view word = m_in.substr(start, m_pos - start);
+        if (word.size() > maxwordlength) word = {}; // no word of ours
+        bool hasparam = false;
+        bool negative = false;
+        long long value = 0;
+        if (m_pos + 1 < m_in.size() && m_in[m_pos] == '-' && isdigit(m_in[m_pos + 1])) {
+            negative = true;
+            ++m_pos;
+        }
+        while (m_pos < m_in.size() && isdigit(m_in[m_pos])) {
+            hasparam = true;
+            value = std::min(maxparam, value * 10 + (m_in[m_pos] - '0'));
+            ++m_pos;
+        }
+        if (negative) value = -value;
+        if (m_pos < m_in.size() && m_in[m_pos] == ' ') ++m_pos; // the delimiter
+        if (word == "bin") { // raw bytes follow, in any destination
+            const auto count = static_cast<std::size_t>(std::max(0LL, value));
+            m_pos += std::min(count, m_in.size() - m_pos);
+            return;
+        }
+        if (m_skip > 0) {
+            --m_skip;
+            return;
+        }
+        word_(word, hasparam, static_cast<int>(value));
+    }
+
+    void word_(std::string_view w, bool hasparam, int value) {
+        GroupState& g = top();
+        CharFormat& f = g.chr;
+        const bool on = !hasparam || value != 0;
+        if (g.dest == Destination::skip) return; // nothing inside is read
+        if (w == "colortbl") {
+            g.dest = Destination::colourtable;
+            m_colours.clear();
+            m_entry = {};
+            m_entryhasvalue = false;
+        } else if (isskippeddestination(w)) {
+            g.dest = Destination::skip;
+        } else if (g.dest == Destination::colourtable) {
+            colourword(w, value);
+        } else if (w == "par" || w == "page" || w == "sect" || w == "row") {
+            paragraph();
+        } else if (const char32_t cp = specialcharacter(w)) {
+            emit(cp);
+        } else if (w == "u") {
+            unicode(value);
+        } else if (w == "uc") {
+            g.fallback = std::clamp(value, 0, maxfallback);
+        } else if (w == "pard") {
+            g.align = RtfAlign::left;
+        } else if (w == "ql") {
+            g.align = RtfAlign::left;
+        } else if (w == "qc") {
+            g.align = RtfAlign::centre;
+        } else if (w == "qr") {
+            g.align = RtfAlign::right;
+        } else if (w == "qj") {
+            g.align = RtfAlign::justify;
+        } else if (w == "plain") {
+            f = CharFormat{};
+        } else if (w == "b") {
+            f.bold = on;
+        } else if (w == "i") {
+            f.italic = on;
+        } else if (w == "strike" || w == "striked") {
+            f.strike = on;
+        } else if (isunderlineword(w)) {
+            f.underline = on;
+        } else if (w == "ulnone") {
+            f.underline = false;
+        } else if (w == "fs") {
+            f.halfpoints = hasparam ? std::clamp(value, 1, 3276) : 24;
+        } else if (w == "cf") {
+            f.colour = std::max(0, value);
+        } else if (w == "highlight" || w == "cb") {
+            f.highlight = std::max(0, value);
+        }
+        // Everything else (fonts, spacing, page layout, ...) has no effect here.
+    }
+
+    void colourword(std::string_view w, int value) {
+        const auto component = static_cast<std::uint8_t>(std::clamp(value, 0, 255));
+        if (w == "red")
+            m_entry.red = component;
+        else if (w == "green")
+            m_entry.green = component;
+        else if (w == "blue")
+            m_entry.blue = component;
+        else
+            return;
+        m_entryhasvalue = true;
+    }
+
+    void finishcolourtable() {
+        // A last entry without its ";" still counts.
+        if (m_entryhasvalue) colourentry();
+    }
+
+    void colourentry() {
+        if (m_colours.size() < rtfmaxcolours) m_colours.push_back({m_entryhasvalue, m_entry});
+        m_entry = {};
+        m_entryhasvalue = false;
+    }
+
+    void unicode(int value) {
+        m_skip = top().fallback;
+        if (value < 0) value += 65536;
+        if (value < 0 || value > 0xFFFF) {
+            emit(0xFFFD);
+            return;
+        }
+        const auto cp = static_cast<char32_t>(value);
+        if (cp >= 0xD800 && cp <= 0xDBFF) {
+            droppendinghigh();
+            m_pendinghigh = cp;
+            return;
+        }
+        if (cp >= 0xDC00 && cp <= 0xDFFF) {
+            if (!m_pendinghigh) {
+                emit(0xFFFD);
+                return;
+            }
+            const char32_t full = 0x10000 + ((m_pendinghigh - 0xD800) << 10) + (cp - 0xDC00);
+            m_pendinghigh = 0;
+            emit(full);
+            return;
+        }
+        emit(cp);
+    }
+
+    void textbyte(unsigned char byte) {
+        const GroupState& g = top();
+        if (g.dest == Destination::colourtable) {
+            if (byte == ';') colourentry();
+            return;
+        }
+        if (g.dest != Destination::text) return;
+        emit(fromcp1252(byte));
+    }
+
+    // A first half of a surrogate pair without its second half shows as U+FFFD.
+    void droppendinghigh() {
+        if (!m_pendinghigh) return;
+        m_pendinghigh = 0;
+        emit(0xFFFD);
+    }
+
+    // Adds one character to the current paragraph with the current formatting.
+    void emit(char32_t cp) {
+        if (top().dest != Destination::text) return;
+        droppendinghigh();
+        if (cp == 0 || (cp < 0x20 && cp != U'\t' && cp != U'\n') || cp == 0x7F ||
+            (cp >= 0x80 && cp < 0xA0))
+            return;
+        RtfRun run = formatted();
+        std::vector<RtfRun>& runs = m_current.runs;
+        const bool same = !runs.empty() && sameformat(runs.back(), run);
+        if (!same && !spend(runcost)) return;
+        std::string bytes;
+        appendutf8(bytes, cp);
+        if (!spend(bytes.size())) return;
+        if (!same) runs.push_back(std::move(run));
+        runs.back().text += bytes;
+    }
+
+    RtfRun formatted() const {
+        const CharFormat& f = m_stack.back().chr;
+        RtfRun r;
+        r.bold = f.bold;
+        r.italic = f.italic;
+        r.underline = f.underline;
+        r.strike = f.strike;
+        r.halfpoints = f.halfpoints;
+        if (f.colour > 0 && static_cast<std::size_t>(f.colour) < m_colours.size() &&
+            m_colours[f.colour].set) {
+            r.hascolour = true;
+            r.colour = m_colours[f.colour].colour;
+        }
+        if (f.highlight > 0 && static_cast<std::size_t>(f.highlight) < m_colours.size() &&
+            m_colours[f.highlight].set) {
+            r.hashighlight = true;
+            r.highlight = m_colours[f.highlight].colour;
+        }
+        return r;
+    }
+
+    static bool sameformat(const RtfRun& a, const RtfRun& b) {
+        return a.bold == b.bold && a.italic == b.italic && a.underline == b.underline &&
+               a.strike == b.strike && a.halfpoints == b.halfpoints && a.hascolour == b.hascolour &&
+               (!a.hascolour || a.colour == b.colour) && a.hashighlight == b.hashighlight &&
+               (!a.hashighlight || a.highlight == b.highlight);
+    }
+
+    // Takes cost from the output budget; false (and reading stops) when it is spent.
+    bool spend(std::size_t cost) {
+        if (m_used + cost > rtfmaxtext) {
+            m_doc.truncated = true;
+            m_full = true;
+            return false;
+        }
+        m_used += cost;
+        return true;
+    }
+
+    void paragraph() {
+        if (top().dest != Destination::text) return;
+        endparagraph(false);
+    }
+
+    void endparagraph(bool atend) {
+        if (atend && m_current.runs.empty()) return; // no text after the last \par
+        if (!atend && !spend(paragraphcost)) return;
+        m_current.align = top().align;
+        m_doc.paragraphs.push_back(std::move(m_current));
+        m_current = {};
+    }
+
+    std::string_view m_in;
+    std::size_t m_pos = 0;
+    std::vector<GroupState> m_stack; ///< [0]: outside every group
+    int m_overflow = 0;              ///< open groups beyond rtfmaxdepth
+    int m_skip = 0;                  ///< fallback characters still to skip after \uN
+    char32_t m_pendinghigh = 0;      ///< first half of a surrogate pair
+    std::vector<ColourEntry> m_colours;
+    RtfColour m_entry;
+    bool m_entryhasvalue = false;
+    std::size_t m_used = 0;
+    bool m_full = false;
+    RtfParagraph m_current;
+    RtfDocument m_doc;
+};
+
+RtfDocument plaintextdocument(std::string_view bytes) {
+    RtfDocument doc;
+    if (bytes.size() > rtfmaxinput) {
+        bytes = bytes.substr(0, rtfmaxinput);
+        doc.truncated = true;
+    }
+    const bool utf8 = isvalidutf8(bytes);
+    std::size_t used = 0;
+    RtfParagraph para;
+    std::string text;
+    auto flush = [&] {
+        if (!text.empty()) {
+            RtfRun run;
+            run.text = std::move(text);
+            para.runs.push_back(std::move(run));
+        }
+        doc.paragraphs.push_back(std::move(para));
+        para = {};
+        text.clear();
+    };
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (used > rtfmaxtext) {
+            doc.truncated = true;
+            break;
+        }
+        if (b == '\n') {
+            flush();
+            used += paragraphcost;
+        } else if (b == '\t' || b >= 0x20) {
+            if (b != 0x7F) {
+                if (utf8 || b < 0x80)
+                    text += static_cast<char>(b);
+                else if (const char32_t cp = fromcp1252(b); cp >= 0xA0)
+                    appendutf8(text, cp);
+            }
+            ++used;
+        }
+    }
+    if (!text.empty()) flush();
+    return doc;
+}
+
+std::string_view withoutbomandblanks(std::string_view s) {
+    if (s.substr(0, 3) == "\xEF\xBB\xBF") s.remove_prefix(3);
+    while (!s.empty() &&
+           (s.front() == ' ' || s.front() == '\t' || s.front() == '\r' || s.front() == '\n'))
+        s.remove_prefix(1);
+    return s;
+}
+
+void appendescaped(std::string& out, std::string_view text) {
+    for (const char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        case '\n': out += "<br/>"; break;
+        default: out += c;
+        }
+    }
+}
+
+std::string hexcolour(const RtfColour& c) {
+    static constexpr char digits[] = "0123456789abcdef";
+    std::string s = "#";
+    for (const std::uint8_t v : {c.red, c.green, c.blue}) {
+        s += digits[v >> 4];
+        s += digits[v & 15];
+    }
+    return s;
+}
+
+std::string pointsize(int halfpoints) {
+    // Shown between 4 and 72 points, however large or small the file asks for.
+    const int h = std::clamp(halfpoints, 8, 144);
+    return std::to_string(h / 2) + (h % 2 ? ".5pt" : "pt");
+}
+
+} // namespace
+
+std::string RtfDocument::plaintext() const {
+    std::string out;
+    for (std::size_t p = 0; p < paragraphs.size(); ++p) {
+        if (p > 0) out += '\n';
+        for (const RtfRun& run : paragraphs[p].runs)
+            out += run.text;
+    }
+    return out;
+}
+
+RtfDocument parsertf(std::string_view bytes) {
+    const std::string_view body = withoutbomandblanks(bytes);
+    if (body.substr(0, 5) != "{\\rtf") return plaintextdocument(bytes);
+    return Reader(body).run();
+}
+
+std::string rtftohtml(const RtfDocument& document) {
+    std::string out = "<html><body>";
+    for (const RtfParagraph& p : document.paragraphs) {
+        out += "<p style=\"margin-top:0; margin-bottom:0; white-space:pre-wrap;";
+        switch (p.align) {
+        case RtfAlign::left: break;
+        case RtfAlign::centre: out += " text-align:center;"; break;
+        case RtfAlign::right: out += " text-align:right;"; break;
+        case RtfAlign::justify: out += " text-align:justify;"; break;
+        }
+        out += "\">";
+        if (p.runs.empty()) out += "&nbsp;";
+        for (const RtfRun& r : p.runs) {
+            out += "<span style=\"font-size:" + pointsize(r.halfpoints) + ";";
+            if (r.bold) out += " font-weight:700;";
+            if (r.italic) out += " font-style:italic;";
+            if (r.underline || r.strike) {
+                out += " text-decoration:";
+                if (r.underline) out += " underline";
+                if (r.strike) out += " line-through";
+                out += ";";
+            }
+            if (r.hascolour) out += " color:" + hexcolour(r.colour) + ";";
+            if (r.hashighlight) out += " background-color:" + hexcolour(r.highlight) + ";";
+            out += "\">";
+            appendescaped(out, r.text);
+            out += "</span>";
+        }
+        out += "</p>";
+    }
+    out += "</body></html>";
+    return out;
+}
+
+bool readrtffile(const std::string& path, std::string& bytes) {
+    struct stat info {};
+    if (path.empty() || ::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return false;
+    // One byte more than is read tells the reader that the file is longer.
+    const auto size = static_cast<std::size_t>(std::max<off_t>(0, info.st_size));
+    bytes.assign(std::min(size, rtfmaxinput) + 1, '\0');
+    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    return true;
+}
+
+} // namespace quorvel

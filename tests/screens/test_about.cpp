@@ -1,0 +1,126 @@
+#include <fstream>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "modal.h"
+#include "screenshot.h"
+#include "testapp.h"
+#include "testfolder.h"
+#include "tfabout.h"
+
+using namespace quorvel;
+
+namespace {
+
+class About : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        test::ensureapp();
+        about = std::make_unique<TfAbout>(folder.home());
+        about->setopener([this](const std::string& a) {
+            opened.push_back(a);
+            return true;
+        });
+    }
+    void writeini(const std::string& theme, const std::string& content) {
+        QDir().mkpath(QString::fromStdString(folder.home() + theme));
+        std::ofstream(folder.home() + theme + "/theme.ini", std::ios::binary) << content;
+    }
+    std::vector<std::string> lines() const {
+        std::vector<std::string> out;
+        for (QLabel* l : about->credits)
+            out.push_back(l->text().toStdString());
+        return out;
+    }
+    // Shows the box modally for theme and closes it with key; returns what it showed.
+    std::vector<std::string> showfor(const std::string& theme, Qt::Key key = Qt::Key_Escape,
+                                     const char* shot = nullptr) {
+        std::vector<std::string> seen;
+        test::whenmodal([&](QWidget* modal) {
+            seen.push_back(about->ThemeLabel->text().toStdString());
+            for (const std::string& l : lines())
+                seen.push_back(l);
+            if (shot) test::screenshot(modal, shot);
+            QWidget* target = QApplication::focusWidget();
+            if (!target || target->window() != modal) target = modal;
+            QTest::keyClick(target, key);
+        });
+        about->showabout(theme);
+        return seen;
+    }
+    test::TestFolder folder;
+    std::unique_ptr<TfAbout> about;
+    std::vector<std::string> opened;
+};
+
+} // namespace
+
+TEST_F(About, CreditsFillFromTheTopInKeyOrder) {
+    writeini("Castle", "[Credits]\nMusic=Ann Tune\nGraphics=Bo Paint\n");
+    EXPECT_EQ(showfor("Castle"), (std::vector<std::string>{"Castle", "Graphics by Bo Paint",
+                                                           "Music by Ann Tune", "", "", ""}));
+    writeini("Castle", "[Items]\nfood=bread\n[Credits]\nThemeBy=Cy\nGraphics=Di\nMessages=Ed\n"
+                       "Sounds=Flo\nMusic=Gus\n");
+    EXPECT_EQ(showfor("Castle", Qt::Key_Return, "about"), // read afresh at every showing
+              (std::vector<std::string>{"Castle", "Theme by Cy", "Graphics by Di", "Messages by Ed",
+                                        "Sounds by Flo", "Music by Gus"}));
+}
+
+TEST_F(About, ThemesWithoutCreditsShowOnlyTheirName) {
+    writeini("Bare", "[Items]\nfood=bread\n");
+    QDir().mkpath(QString::fromStdString(folder.home() + "NoIni"));
+    writeini("Blank", "[Credits]\nThemeBy=   \nSounds=\n");
+    for (const char* theme : {"Bare", "NoIni", "Gone", "Blank"}) {
+        const AboutCredits c = aboutcredits(folder.home(), theme);
+        EXPECT_EQ(c.themelabel, theme);
+        for (const std::string& l : c.lines)
+            EXPECT_EQ(l, "") << theme;
+    }
+}
+
+TEST_F(About, TheBuiltInThemeWhateverTheCase) {
+    for (const char* theme :
+         {"Back to basics <Default>", "back to basics <default>", "BACK TO BASICS <DEFAULT>", ""}) {
+        const AboutCredits c = aboutcredits(folder.home(), theme);
+        EXPECT_EQ(c.themelabel, "Back to basics <default>") << theme;
+        EXPECT_EQ(c.lines[0], "Theme by " + std::string(builtinthemeauthor));
+        for (int i = 1; i < 5; ++i)
+            EXPECT_EQ(c.lines[i], "");
+    }
+    writeini("Castle", "[Credits]\nThemeBy=Cy\nGraphics=Di\n");
+    showfor("Castle");
+    EXPECT_EQ(showfor("back to basics <DEFAULT>", Qt::Key_Escape, "about-builtin"),
+              (std::vector<std::string>{"Back to basics <default>", "Theme by Tendrik", "", "", "",
+                                        ""})); // no line left over from the last theme
+}
+
+TEST_F(About, VersionLineAndLinks) {
+    showfor("");
+    EXPECT_EQ(about->Label5->text(), "Quorvel 3-D version 1.35");
+    EXPECT_EQ(about->windowTitle(), "About Quorvel 3-D");
+    EXPECT_EQ(about->size(), QSize(374, 289));
+    EXPECT_EQ(about->Label8->text().toStdString(), homepageaddress());
+    EXPECT_EQ(about->Label8->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(homepageaddress(), std::string(makerhost) + "/quorvel");
+    EXPECT_EQ(updateaddress(), std::string(makerhost) + "/update.php?sw=quorvel&ver=01.03.05.00");
+    QTest::mouseClick(about->Label8, Qt::LeftButton);
+    about->BitBtn2->click();
+    EXPECT_EQ(opened, (std::vector<std::string>{homepageaddress(), updateaddress()}));
+    EXPECT_EQ(about->BitBtn2->text(), "Check for new version");
+    EXPECT_EQ(about->BitBtn1->text(), "&Close");
+}
+
+TEST_F(About, ThemeTextIsShownAsPlainTextAndFitsTheBox) {
+    const std::string longname(400, 'W');
+    writeini("Odd", "[Credits]\nThemeBy=<b>bold</b> <img src=x>\nMusic=" + longname + "\n");
+    showfor("Odd");
+    EXPECT_EQ(about->credits[0]->textFormat(), Qt::PlainText);
+    EXPECT_EQ(about->credits[0]->text(), "Theme by <b>bold</b> <img src=x>");
+    QLabel* music = about->credits[1];
+    EXPECT_LE(music->fontMetrics().horizontalAdvance(music->text()), music->width());
+    EXPECT_EQ(music->toolTip().toStdString(), "Music by " + longname);
+}
