@@ -1,5 +1,7 @@
 #include "rtf.h"
 
+#include "textcodec.h"
+
 #include <algorithm>
 #include <array>
 #include <fstream>
@@ -9,34 +11,10 @@ namespace quorvel {
 
 namespace {
 
-// Windows-1252 for 0x80..0x9F; 0 marks the five unassigned bytes. The rest of the
-// code page is Latin-1.
-constexpr std::array<char32_t, 32> cp1252high = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
+// A Windows-1252 byte's character; its five unassigned bytes give nothing.
 char32_t fromcp1252(unsigned char byte) {
-    if (byte >= 0x80 && byte < 0xA0) return cp1252high[byte - 0x80];
-    return byte;
-}
-
-void appendutf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
+    const char32_t c = cp1252char(byte);
+    return c >= 0x80 && c < 0xA0 ? 0 : c;
 }
 
 bool isletter(char c) {
@@ -52,37 +30,6 @@ int hexvalue(char c) {
     return -1;
 }
 
-// Well-formed UTF-8 (shortest forms, no surrogates, at most U+10FFFF).
-bool isvalidutf8(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        int extra = 0;
-        char32_t cp = 0;
-        if (b < 0x80) {
-            ++i;
-            continue;
-        } else if ((b & 0xE0) == 0xC0) {
-            extra = 1, cp = b & 0x1F;
-        } else if ((b & 0xF0) == 0xE0) {
-            extra = 2, cp = b & 0x0F;
-        } else if ((b & 0xF8) == 0xF0) {
-            extra = 3, cp = b & 0x07;
-        } else {
-            return false;
-        }
-        if (i + extra >= s.size()) return false;
-        for (int k = 1; k <= extra; ++k) {
-            const auto c = static_cast<unsigned char>(s[i + k]);
-            if ((c & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        static constexpr char32_t least[4] = {0, 0x80, 0x800, 0x10000};
-        if (cp < least[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-        i += extra + 1;
-    }
-    return true;
-}
 
 // Each run and paragraph counts against the output budget as well as its text, so
 // a file of nothing but formatting changes or paragraph marks stays small too.
@@ -529,7 +476,7 @@ RtfDocument plaintextdocument(std::string_view bytes) {
         bytes = bytes.substr(0, rtfmaxinput);
         doc.truncated = true;
     }
-    const bool utf8 = isvalidutf8(bytes);
+    const bool utf8 = validutf8(bytes);
     std::size_t used = 0;
     RtfParagraph para;
     std::string text;
