@@ -177,7 +177,7 @@ std::string decodethemetext(std::string_view bytes) {
     if (startswith(bytes, "\xFF\xFE")) return fromutf16(bytes.substr(2), false);
     if (startswith(bytes, "\xFE\xFF")) return fromutf16(bytes.substr(2), true);
     if (startswith(bytes, "\xEF\xBB\xBF")) bytes.remove_prefix(3);
-    return validutf8(bytes) ? std::string(bytes) : fromcp1252(bytes);
+    return decodetext(bytes);
 }
 
 std::optional<std::vector<std::string>> themetextfile(const std::string& path) {

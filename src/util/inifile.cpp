@@ -84,7 +84,7 @@ IniFile IniFile::load(const std::string& path) {
 IniFile IniFile::parse(std::string_view bytes) {
     IniFile file;
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    const std::string text = validutf8(bytes) ? std::string(bytes) : fromcp1252(bytes);
+    const std::string text = decodetext(bytes);
     const std::size_t firstbreak = text.find('\n');
     file.m_crlf = firstbreak != std::string::npos && firstbreak > 0 && text[firstbreak - 1] == '\r';
 
