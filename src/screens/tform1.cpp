@@ -152,6 +152,7 @@ Tform1::Tform1(Session& session, QWidget* parent)
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     };
     build();
+    preview(); // the built-in pictures until the player's theme is known
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.center() - rect().center());
@@ -283,24 +284,24 @@ void Tform1::buildbuttons() {
         b->setAutoDefault(true);
         return b;
     };
-    label(this, "Label7", "LET'S GET STARTED!!!", QRect(14, 296, 196, 16));
-    BitBtn2 = button("BitBtn2", "Enter", "Start a new maze.", QRect(14, 316, 94, 30));
+    label(this, "Label7", "LET'S GET STARTED!!!", QRect(14, 306, 196, 16));
+    BitBtn2 = button("BitBtn2", "Enter", "Start a new maze.", QRect(14, 326, 94, 30));
     BitBtn2->setDefault(true);
-    btnend = button("btnend", "E&xit.", "Leave the game.", QRect(116, 316, 94, 30));
+    btnend = button("btnend", "E&xit.", "Leave the game.", QRect(116, 326, 94, 30));
     btnchangeplayer =
-        button("btnchangeplayer", "New &Player", "Change the player.", QRect(14, 354, 94, 30));
+        button("btnchangeplayer", "New &Player", "Change the player.", QRect(14, 364, 94, 30));
     btninstructions =
-        button("btninstructions", "&Instructions", "How to play.", QRect(116, 354, 94, 30));
-    BitBtn1 = button("BitBtn1", "&About...", "About Quorvel 3-D.", QRect(14, 392, 94, 30));
+        button("btninstructions", "&Instructions", "How to play.", QRect(116, 364, 94, 30));
+    BitBtn1 = button("BitBtn1", "&About...", "About Quorvel 3-D.", QRect(14, 402, 94, 30));
     btntimes = button("btntimes", "&Best times", "The best times of every level.",
-                      QRect(116, 392, 94, 30));
+                      QRect(116, 402, 94, 30));
     QFont large = BitBtn2->font();
     large.setPixelSize(13);
     BitBtn2->setFont(large);
     btnend->setFont(large);
 
-    label(this, "lblintro", "Intro", QRect(230, 336, 74, 16), Qt::AlignHCenter | Qt::AlignVCenter);
-    btnintro = button("btnintro", "ON", "The intro tune on or off (M).", QRect(240, 354, 54, 30));
+    label(this, "lblintro", "Intro", QRect(230, 346, 74, 16), Qt::AlignHCenter | Qt::AlignVCenter);
+    btnintro = button("btnintro", "ON", "The intro tune on or off (M).", QRect(240, 364, 54, 30));
     btnintro->setCheckable(true);
     btnintro->setAutoDefault(false);
     btnintro->setFocusPolicy(Qt::NoFocus);
@@ -309,12 +310,12 @@ void Tform1::buildbuttons() {
 
     Imtitle = new QLabel(this);
     Imtitle->setObjectName("Imtitle");
-    Imtitle->setGeometry(clientwidth - 14 - 300, 300, 300, 100);
+    Imtitle->setGeometry(clientwidth - 14 - 300, 310, 300, 100);
     Imtitle->setPixmap(QPixmap(":/pictures/title.png"));
     Imtitle->setFrameShape(QFrame::NoFrame);
     QLabel* version = label(
         this, "lblversion", qtext("Version " + versiontext() + ".   Press M to switch the intro."),
-        QRect(clientwidth - 14 - 300, 406, 300, 16), Qt::AlignHCenter | Qt::AlignVCenter);
+        QRect(clientwidth - 14 - 300, 416, 300, 16), Qt::AlignHCenter | Qt::AlignVCenter);
     version->setFont(formfont(11, false));
 
     connect(BitBtn2, &QPushButton::clicked, this, &Tform1::btnstartClick);
@@ -334,8 +335,16 @@ void Tform1::showEvent(QShowEvent* event) {
 }
 
 void Tform1::FormShow() {
-    // The setup runs once the screen has appeared.
-    QMetaObject::invokeMethod(this, &Tform1::setupscreen, Qt::QueuedConnection);
+    // The setup runs once the screen has appeared; one pending setup is enough.
+    if (m_setuppending) return;
+    m_setuppending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_setuppending = false;
+            setupscreen();
+        },
+        Qt::QueuedConnection);
 }
 
 void Tform1::hideEvent(QHideEvent* event) {

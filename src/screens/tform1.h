@@ -101,7 +101,8 @@ class Tform1 : public QWidget {
     Tform2* m_game = nullptr;
     TfMap* m_map = nullptr;
     QButtonGroup* m_levels;
-    bool m_generating = false; ///< a maze is being made; input waits, closing is refused
+    bool m_generating = false;   ///< a maze is being made; input waits, closing is refused
+    bool m_setuppending = false; ///< a showing's setup is queued and has not run yet
 
     void build();
     void buildheader();

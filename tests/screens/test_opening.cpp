@@ -511,7 +511,7 @@ TEST_F(Opening, EnterOpensTheGameOnAFreshMazeAndTheGameComesBackHere) {
     EXPECT_EQ(form1->levelcaption(), "Nice -n- &Easy...");
 
     sound->calls.clear();
-    QTest::keyClick(focused(), Qt::Key_Return);
+    QTest::keyClick(form1->btnlevel[0], Qt::Key_Return); // Enter is the default button
     EXPECT_TRUE(form2->isVisible());
     EXPECT_FALSE(form1->isVisible());
     EXPECT_TRUE(map->isVisible());
