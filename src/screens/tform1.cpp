@@ -119,23 +119,7 @@ QFrame* rule(QWidget* parent, int y) {
 } // namespace
 
 bool hasbadchar(const std::string& name) {
-    for (const char ch : name) {
-        switch (ch) {
-        case ' ':
-        case '"':
-        case '*':
-        case '.':
-        case '/':
-        case ':':
-        case '<':
-        case '>':
-        case '?':
-        case '\\':
-        case '|': return true;
-        default: break;
-        }
-    }
-    return false;
+    return name.find_first_of(" \"*./:<>?\\|") != std::string::npos;
 }
 
 Tform1::Tform1(Session& session, QWidget* parent)
