@@ -6,15 +6,20 @@
 #include <vector>
 
 #include <QApplication>
-#include <QWidget>
 
 #include "access.h"
 #include "commandline.h"
 #include "progfolder.h"
+#include "resources.h"
+#include "session.h"
 #include "singleinstance.h"
 #include "startup.h"
 #include "textutil.h"
+#include "tfmap.h"
 #include "tfmessage.h"
+#include "tfmwinner.h"
+#include "tform1.h"
+#include "tform2.h"
 
 namespace {
 
@@ -23,18 +28,6 @@ std::vector<std::string> gamearguments(const QStringList& arguments) {
     for (qsizetype i = 1; i < arguments.size(); ++i)
         args.push_back(arguments[i].toStdString());
     return args;
-}
-
-// Stands in for the opening screen until it exists: the one window created visible.
-std::unique_ptr<QWidget> createopeningscreen() {
-    auto form = std::make_unique<QWidget>();
-    form->setObjectName("Tform1");
-    form->setWindowTitle(
-        QString::fromUtf8(quorvel::applicationtitle.data(),
-                          static_cast<qsizetype>(quorvel::applicationtitle.size())));
-    form->setFixedSize(632, 453);
-    quorvel::openingscreencreate(); // the opening screen's FormCreate
-    return form;
 }
 
 } // namespace
@@ -51,9 +44,22 @@ int main(int argc, char** argv) {
     readcommandline(gamearguments(QApplication::arguments()));
     openfileaccess();
 
-    // Windows in their fixed order. The message dialog comes first and stays hidden.
+    // Only the opening screen ends the program, by closing; the hidden message dialog
+    // stands for the main window, so no other window closing may end the run.
+    QApplication::setQuitOnLastWindowClosed(false);
+    initresources();
+    Session session;
+
+    // Windows in their fixed order, created once for the whole run. The message dialog
+    // comes first and stays hidden; the opening screen's creation does its start-up work.
     std::unique_ptr<TfMessage> message(createfmessage());
-    std::unique_ptr<QWidget> form1 = createopeningscreen();
+    auto form1 = std::make_unique<Tform1>(session);
+    auto form2 = std::make_unique<Tform2>(session);
+    auto winner = std::make_unique<Tfmwinner>(session);
+    auto map = std::make_unique<TfMap>();
+    form2->setwindows(form1.get(), map.get(), winner.get());
+    form1->setwindows(form2.get(), map.get());
+
     form1->show();
     return app.exec();
 }
