@@ -7,19 +7,26 @@
 
 #include <QApplication>
 
+#include <QIcon>
+
 #include "access.h"
+#include "audio.h"
 #include "commandline.h"
 #include "progfolder.h"
 #include "resources.h"
+#include "savedgames.h"
 #include "session.h"
 #include "singleinstance.h"
 #include "startup.h"
 #include "textutil.h"
+#include "tfabout.h"
+#include "tfhelp.h"
 #include "tfmap.h"
 #include "tfmessage.h"
 #include "tfmwinner.h"
 #include "tform1.h"
 #include "tform2.h"
+#include "tfstory.h"
 
 namespace {
 
@@ -48,6 +55,10 @@ int main(int argc, char** argv) {
     // stands for the main window, so no other window closing may end the run.
     QApplication::setQuitOnLastWindowClosed(false);
     initresources();
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QString(":/pictures/icon%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     Session session;
 
     // Windows in their fixed order, created once for the whole run. The message dialog
@@ -55,10 +66,27 @@ int main(int argc, char** argv) {
     std::unique_ptr<TfMessage> message(createfmessage());
     auto form1 = std::make_unique<Tform1>(session);
     auto form2 = std::make_unique<Tform2>(session);
+    session.sound = std::make_unique<Audio>(); // the music player; silent without a device
+    auto help = std::make_unique<TfHelp>();
     auto winner = std::make_unique<Tfmwinner>(session);
+    auto story = std::make_unique<TfStory>(progfolder());
+    auto about = std::make_unique<TfAbout>(progfolder());
     auto map = std::make_unique<TfMap>();
     form2->setwindows(form1.get(), map.get(), winner.get());
     form1->setwindows(form2.get(), map.get());
+
+    Game& game = form2->game();
+    form1->loadgame = [&](const std::string& player, int level) {
+        return loadgame(player, level, game, *map, *session.clock);
+    };
+    form1->loadbesttimes = [&] { session.besttimes.loadbesttimes(); };
+    form1->showinstructions = [&] { help->showhelp(); };
+    form1->showabout = [&](const std::string& theme) { about->showabout(theme); };
+    form1->startstory = [&](const std::string& theme) {
+        story->setstartstory(true);
+        story->showstory(theme);
+    };
+    form2->showstory = [&] { story->showstory(session.themename); };
 
     form1->show();
     return app.exec();

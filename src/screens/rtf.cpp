@@ -30,7 +30,6 @@ int hexvalue(char c) {
     return -1;
 }
 
-
 // Each run and paragraph counts against the output budget as well as its text, so
 // a file of nothing but formatting changes or paragraph marks stays small too.
 constexpr std::size_t runcost = 128;

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
+#include <QWindow>
 
 #include "access.h"
 #include "dialogs.h"
@@ -275,6 +276,9 @@ void TfMap::placebesidegame() {
 }
 
 void TfMap::showEvent(QShowEvent* event) {
+    // The window manager keeps a tool window over the window it belongs to.
+    if (m_gameform && windowHandle() && m_gameform->windowHandle())
+        windowHandle()->setTransientParent(m_gameform->windowHandle());
     placebesidegame();
     loadmapsettings(m_map.mapplayer());
     QWidget::showEvent(event);

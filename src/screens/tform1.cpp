@@ -558,9 +558,12 @@ void Tform1::btnstartClick() {
 // Shows the game screen (which hides this one) and the map window; the game gets the keys.
 void Tform1::opengame() {
     m_game->show();
-    if (m_map) m_map->show();
-    m_game->activateWindow();
     m_game->raise();
+    m_game->activateWindow();
+    if (m_map) {
+        m_map->show();
+        m_map->raise(); // over the free corner of the game screen it is placed on
+    }
     m_game->setFocus();
 }
 

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include "access.h"
@@ -300,11 +301,18 @@ void Tform2::closeEvent(QCloseEvent* event) {
 }
 
 void Tform2::restoreposition() {
+    // Where the player left this size's window; the first time, the middle of the screen.
+    QPoint place = pos();
+    if (!m_placed) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            place = screen->availableGeometry().center() - QPoint(width() / 2, height() / 2);
+        m_placed = true;
+    }
     const IniFile ini = IniFile::load(settingspath());
     const std::string section = playersection(m_session.playername, ".Settings");
     const std::string n = std::to_string(m_game.maze().mazesize);
-    const int top = ini.readinteger(section, "Top" + n, pos().y());
-    const int left = ini.readinteger(section, "Left" + n, pos().x());
+    const int top = ini.readinteger(section, "Top" + n, place.y());
+    const int left = ini.readinteger(section, "Left" + n, place.x());
     move(left, top);
 }
 
@@ -398,6 +406,7 @@ void Tform2::Wkey() {
         m_map->setWindowFlag(Qt::WindowStaysOnTopHint, !ontop);
         m_map->show(); // a window whose flags change is hidden until shown again
     }
+    m_map->raise();
     activateWindow();
     setFocus();
 }

@@ -133,6 +133,7 @@ class Tform2 : public QWidget, public GameHost {
     bool m_positionknown = false;
     QPoint m_lastposition{-1, -1};
     bool m_mapwasvisible = false;
+    bool m_placed = false; ///< shown once: later showings start where the last one was
 
     void build();
     void FormShow();
