@@ -559,11 +559,11 @@ void Tform1::btnstartClick() {
 void Tform1::opengame() {
     m_game->show();
     m_game->raise();
-    m_game->activateWindow();
     if (m_map) {
         m_map->show();
         m_map->raise(); // over the free corner of the game screen it is placed on
     }
+    m_game->activateWindow();
     m_game->setFocus();
 }
 
