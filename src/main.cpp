@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv); // takes Qt's own options off the command line
     QApplication::setApplicationName("quorvel3d");
+    QGuiApplication::setDesktopFileName("quorvel3d");
     QApplication::setApplicationVersion(QString::fromStdString(versiontext()));
     readcommandline(gamearguments(QApplication::arguments()));
     openfileaccess();
