@@ -1,5 +1,6 @@
 #include "tfstats.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -35,10 +36,9 @@ constexpr RowSpec rowspecs[10] = {
     {"lblGem1", 5, true},
 };
 
-// The table's columns: item word, first leader, placed count, second leader, found count.
-constexpr int colitem = 92, colleader1 = 212, colplaced = 330, colleader2 = 378, colfound = 496;
-constexpr int countwidth = 44, leaderwidth = 118;
-constexpr int headingy = 180, firstrowy = 206, rowheight = 20;
+// The table: item word, first leader, placed count, second leader, found count.
+constexpr int itemwidth = 112, countwidth = 52;
+constexpr int headingy = 170, firstrowy = 194, rowheight = 19;
 
 void setcolour(QLabel* label, const QColor& colour) {
     QPalette p = label->palette();
@@ -98,11 +98,11 @@ TfStats::TfStats(Session& session, QWidget* parent)
         setcolour(l, white);
         return l;
     };
-    lblPlayer = line("lblPlayer", 10);
-    lblDifficulty = line("lblDifficulty", 42);
-    lblTime = line("lblTime", 74);
-    lblPoints = line("lblPoints", 106);
-    lblSteps = line("lblSteps", 138);
+    lblPlayer = line("lblPlayer", 8);
+    lblDifficulty = line("lblDifficulty", 38);
+    lblTime = line("lblTime", 68);
+    lblPoints = line("lblPoints", 98);
+    lblSteps = line("lblSteps", 128);
 
     QFont table("Liberation Serif");
     table.setPixelSize(16);
@@ -119,18 +119,23 @@ TfStats::TfStats(Session& session, QWidget* parent)
         setcolour(l, white);
         return l;
     };
-    lblItem = cell(heading, "lblItem", colitem, headingy, 100, Qt::AlignLeft);
+    // The columns, the whole table centred on the panel.
+    const int leaderwidth = QFontMetrics(table).horizontalAdvance(leader) + 2;
+    const int colitem = (panelwidth - (itemwidth + 2 * leaderwidth + 2 * countwidth)) / 2;
+    const int colleader1 = colitem + itemwidth, colplaced = colleader1 + leaderwidth;
+    const int colleader2 = colplaced + countwidth, colfound = colleader2 + leaderwidth;
+    lblItem = cell(heading, "lblItem", colitem, headingy, itemwidth, Qt::AlignLeft);
     lblItem->setText("Item:");
-    lblPlaced = cell(heading, "lblPlaced", colplaced - 18, headingy, countwidth + 36, Qt::AlignHCenter);
+    lblPlaced = cell(heading, "lblPlaced", colplaced - 20, headingy, countwidth + 40, Qt::AlignHCenter);
     lblPlaced->setText("Placed:");
-    lblFound = cell(heading, "lblFound", colfound - 18, headingy, countwidth + 36, Qt::AlignHCenter);
+    lblFound = cell(heading, "lblFound", colfound - 20, headingy, countwidth + 40, Qt::AlignHCenter);
     lblFound->setText("Found:");
 
     for (int i = 0; i < 10; ++i) {
         const QString name = rowspecs[i].name;
         const int y = firstrowy + i * rowheight;
         StatsRow& r = rows[i];
-        r.item = cell(table, name, colitem, y, colleader1 - colitem - 2, Qt::AlignLeft);
+        r.item = cell(table, name, colitem, y, itemwidth - 2, Qt::AlignLeft);
         r.leader1 = cell(table, name + "Leader1", colleader1, y, leaderwidth, Qt::AlignLeft);
         r.placed = cell(table, name + "P", colplaced, y, countwidth, Qt::AlignHCenter);
         r.leader2 = cell(table, name + "Leader2", colleader2, y, leaderwidth, Qt::AlignLeft);
