@@ -34,8 +34,8 @@ struct BestTime {
 /// Why a best-times file was refused.
 enum class BestTimesProblem {
     none,
-    notvalid, ///< another signature
-    corrupt,  ///< another size field, or fewer bytes than the size field promises
+    notvalid,   ///< another signature
+    corrupt,    ///< another size field, or fewer bytes than the size field promises
     unreadable, ///< the file cannot be opened or read; never returned by the checks
 };
 

@@ -140,7 +140,8 @@ SaveProblem decodesave(std::span<const std::uint8_t> file, SavedGame& game) {
     return SaveProblem::none;
 }
 
-std::pair<std::string, std::string> saveproblemdialog(SaveProblem problem, const std::string& path) {
+std::pair<std::string, std::string> saveproblemdialog(SaveProblem problem,
+                                                      const std::string& path) {
     switch (problem) {
     case SaveProblem::none: break;
     case SaveProblem::notvalid: return {"File Error", path + " is not a valid Quorvel Save File!"};

@@ -106,7 +106,8 @@ TFmBestTimes::TFmBestTimes(TfStats& stats, QWidget* parent)
         }
     }
 
-    btnCancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "Cancel", this);
+    btnCancel =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "Cancel", this);
     btnCancel->setObjectName("btnCancel");
     btnCancel->setGeometry((clientwidth - 88) / 2, clientheight - gap - 30, 88, 28);
     btnCancel->setDefault(true);

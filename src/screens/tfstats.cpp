@@ -30,9 +30,9 @@ struct RowSpec {
     bool plural;
 };
 constexpr RowSpec rowspecs[10] = {
-    {"lblFood", 1, true},       {"lblCompass", 7, false},  {"lblGPS", 8, false},
-    {"lblBeacon", 9, false},    {"lblDetector", 11, false}, {"lblTracker", 10, false},
-    {"lblBatteries", 2, true},  {"lblGem5", 3, true},      {"lblGem3", 4, true},
+    {"lblFood", 1, true},      {"lblCompass", 7, false},   {"lblGPS", 8, false},
+    {"lblBeacon", 9, false},   {"lblDetector", 11, false}, {"lblTracker", 10, false},
+    {"lblBatteries", 2, true}, {"lblGem5", 3, true},       {"lblGem3", 4, true},
     {"lblGem1", 5, true},
 };
 
@@ -60,9 +60,9 @@ bool isone(const std::string& text) {
 
 } // namespace
 
-const std::array<int, 10> TfStats::rowcodes = {cellfood,     cellcompass, cellgps,  cellbeacon,
-                                               celldetector, celltracker, cellbattery,
-                                               cellgem5,     cellgem3,    cellgem1};
+const std::array<int, 10> TfStats::rowcodes = {cellfood,     cellcompass, cellgps,     cellbeacon,
+                                               celldetector, celltracker, cellbattery, cellgem5,
+                                               cellgem3,     cellgem1};
 
 TfStats::TfStats(Session& session, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -126,9 +126,11 @@ TfStats::TfStats(Session& session, QWidget* parent)
     const int colleader2 = colplaced + countwidth, colfound = colleader2 + leaderwidth;
     lblItem = cell(heading, "lblItem", colitem, headingy, itemwidth, Qt::AlignLeft);
     lblItem->setText("Item:");
-    lblPlaced = cell(heading, "lblPlaced", colplaced - 20, headingy, countwidth + 40, Qt::AlignHCenter);
+    lblPlaced =
+        cell(heading, "lblPlaced", colplaced - 20, headingy, countwidth + 40, Qt::AlignHCenter);
     lblPlaced->setText("Placed:");
-    lblFound = cell(heading, "lblFound", colfound - 20, headingy, countwidth + 40, Qt::AlignHCenter);
+    lblFound =
+        cell(heading, "lblFound", colfound - 20, headingy, countwidth + 40, Qt::AlignHCenter);
     lblFound->setText("Found:");
 
     for (int i = 0; i < 10; ++i) {
@@ -166,8 +168,8 @@ void TfStats::fill(int rank, const std::string& player, const std::string& level
     lblPlayer->setText(QString::fromStdString(player));
     lblDifficulty->setText(QString::fromStdString(level));
     lblTime->setText(QString::fromStdString(timetext));
-    lblPoints->setText(QString::fromStdString(gemtext + " " +
-                                              words.itemword(codegem, !isone(gemtext))));
+    lblPoints->setText(
+        QString::fromStdString(gemtext + " " + words.itemword(codegem, !isone(gemtext))));
     lblSteps->setText(QString::fromStdString(steptext + (isone(steptext) ? " step" : " steps ")));
     for (QLabel* l : {lblPlayer, lblDifficulty, lblTime, lblPoints, lblSteps})
         centre(l);
@@ -218,7 +220,10 @@ void TfStats::showEvent(QShowEvent* event) {
 
 void TfStats::FormShow() {
     // The name and level in the rank's colour.
-    const QColor& rankcolour = m_rank == 1 ? yellow : m_rank == 2 ? aqua : m_rank == 3 ? fuchsia : white;
+    const QColor& rankcolour = m_rank == 1   ? yellow
+                               : m_rank == 2 ? aqua
+                               : m_rank == 3 ? fuchsia
+                                             : white;
     setcolour(lblPlayer, rankcolour);
     setcolour(lblDifficulty, rankcolour);
     // Each row: lime when every box of its kind was found (or none was there), red when

@@ -84,8 +84,8 @@ class TfStats : public QDialog {
     int m_rank = 0;
 
     void fill(int rank, const std::string& player, const std::string& level,
-              const std::string& timetext, const std::string& gemtext,
-              const std::string& steptext, const std::array<std::int64_t, 10>& placed,
+              const std::string& timetext, const std::string& gemtext, const std::string& steptext,
+              const std::array<std::int64_t, 10>& placed,
               const std::array<std::int64_t, 10>& found);
     void centre(QLabel* line);
     void FormShow();

@@ -40,7 +40,9 @@ int cmd_save(const Args& args, std::ostream& out, std::ostream& err) {
 
     const Maze& m = game.maze;
     const GameState& s = game.state;
-    const auto line = [&out](const char* name, auto value) { out << name << '\t' << value << "\n"; };
+    const auto line = [&out](const char* name, auto value) {
+        out << name << '\t' << value << "\n";
+    };
     line("posrow", m.posrow);
     line("poscol", m.poscol);
     line("facing", m.facing);

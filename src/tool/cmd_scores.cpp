@@ -14,7 +14,8 @@
 namespace quorvel::tool {
 
 int cmd_scores(const Args& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 1 || args[0].empty() || (args[0].starts_with("--") && args[0] != "--builtin"))
+    if (args.size() != 1 || args[0].empty() ||
+        (args[0].starts_with("--") && args[0] != "--builtin"))
         throw BadInput{"expects one best-times file, or --builtin"};
     const std::string& path = args[0];
 
@@ -45,8 +46,7 @@ int cmd_scores(const Args& args, std::ostream& out, std::ostream& err) {
             char time[64];
             std::snprintf(time, sizeof time, "%.9f", e.time);
             out << level << '\t' << rank << '\t' << e.name << '\t' << time << '\t' << e.timetext
-                << '\t' << e.gems << '\t' << e.steps << '\t' << e.food << '\t' << e.battery
-                << "\n";
+                << '\t' << e.gems << '\t' << e.steps << '\t' << e.food << '\t' << e.battery << "\n";
         }
     return 0;
 }

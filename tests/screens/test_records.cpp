@@ -80,13 +80,15 @@ class Records : public ::testing::Test {
 };
 
 TEST_F(Records, StatisticsColourEachRowByWhatWasFound) {
-    stats.fillgamestats(2, game({{{3, 3}, {2, 0}, {4, 1}, {0, 0}, {1, 1}, {1, 0},
-                                  {16, 4}, {7, 7}, {5, 0}, {2, 1}}}));
+    stats.fillgamestats(
+        2,
+        game({{{3, 3}, {2, 0}, {4, 1}, {0, 0}, {1, 1}, {1, 0}, {16, 4}, {7, 7}, {5, 0}, {2, 1}}}));
     const QColor expected[10] = {lime, red, white, lime, lime, red, white, lime, red, white};
     for (int i = 0; i < 10; ++i) {
         const StatsRow& r = stats.rows[i];
         for (const QLabel* l : {r.item, r.leader1, r.placed, r.leader2, r.found})
-            EXPECT_EQ(colourof(l), expected[i]) << "row " << i << " " << l->objectName().toStdString();
+            EXPECT_EQ(colourof(l), expected[i])
+                << "row " << i << " " << l->objectName().toStdString();
     }
     EXPECT_EQ(stats.rows[1].placed->text(), "2");
     EXPECT_EQ(stats.rows[1].found->text(), "0");
@@ -112,13 +114,13 @@ TEST_F(Records, StatisticsWordsAndRankColours) {
     EXPECT_EQ(colourof(stats.lblPlayer), aqua);
     EXPECT_EQ(colourof(stats.lblDifficulty), aqua);
     EXPECT_EQ(colourof(stats.lblTime), white);
-    const char* words[10] = {"food",      "compass",   "G.P.S.",   "beacon",   "detector",
-                             "tracker",   "batteries", "diamonds", "emeralds", "rubies"};
+    const char* words[10] = {"food",    "compass",   "G.P.S.",   "beacon",   "detector",
+                             "tracker", "batteries", "diamonds", "emeralds", "rubies"};
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(stats.rows[i].item->text().toStdString(), words[i]);
     // Every line centred on the window.
-    for (const QLabel* l : {stats.lblPlayer, stats.lblDifficulty, stats.lblTime, stats.lblPoints,
-                            stats.lblSteps}) {
+    for (const QLabel* l :
+         {stats.lblPlayer, stats.lblDifficulty, stats.lblTime, stats.lblPoints, stats.lblSteps}) {
         const int middle = l->mapTo(&stats, QPoint(l->width() / 2, 0)).x();
         EXPECT_NEAR(middle, stats.width() / 2, 2) << l->text().toStdString();
         EXPECT_GE(l->width(), l->fontMetrics().horizontalAdvance(l->text()));
@@ -210,7 +212,8 @@ TEST_F(Records, ClickingANameShowsItsResultClickingATimeDoesNothing) {
 
     // A time line, a title and the panel itself answer nothing.
     stats.fillgamestats(0, {});
-    for (QWidget* w : std::initializer_list<QWidget*>{times.times[5][2], times.titles[0], times.panels[3]})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{times.times[5][2], times.titles[0], times.panels[3]})
         QTest::mouseClick(w, Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_FALSE(stats.isVisible());
@@ -271,7 +274,9 @@ TEST_F(Records, BuiltInTableIsAValidFileWithTheSampleTimes) {
                 found += e.start[code] - e.end[code];
             }
             EXPECT_GT(found, 0u);
-            const auto gotten = [&e](int code) { return static_cast<int>(e.start[code] - e.end[code]); };
+            const auto gotten = [&e](int code) {
+                return static_cast<int>(e.start[code] - e.end[code]);
+            };
             EXPECT_LE(e.gems, 5 * gotten(cellgem5) + 3 * gotten(cellgem3) + gotten(cellgem1));
         }
     }

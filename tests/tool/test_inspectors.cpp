@@ -65,7 +65,8 @@ class Inspectors : public ::testing::Test {
     std::string write(const std::string& name, const std::vector<std::uint8_t>& bytes) {
         const fs::path p = dir / name;
         std::ofstream(p, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
         return p.string();
     }
 
@@ -226,7 +227,8 @@ TEST_F(Inspectors, ScoresRefuseWhatTheGameReplaces) {
         b[at] = value;
         return b;
     };
-    const std::string notvalid = " is not a valid Quorvel Score File! Defuault scores will be used!\n";
+    const std::string notvalid =
+        " is not a valid Quorvel Score File! Defuault scores will be used!\n";
     const std::string corrupt = " is corrupt or has been altered!  Defuault scores will be used!\n";
     struct Case {
         std::string name;
@@ -237,7 +239,8 @@ TEST_F(Inspectors, ScoresRefuseWhatTheGameReplaces) {
         {"sig.his", changed(1, 'q'), "File Error", notvalid},
         {"empty.his", {}, "File Error", notvalid},
         {"size.his", changed(16, 0xFF), "Data Error", corrupt},
-        {"short.his", std::vector<std::uint8_t>(good.begin(), good.begin() + 300), "Data Error", corrupt},
+        {"short.his", std::vector<std::uint8_t>(good.begin(), good.begin() + 300), "Data Error",
+         corrupt},
     };
     for (const Case& c : cases) {
         const std::string path = write(c.name, c.bytes);
@@ -249,7 +252,8 @@ TEST_F(Inspectors, ScoresRefuseWhatTheGameReplaces) {
     const std::string missing = (dir / "none.his").string();
     const ToolRun r = run("scores " + missing);
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "File Error: Unable to read " + missing + "!  Defuault scores will be used!\n");
+    EXPECT_EQ(r.err,
+              "File Error: Unable to read " + missing + "!  Defuault scores will be used!\n");
     EXPECT_FALSE(fs::exists(missing));
 
     EXPECT_EQ(run("scores").status, 2);

@@ -32,19 +32,22 @@ struct Sample {
 constexpr Sample samples[6][3] = {
     {{"Marigold", 4 * 60 + 52}, {"Tobias K.", 11 * 60 + 6}, {"Wren", 27 * 60 + 31}},
     {{"Old Hamish", 13 * 60 + 44}, {"Priya", 29 * 60 + 54}, {"Fennimore", 3600 + 4 * 60 + 6}},
-    {{"Lotte", 34 * 60 + 48}, {"Captain Bramble", 3600 + 18 * 60 + 55},
+    {{"Lotte", 34 * 60 + 48},
+     {"Captain Bramble", 3600 + 18 * 60 + 55},
      {"Juniper", 2 * 3600 + 13 * 60 + 2}},
     {{"Oskar", 55 * 60 + 52}, {"Delphine", 3600 + 48 * 60 + 39}, {"Rook", 2 * 3600 + 37 * 60 + 18}},
-    {{"Ines", 3600 + 7 * 60 + 38}, {"Mossback", 2 * 3600 + 14 * 60 + 51},
+    {{"Ines", 3600 + 7 * 60 + 38},
+     {"Mossback", 2 * 3600 + 14 * 60 + 51},
      {"Theodora", 6 * 3600 + 1 * 60 + 21}},
-    {{"Quill", 3600 + 13 * 60 + 55}, {"Sable", 2 * 3600 + 57 * 60 + 4},
+    {{"Quill", 3600 + 13 * 60 + 55},
+     {"Sable", 2 * 3600 + 57 * 60 + 4},
      {"Barnaby", 86400 + 6 * 60 + 41}},
 };
 
 // What a found box does to the game, as the rules have it.
-constexpr int foodbox = 100;   // food found
-constexpr int fulltrap = 19;   // a food trap above 40 food
-constexpr int hungrytrap = 9;  // a food trap at 40 or less
+constexpr int foodbox = 100;  // food found
+constexpr int fulltrap = 19;  // a food trap above 40 food
+constexpr int hungrytrap = 9; // a food trap at 40 or less
 
 /// Plays one sample result out on a maze of the level.
 BestTime playsample(int level, int rank, const Sample& sample) {
@@ -86,7 +89,8 @@ BestTime playsample(int level, int rank, const Sample& sample) {
             const bool trap = code == cellfoodtrap || code == cellgemtrap;
             if (!box && !trap) continue;
             if (rng.rand(1000) >= share) continue;
-            finds.push_back({1 + static_cast<int>(rng.rand(static_cast<std::uint32_t>(t.steps))), code});
+            finds.push_back(
+                {1 + static_cast<int>(rng.rand(static_cast<std::uint32_t>(t.steps))), code});
             maze.set(r, c, trap ? cellopen : cellopenedbox);
         }
     std::stable_sort(finds.begin(), finds.end(),
