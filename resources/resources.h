@@ -1,5 +1,6 @@
 #pragma once
-// The built-in resources (pictures under ":/pictures/").
+// The built-in resources (pictures under ":/pictures/", the default best-times file
+// ":/BIN/scores").
 
 namespace quorvel {
 

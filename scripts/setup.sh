@@ -12,6 +12,7 @@ quorvel_packages=(
     fonts-liberation2
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb
+    clang libclang-rt-dev
 )
 
 quorvel_install() {

@@ -142,4 +142,26 @@ int BestTimes::record(int level, const BestTime& result) {
     return rank;
 }
 
+BestTimesProblem checkbesttimes(std::span<const std::uint8_t> file) {
+    const BestTimesProblem p = BestTimes::checkheader(file);
+    if (p != BestTimesProblem::none) return p;
+    return file.size() < besttimessize ? BestTimesProblem::corrupt : BestTimesProblem::none;
+}
+
+std::pair<std::string, std::string> besttimesproblemdialog(BestTimesProblem problem,
+                                                           const std::string& path) {
+    switch (problem) {
+    case BestTimesProblem::none: break;
+    case BestTimesProblem::notvalid:
+        return {"File Error",
+                path + " is not a valid Quorvel Score File! Defuault scores will be used!"};
+    case BestTimesProblem::corrupt:
+        return {"Data Error",
+                path + " is corrupt or has been altered!  Defuault scores will be used!"};
+    case BestTimesProblem::unreadable:
+        return {"File Error", "Unable to read " + path + "!  Defuault scores will be used!"};
+    }
+    return {};
+}
+
 } // namespace quorvel

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quorvel {
@@ -33,9 +34,20 @@ struct BestTime {
 /// Why a best-times file was refused.
 enum class BestTimesProblem {
     none,
-    notvalid, ///< another signature
-    corrupt,  ///< another size field
+    notvalid,   ///< another signature
+    corrupt,    ///< another size field, or fewer bytes than the size field promises
+    unreadable, ///< the file cannot be opened or read; never returned by the checks
 };
+
+/// Checks a whole file: the header, then that it holds the whole table. A file cut
+/// short is corrupt, so its missing results are never read as zero times that no
+/// game could beat.
+BestTimesProblem checkbesttimes(std::span<const std::uint8_t> file);
+
+/// The title and text of the dialog that refuses the best-times file at path, before
+/// the built-in table replaces it (for BestTimesProblem::none, empty strings).
+std::pair<std::string, std::string> besttimesproblemdialog(BestTimesProblem problem,
+                                                           const std::string& path);
 
 class BestTimes {
   public:

@@ -140,4 +140,16 @@ SaveProblem decodesave(std::span<const std::uint8_t> file, SavedGame& game) {
     return SaveProblem::none;
 }
 
+std::pair<std::string, std::string> saveproblemdialog(SaveProblem problem,
+                                                      const std::string& path) {
+    switch (problem) {
+    case SaveProblem::none: break;
+    case SaveProblem::notvalid: return {"File Error", path + " is not a valid Quorvel Save File!"};
+    case SaveProblem::corrupt: return {"Data Error", path + " has is corrupt or has been altered!"};
+    case SaveProblem::invaliddata: return {"Data Error", path + " contains invalid data!"};
+    case SaveProblem::unreadable: return {"Load Error", "Unable to read " + path + "!"};
+    }
+    return {};
+}
+
 } // namespace quorvel

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "maze.h"
@@ -35,6 +37,7 @@ enum class SaveProblem {
     notvalid,    ///< another signature: "... is not a valid Quorvel Save File!"
     corrupt,     ///< another record size, or a file shorter than its record
     invaliddata, ///< indices or values no game could have written
+    unreadable,  ///< the file cannot be opened or read; never returned by the decoders
 };
 
 /// Checks the first bytes of a file (fewer than 256 when the file is shorter).
@@ -42,5 +45,9 @@ SaveProblem checksaveheader(std::span<const std::uint8_t> head);
 
 /// Decodes a whole file. On a problem, `game` is left untouched.
 SaveProblem decodesave(std::span<const std::uint8_t> file, SavedGame& game);
+
+/// The title and text of the dialog that refuses the saved game at path (for
+/// SaveProblem::none, empty strings).
+std::pair<std::string, std::string> saveproblemdialog(SaveProblem problem, const std::string& path);
 
 } // namespace quorvel

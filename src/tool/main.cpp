@@ -21,6 +21,8 @@ constexpr Command commands[] = {
     {"view", cmd_view},
     {"render", cmd_render},
     {"theme", cmd_theme},
+    {"save", cmd_save},
+    {"scores", cmd_scores},
 };
 
 constexpr std::string_view helptext = R"(Usage: quorvel3d-tool COMMAND [OPTIONS]
@@ -60,6 +62,20 @@ Commands:
       a drain of 1 % per two steps. Standing on the exit facing it shows the
       ending picture at full light. Prints "rendered FILE: row R col C facing
       F case CASE darkness D".
+  save FILE
+      Prints what the saved game FILE holds, one "NAME<TAB>VALUE" line each for
+      posrow, poscol, facing, mazesize, stepcount, compassturn, lastrow, lastcol,
+      elapsed (days, %.9f), foodlevel, gemscore, batterylevel, batterysteps,
+      hascompass, hasgps, hastracker, mapinview, hasbeacon, hasdetector; then
+      "grid" and rows 0..mazesize of columns 0..mazesize+1 as "maze" prints them;
+      then "placed<TAB>CODE<TAB>COUNT" for each cell code the maze held at its start.
+  scores FILE|--builtin
+      Prints the 18 results of the best-times file FILE (or of the table built into
+      the game), level by level, best first: "LEVEL<TAB>RANK<TAB>NAME<TAB>TIME<TAB>
+      TIMETEXT<TAB>GEMS<TAB>STEPS<TAB>FOOD<TAB>BATTERY", TIME in days (%.9f).
+
+  save and scores only read. A file the game would refuse prints the game's
+  dialog as "Title: text" on standard error and exits with status 1.
 
 Options:
   --help       this text

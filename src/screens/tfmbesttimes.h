@@ -1,0 +1,54 @@
+#pragma once
+// The best-times screen: the three best results of every level, one black panel a
+// level, names and times in the colours of their ranks. Clicking a name opens the
+// statistics of that result.
+
+#include <QDialog>
+#include <array>
+#include <memory>
+#include <string>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace quorvel {
+
+class BestTimes;
+class TfStats;
+
+/// The title of a level 1..6 ("Nice-n-Easy" ... "Only for the Strongest"); empty outside.
+std::string leveltitle(int level);
+
+class TFmBestTimes : public QDialog {
+    Q_OBJECT
+  public:
+    /// Clicked names open their statistics in `stats`.
+    explicit TFmBestTimes(TfStats& stats, QWidget* parent = nullptr);
+    ~TFmBestTimes() override;
+
+    /// Fills the names and times from the table and shows the screen modally.
+    void showtimes(const BestTimes& table);
+    /// The filling without the showing; the screen keeps its own copy of the table.
+    void filltimes(const BestTimes& table);
+    /// The click on a name line: opens the statistics of its result modally. A click
+    /// on anything else does nothing.
+    void showentrystats(QObject* clicked);
+
+    // Controls, by level 1..6 (index 0..5) and rank 1..3 (index 0..2).
+    std::array<QFrame*, 6> panels{};
+    std::array<QLabel*, 6> titles{};
+    std::array<std::array<QLabel*, 3>, 6> names{};
+    std::array<std::array<QLabel*, 3>, 6> times{};
+    QPushButton* btnCancel;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    TfStats& m_stats;
+    std::unique_ptr<BestTimes> m_table;
+};
+
+} // namespace quorvel

@@ -1,0 +1,94 @@
+#pragma once
+// The statistics screen: who played which level, how long, for how many gem points
+// and steps, and for ten kinds of box how many the maze held and how many were found.
+// Filled for the game just won, or for a stored best time, and shown modally.
+
+#include <QDialog>
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "overheadmap.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace quorvel {
+
+struct BestTime;
+struct Session;
+
+/// What the statistics of the game just won are read from: the game screen's labels
+/// (lblname, lblElapsed, lblstone, lblstepcounter), the opening screen's level caption
+/// and the map window's two tallies.
+struct GameStatsSource {
+    std::string player;
+    std::string level;    ///< the level's caption as the opening screen shows it
+    std::string timetext; ///< the game clock's text
+    std::string gemtext;  ///< the gem points as the item panel shows them
+    std::string steptext; ///< the step counter's text
+    Tally placed{};       ///< what the maze held when it was made, per cell code
+    Tally remaining{};    ///< what it held when the game was won
+};
+
+/// One row of the item table: the item word, a dot leader, the placed count, a
+/// second dot leader and the found count.
+struct StatsRow {
+    QLabel* item = nullptr;
+    QLabel* leader1 = nullptr;
+    QLabel* placed = nullptr;
+    QLabel* leader2 = nullptr;
+    QLabel* found = nullptr;
+};
+
+class TfStats : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TfStats(Session& session, QWidget* parent = nullptr);
+
+    /// Fills the screen for the game just won (rank 1..3 from the best-times table, 0
+    /// or -1 otherwise) and shows it modally.
+    void showgamestats(int rank, const GameStatsSource& game);
+    /// Fills the screen for a stored best time of a level and shows it modally.
+    void showentry(int rank, const std::string& leveltitle, const BestTime& entry);
+
+    /// The fillings without the showing.
+    void fillgamestats(int rank, const GameStatsSource& game);
+    void fillentry(int rank, const std::string& leveltitle, const BestTime& entry);
+
+    /// The rank of the last filling; colours the name and level lines.
+    int rank() const { return m_rank; }
+
+    /// The cell code each row counts, top to bottom: food, compass, G.P.S., beacon,
+    /// detector, tracker, batteries, five-, three- and one-point gems.
+    static const std::array<int, 10> rowcodes;
+
+    QFrame* Panel1;
+    QLabel* lblPlayer;
+    QLabel* lblDifficulty;
+    QLabel* lblTime;
+    QLabel* lblPoints;
+    QLabel* lblSteps;
+    QLabel* lblItem;
+    QLabel* lblPlaced;
+    QLabel* lblFound;
+    std::array<StatsRow, 10> rows;
+    QPushButton* btnClose;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    Session& m_session;
+    int m_rank = 0;
+
+    void fill(int rank, const std::string& player, const std::string& level,
+              const std::string& timetext, const std::string& gemtext, const std::string& steptext,
+              const std::array<std::int64_t, 10>& placed,
+              const std::array<std::int64_t, 10>& found);
+    void centre(QLabel* line);
+    void FormShow();
+};
+
+} // namespace quorvel

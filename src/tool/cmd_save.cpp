@@ -1,0 +1,84 @@
+// quorvel3d-tool save FILE: prints what a saved game holds, or why the game would
+// refuse it. Only reads.
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+
+#include "command.h"
+#include "savefile.h"
+
+namespace quorvel::tool {
+
+namespace {
+
+/// The whole file, or nothing when it cannot be read.
+bool readwhole(const std::string& path, std::vector<std::uint8_t>& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+} // namespace
+
+int cmd_save(const Args& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 1 || args[0].empty() || args[0].starts_with("--"))
+        throw BadInput{"expects one saved-game file"};
+    const std::string& path = args[0];
+
+    std::vector<std::uint8_t> bytes;
+    SavedGame game;
+    SaveProblem problem = SaveProblem::unreadable;
+    if (readwhole(path, bytes)) problem = decodesave(bytes, game);
+    if (problem != SaveProblem::none) {
+        const auto [title, text] = saveproblemdialog(problem, path);
+        err << title << ": " << text << "\n";
+        return 1;
+    }
+
+    const Maze& m = game.maze;
+    const GameState& s = game.state;
+    const auto line = [&out](const char* name, auto value) {
+        out << name << '\t' << value << "\n";
+    };
+    line("posrow", m.posrow);
+    line("poscol", m.poscol);
+    line("facing", m.facing);
+    line("mazesize", m.mazesize);
+    line("stepcount", s.stepcount);
+    line("compassturn", m.compassturn);
+    line("lastrow", game.lastrow);
+    line("lastcol", game.lastcol);
+    char elapsed[64];
+    std::snprintf(elapsed, sizeof elapsed, "%.9f", s.elapsed);
+    line("elapsed", elapsed);
+    line("foodlevel", s.foodlevel);
+    line("gemscore", s.gemscore);
+    line("batterylevel", s.batterylevel);
+    line("batterysteps", s.batterysteps);
+    line("hascompass", int{s.hascompass});
+    line("hasgps", int{s.hasgps});
+    line("hastracker", int{s.hastracker});
+    line("mapinview", int{s.mapinview});
+    line("hasbeacon", int{s.hasbeacon});
+    line("hasdetector", int{s.hasdetector});
+
+    // The grid as `quorvel3d-tool maze` prints it.
+    out << "grid\n";
+    const int n = m.mazesize;
+    for (int r = 0; r <= n; ++r) {
+        for (int c = 0; c <= n + 1; ++c) {
+            if (c) out << ' ';
+            out << static_cast<int>(m.at(r, c));
+        }
+        out << "\n";
+    }
+    for (int code = 0; code < 256; ++code)
+        if (game.placedtally[code] != 0)
+            out << "placed\t" << code << '\t' << game.placedtally[code] << "\n";
+    return 0;
+}
+
+} // namespace quorvel::tool

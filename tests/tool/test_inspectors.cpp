@@ -1,0 +1,263 @@
+// quorvel3d-tool save and scores: exact output for good files, the game's own refusal
+// for bad ones (status 1, "Title: text" on standard error), and the file never touched.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "besttimes.h"
+#include "savefile.h"
+
+namespace {
+
+using namespace quorvel;
+namespace fs = std::filesystem;
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+ToolRun run(const std::string& args) {
+    char errname[] = "/tmp/quorvel-inspect-err-XXXXXX";
+    const int fd = mkstemp(errname);
+    if (fd >= 0) close(fd);
+    const std::string command = std::string(QUORVEL_TOOL) + " " + args + " 2>" + errname;
+    ToolRun r;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return r;
+    std::array<char, 4096> buffer{};
+    std::size_t n = 0;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        r.out.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream err(errname);
+    r.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
+    std::remove(errname);
+    return r;
+}
+
+class Inspectors : public ::testing::Test {
+  protected:
+    fs::path dir;
+
+    void SetUp() override {
+        char name[] = "/tmp/quorvel-inspect-XXXXXX";
+        ASSERT_NE(mkdtemp(name), nullptr);
+        dir = name;
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::permissions(dir / "ro.sav", fs::perms::owner_all, ignored);
+        fs::remove_all(dir, ignored);
+    }
+
+    std::string write(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+        const fs::path p = dir / name;
+        std::ofstream(p, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+        return p.string();
+    }
+
+    /// A level-1 game part played: every field a different value.
+    static SavedGame sample() {
+        SavedGame g;
+        Maze& m = g.maze;
+        m.mazesize = 20;
+        m.posrow = 7;
+        m.poscol = 12;
+        m.facing = 3;
+        m.compassturn = 2;
+        m.grid.fill(cellopen);
+        for (int r = 0; r <= 20; ++r)
+            for (int c = 0; c <= 21; ++c)
+                m.set(r, c, static_cast<CellCode>((r * 22 + c) % 200));
+        GameState& s = g.state;
+        s.stepcount = 321;
+        s.elapsed = 1.0 / 24;
+        s.foodlevel = 55;
+        s.gemscore = 13;
+        s.batterylevel = 42;
+        s.batterysteps = 1;
+        s.hascompass = true;
+        s.hasgps = false;
+        s.hastracker = true;
+        s.mapinview = false;
+        s.hasbeacon = false;
+        s.hasdetector = true;
+        g.lastrow = 6;
+        g.lastcol = -1;
+        g.placedtally[cellfood] = 9;
+        g.placedtally[cellwall] = 229;
+        return g;
+    }
+};
+
+TEST_F(Inspectors, SavePrintsEveryFieldTheGridAndThePlacedCounts) {
+    const SavedGame g = sample();
+    const std::string path = write("Tester1.sav", encodesave(g));
+    const ToolRun r = run("save " + path);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+
+    std::ostringstream expected;
+    expected << "posrow\t7\nposcol\t12\nfacing\t3\nmazesize\t20\nstepcount\t321\n"
+                "compassturn\t2\nlastrow\t6\nlastcol\t-1\nelapsed\t0.041666667\n"
+                "foodlevel\t55\ngemscore\t13\nbatterylevel\t42\nbatterysteps\t1\n"
+                "hascompass\t1\nhasgps\t0\nhastracker\t1\nmapinview\t0\nhasbeacon\t0\n"
+                "hasdetector\t1\ngrid\n";
+    for (int r = 0; r <= 20; ++r)
+        for (int c = 0; c <= 21; ++c)
+            expected << (r * 22 + c) % 200 << (c == 21 ? "\n" : " ");
+    expected << "placed\t97\t9\nplaced\t129\t229\n";
+    EXPECT_EQ(r.out, expected.str());
+}
+
+TEST_F(Inspectors, SaveRefusesWhatTheGameRefuses) {
+    const std::vector<std::uint8_t> good = encodesave(sample());
+    auto changed = [&good](std::size_t at, std::uint8_t value) {
+        std::vector<std::uint8_t> b = good;
+        b[at] = value;
+        return b;
+    };
+    struct Case {
+        std::string name;
+        std::vector<std::uint8_t> bytes;
+        std::string err;
+    };
+    const Case cases[] = {
+        {"sig.sav", changed(4, 'X'), "File Error: # is not a valid Quorvel Save File!\n"},
+        {"empty.sav", {}, "File Error: # is not a valid Quorvel Save File!\n"},
+        {"size.sav", changed(16, 0xFF), "Data Error: # has is corrupt or has been altered!\n"},
+        {"row131.sav", changed(8, 131), "Data Error: # contains invalid data!\n"},
+        {"col131.sav", changed(12, 131), "Data Error: # contains invalid data!\n"},
+        {"short.sav", std::vector<std::uint8_t>(good.begin(), good.begin() + 20000),
+         "Data Error: # has is corrupt or has been altered!\n"},
+        {"facing.sav", changed(264, 9), "Data Error: # contains invalid data!\n"},
+    };
+    for (const Case& c : cases) {
+        const std::string path = write(c.name, c.bytes);
+        const ToolRun r = run("save " + path);
+        std::string err = c.err;
+        err.replace(err.find('#'), 1, path);
+        EXPECT_EQ(r.status, 1) << c.name;
+        EXPECT_EQ(r.err, err) << c.name;
+        EXPECT_EQ(r.out, "") << c.name;
+    }
+    const std::string missing = (dir / "none.sav").string();
+    const ToolRun r = run("save " + missing);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Load Error: Unable to read " + missing + "!\n");
+
+    EXPECT_EQ(run("save").status, 2);
+    EXPECT_EQ(run("save a b").status, 2);
+}
+
+TEST_F(Inspectors, SaveOnlyReads) {
+    const std::string path = write("ro.sav", encodesave(sample()));
+    fs::permissions(path, fs::perms::owner_read);
+    const auto before = fs::last_write_time(path);
+    EXPECT_EQ(run("save " + path).status, 0);
+    EXPECT_EQ(fs::last_write_time(path), before);
+    EXPECT_EQ(fs::file_size(path), saverecordsize);
+}
+
+TEST_F(Inspectors, ScoresPrintTheBuiltInTableLevelByLevel) {
+    const ToolRun r = run("scores --builtin");
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::istringstream in(r.out);
+    std::string line;
+    int count = 0;
+    std::getline(in, line);
+    EXPECT_TRUE(line.starts_with("1\t1\t")) << line;
+    EXPECT_NE(line.find("\t0.003379630\t0 days, 00:04:52\t"), std::string::npos) << line;
+    ++count;
+    while (std::getline(in, line)) {
+        ++count;
+        if (count == 18) {
+            EXPECT_TRUE(line.starts_with("6\t3\t")) << line;
+            EXPECT_NE(line.find("\t1.004641204\t1 day, 00:06:41\t"), std::string::npos) << line;
+        }
+    }
+    EXPECT_EQ(count, 18);
+}
+
+TEST_F(Inspectors, ScoresPrintAFileExactly) {
+    BestTimes table;
+    BestTime t;
+    t.name = "Ann";
+    t.time = 0.5;
+    t.gems = 8;
+    t.timetext = "0 days, 12:00:00";
+    t.steps = 900;
+    t.food = 41;
+    t.battery = 77;
+    EXPECT_EQ(table.record(3, t), 1);
+    const auto& image = table.image();
+    const std::string path = write("quorvel3d.his", {image.begin(), image.end()});
+    const ToolRun r = run("scores " + path);
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::ostringstream expected;
+    for (int level = 1; level <= 6; ++level)
+        for (int rank = 1; rank <= 3; ++rank) {
+            expected << level << '\t' << rank << '\t';
+            if (level == 3 && rank == 1)
+                expected << "Ann\t0.500000000\t0 days, 12:00:00\t8\t900\t41\t77\n";
+            else
+                expected << "Friend\t99.999999000\t99 days, 23:59:59\t0\t0\t0\t0\n";
+        }
+    EXPECT_EQ(r.out, expected.str());
+}
+
+TEST_F(Inspectors, ScoresRefuseWhatTheGameReplaces) {
+    const std::vector<std::uint8_t> good(BestTimes().image().begin(), BestTimes().image().end());
+    auto changed = [&good](std::size_t at, std::uint8_t value) {
+        std::vector<std::uint8_t> b = good;
+        b[at] = value;
+        return b;
+    };
+    const std::string notvalid =
+        " is not a valid Quorvel Score File! Defuault scores will be used!\n";
+    const std::string corrupt = " is corrupt or has been altered!  Defuault scores will be used!\n";
+    struct Case {
+        std::string name;
+        std::vector<std::uint8_t> bytes;
+        std::string title, text;
+    };
+    const Case cases[] = {
+        {"sig.his", changed(1, 'q'), "File Error", notvalid},
+        {"empty.his", {}, "File Error", notvalid},
+        {"size.his", changed(16, 0xFF), "Data Error", corrupt},
+        {"short.his", std::vector<std::uint8_t>(good.begin(), good.begin() + 300), "Data Error",
+         corrupt},
+    };
+    for (const Case& c : cases) {
+        const std::string path = write(c.name, c.bytes);
+        const ToolRun r = run("scores " + path);
+        EXPECT_EQ(r.status, 1) << c.name;
+        EXPECT_EQ(r.err, c.title + ": " + path + c.text) << c.name;
+        EXPECT_EQ(r.out, "") << c.name;
+    }
+    const std::string missing = (dir / "none.his").string();
+    const ToolRun r = run("scores " + missing);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err,
+              "File Error: Unable to read " + missing + "!  Defuault scores will be used!\n");
+    EXPECT_FALSE(fs::exists(missing));
+
+    EXPECT_EQ(run("scores").status, 2);
+    EXPECT_EQ(run("scores --bultin").status, 2);
+}
+
+} // namespace
