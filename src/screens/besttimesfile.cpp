@@ -58,23 +58,10 @@ void BestTimesFile::loadbesttimes() {
                         "Unable to write to " + p + "! High scores may not be able to be viewed");
         return;
     }
-    switch (BestTimes::checkheader(asbytes(bytes))) {
-    case BestTimesProblem::notvalid:
-        errorbox("File Error",
-                 p + " is not a valid Quorvel Score File! Defuault scores will be used!");
-        fromdefaults(p);
-        return;
-    case BestTimesProblem::corrupt:
-        errorbox("Data Error",
-                 p + " is corrupt or has been altered!  Defuault scores will be used!");
-        fromdefaults(p);
-        return;
-    case BestTimesProblem::none: break;
-    }
-    // A file cut short behind a sound header has lost results: treated as altered.
-    if (bytes.size() < besttimessize) {
-        errorbox("Data Error",
-                 p + " is corrupt or has been altered!  Defuault scores will be used!");
+    // A file cut short behind a sound header has lost results: it counts as altered.
+    if (const BestTimesProblem problem = checkbesttimes(asbytes(bytes)); problem != BestTimesProblem::none) {
+        const auto [title, text] = besttimesproblemdialog(problem, p);
+        errorbox(title, text);
         fromdefaults(p);
         return;
     }

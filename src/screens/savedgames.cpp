@@ -25,18 +25,10 @@ bool exists(const std::string& path) {
     return !path.empty() && QFileInfo::exists(QString::fromStdString(path));
 }
 
-// The dialog for a file the game refuses.
+// The dialog for a file the game refuses, or cannot read.
 void refuse(SaveProblem problem, const std::string& path) {
-    switch (problem) {
-    case SaveProblem::notvalid:
-        errorbox("File Error", path + " is not a valid Quorvel Save File!");
-        break;
-    case SaveProblem::corrupt:
-        errorbox("Data Error", path + " has is corrupt or has been altered!");
-        break;
-    case SaveProblem::invaliddata: errorbox("Data Error", path + " contains invalid data!"); break;
-    case SaveProblem::none: break;
-    }
+    const auto [title, text] = saveproblemdialog(problem, path);
+    errorbox(title, text);
 }
 
 } // namespace
@@ -90,7 +82,7 @@ bool writesave(const std::string& path, const Game& game, const TfMap& map) {
 bool readsave(const std::string& path, Game& game, TfMap& map, const Clock& clock) {
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly)) {
-        errorbox("Load Error", "Unable to read " + path + "!");
+        refuse(SaveProblem::unreadable, path);
         return false;
     }
     // One record at the most: whatever follows it is not part of the game.
