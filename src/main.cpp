@@ -8,6 +8,7 @@
 #include <QApplication>
 
 #include <QIcon>
+#include <QLabel>
 
 #include "access.h"
 #include "audio.h"
@@ -22,10 +23,12 @@
 #include "tfabout.h"
 #include "tfhelp.h"
 #include "tfmap.h"
+#include "tfmbesttimes.h"
 #include "tfmessage.h"
 #include "tfmwinner.h"
 #include "tform1.h"
 #include "tform2.h"
+#include "tfstats.h"
 #include "tfstory.h"
 
 namespace {
@@ -68,6 +71,8 @@ int main(int argc, char** argv) {
     auto form1 = std::make_unique<Tform1>(session);
     auto form2 = std::make_unique<Tform2>(session);
     session.sound = std::make_unique<Audio>(); // the music player; silent without a device
+    auto stats = std::make_unique<TfStats>(session);
+    auto besttimes = std::make_unique<TFmBestTimes>(*stats);
     auto help = std::make_unique<TfHelp>();
     auto winner = std::make_unique<Tfmwinner>(session);
     auto story = std::make_unique<TfStory>(progfolder());
@@ -88,6 +93,16 @@ int main(int argc, char** argv) {
         story->showstory(theme);
     };
     form2->showstory = [&] { story->showstory(session.themename); };
+    form1->showbesttimes = [&] { besttimes->showtimes(session.besttimes.besttimes()); };
+    winner->showgamestats = [&](int rank) {
+        const OverheadMap& om = map->overheadmap();
+        stats->showgamestats(rank, GameStatsSource{form2->lblname->text().toStdString(),
+                                                   form1->levelcaption().toStdString(),
+                                                   form2->lblElapsed->text().toStdString(),
+                                                   form2->lblstone->text().toStdString(),
+                                                   form2->lblstepcounter->text().toStdString(),
+                                                   om.placedtally(), om.remainingtally()});
+    };
 
     form1->show();
     return app.exec();
