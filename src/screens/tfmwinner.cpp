@@ -22,6 +22,9 @@ Tfmwinner::Tfmwinner(Session& session, QWidget* parent)
     setWindowTitle("Info");
     setFixedSize(294, 186);
     setModal(true);
+    QFont font("Liberation Sans");
+    font.setPixelSize(11);
+    setFont(font);
 
     imendgame = new QLabel(this);
     imendgame->setObjectName("imendgame");
@@ -38,11 +41,6 @@ Tfmwinner::Tfmwinner(Session& session, QWidget* parent)
     lblWinnMsg2->setObjectName("lblWinnMsg2");
     lblWinnMsg2->setGeometry(20, 127, 253, 13);
     lblWinnMsg2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    for (QLabel* l : {lblWinnMsg, lblWinnMsg2}) {
-        QFont f = l->font();
-        f.setPixelSize(11);
-        l->setFont(f);
-    }
 
     const auto button = [this](const char* name, const QString& caption, int x, int result) {
         auto* b = new QPushButton(caption, this);
