@@ -59,6 +59,10 @@ bool loadrtfresource(QTextBrowser* viewer, const char* name) {
     if (!viewer || !file.open(QIODevice::ReadOnly)) return false;
     const QByteArray bytes = file.readAll();
     viewer->clear();
+    // The pages share one style sheet.
+    QFile style(QStringLiteral(":/help/help.css"));
+    if (style.open(QIODevice::ReadOnly))
+        viewer->document()->setDefaultStyleSheet(QString::fromUtf8(style.readAll()));
     if (bytes.startsWith("{\\rtf")) {
         const RtfDocument doc = parsertf(std::string_view(bytes.constData(), bytes.size()));
         viewer->setHtml(QString::fromStdString(rtftohtml(doc)));

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "runtool.h"
+
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -21,30 +23,9 @@ namespace {
 using namespace quorvel;
 namespace fs = std::filesystem;
 
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
+using quorvel::test::ToolRun;
 ToolRun run(const std::string& args) {
-    char errname[] = "/tmp/quorvel-inspect-err-XXXXXX";
-    const int fd = mkstemp(errname);
-    if (fd >= 0) close(fd);
-    const std::string command = std::string(QUORVEL_TOOL) + " " + args + " 2>" + errname;
-    ToolRun r;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return r;
-    std::array<char, 4096> buffer{};
-    std::size_t n = 0;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        r.out.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream err(errname);
-    r.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
-    std::remove(errname);
-    return r;
+    return quorvel::test::runtool(args);
 }
 
 class Inspectors : public ::testing::Test {
