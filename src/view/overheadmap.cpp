@@ -83,24 +83,49 @@ void OverheadMap::plotcell(int a, int b, MapColour colour) {
 
 void OverheadMap::updatemaptools(bool inview, bool detector, bool beacon) {
     if (!m_maze || m_mapsize < 0) return;
-    for (int r = 0; r <= m_mapsize; ++r) {
-        for (int c = 0; c <= m_mapsize; ++c) {
-            const CellCode code = m_maze->at(r, c);
-            if (inview) {
-                if (code == cellwallmap)
-                    plotcell(r + 2, c + 2, mapcolour::silver);
-                else if (iswall(code))
-                    plotcell(r + 2, c + 2, mapcolour::gray);
-            } else if (iswall(code) && code != cellwallmap) {
-                plotcell(r + 2, c + 2, mapcolour::black);
+    // What each cell code becomes: the last rule that applies wins; no rule, no paint.
+    std::array<std::optional<MapColour>, 256> paint{};
+    for (int code = 0; code < 256; ++code) {
+        std::optional<MapColour>& c = paint[code];
+        if (inview) {
+            if (code == cellwallmap)
+                c = mapcolour::silver;
+            else if (iswall(code))
+                c = mapcolour::gray;
+        } else if (iswall(code) && code != cellwallmap) {
+            c = mapcolour::black;
+        }
+        if (detector) {
+            if (code == cellbatteryleft)
+                c = mapcolour::red;
+            else if (isclosedbox(code))
+                c = mapcolour::fuchsia;
+        }
+        if (beacon && code == cellexit) c = mapcolour::lime;
+    }
+    // The turn is linear in row and column, so a cell's pixel is a base plus steps.
+    const int n = m_mapsize;
+    const int x0 = mapx(2, 2), y0 = mapy(2, 2);
+    const int xr = mapx(3, 2) - x0, yr = mapy(3, 2) - y0;
+    const int xc = mapx(2, 3) - x0, yc = mapy(2, 3) - y0;
+    const bool fits =
+        m_picture.inside(x0, y0) && m_picture.inside(x0 + n * (xr + xc), y0 + n * (yr + yc)) &&
+        m_picture.inside(x0 + n * xr, y0 + n * yr) && m_picture.inside(x0 + n * xc, y0 + n * yc);
+    for (int r = 0; r <= n; ++r) {
+        for (int c = 0; c <= n; ++c) {
+            const std::optional<MapColour>& colour = paint[m_maze->at(r, c)];
+            if (!colour) continue;
+            if (!fits) {
+                plotcell(r + 2, c + 2, *colour);
+                continue;
             }
-            if (detector) {
-                if (code == cellbatteryleft)
-                    plotcell(r + 2, c + 2, mapcolour::red);
-                else if (isclosedbox(code))
-                    plotcell(r + 2, c + 2, mapcolour::fuchsia);
-            }
-            if (beacon && code == cellexit) plotcell(r + 2, c + 2, mapcolour::lime);
+            const std::size_t i =
+                (static_cast<std::size_t>(y0 + r * yr + c * yc) * m_picture.width + x0 + r * xr +
+                 c * xc) *
+                3;
+            m_picture.rgb[i] = colour->r;
+            m_picture.rgb[i + 1] = colour->g;
+            m_picture.rgb[i + 2] = colour->b;
         }
     }
 }

@@ -200,6 +200,44 @@ TEST(MapTurn, EveryRotationKeepsTheMazeInsideWithNorthUp) {
     EXPECT_EQ(map.mapx(6, 5), map.mapx(5, 5) + 1);
 }
 
+TEST(MapTurn, TheToolUpdatePaintsEveryCellWhereThePlotWouldInEveryRotation) {
+    for (const int level : {1, 4, 6}) {
+        Maze maze;
+        Random rng(static_cast<std::uint32_t>(level) * 31u);
+        generateaccepted(maze, rng, level);
+        for (int rotation = 0; rotation < 4; ++rotation) {
+            OverheadMap fast, slow;
+            fast.setupmap(&maze, "A", rotation, maze.mazesize);
+            slow.setupmap(&maze, "A", rotation, maze.mazesize);
+            fast.updatemaptools(true, true, true);
+            for (int r = 0; r <= maze.mazesize; ++r) {
+                for (int c = 0; c <= maze.mazesize; ++c) {
+                    const CellCode code = maze.at(r, c);
+                    if (code == cellexit)
+                        slow.plotcell(r + 2, c + 2, lime);
+                    else if (code == cellbatteryleft)
+                        slow.plotcell(r + 2, c + 2, red);
+                    else if (isclosedbox(code))
+                        slow.plotcell(r + 2, c + 2, fuchsia);
+                    else if (code == cellwallmap)
+                        slow.plotcell(r + 2, c + 2, silver);
+                    else if (iswall(code))
+                        slow.plotcell(r + 2, c + 2, gray);
+                }
+            }
+            ASSERT_EQ(fast.picture().rgb, slow.picture().rgb) << level << " " << rotation;
+        }
+    }
+    // A maze larger than its picture (a size the map does not know) is clipped, not overrun.
+    Maze big;
+    big.mazesize = 50;
+    big.grid.fill(cellwall);
+    OverheadMap clipped;
+    clipped.setupmap(&big, "A", 1, 50);
+    clipped.updatemaptools(true, false, false);
+    EXPECT_EQ(clipped.picture().width, 25);
+}
+
 TEST(MapFile, BitmapsHaveTheExpectedSizesAndRoundTrip) {
     Maze maze;
     const int sizes[] = {20, 40, 60, 80, 100, 120};
