@@ -111,6 +111,27 @@ TEST_F(ScreenTest, ArrowsActOnReleaseAndLettersOnPressInEitherCase) {
     EXPECT_EQ(form->messagepanel().messageline(1), "  Tester yells!");
 }
 
+TEST_F(ScreenTest, UUsesTheBatteryUnderfootAndSlashShowsTheStory) {
+    newgame(1, 1234);
+    int stories = 0;
+    form->showstory = [&stories] { ++stories; };
+    QTest::keyClick(form.get(), '/');
+    QTest::keyClick(form.get(), '?');
+    EXPECT_EQ(stories, 2);
+
+    // A battery box under the player, the light half gone.
+    maze().set(maze().posrow, maze().poscol, cellbattery);
+    state().batterylevel = 50;
+    form->game().checkcell();
+    EXPECT_TRUE(form->btnuse->isEnabled());
+    EXPECT_EQ(form->btnuse->toolTip().toStdString(), "Use batteries");
+    QTest::keyClick(form.get(), 'u');
+    EXPECT_EQ(state().batterylevel, 100);
+    EXPECT_EQ(form->lblbatcount->text().toStdString(), "100%");
+    EXPECT_FALSE(form->btnuse->isEnabled());
+    EXPECT_EQ(maze().here(), cellopenedbox);
+}
+
 TEST_F(ScreenTest, RunningStartsOnRAndStopsAtAWall) {
     newgame(1, 1234);
     for (int i = 0; i < 4 && iswall(maze().ahead()); ++i)
