@@ -151,6 +151,9 @@ TfStats::TfStats(Session& session, QWidget* parent)
     btnClose->setGeometry((clientwidth - 88) / 2, panely + panelheight + 8, 88, 28);
     btnClose->setDefault(true);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
+    // The level line keeps the caption's accelerator mark and shows it underlined, as
+    // the level buttons do; a label shows its mark only when it has a buddy.
+    lblDifficulty->setBuddy(btnClose);
 }
 
 void TfStats::centre(QLabel* line) {
