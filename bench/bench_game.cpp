@@ -4,7 +4,6 @@
 
 #include "generator.h"
 #include "overheadmap.h"
-#include "overheadmap.h"
 #include "random.h"
 #include "viewscan.h"
 
@@ -61,13 +60,21 @@ void ViewScan(benchmark::State& state) {
 }
 BENCHMARK(ViewScan);
 
+// The largest maze, and a map set up for it.
+struct LargeMap {
+    Maze maze;
+    OverheadMap map;
+    LargeMap() {
+        Random rng(11);
+        generateaccepted(maze, rng, 6);
+        map.setupmap(&maze, "Ann", maze.compassturn, maze.mazesize);
+    }
+};
+
 // The map's tool update on the largest maze with every tool and the wall map in view.
 void MapTools(benchmark::State& state) {
-    Maze maze;
-    Random rng(11);
-    generateaccepted(maze, rng, 6);
-    OverheadMap map;
-    map.setupmap(&maze, "Ann", maze.compassturn, maze.mazesize);
+    LargeMap large;
+    OverheadMap& map = large.map;
     bool inview = false;
     for (auto _ : state) {
         map.updatemaptools(inview = !inview, true, true);
@@ -78,11 +85,9 @@ BENCHMARK(MapTools)->Unit(benchmark::kMicrosecond);
 
 // The map's position update with the G.P.S. and the tracker, walking to and fro.
 void MapPosition(benchmark::State& state) {
-    Maze maze;
-    Random rng(11);
-    generateaccepted(maze, rng, 6);
-    OverheadMap map;
-    map.setupmap(&maze, "Ann", maze.compassturn, maze.mazesize);
+    LargeMap large;
+    OverheadMap& map = large.map;
+    const Maze& maze = large.maze;
     int col = 1;
     for (auto _ : state) {
         col = col == 1 ? 2 : 1;

@@ -274,9 +274,33 @@ void Game::checkhint() {
     }
 }
 
-void Game::taketool(bool& flag, Tool tool) {
-    flag = true;
-    m_host.showtool(tool);
+// The G.P.S., tracker, detector and beacon: a box message, the tool's picture, and for
+// the detector and the beacon at once what they show on the map.
+void Game::taketool(CellCode code) {
+    struct Found {
+        CellCode code;
+        const char* sound;
+        int key;
+        Tool tool;
+        bool GameState::*flag;
+        bool showsonmap;
+    };
+    static constexpr Found tools[] = {
+        {cellgps, "gps", keygps, Tool::gps, &GameState::hasgps, false},
+        {celltracker, "tracker", keytracker, Tool::tracker, &GameState::hastracker, false},
+        {celldetector, "detector", keydetector, Tool::detector, &GameState::hasdetector, true},
+        {cellbeacon, "beacon", keybeacon, Tool::beacon, &GameState::hasbeacon, true},
+    };
+    for (const Found& t : tools) {
+        if (t.code != code) continue;
+        m_host.playsoundfx(t.sound, "box", soundnow);
+        post(t.key, Colour::white, levelstandard);
+        m_state.*t.flag = true;
+        m_host.showtool(t.tool);
+        if (t.showsonmap)
+            m_host.updatemaptools(m_state.mapinview, m_state.hasdetector, m_state.hasbeacon);
+        m_maze.set(m_maze.posrow, m_maze.poscol, cellopenedbox);
+    }
 }
 
 void Game::checkcell() {
@@ -325,27 +349,9 @@ void Game::checkcell() {
         break;
     }
     case cellgps:
-        box("gps", "box", keygps, Colour::white);
-        taketool(s.hasgps, Tool::gps);
-        m_maze.set(r, c, cellopenedbox);
-        break;
     case celltracker:
-        box("tracker", "box", keytracker, Colour::white);
-        taketool(s.hastracker, Tool::tracker);
-        m_maze.set(r, c, cellopenedbox);
-        break;
     case celldetector:
-        box("detector", "box", keydetector, Colour::white);
-        taketool(s.hasdetector, Tool::detector);
-        m_host.updatemaptools(s.mapinview, s.hasdetector, s.hasbeacon);
-        m_maze.set(r, c, cellopenedbox);
-        break;
-    case cellbeacon:
-        box("beacon", "box", keybeacon, Colour::white);
-        taketool(s.hasbeacon, Tool::beacon);
-        m_host.updatemaptools(s.mapinview, s.hasdetector, s.hasbeacon);
-        m_maze.set(r, c, cellopenedbox);
-        break;
+    case cellbeacon: taketool(code); break;
     case cellbattery:
     case cellbatteryleft:
         box("battery", "box", keybattery, Colour::white);

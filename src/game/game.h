@@ -18,7 +18,6 @@ class Clock;
 class GameHost;
 class Random;
 enum class Colour : unsigned;
-enum class Tool;
 
 class Game {
   public:
@@ -101,7 +100,7 @@ class Game {
     void post(int key, Colour colour, int level);
     void newgamevalues();
     void showloadedtools();
-    void taketool(bool& flag, Tool tool);
+    void taketool(CellCode code);
 };
 
 } // namespace quorvel

@@ -8,6 +8,7 @@
 
 #include "resources.h"
 #include "session.h"
+#include "viewcomposer.h"
 
 namespace quorvel {
 
@@ -42,23 +43,23 @@ Tfmwinner::Tfmwinner(Session& session, QWidget* parent)
     lblWinnMsg2->setGeometry(20, 127, 253, 13);
     lblWinnMsg2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    const auto button = [this](const char* name, const QString& caption, int x, int result) {
+    // Each button closes the dialog with its answer; Stats first opens the statistics.
+    const auto button = [this](const char* name, const QString& caption, int x, int result,
+                               bool stats = false) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(name);
         b->setGeometry(x, 150, 75, 25);
         b->hide();
-        connect(b, &QPushButton::clicked, this, [this, result] { done(result); });
+        connect(b, &QPushButton::clicked, this, [this, result, stats] {
+            if (stats && showgamestats) showgamestats(m_rank);
+            done(result);
+        });
         return b;
     };
     btnYes = button("btnYes", "&Yes", 66, resultyes);
     btnNo = button("btnNo", "&No", 153, resultno);
     btnClose = button("btnClose", "Close", 66, resultcancel);
-    btnStats = button("btnStats", "Stats...", 153, resultcancel);
-    disconnect(btnStats, &QPushButton::clicked, nullptr, nullptr);
-    connect(btnStats, &QPushButton::clicked, this, [this] {
-        if (showgamestats) showgamestats(m_rank);
-        done(resultcancel);
-    });
+    btnStats = button("btnStats", "Stats...", 153, resultcancel, true);
 
     initresources();
     imwinner = QImage(":/pictures/winner.png");
@@ -71,14 +72,8 @@ void Tfmwinner::setpicture(const QImage& picture) {
     QImage area(115, 85, QImage::Format_ARGB32);
     area.fill(Qt::transparent);
     if (!picture.isNull()) {
-        QImage keyed = picture.convertToFormat(QImage::Format_ARGB32);
-        const QRgb key = keyed.pixel(0, keyed.height() - 1);
-        for (int y = 0; y < keyed.height(); ++y) {
-            auto* row = reinterpret_cast<QRgb*>(keyed.scanLine(y));
-            for (int x = 0; x < keyed.width(); ++x)
-                if (row[x] == key) row[x] = qRgba(0, 0, 0, 0);
-        }
-        const QImage fitted = keyed.scaled(115, 85, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        const QImage fitted =
+            withoutkey(picture).scaled(115, 85, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         QPainter p(&area);
         p.drawImage((115 - fitted.width()) / 2, (85 - fitted.height()) / 2, fitted);
     }

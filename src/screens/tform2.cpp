@@ -18,6 +18,7 @@
 #include "savedgames.h"
 #include "session.h"
 #include "settingsfile.h"
+#include "textutil.h"
 #include "tfmap.h"
 #include "tfmwinner.h"
 #include "theme.h"
@@ -54,19 +55,6 @@ QLabel* picture(QWidget* parent, const char* name, int x, int y, int w, int h) {
     l->setObjectName(name);
     l->setGeometry(x, y, w, h);
     return l;
-}
-
-// A picture with the colour of its bottom-left pixel left out.
-QPixmap keyed(const QImage& image) {
-    if (image.isNull()) return {};
-    QImage out = image.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = out.pixel(0, out.height() - 1);
-    for (int y = 0; y < out.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x)
-            if (row[x] == key) row[x] = qRgba(0, 0, 0, 0);
-    }
-    return QPixmap::fromImage(out);
 }
 
 // The item code of each tool, for its hint.
@@ -263,10 +251,7 @@ void Tform2::FormShow() {
     imstone->setToolTip(QString::fromStdString(words.itemhint(-4)));
     imlight->setToolTip(QString::fromStdString(words.itemhint(-5)));
     if (m_map) {
-        std::string box = words.itemname(-3, false, true);
-        if (!box.empty() && box[0] >= 'a' && box[0] <= 'z')
-            box[0] = static_cast<char>(box[0] - 'a' + 'A');
-        m_map->setwords(box, words.itemword(2, false));
+        m_map->setwords(capitalise(words.itemname(-3, false, true)), words.itemword(2, false));
     }
     m_game.begin();
     if (m_opening) m_opening->hide();
@@ -458,7 +443,7 @@ void Tform2::showsides() {
 }
 
 void Tform2::showcompasspicture() {
-    imcompass->setPixmap(keyed(m_composer->compassimage()));
+    imcompass->setPixmap(QPixmap::fromImage(withoutkey(m_composer->compassimage())));
 }
 
 void Tform2::drawcompass(int heading) {

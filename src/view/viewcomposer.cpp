@@ -335,4 +335,16 @@ void darkenimage(QImage& image, int darkness) {
     }
 }
 
+QImage withoutkey(const QImage& picture) {
+    if (picture.isNull()) return {};
+    QImage out = picture.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = out.pixel(0, out.height() - 1);
+    for (int y = 0; y < out.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            if (row[x] == key) row[x] = qRgba(0, 0, 0, 0);
+    }
+    return out;
+}
+
 } // namespace quorvel

@@ -110,6 +110,9 @@ class ViewComposer {
 /// (x + column, y + row) of `destination`, row by row; nothing is written outside the
 /// destination. Both are used as 24-bit pictures.
 void transparentdraw(QImage& destination, int x, int y, const QImage& source);
+/// The picture with its key colour (that of its bottom-left pixel) made transparent,
+/// for the widgets that show a keyed picture rather than lay it over another.
+QImage withoutkey(const QImage& picture);
 /// Copies the whole of `source` to (x, y) of `destination`, clipped to the destination.
 void opaquedraw(QImage& destination, int x, int y, const QImage& source);
 /// Takes `darkness` off each red, green and blue value of a 24-bit picture, floor 0.

@@ -10,6 +10,7 @@
 
 #include "dialogs.h"
 #include "generator.h"
+#include "modal.h"
 #include "session.h"
 #include "testapp.h"
 #include "testfolder.h"
@@ -18,20 +19,6 @@
 #include "tform2.h"
 
 namespace quorvel::test {
-
-/// Runs `answer` on the next modal window once it is open.
-inline void whenmodal(std::function<void(QWidget*)> answer) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            answer(modal);
-        }
-    });
-    timer->start();
-}
 
 class ScreenTest : public ::testing::Test {
   protected:

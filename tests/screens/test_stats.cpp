@@ -15,6 +15,7 @@
 #include "besttimes.h"
 #include "clock.h"
 #include "maze.h"
+#include "modal.h"
 #include "resource.h"
 #include "resources.h"
 #include "session.h"
@@ -42,19 +43,7 @@ BestTimes builtintable(std::string* raw = nullptr) {
         std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
 }
 
-/// Runs `answer` on the next modal window once it is open.
-void whenmodal(std::function<void(QWidget*)> answer) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            answer(modal);
-        }
-    });
-    timer->start();
-}
+using quorvel::test::whenmodal;
 
 class Records : public ::testing::Test {
   protected:

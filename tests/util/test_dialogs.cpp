@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include "modal.h"
+
 #include "dialogs.h"
 #include "enhcombo.h"
 #include "inifile.h"
@@ -22,19 +24,7 @@ using namespace quorvel;
 
 namespace {
 
-// Runs act on the modal window once it is up, as a player would meet it.
-void whenmodal(std::function<void(QWidget*)> act) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            act(modal);
-        }
-    });
-    timer->start();
-}
+using quorvel::test::whenmodal;
 
 // Presses a key where the keyboard focus is, as a real key press arrives.
 void press(QWidget* modal, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
