@@ -19,7 +19,7 @@ void GenerateAccepted(benchmark::State& state) {
     long rejected = 0;
     for (auto _ : state) {
         Random rng(seed++ * 2654435761u);
-        rejected += generateaccepted(maze, rng, level);
+        rejected += generateAccepted(maze, rng, level);
         benchmark::DoNotOptimize(maze.grid.data());
     }
     state.counters["rejected/maze"] =
@@ -30,10 +30,10 @@ BENCHMARK(GenerateAccepted)->DenseRange(1, 6)->Unit(benchmark::kMicrosecond);
 // One attempt of the generator, accepted or not.
 void GenerateOnce(benchmark::State& state) {
     Maze maze;
-    maze.mazesize = 120;
+    maze.mazeSize = 120;
     Random rng(99);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(generatemaze(maze, rng));
+        benchmark::DoNotOptimize(generateMaze(maze, rng));
     }
 }
 BENCHMARK(GenerateOnce)->Unit(benchmark::kMicrosecond);
@@ -42,20 +42,20 @@ BENCHMARK(GenerateOnce)->Unit(benchmark::kMicrosecond);
 void ViewScan(benchmark::State& state) {
     Maze maze;
     Random rng(7);
-    generateaccepted(maze, rng, 6);
+    generateAccepted(maze, rng, 6);
     std::vector<std::array<int, 3>> places;
-    for (int r = 1; r < maze.mazesize; ++r)
-        for (int c = 1; c < maze.mazesize; ++c)
-            if (!iswall(maze.at(r, c)))
+    for (int r = 1; r < maze.mazeSize; ++r)
+        for (int c = 1; c < maze.mazeSize; ++c)
+            if (!isWall(maze.at(r, c)))
                 for (int f = 1; f <= 4; ++f)
                     places.push_back({r, c, f});
     std::size_t i = 0;
     for (auto _ : state) {
         const auto& p = places[i++ % places.size()];
-        maze.posrow = p[0];
-        maze.poscol = p[1];
+        maze.posRow = p[0];
+        maze.posCol = p[1];
         maze.facing = p[2];
-        benchmark::DoNotOptimize(viewscan(maze));
+        benchmark::DoNotOptimize(viewScan(maze));
     }
 }
 BENCHMARK(ViewScan);
@@ -66,8 +66,8 @@ struct LargeMap {
     OverheadMap map;
     LargeMap() {
         Random rng(11);
-        generateaccepted(maze, rng, 6);
-        map.setupmap(&maze, "Ann", maze.compassturn, maze.mazesize);
+        generateAccepted(maze, rng, 6);
+        map.setupMap(&maze, "Ann", maze.compassTurn, maze.mazeSize);
     }
 };
 
@@ -75,9 +75,9 @@ struct LargeMap {
 void MapTools(benchmark::State& state) {
     LargeMap large;
     OverheadMap& map = large.map;
-    bool inview = false;
+    bool inView = false;
     for (auto _ : state) {
-        map.updatemaptools(inview = !inview, true, true);
+        map.updateMapTools(inView = !inView, true, true);
         benchmark::DoNotOptimize(map.picture().rgb.data());
     }
 }
@@ -91,7 +91,7 @@ void MapPosition(benchmark::State& state) {
     int col = 1;
     for (auto _ : state) {
         col = col == 1 ? 2 : 1;
-        map.updatemapposition(maze.posrow, col, true, true);
+        map.updateMapPosition(maze.posRow, col, true, true);
         benchmark::DoNotOptimize(map.picture().rgb.data());
     }
 }

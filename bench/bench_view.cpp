@@ -15,34 +15,34 @@ using namespace quorvel;
 
 /// A corridor four cells deep with openings on both sides, an opened box one cell
 /// ahead and closed boxes two and three cells ahead.
-ViewPlan busyplan() {
+ViewPlan busyPlan() {
     Maze m;
-    m.grid.fill(cellwall);
-    m.posrow = 10;
-    m.poscol = 10;
+    m.grid.fill(cellWall);
+    m.posRow = 10;
+    m.posCol = 10;
     m.facing = 3;
     for (int d = 0; d <= 4; ++d)
-        m.set(10, 10 + d, cellopen);
-    m.set(10, 11, cellopenedbox);
-    m.set(10, 12, cellfood);
-    m.set(10, 13, cellgem5);
-    m.set(11, 11, cellopen);
-    m.set(9, 12, cellopen);
-    m.set(11, 13, cellopen);
-    return viewscan(m);
+        m.set(10, 10 + d, cellOpen);
+    m.set(10, 11, cellOpenedBox);
+    m.set(10, 12, cellFood);
+    m.set(10, 13, cellGem5);
+    m.set(11, 11, cellOpen);
+    m.set(9, 12, cellOpen);
+    m.set(11, 13, cellOpen);
+    return viewScan(m);
 }
 
-// drawmaze, drawbox (three boxes), darkening by a weak battery, the copy to the screen.
+// drawMaze, drawBox (three boxes), darkening by a weak battery, the copy to the screen.
 void DrawviewFrame(benchmark::State& state) {
     ViewComposer composer;
-    const ViewPlan plan = busyplan();
+    const ViewPlan plan = busyPlan();
     const int darkness = Game::darkness(20, 1, 2);
     for (auto _ : state) {
-        composer.drawmaze(plan);
-        composer.drawbox(plan);
+        composer.drawMaze(plan);
+        composer.drawBox(plan);
         composer.darken(darkness);
-        composer.showview();
-        benchmark::DoNotOptimize(composer.shownview().constBits());
+        composer.showView();
+        benchmark::DoNotOptimize(composer.shownView().constBits());
     }
 }
 BENCHMARK(DrawviewFrame)->Unit(benchmark::kMicrosecond);
@@ -51,20 +51,20 @@ BENCHMARK(DrawviewFrame)->Unit(benchmark::kMicrosecond);
 void DrawviewFrameWithScanAndMap(benchmark::State& state) {
     ViewComposer composer;
     Maze m;
-    m.grid.fill(cellwall);
-    m.posrow = 10;
-    m.poscol = 10;
+    m.grid.fill(cellWall);
+    m.posRow = 10;
+    m.posCol = 10;
     m.facing = 3;
-    m.set(10, 10, cellopen);
-    m.set(10, 11, cellwallmap);
+    m.set(10, 10, cellOpen);
+    m.set(10, 11, cellWallMap);
     for (auto _ : state) {
-        const ViewPlan plan = viewscan(m);
-        composer.drawmaze(plan);
-        composer.drawwallmap();
-        composer.drawbox(plan);
+        const ViewPlan plan = viewScan(m);
+        composer.drawMaze(plan);
+        composer.drawWallMap();
+        composer.drawBox(plan);
         composer.darken(100);
-        composer.showview();
-        benchmark::DoNotOptimize(composer.shownview().constBits());
+        composer.showView();
+        benchmark::DoNotOptimize(composer.shownView().constBits());
     }
 }
 BENCHMARK(DrawviewFrameWithScanAndMap)->Unit(benchmark::kMicrosecond);
@@ -72,11 +72,11 @@ BENCHMARK(DrawviewFrameWithScanAndMap)->Unit(benchmark::kMicrosecond);
 // The floor: six strip pictures copied into a frame, nothing else.
 void CopySixStrips(benchmark::State& state) {
     ViewComposer composer;
-    const ViewPlan plan = busyplan();
-    QImage frame(viewsize, viewsize, QImage::Format_RGB888);
+    const ViewPlan plan = busyPlan();
+    QImage frame(viewSize, viewSize, QImage::Format_RGB888);
     for (auto _ : state) {
         for (int i = 0; i < 6; ++i)
-            opaquedraw(frame, stripx[i], 0, composer.strip(plan.strips[i]));
+            opaqueDraw(frame, stripX[i], 0, composer.strip(plan.strips[i]));
         benchmark::DoNotOptimize(frame.constBits());
     }
 }
@@ -84,10 +84,10 @@ BENCHMARK(CopySixStrips)->Unit(benchmark::kMicrosecond);
 
 // The stages on their own.
 void DarkenFrame(benchmark::State& state) {
-    QImage frame(viewsize, viewsize, QImage::Format_RGB888);
+    QImage frame(viewSize, viewSize, QImage::Format_RGB888);
     frame.fill(QColor(120, 110, 100));
     for (auto _ : state) {
-        darkenimage(frame, 1);
+        darkEnImage(frame, 1);
         benchmark::DoNotOptimize(frame.constBits());
     }
 }
@@ -95,11 +95,11 @@ BENCHMARK(DarkenFrame)->Unit(benchmark::kMicrosecond);
 
 void DrawThreeBoxes(benchmark::State& state) {
     ViewComposer composer;
-    const ViewPlan plan = busyplan();
-    composer.drawmaze(plan);
+    const ViewPlan plan = busyPlan();
+    composer.drawMaze(plan);
     for (auto _ : state) {
-        composer.drawbox(plan);
-        benchmark::DoNotOptimize(composer.mazeimage().constBits());
+        composer.drawBox(plan);
+        benchmark::DoNotOptimize(composer.mazeImage().constBits());
     }
 }
 BENCHMARK(DrawThreeBoxes)->Unit(benchmark::kMicrosecond);

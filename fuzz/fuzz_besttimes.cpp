@@ -12,13 +12,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quorvel;
     const std::span<const std::uint8_t> file(data, size);
-    BestTimes::checkheader(file);
-    besttimesproblemdialog(checkbesttimes(file), "fuzz.his");
-    BestTimes table = BestTimes::fromfile(file);
+    BestTimes::checkHeader(file);
+    bestTimesProblemDialog(checkBestTimes(file), "fuzz.his");
+    BestTimes table = BestTimes::fromFile(file);
     for (int level = 0; level <= 7; ++level)
         for (int rank = 0; rank <= 4; ++rank) {
             const BestTime e = table.entry(level, rank);
-            if (e.name.size() > 20 || e.timetext.size() > 20) std::abort();
+            if (e.name.size() > 20 || e.timeText.size() > 20) std::abort();
         }
 
     // A result taken from the first bytes: any time, NaN and infinities included.
@@ -28,16 +28,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     result.time = time;
     result.gems = size >= 12 ? static_cast<std::int32_t>(data[8] | data[9] << 8) : 0;
     result.name = std::string(reinterpret_cast<const char*>(data), size < 40 ? size : 40);
-    result.timetext = result.name;
+    result.timeText = result.name;
     const int level = size > 0 ? data[size - 1] % 8 : 1;
-    const int expected = table.rankof(level, result.time, result.gems);
+    const int expected = table.rankOf(level, result.time, result.gems);
     const int rank = table.record(level, result);
     if (rank < 0 || rank > 3) std::abort();
     if (level >= 1 && level <= 6 && rank != expected) std::abort();
     if (rank > 0) {
         const BestTime stored = table.entry(level, rank);
         if (stored.gems != result.gems || stored.name.size() > 20) std::abort();
-        if (BestTimes::checkheader(table.image()) != BestTimesProblem::none) std::abort();
+        if (BestTimes::checkHeader(table.image()) != BestTimesProblem::none) std::abort();
     }
     return 0;
 }

@@ -10,13 +10,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quorvel;
     const std::span<const std::uint8_t> file(data, size);
-    checksaveheader(file.first(size < saveheadersize ? size : saveheadersize));
+    checkSaveHeader(file.first(size < saveHeaderSize ? size : saveHeaderSize));
     SavedGame game;
-    const SaveProblem problem = decodesave(file, game);
-    saveproblemdialog(problem, "fuzz.sav");
+    const SaveProblem problem = decodeSave(file, game);
+    saveProblemDialog(problem, "fuzz.sav");
     if (problem != SaveProblem::none) return 0;
-    const std::vector<std::uint8_t> again = encodesave(game);
+    const std::vector<std::uint8_t> again = encodeSave(game);
     SavedGame second;
-    if (decodesave(again, second) != SaveProblem::none || encodesave(second) != again) std::abort();
+    if (decodeSave(again, second) != SaveProblem::none || encodeSave(second) != again) std::abort();
     return 0;
 }

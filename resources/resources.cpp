@@ -3,14 +3,14 @@
 #include <QtGlobal>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
-static void registerquorvel3d() {
+static void registerQuorvel3D() {
     Q_INIT_RESOURCE(quorvel3d);
 }
 
 namespace quorvel {
 
-void initresources() {
-    static const bool registered = (registerquorvel3d(), true);
+void initResources() {
+    static const bool registered = (registerQuorvel3D(), true);
     (void)registered;
 }
 

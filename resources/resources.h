@@ -5,6 +5,6 @@
 namespace quorvel {
 
 /// Registers the built-in resources; safe to call any number of times.
-void initresources();
+void initResources();
 
 } // namespace quorvel

@@ -20,13 +20,13 @@ inline std::int32_t get32(std::span<const std::uint8_t> in, std::size_t at) {
         u |= static_cast<std::uint32_t>(in[at + i]) << (8 * i);
     return static_cast<std::int32_t>(u);
 }
-inline void putdouble(std::span<std::uint8_t> out, std::size_t at, double v) {
+inline void putDouble(std::span<std::uint8_t> out, std::size_t at, double v) {
     std::uint64_t u = 0;
     std::memcpy(&u, &v, sizeof u);
     for (int i = 0; i < 8; ++i)
         out[at + i] = static_cast<std::uint8_t>(u >> (8 * i));
 }
-inline double getdouble(std::span<const std::uint8_t> in, std::size_t at) {
+inline double getDouble(std::span<const std::uint8_t> in, std::size_t at) {
     std::uint64_t u = 0;
     for (int i = 0; i < 8; ++i)
         u |= static_cast<std::uint64_t>(in[at + i]) << (8 * i);
@@ -36,7 +36,7 @@ inline double getdouble(std::span<const std::uint8_t> in, std::size_t at) {
 }
 
 /// Text cut to at most `limit` bytes without splitting a UTF-8 character.
-inline std::string_view cututf8(std::string_view s, std::size_t limit) {
+inline std::string_view cutUtf8(std::string_view s, std::size_t limit) {
     if (s.size() <= limit) return s;
     std::size_t n = limit;
     while (n > 0 && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80)
@@ -45,15 +45,15 @@ inline std::string_view cututf8(std::string_view s, std::size_t limit) {
 }
 
 /// A short string: one length byte, then `capacity` bytes (zero after the text).
-inline void putshortstring(std::span<std::uint8_t> out, std::size_t at, std::string_view s,
+inline void putShortString(std::span<std::uint8_t> out, std::size_t at, std::string_view s,
                            std::size_t capacity) {
-    const std::string_view cut = cututf8(s, capacity);
+    const std::string_view cut = cutUtf8(s, capacity);
     out[at] = static_cast<std::uint8_t>(cut.size());
     for (std::size_t i = 0; i < capacity; ++i)
         out[at + 1 + i] = i < cut.size() ? static_cast<std::uint8_t>(cut[i]) : 0;
 }
 /// Reads a short string; a length byte beyond the capacity reads as the capacity.
-inline std::string getshortstring(std::span<const std::uint8_t> in, std::size_t at,
+inline std::string getShortString(std::span<const std::uint8_t> in, std::size_t at,
                                   std::size_t capacity) {
     const std::size_t n = in[at] < capacity ? in[at] : capacity;
     return std::string(reinterpret_cast<const char*>(in.data() + at + 1), n);

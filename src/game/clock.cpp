@@ -13,15 +13,15 @@ double SystemClock::now() const {
     const std::time_t t = duration_cast<seconds>(since).count();
     std::tm local{};
     localtime_r(&t, &local);
-    const double utcdays = duration<double>(since).count() / secondsperday;
+    const double utcDays = duration<double>(since).count() / secondsPerDay;
     // 25569 days lie between 1899-12-30 and 1970-01-01.
-    return 25569.0 + utcdays + static_cast<double>(local.tm_gmtoff) / secondsperday;
+    return 25569.0 + utcDays + static_cast<double>(local.tm_gmtoff) / secondsPerDay;
 }
 
-std::string clocktext(double elapsed) {
+std::string clockText(double elapsed) {
     if (!(elapsed >= 0)) elapsed = 0; // also catches NaN
     const double days = std::floor(elapsed);
-    long long ms = std::llround((elapsed - days) * secondsperday * 1000.0);
+    long long ms = std::llround((elapsed - days) * secondsPerDay * 1000.0);
     if (ms >= 86'400'000) ms = 86'399'999;
     const long long secs = ms / 1000;
     char text[64];

@@ -32,13 +32,13 @@ class ManualClock final : public Clock {
     double m_now;
 };
 
-constexpr double secondsperday = 86400.0;
+constexpr double secondsPerDay = 86400.0;
 /// The playing time at which the clock stops.
-constexpr double clockcapdays = 100.0;
+constexpr double clockCapDays = 100.0;
 /// What the clock shows once capped: 99 days, 23:59:59.
-constexpr double clockcapshown = 99.999999;
+constexpr double clockCapShown = 99.999999;
 
 /// "0 days, 00:12:05": whole days, "day" or "days", and the time of day.
-std::string clocktext(double elapsed);
+std::string clockText(double elapsed);
 
 } // namespace quorvel

@@ -11,264 +11,264 @@ namespace quorvel {
 
 namespace {
 // Message keys the rules post.
-constexpr int keyfood = 1, keybattery = 2, keygem5 = 3, keygem3 = 4, keygem1 = 5, keystone = 6,
-              keycompass = 7, keygps = 8, keybeacon = 9, keytracker = 10, keydetector = 11,
-              keyempty = 12, keyopen = 13, keymap = 14, keyfoodtrap = 15, keygemtrap = 16,
-              keystart = 17, keylose = 18, keywin = 19, keyquit = 20, keyrun = 21, keystop = 22,
-              keyblocked = 23, keyusebatt = 24, keyhungry = 25, keystarving = 26, keyweakbatt = 27,
-              keydeadbatt = 28, keyhint = 29;
+constexpr int keyFood = 1, keyBattery = 2, keyGem5 = 3, keyGem3 = 4, keyGem1 = 5, keyStone = 6,
+              keyCompass = 7, keyGps = 8, keyBeacon = 9, keyTracker = 10, keyDetector = 11,
+              keyEmpty = 12, keyOpen = 13, keymap = 14, keyFoodTrap = 15, keyGemTrap = 16,
+              keyStart = 17, keyLose = 18, keyWin = 19, keyQuit = 20, keyRun = 21, keyStop = 22,
+              keyBlocked = 23, keyUseBatt = 24, keyHungry = 25, keyStarving = 26, keyWeakBatt = 27,
+              keyDeadBatt = 28, keyHint = 29;
 
-constexpr int hungrylevel = 50;   ///< food at which the hunger warning comes
-constexpr int starvinglevel = 25; ///< food below which every step warns
-constexpr int weakbattery = 25;   ///< battery percent of the weak warning
-constexpr int stepchance = 30;    ///< 1 in 30 for each random step sound
-constexpr int remarkchance = 100; ///< 1 in 100 for a random remark after a step
-constexpr int indicatorsteps = 6; ///< steps the indicator stays lit
+constexpr int hungryLevel = 50;   ///< food at which the hunger warning comes
+constexpr int starvingLevel = 25; ///< food below which every step warns
+constexpr int weakBattery = 25;   ///< battery percent of the weak warning
+constexpr int stepChance = 30;    ///< 1 in 30 for each random step sound
+constexpr int remarkChance = 100; ///< 1 in 100 for a random remark after a step
+constexpr int indicatorSteps = 6; ///< steps the indicator stays lit
 constexpr int darkest = 175;
 
-const char* const randomsounds[] = {"random1", "random2", "random3"};
+const char* const randomSounds[] = {"random1", "random2", "random3"};
 } // namespace
 
 // ---- starting and stopping -------------------------------------------------------
 
-void Game::newgamevalues() {
+void Game::resetForNewGame() {
     GameState& s = m_state;
-    s.starttime = m_clock.now();
-    s.foodlevel = 100;
-    s.batterylevel = 100;
-    s.batterysteps = 0;
-    s.gemscore = 0;
-    s.stepcount = 0;
-    s.hascompass = s.hasgps = s.hastracker = s.hasbeacon = s.hasdetector = false;
-    s.mapinview = false;
+    s.startTime = m_clock.now();
+    s.foodLevel = 100;
+    s.batteryLevel = 100;
+    s.batterySteps = 0;
+    s.gemScore = 0;
+    s.stepCount = 0;
+    s.hasCompass = s.hasGps = s.hasTracker = s.hasBeacon = s.hasDetector = false;
+    s.mapInView = false;
 }
 
 // A loaded game shows the tools it owns; the compass indicator is drawn for it.
-void Game::showloadedtools() {
+void Game::showLoadedTools() {
     const GameState& s = m_state;
-    if (s.hascompass) {
-        m_host.drawcompass(compassheading(m_maze.facing, m_maze.compassturn));
-        m_host.showcompass();
-        m_host.showtool(Tool::compass);
+    if (s.hasCompass) {
+        m_host.drawCompass(compassHeading(m_maze.facing, m_maze.compassTurn));
+        m_host.showCompass();
+        m_host.showTool(Tool::compass);
     }
-    if (s.hasdetector) m_host.showtool(Tool::detector);
-    if (s.hasbeacon) m_host.showtool(Tool::beacon);
-    if (s.hasgps) m_host.showtool(Tool::gps);
-    if (s.hastracker) m_host.showtool(Tool::tracker);
+    if (s.hasDetector) m_host.showTool(Tool::detector);
+    if (s.hasBeacon) m_host.showTool(Tool::beacon);
+    if (s.hasGps) m_host.showTool(Tool::gps);
+    if (s.hasTracker) m_host.showTool(Tool::tracker);
 }
 
 void Game::begin() {
-    m_state.gameover = false;
+    m_state.gameOver = false;
     m_active = true;
     m_ending = false;
     m_running = false;
-    m_useenabled = false;
-    post(keystart, Colour::white, levellog);
-    m_state.batteryrate = 2;
-    if (m_state.newgame)
-        newgamevalues();
+    m_useEnabled = false;
+    post(keyStart, Colour::white, levelLog);
+    m_state.batteryRate = 2;
+    if (m_state.newGame)
+        resetForNewGame();
     else
-        showloadedtools();
-    m_host.showcounters();
-    GameTimerTimer();
-    drawview();
-    checkcell();
+        showLoadedTools();
+    m_host.showCounters();
+    clockTick();
+    redrawView();
+    examineCell();
 }
 
 void Game::end() {
     m_active = false;
-    stoprunning();
-    m_host.setgametimer(false);
+    stopRunning();
+    m_host.setGameTimer(false);
 }
 
 // ---- turning and moving ------------------------------------------------------------
 
-void Game::turned() {
-    if (m_state.foodlevel >= starvinglevel)
-        m_host.playsoundfx(m_stepsounds.pickstepsound(m_rng, stepchance, randomsounds[0],
-                                                      randomsounds[1], randomsounds[2], "turn"),
-                           "", soundnow);
+void Game::afterTurn() {
+    if (m_state.foodLevel >= starvingLevel)
+        m_host.playSound(m_stepSounds.pickStepSound(m_rng, stepChance, randomSounds[0],
+                                                    randomSounds[1], randomSounds[2], "turn"),
+                         "", soundNow);
     else
-        m_host.playsoundfx("starving", "warning", soundifidle);
-    drawview();
-    if (m_state.hascompass) m_host.drawcompass(compassheading(m_maze.facing, m_maze.compassturn));
+        m_host.playSound("starving", "warning", soundIfIdle);
+    redrawView();
+    if (m_state.hasCompass) m_host.drawCompass(compassHeading(m_maze.facing, m_maze.compassTurn));
 }
 
-void Game::btnturnleftClick() {
-    if (!acceptsinput()) return;
-    m_maze.facing = turnleft(m_maze.facing);
-    turned();
+void Game::turnLeft() {
+    if (!acceptsInput()) return;
+    m_maze.facing = leftOf(m_maze.facing);
+    afterTurn();
 }
 
-void Game::btnturnrightClick() {
-    if (!acceptsinput()) return;
-    m_maze.facing = turnright(m_maze.facing);
-    turned();
+void Game::turnRight() {
+    if (!acceptsInput()) return;
+    m_maze.facing = rightOf(m_maze.facing);
+    afterTurn();
 }
 
-void Game::btnmoveClick() {
-    if (!acceptsinput()) return;
-    const Step a = aheadstep(m_maze.facing);
-    moveto(m_maze.posrow + a.dr, m_maze.poscol + a.dc, "walk", "walk");
+void Game::stepForward() {
+    if (!acceptsInput()) return;
+    const Step a = aheadStep(m_maze.facing);
+    moveTo(m_maze.posRow + a.dr, m_maze.posCol + a.dc, "walk", "walk");
 }
 
-void Game::btnturnbackClick() {
-    if (!acceptsinput()) return;
-    const Step a = aheadstep(m_maze.facing);
-    moveto(m_maze.posrow - a.dr, m_maze.poscol - a.dc, "stepback", "walk");
+void Game::stepBack() {
+    if (!acceptsInput()) return;
+    const Step a = aheadStep(m_maze.facing);
+    moveTo(m_maze.posRow - a.dr, m_maze.posCol - a.dc, "stepback", "walk");
 }
 
-void Game::moveto(int row, int col, const std::string& action, const std::string& step) {
-    const bool moved = !iswall(m_maze.at(row, col));
+void Game::moveTo(int row, int col, const std::string& action, const std::string& step) {
+    const bool moved = !isWall(m_maze.at(row, col));
     if (moved) {
-        m_maze.posrow = row;
-        m_maze.poscol = col;
-        foodstep();
+        m_maze.posRow = row;
+        m_maze.posCol = col;
+        eatOneStep();
         // A step that starves the player ends the game there: the rest of the step
         // would only sound and draw behind the end screen.
-        if (m_state.gameover) return;
-        batterydrain();
-        stepplus();
+        if (m_state.gameOver) return;
+        drainBattery();
+        countStep();
     }
-    if (m_state.foodlevel < starvinglevel) {
-        m_host.playsoundfx("starving", "warning", soundifidle);
-    } else if (m_state.foodlevel == hungrylevel) {
-        m_host.playsoundfx("hungry", "warning", soundnow);
+    if (m_state.foodLevel < starvingLevel) {
+        m_host.playSound("starving", "warning", soundIfIdle);
+    } else if (m_state.foodLevel == hungryLevel) {
+        m_host.playSound("hungry", "warning", soundNow);
     } else if (moved) {
-        m_host.playsoundfx(m_stepsounds.pickstepsound(m_rng, stepchance, randomsounds[0],
-                                                      randomsounds[1], randomsounds[2], action),
-                           step, soundifidle);
-        m_host.showgamemessage(m_host.randommessage(remarkchance), Colour::lime, levellog);
+        m_host.playSound(m_stepSounds.pickStepSound(m_rng, stepChance, randomSounds[0],
+                                                    randomSounds[1], randomSounds[2], action),
+                         step, soundIfIdle);
+        m_host.showGameMessage(m_host.randomMessage(remarkChance), Colour::lime, levelLog);
     } else {
-        m_host.playsoundfx("blocked", "", soundifidle);
-        post(keyblocked, Colour::white, levellog);
+        m_host.playSound("blocked", "", soundIfIdle);
+        post(keyBlocked, Colour::white, levelLog);
     }
     if (!moved) return;
-    drawview();
-    if (m_state.gameover) return;
-    m_host.updatemapposition(m_maze.posrow, m_maze.poscol, m_state.hasgps, m_state.hastracker);
-    checkcell();
-    if (m_state.gameover) return;
-    ageindicator();
+    redrawView();
+    if (m_state.gameOver) return;
+    m_host.updateMapPosition(m_maze.posRow, m_maze.posCol, m_state.hasGps, m_state.hasTracker);
+    examineCell();
+    if (m_state.gameOver) return;
+    ageIndicator();
 }
 
-void Game::stepplus() {
-    ++m_state.stepcount;
-    m_host.showcounters();
+void Game::countStep() {
+    ++m_state.stepCount;
+    m_host.showCounters();
 }
 
-void Game::ageindicator() {
-    if (m_state.indicatorage == indicatorsteps) {
-        m_host.hideindicator();
-        m_state.indicatorage = 0;
+void Game::ageIndicator() {
+    if (m_state.indicatorAge == indicatorSteps) {
+        m_host.hideIndicator();
+        m_state.indicatorAge = 0;
     } else {
-        ++m_state.indicatorage;
+        ++m_state.indicatorAge;
     }
 }
 
 void Game::post(int key, Colour colour, int level) {
-    if (m_host.postgamemessage(key, colour, level) &&
-        (level == levelstandard || level == levelcritical))
-        m_state.indicatorage = 0;
+    if (m_host.postGameMessage(key, colour, level) &&
+        (level == levelStandard || level == levelCritical))
+        m_state.indicatorAge = 0;
 }
 
 // ---- running ------------------------------------------------------------------------
 
-void Game::startrun() {
-    if (m_running || !acceptsinput()) return;
+void Game::startRunning() {
+    if (m_running || !acceptsInput()) return;
     m_running = true; // a second R while the run sound plays does nothing
-    post(keyrun, Colour::lime, levelstandard);
-    m_host.serviceevents();
-    m_host.playsoundfx("run", "", soundtoend);
+    post(keyRun, Colour::lime, levelStandard);
+    m_host.serviceEvents();
+    m_host.playSound("run", "", soundToEnd);
     // The game may have ended, or the screen closed, while events ran.
-    if (!m_running || !acceptsinput()) {
+    if (!m_running || !acceptsInput()) {
         m_running = false;
         return;
     }
-    m_host.setruntimer(true);
+    m_host.setRunTimer(true);
 }
 
-void Game::stoprunning() {
+void Game::stopRunning() {
     if (!m_running) return;
     m_running = false;
-    m_host.setruntimer(false);
+    m_host.setRunTimer(false);
 }
 
-void Game::RunTimerTimer() {
+void Game::runTick() {
     // Ticks that arrive while the game ends, while the quit question is open or after
     // the screen closed never move the player.
-    if (!m_running || !acceptsinput()) return;
-    const Step a = aheadstep(m_maze.facing);
-    if (!iswall(m_maze.ahead())) {
-        moveto(m_maze.posrow + a.dr, m_maze.poscol + a.dc, "running", "walk");
+    if (!m_running || !acceptsInput()) return;
+    const Step a = aheadStep(m_maze.facing);
+    if (!isWall(m_maze.ahead())) {
+        moveTo(m_maze.posRow + a.dr, m_maze.posCol + a.dc, "running", "walk");
     } else {
-        stoprunning();
-        m_host.playsoundfx("stop", "blocked", soundnow);
-        post(keystop, Colour::white, levelstandard);
+        stopRunning();
+        m_host.playSound("stop", "blocked", soundNow);
+        post(keyStop, Colour::white, levelStandard);
     }
 }
 
 // ---- the clock ------------------------------------------------------------------------
 
-void Game::GameTimerTimer() {
-    m_host.setgametimer(false);
-    m_state.elapsed = m_clock.now() - m_state.starttime;
-    const bool capped = m_state.elapsed > clockcapdays;
-    if (capped) m_state.elapsed = clockcapshown;
-    m_clocktext = quorvel::clocktext(m_state.elapsed);
-    m_host.showclock(m_clocktext);
-    if (!capped) m_host.setgametimer(true);
+void Game::clockTick() {
+    m_host.setGameTimer(false);
+    m_state.elapsed = m_clock.now() - m_state.startTime;
+    const bool capped = m_state.elapsed > clockCapDays;
+    if (capped) m_state.elapsed = clockCapShown;
+    m_clockText = quorvel::clockText(m_state.elapsed);
+    m_host.showClock(m_clockText);
+    if (!capped) m_host.setGameTimer(true);
 }
 
 // ---- the view ---------------------------------------------------------------------------
 
-void Game::drawview() {
-    m_host.drawmaze();
-    if (m_maze.facing == 3 && m_maze.here() == cellexit) winsequence();
-    checkahead();
-    m_host.finishview(darkness());
+void Game::redrawView() {
+    m_host.drawMaze();
+    if (m_maze.facing == 3 && m_maze.here() == cellExit) winGame();
+    lookAhead();
+    m_host.finishView(darkness());
 }
 
-void Game::checkahead() {
+void Game::lookAhead() {
     const CellCode ahead = m_maze.ahead();
-    if (ahead == cellwallmap) {
-        m_state.mapinview = true;
-        m_host.playsoundfx("map", "", soundnow);
-        post(keymap, Colour::white, levelstandard);
-        m_host.updatemaptools(true, m_state.hasdetector, m_state.hasbeacon);
-        m_host.drawwallmap();
+    if (ahead == cellWallMap) {
+        m_state.mapInView = true;
+        m_host.playSound("map", "", soundNow);
+        post(keymap, Colour::white, levelStandard);
+        m_host.updateMapTools(true, m_state.hasDetector, m_state.hasBeacon);
+        m_host.drawWallMap();
         return;
     }
-    if (ahead == cellexit) {
-        m_host.playsoundfx("exit", "", soundnow);
-        post(35, Colour::white, levelstandard);
+    if (ahead == cellExit) {
+        m_host.playSound("exit", "", soundNow);
+        post(35, Colour::white, levelStandard);
     }
-    if (m_state.mapinview) {
-        m_state.mapinview = false;
-        m_host.updatemaptools(false, m_state.hasdetector, m_state.hasbeacon);
+    if (m_state.mapInView) {
+        m_state.mapInView = false;
+        m_host.updateMapTools(false, m_state.hasDetector, m_state.hasBeacon);
     }
 }
 
-int Game::darkness(int batterylevel, int batterysteps, int batteryrate) {
-    if (batteryrate == 0) return 0;
+int Game::darkness(int batteryLevel, int batterySteps, int batteryRate) {
+    if (batteryRate == 0) return 0;
     // nearbyint rounds halves to the even neighbour in the default rounding mode.
-    const double part = std::nearbyint(7.0 * batterysteps / batteryrate);
-    const double d = part - 7.0 * batterylevel + darkest;
+    const double part = std::nearbyint(7.0 * batterySteps / batteryRate);
+    const double d = part - 7.0 * batteryLevel + darkest;
     return static_cast<int>(std::clamp(d, 0.0, static_cast<double>(darkest)));
 }
 
 int Game::darkness() const {
-    return darkness(m_state.batterylevel, m_state.batterysteps, m_state.batteryrate);
+    return darkness(m_state.batteryLevel, m_state.batterySteps, m_state.batteryRate);
 }
 
 // ---- what a cell does -----------------------------------------------------------------------
 
-void Game::checkhint() {
+void Game::hintAtExitOrMap() {
     const CellCode around[] = {m_maze.left(), m_maze.right(), m_maze.behind()};
     for (const CellCode code : around) {
-        if (code == cellexit || code == cellwallmap) {
-            m_host.playsoundfx("hint", "", soundnow);
-            post(keyhint, Colour::lime, levelstandard);
+        if (code == cellExit || code == cellWallMap) {
+            m_host.playSound("hint", "", soundNow);
+            post(keyHint, Colour::lime, levelStandard);
             return;
         }
     }
@@ -276,224 +276,224 @@ void Game::checkhint() {
 
 // The G.P.S., tracker, detector and beacon: a box message, the tool's picture, and for
 // the detector and the beacon at once what they show on the map.
-void Game::taketool(CellCode code) {
+void Game::takeTool(CellCode code) {
     struct Found {
         CellCode code;
         const char* sound;
         int key;
         Tool tool;
         bool GameState::*flag;
-        bool showsonmap;
+        bool showsOnMap;
     };
     static constexpr Found tools[] = {
-        {cellgps, "gps", keygps, Tool::gps, &GameState::hasgps, false},
-        {celltracker, "tracker", keytracker, Tool::tracker, &GameState::hastracker, false},
-        {celldetector, "detector", keydetector, Tool::detector, &GameState::hasdetector, true},
-        {cellbeacon, "beacon", keybeacon, Tool::beacon, &GameState::hasbeacon, true},
+        {cellGps, "gps", keyGps, Tool::gps, &GameState::hasGps, false},
+        {cellTracker, "tracker", keyTracker, Tool::tracker, &GameState::hasTracker, false},
+        {cellDetector, "detector", keyDetector, Tool::detector, &GameState::hasDetector, true},
+        {cellBeacon, "beacon", keyBeacon, Tool::beacon, &GameState::hasBeacon, true},
     };
     for (const Found& t : tools) {
         if (t.code != code) continue;
-        m_host.playsoundfx(t.sound, "box", soundnow);
-        post(t.key, Colour::white, levelstandard);
+        m_host.playSound(t.sound, "box", soundNow);
+        post(t.key, Colour::white, levelStandard);
         m_state.*t.flag = true;
-        m_host.showtool(t.tool);
-        if (t.showsonmap)
-            m_host.updatemaptools(m_state.mapinview, m_state.hasdetector, m_state.hasbeacon);
-        m_maze.set(m_maze.posrow, m_maze.poscol, cellopenedbox);
+        m_host.showTool(t.tool);
+        if (t.showsOnMap)
+            m_host.updateMapTools(m_state.mapInView, m_state.hasDetector, m_state.hasBeacon);
+        m_maze.set(m_maze.posRow, m_maze.posCol, cellOpenedBox);
     }
 }
 
-void Game::checkcell() {
-    m_useenabled = false;
-    m_host.setuse(false);
-    checkhint();
+void Game::examineCell() {
+    m_useEnabled = false;
+    m_host.setUseEnabled(false);
+    hintAtExitOrMap();
 
     GameState& s = m_state;
-    const int r = m_maze.posrow, c = m_maze.poscol;
+    const int r = m_maze.posRow, c = m_maze.posCol;
     const CellCode code = m_maze.here();
     const auto box = [&](const char* sound, const char* fallback, int key, Colour colour) {
-        m_host.playsoundfx(sound, fallback, soundnow);
-        post(key, colour, levelstandard);
+        m_host.playSound(sound, fallback, soundNow);
+        post(key, colour, levelStandard);
     };
     switch (code) {
-    case cellgemtrap:
-        box("gemtrap", "trap", keygemtrap, Colour::yellow);
-        s.gemscore = s.gemscore > 5 ? s.gemscore - 5 : 0;
-        m_maze.set(r, c, cellopen);
+    case cellGemTrap:
+        box("gemtrap", "trap", keyGemTrap, Colour::yellow);
+        s.gemScore = s.gemScore > 5 ? s.gemScore - 5 : 0;
+        m_maze.set(r, c, cellOpen);
         break;
-    case cellfoodtrap:
-        box("foodtrap", "trap", keyfoodtrap, Colour::yellow);
-        m_maze.set(r, c, cellopen);
-        s.foodlevel -= s.foodlevel > 40 ? 19 : 9;
-        foodstep();
-        if (s.gameover) return;
+    case cellFoodTrap:
+        box("foodtrap", "trap", keyFoodTrap, Colour::yellow);
+        m_maze.set(r, c, cellOpen);
+        s.foodLevel -= s.foodLevel > 40 ? 19 : 9;
+        eatOneStep();
+        if (s.gameOver) return;
         break;
-    case cellstone:
-        box("stone", "box", keystone, Colour::white);
-        m_maze.set(r, c, cellopenedbox);
+    case cellStone:
+        box("stone", "box", keyStone, Colour::white);
+        m_maze.set(r, c, cellOpenedBox);
         break;
-    case cellgem1:
-    case cellgem3:
-    case cellgem5: {
-        const bool five = code == cellgem5, three = code == cellgem3;
+    case cellGem1:
+    case cellGem3:
+    case cellGem5: {
+        const bool five = code == cellGem5, three = code == cellGem3;
         box(five    ? "gem5"
             : three ? "gem3"
                     : "gem1",
             "gem",
-            five    ? keygem5
-            : three ? keygem3
-                    : keygem1,
+            five    ? keyGem5
+            : three ? keyGem3
+                    : keyGem1,
             Colour::white);
-        s.gemscore += five ? 5 : three ? 3 : 1;
-        m_maze.set(r, c, cellopenedbox);
+        s.gemScore += five ? 5 : three ? 3 : 1;
+        m_maze.set(r, c, cellOpenedBox);
         break;
     }
-    case cellgps:
-    case celltracker:
-    case celldetector:
-    case cellbeacon: taketool(code); break;
-    case cellbattery:
-    case cellbatteryleft:
-        box("battery", "box", keybattery, Colour::white);
-        m_maze.set(r, c, cellbatteryleft);
-        m_useenabled = true;
-        m_host.setuse(true);
-        if (s.batterylevel == 0) btnuseClick();
+    case cellGps:
+    case cellTracker:
+    case cellDetector:
+    case cellBeacon: takeTool(code); break;
+    case cellBattery:
+    case cellBatteryLeft:
+        box("battery", "box", keyBattery, Colour::white);
+        m_maze.set(r, c, cellBatteryLeft);
+        m_useEnabled = true;
+        m_host.setUseEnabled(true);
+        if (s.batteryLevel == 0) useBattery();
         break;
-    case cellcompass:
-        box("compass", "box", keycompass, Colour::white);
-        s.hascompass = true;
-        m_host.drawcompass(compassheading(m_maze.facing, m_maze.compassturn));
-        m_host.showcompass();
-        m_host.showtool(Tool::compass);
-        m_maze.set(r, c, cellopenedbox);
+    case cellCompass:
+        box("compass", "box", keyCompass, Colour::white);
+        s.hasCompass = true;
+        m_host.drawCompass(compassHeading(m_maze.facing, m_maze.compassTurn));
+        m_host.showCompass();
+        m_host.showTool(Tool::compass);
+        m_maze.set(r, c, cellOpenedBox);
         break;
-    case cellfood:
-        box("food", "", keyfood, Colour::white);
-        s.foodlevel += 100;
-        s.indicatorage = 0;
-        m_maze.set(r, c, cellopenedbox);
+    case cellFood:
+        box("food", "", keyFood, Colour::white);
+        s.foodLevel += 100;
+        s.indicatorAge = 0;
+        m_maze.set(r, c, cellOpenedBox);
         break;
-    case cellopenedbox: box("open", "", keyopen, Colour::white); break;
+    case cellOpenedBox: box("open", "", keyOpen, Colour::white); break;
     default:
-        if (isclosedbox(code)) {
-            box("empty", "box", keyempty, Colour::white);
-            m_maze.set(r, c, cellopenedbox);
+        if (isClosedBox(code)) {
+            box("empty", "box", keyEmpty, Colour::white);
+            m_maze.set(r, c, cellOpenedBox);
         }
         break;
     }
-    m_host.showcounters();
-    m_host.updatemapposition(r, c, s.hasgps, s.hastracker);
+    m_host.showCounters();
+    m_host.updateMapPosition(r, c, s.hasGps, s.hasTracker);
 }
 
-void Game::btnuseClick() {
-    if (!m_useenabled || !acceptsinput()) return;
+void Game::useBattery() {
+    if (!m_useEnabled || !acceptsInput()) return;
     const CellCode code = m_maze.here();
-    if (code == cellbattery || code == cellbatteryleft) {
-        m_host.playsoundfx("usebatt", "use", soundnow);
-        post(keyusebatt, Colour::white, levelstandard);
-        m_state.batterylevel = 100;
-        m_state.batterysteps = 0;
-        m_maze.set(m_maze.posrow, m_maze.poscol, cellopenedbox);
-        drawview();
-        m_host.showcounters();
+    if (code == cellBattery || code == cellBatteryLeft) {
+        m_host.playSound("usebatt", "use", soundNow);
+        post(keyUseBatt, Colour::white, levelStandard);
+        m_state.batteryLevel = 100;
+        m_state.batterySteps = 0;
+        m_maze.set(m_maze.posRow, m_maze.posCol, cellOpenedBox);
+        redrawView();
+        m_host.showCounters();
     }
-    m_useenabled = false;
-    m_host.setuse(false);
+    m_useEnabled = false;
+    m_host.setUseEnabled(false);
 }
 
 // ---- food and light -----------------------------------------------------------------------
 
-void Game::foodstep() {
-    --m_state.foodlevel;
-    if (m_state.foodlevel == hungrylevel) post(keyhungry, Colour::aqua, levelcritical);
-    if (m_state.foodlevel < starvinglevel) post(keystarving, Colour::yellow, levelcritical);
-    if (m_state.foodlevel <= 0) losegame();
+void Game::eatOneStep() {
+    --m_state.foodLevel;
+    if (m_state.foodLevel == hungryLevel) post(keyHungry, Colour::aqua, levelCritical);
+    if (m_state.foodLevel < starvingLevel) post(keyStarving, Colour::yellow, levelCritical);
+    if (m_state.foodLevel <= 0) loseGame();
 }
 
-void Game::batterydrain() {
+void Game::drainBattery() {
     GameState& s = m_state;
-    if (s.batterylevel > 0 && ++s.batterysteps >= s.batteryrate) {
-        s.batterysteps = 0;
-        --s.batterylevel;
-        if (s.batterylevel == weakbattery) post(keyweakbatt, Colour::aqua, levelcritical);
-        if (s.batterylevel == 0) post(keydeadbatt, Colour::yellow, levelcritical);
+    if (s.batteryLevel > 0 && ++s.batterySteps >= s.batteryRate) {
+        s.batterySteps = 0;
+        --s.batteryLevel;
+        if (s.batteryLevel == weakBattery) post(keyWeakBatt, Colour::aqua, levelCritical);
+        if (s.batteryLevel == 0) post(keyDeadBatt, Colour::yellow, levelCritical);
     }
-    m_host.showcounters();
+    m_host.showCounters();
 }
 
 // ---- the end of a game ----------------------------------------------------------------------
 
-void Game::losegame() {
-    if (m_ending || m_state.gameover) return;
+void Game::loseGame() {
+    if (m_ending || m_state.gameOver) return;
     m_ending = true;
-    stoprunning();
-    m_host.showcounters();
-    EndScreen screen;
+    stopRunning();
+    m_host.showCounters();
+    EndScreenSetup screen;
     screen.kind = EndKind::lose;
     screen.caption = "You Lose";
-    screen.messagekey = keylose;
+    screen.messageKey = keyLose;
     screen.sound = "lose";
-    m_host.showendscreen(screen);
-    m_state.gameover = true;
+    m_host.showEndScreen(screen);
+    m_state.gameOver = true;
     m_ending = false;
-    m_host.closegamescreen();
+    m_host.closeGameScreen();
 }
 
-void Game::winsequence() {
-    if (m_ending || m_state.gameover) return;
+void Game::winGame() {
+    if (m_ending || m_state.gameOver) return;
     m_ending = true;
-    stoprunning();
-    m_host.setgametimer(false);
-    m_host.countremaining();
+    stopRunning();
+    m_host.setGameTimer(false);
+    m_host.countRemaining();
     BestTimeEntry entry;
     entry.level = m_maze.level();
     entry.elapsed = m_state.elapsed;
-    entry.gemscore = m_state.gemscore;
-    entry.timetext = m_clocktext;
-    entry.stepcount = m_state.stepcount;
-    entry.foodlevel = m_state.foodlevel;
-    entry.batterylevel = m_state.batterylevel;
-    const int rank = m_host.recordbesttime(entry);
-    EndScreen screen;
+    entry.gemScore = m_state.gemScore;
+    entry.timeText = m_clockText;
+    entry.stepCount = m_state.stepCount;
+    entry.foodLevel = m_state.foodLevel;
+    entry.batteryLevel = m_state.batteryLevel;
+    const int rank = m_host.recordBestTime(entry);
+    EndScreenSetup screen;
     screen.kind = EndKind::win;
     screen.caption = rank < 1 ? "Winner!" : "Winner! (New Best Time)";
-    screen.messagekey = keywin;
+    screen.messageKey = keyWin;
     screen.rank = rank;
     screen.sound = "win";
-    m_host.showendscreen(screen);
-    if (!m_state.newgame) m_host.deletesave();
-    m_state.gameover = true;
+    m_host.showEndScreen(screen);
+    if (!m_state.newGame) m_host.deleteSave();
+    m_state.gameOver = true;
     m_ending = false;
-    m_host.closegamescreen();
+    m_host.closeGameScreen();
 }
 
-bool Game::FormCloseQuery() {
-    if (m_state.gameover) return true;
+bool Game::askToQuit() {
+    if (m_state.gameOver) return true;
     if (m_ending) return false; // an end screen is already open
     // Running pauses while the question is open; No lets it go on.
     m_ending = true;
-    const bool quit = m_host.confirmquit();
+    const bool quit = m_host.confirmQuit();
     m_ending = false;
     if (!quit) return false;
-    EndScreen screen;
+    EndScreenSetup screen;
     screen.kind = EndKind::quit;
     screen.caption = "Save?";
-    screen.messagekey = keyquit;
-    screen.message2 = "Do you want to save your game before exiting?";
+    screen.messageKey = keyQuit;
+    screen.secondLine = "Do you want to save your game before exiting?";
     screen.sound = "quit";
     m_ending = true;
-    const Answer answer = m_host.showendscreen(screen);
+    const Answer answer = m_host.showEndScreen(screen);
     m_ending = false;
     // A game that could not be saved is not thrown away: play goes on, and quitting
     // again offers the save again.
-    if (answer == Answer::yes && !m_host.savegame()) return false;
+    if (answer == Answer::yes && !m_host.saveGame()) return false;
     return true;
 }
 
 // ---- fun keys --------------------------------------------------------------------------------
 
-void Game::funkey(char key) {
+void Game::playFunKey(char key) {
     struct Fun {
         char key;
         const char* sound;
@@ -507,8 +507,8 @@ void Game::funkey(char key) {
     const char lower = key >= 'A' && key <= 'Z' ? static_cast<char>(key - 'A' + 'a') : key;
     for (const Fun& f : funs) {
         if (f.key == lower) {
-            m_host.playsoundfx(f.sound, "", soundnow);
-            post(f.message, Colour::lime, levellog);
+            m_host.playSound(f.sound, "", soundNow);
+            post(f.message, Colour::lime, levelLog);
             return;
         }
     }

@@ -28,49 +28,49 @@ class Game {
     const Maze& maze() const { return m_maze; }
     GameState& state() { return m_state; }
     const GameState& state() const { return m_state; }
-    StepSoundPicker& stepsounds() { return m_stepsounds; }
+    StepSoundPicker& stepSounds() { return m_stepSounds; }
 
-    /// Starts play when the game screen shows: a new game (state().newgame) gets its
+    /// Starts play when the game screen shows: a new game (state().newGame) gets its
     /// starting values, a loaded one keeps the values read from its file. Posts the
     /// start message, starts the clock, composes the view and lets the start cell act.
     void begin();
     /// The game screen was hidden: the clocks stop and input is ignored from now on.
     void end();
     /// True between begin() and end() while the game is not over.
-    bool playing() const { return m_active && !m_state.gameover; }
+    bool playing() const { return m_active && !m_state.gameOver; }
 
     // The player's actions.
-    void btnturnleftClick();
-    void btnturnrightClick();
-    void btnmoveClick();
+    void turnLeft();
+    void turnRight();
+    void stepForward();
     /// One step backwards without turning.
-    void btnturnbackClick();
+    void stepBack();
     /// Uses the battery lying in the player's cell, while the Use button is enabled.
-    void btnuseClick();
+    void useBattery();
     /// Key R: starts running forward until a wall stops it.
-    void startrun();
+    void startRunning();
     /// Keys Y, L, C, J, D (either case): a sound and a remark; other keys do nothing.
-    void funkey(char key);
+    void playFunKey(char key);
     /// The quit question and the save offer; true when the game screen may close.
-    bool FormCloseQuery();
+    bool askToQuit();
 
     // Timers.
-    void RunTimerTimer();
-    void GameTimerTimer();
+    void runTick();
+    void clockTick();
 
     /// Composes the view; standing on the exit facing it starts the win.
-    void drawview();
+    void redrawView();
     /// Hints, boxes and traps of the player's cell.
-    void checkcell();
+    void examineCell();
 
     /// Darkness of the view, 0..175 levels off each colour, for the battery state.
     int darkness() const;
-    static int darkness(int batterylevel, int batterysteps, int batteryrate);
+    static int darkness(int batteryLevel, int batterySteps, int batteryRate);
 
     bool running() const { return m_running; }
-    bool useenabled() const { return m_useenabled; }
+    bool useEnabled() const { return m_useEnabled; }
     /// The clock text last shown, as recorded with a best time.
-    const std::string& clocktext() const { return m_clocktext; }
+    const std::string& clockText() const { return m_clockText; }
 
   private:
     GameHost& m_host;
@@ -78,29 +78,29 @@ class Game {
     const Clock& m_clock;
     Maze m_maze;
     GameState m_state;
-    StepSoundPicker m_stepsounds;
+    StepSoundPicker m_stepSounds;
     bool m_active = false;  ///< the game screen shows this game
     bool m_ending = false;  ///< an end sequence or the quit question is under way
     bool m_running = false; ///< the run timer is meant to tick
-    bool m_useenabled = false;
-    std::string m_clocktext = "0 days, 00:00:00";
+    bool m_useEnabled = false;
+    std::string m_clockText = "0 days, 00:00:00";
 
-    bool acceptsinput() const { return m_active && !m_ending && !m_state.gameover; }
-    void moveto(int row, int col, const std::string& action, const std::string& step);
-    void turned();
-    void checkhint();
-    void checkahead();
-    void foodstep();
-    void batterydrain();
-    void stepplus();
-    void ageindicator();
-    void losegame();
-    void winsequence();
-    void stoprunning();
+    bool acceptsInput() const { return m_active && !m_ending && !m_state.gameOver; }
+    void moveTo(int row, int col, const std::string& action, const std::string& step);
+    void afterTurn();
+    void hintAtExitOrMap();
+    void lookAhead();
+    void eatOneStep();
+    void drainBattery();
+    void countStep();
+    void ageIndicator();
+    void loseGame();
+    void winGame();
+    void stopRunning();
     void post(int key, Colour colour, int level);
-    void newgamevalues();
-    void showloadedtools();
-    void taketool(CellCode code);
+    void resetForNewGame();
+    void showLoadedTools();
+    void takeTool(CellCode code);
 };
 
 } // namespace quorvel

@@ -17,15 +17,15 @@ using ServiceEvents = std::function<void()>;
 
 /// How many attempts one block of a sweep, or the wall-map placement, may take before
 /// the maze is rejected instead of hanging. No real maze comes near it.
-constexpr long generatorattemptbound = 1'000'000;
+constexpr long generatorAttemptBound = 1'000'000;
 
-/// Builds a new maze of maze.mazesize (20 x level) into maze: grid, start, facing and
-/// compassturn. Returns true when the maze broke a placement rule and must be thrown
+/// Builds a new maze of maze.mazeSize (20 x level) into maze: grid, start, facing and
+/// compassTurn. Returns true when the maze broke a placement rule and must be thrown
 /// away; the caller then generates again from the continuing stream.
-bool generatemaze(Maze& maze, Random& rng, const ServiceEvents& service = {});
+bool generateMaze(Maze& maze, Random& rng, const ServiceEvents& service = {});
 
 /// The opening screen's protocol without the seeding: sets the size for the level and
 /// generates until a maze is accepted. Returns how many mazes were rejected first.
-int generateaccepted(Maze& maze, Random& rng, int level, const ServiceEvents& service = {});
+int generateAccepted(Maze& maze, Random& rng, int level, const ServiceEvents& service = {});
 
 } // namespace quorvel

@@ -16,14 +16,14 @@ enum class Colour : unsigned {
 };
 
 /// Levels of a message: 0 log only, 1 with the standard indicator, 2 with the critical one.
-constexpr int levellog = 0;
-constexpr int levelstandard = 1;
-constexpr int levelcritical = 2;
+constexpr int levelLog = 0;
+constexpr int levelStandard = 1;
+constexpr int levelCritical = 2;
 
 /// Modes of a sound: 0 only when no sound plays, 1 cut in, 2 play to the end.
-constexpr int soundifidle = 0;
-constexpr int soundnow = 1;
-constexpr int soundtoend = 2;
+constexpr int soundIfIdle = 0;
+constexpr int soundNow = 1;
+constexpr int soundToEnd = 2;
 
 /// The five tools, in the order of the item panel.
 enum class Tool { compass, detector, beacon, gps, tracker };
@@ -31,14 +31,14 @@ enum class Tool { compass, detector, beacon, gps, tracker };
 /// The three uses of the end screen.
 enum class EndKind { lose, win, quit };
 
-/// What the end screen shows; the screen fills the text of messagekey for the player.
-struct EndScreen {
+/// What the end screen shows; the screen fills the text of messageKey for the player.
+struct EndScreenSetup {
     EndKind kind = EndKind::lose;
-    std::string caption;  ///< "You Lose", "Winner!", "Winner! (New Best Time)", "Save?"
-    int messagekey = 18;  ///< lose 18, win 19, quit 20
-    std::string message2; ///< the second line (the save question), or empty
-    int rank = 0;         ///< the best-times rank of a win, for the statistics screen
-    std::string sound;    ///< played when the screen shows, no fallback
+    std::string caption;    ///< "You Lose", "Winner!", "Winner! (New Best Time)", "Save?"
+    int messageKey = 18;    ///< lose 18, win 19, quit 20
+    std::string secondLine; ///< the second line (the save question), or empty
+    int rank = 0;           ///< the best-times rank of a win, for the statistics screen
+    std::string sound;      ///< played when the screen shows, no fallback
 };
 
 /// Answers of the end screen and of questions.
@@ -49,74 +49,74 @@ enum class Answer { close, yes, no };
 struct BestTimeEntry {
     int level = 1;
     double elapsed = 0;
-    int gemscore = 0;
-    std::string timetext; ///< the clock text shown on the game screen
-    int stepcount = 0;
-    int foodlevel = 0;
-    int batterylevel = 0;
+    int gemScore = 0;
+    std::string timeText; ///< the clock text shown on the game screen
+    int stepCount = 0;
+    int foodLevel = 0;
+    int batteryLevel = 0;
 };
 
 class GameHost {
   public:
     virtual ~GameHost() = default;
 
-    // The view. drawmaze runs the view scan and paints the strips or exit pictures;
+    // The view. drawMaze runs the view scan and paints the strips or exit pictures;
     // standing on the exit facing it, it paints the ending picture at full light and
     // shows it at once (the rules then start the win).
-    virtual void drawmaze() = 0;
+    virtual void drawMaze() = 0;
     /// Lays the wall-map picture over the view being composed.
-    virtual void drawwallmap() = 0;
+    virtual void drawWallMap() = 0;
     /// Boxes, darkening by `darkness` levels, the copy to the screen, the side arrows.
-    virtual void finishview(int darkness) = 0;
+    virtual void finishView(int darkness) = 0;
     /// Lays compass heading 0..3 over the compass indicator.
-    virtual void drawcompass(int heading) = 0;
-    virtual void showcompass() = 0;
+    virtual void drawCompass(int heading) = 0;
+    virtual void showCompass() = 0;
     /// The tool's picture and hint in the item panel.
-    virtual void showtool(Tool tool) = 0;
+    virtual void showTool(Tool tool) = 0;
     /// Enables the Use button with the battery hint, or disables it and clears its hint.
-    virtual void setuse(bool enabled) = 0;
+    virtual void setUseEnabled(bool enabled) = 0;
     /// Refreshes the food, gem, battery and step counters from the game state.
-    virtual void showcounters() = 0;
+    virtual void showCounters() = 0;
 
     // The map window.
-    virtual void updatemaptools(bool inview, bool detector, bool beacon) = 0;
-    virtual void updatemapposition(int row, int col, bool gps, bool tracker) = 0;
-    virtual void countremaining() = 0;
+    virtual void updateMapTools(bool inView, bool detector, bool beacon) = 0;
+    virtual void updateMapPosition(int row, int col, bool gps, bool tracker) = 0;
+    virtual void countRemaining() = 0;
 
-    // Messages. postgamemessage fills the key's text for the player and shows it;
+    // Messages. postGameMessage fills the key's text for the player and shows it;
     // both return false when the text was empty and nothing was shown. The rules keep
     // the indicator's age; the panel lights the indicator for levels 1 and 2.
-    // randommessage draws on the shared stream and returns a remark or an empty text.
-    virtual bool postgamemessage(int key, Colour colour, int level) = 0;
-    virtual bool showgamemessage(const std::string& text, Colour colour, int level) = 0;
-    virtual std::string randommessage(int chance) = 0;
-    virtual void hideindicator() = 0;
+    // randomMessage draws on the shared stream and returns a remark or an empty text.
+    virtual bool postGameMessage(int key, Colour colour, int level) = 0;
+    virtual bool showGameMessage(const std::string& text, Colour colour, int level) = 0;
+    virtual std::string randomMessage(int chance) = 0;
+    virtual void hideIndicator() = 0;
 
     /// Plays a sound of the current theme by name with a fallback name and a mode.
-    virtual void playsoundfx(const std::string& name, const std::string& fallback, int mode) = 0;
+    virtual void playSound(const std::string& name, const std::string& fallback, int mode) = 0;
 
     /// Lets pending window events run (the run message shows before the run sound).
-    virtual void serviceevents() = 0;
-    /// Starts or stops the 200-millisecond run timer that calls Game::RunTimerTimer.
-    virtual void setruntimer(bool enabled) = 0;
-    /// Starts or stops the one-second game clock that calls Game::GameTimerTimer.
-    virtual void setgametimer(bool enabled) = 0;
-    virtual void showclock(const std::string& text) = 0;
+    virtual void serviceEvents() = 0;
+    /// Starts or stops the 200-millisecond run timer that calls Game::runTick.
+    virtual void setRunTimer(bool enabled) = 0;
+    /// Starts or stops the one-second game clock that calls Game::clockTick.
+    virtual void setGameTimer(bool enabled) = 0;
+    virtual void showClock(const std::string& text) = 0;
 
     /// Shows the end screen modally and returns its answer.
-    virtual Answer showendscreen(const EndScreen& screen) = 0;
+    virtual Answer showEndScreen(const EndScreenSetup& screen) = 0;
     /// The Yes/No question of quitting; true for Yes.
-    virtual bool confirmquit() = 0;
+    virtual bool confirmQuit() = 0;
     /// Records a won game in the best-times file: rank 1..3, 0 when not among the
     /// best three, -1 when the file could not be written.
-    virtual int recordbesttime(const BestTimeEntry& entry) = 0;
+    virtual int recordBestTime(const BestTimeEntry& entry) = 0;
     /// Saves the game in the player's slot (the save offer was accepted); false when it
     /// could not be saved, so the game goes on rather than being thrown away.
-    virtual bool savegame() = 0;
+    virtual bool saveGame() = 0;
     /// Deletes the player's saved game of this level and its map file.
-    virtual void deletesave() = 0;
+    virtual void deleteSave() = 0;
     /// Closes the game screen (no quit question: the game is over).
-    virtual void closegamescreen() = 0;
+    virtual void closeGameScreen() = 0;
 };
 
 } // namespace quorvel

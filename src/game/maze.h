@@ -4,7 +4,7 @@
 //
 // Directions are maze-relative: facing 1..4 looks towards column - 1, row + 1,
 // column + 1 and row - 1. The compass heading is derived from it and the maze's
-// fixed compassturn: heading = (facing - 1 + compassturn) mod 4, 0 north, 1 east,
+// fixed compassTurn: heading = (facing - 1 + compassTurn) mod 4, 0 north, 1 east,
 // 2 south, 3 west. Turning right adds 1 to facing, so the compass turns clockwise.
 
 #include <array>
@@ -14,40 +14,40 @@ namespace quorvel {
 
 using CellCode = std::uint8_t;
 
-constexpr int gridsize = 131; ///< rows and columns 0..130
-constexpr int gridcells = gridsize * gridsize;
+constexpr int gridSize = 131; ///< rows and columns 0..130
+constexpr int gridCells = gridSize * gridSize;
 
 // Cell codes. Bit 7 set (code >= 128) blocks movement and sight.
-constexpr CellCode cellopen = 0;          ///< floor off the through-path; sprung traps
-constexpr CellCode cellexit = 1;          ///< the exit, in column N
-constexpr CellCode cellopenedbox = 2;     ///< a box opened and emptied
-constexpr CellCode cellpath = 3;          ///< floor on the generator's through-path
-constexpr CellCode cellstart = 4;         ///< the start cell
-constexpr CellCode cellfoodtrap = 64;     ///< '@'
-constexpr CellCode cellgemtrap = 65;      ///< 'A'
-constexpr CellCode cellemptybox = 96;     ///< '`' a box holding nothing
-constexpr CellCode cellfood = 97;         ///< 'a'
-constexpr CellCode cellcompass = 98;      ///< 'b'
-constexpr CellCode cellgps = 99;          ///< 'c'
-constexpr CellCode cellbeacon = 100;      ///< 'd'
-constexpr CellCode celldetector = 101;    ///< 'e'
-constexpr CellCode celltracker = 102;     ///< 'f'
-constexpr CellCode cellstone = 103;       ///< 'g' a worthless stone
-constexpr CellCode cellgem5 = 104;        ///< 'h'
-constexpr CellCode cellgem1 = 105;        ///< 'i'
-constexpr CellCode cellgem3 = 106;        ///< 'j'
-constexpr CellCode cellbattery = 107;     ///< 'k' battery box not yet opened
-constexpr CellCode cellbatteryleft = 108; ///< 'l' opened box whose battery waits to be used
-constexpr CellCode cellwall = 129;
-constexpr CellCode cellwallmap = 160; ///< the wall carrying the map picture
+constexpr CellCode cellOpen = 0;          ///< floor off the through-path; sprung traps
+constexpr CellCode cellExit = 1;          ///< the exit, in column N
+constexpr CellCode cellOpenedBox = 2;     ///< a box opened and emptied
+constexpr CellCode cellPath = 3;          ///< floor on the generator's through-path
+constexpr CellCode cellStart = 4;         ///< the start cell
+constexpr CellCode cellFoodTrap = 64;     ///< '@'
+constexpr CellCode cellGemTrap = 65;      ///< 'A'
+constexpr CellCode cellEmptyBox = 96;     ///< '`' a box holding nothing
+constexpr CellCode cellFood = 97;         ///< 'a'
+constexpr CellCode cellCompass = 98;      ///< 'b'
+constexpr CellCode cellGps = 99;          ///< 'c'
+constexpr CellCode cellBeacon = 100;      ///< 'd'
+constexpr CellCode cellDetector = 101;    ///< 'e'
+constexpr CellCode cellTracker = 102;     ///< 'f'
+constexpr CellCode cellStone = 103;       ///< 'g' a worthless stone
+constexpr CellCode cellGem5 = 104;        ///< 'h'
+constexpr CellCode cellGem1 = 105;        ///< 'i'
+constexpr CellCode cellGem3 = 106;        ///< 'j'
+constexpr CellCode cellBattery = 107;     ///< 'k' battery box not yet opened
+constexpr CellCode cellBatteryLeft = 108; ///< 'l' opened box whose battery waits to be used
+constexpr CellCode cellWall = 129;
+constexpr CellCode cellWallMap = 160; ///< the wall carrying the map picture
 /// Never stored: asks the mixed block sweep to draw one of five box codes per cell.
-constexpr int cellmixed = 255;
+constexpr int cellMixed = 255;
 
-constexpr bool iswall(int code) {
+constexpr bool isWall(int code) {
     return code >= 128;
 }
 /// Codes 96..127 show as a closed box in the view and on the detector's map.
-constexpr bool isclosedbox(int code) {
+constexpr bool isClosedBox(int code) {
     return code >= 96 && code <= 127;
 }
 
@@ -58,7 +58,7 @@ struct Step {
 };
 
 /// The step to the cell ahead for facing 1..4.
-constexpr Step aheadstep(int facing) {
+constexpr Step aheadStep(int facing) {
     switch (facing) {
     case 1: return {0, -1};
     case 2: return {1, 0};
@@ -67,7 +67,7 @@ constexpr Step aheadstep(int facing) {
     }
 }
 /// The step to the cell on the left for facing 1..4; the right step is its negative.
-constexpr Step leftstep(int facing) {
+constexpr Step leftStep(int facing) {
     switch (facing) {
     case 1: return {-1, 0};
     case 2: return {0, -1};
@@ -76,44 +76,44 @@ constexpr Step leftstep(int facing) {
     }
 }
 
-constexpr int turnright(int facing) {
+constexpr int rightOf(int facing) {
     return facing >= 4 ? 1 : facing + 1;
 }
-constexpr int turnleft(int facing) {
+constexpr int leftOf(int facing) {
     return facing <= 1 ? 4 : facing - 1;
 }
 /// The compass point shown for a facing: 0 north, 1 east, 2 south, 3 west.
-constexpr int compassheading(int facing, int compassturn) {
-    return ((facing - 1 + compassturn) % 4 + 4) % 4;
+constexpr int compassHeading(int facing, int compassTurn) {
+    return ((facing - 1 + compassTurn) % 4 + 4) % 4;
 }
 
 /// The grid and the player's place in it: everything a generation or a saved game sets.
 struct Maze {
-    std::array<CellCode, gridcells> grid{}; ///< mazegrid, row-major
-    int mazesize = 20;                      ///< N = 20 x level; rows and columns 0..N
-    int posrow = 0;
-    int poscol = 0;
+    std::array<CellCode, gridCells> grid{}; ///< mazegrid, row-major
+    int mazeSize = 20;                      ///< N = 20 x level; rows and columns 0..N
+    int posRow = 0;
+    int posCol = 0;
     int facing = 1;      ///< 1..4
-    int compassturn = 0; ///< 0..3
+    int compassTurn = 0; ///< 0..3
 
     static constexpr bool inside(int r, int c) {
-        return r >= 0 && r < gridsize && c >= 0 && c < gridsize;
+        return r >= 0 && r < gridSize && c >= 0 && c < gridSize;
     }
     /// The code at (r, c); outside the grid everything reads as wall.
-    CellCode at(int r, int c) const { return inside(r, c) ? grid[r * gridsize + c] : cellwall; }
+    CellCode at(int r, int c) const { return inside(r, c) ? grid[r * gridSize + c] : cellWall; }
     /// Sets (r, c); writes outside the grid are dropped.
     void set(int r, int c, CellCode code) {
-        if (inside(r, c)) grid[r * gridsize + c] = code;
+        if (inside(r, c)) grid[r * gridSize + c] = code;
     }
-    CellCode here() const { return at(posrow, poscol); }
-    CellCode ahead() const { return relative(aheadstep(facing), 1); }
-    CellCode behind() const { return relative(aheadstep(facing), -1); }
-    CellCode left() const { return relative(leftstep(facing), 1); }
-    CellCode right() const { return relative(leftstep(facing), -1); }
-    int level() const { return mazesize / 20; }
+    CellCode here() const { return at(posRow, posCol); }
+    CellCode ahead() const { return relative(aheadStep(facing), 1); }
+    CellCode behind() const { return relative(aheadStep(facing), -1); }
+    CellCode left() const { return relative(leftStep(facing), 1); }
+    CellCode right() const { return relative(leftStep(facing), -1); }
+    int level() const { return mazeSize / 20; }
 
   private:
-    CellCode relative(Step s, int k) const { return at(posrow + k * s.dr, poscol + k * s.dc); }
+    CellCode relative(Step s, int k) const { return at(posRow + k * s.dr, posCol + k * s.dc); }
 };
 
 } // namespace quorvel

@@ -4,7 +4,7 @@
 
 namespace quorvel {
 
-void Random::seedrand() {
+void Random::seedRand() {
     const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     m_seed = static_cast<std::uint32_t>(ticks) ^ static_cast<std::uint32_t>(ticks >> 32);
 }

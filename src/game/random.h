@@ -17,10 +17,10 @@ class Random {
         return static_cast<std::uint32_t>((std::uint64_t{m_seed} * n) >> 32);
     }
     /// Seeds the stream from the high-resolution clock.
-    void seedrand();
+    void seedRand();
 
     std::uint32_t seed() const { return m_seed; }
-    void setseed(std::uint32_t seed) { m_seed = seed; }
+    void setSeed(std::uint32_t seed) { m_seed = seed; }
 
   private:
     std::uint32_t m_seed;

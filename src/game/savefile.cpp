@@ -11,142 +11,142 @@ namespace {
 using namespace bytes;
 
 // Offsets of the record.
-constexpr std::size_t offsignature = 0; // length 4, then "QV3S"
-constexpr std::size_t offversion = 5;   // major 1, minor 35
-constexpr std::size_t offhighrow = 8;
-constexpr std::size_t offhighcol = 12;
-constexpr std::size_t offsize = 16;
-constexpr std::size_t offposrow = 256;
-constexpr std::size_t offposcol = 260;
-constexpr std::size_t offfacing = 264;
-constexpr std::size_t offmazesize = 268;
-constexpr std::size_t offstepcount = 272;
-constexpr std::size_t offcompassturn = 276;
-constexpr std::size_t offlastrow = 280;
-constexpr std::size_t offlastcol = 284;
-constexpr std::size_t offelapsed = 288;
-constexpr std::size_t offfood = 512;
-constexpr std::size_t offgems = 516;
-constexpr std::size_t offbattery = 520;
-constexpr std::size_t offbatterysteps = 524;
-constexpr std::size_t offflags = 528; // compass, gps, tracker, mapinview, beacon, detector
-constexpr std::size_t offgrid = 768;
-constexpr std::size_t offtally = 32512;
+constexpr std::size_t offSignature = 0; // length 4, then "QV3S"
+constexpr std::size_t offVersion = 5;   // major 1, minor 35
+constexpr std::size_t offHighRow = 8;
+constexpr std::size_t offHighCol = 12;
+constexpr std::size_t offSize = 16;
+constexpr std::size_t offPosRow = 256;
+constexpr std::size_t offPosCol = 260;
+constexpr std::size_t offFacing = 264;
+constexpr std::size_t offMazeSize = 268;
+constexpr std::size_t offStepCount = 272;
+constexpr std::size_t offCompassTurn = 276;
+constexpr std::size_t offLastRow = 280;
+constexpr std::size_t offLastCol = 284;
+constexpr std::size_t offElapsed = 288;
+constexpr std::size_t offFood = 512;
+constexpr std::size_t offGems = 516;
+constexpr std::size_t offBattery = 520;
+constexpr std::size_t offBatterySteps = 524;
+constexpr std::size_t offFlags = 528; // compass, gps, tracker, mapinview, beacon, detector
+constexpr std::size_t offGrid = 768;
+constexpr std::size_t offTally = 32512;
 
 constexpr std::uint8_t signature[5] = {4, 'Q', 'V', '3', 'S'};
-constexpr std::int32_t highestindex = gridsize - 1;
+constexpr std::int32_t highestIndex = gridSize - 1;
 
 } // namespace
 
-std::vector<std::uint8_t> encodesave(const SavedGame& game) {
-    std::vector<std::uint8_t> out(saverecordsize, 0);
+std::vector<std::uint8_t> encodeSave(const SavedGame& game) {
+    std::vector<std::uint8_t> out(saveRecordSize, 0);
     const std::span<std::uint8_t> r(out);
     for (std::size_t i = 0; i < sizeof signature; ++i)
-        r[offsignature + i] = signature[i];
-    r[offversion] = 1;
-    r[offversion + 1] = 35;
-    put32(r, offhighrow, highestindex);
-    put32(r, offhighcol, highestindex);
-    put32(r, offsize, static_cast<std::int32_t>(saverecordsize));
+        r[offSignature + i] = signature[i];
+    r[offVersion] = 1;
+    r[offVersion + 1] = 35;
+    put32(r, offHighRow, highestIndex);
+    put32(r, offHighCol, highestIndex);
+    put32(r, offSize, static_cast<std::int32_t>(saveRecordSize));
     const Maze& m = game.maze;
     const GameState& s = game.state;
-    put32(r, offposrow, m.posrow);
-    put32(r, offposcol, m.poscol);
-    put32(r, offfacing, m.facing);
-    put32(r, offmazesize, m.mazesize);
-    put32(r, offstepcount, s.stepcount);
-    put32(r, offcompassturn, m.compassturn);
-    put32(r, offlastrow, game.lastrow);
-    put32(r, offlastcol, game.lastcol);
-    putdouble(r, offelapsed, s.elapsed);
-    put32(r, offfood, s.foodlevel);
-    put32(r, offgems, s.gemscore);
-    put32(r, offbattery, s.batterylevel);
-    put32(r, offbatterysteps, s.batterysteps);
-    const bool flags[6] = {s.hascompass, s.hasgps,    s.hastracker,
-                           s.mapinview,  s.hasbeacon, s.hasdetector};
+    put32(r, offPosRow, m.posRow);
+    put32(r, offPosCol, m.posCol);
+    put32(r, offFacing, m.facing);
+    put32(r, offMazeSize, m.mazeSize);
+    put32(r, offStepCount, s.stepCount);
+    put32(r, offCompassTurn, m.compassTurn);
+    put32(r, offLastRow, game.lastRow);
+    put32(r, offLastCol, game.lastCol);
+    putDouble(r, offElapsed, s.elapsed);
+    put32(r, offFood, s.foodLevel);
+    put32(r, offGems, s.gemScore);
+    put32(r, offBattery, s.batteryLevel);
+    put32(r, offBatterySteps, s.batterySteps);
+    const bool flags[6] = {s.hasCompass, s.hasGps,    s.hasTracker,
+                           s.mapInView,  s.hasBeacon, s.hasDetector};
     for (int i = 0; i < 6; ++i)
-        r[offflags + i] = flags[i] ? 1 : 0;
+        r[offFlags + i] = flags[i] ? 1 : 0;
     for (std::size_t i = 0; i < m.grid.size(); ++i)
-        r[offgrid + i] = m.grid[i];
+        r[offGrid + i] = m.grid[i];
     for (int code = 0; code < 256; ++code)
-        put32(r, offtally + 4 * code, game.placedtally[code]);
+        put32(r, offTally + 4 * code, game.placedTally[code]);
     return out;
 }
 
-SaveProblem checksaveheader(std::span<const std::uint8_t> head) {
+SaveProblem checkSaveHeader(std::span<const std::uint8_t> head) {
     // A short file reads as if the rest were zeros after a first byte of 4.
-    std::uint8_t buffer[saveheadersize] = {4};
-    for (std::size_t i = 0; i < head.size() && i < saveheadersize; ++i)
+    std::uint8_t buffer[saveHeaderSize] = {4};
+    for (std::size_t i = 0; i < head.size() && i < saveHeaderSize; ++i)
         buffer[i] = head[i];
     const std::span<const std::uint8_t> h(buffer);
     for (std::size_t i = 0; i < sizeof signature; ++i)
-        if (h[offsignature + i] != signature[i]) return SaveProblem::notvalid;
-    if (get32(h, offsize) != static_cast<std::int32_t>(saverecordsize)) return SaveProblem::corrupt;
-    const std::int32_t highrow = get32(h, offhighrow), highcol = get32(h, offhighcol);
-    if (highrow > highestindex || highcol > highestindex || highrow < 0 || highcol < 0)
-        return SaveProblem::invaliddata;
+        if (h[offSignature + i] != signature[i]) return SaveProblem::notValid;
+    if (get32(h, offSize) != static_cast<std::int32_t>(saveRecordSize)) return SaveProblem::corrupt;
+    const std::int32_t highRow = get32(h, offHighRow), highCol = get32(h, offHighCol);
+    if (highRow > highestIndex || highCol > highestIndex || highRow < 0 || highCol < 0)
+        return SaveProblem::invalidData;
     return SaveProblem::none;
 }
 
-SaveProblem decodesave(std::span<const std::uint8_t> file, SavedGame& game) {
-    if (const SaveProblem p = checksaveheader(file.first(std::min(file.size(), saveheadersize)));
+SaveProblem decodeSave(std::span<const std::uint8_t> file, SavedGame& game) {
+    if (const SaveProblem p = checkSaveHeader(file.first(std::min(file.size(), saveHeaderSize)));
         p != SaveProblem::none)
         return p;
     // The header promised a whole record: a shorter file has been cut.
-    if (file.size() < saverecordsize) return SaveProblem::corrupt;
-    const std::span<const std::uint8_t> r = file.first(saverecordsize);
+    if (file.size() < saveRecordSize) return SaveProblem::corrupt;
+    const std::span<const std::uint8_t> r = file.first(saveRecordSize);
 
     SavedGame g;
     Maze& m = g.maze;
     GameState& s = g.state;
-    m.posrow = get32(r, offposrow);
-    m.poscol = get32(r, offposcol);
-    m.facing = get32(r, offfacing);
-    m.mazesize = get32(r, offmazesize);
-    m.compassturn = get32(r, offcompassturn);
-    s.stepcount = get32(r, offstepcount);
-    g.lastrow = get32(r, offlastrow);
-    g.lastcol = get32(r, offlastcol);
-    s.elapsed = getdouble(r, offelapsed);
-    s.foodlevel = get32(r, offfood);
-    s.gemscore = get32(r, offgems);
-    s.batterylevel = get32(r, offbattery);
-    s.batterysteps = get32(r, offbatterysteps);
-    bool* flags[6] = {&s.hascompass, &s.hasgps,    &s.hastracker,
-                      &s.mapinview,  &s.hasbeacon, &s.hasdetector};
+    m.posRow = get32(r, offPosRow);
+    m.posCol = get32(r, offPosCol);
+    m.facing = get32(r, offFacing);
+    m.mazeSize = get32(r, offMazeSize);
+    m.compassTurn = get32(r, offCompassTurn);
+    s.stepCount = get32(r, offStepCount);
+    g.lastRow = get32(r, offLastRow);
+    g.lastCol = get32(r, offLastCol);
+    s.elapsed = getDouble(r, offElapsed);
+    s.foodLevel = get32(r, offFood);
+    s.gemScore = get32(r, offGems);
+    s.batteryLevel = get32(r, offBattery);
+    s.batterySteps = get32(r, offBatterySteps);
+    bool* flags[6] = {&s.hasCompass, &s.hasGps,    &s.hasTracker,
+                      &s.mapInView,  &s.hasBeacon, &s.hasDetector};
     for (int i = 0; i < 6; ++i)
-        *flags[i] = r[offflags + i] != 0;
+        *flags[i] = r[offFlags + i] != 0;
 
     // The game never writes these; a file holding them was made elsewhere, and playing
     // it would put the player outside the maze.
-    const int n = m.mazesize;
-    if (n < 20 || n > 120 || n % 20 != 0 || m.facing < 1 || m.facing > 4 || m.compassturn < 0 ||
-        m.compassturn > 3 || m.posrow < 0 || m.posrow > n || m.poscol < 0 || m.poscol > n)
-        return SaveProblem::invaliddata;
+    const int n = m.mazeSize;
+    if (n < 20 || n > 120 || n % 20 != 0 || m.facing < 1 || m.facing > 4 || m.compassTurn < 0 ||
+        m.compassTurn > 3 || m.posRow < 0 || m.posRow > n || m.posCol < 0 || m.posCol > n)
+        return SaveProblem::invalidData;
     if (!std::isfinite(s.elapsed) || s.elapsed < 0) s.elapsed = 0;
 
     // The grid: the rectangle the file holds; cells outside it stay open floor.
-    const std::int32_t highrow = get32(r, offhighrow), highcol = get32(r, offhighcol);
-    m.grid.fill(cellopen);
-    for (int row = 0; row <= highrow; ++row)
-        for (int col = 0; col <= highcol; ++col)
-            m.grid[row * gridsize + col] =
-                r[offgrid + static_cast<std::size_t>(row) * gridsize + col];
+    const std::int32_t highRow = get32(r, offHighRow), highCol = get32(r, offHighCol);
+    m.grid.fill(cellOpen);
+    for (int row = 0; row <= highRow; ++row)
+        for (int col = 0; col <= highCol; ++col)
+            m.grid[row * gridSize + col] =
+                r[offGrid + static_cast<std::size_t>(row) * gridSize + col];
     for (int code = 0; code < 256; ++code)
-        g.placedtally[code] = get32(r, offtally + 4 * code);
+        g.placedTally[code] = get32(r, offTally + 4 * code);
 
     game = g;
     return SaveProblem::none;
 }
 
-std::pair<std::string, std::string> saveproblemdialog(SaveProblem problem,
+std::pair<std::string, std::string> saveProblemDialog(SaveProblem problem,
                                                       const std::string& path) {
     switch (problem) {
     case SaveProblem::none: break;
-    case SaveProblem::notvalid: return {"File Error", path + " is not a valid Quorvel Save File!"};
+    case SaveProblem::notValid: return {"File Error", path + " is not a valid Quorvel Save File!"};
     case SaveProblem::corrupt: return {"Data Error", path + " has is corrupt or has been altered!"};
-    case SaveProblem::invaliddata: return {"Data Error", path + " contains invalid data!"};
+    case SaveProblem::invalidData: return {"Data Error", path + " contains invalid data!"};
     case SaveProblem::unreadable: return {"Load Error", "Unable to read " + path + "!"};
     }
     return {};

@@ -5,7 +5,7 @@
 
 namespace quorvel {
 
-std::string StepSoundPicker::pickstepsound(Random& rng, int chance, std::string name1,
+std::string StepSoundPicker::pickStepSound(Random& rng, int chance, std::string name1,
                                            std::string name2, std::string name3,
                                            const std::string& fallback) {
     if (m_rest != 0) {
@@ -13,11 +13,11 @@ std::string StepSoundPicker::pickstepsound(Random& rng, int chance, std::string 
         return fallback;
     }
     for (std::string* name : {&name1, &name2, &name3})
-        if (asciilower(*name) == m_last) *name = fallback;
+        if (asciiLower(*name) == m_last) *name = fallback;
     const std::uint32_t r = rng.rand(static_cast<std::uint32_t>(chance < 0 ? 0 : chance));
     const std::string* chosen = r == 1 ? &name1 : r == 2 ? &name2 : r == 3 ? &name3 : nullptr;
     if (!chosen) return fallback;
-    m_last = asciilower(*chosen);
+    m_last = asciiLower(*chosen);
     m_rest = 1;
     return *chosen;
 }

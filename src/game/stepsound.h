@@ -13,11 +13,11 @@ class StepSoundPicker {
   public:
     /// Returns name1, name2 or name3 with a chance of 1 in `chance` each on an eligible
     /// call, otherwise fallback. Draws on the shared stream only when eligible.
-    std::string pickstepsound(Random& rng, int chance, std::string name1, std::string name2,
+    std::string pickStepSound(Random& rng, int chance, std::string name1, std::string name2,
                               std::string name3, const std::string& fallback);
 
-    const std::string& laststepsound() const { return m_last; }
-    int stepsoundrest() const { return m_rest; }
+    const std::string& lastStepSound() const { return m_last; }
+    int stepSoundRest() const { return m_rest; }
 
   private:
     std::string m_last; ///< lower-case name of the last random sound

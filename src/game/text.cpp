@@ -2,31 +2,31 @@
 
 namespace quorvel {
 
-static char lowerchar(char c) {
+static char lowerChar(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
-static char upperchar(char c) {
+static char upperChar(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-std::string asciilower(std::string_view s) {
+std::string asciiLower(std::string_view s) {
     std::string out(s);
     for (char& c : out)
-        c = lowerchar(c);
+        c = lowerChar(c);
     return out;
 }
 
-std::string asciiupper(std::string_view s) {
+std::string asciiUpper(std::string_view s) {
     std::string out(s);
     for (char& c : out)
-        c = upperchar(c);
+        c = upperChar(c);
     return out;
 }
 
-bool sametext(std::string_view a, std::string_view b) {
+bool sameText(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (lowerchar(a[i]) != lowerchar(b[i])) return false;
+        if (lowerChar(a[i]) != lowerChar(b[i])) return false;
     return true;
 }
 

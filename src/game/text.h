@@ -6,9 +6,9 @@
 
 namespace quorvel {
 
-std::string asciilower(std::string_view s);
-std::string asciiupper(std::string_view s);
+std::string asciiLower(std::string_view s);
+std::string asciiUpper(std::string_view s);
 /// Equal without regard to ASCII case.
-bool sametext(std::string_view a, std::string_view b);
+bool sameText(std::string_view a, std::string_view b);
 
 } // namespace quorvel

@@ -13,20 +13,20 @@ namespace quorvel {
 class BestTimesFile {
   public:
     /// Fills the table from the file, creating or repairing the file when needed.
-    void loadbesttimes();
+    void loadBestTimes();
     /// Enters a won game: its rank 1..3 when it entered the table and the file was
     /// written, 0 when it is not among the level's best (nothing written), -1 when it
     /// entered the table but the file could not be written.
-    int recordbesttime(int level, const BestTime& result);
+    int recordBestTime(int level, const BestTime& result);
 
-    const BestTimes& besttimes() const { return m_table; }
+    const BestTimes& bestTimes() const { return m_table; }
     /// The file's path.
     static std::string path();
 
   private:
     BestTimes m_table;
 
-    bool fromdefaults(const std::string& p);
+    bool fromDefaults(const std::string& p);
 };
 
 } // namespace quorvel

@@ -3,14 +3,14 @@
 #include <QtGlobal>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
-static void registerhelp() {
+static void registerHelp() {
     Q_INIT_RESOURCE(help);
 }
 
 namespace quorvel {
 
-void inithelpresources() {
-    static const bool registered = (registerhelp(), true);
+void initHelpResources() {
+    static const bool registered = (registerHelp(), true);
     (void)registered;
 }
 

@@ -5,6 +5,6 @@
 namespace quorvel {
 
 /// Registers the built-in instruction pages (once; later calls do nothing).
-void inithelpresources();
+void initHelpResources();
 
 } // namespace quorvel

@@ -8,16 +8,16 @@
 #include "clock.h"
 #include "dialogs.h"
 #include "game.h"
-#include "progfolder.h"
+#include "mapwindow.h"
+#include "programfolder.h"
 #include "safewrite.h"
 #include "savefile.h"
-#include "tfmap.h"
 
 namespace quorvel {
 
 namespace {
 
-std::string slotname(const std::string& player, int level) {
+std::string slotName(const std::string& player, int level) {
     return player + std::to_string(level);
 }
 
@@ -27,113 +27,114 @@ bool exists(const std::string& path) {
 
 // The dialog for a file the game refuses, or cannot read.
 void refuse(SaveProblem problem, const std::string& path) {
-    const auto [title, text] = saveproblemdialog(problem, path);
-    errorbox(title, text);
+    const auto [title, text] = saveProblemDialog(problem, path);
+    errorBox(title, text);
 }
 
 } // namespace
 
-bool hassavedgame(const std::string& player, int level) {
-    return exists(savedgamepath(player, level));
+bool hasSavedGame(const std::string& player, int level) {
+    return exists(savedGamePath(player, level));
 }
 
-bool savegame(const std::string& player, const Game& game, TfMap& map) {
-    const std::string folder = savedgamesfolder();
-    if (!canwritefolder(folder)) {
-        if (!QDir().mkpath(QString::fromStdString(folder)) || !canwritefolder(folder)) {
-            errorbox("Error", "Unable to create Saved Game folder!");
+bool saveGame(const std::string& player, const Game& game, MapWindow& map) {
+    const std::string folder = savedGamesFolder();
+    if (!canWriteFolder(folder)) {
+        if (!QDir().mkpath(QString::fromStdString(folder)) || !canWriteFolder(folder)) {
+            errorBox("Error", "Unable to create Saved Game folder!");
             return false;
         }
-        openaccess(folder);
+        openAccess(folder);
     }
     const int level = game.maze().level();
-    const std::string path = savedgamepath(player, level);
+    const std::string path = savedGamePath(player, level);
     if (path.empty()) {
-        errorbox("Save Error",
+        errorBox("Save Error",
                  "Unable to write to " + folder + player + std::to_string(level) + ".sav!");
         return false;
     }
     if (exists(path) &&
-        !confirmbox("Replace Save File?", "You already have a save file.\n\nDo you want to save "
+        !confirmBox("Replace Save File?", "You already have a save file.\n\nDo you want to save "
                                           "anyway? (the old save file will be replaced)"))
         return true;
-    if (!writesave(path, game, map)) return false;
-    map.savemapfile(slotname(player, level));
+    if (!writeSave(path, game, map)) return false;
+    map.saveMapFile(slotName(player, level));
     return true;
 }
 
-bool writesave(const std::string& path, const Game& game, const TfMap& map) {
+bool writeSave(const std::string& path, const Game& game, const MapWindow& map) {
     SavedGame record;
     record.maze = game.maze();
     record.state = game.state();
-    record.lastrow = map.overheadmap().lastrow();
-    record.lastcol = map.overheadmap().lastcol();
-    record.placedtally = map.overheadmap().placedtally();
-    const std::vector<std::uint8_t> bytes = encodesave(record);
-    if (!writefilesafely(
+    record.lastRow = map.overheadMap().lastRow();
+    record.lastCol = map.overheadMap().lastCol();
+    record.placedTally = map.overheadMap().placedTally();
+    const std::vector<std::uint8_t> bytes = encodeSave(record);
+    if (!writeFileSafely(
             path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))) {
-        errorbox("Save Error", "Unable to write to " + path + "!");
+        errorBox("Save Error", "Unable to write to " + path + "!");
         return false;
     }
-    openaccess(path);
+    openAccess(path);
     return true;
 }
 
-bool readsave(const std::string& path, Game& game, TfMap& map, const Clock& clock) {
+bool readSave(const std::string& path, Game& game, MapWindow& map, const Clock& clock) {
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly)) {
         refuse(SaveProblem::unreadable, path);
         return false;
     }
     // One record at the most: whatever follows it is not part of the game.
-    const QByteArray data = file.read(static_cast<qint64>(saverecordsize));
+    const QByteArray data = file.read(static_cast<qint64>(saveRecordSize));
     const std::span<const std::uint8_t> bytes(
         reinterpret_cast<const std::uint8_t*>(data.constData()),
         static_cast<std::size_t>(data.size()));
     SavedGame record;
-    if (const SaveProblem problem = decodesave(bytes, record); problem != SaveProblem::none) {
+    if (const SaveProblem problem = decodeSave(bytes, record); problem != SaveProblem::none) {
         refuse(problem, path);
         return false;
     }
 
     GameState& s = game.state();
     const double now = clock.now();
-    s.starttime = now - record.state.elapsed;
-    if (s.starttime < 0) s.starttime = 0;
-    s.elapsed = now - s.starttime;
+    s.startTime = now - record.state.elapsed;
+    if (s.startTime < 0) s.startTime = 0;
+    s.elapsed = now - s.startTime;
     game.maze() = record.maze;
-    s.stepcount = record.state.stepcount;
-    s.foodlevel = record.state.foodlevel;
-    s.gemscore = record.state.gemscore;
-    s.batterylevel = record.state.batterylevel;
-    s.batterysteps = record.state.batterysteps;
-    s.hascompass = record.state.hascompass;
-    s.hasgps = record.state.hasgps;
-    s.hastracker = record.state.hastracker;
-    s.mapinview = record.state.mapinview;
-    s.hasbeacon = record.state.hasbeacon;
-    s.hasdetector = record.state.hasdetector;
-    OverheadMap& om = map.overheadmap();
-    om.restore(record.maze.mazesize, record.maze.compassturn, record.lastrow, record.lastcol);
-    om.setplacedtally(record.placedtally);
+    s.stepCount = record.state.stepCount;
+    s.foodLevel = record.state.foodLevel;
+    s.gemScore = record.state.gemScore;
+    s.batteryLevel = record.state.batteryLevel;
+    s.batterySteps = record.state.batterySteps;
+    s.hasCompass = record.state.hasCompass;
+    s.hasGps = record.state.hasGps;
+    s.hasTracker = record.state.hasTracker;
+    s.mapInView = record.state.mapInView;
+    s.hasBeacon = record.state.hasBeacon;
+    s.hasDetector = record.state.hasDetector;
+    OverheadMap& om = map.overheadMap();
+    om.restore(record.maze.mazeSize, record.maze.compassTurn, record.lastRow, record.lastCol);
+    om.setPlacedTally(record.placedTally);
     return true;
 }
 
-bool loadgame(const std::string& player, int level, Game& game, TfMap& map, const Clock& clock) {
-    const std::string path = savedgamepath(player, level);
-    if (path.empty() || !readsave(path, game, map, clock)) return false;
+bool loadGame(const std::string& player, int level, Game& game, MapWindow& map,
+              const Clock& clock) {
+    const std::string path = savedGamePath(player, level);
+    if (path.empty() || !readSave(path, game, map, clock)) return false;
     const GameState& s = game.state();
-    map.loadmapfile(slotname(player, level));
-    map.updatemaptools(s.mapinview, s.hasdetector, s.hasbeacon);
-    map.updatemapposition(game.maze().posrow, game.maze().poscol, s.hasgps, s.hastracker);
+    map.loadMapFile(slotName(player, level));
+    map.updateMapTools(s.mapInView, s.hasDetector, s.hasBeacon);
+    map.updateMapPosition(game.maze().posRow, game.maze().posCol, s.hasGps, s.hasTracker);
     return true;
 }
 
-void deletesave(const std::string& player, int level) {
-    const std::string path = savedgamepath(player, level);
+void deleteSave(const std::string& player, int level) {
+    const std::string path = savedGamePath(player, level);
     if (path.empty()) return;
     QFile::remove(QString::fromStdString(path));
-    QFile::remove(QString::fromStdString(TfMap::mapfilename(slotname(player, level))));
+    QFile::remove(QString::fromStdString(MapWindow::mapFileName(slotName(player, level))));
 }
 
 } // namespace quorvel

@@ -9,22 +9,22 @@ namespace quorvel {
 
 class Clock;
 class Game;
-class TfMap;
+class MapWindow;
 
 /// Saves the game in the player's slot of its level, then its map file. False when
 /// the game could not be saved (a dialog said why); true when it was saved or the
 /// player chose to keep the old save.
-bool savegame(const std::string& player, const Game& game, TfMap& map);
+bool saveGame(const std::string& player, const Game& game, MapWindow& map);
 /// Writes the record to path; false after the "Save Error" dialog.
-bool writesave(const std::string& path, const Game& game, const TfMap& map);
+bool writeSave(const std::string& path, const Game& game, const MapWindow& map);
 /// Reads the record at path into the game and the map window; false (and nothing
 /// changed) after the dialog that says what is wrong with the file.
-bool readsave(const std::string& path, Game& game, TfMap& map, const Clock& clock);
+bool readSave(const std::string& path, Game& game, MapWindow& map, const Clock& clock);
 /// Loads the player's saved game of the level, its map file and the tool marks.
-bool loadgame(const std::string& player, int level, Game& game, TfMap& map, const Clock& clock);
+bool loadGame(const std::string& player, int level, Game& game, MapWindow& map, const Clock& clock);
 /// Deletes the player's saved game of the level and its map file; failures are ignored.
-void deletesave(const std::string& player, int level);
+void deleteSave(const std::string& player, int level);
 /// True when the player has a saved game of the level.
-bool hassavedgame(const std::string& player, int level);
+bool hasSavedGame(const std::string& player, int level);
 
 } // namespace quorvel

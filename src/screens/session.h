@@ -16,13 +16,13 @@ namespace quorvel {
 
 struct Session {
     Random rng;
-    SystemClock systemclock;
-    const Clock* clock = &systemclock; ///< tests put a manual clock here
+    SystemClock systemClock;
+    const Clock* clock = &systemClock; ///< tests put a manual clock here
     MessageCatalogue catalogue{rng};
-    std::string playername;
-    std::string themename{defaulttheme};
+    std::string playerName;
+    std::string themeName{defaultTheme};
     std::unique_ptr<SoundService> sound = std::make_unique<SilentSound>();
-    BestTimesFile besttimes; ///< the table read at each showing of the opening screen
+    BestTimesFile bestTimes; ///< the table read at each showing of the opening screen
 };
 
 } // namespace quorvel

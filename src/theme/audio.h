@@ -4,7 +4,7 @@
 // through SDL_mixer's MIDI player with the installed General MIDI SoundFont and is
 // looped by PlayerNotify on the user-interface thread. Without an audio device (a
 // headless machine, a busy device) every call plays nothing and returns at once, and
-// asking for music switches it off (nomusic), as any music device error does.
+// asking for music switches it off (noMusic), as any music device error does.
 //
 // One Audio exists per program, created on the user-interface thread after the
 // program folders are known and after the QApplication: creating it writes the
@@ -20,24 +20,24 @@ class QObject;
 namespace quorvel {
 
 /// Program folder + theme + "/" + name + ".wav".
-std::string wavepath(const std::string& theme, const std::string& name);
+std::string wavePath(const std::string& theme, const std::string& name);
 /// Program folder + theme + "/" + name + ".rmi" (rmi) or ".mid"; with an empty theme,
 /// program folder + name + extension.
-std::string musicpath(const std::string& theme, const std::string& name, bool rmi);
+std::string musicPath(const std::string& theme, const std::string& name, bool rmi);
 
 /// The theme's wave file for name (the file name's case may differ); empty when the
 /// theme has none or the name cannot be a file name.
-std::string findwave(const std::string& theme, const std::string& name);
-/// The music file playmusic opens: the theme's name.mid, its name.rmi, then the
+std::string findWave(const std::string& theme, const std::string& name);
+/// The music file playMusic opens: the theme's name.mid, its name.rmi, then the
 /// program folder's name.mid and name.rmi (case may differ); empty when none exists.
-std::string findmusic(const std::string& theme, const std::string& name);
+std::string findMusic(const std::string& theme, const std::string& name);
 
 /// The General MIDI SoundFont SDL_mixer is told to use: $SDL_SOUNDFONTS when set,
 /// else the first installed of the usual places; empty when there is none.
-std::string findsoundfont();
+std::string findSoundfont();
 /// Writes the built-in tune, RIFF-wrapped, to program folder + "music.rmi" with open
 /// access; returns that path, or empty when it could not be written.
-std::string writebuiltinmusic();
+std::string writeBuiltinMusic();
 
 class Audio : public SoundService {
   public:
@@ -48,21 +48,21 @@ class Audio : public SoundService {
 
     /// Modes: 0 only when no sound is playing, 1 cut in, 2 cut in and return when the
     /// sound has ended (at most its length, and never more than maxwait).
-    void playsoundfx(const std::string& theme, const std::string& name, const std::string& fallback,
-                     int mode) override;
-    /// The built-in intro in mode 1 unless nointro; never from a theme, whatever nosound says.
-    void playintro() override;
-    void stopsound() override;
+    void playSound(const std::string& theme, const std::string& name, const std::string& fallback,
+                   int mode) override;
+    /// The built-in intro in mode 1 unless noIntro; never from a theme, whatever noSound says.
+    void playIntro() override;
+    void stopSound() override;
 
-    /// Opens the theme's music (see findmusic) and, unless nomusic, starts it once;
+    /// Opens the theme's music (see findMusic) and, unless noMusic, starts it once;
     /// PlayerNotify plays it again at its end. The same file already open goes on
-    /// playing undisturbed. Any failure sets nomusic.
-    void playmusic(const std::string& theme, const std::string& name) override;
-    /// Stops the music; the file stays open for the next playmusic.
-    void stopmusic() override;
-    void closemusic() override;
+    /// playing undisturbed. Any failure sets noMusic.
+    void playMusic(const std::string& theme, const std::string& name) override;
+    /// Stops the music; the file stays open for the next playMusic.
+    void stopMusic() override;
+    void closeMusic() override;
     /// Opens a music file (plain or RIFF MIDI) unless it is missing or already open.
-    void openmusic(const std::string& path);
+    void openMusic(const std::string& path);
     /// The end of the music, handed over from the audio thread: plays it again from
     /// the start when music is on, open and meant to be playing (a tune shorter than
     /// a second comes round once a second).
@@ -70,41 +70,41 @@ class Audio : public SoundService {
 
     /// Reads and writes NoSound, NoMusic and NoIntro in the player's ".SoundSettings"
     /// section of the settings file; a missing key keeps the current value.
-    void loadsoundsettings(const std::string& player) override;
-    void savesoundsettings(const std::string& player) override;
+    void loadSoundSettings(const std::string& player) override;
+    void saveSoundSettings(const std::string& player) override;
 
-    bool deviceopen() const { return m_device; }
+    bool deviceOpen() const { return m_device; }
     /// True while a sound effect is playing.
-    bool soundplaying() const;
-    bool musicopen() const { return m_musicopen; }
-    bool musicplaying() const { return m_musicplaying; }
+    bool soundPlaying() const;
+    bool musicOpen() const { return m_musicOpen; }
+    bool musicPlaying() const { return m_musicPlaying; }
     /// The music file open in the player, empty when none.
-    const std::string& musicfile() const { return m_musicfile; }
+    const std::string& musicFile() const { return m_musicFile; }
     /// What the last sound effect played: its file, or its resource (":/WAVE/WALK");
     /// empty when nothing has played yet.
-    const std::string& lastsound() const { return m_lastsound; }
+    const std::string& lastSound() const { return m_lastSound; }
     /// How many times PlayerNotify has started the music again.
-    int musicrestarts() const { return m_restarts; }
+    int musicRestarts() const { return m_restarts; }
     /// The longest mode 2 waits, in milliseconds (10 seconds unless changed), so a
     /// theme's long sound cannot hold the game up; the sound itself plays on.
-    void setmaxwait(int milliseconds) { m_maxwait = milliseconds; }
+    void setMaxWait(int milliseconds) { m_maxWait = milliseconds; }
 
   private:
     struct Mixer;
-    bool playwave(const std::string& bytes, const std::string& source, int mode);
-    bool startmusic();
-    static void musicfinished();
+    bool playWave(const std::string& bytes, const std::string& source, int mode);
+    bool startMusic();
+    static void musicFinished();
 
     std::unique_ptr<Mixer> m_mixer;
     QObject* m_notifier = nullptr; ///< lives on the user-interface thread, owned here
     bool m_device = false;
-    bool m_musicopen = false;
-    bool m_musicplaying = false;
-    std::string m_musicfile;
-    std::string m_lastsound;
+    bool m_musicOpen = false;
+    bool m_musicPlaying = false;
+    std::string m_musicFile;
+    std::string m_lastSound;
     int m_restarts = 0;
-    unsigned long long m_musicstart = 0; ///< SDL ticks when the music last started
-    int m_maxwait = 10000;
+    unsigned long long m_musicStart = 0; ///< SDL ticks when the music last started
+    int m_maxWait = 10000;
 };
 
 } // namespace quorvel

@@ -10,7 +10,7 @@ namespace quorvel {
 
 namespace {
 
-constexpr std::string_view keywords[messagekeycount] = {
+constexpr std::string_view keywords[messageKeyCount] = {
     "random",  "food",   "battery",  "gem5",     "gem3",     "gem1", "stone", "compass",
     "gps",     "beacon", "tracker",  "detector", "empty",    "open", "map",   "foodtrap",
     "gemtrap", "start",  "lose",     "win",      "quit",     "run",  "stop",  "blocked",
@@ -23,12 +23,12 @@ struct ItemKey {
     std::string_view name;
     int code;
 };
-constexpr ItemKey itemkeynames[] = {
+constexpr ItemKey itemKeyNames[] = {
     {"food", 1},    {"battery", 2}, {"gem5", 3},   {"gem3", 4},     {"gem1", 5},      {"stone", 6},
     {"compass", 7}, {"gps", 8},     {"beacon", 9}, {"tracker", 10}, {"detector", 11}, {"empty", 12},
 };
 
-constexpr bool istool(int code) {
+constexpr bool isTool(int code) {
     return code >= 7 && code <= 11;
 }
 
@@ -41,7 +41,7 @@ std::string join(const std::string& a, const std::string& b) {
 
 // Byte length of at most `count` characters of s from `from` (UTF-8 characters; a byte
 // that does not continue a character starts one, so damaged text still counts).
-std::size_t bytesofchars(std::string_view s, std::size_t from, std::size_t count) {
+std::size_t bytesOfChars(std::string_view s, std::size_t from, std::size_t count) {
     std::size_t i = from;
     std::size_t chars = 0;
     while (i < s.size()) {
@@ -53,43 +53,43 @@ std::size_t bytesofchars(std::string_view s, std::size_t from, std::size_t count
 }
 
 // The first character in capitals (ASCII) and at most 255 further characters.
-std::string capitalfirst(const std::string& s) {
+std::string capitalFirst(const std::string& s) {
     if (s.empty()) return s;
-    const std::size_t first = bytesofchars(s, 0, 1);
-    return asciiupper(s.substr(0, first)) + s.substr(first, bytesofchars(s, first, 255));
+    const std::size_t first = bytesOfChars(s, 0, 1);
+    return asciiUpper(s.substr(0, first)) + s.substr(first, bytesOfChars(s, first, 255));
 }
 
 // Writes the slot of a vocabulary key, or returns nullptr for an unknown key.
-std::string* wordslot(Vocabulary& w, std::string_view section, std::string_view key) {
-    if (sametext(section, "Hints")) {
-        if (sametext(key, "gem")) return &w.gemshint;
-        if (sametext(key, "power")) return &w.powerhint;
-        if (sametext(key, "food")) return &w.items[1].hint;
-        for (const ItemKey& k : itemkeynames)
-            if (istool(k.code) && sametext(key, k.name)) return &w.items[k.code].hint;
+std::string* wordSlot(Vocabulary& w, std::string_view section, std::string_view key) {
+    if (sameText(section, "Hints")) {
+        if (sameText(key, "gem")) return &w.gemsHint;
+        if (sameText(key, "power")) return &w.powerHint;
+        if (sameText(key, "food")) return &w.items[1].hint;
+        for (const ItemKey& k : itemKeyNames)
+            if (isTool(k.code) && sameText(key, k.name)) return &w.items[k.code].hint;
         return nullptr;
     }
-    if (!sametext(section, "Items")) return nullptr;
-    if (sametext(key, "light")) return &w.lightword;
+    if (!sameText(section, "Items")) return nullptr;
+    if (sameText(key, "light")) return &w.lightWord;
     struct General {
         std::string_view name;
         std::string *word, *plural, *article;
     };
     const General general[] = {
-        {"box", &w.boxword, &w.boxplural, &w.boxarticle},
-        {"gem", &w.gemword, &w.gemplural, &w.gemarticle},
-        {"open", &w.openword, &w.openplural, &w.openarticle},
+        {"box", &w.boxWord, &w.boxPlural, &w.boxArticle},
+        {"gem", &w.gemWord, &w.gemPlural, &w.gemArticle},
+        {"open", &w.openWord, &w.openPlural, &w.openArticle},
     };
     for (const General& g : general) {
-        if (sametext(key, g.name)) return g.word;
-        if (sametext(key, std::string(g.name) + "-p")) return g.plural;
-        if (sametext(key, std::string(g.name) + "-a")) return g.article;
+        if (sameText(key, g.name)) return g.word;
+        if (sameText(key, std::string(g.name) + "-p")) return g.plural;
+        if (sameText(key, std::string(g.name) + "-a")) return g.article;
     }
-    for (const ItemKey& k : itemkeynames) {
+    for (const ItemKey& k : itemKeyNames) {
         ItemWords& item = w.items[k.code];
-        if (sametext(key, k.name)) return &item.singular;
-        if (!istool(k.code) && sametext(key, std::string(k.name) + "-p")) return &item.plural;
-        if (sametext(key, std::string(k.name) + "-a")) return &item.article;
+        if (sameText(key, k.name)) return &item.singular;
+        if (!isTool(k.code) && sameText(key, std::string(k.name) + "-p")) return &item.plural;
+        if (sameText(key, std::string(k.name) + "-a")) return &item.article;
     }
     return nullptr;
 }
@@ -97,10 +97,10 @@ std::string* wordslot(Vocabulary& w, std::string_view section, std::string_view 
 } // namespace
 
 std::string_view keyword(int key) {
-    return key >= 0 && key < messagekeycount ? keywords[key] : std::string_view{};
+    return key >= 0 && key < messageKeyCount ? keywords[key] : std::string_view{};
 }
 
-std::vector<std::string> builtinvariants(int key) {
+std::vector<std::string> builtinVariants(int key) {
     switch (key) {
     case 1: // food
         return {
@@ -187,7 +187,7 @@ std::vector<std::string> builtinvariants(int key) {
             "<player>, you are missing some of your <foods>!",
             "You just lost some <foods>.",
         };
-    case 16: // gemtrap
+    case 16: // gemTrap
         return {
             "You lose some <gems>!",
             "Some of your <gems> fell through a hole in you pocket!",
@@ -276,7 +276,7 @@ std::vector<std::string> builtinvariants(int key) {
     }
 }
 
-Vocabulary builtinvocabulary() {
+Vocabulary builtinVocabulary() {
     Vocabulary w;
     w.items[1] = {"food", "food", "", "Food."};
     w.items[2] = {"batteries", "batteries", "", "Power level."};
@@ -291,22 +291,22 @@ Vocabulary builtinvocabulary() {
     w.items[11] = {"detector", "detector", "a", "Detector."};
     w.items[12] = {"empty", "empty", "an", ""};
     w.items[13] = {"open", "open", "an", ""};
-    w.boxword = "box";
-    w.boxplural = "boxes";
-    w.boxarticle = "a";
-    w.gemword = "stone";
-    w.gemplural = "stones";
-    w.gemarticle = "a";
-    w.openword = "open";
-    w.openplural = "open";
-    w.openarticle = "an";
-    w.lightword = "flashlight";
-    w.powerhint = "Power level.";
-    w.gemshint = "Stones.";
+    w.boxWord = "box";
+    w.boxPlural = "boxes";
+    w.boxArticle = "a";
+    w.gemWord = "stone";
+    w.gemPlural = "stones";
+    w.gemArticle = "a";
+    w.openWord = "open";
+    w.openPlural = "open";
+    w.openArticle = "an";
+    w.lightWord = "flashlight";
+    w.powerHint = "Power level.";
+    w.gemsHint = "Stones.";
     return w;
 }
 
-const std::vector<std::string_view>& itemskeys() {
+const std::vector<std::string_view>& itemsKeys() {
     static const std::vector<std::string_view> keys = {
         "light",     "box",       "box-p",      "box-a",  "gem",     "gem-p",    "gem-a",
         "open",      "open-p",    "open-a",     "food",   "food-p",  "food-a",   "battery",
@@ -318,81 +318,81 @@ const std::vector<std::string_view>& itemskeys() {
     return keys;
 }
 
-const std::vector<std::string_view>& hintskeys() {
+const std::vector<std::string_view>& hintsKeys() {
     static const std::vector<std::string_view> keys = {
         "gem", "power", "food", "compass", "gps", "beacon", "tracker", "detector",
     };
     return keys;
 }
 
-const std::string* vocabularyword(const Vocabulary& words, std::string_view section,
+const std::string* vocabularyWord(const Vocabulary& words, std::string_view section,
                                   std::string_view key) {
-    return wordslot(const_cast<Vocabulary&>(words), section, key);
+    return wordSlot(const_cast<Vocabulary&>(words), section, key);
 }
 
-bool setvocabularyword(Vocabulary& words, std::string_view section, std::string_view key,
+bool setVocabularyWord(Vocabulary& words, std::string_view section, std::string_view key,
                        const std::string& value) {
-    std::string* slot = wordslot(words, section, key);
+    std::string* slot = wordSlot(words, section, key);
     if (!slot) return false;
     *slot = value;
-    if (slot == &words.openword) words.items[13].singular = value;
+    if (slot == &words.openWord) words.items[13].singular = value;
     return true;
 }
 
-void settlevocabulary(Vocabulary& words) {
+void settleVocabulary(Vocabulary& words) {
     for (int code = 7; code <= 11; ++code)
         words.items[code].plural = words.items[code].singular;
-    words.items[2].hint = words.powerhint;
+    words.items[2].hint = words.powerHint;
     for (int code = 3; code <= 6; ++code)
-        words.items[code].hint = words.gemshint;
+        words.items[code].hint = words.gemsHint;
 }
 
 MessageCatalogue::MessageCatalogue(Random& rng) : m_rng(rng) {
-    resetvocabulary();
+    resetVocabulary();
 }
 
-void MessageCatalogue::resetvocabulary() {
-    m_words = builtinvocabulary();
-    for (int key = 0; key < messagekeycount; ++key)
-        m_lists[key] = builtinvariants(key);
+void MessageCatalogue::resetVocabulary() {
+    m_words = builtinVocabulary();
+    for (int key = 0; key < messageKeyCount; ++key)
+        m_lists[key] = builtinVariants(key);
 }
 
-std::string MessageCatalogue::getmessage(int key, std::string_view player) {
-    if (key < 0 || key >= messagekeycount || m_lists[key].empty()) return {};
+std::string MessageCatalogue::getMessage(int key, std::string_view player) {
+    if (key < 0 || key >= messageKeyCount || m_lists[key].empty()) return {};
     const auto& list = m_lists[key];
     const std::uint32_t index = m_rng.rand(static_cast<std::uint32_t>(list.size()));
-    return filltokens(list[index], player, key);
+    return fillTokens(list[index], player, key);
 }
 
-std::string MessageCatalogue::randommessage(int chance, std::string_view player) {
+std::string MessageCatalogue::randomMessage(int chance, std::string_view player) {
     // A chance below 1 still makes its draw (of 0), which never hits.
     const std::uint32_t n = chance > 0 ? static_cast<std::uint32_t>(chance) : 0;
     if (m_rng.rand(n) != 1) return {};
-    return getmessage(msgrandom, player);
+    return getMessage(msgRandom, player);
 }
 
-std::optional<std::string> MessageCatalogue::tokenvalue(std::string_view lowertoken,
+std::optional<std::string> MessageCatalogue::tokenValue(std::string_view lowerToken,
                                                         std::string_view player,
-                                                        int itemcode) const {
-    if (lowertoken == "<player>") return std::string(player);
-    if (lowertoken == "<light>") return itemname(codelight, false, false);
+                                                        int itemCode) const {
+    if (lowerToken == "<player>") return std::string(player);
+    if (lowerToken == "<light>") return itemName(codeLight, false, false);
     struct Family {
-        std::string_view single, plural, witharticle;
+        std::string_view single, plural, withArticle;
         int code;
     };
     const Family families[] = {
-        {"<item>", "<items>", "<an-item>", itemcode},   {"<box>", "<boxes>", "<a-box>", codebox},
-        {"<food>", "<foods>", "<a-food>", 1},           {"<gem>", "<gems>", "<a-gem>", codegem},
+        {"<item>", "<items>", "<an-item>", itemCode},   {"<box>", "<boxes>", "<a-box>", codeBox},
+        {"<food>", "<foods>", "<a-food>", 1},           {"<gem>", "<gems>", "<a-gem>", codeGem},
         {"<battery>", "<batteries>", "<a-battery>", 2},
     };
     for (const Family& f : families)
-        if (lowertoken == f.single || lowertoken == f.plural || lowertoken == f.witharticle)
-            return itemname(f.code, lowertoken == f.plural, lowertoken == f.witharticle);
+        if (lowerToken == f.single || lowerToken == f.plural || lowerToken == f.withArticle)
+            return itemName(f.code, lowerToken == f.plural, lowerToken == f.withArticle);
     return std::nullopt;
 }
 
-std::string MessageCatalogue::filltokens(std::string_view text, std::string_view player,
-                                         int itemcode) const {
+std::string MessageCatalogue::fillTokens(std::string_view text, std::string_view player,
+                                         int itemCode) const {
     // The filled text grows in `out` while `rest` holds what is still to be scanned,
     // so a "<" inside a theme word or a player's name is taken as text, the filling
     // always ends, and its cost stays in proportion to the text.
@@ -403,38 +403,38 @@ std::string MessageCatalogue::filltokens(std::string_view text, std::string_view
         if (open == std::string::npos) return out + rest;
         out.append(rest, 0, open);
         // At most 255 characters from the "<" on take part; the rest of the text is dropped.
-        rest = rest.substr(open, bytesofchars(rest, open, 255));
+        rest = rest.substr(open, bytesOfChars(rest, open, 255));
         const std::size_t close = rest.find('>');
         if (close == std::string::npos) return {}; // unclosed token: nothing to say
         const std::string token = rest.substr(0, close + 1);
-        std::optional<std::string> value = tokenvalue(asciilower(token), player, itemcode);
+        std::optional<std::string> value = tokenValue(asciiLower(token), player, itemCode);
         if (!value) return {}; // a token the game does not know: nothing to say
 
-        if (token == asciiupper(token))
-            out += asciiupper(*value);
+        if (token == asciiUpper(token))
+            out += asciiUpper(*value);
         else if (!(token[1] >= 'a' && token[1] <= 'z'))
-            out += capitalfirst(*value);
+            out += capitalFirst(*value);
         else
             out += *value;
         rest.erase(0, close + 1);
     }
 }
 
-std::string MessageCatalogue::itemname(int code, bool plural, bool witharticle) const {
+std::string MessageCatalogue::itemName(int code, bool plural, bool withArticle) const {
     const Vocabulary& w = m_words;
     auto phrase = [&](const std::string& pl, const std::string& article, const std::string& word) {
         if (plural) return pl;
-        return witharticle ? join(article, word) : word;
+        return withArticle ? join(article, word) : word;
     };
-    if (code == 13 || code == codeopenbox)
-        return phrase(join(w.openplural, w.boxplural), w.openarticle, join(w.openword, w.boxword));
+    if (code == 13 || code == codeOpenBox)
+        return phrase(join(w.openPlural, w.boxPlural), w.openArticle, join(w.openWord, w.boxWord));
     if (code == 12) {
         const ItemWords& e = w.items[12];
-        return phrase(join(e.plural, w.boxplural), e.article, join(e.singular, w.boxword));
+        return phrase(join(e.plural, w.boxPlural), e.article, join(e.singular, w.boxWord));
     }
-    if (code == codebox) return phrase(w.boxplural, w.boxarticle, w.boxword);
-    if (code == codegem) return phrase(w.gemplural, w.gemarticle, w.gemword);
-    if (code == codelight) return w.lightword;
+    if (code == codeBox) return phrase(w.boxPlural, w.boxArticle, w.boxWord);
+    if (code == codeGem) return phrase(w.gemPlural, w.gemArticle, w.gemWord);
+    if (code == codeLight) return w.lightWord;
     if (code >= 1 && code <= 11) {
         const ItemWords& i = w.items[code];
         return phrase(i.plural, i.article, i.singular);
@@ -442,35 +442,35 @@ std::string MessageCatalogue::itemname(int code, bool plural, bool witharticle) 
     return phrase("unknown items", "an", "unknown item");
 }
 
-std::string MessageCatalogue::itemword(int code, bool plural) const {
+std::string MessageCatalogue::itemWord(int code, bool plural) const {
     const Vocabulary& w = m_words;
-    if (code == codeopenbox) return plural ? w.openplural : w.openword;
-    if (code == codebox) return plural ? w.boxplural : w.boxword;
-    if (code == codegem) return plural ? w.gemplural : w.gemword;
+    if (code == codeOpenBox) return plural ? w.openPlural : w.openWord;
+    if (code == codeBox) return plural ? w.boxPlural : w.boxWord;
+    if (code == codeGem) return plural ? w.gemPlural : w.gemWord;
     if (code >= 1 && code <= 13) return plural ? w.items[code].plural : w.items[code].singular;
     return "unknown";
 }
 
-std::string MessageCatalogue::itemhint(int code) const {
-    if (code == codepower || code == 2) return m_words.powerhint;
-    if (code == codegem || (code >= 3 && code <= 6)) return m_words.gemshint;
-    if (code == 1 || istool(code)) return m_words.items[code].hint;
+std::string MessageCatalogue::itemHint(int code) const {
+    if (code == codePower || code == 2) return m_words.powerHint;
+    if (code == codeGem || (code >= 3 && code <= 6)) return m_words.gemsHint;
+    if (code == 1 || isTool(code)) return m_words.items[code].hint;
     return {};
 }
 
 const std::vector<std::string>& MessageCatalogue::variants(int key) const {
     static const std::vector<std::string> none;
-    return key >= 0 && key < messagekeycount ? m_lists[key] : none;
+    return key >= 0 && key < messageKeyCount ? m_lists[key] : none;
 }
 
-void MessageCatalogue::setvariants(int key, std::vector<std::string> variants) {
-    if (key >= 0 && key < messagekeycount) m_lists[key] = std::move(variants);
+void MessageCatalogue::setVariants(int key, std::vector<std::string> variants) {
+    if (key >= 0 && key < messageKeyCount) m_lists[key] = std::move(variants);
 }
 
-void MessageCatalogue::dropbadvariants(int key) {
-    if (key < 0 || key >= messagekeycount) return;
+void MessageCatalogue::dropBadVariants(int key) {
+    if (key < 0 || key >= messageKeyCount) return;
     auto& list = m_lists[key];
-    std::erase_if(list, [&](const std::string& v) { return filltokens(v, "player", -1).empty(); });
+    std::erase_if(list, [&](const std::string& v) { return fillTokens(v, "player", -1).empty(); });
 }
 
 } // namespace quorvel

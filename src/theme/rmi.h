@@ -9,16 +9,16 @@
 namespace quorvel {
 
 /// The RIFF "RMID" file that holds the Standard MIDI File smf.
-std::string wraprmi(std::string_view smf);
+std::string wrapRmi(std::string_view smf);
 
 /// The Standard MIDI File in bytes: bytes themselves when they begin with "MThd", or
 /// the "data" chunk of a RIFF "RMID" file when that begins with "MThd"; empty when
 /// bytes are neither. A data chunk claiming more bytes than the file holds gives
 /// what is there.
-std::string midifrombytes(std::string_view bytes);
+std::string midiFromBytes(std::string_view bytes);
 
 /// True when smf is a whole Standard MIDI File: a header of format 0, 1 or 2 with at
 /// least one track and a time division, followed by that many whole track chunks.
-bool validmidi(std::string_view smf);
+bool validMidi(std::string_view smf);
 
 } // namespace quorvel

@@ -3,14 +3,14 @@
 #include <QtGlobal>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
-static void registersounds() {
+static void registerSounds() {
     Q_INIT_RESOURCE(sounds);
 }
 
 namespace quorvel {
 
-void initsoundresources() {
-    static const bool registered = (registersounds(), true);
+void initSoundResources() {
+    static const bool registered = (registerSounds(), true);
     (void)registered;
 }
 

@@ -7,6 +7,6 @@
 namespace quorvel {
 
 /// Registers the built-in sounds; safe to call any number of times.
-void initsoundresources();
+void initSoundResources();
 
 } // namespace quorvel

@@ -7,39 +7,39 @@
 namespace quorvel {
 
 class SoundService {
-public:
+  public:
     virtual ~SoundService() = default;
 
     /// Plays a theme's sound by name, else its fallback, else the built-in one.
     /// Modes: 0 only when no sound plays, 1 cut in, 2 play to the end first.
-    virtual void playsoundfx(const std::string& theme, const std::string& name,
-                             const std::string& fallback, int mode) = 0;
+    virtual void playSound(const std::string& theme, const std::string& name,
+                           const std::string& fallback, int mode) = 0;
     /// The built-in intro, unless the intro is switched off.
-    virtual void playintro() = 0;
-    virtual void stopsound() = 0;
+    virtual void playIntro() = 0;
+    virtual void stopSound() = 0;
     /// Starts the theme's music (or the program's) unless music is switched off.
-    virtual void playmusic(const std::string& theme, const std::string& name) = 0;
-    virtual void stopmusic() = 0;
-    virtual void closemusic() = 0;
+    virtual void playMusic(const std::string& theme, const std::string& name) = 0;
+    virtual void stopMusic() = 0;
+    virtual void closeMusic() = 0;
 
     // The player's three switches.
-    bool nosound = false;
-    bool nomusic = false;
-    bool nointro = false;
+    bool noSound = false;
+    bool noMusic = false;
+    bool noIntro = false;
 
-    virtual void loadsoundsettings(const std::string& player) { (void)player; }
-    virtual void savesoundsettings(const std::string& player) { (void)player; }
+    virtual void loadSoundSettings(const std::string& player) { (void)player; }
+    virtual void saveSoundSettings(const std::string& player) { (void)player; }
 };
 
 /// Plays nothing; keeps the switches.
 class SilentSound : public SoundService {
-public:
-    void playsoundfx(const std::string&, const std::string&, const std::string&, int) override {}
-    void playintro() override {}
-    void stopsound() override {}
-    void playmusic(const std::string&, const std::string&) override {}
-    void stopmusic() override {}
-    void closemusic() override {}
+  public:
+    void playSound(const std::string&, const std::string&, const std::string&, int) override {}
+    void playIntro() override {}
+    void stopSound() override {}
+    void playMusic(const std::string&, const std::string&) override {}
+    void stopMusic() override {}
+    void closeMusic() override {}
 };
 
-}  // namespace quorvel
+} // namespace quorvel

@@ -7,7 +7,7 @@
 
 #include "inifile.h"
 #include "messages.h"
-#include "progfolder.h"
+#include "programfolder.h"
 #include "safewrite.h"
 #include "text.h"
 
@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // Theme texts are a few kilobytes; anything past this is no theme text.
-constexpr std::size_t maxthemetext = 1 << 20;
+constexpr std::size_t maxThemeText = 1 << 20;
 
 std::vector<std::string> numbered(std::initializer_list<std::string_view> stems, int count) {
     std::vector<std::string> files;
@@ -28,15 +28,14 @@ std::vector<std::string> numbered(std::initializer_list<std::string_view> stems,
     return files;
 }
 
-bool isfile(const std::string& path) {
+bool isFile(const std::string& path) {
     std::error_code ec;
     return fs::is_regular_file(path, ec);
 }
 
-
 // UTF-16 after its byte-order mark, as Notepad saves "Unicode" text; a broken
 // surrogate becomes the replacement character.
-std::string fromutf16(std::string_view s, bool bigendian) {
+std::string fromUtf16(std::string_view s, bool bigendian) {
     std::string out;
     auto unit = [&](std::size_t i) {
         const auto a = static_cast<unsigned char>(s[i]), b = static_cast<unsigned char>(s[i + 1]);
@@ -52,28 +51,28 @@ std::string fromutf16(std::string_view s, bool bigendian) {
             }
         }
         if (cp >= 0xD800 && cp <= 0xDFFF) cp = 0xFFFD;
-        appendutf8(out, cp);
+        appendUtf8(out, cp);
     }
     return out;
 }
 
-bool startswith(std::string_view s, std::string_view prefix) {
+bool startsWith(std::string_view s, std::string_view prefix) {
     return s.substr(0, prefix.size()) == prefix;
 }
 
 // Reads a theme file that exists; nothing when it cannot be read or is no text.
-std::optional<std::string> readthemetext(const std::string& path) {
+std::optional<std::string> readThemeText(const std::string& path) {
     std::string bytes;
-    if (path.empty() || !readwholefile(path, bytes, maxthemetext)) return std::nullopt;
-    const bool utf16 = startswith(bytes, "\xFF\xFE") || startswith(bytes, "\xFE\xFF");
-    std::string text = utf16 ? decodethemetext(bytes) : bytes;
+    if (path.empty() || !readWholeFile(path, bytes, maxThemeText)) return std::nullopt;
+    const bool utf16 = startsWith(bytes, "\xFF\xFE") || startsWith(bytes, "\xFE\xFF");
+    std::string text = utf16 ? decodeThemeText(bytes) : bytes;
     if (text.find('\0') != std::string::npos) return std::nullopt;
-    return utf16 ? text : decodethemetext(text);
+    return utf16 ? text : decodeThemeText(text);
 }
 
 } // namespace
 
-const std::vector<std::string>& groupfiles(PictureGroup group) {
+const std::vector<std::string>& groupFiles(PictureGroup group) {
     static const std::vector<std::string> strips = numbered({"door", "wall", "middle"}, 12);
     static const std::vector<std::string> boxes = {"openbox1.bmp",  "openbox2.bmp",
                                                    "openbox3.bmp",  "closebox1.bmp",
@@ -95,93 +94,93 @@ const std::vector<std::string>& groupfiles(PictureGroup group) {
     return map;
 }
 
-std::string themefolder(std::string_view root, std::string_view name) {
-    if (name == builtinthemename || !isfilesafename(name) || !validutf8(name)) return {};
-    return addbackslash(root) + std::string(name) + "/";
+std::string themeFolder(std::string_view root, std::string_view name) {
+    if (name == builtinThemeName || !isFileSafeName(name) || !validUtf8(name)) return {};
+    return addBackslash(root) + std::string(name) + "/";
 }
 
-std::string themefolder(std::string_view name) {
-    return themefolder(progfolder(), name);
+std::string themeFolder(std::string_view name) {
+    return themeFolder(programFolder(), name);
 }
 
-std::string themefile(const std::string& folder, std::string_view filename) {
+std::string themeFile(const std::string& folder, std::string_view filename) {
     if (folder.empty()) return {};
     const std::string exact = folder + std::string(filename);
-    if (isfile(exact)) return exact;
+    if (isFile(exact)) return exact;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (sametext(name, filename) && isfile(folder + name)) return folder + name;
+        if (sameText(name, filename) && isFile(folder + name)) return folder + name;
     }
     return {};
 }
 
-std::string firstmissingview(const std::string& folder) {
-    for (const std::string& file : groupfiles(PictureGroup::strips))
-        if (themefile(folder, file).empty()) return file;
+std::string firstMissingView(const std::string& folder) {
+    for (const std::string& file : groupFiles(PictureGroup::strips))
+        if (themeFile(folder, file).empty()) return file;
     return {};
 }
 
-bool isthemefolder(const std::string& folder) {
-    return !folder.empty() && firstmissingview(folder).empty();
+bool isThemeFolder(const std::string& folder) {
+    return !folder.empty() && firstMissingView(folder).empty();
 }
 
-bool checkfiles(std::string_view root, std::string_view theme) {
-    return isthemefolder(themefolder(root, theme));
+bool checkFiles(std::string_view root, std::string_view theme) {
+    return isThemeFolder(themeFolder(root, theme));
 }
 
-bool istheme(std::string_view name) {
-    return isthemefolder(themefolder(name));
+bool isTheme(std::string_view name) {
+    return isThemeFolder(themeFolder(name));
 }
 
-std::vector<std::string> listthemes(std::string_view root) {
-    std::vector<std::string> themes{std::string(builtinthemename)};
+std::vector<std::string> listThemes(std::string_view root) {
+    std::vector<std::string> themes{std::string(builtinThemeName)};
     std::error_code ec;
     for (fs::directory_iterator it(fs::path(root), ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code dirch;
-        if (!it->is_directory(dirch)) continue;
+        std::error_code dirCh;
+        if (!it->is_directory(dirCh)) continue;
         const std::string name = it->path().filename().string();
-        if (checkfiles(root, name)) themes.push_back(name);
+        if (checkFiles(root, name)) themes.push_back(name);
     }
     return themes;
 }
 
-std::vector<std::string> listthemes() {
-    return listthemes(progfolder());
+std::vector<std::string> listThemes() {
+    return listThemes(programFolder());
 }
 
-bool groupfromfolder(const std::string& folder, PictureGroup group) {
-    if (!isthemefolder(folder)) return false;
-    for (const std::string& file : groupfiles(group))
-        if (themefile(folder, file).empty()) return false;
+bool groupFromFolder(const std::string& folder, PictureGroup group) {
+    if (!isThemeFolder(folder)) return false;
+    for (const std::string& file : groupFiles(group))
+        if (themeFile(folder, file).empty()) return false;
     return true;
 }
 
-bool groupfromtheme(std::string_view theme, PictureGroup group) {
-    return groupfromfolder(themefolder(theme), group);
+bool groupFromTheme(std::string_view theme, PictureGroup group) {
+    return groupFromFolder(themeFolder(theme), group);
 }
 
-std::string thememusic(const std::string& folder) {
+std::string themeMusic(const std::string& folder) {
     for (std::string_view name : {"music.mid", "music.rmi"}) {
-        std::string path = themefile(folder, name);
+        std::string path = themeFile(folder, name);
         if (!path.empty()) return path;
     }
     return {};
 }
 
-std::string themestory(const std::string& folder) {
-    return themefile(folder, "story.rtf");
+std::string themeStory(const std::string& folder) {
+    return themeFile(folder, "story.rtf");
 }
 
-std::string decodethemetext(std::string_view bytes) {
-    if (startswith(bytes, "\xFF\xFE")) return fromutf16(bytes.substr(2), false);
-    if (startswith(bytes, "\xFE\xFF")) return fromutf16(bytes.substr(2), true);
-    if (startswith(bytes, "\xEF\xBB\xBF")) bytes.remove_prefix(3);
-    return decodetext(bytes);
+std::string decodeThemeText(std::string_view bytes) {
+    if (startsWith(bytes, "\xFF\xFE")) return fromUtf16(bytes.substr(2), false);
+    if (startsWith(bytes, "\xFE\xFF")) return fromUtf16(bytes.substr(2), true);
+    if (startsWith(bytes, "\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    return decodeText(bytes);
 }
 
-std::optional<std::vector<std::string>> themetextfile(const std::string& path) {
-    const std::optional<std::string> text = readthemetext(path);
+std::optional<std::vector<std::string>> themeTextFile(const std::string& path) {
+    const std::optional<std::string> text = readThemeText(path);
     if (!text) return std::nullopt;
     std::vector<std::string> lines;
     std::size_t from = 0;
@@ -196,28 +195,28 @@ std::optional<std::vector<std::string>> themetextfile(const std::string& path) {
     return lines;
 }
 
-void loadthemefolder(MessageCatalogue& catalogue, const std::string& folder) {
-    catalogue.resetvocabulary();
-    for (int key = 0; key < messagekeycount; ++key) {
-        const std::string file = themefile(folder, std::string(keyword(key)) + ".txt");
-        if (auto lines = themetextfile(file)) catalogue.setvariants(key, std::move(*lines));
-        catalogue.dropbadvariants(key);
+void loadThemeFolder(MessageCatalogue& catalogue, const std::string& folder) {
+    catalogue.resetVocabulary();
+    for (int key = 0; key < messageKeyCount; ++key) {
+        const std::string file = themeFile(folder, std::string(keyword(key)) + ".txt");
+        if (auto lines = themeTextFile(file)) catalogue.setVariants(key, std::move(*lines));
+        catalogue.dropBadVariants(key);
     }
     // A theme.ini names every word: a key it leaves out or leaves empty makes that word
     // empty. One that cannot be read counts as absent and the built-in words stay.
     Vocabulary& words = catalogue.vocabulary();
-    if (const std::optional<std::string> text = readthemetext(themefile(folder, "theme.ini"))) {
+    if (const std::optional<std::string> text = readThemeText(themeFile(folder, "theme.ini"))) {
         const IniFile ini = IniFile::parse(*text);
-        for (std::string_view key : itemskeys())
-            setvocabularyword(words, "Items", key, ini.readstring("Items", key, ""));
-        for (std::string_view key : hintskeys())
-            setvocabularyword(words, "Hints", key, ini.readstring("Hints", key, ""));
+        for (std::string_view key : itemsKeys())
+            setVocabularyWord(words, "Items", key, ini.readString("Items", key, ""));
+        for (std::string_view key : hintsKeys())
+            setVocabularyWord(words, "Hints", key, ini.readString("Hints", key, ""));
     }
-    settlevocabulary(words);
+    settleVocabulary(words);
 }
 
-void loadtheme(MessageCatalogue& catalogue, std::string_view name) {
-    loadthemefolder(catalogue, themefolder(name));
+void loadTheme(MessageCatalogue& catalogue, std::string_view name) {
+    loadThemeFolder(catalogue, themeFolder(name));
 }
 
 } // namespace quorvel

@@ -18,7 +18,7 @@ namespace quorvel {
 class MessageCatalogue;
 
 /// The name of the built-in theme.
-inline constexpr std::string_view builtinthemename = "Back to basics <Default>";
+inline constexpr std::string_view builtinThemeName = "Back to basics <Default>";
 
 /// The picture groups a theme supplies all together or not at all.
 enum class PictureGroup {
@@ -31,58 +31,58 @@ enum class PictureGroup {
 
 /// The file names of a group in the order they are tested; for strips "door1.bmp" to
 /// "door12.bmp", "wall1.bmp" to "wall12.bmp", "middle1.bmp" to "middle12.bmp".
-const std::vector<std::string>& groupfiles(PictureGroup group);
+const std::vector<std::string>& groupFiles(PictureGroup group);
 
 /// The folder of a theme in root (root + name + "/"); empty for the built-in theme
 /// and for names that are no plain folder name ("", ".", "..", "a/b", ...).
-std::string themefolder(std::string_view root, std::string_view name);
+std::string themeFolder(std::string_view root, std::string_view name);
 /// The same in the program folder.
-std::string themefolder(std::string_view name);
+std::string themeFolder(std::string_view name);
 
 /// The path of a file of the theme folder: the exact name, or else a file whose name
 /// differs only in ASCII case (themes made on Windows); empty when there is none.
 /// Folders and other non-files do not count.
-std::string themefile(const std::string& folder, std::string_view filename);
+std::string themeFile(const std::string& folder, std::string_view filename);
 
 /// The first view picture missing from the folder in the test order; empty when all
 /// 36 are there.
-std::string firstmissingview(const std::string& folder);
+std::string firstMissingView(const std::string& folder);
 /// True when the folder holds all 36 view pictures.
-bool isthemefolder(const std::string& folder);
+bool isThemeFolder(const std::string& folder);
 /// The theme test for theme in root.
-bool checkfiles(std::string_view root, std::string_view theme);
+bool checkFiles(std::string_view root, std::string_view theme);
 /// The theme test for a theme of the program folder.
-bool istheme(std::string_view name);
+bool isTheme(std::string_view name);
 
 /// The theme list: the built-in theme first, then every subfolder of root that is a
 /// theme, in the order the file system lists them.
-std::vector<std::string> listthemes(std::string_view root);
+std::vector<std::string> listThemes(std::string_view root);
 /// The theme list of the program folder.
-std::vector<std::string> listthemes();
+std::vector<std::string> listThemes();
 
 /// True when a picture group comes from the theme folder's files: the folder is a
 /// theme and every file of the group exists. Otherwise the built-in set is used.
-bool groupfromfolder(const std::string& folder, PictureGroup group);
+bool groupFromFolder(const std::string& folder, PictureGroup group);
 /// The same for a theme of the program folder (false for the built-in theme).
-bool groupfromtheme(std::string_view theme, PictureGroup group);
+bool groupFromTheme(std::string_view theme, PictureGroup group);
 
 /// The theme's music file ("music.mid", else "music.rmi"), or empty.
-std::string thememusic(const std::string& folder);
+std::string themeMusic(const std::string& folder);
 /// The theme's story ("story.rtf"), or empty.
-std::string themestory(const std::string& folder);
+std::string themeStory(const std::string& folder);
 
 /// Theme text as UTF-8: UTF-8 when valid (a byte-order mark dropped), UTF-16 with a
 /// byte-order mark, else Windows-1252.
-std::string decodethemetext(std::string_view bytes);
+std::string decodeThemeText(std::string_view bytes);
 /// The lines of a theme text file; nothing when it is missing, unreadable, larger
 /// than a megabyte, or not text (holds a NUL byte), so it counts as absent.
-std::optional<std::vector<std::string>> themetextfile(const std::string& path);
+std::optional<std::vector<std::string>> themeTextFile(const std::string& path);
 
 /// Switches the catalogue to the theme in folder: built-in words and variants first,
 /// then the folder's variant files (variants that do not fill cleanly dropped), then
 /// its theme.ini. An empty folder restores the built-in theme.
-void loadthemefolder(MessageCatalogue& catalogue, const std::string& folder);
+void loadThemeFolder(MessageCatalogue& catalogue, const std::string& folder);
 /// Switches the catalogue to a theme of the program folder (or the built-in theme).
-void loadtheme(MessageCatalogue& catalogue, std::string_view name);
+void loadTheme(MessageCatalogue& catalogue, std::string_view name);
 
 } // namespace quorvel

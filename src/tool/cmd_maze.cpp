@@ -7,19 +7,19 @@
 
 namespace quorvel::tool {
 
-int cmd_maze(const Args& args, std::ostream& out, std::ostream&) {
+int mazeCommand(const Args& args, std::ostream& out, std::ostream&) {
     const Options options(args, {"level", "seed"});
     const int level = static_cast<int>(options.integer("level", 1, 6));
     const std::uint32_t seed = options.seed("seed");
 
     Random rng(seed);
     Maze maze;
-    const int rejected = generateaccepted(maze, rng, level);
+    const int rejected = generateAccepted(maze, rng, level);
 
-    const int n = maze.mazesize;
+    const int n = maze.mazeSize;
     out << "level " << level << " size " << n << " seed " << seed << "\n";
-    out << "start " << maze.posrow << " " << maze.poscol << " facing " << maze.facing
-        << " compassturn " << maze.compassturn << " rejected " << rejected << "\n";
+    out << "start " << maze.posRow << " " << maze.posCol << " facing " << maze.facing
+        << " compassturn " << maze.compassTurn << " rejected " << rejected << "\n";
     for (int r = 0; r <= n; ++r) {
         for (int c = 0; c <= n + 1; ++c) {
             if (c) out << ' ';

@@ -14,7 +14,7 @@ namespace quorvel::tool {
 namespace {
 
 /// The whole file, or nothing when it cannot be read.
-bool readwhole(const std::string& path, std::vector<std::uint8_t>& bytes) {
+bool readWhole(const std::string& path, std::vector<std::uint8_t>& bytes) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -23,7 +23,7 @@ bool readwhole(const std::string& path, std::vector<std::uint8_t>& bytes) {
 
 } // namespace
 
-int cmd_save(const Args& args, std::ostream& out, std::ostream& err) {
+int saveCommand(const Args& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 1 || args[0].empty() || args[0].starts_with("--"))
         throw BadInput{"expects one saved-game file"};
     const std::string& path = args[0];
@@ -31,9 +31,9 @@ int cmd_save(const Args& args, std::ostream& out, std::ostream& err) {
     std::vector<std::uint8_t> bytes;
     SavedGame game;
     SaveProblem problem = SaveProblem::unreadable;
-    if (readwhole(path, bytes)) problem = decodesave(bytes, game);
+    if (readWhole(path, bytes)) problem = decodeSave(bytes, game);
     if (problem != SaveProblem::none) {
-        const auto [title, text] = saveproblemdialog(problem, path);
+        const auto [title, text] = saveProblemDialog(problem, path);
         err << title << ": " << text << "\n";
         return 1;
     }
@@ -43,31 +43,31 @@ int cmd_save(const Args& args, std::ostream& out, std::ostream& err) {
     const auto line = [&out](const char* name, auto value) {
         out << name << '\t' << value << "\n";
     };
-    line("posrow", m.posrow);
-    line("poscol", m.poscol);
+    line("posrow", m.posRow);
+    line("poscol", m.posCol);
     line("facing", m.facing);
-    line("mazesize", m.mazesize);
-    line("stepcount", s.stepcount);
-    line("compassturn", m.compassturn);
-    line("lastrow", game.lastrow);
-    line("lastcol", game.lastcol);
+    line("mazesize", m.mazeSize);
+    line("stepcount", s.stepCount);
+    line("compassturn", m.compassTurn);
+    line("lastrow", game.lastRow);
+    line("lastcol", game.lastCol);
     char elapsed[64];
     std::snprintf(elapsed, sizeof elapsed, "%.9f", s.elapsed);
     line("elapsed", elapsed);
-    line("foodlevel", s.foodlevel);
-    line("gemscore", s.gemscore);
-    line("batterylevel", s.batterylevel);
-    line("batterysteps", s.batterysteps);
-    line("hascompass", int{s.hascompass});
-    line("hasgps", int{s.hasgps});
-    line("hastracker", int{s.hastracker});
-    line("mapinview", int{s.mapinview});
-    line("hasbeacon", int{s.hasbeacon});
-    line("hasdetector", int{s.hasdetector});
+    line("foodlevel", s.foodLevel);
+    line("gemscore", s.gemScore);
+    line("batterylevel", s.batteryLevel);
+    line("batterysteps", s.batterySteps);
+    line("hascompass", int{s.hasCompass});
+    line("hasgps", int{s.hasGps});
+    line("hastracker", int{s.hasTracker});
+    line("mapinview", int{s.mapInView});
+    line("hasbeacon", int{s.hasBeacon});
+    line("hasdetector", int{s.hasDetector});
 
     // The grid as `quorvel3d-tool maze` prints it.
     out << "grid\n";
-    const int n = m.mazesize;
+    const int n = m.mazeSize;
     for (int r = 0; r <= n; ++r) {
         for (int c = 0; c <= n + 1; ++c) {
             if (c) out << ' ';
@@ -76,8 +76,8 @@ int cmd_save(const Args& args, std::ostream& out, std::ostream& err) {
         out << "\n";
     }
     for (int code = 0; code < 256; ++code)
-        if (game.placedtally[code] != 0)
-            out << "placed\t" << code << '\t' << game.placedtally[code] << "\n";
+        if (game.placedTally[code] != 0)
+            out << "placed\t" << code << '\t' << game.placedTally[code] << "\n";
     return 0;
 }
 

@@ -13,7 +13,7 @@
 
 namespace quorvel::tool {
 
-int cmd_scores(const Args& args, std::ostream& out, std::ostream& err) {
+int scoresCommand(const Args& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 1 || args[0].empty() ||
         (args[0].starts_with("--") && args[0] != "--builtin"))
         throw BadInput{"expects one best-times file, or --builtin"};
@@ -23,29 +23,29 @@ int cmd_scores(const Args& args, std::ostream& out, std::ostream& err) {
     bool read = false;
     std::string shown = path;
     if (path == "--builtin") {
-        initresources();
+        initResources();
         std::string resource;
-        read = readresource("scores", "BIN", resource);
+        read = readResource("scores", "BIN", resource);
         bytes.assign(resource.begin(), resource.end());
-        shown = resourcepath("scores", "BIN");
+        shown = resourcePath("scores", "BIN");
     } else if (std::ifstream in(path, std::ios::binary); in) {
         bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         read = !in.bad();
     }
-    const BestTimesProblem problem = read ? checkbesttimes(bytes) : BestTimesProblem::unreadable;
+    const BestTimesProblem problem = read ? checkBestTimes(bytes) : BestTimesProblem::unreadable;
     if (problem != BestTimesProblem::none) {
-        const auto [title, text] = besttimesproblemdialog(problem, shown);
+        const auto [title, text] = bestTimesProblemDialog(problem, shown);
         err << title << ": " << text << "\n";
         return 1;
     }
 
-    const BestTimes table = BestTimes::fromfile(bytes);
+    const BestTimes table = BestTimes::fromFile(bytes);
     for (int level = 1; level <= 6; ++level)
         for (int rank = 1; rank <= 3; ++rank) {
             const BestTime e = table.entry(level, rank);
             char time[64];
             std::snprintf(time, sizeof time, "%.9f", e.time);
-            out << level << '\t' << rank << '\t' << e.name << '\t' << time << '\t' << e.timetext
+            out << level << '\t' << rank << '\t' << e.name << '\t' << time << '\t' << e.timeText
                 << '\t' << e.gems << '\t' << e.steps << '\t' << e.food << '\t' << e.battery << "\n";
         }
     return 0;

@@ -15,7 +15,7 @@ namespace quorvel::tool {
 
 namespace {
 
-const char* yesno(bool b) {
+const char* yesNo(bool b) {
     return b ? "yes" : "no";
 }
 
@@ -26,7 +26,7 @@ std::string filename(const std::string& path) {
 
 } // namespace
 
-int cmd_theme(const Args& args, std::ostream& out, std::ostream& err) {
+int themeCommand(const Args& args, std::ostream& out, std::ostream& err) {
     if (args.empty() || args[0].rfind("--", 0) == 0)
         throw BadInput{"needs a theme folder: theme DIR [--messages] [--player NAME]"};
     const Options options(Args(args.begin() + 1, args.end()), {"player"}, {"messages"});
@@ -41,34 +41,34 @@ int cmd_theme(const Args& args, std::ostream& out, std::ostream& err) {
     }
     const std::string folder = dir.string() == "/" ? "/" : dir.string() + "/";
 
-    const std::string missing = firstmissingview(folder);
+    const std::string missing = firstMissingView(folder);
     // The name as given (a linked folder keeps its own name), "." and ".." resolved.
     fs::path given = fs::absolute(args[0], ec).lexically_normal();
     if (given.filename().empty()) given = given.parent_path();
     out << "theme " << given.filename().string() << "\n";
-    out << "valid " << yesno(missing.empty()) << "\n";
+    out << "valid " << yesNo(missing.empty()) << "\n";
     if (!missing.empty()) out << "missing " << missing << "\n";
-    out << "panel " << yesno(groupfromfolder(folder, PictureGroup::panel)) << "\n";
-    out << "map " << yesno(groupfromfolder(folder, PictureGroup::map)) << "\n";
-    out << "story " << yesno(!themestory(folder).empty()) << "\n";
-    const std::string music = thememusic(folder);
+    out << "panel " << yesNo(groupFromFolder(folder, PictureGroup::panel)) << "\n";
+    out << "map " << yesNo(groupFromFolder(folder, PictureGroup::map)) << "\n";
+    out << "story " << yesNo(!themeStory(folder).empty()) << "\n";
+    const std::string music = themeMusic(folder);
     out << "music " << (music.empty() ? "none" : filename(music)) << "\n";
 
     Random rng;
     MessageCatalogue catalogue(rng);
-    loadthemefolder(catalogue, folder);
+    loadThemeFolder(catalogue, folder);
     const Vocabulary& words = catalogue.vocabulary();
-    for (std::string_view key : itemskeys())
-        out << "word " << key << "=" << *vocabularyword(words, "Items", key) << "\n";
-    for (std::string_view key : hintskeys())
-        out << "hint " << key << "=" << *vocabularyword(words, "Hints", key) << "\n";
+    for (std::string_view key : itemsKeys())
+        out << "word " << key << "=" << *vocabularyWord(words, "Items", key) << "\n";
+    for (std::string_view key : hintsKeys())
+        out << "hint " << key << "=" << *vocabularyWord(words, "Hints", key) << "\n";
 
     if (options.has("messages")) {
-        for (int key = 0; key < messagekeycount; ++key) {
+        for (int key = 0; key < messageKeyCount; ++key) {
             const auto& variants = catalogue.variants(key);
             out << "key " << key << " " << keyword(key) << " " << variants.size() << "\n";
             for (const std::string& v : variants)
-                out << "  " << catalogue.filltokens(v, player, key) << "\n";
+                out << "  " << catalogue.fillTokens(v, player, key) << "\n";
         }
     }
     return 0;

@@ -12,17 +12,17 @@ namespace {
 
 // Follows the scan's own reading of the grid: the cells ahead up to the first wall,
 // the side cells its depth needs, and (facing 3) the exit tests up to three ahead.
-bool scanstaysinside(const Maze& maze) {
-    const Step a = aheadstep(maze.facing), l = leftstep(maze.facing);
+bool scanStaysInside(const Maze& maze) {
+    const Step a = aheadStep(maze.facing), l = leftStep(maze.facing);
     const auto inside = [&](int d, int side) {
-        return Maze::inside(maze.posrow + d * a.dr + side * l.dr,
-                            maze.poscol + d * a.dc + side * l.dc);
+        return Maze::inside(maze.posRow + d * a.dr + side * l.dr,
+                            maze.posCol + d * a.dc + side * l.dc);
     };
     if (!inside(0, 0)) return false;
     int k = 0;
     while (k < 4) {
         if (!inside(k + 1, 0)) return false;
-        if (iswall(maze.at(maze.posrow + (k + 1) * a.dr, maze.poscol + (k + 1) * a.dc))) break;
+        if (isWall(maze.at(maze.posRow + (k + 1) * a.dr, maze.posCol + (k + 1) * a.dc))) break;
         ++k;
     }
     for (int d = 1; d <= k && d <= 3; ++d)
@@ -35,7 +35,7 @@ bool scanstaysinside(const Maze& maze) {
 
 } // namespace
 
-int cmd_view(const Args& args, std::ostream& out, std::ostream&) {
+int viewCommand(const Args& args, std::ostream& out, std::ostream&) {
     const Options options(args, {"level", "seed", "row", "col", "facing"});
     const int level = static_cast<int>(options.integer("level", 1, 6));
     const std::uint32_t seed = options.seed("seed");
@@ -47,23 +47,23 @@ int cmd_view(const Args& args, std::ostream& out, std::ostream&) {
 
     Random rng(seed);
     Maze maze;
-    generateaccepted(maze, rng, level);
-    if (row != -far - 1) maze.posrow = static_cast<int>(row);
-    if (col != -far - 1) maze.poscol = static_cast<int>(col);
+    generateAccepted(maze, rng, level);
+    if (row != -far - 1) maze.posRow = static_cast<int>(row);
+    if (col != -far - 1) maze.posCol = static_cast<int>(col);
     if (facing != 0) maze.facing = static_cast<int>(facing);
-    if (!scanstaysinside(maze))
-        throw BadInput{"the view from row " + std::to_string(maze.posrow) + " column " +
-                       std::to_string(maze.poscol) + " facing " + std::to_string(maze.facing) +
+    if (!scanStaysInside(maze))
+        throw BadInput{"the view from row " + std::to_string(maze.posRow) + " column " +
+                       std::to_string(maze.posCol) + " facing " + std::to_string(maze.facing) +
                        " would look outside the 131 x 131 grid"};
 
-    const ViewPlan plan = viewscan(maze);
+    const ViewPlan plan = viewScan(maze);
     out << "strips";
     for (const StripPicture s : plan.strips)
-        out << ' ' << stripname(s);
-    out << "\ncase " << viewcasename(plan.viewcase) << "\nboxes";
-    for (const bool b : plan.openbox)
+        out << ' ' << stripName(s);
+    out << "\ncase " << viewCaseName(plan.viewCase) << "\nboxes";
+    for (const bool b : plan.openBox)
         out << ' ' << (b ? 1 : 0);
-    for (const bool b : plan.closedbox)
+    for (const bool b : plan.closedBox)
         out << ' ' << (b ? 1 : 0);
     out << "\nahead " << static_cast<int>(plan.ahead) << "\n";
     return 0;

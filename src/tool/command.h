@@ -1,7 +1,8 @@
 #pragma once
 // The subcommands of quorvel3d-tool. Each takes its own arguments (after the
 // subcommand's name), prints to the streams it is given and returns the exit status:
-// 0 done, 1 a file the game would refuse (its dialog on the error stream), 2 bad input (one line on the error stream saying what is wrong).
+// 0 done, 1 a file the game would refuse (its dialog on the error stream), 2 bad input (one line on
+// the error stream saying what is wrong).
 
 #include <iosfwd>
 #include <string>
@@ -11,12 +12,12 @@ namespace quorvel::tool {
 
 using Args = std::vector<std::string>;
 
-int cmd_maze(const Args& args, std::ostream& out, std::ostream& err);
-int cmd_view(const Args& args, std::ostream& out, std::ostream& err);
-int cmd_render(const Args& args, std::ostream& out, std::ostream& err);
-int cmd_theme(const Args& args, std::ostream& out, std::ostream& err);
-int cmd_save(const Args& args, std::ostream& out, std::ostream& err);
-int cmd_scores(const Args& args, std::ostream& out, std::ostream& err);
+int mazeCommand(const Args& args, std::ostream& out, std::ostream& err);
+int viewCommand(const Args& args, std::ostream& out, std::ostream& err);
+int renderCommand(const Args& args, std::ostream& out, std::ostream& err);
+int themeCommand(const Args& args, std::ostream& out, std::ostream& err);
+int saveCommand(const Args& args, std::ostream& out, std::ostream& err);
+int scoresCommand(const Args& args, std::ostream& out, std::ostream& err);
 
 /// Thrown by the argument helpers; main prints its text and exits with status 2.
 struct BadInput {

@@ -17,15 +17,11 @@ struct Command {
 
 // One line a subcommand.
 constexpr Command commands[] = {
-    {"maze", cmd_maze},
-    {"view", cmd_view},
-    {"render", cmd_render},
-    {"theme", cmd_theme},
-    {"save", cmd_save},
-    {"scores", cmd_scores},
+    {"maze", mazeCommand},   {"view", viewCommand}, {"render", renderCommand},
+    {"theme", themeCommand}, {"save", saveCommand}, {"scores", scoresCommand},
 };
 
-constexpr std::string_view helptext = R"(Usage: quorvel3d-tool COMMAND [OPTIONS]
+constexpr std::string_view helpText = R"(Usage: quorvel3d-tool COMMAND [OPTIONS]
 
 Commands:
   maze --level L --seed S
@@ -89,7 +85,7 @@ Bad input prints one line on standard error and exits with status 2.
 int main(int argc, char** argv) {
     const Args all(argv + 1, argv + argc);
     if (all.empty() || all[0] == "--help" || all[0] == "-h") {
-        std::cout << helptext;
+        std::cout << helpText;
         return all.empty() ? 2 : 0;
     }
     if (all[0] == "--version") {

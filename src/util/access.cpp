@@ -6,14 +6,14 @@
 #include <unistd.h>
 
 #include "inifile.h"
-#include "progfolder.h"
+#include "programfolder.h"
 
 namespace quorvel {
 
 namespace {
 
 struct AccessFacts {
-    bool ntfamily = false;
+    bool ntFamily = false;
     bool admin = false;
 };
 
@@ -22,12 +22,12 @@ std::optional<AccessFacts>& injected() {
     return facts;
 }
 
-constexpr std::string_view datasection = "Tendrik.Data";
-constexpr std::string_view errorsection = "Tendrik.LastError";
+constexpr std::string_view dataSection = "Tendrik.Data";
+constexpr std::string_view errorSection = "Tendrik.LastError";
 
 // Adds read and write for everyone (and entry to folders), through a descriptor
 // opened without following links.
-bool openforall(const std::string& path) {
+bool openForAll(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return false;
     struct stat st {};
@@ -41,7 +41,7 @@ bool openforall(const std::string& path) {
     return ok;
 }
 
-std::string onelinetext(std::string_view text) {
+std::string oneLineText(std::string_view text) {
     std::string out(text);
     for (char& c : out)
         if (c == '\n' || c == '\r' || c == '\0') c = ' ';
@@ -50,52 +50,52 @@ std::string onelinetext(std::string_view text) {
 
 } // namespace
 
-bool isadmin() {
+bool isAdmin() {
     return injected() ? injected()->admin : ::geteuid() == 0;
 }
-bool isntfamily() {
-    return injected() ? injected()->ntfamily : false;
+bool isNtFamily() {
+    return injected() ? injected()->ntFamily : false;
 }
-void setaccessfacts(bool ntfamily, bool admin) {
-    injected() = AccessFacts{ntfamily, admin};
+void setAccessFacts(bool ntFamily, bool admin) {
+    injected() = AccessFacts{ntFamily, admin};
 }
 
-bool openaccess(const std::string& path) {
+bool openAccess(const std::string& path) {
     struct stat st {};
     if (path.empty() || ::lstat(path.c_str(), &st) != 0 || S_ISLNK(st.st_mode)) return false;
-    const std::string& folder = progfolder();
-    const bool inshared = progfoldershared() && path.compare(0, folder.size(), folder) == 0;
-    return inshared ? openforall(path) : true;
+    const std::string& folder = programFolder();
+    const bool inShared = programFolderShared() && path.compare(0, folder.size(), folder) == 0;
+    return inShared ? openForAll(path) : true;
 }
 
-bool openaccesslist(const std::vector<std::string>& names, std::vector<std::string>* failed) {
+bool openAccessList(const std::vector<std::string>& names, std::vector<std::string>* failed) {
     std::vector<std::string> failures;
     for (const std::string& name : names)
-        if (!openaccess(progfolder() + name)) failures.push_back(name);
+        if (!openAccess(programFolder() + name)) failures.push_back(name);
     if (failed) *failed = failures;
-    writeinstallrecord(true, {});
+    writeInstallRecord(true, {});
     return failures.empty();
 }
 
-void writeinstallrecord(bool success, std::string_view description) {
-    const std::string path = installrecordpath();
+void writeInstallRecord(bool success, std::string_view description) {
+    const std::string path = installRecordPath();
     IniFile record = IniFile::load(path);
-    record.writebool(datasection, "Flag", success);
-    record.writestring(datasection, "Path", progfolder());
+    record.writeBool(dataSection, "Flag", success);
+    record.writeString(dataSection, "Path", programFolder());
     if (!success) {
-        record.writestring(errorsection, "Description", onelinetext(description));
-        record.writebool(errorsection, "AccessLevel", isadmin());
+        record.writeString(errorSection, "Description", oneLineText(description));
+        record.writeBool(errorSection, "AccessLevel", isAdmin());
     }
-    if (record.save(path)) openaccess(path);
+    if (record.save(path)) openAccess(path);
 }
 
-bool accesspassneeded() {
-    if (!isntfamily() || !isadmin()) return false;
-    const IniFile record = IniFile::load(installrecordpath());
+bool accessPassNeeded() {
+    if (!isNtFamily() || !isAdmin()) return false;
+    const IniFile record = IniFile::load(installRecordPath());
     // Folder names differ by case on this system, so the comparison is exact.
-    const bool done = record.haskey(datasection, "Flag") &&
-                      record.readbool(datasection, "Flag", false) &&
-                      record.readstring(datasection, "Path", "") == progfolder();
+    const bool done = record.hasKey(dataSection, "Flag") &&
+                      record.readBool(dataSection, "Flag", false) &&
+                      record.readString(dataSection, "Path", "") == programFolder();
     return !done;
 }
 

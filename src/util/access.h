@@ -11,7 +11,7 @@
 //
 // The start-up open-access pass runs for an administrator (here: root) of an
 // "NT-family" system. Linux is never that family, so the pass is skipped unless a
-// test injects those facts with setaccessfacts.
+// test injects those facts with setAccessFacts.
 
 #include <string>
 #include <string_view>
@@ -20,25 +20,25 @@
 namespace quorvel {
 
 /// True when running as an administrator (root).
-bool isadmin();
+bool isAdmin();
 /// True on the system family that needs the open-access pass (false on Linux).
-bool isntfamily();
+bool isNtFamily();
 /// Replaces both facts (tests).
-void setaccessfacts(bool ntfamily, bool admin);
+void setAccessFacts(bool ntFamily, bool admin);
 
 /// Gives a file or folder open access; true on success (and, in a per-user
 /// folder, whenever it exists). False for missing paths and links.
-bool openaccess(const std::string& path);
-/// openaccess for progfolder() + each name; the names that fail go to failed
+bool openAccess(const std::string& path);
+/// openAccess for programFolder() + each name; the names that fail go to failed
 /// (when given); records the pass in the install record either way. True when none failed.
-bool openaccesslist(const std::vector<std::string>& names,
+bool openAccessList(const std::vector<std::string>& names,
                     std::vector<std::string>* failed = nullptr);
 
 /// Records in the install record that the last write came from a success, or
 /// logs description as the last error. Errors while writing are ignored.
-void writeinstallrecord(bool success, std::string_view description);
+void writeInstallRecord(bool success, std::string_view description);
 /// True when the open-access pass should run: NT family, administrator, and the
 /// install record does not say the pass was done for this program folder.
-bool accesspassneeded();
+bool accessPassNeeded();
 
 } // namespace quorvel

@@ -19,7 +19,7 @@ std::string normalise(const std::vector<std::string>& args) {
     std::string line;
     for (const std::string& a : args)
         line += " " + a;
-    line = trimtext(line);
+    line = trimText(line);
     for (std::size_t i = 0; i + 1 < line.size(); ++i) {
         if (line[i] == '-' || line[i] == '/') {
             line[i] = '/';
@@ -31,7 +31,7 @@ std::string normalise(const std::vector<std::string>& args) {
 
 } // namespace
 
-const std::string& readcommandline(const std::vector<std::string>& args) {
+const std::string& readCommandLine(const std::vector<std::string>& args) {
     kept() = normalise(args);
     return kept();
 }
@@ -40,11 +40,11 @@ const std::string& commandline() {
     return kept();
 }
 
-std::string getswitch(char letter) {
-    return getswitch(kept(), letter);
+std::string getSwitch(char letter) {
+    return getSwitch(kept(), letter);
 }
 
-std::string getswitch(std::string_view line, char letter) {
+std::string getSwitch(std::string_view line, char letter) {
     if (line.empty()) return {};
     const std::string mark{'/', upper(letter)};
     const std::size_t at = line.find(mark);
@@ -57,11 +57,11 @@ std::string getswitch(std::string_view line, char letter) {
     }
     value = value.substr(0, bytes);
     value = value.substr(0, value.find('/'));
-    return decodeswitch(value);
+    return decodeSwitch(value);
 }
 
-std::string decodeswitch(std::string_view text) {
-    const std::string t = trimtext(text);
+std::string decodeSwitch(std::string_view text) {
+    const std::string t = trimText(text);
     std::string out;
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (t[i] != '%') {

@@ -13,14 +13,14 @@ namespace quorvel {
 
 /// Builds and keeps the command-line string from arguments 1..n (without the
 /// program itself); runs once at start-up. Returns the string.
-const std::string& readcommandline(const std::vector<std::string>& args);
-/// The string readcommandline kept (empty before).
+const std::string& readCommandLine(const std::vector<std::string>& args);
+/// The string readCommandLine kept (empty before).
 const std::string& commandline();
 /// The decoded value of switch letter in the kept command line; empty when absent.
-std::string getswitch(char letter);
+std::string getSwitch(char letter);
 /// The same for a given command-line string.
-std::string getswitch(std::string_view commandline, char letter);
+std::string getSwitch(std::string_view commandline, char letter);
 /// The escape decoding of a switch value (trimmed first).
-std::string decodeswitch(std::string_view text);
+std::string decodeSwitch(std::string_view text);
 
 } // namespace quorvel

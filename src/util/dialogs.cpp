@@ -6,75 +6,75 @@
 #include <QMessageBox>
 
 #include "access.h"
+#include "messagedialog.h"
 #include "textutil.h"
-#include "tfmessage.h"
 
 namespace quorvel {
 
-bool dialogswitch = false;
+bool dialogSwitch = false;
 
 namespace {
 
-bool haswidgets() {
+bool hasWidgets() {
     return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
 }
 
-QString qtext(std::string_view s) {
+QString qText(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-void printbox(std::string_view title, std::string_view text) {
+void printBox(std::string_view title, std::string_view text) {
     std::cerr << title << ": " << text << '\n';
 }
 
-int platformbox(QMessageBox::Icon icon, std::string_view title, std::string_view text,
+int platformBox(QMessageBox::Icon icon, std::string_view title, std::string_view text,
                 QMessageBox::StandardButtons buttons) {
-    QMessageBox box(icon, qtext(title), qtext(text), buttons);
+    QMessageBox box(icon, qText(title), qText(text), buttons);
     box.setTextFormat(Qt::PlainText);
     return box.exec();
 }
 
 } // namespace
 
-int showdialog(int kind, std::string_view title, std::string_view text) {
-    if (!haswidgets()) {
-        printbox(title, text);
+int showDialog(int kind, std::string_view title, std::string_view text) {
+    if (!hasWidgets()) {
+        printBox(title, text);
         return kind == dkQuestion ? mrNo : kind == dkQuestionCancel ? mrCancel : mrOk;
     }
-    return fMessage()->showdialog(kind, title, text);
+    return messageDialog()->showDialog(kind, title, text);
 }
 
-void errorbox(std::string_view title, std::string_view text) {
-    if (!haswidgets()) {
-        printbox(title, text);
-    } else if (dialogswitch) {
-        showdialog(dkError, title, text);
+void errorBox(std::string_view title, std::string_view text) {
+    if (!hasWidgets()) {
+        printBox(title, text);
+    } else if (dialogSwitch) {
+        showDialog(dkError, title, text);
     } else {
-        platformbox(QMessageBox::Critical, title, text, QMessageBox::Ok);
+        platformBox(QMessageBox::Critical, title, text, QMessageBox::Ok);
     }
 }
 
-void errorboxlog(std::string_view title, std::string_view text) {
-    errorbox(title, text);
-    writeinstallrecord(false, text);
+void errorBoxLog(std::string_view title, std::string_view text) {
+    errorBox(title, text);
+    writeInstallRecord(false, text);
 }
 
-bool confirmbox(std::string_view title, std::string_view text) {
-    if (!haswidgets()) {
-        printbox(title, text);
+bool confirmBox(std::string_view title, std::string_view text) {
+    if (!hasWidgets()) {
+        printBox(title, text);
         return false;
     }
-    if (dialogswitch) return showdialog(dkQuestion, title, text) == mrYes;
-    return platformbox(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No) ==
+    if (dialogSwitch) return showDialog(dkQuestion, title, text) == mrYes;
+    return platformBox(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
 
-void showmessage(std::string_view text) {
-    if (!haswidgets()) {
-        printbox(applicationtitle, text);
+void showMessage(std::string_view text) {
+    if (!hasWidgets()) {
+        printBox(applicationTitle, text);
         return;
     }
-    platformbox(QMessageBox::Information, applicationtitle, text, QMessageBox::Ok);
+    platformBox(QMessageBox::Information, applicationTitle, text, QMessageBox::Ok);
 }
 
 } // namespace quorvel

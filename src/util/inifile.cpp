@@ -13,7 +13,7 @@ namespace quorvel {
 namespace {
 
 // Larger files are not settings files; they read as empty rather than eating memory.
-constexpr std::size_t maxinibytes = 16 * 1024 * 1024;
+constexpr std::size_t maxIniBytes = 16 * 1024 * 1024;
 
 bool isblank(char c) {
     return c == ' ' || c == '\t';
@@ -34,8 +34,7 @@ std::string fold(std::string_view s) {
         .toStdString();
 }
 
-
-std::string_view keyof(std::string_view line) {
+std::string_view keyOf(std::string_view line) {
     const std::string_view t = trim(line);
     if (t.empty() || t.front() == ';' || t.front() == '[') return {};
     const std::size_t eq = t.find('=');
@@ -43,7 +42,7 @@ std::string_view keyof(std::string_view line) {
     return trim(t.substr(0, eq));
 }
 
-std::string_view valueof(std::string_view line) {
+std::string_view valueOf(std::string_view line) {
     std::string_view v = trim(line.substr(line.find('=') + 1));
     if (v.size() >= 2 && v.front() == v.back() && (v.front() == '"' || v.front() == '\''))
         v = v.substr(1, v.size() - 2);
@@ -52,7 +51,7 @@ std::string_view valueof(std::string_view line) {
 
 // A section header "[name]": the name runs to the last "]" of the line, so a
 // player named "A]B" keeps the sections "A]B.Settings" and so on.
-bool sectionof(std::string_view line, std::string_view& name) {
+bool sectionOf(std::string_view line, std::string_view& name) {
     const std::string_view t = trim(line);
     if (t.empty() || t.front() != '[') return false;
     const std::size_t close = t.rfind(']');
@@ -60,11 +59,11 @@ bool sectionof(std::string_view line, std::string_view& name) {
     return true;
 }
 
-bool hasbreak(std::string_view s) {
+bool hasBreak(std::string_view s) {
     return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
-bool parseint(std::string_view text, int& value) {
+bool parseInt(std::string_view text, int& value) {
     std::string_view t = trim(text);
     if (!t.empty() && t.front() == '+') t.remove_prefix(1);
     if (t.empty()) return false;
@@ -77,16 +76,16 @@ bool parseint(std::string_view text, int& value) {
 
 IniFile IniFile::load(const std::string& path) {
     std::string bytes;
-    if (!readwholefile(path, bytes, maxinibytes)) return IniFile();
+    if (!readWholeFile(path, bytes, maxIniBytes)) return IniFile();
     return parse(bytes);
 }
 
 IniFile IniFile::parse(std::string_view bytes) {
     IniFile file;
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    const std::string text = decodetext(bytes);
-    const std::size_t firstbreak = text.find('\n');
-    file.m_crlf = firstbreak != std::string::npos && firstbreak > 0 && text[firstbreak - 1] == '\r';
+    const std::string text = decodeText(bytes);
+    const std::size_t firstBreak = text.find('\n');
+    file.m_crlf = firstBreak != std::string::npos && firstBreak > 0 && text[firstBreak - 1] == '\r';
 
     std::size_t start = 0;
     while (start < text.size()) {
@@ -97,75 +96,75 @@ IniFile IniFile::parse(std::string_view bytes) {
         start = end + 1;
 
         std::string_view name;
-        if (sectionof(line, name)) {
+        if (sectionOf(line, name)) {
             Section s;
             s.name = std::string(name);
-            s.foldname = fold(name);
+            s.foldName = fold(name);
             s.header = true;
             s.lines.push_back(Line{std::string(line), {}, {}});
             file.m_sections.push_back(std::move(s));
             continue;
         }
-        const std::string_view key = keyof(line);
+        const std::string_view key = keyOf(line);
         file.m_sections.back().lines.push_back(
             Line{std::string(line), std::string(key), key.empty() ? std::string() : fold(key)});
     }
     return file;
 }
 
-const IniFile::Section* IniFile::findsection(std::string_view section) const {
+const IniFile::Section* IniFile::findSection(std::string_view section) const {
     const std::string f = fold(trim(section));
     for (const Section& s : m_sections)
-        if (s.header && s.foldname == f) return &s;
+        if (s.header && s.foldName == f) return &s;
     return nullptr;
 }
 
-const IniFile::Line* IniFile::findline(std::string_view section, std::string_view key) const {
-    const Section* s = findsection(section);
+const IniFile::Line* IniFile::findLine(std::string_view section, std::string_view key) const {
+    const Section* s = findSection(section);
     if (!s) return nullptr;
     const std::string f = fold(trim(key));
     if (f.empty()) return nullptr;
     for (const Line& l : s->lines)
-        if (l.foldkey == f) return &l;
+        if (l.foldKey == f) return &l;
     return nullptr;
 }
 
-std::string IniFile::readstring(std::string_view section, std::string_view key,
+std::string IniFile::readString(std::string_view section, std::string_view key,
                                 std::string_view def) const {
-    const Line* l = findline(section, key);
-    return l ? std::string(valueof(l->text)) : std::string(def);
+    const Line* l = findLine(section, key);
+    return l ? std::string(valueOf(l->text)) : std::string(def);
 }
 
-int IniFile::readinteger(std::string_view section, std::string_view key, int def) const {
-    const Line* l = findline(section, key);
+int IniFile::readInteger(std::string_view section, std::string_view key, int def) const {
+    const Line* l = findLine(section, key);
     int value = 0;
-    return l && parseint(valueof(l->text), value) ? value : def;
+    return l && parseInt(valueOf(l->text), value) ? value : def;
 }
 
-bool IniFile::readbool(std::string_view section, std::string_view key, bool def) const {
-    return readinteger(section, key, def ? 1 : 0) != 0;
+bool IniFile::readBool(std::string_view section, std::string_view key, bool def) const {
+    return readInteger(section, key, def ? 1 : 0) != 0;
 }
 
-bool IniFile::haskey(std::string_view section, std::string_view key) const {
-    return findline(section, key) != nullptr;
+bool IniFile::hasKey(std::string_view section, std::string_view key) const {
+    return findLine(section, key) != nullptr;
 }
 
-bool IniFile::hassection(std::string_view section) const {
-    return findsection(section) != nullptr;
+bool IniFile::hasSection(std::string_view section) const {
+    return findSection(section) != nullptr;
 }
 
 std::vector<std::string> IniFile::keys(std::string_view section) const {
     std::vector<std::string> out;
-    const Section* s = findsection(section);
+    const Section* s = findSection(section);
     if (!s) return out;
     std::vector<std::string> seen;
     for (const Line& l : s->lines) {
-        if (l.foldkey.empty()) continue;
+        if (l.foldKey.empty()) continue;
         bool dup = false;
         for (const std::string& f : seen)
-            dup = dup || f == l.foldkey;
+            dup = dup || f == l.foldKey;
         if (dup) continue;
-        seen.push_back(l.foldkey);
+        seen.push_back(l.foldKey);
         out.push_back(l.key);
     }
     return out;
@@ -178,17 +177,17 @@ std::vector<std::string> IniFile::sections() const {
     return out;
 }
 
-bool IniFile::validsection(std::string_view section) {
-    return !section.empty() && !hasbreak(section) && trim(section) == section;
+bool IniFile::validSection(std::string_view section) {
+    return !section.empty() && !hasBreak(section) && trim(section) == section;
 }
 
-bool IniFile::validkey(std::string_view key) {
-    return !key.empty() && !hasbreak(key) && trim(key) == key &&
+bool IniFile::validKey(std::string_view key) {
+    return !key.empty() && !hasBreak(key) && trim(key) == key &&
            key.find('=') == std::string_view::npos && key.front() != '[' && key.front() != ';';
 }
 
-bool IniFile::writestring(std::string_view section, std::string_view key, std::string_view value) {
-    if (!validsection(section) || !validkey(key) || hasbreak(value)) return false;
+bool IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
+    if (!validSection(section) || !validKey(key) || hasBreak(value)) return false;
     std::string stored(value);
     // Blanks at either end and a quoted value would be lost on reading: quote it.
     const bool quoted = value.size() >= 2 && value.front() == value.back() &&
@@ -200,7 +199,7 @@ bool IniFile::writestring(std::string_view section, std::string_view key, std::s
     const std::string fk = fold(key);
     Section* target = nullptr;
     for (Section& s : m_sections)
-        if (s.header && s.foldname == fs) {
+        if (s.header && s.foldName == fs) {
             target = &s;
             break;
         }
@@ -211,7 +210,7 @@ bool IniFile::writestring(std::string_view section, std::string_view key, std::s
             m_sections.back().lines.push_back(Line{});
         Section s;
         s.name = std::string(section);
-        s.foldname = fs;
+        s.foldName = fs;
         s.header = true;
         s.lines.push_back(Line{"[" + s.name + "]", {}, {}});
         m_sections.push_back(std::move(s));
@@ -220,23 +219,23 @@ bool IniFile::writestring(std::string_view section, std::string_view key, std::s
     std::size_t after = 0; // the header line, or the last key line of the section
     for (std::size_t i = 0; i < target->lines.size(); ++i) {
         Line& l = target->lines[i];
-        if (l.foldkey == fk) {
+        if (l.foldKey == fk) {
             l.text = l.key + "=" + stored;
             return true;
         }
-        if (!l.foldkey.empty()) after = i;
+        if (!l.foldKey.empty()) after = i;
     }
     target->lines.insert(target->lines.begin() + static_cast<std::ptrdiff_t>(after) + 1,
                          Line{std::string(key) + "=" + stored, std::string(key), fk});
     return true;
 }
 
-bool IniFile::writeinteger(std::string_view section, std::string_view key, int value) {
-    return writestring(section, key, std::to_string(value));
+bool IniFile::writeInteger(std::string_view section, std::string_view key, int value) {
+    return writeString(section, key, std::to_string(value));
 }
 
-bool IniFile::writebool(std::string_view section, std::string_view key, bool value) {
-    return writestring(section, key, value ? "1" : "0");
+bool IniFile::writeBool(std::string_view section, std::string_view key, bool value) {
+    return writeString(section, key, value ? "1" : "0");
 }
 
 std::string IniFile::text() const {
@@ -251,7 +250,7 @@ std::string IniFile::text() const {
 }
 
 bool IniFile::save(const std::string& path) const {
-    return writefilesafely(path, text());
+    return writeFileSafely(path, text());
 }
 
 } // namespace quorvel

@@ -32,23 +32,23 @@ class IniFile {
     /// The file held in bytes, decoded as load() does.
     static IniFile parse(std::string_view bytes);
 
-    std::string readstring(std::string_view section, std::string_view key,
+    std::string readString(std::string_view section, std::string_view key,
                            std::string_view def) const;
-    int readinteger(std::string_view section, std::string_view key, int def) const;
-    bool readbool(std::string_view section, std::string_view key, bool def) const;
-    bool haskey(std::string_view section, std::string_view key) const;
-    bool hassection(std::string_view section) const;
+    int readInteger(std::string_view section, std::string_view key, int def) const;
+    bool readBool(std::string_view section, std::string_view key, bool def) const;
+    bool hasKey(std::string_view section, std::string_view key) const;
+    bool hasSection(std::string_view section) const;
     /// The keys of a section in file order, as spelt in the file.
     std::vector<std::string> keys(std::string_view section) const;
     /// The section names in file order, as spelt in the file.
     std::vector<std::string> sections() const;
 
     /// Writes one value; false (nothing changed) when the name or value cannot be stored.
-    bool writestring(std::string_view section, std::string_view key, std::string_view value);
+    bool writeString(std::string_view section, std::string_view key, std::string_view value);
     /// Writes the integer in decimal.
-    bool writeinteger(std::string_view section, std::string_view key, int value);
+    bool writeInteger(std::string_view section, std::string_view key, int value);
     /// Writes 1 for true and 0 for false.
-    bool writebool(std::string_view section, std::string_view key, bool value);
+    bool writeBool(std::string_view section, std::string_view key, bool value);
 
     /// The file as UTF-8 text, in the line-ending style it was read with ("\n" when new).
     std::string text() const;
@@ -56,24 +56,24 @@ class IniFile {
     bool save(const std::string& path) const;
 
     /// True when section and key names could be written.
-    static bool validsection(std::string_view section);
-    static bool validkey(std::string_view key);
+    static bool validSection(std::string_view section);
+    static bool validKey(std::string_view key);
 
   private:
     struct Line {
         std::string text;    ///< the line as it stands in the file
         std::string key;     ///< the key name of a key line, else empty
-        std::string foldkey; ///< key folded for comparison; empty for other lines
+        std::string foldKey; ///< key folded for comparison; empty for other lines
     };
     struct Section {
         std::string name;     ///< empty for the lines before the first section
-        std::string foldname; ///< name folded for comparison
+        std::string foldName; ///< name folded for comparison
         bool header = false;  ///< false only for those leading lines
         std::vector<Line> lines;
     };
 
-    const Section* findsection(std::string_view section) const;
-    const Line* findline(std::string_view section, std::string_view key) const;
+    const Section* findSection(std::string_view section) const;
+    const Line* findLine(std::string_view section, std::string_view key) const;
 
     std::vector<Section> m_sections = std::vector<Section>(1); ///< [0]: lines before any section
     bool m_crlf = false;

@@ -6,11 +6,11 @@
 
 #include "access.h"
 #include "inifile.h"
-#include "progfolder.h"
+#include "programfolder.h"
 
 namespace quorvel {
 
-std::string lastruntext() {
+std::string lastRunText() {
     const QLocale locale = QLocale::system();
     const QDateTime now = QDateTime::currentDateTime();
     return (locale.toString(now.date(), QLocale::ShortFormat) + " " +
@@ -18,33 +18,33 @@ std::string lastruntext() {
         .toStdString();
 }
 
-void registersoftware(std::string_view name, std::string_view version, std::string_view hint,
-                      bool acceptusername, bool acceptpassword, bool acceptfilename,
-                      bool listapplication, std::string lastrun) {
-    const std::string path = registrypath();
+void registerSoftware(std::string_view name, std::string_view version, std::string_view hint,
+                      bool acceptUserName, bool acceptPassWord, bool acceptFilename,
+                      bool listApplication, std::string lastRun) {
+    const std::string path = registryPath();
     const std::string section = "Software." + std::string(name);
     IniFile registry = IniFile::load(path);
-    const std::string oldpath = registry.readstring(section, "FilePath", "");
-    const std::string oldrun = registry.readstring(section, "LastRun", "");
+    const std::string oldPath = registry.readString(section, "FilePath", "");
+    const std::string oldRun = registry.readString(section, "LastRun", "");
 
-    registry.writestring(listapplication ? "Software" : "HiddenSoftware", name, "");
-    registry.writestring(section, "Version", version);
-    registry.writestring(section, "Hint", hint);
-    registry.writebool(section, "AcceptUsername", acceptusername);
-    registry.writebool(section, "AcceptPassword", acceptpassword);
-    registry.writebool(section, "AcceptFilename", acceptfilename);
-    registry.writebool(section, "ListApplication", listapplication);
-    registry.writestring(section, "FilePath", progfolder());
-    registry.writestring("AllSoftware", name, "");
+    registry.writeString(listApplication ? "Software" : "HiddenSoftware", name, "");
+    registry.writeString(section, "Version", version);
+    registry.writeString(section, "Hint", hint);
+    registry.writeBool(section, "AcceptUsername", acceptUserName);
+    registry.writeBool(section, "AcceptPassword", acceptPassWord);
+    registry.writeBool(section, "AcceptFilename", acceptFilename);
+    registry.writeBool(section, "ListApplication", listApplication);
+    registry.writeString(section, "FilePath", programFolder());
+    registry.writeString("AllSoftware", name, "");
     // Folder names differ by case on this system, so a move is any difference.
-    if (!oldpath.empty() && oldpath != progfolder()) {
-        registry.writestring(section, "OldPath", oldpath);
-        registry.writestring(section, "OldPathDate", oldrun);
+    if (!oldPath.empty() && oldPath != programFolder()) {
+        registry.writeString(section, "OldPath", oldPath);
+        registry.writeString(section, "OldPathDate", oldRun);
     }
-    registry.writestring(section, "LastRun", lastrun.empty() ? lastruntext() : lastrun);
+    registry.writeString(section, "LastRun", lastRun.empty() ? lastRunText() : lastRun);
 
-    QDir().mkpath(QString::fromStdString(windowsfolder()));
-    if (registry.save(path)) openaccess(path);
+    QDir().mkpath(QString::fromStdString(windowsFolder()));
+    if (registry.save(path)) openAccess(path);
 }
 
 } // namespace quorvel

@@ -8,13 +8,13 @@
 
 namespace quorvel {
 
-/// Registers the program; lastrun is the current date and time as text (empty:
+/// Registers the program; lastRun is the current date and time as text (empty:
 /// the system's short date, a blank and its long time format). Errors are ignored.
-void registersoftware(std::string_view name, std::string_view version, std::string_view hint,
-                      bool acceptusername, bool acceptpassword, bool acceptfilename,
-                      bool listapplication, std::string lastrun = {});
+void registerSoftware(std::string_view name, std::string_view version, std::string_view hint,
+                      bool acceptUserName, bool acceptPassWord, bool acceptFilename,
+                      bool listApplication, std::string lastRun = {});
 
 /// The current local date and time in the system's short date and long time formats.
-std::string lastruntext();
+std::string lastRunText();
 
 } // namespace quorvel

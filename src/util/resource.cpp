@@ -10,34 +10,34 @@
 
 namespace quorvel {
 
-std::string resourcepath(std::string_view name, std::string_view type) {
+std::string resourcePath(std::string_view name, std::string_view type) {
     return ":/" + std::string(type) + "/" + std::string(name);
 }
 
-bool readresource(std::string_view name, std::string_view type, std::string& bytes) {
-    QFile file(QString::fromStdString(resourcepath(name, type)));
+bool readResource(std::string_view name, std::string_view type, std::string& bytes) {
+    QFile file(QString::fromStdString(resourcePath(name, type)));
     if (name.empty() || type.empty() || !file.open(QIODevice::ReadOnly)) return false;
     const QByteArray data = file.readAll();
     bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
     return true;
 }
 
-bool extractresource(std::string_view name, std::string_view type, const std::string& path) {
+bool extractResource(std::string_view name, std::string_view type, const std::string& path) {
     std::string bytes;
-    if (!readresource(name, type, bytes)) return false;
-    if (!writefilesafely(path, bytes)) {
-        writeinstallrecord(false, "Unable to create Resource " + path);
+    if (!readResource(name, type, bytes)) return false;
+    if (!writeFileSafely(path, bytes)) {
+        writeInstallRecord(false, "Unable to create Resource " + path);
         return false;
     }
-    openaccess(path);
+    openAccess(path);
     return true;
 }
 
-bool openwithshell(std::string_view file, std::string_view folder) {
+bool openWithShell(std::string_view file, std::string_view folder) {
     const QString text = QString::fromStdString(std::string(file));
     if (text.isEmpty()) return false;
-    const QUrl asurl(text, QUrl::StrictMode);
-    if (asurl.isValid() && asurl.scheme().size() > 1) return QDesktopServices::openUrl(asurl);
+    const QUrl asUrl(text, QUrl::StrictMode);
+    if (asUrl.isValid() && asUrl.scheme().size() > 1) return QDesktopServices::openUrl(asUrl);
     QString local = text;
     if (QDir::isRelativePath(local) && !folder.empty())
         local = QDir(QString::fromStdString(std::string(folder))).filePath(local);

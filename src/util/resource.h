@@ -9,16 +9,16 @@
 namespace quorvel {
 
 /// The Qt resource path of a named resource: ":/" + type + "/" + name.
-std::string resourcepath(std::string_view name, std::string_view type);
+std::string resourcePath(std::string_view name, std::string_view type);
 /// The bytes of a resource; false when there is none.
-bool readresource(std::string_view name, std::string_view type, std::string& bytes);
+bool readResource(std::string_view name, std::string_view type, std::string& bytes);
 /// Writes a resource to path (replacing any file there, safely) and gives it open
 /// access. False when there is no such resource (nothing written) or when writing
 /// fails ("Unable to create Resource " + path is then logged in the install record).
-bool extractresource(std::string_view name, std::string_view type, const std::string& path);
+bool extractResource(std::string_view name, std::string_view type, const std::string& path);
 
 /// Asks the desktop to open file (a web address, or a file relative to folder)
 /// with its default handler; true when the desktop accepted the request.
-bool openwithshell(std::string_view file, std::string_view folder = {});
+bool openWithShell(std::string_view file, std::string_view folder = {});
 
 } // namespace quorvel

@@ -10,9 +10,9 @@ namespace quorvel {
 
 /// Writes bytes to path safely; false (old file untouched) when any step fails.
 /// The folder must exist. The new file gets the usual permissions of new files.
-bool writefilesafely(const std::string& path, std::string_view bytes);
+bool writeFileSafely(const std::string& path, std::string_view bytes);
 
-/// Reads a whole file of at most maxbytes; false when missing, unreadable or larger.
-bool readwholefile(const std::string& path, std::string& bytes, std::size_t maxbytes);
+/// Reads a whole file of at most maxBytes; false when missing, unreadable or larger.
+bool readWholeFile(const std::string& path, std::string& bytes, std::size_t maxBytes);
 
 } // namespace quorvel

@@ -1,5 +1,5 @@
 #pragma once
-// The settings file (settingspath): who played last, every name that ever played,
+// The settings file (settingsPath): who played last, every name that ever played,
 // and per player the sections P.Settings, P.SoundSettings and P.MapSettings. Each
 // operation opens, uses and closes the file; reading never fails (defaults), and
 // write errors are swallowed so the game carries on with the values it holds.
@@ -11,40 +11,40 @@
 namespace quorvel {
 
 /// The built-in theme's name, always the first entry of the theme list.
-inline constexpr std::string_view defaulttheme = "Back to basics <Default>";
+inline constexpr std::string_view defaultTheme = "Back to basics <Default>";
 
 /// A player's section: the player's name followed by ".Settings", ".SoundSettings"
 /// or ".MapSettings".
-std::string playersection(std::string_view player, std::string_view suffix);
+std::string playerSection(std::string_view player, std::string_view suffix);
 
 /// The last player identified on the opening screen (Settings/Player), empty when none.
-std::string loadplayer();
+std::string loadPlayer();
 /// Stores player as the last player and lists the name in Players.
-void saveplayer(std::string_view player);
+void savePlayer(std::string_view player);
 
 /// A player's level (1..6) and theme as the opening screen applies them.
 struct PlayerSettings {
     int skill = 2;     ///< level 1..6; any other stored value gives 2
     std::string theme; ///< as stored; the current theme text when there is none
 };
-/// Reads P.Settings/Skill (default 2) and P.Settings/Theme (default currenttheme).
-PlayerSettings loadsettings(std::string_view player, std::string_view currenttheme);
+/// Reads P.Settings/Skill (default 2) and P.Settings/Theme (default currentTheme).
+PlayerSettings loadSettings(std::string_view player, std::string_view currentTheme);
 /// Writes P.Settings/Skill, then P.Settings/Theme.
-void savesettings(std::string_view player, int skill, std::string_view theme);
+void saveSettings(std::string_view player, int skill, std::string_view theme);
 /// The entry of the theme list to select for theme: the first that equals it
 /// without regard to case, else 0 (the built-in theme).
-int findtheme(const std::vector<std::string>& themelist, std::string_view theme);
+int findTheme(const std::vector<std::string>& themeList, std::string_view theme);
 
 /// Moves a settings file left in the Windows folder by an older installation next
 /// to the program, or deletes it when one is already there. Nothing is reported.
-void moveoldsettings();
+void moveOldSettings();
 
 /// Empty when name can be a player's name in files and sections; otherwise why not.
 /// The opening screen applies it to a name given on the command line, which skips
 /// the name box's own checks.
-std::string playernameproblem(std::string_view name);
-/// The player named by switch U, when it passes playernameproblem; otherwise empty,
+std::string playerNameProblem(std::string_view name);
+/// The player named by switch U, when it passes playerNameProblem; otherwise empty,
 /// and refusal (when given) receives the message to show before asking for a name.
-std::string commandlineplayer(std::string* refusal = nullptr);
+std::string commandLinePlayer(std::string* refusal = nullptr);
 
 } // namespace quorvel

@@ -6,7 +6,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include "progfolder.h"
+#include "programfolder.h"
 
 namespace quorvel {
 
@@ -14,11 +14,11 @@ namespace {
 
 // Opened with close-on-exec so that programs the game starts (a browser through
 // the desktop's handler) do not inherit the lock and outlive it.
-int openlockfile(const std::string& path) {
+int openLockFile(const std::string& path) {
     return ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
 }
 
-std::string lockname(std::string_view name) {
+std::string lockName(std::string_view name) {
     std::string out(name);
     for (char& c : out)
         if (c == '\\' || c == '/') c = '!';
@@ -27,16 +27,16 @@ std::string lockname(std::string_view name) {
 
 } // namespace
 
-std::string singleinstancepath(std::string_view name) {
-    return progfolder() + lockname(name);
+std::string singleInstancePath(std::string_view name) {
+    return programFolder() + lockName(name);
 }
 
-bool singleinstance(std::string_view name) {
-    int fd = openlockfile(singleinstancepath(name));
+bool singleInstance(std::string_view name) {
+    int fd = openLockFile(singleInstancePath(name));
     if (fd < 0) {
         // A read-only program folder: fall back on the user's runtime folder.
         const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-        if (runtime && *runtime) fd = openlockfile(addbackslash(runtime) + lockname(name));
+        if (runtime && *runtime) fd = openLockFile(addBackslash(runtime) + lockName(name));
     }
     if (fd < 0) return true;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {

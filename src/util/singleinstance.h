@@ -12,9 +12,9 @@ namespace quorvel {
 
 /// Takes the guard named name ("\" and "/" become "!"); false when another running
 /// copy holds it. When no lock file can be made at all the game is not blocked.
-bool singleinstance(std::string_view name);
+bool singleInstance(std::string_view name);
 
 /// The lock file used for name.
-std::string singleinstancepath(std::string_view name);
+std::string singleInstancePath(std::string_view name);
 
 } // namespace quorvel

@@ -6,7 +6,7 @@
 
 #include "access.h"
 #include "dialogs.h"
-#include "progfolder.h"
+#include "programfolder.h"
 #include "registry.h"
 #include "settingsfile.h"
 #include "textutil.h"
@@ -15,12 +15,12 @@ namespace fs = std::filesystem;
 
 namespace quorvel {
 
-std::vector<std::string> openaccessnames() {
-    std::vector<std::string> names = {progfilename(), changeextension(progfilename(), ".ini"),
-                                      besttimesname, "Saved Games"};
+std::vector<std::string> openAccessNames() {
+    std::vector<std::string> names = {programFileName(), changeExtension(programFileName(), ".ini"),
+                                      bestTimesName, "Saved Games"};
     std::vector<std::string> saved;
     std::error_code ec;
-    for (fs::directory_iterator it(savedgamesfolder(), ec), end; !ec && it != end;
+    for (fs::directory_iterator it(savedGamesFolder(), ec), end; !ec && it != end;
          it.increment(ec)) {
         const std::string name = it->path().filename().string();
         if (name.empty() || name.front() == '.' || !it->is_regular_file(ec) || it->is_symlink(ec))
@@ -35,16 +35,16 @@ std::vector<std::string> openaccessnames() {
     return names;
 }
 
-void openfileaccess() {
-    if (!accesspassneeded()) return;
-    openaccesslist(openaccessnames());
-    openaccess(registrypath());
+void openFileAccess() {
+    if (!accessPassNeeded()) return;
+    openAccessList(openAccessNames());
+    openAccess(registryPath());
 }
 
-void openingscreencreate() {
-    moveoldsettings();
-    dialogswitch = true;
-    registersoftware("Quorvel 3D", versiontext(), "A random 3-D maze", true, false, false, true);
+void openingScreenCreate() {
+    moveOldSettings();
+    dialogSwitch = true;
+    registerSoftware("Quorvel 3D", versionText(), "A random 3-D maze", true, false, false, true);
 }
 
 } // namespace quorvel

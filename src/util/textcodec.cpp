@@ -2,7 +2,7 @@
 
 namespace quorvel {
 
-bool validutf8(std::string_view s) {
+bool validUtf8(std::string_view s) {
     std::size_t i = 0;
     while (i < s.size()) {
         const auto c = static_cast<unsigned char>(s[i]);
@@ -35,7 +35,7 @@ bool validutf8(std::string_view s) {
     return true;
 }
 
-void appendutf8(std::string& out, char32_t cp) {
+void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
     } else if (cp < 0x800) {
@@ -53,7 +53,7 @@ void appendutf8(std::string& out, char32_t cp) {
     }
 }
 
-char32_t cp1252char(unsigned char byte) {
+char32_t cp1252Char(unsigned char byte) {
     // Windows-1252 differs from Latin-1 only in 0x80..0x9F.
     static constexpr char16_t high[32] = {
         0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
@@ -62,16 +62,16 @@ char32_t cp1252char(unsigned char byte) {
     return byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : byte;
 }
 
-std::string fromcp1252(std::string_view s) {
+std::string fromCp1252(std::string_view s) {
     std::string out;
     out.reserve(s.size() + s.size() / 4);
     for (const char ch : s)
-        appendutf8(out, cp1252char(static_cast<unsigned char>(ch)));
+        appendUtf8(out, cp1252Char(static_cast<unsigned char>(ch)));
     return out;
 }
 
-std::string decodetext(std::string_view bytes) {
-    return validutf8(bytes) ? std::string(bytes) : fromcp1252(bytes);
+std::string decodeText(std::string_view bytes) {
+    return validUtf8(bytes) ? std::string(bytes) : fromCp1252(bytes);
 }
 
 } // namespace quorvel

@@ -9,15 +9,15 @@
 namespace quorvel {
 
 /// Well-formed UTF-8: shortest forms, no surrogates, at most U+10FFFF.
-bool validutf8(std::string_view s);
+bool validUtf8(std::string_view s);
 /// Appends the UTF-8 form of a code point.
-void appendutf8(std::string& out, char32_t cp);
+void appendUtf8(std::string& out, char32_t cp);
 /// The character of a Windows-1252 byte; its five unassigned bytes map to the control
 /// characters of the same number, as Windows does.
-char32_t cp1252char(unsigned char byte);
+char32_t cp1252Char(unsigned char byte);
 /// Windows-1252 text as UTF-8.
-std::string fromcp1252(std::string_view s);
+std::string fromCp1252(std::string_view s);
 /// UTF-8 text as it is, anything else read as Windows-1252.
-std::string decodetext(std::string_view bytes);
+std::string decodeText(std::string_view bytes);
 
 } // namespace quorvel

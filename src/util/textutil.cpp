@@ -4,16 +4,16 @@ namespace quorvel {
 
 namespace {
 
-bool iscontinuation(char c) {
+bool isContinuation(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
 // The byte length of the first n characters of s (all of s when shorter).
-std::size_t prefixbytes(std::string_view s, std::size_t n) {
+std::size_t prefixBytes(std::string_view s, std::size_t n) {
     std::size_t i = 0;
     for (std::size_t k = 0; k < n && i < s.size(); ++k) {
         ++i;
-        while (i < s.size() && iscontinuation(s[i]))
+        while (i < s.size() && isContinuation(s[i]))
             ++i;
     }
     return i;
@@ -24,11 +24,11 @@ std::size_t prefixbytes(std::string_view s, std::size_t n) {
 std::size_t charcount(std::string_view s) {
     std::size_t n = 0;
     for (char c : s)
-        n += iscontinuation(c) ? 0 : 1;
+        n += isContinuation(c) ? 0 : 1;
     return n;
 }
 
-std::string trimtext(std::string_view s) {
+std::string trimText(std::string_view s) {
     while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ')
         s.remove_prefix(1);
     while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ')
@@ -36,7 +36,7 @@ std::string trimtext(std::string_view s) {
     return std::string(s);
 }
 
-std::string joinwords(std::string_view a, std::string_view b) {
+std::string joinWords(std::string_view a, std::string_view b) {
     std::string out(a);
     if (!a.empty() && !b.empty()) out += ' ';
     out += b;
@@ -45,12 +45,12 @@ std::string joinwords(std::string_view a, std::string_view b) {
 
 std::string capitalise(std::string_view s) {
     if (s.empty()) return {};
-    std::string out(s.substr(0, prefixbytes(s, 256)));
+    std::string out(s.substr(0, prefixBytes(s, 256)));
     if (out[0] >= 'a' && out[0] <= 'z') out[0] = static_cast<char>(out[0] - 'a' + 'A');
     return out;
 }
 
-std::string padleft(std::string_view s, char ch, int width) {
+std::string padLeft(std::string_view s, char ch, int width) {
     const std::size_t have = charcount(s);
     std::string out;
     if (width > 0 && have < static_cast<std::size_t>(width))
@@ -59,16 +59,16 @@ std::string padleft(std::string_view s, char ch, int width) {
     return out;
 }
 
-std::string zeropad(std::string_view s, int width) {
-    return padleft(s, '0', width);
+std::string zeroPad(std::string_view s, int width) {
+    return padLeft(s, '0', width);
 }
 
-std::string pluralword(std::string_view single, std::string_view plural, long long count) {
+std::string pluralWord(std::string_view single, std::string_view plural, long long count) {
     return std::string(count == 1 ? single : plural);
 }
 
-std::string versiontext(int major, int minor) {
-    std::string text = zeropad(std::to_string(minor), 2);
+std::string versionText(int major, int minor) {
+    std::string text = zeroPad(std::to_string(minor), 2);
     if (text.back() == '0') text.pop_back();
     return std::to_string(major) + "." + text;
 }

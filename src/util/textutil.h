@@ -8,19 +8,19 @@
 namespace quorvel {
 
 /// The title of message boxes and of the opening screen.
-inline constexpr std::string_view applicationtitle = "Quorvel 3-D.";
+inline constexpr std::string_view applicationTitle = "Quorvel 3-D.";
 
 /// a + " " + b when both are non-empty, else a + b.
-std::string joinwords(std::string_view a, std::string_view b);
+std::string joinWords(std::string_view a, std::string_view b);
 /// The first character in upper case (ASCII), the rest unchanged; at most 255
 /// characters follow the first.
 std::string capitalise(std::string_view s);
 /// s padded on the left with ch up to width characters; s itself when already as long.
-std::string padleft(std::string_view s, char ch, int width);
-/// padleft(s, '0', width).
-std::string zeropad(std::string_view s, int width);
+std::string padLeft(std::string_view s, char ch, int width);
+/// padLeft(s, '0', width).
+std::string zeroPad(std::string_view s, int width);
 /// single when count is 1, else plural: "day" and "days" of the clock.
-std::string pluralword(std::string_view single, std::string_view plural, long long count);
+std::string pluralWord(std::string_view single, std::string_view plural, long long count);
 inline int imin(int a, int b) {
     return a < b ? a : b;
 }
@@ -31,10 +31,10 @@ inline int imax(int a, int b) {
 /// The number of characters (code points) of UTF-8 text.
 std::size_t charcount(std::string_view s);
 /// Text without blanks and control characters at either end.
-std::string trimtext(std::string_view s);
+std::string trimText(std::string_view s);
 
 /// "1.35": the major version, a point, and the minor version in two digits with
 /// a trailing "0" dropped (minor 30 gives "1.3").
-std::string versiontext(int major = 1, int minor = 35);
+std::string versionText(int major = 1, int minor = 35);
 
 } // namespace quorvel

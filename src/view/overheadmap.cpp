@@ -5,12 +5,12 @@
 namespace quorvel {
 
 MapColour MapPicture::pixel(int x, int y) const {
-    if (!inside(x, y)) return mapcolour::black;
+    if (!inside(x, y)) return mapColour::black;
     const std::size_t i = (static_cast<std::size_t>(y) * width + x) * 3;
     return {rgb[i], rgb[i + 1], rgb[i + 2]};
 }
 
-void MapPicture::setpixel(int x, int y, MapColour c) {
+void MapPicture::setPixel(int x, int y, MapColour c) {
     if (!inside(x, y)) return;
     const std::size_t i = (static_cast<std::size_t>(y) * width + x) * 3;
     rgb[i] = c.r;
@@ -18,7 +18,7 @@ void MapPicture::setpixel(int x, int y, MapColour c) {
     rgb[i + 2] = c.b;
 }
 
-int OverheadMap::pictureside(int size) {
+int OverheadMap::pictureSide(int size) {
     switch (size) {
     case 40:
     case 60:
@@ -32,34 +32,34 @@ int OverheadMap::pictureside(int size) {
 void OverheadMap::count(Tally& tally) const {
     tally.fill(0);
     if (!m_maze) return;
-    for (int r = 0; r <= m_mapsize; ++r)
-        for (int c = 0; c <= m_mapsize; ++c)
+    for (int r = 0; r <= m_mapSize; ++r)
+        for (int c = 0; c <= m_mapSize; ++c)
             ++tally[m_maze->at(r, c)];
 }
 
-void OverheadMap::setupmap(const Maze* maze, const std::string& player, int rotation, int size) {
+void OverheadMap::setupMap(const Maze* maze, const std::string& player, int rotation, int size) {
     m_maze = maze;
-    const int side = pictureside(size);
+    const int side = pictureSide(size);
     m_picture.width = side;
     m_picture.height = side;
     m_picture.rgb.assign(static_cast<std::size_t>(side) * side * 3, 0);
-    m_mapsize = size;
-    m_maprotation = rotation;
-    m_lastrow = m_lastcol = -1;
+    m_mapSize = size;
+    m_mapRotation = rotation;
+    m_lastRow = m_lastCol = -1;
     count(m_placed);
     m_player = player.empty() ? "Friend" : player;
 }
 
-void OverheadMap::restore(int size, int rotation, int lastrow, int lastcol) {
-    m_mapsize = size;
-    m_maprotation = rotation;
-    m_lastrow = lastrow;
-    m_lastcol = lastcol;
+void OverheadMap::restore(int size, int rotation, int lastRow, int lastCol) {
+    m_mapSize = size;
+    m_mapRotation = rotation;
+    m_lastRow = lastRow;
+    m_lastCol = lastCol;
 }
 
-int OverheadMap::mapx(int a, int b) const {
-    const int m = m_mapsize + 4;
-    switch (m_maprotation) {
+int OverheadMap::mapX(int a, int b) const {
+    const int m = m_mapSize + 4;
+    switch (m_mapRotation) {
     case 1: return m - b;
     case 2: return m - a;
     case 3: return b;
@@ -67,9 +67,9 @@ int OverheadMap::mapx(int a, int b) const {
     }
 }
 
-int OverheadMap::mapy(int a, int b) const {
-    const int m = m_mapsize + 4;
-    switch (m_maprotation) {
+int OverheadMap::mapY(int a, int b) const {
+    const int m = m_mapSize + 4;
+    switch (m_mapRotation) {
     case 1: return a;
     case 2: return m - b;
     case 3: return m - a;
@@ -77,37 +77,37 @@ int OverheadMap::mapy(int a, int b) const {
     }
 }
 
-void OverheadMap::plotcell(int a, int b, MapColour colour) {
-    m_picture.setpixel(mapx(a, b), mapy(a, b), colour);
+void OverheadMap::plotCell(int a, int b, MapColour colour) {
+    m_picture.setPixel(mapX(a, b), mapY(a, b), colour);
 }
 
-void OverheadMap::updatemaptools(bool inview, bool detector, bool beacon) {
-    if (!m_maze || m_mapsize < 0) return;
+void OverheadMap::updateMapTools(bool inView, bool detector, bool beacon) {
+    if (!m_maze || m_mapSize < 0) return;
     // What each cell code becomes: the last rule that applies wins; no rule, no paint.
     std::array<std::optional<MapColour>, 256> paint{};
     for (int code = 0; code < 256; ++code) {
         std::optional<MapColour>& c = paint[code];
-        if (inview) {
-            if (code == cellwallmap)
-                c = mapcolour::silver;
-            else if (iswall(code))
-                c = mapcolour::gray;
-        } else if (iswall(code) && code != cellwallmap) {
-            c = mapcolour::black;
+        if (inView) {
+            if (code == cellWallMap)
+                c = mapColour::silver;
+            else if (isWall(code))
+                c = mapColour::gray;
+        } else if (isWall(code) && code != cellWallMap) {
+            c = mapColour::black;
         }
         if (detector) {
-            if (code == cellbatteryleft)
-                c = mapcolour::red;
-            else if (isclosedbox(code))
-                c = mapcolour::fuchsia;
+            if (code == cellBatteryLeft)
+                c = mapColour::red;
+            else if (isClosedBox(code))
+                c = mapColour::fuchsia;
         }
-        if (beacon && code == cellexit) c = mapcolour::lime;
+        if (beacon && code == cellExit) c = mapColour::lime;
     }
     // The turn is linear in row and column, so a cell's pixel is a base plus steps.
-    const int n = m_mapsize;
-    const int x0 = mapx(2, 2), y0 = mapy(2, 2);
-    const int xr = mapx(3, 2) - x0, yr = mapy(3, 2) - y0;
-    const int xc = mapx(2, 3) - x0, yc = mapy(2, 3) - y0;
+    const int n = m_mapSize;
+    const int x0 = mapX(2, 2), y0 = mapY(2, 2);
+    const int xr = mapX(3, 2) - x0, yr = mapY(3, 2) - y0;
+    const int xc = mapX(2, 3) - x0, yc = mapY(2, 3) - y0;
     const bool fits =
         m_picture.inside(x0, y0) && m_picture.inside(x0 + n * (xr + xc), y0 + n * (yr + yc)) &&
         m_picture.inside(x0 + n * xr, y0 + n * yr) && m_picture.inside(x0 + n * xc, y0 + n * yc);
@@ -116,7 +116,7 @@ void OverheadMap::updatemaptools(bool inview, bool detector, bool beacon) {
             const std::optional<MapColour>& colour = paint[m_maze->at(r, c)];
             if (!colour) continue;
             if (!fits) {
-                plotcell(r + 2, c + 2, *colour);
+                plotCell(r + 2, c + 2, *colour);
                 continue;
             }
             const std::size_t i =
@@ -130,24 +130,24 @@ void OverheadMap::updatemaptools(bool inview, bool detector, bool beacon) {
     }
 }
 
-void OverheadMap::updatemapposition(int row, int col, bool gps, bool tracker) {
+void OverheadMap::updateMapPosition(int row, int col, bool gps, bool tracker) {
     m_flashing = false;
     if (!m_maze || row < 0 || col < 0) return;
-    if (m_lastrow >= 0 && m_lastcol >= 0) {
-        const CellCode code = m_maze->at(m_lastrow, m_lastcol);
-        MapColour colour = tracker ? mapcolour::aqua : mapcolour::black;
-        if (code == cellbatteryleft)
-            colour = mapcolour::red;
-        else if (isclosedbox(code))
-            colour = mapcolour::fuchsia;
-        plotcell(m_lastrow + 2, m_lastcol + 2, colour);
+    if (m_lastRow >= 0 && m_lastCol >= 0) {
+        const CellCode code = m_maze->at(m_lastRow, m_lastCol);
+        MapColour colour = tracker ? mapColour::aqua : mapColour::black;
+        if (code == cellBatteryLeft)
+            colour = mapColour::red;
+        else if (isClosedBox(code))
+            colour = mapColour::fuchsia;
+        plotCell(m_lastRow + 2, m_lastCol + 2, colour);
     }
-    m_lastrow = row;
-    m_lastcol = col;
+    m_lastRow = row;
+    m_lastCol = col;
     if (gps) {
-        plotcell(row + 2, col + 2, mapcolour::yellow);
-        m_labelx = "X: " + std::to_string(mapx(row, col));
-        m_labely = "Y: " + std::to_string(mapy(row, col));
+        plotCell(row + 2, col + 2, mapColour::yellow);
+        m_labelX = "X: " + std::to_string(mapX(row, col));
+        m_labelY = "Y: " + std::to_string(mapY(row, col));
         m_labels = true;
         m_flashing = true;
     } else {
@@ -155,38 +155,38 @@ void OverheadMap::updatemapposition(int row, int col, bool gps, bool tracker) {
     }
 }
 
-void OverheadMap::zFlashTimer() {
-    if (m_lastrow >= 0 && m_lastcol >= 0)
-        plotcell(m_lastrow + 2, m_lastcol + 2, m_toggle ? mapcolour::yellow : mapcolour::navy);
+void OverheadMap::blink() {
+    if (m_lastRow >= 0 && m_lastCol >= 0)
+        plotCell(m_lastRow + 2, m_lastCol + 2, m_toggle ? mapColour::yellow : mapColour::navy);
     m_toggle = !m_toggle;
 }
 
-void OverheadMap::countremaining() {
+void OverheadMap::countRemaining() {
     count(m_remaining);
 }
 
-std::int32_t OverheadMap::placedcount(int code) const {
+std::int32_t OverheadMap::placedCount(int code) const {
     return code >= 0 && code <= 255 ? m_placed[code] : -1;
 }
 
-std::int32_t OverheadMap::remainingcount(int code) const {
+std::int32_t OverheadMap::remainingCount(int code) const {
     return code >= 0 && code <= 255 ? m_remaining[code] : -1;
 }
 
-std::string OverheadMap::hovertext(double x, double y, double width, double height,
-                                   const std::string& boxphrase,
-                                   const std::string& batteryword) const {
+std::string OverheadMap::hoverText(double x, double y, double width, double height,
+                                   const std::string& boxPhrase,
+                                   const std::string& batteryWord) const {
     if (!(width > 0) || !(height > 0)) return {};
     // The picture's own size, which is N + 5 for every map the game paints.
     const int px = static_cast<int>(std::trunc(x / width * m_picture.width));
     const int py = static_cast<int>(std::trunc(y / height * m_picture.height));
     if (!m_picture.inside(px, py)) return {};
     const MapColour c = m_picture.pixel(px, py);
-    using namespace mapcolour;
+    using namespace mapColour;
     if (c == silver) return "A wall (map)";
     if (c == gray) return "A wall";
-    if (c == fuchsia) return boxphrase;
-    if (c == red) return boxphrase + " (" + batteryword + ")";
+    if (c == fuchsia) return boxPhrase;
+    if (c == red) return boxPhrase + " (" + batteryWord + ")";
     if (c == aqua) return "Your path";
     if (c == lime) return "The exit";
     if (c == yellow || c == navy) return "Your location";
@@ -212,25 +212,25 @@ std::uint32_t get32(const std::vector<std::uint8_t>& in, std::size_t at) {
     return get16(in, at) | (get16(in, at + 2) << 16);
 }
 
-constexpr std::size_t fileheader = 14;
-constexpr std::size_t infoheader = 40;
-constexpr int largestside = 4096; ///< far beyond any map; keeps a hostile file small
+constexpr std::size_t fileHeader = 14;
+constexpr std::size_t infoHeader = 40;
+constexpr int largestSide = 4096; ///< far beyond any map; keeps a hostile file small
 
-std::size_t rowbytes(int width) {
+std::size_t rowBytes(int width) {
     return (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
 }
 
 } // namespace
 
-std::vector<std::uint8_t> encodebmp(const MapPicture& picture) {
-    const std::size_t stride = rowbytes(picture.width);
+std::vector<std::uint8_t> encodeBmp(const MapPicture& picture) {
+    const std::size_t stride = rowBytes(picture.width);
     const std::size_t datasize = stride * picture.height;
-    std::vector<std::uint8_t> out(fileheader + infoheader + datasize, 0);
+    std::vector<std::uint8_t> out(fileHeader + infoHeader + datasize, 0);
     out[0] = 'B';
     out[1] = 'M';
     put32(out, 2, static_cast<std::uint32_t>(out.size()));
-    put32(out, 10, fileheader + infoheader);
-    put32(out, 14, infoheader);
+    put32(out, 10, fileHeader + infoHeader);
+    put32(out, 14, infoHeader);
     put32(out, 18, static_cast<std::uint32_t>(picture.width));
     put32(out, 22, static_cast<std::uint32_t>(picture.height));
     put16(out, 26, 1);  // planes
@@ -239,7 +239,7 @@ std::vector<std::uint8_t> encodebmp(const MapPicture& picture) {
     put32(out, 38, 2835); // 72 dots an inch
     put32(out, 42, 2835);
     for (int y = 0; y < picture.height; ++y) {
-        std::size_t at = fileheader + infoheader + stride * (picture.height - 1 - y);
+        std::size_t at = fileHeader + infoHeader + stride * (picture.height - 1 - y);
         for (int x = 0; x < picture.width; ++x) {
             const MapColour c = picture.pixel(x, y);
             out[at++] = c.b;
@@ -250,19 +250,19 @@ std::vector<std::uint8_t> encodebmp(const MapPicture& picture) {
     return out;
 }
 
-std::optional<MapPicture> decodebmp(const std::vector<std::uint8_t>& in) {
-    if (in.size() < fileheader + infoheader || in[0] != 'B' || in[1] != 'M') return std::nullopt;
+std::optional<MapPicture> decodeBmp(const std::vector<std::uint8_t>& in) {
+    if (in.size() < fileHeader + infoHeader || in[0] != 'B' || in[1] != 'M') return std::nullopt;
     const std::uint32_t offset = get32(in, 10);
-    const std::uint32_t headersize = get32(in, 14);
+    const std::uint32_t headerSize = get32(in, 14);
     const auto width = static_cast<std::int32_t>(get32(in, 18));
-    const auto rawheight = static_cast<std::int32_t>(get32(in, 22));
-    if (headersize < infoheader || get16(in, 26) != 1 || get16(in, 28) != 24 || get32(in, 30) != 0)
+    const auto rawHeight = static_cast<std::int32_t>(get32(in, 22));
+    if (headerSize < infoHeader || get16(in, 26) != 1 || get16(in, 28) != 24 || get32(in, 30) != 0)
         return std::nullopt;
-    const bool topdown = rawheight < 0;
-    const std::int64_t height = topdown ? -static_cast<std::int64_t>(rawheight) : rawheight;
-    if (width < 1 || height < 1 || width > largestside || height > largestside) return std::nullopt;
-    const std::size_t stride = rowbytes(width);
-    if (offset < fileheader + headersize || offset > in.size() ||
+    const bool topDown = rawHeight < 0;
+    const std::int64_t height = topDown ? -static_cast<std::int64_t>(rawHeight) : rawHeight;
+    if (width < 1 || height < 1 || width > largestSide || height > largestSide) return std::nullopt;
+    const std::size_t stride = rowBytes(width);
+    if (offset < fileHeader + headerSize || offset > in.size() ||
         in.size() - offset < stride * static_cast<std::size_t>(height))
         return std::nullopt;
     MapPicture picture;
@@ -270,10 +270,10 @@ std::optional<MapPicture> decodebmp(const std::vector<std::uint8_t>& in) {
     picture.height = static_cast<int>(height);
     picture.rgb.assign(static_cast<std::size_t>(width) * picture.height * 3, 0);
     for (int y = 0; y < picture.height; ++y) {
-        const int row = topdown ? y : picture.height - 1 - y;
+        const int row = topDown ? y : picture.height - 1 - y;
         std::size_t at = offset + stride * row;
         for (int x = 0; x < width; ++x, at += 3)
-            picture.setpixel(x, y, {in[at + 2], in[at + 1], in[at]});
+            picture.setPixel(x, y, {in[at + 2], in[at + 1], in[at]});
     }
     return picture;
 }

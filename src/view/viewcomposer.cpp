@@ -33,12 +33,12 @@ QImage as24(const QImage& image) {
 }
 
 QImage builtin(const QString& stem) {
-    initresources();
+    initResources();
     return as24(QImage(QStringLiteral(":/pictures/") + stem + QStringLiteral(".png")));
 }
 
 /// A theme picture, or nothing when the file cannot be read as a picture.
-std::optional<QImage> themepicture(const std::string& path) {
+std::optional<QImage> themePicture(const std::string& path) {
     QImageReader reader(QString::fromStdString(path));
     QImage image = reader.read();
     if (image.isNull() || image.width() < 1 || image.height() < 1) return std::nullopt;
@@ -47,31 +47,31 @@ std::optional<QImage> themepicture(const std::string& path) {
 
 /// Fills a picture group all from the theme folder or all built in; true when from
 /// the theme. `target` gives each file's working picture and built-in stem.
-bool loadgroup(const std::string& folder, PictureGroup group,
+bool loadGroup(const std::string& folder, PictureGroup group,
                const std::function<QImage*(const QString& stem)>& target) {
-    const std::vector<std::string>& files = groupfiles(group);
+    const std::vector<std::string>& files = groupFiles(group);
     std::vector<QImage> loaded;
-    bool fromtheme = !folder.empty() && groupfromfolder(folder, group);
-    for (std::size_t i = 0; fromtheme && i < files.size(); ++i) {
-        std::optional<QImage> image = themepicture(themefile(folder, files[i]));
+    bool fromTheme = !folder.empty() && groupFromFolder(folder, group);
+    for (std::size_t i = 0; fromTheme && i < files.size(); ++i) {
+        std::optional<QImage> image = themePicture(themeFile(folder, files[i]));
         if (!image)
-            fromtheme = false; // unreadable counts as missing
+            fromTheme = false; // unreadable counts as missing
         else
             loaded.push_back(std::move(*image));
     }
     for (std::size_t i = 0; i < files.size(); ++i) {
         const QString stem = QString::fromStdString(files[i]).chopped(4); // without ".bmp"
-        if (QImage* t = target(stem)) *t = fromtheme ? loaded[i] : builtin(stem);
+        if (QImage* t = target(stem)) *t = fromTheme ? loaded[i] : builtin(stem);
     }
-    return fromtheme;
+    return fromTheme;
 }
 
-QString stripstem(int index) {
-    const std::string_view name = stripname(StripPicture::fromindex(index));
+QString stripStem(int index) {
+    const std::string_view name = stripName(StripPicture::fromIndex(index));
     return QString::fromLatin1(name.data(), static_cast<int>(name.size()));
 }
 
-constexpr std::array<const char*, panelpicturecount> panelstems = {
+constexpr std::array<const char*, panelPictureCount> panelStems = {
     "food",     "gems",    "charge",   "compass", "gps",  "beacon", "tracker",
     "detector", "message", "critical", "north",   "east", "south",  "west",
 };
@@ -79,129 +79,129 @@ constexpr std::array<const char*, panelpicturecount> panelstems = {
 } // namespace
 
 struct ViewComposer::Images {
-    std::array<QImage, strippicturecount> strips;
-    std::array<QImage, 3> openbox, closebox;
+    std::array<QImage, stripPictureCount> strips;
+    std::array<QImage, 3> openBox, closeBox;
     std::array<QImage, 4> exits; ///< one, two and three cells ahead; standing on the exit
     QImage map;
-    std::array<QImage, panelpicturecount> panel;
-    QImage itemempty, canleft, noleft, canright, noright, compassdial;
-    QImage maze{viewsize, viewsize, rgb24};
-    QImage shown{viewsize, viewsize, rgb24};
+    std::array<QImage, panelPictureCount> panel;
+    QImage itemEmpty, canLeft, noLeft, canRight, noRight, compassDial;
+    QImage maze{viewSize, viewSize, rgb24};
+    QImage shown{viewSize, viewSize, rgb24};
     QImage compass;
     /// Some strip or exit picture does not cover its place exactly, so each frame starts
     /// from black rather than from what the last frame left.
-    bool clearfirst = false;
+    bool clearFirst = false;
 };
 
 ViewComposer::ViewComposer() : m_images(std::make_unique<Images>()) {
     m_images->maze.fill(Qt::black);
     m_images->shown.fill(Qt::black);
-    m_images->itemempty = builtin("itemempty");
-    m_images->canleft = builtin("canleft");
-    m_images->noleft = builtin("noleft");
-    m_images->canright = builtin("canright");
-    m_images->noright = builtin("noright");
-    m_images->compassdial = builtin("compassdial");
-    loadviewimages(QString());
+    m_images->itemEmpty = builtin("itemempty");
+    m_images->canLeft = builtin("canleft");
+    m_images->noLeft = builtin("noleft");
+    m_images->canRight = builtin("canright");
+    m_images->noRight = builtin("noright");
+    m_images->compassDial = builtin("compassdial");
+    loadViewImages(QString());
 }
 
 ViewComposer::~ViewComposer() = default;
 
-ViewSources ViewComposer::loadviewimages(const QString& themefolder) {
+ViewSources ViewComposer::loadViewImages(const QString& themeFolder) {
     Images& im = *m_images;
-    std::string folder = themefolder.toStdString();
+    std::string folder = themeFolder.toStdString();
     if (!folder.empty() && folder.back() != '/') folder += '/';
     // Every working picture by its file's stem.
     std::map<QString, QImage*> targets;
-    for (int i = 0; i < strippicturecount; ++i)
-        targets[stripstem(i)] = &im.strips[i];
+    for (int i = 0; i < stripPictureCount; ++i)
+        targets[stripStem(i)] = &im.strips[i];
     for (int d = 0; d < 3; ++d) {
-        targets["openbox" + QString::number(d + 1)] = &im.openbox[d];
-        targets["closebox" + QString::number(d + 1)] = &im.closebox[d];
+        targets["openbox" + QString::number(d + 1)] = &im.openBox[d];
+        targets["closebox" + QString::number(d + 1)] = &im.closeBox[d];
     }
-    const char* exitstems[4] = {"exita", "exitb", "exitc", "ending"};
+    const char* exitStems[4] = {"exita", "exitb", "exitc", "ending"};
     for (int i = 0; i < 4; ++i)
-        targets[exitstems[i]] = &im.exits[i];
+        targets[exitStems[i]] = &im.exits[i];
     targets["map"] = &im.map;
-    for (int i = 0; i < panelpicturecount; ++i)
-        targets[panelstems[i]] = &im.panel[i];
+    for (int i = 0; i < panelPictureCount; ++i)
+        targets[panelStems[i]] = &im.panel[i];
     const auto target = [&](const QString& stem) -> QImage* {
         const auto it = targets.find(stem);
         return it == targets.end() ? nullptr : it->second;
     };
 
     ViewSources sources;
-    sources.strips = loadgroup(folder, PictureGroup::strips, target);
-    sources.boxes = loadgroup(folder, PictureGroup::boxes, target);
-    sources.exits = loadgroup(folder, PictureGroup::exits, target);
-    sources.map = loadgroup(folder, PictureGroup::map, target);
-    sources.panel = loadgroup(folder, PictureGroup::panel, target);
+    sources.strips = loadGroup(folder, PictureGroup::strips, target);
+    sources.boxes = loadGroup(folder, PictureGroup::boxes, target);
+    sources.exits = loadGroup(folder, PictureGroup::exits, target);
+    sources.map = loadGroup(folder, PictureGroup::map, target);
+    sources.panel = loadGroup(folder, PictureGroup::panel, target);
 
-    im.clearfirst = false;
-    for (int i = 0; i < strippicturecount; ++i) {
+    im.clearFirst = false;
+    for (int i = 0; i < stripPictureCount; ++i) {
         const QImage& s = im.strips[i];
-        if (s.width() != stripwidth(StripPicture::fromindex(i)) || s.height() != viewsize)
-            im.clearfirst = true;
+        if (s.width() != stripWidth(StripPicture::fromIndex(i)) || s.height() != viewSize)
+            im.clearFirst = true;
     }
-    const int exitwidths[4] = {240, 120, 40, 240};
+    const int exitWidths[4] = {240, 120, 40, 240};
     for (int i = 0; i < 4; ++i)
-        if (im.exits[i].width() != exitwidths[i] || im.exits[i].height() != viewsize)
-            im.clearfirst = true;
-    resetcompass();
+        if (im.exits[i].width() != exitWidths[i] || im.exits[i].height() != viewSize)
+            im.clearFirst = true;
+    resetCompass();
     return sources;
 }
 
-void ViewComposer::drawmaze(const ViewPlan& plan) {
+void ViewComposer::drawMaze(const ViewPlan& plan) {
     Images& im = *m_images;
-    if (im.clearfirst) im.maze.fill(Qt::black);
+    if (im.clearFirst) im.maze.fill(Qt::black);
     const auto strip = [&](int i) {
-        opaquedraw(im.maze, stripx[i], 0, im.strips[plan.strips[i].index()]);
+        opaqueDraw(im.maze, stripX[i], 0, im.strips[plan.strips[i].index()]);
     };
-    switch (plan.viewcase) {
+    switch (plan.viewCase) {
     case ViewCase::normal:
         for (int i = 0; i < 6; ++i)
             strip(i);
         break;
     case ViewCase::exit3:
-        opaquedraw(im.maze, 100, 0, im.exits[2]);
+        opaqueDraw(im.maze, 100, 0, im.exits[2]);
         for (int i : {0, 1, 4, 5})
             strip(i);
         break;
     case ViewCase::exit2:
-        opaquedraw(im.maze, 60, 0, im.exits[1]);
+        opaqueDraw(im.maze, 60, 0, im.exits[1]);
         strip(0);
         strip(5);
         break;
-    case ViewCase::exit1: opaquedraw(im.maze, 0, 0, im.exits[0]); break;
-    case ViewCase::onexit:
+    case ViewCase::exit1: opaqueDraw(im.maze, 0, 0, im.exits[0]); break;
+    case ViewCase::onExit:
         // The ending is shown at full light (a battery of 100 % darkens nothing).
-        opaquedraw(im.maze, 0, 0, im.exits[3]);
-        showview();
+        opaqueDraw(im.maze, 0, 0, im.exits[3]);
+        showView();
         break;
     }
 }
 
-void ViewComposer::drawwallmap() {
-    transparentdraw(m_images->maze, wallmapx, wallmapy, m_images->map);
+void ViewComposer::drawWallMap() {
+    transparentDraw(m_images->maze, wallMapX, wallMapY, m_images->map);
 }
 
-void ViewComposer::drawbox(const ViewPlan& plan) {
+void ViewComposer::drawBox(const ViewPlan& plan) {
     static constexpr std::array<std::pair<int, int>, 3> places = {
         {{90, 173}, {101, 134}, {110, 117}}};
     Images& im = *m_images;
     for (int d = 0; d < 3; ++d)
-        if (plan.openbox[d])
-            transparentdraw(im.maze, places[d].first, places[d].second, im.openbox[d]);
+        if (plan.openBox[d])
+            transparentDraw(im.maze, places[d].first, places[d].second, im.openBox[d]);
     for (int d = 0; d < 3; ++d)
-        if (plan.closedbox[d])
-            transparentdraw(im.maze, places[d].first, places[d].second, im.closebox[d]);
+        if (plan.closedBox[d])
+            transparentDraw(im.maze, places[d].first, places[d].second, im.closeBox[d]);
 }
 
 void ViewComposer::darken(int darkness) {
-    darkenimage(m_images->maze, darkness);
+    darkEnImage(m_images->maze, darkness);
 }
 
-void ViewComposer::showview() {
+void ViewComposer::showView() {
     Images& im = *m_images;
     // One copy into the shown frame's own buffer (a new one only if someone shares it).
     if (im.shown.size() == im.maze.size() && im.shown.format() == im.maze.format())
@@ -211,52 +211,52 @@ void ViewComposer::showview() {
         im.shown = im.maze.copy();
 }
 
-SidePictures ViewComposer::showsides(const Maze& maze) const {
+SidePictures ViewComposer::showSides(const Maze& maze) const {
     SidePictures s;
-    s.leftopen = !iswall(maze.left());
-    s.rightopen = !iswall(maze.right());
-    s.left = s.leftopen ? &m_images->canleft : &m_images->noleft;
-    s.right = s.rightopen ? &m_images->canright : &m_images->noright;
+    s.leftOpen = !isWall(maze.left());
+    s.rightOpen = !isWall(maze.right());
+    s.left = s.leftOpen ? &m_images->canLeft : &m_images->noLeft;
+    s.right = s.rightOpen ? &m_images->canRight : &m_images->noRight;
     return s;
 }
 
-void ViewComposer::drawcompass(int heading) {
+void ViewComposer::drawCompass(int heading) {
     const int h = ((heading % 4) + 4) % 4;
-    transparentdraw(m_images->compass, 0, 0,
+    transparentDraw(m_images->compass, 0, 0,
                     m_images->panel[static_cast<int>(PanelPicture::north) + h]);
 }
 
-void ViewComposer::resetcompass() {
-    m_images->compass = m_images->compassdial.copy();
+void ViewComposer::resetCompass() {
+    m_images->compass = m_images->compassDial.copy();
 }
 
-const QImage& ViewComposer::mazeimage() const {
+const QImage& ViewComposer::mazeImage() const {
     return m_images->maze;
 }
-const QImage& ViewComposer::shownview() const {
+const QImage& ViewComposer::shownView() const {
     return m_images->shown;
 }
-const QImage& ViewComposer::compassimage() const {
+const QImage& ViewComposer::compassImage() const {
     return m_images->compass;
 }
 const QImage& ViewComposer::strip(StripPicture picture) const {
     return m_images->strips[picture.index()];
 }
-const QImage& ViewComposer::panelpicture(PanelPicture picture) const {
+const QImage& ViewComposer::panelPicture(PanelPicture picture) const {
     return m_images->panel[static_cast<int>(picture)];
 }
-const QImage& ViewComposer::toolpicture(Tool tool) const {
+const QImage& ViewComposer::toolPicture(Tool tool) const {
     switch (tool) {
-    case Tool::compass: return panelpicture(PanelPicture::compass);
-    case Tool::detector: return panelpicture(PanelPicture::detector);
-    case Tool::beacon: return panelpicture(PanelPicture::beacon);
-    case Tool::gps: return panelpicture(PanelPicture::gps);
+    case Tool::compass: return panelPicture(PanelPicture::compass);
+    case Tool::detector: return panelPicture(PanelPicture::detector);
+    case Tool::beacon: return panelPicture(PanelPicture::beacon);
+    case Tool::gps: return panelPicture(PanelPicture::gps);
     case Tool::tracker: break;
     }
-    return panelpicture(PanelPicture::tracker);
+    return panelPicture(PanelPicture::tracker);
 }
-const QImage& ViewComposer::itemempty() const {
-    return m_images->itemempty;
+const QImage& ViewComposer::itemEmpty() const {
+    return m_images->itemEmpty;
 }
 
 // ---- drawing primitives ---------------------------------------------------------------
@@ -276,7 +276,7 @@ Clip clip(const QImage& dst, int x, int y, int w, int h) {
 
 } // namespace
 
-void opaquedraw(QImage& destination, int x, int y, const QImage& source) {
+void opaqueDraw(QImage& destination, int x, int y, const QImage& source) {
     if (source.isNull() || destination.isNull()) return;
     if (destination.format() != rgb24) destination = destination.convertToFormat(rgb24);
     const QImage src = as24(source);
@@ -289,7 +289,7 @@ void opaquedraw(QImage& destination, int x, int y, const QImage& source) {
         std::memcpy(d, s, bytes);
 }
 
-void transparentdraw(QImage& destination, int x, int y, const QImage& source) {
+void transparentDraw(QImage& destination, int x, int y, const QImage& source) {
     if (source.isNull() || destination.isNull() || source.height() < 1) return;
     if (destination.format() != rgb24) destination = destination.convertToFormat(rgb24);
     const QImage src = as24(source);
@@ -297,10 +297,10 @@ void transparentdraw(QImage& destination, int x, int y, const QImage& source) {
     const uchar k0 = key[0], k1 = key[1], k2 = key[2];
     const Clip k = clip(destination, x, y, src.width(), src.height());
     if (k.empty()) return;
-    const qsizetype dstride = destination.bytesPerLine(), sstride = src.bytesPerLine();
-    uchar* drow = destination.bits() + (y + k.r0) * dstride + (x + k.c0) * 3;
+    const qsizetype dstStride = destination.bytesPerLine(), sstride = src.bytesPerLine();
+    uchar* drow = destination.bits() + (y + k.r0) * dstStride + (x + k.c0) * 3;
     const uchar* srow = src.constBits() + k.r0 * sstride + k.c0 * 3;
-    for (int r = k.r0; r < k.r1; ++r, drow += dstride, srow += sstride) {
+    for (int r = k.r0; r < k.r1; ++r, drow += dstStride, srow += sstride) {
         const uchar* s = srow;
         uchar* d = drow;
         for (int c = k.c0; c < k.c1; ++c, s += 3, d += 3) {
@@ -313,7 +313,7 @@ void transparentdraw(QImage& destination, int x, int y, const QImage& source) {
     }
 }
 
-void darkenimage(QImage& image, int darkness) {
+void darkEnImage(QImage& image, int darkness) {
     if (darkness <= 0 || image.isNull()) return;
     if (image.format() != rgb24) image = image.convertToFormat(rgb24);
     const uchar d = static_cast<uchar>(std::min(darkness, 255));
@@ -335,7 +335,7 @@ void darkenimage(QImage& image, int darkness) {
     }
 }
 
-QImage withoutkey(const QImage& picture) {
+QImage withoutKey(const QImage& picture) {
     if (picture.isNull()) return {};
     QImage out = picture.convertToFormat(QImage::Format_ARGB32);
     const QRgb key = out.pixel(0, out.height() - 1);

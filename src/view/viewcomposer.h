@@ -5,8 +5,8 @@
 // before the finished frame replaces the visible one in a single copy.
 //
 // Painting only: no widgets. The game screen calls the stages in the order the rules
-// ask for them (drawmaze, drawwallmap, then drawbox, darken, showview, showsides) and
-// shows shownview().
+// ask for them (drawMaze, drawWallMap, then drawBox, darken, showView, showSides) and
+// shows shownView().
 
 #include <memory>
 
@@ -37,7 +37,7 @@ enum class PanelPicture {
     south,
     west,
 };
-constexpr int panelpicturecount = 14;
+constexpr int panelPictureCount = 14;
 
 /// Which picture groups came from the theme folder (the rest are built in).
 struct ViewSources {
@@ -52,12 +52,12 @@ struct ViewSources {
 struct SidePictures {
     const QImage* left = nullptr;
     const QImage* right = nullptr;
-    bool leftopen = false;
-    bool rightopen = false;
+    bool leftOpen = false;
+    bool rightOpen = false;
 };
 
-constexpr int viewsize = 240; ///< the view is viewsize x viewsize pixels
-constexpr int wallmapx = 40, wallmapy = 67;
+constexpr int viewSize = 240; ///< the view is viewSize x viewSize pixels
+constexpr int wallMapX = 40, wallMapY = 67;
 
 class ViewComposer {
   public:
@@ -68,38 +68,38 @@ class ViewComposer {
     ViewComposer& operator=(const ViewComposer&) = delete;
 
     /// Fills the working pictures group by group, each group wholly from the theme
-    /// folder or wholly built in by the theme's group rule (groupfromfolder); an empty
+    /// folder or wholly built in by the theme's group rule (groupFromFolder); an empty
     /// folder name means the built-in theme. A theme file that cannot be read as a
     /// picture counts as missing, so its group is built in.
-    ViewSources loadviewimages(const QString& themefolder);
+    ViewSources loadViewImages(const QString& themeFolder);
 
     /// Paints the strips or exit pictures of the plan into the hidden view. Standing on
     /// the exit, it paints the ending picture and shows it at once, at full light.
-    void drawmaze(const ViewPlan& plan);
+    void drawMaze(const ViewPlan& plan);
     /// Lays the wall-map picture over the hidden view at (40, 67).
-    void drawwallmap();
+    void drawWallMap();
     /// Lays the box pictures of the plan: open 1, 2, 3, then closed 1, 2, 3.
-    void drawbox(const ViewPlan& plan);
+    void drawBox(const ViewPlan& plan);
     /// Takes `darkness` (0..255) off every colour value of the hidden view, floor 0.
     void darken(int darkness);
     /// The visible view takes a copy of the hidden one.
-    void showview();
+    void showView();
     /// The side-opening pictures for the player's own cell.
-    SidePictures showsides(const Maze& maze) const;
+    SidePictures showSides(const Maze& maze) const;
     /// Lays compass heading 0..3 (north, east, south, west) over the compass indicator.
-    void drawcompass(int heading);
+    void drawCompass(int heading);
     /// Puts the compass indicator back to its design picture (a new game).
-    void resetcompass();
+    void resetCompass();
 
-    const QImage& mazeimage() const; ///< the hidden view being composed
-    const QImage& shownview() const; ///< the last finished frame
-    const QImage& compassimage() const;
+    const QImage& mazeImage() const; ///< the hidden view being composed
+    const QImage& shownView() const; ///< the last finished frame
+    const QImage& compassImage() const;
     const QImage& strip(StripPicture picture) const;
-    const QImage& panelpicture(PanelPicture picture) const;
+    const QImage& panelPicture(PanelPicture picture) const;
     /// The item panel's picture of an owned tool.
-    const QImage& toolpicture(Tool tool) const;
+    const QImage& toolPicture(Tool tool) const;
     /// The item panel's picture of a tool not owned.
-    const QImage& itemempty() const;
+    const QImage& itemEmpty() const;
 
   private:
     struct Images;
@@ -109,13 +109,13 @@ class ViewComposer {
 /// Copies every pixel of `source` whose colour differs from its bottom-left pixel to
 /// (x + column, y + row) of `destination`, row by row; nothing is written outside the
 /// destination. Both are used as 24-bit pictures.
-void transparentdraw(QImage& destination, int x, int y, const QImage& source);
+void transparentDraw(QImage& destination, int x, int y, const QImage& source);
 /// The picture with its key colour (that of its bottom-left pixel) made transparent,
 /// for the widgets that show a keyed picture rather than lay it over another.
-QImage withoutkey(const QImage& picture);
+QImage withoutKey(const QImage& picture);
 /// Copies the whole of `source` to (x, y) of `destination`, clipped to the destination.
-void opaquedraw(QImage& destination, int x, int y, const QImage& source);
+void opaqueDraw(QImage& destination, int x, int y, const QImage& source);
 /// Takes `darkness` off each red, green and blue value of a 24-bit picture, floor 0.
-void darkenimage(QImage& image, int darkness);
+void darkEnImage(QImage& image, int darkness);
 
 } // namespace quorvel

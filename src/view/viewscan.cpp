@@ -4,7 +4,7 @@ namespace quorvel {
 
 namespace {
 
-constexpr std::string_view stripnames[strippicturecount] = {
+constexpr std::string_view stripNames[stripPictureCount] = {
     "door1",   "door2",    "door3",    "door4",    "door5",   "door6",   "door7",   "door8",
     "door9",   "door10",   "door11",   "door12",   "wall1",   "wall2",   "wall3",   "wall4",
     "wall5",   "wall6",    "wall7",    "wall8",    "wall9",   "wall10",  "wall11",  "wall12",
@@ -13,8 +13,8 @@ constexpr std::string_view stripnames[strippicturecount] = {
 };
 
 // Widths by number, for doors and walls alike, and for the middles.
-constexpr int sidewidths[12] = {60, 60, 60, 40, 60, 40, 20, 40, 20, 40, 20, 20};
-constexpr int middlewidths[12] = {20, 40, 60, 60, 20, 40, 20, 20, 40, 20, 40, 20};
+constexpr int sideWidths[12] = {60, 60, 60, 40, 60, 40, 20, 40, 20, 40, 20, 20};
+constexpr int middleWidths[12] = {20, 40, 60, 60, 20, 40, 20, 20, 40, 20, 40, 20};
 
 constexpr StripPicture door(int n) {
     return {StripPicture::door, static_cast<std::uint8_t>(n)};
@@ -42,39 +42,39 @@ constexpr Row rows[5] = {
 };
 // Which cell ahead each strip's side picture looks beside: strips 1 and 6 at the
 // first cell, 2 and 5 at the second, 3 and 4 at the third.
-constexpr int stripdistance[6] = {1, 2, 3, 3, 2, 1};
+constexpr int stripDistance[6] = {1, 2, 3, 3, 2, 1};
 
 } // namespace
 
-std::string_view stripname(StripPicture picture) {
-    return stripnames[picture.index()];
+std::string_view stripName(StripPicture picture) {
+    return stripNames[picture.index()];
 }
 
-int stripwidth(StripPicture picture) {
+int stripWidth(StripPicture picture) {
     const int i = picture.number - 1;
-    return picture.kind == StripPicture::middle ? middlewidths[i] : sidewidths[i];
+    return picture.kind == StripPicture::middle ? middleWidths[i] : sideWidths[i];
 }
 
-std::string_view viewcasename(ViewCase c) {
+std::string_view viewCaseName(ViewCase c) {
     switch (c) {
     case ViewCase::exit3: return "exit3";
     case ViewCase::exit2: return "exit2";
     case ViewCase::exit1: return "exit1";
-    case ViewCase::onexit: return "onexit";
+    case ViewCase::onExit: return "onexit";
     default: return "normal";
     }
 }
 
-ViewPlan viewscan(const Maze& maze) {
-    const Step a = aheadstep(maze.facing);
-    const Step l = leftstep(maze.facing);
+ViewPlan viewScan(const Maze& maze) {
+    const Step a = aheadStep(maze.facing);
+    const Step l = leftStep(maze.facing);
     const auto cell = [&](int d, int side) { // side: 0 ahead, 1 left, -1 right
-        return maze.at(maze.posrow + d * a.dr + side * l.dr, maze.poscol + d * a.dc + side * l.dc);
+        return maze.at(maze.posRow + d * a.dr + side * l.dr, maze.posCol + d * a.dc + side * l.dc);
     };
 
     ViewPlan plan;
     int k = 0;
-    while (k < 4 && !iswall(cell(k + 1, 0)))
+    while (k < 4 && !isWall(cell(k + 1, 0)))
         ++k;
     plan.depth = k;
     plan.ahead = cell(1, 0);
@@ -85,30 +85,30 @@ ViewPlan viewscan(const Maze& maze) {
             plan.strips[s] = middle(row.middles[s]);
         } else {
             const int side = s < 3 ? 1 : -1;
-            const bool open = !iswall(cell(stripdistance[s], side));
+            const bool open = !isWall(cell(stripDistance[s], side));
             plan.strips[s] = open ? door(row.numbers[s]) : wall(row.numbers[s]);
         }
     }
 
     // The exit lies in column N, beyond every other column: only facing 3 sees it.
     if (maze.facing == 3) {
-        const auto open = [&](int d) { return !iswall(cell(d, 0)); };
-        if (cell(3, 0) == cellexit && open(2) && open(1))
-            plan.viewcase = ViewCase::exit3;
-        else if (cell(2, 0) == cellexit && open(1))
-            plan.viewcase = ViewCase::exit2;
-        else if (cell(1, 0) == cellexit)
-            plan.viewcase = ViewCase::exit1;
-        else if (cell(0, 0) == cellexit)
-            plan.viewcase = ViewCase::onexit;
+        const auto open = [&](int d) { return !isWall(cell(d, 0)); };
+        if (cell(3, 0) == cellExit && open(2) && open(1))
+            plan.viewCase = ViewCase::exit3;
+        else if (cell(2, 0) == cellExit && open(1))
+            plan.viewCase = ViewCase::exit2;
+        else if (cell(1, 0) == cellExit)
+            plan.viewCase = ViewCase::exit1;
+        else if (cell(0, 0) == cellExit)
+            plan.viewCase = ViewCase::onExit;
     }
 
     for (int d = 1; d <= k && d <= 3; ++d) {
         const CellCode code = cell(d, 0);
-        if (code == cellopenedbox)
-            plan.openbox[d - 1] = true;
-        else if (isclosedbox(code))
-            plan.closedbox[d - 1] = true;
+        if (code == cellOpenedBox)
+            plan.openBox[d - 1] = true;
+        else if (isClosedBox(code))
+            plan.closedBox[d - 1] = true;
     }
     return plan;
 }

@@ -22,44 +22,44 @@ struct StripPicture {
 
     /// 0..35: the doors, then the walls, then the middles.
     constexpr int index() const { return kind * 12 + number - 1; }
-    static constexpr StripPicture fromindex(int i) {
+    static constexpr StripPicture fromIndex(int i) {
         return {static_cast<Kind>(i / 12), static_cast<std::uint8_t>(i % 12 + 1)};
     }
     constexpr bool operator==(const StripPicture&) const = default;
 };
 
-constexpr int strippicturecount = 36;
+constexpr int stripPictureCount = 36;
 
 /// "door1", "wall12", "middle7": the picture's name, also its theme file's stem.
-std::string_view stripname(StripPicture picture);
+std::string_view stripName(StripPicture picture);
 /// The picture's width in pixels: 60, 40 or 20 (all are 240 high).
-int stripwidth(StripPicture picture);
+int stripWidth(StripPicture picture);
 
 /// Left edges and widths of the six strips, left to right.
-constexpr std::array<int, 6> stripx = {0, 60, 100, 120, 140, 180};
-constexpr std::array<int, 6> stripwidths = {60, 40, 20, 20, 40, 60};
+constexpr std::array<int, 6> stripX = {0, 60, 100, 120, 140, 180};
+constexpr std::array<int, 6> stripWidths = {60, 40, 20, 20, 40, 60};
 
 enum class ViewCase : std::uint8_t {
     normal,
     exit3,  ///< the exit three cells ahead
     exit2,  ///< two cells ahead
     exit1,  ///< one cell ahead
-    onexit, ///< standing on the exit facing it
+    onExit, ///< standing on the exit facing it
 };
 
-std::string_view viewcasename(ViewCase c); ///< "normal", "exit3", ..., "onexit"
+std::string_view viewCaseName(ViewCase c); ///< "normal", "exit3", ..., "onExit"
 
 struct ViewPlan {
     std::array<StripPicture, 6> strips{};
-    ViewCase viewcase = ViewCase::normal;
-    std::array<bool, 3> openbox{};   ///< an opened box at distance 1, 2, 3
-    std::array<bool, 3> closedbox{}; ///< a closed box at distance 1, 2, 3
-    CellCode ahead = cellopen;       ///< the code of the cell straight ahead
+    ViewCase viewCase = ViewCase::normal;
+    std::array<bool, 3> openBox{};   ///< an opened box at distance 1, 2, 3
+    std::array<bool, 3> closedBox{}; ///< a closed box at distance 1, 2, 3
+    CellCode ahead = cellOpen;       ///< the code of the cell straight ahead
     int depth = 0;                   ///< open cells straight ahead, 0..4
 };
 
-/// Scans the view from (maze.posrow, maze.poscol) looking towards maze.facing.
+/// Scans the view from (maze.posRow, maze.posCol) looking towards maze.facing.
 /// Cells outside the grid count as blocked.
-ViewPlan viewscan(const Maze& maze);
+ViewPlan viewScan(const Maze& maze);
 
 } // namespace quorvel

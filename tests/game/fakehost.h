@@ -13,91 +13,91 @@ namespace quorvel::testing {
 class FakeHost : public GameHost {
   public:
     std::vector<std::string> calls;
-    Answer endanswer = Answer::close;  ///< what the end screen answers
-    bool quitanswer = true;            ///< the answer to the quit question
+    Answer endAnswer = Answer::close;  ///< what the end screen answers
+    bool quitAnswer = true;            ///< the answer to the quit question
     int rank = 0;                      ///< what recording a best time returns
-    bool messagesempty = false;        ///< every message comes out empty
-    std::function<void()> onendscreen; ///< runs while the end screen is open
-    std::function<void()> onservice;   ///< runs while pending events are serviced
-    std::function<void()> onconfirm;   ///< runs while the quit question is open
-    std::string remark;                ///< what randommessage returns
-    EndScreen lastend;
-    BestTimeEntry lastbest;
+    bool messagesEmpty = false;        ///< every message comes out empty
+    std::function<void()> onEndScreen; ///< runs while the end screen is open
+    std::function<void()> onService;   ///< runs while pending events are serviced
+    std::function<void()> onConfirm;   ///< runs while the quit question is open
+    std::string remark;                ///< what randomMessage returns
+    EndScreenSetup lastEnd;
+    BestTimeEntry lastBest;
 
-    void drawmaze() override { calls.push_back("drawmaze"); }
-    void drawwallmap() override { calls.push_back("drawwallmap"); }
-    void finishview(int darkness) override {
+    void drawMaze() override { calls.push_back("drawmaze"); }
+    void drawWallMap() override { calls.push_back("drawwallmap"); }
+    void finishView(int darkness) override {
         calls.push_back("finishview " + std::to_string(darkness));
     }
-    void drawcompass(int heading) override {
+    void drawCompass(int heading) override {
         calls.push_back("drawcompass " + std::to_string(heading));
     }
-    void showcompass() override { calls.push_back("showcompass"); }
-    void showtool(Tool tool) override {
+    void showCompass() override { calls.push_back("showcompass"); }
+    void showTool(Tool tool) override {
         calls.push_back("showtool " + std::to_string(static_cast<int>(tool)));
     }
-    void setuse(bool enabled) override { calls.push_back(enabled ? "use on" : "use off"); }
-    void showcounters() override { calls.push_back("counters"); }
-    void updatemaptools(bool inview, bool detector, bool beacon) override {
-        calls.push_back("maptools " + flags(inview, detector, beacon));
+    void setUseEnabled(bool enabled) override { calls.push_back(enabled ? "use on" : "use off"); }
+    void showCounters() override { calls.push_back("counters"); }
+    void updateMapTools(bool inView, bool detector, bool beacon) override {
+        calls.push_back("maptools " + flags(inView, detector, beacon));
     }
-    void updatemapposition(int row, int col, bool gps, bool tracker) override {
+    void updateMapPosition(int row, int col, bool gps, bool tracker) override {
         calls.push_back("mappos " + std::to_string(row) + "," + std::to_string(col) + " " +
                         flags(gps, tracker));
     }
-    void countremaining() override { calls.push_back("countremaining"); }
-    bool postgamemessage(int key, Colour colour, int level) override {
-        calls.push_back("post " + std::to_string(key) + " " + colourname(colour) + " " +
+    void countRemaining() override { calls.push_back("countremaining"); }
+    bool postGameMessage(int key, Colour colour, int level) override {
+        calls.push_back("post " + std::to_string(key) + " " + colourName(colour) + " " +
                         std::to_string(level));
-        return !messagesempty;
+        return !messagesEmpty;
     }
-    bool showgamemessage(const std::string& text, Colour colour, int level) override {
+    bool showGameMessage(const std::string& text, Colour colour, int level) override {
         if (text.empty()) return false;
-        calls.push_back("show '" + text + "' " + colourname(colour) + " " + std::to_string(level));
+        calls.push_back("show '" + text + "' " + colourName(colour) + " " + std::to_string(level));
         return true;
     }
-    std::string randommessage(int chance) override {
+    std::string randomMessage(int chance) override {
         calls.push_back("random " + std::to_string(chance));
         return remark;
     }
-    void hideindicator() override { calls.push_back("hideindicator"); }
-    void playsoundfx(const std::string& name, const std::string& fallback, int mode) override {
+    void hideIndicator() override { calls.push_back("hideindicator"); }
+    void playSound(const std::string& name, const std::string& fallback, int mode) override {
         calls.push_back("sound " + name + "/" + fallback + " " + std::to_string(mode));
     }
-    void serviceevents() override {
+    void serviceEvents() override {
         calls.push_back("service");
-        if (onservice) onservice();
+        if (onService) onService();
     }
-    void setruntimer(bool enabled) override {
+    void setRunTimer(bool enabled) override {
         calls.push_back(enabled ? "runtimer on" : "runtimer off");
     }
-    void setgametimer(bool enabled) override {
+    void setGameTimer(bool enabled) override {
         calls.push_back(enabled ? "clock on" : "clock off");
     }
-    void showclock(const std::string& text) override { calls.push_back("clock '" + text + "'"); }
-    Answer showendscreen(const EndScreen& screen) override {
-        lastend = screen;
+    void showClock(const std::string& text) override { calls.push_back("clock '" + text + "'"); }
+    Answer showEndScreen(const EndScreenSetup& screen) override {
+        lastEnd = screen;
         calls.push_back("endscreen " + screen.caption);
-        if (onendscreen) onendscreen();
-        return endanswer;
+        if (onEndScreen) onEndScreen();
+        return endAnswer;
     }
-    bool confirmquit() override {
+    bool confirmQuit() override {
         calls.push_back("confirmquit");
-        if (onconfirm) onconfirm();
-        return quitanswer;
+        if (onConfirm) onConfirm();
+        return quitAnswer;
     }
-    int recordbesttime(const BestTimeEntry& entry) override {
-        lastbest = entry;
+    int recordBestTime(const BestTimeEntry& entry) override {
+        lastBest = entry;
         calls.push_back("besttime");
         return rank;
     }
-    bool savesucceeds = true;  ///< what saving the game answers
-    bool savegame() override {
+    bool saveSucceeds = true; ///< what saving the game answers
+    bool saveGame() override {
         calls.push_back("savegame");
-        return savesucceeds;
+        return saveSucceeds;
     }
-    void deletesave() override { calls.push_back("deletesave"); }
-    void closegamescreen() override { calls.push_back("close"); }
+    void deleteSave() override { calls.push_back("deletesave"); }
+    void closeGameScreen() override { calls.push_back("close"); }
 
     /// The calls whose text starts with prefix.
     std::vector<std::string> only(const std::string& prefix) const {
@@ -117,7 +117,7 @@ class FakeHost : public GameHost {
         return std::string(a ? "1" : "0") + (b ? "1" : "0");
     }
     static std::string flags(bool a, bool b, bool c) { return flags(a, b) + (c ? "1" : "0"); }
-    static std::string colourname(Colour c) {
+    static std::string colourName(Colour c) {
         switch (c) {
         case Colour::white: return "white";
         case Colour::lime: return "lime";

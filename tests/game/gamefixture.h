@@ -17,20 +17,20 @@ namespace quorvel::testing {
 /// 'E' exit, '+' opened box, 'S' start; any other character is its own cell code
 /// ('a' food, 'k' battery, '@' food trap, 'A' gem trap, 'h' 5-point gem, ...).
 /// Cells outside the drawing are walls.
-inline void drawmaze(Maze& maze, const std::vector<std::string>& rows) {
-    maze.grid.fill(cellwall);
+inline void drawMaze(Maze& maze, const std::vector<std::string>& rows) {
+    maze.grid.fill(cellWall);
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         for (int c = 0; c < static_cast<int>(rows[r].size()); ++c) {
             const char ch = rows[r][c];
             CellCode code = static_cast<CellCode>(ch);
             switch (ch) {
-            case '#': code = cellwall; break;
-            case 'X': code = cellwallmap; break;
-            case '.': code = cellopen; break;
-            case '-': code = cellpath; break;
-            case 'E': code = cellexit; break;
-            case '+': code = cellopenedbox; break;
-            case 'S': code = cellstart; break;
+            case '#': code = cellWall; break;
+            case 'X': code = cellWallMap; break;
+            case '.': code = cellOpen; break;
+            case '-': code = cellPath; break;
+            case 'E': code = cellExit; break;
+            case '+': code = cellOpenedBox; break;
+            case 'S': code = cellStart; break;
             default: break;
             }
             maze.set(r, c, code);
@@ -47,12 +47,12 @@ class GameTest : public ::testing::Test {
 
     /// Starts a new game at (row, col) looking towards facing, then forgets the calls.
     void start(const std::vector<std::string>& rows, int row, int col, int facing) {
-        drawmaze(game.maze(), rows);
-        game.maze().mazesize = 20;
-        game.maze().posrow = row;
-        game.maze().poscol = col;
+        drawMaze(game.maze(), rows);
+        game.maze().mazeSize = 20;
+        game.maze().posRow = row;
+        game.maze().posCol = col;
         game.maze().facing = facing;
-        game.state().newgame = true;
+        game.state().newGame = true;
         game.begin();
         host.calls.clear();
     }

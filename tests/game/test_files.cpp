@@ -15,28 +15,28 @@ namespace {
 SavedGame sample() {
     SavedGame g;
     Random rng(77);
-    generateaccepted(g.maze, rng, 3);
-    g.maze.posrow = 7;
-    g.maze.poscol = 9;
+    generateAccepted(g.maze, rng, 3);
+    g.maze.posRow = 7;
+    g.maze.posCol = 9;
     g.maze.facing = 4;
-    g.state.stepcount = 1234;
-    g.state.foodlevel = 87;
-    g.state.gemscore = 13;
-    g.state.batterylevel = 42;
-    g.state.batterysteps = 1;
-    g.state.hasgps = true;
-    g.state.mapinview = true;
-    g.state.hasdetector = true;
+    g.state.stepCount = 1234;
+    g.state.foodLevel = 87;
+    g.state.gemScore = 13;
+    g.state.batteryLevel = 42;
+    g.state.batterySteps = 1;
+    g.state.hasGps = true;
+    g.state.mapInView = true;
+    g.state.hasDetector = true;
     g.state.elapsed = 1.0 / 24; // 0 days, 01:00:00
-    g.lastrow = 7;
-    g.lastcol = 8;
-    g.placedtally[cellfood] = 100;
-    g.placedtally[255] = -3;
+    g.lastRow = 7;
+    g.lastCol = 8;
+    g.placedTally[cellFood] = 100;
+    g.placedTally[255] = -3;
     return g;
 }
 
 TEST(SaveFile, RecordLayoutIsFixed) {
-    const std::vector<std::uint8_t> r = encodesave(sample());
+    const std::vector<std::uint8_t> r = encodeSave(sample());
     ASSERT_EQ(r.size(), 34304u);
     EXPECT_EQ((std::vector<std::uint8_t>(r.begin(), r.begin() + 20)),
               (std::vector<std::uint8_t>{4, 'Q', 'V', '3', 'S', 1, 35,   0,    130, 0,
@@ -54,7 +54,7 @@ TEST(SaveFile, RecordLayoutIsFixed) {
     EXPECT_EQ((std::vector<std::uint8_t>(r.begin() + 528, r.begin() + 534)),
               (std::vector<std::uint8_t>{0, 1, 0, 1, 0, 1}));
     EXPECT_EQ(r[768 + 0], 129); // grid (0, 0) is the frame
-    EXPECT_EQ(r[32512 + 4 * cellfood], 100);
+    EXPECT_EQ(r[32512 + 4 * cellFood], 100);
     EXPECT_EQ(r[32512 + 4 * 255], 0xFD); // -3
     for (const std::size_t zero :
          {20u, 255u, 296u, 511u, 534u, 767u, 17929u, 32511u, 33536u, 34303u})
@@ -64,43 +64,43 @@ TEST(SaveFile, RecordLayoutIsFixed) {
 TEST(SaveFile, RoundTripsEveryField) {
     const SavedGame in = sample();
     SavedGame out;
-    ASSERT_EQ(decodesave(encodesave(in), out), SaveProblem::none);
+    ASSERT_EQ(decodeSave(encodeSave(in), out), SaveProblem::none);
     EXPECT_EQ(out.maze.grid, in.maze.grid);
-    EXPECT_EQ(out.maze.posrow, 7);
-    EXPECT_EQ(out.maze.mazesize, 60);
-    EXPECT_EQ(out.maze.compassturn, in.maze.compassturn);
-    EXPECT_EQ(out.state.foodlevel, 87);
-    EXPECT_TRUE(out.state.hasgps && out.state.mapinview && out.state.hasdetector);
-    EXPECT_FALSE(out.state.hascompass || out.state.hastracker || out.state.hasbeacon);
+    EXPECT_EQ(out.maze.posRow, 7);
+    EXPECT_EQ(out.maze.mazeSize, 60);
+    EXPECT_EQ(out.maze.compassTurn, in.maze.compassTurn);
+    EXPECT_EQ(out.state.foodLevel, 87);
+    EXPECT_TRUE(out.state.hasGps && out.state.mapInView && out.state.hasDetector);
+    EXPECT_FALSE(out.state.hasCompass || out.state.hasTracker || out.state.hasBeacon);
     EXPECT_DOUBLE_EQ(out.state.elapsed, 1.0 / 24);
-    EXPECT_EQ(out.lastcol, 8);
-    EXPECT_EQ(out.placedtally, in.placedtally);
-    EXPECT_EQ(encodesave(out), encodesave(in));
+    EXPECT_EQ(out.lastCol, 8);
+    EXPECT_EQ(out.placedTally, in.placedTally);
+    EXPECT_EQ(encodeSave(out), encodeSave(in));
 }
 
 TEST(SaveFile, RefusesDamagedFilesWithTheRightProblemAndTouchesNothing) {
-    const std::vector<std::uint8_t> good = encodesave(sample());
+    const std::vector<std::uint8_t> good = encodeSave(sample());
     SavedGame untouched;
-    untouched.state.foodlevel = 55;
+    untouched.state.foodLevel = 55;
     const auto refuse = [&](std::vector<std::uint8_t> file) {
         SavedGame g = untouched;
-        const SaveProblem p = decodesave(file, g);
-        EXPECT_EQ(g.state.foodlevel, 55);
+        const SaveProblem p = decodeSave(file, g);
+        EXPECT_EQ(g.state.foodLevel, 55);
         return p;
     };
-    EXPECT_EQ(refuse({}), SaveProblem::notvalid); // an empty file
+    EXPECT_EQ(refuse({}), SaveProblem::notValid); // an empty file
     std::vector<std::uint8_t> bad = good;
     bad[4] = 'X';
-    EXPECT_EQ(refuse(bad), SaveProblem::notvalid);
+    EXPECT_EQ(refuse(bad), SaveProblem::notValid);
     bad = good;
     bad[16] = 0xFF;
     EXPECT_EQ(refuse(bad), SaveProblem::corrupt);
     bad = good;
     bad[8] = 131;
-    EXPECT_EQ(refuse(bad), SaveProblem::invaliddata);
+    EXPECT_EQ(refuse(bad), SaveProblem::invalidData);
     bad = good;
     bad[12 + 3] = 0xFF; // a negative highest column
-    EXPECT_EQ(refuse(bad), SaveProblem::invaliddata);
+    EXPECT_EQ(refuse(bad), SaveProblem::invalidData);
     EXPECT_EQ(refuse(std::vector<std::uint8_t>(good.begin(), good.begin() + 256)),
               SaveProblem::corrupt);
     EXPECT_EQ(refuse(std::vector<std::uint8_t>(good.begin(), good.end() - 1)),
@@ -109,25 +109,25 @@ TEST(SaveFile, RefusesDamagedFilesWithTheRightProblemAndTouchesNothing) {
          {std::pair{268u, 30}, {268u, 140}, {264u, 0}, {264u, 5}, {276u, 4}, {256u, 61}}) {
         bad = good;
         bad[at] = static_cast<std::uint8_t>(value);
-        EXPECT_EQ(refuse(bad), SaveProblem::invaliddata) << at << "=" << value;
+        EXPECT_EQ(refuse(bad), SaveProblem::invalidData) << at << "=" << value;
     }
     // A longer file is read as its record.
     bad = good;
     bad.resize(40000, 0xEE);
     SavedGame g;
-    EXPECT_EQ(decodesave(bad, g), SaveProblem::none);
+    EXPECT_EQ(decodeSave(bad, g), SaveProblem::none);
 }
 
 TEST(SaveFile, ASmallerGridRectangleLeavesTheRestOpen) {
-    std::vector<std::uint8_t> file = encodesave(sample());
+    std::vector<std::uint8_t> file = encodeSave(sample());
     file[8] = 60;
     file[12] = 60;
     SavedGame g;
-    g.maze.grid.fill(cellwall);
-    ASSERT_EQ(decodesave(file, g), SaveProblem::none);
-    EXPECT_EQ(g.maze.at(0, 0), cellwall);
-    EXPECT_EQ(g.maze.at(60, 61), cellopen);
-    EXPECT_EQ(g.maze.at(61, 0), cellopen);
+    g.maze.grid.fill(cellWall);
+    ASSERT_EQ(decodeSave(file, g), SaveProblem::none);
+    EXPECT_EQ(g.maze.at(0, 0), cellWall);
+    EXPECT_EQ(g.maze.at(60, 61), cellOpen);
+    EXPECT_EQ(g.maze.at(61, 0), cellOpen);
 }
 
 TEST(SaveFile, ABadPlayingTimeStartsTheClockAtZero) {
@@ -135,7 +135,7 @@ TEST(SaveFile, ABadPlayingTimeStartsTheClockAtZero) {
     for (const double t : {-1.0, std::nan(""), static_cast<double>(INFINITY)}) {
         in.state.elapsed = t;
         SavedGame out;
-        ASSERT_EQ(decodesave(encodesave(in), out), SaveProblem::none);
+        ASSERT_EQ(decodeSave(encodeSave(in), out), SaveProblem::none);
         EXPECT_EQ(out.state.elapsed, 0.0);
     }
 }
@@ -145,29 +145,29 @@ BestTime result(const std::string& name, double time, int gems) {
     t.name = name;
     t.time = time;
     t.gems = gems;
-    t.timetext = "0 days, 00:10:00";
+    t.timeText = "0 days, 00:10:00";
     t.steps = 321;
-    t.start[cellfood] = 9;
-    t.end[cellfood] = 4;
+    t.start[cellFood] = 9;
+    t.end[cellFood] = 4;
     return t;
 }
 
 TEST(BestTimes, ADefaultTableHoldsFriendAtNinetyNineDays) {
     const BestTimes table;
     ASSERT_EQ(table.image().size(), 39424u);
-    EXPECT_EQ(BestTimes::checkheader(table.image()), BestTimesProblem::none);
+    EXPECT_EQ(BestTimes::checkHeader(table.image()), BestTimesProblem::none);
     EXPECT_EQ(table.image()[5], 1);
     EXPECT_EQ(table.image()[6], 35);
     const BestTime e = table.entry(6, 3);
     EXPECT_EQ(e.name, "Friend");
     EXPECT_EQ(e.time, 99.999999);
-    EXPECT_EQ(e.timetext, "99 days, 23:59:59");
+    EXPECT_EQ(e.timeText, "99 days, 23:59:59");
     EXPECT_EQ(e.gems, 0);
     // The last entry ends at the last byte of the file.
-    EXPECT_EQ(table.image()[besttimessize - 2176], 6); // "Friend" length byte
+    EXPECT_EQ(table.image()[bestTimesSize - 2176], 6); // "Friend" length byte
     // A capped game beats the default only with gems.
-    EXPECT_EQ(table.rankof(1, 99.999999, 0), 0);
-    EXPECT_EQ(table.rankof(1, 99.999999, 1), 1);
+    EXPECT_EQ(table.rankOf(1, 99.999999, 0), 0);
+    EXPECT_EQ(table.rankOf(1, 99.999999, 1), 1);
 }
 
 TEST(BestTimes, RanksByTimeThenGemsAndMakesRoom) {
@@ -185,8 +185,8 @@ TEST(BestTimes, RanksByTimeThenGemsAndMakesRoom) {
     EXPECT_EQ(table.entry(3, 3).name, "Friend");
     const BestTime e = table.entry(2, 1);
     EXPECT_EQ(e.steps, 321);
-    EXPECT_EQ(e.start[cellfood], 9u);
-    EXPECT_EQ(e.end[cellfood], 4u);
+    EXPECT_EQ(e.start[cellFood], 9u);
+    EXPECT_EQ(e.end[cellFood], 4u);
     const std::size_t at = 256 + 6528;    // level 2, rank 1
     EXPECT_EQ(table.image()[at + 68], 6); // gem points stored twice
     EXPECT_EQ(table.record(0, result("G", 0.001, 0)), 0);
@@ -204,23 +204,23 @@ TEST(BestTimes, LongNamesAreCutToTwentyBytes) {
 TEST(BestTimes, HeadersAreCheckedBySignatureAndSize) {
     const BestTimes table;
     std::vector<std::uint8_t> file(table.image().begin(), table.image().end());
-    EXPECT_EQ(BestTimes::checkheader(file), BestTimesProblem::none);
-    EXPECT_EQ(BestTimes::checkheader({}), BestTimesProblem::notvalid);
+    EXPECT_EQ(BestTimes::checkHeader(file), BestTimesProblem::none);
+    EXPECT_EQ(BestTimes::checkHeader({}), BestTimesProblem::notValid);
     file[3] = 'X';
-    EXPECT_EQ(BestTimes::checkheader(file), BestTimesProblem::notvalid);
+    EXPECT_EQ(BestTimes::checkHeader(file), BestTimesProblem::notValid);
     file[3] = 'B';
     file[16] -= 1;
-    EXPECT_EQ(BestTimes::checkheader(file), BestTimesProblem::corrupt);
+    EXPECT_EQ(BestTimes::checkHeader(file), BestTimesProblem::corrupt);
     file[16] += 1;
     file[5] = 0;
     file[6] = 9; // versions are never tested
-    EXPECT_EQ(BestTimes::checkheader(file), BestTimesProblem::none);
+    EXPECT_EQ(BestTimes::checkHeader(file), BestTimesProblem::none);
     // A short file reads with zeros beyond its end; a hostile length byte stays inside.
     file.resize(3000);
     file[256] = 255;
-    const BestTimes shortfile = BestTimes::fromfile(file);
-    EXPECT_EQ(shortfile.entry(1, 1).name.size(), 20u);
-    EXPECT_EQ(shortfile.entry(6, 3).name, "");
+    const BestTimes shortFile = BestTimes::fromFile(file);
+    EXPECT_EQ(shortFile.entry(1, 1).name.size(), 20u);
+    EXPECT_EQ(shortFile.entry(6, 3).name, "");
 }
 
 } // namespace

@@ -9,40 +9,40 @@
 #include <functional>
 
 #include "dialogs.h"
+#include "endscreen.h"
+#include "gamescreen.h"
 #include "generator.h"
+#include "mapwindow.h"
 #include "modal.h"
 #include "session.h"
 #include "testapp.h"
 #include "testfolder.h"
-#include "tfmap.h"
-#include "tfmwinner.h"
-#include "tform2.h"
 
 namespace quorvel::test {
 
 class ScreenTest : public ::testing::Test {
   protected:
-    QApplication* app = ensureapp();
+    QApplication* app = ensureApp();
     TestFolder folder;
     ManualClock clock{46000.5};
     Session session;
     QWidget opening;
-    std::unique_ptr<Tform2> form;
-    std::unique_ptr<TfMap> map;
-    std::unique_ptr<Tfmwinner> end;
+    std::unique_ptr<GameScreen> form;
+    std::unique_ptr<MapWindow> map;
+    std::unique_ptr<EndScreen> end;
 
     void SetUp() override {
-        dialogswitch = true; // the program's own dialog, as once the opening screen exists
+        dialogSwitch = true; // the program's own dialog, as once the opening screen exists
         session.clock = &clock;
-        session.playername = "Tester";
-        form = std::make_unique<Tform2>(session);
-        map = std::make_unique<TfMap>();
-        end = std::make_unique<Tfmwinner>(session);
-        form->setwindows(&opening, map.get(), end.get());
+        session.playerName = "Tester";
+        form = std::make_unique<GameScreen>(session);
+        map = std::make_unique<MapWindow>();
+        end = std::make_unique<EndScreen>(session);
+        form->setWindows(&opening, map.get(), end.get());
     }
     void TearDown() override {
         if (form->isVisible()) {
-            form->game().state().gameover = true;
+            form->game().state().gameOver = true;
             form->close();
         }
         map->hide();
@@ -52,11 +52,11 @@ class ScreenTest : public ::testing::Test {
     GameState& state() { return form->game().state(); }
 
     /// Generates a level's maze from a seed and opens the game screen on it.
-    void newgame(int level, std::uint32_t seed) {
+    void newGame(int level, std::uint32_t seed) {
         Random rng(seed);
-        generateaccepted(maze(), rng, level);
-        state().newgame = true;
-        map->setupmap(form.get(), &maze(), session.playername, maze().compassturn, maze().mazesize);
+        generateAccepted(maze(), rng, level);
+        state().newGame = true;
+        map->setupMap(form.get(), &maze(), session.playerName, maze().compassTurn, maze().mazeSize);
         form->show();
         map->show();
     }

@@ -10,7 +10,7 @@
 
 namespace quorvel::test {
 
-inline void screenshot(QWidget* window, const char* name) {
+inline void screenShot(QWidget* window, const char* name) {
     const char* folder = std::getenv("QUORVEL_SCREENSHOTS");
     if (!folder || !*folder) return;
     QDir().mkpath(folder);

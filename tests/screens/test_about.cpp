@@ -6,11 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include "aboutbox.h"
 #include "modal.h"
 #include "screenshot.h"
 #include "testapp.h"
 #include "testfolder.h"
-#include "tfabout.h"
 
 using namespace quorvel;
 
@@ -19,14 +19,14 @@ namespace {
 class About : public ::testing::Test {
   protected:
     void SetUp() override {
-        test::ensureapp();
-        about = std::make_unique<TfAbout>(folder.home());
-        about->setopener([this](const std::string& a) {
+        test::ensureApp();
+        about = std::make_unique<AboutBox>(folder.home());
+        about->setOpener([this](const std::string& a) {
             opened.push_back(a);
             return true;
         });
     }
-    void writeini(const std::string& theme, const std::string& content) {
+    void writeIni(const std::string& theme, const std::string& content) {
         QDir().mkpath(QString::fromStdString(folder.home() + theme));
         std::ofstream(folder.home() + theme + "/theme.ini", std::ios::binary) << content;
     }
@@ -37,46 +37,46 @@ class About : public ::testing::Test {
         return out;
     }
     // Shows the box modally for theme and closes it with key; returns what it showed.
-    std::vector<std::string> showfor(const std::string& theme, Qt::Key key = Qt::Key_Escape,
+    std::vector<std::string> showFor(const std::string& theme, Qt::Key key = Qt::Key_Escape,
                                      const char* shot = nullptr) {
         std::vector<std::string> seen;
-        test::whenmodal([&](QWidget* modal) {
-            seen.push_back(about->ThemeLabel->text().toStdString());
+        test::whenModal([&](QWidget* modal) {
+            seen.push_back(about->themeLabel->text().toStdString());
             for (const std::string& l : lines())
                 seen.push_back(l);
-            if (shot) test::screenshot(modal, shot);
+            if (shot) test::screenShot(modal, shot);
             QWidget* target = QApplication::focusWidget();
             if (!target || target->window() != modal) target = modal;
             QTest::keyClick(target, key);
         });
-        about->showabout(theme);
+        about->showAbout(theme);
         return seen;
     }
     test::TestFolder folder;
-    std::unique_ptr<TfAbout> about;
+    std::unique_ptr<AboutBox> about;
     std::vector<std::string> opened;
 };
 
 } // namespace
 
 TEST_F(About, CreditsFillFromTheTopInKeyOrder) {
-    writeini("Castle", "[Credits]\nMusic=Ann Tune\nGraphics=Bo Paint\n");
-    EXPECT_EQ(showfor("Castle"), (std::vector<std::string>{"Castle", "Graphics by Bo Paint",
+    writeIni("Castle", "[Credits]\nMusic=Ann Tune\nGraphics=Bo Paint\n");
+    EXPECT_EQ(showFor("Castle"), (std::vector<std::string>{"Castle", "Graphics by Bo Paint",
                                                            "Music by Ann Tune", "", "", ""}));
-    writeini("Castle", "[Items]\nfood=bread\n[Credits]\nThemeBy=Cy\nGraphics=Di\nMessages=Ed\n"
+    writeIni("Castle", "[Items]\nfood=bread\n[Credits]\nThemeBy=Cy\nGraphics=Di\nMessages=Ed\n"
                        "Sounds=Flo\nMusic=Gus\n");
-    EXPECT_EQ(showfor("Castle", Qt::Key_Return, "about"), // read afresh at every showing
+    EXPECT_EQ(showFor("Castle", Qt::Key_Return, "about"), // read afresh at every showing
               (std::vector<std::string>{"Castle", "Theme by Cy", "Graphics by Di", "Messages by Ed",
                                         "Sounds by Flo", "Music by Gus"}));
 }
 
 TEST_F(About, ThemesWithoutCreditsShowOnlyTheirName) {
-    writeini("Bare", "[Items]\nfood=bread\n");
+    writeIni("Bare", "[Items]\nfood=bread\n");
     QDir().mkpath(QString::fromStdString(folder.home() + "NoIni"));
-    writeini("Blank", "[Credits]\nThemeBy=   \nSounds=\n");
+    writeIni("Blank", "[Credits]\nThemeBy=   \nSounds=\n");
     for (const char* theme : {"Bare", "NoIni", "Gone", "Blank"}) {
-        const AboutCredits c = aboutcredits(folder.home(), theme);
-        EXPECT_EQ(c.themelabel, theme);
+        const AboutCredits c = aboutCredits(folder.home(), theme);
+        EXPECT_EQ(c.themeLabel, theme);
         for (const std::string& l : c.lines)
             EXPECT_EQ(l, "") << theme;
     }
@@ -85,39 +85,39 @@ TEST_F(About, ThemesWithoutCreditsShowOnlyTheirName) {
 TEST_F(About, TheBuiltInThemeWhateverTheCase) {
     for (const char* theme :
          {"Back to basics <Default>", "back to basics <default>", "BACK TO BASICS <DEFAULT>", ""}) {
-        const AboutCredits c = aboutcredits(folder.home(), theme);
-        EXPECT_EQ(c.themelabel, "Back to basics <default>") << theme;
-        EXPECT_EQ(c.lines[0], "Theme by " + std::string(builtinthemeauthor));
+        const AboutCredits c = aboutCredits(folder.home(), theme);
+        EXPECT_EQ(c.themeLabel, "Back to basics <default>") << theme;
+        EXPECT_EQ(c.lines[0], "Theme by " + std::string(builtinThemeAuthor));
         for (int i = 1; i < 5; ++i)
             EXPECT_EQ(c.lines[i], "");
     }
-    writeini("Castle", "[Credits]\nThemeBy=Cy\nGraphics=Di\n");
-    showfor("Castle");
-    EXPECT_EQ(showfor("back to basics <DEFAULT>", Qt::Key_Escape, "about-builtin"),
+    writeIni("Castle", "[Credits]\nThemeBy=Cy\nGraphics=Di\n");
+    showFor("Castle");
+    EXPECT_EQ(showFor("back to basics <DEFAULT>", Qt::Key_Escape, "about-builtin"),
               (std::vector<std::string>{"Back to basics <default>", "Theme by Tendrik", "", "", "",
                                         ""})); // no line left over from the last theme
 }
 
 TEST_F(About, VersionLineAndLinks) {
-    showfor("");
-    EXPECT_EQ(about->Label5->text(), "Quorvel 3-D version 1.35");
+    showFor("");
+    EXPECT_EQ(about->versionLabel->text(), "Quorvel 3-D version 1.35");
     EXPECT_EQ(about->windowTitle(), "About Quorvel 3-D");
     EXPECT_EQ(about->size(), QSize(374, 289));
-    EXPECT_EQ(about->Label8->text().toStdString(), homepageaddress());
-    EXPECT_EQ(about->Label8->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(homepageaddress(), std::string(makerhost) + "/quorvel");
-    EXPECT_EQ(updateaddress(), std::string(makerhost) + "/update.php?sw=quorvel&ver=01.03.05.00");
-    QTest::mouseClick(about->Label8, Qt::LeftButton);
-    about->BitBtn2->click();
-    EXPECT_EQ(opened, (std::vector<std::string>{homepageaddress(), updateaddress()}));
-    EXPECT_EQ(about->BitBtn2->text(), "Check for new version");
-    EXPECT_EQ(about->BitBtn1->text(), "&Close");
+    EXPECT_EQ(about->homePageLink->text().toStdString(), homePageAddress());
+    EXPECT_EQ(about->homePageLink->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(homePageAddress(), std::string(makerHost) + "/quorvel");
+    EXPECT_EQ(updateAddress(), std::string(makerHost) + "/update.php?sw=quorvel&ver=01.03.05.00");
+    QTest::mouseClick(about->homePageLink, Qt::LeftButton);
+    about->checkVersionButton->click();
+    EXPECT_EQ(opened, (std::vector<std::string>{homePageAddress(), updateAddress()}));
+    EXPECT_EQ(about->checkVersionButton->text(), "Check for new version");
+    EXPECT_EQ(about->closeButton->text(), "&Close");
 }
 
 TEST_F(About, ThemeTextIsShownAsPlainTextAndFitsTheBox) {
     const std::string longname(400, 'W');
-    writeini("Odd", "[Credits]\nThemeBy=<b>bold</b> <img src=x>\nMusic=" + longname + "\n");
-    showfor("Odd");
+    writeIni("Odd", "[Credits]\nThemeBy=<b>bold</b> <img src=x>\nMusic=" + longname + "\n");
+    showFor("Odd");
     EXPECT_EQ(about->credits[0]->textFormat(), Qt::PlainText);
     EXPECT_EQ(about->credits[0]->text(), "Theme by <b>bold</b> <img src=x>");
     QLabel* music = about->credits[1];

@@ -13,15 +13,15 @@
 #include <span>
 
 #include "besttimes.h"
+#include "besttimesscreen.h"
 #include "clock.h"
 #include "maze.h"
 #include "modal.h"
 #include "resource.h"
 #include "resources.h"
 #include "session.h"
+#include "statisticsscreen.h"
 #include "testapp.h"
-#include "tfmbesttimes.h"
-#include "tfstats.h"
 
 namespace quorvel {
 namespace {
@@ -29,54 +29,55 @@ namespace {
 const QColor yellow(255, 255, 0), aqua(0, 255, 255), fuchsia(255, 0, 255), lime(0, 255, 0),
     red(255, 0, 0), white(255, 255, 255);
 
-QColor colourof(const QLabel* label) {
+QColor colourOf(const QLabel* label) {
     return label->palette().color(QPalette::WindowText);
 }
 
 /// The built-in table, as the game extracts it when there is no best-times file.
-BestTimes builtintable(std::string* raw = nullptr) {
-    initresources();
+BestTimes builtinTable(std::string* raw = nullptr) {
+    initResources();
     std::string bytes;
-    EXPECT_TRUE(readresource("scores", "BIN", bytes));
+    EXPECT_TRUE(readResource("scores", "BIN", bytes));
     if (raw) *raw = bytes;
-    return BestTimes::fromfile(
+    return BestTimes::fromFile(
         std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
 }
 
-using quorvel::test::whenmodal;
+using quorvel::test::whenModal;
 
 class Records : public ::testing::Test {
   protected:
-    QApplication* app = test::ensureapp();
+    QApplication* app = test::ensureApp();
     Session session;
-    TfStats stats{session};
-    TFmBestTimes times{stats};
+    StatisticsScreen stats{session};
+    BestTimesScreen times{stats};
 
     /// A won game: placed and found per row as given, top row first.
-    GameStatsSource game(const std::array<std::pair<int, int>, 10>& placedfound) {
+    GameStatsSource game(const std::array<std::pair<int, int>, 10>& placedFound) {
         GameStatsSource g;
         g.player = "Tester";
         g.level = "A &real challenge";
-        g.timetext = "0 days, 00:12:05";
-        g.gemtext = "1";
-        g.steptext = "2";
+        g.timeText = "0 days, 00:12:05";
+        g.gemText = "1";
+        g.stepText = "2";
         for (int i = 0; i < 10; ++i) {
-            g.placed[TfStats::rowcodes[i]] = placedfound[i].first;
-            g.remaining[TfStats::rowcodes[i]] = placedfound[i].first - placedfound[i].second;
+            g.placed[StatisticsScreen::rowCodes[i]] = placedFound[i].first;
+            g.remaining[StatisticsScreen::rowCodes[i]] =
+                placedFound[i].first - placedFound[i].second;
         }
         return g;
     }
 };
 
 TEST_F(Records, StatisticsColourEachRowByWhatWasFound) {
-    stats.fillgamestats(
+    stats.fillGameStats(
         2,
         game({{{3, 3}, {2, 0}, {4, 1}, {0, 0}, {1, 1}, {1, 0}, {16, 4}, {7, 7}, {5, 0}, {2, 1}}}));
     const QColor expected[10] = {lime, red, white, lime, lime, red, white, lime, red, white};
     for (int i = 0; i < 10; ++i) {
         const StatsRow& r = stats.rows[i];
         for (const QLabel* l : {r.item, r.leader1, r.placed, r.leader2, r.found})
-            EXPECT_EQ(colourof(l), expected[i])
+            EXPECT_EQ(colourOf(l), expected[i])
                 << "row " << i << " " << l->objectName().toStdString();
     }
     EXPECT_EQ(stats.rows[1].placed->text(), "2");
@@ -89,78 +90,78 @@ TEST_F(Records, StatisticsColourEachRowByWhatWasFound) {
     stats.rows[0].placed->setText("many");
     stats.rows[0].found->setText("0");
     stats.show();
-    EXPECT_EQ(colourof(stats.rows[0].item), lime);
+    EXPECT_EQ(colourOf(stats.rows[0].item), lime);
     stats.hide();
 }
 
 TEST_F(Records, StatisticsWordsAndRankColours) {
-    stats.fillgamestats(2, game({}));
-    EXPECT_EQ(stats.lblPlayer->text(), "Tester");
-    EXPECT_EQ(stats.lblDifficulty->text(), "A &real challenge");
-    EXPECT_EQ(stats.lblTime->text(), "0 days, 00:12:05");
-    EXPECT_EQ(stats.lblPoints->text(), "1 stone");
-    EXPECT_EQ(stats.lblSteps->text(), "2 steps ");
-    EXPECT_EQ(colourof(stats.lblPlayer), aqua);
-    EXPECT_EQ(colourof(stats.lblDifficulty), aqua);
-    EXPECT_EQ(colourof(stats.lblTime), white);
+    stats.fillGameStats(2, game({}));
+    EXPECT_EQ(stats.playerLine->text(), "Tester");
+    EXPECT_EQ(stats.levelLine->text(), "A &real challenge");
+    EXPECT_EQ(stats.timeLine->text(), "0 days, 00:12:05");
+    EXPECT_EQ(stats.pointsLine->text(), "1 stone");
+    EXPECT_EQ(stats.stepsLine->text(), "2 steps ");
+    EXPECT_EQ(colourOf(stats.playerLine), aqua);
+    EXPECT_EQ(colourOf(stats.levelLine), aqua);
+    EXPECT_EQ(colourOf(stats.timeLine), white);
     const char* words[10] = {"food",    "compass",   "G.P.S.",   "beacon",   "detector",
                              "tracker", "batteries", "diamonds", "emeralds", "rubies"};
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(stats.rows[i].item->text().toStdString(), words[i]);
     // Every line centred on the window.
     for (const QLabel* l :
-         {stats.lblPlayer, stats.lblDifficulty, stats.lblTime, stats.lblPoints, stats.lblSteps}) {
+         {stats.playerLine, stats.levelLine, stats.timeLine, stats.pointsLine, stats.stepsLine}) {
         const int middle = l->mapTo(&stats, QPoint(l->width() / 2, 0)).x();
         EXPECT_NEAR(middle, stats.width() / 2, 2) << l->text().toStdString();
         EXPECT_GE(l->width(), l->fontMetrics().horizontalAdvance(l->text()));
     }
 
     GameStatsSource g = game({});
-    g.gemtext = "0";
-    g.steptext = "1";
-    stats.fillgamestats(0, g);
-    EXPECT_EQ(stats.lblPoints->text(), "0 stones");
-    EXPECT_EQ(stats.lblSteps->text(), "1 step");
-    EXPECT_EQ(colourof(stats.lblPlayer), white);
+    g.gemText = "0";
+    g.stepText = "1";
+    stats.fillGameStats(0, g);
+    EXPECT_EQ(stats.pointsLine->text(), "0 stones");
+    EXPECT_EQ(stats.stepsLine->text(), "1 step");
+    EXPECT_EQ(colourOf(stats.playerLine), white);
     EXPECT_EQ(stats.rank(), 0);
-    stats.fillgamestats(-1, g);
-    EXPECT_EQ(colourof(stats.lblDifficulty), white);
-    stats.fillgamestats(1, g);
-    EXPECT_EQ(colourof(stats.lblDifficulty), yellow);
-    stats.fillgamestats(3, g);
-    EXPECT_EQ(colourof(stats.lblPlayer), fuchsia);
+    stats.fillGameStats(-1, g);
+    EXPECT_EQ(colourOf(stats.levelLine), white);
+    stats.fillGameStats(1, g);
+    EXPECT_EQ(colourOf(stats.levelLine), yellow);
+    stats.fillGameStats(3, g);
+    EXPECT_EQ(colourOf(stats.playerLine), fuchsia);
 }
 
 TEST_F(Records, DefaultEntriesShowNothingPlacedInLime) {
-    stats.fillentry(1, leveltitle(1), BestTimes().entry(1, 1));
-    EXPECT_EQ(stats.lblPlayer->text(), "Friend");
-    EXPECT_EQ(stats.lblTime->text(), "99 days, 23:59:59");
-    EXPECT_EQ(stats.lblPoints->text(), "0 stones");
-    EXPECT_EQ(stats.lblSteps->text(), "0 steps ");
+    stats.fillEntry(1, levelTitle(1), BestTimes().entry(1, 1));
+    EXPECT_EQ(stats.playerLine->text(), "Friend");
+    EXPECT_EQ(stats.timeLine->text(), "99 days, 23:59:59");
+    EXPECT_EQ(stats.pointsLine->text(), "0 stones");
+    EXPECT_EQ(stats.stepsLine->text(), "0 steps ");
     for (const StatsRow& r : stats.rows) {
         EXPECT_EQ(r.placed->text(), "0");
-        EXPECT_EQ(colourof(r.found), lime);
+        EXPECT_EQ(colourOf(r.found), lime);
     }
 }
 
 TEST_F(Records, BestTimesShowEveryLevelInRankColours) {
-    const BestTimes table = builtintable();
-    times.filltimes(table);
+    const BestTimes table = builtinTable();
+    times.fillTimes(table);
     EXPECT_EQ(times.windowTitle(), "Best times");
     EXPECT_EQ(times.size(), QSize(632, 453));
-    const QColor rankcolour[3] = {yellow, aqua, fuchsia};
+    const QColor rankColour[3] = {yellow, aqua, fuchsia};
     for (int level = 0; level < 6; ++level) {
-        EXPECT_EQ(times.titles[level]->text().toStdString(), leveltitle(level + 1));
-        EXPECT_EQ(colourof(times.titles[level]), white);
+        EXPECT_EQ(times.titles[level]->text().toStdString(), levelTitle(level + 1));
+        EXPECT_EQ(colourOf(times.titles[level]), white);
         EXPECT_EQ(times.panels[level]->width(), 200);
         for (int rank = 0; rank < 3; ++rank) {
             const BestTime e = table.entry(level + 1, rank + 1);
             const QLabel* name = times.names[level][rank];
             const QLabel* time = times.times[level][rank];
             EXPECT_EQ(name->text().toStdString(), e.name);
-            EXPECT_EQ(time->text().toStdString(), e.timetext);
-            EXPECT_EQ(colourof(name), rankcolour[rank]);
-            EXPECT_EQ(colourof(time), rankcolour[rank]);
+            EXPECT_EQ(time->text().toStdString(), e.timeText);
+            EXPECT_EQ(colourOf(name), rankColour[rank]);
+            EXPECT_EQ(colourOf(time), rankColour[rank]);
             EXPECT_EQ(name->cursor().shape(), Qt::PointingHandCursor);
             EXPECT_NE(time->cursor().shape(), Qt::PointingHandCursor);
             EXPECT_TRUE(time->alignment() & Qt::AlignRight);
@@ -169,26 +170,26 @@ TEST_F(Records, BestTimesShowEveryLevelInRankColours) {
     // Reading order: level 1 top left, level 6 bottom right.
     EXPECT_LT(times.panels[0]->x(), times.panels[2]->x());
     EXPECT_LT(times.panels[2]->y(), times.panels[3]->y());
-    EXPECT_EQ(leveltitle(6), "Only for the Strongest");
-    EXPECT_EQ(leveltitle(7), "");
+    EXPECT_EQ(levelTitle(6), "Only for the Strongest");
+    EXPECT_EQ(levelTitle(7), "");
 }
 
 TEST_F(Records, ClickingANameShowsItsResultClickingATimeDoesNothing) {
-    const BestTimes table = builtintable();
-    times.filltimes(table);
+    const BestTimes table = builtinTable();
+    times.fillTimes(table);
     times.show();
 
     QString title, player, level, time;
     QColor colour;
     bool shown = false;
-    whenmodal([&](QWidget* modal) {
+    whenModal([&](QWidget* modal) {
         shown = modal == &stats;
         title = stats.windowTitle();
-        player = stats.lblPlayer->text();
-        level = stats.lblDifficulty->text();
-        time = stats.lblTime->text();
-        colour = colourof(stats.lblDifficulty);
-        stats.btnClose->click();
+        player = stats.playerLine->text();
+        level = stats.levelLine->text();
+        time = stats.timeLine->text();
+        colour = colourOf(stats.levelLine);
+        stats.closeButton->click();
     });
     QTest::mouseClick(times.names[5][2], Qt::LeftButton);
     EXPECT_TRUE(shown);
@@ -200,24 +201,24 @@ TEST_F(Records, ClickingANameShowsItsResultClickingATimeDoesNothing) {
     EXPECT_EQ(stats.rank(), 3);
 
     // A time line, a title and the panel itself answer nothing.
-    stats.fillgamestats(0, {});
+    stats.fillGameStats(0, {});
     for (QWidget* w :
          std::initializer_list<QWidget*>{times.times[5][2], times.titles[0], times.panels[3]})
         QTest::mouseClick(w, Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_FALSE(stats.isVisible());
     EXPECT_EQ(stats.rank(), 0);
-    times.showentrystats(times.times[0][0]);
+    times.showEntryStats(times.times[0][0]);
     EXPECT_EQ(stats.rank(), 0);
     times.hide();
 }
 
 TEST_F(Records, BuiltInTableIsAValidFileWithTheSampleTimes) {
     std::string raw;
-    const BestTimes table = builtintable(&raw);
-    ASSERT_EQ(raw.size(), besttimessize);
+    const BestTimes table = builtinTable(&raw);
+    ASSERT_EQ(raw.size(), bestTimesSize);
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(raw.data());
-    EXPECT_EQ(checkbesttimes(std::span(bytes, raw.size())), BestTimesProblem::none);
+    EXPECT_EQ(checkBestTimes(std::span(bytes, raw.size())), BestTimesProblem::none);
     EXPECT_EQ(std::string(raw.data(), 5), std::string("\x04QVBT", 5));
     EXPECT_EQ(bytes[5], 0);
     EXPECT_EQ(bytes[6], 9);
@@ -236,8 +237,8 @@ TEST_F(Records, BuiltInTableIsAValidFileWithTheSampleTimes) {
         for (int rank = 1; rank <= 3; ++rank) {
             const BestTime e = table.entry(level, rank);
             SCOPED_TRACE("level " + std::to_string(level) + " rank " + std::to_string(rank));
-            EXPECT_EQ(e.timetext, texts[level - 1][rank - 1]);
-            EXPECT_EQ(clocktext(e.time), e.timetext);
+            EXPECT_EQ(e.timeText, texts[level - 1][rank - 1]);
+            EXPECT_EQ(clockText(e.time), e.timeText);
             EXPECT_GT(e.time, previous);
             previous = e.time;
             EXPECT_FALSE(e.name.empty());
@@ -248,17 +249,17 @@ TEST_F(Records, BuiltInTableIsAValidFileWithTheSampleTimes) {
             EXPECT_LE(e.battery, 100);
             // A real maze of the level: one start, one exit, one wall map, each tool
             // once, and food boxes in blocks of six: (N / 6) squared.
-            EXPECT_EQ(e.start[cellexit], 1u);
-            EXPECT_EQ(e.start[cellstart], 1u);
-            EXPECT_EQ(e.start[cellwallmap], 1u);
-            for (int tool = cellcompass; tool <= celltracker; ++tool)
+            EXPECT_EQ(e.start[cellExit], 1u);
+            EXPECT_EQ(e.start[cellStart], 1u);
+            EXPECT_EQ(e.start[cellWallMap], 1u);
+            for (int tool = cellCompass; tool <= cellTracker; ++tool)
                 EXPECT_EQ(e.start[tool], 1u);
             const unsigned blocks = 20 * level / 6;
-            EXPECT_EQ(e.start[cellfood], blocks * blocks);
+            EXPECT_EQ(e.start[cellFood], blocks * blocks);
             // What was found came out of what was there, and the gem points are no more
             // than the gems found are worth.
             std::uint32_t found = 0;
-            for (int code = cellemptybox; code <= cellbattery; ++code) {
+            for (int code = cellEmptyBox; code <= cellBattery; ++code) {
                 EXPECT_LE(e.end[code], e.start[code]);
                 found += e.start[code] - e.end[code];
             }
@@ -266,7 +267,7 @@ TEST_F(Records, BuiltInTableIsAValidFileWithTheSampleTimes) {
             const auto gotten = [&e](int code) {
                 return static_cast<int>(e.start[code] - e.end[code]);
             };
-            EXPECT_LE(e.gems, 5 * gotten(cellgem5) + 3 * gotten(cellgem3) + gotten(cellgem1));
+            EXPECT_LE(e.gems, 5 * gotten(cellGem5) + 3 * gotten(cellGem3) + gotten(cellGem1));
         }
     }
 }

@@ -11,11 +11,11 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
-#include "progfolder.h"
+#include "programfolder.h"
 
 namespace quorvel::test {
 
-inline void ensurecoreapp() {
+inline void ensureCoreApp() {
     if (!QCoreApplication::instance()) {
         static int argc = 1;
         static char name[] = "test_audio";
@@ -29,7 +29,7 @@ class SoundFolder {
   public:
     SoundFolder() {
         ::setenv("QUORVEL3D_HOME", m_home.c_str(), 1);
-        setprogramfolders(m_home, "quorvel3d", m_home + "config/");
+        setProgramFolders(m_home, "quorvel3d", m_home + "config/");
     }
     const std::string& home() const { return m_home; }
     /// Writes a file into the program folder (theme empty) or a theme folder.
@@ -52,7 +52,7 @@ inline void put(std::string& s, std::uint32_t v, int bytes) {
 }
 
 /// A 16-bit mono wave of a soft square tone lasting `ms` milliseconds.
-inline std::string tonewave(int ms) {
+inline std::string toneWave(int ms) {
     const std::uint32_t rate = 22050;
     const std::uint32_t n = rate * static_cast<std::uint32_t>(ms) / 1000;
     std::string data;
@@ -74,7 +74,7 @@ inline std::string tonewave(int ms) {
 }
 
 /// A Standard MIDI File of one piano note lasting `ticks` (480 a beat, 120 beats a minute).
-inline std::string onenotemidi(std::uint32_t ticks) {
+inline std::string oneNoteMidi(std::uint32_t ticks) {
     std::string track;
     track += std::string("\x00\x90\x3C\x64", 4); // note on C4
     // delta time as a variable-length quantity

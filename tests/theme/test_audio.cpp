@@ -29,28 +29,28 @@ using namespace std::chrono_literals;
 using test::SoundFolder;
 using Clock = std::chrono::steady_clock;
 
-std::string readfile(const std::string& path) {
+std::string readFile(const std::string& path) {
     QFile file(QString::fromStdString(path));
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
 
 class Sound : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() { test::ensurecoreapp(); }
+    static void SetUpTestSuite() { test::ensureCoreApp(); }
     void SetUp() override {
         ::setenv("SDL_AUDIODRIVER", "dummy", 1);
         audio = std::make_unique<Audio>();
-        ASSERT_TRUE(audio->deviceopen()) << "the dummy audio driver should always open";
+        ASSERT_TRUE(audio->deviceOpen()) << "the dummy audio driver should always open";
     }
     void TearDown() override { audio.reset(); }
 
     /// What one request plays; empty when it plays nothing.
     std::string played(const std::string& theme, const std::string& name,
                        const std::string& fallback) {
-        audio->stopsound();
-        const std::string before = audio->lastsound();
-        audio->playsoundfx(theme, name, fallback, 1);
-        return audio->lastsound() == before && !audio->soundplaying() ? "" : audio->lastsound();
+        audio->stopSound();
+        const std::string before = audio->lastSound();
+        audio->playSound(theme, name, fallback, 1);
+        return audio->lastSound() == before && !audio->soundPlaying() ? "" : audio->lastSound();
     }
 
     SoundFolder folder; // before audio: the tune is written into it
@@ -70,24 +70,24 @@ TEST_F(Sound, BuiltInSoundsAreFoundByNameOrFallbackWithoutRegardToCase) {
 }
 
 TEST_F(Sound, ThemeFilesBeatBuiltInSoundsAndTheFallbackFileBeatsTheNamesBuiltIn) {
-    const std::string traps = folder.write("Traps", "trap.wav", test::tonewave(80));
+    const std::string traps = folder.write("Traps", "trap.wav", test::toneWave(80));
     EXPECT_EQ(played("Traps", "foodtrap", "trap"), traps);
     EXPECT_EQ(played("Traps", "gemtrap", "trap"), traps);
 
-    const std::string gemtrap = folder.write("Gems", "gemtrap.wav", test::tonewave(80));
-    EXPECT_EQ(played("Gems", "gemtrap", "trap"), gemtrap);
+    const std::string gemTrap = folder.write("Gems", "gemtrap.wav", test::toneWave(80));
+    EXPECT_EQ(played("Gems", "gemtrap", "trap"), gemTrap);
     EXPECT_EQ(played("Gems", "foodtrap", "trap"), ":/WAVE/TRAP");
 
     // A theme's box sound plays for the battery, not the built-in BOX; and a theme
     // file for the fallback wins over the built-in sound of the name itself.
-    const std::string box = folder.write("Boxes", "Box.WAV", test::tonewave(80));
+    const std::string box = folder.write("Boxes", "Box.WAV", test::toneWave(80));
     EXPECT_EQ(played("Boxes", "battery", "box"), box);
     EXPECT_EQ(played("Boxes", "walk", "BOX"), box);
     // The theme's own file for the name comes first of all.
-    const std::string walk = folder.write("Boxes", "WALK.wav", test::tonewave(80));
+    const std::string walk = folder.write("Boxes", "WALK.wav", test::toneWave(80));
     EXPECT_EQ(played("Boxes", "walk", "box"), walk);
     // A theme's "start" sound exists only when the theme supplies it.
-    const std::string start = folder.write("Boxes", "start.wav", test::tonewave(80));
+    const std::string start = folder.write("Boxes", "start.wav", test::toneWave(80));
     EXPECT_EQ(played("Boxes", "start", ""), start);
 }
 
@@ -96,169 +96,169 @@ TEST_F(Sound, ThemeFilesThatCannotPlayAreSilentAndStrangeNamesAreRefused) {
     folder.write("Broken", "walk.wav", "");
     EXPECT_EQ(played("Broken", "gem5", "gem"), ""); // the theme's file still wins
     EXPECT_EQ(played("Broken", "walk", "walk"), "");
-    folder.write("", "secret.wav", test::tonewave(80));
+    folder.write("", "secret.wav", test::toneWave(80));
     EXPECT_EQ(played("Broken", "../secret", ""), "");
     EXPECT_EQ(played("..", "secret", ""), "");
     EXPECT_EQ(played("", "WAVE/../WAVE/WALK", ""), "");
 }
 
 TEST_F(Sound, ModeZeroNeverCutsInAndModeOneDoes) {
-    audio->playintro();
-    ASSERT_TRUE(audio->soundplaying());
-    audio->playsoundfx("", "walk", "", 0);
-    EXPECT_EQ(audio->lastsound(), ":/WAVE/INTRO");
-    audio->playsoundfx("", "hint", "", 1);
-    EXPECT_EQ(audio->lastsound(), ":/WAVE/HINT");
-    audio->stopsound();
-    EXPECT_FALSE(audio->soundplaying());
-    audio->playsoundfx("", "walk", "", 0);
-    EXPECT_EQ(audio->lastsound(), ":/WAVE/WALK");
+    audio->playIntro();
+    ASSERT_TRUE(audio->soundPlaying());
+    audio->playSound("", "walk", "", 0);
+    EXPECT_EQ(audio->lastSound(), ":/WAVE/INTRO");
+    audio->playSound("", "hint", "", 1);
+    EXPECT_EQ(audio->lastSound(), ":/WAVE/HINT");
+    audio->stopSound();
+    EXPECT_FALSE(audio->soundPlaying());
+    audio->playSound("", "walk", "", 0);
+    EXPECT_EQ(audio->lastSound(), ":/WAVE/WALK");
 }
 
 TEST_F(Sound, ModeTwoReturnsWhenTheSoundHasEndedAndNoLater) {
     const auto start = Clock::now();
-    audio->playsoundfx("", "hint", "", 2); // 1.3 seconds
+    audio->playSound("", "hint", "", 2); // 1.3 seconds
     const auto waited = Clock::now() - start;
-    EXPECT_FALSE(audio->soundplaying());
+    EXPECT_FALSE(audio->soundPlaying());
     EXPECT_GE(waited, 1000ms);
     EXPECT_LE(waited, 1300ms + 400ms);
 
     // A theme's long sound holds the game up no longer than the limit; it plays on.
-    folder.write("Long", "start.wav", test::tonewave(3000));
-    audio->setmaxwait(200);
+    folder.write("Long", "start.wav", test::toneWave(3000));
+    audio->setMaxWait(200);
     const auto begun = Clock::now();
-    audio->playsoundfx("Long", "start", "", 2);
+    audio->playSound("Long", "start", "", 2);
     EXPECT_LE(Clock::now() - begun, 700ms);
-    EXPECT_TRUE(audio->soundplaying());
+    EXPECT_TRUE(audio->soundPlaying());
 }
 
 TEST_F(Sound, TheIntroIgnoresNoSoundButNotNoIntro) {
-    audio->nosound = true;
-    audio->playsoundfx("", "walk", "", 1);
-    EXPECT_EQ(audio->lastsound(), "");
-    audio->playintro();
-    EXPECT_EQ(audio->lastsound(), ":/WAVE/INTRO");
+    audio->noSound = true;
+    audio->playSound("", "walk", "", 1);
+    EXPECT_EQ(audio->lastSound(), "");
+    audio->playIntro();
+    EXPECT_EQ(audio->lastSound(), ":/WAVE/INTRO");
 
-    audio->stopsound();
-    audio->nosound = false;
-    audio->nointro = true;
-    audio->playsoundfx("", "walk", "", 1);
-    EXPECT_EQ(audio->lastsound(), ":/WAVE/WALK");
-    audio->stopsound();
-    audio->playintro();
-    EXPECT_FALSE(audio->soundplaying());
+    audio->stopSound();
+    audio->noSound = false;
+    audio->noIntro = true;
+    audio->playSound("", "walk", "", 1);
+    EXPECT_EQ(audio->lastSound(), ":/WAVE/WALK");
+    audio->stopSound();
+    audio->playIntro();
+    EXPECT_FALSE(audio->soundPlaying());
 }
 
 TEST_F(Sound, SwitchesAreStoredPerPlayerAndMissingKeysKeepTheCurrentValue) {
-    audio->nosound = true;
-    audio->nomusic = false;
-    audio->nointro = true;
-    audio->savesoundsettings("Bob");
+    audio->noSound = true;
+    audio->noMusic = false;
+    audio->noIntro = true;
+    audio->saveSoundSettings("Bob");
 
-    IniFile file = IniFile::load(settingspath());
-    EXPECT_EQ(file.readstring("Bob.SoundSettings", "NoSound", ""), "1");
-    EXPECT_EQ(file.readstring("Bob.SoundSettings", "NoMusic", ""), "0");
-    EXPECT_EQ(file.readstring("Bob.SoundSettings", "NoIntro", ""), "1");
+    IniFile file = IniFile::load(settingsPath());
+    EXPECT_EQ(file.readString("Bob.SoundSettings", "NoSound", ""), "1");
+    EXPECT_EQ(file.readString("Bob.SoundSettings", "NoMusic", ""), "0");
+    EXPECT_EQ(file.readString("Bob.SoundSettings", "NoIntro", ""), "1");
 
-    audio->nosound = audio->nomusic = audio->nointro = false;
-    audio->loadsoundsettings("BOB"); // sections match without regard to case
-    EXPECT_TRUE(audio->nosound);
-    EXPECT_FALSE(audio->nomusic);
-    EXPECT_TRUE(audio->nointro);
+    audio->noSound = audio->noMusic = audio->noIntro = false;
+    audio->loadSoundSettings("BOB"); // sections match without regard to case
+    EXPECT_TRUE(audio->noSound);
+    EXPECT_FALSE(audio->noMusic);
+    EXPECT_TRUE(audio->noIntro);
 
     // A player with NoMusic=1 and no other key: only music changes.
-    file.writebool("Ann.SoundSettings", "NoMusic", true);
-    file.writestring("Bob.Settings", "Skill", "4");
-    ASSERT_TRUE(file.save(settingspath()));
-    audio->nosound = audio->nomusic = audio->nointro = false;
-    audio->loadsoundsettings("Ann");
-    EXPECT_FALSE(audio->nosound);
-    EXPECT_TRUE(audio->nomusic);
-    EXPECT_FALSE(audio->nointro);
+    file.writeBool("Ann.SoundSettings", "NoMusic", true);
+    file.writeString("Bob.Settings", "Skill", "4");
+    ASSERT_TRUE(file.save(settingsPath()));
+    audio->noSound = audio->noMusic = audio->noIntro = false;
+    audio->loadSoundSettings("Ann");
+    EXPECT_FALSE(audio->noSound);
+    EXPECT_TRUE(audio->noMusic);
+    EXPECT_FALSE(audio->noIntro);
 
     // Saving keeps everything else in the file.
-    audio->savesoundsettings("Ann");
-    EXPECT_EQ(IniFile::load(settingspath()).readinteger("Bob.Settings", "Skill", 0), 4);
-    EXPECT_TRUE(IniFile::load(settingspath()).readbool("Ann.SoundSettings", "NoMusic", false));
+    audio->saveSoundSettings("Ann");
+    EXPECT_EQ(IniFile::load(settingsPath()).readInteger("Bob.Settings", "Skill", 0), 4);
+    EXPECT_TRUE(IniFile::load(settingsPath()).readBool("Ann.SoundSettings", "NoMusic", false));
 }
 
 TEST_F(Sound, TheBuiltInTuneIsWrittenOutAsRiffMidiAtStart) {
     std::string smf;
-    ASSERT_TRUE(readresource("MUSIC", "MIDI", smf));
-    const std::string written = readfile(folder.home() + "music.rmi");
+    ASSERT_TRUE(readResource("MUSIC", "MIDI", smf));
+    const std::string written = readFile(folder.home() + "music.rmi");
     EXPECT_EQ(written.substr(0, 4), "RIFF");
     EXPECT_EQ(written.substr(8, 8), "RMIDdata");
-    EXPECT_EQ(midifrombytes(written), smf);
+    EXPECT_EQ(midiFromBytes(written), smf);
 
     // It is rewritten at every start, whatever was there.
     folder.write("", "music.rmi", "scribbled over");
     audio.reset();
     audio = std::make_unique<Audio>();
-    EXPECT_EQ(readfile(folder.home() + "music.rmi"), written);
+    EXPECT_EQ(readFile(folder.home() + "music.rmi"), written);
 }
 
 TEST_F(Sound, MusicComesFromTheThemeElseTheProgramFolderAndStaysOpenAcrossOffAndOn) {
     // No theme music: the program's own tune, asked for in any case.
-    audio->playmusic("Back to basics <Default>", "Music");
-    EXPECT_EQ(audio->musicfile(), folder.home() + "music.rmi");
-    EXPECT_TRUE(audio->musicopen());
-    EXPECT_TRUE(audio->musicplaying());
+    audio->playMusic("Back to basics <Default>", "Music");
+    EXPECT_EQ(audio->musicFile(), folder.home() + "music.rmi");
+    EXPECT_TRUE(audio->musicOpen());
+    EXPECT_TRUE(audio->musicPlaying());
     EXPECT_TRUE(Mix_PlayingMusic());
 
     // Music off and on again keeps the same file open.
-    audio->nomusic = true;
-    audio->stopmusic();
-    EXPECT_TRUE(audio->musicopen());
-    EXPECT_FALSE(audio->musicplaying());
+    audio->noMusic = true;
+    audio->stopMusic();
+    EXPECT_TRUE(audio->musicOpen());
+    EXPECT_FALSE(audio->musicPlaying());
     EXPECT_FALSE(Mix_PlayingMusic());
-    audio->nomusic = false;
-    audio->playmusic("Back to basics <Default>", "music");
-    EXPECT_EQ(audio->musicfile(), folder.home() + "music.rmi");
-    EXPECT_TRUE(audio->musicplaying());
+    audio->noMusic = false;
+    audio->playMusic("Back to basics <Default>", "music");
+    EXPECT_EQ(audio->musicFile(), folder.home() + "music.rmi");
+    EXPECT_TRUE(audio->musicPlaying());
 
     // A theme's .mid comes before its .rmi, and both before the program's tune.
-    folder.write("Cave", "MUSIC.RMI", wraprmi(test::onenotemidi(4800)));
-    audio->playmusic("Cave", "music");
-    EXPECT_EQ(audio->musicfile(), folder.home() + "Cave/MUSIC.RMI");
-    const std::string mid = folder.write("Cave", "music.mid", test::onenotemidi(4800));
-    audio->playmusic("Cave", "music");
-    EXPECT_EQ(audio->musicfile(), mid);
+    folder.write("Cave", "MUSIC.RMI", wrapRmi(test::oneNoteMidi(4800)));
+    audio->playMusic("Cave", "music");
+    EXPECT_EQ(audio->musicFile(), folder.home() + "Cave/MUSIC.RMI");
+    const std::string mid = folder.write("Cave", "music.mid", test::oneNoteMidi(4800));
+    audio->playMusic("Cave", "music");
+    EXPECT_EQ(audio->musicFile(), mid);
     EXPECT_TRUE(Mix_PlayingMusic());
 
-    audio->closemusic();
-    EXPECT_FALSE(audio->musicopen());
+    audio->closeMusic();
+    EXPECT_FALSE(audio->musicOpen());
     EXPECT_FALSE(Mix_PlayingMusic());
 }
 
 TEST_F(Sound, WithMusicOffTheTuneIsOpenedButNotStarted) {
-    audio->nomusic = true;
-    audio->playmusic("", "music");
-    EXPECT_TRUE(audio->musicopen());
-    EXPECT_FALSE(audio->musicplaying());
+    audio->noMusic = true;
+    audio->playMusic("", "music");
+    EXPECT_TRUE(audio->musicOpen());
+    EXPECT_FALSE(audio->musicPlaying());
     EXPECT_FALSE(Mix_PlayingMusic());
 }
 
 TEST_F(Sound, MusicThatCannotPlaySwitchesMusicOff) {
     std::filesystem::remove(folder.home() + "music.rmi");
-    audio->playmusic("", "music");
-    EXPECT_FALSE(audio->musicopen());
-    EXPECT_TRUE(audio->nomusic);
+    audio->playMusic("", "music");
+    EXPECT_FALSE(audio->musicOpen());
+    EXPECT_TRUE(audio->noMusic);
 
-    audio->nomusic = false;
+    audio->noMusic = false;
     folder.write("Bad", "music.mid", "MThd but nothing a player can use");
-    audio->playmusic("Bad", "music");
-    EXPECT_TRUE(audio->nomusic);
+    audio->playMusic("Bad", "music");
+    EXPECT_TRUE(audio->noMusic);
 
-    audio->nomusic = false;
+    audio->noMusic = false;
     folder.write("Wave", "music.rmi", std::string("RIFF\x04\0\0\0WAVE", 12));
-    audio->playmusic("Wave", "music");
-    EXPECT_TRUE(audio->nomusic);
+    audio->playMusic("Wave", "music");
+    EXPECT_TRUE(audio->noMusic);
 }
 
 TEST_F(Sound, TheEndOfTheMusicIsHandedToTheUserInterfaceThreadWhichPlaysItAgain) {
-    folder.write("Short", "music.mid", test::onenotemidi(1100)); // just over a second
-    audio->playmusic("Short", "music");
-    ASSERT_TRUE(audio->musicplaying());
+    folder.write("Short", "music.mid", test::oneNoteMidi(1100)); // just over a second
+    audio->playMusic("Short", "music");
+    ASSERT_TRUE(audio->musicPlaying());
 
     // Without the event loop nothing restarts it: the audio thread only posts a notice.
     const auto deadline = Clock::now() + 5s;
@@ -266,74 +266,74 @@ TEST_F(Sound, TheEndOfTheMusicIsHandedToTheUserInterfaceThreadWhichPlaysItAgain)
         std::this_thread::sleep_for(10ms);
     ASSERT_FALSE(Mix_PlayingMusic()) << "the short tune should have ended";
     std::this_thread::sleep_for(50ms);
-    EXPECT_EQ(audio->musicrestarts(), 0);
+    EXPECT_EQ(audio->musicRestarts(), 0);
 
     QCoreApplication::processEvents();
-    EXPECT_EQ(audio->musicrestarts(), 1);
+    EXPECT_EQ(audio->musicRestarts(), 1);
     EXPECT_TRUE(Mix_PlayingMusic());
 
     // A stopped tune is not restarted by its end notice.
-    audio->stopmusic();
+    audio->stopMusic();
     QCoreApplication::processEvents();
     EXPECT_FALSE(Mix_PlayingMusic());
-    EXPECT_EQ(audio->musicrestarts(), 1);
+    EXPECT_EQ(audio->musicRestarts(), 1);
 }
 
 TEST(SoundWithoutDevice, EverythingIsSilentAndMusicSwitchesOff) {
-    test::ensurecoreapp();
+    test::ensureCoreApp();
     SoundFolder folder;
     ::setenv("SDL_AUDIODRIVER", "nosuchdevice", 1);
     Audio audio;
     ::setenv("SDL_AUDIODRIVER", "dummy", 1);
-    ASSERT_FALSE(audio.deviceopen());
+    ASSERT_FALSE(audio.deviceOpen());
 
     const auto start = Clock::now();
-    audio.playintro();
-    audio.playsoundfx("", "hint", "", 2);
-    audio.playsoundfx("", "walk", "", 0);
-    audio.stopsound();
+    audio.playIntro();
+    audio.playSound("", "hint", "", 2);
+    audio.playSound("", "walk", "", 0);
+    audio.stopSound();
     EXPECT_LE(Clock::now() - start, 200ms);
-    EXPECT_EQ(audio.lastsound(), "");
-    EXPECT_FALSE(audio.soundplaying());
+    EXPECT_EQ(audio.lastSound(), "");
+    EXPECT_FALSE(audio.soundPlaying());
 
-    audio.playmusic("", "music");
-    EXPECT_TRUE(audio.nomusic);
-    audio.stopmusic();
-    audio.closemusic();
+    audio.playMusic("", "music");
+    EXPECT_TRUE(audio.noMusic);
+    audio.stopMusic();
+    audio.closeMusic();
     // The tune is still written out for the next start.
     EXPECT_TRUE(std::filesystem::exists(folder.home() + "music.rmi"));
 }
 
 TEST(RiffMidi, WrapsAndUnwrapsBothForms) {
-    const std::string smf = test::onenotemidi(480);
-    const std::string rmi = wraprmi(smf);
+    const std::string smf = test::oneNoteMidi(480);
+    const std::string rmi = wrapRmi(smf);
     EXPECT_EQ(rmi.size() % 2, 0u);
     EXPECT_EQ(rmi.substr(0, 4), "RIFF");
     EXPECT_EQ(rmi.substr(8, 8), "RMIDdata");
-    EXPECT_EQ(midifrombytes(rmi), smf);
-    EXPECT_EQ(midifrombytes(smf), smf);
+    EXPECT_EQ(midiFromBytes(rmi), smf);
+    EXPECT_EQ(midiFromBytes(smf), smf);
     const std::string odd = smf + "x";
-    EXPECT_EQ(midifrombytes(wraprmi(odd)), odd);
+    EXPECT_EQ(midiFromBytes(wrapRmi(odd)), odd);
 
     // Other chunks before the data are skipped; a short data chunk gives what is there.
-    std::string withlist = std::string("RIFF\0\0\0\0RMIDLIST\x03\0\0\0abc\0", 24) + rmi.substr(12);
-    withlist[4] = static_cast<char>(withlist.size() - 8);
-    EXPECT_EQ(midifrombytes(withlist), smf);
-    EXPECT_EQ(midifrombytes(rmi.substr(0, 40)), smf.substr(0, 20));
-    EXPECT_TRUE(validmidi(smf));
-    EXPECT_FALSE(validmidi(smf.substr(0, 20))); // a track cut short
+    std::string withList = std::string("RIFF\0\0\0\0RMIDLIST\x03\0\0\0abc\0", 24) + rmi.substr(12);
+    withList[4] = static_cast<char>(withList.size() - 8);
+    EXPECT_EQ(midiFromBytes(withList), smf);
+    EXPECT_EQ(midiFromBytes(rmi.substr(0, 40)), smf.substr(0, 20));
+    EXPECT_TRUE(validMidi(smf));
+    EXPECT_FALSE(validMidi(smf.substr(0, 20))); // a track cut short
 
-    std::string notracks = smf.substr(0, 14);
-    notracks[11] = 0;
-    EXPECT_FALSE(validmidi(notracks));
-    EXPECT_FALSE(validmidi("MThd but nothing a player can use"));
+    std::string noTracks = smf.substr(0, 14);
+    noTracks[11] = 0;
+    EXPECT_FALSE(validMidi(noTracks));
+    EXPECT_FALSE(validMidi("MThd but nothing a player can use"));
 
     // Anything else is no MIDI.
     for (const std::string& bad :
          {std::string(), std::string("RIFF"), std::string("RIFF\0\0\0\0WAVEdata", 16),
           std::string("RIFF\0\0\0\0RMIDdata\x04\0\0\0junk", 24),
           std::string("RIFF\0\0\0\0RMIDLIST\xFF\xFF\xFF\xFF", 20)})
-        EXPECT_EQ(midifrombytes(bad), "");
+        EXPECT_EQ(midiFromBytes(bad), "");
 }
 
 TEST(StepSounds, OverManyStepsAPickIsFollowedByNinePlainOnesAndNeverRepeats) {
@@ -341,15 +341,15 @@ TEST(StepSounds, OverManyStepsAPickIsFollowedByNinePlainOnesAndNeverRepeats) {
     StepSoundPicker picker;
     int rest = 0, counts[3] = {0, 0, 0};
     for (int step = 0; step < 20000; ++step) {
-        const std::string before = picker.laststepsound();
+        const std::string before = picker.lastStepSound();
         const std::string s =
-            picker.pickstepsound(rng, 30, "random1", "Random2", "RANDOM3", "walk");
+            picker.pickStepSound(rng, 30, "random1", "Random2", "RANDOM3", "walk");
         if (rest > 0) {
             ASSERT_EQ(s, "walk") << "step " << step << " is within the rest";
             --rest;
             continue;
         }
-        if (picker.stepsoundrest() == 1) rest = 9; // a draw chose a sound: nine plain ones follow
+        if (picker.stepSoundRest() == 1) rest = 9; // a draw chose a sound: nine plain ones follow
         if (s == "walk") continue;
         std::string lower = s;
         for (char& c : lower)
@@ -362,11 +362,11 @@ TEST(StepSounds, OverManyStepsAPickIsFollowedByNinePlainOnesAndNeverRepeats) {
 }
 
 TEST(BuiltInSounds, EveryNameIsAShortCleanMonoWave) {
-    initsoundresources();
+    initSoundResources();
     for (const char* name : {"BLOCKED", "BOX", "FOOD", "GEM", "HINT", "INTRO", "RUN", "TRAP", "USE",
                              "WALK", "WARNING"}) {
         std::string w;
-        ASSERT_TRUE(readresource(name, "WAVE", w)) << name;
+        ASSERT_TRUE(readResource(name, "WAVE", w)) << name;
         ASSERT_GT(w.size(), 44u) << name;
         EXPECT_EQ(w.substr(0, 4), "RIFF");
         EXPECT_EQ(w.substr(8, 8), "WAVEfmt ");
@@ -380,7 +380,7 @@ TEST(BuiltInSounds, EveryNameIsAShortCleanMonoWave) {
         EXPECT_LT(seconds, name == std::string("INTRO") ? 6.0 : 1.5) << name;
     }
     std::string smf;
-    ASSERT_TRUE(readresource("MUSIC", "MIDI", smf));
+    ASSERT_TRUE(readResource("MUSIC", "MIDI", smf));
     EXPECT_EQ(smf.substr(0, 4), "MThd");
 }
 

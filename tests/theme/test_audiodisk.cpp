@@ -42,40 +42,40 @@ Level measure(const std::string& bytes, std::size_t from, std::size_t to) {
     return l;
 }
 
-std::uintmax_t filesize(const std::string& path) {
+std::uintmax_t fileSize(const std::string& path) {
     std::error_code ec;
     const auto size = std::filesystem::file_size(path, ec);
     return ec ? 0 : size;
 }
 
 TEST(RealAudio, ABuiltInSoundAndTheTuneComeOutLoudAndClear) {
-    test::ensurecoreapp();
+    test::ensureCoreApp();
     test::SoundFolder folder;
     const std::string out = folder.home() + "out.raw";
     ::setenv("SDL_AUDIODRIVER", "disk", 1);
     ::setenv("SDL_DISKAUDIOFILE", out.c_str(), 1);
     std::string bytes;
-    std::size_t soundfrom = 0, soundto = 0, musicfrom = 0;
+    std::size_t soundFrom = 0, soundTo = 0, musicFrom = 0;
     {
         Audio audio;
-        ASSERT_TRUE(audio.deviceopen()) << "SDL's disk audio driver is missing";
-        soundfrom = filesize(out);
-        audio.playsoundfx("", "walk", "", 2);
-        EXPECT_EQ(audio.lastsound(), ":/WAVE/WALK");
+        ASSERT_TRUE(audio.deviceOpen()) << "SDL's disk audio driver is missing";
+        soundFrom = fileSize(out);
+        audio.playSound("", "walk", "", 2);
+        EXPECT_EQ(audio.lastSound(), ":/WAVE/WALK");
         std::this_thread::sleep_for(150ms); // let the mixer's buffers drain to the file
-        soundto = filesize(out);
-        musicfrom = soundto;
-        audio.playmusic("", "music");
-        ASSERT_TRUE(audio.musicplaying());
+        soundTo = fileSize(out);
+        musicFrom = soundTo;
+        audio.playMusic("", "music");
+        ASSERT_TRUE(audio.musicPlaying());
         std::this_thread::sleep_for(2500ms);
         EXPECT_TRUE(Mix_PlayingMusic());
     }
     std::ifstream in(out, std::ios::binary);
     bytes.assign(std::istreambuf_iterator<char>(in), {});
-    ASSERT_GT(bytes.size(), musicfrom);
+    ASSERT_GT(bytes.size(), musicFrom);
 
-    const Level sound = measure(bytes, soundfrom, soundto);
-    const Level music = measure(bytes, musicfrom, bytes.size());
+    const Level sound = measure(bytes, soundFrom, soundTo);
+    const Level music = measure(bytes, musicFrom, bytes.size());
     // WALK peaks at -9 dBFS (about 11600); the mixer may scale it a little.
     EXPECT_GT(sound.peak, 3000);
     EXPECT_LT(sound.peak, 32767);

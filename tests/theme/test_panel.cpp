@@ -25,11 +25,11 @@ class Panel : public ::testing::Test {
 
     Panel() {
         panel6->setGeometry(408, 110, 220, 88);
-        panel.placeindicator(panel6);
+        panel.placeIndicator(panel6);
         screen.resize(640, 480);
         screen.show();
     }
-    QString line(int n) const { return panel.messageline(n); }
+    QString line(int n) const { return panel.messageLine(n); }
 };
 
 TEST_F(Panel, ControlsSitWhereTheGameScreenExpectsThem) {
@@ -54,7 +54,7 @@ TEST_F(Panel, ControlsSitWhereTheGameScreenExpectsThem) {
     QLabel* lamp = panel.indicator();
     EXPECT_EQ(lamp->parentWidget(), panel6);
     EXPECT_EQ(lamp->geometry(), QRect(8, 27, 97, 49));
-    EXPECT_FALSE(panel.indicatorlit());
+    EXPECT_FALSE(panel.indicatorLit());
     auto* caption = panel6->findChild<QLabel*>("Label3");
     ASSERT_NE(caption, nullptr);
     EXPECT_EQ(caption->text(), "Message Indicator:");
@@ -63,33 +63,33 @@ TEST_F(Panel, ControlsSitWhereTheGameScreenExpectsThem) {
 
 TEST_F(Panel, FiveLinesOfLogTheSixthPushesTheFirstOut) {
     for (int i = 1; i <= 5; ++i)
-        EXPECT_TRUE(panel.showgamemessage("message " + std::to_string(i), Colour::white, 0));
+        EXPECT_TRUE(panel.showGameMessage("message " + std::to_string(i), Colour::white, 0));
     EXPECT_EQ(line(1), "  message 5");
     EXPECT_EQ(line(2), "message 4");
     EXPECT_EQ(line(5), "message 1");
-    panel.showgamemessage("message 6", Colour::white, 0);
+    panel.showGameMessage("message 6", Colour::white, 0);
     EXPECT_EQ(line(5), "message 2");
     EXPECT_EQ(line(2), "message 5");
 }
 
 TEST_F(Panel, CurrentLineKeepsItsSpacesTheLogTrimsThem) {
-    const std::string stars = cat.variants(msgstop)[2];
-    panel.showgamemessage(stars, Colour::white, 0);
+    const std::string stars = cat.variants(msgStop)[2];
+    panel.showGameMessage(stars, Colour::white, 0);
     EXPECT_EQ(line(1), "  * * * You see stars after hitting the wall! * * * ");
-    panel.showgamemessage("next", Colour::white, 0);
+    panel.showGameMessage("next", Colour::white, 0);
     EXPECT_EQ(line(2), "* * * You see stars after hitting the wall! * * *");
 }
 
 TEST_F(Panel, OnlyTheCurrentLineChangesColour) {
-    panel.showgamemessage("Hurry.", Colour::aqua, 2);
-    EXPECT_EQ(panel.currentcolour(), QColor(0, 255, 255));
-    panel.showgamemessage("Drip.", Colour::yellow, 0);
-    EXPECT_EQ(panel.currentcolour(), QColor(255, 255, 0));
+    panel.showGameMessage("Hurry.", Colour::aqua, 2);
+    EXPECT_EQ(panel.currentColour(), QColor(0, 255, 255));
+    panel.showGameMessage("Drip.", Colour::yellow, 0);
+    EXPECT_EQ(panel.currentColour(), QColor(255, 255, 0));
     EXPECT_EQ(panel.findChild<QLabel*>("lblmessage2")->palette().color(QPalette::WindowText),
               QColor(0, 0, 0));
 
     // The text is drawn in its colour on the black bar.
-    panel.showgamemessage("WWWWWWWW", Colour::lime, 0);
+    panel.showGameMessage("WWWWWWWW", Colour::lime, 0);
     const QImage shot = panel.grab().toImage();
     bool lime = false;
     for (int y = 84; y < 104; ++y)
@@ -102,8 +102,8 @@ TEST_F(Panel, OnlyTheCurrentLineChangesColour) {
 }
 
 TEST_F(Panel, EmptyMessagesLeaveNoTrace) {
-    panel.showgamemessage("first", Colour::white, 0);
-    panel.showgamemessage("second", Colour::white, 0);
+    panel.showGameMessage("first", Colour::white, 0);
+    panel.showGameMessage("second", Colour::white, 0);
     auto snapshot = [&] {
         QStringList lines;
         for (int n = 1; n <= 5; ++n)
@@ -112,18 +112,18 @@ TEST_F(Panel, EmptyMessagesLeaveNoTrace) {
     };
     const QStringList before = snapshot();
     // No random remarks in the built-in catalogue: posting key 0 shows nothing.
-    EXPECT_FALSE(panel.postgamemessage(cat, msgrandom, "Anna", Colour::lime, 2));
-    cat.setvariants(msgfood, {"You find <treasure>."});
-    EXPECT_FALSE(panel.postgamemessage(cat, msgfood, "Anna", Colour::yellow, 2));
-    EXPECT_FALSE(panel.showgamemessage("", Colour::yellow, 1));
+    EXPECT_FALSE(panel.postGameMessage(cat, msgRandom, "Anna", Colour::lime, 2));
+    cat.setVariants(msgFood, {"You find <treasure>."});
+    EXPECT_FALSE(panel.postGameMessage(cat, msgFood, "Anna", Colour::yellow, 2));
+    EXPECT_FALSE(panel.showGameMessage("", Colour::yellow, 1));
     EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(panel.currentcolour(), QColor(255, 255, 255));
-    EXPECT_FALSE(panel.indicatorlit());
+    EXPECT_EQ(panel.currentColour(), QColor(255, 255, 255));
+    EXPECT_FALSE(panel.indicatorLit());
 }
 
 TEST_F(Panel, PostedMessagesAreFilledForThePlayer) {
-    cat.setvariants(msgwin, {"CONGRATULATIONS <PLAYER>!!! YOU WON!!!"});
-    EXPECT_TRUE(panel.postgamemessage(cat, msgwin, "Anna", Colour::white, 0));
+    cat.setVariants(msgWin, {"CONGRATULATIONS <PLAYER>!!! YOU WON!!!"});
+    EXPECT_TRUE(panel.postGameMessage(cat, msgWin, "Anna", Colour::white, 0));
     EXPECT_EQ(line(1), "  CONGRATULATIONS ANNA!!! YOU WON!!!");
 }
 
@@ -132,81 +132,81 @@ TEST_F(Panel, IndicatorLightsWithTheStandardOrCriticalPicture) {
     standard.fill(Qt::blue);
     QImage critical(97, 49, QImage::Format_RGB888);
     critical.fill(Qt::red);
-    panel.setindicatorpictures(standard, critical);
+    panel.setIndicatorPictures(standard, critical);
 
-    panel.showgamemessage("log only", Colour::white, 0);
-    EXPECT_FALSE(panel.indicatorlit());
-    panel.showgamemessage("standard", Colour::white, 1);
-    EXPECT_TRUE(panel.indicatorlit());
+    panel.showGameMessage("log only", Colour::white, 0);
+    EXPECT_FALSE(panel.indicatorLit());
+    panel.showGameMessage("standard", Colour::white, 1);
+    EXPECT_TRUE(panel.indicatorLit());
     EXPECT_TRUE(panel.indicator()->isVisible());
-    EXPECT_EQ(panel.indicatorpicture().pixelColor(50, 25), QColor(Qt::blue));
-    panel.showgamemessage("critical", Colour::yellow, 2);
-    EXPECT_EQ(panel.indicatorpicture().pixelColor(50, 25), QColor(Qt::red));
-    panel.showgamemessage("log only", Colour::white, 0);
-    EXPECT_TRUE(panel.indicatorlit());
-    EXPECT_EQ(panel.indicatorpicture().pixelColor(50, 25), QColor(Qt::red));
+    EXPECT_EQ(panel.indicatorPicture().pixelColor(50, 25), QColor(Qt::blue));
+    panel.showGameMessage("critical", Colour::yellow, 2);
+    EXPECT_EQ(panel.indicatorPicture().pixelColor(50, 25), QColor(Qt::red));
+    panel.showGameMessage("log only", Colour::white, 0);
+    EXPECT_TRUE(panel.indicatorLit());
+    EXPECT_EQ(panel.indicatorPicture().pixelColor(50, 25), QColor(Qt::red));
 
     // A smaller theme picture is drawn over the corner of the last one.
     QImage small(20, 10, QImage::Format_RGB888);
     small.fill(Qt::green);
-    panel.setindicatorpictures(small, QImage());
-    panel.showgamemessage("standard", Colour::white, 1);
-    EXPECT_EQ(panel.indicatorpicture().pixelColor(5, 5), QColor(Qt::green));
-    EXPECT_EQ(panel.indicatorpicture().pixelColor(50, 25), QColor(Qt::red));
-    panel.showgamemessage("critical", Colour::white, 2);
-    EXPECT_EQ(panel.indicatorpicture(),
-              builtinindicatorpicture(true).convertToFormat(panel.indicatorpicture().format()));
+    panel.setIndicatorPictures(small, QImage());
+    panel.showGameMessage("standard", Colour::white, 1);
+    EXPECT_EQ(panel.indicatorPicture().pixelColor(5, 5), QColor(Qt::green));
+    EXPECT_EQ(panel.indicatorPicture().pixelColor(50, 25), QColor(Qt::red));
+    panel.showGameMessage("critical", Colour::white, 2);
+    EXPECT_EQ(panel.indicatorPicture(),
+              builtinIndicatorPicture(true).convertToFormat(panel.indicatorPicture().format()));
 }
 
 TEST_F(Panel, ThemePicturesOnlyWithTheWholePanelSet) {
     QTemporaryDir dir;
     const std::string folder = dir.path().toStdString() + "/";
-    for (const std::string& file : groupfiles(PictureGroup::strips))
+    for (const std::string& file : groupFiles(PictureGroup::strips))
         QFile(QString::fromStdString(folder + file)).open(QIODevice::WriteOnly);
     QImage green(97, 49, QImage::Format_RGB888);
     green.fill(Qt::green);
-    for (const std::string& file : groupfiles(PictureGroup::panel))
+    for (const std::string& file : groupFiles(PictureGroup::panel))
         if (file != "west.bmp") green.save(QString::fromStdString(folder + file), "BMP");
 
-    panel.loadindicatorpictures(folder); // 13 of 14: the built-in pictures
-    panel.showgamemessage("standard", Colour::white, 1);
-    EXPECT_EQ(panel.indicatorpicture(),
-              builtinindicatorpicture(false).convertToFormat(panel.indicatorpicture().format()));
+    panel.loadIndicatorPictures(folder); // 13 of 14: the built-in pictures
+    panel.showGameMessage("standard", Colour::white, 1);
+    EXPECT_EQ(panel.indicatorPicture(),
+              builtinIndicatorPicture(false).convertToFormat(panel.indicatorPicture().format()));
 
     green.save(QString::fromStdString(folder + "west.bmp"), "BMP");
     QFile damaged(QString::fromStdString(folder + "critical.bmp"));
     damaged.open(QIODevice::WriteOnly | QIODevice::Truncate);
     damaged.write("BM not really");
     damaged.close();
-    panel.loadindicatorpictures(folder);
-    panel.showgamemessage("standard", Colour::white, 1);
-    EXPECT_EQ(panel.indicatorpicture().pixelColor(50, 25), QColor(Qt::green));
-    panel.showgamemessage("critical", Colour::white, 2);
-    EXPECT_EQ(panel.indicatorpicture(),
-              builtinindicatorpicture(true).convertToFormat(panel.indicatorpicture().format()));
+    panel.loadIndicatorPictures(folder);
+    panel.showGameMessage("standard", Colour::white, 1);
+    EXPECT_EQ(panel.indicatorPicture().pixelColor(50, 25), QColor(Qt::green));
+    panel.showGameMessage("critical", Colour::white, 2);
+    EXPECT_EQ(panel.indicatorPicture(),
+              builtinIndicatorPicture(true).convertToFormat(panel.indicatorPicture().format()));
 }
 
 TEST_F(Panel, IndicatorGoesOutOnTheSeventhAgeing) {
     int age = 0;
-    panel.showgamemessage("worth reading", Colour::white, 1);
+    panel.showGameMessage("worth reading", Colour::white, 1);
     for (int step = 1; step <= 6; ++step) {
-        panel.ageindicator(age);
-        EXPECT_TRUE(panel.indicatorlit()) << step;
+        panel.ageIndicator(age);
+        EXPECT_TRUE(panel.indicatorLit()) << step;
     }
     EXPECT_EQ(age, 6);
-    panel.ageindicator(age);
-    EXPECT_FALSE(panel.indicatorlit());
+    panel.ageIndicator(age);
+    EXPECT_FALSE(panel.indicatorLit());
     EXPECT_EQ(age, 0);
     age = 40; // never left that high by the rules, but the light still goes out
-    panel.showgamemessage("again", Colour::white, 2);
-    panel.ageindicator(age);
-    EXPECT_FALSE(panel.indicatorlit());
+    panel.showGameMessage("again", Colour::white, 2);
+    panel.ageIndicator(age);
+    EXPECT_FALSE(panel.indicatorLit());
 }
 
 TEST_F(Panel, ClearingEmptiesEveryLine) {
     for (int i = 0; i < 5; ++i)
-        panel.showgamemessage("x", Colour::white, 0);
-    panel.clearmessages();
+        panel.showGameMessage("x", Colour::white, 0);
+    panel.clearMessages();
     for (int n = 1; n <= 5; ++n)
         EXPECT_EQ(line(n), "") << n;
 }
@@ -214,9 +214,9 @@ TEST_F(Panel, ClearingEmptiesEveryLine) {
 TEST(PanelAlone, IndicatorStaysInsideThePanelUntilPlaced) {
     MessagePanel panel;
     EXPECT_EQ(panel.indicator()->parentWidget(), &panel);
-    EXPECT_EQ(builtinindicatorpicture(false).size(), QSize(97, 49));
-    EXPECT_EQ(builtinindicatorpicture(true).size(), QSize(97, 49));
-    EXPECT_NE(builtinindicatorpicture(false), builtinindicatorpicture(true));
+    EXPECT_EQ(builtinIndicatorPicture(false).size(), QSize(97, 49));
+    EXPECT_EQ(builtinIndicatorPicture(true).size(), QSize(97, 49));
+    EXPECT_NE(builtinIndicatorPicture(false), builtinIndicatorPicture(true));
 }
 
 } // namespace

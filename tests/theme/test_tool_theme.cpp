@@ -35,7 +35,7 @@ class ToolTheme : public ::testing::Test {
     }
     ToolTheme() {
         std::filesystem::create_directories(folder);
-        for (const std::string& file : groupfiles(PictureGroup::strips))
+        for (const std::string& file : groupFiles(PictureGroup::strips))
             if (file != "wall5.bmp") write(file, "BM");
     }
     std::string head(const std::string& out, int lines) {

@@ -18,11 +18,11 @@ struct ToolRun {
 };
 
 /// Runs the tool with args (a shell command line) and waits for it.
-inline ToolRun runtool(const std::string& args) {
-    char errname[] = "/tmp/quorvel-tool-err-XXXXXX";
-    const int fd = mkstemp(errname);
+inline ToolRun runTool(const std::string& args) {
+    char errName[] = "/tmp/quorvel-tool-err-XXXXXX";
+    const int fd = mkstemp(errName);
     if (fd >= 0) close(fd);
-    const std::string command = std::string(QUORVEL_TOOL) + " " + args + " 2>" + errname;
+    const std::string command = std::string(QUORVEL_TOOL) + " " + args + " 2>" + errName;
     ToolRun r;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         std::array<char, 4096> buffer{};
@@ -32,9 +32,9 @@ inline ToolRun runtool(const std::string& args) {
         const int status = pclose(pipe);
         r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
-    std::ifstream err(errname);
+    std::ifstream err(errName);
     r.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
-    std::remove(errname);
+    std::remove(errName);
     return r;
 }
 

@@ -25,7 +25,7 @@ namespace fs = std::filesystem;
 
 using quorvel::test::ToolRun;
 ToolRun run(const std::string& args) {
-    return quorvel::test::runtool(args);
+    return quorvel::test::runTool(args);
 }
 
 class Inspectors : public ::testing::Test {
@@ -55,39 +55,39 @@ class Inspectors : public ::testing::Test {
     static SavedGame sample() {
         SavedGame g;
         Maze& m = g.maze;
-        m.mazesize = 20;
-        m.posrow = 7;
-        m.poscol = 12;
+        m.mazeSize = 20;
+        m.posRow = 7;
+        m.posCol = 12;
         m.facing = 3;
-        m.compassturn = 2;
-        m.grid.fill(cellopen);
+        m.compassTurn = 2;
+        m.grid.fill(cellOpen);
         for (int r = 0; r <= 20; ++r)
             for (int c = 0; c <= 21; ++c)
                 m.set(r, c, static_cast<CellCode>((r * 22 + c) % 200));
         GameState& s = g.state;
-        s.stepcount = 321;
+        s.stepCount = 321;
         s.elapsed = 1.0 / 24;
-        s.foodlevel = 55;
-        s.gemscore = 13;
-        s.batterylevel = 42;
-        s.batterysteps = 1;
-        s.hascompass = true;
-        s.hasgps = false;
-        s.hastracker = true;
-        s.mapinview = false;
-        s.hasbeacon = false;
-        s.hasdetector = true;
-        g.lastrow = 6;
-        g.lastcol = -1;
-        g.placedtally[cellfood] = 9;
-        g.placedtally[cellwall] = 229;
+        s.foodLevel = 55;
+        s.gemScore = 13;
+        s.batteryLevel = 42;
+        s.batterySteps = 1;
+        s.hasCompass = true;
+        s.hasGps = false;
+        s.hasTracker = true;
+        s.mapInView = false;
+        s.hasBeacon = false;
+        s.hasDetector = true;
+        g.lastRow = 6;
+        g.lastCol = -1;
+        g.placedTally[cellFood] = 9;
+        g.placedTally[cellWall] = 229;
         return g;
     }
 };
 
 TEST_F(Inspectors, SavePrintsEveryFieldTheGridAndThePlacedCounts) {
     const SavedGame g = sample();
-    const std::string path = write("Tester1.sav", encodesave(g));
+    const std::string path = write("Tester1.sav", encodeSave(g));
     const ToolRun r = run("save " + path);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
@@ -106,7 +106,7 @@ TEST_F(Inspectors, SavePrintsEveryFieldTheGridAndThePlacedCounts) {
 }
 
 TEST_F(Inspectors, SaveRefusesWhatTheGameRefuses) {
-    const std::vector<std::uint8_t> good = encodesave(sample());
+    const std::vector<std::uint8_t> good = encodeSave(sample());
     auto changed = [&good](std::size_t at, std::uint8_t value) {
         std::vector<std::uint8_t> b = good;
         b[at] = value;
@@ -146,12 +146,12 @@ TEST_F(Inspectors, SaveRefusesWhatTheGameRefuses) {
 }
 
 TEST_F(Inspectors, SaveOnlyReads) {
-    const std::string path = write("ro.sav", encodesave(sample()));
+    const std::string path = write("ro.sav", encodeSave(sample()));
     fs::permissions(path, fs::perms::owner_read);
     const auto before = fs::last_write_time(path);
     EXPECT_EQ(run("save " + path).status, 0);
     EXPECT_EQ(fs::last_write_time(path), before);
-    EXPECT_EQ(fs::file_size(path), saverecordsize);
+    EXPECT_EQ(fs::file_size(path), saveRecordSize);
 }
 
 TEST_F(Inspectors, ScoresPrintTheBuiltInTableLevelByLevel) {
@@ -180,7 +180,7 @@ TEST_F(Inspectors, ScoresPrintAFileExactly) {
     t.name = "Ann";
     t.time = 0.5;
     t.gems = 8;
-    t.timetext = "0 days, 12:00:00";
+    t.timeText = "0 days, 12:00:00";
     t.steps = 900;
     t.food = 41;
     t.battery = 77;
@@ -208,7 +208,7 @@ TEST_F(Inspectors, ScoresRefuseWhatTheGameReplaces) {
         b[at] = value;
         return b;
     };
-    const std::string notvalid =
+    const std::string notValid =
         " is not a valid Quorvel Score File! Defuault scores will be used!\n";
     const std::string corrupt = " is corrupt or has been altered!  Defuault scores will be used!\n";
     struct Case {
@@ -217,8 +217,8 @@ TEST_F(Inspectors, ScoresRefuseWhatTheGameReplaces) {
         std::string title, text;
     };
     const Case cases[] = {
-        {"sig.his", changed(1, 'q'), "File Error", notvalid},
-        {"empty.his", {}, "File Error", notvalid},
+        {"sig.his", changed(1, 'q'), "File Error", notValid},
+        {"empty.his", {}, "File Error", notValid},
         {"size.his", changed(16, 0xFF), "Data Error", corrupt},
         {"short.his", std::vector<std::uint8_t>(good.begin(), good.begin() + 300), "Data Error",
          corrupt},

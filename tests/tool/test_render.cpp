@@ -38,18 +38,18 @@ ToolRun render(const QStringList& args) {
 QImage composed(int row, int col, int facing, int darkness) {
     Random rng(1234);
     Maze maze;
-    generateaccepted(maze, rng, 1);
-    maze.posrow = row;
-    maze.poscol = col;
+    generateAccepted(maze, rng, 1);
+    maze.posRow = row;
+    maze.posCol = col;
     maze.facing = facing;
     ViewComposer composer;
-    const ViewPlan plan = viewscan(maze);
-    composer.drawmaze(plan);
-    if (plan.ahead == cellwallmap) composer.drawwallmap();
-    composer.drawbox(plan);
+    const ViewPlan plan = viewScan(maze);
+    composer.drawMaze(plan);
+    if (plan.ahead == cellWallMap) composer.drawWallMap();
+    composer.drawBox(plan);
     composer.darken(darkness);
-    composer.showview();
-    return composer.shownview().copy();
+    composer.showView();
+    return composer.shownView().copy();
 }
 
 class Render : public ::testing::Test {
@@ -95,19 +95,19 @@ TEST_F(Render, StandingOnTheExitShowsTheEndingAtFullLight) {
                               "--facing", "3", "--battery", "0", "--out", out("end.png")});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains("case onexit")) << r.out.toStdString();
-    initresources();
+    initResources();
     EXPECT_EQ(written("end.png"),
               QImage(":/pictures/ending.png").convertToFormat(QImage::Format_RGB888));
 }
 
 TEST_F(Render, UsesAThemeFoldersPictures) {
     QTemporaryDir theme;
-    for (int i = 0; i < strippicturecount; ++i) {
-        const StripPicture s = StripPicture::fromindex(i);
-        QImage strip(stripwidth(s), 240, QImage::Format_RGB888);
+    for (int i = 0; i < stripPictureCount; ++i) {
+        const StripPicture s = StripPicture::fromIndex(i);
+        QImage strip(stripWidth(s), 240, QImage::Format_RGB888);
         strip.fill(QColor(30, 60, 90));
         ASSERT_TRUE(strip.save(theme.filePath(
-            QString::fromLatin1(stripname(s).data(), int(stripname(s).size())) + ".bmp")));
+            QString::fromLatin1(stripName(s).data(), int(stripName(s).size())) + ".bmp")));
     }
     ASSERT_EQ(render({"--level", "1", "--seed", "1234", "--row", "8", "--col", "15", "--facing",
                       "4", "--theme", theme.path(), "--out", out("t.png")})

@@ -16,7 +16,7 @@ namespace {
 
 using quorvel::test::ToolRun;
 ToolRun run(const std::string& args) {
-    return quorvel::test::runtool(args);
+    return quorvel::test::runTool(args);
 }
 
 int lines(const std::string& s) {

@@ -10,7 +10,7 @@
 namespace quorvel::test {
 
 /// Runs act on the active modal window as soon as there is one.
-inline void whenmodal(std::function<void(QWidget*)> act) {
+inline void whenModal(std::function<void(QWidget*)> act) {
     auto* timer = new QTimer;
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, act] {

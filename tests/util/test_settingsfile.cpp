@@ -25,12 +25,12 @@ std::string slurp(const std::string& path) {
 
 TEST(SettingsFile, FirstRunWritesPlayerAndLevelAndTheme) {
     test::TestFolder folder;
-    EXPECT_EQ(loadplayer(), "");
-    const PlayerSettings fresh = loadsettings("Friend", defaulttheme);
+    EXPECT_EQ(loadPlayer(), "");
+    const PlayerSettings fresh = loadSettings("Friend", defaultTheme);
     EXPECT_EQ(fresh.skill, 2);
-    EXPECT_EQ(fresh.theme, defaulttheme);
-    saveplayer("Friend");
-    savesettings("Friend", fresh.skill, fresh.theme);
+    EXPECT_EQ(fresh.theme, defaultTheme);
+    savePlayer("Friend");
+    saveSettings("Friend", fresh.skill, fresh.theme);
     EXPECT_EQ(slurp(folder.home() + "quorvel3d.ini"), "[Settings]\n"
                                                       "Player=Friend\n"
                                                       "\n"
@@ -40,7 +40,7 @@ TEST(SettingsFile, FirstRunWritesPlayerAndLevelAndTheme) {
                                                       "[Friend.Settings]\n"
                                                       "Skill=2\n"
                                                       "Theme=Back to basics <Default>\n");
-    EXPECT_EQ(loadplayer(), "Friend");
+    EXPECT_EQ(loadPlayer(), "Friend");
 }
 
 TEST(SettingsFile, BadSkillValuesSelectLevelTwoAndNamesShareSectionsWhateverTheirCase) {
@@ -49,94 +49,94 @@ TEST(SettingsFile, BadSkillValuesSelectLevelTwoAndNamesShareSectionsWhateverThei
         << "[Bob.Settings]\nSkill=5\nTheme=Ice Caves\n[Nine.Settings]\nSkill=9\n"
            "[Zero.Settings]\nSkill=0\n[Neg.Settings]\nSkill=-1\n[Word.Settings]\nSkill=four\n"
            "[Six.Settings]\nSkill=6\n";
-    EXPECT_EQ(loadsettings("BOB", defaulttheme).skill, 5);
-    EXPECT_EQ(loadsettings("bob", defaulttheme).theme, "Ice Caves");
+    EXPECT_EQ(loadSettings("BOB", defaultTheme).skill, 5);
+    EXPECT_EQ(loadSettings("bob", defaultTheme).theme, "Ice Caves");
     for (const char* p : {"Nine", "Zero", "Neg", "Word", "Nobody"})
-        EXPECT_EQ(loadsettings(p, "").skill, 2) << p;
-    EXPECT_EQ(loadsettings("Six", "").skill, 6);
-    EXPECT_EQ(loadsettings("Six", "Current").theme, "Current");
+        EXPECT_EQ(loadSettings(p, "").skill, 2) << p;
+    EXPECT_EQ(loadSettings("Six", "").skill, 6);
+    EXPECT_EQ(loadSettings("Six", "Current").theme, "Current");
 
-    savesettings("BOB", 3, "Sea");
+    saveSettings("BOB", 3, "Sea");
     const IniFile file = IniFile::load(folder.home() + "quorvel3d.ini");
-    EXPECT_EQ(file.readinteger("Bob.Settings", "Skill", 0), 3);
+    EXPECT_EQ(file.readInteger("Bob.Settings", "Skill", 0), 3);
     EXPECT_EQ(file.sections().size(), 6u); // no second Bob section
 }
 
 TEST(SettingsFile, ThemeFallsBackToTheBuiltInEntry) {
-    const std::vector<std::string> list = {std::string(defaulttheme), "Ice Caves", "Sea"};
-    EXPECT_EQ(findtheme(list, "Sea"), 2);
-    EXPECT_EQ(findtheme(list, "ice caves"), 1);
-    EXPECT_EQ(findtheme(list, "Gone Theme"), 0);
-    EXPECT_EQ(findtheme(list, ""), 0);
+    const std::vector<std::string> list = {std::string(defaultTheme), "Ice Caves", "Sea"};
+    EXPECT_EQ(findTheme(list, "Sea"), 2);
+    EXPECT_EQ(findTheme(list, "ice caves"), 1);
+    EXPECT_EQ(findTheme(list, "Gone Theme"), 0);
+    EXPECT_EQ(findTheme(list, ""), 0);
 }
 
 TEST(SettingsFile, NamesWithBracketsOrLineBreaksNeverBreakTheFile) {
     test::TestFolder folder;
-    saveplayer("Ann");
-    savesettings("A]nn", 4, "Sea");
-    savesettings("Ann", 1, "Ice");
-    EXPECT_EQ(loadsettings("A]nn", "").skill, 4);
-    EXPECT_EQ(loadsettings("Ann", "").skill, 1);
+    savePlayer("Ann");
+    saveSettings("A]nn", 4, "Sea");
+    saveSettings("Ann", 1, "Ice");
+    EXPECT_EQ(loadSettings("A]nn", "").skill, 4);
+    EXPECT_EQ(loadSettings("Ann", "").skill, 1);
 
     const std::string before = slurp(folder.home() + "quorvel3d.ini");
-    saveplayer("Eve\n[Ann.Settings]\nSkill=6");
-    savesettings("Eve\r\n[Ann.Settings]", 6, "x");
-    savesettings("Ann", 1, "Ice\nSkill=6");
+    savePlayer("Eve\n[Ann.Settings]\nSkill=6");
+    saveSettings("Eve\r\n[Ann.Settings]", 6, "x");
+    saveSettings("Ann", 1, "Ice\nSkill=6");
     EXPECT_EQ(slurp(folder.home() + "quorvel3d.ini"), before);
-    EXPECT_EQ(loadplayer(), "Ann");
+    EXPECT_EQ(loadPlayer(), "Ann");
 }
 
 TEST(SettingsFile, WriteFailuresAreSilent) {
     test::TestFolder folder;
     fs::create_directory(folder.home() + "quorvel3d.ini"); // a folder in the way
-    saveplayer("Ann");
-    savesettings("Ann", 3, "Sea");
-    EXPECT_EQ(loadplayer(), "");
-    EXPECT_EQ(loadsettings("Ann", "T").skill, 2);
+    savePlayer("Ann");
+    saveSettings("Ann", 3, "Sea");
+    EXPECT_EQ(loadPlayer(), "");
+    EXPECT_EQ(loadSettings("Ann", "T").skill, 2);
 }
 
 TEST(SettingsFile, OldSettingsFileMovesNextToTheProgramOnce) {
     test::TestFolder folder;
-    const std::string oldfile = folder.config() + "quorvel3d.ini";
-    const std::string newfile = folder.home() + "quorvel3d.ini";
+    const std::string oldFile = folder.config() + "quorvel3d.ini";
+    const std::string newFile = folder.home() + "quorvel3d.ini";
 
-    moveoldsettings(); // nothing there: nothing happens
-    EXPECT_FALSE(fs::exists(newfile));
+    moveOldSettings(); // nothing there: nothing happens
+    EXPECT_FALSE(fs::exists(newFile));
 
-    std::ofstream(oldfile) << "[Settings]\nPlayer=Old\n";
-    moveoldsettings();
-    EXPECT_FALSE(fs::exists(oldfile));
-    EXPECT_EQ(loadplayer(), "Old");
+    std::ofstream(oldFile) << "[Settings]\nPlayer=Old\n";
+    moveOldSettings();
+    EXPECT_FALSE(fs::exists(oldFile));
+    EXPECT_EQ(loadPlayer(), "Old");
 
-    std::ofstream(oldfile) << "[Settings]\nPlayer=Older\n";
-    moveoldsettings();
-    EXPECT_FALSE(fs::exists(oldfile)); // one is already there: the old one goes
-    EXPECT_EQ(loadplayer(), "Old");
+    std::ofstream(oldFile) << "[Settings]\nPlayer=Older\n";
+    moveOldSettings();
+    EXPECT_FALSE(fs::exists(oldFile)); // one is already there: the old one goes
+    EXPECT_EQ(loadPlayer(), "Old");
 }
 
 TEST(SettingsFile, ProgramFolderInsideTheWindowsFolderKeepsItsSettings) {
     test::TestFolder folder;
-    setprogramfolders(folder.config(), "quorvel3d", folder.config());
+    setProgramFolders(folder.config(), "quorvel3d", folder.config());
     std::ofstream(folder.config() + "quorvel3d.ini") << "[Settings]\nPlayer=Kept\n";
-    moveoldsettings();
-    EXPECT_EQ(loadplayer(), "Kept");
+    moveOldSettings();
+    EXPECT_EQ(loadPlayer(), "Kept");
 }
 
 TEST(SettingsFile, CommandLineNamesThatCouldLeaveTheirFolderAreRefused) {
     test::TestFolder folder;
     std::string refusal;
-    readcommandline({"-ubob"});
-    EXPECT_EQ(commandlineplayer(&refusal), "bob");
+    readCommandLine({"-ubob"});
+    EXPECT_EQ(commandLinePlayer(&refusal), "bob");
     EXPECT_EQ(refusal, "");
-    readcommandline({"/UJohn%bSmith"});
-    EXPECT_EQ(commandlineplayer(&refusal), "John Smith");
+    readCommandLine({"/UJohn%bSmith"});
+    EXPECT_EQ(commandLinePlayer(&refusal), "John Smith");
 
     for (const char* arg : {"-u..", "-u.%s.%sevil", "-ua%sb", "/U%bpadded", "-ua=b", "-u[x"}) {
-        readcommandline({arg});
-        EXPECT_EQ(commandlineplayer(&refusal), "") << arg;
+        readCommandLine({arg});
+        EXPECT_EQ(commandLinePlayer(&refusal), "") << arg;
         EXPECT_NE(refusal.find("Please enter your name."), std::string::npos) << arg;
     }
-    readcommandline({"/U"});
-    EXPECT_EQ(commandlineplayer(&refusal), "");
+    readCommandLine({"/U"});
+    EXPECT_EQ(commandLinePlayer(&refusal), "");
     EXPECT_EQ(refusal, ""); // no name given: nothing to complain about
 }

@@ -19,7 +19,7 @@ using namespace quorvel;
 namespace {
 
 // True when some process holds the lock on path.
-bool lockheld(const std::string& path) {
+bool lockHeld(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
     if (fd < 0) return false;
     const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
@@ -27,9 +27,9 @@ bool lockheld(const std::string& path) {
     return held;
 }
 
-bool waitforlockfree(const std::string& path) {
+bool waitForLockFree(const std::string& path) {
     for (int i = 0; i < 200; ++i) {
-        if (!lockheld(path)) return true;
+        if (!lockHeld(path)) return true;
         QThread::msleep(50);
     }
     return false;
@@ -38,7 +38,7 @@ bool waitforlockfree(const std::string& path) {
 // A copy has taken the guard once it has registered itself (the registry is
 // written after the guard is taken). Probing the lock itself could make the
 // starting copy believe another one runs.
-bool waitforregistry(const test::TestFolder& folder) {
+bool waitForRegistry(const test::TestFolder& folder) {
     for (int i = 0; i < 200; ++i) {
         if (QFile::exists(QString::fromStdString(folder.config() + "Tendrik.ini"))) return true;
         QThread::msleep(50);
@@ -46,7 +46,7 @@ bool waitforregistry(const test::TestFolder& folder) {
     return false;
 }
 
-QProcess* startgame(const test::TestFolder& folder, QObject* parent) {
+QProcess* startGame(const test::TestFolder& folder, QObject* parent) {
     auto* game = new QProcess(parent);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QUORVEL3D_HOME", QString::fromStdString(folder.home()));
@@ -61,24 +61,24 @@ QProcess* startgame(const test::TestFolder& folder, QObject* parent) {
 
 TEST(SingleInstance, SecondGuardInOneProcessIsRefused) {
     test::TestFolder folder;
-    EXPECT_TRUE(singleinstance("@Tk Test\\Guard#"));
-    EXPECT_FALSE(singleinstance("@Tk Test\\Guard#"));
-    EXPECT_TRUE(singleinstance("another"));
-    EXPECT_EQ(singleinstancepath("a\\b/c"), folder.home() + ".a!b!c.lock");
+    EXPECT_TRUE(singleInstance("@Tk Test\\Guard#"));
+    EXPECT_FALSE(singleInstance("@Tk Test\\Guard#"));
+    EXPECT_TRUE(singleInstance("another"));
+    EXPECT_EQ(singleInstancePath("a\\b/c"), folder.home() + ".a!b!c.lock");
 }
 
 TEST(SingleInstance, SecondCopyOfTheGameEndsAtOnceAndACrashedCopyBlocksNothing) {
-    test::ensureapp();
+    test::ensureApp();
     test::TestFolder folder;
     QObject owner;
-    const std::string lock = folder.home() + "." + singleinstancename + ".lock";
+    const std::string lock = folder.home() + "." + singleInstanceName + ".lock";
 
-    QProcess* first = startgame(folder, &owner);
+    QProcess* first = startGame(folder, &owner);
     ASSERT_TRUE(first->waitForStarted(10000));
-    ASSERT_TRUE(waitforregistry(folder)) << "the first copy never came up";
-    EXPECT_TRUE(lockheld(lock));
+    ASSERT_TRUE(waitForRegistry(folder)) << "the first copy never came up";
+    EXPECT_TRUE(lockHeld(lock));
 
-    QProcess* second = startgame(folder, &owner);
+    QProcess* second = startGame(folder, &owner);
     ASSERT_TRUE(second->waitForFinished(10000)) << "the second copy kept running";
     EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second->exitCode(), 0);
@@ -87,14 +87,14 @@ TEST(SingleInstance, SecondCopyOfTheGameEndsAtOnceAndACrashedCopyBlocksNothing) 
 
     first->kill(); // dies without any clean-up
     ASSERT_TRUE(first->waitForFinished(10000));
-    EXPECT_TRUE(waitforlockfree(lock));
+    EXPECT_TRUE(waitForLockFree(lock));
 
     QFile::remove(QString::fromStdString(folder.config() + "Tendrik.ini"));
-    QProcess* third = startgame(folder, &owner);
+    QProcess* third = startGame(folder, &owner);
     ASSERT_TRUE(third->waitForStarted(10000));
-    EXPECT_TRUE(waitforregistry(folder)) << "a crashed copy blocked the next start";
+    EXPECT_TRUE(waitForRegistry(folder)) << "a crashed copy blocked the next start";
     EXPECT_FALSE(third->waitForFinished(300));
-    EXPECT_TRUE(lockheld(lock));
+    EXPECT_TRUE(lockHeld(lock));
     third->kill();
     third->waitForFinished(10000);
 }

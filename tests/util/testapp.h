@@ -7,7 +7,7 @@
 
 namespace quorvel::test {
 
-inline QApplication* ensureapp() {
+inline QApplication* ensureApp() {
     if (!QCoreApplication::instance()) {
         ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
         static int argc = 1;

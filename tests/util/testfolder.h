@@ -7,7 +7,7 @@
 
 #include <QTemporaryDir>
 
-#include "progfolder.h"
+#include "programfolder.h"
 
 namespace quorvel::test {
 
@@ -20,7 +20,7 @@ class TestFolder {
         QDir().mkpath(QString::fromStdString(m_config));
         ::setenv("QUORVEL3D_HOME", m_home.c_str(), 1);
         ::setenv("XDG_CONFIG_HOME", m_config.c_str(), 1);
-        setprogramfolders(m_home, "quorvel3d", m_config);
+        setProgramFolders(m_home, "quorvel3d", m_config);
     }
     const std::string& home() const { return m_home; }
     const std::string& config() const { return m_config; }

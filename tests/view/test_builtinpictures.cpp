@@ -17,7 +17,7 @@ namespace quorvel {
 namespace {
 
 QImage builtin(const std::string& stem) {
-    initresources();
+    initResources();
     return QImage(QString::fromStdString(":/pictures/" + stem + ".png"))
         .convertToFormat(QImage::Format_RGB888);
 }
@@ -47,15 +47,15 @@ TEST(BuiltinPictures, EveryPictureHasItsSize) {
     };
     for (const Size& s : sizes)
         EXPECT_EQ(builtin(s.stem).size(), QSize(s.w, s.h)) << s.stem;
-    for (int i = 0; i < strippicturecount; ++i) {
-        const StripPicture p = StripPicture::fromindex(i);
-        EXPECT_EQ(builtin(std::string(stripname(p))).size(), QSize(stripwidth(p), 240))
-            << stripname(p);
+    for (int i = 0; i < stripPictureCount; ++i) {
+        const StripPicture p = StripPicture::fromIndex(i);
+        EXPECT_EQ(builtin(std::string(stripName(p))).size(), QSize(stripWidth(p), 240))
+            << stripName(p);
     }
 }
 
 TEST(BuiltinPictures, OverlaysStandOnTheirKeyColour) {
-    const QColor pink(255, 195, 225), lightred(255, 201, 201), white(255, 255, 255);
+    const QColor pink(255, 195, 225), lightRed(255, 201, 201), white(255, 255, 255);
     const auto check = [](const std::string& stem, QColor key) {
         const QImage p = builtin(stem);
         EXPECT_EQ(p.pixelColor(0, p.height() - 1), key) << stem;
@@ -65,13 +65,13 @@ TEST(BuiltinPictures, OverlaysStandOnTheirKeyColour) {
     for (const char* box :
          {"openbox1", "openbox2", "openbox3", "closebox1", "closebox2", "closebox3"})
         check(box, pink);
-    check("map", lightred);
+    check("map", lightRed);
     for (const char* h : {"north", "east", "south", "west", "compassdial"})
         check(h, white);
 }
 
 /// The mean difference of two columns of a picture, over the three colours.
-double columndifference(const QImage& v, int a, int b) {
+double columnDifference(const QImage& v, int a, int b) {
     double sum = 0;
     for (int y = 0; y < v.height(); ++y) {
         const QColor p = v.pixelColor(a, y), q = v.pixelColor(b, y);
@@ -82,8 +82,8 @@ double columndifference(const QImage& v, int a, int b) {
 }
 
 StripPicture named(const std::string& name) {
-    for (int i = 0; i < strippicturecount; ++i)
-        if (stripname(StripPicture::fromindex(i)) == name) return StripPicture::fromindex(i);
+    for (int i = 0; i < stripPictureCount; ++i)
+        if (stripName(StripPicture::fromIndex(i)) == name) return StripPicture::fromIndex(i);
     ADD_FAILURE() << "no strip picture " << name;
     return {};
 }
@@ -115,11 +115,11 @@ TEST(BuiltinPictures, StripsJoinWithoutSeams) {
         view.fill(Qt::black);
         const QImage& a = composer.strip(named(j.left));
         const QImage& b = composer.strip(named(j.right));
-        opaquedraw(view, j.x - a.width(), 0, a);
-        opaquedraw(view, j.x, 0, b);
-        const double seam = columndifference(view, j.x - 1, j.x);
-        const double inside = std::max(columndifference(view, j.x - 2, j.x - 1),
-                                       columndifference(view, j.x, j.x + 1));
+        opaqueDraw(view, j.x - a.width(), 0, a);
+        opaqueDraw(view, j.x, 0, b);
+        const double seam = columnDifference(view, j.x - 1, j.x);
+        const double inside = std::max(columnDifference(view, j.x - 2, j.x - 1),
+                                       columnDifference(view, j.x, j.x + 1));
         EXPECT_LT(seam, inside + 2.0)
             << j.left << " | " << j.right << ": " << seam << " vs " << inside;
     }

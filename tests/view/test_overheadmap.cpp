@@ -11,7 +11,7 @@
 namespace quorvel {
 namespace {
 
-using namespace mapcolour;
+using namespace mapColour;
 
 class MapTest : public ::testing::Test {
   protected:
@@ -20,16 +20,16 @@ class MapTest : public ::testing::Test {
 
     void SetUp() override {
         Random rng(4242);
-        generateaccepted(maze, rng, 1);
-        map.setupmap(&maze, "Ann", maze.compassturn, maze.mazesize);
+        generateAccepted(maze, rng, 1);
+        map.setupMap(&maze, "Ann", maze.compassTurn, maze.mazeSize);
     }
     MapColour at(int row, int col) const {
-        return map.picture().pixel(map.mapx(row + 2, col + 2), map.mapy(row + 2, col + 2));
+        return map.picture().pixel(map.mapX(row + 2, col + 2), map.mapY(row + 2, col + 2));
     }
     // A walkable cell of the maze at column c, and the one to its right.
     std::pair<int, int> walkable(int c) const {
-        for (int r = 1; r < maze.mazesize; ++r)
-            if (!iswall(maze.at(r, c))) return {r, c};
+        for (int r = 1; r < maze.mazeSize; ++r)
+            if (!isWall(maze.at(r, c))) return {r, c};
         return {-1, -1};
     }
 };
@@ -39,75 +39,75 @@ TEST_F(MapTest, SetupGivesABlackPictureOfNPlusFiveAndCountsTheMaze) {
     EXPECT_EQ(map.picture().height, 25);
     for (const std::uint8_t b : map.picture().rgb)
         ASSERT_EQ(b, 0);
-    const Tally& t = map.placedtally();
+    const Tally& t = map.placedTally();
     EXPECT_EQ(std::accumulate(t.begin(), t.end(), 0), 21 * 21);
-    EXPECT_EQ(map.placedcount(cellfood), 9);
-    EXPECT_EQ(map.placedcount(256), -1);
-    EXPECT_EQ(map.placedcount(-1), -1);
-    EXPECT_EQ(map.remainingcount(256), -1);
-    EXPECT_EQ(map.lastrow(), -1);
+    EXPECT_EQ(map.placedCount(cellFood), 9);
+    EXPECT_EQ(map.placedCount(256), -1);
+    EXPECT_EQ(map.placedCount(-1), -1);
+    EXPECT_EQ(map.remainingCount(256), -1);
+    EXPECT_EQ(map.lastRow(), -1);
     for (const int size : {40, 60, 80, 100, 120})
-        EXPECT_EQ(OverheadMap::pictureside(size), size + 5);
-    EXPECT_EQ(OverheadMap::pictureside(33), 25);
+        EXPECT_EQ(OverheadMap::pictureSide(size), size + 5);
+    EXPECT_EQ(OverheadMap::pictureSide(33), 25);
     OverheadMap unnamed;
-    unnamed.setupmap(&maze, "", 0, 20);
-    EXPECT_EQ(unnamed.mapplayer(), "Friend");
+    unnamed.setupMap(&maze, "", 0, 20);
+    EXPECT_EQ(unnamed.mapPlayer(), "Friend");
 }
 
 TEST_F(MapTest, WithoutToolsMovingPaintsNothing) {
     const auto [r, c] = walkable(1);
-    map.updatemapposition(r, c, false, false);
-    map.updatemapposition(r, c + 1, false, false);
+    map.updateMapPosition(r, c, false, false);
+    map.updateMapPosition(r, c + 1, false, false);
     for (const std::uint8_t b : map.picture().rgb)
         ASSERT_EQ(b, 0);
-    EXPECT_FALSE(map.labelsvisible());
+    EXPECT_FALSE(map.labelsVisible());
     EXPECT_FALSE(map.flashing());
 }
 
 TEST_F(MapTest, TheTrackerTrailFollowsOneStepBehind) {
-    maze.grid.fill(cellopen);
-    map.updatemapposition(5, 5, false, true);
+    maze.grid.fill(cellOpen);
+    map.updateMapPosition(5, 5, false, true);
     EXPECT_EQ(at(5, 5), black);
-    map.updatemapposition(5, 6, false, true);
-    map.updatemapposition(5, 7, false, true);
+    map.updateMapPosition(5, 6, false, true);
+    map.updateMapPosition(5, 7, false, true);
     EXPECT_EQ(at(5, 5), aqua);
     EXPECT_EQ(at(5, 6), aqua);
     EXPECT_EQ(at(5, 7), black);
 }
 
 TEST_F(MapTest, TheGpsMarkBlinksAndTheLabelsShowTheTurnedPosition) {
-    maze.grid.fill(cellopen);
+    maze.grid.fill(cellOpen);
     OverheadMap turned;
-    turned.setupmap(&maze, "Ann", 1, 20);
-    turned.updatemapposition(3, 7, true, false);
-    EXPECT_EQ(turned.picture().pixel(turned.mapx(5, 9), turned.mapy(5, 9)), yellow);
+    turned.setupMap(&maze, "Ann", 1, 20);
+    turned.updateMapPosition(3, 7, true, false);
+    EXPECT_EQ(turned.picture().pixel(turned.mapX(5, 9), turned.mapY(5, 9)), yellow);
     EXPECT_TRUE(turned.flashing());
-    EXPECT_TRUE(turned.labelsvisible());
-    EXPECT_EQ(turned.labelx(), "X: 17"); // M - col = 24 - 7
-    EXPECT_EQ(turned.labely(), "Y: 3");
-    const auto mark = [&] { return turned.picture().pixel(turned.mapx(5, 9), turned.mapy(5, 9)); };
-    turned.zFlashTimer();
+    EXPECT_TRUE(turned.labelsVisible());
+    EXPECT_EQ(turned.labelX(), "X: 17"); // M - col = 24 - 7
+    EXPECT_EQ(turned.labelY(), "Y: 3");
+    const auto mark = [&] { return turned.picture().pixel(turned.mapX(5, 9), turned.mapY(5, 9)); };
+    turned.blink();
     EXPECT_EQ(mark(), navy);
-    turned.zFlashTimer();
+    turned.blink();
     EXPECT_EQ(mark(), yellow);
-    turned.zFlashTimer();
+    turned.blink();
     EXPECT_EQ(mark(), navy);
     // Moving on stops the blink until the new mark is painted, and the old place goes dark.
-    turned.updatemapposition(3, 8, false, false);
+    turned.updateMapPosition(3, 8, false, false);
     EXPECT_EQ(mark(), black);
     EXPECT_FALSE(turned.flashing());
-    EXPECT_FALSE(turned.labelsvisible());
+    EXPECT_FALSE(turned.labelsVisible());
 }
 
 TEST_F(MapTest, LeavingAnUnusedBatteryPaintsItRedEvenWithoutTheDetector) {
-    maze.grid.fill(cellopen);
-    maze.set(4, 4, cellbatteryleft);
-    maze.set(4, 6, cellfood);
-    map.updatemapposition(4, 4, false, false);
-    map.updatemapposition(4, 5, false, false);
+    maze.grid.fill(cellOpen);
+    maze.set(4, 4, cellBatteryLeft);
+    maze.set(4, 6, cellFood);
+    map.updateMapPosition(4, 4, false, false);
+    map.updateMapPosition(4, 5, false, false);
     EXPECT_EQ(at(4, 4), red);
-    map.updatemapposition(4, 6, false, true);
-    map.updatemapposition(4, 7, false, true);
+    map.updateMapPosition(4, 6, false, true);
+    map.updateMapPosition(4, 7, false, true);
     EXPECT_EQ(at(4, 6), fuchsia);
 }
 
@@ -115,32 +115,32 @@ TEST_F(MapTest, TheWallMapShowsWallsOnlyWhileInViewButTheMapWallStaysSilver) {
     int wr = -1, wc = -1;
     for (int r = 0; r <= 20; ++r)
         for (int c = 0; c <= 20; ++c)
-            if (maze.at(r, c) == cellwallmap) wr = r, wc = c;
+            if (maze.at(r, c) == cellWallMap) wr = r, wc = c;
     ASSERT_GE(wr, 0);
-    map.updatemaptools(true, false, false);
+    map.updateMapTools(true, false, false);
     EXPECT_EQ(at(0, 0), gray);
     EXPECT_EQ(at(wr, wc), silver);
-    map.updatemaptools(false, false, false);
+    map.updateMapTools(false, false, false);
     EXPECT_EQ(at(0, 0), black);
     EXPECT_EQ(at(wr, wc), silver);
     const int side = map.picture().width;
-    const double x = map.mapx(wr + 2, wc + 2) + 0.5, y = map.mapy(wr + 2, wc + 2) + 0.5;
-    EXPECT_EQ(map.hovertext(x * 8, y * 8, side * 8, side * 8, "A box", "batteries"),
+    const double x = map.mapX(wr + 2, wc + 2) + 0.5, y = map.mapY(wr + 2, wc + 2) + 0.5;
+    EXPECT_EQ(map.hoverText(x * 8, y * 8, side * 8, side * 8, "A box", "batteries"),
               "A wall (map)");
-    EXPECT_EQ(map.hovertext(0, 0, side * 8, side * 8, "A box", "batteries"), "");
+    EXPECT_EQ(map.hoverText(0, 0, side * 8, side * 8, "A box", "batteries"), "");
 }
 
 TEST_F(MapTest, DetectorAndBeaconMarksAreNeverErased) {
-    map.updatemaptools(false, true, true);
+    map.updateMapTools(false, true, true);
     int boxes = 0, exits = 0;
     for (int r = 0; r <= 20; ++r) {
         for (int c = 0; c <= 20; ++c) {
             const CellCode code = maze.at(r, c);
-            if (isclosedbox(code)) {
-                EXPECT_EQ(at(r, c), code == cellbatteryleft ? red : fuchsia);
+            if (isClosedBox(code)) {
+                EXPECT_EQ(at(r, c), code == cellBatteryLeft ? red : fuchsia);
                 ++boxes;
             }
-            if (code == cellexit) {
+            if (code == cellExit) {
                 EXPECT_EQ(at(r, c), lime);
                 ++exits;
             }
@@ -148,28 +148,28 @@ TEST_F(MapTest, DetectorAndBeaconMarksAreNeverErased) {
     }
     EXPECT_GT(boxes, 10);
     EXPECT_EQ(exits, 1);
-    map.updatemaptools(false, false, false);
+    map.updateMapTools(false, false, false);
     for (int r = 0; r <= 20; ++r)
         for (int c = 0; c <= 20; ++c)
-            if (maze.at(r, c) == cellexit) {
+            if (maze.at(r, c) == cellExit) {
                 EXPECT_EQ(at(r, c), lime);
             }
 }
 
 TEST_F(MapTest, HoverTextsNameWhatIsUnderTheMouse) {
-    maze.grid.fill(cellopen);
-    maze.set(2, 2, cellbatteryleft);
-    map.updatemaptools(false, true, false);
-    map.updatemapposition(3, 3, true, false);
+    maze.grid.fill(cellOpen);
+    maze.set(2, 2, cellBatteryLeft);
+    map.updateMapTools(false, true, false);
+    map.updateMapPosition(3, 3, true, false);
     const auto hover = [&](int row, int col) {
-        const double x = map.mapx(row + 2, col + 2) * 10 + 5,
-                     y = map.mapy(row + 2, col + 2) * 10 + 5;
-        return map.hovertext(x, y, 250, 250, "A crate", "cells");
+        const double x = map.mapX(row + 2, col + 2) * 10 + 5,
+                     y = map.mapY(row + 2, col + 2) * 10 + 5;
+        return map.hoverText(x, y, 250, 250, "A crate", "cells");
     };
     EXPECT_EQ(hover(2, 2), "A crate (cells)");
     EXPECT_EQ(hover(3, 3), "Your location");
-    map.zFlashTimer();
-    map.zFlashTimer();
+    map.blink();
+    map.blink();
     EXPECT_EQ(hover(3, 3), "Your location");
     EXPECT_EQ(hover(5, 5), "");
 }
@@ -179,50 +179,50 @@ TEST(MapTurn, EveryRotationKeepsTheMazeInsideWithNorthUp) {
     for (const int size : {20, 40, 60, 80, 100, 120}) {
         for (int rotation = 0; rotation < 4; ++rotation) {
             OverheadMap map;
-            map.setupmap(&maze, "A", rotation, size);
+            map.setupMap(&maze, "A", rotation, size);
             for (const auto& [a, b] :
                  {std::pair{2, 2}, {size + 2, size + 2}, {2, size + 2}, {size + 2, 2}}) {
-                EXPECT_GE(map.mapx(a, b), 2);
-                EXPECT_LE(map.mapx(a, b), size + 2);
-                EXPECT_GE(map.mapy(a, b), 2);
-                EXPECT_LE(map.mapy(a, b), size + 2);
+                EXPECT_GE(map.mapX(a, b), 2);
+                EXPECT_LE(map.mapX(a, b), size + 2);
+                EXPECT_GE(map.mapY(a, b), 2);
+                EXPECT_LE(map.mapY(a, b), size + 2);
             }
             if (rotation == 2) {
-                EXPECT_EQ(map.mapx(2, 2), size + 2);
-                EXPECT_EQ(map.mapy(2, 2), size + 2);
+                EXPECT_EQ(map.mapX(2, 2), size + 2);
+                EXPECT_EQ(map.mapY(2, 2), size + 2);
             }
         }
     }
     // Rotation 0: facing 1 (column - 1) is up, facing 2 (row + 1) is right.
     OverheadMap map;
-    map.setupmap(&maze, "A", 0, 20);
-    EXPECT_EQ(map.mapy(5, 4), map.mapy(5, 5) - 1);
-    EXPECT_EQ(map.mapx(6, 5), map.mapx(5, 5) + 1);
+    map.setupMap(&maze, "A", 0, 20);
+    EXPECT_EQ(map.mapY(5, 4), map.mapY(5, 5) - 1);
+    EXPECT_EQ(map.mapX(6, 5), map.mapX(5, 5) + 1);
 }
 
 TEST(MapTurn, TheToolUpdatePaintsEveryCellWhereThePlotWouldInEveryRotation) {
     for (const int level : {1, 4, 6}) {
         Maze maze;
         Random rng(static_cast<std::uint32_t>(level) * 31u);
-        generateaccepted(maze, rng, level);
+        generateAccepted(maze, rng, level);
         for (int rotation = 0; rotation < 4; ++rotation) {
             OverheadMap fast, slow;
-            fast.setupmap(&maze, "A", rotation, maze.mazesize);
-            slow.setupmap(&maze, "A", rotation, maze.mazesize);
-            fast.updatemaptools(true, true, true);
-            for (int r = 0; r <= maze.mazesize; ++r) {
-                for (int c = 0; c <= maze.mazesize; ++c) {
+            fast.setupMap(&maze, "A", rotation, maze.mazeSize);
+            slow.setupMap(&maze, "A", rotation, maze.mazeSize);
+            fast.updateMapTools(true, true, true);
+            for (int r = 0; r <= maze.mazeSize; ++r) {
+                for (int c = 0; c <= maze.mazeSize; ++c) {
                     const CellCode code = maze.at(r, c);
-                    if (code == cellexit)
-                        slow.plotcell(r + 2, c + 2, lime);
-                    else if (code == cellbatteryleft)
-                        slow.plotcell(r + 2, c + 2, red);
-                    else if (isclosedbox(code))
-                        slow.plotcell(r + 2, c + 2, fuchsia);
-                    else if (code == cellwallmap)
-                        slow.plotcell(r + 2, c + 2, silver);
-                    else if (iswall(code))
-                        slow.plotcell(r + 2, c + 2, gray);
+                    if (code == cellExit)
+                        slow.plotCell(r + 2, c + 2, lime);
+                    else if (code == cellBatteryLeft)
+                        slow.plotCell(r + 2, c + 2, red);
+                    else if (isClosedBox(code))
+                        slow.plotCell(r + 2, c + 2, fuchsia);
+                    else if (code == cellWallMap)
+                        slow.plotCell(r + 2, c + 2, silver);
+                    else if (isWall(code))
+                        slow.plotCell(r + 2, c + 2, gray);
                 }
             }
             ASSERT_EQ(fast.picture().rgb, slow.picture().rgb) << level << " " << rotation;
@@ -230,11 +230,11 @@ TEST(MapTurn, TheToolUpdatePaintsEveryCellWhereThePlotWouldInEveryRotation) {
     }
     // A maze larger than its picture (a size the map does not know) is clipped, not overrun.
     Maze big;
-    big.mazesize = 50;
-    big.grid.fill(cellwall);
+    big.mazeSize = 50;
+    big.grid.fill(cellWall);
     OverheadMap clipped;
-    clipped.setupmap(&big, "A", 1, 50);
-    clipped.updatemaptools(true, false, false);
+    clipped.setupMap(&big, "A", 1, 50);
+    clipped.updateMapTools(true, false, false);
     EXPECT_EQ(clipped.picture().width, 25);
 }
 
@@ -244,12 +244,12 @@ TEST(MapFile, BitmapsHaveTheExpectedSizesAndRoundTrip) {
     const std::size_t bytes[] = {1954, 6174, 12794, 21814, 33234, 47054};
     for (int i = 0; i < 6; ++i) {
         OverheadMap map;
-        map.setupmap(&maze, "A", 0, sizes[i]);
-        map.plotcell(2, 3, yellow);
-        map.plotcell(sizes[i] + 2, 2, navy);
-        const std::vector<std::uint8_t> file = encodebmp(map.picture());
+        map.setupMap(&maze, "A", 0, sizes[i]);
+        map.plotCell(2, 3, yellow);
+        map.plotCell(sizes[i] + 2, 2, navy);
+        const std::vector<std::uint8_t> file = encodeBmp(map.picture());
         EXPECT_EQ(file.size(), bytes[i]);
-        const auto back = decodebmp(file);
+        const auto back = decodeBmp(file);
         ASSERT_TRUE(back);
         EXPECT_EQ(back->width, map.picture().width);
         EXPECT_EQ(back->rgb, map.picture().rgb);
@@ -258,25 +258,25 @@ TEST(MapFile, BitmapsHaveTheExpectedSizesAndRoundTrip) {
 
 TEST(MapFile, DamagedBitmapsAreRefused) {
     MapPicture picture{25, 25, std::vector<std::uint8_t>(25 * 25 * 3, 7)};
-    const std::vector<std::uint8_t> good = encodebmp(picture);
-    EXPECT_FALSE(decodebmp({}));
-    EXPECT_FALSE(decodebmp(std::vector<std::uint8_t>(good.begin(), good.begin() + 60))); // short
+    const std::vector<std::uint8_t> good = encodeBmp(picture);
+    EXPECT_FALSE(decodeBmp({}));
+    EXPECT_FALSE(decodeBmp(std::vector<std::uint8_t>(good.begin(), good.begin() + 60))); // short
     std::vector<std::uint8_t> bad = good;
     bad[0] = 'X';
-    EXPECT_FALSE(decodebmp(bad));
+    EXPECT_FALSE(decodeBmp(bad));
     bad = good;
     bad[28] = 32; // not 24 bits a pixel
-    EXPECT_FALSE(decodebmp(bad));
+    EXPECT_FALSE(decodeBmp(bad));
     bad = good;
     bad[18] = 0xFF, bad[19] = 0xFF, bad[20] = 0xFF, bad[21] = 0x7F; // absurd width
-    EXPECT_FALSE(decodebmp(bad));
+    EXPECT_FALSE(decodeBmp(bad));
     bad = good;
     bad[10] = 0xFF, bad[11] = 0xFF, bad[12] = 0xFF, bad[13] = 0xFF; // data beyond the file
-    EXPECT_FALSE(decodebmp(bad));
+    EXPECT_FALSE(decodeBmp(bad));
     // A top-down bitmap reads the right way up.
     bad = good;
     bad[22] = 0xE7, bad[23] = 0xFF, bad[24] = 0xFF, bad[25] = 0xFF; // height -25
-    EXPECT_TRUE(decodebmp(bad));
+    EXPECT_TRUE(decodeBmp(bad));
 }
 
 } // namespace

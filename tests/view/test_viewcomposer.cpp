@@ -32,7 +32,7 @@ QImage flat(int w, int h, QColor colour) {
 }
 
 /// A distinct colour for each strip picture, so a pixel tells which one was painted.
-QColor stripcolour(int index) {
+QColor stripColour(int index) {
     return QColor(10 + index * 6, 40, 200 - index * 4);
 }
 
@@ -42,9 +42,9 @@ const QColor key(255, 0, 255);
 class FlatTheme {
   public:
     FlatTheme() {
-        for (int i = 0; i < strippicturecount; ++i) {
-            const StripPicture s = StripPicture::fromindex(i);
-            write(std::string(stripname(s)), flat(stripwidth(s), 240, stripcolour(i)));
+        for (int i = 0; i < stripPictureCount; ++i) {
+            const StripPicture s = StripPicture::fromIndex(i);
+            write(std::string(stripName(s)), flat(stripWidth(s), 240, stripColour(i)));
         }
         const char* exits[4] = {"exita", "exitb", "exitc", "ending"};
         const int widths[4] = {240, 120, 40, 240};
@@ -53,11 +53,11 @@ class FlatTheme {
         const int sizes[3] = {60, 40, 20};
         for (int d = 0; d < 3; ++d) {
             write("openbox" + std::to_string(d + 1),
-                  keyedsquare(sizes[d], QColor(200, 200, d * 40)));
+                  keyedSquare(sizes[d], QColor(200, 200, d * 40)));
             write("closebox" + std::to_string(d + 1),
-                  keyedsquare(sizes[d], QColor(100, 100, d * 40)));
+                  keyedSquare(sizes[d], QColor(100, 100, d * 40)));
         }
-        write("map", keyedsquare(160, QColor(90, 60, 30), 100));
+        write("map", keyedSquare(160, QColor(90, 60, 30), 100));
     }
     QString path() const { return m_dir.path(); }
     void write(const std::string& stem, const QImage& image) {
@@ -68,7 +68,7 @@ class FlatTheme {
     }
     /// A square (or w x h) of one colour with a key-coloured frame one pixel wide;
     /// the bottom-left pixel is the key.
-    static QImage keyedsquare(int w, QColor colour, int h = 0) {
+    static QImage keyedSquare(int w, QColor colour, int h = 0) {
         QImage image = flat(w, h ? h : w, key);
         for (int y = 1; y < image.height() - 1; ++y)
             for (int x = 1; x < image.width() - 1; ++x)
@@ -81,27 +81,27 @@ class FlatTheme {
 };
 
 /// The six middle pictures of a wall straight ahead: middle3, 2, 1, 8, 9, 4.
-constexpr std::array<int, 6> wallahead = {26, 25, 24, 31, 32, 27};
+constexpr std::array<int, 6> wallAhead = {26, 25, 24, 31, 32, 27};
 
-ViewPlan plan(std::array<int, 6> strips, ViewCase viewcase = ViewCase::normal) {
+ViewPlan plan(std::array<int, 6> strips, ViewCase viewCase = ViewCase::normal) {
     ViewPlan p;
     for (int i = 0; i < 6; ++i)
-        p.strips[i] = StripPicture::fromindex(strips[i]);
-    p.viewcase = viewcase;
+        p.strips[i] = StripPicture::fromIndex(strips[i]);
+    p.viewCase = viewCase;
     return p;
 }
 
 /// The strip picture index whose colour is at (x, 120), or -1.
-int stripat(const QImage& view, int x) {
-    for (int i = 0; i < strippicturecount; ++i)
-        if (pixel(view, x, 120) == stripcolour(i)) return i;
+int stripAt(const QImage& view, int x) {
+    for (int i = 0; i < stripPictureCount; ++i)
+        if (pixel(view, x, 120) == stripColour(i)) return i;
     return -1;
 }
 
 class Composition : public ::testing::Test {
   protected:
     void SetUp() override {
-        const ViewSources s = composer.loadviewimages(theme.path());
+        const ViewSources s = composer.loadViewImages(theme.path());
         ASSERT_TRUE(s.strips && s.boxes && s.exits && s.map);
     }
     FlatTheme theme;
@@ -110,13 +110,13 @@ class Composition : public ::testing::Test {
 
 TEST_F(Composition, NormalViewPaintsEachStripAcrossItsWholePlace) {
     const std::array<int, 6> chosen = {14, 19, 6, 8, 21, 1}; // wall3 wall8 door7 door9 wall10 door2
-    composer.drawmaze(plan(chosen));
-    const QImage& view = composer.mazeimage();
+    composer.drawMaze(plan(chosen));
+    const QImage& view = composer.mazeImage();
     for (int s = 0; s < 6; ++s) {
-        for (int x = stripx[s]; x < stripx[s] + stripwidths[s]; ++x)
-            ASSERT_EQ(stripat(view, x), chosen[s]) << "strip " << s + 1 << " x " << x;
-        EXPECT_EQ(pixel(view, stripx[s], 0), stripcolour(chosen[s]));
-        EXPECT_EQ(pixel(view, stripx[s] + stripwidths[s] - 1, 239), stripcolour(chosen[s]));
+        for (int x = stripX[s]; x < stripX[s] + stripWidths[s]; ++x)
+            ASSERT_EQ(stripAt(view, x), chosen[s]) << "strip " << s + 1 << " x " << x;
+        EXPECT_EQ(pixel(view, stripX[s], 0), stripColour(chosen[s]));
+        EXPECT_EQ(pixel(view, stripX[s] + stripWidths[s] - 1, 239), stripColour(chosen[s]));
     }
 }
 
@@ -124,121 +124,121 @@ TEST_F(Composition, ExitCasesReplaceTheStripsBetweenThem) {
     const std::array<int, 6> chosen = {2, 3, 6, 8, 9, 4};
     const QColor exit1(0, 250, 0), exit2(0, 230, 0), exit3(0, 210, 0), ending(0, 190, 0);
 
-    composer.drawmaze(plan(chosen, ViewCase::exit3));
-    const QImage& v3 = composer.mazeimage();
+    composer.drawMaze(plan(chosen, ViewCase::exit3));
+    const QImage& v3 = composer.mazeImage();
     for (int x = 0; x < 240; ++x) {
         if (x >= 100 && x < 140)
             ASSERT_EQ(pixel(v3, x, 120), exit3) << x;
         else
-            ASSERT_EQ(stripat(v3, x), chosen[x < 60 ? 0 : x < 100 ? 1 : x < 180 ? 4 : 5]) << x;
+            ASSERT_EQ(stripAt(v3, x), chosen[x < 60 ? 0 : x < 100 ? 1 : x < 180 ? 4 : 5]) << x;
     }
 
-    composer.drawmaze(plan(chosen, ViewCase::exit2));
-    const QImage& v2 = composer.mazeimage();
+    composer.drawMaze(plan(chosen, ViewCase::exit2));
+    const QImage& v2 = composer.mazeImage();
     for (int x = 0; x < 240; ++x) {
         if (x >= 60 && x < 180)
             ASSERT_EQ(pixel(v2, x, 5), exit2) << x;
         else
-            ASSERT_EQ(stripat(v2, x), chosen[x < 60 ? 0 : 5]) << x;
+            ASSERT_EQ(stripAt(v2, x), chosen[x < 60 ? 0 : 5]) << x;
     }
 
-    composer.drawmaze(plan(chosen, ViewCase::exit1));
-    EXPECT_EQ(pixel(composer.mazeimage(), 0, 0), exit1);
-    EXPECT_EQ(pixel(composer.mazeimage(), 239, 239), exit1);
-    EXPECT_EQ(pixel(composer.mazeimage(), 120, 120), exit1);
+    composer.drawMaze(plan(chosen, ViewCase::exit1));
+    EXPECT_EQ(pixel(composer.mazeImage(), 0, 0), exit1);
+    EXPECT_EQ(pixel(composer.mazeImage(), 239, 239), exit1);
+    EXPECT_EQ(pixel(composer.mazeImage(), 120, 120), exit1);
 
-    composer.drawmaze(plan(chosen, ViewCase::onexit));
-    EXPECT_EQ(pixel(composer.mazeimage(), 7, 200), ending);
+    composer.drawMaze(plan(chosen, ViewCase::onExit));
+    EXPECT_EQ(pixel(composer.mazeImage(), 7, 200), ending);
 }
 
 TEST_F(Composition, TheEndingIsShownAtOnceAtFullLight) {
-    composer.drawmaze(plan(wallahead));
-    composer.showview();
-    composer.drawmaze(plan(wallahead, ViewCase::onexit));
+    composer.drawMaze(plan(wallAhead));
+    composer.showView();
+    composer.drawMaze(plan(wallAhead, ViewCase::onExit));
     // Shown before any later stage, whatever the battery.
-    EXPECT_EQ(pixel(composer.shownview(), 120, 120), QColor(0, 190, 0));
+    EXPECT_EQ(pixel(composer.shownView(), 120, 120), QColor(0, 190, 0));
     composer.darken(175);
-    EXPECT_EQ(pixel(composer.shownview(), 120, 120), QColor(0, 190, 0));
-    EXPECT_EQ(pixel(composer.mazeimage(), 120, 120), QColor(0, 15, 0));
+    EXPECT_EQ(pixel(composer.shownView(), 120, 120), QColor(0, 190, 0));
+    EXPECT_EQ(pixel(composer.mazeImage(), 120, 120), QColor(0, 15, 0));
 }
 
 TEST_F(Composition, NothingIsShownUntilShowview) {
-    composer.drawmaze(plan(wallahead));
-    composer.showview();
-    composer.drawmaze(plan({2, 7, 10, 11, 9, 4}));
-    EXPECT_EQ(stripat(composer.shownview(), 10), 26);
-    composer.showview();
-    EXPECT_EQ(stripat(composer.shownview(), 10), 2);
+    composer.drawMaze(plan(wallAhead));
+    composer.showView();
+    composer.drawMaze(plan({2, 7, 10, 11, 9, 4}));
+    EXPECT_EQ(stripAt(composer.shownView(), 10), 26);
+    composer.showView();
+    EXPECT_EQ(stripAt(composer.shownView(), 10), 2);
 }
 
 TEST_F(Composition, BoxesLieAtTheirPlacesAndTheKeyColourIsLeftOut) {
-    ViewPlan p = plan(wallahead);
-    p.closedbox = {true, false, false};
-    composer.drawmaze(p);
-    composer.drawbox(p);
-    const QImage& v = composer.mazeimage();
+    ViewPlan p = plan(wallAhead);
+    p.closedBox = {true, false, false};
+    composer.drawMaze(p);
+    composer.drawBox(p);
+    const QImage& v = composer.mazeImage();
     EXPECT_EQ(pixel(v, 91, 174), QColor(100, 100, 0)); // inside box 1 at (90, 173)
     EXPECT_EQ(pixel(v, 148, 231), QColor(100, 100, 0));
-    EXPECT_EQ(pixel(v, 90, 173), stripcolour(25)); // the key frame
-    EXPECT_EQ(pixel(v, 149, 232), stripcolour(32));
-    EXPECT_EQ(pixel(v, 89, 200), stripcolour(25));
+    EXPECT_EQ(pixel(v, 90, 173), stripColour(25)); // the key frame
+    EXPECT_EQ(pixel(v, 149, 232), stripColour(32));
+    EXPECT_EQ(pixel(v, 89, 200), stripColour(25));
 
-    ViewPlan far = plan(wallahead);
-    far.openbox = {false, true, true};
-    composer.drawmaze(far);
-    composer.drawbox(far);
-    EXPECT_EQ(pixel(composer.mazeimage(), 102, 135), QColor(200, 200, 40)); // (101, 134)
-    EXPECT_EQ(pixel(composer.mazeimage(), 111, 118), QColor(200, 200, 80)); // (110, 117)
+    ViewPlan far = plan(wallAhead);
+    far.openBox = {false, true, true};
+    composer.drawMaze(far);
+    composer.drawBox(far);
+    EXPECT_EQ(pixel(composer.mazeImage(), 102, 135), QColor(200, 200, 40)); // (101, 134)
+    EXPECT_EQ(pixel(composer.mazeImage(), 111, 118), QColor(200, 200, 80)); // (110, 117)
 }
 
 TEST_F(Composition, LaterBoxesInTheOrderWinWhereTheyOverlap) {
     // Box 3 (rows 117..136) and box 2 (rows 134..173) overlap in row 135 inside their
     // key frames.
-    ViewPlan p = plan(wallahead);
-    p.openbox = {false, false, true};   // rows 117..136
-    p.closedbox = {false, true, false}; // rows 134..173, laid after open box 3
-    composer.drawmaze(p);
-    composer.drawbox(p);
-    EXPECT_EQ(pixel(composer.mazeimage(), 120, 135), QColor(100, 100, 40));
+    ViewPlan p = plan(wallAhead);
+    p.openBox = {false, false, true};   // rows 117..136
+    p.closedBox = {false, true, false}; // rows 134..173, laid after open box 3
+    composer.drawMaze(p);
+    composer.drawBox(p);
+    EXPECT_EQ(pixel(composer.mazeImage(), 120, 135), QColor(100, 100, 40));
 
-    ViewPlan q = plan(wallahead);
-    q.openbox = {false, true, false};   // laid first
-    q.closedbox = {false, false, true}; // laid last, over it
-    composer.drawmaze(q);
-    composer.drawbox(q);
-    EXPECT_EQ(pixel(composer.mazeimage(), 120, 135), QColor(100, 100, 80));
+    ViewPlan q = plan(wallAhead);
+    q.openBox = {false, true, false};   // laid first
+    q.closedBox = {false, false, true}; // laid last, over it
+    composer.drawMaze(q);
+    composer.drawBox(q);
+    EXPECT_EQ(pixel(composer.mazeImage(), 120, 135), QColor(100, 100, 80));
 }
 
 TEST_F(Composition, WallMapLiesAt40And67) {
-    composer.drawmaze(plan(wallahead));
-    composer.drawwallmap();
-    const QImage& v = composer.mazeimage();
+    composer.drawMaze(plan(wallAhead));
+    composer.drawWallMap();
+    const QImage& v = composer.mazeImage();
     EXPECT_EQ(pixel(v, 41, 68), QColor(90, 60, 30));
     EXPECT_EQ(pixel(v, 198, 165), QColor(90, 60, 30));
-    EXPECT_EQ(pixel(v, 40, 67), stripcolour(26)); // the key frame
-    EXPECT_EQ(pixel(v, 199, 166), stripcolour(27));
-    EXPECT_EQ(pixel(v, 120, 66), stripcolour(31));
+    EXPECT_EQ(pixel(v, 40, 67), stripColour(26)); // the key frame
+    EXPECT_EQ(pixel(v, 199, 166), stripColour(27));
+    EXPECT_EQ(pixel(v, 120, 66), stripColour(31));
 }
 
 TEST_F(Composition, OversizedThemePicturesAreClippedToTheView) {
-    theme.write("closebox1", FlatTheme::keyedsquare(400, QColor(1, 2, 3)));
+    theme.write("closebox1", FlatTheme::keyedSquare(400, QColor(1, 2, 3)));
     theme.write("door1", flat(300, 500, QColor(4, 5, 6)));
-    composer.loadviewimages(theme.path());
+    composer.loadViewImages(theme.path());
     ViewPlan p = plan({0, 25, 24, 31, 32, 27});
-    p.closedbox = {true, false, false};
-    composer.drawmaze(p);
-    composer.drawbox(p);
-    const QImage& v = composer.mazeimage();
+    p.closedBox = {true, false, false};
+    composer.drawMaze(p);
+    composer.drawBox(p);
+    const QImage& v = composer.mazeImage();
     EXPECT_EQ(v.size(), QSize(240, 240));
     EXPECT_EQ(pixel(v, 239, 239), QColor(1, 2, 3));
     EXPECT_EQ(pixel(v, 50, 10), QColor(4, 5, 6));
     // door1 covers the whole width; its later neighbours are painted over it.
-    EXPECT_EQ(stripat(v, 60), 25);
+    EXPECT_EQ(stripAt(v, 60), 25);
 
     QImage small = flat(10, 10, QColor(9, 9, 9));
-    transparentdraw(small, -300, 5, FlatTheme::keyedsquare(400, QColor(7, 7, 7)));
-    transparentdraw(small, 8, -50, FlatTheme::keyedsquare(60, QColor(8, 8, 8)));
-    opaquedraw(small, 9, 9, flat(50, 50, QColor(6, 6, 6)));
+    transparentDraw(small, -300, 5, FlatTheme::keyedSquare(400, QColor(7, 7, 7)));
+    transparentDraw(small, 8, -50, FlatTheme::keyedSquare(60, QColor(8, 8, 8)));
+    opaqueDraw(small, 9, 9, flat(50, 50, QColor(6, 6, 6)));
     EXPECT_EQ(small.size(), QSize(10, 10));
     EXPECT_EQ(pixel(small, 0, 6), QColor(7, 7, 7));
     EXPECT_EQ(pixel(small, 9, 0), QColor(8, 8, 8));
@@ -254,7 +254,7 @@ TEST(TransparentDraw, KeyIsTheSourcesBottomLeftPixelInAllThreeColours) {
     src.setPixelColor(3, 0, QColor(10, 21, 30)); // in green only
     for (int x = 0; x < 4; ++x)
         src.setPixelColor(x, 1, QColor(10, 20, 30));
-    transparentdraw(dst, 0, 0, src);
+    transparentDraw(dst, 0, 0, src);
     EXPECT_EQ(pixel(dst, 0, 0), QColor(0, 0, 0));
     EXPECT_EQ(pixel(dst, 1, 0), QColor(11, 20, 30));
     EXPECT_EQ(pixel(dst, 2, 0), QColor(10, 20, 31));
@@ -262,9 +262,9 @@ TEST(TransparentDraw, KeyIsTheSourcesBottomLeftPixelInAllThreeColours) {
     // A 32-bit source is read as 24 bits.
     QImage argb = src.convertToFormat(QImage::Format_ARGB32);
     QImage dst2 = flat(4, 1, QColor(0, 0, 0));
-    transparentdraw(dst2, 0, 0, argb);
+    transparentDraw(dst2, 0, 0, argb);
     EXPECT_EQ(pixel(dst2, 1, 0), QColor(11, 20, 30));
-    transparentdraw(dst2, 0, 0, QImage()); // an empty picture draws nothing
+    transparentDraw(dst2, 0, 0, QImage()); // an empty picture draws nothing
 }
 
 TEST(Darkening, TakesTheBatteryDarknessOffEveryColourDownToZero) {
@@ -284,7 +284,7 @@ TEST(Darkening, TakesTheBatteryDarknessOffEveryColourDownToZero) {
         image.setPixelColor(1, 1, QColor(100, 100, 100));
         image.setPixelColor(2, 1, QColor(255, 255, 255));
         const QImage before = image.copy();
-        darkenimage(image, d);
+        darkEnImage(image, d);
         for (int y = 0; y < 2; ++y)
             for (int x = 0; x < 3; ++x) {
                 const QColor a = before.pixelColor(x, y), b = image.pixelColor(x, y);
@@ -299,18 +299,18 @@ TEST(ThemeGroups, EachGroupComesWhollyFromTheThemeOrWhollyBuiltIn) {
     FlatTheme theme;
     ViewComposer composer;
     theme.remove("closebox3");
-    ViewSources s = composer.loadviewimages(theme.path());
+    ViewSources s = composer.loadViewImages(theme.path());
     EXPECT_TRUE(s.strips);
     EXPECT_FALSE(s.boxes);
     EXPECT_TRUE(s.exits);
     EXPECT_TRUE(s.map);
     EXPECT_FALSE(s.panel); // the flat theme has no panel pictures
     // The openbox1 file is there but the built-in one is used with the rest.
-    ViewPlan p = plan(wallahead);
-    p.openbox = {true, false, false};
-    composer.drawmaze(p);
-    composer.drawbox(p);
-    EXPECT_NE(pixel(composer.mazeimage(), 120, 220), QColor(200, 200, 0));
+    ViewPlan p = plan(wallAhead);
+    p.openBox = {true, false, false};
+    composer.drawMaze(p);
+    composer.drawBox(p);
+    EXPECT_NE(pixel(composer.mazeImage(), 120, 220), QColor(200, 200, 0));
 
     // A picture that cannot be read counts as missing.
     FlatTheme damaged;
@@ -318,10 +318,10 @@ TEST(ThemeGroups, EachGroupComesWhollyFromTheThemeOrWhollyBuiltIn) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write("BM not really a picture");
     f.close();
-    s = composer.loadviewimages(damaged.path());
+    s = composer.loadViewImages(damaged.path());
     EXPECT_TRUE(s.strips);
     EXPECT_FALSE(s.exits);
-    EXPECT_EQ(composer.strip(StripPicture::fromindex(0)).pixelColor(0, 0), stripcolour(0));
+    EXPECT_EQ(composer.strip(StripPicture::fromIndex(0)).pixelColor(0, 0), stripColour(0));
 }
 
 TEST(ThemeGroups, FileNamesDifferingInCaseStillCount) {
@@ -329,42 +329,42 @@ TEST(ThemeGroups, FileNamesDifferingInCaseStillCount) {
     ASSERT_TRUE(QFile::rename(theme.path() + "/door1.bmp", theme.path() + "/DOOR1.BMP"));
     ASSERT_TRUE(QFile::rename(theme.path() + "/map.bmp", theme.path() + "/Map.Bmp"));
     ViewComposer composer;
-    const ViewSources s = composer.loadviewimages(theme.path());
+    const ViewSources s = composer.loadViewImages(theme.path());
     EXPECT_TRUE(s.strips);
     EXPECT_TRUE(s.map);
-    EXPECT_EQ(composer.strip(StripPicture::fromindex(0)).pixelColor(0, 0), stripcolour(0));
+    EXPECT_EQ(composer.strip(StripPicture::fromIndex(0)).pixelColor(0, 0), stripColour(0));
 }
 
 TEST(ThemeGroups, AThemeMissingOneStripPictureIsNotUsedAtAll) {
     FlatTheme theme;
     theme.remove("middle12");
     ViewComposer composer;
-    const ViewSources s = composer.loadviewimages(theme.path());
+    const ViewSources s = composer.loadViewImages(theme.path());
     EXPECT_FALSE(s.strips || s.boxes || s.exits || s.map || s.panel);
-    EXPECT_EQ(composer.strip(StripPicture::fromindex(0)).size(), QSize(60, 240));
-    EXPECT_NE(composer.strip(StripPicture::fromindex(0)).pixelColor(0, 0), stripcolour(0));
-    EXPECT_FALSE(composer.loadviewimages(QString()).strips);
-    EXPECT_FALSE(composer.loadviewimages("/no/such/folder").map);
+    EXPECT_EQ(composer.strip(StripPicture::fromIndex(0)).size(), QSize(60, 240));
+    EXPECT_NE(composer.strip(StripPicture::fromIndex(0)).pixelColor(0, 0), stripColour(0));
+    EXPECT_FALSE(composer.loadViewImages(QString()).strips);
+    EXPECT_FALSE(composer.loadViewImages("/no/such/folder").map);
 }
 
 TEST(SideArrows, BlockedSideCellsIncludingTheWallMapShowNoOpening) {
     ViewComposer composer;
     Maze m;
-    m.grid.fill(cellwall);
-    m.posrow = 5;
-    m.poscol = 5;
+    m.grid.fill(cellWall);
+    m.posRow = 5;
+    m.posCol = 5;
     m.facing = 3; // looking along + column: left is row + 1
-    m.set(5, 5, cellopen);
-    m.set(6, 5, cellopen);
-    m.set(4, 5, cellwallmap);
-    SidePictures s = composer.showsides(m);
-    EXPECT_TRUE(s.leftopen);
-    EXPECT_FALSE(s.rightopen);
+    m.set(5, 5, cellOpen);
+    m.set(6, 5, cellOpen);
+    m.set(4, 5, cellWallMap);
+    SidePictures s = composer.showSides(m);
+    EXPECT_TRUE(s.leftOpen);
+    EXPECT_FALSE(s.rightOpen);
     EXPECT_NE(s.left->pixelColor(8, 8), s.right->pixelColor(8, 8));
     m.facing = 1; // turned round: the sides swap
-    s = composer.showsides(m);
-    EXPECT_FALSE(s.leftopen);
-    EXPECT_TRUE(s.rightopen);
+    s = composer.showSides(m);
+    EXPECT_FALSE(s.leftOpen);
+    EXPECT_TRUE(s.rightOpen);
     EXPECT_EQ(s.left->size(), QSize(16, 16));
 }
 
@@ -372,22 +372,22 @@ TEST(Compass, EachHeadingWhollyCoversTheLast) {
     ViewComposer composer;
     std::vector<QImage> alone;
     for (int h = 0; h < 4; ++h) {
-        composer.resetcompass();
-        composer.drawcompass(h);
-        alone.push_back(composer.compassimage().copy());
+        composer.resetCompass();
+        composer.drawCompass(h);
+        alone.push_back(composer.compassImage().copy());
     }
     for (int a = 0; a < 4; ++a)
         for (int b = 0; b < 4; ++b) {
             if (a != b) {
                 EXPECT_NE(alone[a], alone[b]);
             }
-            composer.resetcompass();
-            composer.drawcompass(a);
-            composer.drawcompass(b);
-            EXPECT_EQ(composer.compassimage(), alone[b]) << a << " then " << b;
+            composer.resetCompass();
+            composer.drawCompass(a);
+            composer.drawCompass(b);
+            EXPECT_EQ(composer.compassImage(), alone[b]) << a << " then " << b;
         }
     // The design picture and the headings share their silhouette on white.
-    const QImage& dial = composer.compassimage();
+    const QImage& dial = composer.compassImage();
     EXPECT_EQ(dial.size(), QSize(72, 148));
     EXPECT_EQ(dial.pixelColor(0, 147), QColor(255, 255, 255));
 }

@@ -32,7 +32,7 @@ inline std::uint32_t hash3(std::int32_t a, std::int32_t b, std::int32_t c, std::
     return h;
 }
 /// 0..1 from a hash.
-inline double hashunit(std::int32_t a, std::int32_t b, std::int32_t c, std::uint32_t seed = 0) {
+inline double hashUnit(std::int32_t a, std::int32_t b, std::int32_t c, std::uint32_t seed = 0) {
     return (hash3(a, b, c, seed) & 0xFFFFFF) / double(0x1000000);
 }
 
@@ -51,7 +51,7 @@ inline double noise3(double x, double y, double z, std::uint32_t seed) {
     const double fx = std::floor(x), fy = std::floor(y), fz = std::floor(z);
     const int ix = int(fx), iy = int(fy), iz = int(fz);
     const double tx = smooth(x - fx), ty = smooth(y - fy), tz = smooth(z - fz);
-    auto v = [&](int dx, int dy, int dz) { return hashunit(ix + dx, iy + dy, iz + dz, seed); };
+    auto v = [&](int dx, int dy, int dz) { return hashUnit(ix + dx, iy + dy, iz + dz, seed); };
     const double a = mix(mix(v(0, 0, 0), v(1, 0, 0), tx), mix(v(0, 1, 0), v(1, 1, 0), tx), ty);
     const double b = mix(mix(v(0, 0, 1), v(1, 0, 1), tx), mix(v(0, 1, 1), v(1, 1, 1), tx), ty);
     return mix(a, b, tz);
@@ -69,36 +69,36 @@ struct Rgb {
     Rgb operator+(const Rgb& o) const { return {r + o.r, g + o.g, b + o.b}; }
     Rgb operator*(const Rgb& o) const { return {r * o.r / 255, g * o.g / 255, b * o.b / 255}; }
 };
-inline Rgb mixrgb(const Rgb& a, const Rgb& b, double t) {
+inline Rgb mixRgb(const Rgb& a, const Rgb& b, double t) {
     return {mix(a.r, b.r, t), mix(a.g, b.g, t), mix(a.b, b.b, t)};
 }
-inline QRgb torgb(const Rgb& c) {
+inline QRgb toRgb(const Rgb& c) {
     auto q = [](double v) { return int(std::lround(v < 0 ? 0 : (v > 255 ? 255 : v))); };
     return qRgb(q(c.r), q(c.g), q(c.b));
 }
 
 // The corridor (corridor.cpp).
-void drawstrips(Pictures& out);
-void drawexits(Pictures& out);
+void drawStrips(Pictures& out);
+void drawExits(Pictures& out);
 /// A square corridor view of the given size for the program icon.
-QImage drawcorridoricon(int size);
+QImage drawCorridorIcon(int size);
 /// The six half-size preview pieces cut from the strip pictures already in `out`.
-void drawpreview(Pictures& out);
+void drawPreview(Pictures& out);
 
 // Everything else (pictures.cpp).
-void drawboxes(Pictures& out);
-void drawwallmap(Pictures& out);
-void drawcompass(Pictures& out);
-void drawpanel(Pictures& out);
-void drawindicators(Pictures& out);
-void drawsidearrows(Pictures& out);
-void drawendscreen(Pictures& out);
-void drawdialog(Pictures& out);
-void drawtitle(Pictures& out);
-void drawicons(Pictures& out);
+void drawBoxes(Pictures& out);
+void drawWallMap(Pictures& out);
+void drawCompass(Pictures& out);
+void drawPanel(Pictures& out);
+void drawIndicators(Pictures& out);
+void drawSideArrows(Pictures& out);
+void drawEndScreen(Pictures& out);
+void drawDialog(Pictures& out);
+void drawTitle(Pictures& out);
+void drawIcons(Pictures& out);
 
 /// The flashlight's fall-off with depth z (1 at the view's edge plane, 0 at the
 /// fifth plane), shared by the corridor and the box pictures.
-double depthlight(double z);
+double depthLight(double z);
 
 } // namespace artgen

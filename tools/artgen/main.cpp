@@ -22,7 +22,7 @@ using namespace artgen;
 
 namespace {
 
-bool writepng(const QString& path, const QImage& image) {
+bool writePng(const QString& path, const QImage& image) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
     // No gamma or text chunks: the file depends on the pixels alone.
@@ -31,7 +31,7 @@ bool writepng(const QString& path, const QImage& image) {
 }
 
 /// Rewrites the resource list: our pictures, and every entry of other kinds kept.
-bool writeqrc(const QString& dir, const Pictures& pictures) {
+bool writeQrc(const QString& dir, const Pictures& pictures) {
     const QString path = dir + "/quorvel3d.qrc";
     QStringList others;
     QFile old(path);
@@ -70,7 +70,7 @@ QImage compose(const std::map<QString, QImage>& set, const QStringList& strips) 
     return view;
 }
 
-void writesamples(const QString& dir, const Pictures& pictures) {
+void writeSamples(const QString& dir, const Pictures& pictures) {
     std::map<QString, QImage> set;
     for (const Picture& p : pictures)
         set[p.name] = p.image;
@@ -89,21 +89,21 @@ void writesamples(const QString& dir, const Pictures& pictures) {
     std::vector<QImage> all;
     for (const auto& [name, strips] : views) {
         all.push_back(compose(set, strips));
-        writepng(dir + "/" + name + ".png", all.back());
+        writePng(dir + "/" + name + ".png", all.back());
     }
     QImage e2 = compose(set, {"wall3", "", "", "", "", "door5"});
     QPainter(&e2).drawImage(60, 0, set.at("exitb"));
-    writepng(dir + "/exit2.png", e2);
+    writePng(dir + "/exit2.png", e2);
     QImage e3 = compose(set, {"door3", "wall8", "", "", "door10", "wall5"});
     QPainter(&e3).drawImage(100, 0, set.at("exitc"));
-    writepng(dir + "/exit3.png", e3);
+    writePng(dir + "/exit3.png", e3);
     QImage boxes = compose(set, views[4].second);
     {
         QPainter p(&boxes);
         p.drawImage(90, 173, set.at("closebox1"));
         p.drawImage(101, 134, set.at("openbox2"));
     }
-    writepng(dir + "/boxes.png", boxes);
+    writePng(dir + "/boxes.png", boxes);
     all.push_back(e2);
     all.push_back(e3);
     all.push_back(boxes);
@@ -115,7 +115,7 @@ void writesamples(const QString& dir, const Pictures& pictures) {
     for (std::size_t i = 0; i < all.size(); ++i)
         p.drawImage(int(i % 5) * 244, int(i / 5) * 244, all[i]);
     p.end();
-    writepng(dir + "/sheet.png", sheet);
+    writePng(dir + "/sheet.png", sheet);
 
     // Everything else, at twice its size, on grey.
     QImage others(1200, 900, QImage::Format_RGB888);
@@ -133,7 +133,7 @@ void writesamples(const QString& dir, const Pictures& pictures) {
         rowh = std::max(rowh, h);
     }
     q.end();
-    writepng(dir + "/others.png", others);
+    writePng(dir + "/others.png", others);
 }
 
 } // namespace
@@ -155,34 +155,34 @@ int main(int argc, char** argv) {
     }
 
     Pictures pictures;
-    drawstrips(pictures);
-    drawexits(pictures);
-    drawpreview(pictures);
-    drawboxes(pictures);
-    drawwallmap(pictures);
-    drawcompass(pictures);
-    drawpanel(pictures);
-    drawindicators(pictures);
-    drawsidearrows(pictures);
-    drawendscreen(pictures);
-    drawdialog(pictures);
-    drawtitle(pictures);
-    drawicons(pictures);
+    drawStrips(pictures);
+    drawExits(pictures);
+    drawPreview(pictures);
+    drawBoxes(pictures);
+    drawWallMap(pictures);
+    drawCompass(pictures);
+    drawPanel(pictures);
+    drawIndicators(pictures);
+    drawSideArrows(pictures);
+    drawEndScreen(pictures);
+    drawDialog(pictures);
+    drawTitle(pictures);
+    drawIcons(pictures);
 
     QDir().mkpath(resources + "/pictures");
     for (const Picture& p : pictures) {
-        if (!writepng(resources + "/pictures/" + p.name + ".png", p.image)) {
+        if (!writePng(resources + "/pictures/" + p.name + ".png", p.image)) {
             std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(p.name));
             return 1;
         }
     }
-    if (!writeqrc(resources, pictures)) {
+    if (!writeQrc(resources, pictures)) {
         std::fprintf(stderr, "artgen: cannot write the resource list\n");
         return 1;
     }
     if (!samples.isEmpty()) {
         QDir().mkpath(samples);
-        writesamples(samples, pictures);
+        writeSamples(samples, pictures);
     }
     std::printf("artgen: %d pictures\n", int(pictures.size()));
     return 0;

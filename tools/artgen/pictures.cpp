@@ -17,10 +17,10 @@ namespace artgen {
 
 namespace {
 
-const QColor brass(204, 162, 64), brassdark(112, 80, 28), brasslight(244, 214, 130);
-const QColor slate(36, 44, 62), slatelight(88, 100, 126), slatedark(18, 22, 32);
-const QColor wood(156, 108, 60), wooddark(92, 60, 30), woodlight(194, 146, 88);
-const QColor boxkey(255, 195, 225), mapkey(255, 201, 201);
+const QColor brass(204, 162, 64), brassDark(112, 80, 28), brassLight(244, 214, 130);
+const QColor slate(36, 44, 62), slateLight(88, 100, 126), slateDark(18, 22, 32);
+const QColor wood(156, 108, 60), woodDark(92, 60, 30), woodLight(194, 146, 88);
+const QColor boxKey(255, 195, 225), mapKey(255, 201, 201);
 
 /// An ARGB canvas with antialiasing, to be flattened afterwards.
 QImage canvas(int w, int h) {
@@ -77,7 +77,7 @@ QImage crate(int n, int top, bool open) {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const double depth = 120.0 / (top + n - 120); // where the floor meets the box's bottom
-    const double light = depthlight(depth);
+    const double light = depthLight(depth);
     const QPointF vp(n / 2.0, 120.0 - top); // the vanishing point, on the horizon
     const double x0 = 0.1 * n, x1 = 0.9 * n, bottom = n - 0.5;
     const double ftop = bottom - (open ? 0.5 : 0.6) * n;
@@ -89,7 +89,7 @@ QImage crate(int n, int top, bool open) {
     // Front face: three planks, frame, a diagonal brace.
     const QRectF front(x0, ftop, x1 - x0, bottom - ftop);
     p.fillRect(front, scaled(wood, light));
-    p.setPen(QPen(scaled(wooddark, light), pen * 0.8));
+    p.setPen(QPen(scaled(woodDark, light), pen * 0.8));
     for (int i = 1; i < 3; ++i) {
         const double y = ftop + (bottom - ftop) * i / 3;
         p.drawLine(QPointF(x0, y), QPointF(x1, y));
@@ -101,7 +101,7 @@ QImage crate(int n, int top, bool open) {
     }
     const double fw = 0.09 * n;
     p.setPen(Qt::NoPen);
-    p.setBrush(scaled(woodlight, light * 0.92));
+    p.setBrush(scaled(woodLight, light * 0.92));
     p.drawRect(QRectF(x0, ftop, fw, bottom - ftop));
     p.drawRect(QRectF(x1 - fw, ftop, fw, bottom - ftop));
     p.drawRect(QRectF(x0, ftop, x1 - x0, fw * 0.8));
@@ -111,7 +111,7 @@ QImage crate(int n, int top, bool open) {
           << QPointF(x1 - fw, ftop + fw * 0.8) << QPointF(x1 - fw * 1.9, ftop + fw * 0.8);
     p.drawPolygon(brace);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(scaled(wooddark, light * 0.8), pen));
+    p.setPen(QPen(scaled(woodDark, light * 0.8), pen));
     p.drawRect(front);
     // Nail heads at the frame's corners.
     p.setPen(Qt::NoPen);
@@ -125,9 +125,9 @@ QImage crate(int n, int top, bool open) {
     top4 << fl << fr << br << bl;
     if (!open) {
         p.setBrush(scaled(QColor(184, 134, 80), light));
-        p.setPen(QPen(scaled(wooddark, light * 0.8), pen));
+        p.setPen(QPen(scaled(woodDark, light * 0.8), pen));
         p.drawPolygon(top4);
-        p.setPen(QPen(scaled(wooddark, light), pen * 0.6));
+        p.setPen(QPen(scaled(woodDark, light), pen * 0.6));
         for (int i = 1; i < 3; ++i) {
             const double k = i / 3.0;
             p.drawLine(fl + (fr - fl) * k, bl + (br - bl) * k);
@@ -137,7 +137,7 @@ QImage crate(int n, int top, bool open) {
         QPolygonF lidpoly;
         lidpoly << bl << br << br + QPointF(0.04 * n, -lid) << bl + QPointF(-0.04 * n, -lid);
         p.setBrush(scaled(QColor(170, 122, 72), light * 0.9));
-        p.setPen(QPen(scaled(wooddark, light * 0.8), pen));
+        p.setPen(QPen(scaled(woodDark, light * 0.8), pen));
         p.drawPolygon(lidpoly);
         p.setBrush(scaled(QColor(40, 27, 16), light));
         p.drawPolygon(top4);
@@ -148,27 +148,27 @@ QImage crate(int n, int top, bool open) {
         p.setPen(Qt::NoPen);
         p.setBrush(scaled(QColor(112, 76, 42), light));
         p.drawPolygon(inner);
-        p.setPen(QPen(scaled(woodlight, light), pen));
+        p.setPen(QPen(scaled(woodLight, light), pen));
         p.drawLine(fl, fr);
     }
     p.end();
-    return keyed(img, boxkey);
+    return keyed(img, boxKey);
 }
 
 // ---------------------------------------------------------------------------------
 // Small helpers for icons
 
-void bevelpanel(QPainter& p, const QRectF& r, const QColor& top, const QColor& bottom) {
+void bevelPanel(QPainter& p, const QRectF& r, const QColor& top, const QColor& bottom) {
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0, top);
     g.setColorAt(1, bottom);
     p.setPen(Qt::NoPen);
     p.setBrush(g);
     p.drawRect(r);
-    p.setPen(QPen(slatelight, 1));
+    p.setPen(QPen(slateLight, 1));
     p.drawLine(r.topLeft() + QPointF(0.5, 0.5), r.topRight() + QPointF(-0.5, 0.5));
     p.drawLine(r.topLeft() + QPointF(0.5, 0.5), r.bottomLeft() + QPointF(0.5, -0.5));
-    p.setPen(QPen(slatedark, 1));
+    p.setPen(QPen(slateDark, 1));
     p.drawLine(r.bottomLeft() + QPointF(0.5, -0.5), r.bottomRight() + QPointF(-0.5, -0.5));
     p.drawLine(r.topRight() + QPointF(-0.5, 0.5), r.bottomRight() + QPointF(-0.5, -0.5));
 }
@@ -178,15 +178,15 @@ QImage tile() {
     QImage img(37, 36, QImage::Format_ARGB32_Premultiplied);
     img.fill(slate);
     QPainter p(&img);
-    bevelpanel(p, QRectF(0, 0, 37, 36), QColor(62, 72, 94), QColor(34, 40, 56));
+    bevelPanel(p, QRectF(0, 0, 37, 36), QColor(62, 72, 94), QColor(34, 40, 56));
     return img;
 }
 
-void compassrose(QPainter& p, QPointF c, double r, double angle, bool needle) {
+void compassRose(QPainter& p, QPointF c, double r, double angle, bool needle) {
     QRadialGradient ring(c - QPointF(r * 0.3, r * 0.3), r * 1.3);
-    ring.setColorAt(0, brasslight);
-    ring.setColorAt(1, brassdark);
-    p.setPen(QPen(brassdark, std::max(1.0, r / 14)));
+    ring.setColorAt(0, brassLight);
+    ring.setColorAt(1, brassDark);
+    p.setPen(QPen(brassDark, std::max(1.0, r / 14)));
     p.setBrush(ring);
     p.drawEllipse(c, r, r);
     p.setBrush(QColor(238, 230, 208));
@@ -223,7 +223,7 @@ void text(QPainter& p, const QRectF& r, const QString& s, const QFont& f, const 
 
 } // namespace
 
-void drawboxes(Pictures& out) {
+void drawBoxes(Pictures& out) {
     const int sizes[3] = {60, 40, 20}, tops[3] = {173, 134, 117};
     for (int i = 0; i < 3; ++i) {
         out.push_back({QString("closebox%1").arg(i + 1), crate(sizes[i], tops[i], false)});
@@ -231,7 +231,7 @@ void drawboxes(Pictures& out) {
     }
 }
 
-void drawwallmap(Pictures& out) {
+void drawWallMap(Pictures& out) {
     QImage img = canvas(160, 100);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -306,12 +306,12 @@ void drawwallmap(Pictures& out) {
     p.drawLine(ex + QPointF(-3, -3), ex + QPointF(3, 3));
     p.drawLine(ex + QPointF(-3, 3), ex + QPointF(3, -3));
     p.end();
-    out.push_back({"map", keyed(img, mapkey)});
+    out.push_back({"map", keyed(img, mapKey)});
 }
 
 namespace {
 
-QPainterPath compasssilhouette() {
+QPainterPath compassSilhouette() {
     QPainterPath s;
     s.addEllipse(QPointF(36, 37), 34, 34);
     s.addRect(QRectF(29, 66, 14, 20));
@@ -320,20 +320,20 @@ QPainterPath compasssilhouette() {
 }
 
 /// The compass indicator: the design picture (heading < 0) or one heading 0..3.
-QImage compasspicture(int heading) {
+QImage compassPicture(int heading) {
     QImage img = canvas(72, 148);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient body(0, 0, 72, 148);
-    body.setColorAt(0, brasslight);
+    body.setColorAt(0, brassLight);
     body.setColorAt(0.5, brass);
-    body.setColorAt(1, brassdark);
+    body.setColorAt(1, brassDark);
     p.setPen(QPen(QColor(80, 56, 20), 1.5));
     p.setBrush(body);
-    p.drawPath(compasssilhouette());
-    compassrose(p, QPointF(36, 37), 30, -90.0 * heading, heading >= 0);
+    p.drawPath(compassSilhouette());
+    compassRose(p, QPointF(36, 37), 30, -90.0 * heading, heading >= 0);
     const QRectF plate(12, 89, 48, 48);
-    p.setPen(QPen(brassdark, 1.5));
+    p.setPen(QPen(brassDark, 1.5));
     p.setBrush(QColor(26, 34, 60));
     p.drawRoundedRect(plate, 5, 5);
     if (heading >= 0) {
@@ -348,18 +348,18 @@ QImage compasspicture(int heading) {
 
 } // namespace
 
-void drawcompass(Pictures& out) {
-    out.push_back({"compassdial", compasspicture(-1)});
+void drawCompass(Pictures& out) {
+    out.push_back({"compassdial", compassPicture(-1)});
     static const char* names[4] = {"north", "east", "south", "west"};
     for (int h = 0; h < 4; ++h)
-        out.push_back({names[h], compasspicture(h)});
+        out.push_back({names[h], compassPicture(h)});
 }
 
 namespace {
 
 using Painter = void (*)(QPainter&);
 
-QImage paneltile(Painter draw) {
+QImage panelTile(Painter draw) {
     QImage img = tile();
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -368,11 +368,11 @@ QImage paneltile(Painter draw) {
     return img.convertToFormat(QImage::Format_RGB888);
 }
 
-void paintcompass(QPainter& p) {
-    compassrose(p, QPointF(18.5, 18), 14, 35, true);
+void paintCompass(QPainter& p) {
+    compassRose(p, QPointF(18.5, 18), 14, 35, true);
 }
 
-void paintgps(QPainter& p) {
+void paintGps(QPainter& p) {
     p.setPen(QPen(QColor(20, 20, 24), 1));
     p.setBrush(QColor(230, 190, 40));
     p.drawRoundedRect(QRectF(10, 7, 17, 25), 3, 3);
@@ -391,7 +391,7 @@ void paintgps(QPainter& p) {
         p.drawEllipse(QPointF(14 + i * 4.5, 26.5), 1.4, 1.4);
 }
 
-void paintbeacon(QPainter& p) {
+void paintBeacon(QPainter& p) {
     p.setPen(QPen(QColor(255, 220, 90, 200), 1.2));
     for (int i = 0; i < 7; ++i) {
         const double a = (-60 + i * 20) * M_PI / 180;
@@ -412,7 +412,7 @@ void paintbeacon(QPainter& p) {
     p.drawRect(QRectF(14.2, 21, 8.6, 3.5));
 }
 
-void painttracker(QPainter& p) {
+void paintTracker(QPainter& p) {
     p.setPen(Qt::NoPen);
     const QPointF steps[5] = {{8, 29}, {14, 24}, {13, 17}, {20, 13}, {26, 7}};
     for (int i = 0; i < 5; ++i) {
@@ -425,7 +425,7 @@ void painttracker(QPainter& p) {
     p.drawLine(QPointF(26, 7), QPointF(31, 3));
 }
 
-void paintdetector(QPainter& p) {
+void paintDetector(QPainter& p) {
     const QPointF c(18.5, 18);
     QRadialGradient g(c, 14);
     g.setColorAt(0, QColor(20, 90, 40));
@@ -449,13 +449,13 @@ void paintdetector(QPainter& p) {
     p.drawEllipse(QPointF(12, 22), 1.5, 1.5);
 }
 
-void paintempty(QPainter& p) {
+void paintEmpty(QPainter& p) {
     p.setPen(QPen(QColor(86, 98, 122), 1, Qt::DashLine));
     p.setBrush(QColor(30, 36, 50));
     p.drawRoundedRect(QRectF(6.5, 6.5, 24, 23), 3, 3);
 }
 
-void paintfood(QPainter& p) {
+void paintFood(QPainter& p) {
     QLinearGradient bread(8, 12, 8, 30);
     bread.setColorAt(0, QColor(222, 160, 80));
     bread.setColorAt(1, QColor(150, 90, 36));
@@ -495,13 +495,13 @@ void gem(QPainter& p, QPointF c, double r, const QColor& colour) {
     p.drawEllipse(c + QPointF(-r * 0.35, -r * 0.55), r * 0.14, r * 0.14);
 }
 
-void paintgems(QPainter& p) {
+void paintGems(QPainter& p) {
     gem(p, QPointF(11, 24), 7, QColor(40, 110, 220));
     gem(p, QPointF(26, 25), 6, QColor(30, 170, 80));
     gem(p, QPointF(19, 13), 7.5, QColor(210, 30, 50));
 }
 
-void paintcharge(QPainter& p) {
+void paintCharge(QPainter& p) {
     QLinearGradient body(7, 0, 30, 0);
     body.setColorAt(0, QColor(40, 44, 52));
     body.setColorAt(0.4, QColor(110, 116, 130));
@@ -521,10 +521,10 @@ void paintcharge(QPainter& p) {
 
 QImage indicator(bool critical) {
     QImage img(97, 49, QImage::Format_ARGB32_Premultiplied);
-    img.fill(slatedark);
+    img.fill(slateDark);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    bevelpanel(p, QRectF(0, 0, 97, 49), QColor(50, 58, 78), QColor(22, 26, 38));
+    bevelPanel(p, QRectF(0, 0, 97, 49), QColor(50, 58, 78), QColor(22, 26, 38));
     const QColor lamp = critical ? QColor(236, 48, 36) : QColor(250, 196, 54);
     QRadialGradient g(QPointF(20, 22), 16);
     g.setColorAt(0, scaled(lamp, 1.3));
@@ -558,22 +558,22 @@ QImage indicator(bool critical) {
 
 } // namespace
 
-void drawpanel(Pictures& out) {
+void drawPanel(Pictures& out) {
     const std::pair<const char*, Painter> tiles[] = {
-        {"compass", paintcompass}, {"gps", paintgps},           {"beacon", paintbeacon},
-        {"tracker", painttracker}, {"detector", paintdetector}, {"itemempty", paintempty},
-        {"food", paintfood},       {"gems", paintgems},         {"charge", paintcharge},
+        {"compass", paintCompass}, {"gps", paintGps},           {"beacon", paintBeacon},
+        {"tracker", paintTracker}, {"detector", paintDetector}, {"itemempty", paintEmpty},
+        {"food", paintFood},       {"gems", paintGems},         {"charge", paintCharge},
     };
     for (const auto& [name, draw] : tiles)
-        out.push_back({name, paneltile(draw)});
+        out.push_back({name, panelTile(draw)});
 }
 
-void drawindicators(Pictures& out) {
+void drawIndicators(Pictures& out) {
     out.push_back({"message", indicator(false)});
     out.push_back({"critical", indicator(true)});
 }
 
-void drawsidearrows(Pictures& out) {
+void drawSideArrows(Pictures& out) {
     // Sixteen-colour pictures: flat colours of the classic palette, no blending.
     const QColor black(0, 0, 0), green(0, 255, 0), darkgreen(0, 128, 0), grey(128, 128, 128),
         silver(192, 192, 192), maroon(128, 0, 0);
@@ -623,7 +623,7 @@ void drawsidearrows(Pictures& out) {
 
 namespace {
 
-QImage endpicture(int which) {
+QImage endPicture(int which) {
     QImage img = canvas(105, 105);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -728,7 +728,7 @@ QImage endpicture(int which) {
     return flat(img, QColor(236, 233, 216));
 }
 
-QImage dialogicon(int which) {
+QImage dialogIcon(int which) {
     QImage img = canvas(48, 48);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -806,17 +806,17 @@ QImage glyph(int which) {
 
 } // namespace
 
-void drawendscreen(Pictures& out) {
-    out.push_back({"winner", endpicture(0)});
-    out.push_back({"loser", endpicture(1)});
-    out.push_back({"quit", endpicture(2)});
+void drawEndScreen(Pictures& out) {
+    out.push_back({"winner", endPicture(0)});
+    out.push_back({"loser", endPicture(1)});
+    out.push_back({"quit", endPicture(2)});
 }
 
-void drawdialog(Pictures& out) {
-    out.push_back({"iconwarning", dialogicon(0)});
-    out.push_back({"iconerror", dialogicon(1)});
-    out.push_back({"iconinfo", dialogicon(2)});
-    out.push_back({"iconquestion", dialogicon(3)});
+void drawDialog(Pictures& out) {
+    out.push_back({"iconwarning", dialogIcon(0)});
+    out.push_back({"iconerror", dialogIcon(1)});
+    out.push_back({"iconinfo", dialogIcon(2)});
+    out.push_back({"iconquestion", dialogIcon(3)});
     out.push_back({"glyphyes", glyph(0)});
     out.push_back({"glyphno", glyph(1)});
     out.push_back({"glyphcancel", glyph(2)});
@@ -824,16 +824,16 @@ void drawdialog(Pictures& out) {
     out.push_back({"glyphstats", glyph(4)});
 }
 
-void drawtitle(Pictures& out) {
+void drawTitle(Pictures& out) {
     QImage img(300, 100, QImage::Format_ARGB32_Premultiplied);
-    img.fill(slatedark);
+    img.fill(slateDark);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient bg(0, 0, 0, 100);
     bg.setColorAt(0, QColor(40, 48, 68));
     bg.setColorAt(1, QColor(14, 16, 26));
     p.fillRect(img.rect(), bg);
-    const QImage view = drawcorridoricon(84);
+    const QImage view = drawCorridorIcon(84);
     p.drawImage(8, 8, view);
     p.setPen(QPen(brass, 2));
     p.setBrush(Qt::NoBrush);
@@ -841,8 +841,8 @@ void drawtitle(Pictures& out) {
     const QFont big = font("Liberation Serif", 40, true, true);
     for (int d = 4; d > 0; --d)
         text(p, QRectF(102 + d, 6 + d, 196, 50), "Quorvel", big,
-             scaled(brassdark, 0.5 + 0.1 * (4 - d)), Qt::AlignLeft | Qt::AlignVCenter);
-    text(p, QRectF(102, 6, 196, 50), "Quorvel", big, brasslight, Qt::AlignLeft | Qt::AlignVCenter);
+             scaled(brassDark, 0.5 + 0.1 * (4 - d)), Qt::AlignLeft | Qt::AlignVCenter);
+    text(p, QRectF(102, 6, 196, 50), "Quorvel", big, brassLight, Qt::AlignLeft | Qt::AlignVCenter);
     const QFont three = font("Liberation Sans", 28, true, true);
     text(p, QRectF(244, 52, 54, 34), "3-D", three, QColor(90, 10, 6),
          Qt::AlignLeft | Qt::AlignVCenter);
@@ -855,8 +855,8 @@ void drawtitle(Pictures& out) {
     out.push_back({"title", img.convertToFormat(QImage::Format_RGB888)});
 }
 
-void drawicons(Pictures& out) {
-    const QImage view = drawcorridoricon(256);
+void drawIcons(Pictures& out) {
+    const QImage view = drawCorridorIcon(256);
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
         QImage img = canvas(size, size);
         QPainter p(&img);

@@ -45,38 +45,38 @@ constexpr Sample samples[6][3] = {
 };
 
 // What a found box does to the game, as the rules have it.
-constexpr int foodbox = 100;  // food found
-constexpr int fulltrap = 19;  // a food trap above 40 food
-constexpr int hungrytrap = 9; // a food trap at 40 or less
+constexpr int foodBox = 100;  // food found
+constexpr int fullTrap = 19;  // a food trap above 40 food
+constexpr int hungryTrap = 9; // a food trap at 40 or less
 
 /// Plays one sample result out on a maze of the level.
-BestTime playsample(int level, int rank, const Sample& sample) {
+BestTime playSample(int level, int rank, const Sample& sample) {
     Random rng(0x5C0E5000u + static_cast<std::uint32_t>(level * 16 + rank));
     Maze maze;
-    generateaccepted(maze, rng, level);
+    generateAccepted(maze, rng, level);
     OverheadMap map;
-    map.setupmap(&maze, sample.name, maze.compassturn, maze.mazesize);
+    map.setupMap(&maze, sample.name, maze.compassTurn, maze.mazeSize);
 
     BestTime t;
     t.name = sample.name;
-    t.time = sample.seconds / secondsperday;
-    t.timetext = clocktext(t.time);
+    t.time = sample.seconds / secondsPerDay;
+    t.timeText = clockText(t.time);
 
     // Pace: a step every 2 to 3.2 seconds, the slower players pausing more; a game
     // left running overnight still took no more steps than the maze has room for.
-    const int n = maze.mazesize;
+    const int n = maze.mazeSize;
     const double pace = 2.0 + 0.6 * (rank - 1);
     t.steps = std::min(static_cast<int>(sample.seconds / pace), n * n * 3 / 4);
 
     // The walk passes about one new cell for every two steps, and every box or trap in
     // a cell it passes is met, at some step along the way. Opened boxes become opened
     // boxes, sprung traps open floor.
-    int opencells = 0;
+    int openCells = 0;
     for (int r = 0; r <= n; ++r)
         for (int c = 0; c <= n + 1; ++c)
-            opencells += !iswall(maze.at(r, c));
+            openCells += !isWall(maze.at(r, c));
     const auto share = static_cast<std::uint32_t>(
-        std::min(900.0, 1000.0 * 0.55 * t.steps / std::max(opencells, 1)));
+        std::min(900.0, 1000.0 * 0.55 * t.steps / std::max(openCells, 1)));
     struct Find {
         int step;
         CellCode code;
@@ -85,34 +85,34 @@ BestTime playsample(int level, int rank, const Sample& sample) {
     for (int r = 0; r <= n; ++r)
         for (int c = 0; c <= n + 1; ++c) {
             const CellCode code = maze.at(r, c);
-            const bool box = code >= cellemptybox && code <= cellbattery;
-            const bool trap = code == cellfoodtrap || code == cellgemtrap;
+            const bool box = code >= cellEmptyBox && code <= cellBattery;
+            const bool trap = code == cellFoodTrap || code == cellGemTrap;
             if (!box && !trap) continue;
             if (rng.rand(1000) >= share) continue;
             finds.push_back(
                 {1 + static_cast<int>(rng.rand(static_cast<std::uint32_t>(t.steps))), code});
-            maze.set(r, c, trap ? cellopen : cellopenedbox);
+            maze.set(r, c, trap ? cellOpen : cellOpenedBox);
         }
     std::stable_sort(finds.begin(), finds.end(),
                      [](const Find& a, const Find& b) { return a.step < b.step; });
 
-    int food = 100, battery = 100, batterysteps = 0, gems = 0;
+    int food = 100, battery = 100, batterySteps = 0, gems = 0;
     std::size_t next = 0;
     for (int step = 1; step <= t.steps; ++step) {
         --food;
-        if (battery > 0 && ++batterysteps >= 2) {
-            batterysteps = 0;
+        if (battery > 0 && ++batterySteps >= 2) {
+            batterySteps = 0;
             --battery;
         }
         for (; next < finds.size() && finds[next].step <= step; ++next) {
             switch (finds[next].code) {
-            case cellfood: food += foodbox; break;
-            case cellbattery: battery = 100, batterysteps = 0; break;
-            case cellgem5: gems += 5; break;
-            case cellgem3: gems += 3; break;
-            case cellgem1: gems += 1; break;
-            case cellfoodtrap: food -= food > 40 ? fulltrap : hungrytrap; break;
-            case cellgemtrap: gems = gems > 5 ? gems - 5 : 0; break;
+            case cellFood: food += foodBox; break;
+            case cellBattery: battery = 100, batterySteps = 0; break;
+            case cellGem5: gems += 5; break;
+            case cellGem3: gems += 3; break;
+            case cellGem1: gems += 1; break;
+            case cellFoodTrap: food -= food > 40 ? fullTrap : hungryTrap; break;
+            case cellGemTrap: gems = gems > 5 ? gems - 5 : 0; break;
             default: break;
             }
         }
@@ -120,20 +120,20 @@ BestTime playsample(int level, int rank, const Sample& sample) {
         if (food <= 12) {
             for (int r = 0; r <= n && food <= 12; ++r)
                 for (int c = 0; c <= n + 1 && food <= 12; ++c)
-                    if (maze.at(r, c) == cellfood) {
-                        maze.set(r, c, cellopenedbox);
-                        food += foodbox;
+                    if (maze.at(r, c) == cellFood) {
+                        maze.set(r, c, cellOpenedBox);
+                        food += foodBox;
                     }
             if (food <= 12) food = 13; // the maze ran out of food; never happens
         }
     }
-    map.countremaining();
+    map.countRemaining();
     t.gems = gems;
     t.food = food;
     t.battery = battery;
     for (int code = 0; code < 256; ++code) {
-        t.start[code] = static_cast<std::uint32_t>(map.placedtally()[code]);
-        t.end[code] = static_cast<std::uint32_t>(map.remainingtally()[code]);
+        t.start[code] = static_cast<std::uint32_t>(map.placedTally()[code]);
+        t.end[code] = static_cast<std::uint32_t>(map.remainingTally()[code]);
     }
     return t;
 }
@@ -146,10 +146,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     quorvel::BestTimes table;
-    table.setversion(0, 9);
+    table.setVersion(0, 9);
     for (int level = 1; level <= 6; ++level)
         for (int rank = 1; rank <= 3; ++rank)
-            table.setentry(level, rank, playsample(level, rank, samples[level - 1][rank - 1]));
+            table.setEntry(level, rank, playSample(level, rank, samples[level - 1][rank - 1]));
 
     std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(table.image().data()),

@@ -1,9 +1,9 @@
-// soundgen: synthesises the built-in sounds of Quorvel 3-D as 16-bit mono wave files
+// soundGen: synthesises the built-in sounds of Quorvel 3-D as 16-bit mono wave files
 // and writes the built-in tune as a Standard MIDI File, into RESOURCES_DIR/sounds/,
 // and lists them in RESOURCES_DIR/sounds.qrc under the resource names the game asks
 // for: ":/WAVE/WALK", ..., ":/MIDI/MUSIC". Fixed seeds: every run gives the same bytes.
 //
-//   soundgen RESOURCES_DIR
+//   soundGen RESOURCES_DIR
 
 #include <cctype>
 #include <cstdio>
@@ -12,7 +12,7 @@
 
 #include "sounds.h"
 
-using namespace soundgen;
+using namespace soundGen;
 
 namespace {
 
@@ -34,9 +34,9 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(root + "/sounds", ec);
 
     std::string qrc = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
-    for (const Sound& s : makesounds()) {
+    for (const Sound& s : makeSounds()) {
         const std::string file = "sounds/" + lower(s.name) + ".wav";
-        if (!writefile(root + "/" + file, wavebytes(s.samples))) {
+        if (!writeFile(root + "/" + file, waveBytes(s.samples))) {
             std::fprintf(stderr, "soundgen: cannot write %s/%s\n", root.c_str(), file.c_str());
             return 1;
         }
@@ -44,13 +44,13 @@ int main(int argc, char** argv) {
         std::printf("%-8s %6.3f s\n", s.name.c_str(),
                     static_cast<double>(s.samples.size()) / samplerate);
     }
-    if (!writefile(root + "/sounds/music.mid", maketune())) {
+    if (!writeFile(root + "/sounds/music.mid", makeTune())) {
         std::fprintf(stderr, "soundgen: cannot write %s/sounds/music.mid\n", root.c_str());
         return 1;
     }
     qrc += "    <file alias=\"MIDI/MUSIC\">sounds/music.mid</file>\n";
     qrc += "</qresource>\n</RCC>\n";
-    if (!writefile(root + "/sounds.qrc", qrc)) {
+    if (!writeFile(root + "/sounds.qrc", qrc)) {
         std::fprintf(stderr, "soundgen: cannot write %s/sounds.qrc\n", root.c_str());
         return 1;
     }

@@ -4,18 +4,18 @@
 
 #include "sounds.h"
 
-namespace soundgen {
+namespace soundGen {
 
 namespace {
 
-constexpr double twopi = 2 * std::numbers::pi;
+constexpr double twoPi = 2 * std::numbers::pi;
 
 double sec(std::size_t i) {
     return static_cast<double>(i) / samplerate;
 }
 
-/// A footstep on stone: a soft heel thump, the grit of the sole, a light toe scuff.
-Buffer footstep(std::uint32_t seed, double pitch, double weight) {
+/// A footStep on stone: a soft heel thump, the grit of the sole, a light toe scuff.
+Buffer footStep(std::uint32_t seed, double pitch, double weight) {
     Buffer b(static_cast<std::size_t>(samples(0.2)), 0.0);
     Noise noise(seed);
     LowPass grit1(1400 * pitch), grit2(1400 * pitch);
@@ -24,7 +24,7 @@ Buffer footstep(std::uint32_t seed, double pitch, double weight) {
     for (std::size_t i = 0; i < b.size(); ++i) {
         const double t = sec(i);
         const double f = 55 * pitch + 70 * pitch * std::exp(-t / 0.02);
-        phase += twopi * f / samplerate;
+        phase += twoPi * f / samplerate;
         const double thump = weight * std::sin(phase) * std::exp(-t / 0.028);
         const double n = noise.next();
         const double g = grit2(grit1(n)) * 2.2 * std::exp(-t / 0.02);
@@ -38,17 +38,17 @@ Buffer footstep(std::uint32_t seed, double pitch, double weight) {
 
 Buffer walk() {
     Buffer b;
-    mix(b, footstep(11, 1.0, 0.9), 0.0);
+    mix(b, footStep(11, 1.0, 0.9), 0.0);
     finish(b, 0.22, -9.0, 0.002, 0.04);
     return b;
 }
 
 Buffer run() {
     Buffer b;
-    mix(b, footstep(21, 1.05, 0.8), 0.0, 0.9);
-    mix(b, footstep(22, 0.97, 0.8), 0.15, 1.0);
-    mix(b, footstep(23, 1.08, 0.8), 0.29, 0.95);
-    mix(b, footstep(24, 1.0, 0.8), 0.42, 0.85);
+    mix(b, footStep(21, 1.05, 0.8), 0.0, 0.9);
+    mix(b, footStep(22, 0.97, 0.8), 0.15, 1.0);
+    mix(b, footStep(23, 1.08, 0.8), 0.29, 0.95);
+    mix(b, footStep(24, 1.0, 0.8), 0.42, 0.85);
     // The rush of air as the player sets off.
     Buffer air(static_cast<std::size_t>(samples(0.62)), 0.0);
     Noise noise(25);
@@ -72,8 +72,8 @@ Buffer blocked() {
     for (std::size_t i = 0; i < b.size(); ++i) {
         const double t = sec(i);
         const double f = 48 + 55 * std::exp(-t / 0.03);
-        phase += twopi * f / samplerate;
-        phase2 += twopi * 2.3 * f / samplerate;
+        phase += twoPi * f / samplerate;
+        phase2 += twoPi * 2.3 * f / samplerate;
         const double thud =
             std::sin(phase) * std::exp(-t / 0.08) + 0.35 * std::sin(phase2) * std::exp(-t / 0.04);
         const double hit = body2(body1(noise.next())) * 3.0 * std::exp(-t / 0.025);
@@ -151,7 +151,7 @@ Buffer gem() {
     BandPass air(7000, 2.0);
     for (std::size_t i = 0; i < glitter.size(); ++i) {
         const double t = sec(i);
-        const double twinkle = 0.5 + 0.5 * std::sin(twopi * 23 * t);
+        const double twinkle = 0.5 + 0.5 * std::sin(twoPi * 23 * t);
         glitter[i] = air(noise.next()) * std::exp(-t / 0.18) * twinkle * 0.5;
     }
     mix(b, glitter, 0.0);
@@ -176,8 +176,8 @@ Buffer trap() {
     for (std::size_t i = 0; i < snap.size(); ++i) {
         const double t = sec(i);
         snap[i] = crack(noise.next()) * 2.5 * std::exp(-t / 0.006) +
-                  0.45 * std::sin(twopi * 1870 * t) * std::exp(-t / 0.035) +
-                  0.25 * std::sin(twopi * 2710 * t) * std::exp(-t / 0.02);
+                  0.45 * std::sin(twoPi * 1870 * t) * std::exp(-t / 0.035) +
+                  0.25 * std::sin(twoPi * 2710 * t) * std::exp(-t / 0.02);
     }
     mix(b, snap, 0.0);
     // Then the sinking "womp" of something lost: a falling, darkening tone.
@@ -187,7 +187,7 @@ Buffer trap() {
     for (std::size_t i = 0; i < womp.size(); ++i) {
         const double t = sec(i);
         const double f = 330 * std::pow(0.33, t / 0.5);
-        phase += twopi * f / samplerate;
+        phase += twoPi * f / samplerate;
         double v = 0;
         for (int h = 1; h <= 8; ++h)
             v += std::sin(h * phase) / h;
@@ -205,8 +205,8 @@ Buffer use() {
     for (std::size_t i = 0; i < b.size(); ++i) {
         const double t = sec(i);
         const double f = 330 * std::pow(3.0, std::min(1.0, t / 0.3));
-        phase += twopi * f / samplerate;
-        const double hum = 1.0 + 0.25 * std::sin(twopi * 14 * t);
+        phase += twoPi * f / samplerate;
+        const double hum = 1.0 + 0.25 * std::sin(twoPi * 14 * t);
         const double env = std::min(1.0, t / 0.012) * (t < 0.3 ? 1.0 : std::exp(-(t - 0.3) / 0.04));
         b[i] =
             (std::sin(phase) + 0.25 * std::sin(2 * phase) + 0.1 * std::sin(3 * phase)) * env * hum;
@@ -223,8 +223,8 @@ Buffer beep(double freq, double seconds) {
     for (std::size_t i = 0; i < b.size(); ++i) {
         const double t = sec(i);
         const double env = std::min({1.0, t / 0.006, (seconds - t) / 0.02});
-        b[i] = env * (std::sin(twopi * freq * t) + 0.22 * std::sin(twopi * 3 * freq * t) +
-                      0.07 * std::sin(twopi * 5 * freq * t));
+        b[i] = env * (std::sin(twoPi * freq * t) + 0.22 * std::sin(twoPi * 3 * freq * t) +
+                      0.07 * std::sin(twoPi * 5 * freq * t));
     }
     return b;
 }
@@ -247,8 +247,8 @@ Buffer pad(double freq, double seconds, double attack) {
         double v = 0;
         for (double d : detune) {
             const double f = freq * d;
-            v += std::sin(twopi * f * t) + 0.3 * std::sin(twopi * 2 * f * t) +
-                 0.12 * std::sin(twopi * 3 * f * t);
+            v += std::sin(twoPi * f * t) + 0.3 * std::sin(twoPi * 2 * f * t) +
+                 0.12 * std::sin(twoPi * 3 * f * t);
         }
         const double swell = std::min(1.0, t / attack);
         const double release = std::min(1.0, (seconds - t) / 1.2);
@@ -281,10 +281,10 @@ Buffer intro() {
 
 } // namespace
 
-std::vector<Sound> makesounds() {
+std::vector<Sound> makeSounds() {
     return {{"BLOCKED", blocked()}, {"BOX", box()},     {"FOOD", food()},      {"GEM", gem()},
             {"HINT", hint()},       {"INTRO", intro()}, {"RUN", run()},        {"TRAP", trap()},
             {"USE", use()},         {"WALK", walk()},   {"WARNING", warning()}};
 }
 
-} // namespace soundgen
+} // namespace soundGen

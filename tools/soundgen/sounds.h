@@ -6,7 +6,7 @@
 
 #include "synth.h"
 
-namespace soundgen {
+namespace soundGen {
 
 struct Sound {
     std::string name; ///< the resource name, upper case: "WALK"
@@ -14,9 +14,9 @@ struct Sound {
 };
 
 /// All eleven built-in sounds in alphabetical order.
-std::vector<Sound> makesounds();
+std::vector<Sound> makeSounds();
 
 /// The built-in tune as a Standard MIDI File (format 1).
-std::string maketune();
+std::string makeTune();
 
-} // namespace soundgen
+} // namespace soundGen

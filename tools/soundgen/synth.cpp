@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <numbers>
 
-namespace soundgen {
+namespace soundGen {
 
 namespace {
-constexpr double twopi = 2 * std::numbers::pi;
+constexpr double twoPi = 2 * std::numbers::pi;
 
 void put16(std::string& s, unsigned v) {
     s += static_cast<char>(v & 0xFF);
@@ -29,7 +29,7 @@ int samples(double seconds) {
     return static_cast<int>(std::lround(seconds * samplerate));
 }
 
-LowPass::LowPass(double cutoff) : m_a(1.0 - std::exp(-twopi * cutoff / samplerate)) {}
+LowPass::LowPass(double cutoff) : m_a(1.0 - std::exp(-twoPi * cutoff / samplerate)) {}
 
 double LowPass::operator()(double x) {
     m_y += m_a * (x - m_y);
@@ -37,7 +37,7 @@ double LowPass::operator()(double x) {
 }
 
 BandPass::BandPass(double centre, double q) {
-    const double w = twopi * centre / samplerate;
+    const double w = twoPi * centre / samplerate;
     const double alpha = std::sin(w) / (2 * q);
     const double a0 = 1 + alpha;
     m_b0 = alpha / a0;
@@ -72,17 +72,17 @@ Buffer strike(double freq, double seconds, const std::vector<Partial>& partials)
         for (const Partial& p : partials) {
             const double f = freq * p.ratio;
             if (f >= samplerate / 2.0) continue;
-            v += p.amp * std::exp(-t / p.decay) * std::sin(twopi * f * t);
+            v += p.amp * std::exp(-t / p.decay) * std::sin(twoPi * f * t);
         }
         b[i] = rise * v;
     }
     return b;
 }
 
-void finish(Buffer& b, double seconds, double peakdb, double fadein, double fadeout) {
+void finish(Buffer& b, double seconds, double peakDb, double fadeIn, double fadeOut) {
     b.resize(static_cast<std::size_t>(samples(seconds)), 0.0);
     // A DC blocker (high-pass near 15 Hz), then the exact mean removed.
-    const double r = 1.0 - twopi * 15.0 / samplerate;
+    const double r = 1.0 - twoPi * 15.0 / samplerate;
     double x1 = 0, y1 = 0;
     for (double& v : b) {
         const double y = v - x1 + r * y1;
@@ -91,8 +91,8 @@ void finish(Buffer& b, double seconds, double peakdb, double fadein, double fade
         v = y;
     }
     // Raised-cosine fades so the sound starts and ends at zero without a click.
-    const int in = samples(fadein);
-    const int out = samples(fadeout);
+    const int in = samples(fadeIn);
+    const int out = samples(fadeOut);
     const int n = static_cast<int>(b.size());
     for (int i = 0; i < n; ++i) {
         double g = 1.0;
@@ -115,12 +115,12 @@ void finish(Buffer& b, double seconds, double peakdb, double fadein, double fade
     for (double v : b)
         peak = std::max(peak, std::abs(v));
     if (peak <= 0) return;
-    const double scale = std::pow(10.0, peakdb / 20.0) / peak;
+    const double scale = std::pow(10.0, peakDb / 20.0) / peak;
     for (double& v : b)
         v *= scale;
 }
 
-std::string wavebytes(const Buffer& b) {
+std::string waveBytes(const Buffer& b) {
     std::string data;
     data.reserve(b.size() * 2);
     for (double v : b) {
@@ -143,11 +143,11 @@ std::string wavebytes(const Buffer& b) {
     return out;
 }
 
-bool writefile(const std::string& path, const std::string& bytes) {
+bool writeFile(const std::string& path, const std::string& bytes) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return false;
     const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     return std::fclose(f) == 0 && ok;
 }
 
-} // namespace soundgen
+} // namespace soundGen

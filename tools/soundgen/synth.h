@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace soundgen {
+namespace soundGen {
 
 inline constexpr int samplerate = 22050;
 
@@ -61,14 +61,14 @@ struct Partial {
 };
 Buffer strike(double freq, double seconds, const std::vector<Partial>& partials);
 
-/// Finishes a sound: removes any DC, fades in over fadein and out over fadeout
-/// (seconds), trims to length, and scales to a peak of peakdb dBFS.
-void finish(Buffer& b, double seconds, double peakdb, double fadein = 0.003, double fadeout = 0.02);
+/// Finishes a sound: removes any DC, fades in over fadeIn and out over fadeOut
+/// (seconds), trims to length, and scales to a peak of peakDb dBFS.
+void finish(Buffer& b, double seconds, double peakDb, double fadeIn = 0.003, double fadeOut = 0.02);
 
 /// 16-bit mono PCM WAV bytes of a finished buffer.
-std::string wavebytes(const Buffer& b);
+std::string waveBytes(const Buffer& b);
 
 /// Writes bytes to path; false on failure.
-bool writefile(const std::string& path, const std::string& bytes);
+bool writeFile(const std::string& path, const std::string& bytes);
 
-} // namespace soundgen
+} // namespace soundGen

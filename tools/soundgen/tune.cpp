@@ -11,12 +11,12 @@
 
 #include "sounds.h"
 
-namespace soundgen {
+namespace soundGen {
 
 namespace {
 
-constexpr int ticksperbeat = 480;
-constexpr int beatsperbar = 4;
+constexpr int ticksPerBeat = 480;
+constexpr int beatsPerBar = 4;
 constexpr int bars = 20;
 constexpr int tempo = 750000; // microseconds per beat: 80 beats a minute
 
@@ -48,8 +48,8 @@ class Track {
     }
     /// A note from `beat` (counted from the start of the tune) lasting `length` beats.
     void note(int channel, double beat, double length, int pitch, int velocity) {
-        const long on = std::lround(beat * ticksperbeat);
-        const long off = std::lround((beat + length) * ticksperbeat) - 10; // a breath between notes
+        const long on = std::lround(beat * ticksPerBeat);
+        const long off = std::lround((beat + length) * ticksPerBeat) - 10; // a breath between notes
         m_events.push_back({on, 2, bytes3(0x90 | channel, pitch, velocity)});
         m_events.push_back({std::max(on + 1, off), 1, bytes3(0x80 | channel, pitch, 0)});
     }
@@ -198,9 +198,9 @@ const std::vector<Note> glints[4] = {
 
 } // namespace
 
-std::string maketune() {
+std::string makeTune() {
     Touch touch;
-    const long end = static_cast<long>(bars) * beatsperbar * ticksperbeat;
+    const long end = static_cast<long>(bars) * beatsPerBar * ticksPerBeat;
 
     Track conductor("Quorvel 3-D");
     conductor.meta(0, 0x51, Track::be32(tempo).substr(1));
@@ -227,7 +227,7 @@ std::string maketune() {
         t.control(v.channel, 93, 20); // a touch of chorus
         tracks.push_back(std::move(t));
     }
-    Track& padtrack = tracks[0];
+    Track& padTrack = tracks[0];
     Track& harp = tracks[1];
     Track& bass = tracks[2];
     Track& flute = tracks[3];
@@ -235,14 +235,14 @@ std::string maketune() {
 
     for (int bar = 0; bar < bars; ++bar) {
         const Chord& c = *progression[bar];
-        const double at = bar * beatsperbar;
+        const double at = bar * beatsPerBar;
         for (int p : c.pad)
-            padtrack.note(0, at, beatsperbar, p, touch(58, 4));
+            padTrack.note(0, at, beatsPerBar, p, touch(58, 4));
         // The harp is softer while the flute sings.
-        const int harpvel = bar >= 8 ? 52 : 62;
+        const int harpVelocity = bar >= 8 ? 52 : 62;
         for (int i = 0; i < 8; ++i)
             harp.note(1, at + 0.5 * i, 0.5, c.arp[i] + 12,
-                      touch(i % 4 == 0 ? harpvel + 8 : harpvel, 5));
+                      touch(i % 4 == 0 ? harpVelocity + 8 : harpVelocity, 5));
         if (bar >= 2) {
             bass.note(2, at, 2, c.bass, touch(76, 4));
             bass.note(2, at + 2, 2, c.bass + 7, touch(66, 4));
@@ -260,12 +260,12 @@ std::string maketune() {
     smf += std::string("\x00\x01", 2); // format 1
     smf += static_cast<char>(0);
     smf += static_cast<char>(1 + tracks.size());
-    smf += static_cast<char>(ticksperbeat >> 8);
-    smf += static_cast<char>(ticksperbeat & 0xFF);
+    smf += static_cast<char>(ticksPerBeat >> 8);
+    smf += static_cast<char>(ticksPerBeat & 0xFF);
     smf += conductor.chunk(end);
     for (Track& t : tracks)
         smf += t.chunk(end);
     return smf;
 }
 
-} // namespace soundgen
+} // namespace soundGen

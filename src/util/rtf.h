@@ -9,7 +9,7 @@
 // every \* destination are skipped.
 //
 // A theme's story may be damaged or hostile: the reader never recurses, reads at
-// most rtfmaxinput bytes, keeps at most rtfmaxdepth group levels of formatting,
+// most rtfMaxInput bytes, keeps at most rtfMaxDepth group levels of formatting,
 // saturates numbers, caps the text it produces, and shows whatever it could read.
 // A file that does not start with "{\rtf" is shown as plain text.
 
@@ -22,13 +22,13 @@
 namespace quorvel {
 
 /// Input beyond this many bytes is not read.
-inline constexpr std::size_t rtfmaxinput = 16u * 1024u * 1024u;
+inline constexpr std::size_t rtfMaxInput = 16u * 1024u * 1024u;
 /// Groups nested deeper than this keep the formatting of the deepest kept level.
-inline constexpr int rtfmaxdepth = 200;
+inline constexpr int rtfMaxDepth = 200;
 /// Text beyond this many bytes (UTF-8) is dropped.
-inline constexpr std::size_t rtfmaxtext = 2u * 1024u * 1024u;
+inline constexpr std::size_t rtfMaxText = 2u * 1024u * 1024u;
 /// Colour-table entries beyond this many are ignored.
-inline constexpr std::size_t rtfmaxcolours = 1024;
+inline constexpr std::size_t rtfMaxColours = 1024;
 
 enum class RtfAlign { left, centre, right, justify };
 
@@ -45,11 +45,11 @@ struct RtfRun {
     bool italic = false;
     bool underline = false;
     bool strike = false;
-    int halfpoints = 24;       ///< font size in half points (\fs), 24 = 12 points
-    bool hascolour = false;    ///< false: the viewer's own text colour
-    RtfColour colour;          ///< text colour when hascolour
-    bool hashighlight = false; ///< false: no background
-    RtfColour highlight;       ///< background when hashighlight
+    int halfPoints = 24;       ///< font size in half points (\fs), 24 = 12 points
+    bool hasColour = false;    ///< false: the viewer's own text colour
+    RtfColour colour;          ///< text colour when hasColour
+    bool hasHighlight = false; ///< false: no background
+    RtfColour highlight;       ///< background when hasHighlight
 };
 
 struct RtfParagraph {
@@ -66,14 +66,14 @@ struct RtfDocument {
 };
 
 /// Reads rich text (or plain text, when it does not start with "{\rtf").
-RtfDocument parsertf(std::string_view bytes);
+RtfDocument parseRtf(std::string_view bytes);
 
 /// The document as HTML for a rich-text viewer: one <p> per paragraph, spans for
 /// formatting, text escaped, blanks and tabs kept.
-std::string rtftohtml(const RtfDocument& document);
+std::string rtfToHtml(const RtfDocument& document);
 
-/// The first rtfmaxinput bytes of a file; false when it cannot be opened or is no
+/// The first rtfMaxInput bytes of a file; false when it cannot be opened or is no
 /// regular file.
-bool readrtffile(const std::string& path, std::string& bytes);
+bool readRtfFile(const std::string& path, std::string& bytes);
 
 } // namespace quorvel

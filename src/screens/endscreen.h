@@ -16,28 +16,28 @@ namespace quorvel {
 
 struct Session;
 
-class Tfmwinner : public QDialog {
+class EndScreen : public QDialog {
     Q_OBJECT
   public:
-    explicit Tfmwinner(Session& session, QWidget* parent = nullptr);
+    explicit EndScreen(Session& session, QWidget* parent = nullptr);
 
     /// Prepares the dialog for one use and shows it modally; returns the answer.
-    Answer showend(const EndScreen& screen);
+    Answer showEnd(const EndScreenSetup& screen);
 
     /// Opens the statistics of the game just won (until the statistics screen exists,
     /// nothing); given the rank.
-    std::function<void(int)> showgamestats;
+    std::function<void(int)> showGameStats;
 
     int rank() const { return m_rank; }
 
-    QLabel* imendgame;
-    QLabel* lblWinnMsg;
-    QLabel* lblWinnMsg2;
-    QPushButton* btnYes;
-    QPushButton* btnClose;
-    QPushButton* btnNo;
-    QPushButton* btnStats;
-    QImage imwinner, imlooser, imquit;
+    QLabel* endPicture;
+    QLabel* messageLine;
+    QLabel* questionLine;
+    QPushButton* yesButton;
+    QPushButton* closeButton;
+    QPushButton* noButton;
+    QPushButton* statsButton;
+    QImage winnerPicture, loserPicture, quitPicture;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -45,11 +45,11 @@ class Tfmwinner : public QDialog {
 
   private:
     Session& m_session;
-    std::string m_soundname;
-    std::string m_soundfallback;
+    std::string m_soundName;
+    std::string m_soundFallback;
     int m_rank = 0;
 
-    void setpicture(const QImage& picture);
+    void setPicture(const QImage& picture);
 };
 
 } // namespace quorvel

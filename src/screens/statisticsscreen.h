@@ -20,14 +20,14 @@ struct BestTime;
 struct Session;
 
 /// What the statistics of the game just won are read from: the game screen's labels
-/// (lblname, lblElapsed, lblstone, lblstepcounter), the opening screen's level caption
+/// (nameLabel, clockLabel, gemCount, stepCounter), the opening screen's level caption
 /// and the map window's two tallies.
 struct GameStatsSource {
     std::string player;
     std::string level;    ///< the level's caption as the opening screen shows it
-    std::string timetext; ///< the game clock's text
-    std::string gemtext;  ///< the gem points as the item panel shows them
-    std::string steptext; ///< the step counter's text
+    std::string timeText; ///< the game clock's text
+    std::string gemText;  ///< the gem points as the item panel shows them
+    std::string stepText; ///< the step counter's text
     Tally placed{};       ///< what the maze held when it was made, per cell code
     Tally remaining{};    ///< what it held when the game was won
 };
@@ -42,39 +42,39 @@ struct StatsRow {
     QLabel* found = nullptr;
 };
 
-class TfStats : public QDialog {
+class StatisticsScreen : public QDialog {
     Q_OBJECT
   public:
-    explicit TfStats(Session& session, QWidget* parent = nullptr);
+    explicit StatisticsScreen(Session& session, QWidget* parent = nullptr);
 
     /// Fills the screen for the game just won (rank 1..3 from the best-times table, 0
     /// or -1 otherwise) and shows it modally.
-    void showgamestats(int rank, const GameStatsSource& game);
+    void showGameStats(int rank, const GameStatsSource& game);
     /// Fills the screen for a stored best time of a level and shows it modally.
-    void showentry(int rank, const std::string& leveltitle, const BestTime& entry);
+    void showEntry(int rank, const std::string& levelTitle, const BestTime& entry);
 
     /// The fillings without the showing.
-    void fillgamestats(int rank, const GameStatsSource& game);
-    void fillentry(int rank, const std::string& leveltitle, const BestTime& entry);
+    void fillGameStats(int rank, const GameStatsSource& game);
+    void fillEntry(int rank, const std::string& levelTitle, const BestTime& entry);
 
     /// The rank of the last filling; colours the name and level lines.
     int rank() const { return m_rank; }
 
     /// The cell code each row counts, top to bottom: food, compass, G.P.S., beacon,
     /// detector, tracker, batteries, five-, three- and one-point gems.
-    static const std::array<int, 10> rowcodes;
+    static const std::array<int, 10> rowCodes;
 
-    QFrame* Panel1;
-    QLabel* lblPlayer;
-    QLabel* lblDifficulty;
-    QLabel* lblTime;
-    QLabel* lblPoints;
-    QLabel* lblSteps;
-    QLabel* lblItem;
-    QLabel* lblPlaced;
-    QLabel* lblFound;
+    QFrame* tablePanel;
+    QLabel* playerLine;
+    QLabel* levelLine;
+    QLabel* timeLine;
+    QLabel* pointsLine;
+    QLabel* stepsLine;
+    QLabel* itemHeader;
+    QLabel* placedHeader;
+    QLabel* foundHeader;
     std::array<StatsRow, 10> rows;
-    QPushButton* btnClose;
+    QPushButton* closeButton;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -84,11 +84,11 @@ class TfStats : public QDialog {
     int m_rank = 0;
 
     void fill(int rank, const std::string& player, const std::string& level,
-              const std::string& timetext, const std::string& gemtext, const std::string& steptext,
+              const std::string& timeText, const std::string& gemText, const std::string& stepText,
               const std::array<std::int64_t, 10>& placed,
               const std::array<std::int64_t, 10>& found);
     void centre(QLabel* line);
-    void FormShow();
+    void onShown();
 };
 
 } // namespace quorvel

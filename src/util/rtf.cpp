@@ -12,18 +12,18 @@ namespace quorvel {
 namespace {
 
 // A Windows-1252 byte's character; its five unassigned bytes give nothing.
-char32_t fromcp1252(unsigned char byte) {
-    const char32_t c = cp1252char(byte);
+char32_t fromCp1252(unsigned char byte) {
+    const char32_t c = cp1252Char(byte);
     return c >= 0x80 && c < 0xA0 ? 0 : c;
 }
 
-bool isletter(char c) {
+bool isLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 bool isdigit(char c) {
     return c >= '0' && c <= '9';
 }
-int hexvalue(char c) {
+int hexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -32,23 +32,23 @@ int hexvalue(char c) {
 
 // Each run and paragraph counts against the output budget as well as its text, so
 // a file of nothing but formatting changes or paragraph marks stays small too.
-constexpr std::size_t runcost = 128;
-constexpr std::size_t paragraphcost = 32;
+constexpr std::size_t runCost = 128;
+constexpr std::size_t paragraphCost = 32;
 // Control words longer than this are not words the reader knows.
-constexpr std::size_t maxwordlength = 32;
+constexpr std::size_t maxWordLength = 32;
 // Numeric parameters saturate here (RTF's own are 16- or 32-bit).
-constexpr long long maxparam = 1'000'000'000;
+constexpr long long maxParam = 1'000'000'000;
 // A fallback count (\ucN) beyond this is taken as this.
-constexpr int maxfallback = 16;
+constexpr int maxFallback = 16;
 
 struct CharFormat {
     bool bold = false, italic = false, underline = false, strike = false;
-    int halfpoints = 24;
+    int halfPoints = 24;
     int colour = 0;    ///< colour-table index, 0 = automatic
     int highlight = 0; ///< colour-table index, 0 = none
 };
 
-enum class Destination { text, skip, colourtable };
+enum class Destination { text, skip, colourTable };
 
 struct GroupState {
     CharFormat chr;
@@ -62,7 +62,7 @@ struct ColourEntry {
     RtfColour colour;
 };
 
-bool isskippeddestination(std::string_view w) {
+bool isSkippedDestination(std::string_view w) {
     static constexpr std::string_view skipped[] = {
         "fonttbl",   "stylesheet",   "info",
         "pict",      "object",       "objdata",
@@ -87,7 +87,7 @@ bool isskippeddestination(std::string_view w) {
     return std::find(std::begin(skipped), std::end(skipped), w) != std::end(skipped);
 }
 
-bool isunderlineword(std::string_view w) {
+bool isUnderlineWord(std::string_view w) {
     static constexpr std::string_view words[] = {
         "ul",         "uld",       "uldash",     "uldashd", "uldashdd", "uldb",
         "ulhwave",    "ulldash",   "ulth",       "ulthd",   "ulthdash", "ulthdashd",
@@ -95,7 +95,7 @@ bool isunderlineword(std::string_view w) {
     return std::find(std::begin(words), std::end(words), w) != std::end(words);
 }
 
-char32_t specialcharacter(std::string_view w) {
+char32_t specialCharacter(std::string_view w) {
     struct Named {
         std::string_view word;
         char32_t cp;
@@ -112,17 +112,17 @@ char32_t specialcharacter(std::string_view w) {
 
 class Reader {
   public:
-    explicit Reader(std::string_view in) : m_in(in.substr(0, std::min(in.size(), rtfmaxinput))) {
-        m_doc.truncated = in.size() > rtfmaxinput;
+    explicit Reader(std::string_view in) : m_in(in.substr(0, std::min(in.size(), rtfMaxInput))) {
+        m_doc.truncated = in.size() > rtfMaxInput;
         m_stack.emplace_back();
     }
 
     RtfDocument run() {
         while (m_pos < m_in.size() && !m_full)
             step();
-        droppendinghigh();
+        dropPendingHigh();
         if (m_stack.size() > 1 || m_overflow > 0) m_doc.damaged = true;
-        endparagraph(/*atend=*/true);
+        endParagraph(/*atEnd=*/true);
         return std::move(m_doc);
     }
 
@@ -134,7 +134,7 @@ class Reader {
             opengroup();
         } else if (c == '}') {
             ++m_pos;
-            closegroup();
+            closeGroup();
         } else if (c == '\\') {
             control();
         } else {
@@ -144,7 +144,7 @@ class Reader {
                 --m_skip;
                 return;
             }
-            textbyte(static_cast<unsigned char>(c));
+            textByte(static_cast<unsigned char>(c));
         }
     }
 
@@ -152,19 +152,19 @@ class Reader {
 
     void opengroup() {
         m_skip = 0;
-        if (m_overflow > 0 || static_cast<int>(m_stack.size()) > rtfmaxdepth) {
+        if (m_overflow > 0 || static_cast<int>(m_stack.size()) > rtfMaxDepth) {
             ++m_overflow;
             return;
         }
         m_stack.push_back(m_stack.back());
     }
 
-    void closegroup() {
+    void closeGroup() {
         m_skip = 0;
         if (m_overflow > 0) {
             --m_overflow;
         } else if (m_stack.size() > 1) {
-            if (top().dest == Destination::colourtable) finishcolourtable();
+            if (top().dest == Destination::colourTable) finishColourTable();
             m_stack.pop_back();
         } else {
             m_doc.damaged = true; // a "}" without its "{": ignored
@@ -178,13 +178,13 @@ class Reader {
             return;
         }
         const char c = m_in[m_pos];
-        if (isletter(c)) {
-            controlword();
+        if (isLetter(c)) {
+            controlWord();
             return;
         }
         ++m_pos;
         if (c == '\'') {
-            hexescape();
+            hexEscape();
             return;
         }
         if (m_skip > 0) { // a control symbol stands for one fallback character
@@ -199,7 +199,7 @@ class Reader {
             break;
         case '\\':
         case '{':
-        case '}': textbyte(static_cast<unsigned char>(c)); break;
+        case '}': textByte(static_cast<unsigned char>(c)); break;
         case '~': emit(0x00A0); break;
         case '_': emit(U'-'); break;
         case '\n':
@@ -209,11 +209,11 @@ class Reader {
         }
     }
 
-    void hexescape() {
+    void hexEscape() {
         int value = 0;
         int digits = 0;
         while (digits < 2 && m_pos < m_in.size()) {
-            const int h = hexvalue(m_in[m_pos]);
+            const int h = hexValue(m_in[m_pos]);
             if (h < 0) break;
             value = value * 16 + h;
             ++digits;
@@ -228,16 +228,16 @@ class Reader {
             --m_skip;
             return;
         }
-        textbyte(static_cast<unsigned char>(value));
+        textByte(static_cast<unsigned char>(value));
     }
 
-    void controlword() {
+    void controlWord() {
         const std::size_t start = m_pos;
-        while (m_pos < m_in.size() && isletter(m_in[m_pos]))
+        while (m_pos < m_in.size() && isLetter(m_in[m_pos]))
             ++m_pos;
         std::string_view word = m_in.substr(start, m_pos - start);
-        if (word.size() > maxwordlength) word = {}; // no word of ours
-        bool hasparam = false;
+        if (word.size() > maxWordLength) word = {}; // no word of ours
+        bool hasParam = false;
         bool negative = false;
         long long value = 0;
         if (m_pos + 1 < m_in.size() && m_in[m_pos] == '-' && isdigit(m_in[m_pos + 1])) {
@@ -245,8 +245,8 @@ class Reader {
             ++m_pos;
         }
         while (m_pos < m_in.size() && isdigit(m_in[m_pos])) {
-            hasparam = true;
-            value = std::min(maxparam, value * 10 + (m_in[m_pos] - '0'));
+            hasParam = true;
+            value = std::min(maxParam, value * 10 + (m_in[m_pos] - '0'));
             ++m_pos;
         }
         if (negative) value = -value;
@@ -260,31 +260,31 @@ class Reader {
             --m_skip;
             return;
         }
-        word_(word, hasparam, static_cast<int>(value));
+        word_(word, hasParam, static_cast<int>(value));
     }
 
-    void word_(std::string_view w, bool hasparam, int value) {
+    void word_(std::string_view w, bool hasParam, int value) {
         GroupState& g = top();
         CharFormat& f = g.chr;
-        const bool on = !hasparam || value != 0;
+        const bool on = !hasParam || value != 0;
         if (g.dest == Destination::skip) return; // nothing inside is read
         if (w == "colortbl") {
-            g.dest = Destination::colourtable;
+            g.dest = Destination::colourTable;
             m_colours.clear();
             m_entry = {};
-            m_entryhasvalue = false;
-        } else if (isskippeddestination(w)) {
+            m_entryHasValue = false;
+        } else if (isSkippedDestination(w)) {
             g.dest = Destination::skip;
-        } else if (g.dest == Destination::colourtable) {
-            colourword(w, value);
+        } else if (g.dest == Destination::colourTable) {
+            colourWord(w, value);
         } else if (w == "par" || w == "page" || w == "sect" || w == "row") {
             paragraph();
-        } else if (const char32_t cp = specialcharacter(w)) {
+        } else if (const char32_t cp = specialCharacter(w)) {
             emit(cp);
         } else if (w == "u") {
             unicode(value);
         } else if (w == "uc") {
-            g.fallback = std::clamp(value, 0, maxfallback);
+            g.fallback = std::clamp(value, 0, maxFallback);
         } else if (w == "pard") {
             g.align = RtfAlign::left;
         } else if (w == "ql") {
@@ -303,12 +303,12 @@ class Reader {
             f.italic = on;
         } else if (w == "strike" || w == "striked") {
             f.strike = on;
-        } else if (isunderlineword(w)) {
+        } else if (isUnderlineWord(w)) {
             f.underline = on;
         } else if (w == "ulnone") {
             f.underline = false;
         } else if (w == "fs") {
-            f.halfpoints = hasparam ? std::clamp(value, 1, 3276) : 24;
+            f.halfPoints = hasParam ? std::clamp(value, 1, 3276) : 24;
         } else if (w == "cf") {
             f.colour = std::max(0, value);
         } else if (w == "highlight" || w == "cb") {
@@ -317,7 +317,7 @@ class Reader {
         // Everything else (fonts, spacing, page layout, ...) has no effect here.
     }
 
-    void colourword(std::string_view w, int value) {
+    void colourWord(std::string_view w, int value) {
         const auto component = static_cast<std::uint8_t>(std::clamp(value, 0, 255));
         if (w == "red")
             m_entry.red = component;
@@ -327,18 +327,18 @@ class Reader {
             m_entry.blue = component;
         else
             return;
-        m_entryhasvalue = true;
+        m_entryHasValue = true;
     }
 
-    void finishcolourtable() {
+    void finishColourTable() {
         // A last entry without its ";" still counts.
-        if (m_entryhasvalue) colourentry();
+        if (m_entryHasValue) colourEntry();
     }
 
-    void colourentry() {
-        if (m_colours.size() < rtfmaxcolours) m_colours.push_back({m_entryhasvalue, m_entry});
+    void colourEntry() {
+        if (m_colours.size() < rtfMaxColours) m_colours.push_back({m_entryHasValue, m_entry});
         m_entry = {};
-        m_entryhasvalue = false;
+        m_entryHasValue = false;
     }
 
     void unicode(int value) {
@@ -350,53 +350,53 @@ class Reader {
         }
         const auto cp = static_cast<char32_t>(value);
         if (cp >= 0xD800 && cp <= 0xDBFF) {
-            droppendinghigh();
-            m_pendinghigh = cp;
+            dropPendingHigh();
+            m_pendingHigh = cp;
             return;
         }
         if (cp >= 0xDC00 && cp <= 0xDFFF) {
-            if (!m_pendinghigh) {
+            if (!m_pendingHigh) {
                 emit(0xFFFD);
                 return;
             }
-            const char32_t full = 0x10000 + ((m_pendinghigh - 0xD800) << 10) + (cp - 0xDC00);
-            m_pendinghigh = 0;
+            const char32_t full = 0x10000 + ((m_pendingHigh - 0xD800) << 10) + (cp - 0xDC00);
+            m_pendingHigh = 0;
             emit(full);
             return;
         }
         emit(cp);
     }
 
-    void textbyte(unsigned char byte) {
+    void textByte(unsigned char byte) {
         const GroupState& g = top();
-        if (g.dest == Destination::colourtable) {
-            if (byte == ';') colourentry();
+        if (g.dest == Destination::colourTable) {
+            if (byte == ';') colourEntry();
             return;
         }
         if (g.dest != Destination::text) return;
-        emit(fromcp1252(byte));
+        emit(fromCp1252(byte));
     }
 
     // A first half of a surrogate pair without its second half shows as U+FFFD.
-    void droppendinghigh() {
-        if (!m_pendinghigh) return;
-        m_pendinghigh = 0;
+    void dropPendingHigh() {
+        if (!m_pendingHigh) return;
+        m_pendingHigh = 0;
         emit(0xFFFD);
     }
 
     // Adds one character to the current paragraph with the current formatting.
     void emit(char32_t cp) {
         if (top().dest != Destination::text) return;
-        droppendinghigh();
+        dropPendingHigh();
         if (cp == 0 || (cp < 0x20 && cp != U'\t' && cp != U'\n') || cp == 0x7F ||
             (cp >= 0x80 && cp < 0xA0))
             return;
         RtfRun run = formatted();
         std::vector<RtfRun>& runs = m_current.runs;
-        const bool same = !runs.empty() && sameformat(runs.back(), run);
-        if (!same && !spend(runcost)) return;
+        const bool same = !runs.empty() && sameFormat(runs.back(), run);
+        if (!same && !spend(runCost)) return;
         std::string bytes;
-        appendutf8(bytes, cp);
+        appendUtf8(bytes, cp);
         if (!spend(bytes.size())) return;
         if (!same) runs.push_back(std::move(run));
         runs.back().text += bytes;
@@ -409,30 +409,30 @@ class Reader {
         r.italic = f.italic;
         r.underline = f.underline;
         r.strike = f.strike;
-        r.halfpoints = f.halfpoints;
+        r.halfPoints = f.halfPoints;
         if (f.colour > 0 && static_cast<std::size_t>(f.colour) < m_colours.size() &&
             m_colours[f.colour].set) {
-            r.hascolour = true;
+            r.hasColour = true;
             r.colour = m_colours[f.colour].colour;
         }
         if (f.highlight > 0 && static_cast<std::size_t>(f.highlight) < m_colours.size() &&
             m_colours[f.highlight].set) {
-            r.hashighlight = true;
+            r.hasHighlight = true;
             r.highlight = m_colours[f.highlight].colour;
         }
         return r;
     }
 
-    static bool sameformat(const RtfRun& a, const RtfRun& b) {
+    static bool sameFormat(const RtfRun& a, const RtfRun& b) {
         return a.bold == b.bold && a.italic == b.italic && a.underline == b.underline &&
-               a.strike == b.strike && a.halfpoints == b.halfpoints && a.hascolour == b.hascolour &&
-               (!a.hascolour || a.colour == b.colour) && a.hashighlight == b.hashighlight &&
-               (!a.hashighlight || a.highlight == b.highlight);
+               a.strike == b.strike && a.halfPoints == b.halfPoints && a.hasColour == b.hasColour &&
+               (!a.hasColour || a.colour == b.colour) && a.hasHighlight == b.hasHighlight &&
+               (!a.hasHighlight || a.highlight == b.highlight);
     }
 
     // Takes cost from the output budget; false (and reading stops) when it is spent.
     bool spend(std::size_t cost) {
-        if (m_used + cost > rtfmaxtext) {
+        if (m_used + cost > rtfMaxText) {
             m_doc.truncated = true;
             m_full = true;
             return false;
@@ -443,12 +443,12 @@ class Reader {
 
     void paragraph() {
         if (top().dest != Destination::text) return;
-        endparagraph(false);
+        endParagraph(false);
     }
 
-    void endparagraph(bool atend) {
-        if (atend && m_current.runs.empty()) return; // no text after the last \par
-        if (!atend && !spend(paragraphcost)) return;
+    void endParagraph(bool atEnd) {
+        if (atEnd && m_current.runs.empty()) return; // no text after the last \par
+        if (!atEnd && !spend(paragraphCost)) return;
         m_current.align = top().align;
         m_doc.paragraphs.push_back(std::move(m_current));
         m_current = {};
@@ -457,25 +457,25 @@ class Reader {
     std::string_view m_in;
     std::size_t m_pos = 0;
     std::vector<GroupState> m_stack; ///< [0]: outside every group
-    int m_overflow = 0;              ///< open groups beyond rtfmaxdepth
+    int m_overflow = 0;              ///< open groups beyond rtfMaxDepth
     int m_skip = 0;                  ///< fallback characters still to skip after \uN
-    char32_t m_pendinghigh = 0;      ///< first half of a surrogate pair
+    char32_t m_pendingHigh = 0;      ///< first half of a surrogate pair
     std::vector<ColourEntry> m_colours;
     RtfColour m_entry;
-    bool m_entryhasvalue = false;
+    bool m_entryHasValue = false;
     std::size_t m_used = 0;
     bool m_full = false;
     RtfParagraph m_current;
     RtfDocument m_doc;
 };
 
-RtfDocument plaintextdocument(std::string_view bytes) {
+RtfDocument plainTextDocument(std::string_view bytes) {
     RtfDocument doc;
-    if (bytes.size() > rtfmaxinput) {
-        bytes = bytes.substr(0, rtfmaxinput);
+    if (bytes.size() > rtfMaxInput) {
+        bytes = bytes.substr(0, rtfMaxInput);
         doc.truncated = true;
     }
-    const bool utf8 = validutf8(bytes);
+    const bool utf8 = validUtf8(bytes);
     std::size_t used = 0;
     RtfParagraph para;
     std::string text;
@@ -491,19 +491,19 @@ RtfDocument plaintextdocument(std::string_view bytes) {
     };
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
-        if (used > rtfmaxtext) {
+        if (used > rtfMaxText) {
             doc.truncated = true;
             break;
         }
         if (b == '\n') {
             flush();
-            used += paragraphcost;
+            used += paragraphCost;
         } else if (b == '\t' || b >= 0x20) {
             if (b != 0x7F) {
                 if (utf8 || b < 0x80)
                     text += static_cast<char>(b);
-                else if (const char32_t cp = fromcp1252(b); cp >= 0xA0)
-                    appendutf8(text, cp);
+                else if (const char32_t cp = fromCp1252(b); cp >= 0xA0)
+                    appendUtf8(text, cp);
             }
             ++used;
         }
@@ -512,7 +512,7 @@ RtfDocument plaintextdocument(std::string_view bytes) {
     return doc;
 }
 
-std::string_view withoutbomandblanks(std::string_view s) {
+std::string_view withoutBomAndBlanks(std::string_view s) {
     if (s.substr(0, 3) == "\xEF\xBB\xBF") s.remove_prefix(3);
     while (!s.empty() &&
            (s.front() == ' ' || s.front() == '\t' || s.front() == '\r' || s.front() == '\n'))
@@ -520,7 +520,7 @@ std::string_view withoutbomandblanks(std::string_view s) {
     return s;
 }
 
-void appendescaped(std::string& out, std::string_view text) {
+void appendEscaped(std::string& out, std::string_view text) {
     for (const char c : text) {
         switch (c) {
         case '&': out += "&amp;"; break;
@@ -533,7 +533,7 @@ void appendescaped(std::string& out, std::string_view text) {
     }
 }
 
-std::string hexcolour(const RtfColour& c) {
+std::string hexColour(const RtfColour& c) {
     static constexpr char digits[] = "0123456789abcdef";
     std::string s = "#";
     for (const std::uint8_t v : {c.red, c.green, c.blue}) {
@@ -543,9 +543,9 @@ std::string hexcolour(const RtfColour& c) {
     return s;
 }
 
-std::string pointsize(int halfpoints) {
+std::string pointSize(int halfPoints) {
     // Shown between 4 and 72 points, however large or small the file asks for.
-    const int h = std::clamp(halfpoints, 8, 144);
+    const int h = std::clamp(halfPoints, 8, 144);
     return std::to_string(h / 2) + (h % 2 ? ".5pt" : "pt");
 }
 
@@ -561,13 +561,13 @@ std::string RtfDocument::plaintext() const {
     return out;
 }
 
-RtfDocument parsertf(std::string_view bytes) {
-    const std::string_view body = withoutbomandblanks(bytes);
-    if (body.substr(0, 5) != "{\\rtf") return plaintextdocument(bytes);
+RtfDocument parseRtf(std::string_view bytes) {
+    const std::string_view body = withoutBomAndBlanks(bytes);
+    if (body.substr(0, 5) != "{\\rtf") return plainTextDocument(bytes);
     return Reader(body).run();
 }
 
-std::string rtftohtml(const RtfDocument& document) {
+std::string rtfToHtml(const RtfDocument& document) {
     std::string out = "<html><body>";
     for (const RtfParagraph& p : document.paragraphs) {
         out += "<p style=\"margin-top:0; margin-bottom:0; white-space:pre-wrap;";
@@ -580,7 +580,7 @@ std::string rtftohtml(const RtfDocument& document) {
         out += "\">";
         if (p.runs.empty()) out += "&nbsp;";
         for (const RtfRun& r : p.runs) {
-            out += "<span style=\"font-size:" + pointsize(r.halfpoints) + ";";
+            out += "<span style=\"font-size:" + pointSize(r.halfPoints) + ";";
             if (r.bold) out += " font-weight:700;";
             if (r.italic) out += " font-style:italic;";
             if (r.underline || r.strike) {
@@ -589,10 +589,10 @@ std::string rtftohtml(const RtfDocument& document) {
                 if (r.strike) out += " line-through";
                 out += ";";
             }
-            if (r.hascolour) out += " color:" + hexcolour(r.colour) + ";";
-            if (r.hashighlight) out += " background-color:" + hexcolour(r.highlight) + ";";
+            if (r.hasColour) out += " color:" + hexColour(r.colour) + ";";
+            if (r.hasHighlight) out += " background-color:" + hexColour(r.highlight) + ";";
             out += "\">";
-            appendescaped(out, r.text);
+            appendEscaped(out, r.text);
             out += "</span>";
         }
         out += "</p>";
@@ -601,14 +601,14 @@ std::string rtftohtml(const RtfDocument& document) {
     return out;
 }
 
-bool readrtffile(const std::string& path, std::string& bytes) {
+bool readRtfFile(const std::string& path, std::string& bytes) {
     struct stat info {};
     if (path.empty() || ::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
     std::ifstream file(path, std::ios::binary);
     if (!file) return false;
     // One byte more than is read tells the reader that the file is longer.
     const auto size = static_cast<std::size_t>(std::max<off_t>(0, info.st_size));
-    bytes.assign(std::min(size, rtfmaxinput) + 1, '\0');
+    bytes.assign(std::min(size, rtfMaxInput) + 1, '\0');
     file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(file.gcount()));
     return true;

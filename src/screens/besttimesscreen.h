@@ -15,39 +15,39 @@ class QPushButton;
 namespace quorvel {
 
 class BestTimes;
-class TfStats;
+class StatisticsScreen;
 
 /// The title of a level 1..6 ("Nice-n-Easy" ... "Only for the Strongest"); empty outside.
-std::string leveltitle(int level);
+std::string levelTitle(int level);
 
-class TFmBestTimes : public QDialog {
+class BestTimesScreen : public QDialog {
     Q_OBJECT
   public:
     /// Clicked names open their statistics in `stats`.
-    explicit TFmBestTimes(TfStats& stats, QWidget* parent = nullptr);
-    ~TFmBestTimes() override;
+    explicit BestTimesScreen(StatisticsScreen& stats, QWidget* parent = nullptr);
+    ~BestTimesScreen() override;
 
     /// Fills the names and times from the table and shows the screen modally.
-    void showtimes(const BestTimes& table);
+    void showTimes(const BestTimes& table);
     /// The filling without the showing; the screen keeps its own copy of the table.
-    void filltimes(const BestTimes& table);
+    void fillTimes(const BestTimes& table);
     /// The click on a name line: opens the statistics of its result modally. A click
     /// on anything else does nothing.
-    void showentrystats(QObject* clicked);
+    void showEntryStats(QObject* clicked);
 
     // Controls, by level 1..6 (index 0..5) and rank 1..3 (index 0..2).
     std::array<QFrame*, 6> panels{};
     std::array<QLabel*, 6> titles{};
     std::array<std::array<QLabel*, 3>, 6> names{};
     std::array<std::array<QLabel*, 3>, 6> times{};
-    QPushButton* btnCancel;
+    QPushButton* closeButton;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
   private:
-    TfStats& m_stats;
+    StatisticsScreen& m_stats;
     std::unique_ptr<BestTimes> m_table;
 };
 

@@ -1,4 +1,4 @@
-#include "enhcombo.h"
+#include "widecombobox.h"
 
 #include <QAbstractItemView>
 #include <QScreen>
@@ -6,10 +6,10 @@
 
 namespace quorvel {
 
-TEnhCombo::TEnhCombo(QWidget* parent) : QComboBox(parent) {}
+WideComboBox::WideComboBox(QWidget* parent) : QComboBox(parent) {}
 
-int TEnhCombo::dropdownwidth(int listleft) const {
-    if (m_dropdownfixedwidth >= 1) return m_dropdownfixedwidth;
+int WideComboBox::dropDownWidth(int listLeft) const {
+    if (m_dropDownFixedWidth >= 1) return m_dropDownFixedWidth;
     const QFontMetrics metrics(font());
     const int scrollbar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     int width = 0;
@@ -20,18 +20,18 @@ int TEnhCombo::dropdownwidth(int listleft) const {
     const QScreen* screen = this->screen();
     if (screen) {
         const int right = screen->geometry().right() + 1; // first pixel past the screen
-        if (listleft + width > right - 2) width = right - 2 - listleft;
+        if (listLeft + width > right - 2) width = right - 2 - listLeft;
     }
     return width;
 }
 
-void TEnhCombo::showPopup() {
+void WideComboBox::showPopup() {
     QComboBox::showPopup();
     QWidget* popup = view()->window();
     if (!popup || popup == window()) return;
     const QRect frame = popup->geometry();
     // Never narrower than the box itself, as a drop-down list always is.
-    const int width = qMax(dropdownwidth(frame.left()), this->width());
+    const int width = qMax(dropDownWidth(frame.left()), this->width());
     popup->setGeometry(frame.left(), frame.top(), width, frame.height());
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// TfHelp: the instructions window. Ten pages carried inside the program, chosen
+// HelpWindow: the instructions window. Ten pages carried inside the program, chosen
 // from a two-level outline of thirteen items (three headings, ten topics), with
 // First, Previous, Next and Last buttons that walk the outline and the keys F, P, N,
 // L and Esc. It is not modal, so it can stay open beside the opening screen, and it
@@ -28,53 +28,53 @@ struct HelpItem {
     const char* heading; ///< the page's title line, nullptr for headings
 };
 
-/// The thirteen outline items in order; item n is helpoutline[n - 1].
-extern const HelpItem helpoutline[13];
-inline constexpr int helpitemcount = 13;
+/// The thirteen outline items in order; item n is helpOutline[n - 1].
+extern const HelpItem helpOutline[13];
+inline constexpr int helpItemCount = 13;
 
 /// Loads a built-in page (resource of type "RTF", HTML or rich text) into viewer;
 /// false, and the viewer left as it was, when there is no such page.
-bool loadrtfresource(QTextBrowser* viewer, const char* name);
+bool loadRtfResource(QTextBrowser* viewer, const char* name);
 
-class TfHelp : public QWidget {
+class HelpWindow : public QWidget {
   public:
-    explicit TfHelp(QWidget* parent = nullptr);
+    explicit HelpWindow(QWidget* parent = nullptr);
 
     /// Shows the window without waiting (the opening screen's "Instructions"), or
     /// brings it to the front when it is already open.
-    void showhelp();
+    void showHelp();
 
     /// The selected outline item, 1..13.
-    int selecteditem() const;
+    int selectedItem() const;
     /// True when the heading item (1, 6 or 11) shows its topics.
-    bool isexpanded(int item) const;
+    bool isExpanded(int item) const;
     /// The resource name of the page on display ("A1"), empty before the first.
-    const QString& pageshown() const { return m_pageshown; }
+    const QString& pageShown() const { return m_pageShown; }
 
     /// Selects item n by the outline's rule (its heading while that is collapsed).
-    void selectitem(int n);
+    void selectItem(int n);
     /// Expands a heading item; other items are left alone.
-    void expanditem(int n);
+    void expandItem(int n);
 
     // The form's handlers, named after their controls.
-    void cIndexClick();
-    void bFirstClick();
-    void bPrevClick();
-    void bNextClick();
-    void bLastClick();
-    void bCloseClick();
+    void showSelectedPage();
+    void firstTopic();
+    void previousTopic();
+    void nextTopic();
+    void lastTopic();
+    void closeHelp();
     /// Esc closes; N, P, F and L (either case) act as the buttons. True when handled.
-    bool FormKeyPress(QKeyEvent* event);
+    bool handleKey(QKeyEvent* event);
 
-    QTreeWidget* cIndex;    ///< the outline, in the 165-pixel left panel
-    QTextBrowser* eHelpDoc; ///< the page viewer, read-only
-    QPushButton* bFirst;    ///< "First Topic", disabled until a page is shown
-    QPushButton* bPrev;     ///< "Previous Topic"
-    QPushButton* bNext;     ///< "Next Topic"
-    QPushButton* bLast;     ///< "Last Topic", disabled on the last page
-    QPushButton* bClose;    ///< "Close Help"
-    QStatusBar* StatusBar1; ///< one panel: the topic on display, or a button's hint
-    QLabel* StatusTopic;    ///< the status bar's topic text
+    QTreeWidget* outline;        ///< the outline, in the 165-pixel left panel
+    QTextBrowser* pageViewer;    ///< the page viewer, read-only
+    QPushButton* firstButton;    ///< "First Topic", disabled until a page is shown
+    QPushButton* previousButton; ///< "Previous Topic"
+    QPushButton* nextButton;     ///< "Next Topic"
+    QPushButton* lastButton;     ///< "Last Topic", disabled on the last page
+    QPushButton* closeButton;    ///< "Close Help"
+    QStatusBar* statusBar;       ///< one panel: the topic on display, or a button's hint
+    QLabel* statusTopic;         ///< the status bar's topic text
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -84,14 +84,14 @@ class TfHelp : public QWidget {
     bool event(QEvent* event) override;
 
   private:
-    static bool haspage(int n);
+    static bool hasPage(int n);
     QTreeWidgetItem* item(int n) const;
     int number(const QTreeWidgetItem* it) const;
-    void FormShow();
-    void FormResize();
+    void onShown();
+    void onResized();
 
-    QTreeWidgetItem* m_items[helpitemcount] = {};
-    QString m_pageshown;
+    QTreeWidgetItem* m_items[helpItemCount] = {};
+    QString m_pageShown;
     bool m_placed = false; ///< centred on the screen at the first showing
 };
 

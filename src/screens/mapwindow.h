@@ -18,47 +18,47 @@ namespace quorvel {
 
 class MapView;
 
-class TfMap : public QWidget {
+class MapWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit TfMap(QWidget* parent = nullptr);
+    explicit MapWindow(QWidget* parent = nullptr);
 
     /// The map state the game feeds; the window repaints after each call below.
-    OverheadMap& overheadmap() { return m_map; }
-    const OverheadMap& overheadmap() const { return m_map; }
+    OverheadMap& overheadMap() { return m_map; }
+    const OverheadMap& overheadMap() const { return m_map; }
 
     /// Prepares the map for a maze and sizes the window for zoom 0.
-    void setupmap(QWidget* gameform, const Maze* maze, const std::string& player, int rotation,
+    void setupMap(QWidget* gameForm, const Maze* maze, const std::string& player, int rotation,
                   int size);
-    void updatemaptools(bool inview, bool detector, bool beacon);
-    void updatemapposition(int row, int col, bool gps, bool tracker);
-    void countremaining() { m_map.countremaining(); }
+    void updateMapTools(bool inView, bool detector, bool beacon);
+    void updateMapPosition(int row, int col, bool gps, bool tracker);
+    void countRemaining() { m_map.countRemaining(); }
 
-    void zoomin();
-    void zoomout();
+    void zoomIn();
+    void zoomOut();
     /// Clamps the zoom and sizes the window for it, shrinking to whole pixels per cell
     /// when the screen cannot hold the full size.
-    void applyzoom();
-    int zoomlevel() const { return m_zoomlevel; }
+    void applyZoom();
+    int zoomLevel() const { return m_zoomLevel; }
     bool locked() const { return m_locked; }
 
-    void savemapsettings(const std::string& player);
-    void loadmapsettings(const std::string& player);
+    void saveMapSettings(const std::string& player);
+    void loadMapSettings(const std::string& player);
 
     /// "Saved Games/" + name + ".map" in the program folder.
-    static std::string mapfilename(const std::string& name);
+    static std::string mapFileName(const std::string& name);
     /// Writes the map picture as a bitmap; a failure shows "Unable to write map file!".
-    bool savemapfile(const std::string& name);
+    bool saveMapFile(const std::string& name);
     /// Reads the map picture back; a missing or unreadable file keeps the picture.
-    void loadmapfile(const std::string& name);
+    void loadMapFile(const std::string& name);
 
     /// The game window moved by (dx, dy): a locked map window moves with it.
-    void followgame(int dx, int dy);
+    void followGame(int dx, int dy);
 
     /// The text the map shows when the mouse rests at (x, y) of the map image.
-    QString hovertext(int x, int y) const;
+    QString hoverText(int x, int y) const;
     /// Supplies the theme's box phrase and battery word for the hover texts.
-    void setwords(std::string boxphrase, std::string batteryword);
+    void setWords(std::string boxPhrase, std::string batteryWord);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -68,32 +68,32 @@ class TfMap : public QWidget {
 
   private:
     OverheadMap m_map;
-    QWidget* m_gameform = nullptr;
-    QFrame* Panel1;
-    QFrame* Panel2;
-    QToolButton* LockWin;
-    QToolButton* ZoomPlus;
-    QToolButton* ZoomMin;
-    QLabel* LabelX;
-    QLabel* LabelY;
-    MapView* Map;
-    QTimer* zFlash;
+    QWidget* m_gameForm = nullptr;
+    QFrame* toolbar;
+    QFrame* positionBox;
+    QToolButton* lockButton;
+    QToolButton* zoomInButton;
+    QToolButton* zoomOutButton;
+    QLabel* columnLabel;
+    QLabel* rowLabel;
+    MapView* mapView;
+    QTimer* blinkTimer;
     bool m_locked = true;
-    int m_zoomlevel = 0;
-    int m_zoomstep = -1;
-    int m_basewidth = 200;
-    int m_baseheight = 200;
-    int m_marginwidth = 0;
-    int m_marginheight = 29;
-    std::string m_boxphrase = "A box";
-    std::string m_batteryword = "batteries";
+    int m_zoomLevel = 0;
+    int m_zoomStep = -1;
+    int m_baseWidth = 200;
+    int m_baseHeight = 200;
+    int m_marginWidth = 0;
+    int m_marginHeight = 29;
+    std::string m_boxPhrase = "A box";
+    std::string m_batteryWord = "batteries";
 
     void refresh();
-    void givefocus();
-    void LockWinClick();
-    void zFlashTimer();
-    void placebesidegame();
-    void setclientsize(int width, int height);
+    void giveFocus();
+    void toggleLock();
+    void blink();
+    void placeBesideGame();
+    void setClientSize(int width, int height);
     friend class MapView;
 };
 

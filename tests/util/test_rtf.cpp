@@ -9,7 +9,7 @@ using namespace quorvel;
 namespace {
 
 std::string text(std::string_view rtf) {
-    return parsertf(rtf).plaintext();
+    return parseRtf(rtf).plaintext();
 }
 
 const RtfRun& run(const RtfDocument& d, std::size_t p, std::size_t r) {
@@ -20,14 +20,14 @@ const RtfRun& run(const RtfDocument& d, std::size_t p, std::size_t r) {
 
 TEST(Rtf, ParagraphsAndCharacterFormatting) {
     const RtfDocument d =
-        parsertf("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\n"
+        parseRtf("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\n"
                  "\\pard\\qc\\b\\fs32 The Vault\\b0\\par\n"
                  "\\pard Plain {\\i slanted} \\ul under\\ulnone  and {\\strike gone}.\\par}");
     ASSERT_EQ(d.paragraphs.size(), 2u);
     EXPECT_EQ(d.plaintext(), "The Vault\nPlain slanted under and gone.");
     EXPECT_EQ(d.paragraphs[0].align, RtfAlign::centre);
     EXPECT_TRUE(run(d, 0, 0).bold);
-    EXPECT_EQ(run(d, 0, 0).halfpoints, 32);
+    EXPECT_EQ(run(d, 0, 0).halfPoints, 32);
     EXPECT_EQ(d.paragraphs[1].align, RtfAlign::left);
     EXPECT_EQ(run(d, 1, 0).text, "Plain ");
     EXPECT_FALSE(run(d, 1, 0).bold);
@@ -39,16 +39,16 @@ TEST(Rtf, ParagraphsAndCharacterFormatting) {
 }
 
 TEST(Rtf, ColourTableGivesTextAndHighlightColours) {
-    const RtfDocument d = parsertf("{\\rtf1{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0"
+    const RtfDocument d = parseRtf("{\\rtf1{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0"
                                    "\\blue128;}\\cf1 red \\cf2\\highlight1 navy \\cf0\\highlight0 "
                                    "auto \\cf9 none}");
     ASSERT_EQ(d.paragraphs.size(), 1u);
-    EXPECT_TRUE(run(d, 0, 0).hascolour);
+    EXPECT_TRUE(run(d, 0, 0).hasColour);
     EXPECT_EQ(run(d, 0, 0).colour, (RtfColour{255, 0, 0}));
     EXPECT_EQ(run(d, 0, 1).colour, (RtfColour{0, 0, 128}));
-    EXPECT_TRUE(run(d, 0, 1).hashighlight);
+    EXPECT_TRUE(run(d, 0, 1).hasHighlight);
     EXPECT_EQ(run(d, 0, 1).highlight, (RtfColour{255, 0, 0}));
-    EXPECT_FALSE(run(d, 0, 2).hascolour); // \cf0 and an index past the table are automatic
+    EXPECT_FALSE(run(d, 0, 2).hasColour); // \cf0 and an index past the table are automatic
     EXPECT_EQ(run(d, 0, 2).text, "auto none");
 }
 
@@ -78,13 +78,13 @@ TEST(Rtf, SkipsTablesPicturesAndIgnorableDestinations) {
 }
 
 TEST(Rtf, PlainTextFilesShowAsText) {
-    const RtfDocument d = parsertf("Once upon a time\r\nin a maze\n\nthe end");
+    const RtfDocument d = parseRtf("Once upon a time\r\nin a maze\n\nthe end");
     EXPECT_EQ(d.plaintext(), "Once upon a time\nin a maze\n\nthe end");
-    EXPECT_EQ(parsertf("caf\xE9").plaintext(), "caf\xC3\xA9"); // not UTF-8: Windows-1252
+    EXPECT_EQ(parseRtf("caf\xE9").plaintext(), "caf\xC3\xA9"); // not UTF-8: Windows-1252
 }
 
 TEST(Rtf, HtmlKeepsFormattingAndEscapesText) {
-    const std::string html = rtftohtml(parsertf("{\\rtf1{\\colortbl;\\red0\\green128\\blue255;}"
+    const std::string html = rtfToHtml(parseRtf("{\\rtf1{\\colortbl;\\red0\\green128\\blue255;}"
                                                 "\\qr\\b\\i\\ul\\cf1\\fs20 <a & b>\\par\\par}"));
     EXPECT_NE(html.find("text-align:right"), std::string::npos);
     EXPECT_NE(html.find("font-weight:700"), std::string::npos);
@@ -98,10 +98,10 @@ TEST(Rtf, HtmlKeepsFormattingAndEscapesText) {
 }
 
 TEST(Rtf, UnbalancedGroupsShowWhatCouldBeRead) {
-    RtfDocument d = parsertf("{\\rtf1 {\\b open {\\i deeper");
+    RtfDocument d = parseRtf("{\\rtf1 {\\b open {\\i deeper");
     EXPECT_EQ(d.plaintext(), "open deeper");
     EXPECT_TRUE(d.damaged);
-    d = parsertf("{\\rtf1 one}} two}}}");
+    d = parseRtf("{\\rtf1 one}} two}}}");
     EXPECT_EQ(d.plaintext(), "one two");
     EXPECT_TRUE(d.damaged);
     // A font table that never closes swallows the rest, but nothing breaks.
@@ -116,7 +116,7 @@ TEST(Rtf, DeepNestingIsBoundedAndKeepsText) {
     for (int i = 0; i < 200000; ++i)
         deep += "}";
     deep += " tail}";
-    const RtfDocument d = parsertf(deep);
+    const RtfDocument d = parseRtf(deep);
     EXPECT_EQ(d.plaintext(), "core tail");
     EXPECT_TRUE(run(d, 0, 0).bold);
     EXPECT_FALSE(run(d, 0, 1).bold); // formatting comes back once the groups close
@@ -124,17 +124,17 @@ TEST(Rtf, DeepNestingIsBoundedAndKeepsText) {
 }
 
 TEST(Rtf, HugeNumbersSaturate) {
-    const RtfDocument d = parsertf(
+    const RtfDocument d = parseRtf(
         "{\\rtf1\\fs99999999999999999999999 big\\fs-5 small\\cf4294967297 c\\uc99999999999 "
         "\\u99999999999999 x\\bin99999999999999999}");
-    EXPECT_EQ(run(d, 0, 0).halfpoints, 3276);
-    EXPECT_EQ(run(d, 0, 1).halfpoints, 1);
+    EXPECT_EQ(run(d, 0, 0).halfPoints, 3276);
+    EXPECT_EQ(run(d, 0, 1).halfPoints, 1);
     for (const RtfRun& r : d.paragraphs[0].runs)
-        EXPECT_FALSE(r.hascolour);
+        EXPECT_FALSE(r.hasColour);
     EXPECT_NE(d.plaintext().find("big"), std::string::npos);
     // The huge \bin jumps to the end of the input; nothing after it is shown.
     EXPECT_EQ(d.plaintext().find("bin"), std::string::npos);
-    const std::string html = rtftohtml(d);
+    const std::string html = rtfToHtml(d);
     EXPECT_NE(html.find("font-size:72pt"), std::string::npos); // shown no larger than 72
     EXPECT_NE(html.find("font-size:4pt"), std::string::npos);
 }
@@ -143,11 +143,11 @@ TEST(Rtf, TruncatedEscapesAreDropped) {
     for (const char* cut :
          {"{\\rtf1 ab\\", "{\\rtf1 ab\\'", "{\\rtf1 ab\\'4", "{\\rtf1 ab\\'zz", "{\\rtf1 ab\\u",
           "{\\rtf1 ab\\u-", "{\\rtf1 ab\\fs", "{\\rtf1 ab\\u55357"}) {
-        const RtfDocument d = parsertf(cut);
+        const RtfDocument d = parseRtf(cut);
         EXPECT_EQ(d.plaintext().substr(0, 2), "ab") << cut;
         EXPECT_LE(d.plaintext().size(), 5u) << cut;
     }
-    EXPECT_TRUE(parsertf("{\\rtf1 ab\\'4").damaged);
+    EXPECT_TRUE(parseRtf("{\\rtf1 ab\\'4").damaged);
 }
 
 TEST(Rtf, HostileInputStaysWithinBounds) {
@@ -155,28 +155,28 @@ TEST(Rtf, HostileInputStaysWithinBounds) {
     std::string marks = "{\\rtf1 ";
     while (marks.size() < 8u * 1024 * 1024)
         marks += "\\par x\\b y\\b0 ";
-    RtfDocument d = parsertf(marks);
+    RtfDocument d = parseRtf(marks);
     EXPECT_TRUE(d.truncated);
     std::size_t runs = 0;
     for (const RtfParagraph& p : d.paragraphs)
         runs += p.runs.size();
-    EXPECT_LT(runs * 128 + d.paragraphs.size() * 32, rtfmaxtext + 1024);
+    EXPECT_LT(runs * 128 + d.paragraphs.size() * 32, rtfMaxText + 1024);
     // More than the input limit: only the first part is read.
-    std::string big(rtfmaxinput + 100, 'a');
+    std::string big(rtfMaxInput + 100, 'a');
     big.replace(0, 7, "{\\rtf1 ");
-    d = parsertf(big);
+    d = parseRtf(big);
     EXPECT_TRUE(d.truncated);
-    EXPECT_LE(d.plaintext().size(), rtfmaxtext);
+    EXPECT_LE(d.plaintext().size(), rtfMaxText);
     // Binary noise of every byte value.
     std::string noise;
     for (int i = 0; i < 1 << 20; ++i)
         noise += static_cast<char>((i * 7919) & 0xFF);
-    (void)parsertf("{\\rtf1 " + noise);
-    (void)rtftohtml(parsertf("{\\rtf1 " + noise));
+    (void)parseRtf("{\\rtf1 " + noise);
+    (void)rtfToHtml(parseRtf("{\\rtf1 " + noise));
 }
 
 TEST(Rtf, ReadsFilesUpToTheLimit) {
     std::string bytes;
-    EXPECT_FALSE(readrtffile("/nonexistent/story.rtf", bytes));
-    EXPECT_FALSE(readrtffile("/tmp", bytes)); // a folder is no story
+    EXPECT_FALSE(readRtfFile("/nonexistent/story.rtf", bytes));
+    EXPECT_FALSE(readRtfFile("/tmp", bytes)); // a folder is no story
 }

@@ -1,0 +1,234 @@
+#include "aboutbox.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+#include "inifile.h"
+#include "programfolder.h"
+#include "resource.h"
+#include "textutil.h"
+#include "theme.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr int aboutWidth = 374;
+constexpr int aboutHeight = 289;
+constexpr int textLeft = 64;
+constexpr int textWidth = aboutWidth - textLeft - 12;
+constexpr int creditLeft = 28;
+constexpr int creditWidth = aboutWidth - creditLeft - 12;
+// The name the about box gives the built-in theme, whatever the case of the name it is handed.
+constexpr std::string_view builtinThemeLabel = "Back to basics <default>";
+
+struct CreditKey {
+    const char* key;
+    const char* prefix;
+};
+constexpr CreditKey creditKeys[5] = {{"ThemeBy", "Theme by "},
+                                     {"Graphics", "Graphics by "},
+                                     {"Messages", "Messages by "},
+                                     {"Sounds", "Sounds by "},
+                                     {"Music", "Music by "}};
+
+std::string lowercase(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+QString qText(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The icon of the program when it has one, else a small corridor drawn here.
+QPixmap programIcon(int size) {
+    const QIcon icon = QApplication::windowIcon();
+    if (!icon.isNull()) return icon.pixmap(size, size);
+    QPixmap pixmap(size, size);
+    pixmap.fill(QColor(24, 22, 34));
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double s = size;
+    const QColor stone(150, 128, 96), dark(92, 76, 58), light(255, 236, 160);
+    p.setPen(Qt::NoPen);
+    p.setBrush(stone); // left and right walls of a corridor in perspective
+    p.drawPolygon(QPolygonF({{0, 0}, {s * 0.35, s * 0.35}, {s * 0.35, s * 0.65}, {0, s}}));
+    p.drawPolygon(QPolygonF({{s, 0}, {s * 0.65, s * 0.35}, {s * 0.65, s * 0.65}, {s, s}}));
+    p.setBrush(dark);
+    p.drawRect(QRectF(s * 0.35, s * 0.35, s * 0.3, s * 0.3));
+    p.setBrush(light); // daylight at the exit
+    p.drawRect(QRectF(s * 0.43, s * 0.42, s * 0.14, s * 0.23));
+    return pixmap;
+}
+
+} // namespace
+
+std::string homePageAddress() {
+    return std::string(makerHost) + "/quorvel";
+}
+
+std::string updateAddress() {
+    return std::string(makerHost) + "/update.php?sw=quorvel&ver=01.03.05.00";
+}
+
+AboutCredits aboutCredits(std::string_view programFolder, std::string_view theme) {
+    AboutCredits out;
+    if (theme.empty() || lowercase(theme) == lowercase(builtinThemeName)) {
+        out.themeLabel = builtinThemeLabel;
+        out.lines[0] = "Theme by " + std::string(builtinThemeAuthor);
+        return out;
+    }
+    out.themeLabel = theme;
+    const std::string folder = themeFolder(programFolder, theme);
+    if (folder.empty()) return out; // no folder can have this name: no credits
+    const std::string path = themeFile(folder, "theme.ini");
+    if (path.empty()) return out;
+    const IniFile ini = IniFile::load(path);
+    std::size_t line = 0;
+    for (const CreditKey& k : creditKeys) {
+        const std::string value = trimText(ini.readString("Credits", k.key, ""));
+        if (!value.empty()) out.lines[line++] = k.prefix + value;
+    }
+    return out;
+}
+
+AboutBox::AboutBox(std::string programFolder, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    setObjectName("fAbout");
+    setWindowTitle("About Quorvel 3-D");
+    setModal(true);
+    setFixedSize(aboutWidth, aboutHeight);
+    setProgramFolder(std::move(programFolder));
+    m_opener = [](const std::string& address) { return openWithShell(address); };
+
+    auto label = [this](const char* name, int x, int y, int w, int h) {
+        auto* l = new QLabel(this);
+        l->setObjectName(name);
+        l->setGeometry(x, y, w, h);
+        l->setTextFormat(Qt::PlainText);
+        return l;
+    };
+
+    iconPicture = label("Image1", 16, 14, 36, 36);
+    iconPicture->setPixmap(programIcon(32));
+    iconPicture->setAlignment(Qt::AlignCenter);
+
+    versionLabel = label("Label5", textLeft, 10, textWidth, 22);
+    QFont big = versionLabel->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.25);
+    versionLabel->setFont(big);
+    aboutLine1 = label("Label6", textLeft, 34, textWidth, 16);
+    aboutLine1->setText("A random 3-D maze: find the way out before");
+    aboutLine2 = label("Label7", textLeft, 50, textWidth, 16);
+    aboutLine2->setText("your food and your flashlight run out.");
+    aboutLine3 = label("Label9", textLeft, 66, textWidth, 16);
+    aboutLine3->setText("Every maze is new. Good luck in there!");
+
+    homePageLink = label("Label8", textLeft, 86, textWidth, 18);
+    homePageLink->setText(qText(homePageAddress()));
+    homePageLink->setCursor(Qt::PointingHandCursor);
+    homePageLink->setToolTip("Visit the home page");
+    QPalette link = homePageLink->palette();
+    link.setColor(QPalette::WindowText, QColor(0, 0, 200));
+    homePageLink->setPalette(link);
+    QFont underlined = homePageLink->font();
+    underlined.setUnderline(true);
+    homePageLink->setFont(underlined);
+    homePageLink->installEventFilter(this);
+
+    checkVersionButton = new QPushButton("Check for new version", this);
+    checkVersionButton->setObjectName("BitBtn2");
+    checkVersionButton->setGeometry(textLeft, 108, 170, 25);
+    checkVersionButton->setAutoDefault(false);
+    checkVersionButton->setToolTip("Look on the home page for a newer version");
+    connect(checkVersionButton, &QPushButton::clicked, this, [this] { checkForUpdate(); });
+
+    auto* line = new QFrame(this);
+    line->setObjectName("Bevel1");
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setGeometry(12, 142, aboutWidth - 24, 4);
+
+    themeLabel = label("ThemeLabel", 16, 150, aboutWidth - 28, 17);
+    QFont bold = themeLabel->font();
+    bold.setBold(true);
+    themeLabel->setFont(bold);
+    for (int i = 0; i < 5; ++i)
+        credits[i] = label(qPrintable(QString("Credits%1").arg(i + 1)), creditLeft, 168 + i * 15,
+                           creditWidth, 15);
+
+    closeButton =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Close", this);
+    closeButton->setObjectName("BitBtn1");
+    closeButton->setGeometry((aboutWidth - 87) / 2, aboutHeight - 12 - 25, 87, 25);
+    closeButton->setDefault(true); // Enter; Esc closes the dialog as well
+    connect(closeButton, &QPushButton::clicked, this, [this] { closeAbout(); });
+}
+
+void AboutBox::setProgramFolder(std::string folder) {
+    m_programFolder = addBackslash(folder);
+}
+
+int AboutBox::showAbout(std::string theme) {
+    setAboutTheme(std::move(theme));
+    if (QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+    return exec();
+}
+
+void AboutBox::onShown() {
+    versionLabel->setText(qText("Quorvel 3-D version " + versionText()));
+    const AboutCredits c = aboutCredits(m_programFolder, m_aboutTheme);
+    // Names from a theme's files may be longer than the box: cut with "...", whole in the hint.
+    auto fit = [](QLabel* l, const std::string& text) {
+        const QString full = qText(text);
+        l->setText(l->fontMetrics().elidedText(full, Qt::ElideRight, l->width()));
+        l->setToolTip(l->text() == full ? QString() : full);
+    };
+    fit(themeLabel, c.themeLabel);
+    for (int i = 0; i < 5; ++i)
+        fit(credits[i], c.lines[i]);
+    closeButton->setFocus();
+}
+
+void AboutBox::openHomePage() {
+    if (m_opener) m_opener(homePageAddress());
+}
+
+void AboutBox::checkForUpdate() {
+    if (m_opener) m_opener(updateAddress());
+}
+
+void AboutBox::closeAbout() {
+    accept();
+}
+
+void AboutBox::showEvent(QShowEvent* event) {
+    onShown(); // before the first paint, so the old theme's credits never flash
+    QDialog::showEvent(event);
+}
+
+bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == homePageLink && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        openHomePage();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace quorvel

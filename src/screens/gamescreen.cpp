@@ -1,0 +1,587 @@
+#include "gamescreen.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include "access.h"
+#include "dialogs.h"
+#include "endscreen.h"
+#include "inifile.h"
+#include "mapwindow.h"
+#include "messagepanel.h"
+#include "programfolder.h"
+#include "savedgames.h"
+#include "session.h"
+#include "settingsfile.h"
+#include "textutil.h"
+#include "theme.h"
+#include "viewcomposer.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr int clientWidth = 632;
+constexpr int clientHeight = 453;
+
+QFont formFont(int pixels = 11, bool bold = false) {
+    QFont f("Liberation Sans");
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y, int w = -1,
+              int h = -1) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    if (w < 0)
+        l->move(x, y);
+    else
+        l->setGeometry(x, y, w, h);
+    if (w < 0) l->adjustSize();
+    return l;
+}
+
+QLabel* picture(QWidget* parent, const char* name, int x, int y, int w, int h) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setGeometry(x, y, w, h);
+    return l;
+}
+
+// The item code of each tool, for its hint.
+int toolCode(Tool tool) {
+    switch (tool) {
+    case Tool::compass: return 7;
+    case Tool::gps: return 8;
+    case Tool::beacon: return 9;
+    case Tool::tracker: return 10;
+    case Tool::detector: return 11;
+    }
+    return 0;
+}
+
+} // namespace
+
+GameScreen::GameScreen(Session& session, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      m_session(session), m_game(*this, session.rng, *session.clock),
+      m_composer(std::make_unique<ViewComposer>()) {
+    setObjectName("Tform2");
+    setWindowTitle("Quorvel 3-D.");
+    setFixedSize(clientWidth, clientHeight);
+    setFont(formFont());
+    setFocusPolicy(Qt::StrongFocus);
+    build();
+}
+
+GameScreen::~GameScreen() = default;
+
+void GameScreen::build() {
+    viewPicture = picture(this, "mazeimage2", 5, 5, viewSize, viewSize);
+
+    namePanel = new QFrame(this);
+    namePanel->setObjectName("Panel3");
+    namePanel->setGeometry(5, 247, 240, 22);
+    namePanel->setAutoFillBackground(true);
+    QPalette silver = namePanel->palette();
+    silver.setColor(QPalette::Window, QColor(192, 192, 192));
+    namePanel->setPalette(silver);
+    nameLabel = label(namePanel, "lblname", "", 8, 3, 180, 16);
+    nameLabel->setFont(formFont(11, true));
+    sideBackdrop = picture(namePanel, "Image1", 196, 3, 40, 16);
+    sideBackdrop->setPixmap(QPixmap(":/pictures/sidebackdrop.png"));
+    leftOpening = picture(namePanel, "LeftSpace", 198, 4, 16, 16);
+    rightOpening = picture(namePanel, "RightSpace", 218, 4, 16, 16);
+    leftOpening->setToolTip("An opening to the left.");
+    rightOpening->setToolTip("An opening to the right.");
+
+    const auto button = [this](const char* name, const QString& text, const QString& hint, int x,
+                               int y, int w, int h) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(name);
+        b->setGeometry(x, y, w, h);
+        b->setToolTip(hint);
+        b->setFocusPolicy(Qt::NoFocus);
+        return b;
+    };
+    forwardButton =
+        button("btnmove", QString::fromUtf8("\u25B2"), "Move forward.", 57, 277, 33, 25);
+    turnLeftButton =
+        button("btnturnleft", QString::fromUtf8("\u25C0"), "Turn left.", 25, 309, 29, 25);
+    useButton = button("btnuse", "U", "", 61, 309, 25, 25);
+    useButton->setEnabled(false);
+    turnRightButton =
+        button("btnturnright", QString::fromUtf8("\u25B6"), "Turn right.", 93, 309, 29, 25);
+    backButton = button("btnturnback", QString::fromUtf8("\u25BC"), "Step back.", 57, 341, 33, 25);
+    label(this, "Label1", "Sounds", 21, 369);
+    label(this, "Label2", "Music", 89, 369);
+    soundsButton = button("btnsounds", "S", "Sounds on or off (S).", 25, 385, 33, 25);
+    musicButton = button("btnmusic", "M", "Music on or off (M).", 89, 385, 33, 25);
+    soundsButton->setCheckable(true);
+    musicButton->setCheckable(true);
+    soundsState = label(this, "lblsounds", "ON", 61, 391, 26, 14);
+    musicState = label(this, "lblmusic", "ON", 125, 391, 30, 14);
+    quitButton = button("btnquit", "&Quit Maze...", "Quit this maze.", 28, 421, 91, 25);
+
+    compassPicture = picture(this, "imcompass", 161, 285, 72, 148);
+    compassPicture->hide();
+
+    // The item panel.
+    itemPanel = new QFrame(this);
+    itemPanel->setObjectName("Panel5");
+    itemPanel->setGeometry(253, 110, 157, 340);
+    itemPanel->setFrameShape(QFrame::Panel);
+    itemPanel->setFrameShadow(QFrame::Raised);
+    QLabel* items = label(itemPanel, "Label12", "ITEMS :", 8, 8);
+    items->setFont(formFont(11, true));
+    itemBox = new QGroupBox(itemPanel);
+    itemBox->setObjectName("gbitems");
+    itemBox->setGeometry(6, 28, 145, 305);
+    compassToolPicture = picture(itemBox, "imcomp", 12, 15, 37, 36);
+    detectorPicture = picture(itemBox, "imdetector", 12, 55, 37, 36);
+    beaconPicture = picture(itemBox, "imbeacon", 12, 95, 37, 36);
+    gpsPicture = picture(itemBox, "imgps", 12, 135, 37, 36);
+    trackerPicture = picture(itemBox, "imtrack", 12, 175, 37, 36);
+    foodPicture = picture(itemBox, "imfood", 53, 15, 37, 36);
+    gemPicture = picture(itemBox, "imstone", 53, 55, 37, 36);
+    batteryPicture = picture(itemBox, "imlight", 53, 95, 37, 36);
+    const auto counter = [this](const char* name, int y) {
+        label(itemBox, "", "=", 93, y);
+        QLabel* l = label(itemBox, name, "0", 103, y, 40, 14);
+        l->setFont(formFont(11, true));
+        return l;
+    };
+    foodCount = counter("lblfood", 24);
+    gemCount = counter("lblstone", 64);
+    batteryCount = counter("lblbatcount", 104);
+
+    // The message panel, and the clock panel that shares its indicator.
+    messagePanel = new MessagePanel(this);
+    clockPanel = new QFrame(this);
+    clockPanel->setObjectName("Panel6");
+    clockPanel->setGeometry(408, 110, 220, 88);
+    clockPanel->setFrameShape(QFrame::Panel);
+    clockPanel->setFrameShadow(QFrame::Raised);
+    clockPanel->setAutoFillBackground(true);
+    QPalette gray = clockPanel->palette();
+    gray.setColor(QPalette::Window, QColor(128, 128, 128));
+    gray.setColor(QPalette::WindowText, Qt::white);
+    clockPanel->setPalette(gray);
+    messagePanel->placeIndicator(clockPanel);
+    QLabel* timeCaption = label(clockPanel, "Label4", "Time in maze:", 117, 9);
+    clockLabel = label(clockPanel, "lblElapsed", "0 days, 00:00:00", 117, 26, 100, 14);
+    QLabel* stepCaption = label(clockPanel, "Label5", "Stepcounter:", 119, 46);
+    stepCounter = label(clockPanel, "lblstepcounter", "0", 119, 63, 90, 14);
+    stepCounter->setToolTip("Current number of steps taken in maze.");
+    for (QLabel* l : {clockLabel, stepCounter})
+        l->setFont(formFont(11, true));
+    for (QLabel* l : {timeCaption, stepCaption})
+        l->setStyleSheet("color: rgb(255, 255, 0);");
+
+    clockTimer = new QTimer(this);
+    clockTimer->setObjectName("GameTimer");
+    clockTimer->setInterval(1000);
+    runTimer = new QTimer(this);
+    runTimer->setObjectName("RunTimer");
+    runTimer->setInterval(200);
+    connect(clockTimer, &QTimer::timeout, this, [this] { m_game.clockTick(); });
+    connect(runTimer, &QTimer::timeout, this, [this] { m_game.runTick(); });
+
+    connect(forwardButton, &QPushButton::clicked, this, [this] { m_game.stepForward(); });
+    connect(turnLeftButton, &QPushButton::clicked, this, [this] { m_game.turnLeft(); });
+    connect(turnRightButton, &QPushButton::clicked, this, [this] { m_game.turnRight(); });
+    connect(backButton, &QPushButton::clicked, this, [this] { m_game.stepBack(); });
+    connect(useButton, &QPushButton::clicked, this, [this] { m_game.useBattery(); });
+    connect(soundsButton, &QPushButton::clicked, this, &GameScreen::toggleSounds);
+    connect(musicButton, &QPushButton::clicked, this, &GameScreen::toggleMusic);
+    connect(quitButton, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void GameScreen::setWindows(QWidget* openingScreen, MapWindow* mapWindow, EndScreen* endScreen) {
+    m_opening = openingScreen;
+    m_map = mapWindow;
+    m_end = endScreen;
+}
+
+// ---- showing and hiding ---------------------------------------------------------------
+
+void GameScreen::loadViewImages() {
+    const bool builtin = m_session.themeName == defaultTheme;
+    m_composer->loadViewImages(builtin ? QString()
+                                       : QString::fromStdString(themeFolder(m_session.themeName)));
+    foodPicture->setPixmap(QPixmap::fromImage(m_composer->panelPicture(PanelPicture::food)));
+    gemPicture->setPixmap(QPixmap::fromImage(m_composer->panelPicture(PanelPicture::gems)));
+    batteryPicture->setPixmap(QPixmap::fromImage(m_composer->panelPicture(PanelPicture::charge)));
+    messagePanel->setIndicatorPictures(m_composer->panelPicture(PanelPicture::standard),
+                                       m_composer->panelPicture(PanelPicture::critical));
+    const QPixmap empty = QPixmap::fromImage(m_composer->itemEmpty());
+    for (QLabel* tool :
+         {compassToolPicture, detectorPicture, beaconPicture, gpsPicture, trackerPicture}) {
+        tool->setPixmap(empty);
+        tool->setToolTip("");
+    }
+    m_composer->resetCompass();
+    showCompassPicture();
+    compassPicture->hide();
+}
+
+void GameScreen::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) onShown();
+}
+
+void GameScreen::onShown() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    MessageCatalogue& words = m_session.catalogue;
+    loadViewImages();
+    nameLabel->setText(QString::fromStdString(m_session.playerName));
+    messagePanel->hideIndicator();
+    messagePanel->clearMessages();
+    restorePosition();
+    loadTheme(words, m_session.themeName);
+    foodPicture->setToolTip(QString::fromStdString(words.itemHint(1)));
+    gemPicture->setToolTip(QString::fromStdString(words.itemHint(-4)));
+    batteryPicture->setToolTip(QString::fromStdString(words.itemHint(-5)));
+    if (m_map) {
+        m_map->setWords(capitalise(words.itemName(-3, false, true)), words.itemWord(2, false));
+    }
+    m_game.begin();
+    if (m_opening) m_opening->hide();
+    QApplication::restoreOverrideCursor();
+    SoundService& sound = *m_session.sound;
+    soundsButton->setChecked(!sound.noSound);
+    musicButton->setChecked(!sound.noMusic);
+    soundsState->setText(sound.noSound ? "OFF" : "ON");
+    musicState->setText(sound.noMusic ? "OFF" : "ON");
+    activateWindow();
+    setFocus();
+}
+
+void GameScreen::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (!event->spontaneous()) onHidden();
+}
+
+void GameScreen::onHidden() {
+    m_game.end();
+    m_session.sound->closeMusic();
+    savePosition();
+    if (m_map) m_map->hide();
+    if (m_opening) m_opening->show();
+}
+
+void GameScreen::closeEvent(QCloseEvent* event) {
+    if (m_game.askToQuit())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void GameScreen::restorePosition() {
+    // Where the player left this size's window; the first time, the middle of the screen.
+    QPoint place = pos();
+    if (!m_placed) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            place = screen->availableGeometry().center() - QPoint(width() / 2, height() / 2);
+        m_placed = true;
+    }
+    const IniFile ini = IniFile::load(settingsPath());
+    const std::string section = playerSection(m_session.playerName, ".Settings");
+    const std::string n = std::to_string(m_game.maze().mazeSize);
+    const int top = ini.readInteger(section, "Top" + n, place.y());
+    const int left = ini.readInteger(section, "Left" + n, place.x());
+    move(left, top);
+}
+
+void GameScreen::savePosition() {
+    const std::string path = settingsPath();
+    IniFile ini = IniFile::load(path);
+    const std::string section = playerSection(m_session.playerName, ".Settings");
+    const std::string n = std::to_string(m_game.maze().mazeSize);
+    ini.writeInteger(section, "Top" + n, pos().y());
+    ini.writeInteger(section, "Left" + n, pos().x());
+    ini.save(path);
+    openAccess(path);
+}
+
+void GameScreen::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    const QPoint now = pos();
+    if (m_positionKnown && m_map)
+        m_map->followGame(now.x() - m_lastPosition.x(), now.y() - m_lastPosition.y());
+    m_positionKnown = true;
+    m_lastPosition = now;
+}
+
+void GameScreen::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !m_map) return;
+    // Minimising the game minimises the whole program, its map window included.
+    if (isMinimized()) {
+        m_mapWasVisible = m_map->isVisible();
+        if (m_mapWasVisible) m_map->hide();
+    } else if (m_mapWasVisible && isVisible()) {
+        m_mapWasVisible = false;
+        m_map->show();
+    }
+}
+
+// ---- keys and switches -------------------------------------------------------------------
+
+void GameScreen::keyReleaseEvent(QKeyEvent* event) {
+    // Arrows act when released; a held key does not walk on by itself.
+    if (event->isAutoRepeat()) return;
+    switch (event->key()) {
+    case Qt::Key_Left: m_game.turnLeft(); break;
+    case Qt::Key_Right: m_game.turnRight(); break;
+    case Qt::Key_Up: m_game.stepForward(); break;
+    case Qt::Key_Down: m_game.stepBack(); break;
+    default: QWidget::keyReleaseEvent(event); return;
+    }
+}
+
+void GameScreen::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.size() != 1) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const char key = text.at(0).toUpper().toLatin1();
+    switch (key) {
+    case 'W': showMapWindow(); break;
+    case 'S':
+        soundsButton->toggle();
+        toggleSounds();
+        break;
+    case 'M':
+        musicButton->toggle();
+        toggleMusic();
+        break;
+    case 'U': m_game.useBattery(); break;
+    case '/':
+    case '?':
+        if (showStory) showStory();
+        break;
+    case 'R': m_game.startRunning(); break;
+    case 'Y':
+    case 'L':
+    case 'C':
+    case 'J':
+    case 'D': m_game.playFunKey(key); break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+}
+
+void GameScreen::showMapWindow() {
+    if (!m_map) return;
+    m_map->saveMapSettings(m_session.playerName);
+    if (!m_map->isVisible()) {
+        m_map->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        m_map->show();
+    } else {
+        const bool onTop = m_map->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        m_map->setWindowFlag(Qt::WindowStaysOnTopHint, !onTop);
+        m_map->show(); // a window whose flags change is hidden until shown again
+    }
+    m_map->raise();
+    activateWindow();
+    setFocus();
+}
+
+void GameScreen::toggleSounds() {
+    const bool on = soundsButton->isChecked();
+    m_session.sound->noSound = !on;
+    soundsState->setText(on ? "ON" : "OFF");
+}
+
+void GameScreen::toggleMusic() {
+    const bool on = musicButton->isChecked();
+    m_session.sound->noMusic = !on;
+    musicState->setText(on ? "ON" : "OFF");
+    if (on)
+        m_session.sound->playMusic(m_session.themeName, "music");
+    else
+        m_session.sound->stopMusic();
+}
+
+// ---- what the rules ask of the screen --------------------------------------------------------
+
+void GameScreen::drawMaze() {
+    m_plan = viewScan(m_game.maze());
+    m_composer->drawMaze(m_plan);
+    if (m_plan.viewCase == ViewCase::onExit) {
+        // The ending picture shows at once, before the end screen opens over it.
+        viewPicture->setPixmap(QPixmap::fromImage(m_composer->shownView()));
+        viewPicture->repaint();
+    }
+}
+
+void GameScreen::drawWallMap() {
+    m_composer->drawWallMap();
+}
+
+void GameScreen::finishView(int darkness) {
+    m_composer->drawBox(m_plan);
+    m_composer->darken(darkness);
+    m_composer->showView();
+    viewPicture->setPixmap(QPixmap::fromImage(m_composer->shownView()));
+    showSides();
+}
+
+void GameScreen::showSides() {
+    const SidePictures sides = m_composer->showSides(m_game.maze());
+    if (sides.left) leftOpening->setPixmap(QPixmap::fromImage(*sides.left));
+    if (sides.right) rightOpening->setPixmap(QPixmap::fromImage(*sides.right));
+}
+
+void GameScreen::showCompassPicture() {
+    compassPicture->setPixmap(QPixmap::fromImage(withoutKey(m_composer->compassImage())));
+}
+
+void GameScreen::drawCompass(int heading) {
+    m_composer->drawCompass(heading);
+    showCompassPicture();
+}
+
+void GameScreen::showCompass() {
+    compassPicture->show();
+}
+
+QLabel* GameScreen::toolPicture(Tool tool) const {
+    switch (tool) {
+    case Tool::compass: return compassToolPicture;
+    case Tool::detector: return detectorPicture;
+    case Tool::beacon: return beaconPicture;
+    case Tool::gps: return gpsPicture;
+    case Tool::tracker: return trackerPicture;
+    }
+    return compassToolPicture;
+}
+
+void GameScreen::showTool(Tool tool) {
+    QLabel* l = toolPicture(tool);
+    l->setPixmap(QPixmap::fromImage(m_composer->toolPicture(tool)));
+    l->setToolTip(QString::fromStdString(m_session.catalogue.itemHint(toolCode(tool))));
+}
+
+void GameScreen::setUseEnabled(bool enabled) {
+    useButton->setEnabled(enabled);
+    useButton->setToolTip(
+        enabled ? QString::fromStdString("Use " + m_session.catalogue.itemName(2, false, false))
+                : QString());
+}
+
+void GameScreen::showCounters() {
+    const GameState& s = m_game.state();
+    foodCount->setText(QString::number(s.foodLevel));
+    gemCount->setText(QString::number(s.gemScore));
+    batteryCount->setText(QString::number(s.batteryLevel) + "%");
+    stepCounter->setText(QString::number(s.stepCount));
+}
+
+void GameScreen::updateMapTools(bool inView, bool detector, bool beacon) {
+    if (m_map) m_map->updateMapTools(inView, detector, beacon);
+}
+
+void GameScreen::updateMapPosition(int row, int col, bool gps, bool tracker) {
+    if (m_map) m_map->updateMapPosition(row, col, gps, tracker);
+}
+
+void GameScreen::countRemaining() {
+    if (m_map) m_map->countRemaining();
+}
+
+bool GameScreen::postGameMessage(int key, Colour colour, int level) {
+    return messagePanel->postGameMessage(m_session.catalogue, key, m_session.playerName, colour,
+                                         level);
+}
+
+bool GameScreen::showGameMessage(const std::string& text, Colour colour, int level) {
+    return messagePanel->showGameMessage(text, colour, level);
+}
+
+std::string GameScreen::randomMessage(int chance) {
+    return m_session.catalogue.randomMessage(chance, m_session.playerName);
+}
+
+void GameScreen::hideIndicator() {
+    messagePanel->hideIndicator();
+}
+
+void GameScreen::playSound(const std::string& name, const std::string& fallback, int mode) {
+    m_session.sound->playSound(m_session.themeName, name, fallback, mode);
+}
+
+void GameScreen::serviceEvents() {
+    QCoreApplication::processEvents();
+}
+
+void GameScreen::setRunTimer(bool enabled) {
+    if (enabled)
+        runTimer->start();
+    else
+        runTimer->stop();
+}
+
+void GameScreen::setGameTimer(bool enabled) {
+    if (enabled)
+        clockTimer->start();
+    else
+        clockTimer->stop();
+}
+
+void GameScreen::showClock(const std::string& text) {
+    clockLabel->setText(QString::fromStdString(text));
+}
+
+Answer GameScreen::showEndScreen(const EndScreenSetup& screen) {
+    return m_end ? m_end->showEnd(screen) : Answer::close;
+}
+
+bool GameScreen::confirmQuit() {
+    return confirmBox("Quit game?", "Are you sure you want to stop playing?");
+}
+
+int GameScreen::recordBestTime(const BestTimeEntry& entry) {
+    BestTime result;
+    result.name = m_session.playerName;
+    result.time = entry.elapsed;
+    result.gems = entry.gemScore;
+    result.timeText = entry.timeText;
+    result.steps = entry.stepCount;
+    result.food = entry.foodLevel;
+    result.battery = entry.batteryLevel;
+    if (m_map) {
+        const OverheadMap& om = m_map->overheadMap();
+        for (int code = 0; code < 256; ++code) {
+            result.start[code] = static_cast<std::uint32_t>(om.placedTally()[code]);
+            result.end[code] = static_cast<std::uint32_t>(om.remainingTally()[code]);
+        }
+    }
+    return m_session.bestTimes.recordBestTime(entry.level, result);
+}
+
+bool GameScreen::saveGame() {
+    return !m_map || quorvel::saveGame(m_session.playerName, m_game, *m_map);
+}
+
+void GameScreen::deleteSave() {
+    quorvel::deleteSave(m_session.playerName, m_game.maze().level());
+}
+
+void GameScreen::closeGameScreen() {
+    close();
+}
+
+} // namespace quorvel

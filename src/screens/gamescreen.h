@@ -1,0 +1,148 @@
+#pragma once
+// The game screen: the first-person view with its side arrows and compass, the move
+// and turn buttons, the item panel with its counters and tool pictures, the message
+// panel and indicator, the clock and the step counter. Buttons, keys and timers run
+// the rules of the game; the rules ask for pictures, messages, sounds and the end
+// screen through the host interface this screen implements.
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "game.h"
+#include "host.h"
+#include "viewscan.h"
+
+class QLabel;
+class QPushButton;
+class QTimer;
+class QFrame;
+class QGroupBox;
+
+namespace quorvel {
+
+class MessagePanel;
+class MapWindow;
+class EndScreen;
+class ViewComposer;
+struct Session;
+
+class GameScreen : public QWidget, public GameHost {
+    Q_OBJECT
+  public:
+    explicit GameScreen(Session& session, QWidget* parent = nullptr);
+    ~GameScreen() override;
+
+    Game& game() { return m_game; }
+    ViewComposer& composer() { return *m_composer; }
+
+    /// The windows this screen works with; set once at start-up.
+    void setWindows(QWidget* openingScreen, MapWindow* mapWindow, EndScreen* endScreen);
+
+    /// Shows the story of the current theme (keys / and ?); unset, the keys do nothing.
+    std::function<void()> showStory;
+
+    // GameHost
+    void drawMaze() override;
+    void drawWallMap() override;
+    void finishView(int darkness) override;
+    void drawCompass(int heading) override;
+    void showCompass() override;
+    void showTool(Tool tool) override;
+    void setUseEnabled(bool enabled) override;
+    void showCounters() override;
+    void updateMapTools(bool inView, bool detector, bool beacon) override;
+    void updateMapPosition(int row, int col, bool gps, bool tracker) override;
+    void countRemaining() override;
+    bool postGameMessage(int key, Colour colour, int level) override;
+    bool showGameMessage(const std::string& text, Colour colour, int level) override;
+    std::string randomMessage(int chance) override;
+    void hideIndicator() override;
+    void playSound(const std::string& name, const std::string& fallback, int mode) override;
+    void serviceEvents() override;
+    void setRunTimer(bool enabled) override;
+    void setGameTimer(bool enabled) override;
+    void showClock(const std::string& text) override;
+    Answer showEndScreen(const EndScreenSetup& screen) override;
+    bool confirmQuit() override;
+    int recordBestTime(const BestTimeEntry& entry) override;
+    bool saveGame() override;
+    void deleteSave() override;
+    void closeGameScreen() override;
+
+    // Controls, by their names.
+    QLabel* viewPicture;
+    QFrame* namePanel;
+    QLabel* nameLabel;
+    QLabel* sideBackdrop;
+    QLabel* leftOpening;
+    QLabel* rightOpening;
+    QLabel* compassPicture;
+    QPushButton* forwardButton;
+    QPushButton* turnLeftButton;
+    QPushButton* useButton;
+    QPushButton* turnRightButton;
+    QPushButton* backButton;
+    QPushButton* soundsButton;
+    QPushButton* musicButton;
+    QLabel* soundsState;
+    QLabel* musicState;
+    QPushButton* quitButton;
+    QFrame* itemPanel;
+    QGroupBox* itemBox;
+    QLabel* foodPicture;
+    QLabel* gemPicture;
+    QLabel* batteryPicture;
+    QLabel* compassToolPicture;
+    QLabel* detectorPicture;
+    QLabel* beaconPicture;
+    QLabel* gpsPicture;
+    QLabel* trackerPicture;
+    QLabel* foodCount;
+    QLabel* gemCount;
+    QLabel* batteryCount;
+    QFrame* clockPanel;
+    QLabel* clockLabel;
+    QLabel* stepCounter;
+    MessagePanel* messagePanel;
+    QTimer* clockTimer;
+    QTimer* runTimer;
+
+    void toggleSounds();
+    void toggleMusic();
+    void showMapWindow();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    Session& m_session;
+    Game m_game;
+    std::unique_ptr<ViewComposer> m_composer;
+    ViewPlan m_plan;
+    QWidget* m_opening = nullptr;
+    MapWindow* m_map = nullptr;
+    EndScreen* m_end = nullptr;
+    bool m_positionKnown = false;
+    QPoint m_lastPosition{-1, -1};
+    bool m_mapWasVisible = false;
+    bool m_placed = false; ///< shown once: later showings start where the last one was
+
+    void build();
+    void onShown();
+    void onHidden();
+    void loadViewImages();
+    void showSides();
+    void showCompassPicture();
+    void restorePosition();
+    void savePosition();
+    QLabel* toolPicture(Tool tool) const;
+};
+
+} // namespace quorvel

@@ -1,0 +1,340 @@
+#include "helpwindow.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "helpresources.h"
+#include "rtf.h"
+
+namespace quorvel {
+
+const HelpItem helpOutline[13] = {
+    {1, "Getting Started", nullptr, nullptr},
+    {2, "General Information", "A1", "General Information"},
+    {2, "About Themes", "A2", "About Themes"},
+    {2, "About Levels", "A3", "About Levels"},
+    {2, "Loading a Game", "A4", "Loading a Previously Saved Game"},
+    {1, "Playing the Game", nullptr, nullptr},
+    {2, "Necessary Items", "B1", "Necessary Items"},
+    {2, "Helpful Items", "B2", "Helpful Items"},
+    {2, "Scoring Items", "B3", "Scoring Items"},
+    {2, "Navigating the Maze", "B4", "Navigating the Maze"},
+    {1, "Ending the Game", nullptr, nullptr},
+    {2, "Saving a Game", "C1", "Saving a Game while in Progress"},
+    {2, "Grand Finale", "C2", "The Grand Finale"},
+};
+
+namespace {
+
+constexpr int helpWidth = 640;
+constexpr int helpHeight = 480;
+constexpr int indexWidth = 165;
+constexpr int pageCount = 10;
+
+// The topic's place among the ten pages, 1..10.
+int pageNumber(int item) {
+    int n = 0;
+    for (int i = 1; i <= item && i <= helpItemCount; ++i)
+        if (helpOutline[i - 1].page) ++n;
+    return n;
+}
+
+} // namespace
+
+bool loadRtfResource(QTextBrowser* viewer, const char* name) {
+    initHelpResources();
+    QFile file(QStringLiteral(":/RTF/") + QString::fromLatin1(name));
+    if (!viewer || !file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray bytes = file.readAll();
+    viewer->clear();
+    // The pages share one style sheet.
+    QFile style(QStringLiteral(":/help/help.css"));
+    if (style.open(QIODevice::ReadOnly))
+        viewer->document()->setDefaultStyleSheet(QString::fromUtf8(style.readAll()));
+    if (bytes.startsWith("{\\rtf")) {
+        const RtfDocument doc = parseRtf(std::string_view(bytes.constData(), bytes.size()));
+        viewer->setHtml(QString::fromStdString(rtfToHtml(doc)));
+    } else {
+        viewer->setHtml(QString::fromUtf8(bytes));
+    }
+    return true;
+}
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("fHelp");
+    setWindowTitle("Quorvel 3-D Help");
+    resize(helpWidth, helpHeight);
+    setMinimumSize(360, 240);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+
+    auto* body = new QHBoxLayout;
+    body->setContentsMargins(4, 4, 4, 0);
+    body->setSpacing(4);
+    outline = new QTreeWidget(this);
+    outline->setObjectName("cIndex");
+    outline->setFixedWidth(indexWidth);
+    outline->setHeaderHidden(true);
+    outline->setColumnCount(1);
+    outline->setRootIsDecorated(true);
+    outline->setIndentation(14);
+    outline->setSelectionMode(QAbstractItemView::SingleSelection);
+    QTreeWidgetItem* heading = nullptr;
+    for (int n = 1; n <= helpItemCount; ++n) {
+        const HelpItem& h = helpOutline[n - 1];
+        auto* it =
+            h.level == 1 || !heading ? new QTreeWidgetItem(outline) : new QTreeWidgetItem(heading);
+        it->setText(0, QString::fromLatin1(h.text));
+        it->setData(0, Qt::UserRole, n);
+        if (h.level == 1) {
+            heading = it;
+            QFont bold = it->font(0);
+            bold.setBold(true);
+            it->setFont(0, bold);
+        }
+        m_items[n - 1] = it;
+    }
+    outline->collapseAll(); // all headings start collapsed
+    body->addWidget(outline);
+
+    pageViewer = new QTextBrowser(this);
+    pageViewer->setObjectName("eHelpDoc");
+    pageViewer->setReadOnly(true);
+    pageViewer->setOpenLinks(false);
+    pageViewer->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pageViewer->document()->setDocumentMargin(10);
+    body->addWidget(pageViewer, 1);
+    outer->addLayout(body, 1);
+
+    auto* bar = new QHBoxLayout;
+    bar->setContentsMargins(4, 4, 4, 4);
+    bar->setSpacing(4);
+    QStyle* s = style();
+    auto button = [this, bar](QPushButton*& b, const char* name, const char* caption,
+                              const QIcon& icon, const char* hint) {
+        b = new QPushButton(icon, caption, this);
+        b->setObjectName(name);
+        b->setToolTip(hint);
+        b->setStatusTip(hint);
+        b->setAutoDefault(false);
+        b->setFocusPolicy(Qt::TabFocus);
+        bar->addWidget(b);
+    };
+    button(firstButton, "bFirst", "First", s->standardIcon(QStyle::SP_MediaSkipBackward),
+           "First Topic");
+    button(previousButton, "bPrev", "Previous", s->standardIcon(QStyle::SP_MediaSeekBackward),
+           "Previous Topic");
+    button(nextButton, "bNext", "Next", s->standardIcon(QStyle::SP_MediaSeekForward), "Next Topic");
+    button(lastButton, "bLast", "Last", s->standardIcon(QStyle::SP_MediaSkipForward), "Last Topic");
+    bar->addStretch(1);
+    button(closeButton, "bClose", "Close", s->standardIcon(QStyle::SP_DialogCloseButton),
+           "Close Help");
+    firstButton->setEnabled(false);
+    outer->addLayout(bar);
+
+    statusBar = new QStatusBar(this);
+    statusBar->setObjectName("StatusBar1");
+    statusBar->setSizeGripEnabled(true);
+    statusTopic = new QLabel(statusBar);
+    statusTopic->setObjectName("StatusTopic");
+    statusBar->addWidget(statusTopic, 1);
+    outer->addWidget(statusBar);
+
+    connect(firstButton, &QPushButton::clicked, this, [this] { firstTopic(); });
+    connect(previousButton, &QPushButton::clicked, this, [this] { previousTopic(); });
+    connect(nextButton, &QPushButton::clicked, this, [this] { nextTopic(); });
+    connect(lastButton, &QPushButton::clicked, this, [this] { lastTopic(); });
+    connect(closeButton, &QPushButton::clicked, this, [this] { closeHelp(); });
+    connect(outline, &QTreeWidget::currentItemChanged, this, [this] { showSelectedPage(); });
+    // Collapsing the heading of the selected topic selects the heading, as the
+    // selection rule says: a topic under a collapsed heading is never selected.
+    connect(outline, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* it) {
+        if (QTreeWidgetItem* cur = outline->currentItem(); cur && cur->parent() == it)
+            outline->setCurrentItem(it);
+    });
+    outline->installEventFilter(this);
+    pageViewer->installEventFilter(this);
+    for (QPushButton* b : {firstButton, previousButton, nextButton, lastButton, closeButton})
+        b->installEventFilter(this);
+
+    outline->setCurrentItem(m_items[0]);
+    outline->setFocus();
+}
+
+void HelpWindow::showHelp() {
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+QTreeWidgetItem* HelpWindow::item(int n) const {
+    return n >= 1 && n <= helpItemCount ? m_items[n - 1] : nullptr;
+}
+
+int HelpWindow::number(const QTreeWidgetItem* it) const {
+    return it ? it->data(0, Qt::UserRole).toInt() : 0;
+}
+
+bool HelpWindow::hasPage(int n) {
+    return n >= 1 && n <= helpItemCount && helpOutline[n - 1].page != nullptr;
+}
+
+int HelpWindow::selectedItem() const {
+    return number(outline->currentItem());
+}
+
+bool HelpWindow::isExpanded(int n) const {
+    QTreeWidgetItem* it = item(n);
+    return it && it->isExpanded();
+}
+
+void HelpWindow::expandItem(int n) {
+    QTreeWidgetItem* it = item(n);
+    if (it && it->childCount() > 0) it->setExpanded(true);
+}
+
+void HelpWindow::selectItem(int n) {
+    QTreeWidgetItem* it = item(n);
+    if (!it) return;
+    if (QTreeWidgetItem* heading = it->parent(); heading && !heading->isExpanded()) it = heading;
+    outline->setCurrentItem(it);
+}
+
+void HelpWindow::showSelectedPage() {
+    const int s = selectedItem();
+    if (!hasPage(s)) return; // a heading leaves the page on display
+    const HelpItem& h = helpOutline[s - 1];
+    pageViewer->clear();
+    if (loadRtfResource(pageViewer, h.page))
+        m_pageShown = QString::fromLatin1(h.page);
+    else
+        m_pageShown.clear();
+    firstButton->setEnabled(s >= 2);
+    lastButton->setEnabled(s < helpItemCount);
+    statusTopic->setText(QStringLiteral("Topic %1 of %2:  %3")
+                             .arg(pageNumber(s))
+                             .arg(pageCount)
+                             .arg(QString::fromLatin1(h.heading)));
+}
+
+void HelpWindow::nextTopic() {
+    const int s = selectedItem();
+    if (!hasPage(s)) expandItem(s);
+    for (int n = s + 1; n <= helpItemCount; ++n) {
+        if (!hasPage(n)) {
+            expandItem(n);
+            continue;
+        }
+        selectItem(n);
+        return;
+    }
+    // Past the last topic: nothing more to select.
+}
+
+void HelpWindow::previousTopic() {
+    expandItem(1);
+    const int s = selectedItem();
+    if (s <= 1) return;
+    int t = s - 1;
+    if (!hasPage(t)) t = s - 2; // only one heading is skipped
+    if (t >= 1 && t <= helpItemCount) selectItem(t);
+}
+
+void HelpWindow::firstTopic() {
+    selectItem(1);
+}
+
+void HelpWindow::lastTopic() {
+    expandItem(1);
+    selectItem(helpItemCount);
+}
+
+void HelpWindow::closeHelp() {
+    close();
+}
+
+bool HelpWindow::handleKey(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        closeHelp();
+        return true;
+    }
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const QString text = event->text().toUpper();
+    QPushButton* b = text == "N"   ? nextButton
+                     : text == "P" ? previousButton
+                     : text == "F" ? firstButton
+                     : text == "L" ? lastButton
+                                   : nullptr;
+    if (!b) return false; // other keys belong to the control
+    if (b->isEnabled()) b->click();
+    return true;
+}
+
+void HelpWindow::onShown() {
+    if (!m_placed) {
+        m_placed = true;
+        if (QScreen* screen = this->screen()) {
+            const QRect area = screen->availableGeometry();
+            move(area.center() - QPoint(width() / 2, height() / 2));
+        }
+    }
+    if (!hasPage(selectedItem())) nextTopic();
+    const int s = selectedItem();
+    // Reopens on the last page read, where the reader left it.
+    if (hasPage(s) && m_pageShown != QString::fromLatin1(helpOutline[s - 1].page))
+        showSelectedPage();
+}
+
+void HelpWindow::onResized() {
+    pageViewer->viewport()->update();
+}
+
+void HelpWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) onShown();
+}
+
+void HelpWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    onResized();
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (!handleKey(event)) QWidget::keyPressEvent(event);
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && handleKey(static_cast<QKeyEvent*>(event))) return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+bool HelpWindow::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        // A button's hint shows in the status bar while the mouse is over it.
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        if (tip.isEmpty())
+            statusBar->clearMessage();
+        else
+            statusBar->showMessage(tip);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+} // namespace quorvel

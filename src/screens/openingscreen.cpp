@@ -1,0 +1,677 @@
+#include "openingscreen.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+
+#include "dialogs.h"
+#include "gamescreen.h"
+#include "generator.h"
+#include "mapwindow.h"
+#include "programfolder.h"
+#include "resources.h"
+#include "session.h"
+#include "settingsfile.h"
+#include "startup.h"
+#include "textutil.h"
+#include "theme.h"
+#include "widecombobox.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr int clientWidth = 632;
+constexpr int clientHeight = 453;
+constexpr int maxNameLength = 12;
+
+const char* const friendName = "Friend";
+
+// The level captions; "&" marks the accelerator.
+const std::array<const char*, 6> levelCaptions = {
+    "Nice -n- &Easy...",           "A &little harder now...", "A &real challenge...",
+    "&Now we're getting there...", "O.K. This is &hard...",   "&Only for the Strongest...",
+};
+
+const char* const themeResetMessage = "Either the theme entered was not a valid path or\n"
+                                      "     One or more files were missing or corrupt.\n"
+                                      "\n"
+                                      "      The theme has been reset to the defalt.\n"
+                                      "                    < Back to basics <Default> >.";
+
+// The preview: which picture of a theme each of Image2..Image7 shows, and how wide it is.
+struct PreviewPiece {
+    const char* file;
+    int width;
+    int builtin; ///< index of the built-in piece, Image8..Image13
+};
+const std::array<PreviewPiece, 6> previewPieces = {{
+    {"wall3.bmp", 30, 0},
+    {"door4.bmp", 20, 2},
+    {"middle7.bmp", 10, 4},
+    {"middle12.bmp", 10, 5},
+    {"wall6.bmp", 20, 3},
+    {"door5.bmp", 30, 1},
+}};
+// Image8..Image13: the built-in pieces and their widths.
+const std::array<int, 6> builtinWidths = {30, 30, 20, 20, 10, 10};
+
+QString qText(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QFont formFont(int pixels = 11, bool bold = true) {
+    QFont f("Liberation Sans");
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+QFont headerFont() {
+    QFont f("Liberation Serif");
+    f.setPixelSize(24);
+    f.setBold(true);
+    f.setItalic(true);
+    return f;
+}
+
+// A caption's text with its accelerator underlined, for labels that only show it.
+QString underlined(const QString& caption) {
+    QString out;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        const QChar c = caption.at(i);
+        if (c == '&' && i + 1 < caption.size()) {
+            const QChar next = caption.at(++i);
+            out += next == '&' ? QString("&amp;") : "<u>" + QString(next).toHtmlEscaped() + "</u>";
+        } else {
+            out += QString(c).toHtmlEscaped();
+        }
+    }
+    return out;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, QRect place,
+              Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setGeometry(place);
+    l->setAlignment(align);
+    return l;
+}
+
+QFrame* rule(QWidget* parent, int y) {
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setGeometry(8, y, clientWidth - 16, 2);
+    return line;
+}
+
+} // namespace
+
+bool hasBadChar(const std::string& name) {
+    return name.find_first_of(" \"*./:<>?\\|") != std::string::npos;
+}
+
+OpeningScreen::OpeningScreen(Session& session, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      m_session(session) {
+    initResources();
+    setObjectName("Tform1");
+    setWindowTitle(qText(applicationTitle));
+    setFixedSize(clientWidth, clientHeight);
+    setFont(formFont());
+    endProgram = [] {
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    };
+    build();
+    preview(); // the built-in pictures until the player's theme is known
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - rect().center());
+    }
+    openingScreenCreate(); // FormCreate: old settings moved, own dialogs, registry entry
+}
+
+OpeningScreen::~OpeningScreen() = default;
+
+void OpeningScreen::setWindows(GameScreen* gameScreen, MapWindow* mapWindow) {
+    m_game = gameScreen;
+    m_map = mapWindow;
+}
+
+// ---- building the screen ---------------------------------------------------------------
+
+void OpeningScreen::build() {
+    buildHeader();
+    buildColumns();
+    buildButtons();
+
+    // Every control hands the intro key and the form keys to the screen.
+    for (QWidget* child : findChildren<QWidget*>())
+        if (child->focusPolicy() != Qt::NoFocus) child->installEventFilter(this);
+}
+
+void OpeningScreen::buildHeader() {
+    const QFont big = headerFont();
+    const std::array<const char*, 3> captions = {"Player's name: ", "Skill level: ", "Theme: "};
+    std::array<QLabel*, 3> values{};
+    const std::array<const char*, 3> names = {"lblyourname", "Lbllevel2", "lbltheme2"};
+    for (int i = 0; i < 3; ++i) {
+        const int y = 8 + 32 * i;
+        QLabel* caption =
+            label(this, "", captions[i], QRect(8, y, 196, 32), Qt::AlignRight | Qt::AlignVCenter);
+        caption->setFont(big);
+        values[i] = label(this, names[i], "", QRect(204, y, clientWidth - 212, 32));
+        values[i]->setFont(big);
+        QPalette p = values[i]->palette();
+        p.setColor(QPalette::WindowText, QColor(128, 0, 0));
+        values[i]->setPalette(p);
+    }
+    playerLabel = values[0];
+    levelLabel = values[1];
+    levelLabel->setTextFormat(Qt::RichText);
+    themeCaption = values[2];
+    themeCaption->setTextFormat(Qt::PlainText);
+    playerLabel->setTextFormat(Qt::PlainText);
+    rule(this, 110);
+}
+
+void OpeningScreen::buildColumns() {
+    // The theme list.
+    themeBox = new WideComboBox(this);
+    themeBox->setObjectName("boxtheme");
+    themeBox->setGeometry(14, 144, 196, 24);
+    themeBox->setToolTip("The look, words and sounds of the maze.");
+    QLabel* themeHead = label(this, "Label4", "PLEASE SELECT A &THEME .", QRect(14, 122, 196, 16));
+    themeHead->setBuddy(themeBox);
+    connect(themeBox, &QComboBox::activated, this, [this] { chooseTheme(); });
+    QLabel* themeHint =
+        label(this, "lblthemehint",
+              "A theme is a folder beside the game with its own walls, words and sounds.",
+              QRect(14, 176, 196, 44), Qt::AlignLeft | Qt::AlignTop);
+    themeHint->setWordWrap(true);
+    themeHint->setFont(formFont(11, false));
+    QPalette grey = themeHint->palette();
+    grey.setColor(QPalette::WindowText, QColor(96, 96, 96));
+    themeHint->setPalette(grey);
+
+    // The preview, in a sunken frame.
+    label(this, "Label5", "PREVIEW.", QRect(230, 122, 132, 16),
+          Qt::AlignHCenter | Qt::AlignVCenter);
+    auto* frame = new QFrame(this);
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setLineWidth(1);
+    frame->setGeometry(234, 142, 124, 124);
+    int x = 236;
+    for (std::size_t i = 0; i < previews.size(); ++i) {
+        auto* p = new QLabel(this);
+        p->setObjectName(QString("Image%1").arg(i + 2));
+        p->setGeometry(x, 144, previewPieces[i].width, 120);
+        p->setScaledContents(true);
+        previews[i] = p;
+        x += previewPieces[i].width;
+    }
+    for (std::size_t i = 0; i < builtins.size(); ++i) {
+        auto* p = new QLabel(this);
+        p->setObjectName(QString("Image%1").arg(i + 8));
+        p->setGeometry(0, 0, builtinWidths[i], 120);
+        p->setPixmap(QPixmap(QString(":/pictures/preview%1.png").arg(i + 1)));
+        p->hide();
+        builtins[i] = p;
+    }
+
+    // The levels, each with its load button on the left.
+    label(this, "Label6", "PLEASE SELECT  A SKILL LEVEL .", QRect(386, 122, 236, 16));
+    m_levels = new QButtonGroup(this);
+    m_levels->setExclusive(true);
+    for (int i = 0; i < 6; ++i) {
+        const int y = 142 + 21 * i;
+        auto* load = new QPushButton(QString("&%1").arg(i + 1), this);
+        load->setObjectName(QString("btnld%1").arg(i + 1));
+        load->setGeometry(386, y, 26, 20);
+        load->setAutoDefault(true);
+        load->hide();
+        connect(load, &QPushButton::clicked, this, [this, i] { loadSavedGame(i + 1); });
+        loadButtons[i] = load;
+        auto* radio = new QRadioButton(levelCaptions[i], this);
+        radio->setObjectName(QString("btnlevel%1").arg(i + 1));
+        radio->setGeometry(418, y, 206, 20);
+        radio->setToolTip(QString("A maze of %1 x %1 cells.").arg(20 * (i + 1)));
+        m_levels->addButton(radio, i + 1);
+        connect(radio, &QRadioButton::clicked, this, [this, i] { chooseLevel(i + 1); });
+        levelButtons[i] = radio;
+    }
+    levelButtons[1]->setChecked(true);
+    rule(this, 284);
+}
+
+void OpeningScreen::buildButtons() {
+    const auto button = [this](const char* name, const QString& text, const QString& hint,
+                               QRect place) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(name);
+        b->setGeometry(place);
+        b->setToolTip(hint);
+        b->setAutoDefault(true);
+        return b;
+    };
+    label(this, "Label7", "LET'S GET STARTED!!!", QRect(14, 306, 196, 16));
+    enterButton = button("BitBtn2", "Enter", "Start a new maze.", QRect(14, 326, 94, 30));
+    enterButton->setDefault(true);
+    exitButton = button("btnend", "E&xit.", "Leave the game.", QRect(116, 326, 94, 30));
+    changePlayerButton =
+        button("btnchangeplayer", "New &Player", "Change the player.", QRect(14, 364, 94, 30));
+    instructionsButton =
+        button("btninstructions", "&Instructions", "How to play.", QRect(116, 364, 94, 30));
+    aboutButton = button("BitBtn1", "&About...", "About Quorvel 3-D.", QRect(14, 402, 94, 30));
+    bestTimesButton = button("btntimes", "&Best times", "The best times of every level.",
+                             QRect(116, 402, 94, 30));
+    QFont large = enterButton->font();
+    large.setPixelSize(13);
+    enterButton->setFont(large);
+    exitButton->setFont(large);
+
+    label(this, "lblintro", "Intro", QRect(230, 346, 74, 16), Qt::AlignHCenter | Qt::AlignVCenter);
+    introButton =
+        button("btnintro", "ON", "The intro tune on or off (M).", QRect(240, 364, 54, 30));
+    introButton->setCheckable(true);
+    introButton->setAutoDefault(false);
+    introButton->setFocusPolicy(Qt::NoFocus);
+    connect(introButton, &QPushButton::toggled, introButton,
+            [this](bool down) { introButton->setText(down ? "ON" : "OFF"); });
+
+    titlePicture = new QLabel(this);
+    titlePicture->setObjectName("Imtitle");
+    titlePicture->setGeometry(clientWidth - 14 - 300, 310, 300, 100);
+    titlePicture->setPixmap(QPixmap(":/pictures/title.png"));
+    titlePicture->setFrameShape(QFrame::NoFrame);
+    QLabel* version = label(
+        this, "lblversion", qText("Version " + versionText() + ".   Press M to switch the intro."),
+        QRect(clientWidth - 14 - 300, 416, 300, 16), Qt::AlignHCenter | Qt::AlignVCenter);
+    version->setFont(formFont(11, false));
+
+    connect(enterButton, &QPushButton::clicked, this, &OpeningScreen::startGame);
+    connect(exitButton, &QPushButton::clicked, this, &OpeningScreen::leaveGame);
+    connect(changePlayerButton, &QPushButton::clicked, this, &OpeningScreen::changePlayer);
+    connect(instructionsButton, &QPushButton::clicked, this, &OpeningScreen::openInstructions);
+    connect(bestTimesButton, &QPushButton::clicked, this, &OpeningScreen::openBestTimes);
+    connect(aboutButton, &QPushButton::clicked, this, &OpeningScreen::openAbout);
+    connect(introButton, &QPushButton::clicked, this, &OpeningScreen::toggleIntro);
+}
+
+// ---- showing, hiding, closing ----------------------------------------------------------
+
+void OpeningScreen::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) onShown();
+}
+
+void OpeningScreen::onShown() {
+    // The setup runs once the screen has appeared; one pending setup is enough.
+    if (m_setupPending) return;
+    m_setupPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_setupPending = false;
+            setupScreen();
+        },
+        Qt::QueuedConnection);
+}
+
+void OpeningScreen::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (!event->spontaneous()) onHidden();
+}
+
+void OpeningScreen::onHidden() {
+    m_session.sound->stopSound();
+    if (!trimText(m_session.playerName).empty())
+        saveSettings(m_session.playerName, selectedLevel(), themeBox->currentText().toStdString());
+}
+
+void OpeningScreen::closeEvent(QCloseEvent* event) {
+    if (m_generating) { // the maze being made opens the game next
+        event->ignore();
+        return;
+    }
+    event->accept();
+    onClosed();
+}
+
+void OpeningScreen::onClosed() {
+    if (!trimText(m_session.playerName).empty())
+        m_session.sound->saveSoundSettings(m_session.playerName);
+    if (endProgram) endProgram();
+}
+
+void OpeningScreen::setupScreen() {
+    if (!isVisible()) return; // hidden again before the setup came round
+    SoundService& sound = *m_session.sound;
+    std::vector<std::string> themes = listThemes();
+    {
+        const QSignalBlocker quiet(themeBox);
+        themeBox->clear();
+        for (const std::string& t : themes)
+            themeBox->addItem(qText(t));
+        themeBox->setCurrentIndex(-1);
+    }
+    if (trimText(m_session.playerName).empty()) {
+        std::string refusal;
+        m_session.playerName = commandLinePlayer(&refusal);
+        if (!refusal.empty()) showMessage(refusal);
+        if (trimText(m_session.playerName).empty()) {
+            m_session.playerName = loadPlayer();
+            askPlayerName();
+        }
+        savePlayer(m_session.playerName);
+        sound.loadSoundSettings(m_session.playerName);
+        if (themeBox->currentIndex() < 0) {
+            const int builtin = themeBox->findText(qText(defaultTheme));
+            selectTheme(builtin >= 0 ? builtin : 0);
+        }
+    }
+    applySettings();
+    m_session.themeName = themeBox->currentText().toStdString();
+    playerLabel->setText(qText(m_session.playerName));
+    preview();
+    sound.playIntro();
+    showLoadButtons();
+    {
+        const QSignalBlocker quiet(introButton);
+        introButton->setChecked(!sound.noIntro);
+        introButton->setText(sound.noIntro ? "OFF" : "ON");
+    }
+    if (loadBestTimes) loadBestTimes();
+    loadTheme(m_session.catalogue, m_session.themeName);
+    if (isVisible()) {
+        activateWindow();
+        enterButton->setFocus();
+    }
+}
+
+// The player's level and theme from the settings file, put on the screen.
+void OpeningScreen::applySettings() {
+    const PlayerSettings stored =
+        loadSettings(m_session.playerName, themeBox->currentText().toStdString());
+    selectLevel(stored.skill);
+    std::vector<std::string> themes;
+    for (int i = 0; i < themeBox->count(); ++i)
+        themes.push_back(themeBox->itemText(i).toStdString());
+    selectTheme(findTheme(themes, stored.theme));
+    themeCaption->setText(themeBox->currentText());
+    setLevelLabel();
+}
+
+void OpeningScreen::selectTheme(int index) {
+    const QSignalBlocker quiet(themeBox);
+    themeBox->setCurrentIndex(index < themeBox->count() ? index : 0);
+}
+
+// ---- the player's name -----------------------------------------------------------------
+
+void OpeningScreen::askPlayerName() {
+    std::string& name = m_session.playerName;
+    if (name.empty()) name = friendName;
+    for (;;) {
+        bool ok = false;
+        const QString typed = QInputDialog::getText(this, "Welcome to Quorvel 3-D",
+                                                    "Please enter your name (up to 12 characters).",
+                                                    QLineEdit::Normal, qText(name), &ok);
+        if (ok) name = typed.toStdString(); // cancelling keeps the name offered
+        bool accepted = false;
+        if (charcount(name) > maxNameLength) {
+            name = friendName;
+            showMessage("The name you enter must not be over 12 characters.");
+        } else if (hasBadChar(name)) {
+            name = friendName;
+            showMessage("The name you enter can not contain \\ / : * ? \" < > | . or spaces");
+        } else if (trimText(name).empty()) {
+            name.clear(); // asked again, with "Friend" offered
+        } else if (const std::string problem = playerNameProblem(name); !problem.empty()) {
+            // Names the settings file could not keep apart ("=", a leading "[" or ";",
+            // control characters) would mix up players' sections.
+            name = friendName;
+            showMessage(problem);
+        } else {
+            accepted = true;
+        }
+        if (isVisible()) repaint();
+        if (accepted) return;
+        if (name.empty()) name = friendName;
+    }
+}
+
+// ---- preview, levels, load buttons -----------------------------------------------------
+
+void OpeningScreen::preview() {
+    const std::string& root = programFolder();
+    const std::string& theme = m_session.themeName;
+    if (checkFiles(root, theme)) {
+        const std::string folder = themeFolder(root, theme);
+        for (std::size_t i = 0; i < previews.size(); ++i) {
+            const std::string path = themeFile(folder, previewPieces[i].file);
+            QPixmap picture(qText(path));
+            if (picture.isNull()) { // unreadable: a dark piece rather than a stale one
+                picture = QPixmap(previewPieces[i].width, 120);
+                picture.fill(Qt::black);
+            }
+            previews[i]->setPixmap(picture);
+            previews[i]->show();
+        }
+    } else if (theme == defaultTheme) {
+        for (std::size_t i = 0; i < previews.size(); ++i) {
+            previews[i]->setPixmap(builtins[previewPieces[i].builtin]->pixmap());
+            previews[i]->show();
+        }
+    }
+    // A listed theme that lost pictures keeps the preview it had.
+}
+
+void OpeningScreen::showLoadButtons() {
+    for (QPushButton* b : loadButtons)
+        b->hide();
+    for (int level = 1; level <= 6; ++level) {
+        const std::string path = savedGamePath(m_session.playerName, level);
+        if (path.empty() || !QFileInfo(qText(path)).isFile()) continue;
+        loadButtons[level - 1]->setToolTip("Load saved game");
+        loadButtons[level - 1]->show();
+    }
+}
+
+int OpeningScreen::selectedLevel() const {
+    const int id = m_levels->checkedId();
+    return id >= 1 && id <= 6 ? id : 2;
+}
+
+void OpeningScreen::selectLevel(int level) {
+    if (level < 1 || level > 6) level = 2;
+    levelButtons[level - 1]->setChecked(true);
+    chooseLevel(level);
+}
+
+QString OpeningScreen::levelCaption() const {
+    return levelCaptions[selectedLevel() - 1];
+}
+
+void OpeningScreen::setLevelLabel() {
+    levelLabel->setText(underlined(levelCaption()));
+}
+
+void OpeningScreen::chooseLevel(int level) {
+    if (levelButtons[level - 1]->isChecked()) setLevelLabel();
+    showLoadButtons();
+}
+
+// ---- starting a game -------------------------------------------------------------------
+
+void OpeningScreen::startGame() {
+    if (m_generating || !m_game) return;
+    SoundService& sound = *m_session.sound;
+    Game& game = m_game->game();
+    Maze& maze = game.maze();
+    sound.stopSound();
+    game.state().newGame = true;
+    const int level = selectedLevel();
+    m_session.rng.seedRand();
+    maze.mazeSize = 20 * level;
+
+    // A theme that lost pictures since it was listed: the game starts in the built-in one.
+    const std::string& root = programFolder();
+    if (!checkFiles(root, m_session.themeName) && m_session.themeName != defaultTheme) {
+        selectTheme(0);
+        showMessage(themeResetMessage);
+        m_session.themeName = std::string(defaultTheme);
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+
+    // Making the maze: the window stays painted, but clicks and keys wait for the game.
+    m_generating = true;
+    const ServiceEvents breathe = [] {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
+    while (generateMaze(maze, m_session.rng, breathe)) {
+    }
+    m_generating = false;
+
+    if (m_map)
+        m_map->setupMap(m_game, &maze, m_session.playerName, maze.compassTurn, maze.mazeSize);
+    sound.playSound(m_session.themeName, "start", "", 2);
+    sound.playMusic(m_session.themeName, "Music");
+    openGame();
+    QApplication::restoreOverrideCursor();
+    if (startStory) startStory(m_session.themeName);
+}
+
+// Shows the game screen (which hides this one) and the map window; the game gets the keys.
+void OpeningScreen::openGame() {
+    m_game->show();
+    m_game->raise();
+    if (m_map) {
+        m_map->show();
+        m_map->raise(); // over the free corner of the game screen it is placed on
+    }
+    m_game->activateWindow();
+    m_game->setFocus();
+}
+
+void OpeningScreen::loadSavedGame(int level) {
+    selectLevel(level);
+    startSavedGame(level);
+}
+
+void OpeningScreen::startSavedGame(int level) {
+    if (m_generating || !m_game) return;
+    SoundService& sound = *m_session.sound;
+    Game& game = m_game->game();
+    sound.stopSound();
+    game.state().newGame = false;
+    level = selectedLevel();
+    m_session.rng.seedRand();
+    game.maze().mazeSize = 20 * level;
+    const std::string path = savedGamePath(m_session.playerName, level);
+    if (path.empty() || !QFileInfo(qText(path)).isFile()) return;
+    if (m_map)
+        m_map->setupMap(m_game, &game.maze(), m_session.playerName, game.maze().compassTurn,
+                        game.maze().mazeSize);
+    if (!loadGame || !loadGame(m_session.playerName, level)) return;
+    sound.playMusic(m_session.themeName, "Music");
+    openGame();
+}
+
+// ---- the other buttons -----------------------------------------------------------------
+
+void OpeningScreen::leaveGame() {
+    close();
+}
+
+void OpeningScreen::changePlayer() {
+    saveSettings(m_session.playerName, selectedLevel(), themeBox->currentText().toStdString());
+    askPlayerName();
+    savePlayer(m_session.playerName);
+    applySettings();
+    m_session.themeName = themeBox->currentText().toStdString();
+    playerLabel->setText(qText(m_session.playerName));
+    themeCaption->setText(qText(m_session.themeName));
+    preview();
+    showLoadButtons();
+}
+
+void OpeningScreen::chooseTheme() {
+    m_session.themeName = themeBox->currentText().toStdString();
+    loadTheme(m_session.catalogue, m_session.themeName);
+    playerLabel->setText(qText(m_session.playerName));
+    themeCaption->setText(qText(m_session.themeName));
+    preview();
+}
+
+void OpeningScreen::toggleIntro() {
+    SoundService& sound = *m_session.sound;
+    if (introButton->isChecked()) {
+        sound.noIntro = false;
+        sound.playIntro();
+    } else {
+        sound.noIntro = true;
+        sound.stopSound();
+    }
+}
+
+void OpeningScreen::openBestTimes() {
+    if (showBestTimes) showBestTimes();
+}
+
+void OpeningScreen::openInstructions() {
+    if (showInstructions) showInstructions();
+}
+
+void OpeningScreen::openAbout() {
+    if (!showAbout) return;
+    showAbout(m_session.themeName);
+    repaint();
+}
+
+// ---- keys ------------------------------------------------------------------------------
+
+// M toggles the intro wherever the focus is; other keys go their usual way.
+bool OpeningScreen::handleKey(QKeyEvent* event) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const QString text = event->text();
+    if (text != "m" && text != "M") return false;
+    introButton->toggle();
+    toggleIntro();
+    return true;
+}
+
+bool OpeningScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && handleKey(static_cast<QKeyEvent*>(event))) return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+void OpeningScreen::keyPressEvent(QKeyEvent* event) {
+    if (handleKey(event)) return;
+    switch (event->key()) {
+    case Qt::Key_Escape: exitButton->click(); return; // the cancel button
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (enterButton->isVisible() && enterButton->isEnabled())
+            enterButton->click(); // the default button
+        return;
+    default: QWidget::keyPressEvent(event);
+    }
+}
+
+} // namespace quorvel

@@ -1,0 +1,122 @@
+#pragma once
+// The opening screen: who plays (asked for once per run), the skill level, the theme
+// with its six-picture preview, one load button per saved game, and the ways on to the
+// best times, the instructions, the about box and the intro tune. "Enter" generates a
+// maze and opens the game screen; the game screen brings this screen back when it
+// closes. Closing this screen ends the program.
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string>
+
+class QButtonGroup;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace quorvel {
+
+class WideComboBox;
+class MapWindow;
+class GameScreen;
+struct Session;
+
+/// True when name holds a character a player's name may not have: blank, double
+/// quote, * . / : < > ? \ or |. Characters outside 32..127 are allowed.
+bool hasBadChar(const std::string& name);
+
+class OpeningScreen : public QWidget {
+    Q_OBJECT
+  public:
+    /// Creates the screen hidden; does the start-up work of the opening screen.
+    explicit OpeningScreen(Session& session, QWidget* parent = nullptr);
+    ~OpeningScreen() override;
+
+    /// The windows a game opens; set once at start-up.
+    void setWindows(GameScreen* gameScreen, MapWindow* mapWindow);
+
+    /// Hooks of the windows and files that come later. An unset hook does nothing
+    /// (loadGame: the load fails and the screen stays as it is).
+    std::function<bool(const std::string& player, int level)> loadGame;
+    std::function<void()> loadBestTimes; ///< re-reads the best-times table
+    std::function<void()> showBestTimes; ///< the best-times screen, modal
+    std::function<void()> showInstructions;
+    std::function<void(const std::string& theme)> showAbout;  ///< the about box, modal
+    std::function<void(const std::string& theme)> startStory; ///< a new game's story
+    /// Ends the program once this screen has closed; quits the application unless replaced.
+    std::function<void()> endProgram;
+
+    // Operations other windows and the tests use.
+    void setupScreen();
+    void askPlayerName();
+    void preview();
+    void showLoadButtons();
+    /// The level 1..6 of the selected radio button.
+    int selectedLevel() const;
+    /// Selects a level's radio button and runs its click handler.
+    void selectLevel(int level);
+    /// The caption of the selected level as the level buttons show it ("&" marks the key).
+    QString levelCaption() const;
+
+    // Handlers.
+    void chooseLevel(int level);
+    void loadSavedGame(int level);
+    void startGame();
+    void leaveGame();
+    void changePlayer();
+    void chooseTheme();
+    void toggleIntro();
+    void openBestTimes();
+    void openInstructions();
+    void openAbout();
+
+    // Controls, by their names.
+    QLabel* playerLabel;
+    QLabel* levelLabel;
+    QLabel* themeCaption;
+    WideComboBox* themeBox;
+    std::array<QLabel*, 6> previews{};           ///< Image2..Image7
+    std::array<QLabel*, 6> builtins{};           ///< Image8..Image13, hidden
+    std::array<QRadioButton*, 6> levelButtons{}; ///< btnlevel1..btnlevel6
+    std::array<QPushButton*, 6> loadButtons{};   ///< btnld1..btnld6
+    QPushButton* enterButton;                    ///< "Enter"
+    QPushButton* exitButton;
+    QPushButton* changePlayerButton;
+    QPushButton* instructionsButton;
+    QPushButton* bestTimesButton;
+    QPushButton* aboutButton; ///< "&About..."
+    QPushButton* introButton;
+    QLabel* titlePicture;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    Session& m_session;
+    GameScreen* m_game = nullptr;
+    MapWindow* m_map = nullptr;
+    QButtonGroup* m_levels;
+    bool m_generating = false;   ///< a maze is being made; input waits, closing is refused
+    bool m_setupPending = false; ///< a showing's setup is queued and has not run yet
+
+    void build();
+    void buildHeader();
+    void buildColumns();
+    void buildButtons();
+    void onShown();
+    void onHidden();
+    void onClosed();
+    bool handleKey(QKeyEvent* event);
+    void applySettings();
+    void startSavedGame(int level);
+    void openGame();
+    void setLevelLabel();
+    void selectTheme(int index);
+};
+
+} // namespace quorvel

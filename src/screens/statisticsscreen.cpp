@@ -1,0 +1,244 @@
+#include "statisticsscreen.h"
+
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+#include "besttimes.h"
+#include "maze.h"
+#include "session.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr int clientWidth = 632, clientHeight = 453;
+constexpr int panelX = 3, panelY = 3, panelWidth = 625, panelHeight = 409;
+
+const QColor yellow(255, 255, 0), aqua(0, 255, 255), fuchsia(255, 0, 255), lime(0, 255, 0),
+    red(255, 0, 0), white(255, 255, 255);
+
+constexpr const char* leader = "..................................";
+
+/// Each row: its controls' names, and the item word it shows (code, plural).
+struct RowSpec {
+    const char* name;
+    int wordCode;
+    bool plural;
+};
+constexpr RowSpec rowSpecs[10] = {
+    {"lblFood", 1, true},      {"lblCompass", 7, false},   {"lblGPS", 8, false},
+    {"lblBeacon", 9, false},   {"lblDetector", 11, false}, {"lblTracker", 10, false},
+    {"lblBatteries", 2, true}, {"lblGem5", 3, true},       {"lblGem3", 4, true},
+    {"lblGem1", 5, true},
+};
+
+// The table: item word, first leader, placed count, second leader, found count.
+constexpr int itemWidth = 112, countWidth = 52;
+constexpr int headingY = 170, firstRowY = 194, rowHeight = 19;
+
+void setColour(QLabel* label, const QColor& colour) {
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, colour);
+    label->setPalette(p);
+}
+
+/// A number shown in a label; text that is not one counts as 0.
+long long shownNumber(const QLabel* label) {
+    bool ok = false;
+    const long long n = label->text().trimmed().toLongLong(&ok);
+    return ok ? n : 0;
+}
+
+bool isOne(const std::string& text) {
+    bool ok = false;
+    return QString::fromStdString(text).trimmed().toLongLong(&ok) == 1 && ok;
+}
+
+} // namespace
+
+const std::array<int, 10> StatisticsScreen::rowCodes = {
+    cellFood,    cellCompass, cellGps,  cellBeacon, cellDetector,
+    cellTracker, cellBattery, cellGem5, cellGem3,   cellGem1};
+
+StatisticsScreen::StatisticsScreen(Session& session, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_session(session) {
+    setObjectName("TfStats");
+    setWindowTitle("Game Statistics");
+    setFixedSize(clientWidth, clientHeight);
+    setModal(true);
+
+    tablePanel = new QFrame(this);
+    tablePanel->setObjectName("Panel1");
+    tablePanel->setGeometry(panelX, panelY, panelWidth, panelHeight);
+    tablePanel->setFrameShape(QFrame::Panel);
+    tablePanel->setFrameShadow(QFrame::Sunken);
+    tablePanel->setAutoFillBackground(true);
+    QPalette black = tablePanel->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    black.setColor(QPalette::WindowText, white);
+    tablePanel->setPalette(black);
+
+    // The five lines: large italic serif, centred on the window as they are filled.
+    QFont large("Liberation Serif");
+    large.setPixelSize(27);
+    large.setItalic(true);
+    large.setBold(true);
+    const auto line = [this, &large](const char* name, int y) {
+        auto* l = new QLabel(tablePanel);
+        l->setObjectName(name);
+        l->setFont(large);
+        l->setGeometry(0, y, panelWidth, 32);
+        setColour(l, white);
+        return l;
+    };
+    playerLine = line("lblPlayer", 8);
+    levelLine = line("lblDifficulty", 38);
+    timeLine = line("lblTime", 68);
+    pointsLine = line("lblPoints", 98);
+    stepsLine = line("lblSteps", 128);
+
+    QFont table("Liberation Serif");
+    table.setPixelSize(16);
+    QFont heading = table;
+    heading.setUnderline(true);
+    heading.setBold(true);
+    const auto cell = [this](const QFont& font, const QString& name, int x, int y, int w,
+                             Qt::Alignment align) {
+        auto* l = new QLabel(tablePanel);
+        l->setObjectName(name);
+        l->setFont(font);
+        l->setGeometry(x, y, w, rowHeight);
+        l->setAlignment(align | Qt::AlignVCenter);
+        setColour(l, white);
+        return l;
+    };
+    // The columns, the whole table centred on the panel.
+    const int leaderWidth = QFontMetrics(table).horizontalAdvance(leader) + 2;
+    const int colItem = (panelWidth - (itemWidth + 2 * leaderWidth + 2 * countWidth)) / 2;
+    const int colLeader1 = colItem + itemWidth, colPlaced = colLeader1 + leaderWidth;
+    const int colLeader2 = colPlaced + countWidth, colFound = colLeader2 + leaderWidth;
+    itemHeader = cell(heading, "lblItem", colItem, headingY, itemWidth, Qt::AlignLeft);
+    itemHeader->setText("Item:");
+    placedHeader =
+        cell(heading, "lblPlaced", colPlaced - 20, headingY, countWidth + 40, Qt::AlignHCenter);
+    placedHeader->setText("Placed:");
+    foundHeader =
+        cell(heading, "lblFound", colFound - 20, headingY, countWidth + 40, Qt::AlignHCenter);
+    foundHeader->setText("Found:");
+
+    for (int i = 0; i < 10; ++i) {
+        const QString name = rowSpecs[i].name;
+        const int y = firstRowY + i * rowHeight;
+        StatsRow& r = rows[i];
+        r.item = cell(table, name, colItem, y, itemWidth - 2, Qt::AlignLeft);
+        r.leader1 = cell(table, name + "Leader1", colLeader1, y, leaderWidth, Qt::AlignLeft);
+        r.placed = cell(table, name + "P", colPlaced, y, countWidth, Qt::AlignHCenter);
+        r.leader2 = cell(table, name + "Leader2", colLeader2, y, leaderWidth, Qt::AlignLeft);
+        r.found = cell(table, name + "F", colFound, y, countWidth, Qt::AlignHCenter);
+        r.leader1->setText(leader);
+        r.leader2->setText(leader);
+    }
+
+    closeButton =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Close", this);
+    closeButton->setObjectName("btnClose");
+    closeButton->setGeometry((clientWidth - 88) / 2, panelY + panelHeight + 8, 88, 28);
+    closeButton->setDefault(true);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
+    // The level line keeps the caption's accelerator mark and shows it underlined, as
+    // the level buttons do; a label shows its mark only when it has a buddy.
+    levelLine->setBuddy(closeButton);
+}
+
+void StatisticsScreen::centre(QLabel* line) {
+    // Its left edge at half the window's width minus half the line's width.
+    const int width = line->fontMetrics().horizontalAdvance(line->text()) + 4;
+    line->setGeometry(clientWidth / 2 - width / 2 - tablePanel->x(), line->y(), width,
+                      line->height());
+}
+
+void StatisticsScreen::fill(int rank, const std::string& player, const std::string& level,
+                            const std::string& timeText, const std::string& gemText,
+                            const std::string& stepText, const std::array<std::int64_t, 10>& placed,
+                            const std::array<std::int64_t, 10>& found) {
+    const MessageCatalogue& words = m_session.catalogue;
+    m_rank = rank;
+    playerLine->setText(QString::fromStdString(player));
+    levelLine->setText(QString::fromStdString(level));
+    timeLine->setText(QString::fromStdString(timeText));
+    pointsLine->setText(
+        QString::fromStdString(gemText + " " + words.itemWord(codeGem, !isOne(gemText))));
+    stepsLine->setText(QString::fromStdString(stepText + (isOne(stepText) ? " step" : " steps ")));
+    for (QLabel* l : {playerLine, levelLine, timeLine, pointsLine, stepsLine})
+        centre(l);
+    for (int i = 0; i < 10; ++i) {
+        rows[i].item->setText(
+            QString::fromStdString(words.itemWord(rowSpecs[i].wordCode, rowSpecs[i].plural)));
+        rows[i].placed->setText(QString::number(placed[i]));
+        rows[i].found->setText(QString::number(found[i]));
+    }
+    onShown();
+}
+
+void StatisticsScreen::fillGameStats(int rank, const GameStatsSource& game) {
+    std::array<std::int64_t, 10> placed{}, found{};
+    for (int i = 0; i < 10; ++i) {
+        placed[i] = game.placed[rowCodes[i]];
+        found[i] = std::int64_t{game.placed[rowCodes[i]]} - game.remaining[rowCodes[i]];
+    }
+    fill(rank, game.player, game.level, game.timeText, game.gemText, game.stepText, placed, found);
+}
+
+void StatisticsScreen::fillEntry(int rank, const std::string& levelTitle, const BestTime& entry) {
+    std::array<std::int64_t, 10> placed{}, found{};
+    for (int i = 0; i < 10; ++i) {
+        placed[i] = entry.start[rowCodes[i]];
+        found[i] = std::int64_t{entry.start[rowCodes[i]]} - entry.end[rowCodes[i]];
+    }
+    setWindowTitle("Game Statistics");
+    fill(rank, entry.name, levelTitle, entry.timeText, std::to_string(entry.gems),
+         std::to_string(entry.steps), placed, found);
+}
+
+void StatisticsScreen::showGameStats(int rank, const GameStatsSource& game) {
+    fillGameStats(rank, game);
+    exec();
+}
+
+void StatisticsScreen::showEntry(int rank, const std::string& levelTitle, const BestTime& entry) {
+    fillEntry(rank, levelTitle, entry);
+    exec();
+}
+
+void StatisticsScreen::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+    onShown();
+}
+
+void StatisticsScreen::onShown() {
+    // The name and level in the rank's colour.
+    const QColor& rankColour = m_rank == 1   ? yellow
+                               : m_rank == 2 ? aqua
+                               : m_rank == 3 ? fuchsia
+                                             : white;
+    setColour(playerLine, rankColour);
+    setColour(levelLine, rankColour);
+    // Each row: lime when every box of its kind was found (or none was there), red when
+    // there were some and none was found.
+    for (const StatsRow& r : rows) {
+        const long long p = shownNumber(r.placed), f = shownNumber(r.found);
+        const QColor& colour = p == f ? lime : (p >= 1 && f < 1) ? red : white;
+        for (QLabel* l : {r.item, r.leader1, r.placed, r.leader2, r.found})
+            setColour(l, colour);
+    }
+}
+
+} // namespace quorvel

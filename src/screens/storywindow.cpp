@@ -1,0 +1,132 @@
+#include "storywindow.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBrowser>
+
+#include "programfolder.h"
+#include "rtf.h"
+#include "theme.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr int storyWidth = 312;
+constexpr int storyHeight = 286;
+constexpr int margin = 8;
+constexpr int buttonWidth = 75;
+constexpr int buttonHeight = 25;
+
+} // namespace
+
+StoryWindow::StoryWindow(std::string programFolder, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::WindowStaysOnTopHint) {
+    setObjectName("fStory");
+    setWindowTitle("Quorvel 3-D Story");
+    setModal(true);
+    setFixedSize(storyWidth, storyHeight);
+    setProgramFolder(std::move(programFolder));
+
+    storyViewer = new QTextBrowser(this);
+    storyViewer->setObjectName("eStoryDoc");
+    storyViewer->setReadOnly(true);
+    storyViewer->setOpenLinks(false);
+    storyViewer->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    storyViewer->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    storyViewer->document()->setDocumentMargin(margin);
+    storyViewer->setGeometry(margin, margin, storyWidth - 2 * margin,
+                             storyHeight - 3 * margin - buttonHeight);
+
+    closeButton = new QPushButton("Close", this);
+    closeButton->setObjectName("bClose");
+    closeButton->setToolTip("Close Help");
+    closeButton->setAutoDefault(false);
+    closeButton->setGeometry((storyWidth - buttonWidth) / 2, storyHeight - margin - buttonHeight,
+                             buttonWidth, buttonHeight);
+    connect(closeButton, &QPushButton::clicked, this, [this] { closeStory(); });
+
+    storyViewer->installEventFilter(this);
+    closeButton->installEventFilter(this);
+}
+
+void StoryWindow::setProgramFolder(std::string folder) {
+    m_programFolder = addBackslash(folder);
+}
+
+bool StoryWindow::loadStory(const std::string& path) {
+    std::string bytes;
+    if (!readRtfFile(path, bytes)) return false;
+    storyViewer->clear();
+    storyViewer->setHtml(QString::fromStdString(rtfToHtml(parseRtf(bytes))));
+    return true;
+}
+
+bool StoryWindow::showStory(std::string_view theme) {
+    const std::string folder = themeFolder(m_programFolder, theme);
+    const std::string path = folder.empty() ? std::string() : themeStory(folder);
+    if (path.empty() || !loadStory(path)) {
+        m_startStory = false; // no window, so nothing is left open by "Enter"
+        return false;
+    }
+    setWindowTitle(QString::fromUtf8(theme.data(), static_cast<qsizetype>(theme.size())));
+    if (QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+    storyViewer->setFocus();
+    exec();
+    return true;
+}
+
+void StoryWindow::closeStory() {
+    reject();
+}
+
+bool StoryWindow::handleKey(QKeyEvent* event) {
+    // A held key repeats; the repeat of the key that opened the story must not close it.
+    if (event->isAutoRepeat()) return false;
+    const int key = event->key();
+    if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        closeStory();
+        return true;
+    }
+    const QString text = event->text();
+    if (text == "/" || text == "?") {
+        if (!m_startStory) closeStory();
+        return true;
+    }
+    return false;
+}
+
+void StoryWindow::done(int result) {
+    onClosed();
+    QDialog::done(result);
+}
+
+void StoryWindow::onClosed() {
+    m_startStory = false;
+}
+
+void StoryWindow::onResized() {
+    storyViewer->viewport()->update();
+}
+
+void StoryWindow::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    onResized();
+}
+
+void StoryWindow::keyPressEvent(QKeyEvent* event) {
+    if (!handleKey(event)) QDialog::keyPressEvent(event);
+}
+
+bool StoryWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && handleKey(static_cast<QKeyEvent*>(event))) return true;
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace quorvel

@@ -1,0 +1,172 @@
+#include "messagedialog.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+#include "dialogs.h"
+
+namespace quorvel {
+
+namespace {
+
+QPointer<MessageDialog>& instance() {
+    static QPointer<MessageDialog> dialog;
+    return dialog;
+}
+
+QString qText(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+} // namespace
+
+MessageDialog::MessageDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowStaysOnTopHint) {
+    setObjectName("fMessage");
+    setWindowTitle("Message");
+    setFixedSize(312, 126);
+
+    iconLabel = new QLabel(this);
+    iconLabel->setObjectName("iMsg");
+    iconLabel->setGeometry(12, 12, 48, 48);
+    textLabel = new QLabel(this);
+    textLabel->setObjectName("Label1");
+    textLabel->setGeometry(68, 12, 232, 70);
+    textLabel->setWordWrap(true);
+    textLabel->setTextFormat(Qt::PlainText);
+    textLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    QPushButton** buttons[3] = {&leftButton, &middleButton, &rightButton};
+    const int lefts[3] = {12, 116, 218};
+    for (int i = 0; i < 3; ++i) {
+        QPushButton* b = new QPushButton(this);
+        b->setObjectName(QString("b%1").arg(i + 1));
+        b->setGeometry(lefts[i], 96, 82, 25);
+        b->setAutoDefault(false); // Enter is the dialog's key, not a button's
+        connect(b, &QPushButton::clicked, this, [this, i] { buttonClicked(i); });
+        *buttons[i] = b;
+    }
+
+    QStyle* s = style();
+    warningIcon = s->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(48, 48);
+    errorIcon = s->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(48, 48);
+    infoIcon = s->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(48, 48);
+    questionIcon = s->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(48, 48);
+    yesGlyph = s->standardIcon(QStyle::SP_DialogYesButton);
+    noGlyph = s->standardIcon(QStyle::SP_DialogNoButton);
+    cancelGlyph = s->standardIcon(QStyle::SP_DialogCancelButton);
+}
+
+void MessageDialog::setButton(int index, const char* caption, const QIcon& glyph, int result) {
+    QPushButton* b = index == 0 ? leftButton : index == 1 ? middleButton : rightButton;
+    b->setText(caption);
+    b->setIcon(glyph);
+    m_results[index] = result;
+}
+
+int MessageDialog::showDialog(int kind, std::string_view title, std::string_view text) {
+    m_acceptEnter = m_acceptEsc = m_acceptY = m_acceptN = false;
+    m_enterResult = mrOk;
+    m_escResult = mrCancel;
+    textLabel->setText(qText(text));
+    middleButton->setVisible(true);
+    for (QPushButton* b : {leftButton, middleButton, rightButton})
+        b->setToolTip({});
+
+    const char* caption = "Notice";
+    switch (kind) {
+    case dkWarning:
+    case dkError:
+        caption = kind == dkWarning ? "Warning" : "Error";
+        iconLabel->setPixmap(kind == dkWarning ? warningIcon : errorIcon);
+        setButton(1, "OK", yesGlyph, mrOk);
+        leftButton->setVisible(false);
+        rightButton->setVisible(false);
+        m_acceptEnter = m_acceptEsc = true;
+        break;
+    case dkQuestion:
+        caption = "Question";
+        iconLabel->setPixmap(questionIcon);
+        setButton(1, "&Yes", yesGlyph, mrYes);
+        setButton(2, "&No", noGlyph, mrNo);
+        leftButton->setVisible(false);
+        rightButton->setVisible(true);
+        m_acceptY = m_acceptN = true;
+        break;
+    case dkQuestionCancel:
+        caption = "Question";
+        iconLabel->setPixmap(questionIcon);
+        setButton(0, "&Yes", yesGlyph, mrYes);
+        setButton(1, "&No", noGlyph, mrNo);
+        setButton(2, "Cancel", cancelGlyph, mrCancel);
+        leftButton->setVisible(true);
+        rightButton->setVisible(true);
+        m_acceptY = m_acceptN = m_acceptEsc = true;
+        break;
+    default:
+        iconLabel->setPixmap(infoIcon);
+        setButton(1, "OK", yesGlyph, mrOk);
+        leftButton->setVisible(false);
+        rightButton->setVisible(false);
+        m_acceptEnter = m_acceptEsc = true;
+        break;
+    }
+    setWindowTitle(title.empty() ? QString(caption) : qText(title));
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    middleButton->setFocus();
+    return exec();
+}
+
+void MessageDialog::buttonClicked(int index) {
+    done(m_results[index]);
+}
+
+void MessageDialog::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (m_acceptEnter) done(m_enterResult);
+        return;
+    case Qt::Key_Escape:
+        if (m_acceptEsc) done(m_escResult);
+        return;
+    case Qt::Key_Y:
+        if (m_acceptY && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            done(mrYes);
+            return;
+        }
+        break;
+    case Qt::Key_N:
+        if (m_acceptN && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            done(mrNo);
+            return;
+        }
+        break;
+    default: break;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// Closing the window by other means than its buttons and keys answers Cancel.
+void MessageDialog::reject() {
+    done(mrCancel);
+}
+
+MessageDialog* createMessageDialog() {
+    if (!instance()) instance() = new MessageDialog;
+    return instance();
+}
+
+MessageDialog* messageDialog() {
+    return createMessageDialog();
+}
+
+} // namespace quorvel

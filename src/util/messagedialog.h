@@ -1,0 +1,54 @@
+#pragma once
+// MessageDialog: the program's own message dialog (warning, error, question, question
+// with cancel, notice), one window reused for every message. Its controls keep
+// their form names so screens and tests can find them.
+
+#include <string_view>
+
+#include <QDialog>
+#include <QIcon>
+#include <QPixmap>
+
+class QLabel;
+class QPushButton;
+
+namespace quorvel {
+
+class MessageDialog : public QDialog {
+  public:
+    explicit MessageDialog(QWidget* parent = nullptr);
+
+    /// Sets the dialog up for a kind (see dialogs.h), shows it modally and returns the result.
+    int showDialog(int kind, std::string_view title, std::string_view text);
+
+    QLabel* iconLabel;         ///< the 48 x 48 icon
+    QLabel* textLabel;         ///< the message text, word-wrapped
+    QPushButton* leftButton;   ///< left button
+    QPushButton* middleButton; ///< middle button, the only one of OK boxes
+    QPushButton* rightButton;  ///< right button
+    QPixmap warningIcon, errorIcon, infoIcon, questionIcon; ///< the icons
+    QIcon yesGlyph, noGlyph, cancelGlyph;                   ///< the button glyphs
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void reject() override;
+
+  private:
+    void setButton(int index, const char* caption, const QIcon& glyph, int result);
+    void buttonClicked(int index);
+
+    bool m_acceptEnter = false;
+    bool m_acceptEsc = false;
+    bool m_acceptY = false;
+    bool m_acceptN = false;
+    int m_enterResult = 1;
+    int m_escResult = 2;
+    int m_results[3] = {1, 1, 1};
+};
+
+/// The program's one MessageDialog; created on first use when start-up has not made it.
+MessageDialog* messageDialog();
+/// Creates it now (start-up, first of all windows); the caller may own it.
+MessageDialog* createMessageDialog();
+
+} // namespace quorvel
