@@ -99,6 +99,17 @@ if have groff groff-base; then
     done
 fi
 
+# Both manual pages have every section a reader looks for.
+for program in quorvel3d quorvel3d-tool; do
+    page="$share/man/man6/$program.6.gz"
+    [ -f "$page" ] || continue
+    for section in NAME SYNOPSIS DESCRIPTION OPTIONS FILES ENVIRONMENT "EXIT STATUS" EXAMPLES \
+        "SEE ALSO"; do
+        gzip -dc "$page" | grep -qx "\.SH \"\?$section\"\?" ||
+            fail "$program(6) has no section $section"
+    done
+done
+
 # Every command and option of the companion's --help is in its manual page.
 toolpage="$share/man/man6/quorvel3d-tool.6.gz"
 if [ -f "$toolpage" ]; then
