@@ -13,6 +13,7 @@ quorvel_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb
     clang libclang-rt-dev
+    desktop-file-utils appstream groff-base libxml2-utils dpkg-dev lintian
 )
 
 quorvel_install() {
