@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv); // takes Qt's own options off the command line
     QApplication::setApplicationName("quorvel3d");
-    QGuiApplication::setDesktopFileName("quorvel3d");
+    QGuiApplication::setDesktopFileName("example.tendrik.quorvel3d");
     QApplication::setApplicationVersion(QString::fromStdString(versionText()));
     readCommandLine(gameArguments(QApplication::arguments()));
     openFileAccess();
