@@ -1,0 +1,45 @@
+#pragma once
+// Real write failures for the tests, and a way to tell whether a file was rewritten.
+//
+// FileSizeLimit lowers this process's file-size limit for as long as it lives: a
+// write that would make any file larger than the limit is refused by the kernel
+// (EFBIG), as a disk that has run out of room refuses it. The signal the kernel sends
+// with that refusal is ignored meanwhile, so the test goes on. Only the soft limit is
+// lowered, so the old limit can always be put back.
+
+#include <csignal>
+#include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace quorvel::test {
+
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        m_oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit lower = m_old;
+        lower.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &lower);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldSignal);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit m_old{};
+    void (*m_oldSignal)(int) = SIG_DFL;
+};
+
+/// Which file stands under a name: a rewrite puts a new one there (the safe writes
+/// rename a new file over the old), so an unchanged identity means "not written".
+inline ino_t fileIdentity(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 ? st.st_ino : 0;
+}
+
+} // namespace quorvel::test
