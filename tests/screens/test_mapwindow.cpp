@@ -8,6 +8,7 @@
 
 #include "inifile.h"
 #include "programfolder.h"
+#include "safewrite.h"
 #include "screenfixture.h"
 
 namespace quorvel::test {
@@ -109,7 +110,7 @@ TEST_F(ScreenTest, TheMapFileRoundTripsAndABadOneKeepsTheBlackPicture) {
     QDir().mkpath(QString::fromStdString(savedGamesFolder()));
     map->overheadMap().plotCell(10, 12, mapColour::aqua);
     const std::vector<std::uint8_t> painted = map->overheadMap().picture().rgb;
-    ASSERT_TRUE(map->saveMapFile("Tester4"));
+    ASSERT_TRUE(writeFileSafely(MapWindow::mapFileName("Tester4"), byteView(map->mapFileBytes())));
     QFile file(QString::fromStdString(MapWindow::mapFileName("Tester4")));
     EXPECT_EQ(file.size(), 21814);
     Maze m;
