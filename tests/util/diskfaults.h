@@ -8,9 +8,12 @@
 // lowered, so the old limit can always be put back.
 
 #include <csignal>
+#include <fstream>
 #include <string>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace quorvel::test {
 
@@ -33,6 +36,36 @@ class FileSizeLimit {
   private:
     rlimit m_old{};
     void (*m_oldSignal)(int) = SIG_DFL;
+};
+
+/// A small file system of its own on an empty folder, for as long as it lives, that
+/// can be filled to the last block: the disk of a player who has run out of room. It
+/// needs the right to mount one (the tests run as root on CI); mounted() says whether
+/// it is there.
+class SmallDisk {
+  public:
+    explicit SmallDisk(const std::string& folder) : m_folder(folder) {
+        m_mounted =
+            ::geteuid() == 0 && ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=512k") == 0;
+    }
+    ~SmallDisk() {
+        if (m_mounted) ::umount2(m_folder.c_str(), MNT_DETACH);
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    bool mounted() const { return m_mounted; }
+    /// Fills the disk with one file until no block is left.
+    void fill() const {
+        std::ofstream out(m_folder + "/fill", std::ios::binary);
+        const std::string block(4096, '\0');
+        while (out.write(block.data(), static_cast<std::streamsize>(block.size()))) {
+        }
+    }
+
+  private:
+    std::string m_folder;
+    bool m_mounted = false;
 };
 
 /// Which file stands under a name: a rewrite puts a new one there (the safe writes

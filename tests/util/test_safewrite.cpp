@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -91,28 +90,26 @@ TEST(SafeWrite, EveryStepIsCheckedAndAFailureLeavesNothingBehind) {
     EXPECT_EQ(entries(folder.home()), (std::vector<std::string>{"busy", "quorvel3d.his"}));
 }
 
-// The disk really full: a small file system of its own, filled to the last block.
-// It needs the right to mount one (the tests run as root on CI).
+// The disk really full, as a player's disk can be.
 TEST(SafeWrite, OnAFullDiskTheOldFileStaysWhole) {
     test::TestFolder folder;
     const std::string disk = folder.root() + "disk/";
     fs::create_directories(disk);
-    if (::geteuid() != 0 || ::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=512k") != 0)
-        GTEST_SKIP() << "a small file system cannot be mounted here";
     const std::string path = disk + "quorvel3d.ini";
     const std::string old = "[Settings]\nPlayer=Ann\n\n[Players]\nAnn=\nBob=\n";
-    put(path, old);
+    bool grown = true, same = false;
+    std::string after;
+    std::vector<std::string> left;
     {
-        std::ofstream fill(disk + "fill", std::ios::binary);
-        const std::string block(4096, '\0');
-        while (fill.write(block.data(), block.size())) {
-        }
+        test::SmallDisk small(disk);
+        if (!small.mounted()) GTEST_SKIP() << "a small file system cannot be mounted here";
+        put(path, old);
+        small.fill();
+        grown = writeFileSafely(path, old + "Cleo=\n");
+        same = writeFileSafely(path, old);
+        after = slurp(path);
+        left = entries(disk);
     }
-    const bool grown = writeFileSafely(path, old + "Cleo=\n");
-    const bool same = writeFileSafely(path, old);
-    const std::string after = slurp(path);
-    const auto left = entries(disk);
-    ::umount(disk.c_str());
     EXPECT_FALSE(grown);
     EXPECT_TRUE(same); // nothing to write, so nothing to refuse
     EXPECT_EQ(after, old);
@@ -243,4 +240,24 @@ TEST(ProgramFiles, UnchangedSettingsInstallRecordAndRegistryAreNotWrittenAgain) 
     saveSettings("Ann", 4, "Sea"); // a change is written
     EXPECT_NE(test::fileIdentity(files[0]), before[0]);
     EXPECT_EQ(loadSettings("Ann", "").skill, 4);
+}
+
+// An old settings file from the configuration folder, moved to a program folder on
+// another disk that is full: it stays where it was until it can be moved whole.
+TEST(ProgramFiles, AnOldSettingsFileIsNeverLostMovingToAFullDisk) {
+    test::TestFolder folder;
+    const std::string oldFile = folder.config() + "quorvel3d.ini";
+    const std::string old = "[Settings]\nPlayer=Old\n";
+    std::vector<std::string> left;
+    {
+        test::SmallDisk small(folder.home());
+        if (!small.mounted()) GTEST_SKIP() << "a small file system cannot be mounted here";
+        small.fill();
+        put(oldFile, old);
+        moveOldSettings();
+        moveOldSettings(); // the next start tries again
+        left = entries(folder.home());
+    }
+    EXPECT_EQ(slurp(oldFile), old);
+    EXPECT_EQ(left, std::vector<std::string>{"fill"});
 }
