@@ -21,8 +21,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr const char* inputFolder = "/dev/input";
-constexpr const char* deviceFolder = "/dev";
 /// Presses beyond this many, while the program cannot take them, are dropped.
 constexpr std::size_t maxPending = 16;
 /// How long a press waits for one of the game's windows to come to the front, in ms.
@@ -43,7 +41,8 @@ GameScreen* shownGameScreen() {
 
 } // namespace
 
-Gamepad::Gamepad(QObject* parent) : QObject(parent) {
+Gamepad::Gamepad(const QString& inputFolder, QObject* parent)
+    : QObject(parent), m_inputFolder(inputFolder) {
     m_clock.start();
     m_timer.setInterval(pollInterval);
     connect(&m_timer, &QTimer::timeout, this, &Gamepad::poll);
@@ -91,7 +90,8 @@ void Gamepad::watchInputFolder() {
         m_devices = new QFileSystemWatcher(this);
         connect(m_devices, &QFileSystemWatcher::directoryChanged, this, &Gamepad::devicesChanged);
     }
-    const QString folder = QFileInfo::exists(inputFolder) ? inputFolder : deviceFolder;
+    const QString folder =
+        QFileInfo::exists(m_inputFolder) ? m_inputFolder : QFileInfo(m_inputFolder).path();
     if (!m_devices->directories().contains(folder)) {
         if (!m_devices->directories().isEmpty()) m_devices->removePaths(m_devices->directories());
         m_devices->addPath(folder);
@@ -100,6 +100,7 @@ void Gamepad::watchInputFolder() {
 
 void Gamepad::devicesChanged() {
     watchInputFolder();
+    if (!QFileInfo::exists(m_inputFolder)) return; // some other device: no input yet
     m_settling.start();
     poll();
 }

@@ -12,6 +12,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QString>
 #include <QTimer>
 #include <atomic>
 #include <deque>
@@ -41,7 +42,8 @@ class Gamepad : public QObject {
 
     /// Starts SDL's game-controller support and opens the controllers already there.
     /// Create it once, after the QApplication; windows may come and go as they like.
-    explicit Gamepad(QObject* parent = nullptr);
+    /// inputFolder: where the system puts input devices (tests use a folder of their own).
+    explicit Gamepad(const QString& inputFolder = "/dev/input", QObject* parent = nullptr);
     ~Gamepad() override;
 
     /// False when SDL's game-controller support could not start: the pad does nothing.
@@ -62,6 +64,7 @@ class Gamepad : public QObject {
         int stickX = 0, stickY = 0;
     };
 
+    QString m_inputFolder;
     bool m_available = false;
     std::vector<Pad> m_pads;
     PadMapping m_mapping;

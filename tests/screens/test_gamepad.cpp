@@ -5,7 +5,9 @@
 #include <SDL.h>
 
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -268,6 +270,25 @@ TEST_F(ControllerTest, AControllerPluggedInWhilePlayingPlaysAndStopsBeingReadWhe
     second.set(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);
     settle();
     EXPECT_EQ(maze().facing, leftOf(facing));
+}
+
+TEST_F(ControllerTest, ANewInputDeviceIsLookedForBrieflyAndOtherDevicesCostNothing) {
+    const QString devices = QString::fromStdString(folder.root()) + "dev";
+    QDir().mkpath(devices);
+    gamepad = std::make_unique<Gamepad>(devices + "/input");
+    EXPECT_FALSE(gamepad->polling());
+
+    // Some other device, and no input devices at all yet: nothing to look for.
+    QFile(devices + "/loop0").open(QIODevice::WriteOnly);
+    QTest::qWait(200);
+    EXPECT_FALSE(gamepad->polling());
+
+    // The first input device: SDL is asked for a while, then left alone again.
+    QDir().mkpath(devices + "/input");
+    ASSERT_TRUE(waitFor([&] { return gamepad->polling(); }, 2000));
+    EXPECT_TRUE(waitFor([&] { return !gamepad->polling(); }, Gamepad::settleTime + 1000));
+    QFile(devices + "/input/event0").open(QIODevice::WriteOnly);
+    EXPECT_TRUE(waitFor([&] { return gamepad->polling(); }, 2000));
 }
 
 TEST_F(ControllerTest, ButtonsGiveTheGameScreensLetterKeys) {
