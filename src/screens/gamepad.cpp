@@ -276,6 +276,11 @@ void Gamepad::onOpeningScreen(OpeningScreen& opening, PadAction action) {
     case PadAction::down:
         if (level < 6) opening.selectLevel(level + 1);
         break;
+    case PadAction::left: { // the load button beside the level, when there is a saved game
+        QPushButton* load = opening.loadButtons[level - 1];
+        if (load->isVisible() && load->isEnabled()) load->click();
+        break;
+    }
     case PadAction::use: typeKey(&opening, Qt::Key_Return, "\r"); break;   // "Enter"
     case PadAction::run: typeKey(&opening, Qt::Key_Escape, "\x1b"); break; // "Exit."
     default: break;

@@ -3,8 +3,8 @@
 // in or pulled out while the game runs, and its buttons and left stick become the
 // keys a player would type into the window in front: arrows and letters on the game
 // screen, Enter and Esc in dialogs. The windows' own key handling and the rules of
-// the game apply unchanged. The game screen's Quit button and the opening screen's
-// level choice are pressed directly, as no key does those.
+// the game apply unchanged. The game screen's Quit button, the opening screen's level
+// choice and its load buttons are worked directly, as no plain key does those.
 //
 // Nothing runs while no controller is connected: a new one is noticed by the folder
 // of input devices changing (or by SDL announcing it), and only then is SDL asked.

@@ -486,6 +486,22 @@ TEST_F(ControllerOnOpeningScreen, UpAndDownChooseTheLevelAndAStarts) {
     EXPECT_FALSE(ended);
 }
 
+TEST_F(ControllerOnOpeningScreen, LeftResumesTheSavedGameOfTheChosenLevelOnly) {
+    std::vector<int> loaded;
+    form1->loadGame = [&](const std::string&, int level) {
+        loaded.push_back(level);
+        return false; // the load fails: the opening screen stays
+    };
+    QDir().mkpath(QString::fromStdString(savedGamesFolder()));
+    QFile(QString::fromStdString(savedGamePath("bob", 3))).open(QIODevice::WriteOnly);
+    form1->showLoadButtons();
+    tap(SDL_CONTROLLER_BUTTON_DPAD_LEFT); // level 2 has none
+    EXPECT_TRUE(loaded.empty());
+    tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    tap(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+    EXPECT_EQ(loaded, std::vector<int>{3});
+}
+
 TEST_F(ControllerOnOpeningScreen, BLeavesTheGame) {
     tap(SDL_CONTROLLER_BUTTON_B);
     EXPECT_TRUE(ended);
