@@ -14,6 +14,7 @@
 
 #include "access.h"
 #include "dialogs.h"
+#include "filereader.h"
 #include "inifile.h"
 #include "programfolder.h"
 #include "safewrite.h"

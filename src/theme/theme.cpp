@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "filereader.h"
 #include "inifile.h"
 #include "messages.h"
 #include "programfolder.h"
-#include "safewrite.h"
 #include "text.h"
 
 namespace quorvel {

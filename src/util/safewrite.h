@@ -12,7 +12,4 @@ namespace quorvel {
 /// The folder must exist. The new file gets the usual permissions of new files.
 bool writeFileSafely(const std::string& path, std::string_view bytes);
 
-/// Reads a whole file of at most maxBytes; false when missing, unreadable or larger.
-bool readWholeFile(const std::string& path, std::string& bytes, std::size_t maxBytes);
-
 } // namespace quorvel
