@@ -35,7 +35,8 @@ if(quorvel_fuzz_usable)
         add_test(NAME fuzz_${target}
             COMMAND "${PROJECT_SOURCE_DIR}/fuzz/run.sh" "${CMAKE_BINARY_DIR}/fuzz/bin/fuzz_${target}"
                     3 "${PROJECT_SOURCE_DIR}/fuzz/seeds/${target}")
-        set_tests_properties(fuzz_${target} PROPERTIES TIMEOUT 90 LABELS fuzz)
+        # Alone, so that a fuzzer's full core never slows the timed sound tests beside it.
+        set_tests_properties(fuzz_${target} PROPERTIES TIMEOUT 90 LABELS fuzz RUN_SERIAL TRUE)
     endforeach()
 else()
     message(STATUS "No clang++ with libFuzzer: the fuzz targets are skipped")
