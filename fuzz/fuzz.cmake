@@ -29,11 +29,14 @@ if(quorvel_fuzz_usable)
         CMAKE_ARGS ${fuzzargs}
         INSTALL_COMMAND ""
         BUILD_ALWAYS ON)
-    foreach(target savefile besttimes mapfile)
+    # Every reader of outside bytes, three seconds each from its seeds.
+    foreach(target savefile besttimes mapfile mappicture inifile themetext themeini story
+                   commandline)
         add_test(NAME fuzz_${target}
             COMMAND "${PROJECT_SOURCE_DIR}/fuzz/run.sh" "${CMAKE_BINARY_DIR}/fuzz/bin/fuzz_${target}"
-                    4 "${PROJECT_SOURCE_DIR}/fuzz/seeds/${target}")
-        set_tests_properties(fuzz_${target} PROPERTIES TIMEOUT 90 LABELS fuzz)
+                    3 "${PROJECT_SOURCE_DIR}/fuzz/seeds/${target}")
+        # Alone, so that a fuzzer's full core never slows the timed sound tests beside it.
+        set_tests_properties(fuzz_${target} PROPERTIES TIMEOUT 90 LABELS fuzz RUN_SERIAL TRUE)
     endforeach()
 else()
     message(STATUS "No clang++ with libFuzzer: the fuzz targets are skipped")

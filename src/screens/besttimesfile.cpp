@@ -5,6 +5,7 @@
 
 #include "access.h"
 #include "dialogs.h"
+#include "filereader.h"
 #include "programfolder.h"
 #include "resource.h"
 #include "safewrite.h"
@@ -21,16 +22,22 @@ bool writable(const std::string& p) {
     return info.isFile() && info.isWritable() && info.permission(QFileDevice::WriteOwner);
 }
 
-bool readBytes(const std::string& p, std::string& bytes) {
-    QFile file(QString::fromStdString(p));
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray data = file.read(static_cast<qint64>(bestTimesSize));
-    bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
-    return true;
+/// The table's bytes: one table at the most, whatever follows it is not read.
+FileRead readBytes(const std::string& p, std::string& bytes) {
+    return readFileStart(p, bestTimesSize, bytes);
 }
 
 std::span<const std::uint8_t> asBytes(const std::string& s) {
     return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
+}
+
+/// The table built into the game, or the default entries should it be damaged.
+BestTimes builtinTable() {
+    std::string bytes;
+    if (!readResource("scores", "BIN", bytes) ||
+        checkBestTimes(asBytes(bytes)) != BestTimesProblem::none)
+        return BestTimes();
+    return BestTimes::fromFile(asBytes(bytes));
 }
 
 bool writeTable(const std::string& p, const BestTimes& table) {
@@ -60,9 +67,19 @@ void BestTimesFile::loadBestTimes() {
     const std::string p = path();
     if (!QFileInfo::exists(QString::fromStdString(p))) extractResource("scores", "BIN", p);
 
-    // The file must be there and the program must be able to rewrite it later.
     std::string bytes;
-    if (!writable(p) || !readBytes(p, bytes)) {
+    const FileRead read = readBytes(p, bytes);
+    // A folder, pipe or device under the file's name is no best-times file. It is
+    // refused as such but left where it is: it is not the game's to remove, and copying
+    // a pipe aside would hold the game. The built-in table stands in for the run.
+    if (read == FileRead::notAFile) {
+        const auto [title, text] = bestTimesProblemDialog(BestTimesProblem::notValid, p);
+        errorBox(title, text);
+        m_table = builtinTable();
+        return;
+    }
+    // The file must be there and the program must be able to rewrite it later.
+    if (!writable(p) || read != FileRead::ok) {
         m_table = BestTimes();
         if (!writeTable(p, m_table))
             errorBoxLog("File Error",
@@ -94,7 +111,7 @@ bool BestTimesFile::fromDefaults(const std::string& p) {
     }
     openAccess(backup);
     std::string bytes;
-    if (!extractResource("scores", "BIN", p) || !readBytes(p, bytes) ||
+    if (!extractResource("scores", "BIN", p) || readBytes(p, bytes) != FileRead::ok ||
         BestTimes::checkHeader(asBytes(bytes)) != BestTimesProblem::none) {
         errorBox("File Error",
                  "Unable to read " + p + "! High scores may not be able to be viewed!");

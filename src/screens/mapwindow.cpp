@@ -13,6 +13,7 @@
 #include <QWindow>
 
 #include "access.h"
+#include "filereader.h"
 #include "inifile.h"
 #include "programfolder.h"
 #include "safewrite.h"

@@ -7,6 +7,7 @@
 #include "access.h"
 #include "clock.h"
 #include "dialogs.h"
+#include "filereader.h"
 #include "game.h"
 #include "mapwindow.h"
 #include "programfolder.h"
@@ -32,6 +33,17 @@ void refuse(SaveProblem problem, const std::string& path) {
 }
 
 } // namespace
+
+SaveProblem readSaveFile(const std::string& path, SavedGame& record) {
+    // One record at the most: whatever follows it is not part of the game.
+    std::string bytes;
+    switch (readFileStart(path, saveRecordSize, bytes)) {
+    case FileRead::ok: break;
+    case FileRead::notAFile: return SaveProblem::notValid; // a folder or a pipe is no saved game
+    default: return SaveProblem::unreadable;
+    }
+    return decodeSave({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, record);
+}
 
 bool hasSavedGame(const std::string& player, int level) {
     return exists(savedGamePath(player, level));
@@ -84,18 +96,8 @@ bool writeSave(const std::string& path, const std::string& mapPath, const Game& 
 }
 
 bool readSave(const std::string& path, Game& game, MapWindow& map, const Clock& clock) {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        refuse(SaveProblem::unreadable, path);
-        return false;
-    }
-    // One record at the most: whatever follows it is not part of the game.
-    const QByteArray data = file.read(static_cast<qint64>(saveRecordSize));
-    const std::span<const std::uint8_t> bytes(
-        reinterpret_cast<const std::uint8_t*>(data.constData()),
-        static_cast<std::size_t>(data.size()));
     SavedGame record;
-    if (const SaveProblem problem = decodeSave(bytes, record); problem != SaveProblem::none) {
+    if (const SaveProblem problem = readSaveFile(path, record); problem != SaveProblem::none) {
         refuse(problem, path);
         return false;
     }

@@ -5,11 +5,18 @@
 
 #include <string>
 
+#include "savefile.h"
+
 namespace quorvel {
 
 class Clock;
 class Game;
 class MapWindow;
+
+/// Reads and checks the record at path without touching any game. A name that holds
+/// no plain file (a folder, a pipe, a device) is refused as not a valid saved game
+/// and is never waited on; whatever follows the record is not read.
+SaveProblem readSaveFile(const std::string& path, SavedGame& record);
 
 /// Saves the game and its map file in the player's slot of its level. False when
 /// the game could not be saved (a dialog said why); true when it was saved or the

@@ -14,6 +14,7 @@
 #include <SDL_mixer.h>
 
 #include "access.h"
+#include "filereader.h"
 #include "inifile.h"
 #include "programfolder.h"
 #include "resource.h"

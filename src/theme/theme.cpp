@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "filereader.h"
 #include "inifile.h"
 #include "messages.h"
 #include "programfolder.h"
-#include "safewrite.h"
 #include "text.h"
 
 namespace quorvel {
@@ -64,10 +64,7 @@ bool startsWith(std::string_view s, std::string_view prefix) {
 std::optional<std::string> readThemeText(const std::string& path) {
     std::string bytes;
     if (path.empty() || !readWholeFile(path, bytes, maxThemeText)) return std::nullopt;
-    const bool utf16 = startsWith(bytes, "\xFF\xFE") || startsWith(bytes, "\xFE\xFF");
-    std::string text = utf16 ? decodeThemeText(bytes) : bytes;
-    if (text.find('\0') != std::string::npos) return std::nullopt;
-    return utf16 ? text : decodeThemeText(text);
+    return themeText(bytes);
 }
 
 } // namespace
@@ -179,15 +176,26 @@ std::string decodeThemeText(std::string_view bytes) {
     return decodeText(bytes);
 }
 
+std::optional<std::string> themeText(std::string_view bytes) {
+    const bool utf16 = startsWith(bytes, "\xFF\xFE") || startsWith(bytes, "\xFE\xFF");
+    std::string text = utf16 ? decodeThemeText(bytes) : std::string(bytes);
+    if (text.find('\0') != std::string::npos) return std::nullopt;
+    return utf16 ? text : decodeThemeText(text);
+}
+
 std::optional<std::vector<std::string>> themeTextFile(const std::string& path) {
     const std::optional<std::string> text = readThemeText(path);
     if (!text) return std::nullopt;
+    return themeTextLines(*text);
+}
+
+std::vector<std::string> themeTextLines(std::string_view text) {
     std::vector<std::string> lines;
     std::size_t from = 0;
-    while (from < text->size()) {
-        std::size_t end = text->find('\n', from);
-        if (end == std::string::npos) end = text->size();
-        std::string line = text->substr(from, end - from);
+    while (from < text.size()) {
+        std::size_t end = text.find('\n', from);
+        if (end == std::string_view::npos) end = text.size();
+        std::string line(text.substr(from, end - from));
         if (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(std::move(line));
         from = end + 1;
@@ -205,14 +213,17 @@ void loadThemeFolder(MessageCatalogue& catalogue, const std::string& folder) {
     // A theme.ini names every word: a key it leaves out or leaves empty makes that word
     // empty. One that cannot be read counts as absent and the built-in words stay.
     Vocabulary& words = catalogue.vocabulary();
-    if (const std::optional<std::string> text = readThemeText(themeFile(folder, "theme.ini"))) {
-        const IniFile ini = IniFile::parse(*text);
-        for (std::string_view key : itemsKeys())
-            setVocabularyWord(words, "Items", key, ini.readString("Items", key, ""));
-        for (std::string_view key : hintsKeys())
-            setVocabularyWord(words, "Hints", key, ini.readString("Hints", key, ""));
-    }
+    if (const std::optional<std::string> text = readThemeText(themeFile(folder, "theme.ini")))
+        setThemeWords(words, *text);
     settleVocabulary(words);
+}
+
+void setThemeWords(Vocabulary& words, std::string_view text) {
+    const IniFile ini = IniFile::parse(text);
+    for (std::string_view key : itemsKeys())
+        setVocabularyWord(words, "Items", key, ini.readString("Items", key, ""));
+    for (std::string_view key : hintsKeys())
+        setVocabularyWord(words, "Hints", key, ini.readString("Hints", key, ""));
 }
 
 void loadTheme(MessageCatalogue& catalogue, std::string_view name) {

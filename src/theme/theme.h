@@ -16,6 +16,7 @@
 namespace quorvel {
 
 class MessageCatalogue;
+struct Vocabulary;
 
 /// The name of the built-in theme.
 inline constexpr std::string_view builtinThemeName = "Back to basics <Default>";
@@ -74,9 +75,17 @@ std::string themeStory(const std::string& folder);
 /// Theme text as UTF-8: UTF-8 when valid (a byte-order mark dropped), UTF-16 with a
 /// byte-order mark, else Windows-1252.
 std::string decodeThemeText(std::string_view bytes);
+/// Theme file bytes as UTF-8 text (decodeThemeText); nothing when they are no text
+/// (hold a NUL byte), so the file counts as absent.
+std::optional<std::string> themeText(std::string_view bytes);
 /// The lines of a theme text file; nothing when it is missing, unreadable, larger
 /// than a megabyte, or not text (holds a NUL byte), so it counts as absent.
 std::optional<std::vector<std::string>> themeTextFile(const std::string& path);
+/// Theme text cut into lines, "\n" or "\r\n" apart; no line after a final break.
+std::vector<std::string> themeTextLines(std::string_view text);
+/// Sets every word of the keys of the sections Items and Hints from theme.ini text: a
+/// key that is absent or empty makes its word empty.
+void setThemeWords(Vocabulary& words, std::string_view text);
 
 /// Switches the catalogue to the theme in folder: built-in words and variants first,
 /// then the folder's variant files (variants that do not fill cleanly dropped), then

@@ -2,36 +2,32 @@
 // refuse it. Only reads.
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <ostream>
 
 #include "command.h"
+#include "filereader.h"
 #include "savefile.h"
 
 namespace quorvel::tool {
-
-namespace {
-
-/// The whole file, or nothing when it cannot be read.
-bool readWhole(const std::string& path, std::vector<std::uint8_t>& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
-
-} // namespace
 
 int saveCommand(const Args& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 1 || args[0].empty() || args[0].starts_with("--"))
         throw BadInput{"expects one saved-game file"};
     const std::string& path = args[0];
 
-    std::vector<std::uint8_t> bytes;
+    // As the game reads it: one record at the most, and only from a plain file; a
+    // folder, pipe or device is refused as no saved game without being waited on.
+    std::string bytes;
     SavedGame game;
     SaveProblem problem = SaveProblem::unreadable;
-    if (readWhole(path, bytes)) problem = decodeSave(bytes, game);
+    switch (readFileStart(path, saveRecordSize, bytes)) {
+    case FileRead::ok:
+        problem =
+            decodeSave({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, game);
+        break;
+    case FileRead::notAFile: problem = SaveProblem::notValid; break;
+    default: break;
+    }
     if (problem != SaveProblem::none) {
         const auto [title, text] = saveProblemDialog(problem, path);
         err << title << ": " << text << "\n";

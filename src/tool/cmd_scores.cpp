@@ -2,12 +2,12 @@
 // of the table built into the game), or why the game would refuse the file. Only reads.
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <ostream>
+#include <span>
 
 #include "besttimes.h"
 #include "command.h"
+#include "filereader.h"
 #include "resource.h"
 #include "resources.h"
 
@@ -19,27 +19,32 @@ int scoresCommand(const Args& args, std::ostream& out, std::ostream& err) {
         throw BadInput{"expects one best-times file, or --builtin"};
     const std::string& path = args[0];
 
-    std::vector<std::uint8_t> bytes;
-    bool read = false;
+    // As the game reads it: one table at the most, and only from a plain file; a
+    // folder, pipe or device is refused as no best-times file without being waited on.
+    std::string bytes;
     std::string shown = path;
+    FileRead read = FileRead::unreadable;
     if (path == "--builtin") {
         initResources();
-        std::string resource;
-        read = readResource("scores", "BIN", resource);
-        bytes.assign(resource.begin(), resource.end());
+        if (readResource("scores", "BIN", bytes)) read = FileRead::ok;
         shown = resourcePath("scores", "BIN");
-    } else if (std::ifstream in(path, std::ios::binary); in) {
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        read = !in.bad();
+    } else {
+        read = readFileStart(path, bestTimesSize, bytes);
     }
-    const BestTimesProblem problem = read ? checkBestTimes(bytes) : BestTimesProblem::unreadable;
+    const std::span<const std::uint8_t> file(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                             bytes.size());
+    BestTimesProblem problem = BestTimesProblem::unreadable;
+    if (read == FileRead::ok)
+        problem = checkBestTimes(file);
+    else if (read == FileRead::notAFile)
+        problem = BestTimesProblem::notValid;
     if (problem != BestTimesProblem::none) {
         const auto [title, text] = bestTimesProblemDialog(problem, shown);
         err << title << ": " << text << "\n";
         return 1;
     }
 
-    const BestTimes table = BestTimes::fromFile(bytes);
+    const BestTimes table = BestTimes::fromFile(file);
     for (int level = 1; level <= 6; ++level)
         for (int rank = 1; rank <= 3; ++rank) {
             const BestTime e = table.entry(level, rank);

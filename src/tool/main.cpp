@@ -1,7 +1,10 @@
 // quorvel3d-tool: the command-line companion of Quorvel 3-D, over the same core as
 // the game, for players, theme authors and tests.
 
+#include <cstdio>
+#include <exception>
 #include <iostream>
+#include <new>
 #include <string_view>
 
 #include "command.h"
@@ -70,8 +73,12 @@ Commands:
       the game), level by level, best first: "LEVEL<TAB>RANK<TAB>NAME<TAB>TIME<TAB>
       TIMETEXT<TAB>GEMS<TAB>STEPS<TAB>FOOD<TAB>BATTERY", TIME in days (%.9f).
 
-  save and scores only read. A file the game would refuse prints the game's
-  dialog as "Title: text" on standard error and exits with status 1.
+  save and scores only read, and only plain files: a folder, a pipe or a device
+  is refused as the game refuses it, without waiting on it, and of a longer file
+  only the first record (34304 bytes) or table (39424 bytes) is read, as the game
+  reads it. A file the game would refuse prints the game's dialog as "Title:
+  text" on standard error and exits with status 1; so does any other failure
+  (out of memory, say), as one line on standard error.
 
 Options:
   --help       this text
@@ -80,10 +87,17 @@ Options:
 Bad input prints one line on standard error and exits with status 2.
 )";
 
-} // namespace
+/// Runs one subcommand; exceptions other than BadInput are left to main.
+int runCommand(const Command& c, const Args& args) {
+    try {
+        return c.run(args, std::cout, std::cerr);
+    } catch (const BadInput& bad) {
+        std::cerr << "quorvel3d-tool " << c.name << ": " << bad.what << "\n";
+        return 2;
+    }
+}
 
-int main(int argc, char** argv) {
-    const Args all(argv + 1, argv + argc);
+int run(const Args& all) {
     if (all.empty() || all[0] == "--help" || all[0] == "-h") {
         std::cout << helpText;
         return all.empty() ? 2 : 0;
@@ -92,16 +106,24 @@ int main(int argc, char** argv) {
         std::cout << "quorvel3d-tool 1.35\n";
         return 0;
     }
-    for (const Command& c : commands) {
-        if (all[0] == c.name) {
-            try {
-                return c.run(Args(all.begin() + 1, all.end()), std::cout, std::cerr);
-            } catch (const BadInput& bad) {
-                std::cerr << "quorvel3d-tool " << c.name << ": " << bad.what << "\n";
-                return 2;
-            }
-        }
-    }
+    for (const Command& c : commands)
+        if (all[0] == c.name) return runCommand(c, Args(all.begin() + 1, all.end()));
     std::cerr << "quorvel3d-tool: unknown command '" << all[0] << "' (see --help)\n";
     return 2;
+}
+
+} // namespace
+
+// Nothing escapes: whatever fails ends as one line on standard error and status 1.
+int main(int argc, char** argv) {
+    try {
+        return run(Args(argv + 1, argv + argc));
+    } catch (const std::bad_alloc&) {
+        std::fputs("quorvel3d-tool: out of memory\n", stderr);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "quorvel3d-tool: %s\n", e.what());
+    } catch (...) {
+        std::fputs("quorvel3d-tool: failed\n", stderr);
+    }
+    return 1;
 }

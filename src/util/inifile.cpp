@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include "filereader.h"
 #include "safewrite.h"
 
 namespace quorvel {

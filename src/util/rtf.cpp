@@ -1,11 +1,10 @@
 #include "rtf.h"
 
+#include "filereader.h"
 #include "textcodec.h"
 
 #include <algorithm>
 #include <array>
-#include <fstream>
-#include <sys/stat.h>
 
 namespace quorvel {
 
@@ -602,16 +601,8 @@ std::string rtfToHtml(const RtfDocument& document) {
 }
 
 bool readRtfFile(const std::string& path, std::string& bytes) {
-    struct stat info {};
-    if (path.empty() || ::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
     // One byte more than is read tells the reader that the file is longer.
-    const auto size = static_cast<std::size_t>(std::max<off_t>(0, info.st_size));
-    bytes.assign(std::min(size, rtfMaxInput) + 1, '\0');
-    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
-    return true;
+    return readFileStart(path, rtfMaxInput + 1, bytes) == FileRead::ok;
 }
 
 } // namespace quorvel

@@ -44,7 +44,4 @@ enum class WriteStep { none, create, write, sync, close, rename };
 /// WriteStep::none (the start) lets them all through.
 void failSafeWritesAt(WriteStep step);
 
-/// Reads a whole file of at most maxBytes; false when missing, unreadable or larger.
-bool readWholeFile(const std::string& path, std::string& bytes, std::size_t maxBytes);
-
 } // namespace quorvel

@@ -8,6 +8,7 @@
 #include "commandline.h"
 #include "inifile.h"
 #include "programfolder.h"
+#include "filereader.h"
 #include "safewrite.h"
 
 namespace fs = std::filesystem;

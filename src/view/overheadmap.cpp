@@ -53,8 +53,11 @@ void OverheadMap::setupMap(const Maze* maze, const std::string& player, int rota
 void OverheadMap::restore(int size, int rotation, int lastRow, int lastCol) {
     m_mapSize = size;
     m_mapRotation = rotation;
-    m_lastRow = lastRow;
-    m_lastCol = lastCol;
+    // A saved game may hold any numbers here; one that is no cell of the maze is no
+    // last position, so nothing is repainted there (nor computed from it).
+    const bool inMaze = lastRow >= 0 && lastRow <= size && lastCol >= 0 && lastCol <= size;
+    m_lastRow = inMaze ? lastRow : -1;
+    m_lastCol = inMaze ? lastCol : -1;
 }
 
 int OverheadMap::mapX(int a, int b) const {
@@ -132,7 +135,7 @@ void OverheadMap::updateMapTools(bool inView, bool detector, bool beacon) {
 
 void OverheadMap::updateMapPosition(int row, int col, bool gps, bool tracker) {
     m_flashing = false;
-    if (!m_maze || row < 0 || col < 0) return;
+    if (!m_maze || row < 0 || col < 0 || row >= gridSize || col >= gridSize) return;
     if (m_lastRow >= 0 && m_lastCol >= 0) {
         const CellCode code = m_maze->at(m_lastRow, m_lastCol);
         MapColour colour = tracker ? mapColour::aqua : mapColour::black;
@@ -177,11 +180,13 @@ std::string OverheadMap::hoverText(double x, double y, double width, double heig
                                    const std::string& boxPhrase,
                                    const std::string& batteryWord) const {
     if (!(width > 0) || !(height > 0)) return {};
-    // The picture's own size, which is N + 5 for every map the game paints.
-    const int px = static_cast<int>(std::trunc(x / width * m_picture.width));
-    const int py = static_cast<int>(std::trunc(y / height * m_picture.height));
-    if (!m_picture.inside(px, py)) return {};
-    const MapColour c = m_picture.pixel(px, py);
+    // The picture's own size, which is N + 5 for every map the game paints but may be
+    // anything a map file held. A point off the picture (or no number at all) names
+    // nothing; it is tested before it becomes a pixel index, which it may not fit.
+    const double px = std::trunc(x / width * m_picture.width);
+    const double py = std::trunc(y / height * m_picture.height);
+    if (!(px >= 0 && px < m_picture.width && py >= 0 && py < m_picture.height)) return {};
+    const MapColour c = m_picture.pixel(static_cast<int>(px), static_cast<int>(py));
     using namespace mapColour;
     if (c == silver) return "A wall (map)";
     if (c == gray) return "A wall";

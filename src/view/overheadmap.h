@@ -56,7 +56,8 @@ class OverheadMap {
     void setupMap(const Maze* maze, const std::string& player, int rotation, int size);
     /// Repaints what the wall map (while in view), the detector and the beacon reveal.
     void updateMapTools(bool inView, bool detector, bool beacon);
-    /// Moves the player's mark: repaints the last cell, then marks (row, col) with the G.P.S.
+    /// Moves the player's mark: repaints the last cell, then marks (row, col) with the
+    /// G.P.S.; a cell outside the grid is ignored.
     void updateMapPosition(int row, int col, bool gps, bool tracker);
     /// One blink of the G.P.S. mark (every 250 milliseconds while flashing).
     void blink();
@@ -90,7 +91,8 @@ class OverheadMap {
     int mapRotation() const { return m_mapRotation; }
     int lastRow() const { return m_lastRow; }
     int lastCol() const { return m_lastCol; }
-    /// A saved game puts back its size, rotation and last position.
+    /// A saved game puts back its size, rotation and last position; a last position
+    /// outside the maze (0..size) is taken as none (-1, -1).
     void restore(int size, int rotation, int lastRow, int lastCol);
     const std::string& mapPlayer() const { return m_player; }
 

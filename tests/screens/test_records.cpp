@@ -15,6 +15,7 @@
 #include "diskfaults.h"
 #include "inifile.h"
 #include "messagedialog.h"
+#include "pipewatch.h"
 #include "programfolder.h"
 #include "resource.h"
 #include "savedgames.h"
@@ -162,6 +163,31 @@ TEST_F(RecordsTest, DamagedSavesAreRefusedWithTheirOwnWordsAndChangeNothing) {
     EXPECT_EQ(tryLoad(bad), "Data Error: " + path + " contains invalid data!");
     EXPECT_EQ(tryLoad(good.left(20000)),
               "Data Error: " + path + " has is corrupt or has been altered!");
+}
+
+// A folder or a pipe in a save slot is refused as no saved game; the pipe is never
+// waited on, so the opening screen never freezes on a load button.
+TEST_F(RecordsTest, ASlotHoldingNoFileIsRefusedAsNotValidWithoutWaiting) {
+    playASave(1, 5);
+    const std::string path = savedGamePath("Tester", 1);
+    const auto tryLoad = [&] {
+        form->game().state().foodLevel = 4321;
+        Dialog seen;
+        answer(seen, '\r');
+        EXPECT_FALSE(loadGame("Tester", 1, form->game(), *map, clock));
+        EXPECT_EQ(form->game().state().foodLevel, 4321);
+        return (seen.title + ": " + seen.text).toStdString();
+    };
+    const std::string notValid = "File Error: " + path + " is not a valid Quorvel Save File!";
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(path)));
+    EXPECT_TRUE(hasSavedGame("Tester", 1));
+    EXPECT_EQ(tryLoad(), notValid);
+    ASSERT_TRUE(QDir().rmdir(QString::fromStdString(path)));
+
+    ASSERT_TRUE(makePipe(path));
+    std::string shown;
+    EXPECT_TRUE(runsWithoutWaitingOn(path, [&] { shown = tryLoad(); }));
+    EXPECT_EQ(shown, notValid);
 }
 
 TEST_F(RecordsTest, WinningALoadedGameDeletesItsSaveAndMapFile) {
@@ -448,6 +474,36 @@ TEST_F(BestTimesRecovery, AWinTheDiskRefusesKeepsTheOldFileAndSaysSo) {
     EXPECT_EQ(lastLoggedError(), "Unable to write to " + p + "!");
     EXPECT_EQ(bytesOf(p), before);
     EXPECT_EQ(entries(folder.home()), (QStringList{"quorvel3d.his", "quorvel3d.tk"}));
+}
+
+// Something that is no file under the best-times file's name is refused as not valid,
+// the built-in table stands in, and the thing is left alone: a folder is not removed,
+// a pipe is not waited on or copied aside.
+TEST_F(RecordsTest, ABestTimesNameHoldingNoFileIsRefusedAndLeftAlone) {
+    const std::string path = BestTimesFile::path();
+    const std::string notValid =
+        "File Error: " + path + " is not a valid Quorvel Score File! Defuault scores will be used!";
+    const auto load = [](BestTimesFile& file) {
+        Dialog seen;
+        answer(seen, '\r');
+        file.loadBestTimes();
+        return (seen.title + ": " + seen.text).toStdString();
+    };
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(path)));
+    BestTimesFile fromFolder;
+    EXPECT_EQ(load(fromFolder), notValid);
+    EXPECT_EQ(fromFolder.bestTimes().entry(1, 1).timeText, "0 days, 00:04:52"); // built in
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(path)).isDir());
+    EXPECT_FALSE(exists(path + ".bak"));
+    ASSERT_TRUE(QDir().rmdir(QString::fromStdString(path)));
+
+    ASSERT_TRUE(makePipe(path));
+    BestTimesFile fromPipe;
+    std::string shown;
+    EXPECT_TRUE(runsWithoutWaitingOn(path, [&] { shown = load(fromPipe); }));
+    EXPECT_EQ(shown, notValid);
+    EXPECT_EQ(fromPipe.bestTimes().entry(6, 3).timeText, "1 day, 00:06:41");
+    EXPECT_FALSE(exists(path + ".bak"));
 }
 
 } // namespace

@@ -17,12 +17,14 @@ struct ToolRun {
     std::string err;
 };
 
-/// Runs the tool with args (a shell command line) and waits for it.
-inline ToolRun runTool(const std::string& args) {
+/// Runs the tool with args (a shell command line) and waits for it. A prefix runs
+/// first in the same shell ("ulimit -v 262144;") or wraps the tool ("timeout 10").
+inline ToolRun runTool(const std::string& args, const std::string& prefix = "") {
     char errName[] = "/tmp/quorvel-tool-err-XXXXXX";
     const int fd = mkstemp(errName);
     if (fd >= 0) close(fd);
-    const std::string command = std::string(QUORVEL_TOOL) + " " + args + " 2>" + errName;
+    const std::string command =
+        prefix + " " + std::string(QUORVEL_TOOL) + " " + args + " 2>" + errName;
     ToolRun r;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         std::array<char, 4096> buffer{};

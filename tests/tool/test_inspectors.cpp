@@ -12,6 +12,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -239,6 +240,50 @@ TEST_F(Inspectors, ScoresRefuseWhatTheGameReplaces) {
 
     EXPECT_EQ(run("scores").status, 2);
     EXPECT_EQ(run("scores --bultin").status, 2);
+}
+
+// Whatever stands under the name, the inspectors end at once: a folder, a pipe with
+// no writer, an endless device or a sparse file of gigabytes is refused with the
+// game's own "not a valid" line, also where memory is limited.
+TEST_F(Inspectors, WhatIsNoSavedGameOrTableIsRefusedAtOnce) {
+    const fs::path folder = dir / "folder.sav";
+    fs::create_directory(folder);
+    const fs::path pipe = dir / "pipe.sav";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const fs::path sparse = dir / "sparse.sav";
+    std::ofstream(sparse) << "x";
+    fs::resize_file(sparse, 3ULL << 30);
+
+    const std::string saveText = " is not a valid Quorvel Save File!\n";
+    const std::string scoresText =
+        " is not a valid Quorvel Score File! Defuault scores will be used!\n";
+    for (const std::string& path : {folder.string(), pipe.string(), std::string("/dev/zero"),
+                                    std::string("/dev/urandom"), sparse.string()}) {
+        for (const std::string& limit : {std::string(), std::string("ulimit -v 262144;")}) {
+            const ToolRun save = quorvel::test::runTool("save " + path, limit + " timeout 10");
+            EXPECT_EQ(save.status, 1) << path << limit;
+            EXPECT_EQ(save.err, "File Error: " + path + saveText) << path << limit;
+            EXPECT_EQ(save.out, "") << path << limit;
+            const ToolRun scores = quorvel::test::runTool("scores " + path, limit + " timeout 10");
+            EXPECT_EQ(scores.status, 1) << path << limit;
+            EXPECT_EQ(scores.err, "File Error: " + path + scoresText) << path << limit;
+            EXPECT_EQ(scores.out, "") << path << limit;
+        }
+    }
+}
+
+// The game reads one record of a longer file and so does the inspector: a saved game
+// followed by gigabytes of nothing prints as the saved game alone.
+TEST_F(Inspectors, OnlyTheRecordOfALongerFileIsRead) {
+    const std::vector<std::uint8_t> record = encodeSave(sample());
+    const std::string exact = write("exact.sav", record);
+    const std::string longer = write("longer.sav", record);
+    fs::resize_file(longer, 3ULL << 30);
+    const ToolRun expected = run("save " + exact);
+    ASSERT_EQ(expected.status, 0) << expected.err;
+    const ToolRun r = quorvel::test::runTool("save " + longer, "ulimit -v 262144; timeout 10");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, expected.out);
 }
 
 } // namespace

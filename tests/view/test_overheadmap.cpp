@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <limits>
 #include <numeric>
+#include <vector>
 
 #include "generator.h"
 #include "overheadmap.h"
@@ -172,6 +175,46 @@ TEST_F(MapTest, HoverTextsNameWhatIsUnderTheMouse) {
     map.blink();
     EXPECT_EQ(hover(3, 3), "Your location");
     EXPECT_EQ(hover(5, 5), "");
+}
+
+// A saved game's last position is any pair of numbers the file held: one outside the
+// maze is no position, so nothing is repainted from it, while a real one is kept.
+TEST_F(MapTest, ASavedLastPositionOutsideTheMazeIsNone) {
+    const int n = maze.mazeSize;
+    for (const auto& [row, col] :
+         {std::pair{2147483647, 5}, {5, -2147483647 - 1}, {n + 1, 3}, {-7, -7}, {3, 131}}) {
+        map.restore(n, 0, row, col);
+        EXPECT_EQ(map.lastRow(), -1) << row << "," << col;
+        EXPECT_EQ(map.lastCol(), -1) << row << "," << col;
+        map.updateMapPosition(maze.posRow, maze.posCol, true, true);
+        map.blink();
+        EXPECT_EQ(map.lastRow(), maze.posRow);
+    }
+    map.restore(n, 0, n, 0);
+    EXPECT_EQ(map.lastRow(), n);
+    EXPECT_EQ(map.lastCol(), 0);
+    const std::vector<std::uint8_t> before = map.picture().rgb;
+    map.updateMapPosition(2147483647, 4, true, true); // off the grid: nothing happens
+    EXPECT_EQ(map.picture().rgb, before);
+    EXPECT_EQ(map.lastRow(), n);
+}
+
+// The hover text of a point off the picture, or of no number at all, is empty.
+TEST_F(MapTest, HoverOffThePictureNamesNothing) {
+    maze.grid.fill(cellWall);
+    map.updateMapTools(true, false, false);
+    EXPECT_EQ(map.hoverText(125, 125, 250, 250, "A box", "cells"), "A wall");
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double huge = 1e300;
+    for (const auto& [x, y, w, h] : {std::array{nan, 5.0, 250.0, 250.0},
+                                     {5.0, nan, 250.0, 250.0},
+                                     {huge, 5.0, 250.0, 250.0},
+                                     {-huge, 5.0, 250.0, 250.0},
+                                     {5.0, 5.0, 1e-300, 250.0},
+                                     {250.0, 5.0, 250.0, 250.0},
+                                     {5.0, 5.0, nan, 250.0},
+                                     {5.0, 5.0, 250.0, -1.0}})
+        EXPECT_EQ(map.hoverText(x, y, w, h, "A box", "cells"), "") << x << "," << y << "," << w;
 }
 
 TEST(MapTurn, EveryRotationKeepsTheMazeInsideWithNorthUp) {

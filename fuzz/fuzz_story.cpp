@@ -1,0 +1,24 @@
+// A theme's story (story.rtf) on any bytes: the rich-text reader ends, keeps within its
+// limits, and gives text and HTML that are whole UTF-8.
+
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "rtf.h"
+#include "textcodec.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace quorvel;
+    const quorvel::RtfDocument doc =
+        parseRtf(std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string text = doc.plaintext();
+    if (!validUtf8(text)) std::abort();
+    if (text.size() > rtfMaxText + doc.paragraphs.size()) std::abort();
+    for (const RtfParagraph& p : doc.paragraphs)
+        for (const RtfRun& r : p.runs)
+            if (!validUtf8(r.text) || r.halfPoints < 0) std::abort();
+    const std::string html = rtfToHtml(doc);
+    if (!validUtf8(html)) std::abort();
+    return 0;
+}
