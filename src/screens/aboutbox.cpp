@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "elidedtext.h"
 #include "inifile.h"
 #include "programfolder.h"
 #include "resource.h"
@@ -193,15 +194,10 @@ int AboutBox::showAbout(std::string theme) {
 void AboutBox::onShown() {
     versionLabel->setText(qText("Quorvel 3-D version " + versionText()));
     const AboutCredits c = aboutCredits(m_programFolder, m_aboutTheme);
-    // Names from a theme's files may be longer than the box: cut with "...", whole in the hint.
-    auto fit = [](QLabel* l, const std::string& text) {
-        const QString full = qText(text);
-        l->setText(l->fontMetrics().elidedText(full, Qt::ElideRight, l->width()));
-        l->setToolTip(l->text() == full ? QString() : full);
-    };
-    fit(themeLabel, c.themeLabel);
+    // Names from a theme's files may be longer than the box: cut to fit, whole in the hint.
+    showElided(themeLabel, qText(c.themeLabel));
     for (int i = 0; i < 5; ++i)
-        fit(credits[i], c.lines[i]);
+        showElided(credits[i], qText(c.lines[i]));
     closeButton->setFocus();
 }
 

@@ -50,6 +50,7 @@ class EndScreen : public QDialog {
     int m_rank = 0;
 
     void setPicture(const QImage& picture);
+    void showMessage(const EndScreenSetup& screen);
 };
 
 } // namespace quorvel
