@@ -16,6 +16,11 @@ namespace {
 
 constexpr int resultYes = 6, resultNo = 7, resultCancel = 2;
 
+// The face of the built-in trophy's cup in its 105 x 105 picture, where the rank goes.
+const QRectF trophyFace(30, 26, 45, 26);
+constexpr int trophySize = 105;
+const QColor engraving(120, 70, 0);
+
 // Stands for the player's name in a message until the name has been fitted.
 const QString nameMark = QString(QChar(0xE000));
 
@@ -41,6 +46,22 @@ template <typename Make> QString longestFitting(const QLabel* line, int most, Ma
 }
 
 } // namespace
+
+QImage trophyPicture(const QImage& trophy, int rank) {
+    if (rank < 1 || rank > 3 || trophy.isNull()) return trophy;
+    QImage out = trophy.convertToFormat(QImage::Format_ARGB32);
+    QPainter p(&out);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(double(out.width()) / trophySize, double(out.height()) / trophySize);
+    QFont digit("Liberation Serif");
+    digit.setPixelSize(24);
+    digit.setBold(true);
+    p.setFont(digit);
+    p.setPen(engraving);
+    p.drawText(trophyFace, Qt::AlignCenter, QString::number(rank));
+    return out;
+}
 
 EndScreen::EndScreen(Session& session, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
@@ -110,7 +131,7 @@ void EndScreen::setPicture(const QImage& picture) {
 
 Answer EndScreen::showEnd(const EndScreenSetup& screen) {
     setWindowTitle(QString::fromStdString(screen.caption));
-    setPicture(screen.kind == EndKind::win    ? winnerPicture
+    setPicture(screen.kind == EndKind::win    ? trophyPicture(winnerPicture, screen.rank)
                : screen.kind == EndKind::lose ? loserPicture
                                               : quitPicture);
     showMessage(screen);

@@ -1,5 +1,5 @@
-// The end screen through its real widgets, offscreen: messages that must fit their
-// two lines.
+// The end screen through its real widgets, offscreen: the winner's trophy, messages
+// that must fit their two lines, and the keys that answer it.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 
 #include "endscreen.h"
 #include "modal.h"
+#include "resources.h"
 #include "screenshot.h"
 #include "session.h"
 #include "testapp.h"
@@ -19,6 +20,17 @@ namespace {
 using test::whenModal;
 
 const QChar ellipsis(0x2026);
+
+// Pixels of the engraving's dark brown on the middle of the cup's face, where the
+// built-in trophy is bright gold.
+int engravedPixels(const QImage& trophy) {
+    const QImage t = trophy.convertToFormat(QImage::Format_RGB32);
+    int dark = 0;
+    for (int y = 28; y < 51; ++y)
+        for (int x = 42; x < 64; ++x)
+            if (qGray(t.pixel(x, y)) < 150) ++dark;
+    return dark;
+}
 
 class End : public ::testing::Test {
   protected:
@@ -44,6 +56,45 @@ class End : public ::testing::Test {
         return s;
     }
 };
+
+TEST_F(End, TheTrophyShowsTheRankReachedAndNoNumberWithoutOne) {
+    initResources();
+    const QImage plain(":/pictures/winner.png");
+    ASSERT_EQ(plain.size(), QSize(105, 105));
+    EXPECT_EQ(engravedPixels(plain), 0); // the built-in cup carries no number of its own
+    EXPECT_EQ(trophyPicture(plain, 0), plain);
+    EXPECT_EQ(trophyPicture(plain, -1), plain);
+    EXPECT_EQ(trophyPicture(plain, 4), plain);
+    QImage ranked[3];
+    for (int rank = 1; rank <= 3; ++rank) {
+        ranked[rank - 1] = trophyPicture(plain, rank);
+        EXPECT_GT(engravedPixels(ranked[rank - 1]), 20) << rank;
+        // Only the face of the cup changes.
+        const QImage a = ranked[rank - 1].convertToFormat(QImage::Format_RGB32);
+        const QImage b = plain.convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < 105; ++y)
+            for (int x = 0; x < 105; ++x)
+                if (x < 30 || x >= 75 || y < 26 || y >= 52) {
+                    ASSERT_EQ(a.pixel(x, y), b.pixel(x, y)) << x << "," << y;
+                }
+    }
+    EXPECT_NE(ranked[0], ranked[1]);
+    EXPECT_NE(ranked[1], ranked[2]);
+    EXPECT_NE(ranked[0], ranked[2]);
+
+    // On the screen: the picture shown differs by rank, and no rank shows the plain cup.
+    QImage shown[5];
+    for (int rank = -1; rank <= 3; ++rank)
+        showAndLook(win(rank), [&] {
+            shown[rank + 1] = end.endPicture->pixmap().toImage();
+            if (rank == 2) test::screenShot(&end, "endscreen-winner-rank2");
+            if (rank == 0) test::screenShot(&end, "endscreen-winner-norank");
+        });
+    EXPECT_EQ(shown[0], shown[1]); // -1 (the file could not be written) and 0 alike
+    EXPECT_NE(shown[1], shown[2]);
+    EXPECT_NE(shown[2], shown[3]);
+    EXPECT_NE(shown[3], shown[4]);
+}
 
 TEST_F(End, ALongNameIsCutSoTheMessageFitsItsTwoLines) {
     session.catalogue.setVariants(19, {"CONGRATULATIONS <PLAYER>!!! YOU WON!!!"});
