@@ -12,6 +12,7 @@
 
 #include "elidedtext.h"
 #include "inifile.h"
+#include "mnemonickeys.h"
 #include "programfolder.h"
 #include "resource.h"
 #include "textutil.h"
@@ -176,6 +177,7 @@ AboutBox::AboutBox(std::string programFolder, QWidget* parent)
     closeButton->setGeometry((aboutWidth - 87) / 2, aboutHeight - 12 - 25, 87, 25);
     closeButton->setDefault(true); // Enter; Esc closes the dialog as well
     connect(closeButton, &QPushButton::clicked, this, [this] { closeAbout(); });
+    answerPlainLetters(this); // C closes
 }
 
 void AboutBox::setProgramFolder(std::string folder) {

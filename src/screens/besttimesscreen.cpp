@@ -9,6 +9,7 @@
 
 #include "besttimes.h"
 #include "elidedtext.h"
+#include "mnemonickeys.h"
 #include "statisticsscreen.h"
 
 namespace quorvel {
@@ -113,6 +114,7 @@ BestTimesScreen::BestTimesScreen(StatisticsScreen& stats, QWidget* parent)
     closeButton->setGeometry((clientWidth - 88) / 2, clientHeight - gap - 30, 88, 28);
     closeButton->setDefault(true);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+    answerPlainLetters(this);
 }
 
 BestTimesScreen::~BestTimesScreen() = default;

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "mnemonickeys.h"
 #include "resources.h"
 #include "session.h"
 #include "viewcomposer.h"
@@ -109,6 +110,7 @@ EndScreen::EndScreen(Session& session, QWidget* parent)
     noButton = button("btnNo", "&No", 153, resultNo);
     closeButton = button("btnClose", "Close", 66, resultCancel);
     statsButton = button("btnStats", "Stats...", 153, resultCancel, true);
+    answerPlainLetters(this); // Y and N on the save offer
 
     initResources();
     winnerPicture = QImage(":/pictures/winner.png");

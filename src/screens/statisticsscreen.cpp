@@ -12,6 +12,7 @@
 #include "gamescreen.h"
 #include "mapwindow.h"
 #include "maze.h"
+#include "mnemonickeys.h"
 #include "session.h"
 
 namespace quorvel {
@@ -170,6 +171,7 @@ StatisticsScreen::StatisticsScreen(Session& session, QWidget* parent)
     closeButton->setGeometry((clientWidth - 88) / 2, panelY + panelHeight + 8, 88, 28);
     closeButton->setDefault(true);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
+    answerPlainLetters(this); // C closes
     // The level line keeps the caption's accelerator mark and shows it underlined, as
     // the level buttons do; a label shows its mark only when it has a buddy.
     levelLine->setBuddy(closeButton);

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QTextBrowser>
 
+#include "mnemonickeys.h"
 #include "programfolder.h"
 #include "rtf.h"
 #include "theme.h"
@@ -48,6 +49,7 @@ StoryWindow::StoryWindow(std::string programFolder, QWidget* parent)
     closeButton->setGeometry((storyWidth - buttonWidth) / 2, storyHeight - margin - buttonHeight,
                              buttonWidth, buttonHeight);
     connect(closeButton, &QPushButton::clicked, this, [this] { closeStory(); });
+    answerPlainLetters(this);
 
     storyViewer->installEventFilter(this);
     closeButton->installEventFilter(this);

@@ -135,5 +135,49 @@ TEST_F(End, ALongNameIsCutSoTheMessageFitsItsTwoLines) {
               box.height());
 }
 
+TEST_F(End, TheSaveOfferAnswersItsLettersAloneOrWithAltButNotWithOtherKeysHeld) {
+    EndScreenSetup offer;
+    offer.kind = EndKind::quit;
+    offer.caption = "Save?";
+    offer.messageKey = 20;
+    offer.secondLine = "Do you want to save your game before exiting?";
+    // The answer to one key press, and whether the screen stayed open after it.
+    struct Result {
+        Answer answer;
+        bool stayed;
+    };
+    const auto press = [&](const EndScreenSetup& setup, Qt::Key key,
+                           Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        bool stayed = false;
+        whenModal([&](QWidget* modal) {
+            modal->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(modal));
+            QWidget* target = QApplication::focusWidget();
+            QTest::keyClick(target ? target : modal, key, mods);
+            if (mods & Qt::AltModifier) // a shortcut clicks a little later
+                for (int i = 0; i < 50 && modal->isVisible(); ++i)
+                    QTest::qWait(10);
+            stayed = modal->isVisible();
+            if (stayed) end.closeButton->click();
+        });
+        const Answer a = end.showEnd(setup);
+        return Result{a, stayed};
+    };
+    Result r = press(offer, Qt::Key_Y);
+    EXPECT_EQ(r.answer, Answer::yes);
+    EXPECT_FALSE(r.stayed);
+    r = press(offer, Qt::Key_N);
+    EXPECT_EQ(r.answer, Answer::no);
+    EXPECT_FALSE(r.stayed);
+    EXPECT_EQ(press(offer, Qt::Key_Y, Qt::ShiftModifier).answer, Answer::yes);
+    EXPECT_EQ(press(offer, Qt::Key_Y, Qt::AltModifier).answer, Answer::yes);
+    EXPECT_EQ(press(offer, Qt::Key_N, Qt::AltModifier).answer, Answer::no);
+    EXPECT_TRUE(press(offer, Qt::Key_Y, Qt::ControlModifier).stayed);
+    EXPECT_TRUE(press(offer, Qt::Key_N, Qt::MetaModifier).stayed);
+    // The winner's screen has no Yes or No to answer.
+    EXPECT_TRUE(press(win(1), Qt::Key_Y).stayed);
+    EXPECT_TRUE(press(win(1), Qt::Key_N).stayed);
+}
+
 } // namespace
 } // namespace quorvel

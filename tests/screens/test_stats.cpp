@@ -257,6 +257,23 @@ TEST_F(Records, LongNamesAreCutToTheirLinesAndOpenTheirStatisticsWhole) {
     EXPECT_EQ(stats.playerLine->textFormat(), Qt::PlainText);
 }
 
+TEST_F(Records, TheLetterCClosesTheStatisticsButCtrlCDoesNot) {
+    stats.fillGameStats(1, game({}));
+    const auto stays = [&](Qt::KeyboardModifiers mods) {
+        bool stayed = true;
+        whenModal([&](QWidget* modal) {
+            QWidget* target = QApplication::focusWidget();
+            QTest::keyClick(target ? target : modal, Qt::Key_C, mods);
+            stayed = modal->isVisible();
+            if (stayed) stats.reject();
+        });
+        stats.exec();
+        return stayed;
+    };
+    EXPECT_FALSE(stays(Qt::NoModifier));
+    EXPECT_TRUE(stays(Qt::ControlModifier));
+}
+
 TEST_F(Records, BuiltInTableIsAValidFileWithTheSampleTimes) {
     std::string raw;
     const BestTimes table = builtinTable(&raw);
