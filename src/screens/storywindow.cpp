@@ -70,6 +70,7 @@ bool StoryWindow::loadStory(const std::string& path) {
                       storyViewer->style()->pixelMetric(QStyle::PM_ScrollBarExtent) -
                       2 * static_cast<int>(storyViewer->document()->documentMargin());
     showRtf(storyViewer->document(), bytes, width);
+    storyViewer->moveCursor(QTextCursor::Start); // the story opens at its beginning
     storyViewer->verticalScrollBar()->setValue(0);
     return true;
 }

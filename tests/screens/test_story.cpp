@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -311,4 +312,21 @@ TEST_F(Story, PicturesTooLargeToUnpackAreLeftOut) {
     ASSERT_EQ(seen.pictures.size(), 1u);
     EXPECT_EQ(seen.pictures[0].name().toStdString(), rtfPictureName(1));
     EXPECT_EQ(story->storyViewer->toPlainText().remove(QChar::ObjectReplacementCharacter), "abc");
+}
+
+TEST_F(Story, ALongStoryOpensAtItsBeginning) {
+    std::string rtf = "{\\rtf1\\pard\\qc\\b The Beginning\\b0\\par";
+    for (int i = 0; i < 60; ++i)
+        rtf += "\\pard Line " + std::to_string(i) + " of the long tale.\\par";
+    writeStory("Long", rtf + "}");
+    int scrolled = -1, most = 0;
+    test::whenModal([&](QWidget*) {
+        QApplication::processEvents();
+        scrolled = story->storyViewer->verticalScrollBar()->value();
+        most = story->storyViewer->verticalScrollBar()->maximum();
+        story->closeStory();
+    });
+    story->showStory("Long");
+    EXPECT_GT(most, 0); // it is longer than the window
+    EXPECT_EQ(scrolled, 0);
 }
