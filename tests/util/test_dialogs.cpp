@@ -313,3 +313,26 @@ TEST(WideComboBox, DropsDownAtLeastAsWideAsItsWidestEntryButNotPastTheScreen) {
     EXPECT_EQ(popup->width(), 120);
     combo->hidePopup();
 }
+
+TEST(WideComboBox, ALongEntryIsCutInTheClosedBox) {
+    test::ensureApp();
+    QWidget window;
+    auto* combo = new WideComboBox(&window);
+    combo->setGeometry(10, 10, 196, 24);
+    combo->addItems({"Back to basics <Default>", "Wonderful Winding Walls of the Western Wastes"});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(combo->shownText(), "Back to basics <Default>");
+    combo->setCurrentIndex(1);
+    const QString shown = combo->shownText();
+    EXPECT_TRUE(shown.startsWith("Wonderful Winding"));
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026)));
+    EXPECT_LT(combo->fontMetrics().horizontalAdvance(shown), combo->width() - 20); // the arrow
+    EXPECT_EQ(combo->currentText(), "Wonderful Winding Walls of the Western Wastes");
+    // What the box paints is that text: the same picture as a box whose entry is it.
+    auto* same = new WideComboBox(&window);
+    same->setGeometry(10, 40, 196, 24);
+    same->addItem(shown);
+    const QImage painted = combo->grab().toImage();
+    EXPECT_EQ(painted, same->grab().toImage());
+}
