@@ -20,6 +20,7 @@
 #include "modal.h"
 #include "resource.h"
 #include "resources.h"
+#include "screenshot.h"
 #include "session.h"
 #include "statisticsscreen.h"
 #include "testapp.h"
@@ -222,6 +223,7 @@ TEST_F(Records, LongNamesAreCutToTheirLinesAndOpenTheirStatisticsWhole) {
     entry.name = wide;
     table.setEntry(2, 1, entry);
     times.fillTimes(table);
+    test::screenShot(&times, "besttimes-longname");
     QLabel* name = times.names[1][0];
     EXPECT_TRUE(name->text().endsWith(QChar(0x2026)));
     EXPECT_LE(name->fontMetrics().boundingRect(name->text()).right(), name->width());
@@ -244,6 +246,7 @@ TEST_F(Records, LongNamesAreCutToTheirLinesAndOpenTheirStatisticsWhole) {
     g.player = std::string(60, 'W');
     g.level = "A &real challenge";
     stats.fillGameStats(1, g);
+    test::screenShot(&stats, "statistics-longname");
     QLabel* line = stats.playerLine;
     EXPECT_TRUE(line->text().endsWith(QChar(0x2026)));
     EXPECT_GE(line->x(), 0);
