@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "modal.h"
+#include "picturefiles.h"
 #include "rtf.h"
 #include "rtfview.h"
 #include "screenshot.h"
@@ -24,6 +25,8 @@
 #include "theme.h"
 
 using namespace quorvel;
+using test::hexLines;
+using test::pictureFile;
 
 namespace {
 
@@ -35,28 +38,6 @@ constexpr const char* storyRtf =
     "{\\i one} gem, but the tunnels have closed behind you\\emdash find the way out before "
     "your torch burns down.\\par\\par\n"
     "{\\b Good luck,} adventurer!\\par}";
-
-// A picture file of one colour.
-std::string pictureFile(const char* format, QColor colour, QSize size) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes.toStdString();
-}
-
-std::string hex(const std::string& bytes) {
-    static constexpr char digits[] = "0123456789abcdef";
-    std::string out;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (i % 32 == 0) out += "\r\n";
-        out += digits[static_cast<unsigned char>(bytes[i]) >> 4];
-        out += digits[static_cast<unsigned char>(bytes[i]) & 15];
-    }
-    return out;
-}
 
 // What the story's document holds: its tables and the pictures it shows.
 struct Contents {
@@ -224,8 +205,8 @@ TEST_F(Story, AWordProcessorsTablesAndPicturesAreShownInPlace) {
                "\\pard\\intbl\\qr 1\\cell\\row\r\n"
                "\\pard\\ql A map: {\\*\\shppict{\\pict\\picscalex100\\picscaley100\\picwgoal13500"
                "\\pichgoal1800\\pngblip" +
-                   hex(wide) + "}} and a key {\\pict\\jpegblip\\picwgoal900\\pichgoal600" +
-                   hex(jpeg) + "}{\\pict\\pngblip" + hex(broken) + "} here.\\par}");
+                   hexLines(wide) + "}} and a key {\\pict\\jpegblip\\picwgoal900\\pichgoal600" +
+                   hexLines(jpeg) + "}{\\pict\\pngblip" + hexLines(broken) + "} here.\\par}");
     Contents seen;
     QImage shot;
     int viewerWidth = 0;
@@ -275,8 +256,8 @@ TEST_F(Story, PicturesTooLargeToUnpackAreLeftOut) {
     ASSERT_TRUE(plain.save(&buffer, "PNG"));
     ASSERT_GT(4097LL * 4096, rtfMaxPicturePixels);
     const std::string fine = pictureFile("PNG", Qt::green, {20, 20});
-    writeStory("Huge", "{\\rtf1 a{\\pict\\pngblip" + hex(packed.toStdString()) +
-                           "}b{\\pict\\pngblip" + hex(fine) + "}c\\par}");
+    writeStory("Huge", "{\\rtf1 a{\\pict\\pngblip" + hexLines(packed.toStdString()) +
+                           "}b{\\pict\\pngblip" + hexLines(fine) + "}c\\par}");
     Contents seen;
     test::whenModal([&](QWidget*) {
         seen = contentsOf(story->storyViewer->document());

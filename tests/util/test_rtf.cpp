@@ -1,14 +1,14 @@
 #include <string>
 
-#include <QBuffer>
-#include <QImage>
-
 #include <gtest/gtest.h>
 
+#include "picturefiles.h"
 #include "rtf.h"
 #include "testapp.h"
 
 using namespace quorvel;
+using test::hexLines;
+using test::pictureFile;
 
 namespace {
 
@@ -25,31 +25,6 @@ std::string cellText(const RtfCell& cell) {
     for (const RtfParagraph& p : cell.paragraphs)
         for (const RtfRun& r : p.runs)
             out += r.text;
-    return out;
-}
-
-// A small picture file of one colour, as a word processor would embed it.
-std::string pictureFile(const char* format, QColor colour, QSize size = {6, 4}) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes.toStdString();
-}
-
-// Bytes as the hex digits of \pict data, in lines of 64 digits as word processors
-// write them.
-std::string hexLines(const std::string& bytes) {
-    static constexpr char digits[] = "0123456789abcdef";
-    std::string out;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (i % 32 == 0) out += "\r\n";
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        out += digits[b >> 4];
-        out += digits[b & 15];
-    }
     return out;
 }
 
