@@ -8,7 +8,6 @@
 #include <QApplication>
 
 #include <QIcon>
-#include <QLabel>
 
 #include "aboutbox.h"
 #include "access.h"
@@ -97,13 +96,8 @@ int main(int argc, char** argv) {
     form2->showStory = [&] { story->showStory(session.themeName); };
     form1->showBestTimes = [&] { bestTimes->showTimes(session.bestTimes.bestTimes()); };
     winner->showGameStats = [&](int rank) {
-        const OverheadMap& om = map->overheadMap();
-        stats->showGameStats(rank, GameStatsSource{form2->nameLabel->text().toStdString(),
-                                                   form1->levelCaption().toStdString(),
-                                                   form2->clockLabel->text().toStdString(),
-                                                   form2->gemCount->text().toStdString(),
-                                                   form2->stepCounter->text().toStdString(),
-                                                   om.placedTally(), om.remainingTally()});
+        stats->showGameStats(rank,
+                             gameStatsSource(*form2, form1->levelCaption().toStdString(), *map));
     };
 
     form1->show();

@@ -10,7 +10,9 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "elidedtext.h"
 #include "inifile.h"
+#include "mnemonickeys.h"
 #include "programfolder.h"
 #include "resource.h"
 #include "textutil.h"
@@ -175,6 +177,7 @@ AboutBox::AboutBox(std::string programFolder, QWidget* parent)
     closeButton->setGeometry((aboutWidth - 87) / 2, aboutHeight - 12 - 25, 87, 25);
     closeButton->setDefault(true); // Enter; Esc closes the dialog as well
     connect(closeButton, &QPushButton::clicked, this, [this] { closeAbout(); });
+    answerPlainLetters(this); // C closes
 }
 
 void AboutBox::setProgramFolder(std::string folder) {
@@ -193,15 +196,10 @@ int AboutBox::showAbout(std::string theme) {
 void AboutBox::onShown() {
     versionLabel->setText(qText("Quorvel 3-D version " + versionText()));
     const AboutCredits c = aboutCredits(m_programFolder, m_aboutTheme);
-    // Names from a theme's files may be longer than the box: cut with "...", whole in the hint.
-    auto fit = [](QLabel* l, const std::string& text) {
-        const QString full = qText(text);
-        l->setText(l->fontMetrics().elidedText(full, Qt::ElideRight, l->width()));
-        l->setToolTip(l->text() == full ? QString() : full);
-    };
-    fit(themeLabel, c.themeLabel);
+    // Names from a theme's files may be longer than the box: cut to fit, whole in the hint.
+    showElided(themeLabel, qText(c.themeLabel));
     for (int i = 0; i < 5; ++i)
-        fit(credits[i], c.lines[i]);
+        showElided(credits[i], qText(c.lines[i]));
     closeButton->setFocus();
 }
 

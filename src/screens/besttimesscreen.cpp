@@ -8,6 +8,8 @@
 #include <QStyle>
 
 #include "besttimes.h"
+#include "elidedtext.h"
+#include "mnemonickeys.h"
 #include "statisticsscreen.h"
 
 namespace quorvel {
@@ -112,6 +114,7 @@ BestTimesScreen::BestTimesScreen(StatisticsScreen& stats, QWidget* parent)
     closeButton->setGeometry((clientWidth - 88) / 2, clientHeight - gap - 30, 88, 28);
     closeButton->setDefault(true);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+    answerPlainLetters(this);
 }
 
 BestTimesScreen::~BestTimesScreen() = default;
@@ -121,7 +124,8 @@ void BestTimesScreen::fillTimes(const BestTimes& table) {
     for (int level = 0; level < 6; ++level)
         for (int rank = 0; rank < 3; ++rank) {
             const BestTime e = table.entry(level + 1, rank + 1);
-            names[level][rank]->setText(QString::fromStdString(e.name));
+            // A name longer than its line is cut to fit, whole in the hint.
+            showElided(names[level][rank], QString::fromStdString(e.name));
             times[level][rank]->setText(QString::fromStdString(e.timeText));
         }
 }

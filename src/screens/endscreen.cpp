@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "mnemonickeys.h"
 #include "resources.h"
 #include "session.h"
 #include "viewcomposer.h"
@@ -13,7 +14,54 @@
 namespace quorvel {
 
 namespace {
+
 constexpr int resultYes = 6, resultNo = 7, resultCancel = 2;
+
+// The face of the built-in trophy's cup in its 105 x 105 picture, where the rank goes.
+const QRectF trophyFace(30, 26, 45, 26);
+constexpr int trophySize = 105;
+const QColor engraving(120, 70, 0);
+
+// Stands for the player's name in a message until the name has been fitted.
+const QString nameMark = QString(QChar(0xE000));
+
+bool fits(const QLabel* line, const QString& text) {
+    const QRect box = line->contentsRect();
+    const QRect needed = line->fontMetrics().boundingRect(
+        QRect(0, 0, box.width(), 100000), Qt::TextWordWrap | line->alignment(), text);
+    return needed.width() <= box.width() && needed.height() <= box.height();
+}
+
+// The longest text made by make(n) that fits the line, for n from 0 to most; make(0)
+// when none does.
+template <typename Make> QString longestFitting(const QLabel* line, int most, Make make) {
+    int lo = 0, hi = most;
+    while (lo < hi) {
+        const int mid = (lo + hi + 1) / 2;
+        if (fits(line, make(mid)))
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    return make(lo);
+}
+
+} // namespace
+
+QImage trophyPicture(const QImage& trophy, int rank) {
+    if (rank < 1 || rank > 3 || trophy.isNull()) return trophy;
+    QImage out = trophy.convertToFormat(QImage::Format_ARGB32);
+    QPainter p(&out);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(double(out.width()) / trophySize, double(out.height()) / trophySize);
+    QFont digit("Liberation Serif");
+    digit.setPixelSize(24);
+    digit.setBold(true);
+    p.setFont(digit);
+    p.setPen(engraving);
+    p.drawText(trophyFace, Qt::AlignCenter, QString::number(rank));
+    return out;
 }
 
 EndScreen::EndScreen(Session& session, QWidget* parent)
@@ -37,11 +85,13 @@ EndScreen::EndScreen(Session& session, QWidget* parent)
     messageLine->setGeometry(20, 96, 253, 29);
     messageLine->setWordWrap(true);
     messageLine->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    messageLine->setTextFormat(Qt::PlainText); // theme words, as in the message panel
 
     questionLine = new QLabel(this);
     questionLine->setObjectName("lblWinnMsg2");
     questionLine->setGeometry(20, 127, 253, 13);
     questionLine->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    questionLine->setTextFormat(Qt::PlainText);
 
     // Each button closes the dialog with its answer; Stats first opens the statistics.
     const auto button = [this](const char* name, const QString& caption, int x, int result,
@@ -60,6 +110,7 @@ EndScreen::EndScreen(Session& session, QWidget* parent)
     noButton = button("btnNo", "&No", 153, resultNo);
     closeButton = button("btnClose", "Close", 66, resultCancel);
     statsButton = button("btnStats", "Stats...", 153, resultCancel, true);
+    answerPlainLetters(this); // Y and N on the save offer
 
     initResources();
     winnerPicture = QImage(":/pictures/winner.png");
@@ -82,11 +133,10 @@ void EndScreen::setPicture(const QImage& picture) {
 
 Answer EndScreen::showEnd(const EndScreenSetup& screen) {
     setWindowTitle(QString::fromStdString(screen.caption));
-    setPicture(screen.kind == EndKind::win    ? winnerPicture
+    setPicture(screen.kind == EndKind::win    ? trophyPicture(winnerPicture, screen.rank)
                : screen.kind == EndKind::lose ? loserPicture
                                               : quitPicture);
-    messageLine->setText(QString::fromStdString(
-        m_session.catalogue.getMessage(screen.messageKey, m_session.playerName)));
+    showMessage(screen);
     questionLine->setText(QString::fromStdString(screen.secondLine));
     yesButton->setVisible(screen.kind == EndKind::quit);
     noButton->setVisible(screen.kind == EndKind::quit);
@@ -99,6 +149,37 @@ Answer EndScreen::showEnd(const EndScreenSetup& screen) {
     m_rank = screen.rank;
     const int result = exec();
     return result == resultYes ? Answer::yes : result == resultNo ? Answer::no : Answer::close;
+}
+
+// The message in its two lines. A player's name too long for them is cut with an
+// ellipsis; a message that would not fit even without the name (a theme's long words)
+// is cut at its end instead. The whole message is the hint whenever anything was cut.
+void EndScreen::showMessage(const EndScreenSetup& screen) {
+    const QString message = QString::fromStdString(
+        m_session.catalogue.getMessage(screen.messageKey, nameMark.toStdString()));
+    const QString name = QString::fromStdString(m_session.playerName);
+    const auto withName = [&message](const QString& shown) {
+        return QString(message).replace(nameMark, shown);
+    };
+    const QString whole = withName(name);
+    QString shown = whole;
+    if (!fits(messageLine, whole)) {
+        const QFontMetrics metrics(messageLine->font());
+        if (fits(messageLine, withName(QString()))) {
+            shown = longestFitting(messageLine, metrics.horizontalAdvance(name), [&](int width) {
+                return withName(metrics.elidedText(name, Qt::ElideRight, width));
+            });
+        } else {
+            const QString ellipsis(QChar(0x2026));
+            shown = longestFitting(messageLine, int(whole.size()), [&](int length) {
+                QString head = whole.left(length);
+                if (!head.isEmpty() && head.back().isHighSurrogate()) head.chop(1);
+                return head.trimmed() + ellipsis;
+            });
+        }
+    }
+    messageLine->setText(shown);
+    messageLine->setToolTip(shown == whole ? QString() : whole);
 }
 
 void EndScreen::showEvent(QShowEvent* event) {

@@ -16,6 +16,11 @@ namespace quorvel {
 
 struct Session;
 
+/// The winner's trophy with the rank reached (1, 2 or 3) written on its cup; the
+/// plain trophy for any other rank (no best time, or a best-times file that could not
+/// be written).
+QImage trophyPicture(const QImage& trophy, int rank);
+
 class EndScreen : public QDialog {
     Q_OBJECT
   public:
@@ -50,6 +55,7 @@ class EndScreen : public QDialog {
     int m_rank = 0;
 
     void setPicture(const QImage& picture);
+    void showMessage(const EndScreenSetup& screen);
 };
 
 } // namespace quorvel

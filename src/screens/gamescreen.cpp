@@ -12,6 +12,7 @@
 
 #include "access.h"
 #include "dialogs.h"
+#include "elidedtext.h"
 #include "endscreen.h"
 #include "inifile.h"
 #include "mapwindow.h"
@@ -245,7 +246,7 @@ void GameScreen::onShown() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     MessageCatalogue& words = m_session.catalogue;
     loadViewImages();
-    nameLabel->setText(QString::fromStdString(m_session.playerName));
+    showElided(nameLabel, QString::fromStdString(m_session.playerName));
     messagePanel->hideIndicator();
     messagePanel->clearMessages();
     restorePosition();

@@ -14,6 +14,7 @@
 #include <QStyle>
 
 #include "dialogs.h"
+#include "elidedtext.h"
 #include "gamescreen.h"
 #include "generator.h"
 #include "mapwindow.h"
@@ -386,7 +387,7 @@ void OpeningScreen::setupScreen() {
     }
     applySettings();
     m_session.themeName = themeBox->currentText().toStdString();
-    playerLabel->setText(qText(m_session.playerName));
+    showElided(playerLabel, qText(m_session.playerName));
     preview();
     sound.playIntro();
     showLoadButtons();
@@ -412,7 +413,7 @@ void OpeningScreen::applySettings() {
     for (int i = 0; i < themeBox->count(); ++i)
         themes.push_back(themeBox->itemText(i).toStdString());
     selectTheme(findTheme(themes, stored.theme));
-    themeCaption->setText(themeBox->currentText());
+    showElided(themeCaption, themeBox->currentText());
     setLevelLabel();
 }
 
@@ -604,8 +605,8 @@ void OpeningScreen::changePlayer() {
     savePlayer(m_session.playerName);
     applySettings();
     m_session.themeName = themeBox->currentText().toStdString();
-    playerLabel->setText(qText(m_session.playerName));
-    themeCaption->setText(qText(m_session.themeName));
+    showElided(playerLabel, qText(m_session.playerName));
+    showElided(themeCaption, qText(m_session.themeName));
     preview();
     showLoadButtons();
 }
@@ -613,8 +614,8 @@ void OpeningScreen::changePlayer() {
 void OpeningScreen::chooseTheme() {
     m_session.themeName = themeBox->currentText().toStdString();
     loadTheme(m_session.catalogue, m_session.themeName);
-    playerLabel->setText(qText(m_session.playerName));
-    themeCaption->setText(qText(m_session.themeName));
+    showElided(playerLabel, qText(m_session.playerName));
+    showElided(themeCaption, qText(m_session.themeName));
     preview();
 }
 

@@ -8,7 +8,11 @@
 #include <QStyle>
 
 #include "besttimes.h"
+#include "elidedtext.h"
+#include "gamescreen.h"
+#include "mapwindow.h"
 #include "maze.h"
+#include "mnemonickeys.h"
 #include "session.h"
 
 namespace quorvel {
@@ -17,6 +21,8 @@ namespace {
 
 constexpr int clientWidth = 632, clientHeight = 453;
 constexpr int panelX = 3, panelY = 3, panelWidth = 625, panelHeight = 409;
+// The five lines keep this far from the panel's sides.
+constexpr int lineMargin = 8;
 
 const QColor yellow(255, 255, 0), aqua(0, 255, 255), fuchsia(255, 0, 255), lime(0, 255, 0),
     red(255, 0, 0), white(255, 255, 255);
@@ -59,6 +65,19 @@ bool isOne(const std::string& text) {
 }
 
 } // namespace
+
+GameStatsSource gameStatsSource(const GameScreen& game, const std::string& level,
+                                const MapWindow& map) {
+    GameStatsSource source;
+    source.player = wholeText(game.nameLabel).toStdString();
+    source.level = level;
+    source.timeText = game.clockLabel->text().toStdString();
+    source.gemText = game.gemCount->text().toStdString();
+    source.stepText = game.stepCounter->text().toStdString();
+    source.placed = map.overheadMap().placedTally();
+    source.remaining = map.overheadMap().remainingTally();
+    return source;
+}
 
 const std::array<int, 10> StatisticsScreen::rowCodes = {
     cellFood,    cellCompass, cellGps,  cellBeacon, cellDetector,
@@ -152,6 +171,7 @@ StatisticsScreen::StatisticsScreen(Session& session, QWidget* parent)
     closeButton->setGeometry((clientWidth - 88) / 2, panelY + panelHeight + 8, 88, 28);
     closeButton->setDefault(true);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
+    answerPlainLetters(this); // C closes
     // The level line keeps the caption's accelerator mark and shows it underlined, as
     // the level buttons do; a label shows its mark only when it has a buddy.
     levelLine->setBuddy(closeButton);
@@ -170,12 +190,17 @@ void StatisticsScreen::fill(int rank, const std::string& player, const std::stri
                             const std::array<std::int64_t, 10>& found) {
     const MessageCatalogue& words = m_session.catalogue;
     m_rank = rank;
-    playerLine->setText(QString::fromStdString(player));
+    // Names and theme words may be longer than a line: cut to fit, whole in the hint.
+    const int lineWidth = panelWidth - 2 * lineMargin;
+    showElided(playerLine, QString::fromStdString(player), lineWidth);
     levelLine->setText(QString::fromStdString(level));
-    timeLine->setText(QString::fromStdString(timeText));
-    pointsLine->setText(
-        QString::fromStdString(gemText + " " + words.itemWord(codeGem, !isOne(gemText))));
-    stepsLine->setText(QString::fromStdString(stepText + (isOne(stepText) ? " step" : " steps ")));
+    showElided(timeLine, QString::fromStdString(timeText), lineWidth);
+    showElided(pointsLine,
+               QString::fromStdString(gemText + " " + words.itemWord(codeGem, !isOne(gemText))),
+               lineWidth);
+    showElided(stepsLine,
+               QString::fromStdString(stepText + (isOne(stepText) ? " step" : " steps ")),
+               lineWidth);
     for (QLabel* l : {playerLine, levelLine, timeLine, pointsLine, stepsLine})
         centre(l);
     for (int i = 0; i < 10; ++i) {

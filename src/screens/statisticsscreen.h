@@ -18,6 +18,8 @@ namespace quorvel {
 
 struct BestTime;
 struct Session;
+class GameScreen;
+class MapWindow;
 
 /// What the statistics of the game just won are read from: the game screen's labels
 /// (nameLabel, clockLabel, gemCount, stepCounter), the opening screen's level caption
@@ -31,6 +33,12 @@ struct GameStatsSource {
     Tally placed{};       ///< what the maze held when it was made, per cell code
     Tally remaining{};    ///< what it held when the game was won
 };
+
+/// The statistics of the game just won as the game screen shows them, with the
+/// player's whole name (the name label may show it cut to fit), the level caption of
+/// the opening screen and the map window's two tallies.
+GameStatsSource gameStatsSource(const GameScreen& game, const std::string& level,
+                                const MapWindow& map);
 
 /// One row of the item table: the item word, a dot leader, the placed count, a
 /// second dot leader and the found count.

@@ -3,10 +3,14 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTextBrowser>
 
+#include "mnemonickeys.h"
 #include "programfolder.h"
 #include "rtf.h"
+#include "rtfview.h"
 #include "theme.h"
 
 namespace quorvel {
@@ -48,6 +52,7 @@ StoryWindow::StoryWindow(std::string programFolder, QWidget* parent)
     closeButton->setGeometry((storyWidth - buttonWidth) / 2, storyHeight - margin - buttonHeight,
                              buttonWidth, buttonHeight);
     connect(closeButton, &QPushButton::clicked, this, [this] { closeStory(); });
+    answerPlainLetters(this);
 
     storyViewer->installEventFilter(this);
     closeButton->installEventFilter(this);
@@ -60,8 +65,13 @@ void StoryWindow::setProgramFolder(std::string folder) {
 bool StoryWindow::loadStory(const std::string& path) {
     std::string bytes;
     if (!readRtfFile(path, bytes)) return false;
-    storyViewer->clear();
-    storyViewer->setHtml(QString::fromStdString(rtfToHtml(parseRtf(bytes))));
+    // Pictures are shown no wider than the text between the viewer's margins.
+    const int width = storyViewer->contentsRect().width() -
+                      storyViewer->style()->pixelMetric(QStyle::PM_ScrollBarExtent) -
+                      2 * static_cast<int>(storyViewer->document()->documentMargin());
+    showRtf(storyViewer->document(), bytes, width);
+    storyViewer->moveCursor(QTextCursor::Start); // the story opens at its beginning
+    storyViewer->verticalScrollBar()->setValue(0);
     return true;
 }
 

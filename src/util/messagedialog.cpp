@@ -9,6 +9,7 @@
 #include <QStyle>
 
 #include "dialogs.h"
+#include "mnemonickeys.h"
 
 namespace quorvel {
 
@@ -71,7 +72,7 @@ void MessageDialog::setButton(int index, const char* caption, const QIcon& glyph
 }
 
 int MessageDialog::showDialog(int kind, std::string_view title, std::string_view text) {
-    m_acceptEnter = m_acceptEsc = m_acceptY = m_acceptN = false;
+    m_acceptEnter = m_acceptEsc = false;
     m_enterResult = mrOk;
     m_escResult = mrCancel;
     textLabel->setText(qText(text));
@@ -97,7 +98,6 @@ int MessageDialog::showDialog(int kind, std::string_view title, std::string_view
         setButton(2, "&No", noGlyph, mrNo);
         leftButton->setVisible(false);
         rightButton->setVisible(true);
-        m_acceptY = m_acceptN = true;
         break;
     case dkQuestionCancel:
         caption = "Question";
@@ -107,7 +107,7 @@ int MessageDialog::showDialog(int kind, std::string_view title, std::string_view
         setButton(2, "Cancel", cancelGlyph, mrCancel);
         leftButton->setVisible(true);
         rightButton->setVisible(true);
-        m_acceptY = m_acceptN = m_acceptEsc = true;
+        m_acceptEsc = true;
         break;
     default:
         iconLabel->setPixmap(infoIcon);
@@ -138,19 +138,10 @@ void MessageDialog::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Escape:
         if (m_acceptEsc) done(m_escResult);
         return;
-    case Qt::Key_Y:
-        if (m_acceptY && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            done(mrYes);
-            return;
-        }
+    default:
+        // Y and N (either case) answer Yes and No while those buttons are shown.
+        if (clickMnemonicButton(this, event)) return;
         break;
-    case Qt::Key_N:
-        if (m_acceptN && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            done(mrNo);
-            return;
-        }
-        break;
-    default: break;
     }
     QDialog::keyPressEvent(event);
 }

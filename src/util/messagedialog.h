@@ -37,10 +37,10 @@ class MessageDialog : public QDialog {
     void setButton(int index, const char* caption, const QIcon& glyph, int result);
     void buttonClicked(int index);
 
+    // Enter and Esc answer only where the kind says so; the letters Y and N are the
+    // marked letters of the Yes and No buttons and answer while those are shown.
     bool m_acceptEnter = false;
     bool m_acceptEsc = false;
-    bool m_acceptY = false;
-    bool m_acceptN = false;
     int m_enterResult = 1;
     int m_escResult = 2;
     int m_results[3] = {1, 1, 1};

@@ -33,6 +33,12 @@ int hexValue(char c) {
 // a file of nothing but formatting changes or paragraph marks stays small too.
 constexpr std::size_t runCost = 128;
 constexpr std::size_t paragraphCost = 32;
+// Each table cell counts against the output budget too.
+constexpr std::size_t cellCost = 64;
+// A picture's wanted size is taken up to this many twips (22 inches).
+constexpr int maxGoal = 31680;
+// A picture's scale is taken between these percentages.
+constexpr int minScale = 1, maxScale = 1000;
 // Control words longer than this are not words the reader knows.
 constexpr std::size_t maxWordLength = 32;
 // Numeric parameters saturate here (RTF's own are 16- or 32-bit).
@@ -47,13 +53,31 @@ struct CharFormat {
     int highlight = 0; ///< colour-table index, 0 = none
 };
 
-enum class Destination { text, skip, colourTable };
+enum class Destination { text, skip, colourTable, picture };
 
 struct GroupState {
     CharFormat chr;
     RtfAlign align = RtfAlign::left;
     Destination dest = Destination::text;
-    int fallback = 1; ///< characters after \uN that stand in for it (\ucN)
+    int fallback = 1;     ///< characters after \uN that stand in for it (\ucN)
+    bool inTable = false; ///< the paragraph belongs to a table cell (\intbl, \itapN)
+};
+
+// One cell of the row definition (\trowd ... \cellx): where it ends and how its
+// text stands in it.
+struct CellDefinition {
+    int rightEdge = 0;
+    RtfVerticalAlign verticalAlign = RtfVerticalAlign::top;
+};
+
+// The picture being read: its kind, size and the data so far.
+struct PictureState {
+    bool open = false;
+    std::size_t level = 0; ///< the group depth of its \pict group
+    enum class Kind { none, png, jpeg, other } kind = Kind::none;
+    RtfPicture picture;
+    int nibble = -1;      ///< a first hex digit waiting for its second
+    bool refused = false; ///< too many, too large or bad data: left out
 };
 
 struct ColourEntry {
@@ -63,26 +87,26 @@ struct ColourEntry {
 
 bool isSkippedDestination(std::string_view w) {
     static constexpr std::string_view skipped[] = {
-        "fonttbl",   "stylesheet",   "info",
-        "pict",      "object",       "objdata",
-        "header",    "headerl",      "headerr",
-        "headerf",   "footer",       "footerl",
-        "footerr",   "footerf",      "fldinst",
-        "footnote",  "annotation",   "atnid",
-        "atnauthor", "xe",           "tc",
-        "txe",       "rxe",          "bkmkstart",
-        "bkmkend",   "listtable",    "listoverridetable",
-        "revtbl",    "rsidtbl",      "generator",
-        "filetbl",   "themedata",    "colorschememapping",
-        "datastore", "latentstyles", "xmlnstbl",
-        "pgdsctbl",  "nonshppict",   "shpinst",
-        "sp",        "sn",           "sv",
-        "pn",        "userprops",    "docvar",
-        "template",  "falt",         "panose",
-        "leveltext", "levelnumbers", "blipuid",
-        "picprop",   "mmathPr",      "wgrffmtfilter",
-        "fchars",    "lchars",       "printim",
-        "buptim",    "creatim",      "revtim"};
+        "fonttbl",      "stylesheet",   "info",
+        "nonesttables", "object",       "objdata",
+        "header",       "headerl",      "headerr",
+        "headerf",      "footer",       "footerl",
+        "footerr",      "footerf",      "fldinst",
+        "footnote",     "annotation",   "atnid",
+        "atnauthor",    "xe",           "tc",
+        "txe",          "rxe",          "bkmkstart",
+        "bkmkend",      "listtable",    "listoverridetable",
+        "revtbl",       "rsidtbl",      "generator",
+        "filetbl",      "themedata",    "colorschememapping",
+        "datastore",    "latentstyles", "xmlnstbl",
+        "pgdsctbl",     "nonshppict",   "shpinst",
+        "sp",           "sn",           "sv",
+        "pn",           "userprops",    "docvar",
+        "template",     "falt",         "panose",
+        "leveltext",    "levelnumbers", "blipuid",
+        "picprop",      "mmathPr",      "wgrffmtfilter",
+        "fchars",       "lchars",       "printim",
+        "buptim",       "creatim",      "revtim"};
     return std::find(std::begin(skipped), std::end(skipped), w) != std::end(skipped);
 }
 
@@ -103,7 +127,7 @@ char32_t specialCharacter(std::string_view w) {
         {"emdash", 0x2014},  {"endash", 0x2013},    {"bullet", 0x2022},    {"lquote", 0x2018},
         {"rquote", 0x2019},  {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"enspace", 0x2002},
         {"emspace", 0x2003}, {"qmspace", 0x2005},   {"tab", U'\t'},        {"line", U'\n'},
-        {"cell", U'\t'}};
+        {"nestcell", U'\t'}};
     for (const Named& n : named)
         if (n.word == w) return n.cp;
     return 0;
@@ -121,6 +145,11 @@ class Reader {
             step();
         dropPendingHigh();
         if (m_stack.size() > 1 || m_overflow > 0) m_doc.damaged = true;
+        if (m_picture.open) m_doc.damaged = true; // a picture cut off: left out
+        // Text after the last cell mark of a file cut off inside a table is a cell too.
+        if (!m_current.runs.empty() && tableOpen() && (top().inTable || !m_row.cells.empty()))
+            endCellParagraph();
+        finishTable();
         endParagraph(/*atEnd=*/true);
         return std::move(m_doc);
     }
@@ -139,6 +168,10 @@ class Reader {
         } else {
             ++m_pos;
             if (c == '\r' || c == '\n' || c == '\0') return;
+            if (top().dest == Destination::picture) {
+                pictureDigit(c);
+                return;
+            }
             if (m_skip > 0) {
                 --m_skip;
                 return;
@@ -164,6 +197,7 @@ class Reader {
             --m_overflow;
         } else if (m_stack.size() > 1) {
             if (top().dest == Destination::colourTable) finishColourTable();
+            if (m_picture.open && m_stack.size() == m_picture.level) finishPicture();
             m_stack.pop_back();
         } else {
             m_doc.damaged = true; // a "}" without its "{": ignored
@@ -192,9 +226,10 @@ class Reader {
         }
         switch (c) {
         case '*':
-            // Marks a destination that a reader may skip; every one this reader
-            // would want to keep has its own word.
+            // Marks a destination that a reader may skip. The one this reader keeps,
+            // a picture's preferred form (\*\shppict), is let in again by its word.
             top().dest = Destination::skip;
+            m_starEnd = m_pos;
             break;
         case '\\':
         case '{':
@@ -251,33 +286,48 @@ class Reader {
         if (negative) value = -value;
         if (m_pos < m_in.size() && m_in[m_pos] == ' ') ++m_pos; // the delimiter
         if (word == "bin") { // raw bytes follow, in any destination
-            const auto count = static_cast<std::size_t>(std::max(0LL, value));
-            m_pos += std::min(count, m_in.size() - m_pos);
+            const auto count =
+                std::min(static_cast<std::size_t>(std::max(0LL, value)), m_in.size() - m_pos);
+            if (top().dest == Destination::picture) pictureBytes(m_in.substr(m_pos, count));
+            m_pos += count;
             return;
         }
+        const bool afterStar = start == m_starEnd + 1;
         if (m_skip > 0) {
             --m_skip;
             return;
         }
-        word_(word, hasParam, static_cast<int>(value));
+        word_(word, hasParam, static_cast<int>(value), afterStar);
     }
 
-    void word_(std::string_view w, bool hasParam, int value) {
+    void word_(std::string_view w, bool hasParam, int value, bool afterStar) {
         GroupState& g = top();
         CharFormat& f = g.chr;
         const bool on = !hasParam || value != 0;
-        if (g.dest == Destination::skip) return; // nothing inside is read
+        if (afterStar && w == "shppict" && m_stack.size() > 1)
+            g.dest = m_stack[m_stack.size() - 2].dest; // read as its group would be
+        if (g.dest == Destination::skip) return;       // nothing inside is read
         if (w == "colortbl") {
             g.dest = Destination::colourTable;
             m_colours.clear();
             m_entry = {};
             m_entryHasValue = false;
+        } else if (w == "pict") {
+            startPicture();
         } else if (isSkippedDestination(w)) {
             g.dest = Destination::skip;
+        } else if (g.dest == Destination::picture) {
+            pictureWord(w, value);
         } else if (g.dest == Destination::colourTable) {
             colourWord(w, value);
-        } else if (w == "par" || w == "page" || w == "sect" || w == "row") {
+        } else if (w == "par" || w == "page" || w == "sect" || w == "nestrow") {
             paragraph();
+        } else if (w == "cell") {
+            tableCell();
+        } else if (w == "row") {
+            tableRow();
+        } else if (tableWord(w, value)) {
+            // a table's layout
         } else if (const char32_t cp = specialCharacter(w)) {
             emit(cp);
         } else if (w == "u") {
@@ -286,6 +336,11 @@ class Reader {
             g.fallback = std::clamp(value, 0, maxFallback);
         } else if (w == "pard") {
             g.align = RtfAlign::left;
+            g.inTable = false;
+        } else if (w == "intbl") {
+            g.inTable = true;
+        } else if (w == "itap") {
+            g.inTable = value > 0;
         } else if (w == "ql") {
             g.align = RtfAlign::left;
         } else if (w == "qc") {
@@ -372,6 +427,10 @@ class Reader {
             if (byte == ';') colourEntry();
             return;
         }
+        if (g.dest == Destination::picture) { // an escape inside picture data
+            refusePicture(true);
+            return;
+        }
         if (g.dest != Destination::text) return;
         emit(fromCp1252(byte));
     }
@@ -423,10 +482,10 @@ class Reader {
     }
 
     static bool sameFormat(const RtfRun& a, const RtfRun& b) {
-        return a.bold == b.bold && a.italic == b.italic && a.underline == b.underline &&
-               a.strike == b.strike && a.halfPoints == b.halfPoints && a.hasColour == b.hasColour &&
-               (!a.hasColour || a.colour == b.colour) && a.hasHighlight == b.hasHighlight &&
-               (!a.hasHighlight || a.highlight == b.highlight);
+        return a.picture < 0 && b.picture < 0 && a.bold == b.bold && a.italic == b.italic &&
+               a.underline == b.underline && a.strike == b.strike && a.halfPoints == b.halfPoints &&
+               a.hasColour == b.hasColour && (!a.hasColour || a.colour == b.colour) &&
+               a.hasHighlight == b.hasHighlight && (!a.hasHighlight || a.highlight == b.highlight);
     }
 
     // Takes cost from the output budget; false (and reading stops) when it is spent.
@@ -442,7 +501,230 @@ class Reader {
 
     void paragraph() {
         if (top().dest != Destination::text) return;
+        if (top().inTable && !m_cellsFull) {
+            endCellParagraph();
+            return;
+        }
+        finishTable(); // a paragraph outside the table ends it
         endParagraph(false);
+    }
+
+    // ---- tables ------------------------------------------------------------------
+
+    // The layout words of a table row; false for any other word.
+    bool tableWord(std::string_view w, int value) {
+        if (w == "trowd") {
+            m_rowDefinition.clear();
+            m_rowBorders = false;
+            m_borderPending = false;
+            m_nextVerticalAlign = RtfVerticalAlign::top;
+        } else if (w == "cellx") {
+            if (m_rowDefinition.size() < rtfMaxRowCells)
+                m_rowDefinition.push_back({std::max(0, value), m_nextVerticalAlign});
+            m_nextVerticalAlign = RtfVerticalAlign::top;
+        } else if (w == "clvertalt") {
+            m_nextVerticalAlign = RtfVerticalAlign::top;
+        } else if (w == "clvertalc") {
+            m_nextVerticalAlign = RtfVerticalAlign::centre;
+        } else if (w == "clvertalb") {
+            m_nextVerticalAlign = RtfVerticalAlign::bottom;
+        } else if (w.starts_with("clbrdr") || w.starts_with("trbrdr")) {
+            m_borderPending = true; // its style follows
+        } else if (w.starts_with("brdr")) {
+            if (w == "brdrnil" || w == "brdrnone")
+                m_borderPending = false;
+            else if (w != "brdrw" && w != "brdrcf" && m_borderPending)
+                m_rowBorders = true;
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    bool tableOpen() const {
+        return !m_table.rows.empty() || !m_row.cells.empty() || !m_cell.paragraphs.empty();
+    }
+
+    // A paragraph mark inside a cell: the paragraph joins the cell.
+    void endCellParagraph() {
+        dropPendingHigh();
+        if (!spend(paragraphCost)) return;
+        m_current.align = top().align;
+        m_cell.paragraphs.push_back(std::move(m_current));
+        m_current = {};
+    }
+
+    void tableCell() {
+        if (top().dest != Destination::text) return;
+        if (m_cellsFull) { // beyond the cap a cell is text and a tab
+            emit(U'\t');
+            return;
+        }
+        if (m_cellCount >= rtfMaxCells) { // from here on tables are read as plain text
+            m_cellsFull = true;
+            m_doc.truncated = true;
+            std::vector<RtfParagraph> loose = std::move(m_cell.paragraphs);
+            m_cell = {};
+            finishTable();
+            for (RtfParagraph& p : loose)
+                m_doc.paragraphs.push_back(std::move(p));
+            emit(U'\t');
+            return;
+        }
+        dropPendingHigh();
+        if (!spend(cellCost)) return;
+        ++m_cellCount;
+        if (!m_current.runs.empty() || m_cell.paragraphs.empty()) {
+            m_current.align = top().align;
+            m_cell.paragraphs.push_back(std::move(m_current));
+            m_current = {};
+        }
+        addCellToRow();
+    }
+
+    void addCellToRow() {
+        if (m_row.cells.size() < rtfMaxRowCells) {
+            m_row.cells.push_back(std::move(m_cell));
+        } else { // too many cells: the rest join the last one
+            m_doc.truncated = true;
+            auto& last = m_row.cells.back().paragraphs;
+            for (RtfParagraph& p : m_cell.paragraphs)
+                last.push_back(std::move(p));
+        }
+        m_cell = {};
+    }
+
+    void tableRow() {
+        if (top().dest != Destination::text) return;
+        if (m_cellsFull) {
+            paragraph();
+            return;
+        }
+        // Text after the row's last \cell makes one more cell.
+        if (!m_current.runs.empty() || !m_cell.paragraphs.empty()) tableCell();
+        finishRow();
+    }
+
+    void finishRow() {
+        if (m_row.cells.empty()) return;
+        for (std::size_t i = 0; i < m_row.cells.size() && i < m_rowDefinition.size(); ++i) {
+            m_row.cells[i].rightEdge = m_rowDefinition[i].rightEdge;
+            m_row.cells[i].verticalAlign = m_rowDefinition[i].verticalAlign;
+        }
+        m_row.borders = m_rowBorders;
+        m_table.rows.push_back(std::move(m_row));
+        m_row = {};
+    }
+
+    // The table read so far takes its place among the paragraphs. Cells and rows that
+    // were never closed make its last row.
+    void finishTable() {
+        if (!m_cell.paragraphs.empty()) addCellToRow();
+        finishRow();
+        if (m_table.rows.empty()) return;
+        m_doc.tables.push_back(std::move(m_table));
+        m_table = {};
+        RtfParagraph holder;
+        holder.table = static_cast<int>(m_doc.tables.size() - 1);
+        m_doc.paragraphs.push_back(std::move(holder));
+    }
+
+    // ---- pictures ----------------------------------------------------------------
+
+    void startPicture() {
+        GroupState& g = top();
+        if (g.dest != Destination::text || m_picture.open) {
+            g.dest = Destination::skip; // a picture inside anything else is not shown
+            return;
+        }
+        g.dest = Destination::picture;
+        m_picture = {};
+        m_picture.open = true;
+        m_picture.level = m_stack.size();
+        if (m_doc.pictures.size() >= rtfMaxPictures) {
+            m_picture.refused = true;
+            m_doc.truncated = true;
+        }
+    }
+
+    void pictureWord(std::string_view w, int value) {
+        PictureState& p = m_picture;
+        if (w == "pngblip") {
+            p.kind = PictureState::Kind::png;
+        } else if (w == "jpegblip") {
+            p.kind = PictureState::Kind::jpeg;
+        } else if (w == "emfblip" || w == "wmetafile" || w == "macpict" || w == "pmmetafile" ||
+                   w == "dibitmap" || w == "wbitmap") {
+            p.kind = PictureState::Kind::other;
+        } else if (w == "picwgoal") {
+            p.picture.goalWidth = std::clamp(value, 0, maxGoal);
+        } else if (w == "pichgoal") {
+            p.picture.goalHeight = std::clamp(value, 0, maxGoal);
+        } else if (w == "picscalex") {
+            p.picture.scaleX = value > 0 ? std::clamp(value, minScale, maxScale) : 100;
+        } else if (w == "picscaley") {
+            p.picture.scaleY = value > 0 ? std::clamp(value, minScale, maxScale) : 100;
+        }
+    }
+
+    // One character of the picture's hex data; blanks between digits are allowed.
+    void pictureDigit(char c) {
+        if (m_picture.refused || c == ' ' || c == '\t') return;
+        const int h = hexValue(c);
+        if (h < 0) {
+            refusePicture(true);
+            return;
+        }
+        if (m_picture.nibble < 0) {
+            m_picture.nibble = h;
+            return;
+        }
+        const char byte = static_cast<char>(m_picture.nibble * 16 + h);
+        pictureBytes(std::string_view(&byte, 1));
+        m_picture.nibble = -1;
+    }
+
+    // Picture data, decoded from hex or raw (\bin); a picture past its cap is left out.
+    void pictureBytes(std::string_view bytes) {
+        if (m_picture.refused) return;
+        std::string& data = m_picture.picture.bytes;
+        if (data.size() + bytes.size() > rtfMaxPictureBytes) {
+            m_doc.truncated = true;
+            refusePicture(false);
+            return;
+        }
+        data.append(bytes);
+    }
+
+    void refusePicture(bool badData) {
+        if (badData) m_doc.damaged = true;
+        m_picture.refused = true;
+        m_picture.picture.bytes = std::string(); // its memory goes at once
+    }
+
+    // The picture's group closes: a PNG or JPEG picture with data that starts like one
+    // takes its place in the paragraph; anything else is left out.
+    void finishPicture() {
+        PictureState p = std::move(m_picture);
+        m_picture = {};
+        if (p.nibble >= 0) m_doc.damaged = true; // an odd hex digit at the end: ignored
+        if (p.refused || p.kind == PictureState::Kind::none || p.kind == PictureState::Kind::other)
+            return;
+        const std::string_view data = p.picture.bytes;
+        const bool png = p.kind == PictureState::Kind::png;
+        const std::string_view signature =
+            png ? std::string_view("\x89PNG\r\n\x1A\n", 8) : std::string_view("\xFF\xD8\xFF", 3);
+        if (data.substr(0, signature.size()) != signature) {
+            m_doc.damaged = true;
+            return;
+        }
+        if (!spend(runCost)) return;
+        p.picture.kind = png ? RtfPictureKind::png : RtfPictureKind::jpeg;
+        dropPendingHigh();
+        RtfRun run;
+        run.picture = static_cast<int>(m_doc.pictures.size());
+        m_doc.pictures.push_back(std::move(p.picture));
+        m_current.runs.push_back(std::move(run));
     }
 
     void endParagraph(bool atEnd) {
@@ -466,6 +748,18 @@ class Reader {
     bool m_full = false;
     RtfParagraph m_current;
     RtfDocument m_doc;
+    std::size_t m_starEnd = std::string_view::npos; ///< where the last "\*" ended
+    // Tables: the row definition, and the cell, row and table being read.
+    std::vector<CellDefinition> m_rowDefinition;
+    bool m_rowBorders = false;
+    bool m_borderPending = false; ///< a border word waits for its style
+    RtfVerticalAlign m_nextVerticalAlign = RtfVerticalAlign::top;
+    RtfCell m_cell;
+    RtfRow m_row;
+    RtfTable m_table;
+    std::size_t m_cellCount = 0;
+    bool m_cellsFull = false; ///< rtfMaxCells reached: tables read as plain text
+    PictureState m_picture;
 };
 
 RtfDocument plainTextDocument(std::string_view bytes) {
@@ -551,13 +845,46 @@ std::string pointSize(int halfPoints) {
 } // namespace
 
 std::string RtfDocument::plaintext() const {
+    const auto text = [](const RtfParagraph& p) {
+        std::string out;
+        for (const RtfRun& run : p.runs)
+            out += run.text;
+        return out;
+    };
     std::string out;
     for (std::size_t p = 0; p < paragraphs.size(); ++p) {
         if (p > 0) out += '\n';
-        for (const RtfRun& run : paragraphs[p].runs)
-            out += run.text;
+        const int t = paragraphs[p].table;
+        if (t < 0 || static_cast<std::size_t>(t) >= tables.size()) {
+            out += text(paragraphs[p]);
+            continue;
+        }
+        const std::vector<RtfRow>& rows = tables[t].rows;
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            if (r > 0) out += '\n';
+            for (std::size_t c = 0; c < rows[r].cells.size(); ++c) {
+                if (c > 0) out += '\t';
+                const std::vector<RtfParagraph>& cell = rows[r].cells[c].paragraphs;
+                for (std::size_t i = 0; i < cell.size(); ++i)
+                    out += (i > 0 ? " " : "") + text(cell[i]);
+            }
+        }
     }
     return out;
+}
+
+std::pair<int, int> rtfPictureSize(const RtfPicture& picture, int ownWidth, int ownHeight) {
+    constexpr double twipsPerPixel = 15.0; // 1440 to the inch, 96 pixels to the inch
+    const double width = picture.goalWidth > 0 ? picture.goalWidth / twipsPerPixel : ownWidth;
+    const double height = picture.goalHeight > 0 ? picture.goalHeight / twipsPerPixel : ownHeight;
+    const auto pixels = [](double size, int scale) {
+        return static_cast<int>(std::clamp(size * scale / 100.0 + 0.5, 1.0, 1e6));
+    };
+    return {pixels(width, picture.scaleX), pixels(height, picture.scaleY)};
+}
+
+std::string rtfPictureName(std::size_t index) {
+    return "rtf-picture-" + std::to_string(index);
 }
 
 RtfDocument parseRtf(std::string_view bytes) {
@@ -566,35 +893,106 @@ RtfDocument parseRtf(std::string_view bytes) {
     return Reader(body).run();
 }
 
+namespace {
+
+void appendPicture(std::string& out, const RtfDocument& document, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= document.pictures.size()) return;
+    const RtfPicture& picture = document.pictures[index];
+    // Only a picture the viewer has made ready (and keeps under its name) is shown.
+    if (picture.bytes.empty() || picture.shownWidth <= 0 || picture.shownHeight <= 0) return;
+    out += "<img src=\"" + rtfPictureName(static_cast<std::size_t>(index)) + "\" width=\"" +
+           std::to_string(picture.shownWidth) + "\" height=\"" +
+           std::to_string(picture.shownHeight) + "\" />";
+}
+
+void appendParagraph(std::string& out, const RtfDocument& document, const RtfParagraph& p) {
+    out += "<p style=\"margin-top:0; margin-bottom:0; white-space:pre-wrap;";
+    switch (p.align) {
+    case RtfAlign::left: break;
+    case RtfAlign::centre: out += " text-align:center;"; break;
+    case RtfAlign::right: out += " text-align:right;"; break;
+    case RtfAlign::justify: out += " text-align:justify;"; break;
+    }
+    out += "\">";
+    if (p.runs.empty()) out += "&nbsp;";
+    for (const RtfRun& r : p.runs) {
+        if (r.picture >= 0) {
+            appendPicture(out, document, r.picture);
+            continue;
+        }
+        out += "<span style=\"font-size:" + pointSize(r.halfPoints) + ";";
+        if (r.bold) out += " font-weight:700;";
+        if (r.italic) out += " font-style:italic;";
+        if (r.underline || r.strike) {
+            out += " text-decoration:";
+            if (r.underline) out += " underline";
+            if (r.strike) out += " line-through";
+            out += ";";
+        }
+        if (r.hasColour) out += " color:" + hexColour(r.colour) + ";";
+        if (r.hasHighlight) out += " background-color:" + hexColour(r.highlight) + ";";
+        out += "\">";
+        appendEscaped(out, r.text);
+        out += "</span>";
+    }
+    out += "</p>";
+}
+
+// Each cell's share of the row in percent, from the right edges of the row's
+// definition; nothing when they are missing or out of order.
+std::vector<int> cellWidths(const RtfRow& row) {
+    int left = 0;
+    for (const RtfCell& cell : row.cells) {
+        if (cell.rightEdge <= left) return {};
+        left = cell.rightEdge;
+    }
+    const long long right = left; // the last edge, above 0
+    std::vector<int> widths;
+    left = 0;
+    for (const RtfCell& cell : row.cells) {
+        widths.push_back(std::max(1, static_cast<int>((cell.rightEdge - left) * 100LL / right)));
+        left = cell.rightEdge;
+    }
+    return widths;
+}
+
+void appendTable(std::string& out, const RtfDocument& document, const RtfTable& table) {
+    const bool borders = std::any_of(table.rows.begin(), table.rows.end(),
+                                     [](const RtfRow& r) { return r.borders; });
+    out += "<table width=\"100%\" cellspacing=\"0\" cellpadding=\"3\"";
+    if (borders) out += " border=\"1\" style=\"border-collapse:collapse; border-color:#808080;\"";
+    out += ">";
+    for (const RtfRow& row : table.rows) {
+        out += "<tr>";
+        const std::vector<int> widths = cellWidths(row);
+        for (std::size_t c = 0; c < row.cells.size(); ++c) {
+            const RtfCell& cell = row.cells[c];
+            out += "<td";
+            if (!widths.empty()) out += " width=\"" + std::to_string(widths[c]) + "%\"";
+            switch (cell.verticalAlign) {
+            case RtfVerticalAlign::top: out += " valign=\"top\""; break;
+            case RtfVerticalAlign::centre: out += " valign=\"middle\""; break;
+            case RtfVerticalAlign::bottom: out += " valign=\"bottom\""; break;
+            }
+            out += ">";
+            for (const RtfParagraph& p : cell.paragraphs)
+                appendParagraph(out, document, p);
+            out += "</td>";
+        }
+        out += "</tr>";
+    }
+    out += "</table>";
+}
+
+} // namespace
+
 std::string rtfToHtml(const RtfDocument& document) {
     std::string out = "<html><body>";
     for (const RtfParagraph& p : document.paragraphs) {
-        out += "<p style=\"margin-top:0; margin-bottom:0; white-space:pre-wrap;";
-        switch (p.align) {
-        case RtfAlign::left: break;
-        case RtfAlign::centre: out += " text-align:center;"; break;
-        case RtfAlign::right: out += " text-align:right;"; break;
-        case RtfAlign::justify: out += " text-align:justify;"; break;
-        }
-        out += "\">";
-        if (p.runs.empty()) out += "&nbsp;";
-        for (const RtfRun& r : p.runs) {
-            out += "<span style=\"font-size:" + pointSize(r.halfPoints) + ";";
-            if (r.bold) out += " font-weight:700;";
-            if (r.italic) out += " font-style:italic;";
-            if (r.underline || r.strike) {
-                out += " text-decoration:";
-                if (r.underline) out += " underline";
-                if (r.strike) out += " line-through";
-                out += ";";
-            }
-            if (r.hasColour) out += " color:" + hexColour(r.colour) + ";";
-            if (r.hasHighlight) out += " background-color:" + hexColour(r.highlight) + ";";
-            out += "\">";
-            appendEscaped(out, r.text);
-            out += "</span>";
-        }
-        out += "</p>";
+        if (p.table >= 0 && static_cast<std::size_t>(p.table) < document.tables.size())
+            appendTable(out, document, document.tables[p.table]);
+        else
+            appendParagraph(out, document, p);
     }
     out += "</body></html>";
     return out;

@@ -3,6 +3,8 @@
 #include <QAbstractItemView>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 
 namespace quorvel {
 
@@ -33,6 +35,23 @@ void WideComboBox::showPopup() {
     // Never narrower than the box itself, as a drop-down list always is.
     const int width = qMax(dropDownWidth(frame.left()), this->width());
     popup->setGeometry(frame.left(), frame.top(), width, frame.height());
+}
+
+QString WideComboBox::shownText() const {
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QRect room =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    return fontMetrics().elidedText(currentText(), Qt::ElideRight, room.width() - 2);
+}
+
+void WideComboBox::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    if (!isEditable()) option.currentText = shownText();
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
 } // namespace quorvel

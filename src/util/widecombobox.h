@@ -1,7 +1,8 @@
 #pragma once
 // WideComboBox: a drop-down list whose open list is at least as wide as its widest
 // entry (the theme list of the opening screen, whose folder names are often longer
-// than the box), yet never reaches past the right edge of the screen.
+// than the box), yet never reaches past the right edge of the screen. The closed box
+// shows a long entry cut with an ellipsis rather than clipped mid-letter.
 
 #include <QComboBox>
 
@@ -20,6 +21,13 @@ class WideComboBox : public QComboBox {
     int dropDownWidth(int listLeft) const;
 
     void showPopup() override;
+
+    /// The chosen entry as the closed box shows it: cut with an ellipsis to the room
+    /// the box has for it.
+    QString shownText() const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     int m_dropDownFixedWidth = 0;

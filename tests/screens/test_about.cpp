@@ -124,3 +124,15 @@ TEST_F(About, ThemeTextIsShownAsPlainTextAndFitsTheBox) {
     EXPECT_LE(music->fontMetrics().horizontalAdvance(music->text()), music->width());
     EXPECT_EQ(music->toolTip().toStdString(), "Music by " + longname);
 }
+
+TEST_F(About, TheLetterCClosesItAsItsCloseButtonMarksIt) {
+    bool stayed = true;
+    test::whenModal([&](QWidget* modal) {
+        QWidget* target = QApplication::focusWidget();
+        QTest::keyClick(target ? target : modal, Qt::Key_C);
+        stayed = modal->isVisible();
+        if (stayed) about->reject();
+    });
+    about->showAbout("");
+    EXPECT_FALSE(stayed);
+}

@@ -12,6 +12,7 @@
 #include "messagepanel.h"
 #include "programfolder.h"
 #include "screenfixture.h"
+#include "statisticsscreen.h"
 
 namespace quorvel::test {
 namespace {
@@ -247,6 +248,42 @@ TEST_F(ScreenTest, AWholeGameWalkedWithKeysEndsOnTheWinnerScreen) {
     EXPECT_TRUE(opening.isVisible());
     EXPECT_EQ(maze().here(), cellExit);
     EXPECT_EQ(state().stepCount, static_cast<int>(path.size()));
+}
+
+TEST_F(ScreenTest, ALongNameIsCutOnScreenButTheStatisticsAndFilesGetItWhole) {
+    const std::string name = "Wilhelmina_Wolfsbane_Wetherby_Worthington";
+    session.playerName = name;
+    newGame(1, 1234);
+    QLabel* shown = form->nameLabel;
+    EXPECT_TRUE(shown->text().endsWith(QChar(0x2026)));
+    EXPECT_LE(shown->fontMetrics().horizontalAdvance(shown->text()), shown->width());
+    EXPECT_EQ(shown->toolTip().toStdString(), name);
+    ASSERT_TRUE(form->saveGame());
+    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(savedGamePath(name, 1))));
+
+    // Won, with the statistics opened from the winner screen as the program opens them.
+    StatisticsScreen stats(session);
+    GameStatsSource seen;
+    end->showGameStats = [&](int rank) {
+        seen = gameStatsSource(*form, "Nice -n- &Easy...", *map);
+        stats.fillGameStats(rank, seen);
+    };
+    whenModal([&](QWidget*) { end->statsButton->click(); });
+    for (const auto& cell : pathToExit(maze())) {
+        if (!form->isVisible()) break;
+        walkInto(*form, cell);
+    }
+    ASSERT_TRUE(state().gameOver);
+    EXPECT_EQ(seen.player, name);
+    EXPECT_EQ(seen.level, "Nice -n- &Easy...");
+    EXPECT_EQ(seen.timeText, form->clockLabel->text().toStdString());
+    EXPECT_EQ(seen.stepText, form->stepCounter->text().toStdString());
+    EXPECT_EQ(seen.placed, map->overheadMap().placedTally());
+    EXPECT_EQ(stats.playerLine->text().toStdString(), name); // the statistics line has room
+    // The best-times file keeps what its format holds of the whole name, never the cut text.
+    const std::string best = session.bestTimes.bestTimes().entry(1, 1).name;
+    EXPECT_FALSE(best.empty());
+    EXPECT_EQ(name.substr(0, best.size()), best);
 }
 
 TEST_F(ScreenTest, AGameLostForFoodEndsOnTheLoserScreen) {

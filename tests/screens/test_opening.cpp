@@ -328,6 +328,36 @@ TEST_F(Opening, CommandLineNameIsTakenWithoutAsking) {
     EXPECT_EQ(session.playerName, "John Smith");
 }
 
+TEST_F(Opening, LongNamesAreCutToFitTheHeaderButStoredWhole) {
+    // A name from the command line is not held to twelve letters.
+    const std::string name = "Wilhelmina_Wolfsbane_Wetherby_Worthington";
+    const std::string theme = "Wonderful Winding Walls of the Western Wastes";
+    makeTheme(theme, Qt::darkGreen);
+    IniFile ini;
+    ini.writeString(name + ".Settings", "Theme", theme);
+    ini.save(settingsPath());
+    readCommandLine({"-u" + name});
+    showOpening();
+    EXPECT_EQ(session.playerName, name);
+    EXPECT_EQ(session.themeName, theme);
+    for (QLabel* line : {form1->playerLabel, form1->themeCaption}) {
+        const std::string whole = line == form1->playerLabel ? name : theme;
+        EXPECT_TRUE(line->text().endsWith(QChar(0x2026))) << whole;
+        EXPECT_LE(line->fontMetrics().boundingRect(line->text()).right(), line->width()) << whole;
+        EXPECT_EQ(line->toolTip().toStdString(), whole);
+    }
+    form1->hide(); // stores the player's level and theme
+    EXPECT_EQ(iniString("Settings", "Player"), name);
+    EXPECT_EQ(iniString(name + ".Settings", "Theme"), theme);
+
+    // A short name chosen next shows whole, without the old hint.
+    showOpening();
+    ModalScript script({typename_("Ann")});
+    form1->changePlayer();
+    EXPECT_EQ(form1->playerLabel->text(), "Ann");
+    EXPECT_TRUE(form1->playerLabel->toolTip().isEmpty());
+}
+
 TEST_F(Opening, UnusableCommandLineNameIsExplainedThenAsked) {
     readCommandLine({"/U=bob"});
     ModalScript script({ok(), typename_("Bob")});

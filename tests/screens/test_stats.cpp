@@ -15,10 +15,12 @@
 #include "besttimes.h"
 #include "besttimesscreen.h"
 #include "clock.h"
+#include "elidedtext.h"
 #include "maze.h"
 #include "modal.h"
 #include "resource.h"
 #include "resources.h"
+#include "screenshot.h"
 #include "session.h"
 #include "statisticsscreen.h"
 #include "testapp.h"
@@ -211,6 +213,68 @@ TEST_F(Records, ClickingANameShowsItsResultClickingATimeDoesNothing) {
     times.showEntryStats(times.times[0][0]);
     EXPECT_EQ(stats.rank(), 0);
     times.hide();
+}
+
+TEST_F(Records, LongNamesAreCutToTheirLinesAndOpenTheirStatisticsWhole) {
+    // Twenty bytes, as many as the best-times file keeps, in wide letters.
+    const std::string wide = "WWWWWWWWWWMMMMMMMMMM";
+    BestTimes table = builtinTable();
+    BestTime entry = table.entry(2, 1);
+    entry.name = wide;
+    table.setEntry(2, 1, entry);
+    times.fillTimes(table);
+    test::screenShot(&times, "besttimes-longname");
+    QLabel* name = times.names[1][0];
+    EXPECT_TRUE(name->text().endsWith(QChar(0x2026)));
+    EXPECT_LE(name->fontMetrics().boundingRect(name->text()).right(), name->width());
+    EXPECT_EQ(name->toolTip().toStdString(), wide);
+    EXPECT_EQ(name->textFormat(), Qt::PlainText);
+    EXPECT_EQ(times.names[1][1]->toolTip(), ""); // names that fit have no hint
+
+    QString player;
+    whenModal([&](QWidget*) {
+        player = wholeText(stats.playerLine);
+        stats.closeButton->click();
+    });
+    times.show();
+    QTest::mouseClick(name, Qt::LeftButton);
+    EXPECT_EQ(player.toStdString(), wide);
+    times.hide();
+
+    // A name from a game may be longer than the statistics' line: cut, and still centred.
+    GameStatsSource g;
+    g.player = std::string(60, 'W');
+    g.level = "A &real challenge";
+    stats.fillGameStats(1, g);
+    test::screenShot(&stats, "statistics-longname");
+    QLabel* line = stats.playerLine;
+    EXPECT_TRUE(line->text().endsWith(QChar(0x2026)));
+    EXPECT_GE(line->x(), 0);
+    EXPECT_LE(line->x() + line->width(), stats.tablePanel->width());
+    EXPECT_NEAR(stats.tablePanel->x() + line->x() + line->width() / 2.0, stats.width() / 2.0, 3);
+    EXPECT_EQ(line->toolTip().toStdString(), g.player);
+    // Names are text, never markup.
+    g.player = "<b>Bo</b>";
+    stats.fillGameStats(1, g);
+    EXPECT_EQ(stats.playerLine->text(), "<b>Bo</b>");
+    EXPECT_EQ(stats.playerLine->textFormat(), Qt::PlainText);
+}
+
+TEST_F(Records, TheLetterCClosesTheStatisticsButCtrlCDoesNot) {
+    stats.fillGameStats(1, game({}));
+    const auto stays = [&](Qt::KeyboardModifiers mods) {
+        bool stayed = true;
+        whenModal([&](QWidget* modal) {
+            QWidget* target = QApplication::focusWidget();
+            QTest::keyClick(target ? target : modal, Qt::Key_C, mods);
+            stayed = modal->isVisible();
+            if (stayed) stats.reject();
+        });
+        stats.exec();
+        return stayed;
+    };
+    EXPECT_FALSE(stays(Qt::NoModifier));
+    EXPECT_TRUE(stays(Qt::ControlModifier));
 }
 
 TEST_F(Records, BuiltInTableIsAValidFileWithTheSampleTimes) {

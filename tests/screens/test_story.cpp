@@ -1,13 +1,23 @@
 #include <fstream>
 
+#include <QBuffer>
+#include <QImage>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 
 #include <gtest/gtest.h>
 
 #include "modal.h"
+#include "picturefiles.h"
+#include "rtf.h"
+#include "rtfview.h"
 #include "screenshot.h"
 #include "storywindow.h"
 #include "testapp.h"
@@ -15,6 +25,8 @@
 #include "theme.h"
 
 using namespace quorvel;
+using test::hexLines;
+using test::pictureFile;
 
 namespace {
 
@@ -26,6 +38,35 @@ constexpr const char* storyRtf =
     "{\\i one} gem, but the tunnels have closed behind you\\emdash find the way out before "
     "your torch burns down.\\par\\par\n"
     "{\\b Good luck,} adventurer!\\par}";
+
+// What the story's document holds: its tables and the pictures it shows.
+struct Contents {
+    std::vector<QTextTable*> tables;
+    std::vector<QTextImageFormat> pictures;
+};
+Contents contentsOf(QTextDocument* document) {
+    Contents c;
+    for (QTextFrame* frame : document->rootFrame()->childFrames())
+        if (auto* table = qobject_cast<QTextTable*>(frame)) c.tables.push_back(table);
+    for (QTextBlock b = document->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat())
+                c.pictures.push_back(it.fragment().charFormat().toImageFormat());
+    return c;
+}
+
+int pixelsLike(const QImage& image, QColor colour) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor p = image.pixelColor(x, y);
+            if (std::abs(p.red() - colour.red()) < 40 &&
+                std::abs(p.green() - colour.green()) < 40 &&
+                std::abs(p.blue() - colour.blue()) < 40)
+                ++n;
+        }
+    return n;
+}
 
 class Story : public ::testing::Test {
   protected:
@@ -149,4 +190,98 @@ TEST_F(Story, WindowLayout) {
     EXPECT_EQ(story->closeButton->text(), "Close");
     EXPECT_EQ(story->closeButton->toolTip(), "Close Help");
     EXPECT_EQ(story->storyViewer->geometry().topLeft(), QPoint(8, 8));
+}
+
+TEST_F(Story, AWordProcessorsTablesAndPicturesAreShownInPlace) {
+    const std::string wide = pictureFile("PNG", QColor(220, 30, 30), {900, 120});
+    const std::string jpeg = pictureFile("JPEG", QColor(30, 30, 220), {60, 40});
+    std::string broken = wide;
+    broken.replace(40, 200, std::string(200, 'x')); // a PNG that fails to decode
+    writeStory("Vault",
+               "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\pard\\qc\\b The Vault\\b0\\par\r\n"
+               "\\trowd\\trgaph108\\clbrdrt\\brdrs\\clbrdrb\\brdrs\\cellx2000\\clbrdrt"
+               "\\brdrs\\cellx4000\\pard\\intbl\\ql Gem\\cell\\pard\\intbl\\qr Worth\\cell"
+               "\\row\\trowd\\trgaph108\\cellx2000\\cellx4000\\pard\\intbl\\ql Ruby\\cell"
+               "\\pard\\intbl\\qr 1\\cell\\row\r\n"
+               "\\pard\\ql A map: {\\*\\shppict{\\pict\\picscalex100\\picscaley100\\picwgoal13500"
+               "\\pichgoal1800\\pngblip" +
+                   hexLines(wide) + "}} and a key {\\pict\\jpegblip\\picwgoal900\\pichgoal600" +
+                   hexLines(jpeg) + "}{\\pict\\pngblip" + hexLines(broken) + "} here.\\par}");
+    Contents seen;
+    QImage shot;
+    int viewerWidth = 0;
+    test::whenModal([&](QWidget* modal) {
+        QApplication::processEvents();
+        seen = contentsOf(story->storyViewer->document());
+        viewerWidth = story->storyViewer->viewport()->width();
+        shot = story->storyViewer->viewport()->grab().toImage();
+        test::screenShot(modal, "story-table-and-pictures");
+        story->closeStory();
+    });
+    story->showStory("Vault");
+    ASSERT_EQ(seen.tables.size(), 1u);
+    QTextTable* table = seen.tables[0];
+    EXPECT_EQ(table->rows(), 2);
+    EXPECT_EQ(table->columns(), 2);
+    EXPECT_EQ(table->cellAt(0, 1).firstCursorPosition().block().text(), "Worth");
+    EXPECT_EQ(table->cellAt(1, 0).firstCursorPosition().block().text(), "Ruby");
+    EXPECT_EQ(table->cellAt(1, 1).firstCursorPosition().blockFormat().alignment() &
+                  Qt::AlignHorizontal_Mask,
+              Qt::AlignRight);
+    EXPECT_GT(table->format().border(), 0);
+
+    // Two pictures shown, the broken one left out without a trace.
+    ASSERT_EQ(seen.pictures.size(), 2u);
+    EXPECT_EQ(seen.pictures[0].name().toStdString(), rtfPictureName(0));
+    EXPECT_EQ(seen.pictures[1].name().toStdString(), rtfPictureName(1));
+    // The wide map asks for 900 x 120 pixels: narrowed to the text, its shape kept.
+    EXPECT_LE(seen.pictures[0].width(), viewerWidth);
+    EXPECT_NEAR(seen.pictures[0].width() / seen.pictures[0].height(), 900.0 / 120, 0.2);
+    EXPECT_EQ(seen.pictures[1].width(), 60); // 900 x 600 twips
+    EXPECT_EQ(seen.pictures[1].height(), 40);
+    EXPECT_GT(pixelsLike(shot, QColor(220, 30, 30)), 500);
+    EXPECT_GT(pixelsLike(shot, QColor(30, 30, 220)), 500);
+    EXPECT_EQ(story->storyViewer->toPlainText().count(QChar::ObjectReplacementCharacter), 2);
+}
+
+TEST_F(Story, PicturesTooLargeToUnpackAreLeftOut) {
+    // A picture just over the limit, which packs small because it is of one colour:
+    // its size is read from its header and it is never unpacked.
+    QImage plain(4097, 4096, QImage::Format_Indexed8);
+    plain.setColorTable({qRgb(0, 0, 255)});
+    plain.fill(0);
+    QByteArray packed;
+    QBuffer buffer(&packed);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(plain.save(&buffer, "PNG"));
+    ASSERT_GT(4097LL * 4096, rtfMaxPicturePixels);
+    const std::string fine = pictureFile("PNG", Qt::green, {20, 20});
+    writeStory("Huge", "{\\rtf1 a{\\pict\\pngblip" + hexLines(packed.toStdString()) +
+                           "}b{\\pict\\pngblip" + hexLines(fine) + "}c\\par}");
+    Contents seen;
+    test::whenModal([&](QWidget*) {
+        seen = contentsOf(story->storyViewer->document());
+        story->closeStory();
+    });
+    story->showStory("Huge");
+    ASSERT_EQ(seen.pictures.size(), 1u);
+    EXPECT_EQ(seen.pictures[0].name().toStdString(), rtfPictureName(1));
+    EXPECT_EQ(story->storyViewer->toPlainText().remove(QChar::ObjectReplacementCharacter), "abc");
+}
+
+TEST_F(Story, ALongStoryOpensAtItsBeginning) {
+    std::string rtf = "{\\rtf1\\pard\\qc\\b The Beginning\\b0\\par";
+    for (int i = 0; i < 60; ++i)
+        rtf += "\\pard Line " + std::to_string(i) + " of the long tale.\\par";
+    writeStory("Long", rtf + "}");
+    int scrolled = -1, most = 0;
+    test::whenModal([&](QWidget*) {
+        QApplication::processEvents();
+        scrolled = story->storyViewer->verticalScrollBar()->value();
+        most = story->storyViewer->verticalScrollBar()->maximum();
+        story->closeStory();
+    });
+    story->showStory("Long");
+    EXPECT_GT(most, 0); // it is longer than the window
+    EXPECT_EQ(scrolled, 0);
 }

@@ -1,7 +1,9 @@
 #include <functional>
 
 #include <QAbstractItemView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -16,6 +18,7 @@
 #include "dialogs.h"
 #include "inifile.h"
 #include "messagedialog.h"
+#include "mnemonickeys.h"
 #include "testapp.h"
 #include "testfolder.h"
 #include "widecombobox.h"
@@ -123,6 +126,82 @@ TEST_F(Dialogs, OkBoxesAnswerEnterAndEscButNotYesOrNo) {
     // The dialog is reused: a question before does not leave Y accepted.
     keysOnKind(dkQuestionCancel, "", {Qt::Key_Y});
     EXPECT_EQ(keysOnKind(dkError, "", {Qt::Key_Y}), -1);
+}
+
+TEST_F(Dialogs, QuestionLettersAnswerPlainOrWithAltButNotWithOtherKeysHeld) {
+    // The result of a question answered by one key press, with modifiers and repeat.
+    const auto answer = [](Qt::Key key, Qt::KeyboardModifiers mods, bool repeat = false) {
+        whenModal([=](QWidget* modal) {
+            QWidget* target = QApplication::focusWidget();
+            if (!target || target->window() != modal) target = modal;
+            QString text(QChar(char16_t(u'A' + (key - Qt::Key_A))));
+            if (!(mods & Qt::ShiftModifier)) text = text.toLower();
+            QKeyEvent press(QEvent::KeyPress, key, mods, text, repeat);
+            QApplication::sendEvent(target, &press);
+            QApplication::processEvents();
+            if (modal->isVisible()) dynamic_cast<MessageDialog*>(modal)->done(-1);
+        });
+        return showDialog(dkQuestionCancel, "", "Save?");
+    };
+    EXPECT_EQ(answer(Qt::Key_Y, Qt::NoModifier), mrYes);
+    EXPECT_EQ(answer(Qt::Key_N, Qt::NoModifier), mrNo);
+    EXPECT_EQ(answer(Qt::Key_Y, Qt::ShiftModifier), mrYes); // either case
+    EXPECT_EQ(answer(Qt::Key_N, Qt::KeypadModifier), mrNo);
+    for (const Qt::KeyboardModifiers held :
+         {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::KeyboardModifiers(Qt::MetaModifier),
+          Qt::ControlModifier | Qt::ShiftModifier}) {
+        EXPECT_EQ(answer(Qt::Key_Y, held), -1) << held.toInt();
+        EXPECT_EQ(answer(Qt::Key_N, held), -1) << held.toInt();
+    }
+    // The repeat of a key held down since an earlier question answers nothing.
+    EXPECT_EQ(answer(Qt::Key_Y, Qt::NoModifier, true), -1);
+    // Letters that are no button's do nothing.
+    EXPECT_EQ(answer(Qt::Key_C, Qt::NoModifier), -1);
+
+    // Alt and the letter stays the buttons' own shortcut.
+    whenModal([](QWidget* modal) {
+        modal->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(modal));
+        QTest::keyClick(modal, Qt::Key_N, Qt::AltModifier);
+        for (int i = 0; i < 200 && modal->isVisible(); ++i) // a shortcut clicks a little later
+            QTest::qWait(10);
+        if (modal->isVisible()) dynamic_cast<MessageDialog*>(modal)->done(-1);
+    });
+    EXPECT_EQ(showDialog(dkQuestion, "", "Quit?"), mrNo);
+}
+
+TEST(PlainLetters, AnswerOnlyWhileNoTextFieldHasTheFocus) {
+    test::ensureApp();
+    QDialog dialog;
+    auto* field = new QLineEdit(&dialog);
+    auto* save = new QPushButton("&Save", &dialog);
+    auto* hidden = new QPushButton("&Hidden", &dialog);
+    auto* off = new QPushButton("&Off", &dialog);
+    save->move(0, 40);
+    off->setEnabled(false);
+    int saved = 0, others = 0;
+    QObject::connect(save, &QPushButton::clicked, [&] { ++saved; });
+    QObject::connect(hidden, &QPushButton::clicked, [&] { ++others; });
+    QObject::connect(off, &QPushButton::clicked, [&] { ++others; });
+    answerPlainLetters(&dialog);
+    dialog.show();
+    hidden->hide();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+
+    field->setFocus();
+    QTest::keyClicks(field, "so");
+    EXPECT_EQ(field->text(), "so"); // typed, not answered
+    EXPECT_EQ(saved, 0);
+
+    save->setFocus();
+    QTest::keyClick(save, Qt::Key_S);
+    EXPECT_EQ(saved, 1);
+    QTest::keyClick(save, Qt::Key_H); // hidden and disabled buttons do not answer
+    QTest::keyClick(save, Qt::Key_O);
+    EXPECT_EQ(others, 0);
+    QTest::keyClick(save, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(saved, 1);
+    dialog.hide();
 }
 
 TEST_F(Dialogs, ButtonsGiveTheirResults) {
@@ -233,4 +312,27 @@ TEST(WideComboBox, DropsDownAtLeastAsWideAsItsWidestEntryButNotPastTheScreen) {
     combo->showPopup();
     EXPECT_EQ(popup->width(), 120);
     combo->hidePopup();
+}
+
+TEST(WideComboBox, ALongEntryIsCutInTheClosedBox) {
+    test::ensureApp();
+    QWidget window;
+    auto* combo = new WideComboBox(&window);
+    combo->setGeometry(10, 10, 196, 24);
+    combo->addItems({"Back to basics <Default>", "Wonderful Winding Walls of the Western Wastes"});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(combo->shownText(), "Back to basics <Default>");
+    combo->setCurrentIndex(1);
+    const QString shown = combo->shownText();
+    EXPECT_TRUE(shown.startsWith("Wonderful Winding"));
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026)));
+    EXPECT_LT(combo->fontMetrics().horizontalAdvance(shown), combo->width() - 20); // the arrow
+    EXPECT_EQ(combo->currentText(), "Wonderful Winding Walls of the Western Wastes");
+    // What the box paints is that text: the same picture as a box whose entry is it.
+    auto* same = new WideComboBox(&window);
+    same->setGeometry(10, 40, 196, 24);
+    same->addItem(shown);
+    const QImage painted = combo->grab().toImage();
+    EXPECT_EQ(painted, same->grab().toImage());
 }

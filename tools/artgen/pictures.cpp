@@ -675,7 +675,8 @@ QImage endPicture(int which) {
         p.setPen(QPen(QColor(110, 70, 0), 1.5));
         p.setBrush(QColor(90, 50, 20));
         p.drawRect(QRectF(34, 80, 37, 10));
-        text(p, QRectF(30, 26, 45, 26), "1", font("Liberation Serif", 24), QColor(120, 70, 0));
+        // The cup's face, x 30..75 and y 26..52, stays plain: the end screen writes the
+        // rank reached there.
     } else if (which == 1) { // lost: an empty plate and a flashlight gone dark
         p.setBrush(QColor(200, 204, 214));
         p.setPen(QPen(QColor(90, 94, 110), 1.5));

@@ -1,0 +1,183 @@
+// The end screen through its real widgets, offscreen: the winner's trophy, messages
+// that must fit their two lines, and the keys that answer it.
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "endscreen.h"
+#include "modal.h"
+#include "resources.h"
+#include "screenshot.h"
+#include "session.h"
+#include "testapp.h"
+
+namespace quorvel {
+namespace {
+
+using test::whenModal;
+
+const QChar ellipsis(0x2026);
+
+// Pixels of the engraving's dark brown on the middle of the cup's face, where the
+// built-in trophy is bright gold.
+int engravedPixels(const QImage& trophy) {
+    const QImage t = trophy.convertToFormat(QImage::Format_RGB32);
+    int dark = 0;
+    for (int y = 28; y < 51; ++y)
+        for (int x = 42; x < 64; ++x)
+            if (qGray(t.pixel(x, y)) < 150) ++dark;
+    return dark;
+}
+
+class End : public ::testing::Test {
+  protected:
+    QApplication* app = test::ensureApp();
+    Session session;
+    EndScreen end{session};
+
+    /// Shows the end screen for setup; look runs while it is open, then Close answers.
+    Answer showAndLook(const EndScreenSetup& setup, const std::function<void()>& look = {}) {
+        whenModal([&](QWidget*) {
+            if (look) look();
+            end.reject();
+        });
+        return end.showEnd(setup);
+    }
+
+    static EndScreenSetup win(int rank) {
+        EndScreenSetup s;
+        s.kind = EndKind::win;
+        s.caption = rank >= 1 ? "Winner! (New Best Time)" : "Winner!";
+        s.messageKey = 19;
+        s.rank = rank;
+        return s;
+    }
+};
+
+TEST_F(End, TheTrophyShowsTheRankReachedAndNoNumberWithoutOne) {
+    initResources();
+    const QImage plain(":/pictures/winner.png");
+    ASSERT_EQ(plain.size(), QSize(105, 105));
+    EXPECT_EQ(engravedPixels(plain), 0); // the built-in cup carries no number of its own
+    EXPECT_EQ(trophyPicture(plain, 0), plain);
+    EXPECT_EQ(trophyPicture(plain, -1), plain);
+    EXPECT_EQ(trophyPicture(plain, 4), plain);
+    QImage ranked[3];
+    for (int rank = 1; rank <= 3; ++rank) {
+        ranked[rank - 1] = trophyPicture(plain, rank);
+        EXPECT_GT(engravedPixels(ranked[rank - 1]), 20) << rank;
+        // Only the face of the cup changes.
+        const QImage a = ranked[rank - 1].convertToFormat(QImage::Format_RGB32);
+        const QImage b = plain.convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < 105; ++y)
+            for (int x = 0; x < 105; ++x)
+                if (x < 30 || x >= 75 || y < 26 || y >= 52) {
+                    ASSERT_EQ(a.pixel(x, y), b.pixel(x, y)) << x << "," << y;
+                }
+    }
+    EXPECT_NE(ranked[0], ranked[1]);
+    EXPECT_NE(ranked[1], ranked[2]);
+    EXPECT_NE(ranked[0], ranked[2]);
+
+    // On the screen: the picture shown differs by rank, and no rank shows the plain cup.
+    QImage shown[5];
+    for (int rank = -1; rank <= 3; ++rank)
+        showAndLook(win(rank), [&] {
+            shown[rank + 1] = end.endPicture->pixmap().toImage();
+            if (rank == 2) test::screenShot(&end, "endscreen-winner-rank2");
+            if (rank == 0) test::screenShot(&end, "endscreen-winner-norank");
+        });
+    EXPECT_EQ(shown[0], shown[1]); // -1 (the file could not be written) and 0 alike
+    EXPECT_NE(shown[1], shown[2]);
+    EXPECT_NE(shown[2], shown[3]);
+    EXPECT_NE(shown[3], shown[4]);
+}
+
+TEST_F(End, ALongNameIsCutSoTheMessageFitsItsTwoLines) {
+    session.catalogue.setVariants(19, {"CONGRATULATIONS <PLAYER>!!! YOU WON!!!"});
+    session.playerName = "Ann";
+    showAndLook(win(1));
+    EXPECT_EQ(end.messageLine->text(), "CONGRATULATIONS Ann!!! YOU WON!!!");
+    EXPECT_TRUE(end.messageLine->toolTip().isEmpty());
+
+    session.playerName = std::string(60, 'W');
+    const QString whole = "CONGRATULATIONS " + QString(60, 'W') + "!!! YOU WON!!!";
+    Random expected = session.rng;
+    expected.rand(1); // the message draws once, as it always did
+    showAndLook(win(1), [&] { test::screenShot(&end, "endscreen-winner-longname"); });
+    const QString text = end.messageLine->text();
+    EXPECT_TRUE(text.startsWith("CONGRATULATIONS WWW")) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QString(ellipsis) + "!!! YOU WON!!!")) << text.toStdString();
+    const QRect box = end.messageLine->contentsRect();
+    const QRect needed = end.messageLine->fontMetrics().boundingRect(
+        QRect(0, 0, box.width(), 1000), Qt::TextWordWrap | end.messageLine->alignment(), text);
+    EXPECT_LE(needed.width(), box.width());
+    EXPECT_LE(needed.height(), box.height());
+    EXPECT_EQ(end.messageLine->toolTip(), whole);
+    EXPECT_EQ(session.rng.seed(), expected.seed());
+    EXPECT_EQ(session.playerName, std::string(60, 'W')); // the name itself is untouched
+
+    // A theme's message too long even without the name is cut at its end.
+    session.catalogue.setVariants(19, {"Hurrah " + std::string(40, 'X') + " " +
+                                       std::string(40, 'Y') + " " + std::string(40, 'Z')});
+    session.playerName = "Ann";
+    showAndLook(win(0));
+    EXPECT_TRUE(end.messageLine->text().startsWith("Hurrah "));
+    EXPECT_TRUE(end.messageLine->text().endsWith(ellipsis));
+    EXPECT_LE(end.messageLine->fontMetrics()
+                  .boundingRect(QRect(0, 0, box.width(), 1000),
+                                Qt::TextWordWrap | end.messageLine->alignment(),
+                                end.messageLine->text())
+                  .height(),
+              box.height());
+}
+
+TEST_F(End, TheSaveOfferAnswersItsLettersAloneOrWithAltButNotWithOtherKeysHeld) {
+    EndScreenSetup offer;
+    offer.kind = EndKind::quit;
+    offer.caption = "Save?";
+    offer.messageKey = 20;
+    offer.secondLine = "Do you want to save your game before exiting?";
+    // The answer to one key press, and whether the screen stayed open after it.
+    struct Result {
+        Answer answer;
+        bool stayed;
+    };
+    const auto press = [&](const EndScreenSetup& setup, Qt::Key key,
+                           Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        bool stayed = false;
+        whenModal([&](QWidget* modal) {
+            modal->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(modal));
+            QWidget* target = QApplication::focusWidget();
+            QTest::keyClick(target ? target : modal, key, mods);
+            if (mods & Qt::AltModifier) // a shortcut clicks a little later
+                for (int i = 0; i < 50 && modal->isVisible(); ++i)
+                    QTest::qWait(10);
+            stayed = modal->isVisible();
+            if (stayed) end.closeButton->click();
+        });
+        const Answer a = end.showEnd(setup);
+        return Result{a, stayed};
+    };
+    Result r = press(offer, Qt::Key_Y);
+    EXPECT_EQ(r.answer, Answer::yes);
+    EXPECT_FALSE(r.stayed);
+    r = press(offer, Qt::Key_N);
+    EXPECT_EQ(r.answer, Answer::no);
+    EXPECT_FALSE(r.stayed);
+    EXPECT_EQ(press(offer, Qt::Key_Y, Qt::ShiftModifier).answer, Answer::yes);
+    EXPECT_EQ(press(offer, Qt::Key_Y, Qt::AltModifier).answer, Answer::yes);
+    EXPECT_EQ(press(offer, Qt::Key_N, Qt::AltModifier).answer, Answer::no);
+    EXPECT_TRUE(press(offer, Qt::Key_Y, Qt::ControlModifier).stayed);
+    EXPECT_TRUE(press(offer, Qt::Key_N, Qt::MetaModifier).stayed);
+    // The winner's screen has no Yes or No to answer.
+    EXPECT_TRUE(press(win(1), Qt::Key_Y).stayed);
+    EXPECT_TRUE(press(win(1), Qt::Key_N).stayed);
+}
+
+} // namespace
+} // namespace quorvel
