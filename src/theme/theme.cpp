@@ -33,41 +33,13 @@ bool isFile(const std::string& path) {
     return fs::is_regular_file(path, ec);
 }
 
-// UTF-16 after its byte-order mark, as Notepad saves "Unicode" text; a broken
-// surrogate becomes the replacement character.
-std::string fromUtf16(std::string_view s, bool bigendian) {
-    std::string out;
-    auto unit = [&](std::size_t i) {
-        const auto a = static_cast<unsigned char>(s[i]), b = static_cast<unsigned char>(s[i + 1]);
-        return static_cast<char32_t>(bigendian ? (a << 8) | b : (b << 8) | a);
-    };
-    for (std::size_t i = 0; i + 1 < s.size(); i += 2) {
-        char32_t cp = unit(i);
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 3 < s.size()) {
-            const char32_t low = unit(i + 2);
-            if (low >= 0xDC00 && low <= 0xDFFF) {
-                cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
-                i += 2;
-            }
-        }
-        if (cp >= 0xD800 && cp <= 0xDFFF) cp = 0xFFFD;
-        appendUtf8(out, cp);
-    }
-    return out;
-}
-
-bool startsWith(std::string_view s, std::string_view prefix) {
-    return s.substr(0, prefix.size()) == prefix;
-}
-
 // Reads a theme file that exists; nothing when it cannot be read or is no text.
 std::optional<std::string> readThemeText(const std::string& path) {
     std::string bytes;
     if (path.empty() || !readWholeFile(path, bytes, maxThemeText)) return std::nullopt;
-    const bool utf16 = startsWith(bytes, "\xFF\xFE") || startsWith(bytes, "\xFE\xFF");
-    std::string text = utf16 ? decodeThemeText(bytes) : bytes;
+    std::string text = decodeText(bytes);
     if (text.find('\0') != std::string::npos) return std::nullopt;
-    return utf16 ? text : decodeThemeText(text);
+    return text;
 }
 
 } // namespace
@@ -170,13 +142,6 @@ std::string themeMusic(const std::string& folder) {
 
 std::string themeStory(const std::string& folder) {
     return themeFile(folder, "story.rtf");
-}
-
-std::string decodeThemeText(std::string_view bytes) {
-    if (startsWith(bytes, "\xFF\xFE")) return fromUtf16(bytes.substr(2), false);
-    if (startsWith(bytes, "\xFE\xFF")) return fromUtf16(bytes.substr(2), true);
-    if (startsWith(bytes, "\xEF\xBB\xBF")) bytes.remove_prefix(3);
-    return decodeText(bytes);
 }
 
 std::optional<std::vector<std::string>> themeTextFile(const std::string& path) {

@@ -71,9 +71,6 @@ std::string themeMusic(const std::string& folder);
 /// The theme's story ("story.rtf"), or empty.
 std::string themeStory(const std::string& folder);
 
-/// Theme text as UTF-8: UTF-8 when valid (a byte-order mark dropped), UTF-16 with a
-/// byte-order mark, else Windows-1252.
-std::string decodeThemeText(std::string_view bytes);
 /// The lines of a theme text file; nothing when it is missing, unreadable, larger
 /// than a megabyte, or not text (holds a NUL byte), so it counts as absent.
 std::optional<std::vector<std::string>> themeTextFile(const std::string& path);

@@ -62,6 +62,27 @@ TEST(SettingsFile, BadSkillValuesSelectLevelTwoAndNamesShareSectionsWhateverThei
     EXPECT_EQ(file.sections().size(), 6u); // no second Bob section
 }
 
+TEST(SettingsFile, OneStrayByteNeverCostsAPlayerTheirSettings) {
+    // A settings file written as UTF-8, with one line left in Windows-1252 by an older
+    // copy or a hand edit: the player \xC3\x85sa keeps her sections, and saving writes
+    // every line back as UTF-8 without garbling hers.
+    test::TestFolder folder;
+    const std::string asa = "\xC3\x85sa";
+    std::ofstream(folder.home() + "quorvel3d.ini", std::ios::binary)
+        << "[Settings]\nPlayer=" + asa + "\n\n[Players]\n" + asa + "=\nJ\xFCrgen=\n\n[" + asa +
+               ".Settings]\nSkill=5\nTheme=Ice\n";
+    EXPECT_EQ(loadPlayer(), asa);
+    EXPECT_EQ(loadSettings(asa, defaultTheme).skill, 5);
+    EXPECT_EQ(loadSettings(asa, defaultTheme).theme, "Ice");
+
+    saveSettings(asa, 4, "Sea");
+    savePlayer(asa);
+    EXPECT_EQ(slurp(folder.home() + "quorvel3d.ini"),
+              "[Settings]\nPlayer=" + asa + "\n\n[Players]\n" + asa + "=\nJ\xC3\xBCrgen=\n\n[" +
+                  asa + ".Settings]\nSkill=4\nTheme=Sea\n");
+    EXPECT_EQ(loadSettings(asa, defaultTheme).skill, 4);
+}
+
 TEST(SettingsFile, ThemeFallsBackToTheBuiltInEntry) {
     const std::vector<std::string> list = {std::string(defaultTheme), "Ice Caves", "Sea"};
     EXPECT_EQ(findTheme(list, "Sea"), 2);
