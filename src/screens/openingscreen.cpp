@@ -35,6 +35,7 @@ constexpr int clientHeight = 453;
 constexpr int maxNameLength = 12;
 
 const char* const friendName = "Friend";
+const std::string namePrompt = "Please enter your name (up to 12 characters).";
 
 // The level captions; "&" marks the accelerator.
 const std::array<const char*, 6> levelCaptions = {
@@ -370,12 +371,11 @@ void OpeningScreen::setupScreen() {
         themeBox->setCurrentIndex(-1);
     }
     if (trimText(m_session.playerName).empty()) {
-        std::string refusal;
+        std::string refusal; // a name from switch U that cannot be used, and why
         m_session.playerName = commandLinePlayer(&refusal);
-        if (!refusal.empty()) showMessage(refusal);
         if (trimText(m_session.playerName).empty()) {
             m_session.playerName = loadPlayer();
-            askPlayerName();
+            askPlayerName(refusal);
         }
         savePlayer(m_session.playerName);
         sound.loadSoundSettings(m_session.playerName);
@@ -423,13 +423,15 @@ void OpeningScreen::selectTheme(int index) {
 
 // ---- the player's name -----------------------------------------------------------------
 
-void OpeningScreen::askPlayerName() {
+void OpeningScreen::askPlayerName(std::string why) {
     std::string& name = m_session.playerName;
     if (name.empty()) name = friendName;
     for (;;) {
+        // A name refused without a message box of its own says why above the prompt.
+        const std::string prompt = why.empty() ? namePrompt : why + "\n\n" + namePrompt;
+        why.clear();
         bool ok = false;
-        const QString typed = QInputDialog::getText(this, "Welcome to Quorvel 3-D",
-                                                    "Please enter your name (up to 12 characters).",
+        const QString typed = QInputDialog::getText(this, "Welcome to Quorvel 3-D", qText(prompt),
                                                     QLineEdit::Normal, qText(name), &ok);
         if (ok) name = typed.toStdString(); // cancelling keeps the name offered
         bool accepted = false;
@@ -443,9 +445,10 @@ void OpeningScreen::askPlayerName() {
             name.clear(); // asked again, with "Friend" offered
         } else if (const std::string problem = playerNameProblem(name); !problem.empty()) {
             // Names the settings file could not keep apart ("=", a leading "[" or ";",
-            // control characters) would mix up players' sections.
+            // control characters) would mix up players' sections. "Friend" is offered,
+            // so cancelling still ends the asking.
             name = friendName;
-            showMessage(problem);
+            why = "The name you enter can not be used: " + problem + ".";
         } else {
             accepted = true;
         }

@@ -292,15 +292,21 @@ TEST_F(Opening, CancellingTheNameBoxTakesTheLastPlayerOffered) {
     EXPECT_EQ(session.playerName, "Zoe");
 }
 
-TEST_F(Opening, NamesTheSettingsFileCouldNotKeepApartAreRefused) {
-    // "=" and a leading "[" would split or merge a player's sections.
-    ModalScript script({typename_("a=b"), ok(), typename_("[x"), ok(), typename_("Kim")});
+TEST_F(Opening, NamesTheSettingsFileCouldNotKeepApartAreRefusedSayingWhy) {
+    // "=" and a leading "[" would split or merge a player's sections. The name box
+    // itself says why and offers Friend, so cancelling ends the asking.
+    ModalScript script({typename_("a=b"), typename_("[x"), cancel()});
     showOpening();
     ASSERT_TRUE(script.done());
-    EXPECT_EQ(script.seen[1].kind, "message");
-    EXPECT_EQ(script.seen[2].offered, "Friend");
-    EXPECT_EQ(script.seen[3].kind, "message");
-    EXPECT_EQ(session.playerName, "Kim");
+    ASSERT_EQ(script.seen.size(), 3u);
+    for (const Seen& seen : script.seen)
+        EXPECT_EQ(seen.kind, "name");
+    EXPECT_EQ(script.seen[1].text, "The name you enter can not be used: it may not contain =.\n\n"
+                                   "Please enter your name (up to 12 characters).");
+    EXPECT_EQ(script.seen[1].offered, "Friend");
+    EXPECT_EQ(script.seen[2].text, "The name you enter can not be used: it may not begin with [."
+                                   "\n\nPlease enter your name (up to 12 characters).");
+    EXPECT_EQ(session.playerName, "Friend");
     EXPECT_FALSE(IniFile::load(settingsPath()).hasKey("Players", "a=b"));
 }
 
@@ -328,16 +334,25 @@ TEST_F(Opening, CommandLineNameIsTakenWithoutAsking) {
     EXPECT_EQ(session.playerName, "John Smith");
 }
 
-TEST_F(Opening, UnusableCommandLineNameIsExplainedThenAsked) {
-    readCommandLine({"/U=bob"});
-    ModalScript script({ok(), typename_("Bob")});
-    showOpening();
-    ASSERT_EQ(script.seen.size(), 2u);
-    EXPECT_EQ(script.seen[0].kind, "message");
-    EXPECT_TRUE(
-        script.seen[0].text.startsWith("The name given on the command line can not be used."));
-    EXPECT_EQ(script.seen[1].kind, "name");
-    EXPECT_EQ(session.playerName, "Bob");
+TEST_F(Opening, UnusableCommandLineNameIsExplainedInTheNameBox) {
+    const std::vector<std::pair<std::string, QString>> refused = {
+        {"/U=bob", "it may not contain =."},
+        {"/Ua%sb", "it may not contain /."},
+        {"/U" + std::string(201, 'x'), "it is too long."},
+    };
+    for (const auto& [arg, why] : refused) {
+        readCommandLine({arg});
+        session.playerName.clear(); // as on a new run
+        ModalScript script({typename_("Bob")});
+        showOpening();
+        ASSERT_EQ(script.seen.size(), 1u) << arg;
+        EXPECT_EQ(script.seen[0].kind, "name");
+        EXPECT_EQ(script.seen[0].text,
+                  "The name given on the command line can not be used: " + why +
+                      "\n\nPlease enter your name (up to 12 characters).");
+        EXPECT_EQ(session.playerName, "Bob");
+        form1->hide();
+    }
 }
 
 TEST_F(Opening, LoadButtonsFollowThePlayersSavedGames) {

@@ -152,11 +152,30 @@ TEST(SettingsFile, CommandLineNamesThatCouldLeaveTheirFolderAreRefused) {
     readCommandLine({"/UJohn%bSmith"});
     EXPECT_EQ(commandLinePlayer(&refusal), "John Smith");
 
-    for (const char* arg : {"-u..", "-u.%s.%sevil", "-ua%sb", "/U%bpadded", "-ua=b", "-u[x"}) {
+    // Each refusal says why, for the name box that asks instead.
+    const std::string cannot = "The name given on the command line can not be used: ";
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {"-u..", "it may not be . or .."},
+        {"-u.%s.%sevil", "it may not contain /"},
+        {"-ua%sb", "it may not contain /"},
+        {"-ua\\b", "it may not contain \\"},
+        {"/U%bpadded", "it may not begin or end with a blank"},
+        {"-ua=b", "it may not contain ="},
+        {"-u[x", "it may not begin with ["},
+        {"-u;x", "it may not begin with ;"},
+        {"-ua\tb", "it may not contain line breaks or other control characters"},
+        {"-u" + std::string(201, 'a'), "it is too long"},
+    };
+    for (const auto& [arg, why] : refused) {
         readCommandLine({arg});
         EXPECT_EQ(commandLinePlayer(&refusal), "") << arg;
-        EXPECT_NE(refusal.find("Please enter your name."), std::string::npos) << arg;
+        EXPECT_EQ(refusal, cannot + why + ".") << arg;
     }
+    readCommandLine({"-u" + std::string(200, 'a')});
+    EXPECT_EQ(commandLinePlayer(&refusal), std::string(200, 'a'));
+    // Typed in a terminal that speaks Windows-1252 or Latin-1.
+    readCommandLine({"-uJ\xFCrgen"});
+    EXPECT_EQ(commandLinePlayer(&refusal), "J\xC3\xBCrgen");
     readCommandLine({"/U"});
     EXPECT_EQ(commandLinePlayer(&refusal), "");
     EXPECT_EQ(refusal, ""); // no name given: nothing to complain about
