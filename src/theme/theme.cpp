@@ -3,12 +3,12 @@
 #include "textcodec.h"
 
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 
 #include "inifile.h"
 #include "messages.h"
 #include "programfolder.h"
-#include "safewrite.h"
 #include "text.h"
 
 namespace quorvel {
@@ -33,10 +33,30 @@ bool isFile(const std::string& path) {
     return fs::is_regular_file(path, ec);
 }
 
+bool isFolder(const std::string& path) {
+    std::error_code ec;
+    return fs::is_directory(path, ec);
+}
+
+// The name on disk of the folder in base that the player knows as name: the folder of
+// exactly that name, else one whose name is not UTF-8 (Latin-1 or Windows-1252 names
+// from an archive unpacked here) and reads as name. Name itself when there is none.
+std::string folderOnDisk(const std::string& base, std::string_view name) {
+    const std::string exact(name);
+    if (isFolder(base + exact)) return exact;
+    std::error_code ec;
+    for (fs::directory_iterator it(fs::path(base), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string onDisk = it->path().filename().string();
+        if (!validUtf8(onDisk) && fromCp1252(onDisk) == name && isFolder(base + onDisk))
+            return onDisk;
+    }
+    return exact;
+}
+
 // Reads a theme file that exists; nothing when it cannot be read or is no text.
 std::optional<std::string> readThemeText(const std::string& path) {
     std::string bytes;
-    if (path.empty() || !readWholeFile(path, bytes, maxThemeText)) return std::nullopt;
+    if (path.empty() || !readThemeFile(path, bytes, maxThemeText)) return std::nullopt;
     std::string text = decodeText(bytes);
     if (text.find('\0') != std::string::npos) return std::nullopt;
     return text;
@@ -68,7 +88,8 @@ const std::vector<std::string>& groupFiles(PictureGroup group) {
 
 std::string themeFolder(std::string_view root, std::string_view name) {
     if (name == builtinThemeName || !isFileSafeName(name) || !validUtf8(name)) return {};
-    return addBackslash(root) + std::string(name) + "/";
+    const std::string base = addBackslash(root);
+    return base + folderOnDisk(base, name) + "/";
 }
 
 std::string themeFolder(std::string_view name) {
@@ -107,12 +128,17 @@ bool isTheme(std::string_view name) {
 
 std::vector<std::string> listThemes(std::string_view root) {
     std::vector<std::string> themes{std::string(builtinThemeName)};
+    const std::string base = addBackslash(root);
     std::error_code ec;
-    for (fs::directory_iterator it(fs::path(root), ec), end; !ec && it != end; it.increment(ec)) {
+    for (fs::directory_iterator it(fs::path(base), ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code dirCh;
         if (!it->is_directory(dirCh)) continue;
-        const std::string name = it->path().filename().string();
-        if (checkFiles(root, name)) themes.push_back(name);
+        const std::string onDisk = it->path().filename().string();
+        const std::string name = decodePiece(onDisk);
+        // Listed only when the name leads back to this folder: of two folders that
+        // read alike, the one named in UTF-8 is the theme.
+        const std::string folder = themeFolder(base, name);
+        if (folder == base + onDisk + "/" && isThemeFolder(folder)) themes.push_back(name);
     }
     return themes;
 }
@@ -142,6 +168,24 @@ std::string themeMusic(const std::string& folder) {
 
 std::string themeStory(const std::string& folder) {
     return themeFile(folder, "story.rtf");
+}
+
+bool readThemeFile(const std::string& path, std::string& bytes, std::size_t maxBytes) {
+    // Only plain files: a folder or a pipe under a theme file's name reads as missing
+    // instead of failing oddly or blocking the game. The path goes to the file system
+    // as its bytes, so folders whose names are not UTF-8 read too.
+    std::error_code ec;
+    if (path.empty() || !fs::is_regular_file(path, ec)) return false;
+    const std::uintmax_t size = fs::file_size(path, ec);
+    if (ec || size > maxBytes) return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::string read(static_cast<std::size_t>(size) + 1, '\0'); // one more shows growth
+    in.read(read.data(), static_cast<std::streamsize>(read.size()));
+    if (in.bad() || static_cast<std::size_t>(in.gcount()) > maxBytes) return false;
+    read.resize(static_cast<std::size_t>(in.gcount()));
+    bytes = std::move(read);
+    return true;
 }
 
 std::optional<std::vector<std::string>> themeTextFile(const std::string& path) {

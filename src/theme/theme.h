@@ -34,7 +34,10 @@ enum class PictureGroup {
 const std::vector<std::string>& groupFiles(PictureGroup group);
 
 /// The folder of a theme in root (root + name + "/"); empty for the built-in theme
-/// and for names that are no plain folder name ("", ".", "..", "a/b", ...).
+/// and for names that are no plain folder name ("", ".", "..", "a/b", ...). A theme
+/// is named in UTF-8; when no folder has exactly that name, a folder whose name is no
+/// UTF-8 but reads as the name in Windows-1252 (Latin-1 names from an unpacked
+/// archive) is the theme's folder.
 std::string themeFolder(std::string_view root, std::string_view name);
 /// The same in the program folder.
 std::string themeFolder(std::string_view name);
@@ -55,7 +58,8 @@ bool checkFiles(std::string_view root, std::string_view theme);
 bool isTheme(std::string_view name);
 
 /// The theme list: the built-in theme first, then every subfolder of root that is a
-/// theme, in the order the file system lists them.
+/// theme, in the order the file system lists them. A folder whose name is no UTF-8 is
+/// listed under its name read as Windows-1252, which themeFolder leads back to it.
 std::vector<std::string> listThemes(std::string_view root);
 /// The theme list of the program folder.
 std::vector<std::string> listThemes();
@@ -71,6 +75,10 @@ std::string themeMusic(const std::string& folder);
 /// The theme's story ("story.rtf"), or empty.
 std::string themeStory(const std::string& folder);
 
+/// Reads a theme file whole into bytes. The path goes to the file system as its bytes,
+/// so folders whose names are not UTF-8 read too. False for a missing file, anything
+/// but a plain file (a folder, a pipe), and a file larger than maxBytes.
+bool readThemeFile(const std::string& path, std::string& bytes, std::size_t maxBytes);
 /// The lines of a theme text file; nothing when it is missing, unreadable, larger
 /// than a megabyte, or not text (holds a NUL byte), so it counts as absent.
 std::optional<std::vector<std::string>> themeTextFile(const std::string& path);

@@ -9,6 +9,7 @@
 #include "messages.h"
 #include "options.h"
 #include "random.h"
+#include "textcodec.h"
 #include "theme.h"
 
 namespace quorvel::tool {
@@ -45,7 +46,7 @@ int themeCommand(const Args& args, std::ostream& out, std::ostream& err) {
     // The name as given (a linked folder keeps its own name), "." and ".." resolved.
     fs::path given = fs::absolute(args[0], ec).lexically_normal();
     if (given.filename().empty()) given = given.parent_path();
-    out << "theme " << given.filename().string() << "\n";
+    out << "theme " << decodePiece(given.filename().string()) << "\n"; // as the theme box shows it
     out << "valid " << yesNo(missing.empty()) << "\n";
     if (!missing.empty()) out << "missing " << missing << "\n";
     out << "panel " << yesNo(groupFromFolder(folder, PictureGroup::panel)) << "\n";

@@ -102,14 +102,14 @@ ViewComposer::ViewComposer() : m_images(std::make_unique<Images>()) {
     m_images->canRight = builtin("canright");
     m_images->noRight = builtin("noright");
     m_images->compassDial = builtin("compassdial");
-    loadViewImages(QString());
+    loadViewImages(std::string());
 }
 
 ViewComposer::~ViewComposer() = default;
 
-ViewSources ViewComposer::loadViewImages(const QString& themeFolder) {
+ViewSources ViewComposer::loadViewImages(const std::string& themeFolder) {
     Images& im = *m_images;
-    std::string folder = themeFolder.toStdString();
+    std::string folder = themeFolder;
     if (!folder.empty() && folder.back() != '/') folder += '/';
     // Every working picture by its file's stem.
     std::map<QString, QImage*> targets;

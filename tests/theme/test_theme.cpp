@@ -29,6 +29,11 @@ class Themes : public ::testing::Test {
         ::setenv("QUORVEL3D_HOME", home.c_str(), 1);
         setProgramFolders(home, "quorvel3d", home + "config/");
     }
+    // Qt cannot remove what it cannot name (folder names that are not UTF-8).
+    ~Themes() override {
+        std::error_code ec;
+        fs::remove_all(home, ec);
+    }
 
     void write(const std::string& theme, const std::string& file, std::string_view bytes) {
         fs::create_directories(home + theme);
@@ -71,6 +76,36 @@ TEST_F(Themes, NamesThatLeaveTheProgramFolderAreNoThemes) {
     EXPECT_EQ(themeFolder("a/b"), "");
     EXPECT_EQ(themeFolder("bad\xff"), "");
     EXPECT_FALSE(isTheme("../" + fs::path(home).parent_path().filename().string() + "/inner"));
+}
+
+TEST_F(Themes, FoldersNamedInLatin1AreListedReadableAndFoundAgain) {
+    // Folder names from an archive unpacked here keep the bytes they were made with.
+    const std::string gresOnDisk = "Gr\xE8s", gres = "Gr\xC3\xA8s"; // Grès
+    makeTheme(gresOnDisk);
+    makeTheme("\x80uros"); // Windows-1252, as a player reads it: €uros
+    makeTheme("Na\xEF"
+              "f",
+              {"wall9.bmp"}); // no theme, whatever its name
+    write(gresOnDisk, "theme.ini", "[Items]\nlight=bougie\n");
+
+    std::vector<std::string> list = listThemes();
+    std::sort(list.begin() + 1, list.end());
+    EXPECT_EQ(list,
+              (std::vector<std::string>{"Back to basics <Default>", gres, "\xE2\x82\xACuros"}));
+    EXPECT_EQ(themeFolder(gres), home + gresOnDisk + "/");
+    EXPECT_TRUE(isTheme(gres));
+    EXPECT_TRUE(checkFiles(home, "\xE2\x82\xACuros"));
+    EXPECT_FALSE(isTheme("Na\xC3\xAF"
+                         "f"));
+    loadTheme(cat, gres);
+    EXPECT_EQ(cat.vocabulary().lightWord, "bougie");
+
+    // Two folders that read alike: the one named in UTF-8 is the theme, listed once.
+    makeTheme(gres);
+    list = listThemes();
+    EXPECT_EQ(std::count(list.begin(), list.end(), gres), 1);
+    EXPECT_EQ(themeFolder(gres), home + gres + "/");
+    EXPECT_EQ(themeFolder("Gone"), home + "Gone/"); // no folder: the name as it is
 }
 
 TEST_F(Themes, FileNamesMadeOnWindowsMatchWithoutRegardToCase) {

@@ -101,7 +101,7 @@ int stripAt(const QImage& view, int x) {
 class Composition : public ::testing::Test {
   protected:
     void SetUp() override {
-        const ViewSources s = composer.loadViewImages(theme.path());
+        const ViewSources s = composer.loadViewImages(theme.path().toStdString());
         ASSERT_TRUE(s.strips && s.boxes && s.exits && s.map);
     }
     FlatTheme theme;
@@ -223,7 +223,7 @@ TEST_F(Composition, WallMapLiesAt40And67) {
 TEST_F(Composition, OversizedThemePicturesAreClippedToTheView) {
     theme.write("closebox1", FlatTheme::keyedSquare(400, QColor(1, 2, 3)));
     theme.write("door1", flat(300, 500, QColor(4, 5, 6)));
-    composer.loadViewImages(theme.path());
+    composer.loadViewImages(theme.path().toStdString());
     ViewPlan p = plan({0, 25, 24, 31, 32, 27});
     p.closedBox = {true, false, false};
     composer.drawMaze(p);
@@ -299,7 +299,7 @@ TEST(ThemeGroups, EachGroupComesWhollyFromTheThemeOrWhollyBuiltIn) {
     FlatTheme theme;
     ViewComposer composer;
     theme.remove("closebox3");
-    ViewSources s = composer.loadViewImages(theme.path());
+    ViewSources s = composer.loadViewImages(theme.path().toStdString());
     EXPECT_TRUE(s.strips);
     EXPECT_FALSE(s.boxes);
     EXPECT_TRUE(s.exits);
@@ -318,7 +318,7 @@ TEST(ThemeGroups, EachGroupComesWhollyFromTheThemeOrWhollyBuiltIn) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write("BM not really a picture");
     f.close();
-    s = composer.loadViewImages(damaged.path());
+    s = composer.loadViewImages(damaged.path().toStdString());
     EXPECT_TRUE(s.strips);
     EXPECT_FALSE(s.exits);
     EXPECT_EQ(composer.strip(StripPicture::fromIndex(0)).pixelColor(0, 0), stripColour(0));
@@ -329,7 +329,7 @@ TEST(ThemeGroups, FileNamesDifferingInCaseStillCount) {
     ASSERT_TRUE(QFile::rename(theme.path() + "/door1.bmp", theme.path() + "/DOOR1.BMP"));
     ASSERT_TRUE(QFile::rename(theme.path() + "/map.bmp", theme.path() + "/Map.Bmp"));
     ViewComposer composer;
-    const ViewSources s = composer.loadViewImages(theme.path());
+    const ViewSources s = composer.loadViewImages(theme.path().toStdString());
     EXPECT_TRUE(s.strips);
     EXPECT_TRUE(s.map);
     EXPECT_EQ(composer.strip(StripPicture::fromIndex(0)).pixelColor(0, 0), stripColour(0));
@@ -339,12 +339,12 @@ TEST(ThemeGroups, AThemeMissingOneStripPictureIsNotUsedAtAll) {
     FlatTheme theme;
     theme.remove("middle12");
     ViewComposer composer;
-    const ViewSources s = composer.loadViewImages(theme.path());
+    const ViewSources s = composer.loadViewImages(theme.path().toStdString());
     EXPECT_FALSE(s.strips || s.boxes || s.exits || s.map || s.panel);
     EXPECT_EQ(composer.strip(StripPicture::fromIndex(0)).size(), QSize(60, 240));
     EXPECT_NE(composer.strip(StripPicture::fromIndex(0)).pixelColor(0, 0), stripColour(0));
-    EXPECT_FALSE(composer.loadViewImages(QString()).strips);
-    EXPECT_FALSE(composer.loadViewImages("/no/such/folder").map);
+    EXPECT_FALSE(composer.loadViewImages(std::string()).strips);
+    EXPECT_FALSE(composer.loadViewImages(std::string("/no/such/folder")).map);
 }
 
 TEST(SideArrows, BlockedSideCellsIncludingTheWallMapShowNoOpening) {
