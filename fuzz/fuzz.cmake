@@ -29,7 +29,7 @@ if(quorvel_fuzz_usable)
         CMAKE_ARGS ${fuzzargs}
         INSTALL_COMMAND ""
         BUILD_ALWAYS ON)
-    foreach(target savefile besttimes mapfile)
+    foreach(target savefile besttimes mapfile bmp)
         add_test(NAME fuzz_${target}
             COMMAND "${PROJECT_SOURCE_DIR}/fuzz/run.sh" "${CMAKE_BINARY_DIR}/fuzz/bin/fuzz_${target}"
                     4 "${PROJECT_SOURCE_DIR}/fuzz/seeds/${target}")

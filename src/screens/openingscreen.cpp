@@ -13,6 +13,9 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <algorithm>
+#include <optional>
+
 #include "dialogs.h"
 #include "gamescreen.h"
 #include "generator.h"
@@ -24,6 +27,7 @@
 #include "startup.h"
 #include "textutil.h"
 #include "theme.h"
+#include "themepicture.h"
 #include "widecombobox.h"
 
 namespace quorvel {
@@ -464,15 +468,17 @@ void OpeningScreen::preview() {
     const std::string& root = programFolder();
     const std::string& theme = m_session.themeName;
     if (checkFiles(root, theme)) {
-        const std::string folder = themeFolder(root, theme);
+        // The view pictures as the game will draw them: the theme's, or the built-in
+        // ones when any of them cannot be read whole.
+        const std::vector<std::string>& files = groupFiles(PictureGroup::strips);
+        const std::optional<std::vector<QImage>> strips =
+            themePictureGroup(themeFolder(root, theme), PictureGroup::strips);
         for (std::size_t i = 0; i < previews.size(); ++i) {
-            const std::string path = themeFile(folder, previewPieces[i].file);
-            QPixmap picture(qText(path));
-            if (picture.isNull()) { // unreadable: a dark piece rather than a stale one
-                picture = QPixmap(previewPieces[i].width, 120);
-                picture.fill(Qt::black);
-            }
-            previews[i]->setPixmap(picture);
+            const auto file = std::find(files.begin(), files.end(), previewPieces[i].file);
+            previews[i]->setPixmap(
+                strips
+                    ? QPixmap::fromImage((*strips)[static_cast<std::size_t>(file - files.begin())])
+                    : builtins[previewPieces[i].builtin]->pixmap());
             previews[i]->show();
         }
     } else if (theme == defaultTheme) {

@@ -4,10 +4,12 @@
 
 #include <chrono>
 #include <deque>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -480,6 +482,51 @@ TEST_F(Opening, ThemeListShowsOnlyWholeThemes) {
     const QImage piece = form1->previews[0]->pixmap().toImage();
     ASSERT_FALSE(piece.isNull());
     EXPECT_EQ(piece.pixelColor(2, 2), QColor(Qt::darkGray));
+}
+
+TEST_F(Opening, ThemeFolderNamedInLatin1IsListedChosenAndFoundAgain) {
+    // An archive unpacked here made the folder "Grès" in Latin-1; Qt cannot name it.
+    const std::string onDisk = programFolder() + "Gr\xE8s/";
+    const QString shown = QString::fromUtf8("Gr\xC3\xA8s");
+    std::filesystem::create_directory(onDisk);
+    QImage picture(8, 8, QImage::Format_RGB888);
+    picture.fill(Qt::darkGreen);
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(picture.save(&buffer, "BMP"));
+    for (const std::string& file : groupFiles(PictureGroup::strips))
+        std::ofstream(onDisk + file, std::ios::binary).write(bmp.constData(), bmp.size());
+
+    session.playerName = "bob";
+    showOpening();
+    const int at = form1->themeBox->findText(shown);
+    ASSERT_GT(at, 0);
+    form1->themeBox->setCurrentIndex(at);
+    form1->chooseTheme();
+    EXPECT_EQ(form1->themeCaption->text(), shown);
+    EXPECT_EQ(form1->previews[0]->pixmap().toImage().pixelColor(2, 2), QColor(Qt::darkGreen));
+
+    form1->hide(); // stored in the settings file, in UTF-8, and found again
+    EXPECT_EQ(iniString("bob.Settings", "Theme"), "Gr\xC3\xA8s");
+    showOpening();
+    EXPECT_EQ(form1->themeBox->currentText(), shown);
+    EXPECT_EQ(session.themeName, "Gr\xC3\xA8s");
+    form1->hide();
+    std::filesystem::remove_all(onDisk);
+}
+
+TEST_F(Opening, ThemeWithAPictureCutShortPreviewsTheBuiltInPictures) {
+    // The game draws the built-in view pictures for it, and the preview says so.
+    makeTheme("Granite", Qt::darkGray);
+    QFile cut(QString::fromStdString(programFolder() + "Granite/wall9.bmp"));
+    ASSERT_TRUE(cut.resize(cut.size() - 10));
+    session.playerName = "bob";
+    showOpening();
+    form1->themeBox->setCurrentIndex(form1->themeBox->findText("Granite"));
+    form1->chooseTheme();
+    EXPECT_EQ(form1->previews[0]->pixmap().toImage(), form1->builtins[0]->pixmap().toImage());
+    EXPECT_EQ(form1->previews[1]->pixmap().toImage(), form1->builtins[2]->pixmap().toImage());
 }
 
 TEST_F(Opening, ThemeThatLostAPictureIsResetOnEnter) {

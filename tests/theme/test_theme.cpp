@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QColor>
+#include <QImage>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <filesystem>
@@ -12,6 +14,7 @@
 #include "programfolder.h"
 #include "random.h"
 #include "theme.h"
+#include "themepicture.h"
 
 namespace quorvel {
 namespace {
@@ -139,6 +142,47 @@ TEST_F(Themes, EachPictureGroupComesWholeFromTheThemeOrNotAtAll) {
     EXPECT_FALSE(groupFromTheme("Broken", PictureGroup::panel));
     EXPECT_FALSE(groupFromTheme(builtinThemeName, PictureGroup::map));
     EXPECT_EQ(groupFiles(PictureGroup::panel).size(), 14u);
+}
+
+TEST_F(Themes, PicturesReadPixelForPixelAsTheyWereWritten) {
+    // Qt's BMP writer makes 1, 4, 8 and 24-bit files; an odd width pads every row.
+    QImage colours(37, 23, QImage::Format_RGB888);
+    for (int y = 0; y < colours.height(); ++y)
+        for (int x = 0; x < colours.width(); ++x)
+            colours.setPixelColor(x, y, QColor((x * 7) % 256, (y * 11) % 256, (x * y) % 256));
+    const std::vector<std::pair<const char*, QImage>> kinds = {
+        {"24 bits", colours},
+        {"8 bits", colours.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither)},
+        {"4 bits", colours.convertToFormat(QImage::Format_Indexed8)
+                       .convertToFormat(QImage::Format_Indexed8,
+                                        QList<QRgb>{0xFF000000, 0xFFFF0000, 0xFF00FF00, 0xFF0000FF,
+                                                    0xFFFFFFFF})},
+        {"1 bit", colours.convertToFormat(QImage::Format_Mono)},
+    };
+    fs::create_directories(home + "Pics");
+    for (const auto& [kind, image] : kinds) {
+        const std::string path = home + "Pics/p.bmp";
+        ASSERT_TRUE(image.save(QString::fromStdString(path), "BMP")) << kind;
+        std::string problem = "?";
+        const QImage read = readThemePicture(path, &problem);
+        EXPECT_EQ(problem, "") << kind;
+        EXPECT_EQ(read, image.convertToFormat(QImage::Format_RGB888)) << kind;
+    }
+
+    const auto why = [this](const std::string& file) {
+        std::string problem;
+        EXPECT_TRUE(readThemePicture(home + "Pics/" + file, &problem).isNull()) << file;
+        return problem;
+    };
+    EXPECT_EQ(why("none.bmp"), "missing");
+    write("Pics", "empty.bmp", "");
+    EXPECT_EQ(why("empty.bmp"), "empty file");
+    write("Pics", "half.bmp", "BM\x46\0\0\0\0\0\0\0\x36\0\0\0\x28\0");
+    EXPECT_EQ(why("half.bmp"), "truncated");
+    ASSERT_TRUE(colours.save(QString::fromStdString(home + "Pics/png.bmp"), "PNG"));
+    EXPECT_EQ(why("png.bmp"), "not a BMP picture");
+    fs::create_directories(home + "Pics/dir.bmp");
+    EXPECT_EQ(why("dir.bmp"), "missing");
 }
 
 TEST_F(Themes, VariantFilesDropLinesThatDoNotFill) {

@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <set>
 
@@ -322,6 +324,49 @@ TEST(ThemeGroups, EachGroupComesWhollyFromTheThemeOrWhollyBuiltIn) {
     EXPECT_TRUE(s.strips);
     EXPECT_FALSE(s.exits);
     EXPECT_EQ(composer.strip(StripPicture::fromIndex(0)).pixelColor(0, 0), stripColour(0));
+}
+
+TEST(ThemeGroups, APictureThatCannotBeReadWholeLeavesItsGroupBuiltIn) {
+    const ViewComposer builtIn;
+    const std::vector<std::pair<std::string, std::function<void(QFile&)>>> spoilt = {
+        {"cut in half", [](QFile& f) { f.resize(f.size() / 2); }},
+        {"cut by one byte", [](QFile& f) { f.resize(f.size() - 1); }},
+        {"emptied", [](QFile& f) { f.resize(0); }},
+    };
+    for (const auto& [how, spoil] : spoilt) {
+        FlatTheme theme;
+        QFile file(theme.path() + "/wall6.bmp");
+        spoil(file);
+        ViewComposer composer;
+        for (int run = 0; run < 2; ++run) { // the same every time
+            const ViewSources s = composer.loadViewImages(theme.path().toStdString());
+            EXPECT_FALSE(s.strips) << how;
+            EXPECT_TRUE(s.exits && s.boxes && s.map) << how; // other groups are not touched
+            for (int i = 0; i < stripPictureCount; ++i)
+                ASSERT_EQ(composer.strip(StripPicture::fromIndex(i)),
+                          builtIn.strip(StripPicture::fromIndex(i)))
+                    << how << " strip " << i;
+        }
+    }
+}
+
+TEST(ThemeGroups, AFolderNamedInLatin1Loads) {
+    // Qt cannot name such a folder; the pictures are read by the path's bytes.
+    const FlatTheme source;
+    QTemporaryDir root;
+    const std::string folder = root.path().toStdString() + "/Gr\xE8s";
+    ASSERT_TRUE(std::filesystem::create_directory(folder));
+    for (const QString& name : QDir(source.path()).entryList(QDir::Files)) {
+        QFile in(source.path() + "/" + name);
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+        const QByteArray bytes = in.readAll();
+        std::ofstream(folder + "/" + name.toStdString(), std::ios::binary)
+            .write(bytes.constData(), bytes.size());
+    }
+    ViewComposer composer;
+    EXPECT_TRUE(composer.loadViewImages(folder).strips);
+    EXPECT_EQ(composer.strip(StripPicture::fromIndex(0)).pixelColor(0, 0), stripColour(0));
+    std::filesystem::remove_all(folder); // before Qt, which cannot name it, tidies up
 }
 
 TEST(ThemeGroups, FileNamesDifferingInCaseStillCount) {
