@@ -204,6 +204,12 @@ std::optional<std::vector<std::string>> themeTextFile(const std::string& path) {
     return lines;
 }
 
+std::optional<IniFile> themeIni(const std::string& folder) {
+    const std::optional<std::string> text = readThemeText(themeFile(folder, "theme.ini"));
+    if (!text) return std::nullopt;
+    return IniFile::parse(*text);
+}
+
 void loadThemeFolder(MessageCatalogue& catalogue, const std::string& folder) {
     catalogue.resetVocabulary();
     for (int key = 0; key < messageKeyCount; ++key) {
@@ -214,12 +220,11 @@ void loadThemeFolder(MessageCatalogue& catalogue, const std::string& folder) {
     // A theme.ini names every word: a key it leaves out or leaves empty makes that word
     // empty. One that cannot be read counts as absent and the built-in words stay.
     Vocabulary& words = catalogue.vocabulary();
-    if (const std::optional<std::string> text = readThemeText(themeFile(folder, "theme.ini"))) {
-        const IniFile ini = IniFile::parse(*text);
+    if (const std::optional<IniFile> ini = themeIni(folder)) {
         for (std::string_view key : itemsKeys())
-            setVocabularyWord(words, "Items", key, ini.readString("Items", key, ""));
+            setVocabularyWord(words, "Items", key, ini->readString("Items", key, ""));
         for (std::string_view key : hintsKeys())
-            setVocabularyWord(words, "Hints", key, ini.readString("Hints", key, ""));
+            setVocabularyWord(words, "Hints", key, ini->readString("Hints", key, ""));
     }
     settleVocabulary(words);
 }

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "inifile.h"
+
 namespace quorvel {
 
 class MessageCatalogue;
@@ -83,6 +85,10 @@ bool readThemeFile(const std::string& path, std::string& bytes, std::size_t maxB
 /// than a megabyte, or not text (holds a NUL byte), so it counts as absent.
 std::optional<std::vector<std::string>> themeTextFile(const std::string& path);
 
+/// The folder's theme.ini, read through the one text decoder (UTF-8, UTF-16 with its
+/// byte-order mark, else Windows-1252 line by line); nothing when there is none or it
+/// is no text. Every reader of theme.ini (the words, the about box's credits) uses it.
+std::optional<IniFile> themeIni(const std::string& folder);
 /// Switches the catalogue to the theme in folder: built-in words and variants first,
 /// then the folder's variant files (variants that do not fill cleanly dropped), then
 /// its theme.ini. An empty folder restores the built-in theme.
