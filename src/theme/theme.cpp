@@ -188,6 +188,13 @@ bool readThemeFile(const std::string& path, std::string& bytes, std::size_t maxB
     return true;
 }
 
+std::string unreadableFileReason(const std::string& path, std::size_t maxBytes) {
+    std::error_code ec;
+    if (path.empty() || !fs::is_regular_file(path, ec)) return "missing";
+    if (fs::file_size(path, ec) > maxBytes && !ec) return "too large";
+    return "cannot be opened";
+}
+
 std::optional<std::vector<std::string>> themeTextFile(const std::string& path) {
     const std::optional<std::string> text = readThemeText(path);
     if (!text) return std::nullopt;

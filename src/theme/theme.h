@@ -81,6 +81,9 @@ std::string themeStory(const std::string& folder);
 /// so folders whose names are not UTF-8 read too. False for a missing file, anything
 /// but a plain file (a folder, a pipe), and a file larger than maxBytes.
 bool readThemeFile(const std::string& path, std::string& bytes, std::size_t maxBytes);
+/// Why readThemeFile refused a file: "missing" (or no plain file), "too large", or
+/// "cannot be opened" (no permission to read it).
+std::string unreadableFileReason(const std::string& path, std::size_t maxBytes);
 /// The lines of a theme text file; nothing when it is missing, unreadable, larger
 /// than a megabyte, or not text (holds a NUL byte), so it counts as absent.
 std::optional<std::vector<std::string>> themeTextFile(const std::string& path);

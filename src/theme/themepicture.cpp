@@ -32,10 +32,7 @@ QImage readThemePicture(const std::string& path, std::string* problem) {
     };
     std::string bytes;
     if (!readThemeFile(path, bytes, maxPictureBytes)) {
-        std::error_code ec;
-        const bool large = std::filesystem::is_regular_file(path, ec) &&
-                           std::filesystem::file_size(path, ec) > maxPictureBytes;
-        return refuse(large ? "too large" : "missing");
+        return refuse(unreadableFileReason(path, maxPictureBytes));
     }
     BmpPicture bmp;
     if (const BmpProblem p = decodeBmp(bytes, bmp); p != BmpProblem::none)
