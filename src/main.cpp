@@ -16,6 +16,7 @@
 #include "besttimesscreen.h"
 #include "commandline.h"
 #include "endscreen.h"
+#include "gamepad.h"
 #include "gamescreen.h"
 #include "helpwindow.h"
 #include "mapwindow.h"
@@ -50,7 +51,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv); // takes Qt's own options off the command line
     QApplication::setApplicationName("quorvel3d");
-    QGuiApplication::setDesktopFileName("quorvel3d");
+    QGuiApplication::setDesktopFileName("example.tendrik.quorvel3d");
     QApplication::setApplicationVersion(QString::fromStdString(versionText()));
     readCommandLine(gameArguments(QApplication::arguments()));
     openFileAccess();
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
         icon.addFile(QString(":/pictures/icon%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
     Session session;
+    Gamepad gamepad; // a game controller plays as the keys do, in whichever window is in front
 
     // Windows in their fixed order, created once for the whole run. The message dialog
     // comes first and stays hidden; the opening screen's creation does its start-up work.

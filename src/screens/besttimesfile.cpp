@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "access.h"
 #include "dialogs.h"
 #include "programfolder.h"
 #include "resource.h"
@@ -33,11 +34,21 @@ std::span<const std::uint8_t> asBytes(const std::string& s) {
 }
 
 bool writeTable(const std::string& p, const BestTimes& table) {
-    if (!writable(p)) return false;
-    const auto& image = table.image();
-    return writeFileSafely(
-        p, std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
+    return writable(p) && writeFileSafely(p, byteView(table.image()));
 }
+
+// The built-in table, for a run whose file cannot be repaired; the default table when
+// even that cannot be read.
+BestTimes builtInTable() {
+    std::string bytes;
+    if (!readResource("scores", "BIN", bytes) ||
+        BestTimes::checkHeader(asBytes(bytes)) != BestTimesProblem::none)
+        return BestTimes();
+    return BestTimes::fromFile(asBytes(bytes));
+}
+
+// A damaged file larger than this is not copied aside, and so is left where it is.
+constexpr std::size_t largestKeptFile = 16u << 20;
 
 } // namespace
 
@@ -70,11 +81,18 @@ void BestTimesFile::loadBestTimes() {
 }
 
 // Keeps the damaged file beside the new one, then puts the built-in table in its place.
+// When the copy cannot be kept, the damaged file is not replaced either (it may hold
+// the players' only record of their results): the built-in table serves this run and
+// the failure goes to the install record, as the dialog has already been shown.
 bool BestTimesFile::fromDefaults(const std::string& p) {
-    const QString file = QString::fromStdString(p);
-    const QString backup = file + ".bak";
-    QFile::remove(backup);
-    QFile::copy(file, backup);
+    const std::string backup = p + ".bak";
+    std::string damaged;
+    if (!readWholeFile(p, damaged, largestKeptFile) || !writeFileSafely(backup, damaged)) {
+        writeInstallRecord(false, "Unable to write to " + backup + "!");
+        m_table = builtInTable();
+        return false;
+    }
+    openAccess(backup);
     std::string bytes;
     if (!extractResource("scores", "BIN", p) || !readBytes(p, bytes) ||
         BestTimes::checkHeader(asBytes(bytes)) != BestTimesProblem::none) {

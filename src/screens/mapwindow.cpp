@@ -13,7 +13,6 @@
 #include <QWindow>
 
 #include "access.h"
-#include "dialogs.h"
 #include "inifile.h"
 #include "programfolder.h"
 #include "safewrite.h"
@@ -323,16 +322,6 @@ void MapWindow::loadMapSettings(const std::string& player) {
 
 std::string MapWindow::mapFileName(const std::string& name) {
     return savedGamesFolder() + name + ".map";
-}
-
-bool MapWindow::saveMapFile(const std::string& name) {
-    const std::string path = mapFileName(name);
-    const std::vector<std::uint8_t> bmp = encodeBmp(m_map.picture());
-    const bool ok = writeFileSafely(
-        path, std::string_view(reinterpret_cast<const char*>(bmp.data()), bmp.size()));
-    if (!ok) showDialog(dkWarning, "Warning", "Unable to write map file!");
-    openAccess(path);
-    return ok;
 }
 
 void MapWindow::loadMapFile(const std::string& name) {

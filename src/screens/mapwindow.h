@@ -47,8 +47,8 @@ class MapWindow : public QWidget {
 
     /// "Saved Games/" + name + ".map" in the program folder.
     static std::string mapFileName(const std::string& name);
-    /// Writes the map picture as a bitmap; a failure shows "Unable to write map file!".
-    bool saveMapFile(const std::string& name);
+    /// The map picture as the bitmap file a saved game keeps beside it.
+    std::vector<std::uint8_t> mapFileBytes() const { return encodeBmp(m_map.picture()); }
     /// Reads the map picture back; a missing or unreadable file keeps the picture.
     void loadMapFile(const std::string& name);
 

@@ -57,24 +57,28 @@ bool saveGame(const std::string& player, const Game& game, MapWindow& map) {
         !confirmBox("Replace Save File?", "You already have a save file.\n\nDo you want to save "
                                           "anyway? (the old save file will be replaced)"))
         return true;
-    if (!writeSave(path, game, map)) return false;
-    map.saveMapFile(slotName(player, level));
-    return true;
+    return writeSave(path, MapWindow::mapFileName(slotName(player, level)), game, map);
 }
 
-bool writeSave(const std::string& path, const Game& game, const MapWindow& map) {
+bool writeSave(const std::string& path, const std::string& mapPath, const Game& game,
+               const MapWindow& map) {
     SavedGame record;
     record.maze = game.maze();
     record.state = game.state();
     record.lastRow = map.overheadMap().lastRow();
     record.lastCol = map.overheadMap().lastCol();
     record.placedTally = map.overheadMap().placedTally();
-    const std::vector<std::uint8_t> bytes = encodeSave(record);
-    if (!writeFileSafely(
-            path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))) {
-        errorBox("Save Error", "Unable to write to " + path + "!");
+    const std::vector<std::uint8_t> saveBytes = encodeSave(record);
+    const std::vector<std::uint8_t> mapBytes = map.mapFileBytes();
+    // The map picture takes its place first and the saved game last, so a saved
+    // game never stands beside the picture of a later game.
+    const FileWrite pair[] = {{mapPath, byteView(mapBytes)}, {path, byteView(saveBytes)}};
+    std::string failed;
+    if (!writeFilesSafely(pair, &failed)) {
+        errorBox("Save Error", "Unable to write to " + failed + "!");
         return false;
     }
+    openAccess(mapPath);
     openAccess(path);
     return true;
 }

@@ -11,12 +11,15 @@ class Clock;
 class Game;
 class MapWindow;
 
-/// Saves the game in the player's slot of its level, then its map file. False when
+/// Saves the game and its map file in the player's slot of its level. False when
 /// the game could not be saved (a dialog said why); true when it was saved or the
 /// player chose to keep the old save.
 bool saveGame(const std::string& player, const Game& game, MapWindow& map);
-/// Writes the record to path; false after the "Save Error" dialog.
-bool writeSave(const std::string& path, const Game& game, const MapWindow& map);
+/// Writes the record to path and the map picture to mapPath as one pair: either both
+/// are replaced or, after the "Save Error" dialog naming the file that could not be
+/// written, both old files stay as they were (false).
+bool writeSave(const std::string& path, const std::string& mapPath, const Game& game,
+               const MapWindow& map);
 /// Reads the record at path into the game and the map window; false (and nothing
 /// changed) after the dialog that says what is wrong with the file.
 bool readSave(const std::string& path, Game& game, MapWindow& map, const Clock& clock);

@@ -8,6 +8,7 @@
 #include "commandline.h"
 #include "inifile.h"
 #include "programfolder.h"
+#include "safewrite.h"
 #include "textcodec.h"
 #include "textutil.h"
 
@@ -16,6 +17,9 @@ namespace fs = std::filesystem;
 namespace quorvel {
 
 namespace {
+
+// An old settings file larger than this is not a settings file: it is not moved.
+constexpr std::size_t largestSettingsFile = 16u << 20;
 
 void saveQuietly(const IniFile& file, const std::string& path) {
     if (file.save(path)) openAccess(path);
@@ -76,10 +80,14 @@ void moveOldSettings() {
     if (fs::equivalent(oldFile, newFile, ec)) return;
     if (!fs::exists(fs::symlink_status(newFile, ec))) {
         fs::rename(oldFile, newFile, ec);
-        if (ec) { // another file system: copy, then remove the old one
-            if (fs::copy_file(oldFile, newFile, ec)) fs::remove(oldFile, ec);
+        if (ec) { // another file system: copy safely, and remove the old one only then
+            std::string bytes;
+            if (!readWholeFile(oldFile.string(), bytes, largestSettingsFile) ||
+                !writeFileSafely(newFile.string(), bytes))
+                return;
+            fs::remove(oldFile, ec);
         }
-        if (!ec) openAccess(newFile.string());
+        openAccess(newFile.string());
         return;
     }
     fs::remove(oldFile, ec);

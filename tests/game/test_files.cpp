@@ -61,6 +61,71 @@ TEST(SaveFile, RecordLayoutIsFixed) {
         EXPECT_EQ(r[zero], 0) << zero;
 }
 
+// The record put together byte by byte from the layout table, field by field, and
+// compared with what the encoder makes over all 34304 bytes.
+TEST(SaveFile, EveryByteFollowsTheLayoutTable) {
+    SavedGame g = sample();
+    g.maze.compassTurn = 3;
+    g.maze.grid[5 * 131 + 2] = 'F'; // not symmetric, so rows and columns cannot swap
+    g.state.stepCount = 0x01020304;
+    g.state.foodLevel = -2;
+    g.state.hasCompass = true;
+    g.state.hasGps = false;
+    g.state.mapInView = true;
+    g.state.hasBeacon = true;
+    g.state.hasDetector = false;
+    g.state.elapsed = 2.75; // 2 days, 18:00:00: 0x4006000000000000
+    g.lastRow = -1;
+    g.lastCol = 0x0A0B;
+
+    std::vector<std::uint8_t> want(34304, 0);
+    const auto put = [&want](std::size_t at, std::uint64_t value, int size) {
+        for (int i = 0; i < size; ++i)
+            want[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
+    };
+    const auto put32 = [&put](std::size_t at, std::int32_t value) {
+        put(at, static_cast<std::uint32_t>(value), 4);
+    };
+    put(0, 4, 1);
+    want[1] = 0x51, want[2] = 0x56, want[3] = 0x33, want[4] = 0x53; // QV3S
+    want[5] = 1, want[6] = 0x23;
+    put32(8, 130);
+    put32(12, 130);
+    put32(16, 34304);
+    put32(256, 7);          // posrow
+    put32(260, 9);          // poscol
+    put32(264, 4);          // facing
+    put32(268, 60);         // mazesize
+    put32(272, 0x01020304); // stepcount
+    put32(276, 3);          // compassturn
+    put32(280, -1);         // lastrow: none
+    put32(284, 0x0A0B);     // lastcol
+    put(288, 0x4006000000000000ull, 8);
+    put32(512, -2); // foodlevel
+    put32(516, 13); // gemscore
+    put32(520, 42); // batterylevel
+    put32(524, 1);  // batterysteps
+    // hascompass, hasgps, hastracker, mapinview, hasbeacon, hasdetector
+    for (const auto& [at, flag] :
+         {std::pair{528u, 1}, {529u, 0}, {530u, 0}, {531u, 1}, {532u, 1}, {533u, 0}})
+        want[at] = static_cast<std::uint8_t>(flag);
+    for (int r = 0; r < 131; ++r)
+        for (int c = 0; c < 131; ++c)
+            want[768 + static_cast<std::size_t>(r * 131 + c)] = g.maze.at(r, c);
+    put32(32512 + 4 * cellFood, 100);
+    put32(32512 + 4 * 255, -3);
+
+    const std::vector<std::uint8_t> got = encodeSave(g);
+    ASSERT_EQ(got.size(), want.size());
+    EXPECT_EQ(want[768 + 5 * 131 + 2], 'F');
+    int shown = 0;
+    for (std::size_t i = 0; i < want.size() && shown < 8; ++i)
+        if (got[i] != want[i]) {
+            ADD_FAILURE() << "byte " << i << " is " << int(got[i]) << ", not " << int(want[i]);
+            ++shown;
+        }
+}
+
 TEST(SaveFile, RoundTripsEveryField) {
     const SavedGame in = sample();
     SavedGame out;

@@ -1,13 +1,17 @@
 // The map window: its size at every zoom, its place, the lock, its settings per player
 // and maze size, and the map file.
 
+#include <fstream>
+
 #include <QFile>
 #include <QScreen>
 #include <QTest>
 #include <QToolButton>
 
+#include "diskfaults.h"
 #include "inifile.h"
 #include "programfolder.h"
+#include "safewrite.h"
 #include "screenfixture.h"
 
 namespace quorvel::test {
@@ -82,6 +86,22 @@ TEST_F(ScreenTest, MapSettingsAreKeptPerMazeSize) {
     EXPECT_EQ(map->pos(), QPoint(300, 222));
 }
 
+TEST_F(ScreenTest, MapSettingsTheDiskRefusesKeepTheOldFileAndAreOnlyLogged) {
+    newGame(2, 5);
+    const std::string settings = settingsPath();
+    const std::string old = "[Tester.MapSettings]\nZoom40=0\n;" + std::string(2000, '-') + "\n";
+    std::ofstream(settings, std::ios::binary) << old;
+    map->zoomIn();
+    {
+        FileSizeLimit limit(1024); // the install record fits, the settings file does not
+        map->hide();               // no dialog: the test would wait on it
+    }
+    std::ifstream in(settings, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), old);
+    EXPECT_EQ(IniFile::load(installRecordPath()).readString("Tendrik.LastError", "Description", ""),
+              "Unable to write to " + settings + "!");
+}
+
 TEST_F(ScreenTest, ALockedMapFollowsTheGameWindowAndAFreeOneStays) {
     newGame(1, 5);
     form->move(100, 100);
@@ -109,7 +129,7 @@ TEST_F(ScreenTest, TheMapFileRoundTripsAndABadOneKeepsTheBlackPicture) {
     QDir().mkpath(QString::fromStdString(savedGamesFolder()));
     map->overheadMap().plotCell(10, 12, mapColour::aqua);
     const std::vector<std::uint8_t> painted = map->overheadMap().picture().rgb;
-    ASSERT_TRUE(map->saveMapFile("Tester4"));
+    ASSERT_TRUE(writeFileSafely(MapWindow::mapFileName("Tester4"), byteView(map->mapFileBytes())));
     QFile file(QString::fromStdString(MapWindow::mapFileName("Tester4")));
     EXPECT_EQ(file.size(), 21814);
     Maze m;

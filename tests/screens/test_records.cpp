@@ -1,6 +1,9 @@
 // Saved games and the best-times file on a real program folder, with the game's own
 // dialogs answered as a player would.
 
+#include <bit>
+#include <filesystem>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,8 +12,11 @@
 #include <QTest>
 
 #include "besttimesfile.h"
+#include "diskfaults.h"
+#include "inifile.h"
 #include "messagedialog.h"
 #include "programfolder.h"
+#include "resource.h"
 #include "savedgames.h"
 #include "savefile.h"
 #include "screenfixture.h"
@@ -20,6 +26,26 @@ namespace {
 
 bool exists(const std::string& path) {
     return QFileInfo::exists(QString::fromStdString(path));
+}
+
+QByteArray bytesOf(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void put(const std::string& path, const QByteArray& bytes) {
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QStringList entries(const std::string& folder) {
+    return QDir(QString::fromStdString(folder))
+        .entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+std::string lastLoggedError() {
+    return IniFile::load(installRecordPath()).readString("Tendrik.LastError", "Description", "");
 }
 
 // Answers the next dialog with a key and keeps its title and text.
@@ -176,6 +202,147 @@ TEST_F(RecordsTest, AGameThatCannotBeSavedIsNotThrownAway) {
     EXPECT_TRUE(form->game().playing());
 }
 
+// A save is a pair: the record and its map picture are replaced together or not at all.
+class SavePairTest : public RecordsTest {
+  protected:
+    std::string save, mapFile;
+    QByteArray oldSave, oldMap;
+
+    /// Saves a game of the level, then changes both what the record and what the map
+    /// picture would hold, so a new save would replace both files.
+    void saveThenPlayOn(int level) {
+        playASave(level, 5);
+        ASSERT_TRUE(saveGame("Tester", form->game(), *map));
+        save = savedGamePath("Tester", level);
+        mapFile = MapWindow::mapFileName("Tester" + std::to_string(level));
+        oldSave = bytesOf(save);
+        oldMap = bytesOf(mapFile);
+        state().stepCount += 1;
+        map->overheadMap().plotCell(3, 3, mapColour::aqua);
+    }
+    void expectOldPairAndNoTemporaries() {
+        EXPECT_EQ(bytesOf(save), oldSave);
+        EXPECT_EQ(bytesOf(mapFile), oldMap);
+        for (const QString& name : entries(savedGamesFolder()))
+            EXPECT_FALSE(name.startsWith('.')) << name.toStdString();
+    }
+};
+
+TEST_F(SavePairTest, WhenTheMapFileIsRefusedTheOldSavedGameStaysWithIt) {
+    // At level 6 the map file (47054 bytes) is larger than the record (34304): the
+    // record would fit under the limit, the map file does not.
+    saveThenPlayOn(6);
+    Dialog replace, error;
+    whenModal([&](QWidget* box) {
+        replace.title = box->windowTitle();
+        QTest::keyClick(box, 'y');
+        answer(error, '\r');
+    });
+    bool saved = true;
+    {
+        FileSizeLimit limit(40000);
+        saved = saveGame("Tester", form->game(), *map);
+    }
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(replace.title.toStdString(), "Replace Save File?");
+    EXPECT_EQ((error.title + ": " + error.text).toStdString(),
+              "Save Error: Unable to write to " + mapFile + "!");
+    expectOldPairAndNoTemporaries();
+}
+
+TEST_F(SavePairTest, WhenTheRecordIsRefusedTheQuitIsCalledOffAndTheOldPairStays) {
+    // At level 1 the map file (1954 bytes) fits under the limit, the record does not.
+    saveThenPlayOn(1);
+    Dialog question, replace, error;
+    whenModal([&](QWidget* box) {
+        question.title = box->windowTitle();
+        QTest::keyClick(box, 'y');
+        whenModal([&](QWidget*) {
+            end->yesButton->click();
+            whenModal([&](QWidget* box) {
+                replace.title = box->windowTitle();
+                QTest::keyClick(box, 'y');
+                answer(error, '\r');
+            });
+        });
+    });
+    {
+        FileSizeLimit limit(20000);
+        form->quitButton->click();
+    }
+    EXPECT_EQ(replace.title.toStdString(), "Replace Save File?");
+    EXPECT_EQ((error.title + ": " + error.text).toStdString(),
+              "Save Error: Unable to write to " + save + "!");
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->game().playing());
+    expectOldPairAndNoTemporaries();
+}
+
+TEST_F(SavePairTest, ASaveReplacesBothFilesAndLeavesNoTemporaries) {
+    saveThenPlayOn(2);
+    Dialog replace;
+    answer(replace, 'y');
+    ASSERT_TRUE(saveGame("Tester", form->game(), *map));
+    EXPECT_NE(bytesOf(save), oldSave);
+    EXPECT_NE(bytesOf(mapFile), oldMap);
+    EXPECT_EQ(bytesOf(mapFile).size(), 6174);
+    EXPECT_EQ(entries(savedGamesFolder()), (QStringList{"Tester2.map", "Tester2.sav"}));
+}
+
+TEST_F(RecordsTest, AMapTurnedThreeQuartersComesBackAsItWasSaved) {
+    Random rng(21);
+    generateAccepted(maze(), rng, 2);
+    maze().compassTurn = 3;
+    state().newGame = true;
+    map->setupMap(form.get(), &maze(), "Tester", 3, 40);
+    form->show();
+    map->show();
+    // Turned three quarters, grid point (a, b) of a 40-maze is picture pixel
+    // (b, 44 - a): (5, 7) is (7, 39), near the bottom, so a picture stored or read
+    // upside down or turned would show it elsewhere.
+    map->overheadMap().plotCell(5, 7, mapColour::aqua);
+    ASSERT_EQ(map->overheadMap().picture().pixel(7, 39), mapColour::aqua);
+    const std::vector<std::uint8_t> painted = map->overheadMap().picture().rgb;
+    ASSERT_TRUE(saveGame("Tester", form->game(), *map));
+    const QByteArray file = bytesOf(MapWindow::mapFileName("Tester2"));
+    const auto stored = decodeBmp(std::vector<std::uint8_t>(file.begin(), file.end()));
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->rgb, painted);
+    state().gameOver = true;
+    form->close();
+
+    Random other(1);
+    generateAccepted(maze(), other, 2);
+    maze().compassTurn = 0;
+    map->setupMap(form.get(), &maze(), "Tester", 0, 40);
+    ASSERT_TRUE(loadGame("Tester", 2, form->game(), *map, clock));
+    EXPECT_EQ(maze().compassTurn, 3);
+    EXPECT_EQ(map->overheadMap().mapRotation(), 3);
+    EXPECT_EQ(map->overheadMap().picture().width, 45);
+    EXPECT_EQ(map->overheadMap().picture().pixel(7, 39), mapColour::aqua);
+    EXPECT_EQ(map->overheadMap().picture().pixel(39, 7), mapColour::black);
+}
+
+TEST_F(RecordsTest, ANegativePlayingTimeInASavedGameStartsTheClockAtZero) {
+    playASave(1, 5);
+    ASSERT_TRUE(saveGame("Tester", form->game(), *map));
+    const std::string path = savedGamePath("Tester", 1);
+    QByteArray bytes = bytesOf(path);
+    const auto bits = std::bit_cast<std::uint64_t>(-1.0); // a day less than nothing
+    for (int i = 0; i < 8; ++i)
+        bytes[288 + i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+    put(path, bytes);
+    state().gameOver = true;
+    form->close();
+
+    ASSERT_TRUE(loadGame("Tester", 1, form->game(), *map, clock));
+    EXPECT_EQ(state().elapsed, 0.0);
+    EXPECT_EQ(state().startTime, clock.now());
+    state().newGame = false;
+    form->show();
+    EXPECT_EQ(form->clockLabel->text().toStdString(), "0 days, 00:00:00");
+}
+
 TEST_F(RecordsTest, BestTimesRankAndWriteTheWholeFile) {
     BestTimesFile file;
     file.loadBestTimes();
@@ -198,6 +365,7 @@ TEST_F(RecordsTest, AReadOnlyBestTimesFileIsNeverReplaced) {
     QFile his(QString::fromStdString(BestTimesFile::path()));
     ASSERT_TRUE(his.exists());
     his.setPermissions(QFileDevice::ReadOwner);
+    const QByteArray before = bytesOf(BestTimesFile::path());
     Dialog seen;
     answer(seen, '\r');
     BestTimesFile readonly;
@@ -212,6 +380,74 @@ TEST_F(RecordsTest, AReadOnlyBestTimesFileIsNeverReplaced) {
     EXPECT_EQ(readonly.recordBestTime(1, result), -1);
     EXPECT_EQ(seen.text.toStdString(), "Unable to write to " + BestTimesFile::path() + "!");
     EXPECT_EQ(readonly.bestTimes().entry(1, 1).name, "Ann"); // shown until the next load
+    EXPECT_EQ(bytesOf(BestTimesFile::path()), before);
+}
+
+// The best-times file when it is damaged, when it cannot be copied aside, and when
+// the disk refuses a win.
+class BestTimesRecovery : public RecordsTest {
+  protected:
+    const std::string p = BestTimesFile::path();
+    const QByteArray damaged = "damaged" + QByteArray(5000, 'x');
+    std::string builtIn() {
+        std::string bytes;
+        EXPECT_TRUE(readResource("scores", "BIN", bytes));
+        return bytes;
+    }
+};
+
+TEST_F(BestTimesRecovery, ADamagedFileIsKeptAsBakThenTheBuiltInTableTakesItsPlace) {
+    put(p, damaged);
+    put(p + ".bak", "an older backup");
+    Dialog seen;
+    answer(seen, '\r');
+    BestTimesFile file;
+    file.loadBestTimes();
+    EXPECT_EQ((seen.title + ": " + seen.text).toStdString(),
+              "File Error: " + p +
+                  " is not a valid Quorvel Score File! Defuault scores will be used!");
+    EXPECT_EQ(bytesOf(p + ".bak"), damaged);
+    EXPECT_EQ(bytesOf(p).toStdString(), builtIn());
+    EXPECT_EQ(file.bestTimes().entry(1, 1).timeText, "0 days, 00:04:52");
+    EXPECT_EQ(file.bestTimes().entry(6, 3).timeText, "1 day, 00:06:41");
+}
+
+TEST_F(BestTimesRecovery, ADamagedFileThatCannotBeCopiedAsideIsNotReplaced) {
+    put(p, damaged);
+    std::filesystem::create_directories(p + ".bak/in the way");
+    Dialog seen;
+    answer(seen, '\r');
+    BestTimesFile file;
+    file.loadBestTimes();
+    EXPECT_EQ(seen.title.toStdString(), "File Error");
+    EXPECT_EQ(bytesOf(p), damaged);
+    EXPECT_EQ(lastLoggedError(), "Unable to write to " + p + ".bak!");
+    // The run goes on with the built-in table.
+    EXPECT_EQ(file.bestTimes().entry(1, 1).timeText, "0 days, 00:04:52");
+}
+
+TEST_F(BestTimesRecovery, AWinTheDiskRefusesKeepsTheOldFileAndSaysSo) {
+    BestTimesFile file;
+    file.loadBestTimes();
+    const QByteArray before = bytesOf(p);
+    ASSERT_EQ(before.size(), 39424);
+    BestTime result;
+    result.name = "Zed";
+    result.time = 0.001;
+    result.timeText = "0 days, 00:01:26";
+    Dialog seen;
+    answer(seen, '\r');
+    int rank = 0;
+    {
+        FileSizeLimit limit(1000);
+        rank = file.recordBestTime(4, result);
+    }
+    EXPECT_EQ(rank, -1);
+    EXPECT_EQ((seen.title + ": " + seen.text).toStdString(),
+              "File Error: Unable to write to " + p + "!");
+    EXPECT_EQ(lastLoggedError(), "Unable to write to " + p + "!");
+    EXPECT_EQ(bytesOf(p), before);
+    EXPECT_EQ(entries(folder.home()), (QStringList{"quorvel3d.his", "quorvel3d.tk"}));
 }
 
 } // namespace

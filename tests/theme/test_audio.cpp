@@ -15,7 +15,9 @@
 
 #include "audio.h"
 #include "audiotest.h"
+#include "diskfaults.h"
 #include "inifile.h"
+#include "programfolder.h"
 #include "random.h"
 #include "resource.h"
 #include "rmi.h"
@@ -195,6 +197,24 @@ TEST_F(Sound, TheBuiltInTuneIsWrittenOutAsRiffMidiAtStart) {
     audio.reset();
     audio = std::make_unique<Audio>();
     EXPECT_EQ(readFile(folder.home() + "music.rmi"), written);
+}
+
+TEST_F(Sound, TheTuneIsWrittenOnlyWhenItDiffersAndARefusedWriteKeepsTheOldFile) {
+    const std::string path = folder.home() + "music.rmi";
+    const ino_t first = test::fileIdentity(path);
+    audio.reset();
+    audio = std::make_unique<Audio>();
+    EXPECT_EQ(test::fileIdentity(path), first); // the same tune: not written again
+
+    folder.write("", "music.rmi", "an older tune");
+    audio.reset();
+    {
+        test::FileSizeLimit limit(1024); // the tune is about 3 KiB
+        audio = std::make_unique<Audio>();
+    }
+    EXPECT_EQ(readFile(path), "an older tune");
+    EXPECT_EQ(IniFile::load(installRecordPath()).readString("Tendrik.LastError", "Description", ""),
+              "Unable to create Resource " + path);
 }
 
 TEST_F(Sound, MusicComesFromTheThemeElseTheProgramFolderAndStaysOpenAcrossOffAndOn) {

@@ -1,0 +1,97 @@
+#include "padmapping.h"
+
+#include <SDL_gamecontroller.h>
+#include <cstdlib>
+
+#include "inifile.h"
+#include "programfolder.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr std::array<const char*, padActionCount> actionKeys = {
+    "Up", "Down", "Left", "Right", "Use", "Run", "Map", "Story", "Quit", "Sounds"};
+
+constexpr std::array<int, padActionCount> defaultButtons = {
+    SDL_CONTROLLER_BUTTON_DPAD_UP,   SDL_CONTROLLER_BUTTON_DPAD_DOWN,
+    SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
+    SDL_CONTROLLER_BUTTON_A,         SDL_CONTROLLER_BUTTON_B,
+    SDL_CONTROLLER_BUTTON_Y,         SDL_CONTROLLER_BUTTON_X,
+    SDL_CONTROLLER_BUTTON_START,     SDL_CONTROLLER_BUTTON_BACK};
+
+constexpr int noButton = -1;
+
+// The button a settings value names (SDL's names, any case), or noButton.
+int buttonNamed(const std::string& name) {
+    if (name.empty()) return noButton;
+    const SDL_GameControllerButton b = SDL_GameControllerGetButtonFromString(name.c_str());
+    return b == SDL_CONTROLLER_BUTTON_INVALID ? noButton : static_cast<int>(b);
+}
+
+} // namespace
+
+const char* padActionKey(PadAction action) {
+    return actionKeys[static_cast<int>(action)];
+}
+
+PadMapping::PadMapping() : m_buttons(defaultButtons) {}
+
+PadMapping PadMapping::fromSettings(const IniFile& settings) {
+    PadMapping mapping;
+    std::array<bool, SDL_CONTROLLER_BUTTON_MAX> taken{};
+    std::array<bool, padActionCount> chosen{};
+
+    // The player's own entries first, in the order of the actions.
+    for (int a = 0; a < padActionCount; ++a) {
+        const int b = buttonNamed(settings.readString(controllerSection, actionKeys[a], ""));
+        if (b == noButton || taken[b]) continue;
+        mapping.m_buttons[a] = b;
+        taken[b] = chosen[a] = true;
+    }
+    // The other actions keep their own button while it is free.
+    std::array<bool, padActionCount> placed = chosen;
+    for (int a = 0; a < padActionCount; ++a) {
+        if (placed[a] || taken[defaultButtons[a]]) continue;
+        mapping.m_buttons[a] = defaultButtons[a];
+        taken[defaultButtons[a]] = placed[a] = true;
+    }
+    // An action whose button another one took gets a button the chosen ones left.
+    for (int a = 0; a < padActionCount; ++a) {
+        if (placed[a]) continue;
+        mapping.m_buttons[a] = noButton;
+        for (int c = 0; c < padActionCount; ++c) {
+            if (!chosen[c] || taken[defaultButtons[c]]) continue;
+            mapping.m_buttons[a] = defaultButtons[c];
+            taken[defaultButtons[c]] = true;
+            break;
+        }
+    }
+    return mapping;
+}
+
+PadMapping PadMapping::load() {
+    return fromSettings(IniFile::load(settingsPath()));
+}
+
+std::optional<PadAction> PadMapping::actionOf(int button) const {
+    if (button == noButton) return std::nullopt;
+    for (int a = 0; a < padActionCount; ++a)
+        if (m_buttons[a] == button) return static_cast<PadAction>(a);
+    return std::nullopt;
+}
+
+std::optional<PadAction> StickDirections::move(int x, int y) {
+    const int ax = std::abs(x), ay = std::abs(y);
+    if (m_engaged) {
+        if (ax < innerThreshold && ay < innerThreshold) m_engaged = false;
+        return std::nullopt;
+    }
+    if (ax < outerThreshold && ay < outerThreshold) return std::nullopt;
+    m_engaged = true;
+    // The axis pushed further wins; a perfect diagonal walks rather than turns.
+    if (ay >= ax) return y < 0 ? PadAction::up : PadAction::down;
+    return x < 0 ? PadAction::left : PadAction::right;
+}
+
+} // namespace quorvel
