@@ -1,6 +1,6 @@
 // The best-times reader on any bytes: the checks, the table taken from a file of any
-// length, every entry read (levels and ranks out of range too), and a result ranked
-// and recorded into it.
+// length, every entry read (levels and ranks out of range too) as UTF-8 names of at
+// most 20 characters, and a result ranked and recorded into it.
 
 #include <cstdint>
 #include <cstdlib>
@@ -8,6 +8,16 @@
 #include <span>
 
 #include "besttimes.h"
+#include "textcodec.h"
+
+namespace {
+
+// A name or time text as entries give it: UTF-8 of at most 20 characters.
+bool fieldOk(const std::string& text) {
+    return quorvel::validUtf8(text) && quorvel::cutChars(text, 20).size() == text.size();
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quorvel;
@@ -18,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int level = 0; level <= 7; ++level)
         for (int rank = 0; rank <= 4; ++rank) {
             const BestTime e = table.entry(level, rank);
-            if (e.name.size() > 20 || e.timeText.size() > 20) std::abort();
+            if (!fieldOk(e.name) || !fieldOk(e.timeText)) std::abort();
         }
 
     // A result taken from the first bytes: any time, NaN and infinities included.
@@ -36,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (level >= 1 && level <= 6 && rank != expected) std::abort();
     if (rank > 0) {
         const BestTime stored = table.entry(level, rank);
-        if (stored.gems != result.gems || stored.name.size() > 20) std::abort();
+        if (stored.gems != result.gems || !fieldOk(stored.name)) std::abort();
         if (BestTimes::checkHeader(table.image()) != BestTimesProblem::none) std::abort();
     }
     return 0;

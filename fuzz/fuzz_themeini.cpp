@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Random rng(seed);
     MessageCatalogue catalogue(rng);
     Vocabulary& words = catalogue.vocabulary();
-    setThemeWords(words, *text);
+    setThemeWords(words, IniFile::parse(*text));
     settleVocabulary(words);
 
     std::size_t longestWord = 0;

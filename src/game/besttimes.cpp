@@ -1,8 +1,10 @@
 #include "besttimes.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "bytes.h"
+#include "textcodec.h"
 
 namespace quorvel {
 
@@ -25,7 +27,25 @@ constexpr std::size_t eGems2 = 68;
 constexpr std::size_t eBattery = 72;
 constexpr std::size_t eStart = 84;
 constexpr std::size_t eEnd = 1108;
-constexpr std::size_t textCapacity = 20;
+constexpr std::size_t textCapacity = 20; ///< characters of a name or time text, and its bytes
+
+// A name or clock text as an entry holds it: cut to 20 characters, never inside one,
+// in 20 bytes. As UTF-8 when that fits; otherwise in Windows-1252, one byte a
+// character, the way names were stored on Windows. A text Windows-1252 cannot hold
+// (or whose bytes would read back as other UTF-8) keeps the whole characters that
+// fit as UTF-8.
+std::string fieldBytes(std::string_view text) {
+    const std::string_view cut = cutChars(text, textCapacity);
+    if (cut.size() <= textCapacity) return std::string(cut);
+    if (const std::optional<std::string> narrow = toCp1252(cut); narrow && !validUtf8(*narrow))
+        return *narrow;
+    return std::string(cutBytes(cut, textCapacity));
+}
+
+// Text as an entry holds it, as UTF-8: stored names are UTF-8 or Windows-1252.
+std::string fieldText(std::span<const std::uint8_t> entry, std::size_t at) {
+    return decodePiece(getShortString(entry, at, textCapacity));
+}
 
 } // namespace
 
@@ -80,10 +100,10 @@ BestTime BestTimes::entry(int level, int rank) const {
     const std::span<const std::uint8_t> e =
         std::span<const std::uint8_t>(m_image).subspan(offset(level, rank), bestTimesEntry);
     BestTime t;
-    t.name = getShortString(e, eName, textCapacity);
+    t.name = fieldText(e, eName);
     t.time = getDouble(e, eTime);
     t.gems = get32(e, eGems);
-    t.timeText = getShortString(e, eTimeText, textCapacity);
+    t.timeText = fieldText(e, eTimeText);
     t.steps = get32(e, eSteps);
     t.food = get32(e, eFood);
     t.battery = get32(e, eBattery);
@@ -98,10 +118,10 @@ void BestTimes::setEntry(int level, int rank, const BestTime& result) {
     const std::span<std::uint8_t> e =
         std::span<std::uint8_t>(m_image).subspan(offset(level, rank), bestTimesEntry);
     std::fill(e.begin(), e.end(), 0);
-    putShortString(e, eName, result.name, textCapacity);
+    putShortString(e, eName, fieldBytes(result.name), textCapacity);
     putDouble(e, eTime, result.time);
     put32(e, eGems, result.gems);
-    putShortString(e, eTimeText, result.timeText, textCapacity);
+    putShortString(e, eTimeText, fieldBytes(result.timeText), textCapacity);
     put32(e, eSteps, result.steps);
     put32(e, eFood, result.food);
     put32(e, eGems2, result.gems);

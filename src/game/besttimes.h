@@ -20,10 +20,10 @@ using CodeTally = std::array<std::uint32_t, 256>;
 
 /// One stored result with the statistics of its game.
 struct BestTime {
-    std::string name; ///< at most 20 bytes
+    std::string name; ///< UTF-8; stored cut to 20 characters
     double time = 0;  ///< playing time in days
     std::int32_t gems = 0;
-    std::string timeText; ///< the clock's text at the win, at most 20 bytes
+    std::string timeText; ///< the clock's text at the win; stored cut to 20 characters
     std::int32_t steps = 0;
     std::int32_t food = 0;
     std::int32_t battery = 0;

@@ -35,22 +35,14 @@ inline double getDouble(std::span<const std::uint8_t> in, std::size_t at) {
     return v;
 }
 
-/// Text cut to at most `limit` bytes without splitting a UTF-8 character.
-inline std::string_view cutUtf8(std::string_view s, std::size_t limit) {
-    if (s.size() <= limit) return s;
-    std::size_t n = limit;
-    while (n > 0 && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80)
-        --n;
-    return s.substr(0, n);
-}
-
-/// A short string: one length byte, then `capacity` bytes (zero after the text).
-inline void putShortString(std::span<std::uint8_t> out, std::size_t at, std::string_view s,
+/// A short string: one length byte, then `capacity` bytes holding the text's bytes
+/// (zero after them). The caller gives bytes that fit; any beyond the capacity are dropped.
+inline void putShortString(std::span<std::uint8_t> out, std::size_t at, std::string_view bytes,
                            std::size_t capacity) {
-    const std::string_view cut = cutUtf8(s, capacity);
-    out[at] = static_cast<std::uint8_t>(cut.size());
+    const std::size_t n = bytes.size() < capacity ? bytes.size() : capacity;
+    out[at] = static_cast<std::uint8_t>(n);
     for (std::size_t i = 0; i < capacity; ++i)
-        out[at + 1 + i] = i < cut.size() ? static_cast<std::uint8_t>(cut[i]) : 0;
+        out[at + 1 + i] = i < n ? static_cast<std::uint8_t>(bytes[i]) : 0;
 }
 /// Reads a short string; a length byte beyond the capacity reads as the capacity.
 inline std::string getShortString(std::span<const std::uint8_t> in, std::size_t at,

@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <optional>
+
 #include <QScreen>
 #include <QStyle>
 
@@ -92,13 +94,12 @@ AboutCredits aboutCredits(std::string_view programFolder, std::string_view theme
     }
     out.themeLabel = theme;
     const std::string folder = themeFolder(programFolder, theme);
-    if (folder.empty()) return out; // no folder can have this name: no credits
-    const std::string path = themeFile(folder, "theme.ini");
-    if (path.empty()) return out;
-    const IniFile ini = IniFile::load(path);
+    if (folder.empty()) return out;                      // no folder can have this name: no credits
+    const std::optional<IniFile> ini = themeIni(folder); // read as the theme's words are
+    if (!ini) return out;
     std::size_t line = 0;
     for (const CreditKey& k : creditKeys) {
-        const std::string value = trimText(ini.readString("Credits", k.key, ""));
+        const std::string value = trimText(ini->readString("Credits", k.key, ""));
         if (!value.empty()) out.lines[line++] = k.prefix + value;
     }
     return out;

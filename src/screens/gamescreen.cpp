@@ -219,8 +219,7 @@ void GameScreen::setWindows(QWidget* openingScreen, MapWindow* mapWindow, EndScr
 
 void GameScreen::loadViewImages() {
     const bool builtin = m_session.themeName == defaultTheme;
-    m_composer->loadViewImages(builtin ? QString()
-                                       : QString::fromStdString(themeFolder(m_session.themeName)));
+    m_composer->loadViewImages(builtin ? std::string() : themeFolder(m_session.themeName));
     foodPicture->setPixmap(QPixmap::fromImage(m_composer->panelPicture(PanelPicture::food)));
     gemPicture->setPixmap(QPixmap::fromImage(m_composer->panelPicture(PanelPicture::gems)));
     batteryPicture->setPixmap(QPixmap::fromImage(m_composer->panelPicture(PanelPicture::charge)));

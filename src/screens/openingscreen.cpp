@@ -13,6 +13,9 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <algorithm>
+#include <optional>
+
 #include "dialogs.h"
 #include "elidedtext.h"
 #include "gamescreen.h"
@@ -25,6 +28,7 @@
 #include "startup.h"
 #include "textutil.h"
 #include "theme.h"
+#include "themepicture.h"
 #include "widecombobox.h"
 
 namespace quorvel {
@@ -36,6 +40,7 @@ constexpr int clientHeight = 453;
 constexpr int maxNameLength = 12;
 
 const char* const friendName = "Friend";
+const std::string namePrompt = "Please enter your name (up to 12 characters).";
 
 // The level captions; "&" marks the accelerator.
 const std::array<const char*, 6> levelCaptions = {
@@ -371,12 +376,11 @@ void OpeningScreen::setupScreen() {
         themeBox->setCurrentIndex(-1);
     }
     if (trimText(m_session.playerName).empty()) {
-        std::string refusal;
+        std::string refusal; // a name from switch U that cannot be used, and why
         m_session.playerName = commandLinePlayer(&refusal);
-        if (!refusal.empty()) showMessage(refusal);
         if (trimText(m_session.playerName).empty()) {
             m_session.playerName = loadPlayer();
-            askPlayerName();
+            askPlayerName(refusal);
         }
         savePlayer(m_session.playerName);
         sound.loadSoundSettings(m_session.playerName);
@@ -424,13 +428,15 @@ void OpeningScreen::selectTheme(int index) {
 
 // ---- the player's name -----------------------------------------------------------------
 
-void OpeningScreen::askPlayerName() {
+void OpeningScreen::askPlayerName(std::string why) {
     std::string& name = m_session.playerName;
     if (name.empty()) name = friendName;
     for (;;) {
+        // A name refused without a message box of its own says why above the prompt.
+        const std::string prompt = why.empty() ? namePrompt : why + "\n\n" + namePrompt;
+        why.clear();
         bool ok = false;
-        const QString typed = QInputDialog::getText(this, "Welcome to Quorvel 3-D",
-                                                    "Please enter your name (up to 12 characters).",
+        const QString typed = QInputDialog::getText(this, "Welcome to Quorvel 3-D", qText(prompt),
                                                     QLineEdit::Normal, qText(name), &ok);
         if (ok) name = typed.toStdString(); // cancelling keeps the name offered
         bool accepted = false;
@@ -444,9 +450,10 @@ void OpeningScreen::askPlayerName() {
             name.clear(); // asked again, with "Friend" offered
         } else if (const std::string problem = playerNameProblem(name); !problem.empty()) {
             // Names the settings file could not keep apart ("=", a leading "[" or ";",
-            // control characters) would mix up players' sections.
+            // control characters) would mix up players' sections. "Friend" is offered,
+            // so cancelling still ends the asking.
             name = friendName;
-            showMessage(problem);
+            why = "The name you enter can not be used: " + problem + ".";
         } else {
             accepted = true;
         }
@@ -462,15 +469,17 @@ void OpeningScreen::preview() {
     const std::string& root = programFolder();
     const std::string& theme = m_session.themeName;
     if (checkFiles(root, theme)) {
-        const std::string folder = themeFolder(root, theme);
+        // The view pictures as the game will draw them: the theme's, or the built-in
+        // ones when any of them cannot be read whole.
+        const std::vector<std::string>& files = groupFiles(PictureGroup::strips);
+        const std::optional<std::vector<QImage>> strips =
+            themePictureGroup(themeFolder(root, theme), PictureGroup::strips);
         for (std::size_t i = 0; i < previews.size(); ++i) {
-            const std::string path = themeFile(folder, previewPieces[i].file);
-            QPixmap picture(qText(path));
-            if (picture.isNull()) { // unreadable: a dark piece rather than a stale one
-                picture = QPixmap(previewPieces[i].width, 120);
-                picture.fill(Qt::black);
-            }
-            previews[i]->setPixmap(picture);
+            const auto file = std::find(files.begin(), files.end(), previewPieces[i].file);
+            previews[i]->setPixmap(
+                strips
+                    ? QPixmap::fromImage((*strips)[static_cast<std::size_t>(file - files.begin())])
+                    : builtins[previewPieces[i].builtin]->pixmap());
             previews[i]->show();
         }
     } else if (theme == defaultTheme) {

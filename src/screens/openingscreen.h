@@ -49,7 +49,10 @@ class OpeningScreen : public QWidget {
 
     // Operations other windows and the tests use.
     void setupScreen();
-    void askPlayerName();
+    /// Asks for a name until a good one is typed or the name box is cancelled (which
+    /// takes the name offered); why, when given, says above the prompt why a name
+    /// was refused.
+    void askPlayerName(std::string why = {});
     void preview();
     void showLoadButtons();
     /// The level 1..6 of the selected radio button.

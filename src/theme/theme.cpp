@@ -33,31 +33,24 @@ bool isFile(const std::string& path) {
     return fs::is_regular_file(path, ec);
 }
 
-// UTF-16 after its byte-order mark, as Notepad saves "Unicode" text; a broken
-// surrogate becomes the replacement character.
-std::string fromUtf16(std::string_view s, bool bigendian) {
-    std::string out;
-    auto unit = [&](std::size_t i) {
-        const auto a = static_cast<unsigned char>(s[i]), b = static_cast<unsigned char>(s[i + 1]);
-        return static_cast<char32_t>(bigendian ? (a << 8) | b : (b << 8) | a);
-    };
-    for (std::size_t i = 0; i + 1 < s.size(); i += 2) {
-        char32_t cp = unit(i);
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 3 < s.size()) {
-            const char32_t low = unit(i + 2);
-            if (low >= 0xDC00 && low <= 0xDFFF) {
-                cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
-                i += 2;
-            }
-        }
-        if (cp >= 0xD800 && cp <= 0xDFFF) cp = 0xFFFD;
-        appendUtf8(out, cp);
-    }
-    return out;
+bool isFolder(const std::string& path) {
+    std::error_code ec;
+    return fs::is_directory(path, ec);
 }
 
-bool startsWith(std::string_view s, std::string_view prefix) {
-    return s.substr(0, prefix.size()) == prefix;
+// The name on disk of the folder in base that the player knows as name: the folder of
+// exactly that name, else one whose name is not UTF-8 (Latin-1 or Windows-1252 names
+// from an archive unpacked here) and reads as name. Name itself when there is none.
+std::string folderOnDisk(const std::string& base, std::string_view name) {
+    const std::string exact(name);
+    if (isFolder(base + exact)) return exact;
+    std::error_code ec;
+    for (fs::directory_iterator it(fs::path(base), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string onDisk = it->path().filename().string();
+        if (!validUtf8(onDisk) && fromCp1252(onDisk) == name && isFolder(base + onDisk))
+            return onDisk;
+    }
+    return exact;
 }
 
 // Reads a theme file that exists; nothing when it cannot be read or is no text.
@@ -93,7 +86,8 @@ const std::vector<std::string>& groupFiles(PictureGroup group) {
 
 std::string themeFolder(std::string_view root, std::string_view name) {
     if (name == builtinThemeName || !isFileSafeName(name) || !validUtf8(name)) return {};
-    return addBackslash(root) + std::string(name) + "/";
+    const std::string base = addBackslash(root);
+    return base + folderOnDisk(base, name) + "/";
 }
 
 std::string themeFolder(std::string_view name) {
@@ -132,12 +126,17 @@ bool isTheme(std::string_view name) {
 
 std::vector<std::string> listThemes(std::string_view root) {
     std::vector<std::string> themes{std::string(builtinThemeName)};
+    const std::string base = addBackslash(root);
     std::error_code ec;
-    for (fs::directory_iterator it(fs::path(root), ec), end; !ec && it != end; it.increment(ec)) {
+    for (fs::directory_iterator it(fs::path(base), ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code dirCh;
         if (!it->is_directory(dirCh)) continue;
-        const std::string name = it->path().filename().string();
-        if (checkFiles(root, name)) themes.push_back(name);
+        const std::string onDisk = it->path().filename().string();
+        const std::string name = decodePiece(onDisk);
+        // Listed only when the name leads back to this folder: of two folders that
+        // read alike, the one named in UTF-8 is the theme.
+        const std::string folder = themeFolder(base, name);
+        if (folder == base + onDisk + "/" && isThemeFolder(folder)) themes.push_back(name);
     }
     return themes;
 }
@@ -169,18 +168,21 @@ std::string themeStory(const std::string& folder) {
     return themeFile(folder, "story.rtf");
 }
 
-std::string decodeThemeText(std::string_view bytes) {
-    if (startsWith(bytes, "\xFF\xFE")) return fromUtf16(bytes.substr(2), false);
-    if (startsWith(bytes, "\xFE\xFF")) return fromUtf16(bytes.substr(2), true);
-    if (startsWith(bytes, "\xEF\xBB\xBF")) bytes.remove_prefix(3);
-    return decodeText(bytes);
+std::string unreadableFileReason(FileRead result) {
+    switch (result) {
+    case FileRead::ok: return {};
+    case FileRead::tooLarge: return "too large";
+    case FileRead::unreadable: return "cannot be opened";
+    case FileRead::missing:
+    case FileRead::notAFile: break;
+    }
+    return "missing";
 }
 
 std::optional<std::string> themeText(std::string_view bytes) {
-    const bool utf16 = startsWith(bytes, "\xFF\xFE") || startsWith(bytes, "\xFE\xFF");
-    std::string text = utf16 ? decodeThemeText(bytes) : std::string(bytes);
+    std::string text = decodeText(bytes);
     if (text.find('\0') != std::string::npos) return std::nullopt;
-    return utf16 ? text : decodeThemeText(text);
+    return text;
 }
 
 std::optional<std::vector<std::string>> themeTextFile(const std::string& path) {
@@ -203,6 +205,12 @@ std::vector<std::string> themeTextLines(std::string_view text) {
     return lines;
 }
 
+std::optional<IniFile> themeIni(const std::string& folder) {
+    const std::optional<std::string> text = readThemeText(themeFile(folder, "theme.ini"));
+    if (!text) return std::nullopt;
+    return IniFile::parse(*text);
+}
+
 void loadThemeFolder(MessageCatalogue& catalogue, const std::string& folder) {
     catalogue.resetVocabulary();
     for (int key = 0; key < messageKeyCount; ++key) {
@@ -213,13 +221,11 @@ void loadThemeFolder(MessageCatalogue& catalogue, const std::string& folder) {
     // A theme.ini names every word: a key it leaves out or leaves empty makes that word
     // empty. One that cannot be read counts as absent and the built-in words stay.
     Vocabulary& words = catalogue.vocabulary();
-    if (const std::optional<std::string> text = readThemeText(themeFile(folder, "theme.ini")))
-        setThemeWords(words, *text);
+    if (const std::optional<IniFile> ini = themeIni(folder)) setThemeWords(words, *ini);
     settleVocabulary(words);
 }
 
-void setThemeWords(Vocabulary& words, std::string_view text) {
-    const IniFile ini = IniFile::parse(text);
+void setThemeWords(Vocabulary& words, const IniFile& ini) {
     for (std::string_view key : itemsKeys())
         setVocabularyWord(words, "Items", key, ini.readString("Items", key, ""));
     for (std::string_view key : hintsKeys())

@@ -13,6 +13,9 @@
 #include <string_view>
 #include <vector>
 
+#include "filereader.h"
+#include "inifile.h"
+
 namespace quorvel {
 
 class MessageCatalogue;
@@ -35,7 +38,10 @@ enum class PictureGroup {
 const std::vector<std::string>& groupFiles(PictureGroup group);
 
 /// The folder of a theme in root (root + name + "/"); empty for the built-in theme
-/// and for names that are no plain folder name ("", ".", "..", "a/b", ...).
+/// and for names that are no plain folder name ("", ".", "..", "a/b", ...). A theme
+/// is named in UTF-8; when no folder has exactly that name, a folder whose name is no
+/// UTF-8 but reads as the name in Windows-1252 (Latin-1 names from an unpacked
+/// archive) is the theme's folder.
 std::string themeFolder(std::string_view root, std::string_view name);
 /// The same in the program folder.
 std::string themeFolder(std::string_view name);
@@ -56,7 +62,8 @@ bool checkFiles(std::string_view root, std::string_view theme);
 bool isTheme(std::string_view name);
 
 /// The theme list: the built-in theme first, then every subfolder of root that is a
-/// theme, in the order the file system lists them.
+/// theme, in the order the file system lists them. A folder whose name is no UTF-8 is
+/// listed under its name read as Windows-1252, which themeFolder leads back to it.
 std::vector<std::string> listThemes(std::string_view root);
 /// The theme list of the program folder.
 std::vector<std::string> listThemes();
@@ -72,21 +79,26 @@ std::string themeMusic(const std::string& folder);
 /// The theme's story ("story.rtf"), or empty.
 std::string themeStory(const std::string& folder);
 
-/// Theme text as UTF-8: UTF-8 when valid (a byte-order mark dropped), UTF-16 with a
-/// byte-order mark, else Windows-1252.
-std::string decodeThemeText(std::string_view bytes);
-/// Theme file bytes as UTF-8 text (decodeThemeText); nothing when they are no text
+/// Theme file bytes as UTF-8 text, through the one text decoder (UTF-8, UTF-16 with its
+/// byte-order mark, else Windows-1252 line by line); nothing when they are no text
 /// (hold a NUL byte), so the file counts as absent.
 std::optional<std::string> themeText(std::string_view bytes);
+/// Why a theme file could not be read, for the theme report: "missing" (or no plain
+/// file), "too large", or "cannot be opened" (no permission, an I/O error).
+std::string unreadableFileReason(FileRead result);
 /// The lines of a theme text file; nothing when it is missing, unreadable, larger
 /// than a megabyte, or not text (holds a NUL byte), so it counts as absent.
 std::optional<std::vector<std::string>> themeTextFile(const std::string& path);
 /// Theme text cut into lines, "\n" or "\r\n" apart; no line after a final break.
 std::vector<std::string> themeTextLines(std::string_view text);
-/// Sets every word of the keys of the sections Items and Hints from theme.ini text: a
-/// key that is absent or empty makes its word empty.
-void setThemeWords(Vocabulary& words, std::string_view text);
+/// Sets every word of the keys of the sections Items and Hints from a theme.ini: a key
+/// that is absent or empty makes its word empty.
+void setThemeWords(Vocabulary& words, const IniFile& ini);
 
+/// The folder's theme.ini, read through the one text decoder (UTF-8, UTF-16 with its
+/// byte-order mark, else Windows-1252 line by line); nothing when there is none or it
+/// is no text. Every reader of theme.ini (the words, the about box's credits) uses it.
+std::optional<IniFile> themeIni(const std::string& folder);
 /// Switches the catalogue to the theme in folder: built-in words and variants first,
 /// then the folder's variant files (variants that do not fill cleanly dropped), then
 /// its theme.ini. An empty folder restores the built-in theme.

@@ -1,10 +1,10 @@
-#include <QDir>
-#include <QFileInfo>
 #include <QImage>
 #include <QSaveFile>
 #include <QString>
 
+#include <filesystem>
 #include <ostream>
+#include <system_error>
 
 #include "command.h"
 #include "game.h"
@@ -41,7 +41,8 @@ int renderCommand(const Args& args, std::ostream& out, std::ostream&) {
     const auto outfile = options.text("out");
     if (!outfile || outfile->empty()) throw BadInput{"--out is required"};
     const auto theme = options.text("theme");
-    if (theme && !QFileInfo(qText(*theme)).isDir())
+    std::error_code ec;
+    if (theme && !std::filesystem::is_directory(*theme, ec)) // the bytes as given
         throw BadInput{"--theme '" + *theme + "' is not a folder"};
 
     Random rng(seed);
@@ -52,7 +53,7 @@ int renderCommand(const Args& args, std::ostream& out, std::ostream&) {
     if (facing != 0) maze.facing = static_cast<int>(facing);
 
     ViewComposer composer;
-    if (theme) composer.loadViewImages(qText(*theme));
+    if (theme) composer.loadViewImages(*theme);
     const ViewPlan plan = viewScan(maze);
     composer.drawMaze(plan);
     int darkness = 0;

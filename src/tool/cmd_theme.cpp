@@ -1,15 +1,21 @@
 // quorvel3d-tool theme: what a theme folder supplies, as the game would see it, for
 // theme authors checking their work.
 
+#include <algorithm>
 #include <filesystem>
 #include <ostream>
 #include <system_error>
+#include <vector>
 
 #include "command.h"
 #include "messages.h"
 #include "options.h"
 #include "random.h"
+#include "soundcheck.h"
+#include "text.h"
+#include "textcodec.h"
 #include "theme.h"
+#include "themepicture.h"
 
 namespace quorvel::tool {
 
@@ -19,9 +25,40 @@ const char* yesNo(bool b) {
     return b ? "yes" : "no";
 }
 
-// The file name alone of a path the theme functions found.
+// The file name alone of a path the theme functions found, as a player reads it.
 std::string filename(const std::string& path) {
-    return std::filesystem::path(path).filename().string();
+    return decodePiece(std::filesystem::path(path).filename().string());
+}
+
+// True when a file name ends in ".wav", in any case.
+bool isWave(const std::string& name) {
+    return name.size() > 4 && sameText(std::string_view(name).substr(name.size() - 4), ".wav");
+}
+
+// "unreadable FILE: REASON" for every picture of every group and every sound the
+// folder holds that the game cannot read whole: the group of such a picture is
+// drawn built in, and such a sound is not played (or only its first part).
+void reportUnreadable(const std::string& folder, std::ostream& out) {
+    for (PictureGroup group : {PictureGroup::strips, PictureGroup::boxes, PictureGroup::exits,
+                               PictureGroup::map, PictureGroup::panel})
+        for (const std::string& file : groupFiles(group)) {
+            const std::string path = themeFile(folder, file);
+            std::string problem;
+            if (!path.empty() && readThemePicture(path, &problem).isNull())
+                out << "unreadable " << filename(path) << ": " << problem << "\n";
+        }
+    std::vector<std::string> sounds;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        std::error_code fileCheck;
+        const std::string name = it->path().filename().string();
+        if (isWave(name) && it->is_regular_file(fileCheck)) sounds.push_back(name);
+    }
+    std::sort(sounds.begin(), sounds.end());
+    for (const std::string& name : sounds)
+        if (const std::string problem = soundFileProblem(folder + name); !problem.empty())
+            out << "unreadable " << decodePiece(name) << ": " << problem << "\n";
 }
 
 } // namespace
@@ -45,7 +82,7 @@ int themeCommand(const Args& args, std::ostream& out, std::ostream& err) {
     // The name as given (a linked folder keeps its own name), "." and ".." resolved.
     fs::path given = fs::absolute(args[0], ec).lexically_normal();
     if (given.filename().empty()) given = given.parent_path();
-    out << "theme " << given.filename().string() << "\n";
+    out << "theme " << decodePiece(given.filename().string()) << "\n"; // as the theme box shows it
     out << "valid " << yesNo(missing.empty()) << "\n";
     if (!missing.empty()) out << "missing " << missing << "\n";
     out << "panel " << yesNo(groupFromFolder(folder, PictureGroup::panel)) << "\n";
@@ -53,6 +90,7 @@ int themeCommand(const Args& args, std::ostream& out, std::ostream& err) {
     out << "story " << yesNo(!themeStory(folder).empty()) << "\n";
     const std::string music = themeMusic(folder);
     out << "music " << (music.empty() ? "none" : filename(music)) << "\n";
+    reportUnreadable(folder, out);
 
     Random rng;
     MessageCatalogue catalogue(rng);

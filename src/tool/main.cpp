@@ -40,12 +40,21 @@ Commands:
       distance 1..3, closed box at distance 1..3, each 0 or 1), "ahead CODE".
   theme DIR [--messages] [--player NAME]
       Reports what the folder DIR supplies as a theme, one item a line: "theme
-      NAME" (the folder's own name), "valid yes|no", "missing FILE" (only when not
+      NAME" (the folder's own name as the theme box shows it: a name that is not
+      UTF-8 read as Windows-1252), "valid yes|no", "missing FILE" (only when not
       valid: the first missing view picture, tested door1..12, wall1..12,
       middle1..12), "panel yes|no" (valid and all 14 panel pictures there), "map
-      yes|no", "story yes|no", "music FILE|none" (music.mid, else music.rmi). Then,
-      with the theme's words loaded, "word KEY=VALUE" for each key of theme.ini's
-      Items section and "hint KEY=VALUE" for each key of its Hints section.
+      yes|no", "story yes|no", "music FILE|none" (music.mid, else music.rmi). Then
+      "unreadable FILE: REASON" for each picture of the theme (the view, box, exit,
+      map and panel pictures, in that order) and each sound (*.wav, by name) that
+      is there but cannot be read whole, REASON being one of "empty file",
+      "truncated", "not a BMP picture", "a kind of BMP it cannot read", "too
+      large", "cannot be opened" or, for sounds, "not a sound it can decode". The
+      game draws the whole group of such a picture with its built-in pictures
+      ("valid", "panel" and "map" only tell which files are there); such a sound
+      is not played, or a truncated one only its first part. Then, with the
+      theme's words loaded, "word KEY=VALUE" for each key of theme.ini's Items
+      section and "hint KEY=VALUE" for each key of its Hints section.
       With --messages, for every message key K (0..35): "key K KEYWORD COUNT" and
       each variant the game keeps, filled for the player NAME (default "Friend")
       and item code K, on its own line after two spaces.

@@ -83,7 +83,6 @@ IniFile IniFile::load(const std::string& path) {
 
 IniFile IniFile::parse(std::string_view bytes) {
     IniFile file;
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
     const std::string text = decodeText(bytes);
     const std::size_t firstBreak = text.find('\n');
     file.m_crlf = firstBreak != std::string::npos && firstBreak > 0 && text[firstBreak - 1] == '\r';

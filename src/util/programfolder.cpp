@@ -144,7 +144,7 @@ std::string savedGamePath(std::string_view player, int level) {
 }
 
 bool isFileSafeName(std::string_view name) {
-    if (name.empty() || name.size() > 200 || name == "." || name == "..") return false;
+    if (name.empty() || name.size() > maxFileNameBytes || name == "." || name == "..") return false;
     for (unsigned char c : name)
         if (c == '/' || c == '\\' || c < 32 || c == 127) return false;
     return true;

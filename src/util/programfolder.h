@@ -46,8 +46,11 @@ std::string savedGamesFolder();
 /// the name could not stay inside that folder (see isFileSafeName).
 std::string savedGamePath(std::string_view player, int level);
 
+/// The longest name (in bytes) that may become part of a file name: with the level
+/// digit and ".sav" it stays well inside the file system's limit of 255.
+inline constexpr std::size_t maxFileNameBytes = 200;
 /// True when name can be part of a file name in its folder: not empty, no "/" or
-/// "\", not "." or "..", no control characters, at most 200 bytes.
+/// "\", not "." or "..", no control characters, at most maxFileNameBytes bytes.
 bool isFileSafeName(std::string_view name);
 
 /// s with "/" appended unless s is empty or already ends in one.

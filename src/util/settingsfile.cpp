@@ -10,6 +10,8 @@
 #include "programfolder.h"
 #include "filereader.h"
 #include "safewrite.h"
+#include "textcodec.h"
+#include "textutil.h"
 
 namespace fs = std::filesystem;
 
@@ -93,22 +95,32 @@ void moveOldSettings() {
 }
 
 std::string playerNameProblem(std::string_view name) {
+    if (name.empty()) return "it is empty";
+    if (name.size() > maxFileNameBytes) return "it is too long";
+    if (name.find('/') != std::string_view::npos) return "it may not contain /";
+    if (name.find('\\') != std::string_view::npos) return "it may not contain \\";
+    for (const unsigned char c : name)
+        if (c < 32 || c == 127) return "it may not contain line breaks or other control characters";
+    if (name == "." || name == "..") return "it may not be . or ..";
+    if (name.find('=') != std::string_view::npos) return "it may not contain =";
+    if (name.front() == '[') return "it may not begin with [";
+    if (name.front() == ';') return "it may not begin with ;";
+    if (trimText(name) != name) return "it may not begin or end with a blank";
+    // Whatever else the files could not keep apart (nothing known today).
     if (!isFileSafeName(name) || !IniFile::validKey(name) ||
         !IniFile::validSection(playerSection(name, ".Settings")))
-        return "A player's name can not be empty, contain \\ / or line breaks, be . or .., "
-               "begin with [ or ;, contain =, or begin or end with a blank.";
+        return "it can not be kept in the settings file";
     return {};
 }
 
 std::string commandLinePlayer(std::string* refusal) {
-    const std::string name = getSwitch('U');
+    // A name typed in a terminal that is not UTF-8 arrives in its code page.
+    const std::string name = decodePiece(getSwitch('U'));
     if (refusal) refusal->clear();
     if (name.empty()) return {};
     const std::string problem = playerNameProblem(name);
     if (problem.empty()) return name;
-    if (refusal)
-        *refusal = "The name given on the command line can not be used. " + problem +
-                   " Please enter your name.";
+    if (refusal) *refusal = "The name given on the command line can not be used: " + problem + ".";
     return {};
 }
 

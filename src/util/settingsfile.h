@@ -39,12 +39,14 @@ int findTheme(const std::vector<std::string>& themeList, std::string_view theme)
 /// to the program, or deletes it when one is already there. Nothing is reported.
 void moveOldSettings();
 
-/// Empty when name can be a player's name in files and sections; otherwise why not.
-/// The opening screen applies it to a name given on the command line, which skips
-/// the name box's own checks.
+/// Empty when name can be a player's name in files and sections; otherwise why not,
+/// as the end of a sentence: "it is too long", "it may not contain /". The opening
+/// screen applies it to a name given on the command line, which skips the name box's
+/// own checks, and to typed names after those checks.
 std::string playerNameProblem(std::string_view name);
-/// The player named by switch U, when it passes playerNameProblem; otherwise empty,
-/// and refusal (when given) receives the message to show before asking for a name.
+/// The player named by switch U (in UTF-8 even when typed in another code page),
+/// when it passes playerNameProblem; otherwise empty, and refusal (when given)
+/// receives the sentence that says why, for the name box that asks instead.
 std::string commandLinePlayer(std::string* refusal = nullptr);
 
 } // namespace quorvel

@@ -1,5 +1,7 @@
 #include "textcodec.h"
 
+#include <algorithm>
+
 namespace quorvel {
 
 bool validUtf8(std::string_view s) {
@@ -70,8 +72,94 @@ std::string fromCp1252(std::string_view s) {
     return out;
 }
 
-std::string decodeText(std::string_view bytes) {
+std::optional<std::string> toCp1252(std::string_view utf8) {
+    if (!validUtf8(utf8)) return std::nullopt;
+    std::string out;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const std::size_t n = charBytes(utf8.substr(i), 1);
+        char32_t cp = static_cast<unsigned char>(utf8[i]);
+        if (n > 1) {
+            cp &= 0x3Fu >> (n - 1); // the lead byte's own bits: 5, 4 or 3 of them
+            for (std::size_t k = 1; k < n; ++k)
+                cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        }
+        i += n;
+        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+            out += static_cast<char>(cp);
+            continue;
+        }
+        bool found = false;
+        for (unsigned byte = 0x80; byte < 0xA0 && !found; ++byte)
+            if (cp1252Char(static_cast<unsigned char>(byte)) == cp) {
+                out += static_cast<char>(byte);
+                found = true;
+            }
+        if (!found) return std::nullopt;
+    }
+    return out;
+}
+
+std::string fromUtf16(std::string_view s, bool bigEndian) {
+    std::string out;
+    auto unit = [&](std::size_t i) {
+        const auto a = static_cast<unsigned char>(s[i]), b = static_cast<unsigned char>(s[i + 1]);
+        return static_cast<char32_t>(bigEndian ? (a << 8) | b : (b << 8) | a);
+    };
+    for (std::size_t i = 0; i + 1 < s.size(); i += 2) {
+        char32_t cp = unit(i);
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 3 < s.size()) {
+            const char32_t low = unit(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+                i += 2;
+            }
+        }
+        if (cp >= 0xD800 && cp <= 0xDFFF) cp = 0xFFFD;
+        appendUtf8(out, cp);
+    }
+    return out;
+}
+
+std::string decodePiece(std::string_view bytes) {
     return validUtf8(bytes) ? std::string(bytes) : fromCp1252(bytes);
+}
+
+std::string decodeText(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE")) return fromUtf16(bytes.substr(2), false);
+    if (bytes.starts_with("\xFE\xFF")) return fromUtf16(bytes.substr(2), true);
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    if (validUtf8(bytes)) return std::string(bytes);
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 4);
+    while (!bytes.empty()) {
+        const std::size_t end = std::min(bytes.find('\n'), bytes.size() - 1) + 1;
+        out += decodePiece(bytes.substr(0, end));
+        bytes.remove_prefix(end);
+    }
+    return out;
+}
+
+std::size_t charBytes(std::string_view utf8, std::size_t chars) {
+    std::size_t i = 0;
+    for (std::size_t k = 0; k < chars && i < utf8.size(); ++k) {
+        ++i;
+        while (i < utf8.size() && (static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80)
+            ++i;
+    }
+    return i;
+}
+
+std::string_view cutChars(std::string_view utf8, std::size_t chars) {
+    return utf8.substr(0, charBytes(utf8, chars));
+}
+
+std::string_view cutBytes(std::string_view utf8, std::size_t bytes) {
+    if (utf8.size() <= bytes) return utf8;
+    std::size_t n = bytes;
+    while (n > 0 && (static_cast<unsigned char>(utf8[n]) & 0xC0) == 0x80)
+        --n;
+    return utf8.substr(0, n);
 }
 
 } // namespace quorvel

@@ -1,8 +1,16 @@
 #pragma once
-// Text as the game meets it in files made on other systems: UTF-8 when the bytes are
-// valid UTF-8, otherwise Windows-1252, the code page of settings files and themes
-// made on Windows. Everything inside the game is UTF-8.
+// Text as the game meets it in files made on other systems, and the one decoder every
+// reader of such text goes through. Everything inside the game is UTF-8.
+//
+// A file that starts with a byte-order mark is UTF-8 or UTF-16 (little or big end
+// first), as that mark says; Notepad saves "Unicode" text so. Without one, each line
+// is decided on its own: a line that is valid UTF-8 is UTF-8, any other line is
+// Windows-1252, the code page of settings files and themes made on Windows. One stray
+// byte from an older copy or a hand edit so garbles at most its own line.
+//
+// Plain C++ without Qt, so the game's rules (the best-times names) use it too.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,7 +25,25 @@ void appendUtf8(std::string& out, char32_t cp);
 char32_t cp1252Char(unsigned char byte);
 /// Windows-1252 text as UTF-8.
 std::string fromCp1252(std::string_view s);
-/// UTF-8 text as it is, anything else read as Windows-1252.
+/// The Windows-1252 bytes of UTF-8 text, one a character; nothing when the text is not
+/// valid UTF-8 or holds a character Windows-1252 has no byte for.
+std::optional<std::string> toCp1252(std::string_view utf8);
+/// UTF-16 text after its byte-order mark; a broken surrogate becomes U+FFFD.
+std::string fromUtf16(std::string_view bytes, bool bigEndian);
+
+/// One piece of text on its own (a line, a name, a folder name): as it is when it is
+/// valid UTF-8, otherwise read as Windows-1252.
+std::string decodePiece(std::string_view bytes);
+/// Text from a file: by its byte-order mark (dropped), else line by line as
+/// decodePiece decides. Line ends are kept as they are.
 std::string decodeText(std::string_view bytes);
+
+/// The number of bytes the first `chars` characters of UTF-8 text take (all of the
+/// text when it is shorter).
+std::size_t charBytes(std::string_view utf8, std::size_t chars);
+/// UTF-8 text cut to at most `chars` characters, never inside one.
+std::string_view cutChars(std::string_view utf8, std::size_t chars);
+/// UTF-8 text cut to at most `bytes` bytes, never inside a character.
+std::string_view cutBytes(std::string_view utf8, std::size_t bytes);
 
 } // namespace quorvel

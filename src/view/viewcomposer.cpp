@@ -1,7 +1,6 @@
 #include "viewcomposer.h"
 
 #include <QImage>
-#include <QImageReader>
 #include <QString>
 
 #include <algorithm>
@@ -20,6 +19,7 @@
 #include "host.h"
 #include "resources.h"
 #include "theme.h"
+#include "themepicture.h"
 
 namespace quorvel {
 
@@ -37,33 +37,18 @@ QImage builtin(const QString& stem) {
     return as24(QImage(QStringLiteral(":/pictures/") + stem + QStringLiteral(".png")));
 }
 
-/// A theme picture, or nothing when the file cannot be read as a picture.
-std::optional<QImage> themePicture(const std::string& path) {
-    QImageReader reader(QString::fromStdString(path));
-    QImage image = reader.read();
-    if (image.isNull() || image.width() < 1 || image.height() < 1) return std::nullopt;
-    return as24(image);
-}
-
 /// Fills a picture group all from the theme folder or all built in; true when from
-/// the theme. `target` gives each file's working picture and built-in stem.
+/// the theme. `target` gives each file's working picture and built-in stem. A picture
+/// that cannot be read whole leaves the whole group built in.
 bool loadGroup(const std::string& folder, PictureGroup group,
                const std::function<QImage*(const QString& stem)>& target) {
     const std::vector<std::string>& files = groupFiles(group);
-    std::vector<QImage> loaded;
-    bool fromTheme = !folder.empty() && groupFromFolder(folder, group);
-    for (std::size_t i = 0; fromTheme && i < files.size(); ++i) {
-        std::optional<QImage> image = themePicture(themeFile(folder, files[i]));
-        if (!image)
-            fromTheme = false; // unreadable counts as missing
-        else
-            loaded.push_back(std::move(*image));
-    }
+    const std::optional<std::vector<QImage>> loaded = themePictureGroup(folder, group);
     for (std::size_t i = 0; i < files.size(); ++i) {
         const QString stem = QString::fromStdString(files[i]).chopped(4); // without ".bmp"
-        if (QImage* t = target(stem)) *t = fromTheme ? loaded[i] : builtin(stem);
+        if (QImage* t = target(stem)) *t = loaded ? (*loaded)[i] : builtin(stem);
     }
-    return fromTheme;
+    return loaded.has_value();
 }
 
 QString stripStem(int index) {
@@ -102,14 +87,14 @@ ViewComposer::ViewComposer() : m_images(std::make_unique<Images>()) {
     m_images->canRight = builtin("canright");
     m_images->noRight = builtin("noright");
     m_images->compassDial = builtin("compassdial");
-    loadViewImages(QString());
+    loadViewImages(std::string());
 }
 
 ViewComposer::~ViewComposer() = default;
 
-ViewSources ViewComposer::loadViewImages(const QString& themeFolder) {
+ViewSources ViewComposer::loadViewImages(const std::string& themeFolder) {
     Images& im = *m_images;
-    std::string folder = themeFolder.toStdString();
+    std::string folder = themeFolder;
     if (!folder.empty() && folder.back() != '/') folder += '/';
     // Every working picture by its file's stem.
     std::map<QString, QImage*> targets;

@@ -9,6 +9,7 @@
 // shows shownView().
 
 #include <memory>
+#include <string>
 
 #include "maze.h"
 #include "viewscan.h"
@@ -69,9 +70,10 @@ class ViewComposer {
 
     /// Fills the working pictures group by group, each group wholly from the theme
     /// folder or wholly built in by the theme's group rule (groupFromFolder); an empty
-    /// folder name means the built-in theme. A theme file that cannot be read as a
+    /// folder path means the built-in theme. The path is as the file system spells it
+    /// (themeFolder), whatever its bytes. A theme file that cannot be read whole as a
     /// picture counts as missing, so its group is built in.
-    ViewSources loadViewImages(const QString& themeFolder);
+    ViewSources loadViewImages(const std::string& themeFolder);
 
     /// Paints the strips or exit pictures of the plan into the hidden view. Standing on
     /// the exit, it paints the ending picture and shows it at once, at full light.

@@ -258,12 +258,45 @@ TEST(BestTimes, RanksByTimeThenGemsAndMakesRoom) {
     EXPECT_EQ(table.record(7, result("G", 0.001, 0)), 0);
 }
 
-TEST(BestTimes, LongNamesAreCutToTwentyBytes) {
+TEST(BestTimes, NamesAreCutToTwentyCharactersNeverInsideOne) {
+    const std::string aUml = "\xC3\x84", omega = "\xCE\xA9", grin = "\xF0\x9F\x98\x80";
+    auto times = [](const std::string& s, int n) {
+        std::string out;
+        for (int i = 0; i < n; ++i)
+            out += s;
+        return out;
+    };
+    const std::size_t level1rank1 = 256;
     BestTimes table;
     table.record(1, result("ABCDEFGHIJKLMNOPQRSTUVWXYZ", 0.01, 0));
     EXPECT_EQ(table.entry(1, 1).name, "ABCDEFGHIJKLMNOPQRST");
-    table.record(1, result("ÄÄÄÄÄÄÄÄÄÄÄ", 0.005, 0)); // 22 bytes: cut between characters
-    EXPECT_EQ(table.entry(1, 1).name, "ÄÄÄÄÄÄÄÄÄÄ");
+
+    // Eleven letters are eleven letters, though their UTF-8 takes 22 bytes: the entry
+    // holds them in Windows-1252, one byte each, as names were stored on Windows.
+    table.record(1, result(times(aUml, 11), 0.009, 0));
+    EXPECT_EQ(table.entry(1, 1).name, times(aUml, 11));
+    EXPECT_EQ(table.image()[level1rank1], 11);
+    EXPECT_EQ(table.image()[level1rank1 + 1], 0xC4);
+    table.record(1, result(times(aUml, 25), 0.008, 0));
+    EXPECT_EQ(table.entry(1, 1).name, times(aUml, 20));
+    table.record(1, result("Zo\xC3\xAB", 0.007, 0)); // fits as it is: kept in UTF-8
+    EXPECT_EQ(table.entry(1, 1).name, "Zo\xC3\xAB");
+    EXPECT_EQ(table.image()[level1rank1], 4);
+
+    // Letters Windows-1252 has no byte for: as many whole ones as fit.
+    table.record(2, result(times(omega, 15), 0.01, 0));
+    EXPECT_EQ(table.entry(2, 1).name, times(omega, 10));
+    table.record(2, result(times(grin, 6) + "!", 0.009, 0));
+    EXPECT_EQ(table.entry(2, 1).name, times(grin, 5));
+    table.record(2, result(times(aUml, 19) + omega, 0.008, 0));
+    EXPECT_EQ(table.entry(2, 1).name, times(aUml, 10));
+
+    // A file written on Windows reads with its names as its players typed them.
+    std::vector<std::uint8_t> file(table.image().begin(), table.image().end());
+    const std::string windows = "J\xFCrgen \x80";
+    file[level1rank1] = static_cast<std::uint8_t>(windows.size());
+    std::copy(windows.begin(), windows.end(), file.begin() + level1rank1 + 1);
+    EXPECT_EQ(BestTimes::fromFile(file).entry(1, 1).name, "J\xC3\xBCrgen \xE2\x82\xAC");
 }
 
 TEST(BestTimes, HeadersAreCheckedBySignatureAndSize) {

@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <fstream>
 
 #include <QLabel>
@@ -80,6 +81,31 @@ TEST_F(About, ThemesWithoutCreditsShowOnlyTheirName) {
         for (const std::string& l : c.lines)
             EXPECT_EQ(l, "") << theme;
     }
+}
+
+TEST_F(About, CreditsReadAsTheThemesWordsAre) {
+    // Notepad's "Unicode": UTF-16 after a byte-order mark, as the theme's words read.
+    const std::u16string text = u"[Credits]\r\nThemeBy=Zo\u00EB\r\nMusic=\u5C71\u7530\r\n";
+    std::string utf16("\xFF\xFE");
+    for (char16_t c : text) {
+        utf16 += static_cast<char>(c & 0xFF);
+        utf16 += static_cast<char>(c >> 8);
+    }
+    writeIni("Notepad", utf16);
+    EXPECT_EQ(showFor("Notepad"),
+              (std::vector<std::string>{"Notepad", "Theme by Zo\xC3\xAB",
+                                        "Music by \xE5\xB1\xB1\xE7\x94\xB0", "", "", ""}));
+    // A line in Windows-1252 beside UTF-8 ones.
+    writeIni("Mixed", "[Credits]\nThemeBy=Ren\xE9\nSounds=Zo\xC3\xAB\n");
+    const AboutCredits mixed = aboutCredits(folder.home(), "Mixed");
+    EXPECT_EQ(mixed.lines[0], "Theme by Ren\xC3\xA9");
+    EXPECT_EQ(mixed.lines[1], "Sounds by Zo\xC3\xAB");
+    // A theme folder named in Latin-1 gives its credits under the name it is listed by.
+    const std::string latin1 = folder.home() + "Gr\xE8s";
+    std::filesystem::create_directory(latin1);
+    std::ofstream(latin1 + "/theme.ini") << "[Credits]\nGraphics=Ana\n";
+    EXPECT_EQ(aboutCredits(folder.home(), "Gr\xC3\xA8s").lines[0], "Graphics by Ana");
+    std::filesystem::remove_all(latin1);
 }
 
 TEST_F(About, TheBuiltInThemeWhateverTheCase) {

@@ -4,10 +4,12 @@
 
 #include <chrono>
 #include <deque>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -292,15 +294,21 @@ TEST_F(Opening, CancellingTheNameBoxTakesTheLastPlayerOffered) {
     EXPECT_EQ(session.playerName, "Zoe");
 }
 
-TEST_F(Opening, NamesTheSettingsFileCouldNotKeepApartAreRefused) {
-    // "=" and a leading "[" would split or merge a player's sections.
-    ModalScript script({typename_("a=b"), ok(), typename_("[x"), ok(), typename_("Kim")});
+TEST_F(Opening, NamesTheSettingsFileCouldNotKeepApartAreRefusedSayingWhy) {
+    // "=" and a leading "[" would split or merge a player's sections. The name box
+    // itself says why and offers Friend, so cancelling ends the asking.
+    ModalScript script({typename_("a=b"), typename_("[x"), cancel()});
     showOpening();
     ASSERT_TRUE(script.done());
-    EXPECT_EQ(script.seen[1].kind, "message");
-    EXPECT_EQ(script.seen[2].offered, "Friend");
-    EXPECT_EQ(script.seen[3].kind, "message");
-    EXPECT_EQ(session.playerName, "Kim");
+    ASSERT_EQ(script.seen.size(), 3u);
+    for (const Seen& seen : script.seen)
+        EXPECT_EQ(seen.kind, "name");
+    EXPECT_EQ(script.seen[1].text, "The name you enter can not be used: it may not contain =.\n\n"
+                                   "Please enter your name (up to 12 characters).");
+    EXPECT_EQ(script.seen[1].offered, "Friend");
+    EXPECT_EQ(script.seen[2].text, "The name you enter can not be used: it may not begin with [."
+                                   "\n\nPlease enter your name (up to 12 characters).");
+    EXPECT_EQ(session.playerName, "Friend");
     EXPECT_FALSE(IniFile::load(settingsPath()).hasKey("Players", "a=b"));
 }
 
@@ -358,16 +366,25 @@ TEST_F(Opening, LongNamesAreCutToFitTheHeaderButStoredWhole) {
     EXPECT_TRUE(form1->playerLabel->toolTip().isEmpty());
 }
 
-TEST_F(Opening, UnusableCommandLineNameIsExplainedThenAsked) {
-    readCommandLine({"/U=bob"});
-    ModalScript script({ok(), typename_("Bob")});
-    showOpening();
-    ASSERT_EQ(script.seen.size(), 2u);
-    EXPECT_EQ(script.seen[0].kind, "message");
-    EXPECT_TRUE(
-        script.seen[0].text.startsWith("The name given on the command line can not be used."));
-    EXPECT_EQ(script.seen[1].kind, "name");
-    EXPECT_EQ(session.playerName, "Bob");
+TEST_F(Opening, UnusableCommandLineNameIsExplainedInTheNameBox) {
+    const std::vector<std::pair<std::string, QString>> refused = {
+        {"/U=bob", "it may not contain =."},
+        {"/Ua%sb", "it may not contain /."},
+        {"/U" + std::string(201, 'x'), "it is too long."},
+    };
+    for (const auto& [arg, why] : refused) {
+        readCommandLine({arg});
+        session.playerName.clear(); // as on a new run
+        ModalScript script({typename_("Bob")});
+        showOpening();
+        ASSERT_EQ(script.seen.size(), 1u) << arg;
+        EXPECT_EQ(script.seen[0].kind, "name");
+        EXPECT_EQ(script.seen[0].text,
+                  "The name given on the command line can not be used: " + why +
+                      "\n\nPlease enter your name (up to 12 characters).");
+        EXPECT_EQ(session.playerName, "Bob");
+        form1->hide();
+    }
 }
 
 TEST_F(Opening, LoadButtonsFollowThePlayersSavedGames) {
@@ -495,6 +512,51 @@ TEST_F(Opening, ThemeListShowsOnlyWholeThemes) {
     const QImage piece = form1->previews[0]->pixmap().toImage();
     ASSERT_FALSE(piece.isNull());
     EXPECT_EQ(piece.pixelColor(2, 2), QColor(Qt::darkGray));
+}
+
+TEST_F(Opening, ThemeFolderNamedInLatin1IsListedChosenAndFoundAgain) {
+    // An archive unpacked here made the folder "Grès" in Latin-1; Qt cannot name it.
+    const std::string onDisk = programFolder() + "Gr\xE8s/";
+    const QString shown = QString::fromUtf8("Gr\xC3\xA8s");
+    std::filesystem::create_directory(onDisk);
+    QImage picture(8, 8, QImage::Format_RGB888);
+    picture.fill(Qt::darkGreen);
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(picture.save(&buffer, "BMP"));
+    for (const std::string& file : groupFiles(PictureGroup::strips))
+        std::ofstream(onDisk + file, std::ios::binary).write(bmp.constData(), bmp.size());
+
+    session.playerName = "bob";
+    showOpening();
+    const int at = form1->themeBox->findText(shown);
+    ASSERT_GT(at, 0);
+    form1->themeBox->setCurrentIndex(at);
+    form1->chooseTheme();
+    EXPECT_EQ(form1->themeCaption->text(), shown);
+    EXPECT_EQ(form1->previews[0]->pixmap().toImage().pixelColor(2, 2), QColor(Qt::darkGreen));
+
+    form1->hide(); // stored in the settings file, in UTF-8, and found again
+    EXPECT_EQ(iniString("bob.Settings", "Theme"), "Gr\xC3\xA8s");
+    showOpening();
+    EXPECT_EQ(form1->themeBox->currentText(), shown);
+    EXPECT_EQ(session.themeName, "Gr\xC3\xA8s");
+    form1->hide();
+    std::filesystem::remove_all(onDisk);
+}
+
+TEST_F(Opening, ThemeWithAPictureCutShortPreviewsTheBuiltInPictures) {
+    // The game draws the built-in view pictures for it, and the preview says so.
+    makeTheme("Granite", Qt::darkGray);
+    QFile cut(QString::fromStdString(programFolder() + "Granite/wall9.bmp"));
+    ASSERT_TRUE(cut.resize(cut.size() - 10));
+    session.playerName = "bob";
+    showOpening();
+    form1->themeBox->setCurrentIndex(form1->themeBox->findText("Granite"));
+    form1->chooseTheme();
+    EXPECT_EQ(form1->previews[0]->pixmap().toImage(), form1->builtins[0]->pixmap().toImage());
+    EXPECT_EQ(form1->previews[1]->pixmap().toImage(), form1->builtins[2]->pixmap().toImage());
 }
 
 TEST_F(Opening, ThemeThatLostAPictureIsResetOnEnter) {

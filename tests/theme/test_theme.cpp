@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QColor>
+#include <QImage>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <filesystem>
@@ -12,6 +14,7 @@
 #include "programfolder.h"
 #include "random.h"
 #include "theme.h"
+#include "themepicture.h"
 
 namespace quorvel {
 namespace {
@@ -28,6 +31,11 @@ class Themes : public ::testing::Test {
     Themes() {
         ::setenv("QUORVEL3D_HOME", home.c_str(), 1);
         setProgramFolders(home, "quorvel3d", home + "config/");
+    }
+    // Qt cannot remove what it cannot name (folder names that are not UTF-8).
+    ~Themes() override {
+        std::error_code ec;
+        fs::remove_all(home, ec);
     }
 
     void write(const std::string& theme, const std::string& file, std::string_view bytes) {
@@ -73,6 +81,36 @@ TEST_F(Themes, NamesThatLeaveTheProgramFolderAreNoThemes) {
     EXPECT_FALSE(isTheme("../" + fs::path(home).parent_path().filename().string() + "/inner"));
 }
 
+TEST_F(Themes, FoldersNamedInLatin1AreListedReadableAndFoundAgain) {
+    // Folder names from an archive unpacked here keep the bytes they were made with.
+    const std::string gresOnDisk = "Gr\xE8s", gres = "Gr\xC3\xA8s"; // Grès
+    makeTheme(gresOnDisk);
+    makeTheme("\x80uros"); // Windows-1252, as a player reads it: €uros
+    makeTheme("Na\xEF"
+              "f",
+              {"wall9.bmp"}); // no theme, whatever its name
+    write(gresOnDisk, "theme.ini", "[Items]\nlight=bougie\n");
+
+    std::vector<std::string> list = listThemes();
+    std::sort(list.begin() + 1, list.end());
+    EXPECT_EQ(list,
+              (std::vector<std::string>{"Back to basics <Default>", gres, "\xE2\x82\xACuros"}));
+    EXPECT_EQ(themeFolder(gres), home + gresOnDisk + "/");
+    EXPECT_TRUE(isTheme(gres));
+    EXPECT_TRUE(checkFiles(home, "\xE2\x82\xACuros"));
+    EXPECT_FALSE(isTheme("Na\xC3\xAF"
+                         "f"));
+    loadTheme(cat, gres);
+    EXPECT_EQ(cat.vocabulary().lightWord, "bougie");
+
+    // Two folders that read alike: the one named in UTF-8 is the theme, listed once.
+    makeTheme(gres);
+    list = listThemes();
+    EXPECT_EQ(std::count(list.begin(), list.end(), gres), 1);
+    EXPECT_EQ(themeFolder(gres), home + gres + "/");
+    EXPECT_EQ(themeFolder("Gone"), home + "Gone/"); // no folder: the name as it is
+}
+
 TEST_F(Themes, FileNamesMadeOnWindowsMatchWithoutRegardToCase) {
     makeTheme("Shouty", {"door1.bmp"});
     write("Shouty", "DOOR1.BMP", "BM");
@@ -104,6 +142,47 @@ TEST_F(Themes, EachPictureGroupComesWholeFromTheThemeOrNotAtAll) {
     EXPECT_FALSE(groupFromTheme("Broken", PictureGroup::panel));
     EXPECT_FALSE(groupFromTheme(builtinThemeName, PictureGroup::map));
     EXPECT_EQ(groupFiles(PictureGroup::panel).size(), 14u);
+}
+
+TEST_F(Themes, PicturesReadPixelForPixelAsTheyWereWritten) {
+    // Qt's BMP writer makes 1, 4, 8 and 24-bit files; an odd width pads every row.
+    QImage colours(37, 23, QImage::Format_RGB888);
+    for (int y = 0; y < colours.height(); ++y)
+        for (int x = 0; x < colours.width(); ++x)
+            colours.setPixelColor(x, y, QColor((x * 7) % 256, (y * 11) % 256, (x * y) % 256));
+    const std::vector<std::pair<const char*, QImage>> kinds = {
+        {"24 bits", colours},
+        {"8 bits", colours.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither)},
+        {"4 bits", colours.convertToFormat(QImage::Format_Indexed8)
+                       .convertToFormat(QImage::Format_Indexed8,
+                                        QList<QRgb>{0xFF000000, 0xFFFF0000, 0xFF00FF00, 0xFF0000FF,
+                                                    0xFFFFFFFF})},
+        {"1 bit", colours.convertToFormat(QImage::Format_Mono)},
+    };
+    fs::create_directories(home + "Pics");
+    for (const auto& [kind, image] : kinds) {
+        const std::string path = home + "Pics/p.bmp";
+        ASSERT_TRUE(image.save(QString::fromStdString(path), "BMP")) << kind;
+        std::string problem = "?";
+        const QImage read = readThemePicture(path, &problem);
+        EXPECT_EQ(problem, "") << kind;
+        EXPECT_EQ(read, image.convertToFormat(QImage::Format_RGB888)) << kind;
+    }
+
+    const auto why = [this](const std::string& file) {
+        std::string problem;
+        EXPECT_TRUE(readThemePicture(home + "Pics/" + file, &problem).isNull()) << file;
+        return problem;
+    };
+    EXPECT_EQ(why("none.bmp"), "missing");
+    write("Pics", "empty.bmp", "");
+    EXPECT_EQ(why("empty.bmp"), "empty file");
+    write("Pics", "half.bmp", "BM\x46\0\0\0\0\0\0\0\x36\0\0\0\x28\0");
+    EXPECT_EQ(why("half.bmp"), "truncated");
+    ASSERT_TRUE(colours.save(QString::fromStdString(home + "Pics/png.bmp"), "PNG"));
+    EXPECT_EQ(why("png.bmp"), "not a BMP picture");
+    fs::create_directories(home + "Pics/dir.bmp");
+    EXPECT_EQ(why("dir.bmp"), "missing");
 }
 
 TEST_F(Themes, VariantFilesDropLinesThatDoNotFill) {
@@ -177,20 +256,10 @@ TEST_F(Themes, UnreadableOrNonTextFilesCountAsAbsent) {
 }
 
 TEST_F(Themes, TextIsUtf8WhenValidElseWindows1252) {
-    EXPECT_EQ(decodeThemeText("Caf\xc3\xa9"), "Caf\xc3\xa9");
-    EXPECT_EQ(decodeThemeText("\xEF\xBB\xBF"
-                              "Caf\xc3\xa9"),
-              "Caf\xc3\xa9");
-    EXPECT_EQ(decodeThemeText("Caf\xe9 \x80 \x93"), "Caf\xc3\xa9 \xe2\x82\xac \xe2\x80\x9c");
-    EXPECT_EQ(decodeThemeText(std::string("\xFF\xFE"
-                                          "A\0\xE9\0",
-                                          6)),
-              "A\xc3\xa9");
-    EXPECT_EQ(decodeThemeText(std::string("\xFE\xFF\xD8\x3D\xDE\x00", 6)), "\xF0\x9F\x98\x80");
-
     makeTheme("Paris");
     write("Paris", "food.txt", "Un caf\xe9 pour <player>.\r\n");
-    write("Paris", "theme.ini", "[Items]\nlight=lanterne \xe0 huile\n");
+    // One line in Windows-1252 leaves the UTF-8 lines of the same file as they are.
+    write("Paris", "theme.ini", "[Items]\nlight=lanterne \xe0 huile\nbox=bo\xc3\xaete\n");
     write("Paris", "gps.txt",
           std::string("\xFF\xFE"
                       "O\0k\0\r\0\n\0",
@@ -198,6 +267,7 @@ TEST_F(Themes, TextIsUtf8WhenValidElseWindows1252) {
     loadTheme(cat, "Paris");
     EXPECT_EQ(cat.getMessage(msgFood, "Zo\xc3\xab"), "Un caf\xc3\xa9 pour Zo\xc3\xab.");
     EXPECT_EQ(cat.vocabulary().lightWord, "lanterne \xc3\xa0 huile");
+    EXPECT_EQ(cat.vocabulary().boxWord, "bo\xc3\xaete");
     EXPECT_EQ(cat.variants(msgGps), std::vector<std::string>{"Ok"});
 }
 

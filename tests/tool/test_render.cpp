@@ -116,6 +116,27 @@ TEST_F(Render, UsesAThemeFoldersPictures) {
     EXPECT_EQ(written("t.png").pixelColor(5, 5), QColor(30, 60, 90));
 }
 
+TEST_F(Render, ATruncatedThemePictureDrawsTheBuiltInViewEveryTime) {
+    // A half-copied theme: one view picture cut short. The whole group of view
+    // pictures then comes built in, so nothing unread is ever drawn.
+    QTemporaryDir theme;
+    for (int i = 0; i < stripPictureCount; ++i) {
+        const StripPicture s = StripPicture::fromIndex(i);
+        QImage strip(stripWidth(s), 240, QImage::Format_RGB888);
+        strip.fill(QColor(30, 60, 90));
+        ASSERT_TRUE(strip.save(theme.filePath(
+            QString::fromLatin1(stripName(s).data(), int(stripName(s).size())) + ".bmp")));
+    }
+    QFile cut(theme.filePath("wall3.bmp"));
+    ASSERT_TRUE(cut.resize(cut.size() / 2));
+    const QStringList args = {"--level", "1",  "--seed",   "1234", "--row",   "8",
+                              "--col",   "15", "--facing", "4",    "--theme", theme.path()};
+    ASSERT_EQ(render(args + QStringList{"--out", out("a.png")}).status, 0);
+    ASSERT_EQ(render(args + QStringList{"--out", out("b.png")}).status, 0);
+    EXPECT_EQ(written("a.png"), composed(8, 15, 4, 0));
+    EXPECT_EQ(written("b.png"), written("a.png"));
+}
+
 TEST_F(Render, BadInputIsOneLineAndStatusTwo) {
     const QStringList base = {"--level", "1", "--seed", "1234"};
     const QList<QStringList> bad = {

@@ -154,6 +154,23 @@ TEST(IniFile, ReadsWindowsCodePageWhenNotUtf8AndWritesUtf8) {
     EXPECT_EQ(IniFile::parse("[S]\nk=\xC0\xAF\n").readString("S", "k", ""), "\xC3\x80\xC2\xAF");
 }
 
+TEST(IniFile, NotepadUnicodeFilesReadAndAreWrittenBackAsUtf8) {
+    quorvel::test::TestFolder folder;
+    const std::string path = folder.home() + "notepad.ini";
+    const std::u16string text = u"[\u00C5sa.Settings]\r\nSkill=4\r\n";
+    std::string le("\xFF\xFE");
+    for (char16_t c : text) {
+        le += static_cast<char>(c & 0xFF);
+        le += static_cast<char>(c >> 8);
+    }
+    writeBytes(path, le);
+    IniFile ini = IniFile::load(path);
+    EXPECT_EQ(ini.readInteger("\xC3\x85sa.settings", "skill", 0), 4);
+    ini.writeInteger("\xC3\x85sa.Settings", "Skill", 5);
+    ASSERT_TRUE(ini.save(path));
+    EXPECT_EQ(readBytes(path), "[\xC3\x85sa.Settings]\r\nSkill=5\r\n");
+}
+
 TEST(IniFile, MissingDamagedOrStrangeFilesReadAsEmpty) {
     quorvel::test::TestFolder folder;
     EXPECT_TRUE(IniFile::load(folder.home() + "none.ini").sections().empty());

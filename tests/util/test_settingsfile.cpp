@@ -62,6 +62,27 @@ TEST(SettingsFile, BadSkillValuesSelectLevelTwoAndNamesShareSectionsWhateverThei
     EXPECT_EQ(file.sections().size(), 6u); // no second Bob section
 }
 
+TEST(SettingsFile, OneStrayByteNeverCostsAPlayerTheirSettings) {
+    // A settings file written as UTF-8, with one line left in Windows-1252 by an older
+    // copy or a hand edit: the player \xC3\x85sa keeps her sections, and saving writes
+    // every line back as UTF-8 without garbling hers.
+    test::TestFolder folder;
+    const std::string asa = "\xC3\x85sa";
+    std::ofstream(folder.home() + "quorvel3d.ini", std::ios::binary)
+        << "[Settings]\nPlayer=" + asa + "\n\n[Players]\n" + asa + "=\nJ\xFCrgen=\n\n[" + asa +
+               ".Settings]\nSkill=5\nTheme=Ice\n";
+    EXPECT_EQ(loadPlayer(), asa);
+    EXPECT_EQ(loadSettings(asa, defaultTheme).skill, 5);
+    EXPECT_EQ(loadSettings(asa, defaultTheme).theme, "Ice");
+
+    saveSettings(asa, 4, "Sea");
+    savePlayer(asa);
+    EXPECT_EQ(slurp(folder.home() + "quorvel3d.ini"),
+              "[Settings]\nPlayer=" + asa + "\n\n[Players]\n" + asa + "=\nJ\xC3\xBCrgen=\n\n[" +
+                  asa + ".Settings]\nSkill=4\nTheme=Sea\n");
+    EXPECT_EQ(loadSettings(asa, defaultTheme).skill, 4);
+}
+
 TEST(SettingsFile, ThemeFallsBackToTheBuiltInEntry) {
     const std::vector<std::string> list = {std::string(defaultTheme), "Ice Caves", "Sea"};
     EXPECT_EQ(findTheme(list, "Sea"), 2);
@@ -131,11 +152,30 @@ TEST(SettingsFile, CommandLineNamesThatCouldLeaveTheirFolderAreRefused) {
     readCommandLine({"/UJohn%bSmith"});
     EXPECT_EQ(commandLinePlayer(&refusal), "John Smith");
 
-    for (const char* arg : {"-u..", "-u.%s.%sevil", "-ua%sb", "/U%bpadded", "-ua=b", "-u[x"}) {
+    // Each refusal says why, for the name box that asks instead.
+    const std::string cannot = "The name given on the command line can not be used: ";
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {"-u..", "it may not be . or .."},
+        {"-u.%s.%sevil", "it may not contain /"},
+        {"-ua%sb", "it may not contain /"},
+        {"-ua\\b", "it may not contain \\"},
+        {"/U%bpadded", "it may not begin or end with a blank"},
+        {"-ua=b", "it may not contain ="},
+        {"-u[x", "it may not begin with ["},
+        {"-u;x", "it may not begin with ;"},
+        {"-ua\tb", "it may not contain line breaks or other control characters"},
+        {"-u" + std::string(201, 'a'), "it is too long"},
+    };
+    for (const auto& [arg, why] : refused) {
         readCommandLine({arg});
         EXPECT_EQ(commandLinePlayer(&refusal), "") << arg;
-        EXPECT_NE(refusal.find("Please enter your name."), std::string::npos) << arg;
+        EXPECT_EQ(refusal, cannot + why + ".") << arg;
     }
+    readCommandLine({"-u" + std::string(200, 'a')});
+    EXPECT_EQ(commandLinePlayer(&refusal), std::string(200, 'a'));
+    // Typed in a terminal that speaks Windows-1252 or Latin-1.
+    readCommandLine({"-uJ\xFCrgen"});
+    EXPECT_EQ(commandLinePlayer(&refusal), "J\xC3\xBCrgen");
     readCommandLine({"/U"});
     EXPECT_EQ(commandLinePlayer(&refusal), "");
     EXPECT_EQ(refusal, ""); // no name given: nothing to complain about

@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <set>
 
@@ -101,7 +103,7 @@ int stripAt(const QImage& view, int x) {
 class Composition : public ::testing::Test {
   protected:
     void SetUp() override {
-        const ViewSources s = composer.loadViewImages(theme.path());
+        const ViewSources s = composer.loadViewImages(theme.path().toStdString());
         ASSERT_TRUE(s.strips && s.boxes && s.exits && s.map);
     }
     FlatTheme theme;
@@ -223,7 +225,7 @@ TEST_F(Composition, WallMapLiesAt40And67) {
 TEST_F(Composition, OversizedThemePicturesAreClippedToTheView) {
     theme.write("closebox1", FlatTheme::keyedSquare(400, QColor(1, 2, 3)));
     theme.write("door1", flat(300, 500, QColor(4, 5, 6)));
-    composer.loadViewImages(theme.path());
+    composer.loadViewImages(theme.path().toStdString());
     ViewPlan p = plan({0, 25, 24, 31, 32, 27});
     p.closedBox = {true, false, false};
     composer.drawMaze(p);
@@ -299,7 +301,7 @@ TEST(ThemeGroups, EachGroupComesWhollyFromTheThemeOrWhollyBuiltIn) {
     FlatTheme theme;
     ViewComposer composer;
     theme.remove("closebox3");
-    ViewSources s = composer.loadViewImages(theme.path());
+    ViewSources s = composer.loadViewImages(theme.path().toStdString());
     EXPECT_TRUE(s.strips);
     EXPECT_FALSE(s.boxes);
     EXPECT_TRUE(s.exits);
@@ -318,10 +320,53 @@ TEST(ThemeGroups, EachGroupComesWhollyFromTheThemeOrWhollyBuiltIn) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write("BM not really a picture");
     f.close();
-    s = composer.loadViewImages(damaged.path());
+    s = composer.loadViewImages(damaged.path().toStdString());
     EXPECT_TRUE(s.strips);
     EXPECT_FALSE(s.exits);
     EXPECT_EQ(composer.strip(StripPicture::fromIndex(0)).pixelColor(0, 0), stripColour(0));
+}
+
+TEST(ThemeGroups, APictureThatCannotBeReadWholeLeavesItsGroupBuiltIn) {
+    const ViewComposer builtIn;
+    const std::vector<std::pair<std::string, std::function<void(QFile&)>>> spoilt = {
+        {"cut in half", [](QFile& f) { f.resize(f.size() / 2); }},
+        {"cut by one byte", [](QFile& f) { f.resize(f.size() - 1); }},
+        {"emptied", [](QFile& f) { f.resize(0); }},
+    };
+    for (const auto& [how, spoil] : spoilt) {
+        FlatTheme theme;
+        QFile file(theme.path() + "/wall6.bmp");
+        spoil(file);
+        ViewComposer composer;
+        for (int run = 0; run < 2; ++run) { // the same every time
+            const ViewSources s = composer.loadViewImages(theme.path().toStdString());
+            EXPECT_FALSE(s.strips) << how;
+            EXPECT_TRUE(s.exits && s.boxes && s.map) << how; // other groups are not touched
+            for (int i = 0; i < stripPictureCount; ++i)
+                ASSERT_EQ(composer.strip(StripPicture::fromIndex(i)),
+                          builtIn.strip(StripPicture::fromIndex(i)))
+                    << how << " strip " << i;
+        }
+    }
+}
+
+TEST(ThemeGroups, AFolderNamedInLatin1Loads) {
+    // Qt cannot name such a folder; the pictures are read by the path's bytes.
+    const FlatTheme source;
+    QTemporaryDir root;
+    const std::string folder = root.path().toStdString() + "/Gr\xE8s";
+    ASSERT_TRUE(std::filesystem::create_directory(folder));
+    for (const QString& name : QDir(source.path()).entryList(QDir::Files)) {
+        QFile in(source.path() + "/" + name);
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+        const QByteArray bytes = in.readAll();
+        std::ofstream(folder + "/" + name.toStdString(), std::ios::binary)
+            .write(bytes.constData(), bytes.size());
+    }
+    ViewComposer composer;
+    EXPECT_TRUE(composer.loadViewImages(folder).strips);
+    EXPECT_EQ(composer.strip(StripPicture::fromIndex(0)).pixelColor(0, 0), stripColour(0));
+    std::filesystem::remove_all(folder); // before Qt, which cannot name it, tidies up
 }
 
 TEST(ThemeGroups, FileNamesDifferingInCaseStillCount) {
@@ -329,7 +374,7 @@ TEST(ThemeGroups, FileNamesDifferingInCaseStillCount) {
     ASSERT_TRUE(QFile::rename(theme.path() + "/door1.bmp", theme.path() + "/DOOR1.BMP"));
     ASSERT_TRUE(QFile::rename(theme.path() + "/map.bmp", theme.path() + "/Map.Bmp"));
     ViewComposer composer;
-    const ViewSources s = composer.loadViewImages(theme.path());
+    const ViewSources s = composer.loadViewImages(theme.path().toStdString());
     EXPECT_TRUE(s.strips);
     EXPECT_TRUE(s.map);
     EXPECT_EQ(composer.strip(StripPicture::fromIndex(0)).pixelColor(0, 0), stripColour(0));
@@ -339,12 +384,12 @@ TEST(ThemeGroups, AThemeMissingOneStripPictureIsNotUsedAtAll) {
     FlatTheme theme;
     theme.remove("middle12");
     ViewComposer composer;
-    const ViewSources s = composer.loadViewImages(theme.path());
+    const ViewSources s = composer.loadViewImages(theme.path().toStdString());
     EXPECT_FALSE(s.strips || s.boxes || s.exits || s.map || s.panel);
     EXPECT_EQ(composer.strip(StripPicture::fromIndex(0)).size(), QSize(60, 240));
     EXPECT_NE(composer.strip(StripPicture::fromIndex(0)).pixelColor(0, 0), stripColour(0));
-    EXPECT_FALSE(composer.loadViewImages(QString()).strips);
-    EXPECT_FALSE(composer.loadViewImages("/no/such/folder").map);
+    EXPECT_FALSE(composer.loadViewImages(std::string()).strips);
+    EXPECT_FALSE(composer.loadViewImages(std::string("/no/such/folder")).map);
 }
 
 TEST(SideArrows, BlockedSideCellsIncludingTheWallMapShowNoOpening) {

@@ -1,0 +1,18 @@
+#pragma once
+// Whether the game can play a theme's sound file, for theme authors checking their
+// work (quorvel3d-tool theme). The game decodes with SDL_mixer; so does this check,
+// on SDL's silent "dummy" device, so it answers as the game would.
+
+#include <string>
+
+namespace quorvel {
+
+/// The largest sound file the game plays; larger ones are left unplayed.
+constexpr std::size_t maxSoundBytes = 32u << 20;
+
+/// Why the game cannot play the sound file at path: "missing", "empty file", "too
+/// large", "truncated" (it would play only its first part), "not a sound it can
+/// decode"; empty when it plays whole, or when no decoder could be opened to tell.
+std::string soundFileProblem(const std::string& path);
+
+} // namespace quorvel
