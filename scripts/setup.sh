@@ -8,7 +8,7 @@ QUORVEL_BUILD="${QUORVEL_BUILD:-$QUORVEL_ROOT/build}"
 quorvel_packages=(
     build-essential cmake ninja-build ccache pkg-config
     qt6-base-dev libgl-dev
-    libsdl2-mixer-dev timgm6mb-soundfont
+    libsdl2-mixer-dev timgm6mb-soundfont libxcb1-dev
     fonts-liberation2
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb

@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 #include "inifile.h"
@@ -15,6 +14,7 @@
 #include "resource.h"
 #include "textutil.h"
 #include "theme.h"
+#include "windowframe.h"
 
 namespace quorvel {
 
@@ -183,10 +183,7 @@ void AboutBox::setProgramFolder(std::string folder) {
 
 int AboutBox::showAbout(std::string theme) {
     setAboutTheme(std::move(theme));
-    if (QScreen* screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    centreFrame(this);
     return exec();
 }
 

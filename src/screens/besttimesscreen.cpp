@@ -4,11 +4,11 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 #include "besttimes.h"
 #include "statisticsscreen.h"
+#include "windowframe.h"
 
 namespace quorvel {
 
@@ -156,8 +156,8 @@ bool BestTimesScreen::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void BestTimesScreen::showEvent(QShowEvent* event) {
+    centreFrame(this); // before it appears, so it never jumps
     QDialog::showEvent(event);
-    if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
 }
 
 } // namespace quorvel

@@ -23,6 +23,7 @@
 #include "textutil.h"
 #include "theme.h"
 #include "viewcomposer.h"
+#include "windowframe.h"
 
 namespace quorvel {
 
@@ -289,11 +290,12 @@ void GameScreen::closeEvent(QCloseEvent* event) {
 }
 
 void GameScreen::restorePosition() {
-    // Where the player left this size's window; the first time, the middle of the screen.
-    QPoint place = pos();
+    // Where the player left this size's window (its frame's corner); the first time, the
+    // middle of the screen, frame and all.
+    QPoint place = framePosition(this);
     if (!m_placed) {
         if (const QScreen* screen = QGuiApplication::primaryScreen())
-            place = screen->availableGeometry().center() - QPoint(width() / 2, height() / 2);
+            place = centredCorner(screen->availableGeometry(), quorvel::frameSize(this));
         m_placed = true;
     }
     const IniFile ini = IniFile::load(settingsPath());
@@ -301,7 +303,10 @@ void GameScreen::restorePosition() {
     const std::string n = std::to_string(m_game.maze().mazeSize);
     const int top = ini.readInteger(section, "Top" + n, place.y());
     const int left = ini.readInteger(section, "Left" + n, place.x());
-    move(left, top);
+    m_positionKnown = false; // placing the window is not a move the map follows
+    placeFrame(this, QPoint(left, top));
+    m_lastPosition = framePosition(this);
+    m_positionKnown = true;
 }
 
 void GameScreen::savePosition() {
@@ -309,18 +314,19 @@ void GameScreen::savePosition() {
     IniFile ini = IniFile::load(path);
     const std::string section = playerSection(m_session.playerName, ".Settings");
     const std::string n = std::to_string(m_game.maze().mazeSize);
-    ini.writeInteger(section, "Top" + n, pos().y());
-    ini.writeInteger(section, "Left" + n, pos().x());
+    const QPoint corner = framePosition(this);
+    ini.writeInteger(section, "Top" + n, corner.y());
+    ini.writeInteger(section, "Left" + n, corner.x());
     ini.save(path);
     openAccess(path);
 }
 
 void GameScreen::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    const QPoint now = pos();
-    if (m_positionKnown && m_map)
-        m_map->followGame(now.x() - m_lastPosition.x(), now.y() - m_lastPosition.y());
-    m_positionKnown = true;
+    if (!m_positionKnown || !isVisible()) return;
+    // The frame's moves: a locked map moves as far as the game window's title bar did.
+    const QPoint now = framePosition(this);
+    if (m_map && now != m_lastPosition) m_map->followGame(now - m_lastPosition);
     m_lastPosition = now;
 }
 

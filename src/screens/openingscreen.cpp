@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStyle>
 
 #include "dialogs.h"
@@ -25,6 +24,7 @@
 #include "textutil.h"
 #include "theme.h"
 #include "widecombobox.h"
+#include "windowframe.h"
 
 namespace quorvel {
 
@@ -136,11 +136,7 @@ OpeningScreen::OpeningScreen(Session& session, QWidget* parent)
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     };
     build();
-    preview(); // the built-in pictures until the player's theme is known
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - rect().center());
-    }
+    preview();             // the built-in pictures until the player's theme is known
     openingScreenCreate(); // FormCreate: old settings moved, own dialogs, registry entry
 }
 
@@ -315,6 +311,10 @@ void OpeningScreen::buildButtons() {
 // ---- showing, hiding, closing ----------------------------------------------------------
 
 void OpeningScreen::showEvent(QShowEvent* event) {
+    if (!m_placed) { // centred once; later it comes back where the player left it
+        m_placed = true;
+        centreFrame(this);
+    }
     QWidget::showEvent(event);
     if (!event->spontaneous()) onShown();
 }

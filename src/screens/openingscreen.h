@@ -103,6 +103,7 @@ class OpeningScreen : public QWidget {
     QButtonGroup* m_levels;
     bool m_generating = false;   ///< a maze is being made; input waits, closing is refused
     bool m_setupPending = false; ///< a showing's setup is queued and has not run yet
+    bool m_placed = false;       ///< centred at the first showing
 
     void build();
     void buildHeader();

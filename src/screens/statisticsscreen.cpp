@@ -4,12 +4,12 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 #include "besttimes.h"
 #include "maze.h"
 #include "session.h"
+#include "windowframe.h"
 
 namespace quorvel {
 
@@ -218,8 +218,8 @@ void StatisticsScreen::showEntry(int rank, const std::string& levelTitle, const 
 }
 
 void StatisticsScreen::showEvent(QShowEvent* event) {
+    centreFrame(this); // before it appears, so it never jumps
     QDialog::showEvent(event);
-    if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
     onShown();
 }
 
