@@ -392,13 +392,13 @@ void GameScreen::keyPressEvent(QKeyEvent* event) {
 void GameScreen::showMapWindow() {
     if (!m_map) return;
     m_map->saveMapSettings(m_session.playerName);
+    // The style changes in place, so the map neither blinks nor moves.
     if (!m_map->isVisible()) {
-        m_map->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        setWindowFlagLive(m_map, Qt::WindowStaysOnTopHint, true);
         m_map->show();
     } else {
         const bool onTop = m_map->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-        m_map->setWindowFlag(Qt::WindowStaysOnTopHint, !onTop);
-        m_map->show(); // a window whose flags change is hidden until shown again
+        setWindowFlagLive(m_map, Qt::WindowStaysOnTopHint, !onTop);
     }
     m_map->raise();
     activateWindow();

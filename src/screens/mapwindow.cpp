@@ -80,7 +80,12 @@ class MapView : public QWidget {
     MapWindow* m_owner;
 };
 
-MapWindow::MapWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
+// A tool window's border: a small title bar with only a close box, on top of the game.
+// While locked it never takes the keyboard, so the game's arrow keys keep working.
+MapWindow::MapWindow(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
+                          Qt::WindowDoesNotAcceptFocus) {
     setObjectName("TfMap");
     setWindowTitle("Quorvel Map");
     // Black behind the map; the map image itself paints every pixel of its area.
@@ -251,6 +256,7 @@ void MapWindow::giveFocus() {
 
 void MapWindow::toggleLock() {
     m_locked = lockButton->isChecked();
+    setWindowFlagLive(this, Qt::WindowDoesNotAcceptFocus, m_locked);
     if (m_locked) giveFocus();
 }
 
@@ -279,6 +285,7 @@ void MapWindow::placeBesideGame() {
 }
 
 void MapWindow::showEvent(QShowEvent* event) {
+    useToolBorder(this);
     // The window manager keeps a tool window over the window it belongs to.
     if (m_gameForm && windowHandle() && m_gameForm->windowHandle())
         windowHandle()->setTransientParent(m_gameForm->windowHandle());
@@ -320,6 +327,7 @@ void MapWindow::loadMapSettings(const std::string& player) {
     const int left = ini.readInteger(section, "Left" + n, corner.x());
     placeFrame(this, QPoint(left, top));
     m_locked = ini.readBool(section, "Locked" + n, m_locked);
+    setWindowFlagLive(this, Qt::WindowDoesNotAcceptFocus, m_locked);
     m_zoomLevel = ini.readInteger(section, "Zoom" + n, m_zoomLevel);
     lockButton->setChecked(m_locked);
     applyZoom();

@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QThread>
+#include <QVariant>
 #include <QWidget>
 #include <QWindow>
 
@@ -24,6 +25,9 @@ namespace quorvel {
 namespace {
 
 constexpr const char* watchName = "quorvelFrameWatch";
+// The property by which Qt's X11 platform takes extra window types, and its toolbar type.
+constexpr const char* x11WindowType = "_q_xcb_wm_window_type";
+constexpr int x11Toolbar = 0x8;
 
 // The kind of frame a window gets: its type and title-bar buttons. Staying on top and
 // taking the focus do not change the frame.
@@ -259,6 +263,27 @@ QPoint centredCorner(const QRect& area, QSize outer) {
 void centreFrame(QWidget* window) {
     const QRect area = freeArea(window, window->geometry().center());
     placeFrame(window, centredCorner(area, frameSize(window)));
+}
+
+void setWindowFlagLive(QWidget* window, Qt::WindowType flag, bool on) {
+    Qt::WindowFlags flags = window->windowFlags();
+    flags.setFlag(flag, on);
+    if (flags == window->windowFlags()) return;
+    window->overrideWindowFlags(flags);
+    if (QWindow* handle = window->windowHandle()) handle->setFlags(flags);
+}
+
+void useToolBorder(QWidget* window) {
+    if (!onX11()) return;
+    window->winId();
+    QWindow* handle = window->windowHandle();
+    if (!handle || handle->property(x11WindowType).toInt() == x11Toolbar) return;
+    // Qt's X11 platform reads this property when it sets the window's type; the type is
+    // written again only when the flags change, so they change there and back.
+    handle->setProperty(x11WindowType, x11Toolbar);
+    const Qt::WindowFlags flags = handle->flags();
+    handle->setFlags(flags ^ Qt::WindowStaysOnTopHint);
+    handle->setFlags(flags);
 }
 
 void forgetFrames() {

@@ -38,6 +38,15 @@ QRect freeArea(QWidget* window, QPoint point);
 /// The frame corner that centres a window of frame size outer on area.
 QPoint centredCorner(const QRect& area, QSize outer);
 
+/// Sets or clears one window flag (staying on top, taking the focus) of a top-level
+/// window without hiding it, as changing the flags otherwise does.
+void setWindowFlagLive(QWidget* window, Qt::WindowType flag, bool on);
+
+/// Gives a tool window a small title bar with only a close box, before it is first shown.
+/// Some window managers (openbox) keep minimise and maximise boxes on every tool
+/// window, but not on toolbar windows, so under X11 the window is typed a toolbar.
+void useToolBorder(QWidget* window);
+
 /// Forgets what was learnt of frames of every kind (tests start from nothing).
 void forgetFrames();
 

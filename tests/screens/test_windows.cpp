@@ -1,0 +1,136 @@
+// The windows as a window manager sees them: placed by their frames, the map's zoom
+// within the screen, and a locked map that never takes the keyboard, with its tool border.
+
+#include <QScreen>
+#include <QTest>
+#include <QToolButton>
+#include <QWindow>
+
+#include "inifile.h"
+#include "programfolder.h"
+#include "screenfixture.h"
+#include "windowframe.h"
+
+namespace quorvel::test {
+namespace {
+
+QToolButton* button(MapWindow& map, const char* name) {
+    return map.findChild<QToolButton*>(name);
+}
+
+TEST_F(ScreenTest, TheGameWindowIsStoredAndRestoredByItsFrameCorner) {
+    newGame(2, 5);
+    const QMargins frame = frameMargins(form.get());
+    placeFrame(form.get(), QPoint(120, 80));
+    EXPECT_EQ(form->geometry().topLeft(), QPoint(120 + frame.left(), 80 + frame.top()));
+    form->game().state().gameOver = true;
+    form->close();
+    const IniFile ini = IniFile::load(settingsPath());
+    EXPECT_EQ(ini.readInteger("Tester.Settings", "Left40", -1), 120);
+    EXPECT_EQ(ini.readInteger("Tester.Settings", "Top40", -1), 80);
+
+    // Shown again, the frame stands where it was left, however often.
+    for (int run = 0; run < 3; ++run) {
+        form->show();
+        EXPECT_EQ(framePosition(form.get()), QPoint(120, 80)) << run;
+        EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(120, 80)) << run;
+        form->game().state().gameOver = true;
+        form->close();
+    }
+}
+
+TEST_F(ScreenTest, ALockedMapFollowsTheGameFramesMoves) {
+    newGame(1, 5);
+    EXPECT_EQ(framePosition(map.get()), form->mapToGlobal(QPoint(412, 200)));
+    for (const QPoint to : {QPoint(60, 40), QPoint(95, 70)}) {
+        placeFrame(form.get(), to);
+        EXPECT_EQ(framePosition(map.get()), form->mapToGlobal(QPoint(412, 200)));
+    }
+}
+
+TEST_F(ScreenTest, ZoomKeepsTheWholeMapWindowOnTheScreen) {
+    newGame(1, 5);
+    const QRect area = map->screen()->availableGeometry();
+    const QMargins frame = frameMargins(map.get());
+    // Near the bottom right the full 600-pixel side does not fit; the side shrinks to
+    // whole pixels per cell (multiples of 25), frame and toolbar included.
+    const QPoint corner(area.right() + 1 - 420, area.bottom() + 1 - 360);
+    placeFrame(map.get(), corner);
+    for (int i = 0; i < 4; ++i)
+        map->zoomIn();
+    const int room =
+        std::min(420 - frame.left() - frame.right(), 360 - frame.top() - frame.bottom() - 29);
+    const int side = room / 25 * 25;
+    EXPECT_EQ(map->size(), QSize(side, side + 29));
+    EXPECT_TRUE(area.contains(map->frameGeometry())) << map->frameGeometry().bottom();
+    EXPECT_EQ(map->zoomLevel(), 4);
+    EXPECT_FALSE(button(*map, "ZoomPlus")->isEnabled());
+
+    // From a place with room, zooming out and in again gives the full size.
+    placeFrame(map.get(), area.topLeft());
+    map->zoomOut();
+    map->zoomIn();
+    EXPECT_EQ(map->size(), QSize(600, 629));
+
+    // Standing off the screen, the map keeps one pixel per cell rather than vanishing.
+    placeFrame(map.get(), area.bottomRight() - QPoint(5, 5));
+    map->applyZoom();
+    EXPECT_EQ(map->size(), QSize(25, 54));
+}
+
+TEST_F(ScreenTest, ALockedMapNeverTakesTheKeyboardAndHasAToolBorder) {
+    newGame(1, 5);
+    const Qt::WindowFlags flags = map->windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::Tool));
+    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint)); // only the boxes asked for
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    const auto refusesFocus = [this] {
+        return map->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus) &&
+               map->windowHandle()->flags().testFlag(Qt::WindowDoesNotAcceptFocus);
+    };
+    EXPECT_TRUE(refusesFocus());
+
+    // Released, the map may keep the keyboard after a click; locked again, it may not.
+    QTest::mouseClick(button(*map, "LockWin"), Qt::LeftButton);
+    EXPECT_FALSE(map->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+    EXPECT_TRUE(map->isVisible());
+    QTest::mouseClick(button(*map, "LockWin"), Qt::LeftButton);
+    EXPECT_TRUE(refusesFocus());
+
+    // A stored lock is applied with its focus rule when the map is shown.
+    map->hide();
+    IniFile ini = IniFile::load(settingsPath());
+    ini.writeBool("Tester.MapSettings", "Locked20", false);
+    ASSERT_TRUE(ini.save(settingsPath()));
+    map->show();
+    EXPECT_FALSE(map->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+}
+
+// Counts the times a window is hidden.
+class HideCounter : public QObject {
+  public:
+    int hides = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Hide) ++hides;
+        return false;
+    }
+};
+
+TEST_F(ScreenTest, TheWKeyTogglesStayOnTopWithoutHidingOrMovingTheMap) {
+    newGame(1, 5);
+    placeFrame(map.get(), QPoint(30, 40));
+    HideCounter counter;
+    map->installEventFilter(&counter);
+    QTest::keyClick(form.get(), 'w');
+    EXPECT_FALSE(map->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    QTest::keyClick(form.get(), 'w');
+    EXPECT_TRUE(map->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(counter.hides, 0);
+    EXPECT_EQ(framePosition(map.get()), QPoint(30, 40));
+    map->removeEventFilter(&counter);
+}
+
+} // namespace
+} // namespace quorvel::test
