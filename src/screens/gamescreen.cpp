@@ -196,6 +196,10 @@ void GameScreen::build() {
     runTimer = new QTimer(this);
     runTimer->setObjectName("RunTimer");
     runTimer->setInterval(200);
+    m_arrowWait = new QTimer(this);
+    m_arrowWait->setSingleShot(true);
+    m_arrowWait->setInterval(arrowRepeatWait);
+    connect(m_arrowWait, &QTimer::timeout, this, &GameScreen::arrowWaitOver);
     connect(clockTimer, &QTimer::timeout, this, [this] { m_game.clockTick(); });
     connect(runTimer, &QTimer::timeout, this, [this] { m_game.runTick(); });
 
@@ -275,6 +279,8 @@ void GameScreen::hideEvent(QHideEvent* event) {
 }
 
 void GameScreen::onHidden() {
+    m_waitingArrow = 0; // a key released as the game ended belongs to no game
+    m_arrowWait->stop();
     m_game.end();
     m_session.sound->closeMusic();
     savePosition();
@@ -345,19 +351,73 @@ void GameScreen::changeEvent(QEvent* event) {
 
 // ---- keys and switches -------------------------------------------------------------------
 
+namespace {
+
+bool isArrow(int key) {
+    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+}
+
+} // namespace
+
+// Arrows act when released, once per press however long the key is held. A held key
+// repeats as pairs of release and press that the display stamps with one time. Qt marks
+// most of them by looking ahead for the press; when the press has not come in yet (a busy
+// desktop), the release waits a moment for it, and a press of the same key with the same
+// time shows it was a repeat. A release without a display time acts at once.
 void GameScreen::keyReleaseEvent(QKeyEvent* event) {
-    // Arrows act when released; a held key does not walk on by itself.
+    if (!isArrow(event->key())) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
     if (event->isAutoRepeat()) return;
-    switch (event->key()) {
+    actOnArrow(); // an arrow still waiting goes first
+    if (event->timestamp() == 0) {
+        actOnArrow(event->key());
+        return;
+    }
+    m_waitingArrow = event->key();
+    m_waitingSince = event->timestamp();
+    m_arrowWait->start();
+}
+
+bool GameScreen::isRepeatPress(const QKeyEvent* event) {
+    if (event->isAutoRepeat()) return true;
+    if (m_waitingArrow != event->key() || m_waitingSince != event->timestamp()) return false;
+    m_waitingArrow = 0;
+    m_arrowWait->stop();
+    return true;
+}
+
+void GameScreen::arrowWaitOver() {
+    // A repeat's press that the display has sent already comes in first.
+    const int key = m_waitingArrow;
+    const quint64 since = m_waitingSince;
+    QCoreApplication::processEvents();
+    if (m_waitingArrow == key && m_waitingSince == since) actOnArrow();
+}
+
+void GameScreen::actOnArrow() {
+    const int key = m_waitingArrow;
+    m_waitingArrow = 0;
+    m_arrowWait->stop();
+    if (key != 0) actOnArrow(key);
+}
+
+void GameScreen::actOnArrow(int key) {
+    switch (key) {
     case Qt::Key_Left: m_game.turnLeft(); break;
     case Qt::Key_Right: m_game.turnRight(); break;
     case Qt::Key_Up: m_game.stepForward(); break;
     case Qt::Key_Down: m_game.stepBack(); break;
-    default: QWidget::keyReleaseEvent(event); return;
+    default: break;
     }
 }
 
 void GameScreen::keyPressEvent(QKeyEvent* event) {
+    if (isArrow(event->key())) {
+        isRepeatPress(event); // arrows act on release
+        return;
+    }
     const QString text = event->text();
     if (text.size() != 1) {
         QWidget::keyPressEvent(event);

@@ -1,6 +1,8 @@
 // The windows as a window manager sees them: placed by their frames, the map's zoom
-// within the screen, and a locked map that never takes the keyboard, with its tool border.
+// within the screen, a locked map that never takes the keyboard and its tool border, and
+// a held arrow that acts once however its key repeats arrive.
 
+#include <QKeyEvent>
 #include <QScreen>
 #include <QTest>
 #include <QToolButton>
@@ -16,6 +18,13 @@ namespace {
 
 QToolButton* button(MapWindow& map, const char* name) {
     return map.findChild<QToolButton*>(name);
+}
+
+// An arrow key as the display sends it: time is the display's stamp in milliseconds.
+void arrow(QWidget* target, QEvent::Type type, int key, quint64 time) {
+    QKeyEvent event(type, key, Qt::NoModifier);
+    event.setTimestamp(time);
+    QApplication::sendEvent(target, &event);
 }
 
 TEST_F(ScreenTest, TheGameWindowIsStoredAndRestoredByItsFrameCorner) {
@@ -130,6 +139,48 @@ TEST_F(ScreenTest, TheWKeyTogglesStayOnTopWithoutHidingOrMovingTheMap) {
     EXPECT_EQ(counter.hides, 0);
     EXPECT_EQ(framePosition(map.get()), QPoint(30, 40));
     map->removeEventFilter(&counter);
+}
+
+TEST_F(ScreenTest, AHeldArrowTurnsOnceHoweverItsRepeatsArrive) {
+    newGame(1, 1234);
+    const int facing = maze().facing;
+    QWidget* f = form.get();
+    // Held: pressed, then repeats as release and press with one stamp each. Qt marks the
+    // first repeat; the next two come unmarked, as on a busy desktop.
+    arrow(f, QEvent::KeyPress, Qt::Key_Right, 1000);
+    {
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
+        release.setTimestamp(1500);
+        QApplication::sendEvent(f, &release);
+    }
+    arrow(f, QEvent::KeyPress, Qt::Key_Right, 1500);
+    for (const quint64 time : {1540, 1580}) {
+        arrow(f, QEvent::KeyRelease, Qt::Key_Right, time);
+        arrow(f, QEvent::KeyPress, Qt::Key_Right, time);
+    }
+    QTest::qWait(GameScreen::arrowRepeatWait * 3);
+    EXPECT_EQ(maze().facing, facing);
+    arrow(f, QEvent::KeyRelease, Qt::Key_Right, 1620); // let go
+    QTest::qWait(GameScreen::arrowRepeatWait * 3);
+    EXPECT_EQ(maze().facing, rightOf(facing));
+
+    // Two taps are two turns, a press of another key is no repeat, and an arrow waiting
+    // when the next is released acts first.
+    arrow(f, QEvent::KeyRelease, Qt::Key_Left, 2000);
+    arrow(f, QEvent::KeyPress, Qt::Key_Up, 2000);
+    arrow(f, QEvent::KeyRelease, Qt::Key_Left, 2100);
+    QTest::qWait(GameScreen::arrowRepeatWait * 3);
+    EXPECT_EQ(maze().facing, leftOf(facing));
+}
+
+TEST_F(ScreenTest, AnArrowReleasedAsTheGameEndsIsDropped) {
+    newGame(1, 1234);
+    const int facing = maze().facing;
+    arrow(form.get(), QEvent::KeyRelease, Qt::Key_Right, 3000);
+    form->game().state().gameOver = true;
+    form->close();
+    QTest::qWait(GameScreen::arrowRepeatWait * 3);
+    EXPECT_EQ(maze().facing, facing);
 }
 
 } // namespace
