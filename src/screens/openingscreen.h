@@ -17,6 +17,7 @@ class QRadioButton;
 
 namespace quorvel {
 
+class InputHold;
 class WideComboBox;
 class MapWindow;
 class GameScreen;
@@ -104,6 +105,7 @@ class OpeningScreen : public QWidget {
     bool m_generating = false;   ///< a maze is being made; input waits, closing is refused
     bool m_setupPending = false; ///< a showing's setup is queued and has not run yet
     bool m_placed = false;       ///< centred at the first showing
+    InputHold* m_inputHold;      ///< drops input from a game's start until this shows again
 
     void build();
     void buildHeader();
@@ -115,6 +117,7 @@ class OpeningScreen : public QWidget {
     bool handleKey(QKeyEvent* event);
     void applySettings();
     void startSavedGame(int level);
+    void startSavedGameHeld(int level);
     void openGame();
     void setLevelLabel();
     void selectTheme(int index);
