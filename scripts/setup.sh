@@ -11,7 +11,7 @@ quorvel_packages=(
     libsdl2-mixer-dev timgm6mb-soundfont libxcb1-dev
     fonts-liberation2
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb
+    xvfb openbox xdotool x11-utils imagemagick
     clang libclang-rt-dev
 )
 
