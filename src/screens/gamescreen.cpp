@@ -14,6 +14,7 @@
 #include "dialogs.h"
 #include "endscreen.h"
 #include "inifile.h"
+#include "keyboardstate.h"
 #include "mapwindow.h"
 #include "messagepanel.h"
 #include "programfolder.h"
@@ -363,7 +364,8 @@ bool isArrow(int key) {
 // repeats as pairs of release and press that the display stamps with one time. Qt marks
 // most of them by looking ahead for the press; when the press has not come in yet (a busy
 // desktop), the release waits a moment for it, and a press of the same key with the same
-// time shows it was a repeat. A release without a display time acts at once.
+// time shows it was a repeat; failing that, a key the display still reports held down.
+// A release without a display time acts at once.
 void GameScreen::keyReleaseEvent(QKeyEvent* event) {
     if (!isArrow(event->key())) {
         QWidget::keyReleaseEvent(event);
@@ -377,12 +379,17 @@ void GameScreen::keyReleaseEvent(QKeyEvent* event) {
     }
     m_waitingArrow = event->key();
     m_waitingSince = event->timestamp();
+    m_waitingCode = event->nativeScanCode();
     m_arrowWait->start();
 }
 
 bool GameScreen::isRepeatPress(const QKeyEvent* event) {
     if (event->isAutoRepeat()) return true;
-    if (m_waitingArrow != event->key() || m_waitingSince != event->timestamp()) return false;
+    if (m_waitingArrow != event->key()) return false;
+    if (m_waitingSince != event->timestamp()) {
+        actOnArrow(); // pressed again after a real release, which acts first
+        return false;
+    }
     m_waitingArrow = 0;
     m_arrowWait->stop();
     return true;
@@ -393,7 +400,14 @@ void GameScreen::arrowWaitOver() {
     const int key = m_waitingArrow;
     const quint64 since = m_waitingSince;
     QCoreApplication::processEvents();
-    if (m_waitingArrow == key && m_waitingSince == since) actOnArrow();
+    if (m_waitingArrow != key || m_waitingSince != since) return;
+    // On a very busy desktop the press may still be on its way; the display knows
+    // whether the key is held: then the release was a repeat.
+    if (keyHeldDown(m_waitingCode)) {
+        m_waitingArrow = 0;
+        return;
+    }
+    actOnArrow();
 }
 
 void GameScreen::actOnArrow() {

@@ -139,6 +139,7 @@ class GameScreen : public QWidget, public GameHost {
     QTimer* m_arrowWait;
     int m_waitingArrow = 0;     ///< a released arrow key waiting to act; 0 when none
     quint64 m_waitingSince = 0; ///< the display's time of that release
+    quint32 m_waitingCode = 0;  ///< its key's native scan code
 
     void build();
     void onShown();

@@ -171,6 +171,14 @@ TEST_F(ScreenTest, AHeldArrowTurnsOnceHoweverItsRepeatsArrive) {
     arrow(f, QEvent::KeyRelease, Qt::Key_Left, 2100);
     QTest::qWait(GameScreen::arrowRepeatWait * 3);
     EXPECT_EQ(maze().facing, leftOf(facing));
+
+    // Pressed again at another time: the release before it was real and acts at once.
+    arrow(f, QEvent::KeyRelease, Qt::Key_Right, 3000);
+    arrow(f, QEvent::KeyPress, Qt::Key_Right, 3080);
+    EXPECT_EQ(maze().facing, facing);
+    arrow(f, QEvent::KeyRelease, Qt::Key_Right, 3160);
+    QTest::qWait(GameScreen::arrowRepeatWait * 3);
+    EXPECT_EQ(maze().facing, rightOf(facing));
 }
 
 TEST_F(ScreenTest, AnArrowReleasedAsTheGameEndsIsDropped) {

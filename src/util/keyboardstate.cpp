@@ -1,0 +1,31 @@
+#include "keyboardstate.h"
+
+#include <cstdlib>
+
+#include <QGuiApplication>
+
+#ifdef QUORVEL_X11
+#include <xcb/xcb.h>
+#endif
+
+namespace quorvel {
+
+bool keyHeldDown([[maybe_unused]] std::uint32_t nativeScanCode) {
+#ifdef QUORVEL_X11
+    if (nativeScanCode == 0 || nativeScanCode > 255) return false;
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return false;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection()) return false;
+    // The server's own key map: a key whose repeats are still coming is down in it.
+    xcb_query_keymap_reply_t* reply =
+        xcb_query_keymap_reply(x11->connection(), xcb_query_keymap(x11->connection()), nullptr);
+    if (!reply) return false;
+    const bool down = (reply->keys[nativeScanCode / 8] >> (nativeScanCode % 8)) & 1;
+    std::free(reply);
+    return down;
+#else
+    return false;
+#endif
+}
+
+} // namespace quorvel

@@ -1,0 +1,13 @@
+#pragma once
+// What the display knows of the keyboard right now, beyond the events already read.
+
+#include <cstdint>
+
+namespace quorvel {
+
+/// True when the display reports the key of this native scan code (the X11 keycode) as
+/// held down at this moment. False when it is up, and wherever the platform cannot
+/// tell (offscreen, tests, other platforms).
+bool keyHeldDown(std::uint32_t nativeScanCode);
+
+} // namespace quorvel
