@@ -19,6 +19,7 @@
 #include "resource.h"
 #include "textutil.h"
 #include "theme.h"
+#include "windowframe.h"
 
 namespace quorvel {
 
@@ -187,10 +188,7 @@ void AboutBox::setProgramFolder(std::string folder) {
 
 int AboutBox::showAbout(std::string theme) {
     setAboutTheme(std::move(theme));
-    if (QScreen* screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    centreFrame(this);
     return exec();
 }
 

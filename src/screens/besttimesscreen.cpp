@@ -4,13 +4,13 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 #include "besttimes.h"
 #include "elidedtext.h"
 #include "mnemonickeys.h"
 #include "statisticsscreen.h"
+#include "windowframe.h"
 
 namespace quorvel {
 
@@ -160,8 +160,8 @@ bool BestTimesScreen::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void BestTimesScreen::showEvent(QShowEvent* event) {
+    centreFrame(this); // before it appears, so it never jumps
     QDialog::showEvent(event);
-    if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
 }
 
 } // namespace quorvel

@@ -10,6 +10,7 @@
 #include "resources.h"
 #include "session.h"
 #include "viewcomposer.h"
+#include "windowframe.h"
 
 namespace quorvel {
 
@@ -147,6 +148,7 @@ Answer EndScreen::showEnd(const EndScreenSetup& screen) {
     m_soundName = screen.sound;
     m_soundFallback.clear();
     m_rank = screen.rank;
+    centreFrame(this);
     const int result = exec();
     return result == resultYes ? Answer::yes : result == resultNo ? Answer::no : Answer::close;
 }

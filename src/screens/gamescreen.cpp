@@ -15,6 +15,7 @@
 #include "elidedtext.h"
 #include "endscreen.h"
 #include "inifile.h"
+#include "keyboardstate.h"
 #include "mapwindow.h"
 #include "messagepanel.h"
 #include "programfolder.h"
@@ -24,6 +25,7 @@
 #include "textutil.h"
 #include "theme.h"
 #include "viewcomposer.h"
+#include "windowframe.h"
 
 namespace quorvel {
 
@@ -196,6 +198,10 @@ void GameScreen::build() {
     runTimer = new QTimer(this);
     runTimer->setObjectName("RunTimer");
     runTimer->setInterval(200);
+    m_arrowWait = new QTimer(this);
+    m_arrowWait->setSingleShot(true);
+    m_arrowWait->setInterval(arrowRepeatWait);
+    connect(m_arrowWait, &QTimer::timeout, this, &GameScreen::arrowWaitOver);
     connect(clockTimer, &QTimer::timeout, this, [this] { m_game.clockTick(); });
     connect(runTimer, &QTimer::timeout, this, [this] { m_game.runTick(); });
 
@@ -274,6 +280,8 @@ void GameScreen::hideEvent(QHideEvent* event) {
 }
 
 void GameScreen::onHidden() {
+    m_waitingArrow = 0; // a key released as the game ended belongs to no game
+    m_arrowWait->stop();
     m_game.end();
     m_session.sound->closeMusic();
     savePosition();
@@ -289,11 +297,12 @@ void GameScreen::closeEvent(QCloseEvent* event) {
 }
 
 void GameScreen::restorePosition() {
-    // Where the player left this size's window; the first time, the middle of the screen.
-    QPoint place = pos();
+    // Where the player left this size's window (its frame's corner); the first time, the
+    // middle of the screen, frame and all.
+    QPoint place = framePosition(this);
     if (!m_placed) {
         if (const QScreen* screen = QGuiApplication::primaryScreen())
-            place = screen->availableGeometry().center() - QPoint(width() / 2, height() / 2);
+            place = centredCorner(screen->availableGeometry(), quorvel::frameSize(this));
         m_placed = true;
     }
     const IniFile ini = IniFile::load(settingsPath());
@@ -301,7 +310,10 @@ void GameScreen::restorePosition() {
     const std::string n = std::to_string(m_game.maze().mazeSize);
     const int top = ini.readInteger(section, "Top" + n, place.y());
     const int left = ini.readInteger(section, "Left" + n, place.x());
-    move(left, top);
+    m_positionKnown = false; // placing the window is not a move the map follows
+    placeFrame(this, QPoint(left, top));
+    m_lastPosition = framePosition(this);
+    m_positionKnown = true;
 }
 
 void GameScreen::savePosition() {
@@ -309,18 +321,19 @@ void GameScreen::savePosition() {
     IniFile ini = IniFile::load(path);
     const std::string section = playerSection(m_session.playerName, ".Settings");
     const std::string n = std::to_string(m_game.maze().mazeSize);
-    ini.writeInteger(section, "Top" + n, pos().y());
-    ini.writeInteger(section, "Left" + n, pos().x());
+    const QPoint corner = framePosition(this);
+    ini.writeInteger(section, "Top" + n, corner.y());
+    ini.writeInteger(section, "Left" + n, corner.x());
     ini.save(path);
     openAccess(path);
 }
 
 void GameScreen::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    const QPoint now = pos();
-    if (m_positionKnown && m_map)
-        m_map->followGame(now.x() - m_lastPosition.x(), now.y() - m_lastPosition.y());
-    m_positionKnown = true;
+    if (!m_positionKnown || !isVisible()) return;
+    // The frame's moves: a locked map moves as far as the game window's title bar did.
+    const QPoint now = framePosition(this);
+    if (m_map && now != m_lastPosition) m_map->followGame(now - m_lastPosition);
     m_lastPosition = now;
 }
 
@@ -339,19 +352,91 @@ void GameScreen::changeEvent(QEvent* event) {
 
 // ---- keys and switches -------------------------------------------------------------------
 
+namespace {
+
+bool isArrow(int key) {
+    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+}
+
+} // namespace
+
+// Arrows act when released, once per press however long the key is held. A held key
+// repeats as pairs of release and press that the display stamps with one time. Qt marks
+// most of them by looking ahead for the press; when the press has not come in yet (a busy
+// desktop), the release waits a moment for it, and a press of the same key with the same
+// time shows it was a repeat; failing that, a key the display still reports held down.
+// A release without a display time acts at once.
 void GameScreen::keyReleaseEvent(QKeyEvent* event) {
-    // Arrows act when released; a held key does not walk on by itself.
+    if (!isArrow(event->key())) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
     if (event->isAutoRepeat()) return;
-    switch (event->key()) {
+    actOnArrow(); // an arrow still waiting goes first
+    // A release acts at once when it cannot be a keyboard's repeat: it has no time or
+    // no key of a keyboard behind it (the gamepad, an input method), or the display
+    // says the key is up already, which is the common case of a tap. Only a release
+    // whose key is still down waits for the press that tells a repeat from a new tap.
+    const quint32 code = event->nativeScanCode();
+    if (event->timestamp() == 0 || code == 0 || (keyStateKnown() && !keyHeldDown(code))) {
+        actOnArrow(event->key());
+        return;
+    }
+    m_waitingArrow = event->key();
+    m_waitingSince = event->timestamp();
+    m_waitingCode = event->nativeScanCode();
+    m_arrowWait->start();
+}
+
+bool GameScreen::isRepeatPress(const QKeyEvent* event) {
+    if (event->isAutoRepeat()) return true;
+    if (m_waitingArrow != event->key()) return false;
+    if (m_waitingSince != event->timestamp()) {
+        actOnArrow(); // pressed again after a real release, which acts first
+        return false;
+    }
+    m_waitingArrow = 0;
+    m_arrowWait->stop();
+    return true;
+}
+
+void GameScreen::arrowWaitOver() {
+    // A repeat's press that the display has sent already comes in first.
+    const int key = m_waitingArrow;
+    const quint64 since = m_waitingSince;
+    QCoreApplication::processEvents();
+    if (m_waitingArrow != key || m_waitingSince != since) return;
+    // On a very busy desktop the press may still be on its way; the display knows
+    // whether the key is held: then the release was a repeat.
+    if (keyHeldDown(m_waitingCode)) {
+        m_waitingArrow = 0;
+        return;
+    }
+    actOnArrow();
+}
+
+void GameScreen::actOnArrow() {
+    const int key = m_waitingArrow;
+    m_waitingArrow = 0;
+    m_arrowWait->stop();
+    if (key != 0) actOnArrow(key);
+}
+
+void GameScreen::actOnArrow(int key) {
+    switch (key) {
     case Qt::Key_Left: m_game.turnLeft(); break;
     case Qt::Key_Right: m_game.turnRight(); break;
     case Qt::Key_Up: m_game.stepForward(); break;
     case Qt::Key_Down: m_game.stepBack(); break;
-    default: QWidget::keyReleaseEvent(event); return;
+    default: break;
     }
 }
 
 void GameScreen::keyPressEvent(QKeyEvent* event) {
+    if (isArrow(event->key())) {
+        isRepeatPress(event); // arrows act on release
+        return;
+    }
     const QString text = event->text();
     if (text.size() != 1) {
         QWidget::keyPressEvent(event);
@@ -386,13 +471,13 @@ void GameScreen::keyPressEvent(QKeyEvent* event) {
 void GameScreen::showMapWindow() {
     if (!m_map) return;
     m_map->saveMapSettings(m_session.playerName);
+    // The style changes in place, so the map neither blinks nor moves.
     if (!m_map->isVisible()) {
-        m_map->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        setWindowFlagLive(m_map, Qt::WindowStaysOnTopHint, true);
         m_map->show();
     } else {
         const bool onTop = m_map->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-        m_map->setWindowFlag(Qt::WindowStaysOnTopHint, !onTop);
-        m_map->show(); // a window whose flags change is hidden until shown again
+        setWindowFlagLive(m_map, Qt::WindowStaysOnTopHint, !onTop);
     }
     m_map->raise();
     activateWindow();

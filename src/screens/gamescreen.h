@@ -108,6 +108,9 @@ class GameScreen : public QWidget, public GameHost {
     QTimer* clockTimer;
     QTimer* runTimer;
 
+    /// How long a released arrow waits for the press of its key repeat, in milliseconds.
+    static constexpr int arrowRepeatWait = 50;
+
     void toggleSounds();
     void toggleMusic();
     void showMapWindow();
@@ -133,6 +136,10 @@ class GameScreen : public QWidget, public GameHost {
     QPoint m_lastPosition{-1, -1};
     bool m_mapWasVisible = false;
     bool m_placed = false; ///< shown once: later showings start where the last one was
+    QTimer* m_arrowWait;
+    int m_waitingArrow = 0;     ///< a released arrow key waiting to act; 0 when none
+    quint64 m_waitingSince = 0; ///< the display's time of that release
+    quint32 m_waitingCode = 0;  ///< its key's native scan code
 
     void build();
     void onShown();
@@ -143,6 +150,10 @@ class GameScreen : public QWidget, public GameHost {
     void restorePosition();
     void savePosition();
     QLabel* toolPicture(Tool tool) const;
+    bool isRepeatPress(const QKeyEvent* event);
+    void arrowWaitOver();
+    void actOnArrow();
+    void actOnArrow(int key);
 };
 
 } // namespace quorvel

@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QStyle>
@@ -17,6 +16,7 @@
 
 #include "helpresources.h"
 #include "rtf.h"
+#include "windowframe.h"
 
 namespace quorvel {
 
@@ -289,10 +289,7 @@ bool HelpWindow::handleKey(QKeyEvent* event) {
 void HelpWindow::onShown() {
     if (!m_placed) {
         m_placed = true;
-        if (QScreen* screen = this->screen()) {
-            const QRect area = screen->availableGeometry();
-            move(area.center() - QPoint(width() / 2, height() / 2));
-        }
+        centreFrame(this);
     }
     if (!hasPage(selectedItem())) nextTopic();
     const int s = selectedItem();

@@ -18,6 +18,7 @@
 #include "programfolder.h"
 #include "safewrite.h"
 #include "settingsfile.h"
+#include "windowframe.h"
 
 namespace quorvel {
 
@@ -79,7 +80,12 @@ class MapView : public QWidget {
     MapWindow* m_owner;
 };
 
-MapWindow::MapWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
+// A tool window's border: a small title bar with only a close box, on top of the game.
+// While locked it never takes the keyboard, so the game's arrow keys keep working.
+MapWindow::MapWindow(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
+                          Qt::WindowDoesNotAcceptFocus) {
     setObjectName("TfMap");
     setWindowTitle("Quorvel Map");
     // Black behind the map; the map image itself paints every pixel of its area.
@@ -212,31 +218,31 @@ void MapWindow::zoomOut() {
     applyZoom();
 }
 
+int MapWindow::fittingSide(int side) const {
+    // The whole window, frame included, stays on the free area of the screen from where
+    // it stands; the side shrinks to whole pixels per cell, but never below one.
+    auto* self = const_cast<MapWindow*>(this);
+    const QPoint corner = framePosition(self);
+    const QRect area = freeArea(self, corner);
+    if (!area.isValid()) return side;
+    const QMargins frame = frameMargins(self);
+    const int roomX = area.right() + 1 - corner.x() - frame.left() - frame.right() - m_marginWidth;
+    const int roomY =
+        area.bottom() + 1 - corner.y() - frame.top() - frame.bottom() - m_marginHeight;
+    const int room = std::min(roomX, roomY);
+    if (side <= room) return side;
+    const int cell = pictureSide();
+    return std::max(cell, room / cell * cell);
+}
+
+int MapWindow::pictureSide() const {
+    return m_map.mapsize() + 5;
+}
+
 void MapWindow::applyZoom() {
     m_zoomLevel = std::clamp(m_zoomLevel, 0, 4);
-    int width = m_zoomLevel * m_zoomStep + m_baseWidth + m_marginWidth;
-    int height = m_zoomLevel * m_zoomStep + m_baseHeight + m_marginHeight;
-    // What the screen can hold of the client area, leaving room for the frame.
-    if (const QScreen* screen =
-            this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
-        const QRect avail = screen->availableGeometry();
-        const QMargins frame = frameGeometry().isValid() && isVisible()
-                                   ? QMargins(geometry().left() - frameGeometry().left(),
-                                              geometry().top() - frameGeometry().top(),
-                                              frameGeometry().right() - geometry().right(),
-                                              frameGeometry().bottom() - geometry().bottom())
-                                   : QMargins();
-        width = std::min(width, avail.width() - frame.left() - frame.right());
-        height = std::min(height, avail.height() - frame.top() - frame.bottom());
-    }
-    if (width - m_marginWidth != height - m_marginHeight) {
-        const int side = m_map.picture().width > 0 ? m_map.picture().width : 25;
-        int s = std::min(width - m_marginWidth, height - m_marginHeight);
-        s = std::max(side, s / side * side);
-        width = m_marginWidth + s;
-        height = m_marginHeight + s;
-    }
-    setClientSize(width, height);
+    const int side = fittingSide(m_zoomLevel * m_zoomStep + m_baseWidth);
+    setClientSize(m_marginWidth + side, m_marginHeight + side);
     zoomOutButton->setEnabled(m_zoomLevel >= 1);
     zoomInButton->setEnabled(m_zoomLevel < 4);
 }
@@ -250,6 +256,7 @@ void MapWindow::giveFocus() {
 
 void MapWindow::toggleLock() {
     m_locked = lockButton->isChecked();
+    setWindowFlagLive(this, Qt::WindowDoesNotAcceptFocus, m_locked);
     if (m_locked) giveFocus();
 }
 
@@ -262,21 +269,23 @@ void MapWindow::keyReleaseEvent(QKeyEvent* event) {
     QWidget::keyReleaseEvent(event);
 }
 
-void MapWindow::followGame(int dx, int dy) {
-    if (m_locked && isVisible()) move(pos() + QPoint(dx, dy));
+void MapWindow::followGame(QPoint moved) {
+    if (m_locked && isVisible()) placeFrame(this, framePosition(this) + moved);
 }
 
 void MapWindow::placeBesideGame() {
     if (!m_gameForm) return;
-    // Right of the item panel and under the clock panel of the game screen.
+    // The frame's corner right of the item panel and under the clock panel of the game
+    // screen, so the map's title bar leaves the step counter free.
     const QWidget* items = m_gameForm->findChild<QWidget*>("Panel5");
     const QWidget* clock = m_gameForm->findChild<QWidget*>("Panel6");
     const QPoint corner(items ? items->x() + items->width() + 2 : 412,
                         clock ? clock->y() + clock->height() + 2 : 200);
-    move(m_gameForm->mapToGlobal(corner));
+    placeFrame(this, m_gameForm->mapToGlobal(corner));
 }
 
 void MapWindow::showEvent(QShowEvent* event) {
+    useToolBorder(this);
     // The window manager keeps a tool window over the window it belongs to.
     if (m_gameForm && windowHandle() && m_gameForm->windowHandle())
         windowHandle()->setTransientParent(m_gameForm->windowHandle());
@@ -300,8 +309,9 @@ void MapWindow::saveMapSettings(const std::string& player) {
     IniFile ini = IniFile::load(path);
     const std::string section = playerSection(player, ".MapSettings");
     const std::string n = std::to_string(m_map.mapsize());
-    ini.writeInteger(section, "Top" + n, pos().y());
-    ini.writeInteger(section, "Left" + n, pos().x());
+    const QPoint corner = framePosition(this);
+    ini.writeInteger(section, "Top" + n, corner.y());
+    ini.writeInteger(section, "Left" + n, corner.x());
     ini.writeBool(section, "Locked" + n, m_locked);
     ini.writeInteger(section, "Zoom" + n, m_zoomLevel);
     if (!ini.save(path)) writeInstallRecord(false, "Unable to write to " + path + "!");
@@ -312,10 +322,12 @@ void MapWindow::loadMapSettings(const std::string& player) {
     const IniFile ini = IniFile::load(settingsPath());
     const std::string section = playerSection(player, ".MapSettings");
     const std::string n = std::to_string(m_map.mapsize());
-    const int top = ini.readInteger(section, "Top" + n, pos().y());
-    const int left = ini.readInteger(section, "Left" + n, pos().x());
-    move(left, top);
+    const QPoint corner = framePosition(this);
+    const int top = ini.readInteger(section, "Top" + n, corner.y());
+    const int left = ini.readInteger(section, "Left" + n, corner.x());
+    placeFrame(this, QPoint(left, top));
     m_locked = ini.readBool(section, "Locked" + n, m_locked);
+    setWindowFlagLive(this, Qt::WindowDoesNotAcceptFocus, m_locked);
     m_zoomLevel = ini.readInteger(section, "Zoom" + n, m_zoomLevel);
     lockButton->setChecked(m_locked);
     applyZoom();

@@ -36,8 +36,8 @@ class MapWindow : public QWidget {
 
     void zoomIn();
     void zoomOut();
-    /// Clamps the zoom and sizes the window for it, shrinking to whole pixels per cell
-    /// when the screen cannot hold the full size.
+    /// Clamps the zoom and sizes the window for it; where the screen cannot hold the whole
+    /// window from where it stands, the side is cut to the largest multiple of N + 5 that fits.
     void applyZoom();
     int zoomLevel() const { return m_zoomLevel; }
     bool locked() const { return m_locked; }
@@ -52,8 +52,8 @@ class MapWindow : public QWidget {
     /// Reads the map picture back; a missing or unreadable file keeps the picture.
     void loadMapFile(const std::string& name);
 
-    /// The game window moved by (dx, dy): a locked map window moves with it.
-    void followGame(int dx, int dy);
+    /// The game window's frame moved by moved: a locked map window's frame moves with it.
+    void followGame(QPoint moved);
 
     /// The text the map shows when the mouse rests at (x, y) of the map image.
     QString hoverText(int x, int y) const;
@@ -94,6 +94,8 @@ class MapWindow : public QWidget {
     void blink();
     void placeBesideGame();
     void setClientSize(int width, int height);
+    int fittingSide(int side) const;
+    int pictureSide() const;
     friend class MapView;
 };
 

@@ -10,8 +10,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 #include <algorithm>
 #include <optional>
@@ -30,6 +30,7 @@
 #include "theme.h"
 #include "themepicture.h"
 #include "widecombobox.h"
+#include "windowframe.h"
 
 namespace quorvel {
 
@@ -124,6 +125,66 @@ QFrame* rule(QWidget* parent, int y) {
 
 } // namespace
 
+// Holds back the player's input while a game is being started: from the moment a game is
+// asked for until the opening screen is shown again. While the maze is made, every key
+// and click is dropped (they were typed at a screen that is about to go); after that,
+// those meant for the opening screen or for any hidden window are dropped, so keys
+// typed ahead can neither start a second maze under the running game nor quit.
+class InputHold : public QObject {
+  public:
+    InputHold(QWidget* screen) : QObject(screen), m_screen(screen) {}
+
+    /// Holds input back until release; while making, all of it.
+    void hold(bool making) {
+        m_making = making;
+        if (!m_holding) qApp->installEventFilter(this);
+        m_holding = true;
+    }
+    void release() {
+        if (m_holding) qApp->removeEventFilter(this);
+        m_holding = m_making = false;
+    }
+    bool holding() const { return m_holding; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!isInput(event->type())) return false;
+        if (m_making) return true;
+        if (auto* widget = qobject_cast<QWidget*>(watched)) {
+            const QWidget* window = widget->window();
+            return window == m_screen || !window->isVisible();
+        }
+        if (auto* window = qobject_cast<QWindow*>(watched))
+            return window == m_screen->windowHandle() || !window->isVisible();
+        return false;
+    }
+
+  private:
+    QWidget* m_screen;
+    bool m_holding = false;
+    bool m_making = false;
+
+    static bool isInput(QEvent::Type type) {
+        switch (type) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TabletPress:
+        case QEvent::TabletRelease: return true;
+        default: return false;
+        }
+    }
+};
+
 bool hasBadChar(const std::string& name) {
     return name.find_first_of(" \"*./:<>?\\|") != std::string::npos;
 }
@@ -132,7 +193,7 @@ OpeningScreen::OpeningScreen(Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      m_session(session) {
+      m_session(session), m_inputHold(new InputHold(this)) {
     initResources();
     setObjectName("Tform1");
     setWindowTitle(qText(applicationTitle));
@@ -142,11 +203,7 @@ OpeningScreen::OpeningScreen(Session& session, QWidget* parent)
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     };
     build();
-    preview(); // the built-in pictures until the player's theme is known
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - rect().center());
-    }
+    preview();             // the built-in pictures until the player's theme is known
     openingScreenCreate(); // FormCreate: old settings moved, own dialogs, registry entry
 }
 
@@ -321,11 +378,16 @@ void OpeningScreen::buildButtons() {
 // ---- showing, hiding, closing ----------------------------------------------------------
 
 void OpeningScreen::showEvent(QShowEvent* event) {
+    if (!m_placed) { // centred once; later it comes back where the player left it
+        m_placed = true;
+        centreFrame(this);
+    }
     QWidget::showEvent(event);
     if (!event->spontaneous()) onShown();
 }
 
 void OpeningScreen::onShown() {
+    m_inputHold->release(); // the player sees this screen again
     // The setup runs once the screen has appeared; one pending setup is enough.
     if (m_setupPending) return;
     m_setupPending = true;
@@ -530,6 +592,7 @@ void OpeningScreen::chooseLevel(int level) {
 
 void OpeningScreen::startGame() {
     if (m_generating || !m_game) return;
+    m_inputHold->hold(false);
     SoundService& sound = *m_session.sound;
     Game& game = m_game->game();
     Maze& maze = game.maze();
@@ -548,13 +611,15 @@ void OpeningScreen::startGame() {
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
-    // Making the maze: the window stays painted, but clicks and keys wait for the game.
+    // Making the maze: the window stays painted; keys and clicks meanwhile are dropped,
+    // those already on their way included.
     m_generating = true;
-    const ServiceEvents breathe = [] {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    };
+    m_inputHold->hold(true);
+    const ServiceEvents breathe = [] { QCoreApplication::processEvents(); };
     while (generateMaze(maze, m_session.rng, breathe)) {
     }
+    breathe();
+    m_inputHold->hold(false);
     m_generating = false;
 
     if (m_map)
@@ -564,6 +629,7 @@ void OpeningScreen::startGame() {
     openGame();
     QApplication::restoreOverrideCursor();
     if (startStory) startStory(m_session.themeName);
+    if (isVisible()) m_inputHold->release(); // no game came of it
 }
 
 // Shows the game screen (which hides this one) and the map window; the game gets the keys.
@@ -585,6 +651,12 @@ void OpeningScreen::loadSavedGame(int level) {
 
 void OpeningScreen::startSavedGame(int level) {
     if (m_generating || !m_game) return;
+    m_inputHold->hold(false);
+    startSavedGameHeld(level);
+    if (isVisible()) m_inputHold->release(); // no game came of it
+}
+
+void OpeningScreen::startSavedGameHeld(int level) {
     SoundService& sound = *m_session.sound;
     Game& game = m_game->game();
     sound.stopSound();

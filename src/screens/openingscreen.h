@@ -17,6 +17,7 @@ class QRadioButton;
 
 namespace quorvel {
 
+class InputHold;
 class WideComboBox;
 class MapWindow;
 class GameScreen;
@@ -106,6 +107,8 @@ class OpeningScreen : public QWidget {
     QButtonGroup* m_levels;
     bool m_generating = false;   ///< a maze is being made; input waits, closing is refused
     bool m_setupPending = false; ///< a showing's setup is queued and has not run yet
+    bool m_placed = false;       ///< centred at the first showing
+    InputHold* m_inputHold;      ///< drops input from a game's start until this shows again
 
     void build();
     void buildHeader();
@@ -117,6 +120,7 @@ class OpeningScreen : public QWidget {
     bool handleKey(QKeyEvent* event);
     void applySettings();
     void startSavedGame(int level);
+    void startSavedGameHeld(int level);
     void openGame();
     void setLevelLabel();
     void selectTheme(int index);

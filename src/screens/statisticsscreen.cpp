@@ -4,7 +4,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 #include "besttimes.h"
@@ -14,6 +13,7 @@
 #include "maze.h"
 #include "mnemonickeys.h"
 #include "session.h"
+#include "windowframe.h"
 
 namespace quorvel {
 
@@ -243,8 +243,8 @@ void StatisticsScreen::showEntry(int rank, const std::string& levelTitle, const 
 }
 
 void StatisticsScreen::showEvent(QShowEvent* event) {
+    centreFrame(this); // before it appears, so it never jumps
     QDialog::showEvent(event);
-    if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
     onShown();
 }
 

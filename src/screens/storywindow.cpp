@@ -12,6 +12,7 @@
 #include "rtf.h"
 #include "rtfview.h"
 #include "theme.h"
+#include "windowframe.h"
 
 namespace quorvel {
 
@@ -83,10 +84,7 @@ bool StoryWindow::showStory(std::string_view theme) {
         return false;
     }
     setWindowTitle(QString::fromUtf8(theme.data(), static_cast<qsizetype>(theme.size())));
-    if (QScreen* screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    centreFrame(this);
     storyViewer->setFocus();
     exec();
     return true;

@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 #include "dialogs.h"
 #include "mnemonickeys.h"
+#include "windowframe.h"
 
 namespace quorvel {
 
@@ -119,8 +119,7 @@ int MessageDialog::showDialog(int kind, std::string_view title, std::string_view
     }
     setWindowTitle(title.empty() ? QString(caption) : qText(title));
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreFrame(this);
     middleButton->setFocus();
     return exec();
 }

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QImage>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -650,6 +651,48 @@ TEST_F(Opening, EveryLevelMakesAMazeOfItsSize) {
         form2->hide();
         ASSERT_TRUE(waitFor([this] { return form1->isVisible(); }));
     }
+}
+
+// Keys typed at the opening screen after Enter, while the maze is made, and keys that
+// reach it while it is hidden behind the game: none of them acts.
+TEST_F(Opening, KeysTypedWhileTheMazeIsMadeReachNoWindow) {
+    session.playerName = "bob";
+    showOpening();
+    ASSERT_TRUE(form1->introButton->isChecked());
+    QWidget* at = focused();
+    for (const auto& [key, text] : {std::pair(Qt::Key_Return, ""), std::pair(Qt::Key_M, "m"),
+                                    std::pair(Qt::Key_Escape, "\x1b")}) {
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+            QCoreApplication::postEvent(at, new QKeyEvent(type, key, Qt::NoModifier, text));
+    }
+    int stories = 0;
+    form1->startStory = [&](const std::string&) { ++stories; };
+    form1->enterButton->click(); // the keys above arrive while the maze is made
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(form2->isVisible());
+    EXPECT_FALSE(form1->isVisible());
+    EXPECT_TRUE(form1->introButton->isChecked());
+    EXPECT_FALSE(ended);
+    EXPECT_EQ(stories, 1);
+
+    // Hidden behind the game, the screen takes no key: no second maze, no end, no intro.
+    const auto grid = form2->game().maze().grid;
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_M}) {
+        QTest::keyClick(form1.get(), key);
+        QTest::keyClick(form1->enterButton, key);
+    }
+    EXPECT_EQ(form2->game().maze().grid, grid);
+    EXPECT_EQ(stories, 1);
+    EXPECT_FALSE(ended);
+    EXPECT_TRUE(form1->introButton->isChecked());
+    EXPECT_TRUE(form2->isVisible());
+
+    // Back on the screen after the game, its keys work again.
+    sound->calls.clear();
+    form2->hide();
+    ASSERT_TRUE(waitFor([this] { return sound->called("intro"); }));
+    QTest::keyClick(focused(), Qt::Key_M, Qt::NoModifier);
+    EXPECT_FALSE(form1->introButton->isChecked());
 }
 
 } // namespace

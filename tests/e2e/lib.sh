@@ -1,0 +1,262 @@
+# End-to-end helpers: the real game on a private X display with a real window
+# manager (openbox), driven by xdotool and measured with xwininfo and xprop.
+# Sourced by the tests in this folder, never run.
+#
+#   e2e_require              skip (exit 77) unless Xvfb, openbox, xdotool, xprop, xwininfo exist
+#   e2e_start_display [WxH]  a fresh Xvfb with openbox on it; exports DISPLAY
+#   e2e_new_home PLAYER      a fresh program folder whose settings name PLAYER; exports it
+#   e2e_start_game [ARGS]    the game on that display, player PLAYER, silent
+#   e2e_stop_game            ends the game started here (by its process id)
+#   e2e_wait_window TITLE    waits until a window of exactly that title is shown; prints its id
+#   e2e_wait_gone TITLE      waits until no window of that title is shown
+#   e2e_client_geometry ID   "x y width height" of the window's client area on the screen
+#   e2e_frame_geometry ID    "x y width height" of its frame, title bar included
+#   e2e_frame_extents ID     "left right top bottom" from _NET_FRAME_EXTENTS
+#   e2e_key ID KEY...        makes the window active and types keys (xdotool key names)
+#   e2e_type KEY...          types keys wherever the keyboard focus is
+#   e2e_move ID X Y          drags the window by its title bar until its frame's corner is at X Y
+#   e2e_open_game            Enter on the opening screen; sets E2E_OPENING, E2E_GAME_WINDOW, E2E_MAP
+#   e2e_quit_game yes|no     quits the game by its Quit button, answering the save offer
+#   e2e_saved LEVEL NAME     one value of the player's saved game (quorvel3d-tool save)
+#   e2e_screenshot FILE      the whole screen as a PNG (when ImageMagick is there)
+#   e2e_check WHAT EXPECTED ACTUAL, e2e_fail MESSAGE, e2e_done   results
+#
+# Each test's temporary files live in E2E_TMP, removed on exit with everything started here.
+
+set -uo pipefail
+
+E2E_SKIP=77
+E2E_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+E2E_GAME="${QUORVEL3D_EXE:-$E2E_ROOT/build/bin/quorvel3d}"
+E2E_TOOL="${QUORVEL3D_TOOL:-$(dirname "$E2E_GAME")/quorvel3d-tool}"
+E2E_TMP="$(mktemp -d "${TMPDIR:-/tmp}/quorvel-e2e.XXXXXX")"
+E2E_PIDS=()
+E2E_GAME_PID=""
+E2E_FAILURES=0
+
+e2e_cleanup() {
+    local pid
+    for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
+        pid="${E2E_PIDS[$i]}"
+        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    done
+    rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+
+e2e_skip() {
+    echo "SKIP: $*"
+    exit "$E2E_SKIP"
+}
+
+e2e_require() {
+    local tool
+    for tool in Xvfb openbox xdotool xprop xwininfo "$@"; do
+        command -v "$tool" >/dev/null || e2e_skip "$tool is not installed (scripts/setup.sh installs it)"
+    done
+    [ -x "$E2E_GAME" ] || e2e_skip "the game is not built: $E2E_GAME"
+}
+
+e2e_start_display() {
+    local size="${1:-1280x1024}" fifo="$E2E_TMP/display" number=""
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fifo" 2>"$E2E_TMP/xvfb.log" &
+    E2E_PIDS+=($!)
+    for _ in $(seq 100); do
+        number="$(cat "$fifo" 2>/dev/null)"
+        [ -n "$number" ] && break
+        sleep 0.05
+    done
+    [ -n "$number" ] || e2e_skip "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
+    export DISPLAY=":$number"
+    # openbox with its stock settings, not the user's.
+    XDG_CONFIG_HOME="$E2E_TMP/config" openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
+    E2E_PIDS+=($!)
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.05
+    done
+    e2e_skip "openbox did not start: $(cat "$E2E_TMP/openbox.log")"
+}
+
+e2e_new_home() {
+    E2E_PLAYER="$1"
+    export QUORVEL3D_HOME="$E2E_TMP/home/"
+    export XDG_CONFIG_HOME="$E2E_TMP/config/"
+    mkdir -p "$QUORVEL3D_HOME" "$XDG_CONFIG_HOME"
+    printf '[Settings]\nPlayer=%s\n\n[Players]\n%s=\n' "$E2E_PLAYER" "$E2E_PLAYER" \
+        >"$QUORVEL3D_HOME/quorvel3d.ini"
+}
+
+# e2e_setting SECTION KEY: a value from the settings file.
+e2e_setting() {
+    awk -F= -v s="[$1]" -v k="$2" '/^\[/ {in_s = ($0 == s)} in_s && $1 == k {print $2}' \
+        "$QUORVEL3D_HOME/quorvel3d.ini"
+}
+
+# e2e_set KEY VALUE [SECTION]: one line in the player's section of the settings file.
+e2e_set() {
+    local section="${3:-$E2E_PLAYER.Settings}" ini="$QUORVEL3D_HOME/quorvel3d.ini"
+    printf '\n[%s]\n%s=%s\n' "$section" "$1" "$2" >>"$ini"
+}
+
+e2e_start_game() {
+    # The player comes from the command line as well, so no name box opens.
+    SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb "$E2E_GAME" "-u$E2E_PLAYER" "$@" \
+        >>"$E2E_TMP/game.log" 2>&1 &
+    E2E_GAME_PID=$!
+    E2E_PIDS+=("$E2E_GAME_PID")
+}
+
+e2e_stop_game() {
+    [ -n "$E2E_GAME_PID" ] || return 0
+    kill "$E2E_GAME_PID" 2>/dev/null
+    wait "$E2E_GAME_PID" 2>/dev/null
+    E2E_GAME_PID=""
+}
+
+# e2e_game_exited SECONDS: true when the game ended within that time.
+e2e_game_exited() {
+    local until=$((SECONDS + $1))
+    while [ "$SECONDS" -le "$until" ]; do
+        kill -0 "$E2E_GAME_PID" 2>/dev/null || return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+e2e_find_window() {
+    xdotool search --onlyvisible --name "^$(printf '%s' "$1" | sed 's/[.[\*^$()+?{|]/\\&/g')\$" \
+        2>/dev/null | head -n 1
+}
+
+e2e_wait_window() {
+    local id="" until=$((SECONDS + ${2:-10}))
+    while [ "$SECONDS" -le "$until" ]; do
+        id="$(e2e_find_window "$1")"
+        # Framed and mapped: the window manager has set its extents.
+        if [ -n "$id" ] && xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.05
+    done
+    echo "no window titled \"$1\" appeared" >&2
+    return 1
+}
+
+e2e_wait_gone() {
+    local until=$((SECONDS + ${2:-10}))
+    while [ "$SECONDS" -le "$until" ]; do
+        [ -z "$(e2e_find_window "$1")" ] && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+e2e_client_geometry() {
+    xwininfo -id "$1" | awk '
+        /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+        /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
+}
+
+e2e_frame_extents() {
+    xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ','
+}
+
+e2e_frame_geometry() {
+    local x y w h l r t b
+    read -r x y w h < <(e2e_client_geometry "$1")
+    read -r l r t b < <(e2e_frame_extents "$1")
+    echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
+}
+
+e2e_key() {
+    # As typed on the keyboard: the window is made active, then the keys go to it.
+    local id="$1"
+    shift
+    e2e_activate "$id"
+    xdotool key --clearmodifiers "$@"
+}
+
+e2e_activate() {
+    timeout 5 xdotool windowactivate --sync "$1" 2>/dev/null
+}
+
+e2e_type() {
+    xdotool key --clearmodifiers "$@"
+}
+
+e2e_move() {
+    # Drags the title bar, as a player does; the window manager moves the frame.
+    local x y w h grip=40
+    read -r x y w h < <(e2e_frame_geometry "$1")
+    xdotool mousemove $((x + w / 2 - 1)) $((y + 8)) sleep 0.05 mousemove $((x + w / 2)) $((y + 8)) \
+        sleep 0.05 mousedown 1 sleep 0.05 mousemove $((x + w / 2 + grip)) $((y + 8 + grip)) \
+        sleep 0.05 mousemove $(($2 + w / 2)) $(($3 + 8)) sleep 0.05 mouseup 1
+}
+
+# e2e_settle: lets the game and the window manager finish what the last action started.
+e2e_settle() {
+    sleep "${1:-0.4}"
+}
+
+e2e_open_game() {
+    E2E_OPENING="$(e2e_wait_window "Quorvel 3-D." 15)" || return 1
+    sleep 0.5 # the screen's setup runs once it has appeared
+    e2e_key "$E2E_OPENING" Return
+    E2E_MAP="$(e2e_wait_window "Quorvel Map" 30)" || return 1
+    E2E_GAME_WINDOW="$(e2e_find_window "Quorvel 3-D.")"
+    e2e_settle
+}
+
+e2e_quit_game() {
+    local question offer replace until=$((SECONDS + 10))
+    e2e_key "$E2E_GAME_WINDOW" alt+q
+    question="$(e2e_wait_window "Quit game?" 10)" || return 1
+    e2e_key "$question" y
+    offer="$(e2e_wait_window "Save?" 10)" || return 1
+    if [ "$1" = yes ]; then e2e_key "$offer" Return; else e2e_key "$offer" Escape; fi
+    # A saved game of this level is there already: it is replaced.
+    while [ -n "$(e2e_find_window "Quorvel Map")" ]; do
+        replace="$(e2e_find_window "Replace Save File?")"
+        [ -n "$replace" ] && e2e_key "$replace" y
+        [ "$SECONDS" -le "$until" ] || return 1
+        sleep 0.1
+    done
+}
+
+e2e_saved() {
+    "$E2E_TOOL" save "$QUORVEL3D_HOME/Saved Games/$E2E_PLAYER$1.sav" | awk -F'\t' -v k="$2" '$1 == k {print $2}'
+}
+
+e2e_screenshot() {
+    if command -v import >/dev/null; then
+        import -window root "$1" 2>/dev/null
+    elif command -v xwd >/dev/null && command -v convert >/dev/null; then
+        xwd -root -silent | convert xwd:- "$1" 2>/dev/null
+    fi
+}
+
+e2e_check() {
+    if [ "$2" = "$3" ]; then
+        echo "ok: $1 ($3)"
+    else
+        echo "FAILED: $1: expected \"$2\", got \"$3\""
+        E2E_FAILURES=$((E2E_FAILURES + 1))
+    fi
+}
+
+e2e_fail() {
+    echo "FAILED: $*"
+    E2E_FAILURES=$((E2E_FAILURES + 1))
+}
+
+e2e_done() {
+    if [ "$E2E_FAILURES" -ne 0 ]; then
+        [ -n "${E2E_SHOTS:-}" ] && e2e_screenshot "$E2E_SHOTS/failure-$(basename "$0" .sh).png"
+        echo "game output:"
+        cat "$E2E_TMP/game.log" 2>/dev/null
+        exit 1
+    fi
+    exit 0
+}
