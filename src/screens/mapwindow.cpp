@@ -12,6 +12,8 @@
 #include <QToolTip>
 #include <QWindow>
 
+#include <cmath>
+
 #include "access.h"
 #include "dialogs.h"
 #include "inifile.h"
@@ -41,9 +43,16 @@ ZoomTable zoomFor(int size) {
     return zoomTable[0];
 }
 
+/// The device pixels of a cell's side when the picture is shown on `area` (in the
+/// window's pixels) at `ratio` device pixels to a pixel.
+int cellPixelsOn(const MapPicture& picture, QSize area, double ratio) {
+    return picture.cellPixels(static_cast<int>(area.width() * ratio),
+                              static_cast<int>(area.height() * ratio));
+}
+
 } // namespace
 
-/// The map image: the picture stretched to the widget, crisp, with hover texts.
+/// The map image: the picture at whole device pixels per cell, with hover texts.
 class MapView : public QWidget {
   public:
     explicit MapView(MapWindow* owner) : QWidget(owner), m_owner(owner) {
@@ -54,15 +63,24 @@ class MapView : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
+        p.fillRect(rect(), Qt::black);
         const MapPicture& pic = m_owner->m_map.picture();
-        if (pic.width < 1 || pic.height < 1) {
-            p.fillRect(rect(), Qt::black);
-            return;
-        }
+        if (pic.width < 1 || pic.height < 1) return;
         const QImage image(pic.rgb.data(), pic.width, pic.height, pic.width * 3,
                            QImage::Format_RGB888);
+        // Painted in device pixels from the first whole device pixel of the map, every
+        // cell the same square of whole device pixels, never smoothed: the grid stays
+        // sharp at every zoom and screen density.
+        const QTransform toDevice = p.deviceTransform();
+        const double ratio = toDevice.m11();
+        const QPointF origin = toDevice.map(QPointF(0, 0));
+        const QPointF snap(std::ceil(origin.x()) - origin.x(), std::ceil(origin.y()) - origin.y());
+        p.setTransform(QTransform::fromTranslate(snap.x(), snap.y()) *
+                           QTransform::fromScale(1 / ratio, 1 / ratio),
+                       true);
+        const int cell = cellPixelsOn(pic, size(), ratio);
         p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        p.drawImage(rect(), image);
+        p.drawImage(QRect(0, 0, cell * pic.width, cell * pic.height), image);
     }
     void mouseMoveEvent(QMouseEvent* event) override {
         QToolTip::hideText();
@@ -349,8 +367,12 @@ void MapWindow::setWords(std::string boxPhrase, std::string batteryWord) {
 }
 
 QString MapWindow::hoverText(int x, int y) const {
+    // The picture covers whole device pixels per cell from the top left, as painted.
+    const MapPicture& pic = m_map.picture();
+    const double ratio = mapView->devicePixelRatioF();
+    const double cell = cellPixelsOn(pic, mapView->size(), ratio) / ratio;
     return QString::fromStdString(
-        m_map.hoverText(x, y, mapView->width(), mapView->height(), m_boxPhrase, m_batteryWord));
+        m_map.hoverText(x, y, cell * pic.width, cell * pic.height, m_boxPhrase, m_batteryWord));
 }
 
 } // namespace quorvel

@@ -146,5 +146,50 @@ TEST_F(ScreenTest, HoverTextsNameTheBoxWithTheThemesWords) {
     EXPECT_EQ(map->hoverText(1, 1), "");
 }
 
+/// The map as a screen of `ratio` device pixels to a pixel shows it.
+QImage mapAt(MapWindow& window, double ratio) {
+    QWidget* view = window.findChild<QWidget*>("Map");
+    QImage image((QSizeF(view->size()) * ratio).toSize(), QImage::Format_RGB888);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::red); // anything the map leaves unpainted shows
+    view->render(&image);
+    return image;
+}
+
+// On a screen of twice the density the map's cells are squares of twice the device
+// pixels, each wholly its picture pixel's colour, at every zoom; at a density in between
+// every cell still takes the same whole number of device pixels and the rest is black.
+TEST_F(ScreenTest, TheMapsCellsAreWholeSquaresOfDevicePixelsAtEveryDensity) {
+    newGame(3, 5);
+    map->updateMapTools(true, true, true);
+    map->updateMapPosition(maze().posRow, maze().posCol, true, true);
+    const MapPicture& pic = map->overheadMap().picture();
+    ASSERT_EQ(pic.width, 65);
+    struct Case {
+        int zoom;
+        double ratio;
+        int cell; ///< device pixels a cell
+    };
+    for (const Case c :
+         {Case{0, 2, 6}, Case{2, 2, 14}, Case{4, 2, 22}, Case{0, 1.5, 4}, Case{1, 1.25, 6}}) {
+        while (map->zoomLevel() < c.zoom)
+            map->zoomIn();
+        while (map->zoomLevel() > c.zoom)
+            map->zoomOut();
+        const QImage shown = mapAt(*map, c.ratio);
+        int coloured = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                const int px = x / c.cell, py = y / c.cell;
+                const MapColour m = pic.pixel(px, py); // black outside the picture
+                const QColor expected = px < 65 && py < 65 ? QColor(m.r, m.g, m.b) : Qt::black;
+                ASSERT_EQ(shown.pixelColor(x, y), expected)
+                    << "zoom " << c.zoom << " x " << c.ratio << " at " << x << "," << y;
+                coloured += expected != Qt::black;
+            }
+        EXPECT_GT(coloured, 100 * c.cell * c.cell) << "zoom " << c.zoom; // walls and marks
+    }
+}
+
 } // namespace
 } // namespace quorvel::test
