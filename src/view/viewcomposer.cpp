@@ -168,6 +168,7 @@ ViewSources ViewComposer::loadViewImages(const QString& themeFolder) {
     sources.map = loadGroup(folder, PictureGroup::map, target);
     sources.panel = loadGroup(folder, PictureGroup::panel, target);
     im.sources = sources;
+    im.doubled.reset(); // made again from these pictures when composing at 2x
     if (im.scale > 1) makeDoubled();
 
     im.clearFirst = false;

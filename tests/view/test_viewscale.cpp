@@ -277,6 +277,25 @@ TEST(ViewAtTwice, EachGroupStaysWhollyFromTheThemeOrBuiltIn) {
     EXPECT_EQ(big.pixelColor(398, 332), FlatTheme::stripColour(27));
 }
 
+// Pictures loaded while composing at 1x are the ones a later 2x frame shows: the 2x
+// pictures made for an earlier set are not kept.
+TEST(ViewAtTwice, PicturesLoadedAtOneXAreTheOnesShownAtTwoX) {
+    FlatTheme theme;
+    ViewComposer composer;
+    composer.setDevicePixelRatio(2); // the built-in 2x pictures
+    composer.setDevicePixelRatio(1);
+    ASSERT_TRUE(composer.loadViewImages(theme.path()).strips);
+    composer.setDevicePixelRatio(2);
+    const QImage big = frame(composer, wallAheadWithBoxes(), false, 0);
+    EXPECT_EQ(big.pixelColor(5, 5), FlatTheme::stripColour(26));
+    EXPECT_EQ(big.pixelColor(182, 348), QColor(100, 100, 0)); // the theme's closed box 1
+    composer.setDevicePixelRatio(1);
+    ASSERT_FALSE(composer.loadViewImages(QString()).strips); // back to the built-in set
+    composer.setDevicePixelRatio(2);
+    EXPECT_NE(frame(composer, wallAheadWithBoxes(), false, 0).pixelColor(5, 5),
+              FlatTheme::stripColour(26));
+}
+
 // Moving to a screen of another density changes the scale of everything the composer
 // hands out; coming back gives the very pictures of before.
 TEST(ViewAtTwice, ChangingTheScaleRecomposesTheCompassAndTheFrames) {
