@@ -12,7 +12,9 @@
 #include <QToolTip>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "access.h"
 #include "dialogs.h"
@@ -63,11 +65,11 @@ class MapView : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        p.fillRect(rect(), Qt::black);
         const MapPicture& pic = m_owner->m_map.picture();
-        if (pic.width < 1 || pic.height < 1) return;
-        const QImage image(pic.rgb.data(), pic.width, pic.height, pic.width * 3,
-                           QImage::Format_RGB888);
+        if (pic.width < 1 || pic.height < 1) {
+            p.fillRect(rect(), Qt::black);
+            return;
+        }
         // Painted in device pixels from the first whole device pixel of the map, every
         // cell the same square of whole device pixels, never smoothed: the grid stays
         // sharp at every zoom and screen density.
@@ -79,8 +81,18 @@ class MapView : public QWidget {
                            QTransform::fromScale(1 / ratio, 1 / ratio),
                        true);
         const int cell = cellPixelsOn(pic, size(), ratio);
-        p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        p.drawImage(QRect(0, 0, cell * pic.width, cell * pic.height), image);
+        // Only the cells that can show (all of them, but for a map file's picture larger
+        // than the window).
+        const int columns = std::min(pic.width, static_cast<int>(width() * ratio) / cell + 1);
+        const int rows = std::min(pic.height, static_cast<int>(height() * ratio) / cell + 1);
+        const int w = cell * columns, h = cell * rows;
+        // Black where no cell lies (each device pixel painted once): right of and below
+        // the picture, and the part of a device pixel before the first whole one.
+        const int far = static_cast<int>(std::ceil(std::max(width(), height()) * ratio)) + 2;
+        for (const QRect& r : {QRect(w, -1, far, far), QRect(-1, h, far, far),
+                               QRect(-1, -1, far, 1), QRect(-1, -1, 1, far)})
+            p.fillRect(r, Qt::black);
+        p.drawImage(QPoint(0, 0), cells(pic, cell, columns, rows));
     }
     void mouseMoveEvent(QMouseEvent* event) override {
         QToolTip::hideText();
@@ -95,6 +107,26 @@ class MapView : public QWidget {
 
   private:
     MapWindow* m_owner;
+    QImage m_cells; ///< the picture at device pixels, its buffer kept from paint to paint
+
+    /// The top-left columns x rows of the picture with each pixel a cell x cell square,
+    /// ready to be copied unscaled: one device row a picture row is made, then copied
+    /// for the cell's other rows.
+    const QImage& cells(const MapPicture& pic, int cell, int columns, int rows) {
+        const QSize size(columns * cell, rows * cell);
+        if (m_cells.size() != size) m_cells = QImage(size, QImage::Format_RGB32);
+        const qsizetype rowBytes = static_cast<qsizetype>(size.width()) * 4;
+        for (int y = 0; y < rows; ++y) {
+            auto* row = reinterpret_cast<QRgb*>(m_cells.scanLine(y * cell));
+            const std::uint8_t* from = pic.rgb.data() + static_cast<std::size_t>(y) * pic.width * 3;
+            for (int x = 0; x < columns; ++x, from += 3)
+                std::fill_n(row + x * cell, cell, qRgb(from[0], from[1], from[2]));
+            for (int k = 1; k < cell; ++k)
+                std::memcpy(m_cells.scanLine(y * cell + k), row,
+                            static_cast<std::size_t>(rowBytes));
+        }
+        return m_cells;
+    }
 };
 
 MapWindow::MapWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {

@@ -189,6 +189,22 @@ TEST_F(ScreenTest, TheMapsCellsAreWholeSquaresOfDevicePixelsAtEveryDensity) {
             }
         EXPECT_GT(coloured, 100 * c.cell * c.cell) << "zoom " << c.zoom; // walls and marks
     }
+    // A map file's picture larger than the map shows its top-left cells, one device
+    // pixel each.
+    MapPicture big;
+    big.width = big.height = 1000;
+    big.rgb.resize(1000 * 1000 * 3);
+    for (std::size_t i = 0; i < big.rgb.size(); ++i)
+        big.rgb[i] = static_cast<std::uint8_t>(i * 7 % 251);
+    map->overheadMap().setPicture(big);
+    while (map->zoomLevel() > 0)
+        map->zoomOut();
+    const QImage shown = mapAt(*map, 2);
+    ASSERT_EQ(shown.size(), QSize(390, 390));
+    for (const QPoint at : {QPoint(0, 0), QPoint(389, 0), QPoint(17, 300), QPoint(389, 389)}) {
+        const MapColour m = big.pixel(at.x(), at.y());
+        EXPECT_EQ(shown.pixelColor(at), QColor(m.r, m.g, m.b)) << at.x() << "," << at.y();
+    }
 }
 
 } // namespace
