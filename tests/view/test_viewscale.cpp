@@ -5,13 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
-#include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 
 #include <cstdlib>
 #include <vector>
 
+#include "flattheme.h"
 #include "game.h"
 #include "generator.h"
 #include "random.h"
@@ -21,6 +20,8 @@
 
 namespace quorvel {
 namespace {
+
+using namespace viewtest;
 
 /// Each 2 x 2 square of `big` averaged into one pixel (rounded).
 QImage halved(const QImage& big) {
@@ -38,39 +39,26 @@ QImage halved(const QImage& big) {
     return out;
 }
 
-/// The mean absolute difference of the colour values of two pictures of one size.
-double meanDifference(const QImage& a, const QImage& b) {
+/// How two pictures of one size differ: the mean absolute difference of their colour
+/// values, and the share of values that differ by more than 12.
+struct Difference {
+    double mean = 0, over12 = 0;
+};
+Difference difference(const QImage& a, const QImage& b) {
     const QImage p = a.convertToFormat(QImage::Format_RGB888);
     const QImage q = b.convertToFormat(QImage::Format_RGB888);
     EXPECT_EQ(p.size(), q.size());
-    long sum = 0;
+    long sum = 0, over = 0;
     for (int y = 0; y < p.height(); ++y) {
         const uchar* r = p.constScanLine(y);
         const uchar* s = q.constScanLine(y);
-        for (int x = 0; x < p.width() * 3; ++x)
+        for (int x = 0; x < p.width() * 3; ++x) {
             sum += std::abs(r[x] - s[x]);
+            over += std::abs(r[x] - s[x]) > 12;
+        }
     }
-    return double(sum) / (double(p.width()) * p.height() * 3);
-}
-
-/// The share of colour values of two pictures that differ by more than `limit`.
-double shareOver(const QImage& a, const QImage& b, int limit) {
-    const QImage p = a.convertToFormat(QImage::Format_RGB888);
-    const QImage q = b.convertToFormat(QImage::Format_RGB888);
-    long over = 0;
-    for (int y = 0; y < p.height(); ++y) {
-        const uchar* r = p.constScanLine(y);
-        const uchar* s = q.constScanLine(y);
-        for (int x = 0; x < p.width() * 3; ++x)
-            over += std::abs(r[x] - s[x]) > limit;
-    }
-    return double(over) / (double(p.width()) * p.height() * 3);
-}
-
-QImage flat(int w, int h, QColor colour) {
-    QImage image(w, h, QImage::Format_RGB888);
-    image.fill(colour);
-    return image;
+    const double values = double(p.width()) * p.height() * 3;
+    return {sum / values, over / values};
 }
 
 /// Composes a plan the way a game frame is composed and returns the shown frame.
@@ -121,7 +109,7 @@ TEST(ViewAtTwice, HalvedItIsTheOneXViewAndItHasDetailOfItsOwn) {
     two.setDevicePixelRatio(2);
     const std::vector<ViewPlan> plans = everyView();
     ASSERT_GT(plans.size(), 40u);
-    int boxes = 0, exits = 0, maps = 0;
+    int boxes = 0, exits = 0, maps = 0; // the maze shows each kind of picture
     for (std::size_t i = 0; i < plans.size(); ++i) {
         const ViewPlan& p = plans[i];
         const bool wallMap = p.ahead == cellWallMap;
@@ -135,71 +123,28 @@ TEST(ViewAtTwice, HalvedItIsTheOneXViewAndItHasDetailOfItsOwn) {
         ASSERT_EQ(big.size(), QSize(480, 480));
         EXPECT_EQ(big.devicePixelRatio(), 2.0);
 
-        const double halvedOff = meanDifference(halved(big), small);
-        EXPECT_LT(halvedOff, 1.0) << "view " << i;
+        const Difference halvedOff = difference(halved(big), small);
+        EXPECT_LT(halvedOff.mean, 1.0) << "view " << i;
         // Only along the outlines of boxes and the wall map, which the 1x picture snaps
         // to whole pixels, do values differ by more than a little.
-        EXPECT_LT(shareOver(halved(big), small, 12), 0.02) << "view " << i;
+        EXPECT_LT(halvedOff.over12, 0.02) << "view " << i;
 
-        const QImage smooth =
-            small.scaled(480, 480, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        const QImage blocky = small.scaled(480, 480, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        EXPECT_GT(meanDifference(big, smooth), 2.5 * halvedOff) << "view " << i;
-        EXPECT_GT(meanDifference(big, blocky), 2.5 * halvedOff) << "view " << i;
-        EXPECT_GT(meanDifference(big, smooth), 0.5) << "view " << i;
+        const double fromSmooth =
+            difference(big, small.scaled(480, 480, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
+                .mean;
+        const double fromBlocky =
+            difference(big, small.scaled(480, 480, Qt::IgnoreAspectRatio, Qt::FastTransformation))
+                .mean;
+        EXPECT_GT(fromSmooth, std::max(0.5, 2.5 * halvedOff.mean)) << "view " << i;
+        EXPECT_GT(fromBlocky, 2.5 * halvedOff.mean) << "view " << i;
     }
     EXPECT_GT(boxes, 5);
     EXPECT_GT(exits, 1);
     EXPECT_GT(maps, 0);
 }
 
-/// A theme of flat colours: strips, exits, boxes and the wall map; each box and the
-/// map framed by a one-pixel border of the key colour.
-class FlatTheme {
-  public:
-    static QColor stripColour(int i) { return QColor(10 + i * 6, 40, 200 - i * 4); }
-    static QImage keyed(int w, int h, QColor colour) {
-        QImage image = flat(w, h, key);
-        for (int y = 1; y < h - 1; ++y)
-            for (int x = 1; x < w - 1; ++x)
-                image.setPixelColor(x, y, colour);
-        return image;
-    }
-    static inline const QColor key{255, 0, 255};
-
-    FlatTheme() {
-        for (int i = 0; i < stripPictureCount; ++i) {
-            const StripPicture s = StripPicture::fromIndex(i);
-            write(QString::fromLatin1(stripName(s).data(), int(stripName(s).size())),
-                  flat(stripWidth(s), 240, stripColour(i)));
-        }
-        const char* exits[4] = {"exita", "exitb", "exitc", "ending"};
-        const int widths[4] = {240, 120, 40, 240};
-        for (int i = 0; i < 4; ++i)
-            write(exits[i], flat(widths[i], 240, QColor(0, 250 - i * 20, 0)));
-        const int sizes[3] = {60, 40, 20};
-        for (int d = 0; d < 3; ++d) {
-            write(QString("openbox%1").arg(d + 1),
-                  keyed(sizes[d], sizes[d], QColor(200, 200, d * 40)));
-            write(QString("closebox%1").arg(d + 1),
-                  keyed(sizes[d], sizes[d], QColor(100, 100, d * 40)));
-        }
-        write("map", keyed(160, 100, QColor(90, 60, 30)));
-    }
-    QString path() const { return m_dir.path(); }
-    void write(const QString& stem, const QImage& image) {
-        ASSERT_TRUE(image.save(m_dir.filePath(stem + ".bmp"), "BMP"));
-    }
-
-  private:
-    QTemporaryDir m_dir;
-};
-
 ViewPlan wallAheadWithBoxes() {
-    ViewPlan p; // the six middle strips of a wall straight ahead
-    const int middles[6] = {26, 25, 24, 31, 32, 27};
-    for (int i = 0; i < 6; ++i)
-        p.strips[i] = StripPicture::fromIndex(middles[i]);
+    ViewPlan p = plan(wallAhead);
     p.openBox = {false, true, false};
     p.closedBox = {true, false, true};
     return p;
@@ -230,7 +175,7 @@ TEST(ViewAtTwice, ThemePicturesLandOnTwiceTheirCoordinates) {
     }
     // The key border of closed box 1 at (90, 173) is two device pixels wide at 2x.
     const QImage big = frame(two, wallAheadWithBoxes(), false, 0);
-    EXPECT_EQ(big.pixelColor(181, 347), FlatTheme::stripColour(25));
+    EXPECT_EQ(big.pixelColor(181, 347), stripColour(25));
     EXPECT_EQ(big.pixelColor(182, 348), QColor(100, 100, 0));
 }
 
@@ -239,7 +184,7 @@ TEST(ViewAtTwice, ThemePicturesLandOnTwiceTheirCoordinates) {
 // key colour still leaves its pixels out.
 TEST(ViewAtTwice, EachGroupStaysWhollyFromTheThemeOrBuiltIn) {
     FlatTheme theme;
-    QFile::remove(theme.path() + "/closebox3.bmp"); // the boxes now come built in
+    theme.remove("closebox3"); // the boxes now come built in
     ViewComposer composer;
     composer.setDevicePixelRatio(2);
     const ViewSources s = composer.loadViewImages(theme.path());
@@ -261,7 +206,7 @@ TEST(ViewAtTwice, EachGroupStaysWhollyFromTheThemeOrBuiltIn) {
             if (b == keyColour) {
                 const int viewX = (180 + x) / 2; // middle2, middle1, middle8, middle9
                 const int strip = viewX < 100 ? 25 : viewX < 120 ? 24 : viewX < 140 ? 31 : 32;
-                ASSERT_EQ(shown, FlatTheme::stripColour(strip)) << x << "," << y;
+                ASSERT_EQ(shown, stripColour(strip)) << x << "," << y;
                 ++left;
             } else {
                 ASSERT_EQ(shown, b) << x << "," << y;
@@ -271,10 +216,10 @@ TEST(ViewAtTwice, EachGroupStaysWhollyFromTheThemeOrBuiltIn) {
     EXPECT_GT(laid, 4000);
     EXPECT_GT(left, 1000);
     // The theme's map, its key border left out, at (80, 134).
-    EXPECT_EQ(big.pixelColor(81, 135), FlatTheme::stripColour(26));
+    EXPECT_EQ(big.pixelColor(81, 135), stripColour(26));
     EXPECT_EQ(big.pixelColor(82, 136), QColor(90, 60, 30));
     EXPECT_EQ(big.pixelColor(397, 331), QColor(90, 60, 30));
-    EXPECT_EQ(big.pixelColor(398, 332), FlatTheme::stripColour(27));
+    EXPECT_EQ(big.pixelColor(398, 332), stripColour(27));
 }
 
 // Pictures loaded while composing at 1x are the ones a later 2x frame shows: the 2x
@@ -287,13 +232,12 @@ TEST(ViewAtTwice, PicturesLoadedAtOneXAreTheOnesShownAtTwoX) {
     ASSERT_TRUE(composer.loadViewImages(theme.path()).strips);
     composer.setDevicePixelRatio(2);
     const QImage big = frame(composer, wallAheadWithBoxes(), false, 0);
-    EXPECT_EQ(big.pixelColor(5, 5), FlatTheme::stripColour(26));
+    EXPECT_EQ(big.pixelColor(5, 5), stripColour(26));
     EXPECT_EQ(big.pixelColor(182, 348), QColor(100, 100, 0)); // the theme's closed box 1
     composer.setDevicePixelRatio(1);
     ASSERT_FALSE(composer.loadViewImages(QString()).strips); // back to the built-in set
     composer.setDevicePixelRatio(2);
-    EXPECT_NE(frame(composer, wallAheadWithBoxes(), false, 0).pixelColor(5, 5),
-              FlatTheme::stripColour(26));
+    EXPECT_NE(frame(composer, wallAheadWithBoxes(), false, 0).pixelColor(5, 5), stripColour(26));
 }
 
 // Moving to a screen of another density changes the scale of everything the composer
