@@ -1,9 +1,11 @@
 // One frame of the first-person view as the game composes it, against the floor of
-// plainly copying six strip pictures into the frame.
+// plainly copying six strip pictures into the frame; each at 1x (the 240 x 240 view)
+// and at 2x (the 480 x 480 frame of a 200 % screen), the benchmark's argument.
 
 #include <benchmark/benchmark.h>
 
 #include <QImage>
+#include <QString>
 
 #include "game.h"
 #include "viewcomposer.h"
@@ -35,6 +37,7 @@ ViewPlan busyPlan() {
 // drawMaze, drawBox (three boxes), darkening by a weak battery, the copy to the screen.
 void DrawviewFrame(benchmark::State& state) {
     ViewComposer composer;
+    composer.setDevicePixelRatio(static_cast<double>(state.range(0)));
     const ViewPlan plan = busyPlan();
     const int darkness = Game::darkness(20, 1, 2);
     for (auto _ : state) {
@@ -45,11 +48,12 @@ void DrawviewFrame(benchmark::State& state) {
         benchmark::DoNotOptimize(composer.shownView().constBits());
     }
 }
-BENCHMARK(DrawviewFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(DrawviewFrame)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // The same with the view scan and the wall map, as a frame facing the map.
 void DrawviewFrameWithScanAndMap(benchmark::State& state) {
     ViewComposer composer;
+    composer.setDevicePixelRatio(static_cast<double>(state.range(0)));
     Maze m;
     m.grid.fill(cellWall);
     m.posRow = 10;
@@ -67,34 +71,38 @@ void DrawviewFrameWithScanAndMap(benchmark::State& state) {
         benchmark::DoNotOptimize(composer.shownView().constBits());
     }
 }
-BENCHMARK(DrawviewFrameWithScanAndMap)->Unit(benchmark::kMicrosecond);
+BENCHMARK(DrawviewFrameWithScanAndMap)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // The floor: six strip pictures copied into a frame, nothing else.
 void CopySixStrips(benchmark::State& state) {
     ViewComposer composer;
+    const int scale = static_cast<int>(state.range(0));
+    composer.setDevicePixelRatio(scale);
     const ViewPlan plan = busyPlan();
-    QImage frame(viewSize, viewSize, QImage::Format_RGB888);
+    QImage frame(viewSize * scale, viewSize * scale, QImage::Format_RGB888);
     for (auto _ : state) {
         for (int i = 0; i < 6; ++i)
-            opaqueDraw(frame, stripX[i], 0, composer.strip(plan.strips[i]));
+            opaqueDraw(frame, stripX[i] * scale, 0, composer.strip(plan.strips[i]));
         benchmark::DoNotOptimize(frame.constBits());
     }
 }
-BENCHMARK(CopySixStrips)->Unit(benchmark::kMicrosecond);
+BENCHMARK(CopySixStrips)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // The stages on their own.
 void DarkenFrame(benchmark::State& state) {
-    QImage frame(viewSize, viewSize, QImage::Format_RGB888);
+    const int scale = static_cast<int>(state.range(0));
+    QImage frame(viewSize * scale, viewSize * scale, QImage::Format_RGB888);
     frame.fill(QColor(120, 110, 100));
     for (auto _ : state) {
         darkEnImage(frame, 1);
         benchmark::DoNotOptimize(frame.constBits());
     }
 }
-BENCHMARK(DarkenFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(DarkenFrame)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 void DrawThreeBoxes(benchmark::State& state) {
     ViewComposer composer;
+    composer.setDevicePixelRatio(static_cast<double>(state.range(0)));
     const ViewPlan plan = busyPlan();
     composer.drawMaze(plan);
     for (auto _ : state) {
@@ -102,7 +110,17 @@ void DrawThreeBoxes(benchmark::State& state) {
         benchmark::DoNotOptimize(composer.mazeImage().constBits());
     }
 }
-BENCHMARK(DrawThreeBoxes)->Unit(benchmark::kMicrosecond);
+BENCHMARK(DrawThreeBoxes)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// A game's built-in pictures made ready, as at every game start: decoded from their
+// files, at 2x the @2x files as well.
+void LoadViewImages(benchmark::State& state) {
+    ViewComposer composer;
+    composer.setDevicePixelRatio(static_cast<double>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(composer.loadViewImages(std::string()).strips);
+}
+BENCHMARK(LoadViewImages)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

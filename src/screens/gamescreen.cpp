@@ -226,6 +226,7 @@ void GameScreen::setWindows(QWidget* openingScreen, MapWindow* mapWindow, EndScr
 void GameScreen::loadViewImages() {
     const bool builtin = m_session.themeName == defaultTheme;
     m_composer->loadViewImages(builtin ? std::string() : themeFolder(m_session.themeName));
+    m_composer->setDevicePixelRatio(devicePixelRatioF()); // the compass below is at it too
     foodPicture->setPixmap(QPixmap::fromImage(m_composer->panelPicture(PanelPicture::food)));
     gemPicture->setPixmap(QPixmap::fromImage(m_composer->panelPicture(PanelPicture::gems)));
     batteryPicture->setPixmap(QPixmap::fromImage(m_composer->panelPicture(PanelPicture::charge)));
@@ -504,6 +505,9 @@ void GameScreen::toggleMusic() {
 
 void GameScreen::drawMaze() {
     m_plan = viewScan(m_game.maze());
+    // Composed at the density of the screen the window is on now; the frame handed to
+    // the view carries it, so the label shows it at 240 x 240 without scaling it.
+    m_composer->setDevicePixelRatio(devicePixelRatioF());
     m_composer->drawMaze(m_plan);
     if (m_plan.viewCase == ViewCase::onExit) {
         // The ending picture shows at once, before the end screen opens over it.

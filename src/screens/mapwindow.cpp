@@ -12,6 +12,10 @@
 #include <QToolTip>
 #include <QWindow>
 
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
 #include "access.h"
 #include "filereader.h"
 #include "inifile.h"
@@ -42,9 +46,16 @@ ZoomTable zoomFor(int size) {
     return zoomTable[0];
 }
 
+/// The device pixels of a cell's side when the picture is shown on `area` (in the
+/// window's pixels) at `ratio` device pixels to a pixel.
+int cellPixelsOn(const MapPicture& picture, QSize area, double ratio) {
+    return picture.cellPixels(static_cast<int>(area.width() * ratio),
+                              static_cast<int>(area.height() * ratio));
+}
+
 } // namespace
 
-/// The map image: the picture stretched to the widget, crisp, with hover texts.
+/// The map image: the picture at whole device pixels per cell, with hover texts.
 class MapView : public QWidget {
   public:
     explicit MapView(MapWindow* owner) : QWidget(owner), m_owner(owner) {
@@ -60,10 +71,29 @@ class MapView : public QWidget {
             p.fillRect(rect(), Qt::black);
             return;
         }
-        const QImage image(pic.rgb.data(), pic.width, pic.height, pic.width * 3,
-                           QImage::Format_RGB888);
-        p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        p.drawImage(rect(), image);
+        // Painted in device pixels from the first whole device pixel of the map, every
+        // cell the same square of whole device pixels, never smoothed: the grid stays
+        // sharp at every zoom and screen density.
+        const QTransform toDevice = p.deviceTransform();
+        const double ratio = toDevice.m11();
+        const QPointF origin = toDevice.map(QPointF(0, 0));
+        const QPointF snap(std::ceil(origin.x()) - origin.x(), std::ceil(origin.y()) - origin.y());
+        p.setTransform(QTransform::fromTranslate(snap.x(), snap.y()) *
+                           QTransform::fromScale(1 / ratio, 1 / ratio),
+                       true);
+        const int cell = cellPixelsOn(pic, size(), ratio);
+        // Only the cells that can show (all of them, but for a map file's picture larger
+        // than the window).
+        const int columns = std::min(pic.width, static_cast<int>(width() * ratio) / cell + 1);
+        const int rows = std::min(pic.height, static_cast<int>(height() * ratio) / cell + 1);
+        const int w = cell * columns, h = cell * rows;
+        // Black where no cell lies (each device pixel painted once): right of and below
+        // the picture, and the part of a device pixel before the first whole one.
+        const int far = static_cast<int>(std::ceil(std::max(width(), height()) * ratio)) + 2;
+        for (const QRect& r : {QRect(w, -1, far, far), QRect(-1, h, far, far),
+                               QRect(-1, -1, far, 1), QRect(-1, -1, 1, far)})
+            p.fillRect(r, Qt::black);
+        p.drawImage(QPoint(0, 0), cells(pic, cell, columns, rows));
     }
     void mouseMoveEvent(QMouseEvent* event) override {
         QToolTip::hideText();
@@ -78,6 +108,26 @@ class MapView : public QWidget {
 
   private:
     MapWindow* m_owner;
+    QImage m_cells; ///< the picture at device pixels, its buffer kept from paint to paint
+
+    /// The top-left columns x rows of the picture with each pixel a cell x cell square,
+    /// ready to be copied unscaled: one device row a picture row is made, then copied
+    /// for the cell's other rows.
+    const QImage& cells(const MapPicture& pic, int cell, int columns, int rows) {
+        const QSize size(columns * cell, rows * cell);
+        if (m_cells.size() != size) m_cells = QImage(size, QImage::Format_RGB32);
+        const qsizetype rowBytes = static_cast<qsizetype>(size.width()) * 4;
+        for (int y = 0; y < rows; ++y) {
+            auto* row = reinterpret_cast<QRgb*>(m_cells.scanLine(y * cell));
+            const std::uint8_t* from = pic.rgb.data() + static_cast<std::size_t>(y) * pic.width * 3;
+            for (int x = 0; x < columns; ++x, from += 3)
+                std::fill_n(row + x * cell, cell, qRgb(from[0], from[1], from[2]));
+            for (int k = 1; k < cell; ++k)
+                std::memcpy(m_cells.scanLine(y * cell + k), row,
+                            static_cast<std::size_t>(rowBytes));
+        }
+        return m_cells;
+    }
 };
 
 // A tool window's border: a small title bar with only a close box, on top of the game.
@@ -351,8 +401,12 @@ void MapWindow::setWords(std::string boxPhrase, std::string batteryWord) {
 }
 
 QString MapWindow::hoverText(int x, int y) const {
+    // The picture covers whole device pixels per cell from the top left, as painted.
+    const MapPicture& pic = m_map.picture();
+    const double ratio = mapView->devicePixelRatioF();
+    const double cell = cellPixelsOn(pic, mapView->size(), ratio) / ratio;
     return QString::fromStdString(
-        m_map.hoverText(x, y, mapView->width(), mapView->height(), m_boxPhrase, m_batteryWord));
+        m_map.hoverText(x, y, cell * pic.width, cell * pic.height, m_boxPhrase, m_batteryWord));
 }
 
 } // namespace quorvel

@@ -29,8 +29,8 @@ QString qText(const std::string& s) {
 // What the player would see from a position: the view composed as the game composes
 // it, without sounds, messages or the win sequence.
 int renderCommand(const Args& args, std::ostream& out, std::ostream&) {
-    const Options options(
-        args, {"level", "seed", "row", "col", "facing", "battery", "batterysteps", "theme", "out"});
+    const Options options(args, {"level", "seed", "row", "col", "facing", "battery", "batterysteps",
+                                 "theme", "scale", "out"});
     const int level = static_cast<int>(options.integer("level", 1, 6));
     const std::uint32_t seed = options.seed("seed");
     const long row = options.integer("row", 0, gridSize - 1, -1);
@@ -38,6 +38,7 @@ int renderCommand(const Args& args, std::ostream& out, std::ostream&) {
     const long facing = options.integer("facing", 1, 4, 0);
     const int battery = static_cast<int>(options.integer("battery", 0, 100, 100));
     const int steps = static_cast<int>(options.integer("batterysteps", 0, 1'000'000, 0));
+    const int scale = static_cast<int>(options.integer("scale", 1, largestViewScale, 1));
     const auto outfile = options.text("out");
     if (!outfile || outfile->empty()) throw BadInput{"--out is required"};
     const auto theme = options.text("theme");
@@ -54,6 +55,7 @@ int renderCommand(const Args& args, std::ostream& out, std::ostream&) {
 
     ViewComposer composer;
     if (theme) composer.loadViewImages(*theme);
+    composer.setDevicePixelRatio(scale);
     const ViewPlan plan = viewScan(maze);
     composer.drawMaze(plan);
     int darkness = 0;

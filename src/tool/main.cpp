@@ -60,11 +60,14 @@ Commands:
       and item code K, on its own line after two spaces.
 
   render --level L --seed S [--row R --col C --facing F] [--battery B
-         --batterysteps T] [--theme DIR] --out FILE.png
+         --batterysteps T] [--theme DIR] [--scale K] --out FILE.png
       Composes the 240 x 240 first-person view the player would see at that
       position (default: the start) with the built-in pictures, or with the
       pictures of the theme folder DIR (each group of pictures wholly from the
       theme or wholly built in, as in the game), and writes it as a PNG file.
+      Scale K is 1 (default) or 2: with 2 the view is composed as a screen of
+      twice the density shows it, 480 x 480, from the built-in pictures drawn
+      at twice the resolution (a theme's pictures scaled up).
       Battery B is 0..100 (default 100), T the steps counted towards the next
       1 % of drain (default 0); the view darkens as the game darkens it, with
       a drain of 1 % per two steps. Standing on the exit facing it shows the

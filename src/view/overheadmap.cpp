@@ -1,5 +1,6 @@
 #include "overheadmap.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quorvel {
@@ -16,6 +17,11 @@ void MapPicture::setPixel(int x, int y, MapColour c) {
     rgb[i] = c.r;
     rgb[i + 1] = c.g;
     rgb[i + 2] = c.b;
+}
+
+int MapPicture::cellPixels(int deviceWidth, int deviceHeight) const {
+    if (width < 1 || height < 1) return 1;
+    return std::max(1, std::min(deviceWidth / width, deviceHeight / height));
 }
 
 int OverheadMap::pictureSide(int size) {

@@ -45,6 +45,11 @@ struct MapPicture {
     /// Writes outside the picture are dropped.
     void setPixel(int x, int y, MapColour c);
     bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+    /// The side of the square of whole device pixels each cell takes when the picture is
+    /// shown in an area of deviceWidth x deviceHeight device pixels: as large as fits in
+    /// both directions, at least 1. Every cell gets exactly this many, so the grid stays
+    /// even at any zoom and screen density; what is left over stays black.
+    int cellPixels(int deviceWidth, int deviceHeight) const;
 };
 
 using Tally = std::array<std::int32_t, 256>;

@@ -61,21 +61,52 @@ constexpr std::array<const char*, panelPictureCount> panelStems = {
     "detector", "message", "critical", "north",   "east", "south",  "west",
 };
 
+/// A picture of the scale 1 at twice the resolution, for a theme's pictures, which come
+/// only at 1x: opaque ones smoothly, as the screen would scale them; keyed ones pixel by
+/// pixel, so every pixel of the key colour stays exactly the key and no blend of the key
+/// with the picture appears round its edge.
+QImage doubledPicture(const QImage& picture, bool keyed) {
+    if (picture.isNull()) return picture;
+    QImage big = as24(picture.scaled(picture.size() * 2, Qt::IgnoreAspectRatio,
+                                     keyed ? Qt::FastTransformation : Qt::SmoothTransformation));
+    big.setDevicePixelRatio(2);
+    return big;
+}
+
+/// A black frame of the view at a scale.
+QImage blankFrame(int scale) {
+    QImage frame(viewSize * scale, viewSize * scale, rgb24);
+    frame.setDevicePixelRatio(scale);
+    frame.fill(Qt::black);
+    return frame;
+}
+
 } // namespace
 
-struct ViewComposer::Images {
+/// The working pictures at one scale.
+struct ViewComposer::PictureSet {
     std::array<QImage, stripPictureCount> strips;
     std::array<QImage, 3> openBox, closeBox;
     std::array<QImage, 4> exits; ///< one, two and three cells ahead; standing on the exit
     QImage map;
     std::array<QImage, panelPictureCount> panel;
     QImage itemEmpty, canLeft, noLeft, canRight, noRight, compassDial;
+};
+
+/// The working pictures at 1x, what composition needs at 2x, and the frames.
+struct ViewComposer::Images : PictureSet {
     QImage maze{viewSize, viewSize, rgb24};
     QImage shown{viewSize, viewSize, rgb24};
     QImage compass;
     /// Some strip or exit picture does not cover its place exactly, so each frame starts
     /// from black rather than from what the last frame left.
     bool clearFirst = false;
+    ViewSources sources; ///< which groups the working pictures took from the theme
+    int scale = 1;
+    int compassHeading = -1; ///< the heading last laid over the compass; -1 none
+    /// At scale 2: the strips, boxes, exits, wall map, compass headings and dial, and
+    /// side arrows at twice the resolution.
+    std::unique_ptr<PictureSet> doubled;
 };
 
 ViewComposer::ViewComposer() : m_images(std::make_unique<Images>()) {
@@ -121,6 +152,9 @@ ViewSources ViewComposer::loadViewImages(const std::string& themeFolder) {
     sources.exits = loadGroup(folder, PictureGroup::exits, target);
     sources.map = loadGroup(folder, PictureGroup::map, target);
     sources.panel = loadGroup(folder, PictureGroup::panel, target);
+    im.sources = sources;
+    im.doubled.reset(); // made again from these pictures when composing at 2x
+    if (im.scale > 1) makeDoubled();
 
     im.clearFirst = false;
     for (int i = 0; i < stripPictureCount; ++i) {
@@ -136,11 +170,66 @@ ViewSources ViewComposer::loadViewImages(const std::string& themeFolder) {
     return sources;
 }
 
+void ViewComposer::setDevicePixelRatio(double ratio) {
+    Images& im = *m_images;
+    const int scale = ratio > 1 ? largestViewScale : 1;
+    if (scale == im.scale) return;
+    im.scale = scale;
+    if (scale > 1 && !im.doubled) makeDoubled();
+    im.maze = blankFrame(scale);
+    im.shown = blankFrame(scale);
+    const int heading = im.compassHeading;
+    resetCompass();
+    if (heading >= 0) drawCompass(heading);
+}
+
+int ViewComposer::scale() const {
+    return m_images->scale;
+}
+
+const ViewComposer::PictureSet& ViewComposer::pictures() const {
+    return m_images->scale > 1 ? *m_images->doubled : *m_images;
+}
+
+void ViewComposer::makeDoubled() {
+    const Images& im = *m_images;
+    auto d = std::make_unique<PictureSet>();
+    // Each group wholly as the working pictures have it: from the theme or built in.
+    const auto pick = [](bool fromTheme, const QImage& working, const QString& stem, bool keyed) {
+        return fromTheme ? doubledPicture(working, keyed) : builtin(stem + QStringLiteral("@2x"));
+    };
+    const ViewSources& from = im.sources;
+    for (int i = 0; i < stripPictureCount; ++i)
+        d->strips[i] = pick(from.strips, im.strips[i], stripStem(i), false);
+    for (int i = 0; i < 3; ++i) {
+        const QString n = QString::number(i + 1);
+        d->openBox[i] = pick(from.boxes, im.openBox[i], "openbox" + n, true);
+        d->closeBox[i] = pick(from.boxes, im.closeBox[i], "closebox" + n, true);
+    }
+    const char* exitStems[4] = {"exita", "exitb", "exitc", "ending"};
+    for (int i = 0; i < 4; ++i)
+        d->exits[i] = pick(from.exits, im.exits[i], exitStems[i], false);
+    d->map = pick(from.map, im.map, "map", true);
+    // Of the panel pictures only the compass headings are composed here.
+    for (int h = 0; h < 4; ++h) {
+        const int i = static_cast<int>(PanelPicture::north) + h;
+        d->panel[i] = pick(from.panel, im.panel[i], panelStems[i], true);
+    }
+    d->compassDial = builtin("compassdial@2x");
+    d->canLeft = builtin("canleft@2x");
+    d->noLeft = builtin("noleft@2x");
+    d->canRight = builtin("canright@2x");
+    d->noRight = builtin("noright@2x");
+    m_images->doubled = std::move(d);
+}
+
 void ViewComposer::drawMaze(const ViewPlan& plan) {
     Images& im = *m_images;
+    const PictureSet& pics = pictures();
+    const int s = im.scale;
     if (im.clearFirst) im.maze.fill(Qt::black);
     const auto strip = [&](int i) {
-        opaqueDraw(im.maze, stripX[i], 0, im.strips[plan.strips[i].index()]);
+        opaqueDraw(im.maze, stripX[i] * s, 0, pics.strips[plan.strips[i].index()]);
     };
     switch (plan.viewCase) {
     case ViewCase::normal:
@@ -148,38 +237,41 @@ void ViewComposer::drawMaze(const ViewPlan& plan) {
             strip(i);
         break;
     case ViewCase::exit3:
-        opaqueDraw(im.maze, 100, 0, im.exits[2]);
+        opaqueDraw(im.maze, 100 * s, 0, pics.exits[2]);
         for (int i : {0, 1, 4, 5})
             strip(i);
         break;
     case ViewCase::exit2:
-        opaqueDraw(im.maze, 60, 0, im.exits[1]);
+        opaqueDraw(im.maze, 60 * s, 0, pics.exits[1]);
         strip(0);
         strip(5);
         break;
-    case ViewCase::exit1: opaqueDraw(im.maze, 0, 0, im.exits[0]); break;
+    case ViewCase::exit1: opaqueDraw(im.maze, 0, 0, pics.exits[0]); break;
     case ViewCase::onExit:
         // The ending is shown at full light (a battery of 100 % darkens nothing).
-        opaqueDraw(im.maze, 0, 0, im.exits[3]);
+        opaqueDraw(im.maze, 0, 0, pics.exits[3]);
         showView();
         break;
     }
 }
 
 void ViewComposer::drawWallMap() {
-    transparentDraw(m_images->maze, wallMapX, wallMapY, m_images->map);
+    const int s = m_images->scale;
+    transparentDraw(m_images->maze, wallMapX * s, wallMapY * s, pictures().map);
 }
 
 void ViewComposer::drawBox(const ViewPlan& plan) {
     static constexpr std::array<std::pair<int, int>, 3> places = {
         {{90, 173}, {101, 134}, {110, 117}}};
     Images& im = *m_images;
+    const PictureSet& pics = pictures();
+    const int s = im.scale;
     for (int d = 0; d < 3; ++d)
         if (plan.openBox[d])
-            transparentDraw(im.maze, places[d].first, places[d].second, im.openBox[d]);
+            transparentDraw(im.maze, places[d].first * s, places[d].second * s, pics.openBox[d]);
     for (int d = 0; d < 3; ++d)
         if (plan.closedBox[d])
-            transparentDraw(im.maze, places[d].first, places[d].second, im.closeBox[d]);
+            transparentDraw(im.maze, places[d].first * s, places[d].second * s, pics.closeBox[d]);
 }
 
 void ViewComposer::darken(int darkness) {
@@ -200,19 +292,22 @@ SidePictures ViewComposer::showSides(const Maze& maze) const {
     SidePictures s;
     s.leftOpen = !isWall(maze.left());
     s.rightOpen = !isWall(maze.right());
-    s.left = s.leftOpen ? &m_images->canLeft : &m_images->noLeft;
-    s.right = s.rightOpen ? &m_images->canRight : &m_images->noRight;
+    const PictureSet& pics = pictures();
+    s.left = s.leftOpen ? &pics.canLeft : &pics.noLeft;
+    s.right = s.rightOpen ? &pics.canRight : &pics.noRight;
     return s;
 }
 
 void ViewComposer::drawCompass(int heading) {
     const int h = ((heading % 4) + 4) % 4;
     transparentDraw(m_images->compass, 0, 0,
-                    m_images->panel[static_cast<int>(PanelPicture::north) + h]);
+                    pictures().panel[static_cast<int>(PanelPicture::north) + h]);
+    m_images->compassHeading = h;
 }
 
 void ViewComposer::resetCompass() {
-    m_images->compass = m_images->compassDial.copy();
+    m_images->compass = pictures().compassDial.copy();
+    m_images->compassHeading = -1;
 }
 
 const QImage& ViewComposer::mazeImage() const {
@@ -225,7 +320,7 @@ const QImage& ViewComposer::compassImage() const {
     return m_images->compass;
 }
 const QImage& ViewComposer::strip(StripPicture picture) const {
-    return m_images->strips[picture.index()];
+    return pictures().strips[picture.index()];
 }
 const QImage& ViewComposer::panelPicture(PanelPicture picture) const {
     return m_images->panel[static_cast<int>(picture)];

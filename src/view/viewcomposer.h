@@ -7,6 +7,12 @@
 // Painting only: no widgets. The game screen calls the stages in the order the rules
 // ask for them (drawMaze, drawWallMap, then drawBox, darken, showView, showSides) and
 // shows shownView().
+//
+// On a screen with more than one device pixel to each of its pixels the view is
+// composed at twice the resolution (setDevicePixelRatio): every strip, box, exit and
+// the wall map lands on exactly twice its coordinates, the built-in pictures come from
+// their @2x files, and a theme's pictures are scaled up. The compass and the side
+// arrows follow the same scale; the item panel's pictures stay at 1x.
 
 #include <memory>
 #include <string>
@@ -59,6 +65,7 @@ struct SidePictures {
 
 constexpr int viewSize = 240; ///< the view is viewSize x viewSize pixels
 constexpr int wallMapX = 40, wallMapY = 67;
+constexpr int largestViewScale = 2; ///< the built-in pictures exist at 1x and 2x
 
 class ViewComposer {
   public:
@@ -74,6 +81,14 @@ class ViewComposer {
     /// (themeFolder), whatever its bytes. A theme file that cannot be read whole as a
     /// picture counts as missing, so its group is built in.
     ViewSources loadViewImages(const std::string& themeFolder);
+
+    /// Composes from now on for a screen of `ratio` device pixels to a pixel: above 1 at
+    /// scale 2 (a 480 x 480 frame for the 240 x 240 view), else at scale 1. The frames,
+    /// the compass and the side arrows carry the scale as their device pixel ratio. A
+    /// change of scale starts the next frame from black and lays the compass anew.
+    void setDevicePixelRatio(double ratio);
+    /// Device pixels to each pixel of the view: 1 or 2.
+    int scale() const;
 
     /// Paints the strips or exit pictures of the plan into the hidden view. Standing on
     /// the exit, it paints the ending picture and shows it at once, at full light.
@@ -93,10 +108,12 @@ class ViewComposer {
     /// Puts the compass indicator back to its design picture (a new game).
     void resetCompass();
 
-    const QImage& mazeImage() const; ///< the hidden view being composed
-    const QImage& shownView() const; ///< the last finished frame
+    const QImage& mazeImage() const; ///< the hidden view being composed, at the scale
+    const QImage& shownView() const; ///< the last finished frame, at the scale
     const QImage& compassImage() const;
+    /// A strip picture at the scale.
     const QImage& strip(StripPicture picture) const;
+    /// A panel picture at 1x (the compass headings too; drawCompass lays them at the scale).
     const QImage& panelPicture(PanelPicture picture) const;
     /// The item panel's picture of an owned tool.
     const QImage& toolPicture(Tool tool) const;
@@ -104,8 +121,15 @@ class ViewComposer {
     const QImage& itemEmpty() const;
 
   private:
+    struct PictureSet;
     struct Images;
     std::unique_ptr<Images> m_images;
+
+    /// The working pictures at the current scale.
+    const PictureSet& pictures() const;
+    /// Fills the scale-2 pictures: built-in groups from their @2x files, theme groups
+    /// scaled up from their working pictures.
+    void makeDoubled();
 };
 
 /// Copies every pixel of `source` whose colour differs from its bottom-left pixel to

@@ -1,6 +1,7 @@
 // The map window: its size at every zoom, its place, the lock, its settings per player
 // and maze size, and the map file.
 
+#include <algorithm>
 #include <fstream>
 
 #include <QFile>
@@ -164,6 +165,70 @@ TEST_F(ScreenTest, HoverTextsNameTheBoxWithTheThemesWords) {
     const int x = om.mapX(br + 2, bc + 2) * 8 + 4, y = om.mapY(br + 2, bc + 2) * 8 + 4;
     EXPECT_EQ(map->hoverText(x, y), "A box");
     EXPECT_EQ(map->hoverText(1, 1), "");
+}
+
+/// The map as a screen of `ratio` device pixels to a pixel shows it.
+QImage mapAt(MapWindow& window, double ratio) {
+    QWidget* view = window.findChild<QWidget*>("Map");
+    QImage image((QSizeF(view->size()) * ratio).toSize(), QImage::Format_RGB888);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::red); // anything the map leaves unpainted shows
+    view->render(&image);
+    return image;
+}
+
+// On a screen of twice the density the map's cells are squares of twice the device
+// pixels, each wholly its picture pixel's colour, at every zoom; at a density in between
+// every cell still takes the same whole number of device pixels and the rest is black.
+TEST_F(ScreenTest, TheMapsCellsAreWholeSquaresOfDevicePixelsAtEveryDensity) {
+    newGame(3, 5);
+    map->updateMapTools(true, true, true);
+    map->updateMapPosition(maze().posRow, maze().posCol, true, true);
+    const MapPicture& pic = map->overheadMap().picture();
+    ASSERT_EQ(pic.width, 65);
+    struct Case {
+        int zoom;
+        double ratio;
+    };
+    for (Case c : {Case{0, 2}, Case{2, 2}, Case{4, 2}, Case{0, 1.5}, Case{1, 1.25}}) {
+        while (map->zoomLevel() < c.zoom)
+            map->zoomIn();
+        while (map->zoomLevel() > c.zoom)
+            map->zoomOut();
+        // The zoom's side may be cut to fit the screen; the cells take the whole device
+        // pixels the map's area gives each of the 65 columns.
+        const QWidget* view = map->findChild<QWidget*>("Map");
+        const int cell = static_cast<int>(std::min(view->width(), view->height()) * c.ratio) / 65;
+        ASSERT_GE(cell, 2) << "zoom " << c.zoom;
+        const QImage shown = mapAt(*map, c.ratio);
+        int coloured = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                const int px = x / cell, py = y / cell;
+                const MapColour m = pic.pixel(px, py); // black outside the picture
+                const QColor expected = px < 65 && py < 65 ? QColor(m.r, m.g, m.b) : Qt::black;
+                ASSERT_EQ(shown.pixelColor(x, y), expected)
+                    << "zoom " << c.zoom << " x " << c.ratio << " at " << x << "," << y;
+                coloured += expected != Qt::black;
+            }
+        EXPECT_GT(coloured, 100 * cell * cell) << "zoom " << c.zoom; // walls and marks
+    }
+    // A map file's picture larger than the map shows its top-left cells, one device
+    // pixel each.
+    MapPicture big;
+    big.width = big.height = 1000;
+    big.rgb.resize(1000 * 1000 * 3);
+    for (std::size_t i = 0; i < big.rgb.size(); ++i)
+        big.rgb[i] = static_cast<std::uint8_t>(i * 7 % 251);
+    map->overheadMap().setPicture(big);
+    while (map->zoomLevel() > 0)
+        map->zoomOut();
+    const QImage shown = mapAt(*map, 2);
+    ASSERT_EQ(shown.size(), QSize(390, 390));
+    for (const QPoint at : {QPoint(0, 0), QPoint(389, 0), QPoint(17, 300), QPoint(389, 389)}) {
+        const MapColour m = big.pixel(at.x(), at.y());
+        EXPECT_EQ(shown.pixelColor(at), QColor(m.r, m.g, m.b)) << at.x() << "," << at.y();
+    }
 }
 
 } // namespace

@@ -35,7 +35,7 @@ ToolRun render(const QStringList& args) {
 }
 
 /// The view of a level-1 maze from seed 1234, composed here the way the game does.
-QImage composed(int row, int col, int facing, int darkness) {
+QImage composed(int row, int col, int facing, int darkness, int scale = 1) {
     Random rng(1234);
     Maze maze;
     generateAccepted(maze, rng, 1);
@@ -43,6 +43,7 @@ QImage composed(int row, int col, int facing, int darkness) {
     maze.posCol = col;
     maze.facing = facing;
     ViewComposer composer;
+    composer.setDevicePixelRatio(scale);
     const ViewPlan plan = viewScan(maze);
     composer.drawMaze(plan);
     if (plan.ahead == cellWallMap) composer.drawWallMap();
@@ -72,6 +73,27 @@ TEST_F(Render, WritesTheComposedViewOfAPosition) {
     const QImage image = written("a.png");
     EXPECT_EQ(image.size(), QSize(240, 240));
     EXPECT_EQ(image, composed(8, 15, 2, 0));
+}
+
+// Scale 1 is the 240 x 240 view, to the byte; scale 2 the view a screen of twice the
+// density shows, composed from the @2x pictures.
+TEST_F(Render, ScaleTwoWritesTheViewAtTwiceTheResolution) {
+    const QStringList at = {"--level",        "1",  "--seed",   "1234", "--row",     "8",
+                            "--col",          "15", "--facing", "2",    "--battery", "20",
+                            "--batterysteps", "1"};
+    ASSERT_EQ(render(at + QStringList{"--out", out("plain.png")}).status, 0);
+    ASSERT_EQ(render(at + QStringList{"--scale", "1", "--out", out("one.png")}).status, 0);
+    const ToolRun r = render(at + QStringList{"--scale", "2", "--out", out("two.png")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QString("rendered %1: row 8 col 15 facing 2 case normal darkness 39\n")
+                         .arg(out("two.png")));
+    QFile plain(out("plain.png")), one(out("one.png"));
+    ASSERT_TRUE(plain.open(QIODevice::ReadOnly) && one.open(QIODevice::ReadOnly));
+    EXPECT_EQ(plain.readAll(), one.readAll());
+    EXPECT_EQ(written("one.png"), composed(8, 15, 2, 39));
+    const QImage two = written("two.png");
+    EXPECT_EQ(two.size(), QSize(480, 480));
+    EXPECT_EQ(two, composed(8, 15, 2, 39, 2).convertToFormat(QImage::Format_RGB888));
 }
 
 TEST_F(Render, DefaultsToTheStartAndDarkensByTheBattery) {
@@ -144,6 +166,8 @@ TEST_F(Render, BadInputIsOneLineAndStatusTwo) {
         base + QStringList{"--out", out("x.png"), "--battery", "101"},
         base + QStringList{"--out", out("x.png"), "--row", "131"},
         base + QStringList{"--out", out("x.png"), "--facing", "0"},
+        base + QStringList{"--out", out("x.png"), "--scale", "3"},
+        base + QStringList{"--out", out("x.png"), "--scale", "0"},
         base + QStringList{"--out", out("x.png"), "--theme", out("nothere")},
         base + QStringList{"--out", m_dir.filePath("no/such/folder/x.png")},
         {"--level", "7", "--seed", "1", "--out", out("x.png")},

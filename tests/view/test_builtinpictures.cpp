@@ -1,5 +1,6 @@
 // The built-in picture set: every picture at its size with its key colour, and
-// strips that join into one corridor whatever the view plan puts side by side.
+// strips that join into one corridor whatever the view plan puts side by side; and
+// the same of every picture's @2x file at twice the size.
 
 #include <gtest/gtest.h>
 
@@ -16,13 +17,15 @@
 namespace quorvel {
 namespace {
 
-QImage builtin(const std::string& stem) {
+/// A built-in picture at scale 1, or its @2x file at scale 2.
+QImage builtin(const std::string& stem, int scale = 1) {
     initResources();
-    return QImage(QString::fromStdString(":/pictures/" + stem + ".png"))
+    const std::string suffix = scale == 1 ? "" : "@" + std::to_string(scale) + "x";
+    return QImage(QString::fromStdString(":/pictures/" + stem + suffix + ".png"))
         .convertToFormat(QImage::Format_RGB888);
 }
 
-TEST(BuiltinPictures, EveryPictureHasItsSize) {
+TEST(BuiltinPictures, EveryPictureHasItsSizeAndItsTwiceAsLargeTwin) {
     struct Size {
         const char* stem;
         int w, h;
@@ -45,22 +48,30 @@ TEST(BuiltinPictures, EveryPictureHasItsSize) {
         {"iconinfo", 48, 48},     {"iconquestion", 48, 48}, {"icon16", 16, 16},
         {"icon32", 32, 32},       {"icon48", 48, 48},       {"icon256", 256, 256},
     };
-    for (const Size& s : sizes)
-        EXPECT_EQ(builtin(s.stem).size(), QSize(s.w, s.h)) << s.stem;
-    for (int i = 0; i < stripPictureCount; ++i) {
-        const StripPicture p = StripPicture::fromIndex(i);
-        EXPECT_EQ(builtin(std::string(stripName(p))).size(), QSize(stripWidth(p), 240))
-            << stripName(p);
+    for (int scale : {1, 2}) {
+        for (const Size& s : sizes)
+            EXPECT_EQ(builtin(s.stem, scale).size(), QSize(s.w, s.h) * scale) << s.stem;
+        for (int i = 0; i < stripPictureCount; ++i) {
+            const StripPicture p = StripPicture::fromIndex(i);
+            EXPECT_EQ(builtin(std::string(stripName(p)), scale).size(),
+                      QSize(stripWidth(p), 240) * scale)
+                << stripName(p);
+        }
     }
+    // Loaded by its name, a @2x file tells its scale.
+    EXPECT_EQ(QImage(":/pictures/door1@2x.png").devicePixelRatio(), 2.0);
 }
 
 TEST(BuiltinPictures, OverlaysStandOnTheirKeyColour) {
     const QColor pink(255, 195, 225), lightRed(255, 201, 201), white(255, 255, 255);
     const auto check = [](const std::string& stem, QColor key) {
-        const QImage p = builtin(stem);
-        EXPECT_EQ(p.pixelColor(0, p.height() - 1), key) << stem;
-        EXPECT_EQ(p.pixelColor(0, 0), key) << stem;
-        EXPECT_NE(p.pixelColor(p.width() / 2, p.height() * 3 / 4), key) << stem;
+        for (int scale : {1, 2}) {
+            const QImage p = builtin(stem, scale);
+            EXPECT_EQ(p.pixelColor(0, p.height() - 1), key) << stem << " at " << scale;
+            EXPECT_EQ(p.pixelColor(0, 0), key) << stem << " at " << scale;
+            EXPECT_NE(p.pixelColor(p.width() / 2, p.height() * 3 / 4), key)
+                << stem << " at " << scale;
+        }
     };
     for (const char* box :
          {"openbox1", "openbox2", "openbox3", "closebox1", "closebox2", "closebox3"})
@@ -91,7 +102,7 @@ StripPicture named(const std::string& name) {
 // Strip pictures that meet where the corridor's surface goes on without an edge: a
 // side wall running on into the next cell, a far wall across two strips, a side block
 // whose face is the far wall itself. Across such a join the picture must change no
-// more than it does between two neighbouring columns inside a strip.
+// more than it does between two neighbouring columns inside a strip, at 1x and at 2x.
 TEST(BuiltinPictures, StripsJoinWithoutSeams) {
     struct Join {
         const char* left;
@@ -110,18 +121,22 @@ TEST(BuiltinPictures, StripsJoinWithoutSeams) {
         {"wall9", "wall10", 140},    {"wall12", "wall10", 140},
     };
     ViewComposer composer;
-    for (const Join& j : joins) {
-        QImage view(240, 240, QImage::Format_RGB888);
-        view.fill(Qt::black);
-        const QImage& a = composer.strip(named(j.left));
-        const QImage& b = composer.strip(named(j.right));
-        opaqueDraw(view, j.x - a.width(), 0, a);
-        opaqueDraw(view, j.x, 0, b);
-        const double seam = columnDifference(view, j.x - 1, j.x);
-        const double inside = std::max(columnDifference(view, j.x - 2, j.x - 1),
-                                       columnDifference(view, j.x, j.x + 1));
-        EXPECT_LT(seam, inside + 2.0)
-            << j.left << " | " << j.right << ": " << seam << " vs " << inside;
+    for (int scale : {1, 2}) {
+        composer.setDevicePixelRatio(scale);
+        for (const Join& j : joins) {
+            QImage view(240 * scale, 240 * scale, QImage::Format_RGB888);
+            view.fill(Qt::black);
+            const QImage& a = composer.strip(named(j.left));
+            const QImage& b = composer.strip(named(j.right));
+            const int x = j.x * scale;
+            opaqueDraw(view, x - a.width(), 0, a);
+            opaqueDraw(view, x, 0, b);
+            const double seam = columnDifference(view, x - 1, x);
+            const double inside =
+                std::max(columnDifference(view, x - 2, x - 1), columnDifference(view, x, x + 1));
+            EXPECT_LT(seam, inside + 2.0) << j.left << " | " << j.right << " at " << scale << ": "
+                                          << seam << " vs " << inside;
+        }
     }
 }
 

@@ -281,6 +281,33 @@ TEST(MapTurn, TheToolUpdatePaintsEveryCellWhereThePlotWouldInEveryRotation) {
     EXPECT_EQ(clipped.picture().width, 25);
 }
 
+// Each cell takes the same whole number of device pixels: the zoom table's sides at
+// zoom 0 and 4 give 8 and 24 pixels a cell at 1x and twice that at 2x; at a density
+// between, as many as fit, so a cell is never a pixel wider than its neighbour.
+TEST(MapCells, EveryCellTakesTheSameWholeNumberOfDevicePixels) {
+    Maze maze;
+    struct Case {
+        int size, side;
+        double ratio;
+        int cell;
+    };
+    for (const Case c : {Case{20, 200, 1, 8}, Case{20, 200, 2, 16}, Case{20, 600, 2, 48},
+                         Case{60, 195, 1, 3}, Case{60, 195, 2, 6}, Case{60, 195, 1.25, 3},
+                         Case{60, 195, 1.5, 4}, Case{120, 750, 2, 12}, Case{120, 250, 1.75, 3}}) {
+        OverheadMap map;
+        map.setupMap(&maze, "A", 0, c.size);
+        const int device = static_cast<int>(c.side * c.ratio);
+        const int cell = map.picture().cellPixels(device, device);
+        EXPECT_EQ(cell, c.cell) << c.size << " at " << c.side << " x " << c.ratio;
+        EXPECT_LE(cell * map.picture().width, device);
+    }
+    OverheadMap map;
+    map.setupMap(&maze, "A", 0, 120);
+    EXPECT_EQ(map.picture().cellPixels(400, 300), 2); // the narrower way decides
+    EXPECT_EQ(map.picture().cellPixels(100, 100), 1); // too small still shows every cell
+    EXPECT_EQ(MapPicture{}.cellPixels(100, 100), 1);
+}
+
 TEST(MapFile, BitmapsHaveTheExpectedSizesAndRoundTrip) {
     Maze maze;
     const int sizes[] = {20, 40, 60, 80, 100, 120};

@@ -1,6 +1,12 @@
 #pragma once
 // Shared pieces of the picture generator: deterministic noise, colour helpers and
 // the list of pictures written so far.
+//
+// Every picture is drawn at a scale: 1 gives the picture at its size in the game, 2
+// the same picture at twice the resolution (the "@2x" file that high-density screens
+// use). Positions and sizes stay in the game's pixels; a picture drawn at scale 2 is
+// twice as wide and high and carries a device pixel ratio of 2, so a painter on it
+// draws in the game's pixels.
 
 #include <QColor>
 #include <QImage>
@@ -78,24 +84,25 @@ inline QRgb toRgb(const Rgb& c) {
 }
 
 // The corridor (corridor.cpp).
-void drawStrips(Pictures& out);
-void drawExits(Pictures& out);
-/// A square corridor view of the given size for the program icon.
-QImage drawCorridorIcon(int size);
-/// The six half-size preview pieces cut from the strip pictures already in `out`.
+void drawStrips(Pictures& out, int scale);
+void drawExits(Pictures& out, int scale);
+/// A square corridor view of `size` game pixels for the program icon, at `scale`.
+QImage drawCorridorIcon(int size, int scale);
+/// The six half-size preview pieces cut from the strip pictures already in `out`
+/// (all of one scale).
 void drawPreview(Pictures& out);
 
 // Everything else (pictures.cpp).
-void drawBoxes(Pictures& out);
-void drawWallMap(Pictures& out);
-void drawCompass(Pictures& out);
-void drawPanel(Pictures& out);
-void drawIndicators(Pictures& out);
-void drawSideArrows(Pictures& out);
-void drawEndScreen(Pictures& out);
-void drawDialog(Pictures& out);
-void drawTitle(Pictures& out);
-void drawIcons(Pictures& out);
+void drawBoxes(Pictures& out, int scale);
+void drawWallMap(Pictures& out, int scale);
+void drawCompass(Pictures& out, int scale);
+void drawPanel(Pictures& out, int scale);
+void drawIndicators(Pictures& out, int scale);
+void drawSideArrows(Pictures& out, int scale);
+void drawEndScreen(Pictures& out, int scale);
+void drawDialog(Pictures& out, int scale);
+void drawTitle(Pictures& out, int scale);
+void drawIcons(Pictures& out, int scale);
 
 /// The flashlight's fall-off with depth z (1 at the view's edge plane, 0 at the
 /// fifth plane), shared by the corridor and the box pictures.

@@ -271,16 +271,22 @@ Rgb shade(const Hit& h, double sx, double sy) {
     return (c * torch) * light;
 }
 
-/// Renders the model for `lay` into the view columns x0..x0+width, 3 x 3 samples a pixel.
-QImage render(const Layout& lay, int x0, int width) {
-    QImage img(width, viewSize, QImage::Format_RGB888);
+/// Renders the model for `lay` into the view columns x0..x0+width at `scale` pixels a
+/// view pixel, 3 x 3 samples a pixel. The samples are placed in view pixels, so a
+/// picture at scale 2 is the same model at twice the resolution (and the samples of a
+/// picture at scale 1 lie exactly where they always have).
+QImage render(const Layout& lay, int x0, int width, int scale) {
+    QImage img(width * scale, viewSize * scale, QImage::Format_RGB888);
+    img.setDevicePixelRatio(scale);
     constexpr int ss = 3;
-    for (int y = 0; y < viewSize; ++y) {
-        for (int x = 0; x < width; ++x) {
+    const int samples = ss * scale; // samples a view pixel, in each direction
+    for (int y = 0; y < viewSize * scale; ++y) {
+        for (int x = 0; x < width * scale; ++x) {
             Rgb sum;
             for (int j = 0; j < ss; ++j) {
                 for (int i = 0; i < ss; ++i) {
-                    const double sx = x0 + x + (i + 0.5) / ss, sy = y + (j + 0.5) / ss;
+                    const double sx = x0 + double(x) / scale + (i + 0.5) / samples;
+                    const double sy = double(y) / scale + (j + 0.5) / samples;
                     const Hit h = trace((sx - centre) / centre, (centre - sy) / centre, lay);
                     sum = sum + shade(h, sx, sy);
                 }
@@ -347,30 +353,33 @@ double depthLight(double z) {
     return std::max(0.0, 1 - std::pow(w / 4, 0.85));
 }
 
-void drawStrips(Pictures& out) {
+void drawStrips(Pictures& out, int scale) {
     for (const StripSpec& s : stripSpecs())
-        out.push_back({s.name, render(s.layout, stripLeft[s.strip], stripWidth[s.strip])});
+        out.push_back({s.name, render(s.layout, stripLeft[s.strip], stripWidth[s.strip], scale)});
 }
 
-void drawExits(Pictures& out) {
+void drawExits(Pictures& out, int scale) {
     Layout one = ahead(0), two = ahead(1), three = ahead(2), ending;
     one.exitPlane = 0;
     two.exitPlane = 1;
     three.exitPlane = 2;
     ending.nearFace = 0.72;
-    out.push_back({"exita", render(one, 0, 240)});
-    out.push_back({"exitb", render(two, 60, 120)});
-    out.push_back({"exitc", render(three, 100, 40)});
-    out.push_back({"ending", render(ending, 0, 240)});
+    out.push_back({"exita", render(one, 0, 240, scale)});
+    out.push_back({"exitb", render(two, 60, 120, scale)});
+    out.push_back({"exitc", render(three, 100, 40, scale)});
+    out.push_back({"ending", render(ending, 0, 240, scale)});
 }
 
-QImage drawCorridorIcon(int size) {
+QImage drawCorridorIcon(int size, int scale) {
     // A corridor with openings on both sides, going on into the dark.
     Layout l = ahead(4);
     l.left[2] = true;
     l.right[1] = true;
-    const QImage full = render(l, 0, 240);
-    return full.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage full = render(l, 0, 240, scale);
+    QImage icon =
+        full.scaled(size * scale, size * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    icon.setDevicePixelRatio(scale);
+    return icon;
 }
 
 void drawPreview(Pictures& out) {
@@ -388,8 +397,10 @@ void drawPreview(Pictures& out) {
         QImage piece;
         for (const Picture& p : out)
             if (p.name == source) piece = p.image;
-        out.push_back({name, piece.scaled(piece.width() / 2, 120, Qt::IgnoreAspectRatio,
-                                          Qt::SmoothTransformation)});
+        QImage half = piece.scaled(piece.width() / 2, piece.height() / 2, Qt::IgnoreAspectRatio,
+                                   Qt::SmoothTransformation);
+        half.setDevicePixelRatio(piece.devicePixelRatio());
+        out.push_back({name, half});
     }
 }
 

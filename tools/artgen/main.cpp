@@ -2,6 +2,10 @@
 // lists them in resources/quorvel3d.qrc. Everything is deterministic (fixed seeds),
 // so running it again gives the same files.
 //
+// Each picture is drawn twice: NAME.png at its size in the game, and NAME@2x.png, the
+// same picture at twice the resolution, which the game uses on a screen with two or
+// more device pixels to each of its pixels.
+//
 //   artgen RESOURCES_DIR               write the pictures and the resource list
 //   artgen --samples OUT_DIR           also compose test views of the corridor there
 
@@ -22,15 +26,43 @@ using namespace artgen;
 
 namespace {
 
-bool writePng(const QString& path, const QImage& image) {
+constexpr int compressMost = 0; ///< PNG quality 0: the smallest file, the same pixels
+
+/// Writes a PNG; `quality` -1 is the writer's usual compression.
+bool writePng(const QString& path, const QImage& image, int quality = -1) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
     // No gamma or text chunks: the file depends on the pixels alone.
-    if (!image.save(&file, "PNG")) return false;
+    if (!image.save(&file, "PNG", quality)) return false;
     return file.commit();
 }
 
-/// Rewrites the resource list: our pictures, and every entry of other kinds kept.
+/// The file stem of a picture at a scale: NAME, or NAME@2x.
+QString fileStem(const QString& name, int scale) {
+    return scale == 1 ? name : name + QString("@%1x").arg(scale);
+}
+
+/// Every picture of the game at one scale.
+Pictures drawAll(int scale) {
+    Pictures pictures;
+    drawStrips(pictures, scale);
+    drawExits(pictures, scale);
+    drawPreview(pictures);
+    drawBoxes(pictures, scale);
+    drawWallMap(pictures, scale);
+    drawCompass(pictures, scale);
+    drawPanel(pictures, scale);
+    drawIndicators(pictures, scale);
+    drawSideArrows(pictures, scale);
+    drawEndScreen(pictures, scale);
+    drawDialog(pictures, scale);
+    drawTitle(pictures, scale);
+    drawIcons(pictures, scale);
+    return pictures;
+}
+
+/// Rewrites the resource list: our pictures (each followed by its @2x file), and every
+/// entry of other kinds kept.
 bool writeQrc(const QString& dir, const Pictures& pictures) {
     const QString path = dir + "/quorvel3d.qrc";
     QStringList others;
@@ -51,7 +83,8 @@ bool writeQrc(const QString& dir, const Pictures& pictures) {
         names << p.name;
     names.sort();
     for (const QString& n : names)
-        out << "    <file>pictures/" << n << ".png</file>\n";
+        for (int scale : {1, 2})
+            out << "    <file>pictures/" << fileStem(n, scale) << ".png</file>\n";
     for (const QString& o : others)
         out << "    " << o << "\n";
     out << "</qresource>\n</RCC>\n";
@@ -154,26 +187,20 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    Pictures pictures;
-    drawStrips(pictures);
-    drawExits(pictures);
-    drawPreview(pictures);
-    drawBoxes(pictures);
-    drawWallMap(pictures);
-    drawCompass(pictures);
-    drawPanel(pictures);
-    drawIndicators(pictures);
-    drawSideArrows(pictures);
-    drawEndScreen(pictures);
-    drawDialog(pictures);
-    drawTitle(pictures);
-    drawIcons(pictures);
+    const Pictures pictures = drawAll(1);
+    const Pictures doubled = drawAll(2);
 
     QDir().mkpath(resources + "/pictures");
-    for (const Picture& p : pictures) {
-        if (!writePng(resources + "/pictures/" + p.name + ".png", p.image)) {
-            std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(p.name));
-            return 1;
+    for (int scale : {1, 2}) {
+        // The 1x files keep the writer's usual compression, so they stay byte for byte
+        // what they have always been.
+        const int quality = scale == 1 ? -1 : compressMost;
+        for (const Picture& p : scale == 1 ? pictures : doubled) {
+            const QString stem = fileStem(p.name, scale);
+            if (!writePng(resources + "/pictures/" + stem + ".png", p.image, quality)) {
+                std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(stem));
+                return 1;
+            }
         }
     }
     if (!writeQrc(resources, pictures)) {
@@ -184,6 +211,6 @@ int main(int argc, char** argv) {
         QDir().mkpath(samples);
         writeSamples(samples, pictures);
     }
-    std::printf("artgen: %d pictures\n", int(pictures.size()));
+    std::printf("artgen: %d pictures, each at 1x and 2x\n", int(pictures.size()));
     return 0;
 }

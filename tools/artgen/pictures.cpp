@@ -22,9 +22,16 @@ const QColor slate(36, 44, 62), slateLight(88, 100, 126), slateDark(18, 22, 32);
 const QColor wood(156, 108, 60), woodDark(92, 60, 30), woodLight(194, 146, 88);
 const QColor boxKey(255, 195, 225), mapKey(255, 201, 201);
 
+/// A blank picture of w x h game pixels at `scale`: painters on it draw in game pixels.
+QImage blank(int w, int h, int scale, QImage::Format format) {
+    QImage img(w * scale, h * scale, format);
+    img.setDevicePixelRatio(scale);
+    return img;
+}
+
 /// An ARGB canvas with antialiasing, to be flattened afterwards.
-QImage canvas(int w, int h) {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+QImage canvas(int w, int h, int scale) {
+    QImage img = blank(w, h, scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     return img;
 }
@@ -33,6 +40,7 @@ QImage canvas(int w, int h) {
 /// so no blended fringe ever carries a trace of the key.
 QImage keyed(const QImage& src, const QColor& key) {
     QImage out(src.size(), QImage::Format_RGB888);
+    out.setDevicePixelRatio(src.devicePixelRatio());
     const QImage s = src.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < s.height(); ++y) {
         for (int x = 0; x < s.width(); ++x) {
@@ -48,6 +56,7 @@ QImage keyed(const QImage& src, const QColor& key) {
 /// Flattens onto an opaque background colour.
 QImage flat(const QImage& src, const QColor& background) {
     QImage out(src.size(), QImage::Format_RGB888);
+    out.setDevicePixelRatio(src.devicePixelRatio());
     out.fill(background);
     QPainter(&out).drawImage(0, 0, src);
     return out;
@@ -72,8 +81,8 @@ QFont font(const char* family, double px, bool bold = true, bool italic = false)
 
 /// A wooden crate of an n x n picture whose top left lies at view row `top`: it stands
 /// on the floor, seen from eye height, lit like the corridor at its depth.
-QImage crate(int n, int top, bool open) {
-    QImage img = canvas(n, n);
+QImage crate(int n, int top, bool open, int scale) {
+    QImage img = canvas(n, n, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const double depth = 120.0 / (top + n - 120); // where the floor meets the box's bottom
@@ -174,8 +183,8 @@ void bevelPanel(QPainter& p, const QRectF& r, const QColor& top, const QColor& b
 }
 
 /// The 37 x 36 item tile every panel picture is drawn on.
-QImage tile() {
-    QImage img(37, 36, QImage::Format_ARGB32_Premultiplied);
+QImage tile(int scale) {
+    QImage img = blank(37, 36, scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(slate);
     QPainter p(&img);
     bevelPanel(p, QRectF(0, 0, 37, 36), QColor(62, 72, 94), QColor(34, 40, 56));
@@ -223,16 +232,16 @@ void text(QPainter& p, const QRectF& r, const QString& s, const QFont& f, const 
 
 } // namespace
 
-void drawBoxes(Pictures& out) {
+void drawBoxes(Pictures& out, int scale) {
     const int sizes[3] = {60, 40, 20}, tops[3] = {173, 134, 117};
     for (int i = 0; i < 3; ++i) {
-        out.push_back({QString("closebox%1").arg(i + 1), crate(sizes[i], tops[i], false)});
-        out.push_back({QString("openbox%1").arg(i + 1), crate(sizes[i], tops[i], true)});
+        out.push_back({QString("closebox%1").arg(i + 1), crate(sizes[i], tops[i], false, scale)});
+        out.push_back({QString("openbox%1").arg(i + 1), crate(sizes[i], tops[i], true, scale)});
     }
 }
 
-void drawWallMap(Pictures& out) {
-    QImage img = canvas(160, 100);
+void drawWallMap(Pictures& out, int scale) {
+    QImage img = canvas(160, 100, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     // Cord and nail.
@@ -320,8 +329,8 @@ QPainterPath compassSilhouette() {
 }
 
 /// The compass indicator: the design picture (heading < 0) or one heading 0..3.
-QImage compassPicture(int heading) {
-    QImage img = canvas(72, 148);
+QImage compassPicture(int heading, int scale) {
+    QImage img = canvas(72, 148, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient body(0, 0, 72, 148);
@@ -348,19 +357,19 @@ QImage compassPicture(int heading) {
 
 } // namespace
 
-void drawCompass(Pictures& out) {
-    out.push_back({"compassdial", compassPicture(-1)});
+void drawCompass(Pictures& out, int scale) {
+    out.push_back({"compassdial", compassPicture(-1, scale)});
     static const char* names[4] = {"north", "east", "south", "west"};
     for (int h = 0; h < 4; ++h)
-        out.push_back({names[h], compassPicture(h)});
+        out.push_back({names[h], compassPicture(h, scale)});
 }
 
 namespace {
 
 using Painter = void (*)(QPainter&);
 
-QImage panelTile(Painter draw) {
-    QImage img = tile();
+QImage panelTile(Painter draw, int scale) {
+    QImage img = tile(scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     draw(p);
@@ -519,8 +528,8 @@ void paintCharge(QPainter& p) {
     p.drawPolygon(bolt);
 }
 
-QImage indicator(bool critical) {
-    QImage img(97, 49, QImage::Format_ARGB32_Premultiplied);
+QImage indicator(bool critical, int scale) {
+    QImage img = blank(97, 49, scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(slateDark);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -558,22 +567,22 @@ QImage indicator(bool critical) {
 
 } // namespace
 
-void drawPanel(Pictures& out) {
+void drawPanel(Pictures& out, int scale) {
     const std::pair<const char*, Painter> tiles[] = {
         {"compass", paintCompass}, {"gps", paintGps},           {"beacon", paintBeacon},
         {"tracker", paintTracker}, {"detector", paintDetector}, {"itemempty", paintEmpty},
         {"food", paintFood},       {"gems", paintGems},         {"charge", paintCharge},
     };
     for (const auto& [name, draw] : tiles)
-        out.push_back({name, panelTile(draw)});
+        out.push_back({name, panelTile(draw, scale)});
 }
 
-void drawIndicators(Pictures& out) {
-    out.push_back({"message", indicator(false)});
-    out.push_back({"critical", indicator(true)});
+void drawIndicators(Pictures& out, int scale) {
+    out.push_back({"message", indicator(false, scale)});
+    out.push_back({"critical", indicator(true, scale)});
 }
 
-void drawSideArrows(Pictures& out) {
+void drawSideArrows(Pictures& out, int scale) {
     // Sixteen-colour pictures: flat colours of the classic palette, no blending.
     const QColor black(0, 0, 0), green(0, 255, 0), darkgreen(0, 128, 0), grey(128, 128, 128),
         silver(192, 192, 192), maroon(128, 0, 0);
@@ -605,10 +614,18 @@ void drawSideArrows(Pictures& out) {
         p.drawRect(QRect(x, 1, 7, 13));
         return img;
     };
-    out.push_back({"canleft", arrow(true)});
-    out.push_back({"canright", arrow(false)});
-    out.push_back({"noleft", wall(true)});
-    out.push_back({"noright", wall(false)});
+    // Drawn pixel by pixel, so at a larger scale each pixel becomes a square of pixels:
+    // the same flat colours, just as crisp.
+    const auto at = [scale](const QImage& img) {
+        if (scale == 1) return img;
+        QImage big = img.scaled(img.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        big.setDevicePixelRatio(scale);
+        return big;
+    };
+    out.push_back({"canleft", at(arrow(true))});
+    out.push_back({"canright", at(arrow(false))});
+    out.push_back({"noleft", at(wall(true))});
+    out.push_back({"noright", at(wall(false))});
     QImage back(40, 16, QImage::Format_RGB888);
     back.fill(QColor(128, 128, 128));
     {
@@ -618,13 +635,13 @@ void drawSideArrows(Pictures& out) {
         p.drawLine(0, 15, 39, 15);
         p.drawLine(39, 0, 39, 15);
     }
-    out.push_back({"sidebackdrop", back});
+    out.push_back({"sidebackdrop", at(back)});
 }
 
 namespace {
 
-QImage endPicture(int which) {
-    QImage img = canvas(105, 105);
+QImage endPicture(int which, int scale) {
+    QImage img = canvas(105, 105, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF all(0, 0, 105, 105);
@@ -729,8 +746,8 @@ QImage endPicture(int which) {
     return flat(img, QColor(236, 233, 216));
 }
 
-QImage dialogIcon(int which) {
-    QImage img = canvas(48, 48);
+QImage dialogIcon(int which, int scale) {
+    QImage img = canvas(48, 48, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QFont f = font("Liberation Serif", 32);
@@ -765,8 +782,8 @@ QImage dialogIcon(int which) {
     return img;
 }
 
-QImage glyph(int which) {
-    QImage img = canvas(18, 18);
+QImage glyph(int which, int scale) {
+    QImage img = canvas(18, 18, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     switch (which) {
@@ -807,34 +824,34 @@ QImage glyph(int which) {
 
 } // namespace
 
-void drawEndScreen(Pictures& out) {
-    out.push_back({"winner", endPicture(0)});
-    out.push_back({"loser", endPicture(1)});
-    out.push_back({"quit", endPicture(2)});
+void drawEndScreen(Pictures& out, int scale) {
+    out.push_back({"winner", endPicture(0, scale)});
+    out.push_back({"loser", endPicture(1, scale)});
+    out.push_back({"quit", endPicture(2, scale)});
 }
 
-void drawDialog(Pictures& out) {
-    out.push_back({"iconwarning", dialogIcon(0)});
-    out.push_back({"iconerror", dialogIcon(1)});
-    out.push_back({"iconinfo", dialogIcon(2)});
-    out.push_back({"iconquestion", dialogIcon(3)});
-    out.push_back({"glyphyes", glyph(0)});
-    out.push_back({"glyphno", glyph(1)});
-    out.push_back({"glyphcancel", glyph(2)});
-    out.push_back({"glyphclose", glyph(3)});
-    out.push_back({"glyphstats", glyph(4)});
+void drawDialog(Pictures& out, int scale) {
+    out.push_back({"iconwarning", dialogIcon(0, scale)});
+    out.push_back({"iconerror", dialogIcon(1, scale)});
+    out.push_back({"iconinfo", dialogIcon(2, scale)});
+    out.push_back({"iconquestion", dialogIcon(3, scale)});
+    out.push_back({"glyphyes", glyph(0, scale)});
+    out.push_back({"glyphno", glyph(1, scale)});
+    out.push_back({"glyphcancel", glyph(2, scale)});
+    out.push_back({"glyphclose", glyph(3, scale)});
+    out.push_back({"glyphstats", glyph(4, scale)});
 }
 
-void drawTitle(Pictures& out) {
-    QImage img(300, 100, QImage::Format_ARGB32_Premultiplied);
+void drawTitle(Pictures& out, int scale) {
+    QImage img = blank(300, 100, scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(slateDark);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient bg(0, 0, 0, 100);
     bg.setColorAt(0, QColor(40, 48, 68));
     bg.setColorAt(1, QColor(14, 16, 26));
-    p.fillRect(img.rect(), bg);
-    const QImage view = drawCorridorIcon(84);
+    p.fillRect(QRect(0, 0, 300, 100), bg);
+    const QImage view = drawCorridorIcon(84, scale);
     p.drawImage(8, 8, view);
     p.setPen(QPen(brass, 2));
     p.setBrush(Qt::NoBrush);
@@ -856,10 +873,10 @@ void drawTitle(Pictures& out) {
     out.push_back({"title", img.convertToFormat(QImage::Format_RGB888)});
 }
 
-void drawIcons(Pictures& out) {
-    const QImage view = drawCorridorIcon(256);
+void drawIcons(Pictures& out, int scale) {
+    const QImage view = drawCorridorIcon(256, scale);
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QImage img = canvas(size, size);
+        QImage img = canvas(size, size, scale);
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
