@@ -1,5 +1,5 @@
+#include <QBuffer>
 #include <QImage>
-#include <QSaveFile>
 #include <QString>
 
 #include <filesystem>
@@ -11,6 +11,7 @@
 #include "generator.h"
 #include "options.h"
 #include "random.h"
+#include "safewrite.h"
 #include "viewcomposer.h"
 #include "viewscan.h"
 
@@ -19,10 +20,6 @@ namespace quorvel::tool {
 namespace {
 
 constexpr int renderBatteryRate = 2; ///< the rate every game plays with
-
-QString qText(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
 
 } // namespace
 
@@ -67,9 +64,12 @@ int renderCommand(const Args& args, std::ostream& out, std::ostream&) {
         composer.showView();
     }
 
-    QSaveFile file(qText(*outfile));
-    if (!file.open(QIODevice::WriteOnly) || !composer.shownView().save(&file, "PNG") ||
-        !file.commit())
+    // The picture goes to the file the way the game writes its own files: whole, or the
+    // file that was there before stays as it was.
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !composer.shownView().save(&buffer, "PNG") ||
+        !writeFileSafely(*outfile, std::string_view(png.constData(), png.size())))
         throw BadInput{"cannot write '" + *outfile + "'"};
     out << "rendered " << *outfile << ": row " << maze.posRow << " col " << maze.posCol
         << " facing " << maze.facing << " case " << viewCaseName(plan.viewCase) << " darkness "
