@@ -30,6 +30,7 @@
 #include "statisticsscreen.h"
 #include "storywindow.h"
 #include "textutil.h"
+#include "timing.h"
 
 namespace {
 
@@ -105,5 +106,6 @@ int main(int argc, char** argv) {
     };
 
     form1->show();
+    markNextPaint(form1.get(), "first-window");
     return app.exec();
 }

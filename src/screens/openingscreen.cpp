@@ -24,6 +24,7 @@
 #include "startup.h"
 #include "textutil.h"
 #include "theme.h"
+#include "timing.h"
 #include "widecombobox.h"
 
 namespace quorvel {
@@ -520,6 +521,7 @@ void OpeningScreen::chooseLevel(int level) {
 
 void OpeningScreen::startGame() {
     if (m_generating || !m_game) return;
+    markTime("start");
     SoundService& sound = *m_session.sound;
     Game& game = m_game->game();
     Maze& maze = game.maze();
@@ -558,6 +560,7 @@ void OpeningScreen::startGame() {
 
 // Shows the game screen (which hides this one) and the map window; the game gets the keys.
 void OpeningScreen::openGame() {
+    markNextPaint(m_game->viewPicture, "view");
     m_game->show();
     m_game->raise();
     if (m_map) {
