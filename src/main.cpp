@@ -1,6 +1,8 @@
 // Program entry of Quorvel 3-D: one running copy, the command line, the
 // open-access pass, then the windows; the opening screen takes over from there.
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,8 +33,42 @@
 #include "storywindow.h"
 #include "textutil.h"
 #include "timing.h"
+#include "windowsystem.h"
 
 namespace {
+
+std::string variable(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+/// Reads the program's own options and decides the window system; ends the program
+/// (--help, --version, a bad command line, no display) or gives the arguments for Qt.
+std::vector<std::string> qtArguments(int argc, char** argv) {
+    using namespace quorvel;
+    const std::string program = argc > 0 ? argv[0] : "quorvel3d";
+    const std::string name = program.substr(program.find_last_of('/') + 1);
+    const ProgramOptions options =
+        readProgramOptions(std::vector<std::string>(argv + 1, argv + argc));
+    switch (options.action) {
+    case ProgramOptions::Action::help: std::fputs(usageText(name).c_str(), stdout); std::exit(0);
+    case ProgramOptions::Action::version: std::puts(versionLine().c_str()); std::exit(0);
+    case ProgramOptions::Action::refuse:
+        std::fprintf(stderr, "%s: %s; try '%s --help'\n", name.c_str(), options.refusal.c_str(),
+                     name.c_str());
+        std::exit(2);
+    case ProgramOptions::Action::play: break;
+    }
+    const PlatformChoice platform = choosePlatform(options.passOn, variable);
+    if (platform.noDisplay) {
+        std::fprintf(stderr, "%s: %s\n", name.c_str(), std::string(noDisplayMessage).c_str());
+        std::exit(1);
+    }
+    std::vector<std::string> args{program};
+    if (platform.useXcb) args.insert(args.end(), {"-platform", "xcb"});
+    args.insert(args.end(), options.passOn.begin(), options.passOn.end());
+    return args;
+}
 
 std::vector<std::string> gameArguments(const QStringList& arguments) {
     std::vector<std::string> args;
@@ -49,7 +85,8 @@ int main(int argc, char** argv) {
     // A second copy ends here, silently, before any window exists.
     if (!singleInstance(singleInstanceName)) return 0;
 
-    QApplication app(argc, argv); // takes Qt's own options off the command line
+    // Qt takes its own options off what is left of the command line.
+    const std::unique_ptr<QApplication> app = openWindowSystem(qtArguments(argc, argv));
     QApplication::setApplicationName("quorvel3d");
     QGuiApplication::setDesktopFileName("quorvel3d");
     QApplication::setApplicationVersion(QString::fromStdString(versionText()));
@@ -107,5 +144,5 @@ int main(int argc, char** argv) {
 
     form1->show();
     markNextPaint(form1.get(), "first-window");
-    return app.exec();
+    return app->exec();
 }
