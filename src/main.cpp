@@ -10,27 +10,17 @@
 #include <QApplication>
 
 #include <QIcon>
-#include <QLabel>
 
-#include "aboutbox.h"
 #include "access.h"
 #include "audio.h"
-#include "besttimesscreen.h"
 #include "commandline.h"
-#include "endscreen.h"
-#include "gamescreen.h"
-#include "helpwindow.h"
-#include "mapwindow.h"
-#include "messagedialog.h"
 #include "openingscreen.h"
 #include "programfolder.h"
+#include "programwindows.h"
 #include "resources.h"
-#include "savedgames.h"
 #include "session.h"
 #include "singleinstance.h"
 #include "startup.h"
-#include "statisticsscreen.h"
-#include "storywindow.h"
 #include "textutil.h"
 #include "timing.h"
 #include "windowsystem.h"
@@ -93,54 +83,24 @@ int main(int argc, char** argv) {
     readCommandLine(gameArguments(QApplication::arguments()));
     openFileAccess();
 
-    // Only the opening screen ends the program, by closing; the hidden message dialog
-    // stands for the main window, so no other window closing may end the run.
+    // Only the opening screen ends the program, by closing; no other window closing
+    // may end the run.
     QApplication::setQuitOnLastWindowClosed(false);
     initResources();
+    // The sizes a window's frame, task bar and switcher show; the desktop's launchers
+    // take the larger ones from the installed icons.
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    for (const int size : {16, 24, 32, 48, 64})
         icon.addFile(QString(":/pictures/icon%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
     Session session;
-
-    // Windows in their fixed order, created once for the whole run. The message dialog
-    // comes first and stays hidden; the opening screen's creation does its start-up work.
-    std::unique_ptr<MessageDialog> message(createMessageDialog());
-    auto form1 = std::make_unique<OpeningScreen>(session);
-    auto form2 = std::make_unique<GameScreen>(session);
     session.sound = std::make_unique<Audio>(); // the music player; silent without a device
-    auto stats = std::make_unique<StatisticsScreen>(session);
-    auto bestTimes = std::make_unique<BestTimesScreen>(*stats);
-    auto help = std::make_unique<HelpWindow>();
-    auto winner = std::make_unique<EndScreen>(session);
-    auto story = std::make_unique<StoryWindow>(programFolder());
-    auto about = std::make_unique<AboutBox>(programFolder());
-    auto map = std::make_unique<MapWindow>();
-    form2->setWindows(form1.get(), map.get(), winner.get());
-    form1->setWindows(form2.get(), map.get());
 
-    Game& game = form2->game();
-    form1->loadGame = [&](const std::string& player, int level) {
-        return loadGame(player, level, game, *map, *session.clock);
-    };
-    form1->loadBestTimes = [&] { session.bestTimes.loadBestTimes(); };
-    form1->showInstructions = [&] { help->showHelp(); };
-    form1->showAbout = [&](const std::string& theme) { about->showAbout(theme); };
-    form1->startStory = [&](const std::string& theme) {
-        story->setStartStory(true);
-        story->showStory(theme);
-    };
-    form2->showStory = [&] { story->showStory(session.themeName); };
-    form1->showBestTimes = [&] { bestTimes->showTimes(session.bestTimes.bestTimes()); };
-    winner->showGameStats = [&](int rank) {
-        const OverheadMap& om = map->overheadMap();
-        stats->showGameStats(rank, GameStatsSource{form2->nameLabel->text().toStdString(),
-                                                   form1->levelCaption().toStdString(),
-                                                   form2->clockLabel->text().toStdString(),
-                                                   form2->gemCount->text().toStdString(),
-                                                   form2->stepCounter->text().toStdString(),
-                                                   om.placedTally(), om.remainingTally()});
-    };
+    // Only the opening screen is made now; its creation does its start-up work. The
+    // message dialog is made before the first message, the other windows when they are
+    // first needed (programwindows.h).
+    auto form1 = std::make_unique<OpeningScreen>(session);
+    ProgramWindows windows(session, *form1);
 
     form1->show();
     markNextPaint(form1.get(), "first-window");

@@ -211,7 +211,11 @@ void GameScreen::build() {
 void GameScreen::setWindows(QWidget* openingScreen, MapWindow* mapWindow, EndScreen* endScreen) {
     m_opening = openingScreen;
     m_map = mapWindow;
-    m_end = endScreen;
+    setEndScreenSource([endScreen] { return endScreen; });
+}
+
+void GameScreen::setEndScreenSource(std::function<EndScreen*()> endScreen) {
+    m_endScreen = std::move(endScreen);
 }
 
 // ---- showing and hiding ---------------------------------------------------------------
@@ -546,7 +550,8 @@ void GameScreen::showClock(const std::string& text) {
 }
 
 Answer GameScreen::showEndScreen(const EndScreenSetup& screen) {
-    return m_end ? m_end->showEnd(screen) : Answer::close;
+    EndScreen* end = m_endScreen ? m_endScreen() : nullptr;
+    return end ? end->showEnd(screen) : Answer::close;
 }
 
 bool GameScreen::confirmQuit() {

@@ -38,6 +38,8 @@ class GameScreen : public QWidget, public GameHost {
 
     /// The windows this screen works with; set once at start-up.
     void setWindows(QWidget* openingScreen, MapWindow* mapWindow, EndScreen* endScreen);
+    /// The end screen made by `endScreen` when a game first ends.
+    void setEndScreenSource(std::function<EndScreen*()> endScreen);
 
     /// Shows the story of the current theme (keys / and ?); unset, the keys do nothing.
     std::function<void()> showStory;
@@ -128,7 +130,7 @@ class GameScreen : public QWidget, public GameHost {
     ViewPlan m_plan;
     QWidget* m_opening = nullptr;
     MapWindow* m_map = nullptr;
-    EndScreen* m_end = nullptr;
+    std::function<EndScreen*()> m_endScreen;
     bool m_positionKnown = false;
     QPoint m_lastPosition{-1, -1};
     bool m_mapWasVisible = false;

@@ -148,8 +148,13 @@ OpeningScreen::OpeningScreen(Session& session, QWidget* parent)
 OpeningScreen::~OpeningScreen() = default;
 
 void OpeningScreen::setWindows(GameScreen* gameScreen, MapWindow* mapWindow) {
-    m_game = gameScreen;
-    m_map = mapWindow;
+    setWindowSources([gameScreen] { return gameScreen; }, [mapWindow] { return mapWindow; });
+}
+
+void OpeningScreen::setWindowSources(std::function<GameScreen*()> gameScreen,
+                                     std::function<MapWindow*()> mapWindow) {
+    m_gameScreen = std::move(gameScreen);
+    m_mapWindow = std::move(mapWindow);
 }
 
 // ---- building the screen ---------------------------------------------------------------
@@ -520,10 +525,12 @@ void OpeningScreen::chooseLevel(int level) {
 // ---- starting a game -------------------------------------------------------------------
 
 void OpeningScreen::startGame() {
-    if (m_generating || !m_game) return;
+    if (m_generating) return;
     markTime("start");
+    GameScreen* screen = gameScreen();
+    if (!screen) return;
     SoundService& sound = *m_session.sound;
-    Game& game = m_game->game();
+    Game& game = screen->game();
     Maze& maze = game.maze();
     sound.stopSound();
     game.state().newGame = true;
@@ -549,8 +556,8 @@ void OpeningScreen::startGame() {
     }
     m_generating = false;
 
-    if (m_map)
-        m_map->setupMap(m_game, &maze, m_session.playerName, maze.compassTurn, maze.mazeSize);
+    if (MapWindow* map = mapWindow())
+        map->setupMap(screen, &maze, m_session.playerName, maze.compassTurn, maze.mazeSize);
     sound.playSound(m_session.themeName, "start", "", 2);
     sound.playMusic(m_session.themeName, "Music");
     openGame();
@@ -560,15 +567,16 @@ void OpeningScreen::startGame() {
 
 // Shows the game screen (which hides this one) and the map window; the game gets the keys.
 void OpeningScreen::openGame() {
-    markNextPaint(m_game->viewPicture, "view");
-    m_game->show();
-    m_game->raise();
-    if (m_map) {
-        m_map->show();
-        m_map->raise(); // over the free corner of the game screen it is placed on
+    GameScreen* screen = gameScreen();
+    markNextPaint(screen->viewPicture, "view");
+    screen->show();
+    screen->raise();
+    if (MapWindow* map = mapWindow()) {
+        map->show();
+        map->raise(); // over the free corner of the game screen it is placed on
     }
-    m_game->activateWindow();
-    m_game->setFocus();
+    screen->activateWindow();
+    screen->setFocus();
 }
 
 void OpeningScreen::loadSavedGame(int level) {
@@ -577,9 +585,11 @@ void OpeningScreen::loadSavedGame(int level) {
 }
 
 void OpeningScreen::startSavedGame(int level) {
-    if (m_generating || !m_game) return;
+    if (m_generating) return;
+    GameScreen* screen = gameScreen();
+    if (!screen) return;
     SoundService& sound = *m_session.sound;
-    Game& game = m_game->game();
+    Game& game = screen->game();
     sound.stopSound();
     game.state().newGame = false;
     level = selectedLevel();
@@ -587,9 +597,9 @@ void OpeningScreen::startSavedGame(int level) {
     game.maze().mazeSize = 20 * level;
     const std::string path = savedGamePath(m_session.playerName, level);
     if (path.empty() || !QFileInfo(qText(path)).isFile()) return;
-    if (m_map)
-        m_map->setupMap(m_game, &game.maze(), m_session.playerName, game.maze().compassTurn,
-                        game.maze().mazeSize);
+    if (MapWindow* map = mapWindow())
+        map->setupMap(screen, &game.maze(), m_session.playerName, game.maze().compassTurn,
+                      game.maze().mazeSize);
     if (!loadGame || !loadGame(m_session.playerName, level)) return;
     sound.playMusic(m_session.themeName, "Music");
     openGame();
