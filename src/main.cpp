@@ -12,6 +12,7 @@
 #include <QIcon>
 
 #include "access.h"
+#include "afterpaint.h"
 #include "audio.h"
 #include "commandline.h"
 #include "openingscreen.h"
@@ -23,6 +24,7 @@
 #include "startup.h"
 #include "textutil.h"
 #include "timing.h"
+#include "viewcomposer.h"
 #include "windowsystem.h"
 
 namespace {
@@ -102,6 +104,8 @@ int main(int argc, char** argv) {
     auto form1 = std::make_unique<OpeningScreen>(session);
     ProgramWindows windows(session, *form1);
 
+    // What the first game needs and the opening screen does not waits for its first paint.
+    afterNextPaint(form1.get(), [] { preloadBuiltinPictures(); });
     form1->show();
     markNextPaint(form1.get(), "first-window");
     return app->exec();

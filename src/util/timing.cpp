@@ -1,5 +1,7 @@
 #include "timing.h"
 
+#include "afterpaint.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -7,11 +9,6 @@
 #include <set>
 #include <string>
 #include <sys/resource.h>
-
-#include <QEvent>
-#include <QMetaObject>
-#include <QObject>
-#include <QWidget>
 
 namespace quorvel {
 
@@ -53,33 +50,6 @@ std::size_t libraryCount() {
     return libraries.size();
 }
 
-/// Reports the first paint of its widget after it was installed, then goes.
-class PaintWatch : public QObject {
-  public:
-    PaintWatch(QWidget* widget, const char* mark) : QObject(widget), m_mark(mark) {
-        widget->installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            // The paint is put on the screen before queued calls run.
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    markTime(m_mark);
-                    deleteLater();
-                },
-                Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-  private:
-    const char* m_mark;
-};
-
 } // namespace
 
 bool timingWanted() {
@@ -99,7 +69,7 @@ void markTime(const char* mark) {
 }
 
 void markNextPaint(QWidget* widget, const char* mark) {
-    if (timingWanted() && widget) new PaintWatch(widget, mark);
+    if (timingWanted()) afterNextPaint(widget, [mark] { markTime(mark); });
 }
 
 } // namespace quorvel

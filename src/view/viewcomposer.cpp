@@ -17,8 +17,8 @@
 #include <emmintrin.h>
 #endif
 
+#include "builtinpictures.h"
 #include "host.h"
-#include "resources.h"
 #include "theme.h"
 
 namespace quorvel {
@@ -32,9 +32,9 @@ QImage as24(const QImage& image) {
     return image.format() == rgb24 ? image : image.convertToFormat(rgb24);
 }
 
+/// A built-in picture, decoded once for the whole run (builtinpictures.h).
 QImage builtin(const QString& stem) {
-    initResources();
-    return as24(QImage(QStringLiteral(":/pictures/") + stem + QStringLiteral(".png")));
+    return builtinPicture(stem);
 }
 
 /// A theme picture, or nothing when the file cannot be read as a picture.
@@ -76,6 +76,10 @@ constexpr std::array<const char*, panelPictureCount> panelStems = {
     "detector", "message", "critical", "north",   "east", "south",  "west",
 };
 
+/// The pictures of the view that no theme replaces.
+constexpr std::array<const char*, 6> fixedStems = {"itemempty", "canleft", "noleft",
+                                                   "canright",  "noright", "compassdial"};
+
 } // namespace
 
 struct ViewComposer::Images {
@@ -92,6 +96,17 @@ struct ViewComposer::Images {
     /// from black rather than from what the last frame left.
     bool clearFirst = false;
 };
+
+void preloadBuiltinPictures() {
+    QStringList stems;
+    for (const PictureGroup group : {PictureGroup::strips, PictureGroup::boxes, PictureGroup::exits,
+                                     PictureGroup::map, PictureGroup::panel})
+        for (const std::string& file : groupFiles(group))
+            stems << QString::fromStdString(file).chopped(4); // without ".bmp"
+    for (const char* stem : fixedStems)
+        stems << stem;
+    preloadPictures(stems);
+}
 
 ViewComposer::ViewComposer() : m_images(std::make_unique<Images>()) {
     m_images->maze.fill(Qt::black);

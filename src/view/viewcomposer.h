@@ -106,6 +106,10 @@ class ViewComposer {
     std::unique_ptr<Images> m_images;
 };
 
+/// Starts decoding every built-in picture of the view on a worker thread and returns at
+/// once; composers made later share them instead of decoding them (builtinpictures.h).
+void preloadBuiltinPictures();
+
 /// Copies every pixel of `source` whose colour differs from its bottom-left pixel to
 /// (x + column, y + row) of `destination`, row by row; nothing is written outside the
 /// destination. Both are used as 24-bit pictures.
