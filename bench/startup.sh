@@ -12,7 +12,9 @@
 #
 # Usage: bench/startup.sh [BUILD]      (BUILD: the build folder, default build)
 # Environment: RUNS (default 11, at least 9), IDLE (default 5), IDLE_RUNS (default 3),
-# LEVELS (default "1 2 3 4 5 6"), SKIP_IDLE=1 to leave the wake-ups out.
+# LEVELS (default "1 2 3 4 5 6"), SKIP_IDLE=1 to leave the wake-ups out, CALLGRIND=1 to
+# add the instructions executed up to the first paint (valgrind's callgrind, one run
+# each; they do not depend on how busy the machine is).
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -44,6 +46,7 @@ cat >"$work/bare.cpp" <<'EOF'
 #include <QEvent>
 #include <QWidget>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <set>
@@ -87,9 +90,14 @@ class Watch : public QObject {
         QMetaObject::invokeMethod(this, [] {
             timespec now{};
             clock_gettime(CLOCK_REALTIME, &now);
-            std::fprintf(stderr, "quorvel3d-timing first-window %.3f %ld %.1f %zu\n",
+            timespec thread{};
+            clock_gettime(CLOCK_THREAD_CPUTIME_ID, &thread);
+            std::fprintf(stderr, "quorvel3d-timing first-window %.3f %ld %.1f %zu %.1f\n",
                          now.tv_sec * 1e3 + now.tv_nsec / 1e6, residentKiB(), processorMs(),
-                         libraryCount());
+                         libraryCount(), thread.tv_sec * 1e3 + thread.tv_nsec / 1e6);
+            std::fflush(stderr);
+            const char* stop = std::getenv("QUORVEL3D_TIMING");
+            if (stop && std::strcmp(stop, "first-window") == 0) std::_Exit(0);
         }, Qt::QueuedConnection);
         return false;
     }
@@ -122,13 +130,13 @@ runEnv=(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY="$display" QUORVEL3D_H
     XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=dummy QUORVEL3D_TIMING=1)
 
 # Waits until the log has a line for the mark; prints its time, resident KiB, processor
-# milliseconds and shared libraries.
+# milliseconds (all threads), shared libraries and the main thread's processor milliseconds.
 waitMark() { # log mark
     for _ in $(seq 400); do
         local line
         line="$(grep -m1 "^quorvel3d-timing $2 " "$1" || true)"
         if [ -n "$line" ]; then
-            echo "$line" | awk '{print $3, $4, $5, $6}'
+            echo "$line" | awk '{print $3, $4, $5, $6, $7}'
             return 0
         fi
         sleep 0.025
@@ -183,7 +191,7 @@ for who in game bare; do : >"$work/$who.ms"; : >"$work/$who.kib"; : >"$work/$who
 for _ in $(seq "$runs"); do
     for who in game bare; do
         if [ "$who" = game ]; then launch "$game" -uBench; else launch "$work/bare"; fi
-        read -r t kib cpu libs < <(waitMark "$log" first-window)
+        read -r t kib cpu libs _ < <(waitMark "$log" first-window)
         awk -v a="$t" -v b="$t0" 'BEGIN{printf "%.2f\n", a - b}' >>"$work/$who.ms"
         echo "$kib" >>"$work/$who.kib"
         echo "$cpu" >>"$work/$who.cpu"
@@ -202,6 +210,17 @@ report cpu "processor time" ms 1
 report kib "resident memory" MiB 1024
 report libs "shared libraries" "" 1
 
+if [ "${CALLGRIND:-}" = 1 ]; then
+    for who in game bare; do
+        program="$game"; [ "$who" = bare ] && program="$work/bare"
+        args=(); [ "$who" = game ] && args=(-uBench)
+        "${runEnv[@]}" QUORVEL3D_TIMING=first-window valgrind --tool=callgrind \
+            --callgrind-out-file="$work/callgrind.$who" "$program" "${args[@]}" >/dev/null 2>&1
+        awk '/^totals:/ {print $2}' "$work/callgrind.$who" >"$work/$who.instructions"
+    done
+    report instructions "instructions" M 1000000
+fi
+
 echo "Start to first view (Enter on the opening screen to the view painted), $runs runs a level:"
 for level in $levels; do
     setLevel "$level"
@@ -213,13 +232,13 @@ for level in $levels; do
         window="$(DISPLAY="$display" xdotool search --sync --name '^Quorvel 3-D\.$' | head -n1)"
         DISPLAY="$display" xdotool windowactivate --sync "$window" key Return 2>/dev/null ||
             DISPLAY="$display" xdotool windowfocus --sync "$window" key Return
-        read -r s _ scpu _ < <(waitMark "$log" start)
-        read -r v _ vcpu _ < <(waitMark "$log" view)
+        read -r s _ _ _ scpu < <(waitMark "$log" start)
+        read -r v _ _ _ vcpu < <(waitMark "$log" view)
         awk -v a="$v" -v b="$s" 'BEGIN{printf "%.2f\n", a - b}' >>"$work/view.ms"
         awk -v a="$vcpu" -v b="$scpu" 'BEGIN{printf "%.2f\n", a - b}' >>"$work/view.cpu"
         finish
     done
-    printf "  level %s: %s ms (processor time %s ms)\n" "$level" "$(median <"$work/view.ms")" \
+    printf "  level %s: %s ms (processor time of the user-interface thread %s ms)\n" "$level" "$(median <"$work/view.ms")" \
         "$(median <"$work/view.cpu")"
 done
 

@@ -8,10 +8,10 @@ QUORVEL_BUILD="${QUORVEL_BUILD:-$QUORVEL_ROOT/build}"
 quorvel_packages=(
     build-essential cmake ninja-build ccache pkg-config
     qt6-base-dev libgl-dev
-    libsdl2-mixer-dev timgm6mb-soundfont
+    libsdl2-dev libfluidsynth-dev timgm6mb-soundfont
     fonts-liberation2
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb
+    xvfb xdotool valgrind
     clang libclang-rt-dev
 )
 

@@ -96,7 +96,12 @@ int main(int argc, char** argv) {
         icon.addFile(QString(":/pictures/icon%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
     Session session;
-    session.sound = std::make_unique<Audio>(); // the music player; silent without a device
+    // The music player; silent without a device. It starts once the opening screen is
+    // painted, and the intro waits for it.
+    auto audio = std::make_unique<Audio>();
+    audio->startLater();
+    Audio& sound = *audio;
+    session.sound = std::move(audio);
 
     // Only the opening screen is made now; its creation does its start-up work. The
     // message dialog is made before the first message, the other windows when they are
@@ -105,7 +110,10 @@ int main(int argc, char** argv) {
     ProgramWindows windows(session, *form1);
 
     // What the first game needs and the opening screen does not waits for its first paint.
-    afterNextPaint(form1.get(), [] { preloadBuiltinPictures(); });
+    afterNextPaint(form1.get(), [&sound] {
+        preloadBuiltinPictures();
+        sound.start();
+    });
     form1->show();
     markNextPaint(form1.get(), "first-window");
     return app->exec();

@@ -2,9 +2,12 @@
 // Timings for the start-up benchmark (bench/startup.sh). With QUORVEL3D_TIMING set in
 // the environment the game prints one line per mark to standard error:
 //   quorvel3d-timing <mark> <wall-clock ms> <resident KiB> <processor ms> <libraries>
+//                    <user-interface thread's processor ms>
 // (the processor time of all threads so far, the shared libraries mapped), so a script
 // can take the time from its own launch of the program, or from one mark to another;
-// the processor time and the libraries hardly depend on how busy the machine is. Without the
+// the processor time and the libraries hardly depend on how busy the machine is. When the
+// variable's value is a mark's name, the program ends right after printing that mark (for
+// a profiler's count up to it). Without the
 // variable every call returns at once and prints nothing.
 
 class QWidget;
