@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -52,7 +53,7 @@ class MapView : public QWidget {
     }
 
   protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
         QPainter p(this);
         const MapPicture& pic = m_owner->m_map.picture();
         if (pic.width < 1 || pic.height < 1) {
@@ -62,6 +63,7 @@ class MapView : public QWidget {
         const QImage image(pic.rgb.data(), pic.width, pic.height, pic.width * 3,
                            QImage::Format_RGB888);
         p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        p.setClipRegion(event->region()); // the blink asks for one cell only
         p.drawImage(rect(), image);
     }
     void mouseMoveEvent(QMouseEvent* event) override {
@@ -199,7 +201,21 @@ void MapWindow::updateMapPosition(int row, int col, bool gps, bool tracker) {
 
 void MapWindow::blink() {
     m_map.blink();
-    mapView->update();
+    // Only the marker's cell changes colour: only its square of the map is painted again.
+    if (m_map.lastRow() >= 0 && m_map.lastCol() >= 0)
+        mapView->update(pictureRect(m_map.mapX(m_map.lastRow() + 2, m_map.lastCol() + 2),
+                                    m_map.mapY(m_map.lastRow() + 2, m_map.lastCol() + 2)));
+}
+
+QRect MapWindow::pictureRect(int x, int y) const {
+    const MapPicture& pic = m_map.picture();
+    if (pic.width < 1 || pic.height < 1) return mapView->rect();
+    // The picture is stretched to the whole view, every pixel to a whole square of it.
+    const int left = x * mapView->width() / pic.width;
+    const int top = y * mapView->height() / pic.height;
+    const int right = ((x + 1) * mapView->width() + pic.width - 1) / pic.width;
+    const int bottom = ((y + 1) * mapView->height() + pic.height - 1) / pic.height;
+    return QRect(left, top, right - left, bottom - top);
 }
 
 void MapWindow::zoomIn() {
