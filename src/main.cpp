@@ -10,11 +10,13 @@
 #include <QApplication>
 
 #include <QIcon>
+#include <QTimer>
 
 #include "access.h"
 #include "afterpaint.h"
 #include "audio.h"
 #include "commandline.h"
+#include "gamescreen.h"
 #include "openingscreen.h"
 #include "programfolder.h"
 #include "programwindows.h"
@@ -113,6 +115,7 @@ int main(int argc, char** argv) {
     afterNextPaint(form1.get(), [&sound] {
         preloadBuiltinPictures();
         sound.start();
+        QTimer::singleShot(0, [] { GameScreen::prepareFonts(); });
     });
     form1->show();
     markNextPaint(form1.get(), "first-window");

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -70,6 +71,15 @@ int toolCode(Tool tool) {
 }
 
 } // namespace
+
+void GameScreen::prepareFonts() {
+    // The arrows of the move buttons are not in the form's font: finding the font that
+    // has them is a search of the installed fonts, done here rather than at Enter.
+    const QFontMetrics arrows(formFont());
+    (void)arrows.horizontalAdvance(QString::fromUtf8("\u25B2\u25C0\u25B6\u25BC"));
+    for (const bool bold : {false, true})
+        (void)QFontMetrics(formFont(11, bold)).horizontalAdvance("0123456789:=");
+}
 
 GameScreen::GameScreen(Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

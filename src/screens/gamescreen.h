@@ -33,6 +33,11 @@ class GameScreen : public QWidget, public GameHost {
     explicit GameScreen(Session& session, QWidget* parent = nullptr);
     ~GameScreen() override;
 
+    /// Loads the fonts the screen's text and arrows come from, so that the first game's
+    /// showing does not wait for them; the program calls it once the opening screen is
+    /// up. Makes no window.
+    static void prepareFonts();
+
     Game& game() { return m_game; }
     ViewComposer& composer() { return *m_composer; }
 
