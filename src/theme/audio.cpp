@@ -12,6 +12,9 @@
 #include <vector>
 
 #include <dlfcn.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <QMetaObject>
 #include <QObject>
@@ -577,6 +580,8 @@ void Audio::loadSynth() {
     if (m_synthLoad.valid()) return; // already on its way
     QObject* notifier = m_notifier;
     m_synthLoad = std::async(std::launch::async, [this, notifier, fonts = soundfontList()] {
+        // The game's first view and the window system come first on a busy machine.
+        setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
         std::unique_ptr<Synth> synth = Synth::load(fonts);
         QMetaObject::invokeMethod(
             notifier, [this] { synthLoaded(); }, Qt::QueuedConnection);

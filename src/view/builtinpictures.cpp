@@ -4,6 +4,10 @@
 #include <map>
 #include <mutex>
 
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 #include "resources.h"
 
 namespace quorvel {
@@ -56,6 +60,8 @@ void preloadPictures(const QStringList& stems) {
         s.preload.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
         return;
     s.preload = std::async(std::launch::async, [stems] {
+                    // What the user-interface thread does comes first on a busy machine.
+                    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
                     for (const QString& stem : stems) {
                         {
                             const std::lock_guard<std::mutex> held(store().lock);
