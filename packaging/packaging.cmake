@@ -111,9 +111,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The tune is MIDI, played through a General MIDI SoundFont; the windows are laid out
-# for the Liberation fonts.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "timgm6mb-soundfont, fonts-liberation2")
+# The tune is MIDI, played by FluidSynth (loaded when music first plays; without it the
+# game is silent of music only) through a General MIDI SoundFont; the windows are laid
+# out for the Liberation fonts.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libfluidsynth3, timgm6mb-soundfont, fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_CUSTOM_INSTALL_VARIABLES "QUORVEL_BINDIR=games" "QUORVEL_DEBIAN_PACKAGE=ON")

@@ -1,6 +1,8 @@
 // Program entry of Quorvel 3-D: one running copy, the command line, the
 // open-access pass, then the windows; the opening screen takes over from there.
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,30 +10,60 @@
 #include <QApplication>
 
 #include <QIcon>
+#include <QTimer>
 
-#include "aboutbox.h"
 #include "access.h"
+#include "afterpaint.h"
 #include "audio.h"
-#include "besttimesscreen.h"
 #include "commandline.h"
-#include "endscreen.h"
 #include "gamepad.h"
 #include "gamescreen.h"
-#include "helpwindow.h"
-#include "mapwindow.h"
-#include "messagedialog.h"
 #include "openingscreen.h"
 #include "programfolder.h"
+#include "programwindows.h"
 #include "resources.h"
-#include "savedgames.h"
 #include "session.h"
 #include "singleinstance.h"
 #include "startup.h"
-#include "statisticsscreen.h"
-#include "storywindow.h"
 #include "textutil.h"
+#include "timing.h"
+#include "viewcomposer.h"
+#include "windowsystem.h"
 
 namespace {
+
+std::string variable(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+/// Reads the program's own options and decides the window system; ends the program
+/// (--help, --version, a bad command line, no display) or gives the arguments for Qt.
+std::vector<std::string> qtArguments(int argc, char** argv) {
+    using namespace quorvel;
+    const std::string program = argc > 0 ? argv[0] : "quorvel3d";
+    const std::string name = program.substr(program.find_last_of('/') + 1);
+    const ProgramOptions options =
+        readProgramOptions(std::vector<std::string>(argv + 1, argv + argc));
+    switch (options.action) {
+    case ProgramOptions::Action::help: std::fputs(usageText(name).c_str(), stdout); std::exit(0);
+    case ProgramOptions::Action::version: std::puts(versionLine().c_str()); std::exit(0);
+    case ProgramOptions::Action::refuse:
+        std::fprintf(stderr, "%s: %s; try '%s --help'\n", name.c_str(), options.refusal.c_str(),
+                     name.c_str());
+        std::exit(2);
+    case ProgramOptions::Action::play: break;
+    }
+    const PlatformChoice platform = choosePlatform(options.passOn, variable);
+    if (platform.noDisplay) {
+        std::fprintf(stderr, "%s: %s\n", name.c_str(), std::string(noDisplayMessage).c_str());
+        std::exit(1);
+    }
+    std::vector<std::string> args{program};
+    if (platform.useXcb) args.insert(args.end(), {"-platform", "xcb"});
+    args.insert(args.end(), options.passOn.begin(), options.passOn.end());
+    return args;
+}
 
 std::vector<std::string> gameArguments(const QStringList& arguments) {
     std::vector<std::string> args;
@@ -45,61 +77,54 @@ std::vector<std::string> gameArguments(const QStringList& arguments) {
 int main(int argc, char** argv) {
     using namespace quorvel;
     initProgramFolders();
+    // --help, --version and a bad command line answer even while another copy runs.
+    std::vector<std::string> arguments = qtArguments(argc, argv);
     // A second copy ends here, silently, before any window exists.
     if (!singleInstance(singleInstanceName)) return 0;
 
-    QApplication app(argc, argv); // takes Qt's own options off the command line
+    // Qt takes its own options off what is left of the command line.
+    const std::unique_ptr<QApplication> app = openWindowSystem(std::move(arguments));
     QApplication::setApplicationName("quorvel3d");
     QGuiApplication::setDesktopFileName("example.tendrik.quorvel3d");
     QApplication::setApplicationVersion(QString::fromStdString(versionText()));
     readCommandLine(gameArguments(QApplication::arguments()));
     openFileAccess();
 
-    // Only the opening screen ends the program, by closing; the hidden message dialog
-    // stands for the main window, so no other window closing may end the run.
+    // Only the opening screen ends the program, by closing; no other window closing
+    // may end the run.
     QApplication::setQuitOnLastWindowClosed(false);
     initResources();
+    // The sizes a window's frame, task bar and switcher show; the desktop's launchers
+    // take the larger ones from the installed icons.
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    for (const int size : {16, 24, 32, 48, 64})
         icon.addFile(QString(":/pictures/icon%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
     Session session;
-    Gamepad gamepad; // a game controller plays as the keys do, in whichever window is in front
+    // The music player; silent without a device. It starts once the opening screen is
+    // painted, and the intro waits for it.
+    auto audio = std::make_unique<Audio>();
+    audio->startLater();
+    Audio& sound = *audio;
+    session.sound = std::move(audio);
 
-    // Windows in their fixed order, created once for the whole run. The message dialog
-    // comes first and stays hidden; the opening screen's creation does its start-up work.
-    std::unique_ptr<MessageDialog> message(createMessageDialog());
+    // Only the opening screen is made now; its creation does its start-up work. The
+    // message dialog is made before the first message, the other windows when they are
+    // first needed (programwindows.h).
     auto form1 = std::make_unique<OpeningScreen>(session);
-    auto form2 = std::make_unique<GameScreen>(session);
-    session.sound = std::make_unique<Audio>(); // the music player; silent without a device
-    auto stats = std::make_unique<StatisticsScreen>(session);
-    auto bestTimes = std::make_unique<BestTimesScreen>(*stats);
-    auto help = std::make_unique<HelpWindow>();
-    auto winner = std::make_unique<EndScreen>(session);
-    auto story = std::make_unique<StoryWindow>(programFolder());
-    auto about = std::make_unique<AboutBox>(programFolder());
-    auto map = std::make_unique<MapWindow>();
-    form2->setWindows(form1.get(), map.get(), winner.get());
-    form1->setWindows(form2.get(), map.get());
+    ProgramWindows windows(session, *form1);
 
-    Game& game = form2->game();
-    form1->loadGame = [&](const std::string& player, int level) {
-        return loadGame(player, level, game, *map, *session.clock);
-    };
-    form1->loadBestTimes = [&] { session.bestTimes.loadBestTimes(); };
-    form1->showInstructions = [&] { help->showHelp(); };
-    form1->showAbout = [&](const std::string& theme) { about->showAbout(theme); };
-    form1->startStory = [&](const std::string& theme) {
-        story->setStartStory(true);
-        story->showStory(theme);
-    };
-    form2->showStory = [&] { story->showStory(session.themeName); };
-    form1->showBestTimes = [&] { bestTimes->showTimes(session.bestTimes.bestTimes()); };
-    winner->showGameStats = [&](int rank) {
-        stats->showGameStats(rank,
-                             gameStatsSource(*form2, form1->levelCaption().toStdString(), *map));
-    };
-
+    // What the first game needs and the opening screen does not waits for its first paint:
+    // the pictures, the sound, the fonts, and the game controllers, which play as the keys
+    // do in whichever window is in front.
+    std::unique_ptr<Gamepad> gamepad;
+    afterNextPaint(form1.get(), [&sound, &gamepad, &form1] {
+        preloadBuiltinPictures(form1->devicePixelRatioF());
+        sound.start();
+        QTimer::singleShot(0, [] { GameScreen::prepareFonts(); });
+        QTimer::singleShot(0, [&gamepad] { gamepad = std::make_unique<Gamepad>(); });
+    });
     form1->show();
-    return app.exec();
+    markNextPaint(form1.get(), "first-window");
+    return app->exec();
 }

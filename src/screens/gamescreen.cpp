@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -73,6 +74,15 @@ int toolCode(Tool tool) {
 }
 
 } // namespace
+
+void GameScreen::prepareFonts() {
+    // The arrows of the move buttons are not in the form's font: finding the font that
+    // has them is a search of the installed fonts, done here rather than at Enter.
+    const QFontMetrics arrows(formFont());
+    (void)arrows.horizontalAdvance(QString::fromUtf8("\u25B2\u25C0\u25B6\u25BC"));
+    for (const bool bold : {false, true})
+        (void)QFontMetrics(formFont(11, bold)).horizontalAdvance("0123456789:=");
+}
 
 GameScreen::GameScreen(Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -218,7 +228,11 @@ void GameScreen::build() {
 void GameScreen::setWindows(QWidget* openingScreen, MapWindow* mapWindow, EndScreen* endScreen) {
     m_opening = openingScreen;
     m_map = mapWindow;
-    m_end = endScreen;
+    setEndScreenSource([endScreen] { return endScreen; });
+}
+
+void GameScreen::setEndScreenSource(std::function<EndScreen*()> endScreen) {
+    m_endScreen = std::move(endScreen);
 }
 
 // ---- showing and hiding ---------------------------------------------------------------
@@ -635,7 +649,8 @@ void GameScreen::showClock(const std::string& text) {
 }
 
 Answer GameScreen::showEndScreen(const EndScreenSetup& screen) {
-    return m_end ? m_end->showEnd(screen) : Answer::close;
+    EndScreen* end = m_endScreen ? m_endScreen() : nullptr;
+    return end ? end->showEnd(screen) : Answer::close;
 }
 
 bool GameScreen::confirmQuit() {

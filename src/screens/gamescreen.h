@@ -33,11 +33,18 @@ class GameScreen : public QWidget, public GameHost {
     explicit GameScreen(Session& session, QWidget* parent = nullptr);
     ~GameScreen() override;
 
+    /// Loads the fonts the screen's text and arrows come from, so that the first game's
+    /// showing does not wait for them; the program calls it once the opening screen is
+    /// up. Makes no window.
+    static void prepareFonts();
+
     Game& game() { return m_game; }
     ViewComposer& composer() { return *m_composer; }
 
     /// The windows this screen works with; set once at start-up.
     void setWindows(QWidget* openingScreen, MapWindow* mapWindow, EndScreen* endScreen);
+    /// The end screen made by `endScreen` when a game first ends.
+    void setEndScreenSource(std::function<EndScreen*()> endScreen);
 
     /// Shows the story of the current theme (keys / and ?); unset, the keys do nothing.
     std::function<void()> showStory;
@@ -131,7 +138,7 @@ class GameScreen : public QWidget, public GameHost {
     ViewPlan m_plan;
     QWidget* m_opening = nullptr;
     MapWindow* m_map = nullptr;
-    EndScreen* m_end = nullptr;
+    std::function<EndScreen*()> m_endScreen;
     bool m_positionKnown = false;
     QPoint m_lastPosition{-1, -1};
     bool m_mapWasVisible = false;

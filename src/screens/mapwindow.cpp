@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -64,7 +65,7 @@ class MapView : public QWidget {
     }
 
   protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
         QPainter p(this);
         const MapPicture& pic = m_owner->m_map.picture();
         if (pic.width < 1 || pic.height < 1) {
@@ -74,6 +75,7 @@ class MapView : public QWidget {
         // Painted in device pixels from the first whole device pixel of the map, every
         // cell the same square of whole device pixels, never smoothed: the grid stays
         // sharp at every zoom and screen density.
+        p.setClipRegion(event->region()); // the blink asks for one cell only
         const QTransform toDevice = p.deviceTransform();
         const double ratio = toDevice.m11();
         const QPointF origin = toDevice.map(QPointF(0, 0));
@@ -93,7 +95,19 @@ class MapView : public QWidget {
         for (const QRect& r : {QRect(w, -1, far, far), QRect(-1, h, far, far),
                                QRect(-1, -1, far, 1), QRect(-1, -1, 1, far)})
             p.fillRect(r, Qt::black);
-        p.drawImage(QPoint(0, 0), cells(pic, cell, columns, rows));
+        // Only the cells the paint asks for are made and copied (the blink asks for one).
+        const QRectF asked(QPointF(event->rect().topLeft()) * ratio - snap,
+                           QSizeF(event->rect().size()) * ratio);
+        const int left = std::clamp(static_cast<int>(asked.left()) / cell, 0, columns);
+        const int top = std::clamp(static_cast<int>(asked.top()) / cell, 0, rows);
+        const int right =
+            std::clamp(static_cast<int>(std::ceil(asked.right())) / cell + 1, left, columns);
+        const int bottom =
+            std::clamp(static_cast<int>(std::ceil(asked.bottom())) / cell + 1, top, rows);
+        const QSize part((right - left) * cell, (bottom - top) * cell);
+        p.drawImage(QPoint(left * cell, top * cell),
+                    cells(pic, cell, QRect(left, top, right - left, bottom - top)),
+                    QRect(QPoint(0, 0), part));
     }
     void mouseMoveEvent(QMouseEvent* event) override {
         QToolTip::hideText();
@@ -110,21 +124,23 @@ class MapView : public QWidget {
     MapWindow* m_owner;
     QImage m_cells; ///< the picture at device pixels, its buffer kept from paint to paint
 
-    /// The top-left columns x rows of the picture with each pixel a cell x cell square,
-    /// ready to be copied unscaled: one device row a picture row is made, then copied
-    /// for the cell's other rows.
-    const QImage& cells(const MapPicture& pic, int cell, int columns, int rows) {
-        const QSize size(columns * cell, rows * cell);
-        if (m_cells.size() != size) m_cells = QImage(size, QImage::Format_RGB32);
-        const qsizetype rowBytes = static_cast<qsizetype>(size.width()) * 4;
-        for (int y = 0; y < rows; ++y) {
+    /// The picture's cells `area` (in picture pixels), each pixel a cell x cell square,
+    /// from the buffer's top left, ready to be copied unscaled: one device row a picture
+    /// row is made, then copied for the cell's other rows. The buffer only ever grows.
+    const QImage& cells(const MapPicture& pic, int cell, QRect area) {
+        const QSize size(area.width() * cell, area.height() * cell);
+        if (m_cells.width() < size.width() || m_cells.height() < size.height())
+            m_cells = QImage(size.expandedTo(m_cells.size()), QImage::Format_RGB32);
+        const std::size_t rowBytes = static_cast<std::size_t>(size.width()) * 4;
+        for (int y = 0; y < area.height(); ++y) {
             auto* row = reinterpret_cast<QRgb*>(m_cells.scanLine(y * cell));
-            const std::uint8_t* from = pic.rgb.data() + static_cast<std::size_t>(y) * pic.width * 3;
-            for (int x = 0; x < columns; ++x, from += 3)
+            const std::uint8_t* from =
+                pic.rgb.data() +
+                (static_cast<std::size_t>(area.top() + y) * pic.width + area.left()) * 3;
+            for (int x = 0; x < area.width(); ++x, from += 3)
                 std::fill_n(row + x * cell, cell, qRgb(from[0], from[1], from[2]));
             for (int k = 1; k < cell; ++k)
-                std::memcpy(m_cells.scanLine(y * cell + k), row,
-                            static_cast<std::size_t>(rowBytes));
+                std::memcpy(m_cells.scanLine(y * cell + k), row, rowBytes);
         }
         return m_cells;
     }
@@ -255,7 +271,26 @@ void MapWindow::updateMapPosition(int row, int col, bool gps, bool tracker) {
 
 void MapWindow::blink() {
     m_map.blink();
-    mapView->update();
+    // Only the marker's cell changes colour: only its square of the map is painted again.
+    if (m_map.lastRow() >= 0 && m_map.lastCol() >= 0)
+        mapView->update(pictureRect(m_map.mapX(m_map.lastRow() + 2, m_map.lastCol() + 2),
+                                    m_map.mapY(m_map.lastRow() + 2, m_map.lastCol() + 2)));
+}
+
+QRect MapWindow::pictureRect(int x, int y) const {
+    const MapPicture& pic = m_map.picture();
+    if (pic.width < 1 || pic.height < 1) return mapView->rect();
+    // As painted: whole device pixels a cell from the view's top left. Between whole
+    // screen densities the cells start up to a device pixel further on, so the square
+    // reaches one pixel further.
+    const double ratio = mapView->devicePixelRatioF();
+    const int cell = cellPixelsOn(pic, mapView->size(), ratio);
+    const bool whole = ratio == std::floor(ratio);
+    const int left = static_cast<int>(std::floor(x * cell / ratio));
+    const int top = static_cast<int>(std::floor(y * cell / ratio));
+    const int right = static_cast<int>(std::ceil((x + 1) * cell / ratio)) + (whole ? 0 : 1);
+    const int bottom = static_cast<int>(std::ceil((y + 1) * cell / ratio)) + (whole ? 0 : 1);
+    return QRect(left, top, right - left, bottom - top);
 }
 
 void MapWindow::zoomIn() {

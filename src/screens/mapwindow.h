@@ -59,6 +59,8 @@ class MapWindow : public QWidget {
     QString hoverText(int x, int y) const;
     /// Supplies the theme's box phrase and battery word for the hover texts.
     void setWords(std::string boxPhrase, std::string batteryWord);
+    /// The square of the map view that shows pixel (x, y) of the map picture.
+    QRect pictureRect(int x, int y) const;
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -29,6 +29,7 @@
 #include "textutil.h"
 #include "theme.h"
 #include "themepicture.h"
+#include "timing.h"
 #include "widecombobox.h"
 #include "windowframe.h"
 
@@ -210,8 +211,13 @@ OpeningScreen::OpeningScreen(Session& session, QWidget* parent)
 OpeningScreen::~OpeningScreen() = default;
 
 void OpeningScreen::setWindows(GameScreen* gameScreen, MapWindow* mapWindow) {
-    m_game = gameScreen;
-    m_map = mapWindow;
+    setWindowSources([gameScreen] { return gameScreen; }, [mapWindow] { return mapWindow; });
+}
+
+void OpeningScreen::setWindowSources(std::function<GameScreen*()> gameScreen,
+                                     std::function<MapWindow*()> mapWindow) {
+    m_gameScreen = std::move(gameScreen);
+    m_mapWindow = std::move(mapWindow);
 }
 
 // ---- building the screen ---------------------------------------------------------------
@@ -591,10 +597,13 @@ void OpeningScreen::chooseLevel(int level) {
 // ---- starting a game -------------------------------------------------------------------
 
 void OpeningScreen::startGame() {
-    if (m_generating || !m_game) return;
+    if (m_generating) return;
+    markTime("start");
+    GameScreen* screen = gameScreen();
+    if (!screen) return;
     m_inputHold->hold(false);
     SoundService& sound = *m_session.sound;
-    Game& game = m_game->game();
+    Game& game = screen->game();
     Maze& maze = game.maze();
     sound.stopSound();
     game.state().newGame = true;
@@ -622,8 +631,8 @@ void OpeningScreen::startGame() {
     m_inputHold->hold(false);
     m_generating = false;
 
-    if (m_map)
-        m_map->setupMap(m_game, &maze, m_session.playerName, maze.compassTurn, maze.mazeSize);
+    if (MapWindow* map = mapWindow())
+        map->setupMap(screen, &maze, m_session.playerName, maze.compassTurn, maze.mazeSize);
     sound.playSound(m_session.themeName, "start", "", 2);
     sound.playMusic(m_session.themeName, "Music");
     openGame();
@@ -634,14 +643,16 @@ void OpeningScreen::startGame() {
 
 // Shows the game screen (which hides this one) and the map window; the game gets the keys.
 void OpeningScreen::openGame() {
-    m_game->show();
-    m_game->raise();
-    if (m_map) {
-        m_map->show();
-        m_map->raise(); // over the free corner of the game screen it is placed on
+    GameScreen* screen = gameScreen();
+    markNextPaint(screen->viewPicture, "view");
+    screen->show();
+    screen->raise();
+    if (MapWindow* map = mapWindow()) {
+        map->show();
+        map->raise(); // over the free corner of the game screen it is placed on
     }
-    m_game->activateWindow();
-    m_game->setFocus();
+    screen->activateWindow();
+    screen->setFocus();
 }
 
 void OpeningScreen::loadSavedGame(int level) {
@@ -650,15 +661,16 @@ void OpeningScreen::loadSavedGame(int level) {
 }
 
 void OpeningScreen::startSavedGame(int level) {
-    if (m_generating || !m_game) return;
+    if (m_generating || !gameScreen()) return;
     m_inputHold->hold(false);
     startSavedGameHeld(level);
     if (isVisible()) m_inputHold->release(); // no game came of it
 }
 
 void OpeningScreen::startSavedGameHeld(int level) {
+    GameScreen* screen = gameScreen();
     SoundService& sound = *m_session.sound;
-    Game& game = m_game->game();
+    Game& game = screen->game();
     sound.stopSound();
     game.state().newGame = false;
     level = selectedLevel();
@@ -666,9 +678,9 @@ void OpeningScreen::startSavedGameHeld(int level) {
     game.maze().mazeSize = 20 * level;
     const std::string path = savedGamePath(m_session.playerName, level);
     if (path.empty() || !QFileInfo(qText(path)).isFile()) return;
-    if (m_map)
-        m_map->setupMap(m_game, &game.maze(), m_session.playerName, game.maze().compassTurn,
-                        game.maze().mazeSize);
+    if (MapWindow* map = mapWindow())
+        map->setupMap(screen, &game.maze(), m_session.playerName, game.maze().compassTurn,
+                      game.maze().mazeSize);
     if (!loadGame || !loadGame(m_session.playerName, level)) return;
     sound.playMusic(m_session.themeName, "Music");
     openGame();

@@ -36,6 +36,9 @@ class OpeningScreen : public QWidget {
 
     /// The windows a game opens; set once at start-up.
     void setWindows(GameScreen* gameScreen, MapWindow* mapWindow);
+    /// The same, each window made by its function when a game first needs it.
+    void setWindowSources(std::function<GameScreen*()> gameScreen,
+                          std::function<MapWindow*()> mapWindow);
 
     /// Hooks of the windows and files that come later. An unset hook does nothing
     /// (loadGame: the load fails and the screen stays as it is).
@@ -102,8 +105,8 @@ class OpeningScreen : public QWidget {
 
   private:
     Session& m_session;
-    GameScreen* m_game = nullptr;
-    MapWindow* m_map = nullptr;
+    std::function<GameScreen*()> m_gameScreen;
+    std::function<MapWindow*()> m_mapWindow;
     QButtonGroup* m_levels;
     bool m_generating = false;   ///< a maze is being made; input waits, closing is refused
     bool m_setupPending = false; ///< a showing's setup is queued and has not run yet
@@ -123,6 +126,8 @@ class OpeningScreen : public QWidget {
     void startSavedGameHeld(int level);
     void openGame();
     void setLevelLabel();
+    GameScreen* gameScreen() const { return m_gameScreen ? m_gameScreen() : nullptr; }
+    MapWindow* mapWindow() const { return m_mapWindow ? m_mapWindow() : nullptr; }
     void selectTheme(int index);
 };
 

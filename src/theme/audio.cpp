@@ -1,17 +1,27 @@
 #include "audio.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cctype>
+#include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include <dlfcn.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <QMetaObject>
 #include <QObject>
 #include <QTimer>
 
 #include <SDL.h>
-#include <SDL_mixer.h>
+#include <fluidsynth.h>
 
 #include "access.h"
 #include "filereader.h"
@@ -28,18 +38,28 @@ namespace quorvel {
 
 namespace {
 
-constexpr int effectChannel = 0;
+/// What the device plays: 16-bit stereo at 44.1 kHz, 1024 frames a buffer (SDL turns
+/// it into whatever the sound card wants).
+constexpr int deviceRate = 44100;
+constexpr int deviceChannels = 2;
+constexpr int deviceFrames = 1024;
+/// The synthesiser's loudness: FluidSynth's default is 0.2; music at full volume
+/// has always played at 1.2.
+constexpr float musicGain = 1.2f;
 /// Larger files are not sounds a theme means: they are left unplayed rather than
 /// read whole into memory.
 constexpr std::size_t maxWaveBytes = 32u << 20;
 constexpr std::size_t maxMusicBytes = 8u << 20;
-/// What mode 2 allows beyond a sound's own length for the mixer's buffering.
-constexpr Uint64 waitMargin = 200;
+/// What mode 2 allows beyond a sound's own length for the device's buffering.
+constexpr long long waitMargin = 200;
 /// The shortest time from one start of the music to the next, in milliseconds.
-constexpr Uint64 minimumLoop = 1000;
+constexpr long long minimumLoop = 1000;
 
-/// The one Audio whose music end the audio thread reports.
-std::atomic<Audio*> activeAudio{nullptr};
+long long nowMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 std::string upper(std::string s) {
     for (char& c : s)
@@ -55,6 +75,7 @@ bool isFile(const std::string& path) {
 /// A built-in wave by name, without regard to case.
 bool builtinWave(const std::string& name, std::string& bytes, std::string& source) {
     if (name.empty() || name.find('/') != std::string::npos) return false;
+    initSoundResources();
     const std::string key = upper(name);
     if (!readResource(key, "WAVE", bytes)) return false;
     source = resourcePath(key, "WAVE");
@@ -72,12 +93,248 @@ std::string findIn(const std::string& folder, const std::string& name) {
     return {};
 }
 
+/// The SoundFonts to load: the entries of $SDL_SOUNDFONTS, else the first installed
+/// of the usual places.
+std::vector<std::string> soundfontList() {
+    std::vector<std::string> fonts;
+    if (const char* env = std::getenv("SDL_SOUNDFONTS"); env && *env) {
+        std::string_view list(env);
+        while (!list.empty()) {
+            const std::size_t end = std::min(list.find(';'), list.size());
+            if (end > 0) fonts.emplace_back(list.substr(0, end));
+            list.remove_prefix(std::min(end + 1, list.size()));
+        }
+        return fonts;
+    }
+    for (const char* path :
+         {"/usr/share/sounds/sf2/default-GM.sf2", "/usr/share/sounds/sf2/TimGM6mb.sf2",
+          "/usr/share/sounds/sf2/FluidR3_GM.sf2", "/usr/share/soundfonts/default.sf2",
+          "/usr/share/soundfonts/FluidR3_GM.sf2", "/usr/share/sounds/sf3/default-GM.sf3",
+          "/usr/share/sounds/sf3/MuseScore_General.sf3"})
+        if (isFile(path)) return {path};
+    return fonts;
+}
+
+// ---- the libraries, loaded when first needed -------------------------------------------
+
+template <class Function> bool bind(void* library, Function& function, const char* name) {
+    function = reinterpret_cast<Function>(dlsym(library, name));
+    return function != nullptr;
+}
+
+/// The few functions of SDL2 the sound layer uses. SDL2 and the libraries it brings
+/// (X11, Wayland, PulseAudio, ALSA) are loaded when the sound layer starts, not with
+/// the program.
+struct SdlApi {
+    decltype(&SDL_SetHint) setHint = nullptr;
+    decltype(&SDL_InitSubSystem) initSubSystem = nullptr;
+    decltype(&SDL_QuitSubSystem) quitSubSystem = nullptr;
+    decltype(&SDL_OpenAudioDevice) openAudioDevice = nullptr;
+    decltype(&SDL_CloseAudioDevice) closeAudioDevice = nullptr;
+    decltype(&SDL_PauseAudioDevice) pauseAudioDevice = nullptr;
+    decltype(&SDL_RWFromConstMem) rwFromConstMem = nullptr;
+    decltype(&SDL_LoadWAV_RW) loadWav = nullptr;
+    decltype(&SDL_FreeWAV) freeWav = nullptr;
+    decltype(&SDL_BuildAudioCVT) buildAudioCvt = nullptr;
+    decltype(&SDL_ConvertAudio) convertAudio = nullptr;
+};
+
+const SdlApi* sdl() {
+    static const std::optional<SdlApi> api = []() -> std::optional<SdlApi> {
+        void* library = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!library) return std::nullopt;
+        SdlApi a;
+        const bool bound = bind(library, a.setHint, "SDL_SetHint") &&
+                           bind(library, a.initSubSystem, "SDL_InitSubSystem") &&
+                           bind(library, a.quitSubSystem, "SDL_QuitSubSystem") &&
+                           bind(library, a.openAudioDevice, "SDL_OpenAudioDevice") &&
+                           bind(library, a.closeAudioDevice, "SDL_CloseAudioDevice") &&
+                           bind(library, a.pauseAudioDevice, "SDL_PauseAudioDevice") &&
+                           bind(library, a.rwFromConstMem, "SDL_RWFromConstMem") &&
+                           bind(library, a.loadWav, "SDL_LoadWAV_RW") &&
+                           bind(library, a.freeWav, "SDL_FreeWAV") &&
+                           bind(library, a.buildAudioCvt, "SDL_BuildAudioCVT") &&
+                           bind(library, a.convertAudio, "SDL_ConvertAudio");
+        if (!bound) return std::nullopt;
+        return a;
+    }();
+    return api ? &*api : nullptr;
+}
+
+/// The functions of FluidSynth, the General MIDI synthesiser, loaded (with the
+/// libraries it brings) when music first plays.
+struct FluidApi {
+    decltype(&new_fluid_settings) newSettings = nullptr;
+    decltype(&delete_fluid_settings) deleteSettings = nullptr;
+    decltype(&fluid_settings_setnum) setNum = nullptr;
+    decltype(&new_fluid_synth) newSynth = nullptr;
+    decltype(&delete_fluid_synth) deleteSynth = nullptr;
+    decltype(&fluid_synth_sfload) loadSoundfont = nullptr;
+    decltype(&fluid_synth_set_gain) setGain = nullptr;
+    decltype(&fluid_synth_system_reset) systemReset = nullptr;
+    decltype(&fluid_synth_write_s16) write = nullptr;
+    decltype(&new_fluid_player) newPlayer = nullptr;
+    decltype(&delete_fluid_player) deletePlayer = nullptr;
+    decltype(&fluid_player_add_mem) addMemory = nullptr;
+    decltype(&fluid_player_set_loop) setLoop = nullptr;
+    decltype(&fluid_player_play) play = nullptr;
+    decltype(&fluid_player_get_status) status = nullptr;
+};
+
+const FluidApi* fluid() {
+    static const std::optional<FluidApi> api = []() -> std::optional<FluidApi> {
+        void* library = dlopen("libfluidsynth.so.3", RTLD_NOW | RTLD_LOCAL);
+        if (!library) return std::nullopt;
+        FluidApi a;
+        const bool bound = bind(library, a.newSettings, "new_fluid_settings") &&
+                           bind(library, a.deleteSettings, "delete_fluid_settings") &&
+                           bind(library, a.setNum, "fluid_settings_setnum") &&
+                           bind(library, a.newSynth, "new_fluid_synth") &&
+                           bind(library, a.deleteSynth, "delete_fluid_synth") &&
+                           bind(library, a.loadSoundfont, "fluid_synth_sfload") &&
+                           bind(library, a.setGain, "fluid_synth_set_gain") &&
+                           bind(library, a.systemReset, "fluid_synth_system_reset") &&
+                           bind(library, a.write, "fluid_synth_write_s16") &&
+                           bind(library, a.newPlayer, "new_fluid_player") &&
+                           bind(library, a.deletePlayer, "delete_fluid_player") &&
+                           bind(library, a.addMemory, "fluid_player_add_mem") &&
+                           bind(library, a.setLoop, "fluid_player_set_loop") &&
+                           bind(library, a.play, "fluid_player_play") &&
+                           bind(library, a.status, "fluid_player_get_status");
+        if (!bound) return std::nullopt;
+        return a;
+    }();
+    return api ? &*api : nullptr;
+}
+
+/// Reads a wave file with SDL2's own reader, as the sound layer plays it, under a
+/// handling of a file cut short (SDL_HINT_WAVE_TRUNCATION); true when it reads.
+bool readsAsWave(const SdlApi& api, const std::string& bytes, const char* truncation) {
+    api.setHint(SDL_HINT_WAVE_TRUNCATION, truncation);
+    SDL_RWops* rw = api.rwFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    SDL_AudioSpec spec{};
+    Uint8* wave = nullptr;
+    Uint32 length = 0;
+    const bool read = rw && api.loadWav(rw, 1, &spec, &wave, &length);
+    if (read) api.freeWav(wave);
+    api.setHint(SDL_HINT_WAVE_TRUNCATION, nullptr); // back to SDL's own handling
+    return read;
+}
+
+/// A wave file's sound in the device's format, or nothing when SDL cannot read it.
+std::optional<std::vector<std::int16_t>> deviceSamples(const SdlApi& api,
+                                                       const std::string& bytes) {
+    SDL_RWops* rw = api.rwFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    SDL_AudioSpec spec{};
+    Uint8* wave = nullptr;
+    Uint32 length = 0;
+    if (!rw || !api.loadWav(rw, 1, &spec, &wave, &length)) return std::nullopt;
+    SDL_AudioCVT cvt{};
+    if (api.buildAudioCvt(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, deviceChannels,
+                          deviceRate) < 0) {
+        api.freeWav(wave);
+        return std::nullopt;
+    }
+    // SDL converts in place in a buffer len_mult times the wave; only the converted
+    // sound is kept.
+    std::vector<Uint8> work(static_cast<std::size_t>(length) *
+                            static_cast<std::size_t>(std::max(1, cvt.len_mult)));
+    std::memcpy(work.data(), wave, length);
+    api.freeWav(wave);
+    cvt.buf = work.data();
+    cvt.len = static_cast<int>(length);
+    if (cvt.needed && api.convertAudio(&cvt) != 0) return std::nullopt;
+    const std::size_t converted = cvt.needed ? static_cast<std::size_t>(cvt.len_cvt) : length;
+    std::vector<std::int16_t> samples(converted / sizeof(std::int16_t));
+    std::memcpy(samples.data(), work.data(), samples.size() * sizeof(std::int16_t));
+    return samples;
+}
+
 } // namespace
 
+// ---- the mixer, shared with the audio thread ---------------------------------------------
+
+/// The synthesiser with its SoundFont, loaded once and kept across games.
+struct Audio::Synth {
+    const FluidApi* api = nullptr;
+    fluid_settings_t* settings = nullptr;
+    fluid_synth_t* synth = nullptr;
+    ~Synth() {
+        if (synth) api->deleteSynth(synth);
+        if (settings) api->deleteSettings(settings);
+    }
+
+    /// Loads the synthesiser and the SoundFonts; nothing when the library, or every
+    /// SoundFont, is missing. Runs on a worker thread.
+    static std::unique_ptr<Synth> load(const std::vector<std::string>& soundfonts) {
+        const FluidApi* api = fluid();
+        if (!api || soundfonts.empty()) return nullptr;
+        auto s = std::make_unique<Synth>();
+        s->api = api;
+        s->settings = api->newSettings();
+        if (!s->settings) return nullptr;
+        api->setNum(s->settings, "synth.sample-rate", deviceRate);
+        s->synth = api->newSynth(s->settings);
+        if (!s->synth) return nullptr;
+        int loaded = 0;
+        for (const std::string& font : soundfonts)
+            if (isFile(font) && api->loadSoundfont(s->synth, font.c_str(), 1) != FLUID_FAILED)
+                ++loaded;
+        if (loaded == 0) return nullptr;
+        api->setGain(s->synth, musicGain);
+        return s;
+    }
+};
+
+/// What the audio thread plays: the sound effect's samples and the tune's player.
+/// Every field is guarded by `lock`.
 struct Audio::Mixer {
-    Mix_Chunk* chunk = nullptr; ///< the sound effect on the channel (or last on it)
-    Mix_Music* music = nullptr;
-    std::string musicBytes; ///< the open music's bytes; the player reads from them
+    std::mutex lock;
+    std::vector<std::int16_t> effect;
+    std::size_t effectAt = 0;
+    bool effectOn = false;
+    const FluidApi* api = nullptr;
+    fluid_synth_t* synth = nullptr;
+    fluid_player_t* tune = nullptr;
+    bool tuneOn = false;
+    Audio* owner = nullptr;
+
+    /// SDL's callback, on the audio thread: the tune first, then the effect over it,
+    /// clipped. When either ends, the user-interface thread is told.
+    static void mix(void* data, Uint8* stream, int bytes) {
+        auto& m = *static_cast<Mixer*>(data);
+        std::memset(stream, 0, static_cast<std::size_t>(bytes));
+        auto* out = reinterpret_cast<std::int16_t*>(stream);
+        const std::size_t samples = static_cast<std::size_t>(bytes) / sizeof(std::int16_t);
+        bool ended = false;
+        {
+            const std::lock_guard<std::mutex> held(m.lock);
+            if (m.tuneOn) {
+                m.api->write(m.synth, static_cast<int>(samples / deviceChannels), out, 0, 2, out, 1,
+                             2);
+                if (m.api->status(m.tune) != FLUID_PLAYER_PLAYING) {
+                    m.tuneOn = false;
+                    ended = true;
+                }
+            }
+            if (m.effectOn) {
+                const std::size_t n = std::min(samples, m.effect.size() - m.effectAt);
+                const std::int16_t* in = m.effect.data() + m.effectAt;
+                for (std::size_t i = 0; i < n; ++i)
+                    out[i] = static_cast<std::int16_t>(std::clamp(out[i] + in[i], -32768, 32767));
+                m.effectAt += n;
+                if (m.effectAt >= m.effect.size()) {
+                    m.effectOn = false;
+                    ended = true;
+                }
+            }
+        }
+        if (ended) {
+            Audio* owner = m.owner;
+            QMetaObject::invokeMethod(
+                owner->m_notifier, [owner] { owner->soundEnded(); }, Qt::QueuedConnection);
+        }
+    }
 };
 
 std::string wavePath(const std::string& theme, const std::string& name) {
@@ -103,14 +360,8 @@ std::string findMusic(const std::string& theme, const std::string& name) {
 }
 
 std::string findSoundfont() {
-    if (const char* env = std::getenv("SDL_SOUNDFONTS"); env && *env) return env;
-    for (const char* path :
-         {"/usr/share/sounds/sf2/default-GM.sf2", "/usr/share/sounds/sf2/TimGM6mb.sf2",
-          "/usr/share/sounds/sf2/FluidR3_GM.sf2", "/usr/share/soundfonts/default.sf2",
-          "/usr/share/soundfonts/FluidR3_GM.sf2", "/usr/share/sounds/sf3/default-GM.sf3",
-          "/usr/share/sounds/sf3/MuseScore_General.sf3"})
-        if (isFile(path)) return path;
-    return {};
+    const std::vector<std::string> fonts = soundfontList();
+    return fonts.empty() ? std::string() : fonts.front();
 }
 
 std::string writeBuiltinMusic() {
@@ -126,80 +377,135 @@ std::string writeBuiltinMusic() {
     return path;
 }
 
-Audio::Audio() : m_mixer(std::make_unique<Mixer>()), m_notifier(new QObject) {
-    initSoundResources();
-    writeBuiltinMusic();
+// ---- starting, the device and its idle close ------------------------------------------------
 
-    // Qt owns the signals; SDL must not take SIGINT and SIGTERM from it.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
-    Mix_Init(MIX_INIT_MID);
-    if (const std::string font = findSoundfont(); !font.empty()) Mix_SetSoundFonts(font.c_str());
-    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
-        Mix_Quit();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return;
-    }
-    Mix_AllocateChannels(1);
-    m_device = true;
-    activeAudio.store(this);
-    Mix_HookMusicFinished(&Audio::musicFinished);
+Audio::Audio() : m_mixer(std::make_unique<Mixer>()), m_notifier(new QObject) {
+    m_mixer->owner = this;
+    m_idleTimer = new QTimer(m_notifier);
+    m_idleTimer->setSingleShot(true);
+    QObject::connect(m_idleTimer, &QTimer::timeout, m_notifier, [this] {
+        if (!soundPlaying() && !musicSounding() && !m_musicPlaying && !m_tuneWaiting) closeDevice();
+    });
 }
 
 Audio::~Audio() {
-    if (m_device) {
-        // After this returns the audio thread can no longer call musicFinished.
-        Mix_HookMusicFinished(nullptr);
-        activeAudio.store(nullptr);
-        closeMusic();
-        Mix_HaltChannel(effectChannel);
-        if (m_mixer->chunk) Mix_FreeChunk(m_mixer->chunk);
-        Mix_CloseAudio();
-        Mix_Quit();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    }
-    delete m_notifier; // drops any end-of-music notice still queued
+    if (m_synthLoad.valid()) m_synthLoad.wait(); // it reports to m_notifier when done
+    closeDevice();                               // the audio thread ends here
+    haltTune();
+    m_synth.reset();
+    if (m_subsystem) sdl()->quitSubSystem(SDL_INIT_AUDIO);
+    delete m_notifier; // drops any notice still queued
 }
 
-void Audio::musicFinished() {
-    // On the audio thread (or inside Mix_HaltMusic): only hand the notice over.
-    if (Audio* audio = activeAudio.load())
-        QMetaObject::invokeMethod(
-            audio->m_notifier, [audio] { audio->PlayerNotify(); }, Qt::QueuedConnection);
+bool Audio::start() {
+    if (m_started) return m_hasDevice;
+    m_started = true;
+    writeBuiltinMusic();
+    const SdlApi* api = sdl();
+    if (!api) return false;
+    // Qt owns the signals; SDL must not take SIGINT and SIGTERM from it.
+    api->setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (api->initSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    m_subsystem = true;
+    if (!openDevice()) {
+        api->quitSubSystem(SDL_INIT_AUDIO);
+        m_subsystem = false;
+        return false;
+    }
+    m_hasDevice = true;
+    if (m_introWanted) {
+        m_introWanted = false;
+        playIntro();
+    }
+    checkIdle();
+    return true;
 }
+
+bool Audio::openDevice() {
+    m_idleTimer->stop();
+    if (m_device) return true;
+    if (!m_subsystem) return false;
+    SDL_AudioSpec wanted{};
+    wanted.freq = deviceRate;
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = deviceChannels;
+    wanted.samples = deviceFrames;
+    wanted.callback = &Mixer::mix;
+    wanted.userdata = m_mixer.get();
+    m_device = sdl()->openAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    if (!m_device) return false;
+    sdl()->pauseAudioDevice(m_device, 0);
+    return true;
+}
+
+void Audio::closeDevice() {
+    if (!m_device) return;
+    sdl()->closeAudioDevice(m_device); // waits for the audio thread to end
+    m_device = 0;
+    const std::lock_guard<std::mutex> held(m_mixer->lock);
+    m_mixer->effectOn = false;
+    m_mixer->effect = {};
+}
+
+// Nothing playing and nothing about to: the device closes after a while, so its thread
+// stops waking the machine; the next sound opens it again.
+void Audio::checkIdle() {
+    if (!m_device) return;
+    if (!soundPlaying() && !musicSounding() && !m_musicPlaying && !m_tuneWaiting)
+        m_idleTimer->start(m_idleClose);
+    else
+        m_idleTimer->stop();
+}
+
+void Audio::soundEnded() {
+    bool tuneEnded = false;
+    {
+        const std::lock_guard<std::mutex> held(m_mixer->lock);
+        if (!m_mixer->effectOn) m_mixer->effect = {}; // a finished sound's memory goes
+        tuneEnded = m_mixer->tune && !m_mixer->tuneOn;
+    }
+    if (tuneEnded) {
+        haltTune();
+        PlayerNotify();
+    }
+    checkIdle();
+}
+
+// ---- sound effects -----------------------------------------------------------------------
 
 bool Audio::soundPlaying() const {
-    return m_device && Mix_Playing(effectChannel) != 0;
+    const std::lock_guard<std::mutex> held(m_mixer->lock);
+    return m_mixer->effectOn;
 }
 
 bool Audio::playWave(const std::string& bytes, const std::string& source, int mode) {
-    if (!m_device || bytes.empty()) return false;
+    if (bytes.empty() || !start()) return false;
     if (mode == 0 && soundPlaying()) return false;
-    SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-    Mix_Chunk* chunk = rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
-    if (!chunk) return false; // not a sound SDL can read: nothing plays
-    Mix_HaltChannel(effectChannel);
-    if (m_mixer->chunk) Mix_FreeChunk(m_mixer->chunk);
-    m_mixer->chunk = chunk;
-    if (Mix_PlayChannel(effectChannel, chunk, 0) < 0) return false;
+    std::optional<std::vector<std::int16_t>> samples = deviceSamples(*sdl(), bytes);
+    if (!samples) return false; // not a sound SDL can read: nothing plays
+    if (!openDevice()) return false;
+    const std::size_t count = samples->size();
+    {
+        const std::lock_guard<std::mutex> held(m_mixer->lock);
+        m_mixer->effect = std::move(*samples);
+        m_mixer->effectAt = 0;
+        m_mixer->effectOn = !m_mixer->effect.empty();
+    }
     m_lastSound = source;
     if (mode != 2) return true;
 
-    int frequency = 0, channels = 0;
-    Uint16 format = 0;
-    Mix_QuerySpec(&frequency, &format, &channels);
-    const Uint64 frameBytes = std::max<Uint64>(1, (SDL_AUDIO_BITSIZE(format) / 8) * channels);
-    const Uint64 length = chunk->alen / frameBytes * 1000 / std::max(1, frequency);
-    const Uint64 limit = std::min<Uint64>(length + waitMargin, std::max(0, m_maxWait));
-    const Uint64 start = SDL_GetTicks64();
-    while (Mix_Playing(effectChannel) && SDL_GetTicks64() - start < limit)
-        SDL_Delay(2);
+    const long long length = static_cast<long long>(count / deviceChannels) * 1000 / deviceRate;
+    const long long limit =
+        std::min(length + waitMargin, static_cast<long long>(std::max(0, m_maxWait)));
+    const long long begun = nowMs();
+    while (soundPlaying() && nowMs() - begun < limit)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
     return true;
 }
 
 void Audio::playSound(const std::string& theme, const std::string& name,
                       const std::string& fallback, int mode) {
-    if (noSound || !m_device) return;
+    if (noSound || !start()) return;
     if (mode == 0 && soundPlaying()) return;
     std::string bytes, source;
     for (const std::string* wanted : {&name, &fallback}) {
@@ -214,13 +520,30 @@ void Audio::playSound(const std::string& theme, const std::string& name,
 }
 
 void Audio::playIntro() {
-    if (noIntro || !m_device) return;
+    if (noIntro) return;
+    if (m_startLater && !m_started) {
+        m_introWanted = true; // played when the sound layer starts
+        return;
+    }
     std::string bytes, source;
-    if (builtinWave("INTRO", bytes, source)) playWave(bytes, source, 1);
+    if (start() && builtinWave("INTRO", bytes, source)) playWave(bytes, source, 1);
 }
 
 void Audio::stopSound() {
-    if (m_device) Mix_HaltChannel(effectChannel);
+    m_introWanted = false;
+    if (!m_device) return;
+    {
+        const std::lock_guard<std::mutex> held(m_mixer->lock);
+        m_mixer->effectOn = false;
+    }
+    checkIdle();
+}
+
+// ---- music -------------------------------------------------------------------------------
+
+bool Audio::musicSounding() const {
+    const std::lock_guard<std::mutex> held(m_mixer->lock);
+    return m_mixer->tuneOn;
 }
 
 void Audio::openMusic(const std::string& path) {
@@ -228,28 +551,21 @@ void Audio::openMusic(const std::string& path) {
     if (m_musicOpen && path == m_musicFile) return;
     closeMusic();
     m_musicFile = path;
-    if (!m_device) return;
+    if (!start()) return;
     std::string bytes;
     if (!readWholeFile(path, bytes, maxMusicBytes)) return;
-    m_mixer->musicBytes = midiFromBytes(bytes);
-    if (!validMidi(m_mixer->musicBytes)) {
-        m_mixer->musicBytes.clear();
-        return;
-    }
-    SDL_RWops* rw = SDL_RWFromConstMem(m_mixer->musicBytes.data(),
-                                       static_cast<int>(m_mixer->musicBytes.size()));
-    m_mixer->music = rw ? Mix_LoadMUSType_RW(rw, MUS_MID, 1) : nullptr;
-    if (!m_mixer->music) {
-        m_mixer->musicBytes.clear();
-        return;
-    }
+    std::string smf = midiFromBytes(bytes);
+    if (!validMidi(smf)) return;
+    m_musicBytes = std::move(smf);
     m_musicOpen = true;
 }
 
 void Audio::playMusic(const std::string& theme, const std::string& name) {
+    start(); // the built-in tune is written out when the sound layer starts
     if (const std::string path = findMusic(theme, name); !path.empty()) openMusic(path);
     if (noMusic) return;
-    if (m_musicOpen && m_musicPlaying && Mix_PlayingMusic()) return; // goes on undisturbed
+    if (m_musicOpen && m_musicPlaying && (musicSounding() || m_tuneWaiting))
+        return; // goes on undisturbed
     // Playing on a player that has nothing open, or that refuses, is the device
     // error that switches music off.
     if (!m_musicOpen) {
@@ -261,22 +577,98 @@ void Audio::playMusic(const std::string& theme, const std::string& name) {
 }
 
 bool Audio::startMusic() {
-    if (Mix_PlayMusic(m_mixer->music, 0) != 0) {
+    m_musicStart = static_cast<unsigned long long>(nowMs());
+    m_musicPlaying = true;
+    if (m_synthFailed || !openDevice()) {
         noMusic = true;
         m_musicPlaying = false;
+        checkIdle();
         return false;
     }
-    m_musicPlaying = true;
-    m_musicStart = SDL_GetTicks64();
+    if (m_synth) return beginTune();
+    m_tuneWaiting = true; // begins when the synthesiser is ready
+    loadSynth();
     return true;
+}
+
+void Audio::loadSynth() {
+    if (m_synthLoad.valid()) return; // already on its way
+    QObject* notifier = m_notifier;
+    m_synthLoad = std::async(std::launch::async, [this, notifier, fonts = soundfontList()] {
+        // The game's first view and the window system come first on a busy machine.
+        setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
+        std::unique_ptr<Synth> synth = Synth::load(fonts);
+        QMetaObject::invokeMethod(
+            notifier, [this] { synthLoaded(); }, Qt::QueuedConnection);
+        return synth;
+    });
+}
+
+void Audio::synthLoaded() {
+    if (!m_synthLoad.valid()) return;
+    std::unique_ptr<Synth> synth = m_synthLoad.get();
+    m_tuneWaiting = false;
+    if (!synth) {
+        m_synthFailed = true; // no synthesiser or no SoundFont: music cannot play
+        if (m_musicPlaying) {
+            noMusic = true;
+            m_musicPlaying = false;
+        }
+        checkIdle();
+        return;
+    }
+    ++m_synthLoads;
+    m_synth = std::move(synth);
+    {
+        const std::lock_guard<std::mutex> held(m_mixer->lock);
+        m_mixer->api = m_synth->api;
+        m_mixer->synth = m_synth->synth;
+    }
+    if (m_musicPlaying && m_musicOpen && !noMusic) beginTune();
+    checkIdle();
+}
+
+// A new player for the open music on the kept synthesiser, which starts each tune from
+// its default state as a fresh one would.
+bool Audio::beginTune() {
+    haltTune();
+    const FluidApi& api = *m_synth->api;
+    fluid_player_t* player = api.newPlayer(m_synth->synth);
+    if (player && api.addMemory(player, m_musicBytes.data(), m_musicBytes.size()) == FLUID_OK) {
+        api.systemReset(m_synth->synth);
+        api.setLoop(player, 1);
+        if (api.play(player) == FLUID_OK) {
+            const std::lock_guard<std::mutex> held(m_mixer->lock);
+            m_mixer->tune = player;
+            m_mixer->tuneOn = true;
+            return true;
+        }
+    }
+    if (player) api.deletePlayer(player);
+    noMusic = true;
+    m_musicPlaying = false;
+    checkIdle();
+    return false;
+}
+
+void Audio::haltTune() {
+    fluid_player_t* player = nullptr;
+    {
+        const std::lock_guard<std::mutex> held(m_mixer->lock);
+        player = m_mixer->tune;
+        m_mixer->tune = nullptr;
+        m_mixer->tuneOn = false;
+    }
+    // The audio thread no longer renders it: it is gone safely.
+    if (player) m_synth->api->deletePlayer(player);
 }
 
 void Audio::PlayerNotify() {
     if (noMusic || !m_musicOpen || !m_musicPlaying) return;
-    if (Mix_PlayingMusic()) return; // an old notice: the music was started again since
+    if (musicSounding() || m_tuneWaiting) return; // an old notice: it was started again since
     // A tune that ends at once (no notes at all) comes round at most once a loop gap,
     // so it cannot keep the user-interface thread busy restarting it.
-    const Uint64 since = SDL_GetTicks64() - m_musicStart;
+    const long long since = nowMs() - static_cast<long long>(m_musicStart);
     if (since < minimumLoop) {
         QTimer::singleShot(static_cast<int>(minimumLoop - since), m_notifier,
                            [this] { PlayerNotify(); });
@@ -287,19 +679,20 @@ void Audio::PlayerNotify() {
 
 void Audio::stopMusic() {
     if (!m_musicOpen) return;
-    m_musicPlaying = false; // before the halt, whose end notice must not restart it
-    Mix_HaltMusic();
+    m_musicPlaying = false;
+    haltTune();
+    checkIdle();
 }
 
 void Audio::closeMusic() {
     if (!m_musicOpen) return;
     stopMusic();
-    Mix_FreeMusic(m_mixer->music);
-    m_mixer->music = nullptr;
-    m_mixer->musicBytes.clear();
+    m_musicBytes.clear();
     m_musicFile.clear();
     m_musicOpen = false;
 }
+
+// ---- settings ----------------------------------------------------------------------------
 
 void Audio::loadSoundSettings(const std::string& player) {
     const IniFile file = IniFile::load(settingsPath());
@@ -317,6 +710,14 @@ void Audio::saveSoundSettings(const std::string& player) {
     file.writeBool(section, "NoMusic", noMusic);
     file.writeBool(section, "NoIntro", noIntro);
     if (file.save(path)) openAccess(path);
+}
+
+WaveCheck checkWave(const std::string& bytes) {
+    const SdlApi* api = sdl();
+    if (!api) return WaveCheck::unknown;
+    if (readsAsWave(*api, bytes, "strict")) return WaveCheck::whole;
+    if (readsAsWave(*api, bytes, "dropblock")) return WaveCheck::cutShort;
+    return WaveCheck::unreadable;
 }
 
 } // namespace quorvel

@@ -1,7 +1,7 @@
 #pragma once
 // Whether the game can play a theme's sound file, for theme authors checking their
-// work (quorvel3d-tool theme). The game decodes with SDL_mixer; so does this check,
-// on SDL's silent "dummy" device, so it answers as the game would.
+// work (quorvel3d-tool theme). The check reads the file with the very reader the
+// game's sound layer plays waves with, so it answers as the game would.
 
 #include <string>
 
@@ -12,7 +12,7 @@ constexpr std::size_t maxSoundBytes = 32u << 20;
 
 /// Why the game cannot play the sound file at path: "missing", "empty file", "too
 /// large", "truncated" (it would play only its first part), "not a sound it can
-/// decode"; empty when it plays whole, or when no decoder could be opened to tell.
+/// decode"; empty when it plays whole, or when SDL2 could not be loaded to tell.
 std::string soundFileProblem(const std::string& path);
 
 } // namespace quorvel

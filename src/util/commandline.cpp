@@ -1,5 +1,8 @@
 #include "commandline.h"
 
+#include <algorithm>
+#include <array>
+
 #include "textutil.h"
 
 namespace quorvel {
@@ -79,6 +82,267 @@ std::string decodeSwitch(std::string_view text) {
         }
     }
     return out;
+}
+
+// ---- the program's own options -------------------------------------------------------
+
+namespace {
+
+std::string setAction(ProgramOptions& options, ProgramOptions::Action action) {
+    options.action = action;
+    return {};
+}
+
+/// Qt's own options (Qt Gui, Qt Widgets and the X11 plug-in), which Qt reads with one
+/// dash or two, and whether the next argument is their value.
+struct QtOption {
+    std::string_view name;
+    bool takesValue;
+};
+constexpr std::array<QtOption, 23> qtOptions = {{
+    {"platform", true},
+    {"platformpluginpath", true},
+    {"platformtheme", true},
+    {"plugin", true},
+    {"qwindowgeometry", true},
+    {"geometry", true},
+    {"qwindowicon", true},
+    {"icon", true},
+    {"qwindowtitle", true},
+    {"title", true},
+    {"session", true},
+    {"display", true},
+    {"name", true},
+    {"visual", true},
+    {"style", true},
+    {"stylesheet", true},
+    {"reverse", false},
+    {"widgetcount", false},
+    {"sync", false},
+    {"nograb", false},
+    {"dograb", false},
+    {"testability", false},
+    {"qmljsdebugger", false},
+}};
+
+const QtOption* qtOption(std::string_view word) {
+    for (const QtOption& o : qtOptions)
+        if (o.name == word) return &o;
+    return nullptr;
+}
+
+/// The option a word names, exactly or as the unambiguous start of one; sets
+/// `refusal` when it names none or several.
+const GnuOption* findOption(std::string_view word, std::string& refusal) {
+    std::vector<const GnuOption*> matches;
+    for (const GnuOption& o : gnuOptions()) {
+        if (o.name == word) return &o;
+        if (o.name.substr(0, word.size()) == word) matches.push_back(&o);
+    }
+    if (matches.size() == 1) return matches.front();
+    if (matches.empty()) {
+        refusal = "unrecognized option '--" + std::string(word) + "'";
+    } else {
+        refusal = "option '--" + std::string(word) + "' is ambiguous; possibilities:";
+        for (const GnuOption* o : matches)
+            refusal += " '--" + std::string(o->name) + "'";
+    }
+    return nullptr;
+}
+
+/// Splits "-name", "--name" or "--name=value" into the name and what follows "=".
+struct Word {
+    std::string_view name;
+    std::string_view value;
+    bool hasValue = false;
+};
+Word splitWord(std::string_view arg) {
+    arg.remove_prefix(arg.substr(0, 2) == "--" ? 2 : 1);
+    Word w;
+    const std::size_t eq = arg.find('=');
+    w.name = arg.substr(0, eq);
+    if (eq != std::string_view::npos) {
+        w.value = arg.substr(eq + 1);
+        w.hasValue = true;
+    }
+    return w;
+}
+
+} // namespace
+
+const std::vector<GnuOption>& gnuOptions() {
+    static const std::vector<GnuOption> options = {
+        {"help", "", "show this help and end",
+         [](ProgramOptions& o, std::string_view) {
+             return setAction(o, ProgramOptions::Action::help);
+         }},
+        {"version", "", "show the version and end",
+         [](ProgramOptions& o, std::string_view) {
+             return setAction(o, ProgramOptions::Action::version);
+         }},
+    };
+    return options;
+}
+
+ProgramOptions readProgramOptions(const std::vector<std::string>& args) {
+    ProgramOptions options;
+    const auto refuse = [&options](std::string line) {
+        options.action = ProgramOptions::Action::refuse;
+        options.refusal = std::move(line);
+        options.passOn.clear();
+        return options;
+    };
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            options.passOn.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const Word word = splitWord(arg);
+        const bool gnu = arg[1] == '-';
+        if (const QtOption* qt = qtOption(word.name)) {
+            options.passOn.push_back(arg);
+            if (qt->takesValue && !word.hasValue && i + 1 < args.size())
+                options.passOn.push_back(args[++i]); // the value, whatever it looks like
+            continue;
+        }
+        if (!gnu) { // the game's own switches (-u, /U) are read later
+            options.passOn.push_back(arg);
+            continue;
+        }
+        std::string refusal;
+        const GnuOption* option = findOption(word.name, refusal);
+        if (!option) return refuse(refusal);
+        const std::string name = "'--" + std::string(option->name) + "'";
+        std::string_view value = word.value;
+        if (option->argument.empty() && word.hasValue)
+            return refuse("option " + name + " doesn't allow an argument");
+        if (!option->argument.empty() && !word.hasValue) {
+            if (i + 1 >= args.size()) return refuse("option " + name + " requires an argument");
+            value = args[++i];
+        }
+        if (std::string problem = option->apply(options, value); !problem.empty())
+            return refuse(problem);
+        if (options.action != ProgramOptions::Action::play) {
+            options.passOn.clear();
+            return options;
+        }
+    }
+    return options;
+}
+
+std::string versionLine() {
+    return "Quorvel 3-D " + versionText();
+}
+
+std::string usageText(std::string_view program) {
+    const std::string p(program);
+    std::string text = "Usage: " + p + " [OPTION]... [-uNAME] [QT-OPTION]...\n" +
+                       "Quorvel 3-D: a random 3-D maze, seen in first person.\n\nOptions:\n";
+    for (const GnuOption& o : gnuOptions()) {
+        std::string head = "      --" + std::string(o.name);
+        if (!o.argument.empty()) head += "=" + std::string(o.argument);
+        head.resize(std::max<std::size_t>(head.size() + 2, 24), ' ');
+        text += head + std::string(o.summary) + "\n";
+    }
+    text += "  -uNAME, /UNAME        play as NAME without being asked for a name (the\n"
+            "                        letter u in either case)\n"
+            "      --                end the options: what follows is passed on as it is\n"
+            "\n"
+            "Every \"-\" and \"/\" in the rest of the command line starts a switch, so a\n"
+            "player's name writes these as escapes:\n"
+            "  %b a blank   %q a double quote   %p a percent sign   %d a minus   %s a slash\n"
+            "For example -uJohn%bSmith plays as \"John Smith\", /UAnn%dMarie as \"Ann-Marie\".\n"
+            "\n"
+            "Qt's own options, with one dash or two, are passed on to Qt; among them:\n"
+            "  -platform NAME        the window system: xcb (X11), wayland, or offscreen\n"
+            "                        and minimal, which need no display\n"
+            "  -display DISPLAY      the X display to open (xcb)\n"
+            "  -style STYLE, -stylesheet FILE, -platformtheme NAME, -reverse,\n"
+            "  -qwindowgeometry GEOMETRY, -qwindowtitle TITLE, -qwindowicon FILE,\n"
+            "  -platformpluginpath PATH, -plugin NAME, -session ID, -name NAME\n"
+            "\n"
+            "On a Wayland desktop with XWayland (both WAYLAND_DISPLAY and DISPLAY set) the\n"
+            "game runs through X11 (Qt's xcb platform), where it can place its map window\n"
+            "beside the game screen and carry a locked map along, which no Wayland client\n"
+            "may do. Set QT_QPA_PLATFORM or give -platform to choose otherwise.\n"
+            "\n"
+            "Environment:\n"
+            "  QUORVEL3D_HOME        the folder of the settings, saved games, best times\n"
+            "                        and themes; else the program's own folder when it is\n"
+            "                        writable, else $XDG_DATA_HOME/quorvel3d\n"
+            "  DISPLAY, WAYLAND_DISPLAY  the display to open\n"
+            "  QT_QPA_PLATFORM       Qt's platform, as -platform\n"
+            "  SDL_AUDIODRIVER       SDL's audio driver (dummy plays nothing)\n"
+            "  SDL_SOUNDFONTS        the General MIDI SoundFont of the music\n"
+            "\n"
+            "Exit status: 0 when the game ends (or another copy is running already),\n"
+            "1 when it cannot start, 2 for a bad command line.\n";
+    return text;
+}
+
+// ---- the window system ---------------------------------------------------------------
+
+namespace {
+
+/// The value of the last -platform (or --platform) and -display among Qt's arguments.
+struct QtChoices {
+    std::string platform;
+    bool display = false;
+};
+QtChoices qtChoices(const std::vector<std::string>& args) {
+    QtChoices c;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i].size() < 2 || args[i][0] != '-') continue;
+        const std::string_view name = splitWord(args[i]).name;
+        if (name != "platform" && name != "display") continue;
+        if (i + 1 >= args.size()) break;
+        if (name == "platform") c.platform = args[i + 1];
+        if (name == "display") c.display = true;
+        ++i;
+    }
+    return c;
+}
+
+/// Platform names of a QT_QPA_PLATFORM-like list ("wayland;xcb", "offscreen:opts").
+std::vector<std::string> platformNames(std::string_view list) {
+    std::vector<std::string> names;
+    while (!list.empty()) {
+        const std::size_t end = std::min(list.find(';'), list.size());
+        std::string_view entry = list.substr(0, end);
+        entry = entry.substr(0, entry.find(':'));
+        if (!entry.empty()) names.emplace_back(entry);
+        list.remove_prefix(std::min(end + 1, list.size()));
+    }
+    return names;
+}
+
+} // namespace
+
+PlatformChoice choosePlatform(const std::vector<std::string>& qtArgs,
+                              const std::function<std::string(const char*)>& env) {
+    const QtChoices given = qtChoices(qtArgs);
+    const std::string chosen = !given.platform.empty() ? given.platform : env("QT_QPA_PLATFORM");
+    const bool x11 = !env("DISPLAY").empty() || given.display;
+    const bool wayland = !env("WAYLAND_DISPLAY").empty();
+    PlatformChoice choice;
+    if (chosen.empty()) {
+        choice.useXcb = x11 && wayland;
+        choice.noDisplay = !x11 && !wayland;
+        return choice;
+    }
+    // A chosen platform may need no display at all; only X11 alone is known to need one.
+    const std::vector<std::string> names = platformNames(chosen);
+    const bool onlyX11 =
+        !names.empty() &&
+        std::all_of(names.begin(), names.end(), [](const std::string& n) { return n == "xcb"; });
+    choice.noDisplay = onlyX11 && !x11;
+    return choice;
 }
 
 } // namespace quorvel

@@ -5,6 +5,7 @@
 // use %-escapes for what the marks would break: %b blank, %q double quote,
 // %p percent, %d minus, %s slash.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,5 +23,64 @@ std::string getSwitch(char letter);
 std::string getSwitch(std::string_view commandline, char letter);
 /// The escape decoding of a switch value (trimmed first).
 std::string decodeSwitch(std::string_view text);
+
+// ---- the program's own options, in the GNU way ---------------------------------------
+// Arguments of the form "--word" or "--word=value" are the program's own options. They
+// are read before any window system is touched and taken out of the command line
+// before the switches above are read. Qt's own options pass on unchanged, with one
+// dash or two ("-platform offscreen", "--platform offscreen"); "--" ends the options.
+
+/// What the command line asks of the program as a whole.
+struct ProgramOptions {
+    enum class Action {
+        play,    ///< start the game
+        help,    ///< print the usage and end
+        version, ///< print the version and end
+        refuse,  ///< a bad command line: print `refusal` and end with status 2
+    };
+    Action action = Action::play;
+    std::string refusal;             ///< one line, without the program's name
+    std::vector<std::string> passOn; ///< every other argument, in order, for Qt and the switches
+};
+
+/// One of the program's options. To add one, add an entry to gnuOptions() and, when it
+/// carries a value, a field to ProgramOptions that its apply function fills.
+struct GnuOption {
+    std::string_view name;     ///< without the leading "--"
+    std::string_view argument; ///< the value's name in the usage; empty when it takes none
+    std::string_view summary;  ///< one line for the usage
+    /// Applies the option; returns a refusal (without the program's name) or empty.
+    std::string (*apply)(ProgramOptions& options, std::string_view value);
+};
+/// The program's options, in the order the usage lists them.
+const std::vector<GnuOption>& gnuOptions();
+
+/// Reads the program's options from arguments 1..n. Options may be shortened while
+/// they stay unambiguous ("--vers"); the first --help or --version ends the reading;
+/// an unknown "--word", a value given to an option that takes none, or a missing
+/// value refuses the command line.
+ProgramOptions readProgramOptions(const std::vector<std::string>& args);
+/// The text --help prints.
+std::string usageText(std::string_view program);
+/// The line --version prints: "Quorvel 3-D 1.35".
+std::string versionLine();
+
+/// How the window system is to be opened, decided before Qt starts.
+struct PlatformChoice {
+    /// Nothing to open: no platform given that works without a display, and neither
+    /// DISPLAY nor WAYLAND_DISPLAY (nor -display) names one. The game cannot start.
+    bool noDisplay = false;
+    /// A Wayland desktop with XWayland and no platform chosen: run through X11 (Qt's
+    /// xcb), where the game may place its map window beside the game screen and carry
+    /// a locked map along, which no Wayland client may do.
+    bool useXcb = false;
+};
+/// Decides from the arguments Qt will see (-platform, -display) and the environment
+/// (QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY); `env` gives a variable, empty when unset.
+PlatformChoice choosePlatform(const std::vector<std::string>& qtArgs,
+                              const std::function<std::string(const char*)>& env);
+/// The line printed when there is no display to open.
+inline constexpr std::string_view noDisplayMessage =
+    "cannot open a display: set DISPLAY or WAYLAND_DISPLAY";
 
 } // namespace quorvel

@@ -53,21 +53,23 @@ MessageDialog::MessageDialog(QWidget* parent)
         connect(b, &QPushButton::clicked, this, [this, i] { buttonClicked(i); });
         *buttons[i] = b;
     }
-
-    QStyle* s = style();
-    warningIcon = s->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(48, 48);
-    errorIcon = s->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(48, 48);
-    infoIcon = s->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(48, 48);
-    questionIcon = s->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(48, 48);
-    yesGlyph = s->standardIcon(QStyle::SP_DialogYesButton);
-    noGlyph = s->standardIcon(QStyle::SP_DialogNoButton);
-    cancelGlyph = s->standardIcon(QStyle::SP_DialogCancelButton);
 }
 
-void MessageDialog::setButton(int index, const char* caption, const QIcon& glyph, int result) {
+// The style's pictures are made when a message first needs them, not with the dialog.
+const QPixmap& MessageDialog::kindIcon(QStyle::StandardPixmap which) {
+    auto it = m_kindIcons.find(which);
+    if (it == m_kindIcons.end())
+        it = m_kindIcons.emplace(which, style()->standardIcon(which).pixmap(48, 48)).first;
+    return it->second;
+}
+
+void MessageDialog::setButton(int index, const char* caption, QStyle::StandardPixmap glyph,
+                              int result) {
+    auto it = m_glyphs.find(glyph);
+    if (it == m_glyphs.end()) it = m_glyphs.emplace(glyph, style()->standardIcon(glyph)).first;
     QPushButton* b = index == 0 ? leftButton : index == 1 ? middleButton : rightButton;
     b->setText(caption);
-    b->setIcon(glyph);
+    b->setIcon(it->second);
     m_results[index] = result;
 }
 
@@ -85,33 +87,34 @@ int MessageDialog::showDialog(int kind, std::string_view title, std::string_view
     case dkWarning:
     case dkError:
         caption = kind == dkWarning ? "Warning" : "Error";
-        iconLabel->setPixmap(kind == dkWarning ? warningIcon : errorIcon);
-        setButton(1, "OK", yesGlyph, mrOk);
+        iconLabel->setPixmap(kindIcon(kind == dkWarning ? QStyle::SP_MessageBoxWarning
+                                                        : QStyle::SP_MessageBoxCritical));
+        setButton(1, "OK", QStyle::SP_DialogYesButton, mrOk);
         leftButton->setVisible(false);
         rightButton->setVisible(false);
         m_acceptEnter = m_acceptEsc = true;
         break;
     case dkQuestion:
         caption = "Question";
-        iconLabel->setPixmap(questionIcon);
-        setButton(1, "&Yes", yesGlyph, mrYes);
-        setButton(2, "&No", noGlyph, mrNo);
+        iconLabel->setPixmap(kindIcon(QStyle::SP_MessageBoxQuestion));
+        setButton(1, "&Yes", QStyle::SP_DialogYesButton, mrYes);
+        setButton(2, "&No", QStyle::SP_DialogNoButton, mrNo);
         leftButton->setVisible(false);
         rightButton->setVisible(true);
         break;
     case dkQuestionCancel:
         caption = "Question";
-        iconLabel->setPixmap(questionIcon);
-        setButton(0, "&Yes", yesGlyph, mrYes);
-        setButton(1, "&No", noGlyph, mrNo);
-        setButton(2, "Cancel", cancelGlyph, mrCancel);
+        iconLabel->setPixmap(kindIcon(QStyle::SP_MessageBoxQuestion));
+        setButton(0, "&Yes", QStyle::SP_DialogYesButton, mrYes);
+        setButton(1, "&No", QStyle::SP_DialogNoButton, mrNo);
+        setButton(2, "Cancel", QStyle::SP_DialogCancelButton, mrCancel);
         leftButton->setVisible(true);
         rightButton->setVisible(true);
         m_acceptEsc = true;
         break;
     default:
-        iconLabel->setPixmap(infoIcon);
-        setButton(1, "OK", yesGlyph, mrOk);
+        iconLabel->setPixmap(kindIcon(QStyle::SP_MessageBoxInformation));
+        setButton(1, "OK", QStyle::SP_DialogYesButton, mrOk);
         leftButton->setVisible(false);
         rightButton->setVisible(false);
         m_acceptEnter = m_acceptEsc = true;

@@ -3,11 +3,13 @@
 // with cancel, notice), one window reused for every message. Its controls keep
 // their form names so screens and tests can find them.
 
+#include <map>
 #include <string_view>
 
 #include <QDialog>
 #include <QIcon>
 #include <QPixmap>
+#include <QStyle>
 
 class QLabel;
 class QPushButton;
@@ -26,15 +28,18 @@ class MessageDialog : public QDialog {
     QPushButton* leftButton;   ///< left button
     QPushButton* middleButton; ///< middle button, the only one of OK boxes
     QPushButton* rightButton;  ///< right button
-    QPixmap warningIcon, errorIcon, infoIcon, questionIcon; ///< the icons
-    QIcon yesGlyph, noGlyph, cancelGlyph;                   ///< the button glyphs
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void reject() override;
 
   private:
-    void setButton(int index, const char* caption, const QIcon& glyph, int result);
+    void setButton(int index, const char* caption, QStyle::StandardPixmap glyph, int result);
+    /// The style's 48 x 48 picture of a message kind, made when first shown.
+    const QPixmap& kindIcon(QStyle::StandardPixmap which);
+
+    std::map<QStyle::StandardPixmap, QPixmap> m_kindIcons;
+    std::map<QStyle::StandardPixmap, QIcon> m_glyphs;
     void buttonClicked(int index);
 
     // Enter and Esc answer only where the kind says so; the letters Y and N are the

@@ -16,8 +16,8 @@
 #include <emmintrin.h>
 #endif
 
+#include "builtinpictures.h"
 #include "host.h"
-#include "resources.h"
 #include "theme.h"
 #include "themepicture.h"
 
@@ -32,9 +32,9 @@ QImage as24(const QImage& image) {
     return image.format() == rgb24 ? image : image.convertToFormat(rgb24);
 }
 
+/// A built-in picture, decoded once for the whole run (builtinpictures.h).
 QImage builtin(const QString& stem) {
-    initResources();
-    return as24(QImage(QStringLiteral(":/pictures/") + stem + QStringLiteral(".png")));
+    return builtinPicture(stem);
 }
 
 /// Fills a picture group all from the theme folder or all built in; true when from
@@ -81,6 +81,10 @@ QImage blankFrame(int scale) {
     return frame;
 }
 
+/// The pictures of the view that no theme replaces.
+constexpr std::array<const char*, 6> fixedStems = {"itemempty", "canleft", "noleft",
+                                                   "canright",  "noright", "compassdial"};
+
 } // namespace
 
 /// The working pictures at one scale.
@@ -108,6 +112,23 @@ struct ViewComposer::Images : PictureSet {
     /// side arrows at twice the resolution.
     std::unique_ptr<PictureSet> doubled;
 };
+
+void preloadBuiltinPictures(double devicePixelRatio) {
+    QStringList stems;
+    for (const PictureGroup group : {PictureGroup::strips, PictureGroup::boxes, PictureGroup::exits,
+                                     PictureGroup::map, PictureGroup::panel})
+        for (const std::string& file : groupFiles(group))
+            stems << QString::fromStdString(file).chopped(4); // without ".bmp"
+    for (const char* stem : fixedStems)
+        stems << stem;
+    // A screen of more than one device pixel a pixel composes from the @2x pictures.
+    if (devicePixelRatio > 1) {
+        const QStringList plain = stems;
+        for (const QString& stem : plain)
+            stems << stem + QStringLiteral("@2x");
+    }
+    preloadPictures(stems);
+}
 
 ViewComposer::ViewComposer() : m_images(std::make_unique<Images>()) {
     m_images->maze.fill(Qt::black);

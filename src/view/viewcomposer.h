@@ -132,6 +132,11 @@ class ViewComposer {
     void makeDoubled();
 };
 
+/// Starts decoding every built-in picture of the view on a worker thread and returns at
+/// once; composers made later share them instead of decoding them (builtinpictures.h).
+/// Above one device pixel a pixel the @2x pictures are decoded too.
+void preloadBuiltinPictures(double devicePixelRatio = 1);
+
 /// Copies every pixel of `source` whose colour differs from its bottom-left pixel to
 /// (x + column, y + row) of `destination`, row by row; nothing is written outside the
 /// destination. Both are used as 24-bit pictures.

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include <QFile>
+#include <QPaintEvent>
 #include <QScreen>
 #include <QTest>
 #include <QToolButton>
@@ -229,6 +230,55 @@ TEST_F(ScreenTest, TheMapsCellsAreWholeSquaresOfDevicePixelsAtEveryDensity) {
         const MapColour m = big.pixel(at.x(), at.y());
         EXPECT_EQ(shown.pixelColor(at), QColor(m.r, m.g, m.b)) << at.x() << "," << at.y();
     }
+}
+
+// Records the regions the map view is asked to paint.
+class PaintRecorder : public QObject {
+  public:
+    std::vector<QRegion> regions;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            regions.push_back(static_cast<QPaintEvent*>(event)->region());
+        return false;
+    }
+};
+
+TEST_F(ScreenTest, TheBlinkingMarkerRepaintsItsOwnCellOnly) {
+    newGame(1, 5);
+    QWidget* view = map->findChild<QWidget*>("Map");
+    ASSERT_NE(view, nullptr);
+    map->updateMapPosition(maze().posRow, maze().posCol, true, false);
+    QTest::qWait(50);
+    OverheadMap& om = map->overheadMap();
+    const int px = om.mapX(maze().posRow + 2, maze().posCol + 2);
+    const int py = om.mapY(maze().posRow + 2, maze().posCol + 2);
+    const QRect cell = map->pictureRect(px, py);
+    EXPECT_EQ(cell.size(), QSize(8, 8)) << "200 pixels for 25 map pixels at zoom 0";
+    EXPECT_EQ(cell.topLeft(), QPoint(px * 8, py * 8));
+
+    PaintRecorder recorder;
+    std::vector<QColor> shown;
+    for (int look = 0; look < 8; ++look) {
+        view->installEventFilter(&recorder);
+        QTest::qWait(130);                  // the blink comes every 250 milliseconds
+        view->removeEventFilter(&recorder); // a grab paints everything
+        shown.push_back(view->grab().toImage().pixelColor(cell.center()));
+    }
+    ASSERT_GE(recorder.regions.size(), 3u);
+    for (const QRegion& region : recorder.regions)
+        EXPECT_EQ(region.boundingRect(), cell) << "only the marker's square is painted";
+    // Yellow and navy by turns.
+    const QColor yellow(255, 255, 0), navy(0, 0, 128);
+    EXPECT_NE(std::find(shown.begin(), shown.end(), yellow), shown.end());
+    EXPECT_NE(std::find(shown.begin(), shown.end(), navy), shown.end());
+    for (const QColor& c : shown)
+        EXPECT_TRUE(c == yellow || c == navy) << c.name().toStdString();
+
+    // At a larger zoom the square grows with the map.
+    map->zoomIn();
+    EXPECT_EQ(map->pictureRect(px, py), QRect(px * 12, py * 12, 12, 12));
 }
 
 } // namespace

@@ -6,12 +6,11 @@
 
 #include <chrono>
 #include <cstring>
+#include <functional>
 #include <thread>
 
 #include <QFile>
 #include <QThread>
-
-#include <SDL_mixer.h>
 
 #include "audio.h"
 #include "audiotest.h"
@@ -42,7 +41,21 @@ class Sound : public ::testing::Test {
     void SetUp() override {
         ::setenv("SDL_AUDIODRIVER", "dummy", 1);
         audio = std::make_unique<Audio>();
-        ASSERT_TRUE(audio->deviceOpen()) << "the dummy audio driver should always open";
+        ASSERT_TRUE(audio->start()) << "the dummy audio driver should always open";
+    }
+
+    /// Lets the user-interface thread take the sound layer's notices until cond holds.
+    static bool waitFor(const std::function<bool()>& cond, std::chrono::milliseconds limit = 10s) {
+        const auto deadline = Clock::now() + limit;
+        while (!cond() && Clock::now() < deadline) {
+            QCoreApplication::processEvents();
+            std::this_thread::sleep_for(2ms);
+        }
+        return cond();
+    }
+    /// The music is meant to play and the synthesiser plays it out.
+    bool musicHeard() {
+        return waitFor([this] { return audio->musicSounding(); });
     }
     void TearDown() override { audio.reset(); }
 
@@ -194,18 +207,23 @@ TEST_F(Sound, TheBuiltInTuneIsWrittenOutAsRiffMidiAtStart) {
     EXPECT_EQ(written.substr(8, 8), "RMIDdata");
     EXPECT_EQ(midiFromBytes(written), smf);
 
-    // It is rewritten at every start, whatever was there.
+    // It is rewritten at every start, whatever was there; making the sound layer
+    // writes nothing, starting it does.
     folder.write("", "music.rmi", "scribbled over");
     audio.reset();
     audio = std::make_unique<Audio>();
+    EXPECT_EQ(readFile(folder.home() + "music.rmi"), "scribbled over");
+    audio->start();
     EXPECT_EQ(readFile(folder.home() + "music.rmi"), written);
 }
 
 TEST_F(Sound, TheTuneIsWrittenOnlyWhenItDiffersAndARefusedWriteKeepsTheOldFile) {
     const std::string path = folder.home() + "music.rmi";
+    audio->start();
     const ino_t first = test::fileIdentity(path);
     audio.reset();
     audio = std::make_unique<Audio>();
+    audio->start();
     EXPECT_EQ(test::fileIdentity(path), first); // the same tune: not written again
 
     folder.write("", "music.rmi", "an older tune");
@@ -213,6 +231,7 @@ TEST_F(Sound, TheTuneIsWrittenOnlyWhenItDiffersAndARefusedWriteKeepsTheOldFile) 
     {
         test::FileSizeLimit limit(1024); // the tune is about 3 KiB
         audio = std::make_unique<Audio>();
+        audio->start();
     }
     EXPECT_EQ(readFile(path), "an older tune");
     EXPECT_EQ(IniFile::load(installRecordPath()).readString("Tendrik.LastError", "Description", ""),
@@ -225,14 +244,14 @@ TEST_F(Sound, MusicComesFromTheThemeElseTheProgramFolderAndStaysOpenAcrossOffAnd
     EXPECT_EQ(audio->musicFile(), folder.home() + "music.rmi");
     EXPECT_TRUE(audio->musicOpen());
     EXPECT_TRUE(audio->musicPlaying());
-    EXPECT_TRUE(Mix_PlayingMusic());
+    EXPECT_TRUE(musicHeard());
 
     // Music off and on again keeps the same file open.
     audio->noMusic = true;
     audio->stopMusic();
     EXPECT_TRUE(audio->musicOpen());
     EXPECT_FALSE(audio->musicPlaying());
-    EXPECT_FALSE(Mix_PlayingMusic());
+    EXPECT_FALSE(audio->musicSounding());
     audio->noMusic = false;
     audio->playMusic("Back to basics <Default>", "music");
     EXPECT_EQ(audio->musicFile(), folder.home() + "music.rmi");
@@ -245,11 +264,11 @@ TEST_F(Sound, MusicComesFromTheThemeElseTheProgramFolderAndStaysOpenAcrossOffAnd
     const std::string mid = folder.write("Cave", "music.mid", test::oneNoteMidi(4800));
     audio->playMusic("Cave", "music");
     EXPECT_EQ(audio->musicFile(), mid);
-    EXPECT_TRUE(Mix_PlayingMusic());
+    EXPECT_TRUE(musicHeard());
 
     audio->closeMusic();
     EXPECT_FALSE(audio->musicOpen());
-    EXPECT_FALSE(Mix_PlayingMusic());
+    EXPECT_FALSE(audio->musicSounding());
 }
 
 TEST_F(Sound, WithMusicOffTheTuneIsOpenedButNotStarted) {
@@ -257,7 +276,7 @@ TEST_F(Sound, WithMusicOffTheTuneIsOpenedButNotStarted) {
     audio->playMusic("", "music");
     EXPECT_TRUE(audio->musicOpen());
     EXPECT_FALSE(audio->musicPlaying());
-    EXPECT_FALSE(Mix_PlayingMusic());
+    EXPECT_FALSE(waitFor([this] { return audio->musicSounding(); }, 300ms));
 }
 
 TEST_F(Sound, MusicThatCannotPlaySwitchesMusicOff) {
@@ -281,24 +300,124 @@ TEST_F(Sound, TheEndOfTheMusicIsHandedToTheUserInterfaceThreadWhichPlaysItAgain)
     folder.write("Short", "music.mid", test::oneNoteMidi(1100)); // just over a second
     audio->playMusic("Short", "music");
     ASSERT_TRUE(audio->musicPlaying());
+    ASSERT_TRUE(musicHeard());
 
     // Without the event loop nothing restarts it: the audio thread only posts a notice.
     const auto deadline = Clock::now() + 5s;
-    while (Mix_PlayingMusic() && Clock::now() < deadline)
+    while (audio->musicSounding() && Clock::now() < deadline)
         std::this_thread::sleep_for(10ms);
-    ASSERT_FALSE(Mix_PlayingMusic()) << "the short tune should have ended";
+    ASSERT_FALSE(audio->musicSounding()) << "the short tune should have ended";
     std::this_thread::sleep_for(50ms);
     EXPECT_EQ(audio->musicRestarts(), 0);
 
     QCoreApplication::processEvents();
     EXPECT_EQ(audio->musicRestarts(), 1);
-    EXPECT_TRUE(Mix_PlayingMusic());
+    EXPECT_TRUE(audio->musicSounding());
 
     // A stopped tune is not restarted by its end notice.
     audio->stopMusic();
     QCoreApplication::processEvents();
-    EXPECT_FALSE(Mix_PlayingMusic());
+    EXPECT_FALSE(audio->musicSounding());
     EXPECT_EQ(audio->musicRestarts(), 1);
+}
+
+TEST_F(Sound, TheDeviceClosesWhileNothingPlaysAndOpensAgainForTheNextSound) {
+    audio->setIdleClose(50);
+    audio->playSound("", "walk", "", 1);
+    EXPECT_TRUE(audio->deviceOpen());
+    EXPECT_TRUE(waitFor([this] { return !audio->deviceOpen(); }, 5s)) << "idle, it closes";
+    EXPECT_EQ(audio->lastSound(), ":/WAVE/WALK");
+
+    audio->playSound("", "hint", "", 1);
+    EXPECT_TRUE(audio->deviceOpen());
+    EXPECT_TRUE(audio->soundPlaying());
+    EXPECT_EQ(audio->lastSound(), ":/WAVE/HINT");
+    audio->stopSound();
+    EXPECT_TRUE(waitFor([this] { return !audio->deviceOpen(); }, 5s));
+
+    // While music is meant to play the device stays open, between sounds as well.
+    audio->playMusic("", "music");
+    ASSERT_TRUE(musicHeard());
+    audio->playSound("", "walk", "", 2);
+    EXPECT_FALSE(waitFor([this] { return !audio->deviceOpen(); }, 300ms));
+    audio->stopMusic();
+    EXPECT_TRUE(waitFor([this] { return !audio->deviceOpen(); }, 5s));
+    EXPECT_TRUE(audio->musicOpen()) << "a closed device keeps the music file open";
+    audio->noMusic = false;
+    audio->playMusic("", "music");
+    EXPECT_TRUE(musicHeard());
+}
+
+TEST_F(Sound, TheSynthesiserIsLoadedOffThisThreadOnceForEveryGame) {
+    audio->playMusic("", "music");
+    // The first tune waits for the synthesiser, which a worker loads meanwhile.
+    EXPECT_TRUE(audio->musicPlaying());
+    EXPECT_FALSE(audio->musicSounding());
+    EXPECT_EQ(audio->synthLoads(), 0);
+    ASSERT_TRUE(musicHeard());
+
+    // Every later game (the game screen closes the music when it hides) plays at once.
+    folder.write("Cave", "music.mid", test::oneNoteMidi(4800));
+    for (const char* theme : {"Cave", "", "Cave"}) {
+        audio->closeMusic();
+        audio->playMusic(theme, "music");
+        EXPECT_TRUE(audio->musicSounding()) << theme;
+    }
+    EXPECT_EQ(audio->synthLoads(), 1);
+}
+
+TEST_F(Sound, MusicWithoutASoundFontSwitchesMusicOffOnceTheSynthesiserFails) {
+    audio.reset();
+    ::setenv("SDL_SOUNDFONTS", (folder.home() + "none.sf2").c_str(), 1);
+    audio = std::make_unique<Audio>();
+    audio->playMusic("", "music");
+    ::unsetenv("SDL_SOUNDFONTS");
+    EXPECT_TRUE(audio->musicOpen());
+    EXPECT_TRUE(waitFor([this] { return audio->noMusic; }));
+    EXPECT_FALSE(audio->musicPlaying());
+    EXPECT_FALSE(audio->musicSounding());
+}
+
+TEST(SoundStartedLater, TheIntroWaitsForTheStartAndAStopBeforeItCancelsIt) {
+    test::ensureCoreApp();
+    SoundFolder folder;
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    // One device at a time (SDL's dummy driver has only one), so one Audio at a time.
+    {
+        Audio audio;
+        audio.startLater();
+        audio.playIntro();
+        EXPECT_FALSE(audio.deviceOpen()) << "nothing opens before the start";
+        EXPECT_EQ(audio.lastSound(), "");
+        ASSERT_TRUE(audio.start());
+        EXPECT_EQ(audio.lastSound(), ":/WAVE/INTRO");
+        EXPECT_TRUE(audio.soundPlaying());
+    }
+    {
+        Audio stopped;
+        stopped.startLater();
+        stopped.playIntro();
+        stopped.stopSound(); // the opening screen hid before the sound layer started
+        ASSERT_TRUE(stopped.start());
+        EXPECT_FALSE(stopped.soundPlaying());
+        EXPECT_EQ(stopped.lastSound(), "");
+    }
+    {
+        Audio switchedOff;
+        switchedOff.startLater();
+        switchedOff.playIntro();
+        switchedOff.noIntro = true;
+        ASSERT_TRUE(switchedOff.start());
+        EXPECT_FALSE(switchedOff.soundPlaying());
+    }
+    {
+        // Any other sound starts the layer at once.
+        Audio early;
+        early.startLater();
+        early.playSound("", "walk", "", 1);
+        EXPECT_TRUE(early.deviceOpen());
+        EXPECT_EQ(early.lastSound(), ":/WAVE/WALK");
+    }
 }
 
 TEST(SoundWithoutDevice, EverythingIsSilentAndMusicSwitchesOff) {
@@ -306,8 +425,10 @@ TEST(SoundWithoutDevice, EverythingIsSilentAndMusicSwitchesOff) {
     SoundFolder folder;
     ::setenv("SDL_AUDIODRIVER", "nosuchdevice", 1);
     Audio audio;
+    const bool started = audio.start();
     ::setenv("SDL_AUDIODRIVER", "dummy", 1);
-    ASSERT_FALSE(audio.deviceOpen());
+    ASSERT_FALSE(started);
+    ASSERT_FALSE(audio.hasDevice());
 
     const auto start = Clock::now();
     audio.playIntro();

@@ -219,6 +219,41 @@ TEST_F(Dialogs, ButtonsGiveTheirResults) {
     }
 }
 
+TEST_F(Dialogs, EachKindShowsTheStylesPictureOfItsKindAndItsButtonsGlyphs) {
+    // The pictures are made when a message first needs them; each kind keeps its own.
+    const auto picture = [](QStyle::StandardPixmap which) {
+        return messageDialog()->style()->standardIcon(which).pixmap(48, 48).toImage();
+    };
+    ASSERT_NE(picture(QStyle::SP_MessageBoxWarning), picture(QStyle::SP_MessageBoxCritical));
+    ASSERT_NE(picture(QStyle::SP_MessageBoxQuestion), picture(QStyle::SP_MessageBoxInformation));
+    ASSERT_NE(picture(QStyle::SP_MessageBoxWarning), picture(QStyle::SP_MessageBoxCritical));
+    ASSERT_NE(picture(QStyle::SP_MessageBoxQuestion), picture(QStyle::SP_MessageBoxInformation));
+    struct Case {
+        int kind;
+        QStyle::StandardPixmap icon;
+    };
+    for (const Case c : {Case{dkWarning, QStyle::SP_MessageBoxWarning},
+                         Case{dkError, QStyle::SP_MessageBoxCritical},
+                         Case{dkQuestion, QStyle::SP_MessageBoxQuestion},
+                         Case{dkQuestionCancel, QStyle::SP_MessageBoxQuestion},
+                         Case{dkNotice, QStyle::SP_MessageBoxInformation}}) {
+        QImage shown;
+        bool glyphs = true;
+        whenModal([&](QWidget* modal) {
+            auto* m = dynamic_cast<MessageDialog*>(modal);
+            shown = m->iconLabel->pixmap().toImage();
+            for (QPushButton* b : {m->leftButton, m->middleButton, m->rightButton})
+                glyphs = glyphs && (!b->isVisible() || !b->icon().isNull());
+            press(modal, Qt::Key_Escape);
+            if (modal->isVisible()) press(modal, Qt::Key_N);
+        });
+        showDialog(c.kind, "", "?");
+        EXPECT_FALSE(shown.isNull()) << c.kind;
+        EXPECT_EQ(shown, picture(c.icon)) << c.kind;
+        EXPECT_TRUE(glyphs) << c.kind;
+    }
+}
+
 TEST_F(Dialogs, FormLayout) {
     MessageDialog* m = messageDialog();
     EXPECT_EQ(m->size(), QSize(312, 126));

@@ -10,7 +10,9 @@
 #include <cmath>
 #include <string>
 
+#include "builtinpictures.h"
 #include "resources.h"
+#include "theme.h"
 #include "viewcomposer.h"
 #include "viewscan.h"
 
@@ -138,6 +140,47 @@ TEST(BuiltinPictures, StripsJoinWithoutSeams) {
                                           << seam << " vs " << inside;
         }
     }
+}
+
+} // namespace
+} // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+// ---- decoded once for the whole run -----------------------------------------------------
+
+TEST(BuiltinPictureStore, ComposersAndEveryNewGameShareOneDecodingOfEachPicture) {
+    ViewComposer first;
+    const uchar* strip = first.strip(StripPicture::fromIndex(0)).constBits();
+    const uchar* gems = first.panelPicture(PanelPicture::gems).constBits();
+    // A new game fills the working pictures again: from the same decoded pictures.
+    first.loadViewImages(std::string());
+    EXPECT_EQ(first.strip(StripPicture::fromIndex(0)).constBits(), strip);
+    EXPECT_EQ(first.panelPicture(PanelPicture::gems).constBits(), gems);
+    ViewComposer second;
+    EXPECT_EQ(second.strip(StripPicture::fromIndex(0)).constBits(), strip);
+    EXPECT_EQ(second.itemEmpty().constBits(), first.itemEmpty().constBits());
+    // Drawing never changes the shared pictures.
+    const QImage before = first.strip(StripPicture::fromIndex(0)).copy();
+    first.drawMaze(ViewPlan{});
+    first.darken(200);
+    first.showView();
+    EXPECT_EQ(second.strip(StripPicture::fromIndex(0)), before);
+}
+
+TEST(BuiltinPictureStore, APreloadOnAnotherThreadGivesTheSamePicturesAsDecodingThemHere) {
+    preloadBuiltinPictures();
+    preloadBuiltinPictures(); // a second request while one runs changes nothing
+    for (const PictureGroup group : {PictureGroup::strips, PictureGroup::boxes, PictureGroup::exits,
+                                     PictureGroup::map, PictureGroup::panel})
+        for (const std::string& file : groupFiles(group)) {
+            const std::string stem = file.substr(0, file.size() - 4);
+            const QImage shared = builtinPicture(QString::fromStdString(stem));
+            EXPECT_EQ(shared.format(), QImage::Format_RGB888) << stem;
+            EXPECT_EQ(shared, builtin(stem)) << stem;
+        }
+    EXPECT_TRUE(builtinPicture("no-such-picture").isNull());
 }
 
 } // namespace

@@ -1,0 +1,108 @@
+#include "programwindows.h"
+
+#include <QLabel>
+
+#include "aboutbox.h"
+#include "besttimesscreen.h"
+#include "endscreen.h"
+#include "gamescreen.h"
+#include "helpwindow.h"
+#include "mapwindow.h"
+#include "openingscreen.h"
+#include "programfolder.h"
+#include "savedgames.h"
+#include "session.h"
+#include "statisticsscreen.h"
+#include "storywindow.h"
+#include "theme.h"
+
+namespace quorvel {
+
+ProgramWindows::ProgramWindows(Session& session, OpeningScreen& openingScreen)
+    : m_session(session), m_opening(openingScreen) {
+    m_opening.setWindowSources([this] { return &gameScreen(); }, [this] { return &mapWindow(); });
+    m_opening.loadGame = [this](const std::string& player, int level) {
+        return loadGame(player, level, gameScreen().game(), mapWindow(), *m_session.clock);
+    };
+    m_opening.loadBestTimes = [this] { m_session.bestTimes.loadBestTimes(); };
+    m_opening.showInstructions = [this] { help().showHelp(); };
+    m_opening.showAbout = [this](const std::string& theme) { about().showAbout(theme); };
+    m_opening.startStory = [this](const std::string& theme) { startStory(theme); };
+    m_opening.showBestTimes = [this] { bestTimes().showTimes(m_session.bestTimes.bestTimes()); };
+}
+
+ProgramWindows::~ProgramWindows() = default;
+
+GameScreen& ProgramWindows::gameScreen() {
+    if (!m_game) {
+        m_game = std::make_unique<GameScreen>(m_session);
+        m_map = std::make_unique<MapWindow>();
+        m_game->setWindows(&m_opening, m_map.get(), nullptr);
+        m_game->setEndScreenSource([this] { return &endScreen(); });
+        m_game->showStory = [this] { story().showStory(m_session.themeName); };
+    }
+    return *m_game;
+}
+
+MapWindow& ProgramWindows::mapWindow() {
+    gameScreen();
+    return *m_map;
+}
+
+EndScreen& ProgramWindows::endScreen() {
+    if (!m_end) {
+        m_end = std::make_unique<EndScreen>(m_session);
+        m_end->showGameStats = [this](int rank) { showGameStats(rank); };
+    }
+    return *m_end;
+}
+
+StatisticsScreen& ProgramWindows::statistics() {
+    if (!m_stats) m_stats = std::make_unique<StatisticsScreen>(m_session);
+    return *m_stats;
+}
+
+BestTimesScreen& ProgramWindows::bestTimes() {
+    if (!m_bestTimes) m_bestTimes = std::make_unique<BestTimesScreen>(statistics());
+    return *m_bestTimes;
+}
+
+HelpWindow& ProgramWindows::help() {
+    if (!m_help) m_help = std::make_unique<HelpWindow>();
+    return *m_help;
+}
+
+StoryWindow& ProgramWindows::story() {
+    if (!m_story) {
+        m_story = std::make_unique<StoryWindow>(programFolder());
+        m_story->setStartStory(m_startStory);
+    }
+    return *m_story;
+}
+
+AboutBox& ProgramWindows::about() {
+    if (!m_about) m_about = std::make_unique<AboutBox>(programFolder());
+    return *m_about;
+}
+
+void ProgramWindows::startStory(const std::string& theme) {
+    const std::string folder = themeFolder(programFolder(), theme);
+    if (!m_story && (folder.empty() || themeStory(folder).empty())) {
+        m_startStory = false; // what showing no story leaves in the window
+        return;
+    }
+    story().setStartStory(true);
+    story().showStory(theme);
+}
+
+void ProgramWindows::showGameStats(int rank) {
+    GameScreen& game = gameScreen();
+    const OverheadMap& om = mapWindow().overheadMap();
+    statistics().showGameStats(
+        rank, GameStatsSource{
+                  game.nameLabel->text().toStdString(), m_opening.levelCaption().toStdString(),
+                  game.clockLabel->text().toStdString(), game.gemCount->text().toStdString(),
+                  game.stepCounter->text().toStdString(), om.placedTally(), om.remainingTally()});
+}
+
+} // namespace quorvel

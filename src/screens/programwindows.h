@@ -1,0 +1,67 @@
+#pragma once
+// The program's windows besides the opening screen. Each is made when it is first
+// needed and then kept for the whole run, wired to the others as the program wires
+// them: the game screen and its map window at the first game, the end screen when a
+// game first ends, the statistics, best times, instructions, story and about box when
+// first opened. The opening screen is the only window made at start-up.
+
+#include <memory>
+#include <string>
+
+namespace quorvel {
+
+class AboutBox;
+class BestTimesScreen;
+class EndScreen;
+class GameScreen;
+class HelpWindow;
+class MapWindow;
+class OpeningScreen;
+class StatisticsScreen;
+class StoryWindow;
+struct Session;
+
+class ProgramWindows {
+  public:
+    /// Connects the opening screen's hooks to windows made on first use.
+    ProgramWindows(Session& session, OpeningScreen& openingScreen);
+    ~ProgramWindows();
+    ProgramWindows(const ProgramWindows&) = delete;
+    ProgramWindows& operator=(const ProgramWindows&) = delete;
+
+    /// The game screen, made with its map window.
+    GameScreen& gameScreen();
+    MapWindow& mapWindow();
+    EndScreen& endScreen();
+    StatisticsScreen& statistics();
+    BestTimesScreen& bestTimes();
+    HelpWindow& help();
+    StoryWindow& story();
+    AboutBox& about();
+
+    /// Whether a window has been made yet (false until first use).
+    bool gameScreenMade() const { return m_game != nullptr; }
+    bool storyMade() const { return m_story != nullptr; }
+
+    /// A new game's story: shows the theme's story over the game. A theme without one
+    /// needs no window; the story window made later starts as if it had been asked.
+    void startStory(const std::string& theme);
+
+  private:
+    Session& m_session;
+    OpeningScreen& m_opening;
+    std::unique_ptr<GameScreen> m_game;
+    std::unique_ptr<MapWindow> m_map;
+    std::unique_ptr<EndScreen> m_end;
+    std::unique_ptr<StatisticsScreen> m_stats;
+    std::unique_ptr<BestTimesScreen> m_bestTimes;
+    std::unique_ptr<HelpWindow> m_help;
+    std::unique_ptr<StoryWindow> m_story;
+    std::unique_ptr<AboutBox> m_about;
+    /// What the story window's start flag would be had it been made at start-up.
+    bool m_startStory = true;
+
+    void showGameStats(int rank);
+};
+
+} // namespace quorvel

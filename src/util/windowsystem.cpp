@@ -1,0 +1,94 @@
+#include "windowsystem.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include <QApplication>
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+
+#include "commandline.h"
+
+namespace quorvel {
+
+namespace {
+
+/// A message Qt gave while the application was being made.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category, file, function;
+    int line;
+    QString text;
+};
+
+QList<HeldMessage>& heldMessages() {
+    static QList<HeldMessage> held;
+    return held;
+}
+QtMessageHandler& earlierHandler() {
+    static QtMessageHandler handler = nullptr;
+    return handler;
+}
+std::string& programName() {
+    static std::string name;
+    return name;
+}
+
+/// Holds Qt's messages back until the application stands; a fatal one (no platform
+/// could be opened) ends the program with one line instead of an abort.
+void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg) {
+        heldMessages().append(
+            {type, context.category, context.file, context.function, context.line, text});
+        return;
+    }
+    // A platform plug-in Qt could not find is named; any other failure is a display
+    // that could not be opened.
+    QString reason =
+        QString::fromUtf8(noDisplayMessage.data(), static_cast<qsizetype>(noDisplayMessage.size()));
+    for (const HeldMessage& m : heldMessages())
+        if (m.text.contains("Could not find the Qt platform plugin", Qt::CaseInsensitive))
+            reason = "cannot open the window system: " + m.text.section('\n', 0, 0);
+    std::fprintf(stderr, "%s: %s\n", programName().c_str(), reason.toLocal8Bit().constData());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+struct QtArguments {
+    std::vector<std::string> args;
+    std::vector<char*> argv;
+    int argc = 0;
+};
+
+} // namespace
+
+std::unique_ptr<QApplication> openWindowSystem(std::vector<std::string> args) {
+    static QtArguments qt; // QApplication keeps argc and argv for its whole life
+    qt.args = std::move(args);
+    qt.argv.clear();
+    for (std::string& a : qt.args)
+        qt.argv.push_back(a.data());
+    qt.argv.push_back(nullptr);
+    qt.argc = static_cast<int>(qt.args.size());
+    const std::string& first = qt.args.empty() ? std::string() : qt.args.front();
+    programName() = first.substr(first.find_last_of('/') + 1);
+
+    heldMessages().clear();
+    earlierHandler() = qInstallMessageHandler(holdMessage);
+    auto app = std::make_unique<QApplication>(qt.argc, qt.argv.data());
+    qInstallMessageHandler(earlierHandler());
+    for (const HeldMessage& m : heldMessages()) {
+        const QMessageLogContext context(m.file.constData(), m.line, m.function.constData(),
+                                         m.category.constData());
+        if (earlierHandler())
+            earlierHandler()(m.type, context, m.text);
+        else
+            qt_message_output(m.type, context, m.text);
+    }
+    heldMessages().clear();
+    return app;
+}
+
+} // namespace quorvel

@@ -1,0 +1,233 @@
+// The program's own GNU options, the choice of window system, and the real executable
+// started as a player or a script would start it, without a display.
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "commandline.h"
+#include "inifile.h"
+#include "testapp.h"
+#include "testfolder.h"
+
+using namespace quorvel;
+
+namespace {
+
+using Action = ProgramOptions::Action;
+using Args = std::vector<std::string>;
+
+std::function<std::string(const char*)> environment(std::map<std::string, std::string> vars) {
+    return [vars](const char* name) {
+        const auto it = vars.find(name);
+        return it == vars.end() ? std::string() : it->second;
+    };
+}
+
+struct GameRun {
+    int status = -1; ///< -1 when the program did not end by itself
+    bool crashed = false;
+    QString out, err;
+};
+
+/// The game's environment with no display at all, in a fresh program folder.
+QProcessEnvironment noDisplay(const test::TestFolder& folder) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(name);
+    env.insert("QUORVEL3D_HOME", QString::fromStdString(folder.home()));
+    env.insert("XDG_CONFIG_HOME", QString::fromStdString(folder.config()));
+    env.insert("SDL_AUDIODRIVER", "dummy");
+    return env;
+}
+
+GameRun runGame(const QStringList& args, const QProcessEnvironment& env) {
+    QProcess game;
+    game.setProcessEnvironment(env);
+    game.start(QUORVEL3D_EXE, args);
+    GameRun r;
+    if (!game.waitForFinished(20000)) {
+        game.kill();
+        game.waitForFinished(5000);
+        return r;
+    }
+    r.crashed = game.exitStatus() != QProcess::NormalExit;
+    r.status = r.crashed ? -1 : game.exitCode();
+    r.out = QString::fromUtf8(game.readAllStandardOutput());
+    r.err = QString::fromUtf8(game.readAllStandardError());
+    return r;
+}
+
+/// Starts the game and waits until it has named its player (the settings file says
+/// so); ends it then. The player's name, or "<none>" when it never came up.
+std::string playerOfRun(const QStringList& args, const QProcessEnvironment& env,
+                        const test::TestFolder& folder) {
+    QProcess game;
+    game.setProcessEnvironment(env);
+    game.start(QUORVEL3D_EXE, args);
+    std::string player = "<none>";
+    for (int i = 0; i < 300 && game.state() != QProcess::NotRunning; ++i) {
+        player = IniFile::load(folder.home() + "quorvel3d.ini")
+                     .readString("Settings", "Player", "<none>");
+        if (player != "<none>") break;
+        QThread::msleep(50);
+    }
+    game.kill();
+    game.waitForFinished(5000);
+    return player;
+}
+
+} // namespace
+
+TEST(ProgramOptions, GnuOptionsAreTakenOutAndEverythingElseIsPassedOnInOrder) {
+    const ProgramOptions o =
+        readProgramOptions({"-uBob", "-platform", "offscreen", "/UAnn", "--style=fusion"});
+    EXPECT_EQ(o.action, Action::play);
+    EXPECT_EQ(o.passOn, (Args{"-uBob", "-platform", "offscreen", "/UAnn", "--style=fusion"}));
+
+    // Qt's options with two dashes are Qt's, and so is their value, whatever it looks like.
+    EXPECT_EQ(readProgramOptions({"--platform", "offscreen", "--qwindowtitle", "--odd"}).passOn,
+              (Args{"--platform", "offscreen", "--qwindowtitle", "--odd"}));
+    // "--" ends the options; it goes, what follows stays as it is.
+    const ProgramOptions ended = readProgramOptions({"-uBob", "--", "--help", "-x"});
+    EXPECT_EQ(ended.action, Action::play);
+    EXPECT_EQ(ended.passOn, (Args{"-uBob", "--help", "-x"}));
+    // A single dash is never an option of the program's own: -h stays a switch.
+    EXPECT_EQ(readProgramOptions({"-h", "-"}).passOn, (Args{"-h", "-"}));
+}
+
+TEST(ProgramOptions, HelpAndVersionWinAtOnceAndMayBeShortened) {
+    EXPECT_EQ(readProgramOptions({"--help"}).action, Action::help);
+    EXPECT_EQ(readProgramOptions({"-uBob", "--version", "--bogus"}).action, Action::version);
+    EXPECT_EQ(readProgramOptions({"--he"}).action, Action::help);
+    EXPECT_EQ(readProgramOptions({"--v"}).action, Action::version);
+    EXPECT_TRUE(readProgramOptions({"--help"}).passOn.empty());
+    EXPECT_EQ(versionLine(), "Quorvel 3-D 1.35");
+}
+
+TEST(ProgramOptions, UnknownOptionsAndWrongValuesRefuseTheCommandLine) {
+    const ProgramOptions bogus = readProgramOptions({"-uBob", "--bogus", "--help"});
+    EXPECT_EQ(bogus.action, Action::refuse);
+    EXPECT_EQ(bogus.refusal, "unrecognized option '--bogus'");
+    EXPECT_TRUE(bogus.passOn.empty());
+    EXPECT_EQ(readProgramOptions({"--help=yes"}).refusal,
+              "option '--help' doesn't allow an argument");
+    EXPECT_EQ(readProgramOptions({"--5"}).action, Action::refuse);
+    EXPECT_EQ(readProgramOptions({"--Help"}).action, Action::refuse); // names are exact
+    // "--" alone is the end of the options, "---x" a word nobody knows.
+    EXPECT_EQ(readProgramOptions({"---x"}).action, Action::refuse);
+}
+
+TEST(ProgramOptions, TheUsageNamesEveryOptionTheSwitchEscapesQtAndTheProgramFolder) {
+    const std::string usage = usageText("quorvel3d");
+    for (const GnuOption& o : gnuOptions())
+        EXPECT_NE(usage.find("--" + std::string(o.name)), std::string::npos) << o.name;
+    for (const char* part :
+         {"Usage: quorvel3d", "-uNAME", "/UNAME", "%b", "%q", "%p", "%d", "%s", "-platform",
+          "-display", "QUORVEL3D_HOME", "WAYLAND_DISPLAY", "xcb", "QT_QPA_PLATFORM", "Exit status"})
+        EXPECT_NE(usage.find(part), std::string::npos) << part;
+    for (std::size_t start = 0, end; start < usage.size(); start = end + 1) {
+        end = usage.find('\n', start);
+        ASSERT_NE(end, std::string::npos) << "the usage ends with a line break";
+        EXPECT_LE(end - start, 80u) << usage.substr(start, end - start);
+    }
+}
+
+TEST(ChoosePlatform, NoDisplayIsRefusedUnlessAPlatformNeedsNone) {
+    EXPECT_TRUE(choosePlatform({}, environment({})).noDisplay);
+    EXPECT_FALSE(choosePlatform({}, environment({{"DISPLAY", ":0"}})).noDisplay);
+    EXPECT_FALSE(choosePlatform({}, environment({{"WAYLAND_DISPLAY", "wayland-0"}})).noDisplay);
+    EXPECT_FALSE(choosePlatform({"-display", ":3"}, environment({})).noDisplay);
+    EXPECT_FALSE(choosePlatform({}, environment({{"QT_QPA_PLATFORM", "offscreen"}})).noDisplay);
+    EXPECT_FALSE(choosePlatform({"-platform", "minimal"}, environment({})).noDisplay);
+    EXPECT_FALSE(choosePlatform({"--platform", "offscreen:fontconfig"}, environment({})).noDisplay);
+    EXPECT_FALSE(choosePlatform({}, environment({{"QT_QPA_PLATFORM", "xcb;offscreen"}})).noDisplay);
+    // X11 alone needs a display; the -platform argument beats the environment.
+    EXPECT_TRUE(choosePlatform({}, environment({{"QT_QPA_PLATFORM", "xcb"}})).noDisplay);
+    EXPECT_TRUE(
+        choosePlatform({"-platform", "xcb"}, environment({{"QT_QPA_PLATFORM", "offscreen"}}))
+            .noDisplay);
+}
+
+TEST(ChoosePlatform, XWaylandRunsThroughX11UnlessThePlayerChoseAPlatform) {
+    const auto both = environment({{"DISPLAY", ":0"}, {"WAYLAND_DISPLAY", "wayland-0"}});
+    EXPECT_TRUE(choosePlatform({}, both).useXcb);
+    EXPECT_FALSE(choosePlatform({"-platform", "wayland"}, both).useXcb);
+    EXPECT_FALSE(choosePlatform({"--platform", "wayland"}, both).useXcb);
+    EXPECT_FALSE(choosePlatform({}, environment({{"DISPLAY", ":0"},
+                                                 {"WAYLAND_DISPLAY", "wayland-0"},
+                                                 {"QT_QPA_PLATFORM", "wayland"}}))
+                     .useXcb);
+    EXPECT_FALSE(choosePlatform({}, environment({{"WAYLAND_DISPLAY", "wayland-0"}})).useXcb);
+    EXPECT_FALSE(choosePlatform({}, environment({{"DISPLAY", ":0"}})).useXcb);
+}
+
+TEST(GameExecutable, HelpAndVersionNeedNoDisplay) {
+    test::TestFolder folder;
+    const GameRun help = runGame({"--help"}, noDisplay(folder));
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.startsWith("Usage: quorvel3d ")) << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains("QUORVEL3D_HOME"));
+    EXPECT_TRUE(help.err.isEmpty()) << help.err.toStdString();
+
+    const GameRun version = runGame({"--version"}, noDisplay(folder));
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "Quorvel 3-D 1.35\n");
+    EXPECT_TRUE(version.err.isEmpty());
+}
+
+TEST(GameExecutable, ABadCommandLineIsOneLineAndStatusTwo) {
+    test::TestFolder folder;
+    for (const QStringList& args : {QStringList{"--bogus"}, QStringList{"-uBob", "--help=x"}}) {
+        const GameRun r = runGame(args, noDisplay(folder));
+        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+        EXPECT_TRUE(r.err.startsWith("quorvel3d: ")) << r.err.toStdString();
+    }
+}
+
+TEST(GameExecutable, WithoutADisplayItSaysWhyAndEndsWithStatusOne) {
+    test::TestFolder folder;
+    const GameRun none = runGame({}, noDisplay(folder));
+    EXPECT_FALSE(none.crashed) << "no core dump";
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.err, "quorvel3d: cannot open a display: set DISPLAY or WAYLAND_DISPLAY\n");
+    EXPECT_TRUE(none.out.isEmpty());
+
+    // A display that is named but cannot be opened is the same, through Qt.
+    QProcessEnvironment env = noDisplay(folder);
+    env.insert("DISPLAY", ":9876");
+    const GameRun unreachable = runGame({"-uBob"}, env);
+    EXPECT_FALSE(unreachable.crashed) << "no core dump";
+    EXPECT_EQ(unreachable.status, 1);
+    EXPECT_EQ(unreachable.err,
+              "quorvel3d: cannot open a display: set DISPLAY or WAYLAND_DISPLAY\n");
+
+    // A platform Qt does not have is named instead.
+    env = noDisplay(folder);
+    env.insert("QT_QPA_PLATFORM", "nosuchplatform");
+    const GameRun missing = runGame({}, env);
+    EXPECT_FALSE(missing.crashed);
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err.count('\n'), 1) << missing.err.toStdString();
+    EXPECT_TRUE(missing.err.contains("nosuchplatform")) << missing.err.toStdString();
+}
+
+TEST(GameExecutable, QtsOwnPlatformOptionWorksBesideThePlayersSwitch) {
+    test::ensureApp();
+    test::TestFolder folder;
+    EXPECT_EQ(playerOfRun({"-platform", "offscreen", "-uBob"}, noDisplay(folder), folder), "Bob");
+    QFile::remove(QString::fromStdString(folder.home() + "quorvel3d.ini"));
+    EXPECT_EQ(playerOfRun({"/UJohn%bSmith", "--platform", "offscreen"}, noDisplay(folder), folder),
+              "John Smith");
+    QFile::remove(QString::fromStdString(folder.home() + "quorvel3d.ini"));
+    QProcessEnvironment env = noDisplay(folder);
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    EXPECT_EQ(playerOfRun({"-uAnn%dMarie"}, env, folder), "Ann-Marie");
+}
