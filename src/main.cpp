@@ -1,6 +1,7 @@
 // Program entry of Quorvel 3-D: one running copy, the command line, the
 // open-access pass, then the windows; the opening screen takes over from there.
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -76,6 +77,9 @@ std::vector<std::string> gameArguments(const QStringList& arguments) {
 
 int main(int argc, char** argv) {
     using namespace quorvel;
+    // A file-size limit set by the shell makes a write fail (and the old file stay, as
+    // on a full disk) instead of killing the game.
+    std::signal(SIGXFSZ, SIG_IGN);
     initProgramFolders();
     // --help, --version and a bad command line answer even while another copy runs.
     std::vector<std::string> arguments = qtArguments(argc, argv);

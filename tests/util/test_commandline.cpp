@@ -8,7 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <map>
+
+#include <sys/resource.h>
 
 #include "commandline.h"
 #include "inifile.h"
@@ -230,4 +233,36 @@ TEST(GameExecutable, QtsOwnPlatformOptionWorksBesideThePlayersSwitch) {
     QProcessEnvironment env = noDisplay(folder);
     env.insert("QT_QPA_PLATFORM", "offscreen");
     EXPECT_EQ(playerOfRun({"-uAnn%dMarie"}, env, folder), "Ann-Marie");
+}
+
+// A file-size limit set by the shell refuses the writes of the larger files (the
+// best-times file, the tune): the game notes the refusal in its install record and
+// plays on, rather than being killed by the signal that comes with the refusal.
+TEST(GameExecutable, AFileSizeLimitRefusesAWriteButNeverEndsTheGame) {
+    test::ensureApp();
+    test::TestFolder folder;
+    QProcess game;
+    QProcessEnvironment env = noDisplay(folder);
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    game.setProcessEnvironment(env);
+    game.setChildProcessModifier([] {
+        std::signal(SIGXFSZ, SIG_DFL); // as a shell leaves it
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 1024;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    game.start(QUORVEL3D_EXE, {"-uBob"});
+    ASSERT_TRUE(game.waitForStarted(10000));
+    std::string refusal;
+    for (int i = 0; i < 300 && game.state() != QProcess::NotRunning && refusal.empty(); ++i) {
+        refusal = IniFile::load(folder.home() + "quorvel3d.tk")
+                      .readString("Tendrik.LastError", "Description", "");
+        QThread::msleep(50);
+    }
+    QThread::msleep(200); // time to die, had the signal not been ignored
+    EXPECT_EQ(game.state(), QProcess::Running) << "the game ended";
+    EXPECT_EQ(refusal.rfind("Unable to create Resource " + folder.home(), 0), 0u) << refusal;
+    game.kill();
+    game.waitForFinished(5000);
 }
