@@ -111,6 +111,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Sound and game controllers load SDL2 after the first window is up, so dpkg-shlibdeps
+# cannot see it: named here.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0 (>= 2.0.18)")
 # The tune is MIDI, played by FluidSynth (loaded when music first plays; without it the
 # game is silent of music only) through a General MIDI SoundFont; the windows are laid
 # out for the Liberation fonts.

@@ -1,6 +1,5 @@
 #include "gamepad.h"
 
-#include <SDL.h>
 #include <algorithm>
 
 #include <QAbstractButton>
@@ -16,6 +15,7 @@
 #include "mapwindow.h"
 #include "messagedialog.h"
 #include "openingscreen.h"
+#include "sdllibrary.h"
 
 namespace quorvel {
 
@@ -47,11 +47,14 @@ Gamepad::Gamepad(const QString& inputFolder, QObject* parent)
     m_timer.setInterval(pollInterval);
     connect(&m_timer, &QTimer::timeout, this, &Gamepad::poll);
 
+    // SDL is loaded now, not with the program (sdllibrary.h).
+    m_sdl = sdlLibrary();
+    if (!m_sdl) return;
     // Qt owns the signals; SDL must not take SIGINT and SIGTERM from it.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) return;
+    m_sdl->setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (m_sdl->initSubSystem(SDL_INIT_GAMECONTROLLER) != 0) return;
     m_available = true;
-    SDL_AddEventWatch(&Gamepad::watchDevices, this);
+    m_sdl->addEventWatch(&Gamepad::watchDevices, this);
     watchInputFolder();
     openControllers();
     poll(); // drops the announcements of the controllers just opened
@@ -59,10 +62,10 @@ Gamepad::Gamepad(const QString& inputFolder, QObject* parent)
 
 Gamepad::~Gamepad() {
     if (!m_available) return;
-    SDL_DelEventWatch(&Gamepad::watchDevices, this);
+    m_sdl->delEventWatch(&Gamepad::watchDevices, this);
     for (Pad& pad : m_pads)
-        SDL_GameControllerClose(pad.controller);
-    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+        m_sdl->gameControllerClose(pad.controller);
+    m_sdl->quitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
 // SDL announces a new device here, on whichever thread found it (virtual devices
@@ -122,13 +125,13 @@ void Gamepad::updateTimer() {
 void Gamepad::openControllers() {
     if (!m_available) return;
     bool mappingRead = false;
-    for (int i = 0; i < SDL_NumJoysticks(); ++i) {
-        if (!SDL_IsGameController(i)) continue;
-        const int instance = SDL_JoystickGetDeviceInstanceID(i);
+    for (int i = 0; i < m_sdl->numJoysticks(); ++i) {
+        if (!m_sdl->isGameController(i)) continue;
+        const int instance = m_sdl->joystickGetDeviceInstanceId(i);
         if (std::any_of(m_pads.begin(), m_pads.end(),
                         [instance](const Pad& p) { return p.instance == instance; }))
             continue;
-        SDL_GameController* controller = SDL_GameControllerOpen(i);
+        SDL_GameController* controller = m_sdl->gameControllerOpen(i);
         if (!controller) continue;
         if (!mappingRead) { // a player may have edited the settings since the last pad
             m_mapping = PadMapping::load();
@@ -138,8 +141,8 @@ void Gamepad::openControllers() {
         pad.controller = controller;
         pad.instance = instance;
         // A stick held over while the pad is plugged in counts only after the centre.
-        pad.stickX = SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTX);
-        pad.stickY = SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTY);
+        pad.stickX = m_sdl->gameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTX);
+        pad.stickY = m_sdl->gameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTY);
         pad.stick.move(pad.stickX, pad.stickY);
         m_pads.push_back(pad);
     }
@@ -149,7 +152,7 @@ void Gamepad::closeController(int instance) {
     const auto pad = std::find_if(m_pads.begin(), m_pads.end(),
                                   [instance](const Pad& p) { return p.instance == instance; });
     if (pad == m_pads.end()) return;
-    SDL_GameControllerClose(pad->controller);
+    m_sdl->gameControllerClose(pad->controller);
     m_pads.erase(pad);
     if (m_pads.empty()) m_pending.clear();
 }
@@ -157,14 +160,14 @@ void Gamepad::closeController(int instance) {
 void Gamepad::poll() {
     if (!m_available) return;
     SDL_Event event;
-    while (SDL_PollEvent(&event))
+    while (m_sdl->pollEvent(&event))
         handle(event);
     // The stick where it stands now: its two axes come as separate events, and one
     // axis on its own would pass through the centre on a swing from up to right.
     for (Pad& pad : m_pads)
         if (const auto direction = pad.stick.move(pad.stickX, pad.stickY)) queueAction(*direction);
     for (std::size_t i = m_pads.size(); i-- > 0;)
-        if (!SDL_GameControllerGetAttached(m_pads[i].controller))
+        if (!m_sdl->gameControllerGetAttached(m_pads[i].controller))
             closeController(m_pads[i].instance);
     updateTimer();
     scheduleDelivery();

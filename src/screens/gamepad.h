@@ -29,6 +29,7 @@ namespace quorvel {
 
 class GameScreen;
 class OpeningScreen;
+struct SdlLibrary;
 
 class Gamepad : public QObject {
     Q_OBJECT
@@ -65,6 +66,7 @@ class Gamepad : public QObject {
     };
 
     QString m_inputFolder;
+    const SdlLibrary* m_sdl = nullptr; ///< SDL2, loaded when the gamepad starts
     bool m_available = false;
     std::vector<Pad> m_pads;
     PadMapping m_mapping;

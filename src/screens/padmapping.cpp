@@ -1,10 +1,10 @@
 #include "padmapping.h"
 
-#include <SDL_gamecontroller.h>
 #include <cstdlib>
 
 #include "inifile.h"
 #include "programfolder.h"
+#include "sdllibrary.h"
 
 namespace quorvel {
 
@@ -25,7 +25,9 @@ constexpr int noButton = -1;
 // The button a settings value names (SDL's names, any case), or noButton.
 int buttonNamed(const std::string& name) {
     if (name.empty()) return noButton;
-    const SDL_GameControllerButton b = SDL_GameControllerGetButtonFromString(name.c_str());
+    const SdlLibrary* sdl = sdlLibrary();
+    if (!sdl) return noButton;
+    const SDL_GameControllerButton b = sdl->gameControllerGetButtonFromString(name.c_str());
     return b == SDL_CONTROLLER_BUTTON_INVALID ? noButton : static_cast<int>(b);
 }
 

@@ -30,6 +30,7 @@
 #include "resource.h"
 #include "rmi.h"
 #include "safewrite.h"
+#include "sdllibrary.h"
 #include "settingsfile.h"
 #include "soundres.h"
 #include "theme.h"
@@ -122,43 +123,10 @@ template <class Function> bool bind(void* library, Function& function, const cha
     return function != nullptr;
 }
 
-/// The few functions of SDL2 the sound layer uses. SDL2 and the libraries it brings
-/// (X11, Wayland, PulseAudio, ALSA) are loaded when the sound layer starts, not with
-/// the program.
-struct SdlApi {
-    decltype(&SDL_SetHint) setHint = nullptr;
-    decltype(&SDL_InitSubSystem) initSubSystem = nullptr;
-    decltype(&SDL_QuitSubSystem) quitSubSystem = nullptr;
-    decltype(&SDL_OpenAudioDevice) openAudioDevice = nullptr;
-    decltype(&SDL_CloseAudioDevice) closeAudioDevice = nullptr;
-    decltype(&SDL_PauseAudioDevice) pauseAudioDevice = nullptr;
-    decltype(&SDL_RWFromConstMem) rwFromConstMem = nullptr;
-    decltype(&SDL_LoadWAV_RW) loadWav = nullptr;
-    decltype(&SDL_FreeWAV) freeWav = nullptr;
-    decltype(&SDL_BuildAudioCVT) buildAudioCvt = nullptr;
-    decltype(&SDL_ConvertAudio) convertAudio = nullptr;
-};
+using SdlApi = SdlLibrary;
 
 const SdlApi* sdl() {
-    static const std::optional<SdlApi> api = []() -> std::optional<SdlApi> {
-        void* library = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
-        if (!library) return std::nullopt;
-        SdlApi a;
-        const bool bound = bind(library, a.setHint, "SDL_SetHint") &&
-                           bind(library, a.initSubSystem, "SDL_InitSubSystem") &&
-                           bind(library, a.quitSubSystem, "SDL_QuitSubSystem") &&
-                           bind(library, a.openAudioDevice, "SDL_OpenAudioDevice") &&
-                           bind(library, a.closeAudioDevice, "SDL_CloseAudioDevice") &&
-                           bind(library, a.pauseAudioDevice, "SDL_PauseAudioDevice") &&
-                           bind(library, a.rwFromConstMem, "SDL_RWFromConstMem") &&
-                           bind(library, a.loadWav, "SDL_LoadWAV_RW") &&
-                           bind(library, a.freeWav, "SDL_FreeWAV") &&
-                           bind(library, a.buildAudioCvt, "SDL_BuildAudioCVT") &&
-                           bind(library, a.convertAudio, "SDL_ConvertAudio");
-        if (!bound) return std::nullopt;
-        return a;
-    }();
-    return api ? &*api : nullptr;
+    return sdlLibrary();
 }
 
 /// The functions of FluidSynth, the General MIDI synthesiser, loaded (with the
