@@ -1,6 +1,7 @@
 // Program entry of Quorvel 3-D: one running copy, the command line, the
 // open-access pass, then the windows; the opening screen takes over from there.
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "gamescreen.h"
 #include "helpwindow.h"
 #include "mapwindow.h"
+#include "mazenumber.h"
 #include "messagedialog.h"
 #include "openingscreen.h"
 #include "programfolder.h"
@@ -44,6 +46,14 @@ std::vector<std::string> gameArguments(const QStringList& arguments) {
 
 int main(int argc, char** argv) {
     using namespace quorvel;
+    // --maze L-S (or --maze=L-S) comes off the command line before anything reads it; a
+    // bad maze number ends the run here, before any file or window.
+    const MazeOption mazeOption = takeMazeOption(argc, argv);
+    if (!mazeOption.error.empty()) {
+        std::fprintf(stderr, "%s\n", mazeOption.error.c_str());
+        return 2;
+    }
+
     initProgramFolders();
     // A second copy ends here, silently, before any window exists.
     if (!singleInstance(singleInstanceName)) return 0;
@@ -100,6 +110,9 @@ int main(int argc, char** argv) {
                              gameStatsSource(*form2, form1->levelCaption().toStdString(), *map));
     };
 
-    form1->show();
+    if (mazeOption.number)
+        form1->playMazeNumber(*mazeOption.number); // the opening screen comes after that game
+    else
+        form1->show();
     return app.exec();
 }
