@@ -93,17 +93,15 @@ TEST_F(MazeOptionTest, ABadNumberIsOneLineAndStatusTwoBeforeAnythingElse) {
 }
 
 TEST_F(MazeOptionTest, AGoodNumberGetsPastTheCheck) {
-    // Offscreen, the game starts and plays for bob until it is stopped.
-    for (const std::string args : {"--maze 3-12345 -ubob", "--maze=6-4294967295 /Ubob"}) {
-        fs::remove_all(home());
-        const GameRun r = run(args, "QT_QPA_PLATFORM=offscreen", "timeout 3");
-        EXPECT_EQ(r.err.find("maze number"), std::string::npos) << r.err;
-        EXPECT_NE(r.status, 2) << args;
-        std::ifstream ini(home() / "quorvel3d.ini");
-        const std::string settings{std::istreambuf_iterator<char>(ini),
-                                   std::istreambuf_iterator<char>()};
-        EXPECT_NE(settings.find("Player=bob"), std::string::npos) << settings;
-    }
+    // Offscreen, the game starts and plays for bob until it is stopped (the separate
+    // spelling is played under a real display by the end-to-end test).
+    const GameRun r = run("--maze=6-4294967295 /Ubob", "QT_QPA_PLATFORM=offscreen", "timeout 3");
+    EXPECT_EQ(r.err.find("maze number"), std::string::npos) << r.err;
+    EXPECT_EQ(r.status, 124); // still playing when stopped
+    std::ifstream ini(home() / "quorvel3d.ini");
+    const std::string settings{std::istreambuf_iterator<char>(ini),
+                               std::istreambuf_iterator<char>()};
+    EXPECT_NE(settings.find("Player=bob"), std::string::npos) << settings;
 }
 
 } // namespace
