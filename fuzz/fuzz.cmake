@@ -31,7 +31,7 @@ if(quorvel_fuzz_usable)
         BUILD_ALWAYS ON)
     # Every reader of outside bytes, three seconds each from its seeds.
     foreach(target savefile besttimes mapfile mappicture inifile themetext themeini story
-                   commandline bmp)
+                   commandline mazenumber bmp)
         add_test(NAME fuzz_${target}
             COMMAND "${PROJECT_SOURCE_DIR}/fuzz/run.sh" "${CMAKE_BINARY_DIR}/fuzz/bin/fuzz_${target}"
                     3 "${PROJECT_SOURCE_DIR}/fuzz/seeds/${target}")

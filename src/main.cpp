@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "commandline.h"
 #include "gamepad.h"
 #include "gamescreen.h"
+#include "mazenumber.h"
 #include "openingscreen.h"
 #include "programfolder.h"
 #include "programwindows.h"
@@ -38,9 +40,16 @@ std::string variable(const char* name) {
     return value ? value : "";
 }
 
+/// What the command line asks of a run that plays: the arguments for Qt (the switches
+/// among them) and the maze to start at once, if any.
+struct RunArguments {
+    std::vector<std::string> qt;
+    std::optional<quorvel::MazeNumber> maze;
+};
+
 /// Reads the program's own options and decides the window system; ends the program
-/// (--help, --version, a bad command line, no display) or gives the arguments for Qt.
-std::vector<std::string> qtArguments(int argc, char** argv) {
+/// (--help, --version, a bad command line, no display) or gives what the run needs.
+RunArguments runArguments(int argc, char** argv) {
     using namespace quorvel;
     const std::string program = argc > 0 ? argv[0] : "quorvel3d";
     const std::string name = program.substr(program.find_last_of('/') + 1);
@@ -60,10 +69,10 @@ std::vector<std::string> qtArguments(int argc, char** argv) {
         std::fprintf(stderr, "%s: %s\n", name.c_str(), std::string(noDisplayMessage).c_str());
         std::exit(1);
     }
-    std::vector<std::string> args{program};
-    if (platform.useXcb) args.insert(args.end(), {"-platform", "xcb"});
-    args.insert(args.end(), options.passOn.begin(), options.passOn.end());
-    return args;
+    RunArguments run{{program}, options.maze};
+    if (platform.useXcb) run.qt.insert(run.qt.end(), {"-platform", "xcb"});
+    run.qt.insert(run.qt.end(), options.passOn.begin(), options.passOn.end());
+    return run;
 }
 
 std::vector<std::string> gameArguments(const QStringList& arguments) {
@@ -80,14 +89,15 @@ int main(int argc, char** argv) {
     // A file-size limit set by the shell makes a write fail (and the old file stay, as
     // on a full disk) instead of killing the game.
     std::signal(SIGXFSZ, SIG_IGN);
+    // --help, --version and a bad command line answer even while another copy runs,
+    // and before the program folder is made.
+    RunArguments arguments = runArguments(argc, argv);
     initProgramFolders();
-    // --help, --version and a bad command line answer even while another copy runs.
-    std::vector<std::string> arguments = qtArguments(argc, argv);
     // A second copy ends here, silently, before any window exists.
     if (!singleInstance(singleInstanceName)) return 0;
 
     // Qt takes its own options off what is left of the command line.
-    const std::unique_ptr<QApplication> app = openWindowSystem(std::move(arguments));
+    const std::unique_ptr<QApplication> app = openWindowSystem(std::move(arguments.qt));
     QApplication::setApplicationName("quorvel3d");
     QGuiApplication::setDesktopFileName("example.tendrik.quorvel3d");
     QApplication::setApplicationVersion(QString::fromStdString(versionText()));
@@ -122,13 +132,21 @@ int main(int argc, char** argv) {
     // the pictures, the sound, the fonts, and the game controllers, which play as the keys
     // do in whichever window is in front.
     std::unique_ptr<Gamepad> gamepad;
-    afterNextPaint(form1.get(), [&sound, &gamepad, &form1] {
+    const auto afterFirstPaint = [&sound, &gamepad, &form1] {
         preloadBuiltinPictures(form1->devicePixelRatioF());
         sound.start();
         QTimer::singleShot(0, [] { GameScreen::prepareFonts(); });
         QTimer::singleShot(0, [&gamepad] { gamepad = std::make_unique<Gamepad>(); });
-    });
-    form1->show();
+    };
+    if (arguments.maze) {
+        // A maze number from the command line is played at once (the game makes what it
+        // needs itself); the opening screen comes when that game ends.
+        QTimer::singleShot(0, afterFirstPaint);
+        form1->playMazeNumber(*arguments.maze);
+    } else {
+        afterNextPaint(form1.get(), afterFirstPaint);
+        form1->show();
+    }
     markNextPaint(form1.get(), "first-window");
     return app->exec();
 }

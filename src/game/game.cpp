@@ -5,6 +5,7 @@
 
 #include "clock.h"
 #include "host.h"
+#include "mazenumber.h"
 #include "random.h"
 
 namespace quorvel {
@@ -434,6 +435,7 @@ void Game::loseGame() {
     screen.caption = "You Lose";
     screen.messageKey = keyLose;
     screen.sound = "lose";
+    screen.mazeNumber = mazeNumberText(m_maze);
     m_host.showEndScreen(screen);
     m_state.gameOver = true;
     m_ending = false;
@@ -461,6 +463,7 @@ void Game::winGame() {
     screen.messageKey = keyWin;
     screen.rank = rank;
     screen.sound = "win";
+    screen.mazeNumber = mazeNumberText(m_maze);
     m_host.showEndScreen(screen);
     if (!m_state.newGame) m_host.deleteSave();
     m_state.gameOver = true;
@@ -482,6 +485,7 @@ bool Game::askToQuit() {
     screen.messageKey = keyQuit;
     screen.secondLine = "Do you want to save your game before exiting?";
     screen.sound = "quit";
+    screen.mazeNumber = mazeNumberText(m_maze);
     m_ending = true;
     const Answer answer = m_host.showEndScreen(screen);
     m_ending = false;

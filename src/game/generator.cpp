@@ -245,14 +245,17 @@ class Generator {
 } // namespace
 
 bool generateMaze(Maze& maze, Random& rng, const ServiceEvents& service) {
+    maze.seed.reset(); // one attempt of many; only the whole protocol knows the first state
     return Generator(maze, rng, service).run();
 }
 
 int generateAccepted(Maze& maze, Random& rng, int level, const ServiceEvents& service) {
+    const std::uint32_t firstState = rng.seed();
     maze.mazeSize = 20 * level;
     int rejected = 0;
     while (generateMaze(maze, rng, service))
         ++rejected;
+    maze.seed = firstState;
     return rejected;
 }
 

@@ -20,12 +20,14 @@ using ServiceEvents = std::function<void()>;
 constexpr long generatorAttemptBound = 1'000'000;
 
 /// Builds a new maze of maze.mazeSize (20 x level) into maze: grid, start, facing and
-/// compassTurn. Returns true when the maze broke a placement rule and must be thrown
-/// away; the caller then generates again from the continuing stream.
+/// compassTurn; its seed is cleared. Returns true when the maze broke a placement rule
+/// and must be thrown away; the caller then generates again from the continuing stream.
 bool generateMaze(Maze& maze, Random& rng, const ServiceEvents& service = {});
 
 /// The opening screen's protocol without the seeding: sets the size for the level and
-/// generates until a maze is accepted. Returns how many mazes were rejected first.
+/// generates until a maze is accepted. The maze keeps the stream's state from before the
+/// first draw as its seed, so level and seed are its number. Returns how many mazes were
+/// rejected first.
 int generateAccepted(Maze& maze, Random& rng, int level, const ServiceEvents& service = {});
 
 } // namespace quorvel

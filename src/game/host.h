@@ -39,6 +39,7 @@ struct EndScreenSetup {
     std::string secondLine; ///< the second line (the save question), or empty
     int rank = 0;           ///< the best-times rank of a win, for the statistics screen
     std::string sound;      ///< played when the screen shows, no fallback
+    std::string mazeNumber; ///< the maze's number "L-S" for sharing it; empty when unknown
 };
 
 /// Answers of the end screen and of questions.

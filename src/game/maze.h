@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace quorvel {
 
@@ -95,6 +96,9 @@ struct Maze {
     int posCol = 0;
     int facing = 1;      ///< 1..4
     int compassTurn = 0; ///< 0..3
+    /// The random stream's state before the generator's first draw for this maze: with
+    /// the level, the maze's number. None when not known (an older saved game).
+    std::optional<std::uint32_t> seed;
 
     static constexpr bool inside(int r, int c) {
         return r >= 0 && r < gridSize && c >= 0 && c < gridSize;

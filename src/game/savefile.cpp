@@ -1,6 +1,8 @@
 #include "savefile.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "bytes.h"
 
@@ -25,6 +27,12 @@ constexpr std::size_t offCompassTurn = 276;
 constexpr std::size_t offLastRow = 280;
 constexpr std::size_t offLastCol = 284;
 constexpr std::size_t offElapsed = 288;
+// The maze's number in the first bytes of the zero-filled area after the elapsed time:
+// a marker, then the generator's first state. The level follows from the maze size.
+// Readers that know nothing of it skip the area; a record without the marker (an older
+// game, or a maze whose number was never known) has no number.
+constexpr std::size_t offNumberMark = 296;
+constexpr std::size_t offNumberState = 300;
 constexpr std::size_t offFood = 512;
 constexpr std::size_t offGems = 516;
 constexpr std::size_t offBattery = 520;
@@ -34,6 +42,7 @@ constexpr std::size_t offGrid = 768;
 constexpr std::size_t offTally = 32512;
 
 constexpr std::uint8_t signature[5] = {4, 'Q', 'V', '3', 'S'};
+constexpr std::uint8_t numberMark[4] = {'Q', 'V', '3', 'N'};
 constexpr std::int32_t highestIndex = gridSize - 1;
 
 } // namespace
@@ -59,6 +68,11 @@ std::vector<std::uint8_t> encodeSave(const SavedGame& game) {
     put32(r, offLastRow, game.lastRow);
     put32(r, offLastCol, game.lastCol);
     putDouble(r, offElapsed, s.elapsed);
+    if (m.seed) {
+        for (std::size_t i = 0; i < sizeof numberMark; ++i)
+            r[offNumberMark + i] = numberMark[i];
+        put32(r, offNumberState, static_cast<std::int32_t>(*m.seed));
+    }
     put32(r, offFood, s.foodLevel);
     put32(r, offGems, s.gemScore);
     put32(r, offBattery, s.batteryLevel);
@@ -109,6 +123,8 @@ SaveProblem decodeSave(std::span<const std::uint8_t> file, SavedGame& game) {
     g.lastRow = get32(r, offLastRow);
     g.lastCol = get32(r, offLastCol);
     s.elapsed = getDouble(r, offElapsed);
+    if (std::equal(std::begin(numberMark), std::end(numberMark), r.begin() + offNumberMark))
+        m.seed = static_cast<std::uint32_t>(get32(r, offNumberState));
     s.foodLevel = get32(r, offFood);
     s.gemScore = get32(r, offGems);
     s.batteryLevel = get32(r, offBattery);

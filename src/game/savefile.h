@@ -1,6 +1,8 @@
 #pragma once
 // The saved-game record: one fixed 34304-byte little-endian record holding the maze,
 // the player's place, the game state and the map window's position and start tally.
+// The maze's number, when known, is kept at offset 296: the marker "QV3N" and the
+// generator's first state; other readers see the zeros they expect there otherwise.
 // Encoded and decoded in memory; the screens read and write the file.
 
 #include <array>

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "mazenumber.h"
 #include "mnemonickeys.h"
 #include "resources.h"
 #include "session.h"
@@ -94,6 +95,20 @@ EndScreen::EndScreen(Session& session, QWidget* parent)
     questionLine->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     questionLine->setTextFormat(Qt::PlainText);
 
+    // The maze's number beside the picture, small and grey: there to share, not to read.
+    mazeNumberLine = new QLabel(this);
+    mazeNumberLine->setObjectName("mazeNumberLine");
+    mazeNumberLine->setGeometry(8, 6, (294 - 115) / 2 - 10, 28);
+    mazeNumberLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    mazeNumberLine->setTextFormat(Qt::PlainText);
+    mazeNumberLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    mazeNumberLine->setFocusPolicy(Qt::NoFocus); // Y and N still answer the save offer
+    QFont small = font;
+    small.setPixelSize(10);
+    mazeNumberLine->setFont(small);
+    mazeNumberLine->setStyleSheet("color: rgb(96, 96, 96);");
+    mazeNumberLine->hide();
+
     // Each button closes the dialog with its answer; Stats first opens the statistics.
     const auto button = [this](const char* name, const QString& caption, int x, int result,
                                bool stats = false) {
@@ -139,6 +154,11 @@ Answer EndScreen::showEnd(const EndScreenSetup& screen) {
                                               : quitPicture);
     showMessage(screen);
     questionLine->setText(QString::fromStdString(screen.secondLine));
+    const QString number = QString::fromStdString(screen.mazeNumber);
+    mazeNumberLine->setText(number.isEmpty() ? QString() : "Maze number\n" + number);
+    mazeNumberLine->setToolTip(
+        number.isEmpty() ? QString() : QString::fromStdString(mazeNumberHint(screen.mazeNumber)));
+    mazeNumberLine->setVisible(!number.isEmpty());
     yesButton->setVisible(screen.kind == EndKind::quit);
     noButton->setVisible(screen.kind == EndKind::quit);
     closeButton->setVisible(screen.kind != EndKind::quit);

@@ -38,6 +38,7 @@ class EndScreen : public QDialog {
     QLabel* endPicture;
     QLabel* messageLine;
     QLabel* questionLine;
+    QLabel* mazeNumberLine; ///< the maze's number in the top left corner; hidden when unknown
     QPushButton* yesButton;
     QPushButton* closeButton;
     QPushButton* noButton;

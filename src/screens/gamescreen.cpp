@@ -18,6 +18,7 @@
 #include "inifile.h"
 #include "keyboardstate.h"
 #include "mapwindow.h"
+#include "mazenumber.h"
 #include "messagepanel.h"
 #include "programfolder.h"
 #include "savedgames.h"
@@ -178,6 +179,11 @@ void GameScreen::build() {
     foodCount = counter("lblfood", 24);
     gemCount = counter("lblstone", 64);
     batteryCount = counter("lblbatcount", 104);
+    mazeNumberLine = label(itemBox, "mazeNumberLine", "", 6, 282, 133, 16);
+    mazeNumberLine->setAlignment(Qt::AlignCenter);
+    mazeNumberLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    mazeNumberLine->setFocusPolicy(Qt::NoFocus); // the arrows stay with the game
+    mazeNumberLine->setStyleSheet("color: rgb(96, 96, 96);");
 
     // The message panel, and the clock panel that shares its indicator.
     messagePanel = new MessagePanel(this);
@@ -277,6 +283,7 @@ void GameScreen::onShown() {
     if (m_map) {
         m_map->setWords(capitalise(words.itemName(-3, false, true)), words.itemWord(2, false));
     }
+    showMazeNumber();
     m_game.begin();
     if (m_opening) m_opening->hide();
     QApplication::restoreOverrideCursor();
@@ -287,6 +294,18 @@ void GameScreen::onShown() {
     musicState->setText(sound.noMusic ? "OFF" : "ON");
     activateWindow();
     setFocus();
+}
+
+// The maze's number under the tools and in the clock's hint, so a player can share the
+// maze or play it again; nothing when the maze's number is not known.
+void GameScreen::showMazeNumber() {
+    const QString number = QString::fromStdString(mazeNumberText(m_game.maze()));
+    const QString hint =
+        number.isEmpty() ? QString() : QString::fromStdString(mazeNumberHint(number.toStdString()));
+    mazeNumberLine->setText(number.isEmpty() ? QString() : "Maze " + number);
+    mazeNumberLine->setToolTip(hint);
+    mazeNumberLine->setVisible(!number.isEmpty());
+    clockLabel->setToolTip(hint);
 }
 
 void GameScreen::hideEvent(QHideEvent* event) {

@@ -39,6 +39,7 @@ class GameScreen : public QWidget, public GameHost {
     static void prepareFonts();
 
     Game& game() { return m_game; }
+    const Game& game() const { return m_game; }
     ViewComposer& composer() { return *m_composer; }
 
     /// The windows this screen works with; set once at start-up.
@@ -108,6 +109,7 @@ class GameScreen : public QWidget, public GameHost {
     QLabel* foodCount;
     QLabel* gemCount;
     QLabel* batteryCount;
+    QLabel* mazeNumberLine; ///< the maze's number under the tools, to share it
     QFrame* clockPanel;
     QLabel* clockLabel;
     QLabel* stepCounter;
@@ -154,6 +156,7 @@ class GameScreen : public QWidget, public GameHost {
     void loadViewImages();
     void showSides();
     void showCompassPicture();
+    void showMazeNumber();
     void restorePosition();
     void savePosition();
     QLabel* toolPicture(Tool tool) const;

@@ -21,6 +21,7 @@
 #include "gamescreen.h"
 #include "generator.h"
 #include "mapwindow.h"
+#include "mazenumber.h"
 #include "programfolder.h"
 #include "resources.h"
 #include "session.h"
@@ -435,28 +436,8 @@ void OpeningScreen::onClosed() {
 void OpeningScreen::setupScreen() {
     if (!isVisible()) return; // hidden again before the setup came round
     SoundService& sound = *m_session.sound;
-    std::vector<std::string> themes = listThemes();
-    {
-        const QSignalBlocker quiet(themeBox);
-        themeBox->clear();
-        for (const std::string& t : themes)
-            themeBox->addItem(qText(t));
-        themeBox->setCurrentIndex(-1);
-    }
-    if (trimText(m_session.playerName).empty()) {
-        std::string refusal; // a name from switch U that cannot be used, and why
-        m_session.playerName = commandLinePlayer(&refusal);
-        if (trimText(m_session.playerName).empty()) {
-            m_session.playerName = loadPlayer();
-            askPlayerName(refusal);
-        }
-        savePlayer(m_session.playerName);
-        sound.loadSoundSettings(m_session.playerName);
-        if (themeBox->currentIndex() < 0) {
-            const int builtin = themeBox->findText(qText(defaultTheme));
-            selectTheme(builtin >= 0 ? builtin : 0);
-        }
-    }
+    listThemesInBox();
+    identifyPlayer(true);
     applySettings();
     m_session.themeName = themeBox->currentText().toStdString();
     showElided(playerLabel, qText(m_session.playerName));
@@ -473,6 +454,38 @@ void OpeningScreen::setupScreen() {
     if (isVisible()) {
         activateWindow();
         enterButton->setFocus();
+    }
+}
+
+// The theme list read again, with nothing selected.
+void OpeningScreen::listThemesInBox() {
+    const std::vector<std::string> themes = listThemes();
+    const QSignalBlocker quiet(themeBox);
+    themeBox->clear();
+    for (const std::string& t : themes)
+        themeBox->addItem(qText(t));
+    themeBox->setCurrentIndex(-1);
+}
+
+// Names the player once per run: switch U, else the last player, offered in the name
+// box; without askAlways the last player plays unasked when the name is usable. The
+// name is stored as the last player and the player's sound settings are read.
+void OpeningScreen::identifyPlayer(bool askAlways) {
+    if (!trimText(m_session.playerName).empty()) return;
+    std::string refusal; // a name from switch U that cannot be used, and why
+    m_session.playerName = commandLinePlayer(&refusal);
+    if (trimText(m_session.playerName).empty()) {
+        m_session.playerName = loadPlayer();
+        const std::string& last = m_session.playerName;
+        if (askAlways || !refusal.empty() || trimText(last).empty() ||
+            !playerNameProblem(last).empty())
+            askPlayerName(refusal);
+    }
+    savePlayer(m_session.playerName);
+    m_session.sound->loadSoundSettings(m_session.playerName);
+    if (themeBox->currentIndex() < 0) {
+        const int builtin = themeBox->findText(qText(defaultTheme));
+        selectTheme(builtin >= 0 ? builtin : 0);
     }
 }
 
@@ -597,6 +610,30 @@ void OpeningScreen::chooseLevel(int level) {
 // ---- starting a game -------------------------------------------------------------------
 
 void OpeningScreen::startGame() {
+    startNewGame(std::nullopt);
+}
+
+void OpeningScreen::playMazeNumber(const MazeNumber& number) {
+    if (!m_generating && !isVisible() && gameScreen()) {
+        // What the first showing would do, without showing: the themes, the player,
+        // the player's settings, the best times and the theme's words.
+        listThemesInBox();
+        identifyPlayer(false);
+        applySettings();
+        m_session.themeName = themeBox->currentText().toStdString();
+        selectLevel(number.level); // the statistics name the level of this maze
+        if (loadBestTimes) loadBestTimes();
+        loadTheme(m_session.catalogue, m_session.themeName);
+        startNewGame(number.state);
+    }
+    // The program always has a window: this screen when no game came of the number.
+    const GameScreen* game = gameScreen();
+    if (!isVisible() && !(game && game->isVisible())) show();
+}
+
+// A new maze of the selected level: from the state of a maze number, or else from
+// the clock, as "Enter" does.
+void OpeningScreen::startNewGame(std::optional<std::uint32_t> state) {
     if (m_generating) return;
     markTime("start");
     GameScreen* screen = gameScreen();
@@ -608,7 +645,7 @@ void OpeningScreen::startGame() {
     sound.stopSound();
     game.state().newGame = true;
     const int level = selectedLevel();
-    m_session.rng.seedRand();
+    if (!state) m_session.rng.seedRand();
     maze.mazeSize = 20 * level;
 
     // A theme that lost pictures since it was listed: the game starts in the built-in one.
@@ -625,8 +662,8 @@ void OpeningScreen::startGame() {
     m_generating = true;
     m_inputHold->hold(true);
     const ServiceEvents breathe = [] { QCoreApplication::processEvents(); };
-    while (generateMaze(maze, m_session.rng, breathe)) {
-    }
+    if (state) m_session.rng.setSeed(*state);              // exactly the maze of the number
+    generateAccepted(maze, m_session.rng, level, breathe); // keeps the maze's first state
     breathe();
     m_inputHold->hold(false);
     m_generating = false;

@@ -7,7 +7,9 @@
 
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QButtonGroup;
@@ -21,6 +23,7 @@ class InputHold;
 class WideComboBox;
 class MapWindow;
 class GameScreen;
+struct MazeNumber;
 struct Session;
 
 /// True when name holds a character a player's name may not have: blank, double
@@ -53,6 +56,11 @@ class OpeningScreen : public QWidget {
 
     // Operations other windows and the tests use.
     void setupScreen();
+    /// Starts the maze of a number at once, in place of this screen's first showing: for
+    /// the player of switch U, else the last player (the name box asks only when there is
+    /// none), in that player's theme, at the number's level. This screen shows when the
+    /// game ends, or at once when no game could be opened.
+    void playMazeNumber(const MazeNumber& number);
     /// Asks for a name until a good one is typed or the name box is cancelled (which
     /// takes the name offered); why, when given, says above the prompt why a name
     /// was refused.
@@ -122,6 +130,9 @@ class OpeningScreen : public QWidget {
     void onClosed();
     bool handleKey(QKeyEvent* event);
     void applySettings();
+    void listThemesInBox();
+    void identifyPlayer(bool askAlways);
+    void startNewGame(std::optional<std::uint32_t> state);
     void startSavedGame(int level);
     void startSavedGameHeld(int level);
     void openGame();

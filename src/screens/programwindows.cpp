@@ -96,13 +96,8 @@ void ProgramWindows::startStory(const std::string& theme) {
 }
 
 void ProgramWindows::showGameStats(int rank) {
-    GameScreen& game = gameScreen();
-    const OverheadMap& om = mapWindow().overheadMap();
     statistics().showGameStats(
-        rank, GameStatsSource{
-                  game.nameLabel->text().toStdString(), m_opening.levelCaption().toStdString(),
-                  game.clockLabel->text().toStdString(), game.gemCount->text().toStdString(),
-                  game.stepCounter->text().toStdString(), om.placedTally(), om.remainingTally()});
+        rank, gameStatsSource(gameScreen(), m_opening.levelCaption().toStdString(), mapWindow()));
 }
 
 } // namespace quorvel

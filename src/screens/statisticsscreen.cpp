@@ -11,6 +11,7 @@
 #include "gamescreen.h"
 #include "mapwindow.h"
 #include "maze.h"
+#include "mazenumber.h"
 #include "mnemonickeys.h"
 #include "session.h"
 #include "windowframe.h"
@@ -76,6 +77,7 @@ GameStatsSource gameStatsSource(const GameScreen& game, const std::string& level
     source.stepText = game.stepCounter->text().toStdString();
     source.placed = map.overheadMap().placedTally();
     source.remaining = map.overheadMap().remainingTally();
+    source.mazeNumber = mazeNumberText(game.game().maze());
     return source;
 }
 
@@ -165,6 +167,17 @@ StatisticsScreen::StatisticsScreen(Session& session, QWidget* parent)
         r.leader2->setText(leader);
     }
 
+    // The maze's number under the table, smaller and grey: there to share, not to read.
+    QFont small("Liberation Serif");
+    small.setPixelSize(14);
+    small.setItalic(true);
+    mazeNumberLine = cell(small, "mazeNumberLine", 0, firstRowY + 10 * rowHeight + 4, panelWidth,
+                          Qt::AlignHCenter);
+    setColour(mazeNumberLine, QColor(160, 160, 160));
+    mazeNumberLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    mazeNumberLine->setFocusPolicy(Qt::NoFocus); // C still closes
+    mazeNumberLine->hide();
+
     closeButton =
         new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Close", this);
     closeButton->setObjectName("btnClose");
@@ -187,7 +200,8 @@ void StatisticsScreen::centre(QLabel* line) {
 void StatisticsScreen::fill(int rank, const std::string& player, const std::string& level,
                             const std::string& timeText, const std::string& gemText,
                             const std::string& stepText, const std::array<std::int64_t, 10>& placed,
-                            const std::array<std::int64_t, 10>& found) {
+                            const std::array<std::int64_t, 10>& found,
+                            const std::string& mazeNumber) {
     const MessageCatalogue& words = m_session.catalogue;
     m_rank = rank;
     // Names and theme words may be longer than a line: cut to fit, whole in the hint.
@@ -209,6 +223,11 @@ void StatisticsScreen::fill(int rank, const std::string& player, const std::stri
         rows[i].placed->setText(QString::number(placed[i]));
         rows[i].found->setText(QString::number(found[i]));
     }
+    mazeNumberLine->setText(mazeNumber.empty() ? QString()
+                                               : QString::fromStdString("Maze " + mazeNumber));
+    mazeNumberLine->setToolTip(
+        mazeNumber.empty() ? QString() : QString::fromStdString(mazeNumberHint(mazeNumber)));
+    mazeNumberLine->setVisible(!mazeNumber.empty());
     onShown();
 }
 
@@ -218,7 +237,8 @@ void StatisticsScreen::fillGameStats(int rank, const GameStatsSource& game) {
         placed[i] = game.placed[rowCodes[i]];
         found[i] = std::int64_t{game.placed[rowCodes[i]]} - game.remaining[rowCodes[i]];
     }
-    fill(rank, game.player, game.level, game.timeText, game.gemText, game.stepText, placed, found);
+    fill(rank, game.player, game.level, game.timeText, game.gemText, game.stepText, placed, found,
+         game.mazeNumber);
 }
 
 void StatisticsScreen::fillEntry(int rank, const std::string& levelTitle, const BestTime& entry) {
@@ -229,7 +249,7 @@ void StatisticsScreen::fillEntry(int rank, const std::string& levelTitle, const 
     }
     setWindowTitle("Game Statistics");
     fill(rank, entry.name, levelTitle, entry.timeText, std::to_string(entry.gems),
-         std::to_string(entry.steps), placed, found);
+         std::to_string(entry.steps), placed, found, {});
 }
 
 void StatisticsScreen::showGameStats(int rank, const GameStatsSource& game) {

@@ -26,17 +26,18 @@ class MapWindow;
 /// and the map window's two tallies.
 struct GameStatsSource {
     std::string player;
-    std::string level;    ///< the level's caption as the opening screen shows it
-    std::string timeText; ///< the game clock's text
-    std::string gemText;  ///< the gem points as the item panel shows them
-    std::string stepText; ///< the step counter's text
-    Tally placed{};       ///< what the maze held when it was made, per cell code
-    Tally remaining{};    ///< what it held when the game was won
+    std::string level;      ///< the level's caption as the opening screen shows it
+    std::string timeText;   ///< the game clock's text
+    std::string gemText;    ///< the gem points as the item panel shows them
+    std::string stepText;   ///< the step counter's text
+    Tally placed{};         ///< what the maze held when it was made, per cell code
+    Tally remaining{};      ///< what it held when the game was won
+    std::string mazeNumber; ///< "L-S", or empty when the maze's number is not known
 };
 
 /// The statistics of the game just won as the game screen shows them, with the
 /// player's whole name (the name label may show it cut to fit), the level caption of
-/// the opening screen and the map window's two tallies.
+/// the opening screen, the map window's two tallies and the maze's number.
 GameStatsSource gameStatsSource(const GameScreen& game, const std::string& level,
                                 const MapWindow& map);
 
@@ -58,7 +59,8 @@ class StatisticsScreen : public QDialog {
     /// Fills the screen for the game just won (rank 1..3 from the best-times table, 0
     /// or -1 otherwise) and shows it modally.
     void showGameStats(int rank, const GameStatsSource& game);
-    /// Fills the screen for a stored best time of a level and shows it modally.
+    /// Fills the screen for a stored best time of a level and shows it modally; a
+    /// stored result has no maze number (the best-times file has no room for one).
     void showEntry(int rank, const std::string& levelTitle, const BestTime& entry);
 
     /// The fillings without the showing.
@@ -82,6 +84,7 @@ class StatisticsScreen : public QDialog {
     QLabel* placedHeader;
     QLabel* foundHeader;
     std::array<StatsRow, 10> rows;
+    QLabel* mazeNumberLine; ///< under the table: the maze's number, hidden when unknown
     QPushButton* closeButton;
 
   protected:
@@ -93,8 +96,8 @@ class StatisticsScreen : public QDialog {
 
     void fill(int rank, const std::string& player, const std::string& level,
               const std::string& timeText, const std::string& gemText, const std::string& stepText,
-              const std::array<std::int64_t, 10>& placed,
-              const std::array<std::int64_t, 10>& found);
+              const std::array<std::int64_t, 10>& placed, const std::array<std::int64_t, 10>& found,
+              const std::string& mazeNumber);
     void centre(QLabel* line);
     void onShown();
 };

@@ -6,6 +6,7 @@
 
 #include "command.h"
 #include "filereader.h"
+#include "mazenumber.h"
 #include "savefile.h"
 
 namespace quorvel::tool {
@@ -60,6 +61,8 @@ int saveCommand(const Args& args, std::ostream& out, std::ostream& err) {
     line("mapinview", int{s.mapInView});
     line("hasbeacon", int{s.hasBeacon});
     line("hasdetector", int{s.hasDetector});
+    // The maze's number, when the saved game kept it.
+    if (const std::string number = mazeNumberText(m); !number.empty()) line("maze", number);
 
     // The grid as `quorvel3d-tool maze` prints it.
     out << "grid\n";

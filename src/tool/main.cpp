@@ -77,7 +77,10 @@ Commands:
       Prints what the saved game FILE holds, one "NAME<TAB>VALUE" line each for
       posrow, poscol, facing, mazesize, stepcount, compassturn, lastrow, lastcol,
       elapsed (days, %.9f), foodlevel, gemscore, batterylevel, batterysteps,
-      hascompass, hasgps, hastracker, mapinview, hasbeacon, hasdetector; then
+      hascompass, hasgps, hastracker, mapinview, hasbeacon, hasdetector; then,
+      only when the saved game kept it, "maze<TAB>L-S", the maze's number (level
+      L from generator state S, as "maze --level L --seed S" makes it and
+      "quorvel3d --maze L-S" plays it); then
       "grid" and rows 0..mazesize of columns 0..mazesize+1 as "maze" prints them;
       then "placed<TAB>CODE<TAB>COUNT" for each cell code the maze held at its start.
   scores FILE|--builtin

@@ -180,6 +180,15 @@ const std::vector<GnuOption>& gnuOptions() {
          [](ProgramOptions& o, std::string_view) {
              return setAction(o, ProgramOptions::Action::version);
          }},
+        {"maze", "L-S",
+         "play maze number L-S at once: level L (1 to 6)\n"
+         "from generator state S (0 to 4294967295)",
+         [](ProgramOptions& o, std::string_view value) {
+             const std::optional<MazeNumber> number = parseMazeNumber(value);
+             if (!number) return badMazeNumberText(value);
+             o.maze = number; // given twice, the last one counts
+             return std::string();
+         }},
     };
     return options;
 }
@@ -187,6 +196,10 @@ const std::vector<GnuOption>& gnuOptions() {
 ProgramOptions readProgramOptions(const std::vector<std::string>& args) {
     ProgramOptions options;
     const auto refuse = [&options](std::string line) {
+        // The line names what the user typed; control bytes in it would reach the
+        // terminal as they are, so they are shown as '?'.
+        for (char& c : line)
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
         options.action = ProgramOptions::Action::refuse;
         options.refusal = std::move(line);
         options.passOn.clear();
@@ -248,7 +261,12 @@ std::string usageText(std::string_view program) {
         std::string head = "      --" + std::string(o.name);
         if (!o.argument.empty()) head += "=" + std::string(o.argument);
         head.resize(std::max<std::size_t>(head.size() + 2, 24), ' ');
-        text += head + std::string(o.summary) + "\n";
+        // A summary too long for one line is written in lines of its own, each
+        // continued under the first.
+        std::string summary(o.summary);
+        for (std::size_t at = 0; (at = summary.find('\n', at)) != std::string::npos; at += 25)
+            summary.insert(at + 1, 24, ' ');
+        text += head + summary + "\n";
     }
     text += "  -uNAME, /UNAME        play as NAME without being asked for a name (the\n"
             "                        letter u in either case)\n"

@@ -6,9 +6,12 @@
 // %p percent, %d minus, %s slash.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "mazenumber.h"
 
 namespace quorvel {
 
@@ -39,6 +42,7 @@ struct ProgramOptions {
         refuse,  ///< a bad command line: print `refusal` and end with status 2
     };
     Action action = Action::play;
+    std::optional<MazeNumber> maze;  ///< --maze L-S: this maze at once (the last one given)
     std::string refusal;             ///< one line, without the program's name
     std::vector<std::string> passOn; ///< every other argument, in order, for Qt and the switches
 };
@@ -48,7 +52,7 @@ struct ProgramOptions {
 struct GnuOption {
     std::string_view name;     ///< without the leading "--"
     std::string_view argument; ///< the value's name in the usage; empty when it takes none
-    std::string_view summary;  ///< one line for the usage
+    std::string_view summary;  ///< for the usage; a "\n" starts a continued line
     /// Applies the option; returns a refusal (without the program's name) or empty.
     std::string (*apply)(ProgramOptions& options, std::string_view value);
 };

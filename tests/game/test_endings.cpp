@@ -163,5 +163,35 @@ TEST_F(GameTest, RunningPausesWhileTheQuitQuestionIsOpen) {
     EXPECT_EQ(maze().posCol, 6); // after No the run goes on
 }
 
+// Lost, won or quit: the end screen names the maze so it can be shared; a maze whose
+// number is not known (an older saved game) shows none.
+TEST_F(GameTest, EveryEndScreenCarriesTheMazeNumberWhenItIsKnown) {
+    const auto ending = [this](int how) {
+        start(toExit(), 2, 19, how == 2 ? 1 : 3);
+        if (how == 0) { // lost: the last food goes with the step
+            state().foodLevel = 1;
+            game.stepBack();
+        } else if (how == 1) { // won: onto the exit
+            game.stepForward();
+        } else { // quit without saving
+            host.quitAnswer = true;
+            host.endAnswer = Answer::no;
+            game.askToQuit();
+        }
+        return host.lastEnd;
+    };
+    const std::string captions[] = {"You Lose", "Winner!", "Save?"};
+    for (int how = 0; how < 3; ++how) {
+        maze().seed = 4294967295u;
+        EndScreenSetup shown = ending(how);
+        EXPECT_EQ(shown.caption, captions[how]);
+        EXPECT_EQ(shown.mazeNumber, "1-4294967295") << captions[how];
+        maze().seed.reset();
+        shown = ending(how);
+        EXPECT_EQ(shown.caption, captions[how]);
+        EXPECT_EQ(shown.mazeNumber, "") << captions[how];
+    }
+}
+
 } // namespace
 } // namespace quorvel::testing

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "besttimes.h"
 #include "generator.h"
@@ -56,8 +58,10 @@ TEST(SaveFile, RecordLayoutIsFixed) {
     EXPECT_EQ(r[768 + 0], 129); // grid (0, 0) is the frame
     EXPECT_EQ(r[32512 + 4 * cellFood], 100);
     EXPECT_EQ(r[32512 + 4 * 255], 0xFD); // -3
+    EXPECT_EQ((std::vector<std::uint8_t>(r.begin() + 296, r.begin() + 304)),
+              (std::vector<std::uint8_t>{'Q', 'V', '3', 'N', 77, 0, 0, 0})); // maze number
     for (const std::size_t zero :
-         {20u, 255u, 296u, 511u, 534u, 767u, 17929u, 32511u, 33536u, 34303u})
+         {20u, 255u, 304u, 511u, 534u, 767u, 17929u, 32511u, 33536u, 34303u})
         EXPECT_EQ(r[zero], 0) << zero;
 }
 
@@ -101,10 +105,12 @@ TEST(SaveFile, EveryByteFollowsTheLayoutTable) {
     put32(280, -1);         // lastrow: none
     put32(284, 0x0A0B);     // lastcol
     put(288, 0x4006000000000000ull, 8);
-    put32(512, -2); // foodlevel
-    put32(516, 13); // gemscore
-    put32(520, 42); // batterylevel
-    put32(524, 1);  // batterysteps
+    want[296] = 'Q', want[297] = 'V', want[298] = '3', want[299] = 'N'; // the maze's number:
+    put32(300, 77);                                                     // its first state
+    put32(512, -2);                                                     // foodlevel
+    put32(516, 13);                                                     // gemscore
+    put32(520, 42);                                                     // batterylevel
+    put32(524, 1);                                                      // batterysteps
     // hascompass, hasgps, hastracker, mapinview, hasbeacon, hasdetector
     for (const auto& [at, flag] :
          {std::pair{528u, 1}, {529u, 0}, {530u, 0}, {531u, 1}, {532u, 1}, {533u, 0}})
@@ -141,6 +147,42 @@ TEST(SaveFile, RoundTripsEveryField) {
     EXPECT_EQ(out.lastCol, 8);
     EXPECT_EQ(out.placedTally, in.placedTally);
     EXPECT_EQ(encodeSave(out), encodeSave(in));
+}
+
+// The maze's number rides in the zero-filled area after the elapsed time: marker and
+// state, nothing else changed; a record without the marker (an older game) has none.
+TEST(SaveFile, KeepsTheMazeNumberWhereOlderRecordsHaveZeros) {
+    SavedGame in = sample();
+    for (const std::uint32_t state : {0u, 12345u, 4294967295u}) {
+        in.maze.seed = state;
+        const std::vector<std::uint8_t> r = encodeSave(in);
+        EXPECT_EQ((std::vector<std::uint8_t>(r.begin() + 296, r.begin() + 300)),
+                  (std::vector<std::uint8_t>{'Q', 'V', '3', 'N'}));
+        EXPECT_EQ(r[300] | r[301] << 8 | r[302] << 16 | std::uint32_t{r[303]} << 24, state);
+        SavedGame out;
+        ASSERT_EQ(decodeSave(r, out), SaveProblem::none);
+        EXPECT_EQ(out.maze.seed, std::optional<std::uint32_t>(state));
+    }
+
+    // Without a number the area stays zero, byte for byte as before.
+    in.maze.seed.reset();
+    const std::vector<std::uint8_t> old = encodeSave(in);
+    EXPECT_TRUE(std::all_of(old.begin() + 296, old.begin() + 512, [](auto b) { return b == 0; }));
+    in.maze.seed = 12345;
+    std::vector<std::uint8_t> numbered = encodeSave(in);
+    std::fill(numbered.begin() + 296, numbered.begin() + 304, 0);
+    EXPECT_EQ(numbered, old);
+
+    SavedGame loaded;
+    loaded.maze.seed = 99; // a number left from an earlier game does not survive a load
+    ASSERT_EQ(decodeSave(old, loaded), SaveProblem::none);
+    EXPECT_EQ(loaded.maze.seed, std::nullopt);
+
+    // Other bytes there, without the whole marker, are no number either.
+    std::vector<std::uint8_t> other = encodeSave(in);
+    other[299] = 'S';
+    ASSERT_EQ(decodeSave(other, loaded), SaveProblem::none);
+    EXPECT_EQ(loaded.maze.seed, std::nullopt);
 }
 
 TEST(SaveFile, RefusesDamagedFilesWithTheRightProblemAndTouchesNothing) {

@@ -96,6 +96,43 @@ TEST_F(End, TheTrophyShowsTheRankReachedAndNoNumberWithoutOne) {
     EXPECT_NE(shown[3], shown[4]);
 }
 
+// Every use names the maze beside the picture when its number is known, and the next
+// use without one shows none.
+TEST_F(End, TheMazeNumberStandsBesideThePictureWhenKnown) {
+    EndScreenSetup quit;
+    quit.kind = EndKind::quit;
+    quit.caption = "Save?";
+    quit.messageKey = 20;
+    quit.secondLine = "Do you want to save your game before exiting?";
+    EndScreenSetup lose;
+    lose.caption = "You Lose";
+    for (EndScreenSetup setup : {win(1), lose, quit}) {
+        setup.mazeNumber = "6-4294967295";
+        showAndLook(setup, [&] {
+            EXPECT_TRUE(end.mazeNumberLine->isVisible()) << setup.caption;
+            EXPECT_EQ(end.mazeNumberLine->text(), "Maze number\n6-4294967295");
+            // Clear of the picture, the message and the buttons, and its text fits.
+            const QRect line = end.mazeNumberLine->geometry();
+            for (const QWidget* w : std::initializer_list<const QWidget*>{
+                     end.endPicture, end.messageLine, end.questionLine, end.yesButton})
+                EXPECT_FALSE(line.intersects(w->geometry())) << w->objectName().toStdString();
+            const QSize text = end.mazeNumberLine->fontMetrics()
+                                   .boundingRect(QRect(), 0, end.mazeNumberLine->text())
+                                   .size();
+            EXPECT_LE(text.width(), line.width());
+            EXPECT_LE(text.height(), line.height());
+            if (setup.kind == EndKind::quit) test::screenShot(&end, "endscreen-maze-number");
+        });
+        // Y still answers the save offer: the number takes no keyboard focus.
+        if (setup.kind == EndKind::quit) {
+            whenModal([&](QWidget*) { QTest::keyClick(&end, Qt::Key_Y); });
+            EXPECT_EQ(end.showEnd(setup), Answer::yes);
+        }
+        setup.mazeNumber.clear();
+        showAndLook(setup, [&] { EXPECT_FALSE(end.mazeNumberLine->isVisible()); });
+    }
+}
+
 TEST_F(End, ALongNameIsCutSoTheMessageFitsItsTwoLines) {
     session.catalogue.setVariants(19, {"CONGRATULATIONS <PLAYER>!!! YOU WON!!!"});
     session.playerName = "Ann";

@@ -30,10 +30,13 @@
 #include "commandline.h"
 #include "endscreen.h"
 #include "gamescreen.h"
+#include "generator.h"
 #include "inifile.h"
 #include "mapwindow.h"
+#include "mazenumber.h"
 #include "openingscreen.h"
 #include "programfolder.h"
+#include "random.h"
 #include "session.h"
 #include "settingsfile.h"
 #include "testapp.h"
@@ -651,6 +654,145 @@ TEST_F(Opening, EveryLevelMakesAMazeOfItsSize) {
         form2->hide();
         ASSERT_TRUE(waitFor([this] { return form1->isVisible(); }));
     }
+}
+
+// The maze the generator makes for a level from a state.
+Maze mazeOf(int level, std::uint32_t state) {
+    Random rng(state);
+    Maze maze;
+    generateAccepted(maze, rng, level);
+    return maze;
+}
+
+void expectSameMaze(const Maze& a, const Maze& b) {
+    EXPECT_EQ(a.mazeSize, b.mazeSize);
+    EXPECT_EQ(a.grid, b.grid);
+    EXPECT_EQ(a.posRow, b.posRow);
+    EXPECT_EQ(a.posCol, b.posCol);
+    EXPECT_EQ(a.facing, b.facing);
+    EXPECT_EQ(a.compassTurn, b.compassTurn);
+}
+
+// quorvel3d --maze 3-12345 /Ubob: bob plays that very maze at once, and the opening
+// screen, never shown before, follows the game with bob's own level.
+TEST_F(Opening, AMazeNumberStartsThatMazeAtOnceAndTheOpeningScreenFollows) {
+    readCommandLine({"/Ubob"});
+    ModalScript script({});
+    int bestTimesRead = 0;
+    int stories = 0;
+    create();
+    form1->loadBestTimes = [&] { ++bestTimesRead; };
+    form1->startStory = [&](const std::string&) { ++stories; };
+    form1->playMazeNumber({3, 12345});
+    EXPECT_TRUE(script.seen.empty()); // nobody is asked for a name
+    EXPECT_TRUE(form2->isVisible());
+    EXPECT_TRUE(map->isVisible());
+    EXPECT_FALSE(form1->isVisible());
+    EXPECT_EQ(session.playerName, "bob");
+    EXPECT_EQ(iniString("Settings", "Player"), "bob");
+    EXPECT_EQ(bestTimesRead, 1); // a win is ranked against the table on disk
+    EXPECT_EQ(stories, 1);
+    EXPECT_EQ(sound->calls[0], "stop");
+    EXPECT_TRUE(sound->called("fx Back to basics <Default> start 2"));
+
+    const Maze& played = form2->game().maze();
+    expectSameMaze(played, mazeOf(3, 12345));
+    EXPECT_EQ(mazeNumberOf(played), (MazeNumber{3, 12345}));
+    EXPECT_TRUE(form2->game().state().newGame);
+    EXPECT_EQ(form2->mazeNumberLine->text(), "Maze 3-12345");
+    EXPECT_EQ(form1->levelCaption(), "A &real challenge..."); // as the statistics name it
+
+    sound->calls.clear();
+    form2->hide();
+    ASSERT_TRUE(waitFor([this] { return sound->called("intro"); }));
+    EXPECT_TRUE(form1->isVisible());
+    EXPECT_TRUE(script.seen.empty());
+    EXPECT_EQ(form1->playerLabel->text(), "bob");
+    EXPECT_EQ(form1->selectedLevel(), 2); // the player's own choice, untouched
+    EXPECT_EQ(bestTimesRead, 2);
+
+    // Enter from here is an ordinary game again.
+    form1->enterButton->click();
+    ASSERT_TRUE(form2->isVisible());
+    EXPECT_EQ(form2->game().maze().mazeSize, 40);
+}
+
+// Without switch U the last player plays unasked; only a first start, a last player's
+// name the files cannot keep, or a refused switch U asks for a name.
+TEST_F(Opening, AMazeNumberPlaysForTheLastPlayerAndAsksOnlyWhenThereIsNone) {
+    create();
+    {
+        ModalScript first({typename_("Zed")});
+        form1->playMazeNumber({1, 0});
+        ASSERT_EQ(first.seen.size(), 1u);
+        EXPECT_EQ(first.seen[0].kind, "name");
+        EXPECT_EQ(first.seen[0].offered, "Friend");
+    }
+    EXPECT_EQ(session.playerName, "Zed");
+    EXPECT_TRUE(form2->isVisible());
+    expectSameMaze(form2->game().maze(), mazeOf(1, 0));
+
+    const auto nextRun = [this] {
+        map->hide();
+        form2->setWindows(nullptr, nullptr, nullptr);
+        form2->hide();
+        session.playerName.clear();
+        create();
+    };
+    nextRun();
+    {
+        ModalScript unasked({});
+        form1->playMazeNumber({2, 7});
+        EXPECT_TRUE(unasked.seen.empty());
+    }
+    EXPECT_EQ(session.playerName, "Zed");
+    expectSameMaze(form2->game().maze(), mazeOf(2, 7));
+
+    nextRun();
+    IniFile ini = IniFile::load(settingsPath());
+    ini.writeString("Settings", "Player", "../Zed");
+    ASSERT_TRUE(ini.save(settingsPath()));
+    {
+        ModalScript badLast({typename_("Ann")});
+        form1->playMazeNumber({2, 7});
+        ASSERT_EQ(badLast.seen.size(), 1u);
+        EXPECT_EQ(badLast.seen[0].offered, "../Zed");
+    }
+    EXPECT_EQ(session.playerName, "Ann");
+
+    nextRun();
+    readCommandLine({"/Ua=b"});
+    {
+        ModalScript refused({typename_("Bea")});
+        form1->playMazeNumber({2, 7});
+        ASSERT_EQ(refused.seen.size(), 1u);
+        EXPECT_NE(refused.seen[0].text.indexOf("can not be used"), -1);
+    }
+    EXPECT_EQ(session.playerName, "Bea");
+    EXPECT_TRUE(form2->isVisible());
+}
+
+// "Enter" still draws its maze's state from the clock; the number shown makes that
+// very maze again.
+TEST_F(Opening, EnterDrawsFromTheClockAndShowsTheNumberThatMakesTheMazeAgain) {
+    session.playerName = "bob";
+    showOpening();
+    form1->levelButtons[1]->click();
+    std::vector<MazeNumber> numbers;
+    for (int game = 0; game < 2; ++game) {
+        form1->enterButton->click();
+        ASSERT_TRUE(form2->isVisible());
+        const Maze& played = form2->game().maze();
+        const std::optional<MazeNumber> number = mazeNumberOf(played);
+        ASSERT_TRUE(number);
+        EXPECT_EQ(number->level, 2);
+        expectSameMaze(played, mazeOf(number->level, number->state));
+        EXPECT_EQ(form2->mazeNumberLine->text().toStdString(), "Maze " + formatMazeNumber(*number));
+        numbers.push_back(*number);
+        form2->hide();
+        ASSERT_TRUE(waitFor([this] { return form1->isVisible(); }));
+    }
+    EXPECT_NE(numbers[0].state, numbers[1].state);
 }
 
 // Keys typed at the opening screen after Enter, while the maze is made, and keys that

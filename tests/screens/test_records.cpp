@@ -129,6 +129,45 @@ TEST_F(RecordsTest, ALoadedGameGoesOnWhereItWasWithItsClock) {
     EXPECT_EQ(map->overheadMap().mapRotation(), saved.compassTurn);
 }
 
+// A game's maze number is saved with it and shown again when the game is loaded; a
+// saved game from before numbers were kept loads and plays without one.
+TEST_F(RecordsTest, TheMazeNumberComesBackWithItsSavedGameAndAnOlderSaveHasNone) {
+    playASave(3, 12345);
+    EXPECT_TRUE(form->mazeNumberLine->isVisible());
+    EXPECT_EQ(form->mazeNumberLine->text().toStdString(), "Maze 3-12345");
+    EXPECT_NE(form->clockLabel->toolTip().toStdString().find("quorvel3d --maze 3-12345"),
+              std::string::npos);
+    ASSERT_TRUE(saveGame("Tester", form->game(), *map));
+    state().gameOver = true;
+    form->close();
+
+    const auto load = [this] {
+        Random other(1);
+        generateAccepted(maze(), other, 3); // a game of another number was played since
+        map->setupMap(form.get(), &maze(), "Tester", 0, 60);
+        EXPECT_TRUE(loadGame("Tester", 3, form->game(), *map, clock));
+        state().newGame = false;
+        form->show();
+    };
+    load();
+    EXPECT_EQ(maze().seed, std::optional<std::uint32_t>(12345));
+    EXPECT_EQ(form->mazeNumberLine->text().toStdString(), "Maze 3-12345");
+    state().gameOver = true;
+    form->close();
+
+    // As an older game left it: zeros where the number is kept.
+    const std::string path = savedGamePath("Tester", 3);
+    QByteArray bytes = bytesOf(path);
+    ASSERT_EQ(bytes.mid(296, 4), QByteArray("QV3N"));
+    bytes.replace(296, 8, QByteArray(8, '\0'));
+    put(path, bytes);
+    load();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(maze().seed, std::nullopt);
+    EXPECT_FALSE(form->mazeNumberLine->isVisible());
+    EXPECT_EQ(form->clockLabel->toolTip(), "");
+}
+
 TEST_F(RecordsTest, DamagedSavesAreRefusedWithTheirOwnWordsAndChangeNothing) {
     playASave(1, 5);
     ASSERT_TRUE(saveGame("Tester", form->game(), *map));

@@ -134,6 +134,37 @@ TEST_F(Records, StatisticsWordsAndRankColours) {
     EXPECT_EQ(colourOf(stats.playerLine), fuchsia);
 }
 
+// The game just won names its maze under the table; a stored result never does (the
+// best-times file has no room for a number), even right after a numbered game.
+TEST_F(Records, TheMazeNumberShowsForTheGameJustWonNeverForAStoredResult) {
+    GameStatsSource g = game({});
+    g.mazeNumber = "6-4294967295";
+    stats.fillGameStats(1, g);
+    EXPECT_FALSE(stats.mazeNumberLine->isHidden());
+    EXPECT_EQ(stats.mazeNumberLine->text(), "Maze 6-4294967295");
+    EXPECT_NE(stats.mazeNumberLine->toolTip().toStdString().find("quorvel3d --maze 6-4294967295"),
+              std::string::npos);
+    // Under the table's last row, inside the black panel, wide enough for its text.
+    const QRect line = stats.mazeNumberLine->geometry();
+    EXPECT_GE(line.top(), stats.rows[9].found->geometry().bottom());
+    EXPECT_LE(line.bottom(), stats.tablePanel->contentsRect().bottom());
+    EXPECT_GE(line.width(),
+              stats.mazeNumberLine->fontMetrics().horizontalAdvance(stats.mazeNumberLine->text()));
+    whenModal([&](QWidget*) {
+        test::screenShot(&stats, "statistics-maze-number");
+        stats.reject();
+    });
+    stats.showGameStats(1, g);
+
+    stats.fillEntry(1, levelTitle(1), builtinTable().entry(1, 1));
+    EXPECT_TRUE(stats.mazeNumberLine->isHidden());
+    EXPECT_EQ(stats.mazeNumberLine->toolTip(), "");
+
+    g.mazeNumber.clear(); // a loaded game from before numbers were kept
+    stats.fillGameStats(1, g);
+    EXPECT_TRUE(stats.mazeNumberLine->isHidden());
+}
+
 TEST_F(Records, DefaultEntriesShowNothingPlacedInLime) {
     stats.fillEntry(1, levelTitle(1), BestTimes().entry(1, 1));
     EXPECT_EQ(stats.playerLine->text(), "Friend");

@@ -106,6 +106,23 @@ TEST_F(Inspectors, SavePrintsEveryFieldTheGridAndThePlacedCounts) {
     EXPECT_EQ(r.out, expected.str());
 }
 
+// A saved game that kept its maze's number prints it as the last header line, the
+// form "quorvel3d --maze" takes; every other line stays as it was.
+TEST_F(Inspectors, SavePrintsTheMazeNumberOnlyWhenTheGameKeptIt) {
+    SavedGame g = sample();
+    const ToolRun without = run("save " + write("Old1.sav", encodeSave(g)));
+    ASSERT_EQ(without.status, 0) << without.err;
+    EXPECT_EQ(without.out.find("maze\t"), std::string::npos);
+
+    g.maze.seed = 4294967295u;
+    const ToolRun with = run("save " + write("New1.sav", encodeSave(g)));
+    ASSERT_EQ(with.status, 0) << with.err;
+    std::string expected = without.out;
+    expected.insert(expected.find("hasdetector\t1\n") + 14, "maze\t1-4294967295\n");
+    EXPECT_EQ(with.out, expected);
+    EXPECT_EQ(with.out.find("maze\t1-4294967295\ngrid\n") + 18, with.out.find("grid\n"));
+}
+
 TEST_F(Inspectors, SaveRefusesWhatTheGameRefuses) {
     const std::vector<std::uint8_t> good = encodeSave(sample());
     auto changed = [&good](std::size_t at, std::uint8_t value) {

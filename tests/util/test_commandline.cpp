@@ -113,6 +113,29 @@ TEST(ProgramOptions, HelpAndVersionWinAtOnceAndMayBeShortened) {
     EXPECT_EQ(versionLine(), "Quorvel 3-D 1.35");
 }
 
+TEST(ProgramOptions, AMazeNumberIsTakenInBothSpellingsAndABadOneRefusesTheRun) {
+    ProgramOptions o = readProgramOptions({"/Ubob", "--maze", "3-12345", "-platform", "xcb"});
+    EXPECT_EQ(o.action, Action::play);
+    EXPECT_EQ(o.maze, (MazeNumber{3, 12345}));
+    EXPECT_EQ(o.passOn, (Args{"/Ubob", "-platform", "xcb"})); // "3-12345" never reaches /U
+    o = readProgramOptions({"--maze=6-4294967295", "-ubob"});
+    EXPECT_EQ(o.maze, (MazeNumber{6, 4294967295u}));
+    EXPECT_EQ(o.passOn, Args{"-ubob"});
+    EXPECT_EQ(readProgramOptions({"--maze=1-5", "--maze", "2-6"}).maze, (MazeNumber{2, 6}));
+    EXPECT_EQ(readProgramOptions({"--", "--maze", "3-1"}).maze, std::nullopt);
+
+    for (const Args& bad : {Args{"--maze", "7-1"}, Args{"--maze="}, Args{"--maze", "-ubob"},
+                            Args{"--maze=3-x", "--maze=3-1"}}) {
+        o = readProgramOptions(bad);
+        EXPECT_EQ(o.action, Action::refuse) << bad.back();
+        EXPECT_NE(o.refusal.find("bad maze number"), std::string::npos) << o.refusal;
+        EXPECT_EQ(o.maze, std::nullopt);
+    }
+    o = readProgramOptions({"-ubob", "--maze"});
+    EXPECT_EQ(o.action, Action::refuse);
+    EXPECT_EQ(o.refusal, "option '--maze' requires an argument");
+}
+
 TEST(ProgramOptions, UnknownOptionsAndWrongValuesRefuseTheCommandLine) {
     const ProgramOptions bogus = readProgramOptions({"-uBob", "--bogus", "--help"});
     EXPECT_EQ(bogus.action, Action::refuse);
