@@ -10,20 +10,7 @@
 
 using quorvel::IniFile;
 
-namespace {
-
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void writeBytes(const std::string& path, std::string_view bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST(IniFile, NamesAreComparedWithoutRegardToCase) {
     IniFile ini = IniFile::parse("[Bob.Settings]\nSkill=4\n[\xC3\x84rger.Settings]\nTheme=Ice\n");
@@ -143,11 +130,12 @@ TEST(IniFile, NamesAndValuesThatWouldBreakTheFileAreRefused) {
 TEST(IniFile, ReadsWindowsCodePageWhenNotUtf8AndWritesUtf8) {
     quorvel::test::TestFolder folder;
     const std::string path = folder.home() + "old.ini";
-    writeBytes(path, "[Caf\xE9]\nName=J\xFCrgen \x80\x9F\n"); // Windows-1252 bytes
+    quorvel::test::putBytes(path, "[Caf\xE9]\nName=J\xFCrgen \x80\x9F\n"); // Windows-1252 bytes
     IniFile ini = IniFile::load(path);
     EXPECT_EQ(ini.readString("caf\xC3\xA9", "name", ""), "J\xC3\xBCrgen \xE2\x82\xAC\xC5\xB8");
     ASSERT_TRUE(ini.save(path));
-    EXPECT_EQ(readBytes(path), "[Caf\xC3\xA9]\nName=J\xC3\xBCrgen \xE2\x82\xAC\xC5\xB8\n");
+    EXPECT_EQ(quorvel::test::fileBytes(path),
+              "[Caf\xC3\xA9]\nName=J\xC3\xBCrgen \xE2\x82\xAC\xC5\xB8\n");
 
     // UTF-8 with a byte-order mark reads as UTF-8; overlong forms are not UTF-8.
     EXPECT_EQ(IniFile::parse("\xEF\xBB\xBF[S]\nk=\xC3\xA9\n").readString("S", "k", ""), "\xC3\xA9");
@@ -163,19 +151,20 @@ TEST(IniFile, NotepadUnicodeFilesReadAndAreWrittenBackAsUtf8) {
         le += static_cast<char>(c & 0xFF);
         le += static_cast<char>(c >> 8);
     }
-    writeBytes(path, le);
+    quorvel::test::putBytes(path, le);
     IniFile ini = IniFile::load(path);
     EXPECT_EQ(ini.readInteger("\xC3\x85sa.settings", "skill", 0), 4);
     ini.writeInteger("\xC3\x85sa.Settings", "Skill", 5);
     ASSERT_TRUE(ini.save(path));
-    EXPECT_EQ(readBytes(path), "[\xC3\x85sa.Settings]\r\nSkill=5\r\n");
+    EXPECT_EQ(quorvel::test::fileBytes(path), "[\xC3\x85sa.Settings]\r\nSkill=5\r\n");
 }
 
 TEST(IniFile, MissingDamagedOrStrangeFilesReadAsEmpty) {
     quorvel::test::TestFolder folder;
     EXPECT_TRUE(IniFile::load(folder.home() + "none.ini").sections().empty());
     EXPECT_TRUE(IniFile::load(folder.home()).sections().empty()); // a folder
-    writeBytes(folder.home() + "junk.ini", std::string("\0\xFF[\n=\n]]]\n[\n\0=\0", 15));
+    quorvel::test::putBytes(folder.home() + "junk.ini",
+                            std::string("\0\xFF[\n=\n]]]\n[\n\0=\0", 15));
     const IniFile junk = IniFile::load(folder.home() + "junk.ini");
     EXPECT_EQ(junk.readInteger("x", "y", 3), 3);
     const std::string fifo = folder.home() + "pipe.ini";
@@ -189,7 +178,7 @@ TEST(IniFile, SaveWritesWholeFilesOrNothing) {
     IniFile ini;
     ini.writeString("S", "k", "v");
     ASSERT_TRUE(ini.save(path));
-    EXPECT_EQ(readBytes(path), "[S]\nk=v\n");
+    EXPECT_EQ(quorvel::test::fileBytes(path), "[S]\nk=v\n");
     EXPECT_EQ(IniFile::load(path).readString("s", "K", ""), "v");
     EXPECT_FALSE(ini.save(folder.home() + "no such folder/s.ini"));
     EXPECT_FALSE(ini.save(folder.home())); // a folder in the way

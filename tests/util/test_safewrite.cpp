@@ -24,17 +24,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void put(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 /// Every entry of a folder, hidden ones too, by name.
 std::vector<std::string> entries(const std::string& folder) {
     std::vector<std::string> names;
@@ -56,7 +45,7 @@ TEST(SafeWrite, AWriteTheDiskRefusesLeavesTheOldFileByteForByte) {
     test::TestFolder folder;
     const std::string path = folder.home() + "quorvel3d.ini";
     const std::string old = "[Settings]\nPlayer=Ann\n" + std::string(300, ';') + "\n";
-    put(path, old);
+    test::putBytes(path, old);
     bool bigger = true, fits = false, fresh = true;
     {
         test::FileSizeLimit limit(1024);
@@ -65,7 +54,7 @@ TEST(SafeWrite, AWriteTheDiskRefusesLeavesTheOldFileByteForByte) {
         fits = writeFileSafely(folder.home() + "small.ini", std::string(1000, 'z'));
     }
     EXPECT_FALSE(bigger);
-    EXPECT_EQ(slurp(path), old);
+    EXPECT_EQ(test::fileBytes(path), old);
     EXPECT_FALSE(fresh);
     EXPECT_TRUE(fits); // the limit refuses only what it must
     EXPECT_EQ(entries(folder.home()), (std::vector<std::string>{"quorvel3d.ini", "small.ini"}));
@@ -74,16 +63,16 @@ TEST(SafeWrite, AWriteTheDiskRefusesLeavesTheOldFileByteForByte) {
 TEST(SafeWrite, EveryStepIsCheckedAndAFailureLeavesNothingBehind) {
     test::TestFolder folder;
     const std::string path = folder.home() + "quorvel3d.his";
-    put(path, "old best times");
+    test::putBytes(path, "old best times");
     for (const WriteStep step : {WriteStep::create, WriteStep::write, WriteStep::sync,
                                  WriteStep::close, WriteStep::rename}) {
         StepFails fails(step);
         EXPECT_FALSE(writeFileSafely(path, "new best times")) << static_cast<int>(step);
-        EXPECT_EQ(slurp(path), "old best times") << static_cast<int>(step);
+        EXPECT_EQ(test::fileBytes(path), "old best times") << static_cast<int>(step);
         EXPECT_EQ(entries(folder.home()), std::vector<std::string>{"quorvel3d.his"});
     }
     EXPECT_TRUE(writeFileSafely(path, "new best times"));
-    EXPECT_EQ(slurp(path), "new best times");
+    EXPECT_EQ(test::fileBytes(path), "new best times");
     EXPECT_FALSE(writeFileSafely(folder.home() + "no such folder/file", "x"));
     fs::create_directories(folder.home() + "busy/inside");
     EXPECT_FALSE(writeFileSafely(folder.home() + "busy", "a folder in the way"));
@@ -103,11 +92,11 @@ TEST(SafeWrite, OnAFullDiskTheOldFileStaysWhole) {
     {
         test::SmallDisk small(disk);
         if (!small.mounted()) GTEST_SKIP() << "a small file system cannot be mounted here";
-        put(path, old);
+        test::putBytes(path, old);
         small.fill();
         grown = writeFileSafely(path, old + "Cleo=\n");
         same = writeFileSafely(path, old);
-        after = slurp(path);
+        after = test::fileBytes(path);
         left = entries(disk);
     }
     EXPECT_FALSE(grown);
@@ -128,11 +117,11 @@ TEST(SafeWrite, AFileThatAlreadyHoldsTheBytesIsNotWrittenAgain) {
     EXPECT_EQ(test::fileIdentity(path), first);
     ASSERT_TRUE(writeFileSafely(path, "RIFF tunf")); // same size, one byte differs
     EXPECT_NE(test::fileIdentity(path), first);
-    EXPECT_EQ(slurp(path), "RIFF tunf");
+    EXPECT_EQ(test::fileBytes(path), "RIFF tunf");
     ASSERT_TRUE(writeFileSafely(path, "RIFF tunf and more"));
-    EXPECT_EQ(slurp(path), "RIFF tunf and more");
+    EXPECT_EQ(test::fileBytes(path), "RIFF tunf and more");
     ASSERT_TRUE(writeFileSafely(path, "RIFF"));
-    EXPECT_EQ(slurp(path), "RIFF");
+    EXPECT_EQ(test::fileBytes(path), "RIFF");
     ASSERT_TRUE(writeFileSafely(path, ""));
     const ino_t empty = test::fileIdentity(path);
     EXPECT_TRUE(writeFileSafely(path, ""));
@@ -143,7 +132,7 @@ TEST(SafeWrite, AFileThatAlreadyHoldsTheBytesIsNotWrittenAgain) {
 TEST(SafeWrite, AReplacedFileKeepsItsPermissionsAndALinkIsReplacedNotFollowed) {
     test::TestFolder folder;
     const std::string path = folder.home() + "quorvel3d.tk";
-    put(path, "old");
+    test::putBytes(path, "old");
     ::chmod(path.c_str(), 0606);
     ASSERT_TRUE(writeFileSafely(path, "new"));
     struct stat st {};
@@ -151,20 +140,20 @@ TEST(SafeWrite, AReplacedFileKeepsItsPermissionsAndALinkIsReplacedNotFollowed) {
     EXPECT_EQ(st.st_mode & 07777, 0606u);
 
     const std::string elsewhere = folder.root() + "someone else's file";
-    put(elsewhere, "precious");
+    test::putBytes(elsewhere, "precious");
     fs::create_symlink(elsewhere, folder.home() + "Tendrik.ini");
     ASSERT_TRUE(writeFileSafely(folder.home() + "Tendrik.ini", "[Software]\n"));
-    EXPECT_EQ(slurp(elsewhere), "precious");
+    EXPECT_EQ(test::fileBytes(elsewhere), "precious");
     EXPECT_FALSE(fs::is_symlink(folder.home() + "Tendrik.ini"));
-    EXPECT_EQ(slurp(folder.home() + "Tendrik.ini"), "[Software]\n");
+    EXPECT_EQ(test::fileBytes(folder.home() + "Tendrik.ini"), "[Software]\n");
 }
 
 TEST(SafeWrite, FilesThatBelongTogetherAreReplacedTogetherOrNotAtAll) {
     test::TestFolder folder;
     const std::string map = folder.home() + "Ann3.map";
     const std::string save = folder.home() + "Ann3.sav";
-    put(map, "old map");
-    put(save, "old save");
+    test::putBytes(map, "old map");
+    test::putBytes(save, "old save");
     const std::string newMap(100, 'm'), newSave(2000, 's');
     const std::vector<FileWrite> pair{{map, newMap}, {save, newSave}};
     std::string failed;
@@ -175,13 +164,13 @@ TEST(SafeWrite, FilesThatBelongTogetherAreReplacedTogetherOrNotAtAll) {
     }
     EXPECT_FALSE(written);
     EXPECT_EQ(failed, save);
-    EXPECT_EQ(slurp(map), "old map");
-    EXPECT_EQ(slurp(save), "old save");
+    EXPECT_EQ(test::fileBytes(map), "old map");
+    EXPECT_EQ(test::fileBytes(save), "old save");
     EXPECT_EQ(entries(folder.home()), (std::vector<std::string>{"Ann3.map", "Ann3.sav"}));
 
     ASSERT_TRUE(writeFilesSafely(pair));
-    EXPECT_EQ(slurp(map), newMap);
-    EXPECT_EQ(slurp(save), newSave);
+    EXPECT_EQ(test::fileBytes(map), newMap);
+    EXPECT_EQ(test::fileBytes(save), newSave);
 
     // The renames go in the order given: when the second cannot take its place, the
     // first has already taken its own, and no temporary file stays behind.
@@ -190,7 +179,7 @@ TEST(SafeWrite, FilesThatBelongTogetherAreReplacedTogetherOrNotAtAll) {
     const std::vector<FileWrite> blocked{{map, "newest map"}, {save, "newest save"}};
     EXPECT_FALSE(writeFilesSafely(blocked, &failed));
     EXPECT_EQ(failed, save);
-    EXPECT_EQ(slurp(map), "newest map");
+    EXPECT_EQ(test::fileBytes(map), "newest map");
     EXPECT_EQ(entries(folder.home()), (std::vector<std::string>{"Ann3.map", "Ann3.sav"}));
 }
 
@@ -200,9 +189,9 @@ TEST(ProgramFiles, AWriteTheDiskRefusesKeepsSettingsInstallRecordAndRegistry) {
     const std::string settings = folder.home() + "quorvel3d.ini";
     const std::string record = folder.home() + "quorvel3d.tk";
     const std::string registry = folder.config() + "Tendrik.ini";
-    put(settings, "[Settings]\nPlayer=Ann\n");
-    put(record, "[Tendrik.Data]\nFlag=1\n");
-    put(registry, "[Software]\nOther Game=\n");
+    test::putBytes(settings, "[Settings]\nPlayer=Ann\n");
+    test::putBytes(record, "[Tendrik.Data]\nFlag=1\n");
+    test::putBytes(registry, "[Software]\nOther Game=\n");
     {
         test::FileSizeLimit limit(16);
         savePlayer("Bob");
@@ -211,9 +200,9 @@ TEST(ProgramFiles, AWriteTheDiskRefusesKeepsSettingsInstallRecordAndRegistry) {
         registerSoftware("Quorvel 3D", "1.35", "A random 3-D maze", true, false, false, true,
                          "1/2/26 10:00");
     }
-    EXPECT_EQ(slurp(settings), "[Settings]\nPlayer=Ann\n");
-    EXPECT_EQ(slurp(record), "[Tendrik.Data]\nFlag=1\n");
-    EXPECT_EQ(slurp(registry), "[Software]\nOther Game=\n");
+    EXPECT_EQ(test::fileBytes(settings), "[Settings]\nPlayer=Ann\n");
+    EXPECT_EQ(test::fileBytes(record), "[Tendrik.Data]\nFlag=1\n");
+    EXPECT_EQ(test::fileBytes(registry), "[Software]\nOther Game=\n");
     EXPECT_EQ(entries(folder.home()), (std::vector<std::string>{"quorvel3d.ini", "quorvel3d.tk"}));
     EXPECT_EQ(entries(folder.config()), std::vector<std::string>{"Tendrik.ini"});
 }
@@ -253,11 +242,11 @@ TEST(ProgramFiles, AnOldSettingsFileIsNeverLostMovingToAFullDisk) {
         test::SmallDisk small(folder.home());
         if (!small.mounted()) GTEST_SKIP() << "a small file system cannot be mounted here";
         small.fill();
-        put(oldFile, old);
+        test::putBytes(oldFile, old);
         moveOldSettings();
         moveOldSettings(); // the next start tries again
         left = entries(folder.home());
     }
-    EXPECT_EQ(slurp(oldFile), old);
+    EXPECT_EQ(test::fileBytes(oldFile), old);
     EXPECT_EQ(left, std::vector<std::string>{"fill"});
 }

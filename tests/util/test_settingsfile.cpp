@@ -12,16 +12,7 @@
 using namespace quorvel;
 namespace fs = std::filesystem;
 
-namespace {
-
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST(SettingsFile, FirstRunWritesPlayerAndLevelAndTheme) {
     test::TestFolder folder;
@@ -31,15 +22,15 @@ TEST(SettingsFile, FirstRunWritesPlayerAndLevelAndTheme) {
     EXPECT_EQ(fresh.theme, defaultTheme);
     savePlayer("Friend");
     saveSettings("Friend", fresh.skill, fresh.theme);
-    EXPECT_EQ(slurp(folder.home() + "quorvel3d.ini"), "[Settings]\n"
-                                                      "Player=Friend\n"
-                                                      "\n"
-                                                      "[Players]\n"
-                                                      "Friend=\n"
-                                                      "\n"
-                                                      "[Friend.Settings]\n"
-                                                      "Skill=2\n"
-                                                      "Theme=Back to basics <Default>\n");
+    EXPECT_EQ(test::fileBytes(folder.home() + "quorvel3d.ini"), "[Settings]\n"
+                                                                "Player=Friend\n"
+                                                                "\n"
+                                                                "[Players]\n"
+                                                                "Friend=\n"
+                                                                "\n"
+                                                                "[Friend.Settings]\n"
+                                                                "Skill=2\n"
+                                                                "Theme=Back to basics <Default>\n");
     EXPECT_EQ(loadPlayer(), "Friend");
 }
 
@@ -77,7 +68,7 @@ TEST(SettingsFile, OneStrayByteNeverCostsAPlayerTheirSettings) {
 
     saveSettings(asa, 4, "Sea");
     savePlayer(asa);
-    EXPECT_EQ(slurp(folder.home() + "quorvel3d.ini"),
+    EXPECT_EQ(test::fileBytes(folder.home() + "quorvel3d.ini"),
               "[Settings]\nPlayer=" + asa + "\n\n[Players]\n" + asa + "=\nJ\xC3\xBCrgen=\n\n[" +
                   asa + ".Settings]\nSkill=4\nTheme=Sea\n");
     EXPECT_EQ(loadSettings(asa, defaultTheme).skill, 4);
@@ -99,11 +90,11 @@ TEST(SettingsFile, NamesWithBracketsOrLineBreaksNeverBreakTheFile) {
     EXPECT_EQ(loadSettings("A]nn", "").skill, 4);
     EXPECT_EQ(loadSettings("Ann", "").skill, 1);
 
-    const std::string before = slurp(folder.home() + "quorvel3d.ini");
+    const std::string before = test::fileBytes(folder.home() + "quorvel3d.ini");
     savePlayer("Eve\n[Ann.Settings]\nSkill=6");
     saveSettings("Eve\r\n[Ann.Settings]", 6, "x");
     saveSettings("Ann", 1, "Ice\nSkill=6");
-    EXPECT_EQ(slurp(folder.home() + "quorvel3d.ini"), before);
+    EXPECT_EQ(test::fileBytes(folder.home() + "quorvel3d.ini"), before);
     EXPECT_EQ(loadPlayer(), "Ann");
 }
 

@@ -3,7 +3,10 @@
 // into a temporary folder that is removed afterwards.
 
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
+#include <string_view>
 
 #include <QTemporaryDir>
 
@@ -31,5 +34,18 @@ class TestFolder {
     std::string m_home;
     std::string m_config;
 };
+
+/// A file's bytes as they are on disk; empty when it cannot be read.
+inline std::string fileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+/// Writes bytes as they are, replacing the file (a test's own files, not the game's).
+inline void putBytes(const std::string& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
 
 } // namespace quorvel::test
