@@ -132,11 +132,14 @@ int main(int argc, char** argv) {
     // the pictures, the sound, the fonts, and the game controllers, which play as the keys
     // do in whichever window is in front.
     std::unique_ptr<Gamepad> gamepad;
-    const auto afterFirstPaint = [&sound, &gamepad, &form1] {
+    const auto afterFirstPaint = [&sound, &gamepad, &form1, &windows] {
         preloadBuiltinPictures(form1->devicePixelRatioF());
         sound.start();
         QTimer::singleShot(0, [] { GameScreen::prepareFonts(); });
         QTimer::singleShot(0, [&gamepad] { gamepad = std::make_unique<Gamepad>(); });
+        // While the player reads the opening screen, the game's windows are made, so
+        // that Enter only makes the maze.
+        QTimer::singleShot(0, [&windows] { windows.prepareGame(); });
     };
     if (arguments.maze) {
         // A maze number from the command line is played at once (the game makes what it

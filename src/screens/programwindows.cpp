@@ -44,6 +44,21 @@ GameScreen& ProgramWindows::gameScreen() {
     return *m_game;
 }
 
+void ProgramWindows::prepareGame() {
+    if (m_game) return;
+    // Drawing each window once into a picture lays it out and loads what its painting
+    // needs (styles, glyphs, pictures); its first showing then only draws.
+    (void)gameScreen().grab();
+    (void)m_map->grab();
+    // The windows' own handles are made now too, and the busy cursor shown while a
+    // maze is made is loaded from the cursor theme (the first load reads its files):
+    // set on the hidden game screen and taken off again, it is kept for Enter.
+    (void)m_game->winId();
+    (void)m_map->winId();
+    m_game->setCursor(Qt::WaitCursor);
+    m_game->unsetCursor();
+}
+
 MapWindow& ProgramWindows::mapWindow() {
     gameScreen();
     return *m_map;

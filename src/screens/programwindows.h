@@ -39,6 +39,11 @@ class ProgramWindows {
     StoryWindow& story();
     AboutBox& about();
 
+    /// Makes the game screen and its map window ahead of the first game, laid out and
+    /// drawn once off the screen, so that Enter only has to make the maze and show them.
+    /// Made already, they are left as they are.
+    void prepareGame();
+
     /// Whether a window has been made yet (false until first use).
     bool gameScreenMade() const { return m_game != nullptr; }
     bool storyMade() const { return m_story != nullptr; }

@@ -102,6 +102,35 @@ TEST_F(Windows, OnlyTheOpeningScreenExistsUntilAGameOrAWindowIsWanted) {
     opening.hide();
 }
 
+// Made ahead while the opening screen is read, the game's windows stay out of sight,
+// keep no busy cursor, and are the ones the first game shows.
+TEST_F(Windows, GameWindowsMadeAheadStayHiddenUntilTheFirstGame) {
+    OpeningScreen opening(session);
+    ProgramWindows windows(session, opening);
+    opening.endProgram = [] {};
+    opening.show();
+    ASSERT_TRUE(waitFor([&] { return opening.playerLabel->text() == "Tess"; }));
+
+    windows.prepareGame();
+    ASSERT_TRUE(windows.gameScreenMade());
+    GameScreen* game = &windows.gameScreen();
+    EXPECT_FALSE(game->isVisible());
+    EXPECT_FALSE(windows.mapWindow().isVisible());
+    EXPECT_TRUE(opening.isVisible());
+    EXPECT_EQ(game->cursor().shape(), Qt::ArrowCursor) << "the busy cursor was left on";
+    windows.prepareGame(); // a second time changes nothing
+    EXPECT_EQ(&windows.gameScreen(), game);
+
+    opening.enterButton->click();
+    EXPECT_EQ(&windows.gameScreen(), game);
+    EXPECT_TRUE(game->isVisible());
+    EXPECT_TRUE(windows.mapWindow().isVisible());
+    EXPECT_EQ(game->game().maze().mazeSize, 40);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    game->hide();
+    windows.mapWindow().hide();
+}
+
 TEST_F(Windows, TheOpeningScreensButtonsOpenTheirWindowsWhenFirstPressed) {
     OpeningScreen opening(session);
     ProgramWindows windows(session, opening);
