@@ -4,6 +4,8 @@
 // make their draws, so a seed fixes a whole game.
 
 #include <cstdint>
+#include <functional>
+#include <utility>
 
 namespace quorvel {
 
@@ -16,14 +18,19 @@ class Random {
         m_seed = m_seed * 0x08088405u + 1u;
         return static_cast<std::uint32_t>((std::uint64_t{m_seed} * n) >> 32);
     }
-    /// Seeds the stream from the high-resolution clock.
+    /// Seeds the stream from the high-resolution clock, or from the seed source when
+    /// one is set.
     void seedRand();
+    /// Where seedRand takes its seeds from now on, so a long run of games can be played
+    /// again from one seed; an empty source restores the clock.
+    void setSeedSource(std::function<std::uint32_t()> source) { m_seedSource = std::move(source); }
 
     std::uint32_t seed() const { return m_seed; }
     void setSeed(std::uint32_t seed) { m_seed = seed; }
 
   private:
     std::uint32_t m_seed;
+    std::function<std::uint32_t()> m_seedSource;
 };
 
 } // namespace quorvel
