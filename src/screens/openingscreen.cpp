@@ -610,6 +610,9 @@ void OpeningScreen::chooseLevel(int level) {
 // ---- starting a game -------------------------------------------------------------------
 
 void OpeningScreen::startGame() {
+    // Until the showing's setup has run, the player may not be named yet; the setup
+    // would then run while the maze is made, when no key reaches the name box.
+    if (m_setupPending) return;
     startNewGame(std::nullopt);
 }
 
@@ -698,7 +701,7 @@ void OpeningScreen::loadSavedGame(int level) {
 }
 
 void OpeningScreen::startSavedGame(int level) {
-    if (m_generating || !gameScreen()) return;
+    if (m_generating || m_setupPending || !gameScreen()) return; // as for Enter
     m_inputHold->hold(false);
     startSavedGameHeld(level);
     if (isVisible()) m_inputHold->release(); // no game came of it

@@ -116,10 +116,11 @@ class OpeningScreen : public QWidget {
     std::function<GameScreen*()> m_gameScreen;
     std::function<MapWindow*()> m_mapWindow;
     QButtonGroup* m_levels;
-    bool m_generating = false;   ///< a maze is being made; input waits, closing is refused
-    bool m_setupPending = false; ///< a showing's setup is queued and has not run yet
-    bool m_placed = false;       ///< centred at the first showing
-    InputHold* m_inputHold;      ///< drops input from a game's start until this shows again
+    bool m_generating = false; ///< a maze is being made; input waits, closing is refused
+    /// A showing's setup is queued and has not run yet; until it has, no game starts.
+    bool m_setupPending = false;
+    bool m_placed = false;  ///< centred at the first showing
+    InputHold* m_inputHold; ///< drops input from a game's start until this shows again
 
     void build();
     void buildHeader();
