@@ -12,25 +12,17 @@
 #include <QApplication>
 
 #include <QIcon>
-#include <QTimer>
 
 #include "access.h"
-#include "afterpaint.h"
-#include "audio.h"
 #include "commandline.h"
-#include "gamepad.h"
-#include "gamescreen.h"
 #include "mazenumber.h"
-#include "openingscreen.h"
+#include "program.h"
 #include "programfolder.h"
-#include "programwindows.h"
 #include "resources.h"
 #include "session.h"
 #include "singleinstance.h"
 #include "startup.h"
 #include "textutil.h"
-#include "timing.h"
-#include "viewcomposer.h"
 #include "windowsystem.h"
 
 namespace {
@@ -115,41 +107,8 @@ int main(int argc, char** argv) {
         icon.addFile(QString(":/pictures/icon%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
     Session session;
-    // The music player; silent without a device. It starts once the opening screen is
-    // painted, and the intro waits for it.
-    auto audio = std::make_unique<Audio>();
-    audio->startLater();
-    Audio& sound = *audio;
-    session.sound = std::move(audio);
-
-    // Only the opening screen is made now; its creation does its start-up work. The
-    // message dialog is made before the first message, the other windows when they are
-    // first needed (programwindows.h).
-    auto form1 = std::make_unique<OpeningScreen>(session);
-    ProgramWindows windows(session, *form1);
-
-    // What the first game needs and the opening screen does not waits for its first paint:
-    // the pictures, the sound, the fonts, and the game controllers, which play as the keys
-    // do in whichever window is in front.
-    std::unique_ptr<Gamepad> gamepad;
-    const auto afterFirstPaint = [&sound, &gamepad, &form1, &windows] {
-        preloadBuiltinPictures(form1->devicePixelRatioF());
-        sound.start();
-        QTimer::singleShot(0, [] { GameScreen::prepareFonts(); });
-        QTimer::singleShot(0, [&gamepad] { gamepad = std::make_unique<Gamepad>(); });
-        // While the player reads the opening screen, the game's windows are made, so
-        // that Enter only makes the maze.
-        QTimer::singleShot(0, [&windows] { windows.prepareGame(); });
-    };
-    if (arguments.maze) {
-        // A maze number from the command line is played at once (the game makes what it
-        // needs itself); the opening screen comes when that game ends.
-        QTimer::singleShot(0, afterFirstPaint);
-        form1->playMazeNumber(*arguments.maze);
-    } else {
-        afterNextPaint(form1.get(), afterFirstPaint);
-        form1->show();
-    }
-    markNextPaint(form1.get(), "first-window");
+    // Only the opening screen is made now; the other windows when they are first needed.
+    Program program(session);
+    program.start(arguments.maze);
     return app->exec();
 }

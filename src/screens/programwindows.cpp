@@ -40,6 +40,8 @@ GameScreen& ProgramWindows::gameScreen() {
         m_game->setWindows(&m_opening, m_map.get(), nullptr);
         m_game->setEndScreenSource([this] { return &endScreen(); });
         m_game->showStory = [this] { story().showStory(m_session.themeName); };
+        made(*m_game);
+        made(*m_map);
     }
     return *m_game;
 }
@@ -68,22 +70,32 @@ EndScreen& ProgramWindows::endScreen() {
     if (!m_end) {
         m_end = std::make_unique<EndScreen>(m_session);
         m_end->showGameStats = [this](int rank) { showGameStats(rank); };
+        made(*m_end);
     }
     return *m_end;
 }
 
 StatisticsScreen& ProgramWindows::statistics() {
-    if (!m_stats) m_stats = std::make_unique<StatisticsScreen>(m_session);
+    if (!m_stats) {
+        m_stats = std::make_unique<StatisticsScreen>(m_session);
+        made(*m_stats);
+    }
     return *m_stats;
 }
 
 BestTimesScreen& ProgramWindows::bestTimes() {
-    if (!m_bestTimes) m_bestTimes = std::make_unique<BestTimesScreen>(statistics());
+    if (!m_bestTimes) {
+        m_bestTimes = std::make_unique<BestTimesScreen>(statistics());
+        made(*m_bestTimes);
+    }
     return *m_bestTimes;
 }
 
 HelpWindow& ProgramWindows::help() {
-    if (!m_help) m_help = std::make_unique<HelpWindow>();
+    if (!m_help) {
+        m_help = std::make_unique<HelpWindow>();
+        made(*m_help);
+    }
     return *m_help;
 }
 
@@ -91,12 +103,16 @@ StoryWindow& ProgramWindows::story() {
     if (!m_story) {
         m_story = std::make_unique<StoryWindow>(programFolder());
         m_story->setStartStory(m_startStory);
+        made(*m_story);
     }
     return *m_story;
 }
 
 AboutBox& ProgramWindows::about() {
-    if (!m_about) m_about = std::make_unique<AboutBox>(programFolder());
+    if (!m_about) {
+        m_about = std::make_unique<AboutBox>(programFolder());
+        made(*m_about);
+    }
     return *m_about;
 }
 
@@ -113,6 +129,10 @@ void ProgramWindows::startStory(const std::string& theme) {
 void ProgramWindows::showGameStats(int rank) {
     statistics().showGameStats(
         rank, gameStatsSource(gameScreen(), m_opening.levelCaption().toStdString(), mapWindow()));
+}
+
+void ProgramWindows::made(QWidget& window) {
+    if (windowMade) windowMade(window);
 }
 
 } // namespace quorvel

@@ -5,8 +5,11 @@
 // game first ends, the statistics, best times, instructions, story and about box when
 // first opened. The opening screen is the only window made at start-up.
 
+#include <functional>
 #include <memory>
 #include <string>
+
+class QWidget;
 
 namespace quorvel {
 
@@ -52,6 +55,10 @@ class ProgramWindows {
     /// needs no window; the story window made later starts as if it had been asked.
     void startStory(const std::string& theme);
 
+    /// Called with each window just after it is made and wired, before its first use
+    /// (the map window after the game screen); for tests that watch the windows.
+    std::function<void(QWidget& window)> windowMade;
+
   private:
     Session& m_session;
     OpeningScreen& m_opening;
@@ -67,6 +74,7 @@ class ProgramWindows {
     bool m_startStory = true;
 
     void showGameStats(int rank);
+    void made(QWidget& window);
 };
 
 } // namespace quorvel
