@@ -486,13 +486,16 @@ bool Game::askToQuit() {
     screen.secondLine = "Do you want to save your game before exiting?";
     screen.sound = "quit";
     screen.mazeNumber = mazeNumberText(m_maze);
+    // The game stands still until the answer has been carried out: saving may ask
+    // whether to replace the old save, or report an error, and neither the run nor a
+    // key may move the player (or end the game) meanwhile.
     m_ending = true;
     const Answer answer = m_host.showEndScreen(screen);
+    const bool saved = answer != Answer::yes || m_host.saveGame();
     m_ending = false;
     // A game that could not be saved is not thrown away: play goes on, and quitting
     // again offers the save again.
-    if (answer == Answer::yes && !m_host.saveGame()) return false;
-    return true;
+    return saved;
 }
 
 // ---- fun keys --------------------------------------------------------------------------------

@@ -91,9 +91,11 @@ class FakeHost : public GameHost {
         calls.push_back("besttime");
         return rank;
     }
-    bool saveSucceeds = true; ///< what saving the game answers
+    bool saveSucceeds = true;     ///< what saving the game answers
+    std::function<void()> onSave; ///< runs while the game is saved (its questions open)
     bool saveGame() override {
         calls.push_back("savegame");
+        if (onSave) onSave();
         return saveSucceeds;
     }
     void deleteSave() override { calls.push_back("deletesave"); }

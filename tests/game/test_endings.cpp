@@ -163,6 +163,29 @@ TEST_F(GameTest, RunningPausesWhileTheQuitQuestionIsOpen) {
     EXPECT_EQ(maze().posCol, 6); // after No the run goes on
 }
 
+// Saving asks questions of its own (replace the old save?) and may report an error;
+// while they are open the run, the keys and the last food's step are held, so a save
+// that fails leaves the game exactly as it was quit, still playing.
+TEST_F(GameTest, NothingMovesWhileTheGameIsSaved) {
+    start(toExit(), 2, 5, 3);
+    state().foodLevel = 1;
+    game.startRunning();
+    host.quitAnswer = true;
+    host.endAnswer = Answer::yes;
+    host.saveSucceeds = false;
+    host.onSave = [this] {
+        game.runTick();
+        game.stepForward();
+        game.turnLeft();
+    };
+    EXPECT_FALSE(game.askToQuit());
+    EXPECT_EQ(maze().posCol, 5);
+    EXPECT_EQ(maze().facing, 3);
+    EXPECT_EQ(state().foodLevel, 1);
+    EXPECT_FALSE(host.has("endscreen You Lose"));
+    EXPECT_TRUE(game.playing());
+}
+
 // Lost, won or quit: the end screen names the maze so it can be shared; a maze whose
 // number is not known (an older saved game) shows none.
 TEST_F(GameTest, EveryEndScreenCarriesTheMazeNumberWhenItIsKnown) {
