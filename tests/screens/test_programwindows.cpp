@@ -22,11 +22,13 @@
 #include "gamescreen.h"
 #include "helpwindow.h"
 #include "mapwindow.h"
+#include "mazenumber.h"
 #include "modal.h"
 #include "openingscreen.h"
 #include "programfolder.h"
 #include "programwindows.h"
 #include "session.h"
+#include "statisticsscreen.h"
 #include "storywindow.h"
 #include "testapp.h"
 #include "testfolder.h"
@@ -128,6 +130,32 @@ TEST_F(Windows, GameWindowsMadeAheadStayHiddenUntilTheFirstGame) {
     EXPECT_EQ(game->game().maze().mazeSize, 40);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     game->hide();
+    windows.mapWindow().hide();
+}
+
+// The statistics the end screen opens are those of the game just played, with its
+// maze's number and the player's whole name.
+TEST_F(Windows, TheEndScreensStatisticsNameTheMazeJustPlayed) {
+    OpeningScreen opening(session);
+    ProgramWindows windows(session, opening);
+    opening.endProgram = [] {};
+    opening.show();
+    ASSERT_TRUE(waitFor([&] { return opening.playerLabel->text() == "Tess"; }));
+    opening.enterButton->click();
+    ASSERT_TRUE(windows.gameScreenMade());
+    const std::string number = mazeNumberText(windows.gameScreen().game().maze());
+    ASSERT_FALSE(number.empty());
+
+    QString shownNumber, shownPlayer;
+    test::whenModal([&](QWidget* stats) {
+        shownNumber = windows.statistics().mazeNumberLine->text();
+        shownPlayer = windows.statistics().playerLine->text();
+        stats->close();
+    });
+    windows.endScreen().showGameStats(0);
+    EXPECT_EQ(shownNumber.toStdString(), "Maze " + number);
+    EXPECT_TRUE(shownPlayer.contains("Tess")) << shownPlayer.toStdString();
+    windows.gameScreen().hide();
     windows.mapWindow().hide();
 }
 
