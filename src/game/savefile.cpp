@@ -140,6 +140,13 @@ SaveProblem decodeSave(std::span<const std::uint8_t> file, SavedGame& game) {
     if (n < 20 || n > 120 || n % 20 != 0 || m.facing < 1 || m.facing > 4 || m.compassTurn < 0 ||
         m.compassTurn > 3 || m.posRow < 0 || m.posRow > n || m.posCol < 0 || m.posCol > n)
         return SaveProblem::invalidData;
+    // Nor these counters: a game with no food left is lost and never saved, the battery
+    // runs from 0 to 100, and no game comes near a thousand million food, gems or
+    // steps (counts that large would overflow at the next food box, gem or step).
+    const auto counted = [](std::int32_t value) { return value >= 0 && value <= (1 << 30); };
+    if (s.foodLevel <= 0 || !counted(s.foodLevel) || s.batteryLevel < 0 || s.batteryLevel > 100 ||
+        !counted(s.gemScore) || !counted(s.stepCount) || !counted(s.batterySteps))
+        return SaveProblem::invalidData;
     if (!std::isfinite(s.elapsed) || s.elapsed < 0) s.elapsed = 0;
 
     // The grid: the rectangle the file holds; cells outside it stay open floor.

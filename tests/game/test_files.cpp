@@ -225,6 +225,42 @@ TEST(SaveFile, RefusesDamagedFilesWithTheRightProblemAndTouchesNothing) {
     EXPECT_EQ(decodeSave(bad, g), SaveProblem::none);
 }
 
+// Counters the game never writes: a lost game's food (0 or less), a battery outside
+// 0..100, negative gems or steps, and counts so large that the next food box, gem or
+// step would overflow. Playing such a file would go on with no food, or worse.
+TEST(SaveFile, RefusesCountersTheGameNeverWrites) {
+    const auto withValue = [](std::size_t at, std::int32_t value) {
+        std::vector<std::uint8_t> file = encodeSave(sample());
+        const auto bits = static_cast<std::uint32_t>(value);
+        for (int i = 0; i < 4; ++i)
+            file[at + i] = static_cast<std::uint8_t>(bits >> (8 * i));
+        SavedGame g;
+        return decodeSave(file, g);
+    };
+    const std::int32_t huge = 1 << 30, most = 2147483647;
+    for (const auto& [at, value] : {std::pair<std::size_t, std::int32_t>{512, 0},
+                                    {512, -503316395},
+                                    {512, most},
+                                    {520, -1},
+                                    {520, 101},
+                                    {516, -1},
+                                    {516, most},
+                                    {272, -1},
+                                    {272, most},
+                                    {524, -1}})
+        EXPECT_EQ(withValue(at, value), SaveProblem::invalidData) << at << "=" << value;
+    for (const auto& [at, value] : {std::pair<std::size_t, std::int32_t>{512, 1},
+                                    {512, huge},
+                                    {520, 0},
+                                    {520, 100},
+                                    {516, 0},
+                                    {516, huge},
+                                    {272, 0},
+                                    {272, huge},
+                                    {524, 0}})
+        EXPECT_EQ(withValue(at, value), SaveProblem::none) << at << "=" << value;
+}
+
 TEST(SaveFile, ASmallerGridRectangleLeavesTheRestOpen) {
     std::vector<std::uint8_t> file = encodeSave(sample());
     file[8] = 60;
