@@ -118,17 +118,6 @@ std::vector<std::string> soundfontList() {
 
 // ---- the libraries, loaded when first needed -------------------------------------------
 
-template <class Function> bool bind(void* library, Function& function, const char* name) {
-    function = reinterpret_cast<Function>(dlsym(library, name));
-    return function != nullptr;
-}
-
-using SdlApi = SdlLibrary;
-
-const SdlApi* sdl() {
-    return sdlLibrary();
-}
-
 /// The functions of FluidSynth, the General MIDI synthesiser, loaded (with the
 /// libraries it brings) when music first plays.
 struct FluidApi {
@@ -154,21 +143,21 @@ const FluidApi* fluid() {
         void* library = dlopen("libfluidsynth.so.3", RTLD_NOW | RTLD_LOCAL);
         if (!library) return std::nullopt;
         FluidApi a;
-        const bool bound = bind(library, a.newSettings, "new_fluid_settings") &&
-                           bind(library, a.deleteSettings, "delete_fluid_settings") &&
-                           bind(library, a.setNum, "fluid_settings_setnum") &&
-                           bind(library, a.newSynth, "new_fluid_synth") &&
-                           bind(library, a.deleteSynth, "delete_fluid_synth") &&
-                           bind(library, a.loadSoundfont, "fluid_synth_sfload") &&
-                           bind(library, a.setGain, "fluid_synth_set_gain") &&
-                           bind(library, a.systemReset, "fluid_synth_system_reset") &&
-                           bind(library, a.write, "fluid_synth_write_s16") &&
-                           bind(library, a.newPlayer, "new_fluid_player") &&
-                           bind(library, a.deletePlayer, "delete_fluid_player") &&
-                           bind(library, a.addMemory, "fluid_player_add_mem") &&
-                           bind(library, a.setLoop, "fluid_player_set_loop") &&
-                           bind(library, a.play, "fluid_player_play") &&
-                           bind(library, a.status, "fluid_player_get_status");
+        const bool bound = bindFunction(library, a.newSettings, "new_fluid_settings") &&
+                           bindFunction(library, a.deleteSettings, "delete_fluid_settings") &&
+                           bindFunction(library, a.setNum, "fluid_settings_setnum") &&
+                           bindFunction(library, a.newSynth, "new_fluid_synth") &&
+                           bindFunction(library, a.deleteSynth, "delete_fluid_synth") &&
+                           bindFunction(library, a.loadSoundfont, "fluid_synth_sfload") &&
+                           bindFunction(library, a.setGain, "fluid_synth_set_gain") &&
+                           bindFunction(library, a.systemReset, "fluid_synth_system_reset") &&
+                           bindFunction(library, a.write, "fluid_synth_write_s16") &&
+                           bindFunction(library, a.newPlayer, "new_fluid_player") &&
+                           bindFunction(library, a.deletePlayer, "delete_fluid_player") &&
+                           bindFunction(library, a.addMemory, "fluid_player_add_mem") &&
+                           bindFunction(library, a.setLoop, "fluid_player_set_loop") &&
+                           bindFunction(library, a.play, "fluid_player_play") &&
+                           bindFunction(library, a.status, "fluid_player_get_status");
         if (!bound) return std::nullopt;
         return a;
     }();
@@ -177,7 +166,7 @@ const FluidApi* fluid() {
 
 /// Reads a wave file with SDL2's own reader, as the sound layer plays it, under a
 /// handling of a file cut short (SDL_HINT_WAVE_TRUNCATION); true when it reads.
-bool readsAsWave(const SdlApi& api, const std::string& bytes, const char* truncation) {
+bool readsAsWave(const SdlLibrary& api, const std::string& bytes, const char* truncation) {
     api.setHint(SDL_HINT_WAVE_TRUNCATION, truncation);
     SDL_RWops* rw = api.rwFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     SDL_AudioSpec spec{};
@@ -190,7 +179,7 @@ bool readsAsWave(const SdlApi& api, const std::string& bytes, const char* trunca
 }
 
 /// A wave file's sound in the device's format, or nothing when SDL cannot read it.
-std::optional<std::vector<std::int16_t>> deviceSamples(const SdlApi& api,
+std::optional<std::vector<std::int16_t>> deviceSamples(const SdlLibrary& api,
                                                        const std::string& bytes) {
     SDL_RWops* rw = api.rwFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     SDL_AudioSpec spec{};
@@ -361,7 +350,7 @@ Audio::~Audio() {
     closeDevice();                               // the audio thread ends here
     haltTune();
     m_synth.reset();
-    if (m_subsystem) sdl()->quitSubSystem(SDL_INIT_AUDIO);
+    if (m_subsystem) sdlLibrary()->quitSubSystem(SDL_INIT_AUDIO);
     delete m_notifier; // drops any notice still queued
 }
 
@@ -369,7 +358,7 @@ bool Audio::start() {
     if (m_started) return m_hasDevice;
     m_started = true;
     writeBuiltinMusic();
-    const SdlApi* api = sdl();
+    const SdlLibrary* api = sdlLibrary();
     if (!api) return false;
     // Qt owns the signals; SDL must not take SIGINT and SIGTERM from it.
     api->setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -400,15 +389,15 @@ bool Audio::openDevice() {
     wanted.samples = deviceFrames;
     wanted.callback = &Mixer::mix;
     wanted.userdata = m_mixer.get();
-    m_device = sdl()->openAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    m_device = sdlLibrary()->openAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (!m_device) return false;
-    sdl()->pauseAudioDevice(m_device, 0);
+    sdlLibrary()->pauseAudioDevice(m_device, 0);
     return true;
 }
 
 void Audio::closeDevice() {
     if (!m_device) return;
-    sdl()->closeAudioDevice(m_device); // waits for the audio thread to end
+    sdlLibrary()->closeAudioDevice(m_device); // waits for the audio thread to end
     m_device = 0;
     const std::lock_guard<std::mutex> held(m_mixer->lock);
     m_mixer->effectOn = false;
@@ -449,7 +438,7 @@ bool Audio::soundPlaying() const {
 bool Audio::playWave(const std::string& bytes, const std::string& source, int mode) {
     if (bytes.empty() || !start()) return false;
     if (mode == 0 && soundPlaying()) return false;
-    std::optional<std::vector<std::int16_t>> samples = deviceSamples(*sdl(), bytes);
+    std::optional<std::vector<std::int16_t>> samples = deviceSamples(*sdlLibrary(), bytes);
     if (!samples) return false; // not a sound SDL can read: nothing plays
     if (!openDevice()) return false;
     const std::size_t count = samples->size();
@@ -681,7 +670,7 @@ void Audio::saveSoundSettings(const std::string& player) {
 }
 
 WaveCheck checkWave(const std::string& bytes) {
-    const SdlApi* api = sdl();
+    const SdlLibrary* api = sdlLibrary();
     if (!api) return WaveCheck::unknown;
     if (readsAsWave(*api, bytes, "strict")) return WaveCheck::whole;
     if (readsAsWave(*api, bytes, "dropblock")) return WaveCheck::cutShort;

@@ -6,6 +6,8 @@
 
 #include <SDL.h>
 
+#include <dlfcn.h>
+
 namespace quorvel {
 
 /// The functions of SDL2 the game uses: the audio device and wave files for the sound
@@ -36,6 +38,13 @@ struct SdlLibrary {
     decltype(&SDL_GameControllerGetAxis) gameControllerGetAxis = nullptr;
     decltype(&SDL_GameControllerGetButtonFromString) gameControllerGetButtonFromString = nullptr;
 };
+
+/// Looks a function up by name in a library opened with dlopen (SDL2 here, FluidSynth
+/// in the sound layer); true when the library has it.
+template <class Function> bool bindFunction(void* library, Function& function, const char* name) {
+    function = reinterpret_cast<Function>(dlsym(library, name));
+    return function != nullptr;
+}
 
 /// SDL2, loaded on the first call (libSDL2-2.0.so.0); nullptr when it is not installed
 /// or lacks a function, and then neither sound nor controllers are there.

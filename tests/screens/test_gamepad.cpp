@@ -25,14 +25,6 @@
 namespace quorvel::test {
 namespace {
 
-bool waitFor(const std::function<bool()>& cond, int ms = 5000) {
-    QElapsedTimer t;
-    t.start();
-    while (!cond() && t.elapsed() < ms)
-        QTest::qWait(5);
-    return cond();
-}
-
 // SDL without the machine's devices: no udev, no raw HID; only the test's pads.
 void quietSdl() {
     ::setenv("SDL_JOYSTICK_DISABLE_UDEV", "1", 1);
@@ -128,11 +120,11 @@ class ControllerTest : public ScreenTest {
         ASSERT_TRUE(gamepad->available());
         const int before = gamepad->controllerCount();
         pad = std::make_unique<VirtualPad>();
-        ASSERT_TRUE(waitFor([&] { return gamepad->controllerCount() == before + 1; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return gamepad->controllerCount() == before + 1; }));
     }
     void startGame() {
         newGame(1, 1234);
-        ASSERT_TRUE(waitFor([] { return QApplication::activeWindow() != nullptr; }));
+        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() != nullptr; }));
     }
     // What the program does with the pad as it is now, and with the keys that gives.
     void settle() {
@@ -155,7 +147,8 @@ class ControllerTest : public ScreenTest {
     // A tap from inside a modal window's own loop, once the window has the keys; the
     // keys follow from that loop.
     void tapInModal(SDL_GameControllerButton button) {
-        waitFor([] { return QApplication::activeWindow() == QApplication::activeModalWidget(); });
+        (void)QTest::qWaitFor(
+            [] { return QApplication::activeWindow() == QApplication::activeModalWidget(); });
         pad->set(button, true);
         gamepad->poll();
         pad->set(button, false);
@@ -259,14 +252,14 @@ TEST_F(ControllerTest, AControllerPluggedInWhilePlayingPlaysAndStopsBeingReadWhe
     EXPECT_EQ(maze().facing, rightOf(facing));
 
     pad->attach();
-    ASSERT_TRUE(waitFor([&] { return gamepad->controllerCount() == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gamepad->controllerCount() == 1; }));
     EXPECT_TRUE(gamepad->polling());
     tap(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
     EXPECT_EQ(maze().facing, facing);
 
     // Two at once: either plays.
     VirtualPad second;
-    ASSERT_TRUE(waitFor([&] { return gamepad->controllerCount() == 2; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gamepad->controllerCount() == 2; }));
     second.set(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);
     settle();
     EXPECT_EQ(maze().facing, leftOf(facing));
@@ -285,10 +278,10 @@ TEST_F(ControllerTest, ANewInputDeviceIsLookedForBrieflyAndOtherDevicesCostNothi
 
     // The first input device: SDL is asked for a while, then left alone again.
     QDir().mkpath(devices + "/input");
-    ASSERT_TRUE(waitFor([&] { return gamepad->polling(); }, 2000));
-    EXPECT_TRUE(waitFor([&] { return !gamepad->polling(); }, Gamepad::settleTime + 1000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gamepad->polling(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !gamepad->polling(); }, Gamepad::settleTime + 1000));
     QFile(devices + "/input/event0").open(QIODevice::WriteOnly);
-    EXPECT_TRUE(waitFor([&] { return gamepad->polling(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return gamepad->polling(); }, 2000));
 }
 
 TEST_F(ControllerTest, ButtonsGiveTheGameScreensLetterKeys) {
@@ -335,7 +328,7 @@ TEST_F(ControllerTest, StartAsksTheQuitQuestionAndBAnswersNoThenAYesAndBNotToSav
     EXPECT_TRUE(form->clockTimer->isActive());
 
     form->activateWindow(); // as the desktop does when the question goes
-    ASSERT_TRUE(waitFor([] { return QApplication::activeWindow() != nullptr; }));
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() != nullptr; }));
     QString offer;
     whenModal([&](QWidget*) {
         tapInModal(SDL_CONTROLLER_BUTTON_A); // Yes, stop playing
@@ -446,10 +439,10 @@ class ControllerOnOpeningScreen : public ::testing::Test {
         form1->endProgram = [this] { ended = true; };
         gamepad = std::make_unique<Gamepad>();
         pad = std::make_unique<VirtualPad>();
-        ASSERT_TRUE(waitFor([&] { return gamepad->controllerCount() == 1; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return gamepad->controllerCount() == 1; }));
         form1->show();
-        ASSERT_TRUE(waitFor([&] { return form1->playerLabel->text() == "bob"; })); // set up
-        ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == form1.get(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form1->playerLabel->text() == "bob"; })); // set up
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == form1.get(); }));
     }
     void TearDown() override {
         pad.reset();
@@ -481,7 +474,7 @@ TEST_F(ControllerOnOpeningScreen, UpAndDownChooseTheLevelAndAStarts) {
     EXPECT_EQ(form1->selectedLevel(), 1); // the top stays the top
 
     tap(SDL_CONTROLLER_BUTTON_A);
-    ASSERT_TRUE(waitFor([&] { return form2->isVisible(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form2->isVisible(); }));
     EXPECT_EQ(form2->game().maze().mazeSize, 20);
     EXPECT_FALSE(ended);
 }

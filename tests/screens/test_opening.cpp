@@ -146,15 +146,6 @@ ModalScript::Step ok() {
     };
 }
 
-// Lets queued work run until cond holds (or a generous limit passes).
-bool waitFor(const std::function<bool()>& cond, int ms = 10000) {
-    QElapsedTimer t;
-    t.start();
-    while (!cond() && t.elapsed() < ms)
-        QTest::qWait(5);
-    return cond();
-}
-
 void writeFile(const std::string& path, const std::string& bytes = "x") {
     std::ofstream(path, std::ios::binary) << bytes;
 }
@@ -204,12 +195,12 @@ class Opening : public ::testing::Test {
         if (!form1) create();
         sound->calls.clear();
         form1->show();
-        ASSERT_TRUE(waitFor([this] { return sound->called("intro"); }));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return sound->called("intro"); }, 10000));
     }
 
     // Where a key pressed now arrives: the focused control of the opening screen.
     QWidget* focused() {
-        waitFor([] { return QApplication::focusWidget() != nullptr; }, 2000);
+        (void)QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }, 2000);
         QWidget* w = QApplication::focusWidget();
         return w ? w : form1.get();
     }
@@ -251,7 +242,8 @@ TEST_F(Opening, NewPlayerIsAskedOnceAndStartsOnLevelTwoWithTheBuiltInTheme) {
         EXPECT_TRUE(piece->isVisibleTo(form1.get()));
         EXPECT_FALSE(piece->pixmap().isNull());
     }
-    EXPECT_TRUE(waitFor([this] { return QApplication::focusWidget() == form1->enterButton; }));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [this] { return QApplication::focusWidget() == form1->enterButton; }, 10000));
 
     // The name is known now; a second showing does not ask again.
     form1->hide();
@@ -611,7 +603,8 @@ TEST_F(Opening, EnterOpensTheGameOnAFreshMazeAndTheGameComesBackHere) {
     EXPECT_TRUE(form2->isVisible());
     EXPECT_FALSE(form1->isVisible());
     EXPECT_TRUE(map->isVisible());
-    EXPECT_TRUE(waitFor([this] { return QApplication::activeWindow() == form2.get(); }));
+    EXPECT_TRUE(
+        QTest::qWaitFor([this] { return QApplication::activeWindow() == form2.get(); }, 10000));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     const Maze& maze = form2->game().maze();
     EXPECT_EQ(maze.mazeSize, 20);
@@ -632,7 +625,7 @@ TEST_F(Opening, EnterOpensTheGameOnAFreshMazeAndTheGameComesBackHere) {
     makeTheme("Granite", Qt::darkGray);
     sound->calls.clear();
     form2->hide();
-    ASSERT_TRUE(waitFor([this] { return sound->called("intro"); }));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return sound->called("intro"); }, 10000));
     EXPECT_TRUE(form1->isVisible());
     EXPECT_EQ(form1->themeBox->count(), 2);
     EXPECT_EQ(bestTimesRead, 2);
@@ -653,7 +646,8 @@ TEST_F(Opening, EveryLevelMakesAMazeOfItsSize) {
         EXPECT_EQ(form2->game().maze().mazeSize, 20 * level);
         sound->calls.clear();
         form2->hide();
-        ASSERT_TRUE(waitFor([this] { return sound->called("intro"); })); // set up again
+        ASSERT_TRUE(
+            QTest::qWaitFor([this] { return sound->called("intro"); }, 10000)); // set up again
     }
 }
 
@@ -705,7 +699,7 @@ TEST_F(Opening, AMazeNumberStartsThatMazeAtOnceAndTheOpeningScreenFollows) {
 
     sound->calls.clear();
     form2->hide();
-    ASSERT_TRUE(waitFor([this] { return sound->called("intro"); }));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return sound->called("intro"); }, 10000));
     EXPECT_TRUE(form1->isVisible());
     EXPECT_TRUE(script.seen.empty());
     EXPECT_EQ(form1->playerLabel->text(), "bob");
@@ -792,7 +786,8 @@ TEST_F(Opening, EnterDrawsFromTheClockAndShowsTheNumberThatMakesTheMazeAgain) {
         numbers.push_back(*number);
         sound->calls.clear();
         form2->hide();
-        ASSERT_TRUE(waitFor([this] { return sound->called("intro"); })); // set up again
+        ASSERT_TRUE(
+            QTest::qWaitFor([this] { return sound->called("intro"); }, 10000)); // set up again
     }
     EXPECT_NE(numbers[0].state, numbers[1].state);
 }
@@ -834,7 +829,7 @@ TEST_F(Opening, KeysTypedWhileTheMazeIsMadeReachNoWindow) {
     // Back on the screen after the game, its keys work again.
     sound->calls.clear();
     form2->hide();
-    ASSERT_TRUE(waitFor([this] { return sound->called("intro"); }));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return sound->called("intro"); }, 10000));
     QTest::keyClick(focused(), Qt::Key_M, Qt::NoModifier);
     EXPECT_FALSE(form1->introButton->isChecked());
 }
@@ -860,7 +855,7 @@ TEST_F(Opening, NoGameStartsBeforeTheSetupHasNamedThePlayer) {
     form1->enterButton->click();
     EXPECT_FALSE(form2->isVisible());
     EXPECT_EQ(stories, 0);
-    ASSERT_TRUE(waitFor([this] { return sound->called("intro"); }));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return sound->called("intro"); }, 10000));
     EXPECT_FALSE(rescued);
     EXPECT_EQ(session.playerName, "Alice");
     EXPECT_TRUE(form1->isVisible());

@@ -37,14 +37,6 @@ using namespace quorvel;
 
 namespace {
 
-bool waitFor(const std::function<bool()>& cond, int ms = 10000) {
-    QElapsedTimer t;
-    t.start();
-    while (!cond() && t.elapsed() < ms)
-        QTest::qWait(5);
-    return cond();
-}
-
 /// The top-level windows by object name (hidden ones included).
 QStringList windowNames() {
     QStringList names;
@@ -74,7 +66,7 @@ TEST_F(Windows, OnlyTheOpeningScreenExistsUntilAGameOrAWindowIsWanted) {
     EXPECT_EQ(made, QStringList{"Tform1"});
 
     opening.show();
-    ASSERT_TRUE(waitFor([&] { return opening.playerLabel->text() == "Tess"; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return opening.playerLabel->text() == "Tess"; }, 10000));
     EXPECT_FALSE(windows.gameScreenMade()) << "the opening screen alone until Enter";
 
     // Enter makes the game screen and its map window, and the game is on.
@@ -98,7 +90,7 @@ TEST_F(Windows, OnlyTheOpeningScreenExistsUntilAGameOrAWindowIsWanted) {
         });
     });
     game.close();
-    ASSERT_TRUE(waitFor([&] { return opening.isVisible(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return opening.isVisible(); }, 10000));
     EXPECT_FALSE(game.isVisible());
     EXPECT_TRUE(windowNames().contains("Tfmwinner"));
     opening.hide();
@@ -111,7 +103,7 @@ TEST_F(Windows, GameWindowsMadeAheadStayHiddenUntilTheFirstGame) {
     ProgramWindows windows(session, opening);
     opening.endProgram = [] {};
     opening.show();
-    ASSERT_TRUE(waitFor([&] { return opening.playerLabel->text() == "Tess"; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return opening.playerLabel->text() == "Tess"; }, 10000));
 
     windows.prepareGame();
     ASSERT_TRUE(windows.gameScreenMade());
@@ -140,7 +132,7 @@ TEST_F(Windows, TheEndScreensStatisticsNameTheMazeJustPlayed) {
     ProgramWindows windows(session, opening);
     opening.endProgram = [] {};
     opening.show();
-    ASSERT_TRUE(waitFor([&] { return opening.playerLabel->text() == "Tess"; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return opening.playerLabel->text() == "Tess"; }, 10000));
     opening.enterButton->click();
     ASSERT_TRUE(windows.gameScreenMade());
     const std::string number = mazeNumberText(windows.gameScreen().game().maze());
