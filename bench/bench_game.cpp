@@ -2,10 +2,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "generator.h"
-#include "overheadmap.h"
-#include "random.h"
-#include "viewscan.h"
+#include "game/generator.h"
+#include "game/random.h"
+#include "view/overheadmap.h"
+#include "view/viewscan.h"
 
 namespace {
 

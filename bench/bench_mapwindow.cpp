@@ -11,9 +11,9 @@
 
 #include <cstdlib>
 
-#include "generator.h"
-#include "mapwindow.h"
-#include "random.h"
+#include "game/generator.h"
+#include "game/random.h"
+#include "screens/mapwindow.h"
 
 namespace {
 

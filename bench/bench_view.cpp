@@ -7,9 +7,9 @@
 #include <QImage>
 #include <QString>
 
-#include "game.h"
-#include "viewcomposer.h"
-#include "viewscan.h"
+#include "game/game.h"
+#include "view/viewcomposer.h"
+#include "view/viewscan.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #                  game, at every level (medians of RUNS runs each);
 #   idle wake-ups  a second, of every thread of the game, on the opening screen once the
 #                  intro has finished (and of the bare window), over IDLE seconds.
-# The game reports its marks itself when QUORVEL3D_TIMING is set (src/util/timing.h);
+# The game reports its marks itself when QUORVEL3D_TIMING is set (src/widgets/timing.h);
 # the bare window, built here, reports its first paint the same way.
 #
 # Usage: bench/startup.sh [BUILD]      (BUILD: the build folder, default build)

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <span>
 
-#include "besttimes.h"
-#include "textcodec.h"
+#include "game/besttimes.h"
+#include "text/textcodec.h"
 
 namespace {
 

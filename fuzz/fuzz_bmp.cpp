@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "bmpfile.h"
+#include "theme/bmpfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quorvel;

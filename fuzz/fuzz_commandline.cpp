@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "commandline.h"
+#include "app/commandline.h"
 
 namespace {
 

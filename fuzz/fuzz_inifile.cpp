@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "inifile.h"
-#include "textcodec.h"
+#include "files/inifile.h"
+#include "text/textcodec.h"
 
 namespace {
 

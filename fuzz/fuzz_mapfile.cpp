@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "overheadmap.h"
+#include "view/overheadmap.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quorvel;

@@ -9,9 +9,9 @@
 #include <fuzzer/FuzzedDataProvider.h>
 #include <vector>
 
-#include "generator.h"
-#include "overheadmap.h"
-#include "random.h"
+#include "game/generator.h"
+#include "game/random.h"
+#include "view/overheadmap.h"
 
 namespace {
 

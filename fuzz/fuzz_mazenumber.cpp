@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "commandline.h"
-#include "mazenumber.h"
+#include "app/commandline.h"
+#include "game/mazenumber.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <span>
 
-#include "savefile.h"
+#include "game/savefile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quorvel;

@@ -5,8 +5,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "rtf.h"
-#include "textcodec.h"
+#include "text/rtf.h"
+#include "text/textcodec.h"
+#include "widgets/storyhtml.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quorvel;

@@ -7,10 +7,10 @@
 #include <fuzzer/FuzzedDataProvider.h>
 #include <string>
 
-#include "messages.h"
-#include "random.h"
-#include "textcodec.h"
-#include "theme.h"
+#include "game/random.h"
+#include "text/textcodec.h"
+#include "theme/messages.h"
+#include "theme/theme.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quorvel;

@@ -31,11 +31,15 @@ quorvel_install() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Configures (once, or again when settings are given) and builds. Arguments: CMake's
+# -D settings (-DQUORVEL_WERROR=ON), then what the build takes (--target test_soak).
 quorvel_build() {
-    local generator=()
+    local generator=() settings=()
     command -v ninja >/dev/null && generator=(-G Ninja)
-    if [ ! -f "$QUORVEL_BUILD/CMakeCache.txt" ]; then
-        cmake -S "$QUORVEL_ROOT" -B "$QUORVEL_BUILD" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    while [ $# -gt 0 ] && [ "${1#-D}" != "$1" ]; do settings+=("$1"); shift; done
+    if [ ! -f "$QUORVEL_BUILD/CMakeCache.txt" ] || [ ${#settings[@]} -gt 0 ]; then
+        cmake -S "$QUORVEL_ROOT" -B "$QUORVEL_BUILD" "${generator[@]}" \
+            -DCMAKE_BUILD_TYPE=RelWithDebInfo "${settings[@]}"
     fi
     cmake --build "$QUORVEL_BUILD" --parallel "$(nproc)" "$@"
 }

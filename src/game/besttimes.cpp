@@ -1,10 +1,10 @@
-#include "besttimes.h"
+#include "game/besttimes.h"
 
 #include <algorithm>
 #include <optional>
 
-#include "bytes.h"
-#include "textcodec.h"
+#include "game/bytes.h"
+#include "text/textcodec.h"
 
 namespace quorvel {
 

@@ -1,4 +1,4 @@
-#include "clock.h"
+#include "game/clock.h"
 
 #include <chrono>
 #include <cmath>

@@ -1,12 +1,12 @@
-#include "game.h"
+#include "game/game.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "clock.h"
-#include "host.h"
-#include "mazenumber.h"
-#include "random.h"
+#include "game/clock.h"
+#include "game/host.h"
+#include "game/mazenumber.h"
+#include "game/random.h"
 
 namespace quorvel {
 

@@ -8,9 +8,9 @@
 
 #include <string>
 
-#include "maze.h"
-#include "state.h"
-#include "stepsound.h"
+#include "game/maze.h"
+#include "game/state.h"
+#include "game/stepsound.h"
 
 namespace quorvel {
 

@@ -1,6 +1,6 @@
-#include "generator.h"
+#include "game/generator.h"
 
-#include "random.h"
+#include "game/random.h"
 
 namespace quorvel {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "maze.h"
+#include "game/maze.h"
 
 namespace quorvel {
 

@@ -1,8 +1,8 @@
-#include "mazenumber.h"
+#include "game/mazenumber.h"
 
 #include <limits>
 
-#include "maze.h"
+#include "game/maze.h"
 
 namespace quorvel {
 

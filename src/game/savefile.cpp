@@ -1,10 +1,10 @@
-#include "savefile.h"
+#include "game/savefile.h"
 
 #include <algorithm>
 #include <cmath>
 #include <iterator>
 
-#include "bytes.h"
+#include "game/bytes.h"
 
 namespace quorvel {
 

@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "maze.h"
-#include "state.h"
+#include "game/maze.h"
+#include "game/state.h"
 
 namespace quorvel {
 

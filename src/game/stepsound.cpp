@@ -1,7 +1,7 @@
-#include "stepsound.h"
+#include "game/stepsound.h"
 
-#include "random.h"
-#include "text.h"
+#include "game/random.h"
+#include "text/textutil.h"
 
 namespace quorvel {
 

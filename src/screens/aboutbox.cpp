@@ -1,4 +1,4 @@
-#include "aboutbox.h"
+#include "screens/aboutbox.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -12,14 +12,14 @@
 #include <QScreen>
 #include <QStyle>
 
-#include "elidedtext.h"
-#include "inifile.h"
-#include "mnemonickeys.h"
-#include "programfolder.h"
-#include "resource.h"
-#include "textutil.h"
-#include "theme.h"
-#include "windowframe.h"
+#include "files/inifile.h"
+#include "files/programfolder.h"
+#include "platform/desktop.h"
+#include "platform/windowframe.h"
+#include "text/textutil.h"
+#include "theme/theme.h"
+#include "widgets/elidedtext.h"
+#include "widgets/mnemonickeys.h"
 
 namespace quorvel {
 

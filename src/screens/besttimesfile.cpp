@@ -1,14 +1,14 @@
-#include "besttimesfile.h"
+#include "screens/besttimesfile.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-#include "access.h"
-#include "dialogs.h"
-#include "filereader.h"
-#include "programfolder.h"
-#include "resource.h"
-#include "safewrite.h"
+#include "files/access.h"
+#include "files/filereader.h"
+#include "files/programfolder.h"
+#include "files/resourcefile.h"
+#include "files/safewrite.h"
+#include "widgets/dialogs.h"
 
 namespace quorvel {
 
@@ -60,7 +60,7 @@ constexpr std::size_t largestKeptFile = 16u << 20;
 } // namespace
 
 std::string BestTimesFile::path() {
-    return programFolder() + "quorvel3d.his";
+    return bestTimesPath();
 }
 
 void BestTimesFile::loadBestTimes() {

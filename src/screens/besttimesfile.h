@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "besttimes.h"
+#include "game/besttimes.h"
 
 namespace quorvel {
 

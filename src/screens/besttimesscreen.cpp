@@ -1,4 +1,4 @@
-#include "besttimesscreen.h"
+#include "screens/besttimesscreen.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "besttimes.h"
-#include "elidedtext.h"
-#include "mnemonickeys.h"
-#include "statisticsscreen.h"
-#include "windowframe.h"
+#include "game/besttimes.h"
+#include "platform/windowframe.h"
+#include "screens/statisticsscreen.h"
+#include "widgets/elidedtext.h"
+#include "widgets/mnemonickeys.h"
 
 namespace quorvel {
 

@@ -1,4 +1,4 @@
-#include "endscreen.h"
+#include "screens/endscreen.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -6,12 +6,12 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "mazenumber.h"
-#include "mnemonickeys.h"
-#include "resources.h"
-#include "session.h"
-#include "viewcomposer.h"
-#include "windowframe.h"
+#include "game/mazenumber.h"
+#include "platform/windowframe.h"
+#include "resources/resources.h"
+#include "screens/session.h"
+#include "view/viewcomposer.h"
+#include "widgets/mnemonickeys.h"
 
 namespace quorvel {
 

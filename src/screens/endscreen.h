@@ -7,7 +7,7 @@
 #include <QImage>
 #include <functional>
 
-#include "host.h"
+#include "game/host.h"
 
 class QLabel;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "gamepad.h"
+#include "screens/gamepad.h"
 
 #include <algorithm>
 
@@ -11,11 +11,11 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "gamescreen.h"
-#include "mapwindow.h"
-#include "messagedialog.h"
-#include "openingscreen.h"
-#include "sdllibrary.h"
+#include "platform/sdllibrary.h"
+#include "screens/gamescreen.h"
+#include "screens/mapwindow.h"
+#include "screens/openingscreen.h"
+#include "widgets/messagedialog.h"
 
 namespace quorvel {
 

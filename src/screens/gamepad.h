@@ -18,7 +18,7 @@
 #include <deque>
 #include <vector>
 
-#include "padmapping.h"
+#include "screens/padmapping.h"
 
 class QFileSystemWatcher;
 class QWidget;

@@ -1,4 +1,4 @@
-#include "gamescreen.h"
+#include "screens/gamescreen.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,23 +11,23 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "access.h"
-#include "dialogs.h"
-#include "elidedtext.h"
-#include "endscreen.h"
-#include "inifile.h"
-#include "keyboardstate.h"
-#include "mapwindow.h"
-#include "mazenumber.h"
-#include "messagepanel.h"
-#include "programfolder.h"
-#include "savedgames.h"
-#include "session.h"
-#include "settingsfile.h"
-#include "textutil.h"
-#include "theme.h"
-#include "viewcomposer.h"
-#include "windowframe.h"
+#include "files/access.h"
+#include "files/inifile.h"
+#include "files/programfolder.h"
+#include "files/settingsfile.h"
+#include "game/mazenumber.h"
+#include "platform/keyboardstate.h"
+#include "platform/windowframe.h"
+#include "screens/endscreen.h"
+#include "screens/mapwindow.h"
+#include "screens/messagepanel.h"
+#include "screens/savedgames.h"
+#include "screens/session.h"
+#include "text/textutil.h"
+#include "theme/theme.h"
+#include "view/viewcomposer.h"
+#include "widgets/dialogs.h"
+#include "widgets/elidedtext.h"
 
 namespace quorvel {
 

@@ -9,9 +9,9 @@
 #include <functional>
 #include <memory>
 
-#include "game.h"
-#include "host.h"
-#include "viewscan.h"
+#include "game/game.h"
+#include "game/host.h"
+#include "view/viewscan.h"
 
 class QLabel;
 class QPushButton;

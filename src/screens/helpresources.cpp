@@ -1,4 +1,4 @@
-#include "helpresources.h"
+#include "screens/helpresources.h"
 
 #include <QtGlobal>
 

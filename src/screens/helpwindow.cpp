@@ -1,4 +1,4 @@
-#include "helpwindow.h"
+#include "screens/helpwindow.h"
 
 #include <QApplication>
 #include <QFile>
@@ -14,9 +14,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "helpresources.h"
-#include "rtf.h"
-#include "windowframe.h"
+#include "platform/windowframe.h"
+#include "screens/helpresources.h"
+#include "widgets/storyhtml.h"
 
 namespace quorvel {
 

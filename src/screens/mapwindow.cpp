@@ -1,4 +1,4 @@
-#include "mapwindow.h"
+#include "screens/mapwindow.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -17,13 +17,13 @@
 #include <cmath>
 #include <cstring>
 
-#include "access.h"
-#include "filereader.h"
-#include "inifile.h"
-#include "programfolder.h"
-#include "safewrite.h"
-#include "settingsfile.h"
-#include "windowframe.h"
+#include "files/access.h"
+#include "files/filereader.h"
+#include "files/inifile.h"
+#include "files/programfolder.h"
+#include "files/safewrite.h"
+#include "files/settingsfile.h"
+#include "platform/windowframe.h"
 
 namespace quorvel {
 

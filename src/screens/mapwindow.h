@@ -7,7 +7,7 @@
 
 #include <QWidget>
 
-#include "overheadmap.h"
+#include "view/overheadmap.h"
 
 class QFrame;
 class QLabel;

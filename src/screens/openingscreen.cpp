@@ -1,4 +1,4 @@
-#include "openingscreen.h"
+#include "screens/openingscreen.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -16,23 +16,23 @@
 #include <algorithm>
 #include <optional>
 
-#include "dialogs.h"
-#include "elidedtext.h"
-#include "gamescreen.h"
-#include "generator.h"
-#include "mapwindow.h"
-#include "mazenumber.h"
-#include "programfolder.h"
-#include "resources.h"
-#include "session.h"
-#include "settingsfile.h"
-#include "startup.h"
-#include "textutil.h"
-#include "theme.h"
-#include "themepicture.h"
-#include "timing.h"
-#include "widecombobox.h"
-#include "windowframe.h"
+#include "files/programfolder.h"
+#include "files/registry.h"
+#include "files/settingsfile.h"
+#include "game/generator.h"
+#include "game/mazenumber.h"
+#include "platform/windowframe.h"
+#include "resources/resources.h"
+#include "screens/gamescreen.h"
+#include "screens/mapwindow.h"
+#include "screens/session.h"
+#include "text/textutil.h"
+#include "theme/theme.h"
+#include "theme/themepicture.h"
+#include "widgets/dialogs.h"
+#include "widgets/elidedtext.h"
+#include "widgets/timing.h"
+#include "widgets/widecombobox.h"
 
 namespace quorvel {
 
@@ -125,6 +125,16 @@ QFrame* rule(QWidget* parent, int y) {
     return line;
 }
 
+// Done once, when the opening screen is made: a settings file left in the
+// configuration folder by an older installation moves in, the game's own dialogs take
+// over from the toolkit's, and the program's entry in the maker-wide registry is
+// brought up to date.
+void startUpWork() {
+    moveOldSettings();
+    dialogSwitch = true;
+    registerSoftware("Quorvel 3D", versionText(), "A random 3-D maze", true, false, false, true);
+}
+
 } // namespace
 
 // Holds back the player's input while a game is being started: from the moment a game is
@@ -205,8 +215,8 @@ OpeningScreen::OpeningScreen(Session& session, QWidget* parent)
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     };
     build();
-    preview();             // the built-in pictures until the player's theme is known
-    openingScreenCreate(); // FormCreate: old settings moved, own dialogs, registry entry
+    preview(); // the built-in pictures until the player's theme is known
+    startUpWork();
 }
 
 OpeningScreen::~OpeningScreen() = default;
@@ -473,7 +483,7 @@ void OpeningScreen::listThemesInBox() {
 void OpeningScreen::identifyPlayer(bool askAlways) {
     if (!trimText(m_session.playerName).empty()) return;
     std::string refusal; // a name from switch U that cannot be used, and why
-    m_session.playerName = commandLinePlayer(&refusal);
+    m_session.playerName = commandLinePlayer(m_session.namedPlayer, &refusal);
     if (trimText(m_session.playerName).empty()) {
         m_session.playerName = loadPlayer();
         const std::string& last = m_session.playerName;

@@ -1,10 +1,10 @@
-#include "padmapping.h"
+#include "screens/padmapping.h"
 
 #include <cstdlib>
 
-#include "inifile.h"
-#include "programfolder.h"
-#include "sdllibrary.h"
+#include "files/inifile.h"
+#include "files/programfolder.h"
+#include "platform/sdllibrary.h"
 
 namespace quorvel {
 

@@ -1,18 +1,18 @@
-#include "savedgames.h"
+#include "screens/savedgames.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include "access.h"
-#include "clock.h"
-#include "dialogs.h"
-#include "filereader.h"
-#include "game.h"
-#include "mapwindow.h"
-#include "programfolder.h"
-#include "safewrite.h"
-#include "savefile.h"
+#include "files/access.h"
+#include "files/filereader.h"
+#include "files/programfolder.h"
+#include "files/safewrite.h"
+#include "game/clock.h"
+#include "game/game.h"
+#include "game/savefile.h"
+#include "screens/mapwindow.h"
+#include "widgets/dialogs.h"
 
 namespace quorvel {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "savefile.h"
+#include "game/savefile.h"
 
 namespace quorvel {
 

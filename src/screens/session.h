@@ -5,12 +5,12 @@
 #include <memory>
 #include <string>
 
-#include "besttimesfile.h"
-#include "clock.h"
-#include "messages.h"
-#include "random.h"
-#include "settingsfile.h"
-#include "soundservice.h"
+#include "files/settingsfile.h"
+#include "game/clock.h"
+#include "game/random.h"
+#include "screens/besttimesfile.h"
+#include "sound/soundservice.h"
+#include "theme/messages.h"
 
 namespace quorvel {
 
@@ -20,6 +20,9 @@ struct Session {
     const Clock* clock = &systemClock; ///< tests put a manual clock here
     MessageCatalogue catalogue{rng};
     std::string playerName;
+    /// The player named on the command line (switch U, decoded), which the opening
+    /// screen takes on its first showing; empty when none was named.
+    std::string namedPlayer;
     std::string themeName{defaultTheme};
     std::unique_ptr<SoundService> sound = std::make_unique<SilentSound>();
     BestTimesFile bestTimes; ///< the table read at each showing of the opening screen

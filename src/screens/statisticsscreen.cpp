@@ -1,4 +1,4 @@
-#include "statisticsscreen.h"
+#include "screens/statisticsscreen.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -6,15 +6,15 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "besttimes.h"
-#include "elidedtext.h"
-#include "gamescreen.h"
-#include "mapwindow.h"
-#include "maze.h"
-#include "mazenumber.h"
-#include "mnemonickeys.h"
-#include "session.h"
-#include "windowframe.h"
+#include "game/besttimes.h"
+#include "game/maze.h"
+#include "game/mazenumber.h"
+#include "platform/windowframe.h"
+#include "screens/gamescreen.h"
+#include "screens/mapwindow.h"
+#include "screens/session.h"
+#include "widgets/elidedtext.h"
+#include "widgets/mnemonickeys.h"
 
 namespace quorvel {
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "overheadmap.h"
+#include "view/overheadmap.h"
 
 class QFrame;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "storywindow.h"
+#include "screens/storywindow.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -7,12 +7,12 @@
 #include <QStyle>
 #include <QTextBrowser>
 
-#include "mnemonickeys.h"
-#include "programfolder.h"
-#include "rtf.h"
-#include "rtfview.h"
-#include "theme.h"
-#include "windowframe.h"
+#include "files/programfolder.h"
+#include "platform/windowframe.h"
+#include "text/rtf.h"
+#include "theme/theme.h"
+#include "widgets/mnemonickeys.h"
+#include "widgets/storyview.h"
 
 namespace quorvel {
 

@@ -1,4 +1,4 @@
-#include "bmpfile.h"
+#include "theme/bmpfile.h"
 
 #include <array>
 #include <bit>

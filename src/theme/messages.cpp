@@ -1,10 +1,10 @@
-#include "messages.h"
+#include "theme/messages.h"
 
 #include <optional>
 #include <utility>
 
-#include "random.h"
-#include "text.h"
+#include "game/random.h"
+#include "text/textutil.h"
 
 namespace quorvel {
 

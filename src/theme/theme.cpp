@@ -1,15 +1,15 @@
-#include "theme.h"
+#include "theme/theme.h"
 
-#include "textcodec.h"
+#include "text/textcodec.h"
 
 #include <filesystem>
 #include <system_error>
 
-#include "filereader.h"
-#include "inifile.h"
-#include "messages.h"
-#include "programfolder.h"
-#include "text.h"
+#include "files/filereader.h"
+#include "files/inifile.h"
+#include "files/programfolder.h"
+#include "text/textutil.h"
+#include "theme/messages.h"
 
 namespace quorvel {
 

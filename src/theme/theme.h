@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "filereader.h"
-#include "inifile.h"
+#include "files/filereader.h"
+#include "files/inifile.h"
 
 namespace quorvel {
 

@@ -1,10 +1,10 @@
-#include "themepicture.h"
+#include "theme/themepicture.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
 
-#include "bmpfile.h"
+#include "theme/bmpfile.h"
 
 namespace quorvel {
 

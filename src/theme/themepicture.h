@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "theme.h"
+#include "theme/theme.h"
 
 namespace quorvel {
 

@@ -1,9 +1,9 @@
 #include <ostream>
 
-#include "command.h"
-#include "generator.h"
-#include "options.h"
-#include "random.h"
+#include "game/generator.h"
+#include "game/random.h"
+#include "tool/command.h"
+#include "tool/options.h"
 
 namespace quorvel::tool {
 

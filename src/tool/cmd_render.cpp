@@ -6,14 +6,14 @@
 #include <ostream>
 #include <system_error>
 
-#include "command.h"
-#include "game.h"
-#include "generator.h"
-#include "options.h"
-#include "random.h"
-#include "safewrite.h"
-#include "viewcomposer.h"
-#include "viewscan.h"
+#include "files/safewrite.h"
+#include "game/game.h"
+#include "game/generator.h"
+#include "game/random.h"
+#include "tool/command.h"
+#include "tool/options.h"
+#include "view/viewcomposer.h"
+#include "view/viewscan.h"
 
 namespace quorvel::tool {
 

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <ostream>
 
-#include "command.h"
-#include "filereader.h"
-#include "mazenumber.h"
-#include "savefile.h"
+#include "files/filereader.h"
+#include "game/mazenumber.h"
+#include "game/savefile.h"
+#include "tool/command.h"
 
 namespace quorvel::tool {
 

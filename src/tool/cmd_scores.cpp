@@ -5,11 +5,11 @@
 #include <ostream>
 #include <span>
 
-#include "besttimes.h"
-#include "command.h"
-#include "filereader.h"
-#include "resource.h"
-#include "resources.h"
+#include "files/filereader.h"
+#include "files/resourcefile.h"
+#include "game/besttimes.h"
+#include "resources/resources.h"
+#include "tool/command.h"
 
 namespace quorvel::tool {
 

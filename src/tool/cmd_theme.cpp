@@ -7,15 +7,15 @@
 #include <system_error>
 #include <vector>
 
-#include "command.h"
-#include "messages.h"
-#include "options.h"
-#include "random.h"
-#include "soundcheck.h"
-#include "text.h"
-#include "textcodec.h"
-#include "theme.h"
-#include "themepicture.h"
+#include "game/random.h"
+#include "sound/soundcheck.h"
+#include "text/textcodec.h"
+#include "text/textutil.h"
+#include "theme/messages.h"
+#include "theme/theme.h"
+#include "theme/themepicture.h"
+#include "tool/command.h"
+#include "tool/options.h"
 
 namespace quorvel::tool {
 

@@ -1,10 +1,10 @@
 #include <ostream>
 
-#include "command.h"
-#include "generator.h"
-#include "options.h"
-#include "random.h"
-#include "viewscan.h"
+#include "game/generator.h"
+#include "game/random.h"
+#include "tool/command.h"
+#include "tool/options.h"
+#include "view/viewscan.h"
 
 namespace quorvel::tool {
 

@@ -7,7 +7,7 @@
 #include <new>
 #include <string_view>
 
-#include "command.h"
+#include "tool/command.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "options.h"
+#include "tool/options.h"
 
 #include <algorithm>
 #include <charconv>

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "command.h"
+#include "tool/command.h"
 
 namespace quorvel::tool {
 

@@ -1,14 +1,11 @@
-#include "builtinpictures.h"
+#include "view/builtinpictures.h"
 
 #include <future>
 #include <map>
 #include <mutex>
 
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-
-#include "resources.h"
+#include "platform/threadpriority.h"
+#include "resources/resources.h"
 
 namespace quorvel {
 
@@ -61,7 +58,7 @@ void preloadPictures(const QStringList& stems) {
         return;
     s.preload = std::async(std::launch::async, [stems] {
                     // What the user-interface thread does comes first on a busy machine.
-                    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
+                    lowerThreadPriority();
                     for (const QString& stem : stems) {
                         {
                             const std::lock_guard<std::mutex> held(store().lock);

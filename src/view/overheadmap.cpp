@@ -1,4 +1,4 @@
-#include "overheadmap.h"
+#include "view/overheadmap.h"
 
 #include <algorithm>
 #include <cmath>

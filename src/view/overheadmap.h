@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "maze.h"
+#include "game/maze.h"
 
 namespace quorvel {
 

@@ -1,4 +1,4 @@
-#include "viewcomposer.h"
+#include "view/viewcomposer.h"
 
 #include <QImage>
 #include <QString>
@@ -16,10 +16,10 @@
 #include <emmintrin.h>
 #endif
 
-#include "builtinpictures.h"
-#include "host.h"
-#include "theme.h"
-#include "themepicture.h"
+#include "game/host.h"
+#include "theme/theme.h"
+#include "theme/themepicture.h"
+#include "view/builtinpictures.h"
 
 namespace quorvel {
 

@@ -17,8 +17,8 @@
 #include <memory>
 #include <string>
 
-#include "maze.h"
-#include "viewscan.h"
+#include "game/maze.h"
+#include "view/viewscan.h"
 
 class QImage;
 class QString;

@@ -1,4 +1,4 @@
-#include "viewscan.h"
+#include "view/viewscan.h"
 
 namespace quorvel {
 

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "maze.h"
+#include "game/maze.h"
 
 namespace quorvel {
 

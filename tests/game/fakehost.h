@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host.h"
+#include "game/host.h"
 
 namespace quorvel::testing {
 

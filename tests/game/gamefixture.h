@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "clock.h"
 #include "fakehost.h"
-#include "game.h"
-#include "random.h"
+#include "game/clock.h"
+#include "game/game.h"
+#include "game/random.h"
 
 namespace quorvel::testing {
 

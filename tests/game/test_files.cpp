@@ -6,10 +6,10 @@
 #include <cmath>
 #include <optional>
 
-#include "besttimes.h"
-#include "generator.h"
-#include "random.h"
-#include "savefile.h"
+#include "game/besttimes.h"
+#include "game/generator.h"
+#include "game/random.h"
+#include "game/savefile.h"
 
 namespace quorvel {
 namespace {

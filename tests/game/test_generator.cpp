@@ -9,8 +9,8 @@
 #include <queue>
 #include <utility>
 
-#include "generator.h"
-#include "random.h"
+#include "game/generator.h"
+#include "game/random.h"
 
 namespace quorvel {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "generator.h"
-#include "mazenumber.h"
-#include "random.h"
+#include "game/generator.h"
+#include "game/mazenumber.h"
+#include "game/random.h"
 
 namespace quorvel {
 namespace {

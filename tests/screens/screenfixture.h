@@ -8,15 +8,15 @@
 #include <QTimer>
 #include <functional>
 
-#include "dialogs.h"
-#include "endscreen.h"
-#include "gamescreen.h"
-#include "generator.h"
-#include "mapwindow.h"
-#include "modal.h"
-#include "session.h"
-#include "testapp.h"
-#include "testfolder.h"
+#include "game/generator.h"
+#include "screens/endscreen.h"
+#include "screens/gamescreen.h"
+#include "screens/mapwindow.h"
+#include "screens/session.h"
+#include "support/modal.h"
+#include "support/testapp.h"
+#include "support/testfolder.h"
+#include "widgets/dialogs.h"
 
 namespace quorvel::test {
 

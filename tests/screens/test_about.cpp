@@ -7,11 +7,11 @@
 
 #include <gtest/gtest.h>
 
-#include "aboutbox.h"
-#include "modal.h"
+#include "screens/aboutbox.h"
 #include "screenshot.h"
-#include "testapp.h"
-#include "testfolder.h"
+#include "support/modal.h"
+#include "support/testapp.h"
+#include "support/testfolder.h"
 
 using namespace quorvel;
 

@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "endscreen.h"
-#include "modal.h"
-#include "resources.h"
+#include "resources/resources.h"
+#include "screens/endscreen.h"
+#include "screens/session.h"
 #include "screenshot.h"
-#include "session.h"
-#include "testapp.h"
+#include "support/modal.h"
+#include "support/testapp.h"
 
 namespace quorvel {
 namespace {

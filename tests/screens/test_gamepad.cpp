@@ -16,11 +16,11 @@
 #include <cstdlib>
 #include <functional>
 
-#include "gamepad.h"
-#include "inifile.h"
-#include "openingscreen.h"
-#include "programfolder.h"
+#include "files/inifile.h"
+#include "files/programfolder.h"
 #include "screenfixture.h"
+#include "screens/gamepad.h"
+#include "screens/openingscreen.h"
 
 namespace quorvel::test {
 namespace {

@@ -7,12 +7,12 @@
 #include <QTest>
 #include <queue>
 
-#include "dialogs.h"
-#include "inifile.h"
-#include "messagepanel.h"
-#include "programfolder.h"
+#include "files/inifile.h"
+#include "files/programfolder.h"
 #include "screenfixture.h"
-#include "statisticsscreen.h"
+#include "screens/messagepanel.h"
+#include "screens/statisticsscreen.h"
+#include "widgets/dialogs.h"
 
 namespace quorvel::test {
 namespace {

@@ -8,9 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include "helpwindow.h"
+#include "screens/helpwindow.h"
 #include "screenshot.h"
-#include "testapp.h"
+#include "support/testapp.h"
 
 using namespace quorvel;
 

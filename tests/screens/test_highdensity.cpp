@@ -4,14 +4,14 @@
 // texts follow the cells as painted. The program runs at 200 % unless
 // QT_SCALE_FACTOR says otherwise; CTest runs it at 200 % and at 150 %.
 
-#include <algorithm>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
+#include <algorithm>
 
 #include "screenfixture.h"
-#include "viewcomposer.h"
-#include "viewscan.h"
+#include "view/viewcomposer.h"
+#include "view/viewscan.h"
 
 namespace quorvel::test {
 namespace {

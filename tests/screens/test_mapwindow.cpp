@@ -10,11 +10,11 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "diskfaults.h"
-#include "inifile.h"
-#include "programfolder.h"
-#include "safewrite.h"
+#include "files/inifile.h"
+#include "files/programfolder.h"
+#include "files/safewrite.h"
 #include "screenfixture.h"
+#include "support/diskfaults.h"
 
 namespace quorvel::test {
 namespace {

@@ -27,22 +27,21 @@
 
 #include <gtest/gtest.h>
 
-#include "commandline.h"
-#include "endscreen.h"
-#include "gamescreen.h"
-#include "generator.h"
-#include "inifile.h"
-#include "mapwindow.h"
-#include "mazenumber.h"
-#include "openingscreen.h"
-#include "programfolder.h"
-#include "random.h"
-#include "session.h"
-#include "settingsfile.h"
-#include "testapp.h"
-#include "testfolder.h"
-#include "theme.h"
-#include "widecombobox.h"
+#include "files/inifile.h"
+#include "files/programfolder.h"
+#include "files/settingsfile.h"
+#include "game/generator.h"
+#include "game/mazenumber.h"
+#include "game/random.h"
+#include "screens/endscreen.h"
+#include "screens/gamescreen.h"
+#include "screens/mapwindow.h"
+#include "screens/openingscreen.h"
+#include "screens/session.h"
+#include "support/testapp.h"
+#include "support/testfolder.h"
+#include "theme/theme.h"
+#include "widgets/widecombobox.h"
 
 using namespace quorvel;
 
@@ -173,7 +172,6 @@ class Opening : public ::testing::Test {
 
     void SetUp() override {
         test::ensureApp();
-        readCommandLine({});
         auto recording = std::make_unique<RecordingSound>();
         sound = recording.get();
         session.sound = std::move(recording);
@@ -213,7 +211,6 @@ class Opening : public ::testing::Test {
             form2->hide();
         }
         if (form1) form1->hide();
-        readCommandLine({});
     }
 
     std::string iniString(const std::string& section, const std::string& key) {
@@ -317,7 +314,7 @@ TEST(HasBadChar, ForbidsTheFileAndSwitchCharactersOnly) {
 }
 
 TEST_F(Opening, CommandLineNameIsTakenWithoutAsking) {
-    readCommandLine({"-ubob"});
+    session.namedPlayer = "bob";
     ModalScript script({});
     showOpening();
     EXPECT_TRUE(script.seen.empty());
@@ -326,7 +323,7 @@ TEST_F(Opening, CommandLineNameIsTakenWithoutAsking) {
 
     form1->hide();
     session.playerName.clear(); // as on a new run
-    readCommandLine({"/UJohn%bSmith"});
+    session.namedPlayer = "John Smith";
     showOpening();
     EXPECT_TRUE(script.seen.empty());
     EXPECT_EQ(session.playerName, "John Smith");
@@ -340,7 +337,7 @@ TEST_F(Opening, LongNamesAreCutToFitTheHeaderButStoredWhole) {
     IniFile ini;
     ini.writeString(name + ".Settings", "Theme", theme);
     ini.save(settingsPath());
-    readCommandLine({"-u" + name});
+    session.namedPlayer = name;
     showOpening();
     EXPECT_EQ(session.playerName, name);
     EXPECT_EQ(session.themeName, theme);
@@ -364,12 +361,12 @@ TEST_F(Opening, LongNamesAreCutToFitTheHeaderButStoredWhole) {
 
 TEST_F(Opening, UnusableCommandLineNameIsExplainedInTheNameBox) {
     const std::vector<std::pair<std::string, QString>> refused = {
-        {"/U=bob", "it may not contain =."},
-        {"/Ua%sb", "it may not contain /."},
-        {"/U" + std::string(201, 'x'), "it is too long."},
+        {"=bob", "it may not contain =."},
+        {"a/b", "it may not contain /."},
+        {std::string(201, 'x'), "it is too long."},
     };
     for (const auto& [arg, why] : refused) {
-        readCommandLine({arg});
+        session.namedPlayer = arg;
         session.playerName.clear(); // as on a new run
         ModalScript script({typename_("Bob")});
         showOpening();
@@ -671,7 +668,7 @@ void expectSameMaze(const Maze& a, const Maze& b) {
 // quorvel3d --maze 3-12345 /Ubob: bob plays that very maze at once, and the opening
 // screen, never shown before, follows the game with bob's own level.
 TEST_F(Opening, AMazeNumberStartsThatMazeAtOnceAndTheOpeningScreenFollows) {
-    readCommandLine({"/Ubob"});
+    session.namedPlayer = "bob";
     ModalScript script({});
     int bestTimesRead = 0;
     int stories = 0;
@@ -756,7 +753,7 @@ TEST_F(Opening, AMazeNumberPlaysForTheLastPlayerAndAsksOnlyWhenThereIsNone) {
     EXPECT_EQ(session.playerName, "Ann");
 
     nextRun();
-    readCommandLine({"/Ua=b"});
+    session.namedPlayer = "a=b";
     {
         ModalScript refused({typename_("Bea")});
         form1->playMazeNumber({2, 7});

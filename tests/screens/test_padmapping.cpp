@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "inifile.h"
-#include "padmapping.h"
+#include "files/inifile.h"
+#include "screens/padmapping.h"
 
 namespace quorvel::test {
 namespace {

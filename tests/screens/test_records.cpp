@@ -11,16 +11,16 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "besttimesfile.h"
-#include "diskfaults.h"
-#include "inifile.h"
-#include "messagedialog.h"
-#include "pipewatch.h"
-#include "programfolder.h"
-#include "resource.h"
-#include "savedgames.h"
-#include "savefile.h"
+#include "files/inifile.h"
+#include "files/programfolder.h"
+#include "files/resourcefile.h"
+#include "game/savefile.h"
 #include "screenfixture.h"
+#include "screens/besttimesfile.h"
+#include "screens/savedgames.h"
+#include "support/diskfaults.h"
+#include "support/pipewatch.h"
+#include "widgets/messagedialog.h"
 
 namespace quorvel::test {
 namespace {

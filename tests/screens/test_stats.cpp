@@ -12,18 +12,18 @@
 #include <functional>
 #include <span>
 
-#include "besttimes.h"
-#include "besttimesscreen.h"
-#include "clock.h"
-#include "elidedtext.h"
-#include "maze.h"
-#include "modal.h"
-#include "resource.h"
-#include "resources.h"
+#include "files/resourcefile.h"
+#include "game/besttimes.h"
+#include "game/clock.h"
+#include "game/maze.h"
+#include "resources/resources.h"
+#include "screens/besttimesscreen.h"
+#include "screens/session.h"
+#include "screens/statisticsscreen.h"
 #include "screenshot.h"
-#include "session.h"
-#include "statisticsscreen.h"
-#include "testapp.h"
+#include "support/modal.h"
+#include "support/testapp.h"
+#include "widgets/elidedtext.h"
 
 namespace quorvel {
 namespace {

@@ -14,15 +14,15 @@
 
 #include <gtest/gtest.h>
 
-#include "modal.h"
-#include "picturefiles.h"
-#include "rtf.h"
-#include "rtfview.h"
+#include "screens/storywindow.h"
 #include "screenshot.h"
-#include "storywindow.h"
-#include "testapp.h"
-#include "testfolder.h"
-#include "theme.h"
+#include "support/modal.h"
+#include "support/picturefiles.h"
+#include "support/testapp.h"
+#include "support/testfolder.h"
+#include "text/rtf.h"
+#include "theme/theme.h"
+#include "widgets/storyview.h"
 
 using namespace quorvel;
 using test::hexLines;

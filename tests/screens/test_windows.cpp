@@ -8,10 +8,10 @@
 #include <QToolButton>
 #include <QWindow>
 
-#include "inifile.h"
-#include "programfolder.h"
+#include "files/inifile.h"
+#include "files/programfolder.h"
+#include "platform/windowframe.h"
 #include "screenfixture.h"
-#include "windowframe.h"
 
 namespace quorvel::test {
 namespace {
@@ -150,8 +150,8 @@ TEST_F(ScreenTest, AHeldArrowTurnsOnceHoweverItsRepeatsArrive) {
     // first repeat; the next two come unmarked, as on a busy desktop.
     arrow(f, QEvent::KeyPress, Qt::Key_Right, 1000);
     {
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, 100 + Qt::Key_Right % 16,
-                          0, 0, QString(), true);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier,
+                          100 + Qt::Key_Right % 16, 0, 0, QString(), true);
         release.setTimestamp(1500);
         QApplication::sendEvent(f, &release);
     }

@@ -12,16 +12,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "besttimes.h"
-#include "besttimesfile.h"
-#include "filereader.h"
-#include "game.h"
-#include "inifile.h"
-#include "mapwindow.h"
-#include "overheadmap.h"
-#include "programfolder.h"
-#include "savedgames.h"
-#include "savefile.h"
+#include "files/filereader.h"
+#include "files/inifile.h"
+#include "files/programfolder.h"
+#include "game/besttimes.h"
+#include "game/game.h"
+#include "game/savefile.h"
+#include "screens/besttimesfile.h"
+#include "screens/mapwindow.h"
+#include "screens/savedgames.h"
+#include "view/overheadmap.h"
 
 namespace quorvel::soak {
 

@@ -11,16 +11,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "besttimes.h"
-#include "besttimesfile.h"
-#include "filereader.h"
-#include "generator.h"
-#include "mapwindow.h"
-#include "programfolder.h"
-#include "random.h"
-#include "savedgames.h"
-#include "savefile.h"
-#include "theme.h"
+#include "files/filereader.h"
+#include "files/programfolder.h"
+#include "game/besttimes.h"
+#include "game/generator.h"
+#include "game/random.h"
+#include "game/savefile.h"
+#include "screens/besttimesfile.h"
+#include "screens/mapwindow.h"
+#include "screens/savedgames.h"
+#include "theme/theme.h"
 
 namespace quorvel::soak {
 

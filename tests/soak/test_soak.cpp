@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "soak.h"
-#include "testapp.h"
+#include "support/testapp.h"
 
 namespace quorvel::soak {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "bmpfile.h"
+#include "theme/bmpfile.h"
 
 namespace quorvel {
 namespace {

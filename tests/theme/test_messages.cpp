@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "messages.h"
-#include "random.h"
+#include "game/random.h"
+#include "theme/messages.h"
 
 namespace quorvel {
 namespace {

@@ -10,11 +10,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "messages.h"
-#include "programfolder.h"
-#include "random.h"
-#include "theme.h"
-#include "themepicture.h"
+#include "files/programfolder.h"
+#include "game/random.h"
+#include "theme/messages.h"
+#include "theme/theme.h"
+#include "theme/themepicture.h"
 
 namespace quorvel {
 namespace {

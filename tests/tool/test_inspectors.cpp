@@ -16,8 +16,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "besttimes.h"
-#include "savefile.h"
+#include "game/besttimes.h"
+#include "game/savefile.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <array>
 #include <string>
 
-#include "viewscan.h"
+#include "view/viewscan.h"
 
 namespace quorvel::viewtest {
 

@@ -10,11 +10,11 @@
 #include <cmath>
 #include <string>
 
-#include "builtinpictures.h"
-#include "resources.h"
-#include "theme.h"
-#include "viewcomposer.h"
-#include "viewscan.h"
+#include "resources/resources.h"
+#include "theme/theme.h"
+#include "view/builtinpictures.h"
+#include "view/viewcomposer.h"
+#include "view/viewscan.h"
 
 namespace quorvel {
 namespace {

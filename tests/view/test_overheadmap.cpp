@@ -7,9 +7,9 @@
 #include <numeric>
 #include <vector>
 
-#include "generator.h"
-#include "overheadmap.h"
-#include "random.h"
+#include "game/generator.h"
+#include "game/random.h"
+#include "view/overheadmap.h"
 
 namespace quorvel {
 namespace {

@@ -15,10 +15,10 @@
 #include <set>
 
 #include "flattheme.h"
-#include "game.h"
-#include "host.h"
-#include "viewcomposer.h"
-#include "viewscan.h"
+#include "game/game.h"
+#include "game/host.h"
+#include "view/viewcomposer.h"
+#include "view/viewscan.h"
 
 namespace quorvel {
 namespace {

@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "flattheme.h"
-#include "game.h"
-#include "generator.h"
-#include "random.h"
-#include "resources.h"
-#include "viewcomposer.h"
-#include "viewscan.h"
+#include "game/game.h"
+#include "game/generator.h"
+#include "game/random.h"
+#include "resources/resources.h"
+#include "view/viewcomposer.h"
+#include "view/viewscan.h"
 
 namespace quorvel {
 namespace {

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "generator.h"
-#include "random.h"
-#include "viewscan.h"
+#include "game/generator.h"
+#include "game/random.h"
+#include "view/viewscan.h"
 
 namespace quorvel {
 namespace {

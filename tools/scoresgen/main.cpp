@@ -12,12 +12,12 @@
 #include <iostream>
 #include <vector>
 
-#include "besttimes.h"
-#include "clock.h"
-#include "generator.h"
-#include "maze.h"
-#include "overheadmap.h"
-#include "random.h"
+#include "game/besttimes.h"
+#include "game/clock.h"
+#include "game/generator.h"
+#include "game/maze.h"
+#include "game/random.h"
+#include "view/overheadmap.h"
 
 namespace {
 

@@ -1,0 +1,113 @@
+// Program entry of Quorvel 3-D: one running copy, the command line, the
+// open-access pass, then the windows; the opening screen takes over from there.
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+
+#include <QIcon>
+
+#include "app/commandline.h"
+#include "app/program.h"
+#include "files/access.h"
+#include "files/programfolder.h"
+#include "files/singleinstance.h"
+#include "game/mazenumber.h"
+#include "platform/windowsystem.h"
+#include "resources/resources.h"
+#include "screens/session.h"
+#include "text/textutil.h"
+
+namespace {
+
+std::string variable(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+/// What the command line asks of a run that plays: the arguments for Qt (the switches
+/// among them) and the maze to start at once, if any.
+struct RunArguments {
+    std::vector<std::string> qt;
+    std::optional<quorvel::MazeNumber> maze;
+};
+
+/// Reads the program's own options and decides the window system; ends the program
+/// (--help, --version, a bad command line, no display) or gives what the run needs.
+RunArguments runArguments(int argc, char** argv) {
+    using namespace quorvel;
+    const std::string program = argc > 0 ? argv[0] : "quorvel3d";
+    const std::string name = program.substr(program.find_last_of('/') + 1);
+    const ProgramOptions options =
+        readProgramOptions(std::vector<std::string>(argv + 1, argv + argc));
+    switch (options.action) {
+    case ProgramOptions::Action::help: std::fputs(usageText(name).c_str(), stdout); std::exit(0);
+    case ProgramOptions::Action::version: std::puts(versionLine().c_str()); std::exit(0);
+    case ProgramOptions::Action::refuse:
+        std::fprintf(stderr, "%s: %s; try '%s --help'\n", name.c_str(), options.refusal.c_str(),
+                     name.c_str());
+        std::exit(2);
+    case ProgramOptions::Action::play: break;
+    }
+    const PlatformChoice platform = choosePlatform(options.passOn, variable);
+    if (platform.noDisplay) {
+        std::fprintf(stderr, "%s: %s\n", name.c_str(), std::string(noDisplayMessage).c_str());
+        std::exit(1);
+    }
+    RunArguments run{{program}, options.maze};
+    if (platform.useXcb) run.qt.insert(run.qt.end(), {"-platform", "xcb"});
+    run.qt.insert(run.qt.end(), options.passOn.begin(), options.passOn.end());
+    return run;
+}
+
+std::vector<std::string> gameArguments(const QStringList& arguments) {
+    std::vector<std::string> args;
+    for (qsizetype i = 1; i < arguments.size(); ++i)
+        args.push_back(arguments[i].toStdString());
+    return args;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace quorvel;
+    // A file-size limit set by the shell makes a write fail (and the old file stay, as
+    // on a full disk) instead of killing the game.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // --help, --version and a bad command line answer even while another copy runs,
+    // and before the program folder is made.
+    RunArguments arguments = runArguments(argc, argv);
+    initProgramFolders();
+    // A second copy ends here, silently, before any window exists.
+    if (!singleInstance(singleInstanceName)) return 0;
+
+    // Qt takes its own options off what is left of the command line.
+    const std::unique_ptr<QApplication> app = openWindowSystem(std::move(arguments.qt));
+    QApplication::setApplicationName("quorvel3d");
+    QGuiApplication::setDesktopFileName("example.tendrik.quorvel3d");
+    QApplication::setApplicationVersion(QString::fromStdString(versionText()));
+    readCommandLine(gameArguments(QApplication::arguments()));
+    openFileAccess();
+
+    // Only the opening screen ends the program, by closing; no other window closing
+    // may end the run.
+    QApplication::setQuitOnLastWindowClosed(false);
+    initResources();
+    // The sizes a window's frame, task bar and switcher show; the desktop's launchers
+    // take the larger ones from the installed icons.
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64})
+        icon.addFile(QString(":/pictures/icon%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+    Session session;
+    // Only the opening screen is made now; the other windows when they are first needed.
+    Program program(session);
+    program.start(arguments.maze);
+    return app->exec();
+}

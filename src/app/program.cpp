@@ -1,0 +1,75 @@
+#include "app/program.h"
+
+#include <QTimer>
+
+#include "app/commandline.h"
+#include "app/programwindows.h"
+#include "screens/gamepad.h"
+#include "screens/gamescreen.h"
+#include "screens/openingscreen.h"
+#include "screens/session.h"
+#include "sound/audio.h"
+#include "view/viewcomposer.h"
+#include "widgets/afterpaint.h"
+#include "widgets/timing.h"
+
+namespace quorvel {
+
+namespace {
+
+// The music player, handed to the session, which owns it; silent without a device. It
+// starts once the opening screen is painted, and the intro waits for it.
+Audio& giveSound(Session& session) {
+    auto audio = std::make_unique<Audio>();
+    audio->startLater();
+    Audio& sound = *audio;
+    session.sound = std::move(audio);
+    return sound;
+}
+
+// The player named on the command line (switch U), handed to the opening screen.
+Session& nameFromCommandLine(Session& session) {
+    session.namedPlayer = getSwitch('U');
+    return session;
+}
+
+} // namespace
+
+Program::Program(Session& session)
+    : m_audio(giveSound(session)),
+      m_opening(std::make_unique<OpeningScreen>(nameFromCommandLine(session))),
+      m_windows(std::make_unique<ProgramWindows>(session, *m_opening)) {}
+
+Program::~Program() {
+    // The controllers find the windows, so they go first.
+    m_gamepad.reset();
+    m_windows.reset();
+    m_opening.reset();
+}
+
+void Program::start(const std::optional<MazeNumber>& maze) {
+    if (maze) {
+        // The game makes what it needs itself; the rest follows as it opens.
+        QTimer::singleShot(0, m_opening.get(), [this] { prepareFirstGame(); });
+        m_opening->playMazeNumber(*maze);
+    } else {
+        afterNextPaint(m_opening.get(), [this] { prepareFirstGame(); });
+        m_opening->show();
+    }
+    markNextPaint(m_opening.get(), "first-window");
+}
+
+// The pictures, the sound, the fonts, and the game controllers, which play as the keys
+// do in whichever window is in front. Bound to the opening screen, so nothing of it runs
+// once the program is gone.
+void Program::prepareFirstGame() {
+    preloadBuiltinPictures(m_opening->devicePixelRatioF());
+    m_audio.start();
+    QTimer::singleShot(0, m_opening.get(), [] { GameScreen::prepareFonts(); });
+    QTimer::singleShot(0, m_opening.get(), [this] { m_gamepad = std::make_unique<Gamepad>(); });
+    // While the player reads the opening screen, the game's windows are made, so that
+    // Enter only makes the maze.
+    QTimer::singleShot(0, m_opening.get(), [this] { m_windows->prepareGame(); });
+}
+
+} // namespace quorvel

@@ -1,0 +1,48 @@
+#pragma once
+// The program as a player meets it: the sound, the opening screen and the windows made
+// on first use (programwindows.h), wired together over one session. The game's
+// executable makes one after its start-up checks; the soak test makes the very same
+// program again and again.
+
+#include <memory>
+#include <optional>
+
+#include "game/mazenumber.h"
+
+namespace quorvel {
+
+class Audio;
+class Gamepad;
+class OpeningScreen;
+class ProgramWindows;
+struct Session;
+
+class Program {
+  public:
+    /// Gives the session its sound (started later) and makes the opening screen, which
+    /// does its start-up work, and the windows that follow it. Needs the QApplication.
+    explicit Program(Session& session);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    /// Shows the opening screen, or with a maze number opens that maze's game at once
+    /// (the opening screen comes when that game ends). What the first game needs and
+    /// the opening screen does not (pictures, sound, fonts, game controllers) is
+    /// prepared once the opening screen is painted, or at once for a maze number.
+    void start(const std::optional<MazeNumber>& maze = std::nullopt);
+
+    OpeningScreen& openingScreen() { return *m_opening; }
+    ProgramWindows& windows() { return *m_windows; }
+    Audio& audio() { return m_audio; }
+
+  private:
+    Audio& m_audio;
+    std::unique_ptr<OpeningScreen> m_opening;
+    std::unique_ptr<ProgramWindows> m_windows;
+    std::unique_ptr<Gamepad> m_gamepad;
+
+    void prepareFirstGame();
+};
+
+} // namespace quorvel

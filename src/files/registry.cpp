@@ -1,0 +1,50 @@
+#include "files/registry.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QLocale>
+
+#include "files/access.h"
+#include "files/inifile.h"
+#include "files/programfolder.h"
+
+namespace quorvel {
+
+std::string lastRunText() {
+    const QLocale locale = QLocale::system();
+    const QDateTime now = QDateTime::currentDateTime();
+    return (locale.toString(now.date(), QLocale::ShortFormat) + " " +
+            locale.toString(now.time(), QLocale::LongFormat))
+        .toStdString();
+}
+
+void registerSoftware(std::string_view name, std::string_view version, std::string_view hint,
+                      bool acceptUserName, bool acceptPassWord, bool acceptFilename,
+                      bool listApplication, std::string lastRun) {
+    const std::string path = registryPath();
+    const std::string section = "Software." + std::string(name);
+    IniFile registry = IniFile::load(path);
+    const std::string oldPath = registry.readString(section, "FilePath", "");
+    const std::string oldRun = registry.readString(section, "LastRun", "");
+
+    registry.writeString(listApplication ? "Software" : "HiddenSoftware", name, "");
+    registry.writeString(section, "Version", version);
+    registry.writeString(section, "Hint", hint);
+    registry.writeBool(section, "AcceptUsername", acceptUserName);
+    registry.writeBool(section, "AcceptPassword", acceptPassWord);
+    registry.writeBool(section, "AcceptFilename", acceptFilename);
+    registry.writeBool(section, "ListApplication", listApplication);
+    registry.writeString(section, "FilePath", programFolder());
+    registry.writeString("AllSoftware", name, "");
+    // Folder names differ by case on this system, so a move is any difference.
+    if (!oldPath.empty() && oldPath != programFolder()) {
+        registry.writeString(section, "OldPath", oldPath);
+        registry.writeString(section, "OldPathDate", oldRun);
+    }
+    registry.writeString(section, "LastRun", lastRun.empty() ? lastRunText() : lastRun);
+
+    QDir().mkpath(QString::fromStdString(windowsFolder()));
+    if (registry.save(path)) openAccess(path);
+}
+
+} // namespace quorvel

@@ -1,0 +1,169 @@
+#include "files/safewrite.h"
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace quorvel {
+
+namespace {
+
+WriteStep& injectedFailure() {
+    static WriteStep step = WriteStep::none;
+    return step;
+}
+
+// True when a test asked this step to fail; it then fails as the disk would.
+bool refusedByTest(WriteStep step) {
+    if (injectedFailure() != step) return false;
+    errno = EIO;
+    return true;
+}
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
+}
+
+std::string nameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// A fresh hidden name beside the target: "." + its name + "." + six letters or digits.
+// The name is shortened so the whole stays within the length a folder entry may have.
+std::string temporaryName(const std::string& target) {
+    static std::atomic<std::uint64_t> counter{0};
+    static constexpr std::string_view digits = "0123456789abcdefghijklmnopqrstuvwxyz";
+    std::uint64_t seed =
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+        (static_cast<std::uint64_t>(::getpid()) << 32) ^
+        (counter.fetch_add(1) * 0x9E3779B97F4A7C15ull);
+    std::string suffix(6, '0');
+    for (char& c : suffix) {
+        seed = seed * 6364136223846793005ull + 1442695040888963407ull;
+        c = digits[(seed >> 33) % digits.size()];
+    }
+    return folderOf(target) + "." + nameOf(target).substr(0, 200) + "." + suffix;
+}
+
+// True when path is a plain file (not a link) that holds exactly bytes.
+bool holdsExactly(const std::string& path, std::string_view bytes) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    bool same = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+                static_cast<std::uint64_t>(st.st_size) == bytes.size();
+    std::array<char, 65536> buffer;
+    std::size_t at = 0;
+    while (same) {
+        const std::size_t want = std::min(buffer.size(), bytes.size() - at + 1);
+        const ssize_t got = ::read(fd, buffer.data(), want);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break; // the end (or a file that cannot be read: written anew)
+        const auto n = static_cast<std::size_t>(got);
+        same = at + n <= bytes.size() && std::memcmp(buffer.data(), bytes.data() + at, n) == 0;
+        at += n;
+    }
+    ::close(fd);
+    return same && at == bytes.size();
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        const ssize_t put = ::write(fd, bytes.data() + at, bytes.size() - at);
+        if (put < 0 && errno == EINTR) continue;
+        if (put <= 0) return false;
+        at += static_cast<std::size_t>(put);
+    }
+    return true;
+}
+
+// Writes bytes to a new temporary file beside target and flushes it to the disk; its
+// name, or empty when any step failed (and then nothing is left behind).
+std::string writeTemporary(const std::string& target, std::string_view bytes) {
+    struct stat old {};
+    const bool replacing = ::lstat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = temporaryName(target);
+        if (refusedByTest(WriteStep::create)) return {};
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) return {};
+    }
+    if (fd < 0) return {};
+    if (replacing) {
+        // The new file stands in for the old one: same owner where allowed, same
+        // permissions (a file opened to all users stays open to them).
+        [[maybe_unused]] const int owned = ::fchown(fd, old.st_uid, old.st_gid);
+        [[maybe_unused]] const int kept = ::fchmod(fd, old.st_mode & 07777);
+    }
+    const bool written = !refusedByTest(WriteStep::write) && writeAll(fd, bytes) &&
+                         !refusedByTest(WriteStep::sync) && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0 && !refusedByTest(WriteStep::close);
+    if (written && closed) return temporary;
+    ::unlink(temporary.c_str());
+    return {};
+}
+
+// Makes the renames in a folder last through a crash. Some file systems cannot flush
+// a folder; the new file is in place all the same, so that is no failure.
+void syncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+struct Pending {
+    const FileWrite* file;
+    std::string temporary;
+};
+
+} // namespace
+
+void failSafeWritesAt(WriteStep step) {
+    injectedFailure() = step;
+}
+
+bool writeFilesSafely(std::span<const FileWrite> files, std::string* failedPath) {
+    std::vector<Pending> pending;
+    const auto fail = [&](const FileWrite& file, std::size_t from) {
+        for (std::size_t i = from; i < pending.size(); ++i)
+            ::unlink(pending[i].temporary.c_str());
+        if (failedPath) *failedPath = file.path;
+        return false;
+    };
+    for (const FileWrite& file : files) {
+        if (holdsExactly(file.path, file.bytes)) continue;
+        std::string temporary = writeTemporary(file.path, file.bytes);
+        if (temporary.empty()) return fail(file, 0);
+        pending.push_back({&file, std::move(temporary)});
+    }
+    for (std::size_t i = 0; i < pending.size(); ++i) {
+        const FileWrite& file = *pending[i].file;
+        if (refusedByTest(WriteStep::rename) ||
+            ::rename(pending[i].temporary.c_str(), file.path.c_str()) != 0)
+            return fail(file, i);
+        // Each rename reaches the disk before the next is made, so after a crash a
+        // file later in the order is never new while one before it is still old.
+        syncFolder(folderOf(file.path));
+    }
+    return true;
+}
+
+bool writeFileSafely(const std::string& path, std::string_view bytes) {
+    const FileWrite file{path, bytes};
+    return writeFilesSafely(std::span(&file, 1));
+}
+
+} // namespace quorvel

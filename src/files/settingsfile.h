@@ -1,0 +1,53 @@
+#pragma once
+// The settings file (settingsPath): who played last, every name that ever played,
+// and per player the sections P.Settings, P.SoundSettings and P.MapSettings. Each
+// operation opens, uses and closes the file; reading never fails (defaults), and
+// write errors are swallowed so the game carries on with the values it holds.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvel {
+
+/// The built-in theme's name, always the first entry of the theme list.
+inline constexpr std::string_view defaultTheme = "Back to basics <Default>";
+
+/// A player's section: the player's name followed by ".Settings", ".SoundSettings"
+/// or ".MapSettings".
+std::string playerSection(std::string_view player, std::string_view suffix);
+
+/// The last player identified on the opening screen (Settings/Player), empty when none.
+std::string loadPlayer();
+/// Stores player as the last player and lists the name in Players.
+void savePlayer(std::string_view player);
+
+/// A player's level (1..6) and theme as the opening screen applies them.
+struct PlayerSettings {
+    int skill = 2;     ///< level 1..6; any other stored value gives 2
+    std::string theme; ///< as stored; the current theme text when there is none
+};
+/// Reads P.Settings/Skill (default 2) and P.Settings/Theme (default currentTheme).
+PlayerSettings loadSettings(std::string_view player, std::string_view currentTheme);
+/// Writes P.Settings/Skill, then P.Settings/Theme.
+void saveSettings(std::string_view player, int skill, std::string_view theme);
+/// The entry of the theme list to select for theme: the first that equals it
+/// without regard to case, else 0 (the built-in theme).
+int findTheme(const std::vector<std::string>& themeList, std::string_view theme);
+
+/// Moves a settings file left in the Windows folder by an older installation next
+/// to the program, or deletes it when one is already there. Nothing is reported.
+void moveOldSettings();
+
+/// Empty when name can be a player's name in files and sections; otherwise why not,
+/// as the end of a sentence: "it is too long", "it may not contain /". The opening
+/// screen applies it to a name given on the command line, which skips the name box's
+/// own checks, and to typed names after those checks.
+std::string playerNameProblem(std::string_view name);
+/// The player named on the command line by switch U, given as the switch's decoded
+/// value (in UTF-8 even when typed in another code page), when it passes
+/// playerNameProblem; otherwise empty, and refusal (when given) receives the sentence
+/// that says why, for the name box that asks instead.
+std::string commandLinePlayer(std::string_view switchValue, std::string* refusal = nullptr);
+
+} // namespace quorvel

@@ -1,0 +1,13 @@
+#pragma once
+// The desktop's own handler for files and addresses (the web browser for the home
+// page and the update check).
+
+#include <string_view>
+
+namespace quorvel {
+
+/// Asks the desktop to open file (a web address, or a file relative to folder)
+/// with its default handler; true when the desktop accepted the request.
+bool openWithShell(std::string_view file, std::string_view folder = {});
+
+} // namespace quorvel

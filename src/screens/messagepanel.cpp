@@ -1,0 +1,223 @@
+#include "screens/messagepanel.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QPainter>
+#include <QPalette>
+
+#include "theme/messages.h"
+#include "theme/theme.h"
+
+namespace quorvel {
+
+namespace {
+
+const QColor grey(128, 128, 128);
+const QColor silver(192, 192, 192);
+const QColor black(0, 0, 0);
+const QColor white(255, 255, 255);
+const QColor yellow(255, 255, 0);
+
+// The panel's labels: 8-point sans-serif, 11 pixels high.
+QFont panelFont(bool bold = false) {
+    QFont font("Liberation Sans");
+    font.setPixelSize(11);
+    font.setBold(bold);
+    return font;
+}
+
+void setColour(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
+    QPalette p = w->palette();
+    p.setColor(role, colour);
+    w->setPalette(p);
+}
+
+QWidget* makePanel(QWidget* parent, const char* name, QRect place, const QColor& colour) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(name);
+    panel->setGeometry(place);
+    panel->setAutoFillBackground(true);
+    setColour(panel, QPalette::Window, colour);
+    return panel;
+}
+
+// A placeholder face for the built-in indicator: a framed lamp with a mark, amber for
+// the standard picture, red with an exclamation mark for the critical one.
+QImage drawIndicator(bool critical) {
+    QImage image(indicatorWidth, indicatorHeight, QImage::Format_RGB888);
+    image.fill(QColor(40, 40, 40));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(200, 200, 200), 2));
+    p.setBrush(critical ? QColor(200, 30, 30) : QColor(230, 170, 30));
+    p.drawRoundedRect(QRectF(3, 3, indicatorWidth - 6, indicatorHeight - 6), 8, 8);
+    QFont font("Liberation Sans");
+    font.setPixelSize(30);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(critical ? white : black);
+    p.drawText(image.rect(), Qt::AlignCenter, critical ? "!" : "i");
+    return image;
+}
+
+} // namespace
+
+QImage builtinIndicatorPicture(bool critical) {
+    // Drawn here until the built-in artwork joins the program's resources.
+    static const QImage standard = drawIndicator(false);
+    static const QImage criticalPicture = drawIndicator(true);
+    return critical ? criticalPicture : standard;
+}
+
+QColor messageColour(Colour colour) {
+    const auto v = static_cast<unsigned>(colour);
+    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
+}
+
+MessagePanel::MessagePanel(QWidget* gameScreen) : QFrame(gameScreen) {
+    setObjectName("Panel1");
+    setGeometry(253, 5, 375, 107);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(1);
+    setAutoFillBackground(true);
+    setColour(this, QPalette::Window, grey);
+
+    auto* title = new QLabel(
+        "                                   Messages :                              ", this);
+    title->setObjectName("Label11");
+    title->setFont(panelFont(true));
+    setColour(title, QPalette::WindowText, white);
+    title->move(24, 2);
+    title->adjustSize();
+
+    QWidget* panel4 = makePanel(this, "Panel4", QRect(3, 17, 368, 65), silver);
+    m_older[0] = makeLabel(panel4, "lblmessage2", 8, 48, "Previous message recived.");
+    m_older[1] = makeLabel(panel4, "lblmessage3", 8, 32, "Old message.");
+    m_older[2] = makeLabel(panel4, "lblmessage4", 8, 17, "Old message.");
+    m_older[3] = makeLabel(panel4, "lblmessage5", 8, 2, QString());
+    for (QLabel* line : m_older)
+        setColour(line, QPalette::WindowText, black);
+
+    QWidget* panel2 = makePanel(this, "Panel2", QRect(3, 84, 368, 20), black);
+    m_current = makeLabel(panel2, "lblmessagecurrent", 5, 3, "Current message.");
+    setColour(m_current, QPalette::WindowText, messageColour(Colour::lime));
+
+    m_indicatorCaption = new QLabel("Message Indicator:", this);
+    m_indicatorCaption->setObjectName("Label3");
+    m_indicatorCaption->setFont(panelFont());
+    setColour(m_indicatorCaption, QPalette::WindowText, yellow);
+    m_indicatorCaption->move(11, 9);
+    m_indicatorCaption->adjustSize();
+    m_indicatorCaption->hide(); // shown once it sits in clockPanel
+
+    m_canvas = QImage(indicatorWidth, indicatorHeight, QImage::Format_RGB888);
+    m_canvas.fill(grey);
+    m_indicator = new QLabel(this);
+    m_indicator->setObjectName("imindecator");
+    m_indicator->setGeometry(8, 27, indicatorWidth, indicatorHeight);
+    m_indicator->hide();
+
+    setIndicatorPictures(QImage(), QImage());
+}
+
+QLabel* MessagePanel::makeLabel(QWidget* parent, const char* name, int x, int y,
+                                const QString& hint) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setFont(panelFont());
+    label->setToolTip(hint);
+    // One line from its place to the panel's right edge; longer texts are cut there.
+    label->setGeometry(x, y, parent->width() - x, 14);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+void MessagePanel::placeIndicator(QWidget* panel6) {
+    m_indicatorCaption->setParent(panel6);
+    m_indicatorCaption->move(11, 9);
+    m_indicatorCaption->show();
+    const bool lit = indicatorLit();
+    m_indicator->setParent(panel6);
+    m_indicator->move(8, 27);
+    m_indicator->setVisible(lit);
+}
+
+void MessagePanel::setIndicatorPictures(const QImage& standard, const QImage& critical) {
+    m_standard = standard.isNull() ? builtinIndicatorPicture(false) : standard;
+    m_critical = critical.isNull() ? builtinIndicatorPicture(true) : critical;
+}
+
+void MessagePanel::loadIndicatorPictures(const std::string& themeFolder) {
+    if (!groupFromFolder(themeFolder, PictureGroup::panel)) {
+        setIndicatorPictures(QImage(), QImage());
+        return;
+    }
+    auto load = [&](const char* file) {
+        return QImage(QString::fromStdString(themeFile(themeFolder, file)));
+    };
+    setIndicatorPictures(load("message.bmp"), load("critical.bmp"));
+}
+
+bool MessagePanel::postGameMessage(MessageCatalogue& catalogue, int key, std::string_view player,
+                                   Colour colour, int level) {
+    return showGameMessage(catalogue.getMessage(key, player), colour, level);
+}
+
+bool MessagePanel::showGameMessage(std::string_view text, Colour colour, int level) {
+    if (text.empty()) return false;
+    scrollMessages();
+    setColour(m_current, QPalette::WindowText, messageColour(colour));
+    m_current->setText("  " + QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    if (level == levelStandard || level == levelCritical) {
+        // The picture is drawn over what the indicator showed, as on a canvas: a theme
+        // picture smaller than the indicator leaves the rest as it was.
+        QPainter painter(&m_canvas);
+        painter.drawImage(0, 0, level == levelCritical ? m_critical : m_standard);
+        painter.end();
+        m_indicator->setPixmap(QPixmap::fromImage(m_canvas));
+        m_indicator->show();
+    }
+    return true;
+}
+
+void MessagePanel::scrollMessages() {
+    for (int i = 3; i > 0; --i)
+        m_older[i]->setText(m_older[i - 1]->text());
+    m_older[0]->setText(m_current->text().trimmed());
+}
+
+void MessagePanel::ageIndicator(int& indicatorAge) {
+    if (indicatorAge >= 6) { // an age past 6 (never expected) still goes out
+        hideIndicator();
+        indicatorAge = 0;
+    } else {
+        ++indicatorAge;
+    }
+}
+
+void MessagePanel::hideIndicator() {
+    m_indicator->hide();
+}
+
+void MessagePanel::clearMessages() {
+    m_current->clear();
+    for (QLabel* line : m_older)
+        line->clear();
+}
+
+QString MessagePanel::messageLine(int line) const {
+    if (line == 1) return m_current->text();
+    if (line >= 2 && line <= 5) return m_older[line - 2]->text();
+    return {};
+}
+
+QColor MessagePanel::currentColour() const {
+    return m_current->palette().color(QPalette::WindowText);
+}
+
+bool MessagePanel::indicatorLit() const {
+    return !m_indicator->isHidden();
+}
+
+} // namespace quorvel

@@ -1,0 +1,44 @@
+#include "sound/soundcheck.h"
+
+#include "sound/audio.h"
+#include "theme/theme.h"
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+namespace quorvel {
+
+namespace {
+
+std::uint32_t u32(std::string_view b, std::size_t at) {
+    std::uint32_t v = 0;
+    for (std::size_t i = 0; i < 4; ++i)
+        v |= static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + i])) << (8 * i);
+    return v;
+}
+
+// A wave file shorter than its RIFF header says.
+bool waveCutShort(std::string_view bytes) {
+    return bytes.size() >= 12 && bytes.substr(0, 4) == "RIFF" && bytes.substr(8, 4) == "WAVE" &&
+           static_cast<std::uint64_t>(u32(bytes, 4)) + 8 > bytes.size();
+}
+
+} // namespace
+
+std::string soundFileProblem(const std::string& path) {
+    std::string bytes;
+    if (const FileRead read = readFile(path, maxSoundBytes, bytes); read != FileRead::ok)
+        return unreadableFileReason(read);
+    if (bytes.empty()) return "empty file";
+    switch (checkWave(bytes)) {
+    case WaveCheck::whole: return waveCutShort(bytes) ? "truncated" : std::string();
+    case WaveCheck::cutShort: return "truncated";
+    case WaveCheck::unreadable:
+        return waveCutShort(bytes) ? "truncated" : "not a sound it can decode";
+    case WaveCheck::unknown: break;
+    }
+    return {};
+}
+
+} // namespace quorvel

@@ -1,0 +1,42 @@
+#pragma once
+// Small text helpers shared by the windows, and the program's version text.
+// Texts are UTF-8; widths and lengths count characters, not bytes.
+
+#include <string>
+#include <string_view>
+
+namespace quorvel {
+
+/// The title of message boxes and of the opening screen.
+inline constexpr std::string_view applicationTitle = "Quorvel 3-D.";
+
+/// a + " " + b when both are non-empty, else a + b.
+std::string joinWords(std::string_view a, std::string_view b);
+/// The first character in upper case (ASCII), the rest unchanged; at most 255
+/// characters follow the first.
+std::string capitalise(std::string_view s);
+/// s padded on the left with ch up to width characters; s itself when already as long.
+std::string padLeft(std::string_view s, char ch, int width);
+/// padLeft(s, '0', width).
+std::string zeroPad(std::string_view s, int width);
+/// single when count is 1, else plural: "day" and "days" of the clock.
+std::string pluralWord(std::string_view single, std::string_view plural, long long count);
+
+/// s with the letters A to Z in lower case; other bytes unchanged (the rules compare
+/// the game's own words this way).
+std::string asciiLower(std::string_view s);
+/// s with the letters a to z in upper case; other bytes unchanged.
+std::string asciiUpper(std::string_view s);
+/// Equal without regard to ASCII case.
+bool sameText(std::string_view a, std::string_view b);
+
+/// The number of characters (code points) of UTF-8 text.
+std::size_t charcount(std::string_view s);
+/// Text without blanks and control characters at either end.
+std::string trimText(std::string_view s);
+
+/// "1.35": the major version, a point, and the minor version in two digits with
+/// a trailing "0" dropped (minor 30 gives "1.3").
+std::string versionText(int major = 1, int minor = 35);
+
+} // namespace quorvel

@@ -1,0 +1,165 @@
+#include "widgets/messagedialog.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QStyle>
+
+#include "platform/windowframe.h"
+#include "widgets/dialogs.h"
+#include "widgets/mnemonickeys.h"
+
+namespace quorvel {
+
+namespace {
+
+QPointer<MessageDialog>& instance() {
+    static QPointer<MessageDialog> dialog;
+    return dialog;
+}
+
+QString qText(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+} // namespace
+
+MessageDialog::MessageDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowStaysOnTopHint) {
+    setObjectName("fMessage");
+    setWindowTitle("Message");
+    setFixedSize(312, 126);
+
+    iconLabel = new QLabel(this);
+    iconLabel->setObjectName("iMsg");
+    iconLabel->setGeometry(12, 12, 48, 48);
+    textLabel = new QLabel(this);
+    textLabel->setObjectName("Label1");
+    textLabel->setGeometry(68, 12, 232, 70);
+    textLabel->setWordWrap(true);
+    textLabel->setTextFormat(Qt::PlainText);
+    textLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    QPushButton** buttons[3] = {&leftButton, &middleButton, &rightButton};
+    const int lefts[3] = {12, 116, 218};
+    for (int i = 0; i < 3; ++i) {
+        QPushButton* b = new QPushButton(this);
+        b->setObjectName(QString("b%1").arg(i + 1));
+        b->setGeometry(lefts[i], 96, 82, 25);
+        b->setAutoDefault(false); // Enter is the dialog's key, not a button's
+        connect(b, &QPushButton::clicked, this, [this, i] { buttonClicked(i); });
+        *buttons[i] = b;
+    }
+}
+
+// The style's pictures are made when a message first needs them, not with the dialog.
+const QPixmap& MessageDialog::kindIcon(QStyle::StandardPixmap which) {
+    auto it = m_kindIcons.find(which);
+    if (it == m_kindIcons.end())
+        it = m_kindIcons.emplace(which, style()->standardIcon(which).pixmap(48, 48)).first;
+    return it->second;
+}
+
+void MessageDialog::setButton(int index, const char* caption, QStyle::StandardPixmap glyph,
+                              int result) {
+    auto it = m_glyphs.find(glyph);
+    if (it == m_glyphs.end()) it = m_glyphs.emplace(glyph, style()->standardIcon(glyph)).first;
+    QPushButton* b = index == 0 ? leftButton : index == 1 ? middleButton : rightButton;
+    b->setText(caption);
+    b->setIcon(it->second);
+    m_results[index] = result;
+}
+
+int MessageDialog::showDialog(int kind, std::string_view title, std::string_view text) {
+    m_acceptEnter = m_acceptEsc = false;
+    m_enterResult = mrOk;
+    m_escResult = mrCancel;
+    textLabel->setText(qText(text));
+    middleButton->setVisible(true);
+    for (QPushButton* b : {leftButton, middleButton, rightButton})
+        b->setToolTip({});
+
+    const char* caption = "Notice";
+    switch (kind) {
+    case dkWarning:
+    case dkError:
+        caption = kind == dkWarning ? "Warning" : "Error";
+        iconLabel->setPixmap(kindIcon(kind == dkWarning ? QStyle::SP_MessageBoxWarning
+                                                        : QStyle::SP_MessageBoxCritical));
+        setButton(1, "OK", QStyle::SP_DialogYesButton, mrOk);
+        leftButton->setVisible(false);
+        rightButton->setVisible(false);
+        m_acceptEnter = m_acceptEsc = true;
+        break;
+    case dkQuestion:
+        caption = "Question";
+        iconLabel->setPixmap(kindIcon(QStyle::SP_MessageBoxQuestion));
+        setButton(1, "&Yes", QStyle::SP_DialogYesButton, mrYes);
+        setButton(2, "&No", QStyle::SP_DialogNoButton, mrNo);
+        leftButton->setVisible(false);
+        rightButton->setVisible(true);
+        break;
+    case dkQuestionCancel:
+        caption = "Question";
+        iconLabel->setPixmap(kindIcon(QStyle::SP_MessageBoxQuestion));
+        setButton(0, "&Yes", QStyle::SP_DialogYesButton, mrYes);
+        setButton(1, "&No", QStyle::SP_DialogNoButton, mrNo);
+        setButton(2, "Cancel", QStyle::SP_DialogCancelButton, mrCancel);
+        leftButton->setVisible(true);
+        rightButton->setVisible(true);
+        m_acceptEsc = true;
+        break;
+    default:
+        iconLabel->setPixmap(kindIcon(QStyle::SP_MessageBoxInformation));
+        setButton(1, "OK", QStyle::SP_DialogYesButton, mrOk);
+        leftButton->setVisible(false);
+        rightButton->setVisible(false);
+        m_acceptEnter = m_acceptEsc = true;
+        break;
+    }
+    setWindowTitle(title.empty() ? QString(caption) : qText(title));
+
+    centreFrame(this);
+    middleButton->setFocus();
+    return exec();
+}
+
+void MessageDialog::buttonClicked(int index) {
+    done(m_results[index]);
+}
+
+void MessageDialog::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (m_acceptEnter) done(m_enterResult);
+        return;
+    case Qt::Key_Escape:
+        if (m_acceptEsc) done(m_escResult);
+        return;
+    default:
+        // Y and N (either case) answer Yes and No while those buttons are shown.
+        if (clickMnemonicButton(this, event)) return;
+        break;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// Closing the window by other means than its buttons and keys answers Cancel.
+void MessageDialog::reject() {
+    done(mrCancel);
+}
+
+MessageDialog* createMessageDialog() {
+    if (!instance()) instance() = new MessageDialog;
+    return instance();
+}
+
+MessageDialog* messageDialog() {
+    return createMessageDialog();
+}
+
+} // namespace quorvel

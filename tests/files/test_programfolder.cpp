@@ -1,0 +1,85 @@
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "files/programfolder.h"
+#include "support/testfolder.h"
+
+using namespace quorvel;
+
+TEST(ProgramFolder, HomeVariableWinsAndPathsAreBuiltFromIt) {
+    test::TestFolder folder;
+    initProgramFolders("/usr/games/quorvel3d");
+    EXPECT_EQ(programFolder(), longPath(folder.home()));
+    EXPECT_EQ(programFolder().back(), '/');
+    EXPECT_EQ(programFileName(), "quorvel3d");
+    EXPECT_EQ(windowsFolder(), folder.config());
+    EXPECT_FALSE(programFolderShared());
+    EXPECT_EQ(settingsPath(), programFolder() + "quorvel3d.ini");
+    EXPECT_EQ(installRecordPath(), programFolder() + "quorvel3d.tk");
+    EXPECT_EQ(registryPath(), folder.config() + "Tendrik.ini");
+    EXPECT_EQ(savedGamePath("Ann", 3), programFolder() + "Saved Games/Ann3.sav");
+
+    // A relative folder is taken from where the game was started, and made absolute.
+    const std::filesystem::path start = std::filesystem::current_path();
+    std::filesystem::current_path(folder.root());
+    ::setenv("QUORVEL3D_HOME", "rel/games", 1);
+    initProgramFolders("/usr/games/quorvel3d");
+    std::filesystem::current_path(start);
+    EXPECT_EQ(programFolder(), longPath(folder.root()) + "rel/games/");
+}
+
+TEST(ProgramFolder, WritableProgramFolderElseTheUsersDataFolder) {
+    test::TestFolder folder;
+    ::unsetenv("QUORVEL3D_HOME");
+    const std::string exeDir = folder.root() + "bin/";
+    std::filesystem::create_directories(exeDir);
+    initProgramFolders(exeDir + "game.bin");
+    EXPECT_EQ(programFolder(), longPath(exeDir));
+    EXPECT_EQ(settingsPath(), programFolder() + "game.ini");
+
+    ::setenv("XDG_DATA_HOME", (folder.root() + "data").c_str(), 1);
+    initProgramFolders(folder.root() + "no such folder/quorvel3d");
+    EXPECT_EQ(programFolder(), longPath(folder.root()) + "data/quorvel3d/");
+    EXPECT_TRUE(std::filesystem::is_directory(programFolder())); // created on first use
+    ::unsetenv("XDG_DATA_HOME");
+}
+
+TEST(ProgramFolder, PlayerNamesNeverLeaveTheSavedGamesFolder) {
+    test::TestFolder folder;
+    for (const char* bad : {"../evil", "a/b", "..", ".", "", "a\\b", "line\nbreak"})
+        EXPECT_EQ(savedGamePath(bad, 1), "") << bad;
+    EXPECT_EQ(savedGamePath(std::string(201, 'x'), 1), "");
+    EXPECT_EQ(savedGamePath("..x", 1), programFolder() + "Saved Games/..x1.sav");
+    EXPECT_EQ(savedGamePath("John Smith", 6), programFolder() + "Saved Games/John Smith6.sav");
+}
+
+TEST(ProgramFolder, PathHelpers) {
+    test::TestFolder folder;
+    EXPECT_EQ(addBackslash(""), "");
+    EXPECT_EQ(addBackslash("a"), "a/");
+    EXPECT_EQ(addBackslash("a/"), "a/");
+    EXPECT_EQ(changeExtension("quorvel3d", ".ini"), "quorvel3d.ini");
+    EXPECT_EQ(changeExtension("X.exe", ".ini"), "X.ini");
+    EXPECT_EQ(changeExtension(".hidden", ".ini"), ".hidden.ini");
+    EXPECT_EQ(changeExtension("a.b/c", ".tk"), "a.b/c.tk");
+
+    const std::string root = longPath(folder.root());
+    ASSERT_FALSE(root.empty());
+    EXPECT_EQ(root.back(), '/');
+    std::ofstream(folder.home() + "f.txt") << "x";
+    EXPECT_EQ(longPath(folder.root() + "home/../home/f.txt"), root + "home/f.txt");
+    EXPECT_EQ(longPath(folder.root() + "home/f.txt/"), ""); // a file is no folder
+    EXPECT_EQ(longPath(folder.root() + "missing/f.txt"), "");
+    EXPECT_EQ(longPath("relative/path"), "");
+    EXPECT_EQ(longPath("/"), "/");
+
+    EXPECT_TRUE(canWriteFolder(folder.home()));
+    EXPECT_FALSE(std::filesystem::exists(folder.home() + "MYLIB000.TMP"));
+    EXPECT_FALSE(canWriteFolder(folder.root() + "missing"));
+    std::ofstream(folder.home() + "MYLIB000.TMP") << "someone's";
+    EXPECT_TRUE(canWriteFolder(folder.home()));
+    EXPECT_TRUE(std::filesystem::exists(folder.home() + "MYLIB000.TMP")); // left alone
+}

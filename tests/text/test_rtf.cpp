@@ -1,0 +1,141 @@
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "text/rtf.h"
+
+using namespace quorvel;
+
+namespace {
+
+std::string text(std::string_view rtf) {
+    return parseRtf(rtf).plaintext();
+}
+
+const RtfRun& run(const RtfDocument& d, std::size_t p, std::size_t r) {
+    return d.paragraphs.at(p).runs.at(r);
+}
+
+std::string cellText(const RtfCell& cell) {
+    std::string out;
+    for (const RtfParagraph& p : cell.paragraphs)
+        for (const RtfRun& r : p.runs)
+            out += r.text;
+    return out;
+}
+
+} // namespace
+
+TEST(Rtf, ParagraphsAndCharacterFormatting) {
+    const RtfDocument d =
+        parseRtf("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\n"
+                 "\\pard\\qc\\b\\fs32 The Vault\\b0\\par\n"
+                 "\\pard Plain {\\i slanted} \\ul under\\ulnone  and {\\strike gone}.\\par}");
+    ASSERT_EQ(d.paragraphs.size(), 2u);
+    EXPECT_EQ(d.plaintext(), "The Vault\nPlain slanted under and gone.");
+    EXPECT_EQ(d.paragraphs[0].align, RtfAlign::centre);
+    EXPECT_TRUE(run(d, 0, 0).bold);
+    EXPECT_EQ(run(d, 0, 0).halfPoints, 32);
+    EXPECT_EQ(d.paragraphs[1].align, RtfAlign::left);
+    EXPECT_EQ(run(d, 1, 0).text, "Plain ");
+    EXPECT_FALSE(run(d, 1, 0).bold);
+    EXPECT_TRUE(run(d, 1, 1).italic);
+    EXPECT_TRUE(run(d, 1, 3).underline);
+    EXPECT_TRUE(run(d, 1, 5).strike);
+    EXPECT_FALSE(d.damaged);
+    EXPECT_FALSE(d.truncated);
+}
+
+TEST(Rtf, ColourTableGivesTextAndHighlightColours) {
+    const RtfDocument d = parseRtf("{\\rtf1{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0"
+                                   "\\blue128;}\\cf1 red \\cf2\\highlight1 navy \\cf0\\highlight0 "
+                                   "auto \\cf9 none}");
+    ASSERT_EQ(d.paragraphs.size(), 1u);
+    EXPECT_TRUE(run(d, 0, 0).hasColour);
+    EXPECT_EQ(run(d, 0, 0).colour, (RtfColour{255, 0, 0}));
+    EXPECT_EQ(run(d, 0, 1).colour, (RtfColour{0, 0, 128}));
+    EXPECT_TRUE(run(d, 0, 1).hasHighlight);
+    EXPECT_EQ(run(d, 0, 1).highlight, (RtfColour{255, 0, 0}));
+    EXPECT_FALSE(run(d, 0, 2).hasColour); // \cf0 and an index past the table are automatic
+    EXPECT_EQ(run(d, 0, 2).text, "auto none");
+}
+
+TEST(Rtf, EscapesAndSpecialCharacters) {
+    EXPECT_EQ(text("{\\rtf1 caf\\'e9 \\'80 \\emdash\\endash\\bullet\\lquote x\\rquote "
+                   "\\ldblquote y\\rdblquote}"),
+              "caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x94\xE2\x80\x93\xE2\x80\xA2\xE2\x80\x98x"
+              "\xE2\x80\x99\xE2\x80\x9Cy\xE2\x80\x9D"); // a blank after a word ends it
+    EXPECT_EQ(text("{\\rtf1 a\\~b\\{c\\}d\\\\e\\-f\\_g}"), "a\xC2\xA0"
+                                                           "b{c}d\\ef-g");
+    // \uN takes \ucN fallback characters; a \'hh counts as one of them.
+    EXPECT_EQ(text("{\\rtf1 \\u8364?euro \\uc2\\u8364\\'80\\'80 two \\uc0\\u233 none}"),
+              "\xE2\x82\xAC"
+              "euro \xE2\x82\xAC two \xC3\xA9none");
+    EXPECT_EQ(text("{\\rtf1 \\u-3913?}"), "\xEF\x82\xB7");               // negative: 65536 - 3913
+    EXPECT_EQ(text("{\\rtf1 \\u-10179?\\u-8704?}"), "\xF0\x9F\x98\x80"); // a surrogate pair
+    EXPECT_EQ(text("{\\rtf1 line\\line two\\tab x}"), "line\ntwo\tx");
+}
+
+TEST(Rtf, SkipsUnreadablePicturesAndIgnorableDestinations) {
+    const std::string d =
+        text("{\\rtf1{\\fonttbl{\\f0 Times;}}{\\stylesheet{\\s1 Heading;}}{\\info{\\title T}}"
+             "{\\*\\generator Writer;}{\\pict\\pngblip 89504e47}{\\*\\unknown secret}"
+             "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt shown}} "
+             "{\\pict\\bin4 }{}}}after}");
+    EXPECT_EQ(d, "shown after");
+}
+
+TEST(Rtf, PlainTextFilesShowAsText) {
+    const RtfDocument d = parseRtf("Once upon a time\r\nin a maze\n\nthe end");
+    EXPECT_EQ(d.plaintext(), "Once upon a time\nin a maze\n\nthe end");
+    EXPECT_EQ(parseRtf("caf\xE9").plaintext(), "caf\xC3\xA9"); // not UTF-8: Windows-1252
+}
+
+TEST(Rtf, UnbalancedGroupsShowWhatCouldBeRead) {
+    RtfDocument d = parseRtf("{\\rtf1 {\\b open {\\i deeper");
+    EXPECT_EQ(d.plaintext(), "open deeper");
+    EXPECT_TRUE(d.damaged);
+    d = parseRtf("{\\rtf1 one}} two}}}");
+    EXPECT_EQ(d.plaintext(), "one two");
+    EXPECT_TRUE(d.damaged);
+    // A font table that never closes swallows the rest, but nothing breaks.
+    EXPECT_EQ(text("{\\rtf1 before {\\fonttbl{\\f0 Arial;} after"), "before ");
+}
+
+TEST(Rtf, DeepNestingIsBoundedAndKeepsText) {
+    std::string deep = "{\\rtf1 ";
+    for (int i = 0; i < 200000; ++i)
+        deep += "{\\b ";
+    deep += "core";
+    for (int i = 0; i < 200000; ++i)
+        deep += "}";
+    deep += " tail}";
+    const RtfDocument d = parseRtf(deep);
+    EXPECT_EQ(d.plaintext(), "core tail");
+    EXPECT_TRUE(run(d, 0, 0).bold);
+    EXPECT_FALSE(run(d, 0, 1).bold); // formatting comes back once the groups close
+    EXPECT_FALSE(d.damaged);
+}
+
+TEST(Rtf, TruncatedEscapesAreDropped) {
+    for (const char* cut :
+         {"{\\rtf1 ab\\", "{\\rtf1 ab\\'", "{\\rtf1 ab\\'4", "{\\rtf1 ab\\'zz", "{\\rtf1 ab\\u",
+          "{\\rtf1 ab\\u-", "{\\rtf1 ab\\fs", "{\\rtf1 ab\\u55357"}) {
+        const RtfDocument d = parseRtf(cut);
+        EXPECT_EQ(d.plaintext().substr(0, 2), "ab") << cut;
+        EXPECT_LE(d.plaintext().size(), 5u) << cut;
+    }
+    EXPECT_TRUE(parseRtf("{\\rtf1 ab\\'4").damaged);
+}
+
+TEST(RtfTables, ATableInACellIsReadAsTextOfThatCell) {
+    const RtfDocument d =
+        parseRtf("{\\rtf1\\trowd\\cellx3000\\cellx6000\\pard\\intbl outer\\par"
+                 "\\pard\\intbl\\itap2 x\\nestcell y\\nestcell{\\*\\nesttableprops\\trowd\\cellx100"
+                 "\\nestrow}{\\nonesttables\\par}\\pard\\intbl\\itap1\\cell b\\cell\\row}");
+    ASSERT_EQ(d.tables.size(), 1u);
+    ASSERT_EQ(d.tables[0].rows.size(), 1u);
+    const RtfCell& first = d.tables[0].rows[0].cells.at(0);
+    EXPECT_EQ(cellText(first), "outerx\ty\t");
+    EXPECT_EQ(cellText(d.tables[0].rows[0].cells.at(1)), "b");
+}

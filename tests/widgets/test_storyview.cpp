@@ -1,0 +1,374 @@
+// Stories in the viewer: rich text as HTML, with its tables and pictures.
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "support/picturefiles.h"
+#include "support/testapp.h"
+#include "text/rtf.h"
+#include "widgets/storyhtml.h"
+#include "widgets/storyview.h"
+
+using namespace quorvel;
+using test::hexLines;
+using test::pictureFile;
+
+namespace {
+
+const RtfRun& run(const RtfDocument& d, std::size_t p, std::size_t r) {
+    return d.paragraphs.at(p).runs.at(r);
+}
+
+std::string cellText(const RtfCell& cell) {
+    std::string out;
+    for (const RtfParagraph& p : cell.paragraphs)
+        for (const RtfRun& r : p.runs)
+            out += r.text;
+    return out;
+}
+
+// A table of two rows as Word writes it: every cell paragraph opened with \pard and
+// \intbl inside groups of revision marks, and the row's definition repeated in a
+// group just before its \row.
+const char* const wordTable =
+    "{\\rtf1\\adeflang1025\\ansi\\ansicpg1252\\uc1\\adeff31507\\deff0"
+    "{\\fonttbl{\\f0\\fbidi \\froman\\fcharset0\\fprq2 Times New Roman;}}"
+    "{\\*\\rsidtbl \\rsid2716301}{\\*\\generator Microsoft Word 16.0;}\r\n"
+    "\\pard\\plain \\ltrpar\\qc \\li0\\ri0\\sa160\\widctlpar{\\b Hall of Heroes}\\par\r\n"
+    "\\trowd \\irow0\\irowband0\\ltrrow\\ts11\\trgaph108\\trleft-108\\trbrdrt\\brdrs"
+    "\\brdrw10 \\trbrdrl\\brdrs\\brdrw10 \\trftsWidth1\\tblind0\\tblindtype3 "
+    "\\clvertalt\\clbrdrt\\brdrs\\brdrw10 \\clbrdrl\\brdrs\\brdrw10 \\cltxlrtb"
+    "\\clftsWidth3\\clwWidth3192\\clshdrawnil \\cellx3084\\clvertalc\\clbrdrt\\brdrs"
+    "\\brdrw10 \\cltxlrtb\\clftsWidth3\\clwWidth3192 \\cellx6276\\clvertalb\\clbrdrt"
+    "\\brdrs\\brdrw10 \\cellx9468\\pard\\plain \\ltrpar\\ql \\li0\\ri0\\widctlpar"
+    "\\intbl\\wrapdefault\\aspalpha\\aspnum\\faauto\\adjustright\\rin0\\lin0\\yts11 "
+    "\\rtlch\\fcs1 \\af0\\afs24\\alang1025 \\ltrch\\fcs0 \\fs24\\lang1033\\langfe1033"
+    "\\cgrid {\\rtlch\\fcs1 \\af0 \\ltrch\\fcs0 \\b\\insrsid2716301 Name}{\\rtlch"
+    "\\fcs1 \\af0 \\ltrch\\fcs0 \\insrsid2716301 \\cell }\\pard \\ltrpar\\qc "
+    "\\li0\\ri0\\widctlpar\\intbl\\wrapdefault {\\rtlch\\fcs1 \\af0 \\ltrch\\fcs0 "
+    "\\b\\insrsid2716301 Level}{\\rtlch\\fcs1 \\af0 \\ltrch\\fcs0 \\insrsid2716301 "
+    "\\cell }\\pard \\ltrpar\\qr \\li0\\ri0\\widctlpar\\intbl\\wrapdefault {\\rtlch"
+    "\\fcs1 \\af0 \\ltrch\\fcs0 \\b\\insrsid2716301 Time}{\\rtlch\\fcs1 \\af0 \\ltrch"
+    "\\fcs0 \\insrsid2716301 \\cell }\\pard\\plain \\ltrpar\\ql \\li0\\ri0\\sa160"
+    "\\sl259\\slmult1\\widctlpar\\intbl\\wrapdefault\\aspalpha\\aspnum\\faauto"
+    "\\adjustright\\rin0\\lin0 {\\rtlch\\fcs1 \\af0 \\ltrch\\fcs0 \\insrsid2716301 "
+    "\\trowd \\irow0\\irowband0\\ltrrow\\ts11\\trgaph108\\trleft-108\\clvertalt"
+    "\\clbrdrt\\brdrs\\brdrw10 \\cellx3084\\clvertalc\\clbrdrt\\brdrs\\brdrw10 "
+    "\\cellx6276\\clvertalb\\clbrdrt\\brdrs\\brdrw10 \\cellx9468\\row }\r\n"
+    "\\trowd \\irow1\\irowband1\\lastrow \\ltrrow\\ts11\\trgaph108\\trleft-108"
+    "\\clvertalt\\clbrdrt\\brdrs\\brdrw10 \\cellx3084\\clvertalc\\clbrdrt\\brdrs"
+    "\\brdrw10 \\cellx6276\\clvertalb\\clbrdrt\\brdrs\\brdrw10 \\cellx9468\\pard\\plain "
+    "\\ltrpar\\ql \\intbl {\\insrsid2716301 Ann\\line Lee\\cell }\\pard \\ltrpar\\qc "
+    "\\intbl {\\insrsid2716301 3\\cell }\\pard \\ltrpar\\qr \\intbl {\\insrsid2716301 "
+    "0:12:05\\cell }\\pard\\plain \\ltrpar\\ql \\intbl {\\insrsid2716301 \\trowd "
+    "\\irow1\\irowband1\\lastrow \\ltrrow\\ts11\\trgaph108\\trleft-108\\clvertalt"
+    "\\clbrdrt\\brdrs\\brdrw10 \\cellx3084\\clvertalc\\clbrdrt\\brdrs\\brdrw10 "
+    "\\cellx6276\\clvertalb\\clbrdrt\\brdrs\\brdrw10 \\cellx9468\\row }\r\n"
+    "\\pard\\plain \\ltrpar\\ql \\li0\\ri0\\sa160\\widctlpar {\\insrsid2716301 "
+    "The end.}\\par }";
+
+} // namespace
+
+TEST(Rtf, HtmlKeepsFormattingAndEscapesText) {
+    const std::string html = rtfToHtml(parseRtf("{\\rtf1{\\colortbl;\\red0\\green128\\blue255;}"
+                                                "\\qr\\b\\i\\ul\\cf1\\fs20 <a & b>\\par\\par}"));
+    EXPECT_NE(html.find("text-align:right"), std::string::npos);
+    EXPECT_NE(html.find("font-weight:700"), std::string::npos);
+    EXPECT_NE(html.find("font-style:italic"), std::string::npos);
+    EXPECT_NE(html.find("underline"), std::string::npos);
+    EXPECT_NE(html.find("color:#0080ff"), std::string::npos);
+    EXPECT_NE(html.find("font-size:10pt"), std::string::npos);
+    EXPECT_NE(html.find("&lt;a &amp; b&gt;"), std::string::npos);
+    EXPECT_EQ(html.find("<a "), std::string::npos);
+    EXPECT_NE(html.find("&nbsp;"), std::string::npos); // the empty second paragraph
+}
+
+TEST(Rtf, HugeNumbersSaturate) {
+    const RtfDocument d = parseRtf(
+        "{\\rtf1\\fs99999999999999999999999 big\\fs-5 small\\cf4294967297 c\\uc99999999999 "
+        "\\u99999999999999 x\\bin99999999999999999}");
+    EXPECT_EQ(run(d, 0, 0).halfPoints, 3276);
+    EXPECT_EQ(run(d, 0, 1).halfPoints, 1);
+    for (const RtfRun& r : d.paragraphs[0].runs)
+        EXPECT_FALSE(r.hasColour);
+    EXPECT_NE(d.plaintext().find("big"), std::string::npos);
+    // The huge \bin jumps to the end of the input; nothing after it is shown.
+    EXPECT_EQ(d.plaintext().find("bin"), std::string::npos);
+    const std::string html = rtfToHtml(d);
+    EXPECT_NE(html.find("font-size:72pt"), std::string::npos); // shown no larger than 72
+    EXPECT_NE(html.find("font-size:4pt"), std::string::npos);
+}
+
+TEST(Rtf, HostileInputStaysWithinBounds) {
+    // Millions of paragraph marks and formatting changes: the output is capped.
+    std::string marks = "{\\rtf1 ";
+    while (marks.size() < 8u * 1024 * 1024)
+        marks += "\\par x\\b y\\b0 ";
+    RtfDocument d = parseRtf(marks);
+    EXPECT_TRUE(d.truncated);
+    std::size_t runs = 0;
+    for (const RtfParagraph& p : d.paragraphs)
+        runs += p.runs.size();
+    EXPECT_LT(runs * 128 + d.paragraphs.size() * 32, rtfMaxText + 1024);
+    // More than the input limit: only the first part is read.
+    std::string big(rtfMaxInput + 100, 'a');
+    big.replace(0, 7, "{\\rtf1 ");
+    d = parseRtf(big);
+    EXPECT_TRUE(d.truncated);
+    EXPECT_LE(d.plaintext().size(), rtfMaxText);
+    // Binary noise of every byte value.
+    std::string noise;
+    for (int i = 0; i < 1 << 20; ++i)
+        noise += static_cast<char>((i * 7919) & 0xFF);
+    (void)parseRtf("{\\rtf1 " + noise);
+    (void)rtfToHtml(parseRtf("{\\rtf1 " + noise));
+}
+
+TEST(RtfTables, AWordTableKeepsItsRowsCellsAlignmentAndWidths) {
+    const RtfDocument d = parseRtf(wordTable);
+    ASSERT_EQ(d.paragraphs.size(), 3u);
+    EXPECT_EQ(d.paragraphs[0].align, RtfAlign::centre);
+    EXPECT_EQ(run(d, 0, 0).text, "Hall of Heroes");
+    EXPECT_EQ(run(d, 2, 0).text, "The end.");
+    ASSERT_EQ(d.paragraphs[1].table, 0);
+    ASSERT_EQ(d.tables.size(), 1u);
+    const RtfTable& t = d.tables[0];
+    ASSERT_EQ(t.rows.size(), 2u);
+    const char* texts[2][3] = {{"Name", "Level", "Time"}, {"Ann\nLee", "3", "0:12:05"}};
+    const RtfAlign aligns[3] = {RtfAlign::left, RtfAlign::centre, RtfAlign::right};
+    const RtfVerticalAlign verticals[3] = {RtfVerticalAlign::top, RtfVerticalAlign::centre,
+                                           RtfVerticalAlign::bottom};
+    const int edges[3] = {3084, 6276, 9468};
+    for (int r = 0; r < 2; ++r) {
+        ASSERT_EQ(t.rows[r].cells.size(), 3u) << r;
+        EXPECT_TRUE(t.rows[r].borders);
+        for (int c = 0; c < 3; ++c) {
+            const RtfCell& cell = t.rows[r].cells[c];
+            EXPECT_EQ(cellText(cell), texts[r][c]) << r << c;
+            ASSERT_EQ(cell.paragraphs.size(), 1u) << r << c;
+            EXPECT_EQ(cell.paragraphs[0].align, aligns[c]) << r << c;
+            EXPECT_EQ(cell.rightEdge, edges[c]);
+            EXPECT_EQ(cell.verticalAlign, verticals[c]);
+        }
+    }
+    EXPECT_TRUE(t.rows[0].cells[0].paragraphs[0].runs[0].bold);
+    EXPECT_FALSE(t.rows[1].cells[0].paragraphs[0].runs[0].bold);
+    EXPECT_EQ(d.plaintext(), "Hall of Heroes\nName\tLevel\tTime\nAnn\nLee\t3\t0:12:05\nThe end.");
+    EXPECT_FALSE(d.damaged);
+
+    const std::string html = rtfToHtml(d);
+    const auto at = [&html](const char* s) { return html.find(s); };
+    ASSERT_NE(at("<table"), std::string::npos);
+    EXPECT_LT(at("Hall of Heroes"), at("<table"));
+    EXPECT_LT(at("</table>"), at("The end."));
+    EXPECT_NE(at("border=\"1\""), std::string::npos);
+    EXPECT_NE(at("<td width=\"32%\" valign=\"top\">"), std::string::npos); // 3084 of 9468
+    EXPECT_NE(at("<td width=\"33%\" valign=\"middle\">"), std::string::npos);
+    EXPECT_NE(at("valign=\"bottom\""), std::string::npos);
+    EXPECT_LT(at("text-align:center"), at("Level"));
+    EXPECT_LT(at("text-align:right"), at("0:12:05"));
+    EXPECT_EQ(std::count(html.begin(), html.end(), '<') - std::count(html.begin(), html.end(), '>'),
+              0);
+}
+
+TEST(RtfTables, TablesAsOtherWritersWriteThem) {
+    // LibreOffice: cells one after the other, no groups, a border colour.
+    RtfDocument d = parseRtf(
+        "{\\rtf1\\ansi\\trowd\\trql\\trleft-55\\ltrrow\\trpaddft3\\trpaddt55\\clbrdrl\\brdrs"
+        "\\brdrw10\\brdrcf1\\cellx4819\\clbrdrl\\brdrs\\brdrw10\\brdrcf1\\cellx9638\\pgndec\\pard"
+        "\\plain \\s20\\intbl\\qc{\\rtlch \\ltrch\\loch A1}\\cell\\pard\\plain \\s20\\intbl\\ql"
+        "{\\rtlch \\ltrch\\loch B1}\\cell\\row\\pard\\plain \\s0\\ql after\\par}");
+    ASSERT_EQ(d.tables.size(), 1u);
+    ASSERT_EQ(d.tables[0].rows.size(), 1u);
+    EXPECT_EQ(cellText(d.tables[0].rows[0].cells[0]), "A1");
+    EXPECT_EQ(d.tables[0].rows[0].cells[0].paragraphs[0].align, RtfAlign::centre);
+    EXPECT_EQ(cellText(d.tables[0].rows[0].cells[1]), "B1");
+    EXPECT_EQ(d.plaintext(), "A1\tB1\nafter");
+
+    // A converter: paragraphs ended inside the cells, no borders but a rule under the
+    // heading, \intbl in the cells' groups.
+    d = parseRtf("{\\rtf1\\ansi\n{\n\\trowd \\trgaph120\n\\clbrdrb\\brdrnone\\cellx4320"
+                 "\\cellx8640\n\\trkeep\\intbl\n{\n{\\intbl {\\ql \\b Name\\par}\n\\cell}\n"
+                 "{\\intbl {\\qr \\b Score\\par}\n\\cell}\n}\n\\intbl\\row}\n{\n\\trowd "
+                 "\\trgaph120\n\\cellx4320\\cellx8640\n\\trkeep\\intbl\n{\n{\\intbl {\\ql Ann"
+                 "\\par}\n\\cell}\n{\\intbl {\\qr 17\\par two\\par}\n\\cell}\n}\n\\intbl\\row}\n"
+                 "{\\pard \\ql done\\par}\n}");
+    ASSERT_EQ(d.tables.size(), 1u);
+    const RtfTable& t = d.tables[0];
+    ASSERT_EQ(t.rows.size(), 2u);
+    EXPECT_FALSE(t.rows[0].borders);
+    EXPECT_EQ(cellText(t.rows[0].cells[1]), "Score");
+    EXPECT_EQ(t.rows[0].cells[1].paragraphs.size(), 1u); // no empty paragraph after the mark
+    EXPECT_EQ(t.rows[0].cells[1].paragraphs[0].align, RtfAlign::right);
+    EXPECT_EQ(t.rows[1].cells[1].paragraphs.size(), 2u);
+    EXPECT_EQ(d.plaintext(), "Name\tScore\nAnn\t17 two\ndone");
+    EXPECT_EQ(rtfToHtml(d).find("border="), std::string::npos);
+
+    // Hand-written: no \intbl at all, and the file ends inside the table.
+    d = parseRtf("{\\rtf1 \\trowd\\cellx1000\\cellx2000 a\\cell b\\cell\\row c\\cell d");
+    ASSERT_EQ(d.tables.size(), 1u);
+    EXPECT_EQ(d.tables[0].rows.size(), 2u);
+    EXPECT_EQ(d.plaintext(), "a\tb\nc\td");
+}
+
+TEST(RtfTables, RowsWithoutUsableEdgesHaveNoWidths) {
+    // Edges missing, out of order, or a last edge of 0 (found by the fuzz target).
+    for (const char* rtf :
+         {"{\\rtf1\\trowd\\cellx100\\cellx0 a\\cell b\\cell\\row}",
+          "{\\rtf1\\trowd\\cellx200\\cellx100 a\\cell b\\cell\\row}",
+          "{\\rtf1\\trowd\\cellx100 a\\cell b\\cell\\row}", "{\\rtf1 a\\cell b\\cell\\row}"}) {
+        const RtfDocument d = parseRtf(rtf);
+        ASSERT_EQ(d.tables.size(), 1u) << rtf;
+        EXPECT_EQ(d.plaintext(), "a\tb") << rtf;
+        const std::string html = rtfToHtml(d);
+        EXPECT_NE(html.find("<td valign=\"top\">"), std::string::npos) << rtf;
+        EXPECT_EQ(html.find("<td width"), std::string::npos) << rtf;
+    }
+}
+
+TEST(RtfTables, ThousandsOfCellsStayBounded) {
+    // One row of a hundred thousand cells: the row keeps rtfMaxRowCells, the rest join
+    // its last cell, and no more than rtfMaxCells are made in all.
+    std::string wide = "{\\rtf1\\trowd";
+    for (int i = 0; i < 100000; ++i)
+        wide += "\\cellx" + std::to_string(10 * i + 10);
+    for (int i = 0; i < 100000; ++i)
+        wide += "c\\cell ";
+    wide += "\\row after\\par}";
+    RtfDocument d = parseRtf(wide);
+    ASSERT_FALSE(d.tables.empty());
+    EXPECT_EQ(d.tables[0].rows[0].cells.size(), rtfMaxRowCells);
+    EXPECT_TRUE(d.truncated);
+    EXPECT_NE(d.plaintext().find("after"), std::string::npos);
+
+    // Many rows of many cells: tables stop at rtfMaxCells and the rest is plain text.
+    std::string tall = "{\\rtf1";
+    for (int r = 0; r < 5000; ++r) {
+        tall += "\\trowd\\cellx100\\cellx200\\cellx300\\intbl ";
+        tall += "r" + std::to_string(r) + "\\cell x\\cell y\\cell\\row";
+    }
+    tall += "\\pard end\\par}";
+    d = parseRtf(tall);
+    std::size_t cells = 0;
+    for (const RtfTable& t : d.tables)
+        for (const RtfRow& r : t.rows)
+            cells += r.cells.size();
+    EXPECT_LE(cells, rtfMaxCells);
+    EXPECT_GE(cells, rtfMaxCells - 3);
+    EXPECT_TRUE(d.truncated);
+    const std::string text = d.plaintext();
+    EXPECT_NE(text.find("r4999\tx\ty\t"), std::string::npos); // still shown, as text
+    EXPECT_NE(text.find("end"), std::string::npos);
+    const std::string html = rtfToHtml(d);
+    EXPECT_LT(html.size(), 4u * rtfMaxText);
+}
+
+TEST(RtfPictures, PngAndJpegPicturesStandInTheirPlace) {
+    test::ensureApp();
+    const std::string png = pictureFile("PNG", Qt::red);
+    const std::string jpeg = pictureFile("JPEG", Qt::blue, {16, 8});
+    ASSERT_FALSE(png.empty());
+    ASSERT_FALSE(jpeg.empty());
+    // As Word writes a picture: the PNG for readers that know it, a metafile for the
+    // others; then a JPEG as raw bytes.
+    const std::string rtf =
+        "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\pard Before {\\*\\shppict{\\pict{\\*\\picprop"
+        "\\shplid1025{\\sp{\\sn shapeType}{\\sv 75}}}\\picscalex50\\picscaley200\\piccropl0"
+        "\\picw159\\pich106\\picwgoal900\\pichgoal600\\pngblip\\bliptag-1{\\*\\blipuid "
+        "deadbeefdeadbeefdeadbeefdeadbeef}" +
+        hexLines(png) +
+        "}}{\\nonshppict{\\pict\\picscalex50\\wmetafile8\\picw159\\pich106 0100090000}} after"
+        "\\par {\\pict\\jpegblip\\bin" +
+        std::to_string(jpeg.size()) + " " + jpeg + "}\\par}";
+    const RtfDocument d = parseRtf(rtf);
+    ASSERT_EQ(d.pictures.size(), 2u);
+    EXPECT_EQ(d.pictures[0].kind, RtfPictureKind::png);
+    EXPECT_EQ(d.pictures[0].bytes, png);
+    EXPECT_EQ(d.pictures[0].goalWidth, 900);
+    EXPECT_EQ(d.pictures[0].goalHeight, 600);
+    EXPECT_EQ(rtfPictureSize(d.pictures[0], 6, 4), std::make_pair(30, 80)); // 60 x 40 scaled
+    EXPECT_EQ(d.pictures[1].kind, RtfPictureKind::jpeg);
+    EXPECT_EQ(d.pictures[1].bytes, jpeg);
+    EXPECT_EQ(rtfPictureSize(d.pictures[1], 16, 8), std::make_pair(16, 8)); // its own size
+    // In place: text, picture, text; then a paragraph that is the JPEG alone.
+    ASSERT_EQ(d.paragraphs.size(), 2u);
+    ASSERT_EQ(d.paragraphs[0].runs.size(), 3u);
+    EXPECT_EQ(run(d, 0, 0).text, "Before ");
+    EXPECT_EQ(run(d, 0, 1).picture, 0);
+    EXPECT_EQ(run(d, 0, 2).text, " after");
+    EXPECT_EQ(run(d, 1, 0).picture, 1);
+    EXPECT_EQ(d.plaintext(), "Before  after\n");
+    EXPECT_FALSE(d.damaged);
+
+    // Pictures the viewer has not made ready are not written at all.
+    EXPECT_EQ(rtfToHtml(d).find("<img"), std::string::npos);
+    RtfDocument shown = d;
+    shown.pictures[0].shownWidth = 30;
+    shown.pictures[0].shownHeight = 80;
+    shown.pictures[1].shownWidth = shown.pictures[1].shownHeight = 8;
+    shown.pictures[1].bytes.clear(); // as the viewer leaves out a picture it cannot show
+    const std::string html = rtfToHtml(shown);
+    EXPECT_NE(html.find("Before </span><img src=\"" + rtfPictureName(0) +
+                        "\" width=\"30\" height=\"80\" /><span"),
+              std::string::npos);
+    EXPECT_EQ(html.find(rtfPictureName(1)), std::string::npos);
+}
+
+TEST(RtfPictures, PicturesThatCannotBeShownAreLeftOutQuietly) {
+    test::ensureApp();
+    const std::string png = pictureFile("PNG", Qt::green);
+    const auto pictures = [](const std::string& rtf) { return parseRtf(rtf).pictures.size(); };
+    // Kinds the viewer cannot show, data that is no PNG, a picture inside a skipped
+    // destination, and a picture cut off by the end of the file.
+    EXPECT_EQ(pictures("{\\rtf1{\\pict\\emfblip " + hexLines(png) + "}}"), 0u);
+    EXPECT_EQ(pictures("{\\rtf1{\\pict " + hexLines(png) + "}}"), 0u);
+    EXPECT_EQ(pictures("{\\rtf1{\\pict\\pngblip 0123456789abcdef0123}}"), 0u);
+    EXPECT_EQ(pictures("{\\rtf1{\\pict\\jpegblip " + hexLines(png) + "}}"), 0u);
+    EXPECT_EQ(pictures("{\\rtf1{\\*\\unknown{\\pict\\pngblip " + hexLines(png) + "}}}"), 0u);
+    EXPECT_EQ(pictures("{\\rtf1{\\header{\\pict\\pngblip " + hexLines(png) + "}}}"), 0u);
+    RtfDocument d = parseRtf("{\\rtf1 a{\\pict\\pngblip " + hexLines(png));
+    EXPECT_TRUE(d.pictures.empty());
+    EXPECT_TRUE(d.damaged);
+    EXPECT_EQ(d.plaintext(), "a");
+    // A letter that is no hex digit spoils the picture, not the text around it.
+    d = parseRtf("{\\rtf1 a{\\pict\\pngblip " + hexLines(png) + "zz}b}");
+    EXPECT_TRUE(d.pictures.empty());
+    EXPECT_TRUE(d.damaged);
+    EXPECT_EQ(d.plaintext(), "ab");
+    // An odd number of hex digits: the last one is ignored.
+    d = parseRtf("{\\rtf1 a{\\pict\\pngblip " + hexLines(png) + "7}b}");
+    ASSERT_EQ(d.pictures.size(), 1u);
+    EXPECT_EQ(d.pictures[0].bytes, png);
+    EXPECT_TRUE(d.damaged);
+}
+
+TEST(RtfPictures, HugeAndCountlessPicturesStayBounded) {
+    test::ensureApp();
+    // A hex run twice as long as a picture may be: left out, the text after it kept.
+    std::string huge = "{\\rtf1 a{\\pict\\pngblip 89504e470d0a1a0a";
+    huge.append(2 * rtfMaxPictureBytes + 64, 'f');
+    huge += "}b}";
+    RtfDocument d = parseRtf(huge);
+    EXPECT_TRUE(d.pictures.empty());
+    EXPECT_TRUE(d.truncated);
+    EXPECT_EQ(d.plaintext(), "ab");
+    // The same as raw bytes.
+    std::string raw = "{\\rtf1 a{\\pict\\pngblip\\bin" + std::to_string(rtfMaxPictureBytes + 1) +
+                      " \x89PNG\r\n\x1A\n";
+    raw.append(rtfMaxPictureBytes, 'x');
+    raw += "}b}";
+    d = parseRtf(raw);
+    EXPECT_TRUE(d.pictures.empty());
+    EXPECT_EQ(d.plaintext(), "ab");
+    // Thousands of small pictures: rtfMaxPictures are kept.
+    const std::string png = pictureFile("PNG", Qt::yellow, {1, 1});
+    std::string many = "{\\rtf1 ";
+    for (int i = 0; i < 2000; ++i)
+        many += "{\\pict\\pngblip " + hexLines(png) + "}";
+    many += "end}";
+    d = parseRtf(many);
+    EXPECT_EQ(d.pictures.size(), rtfMaxPictures);
+    EXPECT_TRUE(d.truncated);
+    EXPECT_EQ(d.plaintext(), "end");
+}
