@@ -24,7 +24,7 @@ void MapUpdateAndPaint(benchmark::State& state) {
     Maze maze;
     generateAccepted(maze, rng, 6);
     MapWindow window;
-    window.setupMap(nullptr, &maze, "Ann", maze.compassTurn, maze.mazeSize);
+    window.setupMap(nullptr, maze, "Ann");
     for (int zoom = 0; zoom < state.range(1); ++zoom)
         window.zoomIn();
     window.updateMapTools(true, true, true);

@@ -22,7 +22,7 @@ ProgramWindows::ProgramWindows(Session& session, OpeningScreen& openingScreen)
     : m_session(session), m_opening(openingScreen) {
     m_opening.setWindowSources([this] { return &gameScreen(); }, [this] { return &mapWindow(); });
     m_opening.loadGame = [this](const std::string& player, int level) {
-        return loadGame(player, level, gameScreen().game(), mapWindow(), *m_session.clock);
+        return loadGame(player, level, gameScreen().game(), mapWindow());
     };
     m_opening.loadBestTimes = [this] { m_session.bestTimes.loadBestTimes(); };
     m_opening.showInstructions = [this] { help().showHelp(); };

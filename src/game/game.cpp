@@ -4,9 +4,11 @@
 #include <cmath>
 
 #include "game/clock.h"
+#include "game/generator.h"
 #include "game/host.h"
 #include "game/mazenumber.h"
 #include "game/random.h"
+#include "game/savefile.h"
 
 namespace quorvel {
 
@@ -56,6 +58,42 @@ void Game::showLoadedTools() {
     if (s.hasBeacon) m_host.showTool(Tool::beacon);
     if (s.hasGps) m_host.showTool(Tool::gps);
     if (s.hasTracker) m_host.showTool(Tool::tracker);
+}
+
+void Game::newMaze(int level, std::optional<std::uint32_t> state,
+                   const std::function<void()>& breathe) {
+    m_state.newGame = true;
+    if (state)
+        m_rng.setSeed(*state); // exactly the maze of the number
+    else
+        m_rng.seedRand();
+    generateAccepted(m_maze, m_rng, level, breathe);
+}
+
+void Game::prepareSavedGame(int level) {
+    m_state.newGame = false;
+    m_rng.seedRand();
+    m_maze.mazeSize = 20 * level;
+}
+
+void Game::resume(const SavedGame& record) {
+    GameState& s = m_state;
+    const double now = m_clock.now();
+    s.startTime = now - record.state.elapsed;
+    if (s.startTime < 0) s.startTime = 0;
+    s.elapsed = now - s.startTime;
+    m_maze = record.maze;
+    s.stepCount = record.state.stepCount;
+    s.foodLevel = record.state.foodLevel;
+    s.gemScore = record.state.gemScore;
+    s.batteryLevel = record.state.batteryLevel;
+    s.batterySteps = record.state.batterySteps;
+    s.hasCompass = record.state.hasCompass;
+    s.hasGps = record.state.hasGps;
+    s.hasTracker = record.state.hasTracker;
+    s.mapInView = record.state.mapInView;
+    s.hasBeacon = record.state.hasBeacon;
+    s.hasDetector = record.state.hasDetector;
 }
 
 void Game::begin() {

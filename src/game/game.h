@@ -6,6 +6,9 @@
 // The game screen forwards its buttons, keys and timers here; after the screen has
 // closed, or while a game is ending, nothing moves the player any more.
 
+#include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "game/maze.h"
@@ -17,6 +20,7 @@ namespace quorvel {
 class Clock;
 class GameHost;
 class Random;
+struct SavedGame;
 enum class Colour : unsigned;
 
 class Game {
@@ -29,6 +33,23 @@ class Game {
     GameState& state() { return m_state; }
     const GameState& state() const { return m_state; }
     StepSoundPicker& stepSounds() { return m_stepSounds; }
+
+    // Starting a game. Either call prepares the next game; it begins when the game
+    // screen shows (begin).
+
+    /// Makes a new maze of a level (1..6): from the stream's state of a maze number, or
+    /// else from a stream seeded by the clock, as Enter does. The maze keeps the state it
+    /// was made from, so it has a number. `breathe` runs between tool placements, so the
+    /// window system keeps painting while the maze is made.
+    void newMaze(int level, std::optional<std::uint32_t> state,
+                 const std::function<void()>& breathe = {});
+    /// Readies the next game to be a saved game of a level: the stream is seeded from the
+    /// clock (the game's later draws must not repeat) and the maze takes the level's size
+    /// until the saved game is taken.
+    void prepareSavedGame(int level);
+    /// Takes a saved game as the saved-game reader decoded it: its maze, counters and
+    /// tools; the clock counts on from its playing time (never from before the epoch).
+    void resume(const SavedGame& record);
 
     /// Starts play when the game screen shows: a new game (state().newGame) gets its
     /// starting values, a loaded one keeps the values read from its file. Posts the

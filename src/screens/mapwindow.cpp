@@ -233,11 +233,10 @@ void MapWindow::setClientSize(int width, int height) {
     mapView->setGeometry(0, toolBarHeight, width, height - toolBarHeight);
 }
 
-void MapWindow::setupMap(QWidget* gameForm, const Maze* maze, const std::string& player,
-                         int rotation, int size) {
-    m_gameForm = gameForm;
-    m_map.setupMap(maze, player, rotation, size);
-    const ZoomTable z = zoomFor(size);
+void MapWindow::setupMap(QWidget* gameScreen, const Maze& maze, const std::string& player) {
+    m_gameScreen = gameScreen;
+    m_map.setupMap(&maze, player, maze.compassTurn, maze.mazeSize);
+    const ZoomTable z = zoomFor(maze.mazeSize);
     m_zoomStep = z.step;
     m_zoomLevel = 0;
     m_baseWidth = m_baseHeight = z.side;
@@ -333,9 +332,9 @@ void MapWindow::applyZoom() {
 }
 
 void MapWindow::giveFocus() {
-    if (m_gameForm) {
-        m_gameForm->activateWindow();
-        m_gameForm->setFocus();
+    if (m_gameScreen) {
+        m_gameScreen->activateWindow();
+        m_gameScreen->setFocus();
     }
 }
 
@@ -359,21 +358,21 @@ void MapWindow::followGame(QPoint moved) {
 }
 
 void MapWindow::placeBesideGame() {
-    if (!m_gameForm) return;
+    if (!m_gameScreen) return;
     // The frame's corner right of the item panel and under the clock panel of the game
     // screen, so the map's title bar leaves the step counter free.
-    const QWidget* items = m_gameForm->findChild<QWidget*>("Panel5");
-    const QWidget* clock = m_gameForm->findChild<QWidget*>("Panel6");
+    const QWidget* items = m_gameScreen->findChild<QWidget*>("Panel5");
+    const QWidget* clock = m_gameScreen->findChild<QWidget*>("Panel6");
     const QPoint corner(items ? items->x() + items->width() + 2 : 412,
                         clock ? clock->y() + clock->height() + 2 : 200);
-    placeFrame(this, m_gameForm->mapToGlobal(corner));
+    placeFrame(this, m_gameScreen->mapToGlobal(corner));
 }
 
 void MapWindow::showEvent(QShowEvent* event) {
     useToolBorder(this);
     // The window manager keeps a tool window over the window it belongs to.
-    if (m_gameForm && windowHandle() && m_gameForm->windowHandle())
-        windowHandle()->setTransientParent(m_gameForm->windowHandle());
+    if (m_gameScreen && windowHandle() && m_gameScreen->windowHandle())
+        windowHandle()->setTransientParent(m_gameScreen->windowHandle());
     placeBesideGame();
     loadMapSettings(m_map.mapPlayer());
     QWidget::showEvent(event);

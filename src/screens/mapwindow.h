@@ -27,9 +27,9 @@ class MapWindow : public QWidget {
     OverheadMap& overheadMap() { return m_map; }
     const OverheadMap& overheadMap() const { return m_map; }
 
-    /// Prepares the map for a maze and sizes the window for zoom 0.
-    void setupMap(QWidget* gameForm, const Maze* maze, const std::string& player, int rotation,
-                  int size);
+    /// Prepares the map for the player's maze (its size and turn) and sizes the window
+    /// for zoom 0; a locked map stands on gameScreen's client area.
+    void setupMap(QWidget* gameScreen, const Maze& maze, const std::string& player);
     void updateMapTools(bool inView, bool detector, bool beacon);
     void updateMapPosition(int row, int col, bool gps, bool tracker);
     void countRemaining() { m_map.countRemaining(); }
@@ -70,7 +70,7 @@ class MapWindow : public QWidget {
 
   private:
     OverheadMap m_map;
-    QWidget* m_gameForm = nullptr;
+    QWidget* m_gameScreen = nullptr;
     QFrame* toolbar;
     QFrame* positionBox;
     QToolButton* lockButton;

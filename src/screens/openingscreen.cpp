@@ -654,12 +654,7 @@ void OpeningScreen::startNewGame(std::optional<std::uint32_t> state) {
     m_inputHold->hold(false);
     SoundService& sound = *m_session.sound;
     Game& game = screen->game();
-    Maze& maze = game.maze();
     sound.stopSound();
-    game.state().newGame = true;
-    const int level = selectedLevel();
-    if (!state) m_session.rng.seedRand();
-    maze.mazeSize = 20 * level;
 
     // A theme that lost pictures since it was listed: the game starts in the built-in one.
     const std::string& root = programFolder();
@@ -674,15 +669,13 @@ void OpeningScreen::startNewGame(std::optional<std::uint32_t> state) {
     // those already on their way included.
     m_generating = true;
     m_inputHold->hold(true);
-    const ServiceEvents breathe = [] { QCoreApplication::processEvents(); };
-    if (state) m_session.rng.setSeed(*state);              // exactly the maze of the number
-    generateAccepted(maze, m_session.rng, level, breathe); // keeps the maze's first state
+    const auto breathe = [] { QCoreApplication::processEvents(); };
+    game.newMaze(selectedLevel(), state, breathe);
     breathe();
     m_inputHold->hold(false);
     m_generating = false;
 
-    if (MapWindow* map = mapWindow())
-        map->setupMap(screen, &maze, m_session.playerName, maze.compassTurn, maze.mazeSize);
+    if (MapWindow* map = mapWindow()) map->setupMap(screen, game.maze(), m_session.playerName);
     sound.playSound(m_session.themeName, "start", "", 2);
     sound.playMusic(m_session.themeName, "Music");
     openGame();
@@ -722,15 +715,10 @@ void OpeningScreen::startSavedGameHeld(int level) {
     SoundService& sound = *m_session.sound;
     Game& game = screen->game();
     sound.stopSound();
-    game.state().newGame = false;
-    level = selectedLevel();
-    m_session.rng.seedRand();
-    game.maze().mazeSize = 20 * level;
+    game.prepareSavedGame(level);
     const std::string path = savedGamePath(m_session.playerName, level);
     if (path.empty() || !QFileInfo(qText(path)).isFile()) return;
-    if (MapWindow* map = mapWindow())
-        map->setupMap(screen, &game.maze(), m_session.playerName, game.maze().compassTurn,
-                      game.maze().mazeSize);
+    if (MapWindow* map = mapWindow()) map->setupMap(screen, game.maze(), m_session.playerName);
     if (!loadGame || !loadGame(m_session.playerName, level)) return;
     sound.playMusic(m_session.themeName, "Music");
     openGame();

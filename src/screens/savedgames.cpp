@@ -8,7 +8,6 @@
 #include "files/filereader.h"
 #include "files/programfolder.h"
 #include "files/safewrite.h"
-#include "game/clock.h"
 #include "game/game.h"
 #include "game/savefile.h"
 #include "screens/mapwindow.h"
@@ -95,40 +94,23 @@ bool writeSave(const std::string& path, const std::string& mapPath, const Game& 
     return true;
 }
 
-bool readSave(const std::string& path, Game& game, MapWindow& map, const Clock& clock) {
+bool readSave(const std::string& path, Game& game, MapWindow& map) {
     SavedGame record;
     if (const SaveProblem problem = readSaveFile(path, record); problem != SaveProblem::none) {
         refuse(problem, path);
         return false;
     }
 
-    GameState& s = game.state();
-    const double now = clock.now();
-    s.startTime = now - record.state.elapsed;
-    if (s.startTime < 0) s.startTime = 0;
-    s.elapsed = now - s.startTime;
-    game.maze() = record.maze;
-    s.stepCount = record.state.stepCount;
-    s.foodLevel = record.state.foodLevel;
-    s.gemScore = record.state.gemScore;
-    s.batteryLevel = record.state.batteryLevel;
-    s.batterySteps = record.state.batterySteps;
-    s.hasCompass = record.state.hasCompass;
-    s.hasGps = record.state.hasGps;
-    s.hasTracker = record.state.hasTracker;
-    s.mapInView = record.state.mapInView;
-    s.hasBeacon = record.state.hasBeacon;
-    s.hasDetector = record.state.hasDetector;
+    game.resume(record);
     OverheadMap& om = map.overheadMap();
     om.restore(record.maze.mazeSize, record.maze.compassTurn, record.lastRow, record.lastCol);
     om.setPlacedTally(record.placedTally);
     return true;
 }
 
-bool loadGame(const std::string& player, int level, Game& game, MapWindow& map,
-              const Clock& clock) {
+bool loadGame(const std::string& player, int level, Game& game, MapWindow& map) {
     const std::string path = savedGamePath(player, level);
-    if (path.empty() || !readSave(path, game, map, clock)) return false;
+    if (path.empty() || !readSave(path, game, map)) return false;
     const GameState& s = game.state();
     map.loadMapFile(slotName(player, level));
     map.updateMapTools(s.mapInView, s.hasDetector, s.hasBeacon);

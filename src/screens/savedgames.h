@@ -9,7 +9,6 @@
 
 namespace quorvel {
 
-class Clock;
 class Game;
 class MapWindow;
 
@@ -29,9 +28,9 @@ bool writeSave(const std::string& path, const std::string& mapPath, const Game& 
                const MapWindow& map);
 /// Reads the record at path into the game and the map window; false (and nothing
 /// changed) after the dialog that says what is wrong with the file.
-bool readSave(const std::string& path, Game& game, MapWindow& map, const Clock& clock);
+bool readSave(const std::string& path, Game& game, MapWindow& map);
 /// Loads the player's saved game of the level, its map file and the tool marks.
-bool loadGame(const std::string& player, int level, Game& game, MapWindow& map, const Clock& clock);
+bool loadGame(const std::string& player, int level, Game& game, MapWindow& map);
 /// Deletes the player's saved game of the level and its map file; failures are ignored.
 void deleteSave(const std::string& player, int level);
 /// True when the player has a saved game of the level.

@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "fakehost.h"
+#include "game/clock.h"
+#include "game/game.h"
 #include "game/generator.h"
 #include "game/mazenumber.h"
 #include "game/random.h"
@@ -104,6 +107,17 @@ TEST(MazeNumber, AMazeKeepsTheStateItWasMadeFromAndTheNumberMakesItAgain) {
     EXPECT_EQ(replayed.posCol, played.posCol);
     EXPECT_EQ(replayed.facing, played.facing);
     EXPECT_EQ(replayed.compassTurn, played.compassTurn);
+
+    // The game starts it from the number alone, whatever its stream held before.
+    testing::FakeHost host;
+    const ManualClock clock(46000.0);
+    Random stream(1);
+    Game game(host, stream, clock);
+    game.newMaze(shared.level, shared.state);
+    EXPECT_EQ(game.maze().grid, played.grid);
+    EXPECT_EQ(game.maze().posRow, played.posRow);
+    EXPECT_EQ(mazeNumberOf(game.maze()), shared);
+    EXPECT_TRUE(game.state().newGame);
 
     // One attempt alone is not a numbered maze.
     generateMaze(played, clockSeeded);

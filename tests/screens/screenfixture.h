@@ -56,7 +56,7 @@ class ScreenTest : public ::testing::Test {
         Random rng(seed);
         generateAccepted(maze(), rng, level);
         state().newGame = true;
-        map->setupMap(form.get(), &maze(), session.playerName, maze().compassTurn, maze().mazeSize);
+        map->setupMap(form.get(), maze(), session.playerName);
         form->show();
         map->show();
     }

@@ -42,7 +42,7 @@ TEST_F(ScreenTest, ZoomStepsFollowTheSizeTable) {
     for (int level = 1; level <= 6; ++level) {
         Maze m;
         m.mazeSize = 20 * level;
-        map->setupMap(form.get(), &m, "Tester", 0, m.mazeSize);
+        map->setupMap(form.get(), m, "Tester");
         for (int zoom = 0; zoom <= 4; ++zoom) {
             int side = sides[level - 1][zoom];
             // A screen too small for the full size gets the largest whole-pixel side.
@@ -75,13 +75,13 @@ TEST_F(ScreenTest, MapSettingsAreKeptPerMazeSize) {
     // The same player at another size starts afresh; back at 40 the settings return.
     Maze m60;
     m60.mazeSize = 60;
-    map->setupMap(form.get(), &m60, "Tester", 0, 60);
+    map->setupMap(form.get(), m60, "Tester");
     map->show();
     EXPECT_EQ(map->zoomLevel(), 0);
     map->hide();
     Maze m40;
     m40.mazeSize = 40;
-    map->setupMap(form.get(), &m40, "Tester", 0, 40);
+    map->setupMap(form.get(), m40, "Tester");
     map->show();
     EXPECT_EQ(map->zoomLevel(), 1);
     EXPECT_FALSE(button(*map, "LockWin")->isChecked());
@@ -136,14 +136,14 @@ TEST_F(ScreenTest, TheMapFileRoundTripsAndABadOneKeepsTheBlackPicture) {
     EXPECT_EQ(file.size(), 21814);
     Maze m;
     m.mazeSize = 80;
-    map->setupMap(form.get(), &m, "Tester", 0, 80);
+    map->setupMap(form.get(), m, "Tester");
     map->loadMapFile("Tester4");
     EXPECT_EQ(map->overheadMap().picture().rgb, painted);
 
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write("not a bitmap");
     file.close();
-    map->setupMap(form.get(), &m, "Tester", 0, 80);
+    map->setupMap(form.get(), m, "Tester");
     map->loadMapFile("Tester4");
     const MapPicture& black = map->overheadMap().picture();
     EXPECT_EQ(black.width, 85);

@@ -116,8 +116,8 @@ TEST_F(RecordsTest, ALoadedGameGoesOnWhereItWasWithItsClock) {
     clock.advance(3.0); // three days later
     Random other(1);
     generateAccepted(maze(), other, 2);
-    map->setupMap(form.get(), &maze(), "Tester", 0, 40);
-    ASSERT_TRUE(loadGame("Tester", 2, form->game(), *map, clock));
+    map->setupMap(form.get(), maze(), "Tester");
+    ASSERT_TRUE(loadGame("Tester", 2, form->game(), *map));
     EXPECT_EQ(maze().grid, saved.grid);
     EXPECT_EQ(maze().posRow, saved.posRow);
     EXPECT_EQ(form->game().state().foodLevel, before.foodLevel);
@@ -144,8 +144,8 @@ TEST_F(RecordsTest, TheMazeNumberComesBackWithItsSavedGameAndAnOlderSaveHasNone)
     const auto load = [this] {
         Random other(1);
         generateAccepted(maze(), other, 3); // a game of another number was played since
-        map->setupMap(form.get(), &maze(), "Tester", 0, 60);
-        EXPECT_TRUE(loadGame("Tester", 3, form->game(), *map, clock));
+        map->setupMap(form.get(), maze(), "Tester");
+        EXPECT_TRUE(loadGame("Tester", 3, form->game(), *map));
         state().newGame = false;
         form->show();
     };
@@ -185,7 +185,7 @@ TEST_F(RecordsTest, DamagedSavesAreRefusedWithTheirOwnWordsAndChangeNothing) {
         form->game().state().foodLevel = 4321;
         Dialog seen;
         answer(seen, '\r');
-        EXPECT_FALSE(loadGame("Tester", 1, form->game(), *map, clock));
+        EXPECT_FALSE(loadGame("Tester", 1, form->game(), *map));
         EXPECT_EQ(form->game().state().foodLevel, 4321);
         form->game().state().foodLevel = food;
         return (seen.title + ": " + seen.text).toStdString();
@@ -213,7 +213,7 @@ TEST_F(RecordsTest, ASlotHoldingNoFileIsRefusedAsNotValidWithoutWaiting) {
         form->game().state().foodLevel = 4321;
         Dialog seen;
         answer(seen, '\r');
-        EXPECT_FALSE(loadGame("Tester", 1, form->game(), *map, clock));
+        EXPECT_FALSE(loadGame("Tester", 1, form->game(), *map));
         EXPECT_EQ(form->game().state().foodLevel, 4321);
         return (seen.title + ": " + seen.text).toStdString();
     };
@@ -359,7 +359,7 @@ TEST_F(RecordsTest, AMapTurnedThreeQuartersComesBackAsItWasSaved) {
     generateAccepted(maze(), rng, 2);
     maze().compassTurn = 3;
     state().newGame = true;
-    map->setupMap(form.get(), &maze(), "Tester", 3, 40);
+    map->setupMap(form.get(), maze(), "Tester");
     form->show();
     map->show();
     // Turned three quarters, grid point (a, b) of a 40-maze is picture pixel
@@ -379,8 +379,8 @@ TEST_F(RecordsTest, AMapTurnedThreeQuartersComesBackAsItWasSaved) {
     Random other(1);
     generateAccepted(maze(), other, 2);
     maze().compassTurn = 0;
-    map->setupMap(form.get(), &maze(), "Tester", 0, 40);
-    ASSERT_TRUE(loadGame("Tester", 2, form->game(), *map, clock));
+    map->setupMap(form.get(), maze(), "Tester");
+    ASSERT_TRUE(loadGame("Tester", 2, form->game(), *map));
     EXPECT_EQ(maze().compassTurn, 3);
     EXPECT_EQ(map->overheadMap().mapRotation(), 3);
     EXPECT_EQ(map->overheadMap().picture().width, 45);
@@ -400,7 +400,7 @@ TEST_F(RecordsTest, ANegativePlayingTimeInASavedGameStartsTheClockAtZero) {
     state().gameOver = true;
     form->close();
 
-    ASSERT_TRUE(loadGame("Tester", 1, form->game(), *map, clock));
+    ASSERT_TRUE(loadGame("Tester", 1, form->game(), *map));
     EXPECT_EQ(state().elapsed, 0.0);
     EXPECT_EQ(state().startTime, clock.now());
     state().newGame = false;
