@@ -94,7 +94,7 @@ void DarkenFrame(benchmark::State& state) {
     QImage frame(viewSize * scale, viewSize * scale, QImage::Format_RGB888);
     frame.fill(QColor(120, 110, 100));
     for (auto _ : state) {
-        darkEnImage(frame, 1);
+        darkenImage(frame, 1);
         benchmark::DoNotOptimize(frame.constBits());
     }
 }

@@ -16,7 +16,7 @@ namespace {
 struct Folders {
     std::string programFolder;
     std::string programFileName;
-    std::string windowsFolder;
+    std::string configFolder;
     bool shared = false;
 };
 
@@ -62,13 +62,13 @@ std::string usableFolder(const std::string& folder) {
     fs::path absolute = fs::absolute(folder, ec);
     if (ec) absolute = folder;
     fs::create_directories(absolute, ec);
-    std::string canonical = longPath(addBackslash(absolute.string()));
-    return canonical.empty() ? addBackslash(absolute.lexically_normal().string()) : canonical;
+    std::string canonical = longPath(withTrailingSlash(absolute.string()));
+    return canonical.empty() ? withTrailingSlash(absolute.lexically_normal().string()) : canonical;
 }
 
 bool isInside(const std::string& folder, const std::string& parent) {
     if (parent.empty() || parent == "/") return false;
-    const std::string p = addBackslash(parent);
+    const std::string p = withTrailingSlash(parent);
     return folder.compare(0, p.size(), p) == 0;
 }
 
@@ -89,17 +89,18 @@ void initProgramFolders(const std::string& exePath) {
         f.programFolder = usableFolder(exeFolder);
         // An unpacked copy in /opt or /usr/local that several users run; a copy in
         // the user's own home is that user's alone.
-        const std::string userHome = longPath(addBackslash(homeFolder()));
+        const std::string userHome = longPath(withTrailingSlash(homeFolder()));
         f.shared = !isInside(f.programFolder, userHome.empty() ? homeFolder() : userHome);
     } else {
         f.programFolder = usableFolder(xdgFolder("XDG_DATA_HOME", "/.local/share") + "/quorvel3d");
     }
-    f.windowsFolder = addBackslash(xdgFolder("XDG_CONFIG_HOME", "/.config"));
+    f.configFolder = withTrailingSlash(xdgFolder("XDG_CONFIG_HOME", "/.config"));
     folders() = f;
 }
 
-void setProgramFolders(std::string folder, std::string filename, std::string windows, bool shared) {
-    folders() = Folders{addBackslash(folder), std::move(filename), addBackslash(windows), shared};
+void setProgramFolders(std::string folder, std::string filename, std::string config, bool shared) {
+    folders() =
+        Folders{withTrailingSlash(folder), std::move(filename), withTrailingSlash(config), shared};
 }
 
 const std::string& programFolder() {
@@ -108,8 +109,8 @@ const std::string& programFolder() {
 const std::string& programFileName() {
     return current().programFileName;
 }
-const std::string& windowsFolder() {
-    return current().windowsFolder;
+const std::string& configFolder() {
+    return current().configFolder;
 }
 bool programFolderShared() {
     return current().shared;
@@ -132,7 +133,7 @@ std::string installRecordPath() {
     return programFolder() + changeExtension(programFileName(), ".tk");
 }
 std::string registryPath() {
-    return windowsFolder() + "Tendrik.ini";
+    return configFolder() + "Tendrik.ini";
 }
 std::string bestTimesPath() {
     return programFolder() + std::string(bestTimesFileName);
@@ -154,7 +155,7 @@ bool isFileSafeName(std::string_view name) {
     return true;
 }
 
-std::string addBackslash(std::string_view s) {
+std::string withTrailingSlash(std::string_view s) {
     std::string out(s);
     if (!out.empty() && out.back() != '/') out += '/';
     return out;
@@ -168,14 +169,14 @@ std::string longPath(std::string_view path) {
     std::string out = canonical.string();
     if (path.back() == '/') {
         if (!fs::is_directory(canonical, ec)) return {};
-        out = addBackslash(out);
+        out = withTrailingSlash(out);
     }
     return out;
 }
 
 bool canWriteFolder(std::string_view folder) {
     if (folder.empty()) return false;
-    const std::string probe = addBackslash(folder) + "MYLIB000.TMP";
+    const std::string probe = withTrailingSlash(folder) + "MYLIB000.TMP";
     const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd >= 0) {
         ::close(fd);

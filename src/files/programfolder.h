@@ -3,8 +3,9 @@
 // folder named by QUORVEL3D_HOME; the folder of the executable when it is
 // writable; $XDG_DATA_HOME/quorvel3d/ (created on first use). Settings, the install
 // record, "Saved Games", best times, the written-out tune and theme folders live
-// there. The "Windows folder" (maker-wide registry, old settings file) is
-// $XDG_CONFIG_HOME. Every folder value ends in "/".
+// there. The configuration folder, $XDG_CONFIG_HOME, holds what the maker's programs
+// share (the maker-wide registry) and the settings file of older installations. Every
+// folder value ends in "/".
 
 #include <string>
 #include <string_view>
@@ -17,15 +18,15 @@ void initProgramFolders(const std::string& exePath = {});
 
 /// Sets the folders directly (tests, tools). Folders get a trailing "/" added.
 /// shared: the folder is used by several users, so written files get open access.
-void setProgramFolders(std::string folder, std::string filename, std::string windows,
+void setProgramFolders(std::string folder, std::string filename, std::string config,
                        bool shared = false);
 
 /// The program folder, ending in "/". Computed on first use if not yet done.
 const std::string& programFolder();
 /// The file name (without folder) of the running program, e.g. "quorvel3d".
 const std::string& programFileName();
-/// The stand-in of the Windows folder: $XDG_CONFIG_HOME (default ~/.config), ending in "/".
-const std::string& windowsFolder();
+/// The configuration folder: $XDG_CONFIG_HOME (default ~/.config), ending in "/".
+const std::string& configFolder();
 /// True when the program folder is shared by the users of the machine: the
 /// executable's own folder outside the user's home. Per-user folders are not.
 bool programFolderShared();
@@ -58,7 +59,7 @@ inline constexpr std::size_t maxFileNameBytes = 200;
 bool isFileSafeName(std::string_view name);
 
 /// s with "/" appended unless s is empty or already ends in one.
-std::string addBackslash(std::string_view s);
+std::string withTrailingSlash(std::string_view s);
 /// The canonical form of an absolute path (links and "." / ".." resolved), keeping
 /// a trailing "/" on folders; empty when the path is relative or does not exist.
 std::string longPath(std::string_view path);

@@ -18,22 +18,21 @@ std::string lastRunText() {
         .toStdString();
 }
 
-void registerSoftware(std::string_view name, std::string_view version, std::string_view hint,
-                      bool acceptUserName, bool acceptPassWord, bool acceptFilename,
-                      bool listApplication, std::string lastRun) {
+void registerSoftware(const SoftwareEntry& program, std::string lastRun) {
+    const std::string_view name = program.name;
     const std::string path = registryPath();
     const std::string section = "Software." + std::string(name);
     IniFile registry = IniFile::load(path);
     const std::string oldPath = registry.readString(section, "FilePath", "");
     const std::string oldRun = registry.readString(section, "LastRun", "");
 
-    registry.writeString(listApplication ? "Software" : "HiddenSoftware", name, "");
-    registry.writeString(section, "Version", version);
-    registry.writeString(section, "Hint", hint);
-    registry.writeBool(section, "AcceptUsername", acceptUserName);
-    registry.writeBool(section, "AcceptPassword", acceptPassWord);
-    registry.writeBool(section, "AcceptFilename", acceptFilename);
-    registry.writeBool(section, "ListApplication", listApplication);
+    registry.writeString(program.listApplication ? "Software" : "HiddenSoftware", name, "");
+    registry.writeString(section, "Version", program.version);
+    registry.writeString(section, "Hint", program.hint);
+    registry.writeBool(section, "AcceptUsername", program.acceptUserName);
+    registry.writeBool(section, "AcceptPassword", program.acceptPassword);
+    registry.writeBool(section, "AcceptFilename", program.acceptFilename);
+    registry.writeBool(section, "ListApplication", program.listApplication);
     registry.writeString(section, "FilePath", programFolder());
     registry.writeString("AllSoftware", name, "");
     // Folder names differ by case on this system, so a move is any difference.
@@ -43,7 +42,7 @@ void registerSoftware(std::string_view name, std::string_view version, std::stri
     }
     registry.writeString(section, "LastRun", lastRun.empty() ? lastRunText() : lastRun);
 
-    QDir().mkpath(QString::fromStdString(windowsFolder()));
+    QDir().mkpath(QString::fromStdString(configFolder()));
     if (registry.save(path)) openAccess(path);
 }
 

@@ -72,7 +72,7 @@ int findTheme(const std::vector<std::string>& themeList, std::string_view theme)
 
 void moveOldSettings() {
     const std::string name = changeExtension(programFileName(), ".ini");
-    const fs::path oldFile = windowsFolder() + name;
+    const fs::path oldFile = configFolder() + name;
     const fs::path newFile = settingsPath();
     std::error_code ec;
     if (!fs::is_regular_file(oldFile, ec)) return;

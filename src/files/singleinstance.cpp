@@ -109,8 +109,8 @@ std::string singleInstancePath(std::string_view name) {
 std::string singleInstanceRuntimePath(std::string_view name) {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     if (!runtime || *runtime != '/') return {};
-    return addBackslash(runtime) + "." + plainName(name) + "-" + folderHash(canonicalFolder()) +
-           ".lock";
+    return withTrailingSlash(runtime) + "." + plainName(name) + "-" +
+           folderHash(canonicalFolder()) + ".lock";
 }
 
 std::string singleInstanceSocketName(std::string_view name) {

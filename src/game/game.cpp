@@ -13,14 +13,6 @@
 namespace quorvel {
 
 namespace {
-// Message keys the rules post.
-constexpr int keyFood = 1, keyBattery = 2, keyGem5 = 3, keyGem3 = 4, keyGem1 = 5, keyStone = 6,
-              keyCompass = 7, keyGps = 8, keyBeacon = 9, keyTracker = 10, keyDetector = 11,
-              keyEmpty = 12, keyOpen = 13, keymap = 14, keyFoodTrap = 15, keyGemTrap = 16,
-              keyStart = 17, keyLose = 18, keyWin = 19, keyQuit = 20, keyRun = 21, keyStop = 22,
-              keyBlocked = 23, keyUseBatt = 24, keyHungry = 25, keyStarving = 26, keyWeakBatt = 27,
-              keyDeadBatt = 28, keyHint = 29;
-
 constexpr int hungryLevel = 50;   ///< food at which the hunger warning comes
 constexpr int starvingLevel = 25; ///< food below which every step warns
 constexpr int weakBattery = 25;   ///< battery percent of the weak warning
@@ -102,7 +94,7 @@ void Game::begin() {
     m_ending = false;
     m_running = false;
     m_useEnabled = false;
-    post(keyStart, Colour::white, levelLog);
+    post(msgStart, Colour::white, MessageLevel::log);
     m_state.batteryRate = 2;
     if (m_state.newGame)
         resetForNewGame();
@@ -177,10 +169,10 @@ void Game::moveTo(int row, int col, const std::string& action, const std::string
         m_host.playSound(m_stepSounds.pickStepSound(m_rng, stepChance, randomSounds[0],
                                                     randomSounds[1], randomSounds[2], action),
                          step, soundIfIdle);
-        m_host.showGameMessage(m_host.randomMessage(remarkChance), Colour::lime, levelLog);
+        m_host.showGameMessage(m_host.randomMessage(remarkChance), Colour::lime, MessageLevel::log);
     } else {
         m_host.playSound("blocked", "", soundIfIdle);
-        post(keyBlocked, Colour::white, levelLog);
+        post(msgBlocked, Colour::white, MessageLevel::log);
     }
     if (!moved) return;
     redrawView();
@@ -205,9 +197,9 @@ void Game::ageIndicator() {
     }
 }
 
-void Game::post(int key, Colour colour, int level) {
+void Game::post(MessageKey key, Colour colour, MessageLevel level) {
     if (m_host.postGameMessage(key, colour, level) &&
-        (level == levelStandard || level == levelCritical))
+        (level == MessageLevel::standard || level == MessageLevel::critical))
         m_state.indicatorAge = 0;
 }
 
@@ -216,7 +208,7 @@ void Game::post(int key, Colour colour, int level) {
 void Game::startRunning() {
     if (m_running || !acceptsInput()) return;
     m_running = true; // a second R while the run sound plays does nothing
-    post(keyRun, Colour::lime, levelStandard);
+    post(msgRun, Colour::lime, MessageLevel::standard);
     m_host.serviceEvents();
     m_host.playSound("run", "", soundToEnd);
     // The game may have ended, or the screen closed, while events ran.
@@ -243,7 +235,7 @@ void Game::runTick() {
     } else {
         stopRunning();
         m_host.playSound("stop", "blocked", soundNow);
-        post(keyStop, Colour::white, levelStandard);
+        post(msgStop, Colour::white, MessageLevel::standard);
     }
 }
 
@@ -273,14 +265,14 @@ void Game::lookAhead() {
     if (ahead == cellWallMap) {
         m_state.mapInView = true;
         m_host.playSound("map", "", soundNow);
-        post(keymap, Colour::white, levelStandard);
+        post(msgWallMap, Colour::white, MessageLevel::standard);
         m_host.updateMapTools(true, m_state.hasDetector, m_state.hasBeacon);
         m_host.drawWallMap();
         return;
     }
     if (ahead == cellExit) {
         m_host.playSound("exit", "", soundNow);
-        post(35, Colour::white, levelStandard);
+        post(msgExit, Colour::white, MessageLevel::standard);
     }
     if (m_state.mapInView) {
         m_state.mapInView = false;
@@ -307,7 +299,7 @@ void Game::hintAtExitOrMap() {
     for (const CellCode code : around) {
         if (code == cellExit || code == cellWallMap) {
             m_host.playSound("hint", "", soundNow);
-            post(keyHint, Colour::lime, levelStandard);
+            post(msgHint, Colour::lime, MessageLevel::standard);
             return;
         }
     }
@@ -319,21 +311,21 @@ void Game::takeTool(CellCode code) {
     struct Found {
         CellCode code;
         const char* sound;
-        int key;
+        MessageKey key;
         Tool tool;
         bool GameState::*flag;
         bool showsOnMap;
     };
     static constexpr Found tools[] = {
-        {cellGps, "gps", keyGps, Tool::gps, &GameState::hasGps, false},
-        {cellTracker, "tracker", keyTracker, Tool::tracker, &GameState::hasTracker, false},
-        {cellDetector, "detector", keyDetector, Tool::detector, &GameState::hasDetector, true},
-        {cellBeacon, "beacon", keyBeacon, Tool::beacon, &GameState::hasBeacon, true},
+        {cellGps, "gps", msgGps, Tool::gps, &GameState::hasGps, false},
+        {cellTracker, "tracker", msgTracker, Tool::tracker, &GameState::hasTracker, false},
+        {cellDetector, "detector", msgDetector, Tool::detector, &GameState::hasDetector, true},
+        {cellBeacon, "beacon", msgBeacon, Tool::beacon, &GameState::hasBeacon, true},
     };
     for (const Found& t : tools) {
         if (t.code != code) continue;
         m_host.playSound(t.sound, "box", soundNow);
-        post(t.key, Colour::white, levelStandard);
+        post(t.key, Colour::white, MessageLevel::standard);
         m_state.*t.flag = true;
         m_host.showTool(t.tool);
         if (t.showsOnMap)
@@ -350,25 +342,25 @@ void Game::examineCell() {
     GameState& s = m_state;
     const int r = m_maze.posRow, c = m_maze.posCol;
     const CellCode code = m_maze.here();
-    const auto box = [&](const char* sound, const char* fallback, int key, Colour colour) {
+    const auto box = [&](const char* sound, const char* fallback, MessageKey key, Colour colour) {
         m_host.playSound(sound, fallback, soundNow);
-        post(key, colour, levelStandard);
+        post(key, colour, MessageLevel::standard);
     };
     switch (code) {
     case cellGemTrap:
-        box("gemtrap", "trap", keyGemTrap, Colour::yellow);
+        box("gemtrap", "trap", msgGemTrap, Colour::yellow);
         s.gemScore = s.gemScore > 5 ? s.gemScore - 5 : 0;
         m_maze.set(r, c, cellOpen);
         break;
     case cellFoodTrap:
-        box("foodtrap", "trap", keyFoodTrap, Colour::yellow);
+        box("foodtrap", "trap", msgFoodTrap, Colour::yellow);
         m_maze.set(r, c, cellOpen);
         s.foodLevel -= s.foodLevel > 40 ? 19 : 9;
         eatOneStep();
         if (s.gameOver) return;
         break;
     case cellStone:
-        box("stone", "box", keyStone, Colour::white);
+        box("stone", "box", msgStone, Colour::white);
         m_maze.set(r, c, cellOpenedBox);
         break;
     case cellGem1:
@@ -379,9 +371,9 @@ void Game::examineCell() {
             : three ? "gem3"
                     : "gem1",
             "gem",
-            five    ? keyGem5
-            : three ? keyGem3
-                    : keyGem1,
+            five    ? msgGem5
+            : three ? msgGem3
+                    : msgGem1,
             Colour::white);
         s.gemScore += five ? 5 : three ? 3 : 1;
         m_maze.set(r, c, cellOpenedBox);
@@ -393,14 +385,14 @@ void Game::examineCell() {
     case cellBeacon: takeTool(code); break;
     case cellBattery:
     case cellBatteryLeft:
-        box("battery", "box", keyBattery, Colour::white);
+        box("battery", "box", msgBattery, Colour::white);
         m_maze.set(r, c, cellBatteryLeft);
         m_useEnabled = true;
         m_host.setUseEnabled(true);
         if (s.batteryLevel == 0) useBattery();
         break;
     case cellCompass:
-        box("compass", "box", keyCompass, Colour::white);
+        box("compass", "box", msgCompass, Colour::white);
         s.hasCompass = true;
         m_host.drawCompass(compassHeading(m_maze.facing, m_maze.compassTurn));
         m_host.showCompass();
@@ -408,15 +400,15 @@ void Game::examineCell() {
         m_maze.set(r, c, cellOpenedBox);
         break;
     case cellFood:
-        box("food", "", keyFood, Colour::white);
+        box("food", "", msgFood, Colour::white);
         s.foodLevel += 100;
         s.indicatorAge = 0;
         m_maze.set(r, c, cellOpenedBox);
         break;
-    case cellOpenedBox: box("open", "", keyOpen, Colour::white); break;
+    case cellOpenedBox: box("open", "", msgOpen, Colour::white); break;
     default:
         if (isClosedBox(code)) {
-            box("empty", "box", keyEmpty, Colour::white);
+            box("empty", "box", msgEmpty, Colour::white);
             m_maze.set(r, c, cellOpenedBox);
         }
         break;
@@ -430,7 +422,7 @@ void Game::useBattery() {
     const CellCode code = m_maze.here();
     if (code == cellBattery || code == cellBatteryLeft) {
         m_host.playSound("usebatt", "use", soundNow);
-        post(keyUseBatt, Colour::white, levelStandard);
+        post(msgUseBatt, Colour::white, MessageLevel::standard);
         m_state.batteryLevel = 100;
         m_state.batterySteps = 0;
         m_maze.set(m_maze.posRow, m_maze.posCol, cellOpenedBox);
@@ -445,8 +437,9 @@ void Game::useBattery() {
 
 void Game::eatOneStep() {
     --m_state.foodLevel;
-    if (m_state.foodLevel == hungryLevel) post(keyHungry, Colour::aqua, levelCritical);
-    if (m_state.foodLevel < starvingLevel) post(keyStarving, Colour::yellow, levelCritical);
+    if (m_state.foodLevel == hungryLevel) post(msgHungry, Colour::aqua, MessageLevel::critical);
+    if (m_state.foodLevel < starvingLevel)
+        post(msgStarving, Colour::yellow, MessageLevel::critical);
     if (m_state.foodLevel <= 0) loseGame();
 }
 
@@ -455,8 +448,8 @@ void Game::drainBattery() {
     if (s.batteryLevel > 0 && ++s.batterySteps >= s.batteryRate) {
         s.batterySteps = 0;
         --s.batteryLevel;
-        if (s.batteryLevel == weakBattery) post(keyWeakBatt, Colour::aqua, levelCritical);
-        if (s.batteryLevel == 0) post(keyDeadBatt, Colour::yellow, levelCritical);
+        if (s.batteryLevel == weakBattery) post(msgWeakBatt, Colour::aqua, MessageLevel::critical);
+        if (s.batteryLevel == 0) post(msgDeadBatt, Colour::yellow, MessageLevel::critical);
     }
     m_host.showCounters();
 }
@@ -471,7 +464,7 @@ void Game::loseGame() {
     EndScreenSetup screen;
     screen.kind = EndKind::lose;
     screen.caption = "You Lose";
-    screen.messageKey = keyLose;
+    screen.messageKey = msgLose;
     screen.sound = "lose";
     screen.mazeNumber = mazeNumberText(m_maze);
     m_host.showEndScreen(screen);
@@ -498,7 +491,7 @@ void Game::winGame() {
     EndScreenSetup screen;
     screen.kind = EndKind::win;
     screen.caption = rank < 1 ? "Winner!" : "Winner! (New Best Time)";
-    screen.messageKey = keyWin;
+    screen.messageKey = msgWin;
     screen.rank = rank;
     screen.sound = "win";
     screen.mazeNumber = mazeNumberText(m_maze);
@@ -520,7 +513,7 @@ bool Game::askToQuit() {
     EndScreenSetup screen;
     screen.kind = EndKind::quit;
     screen.caption = "Save?";
-    screen.messageKey = keyQuit;
+    screen.messageKey = msgQuit;
     screen.secondLine = "Do you want to save your game before exiting?";
     screen.sound = "quit";
     screen.mazeNumber = mazeNumberText(m_maze);
@@ -542,18 +535,18 @@ void Game::playFunKey(char key) {
     struct Fun {
         char key;
         const char* sound;
-        int message;
+        MessageKey message;
     };
-    static constexpr Fun funs[] = {{'y', "yell", 30},
-                                   {'l', "laugh", 31},
-                                   {'c', "cry", 32},
-                                   {'j', "jump", 33},
-                                   {'d', "dance", 34}};
+    static constexpr Fun funs[] = {{'y', "yell", msgYell},
+                                   {'l', "laugh", msgLaugh},
+                                   {'c', "cry", msgCry},
+                                   {'j', "jump", msgJump},
+                                   {'d', "dance", msgDance}};
     const char lower = key >= 'A' && key <= 'Z' ? static_cast<char>(key - 'A' + 'a') : key;
     for (const Fun& f : funs) {
         if (f.key == lower) {
             m_host.playSound(f.sound, "", soundNow);
-            post(f.message, Colour::lime, levelLog);
+            post(f.message, Colour::lime, MessageLevel::log);
             return;
         }
     }

@@ -22,6 +22,8 @@ class GameHost;
 class Random;
 struct SavedGame;
 enum class Colour : unsigned;
+enum class MessageLevel;
+enum MessageKey : int;
 
 class Game {
   public:
@@ -118,7 +120,7 @@ class Game {
     void loseGame();
     void winGame();
     void stopRunning();
-    void post(int key, Colour colour, int level);
+    void post(MessageKey key, Colour colour, MessageLevel level);
     void resetForNewGame();
     void showLoadedTools();
     void takeTool(CellCode code);

@@ -5,20 +5,9 @@
 
 #include <string>
 
+#include "game/message.h"
+
 namespace quorvel {
-
-/// Colours of the message panel, as 0x00BBGGRR.
-enum class Colour : unsigned {
-    white = 0xFFFFFF,
-    lime = 0x00FF00,
-    yellow = 0x00FFFF,
-    aqua = 0xFFFF00,
-};
-
-/// Levels of a message: 0 log only, 1 with the standard indicator, 2 with the critical one.
-constexpr int levelLog = 0;
-constexpr int levelStandard = 1;
-constexpr int levelCritical = 2;
 
 /// Modes of a sound: 0 only when no sound plays, 1 cut in, 2 play to the end.
 constexpr int soundIfIdle = 0;
@@ -34,12 +23,12 @@ enum class EndKind { lose, win, quit };
 /// What the end screen shows; the screen fills the text of messageKey for the player.
 struct EndScreenSetup {
     EndKind kind = EndKind::lose;
-    std::string caption;    ///< "You Lose", "Winner!", "Winner! (New Best Time)", "Save?"
-    int messageKey = 18;    ///< lose 18, win 19, quit 20
-    std::string secondLine; ///< the second line (the save question), or empty
-    int rank = 0;           ///< the best-times rank of a win, for the statistics screen
-    std::string sound;      ///< played when the screen shows, no fallback
-    std::string mazeNumber; ///< the maze's number "L-S" for sharing it; empty when unknown
+    std::string caption;             ///< "You Lose", "Winner!", "Winner! (New Best Time)", "Save?"
+    MessageKey messageKey = msgLose; ///< msgLose, msgWin or msgQuit
+    std::string secondLine;          ///< the second line (the save question), or empty
+    int rank = 0;                    ///< the best-times rank of a win, for the statistics screen
+    std::string sound;               ///< played when the screen shows, no fallback
+    std::string mazeNumber;          ///< the maze's number "L-S" for sharing it; empty when unknown
 };
 
 /// Answers of the end screen and of questions.
@@ -88,8 +77,8 @@ class GameHost {
     // both return false when the text was empty and nothing was shown. The rules keep
     // the indicator's age; the panel lights the indicator for levels 1 and 2.
     // randomMessage draws on the shared stream and returns a remark or an empty text.
-    virtual bool postGameMessage(int key, Colour colour, int level) = 0;
-    virtual bool showGameMessage(const std::string& text, Colour colour, int level) = 0;
+    virtual bool postGameMessage(MessageKey key, Colour colour, MessageLevel level) = 0;
+    virtual bool showGameMessage(const std::string& text, Colour colour, MessageLevel level) = 0;
     virtual std::string randomMessage(int chance) = 0;
     virtual void hideIndicator() = 0;
 

@@ -20,6 +20,7 @@
 #include "theme/theme.h"
 #include "widgets/elidedtext.h"
 #include "widgets/mnemonickeys.h"
+#include "widgets/qtext.h"
 
 namespace quorvel {
 
@@ -49,10 +50,6 @@ std::string lowercase(std::string_view s) {
     for (char& c : out)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return out;
-}
-
-QString qText(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 // The icon of the program when it has one, else a small corridor drawn here.
@@ -183,7 +180,7 @@ AboutBox::AboutBox(std::string programFolder, QWidget* parent)
 }
 
 void AboutBox::setProgramFolder(std::string folder) {
-    m_programFolder = addBackslash(folder);
+    m_programFolder = withTrailingSlash(folder);
 }
 
 int AboutBox::showAbout(std::string theme) {

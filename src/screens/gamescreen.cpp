@@ -65,11 +65,11 @@ QLabel* picture(QWidget* parent, const char* name, int x, int y, int w, int h) {
 // The item code of each tool, for its hint.
 int toolCode(Tool tool) {
     switch (tool) {
-    case Tool::compass: return 7;
-    case Tool::gps: return 8;
-    case Tool::beacon: return 9;
-    case Tool::tracker: return 10;
-    case Tool::detector: return 11;
+    case Tool::compass: return msgCompass;
+    case Tool::gps: return msgGps;
+    case Tool::beacon: return msgBeacon;
+    case Tool::tracker: return msgTracker;
+    case Tool::detector: return msgDetector;
     }
     return 0;
 }
@@ -277,11 +277,12 @@ void GameScreen::onShown() {
     messagePanel->clearMessages();
     restorePosition();
     loadTheme(words, m_session.themeName);
-    foodPicture->setToolTip(QString::fromStdString(words.itemHint(1)));
-    gemPicture->setToolTip(QString::fromStdString(words.itemHint(-4)));
-    batteryPicture->setToolTip(QString::fromStdString(words.itemHint(-5)));
+    foodPicture->setToolTip(QString::fromStdString(words.itemHint(msgFood)));
+    gemPicture->setToolTip(QString::fromStdString(words.itemHint(codeGem)));
+    batteryPicture->setToolTip(QString::fromStdString(words.itemHint(codePower)));
     if (m_map) {
-        m_map->setWords(capitalise(words.itemName(-3, false, true)), words.itemWord(2, false));
+        m_map->setWords(capitalise(words.itemName(codeBox, false, true)),
+                        words.itemWord(msgBattery, false));
     }
     showMazeNumber();
     m_game.begin();
@@ -599,9 +600,9 @@ void GameScreen::showTool(Tool tool) {
 
 void GameScreen::setUseEnabled(bool enabled) {
     useButton->setEnabled(enabled);
-    useButton->setToolTip(
-        enabled ? QString::fromStdString("Use " + m_session.catalogue.itemName(2, false, false))
-                : QString());
+    useButton->setToolTip(enabled ? QString::fromStdString("Use " + m_session.catalogue.itemName(
+                                                                        msgBattery, false, false))
+                                  : QString());
 }
 
 void GameScreen::showCounters() {
@@ -624,12 +625,12 @@ void GameScreen::countRemaining() {
     if (m_map) m_map->countRemaining();
 }
 
-bool GameScreen::postGameMessage(int key, Colour colour, int level) {
+bool GameScreen::postGameMessage(MessageKey key, Colour colour, MessageLevel level) {
     return messagePanel->postGameMessage(m_session.catalogue, key, m_session.playerName, colour,
                                          level);
 }
 
-bool GameScreen::showGameMessage(const std::string& text, Colour colour, int level) {
+bool GameScreen::showGameMessage(const std::string& text, Colour colour, MessageLevel level) {
     return messagePanel->showGameMessage(text, colour, level);
 }
 

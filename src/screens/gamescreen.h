@@ -62,8 +62,8 @@ class GameScreen : public QWidget, public GameHost {
     void updateMapTools(bool inView, bool detector, bool beacon) override;
     void updateMapPosition(int row, int col, bool gps, bool tracker) override;
     void countRemaining() override;
-    bool postGameMessage(int key, Colour colour, int level) override;
-    bool showGameMessage(const std::string& text, Colour colour, int level) override;
+    bool postGameMessage(MessageKey key, Colour colour, MessageLevel level) override;
+    bool showGameMessage(const std::string& text, Colour colour, MessageLevel level) override;
     std::string randomMessage(int chance) override;
     void hideIndicator() override;
     void playSound(const std::string& name, const std::string& fallback, int mode) override;

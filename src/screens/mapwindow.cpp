@@ -117,7 +117,8 @@ class MapView : public QWidget {
         if (!text.isEmpty()) QToolTip::showText(event->globalPosition().toPoint(), text, this);
     }
     void mousePressEvent(QMouseEvent*) override {
-        if (m_owner->m_locked) m_owner->giveFocus(); // MapClick
+        // A click on a locked map hands the keys back to the game screen.
+        if (m_owner->m_locked) m_owner->giveFocus();
     }
 
   private:

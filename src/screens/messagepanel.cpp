@@ -159,21 +159,21 @@ void MessagePanel::loadIndicatorPictures(const std::string& themeFolder) {
     setIndicatorPictures(load("message.bmp"), load("critical.bmp"));
 }
 
-bool MessagePanel::postGameMessage(MessageCatalogue& catalogue, int key, std::string_view player,
-                                   Colour colour, int level) {
+bool MessagePanel::postGameMessage(MessageCatalogue& catalogue, MessageKey key,
+                                   std::string_view player, Colour colour, MessageLevel level) {
     return showGameMessage(catalogue.getMessage(key, player), colour, level);
 }
 
-bool MessagePanel::showGameMessage(std::string_view text, Colour colour, int level) {
+bool MessagePanel::showGameMessage(std::string_view text, Colour colour, MessageLevel level) {
     if (text.empty()) return false;
     scrollMessages();
     setColour(m_current, QPalette::WindowText, messageColour(colour));
     m_current->setText("  " + QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    if (level == levelStandard || level == levelCritical) {
+    if (level == MessageLevel::standard || level == MessageLevel::critical) {
         // The picture is drawn over what the indicator showed, as on a canvas: a theme
         // picture smaller than the indicator leaves the rest as it was.
         QPainter painter(&m_canvas);
-        painter.drawImage(0, 0, level == levelCritical ? m_critical : m_standard);
+        painter.drawImage(0, 0, level == MessageLevel::critical ? m_critical : m_standard);
         painter.end();
         m_indicator->setPixmap(QPixmap::fromImage(m_canvas));
         m_indicator->show();

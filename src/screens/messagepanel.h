@@ -46,11 +46,12 @@ class MessagePanel : public QFrame {
 
     /// Fills the key's text for the player and shows it; false (and nothing changes)
     /// when the text comes out empty.
-    bool postGameMessage(MessageCatalogue& catalogue, int key, std::string_view player,
-                         Colour colour, int level);
-    /// Scrolls the log and shows text as the current line in colour; level 1 lights the
-    /// standard picture, level 2 the critical one. False, changing nothing, for an empty text.
-    bool showGameMessage(std::string_view text, Colour colour, int level);
+    bool postGameMessage(MessageCatalogue& catalogue, MessageKey key, std::string_view player,
+                         Colour colour, MessageLevel level);
+    /// Scrolls the log and shows text as the current line in colour; a standard or
+    /// critical level lights that picture of the indicator. False, changing nothing, for
+    /// an empty text.
+    bool showGameMessage(std::string_view text, Colour colour, MessageLevel level);
     /// Moves the log up one line; the oldest falls off.
     void scrollMessages();
     /// The step-end rule: at age 6 the indicator goes out and the age restarts at 0,

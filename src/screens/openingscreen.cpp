@@ -31,6 +31,7 @@
 #include "theme/themepicture.h"
 #include "widgets/dialogs.h"
 #include "widgets/elidedtext.h"
+#include "widgets/qtext.h"
 #include "widgets/timing.h"
 #include "widgets/widecombobox.h"
 
@@ -73,10 +74,6 @@ const std::array<PreviewPiece, 6> previewPieces = {{
 }};
 // Image8..Image13: the built-in pieces and their widths.
 const std::array<int, 6> builtinWidths = {30, 30, 20, 20, 10, 10};
-
-QString qText(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QFont formFont(int pixels = 11, bool bold = true) {
     QFont f("Liberation Sans");
@@ -132,7 +129,11 @@ QFrame* rule(QWidget* parent, int y) {
 void startUpWork() {
     moveOldSettings();
     dialogSwitch = true;
-    registerSoftware("Quorvel 3D", versionText(), "A random 3-D maze", true, false, false, true);
+    const std::string version = versionText();
+    registerSoftware({.name = "Quorvel 3D",
+                      .version = version,
+                      .hint = "A random 3-D maze",
+                      .acceptUserName = true});
 }
 
 } // namespace

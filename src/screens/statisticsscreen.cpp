@@ -37,10 +37,11 @@ struct RowSpec {
     bool plural;
 };
 constexpr RowSpec rowSpecs[10] = {
-    {"lblFood", 1, true},      {"lblCompass", 7, false},   {"lblGPS", 8, false},
-    {"lblBeacon", 9, false},   {"lblDetector", 11, false}, {"lblTracker", 10, false},
-    {"lblBatteries", 2, true}, {"lblGem5", 3, true},       {"lblGem3", 4, true},
-    {"lblGem1", 5, true},
+    {"lblFood", msgFood, true},          {"lblCompass", msgCompass, false},
+    {"lblGPS", msgGps, false},           {"lblBeacon", msgBeacon, false},
+    {"lblDetector", msgDetector, false}, {"lblTracker", msgTracker, false},
+    {"lblBatteries", msgBattery, true},  {"lblGem5", msgGem5, true},
+    {"lblGem3", msgGem3, true},          {"lblGem1", msgGem1, true},
 };
 
 // The table: item word, first leader, placed count, second leader, found count.

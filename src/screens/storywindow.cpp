@@ -60,7 +60,7 @@ StoryWindow::StoryWindow(std::string programFolder, QWidget* parent)
 }
 
 void StoryWindow::setProgramFolder(std::string folder) {
-    m_programFolder = addBackslash(folder);
+    m_programFolder = withTrailingSlash(folder);
 }
 
 bool StoryWindow::loadStory(const std::string& path) {

@@ -18,7 +18,7 @@ char32_t fromCp1252(unsigned char byte) {
 bool isLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
-bool isdigit(char c) {
+bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 int hexValue(char c) {
@@ -273,11 +273,11 @@ class Reader {
         bool hasParam = false;
         bool negative = false;
         long long value = 0;
-        if (m_pos + 1 < m_in.size() && m_in[m_pos] == '-' && isdigit(m_in[m_pos + 1])) {
+        if (m_pos + 1 < m_in.size() && m_in[m_pos] == '-' && isDigit(m_in[m_pos + 1])) {
             negative = true;
             ++m_pos;
         }
-        while (m_pos < m_in.size() && isdigit(m_in[m_pos])) {
+        while (m_pos < m_in.size() && isDigit(m_in[m_pos])) {
             hasParam = true;
             value = std::min(maxParam, value * 10 + (m_in[m_pos] - '0'));
             ++m_pos;
@@ -296,10 +296,10 @@ class Reader {
             --m_skip;
             return;
         }
-        word_(word, hasParam, static_cast<int>(value), afterStar);
+        applyWord(word, hasParam, static_cast<int>(value), afterStar);
     }
 
-    void word_(std::string_view w, bool hasParam, int value, bool afterStar) {
+    void applyWord(std::string_view w, bool hasParam, int value, bool afterStar) {
         GroupState& g = top();
         CharFormat& f = g.chr;
         const bool on = !hasParam || value != 0;

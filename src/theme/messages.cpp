@@ -64,7 +64,7 @@ std::string* wordSlot(Vocabulary& w, std::string_view section, std::string_view 
     if (sameText(section, "Hints")) {
         if (sameText(key, "gem")) return &w.gemsHint;
         if (sameText(key, "power")) return &w.powerHint;
-        if (sameText(key, "food")) return &w.items[1].hint;
+        if (sameText(key, "food")) return &w.items[msgFood].hint;
         for (const ItemKey& k : itemKeyNames)
             if (isTool(k.code) && sameText(key, k.name)) return &w.items[k.code].hint;
         return nullptr;
@@ -102,170 +102,170 @@ std::string_view keyword(int key) {
 
 std::vector<std::string> builtinVariants(int key) {
     switch (key) {
-    case 1: // food
+    case msgFood:
         return {
             "You found <an-item>.",
             "OK <player>. You can always use more <items>.",
             "You got <an-item>.",
         };
-    case 2: // battery
+    case msgBattery:
         return {
             "Now you know where to find <an-item>, if you need to.",
             "<player>, You found <an-item> for your <light>.",
             "This <box> has <an-item> in it.",
         };
-    case 3: // gem5
+    case msgGem5:
         return {
             "<player>, It is a fine <item> indeed! (5 points)",
             "You know, <Items> are worth 5 points!",
             "<An-item>,  Very nice... (5 points)",
         };
-    case 4: // gem3
+    case msgGem3:
         return {
             "Wow! This <Item> really shines. (3 points)",
             "Oh how it sparkles! (3 points)",
             "Whatever this <gem> is, it's worth 3 points.",
         };
-    case 5: // gem1
+    case msgGem1:
         return {
             "You found a precious <item>. (1 point)",
             "I really like the look of this <item>... (1 point)",
             "<An-item>. Hey I always wanted <an-item>. (1 point)",
         };
-    case 6: // stone
+    case msgStone:
         return {
             "<player>, You found <an-item>. (0 points)",
             "Great, it's just <an-item>. (0 points)",
             "You found <an-item> and threw it away. (0 points)",
         };
-    case 7: // compass
+    case msgCompass:
         return {
             "Great job <player>. You found a handy <item>.",
             "North, South, East, West.  It works!.",
             "<player>, you won't get lost now.",
         };
-    case 8: // gps
+    case msgGps:
         return {
             "You found <an-item>.",
             "OK <player>. Now you can see yourself.",
             "<Item>? What's that?  Oh well, I got one anyway.",
             "Great, now I can see myself walking in circles.",
         };
-    case 9: // beacon
+    case msgBeacon:
         return {
             "The <item> is now yours.",
             "Wonderful <player>. Now you can see the exit.",
             "Like a lighthouse to a ship, the <item> is to you.",
         };
-    case 10: // tracker
+    case msgTracker:
         return {
             "You now have <an-item>.",
             "You may now keep track of where you have been.",
             "The <item> is a great thing to have.",
         };
-    case 11: // detector
+    case msgDetector:
         return {
             "The <item> is now in hand.",
             "Wow! So many <boxes>!",
             "<A-box> here. <A-box> there.",
         };
-    case 12: // empty
+    case msgEmpty:
         return {
             "Odd... This <box> is empty.",
             "You searched the <box>, but found nothing.",
             "Sorry <player>.  There is nothing in this one.",
         };
-    case 14: // map
+    case msgWallMap:
         return {
             "There is a map on the wall here!",
             "Wow! I can see the whole maze now!",
             "Sorry <player>. You can't take it with you.",
         };
-    case 15: // foodtrap
+    case msgFoodTrap:
         return {
             "You lose some <foods>!",
             "<player>, you are missing some of your <foods>!",
             "You just lost some <foods>.",
         };
-    case 16: // gemTrap
+    case msgGemTrap:
         return {
             "You lose some <gems>!",
             "Some of your <gems> fell through a hole in you pocket!",
             "<player>, you dropped some of your <gems>!",
         };
-    case 17: // start
+    case msgStart:
         return {
             "Start of new messages.....",
             "Let the messages begin.....",
             "<player>, do not forget to read your messages.",
         };
-    case 18: // lose
+    case msgLose:
         return {
             "Sorry <player>. you ran out of <foods>.  You lose!!!",
             "You can't continue without <foods>. This game is over.",
             "Sorry, you lose. <player>, Please try again later.",
         };
-    case 19: // win
+    case msgWin:
         return {
             "CONGRATULATIONS <PLAYER>!!! YOU WON!!!",
             "I WON! I WON! I WON!",
             "You did it <player>! The victory is now yours!",
         };
-    case 20: // quit
+    case msgQuit:
         return {
             "I guess this maze was just to big. Please try again later.",
             "I guess it was just to hard for you.",
             "I knew I made this maze to hard.",
         };
-    case 21: // run
+    case msgRun:
         return {
             "You start running.",
             "You feel the wind on your face as you take off running.",
             "Run! Run! Run!",
         };
-    case 22: // stop
+    case msgStop:
         return {
             "You ran into a wall.",
             "<player>, you crash hard into a wall and fall down!",
             "* * * You see stars after hitting the wall! * * * ",
         };
-    case 23: // blocked
+    case msgBlocked:
         return {
             "<player>, There is a wall there!",
             "Sorry <player>. You can not go this way.",
             "Your head starts to hurt from hitting the wall.",
         };
-    case 24: // usebatt
+    case msgUseBatt:
         return {
             "You use <a-battery>, causing your <light> to shine brightly again.",
             "I can see clearly now.",
             "Your <light> brightens.",
         };
-    case 25: // hungry
+    case msgHungry:
         return {
             "Hurry <player>. You are running low on <foods>.",
             "You can not go without <foods> much longer.",
             "Where can I find <foods> when I need some?",
         };
-    case 26: // starving
+    case msgStarving:
         return {
             "<player>, You must find <foods> now!",
             "You can not go without <foods> any longer!",
             "If you don't find <foods> now, it will be to late!",
         };
-    case 27: // weakbatt
+    case msgWeakBatt:
         return {
             "You're running low on <batteries> for your <light>!",
             "Your <light> is getting dim. You need <a-battery>!",
             "<player>, you need <batteries> soon.",
         };
-    case 28: // deadbatt
+    case msgDeadBatt:
         return {
             "Without <batteries>, your <light> has gone out!",
             "Don't give up. You can find <batteries> all around.",
             "Hey! Who's the wise guy who turned out the lights?",
         };
-    case 29: // hint
+    case msgHint:
         return {
             "You get a strange feeling here.",
             "You feel as if you should be looking for something.",
@@ -278,19 +278,19 @@ std::vector<std::string> builtinVariants(int key) {
 
 Vocabulary builtinVocabulary() {
     Vocabulary w;
-    w.items[1] = {"food", "food", "", "Food."};
-    w.items[2] = {"batteries", "batteries", "", "Power level."};
-    w.items[3] = {"diamond", "diamonds", "a", "Stones."};
-    w.items[4] = {"emerald", "emeralds", "an", "Stones."};
-    w.items[5] = {"ruby", "rubies", "a", "Stones."};
-    w.items[6] = {"worthless stone", "worthless stones", "a", "Stones."};
-    w.items[7] = {"compass", "compass", "a", "Compass."};
-    w.items[8] = {"G.P.S.", "G.P.S.", "a", "G.P.S."};
-    w.items[9] = {"beacon", "beacon", "a", "Beacon."};
-    w.items[10] = {"tracker", "tracker", "a", "Tracker."};
-    w.items[11] = {"detector", "detector", "a", "Detector."};
-    w.items[12] = {"empty", "empty", "an", ""};
-    w.items[13] = {"open", "open", "an", ""};
+    w.items[msgFood] = {"food", "food", "", "Food."};
+    w.items[msgBattery] = {"batteries", "batteries", "", "Power level."};
+    w.items[msgGem5] = {"diamond", "diamonds", "a", "Stones."};
+    w.items[msgGem3] = {"emerald", "emeralds", "an", "Stones."};
+    w.items[msgGem1] = {"ruby", "rubies", "a", "Stones."};
+    w.items[msgStone] = {"worthless stone", "worthless stones", "a", "Stones."};
+    w.items[msgCompass] = {"compass", "compass", "a", "Compass."};
+    w.items[msgGps] = {"G.P.S.", "G.P.S.", "a", "G.P.S."};
+    w.items[msgBeacon] = {"beacon", "beacon", "a", "Beacon."};
+    w.items[msgTracker] = {"tracker", "tracker", "a", "Tracker."};
+    w.items[msgDetector] = {"detector", "detector", "a", "Detector."};
+    w.items[msgEmpty] = {"empty", "empty", "an", ""};
+    w.items[msgOpen] = {"open", "open", "an", ""};
     w.boxWord = "box";
     w.boxPlural = "boxes";
     w.boxArticle = "a";
@@ -429,7 +429,7 @@ std::string MessageCatalogue::itemName(int code, bool plural, bool withArticle) 
     if (code == 13 || code == codeOpenBox)
         return phrase(join(w.openPlural, w.boxPlural), w.openArticle, join(w.openWord, w.boxWord));
     if (code == 12) {
-        const ItemWords& e = w.items[12];
+        const ItemWords& e = w.items[msgEmpty];
         return phrase(join(e.plural, w.boxPlural), e.article, join(e.singular, w.boxWord));
     }
     if (code == codeBox) return phrase(w.boxPlural, w.boxArticle, w.boxWord);

@@ -11,52 +11,11 @@
 #include <string_view>
 #include <vector>
 
+#include "game/message.h"
+
 namespace quorvel {
 
 class Random;
-
-/// Number of message keys; keys are 0..35.
-constexpr int messageKeyCount = 36;
-
-/// The message keys. Keys 1 to 13 double as item codes for the item words.
-enum MessageKey : int {
-    msgRandom = 0,
-    msgFood = 1,
-    msgBattery = 2,
-    msgGem5 = 3,
-    msgGem3 = 4,
-    msgGem1 = 5,
-    msgStone = 6,
-    msgCompass = 7,
-    msgGps = 8,
-    msgBeacon = 9,
-    msgTracker = 10,
-    msgDetector = 11,
-    msgEmpty = 12,
-    msgOpen = 13,
-    msgmap = 14,
-    msgFoodTrap = 15,
-    msgGemTrap = 16,
-    msgStart = 17,
-    msgLose = 18,
-    msgWin = 19,
-    msgQuit = 20,
-    msgRun = 21,
-    msgStop = 22,
-    msgBlocked = 23,
-    msgUseBatt = 24,
-    msgHungry = 25,
-    msgStarving = 26,
-    msgWeakBatt = 27,
-    msgDeadBatt = 28,
-    msgHint = 29,
-    msgYell = 30,
-    msgLaugh = 31,
-    msgCry = 32,
-    msgJump = 33,
-    msgDance = 34,
-    msgExit = 35,
-};
 
 /// Item codes of the word operations: 1..13 are the item codes (the keys above); these
 /// stand for the general words.

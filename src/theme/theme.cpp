@@ -86,7 +86,7 @@ const std::vector<std::string>& groupFiles(PictureGroup group) {
 
 std::string themeFolder(std::string_view root, std::string_view name) {
     if (name == builtinThemeName || !isFileSafeName(name) || !validUtf8(name)) return {};
-    const std::string base = addBackslash(root);
+    const std::string base = withTrailingSlash(root);
     return base + folderOnDisk(base, name) + "/";
 }
 
@@ -126,7 +126,7 @@ bool isTheme(std::string_view name) {
 
 std::vector<std::string> listThemes(std::string_view root) {
     std::vector<std::string> themes{std::string(builtinThemeName)};
-    const std::string base = addBackslash(root);
+    const std::string base = withTrailingSlash(root);
     std::error_code ec;
     for (fs::directory_iterator it(fs::path(base), ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code dirCh;

@@ -296,7 +296,7 @@ void ViewComposer::drawBox(const ViewPlan& plan) {
 }
 
 void ViewComposer::darken(int darkness) {
-    darkEnImage(m_images->maze, darkness);
+    darkenImage(m_images->maze, darkness);
 }
 
 void ViewComposer::showView() {
@@ -414,7 +414,7 @@ void transparentDraw(QImage& destination, int x, int y, const QImage& source) {
     }
 }
 
-void darkEnImage(QImage& image, int darkness) {
+void darkenImage(QImage& image, int darkness) {
     if (darkness <= 0 || image.isNull()) return;
     if (image.format() != rgb24) image = image.convertToFormat(rgb24);
     const uchar d = static_cast<uchar>(std::min(darkness, 255));

@@ -147,6 +147,6 @@ QImage withoutKey(const QImage& picture);
 /// Copies the whole of `source` to (x, y) of `destination`, clipped to the destination.
 void opaqueDraw(QImage& destination, int x, int y, const QImage& source);
 /// Takes `darkness` off each red, green and blue value of a 24-bit picture, floor 0.
-void darkEnImage(QImage& image, int darkness);
+void darkenImage(QImage& image, int darkness);
 
 } // namespace quorvel

@@ -8,6 +8,7 @@
 #include "files/access.h"
 #include "text/textutil.h"
 #include "widgets/messagedialog.h"
+#include "widgets/qtext.h"
 
 namespace quorvel {
 
@@ -17,10 +18,6 @@ namespace {
 
 bool hasWidgets() {
     return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
-}
-
-QString qText(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 void printBox(std::string_view title, std::string_view text) {

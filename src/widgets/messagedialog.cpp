@@ -10,6 +10,7 @@
 #include "platform/windowframe.h"
 #include "widgets/dialogs.h"
 #include "widgets/mnemonickeys.h"
+#include "widgets/qtext.h"
 
 namespace quorvel {
 
@@ -18,10 +19,6 @@ namespace {
 QPointer<MessageDialog>& instance() {
     static QPointer<MessageDialog> dialog;
     return dialog;
-}
-
-QString qText(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 } // namespace

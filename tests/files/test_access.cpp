@@ -16,6 +16,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
+/// The game as it registers itself.
+const SoftwareEntry quorvel3d{
+    .name = "Quorvel 3D", .version = "1.35", .hint = "A random 3-D maze", .acceptUserName = true};
+
 mode_t modeOf(const std::string& path) {
     struct stat st {};
     ::lstat(path.c_str(), &st);
@@ -135,10 +139,8 @@ TEST(Registry, OldPathIsWrittenOnlyWhenTheProgramHasMoved) {
     const std::string registry = folder.config() + "Tendrik.ini";
     std::ofstream(registry) << "[Software]\nOther Game=\n[Software.Other Game]\nFilePath=/x/\n";
     const std::string first = folder.home();
-    registerSoftware("Quorvel 3D", "1.35", "A random 3-D maze", true, false, false, true,
-                     "1/2/26 10:00");
-    registerSoftware("Quorvel 3D", "1.35", "A random 3-D maze", true, false, false, true,
-                     "1/3/26 11:00");
+    registerSoftware(quorvel3d, "1/2/26 10:00");
+    registerSoftware(quorvel3d, "1/3/26 11:00");
     IniFile reg = IniFile::load(registry);
     EXPECT_EQ(reg.keys("Software"), (std::vector<std::string>{"Other Game", "Quorvel 3D"}));
     EXPECT_EQ(
@@ -154,21 +156,19 @@ TEST(Registry, OldPathIsWrittenOnlyWhenTheProgramHasMoved) {
 
     const std::string moved = folder.root() + "moved/";
     setProgramFolders(moved, "quorvel3d", folder.config());
-    registerSoftware("Quorvel 3D", "1.35", "A random 3-D maze", true, false, false, true,
-                     "2/1/26 09:00");
+    registerSoftware(quorvel3d, "2/1/26 09:00");
     reg = IniFile::load(registry);
     EXPECT_EQ(reg.readString("Software.Quorvel 3D", "OldPath", ""), first);
     EXPECT_EQ(reg.readString("Software.Quorvel 3D", "OldPathDate", ""), "1/3/26 11:00");
     EXPECT_EQ(reg.readString("Software.Quorvel 3D", "FilePath", ""), moved);
     EXPECT_EQ(reg.readString("Software.Quorvel 3D", "LastRun", ""), "2/1/26 09:00");
 
-    registerSoftware("Quorvel 3D", "1.35", "A random 3-D maze", true, false, false, true,
-                     "2/2/26 09:00");
+    registerSoftware(quorvel3d, "2/2/26 09:00");
     reg = IniFile::load(registry);
     EXPECT_EQ(reg.readString("Software.Quorvel 3D", "OldPath", ""), first); // not rewritten
     EXPECT_EQ(reg.readString("Software.Quorvel 3D", "OldPathDate", ""), "1/3/26 11:00");
 
-    registerSoftware("Hidden One", "2.0", "", false, false, false, false);
+    registerSoftware({.name = "Hidden One", .version = "2.0", .listApplication = false});
     reg = IniFile::load(registry);
     EXPECT_TRUE(reg.hasKey("HiddenSoftware", "Hidden One"));
     EXPECT_FALSE(reg.hasKey("Software", "Hidden One"));
@@ -178,7 +178,7 @@ TEST(Registry, OldPathIsWrittenOnlyWhenTheProgramHasMoved) {
 TEST(Registry, MissingConfigFolderIsCreated) {
     test::TestFolder folder;
     setProgramFolders(folder.home(), "quorvel3d", folder.root() + "fresh/config");
-    registerSoftware("Quorvel 3D", "1.35", "A random 3-D maze", true, false, false, true);
+    registerSoftware(quorvel3d);
     EXPECT_TRUE(
         IniFile::load(folder.root() + "fresh/config/Tendrik.ini").hasKey("Software", "Quorvel 3D"));
 }

@@ -15,7 +15,7 @@ TEST(ProgramFolder, HomeVariableWinsAndPathsAreBuiltFromIt) {
     EXPECT_EQ(programFolder(), longPath(folder.home()));
     EXPECT_EQ(programFolder().back(), '/');
     EXPECT_EQ(programFileName(), "quorvel3d");
-    EXPECT_EQ(windowsFolder(), folder.config());
+    EXPECT_EQ(configFolder(), folder.config());
     EXPECT_FALSE(programFolderShared());
     EXPECT_EQ(settingsPath(), programFolder() + "quorvel3d.ini");
     EXPECT_EQ(installRecordPath(), programFolder() + "quorvel3d.tk");
@@ -58,9 +58,9 @@ TEST(ProgramFolder, PlayerNamesNeverLeaveTheSavedGamesFolder) {
 
 TEST(ProgramFolder, PathHelpers) {
     test::TestFolder folder;
-    EXPECT_EQ(addBackslash(""), "");
-    EXPECT_EQ(addBackslash("a"), "a/");
-    EXPECT_EQ(addBackslash("a/"), "a/");
+    EXPECT_EQ(withTrailingSlash(""), "");
+    EXPECT_EQ(withTrailingSlash("a"), "a/");
+    EXPECT_EQ(withTrailingSlash("a/"), "a/");
     EXPECT_EQ(changeExtension("quorvel3d", ".ini"), "quorvel3d.ini");
     EXPECT_EQ(changeExtension("X.exe", ".ini"), "X.ini");
     EXPECT_EQ(changeExtension(".hidden", ".ini"), ".hidden.ini");

@@ -24,6 +24,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
+/// The game as it registers itself.
+const SoftwareEntry quorvel3d{
+    .name = "Quorvel 3D", .version = "1.35", .hint = "A random 3-D maze", .acceptUserName = true};
+
 /// Every entry of a folder, hidden ones too, by name.
 std::vector<std::string> entries(const std::string& folder) {
     std::vector<std::string> names;
@@ -197,8 +201,7 @@ TEST(ProgramFiles, AWriteTheDiskRefusesKeepsSettingsInstallRecordAndRegistry) {
         savePlayer("Bob");
         saveSettings("Bob", 4, "Sea");
         writeInstallRecord(false, "Unable to write to the disk");
-        registerSoftware("Quorvel 3D", "1.35", "A random 3-D maze", true, false, false, true,
-                         "1/2/26 10:00");
+        registerSoftware(quorvel3d, "1/2/26 10:00");
     }
     EXPECT_EQ(test::fileBytes(settings), "[Settings]\nPlayer=Ann\n");
     EXPECT_EQ(test::fileBytes(record), "[Tendrik.Data]\nFlag=1\n");
@@ -213,8 +216,7 @@ TEST(ProgramFiles, UnchangedSettingsInstallRecordAndRegistryAreNotWrittenAgain) 
         savePlayer("Ann");
         saveSettings("Ann", 3, "Sea");
         writeInstallRecord(true, {});
-        registerSoftware("Quorvel 3D", "1.35", "A random 3-D maze", true, false, false, true,
-                         "1/2/26 10:00");
+        registerSoftware(quorvel3d, "1/2/26 10:00");
     };
     writeAll();
     const std::vector<std::string> files{folder.home() + "quorvel3d.ini",

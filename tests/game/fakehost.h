@@ -46,14 +46,15 @@ class FakeHost : public GameHost {
                         flags(gps, tracker));
     }
     void countRemaining() override { calls.push_back("countremaining"); }
-    bool postGameMessage(int key, Colour colour, int level) override {
+    bool postGameMessage(MessageKey key, Colour colour, MessageLevel level) override {
         calls.push_back("post " + std::to_string(key) + " " + colourName(colour) + " " +
-                        std::to_string(level));
+                        std::to_string(static_cast<int>(level)));
         return !messagesEmpty;
     }
-    bool showGameMessage(const std::string& text, Colour colour, int level) override {
+    bool showGameMessage(const std::string& text, Colour colour, MessageLevel level) override {
         if (text.empty()) return false;
-        calls.push_back("show '" + text + "' " + colourName(colour) + " " + std::to_string(level));
+        calls.push_back("show '" + text + "' " + colourName(colour) + " " +
+                        std::to_string(static_cast<int>(level)));
         return true;
     }
     std::string randomMessage(int chance) override {

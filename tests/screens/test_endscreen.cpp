@@ -51,7 +51,7 @@ class End : public ::testing::Test {
         EndScreenSetup s;
         s.kind = EndKind::win;
         s.caption = rank >= 1 ? "Winner! (New Best Time)" : "Winner!";
-        s.messageKey = 19;
+        s.messageKey = msgWin;
         s.rank = rank;
         return s;
     }
@@ -102,7 +102,7 @@ TEST_F(End, TheMazeNumberStandsBesideThePictureWhenKnown) {
     EndScreenSetup quit;
     quit.kind = EndKind::quit;
     quit.caption = "Save?";
-    quit.messageKey = 20;
+    quit.messageKey = msgQuit;
     quit.secondLine = "Do you want to save your game before exiting?";
     EndScreenSetup lose;
     lose.caption = "You Lose";
@@ -176,7 +176,7 @@ TEST_F(End, TheSaveOfferAnswersItsLettersAloneOrWithAltButNotWithOtherKeysHeld) 
     EndScreenSetup offer;
     offer.kind = EndKind::quit;
     offer.caption = "Save?";
-    offer.messageKey = 20;
+    offer.messageKey = msgQuit;
     offer.secondLine = "Do you want to save your game before exiting?";
     // The answer to one key press, and whether the screen stayed open after it.
     struct Result {

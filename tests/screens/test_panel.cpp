@@ -63,33 +63,34 @@ TEST_F(Panel, ControlsSitWhereTheGameScreenExpectsThem) {
 
 TEST_F(Panel, FiveLinesOfLogTheSixthPushesTheFirstOut) {
     for (int i = 1; i <= 5; ++i)
-        EXPECT_TRUE(panel.showGameMessage("message " + std::to_string(i), Colour::white, 0));
+        EXPECT_TRUE(panel.showGameMessage("message " + std::to_string(i), Colour::white,
+                                          MessageLevel::log));
     EXPECT_EQ(line(1), "  message 5");
     EXPECT_EQ(line(2), "message 4");
     EXPECT_EQ(line(5), "message 1");
-    panel.showGameMessage("message 6", Colour::white, 0);
+    panel.showGameMessage("message 6", Colour::white, MessageLevel::log);
     EXPECT_EQ(line(5), "message 2");
     EXPECT_EQ(line(2), "message 5");
 }
 
 TEST_F(Panel, CurrentLineKeepsItsSpacesTheLogTrimsThem) {
     const std::string stars = cat.variants(msgStop)[2];
-    panel.showGameMessage(stars, Colour::white, 0);
+    panel.showGameMessage(stars, Colour::white, MessageLevel::log);
     EXPECT_EQ(line(1), "  * * * You see stars after hitting the wall! * * * ");
-    panel.showGameMessage("next", Colour::white, 0);
+    panel.showGameMessage("next", Colour::white, MessageLevel::log);
     EXPECT_EQ(line(2), "* * * You see stars after hitting the wall! * * *");
 }
 
 TEST_F(Panel, OnlyTheCurrentLineChangesColour) {
-    panel.showGameMessage("Hurry.", Colour::aqua, 2);
+    panel.showGameMessage("Hurry.", Colour::aqua, MessageLevel::critical);
     EXPECT_EQ(panel.currentColour(), QColor(0, 255, 255));
-    panel.showGameMessage("Drip.", Colour::yellow, 0);
+    panel.showGameMessage("Drip.", Colour::yellow, MessageLevel::log);
     EXPECT_EQ(panel.currentColour(), QColor(255, 255, 0));
     EXPECT_EQ(panel.findChild<QLabel*>("lblmessage2")->palette().color(QPalette::WindowText),
               QColor(0, 0, 0));
 
     // The text is drawn in its colour on the black bar.
-    panel.showGameMessage("WWWWWWWW", Colour::lime, 0);
+    panel.showGameMessage("WWWWWWWW", Colour::lime, MessageLevel::log);
     const QImage shot = panel.grab().toImage();
     bool lime = false;
     for (int y = 84; y < 104; ++y)
@@ -102,8 +103,8 @@ TEST_F(Panel, OnlyTheCurrentLineChangesColour) {
 }
 
 TEST_F(Panel, EmptyMessagesLeaveNoTrace) {
-    panel.showGameMessage("first", Colour::white, 0);
-    panel.showGameMessage("second", Colour::white, 0);
+    panel.showGameMessage("first", Colour::white, MessageLevel::log);
+    panel.showGameMessage("second", Colour::white, MessageLevel::log);
     auto snapshot = [&] {
         QStringList lines;
         for (int n = 1; n <= 5; ++n)
@@ -112,10 +113,12 @@ TEST_F(Panel, EmptyMessagesLeaveNoTrace) {
     };
     const QStringList before = snapshot();
     // No random remarks in the built-in catalogue: posting key 0 shows nothing.
-    EXPECT_FALSE(panel.postGameMessage(cat, msgRandom, "Anna", Colour::lime, 2));
+    EXPECT_FALSE(
+        panel.postGameMessage(cat, msgRandom, "Anna", Colour::lime, MessageLevel::critical));
     cat.setVariants(msgFood, {"You find <treasure>."});
-    EXPECT_FALSE(panel.postGameMessage(cat, msgFood, "Anna", Colour::yellow, 2));
-    EXPECT_FALSE(panel.showGameMessage("", Colour::yellow, 1));
+    EXPECT_FALSE(
+        panel.postGameMessage(cat, msgFood, "Anna", Colour::yellow, MessageLevel::critical));
+    EXPECT_FALSE(panel.showGameMessage("", Colour::yellow, MessageLevel::standard));
     EXPECT_EQ(snapshot(), before);
     EXPECT_EQ(panel.currentColour(), QColor(255, 255, 255));
     EXPECT_FALSE(panel.indicatorLit());
@@ -123,7 +126,7 @@ TEST_F(Panel, EmptyMessagesLeaveNoTrace) {
 
 TEST_F(Panel, PostedMessagesAreFilledForThePlayer) {
     cat.setVariants(msgWin, {"CONGRATULATIONS <PLAYER>!!! YOU WON!!!"});
-    EXPECT_TRUE(panel.postGameMessage(cat, msgWin, "Anna", Colour::white, 0));
+    EXPECT_TRUE(panel.postGameMessage(cat, msgWin, "Anna", Colour::white, MessageLevel::log));
     EXPECT_EQ(line(1), "  CONGRATULATIONS ANNA!!! YOU WON!!!");
 }
 
@@ -134,15 +137,15 @@ TEST_F(Panel, IndicatorLightsWithTheStandardOrCriticalPicture) {
     critical.fill(Qt::red);
     panel.setIndicatorPictures(standard, critical);
 
-    panel.showGameMessage("log only", Colour::white, 0);
+    panel.showGameMessage("log only", Colour::white, MessageLevel::log);
     EXPECT_FALSE(panel.indicatorLit());
-    panel.showGameMessage("standard", Colour::white, 1);
+    panel.showGameMessage("standard", Colour::white, MessageLevel::standard);
     EXPECT_TRUE(panel.indicatorLit());
     EXPECT_TRUE(panel.indicator()->isVisible());
     EXPECT_EQ(panel.indicatorPicture().pixelColor(50, 25), QColor(Qt::blue));
-    panel.showGameMessage("critical", Colour::yellow, 2);
+    panel.showGameMessage("critical", Colour::yellow, MessageLevel::critical);
     EXPECT_EQ(panel.indicatorPicture().pixelColor(50, 25), QColor(Qt::red));
-    panel.showGameMessage("log only", Colour::white, 0);
+    panel.showGameMessage("log only", Colour::white, MessageLevel::log);
     EXPECT_TRUE(panel.indicatorLit());
     EXPECT_EQ(panel.indicatorPicture().pixelColor(50, 25), QColor(Qt::red));
 
@@ -150,10 +153,10 @@ TEST_F(Panel, IndicatorLightsWithTheStandardOrCriticalPicture) {
     QImage small(20, 10, QImage::Format_RGB888);
     small.fill(Qt::green);
     panel.setIndicatorPictures(small, QImage());
-    panel.showGameMessage("standard", Colour::white, 1);
+    panel.showGameMessage("standard", Colour::white, MessageLevel::standard);
     EXPECT_EQ(panel.indicatorPicture().pixelColor(5, 5), QColor(Qt::green));
     EXPECT_EQ(panel.indicatorPicture().pixelColor(50, 25), QColor(Qt::red));
-    panel.showGameMessage("critical", Colour::white, 2);
+    panel.showGameMessage("critical", Colour::white, MessageLevel::critical);
     EXPECT_EQ(panel.indicatorPicture(),
               builtinIndicatorPicture(true).convertToFormat(panel.indicatorPicture().format()));
 }
@@ -169,7 +172,7 @@ TEST_F(Panel, ThemePicturesOnlyWithTheWholePanelSet) {
         if (file != "west.bmp") green.save(QString::fromStdString(folder + file), "BMP");
 
     panel.loadIndicatorPictures(folder); // 13 of 14: the built-in pictures
-    panel.showGameMessage("standard", Colour::white, 1);
+    panel.showGameMessage("standard", Colour::white, MessageLevel::standard);
     EXPECT_EQ(panel.indicatorPicture(),
               builtinIndicatorPicture(false).convertToFormat(panel.indicatorPicture().format()));
 
@@ -179,16 +182,16 @@ TEST_F(Panel, ThemePicturesOnlyWithTheWholePanelSet) {
     damaged.write("BM not really");
     damaged.close();
     panel.loadIndicatorPictures(folder);
-    panel.showGameMessage("standard", Colour::white, 1);
+    panel.showGameMessage("standard", Colour::white, MessageLevel::standard);
     EXPECT_EQ(panel.indicatorPicture().pixelColor(50, 25), QColor(Qt::green));
-    panel.showGameMessage("critical", Colour::white, 2);
+    panel.showGameMessage("critical", Colour::white, MessageLevel::critical);
     EXPECT_EQ(panel.indicatorPicture(),
               builtinIndicatorPicture(true).convertToFormat(panel.indicatorPicture().format()));
 }
 
 TEST_F(Panel, IndicatorGoesOutOnTheSeventhAgeing) {
     int age = 0;
-    panel.showGameMessage("worth reading", Colour::white, 1);
+    panel.showGameMessage("worth reading", Colour::white, MessageLevel::standard);
     for (int step = 1; step <= 6; ++step) {
         panel.ageIndicator(age);
         EXPECT_TRUE(panel.indicatorLit()) << step;
@@ -198,14 +201,14 @@ TEST_F(Panel, IndicatorGoesOutOnTheSeventhAgeing) {
     EXPECT_FALSE(panel.indicatorLit());
     EXPECT_EQ(age, 0);
     age = 40; // never left that high by the rules, but the light still goes out
-    panel.showGameMessage("again", Colour::white, 2);
+    panel.showGameMessage("again", Colour::white, MessageLevel::critical);
     panel.ageIndicator(age);
     EXPECT_FALSE(panel.indicatorLit());
 }
 
 TEST_F(Panel, ClearingEmptiesEveryLine) {
     for (int i = 0; i < 5; ++i)
-        panel.showGameMessage("x", Colour::white, 0);
+        panel.showGameMessage("x", Colour::white, MessageLevel::log);
     panel.clearMessages();
     for (int n = 1; n <= 5; ++n)
         EXPECT_EQ(line(n), "") << n;

@@ -222,7 +222,7 @@ TEST(Darkening, TakesTheBatteryDarknessOffEveryColourDownToZero) {
         image.setPixelColor(1, 1, QColor(100, 100, 100));
         image.setPixelColor(2, 1, QColor(255, 255, 255));
         const QImage before = image.copy();
-        darkEnImage(image, d);
+        darkenImage(image, d);
         for (int y = 0; y < 2; ++y)
             for (int x = 0; x < 3; ++x) {
                 const QColor a = before.pixelColor(x, y), b = image.pixelColor(x, y);
