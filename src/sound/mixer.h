@@ -1,7 +1,7 @@
 #pragma once
-// SDL2's audio device and the mixer its thread runs: the tune with one sound effect over
-// it, both handed over from the user-interface thread, and waves read into the device's
-// format by SDL2's own reader.
+// SDL2's audio device and the mixer its thread runs: the tune with one effect over it.
+// Waves are read into the device's format by SDL2's own reader, the one the sound check
+// uses too.
 
 #include <cstddef>
 #include <cstdint>

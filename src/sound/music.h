@@ -1,7 +1,8 @@
 #pragma once
-// The music: one open MIDI file, played by FluidSynth (loaded at run time, with its
-// SoundFont, on a worker when music first plays and kept for the run) into the mixer,
-// and started again on the user-interface thread each time it ends.
+// The music: one open MIDI file, played by FluidSynth into the mixer and looped.
+// FluidSynth and its SoundFont are loaded at run time, on a worker when music first
+// plays, and kept for the run; the tune starts again on the user-interface thread
+// each time it ends.
 
 #include <functional>
 #include <future>

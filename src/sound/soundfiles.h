@@ -1,6 +1,5 @@
 #pragma once
-// Where the sound layer's files come from: a theme's waves and music, the program's own
-// tune, the built-in waves and the General MIDI SoundFont the music is played with.
+// Finding the sound files: a theme's waves and music, the built-in ones, the SoundFont.
 
 #include <cstddef>
 #include <string>
