@@ -1,10 +1,12 @@
 #pragma once
-// The sound layer over SDL2's audio device. Sound effects play on one channel, so a new
-// one either waits its turn (mode 0) or cuts in (modes 1 and 2); the music is played
-// by FluidSynth with the installed General MIDI SoundFont, mixed into the same device,
-// and looped by PlayerNotify on the user-interface thread. Without an audio device (a
-// headless machine, a busy device) every call plays nothing and returns at once, and
-// asking for music switches it off (noMusic), as any music device error does.
+// Audio: the sound service the windows use, over the mixer, the music and the sound files.
+//
+// Sound effects play on one channel, so a new one either waits its turn (mode 0) or
+// cuts in (modes 1 and 2); the music is played by FluidSynth with the installed General
+// MIDI SoundFont, mixed into the same device, and looped by PlayerNotify on the
+// user-interface thread. Without an audio device (a headless machine, a busy device)
+// every call plays nothing and returns at once, and asking for music switches it off
+// (noMusic), as any music device error does.
 //
 // Nothing is loaded before it is needed: SDL2 and the audio device when the sound
 // layer starts (after the opening screen's first paint, or at the first sound),
@@ -16,44 +18,17 @@
 // folders are known and after the QApplication; starting it writes the built-in tune
 // to the program folder as "music.rmi".
 
-#include <future>
 #include <memory>
 #include <string>
 
+#include "sound/mixer.h"
+#include "sound/music.h"
 #include "sound/soundservice.h"
 
 class QObject;
 class QTimer;
 
 namespace quorvel {
-
-/// Program folder + theme + "/" + name + ".wav".
-std::string wavePath(const std::string& theme, const std::string& name);
-/// Program folder + theme + "/" + name + ".rmi" (rmi) or ".mid"; with an empty theme,
-/// program folder + name + extension.
-std::string musicPath(const std::string& theme, const std::string& name, bool rmi);
-
-/// The theme's wave file for name (the file name's case may differ); empty when the
-/// theme has none or the name cannot be a file name.
-std::string findWave(const std::string& theme, const std::string& name);
-/// The music file playMusic opens: the theme's name.mid, its name.rmi, then the
-/// program folder's name.mid and name.rmi (case may differ); empty when none exists.
-std::string findMusic(const std::string& theme, const std::string& name);
-
-/// The General MIDI SoundFont the music uses: $SDL_SOUNDFONTS when set (its first
-/// entry, entries separated by ";"), else the first installed of the usual places;
-/// empty when there is none.
-std::string findSoundfont();
-/// Writes the built-in tune, RIFF-wrapped, to program folder + "music.rmi" with open
-/// access; returns that path, or empty when it could not be written.
-std::string writeBuiltinMusic();
-
-/// What the sound layer makes of a wave file's bytes: it plays them whole, it plays only
-/// the first part of a file cut short, it cannot play them at all, or SDL2 could not be
-/// loaded to tell.
-enum class WaveCheck { whole, cutShort, unreadable, unknown };
-/// Reads the bytes with the very reader the sound layer plays waves with (SDL2's).
-WaveCheck checkWave(const std::string& bytes);
 
 class Audio : public SoundService {
   public:
@@ -89,11 +64,11 @@ class Audio : public SoundService {
     void stopMusic() override;
     void closeMusic() override;
     /// Opens a music file (plain or RIFF MIDI) unless it is missing or already open.
-    void openMusic(const std::string& path);
+    void openMusic(const std::string& path) { m_music.open(path); }
     /// The end of the music, handed over from the audio thread: plays it again from
     /// the start when music is on, open and meant to be playing (a tune shorter than
     /// a second comes round once a second).
-    void PlayerNotify();
+    void PlayerNotify() { m_music.playAgain(); }
 
     /// Reads and writes NoSound, NoMusic and NoIntro in the player's ".SoundSettings"
     /// section of the settings file; a missing key keeps the current value.
@@ -103,23 +78,23 @@ class Audio : public SoundService {
     /// True once start() found an audio device.
     bool hasDevice() const { return m_hasDevice; }
     /// True while the audio device is open (it closes while nothing plays).
-    bool deviceOpen() const { return m_device != 0; }
+    bool deviceOpen() const { return m_mixer.isOpen(); }
     /// True while a sound effect is playing.
-    bool soundPlaying() const;
-    bool musicOpen() const { return m_musicOpen; }
+    bool soundPlaying() const { return m_mixer.effectPlaying(); }
+    bool musicOpen() const { return m_music.isOpen(); }
     /// True while the music is meant to be playing (and looping).
-    bool musicPlaying() const { return m_musicPlaying; }
+    bool musicPlaying() const { return m_music.playing(); }
     /// True while the synthesiser is playing the music out.
-    bool musicSounding() const;
+    bool musicSounding() const { return m_music.sounding(); }
     /// The music file open in the player, empty when none.
-    const std::string& musicFile() const { return m_musicFile; }
+    const std::string& musicFile() const { return m_music.file(); }
     /// What the last sound effect played: its file, or its resource (":/WAVE/WALK");
     /// empty when nothing has played yet.
     const std::string& lastSound() const { return m_lastSound; }
     /// How many times PlayerNotify has started the music again.
-    int musicRestarts() const { return m_restarts; }
+    int musicRestarts() const { return m_music.restarts(); }
     /// How many times the synthesiser (with its SoundFont) has been loaded: once a run.
-    int synthLoads() const { return m_synthLoads; }
+    int synthLoads() const { return m_music.synthLoads(); }
     /// The longest mode 2 waits, in milliseconds (10 seconds unless changed), so a
     /// theme's long sound cannot hold the game up; the sound itself plays on.
     void setMaxWait(int milliseconds) { m_maxWait = milliseconds; }
@@ -128,40 +103,22 @@ class Audio : public SoundService {
     void setIdleClose(int milliseconds) { m_idleClose = milliseconds; }
 
   private:
-    struct Mixer;
-    struct Synth;
     bool openDevice();
-    void closeDevice();
     bool playWave(const std::string& bytes, const std::string& source, int mode);
-    bool startMusic();
-    bool beginTune();
-    void haltTune();
-    void loadSynth();
-    void synthLoaded();
     void soundEnded();
     void checkIdle();
 
-    std::unique_ptr<Mixer> m_mixer;
-    QObject* m_notifier = nullptr; ///< lives on the user-interface thread, owned here
-    QTimer* m_idleTimer = nullptr;
-    std::unique_ptr<Synth> m_synth;
-    std::future<std::unique_ptr<Synth>> m_synthLoad; ///< the worker loading the synthesiser
+    /// Lives on the user-interface thread and goes last: the audio thread's and the
+    /// synthesiser worker's notices come to it, and any still queued go with it.
+    std::unique_ptr<QObject> m_notifier;
+    QTimer* m_idleTimer = nullptr; ///< owned by m_notifier
+    Mixer m_mixer;
+    Music m_music; ///< before the mixer goes, it takes its tune back
     bool m_started = false;
     bool m_startLater = false;
     bool m_introWanted = false;
-    bool m_subsystem = false;
     bool m_hasDevice = false;
-    unsigned m_device = 0; ///< SDL's audio device, 0 while closed
-    bool m_synthFailed = false;
-    bool m_musicOpen = false;
-    bool m_musicPlaying = false;
-    bool m_tuneWaiting = false; ///< the music waits for the synthesiser
-    std::string m_musicFile;
-    std::string m_musicBytes; ///< the open music as a Standard MIDI File
     std::string m_lastSound;
-    int m_restarts = 0;
-    int m_synthLoads = 0;
-    unsigned long long m_musicStart = 0; ///< milliseconds when the music last started
     int m_maxWait = 10000;
     int m_idleClose = 2000;
 };

@@ -1,6 +1,7 @@
 #include "sound/soundcheck.h"
 
-#include "sound/audio.h"
+#include "sound/mixer.h"
+#include "sound/soundfiles.h"
 #include "theme/theme.h"
 #include <cstdint>
 #include <filesystem>
@@ -28,7 +29,7 @@ bool waveCutShort(std::string_view bytes) {
 
 std::string soundFileProblem(const std::string& path) {
     std::string bytes;
-    if (const FileRead read = readFile(path, maxSoundBytes, bytes); read != FileRead::ok)
+    if (const FileRead read = readFile(path, maxWaveBytes, bytes); read != FileRead::ok)
         return unreadableFileReason(read);
     if (bytes.empty()) return "empty file";
     switch (checkWave(bytes)) {

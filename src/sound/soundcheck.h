@@ -7,12 +7,10 @@
 
 namespace quorvel {
 
-/// The largest sound file the game plays; larger ones are left unplayed.
-constexpr std::size_t maxSoundBytes = 32u << 20;
-
 /// Why the game cannot play the sound file at path: "missing", "empty file", "too
-/// large", "truncated" (it would play only its first part), "not a sound it can
-/// decode"; empty when it plays whole, or when SDL2 could not be loaded to tell.
+/// large" (over maxWaveBytes), "truncated" (it would play only its first part), "not a
+/// sound it can decode"; empty when it plays whole, or when SDL2 could not be loaded
+/// to tell.
 std::string soundFileProblem(const std::string& path);
 
 } // namespace quorvel

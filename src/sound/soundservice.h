@@ -1,6 +1,6 @@
 #pragma once
-// What the windows ask of sound and music. The sound layer over SDL2_mixer
-// implements it; SilentSound plays nothing (no audio device, and tests).
+// What the windows ask of sound and music. Audio (audio.h) implements it over SDL2's
+// audio device and FluidSynth; SilentSound plays nothing (no audio device, and tests).
 
 #include <string>
 

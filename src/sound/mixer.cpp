@@ -1,0 +1,193 @@
+#include "sound/mixer.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include <QMetaObject>
+#include <QObject>
+
+#include <SDL.h>
+
+#include "platform/sdllibrary.h"
+
+namespace quorvel {
+
+namespace {
+
+/// Reads a wave file with SDL2's own reader, as the sound layer plays it, under a
+/// handling of a file cut short (SDL_HINT_WAVE_TRUNCATION); true when it reads.
+bool readsAsWave(const SdlLibrary& api, const std::string& bytes, const char* truncation) {
+    api.setHint(SDL_HINT_WAVE_TRUNCATION, truncation);
+    SDL_RWops* rw = api.rwFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    SDL_AudioSpec spec{};
+    Uint8* wave = nullptr;
+    Uint32 length = 0;
+    const bool read = rw && api.loadWav(rw, 1, &spec, &wave, &length);
+    if (read) api.freeWav(wave);
+    api.setHint(SDL_HINT_WAVE_TRUNCATION, nullptr); // back to SDL's own handling
+    return read;
+}
+
+} // namespace
+
+WaveCheck checkWave(const std::string& bytes) {
+    const SdlLibrary* api = sdlLibrary();
+    if (!api) return WaveCheck::unknown;
+    if (readsAsWave(*api, bytes, "strict")) return WaveCheck::whole;
+    if (readsAsWave(*api, bytes, "dropblock")) return WaveCheck::cutShort;
+    return WaveCheck::unreadable;
+}
+
+std::optional<std::vector<std::int16_t>> deviceSamples(const std::string& bytes) {
+    const SdlLibrary* api = sdlLibrary();
+    if (!api) return std::nullopt;
+    SDL_RWops* rw = api->rwFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    SDL_AudioSpec spec{};
+    Uint8* wave = nullptr;
+    Uint32 length = 0;
+    if (!rw || !api->loadWav(rw, 1, &spec, &wave, &length)) return std::nullopt;
+    SDL_AudioCVT cvt{};
+    if (api->buildAudioCvt(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS,
+                           deviceChannels, deviceRate) < 0) {
+        api->freeWav(wave);
+        return std::nullopt;
+    }
+    // SDL converts in place in a buffer len_mult times the wave; only the converted
+    // sound is kept.
+    std::vector<Uint8> work(static_cast<std::size_t>(length) *
+                            static_cast<std::size_t>(std::max(1, cvt.len_mult)));
+    std::memcpy(work.data(), wave, length);
+    api->freeWav(wave);
+    cvt.buf = work.data();
+    cvt.len = static_cast<int>(length);
+    if (cvt.needed && api->convertAudio(&cvt) != 0) return std::nullopt;
+    const std::size_t converted = cvt.needed ? static_cast<std::size_t>(cvt.len_cvt) : length;
+    std::vector<std::int16_t> samples(converted / sizeof(std::int16_t));
+    std::memcpy(samples.data(), work.data(), samples.size() * sizeof(std::int16_t));
+    return samples;
+}
+
+// ---- the device ---------------------------------------------------------------------------
+
+Mixer::Mixer(QObject* notifier, std::function<void()> ended)
+    : m_notifier(notifier), m_ended(std::move(ended)) {}
+
+Mixer::~Mixer() {
+    close();
+    if (m_subsystem) sdlLibrary()->quitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool Mixer::start() {
+    const SdlLibrary* api = sdlLibrary();
+    if (!api) return false;
+    // Qt owns the signals; SDL must not take SIGINT and SIGTERM from it.
+    api->setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (api->initSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    m_subsystem = true;
+    if (!open()) {
+        api->quitSubSystem(SDL_INIT_AUDIO);
+        m_subsystem = false;
+        return false;
+    }
+    return true;
+}
+
+bool Mixer::open() {
+    if (m_device) return true;
+    if (!m_subsystem) return false;
+    SDL_AudioSpec wanted{};
+    wanted.freq = deviceRate;
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = deviceChannels;
+    wanted.samples = deviceFrames;
+    wanted.callback = &Mixer::mix;
+    wanted.userdata = this;
+    m_device = sdlLibrary()->openAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    if (!m_device) return false;
+    sdlLibrary()->pauseAudioDevice(m_device, 0);
+    return true;
+}
+
+void Mixer::close() {
+    if (!m_device) return;
+    sdlLibrary()->closeAudioDevice(m_device); // waits for the audio thread to end
+    m_device = 0;
+    const std::lock_guard<std::mutex> held(m_lock);
+    m_effectOn = false;
+    m_effect = {};
+}
+
+// ---- what the audio thread plays ----------------------------------------------------------
+
+// SDL's callback, on the audio thread: the tune first, then the effect over it, clipped.
+// When either ends, the user-interface thread is told.
+void Mixer::mix(void* data, std::uint8_t* stream, int bytes) {
+    auto& m = *static_cast<Mixer*>(data);
+    std::memset(stream, 0, static_cast<std::size_t>(bytes));
+    auto* out = reinterpret_cast<std::int16_t*>(stream);
+    const std::size_t samples = static_cast<std::size_t>(bytes) / sizeof(std::int16_t);
+    bool ended = false;
+    {
+        const std::lock_guard<std::mutex> held(m.m_lock);
+        if (m.m_tuneOn && !m.m_tune->render(out, static_cast<int>(samples / deviceChannels))) {
+            m.m_tuneOn = false;
+            ended = true;
+        }
+        if (m.m_effectOn) {
+            const std::size_t n = std::min(samples, m.m_effect.size() - m.m_effectAt);
+            const std::int16_t* in = m.m_effect.data() + m.m_effectAt;
+            for (std::size_t i = 0; i < n; ++i)
+                out[i] = static_cast<std::int16_t>(std::clamp(out[i] + in[i], -32768, 32767));
+            m.m_effectAt += n;
+            if (m.m_effectAt >= m.m_effect.size()) {
+                m.m_effectOn = false;
+                ended = true;
+            }
+        }
+    }
+    if (ended)
+        QMetaObject::invokeMethod(
+            m.m_notifier, [&m] { m.m_ended(); }, Qt::QueuedConnection);
+}
+
+void Mixer::playEffect(std::vector<std::int16_t> samples) {
+    const std::lock_guard<std::mutex> held(m_lock);
+    m_effect = std::move(samples);
+    m_effectAt = 0;
+    m_effectOn = !m_effect.empty();
+}
+
+void Mixer::stopEffect() {
+    const std::lock_guard<std::mutex> held(m_lock);
+    m_effectOn = false;
+}
+
+bool Mixer::effectPlaying() const {
+    const std::lock_guard<std::mutex> held(m_lock);
+    return m_effectOn;
+}
+
+void Mixer::playTune(std::unique_ptr<TuneSource> tune) {
+    const std::lock_guard<std::mutex> held(m_lock);
+    m_tune.swap(tune); // a tune still held goes with the argument, after the lock
+    m_tuneOn = m_tune != nullptr;
+}
+
+std::unique_ptr<TuneSource> Mixer::takeTune() {
+    const std::lock_guard<std::mutex> held(m_lock);
+    m_tuneOn = false;
+    return std::move(m_tune);
+}
+
+bool Mixer::tuneSounding() const {
+    const std::lock_guard<std::mutex> held(m_lock);
+    return m_tuneOn;
+}
+
+bool Mixer::afterEnd() {
+    const std::lock_guard<std::mutex> held(m_lock);
+    if (!m_effectOn) m_effect = {}; // a finished sound's memory goes
+    return m_tune && !m_tuneOn;
+}
+
+} // namespace quorvel
