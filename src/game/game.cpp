@@ -118,9 +118,9 @@ void Game::afterTurn() {
     if (m_state.foodLevel >= starvingLevel)
         m_host.playSound(m_stepSounds.pickStepSound(m_rng, stepChance, randomSounds[0],
                                                     randomSounds[1], randomSounds[2], "turn"),
-                         "", soundNow);
+                         "", SoundMode::now);
     else
-        m_host.playSound("starving", "warning", soundIfIdle);
+        m_host.playSound("starving", "warning", SoundMode::ifIdle);
     redrawView();
     if (m_state.hasCompass) m_host.drawCompass(compassHeading(m_maze.facing, m_maze.compassTurn));
 }
@@ -162,16 +162,16 @@ void Game::moveTo(int row, int col, const std::string& action, const std::string
         countStep();
     }
     if (m_state.foodLevel < starvingLevel) {
-        m_host.playSound("starving", "warning", soundIfIdle);
+        m_host.playSound("starving", "warning", SoundMode::ifIdle);
     } else if (m_state.foodLevel == hungryLevel) {
-        m_host.playSound("hungry", "warning", soundNow);
+        m_host.playSound("hungry", "warning", SoundMode::now);
     } else if (moved) {
         m_host.playSound(m_stepSounds.pickStepSound(m_rng, stepChance, randomSounds[0],
                                                     randomSounds[1], randomSounds[2], action),
-                         step, soundIfIdle);
+                         step, SoundMode::ifIdle);
         m_host.showGameMessage(m_host.randomMessage(remarkChance), Colour::lime, MessageLevel::log);
     } else {
-        m_host.playSound("blocked", "", soundIfIdle);
+        m_host.playSound("blocked", "", SoundMode::ifIdle);
         post(msgBlocked, Colour::white, MessageLevel::log);
     }
     if (!moved) return;
@@ -210,7 +210,7 @@ void Game::startRunning() {
     m_running = true; // a second R while the run sound plays does nothing
     post(msgRun, Colour::lime, MessageLevel::standard);
     m_host.serviceEvents();
-    m_host.playSound("run", "", soundToEnd);
+    m_host.playSound("run", "", SoundMode::toEnd);
     // The game may have ended, or the screen closed, while events ran.
     if (!m_running || !acceptsInput()) {
         m_running = false;
@@ -234,7 +234,7 @@ void Game::runTick() {
         moveTo(m_maze.posRow + a.dr, m_maze.posCol + a.dc, "running", "walk");
     } else {
         stopRunning();
-        m_host.playSound("stop", "blocked", soundNow);
+        m_host.playSound("stop", "blocked", SoundMode::now);
         post(msgStop, Colour::white, MessageLevel::standard);
     }
 }
@@ -264,14 +264,14 @@ void Game::lookAhead() {
     const CellCode ahead = m_maze.ahead();
     if (ahead == cellWallMap) {
         m_state.mapInView = true;
-        m_host.playSound("map", "", soundNow);
+        m_host.playSound("map", "", SoundMode::now);
         post(msgWallMap, Colour::white, MessageLevel::standard);
         m_host.updateMapTools(true, m_state.hasDetector, m_state.hasBeacon);
         m_host.drawWallMap();
         return;
     }
     if (ahead == cellExit) {
-        m_host.playSound("exit", "", soundNow);
+        m_host.playSound("exit", "", SoundMode::now);
         post(msgExit, Colour::white, MessageLevel::standard);
     }
     if (m_state.mapInView) {
@@ -298,7 +298,7 @@ void Game::hintAtExitOrMap() {
     const CellCode around[] = {m_maze.left(), m_maze.right(), m_maze.behind()};
     for (const CellCode code : around) {
         if (code == cellExit || code == cellWallMap) {
-            m_host.playSound("hint", "", soundNow);
+            m_host.playSound("hint", "", SoundMode::now);
             post(msgHint, Colour::lime, MessageLevel::standard);
             return;
         }
@@ -324,7 +324,7 @@ void Game::takeTool(CellCode code) {
     };
     for (const Found& t : tools) {
         if (t.code != code) continue;
-        m_host.playSound(t.sound, "box", soundNow);
+        m_host.playSound(t.sound, "box", SoundMode::now);
         post(t.key, Colour::white, MessageLevel::standard);
         m_state.*t.flag = true;
         m_host.showTool(t.tool);
@@ -343,7 +343,7 @@ void Game::examineCell() {
     const int r = m_maze.posRow, c = m_maze.posCol;
     const CellCode code = m_maze.here();
     const auto box = [&](const char* sound, const char* fallback, MessageKey key, Colour colour) {
-        m_host.playSound(sound, fallback, soundNow);
+        m_host.playSound(sound, fallback, SoundMode::now);
         post(key, colour, MessageLevel::standard);
     };
     switch (code) {
@@ -421,7 +421,7 @@ void Game::useBattery() {
     if (!m_useEnabled || !acceptsInput()) return;
     const CellCode code = m_maze.here();
     if (code == cellBattery || code == cellBatteryLeft) {
-        m_host.playSound("usebatt", "use", soundNow);
+        m_host.playSound("usebatt", "use", SoundMode::now);
         post(msgUseBatt, Colour::white, MessageLevel::standard);
         m_state.batteryLevel = 100;
         m_state.batterySteps = 0;
@@ -545,7 +545,7 @@ void Game::playFunKey(char key) {
     const char lower = key >= 'A' && key <= 'Z' ? static_cast<char>(key - 'A' + 'a') : key;
     for (const Fun& f : funs) {
         if (f.key == lower) {
-            m_host.playSound(f.sound, "", soundNow);
+            m_host.playSound(f.sound, "", SoundMode::now);
             post(f.message, Colour::lime, MessageLevel::log);
             return;
         }

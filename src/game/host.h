@@ -6,13 +6,9 @@
 #include <string>
 
 #include "game/message.h"
+#include "game/soundmode.h"
 
 namespace quorvel {
-
-/// Modes of a sound: 0 only when no sound plays, 1 cut in, 2 play to the end.
-constexpr int soundIfIdle = 0;
-constexpr int soundNow = 1;
-constexpr int soundToEnd = 2;
 
 /// The five tools, in the order of the item panel.
 enum class Tool { compass, detector, beacon, gps, tracker };
@@ -83,7 +79,8 @@ class GameHost {
     virtual void hideIndicator() = 0;
 
     /// Plays a sound of the current theme by name with a fallback name and a mode.
-    virtual void playSound(const std::string& name, const std::string& fallback, int mode) = 0;
+    virtual void playSound(const std::string& name, const std::string& fallback,
+                           SoundMode mode) = 0;
 
     /// Lets pending window events run (the run message shows before the run sound).
     virtual void serviceEvents() = 0;

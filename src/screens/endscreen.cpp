@@ -210,7 +210,8 @@ void EndScreen::showEvent(QShowEvent* event) {
     if (m_soundName.empty())
         m_session.sound->stopSound();
     else
-        m_session.sound->playSound(m_session.themeName, m_soundName, m_soundFallback, 1);
+        m_session.sound->playSound(m_session.themeName, m_soundName, m_soundFallback,
+                                   SoundMode::now);
 }
 
 void EndScreen::done(int result) {

@@ -642,7 +642,7 @@ void GameScreen::hideIndicator() {
     messagePanel->hideIndicator();
 }
 
-void GameScreen::playSound(const std::string& name, const std::string& fallback, int mode) {
+void GameScreen::playSound(const std::string& name, const std::string& fallback, SoundMode mode) {
     m_session.sound->playSound(m_session.themeName, name, fallback, mode);
 }
 

@@ -677,7 +677,7 @@ void OpeningScreen::startNewGame(std::optional<std::uint32_t> state) {
     m_generating = false;
 
     if (MapWindow* map = mapWindow()) map->setupMap(screen, game.maze(), m_session.playerName);
-    sound.playSound(m_session.themeName, "start", "", 2);
+    sound.playSound(m_session.themeName, "start", "", SoundMode::toEnd);
     sound.playMusic(m_session.themeName, "Music");
     openGame();
     QApplication::restoreOverrideCursor();

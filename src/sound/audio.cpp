@@ -87,16 +87,16 @@ void Audio::soundEnded() {
 
 // ---- sound effects -----------------------------------------------------------------------
 
-bool Audio::playWave(const std::string& bytes, const std::string& source, int mode) {
+bool Audio::playWave(const std::string& bytes, const std::string& source, SoundMode mode) {
     if (bytes.empty() || !start()) return false;
-    if (mode == 0 && soundPlaying()) return false;
+    if (mode == SoundMode::ifIdle && soundPlaying()) return false;
     std::optional<std::vector<std::int16_t>> samples = deviceSamples(bytes);
     if (!samples) return false; // not a sound SDL can read: nothing plays
     if (!openDevice()) return false;
     const std::size_t count = samples->size();
     m_mixer.playEffect(std::move(*samples));
     m_lastSound = source;
-    if (mode != 2) return true;
+    if (mode != SoundMode::toEnd) return true;
 
     const long long length = static_cast<long long>(count / deviceChannels) * 1000 / deviceRate;
     const long long limit =
@@ -108,9 +108,9 @@ bool Audio::playWave(const std::string& bytes, const std::string& source, int mo
 }
 
 void Audio::playSound(const std::string& theme, const std::string& name,
-                      const std::string& fallback, int mode) {
+                      const std::string& fallback, SoundMode mode) {
     if (noSound || !start()) return;
-    if (mode == 0 && soundPlaying()) return;
+    if (mode == SoundMode::ifIdle && soundPlaying()) return;
     std::string bytes, source;
     for (const std::string* wanted : {&name, &fallback}) {
         if (const std::string path = findWave(theme, *wanted); !path.empty()) {
@@ -130,7 +130,7 @@ void Audio::playIntro() {
         return;
     }
     std::string bytes, source;
-    if (start() && builtinWave("INTRO", bytes, source)) playWave(bytes, source, 1);
+    if (start() && builtinWave("INTRO", bytes, source)) playWave(bytes, source, SoundMode::now);
 }
 
 void Audio::stopSound() {

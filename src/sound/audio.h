@@ -1,8 +1,8 @@
 #pragma once
 // Audio: the sound service the windows use, over the mixer, the music and the sound files.
 //
-// Sound effects play on one channel, so a new one either waits its turn (mode 0) or
-// cuts in (modes 1 and 2); the music is played by FluidSynth with the installed General
+// Sound effects play on one channel, so a new one either waits its turn or cuts in
+// (SoundMode); the music is played by FluidSynth with the installed General
 // MIDI SoundFont, mixed into the same device, and looped by PlayerNotify on the
 // user-interface thread. Without an audio device (a headless machine, a busy device)
 // every call plays nothing and returns at once, and asking for music switches it off
@@ -46,11 +46,11 @@ class Audio : public SoundService {
     /// The program calls start() once the opening screen has been painted.
     void startLater() { m_startLater = true; }
 
-    /// Modes: 0 only when no sound is playing, 1 cut in, 2 cut in and return when the
-    /// sound has ended (at most its length, and never more than maxwait).
+    /// SoundMode::toEnd returns when the sound has ended (at most its length, and never
+    /// more than the longest wait).
     void playSound(const std::string& theme, const std::string& name, const std::string& fallback,
-                   int mode) override;
-    /// The built-in intro in mode 1 unless noIntro; never from a theme, whatever noSound says.
+                   SoundMode mode) override;
+    /// The built-in intro, cutting in, unless noIntro; never from a theme, whatever noSound says.
     void playIntro() override;
     void stopSound() override;
 
@@ -95,7 +95,7 @@ class Audio : public SoundService {
     int musicRestarts() const { return m_music.restarts(); }
     /// How many times the synthesiser (with its SoundFont) has been loaded: once a run.
     int synthLoads() const { return m_music.synthLoads(); }
-    /// The longest mode 2 waits, in milliseconds (10 seconds unless changed), so a
+    /// The longest SoundMode::toEnd waits, in milliseconds (10 seconds unless changed), so a
     /// theme's long sound cannot hold the game up; the sound itself plays on.
     void setMaxWait(int milliseconds) { m_maxWait = milliseconds; }
     /// How long the device stays open with nothing playing, in milliseconds (2 seconds
@@ -104,7 +104,7 @@ class Audio : public SoundService {
 
   private:
     bool openDevice();
-    bool playWave(const std::string& bytes, const std::string& source, int mode);
+    bool playWave(const std::string& bytes, const std::string& source, SoundMode mode);
     void soundEnded();
     void checkIdle();
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "game/soundmode.h"
+
 namespace quorvel {
 
 class SoundService {
@@ -11,9 +13,8 @@ class SoundService {
     virtual ~SoundService() = default;
 
     /// Plays a theme's sound by name, else its fallback, else the built-in one.
-    /// Modes: 0 only when no sound plays, 1 cut in, 2 play to the end first.
     virtual void playSound(const std::string& theme, const std::string& name,
-                           const std::string& fallback, int mode) = 0;
+                           const std::string& fallback, SoundMode mode) = 0;
     /// The built-in intro, unless the intro is switched off.
     virtual void playIntro() = 0;
     virtual void stopSound() = 0;
@@ -34,7 +35,8 @@ class SoundService {
 /// Plays nothing; keeps the switches.
 class SilentSound : public SoundService {
   public:
-    void playSound(const std::string&, const std::string&, const std::string&, int) override {}
+    void playSound(const std::string&, const std::string&, const std::string&, SoundMode) override {
+    }
     void playIntro() override {}
     void stopSound() override {}
     void playMusic(const std::string&, const std::string&) override {}

@@ -62,8 +62,9 @@ class FakeHost : public GameHost {
         return remark;
     }
     void hideIndicator() override { calls.push_back("hideindicator"); }
-    void playSound(const std::string& name, const std::string& fallback, int mode) override {
-        calls.push_back("sound " + name + "/" + fallback + " " + std::to_string(mode));
+    void playSound(const std::string& name, const std::string& fallback, SoundMode mode) override {
+        calls.push_back("sound " + name + "/" + fallback + " " +
+                        std::to_string(static_cast<int>(mode)));
     }
     void serviceEvents() override {
         calls.push_back("service");

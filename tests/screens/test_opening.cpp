@@ -52,8 +52,8 @@ class RecordingSound : public SoundService {
   public:
     std::vector<std::string> calls;
     void playSound(const std::string& theme, const std::string& name, const std::string&,
-                   int mode) override {
-        calls.push_back("fx " + theme + " " + name + " " + std::to_string(mode));
+                   SoundMode mode) override {
+        calls.push_back("fx " + theme + " " + name + " " + std::to_string(static_cast<int>(mode)));
     }
     void playIntro() override { calls.push_back("intro"); }
     void stopSound() override { calls.push_back("stop"); }

@@ -64,7 +64,7 @@ class Sound : public ::testing::Test {
                        const std::string& fallback) {
         audio->stopSound();
         const std::string before = audio->lastSound();
-        audio->playSound(theme, name, fallback, 1);
+        audio->playSound(theme, name, fallback, SoundMode::now);
         return audio->lastSound() == before && !audio->soundPlaying() ? "" : audio->lastSound();
     }
 
@@ -120,19 +120,19 @@ TEST_F(Sound, ThemeFilesThatCannotPlayAreSilentAndStrangeNamesAreRefused) {
 TEST_F(Sound, ModeZeroNeverCutsInAndModeOneDoes) {
     audio->playIntro();
     ASSERT_TRUE(audio->soundPlaying());
-    audio->playSound("", "walk", "", 0);
+    audio->playSound("", "walk", "", SoundMode::ifIdle);
     EXPECT_EQ(audio->lastSound(), ":/WAVE/INTRO");
-    audio->playSound("", "hint", "", 1);
+    audio->playSound("", "hint", "", SoundMode::now);
     EXPECT_EQ(audio->lastSound(), ":/WAVE/HINT");
     audio->stopSound();
     EXPECT_FALSE(audio->soundPlaying());
-    audio->playSound("", "walk", "", 0);
+    audio->playSound("", "walk", "", SoundMode::ifIdle);
     EXPECT_EQ(audio->lastSound(), ":/WAVE/WALK");
 }
 
 TEST_F(Sound, ModeTwoReturnsWhenTheSoundHasEndedAndNoLater) {
     const auto start = Clock::now();
-    audio->playSound("", "hint", "", 2); // 1.3 seconds
+    audio->playSound("", "hint", "", SoundMode::toEnd); // 1.3 seconds
     const auto waited = Clock::now() - start;
     EXPECT_FALSE(audio->soundPlaying());
     EXPECT_GE(waited, 1000ms);
@@ -144,14 +144,14 @@ TEST_F(Sound, ModeTwoReturnsWhenTheSoundHasEndedAndNoLater) {
     folder.write("Long", "start.wav", test::toneWave(3000));
     audio->setMaxWait(200);
     const auto begun = Clock::now();
-    audio->playSound("Long", "start", "", 2);
+    audio->playSound("Long", "start", "", SoundMode::toEnd);
     EXPECT_LE(Clock::now() - begun, 1500ms); // far below the sound's 3 seconds
     EXPECT_TRUE(audio->soundPlaying());
 }
 
 TEST_F(Sound, TheIntroIgnoresNoSoundButNotNoIntro) {
     audio->noSound = true;
-    audio->playSound("", "walk", "", 1);
+    audio->playSound("", "walk", "", SoundMode::now);
     EXPECT_EQ(audio->lastSound(), "");
     audio->playIntro();
     EXPECT_EQ(audio->lastSound(), ":/WAVE/INTRO");
@@ -159,7 +159,7 @@ TEST_F(Sound, TheIntroIgnoresNoSoundButNotNoIntro) {
     audio->stopSound();
     audio->noSound = false;
     audio->noIntro = true;
-    audio->playSound("", "walk", "", 1);
+    audio->playSound("", "walk", "", SoundMode::now);
     EXPECT_EQ(audio->lastSound(), ":/WAVE/WALK");
     audio->stopSound();
     audio->playIntro();
@@ -323,12 +323,12 @@ TEST_F(Sound, TheEndOfTheMusicIsHandedToTheUserInterfaceThreadWhichPlaysItAgain)
 
 TEST_F(Sound, TheDeviceClosesWhileNothingPlaysAndOpensAgainForTheNextSound) {
     audio->setIdleClose(50);
-    audio->playSound("", "walk", "", 1);
+    audio->playSound("", "walk", "", SoundMode::now);
     EXPECT_TRUE(audio->deviceOpen());
     EXPECT_TRUE(waitFor([this] { return !audio->deviceOpen(); }, 5s)) << "idle, it closes";
     EXPECT_EQ(audio->lastSound(), ":/WAVE/WALK");
 
-    audio->playSound("", "hint", "", 1);
+    audio->playSound("", "hint", "", SoundMode::now);
     EXPECT_TRUE(audio->deviceOpen());
     EXPECT_TRUE(audio->soundPlaying());
     EXPECT_EQ(audio->lastSound(), ":/WAVE/HINT");
@@ -338,7 +338,7 @@ TEST_F(Sound, TheDeviceClosesWhileNothingPlaysAndOpensAgainForTheNextSound) {
     // While music is meant to play the device stays open, between sounds as well.
     audio->playMusic("", "music");
     ASSERT_TRUE(musicHeard());
-    audio->playSound("", "walk", "", 2);
+    audio->playSound("", "walk", "", SoundMode::toEnd);
     EXPECT_FALSE(waitFor([this] { return !audio->deviceOpen(); }, 300ms));
     audio->stopMusic();
     EXPECT_TRUE(waitFor([this] { return !audio->deviceOpen(); }, 5s));
@@ -414,7 +414,7 @@ TEST(SoundStartedLater, TheIntroWaitsForTheStartAndAStopBeforeItCancelsIt) {
         // Any other sound starts the layer at once.
         Audio early;
         early.startLater();
-        early.playSound("", "walk", "", 1);
+        early.playSound("", "walk", "", SoundMode::now);
         EXPECT_TRUE(early.deviceOpen());
         EXPECT_EQ(early.lastSound(), ":/WAVE/WALK");
     }
@@ -432,8 +432,8 @@ TEST(SoundWithoutDevice, EverythingIsSilentAndMusicSwitchesOff) {
 
     const auto start = Clock::now();
     audio.playIntro();
-    audio.playSound("", "hint", "", 2);
-    audio.playSound("", "walk", "", 0);
+    audio.playSound("", "hint", "", SoundMode::toEnd);
+    audio.playSound("", "walk", "", SoundMode::ifIdle);
     audio.stopSound();
     EXPECT_LE(Clock::now() - start, 200ms);
     EXPECT_EQ(audio.lastSound(), "");

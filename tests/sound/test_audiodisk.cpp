@@ -60,7 +60,7 @@ TEST(RealAudio, ABuiltInSoundAndTheTuneComeOutLoudAndClear) {
         Audio audio;
         ASSERT_TRUE(audio.start()) << "SDL's disk audio driver is missing";
         soundFrom = fileSize(out);
-        audio.playSound("", "walk", "", 2);
+        audio.playSound("", "walk", "", SoundMode::toEnd);
         EXPECT_EQ(audio.lastSound(), ":/WAVE/WALK");
         std::this_thread::sleep_for(150ms); // let the mixer's buffers drain to the file
         soundTo = fileSize(out);
