@@ -17,6 +17,7 @@
 #include "app/program.h"
 #include "files/access.h"
 #include "files/programfolder.h"
+#include "files/savedgamefiles.h"
 #include "files/singleinstance.h"
 #include "game/mazenumber.h"
 #include "platform/windowsystem.h"
@@ -86,6 +87,8 @@ int main(int argc, char** argv) {
     initProgramFolders();
     // A second copy ends here, silently, before any window exists.
     if (!singleInstance(singleInstanceName)) return 0;
+    // Only the copy that holds the guard finishes what a killed run left half written.
+    tidyAfterEarlierRun();
 
     // Qt takes its own options off what is left of the command line.
     const std::unique_ptr<QApplication> app = openWindowSystem(std::move(arguments.qt));

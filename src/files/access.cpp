@@ -83,15 +83,14 @@ bool openAccessList(const std::vector<std::string>& names, std::vector<std::stri
 }
 
 void writeInstallRecord(bool success, std::string_view description) {
-    const std::string path = installRecordPath();
-    IniFile record = IniFile::load(path);
-    record.writeBool(dataSection, "Flag", success);
-    record.writeString(dataSection, "Path", programFolder());
-    if (!success) {
-        record.writeString(errorSection, "Description", oneLineText(description));
-        record.writeBool(errorSection, "AccessLevel", isAdmin());
-    }
-    if (record.save(path)) openAccess(path);
+    updateIniFile(installRecordPath(), [&](IniFile& record) {
+        record.writeBool(dataSection, "Flag", success);
+        record.writeString(dataSection, "Path", programFolder());
+        if (!success) {
+            record.writeString(errorSection, "Description", oneLineText(description));
+            record.writeBool(errorSection, "AccessLevel", isAdmin());
+        }
+    });
 }
 
 bool accessPassNeeded() {

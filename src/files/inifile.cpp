@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include "files/access.h"
 #include "files/filereader.h"
 #include "files/safewrite.h"
 
@@ -76,9 +77,16 @@ bool parseInt(std::string_view text, int& value) {
 } // namespace
 
 IniFile IniFile::load(const std::string& path) {
+    IniFile file;
+    read(path, file);
+    return file;
+}
+
+FileRead IniFile::read(const std::string& path, IniFile& file) {
     std::string bytes;
-    if (!readWholeFile(path, bytes, maxIniBytes)) return IniFile();
-    return parse(bytes);
+    const FileRead result = readFile(path, maxIniBytes, bytes);
+    file = result == FileRead::ok ? parse(bytes) : IniFile();
+    return result;
 }
 
 IniFile IniFile::parse(std::string_view bytes) {
@@ -251,6 +259,16 @@ std::string IniFile::text() const {
 
 bool IniFile::save(const std::string& path) const {
     return writeFileSafely(path, text());
+}
+
+bool updateIniFile(const std::string& path, const std::function<void(IniFile&)>& change) {
+    IniFile file;
+    const FileRead read = IniFile::read(path, file);
+    if (read != FileRead::ok && read != FileRead::missing) return false;
+    change(file);
+    if (!file.save(path)) return false;
+    openAccess(path);
+    return true;
 }
 
 } // namespace quorvel

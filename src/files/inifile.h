@@ -21,16 +21,23 @@
 // format cannot hold (line breaks; a key with "=", or starting with "[" or ";";
 // blanks around a name) are refused, so no value can break the file.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace quorvel {
 
+enum class FileRead;
+
 class IniFile {
   public:
     /// The file at path; a missing, unreadable or damaged file gives an empty file.
     static IniFile load(const std::string& path);
+    /// Reads the file at path into file (an empty file when it cannot be read) and
+    /// tells how the read went, so a file that is there but could not be read is never
+    /// written over with what little was read.
+    static FileRead read(const std::string& path, IniFile& file);
     /// The file held in bytes, decoded as load() does.
     static IniFile parse(std::string_view bytes);
 
@@ -80,5 +87,11 @@ class IniFile {
     std::vector<Section> m_sections = std::vector<Section>(1); ///< [0]: lines before any section
     bool m_crlf = false;
 };
+
+/// Reads a file the game keeps, changes it and writes it back safely, giving it open
+/// access: the one way a kept INI file is updated. A file that is there but cannot be
+/// read whole (no permission, too large, not a plain file, an I/O error) is left as it
+/// is, and so is a file whose write fails; both give false. A missing file starts empty.
+bool updateIniFile(const std::string& path, const std::function<void(IniFile&)>& change);
 
 } // namespace quorvel

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <optional>
+#include <pwd.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -35,14 +36,29 @@ std::string getEnvString(const char* name) {
     return v ? std::string(v) : std::string();
 }
 
+// The user's home: HOME when it names a folder by an absolute path, else the home the
+// password database gives (a session started without HOME still has one).
 std::string homeFolder() {
-    return getEnvString("HOME");
+    std::string home = getEnvString("HOME");
+    if (home.empty() || home.front() != '/') {
+        const passwd* user = ::getpwuid(::getuid());
+        if (user && user->pw_dir && user->pw_dir[0] == '/') home = user->pw_dir;
+    }
+    while (home.size() > 1 && home.back() == '/')
+        home.pop_back();
+    return home;
 }
 
-// An XDG base folder: the variable when it holds an absolute path, else HOME + fallback.
+// An XDG base folder: the variable when it holds an absolute path that is a folder or
+// not there yet (it is then made), else the home folder + fallback. A relative path, or
+// one naming a file, is ignored, as the base-directory rules say.
 std::string xdgFolder(const char* variable, const char* fallback) {
-    std::string v = getEnvString(variable);
-    if (!v.empty() && v.front() == '/') return v;
+    const std::string v = getEnvString(variable);
+    if (!v.empty() && v.front() == '/') {
+        std::error_code ec;
+        const fs::file_status status = fs::status(v, ec);
+        if (!fs::exists(status) || fs::is_directory(status)) return v;
+    }
     return homeFolder() + fallback;
 }
 

@@ -6,10 +6,15 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
+
+#include "files/filereader.h"
 
 namespace quorvel {
 
@@ -18,6 +23,11 @@ namespace {
 WriteStep& injectedFailure() {
     static WriteStep step = WriteStep::none;
     return step;
+}
+
+int& renamePause() {
+    static int microseconds = 0;
+    return microseconds;
 }
 
 // True when a test asked this step to fail; it then fails as the disk would.
@@ -37,21 +47,59 @@ std::string nameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+constexpr std::string_view suffixDigits = "0123456789abcdefghijklmnopqrstuvwxyz";
+constexpr std::size_t suffixLength = 6;
+constexpr std::size_t longestTargetPart = 200;
+constexpr std::string_view commitMark = "QV3 commit\n";
+
 // A fresh hidden name beside the target: "." + its name + "." + six letters or digits.
 // The name is shortened so the whole stays within the length a folder entry may have.
 std::string temporaryName(const std::string& target) {
     static std::atomic<std::uint64_t> counter{0};
-    static constexpr std::string_view digits = "0123456789abcdefghijklmnopqrstuvwxyz";
+    constexpr std::string_view digits = suffixDigits;
     std::uint64_t seed =
         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
         (static_cast<std::uint64_t>(::getpid()) << 32) ^
         (counter.fetch_add(1) * 0x9E3779B97F4A7C15ull);
-    std::string suffix(6, '0');
+    std::string suffix(suffixLength, '0');
     for (char& c : suffix) {
         seed = seed * 6364136223846793005ull + 1442695040888963407ull;
         c = digits[(seed >> 33) % digits.size()];
     }
-    return folderOf(target) + "." + nameOf(target).substr(0, 200) + "." + suffix;
+    return folderOf(target) + "." + nameOf(target).substr(0, longestTargetPart) + "." + suffix;
+}
+
+// The target a temporary file's name belongs to, or nothing for any other name.
+std::optional<std::string_view> targetOfTemporary(std::string_view name) {
+    if (name.size() < 1 + 1 + 1 + suffixLength || name.front() != '.') return std::nullopt;
+    const std::string_view suffix = name.substr(name.size() - suffixLength);
+    if (name[name.size() - suffixLength - 1] != '.' ||
+        suffix.find_first_not_of(suffixDigits) != std::string_view::npos)
+        return std::nullopt;
+    return name.substr(1, name.size() - suffixLength - 2);
+}
+
+std::string commitRecordPath(const std::string& firstTarget) {
+    return folderOf(firstTarget) + "." + nameOf(firstTarget).substr(0, longestTargetPart) +
+           ".commit";
+}
+
+// The names of a folder's entries, as the file system spells them.
+std::vector<std::string> entriesOf(const std::string& folder) {
+    std::vector<std::string> names;
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return names;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..") names.emplace_back(name);
+    }
+    ::closedir(dir);
+    return names;
+}
+
+bool isPlainFile(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 // True when path is a plain file (not a link) that holds exactly bytes.
@@ -135,6 +183,10 @@ void failSafeWritesAt(WriteStep step) {
     injectedFailure() = step;
 }
 
+void pauseBetweenRenames(int microseconds) {
+    renamePause() = microseconds;
+}
+
 bool writeFilesSafely(std::span<const FileWrite> files, std::string* failedPath) {
     std::vector<Pending> pending;
     const auto fail = [&](const FileWrite& file, std::size_t from) {
@@ -149,16 +201,86 @@ bool writeFilesSafely(std::span<const FileWrite> files, std::string* failedPath)
         if (temporary.empty()) return fail(file, 0);
         pending.push_back({&file, std::move(temporary)});
     }
+    // More than one file to replace: the commit record makes them one change. Written
+    // safely itself, it is either whole or absent after a crash.
+    std::string record;
+    if (pending.size() > 1) {
+        std::string list(commitMark);
+        for (const Pending& p : pending)
+            list += nameOf(p.temporary) + '\0' + nameOf(p.file->path) + '\0';
+        record = commitRecordPath(pending.front().file->path);
+        if (!writeFileSafely(record, list)) return fail(*pending.front().file, 0);
+    }
     for (std::size_t i = 0; i < pending.size(); ++i) {
         const FileWrite& file = *pending[i].file;
+        if (renamePause() > 0 && i > 0)
+            std::this_thread::sleep_for(std::chrono::microseconds(renamePause()));
         if (refusedByTest(WriteStep::rename) ||
-            ::rename(pending[i].temporary.c_str(), file.path.c_str()) != 0)
+            ::rename(pending[i].temporary.c_str(), file.path.c_str()) != 0) {
+            // A rename the file system refuses (a folder in the way): the other files
+            // are gone, so nothing is left for the next start to finish.
+            if (!record.empty()) ::unlink(record.c_str());
             return fail(file, i);
+        }
         // Each rename reaches the disk before the next is made, so after a crash a
         // file later in the order is never new while one before it is still old.
         syncFolder(folderOf(file.path));
     }
+    if (!record.empty()) {
+        ::unlink(record.c_str());
+        syncFolder(folderOf(record));
+    }
     return true;
+}
+
+void finishCommittedWrites(const std::string& folder) {
+    const std::string base = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+    for (const std::string& name : entriesOf(base)) {
+        if (name.size() < 8 || name.front() != '.' || !name.ends_with(".commit")) continue;
+        const std::string record = base + name;
+        std::string list;
+        if (isPlainFile(record) && readWholeFile(record, list, 64 * 1024) &&
+            list.starts_with(commitMark)) {
+            // Pairs of names, each ended by a NUL: a temporary file and its own target.
+            std::vector<std::pair<std::string, std::string>> renames;
+            bool sound = true;
+            std::string_view rest = std::string_view(list).substr(commitMark.size());
+            while (sound && !rest.empty()) {
+                const std::size_t a = rest.find('\0');
+                const std::size_t b = a == std::string_view::npos ? a : rest.find('\0', a + 1);
+                if (b == std::string_view::npos) {
+                    sound = false;
+                    break;
+                }
+                const std::string_view temporary = rest.substr(0, a);
+                const std::string_view target = rest.substr(a + 1, b - a - 1);
+                const auto own = targetOfTemporary(temporary);
+                sound = own && !target.empty() && target.find('/') == std::string_view::npos &&
+                        target.substr(0, longestTargetPart) == *own;
+                renames.emplace_back(temporary, target);
+                rest.remove_prefix(b + 1);
+            }
+            if (sound)
+                for (const auto& [temporary, target] : renames)
+                    if (isPlainFile(base + temporary))
+                        ::rename((base + temporary).c_str(), (base + target).c_str());
+        }
+        ::unlink(record.c_str());
+        syncFolder(base);
+    }
+}
+
+int removeLeftoverTemporaries(const std::string& folder,
+                              const std::function<bool(std::string_view target)>& gameFile) {
+    const std::string base = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+    int removed = 0;
+    for (const std::string& name : entriesOf(base)) {
+        const auto target = targetOfTemporary(name);
+        if (!target || !gameFile(*target) || !isPlainFile(base + name)) continue;
+        if (::unlink((base + name).c_str()) == 0) ++removed;
+    }
+    if (removed > 0) syncFolder(base);
+    return removed;
 }
 
 bool writeFileSafely(const std::string& path, std::string_view bytes) {

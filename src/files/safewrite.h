@@ -8,6 +8,7 @@
 // unchanged files cost no write and no flush to the disk.
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -26,12 +27,30 @@ struct FileWrite {
     std::string_view bytes;
 };
 
-/// Writes files that belong together (a saved game and its map picture): every new
-/// content is written and flushed to its temporary file first; only when all are
-/// there are they renamed over the old files, in the order given. When anything fails
-/// before the renames, every old file stays as it was; failedPath (when given) then
-/// names the file that could not be written.
+/// Writes files that belong together (a saved game and its map picture) as one: every
+/// new content is written and flushed to its temporary file first; when all are there,
+/// a commit record beside them ("." + the first file's name + ".commit") says so, and
+/// only then are they renamed over the old files, in the order given. So after a crash
+/// or a kill at any instant, the next start (finishCommittedWrites) finds either every
+/// old file or, the record being there, makes the rest of the renames: never a mix.
+/// When anything fails before the record is in place, every old file stays as it was;
+/// failedPath (when given) then names the file that could not be written. Files of a
+/// group stand in one folder.
 bool writeFilesSafely(std::span<const FileWrite> files, std::string* failedPath = nullptr);
+
+/// At start, before anything reads the folder's files: carries out the renames of every
+/// commit record a run left in folder and removes the record; a record that is damaged,
+/// or names anything but the game's own temporary files and their targets in that
+/// folder, is removed and changes nothing. Only while this copy holds the single-
+/// instance guard.
+void finishCommittedWrites(const std::string& folder);
+
+/// At start, after finishCommittedWrites: removes the hidden temporary files of the safe
+/// writes in folder whose target the predicate accepts (a run killed mid-write leaves
+/// them); true for each file name the game writes there. Nothing else is touched.
+/// Returns how many were removed.
+int removeLeftoverTemporaries(const std::string& folder,
+                              const std::function<bool(std::string_view target)>& gameFile);
 
 /// A byte buffer as the writers take it.
 inline std::string_view byteView(std::span<const std::uint8_t> bytes) {
@@ -43,5 +62,8 @@ enum class WriteStep { none, create, write, sync, close, rename };
 /// For tests: every later safe write fails at this step, as a refusing disk would;
 /// WriteStep::none (the start) lets them all through.
 void failSafeWritesAt(WriteStep step);
+/// For tests that kill a writer at random instants: each rename of a group waits this
+/// long first, so the instants between them are as likely as any other.
+void pauseBetweenRenames(int microseconds);
 
 } // namespace quorvel

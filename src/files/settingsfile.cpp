@@ -1,6 +1,7 @@
 #include "files/settingsfile.h"
 
 #include <filesystem>
+#include <functional>
 
 #include <QString>
 
@@ -21,8 +22,30 @@ namespace {
 // An old settings file larger than this is not a settings file: it is not moved.
 constexpr std::size_t largestSettingsFile = 16u << 20;
 
-void saveQuietly(const IniFile& file, const std::string& path) {
-    if (file.save(path)) openAccess(path);
+IniFile readSettings() {
+    return IniFile::load(settingsPath());
+}
+
+// Every write of the settings file; one that cannot be made is the install record's
+// last error, and the game carries on with the values it holds.
+void updateSettings(const std::function<void(IniFile&)>& change) {
+    const std::string path = settingsPath();
+    if (!updateIniFile(path, change)) writeInstallRecord(false, "Unable to write to " + path + "!");
+}
+
+std::string sizeKey(std::string_view name, int mazeSize) {
+    return std::string(name) + std::to_string(mazeSize);
+}
+
+WindowPlace readPlace(const IniFile& file, const std::string& section, int mazeSize,
+                      WindowPlace current) {
+    return {file.readInteger(section, sizeKey("Left", mazeSize), current.left),
+            file.readInteger(section, sizeKey("Top", mazeSize), current.top)};
+}
+
+void writePlace(IniFile& file, const std::string& section, int mazeSize, WindowPlace place) {
+    file.writeInteger(section, sizeKey("Top", mazeSize), place.top);
+    file.writeInteger(section, sizeKey("Left", mazeSize), place.left);
 }
 
 } // namespace
@@ -32,19 +55,18 @@ std::string playerSection(std::string_view player, std::string_view suffix) {
 }
 
 std::string loadPlayer() {
-    return IniFile::load(settingsPath()).readString("Settings", "Player", "");
+    return readSettings().readString("Settings", "Player", "");
 }
 
 void savePlayer(std::string_view player) {
-    const std::string path = settingsPath();
-    IniFile file = IniFile::load(path);
-    file.writeString("Settings", "Player", player);
-    file.writeString("Players", player, "");
-    saveQuietly(file, path);
+    updateSettings([&](IniFile& file) {
+        file.writeString("Settings", "Player", player);
+        file.writeString("Players", player, "");
+    });
 }
 
 PlayerSettings loadSettings(std::string_view player, std::string_view currentTheme) {
-    const IniFile file = IniFile::load(settingsPath());
+    const IniFile file = readSettings();
     const std::string section = playerSection(player, ".Settings");
     PlayerSettings s;
     s.skill = file.readInteger(section, "Skill", 2);
@@ -54,12 +76,65 @@ PlayerSettings loadSettings(std::string_view player, std::string_view currentThe
 }
 
 void saveSettings(std::string_view player, int skill, std::string_view theme) {
-    const std::string path = settingsPath();
     const std::string section = playerSection(player, ".Settings");
-    IniFile file = IniFile::load(path);
-    file.writeInteger(section, "Skill", skill);
-    file.writeString(section, "Theme", theme);
-    saveQuietly(file, path);
+    updateSettings([&](IniFile& file) {
+        file.writeInteger(section, "Skill", skill);
+        file.writeString(section, "Theme", theme);
+    });
+}
+
+WindowPlace loadGameScreenPlace(std::string_view player, int mazeSize, WindowPlace current) {
+    return readPlace(readSettings(), playerSection(player, ".Settings"), mazeSize, current);
+}
+
+void saveGameScreenPlace(std::string_view player, int mazeSize, WindowPlace place) {
+    const std::string section = playerSection(player, ".Settings");
+    updateSettings([&](IniFile& file) { writePlace(file, section, mazeSize, place); });
+}
+
+MapSettings loadMapSettings(std::string_view player, int mazeSize, const MapSettings& current) {
+    const IniFile file = readSettings();
+    const std::string section = playerSection(player, ".MapSettings");
+    MapSettings s;
+    s.place = readPlace(file, section, mazeSize, current.place);
+    s.locked = file.readBool(section, sizeKey("Locked", mazeSize), current.locked);
+    s.zoom = file.readInteger(section, sizeKey("Zoom", mazeSize), current.zoom);
+    return s;
+}
+
+void saveMapSettings(std::string_view player, int mazeSize, const MapSettings& settings) {
+    const std::string section = playerSection(player, ".MapSettings");
+    updateSettings([&](IniFile& file) {
+        writePlace(file, section, mazeSize, settings.place);
+        file.writeBool(section, sizeKey("Locked", mazeSize), settings.locked);
+        file.writeInteger(section, sizeKey("Zoom", mazeSize), settings.zoom);
+    });
+}
+
+SoundSwitches loadSoundSwitches(std::string_view player, const SoundSwitches& current) {
+    const IniFile file = readSettings();
+    const std::string section = playerSection(player, ".SoundSettings");
+    return {file.readBool(section, "NoSound", current.noSound),
+            file.readBool(section, "NoMusic", current.noMusic),
+            file.readBool(section, "NoIntro", current.noIntro)};
+}
+
+void saveSoundSwitches(std::string_view player, const SoundSwitches& switches) {
+    const std::string section = playerSection(player, ".SoundSettings");
+    updateSettings([&](IniFile& file) {
+        file.writeBool(section, "NoSound", switches.noSound);
+        file.writeBool(section, "NoMusic", switches.noMusic);
+        file.writeBool(section, "NoIntro", switches.noIntro);
+    });
+}
+
+std::vector<std::string> loadActionBindings(std::string_view section,
+                                            const std::vector<std::string_view>& keys) {
+    const IniFile file = readSettings();
+    std::vector<std::string> values;
+    for (const std::string_view key : keys)
+        values.push_back(file.readString(section, key, ""));
+    return values;
 }
 
 int findTheme(const std::vector<std::string>& themeList, std::string_view theme) {

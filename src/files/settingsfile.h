@@ -1,8 +1,14 @@
 #pragma once
-// The settings file (settingsPath): who played last, every name that ever played,
-// and per player the sections P.Settings, P.SoundSettings and P.MapSettings. Each
-// operation opens, uses and closes the file; reading never fails (defaults), and
-// write errors are swallowed so the game carries on with the values it holds.
+// The settings file (settingsPath) and its one owner: who played last, every name
+// that ever played, per player the sections P.Settings (level, theme, the game
+// screen's place), P.SoundSettings and P.MapSettings, and the sections all players
+// share ([Controller]). No window opens the file itself.
+//
+// Each operation opens, uses and closes the file. Reading never fails: what is missing
+// reads as the default. A write changes only its own keys; when it cannot be made the
+// game carries on with the values it holds, and the failure is the install record's
+// last error. A file that is there but cannot be read whole (no permission,
+// over 16 MiB, an I/O error) is never written over: the game plays on with defaults.
 
 #include <string>
 #include <string_view>
@@ -34,6 +40,45 @@ void saveSettings(std::string_view player, int skill, std::string_view theme);
 /// The entry of the theme list to select for theme: the first that equals it
 /// without regard to case, else 0 (the built-in theme).
 int findTheme(const std::vector<std::string>& themeList, std::string_view theme);
+
+/// Where a window's frame stood (its top left corner, in the screen's logical pixels).
+struct WindowPlace {
+    int left = 0;
+    int top = 0;
+    bool operator==(const WindowPlace&) const = default;
+};
+
+/// The game screen's place for a maze size (P.Settings/TopS and LeftS); each value the
+/// file lacks comes from `current`.
+WindowPlace loadGameScreenPlace(std::string_view player, int mazeSize, WindowPlace current);
+void saveGameScreenPlace(std::string_view player, int mazeSize, WindowPlace place);
+
+/// The map window of a maze size (P.MapSettings).
+struct MapSettings {
+    WindowPlace place;   ///< TopS and LeftS
+    bool locked = false; ///< LockedS
+    int zoom = 0;        ///< ZoomS
+};
+/// Each value the file lacks comes from `current`.
+MapSettings loadMapSettings(std::string_view player, int mazeSize, const MapSettings& current);
+void saveMapSettings(std::string_view player, int mazeSize, const MapSettings& settings);
+
+/// The player's three sound switches (P.SoundSettings).
+struct SoundSwitches {
+    bool noSound = false;
+    bool noMusic = false;
+    bool noIntro = false;
+};
+/// Each switch the file lacks keeps its value in `current`.
+SoundSwitches loadSoundSwitches(std::string_view player, const SoundSwitches& current);
+void saveSoundSwitches(std::string_view player, const SoundSwitches& switches);
+
+/// The section that moves a game controller's buttons, for all players.
+inline constexpr std::string_view controllerSection = "Controller";
+/// The values of a section shared by all players for the keys asked (one for each
+/// action, as [Controller] gives buttons), in that order; empty when a key is absent.
+std::vector<std::string> loadActionBindings(std::string_view section,
+                                            const std::vector<std::string_view>& keys);
 
 /// Moves a settings file left in the Windows folder by an older installation next
 /// to the program, or deletes it when one is already there. Nothing is reported.

@@ -340,27 +340,17 @@ void GameScreen::restorePosition() {
             place = centredCorner(screen->availableGeometry(), quorvel::frameSize(this));
         m_placed = true;
     }
-    const IniFile ini = IniFile::load(settingsPath());
-    const std::string section = playerSection(m_session.playerName, ".Settings");
-    const std::string n = std::to_string(m_game.maze().mazeSize);
-    const int top = ini.readInteger(section, "Top" + n, place.y());
-    const int left = ini.readInteger(section, "Left" + n, place.x());
+    const WindowPlace stored =
+        loadGameScreenPlace(m_session.playerName, m_game.maze().mazeSize, {place.x(), place.y()});
     m_positionKnown = false; // placing the window is not a move the map follows
-    placeFrame(this, QPoint(left, top));
+    placeFrame(this, QPoint(stored.left, stored.top));
     m_lastPosition = framePosition(this);
     m_positionKnown = true;
 }
 
 void GameScreen::savePosition() {
-    const std::string path = settingsPath();
-    IniFile ini = IniFile::load(path);
-    const std::string section = playerSection(m_session.playerName, ".Settings");
-    const std::string n = std::to_string(m_game.maze().mazeSize);
     const QPoint corner = framePosition(this);
-    ini.writeInteger(section, "Top" + n, corner.y());
-    ini.writeInteger(section, "Left" + n, corner.x());
-    ini.save(path);
-    openAccess(path);
+    saveGameScreenPlace(m_session.playerName, m_game.maze().mazeSize, {corner.x(), corner.y()});
 }
 
 void GameScreen::moveEvent(QMoveEvent* event) {
@@ -701,7 +691,7 @@ bool GameScreen::saveGame() {
 }
 
 void GameScreen::deleteSave() {
-    quorvel::deleteSave(m_session.playerName, m_game.maze().level());
+    deleteSavedGame(m_session.playerName, m_game.maze().level());
 }
 
 void GameScreen::closeGameScreen() {

@@ -17,11 +17,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "files/access.h"
-#include "files/filereader.h"
-#include "files/inifile.h"
-#include "files/programfolder.h"
-#include "files/safewrite.h"
+#include "files/savedgamefiles.h"
 #include "files/settingsfile.h"
 #include "platform/windowframe.h"
 
@@ -30,7 +26,6 @@ namespace quorvel {
 namespace {
 
 constexpr int toolBarHeight = 29;
-constexpr std::size_t largestMapFile = 1 << 20; ///< far above the 47054 bytes of the largest map
 
 struct ZoomTable {
     int size;
@@ -390,41 +385,26 @@ void MapWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MapWindow::saveMapSettings(const std::string& player) {
-    const std::string path = settingsPath();
-    IniFile ini = IniFile::load(path);
-    const std::string section = playerSection(player, ".MapSettings");
-    const std::string n = std::to_string(m_map.mapsize());
     const QPoint corner = framePosition(this);
-    ini.writeInteger(section, "Top" + n, corner.y());
-    ini.writeInteger(section, "Left" + n, corner.x());
-    ini.writeBool(section, "Locked" + n, m_locked);
-    ini.writeInteger(section, "Zoom" + n, m_zoomLevel);
-    if (!ini.save(path)) writeInstallRecord(false, "Unable to write to " + path + "!");
-    openAccess(path);
+    quorvel::saveMapSettings(player, m_map.mapsize(),
+                             {{corner.x(), corner.y()}, m_locked, m_zoomLevel});
 }
 
 void MapWindow::loadMapSettings(const std::string& player) {
-    const IniFile ini = IniFile::load(settingsPath());
-    const std::string section = playerSection(player, ".MapSettings");
-    const std::string n = std::to_string(m_map.mapsize());
     const QPoint corner = framePosition(this);
-    const int top = ini.readInteger(section, "Top" + n, corner.y());
-    const int left = ini.readInteger(section, "Left" + n, corner.x());
-    placeFrame(this, QPoint(left, top));
-    m_locked = ini.readBool(section, "Locked" + n, m_locked);
+    const MapSettings stored = quorvel::loadMapSettings(
+        player, m_map.mapsize(), {{corner.x(), corner.y()}, m_locked, m_zoomLevel});
+    placeFrame(this, QPoint(stored.place.left, stored.place.top));
+    m_locked = stored.locked;
     setWindowFlagLive(this, Qt::WindowDoesNotAcceptFocus, m_locked);
-    m_zoomLevel = ini.readInteger(section, "Zoom" + n, m_zoomLevel);
+    m_zoomLevel = stored.zoom;
     lockButton->setChecked(m_locked);
     applyZoom();
 }
 
-std::string MapWindow::mapFileName(const std::string& name) {
-    return savedGamesFolder() + name + ".map";
-}
-
-void MapWindow::loadMapFile(const std::string& name) {
+void MapWindow::loadMapFile(const std::string& slot) {
     std::string bytes;
-    if (!readWholeFile(mapFileName(name), bytes, largestMapFile)) return;
+    if (!readSavedMap(slot, bytes)) return;
     if (auto picture = decodeBmp(std::vector<std::uint8_t>(bytes.begin(), bytes.end())))
         m_map.setPicture(std::move(*picture));
     mapView->update();

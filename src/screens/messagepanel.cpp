@@ -7,6 +7,7 @@
 
 #include "theme/messages.h"
 #include "theme/theme.h"
+#include "theme/themepicture.h"
 
 namespace quorvel {
 
@@ -153,10 +154,10 @@ void MessagePanel::loadIndicatorPictures(const std::string& themeFolder) {
         setIndicatorPictures(QImage(), QImage());
         return;
     }
-    auto load = [&](const char* file) {
-        return QImage(QString::fromStdString(themeFile(themeFolder, file)));
-    };
-    setIndicatorPictures(load("message.bmp"), load("critical.bmp"));
+    // Read by the path's bytes and whole, as every theme picture; one that cannot be
+    // read is drawn built in.
+    setIndicatorPictures(readThemePicture(themeFile(themeFolder, "message.bmp")),
+                         readThemePicture(themeFile(themeFolder, "critical.bmp")));
 }
 
 bool MessagePanel::postGameMessage(MessageCatalogue& catalogue, MessageKey key,

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QFrame>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -18,6 +17,7 @@
 
 #include "files/programfolder.h"
 #include "files/registry.h"
+#include "files/savedgamefiles.h"
 #include "files/settingsfile.h"
 #include "game/generator.h"
 #include "game/mazenumber.h"
@@ -587,8 +587,7 @@ void OpeningScreen::showLoadButtons() {
     for (QPushButton* b : loadButtons)
         b->hide();
     for (int level = 1; level <= 6; ++level) {
-        const std::string path = savedGamePath(m_session.playerName, level);
-        if (path.empty() || !QFileInfo(qText(path)).isFile()) continue;
+        if (!hasSavedGameFile(m_session.playerName, level)) continue;
         loadButtons[level - 1]->setToolTip("Load saved game");
         loadButtons[level - 1]->show();
     }
@@ -717,8 +716,7 @@ void OpeningScreen::startSavedGameHeld(int level) {
     Game& game = screen->game();
     sound.stopSound();
     game.prepareSavedGame(level);
-    const std::string path = savedGamePath(m_session.playerName, level);
-    if (path.empty() || !QFileInfo(qText(path)).isFile()) return;
+    if (!hasSavedGameFile(m_session.playerName, level)) return;
     if (MapWindow* map = mapWindow()) map->setupMap(screen, game.maze(), m_session.playerName);
     if (!loadGame || !loadGame(m_session.playerName, level)) return;
     sound.playMusic(m_session.themeName, "Music");

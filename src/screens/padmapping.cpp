@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "files/inifile.h"
-#include "files/programfolder.h"
+#include "files/settingsfile.h"
 #include "platform/sdllibrary.h"
 
 namespace quorvel {
@@ -40,13 +40,20 @@ const char* padActionKey(PadAction action) {
 PadMapping::PadMapping() : m_buttons(defaultButtons) {}
 
 PadMapping PadMapping::fromSettings(const IniFile& settings) {
+    std::vector<std::string> names;
+    for (const char* key : actionKeys)
+        names.push_back(settings.readString(controllerSection, key, ""));
+    return fromNames(names);
+}
+
+PadMapping PadMapping::fromNames(const std::vector<std::string>& names) {
     PadMapping mapping;
     std::array<bool, SDL_CONTROLLER_BUTTON_MAX> taken{};
     std::array<bool, padActionCount> chosen{};
 
     // The player's own entries first, in the order of the actions.
     for (int a = 0; a < padActionCount; ++a) {
-        const int b = buttonNamed(settings.readString(controllerSection, actionKeys[a], ""));
+        const int b = a < static_cast<int>(names.size()) ? buttonNamed(names[a]) : noButton;
         if (b == noButton || taken[b]) continue;
         mapping.m_buttons[a] = b;
         taken[b] = chosen[a] = true;
@@ -73,7 +80,7 @@ PadMapping PadMapping::fromSettings(const IniFile& settings) {
 }
 
 PadMapping PadMapping::load() {
-    return fromSettings(IniFile::load(settingsPath()));
+    return fromNames(loadActionBindings(controllerSection, {actionKeys.begin(), actionKeys.end()}));
 }
 
 std::optional<PadAction> PadMapping::actionOf(int button) const {

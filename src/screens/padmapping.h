@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quorvel {
 
@@ -15,9 +16,6 @@ class IniFile;
 /// The actions of a pad, in the order the settings file's entries are resolved.
 enum class PadAction { up, down, left, right, use, run, map, story, quit, sounds };
 inline constexpr int padActionCount = 10;
-
-/// The settings-file section of the pad's buttons.
-inline constexpr const char* controllerSection = "Controller";
 
 /// The settings-file key of an action: "Up", "Down", ..., "Sounds".
 const char* padActionKey(PadAction action);
@@ -34,7 +32,9 @@ class PadMapping {
     /// back. An action whose default went to another action takes a button that
     /// action left free (the two trade buttons), else it has none.
     static PadMapping fromSettings(const IniFile& settings);
-    /// fromSettings of the program's settings file.
+    /// The same from the button named for each action, in the order of the actions.
+    static PadMapping fromNames(const std::vector<std::string>& names);
+    /// The mapping of the program's settings file.
     static PadMapping load();
 
     /// The button of an action; -1 when it has none.

@@ -5,14 +5,20 @@
 #include <memory>
 #include <string>
 
+#include "files/besttimesfile.h"
 #include "files/settingsfile.h"
 #include "game/clock.h"
 #include "game/random.h"
-#include "screens/besttimesfile.h"
 #include "sound/soundservice.h"
 #include "theme/messages.h"
+#include "widgets/dialogs.h"
 
 namespace quorvel {
+
+/// A problem with one of the game's files, shown to the player as an error dialog.
+inline void showFileError(const std::string& title, const std::string& text) {
+    errorBox(title, text);
+}
 
 struct Session {
     Random rng;
@@ -25,7 +31,8 @@ struct Session {
     std::string namedPlayer;
     std::string themeName{defaultTheme};
     std::unique_ptr<SoundService> sound = std::make_unique<SilentSound>();
-    BestTimesFile bestTimes; ///< the table read at each showing of the opening screen
+    /// The table read at each showing of the opening screen; its problems show as dialogs.
+    BestTimesFile bestTimes{showFileError};
 };
 
 } // namespace quorvel

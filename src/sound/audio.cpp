@@ -159,21 +159,14 @@ void Audio::closeMusic() {
 // ---- settings ----------------------------------------------------------------------------
 
 void Audio::loadSoundSettings(const std::string& player) {
-    const IniFile file = IniFile::load(settingsPath());
-    const std::string section = playerSection(player, ".SoundSettings");
-    noSound = file.readBool(section, "NoSound", noSound);
-    noMusic = file.readBool(section, "NoMusic", noMusic);
-    noIntro = file.readBool(section, "NoIntro", noIntro);
+    const SoundSwitches stored = loadSoundSwitches(player, {noSound, noMusic, noIntro});
+    noSound = stored.noSound;
+    noMusic = stored.noMusic;
+    noIntro = stored.noIntro;
 }
 
 void Audio::saveSoundSettings(const std::string& player) {
-    const std::string path = settingsPath();
-    const std::string section = playerSection(player, ".SoundSettings");
-    IniFile file = IniFile::load(path);
-    file.writeBool(section, "NoSound", noSound);
-    file.writeBool(section, "NoMusic", noMusic);
-    file.writeBool(section, "NoIntro", noIntro);
-    if (file.save(path)) openAccess(path);
+    saveSoundSwitches(player, {noSound, noMusic, noIntro});
 }
 
 } // namespace quorvel

@@ -1,6 +1,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <pwd.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -44,7 +46,32 @@ TEST(ProgramFolder, WritableProgramFolderElseTheUsersDataFolder) {
     initProgramFolders(folder.root() + "no such folder/quorvel3d");
     EXPECT_EQ(programFolder(), longPath(folder.root()) + "data/quorvel3d/");
     EXPECT_TRUE(std::filesystem::is_directory(programFolder())); // created on first use
+
+    // A data or configuration folder named by a relative path, or by a path that is a
+    // file, is not used: the home folder's own folders are.
+    test::putBytes(folder.root() + "a file", "");
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ::setenv("HOME", folder.root().c_str(), 1);
+    ::setenv("XDG_DATA_HOME", (folder.root() + "a file").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", "relative/config", 1);
+    initProgramFolders(folder.root() + "no such folder/quorvel3d");
+    EXPECT_EQ(programFolder(), longPath(folder.root()) + ".local/share/quorvel3d/");
+    EXPECT_EQ(configFolder(), folder.root() + ".config/");
     ::unsetenv("XDG_DATA_HOME");
+    ::setenv("HOME", home.c_str(), 1);
+}
+
+// Started without HOME (a service, a cron job), the game still finds the user's home.
+TEST(ProgramFolder, WithoutHomeTheUsersHomeComesFromThePasswordDatabase) {
+    test::TestFolder folder;
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ::unsetenv("HOME");
+    ::unsetenv("XDG_CONFIG_HOME");
+    initProgramFolders("/usr/games/quorvel3d");
+    const passwd* user = ::getpwuid(::getuid());
+    ASSERT_NE(user, nullptr);
+    EXPECT_EQ(configFolder(), std::string(user->pw_dir) + "/.config/");
+    ::setenv("HOME", home.c_str(), 1);
 }
 
 TEST(ProgramFolder, PlayerNamesNeverLeaveTheSavedGamesFolder) {

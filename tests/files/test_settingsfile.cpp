@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "files/access.h"
 #include "files/inifile.h"
 #include "files/settingsfile.h"
 #include "support/testfolder.h"
+#include "support/unprivileged.h"
 
 using namespace quorvel;
 namespace fs = std::filesystem;
@@ -163,4 +165,43 @@ TEST(SettingsFile, CommandLineNamesThatCouldLeaveTheirFolderAreRefused) {
     EXPECT_EQ(commandLinePlayer("J\xFCrgen", &refusal), "J\xC3\xBCrgen");
     EXPECT_EQ(commandLinePlayer("", &refusal), "");
     EXPECT_EQ(refusal, ""); // no name given: nothing to complain about
+}
+
+// A settings file that is there but cannot be read whole is never written over: the
+// game plays on with defaults and says once, in the install record, that it could not
+// write. One too large to be a settings file, and one its owner made unreadable.
+TEST(SettingsFile, AFileThatCannotBeReadWholeIsNeverWrittenOver) {
+    test::TestFolder folder;
+    const std::string path = folder.home() + "quorvel3d.ini";
+    const auto everyWrite = [] {
+        savePlayer("Ann");
+        saveSettings("Ann", 3, "Sea");
+        saveGameScreenPlace("Ann", 60, {10, 20});
+        saveMapSettings("Ann", 60, {{30, 40}, true, 2});
+        saveSoundSwitches("Ann", {true, true, true});
+    };
+
+    test::putBytes(path, "[Settings]\nPlayer=Bob\n");
+    fs::resize_file(path, 17u << 20);
+    const fs::file_time_type before = fs::last_write_time(path);
+    everyWrite();
+    EXPECT_EQ(fs::file_size(path), 17u << 20);
+    EXPECT_EQ(fs::last_write_time(path), before);
+    EXPECT_EQ(loadSettings("Ann", defaultTheme).skill, 2); // defaults in memory
+    const IniFile record = IniFile::load(folder.home() + "quorvel3d.tk");
+    EXPECT_EQ(record.readString("Tendrik.LastError", "Description", ""),
+              "Unable to write to " + path + "!");
+
+    // Readable by nobody but writable by all: a player (not root) may not read it.
+    test::putBytes(path, "[Settings]\nPlayer=Bob\n");
+    ::chmod(path.c_str(), 0222);
+    test::openToEveryone(folder.root());
+    test::openToEveryone(folder.home());
+    EXPECT_EQ(test::runUnprivileged([&] {
+                  everyWrite();
+                  return 0;
+              }),
+              0);
+    ::chmod(path.c_str(), 0644);
+    EXPECT_EQ(test::fileBytes(path), "[Settings]\nPlayer=Bob\n");
 }

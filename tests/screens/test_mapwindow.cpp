@@ -13,6 +13,7 @@
 #include "files/inifile.h"
 #include "files/programfolder.h"
 #include "files/safewrite.h"
+#include "files/savedgamefiles.h"
 #include "screenfixture.h"
 #include "support/diskfaults.h"
 
@@ -131,8 +132,8 @@ TEST_F(ScreenTest, TheMapFileRoundTripsAndABadOneKeepsTheBlackPicture) {
     QDir().mkpath(QString::fromStdString(savedGamesFolder()));
     map->overheadMap().plotCell(10, 12, mapColour::aqua);
     const std::vector<std::uint8_t> painted = map->overheadMap().picture().rgb;
-    ASSERT_TRUE(writeFileSafely(MapWindow::mapFileName("Tester4"), byteView(map->mapFileBytes())));
-    QFile file(QString::fromStdString(MapWindow::mapFileName("Tester4")));
+    ASSERT_TRUE(writeFileSafely(savedMapPath("Tester4"), byteView(map->mapFileBytes())));
+    QFile file(QString::fromStdString(savedMapPath("Tester4")));
     EXPECT_EQ(file.size(), 21814);
     Maze m;
     m.mazeSize = 80;

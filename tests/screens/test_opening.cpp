@@ -381,12 +381,14 @@ TEST_F(Opening, UnusableCommandLineNameIsExplainedInTheNameBox) {
 }
 
 TEST_F(Opening, LoadButtonsFollowThePlayersSavedGames) {
+    // In a program folder whose name is not UTF-8 (unpacked from an old archive) too.
+    const std::string latin1 = folder.root() + "Spiele f\xFCr Bob/";
+    setProgramFolders(latin1, "quorvel3d", folder.config());
     const std::string saves = savedGamesFolder();
-    QDir().mkpath(QString::fromStdString(saves));
+    std::filesystem::create_directories(saves + "bob4.sav"); // a folder is no save
     writeFile(saves + "bob3.sav");
     writeFile(saves + "bob5.sav");
-    writeFile(saves + "bob2.map");                             // a map file alone is no save
-    QDir().mkpath(QString::fromStdString(saves + "bob4.sav")); // nor is a folder
+    writeFile(saves + "bob2.map"); // nor is a map file alone
     writeFile(saves + "carol1.sav");
     session.playerName = "bob";
     showOpening();

@@ -11,15 +11,17 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "files/besttimesfile.h"
 #include "files/inifile.h"
 #include "files/programfolder.h"
 #include "files/resourcefile.h"
+#include "files/savedgamefiles.h"
 #include "game/savefile.h"
 #include "screenfixture.h"
-#include "screens/besttimesfile.h"
 #include "screens/savedgames.h"
 #include "support/diskfaults.h"
 #include "support/pipewatch.h"
+#include "support/unprivileged.h"
 #include "widgets/messagedialog.h"
 
 namespace quorvel::test {
@@ -242,7 +244,7 @@ TEST_F(RecordsTest, WinningALoadedGameDeletesItsSaveAndMapFile) {
     QTest::keyRelease(form.get(), Qt::Key_Up);
     EXPECT_TRUE(form->game().state().gameOver);
     EXPECT_FALSE(hasSavedGame("Tester", 1));
-    EXPECT_FALSE(exists(MapWindow::mapFileName("Tester1")));
+    EXPECT_FALSE(exists(savedMapPath("Tester1")));
 }
 
 TEST_F(RecordsTest, AGameThatCannotBeSavedIsNotThrownAway) {
@@ -279,7 +281,7 @@ class SavePairTest : public RecordsTest {
         playASave(level, 5);
         ASSERT_TRUE(saveGame("Tester", form->game(), *map));
         save = savedGamePath("Tester", level);
-        mapFile = MapWindow::mapFileName("Tester" + std::to_string(level));
+        mapFile = savedMapPath("Tester" + std::to_string(level));
         oldSave = bytesOf(save);
         oldMap = bytesOf(mapFile);
         state().stepCount += 1;
@@ -369,7 +371,7 @@ TEST_F(RecordsTest, AMapTurnedThreeQuartersComesBackAsItWasSaved) {
     ASSERT_EQ(map->overheadMap().picture().pixel(7, 39), mapColour::aqua);
     const std::vector<std::uint8_t> painted = map->overheadMap().picture().rgb;
     ASSERT_TRUE(saveGame("Tester", form->game(), *map));
-    const QByteArray file = bytesOf(MapWindow::mapFileName("Tester2"));
+    const QByteArray file = bytesOf(savedMapPath("Tester2"));
     const auto stored = decodeBmp(std::vector<std::uint8_t>(file.begin(), file.end()));
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->rgb, painted);
@@ -409,7 +411,7 @@ TEST_F(RecordsTest, ANegativePlayingTimeInASavedGameStartsTheClockAtZero) {
 }
 
 TEST_F(RecordsTest, BestTimesRankAndWriteTheWholeFile) {
-    BestTimesFile file;
+    BestTimesFile file{showFileError};
     file.loadBestTimes();
     BestTime result;
     result.name = "Zed";
@@ -417,7 +419,7 @@ TEST_F(RecordsTest, BestTimesRankAndWriteTheWholeFile) {
     result.timeText = "0 days, 00:01:26";
     EXPECT_EQ(file.recordBestTime(4, result), 1);
     EXPECT_EQ(QFileInfo(QString::fromStdString(BestTimesFile::path())).size(), 39424);
-    BestTimesFile again;
+    BestTimesFile again{showFileError};
     again.loadBestTimes();
     EXPECT_EQ(again.bestTimes().entry(4, 1).name, "Zed");
     result.time = 1000;
@@ -425,7 +427,7 @@ TEST_F(RecordsTest, BestTimesRankAndWriteTheWholeFile) {
 }
 
 TEST_F(RecordsTest, AReadOnlyBestTimesFileIsNeverReplaced) {
-    BestTimesFile file;
+    BestTimesFile file{showFileError};
     file.loadBestTimes();
     QFile his(QString::fromStdString(BestTimesFile::path()));
     ASSERT_TRUE(his.exists());
@@ -433,7 +435,7 @@ TEST_F(RecordsTest, AReadOnlyBestTimesFileIsNeverReplaced) {
     const QByteArray before = bytesOf(BestTimesFile::path());
     Dialog seen;
     answer(seen, '\r');
-    BestTimesFile readonly;
+    BestTimesFile readonly{showFileError};
     readonly.loadBestTimes();
     EXPECT_EQ(seen.text.toStdString(), "Unable to write to " + BestTimesFile::path() +
                                            "! High scores may not be able to be viewed");
@@ -445,6 +447,29 @@ TEST_F(RecordsTest, AReadOnlyBestTimesFileIsNeverReplaced) {
     EXPECT_EQ(readonly.recordBestTime(1, result), -1);
     EXPECT_EQ(seen.text.toStdString(), "Unable to write to " + BestTimesFile::path() + "!");
     EXPECT_EQ(readonly.bestTimes().entry(1, 1).name, "Ann"); // shown until the next load
+    EXPECT_EQ(bytesOf(BestTimesFile::path()), before);
+
+    // A file a player may write but not read may hold the players' only results: the
+    // game plays with the default table and never writes over it, not even for a win.
+    ASSERT_TRUE(his.setPermissions(QFileDevice::WriteOwner | QFileDevice::WriteGroup |
+                                   QFileDevice::WriteOther));
+    test::openToEveryone(folder.root());
+    test::openToEveryone(folder.home());
+    const int outcome = test::runUnprivileged([] {
+        std::string told;
+        BestTimesFile unreadable{[&](const std::string&, const std::string& text) { told = text; }};
+        unreadable.loadBestTimes();
+        const bool warned = told == "Unable to write to " + BestTimesFile::path() +
+                                        "! High scores may not be able to be viewed";
+        BestTime win;
+        win.name = "Bea";
+        win.time = 0.01;
+        const bool refused = unreadable.recordBestTime(1, win) == -1 &&
+                             told == "Unable to write to " + BestTimesFile::path() + "!";
+        return warned && refused ? 0 : 1;
+    });
+    EXPECT_EQ(outcome, 0);
+    his.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     EXPECT_EQ(bytesOf(BestTimesFile::path()), before);
 }
 
@@ -466,7 +491,7 @@ TEST_F(BestTimesRecovery, ADamagedFileIsKeptAsBakThenTheBuiltInTableTakesItsPlac
     put(p + ".bak", "an older backup");
     Dialog seen;
     answer(seen, '\r');
-    BestTimesFile file;
+    BestTimesFile file{showFileError};
     file.loadBestTimes();
     EXPECT_EQ((seen.title + ": " + seen.text).toStdString(),
               "File Error: " + p +
@@ -482,7 +507,7 @@ TEST_F(BestTimesRecovery, ADamagedFileThatCannotBeCopiedAsideIsNotReplaced) {
     std::filesystem::create_directories(p + ".bak/in the way");
     Dialog seen;
     answer(seen, '\r');
-    BestTimesFile file;
+    BestTimesFile file{showFileError};
     file.loadBestTimes();
     EXPECT_EQ(seen.title.toStdString(), "File Error");
     EXPECT_EQ(bytesOf(p), damaged);
@@ -492,7 +517,7 @@ TEST_F(BestTimesRecovery, ADamagedFileThatCannotBeCopiedAsideIsNotReplaced) {
 }
 
 TEST_F(BestTimesRecovery, AWinTheDiskRefusesKeepsTheOldFileAndSaysSo) {
-    BestTimesFile file;
+    BestTimesFile file{showFileError};
     file.loadBestTimes();
     const QByteArray before = bytesOf(p);
     ASSERT_EQ(before.size(), 39424);
@@ -529,7 +554,7 @@ TEST_F(RecordsTest, ABestTimesNameHoldingNoFileIsRefusedAndLeftAlone) {
         return (seen.title + ": " + seen.text).toStdString();
     };
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(path)));
-    BestTimesFile fromFolder;
+    BestTimesFile fromFolder{showFileError};
     EXPECT_EQ(load(fromFolder), notValid);
     EXPECT_EQ(fromFolder.bestTimes().entry(1, 1).timeText, "0 days, 00:04:52"); // built in
     EXPECT_TRUE(QFileInfo(QString::fromStdString(path)).isDir());
@@ -537,7 +562,7 @@ TEST_F(RecordsTest, ABestTimesNameHoldingNoFileIsRefusedAndLeftAlone) {
     ASSERT_TRUE(QDir().rmdir(QString::fromStdString(path)));
 
     ASSERT_TRUE(makePipe(path));
-    BestTimesFile fromPipe;
+    BestTimesFile fromPipe{showFileError};
     std::string shown;
     EXPECT_TRUE(runsWithoutWaitingOn(path, [&] { shown = load(fromPipe); }));
     EXPECT_EQ(shown, notValid);

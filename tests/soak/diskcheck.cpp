@@ -12,13 +12,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "files/besttimesfile.h"
 #include "files/filereader.h"
 #include "files/inifile.h"
 #include "files/programfolder.h"
+#include "files/savedgamefiles.h"
 #include "game/besttimes.h"
 #include "game/game.h"
 #include "game/savefile.h"
-#include "screens/besttimesfile.h"
 #include "screens/mapwindow.h"
 #include "screens/savedgames.h"
 #include "view/overheadmap.h"

@@ -11,13 +11,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "files/besttimesfile.h"
 #include "files/filereader.h"
 #include "files/programfolder.h"
+#include "files/savedgamefiles.h"
 #include "game/besttimes.h"
 #include "game/generator.h"
 #include "game/random.h"
 #include "game/savefile.h"
-#include "screens/besttimesfile.h"
 #include "screens/mapwindow.h"
 #include "screens/savedgames.h"
 #include "theme/theme.h"
@@ -420,7 +421,7 @@ Damage Vandal::damageSavedGame(const std::string& player, int level) {
 }
 
 Damage Vandal::damageMapFile(const std::string& player, int level) {
-    const std::string path = MapWindow::mapFileName(player + std::to_string(level));
+    const std::string path = savedMapPath(player + std::to_string(level));
     if (path.empty() || player.empty()) return {};
     fs::create_directories(savedGamesFolder());
     switch (below(7)) {

@@ -41,6 +41,7 @@
 #include "app/programwindows.h"
 #include "diskcheck.h"
 #include "files/programfolder.h"
+#include "files/savedgamefiles.h"
 #include "game/mazenumber.h"
 #include "game/savefile.h"
 #include "hostilefiles.h"

@@ -1,14 +1,15 @@
-#include "screens/besttimesfile.h"
+#include "files/besttimesfile.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <cerrno>
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "files/access.h"
 #include "files/filereader.h"
 #include "files/programfolder.h"
 #include "files/resourcefile.h"
 #include "files/safewrite.h"
-#include "widgets/dialogs.h"
 
 namespace quorvel {
 
@@ -17,9 +18,14 @@ namespace {
 // Whether the program may replace the file: a file the player made read-only never
 // is, whoever runs the game (the owner's write bit decides, not the right to write).
 bool writable(const std::string& p) {
-    const QFileInfo info(QString::fromStdString(p));
-    if (!info.exists()) return true;
-    return info.isFile() && info.isWritable() && info.permission(QFileDevice::WriteOwner);
+    struct stat info {};
+    if (::stat(p.c_str(), &info) != 0) return errno == ENOENT;
+    return S_ISREG(info.st_mode) && (info.st_mode & S_IWUSR) && ::access(p.c_str(), W_OK) == 0;
+}
+
+bool exists(const std::string& p) {
+    struct stat info {};
+    return ::lstat(p.c_str(), &info) == 0;
 }
 
 /// The table's bytes: one table at the most, whatever follows it is not read.
@@ -63,9 +69,31 @@ std::string BestTimesFile::path() {
     return bestTimesPath();
 }
 
+void BestTimesFile::tell(const std::string& title, const std::string& text) const {
+    if (m_tell)
+        m_tell(title, text);
+    else
+        std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+}
+
+void BestTimesFile::tellAndLog(const std::string& title, const std::string& text) const {
+    tell(title, text);
+    writeInstallRecord(false, text);
+}
+
+// A file the game may not replace: the default table serves the run, and the player is
+// told that the file cannot be written, as if the write the load would make had failed.
+void BestTimesFile::cannotWrite(const std::string& p) {
+    m_table = BestTimes();
+    m_mayWrite = false;
+    tellAndLog("File Error",
+               "Unable to write to " + p + "! High scores may not be able to be viewed");
+}
+
 void BestTimesFile::loadBestTimes() {
     const std::string p = path();
-    if (!QFileInfo::exists(QString::fromStdString(p))) extractResource("scores", "BIN", p);
+    m_mayWrite = true;
+    if (!exists(p)) extractResource("scores", "BIN", p);
 
     std::string bytes;
     const FileRead read = readBytes(p, bytes);
@@ -74,23 +102,30 @@ void BestTimesFile::loadBestTimes() {
     // a pipe aside would hold the game. The built-in table stands in for the run.
     if (read == FileRead::notAFile) {
         const auto [title, text] = bestTimesProblemDialog(BestTimesProblem::notValid, p);
-        errorBox(title, text);
+        tell(title, text);
         m_table = builtinTable();
+        m_mayWrite = false;
         return;
     }
-    // The file must be there and the program must be able to rewrite it later.
-    if (!writable(p) || read != FileRead::ok) {
+    // A file that is there but cannot be read, or that its owner made read-only, may
+    // hold the players' only record of their results: it is never written over.
+    if (read == FileRead::unreadable || (read == FileRead::ok && !writable(p))) {
+        cannotWrite(p);
+        return;
+    }
+    // No file, and none could be made from the built-in table.
+    if (read != FileRead::ok) {
         m_table = BestTimes();
         if (!writeTable(p, m_table))
-            errorBoxLog("File Error",
-                        "Unable to write to " + p + "! High scores may not be able to be viewed");
+            tellAndLog("File Error",
+                       "Unable to write to " + p + "! High scores may not be able to be viewed");
         return;
     }
     // A file cut short behind a sound header has lost results: it counts as altered.
     if (const BestTimesProblem problem = checkBestTimes(asBytes(bytes));
         problem != BestTimesProblem::none) {
         const auto [title, text] = bestTimesProblemDialog(problem, p);
-        errorBox(title, text);
+        tell(title, text);
         fromDefaults(p);
         return;
     }
@@ -113,8 +148,7 @@ bool BestTimesFile::fromDefaults(const std::string& p) {
     std::string bytes;
     if (!extractResource("scores", "BIN", p) || readBytes(p, bytes) != FileRead::ok ||
         BestTimes::checkHeader(asBytes(bytes)) != BestTimesProblem::none) {
-        errorBox("File Error",
-                 "Unable to read " + p + "! High scores may not be able to be viewed!");
+        tell("File Error", "Unable to read " + p + "! High scores may not be able to be viewed!");
         m_table = BestTimes();
         return false;
     }
@@ -126,8 +160,8 @@ int BestTimesFile::recordBestTime(int level, const BestTime& result) {
     const int rank = m_table.record(level, result);
     if (rank == 0) return 0;
     const std::string p = path();
-    if (!writeTable(p, m_table)) {
-        errorBoxLog("File Error", "Unable to write to " + p + "!");
+    if (!m_mayWrite || !writeTable(p, m_table)) {
+        tellAndLog("File Error", "Unable to write to " + p + "!");
         return -1;
     }
     return rank;

@@ -1,0 +1,145 @@
+// The saved-game pair: written as one under a kill at any instant, kept in a program
+// folder whose name is not UTF-8, and what a killed run leaves behind cleared at start.
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "files/programfolder.h"
+#include "files/safewrite.h"
+#include "files/savedgamefiles.h"
+#include "support/testfolder.h"
+
+using namespace quorvel;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::string> entries(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::span<const std::uint8_t> bytesOf(const std::string& s) {
+    return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
+}
+
+} // namespace
+
+// The saving code in a child killed at random instants, then the start's tidying: the
+// slot holds the old pair or the new one every time, and no temporary file outlives it.
+// QUORVEL3D_KILL_TRIALS asks for more kills than the hundred of the test run.
+TEST(SavedGameFiles, AKillAtAnyInstantLeavesTheOldPairOrTheNewOneNeverAMix) {
+    test::TestFolder folder;
+    ASSERT_TRUE(prepareSavedGamesFolder());
+    const std::string sav = savedGamePath("Ann", 1), map = savedMapPath("Ann1");
+    const std::string oldSav(34304, 'a'), oldMap(1954, 'A'), newSav(34304, 'b'), newMap(1954, 'B');
+    // The renames of the pair wait a little each, so an instant between them is as
+    // likely as any other instant of the save.
+    constexpr int renamePauseMicroseconds = 2000;
+    const auto save = [&] {
+        pauseBetweenRenames(renamePauseMicroseconds);
+        return writeSavedGame(sav, bytesOf(newSav), bytesOf(newMap));
+    };
+    const auto writeOld = [&] {
+        pauseBetweenRenames(0);
+        ASSERT_TRUE(writeSavedGame(sav, bytesOf(oldSav), bytesOf(oldMap)));
+    };
+    writeOld();
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(save());
+    const auto took = std::chrono::duration_cast<std::chrono::microseconds>(
+                          std::chrono::steady_clock::now() - start)
+                          .count();
+
+    const char* asked = std::getenv("QUORVEL3D_KILL_TRIALS");
+    const int trials = asked ? std::max(1, std::atoi(asked)) : 100;
+    std::mt19937 rng(20261207);
+    std::uniform_int_distribution<long> instant(0, took * 3 / 2);
+    int olds = 0, news = 0, mixes = 0;
+    for (int t = 0; t < trials; ++t) {
+        writeOld();
+        const pid_t child = ::fork();
+        if (child == 0) ::_exit(save() ? 0 : 1);
+        std::this_thread::sleep_for(std::chrono::microseconds(instant(rng)));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+
+        tidyAfterEarlierRun();
+        const std::string nowSav = test::fileBytes(sav), nowMap = test::fileBytes(map);
+        if (nowSav == oldSav && nowMap == oldMap)
+            ++olds;
+        else if (nowSav == newSav && nowMap == newMap)
+            ++news;
+        else
+            ++mixes;
+        EXPECT_EQ(entries(savedGamesFolder()), (std::vector<std::string>{"Ann1.map", "Ann1.sav"}))
+            << "after kill " << t;
+    }
+    std::printf("%d kills: %d left the old pair, %d the new one, %d a mix\n", trials, olds, news,
+                mixes);
+    EXPECT_EQ(mixes, 0);
+    // Kills landed before the commit and after it alike.
+    EXPECT_GT(olds, 0);
+    EXPECT_GT(news, 0);
+}
+
+// Temporary files a killed run left beside the game's own files go at the next start;
+// other hidden files, in the program folder above all, stay.
+TEST(SavedGameFiles, TheGamesOwnTemporaryFilesAreClearedAtStartAndNothingElse) {
+    test::TestFolder folder;
+    ASSERT_TRUE(prepareSavedGamesFolder());
+    const std::string saved = savedGamesFolder();
+    for (const char* name : {".Ann1.sav.k3x9q0", ".Ann1.map.0000zz", "..Ann1.map.commit.abc123"})
+        test::putBytes(saved + name, "left by a kill");
+    test::putBytes(saved + ".notes", "mine");
+    for (const char* name :
+         {".quorvel3d.ini.a1b2c3", ".quorvel3d.his.zzzzzz", ".quorvel3d.tk.123456",
+          ".music.rmi.qwerty", ".quorvel3d.his.bak.000000"})
+        test::putBytes(folder.home() + name, "left by a kill");
+    for (const char* name : {".bashrc.backup", ".quorvel3d.ini.A1B2C3", ".quorvel3d.ini.12345",
+                             "quorvel3d.ini.a1b2c3"})
+        test::putBytes(folder.home() + name, "not the game's");
+    // A commit record naming anything but the game's own temporaries changes nothing.
+    test::putBytes(saved + "Bob2.sav", "kept");
+    test::putBytes(saved + ".Bob2.sav.commit", std::string("QV3 commit\n.notes\0Bob2.sav\0", 28));
+
+    tidyAfterEarlierRun();
+    EXPECT_EQ(entries(saved), (std::vector<std::string>{".notes", "Bob2.sav"}));
+    EXPECT_EQ(test::fileBytes(saved + "Bob2.sav"), "kept");
+    EXPECT_EQ(
+        entries(folder.home()),
+        (std::vector<std::string>{".bashrc.backup", ".quorvel3d.ini.12345", ".quorvel3d.ini.A1B2C3",
+                                  "Saved Games", "quorvel3d.ini.a1b2c3"}));
+}
+
+// A program folder whose name is not UTF-8 (unpacked from an old archive) keeps saved
+// games like any other: made, found for the load button and read back.
+TEST(SavedGameFiles, AProgramFolderNamedInAnotherCodePageKeepsSavedGames) {
+    test::TestFolder folder;
+    const std::string latin1 = folder.root() + "Spiele f\xFCr Ann/";
+    fs::create_directories(latin1);
+    setProgramFolders(latin1, "quorvel3d", folder.config());
+    ASSERT_TRUE(prepareSavedGamesFolder());
+    const std::string record(34304, 'r'), picture(1954, 'p');
+    ASSERT_TRUE(writeSavedGame(savedGamePath("Ann", 2), bytesOf(record), bytesOf(picture)));
+    EXPECT_TRUE(hasSavedGameFile("Ann", 2));
+    EXPECT_EQ(test::fileBytes(latin1 + "Saved Games/Ann2.sav"), record);
+    std::string map;
+    ASSERT_TRUE(readSavedMap("Ann2", map));
+    EXPECT_EQ(map, picture);
+    EXPECT_EQ(entries(folder.root()),
+              (std::vector<std::string>{"Spiele f\xFCr Ann", "config", "home"}));
+}
