@@ -20,6 +20,8 @@ namespace quorvel {
 
 namespace {
 
+constexpr int maxLinkHops = 40; ///< as the kernel allows, so a loop of links ends
+
 WriteStep& injectedFailure() {
     static WriteStep step = WriteStep::none;
     return step;
@@ -157,9 +159,12 @@ std::string writeTemporary(const std::string& target, std::string_view bytes) {
     }
     const bool written = !refusedByTest(WriteStep::write) && writeAll(fd, bytes) &&
                          !refusedByTest(WriteStep::sync) && ::fsync(fd) == 0;
+    const int writeError = errno;
     const bool closed = ::close(fd) == 0 && !refusedByTest(WriteStep::close);
     if (written && closed) return temporary;
+    const int cause = written ? errno : writeError; // why it failed, for the caller
     ::unlink(temporary.c_str());
+    errno = cause;
     return {};
 }
 
@@ -190,9 +195,11 @@ void pauseBetweenRenames(int microseconds) {
 bool writeFilesSafely(std::span<const FileWrite> files, std::string* failedPath) {
     std::vector<Pending> pending;
     const auto fail = [&](const FileWrite& file, std::size_t from) {
+        const int cause = errno;
         for (std::size_t i = from; i < pending.size(); ++i)
             ::unlink(pending[i].temporary.c_str());
         if (failedPath) *failedPath = file.path;
+        errno = cause;
         return false;
     };
     for (const FileWrite& file : files) {
@@ -286,6 +293,37 @@ int removeLeftoverTemporaries(const std::string& folder,
 bool writeFileSafely(const std::string& path, std::string_view bytes) {
     const FileWrite file{path, bytes};
     return writeFilesSafely(std::span(&file, 1));
+}
+
+NamedWrite writeNamedFile(const std::string& path, std::string_view bytes) {
+    // What the name finally stands for, links followed: this also catches the links
+    // of /proc that name no path (/dev/stdout on a pipe).
+    struct stat named {};
+    if (::stat(path.c_str(), &named) == 0 && !S_ISREG(named.st_mode)) return NamedWrite::notAFile;
+    std::string target = path;
+    for (int hops = 0;; ++hops) {
+        struct stat st {};
+        if (::lstat(target.c_str(), &st) != 0) {
+            if (errno != ENOENT) return NamedWrite::failed;
+            break; // a new file (or the missing target of a link, made as the shell makes it)
+        }
+        if (S_ISREG(st.st_mode)) break;
+        if (!S_ISLNK(st.st_mode)) return NamedWrite::notAFile;
+        if (hops == maxLinkHops) {
+            errno = ELOOP;
+            return NamedWrite::failed;
+        }
+        std::array<char, 4096> link;
+        const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
+        if (n < 0) return NamedWrite::failed;
+        if (static_cast<std::size_t>(n) == link.size()) {
+            errno = ENAMETOOLONG;
+            return NamedWrite::failed;
+        }
+        const std::string next(link.data(), static_cast<std::size_t>(n));
+        target = next.starts_with('/') ? next : folderOf(target) + next;
+    }
+    return writeFileSafely(target, bytes) ? NamedWrite::written : NamedWrite::failed;
 }
 
 } // namespace quorvel

@@ -15,11 +15,24 @@
 
 namespace quorvel {
 
-/// Writes bytes to path safely; false (old file untouched, no temporary file left)
-/// when any step fails. The folder must exist. A replaced file keeps its permissions
-/// (and its owner where allowed); a new one gets the usual permissions of new files.
+/// Writes bytes to path safely; false (old file untouched, no temporary file left,
+/// errno saying why) when any step fails. The folder must exist. A replaced file keeps
+/// its permissions (and its owner where allowed); a new one gets the usual permissions
+/// of new files.
 /// A link under the name is replaced by the file, never written through.
 bool writeFileSafely(const std::string& path, std::string_view bytes);
+
+/// What a write to a name the user gave came to.
+enum class NamedWrite {
+    written,  ///< the file holds the bytes
+    notAFile, ///< a device, pipe, folder or socket stands there; it was not opened
+    failed,   ///< a step failed (errno says why); whatever was there is as it was
+};
+
+/// Writes bytes safely to the file a user named: a link (or a chain of links) is
+/// followed, and its target is written as writeFileSafely writes, so the link stays a
+/// link. A target that is not a regular file is refused without being opened.
+NamedWrite writeNamedFile(const std::string& path, std::string_view bytes);
 
 /// One file of a group that belongs together.
 struct FileWrite {

@@ -2,8 +2,12 @@
 #include <QImage>
 #include <QString>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <ostream>
+#include <string>
+#include <string_view>
 #include <system_error>
 
 #include "files/safewrite.h"
@@ -19,13 +23,46 @@ namespace quorvel::tool {
 
 namespace {
 
-constexpr int renderBatteryRate = 2; ///< the rate every game plays with
+constexpr int renderBatteryRate = 2;                 ///< the rate every game plays with
+constexpr std::string_view standardOutputName = "-"; ///< --out - pipes the picture
+
+std::string pngBytes(const QImage& view) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !view.save(&buffer, "PNG"))
+        throw WriteFailure{"cannot encode the view as PNG"};
+    return png.toStdString();
+}
+
+void writeToStandardOutput(const std::string& png, std::ostream& out) {
+    errno = 0;
+    out.write(png.data(), static_cast<std::streamsize>(png.size()));
+    out.flush();
+    const int cause = errno;
+    if (!out)
+        throw WriteFailure{"cannot write the picture to standard output" +
+                           (cause ? ": " + std::string(std::strerror(cause)) : std::string())};
+}
+
+// The picture goes to the file the way the game writes its own files: whole, or the
+// file that was there before stays as it was. A link leads to the file it names; a
+// device or a pipe is never written over, nor opened.
+void writeToFile(const std::string& png, const std::string& path) {
+    const NamedWrite result = writeNamedFile(path, png);
+    const int cause = errno;
+    if (result == NamedWrite::notAFile)
+        throw WriteFailure{
+            "'" + path +
+            "' is not a plain file and was left as it was (--out - writes to standard output)"};
+    if (result == NamedWrite::failed)
+        throw WriteFailure{"cannot write '" + path + "': " + std::strerror(cause)};
+}
 
 } // namespace
 
 // What the player would see from a position: the view composed as the game composes
 // it, without sounds, messages or the win sequence.
-int renderCommand(const Args& args, std::ostream& out, std::ostream&) {
+int renderCommand(const Args& args, std::ostream& out, std::ostream& err) {
     const Options options(args, {"level", "seed", "row", "col", "facing", "battery", "batterysteps",
                                  "theme", "scale", "out"});
     const int level = static_cast<int>(options.integer("level", 1, 6));
@@ -64,16 +101,15 @@ int renderCommand(const Args& args, std::ostream& out, std::ostream&) {
         composer.showView();
     }
 
-    // The picture goes to the file the way the game writes its own files: whole, or the
-    // file that was there before stays as it was.
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !composer.shownView().save(&buffer, "PNG") ||
-        !writeFileSafely(*outfile, std::string_view(png.constData(), png.size())))
-        throw BadInput{"cannot write '" + *outfile + "'"};
-    out << "rendered " << *outfile << ": row " << maze.posRow << " col " << maze.posCol
-        << " facing " << maze.facing << " case " << viewCaseName(plan.viewCase) << " darkness "
-        << darkness << "\n";
+    const std::string png = pngBytes(composer.shownView());
+    std::ostream& report = *outfile == standardOutputName ? err : out;
+    if (*outfile == standardOutputName)
+        writeToStandardOutput(png, out);
+    else
+        writeToFile(png, *outfile);
+    report << "rendered " << *outfile << ": row " << maze.posRow << " col " << maze.posCol
+           << " facing " << maze.facing << " case " << viewCaseName(plan.viewCase) << " darkness "
+           << darkness << "\n";
     return 0;
 }
 

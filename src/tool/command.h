@@ -1,8 +1,9 @@
 #pragma once
 // The subcommands of quorvel3d-tool. Each takes its own arguments (after the
 // subcommand's name), prints to the streams it is given and returns the exit status:
-// 0 done, 1 a file the game would refuse (its dialog on the error stream), 2 bad input (one line on
-// the error stream saying what is wrong).
+// 0 done, 1 a file the game would refuse (its dialog on the error stream) or output
+// that could not be written, 2 bad input (one line on the error stream saying what is
+// wrong).
 
 #include <iosfwd>
 #include <string>
@@ -21,6 +22,11 @@ int scoresCommand(const Args& args, std::ostream& out, std::ostream& err);
 
 /// Thrown by the argument helpers; main prints its text and exits with status 2.
 struct BadInput {
+    std::string what;
+};
+
+/// Thrown when output cannot be written; main prints its text and exits with status 1.
+struct WriteFailure {
     std::string what;
 };
 

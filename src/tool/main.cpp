@@ -1,7 +1,9 @@
 // quorvel3d-tool: the command-line companion of Quorvel 3-D, over the same core as
 // the game, for players, theme authors and tests.
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <iostream>
 #include <new>
@@ -60,11 +62,12 @@ Commands:
       and item code K, on its own line after two spaces.
 
   render --level L --seed S [--row R --col C --facing F] [--battery B
-         --batterysteps T] [--theme DIR] [--scale K] --out FILE.png
+         --batterysteps T] [--theme DIR] [--scale K] --out FILE.png|-
       Composes the 240 x 240 first-person view the player would see at that
       position (default: the start) with the built-in pictures, or with the
       pictures of the theme folder DIR (each group of pictures wholly from the
-      theme or wholly built in, as in the game), and writes it as a PNG file.
+      theme or wholly built in, as in the game), and writes it as a PNG file,
+      or with --out - to standard output.
       Scale K is 1 (default) or 2: with 2 the view is composed as a screen of
       twice the density shows it, 480 x 480, from the built-in pictures drawn
       at twice the resolution (a theme's pictures scaled up).
@@ -72,7 +75,11 @@ Commands:
       1 % of drain (default 0); the view darkens as the game darkens it, with
       a drain of 1 % per two steps. Standing on the exit facing it shows the
       ending picture at full light. Prints "rendered FILE: row R col C facing
-      F case CASE darkness D".
+      F case CASE darkness D"; with --out - that line goes to standard error
+      (FILE being "-"), so standard output holds the picture alone. The file
+      is replaced whole or not at all; a link is followed and the file it
+      leads to is replaced (the link stays). A FILE that is a device, a pipe,
+      a folder or a socket is refused and left as it was.
   save FILE
       Prints what the saved game FILE holds, one "NAME<TAB>VALUE" line each for
       posrow, poscol, facing, mazesize, stepcount, compassturn, lastrow, lastcol,
@@ -92,30 +99,43 @@ Commands:
   is refused as the game refuses it, without waiting on it, and of a longer file
   only the first record (34304 bytes) or table (39424 bytes) is read, as the game
   reads it. A file the game would refuse prints the game's dialog as "Title:
-  text" on standard error and exits with status 1; so does any other failure
-  (out of memory, say), as one line on standard error.
+  text" on standard error and exits with status 1.
 
 Options:
   --help       this text
   --version    the version
 
-Bad input prints one line on standard error and exits with status 2.
+Bad input prints one line on standard error and exits with status 2; so does
+the tool given no arguments at all. Any other failure prints one line on
+standard error and exits with status 1: output that cannot be written (a
+missing folder, a full disk, a refused FILE, a standard output that takes
+nothing more) or running out of memory.
 )";
 
-/// Runs one subcommand; exceptions other than BadInput are left to main.
+constexpr std::string_view usageLine =
+    "Usage: quorvel3d-tool COMMAND [OPTIONS]; try 'quorvel3d-tool --help'\n";
+
+/// Runs one subcommand; exceptions other than BadInput and WriteFailure are left to main.
 int runCommand(const Command& c, const Args& args) {
     try {
         return c.run(args, std::cout, std::cerr);
     } catch (const BadInput& bad) {
         std::cerr << "quorvel3d-tool " << c.name << ": " << bad.what << "\n";
         return 2;
+    } catch (const WriteFailure& failure) {
+        std::cerr << "quorvel3d-tool " << c.name << ": " << failure.what << "\n";
+        return 1;
     }
 }
 
 int run(const Args& all) {
-    if (all.empty() || all[0] == "--help" || all[0] == "-h") {
+    if (all.empty()) {
+        std::cerr << usageLine;
+        return 2;
+    }
+    if (all[0] == "--help" || all[0] == "-h") {
         std::cout << helpText;
-        return all.empty() ? 2 : 0;
+        return 0;
     }
     if (all[0] == "--version") {
         std::cout << "quorvel3d-tool 1.35\n";
@@ -127,12 +147,26 @@ int run(const Args& all) {
     return 2;
 }
 
+/// True when all that was printed reached standard output. Output lost to a full
+/// disk is a failure, not a success; it is then told on standard error.
+bool standardOutputDelivered() {
+    errno = 0;
+    std::cout.flush();
+    if (std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
+    const int cause = errno;
+    std::fprintf(stderr, "quorvel3d-tool: cannot write to standard output%s%s\n", cause ? ": " : "",
+                 cause ? std::strerror(cause) : "");
+    return false;
+}
+
 } // namespace
 
 // Nothing escapes: whatever fails ends as one line on standard error and status 1.
 int main(int argc, char** argv) {
     try {
-        return run(Args(argv + 1, argv + argc));
+        const int status = run(Args(argv + 1, argv + argc));
+        // A failed command has said why already.
+        return status != 0 || standardOutputDelivered() ? status : 1;
     } catch (const std::bad_alloc&) {
         std::fputs("quorvel3d-tool: out of memory\n", stderr);
     } catch (const std::exception& e) {

@@ -1,19 +1,26 @@
 // quorvel3d-tool render: the frame it writes is the game's own composition of that
-// position, darkened as the battery says, and bad input is refused.
+// position, darkened as the battery says; it goes only where a file can safely be, and
+// bad input is refused.
 
 #include <gtest/gtest.h>
 
 #include <QColor>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include "game/game.h"
 #include "game/generator.h"
 #include "game/random.h"
 #include "resources/resources.h"
+#include "support/diskfaults.h"
 #include "view/viewcomposer.h"
 #include "view/viewscan.h"
 
@@ -23,15 +30,23 @@ namespace {
 struct ToolRun {
     int status = -1;
     QString out, err;
+    QByteArray bytes; ///< standard output as it came
 };
 
 ToolRun render(const QStringList& args) {
     QProcess p;
     p.start(QUORVEL_TOOL, QStringList{"render"} + args);
     p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    const QByteArray bytes = p.readAllStandardOutput();
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(bytes),
+            QString::fromUtf8(p.readAllStandardError()), bytes};
+}
+
+// The run was refused as output it will not write: one line, status 1, nothing printed.
+void expectRefusedWrite(const ToolRun& r) {
+    EXPECT_EQ(r.status, 1) << r.err.toStdString();
+    EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+    EXPECT_TRUE(r.out.isEmpty());
 }
 
 /// The view of a level-1 maze from seed 1234, composed here the way the game does.
@@ -73,6 +88,71 @@ TEST_F(Render, WritesTheComposedViewOfAPosition) {
     const QImage image = written("a.png");
     EXPECT_EQ(image.size(), QSize(240, 240));
     EXPECT_EQ(image, composed(8, 15, 2, 0));
+
+    // Piped: standard output holds the same PNG and nothing else; the report moves.
+    const ToolRun piped = render({"--level", "1", "--seed", "1234", "--row", "8", "--col", "15",
+                                  "--facing", "2", "--out", "-"});
+    ASSERT_EQ(piped.status, 0) << piped.err.toStdString();
+    EXPECT_EQ(piped.err, "rendered -: row 8 col 15 facing 2 case normal darkness 0\n");
+    QFile file(out("a.png"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(piped.bytes.startsWith("\x89PNG\r\n\x1a\n"));
+    EXPECT_EQ(piped.bytes, file.readAll());
+}
+
+// --out follows a link and replaces the file it leads to, whole; the link stays. A pipe
+// or a folder under the name is refused and left as it was (a pipe is never opened, so
+// nothing waits on a reader).
+TEST_F(Render, OutFollowsALinkAndLeavesPipesAndFoldersAlone) {
+    const QStringList at = {"--level", "1", "--seed", "1234", "--out"};
+    QFile old(out("real.png"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    ASSERT_EQ(::symlink("real.png", out("link.png").toUtf8().constData()), 0);
+    const ToolRun r = render(at + QStringList{out("link.png")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(QFileInfo(out("link.png")).isSymLink());
+    EXPECT_EQ(written("real.png"), composed(8, 10, 2, 0));
+
+    ASSERT_EQ(::mkfifo(out("pipe").toUtf8().constData(), 0600), 0);
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder"));
+    for (const char* name : {"pipe", "folder"})
+        expectRefusedWrite(render(at + QStringList{out(name)}));
+    struct stat st {};
+    EXPECT_TRUE(::lstat(out("pipe").toUtf8().constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+    EXPECT_TRUE(QDir(out("folder")).isEmpty());
+}
+
+// No device is ever replaced, not even by root. A node made here is tried first (only
+// root can make one), so a tool that replaced devices stops the test before /dev/null.
+TEST_F(Render, OutNeverReplacesADevice) {
+    const auto refusedAndUnchanged = [](const QString& path) {
+        struct stat before {};
+        struct stat after {};
+        const QByteArray name = path.toUtf8();
+        if (::lstat(name.constData(), &before) != 0) return false;
+        expectRefusedWrite(render({"--level", "1", "--seed", "1234", "--out", path}));
+        return ::lstat(name.constData(), &after) == 0 && after.st_mode == before.st_mode &&
+               after.st_rdev == before.st_rdev;
+    };
+    const bool made = ::mknod(out("null").toUtf8().constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    if (made) {
+        ASSERT_TRUE(refusedAndUnchanged(out("null")));
+    }
+    EXPECT_TRUE(refusedAndUnchanged("/dev/null"));
+    if (!made) GTEST_SKIP() << "only root can make a device node; /dev/null alone was tried";
+}
+
+// A picture that cannot be written is a failure (status 1), not bad input: a missing
+// folder, a disk that refuses. Nothing is left behind, not even a temporary file.
+TEST_F(Render, AWriteThatFailsIsOneLineAndStatusOne) {
+    const QStringList at = {"--level", "1", "--seed", "1234", "--out"};
+    expectRefusedWrite(render(at + QStringList{m_dir.filePath("no/such/folder/x.png")}));
+    {
+        const test::FileSizeLimit fullDisk(1024);
+        expectRefusedWrite(render(at + QStringList{out("x.png")}));
+    }
+    EXPECT_TRUE(QDir(m_dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
 // Scale 1 is the 240 x 240 view, to the byte; scale 2 the view a screen of twice the
@@ -169,7 +249,6 @@ TEST_F(Render, BadInputIsOneLineAndStatusTwo) {
         base + QStringList{"--out", out("x.png"), "--scale", "3"},
         base + QStringList{"--out", out("x.png"), "--scale", "0"},
         base + QStringList{"--out", out("x.png"), "--theme", out("nothere")},
-        base + QStringList{"--out", m_dir.filePath("no/such/folder/x.png")},
         {"--level", "7", "--seed", "1", "--out", out("x.png")},
     };
     for (const QStringList& args : bad) {

@@ -1,5 +1,5 @@
-// quorvel3d-tool as other programs use it: exact output, and bad input refused with
-// one line on standard error and status 2.
+// quorvel3d-tool as other programs use it: exact output, bad input refused with one
+// line on standard error and status 2, output that cannot be written with status 1.
 
 #include <gtest/gtest.h>
 
@@ -88,11 +88,28 @@ TEST(Tool, BadInputIsOneLineAndStatusTwo) {
     }
 }
 
-TEST(Tool, HelpAndVersion) {
+TEST(Tool, HelpVersionAndUsage) {
     EXPECT_EQ(run("--version").out, "quorvel3d-tool 1.35\n");
     const ToolRun help = run("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("maze --level L --seed S"), std::string::npos);
+    // No arguments is bad input like any other: one line on standard error.
+    const ToolRun bare = run("");
+    EXPECT_EQ(bare.status, 2);
+    EXPECT_TRUE(bare.out.empty());
+    EXPECT_EQ(bare.err, "Usage: quorvel3d-tool COMMAND [OPTIONS]; try 'quorvel3d-tool --help'\n");
+}
+
+// Output lost on a full disk is a failure, whichever command printed it.
+TEST(Tool, StandardOutputThatTakesNothingIsStatusOne) {
+    for (const char* args :
+         {"--help", "--version", "maze --level 1 --seed 1", "view --level 1 --seed 1",
+          "scores --builtin", "render --level 1 --seed 1 --out -"}) {
+        SCOPED_TRACE(args);
+        const ToolRun r = run(std::string(args) + " >/dev/full");
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(lines(r.err), 1) << r.err;
+    }
 }
 
 } // namespace
