@@ -29,12 +29,12 @@ if(quorvel_fuzz_usable)
         CMAKE_ARGS ${fuzzargs}
         INSTALL_COMMAND ""
         BUILD_ALWAYS ON)
-    # Every reader of outside bytes, three seconds each from its seeds.
+    # Every reader of outside bytes: its regressions and its corpus once, then three
+    # seconds of fuzzing.
     foreach(target savefile besttimes mapfile mappicture inifile themetext themeini story
                    commandline mazenumber bmp)
         add_test(NAME fuzz_${target}
-            COMMAND "${PROJECT_SOURCE_DIR}/fuzz/run.sh" "${CMAKE_BINARY_DIR}/fuzz/bin/fuzz_${target}"
-                    3 "${PROJECT_SOURCE_DIR}/fuzz/seeds/${target}")
+            COMMAND "${PROJECT_SOURCE_DIR}/fuzz/run.sh" "${CMAKE_BINARY_DIR}/fuzz/bin/fuzz_${target}" 3)
         # Alone, so that a fuzzer's full core never slows the timed sound tests beside it.
         set_tests_properties(fuzz_${target} PROPERTIES TIMEOUT 90 LABELS fuzz RUN_SERIAL TRUE)
     endforeach()

@@ -32,6 +32,19 @@ std::vector<Entry> entries(const IniFile& ini) {
     return out;
 }
 
+// Written out and read again, the file holds the same sections, the same keys in each
+// and the same values: no line turns into a header or a key it was not. (Its text may
+// differ: a stray carriage return before a line's end is not kept.)
+IniFile checkReadBack(const IniFile& ini, const std::vector<Entry>& held) {
+    IniFile again = IniFile::parse(ini.text());
+    if (again.sections() != ini.sections()) std::abort();
+    for (const std::string& section : ini.sections())
+        if (again.keys(section) != ini.keys(section)) std::abort();
+    for (const Entry& e : held)
+        if (again.readString(e.section, e.key, "\x01") != e.value) std::abort();
+    return again;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -43,13 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     IniFile ini = IniFile::parse(bytes);
     const std::vector<Entry> before = entries(ini);
-
-    // Written out and read again, the file holds the same sections and values. (Its
-    // text may differ: a stray carriage return before a line's end is not kept.)
-    const IniFile again = IniFile::parse(ini.text());
-    if (again.sections() != ini.sections()) std::abort();
-    for (const Entry& e : before)
-        if (again.readString(e.section, e.key, "\x01") != e.value) std::abort();
+    checkReadBack(ini, before);
 
     // A value the file can hold (names and values are UTF-8 in this interface) reads
     // back exactly; every other value stays as it was.
@@ -60,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     value.find_first_of(std::string("\r\n\0", 3)) == std::string::npos))
         std::abort();
     if (!written) return 0;
-    const IniFile after = IniFile::parse(ini.text());
+    const IniFile after = checkReadBack(ini, entries(ini));
     if (after.readString(section, key, "\x01") != value) std::abort();
     for (const Entry& e : before) {
         const std::string now = after.readString(e.section, e.key, "\x01");

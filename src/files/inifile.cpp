@@ -5,6 +5,7 @@
 #include <limits>
 
 #include <QString>
+#include <QStringDecoder>
 
 #include "files/access.h"
 #include "files/filereader.h"
@@ -29,12 +30,17 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
+// The name as it compares: every character kept but letter case. A leading U+FEFF is
+// part of the name (a player may be called that), so the decoder must not take it for
+// a byte-order mark, as QString::fromUtf8 does.
 std::string fold(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()))
-        .toCaseFolded()
-        .toUtf8()
-        .toStdString();
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    const QString name = utf8(QByteArrayView(s.data(), static_cast<qsizetype>(s.size())));
+    return name.toCaseFolded().toUtf8().toStdString();
 }
+
+// U+FEFF in UTF-8: the byte-order mark.
+constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view keyOf(std::string_view line) {
     const std::string_view t = trim(line);
@@ -91,7 +97,14 @@ FileRead IniFile::read(const std::string& path, IniFile& file) {
 
 IniFile IniFile::parse(std::string_view bytes) {
     IniFile file;
-    const std::string text = decodeText(bytes);
+    std::string text = decodeText(bytes);
+    // Marks left after the decoder's own (an editor that added one more) are not part of
+    // the first line: the file is written without a mark, and a reader would take the
+    // first of them for one, so a line kept with them would read back as another line.
+    std::size_t marks = 0;
+    while (text.compare(marks, byteOrderMark.size(), byteOrderMark) == 0)
+        marks += byteOrderMark.size();
+    text.erase(0, marks);
     const std::size_t firstBreak = text.find('\n');
     file.m_crlf = firstBreak != std::string::npos && firstBreak > 0 && text[firstBreak - 1] == '\r';
 
@@ -205,6 +218,8 @@ bool IniFile::writeString(std::string_view section, std::string_view key, std::s
 
     const std::string fs = fold(section);
     const std::string fk = fold(key);
+    // An empty folded key would match every line that is not a key line (headers too).
+    if (fk.empty()) return false;
     Section* target = nullptr;
     for (Section& s : m_sections)
         if (s.header && s.foldName == fs) {

@@ -2,12 +2,14 @@
 // INI files as the settings file, theme.ini, the install record and the program
 // registry use them: "[Section]" lines, "key=value" lines, everything else kept as
 // it is. Section and key names are compared without regard to case (Bob and BOB
-// share sections). Text is UTF-8 in this interface. A file is read through the
-// game's one text decoder (decodeText): UTF-8 or UTF-16 by its byte-order mark,
-// otherwise line by line, a line that is valid UTF-8 as UTF-8 and any other as
-// Windows-1252, the code page of settings files and themes made on Windows. So one
-// stray byte garbles nothing but its own line, and no name is written back garbled.
-// A file is always written as UTF-8, without a byte-order mark.
+// share sections) and by every other character, a leading U+FEFF included. Text is
+// UTF-8 in this interface. A file is read through the game's one text decoder
+// (decodeText): UTF-8 or UTF-16 by its byte-order mark, otherwise line by line, a line
+// that is valid UTF-8 as UTF-8 and any other as Windows-1252, the code page of
+// settings files and themes made on Windows. So one stray byte garbles nothing but its
+// own line, and no name is written back garbled.
+// A file is always written as UTF-8, without a byte-order mark; any marks at the start
+// of a file read are dropped, none is taken as part of the first line.
 //
 // Reading: integers are decimal (leading sign allowed, surrounding blanks ignored);
 // a value that is not a whole number, or does not fit an int, reads as the default.

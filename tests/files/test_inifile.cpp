@@ -21,6 +21,18 @@ TEST(IniFile, NamesAreComparedWithoutRegardToCase) {
     EXPECT_EQ(ini.text(), "[Bob.Settings]\nSkill=5\n[\xC3\x84rger.Settings]\nTheme=Ice\n");
 }
 
+TEST(IniFile, ALeadingByteOrderMarkIsPartOfAName) {
+    const std::string mark = "\xEF\xBB\xBF";
+    IniFile ini = IniFile::parse("[Players]\nBob=\n[Bob.Settings]\nSkill=4\n");
+    ASSERT_TRUE(ini.writeString("Players", mark, "")); // a player named only the mark
+    ASSERT_TRUE(ini.writeInteger(mark + "Bob.Settings", "Skill", 6));
+    EXPECT_EQ(ini.text(), "[Players]\nBob=\n" + mark + "=\n[Bob.Settings]\nSkill=4\n\n[" + mark +
+                              "Bob.Settings]\nSkill=6\n");
+    const IniFile back = IniFile::parse(ini.text());
+    EXPECT_EQ(back.keys("players"), (std::vector<std::string>{"Bob", mark}));
+    EXPECT_EQ(back.readInteger(mark + "BOB.settings", "skill", 0), 6);
+}
+
 TEST(IniFile, MissingEntriesAndBadNumbersReadAsTheDefault) {
     const IniFile ini = IniFile::parse("[S]\n"
                                        "a= 12 \n"
@@ -137,8 +149,10 @@ TEST(IniFile, ReadsWindowsCodePageWhenNotUtf8AndWritesUtf8) {
     EXPECT_EQ(quorvel::test::fileBytes(path),
               "[Caf\xC3\xA9]\nName=J\xC3\xBCrgen \xE2\x82\xAC\xC5\xB8\n");
 
-    // UTF-8 with a byte-order mark reads as UTF-8; overlong forms are not UTF-8.
+    // UTF-8 with a byte-order mark reads as UTF-8, and a mark an editor added again is no
+    // part of the first line; overlong forms are not UTF-8.
     EXPECT_EQ(IniFile::parse("\xEF\xBB\xBF[S]\nk=\xC3\xA9\n").readString("S", "k", ""), "\xC3\xA9");
+    EXPECT_EQ(IniFile::parse("\xEF\xBB\xBF\xEF\xBB\xBF[S]\nk=1\n").text(), "[S]\nk=1\n");
     EXPECT_EQ(IniFile::parse("[S]\nk=\xC0\xAF\n").readString("S", "k", ""), "\xC3\x80\xC2\xAF");
 }
 
