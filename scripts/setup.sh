@@ -6,7 +6,7 @@ QUORVEL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 QUORVEL_BUILD="${QUORVEL_BUILD:-$QUORVEL_ROOT/build}"
 
 quorvel_packages=(
-    build-essential cmake ninja-build ccache pkg-config
+    build-essential cmake ninja-build ccache pkg-config python3
     qt6-base-dev libgl-dev
     libsdl2-dev libfluidsynth-dev timgm6mb-soundfont libxcb1-dev
     fonts-liberation2
