@@ -59,33 +59,69 @@ void Game::newMaze(int level, std::optional<std::uint32_t> state,
         m_rng.setSeed(*state); // exactly the maze of the number
     else
         m_rng.seedRand();
+    m_run = RunRecord();
+    m_run.maze = {level, m_rng.seed()};
+    m_run.events.push_back({0, RunAction::newMaze, m_rng.seed(), 0});
     generateAccepted(m_maze, m_rng, level, breathe);
 }
 
 void Game::prepareSavedGame(int level) {
     m_state.newGame = false;
     m_rng.seedRand();
+    m_resumeSeed = m_rng.seed();
     m_maze.mazeSize = 20 * level;
 }
 
-void Game::resume(const SavedGame& record) {
+void Game::nameRun(std::string player, std::string theme) {
+    m_run.player = std::move(player);
+    m_run.theme = std::move(theme);
+}
+
+std::size_t Game::record(RunAction action, std::uint32_t value) {
+    if (!m_run.complete) return 0;
+    if (m_run.events.size() >= runMaxEvents) {
+        m_run.complete = false; // too long to keep: no run file is written for it
+        return 0;
+    }
+    m_run.events.push_back(
+        {m_clock.now() - m_state.startTime, action, value, runDigest(m_maze, m_state)});
+    return m_run.events.size() - 1;
+}
+
+void Game::recordOutcome(RunResult result) {
+    const GameState& s = m_state;
+    m_run.outcome = {result, s.elapsed, s.gemScore, s.stepCount, s.foodLevel, s.batteryLevel};
+}
+
+void Game::resume(const SavedGame& saved, const RunRecord* recorded) {
     GameState& s = m_state;
     const double now = m_clock.now();
-    s.startTime = now - record.state.elapsed;
+    s.startTime = now - saved.state.elapsed;
     if (s.startTime < 0) s.startTime = 0;
     s.elapsed = now - s.startTime;
-    m_maze = record.maze;
-    s.stepCount = record.state.stepCount;
-    s.foodLevel = record.state.foodLevel;
-    s.gemScore = record.state.gemScore;
-    s.batteryLevel = record.state.batteryLevel;
-    s.batterySteps = record.state.batterySteps;
-    s.hasCompass = record.state.hasCompass;
-    s.hasGps = record.state.hasGps;
-    s.hasTracker = record.state.hasTracker;
-    s.mapInView = record.state.mapInView;
-    s.hasBeacon = record.state.hasBeacon;
-    s.hasDetector = record.state.hasDetector;
+    m_maze = saved.maze;
+    s.stepCount = saved.state.stepCount;
+    s.foodLevel = saved.state.foodLevel;
+    s.gemScore = saved.state.gemScore;
+    s.batteryLevel = saved.state.batteryLevel;
+    s.batterySteps = saved.state.batterySteps;
+    s.hasCompass = saved.state.hasCompass;
+    s.hasGps = saved.state.hasGps;
+    s.hasTracker = saved.state.hasTracker;
+    s.mapInView = saved.state.mapInView;
+    s.hasBeacon = saved.state.hasBeacon;
+    s.hasDetector = saved.state.hasDetector;
+    // A run goes on only from a record of this very maze; a saved game without one (or
+    // of a maze without a number) is played unrecorded.
+    const std::optional<MazeNumber> number = mazeNumberOf(m_maze);
+    if (recorded && number && recorded->maze == *number && recorded->complete) {
+        m_run = *recorded;
+    } else {
+        m_run = RunRecord();
+        m_run.complete = false;
+    }
+    record(RunAction::seeded, m_resumeSeed);
+    record(RunAction::resumed);
 }
 
 void Game::begin() {
@@ -100,13 +136,15 @@ void Game::begin() {
         resetForNewGame();
     else
         showLoadedTools();
+    record(RunAction::begin);
     m_host.showCounters();
-    clockTick();
+    tickClock();
     redrawView();
     examineCell();
 }
 
 void Game::end() {
+    if (m_active) record(RunAction::end);
     m_active = false;
     stopRunning();
     m_host.setGameTimer(false);
@@ -127,24 +165,28 @@ void Game::afterTurn() {
 
 void Game::turnLeft() {
     if (!acceptsInput()) return;
+    record(RunAction::turnLeft);
     m_maze.facing = leftOf(m_maze.facing);
     afterTurn();
 }
 
 void Game::turnRight() {
     if (!acceptsInput()) return;
+    record(RunAction::turnRight);
     m_maze.facing = rightOf(m_maze.facing);
     afterTurn();
 }
 
 void Game::stepForward() {
     if (!acceptsInput()) return;
+    record(RunAction::stepForward);
     const Step a = aheadStep(m_maze.facing);
     moveTo(m_maze.posRow + a.dr, m_maze.posCol + a.dc, "walk", "walk");
 }
 
 void Game::stepBack() {
     if (!acceptsInput()) return;
+    record(RunAction::stepBack);
     const Step a = aheadStep(m_maze.facing);
     moveTo(m_maze.posRow - a.dr, m_maze.posCol - a.dc, "stepback", "walk");
 }
@@ -207,6 +249,7 @@ void Game::post(MessageKey key, Colour colour, MessageLevel level) {
 
 void Game::startRunning() {
     if (m_running || !acceptsInput()) return;
+    record(RunAction::startRunning);
     m_running = true; // a second R while the run sound plays does nothing
     post(msgRun, Colour::lime, MessageLevel::standard);
     m_host.serviceEvents();
@@ -229,6 +272,7 @@ void Game::runTick() {
     // Ticks that arrive while the game ends, while the quit question is open or after
     // the screen closed never move the player.
     if (!m_running || !acceptsInput()) return;
+    record(RunAction::runTick);
     const Step a = aheadStep(m_maze.facing);
     if (!isWall(m_maze.ahead())) {
         moveTo(m_maze.posRow + a.dr, m_maze.posCol + a.dc, "running", "walk");
@@ -242,6 +286,11 @@ void Game::runTick() {
 // ---- the clock ------------------------------------------------------------------------
 
 void Game::clockTick() {
+    record(RunAction::clockTick);
+    tickClock();
+}
+
+void Game::tickClock() {
     m_host.setGameTimer(false);
     m_state.elapsed = m_clock.now() - m_state.startTime;
     const bool capped = m_state.elapsed > clockCapDays;
@@ -389,7 +438,7 @@ void Game::examineCell() {
         m_maze.set(r, c, cellBatteryLeft);
         m_useEnabled = true;
         m_host.setUseEnabled(true);
-        if (s.batteryLevel == 0) useBattery();
+        if (s.batteryLevel == 0) useBatteryHere();
         break;
     case cellCompass:
         box("compass", "box", msgCompass, Colour::white);
@@ -419,6 +468,11 @@ void Game::examineCell() {
 
 void Game::useBattery() {
     if (!m_useEnabled || !acceptsInput()) return;
+    record(RunAction::useBattery);
+    useBatteryHere();
+}
+
+void Game::useBatteryHere() {
     const CellCode code = m_maze.here();
     if (code == cellBattery || code == cellBatteryLeft) {
         m_host.playSound("usebatt", "use", SoundMode::now);
@@ -460,6 +514,7 @@ void Game::loseGame() {
     if (m_ending || m_state.gameOver) return;
     m_ending = true;
     stopRunning();
+    recordOutcome(RunResult::lost);
     m_host.showCounters();
     EndScreenSetup screen;
     screen.kind = EndKind::lose;
@@ -478,6 +533,7 @@ void Game::winGame() {
     m_ending = true;
     stopRunning();
     m_host.setGameTimer(false);
+    recordOutcome(RunResult::won);
     m_host.countRemaining();
     BestTimeEntry entry;
     entry.level = m_maze.level();
@@ -505,11 +561,21 @@ void Game::winGame() {
 bool Game::askToQuit() {
     if (m_state.gameOver) return true;
     if (m_ending) return false; // an end screen is already open
-    // Running pauses while the question is open; No lets it go on.
+    // Running pauses while the question is open; No lets it go on. The answers go to the
+    // run with the question, which a replay answers from them.
+    const std::size_t asked = record(RunAction::quit);
+    QuitAnswers answers;
+    const auto answered = [&] {
+        if (asked > 0 && asked < m_run.events.size())
+            m_run.events[asked].value = packQuitAnswers(answers);
+    };
     m_ending = true;
     const bool quit = m_host.confirmQuit();
     m_ending = false;
+    answers.confirmed = quit;
+    answered();
     if (!quit) return false;
+    recordOutcome(RunResult::unfinished);
     EndScreenSetup screen;
     screen.kind = EndKind::quit;
     screen.caption = "Save?";
@@ -522,7 +588,11 @@ bool Game::askToQuit() {
     // key may move the player (or end the game) meanwhile.
     m_ending = true;
     const Answer answer = m_host.showEndScreen(screen);
+    answers.saveWanted = answer == Answer::yes;
+    answered(); // the save writes the run as it stands, answers and all
     const bool saved = answer != Answer::yes || m_host.saveGame();
+    answers.saved = answers.saveWanted && saved;
+    answered();
     m_ending = false;
     // A game that could not be saved is not thrown away: play goes on, and quitting
     // again offers the save again.
@@ -545,6 +615,7 @@ void Game::playFunKey(char key) {
     const char lower = key >= 'A' && key <= 'Z' ? static_cast<char>(key - 'A' + 'a') : key;
     for (const Fun& f : funs) {
         if (f.key == lower) {
+            record(RunAction::funKey, static_cast<std::uint8_t>(lower));
             m_host.playSound(f.sound, "", SoundMode::now);
             post(f.message, Colour::lime, MessageLevel::log);
             return;

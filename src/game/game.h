@@ -12,6 +12,7 @@
 #include <string>
 
 #include "game/maze.h"
+#include "game/run.h"
 #include "game/state.h"
 #include "game/stepsound.h"
 
@@ -51,7 +52,13 @@ class Game {
     void prepareSavedGame(int level);
     /// Takes a saved game as the saved-game reader decoded it: its maze, counters and
     /// tools; the clock counts on from its playing time (never from before the epoch).
-    void resume(const SavedGame& record);
+    /// The run recorded so far comes with it, when it was kept and is of that maze.
+    void resume(const SavedGame& record, const RunRecord* recorded = nullptr);
+
+    /// Everything the rules of this game received so far (see run.h), with the
+    /// player's name and the theme the screen gave it.
+    const RunRecord& run() const { return m_run; }
+    void nameRun(std::string player, std::string theme);
 
     /// Starts play when the game screen shows: a new game (state().newGame) gets its
     /// starting values, a loaded one keeps the values read from its file. Posts the
@@ -108,7 +115,15 @@ class Game {
     bool m_useEnabled = false;
     std::string m_clockText = "0 days, 00:00:00";
 
+    RunRecord m_run;
+    std::uint32_t m_resumeSeed = 0; ///< the stream's seeding for the saved game to come
+
     bool acceptsInput() const { return m_active && !m_ending && !m_state.gameOver; }
+    /// Appends an action to the run, with the game clock's time; its index.
+    std::size_t record(RunAction action, std::uint32_t value = 0);
+    void recordOutcome(RunResult result);
+    void tickClock();
+    void useBatteryHere();
     void moveTo(int row, int col, const std::string& action, const std::string& step);
     void afterTurn();
     void hintAtExitOrMap();

@@ -1,0 +1,174 @@
+// Runs: a game's actions and clock ticks recorded as it is played, kept in a run file,
+// and played again by the rules alone to the very same end.
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <map>
+
+#include "fakehost.h"
+#include "game/clock.h"
+#include "game/game.h"
+#include "game/run.h"
+#include "game/runplayer.h"
+#include "game/savefile.h"
+
+namespace quorvel {
+namespace {
+
+using testing::FakeHost;
+
+// A player who walks the shortest way out, a fifth of a second an action, while the
+// game clock ticks every second.
+class Walker {
+  public:
+    Walker(Game& game, ManualClock& clock) : m_game(game), m_clock(clock) {}
+
+    void act(void (Game::*action)()) {
+        m_clock.advance(0.2 / secondsPerDay);
+        m_since += 0.2;
+        if (m_since >= 1.0) {
+            m_since = 0;
+            m_game.clockTick();
+        }
+        (m_game.*action)();
+    }
+
+    // Breadth first from the player's cell to the exit, then the turns and steps.
+    void walkOut(int maxSteps = 1000) {
+        for (int n = 0; n < maxSteps && !m_game.state().gameOver; ++n) {
+            const Maze& m = m_game.maze();
+            const int want = firstDirection();
+            if (want == 0) return;
+            while (m.facing != want)
+                act(&Game::turnRight);
+            if (m.here() == cellExit) return; // facing out of the exit wins
+            act(&Game::stepForward);
+        }
+    }
+
+  private:
+    Game& m_game;
+    ManualClock& m_clock;
+    double m_since = 0;
+
+    // The facing of the first step of the shortest way out (3 on the exit itself).
+    int firstDirection() const {
+        const Maze& m = m_game.maze();
+        if (m.here() == cellExit) return 3;
+        static constexpr int dr[5] = {0, 0, 1, 0, -1}, dc[5] = {0, -1, 0, 1, 0};
+        std::map<std::pair<int, int>, int> first;
+        std::deque<std::pair<int, int>> queue{{m.posRow, m.posCol}};
+        first[{m.posRow, m.posCol}] = 0;
+        while (!queue.empty()) {
+            const auto [r, c] = queue.front();
+            queue.pop_front();
+            if (m.at(r, c) == cellExit) return first[{r, c}];
+            for (int f = 1; f <= 4; ++f) {
+                const std::pair<int, int> next{r + dr[f], c + dc[f]};
+                if (isWall(m.at(next.first, next.second)) || first.count(next)) continue;
+                first[next] = first[{r, c}] == 0 ? f : first[{r, c}];
+                queue.push_back(next);
+            }
+        }
+        return 0;
+    }
+};
+
+struct Played {
+    FakeHost host;
+    Random stream{777};
+    ManualClock clock{46000.3};
+    Game game{host, stream, clock};
+    Walker walker{game, clock};
+};
+
+TEST(Runs, AWonGameIsKeptWholeAndPlaysAgainToTheSameEnd) {
+    Played p;
+    p.game.newMaze(1, 12345);
+    p.game.nameRun("Ann", "Back to basics <Default>");
+    p.game.begin();
+    p.walker.act(&Game::turnLeft);
+    p.walker.act(&Game::stepBack);
+    p.walker.walkOut();
+    ASSERT_EQ(p.game.run().outcome.result, RunResult::won);
+    EXPECT_EQ(p.game.run().outcome.elapsed, p.host.lastBest.elapsed);
+    EXPECT_EQ(p.game.run().outcome.steps, p.game.state().stepCount);
+
+    RunRecord kept;
+    ASSERT_FALSE(decodeRun(encodeRun(p.game.run()), kept));
+    EXPECT_EQ(kept.maze, (MazeNumber{1, 12345}));
+    EXPECT_EQ(kept.player, "Ann");
+    EXPECT_EQ(kept.events.size(), p.game.run().events.size());
+    const RunVerdict verdict = verifyRun(kept);
+    EXPECT_TRUE(verdict.verified) << verdict.departure->why;
+    EXPECT_EQ(verdict.outcome, p.game.run().outcome);
+
+    // One action changed (and the file's checksum made again): the replay departs there.
+    RunRecord changed = kept;
+    std::size_t at = 0;
+    while (changed.events[at].action != RunAction::stepForward)
+        ++at;
+    changed.events[at].action = RunAction::turnLeft;
+    const RunVerdict refused = verifyRun(changed);
+    EXPECT_FALSE(refused.verified);
+    ASSERT_TRUE(refused.departure);
+    EXPECT_EQ(refused.departure->event, at + 2) << refused.departure->why;
+
+    // A byte changed by anything but the game: the checksum says so.
+    std::vector<std::uint8_t> bytes = encodeRun(kept);
+    bytes[bytes.size() / 2] ^= 1;
+    RunRecord damaged;
+    EXPECT_EQ(decodeRun(bytes, damaged).text, "damaged: its checksum does not match");
+}
+
+TEST(Runs, ASavedGameCarriesItsRunOnAndTheWholeRunVerifies) {
+    Played first;
+    first.game.newMaze(2, 4242);
+    first.game.begin();
+    for (int i = 0; i < 6; ++i)
+        first.walker.act(i % 3 ? &Game::stepForward : &Game::turnLeft);
+    first.host.quitAnswer = true;
+    first.host.endAnswer = Answer::yes;
+    ASSERT_TRUE(first.game.askToQuit());
+    first.game.end();
+    SavedGame saved;
+    saved.maze = first.game.maze();
+    saved.state = first.game.state();
+    SavedGame record;
+    ASSERT_EQ(decodeSave(encodeSave(saved), record), SaveProblem::none);
+    RunRecord kept;
+    ASSERT_FALSE(decodeRun(encodeRun(first.game.run()), kept));
+
+    // Days later, another program run takes it up.
+    Played second;
+    second.clock.set(46003.7);
+    second.game.prepareSavedGame(2);
+    second.game.resume(record, &kept);
+    second.game.begin();
+    second.walker.walkOut();
+    ASSERT_EQ(second.game.run().outcome.result, RunResult::won);
+    const RunVerdict verdict = verifyRun(second.game.run());
+    EXPECT_TRUE(verdict.verified) << verdict.departure->why;
+    EXPECT_EQ(verdict.outcome, second.game.run().outcome);
+}
+
+TEST(Runs, TimingThatTheProgramNeverMakesIsRefused) {
+    Played p;
+    p.game.newMaze(1, 99);
+    p.game.begin();
+    p.walker.walkOut(30);
+    RunRecord run = p.game.run();
+    std::size_t tick = 0;
+    while (run.events[tick].action != RunAction::clockTick)
+        ++tick;
+    run.events[tick].time -= 0.1 / secondsPerDay; // a tenth of a second early
+    const RunVerdict verdict = verifyRun(run);
+    ASSERT_TRUE(verdict.departure);
+    EXPECT_EQ(verdict.departure->event, tick + 1);
+    EXPECT_NE(verdict.departure->why.find("a second apart"), std::string::npos)
+        << verdict.departure->why;
+}
+
+} // namespace
+} // namespace quorvel
