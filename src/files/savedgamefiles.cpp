@@ -3,10 +3,12 @@
 #include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 #include "files/access.h"
 #include "files/filereader.h"
 #include "files/programfolder.h"
+#include "files/runfiles.h"
 #include "files/safewrite.h"
 
 namespace quorvel {
@@ -74,16 +76,24 @@ bool readSavedMap(std::string_view slot, std::string& bytes) {
 }
 
 bool writeSavedGame(const std::string& path, std::span<const std::uint8_t> record,
-                    std::span<const std::uint8_t> mapPicture, std::string* failedPath) {
+                    std::span<const std::uint8_t> mapPicture, std::span<const std::uint8_t> run,
+                    std::string* failedPath) {
     // The slot's name is the record's without ".sav".
-    const std::string mapPath = path.substr(0, path.size() - 4) + ".map";
-    // The map picture takes its place first and the saved game last, so even a run that
-    // ends between the renames with no commit to finish never pairs a new record with
-    // an old picture.
-    const FileWrite pair[] = {{mapPath, byteView(mapPicture)}, {path, byteView(record)}};
-    if (!writeFilesSafely(pair, failedPath)) return false;
+    const std::string slot = path.substr(0, path.size() - 4);
+    const std::string mapPath = slot + ".map", runPath = slot + ".run";
+    // The map picture and the run take their places first and the saved game last, so
+    // even a run of the program that ends between the renames with no commit to finish
+    // never pairs a new record with an old picture.
+    std::vector<FileWrite> files{{mapPath, byteView(mapPicture)}};
+    if (!run.empty()) files.push_back({runPath, byteView(run)});
+    files.push_back({path, byteView(record)});
+    if (!writeFilesSafely(files, failedPath)) return false;
     openAccess(mapPath);
     openAccess(path);
+    if (run.empty())
+        ::unlink(runPath.c_str()); // an older game's run is not this one's
+    else
+        openAccess(runPath);
     return true;
 }
 
@@ -92,13 +102,16 @@ void deleteSavedGame(std::string_view player, int level) {
     if (path.empty()) return;
     ::unlink(path.c_str());
     ::unlink(savedMapPath(savedGameSlot(player, level)).c_str());
+    ::unlink(savedRunPath(savedGameSlot(player, level)).c_str());
 }
 
 void tidyAfterEarlierRun() {
     const std::string saved = savedGamesFolder();
     finishCommittedWrites(saved);
-    // "Saved Games" is the game's own: every temporary there is one of its writes.
-    removeLeftoverTemporaries(saved, [](std::string_view) { return true; });
+    // "Saved Games" and "Replays" are the game's own: every temporary there is its.
+    const auto any = [](std::string_view) { return true; };
+    removeLeftoverTemporaries(saved, any);
+    removeLeftoverTemporaries(replaysFolder(), any);
     removeLeftoverTemporaries(programFolder(), ownProgramFile);
 }
 

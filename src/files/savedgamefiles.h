@@ -35,20 +35,22 @@ SaveProblem readSaveFile(const std::string& path, SavedGame& record);
 /// false when there is none to read.
 bool readSavedMap(std::string_view slot, std::string& bytes);
 
-/// Writes a slot's record (to path) and its map picture as one pair: after a crash or
-/// a kill at any instant, the next start finds the old pair or the new one, never a mix.
-/// False when either file cannot be written; both old files then stay as they were and
-/// failedPath (when given) names the file that could not be written.
+/// Writes a slot's record (to path), its map picture and its run (game/run.h; none
+/// when empty) as one: after a crash or a kill at any instant, the next start finds the
+/// old files or the new ones, never a mix. False when a file cannot be written; the old
+/// files then stay as they were and failedPath (when given) names the file that could
+/// not be written.
 bool writeSavedGame(const std::string& path, std::span<const std::uint8_t> record,
-                    std::span<const std::uint8_t> mapPicture, std::string* failedPath = nullptr);
+                    std::span<const std::uint8_t> mapPicture,
+                    std::span<const std::uint8_t> run = {}, std::string* failedPath = nullptr);
 /// Deletes the player's saved game of the level, the record first, then its map
-/// picture (a map left alone is never offered); failures are ignored.
+/// picture and its run (neither is offered alone); failures are ignored.
 void deleteSavedGame(std::string_view player, int level);
 
 /// At start, while this copy holds the single-instance guard and before anything reads
 /// the program's files: completes or drops what a run killed while writing left behind
 /// (a saved game's commit, the temporary files of the game's own files in the program
-/// folder and in "Saved Games"). Nothing else is touched.
+/// folder, in "Saved Games" and in "Replays"). Nothing else is touched.
 void tidyAfterEarlierRun();
 
 } // namespace quorvel

@@ -14,6 +14,7 @@
 #include "files/access.h"
 #include "files/inifile.h"
 #include "files/programfolder.h"
+#include "files/runfiles.h"
 #include "files/settingsfile.h"
 #include "game/mazenumber.h"
 #include "platform/keyboardstate.h"
@@ -285,6 +286,7 @@ void GameScreen::onShown() {
                         words.itemWord(msgBattery, false));
     }
     showMazeNumber();
+    m_game.nameRun(m_session.playerName, m_session.themeName);
     m_game.begin();
     if (m_opening) m_opening->hide();
     QApplication::restoreOverrideCursor();
@@ -695,6 +697,9 @@ void GameScreen::deleteSave() {
 }
 
 void GameScreen::closeGameScreen() {
+    // A game won or lost is over: its run is kept with the others.
+    if (m_game.run().outcome.result != RunResult::unfinished)
+        keepRun(m_game.run(), m_session.bestTimes.bestTimes());
     close();
 }
 

@@ -1,6 +1,7 @@
 #include "screens/savedgames.h"
 
 #include "files/programfolder.h"
+#include "files/runfiles.h"
 #include "files/savedgamefiles.h"
 #include "game/game.h"
 #include "game/savefile.h"
@@ -46,20 +47,22 @@ bool writeSave(const std::string& path, const Game& game, const MapWindow& map) 
     record.lastCol = map.overheadMap().lastCol();
     record.placedTally = map.overheadMap().placedTally();
     std::string failed;
-    if (!writeSavedGame(path, encodeSave(record), map.mapFileBytes(), &failed)) {
+    const std::vector<std::uint8_t> run =
+        game.run().complete ? encodeRun(game.run()) : std::vector<std::uint8_t>();
+    if (!writeSavedGame(path, encodeSave(record), map.mapFileBytes(), run, &failed)) {
         errorBox("Save Error", "Unable to write to " + failed + "!");
         return false;
     }
     return true;
 }
 
-bool readSave(const std::string& path, Game& game, MapWindow& map) {
+bool readSave(const std::string& path, Game& game, MapWindow& map, const RunRecord* run) {
     SavedGame record;
     if (const SaveProblem problem = readSaveFile(path, record); problem != SaveProblem::none) {
         refuse(problem, path);
         return false;
     }
-    game.resume(record);
+    game.resume(record, run);
     OverheadMap& om = map.overheadMap();
     om.restore(record.maze.mazeSize, record.maze.compassTurn, record.lastRow, record.lastCol);
     om.setPlacedTally(record.placedTally);
@@ -68,7 +71,11 @@ bool readSave(const std::string& path, Game& game, MapWindow& map) {
 
 bool loadGame(const std::string& player, int level, Game& game, MapWindow& map) {
     const std::string path = savedGamePath(player, level);
-    if (path.empty() || !readSave(path, game, map)) return false;
+    // The run so far goes on when it was kept; a saved game without one plays unrecorded.
+    RunRecord run;
+    const bool recorded =
+        !path.empty() && !readRunFile(savedRunPath(savedGameSlot(player, level)), run);
+    if (path.empty() || !readSave(path, game, map, recorded ? &run : nullptr)) return false;
     const GameState& s = game.state();
     map.loadMapFile(savedGameSlot(player, level));
     map.updateMapTools(s.mapInView, s.hasDetector, s.hasBeacon);

@@ -12,6 +12,7 @@ namespace quorvel {
 
 class Game;
 class MapWindow;
+struct RunRecord;
 
 /// Saves the game and its map file in the player's slot of its level. False when
 /// the game could not be saved (a dialog said why); true when it was saved or the
@@ -23,7 +24,8 @@ bool saveGame(const std::string& player, const Game& game, MapWindow& map);
 bool writeSave(const std::string& path, const Game& game, const MapWindow& map);
 /// Reads the record at path into the game and the map window; false (and nothing
 /// changed) after the dialog that says what is wrong with the file.
-bool readSave(const std::string& path, Game& game, MapWindow& map);
+/// The run recorded so far (run) goes on with the game when given.
+bool readSave(const std::string& path, Game& game, MapWindow& map, const RunRecord* run = nullptr);
 /// Loads the player's saved game of the level, its map file and the tool marks.
 bool loadGame(const std::string& player, int level, Game& game, MapWindow& map);
 

@@ -1,5 +1,5 @@
-// The saved-game pair: written as one under a kill at any instant, kept in a program
-// folder whose name is not UTF-8, and what a killed run leaves behind cleared at start.
+// The saved game, its map and its run: written as one under a kill at any instant, kept in a
+// program folder whose name is not UTF-8, and what a killed run leaves behind cleared at start.
 
 #include <chrono>
 #include <csignal>
@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "files/programfolder.h"
+#include "files/runfiles.h"
 #include "files/safewrite.h"
 #include "files/savedgamefiles.h"
 #include "support/testfolder.h"
@@ -45,17 +46,19 @@ TEST(SavedGameFiles, AKillAtAnyInstantLeavesTheOldPairOrTheNewOneNeverAMix) {
     test::TestFolder folder;
     ASSERT_TRUE(prepareSavedGamesFolder());
     const std::string sav = savedGamePath("Ann", 1), map = savedMapPath("Ann1");
-    const std::string oldSav(34304, 'a'), oldMap(1954, 'A'), newSav(34304, 'b'), newMap(1954, 'B');
+    const std::string run = savedRunPath("Ann1");
+    const std::string oldSav(34304, 'a'), oldMap(1954, 'A'), oldRun(900, 'x');
+    const std::string newSav(34304, 'b'), newMap(1954, 'B'), newRun(1200, 'y');
     // The renames of the pair wait a little each, so an instant between them is as
     // likely as any other instant of the save.
     constexpr int renamePauseMicroseconds = 2000;
     const auto save = [&] {
         pauseBetweenRenames(renamePauseMicroseconds);
-        return writeSavedGame(sav, bytesOf(newSav), bytesOf(newMap));
+        return writeSavedGame(sav, bytesOf(newSav), bytesOf(newMap), bytesOf(newRun));
     };
     const auto writeOld = [&] {
         pauseBetweenRenames(0);
-        ASSERT_TRUE(writeSavedGame(sav, bytesOf(oldSav), bytesOf(oldMap)));
+        ASSERT_TRUE(writeSavedGame(sav, bytesOf(oldSav), bytesOf(oldMap), bytesOf(oldRun)));
     };
     writeOld();
     const auto start = std::chrono::steady_clock::now();
@@ -79,13 +82,15 @@ TEST(SavedGameFiles, AKillAtAnyInstantLeavesTheOldPairOrTheNewOneNeverAMix) {
 
         tidyAfterEarlierRun();
         const std::string nowSav = test::fileBytes(sav), nowMap = test::fileBytes(map);
-        if (nowSav == oldSav && nowMap == oldMap)
+        const std::string nowRun = test::fileBytes(run);
+        if (nowSav == oldSav && nowMap == oldMap && nowRun == oldRun)
             ++olds;
-        else if (nowSav == newSav && nowMap == newMap)
+        else if (nowSav == newSav && nowMap == newMap && nowRun == newRun)
             ++news;
         else
             ++mixes;
-        EXPECT_EQ(entries(savedGamesFolder()), (std::vector<std::string>{"Ann1.map", "Ann1.sav"}))
+        EXPECT_EQ(entries(savedGamesFolder()),
+                  (std::vector<std::string>{"Ann1.map", "Ann1.run", "Ann1.sav"}))
             << "after kill " << t;
     }
     std::printf("%d kills: %d left the old pair, %d the new one, %d a mix\n", trials, olds, news,
