@@ -168,6 +168,17 @@ Word splitWord(std::string_view arg) {
     return w;
 }
 
+/// The first word of the game's own arguments (Qt's options and their values left out)
+/// that belongs to no switch: the switch reader skips whatever comes before the first
+/// switch mark of the joined command line. Empty when there is none.
+std::string strayWord(const std::vector<std::string>& words) {
+    const std::string line = normalise(words);
+    if (line.empty() || (line.size() > 1 && line[0] == '/')) return {};
+    for (const std::string& w : words)
+        if (std::string word = trimText(w); !word.empty()) return word;
+    return {};
+}
+
 } // namespace
 
 const std::vector<GnuOption>& gnuOptions() {
@@ -182,7 +193,8 @@ const std::vector<GnuOption>& gnuOptions() {
          }},
         {"maze", "L-S",
          "play maze number L-S at once: level L (1 to 6)\n"
-         "from generator state S (0 to 4294967295)",
+         "from generator state S (0 to 4294967295); a word\n"
+         "that belongs to no switch is refused",
          [](ProgramOptions& o, std::string_view value) {
              const std::optional<MazeNumber> number = parseMazeNumber(value);
              if (!number) return badMazeNumberText(value);
@@ -206,10 +218,12 @@ ProgramOptions readProgramOptions(const std::vector<std::string>& args) {
         return options;
     };
     bool optionsEnded = false;
+    std::vector<std::string> gameWords; // what the switch reader will see
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
             options.passOn.push_back(arg);
+            gameWords.push_back(arg);
             continue;
         }
         if (arg == "--") {
@@ -226,6 +240,7 @@ ProgramOptions readProgramOptions(const std::vector<std::string>& args) {
         }
         if (!gnu) { // the game's own switches (-u, /U) are read later
             options.passOn.push_back(arg);
+            gameWords.push_back(arg);
             continue;
         }
         std::string refusal;
@@ -246,6 +261,11 @@ ProgramOptions readProgramOptions(const std::vector<std::string>& args) {
             return options;
         }
     }
+    // A maze number opens its game at once, so nothing else on the command line may go
+    // unread: a word no switch takes is a mistake the player should hear of.
+    if (options.maze)
+        if (const std::string stray = strayWord(gameWords); !stray.empty())
+            return refuse("extra operand '" + stray + "' with --maze");
     return options;
 }
 

@@ -61,7 +61,9 @@ const std::vector<GnuOption>& gnuOptions();
 /// Reads the program's options from arguments 1..n. Options may be shortened while
 /// they stay unambiguous ("--vers"); the first --help or --version ends the reading;
 /// an unknown "--word", a value given to an option that takes none, or a missing
-/// value refuses the command line.
+/// value refuses the command line. With --maze, so does a word that belongs to no
+/// switch (one before the first switch, Qt's options and their values aside), which
+/// the game would otherwise ignore.
 ProgramOptions readProgramOptions(const std::vector<std::string>& args);
 /// The text --help prints.
 std::string usageText(std::string_view program);

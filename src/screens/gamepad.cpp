@@ -162,6 +162,10 @@ void Gamepad::poll() {
     SDL_Event event;
     while (m_sdl->pollEvent(&event))
         handle(event);
+    // While new input devices settle, SDL's list is looked through as well: a pad that
+    // could not be opened when SDL announced it (its device not readable yet), or
+    // whose announcement never came, is opened once it is there.
+    if (m_settling.isValid()) openControllers();
     // The stick where it stands now: its two axes come as separate events, and one
     // axis on its own would pass through the centre on a swing from up to right.
     for (Pad& pad : m_pads)

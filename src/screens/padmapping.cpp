@@ -27,8 +27,9 @@ int buttonNamed(const std::string& name) {
     if (name.empty()) return noButton;
     const SdlLibrary* sdl = sdlLibrary();
     if (!sdl) return noButton;
-    const SDL_GameControllerButton b = sdl->gameControllerGetButtonFromString(name.c_str());
-    return b == SDL_CONTROLLER_BUTTON_INVALID ? noButton : static_cast<int>(b);
+    const int b = sdl->gameControllerGetButtonFromString(name.c_str());
+    // A button a later SDL knows and this game does not is no button either.
+    return b < 0 || b >= SDL_CONTROLLER_BUTTON_MAX ? noButton : b;
 }
 
 } // namespace
@@ -48,33 +49,31 @@ PadMapping PadMapping::fromSettings(const IniFile& settings) {
 
 PadMapping PadMapping::fromNames(const std::vector<std::string>& names) {
     PadMapping mapping;
-    std::array<bool, SDL_CONTROLLER_BUTTON_MAX> taken{};
+    // The action whose entry took each button; -1 while no entry has.
+    std::array<int, SDL_CONTROLLER_BUTTON_MAX> takenBy;
+    takenBy.fill(-1);
     std::array<bool, padActionCount> chosen{};
 
     // The player's own entries first, in the order of the actions.
     for (int a = 0; a < padActionCount; ++a) {
         const int b = a < static_cast<int>(names.size()) ? buttonNamed(names[a]) : noButton;
-        if (b == noButton || taken[b]) continue;
+        if (b == noButton || takenBy[b] >= 0) continue;
         mapping.m_buttons[a] = b;
-        taken[b] = chosen[a] = true;
+        takenBy[b] = a;
+        chosen[a] = true;
     }
-    // The other actions keep their own button while it is free.
-    std::array<bool, padActionCount> placed = chosen;
+    // Every other action keeps its own button while no entry took it. When one did,
+    // the action takes the button the taker left free; when an entry took that one
+    // too, the button that entry's action left free, and so on down the chain. Every
+    // step lands on another action's own button, so the chain ends within one step per
+    // action, on a button no entry took; and as no two chains share a step, no two
+    // actions end on one button.
     for (int a = 0; a < padActionCount; ++a) {
-        if (placed[a] || taken[defaultButtons[a]]) continue;
-        mapping.m_buttons[a] = defaultButtons[a];
-        taken[defaultButtons[a]] = placed[a] = true;
-    }
-    // An action whose button another one took gets a button the chosen ones left.
-    for (int a = 0; a < padActionCount; ++a) {
-        if (placed[a]) continue;
-        mapping.m_buttons[a] = noButton;
-        for (int c = 0; c < padActionCount; ++c) {
-            if (!chosen[c] || taken[defaultButtons[c]]) continue;
-            mapping.m_buttons[a] = defaultButtons[c];
-            taken[defaultButtons[c]] = true;
-            break;
-        }
+        if (chosen[a]) continue;
+        int b = defaultButtons[a];
+        for (int step = 0; takenBy[b] >= 0 && step < padActionCount; ++step)
+            b = defaultButtons[takenBy[b]];
+        mapping.m_buttons[a] = takenBy[b] >= 0 ? noButton : b;
     }
     return mapping;
 }

@@ -29,8 +29,10 @@ class PadMapping {
 
     /// The mapping of a settings file. An entry that is not a button name falls back
     /// to its action's default; when two entries name one button, the later one falls
-    /// back. An action whose default went to another action takes a button that
-    /// action left free (the two trade buttons), else it has none.
+    /// back. An action whose default went to another action takes the button that
+    /// action left free, or, when a third one took that, the button the third one left
+    /// free, and so on: every action ends with a button of its own, and buttons moved
+    /// in a circle stay where the entries put them.
     static PadMapping fromSettings(const IniFile& settings);
     /// The same from the button named for each action, in the order of the actions.
     static PadMapping fromNames(const std::vector<std::string>& names);

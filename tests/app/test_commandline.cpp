@@ -168,6 +168,27 @@ TEST(ProgramOptions, AMazeNumberIsTakenInBothSpellingsAndABadOneRefusesTheRun) {
     o = readProgramOptions({"-ubob", "--maze"});
     EXPECT_EQ(o.action, Action::refuse);
     EXPECT_EQ(o.refusal, "option '--maze' requires an argument");
+
+    // The maze opens at once, so a word no switch takes refuses the run; switch values
+    // and Qt's options with theirs stay, and without a maze such a word is ignored.
+    const struct {
+        Args args;
+        std::string stray; ///< empty when the command line plays
+    } words[] = {
+        {{"--maze", "3-1", "extra"}, "extra"},
+        {{" ", "a\tb", "--maze=3-1", "-ubob"}, "a?b"},
+        {{"--maze=3-1", "--", "extra/UBob"}, "extra/UBob"},
+        {{"--maze=3-1", "-"}, "-"},
+        {{"--maze", "3-1", "-uJohn", "Smith", "-platform", "offscreen"}, ""},
+        {{"-platform", "offscreen", "--maze=3-1", "/UAnn", "/"}, ""},
+        {{"extra", "-platform", "offscreen"}, ""},
+    };
+    for (const auto& w : words) {
+        o = readProgramOptions(w.args);
+        EXPECT_EQ(o.refusal, w.stray.empty() ? "" : "extra operand '" + w.stray + "' with --maze")
+            << w.args.front();
+        EXPECT_EQ(o.action, w.stray.empty() ? Action::play : Action::refuse) << w.args.front();
+    }
 }
 
 TEST(ProgramOptions, UnknownOptionsAndWrongValuesRefuseTheCommandLine) {
@@ -214,7 +235,8 @@ TEST(GameExecutable, HelpAndVersionNeedNoDisplay) {
 
 TEST(GameExecutable, ABadCommandLineIsOneLineAndStatusTwo) {
     test::TestFolder folder;
-    for (const QStringList& args : {QStringList{"--bogus"}, QStringList{"-uBob", "--help=x"}}) {
+    for (const QStringList& args : {QStringList{"--bogus"}, QStringList{"-uBob", "--help=x"},
+                                    QStringList{"--maze", "3-12345", "extra"}}) {
         const GameRun r = runGame(args, noDisplay(folder));
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.out.isEmpty());

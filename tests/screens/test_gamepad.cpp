@@ -154,6 +154,14 @@ class ControllerTest : public ScreenTest {
         pad->set(button, false);
         gamepad->poll();
     }
+    // A press as a player makes it, read by the pad's own timer: held until the game
+    // shows it, then let go for long enough that the pad reads that too.
+    void holdUntil(SDL_GameControllerButton button, const std::function<bool()>& shown) {
+        pad->set(button, true);
+        EXPECT_TRUE(QTest::qWaitFor(shown, 2000)) << SDL_GameControllerGetStringForButton(button);
+        pad->set(button, false);
+        QTest::qWait(4 * Gamepad::pollInterval);
+    }
     std::pair<int, int> place() { return {maze().posRow, maze().posCol}; }
     void faceOpenCell() {
         for (int i = 0; i < 4 && isWall(maze().ahead()); ++i)
@@ -265,7 +273,7 @@ TEST_F(ControllerTest, AControllerPluggedInWhilePlayingPlaysAndStopsBeingReadWhe
     EXPECT_EQ(maze().facing, leftOf(facing));
 }
 
-TEST_F(ControllerTest, ANewInputDeviceIsLookedForBrieflyAndOtherDevicesCostNothing) {
+TEST_F(ControllerTest, ANewInputDeviceIsLookedForBrieflyAndOpenedAndOtherDevicesCostNothing) {
     const QString devices = QString::fromStdString(folder.root()) + "dev";
     QDir().mkpath(devices);
     gamepad = std::make_unique<Gamepad>(devices + "/input");
@@ -280,8 +288,19 @@ TEST_F(ControllerTest, ANewInputDeviceIsLookedForBrieflyAndOtherDevicesCostNothi
     QDir().mkpath(devices + "/input");
     ASSERT_TRUE(QTest::qWaitFor([&] { return gamepad->polling(); }, 2000));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !gamepad->polling(); }, Gamepad::settleTime + 1000));
+
+    // A pad SDL has and never announced, as a real one it could not open at first:
+    // only its device file appearing makes the pad look for it, and open it.
+    for (const Uint32 type : {SDL_JOYDEVICEADDED, SDL_CONTROLLERDEVICEADDED})
+        SDL_EventState(type, SDL_IGNORE);
+    pad = std::make_unique<VirtualPad>();
+    for (const Uint32 type : {SDL_JOYDEVICEADDED, SDL_CONTROLLERDEVICEADDED})
+        SDL_EventState(type, SDL_ENABLE);
+    QTest::qWait(200);
+    EXPECT_EQ(gamepad->controllerCount(), 0);
     QFile(devices + "/input/event0").open(QIODevice::WriteOnly);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return gamepad->polling(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return gamepad->controllerCount() == 1; }, 2000));
+    EXPECT_TRUE(gamepad->polling());
 }
 
 TEST_F(ControllerTest, ButtonsGiveTheGameScreensLetterKeys) {
@@ -389,11 +408,11 @@ TEST_F(ControllerTest, AHeldKeyWaitsWhileTheProgramIsBusy) {
     EXPECT_EQ(state().stepCount, 1);
 }
 
-TEST_F(ControllerTest, TheSettingsFileMovesActionsToOtherButtons) {
+TEST_F(ControllerTest, TheSettingsFileMovesActionsAndTheRobbedOnesTakeWhatTheirRobbersLeft) {
+    // Run takes Story's X and Sounds takes Use's A: Story gets B, Use gets Back.
     IniFile ini;
-    ini.writeString("Controller", "Use", "x");
-    ini.writeString("Controller", "Story", "not a button"); // falls back to x: taken by Use
-    ini.writeString("Controller", "Sounds", "LeftShoulder");
+    ini.writeString("Controller", "Run", "x");
+    ini.writeString("Controller", "Sounds", "a");
     ini.save(settingsPath());
     startGame();
     plugIn();
@@ -403,15 +422,28 @@ TEST_F(ControllerTest, TheSettingsFileMovesActionsToOtherButtons) {
     state().batteryLevel = 50;
     form->game().examineCell();
 
-    tap(SDL_CONTROLLER_BUTTON_X);
-    EXPECT_EQ(state().batteryLevel, 100);
-    EXPECT_EQ(stories, 0);
-    tap(SDL_CONTROLLER_BUTTON_A); // the button Use left free
-    EXPECT_EQ(stories, 1);
-    tap(SDL_CONTROLLER_BUTTON_BACK);
-    EXPECT_EQ(form->soundsState->text(), "ON");
-    tap(SDL_CONTROLLER_BUTTON_LEFTSHOULDER);
+    holdUntil(SDL_CONTROLLER_BUTTON_A, [&] { return form->soundsState->text() == "OFF"; });
+    holdUntil(SDL_CONTROLLER_BUTTON_B, [&] { return stories == 1; });
+    holdUntil(SDL_CONTROLLER_BUTTON_BACK, [&] { return state().batteryLevel == 100; });
     EXPECT_EQ(form->soundsState->text(), "OFF");
+    EXPECT_FALSE(form->runTimer->isActive());
+
+    // A longer chain, read when the pad is plugged in again: Story's X went to Run,
+    // Run's B to Map, Map's Y to Quit, so Story takes Quit's Start.
+    pad->detach();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gamepad->controllerCount() == 0; }));
+    ini.writeString("Controller", "Map", "b");
+    ini.writeString("Controller", "Quit", "y");
+    ini.save(settingsPath());
+    pad->attach();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gamepad->controllerCount() == 1; }));
+    holdUntil(SDL_CONTROLLER_BUTTON_START, [&] { return stories == 2; });
+    const bool onTop = map->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    holdUntil(SDL_CONTROLLER_BUTTON_B,
+              [&] { return map->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop; });
+    faceOpenCell();
+    holdUntil(SDL_CONTROLLER_BUTTON_X, [&] { return form->runTimer->isActive(); });
+    EXPECT_EQ(stories, 2);
 }
 
 class ControllerOnOpeningScreen : public ::testing::Test {

@@ -2,7 +2,7 @@
 // the ten actions from the settings file, and the stick's dead zone.
 
 #include <SDL_gamecontroller.h>
-#include <set>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -39,30 +39,50 @@ TEST(ControllerMapping, DefaultsAndEntriesOfTheSettingsFile) {
     EXPECT_EQ(mapped.actionOf(SDL_CONTROLLER_BUTTON_DPAD_UP), std::nullopt);
 }
 
-TEST(ControllerMapping, TwoActionsOnOneButtonLeaveItToTheFirstAndTradeTheRest) {
-    // Run asks for A, which Use's entry took first: Run falls back to its own B.
-    const PadMapping m = PadMapping::fromSettings(IniFile::parse("[Controller]\n"
-                                                                 "Use=a\n"
-                                                                 "Run=a\n"
-                                                                 "Quit=back\n"));
-    EXPECT_EQ(m.button(PadAction::use), SDL_CONTROLLER_BUTTON_A);
-    EXPECT_EQ(m.button(PadAction::run), SDL_CONTROLLER_BUTTON_B); // fell back
-    EXPECT_EQ(m.button(PadAction::quit), SDL_CONTROLLER_BUTTON_BACK);
-    EXPECT_EQ(m.button(PadAction::sounds), SDL_CONTROLLER_BUTTON_START); // traded with Quit
-
-    // Every action keeps a button of its own.
-    const PadMapping many = PadMapping::fromSettings(IniFile::parse("[Controller]\n"
-                                                                    "Up=a\nUse=x\nStory=y\n"));
-    std::set<int> buttons;
+// Every action's button by SDL's name, in the order of the actions.
+std::string buttonsOf(const PadMapping& m) {
+    std::string text;
     for (int a = 0; a < padActionCount; ++a) {
-        const int b = many.button(static_cast<PadAction>(a));
-        EXPECT_GE(b, 0) << padActionKey(static_cast<PadAction>(a));
-        buttons.insert(b);
+        const int b = m.button(static_cast<PadAction>(a));
+        const char* name =
+            b < 0 ? nullptr : SDL_GameControllerGetStringForButton(SDL_GameControllerButton(b));
+        text += std::string(a ? " " : "") + padActionKey(static_cast<PadAction>(a)) + "=" +
+                (name ? name : "none");
     }
-    EXPECT_EQ(buttons.size(), static_cast<std::size_t>(padActionCount));
-    EXPECT_EQ(many.actionOf(SDL_CONTROLLER_BUTTON_A), PadAction::up);
-    EXPECT_EQ(many.actionOf(SDL_CONTROLLER_BUTTON_X), PadAction::use);
-    EXPECT_EQ(many.actionOf(SDL_CONTROLLER_BUTTON_Y), PadAction::story);
+    return text;
+}
+
+TEST(ControllerMapping, TakenButtonsAreHandedOnDownTheChainOfTakers) {
+    const struct {
+        const char* entries;
+        const char* buttons;
+    } cases[] = {
+        // Run asks for A, which Use's entry took first: Run falls back to its own B.
+        {"Use=a\nRun=a\nQuit=back",
+         "Up=dpup Down=dpdown Left=dpleft Right=dpright Use=a Run=b Map=y Story=x Quit=back "
+         "Sounds=start"},
+        // Two moved buttons: each action robbed takes what its own robber left.
+        {"Run=x\nSounds=a",
+         "Up=dpup Down=dpdown Left=dpleft Right=dpright Use=back Run=x Map=y Story=b Quit=start "
+         "Sounds=a"},
+        // Story's X went to Run, whose B went to Map, whose Y went to Quit: Start.
+        {"Run=x\nSounds=a\nMap=b\nQuit=y",
+         "Up=dpup Down=dpdown Left=dpleft Right=dpright Use=back Run=x Map=b Story=start "
+         "Quit=y Sounds=a"},
+        // Map's Y went to Story, Story's X to Use, Use's A to Up: Map takes the d-pad's up.
+        {"Up=a\nUse=x\nStory=y",
+         "Up=a Down=dpdown Left=dpleft Right=dpright Use=x Run=b Map=dpup Story=y Quit=start "
+         "Sounds=back"},
+        // Moved in a circle, every action is where its entry put it.
+        {"Use=b\nRun=y\nMap=a",
+         "Up=dpup Down=dpdown Left=dpleft Right=dpright Use=b Run=y Map=a Story=x Quit=start "
+         "Sounds=back"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(buttonsOf(PadMapping::fromSettings(
+                      IniFile::parse(std::string("[Controller]\n") + c.entries + "\n"))),
+                  c.buttons)
+            << c.entries;
 }
 
 TEST(ControllerStick, CountsPastTheOuterEdgeAndRearmsInsideTheInner) {
