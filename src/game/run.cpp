@@ -54,9 +54,10 @@ bool knownAction(std::uint8_t a) {
            a <= static_cast<std::uint8_t>(RunAction::quit);
 }
 
-// A time the game clock can show: finite, not negative, not past its cap.
+// A time of the game clock: finite and not negative (a game may go on for years of
+// the clock; its shown time stops at its cap).
 bool clockTime(double t) {
-    return std::isfinite(t) && t >= 0 && t <= 101.0;
+    return std::isfinite(t) && t >= 0 && t < 1e7;
 }
 
 } // namespace

@@ -19,6 +19,7 @@ int renderCommand(const Args& args, std::ostream& out, std::ostream& err);
 int themeCommand(const Args& args, std::ostream& out, std::ostream& err);
 int saveCommand(const Args& args, std::ostream& out, std::ostream& err);
 int scoresCommand(const Args& args, std::ostream& out, std::ostream& err);
+int replayCommand(const Args& args, std::ostream& out, std::ostream& err);
 
 /// Thrown by the argument helpers; main prints its text and exits with status 2.
 struct BadInput {

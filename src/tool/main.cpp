@@ -22,8 +22,9 @@ struct Command {
 
 // One line a subcommand.
 constexpr Command commands[] = {
-    {"maze", mazeCommand},   {"view", viewCommand}, {"render", renderCommand},
-    {"theme", themeCommand}, {"save", saveCommand}, {"scores", scoresCommand},
+    {"maze", mazeCommand},     {"view", viewCommand}, {"render", renderCommand},
+    {"theme", themeCommand},   {"save", saveCommand}, {"scores", scoresCommand},
+    {"replay", replayCommand},
 };
 
 constexpr std::string_view helpText = R"(Usage: quorvel3d-tool COMMAND [OPTIONS]
@@ -94,6 +95,21 @@ Commands:
       Prints the 18 results of the best-times file FILE (or of the table built into
       the game), level by level, best first: "LEVEL<TAB>RANK<TAB>NAME<TAB>TIME<TAB>
       TIMETEXT<TAB>GEMS<TAB>STEPS<TAB>FOOD<TAB>BATTERY", TIME in days (%.9f).
+  replay FILE
+      Plays the run FILE (a game's recording, from the program folder's Replays
+      or beside a saved game) again with the rules alone. Prints what the run
+      recorded, one "NAME<TAB>VALUE" line each: maze (its number L-S), player,
+      theme, result (won, lost or unfinished), time (days, %.9f, then the clock's
+      text), gems, steps, events; then "verified" (status 0), or "departs at
+      event N: WHY", the first point where the game departs from the record or
+      from the program's own timing (clock ticks a second apart, run steps a
+      fifth of a second apart, nothing earlier than the event before it)
+      (status 1). "verified" means: every action of the run is one the rules
+      allow at the time it came, and played again they reach the recorded
+      result, time, gems and steps. It does not say who played it: a run file
+      rewritten whole by hand, checksum and all, can still be verified. A file
+      that is no run file, or whose maze, version of the rules or checksum does
+      not match, is refused with one line on standard error (status 1).
 
   save and scores only read, and only plain files: a folder, a pipe or a device
   is refused as the game refuses it, without waiting on it, and of a longer file

@@ -16,9 +16,11 @@
 #include "files/filereader.h"
 #include "files/inifile.h"
 #include "files/programfolder.h"
+#include "files/runfiles.h"
 #include "files/savedgamefiles.h"
 #include "game/besttimes.h"
 #include "game/game.h"
+#include "game/mazenumber.h"
 #include "game/savefile.h"
 #include "screens/mapwindow.h"
 #include "screens/savedgames.h"
@@ -252,8 +254,22 @@ std::string DiskCheck::checkSavedGames(const DiskContext& context) {
         if (isNew) fresh.insert(path);
         if (m_vandal.isDamaged(path)) continue;
         const bool save = endsWith(name, ".sav"), map = endsWith(name, ".map");
-        if (!save && !map) return "a stray file in Saved Games: " + name;
+        const bool run = endsWith(name, ".run");
+        if (!save && !map && !run) return "a stray file in Saved Games: " + name;
         if (!isPlainFile(stamp)) return "no plain file in Saved Games: " + name;
+        if (run) {
+            // A saved game's run: a whole run file of that saved game's maze.
+            RunRecord kept;
+            if (const RunReadProblem p = readRunFile(path, kept))
+                return "the run " + name + " is refused: " + p.text;
+            SavedGame beside;
+            const std::string savPath = path.substr(0, path.size() - 4) + ".sav";
+            if (!m_vandal.isDamaged(savPath) &&
+                readSaveFile(savPath, beside) == SaveProblem::none &&
+                mazeNumberOf(beside.maze) != std::optional<MazeNumber>(kept.maze))
+                return "the run " + name + " is of another maze than its saved game";
+            continue;
+        }
         if (!save) continue;
         const std::string mapPath = path.substr(0, path.size() - 4) + ".map";
         if (!isNew && !fresh.count(mapPath)) continue;

@@ -43,6 +43,7 @@
 #include "files/programfolder.h"
 #include "files/savedgamefiles.h"
 #include "game/mazenumber.h"
+#include "game/runplayer.h"
 #include "game/savefile.h"
 #include "hostilefiles.h"
 #include "screens/aboutbox.h"
@@ -382,6 +383,9 @@ class Soak : public QObject {
     static void click(QWidget* widget);
     static void finishAnimatedClicks();
     void fireTimer(QTimer* timer);
+    void verifyRunOfGame();
+    double m_clockTickAt = 0; ///< when the game clock last ticked (the game's start too)
+    double m_runTickAt = -1;  ///< when the run timer last ticked; -1 since it started
     std::string randomName();
     GameScreen* gameScreen() const { return m_game; }
     static bool showing(const QWidget* window) { return window && window->isVisible(); }
@@ -519,6 +523,7 @@ bool Soak::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_game) {
         // The game is set up once the showing has run: the baseline is taken then.
         ++m_result.games;
+        m_clockTickAt = m_clock.now(); // the game's clock starts with it
         m_needBaseline = true;
         m_hasBaseline = false;
         const double r = roll();
@@ -530,6 +535,7 @@ bool Soak::eventFilter(QObject* watched, QEvent* event) {
         const QString title = m_end->windowTitle();
         if (title.startsWith("Winner")) ++m_result.won;
         if (title == "You Lose") ++m_result.lost;
+        if (title.startsWith("Winner") || title == "You Lose") verifyRunOfGame();
     }
     return false;
 }
@@ -901,6 +907,8 @@ void Soak::addGlobal(std::vector<Choice>& choices) {
             choices.push_back({3, "the game clock ticks", [this, g] { fireTimer(g->clockTimer); }});
         if (g->runTimer->isActive())
             choices.push_back({30, "the run timer ticks", [this, g] { fireTimer(g->runTimer); }});
+        else
+            m_runTickAt = -1;
     }
     const std::string player = m_session ? m_session->playerName : "Ann";
     const auto damage = [this](Damage d) {
@@ -1259,8 +1267,30 @@ void Soak::finishAnimatedClicks() {
 // actions, not by the machine's clock, so a run plays the same every time.
 void Soak::fireTimer(QTimer* timer) {
     if (!timer->isActive()) return;
+    // A timer fires when its interval has passed: the clock's second since it last
+    // ticked, the run's fifth of a second since its last step (or since it started).
+    GameScreen* g = gameScreen();
+    const bool clock = g && timer == g->clockTimer;
+    double& last = clock ? m_clockTickAt : m_runTickAt;
+    const double interval = (clock ? 1.0 : 0.2) * secondDays;
+    const double since = last < 0 ? 0 : m_clock.now() - last;
+    if (since < interval) m_clock.advance(interval - since);
+    last = m_clock.now();
     QTimerEvent tick(timer->timerId());
     QCoreApplication::sendEvent(timer, &tick);
+}
+
+// A game just won or lost: the rules alone play its run again to the same end.
+void Soak::verifyRunOfGame() {
+    GameScreen* g = gameScreen();
+    if (!g || !g->game().run().complete) return; // a saved game read without its run
+    const RunVerdict verdict = verifyRun(g->game().run());
+    if (verdict.verified) {
+        ++m_result.verified;
+        return;
+    }
+    fail("the run of the game just ended departs at event " +
+         std::to_string(verdict.departure->event) + ": " + verdict.departure->why);
 }
 
 } // namespace
@@ -1268,7 +1298,8 @@ void Soak::fireTimer(QTimer* timer) {
 std::string SoakResult::summary() const {
     std::ostringstream out;
     out << games << " games (" << won << " won, " << lost << " lost, " << saved << " saved, "
-        << loaded << " loaded), " << runs << " runs, " << damaged << " files damaged";
+        << loaded << " loaded), " << runs << " runs, " << damaged << " files damaged, " << verified
+        << " runs verified";
     return out.str();
 }
 
