@@ -31,7 +31,7 @@ if(quorvel_fuzz_usable)
         BUILD_ALWAYS ON)
     # Every reader of outside bytes: its regressions and its corpus once, then three
     # seconds of fuzzing.
-    foreach(target savefile besttimes mapfile mappicture inifile themetext themeini story
+    foreach(target savefile besttimes mapfile mappicture inifile themetext themeini story run
                    commandline mazenumber bmp)
         add_test(NAME fuzz_${target}
             COMMAND "${PROJECT_SOURCE_DIR}/fuzz/run.sh" "${CMAKE_BINARY_DIR}/fuzz/bin/fuzz_${target}" 3)

@@ -39,7 +39,7 @@ std::uint32_t getU32(std::span<const std::uint8_t> in, std::size_t at) {
     return static_cast<std::uint32_t>(get32(in, at));
 }
 
-std::uint32_t crc32(std::span<const std::uint8_t> bytes) {
+std::uint32_t crc32Of(std::span<const std::uint8_t> bytes) {
     std::uint32_t crc = 0xFFFFFFFFu;
     for (const std::uint8_t b : bytes) {
         crc ^= b;
@@ -61,6 +61,10 @@ bool clockTime(double t) {
 }
 
 } // namespace
+
+std::uint32_t runChecksum(std::span<const std::uint8_t> bytes) {
+    return crc32Of(bytes);
+}
 
 std::uint32_t packQuitAnswers(const QuitAnswers& a) {
     return (a.confirmed ? 1u : 0u) | (a.saveWanted ? 2u : 0u) | (a.saved ? 4u : 0u);
@@ -113,7 +117,7 @@ std::vector<std::uint8_t> encodeRun(const RunRecord& run) {
         putU32(out, e.value);
         putU32(out, e.digest);
     }
-    putU32(out, crc32(out));
+    putU32(out, runChecksum(out));
     return out;
 }
 
@@ -124,7 +128,7 @@ RunReadProblem decodeRun(std::span<const std::uint8_t> in, RunRecord& run) {
         return refuse("not a run file");
     if (in.size() > runMaxFileBytes) return refuse("too large to be a run file");
     if (get16(in, 4) != formatVersion) return refuse("a run file of another format version");
-    if (crc32(in.first(in.size() - 4)) != getU32(in, in.size() - 4))
+    if (runChecksum(in.first(in.size() - 4)) != getU32(in, in.size() - 4))
         return refuse("damaged: its checksum does not match");
     if (get16(in, 6) != runRulesVersion)
         return refuse("played by another version of the rules (" + std::to_string(get16(in, 6)) +

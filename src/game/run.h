@@ -100,6 +100,8 @@ std::uint32_t runDigest(const Maze& maze, const GameState& state);
 
 /// The run file's bytes: a header, the events, the outcome and a CRC-32 of them all.
 std::vector<std::uint8_t> encodeRun(const RunRecord& run);
+/// The CRC-32 a run file ends with, of the bytes before it.
+std::uint32_t runChecksum(std::span<const std::uint8_t> bytes);
 
 /// Why a run file was refused, as one line (empty when it was read).
 struct RunReadProblem {
