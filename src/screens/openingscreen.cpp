@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -526,13 +527,18 @@ namespace {
 // The name box, centred frame and all on the screen's free area at each showing, as every
 // dialog of the game is; nothing when it is cancelled.
 std::optional<QString> nameBox(QWidget* parent, const QString& prompt, const QString& offered) {
-    QInputDialog box(parent);
-    box.setWindowTitle("Welcome to Quorvel 3-D");
-    box.setLabelText(prompt);
-    box.setTextValue(offered);
-    centreAtEveryShowing(&box);
-    if (box.exec() != QDialog::Accepted) return std::nullopt;
-    return box.textValue();
+    // Owned by its parent too: should the parent go while the box is open, so does the box.
+    const QPointer<QInputDialog> box = new QInputDialog(parent);
+    box->setWindowTitle("Welcome to Quorvel 3-D");
+    box->setLabelText(prompt);
+    box->setTextValue(offered);
+    centreAtEveryShowing(box);
+    const bool accepted = box->exec() == QDialog::Accepted;
+    if (!box) return std::nullopt;
+    const QString typed = box->textValue();
+    delete box;
+    if (!accepted) return std::nullopt;
+    return typed;
 }
 
 // Why a typed name was refused: a plain information box titled with the program's title,
