@@ -1,5 +1,6 @@
 #include "platform/windowframe.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -25,6 +26,7 @@ namespace quorvel {
 namespace {
 
 constexpr const char* watchName = "quorvelFrameWatch";
+constexpr const char* centreWatchName = "quorvelCentreWatch";
 // The property by which Qt's X11 platform takes extra window types, and its toolbar type.
 constexpr const char* x11WindowType = "_q_xcb_wm_window_type";
 constexpr int x11Toolbar = 0x8;
@@ -55,6 +57,16 @@ bool onX11() {
 }
 
 #ifdef QUORVEL_X11
+// The window manager counts a frame in the display's pixels; windows are placed in Qt's
+// pixels, which on a scaled screen (200 %, 150 %) are larger. Rounded as Qt rounds the
+// frame of a framed window, so the frame asked for and the frame measured agree.
+QMargins inWindowPixels(const QMargins& screenPixels, const QWindow* handle) {
+    const qreal ratio = handle ? handle->devicePixelRatio() : 1.0;
+    if (ratio <= 0 || ratio == 1.0) return screenPixels;
+    return QMargins(qRound(screenPixels.left() / ratio), qRound(screenPixels.top() / ratio),
+                    qRound(screenPixels.right() / ratio), qRound(screenPixels.bottom() / ratio));
+}
+
 xcb_atom_t internAtom(xcb_connection_t* c, const char* name) {
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
         c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
@@ -112,9 +124,10 @@ std::optional<QMargins> askWindowManager(QWidget* window) {
         std::optional<QMargins> frame;
         if (reply && reply->format == 32 && xcb_get_property_value_length(reply) == 16) {
             const auto* v = static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
-            // left, right, top, bottom
-            frame = QMargins(static_cast<int>(v[0]), static_cast<int>(v[2]), static_cast<int>(v[1]),
-                             static_cast<int>(v[3]));
+            // left, right, top, bottom, in the display's pixels
+            frame = inWindowPixels(QMargins(static_cast<int>(v[0]), static_cast<int>(v[2]),
+                                            static_cast<int>(v[1]), static_cast<int>(v[3])),
+                                   window->windowHandle());
         }
         std::free(reply);
         if (frame) return frame;
@@ -263,6 +276,47 @@ QPoint centredCorner(const QRect& area, QSize outer) {
 void centreFrame(QWidget* window) {
     const QRect area = freeArea(window, window->geometry().center());
     placeFrame(window, centredCorner(area, frameSize(window)));
+}
+
+QPoint cornerOnScreen(QWidget* window, QPoint corner, QSize outer) {
+    const QRect area = freeArea(window, QRect(corner, outer).center());
+    if (!area.isValid()) return corner;
+    // A window larger than the area keeps its title bar and left edge on it.
+    const int x = std::max(area.left(), std::min(corner.x(), area.right() + 1 - outer.width()));
+    const int y = std::max(area.top(), std::min(corner.y(), area.bottom() + 1 - outer.height()));
+    return QPoint(x, y);
+}
+
+namespace {
+
+// Centres its window each time the window is shown, once the window has its size for
+// that showing (a message box sizes itself to its text as it shows) and before the
+// window manager maps it, so it never appears elsewhere first.
+class CentreWatch : public QObject {
+  public:
+    explicit CentreWatch(QWidget* window) : QObject(window), m_window(window) {
+        setObjectName(centreWatchName);
+        window->winId();
+        m_handle = window->windowHandle();
+        if (m_handle) m_handle->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_handle && event->type() == QEvent::Show) centreFrame(m_window);
+        return false;
+    }
+
+  private:
+    QWidget* m_window;
+    QPointer<QWindow> m_handle;
+};
+
+} // namespace
+
+void centreAtEveryShowing(QWidget* window) {
+    if (!window->findChild<CentreWatch*>(centreWatchName, Qt::FindDirectChildrenOnly))
+        new CentreWatch(window);
 }
 
 void setWindowFlagLive(QWidget* window, Qt::WindowType flag, bool on) {

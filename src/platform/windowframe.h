@@ -5,7 +5,8 @@
 // frame and all. The window manager draws the frame; its size is measured once the
 // window is framed, asked of the window manager before the first showing, or taken
 // from a framed window of the same kind. Without a window manager the frame is what
-// the platform reports (none on a bare X server, a thin border offscreen).
+// the platform reports (none on a bare X server, a thin border offscreen). Places and
+// frames are in the game's pixels (Qt's), also on a scaled screen.
 
 #include <QMargins>
 #include <QPoint>
@@ -37,6 +38,15 @@ QRect freeArea(QWidget* window, QPoint point);
 
 /// The frame corner that centres a window of frame size outer on area.
 QPoint centredCorner(const QRect& area, QSize outer);
+
+/// Centres the whole window on the free area of its screen at each of its showings, with
+/// the size it has for that showing: for dialogs that size themselves as they show.
+void centreAtEveryShowing(QWidget* window);
+
+/// The frame corner nearest to corner at which a window of frame size outer lies whole on
+/// the free area of the screen that holds its middle (else of the window's screen); one
+/// larger than that area keeps its top left corner on it. Brings a stored place back.
+QPoint cornerOnScreen(QWidget* window, QPoint corner, QSize outer);
 
 /// Sets or clears one window flag (staying on top, taking the focus) of a top-level
 /// window without hiding it, as changing the flags otherwise does.

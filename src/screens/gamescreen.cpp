@@ -335,17 +335,19 @@ void GameScreen::closeEvent(QCloseEvent* event) {
 
 void GameScreen::restorePosition() {
     // Where the player left this size's window (its frame's corner); the first time, the
-    // middle of the screen, frame and all.
+    // middle of the screen, frame and all. A place partly off the screen (a smaller screen
+    // now, or one gone) is brought back onto it whole.
     QPoint place = framePosition(this);
+    const QSize outer = quorvel::frameSize(this);
     if (!m_placed) {
         if (const QScreen* screen = QGuiApplication::primaryScreen())
-            place = centredCorner(screen->availableGeometry(), quorvel::frameSize(this));
+            place = centredCorner(screen->availableGeometry(), outer);
         m_placed = true;
     }
     const WindowPlace stored =
         loadGameScreenPlace(m_session.playerName, m_game.maze().mazeSize, {place.x(), place.y()});
     m_positionKnown = false; // placing the window is not a move the map follows
-    placeFrame(this, QPoint(stored.left, stored.top));
+    placeFrame(this, cornerOnScreen(this, QPoint(stored.left, stored.top), outer));
     m_lastPosition = framePosition(this);
     m_positionKnown = true;
 }

@@ -394,11 +394,17 @@ void MapWindow::loadMapSettings(const std::string& player) {
     const QPoint corner = framePosition(this);
     const MapSettings stored = quorvel::loadMapSettings(
         player, m_map.mapsize(), {{corner.x(), corner.y()}, m_locked, m_zoomLevel});
-    placeFrame(this, QPoint(stored.place.left, stored.place.top));
     m_locked = stored.locked;
     setWindowFlagLive(this, Qt::WindowDoesNotAcceptFocus, m_locked);
-    m_zoomLevel = stored.zoom;
+    m_zoomLevel = std::clamp(stored.zoom, 0, 4);
     lockButton->setChecked(m_locked);
+    // A place near the screen's edge (the game window was left low and right) is moved
+    // so the whole window fits at its stored zoom: the zoom is kept, not cut to the room
+    // left at the edge.
+    const int side = m_zoomLevel * std::max(m_zoomStep, 0) + m_baseWidth;
+    const QSize outer =
+        QSize(m_marginWidth + side, m_marginHeight + side).grownBy(frameMargins(this));
+    placeFrame(this, cornerOnScreen(this, QPoint(stored.place.left, stored.place.top), outer));
     applyZoom();
 }
 

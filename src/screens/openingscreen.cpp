@@ -7,6 +7,8 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -520,6 +522,37 @@ void OpeningScreen::selectTheme(int index) {
 
 // ---- the player's name -----------------------------------------------------------------
 
+namespace {
+
+// The name box, centred frame and all on the screen's free area at each showing, as every
+// dialog of the game is; nothing when it is cancelled.
+std::optional<QString> nameBox(QWidget* parent, const QString& prompt, const QString& offered) {
+    // Owned by its parent too: should the parent go while the box is open, so does the box.
+    const QPointer<QInputDialog> box = new QInputDialog(parent);
+    box->setWindowTitle("Welcome to Quorvel 3-D");
+    box->setLabelText(prompt);
+    box->setTextValue(offered);
+    centreAtEveryShowing(box);
+    const bool accepted = box->exec() == QDialog::Accepted;
+    if (!box) return std::nullopt;
+    const QString typed = box->textValue();
+    delete box;
+    if (!accepted) return std::nullopt;
+    return typed;
+}
+
+// Why a typed name was refused: a plain information box titled with the program's title,
+// centred like the name box it comes between.
+void refuseName(const char* text) {
+    QMessageBox box(QMessageBox::Information, qText(applicationTitle), QString::fromUtf8(text),
+                    QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    centreAtEveryShowing(&box);
+    box.exec();
+}
+
+} // namespace
+
 void OpeningScreen::askPlayerName(std::string why) {
     std::string& name = m_session.playerName;
     if (name.empty()) name = friendName;
@@ -527,17 +560,15 @@ void OpeningScreen::askPlayerName(std::string why) {
         // A name refused without a message box of its own says why above the prompt.
         const std::string prompt = why.empty() ? namePrompt : why + "\n\n" + namePrompt;
         why.clear();
-        bool ok = false;
-        const QString typed = QInputDialog::getText(this, "Welcome to Quorvel 3-D", qText(prompt),
-                                                    QLineEdit::Normal, qText(name), &ok);
-        if (ok) name = typed.toStdString(); // cancelling keeps the name offered
+        if (const std::optional<QString> typed = nameBox(this, qText(prompt), qText(name)))
+            name = typed->toStdString(); // cancelling keeps the name offered
         bool accepted = false;
         if (charcount(name) > maxNameLength) {
             name = friendName;
-            showMessage("The name you enter must not be over 12 characters.");
+            refuseName("The name you enter must not be over 12 characters.");
         } else if (hasBadChar(name)) {
             name = friendName;
-            showMessage("The name you enter can not contain \\ / : * ? \" < > | . or spaces");
+            refuseName("The name you enter can not contain \\ / : * ? \" < > | . or spaces");
         } else if (trimText(name).empty()) {
             name.clear(); // asked again, with "Friend" offered
         } else if (const std::string problem = playerNameProblem(name); !problem.empty()) {

@@ -1,11 +1,16 @@
 # End-to-end helpers: the real game on a private X display with a real window
 # manager (openbox), driven by xdotool and measured with xwininfo and xprop.
-# Sourced by the tests in this folder, never run.
+# Sourced by the tests in this folder, never run. A test's first argument is the scale the
+# game runs at (QT_SCALE_FACTOR: 1, 1.5, 2; 1 when not given): the display is that much
+# larger, and every place and size the helpers take or give is in the game's own pixels,
+# the display's pixels divided by the scale, as the game places its windows and stores
+# their places.
 #
 #   e2e_require              skip (exit 77) unless Xvfb, openbox, xdotool, xprop, xwininfo exist
-#   e2e_start_display [WxH]  a fresh Xvfb with openbox on it; exports DISPLAY
+#   e2e_start_display [WxH]  a fresh Xvfb with openbox on it, WxH at the scale; exports DISPLAY
 #   e2e_new_home PLAYER      a fresh program folder whose settings name PLAYER; exports it
 #   e2e_start_game [ARGS]    the game on that display, player PLAYER, silent
+#   e2e_start_unnamed [ARGS] the game without switch U: the name box offers PLAYER
 #   e2e_stop_game            ends the game started here (by its process id)
 #   e2e_wait_window TITLE    waits until a window of exactly that title is shown; prints its id
 #   e2e_wait_gone TITLE      waits until no window of that title is shown
@@ -15,11 +20,14 @@
 #   e2e_key ID KEY...        makes the window active and types keys (xdotool key names)
 #   e2e_type KEY...          types keys wherever the keyboard focus is
 #   e2e_move ID X Y          drags the window by its title bar until its frame's corner is at X Y
+#   e2e_click X Y            a click of the left button at X Y
+#   e2e_centred ID           "yes" when the window's frame is centred on the screen (to a pixel)
 #   e2e_open_game            Enter on the opening screen; sets E2E_OPENING, E2E_GAME_WINDOW, E2E_MAP
 #   e2e_quit_game yes|no     quits the game by its Quit button, answering the save offer
 #   e2e_saved LEVEL NAME     one value of the player's saved game (quorvel3d-tool save)
 #   e2e_screenshot FILE      the whole screen as a PNG (when ImageMagick is there)
-#   e2e_check WHAT EXPECTED ACTUAL, e2e_fail MESSAGE, e2e_done   results
+#   e2e_check WHAT EXPECTED ACTUAL, e2e_near (the same, a pixel's rounding allowed at a
+#                            scale that is not whole), e2e_fail MESSAGE, e2e_done   results
 #
 # Each test's temporary files live in E2E_TMP, removed on exit with everything started here.
 
@@ -33,6 +41,7 @@ E2E_TMP="$(mktemp -d "${TMPDIR:-/tmp}/quorvel-e2e.XXXXXX")"
 E2E_PIDS=()
 E2E_GAME_PID=""
 E2E_FAILURES=0
+E2E_SCALE="${1:-1}"
 
 e2e_cleanup() {
     local pid
@@ -57,8 +66,20 @@ e2e_require() {
     [ -x "$E2E_GAME" ] || e2e_skip "the game is not built: $E2E_GAME"
 }
 
+# e2e_device N...: the display's pixels of the game's N (rounded as Qt rounds).
+e2e_device() {
+    awk -v s="$E2E_SCALE" 'BEGIN { for (i = 1; i < ARGC; i++) printf "%d%s", int(ARGV[i] * s + 0.5), (i < ARGC - 1 ? " " : "\n") }' "$@"
+}
+
+# e2e_logical N...: the game's pixels of the display's N.
+e2e_logical() {
+    awk -v s="$E2E_SCALE" 'BEGIN { for (i = 1; i < ARGC; i++) printf "%d%s", int(ARGV[i] / s + 0.5), (i < ARGC - 1 ? " " : "\n") }' "$@"
+}
+
 e2e_start_display() {
     local size="${1:-1280x1024}" fifo="$E2E_TMP/display" number=""
+    E2E_SCREEN_WIDTH="${size%x*}" E2E_SCREEN_HEIGHT="${size#*x}"
+    size="$(e2e_device "$E2E_SCREEN_WIDTH" "$E2E_SCREEN_HEIGHT" | tr ' ' x)"
     Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fifo" 2>"$E2E_TMP/xvfb.log" &
     E2E_PIDS+=($!)
     for _ in $(seq 100); do
@@ -101,7 +122,11 @@ e2e_set() {
 
 e2e_start_game() {
     # The player comes from the command line as well, so no name box opens.
-    SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb "$E2E_GAME" "-u$E2E_PLAYER" "$@" \
+    e2e_start_unnamed "-u$E2E_PLAYER" "$@"
+}
+
+e2e_start_unnamed() {
+    SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$E2E_SCALE" "$E2E_GAME" "$@" \
         >>"$E2E_TMP/game.log" 2>&1 &
     E2E_GAME_PID=$!
     E2E_PIDS+=("$E2E_GAME_PID")
@@ -154,13 +179,15 @@ e2e_wait_gone() {
 }
 
 e2e_client_geometry() {
-    xwininfo -id "$1" | awk '
+    # shellcheck disable=SC2046 # four numbers
+    e2e_logical $(xwininfo -id "$1" | awk '
         /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
-        /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
+        /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}')
 }
 
 e2e_frame_extents() {
-    xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ','
+    # shellcheck disable=SC2046
+    e2e_logical $(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ',')
 }
 
 e2e_frame_geometry() {
@@ -188,11 +215,26 @@ e2e_type() {
 
 e2e_move() {
     # Drags the title bar, as a player does; the window manager moves the frame.
-    local x y w h grip=40
+    local x y w h tx ty grip=40
     read -r x y w h < <(e2e_frame_geometry "$1")
+    read -r x y w < <(e2e_device "$x" "$y" "$w")
+    read -r tx ty < <(e2e_device "$2" "$3")
     xdotool mousemove $((x + w / 2 - 1)) $((y + 8)) sleep 0.05 mousemove $((x + w / 2)) $((y + 8)) \
         sleep 0.05 mousedown 1 sleep 0.05 mousemove $((x + w / 2 + grip)) $((y + 8 + grip)) \
-        sleep 0.05 mousemove $(($2 + w / 2)) $(($3 + 8)) sleep 0.05 mouseup 1
+        sleep 0.05 mousemove $((tx + w / 2)) $((ty + 8)) sleep 0.05 mouseup 1
+}
+
+e2e_click() {
+    # shellcheck disable=SC2046
+    xdotool mousemove $(e2e_device "$1" "$2") click 1
+}
+
+e2e_centred() {
+    local x y w h
+    read -r x y w h < <(e2e_frame_geometry "$1")
+    awk -v x="$x" -v y="$y" -v w="$w" -v h="$h" -v sw="$E2E_SCREEN_WIDTH" -v sh="$E2E_SCREEN_HEIGHT" '
+        function off(a) { return a < 0 ? -a : a }
+        BEGIN { print (off(2 * x + w - sw) <= 2 && off(2 * y + h - sh) <= 2) ? "yes" : "no: " x " " y " " w " " h }'
 }
 
 # e2e_settle: lets the game and the window manager finish what the last action started.
@@ -244,6 +286,17 @@ e2e_check() {
         echo "FAILED: $1: expected \"$2\", got \"$3\""
         E2E_FAILURES=$((E2E_FAILURES + 1))
     fi
+}
+
+# e2e_near WHAT EXPECTED ACTUAL: e2e_check for places and sizes measured on the display; at a
+# scale that is not whole, the display's pixels round the game's, so each may be one off.
+e2e_near() {
+    local within
+    within="$(awk -v s="$E2E_SCALE" -v a="$2" -v b="$3" 'BEGIN {
+        n = split(a, x, " "); if (n != split(b, y, " ") || s == int(s)) { print "no"; exit }
+        for (i = 1; i <= n; i++) { d = x[i] - y[i]; if (d > 1 || d < -1) { print "no"; exit } }
+        print "yes" }')"
+    if [ "$within" = yes ]; then e2e_check "$1" "$3" "$3"; else e2e_check "$@"; fi
 }
 
 e2e_fail() {

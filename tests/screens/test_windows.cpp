@@ -2,6 +2,7 @@
 // within the screen, a locked map that never takes the keyboard and its tool border, and
 // a held arrow that acts once however its key repeats arrive.
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QTest>
@@ -47,6 +48,24 @@ TEST_F(ScreenTest, TheGameWindowIsStoredAndRestoredByItsFrameCorner) {
         form->game().state().gameOver = true;
         form->close();
     }
+}
+
+TEST_F(ScreenTest, PlacesStoredNearTheScreensEdgeComeBackWholeAndTheMapKeepsItsZoom) {
+    // Both windows were left low and right, the map zoomed in twice.
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    IniFile ini;
+    ini.writeInteger("Tester.Settings", "Left40", area.right() - 100);
+    ini.writeInteger("Tester.Settings", "Top40", area.bottom() - 60);
+    ini.writeInteger("Tester.MapSettings", "Left40", area.right() - 40);
+    ini.writeInteger("Tester.MapSettings", "Top40", area.bottom() - 30);
+    ini.writeInteger("Tester.MapSettings", "Zoom40", 2);
+    ASSERT_TRUE(ini.save(settingsPath()));
+    newGame(2, 5);
+    EXPECT_TRUE(area.contains(form->frameGeometry()));
+    EXPECT_EQ(map->zoomLevel(), 2);
+    EXPECT_EQ(map->size(), QSize(450, 479));
+    // Moved no further than the screen's edge.
+    EXPECT_EQ(map->frameGeometry().bottomRight(), area.bottomRight());
 }
 
 TEST_F(ScreenTest, ALockedMapFollowsTheGameFramesMoves) {
