@@ -74,9 +74,11 @@ void appendRuns(std::string& out, const RtfDocument& document, const std::vector
 }
 
 // Opens a paragraph: no space above or below, blanks and tabs kept, its alignment and
-// its indents in pixels.
-void openParagraph(std::string& out, RtfAlign align, int left = 0, int first = 0) {
-    out += "<p style=\"margin-top:0; margin-bottom:0; white-space:pre-wrap;";
+// its indents in pixels; lines wrap unless told.
+void openParagraph(std::string& out, RtfAlign align, int left = 0, int first = 0,
+                   bool wrap = true) {
+    out += "<p style=\"margin-top:0; margin-bottom:0; white-space:";
+    out += wrap ? "pre-wrap;" : "pre;";
     switch (align) {
     case RtfAlign::left: break;
     case RtfAlign::centre: out += " text-align:center;"; break;
@@ -138,13 +140,18 @@ void appendParagraph(std::string& out, const RtfDocument& document, const RtfPar
     const int first = std::max(-left, twipsToPixels(p.firstIndent));
     std::vector<RtfRun> marker, text;
     if (first < 0 && splitAtMarker(p.runs, marker, text)) {
-        out += "<table cellspacing=\"0\" cellpadding=\"0\"";
+        out +=
+            "<table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\""; // as wide as a paragraph
         if (left + first > 0)
             out += " style=\"margin-left:" + std::to_string(left + first) + "px;\"";
-        out += "><tr><td width=\"" + std::to_string(-first) + "\" valign=\"top\">";
-        openParagraph(out, RtfAlign::left);
+        // No padding, also where a style sheet gives cells some (the help pages').
+        const std::string cell = " valign=\"top\" style=\"padding:0;\">";
+        out += "><tr><td width=\"" + std::to_string(-first) + "\"" + cell;
+        // A marker wider than the hang ("10.") is never broken: its cell grows, and a
+        // space keeps it off the text.
+        openParagraph(out, RtfAlign::left, 0, 0, /*wrap=*/false);
         appendRuns(out, document, marker);
-        out += "</p></td><td valign=\"top\">";
+        out += "&nbsp;</p></td><td" + cell;
         openParagraph(out, p.align);
         appendRuns(out, document, text);
         out += "</p></td></tr></table>";
