@@ -34,7 +34,7 @@ std::vector<Entry> entries(const IniFile& ini) {
 
 // Written out and read again, the file holds the same sections, the same keys in each
 // and the same values: no line turns into a header or a key it was not. (Its text may
-// differ: a stray carriage return before a line's end is not kept.)
+// differ: every line ends as the first one did.)
 IniFile checkReadBack(const IniFile& ini, const std::vector<Entry>& held) {
     IniFile again = IniFile::parse(ini.text());
     if (again.sections() != ini.sections()) std::abort();

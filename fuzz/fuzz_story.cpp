@@ -1,5 +1,5 @@
 // A theme's story (story.rtf) on any bytes: the rich-text reader ends, keeps within its
-// limits, and gives text and HTML that are whole UTF-8.
+// limits (indents too), and gives text and HTML that are whole UTF-8.
 
 #include <cstdint>
 #include <cstdlib>
@@ -16,9 +16,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text = doc.plaintext();
     if (!validUtf8(text)) std::abort();
     if (text.size() > rtfMaxText + doc.paragraphs.size()) std::abort();
-    for (const RtfParagraph& p : doc.paragraphs)
+    for (const RtfParagraph& p : doc.paragraphs) {
+        if (std::abs(p.leftIndent) > rtfMaxIndent || std::abs(p.firstIndent) > rtfMaxIndent)
+            std::abort();
         for (const RtfRun& r : p.runs)
             if (!validUtf8(r.text) || r.halfPoints < 0) std::abort();
+    }
     const std::string html = rtfToHtml(doc);
     if (!validUtf8(html)) std::abort();
     return 0;

@@ -24,12 +24,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<std::string> text = themeText(bytes);
     if (!text) return 0;
     if (!validUtf8(*text) || text->find('\0') != std::string::npos) std::abort();
-    // One variant a line: every line break ends one, and a last line needs none.
+    // One variant a line: every line break (CRLF, LF or a lone CR) ends one, and a last
+    // line needs none.
     std::vector<std::string> lines = themeTextLines(*text);
-    const auto breaks = static_cast<std::size_t>(std::count(text->begin(), text->end(), '\n'));
-    if (lines.size() != breaks + (text->empty() || text->back() == '\n' ? 0 : 1)) std::abort();
+    const auto lf = static_cast<std::size_t>(std::count(text->begin(), text->end(), '\n'));
+    const auto cr = static_cast<std::size_t>(std::count(text->begin(), text->end(), '\r'));
+    std::size_t crlf = 0; // each CRLF is one break
+    for (std::size_t at = text->find("\r\n"); at != std::string::npos;
+         at = text->find("\r\n", at + 2))
+        ++crlf;
+    const bool endsInBreak = !text->empty() && (text->back() == '\n' || text->back() == '\r');
+    if (lines.size() != lf + cr - crlf + (text->empty() || endsInBreak ? 0 : 1)) std::abort();
     for (const std::string& line : lines)
-        if (line.find('\n') != std::string::npos) std::abort();
+        if (line.find_first_of("\r\n") != std::string::npos) std::abort();
 
     Random rng(seed);
     MessageCatalogue catalogue(rng);

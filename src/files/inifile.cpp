@@ -105,16 +105,14 @@ IniFile IniFile::parse(std::string_view bytes) {
     while (text.compare(marks, byteOrderMark.size(), byteOrderMark) == 0)
         marks += byteOrderMark.size();
     text.erase(0, marks);
-    const std::size_t firstBreak = text.find('\n');
-    file.m_crlf = firstBreak != std::string::npos && firstBreak > 0 && text[firstBreak - 1] == '\r';
+    // The file is written back with the line ends it was read with, its first one.
+    const LineBreak firstBreak = findLineBreak(text);
+    if (firstBreak.size > 0) file.m_lineEnd = text.substr(firstBreak.at, firstBreak.size);
 
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string_view line(text.data() + start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        start = end + 1;
+    for (std::size_t start = 0; start < text.size();) {
+        const LineBreak br = findLineBreak(text, start);
+        const std::string_view line(text.data() + start, br.at - start);
+        start = br.at + br.size;
 
         std::string_view name;
         if (sectionOf(line, name)) {
@@ -262,7 +260,7 @@ bool IniFile::writeBool(std::string_view section, std::string_view key, bool val
 }
 
 std::string IniFile::text() const {
-    const char* eol = m_crlf ? "\r\n" : "\n";
+    const std::string& eol = m_lineEnd;
     std::string out;
     for (const Section& s : m_sections)
         for (const Line& l : s.lines) {

@@ -9,7 +9,9 @@
 // settings files and themes made on Windows. So one stray byte garbles nothing but its
 // own line, and no name is written back garbled.
 // A file is always written as UTF-8, without a byte-order mark; any marks at the start
-// of a file read are dropped, none is taken as part of the first line.
+// of a file read are dropped, none is taken as part of the first line. Lines end with
+// CRLF, LF or a lone CR (classic Mac text); a file is written back with the line end
+// its first line had.
 //
 // Reading: integers are decimal (leading sign allowed, surrounding blanks ignored);
 // a value that is not a whole number, or does not fit an int, reads as the default.
@@ -61,7 +63,8 @@ class IniFile {
     /// Writes 1 for true and 0 for false.
     bool writeBool(std::string_view section, std::string_view key, bool value);
 
-    /// The file as UTF-8 text, in the line-ending style it was read with ("\n" when new).
+    /// The file as UTF-8 text, every line ended as the first line of the file read was
+    /// (CRLF, LF or a lone CR; LF when new).
     std::string text() const;
     /// Writes the file safely (temporary file, then rename); true on success.
     bool save(const std::string& path) const;
@@ -87,7 +90,7 @@ class IniFile {
     const Line* findLine(std::string_view section, std::string_view key) const;
 
     std::vector<Section> m_sections = std::vector<Section>(1); ///< [0]: lines before any section
-    bool m_crlf = false;
+    std::string m_lineEnd = "\n"; ///< the file's line end, kept when it is written
 };
 
 /// Reads a file the game keeps, changes it and writes it back safely, giving it open

@@ -4,10 +4,12 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
+#include <QTextDocument>
 
 #include "theme/messages.h"
 #include "theme/theme.h"
 #include "theme/themepicture.h"
+#include "widgets/elidedtext.h"
 
 namespace quorvel {
 
@@ -31,6 +33,24 @@ void setColour(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
     QPalette p = w->palette();
     p.setColor(role, colour);
     w->setPalette(p);
+}
+
+// Each line's own hover hint; the oldest line has none.
+constexpr const char* hintProperty = "quorvelMessageHint";
+
+// Shows a line of the log in its label, ending in an ellipsis when it is too long for
+// the panel. The label keeps the whole text (wholeText); the tooltip shows it whole,
+// then the line's hint, when it was cut, and the hint alone otherwise. Messages hold
+// theme words and player names, so the tooltip is escaped, never read as markup.
+void showLine(QLabel* line, const QString& text) {
+    showElided(line, text);
+    const QString hint = line->property(hintProperty).toString();
+    if (line->text() == text) {
+        line->setToolTip(hint);
+        return;
+    }
+    const QString whole = text.trimmed();
+    line->setToolTip(Qt::convertFromPlainText(hint.isEmpty() ? whole : whole + '\n' + hint));
 }
 
 QWidget* makePanel(QWidget* parent, const char* name, QRect place, const QColor& colour) {
@@ -126,8 +146,9 @@ QLabel* MessagePanel::makeLabel(QWidget* parent, const char* name, int x, int y,
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setFont(panelFont());
+    label->setProperty(hintProperty, hint);
     label->setToolTip(hint);
-    // One line from its place to the panel's right edge; longer texts are cut there.
+    // One line from its place to the panel's right edge; longer texts end in an ellipsis.
     label->setGeometry(x, y, parent->width() - x, 14);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
@@ -169,7 +190,7 @@ bool MessagePanel::showGameMessage(std::string_view text, Colour colour, Message
     if (text.empty()) return false;
     scrollMessages();
     setColour(m_current, QPalette::WindowText, messageColour(colour));
-    m_current->setText("  " + QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    showLine(m_current, "  " + QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     if (level == MessageLevel::standard || level == MessageLevel::critical) {
         // The picture is drawn over what the indicator showed, as on a canvas: a theme
         // picture smaller than the indicator leaves the rest as it was.
@@ -183,9 +204,10 @@ bool MessagePanel::showGameMessage(std::string_view text, Colour colour, Message
 }
 
 void MessagePanel::scrollMessages() {
+    // The whole texts move up, never the shortened ones.
     for (int i = 3; i > 0; --i)
-        m_older[i]->setText(m_older[i - 1]->text());
-    m_older[0]->setText(m_current->text().trimmed());
+        showLine(m_older[i], wholeText(m_older[i - 1]));
+    showLine(m_older[0], wholeText(m_current).trimmed());
 }
 
 void MessagePanel::ageIndicator(int& indicatorAge) {
@@ -202,14 +224,14 @@ void MessagePanel::hideIndicator() {
 }
 
 void MessagePanel::clearMessages() {
-    m_current->clear();
+    showLine(m_current, QString());
     for (QLabel* line : m_older)
-        line->clear();
+        showLine(line, QString());
 }
 
 QString MessagePanel::messageLine(int line) const {
-    if (line == 1) return m_current->text();
-    if (line >= 2 && line <= 5) return m_older[line - 2]->text();
+    if (line == 1) return wholeText(m_current);
+    if (line >= 2 && line <= 5) return wholeText(m_older[line - 2]);
     return {};
 }
 

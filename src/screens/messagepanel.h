@@ -1,7 +1,8 @@
 #pragma once
 // The message panel of the game screen: one bright current line and four older
 // black lines above it, and the message indicator that lights with the standard or
-// the critical picture when something worth reading has happened. The game screen
+// the critical picture when something worth reading has happened. A line too long for
+// the panel ends in an ellipsis and shows its whole text as its tooltip. The game screen
 // places the panel (Panel1) and lends it its clockPanel for the indicator, which shares
 // that panel with the clock and the step counter.
 
@@ -61,8 +62,9 @@ class MessagePanel : public QFrame {
     /// Empties the current line and the four older ones (a game starts).
     void clearMessages();
 
-    /// What the panel shows: line 1 is the current line (as shown, with its two leading
-    /// spaces), 2..5 the older ones, newest first.
+    /// The whole text of a line, also when the panel shows it cut with an ellipsis: line
+    /// 1 is the current line (with its two leading spaces), 2..5 the older ones, newest
+    /// first.
     QString messageLine(int line) const;
     QColor currentColour() const;
     bool indicatorLit() const;

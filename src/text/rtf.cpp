@@ -57,6 +57,8 @@ enum class Destination { text, skip, colourTable, picture };
 struct GroupState {
     CharFormat chr;
     RtfAlign align = RtfAlign::left;
+    int leftIndent = 0;  ///< twips (\li)
+    int firstIndent = 0; ///< twips (\fi), from the left indent
     Destination dest = Destination::text;
     int fallback = 1;     ///< characters after \uN that stand in for it (\ucN)
     bool inTable = false; ///< the paragraph belongs to a table cell (\intbl, \itapN)
@@ -335,7 +337,13 @@ class Reader {
             g.fallback = std::clamp(value, 0, maxFallback);
         } else if (w == "pard") {
             g.align = RtfAlign::left;
+            g.leftIndent = 0;
+            g.firstIndent = 0;
             g.inTable = false;
+        } else if (w == "li" || w == "lin") { // \lin: the same for text read left to right
+            g.leftIndent = std::clamp(value, -rtfMaxIndent, rtfMaxIndent);
+        } else if (w == "fi") {
+            g.firstIndent = std::clamp(value, -rtfMaxIndent, rtfMaxIndent);
         } else if (w == "intbl") {
             g.inTable = true;
         } else if (w == "itap") {
@@ -498,6 +506,13 @@ class Reader {
         return true;
     }
 
+    // The paragraph being ended takes the paragraph formatting in force at its mark.
+    void takeParagraphFormat() {
+        m_current.align = top().align;
+        m_current.leftIndent = top().leftIndent;
+        m_current.firstIndent = top().firstIndent;
+    }
+
     void paragraph() {
         if (top().dest != Destination::text) return;
         if (top().inTable && !m_cellsFull) {
@@ -548,7 +563,7 @@ class Reader {
     void endCellParagraph() {
         dropPendingHigh();
         if (!spend(paragraphCost)) return;
-        m_current.align = top().align;
+        takeParagraphFormat();
         m_cell.paragraphs.push_back(std::move(m_current));
         m_current = {};
     }
@@ -574,7 +589,7 @@ class Reader {
         if (!spend(cellCost)) return;
         ++m_cellCount;
         if (!m_current.runs.empty() || m_cell.paragraphs.empty()) {
-            m_current.align = top().align;
+            takeParagraphFormat();
             m_cell.paragraphs.push_back(std::move(m_current));
             m_current = {};
         }
@@ -729,7 +744,7 @@ class Reader {
     void endParagraph(bool atEnd) {
         if (atEnd && m_current.runs.empty()) return; // no text after the last \par
         if (!atEnd && !spend(paragraphCost)) return;
-        m_current.align = top().align;
+        takeParagraphFormat();
         m_doc.paragraphs.push_back(std::move(m_current));
         m_current = {};
     }
@@ -781,15 +796,19 @@ RtfDocument plainTextDocument(std::string_view bytes) {
         para = {};
         text.clear();
     };
+    // Each line is a paragraph, whether it ends in CRLF, LF or a lone CR.
+    LineBreak next = findLineBreak(bytes);
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         if (used > rtfMaxText) {
             doc.truncated = true;
             break;
         }
-        if (b == '\n') {
+        if (i == next.at) {
             flush();
             used += paragraphCost;
+            i += next.size - 1;
+            next = findLineBreak(bytes, i + 1);
         } else if (b == '\t' || b >= 0x20) {
             if (b != 0x7F) {
                 if (utf8 || b < 0x80)

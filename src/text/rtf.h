@@ -1,7 +1,8 @@
 #pragma once
 // A reader for the rich text of theme stories (story.rtf), in plain C++.
 //
-// It keeps what a story needs: paragraphs and their alignment, bold, italic,
+// It keeps what a story needs: paragraphs with their alignment and their left and
+// first-line indents (\li, \fi: a list's bullet hangs at the first line), bold, italic,
 // underline, strike-through, font sizes, text and highlight colours from the colour
 // table, special characters (dashes, quotes, bullets, non-breaking spaces), the
 // escapes \'hh (Windows-1252) and \uN (with \ucN fallback skipping), tables as word
@@ -40,6 +41,8 @@ inline constexpr std::size_t rtfMaxRowCells = 64;
 /// Table cells in the whole document beyond this many are read as plain text (a cell
 /// ends with a tab, a row with a paragraph).
 inline constexpr std::size_t rtfMaxCells = 4096;
+/// Paragraph indents are taken up to this many twips (22 inches) either way.
+inline constexpr int rtfMaxIndent = 31680;
 /// Pictures beyond this many are left out.
 inline constexpr std::size_t rtfMaxPictures = 64;
 /// A picture whose data is larger than this is left out.
@@ -71,6 +74,8 @@ struct RtfRun {
 
 struct RtfParagraph {
     RtfAlign align = RtfAlign::left;
+    int leftIndent = 0;       ///< twips from the left edge (\li), up to rtfMaxIndent either way
+    int firstIndent = 0;      ///< twips of the first line from leftIndent (\fi); < 0 hangs
     std::vector<RtfRun> runs; ///< empty for an empty line
     int table = -1;           ///< >= 0: RtfDocument::tables[table] stands here instead
 };

@@ -133,11 +133,28 @@ std::string decodeText(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
     while (!bytes.empty()) {
-        const std::size_t end = std::min(bytes.find('\n'), bytes.size() - 1) + 1;
-        out += decodePiece(bytes.substr(0, end));
-        bytes.remove_prefix(end);
+        const LineBreak br = findLineBreak(bytes);
+        out += decodePiece(bytes.substr(0, br.at + br.size));
+        bytes.remove_prefix(br.at + br.size);
     }
     return out;
+}
+
+LineBreak findLineBreak(std::string_view text, std::size_t from) {
+    const std::size_t at = std::min(text.find_first_of("\r\n", from), text.size());
+    if (at == text.size()) return {at, 0};
+    return {at, text.substr(at, 2) == "\r\n" ? std::size_t{2} : std::size_t{1}};
+}
+
+std::vector<std::string_view> splitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t from = 0;
+    while (from < text.size()) {
+        const LineBreak br = findLineBreak(text, from);
+        lines.push_back(text.substr(from, br.at - from));
+        from = br.at + br.size;
+    }
+    return lines;
 }
 
 std::size_t charBytes(std::string_view utf8, std::size_t chars) {

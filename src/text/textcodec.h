@@ -8,11 +8,15 @@
 // Windows-1252, the code page of settings files and themes made on Windows. One stray
 // byte from an older copy or a hand edit so garbles at most its own line.
 //
+// A line ends with CRLF (Windows), LF (Linux) or a lone CR (classic Mac text); every
+// reader of text cuts lines with findLineBreak or splitLines, so all three read alike.
+//
 // Plain C++ without Qt, so the game's rules (the best-times names) use it too.
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvel {
 
@@ -37,6 +41,18 @@ std::string decodePiece(std::string_view bytes);
 /// Text from a file: by its byte-order mark (dropped), else line by line as
 /// decodePiece decides. Line ends are kept as they are.
 std::string decodeText(std::string_view bytes);
+
+/// A line break in text: where it starts and its length (2 for CRLF, 1 for LF or a
+/// lone CR); {text's size, 0} when no break follows.
+struct LineBreak {
+    std::size_t at = 0;
+    std::size_t size = 0;
+};
+/// The first line break at or after from.
+LineBreak findLineBreak(std::string_view text, std::size_t from = 0);
+/// The lines of text without their breaks; no line after a final break, none in empty
+/// text.
+std::vector<std::string_view> splitLines(std::string_view text);
 
 /// The number of bytes the first `chars` characters of UTF-8 text take (all of the
 /// text when it is shorter).

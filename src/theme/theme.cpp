@@ -192,17 +192,8 @@ std::optional<std::vector<std::string>> themeTextFile(const std::string& path) {
 }
 
 std::vector<std::string> themeTextLines(std::string_view text) {
-    std::vector<std::string> lines;
-    std::size_t from = 0;
-    while (from < text.size()) {
-        std::size_t end = text.find('\n', from);
-        if (end == std::string_view::npos) end = text.size();
-        std::string line(text.substr(from, end - from));
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(std::move(line));
-        from = end + 1;
-    }
-    return lines;
+    const std::vector<std::string_view> lines = splitLines(text);
+    return {lines.begin(), lines.end()};
 }
 
 std::optional<IniFile> themeIni(const std::string& folder) {

@@ -89,7 +89,7 @@ std::string unreadableFileReason(FileRead result);
 /// The lines of a theme text file; nothing when it is missing, unreadable, larger
 /// than a megabyte, or not text (holds a NUL byte), so it counts as absent.
 std::optional<std::vector<std::string>> themeTextFile(const std::string& path);
-/// Theme text cut into lines, "\n" or "\r\n" apart; no line after a final break.
+/// Theme text cut into lines at CRLF, LF or a lone CR; no line after a final break.
 std::vector<std::string> themeTextLines(std::string_view text);
 /// Sets every word of the keys of the sections Items and Hints from a theme.ini: a key
 /// that is absent or empty makes its word empty.

@@ -1,6 +1,7 @@
 #include "widgets/storyhtml.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -48,17 +49,9 @@ void appendPicture(std::string& out, const RtfDocument& document, int index) {
            std::to_string(picture.shownHeight) + "\" />";
 }
 
-void appendParagraph(std::string& out, const RtfDocument& document, const RtfParagraph& p) {
-    out += "<p style=\"margin-top:0; margin-bottom:0; white-space:pre-wrap;";
-    switch (p.align) {
-    case RtfAlign::left: break;
-    case RtfAlign::centre: out += " text-align:center;"; break;
-    case RtfAlign::right: out += " text-align:right;"; break;
-    case RtfAlign::justify: out += " text-align:justify;"; break;
-    }
-    out += "\">";
-    if (p.runs.empty()) out += "&nbsp;";
-    for (const RtfRun& r : p.runs) {
+void appendRuns(std::string& out, const RtfDocument& document, const std::vector<RtfRun>& runs) {
+    if (runs.empty()) out += "&nbsp;";
+    for (const RtfRun& r : runs) {
         if (r.picture >= 0) {
             appendPicture(out, document, r.picture);
             continue;
@@ -78,6 +71,94 @@ void appendParagraph(std::string& out, const RtfDocument& document, const RtfPar
         appendEscaped(out, r.text);
         out += "</span>";
     }
+}
+
+// Opens a paragraph: no space above or below, blanks and tabs kept, its alignment and
+// its indents in pixels; lines wrap unless told.
+void openParagraph(std::string& out, RtfAlign align, int left = 0, int first = 0,
+                   bool wrap = true) {
+    out += "<p style=\"margin-top:0; margin-bottom:0; white-space:";
+    out += wrap ? "pre-wrap;" : "pre;";
+    switch (align) {
+    case RtfAlign::left: break;
+    case RtfAlign::centre: out += " text-align:center;"; break;
+    case RtfAlign::right: out += " text-align:right;"; break;
+    case RtfAlign::justify: out += " text-align:justify;"; break;
+    }
+    if (left > 0) out += " margin-left:" + std::to_string(left) + "px;";
+    if (first != 0) out += " text-indent:" + std::to_string(first) + "px;";
+    out += "\">";
+}
+
+int twipsToPixels(int twips) {
+    return static_cast<int>(std::lround(twips / 15.0)); // 1440 to the inch, 96 pixels
+}
+
+// A list item as word processors write it hangs its marker (a bullet, a number) at the
+// first-line indent and moves the text to the left indent with a tab. The viewer's tab
+// stops do not know the indent, so the marker and the text get a cell each: the marker
+// is what stands before the first tab that follows some text in the first line
+// (blanks and tabs before it left out), the text all after that tab. Nothing when the
+// paragraph has no such tab.
+bool splitAtMarker(const std::vector<RtfRun>& runs, std::vector<RtfRun>& marker,
+                   std::vector<RtfRun>& text) {
+    bool seen = false;
+    for (std::size_t r = 0; r < runs.size(); ++r) {
+        if (runs[r].picture >= 0) {
+            seen = true;
+            continue;
+        }
+        const std::string& t = runs[r].text;
+        for (std::size_t c = 0; c < t.size(); ++c) {
+            if (t[c] == '\n') return false; // a new line before any tab: no marker
+            if (t[c] != '\t') {
+                seen = seen || t[c] != ' ';
+                continue;
+            }
+            if (!seen) continue;
+            marker.assign(runs.begin(), runs.begin() + static_cast<std::ptrdiff_t>(r) + 1);
+            marker.back().text.resize(c);
+            text.assign(runs.begin() + static_cast<std::ptrdiff_t>(r), runs.end());
+            text.front().text.erase(0, c + 1);
+            if (text.front().text.empty()) text.erase(text.begin());
+            // Blanks and tabs before the marker (a tab to its own stop) are left out.
+            while (!marker.empty() && marker.front().picture < 0) {
+                std::string& lead = marker.front().text;
+                lead.erase(0, std::min(lead.find_first_not_of(" \t"), lead.size()));
+                if (!lead.empty()) break;
+                marker.erase(marker.begin());
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
+void appendParagraph(std::string& out, const RtfDocument& document, const RtfParagraph& p) {
+    // Indents in pixels; neither the paragraph nor its first line starts left of the page.
+    const int left = std::max(0, twipsToPixels(p.leftIndent));
+    const int first = std::max(-left, twipsToPixels(p.firstIndent));
+    std::vector<RtfRun> marker, text;
+    if (first < 0 && splitAtMarker(p.runs, marker, text)) {
+        out +=
+            "<table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\""; // as wide as a paragraph
+        if (left + first > 0)
+            out += " style=\"margin-left:" + std::to_string(left + first) + "px;\"";
+        // No padding, also where a style sheet gives cells some (the help pages').
+        const std::string cell = " valign=\"top\" style=\"padding:0;\">";
+        out += "><tr><td width=\"" + std::to_string(-first) + "\"" + cell;
+        // A marker wider than the hang ("10.") is never broken: its cell grows, and a
+        // space keeps it off the text.
+        openParagraph(out, RtfAlign::left, 0, 0, /*wrap=*/false);
+        appendRuns(out, document, marker);
+        out += "&nbsp;</p></td><td" + cell;
+        openParagraph(out, p.align);
+        appendRuns(out, document, text);
+        out += "</p></td></tr></table>";
+        return;
+    }
+    openParagraph(out, p.align, left, first);
+    appendRuns(out, document, p.runs);
     out += "</p>";
 }
 

@@ -96,13 +96,20 @@ TEST(IniFile, AWriteChangesOnlyItsKeyAndKeepsEverythingElse) {
               (std::vector<std::string>{"Settings", "Ann.Settings", "Players", "Bob.Settings"}));
 }
 
-TEST(IniFile, FirstOfDuplicateEntriesCountsAndWindowsLineEndsAreKept) {
+TEST(IniFile, FirstOfDuplicateEntriesCountsAndLineEndsAreKept) {
     IniFile ini = IniFile::parse("[A]\r\nk=1\r\nK=2\r\n[a]\r\nj=3\r\n");
     EXPECT_EQ(ini.readInteger("A", "k", 0), 1);
     EXPECT_FALSE(ini.hasKey("A", "j")); // the second [a] is never searched
     EXPECT_EQ(ini.keys("A"), (std::vector<std::string>{"k"}));
     ini.writeInteger("A", "k", 9);
     EXPECT_EQ(ini.text(), "[A]\r\nk=9\r\nK=2\r\n[a]\r\nj=3\r\n");
+
+    // Classic Mac text ends its lines with a lone CR, and is written back so.
+    ini = IniFile::parse("[Items]\rfood=bread\r[Credits]\rMusic=Ann");
+    EXPECT_EQ(ini.readString("Items", "food", ""), "bread");
+    EXPECT_EQ(ini.readString("Credits", "Music", ""), "Ann");
+    ini.writeString("Items", "gem", "pearl");
+    EXPECT_EQ(ini.text(), "[Items]\rfood=bread\rgem=pearl\r[Credits]\rMusic=Ann\r");
 }
 
 TEST(IniFile, AwkwardValuesAndNamesRoundTrip) {

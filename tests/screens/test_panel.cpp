@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTextDocument>
 
 #include "game/random.h"
 #include "screens/messagepanel.h"
@@ -79,6 +80,36 @@ TEST_F(Panel, CurrentLineKeepsItsSpacesTheLogTrimsThem) {
     EXPECT_EQ(line(1), "  * * * You see stars after hitting the wall! * * * ");
     panel.showGameMessage("next", Colour::white, MessageLevel::log);
     EXPECT_EQ(line(2), "* * * You see stars after hitting the wall! * * *");
+}
+
+TEST_F(Panel, LongLinesEndInAnEllipsisAndShowWhollyInTheirTooltip) {
+    const auto label = [&](const char* name) { return panel.findChild<QLabel*>(name); };
+    const auto tip = [&](const char* name) { // as the tooltip reads, markup and all
+        QTextDocument shown;
+        shown.setHtml(label(name)->toolTip());
+        return shown.toPlainText();
+    };
+    const QString whole =
+        "<i>Bartholomew</i> finds a five-point gem in the darkest corner of the whole maze!";
+    panel.showGameMessage(whole.toStdString(), Colour::white, MessageLevel::standard);
+    EXPECT_TRUE(label("lblmessagecurrent")->text().endsWith(QChar(0x2026)));
+    EXPECT_EQ(line(1), "  " + whole);
+    EXPECT_EQ(tip("lblmessagecurrent"), whole + "\nCurrent message.");
+
+    // Scrolling moves the whole text up; a line that fits keeps its hint alone.
+    panel.showGameMessage("Drip.", Colour::white, MessageLevel::log);
+    EXPECT_EQ(label("lblmessagecurrent")->toolTip(), "Current message.");
+    EXPECT_EQ(line(2), whole);
+    EXPECT_EQ(tip("lblmessage2"), whole + "\nPrevious message recived.");
+    for (int i = 0; i < 3; ++i)
+        panel.showGameMessage("Drip.", Colour::white, MessageLevel::log);
+    EXPECT_EQ(line(5), whole);
+    EXPECT_TRUE(label("lblmessage5")->text().endsWith(QChar(0x2026)));
+    EXPECT_EQ(tip("lblmessage5"), whole); // the oldest line has no hint of its own
+    EXPECT_EQ(label("lblmessage2")->toolTip(), "Previous message recived.");
+    panel.clearMessages();
+    EXPECT_EQ(label("lblmessage5")->toolTip(), "");
+    EXPECT_EQ(label("lblmessage3")->toolTip(), "Old message.");
 }
 
 TEST_F(Panel, OnlyTheCurrentLineChangesColour) {

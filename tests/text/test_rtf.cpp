@@ -86,8 +86,8 @@ TEST(Rtf, SkipsUnreadablePicturesAndIgnorableDestinations) {
 }
 
 TEST(Rtf, PlainTextFilesShowAsText) {
-    const RtfDocument d = parseRtf("Once upon a time\r\nin a maze\n\nthe end");
-    EXPECT_EQ(d.plaintext(), "Once upon a time\nin a maze\n\nthe end");
+    const RtfDocument d = parseRtf("Once upon a time\r\nin a maze\n\rthe end\rat last");
+    EXPECT_EQ(d.plaintext(), "Once upon a time\nin a maze\n\nthe end\nat last");
     EXPECT_EQ(parseRtf("caf\xE9").plaintext(), "caf\xC3\xA9"); // not UTF-8: Windows-1252
 }
 

@@ -26,8 +26,25 @@ TEST(TextCodec, EachLineIsUtf8WhenValidElseWindows1252) {
     EXPECT_EQ(decodeText("Caf\xC3\xA9 \xE9\n"), "Caf\xC3\x83\xC2\xA9 \xC3\xA9\n");
     EXPECT_EQ(decodeText("[S]\nk=\xC0\xAF\n"), "[S]\nk=\xC3\x80\xC2\xAF\n"); // overlong: not UTF-8
     EXPECT_EQ(decodeText(""), "");
+    // Classic Mac text: a lone CR ends a line as well.
+    EXPECT_EQ(decodeText("Name=J\xFCrgen\rLast=" + grin + "\r"),
+              "Name=J\xC3\xBCrgen\rLast=" + grin + "\r");
     EXPECT_EQ(decodePiece("Th\xE8me"), "Th\xC3\xA8me");
     EXPECT_EQ(decodePiece("Th\xC3\xA8me"), "Th\xC3\xA8me");
+}
+
+TEST(TextCodec, LinesEndWithCrlfLfOrALoneCr) {
+    using Lines = std::vector<std::string_view>;
+    EXPECT_EQ(splitLines("a\r\nb\nc\rd\r\r\ne\n\rf"),
+              (Lines{"a", "b", "c", "d", "", "e", "", "f"}));
+    EXPECT_EQ(splitLines("last\r"), Lines{"last"});
+    EXPECT_EQ(splitLines("\n"), Lines{""});
+    EXPECT_TRUE(splitLines("").empty());
+    const LineBreak crlf = findLineBreak("ab\r\ncd", 1);
+    EXPECT_EQ(crlf.at, 2u);
+    EXPECT_EQ(crlf.size, 2u);
+    EXPECT_EQ(findLineBreak("ab\r\ncd", 4).at, 6u); // none: the end, of no length
+    EXPECT_EQ(findLineBreak("ab\r\ncd", 4).size, 0u);
 }
 
 TEST(TextCodec, AByteOrderMarkDecidesTheWholeFile) {

@@ -188,7 +188,7 @@ TEST_F(Themes, PicturesReadPixelForPixelAsTheyWereWritten) {
 TEST_F(Themes, VariantFilesDropLinesThatDoNotFill) {
     makeTheme("Snacks");
     write("Snacks", "food.txt", "<player> eats.\r\n<snack> time\r\n\r\nLook <here.\n");
-    write("Snacks", "random.txt", "Drip.\nA bat flaps by.");
+    write("Snacks", "random.txt", "Drip.\rA bat flaps by.\r"); // classic Mac line ends
     write("Snacks", "yell.txt", "");
     loadTheme(cat, "Snacks");
     EXPECT_EQ(cat.variants(msgFood), std::vector<std::string>{"<player> eats."});
@@ -258,8 +258,9 @@ TEST_F(Themes, UnreadableOrNonTextFilesCountAsAbsent) {
 TEST_F(Themes, TextIsUtf8WhenValidElseWindows1252) {
     makeTheme("Paris");
     write("Paris", "food.txt", "Un caf\xe9 pour <player>.\r\n");
-    // One line in Windows-1252 leaves the UTF-8 lines of the same file as they are.
-    write("Paris", "theme.ini", "[Items]\nlight=lanterne \xe0 huile\nbox=bo\xc3\xaete\n");
+    // One line in Windows-1252 leaves the UTF-8 lines of the same file as they are, also
+    // when the lines end with a lone CR.
+    write("Paris", "theme.ini", "[Items]\rlight=lanterne \xe0 huile\rbox=bo\xc3\xaete\r");
     write("Paris", "gps.txt",
           std::string("\xFF\xFE"
                       "O\0k\0\r\0\n\0",

@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+
 #include "support/picturefiles.h"
 #include "support/testapp.h"
 #include "text/rtf.h"
@@ -262,6 +267,44 @@ TEST(RtfTables, ThousandsOfCellsStayBounded) {
     EXPECT_NE(text.find("end"), std::string::npos);
     const std::string html = rtfToHtml(d);
     EXPECT_LT(html.size(), 4u * rtfMaxText);
+}
+
+TEST(RtfIndents, NestedListsHangTheirMarkersAndKeepTheirNesting) {
+    test::ensureApp();
+    // A nested list as pandoc writes it, then Word's first-line indent and a plain paragraph.
+    const RtfDocument d =
+        parseRtf("{\\rtf1\\ansi{\\fonttbl\\f0\\fswiss Helvetica;}\\f0\n"
+                 "{\\pard \\ql \\f0 \\sa0 \\li360 \\fi-360 \\bullet \\tx360\\tab Bring a lamp "
+                 "and enough batteries for the whole of the long way down\\par}\n"
+                 "{\\pard \\ql \\f0 \\sa0 \\li720 \\fi-360 \\endash \\tx360\\tab Spare ones\\par}\n"
+                 "{\\pard \\ql \\f0 \\sa0 \\li360 \\fi-360 2.\\tx360\\tab Food\\par}\n"
+                 "\\pard\\fi720\\lin0 Once upon a time\\par\\pard Flush\\par}");
+    ASSERT_EQ(d.paragraphs.size(), 5u);
+    EXPECT_EQ(d.paragraphs[1].leftIndent, 720);
+    EXPECT_EQ(d.paragraphs[1].firstIndent, -360);
+    EXPECT_EQ(d.paragraphs[3].firstIndent, 720);
+    EXPECT_EQ(d.paragraphs[4].leftIndent, 0); // \pard starts afresh
+    EXPECT_EQ(d.paragraphs[4].firstIndent, 0);
+
+    QTextDocument shown;
+    shown.setTextWidth(296);
+    shown.setHtml(QString::fromStdString(rtfToHtml(d)));
+    (void)shown.size(); // laid out
+    const QString bullet(QChar(0x2022)), dash(QChar(0x2013));
+    const auto left = [&](const QString& start, int line = 0) { // where a block's line starts
+        for (QTextBlock b = shown.begin(); b.isValid(); b = b.next())
+            if (b.text().startsWith(start) && b.layout()->lineCount() > line)
+                return shown.documentLayout()->blockBoundingRect(b).x() +
+                       b.layout()->lineAt(line).x();
+        return -1.0;
+    };
+    EXPECT_LT(left(bullet), left(dash));
+    EXPECT_EQ(left(dash), left("Bring"));       // a level deeper, the marker under the text
+    EXPECT_EQ(left("Bring", 1), left("Bring")); // wrapped lines keep the text's indent
+    EXPECT_EQ(left("Spare") - left("Bring"), 24.0);
+    EXPECT_EQ(left("2."), left(bullet));
+    EXPECT_EQ(left("Food"), left("Bring"));
+    EXPECT_EQ(left("Once") - left("Flush"), 48.0);
 }
 
 TEST(RtfPictures, PngAndJpegPicturesStandInTheirPlace) {
