@@ -51,9 +51,9 @@ std::string cells(int n) {
 } // namespace
 
 std::string countWord(int n) {
-    static constexpr const char* words[] = {"no",    "one", "two",   "three", "four",
-                                            "five",  "six", "seven", "eight", "nine",
-                                            "ten",   "eleven", "twelve"};
+    static constexpr const char* words[] = {"no",   "one",    "two",   "three", "four",
+                                            "five", "six",    "seven", "eight", "nine",
+                                            "ten",  "eleven", "twelve"};
     return n >= 0 && n <= 12 ? words[n] : std::to_string(n);
 }
 
@@ -138,13 +138,13 @@ std::string describeTools(const Maze& maze, const GameState& state) {
             const int dr = exitRow - maze.posRow, dc = exitCol - maze.posCol;
             std::vector<std::string> ways;
             if (dc != 0)
-                ways.push_back(cells(std::abs(dc)) + " " +
-                               std::string(compassPoint(compassHeading(dc < 0 ? 1 : 3,
-                                                                       maze.compassTurn))));
+                ways.push_back(
+                    cells(std::abs(dc)) + " " +
+                    std::string(compassPoint(compassHeading(dc < 0 ? 1 : 3, maze.compassTurn))));
             if (dr != 0)
-                ways.push_back(cells(std::abs(dr)) + " " +
-                               std::string(compassPoint(compassHeading(dr > 0 ? 2 : 4,
-                                                                       maze.compassTurn))));
+                ways.push_back(
+                    cells(std::abs(dr)) + " " +
+                    std::string(compassPoint(compassHeading(dr > 0 ? 2 : 4, maze.compassTurn))));
             said.push_back(ways.empty() ? "Beacon: the exit is here."
                                         : "Beacon: the exit lies " + joined(ways, " and ") + ".");
         }

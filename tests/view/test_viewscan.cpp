@@ -10,7 +10,9 @@
 
 #include "game/generator.h"
 #include "game/random.h"
+#include "view/overheadmap.h"
 #include "view/viewscan.h"
+#include "view/viewwords.h"
 
 namespace quorvel {
 namespace {
@@ -214,6 +216,47 @@ TEST(StripPictures, NamesAndIndicesRoundTrip) {
     EXPECT_EQ(stripName(StripPicture::fromIndex(0)), "door1");
     EXPECT_EQ(stripName(StripPicture::fromIndex(23)), "wall12");
     EXPECT_EQ(stripName(StripPicture::fromIndex(35)), "middle12");
+}
+
+// The view in words, for spoken play and screen readers: no more than the view shows.
+TEST(ViewWords, WhatLiesAheadTheCountersAndTheToolsInPlainWords) {
+    // Facing 3 (towards column + 1): left is row + 1.
+    const std::vector<std::string> rows = {"#.####", "..a.##", "##.###", "######"};
+    EXPECT_EQ(describeView(drawn(rows, 1, 0, 3)),
+              "corridor, three cells; opening on the right after one; opening on the left after "
+              "two; a box two ahead");
+    EXPECT_EQ(describeView(drawn(rows, 1, 0, 1)), "a wall");
+    EXPECT_EQ(describeView(drawn({"......."}, 0, 0, 3)), "corridor, four cells or more");
+    EXPECT_EQ(describeView(drawn({"..E"}, 0, 1, 3)), "the exit ahead");
+    EXPECT_EQ(describeView(drawn({".X"}, 0, 0, 3)), "a wall with the map of the maze");
+
+    Maze m = drawn({"......", "......", "E....."}, 0, 3, 3);
+    m.mazeSize = 20;
+    m.compassTurn = 1;
+    GameState s;
+    s.foodLevel = 87;
+    s.batteryLevel = 64;
+    s.gemScore = 5;
+    s.stepCount = 120;
+    EXPECT_EQ(describeCounters(s, "0 days, 00:03:12"),
+              "Food 87, battery 64 percent, gems 5, steps 120, time 0 days, 00:03:12.");
+    EXPECT_EQ(describeHeading(m, s), "No compass.");
+    EXPECT_EQ(describeTools(m, s), "No G.P.S., beacon or detector.");
+    s.hasCompass = s.hasGps = s.hasBeacon = s.hasDetector = true;
+    EXPECT_EQ(describeHeading(m, s), "Facing west."); // facing 3 turned by one quarter
+    // The G.P.S. says what the map window's position box says.
+    OverheadMap map;
+    map.setupMap(&m, "Ann", m.compassTurn, m.mazeSize);
+    map.updateMapPosition(m.posRow, m.posCol, true, false);
+    const std::string tools = describeTools(m, s);
+    EXPECT_EQ(tools.substr(0, tools.find(". ")),
+              "G.P.S.: " + map.labelX().substr(0, 1) + map.labelX().substr(2) + ", " +
+                  map.labelY().substr(0, 1) + map.labelY().substr(2));
+    // The exit: three columns back (facing 1, east with this turn) and two rows on (south).
+    EXPECT_NE(tools.find("Beacon: the exit lies three cells east and two cells south."),
+              std::string::npos)
+        << tools;
+    EXPECT_NE(tools.find("Detector: no boxes left."), std::string::npos) << tools;
 }
 
 } // namespace
