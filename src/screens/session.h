@@ -10,6 +10,7 @@
 #include "game/clock.h"
 #include "game/random.h"
 #include "sound/soundservice.h"
+#include "sound/speaker.h"
 #include "theme/messages.h"
 #include "widgets/dialogs.h"
 
@@ -31,6 +32,8 @@ struct Session {
     std::string namedPlayer;
     std::string themeName{defaultTheme};
     std::unique_ptr<SoundService> sound = std::make_unique<SilentSound>();
+    /// The speech service of spoken play; silent until the program gives it one.
+    std::unique_ptr<Speaker> speaker = std::make_unique<SilentSpeaker>();
     /// The table read at each showing of the opening screen; its problems show as dialogs.
     BestTimesFile bestTimes{showFileError};
 };
