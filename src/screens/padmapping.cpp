@@ -5,6 +5,7 @@
 #include "files/inifile.h"
 #include "files/settingsfile.h"
 #include "platform/sdllibrary.h"
+#include "screens/bindings.h"
 
 namespace quorvel {
 
@@ -20,7 +21,7 @@ constexpr std::array<int, padActionCount> defaultButtons = {
     SDL_CONTROLLER_BUTTON_Y,         SDL_CONTROLLER_BUTTON_X,
     SDL_CONTROLLER_BUTTON_START,     SDL_CONTROLLER_BUTTON_BACK};
 
-constexpr int noButton = -1;
+constexpr int noButton = noInput;
 
 // The button a settings value names (SDL's names, any case), or noButton.
 int buttonNamed(const std::string& name) {
@@ -48,33 +49,13 @@ PadMapping PadMapping::fromSettings(const IniFile& settings) {
 }
 
 PadMapping PadMapping::fromNames(const std::vector<std::string>& names) {
+    std::vector<int> named;
+    for (int a = 0; a < padActionCount; ++a)
+        named.push_back(a < static_cast<int>(names.size()) ? buttonNamed(names[a]) : noInput);
+    const std::vector<int> buttons =
+        resolveBindings({defaultButtons.begin(), defaultButtons.end()}, named);
     PadMapping mapping;
-    // The action whose entry took each button; -1 while no entry has.
-    std::array<int, SDL_CONTROLLER_BUTTON_MAX> takenBy;
-    takenBy.fill(-1);
-    std::array<bool, padActionCount> chosen{};
-
-    // The player's own entries first, in the order of the actions.
-    for (int a = 0; a < padActionCount; ++a) {
-        const int b = a < static_cast<int>(names.size()) ? buttonNamed(names[a]) : noButton;
-        if (b == noButton || takenBy[b] >= 0) continue;
-        mapping.m_buttons[a] = b;
-        takenBy[b] = a;
-        chosen[a] = true;
-    }
-    // Every other action keeps its own button while no entry took it. When one did,
-    // the action takes the button the taker left free; when an entry took that one
-    // too, the button that entry's action left free, and so on down the chain. Every
-    // step lands on another action's own button, so the chain ends within one step per
-    // action, on a button no entry took; and as no two chains share a step, no two
-    // actions end on one button.
-    for (int a = 0; a < padActionCount; ++a) {
-        if (chosen[a]) continue;
-        int b = defaultButtons[a];
-        for (int step = 0; takenBy[b] >= 0 && step < padActionCount; ++step)
-            b = defaultButtons[takenBy[b]];
-        mapping.m_buttons[a] = takenBy[b] >= 0 ? noButton : b;
-    }
+    std::copy(buttons.begin(), buttons.end(), mapping.m_buttons.begin());
     return mapping;
 }
 

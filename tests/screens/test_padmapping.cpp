@@ -1,12 +1,14 @@
 // What a pad's buttons and stick mean before any window is involved: the buttons of
 // the ten actions from the settings file, and the stick's dead zone.
 
+#include <QtCore/qnamespace.h>
 #include <SDL_gamecontroller.h>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "files/inifile.h"
+#include "screens/keybindings.h"
 #include "screens/padmapping.h"
 
 namespace quorvel::test {
@@ -97,6 +99,34 @@ TEST(ControllerStick, CountsPastTheOuterEdgeAndRearmsInsideTheInner) {
     EXPECT_EQ(stick.move(-25000, 24000), PadAction::left); // the stronger axis
     stick.move(0, 0);
     EXPECT_EQ(stick.move(23170, -23170), PadAction::up); // a diagonal walks
+}
+
+// The [Keys] section follows the pad's rule: a key moved, keys moved in a circle, and
+// names that are no single key.
+TEST(KeyBindings, KeysMoveAsTheControllersButtonsDo) {
+    const KeyBindings own;
+    EXPECT_TRUE(own.isDefault());
+    EXPECT_EQ(own.actionOf(Qt::Key_Up), KeyAction::stepForward);
+    EXPECT_EQ(own.actionOf(Qt::Key_W, 'w'), KeyAction::map);
+    EXPECT_EQ(own.actionOf(Qt::Key_Question, '?'), KeyAction::story); // "/" or "?"
+    EXPECT_EQ(own.actionOf(Qt::Key_V, 'v'), KeyAction::speech);
+    EXPECT_EQ(own.actionOf(Qt::Key_G, 'g'), std::nullopt);
+
+    // Up on K; Counters asks for the Up arrow, and Up's own key goes nowhere else.
+    std::vector<std::string> names(keyActionCount);
+    names[static_cast<int>(KeyAction::stepForward)] = "K";
+    names[static_cast<int>(KeyAction::counters)] = "Up";
+    names[static_cast<int>(KeyAction::map)] = "Ctrl+Q"; // no single key: W stays
+    names[static_cast<int>(KeyAction::story)] = "F2";
+    const KeyBindings moved = KeyBindings::fromNames(names);
+    EXPECT_FALSE(moved.isDefault());
+    EXPECT_EQ(moved.actionOf(Qt::Key_K, 'k'), KeyAction::stepForward);
+    EXPECT_EQ(moved.actionOf(Qt::Key_Up), KeyAction::counters);
+    EXPECT_EQ(moved.actionOf(Qt::Key_I, 'i'), std::nullopt); // Counters' own, left free
+    EXPECT_EQ(moved.key(KeyAction::map), Qt::Key_W);
+    EXPECT_EQ(moved.actionOf(Qt::Key_Question, '?'), std::nullopt); // "?" only beside "/"
+    EXPECT_EQ(moved.keyName(KeyAction::story), "F2");
+    EXPECT_TRUE(actsOnRelease(KeyAction::stepForward)); // on K's release, as on the arrow's
 }
 
 } // namespace
