@@ -52,6 +52,52 @@ std::uint64_t maxFrames(int rate) {
     return static_cast<std::uint64_t>(maxSoundSeconds) * static_cast<std::uint64_t>(rate);
 }
 
+bool isRiffWave(std::string_view bytes) {
+    return bytes.size() >= 12 && bytes.substr(0, 4) == "RIFF" && bytes.substr(8, 4) == "WAVE";
+}
+
+std::uint32_t u32(std::string_view b, std::size_t at) {
+    std::uint32_t v = 0;
+    for (std::size_t i = 0; i < 4; ++i)
+        v |= static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + i])) << (8 * i);
+    return v;
+}
+
+/// A wave file as the readers are given it: SDL2 asks for the whole of a chunk before
+/// reading it, up to 4 GB for a file of a few bytes, so the chunk that claims more than
+/// the file holds (necessarily the last) is cut to what is there, in a copy. SDL2 also
+/// reads a file that starts at "WAVE", without the RIFF header.
+class WaveInput {
+  public:
+    explicit WaveInput(const std::string& bytes) : m_bytes(&bytes) {
+        const std::size_t first = isRiffWave(bytes) ? 12 : bytes.compare(0, 4, "WAVE") == 0 ? 4 : 0;
+        if (first == 0) return;
+        for (std::uint64_t at = first; at + 8 <= bytes.size();) {
+            const std::uint64_t claimed = u32(bytes, static_cast<std::size_t>(at) + 4);
+            const std::uint64_t held = bytes.size() - at - 8;
+            if (claimed > held) {
+                m_copy = bytes;
+                const auto cut = static_cast<std::uint32_t>(held);
+                for (std::size_t i = 0; i < 4; ++i)
+                    m_copy[static_cast<std::size_t>(at) + 4 + i] =
+                        static_cast<char>(cut >> (8 * i));
+                m_bytes = &m_copy;
+                m_soundCut = bytes.compare(static_cast<std::size_t>(at), 4, "data") == 0;
+                return;
+            }
+            at += 8 + claimed + (claimed & 1);
+        }
+    }
+    const std::string& bytes() const { return *m_bytes; }
+    /// True when the file holds less of the sound than it claims.
+    bool soundCut() const { return m_soundCut; }
+
+  private:
+    const std::string* m_bytes;
+    std::string m_copy;
+    bool m_soundCut = false;
+};
+
 /// How long a wave SDL2's reader read is: its frames and its rate.
 struct WaveLength {
     std::uint64_t frames = 0;
@@ -102,16 +148,15 @@ std::optional<std::vector<std::int16_t>> toDevice(const SdlLibrary& api, SDL_Aud
         static_cast<std::size_t>(std::min<std::uint64_t>(bytes / frameBytes, playable)) *
         frameBytes;
     if (length == 0) return std::vector<std::int16_t>(); // a wave of no sound
-    std::vector<Uint8> work(length * grow);
-    std::memcpy(work.data(), data, length);
-    cvt.buf = work.data();
+    const auto work = std::make_unique_for_overwrite<Uint8[]>(length * grow);
+    std::memcpy(work.get(), data, length);
+    cvt.buf = work.get();
     cvt.len = static_cast<int>(length);
     if (cvt.needed && api.convertAudio(&cvt) != 0) return std::nullopt;
     // Only the converted sound is kept.
     const std::size_t converted = cvt.needed ? static_cast<std::size_t>(cvt.len_cvt) : length;
-    std::vector<std::int16_t> samples(converted / sizeof(std::int16_t));
-    std::memcpy(samples.data(), work.data(), samples.size() * sizeof(std::int16_t));
-    return samples;
+    const auto* samples = reinterpret_cast<const std::int16_t*>(work.get());
+    return std::vector<std::int16_t>(samples, samples + converted / sizeof(std::int16_t));
 }
 
 std::optional<std::vector<std::int16_t>> sdlSamples(const SdlLibrary& api,
@@ -177,10 +222,6 @@ struct DecodedWave {
     bool tooLong = false; ///< more followed what was kept
 };
 
-bool isRiffWave(std::string_view bytes) {
-    return bytes.size() >= 12 && bytes.substr(0, 4) == "RIFF" && bytes.substr(8, 4) == "WAVE";
-}
-
 /// Appends frames of samples, a float file's values outside -1..1 clipped and its
 /// non-numbers silenced, so the mixer never meets them.
 void keepSamples(std::vector<float>& kept, const float* in, std::size_t count) {
@@ -236,11 +277,13 @@ WaveCheck checkWave(const std::string& bytes) {
     const SdlLibrary* api = sdlLibrary();
     if (!api) return WaveCheck::unknown;
     try {
-        if (const auto length = sdlWaveLength(*api, bytes, "strict"))
-            return length->tooLong() ? WaveCheck::tooLong : WaveCheck::whole;
-        if (sdlWaveLength(*api, bytes, "dropblock")) return WaveCheck::cutShort;
-        if (const auto wave = sndfileWave(*api, bytes))
-            return wave->tooLong ? WaveCheck::tooLong : WaveCheck::whole;
+        const WaveInput input(bytes);
+        const WaveCheck read = input.soundCut() ? WaveCheck::cutShort : WaveCheck::whole;
+        if (const auto length = sdlWaveLength(*api, input.bytes(), "strict"))
+            return length->tooLong() ? WaveCheck::tooLong : read;
+        if (sdlWaveLength(*api, input.bytes(), "dropblock")) return WaveCheck::cutShort;
+        if (const auto wave = sndfileWave(*api, input.bytes()))
+            return wave->tooLong ? WaveCheck::tooLong : read;
     } catch (const std::bad_alloc&) {
     }
     return WaveCheck::unreadable;
@@ -250,8 +293,9 @@ std::optional<std::vector<std::int16_t>> deviceSamples(const std::string& bytes)
     const SdlLibrary* api = sdlLibrary();
     if (!api) return std::nullopt;
     try {
-        if (auto samples = sdlSamples(*api, bytes)) return samples;
-        const std::optional<DecodedWave> wave = sndfileWave(*api, bytes);
+        const WaveInput input(bytes);
+        if (auto samples = sdlSamples(*api, input.bytes())) return samples;
+        const std::optional<DecodedWave> wave = sndfileWave(*api, input.bytes());
         if (!wave) return std::nullopt;
         return toDevice(*api, AUDIO_F32SYS, wave->channels, wave->rate,
                         reinterpret_cast<const Uint8*>(wave->samples.data()),
