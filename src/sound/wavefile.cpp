@@ -20,7 +20,8 @@ namespace quorvel {
 namespace {
 
 /// The most samples (all channels together) libsndfile decodes of one wave, 128 MiB
-/// of floats: five minutes of 96 kHz stereo fit.
+/// of floats: five minutes of 48 kHz stereo fit; of more channels or a higher rate, a
+/// wave keeps less and counts as too long.
 constexpr std::uint64_t maxDecodedSamples = 32u << 20;
 /// Frames libsndfile decodes at a time.
 constexpr sf_count_t decodeFrames = 4096;
@@ -285,6 +286,7 @@ WaveCheck checkWave(const std::string& bytes) {
         if (const auto wave = sndfileWave(*api, input.bytes()))
             return wave->tooLong ? WaveCheck::tooLong : read;
     } catch (const std::bad_alloc&) {
+        // Too large for the memory left: the game would not play it either.
     }
     return WaveCheck::unreadable;
 }

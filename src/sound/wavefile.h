@@ -23,8 +23,9 @@ constexpr int deviceFrames = 1024;
 constexpr int maxSoundSeconds = 300;
 
 /// What the sound layer makes of a wave file's bytes: it plays them whole, it plays only
-/// the first part of a file cut short, it plays only the first maxSoundSeconds of a
-/// longer sound, it cannot play them at all, or SDL2 could not be loaded to tell.
+/// the first part of a file cut short, it plays only the first part of a sound longer
+/// than it keeps (maxSoundSeconds), it cannot play them at all, or SDL2 could not be
+/// loaded to tell.
 enum class WaveCheck { whole, cutShort, tooLong, unreadable, unknown };
 /// Reads the bytes with the very reader the sound layer plays waves with.
 WaveCheck checkWave(const std::string& bytes);
