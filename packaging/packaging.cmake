@@ -112,12 +112,15 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Sound and game controllers load SDL2 after the first window is up, so dpkg-shlibdeps
-# cannot see it: named here.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0 (>= 2.0.18)")
+# cannot see it: named here. Qt's Wayland platform is a plug-in Qt loads by name: without
+# it the game cannot open a window on a Wayland desktop that has no XWayland.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0 (>= 2.0.18), qt6-wayland")
 # The tune is MIDI, played by FluidSynth (loaded when music first plays; without it the
-# game is silent of music only) through a General MIDI SoundFont; the windows are laid
-# out for the Liberation fonts.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libfluidsynth3, timgm6mb-soundfont, fonts-liberation2")
+# game is silent of music only) through a General MIDI SoundFont; libsndfile reads the
+# theme waves SDL2 cannot (GSM 6.10, 64-bit float; loaded when such a wave plays, so
+# without it only those are silent); the windows are laid out for the Liberation fonts.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "libfluidsynth3, timgm6mb-soundfont, libsndfile1, fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_CUSTOM_INSTALL_VARIABLES "QUORVEL_BINDIR=games" "QUORVEL_DEBIAN_PACKAGE=ON")

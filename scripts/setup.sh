@@ -8,10 +8,10 @@ QUORVEL_BUILD="${QUORVEL_BUILD:-$QUORVEL_ROOT/build}"
 quorvel_packages=(
     build-essential cmake ninja-build ccache pkg-config python3
     qt6-base-dev libgl-dev
-    libsdl2-dev libfluidsynth-dev timgm6mb-soundfont libxcb1-dev
-    fonts-liberation2
+    libsdl2-dev libfluidsynth-dev libsndfile1-dev timgm6mb-soundfont libxcb1-dev
+    fonts-liberation2 qt6-wayland
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb openbox xdotool x11-utils imagemagick valgrind
+    xvfb openbox xdotool x11-utils imagemagick valgrind weston
     clang libclang-rt-dev
     desktop-file-utils appstream groff-base libxml2-utils dpkg-dev lintian
 )

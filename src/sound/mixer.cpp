@@ -12,61 +12,6 @@
 
 namespace quorvel {
 
-namespace {
-
-/// Reads a wave file with SDL2's own reader, as the sound layer plays it, under a
-/// handling of a file cut short (SDL_HINT_WAVE_TRUNCATION); true when it reads.
-bool readsAsWave(const SdlLibrary& api, const std::string& bytes, const char* truncation) {
-    api.setHint(SDL_HINT_WAVE_TRUNCATION, truncation);
-    SDL_RWops* rw = api.rwFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-    SDL_AudioSpec spec{};
-    Uint8* wave = nullptr;
-    Uint32 length = 0;
-    const bool read = rw && api.loadWav(rw, 1, &spec, &wave, &length);
-    if (read) api.freeWav(wave);
-    api.setHint(SDL_HINT_WAVE_TRUNCATION, nullptr); // back to SDL's own handling
-    return read;
-}
-
-} // namespace
-
-WaveCheck checkWave(const std::string& bytes) {
-    const SdlLibrary* api = sdlLibrary();
-    if (!api) return WaveCheck::unknown;
-    if (readsAsWave(*api, bytes, "strict")) return WaveCheck::whole;
-    if (readsAsWave(*api, bytes, "dropblock")) return WaveCheck::cutShort;
-    return WaveCheck::unreadable;
-}
-
-std::optional<std::vector<std::int16_t>> deviceSamples(const std::string& bytes) {
-    const SdlLibrary* api = sdlLibrary();
-    if (!api) return std::nullopt;
-    SDL_RWops* rw = api->rwFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-    SDL_AudioSpec spec{};
-    Uint8* wave = nullptr;
-    Uint32 length = 0;
-    if (!rw || !api->loadWav(rw, 1, &spec, &wave, &length)) return std::nullopt;
-    SDL_AudioCVT cvt{};
-    if (api->buildAudioCvt(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS,
-                           deviceChannels, deviceRate) < 0) {
-        api->freeWav(wave);
-        return std::nullopt;
-    }
-    // SDL converts in place in a buffer len_mult times the wave; only the converted
-    // sound is kept.
-    std::vector<Uint8> work(static_cast<std::size_t>(length) *
-                            static_cast<std::size_t>(std::max(1, cvt.len_mult)));
-    std::memcpy(work.data(), wave, length);
-    api->freeWav(wave);
-    cvt.buf = work.data();
-    cvt.len = static_cast<int>(length);
-    if (cvt.needed && api->convertAudio(&cvt) != 0) return std::nullopt;
-    const std::size_t converted = cvt.needed ? static_cast<std::size_t>(cvt.len_cvt) : length;
-    std::vector<std::int16_t> samples(converted / sizeof(std::int16_t));
-    std::memcpy(samples.data(), work.data(), samples.size() * sizeof(std::int16_t));
-    return samples;
-}
-
 // ---- the device ---------------------------------------------------------------------------
 
 Mixer::Mixer(QObject* notifier, std::function<void()> ended)

@@ -1,37 +1,19 @@
 #pragma once
-// SDL2's audio device and the mixer its thread runs: the tune with one effect over it.
-// Waves are read into the device's format by SDL2's own reader, the one the sound check
-// uses too.
+// SDL2's audio device and the mixer its thread runs: the tune with one effect over it,
+// both in the device's format (wavefile.h reads waves into it).
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <optional>
-#include <string>
 #include <vector>
+
+#include "sound/wavefile.h"
 
 class QObject;
 
 namespace quorvel {
-
-/// What the device plays: 16-bit stereo at 44.1 kHz, 1024 frames a buffer (SDL turns
-/// it into whatever the sound card wants).
-constexpr int deviceRate = 44100;
-constexpr int deviceChannels = 2;
-constexpr int deviceFrames = 1024;
-
-/// What the sound layer makes of a wave file's bytes: it plays them whole, it plays only
-/// the first part of a file cut short, it cannot play them at all, or SDL2 could not be
-/// loaded to tell.
-enum class WaveCheck { whole, cutShort, unreadable, unknown };
-/// Reads the bytes with the very reader the sound layer plays waves with (SDL2's).
-WaveCheck checkWave(const std::string& bytes);
-
-/// A wave file's sound as the device plays it (interleaved samples, deviceChannels a
-/// frame, deviceRate frames a second); nothing when SDL2 cannot read it or is not loaded.
-std::optional<std::vector<std::int16_t>> deviceSamples(const std::string& bytes);
 
 /// A tune the mixer plays under its effects. Rendered on the audio thread only, while
 /// the mixer holds it.

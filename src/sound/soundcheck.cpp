@@ -1,7 +1,7 @@
 #include "sound/soundcheck.h"
 
-#include "sound/mixer.h"
 #include "sound/soundfiles.h"
+#include "sound/wavefile.h"
 #include "theme/theme.h"
 #include <cstdint>
 #include <filesystem>
@@ -35,6 +35,7 @@ std::string soundFileProblem(const std::string& path) {
     switch (checkWave(bytes)) {
     case WaveCheck::whole: return waveCutShort(bytes) ? "truncated" : std::string();
     case WaveCheck::cutShort: return "truncated";
+    case WaveCheck::tooLong: return "too long";
     case WaveCheck::unreadable:
         return waveCutShort(bytes) ? "truncated" : "not a sound it can decode";
     case WaveCheck::unknown: break;

@@ -52,10 +52,11 @@ Commands:
       map and panel pictures, in that order) and each sound (*.wav, by name) that
       is there but cannot be read whole, REASON being one of "empty file",
       "truncated", "not a BMP picture", "a kind of BMP it cannot read", "too
-      large", "cannot be opened" or, for sounds, "not a sound it can decode". The
-      game draws the whole group of such a picture with its built-in pictures
-      ("valid", "panel" and "map" only tell which files are there); such a sound
-      is not played, or a truncated one only its first part. Then, with the
+      large", "cannot be opened" or, for sounds, "too long" (over five minutes)
+      and "not a sound it can decode". The game draws the whole group of such a
+      picture with its built-in pictures ("valid", "panel" and "map" only tell
+      which files are there); such a sound is not played, or a truncated or too
+      long one only its first part. Then, with the
       theme's words loaded, "word KEY=VALUE" for each key of theme.ini's Items
       section and "hint KEY=VALUE" for each key of its Hints section.
       With --messages, for every message key K (0..35): "key K KEYWORD COUNT" and

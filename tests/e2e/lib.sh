@@ -7,7 +7,13 @@
 # their places.
 #
 #   e2e_require              skip (exit 77) unless Xvfb, openbox, xdotool, xprop, xwininfo exist
+<<<<<<< HEAD
 #   e2e_start_display [WxH]  a fresh Xvfb with openbox on it, WxH at the scale; exports DISPLAY
+=======
+#   e2e_start_display [WxH]  a fresh Xvfb with openbox on it; exports DISPLAY
+#   e2e_start_wayland [WxH]  a Wayland desktop without X instead: weston's headless
+#                            compositor (skip without weston); exports WAYLAND_DISPLAY
+>>>>>>> wave
 #   e2e_new_home PLAYER      a fresh program folder whose settings name PLAYER; exports it
 #   e2e_start_game [ARGS]    the game on that display, player PLAYER, silent
 #   e2e_start_unnamed [ARGS] the game without switch U: the name box offers PLAYER
@@ -97,6 +103,25 @@ e2e_start_display() {
         sleep 0.05
     done
     e2e_skip "openbox did not start: $(cat "$E2E_TMP/openbox.log")"
+}
+
+e2e_start_wayland() {
+    local size="${1:-1280x1024}"
+    command -v weston >/dev/null || e2e_skip "weston is not installed (scripts/setup.sh installs it)"
+    [ -x "$E2E_GAME" ] || e2e_skip "the game is not built: $E2E_GAME"
+    # A runtime folder of its own holds the compositor's socket; no X display, so no XWayland.
+    export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    unset DISPLAY
+    export XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=quorvel-e2e
+    weston --backend=headless-backend.so --no-config --idle-time=0 --socket="$WAYLAND_DISPLAY" \
+        --width="${size%x*}" --height="${size#*x}" >"$E2E_TMP/weston.log" 2>&1 &
+    E2E_PIDS+=($!)
+    for _ in $(seq 100); do
+        [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] && return 0
+        sleep 0.05
+    done
+    e2e_skip "weston did not start: $(tail -n 5 "$E2E_TMP/weston.log")"
 }
 
 e2e_new_home() {

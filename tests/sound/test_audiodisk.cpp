@@ -1,5 +1,6 @@
 // Real audio out: SDL's disk driver writes what the mixer plays to a file, so a
-// built-in sound and the built-in tune can be checked for actual, non-silent output.
+// built-in sound, a theme's GSM wave and the built-in tune can be checked for actual,
+// non-silent output.
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 
 #include "audiotest.h"
 #include "sound/audio.h"
+#include "support/sndfilewaves.h"
 
 namespace quorvel {
 namespace {
@@ -48,14 +50,17 @@ std::uintmax_t fileSize(const std::string& path) {
     return ec ? 0 : size;
 }
 
-TEST(RealAudio, ABuiltInSoundAndTheTuneComeOutLoudAndClear) {
+TEST(RealAudio, ABuiltInSoundAThemesGsmWaveAndTheTuneComeOutLoudAndClear) {
     test::ensureCoreApp();
     test::SoundFolder folder;
     const std::string out = folder.home() + "out.raw";
     ::setenv("SDL_AUDIODRIVER", "disk", 1);
     ::setenv("SDL_DISKAUDIOFILE", out.c_str(), 1);
+    // The Windows sound recorder's GSM 6.10, which SDL cannot read: libsndfile does.
+    const std::string gsm = folder.write(
+        "Recorded", "walk.wav", test::sndfileTone(SF_FORMAT_WAV | SF_FORMAT_GSM610, 8000, 4480));
     std::string bytes;
-    std::size_t soundFrom = 0, soundTo = 0, musicFrom = 0;
+    std::size_t soundFrom = 0, soundTo = 0, gsmTo = 0, musicFrom = 0;
     {
         Audio audio;
         ASSERT_TRUE(audio.start()) << "SDL's disk audio driver is missing";
@@ -64,7 +69,11 @@ TEST(RealAudio, ABuiltInSoundAndTheTuneComeOutLoudAndClear) {
         EXPECT_EQ(audio.lastSound(), ":/WAVE/WALK");
         std::this_thread::sleep_for(150ms); // let the mixer's buffers drain to the file
         soundTo = fileSize(out);
-        musicFrom = soundTo;
+        audio.playSound("Recorded", "walk", "", SoundMode::toEnd);
+        EXPECT_EQ(audio.lastSound(), gsm);
+        std::this_thread::sleep_for(150ms);
+        gsmTo = fileSize(out);
+        musicFrom = gsmTo;
         audio.playMusic("", "music");
         ASSERT_TRUE(audio.musicPlaying());
         // The synthesiser is loaded on a worker; the tune begins when it is ready.
@@ -82,15 +91,18 @@ TEST(RealAudio, ABuiltInSoundAndTheTuneComeOutLoudAndClear) {
     ASSERT_GT(bytes.size(), musicFrom);
 
     const Level sound = measure(bytes, soundFrom, soundTo);
+    const Level recorded = measure(bytes, soundTo, gsmTo);
     const Level music = measure(bytes, musicFrom, bytes.size());
     // WALK peaks at -9 dBFS (about 11600); the mixer may scale it a little.
     EXPECT_GT(sound.peak, 3000);
     EXPECT_LT(sound.peak, 32767);
+    EXPECT_GT(recorded.peak, 12000); // a tone at half of full scale
+    EXPECT_LT(recorded.peak, 21000);
     EXPECT_GT(music.peak, 1000);
     EXPECT_GT(music.rms, 100);
     EXPECT_LT(music.peak, 32767);
-    std::printf("walk: peak %d rms %.0f; music: peak %d rms %.0f\n", sound.peak, sound.rms,
-                music.peak, music.rms);
+    std::printf("walk: peak %d rms %.0f; GSM: peak %d rms %.0f; music: peak %d rms %.0f\n",
+                sound.peak, sound.rms, recorded.peak, recorded.rms, music.peak, music.rms);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/sndfilewaves.h"
 #include "theme/theme.h"
 
 namespace quorvel {
@@ -118,10 +119,13 @@ TEST_F(ToolTheme, EachUnreadablePictureAndSoundHasItsOwnLineAndReason) {
     write("Food.WAV", sound.substr(0, sound.size() - 1000));
     write("box.wav", "");
     write("gem.wav", "RIFF, but no sound");
+    // The sound recorder's GSM plays (through libsndfile); a day of sound, only its start.
+    write("hint.wav", test::sndfileTone(SF_FORMAT_WAV | SF_FORMAT_GSM610, 8000, 4480));
+    write("run.wav", test::sndfileTone(SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 86400));
     const ToolRun run = tool({QString::fromStdString(folder)});
     EXPECT_EQ(run.status, 0);
     // Which files are there is all "valid", "panel" and "map" say, as before.
-    EXPECT_EQ(head(run.out, 13), "theme Dark Woods\nvalid yes\npanel yes\nmap yes\nstory no\n"
+    EXPECT_EQ(head(run.out, 14), "theme Dark Woods\nvalid yes\npanel yes\nmap yes\nstory no\n"
                                  "music none\n"
                                  "unreadable door3.bmp: empty file\n"
                                  "unreadable middle9.bmp: truncated\n"
@@ -129,9 +133,11 @@ TEST_F(ToolTheme, EachUnreadablePictureAndSoundHasItsOwnLineAndReason) {
                                  "unreadable west.bmp: truncated\n"
                                  "unreadable Food.WAV: truncated\n"
                                  "unreadable box.wav: empty file\n"
-                                 "unreadable gem.wav: not a sound it can decode\n");
+                                 "unreadable gem.wav: not a sound it can decode\n"
+                                 "unreadable run.wav: too long\n");
     EXPECT_NE(run.out.find("\nword light=flashlight\n"), std::string::npos);
     EXPECT_EQ(run.out.find("walk.wav"), std::string::npos);
+    EXPECT_EQ(run.out.find("hint.wav"), std::string::npos);
 }
 
 TEST_F(ToolTheme, BadFoldersAreRefusedWithStatus2) {

@@ -1,0 +1,57 @@
+// The wave reader: what SDL2 cannot read, libsndfile does, and nothing a wave claims
+// makes the game hold more than its first minutes of sound.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "sound/wavefile.h"
+#include "support/sndfilewaves.h"
+
+namespace quorvel {
+namespace {
+
+int peak(const std::vector<std::int16_t>& samples) {
+    int p = 0;
+    for (std::int16_t s : samples)
+        p = std::max(p, std::abs(static_cast<int>(s)));
+    return p;
+}
+
+TEST(WaveFiles, EncodingsSdlCannotReadPlayWholeThroughLibsndfile) {
+    // 0.56 seconds (14 GSM blocks) of a tone at half volume, as the sound recorder and
+    // editors save it.
+    const double length = 0.56 * deviceRate * deviceChannels;
+    for (int encoding : {SF_FORMAT_GSM610, SF_FORMAT_DOUBLE}) {
+        const std::string wave = test::sndfileTone(SF_FORMAT_WAV | encoding, 8000, 4480);
+        ASSERT_FALSE(wave.empty()) << encoding;
+        EXPECT_EQ(checkWave(wave), WaveCheck::whole) << encoding;
+        const auto samples = deviceSamples(wave);
+        ASSERT_TRUE(samples) << encoding;
+        EXPECT_NEAR(static_cast<double>(samples->size()), length, length / 100) << encoding;
+        EXPECT_GT(peak(*samples), 12000) << encoding; // 0.5 of full scale is 16384
+        EXPECT_LT(peak(*samples), 21000) << encoding;
+    }
+    // Other kinds of sound file libsndfile reads are no waves, whatever they are named.
+    EXPECT_EQ(checkWave(test::sndfileTone(SF_FORMAT_AIFF | SF_FORMAT_PCM_16, 8000, 4000)),
+              WaveCheck::unreadable);
+    EXPECT_FALSE(deviceSamples(test::sndfileTone(SF_FORMAT_AIFF | SF_FORMAT_PCM_16, 8000, 4000)));
+}
+
+TEST(WaveFiles, ALongerSoundPlaysItsFirstFiveMinutesWhateverRateItClaims) {
+    const double fiveMinutes = double{maxSoundSeconds} * deviceRate * deviceChannels;
+    // 200 KB of PCM at one frame a second (SDL reads it) and a GSM wave at ten (libsndfile):
+    // converted whole, they would be days of sound.
+    const std::string pcm = test::sndfileTone(SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 100000);
+    const std::string gsm = test::sndfileTone(SF_FORMAT_WAV | SF_FORMAT_GSM610, 10, 3200);
+    for (const std::string* wave : {&pcm, &gsm}) {
+        EXPECT_EQ(checkWave(*wave), WaveCheck::tooLong);
+        const auto samples = deviceSamples(*wave);
+        ASSERT_TRUE(samples);
+        EXPECT_NEAR(static_cast<double>(samples->size()), fiveMinutes, fiveMinutes / 100);
+    }
+}
+
+} // namespace
+} // namespace quorvel
