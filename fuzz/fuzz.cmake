@@ -31,13 +31,8 @@ if(quorvel_fuzz_usable)
         BUILD_ALWAYS ON)
     # Every reader of outside bytes: its regressions and its corpus once, then three
     # seconds of fuzzing.
-<<<<<<< HEAD
     foreach(target savefile besttimes mapfile mappicture inifile themetext themeini story run
-                   commandline mazenumber bmp)
-=======
-    foreach(target savefile besttimes mapfile mappicture inifile themetext themeini story
                    commandline mazenumber bmp wave)
->>>>>>> wave
         add_test(NAME fuzz_${target}
             COMMAND "${PROJECT_SOURCE_DIR}/fuzz/run.sh" "${CMAKE_BINARY_DIR}/fuzz/bin/fuzz_${target}" 3)
         # Alone, so that a fuzzer's full core never slows the timed sound tests beside it.

@@ -7,13 +7,9 @@
 # their places.
 #
 #   e2e_require              skip (exit 77) unless Xvfb, openbox, xdotool, xprop, xwininfo exist
-<<<<<<< HEAD
 #   e2e_start_display [WxH]  a fresh Xvfb with openbox on it, WxH at the scale; exports DISPLAY
-=======
-#   e2e_start_display [WxH]  a fresh Xvfb with openbox on it; exports DISPLAY
 #   e2e_start_wayland [WxH]  a Wayland desktop without X instead: weston's headless
 #                            compositor (skip without weston); exports WAYLAND_DISPLAY
->>>>>>> wave
 #   e2e_new_home PLAYER      a fresh program folder whose settings name PLAYER; exports it
 #   e2e_start_game [ARGS]    the game on that display, player PLAYER, silent
 #   e2e_start_unnamed [ARGS] the game without switch U: the name box offers PLAYER
