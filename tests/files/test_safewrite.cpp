@@ -28,15 +28,6 @@ namespace {
 const SoftwareEntry quorvel3d{
     .name = "Quorvel 3D", .version = "1.35", .hint = "A random 3-D maze", .acceptUserName = true};
 
-/// Every entry of a folder, hidden ones too, by name.
-std::vector<std::string> entries(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(folder))
-        names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 /// Sets a step to fail for one scope.
 struct StepFails {
     explicit StepFails(WriteStep step) { failSafeWritesAt(step); }
@@ -61,7 +52,8 @@ TEST(SafeWrite, AWriteTheDiskRefusesLeavesTheOldFileByteForByte) {
     EXPECT_EQ(test::fileBytes(path), old);
     EXPECT_FALSE(fresh);
     EXPECT_TRUE(fits); // the limit refuses only what it must
-    EXPECT_EQ(entries(folder.home()), (std::vector<std::string>{"quorvel3d.ini", "small.ini"}));
+    EXPECT_EQ(test::folderEntries(folder.home()),
+              (std::vector<std::string>{"quorvel3d.ini", "small.ini"}));
 }
 
 TEST(SafeWrite, EveryStepIsCheckedAndAFailureLeavesNothingBehind) {
@@ -73,14 +65,15 @@ TEST(SafeWrite, EveryStepIsCheckedAndAFailureLeavesNothingBehind) {
         StepFails fails(step);
         EXPECT_FALSE(writeFileSafely(path, "new best times")) << static_cast<int>(step);
         EXPECT_EQ(test::fileBytes(path), "old best times") << static_cast<int>(step);
-        EXPECT_EQ(entries(folder.home()), std::vector<std::string>{"quorvel3d.his"});
+        EXPECT_EQ(test::folderEntries(folder.home()), std::vector<std::string>{"quorvel3d.his"});
     }
     EXPECT_TRUE(writeFileSafely(path, "new best times"));
     EXPECT_EQ(test::fileBytes(path), "new best times");
     EXPECT_FALSE(writeFileSafely(folder.home() + "no such folder/file", "x"));
     fs::create_directories(folder.home() + "busy/inside");
     EXPECT_FALSE(writeFileSafely(folder.home() + "busy", "a folder in the way"));
-    EXPECT_EQ(entries(folder.home()), (std::vector<std::string>{"busy", "quorvel3d.his"}));
+    EXPECT_EQ(test::folderEntries(folder.home()),
+              (std::vector<std::string>{"busy", "quorvel3d.his"}));
 }
 
 // The disk really full, as a player's disk can be.
@@ -101,7 +94,7 @@ TEST(SafeWrite, OnAFullDiskTheOldFileStaysWhole) {
         grown = writeFileSafely(path, old + "Cleo=\n");
         same = writeFileSafely(path, old);
         after = test::fileBytes(path);
-        left = entries(disk);
+        left = test::folderEntries(disk);
     }
     EXPECT_FALSE(grown);
     EXPECT_TRUE(same); // nothing to write, so nothing to refuse
@@ -170,7 +163,8 @@ TEST(SafeWrite, FilesThatBelongTogetherAreReplacedTogetherOrNotAtAll) {
     EXPECT_EQ(failed, save);
     EXPECT_EQ(test::fileBytes(map), "old map");
     EXPECT_EQ(test::fileBytes(save), "old save");
-    EXPECT_EQ(entries(folder.home()), (std::vector<std::string>{"Ann3.map", "Ann3.sav"}));
+    EXPECT_EQ(test::folderEntries(folder.home()),
+              (std::vector<std::string>{"Ann3.map", "Ann3.sav"}));
 
     ASSERT_TRUE(writeFilesSafely(pair));
     EXPECT_EQ(test::fileBytes(map), newMap);
@@ -184,7 +178,8 @@ TEST(SafeWrite, FilesThatBelongTogetherAreReplacedTogetherOrNotAtAll) {
     EXPECT_FALSE(writeFilesSafely(blocked, &failed));
     EXPECT_EQ(failed, save);
     EXPECT_EQ(test::fileBytes(map), "newest map");
-    EXPECT_EQ(entries(folder.home()), (std::vector<std::string>{"Ann3.map", "Ann3.sav"}));
+    EXPECT_EQ(test::folderEntries(folder.home()),
+              (std::vector<std::string>{"Ann3.map", "Ann3.sav"}));
 }
 
 // The settings file, the install record and the registry, each refused by the disk.
@@ -206,8 +201,9 @@ TEST(ProgramFiles, AWriteTheDiskRefusesKeepsSettingsInstallRecordAndRegistry) {
     EXPECT_EQ(test::fileBytes(settings), "[Settings]\nPlayer=Ann\n");
     EXPECT_EQ(test::fileBytes(record), "[Tendrik.Data]\nFlag=1\n");
     EXPECT_EQ(test::fileBytes(registry), "[Software]\nOther Game=\n");
-    EXPECT_EQ(entries(folder.home()), (std::vector<std::string>{"quorvel3d.ini", "quorvel3d.tk"}));
-    EXPECT_EQ(entries(folder.config()), std::vector<std::string>{"Tendrik.ini"});
+    EXPECT_EQ(test::folderEntries(folder.home()),
+              (std::vector<std::string>{"quorvel3d.ini", "quorvel3d.tk"}));
+    EXPECT_EQ(test::folderEntries(folder.config()), std::vector<std::string>{"Tendrik.ini"});
 }
 
 TEST(ProgramFiles, UnchangedSettingsInstallRecordAndRegistryAreNotWrittenAgain) {
@@ -247,7 +243,7 @@ TEST(ProgramFiles, AnOldSettingsFileIsNeverLostMovingToAFullDisk) {
         test::putBytes(oldFile, old);
         moveOldSettings();
         moveOldSettings(); // the next start tries again
-        left = entries(folder.home());
+        left = test::folderEntries(folder.home());
     }
     EXPECT_EQ(test::fileBytes(oldFile), old);
     EXPECT_EQ(left, std::vector<std::string>{"fill"});

@@ -25,14 +25,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> entries(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(folder))
-        names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 std::span<const std::uint8_t> bytesOf(const std::string& s) {
     return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
 }
@@ -89,7 +81,7 @@ TEST(SavedGameFiles, AKillAtAnyInstantLeavesTheOldPairOrTheNewOneNeverAMix) {
             ++news;
         else
             ++mixes;
-        EXPECT_EQ(entries(savedGamesFolder()),
+        EXPECT_EQ(test::folderEntries(savedGamesFolder()),
                   (std::vector<std::string>{"Ann1.map", "Ann1.run", "Ann1.sav"}))
             << "after kill " << t;
     }
@@ -122,10 +114,10 @@ TEST(SavedGameFiles, TheGamesOwnTemporaryFilesAreClearedAtStartAndNothingElse) {
     test::putBytes(saved + ".Bob2.sav.commit", std::string("QV3 commit\n.notes\0Bob2.sav\0", 28));
 
     tidyAfterEarlierRun();
-    EXPECT_EQ(entries(saved), (std::vector<std::string>{".notes", "Bob2.sav"}));
+    EXPECT_EQ(test::folderEntries(saved), (std::vector<std::string>{".notes", "Bob2.sav"}));
     EXPECT_EQ(test::fileBytes(saved + "Bob2.sav"), "kept");
     EXPECT_EQ(
-        entries(folder.home()),
+        test::folderEntries(folder.home()),
         (std::vector<std::string>{".bashrc.backup", ".quorvel3d.ini.12345", ".quorvel3d.ini.A1B2C3",
                                   "Saved Games", "quorvel3d.ini.a1b2c3"}));
 }
@@ -145,6 +137,6 @@ TEST(SavedGameFiles, AProgramFolderNamedInAnotherCodePageKeepsSavedGames) {
     std::string map;
     ASSERT_TRUE(readSavedMap("Ann2", map));
     EXPECT_EQ(map, picture);
-    EXPECT_EQ(entries(folder.root()),
+    EXPECT_EQ(test::folderEntries(folder.root()),
               (std::vector<std::string>{"Spiele f\xFCr Ann", "config", "home"}));
 }

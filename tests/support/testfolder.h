@@ -2,11 +2,14 @@
 // A fresh program folder for one test: QUORVEL3D_HOME and XDG_CONFIG_HOME point
 // into a temporary folder that is removed afterwards.
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <QTemporaryDir>
 
@@ -34,6 +37,15 @@ class TestFolder {
     std::string m_home;
     std::string m_config;
 };
+
+/// Every entry of a folder, hidden ones too, by name, sorted.
+inline std::vector<std::string> folderEntries(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 /// A file's bytes as they are on disk; empty when it cannot be read.
 inline std::string fileBytes(const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/rtfparts.h"
 #include "text/rtf.h"
 
 using namespace quorvel;
@@ -10,18 +11,6 @@ namespace {
 
 std::string text(std::string_view rtf) {
     return parseRtf(rtf).plaintext();
-}
-
-const RtfRun& run(const RtfDocument& d, std::size_t p, std::size_t r) {
-    return d.paragraphs.at(p).runs.at(r);
-}
-
-std::string cellText(const RtfCell& cell) {
-    std::string out;
-    for (const RtfParagraph& p : cell.paragraphs)
-        for (const RtfRun& r : p.runs)
-            out += r.text;
-    return out;
 }
 
 } // namespace
@@ -34,14 +23,14 @@ TEST(Rtf, ParagraphsAndCharacterFormatting) {
     ASSERT_EQ(d.paragraphs.size(), 2u);
     EXPECT_EQ(d.plaintext(), "The Vault\nPlain slanted under and gone.");
     EXPECT_EQ(d.paragraphs[0].align, RtfAlign::centre);
-    EXPECT_TRUE(run(d, 0, 0).bold);
-    EXPECT_EQ(run(d, 0, 0).halfPoints, 32);
+    EXPECT_TRUE(test::runOf(d, 0, 0).bold);
+    EXPECT_EQ(test::runOf(d, 0, 0).halfPoints, 32);
     EXPECT_EQ(d.paragraphs[1].align, RtfAlign::left);
-    EXPECT_EQ(run(d, 1, 0).text, "Plain ");
-    EXPECT_FALSE(run(d, 1, 0).bold);
-    EXPECT_TRUE(run(d, 1, 1).italic);
-    EXPECT_TRUE(run(d, 1, 3).underline);
-    EXPECT_TRUE(run(d, 1, 5).strike);
+    EXPECT_EQ(test::runOf(d, 1, 0).text, "Plain ");
+    EXPECT_FALSE(test::runOf(d, 1, 0).bold);
+    EXPECT_TRUE(test::runOf(d, 1, 1).italic);
+    EXPECT_TRUE(test::runOf(d, 1, 3).underline);
+    EXPECT_TRUE(test::runOf(d, 1, 5).strike);
     EXPECT_FALSE(d.damaged);
     EXPECT_FALSE(d.truncated);
 }
@@ -51,13 +40,13 @@ TEST(Rtf, ColourTableGivesTextAndHighlightColours) {
                                    "\\blue128;}\\cf1 red \\cf2\\highlight1 navy \\cf0\\highlight0 "
                                    "auto \\cf9 none}");
     ASSERT_EQ(d.paragraphs.size(), 1u);
-    EXPECT_TRUE(run(d, 0, 0).hasColour);
-    EXPECT_EQ(run(d, 0, 0).colour, (RtfColour{255, 0, 0}));
-    EXPECT_EQ(run(d, 0, 1).colour, (RtfColour{0, 0, 128}));
-    EXPECT_TRUE(run(d, 0, 1).hasHighlight);
-    EXPECT_EQ(run(d, 0, 1).highlight, (RtfColour{255, 0, 0}));
-    EXPECT_FALSE(run(d, 0, 2).hasColour); // \cf0 and an index past the table are automatic
-    EXPECT_EQ(run(d, 0, 2).text, "auto none");
+    EXPECT_TRUE(test::runOf(d, 0, 0).hasColour);
+    EXPECT_EQ(test::runOf(d, 0, 0).colour, (RtfColour{255, 0, 0}));
+    EXPECT_EQ(test::runOf(d, 0, 1).colour, (RtfColour{0, 0, 128}));
+    EXPECT_TRUE(test::runOf(d, 0, 1).hasHighlight);
+    EXPECT_EQ(test::runOf(d, 0, 1).highlight, (RtfColour{255, 0, 0}));
+    EXPECT_FALSE(test::runOf(d, 0, 2).hasColour); // \cf0 and an index past the table are automatic
+    EXPECT_EQ(test::runOf(d, 0, 2).text, "auto none");
 }
 
 TEST(Rtf, EscapesAndSpecialCharacters) {
@@ -112,8 +101,8 @@ TEST(Rtf, DeepNestingIsBoundedAndKeepsText) {
     deep += " tail}";
     const RtfDocument d = parseRtf(deep);
     EXPECT_EQ(d.plaintext(), "core tail");
-    EXPECT_TRUE(run(d, 0, 0).bold);
-    EXPECT_FALSE(run(d, 0, 1).bold); // formatting comes back once the groups close
+    EXPECT_TRUE(test::runOf(d, 0, 0).bold);
+    EXPECT_FALSE(test::runOf(d, 0, 1).bold); // formatting comes back once the groups close
     EXPECT_FALSE(d.damaged);
 }
 
@@ -136,6 +125,6 @@ TEST(RtfTables, ATableInACellIsReadAsTextOfThatCell) {
     ASSERT_EQ(d.tables.size(), 1u);
     ASSERT_EQ(d.tables[0].rows.size(), 1u);
     const RtfCell& first = d.tables[0].rows[0].cells.at(0);
-    EXPECT_EQ(cellText(first), "outerx\ty\t");
-    EXPECT_EQ(cellText(d.tables[0].rows[0].cells.at(1)), "b");
+    EXPECT_EQ(test::cellText(first), "outerx\ty\t");
+    EXPECT_EQ(test::cellText(d.tables[0].rows[0].cells.at(1)), "b");
 }

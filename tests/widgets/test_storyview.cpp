@@ -10,6 +10,7 @@
 #include <QTextLayout>
 
 #include "support/picturefiles.h"
+#include "support/rtfparts.h"
 #include "support/testapp.h"
 #include "text/rtf.h"
 #include "widgets/storyhtml.h"
@@ -20,18 +21,6 @@ using test::hexLines;
 using test::pictureFile;
 
 namespace {
-
-const RtfRun& run(const RtfDocument& d, std::size_t p, std::size_t r) {
-    return d.paragraphs.at(p).runs.at(r);
-}
-
-std::string cellText(const RtfCell& cell) {
-    std::string out;
-    for (const RtfParagraph& p : cell.paragraphs)
-        for (const RtfRun& r : p.runs)
-            out += r.text;
-    return out;
-}
 
 // A table of two rows as Word writes it: every cell paragraph opened with \pard and
 // \intbl inside groups of revision marks, and the row's definition repeated in a
@@ -93,8 +82,8 @@ TEST(Rtf, HugeNumbersSaturate) {
     const RtfDocument d = parseRtf(
         "{\\rtf1\\fs99999999999999999999999 big\\fs-5 small\\cf4294967297 c\\uc99999999999 "
         "\\u99999999999999 x\\bin99999999999999999}");
-    EXPECT_EQ(run(d, 0, 0).halfPoints, 3276);
-    EXPECT_EQ(run(d, 0, 1).halfPoints, 1);
+    EXPECT_EQ(test::runOf(d, 0, 0).halfPoints, 3276);
+    EXPECT_EQ(test::runOf(d, 0, 1).halfPoints, 1);
     for (const RtfRun& r : d.paragraphs[0].runs)
         EXPECT_FALSE(r.hasColour);
     EXPECT_NE(d.plaintext().find("big"), std::string::npos);
@@ -134,8 +123,8 @@ TEST(RtfTables, AWordTableKeepsItsRowsCellsAlignmentAndWidths) {
     const RtfDocument d = parseRtf(wordTable);
     ASSERT_EQ(d.paragraphs.size(), 3u);
     EXPECT_EQ(d.paragraphs[0].align, RtfAlign::centre);
-    EXPECT_EQ(run(d, 0, 0).text, "Hall of Heroes");
-    EXPECT_EQ(run(d, 2, 0).text, "The end.");
+    EXPECT_EQ(test::runOf(d, 0, 0).text, "Hall of Heroes");
+    EXPECT_EQ(test::runOf(d, 2, 0).text, "The end.");
     ASSERT_EQ(d.paragraphs[1].table, 0);
     ASSERT_EQ(d.tables.size(), 1u);
     const RtfTable& t = d.tables[0];
@@ -150,7 +139,7 @@ TEST(RtfTables, AWordTableKeepsItsRowsCellsAlignmentAndWidths) {
         EXPECT_TRUE(t.rows[r].borders);
         for (int c = 0; c < 3; ++c) {
             const RtfCell& cell = t.rows[r].cells[c];
-            EXPECT_EQ(cellText(cell), texts[r][c]) << r << c;
+            EXPECT_EQ(test::cellText(cell), texts[r][c]) << r << c;
             ASSERT_EQ(cell.paragraphs.size(), 1u) << r << c;
             EXPECT_EQ(cell.paragraphs[0].align, aligns[c]) << r << c;
             EXPECT_EQ(cell.rightEdge, edges[c]);
@@ -186,9 +175,9 @@ TEST(RtfTables, TablesAsOtherWritersWriteThem) {
         "{\\rtlch \\ltrch\\loch B1}\\cell\\row\\pard\\plain \\s0\\ql after\\par}");
     ASSERT_EQ(d.tables.size(), 1u);
     ASSERT_EQ(d.tables[0].rows.size(), 1u);
-    EXPECT_EQ(cellText(d.tables[0].rows[0].cells[0]), "A1");
+    EXPECT_EQ(test::cellText(d.tables[0].rows[0].cells[0]), "A1");
     EXPECT_EQ(d.tables[0].rows[0].cells[0].paragraphs[0].align, RtfAlign::centre);
-    EXPECT_EQ(cellText(d.tables[0].rows[0].cells[1]), "B1");
+    EXPECT_EQ(test::cellText(d.tables[0].rows[0].cells[1]), "B1");
     EXPECT_EQ(d.plaintext(), "A1\tB1\nafter");
 
     // A converter: paragraphs ended inside the cells, no borders but a rule under the
@@ -203,7 +192,7 @@ TEST(RtfTables, TablesAsOtherWritersWriteThem) {
     const RtfTable& t = d.tables[0];
     ASSERT_EQ(t.rows.size(), 2u);
     EXPECT_FALSE(t.rows[0].borders);
-    EXPECT_EQ(cellText(t.rows[0].cells[1]), "Score");
+    EXPECT_EQ(test::cellText(t.rows[0].cells[1]), "Score");
     EXPECT_EQ(t.rows[0].cells[1].paragraphs.size(), 1u); // no empty paragraph after the mark
     EXPECT_EQ(t.rows[0].cells[1].paragraphs[0].align, RtfAlign::right);
     EXPECT_EQ(t.rows[1].cells[1].paragraphs.size(), 2u);
@@ -337,10 +326,10 @@ TEST(RtfPictures, PngAndJpegPicturesStandInTheirPlace) {
     // In place: text, picture, text; then a paragraph that is the JPEG alone.
     ASSERT_EQ(d.paragraphs.size(), 2u);
     ASSERT_EQ(d.paragraphs[0].runs.size(), 3u);
-    EXPECT_EQ(run(d, 0, 0).text, "Before ");
-    EXPECT_EQ(run(d, 0, 1).picture, 0);
-    EXPECT_EQ(run(d, 0, 2).text, " after");
-    EXPECT_EQ(run(d, 1, 0).picture, 1);
+    EXPECT_EQ(test::runOf(d, 0, 0).text, "Before ");
+    EXPECT_EQ(test::runOf(d, 0, 1).picture, 0);
+    EXPECT_EQ(test::runOf(d, 0, 2).text, " after");
+    EXPECT_EQ(test::runOf(d, 1, 0).picture, 1);
     EXPECT_EQ(d.plaintext(), "Before  after\n");
     EXPECT_FALSE(d.damaged);
 
