@@ -24,11 +24,36 @@ constexpr int darkest = 175;
 const char* const randomSounds[] = {"random1", "random2", "random3"};
 } // namespace
 
+// ---- the clock ----------------------------------------------------------------------
+
+// An action that reckons with the time reads the clock once: the system's clock never
+// reads the same twice, and a run records the time of the action, which a replay sets
+// on its own clock. So the time recorded and the time the rules reckon with (the
+// start, the playing time) are one reading. An action nested in another (the clock
+// ticking while the quit question is open) takes a reading of its own.
+class Game::Moment {
+  public:
+    explicit Moment(Game& game) : m_game(game), m_outer(game.m_moment) {
+        game.m_moment = game.m_clock->now();
+    }
+    ~Moment() { m_game.m_moment = m_outer; }
+    Moment(const Moment&) = delete;
+    Moment& operator=(const Moment&) = delete;
+
+  private:
+    Game& m_game;
+    std::optional<double> m_outer;
+};
+
+double Game::now() const {
+    return m_moment ? *m_moment : m_clock->now();
+}
+
 // ---- starting and stopping -------------------------------------------------------
 
 void Game::resetForNewGame() {
     GameState& s = m_state;
-    s.startTime = m_clock->now();
+    s.startTime = now();
     s.foodLevel = 100;
     s.batteryLevel = 100;
     s.batterySteps = 0;
@@ -83,8 +108,7 @@ std::size_t Game::record(RunAction action, std::uint32_t value) {
         m_run.complete = false; // too long to keep: no run file is written for it
         return 0;
     }
-    m_run.events.push_back(
-        {m_clock->now() - m_state.startTime, action, value, runDigest(m_maze, m_state)});
+    m_run.events.push_back({now() - m_state.startTime, action, value, runDigest(m_maze, m_state)});
     return m_run.events.size() - 1;
 }
 
@@ -94,11 +118,12 @@ void Game::recordOutcome(RunResult result) {
 }
 
 void Game::resume(const SavedGame& saved, const RunRecord* recorded) {
+    const Moment moment(*this);
     GameState& s = m_state;
-    const double now = m_clock->now();
-    s.startTime = now - saved.state.elapsed;
+    const double at = now();
+    s.startTime = at - saved.state.elapsed;
     if (s.startTime < 0) s.startTime = 0;
-    s.elapsed = now - s.startTime;
+    s.elapsed = at - s.startTime;
     m_maze = saved.maze;
     s.stepCount = saved.state.stepCount;
     s.foodLevel = saved.state.foodLevel;
@@ -125,6 +150,7 @@ void Game::resume(const SavedGame& saved, const RunRecord* recorded) {
 }
 
 void Game::begin() {
+    const Moment moment(*this);
     m_state.gameOver = false;
     m_active = true;
     m_ending = false;
@@ -287,13 +313,14 @@ void Game::runTick() {
 // ---- the clock ------------------------------------------------------------------------
 
 void Game::clockTick() {
+    const Moment moment(*this);
     record(RunAction::clockTick);
     tickClock();
 }
 
 void Game::tickClock() {
     m_host->setGameTimer(false);
-    m_state.elapsed = m_clock->now() - m_state.startTime;
+    m_state.elapsed = now() - m_state.startTime;
     const bool capped = m_state.elapsed > clockCapDays;
     if (capped) m_state.elapsed = clockCapShown;
     m_clockText = quorvel::clockText(m_state.elapsed);

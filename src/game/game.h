@@ -128,6 +128,12 @@ class Game {
 
     RunRecord m_run;
     std::uint32_t m_resumeSeed = 0; ///< the stream's seeding for the saved game to come
+    /// The clock read once for the action under way (see Moment); none between actions.
+    std::optional<double> m_moment;
+
+    class Moment;
+    /// The game clock's time: the action's own reading while one is under way.
+    double now() const;
 
     bool acceptsInput() const { return m_active && !m_ending && !m_state.gameOver; }
     /// Appends an action to the run, with the game clock's time; its index.
