@@ -9,12 +9,14 @@
 #include <QStyle>
 #include <QTimer>
 #include <algorithm>
+#include <filesystem>
 
 #include "files/runfiles.h"
 #include "game/besttimes.h"
 #include "game/runplayer.h"
 #include "platform/windowframe.h"
 #include "screens/statisticsscreen.h"
+#include "widgets/afterpaint.h"
 #include "widgets/elidedtext.h"
 #include "widgets/mnemonickeys.h"
 
@@ -164,19 +166,38 @@ BestTimesScreen::~BestTimesScreen() = default;
 
 void BestTimesScreen::fillTimes(const BestTimes& table) {
     *m_table = table;
-    m_runs = runsOfTable(table);
+    m_runs = {};
     m_unchecked.clear();
+    m_runsFound = false;
     for (int level = 0; level < 6; ++level)
         for (int rank = 0; rank < 3; ++rank) {
             const BestTime e = table.entry(level + 1, rank + 1);
             // A name longer than its line is cut to fit, whole in the hint.
             showElided(names[level][rank], QString::fromStdString(e.name));
             times[level][rank]->setText(QString::fromStdString(e.timeText));
+            watchButtons[level][rank]->hide();
+            checkedMarks[level][rank]->hide();
+        }
+}
+
+// The kept runs are all read to find those behind the table: after the screen is up,
+// and again only when "Replays" or the table has changed since.
+void BestTimesScreen::findRuns() {
+    std::error_code failed;
+    const auto changed = std::filesystem::last_write_time(replaysFolder(), failed);
+    if (failed || !m_found.changed || *m_found.changed != changed ||
+        m_found.table != m_table->image())
+        m_found = {failed ? std::nullopt : std::optional(changed), m_table->image(),
+                   runsOfTable(*m_table)};
+    m_runs = m_found.runs;
+    m_unchecked.clear();
+    for (int level = 0; level < 6; ++level)
+        for (int rank = 0; rank < 3; ++rank) {
             const bool kept = !m_runs[level][rank].empty();
             watchButtons[level][rank]->setVisible(kept);
-            checkedMarks[level][rank]->hide();
             if (kept) m_unchecked.push_back({level, rank});
         }
+    m_runsFound = true;
 }
 
 void BestTimesScreen::showTimes(const BestTimes& table) {
@@ -185,9 +206,14 @@ void BestTimesScreen::showTimes(const BestTimes& table) {
     exec();
 }
 
-// One run a turn of the event loop, so the screen is up at once and answers while the
-// runs are played again.
+// One run a turn of the event loop, once the screen is up, so it answers while the runs
+// are found and played again.
 void BestTimesScreen::checkNextRun() {
+    if (!m_runsFound) {
+        findRuns();
+        QTimer::singleShot(0, this, &BestTimesScreen::checkNextRun);
+        return;
+    }
     if (m_unchecked.empty()) return;
     const auto [level, rank] = m_unchecked.back();
     m_unchecked.pop_back();
@@ -250,7 +276,7 @@ bool BestTimesScreen::eventFilter(QObject* watched, QEvent* event) {
 void BestTimesScreen::showEvent(QShowEvent* event) {
     centreFrame(this); // before it appears, so it never jumps
     QDialog::showEvent(event);
-    if (!m_unchecked.empty()) QTimer::singleShot(0, this, &BestTimesScreen::checkNextRun);
+    if (!m_runsFound) afterNextPaint(this, [this] { checkNextRun(); });
 }
 
 } // namespace quorvel
