@@ -203,8 +203,9 @@ const std::vector<GnuOption>& gnuOptions() {
          }},
         {"replay", "FILE",
          "watch the run kept in FILE (one of the Replays\n"
-         "folder) on the game screen and say whether it\n"
-         "reaches its recorded result",
+         "folder) and say whether it reaches its recorded\n"
+         "result; Space pauses, Right plays one event,\n"
+         "1 2 4 set the speed, Esc stops",
          [](ProgramOptions& o, std::string_view value) {
              if (value.empty()) return std::string("option '--replay' names no file");
              o.replay = std::string(value);

@@ -14,6 +14,7 @@
 #include "files/runfiles.h"
 #include "game/runplayer.h"
 #include "screenfixture.h"
+#include "screenshot.h"
 #include "screens/besttimesscreen.h"
 #include "screens/runwatch.h"
 #include "screens/statisticsscreen.h"
@@ -189,6 +190,7 @@ TEST_F(WatchTest, BestTimesOfferTheirKeptRunsAndMarkThoseThatCheck) {
             EXPECT_EQ(times.watchButtons[level][rank]->isVisible(), level == 0 && rank < 2);
             EXPECT_EQ(times.checkedMarks[level][rank]->isVisible(), level == 0 && rank == 0);
         }
+    screenShot(&times, "besttimes-watch");
     const QLabel* mark = times.checkedMarks[0][0];
     EXPECT_TRUE(mark->toolTip().contains("this very time and gems"));
     EXPECT_LT(mark->geometry().right(),
