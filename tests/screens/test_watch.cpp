@@ -14,10 +14,10 @@
 #include "files/runfiles.h"
 #include "game/runplayer.h"
 #include "screenfixture.h"
-#include "screenshot.h"
 #include "screens/besttimesscreen.h"
 #include "screens/runwatch.h"
 #include "screens/statisticsscreen.h"
+#include "screenshot.h"
 #include "widgets/messagedialog.h"
 
 namespace quorvel::test {
