@@ -89,6 +89,7 @@ bool RunWatch::start() {
         m_map->setupMap(&m_screen, game.maze(), m_session.playerName);
     }
     m_screen.startWatching(*this, m_run.player);
+    showTitle();
     m_session.sound->playMusic(m_session.themeName, "Music");
     m_screen.show();
     m_screen.raise();
@@ -98,7 +99,6 @@ bool RunWatch::start() {
     }
     m_screen.activateWindow();
     m_screen.setFocus();
-    showTitle();
     rebase(m_player->nextTime());
     m_timer->start(0);
     return true;
