@@ -201,6 +201,16 @@ const std::vector<GnuOption>& gnuOptions() {
              o.maze = number; // given twice, the last one counts
              return std::string();
          }},
+        {"replay", "FILE",
+         "watch the run kept in FILE (one of the Replays\n"
+         "folder) and say whether it reaches its recorded\n"
+         "result; Space pauses, Right plays one event,\n"
+         "1 2 4 set the speed, Esc stops",
+         [](ProgramOptions& o, std::string_view value) {
+             if (value.empty()) return std::string("option '--replay' names no file");
+             o.replay = std::string(value);
+             return std::string();
+         }},
     };
     return options;
 }
@@ -261,11 +271,14 @@ ProgramOptions readProgramOptions(const std::vector<std::string>& args) {
             return options;
         }
     }
-    // A maze number opens its game at once, so nothing else on the command line may go
+    if (options.maze && options.replay)
+        return refuse("options '--maze' and '--replay' do not go together");
+    // A maze number or a run opens at once, so nothing else on the command line may go
     // unread: a word no switch takes is a mistake the player should hear of.
-    if (options.maze)
+    if (options.maze || options.replay)
         if (const std::string stray = strayWord(gameWords); !stray.empty())
-            return refuse("extra operand '" + stray + "' with --maze");
+            return refuse("extra operand '" + stray + "' with " +
+                          (options.maze ? "--maze" : "--replay"));
     return options;
 }
 

@@ -41,9 +41,10 @@ struct ProgramOptions {
         refuse,  ///< a bad command line: print `refusal` and end with status 2
     };
     Action action = Action::play;
-    std::optional<MazeNumber> maze;  ///< --maze L-S: this maze at once (the last one given)
-    std::string refusal;             ///< one line, without the program's name
-    std::vector<std::string> passOn; ///< every other argument, in order, for Qt and the switches
+    std::optional<MazeNumber> maze;    ///< --maze L-S: this maze at once (the last one given)
+    std::optional<std::string> replay; ///< --replay FILE: watch this run at once (the last one)
+    std::string refusal;               ///< one line, without the program's name
+    std::vector<std::string> passOn;   ///< every other argument, in order, for Qt and the switches
 };
 
 /// One of the program's options. To add one, add an entry to gnuOptions() and, when it
@@ -61,9 +62,10 @@ const std::vector<GnuOption>& gnuOptions();
 /// Reads the program's options from arguments 1..n. Options may be shortened while
 /// they stay unambiguous ("--vers"); the first --help or --version ends the reading;
 /// an unknown "--word", a value given to an option that takes none, or a missing
-/// value refuses the command line. With --maze, so does a word that belongs to no
-/// switch (one before the first switch, Qt's options and their values aside), which
-/// the game would otherwise ignore.
+/// value refuses the command line. With --maze or --replay (which do not go together),
+/// so does a word that belongs to no switch (one before the first switch, Qt's options
+/// and their values aside), which the game would otherwise ignore. Whether --replay
+/// names a run file is for the caller to find out.
 ProgramOptions readProgramOptions(const std::vector<std::string>& args);
 /// The text --help prints.
 std::string usageText(std::string_view program);

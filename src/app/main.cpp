@@ -17,6 +17,7 @@
 #include "app/program.h"
 #include "files/access.h"
 #include "files/programfolder.h"
+#include "files/runfiles.h"
 #include "files/savedgamefiles.h"
 #include "files/singleinstance.h"
 #include "game/mazenumber.h"
@@ -33,11 +34,19 @@ std::string variable(const char* name) {
 }
 
 /// What the command line asks of a run that plays: the arguments for Qt (the switches
-/// among them) and the maze to start at once, if any.
+/// among them) and the maze to start at once or the run to watch, if any.
 struct RunArguments {
     std::vector<std::string> qt;
     std::optional<quorvel::MazeNumber> maze;
+    std::optional<quorvel::RunRecord> replay;
 };
+
+/// Shows control bytes of what the user typed as '?', so they never reach the terminal.
+std::string printable(std::string text) {
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+    return text;
+}
 
 /// Reads the program's own options and decides the window system; ends the program
 /// (--help, --version, a bad command line, no display) or gives what the run needs.
@@ -56,12 +65,24 @@ RunArguments runArguments(int argc, char** argv) {
         std::exit(2);
     case ProgramOptions::Action::play: break;
     }
+    // A run to watch is read before any window, so a file that is no run is refused as
+    // a bad command line is.
+    std::optional<RunRecord> replay;
+    if (options.replay) {
+        replay.emplace();
+        if (const RunReadProblem problem = readRunFile(*options.replay, *replay)) {
+            std::fprintf(stderr, "%s: cannot watch '%s': %s; try '%s --help'\n", name.c_str(),
+                         printable(*options.replay).c_str(), printable(problem.text).c_str(),
+                         name.c_str());
+            std::exit(2);
+        }
+    }
     const PlatformChoice platform = choosePlatform(options.passOn, variable);
     if (platform.noDisplay) {
         std::fprintf(stderr, "%s: %s\n", name.c_str(), std::string(noDisplayMessage).c_str());
         std::exit(1);
     }
-    RunArguments run{{program}, options.maze};
+    RunArguments run{{program}, options.maze, std::move(replay)};
     if (platform.useXcb) run.qt.insert(run.qt.end(), {"-platform", "xcb"});
     run.qt.insert(run.qt.end(), options.passOn.begin(), options.passOn.end());
     return run;
@@ -111,6 +132,6 @@ int main(int argc, char** argv) {
     Session session;
     // Only the opening screen is made now; the other windows when they are first needed.
     Program program(session);
-    program.start(arguments.maze);
+    program.start(arguments.maze, arguments.replay ? &*arguments.replay : nullptr);
     return app->exec();
 }

@@ -47,8 +47,11 @@ Program::~Program() {
     m_opening.reset();
 }
 
-void Program::start(const std::optional<MazeNumber>& maze) {
-    if (maze) {
+void Program::start(const std::optional<MazeNumber>& maze, const RunRecord* replay) {
+    if (replay) {
+        QTimer::singleShot(0, m_opening.get(), [this] { prepareFirstGame(); });
+        if (!m_windows->watchRun(*replay)) m_opening->show();
+    } else if (maze) {
         // The game makes what it needs itself; the rest follows as it opens.
         QTimer::singleShot(0, m_opening.get(), [this] { prepareFirstGame(); });
         m_opening->playMazeNumber(*maze);

@@ -15,6 +15,7 @@ class Audio;
 class Gamepad;
 class OpeningScreen;
 class ProgramWindows;
+struct RunRecord;
 struct Session;
 
 class Program {
@@ -26,11 +27,13 @@ class Program {
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    /// Shows the opening screen, or with a maze number opens that maze's game at once
-    /// (the opening screen comes when that game ends). What the first game needs and
-    /// the opening screen does not (pictures, sound, fonts, game controllers) is
-    /// prepared once the opening screen is painted, or at once for a maze number.
-    void start(const std::optional<MazeNumber>& maze = std::nullopt);
+    /// Shows the opening screen, or with a maze number opens that maze's game at once,
+    /// or with a run watches it at once (the opening screen comes when that game or
+    /// watch ends). What the first game needs and the opening screen does not (pictures,
+    /// sound, fonts, game controllers) is prepared once the opening screen is painted, or
+    /// at once for a maze number or a run.
+    void start(const std::optional<MazeNumber>& maze = std::nullopt,
+               const RunRecord* replay = nullptr);
 
     OpeningScreen& openingScreen() { return *m_opening; }
     ProgramWindows& windows() { return *m_windows; }

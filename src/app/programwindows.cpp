@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "files/programfolder.h"
+#include "files/runfiles.h"
 #include "screens/aboutbox.h"
 #include "screens/besttimesscreen.h"
 #include "screens/endscreen.h"
@@ -10,11 +11,13 @@
 #include "screens/helpwindow.h"
 #include "screens/mapwindow.h"
 #include "screens/openingscreen.h"
+#include "screens/runwatch.h"
 #include "screens/savedgames.h"
 #include "screens/session.h"
 #include "screens/statisticsscreen.h"
 #include "screens/storywindow.h"
 #include "theme/theme.h"
+#include "widgets/dialogs.h"
 
 namespace quorvel {
 
@@ -28,7 +31,10 @@ ProgramWindows::ProgramWindows(Session& session, OpeningScreen& openingScreen)
     m_opening.showInstructions = [this] { help().showHelp(); };
     m_opening.showAbout = [this](const std::string& theme) { about().showAbout(theme); };
     m_opening.startStory = [this](const std::string& theme) { startStory(theme); };
-    m_opening.showBestTimes = [this] { bestTimes().showTimes(m_session.bestTimes.bestTimes()); };
+    m_opening.showBestTimes = [this] {
+        bestTimes().showTimes(m_session.bestTimes.bestTimes());
+        if (!bestTimes().chosenRun().empty()) watchRunFile(bestTimes().chosenRun());
+    };
 }
 
 ProgramWindows::~ProgramWindows() = default;
@@ -114,6 +120,30 @@ AboutBox& ProgramWindows::about() {
         made(*m_about);
     }
     return *m_about;
+}
+
+bool ProgramWindows::watchRun(const RunRecord& run) {
+    if (m_watch && m_watch->watching()) return false;
+    GameScreen& screen = gameScreen();
+    if (screen.isVisible()) {
+        errorBox("Error", "A run cannot be watched while a game is played.");
+        return false;
+    }
+    m_watch = std::make_unique<RunWatch>(m_session, screen, m_map.get(), run);
+    m_watch->ended = [this] { m_opening.show(); };
+    m_opening.stepAside();
+    if (m_watch->start()) return true;
+    m_opening.show();
+    return false;
+}
+
+bool ProgramWindows::watchRunFile(const std::string& path) {
+    RunRecord run;
+    if (const RunReadProblem problem = readRunFile(path, run)) {
+        errorBox("Load Error", "The run " + path + " cannot be watched: " + problem.text + ".");
+        return false;
+    }
+    return watchRun(run);
 }
 
 void ProgramWindows::startStory(const std::string& theme) {

@@ -20,7 +20,9 @@ class GameScreen;
 class HelpWindow;
 class MapWindow;
 class OpeningScreen;
+class RunWatch;
 class StatisticsScreen;
+struct RunRecord;
 class StoryWindow;
 struct Session;
 
@@ -55,6 +57,14 @@ class ProgramWindows {
     /// needs no window; the story window made later starts as if it had been asked.
     void startStory(const std::string& theme);
 
+    /// Watches a run on the game screen and its map window; the opening screen makes way
+    /// and shows again when the watch ends. False, with a message, while a game is on.
+    bool watchRun(const RunRecord& run);
+    /// The same for a run file; a file that cannot be read is named in an error dialog.
+    bool watchRunFile(const std::string& path);
+    /// The last watch, kept until the next one (null before the first).
+    RunWatch* lastWatch() { return m_watch.get(); }
+
     /// Called with each window just after it is made and wired, before its first use
     /// (the map window after the game screen); for tests that watch the windows.
     std::function<void(QWidget& window)> windowMade;
@@ -70,6 +80,7 @@ class ProgramWindows {
     std::unique_ptr<HelpWindow> m_help;
     std::unique_ptr<StoryWindow> m_story;
     std::unique_ptr<AboutBox> m_about;
+    std::unique_ptr<RunWatch> m_watch; ///< after the game's windows: it ends before them
     /// What the story window's start flag would be had it been made at start-up.
     bool m_startStory = true;
 

@@ -24,11 +24,36 @@ constexpr int darkest = 175;
 const char* const randomSounds[] = {"random1", "random2", "random3"};
 } // namespace
 
+// ---- the clock ----------------------------------------------------------------------
+
+// An action that reckons with the time reads the clock once: the system's clock never
+// reads the same twice, and a run records the time of the action, which a replay sets
+// on its own clock. So the time recorded and the time the rules reckon with (the
+// start, the playing time) are one reading. An action nested in another (the clock
+// ticking while the quit question is open) takes a reading of its own.
+class Game::Moment {
+  public:
+    explicit Moment(Game& game) : m_game(game), m_outer(game.m_moment) {
+        game.m_moment = game.m_clock->now();
+    }
+    ~Moment() { m_game.m_moment = m_outer; }
+    Moment(const Moment&) = delete;
+    Moment& operator=(const Moment&) = delete;
+
+  private:
+    Game& m_game;
+    std::optional<double> m_outer;
+};
+
+double Game::now() const {
+    return m_moment ? *m_moment : m_clock->now();
+}
+
 // ---- starting and stopping -------------------------------------------------------
 
 void Game::resetForNewGame() {
     GameState& s = m_state;
-    s.startTime = m_clock.now();
+    s.startTime = now();
     s.foodLevel = 100;
     s.batteryLevel = 100;
     s.batterySteps = 0;
@@ -42,14 +67,14 @@ void Game::resetForNewGame() {
 void Game::showLoadedTools() {
     const GameState& s = m_state;
     if (s.hasCompass) {
-        m_host.drawCompass(compassHeading(m_maze.facing, m_maze.compassTurn));
-        m_host.showCompass();
-        m_host.showTool(Tool::compass);
+        m_host->drawCompass(compassHeading(m_maze.facing, m_maze.compassTurn));
+        m_host->showCompass();
+        m_host->showTool(Tool::compass);
     }
-    if (s.hasDetector) m_host.showTool(Tool::detector);
-    if (s.hasBeacon) m_host.showTool(Tool::beacon);
-    if (s.hasGps) m_host.showTool(Tool::gps);
-    if (s.hasTracker) m_host.showTool(Tool::tracker);
+    if (s.hasDetector) m_host->showTool(Tool::detector);
+    if (s.hasBeacon) m_host->showTool(Tool::beacon);
+    if (s.hasGps) m_host->showTool(Tool::gps);
+    if (s.hasTracker) m_host->showTool(Tool::tracker);
 }
 
 void Game::newMaze(int level, std::optional<std::uint32_t> state,
@@ -83,8 +108,7 @@ std::size_t Game::record(RunAction action, std::uint32_t value) {
         m_run.complete = false; // too long to keep: no run file is written for it
         return 0;
     }
-    m_run.events.push_back(
-        {m_clock.now() - m_state.startTime, action, value, runDigest(m_maze, m_state)});
+    m_run.events.push_back({now() - m_state.startTime, action, value, runDigest(m_maze, m_state)});
     return m_run.events.size() - 1;
 }
 
@@ -94,11 +118,12 @@ void Game::recordOutcome(RunResult result) {
 }
 
 void Game::resume(const SavedGame& saved, const RunRecord* recorded) {
+    const Moment moment(*this);
     GameState& s = m_state;
-    const double now = m_clock.now();
-    s.startTime = now - saved.state.elapsed;
+    const double at = now();
+    s.startTime = at - saved.state.elapsed;
     if (s.startTime < 0) s.startTime = 0;
-    s.elapsed = now - s.startTime;
+    s.elapsed = at - s.startTime;
     m_maze = saved.maze;
     s.stepCount = saved.state.stepCount;
     s.foodLevel = saved.state.foodLevel;
@@ -125,6 +150,7 @@ void Game::resume(const SavedGame& saved, const RunRecord* recorded) {
 }
 
 void Game::begin() {
+    const Moment moment(*this);
     m_state.gameOver = false;
     m_active = true;
     m_ending = false;
@@ -137,7 +163,7 @@ void Game::begin() {
     else
         showLoadedTools();
     record(RunAction::begin);
-    m_host.showCounters();
+    m_host->showCounters();
     tickClock();
     redrawView();
     examineCell();
@@ -147,20 +173,20 @@ void Game::end() {
     if (m_active) record(RunAction::end);
     m_active = false;
     stopRunning();
-    m_host.setGameTimer(false);
+    m_host->setGameTimer(false);
 }
 
 // ---- turning and moving ------------------------------------------------------------
 
 void Game::afterTurn() {
     if (m_state.foodLevel >= starvingLevel)
-        m_host.playSound(m_stepSounds.pickStepSound(m_rng, stepChance, randomSounds[0],
-                                                    randomSounds[1], randomSounds[2], "turn"),
-                         "", SoundMode::now);
+        m_host->playSound(m_stepSounds.pickStepSound(m_rng, stepChance, randomSounds[0],
+                                                     randomSounds[1], randomSounds[2], "turn"),
+                          "", SoundMode::now);
     else
-        m_host.playSound("starving", "warning", SoundMode::ifIdle);
+        m_host->playSound("starving", "warning", SoundMode::ifIdle);
     redrawView();
-    if (m_state.hasCompass) m_host.drawCompass(compassHeading(m_maze.facing, m_maze.compassTurn));
+    if (m_state.hasCompass) m_host->drawCompass(compassHeading(m_maze.facing, m_maze.compassTurn));
 }
 
 void Game::turnLeft() {
@@ -204,22 +230,23 @@ void Game::moveTo(int row, int col, const std::string& action, const std::string
         countStep();
     }
     if (m_state.foodLevel < starvingLevel) {
-        m_host.playSound("starving", "warning", SoundMode::ifIdle);
+        m_host->playSound("starving", "warning", SoundMode::ifIdle);
     } else if (m_state.foodLevel == hungryLevel) {
-        m_host.playSound("hungry", "warning", SoundMode::now);
+        m_host->playSound("hungry", "warning", SoundMode::now);
     } else if (moved) {
-        m_host.playSound(m_stepSounds.pickStepSound(m_rng, stepChance, randomSounds[0],
-                                                    randomSounds[1], randomSounds[2], action),
-                         step, SoundMode::ifIdle);
-        m_host.showGameMessage(m_host.randomMessage(remarkChance), Colour::lime, MessageLevel::log);
+        m_host->playSound(m_stepSounds.pickStepSound(m_rng, stepChance, randomSounds[0],
+                                                     randomSounds[1], randomSounds[2], action),
+                          step, SoundMode::ifIdle);
+        m_host->showGameMessage(m_host->randomMessage(remarkChance), Colour::lime,
+                                MessageLevel::log);
     } else {
-        m_host.playSound("blocked", "", SoundMode::ifIdle);
+        m_host->playSound("blocked", "", SoundMode::ifIdle);
         post(msgBlocked, Colour::white, MessageLevel::log);
     }
     if (!moved) return;
     redrawView();
     if (m_state.gameOver) return;
-    m_host.updateMapPosition(m_maze.posRow, m_maze.posCol, m_state.hasGps, m_state.hasTracker);
+    m_host->updateMapPosition(m_maze.posRow, m_maze.posCol, m_state.hasGps, m_state.hasTracker);
     examineCell();
     if (m_state.gameOver) return;
     ageIndicator();
@@ -227,12 +254,12 @@ void Game::moveTo(int row, int col, const std::string& action, const std::string
 
 void Game::countStep() {
     ++m_state.stepCount;
-    m_host.showCounters();
+    m_host->showCounters();
 }
 
 void Game::ageIndicator() {
     if (m_state.indicatorAge == indicatorSteps) {
-        m_host.hideIndicator();
+        m_host->hideIndicator();
         m_state.indicatorAge = 0;
     } else {
         ++m_state.indicatorAge;
@@ -240,7 +267,7 @@ void Game::ageIndicator() {
 }
 
 void Game::post(MessageKey key, Colour colour, MessageLevel level) {
-    if (m_host.postGameMessage(key, colour, level) &&
+    if (m_host->postGameMessage(key, colour, level) &&
         (level == MessageLevel::standard || level == MessageLevel::critical))
         m_state.indicatorAge = 0;
 }
@@ -252,20 +279,20 @@ void Game::startRunning() {
     record(RunAction::startRunning);
     m_running = true; // a second R while the run sound plays does nothing
     post(msgRun, Colour::lime, MessageLevel::standard);
-    m_host.serviceEvents();
-    m_host.playSound("run", "", SoundMode::toEnd);
+    m_host->serviceEvents();
+    m_host->playSound("run", "", SoundMode::toEnd);
     // The game may have ended, or the screen closed, while events ran.
     if (!m_running || !acceptsInput()) {
         m_running = false;
         return;
     }
-    m_host.setRunTimer(true);
+    m_host->setRunTimer(true);
 }
 
 void Game::stopRunning() {
     if (!m_running) return;
     m_running = false;
-    m_host.setRunTimer(false);
+    m_host->setRunTimer(false);
 }
 
 void Game::runTick() {
@@ -278,7 +305,7 @@ void Game::runTick() {
         moveTo(m_maze.posRow + a.dr, m_maze.posCol + a.dc, "running", "walk");
     } else {
         stopRunning();
-        m_host.playSound("stop", "blocked", SoundMode::now);
+        m_host->playSound("stop", "blocked", SoundMode::now);
         post(msgStop, Colour::white, MessageLevel::standard);
     }
 }
@@ -286,46 +313,47 @@ void Game::runTick() {
 // ---- the clock ------------------------------------------------------------------------
 
 void Game::clockTick() {
+    const Moment moment(*this);
     record(RunAction::clockTick);
     tickClock();
 }
 
 void Game::tickClock() {
-    m_host.setGameTimer(false);
-    m_state.elapsed = m_clock.now() - m_state.startTime;
+    m_host->setGameTimer(false);
+    m_state.elapsed = now() - m_state.startTime;
     const bool capped = m_state.elapsed > clockCapDays;
     if (capped) m_state.elapsed = clockCapShown;
     m_clockText = quorvel::clockText(m_state.elapsed);
-    m_host.showClock(m_clockText);
-    if (!capped) m_host.setGameTimer(true);
+    m_host->showClock(m_clockText);
+    if (!capped) m_host->setGameTimer(true);
 }
 
 // ---- the view ---------------------------------------------------------------------------
 
 void Game::redrawView() {
-    m_host.drawMaze();
+    m_host->drawMaze();
     if (m_maze.facing == 3 && m_maze.here() == cellExit) winGame();
     lookAhead();
-    m_host.finishView(darkness());
+    m_host->finishView(darkness());
 }
 
 void Game::lookAhead() {
     const CellCode ahead = m_maze.ahead();
     if (ahead == cellWallMap) {
         m_state.mapInView = true;
-        m_host.playSound("map", "", SoundMode::now);
+        m_host->playSound("map", "", SoundMode::now);
         post(msgWallMap, Colour::white, MessageLevel::standard);
-        m_host.updateMapTools(true, m_state.hasDetector, m_state.hasBeacon);
-        m_host.drawWallMap();
+        m_host->updateMapTools(true, m_state.hasDetector, m_state.hasBeacon);
+        m_host->drawWallMap();
         return;
     }
     if (ahead == cellExit) {
-        m_host.playSound("exit", "", SoundMode::now);
+        m_host->playSound("exit", "", SoundMode::now);
         post(msgExit, Colour::white, MessageLevel::standard);
     }
     if (m_state.mapInView) {
         m_state.mapInView = false;
-        m_host.updateMapTools(false, m_state.hasDetector, m_state.hasBeacon);
+        m_host->updateMapTools(false, m_state.hasDetector, m_state.hasBeacon);
     }
 }
 
@@ -347,7 +375,7 @@ void Game::hintAtExitOrMap() {
     const CellCode around[] = {m_maze.left(), m_maze.right(), m_maze.behind()};
     for (const CellCode code : around) {
         if (code == cellExit || code == cellWallMap) {
-            m_host.playSound("hint", "", SoundMode::now);
+            m_host->playSound("hint", "", SoundMode::now);
             post(msgHint, Colour::lime, MessageLevel::standard);
             return;
         }
@@ -373,26 +401,26 @@ void Game::takeTool(CellCode code) {
     };
     for (const Found& t : tools) {
         if (t.code != code) continue;
-        m_host.playSound(t.sound, "box", SoundMode::now);
+        m_host->playSound(t.sound, "box", SoundMode::now);
         post(t.key, Colour::white, MessageLevel::standard);
         m_state.*t.flag = true;
-        m_host.showTool(t.tool);
+        m_host->showTool(t.tool);
         if (t.showsOnMap)
-            m_host.updateMapTools(m_state.mapInView, m_state.hasDetector, m_state.hasBeacon);
+            m_host->updateMapTools(m_state.mapInView, m_state.hasDetector, m_state.hasBeacon);
         m_maze.set(m_maze.posRow, m_maze.posCol, cellOpenedBox);
     }
 }
 
 void Game::examineCell() {
     m_useEnabled = false;
-    m_host.setUseEnabled(false);
+    m_host->setUseEnabled(false);
     hintAtExitOrMap();
 
     GameState& s = m_state;
     const int r = m_maze.posRow, c = m_maze.posCol;
     const CellCode code = m_maze.here();
     const auto box = [&](const char* sound, const char* fallback, MessageKey key, Colour colour) {
-        m_host.playSound(sound, fallback, SoundMode::now);
+        m_host->playSound(sound, fallback, SoundMode::now);
         post(key, colour, MessageLevel::standard);
     };
     switch (code) {
@@ -437,15 +465,15 @@ void Game::examineCell() {
         box("battery", "box", msgBattery, Colour::white);
         m_maze.set(r, c, cellBatteryLeft);
         m_useEnabled = true;
-        m_host.setUseEnabled(true);
+        m_host->setUseEnabled(true);
         if (s.batteryLevel == 0) useBatteryHere();
         break;
     case cellCompass:
         box("compass", "box", msgCompass, Colour::white);
         s.hasCompass = true;
-        m_host.drawCompass(compassHeading(m_maze.facing, m_maze.compassTurn));
-        m_host.showCompass();
-        m_host.showTool(Tool::compass);
+        m_host->drawCompass(compassHeading(m_maze.facing, m_maze.compassTurn));
+        m_host->showCompass();
+        m_host->showTool(Tool::compass);
         m_maze.set(r, c, cellOpenedBox);
         break;
     case cellFood:
@@ -462,8 +490,8 @@ void Game::examineCell() {
         }
         break;
     }
-    m_host.showCounters();
-    m_host.updateMapPosition(r, c, s.hasGps, s.hasTracker);
+    m_host->showCounters();
+    m_host->updateMapPosition(r, c, s.hasGps, s.hasTracker);
 }
 
 void Game::useBattery() {
@@ -475,16 +503,16 @@ void Game::useBattery() {
 void Game::useBatteryHere() {
     const CellCode code = m_maze.here();
     if (code == cellBattery || code == cellBatteryLeft) {
-        m_host.playSound("usebatt", "use", SoundMode::now);
+        m_host->playSound("usebatt", "use", SoundMode::now);
         post(msgUseBatt, Colour::white, MessageLevel::standard);
         m_state.batteryLevel = 100;
         m_state.batterySteps = 0;
         m_maze.set(m_maze.posRow, m_maze.posCol, cellOpenedBox);
         redrawView();
-        m_host.showCounters();
+        m_host->showCounters();
     }
     m_useEnabled = false;
-    m_host.setUseEnabled(false);
+    m_host->setUseEnabled(false);
 }
 
 // ---- food and light -----------------------------------------------------------------------
@@ -505,7 +533,7 @@ void Game::drainBattery() {
         if (s.batteryLevel == weakBattery) post(msgWeakBatt, Colour::aqua, MessageLevel::critical);
         if (s.batteryLevel == 0) post(msgDeadBatt, Colour::yellow, MessageLevel::critical);
     }
-    m_host.showCounters();
+    m_host->showCounters();
 }
 
 // ---- the end of a game ----------------------------------------------------------------------
@@ -515,26 +543,26 @@ void Game::loseGame() {
     m_ending = true;
     stopRunning();
     recordOutcome(RunResult::lost);
-    m_host.showCounters();
+    m_host->showCounters();
     EndScreenSetup screen;
     screen.kind = EndKind::lose;
     screen.caption = "You Lose";
     screen.messageKey = msgLose;
     screen.sound = "lose";
     screen.mazeNumber = mazeNumberText(m_maze);
-    m_host.showEndScreen(screen);
+    m_host->showEndScreen(screen);
     m_state.gameOver = true;
     m_ending = false;
-    m_host.closeGameScreen();
+    m_host->closeGameScreen();
 }
 
 void Game::winGame() {
     if (m_ending || m_state.gameOver) return;
     m_ending = true;
     stopRunning();
-    m_host.setGameTimer(false);
+    m_host->setGameTimer(false);
     recordOutcome(RunResult::won);
-    m_host.countRemaining();
+    m_host->countRemaining();
     BestTimeEntry entry;
     entry.level = m_maze.level();
     entry.elapsed = m_state.elapsed;
@@ -543,7 +571,7 @@ void Game::winGame() {
     entry.stepCount = m_state.stepCount;
     entry.foodLevel = m_state.foodLevel;
     entry.batteryLevel = m_state.batteryLevel;
-    const int rank = m_host.recordBestTime(entry);
+    const int rank = m_host->recordBestTime(entry);
     EndScreenSetup screen;
     screen.kind = EndKind::win;
     screen.caption = rank < 1 ? "Winner!" : "Winner! (New Best Time)";
@@ -551,11 +579,11 @@ void Game::winGame() {
     screen.rank = rank;
     screen.sound = "win";
     screen.mazeNumber = mazeNumberText(m_maze);
-    m_host.showEndScreen(screen);
-    if (!m_state.newGame) m_host.deleteSave();
+    m_host->showEndScreen(screen);
+    if (!m_state.newGame) m_host->deleteSave();
     m_state.gameOver = true;
     m_ending = false;
-    m_host.closeGameScreen();
+    m_host->closeGameScreen();
 }
 
 bool Game::askToQuit() {
@@ -570,7 +598,7 @@ bool Game::askToQuit() {
             m_run.events[asked].value = packQuitAnswers(answers);
     };
     m_ending = true;
-    const bool quit = m_host.confirmQuit();
+    const bool quit = m_host->confirmQuit();
     m_ending = false;
     answers.confirmed = quit;
     answered();
@@ -587,10 +615,10 @@ bool Game::askToQuit() {
     // whether to replace the old save, or report an error, and neither the run nor a
     // key may move the player (or end the game) meanwhile.
     m_ending = true;
-    const Answer answer = m_host.showEndScreen(screen);
+    const Answer answer = m_host->showEndScreen(screen);
     answers.saveWanted = answer == Answer::yes;
     answered(); // the save writes the run as it stands, answers and all
-    const bool saved = answer != Answer::yes || m_host.saveGame();
+    const bool saved = answer != Answer::yes || m_host->saveGame();
     answers.saved = answers.saveWanted && saved;
     answered();
     m_ending = false;
@@ -616,7 +644,7 @@ void Game::playFunKey(char key) {
     for (const Fun& f : funs) {
         if (f.key == lower) {
             record(RunAction::funKey, static_cast<std::uint8_t>(lower));
-            m_host.playSound(f.sound, "", SoundMode::now);
+            m_host->playSound(f.sound, "", SoundMode::now);
             post(f.message, Colour::lime, MessageLevel::log);
             return;
         }

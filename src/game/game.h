@@ -29,7 +29,16 @@ enum MessageKey : int;
 class Game {
   public:
     Game(GameHost& host, Random& rng, const Clock& clock)
-        : m_host(host), m_rng(rng), m_clock(clock) {}
+        : m_ownHost(host), m_ownClock(clock), m_host(&host), m_clock(&clock), m_rng(rng) {}
+
+    /// Plays the rules through another host and clock until restored: a run watched on
+    /// the game screen goes through a replay host over it and the run's own clock.
+    void redirect(GameHost& host, const Clock& clock) {
+        m_host = &host;
+        m_clock = &clock;
+    }
+    /// Back to the host and clock the game was made with.
+    void restoreHostAndClock() { redirect(m_ownHost, m_ownClock); }
 
     Maze& maze() { return m_maze; }
     const Maze& maze() const { return m_maze; }
@@ -103,9 +112,11 @@ class Game {
     const std::string& clockText() const { return m_clockText; }
 
   private:
-    GameHost& m_host;
+    GameHost& m_ownHost;
+    const Clock& m_ownClock;
+    GameHost* m_host;
+    const Clock* m_clock;
     Random& m_rng;
-    const Clock& m_clock;
     Maze m_maze;
     GameState m_state;
     StepSoundPicker m_stepSounds;
@@ -117,6 +128,12 @@ class Game {
 
     RunRecord m_run;
     std::uint32_t m_resumeSeed = 0; ///< the stream's seeding for the saved game to come
+    /// The clock read once for the action under way (see Moment); none between actions.
+    std::optional<double> m_moment;
+
+    class Moment;
+    /// The game clock's time: the action's own reading while one is under way.
+    double now() const;
 
     bool acceptsInput() const { return m_active && !m_ending && !m_state.gameOver; }
     /// Appends an action to the run, with the game clock's time; its index.

@@ -1,14 +1,22 @@
 #include "screens/besttimesscreen.h"
 
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
+#include <algorithm>
+#include <filesystem>
 
+#include "files/runfiles.h"
 #include "game/besttimes.h"
+#include "game/runplayer.h"
 #include "platform/windowframe.h"
 #include "screens/statisticsscreen.h"
+#include "widgets/afterpaint.h"
 #include "widgets/elidedtext.h"
 #include "widgets/mnemonickeys.h"
 
@@ -29,6 +37,21 @@ void setColour(QLabel* label, const QColor& colour) {
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, colour);
     label->setPalette(p);
+}
+
+constexpr int markSide = 12;
+const QColor markColour(0, 255, 0); // lime, the colour of what is all there
+
+// A tick drawn with two strokes, so no font has to carry the sign.
+QPixmap tickPicture(qreal ratio) {
+    QPixmap tick(QSize(markSide, markSide) * ratio);
+    tick.setDevicePixelRatio(ratio);
+    tick.fill(Qt::transparent);
+    QPainter p(&tick);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(markColour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygonF({{2, 6.5}, {5, 9.5}, {10, 2.5}}));
+    return tick;
 }
 
 } // namespace
@@ -105,6 +128,28 @@ BestTimesScreen::BestTimesScreen(StatisticsScreen& stats, QWidget* parent)
             tl->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             setColour(tl, rankColours[rank]);
             times[level][rank] = tl;
+
+            auto* watch = new QPushButton("Watch", panel);
+            watch->setObjectName(QString("watchButton%1%2").arg(level + 1).arg(rank + 1));
+            watch->setGeometry(12, top + 22, 46, 18);
+            QFont small = watch->font();
+            small.setPixelSize(11);
+            watch->setFont(small);
+            watch->setAutoDefault(false);
+            watch->setToolTip("Watch this run again on the game screen.");
+            watch->hide();
+            connect(watch, &QPushButton::clicked, this, [this, level, rank] {
+                m_chosen = m_runs[level][rank];
+                accept();
+            });
+            watchButtons[level][rank] = watch;
+
+            auto* mark = new QLabel(panel);
+            mark->setObjectName(QString("checkedMark%1%2").arg(level + 1).arg(rank + 1));
+            mark->setToolTip("Checked: the kept run of this result plays again with the rules "
+                             "to this very time and gems.");
+            mark->hide();
+            checkedMarks[level][rank] = mark;
         }
     }
 
@@ -121,18 +166,87 @@ BestTimesScreen::~BestTimesScreen() = default;
 
 void BestTimesScreen::fillTimes(const BestTimes& table) {
     *m_table = table;
+    m_runs = {};
+    m_unchecked.clear();
+    m_runsFound = false;
     for (int level = 0; level < 6; ++level)
         for (int rank = 0; rank < 3; ++rank) {
             const BestTime e = table.entry(level + 1, rank + 1);
             // A name longer than its line is cut to fit, whole in the hint.
             showElided(names[level][rank], QString::fromStdString(e.name));
             times[level][rank]->setText(QString::fromStdString(e.timeText));
+            watchButtons[level][rank]->hide();
+            checkedMarks[level][rank]->hide();
         }
 }
 
+// The kept runs are all read to find those behind the table: after the screen is up,
+// and again only when "Replays" or the table has changed since.
+void BestTimesScreen::findRuns() {
+    std::error_code failed;
+    const auto changed = std::filesystem::last_write_time(replaysFolder(), failed);
+    if (failed || !m_found.changed || *m_found.changed != changed ||
+        m_found.table != m_table->image())
+        m_found = {failed ? std::nullopt : std::optional(changed), m_table->image(),
+                   runsOfTable(*m_table)};
+    m_runs = m_found.runs;
+    m_unchecked.clear();
+    for (int level = 0; level < 6; ++level)
+        for (int rank = 0; rank < 3; ++rank) {
+            const bool kept = !m_runs[level][rank].empty();
+            watchButtons[level][rank]->setVisible(kept);
+            if (kept) m_unchecked.push_back({level, rank});
+        }
+    m_runsFound = true;
+}
+
 void BestTimesScreen::showTimes(const BestTimes& table) {
+    m_chosen.clear();
     fillTimes(table);
     exec();
+}
+
+// One run a turn of the event loop, once the screen is up, so it answers while the runs
+// are found and played again.
+void BestTimesScreen::checkNextRun() {
+    if (!m_runsFound) {
+        findRuns();
+        QTimer::singleShot(0, this, &BestTimesScreen::checkNextRun);
+        return;
+    }
+    if (m_unchecked.empty()) return;
+    const auto [level, rank] = m_unchecked.back();
+    m_unchecked.pop_back();
+    const std::string& path = m_runs[level][rank];
+    const QFileInfo file(QString::fromStdString(path));
+    Checked& known = m_checked[path];
+    const long long modified = file.lastModified().toMSecsSinceEpoch();
+    if (known.size != file.size() || known.modified != modified) {
+        RunRecord run;
+        known = {file.size(), modified, false};
+        if (!readRunFile(path, run) &&
+            runMatches(run, level + 1, m_table->entry(level + 1, rank + 1)))
+            known.verified = verifyRun(run).verified;
+    }
+    showChecked(level, rank, known.verified);
+    if (!m_unchecked.empty()) QTimer::singleShot(0, this, &BestTimesScreen::checkNextRun);
+}
+
+void BestTimesScreen::showChecked(int level, int rank, bool verified) {
+    QLabel* mark = checkedMarks[level][rank];
+    const QLabel* time = times[level][rank];
+    if (!verified) {
+        mark->hide();
+        return;
+    }
+    // Just left of the time, which stands at the right of its line.
+    const int textWidth = time->fontMetrics().horizontalAdvance(time->text());
+    mark->setPixmap(tickPicture(devicePixelRatioF()));
+    const int beside = time->geometry().right() + 1 - textWidth - markSide - 4;
+    const int clear = watchButtons[level][rank]->geometry().right() + 3; // never over Watch
+    mark->setGeometry(std::max(beside, clear), time->y() + (time->height() - markSide) / 2,
+                      markSide, markSide);
+    mark->show();
 }
 
 void BestTimesScreen::showEntryStats(QObject* clicked) {
@@ -162,6 +276,7 @@ bool BestTimesScreen::eventFilter(QObject* watched, QEvent* event) {
 void BestTimesScreen::showEvent(QShowEvent* event) {
     centreFrame(this); // before it appears, so it never jumps
     QDialog::showEvent(event);
+    if (!m_runsFound) afterNextPaint(this, [this] { checkNextRun(); });
 }
 
 } // namespace quorvel

@@ -22,6 +22,7 @@
 #include "screens/endscreen.h"
 #include "screens/mapwindow.h"
 #include "screens/messagepanel.h"
+#include "screens/runwatch.h"
 #include "screens/savedgames.h"
 #include "screens/session.h"
 #include "text/textutil.h"
@@ -29,6 +30,7 @@
 #include "view/viewcomposer.h"
 #include "widgets/dialogs.h"
 #include "widgets/elidedtext.h"
+#include "widgets/qtext.h"
 
 namespace quorvel {
 
@@ -93,7 +95,7 @@ GameScreen::GameScreen(Session& session, QWidget* parent)
       m_session(session), m_game(*this, session.rng, *session.clock),
       m_composer(std::make_unique<ViewComposer>()) {
     setObjectName("Tform2");
-    setWindowTitle("Quorvel 3-D.");
+    setWindowTitle(qText(applicationTitle));
     setFixedSize(clientWidth, clientHeight);
     setFont(formFont());
     setFocusPolicy(Qt::StrongFocus);
@@ -219,17 +221,34 @@ void GameScreen::build() {
     m_arrowWait->setSingleShot(true);
     m_arrowWait->setInterval(arrowRepeatWait);
     connect(m_arrowWait, &QTimer::timeout, this, &GameScreen::arrowWaitOver);
+    // The clock's seconds and the run's fifths are part of every run a game records and
+    // of what checking a run holds it to: the timers are precise (a coarse one may come a
+    // twentieth early), and the run's next step is timed from this one, however late a
+    // busy desktop let it come.
+    clockTimer->setTimerType(Qt::PreciseTimer);
+    runTimer->setTimerType(Qt::PreciseTimer);
     connect(clockTimer, &QTimer::timeout, this, [this] { m_game.clockTick(); });
-    connect(runTimer, &QTimer::timeout, this, [this] { m_game.runTick(); });
+    connect(runTimer, &QTimer::timeout, this, [this] {
+        runTimer->start();
+        m_game.runTick();
+    });
 
-    connect(forwardButton, &QPushButton::clicked, this, [this] { m_game.stepForward(); });
-    connect(turnLeftButton, &QPushButton::clicked, this, [this] { m_game.turnLeft(); });
-    connect(turnRightButton, &QPushButton::clicked, this, [this] { m_game.turnRight(); });
-    connect(backButton, &QPushButton::clicked, this, [this] { m_game.stepBack(); });
-    connect(useButton, &QPushButton::clicked, this, [this] { m_game.useBattery(); });
+    // The buttons of play do nothing while a run is watched.
+    const auto play = [this](QPushButton* button, void (Game::*action)()) {
+        connect(button, &QPushButton::clicked, this, [this, action] {
+            if (!m_watch) (m_game.*action)();
+        });
+    };
+    play(forwardButton, &Game::stepForward);
+    play(turnLeftButton, &Game::turnLeft);
+    play(turnRightButton, &Game::turnRight);
+    play(backButton, &Game::stepBack);
+    play(useButton, &Game::useBattery);
     connect(soundsButton, &QPushButton::clicked, this, &GameScreen::toggleSounds);
     connect(musicButton, &QPushButton::clicked, this, &GameScreen::toggleMusic);
-    connect(quitButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(quitButton, &QPushButton::clicked, this, [this] {
+        if (!m_watch) close();
+    });
 }
 
 void GameScreen::setWindows(QWidget* openingScreen, MapWindow* mapWindow, EndScreen* endScreen) {
@@ -240,6 +259,21 @@ void GameScreen::setWindows(QWidget* openingScreen, MapWindow* mapWindow, EndScr
 
 void GameScreen::setEndScreenSource(std::function<EndScreen*()> endScreen) {
     m_endScreen = std::move(endScreen);
+}
+
+void GameScreen::startWatching(RunWatch& watch, std::string player) {
+    m_watch = &watch;
+    m_watchedPlayer = std::move(player);
+}
+
+void GameScreen::stopWatching() {
+    m_watch = nullptr;
+    m_watchedPlayer.clear();
+    setWindowTitle(qText(applicationTitle));
+}
+
+const std::string& GameScreen::shownPlayer() const {
+    return m_watch ? m_watchedPlayer : m_session.playerName;
 }
 
 // ---- showing and hiding ---------------------------------------------------------------
@@ -271,12 +305,30 @@ void GameScreen::showEvent(QShowEvent* event) {
 
 void GameScreen::onShown() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    restorePosition();
+    prepareSitting();
+    // A watched run begins with its own begin event.
+    if (!m_watch) {
+        m_game.nameRun(m_session.playerName, m_session.themeName);
+        m_game.begin();
+        if (m_opening) m_opening->hide();
+    }
+    QApplication::restoreOverrideCursor();
+    SoundService& sound = *m_session.sound;
+    soundsButton->setChecked(!sound.noSound);
+    musicButton->setChecked(!sound.noMusic);
+    soundsState->setText(sound.noSound ? "OFF" : "ON");
+    musicState->setText(sound.noMusic ? "OFF" : "ON");
+    activateWindow();
+    setFocus();
+}
+
+void GameScreen::prepareSitting() {
     MessageCatalogue& words = m_session.catalogue;
     loadViewImages();
-    showElided(nameLabel, QString::fromStdString(m_session.playerName));
+    showElided(nameLabel, QString::fromStdString(shownPlayer()));
     messagePanel->hideIndicator();
     messagePanel->clearMessages();
-    restorePosition();
     loadTheme(words, m_session.themeName);
     foodPicture->setToolTip(QString::fromStdString(words.itemHint(msgFood)));
     gemPicture->setToolTip(QString::fromStdString(words.itemHint(codeGem)));
@@ -286,17 +338,6 @@ void GameScreen::onShown() {
                         words.itemWord(msgBattery, false));
     }
     showMazeNumber();
-    m_game.nameRun(m_session.playerName, m_session.themeName);
-    m_game.begin();
-    if (m_opening) m_opening->hide();
-    QApplication::restoreOverrideCursor();
-    SoundService& sound = *m_session.sound;
-    soundsButton->setChecked(!sound.noSound);
-    musicButton->setChecked(!sound.noMusic);
-    soundsState->setText(sound.noSound ? "OFF" : "ON");
-    musicState->setText(sound.noMusic ? "OFF" : "ON");
-    activateWindow();
-    setFocus();
 }
 
 // The maze's number under the tools and in the clock's hint, so a player can share the
@@ -319,14 +360,19 @@ void GameScreen::hideEvent(QHideEvent* event) {
 void GameScreen::onHidden() {
     m_waitingArrow = 0; // a key released as the game ended belongs to no game
     m_arrowWait->stop();
-    m_game.end();
+    if (!m_watch) m_game.end(); // a watch ends its game itself
     m_session.sound->closeMusic();
-    savePosition();
+    if (!m_watch) savePosition();
     if (m_map) m_map->hide();
-    if (m_opening) m_opening->show();
+    if (m_opening && !m_watch) m_opening->show();
 }
 
 void GameScreen::closeEvent(QCloseEvent* event) {
+    if (m_watch) { // closing the window stops the watch, which hides it
+        event->ignore();
+        m_watch->stop();
+        return;
+    }
     if (m_game.askToQuit())
         event->accept();
     else
@@ -396,6 +442,7 @@ bool isArrow(int key) {
 // time shows it was a repeat; failing that, a key the display still reports held down.
 // A release without a display time acts at once.
 void GameScreen::keyReleaseEvent(QKeyEvent* event) {
+    if (m_watch) return; // a watch takes its keys on press
     if (!isArrow(event->key())) {
         QWidget::keyReleaseEvent(event);
         return;
@@ -462,6 +509,10 @@ void GameScreen::actOnArrow(int key) {
 }
 
 void GameScreen::keyPressEvent(QKeyEvent* event) {
+    if (m_watch) { // only the watch's keys act
+        m_watch->watchKey(*event);
+        return;
+    }
     if (isArrow(event->key())) {
         isRepeatPress(event); // arrows act on release
         return;
@@ -514,12 +565,20 @@ void GameScreen::showMapWindow() {
 }
 
 void GameScreen::toggleSounds() {
+    if (m_watch) { // a watch changes no switch, which the player's settings keep
+        soundsButton->setChecked(!m_session.sound->noSound);
+        return;
+    }
     const bool on = soundsButton->isChecked();
     m_session.sound->noSound = !on;
     soundsState->setText(on ? "ON" : "OFF");
 }
 
 void GameScreen::toggleMusic() {
+    if (m_watch) {
+        musicButton->setChecked(!m_session.sound->noMusic);
+        return;
+    }
     const bool on = musicButton->isChecked();
     m_session.sound->noMusic = !on;
     musicState->setText(on ? "ON" : "OFF");
@@ -620,8 +679,7 @@ void GameScreen::countRemaining() {
 }
 
 bool GameScreen::postGameMessage(MessageKey key, Colour colour, MessageLevel level) {
-    return messagePanel->postGameMessage(m_session.catalogue, key, m_session.playerName, colour,
-                                         level);
+    return messagePanel->postGameMessage(m_session.catalogue, key, shownPlayer(), colour, level);
 }
 
 bool GameScreen::showGameMessage(const std::string& text, Colour colour, MessageLevel level) {
@@ -629,7 +687,7 @@ bool GameScreen::showGameMessage(const std::string& text, Colour colour, Message
 }
 
 std::string GameScreen::randomMessage(int chance) {
-    return m_session.catalogue.randomMessage(chance, m_session.playerName);
+    return m_session.catalogue.randomMessage(chance, shownPlayer());
 }
 
 void GameScreen::hideIndicator() {

@@ -23,6 +23,7 @@ namespace quorvel {
 
 class MessagePanel;
 class MapWindow;
+class RunWatch;
 class EndScreen;
 class ViewComposer;
 struct Session;
@@ -49,6 +50,19 @@ class GameScreen : public QWidget, public GameHost {
 
     /// Shows the story of the current theme (keys / and ?); unset, the keys do nothing.
     std::function<void()> showStory;
+
+    // Watching a run (runwatch.h): the rules play through the watch's host and clock;
+    // showing and hiding begin and end no game, store no place and show no other window;
+    // the keys go to the watch and the buttons of play do nothing.
+
+    /// Enters watching for watch, the words naming player; before the screen shows.
+    void startWatching(RunWatch& watch, std::string player);
+    /// Leaves watching, once the screen has hidden.
+    void stopWatching();
+    RunWatch* watch() const { return m_watch; }
+    /// What showing does before play begins: pictures, name, messages, words. A watch
+    /// calls it again for each later sitting of a run (a saved game taken up).
+    void prepareSitting();
 
     // GameHost
     void drawMaze() override;
@@ -146,11 +160,15 @@ class GameScreen : public QWidget, public GameHost {
     bool m_mapWasVisible = false;
     bool m_placed = false; ///< shown once: later showings start where the last one was
     QTimer* m_arrowWait;
-    int m_waitingArrow = 0;     ///< a released arrow key waiting to act; 0 when none
-    quint64 m_waitingSince = 0; ///< the display's time of that release
-    quint32 m_waitingCode = 0;  ///< its key's native scan code
+    RunWatch* m_watch = nullptr;
+    std::string m_watchedPlayer; ///< the player of the run watched, whose name the words use
+    int m_waitingArrow = 0;      ///< a released arrow key waiting to act; 0 when none
+    quint64 m_waitingSince = 0;  ///< the display's time of that release
+    quint32 m_waitingCode = 0;   ///< its key's native scan code
 
     void build();
+    /// The player the screen speaks of: the watched run's, else the session's.
+    const std::string& shownPlayer() const;
     void onShown();
     void onHidden();
     void loadViewImages();

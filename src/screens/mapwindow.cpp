@@ -385,6 +385,7 @@ void MapWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MapWindow::saveMapSettings(const std::string& player) {
+    if (m_watching) return;
     const QPoint corner = framePosition(this);
     quorvel::saveMapSettings(player, m_map.mapsize(),
                              {{corner.x(), corner.y()}, m_locked, m_zoomLevel});

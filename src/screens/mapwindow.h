@@ -42,8 +42,11 @@ class MapWindow : public QWidget {
     int zoomLevel() const { return m_zoomLevel; }
     bool locked() const { return m_locked; }
 
+    /// Stores the place, zoom and lock for the player and maze size; nothing while a
+    /// run is watched (setWatching), which changes no settings.
     void saveMapSettings(const std::string& player);
     void loadMapSettings(const std::string& player);
+    void setWatching(bool watching) { m_watching = watching; }
 
     /// The map picture as the bitmap file a saved game keeps beside it.
     std::vector<std::uint8_t> mapFileBytes() const { return encodeBmp(m_map.picture()); }
@@ -80,6 +83,7 @@ class MapWindow : public QWidget {
     MapView* mapView;
     QTimer* blinkTimer;
     bool m_locked = true;
+    bool m_watching = false; ///< a run is watched: settings are read, never stored
     int m_zoomLevel = 0;
     int m_zoomStep = -1;
     int m_baseWidth = 200;

@@ -408,6 +408,11 @@ void OpeningScreen::showEvent(QShowEvent* event) {
 
 void OpeningScreen::onShown() {
     m_inputHold->release(); // the player sees this screen again
+    if (m_steppedAside) {
+        m_steppedAside = false;
+        activateWindow();
+        return;
+    }
     // The setup runs once the screen has appeared; one pending setup is enough.
     if (m_setupPending) return;
     m_setupPending = true;
@@ -427,7 +432,7 @@ void OpeningScreen::hideEvent(QHideEvent* event) {
 
 void OpeningScreen::onHidden() {
     m_session.sound->stopSound();
-    if (!trimText(m_session.playerName).empty())
+    if (!m_steppedAside && !trimText(m_session.playerName).empty())
         saveSettings(m_session.playerName, selectedLevel(), themeBox->currentText().toStdString());
 }
 
@@ -444,6 +449,12 @@ void OpeningScreen::onClosed() {
     if (!trimText(m_session.playerName).empty())
         m_session.sound->saveSoundSettings(m_session.playerName);
     if (endProgram) endProgram();
+}
+
+void OpeningScreen::stepAside() {
+    if (!isVisible()) return;
+    m_steppedAside = true;
+    hide();
 }
 
 void OpeningScreen::setupScreen() {

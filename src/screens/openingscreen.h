@@ -61,6 +61,10 @@ class OpeningScreen : public QWidget {
     /// none), in that player's theme, at the number's level. This screen shows when the
     /// game ends, or at once when no game could be opened.
     void playMazeNumber(const MazeNumber& number);
+    /// Makes way for a run being watched: hides without storing the player's level and
+    /// theme (a watch changes no settings), and shows again as it was, its setup not run
+    /// again.
+    void stepAside();
     /// Asks for a name until a good one is typed or the name box is cancelled (which
     /// takes the name offered); why, when given, says above the prompt why a name
     /// was refused.
@@ -119,8 +123,9 @@ class OpeningScreen : public QWidget {
     bool m_generating = false; ///< a maze is being made; input waits, closing is refused
     /// A showing's setup is queued and has not run yet; until it has, no game starts.
     bool m_setupPending = false;
-    bool m_placed = false;  ///< centred at the first showing
-    InputHold* m_inputHold; ///< drops input from a game's start until this shows again
+    bool m_placed = false;       ///< centred at the first showing
+    bool m_steppedAside = false; ///< hidden for a watch: the next showing finds it as it was
+    InputHold* m_inputHold;      ///< drops input from a game's start until this shows again
 
     void build();
     void buildHeader();

@@ -191,6 +191,16 @@ TEST(ProgramOptions, AMazeNumberIsTakenInBothSpellingsAndABadOneRefusesTheRun) {
     }
 }
 
+TEST(ProgramOptions, ARunToWatchIsOneFileWithNothingBesideIt) {
+    EXPECT_EQ(readProgramOptions({"--replay", "-a.run", "-ubob"}).replay, "-a.run");
+    EXPECT_EQ(readProgramOptions({"--rep=b.run", "-platform", "xcb"}).replay, "b.run");
+    EXPECT_EQ(readProgramOptions({"--replay="}).refusal, "option '--replay' names no file");
+    EXPECT_EQ(readProgramOptions({"--replay", "a.run", "b.run"}).refusal,
+              "extra operand 'b.run' with --replay");
+    EXPECT_EQ(readProgramOptions({"--replay=a.run", "--maze=3-1"}).refusal,
+              "options '--maze' and '--replay' do not go together");
+}
+
 TEST(ProgramOptions, UnknownOptionsAndWrongValuesRefuseTheCommandLine) {
     const ProgramOptions bogus = readProgramOptions({"-uBob", "--bogus", "--help"});
     EXPECT_EQ(bogus.action, Action::refuse);

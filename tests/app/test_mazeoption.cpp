@@ -1,6 +1,6 @@
-// The game's executable and --maze: a bad maze number is refused before anything else
-// happens (no display is needed, no file is written), with one line and status 2; a
-// good one gets past the check.
+// The game's executable, --maze and --replay: a bad maze number, or a run file that
+// cannot be read, is refused before anything else happens (no display is needed, no
+// file is written), with one line and status 2; a good number gets past the check.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,8 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include "game/run.h"
 
 namespace {
 
@@ -104,6 +106,30 @@ TEST_F(MazeOptionTest, AGoodNumberGetsPastTheCheck) {
     const std::string settings{std::istreambuf_iterator<char>(ini),
                                std::istreambuf_iterator<char>()};
     EXPECT_NE(settings.find("Player=bob"), std::string::npos) << settings;
+}
+
+TEST_F(MazeOptionTest, ARunFileThatCannotBeReadIsOneLineAndStatusTwo) {
+    using namespace quorvel;
+    RunRecord record;
+    record.maze = {1, 5};
+    record.events.push_back({0, RunAction::newMaze, 5, 0});
+    std::vector<std::uint8_t> bytes = encodeRun(record);
+    bytes[10] ^= 1;
+    const fs::path damaged = dir / "damaged.run";
+    std::ofstream(damaged, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+    const struct {
+        fs::path file;
+        std::string why;
+    } cases[] = {{dir / "none.run", "there is no such file"},
+                 {damaged, "damaged: its checksum does not match"}};
+    for (const auto& c : cases) {
+        const GameRun r = run("-ubob --replay '" + c.file.string() + "'");
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, "quorvel3d: cannot watch '" + c.file.string() + "': " + c.why +
+                             "; try 'quorvel3d --help'\n");
+    }
+    EXPECT_FALSE(fs::exists(home()));
 }
 
 } // namespace

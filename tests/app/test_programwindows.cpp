@@ -16,7 +16,9 @@
 
 #include "app/programwindows.h"
 #include "files/programfolder.h"
+#include "game/game.h"
 #include "game/mazenumber.h"
+#include "game/runplayer.h"
 #include "screens/aboutbox.h"
 #include "screens/besttimesscreen.h"
 #include "screens/endscreen.h"
@@ -24,6 +26,7 @@
 #include "screens/helpwindow.h"
 #include "screens/mapwindow.h"
 #include "screens/openingscreen.h"
+#include "screens/runwatch.h"
 #include "screens/session.h"
 #include "screens/statisticsscreen.h"
 #include "screens/storywindow.h"
@@ -31,6 +34,7 @@
 #include "support/testapp.h"
 #include "support/testfolder.h"
 #include "widgets/dialogs.h"
+#include "widgets/messagedialog.h"
 
 using namespace quorvel;
 
@@ -208,6 +212,48 @@ TEST_F(Windows, AStoryWindowMadeLateStartsAsOneMadeAtStartWouldBe) {
         EXPECT_EQ(shown, "Tales");
         EXPECT_FALSE(windows.story().startStory()) << "every closing clears it";
     }
+}
+
+// A run watched in the opening screen's place: the screen makes way without storing what
+// it shows, and comes back as it was when the watch ends.
+TEST_F(Windows, AWatchHandsTheOpeningScreenBackAsItWasAndStoresNothing) {
+    OpeningScreen opening(session);
+    ProgramWindows windows(session, opening);
+    opening.endProgram = [] {};
+    opening.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return opening.playerLabel->text() == "Tess"; }, 10000));
+    opening.selectLevel(5); // chosen, not stored yet
+    const auto settings = [] {
+        std::ifstream in(settingsPath());
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string before = settings();
+
+    SilentHost host;
+    ManualClock clock(0);
+    Random stream;
+    Game played(host, stream, clock);
+    played.newMaze(1, 5);
+    played.begin();
+    clock.advance(0.5 / secondsPerDay);
+    played.turnLeft();
+    played.end();
+
+    std::string said;
+    test::whenModal([&said](QWidget*) {
+        said = messageDialog()->textLabel->text().toStdString();
+        messageDialog()->middleButton->click();
+    });
+    ASSERT_TRUE(windows.watchRun(played.run()));
+    EXPECT_FALSE(opening.isVisible());
+    EXPECT_TRUE(windows.gameScreen().isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return opening.isVisible(); }, 10000));
+    EXPECT_EQ(said, "The run reached its recorded result: left unfinished after 0 days, "
+                    "00:00:00 with 0 gems and 0 steps.");
+    EXPECT_FALSE(windows.gameScreen().isVisible());
+    EXPECT_EQ(opening.selectedLevel(), 5);
+    EXPECT_EQ(settings(), before);
+    opening.hide();
 }
 
 } // namespace

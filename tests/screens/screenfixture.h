@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTest>
 #include <QTimer>
 #include <functional>
+#include <queue>
 
 #include "game/generator.h"
 #include "screens/endscreen.h"
@@ -19,6 +21,46 @@
 #include "widgets/dialogs.h"
 
 namespace quorvel::test {
+
+// The cells from the start to the exit, found over walkable cells.
+inline std::vector<std::pair<int, int>> pathToExit(const Maze& m) {
+    std::vector<int> from(gridCells, -1);
+    std::queue<int> todo;
+    const int start = m.posRow * gridSize + m.posCol;
+    from[start] = start;
+    todo.push(start);
+    int exit = -1;
+    while (!todo.empty()) {
+        const int at = todo.front();
+        todo.pop();
+        if (m.grid[at] == cellExit) {
+            exit = at;
+            break;
+        }
+        for (int f = 1; f <= 4; ++f) {
+            const Step s = aheadStep(f);
+            const int r = at / gridSize + s.dr, c = at % gridSize + s.dc;
+            if (!Maze::inside(r, c) || isWall(m.at(r, c)) || from[r * gridSize + c] >= 0) continue;
+            from[r * gridSize + c] = at;
+            todo.push(r * gridSize + c);
+        }
+    }
+    std::vector<std::pair<int, int>> path;
+    for (int at = exit; at != start; at = from[at])
+        path.insert(path.begin(), {at / gridSize, at % gridSize});
+    return path;
+}
+
+// Turns with the arrow keys until the player faces `cell`, then walks into it.
+inline void walkInto(GameScreen& form, std::pair<int, int> cell) {
+    Maze& m = form.game().maze();
+    for (int turns = 0; turns < 4; ++turns) {
+        const Step a = aheadStep(m.facing);
+        if (m.posRow + a.dr == cell.first && m.posCol + a.dc == cell.second) break;
+        QTest::keyRelease(&form, Qt::Key_Right);
+    }
+    QTest::keyRelease(&form, Qt::Key_Up);
+}
 
 class ScreenTest : public ::testing::Test {
   protected:

@@ -1,0 +1,206 @@
+// Watching a run on the game screen: a won game's run plays to its recorded end and
+// writes nothing; the watch's keys pause, step, set the speed and stop it, and the keys
+// and buttons of play do nothing; the best-times screen offers the kept runs and marks
+// those that check.
+
+#include <QLabel>
+#include <QPushButton>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "files/programfolder.h"
+#include "files/runfiles.h"
+#include "game/runplayer.h"
+#include "screenfixture.h"
+#include "screens/besttimesscreen.h"
+#include "screens/runwatch.h"
+#include "screens/statisticsscreen.h"
+#include "screenshot.h"
+#include "widgets/messagedialog.h"
+
+namespace quorvel::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+/// Every file under the program folder with its bytes.
+std::map<std::string, std::string> filesOnDisk() {
+    std::map<std::string, std::string> files;
+    for (const auto& e : fs::recursive_directory_iterator(programFolder())) {
+        if (!e.is_regular_file()) continue;
+        std::ifstream in(e.path(), std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        files[e.path().string()] = bytes.str();
+    }
+    return files;
+}
+
+class WatchTest : public ScreenTest {
+  protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        // The game's timers tick only when the test says, so the clock's ticks come a
+        // second apart on the test's clock, as they do on a player's.
+        form->clockTimer->setInterval(86'400'000);
+        form->runTimer->setInterval(86'400'000);
+    }
+
+    /// Wins a level-1 maze made from its number with the arrow keys, 0.4 s a cell and
+    /// the clock ticking every 1.2 s; gives the run the game kept in "Replays".
+    RunRecord playAWin() {
+        form->game().newMaze(1, 1234);
+        map->setupMap(form.get(), maze(), session.playerName);
+        form->show();
+        map->show();
+        whenModal([this](QWidget*) { end->closeButton->click(); });
+        int cells = 0;
+        for (const auto& cell : pathToExit(maze())) {
+            if (!form->isVisible()) break;
+            clock.advance(0.4 / secondsPerDay);
+            if (++cells % 3 == 0) form->game().clockTick();
+            walkInto(*form, cell);
+        }
+        EXPECT_EQ(form->game().run().outcome.result, RunResult::won);
+        RunRecord kept;
+        for (const auto& e : fs::directory_iterator(replaysFolder()))
+            EXPECT_FALSE(readRunFile(e.path().string(), kept));
+        return kept;
+    }
+
+    /// Watches run at 4x, a thousand times faster still; the end message's words.
+    std::string watchToTheEnd(const RunRecord& run) {
+        RunWatch watch(session, *form, map.get(), run);
+        watch.setSpeed(4);
+        watch.setPace(1000);
+        std::string said, shown;
+        whenModal([&](QWidget*) {
+            said = messageDialog()->textLabel->text().toStdString();
+            shown = (form->gemCount->text() + " " + form->stepCounter->text() + " " +
+                     form->nameLabel->text())
+                        .toStdString();
+            messageDialog()->middleButton->click();
+        });
+        bool ended = false;
+        watch.ended = [&ended] { ended = true; };
+        EXPECT_TRUE(watch.start());
+        EXPECT_TRUE(form->isVisible() && map->isVisible());
+        EXPECT_TRUE(QTest::qWaitFor([&ended] { return ended; }, 20000));
+        EXPECT_EQ(said, watch.verdict());
+        if (said.starts_with("The run reached")) { // the end as it was played, by its player
+            EXPECT_EQ(shown, std::to_string(run.outcome.gems) + " " +
+                                 std::to_string(run.outcome.steps) + " " + run.player);
+        }
+        return said;
+    }
+};
+
+TEST_F(WatchTest, AWonRunPlaysToItsRecordedEndAndTheWatchWritesNothing) {
+    const RunRecord run = playAWin();
+    ASSERT_EQ(run.outcome.result, RunResult::won);
+    const auto before = filesOnDisk();
+    ASSERT_TRUE(before.contains(settingsPath()));
+    session.playerName = "Watcher"; // the run speaks of its own player
+
+    EXPECT_EQ(watchToTheEnd(run), "The run reached its recorded result: won in " +
+                                      clockText(run.outcome.elapsed) + " with " +
+                                      std::to_string(run.outcome.gems) + " gems and " +
+                                      std::to_string(run.outcome.steps) + " steps.");
+    EXPECT_FALSE(form->isVisible() || map->isVisible());
+    EXPECT_EQ(form->windowTitle(), "Quorvel 3-D.");
+    EXPECT_EQ(filesOnDisk(), before) << "settings, best times, saved games and Replays";
+
+    // One action changed: the watch ends where the run leaves its record.
+    RunRecord changed = run;
+    for (RunEvent& e : changed.events)
+        if (e.action == RunAction::stepForward) {
+            e.action = RunAction::turnLeft;
+            break;
+        }
+    EXPECT_TRUE(watchToTheEnd(changed).starts_with("The run departed from its record at event "));
+
+    // The screen plays its own games again afterwards.
+    session.playerName = "Tester";
+    form->game().newMaze(1, 99);
+    form->show();
+    EXPECT_TRUE(form->game().playing());
+    EXPECT_TRUE(form->clockTimer->isActive());
+}
+
+TEST_F(WatchTest, SpacePausesRightPlaysOneEventThePlayKeysDoNothingAndEscStops) {
+    const RunRecord run = playAWin();
+    RunWatch watch(session, *form, map.get(), run);
+    ASSERT_TRUE(watch.start());
+    EXPECT_TRUE(form->windowTitle().contains("1x, Space pauses"))
+        << form->windowTitle().toStdString();
+    QTest::keyClick(form.get(), Qt::Key_Space);
+    ASSERT_TRUE(watch.paused());
+    EXPECT_TRUE(form->windowTitle().contains("paused")) << form->windowTitle().toStdString();
+    const std::size_t at = watch.played();
+    QTest::keyClick(form.get(), Qt::Key_Right);
+    QTest::keyClick(form.get(), Qt::Key_Right);
+    EXPECT_EQ(watch.played(), at + 2);
+
+    const std::uint32_t game = runDigest(maze(), state());
+    form->forwardButton->click();
+    form->turnLeftButton->click();
+    for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Down})
+        QTest::keyClick(form.get(), key);
+    for (const char key : {'r', 'u', 's', 'w'})
+        QTest::keyClick(form.get(), key);
+    form->soundsButton->click();
+    form->quitButton->click();
+    EXPECT_EQ(runDigest(maze(), state()), game);
+    EXPECT_FALSE(session.sound->noSound);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(form->runTimer->isActive() || form->clockTimer->isActive());
+
+    QTest::keyClick(form.get(), Qt::Key_4);
+    EXPECT_EQ(watch.speed(), 4);
+    QTest::qWait(30);
+    EXPECT_EQ(watch.played(), at + 2) << "still paused";
+    QTest::keyClick(form.get(), Qt::Key_Escape);
+    EXPECT_FALSE(watch.watching());
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(watch.verdict(), "") << "stopped, it says nothing";
+}
+
+TEST_F(WatchTest, BestTimesOfferTheirKeptRunsAndMarkThoseThatCheck) {
+    const RunRecord run = playAWin();
+    // A second result whose kept run does not reach the time it claims.
+    RunRecord claimed = run;
+    claimed.player = "Claimer";
+    claimed.outcome.elapsed += 1.0 / secondsPerDay;
+    BestTimes table = session.bestTimes.bestTimes();
+    BestTime entry = table.entry(1, 1);
+    entry.name = claimed.player;
+    entry.time = claimed.outcome.elapsed;
+    ASSERT_EQ(table.record(1, entry), 2);
+    ASSERT_FALSE(keepRun(claimed, table).empty());
+
+    StatisticsScreen stats(session);
+    BestTimesScreen times(stats);
+    times.fillTimes(table);
+    times.show();
+    ASSERT_TRUE(QTest::qWaitFor([&times] { return times.runsChecked(); }, 10000));
+    for (int level = 0; level < 6; ++level)
+        for (int rank = 0; rank < 3; ++rank) {
+            EXPECT_EQ(times.watchButtons[level][rank]->isVisible(), level == 0 && rank < 2);
+            EXPECT_EQ(times.checkedMarks[level][rank]->isVisible(), level == 0 && rank == 0);
+        }
+    screenShot(&times, "besttimes-watch");
+    const QLabel* mark = times.checkedMarks[0][0];
+    EXPECT_TRUE(mark->toolTip().contains("this very time and gems"));
+    EXPECT_LT(mark->geometry().right(),
+              times.times[0][0]->geometry().right() -
+                  times.times[0][0]->fontMetrics().horizontalAdvance(times.times[0][0]->text()));
+
+    times.watchButtons[0][0]->click();
+    EXPECT_EQ(times.chosenRun(), runsOfTable(table)[0][0]);
+    EXPECT_FALSE(times.isVisible());
+}
+
+} // namespace
+} // namespace quorvel::test
