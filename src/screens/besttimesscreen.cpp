@@ -9,6 +9,8 @@
 #include "game/besttimes.h"
 #include "platform/windowframe.h"
 #include "screens/statisticsscreen.h"
+#include "text/textutil.h"
+#include "widgets/dialogs.h"
 #include "widgets/elidedtext.h"
 #include "widgets/mnemonickeys.h"
 
@@ -132,7 +134,23 @@ void BestTimesScreen::fillTimes(const BestTimes& table) {
 
 void BestTimesScreen::showTimes(const BestTimes& table) {
     fillTimes(table);
+    if (speak) speak(spokenWords());
     exec();
+}
+
+std::string BestTimesScreen::spokenWords() const {
+    static constexpr const char* places[3] = {"first", "second", "third"};
+    std::string words;
+    addSentence(words, windowTitle().toStdString());
+    for (int level = 0; level < 6; ++level) {
+        std::string line = titles[level]->text().toStdString() + ":";
+        for (int rank = 0; rank < 3; ++rank)
+            line += std::string(rank == 0 ? " " : "; ") + places[rank] + ", " +
+                    wholeText(names[level][rank]).toStdString() + ", " +
+                    times[level][rank]->text().toStdString();
+        addSentence(words, line);
+    }
+    return words + " " + dialogWords({}, {}, {{closeButton->text().toStdString(), "Esc"}});
 }
 
 void BestTimesScreen::showEntryStats(QObject* clicked) {

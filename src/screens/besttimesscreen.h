@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -31,6 +32,12 @@ class BestTimesScreen : public QDialog {
     void showTimes(const BestTimes& table);
     /// The filling without the showing; the screen keeps its own copy of the table.
     void fillTimes(const BestTimes& table);
+    /// The screen in words, as spoken play says it when it shows: each level's title and
+    /// its three results, then the key that closes it.
+    std::string spokenWords() const;
+    /// Told the screen's words as it shows (spoken play); unset, nothing.
+    std::function<void(const std::string& words)> speak;
+
     /// The click on a name line: opens the statistics of its result modally. A click
     /// on anything else does nothing.
     void showEntryStats(QObject* clicked);

@@ -124,6 +124,18 @@ class GameScreen : public QWidget, public GameHost {
     void toggleMusic();
     void showMapWindow();
 
+    // Spoken play (keys V, I, H, T and A).
+    /// Switches spoken play on or off for the player (V).
+    void switchSpeech();
+    /// Says food, battery, gems, steps and time (I).
+    void sayCounters();
+    /// Says the compass heading, when the compass is held (H).
+    void sayHeading();
+    /// Says what the G.P.S., the beacon and the detector held tell (T).
+    void sayTools();
+    /// Says again what lies ahead (A).
+    void sayAhead();
+
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -151,6 +163,8 @@ class GameScreen : public QWidget, public GameHost {
     quint32 m_waitingCode = 0;  ///< its key's native scan code
 
     void build();
+    /// Runs one action of the player; what it says is said as one when it ends.
+    void act(const std::function<void()>& action);
     void onShown();
     void onHidden();
     void loadViewImages();
