@@ -12,8 +12,8 @@ namespace quorvel {
 namespace {
 
 const char* const cannotSpeak =
-    "Quorvel 3-D cannot speak: no speech service answered. Spoken play needs "
-    "speech-dispatcher with a voice such as espeak-ng. The game plays on without speech.";
+    "Quorvel 3-D cannot speak: no speech service answered (speech-dispatcher with a voice "
+    "such as espeak-ng). The game plays on without speech.";
 
 // The game is making a maze (it shows the busy cursor and takes no input meanwhile), so a
 // dialog now could not be answered.
