@@ -8,6 +8,8 @@ QUORVEL_BUILD="${QUORVEL_BUILD:-$QUORVEL_ROOT/build}"
 quorvel_packages=(
     build-essential cmake ninja-build ccache pkg-config python3
     qt6-base-dev libgl-dev
+    qt6-speech-dev qt6-declarative-dev
+    qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
     libsdl2-dev libfluidsynth-dev libsndfile1-dev timgm6mb-soundfont libxcb1-dev
     fonts-liberation2 qt6-wayland
     libgtest-dev libgmock-dev libbenchmark-dev

@@ -9,8 +9,10 @@
 #include "screens/openingscreen.h"
 #include "screens/session.h"
 #include "sound/audio.h"
+#include "sound/systemspeaker.h"
 #include "view/viewcomposer.h"
 #include "widgets/afterpaint.h"
+#include "widgets/dialogs.h"
 #include "widgets/timing.h"
 
 namespace quorvel {
@@ -38,9 +40,15 @@ Session& nameFromCommandLine(Session& session) {
 Program::Program(Session& session)
     : m_audio(giveSound(session)),
       m_opening(std::make_unique<OpeningScreen>(nameFromCommandLine(session))),
-      m_windows(std::make_unique<ProgramWindows>(session, *m_opening)) {}
+      m_windows(std::make_unique<ProgramWindows>(session, *m_opening)) {
+    // Spoken play makes the speech service only when the player first switches it on;
+    // every message box says its words to it.
+    session.spoken.makeSpeaker = makeSystemSpeaker;
+    dialogShown = [&session](const std::string& words) { session.spoken.sayNow(words); };
+}
 
 Program::~Program() {
+    dialogShown = nullptr;
     // The controllers find the windows, so they go first.
     m_gamepad.reset();
     m_windows.reset();

@@ -92,6 +92,7 @@ StatisticsScreen& ProgramWindows::statistics() {
 BestTimesScreen& ProgramWindows::bestTimes() {
     if (!m_bestTimes) {
         m_bestTimes = std::make_unique<BestTimesScreen>(statistics());
+        m_bestTimes->speak = [this](const std::string& words) { m_session.spoken.sayNow(words); };
         made(*m_bestTimes);
     }
     return *m_bestTimes;
@@ -109,6 +110,7 @@ StoryWindow& ProgramWindows::story() {
     if (!m_story) {
         m_story = std::make_unique<StoryWindow>(programFolder());
         m_story->setStartStory(m_startStory);
+        m_story->speak = [this](const std::string& words) { m_session.spoken.sayNow(words); };
         made(*m_story);
     }
     return *m_story;
@@ -117,6 +119,7 @@ StoryWindow& ProgramWindows::story() {
 AboutBox& ProgramWindows::about() {
     if (!m_about) {
         m_about = std::make_unique<AboutBox>(programFolder());
+        m_about->speak = [this](const std::string& words) { m_session.spoken.sayNow(words); };
         made(*m_about);
     }
     return *m_about;

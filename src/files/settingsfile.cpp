@@ -128,6 +128,15 @@ void saveSoundSwitches(std::string_view player, const SoundSwitches& switches) {
     });
 }
 
+bool loadSpeechSwitch(std::string_view player, bool current) {
+    return readSettings().readBool(playerSection(player, ".SoundSettings"), "Speech", current);
+}
+
+void saveSpeechSwitch(std::string_view player, bool on) {
+    const std::string section = playerSection(player, ".SoundSettings");
+    updateSettings([&](IniFile& file) { file.writeBool(section, "Speech", on); });
+}
+
 std::vector<std::string> loadActionBindings(std::string_view section,
                                             const std::vector<std::string_view>& keys) {
     const IniFile file = readSettings();

@@ -73,6 +73,11 @@ struct SoundSwitches {
 SoundSwitches loadSoundSwitches(std::string_view player, const SoundSwitches& current);
 void saveSoundSwitches(std::string_view player, const SoundSwitches& switches);
 
+/// Whether the player plays by ear, spoken play switched on (P.SoundSettings/Speech);
+/// `current` when the file does not say.
+bool loadSpeechSwitch(std::string_view player, bool current);
+void saveSpeechSwitch(std::string_view player, bool on);
+
 /// The section that moves a game controller's buttons, for all players.
 inline constexpr std::string_view controllerSection = "Controller";
 /// The values of a section shared by all players for the keys asked (one for each

@@ -18,6 +18,7 @@
 #include "platform/windowframe.h"
 #include "text/textutil.h"
 #include "theme/theme.h"
+#include "widgets/dialogs.h"
 #include "widgets/elidedtext.h"
 #include "widgets/mnemonickeys.h"
 #include "widgets/qtext.h"
@@ -197,6 +198,14 @@ void AboutBox::onShown() {
     for (int i = 0; i < 5; ++i)
         showElided(credits[i], qText(c.lines[i]));
     closeButton->setFocus();
+    if (speak) {
+        std::string text;
+        for (const QLabel* line : {versionLabel, aboutLine1, aboutLine2, aboutLine3, themeLabel})
+            addSentence(text, wholeText(line).toStdString());
+        for (const QLabel* line : credits)
+            addSentence(text, wholeText(line).toStdString());
+        speak(dialogWords(windowTitle().toStdString(), text, {{"&Close", "Enter"}}));
+    }
 }
 
 void AboutBox::openHomePage() {

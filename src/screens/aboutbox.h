@@ -60,6 +60,9 @@ class AboutBox : public QDialog {
     void checkForUpdate();
     void closeAbout();
 
+    /// Told the box's words as it shows (spoken play); unset, nothing.
+    std::function<void(const std::string& words)> speak;
+
     QLabel* iconPicture;  ///< the program's icon
     QLabel* versionLabel; ///< "Quorvel 3-D version 1.35"
     QLabel* aboutLine1;   ///< three short lines about the game

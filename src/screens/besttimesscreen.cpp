@@ -16,7 +16,9 @@
 #include "game/runplayer.h"
 #include "platform/windowframe.h"
 #include "screens/statisticsscreen.h"
+#include "text/textutil.h"
 #include "widgets/afterpaint.h"
+#include "widgets/dialogs.h"
 #include "widgets/elidedtext.h"
 #include "widgets/mnemonickeys.h"
 
@@ -203,6 +205,7 @@ void BestTimesScreen::findRuns() {
 void BestTimesScreen::showTimes(const BestTimes& table) {
     m_chosen.clear();
     fillTimes(table);
+    if (speak) speak(spokenWords());
     exec();
 }
 
@@ -247,6 +250,21 @@ void BestTimesScreen::showChecked(int level, int rank, bool verified) {
     mark->setGeometry(std::max(beside, clear), time->y() + (time->height() - markSide) / 2,
                       markSide, markSide);
     mark->show();
+}
+
+std::string BestTimesScreen::spokenWords() const {
+    static constexpr const char* places[3] = {"first", "second", "third"};
+    std::string words;
+    addSentence(words, windowTitle().toStdString());
+    for (int level = 0; level < 6; ++level) {
+        std::string line = titles[level]->text().toStdString() + ":";
+        for (int rank = 0; rank < 3; ++rank)
+            line += std::string(rank == 0 ? " " : "; ") + places[rank] + ", " +
+                    wholeText(names[level][rank]).toStdString() + ", " +
+                    times[level][rank]->text().toStdString();
+        addSentence(words, line);
+    }
+    return words + " " + dialogWords({}, {}, {{closeButton->text().toStdString(), "Esc"}});
 }
 
 void BestTimesScreen::showEntryStats(QObject* clicked) {

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -44,6 +45,12 @@ class BestTimesScreen : public QDialog {
     const std::string& chosenRun() const { return m_chosen; }
     /// True once the kept runs of the table have been found and checked.
     bool runsChecked() const { return m_runsFound && m_unchecked.empty(); }
+    /// The screen in words, as spoken play says it when it shows: each level's title and
+    /// its three results, then the key that closes it.
+    std::string spokenWords() const;
+    /// Told the screen's words as it shows (spoken play); unset, nothing.
+    std::function<void(const std::string& words)> speak;
+
     /// The click on a name line: opens the statistics of its result modally. A click
     /// on anything else does nothing.
     void showEntryStats(QObject* clicked);

@@ -10,7 +10,9 @@
 #include "platform/windowframe.h"
 #include "resources/resources.h"
 #include "screens/session.h"
+#include "text/textutil.h"
 #include "view/viewcomposer.h"
+#include "widgets/dialogs.h"
 #include "widgets/mnemonickeys.h"
 
 namespace quorvel {
@@ -169,6 +171,7 @@ Answer EndScreen::showEnd(const EndScreenSetup& screen) {
     m_soundFallback.clear();
     m_rank = screen.rank;
     centreFrame(this);
+    m_session.spoken.sayNow(spokenWords());
     const int result = exec();
     return result == resultYes ? Answer::yes : result == resultNo ? Answer::no : Answer::close;
 }
@@ -202,6 +205,23 @@ void EndScreen::showMessage(const EndScreenSetup& screen) {
     }
     messageLine->setText(shown);
     messageLine->setToolTip(shown == whole ? QString() : whole);
+}
+
+std::string EndScreen::spokenWords() const {
+    // The message whole, also when the line shows it cut.
+    const QString message =
+        messageLine->toolTip().isEmpty() ? messageLine->text() : messageLine->toolTip();
+    std::vector<SpokenButton> buttons;
+    if (yesButton->isVisibleTo(this)) buttons.push_back({yesButton->text().toStdString(), ""});
+    if (noButton->isVisibleTo(this)) buttons.push_back({noButton->text().toStdString(), ""});
+    if (closeButton->isVisibleTo(this))
+        buttons.push_back({closeButton->text().toStdString(), "Enter"});
+    if (statsButton->isVisibleTo(this)) buttons.push_back({statsButton->text().toStdString(), ""});
+    const QString number = mazeNumberLine->isVisibleTo(this) ? mazeNumberLine->text() : QString();
+    return dialogWords(windowTitle().toStdString(),
+                       joinSentences({message.toStdString(), questionLine->text().toStdString(),
+                                      number.simplified().toStdString()}),
+                       buttons);
 }
 
 void EndScreen::showEvent(QShowEvent* event) {

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QImage>
 #include <functional>
+#include <string>
 
 #include "game/host.h"
 
@@ -34,6 +35,9 @@ class EndScreen : public QDialog {
     std::function<void(int)> showGameStats;
 
     int rank() const { return m_rank; }
+    /// The dialog in words, as spoken play says it when it shows: its caption, the
+    /// message, the question, the maze's number and the buttons with their keys.
+    std::string spokenWords() const;
 
     QLabel* endPicture;
     QLabel* messageLine;

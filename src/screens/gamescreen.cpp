@@ -28,6 +28,7 @@
 #include "text/textutil.h"
 #include "theme/theme.h"
 #include "view/viewcomposer.h"
+#include "view/viewwords.h"
 #include "widgets/dialogs.h"
 #include "widgets/elidedtext.h"
 #include "widgets/qtext.h"
@@ -190,6 +191,7 @@ void GameScreen::build() {
 
     // The message panel, and the clock panel that shares its indicator.
     messagePanel = new MessagePanel(this);
+    messagePanel->lineShown = [this](const std::string& line) { m_session.spoken.say(line); };
     clockPanel = new QFrame(this);
     clockPanel->setObjectName("Panel6");
     clockPanel->setGeometry(408, 110, 220, 88);
@@ -230,13 +232,13 @@ void GameScreen::build() {
     connect(clockTimer, &QTimer::timeout, this, [this] { m_game.clockTick(); });
     connect(runTimer, &QTimer::timeout, this, [this] {
         runTimer->start();
-        m_game.runTick();
+        act([this] { m_game.runTick(); });
     });
 
     // The buttons of play do nothing while a run is watched.
     const auto play = [this](QPushButton* button, void (Game::*action)()) {
         connect(button, &QPushButton::clicked, this, [this, action] {
-            if (!m_watch) (m_game.*action)();
+            if (!m_watch) act([this, action] { (m_game.*action)(); });
         });
     };
     play(forwardButton, &Game::stepForward);
@@ -310,7 +312,7 @@ void GameScreen::onShown() {
     // A watched run begins with its own begin event.
     if (!m_watch) {
         m_game.nameRun(m_session.playerName, m_session.themeName);
-        m_game.begin();
+        act([this] { m_game.begin(); }); // the start message, then what lies ahead
         if (m_opening) m_opening->hide();
     }
     QApplication::restoreOverrideCursor();
@@ -373,6 +375,7 @@ void GameScreen::closeEvent(QCloseEvent* event) {
         m_watch->stop();
         return;
     }
+    const SpokenPlay::Action words(m_session.spoken);
     if (m_game.askToQuit())
         event->accept();
     else
@@ -499,6 +502,7 @@ void GameScreen::actOnArrow() {
 }
 
 void GameScreen::actOnArrow(int key) {
+    const SpokenPlay::Action words(m_session.spoken);
     switch (key) {
     case Qt::Key_Left: m_game.turnLeft(); break;
     case Qt::Key_Right: m_game.turnRight(); break;
@@ -523,6 +527,7 @@ void GameScreen::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const char key = text.at(0).toUpper().toLatin1();
+    const SpokenPlay::Action words(m_session.spoken);
     switch (key) {
     case 'W': showMapWindow(); break;
     case 'S':
@@ -544,8 +549,41 @@ void GameScreen::keyPressEvent(QKeyEvent* event) {
     case 'C':
     case 'J':
     case 'D': m_game.playFunKey(key); break;
+    case 'V': switchSpeech(); break;
+    case 'I': sayCounters(); break;
+    case 'H': sayHeading(); break;
+    case 'T': sayTools(); break;
+    case 'A': sayAhead(); break;
     default: QWidget::keyPressEvent(event); return;
     }
+}
+
+void GameScreen::act(const std::function<void()>& action) {
+    const SpokenPlay::Action words(m_session.spoken);
+    action();
+}
+
+// ---- spoken play ---------------------------------------------------------------------------
+
+void GameScreen::switchSpeech() {
+    SpokenPlay& spoken = m_session.spoken;
+    spoken.switchTo(!spoken.isOn(), m_session.playerName);
+}
+
+void GameScreen::sayCounters() {
+    m_session.spoken.say(describeCounters(m_game.state(), clockLabel->text().toStdString()));
+}
+
+void GameScreen::sayHeading() {
+    m_session.spoken.say(describeHeading(m_game.maze(), m_game.state()));
+}
+
+void GameScreen::sayTools() {
+    m_session.spoken.say(describeTools(m_game.maze(), m_game.state()));
+}
+
+void GameScreen::sayAhead() {
+    m_session.spoken.say(describeView(m_game.maze()));
 }
 
 void GameScreen::showMapWindow() {
@@ -592,6 +630,7 @@ void GameScreen::toggleMusic() {
 
 void GameScreen::drawMaze() {
     m_plan = viewScan(m_game.maze());
+    if (m_session.spoken.isOn()) m_session.spoken.sayView(describeView(m_game.maze()));
     // Composed at the density of the screen the window is on now; the frame handed to
     // the view carries it, so the label shows it at 240 x 240 without scaling it.
     m_composer->setDevicePixelRatio(devicePixelRatioF());

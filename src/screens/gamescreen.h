@@ -138,6 +138,18 @@ class GameScreen : public QWidget, public GameHost {
     void toggleMusic();
     void showMapWindow();
 
+    // Spoken play (keys V, I, H, T and A).
+    /// Switches spoken play on or off for the player (V).
+    void switchSpeech();
+    /// Says food, battery, gems, steps and time (I).
+    void sayCounters();
+    /// Says the compass heading, when the compass is held (H).
+    void sayHeading();
+    /// Says what the G.P.S., the beacon and the detector held tell (T).
+    void sayTools();
+    /// Says again what lies ahead (A).
+    void sayAhead();
+
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -169,6 +181,8 @@ class GameScreen : public QWidget, public GameHost {
     void build();
     /// The player the screen speaks of: the watched run's, else the session's.
     const std::string& shownPlayer() const;
+    /// Runs one action of the player; what it says is said as one when it ends.
+    void act(const std::function<void()>& action);
     void onShown();
     void onHidden();
     void loadViewImages();

@@ -200,6 +200,7 @@ bool MessagePanel::showGameMessage(std::string_view text, Colour colour, Message
         m_indicator->setPixmap(QPixmap::fromImage(m_canvas));
         m_indicator->show();
     }
+    if (lineShown) lineShown(wholeText(m_current).trimmed().toStdString());
     return true;
 }
 

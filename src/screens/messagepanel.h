@@ -8,6 +8,7 @@
 
 #include <QFrame>
 #include <QImage>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -61,6 +62,10 @@ class MessagePanel : public QFrame {
     void hideIndicator();
     /// Empties the current line and the four older ones (a game starts).
     void clearMessages();
+
+    /// Told each new current line as it appears, its whole text without the leading
+    /// blanks (spoken play says it); unset, nothing.
+    std::function<void(const std::string& line)> lineShown;
 
     /// The whole text of a line, also when the panel shows it cut with an ellipsis: line
     /// 1 is the current line (with its two leading spaces), 2..5 the older ones, newest

@@ -25,6 +25,7 @@
 #include "game/mazenumber.h"
 #include "platform/windowframe.h"
 #include "resources/resources.h"
+#include "screens/besttimesscreen.h"
 #include "screens/gamescreen.h"
 #include "screens/mapwindow.h"
 #include "screens/session.h"
@@ -334,7 +335,10 @@ void OpeningScreen::buildColumns() {
         radio->setGeometry(418, y, 206, 20);
         radio->setToolTip(QString("A maze of %1 x %1 cells.").arg(20 * (i + 1)));
         m_levels->addButton(radio, i + 1);
-        connect(radio, &QRadioButton::clicked, this, [this, i] { chooseLevel(i + 1); });
+        connect(radio, &QRadioButton::clicked, this, [this, i] {
+            chooseLevel(i + 1);
+            m_session.spoken.say(spokenLevel());
+        });
         levelButtons[i] = radio;
     }
     levelButtons[1]->setChecked(true);
@@ -381,9 +385,10 @@ void OpeningScreen::buildButtons() {
     titlePicture->setGeometry(clientWidth - 14 - 300, 310, 300, 100);
     titlePicture->setPixmap(QPixmap(":/pictures/title.png"));
     titlePicture->setFrameShape(QFrame::NoFrame);
-    QLabel* version = label(
-        this, "lblversion", qText("Version " + versionText() + ".   Press M to switch the intro."),
-        QRect(clientWidth - 14 - 300, 416, 300, 16), Qt::AlignHCenter | Qt::AlignVCenter);
+    QLabel* version =
+        label(this, "lblversion",
+              qText("Version " + versionText() + ".   Press M for the intro, V for speech."),
+              QRect(clientWidth - 14 - 300, 416, 300, 16), Qt::AlignHCenter | Qt::AlignVCenter);
     version->setFont(formFont(11, false));
 
     connect(enterButton, &QPushButton::clicked, this, &OpeningScreen::startGame);
@@ -478,6 +483,7 @@ void OpeningScreen::setupScreen() {
     if (isVisible()) {
         activateWindow();
         enterButton->setFocus();
+        m_session.spoken.say(spokenWords());
     }
 }
 
@@ -501,12 +507,15 @@ void OpeningScreen::identifyPlayer(bool askAlways) {
     if (trimText(m_session.playerName).empty()) {
         m_session.playerName = loadPlayer();
         const std::string& last = m_session.playerName;
+        // The name box speaks when the player it offers plays by ear.
+        if (playerNameProblem(last).empty()) m_session.spoken.applyPlayer(last);
         if (askAlways || !refusal.empty() || trimText(last).empty() ||
             !playerNameProblem(last).empty())
             askPlayerName(refusal);
     }
     savePlayer(m_session.playerName);
     m_session.sound->loadSoundSettings(m_session.playerName);
+    m_session.spoken.applyPlayer(m_session.playerName);
     if (themeBox->currentIndex() < 0) {
         const int builtin = themeBox->findText(qText(defaultTheme));
         selectTheme(builtin >= 0 ? builtin : 0);
@@ -537,13 +546,18 @@ namespace {
 
 // The name box, centred frame and all on the screen's free area at each showing, as every
 // dialog of the game is; nothing when it is cancelled.
-std::optional<QString> nameBox(QWidget* parent, const QString& prompt, const QString& offered) {
+std::optional<QString> nameBox(QWidget* parent, const QString& prompt, const QString& offered,
+                               SpokenPlay& spoken) {
     // Owned by its parent too: should the parent go while the box is open, so does the box.
     const QPointer<QInputDialog> box = new QInputDialog(parent);
     box->setWindowTitle("Welcome to Quorvel 3-D");
     box->setLabelText(prompt);
     box->setTextValue(offered);
     centreAtEveryShowing(box);
+    spoken.sayNow(dialogWords(
+        box->windowTitle().toStdString(),
+        joinSentences({prompt.toStdString(), "The name offered: " + offered.toStdString()}),
+        {{"OK", "Enter"}, {"Cancel", "Esc"}}));
     const bool accepted = box->exec() == QDialog::Accepted;
     if (!box) return std::nullopt;
     const QString typed = box->textValue();
@@ -554,11 +568,12 @@ std::optional<QString> nameBox(QWidget* parent, const QString& prompt, const QSt
 
 // Why a typed name was refused: a plain information box titled with the program's title,
 // centred like the name box it comes between.
-void refuseName(const char* text) {
+void refuseName(const char* text, SpokenPlay& spoken) {
     QMessageBox box(QMessageBox::Information, qText(applicationTitle), QString::fromUtf8(text),
                     QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     centreAtEveryShowing(&box);
+    spoken.sayNow(dialogWords(applicationTitle, text, {{"OK", "Enter"}}));
     box.exec();
 }
 
@@ -571,15 +586,17 @@ void OpeningScreen::askPlayerName(std::string why) {
         // A name refused without a message box of its own says why above the prompt.
         const std::string prompt = why.empty() ? namePrompt : why + "\n\n" + namePrompt;
         why.clear();
-        if (const std::optional<QString> typed = nameBox(this, qText(prompt), qText(name)))
+        if (const std::optional<QString> typed =
+                nameBox(this, qText(prompt), qText(name), m_session.spoken))
             name = typed->toStdString(); // cancelling keeps the name offered
         bool accepted = false;
         if (charcount(name) > maxNameLength) {
             name = friendName;
-            refuseName("The name you enter must not be over 12 characters.");
+            refuseName("The name you enter must not be over 12 characters.", m_session.spoken);
         } else if (hasBadChar(name)) {
             name = friendName;
-            refuseName("The name you enter can not contain \\ / : * ? \" < > | . or spaces");
+            refuseName("The name you enter can not contain \\ / : * ? \" < > | . or spaces",
+                       m_session.spoken);
         } else if (trimText(name).empty()) {
             name.clear(); // asked again, with "Friend" offered
         } else if (const std::string problem = playerNameProblem(name); !problem.empty()) {
@@ -781,6 +798,8 @@ void OpeningScreen::changePlayer() {
     showElided(themeCaption, qText(m_session.themeName));
     preview();
     showLoadButtons();
+    m_session.spoken.applyPlayer(m_session.playerName);
+    m_session.spoken.say(spokenWords());
 }
 
 void OpeningScreen::chooseTheme() {
@@ -789,6 +808,7 @@ void OpeningScreen::chooseTheme() {
     showElided(playerLabel, qText(m_session.playerName));
     showElided(themeCaption, qText(m_session.themeName));
     preview();
+    m_session.spoken.say("Theme: " + m_session.themeName);
 }
 
 void OpeningScreen::toggleIntro() {
@@ -818,15 +838,53 @@ void OpeningScreen::openAbout() {
 
 // ---- keys ------------------------------------------------------------------------------
 
-// M toggles the intro wherever the focus is; other keys go their usual way.
+// M toggles the intro and V spoken play wherever the focus is; other keys go their usual
+// way.
 bool OpeningScreen::handleKey(QKeyEvent* event) {
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
-    const QString text = event->text();
-    if (text != "m" && text != "M") return false;
+    const QString text = event->text().toUpper();
+    if (text == "V") {
+        switchSpeech();
+        return true;
+    }
+    if (text != "M") return false;
     introButton->toggle();
     toggleIntro();
     return true;
+}
+
+// ---- spoken play -----------------------------------------------------------------------
+
+void OpeningScreen::switchSpeech() {
+    SpokenPlay& spoken = m_session.spoken;
+    const bool on = !spoken.isOn();
+    spoken.switchTo(on, m_session.playerName, on ? spokenWords() : std::string());
+}
+
+std::string OpeningScreen::spokenLevel() const {
+    const int level = selectedLevel();
+    return "Skill level: " + levelTitle(level) + ", a maze of " + std::to_string(20 * level) +
+           " by " + std::to_string(20 * level) + " cells";
+}
+
+std::string OpeningScreen::spokenWords() const {
+    std::vector<int> saved;
+    for (int level = 1; level <= 6; ++level)
+        if (loadButtons[level - 1]->isVisibleTo(this)) saved.push_back(level);
+    std::string savedWords;
+    for (std::size_t i = 0; i < saved.size(); ++i) {
+        if (i > 0) savedWords += i + 1 == saved.size() ? " and " : ", ";
+        savedWords += std::to_string(saved[i]);
+    }
+    return joinSentences(
+        {"Quorvel 3-D", "Player: " + m_session.playerName, spokenLevel(),
+         "Theme: " + themeBox->currentText().toStdString(),
+         saved.empty() ? std::string("No saved games")
+                       : (saved.size() == 1 ? "A saved game of level " : "Saved games of levels ") +
+                             savedWords + "; Alt and the level's number loads it",
+         "Keys: Enter starts a new maze; Alt and E, L, R, N, H or O chooses the skill level; "
+         "Alt and P changes the player; V switches speech on or off; Esc leaves the game"});
 }
 
 bool OpeningScreen::eventFilter(QObject* watched, QEvent* event) {

@@ -89,6 +89,11 @@ class OpeningScreen : public QWidget {
     void openBestTimes();
     void openInstructions();
     void openAbout();
+    /// Switches spoken play on or off for the player (V); on, the screen is said.
+    void switchSpeech();
+    /// The screen in words, as spoken play says it when the screen shows: the player,
+    /// the level, the theme, the saved games and the keys.
+    std::string spokenWords() const;
 
     // Controls, by their names.
     QLabel* playerLabel;
@@ -143,6 +148,7 @@ class OpeningScreen : public QWidget {
     void startSavedGameHeld(int level);
     void openGame();
     void setLevelLabel();
+    std::string spokenLevel() const;
     GameScreen* gameScreen() const { return m_gameScreen ? m_gameScreen() : nullptr; }
     MapWindow* mapWindow() const { return m_mapWindow ? m_mapWindow() : nullptr; }
     void selectTheme(int index);

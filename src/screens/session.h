@@ -9,6 +9,7 @@
 #include "files/settingsfile.h"
 #include "game/clock.h"
 #include "game/random.h"
+#include "screens/spokenplay.h"
 #include "sound/soundservice.h"
 #include "sound/speaker.h"
 #include "theme/messages.h"
@@ -32,8 +33,11 @@ struct Session {
     std::string namedPlayer;
     std::string themeName{defaultTheme};
     std::unique_ptr<SoundService> sound = std::make_unique<SilentSound>();
-    /// The speech service of spoken play; silent until the program gives it one.
+    /// The speech service of spoken play; silent until spoken play is first switched on
+    /// and makes the program's (tests put a recording speaker here).
     std::unique_ptr<Speaker> speaker = std::make_unique<SilentSpeaker>();
+    /// Spoken play: off until the player switches it on; speaks through speaker.
+    SpokenPlay spoken{speaker};
     /// The table read at each showing of the opening screen; its problems show as dialogs.
     BestTimesFile bestTimes{showFileError};
 };

@@ -13,6 +13,8 @@
 #include "screens/gamescreen.h"
 #include "screens/mapwindow.h"
 #include "screens/session.h"
+#include "text/textutil.h"
+#include "widgets/dialogs.h"
 #include "widgets/elidedtext.h"
 #include "widgets/mnemonickeys.h"
 
@@ -255,12 +257,27 @@ void StatisticsScreen::fillEntry(int rank, const std::string& levelTitle, const 
 
 void StatisticsScreen::showGameStats(int rank, const GameStatsSource& game) {
     fillGameStats(rank, game);
+    m_session.spoken.sayNow(spokenWords());
     exec();
 }
 
 void StatisticsScreen::showEntry(int rank, const std::string& levelTitle, const BestTime& entry) {
     fillEntry(rank, levelTitle, entry);
+    m_session.spoken.sayNow(spokenWords());
     exec();
+}
+
+std::string StatisticsScreen::spokenWords() const {
+    std::string words;
+    addSentence(words, windowTitle().toStdString());
+    for (const QLabel* line : {playerLine, levelLine, timeLine, pointsLine, stepsLine})
+        addSentence(words, QString(wholeText(line)).remove('&').toStdString());
+    addSentence(words, "Item, placed, found:");
+    for (const StatsRow& r : rows)
+        addSentence(words, r.item->text().toStdString() + ", " + r.placed->text().toStdString() +
+                               " placed, " + r.found->text().toStdString() + " found");
+    if (mazeNumberLine->isVisibleTo(this)) addSentence(words, mazeNumberLine->text().toStdString());
+    return words + " " + dialogWords({}, {}, {{closeButton->text().toStdString(), ""}});
 }
 
 void StatisticsScreen::showEvent(QShowEvent* event) {

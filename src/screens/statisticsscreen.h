@@ -67,6 +67,10 @@ class StatisticsScreen : public QDialog {
     void fillGameStats(int rank, const GameStatsSource& game);
     void fillEntry(int rank, const std::string& levelTitle, const BestTime& entry);
 
+    /// The screen in words, as spoken play says it when it shows: the five lines, then
+    /// the table row by row, and the key that closes it.
+    std::string spokenWords() const;
+
     /// The rank of the last filling; colours the name and level lines.
     int rank() const { return m_rank; }
 

@@ -11,6 +11,7 @@
 #include "platform/windowframe.h"
 #include "text/rtf.h"
 #include "theme/theme.h"
+#include "widgets/dialogs.h"
 #include "widgets/mnemonickeys.h"
 #include "widgets/storyview.h"
 
@@ -86,6 +87,9 @@ bool StoryWindow::showStory(std::string_view theme) {
     setWindowTitle(QString::fromUtf8(theme.data(), static_cast<qsizetype>(theme.size())));
     centreFrame(this);
     storyViewer->setFocus();
+    if (speak)
+        speak(dialogWords("The story of " + std::string(theme),
+                          storyViewer->toPlainText().toStdString(), {{"Close", "Esc"}}));
     exec();
     return true;
 }

@@ -7,6 +7,7 @@
 // by "Enter" (startStory false): during play the key that opens the story also
 // closes it, while the story shown at the start stays open at that key.
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,9 @@ class StoryWindow : public QDialog {
     void closeStory();
     /// Esc, Enter and (see above) "/" and "?". True when the key was handled.
     bool handleKey(QKeyEvent* event);
+
+    /// Told the story's words as it shows (spoken play); unset, nothing.
+    std::function<void(const std::string& words)> speak;
 
     QTextBrowser* storyViewer; ///< the story, read-only
     QPushButton* closeButton;  ///< "Close"

@@ -3,6 +3,7 @@
 // being said (speech never queues behind the player's next action), or stop. Spoken
 // play is off unless the player switches it on; SilentSpeaker says nothing.
 
+#include <functional>
 #include <string>
 
 namespace quorvel {
@@ -16,6 +17,12 @@ class Speaker {
     virtual void stop() = 0;
     /// False when there is no speech service to say anything.
     virtual bool available() const = 0;
+    /// Calls tell on the user-interface thread once it is known that there is no speech
+    /// service: at once when that is known already. A service found later to be missing
+    /// (it is looked for while the game plays on) tells then.
+    virtual void whenUnavailable(std::function<void()> tell) {
+        if (!available() && tell) tell();
+    }
 };
 
 /// Says nothing (spoken play switched off, and tests that do not listen).

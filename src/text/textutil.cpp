@@ -43,6 +43,22 @@ std::string trimText(std::string_view s) {
     return std::string(s);
 }
 
+void addSentence(std::string& sentences, std::string_view piece) {
+    const std::string sentence = trimText(piece);
+    if (sentence.empty()) return;
+    if (!sentences.empty()) sentences += ' ';
+    sentences += sentence;
+    const char last = sentence.back();
+    if (last != '.' && last != '!' && last != '?' && last != ':') sentences += '.';
+}
+
+std::string joinSentences(std::initializer_list<std::string_view> pieces) {
+    std::string out;
+    for (const std::string_view piece : pieces)
+        addSentence(out, piece);
+    return out;
+}
+
 std::string joinWords(std::string_view a, std::string_view b) {
     std::string out(a);
     if (!a.empty() && !b.empty()) out += ' ';

@@ -2,6 +2,7 @@
 // Small text helpers shared by the windows, and the program's version text.
 // Texts are UTF-8; widths and lengths count characters, not bytes.
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,12 @@ bool sameText(std::string_view a, std::string_view b);
 std::size_t charcount(std::string_view s);
 /// Text without blanks and control characters at either end.
 std::string trimText(std::string_view s);
+
+/// Pieces of text as sentences to be spoken: each trimmed and ended with a full stop
+/// unless it ends with ".", "!", "?" or ":", joined by blanks; empty pieces are left out.
+std::string joinSentences(std::initializer_list<std::string_view> pieces);
+/// Adds a piece to spoken sentences as joinSentences does.
+void addSentence(std::string& sentences, std::string_view piece);
 
 /// "1.35": the major version, a point, and the minor version in two digits with
 /// a trailing "0" dropped (minor 30 gives "1.3").

@@ -13,6 +13,7 @@
 namespace quorvel {
 
 bool dialogSwitch = false;
+std::function<void(const std::string& words)> dialogShown;
 
 namespace {
 
@@ -28,6 +29,10 @@ int platformBox(QMessageBox::Icon icon, std::string_view title, std::string_view
                 QMessageBox::StandardButtons buttons) {
     QMessageBox box(icon, qText(title), qText(text), buttons);
     box.setTextFormat(Qt::PlainText);
+    if (buttons.testFlag(QMessageBox::Ok))
+        announceDialog(title, text, {{"OK", "Enter"}});
+    else
+        announceDialog(title, text, {{"&Yes", ""}, {"&No", ""}});
     return box.exec();
 }
 
@@ -64,6 +69,31 @@ bool confirmBox(std::string_view title, std::string_view text) {
     if (dialogSwitch) return showDialog(dkQuestion, title, text) == mrYes;
     return platformBox(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
+}
+
+std::string dialogWords(std::string_view title, std::string_view text,
+                        const std::vector<SpokenButton>& buttons) {
+    std::string words = joinSentences({title, text});
+    for (const SpokenButton& button : buttons) {
+        // The caption as shown: "&" marks the next letter, "&&" is an "&".
+        std::string caption, marked;
+        for (std::size_t i = 0; i < button.caption.size(); ++i) {
+            if (button.caption[i] == '&' && i + 1 < button.caption.size()) {
+                ++i;
+                if (button.caption[i] != '&' && marked.empty())
+                    marked = asciiUpper(button.caption.substr(i, 1));
+            }
+            caption += button.caption[i];
+        }
+        const std::string key = button.key.empty() ? marked : button.key;
+        addSentence(words, key.empty() ? caption : caption + ": press " + key);
+    }
+    return words;
+}
+
+void announceDialog(std::string_view title, std::string_view text,
+                    const std::vector<SpokenButton>& buttons) {
+    if (dialogShown) dialogShown(dialogWords(title, text, buttons));
 }
 
 void showMessage(std::string_view text) {

@@ -4,7 +4,10 @@
 // boxes; from then on the program's own dialog MessageDialog. Without a running
 // widget application (the command-line tool) they print to standard error.
 
+#include <functional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvel {
 
@@ -35,5 +38,22 @@ void errorBoxLog(std::string_view title, std::string_view text);
 bool confirmBox(std::string_view title, std::string_view text);
 /// A plain information box with OK, titled with the application title.
 void showMessage(std::string_view text);
+
+/// A button as spoken play names it: its caption ("&" marks its letter and is not said)
+/// and the key that answers it, empty when no single key does.
+struct SpokenButton {
+    std::string caption;
+    std::string key;
+};
+/// A dialog in words, as spoken play says it when the dialog shows: its title, its text,
+/// then each button with its key ("Quit game? Are you sure you want to stop playing?
+/// Yes: press Y. No: press N.").
+std::string dialogWords(std::string_view title, std::string_view text,
+                        const std::vector<SpokenButton>& buttons);
+/// Told the words of every message box as it shows (spoken play listens); unset, nothing.
+extern std::function<void(const std::string& words)> dialogShown;
+/// Tells dialogShown a dialog's words, when it is set.
+void announceDialog(std::string_view title, std::string_view text,
+                    const std::vector<SpokenButton>& buttons);
 
 } // namespace quorvel

@@ -121,7 +121,25 @@ int MessageDialog::showDialog(int kind, std::string_view title, std::string_view
 
     centreFrame(this);
     middleButton->setFocus();
+    announceDialog(windowTitle().toStdString(), text, spokenButtons());
     return exec();
+}
+
+// The buttons shown, each with the key that answers it: its marked letter, or Enter or
+// Esc where the kind lets them answer with its result.
+std::vector<SpokenButton> MessageDialog::spokenButtons() const {
+    std::vector<SpokenButton> out;
+    const QPushButton* buttons[3] = {leftButton, middleButton, rightButton};
+    for (int i = 0; i < 3; ++i) {
+        if (!buttons[i]->isVisibleTo(this)) continue;
+        std::string key;
+        if (m_acceptEnter && m_results[i] == m_enterResult)
+            key = "Enter";
+        else if (m_acceptEsc && m_results[i] == m_escResult)
+            key = "Esc";
+        out.push_back({buttons[i]->text().toStdString(), key});
+    }
+    return out;
 }
 
 void MessageDialog::buttonClicked(int index) {

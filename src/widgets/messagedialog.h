@@ -5,11 +5,14 @@
 
 #include <map>
 #include <string_view>
+#include <vector>
 
 #include <QDialog>
 #include <QIcon>
 #include <QPixmap>
 #include <QStyle>
+
+#include "widgets/dialogs.h"
 
 class QLabel;
 class QPushButton;
@@ -41,6 +44,7 @@ class MessageDialog : public QDialog {
     std::map<QStyle::StandardPixmap, QPixmap> m_kindIcons;
     std::map<QStyle::StandardPixmap, QIcon> m_glyphs;
     void buttonClicked(int index);
+    std::vector<SpokenButton> spokenButtons() const;
 
     // Enter and Esc answer only where the kind says so; the letters Y and N are the
     // marked letters of the Yes and No buttons and answer while those are shown.

@@ -58,6 +58,7 @@
 #include "screens/statisticsscreen.h"
 #include "screens/storywindow.h"
 #include "sound/audio.h"
+#include "support/recordingspeaker.h"
 #include "support/testfolder.h"
 #include "widgets/messagedialog.h"
 #include "widgets/widecombobox.h"
@@ -471,6 +472,9 @@ void Soak::startProgram(const std::vector<std::string>& switches,
     m_session->clock = &m_clock;
     m_session->rng.setSeedSource([this] { return static_cast<std::uint32_t>(m_rng()); });
     m_program = std::make_unique<Program>(*m_session);
+    // V switches spoken play on now and then: it is heard by a recorder, never by the
+    // machine's speech service.
+    m_session->spoken.makeSpeaker = [] { return std::make_unique<test::RecordingSpeaker>(); };
     m_program->audio().setMaxWait(5); // sounds played to their end hold the soak up 5 ms at most
     m_program->windows().windowMade = [this](QWidget& window) { windowMade(window); };
     m_opening = &m_program->openingScreen();

@@ -1,0 +1,110 @@
+#include "screens/spokenplay.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include "files/settingsfile.h"
+#include "text/textutil.h"
+#include "widgets/dialogs.h"
+
+namespace quorvel {
+
+namespace {
+
+const char* const cannotSpeak =
+    "Quorvel 3-D cannot speak: no speech service answered (speech-dispatcher with a voice "
+    "such as espeak-ng). The game plays on without speech.";
+
+// The game is making a maze (it shows the busy cursor and takes no input meanwhile), so a
+// dialog now could not be answered.
+bool busy() {
+    return QApplication::overrideCursor() != nullptr;
+}
+
+} // namespace
+
+SpokenPlay::~SpokenPlay() = default;
+
+SpokenPlay::Action::~Action() {
+    if (--m_spoken.m_depth == 0) m_spoken.flush();
+}
+
+void SpokenPlay::switchTo(bool on, std::string_view player, std::string_view then) {
+    if (!trimText(player).empty()) saveSpeechSwitch(player, on);
+    if (on) {
+        turnOn();
+        m_words.clear();
+        m_view.clear();
+        say(joinSentences({"Spoken play on", then}));
+    } else {
+        // Said before it goes quiet, cutting short whatever was being said.
+        m_speaker->say("Spoken play off.");
+        m_on = false;
+        m_words.clear();
+        m_view.clear();
+    }
+}
+
+void SpokenPlay::applyPlayer(std::string_view player) {
+    if (trimText(player).empty()) return;
+    const bool on = loadSpeechSwitch(player, m_on);
+    if (on) saveSpeechSwitch(player, on); // carried over to a player the file did not know
+    if (on && !m_on) turnOn();
+    if (!on && m_on) {
+        m_speaker->stop();
+        m_on = false;
+    }
+}
+
+void SpokenPlay::turnOn() {
+    m_on = true;
+    if (m_made) return;
+    m_made = true;
+    if (makeSpeaker) {
+        if (std::unique_ptr<Speaker> made = makeSpeaker()) m_speaker = std::move(made);
+    }
+    m_speaker->whenUnavailable([this] { tellCannotSpeak(); });
+}
+
+// Once a run, the first time spoken play finds no speech service; the game plays on.
+void SpokenPlay::tellCannotSpeak() {
+    if (m_told) return;
+    if (busy()) { // asked again once the maze is made
+        if (!m_context) m_context = std::make_unique<QObject>();
+        QTimer::singleShot(250, m_context.get(), [this] { tellCannotSpeak(); });
+        return;
+    }
+    m_told = true;
+    showDialog(dkWarning, "Warning", cannotSpeak);
+}
+
+void SpokenPlay::say(std::string_view text) {
+    if (!m_on) return;
+    if (m_depth > 0)
+        addSentence(m_words, text);
+    else
+        m_speaker->say(joinSentences({text}));
+}
+
+void SpokenPlay::sayView(std::string_view text) {
+    if (!m_on) return;
+    if (m_depth > 0)
+        m_view = text;
+    else
+        m_speaker->say(joinSentences({text}));
+}
+
+void SpokenPlay::sayNow(std::string_view text) {
+    if (m_on) flush(text);
+}
+
+void SpokenPlay::flush(std::string_view last) {
+    std::string words;
+    words.swap(m_words);
+    addSentence(words, m_view);
+    addSentence(words, last);
+    m_view.clear();
+    if (m_on && !words.empty()) m_speaker->say(words);
+}
+
+} // namespace quorvel

@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Spoken play through the real speech service: a private speech-dispatcher with espeak-ng,
+# its own configuration and log, its audio sent to ALSA's null device; the game on Xvfb
+# for a player whose settings have spoken play on. The service's own log shows the game's
+# words reaching it: the opening screen when it shows, and the counters and what lies
+# ahead when asked for by key. Skips without speech-dispatcher, its espeak-ng module or
+# Qt's speech-dispatcher plug-in.
+source "$(dirname "$0")/lib.sh"
+e2e_require speech-dispatcher
+modules=/usr/lib/speech-dispatcher-modules
+[ -x "$modules/sd_espeak-ng" ] ||
+    e2e_skip "speech-dispatcher has no espeak-ng module (Debian package speech-dispatcher-espeak-ng)"
+plugin="$(find /usr/lib /usr/local/lib -path '*/texttospeech/libqtexttospeech_speechd.so' \
+    2>/dev/null | head -n 1)"
+[ -n "$plugin" ] || e2e_skip "Qt has no speech-dispatcher plug-in (Debian package qt6-speech-speechd-plugin)"
+
+# The service: in the foreground of its own process, nothing of the user's or the system's.
+speech="$E2E_TMP/speech"
+mkdir -p "$speech/conf/modules" "$speech/log" "$speech/cache"
+cat >"$speech/conf/speechd.conf" <<'CONF'
+LogLevel 5
+AudioOutputMethod "alsa"
+AudioALSADevice "null"
+AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
+DefaultModule espeak-ng
+CONF
+if [ -f /etc/speech-dispatcher/modules/espeak-ng.conf ]; then
+    cp /etc/speech-dispatcher/modules/espeak-ng.conf "$speech/conf/modules/"
+else
+    : >"$speech/conf/modules/espeak-ng.conf"
+fi
+XDG_CACHE_HOME="$speech/cache" XDG_RUNTIME_DIR="$speech" speech-dispatcher -s -t 0 \
+    -C "$speech/conf" -m "$modules" -c unix_socket -S "$speech/socket" -L "$speech/log" \
+    -P "$speech/pid" >"$speech/stdout.log" 2>&1 &
+E2E_PIDS+=($!)
+for _ in $(seq 100); do
+    [ -S "$speech/socket" ] && break
+    sleep 0.1
+done
+[ -S "$speech/socket" ] || e2e_skip "speech-dispatcher did not start: $(tail -n 5 "$speech/stdout.log")"
+export SPEECHD_ADDRESS="unix_socket:$speech/socket"
+log="$speech/log/speech-dispatcher.log"
+
+# said: the texts the service's log shows it received from a client, one a line (its
+# protocol's own "speak" and end-of-text lines left out).
+said() {
+    grep -F 'DATA:|' "$log" 2>/dev/null | sed 's/.*DATA:|//; s/\r$//' | grep -vxF -e speak -e .
+}
+
+# heard PATTERN SECONDS [AFTER]: true once the service has received a text matching the
+# extended regular expression PATTERN, past the first AFTER texts.
+heard() {
+    local until=$((SECONDS + $2))
+    while [ "$SECONDS" -le "$until" ]; do
+        said | tail -n "+$((${3:-0} + 1))" | grep -qE -- "$1" && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+# check PATTERN WHAT [AFTER]: an ok line when the service heard it within 30 seconds.
+check() {
+    if heard "$1" 30 "${3:-0}"; then
+        echo "ok: $2 reached the speech service"
+    else
+        e2e_fail "$2 was not heard; the last texts: $(said | tail -n 3)"
+    fi
+}
+
+e2e_start_display 1280x1024
+e2e_new_home ann
+e2e_set Speech 1 ann.SoundSettings
+e2e_start_game
+
+# Connecting lists the service's voices, which takes a few seconds: the opening screen's
+# words wait for it (the newest words, never a queue of them).
+E2E_OPENING="$(e2e_wait_window "Quorvel 3-D." 15)" || { e2e_fail "no opening screen"; e2e_done; }
+check '^Quorvel 3-D\. Player: ann\. Skill level: A little harder now, a maze of 40 by 40 cells\.' \
+    "the opening screen when it shows"
+e2e_key "$E2E_OPENING" Return
+E2E_MAP="$(e2e_wait_window "Quorvel Map" 30)" || { e2e_fail "the game did not open"; e2e_done; }
+E2E_GAME_WINDOW="$(e2e_find_window "Quorvel 3-D.")"
+e2e_settle
+check '(corridor, |a wall|the exit)' "the start of the game and what lies ahead"
+
+before="$(said | wc -l)"
+e2e_key "$E2E_GAME_WINDOW" i
+check '^Food 100, battery 100 percent, gems 0, steps 0, time 0 days, 00:00:[0-9]{2}\.$' \
+    "the counters asked for by I" "$before"
+before="$(said | wc -l)"
+e2e_key "$E2E_GAME_WINDOW" a
+check '^(corridor, |a wall|the exit ahead|standing in the exit)' "what lies ahead, asked for by A" \
+    "$before"
+
+before="$(said | wc -l)"
+e2e_key "$E2E_GAME_WINDOW" alt+q
+check '^Quit game\? Are you sure you want to stop playing\? Yes: press Y\. No: press N\.$' \
+    "the quit question with its buttons" "$before"
+question="$(e2e_wait_window "Quit game?" 10)" && e2e_key "$question" n
+e2e_quit_game no || e2e_fail "the game did not end"
+e2e_done

@@ -1,0 +1,225 @@
+// Spoken play heard in process through a recording speaker: the switch and its setting,
+// what a step, a turn, a find and the request keys say, dialogs and the end screen, the
+// opening screen, and speech cut short by the next action.
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "files/inifile.h"
+#include "files/programfolder.h"
+#include "files/settingsfile.h"
+#include "game/besttimes.h"
+#include "screenfixture.h"
+#include "screens/besttimesscreen.h"
+#include "screens/messagepanel.h"
+#include "screens/openingscreen.h"
+#include "screens/statisticsscreen.h"
+#include "sound/systemspeaker.h"
+#include "support/recordingspeaker.h"
+#include "text/textutil.h"
+#include "view/viewwords.h"
+#include "widgets/messagedialog.h"
+
+namespace quorvel::test {
+namespace {
+
+class Spoken : public ScreenTest {
+  protected:
+    RecordingSpeaker* speaker = nullptr;
+
+    void SetUp() override {
+        ScreenTest::SetUp();
+        auto recorder = std::make_unique<RecordingSpeaker>();
+        speaker = recorder.get();
+        session.speaker = std::move(recorder);
+        dialogShown = [this](const std::string& words) { session.spoken.sayNow(words); };
+    }
+    void TearDown() override {
+        ScreenTest::TearDown();
+        dialogShown = nullptr;
+    }
+
+    void key(char letter) { QTest::keyClick(form.get(), letter); }
+    void arrow(Qt::Key k) { QTest::keyRelease(form.get(), k); }
+    std::string view() { return joinSentences({describeView(maze())}); }
+    std::string setting(const std::string& player) {
+        return IniFile::load(settingsPath()).readString(player + ".SoundSettings", "Speech", "-");
+    }
+    void faceOpenCell() {
+        for (int i = 0; i < 4 && isWall(maze().ahead()); ++i)
+            arrow(Qt::Key_Right);
+    }
+};
+
+TEST_F(Spoken, VSwitchesItPerPlayerAndOffItSaysNothing) {
+    newGame(1, 1234);
+    key('i');
+    arrow(Qt::Key_Right);
+    EXPECT_TRUE(speaker->said.empty()); // off by default: silent
+    EXPECT_EQ(setting("Tester"), "-");  // and nothing stored for it
+
+    key('v');
+    EXPECT_EQ(speaker->said.back(), "Spoken play on.");
+    EXPECT_EQ(setting("Tester"), "1");
+    key('V');
+    EXPECT_EQ(speaker->said.back(), "Spoken play off.");
+    EXPECT_EQ(setting("Tester"), "0");
+    const std::size_t heard = speaker->said.size();
+    key('a');
+    arrow(Qt::Key_Left);
+    EXPECT_EQ(speaker->said.size(), heard);
+
+    // Each player's own switch; a player the file does not know keeps the one in force.
+    saveSpeechSwitch("Ann", true);
+    session.spoken.applyPlayer("Ann");
+    EXPECT_TRUE(session.spoken.isOn());
+    session.spoken.applyPlayer("Newcomer");
+    EXPECT_TRUE(session.spoken.isOn());
+    EXPECT_EQ(setting("Newcomer"), "1");
+    session.spoken.applyPlayer("Tester");
+    EXPECT_FALSE(session.spoken.isOn());
+    EXPECT_EQ(speaker->said.size(), heard); // taken without a word
+}
+
+TEST_F(Spoken, AStepSaysItsMessagesThenWhatLiesAheadAsOne) {
+    session.spoken.switchTo(true, "Tester");
+    newGame(1, 1234);
+    // The game begins: the start message, then the view.
+    EXPECT_EQ(speaker->said.back(), joinSentences({form->messagePanel->messageLine(1).toStdString(),
+                                                   describeView(maze())}));
+
+    faceOpenCell();
+    EXPECT_EQ(speaker->said.back(), view()); // a turn: what lies ahead
+    // A box ahead, stepped onto: its message, then the view, in one utterance.
+    const Step a = aheadStep(maze().facing);
+    maze().set(maze().posRow + a.dr, maze().posCol + a.dc, cellFood);
+    const std::size_t heard = speaker->said.size();
+    arrow(Qt::Key_Up);
+    ASSERT_EQ(speaker->said.size(), heard + 1);
+    const std::string found = form->messagePanel->messageLine(1).trimmed().toStdString();
+    EXPECT_FALSE(found.empty());
+    const std::string& words = speaker->said.back();
+    EXPECT_NE(words.find(found), std::string::npos) << words;
+    EXPECT_TRUE(words.ends_with(" " + view())) << words;
+}
+
+TEST_F(Spoken, RequestKeysSayTheCountersHeadingToolsAndViewAndCutInAtOnce) {
+    newGame(1, 1234);
+    key('v');
+    state().hasCompass = true;
+    state().hasDetector = true;
+    key('i');
+    EXPECT_EQ(speaker->speaking, describeCounters(state(), form->clockLabel->text().toStdString()));
+    key('h');
+    EXPECT_EQ(speaker->speaking, describeHeading(maze(), state()));
+    key('t');
+    EXPECT_EQ(speaker->speaking, describeTools(maze(), state()));
+    key('a');
+    EXPECT_EQ(speaker->speaking, view());
+
+    // The next action cuts in: a turn is taken at once and its view replaces the words.
+    key('i');
+    const int facing = maze().facing;
+    arrow(Qt::Key_Right);
+    EXPECT_EQ(maze().facing, rightOf(facing));
+    EXPECT_EQ(speaker->speaking, view());
+}
+
+TEST_F(Spoken, DialogsSayTheirQuestionAndButtonsAndTheEndScreenItsLines) {
+    newGame(1, 1234);
+    key('v');
+    std::string asked;
+    whenModal([&](QWidget* modal) {
+        asked = speaker->speaking;
+        QTest::keyClick(modal, Qt::Key_N);
+    });
+    form->close();
+    EXPECT_EQ(asked,
+              "Quit game? Are you sure you want to stop playing? Yes: press Y. No: press N.");
+    ASSERT_TRUE(form->isVisible());
+
+    // Starving: the step's words, then the end screen's caption, message and button.
+    faceOpenCell();
+    state().foodLevel = 1;
+    std::string ending;
+    whenModal([&](QWidget* modal) {
+        ending = speaker->speaking;
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    arrow(Qt::Key_Up);
+    EXPECT_NE(ending.find("You Lose. " + end->messageLine->text().toStdString()), std::string::npos)
+        << ending;
+    EXPECT_TRUE(ending.ends_with("Close: press Enter.")) << ending;
+}
+
+TEST_F(Spoken, RecordScreensReadTheirTablesRowByRow) {
+    session.spoken.switchTo(true, "Tester");
+    StatisticsScreen stats(session);
+    BestTimesScreen times(stats);
+    times.fillTimes(BestTimes());
+    const std::string table = times.spokenWords();
+    EXPECT_TRUE(table.starts_with("Best times. Nice-n-Easy: first, ")) << table;
+    EXPECT_NE(table.find(". Only for the Strongest: first, "), std::string::npos) << table;
+    EXPECT_TRUE(table.ends_with("Cancel: press Esc.")) << table;
+
+    stats.fillEntry(2, "A real challenge", BestTimes().entry(3, 2));
+    const std::string rows = stats.spokenWords();
+    EXPECT_NE(rows.find("A real challenge. "), std::string::npos) << rows;
+    EXPECT_NE(rows.find("Item, placed, found: " + stats.rows[0].item->text().toStdString() +
+                        ", 0 placed, 0 found."),
+              std::string::npos)
+        << rows;
+    EXPECT_TRUE(rows.ends_with("Close: press C.")) << rows;
+}
+
+TEST_F(Spoken, TheOpeningScreenSaysWhoPlaysWhatAndItsKeys) {
+    saveSpeechSwitch("Ann", true);
+    session.namedPlayer = "Ann";
+    session.playerName.clear();
+    OpeningScreen screen(session);
+    screen.endProgram = [] {};
+    screen.show();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !speaker->said.empty(); }, 10000));
+    const std::string words = speaker->said.back();
+    EXPECT_EQ(words, screen.spokenWords());
+    EXPECT_TRUE(words.starts_with("Quorvel 3-D. Player: Ann. Skill level: A little harder now, a "
+                                  "maze of 40 by 40 cells. Theme: Back to basics <Default>. No "
+                                  "saved games. Keys: Enter starts a new maze;"))
+        << words;
+    QTest::keyClick(screen.enterButton, Qt::Key_V);
+    EXPECT_EQ(speaker->said.back(), "Spoken play off.");
+    EXPECT_EQ(setting("Ann"), "0");
+    screen.hide();
+}
+
+TEST_F(Spoken, WithoutASpeechServiceTheGameSaysSoOnceAndPlaysOn) {
+    qputenv("SPEECHD_ADDRESS",
+            "unix_socket:" + QByteArray::fromStdString(programFolder()) + "no-speech-service");
+    session.speaker = std::make_unique<SilentSpeaker>();
+    session.spoken.makeSpeaker = makeSystemSpeaker;
+    newGame(1, 1234);
+    std::vector<QString> told;
+    const auto answer = [&](QWidget* modal) {
+        if (auto* box = dynamic_cast<MessageDialog*>(modal)) told.push_back(box->textLabel->text());
+        QTest::keyClick(modal, Qt::Key_Return);
+    };
+    whenModal(answer);
+    QElapsedTimer took;
+    took.start();
+    key('v'); // connecting happens on the speech thread: the key returns at once
+    EXPECT_LT(took.elapsed(), 500);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !told.empty(); }, 15000));
+    EXPECT_TRUE(told[0].startsWith("Quorvel 3-D cannot speak")) << told[0].toStdString();
+    key('v');
+    key('v');
+    arrow(Qt::Key_Right);
+    QTest::qWait(300);
+    EXPECT_EQ(told.size(), 1u);
+    EXPECT_TRUE(form->isVisible());
+    qunsetenv("SPEECHD_ADDRESS");
+}
+
+} // namespace
+} // namespace quorvel::test
