@@ -151,6 +151,9 @@ class GameScreen : public QWidget, public GameHost {
     quint32 m_waitingCode = 0;  ///< its key's native scan code
 
     void build();
+    void describeForReaders();
+    void nameToolPictures();
+    void describeView();
     void onShown();
     void onHidden();
     void loadViewImages();

@@ -353,7 +353,8 @@ TEST_F(SavePairTest, ASaveReplacesBothFilesAndLeavesNoTemporaries) {
     EXPECT_NE(bytesOf(save), oldSave);
     EXPECT_NE(bytesOf(mapFile), oldMap);
     EXPECT_EQ(bytesOf(mapFile).size(), 6174);
-    EXPECT_EQ(entries(savedGamesFolder()), (QStringList{"Tester2.map", "Tester2.sav"}));
+    EXPECT_EQ(entries(savedGamesFolder()),
+              (QStringList{"Tester2.map", "Tester2.run", "Tester2.sav"}));
 }
 
 TEST_F(RecordsTest, AMapTurnedThreeQuartersComesBackAsItWasSaved) {
