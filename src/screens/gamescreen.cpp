@@ -602,7 +602,7 @@ void GameScreen::drawMaze() {
         // The ending picture shows at once, before the end screen opens over it.
         viewPicture->setPixmap(QPixmap::fromImage(m_composer->shownView()));
         viewPicture->repaint();
-        describeView();
+        describeViewAhead();
     }
 }
 
@@ -616,11 +616,11 @@ void GameScreen::finishView(int darkness) {
     m_composer->showView();
     viewPicture->setPixmap(QPixmap::fromImage(m_composer->shownView()));
     showSides();
-    describeView();
+    describeViewAhead();
 }
 
 // The view in the words spoken play says, for screen readers, after every frame.
-void GameScreen::describeView() {
+void GameScreen::describeViewAhead() {
     describeControl(viewPicture, viewPicture->accessibleName(),
                     QString::fromStdString(quorvel::describeView(m_game.maze())));
 }
@@ -675,7 +675,7 @@ void GameScreen::setUseEnabled(bool enabled) {
     useButton->setToolTip(enabled ? "Use " + battery : QString());
     describeControl(useButton, "Use battery",
                     enabled ? "Use " + battery + "; the U key."
-                            : "Nothing to use yet: a battery found can be used here.");
+                            : "Nothing to use yet: a battery is used here once one is found.");
 }
 
 void GameScreen::showCounters() {

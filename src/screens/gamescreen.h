@@ -153,7 +153,7 @@ class GameScreen : public QWidget, public GameHost {
     void build();
     void describeForReaders();
     void nameToolPictures();
-    void describeView();
+    void describeViewAhead();
     void onShown();
     void onHidden();
     void loadViewImages();
