@@ -20,10 +20,11 @@ constexpr const char* whenEmptyProperty = "quorvelWhenEmpty";
 constexpr const char* numberProperty = "quorvelNumber";
 
 // The widgets described here, until each is destroyed: a widget being destroyed is left
-// to Qt, which knows not to describe it.
+// to Qt, which knows not to describe it. Never freed, so a window destroyed as the program
+// ends still finds it.
 QSet<const QObject*>& takenWidgets() {
-    static QSet<const QObject*> taken;
-    return taken;
+    static auto* taken = new QSet<const QObject*>;
+    return *taken;
 }
 
 // The first of Qt's own classes a widget is, past the game's own.
@@ -170,6 +171,20 @@ void take(QWidget* widget) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(described));
 }
 
+// A panel and what it holds; the inner parts of Qt's own controls (a viewer's scroll
+// bars, a status bar's label) stay Qt's.
+void takePanel(QWidget* panel) {
+    take(panel);
+    for (QObject* object : panel->children()) {
+        auto* child = qobject_cast<QWidget*>(object);
+        if (!child || child->isWindow()) continue;
+        if (isPanel(child))
+            takePanel(child);
+        else
+            take(child);
+    }
+}
+
 } // namespace
 
 void makeAccessible(QWidget* window) {
@@ -178,9 +193,7 @@ void makeAccessible(QWidget* window) {
         return true;
     }();
     (void)installed;
-    take(window);
-    for (QWidget* widget : window->findChildren<QWidget*>())
-        if (!widget->isWindow()) take(widget);
+    takePanel(window);
 }
 
 void describeControl(QWidget* control, const QString& name, const QString& description) {
