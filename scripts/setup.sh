@@ -14,6 +14,7 @@ quorvel_packages=(
     fonts-liberation2 qt6-wayland
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb openbox xdotool x11-utils imagemagick valgrind weston
+    dbus at-spi2-core python3-pyatspi
     clang libclang-rt-dev
     desktop-file-utils appstream groff-base libxml2-utils dpkg-dev lintian
 )

@@ -18,6 +18,7 @@
 #include "platform/windowframe.h"
 #include "text/textutil.h"
 #include "theme/theme.h"
+#include "widgets/accessibility.h"
 #include "widgets/dialogs.h"
 #include "widgets/elidedtext.h"
 #include "widgets/mnemonickeys.h"
@@ -125,6 +126,7 @@ AboutBox::AboutBox(std::string programFolder, QWidget* parent)
     iconPicture = label("Image1", 16, 14, 36, 36);
     iconPicture->setPixmap(programIcon(32));
     iconPicture->setAlignment(Qt::AlignCenter);
+    markDecoration(iconPicture);
 
     versionLabel = label("Label5", textLeft, 10, textWidth, 22);
     QFont big = versionLabel->font();
@@ -162,6 +164,7 @@ AboutBox::AboutBox(std::string programFolder, QWidget* parent)
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     line->setGeometry(12, 142, aboutWidth - 24, 4);
+    markDecoration(line);
 
     themeLabel = label("ThemeLabel", 16, 150, aboutWidth - 28, 17);
     QFont bold = themeLabel->font();
@@ -178,6 +181,9 @@ AboutBox::AboutBox(std::string programFolder, QWidget* parent)
     closeButton->setDefault(true); // Enter; Esc closes the dialog as well
     connect(closeButton, &QPushButton::clicked, this, [this] { closeAbout(); });
     answerPlainLetters(this); // C closes
+    describeControl(homePageLink, QString(), "A link: a click visits the home page.");
+    describeControl(closeButton, "Close", "Close the about box.");
+    makeAccessible(this);
 }
 
 void AboutBox::setProgramFolder(std::string folder) {

@@ -17,6 +17,7 @@
 #include "platform/windowframe.h"
 #include "screens/statisticsscreen.h"
 #include "text/textutil.h"
+#include "widgets/accessibility.h"
 #include "widgets/afterpaint.h"
 #include "widgets/dialogs.h"
 #include "widgets/elidedtext.h"
@@ -103,6 +104,8 @@ BestTimesScreen::BestTimesScreen(StatisticsScreen& stats, QWidget* parent)
         t->setGeometry(4, 8, panelWidth - 8, 24);
         setColour(t, Qt::white);
         titles[level] = t;
+        markDecoration(t); // the panel's name
+        describeControl(panel, QString("Level %1: %2").arg(level + 1).arg(t->text()), QString());
 
         auto* rule = new QFrame(panel);
         rule->setGeometry(16, 35, panelWidth - 32, 1);
@@ -110,6 +113,7 @@ BestTimesScreen::BestTimesScreen(StatisticsScreen& stats, QWidget* parent)
         QPalette grey = rule->palette();
         grey.setColor(QPalette::Window, QColor(96, 96, 96));
         rule->setPalette(grey);
+        markDecoration(rule);
 
         for (int rank = 0; rank < 3; ++rank) {
             const int top = 46 + rank * 50;
@@ -122,6 +126,8 @@ BestTimesScreen::BestTimesScreen(StatisticsScreen& stats, QWidget* parent)
             n->installEventFilter(this);
             setColour(n, rankColours[rank]);
             names[level][rank] = n;
+            readLabelAs(n, QString("Rank %1:").arg(rank + 1));
+            describeControl(n, QString(), "A click shows the statistics of this game.");
 
             auto* tl = new QLabel(panel);
             tl->setObjectName(QString("lblTime%1%2").arg(level + 1).arg(rank + 1));
@@ -130,6 +136,7 @@ BestTimesScreen::BestTimesScreen(StatisticsScreen& stats, QWidget* parent)
             tl->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             setColour(tl, rankColours[rank]);
             times[level][rank] = tl;
+            readLabelAs(tl, "Time");
 
             auto* watch = new QPushButton("Watch", panel);
             watch->setObjectName(QString("watchButton%1%2").arg(level + 1).arg(rank + 1));
@@ -162,6 +169,8 @@ BestTimesScreen::BestTimesScreen(StatisticsScreen& stats, QWidget* parent)
     closeButton->setDefault(true);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
     answerPlainLetters(this);
+    describeControl(closeButton, "Cancel", "Close the best times.");
+    makeAccessible(this);
 }
 
 BestTimesScreen::~BestTimesScreen() = default;

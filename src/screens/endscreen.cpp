@@ -12,6 +12,7 @@
 #include "screens/session.h"
 #include "text/textutil.h"
 #include "view/viewcomposer.h"
+#include "widgets/accessibility.h"
 #include "widgets/dialogs.h"
 #include "widgets/mnemonickeys.h"
 
@@ -129,6 +130,11 @@ EndScreen::EndScreen(Session& session, QWidget* parent)
     closeButton = button("btnClose", "Close", 66, resultCancel);
     statsButton = button("btnStats", "Stats...", 153, resultCancel, true);
     answerPlainLetters(this); // Y and N on the save offer
+    describeControl(yesButton, "Yes", "Save the game, then leave the maze.");
+    describeControl(noButton, "No", "Leave the maze without saving.");
+    describeControl(closeButton, "Close", "Close this window.");
+    describeControl(statsButton, "Stats", "The statistics of this game.");
+    makeAccessible(this);
 
     initResources();
     winnerPicture = QImage(":/pictures/winner.png");
@@ -154,6 +160,7 @@ Answer EndScreen::showEnd(const EndScreenSetup& screen) {
     setPicture(screen.kind == EndKind::win    ? trophyPicture(winnerPicture, screen.rank)
                : screen.kind == EndKind::lose ? loserPicture
                                               : quitPicture);
+    describePicture(screen);
     showMessage(screen);
     questionLine->setText(QString::fromStdString(screen.secondLine));
     const QString number = QString::fromStdString(screen.mazeNumber);
@@ -205,6 +212,21 @@ void EndScreen::showMessage(const EndScreenSetup& screen) {
     }
     messageLine->setText(shown);
     messageLine->setToolTip(shown == whole ? QString() : whole);
+    describeControl(messageLine, shown == whole ? QString() : whole, QString()); // read whole
+}
+
+// What the picture shows, in words: the trophy and its rank, the loss, the leaving.
+void EndScreen::describePicture(const EndScreenSetup& screen) {
+    switch (screen.kind) {
+    case EndKind::win:
+        describeControl(endPicture, "Trophy",
+                        screen.rank >= 1 && screen.rank <= 3
+                            ? QString("You won, with the best time of rank %1.").arg(screen.rank)
+                            : QString("You won."));
+        break;
+    case EndKind::lose: describeControl(endPicture, "Lost", "You lost: the food ran out."); break;
+    case EndKind::quit: describeControl(endPicture, "Leaving", "You are leaving this maze."); break;
+    }
 }
 
 std::string EndScreen::spokenWords() const {

@@ -61,6 +61,7 @@ class EndScreen : public QDialog {
 
     void setPicture(const QImage& picture);
     void showMessage(const EndScreenSetup& screen);
+    void describePicture(const EndScreenSetup& screen);
 };
 
 } // namespace quorvel

@@ -29,6 +29,7 @@
 #include "theme/theme.h"
 #include "view/viewcomposer.h"
 #include "view/viewwords.h"
+#include "widgets/accessibility.h"
 #include "widgets/dialogs.h"
 #include "widgets/elidedtext.h"
 #include "widgets/qtext.h"
@@ -119,6 +120,7 @@ void GameScreen::build() {
     nameLabel->setFont(formFont(11, true));
     sideBackdrop = picture(namePanel, "Image1", 196, 3, 40, 16);
     sideBackdrop->setPixmap(QPixmap(":/pictures/sidebackdrop.png"));
+    markDecoration(sideBackdrop);
     leftOpening = picture(namePanel, "LeftSpace", 198, 4, 16, 16);
     rightOpening = picture(namePanel, "RightSpace", 218, 4, 16, 16);
     leftOpening->setToolTip("An opening to the left.");
@@ -142,8 +144,9 @@ void GameScreen::build() {
     turnRightButton =
         button("btnturnright", QString::fromUtf8("\u25B6"), "Turn right.", 93, 309, 29, 25);
     backButton = button("btnturnback", QString::fromUtf8("\u25BC"), "Step back.", 57, 341, 33, 25);
-    label(this, "Label1", "Sounds", 21, 369);
-    label(this, "Label2", "Music", 89, 369);
+    // The captions over the switches are in the switches' names already.
+    markDecoration(label(this, "Label1", "Sounds", 21, 369));
+    markDecoration(label(this, "Label2", "Music", 89, 369));
     soundsButton = button("btnsounds", "S", "Sounds on or off (S).", 25, 385, 33, 25);
     musicButton = button("btnmusic", "M", "Music on or off (M).", 89, 385, 33, 25);
     soundsButton->setCheckable(true);
@@ -163,6 +166,7 @@ void GameScreen::build() {
     itemPanel->setFrameShadow(QFrame::Raised);
     QLabel* items = label(itemPanel, "Label12", "ITEMS :", 8, 8);
     items->setFont(formFont(11, true));
+    markDecoration(items); // the panel's name
     itemBox = new QGroupBox(itemPanel);
     itemBox->setObjectName("gbitems");
     itemBox->setGeometry(6, 28, 145, 305);
@@ -174,8 +178,11 @@ void GameScreen::build() {
     foodPicture = picture(itemBox, "imfood", 53, 15, 37, 36);
     gemPicture = picture(itemBox, "imstone", 53, 55, 37, 36);
     batteryPicture = picture(itemBox, "imlight", 53, 95, 37, 36);
+    // The pictures beside the counters, and their "=", are in the counters' names.
+    for (QLabel* picture : {foodPicture, gemPicture, batteryPicture})
+        markDecoration(picture);
     const auto counter = [this](const char* name, int y) {
-        label(itemBox, "", "=", 93, y);
+        markDecoration(label(itemBox, "", "=", 93, y));
         QLabel* l = label(itemBox, name, "0", 103, y, 40, 14);
         l->setFont(formFont(11, true));
         return l;
@@ -210,8 +217,10 @@ void GameScreen::build() {
     stepCounter->setToolTip("Current number of steps taken in maze.");
     for (QLabel* l : {clockLabel, stepCounter})
         l->setFont(formFont(11, true));
-    for (QLabel* l : {timeCaption, stepCaption})
+    for (QLabel* l : {timeCaption, stepCaption}) {
         l->setStyleSheet("color: rgb(255, 255, 0);");
+        markDecoration(l); // in the names of the clock and the step counter
+    }
 
     clockTimer = new QTimer(this);
     clockTimer->setObjectName("GameTimer");
@@ -235,6 +244,8 @@ void GameScreen::build() {
         act([this] { m_game.runTick(); });
     });
 
+    describeForReaders();
+
     // The buttons of play do nothing while a run is watched.
     const auto play = [this](QPushButton* button, void (Game::*action)()) {
         connect(button, &QPushButton::clicked, this, [this, action] {
@@ -251,6 +262,51 @@ void GameScreen::build() {
     connect(quitButton, &QPushButton::clicked, this, [this] {
         if (!m_watch) close();
     });
+}
+
+// What a screen reader reads of the screen: each control in the game's words, the
+// counters and the clock with their values, the view in the words of spoken play.
+void GameScreen::describeForReaders() {
+    describeControl(viewPicture, "View ahead", QString());
+    describeControl(namePanel, "Player and sides", QString());
+    readLabelAs(nameLabel, "Player");
+    describeControl(forwardButton, "Move forward", "One step forward; the up arrow key.");
+    describeControl(turnLeftButton, "Turn left", "A quarter-turn to the left; the left arrow key.");
+    describeControl(turnRightButton, "Turn right",
+                    "A quarter-turn to the right; the right arrow key.");
+    describeControl(backButton, "Step back", "One step backwards; the down arrow key.");
+    describeControl(soundsButton, "Sounds", "Sounds on or off; the S key.");
+    describeControl(musicButton, "Music", "Music on or off; the M key.");
+    readLabelAs(soundsState, "Sounds");
+    readLabelAs(musicState, "Music");
+    describeControl(quitButton, "Quit Maze", "Leave this maze, with the offer to save it.");
+    describeControl(compassPicture, "Compass", QString());
+    describeControl(itemPanel, "Items", QString());
+    describeControl(itemBox, "Items held", QString());
+    readLabelAs(foodCount, "Food");
+    readLabelAs(gemCount, "Gems");
+    readLabelAs(batteryCount, "Battery");
+    describeControl(clockPanel, "Time and steps", QString());
+    readLabelAs(clockLabel, "Time in maze");
+    describeControl(clockLabel, QString(), "How long this maze has taken so far.");
+    readLabelAs(stepCounter, "Steps");
+    describeControl(stepCounter, QString(), stepCounter->toolTip());
+    setUseEnabled(false);
+    nameToolPictures();
+    makeAccessible(this);
+}
+
+// The tools in the theme's words: what each held one tells, or that it is still to find.
+void GameScreen::nameToolPictures() {
+    const MessageCatalogue& words = m_session.catalogue;
+    for (const Tool tool :
+         {Tool::compass, Tool::detector, Tool::beacon, Tool::gps, Tool::tracker}) {
+        QLabel* picture = toolPicture(tool);
+        const QString hint = picture->toolTip();
+        describeControl(picture,
+                        QString::fromStdString(capitalise(words.itemWord(toolCode(tool), false))),
+                        hint.isEmpty() ? QString("Not found yet.") : hint);
+    }
 }
 
 void GameScreen::setWindows(QWidget* openingScreen, MapWindow* mapWindow, EndScreen* endScreen) {
@@ -335,6 +391,10 @@ void GameScreen::prepareSitting() {
     foodPicture->setToolTip(QString::fromStdString(words.itemHint(msgFood)));
     gemPicture->setToolTip(QString::fromStdString(words.itemHint(codeGem)));
     batteryPicture->setToolTip(QString::fromStdString(words.itemHint(codePower)));
+    describeControl(foodCount, QString(), foodPicture->toolTip());
+    describeControl(gemCount, QString(), gemPicture->toolTip());
+    describeControl(batteryCount, QString(), batteryPicture->toolTip());
+    nameToolPictures();
     if (m_map) {
         m_map->setWords(capitalise(words.itemName(codeBox, false, true)),
                         words.itemWord(msgBattery, false));
@@ -639,6 +699,7 @@ void GameScreen::drawMaze() {
         // The ending picture shows at once, before the end screen opens over it.
         viewPicture->setPixmap(QPixmap::fromImage(m_composer->shownView()));
         viewPicture->repaint();
+        describeViewAhead();
     }
 }
 
@@ -652,12 +713,23 @@ void GameScreen::finishView(int darkness) {
     m_composer->showView();
     viewPicture->setPixmap(QPixmap::fromImage(m_composer->shownView()));
     showSides();
+    describeViewAhead();
+}
+
+// The view in the words spoken play says, for screen readers, after every frame.
+void GameScreen::describeViewAhead() {
+    describeControl(viewPicture, viewPicture->accessibleName(),
+                    QString::fromStdString(quorvel::describeView(m_game.maze())));
 }
 
 void GameScreen::showSides() {
     const SidePictures sides = m_composer->showSides(m_game.maze());
     if (sides.left) leftOpening->setPixmap(QPixmap::fromImage(*sides.left));
     if (sides.right) rightOpening->setPixmap(QPixmap::fromImage(*sides.right));
+    describeControl(leftOpening, "Left side",
+                    sides.leftOpen ? "An opening to the left." : "A wall to the left.");
+    describeControl(rightOpening, "Right side",
+                    sides.rightOpen ? "An opening to the right." : "A wall to the right.");
 }
 
 void GameScreen::showCompassPicture() {
@@ -667,6 +739,8 @@ void GameScreen::showCompassPicture() {
 void GameScreen::drawCompass(int heading) {
     m_composer->drawCompass(heading);
     showCompassPicture();
+    describeControl(compassPicture, compassPicture->accessibleName(),
+                    "Facing " + QString::fromUtf8(compassPoint(heading)) + ".");
 }
 
 void GameScreen::showCompass() {
@@ -688,13 +762,17 @@ void GameScreen::showTool(Tool tool) {
     QLabel* l = toolPicture(tool);
     l->setPixmap(QPixmap::fromImage(m_composer->toolPicture(tool)));
     l->setToolTip(QString::fromStdString(m_session.catalogue.itemHint(toolCode(tool))));
+    nameToolPictures();
 }
 
 void GameScreen::setUseEnabled(bool enabled) {
     useButton->setEnabled(enabled);
-    useButton->setToolTip(enabled ? QString::fromStdString("Use " + m_session.catalogue.itemName(
-                                                                        msgBattery, false, false))
-                                  : QString());
+    const QString battery =
+        QString::fromStdString(m_session.catalogue.itemName(msgBattery, false, false));
+    useButton->setToolTip(enabled ? "Use " + battery : QString());
+    describeControl(useButton, "Use battery",
+                    enabled ? "Use " + battery + "; the U key."
+                            : "Nothing to use yet: a battery is used here once one is found.");
 }
 
 void GameScreen::showCounters() {
@@ -703,6 +781,10 @@ void GameScreen::showCounters() {
     gemCount->setText(QString::number(s.gemScore));
     batteryCount->setText(QString::number(s.batteryLevel) + "%");
     stepCounter->setText(QString::number(s.stepCount));
+    reportNumber(foodCount, s.foodLevel);
+    reportNumber(gemCount, s.gemScore);
+    reportNumber(batteryCount, s.batteryLevel);
+    reportNumber(stepCounter, s.stepCount);
 }
 
 void GameScreen::updateMapTools(bool inView, bool detector, bool beacon) {
@@ -756,7 +838,8 @@ void GameScreen::setGameTimer(bool enabled) {
 }
 
 void GameScreen::showClock(const std::string& text) {
-    clockLabel->setText(QString::fromStdString(text));
+    clockLabel->setText(
+        QString::fromStdString(text)); // read as its name: "Time in maze 0 days, ..."
 }
 
 Answer GameScreen::showEndScreen(const EndScreenSetup& screen) {

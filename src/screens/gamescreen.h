@@ -183,6 +183,9 @@ class GameScreen : public QWidget, public GameHost {
     const std::string& shownPlayer() const;
     /// Runs one action of the player; what it says is said as one when it ends.
     void act(const std::function<void()>& action);
+    void describeForReaders();
+    void nameToolPictures();
+    void describeViewAhead();
     void onShown();
     void onHidden();
     void loadViewImages();

@@ -16,6 +16,7 @@
 
 #include "platform/windowframe.h"
 #include "screens/helpresources.h"
+#include "widgets/accessibility.h"
 #include "widgets/storyhtml.h"
 
 namespace quorvel {
@@ -171,6 +172,13 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     for (QPushButton* b : {firstButton, previousButton, nextButton, lastButton, closeButton})
         b->installEventFilter(this);
 
+    describeControl(outline, "Topics",
+                    "The topics of the help under their headings; choosing one shows its page. "
+                    "N, P, F and L go to the next, previous, first and last topic.");
+    describeControl(pageViewer, "Help page", QString());
+    describeControl(statusBar, "Status", "The topic shown, and the hint of a button.");
+    makeAccessible(this);
+
     outline->setCurrentItem(m_items[0]);
     outline->setFocus();
 }
@@ -226,6 +234,7 @@ void HelpWindow::showSelectedPage() {
         m_pageShown.clear();
     firstButton->setEnabled(s >= 2);
     lastButton->setEnabled(s < helpItemCount);
+    describeControl(pageViewer, pageViewer->accessibleName(), QString::fromLatin1(h.heading));
     statusTopic->setText(QStringLiteral("Topic %1 of %2:  %3")
                              .arg(pageNumber(s))
                              .arg(pageCount)

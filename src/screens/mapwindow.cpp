@@ -20,6 +20,7 @@
 #include "files/savedgamefiles.h"
 #include "files/settingsfile.h"
 #include "platform/windowframe.h"
+#include "widgets/accessibility.h"
 
 namespace quorvel {
 
@@ -201,6 +202,17 @@ MapWindow::MapWindow(QWidget* parent)
 
     mapView = new MapView(this);
     mapView->setObjectName("Map");
+
+    // For screen readers: the buttons by what they do, the map by what it shows.
+    describeControl(lockButton, "Lock", lockButton->toolTip() + "; it then keeps no keys.");
+    describeControl(zoomInButton, "Zoom in", "A larger map.");
+    describeControl(zoomOutButton, "Zoom out", "A smaller map.");
+    describeControl(toolbar, "Map tools", QString());
+    describeControl(positionBox, "Position", QString());
+    describeControl(mapView, "Overhead map",
+                    "The maze from above, as far as the tools show it; resting the mouse on a "
+                    "cell tells what it holds.");
+    makeAccessible(this);
 
     blinkTimer = new QTimer(this);
     blinkTimer->setObjectName("zFlash");

@@ -9,6 +9,7 @@
 #include "theme/messages.h"
 #include "theme/theme.h"
 #include "theme/themepicture.h"
+#include "widgets/accessibility.h"
 #include "widgets/elidedtext.h"
 
 namespace quorvel {
@@ -110,6 +111,8 @@ MessagePanel::MessagePanel(QWidget* gameScreen) : QFrame(gameScreen) {
     setColour(title, QPalette::WindowText, white);
     title->move(24, 2);
     title->adjustSize();
+    markDecoration(title); // the panel's name
+    describeControl(this, "Messages", QString());
 
     QWidget* panel4 = makePanel(this, "Panel4", QRect(3, 17, 368, 65), silver);
     m_older[0] = makeLabel(panel4, "lblmessage2", 8, 48, "Previous message recived.");
@@ -118,10 +121,17 @@ MessagePanel::MessagePanel(QWidget* gameScreen) : QFrame(gameScreen) {
     m_older[3] = makeLabel(panel4, "lblmessage5", 8, 2, QString());
     for (QLabel* line : m_older)
         setColour(line, QPalette::WindowText, black);
+    describeControl(panel4, "Older messages", QString());
+    describeControl(m_older[0], QString(), "The message before the current one.");
+    for (int i = 1; i < 4; ++i)
+        describeControl(m_older[i], QString(), "An older message.");
 
     QWidget* panel2 = makePanel(this, "Panel2", QRect(3, 84, 368, 20), black);
     m_current = makeLabel(panel2, "lblmessagecurrent", 5, 3, "Current message.");
     setColour(m_current, QPalette::WindowText, messageColour(Colour::lime));
+    describeControl(panel2, "Current message", QString());
+    describeControl(m_current, QString(), "The newest message.");
+    readLabelAs(m_current, QString(), "No message yet");
 
     m_indicatorCaption = new QLabel("Message Indicator:", this);
     m_indicatorCaption->setObjectName("Label3");
@@ -129,7 +139,8 @@ MessagePanel::MessagePanel(QWidget* gameScreen) : QFrame(gameScreen) {
     setColour(m_indicatorCaption, QPalette::WindowText, yellow);
     m_indicatorCaption->move(11, 9);
     m_indicatorCaption->adjustSize();
-    m_indicatorCaption->hide(); // shown once it sits in clockPanel
+    m_indicatorCaption->hide();         // shown once it sits in clockPanel
+    markDecoration(m_indicatorCaption); // the indicator's name
 
     m_canvas = QImage(indicatorWidth, indicatorHeight, QImage::Format_RGB888);
     m_canvas.fill(grey);
@@ -137,6 +148,7 @@ MessagePanel::MessagePanel(QWidget* gameScreen) : QFrame(gameScreen) {
     m_indicator->setObjectName("imindecator");
     m_indicator->setGeometry(8, 27, indicatorWidth, indicatorHeight);
     m_indicator->hide();
+    describeControl(m_indicator, "Message indicator", QString());
 
     setIndicatorPictures(QImage(), QImage());
 }
@@ -199,6 +211,9 @@ bool MessagePanel::showGameMessage(std::string_view text, Colour colour, Message
         painter.end();
         m_indicator->setPixmap(QPixmap::fromImage(m_canvas));
         m_indicator->show();
+        describeControl(m_indicator, m_indicator->accessibleName(),
+                        level == MessageLevel::critical ? "Something urgent in the messages."
+                                                        : "Something to read in the messages.");
     }
     if (lineShown) lineShown(wholeText(m_current).trimmed().toStdString());
     return true;

@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QFrame>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -32,6 +34,7 @@
 #include "text/textutil.h"
 #include "theme/theme.h"
 #include "theme/themepicture.h"
+#include "widgets/accessibility.h"
 #include "widgets/dialogs.h"
 #include "widgets/elidedtext.h"
 #include "widgets/qtext.h"
@@ -108,6 +111,15 @@ QString underlined(const QString& caption) {
     return out;
 }
 
+// A caption as words: no "&" marks, no trailing dots ("Nice -n- Easy").
+QString plainCaption(const QString& caption) {
+    QString words = caption;
+    words.remove('&');
+    while (words.endsWith('.'))
+        words.chop(1);
+    return words;
+}
+
 QLabel* label(QWidget* parent, const char* name, const QString& text, QRect place,
               Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
     auto* l = new QLabel(text, parent);
@@ -122,6 +134,7 @@ QFrame* rule(QWidget* parent, int y) {
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     line->setGeometry(8, y, clientWidth - 16, 2);
+    markDecoration(line);
     return line;
 }
 
@@ -245,6 +258,7 @@ void OpeningScreen::build() {
     // Every control hands the intro key and the form keys to the screen.
     for (QWidget* child : findChildren<QWidget*>())
         if (child->focusPolicy() != Qt::NoFocus) child->installEventFilter(this);
+    makeAccessible(this);
 }
 
 void OpeningScreen::buildHeader() {
@@ -257,7 +271,9 @@ void OpeningScreen::buildHeader() {
         QLabel* caption =
             label(this, "", captions[i], QRect(8, y, 196, 32), Qt::AlignRight | Qt::AlignVCenter);
         caption->setFont(big);
+        markDecoration(caption); // read with its value
         values[i] = label(this, names[i], "", QRect(204, y, clientWidth - 212, 32));
+        readLabelAs(values[i], QString(captions[i]).trimmed());
         values[i]->setFont(big);
         QPalette p = values[i]->palette();
         p.setColor(QPalette::WindowText, QColor(128, 0, 0));
@@ -278,6 +294,7 @@ void OpeningScreen::buildColumns() {
     themeBox->setObjectName("boxtheme");
     themeBox->setGeometry(14, 144, 196, 24);
     themeBox->setToolTip("The look, words and sounds of the maze.");
+    describeControl(themeBox, "Theme", themeBox->toolTip());
     QLabel* themeHead = label(this, "Label4", "PLEASE SELECT A &THEME .", QRect(14, 122, 196, 16));
     themeHead->setBuddy(themeBox);
     connect(themeBox, &QComboBox::activated, this, [this] { chooseTheme(); });
@@ -299,12 +316,14 @@ void OpeningScreen::buildColumns() {
     frame->setFrameShadow(QFrame::Sunken);
     frame->setLineWidth(1);
     frame->setGeometry(234, 142, 124, 124);
+    previewFrame = frame; // what the six pieces show, for screen readers
     int x = 236;
     for (std::size_t i = 0; i < previews.size(); ++i) {
         auto* p = new QLabel(this);
         p->setObjectName(QString("Image%1").arg(i + 2));
         p->setGeometry(x, 144, previewPieces[i].width, 120);
         p->setScaledContents(true);
+        markDecoration(p);
         previews[i] = p;
         x += previewPieces[i].width;
     }
@@ -314,6 +333,7 @@ void OpeningScreen::buildColumns() {
         p->setGeometry(0, 0, builtinWidths[i], 120);
         p->setPixmap(QPixmap(QString(":/pictures/preview%1.png").arg(i + 1)));
         p->hide();
+        markDecoration(p);
         builtins[i] = p;
     }
 
@@ -329,11 +349,16 @@ void OpeningScreen::buildColumns() {
         load->setAutoDefault(true);
         load->hide();
         connect(load, &QPushButton::clicked, this, [this, i] { loadSavedGame(i + 1); });
+        describeControl(load, QString("Load the saved game of level %1").arg(i + 1),
+                        QString("Go on with the game you saved at level %1.").arg(i + 1));
         loadButtons[i] = load;
         auto* radio = new QRadioButton(levelCaptions[i], this);
         radio->setObjectName(QString("btnlevel%1").arg(i + 1));
         radio->setGeometry(418, y, 206, 20);
         radio->setToolTip(QString("A maze of %1 x %1 cells.").arg(20 * (i + 1)));
+        describeControl(radio,
+                        QString("Level %1: %2").arg(i + 1).arg(plainCaption(levelCaptions[i])),
+                        radio->toolTip());
         m_levels->addButton(radio, i + 1);
         connect(radio, &QRadioButton::clicked, this, [this, i] {
             chooseLevel(i + 1);
@@ -370,10 +395,14 @@ void OpeningScreen::buildButtons() {
     large.setPixelSize(13);
     enterButton->setFont(large);
     exitButton->setFont(large);
+    describeControl(exitButton, "Exit", exitButton->toolTip());
+    describeControl(aboutButton, "About", aboutButton->toolTip());
 
-    label(this, "lblintro", "Intro", QRect(230, 346, 74, 16), Qt::AlignHCenter | Qt::AlignVCenter);
+    markDecoration(label(this, "lblintro", "Intro", QRect(230, 346, 74, 16),
+                         Qt::AlignHCenter | Qt::AlignVCenter)); // in the switch's name
     introButton =
         button("btnintro", "ON", "The intro tune on or off (M).", QRect(240, 364, 54, 30));
+    describeControl(introButton, "Intro tune", introButton->toolTip());
     introButton->setCheckable(true);
     introButton->setAutoDefault(false);
     introButton->setFocusPolicy(Qt::NoFocus);
@@ -385,10 +414,10 @@ void OpeningScreen::buildButtons() {
     titlePicture->setGeometry(clientWidth - 14 - 300, 310, 300, 100);
     titlePicture->setPixmap(QPixmap(":/pictures/title.png"));
     titlePicture->setFrameShape(QFrame::NoFrame);
-    QLabel* version =
-        label(this, "lblversion",
-              qText("Version " + versionText() + ".   Press M for the intro, V for speech."),
-              QRect(clientWidth - 14 - 300, 416, 300, 16), Qt::AlignHCenter | Qt::AlignVCenter);
+    markDecoration(titlePicture); // the title the window has
+    QLabel* version = label(
+        this, "lblversion", qText("Version " + versionText() + ".   Press M to switch the intro."),
+        QRect(clientWidth - 14 - 300, 416, 300, 16), Qt::AlignHCenter | Qt::AlignVCenter);
     version->setFont(formFont(11, false));
 
     connect(enterButton, &QPushButton::clicked, this, &OpeningScreen::startGame);
@@ -553,6 +582,15 @@ std::optional<QString> nameBox(QWidget* parent, const QString& prompt, const QSt
     box->setWindowTitle("Welcome to Quorvel 3-D");
     box->setLabelText(prompt);
     box->setTextValue(offered);
+    (void)box->sizeHint(); // lays the box out: its buttons are there to be named
+    if (auto* field = box->findChild<QLineEdit*>()) describeControl(field, "Your name", prompt);
+    if (auto* buttons = box->findChild<QDialogButtonBox*>()) {
+        describeControl(buttons, "Answers", QString());
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            describeControl(ok, "OK", "Play under the name typed.");
+        if (QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel))
+            describeControl(cancel, "Cancel", "Play under the name offered.");
+    }
     centreAtEveryShowing(box);
     spoken.sayNow(dialogWords(
         box->windowTitle().toStdString(),
@@ -572,6 +610,7 @@ void refuseName(const char* text, SpokenPlay& spoken) {
     QMessageBox box(QMessageBox::Information, qText(applicationTitle), QString::fromUtf8(text),
                     QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
+    describeControl(box.button(QMessageBox::Ok), "OK", "Type another name.");
     centreAtEveryShowing(&box);
     spoken.sayNow(dialogWords(applicationTitle, text, {{"OK", "Enter"}}));
     box.exec();
@@ -638,8 +677,11 @@ void OpeningScreen::preview() {
             previews[i]->setPixmap(builtins[previewPieces[i].builtin]->pixmap());
             previews[i]->show();
         }
+    } else {
+        return; // a listed theme that lost pictures keeps the preview it had
     }
-    // A listed theme that lost pictures keeps the preview it had.
+    describeControl(previewFrame, "Theme preview",
+                    "Walls and doors of the theme " + qText(theme) + ".");
 }
 
 void OpeningScreen::showLoadButtons() {

@@ -13,6 +13,7 @@
 #include <string>
 
 class QButtonGroup;
+class QFrame;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -112,6 +113,7 @@ class OpeningScreen : public QWidget {
     QPushButton* aboutButton; ///< "&About..."
     QPushButton* introButton;
     QLabel* titlePicture;
+    QFrame* previewFrame = nullptr; ///< the frame of the preview, which screen readers read for it
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -14,6 +14,7 @@
 #include "screens/mapwindow.h"
 #include "screens/session.h"
 #include "text/textutil.h"
+#include "widgets/accessibility.h"
 #include "widgets/dialogs.h"
 #include "widgets/elidedtext.h"
 #include "widgets/mnemonickeys.h"
@@ -168,6 +169,8 @@ StatisticsScreen::StatisticsScreen(Session& session, QWidget* parent)
         r.found = cell(table, name + "F", colFound, y, countWidth, Qt::AlignHCenter);
         r.leader1->setText(leader);
         r.leader2->setText(leader);
+        markDecoration(r.leader1);
+        markDecoration(r.leader2);
     }
 
     // The maze's number under the table, smaller and grey: there to share, not to read.
@@ -191,6 +194,9 @@ StatisticsScreen::StatisticsScreen(Session& session, QWidget* parent)
     // The level line keeps the caption's accelerator mark and shows it underlined, as
     // the level buttons do; a label shows its mark only when it has a buddy.
     levelLine->setBuddy(closeButton);
+    describeControl(tablePanel, "Game statistics", QString());
+    describeControl(closeButton, "Close", "Close the statistics.");
+    makeAccessible(this);
 }
 
 void StatisticsScreen::centre(QLabel* line) {
@@ -225,6 +231,8 @@ void StatisticsScreen::fill(int rank, const std::string& player, const std::stri
             QString::fromStdString(words.itemWord(rowSpecs[i].wordCode, rowSpecs[i].plural)));
         rows[i].placed->setText(QString::number(placed[i]));
         rows[i].found->setText(QString::number(found[i]));
+        describeControl(rows[i].placed, QString("%1 placed").arg(placed[i]), QString());
+        describeControl(rows[i].found, QString("%1 found").arg(found[i]), QString());
     }
     mazeNumberLine->setText(mazeNumber.empty() ? QString()
                                                : QString::fromStdString("Maze " + mazeNumber));
@@ -294,6 +302,11 @@ void StatisticsScreen::onShown() {
                                              : white;
     setColour(playerLine, rankColour);
     setColour(levelLine, rankColour);
+    // The colours in words, for screen readers.
+    const QString ranked =
+        m_rank >= 1 && m_rank <= 3 ? QString("Best time of rank %1.").arg(m_rank) : QString();
+    describeControl(playerLine, QString(), ranked);
+    describeControl(levelLine, QString(), ranked);
     // Each row: lime when every box of its kind was found (or none was there), red when
     // there were some and none was found.
     for (const StatsRow& r : rows) {
@@ -301,6 +314,10 @@ void StatisticsScreen::onShown() {
         const QColor& colour = p == f ? lime : (p >= 1 && f < 1) ? red : white;
         for (QLabel* l : {r.item, r.leader1, r.placed, r.leader2, r.found})
             setColour(l, colour);
+        describeControl(r.item, QString(),
+                        p == f              ? (p == 0 ? "None placed." : "All found.")
+                        : (p >= 1 && f < 1) ? "None found."
+                                            : "Some found.");
     }
 }
 

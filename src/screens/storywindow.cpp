@@ -11,6 +11,7 @@
 #include "platform/windowframe.h"
 #include "text/rtf.h"
 #include "theme/theme.h"
+#include "widgets/accessibility.h"
 #include "widgets/dialogs.h"
 #include "widgets/mnemonickeys.h"
 #include "widgets/storyview.h"
@@ -55,6 +56,9 @@ StoryWindow::StoryWindow(std::string programFolder, QWidget* parent)
                              buttonWidth, buttonHeight);
     connect(closeButton, &QPushButton::clicked, this, [this] { closeStory(); });
     answerPlainLetters(this);
+    describeControl(storyViewer, "Story", "The story of the theme.");
+    describeControl(closeButton, "Close", "Close the story.");
+    makeAccessible(this);
 
     storyViewer->installEventFilter(this);
     closeButton->installEventFilter(this);

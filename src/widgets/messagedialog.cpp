@@ -8,6 +8,7 @@
 #include <QStyle>
 
 #include "platform/windowframe.h"
+#include "widgets/accessibility.h"
 #include "widgets/dialogs.h"
 #include "widgets/mnemonickeys.h"
 #include "widgets/qtext.h"
@@ -50,6 +51,7 @@ MessageDialog::MessageDialog(QWidget* parent)
         connect(b, &QPushButton::clicked, this, [this, i] { buttonClicked(i); });
         *buttons[i] = b;
     }
+    makeAccessible(this);
 }
 
 // The style's pictures are made when a message first needs them, not with the dialog.
@@ -118,6 +120,10 @@ int MessageDialog::showDialog(int kind, std::string_view title, std::string_view
         break;
     }
     setWindowTitle(title.empty() ? QString(caption) : qText(title));
+    // For screen readers: the icon by its kind, and each button with the message it answers.
+    describeControl(iconLabel, caption, "The kind of this message.");
+    for (QPushButton* b : {leftButton, middleButton, rightButton})
+        describeControl(b, QString(), textLabel->text());
 
     centreFrame(this);
     middleButton->setFocus();
