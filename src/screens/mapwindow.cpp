@@ -122,8 +122,8 @@ class MapView : public QWidget {
 
     /// The picture's cells `area` (in picture pixels), each pixel a cell x cell square in
     /// the colour the map's palette shows it in, from the buffer's top left, ready to be
-    /// copied unscaled: one device row a picture
-    /// row is made, then copied for the cell's other rows. The buffer only ever grows.
+    /// copied unscaled: one device row a picture row is made, then copied for the cell's
+    /// other rows. The buffer only ever grows.
     const QImage& cells(const MapPicture& pic, int cell, QRect area) {
         const QSize size(area.width() * cell, area.height() * cell);
         if (m_cells.width() < size.width() || m_cells.height() < size.height())
