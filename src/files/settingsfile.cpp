@@ -111,6 +111,15 @@ void saveMapSettings(std::string_view player, int mazeSize, const MapSettings& s
     });
 }
 
+int loadMapPalette(std::string_view player, int current) {
+    return readSettings().readInteger(playerSection(player, ".MapSettings"), "Palette", current);
+}
+
+void saveMapPalette(std::string_view player, int palette) {
+    const std::string section = playerSection(player, ".MapSettings");
+    updateSettings([&](IniFile& file) { file.writeInteger(section, "Palette", palette); });
+}
+
 SoundSwitches loadSoundSwitches(std::string_view player, const SoundSwitches& current) {
     const IniFile file = readSettings();
     const std::string section = playerSection(player, ".SoundSettings");

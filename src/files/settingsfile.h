@@ -62,6 +62,11 @@ struct MapSettings {
 /// Each value the file lacks comes from `current`.
 MapSettings loadMapSettings(std::string_view player, int mazeSize, const MapSettings& current);
 void saveMapSettings(std::string_view player, int mazeSize, const MapSettings& settings);
+/// The colours the player's map is shown in, one for all maze sizes
+/// (P.MapSettings/Palette): 0 the map's own, 1 the colour-blind-safe ones; `current`
+/// when the file has none. Written only when the player switches them.
+int loadMapPalette(std::string_view player, int current);
+void saveMapPalette(std::string_view player, int palette);
 
 /// The player's three sound switches (P.SoundSettings).
 struct SoundSwitches {

@@ -121,9 +121,10 @@ class MapView : public QWidget {
     MapWindow* m_owner;
     QImage m_cells; ///< the picture at device pixels, its buffer kept from paint to paint
 
-    /// The picture's cells `area` (in picture pixels), each pixel a cell x cell square,
-    /// from the buffer's top left, ready to be copied unscaled: one device row a picture
-    /// row is made, then copied for the cell's other rows. The buffer only ever grows.
+    /// The picture's cells `area` (in picture pixels), each pixel a cell x cell square in
+    /// the colour the map's palette shows it in, from the buffer's top left, ready to be
+    /// copied unscaled: one device row a picture row is made, then copied for the cell's
+    /// other rows. The buffer only ever grows.
     const QImage& cells(const MapPicture& pic, int cell, QRect area) {
         const QSize size(area.width() * cell, area.height() * cell);
         if (m_cells.width() < size.width() || m_cells.height() < size.height())
@@ -134,8 +135,10 @@ class MapView : public QWidget {
             const std::uint8_t* from =
                 pic.rgb.data() +
                 (static_cast<std::size_t>(area.top() + y) * pic.width + area.left()) * 3;
-            for (int x = 0; x < area.width(); ++x, from += 3)
-                std::fill_n(row + x * cell, cell, qRgb(from[0], from[1], from[2]));
+            for (int x = 0; x < area.width(); ++x, from += 3) {
+                const MapColour c = shownColour({from[0], from[1], from[2]}, m_owner->m_palette);
+                std::fill_n(row + x * cell, cell, qRgb(c.r, c.g, c.b));
+            }
             for (int k = 1; k < cell; ++k)
                 std::memcpy(m_cells.scanLine(y * cell + k), row, rowBytes);
         }
@@ -242,8 +245,13 @@ void MapWindow::setClientSize(int width, int height) {
 }
 
 void MapWindow::setupMap(QWidget* gameScreen, const Maze& maze, const std::string& player) {
+    if (m_gameScreen && m_gameScreen != gameScreen) m_gameScreen->removeEventFilter(this);
     m_gameScreen = gameScreen;
+    if (m_gameScreen) m_gameScreen->installEventFilter(this);
     m_map.setupMap(&maze, player, maze.compassTurn, maze.mazeSize);
+    m_keys = KeyBindings::load();
+    m_palette = loadMapPalette(m_map.mapPlayer(), 0) == 1 ? MapPalette::colourBlindSafe
+                                                          : MapPalette::standard;
     const ZoomTable z = zoomFor(maze.mazeSize);
     m_zoomStep = z.step;
     m_zoomLevel = 0;
@@ -350,6 +358,42 @@ void MapWindow::toggleLock() {
     m_locked = lockButton->isChecked();
     setWindowFlagLive(this, Qt::WindowDoesNotAcceptFocus, m_locked);
     if (m_locked) giveFocus();
+}
+
+bool MapWindow::isPaletteKey(const QKeyEvent* event) const {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const QString text = event->text();
+    const int character = text.size() == 1 ? text.at(0).unicode() : 0;
+    return m_keys.actionOf(event->key(), character) == KeyAction::palette;
+}
+
+void MapWindow::switchPalette() {
+    const bool safe = m_palette == MapPalette::standard;
+    m_palette = safe ? MapPalette::colourBlindSafe : MapPalette::standard;
+    if (!m_watching) saveMapPalette(m_map.mapPlayer(), safe ? 1 : 0);
+    mapView->update();
+}
+
+void MapWindow::keyPressEvent(QKeyEvent* event) {
+    if (!isPaletteKey(event)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat()) switchPalette(); // held down, it switches once
+    event->accept();
+}
+
+// A locked map never holds the keyboard (the default), so its key is taken on the game
+// screen too; the key's press and release then belong to the map alone.
+bool MapWindow::eventFilter(QObject* watched, QEvent* event) {
+    const bool press = event->type() == QEvent::KeyPress;
+    if (watched != m_gameScreen || !(press || event->type() == QEvent::KeyRelease))
+        return QWidget::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (!isPaletteKey(key)) return false;
+    if (press && !key->isAutoRepeat()) switchPalette();
+    return true;
 }
 
 void MapWindow::keyReleaseEvent(QKeyEvent* event) {

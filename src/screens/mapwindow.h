@@ -3,10 +3,13 @@
 // shows the overhead map stretched with whole pixels per cell. It zooms in five
 // steps, can be locked to the game window (it then follows the game window's moves
 // and hands the keyboard back to it), remembers its place, zoom and lock per player
-// and maze size, and stores its picture in the map file beside a saved game.
+// and maze size, and stores its picture in the map file beside a saved game. Its
+// palette key shows the map in colour-blind-safe colours, kept per player.
 
 #include <QWidget>
 
+#include "screens/keybindings.h"
+#include "view/mappalette.h"
 #include "view/overheadmap.h"
 
 class QFrame;
@@ -27,8 +30,9 @@ class MapWindow : public QWidget {
     OverheadMap& overheadMap() { return m_map; }
     const OverheadMap& overheadMap() const { return m_map; }
 
-    /// Prepares the map for the player's maze (its size and turn) and sizes the window
-    /// for zoom 0; a locked map stands on gameScreen's client area.
+    /// Prepares the map for the player's maze (its size and turn), the player's palette
+    /// and the keys of the settings file, and sizes the window for zoom 0; a locked map
+    /// stands on gameScreen's client area, whose palette key it takes too.
     void setupMap(QWidget* gameScreen, const Maze& maze, const std::string& player);
     void updateMapTools(bool inView, bool detector, bool beacon);
     void updateMapPosition(int row, int col, bool gps, bool tracker);
@@ -41,6 +45,12 @@ class MapWindow : public QWidget {
     void applyZoom();
     int zoomLevel() const { return m_zoomLevel; }
     bool locked() const { return m_locked; }
+
+    /// The colours the map is shown in; the picture and the map file keep their own.
+    MapPalette mapPalette() const { return m_palette; }
+    /// Switches between the standard and the safe colours, stores the choice for the
+    /// player (not while a run is watched) and repaints.
+    void switchPalette();
 
     /// Stores the place, zoom and lock for the player and maze size; nothing while a
     /// run is watched (setWatching), which changes no settings.
@@ -68,7 +78,9 @@ class MapWindow : public QWidget {
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     OverheadMap m_map;
@@ -92,7 +104,10 @@ class MapWindow : public QWidget {
     int m_marginHeight = 29;
     std::string m_boxPhrase = "A box";
     std::string m_batteryWord = "batteries";
+    MapPalette m_palette = MapPalette::standard;
+    KeyBindings m_keys;
 
+    bool isPaletteKey(const QKeyEvent* event) const;
     void refresh();
     void giveFocus();
     void toggleLock();

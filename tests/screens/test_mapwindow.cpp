@@ -282,5 +282,87 @@ TEST_F(ScreenTest, TheBlinkingMarkerRepaintsItsOwnCellOnly) {
     EXPECT_EQ(map->pictureRect(px, py), QRect(px * 12, py * 12, 12, 12));
 }
 
+QColor onScreen(MapColour c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+// The palette key works on the game screen, where a locked map leaves the keys, and on a
+// free map; the choice is the player's own, written only once it is made, and the key
+// moves with the [Keys] section.
+TEST_F(ScreenTest, ColourBlindPaletteIsSwitchedByItsKeyAndKeptPerPlayer) {
+    newGame(1, 5);
+    map->updateMapTools(false, false, true);
+    const OverheadMap& om = map->overheadMap();
+    const int col = maze().mazeSize;
+    int row = 0;
+    while (maze().at(row, col) != cellExit)
+        ++row;
+    const QPoint exit =
+        map->pictureRect(om.mapX(row + 2, col + 2), om.mapY(row + 2, col + 2)).center();
+    EXPECT_EQ(mapAt(*map, 1).pixelColor(exit), onScreen(mapColour::lime));
+    map->saveMapSettings("Tester");
+    const auto stored = [] {
+        return IniFile::load(settingsPath()).readInteger("Tester.MapSettings", "Palette", -1);
+    };
+    EXPECT_EQ(stored(), -1);
+
+    QTest::keyClick(form.get(), 'p');
+    EXPECT_EQ(map->mapPalette(), MapPalette::colourBlindSafe);
+    EXPECT_EQ(mapAt(*map, 1).pixelColor(exit), onScreen(safeMapColour::lime));
+    EXPECT_EQ(stored(), 1);
+    map->setupMap(form.get(), maze(), "Other");
+    EXPECT_EQ(map->mapPalette(), MapPalette::standard);
+    map->setupMap(form.get(), maze(), "Tester");
+    EXPECT_EQ(map->mapPalette(), MapPalette::colourBlindSafe);
+
+    QTest::mouseClick(button(*map, "LockWin"), Qt::LeftButton); // a free map takes keys
+    QTest::keyClick(map.get(), 'P');
+    EXPECT_EQ(map->mapPalette(), MapPalette::standard);
+    EXPECT_EQ(stored(), 0);
+
+    IniFile ini = IniFile::load(settingsPath());
+    ini.writeString("Keys", "Palette", "F2");
+    ASSERT_TRUE(ini.save(settingsPath()));
+    map->setupMap(form.get(), maze(), "Tester");
+    QTest::keyClick(form.get(), 'p');
+    EXPECT_EQ(map->mapPalette(), MapPalette::standard);
+    QTest::keyClick(form.get(), Qt::Key_F2);
+    EXPECT_EQ(map->mapPalette(), MapPalette::colourBlindSafe);
+}
+
+// The safe colours are painted on the screen only: the picture, the map file written
+// from it and the hover texts, which name what the cell holds, stay as they were.
+TEST_F(ScreenTest, ColourBlindPaletteChangesTheScreenOnly) {
+    newGame(1, 5);
+    map->updateMapTools(true, true, true);
+    map->updateMapPosition(maze().posRow, maze().posCol, true, true);
+    const MapPicture picture = map->overheadMap().picture();
+    const std::vector<std::uint8_t> file = map->mapFileBytes();
+    const auto hoverTexts = [this] {
+        QStringList texts;
+        for (int y = 0; y < 25; ++y)
+            for (int x = 0; x < 25; ++x)
+                texts << map->hoverText(x * 8 + 4, y * 8 + 4);
+        return texts;
+    };
+    const QStringList hovers = hoverTexts();
+    EXPECT_TRUE(hovers.contains("Your location"));
+
+    map->switchPalette();
+    EXPECT_EQ(map->overheadMap().picture().rgb, picture.rgb);
+    EXPECT_EQ(map->mapFileBytes(), file);
+    EXPECT_EQ(hoverTexts(), hovers);
+    const QImage shown = mapAt(*map, 1);
+    int changed = 0;
+    for (int y = 0; y < 25; ++y)
+        for (int x = 0; x < 25; ++x) {
+            const MapColour c = picture.pixel(x, y);
+            const QColor expected = onScreen(shownColour(c, MapPalette::colourBlindSafe));
+            ASSERT_EQ(shown.pixelColor(x * 8 + 4, y * 8 + 4), expected) << x << "," << y;
+            changed += expected != onScreen(c);
+        }
+    EXPECT_GT(changed, 100); // the walls at least
+}
+
 } // namespace
 } // namespace quorvel::test
