@@ -470,8 +470,11 @@ void GameScreen::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const QString text = event->text();
-    if (m_keys.actionOf(event->key(), text.size() == 1 ? text.at(0).unicode() : 0) ==
-        KeyAction::cues) {
+    // The cue key alone, as the letters below: Ctrl+E or Alt+E is not it.
+    const bool plain =
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (plain && m_keys.actionOf(event->key(), text.size() == 1 ? text.at(0).unicode() : 0) ==
+                     KeyAction::cues) {
         toggleCues();
         return;
     }
