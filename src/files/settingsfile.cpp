@@ -125,7 +125,8 @@ SoundSwitches loadSoundSwitches(std::string_view player, const SoundSwitches& cu
     const std::string section = playerSection(player, ".SoundSettings");
     return {file.readBool(section, "NoSound", current.noSound),
             file.readBool(section, "NoMusic", current.noMusic),
-            file.readBool(section, "NoIntro", current.noIntro)};
+            file.readBool(section, "NoIntro", current.noIntro),
+            file.readBool(section, "Cues", current.cues)};
 }
 
 void saveSoundSwitches(std::string_view player, const SoundSwitches& switches) {
@@ -134,6 +135,8 @@ void saveSoundSwitches(std::string_view player, const SoundSwitches& switches) {
         file.writeBool(section, "NoSound", switches.noSound);
         file.writeBool(section, "NoMusic", switches.noMusic);
         file.writeBool(section, "NoIntro", switches.noIntro);
+        if (switches.cues || file.hasKey(section, "Cues"))
+            file.writeBool(section, "Cues", switches.cues);
     });
 }
 

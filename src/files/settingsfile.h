@@ -68,13 +68,15 @@ void saveMapSettings(std::string_view player, int mazeSize, const MapSettings& s
 int loadMapPalette(std::string_view player, int current);
 void saveMapPalette(std::string_view player, int palette);
 
-/// The player's three sound switches (P.SoundSettings).
+/// The player's sound switches (P.SoundSettings).
 struct SoundSwitches {
     bool noSound = false;
     bool noMusic = false;
     bool noIntro = false;
+    bool cues = false; ///< Cues: the sound cues after each step, off unless switched on
 };
-/// Each switch the file lacks keeps its value in `current`.
+/// Each switch the file lacks keeps its value in `current`. Cues is written only once a
+/// player has switched them on, so the files of players who never did stay as they were.
 SoundSwitches loadSoundSwitches(std::string_view player, const SoundSwitches& current);
 void saveSoundSwitches(std::string_view player, const SoundSwitches& switches);
 

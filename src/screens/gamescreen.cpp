@@ -1,5 +1,7 @@
 #include "screens/gamescreen.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -371,6 +373,7 @@ void GameScreen::onShown() {
         act([this] { m_game.begin(); }); // the start message, then what lies ahead
         if (m_opening) m_opening->hide();
     }
+    m_cueRow = m_cueCol = -1; // the first frame of a game is no step
     QApplication::restoreOverrideCursor();
     SoundService& sound = *m_session.sound;
     soundsButton->setChecked(!sound.noSound);
@@ -582,6 +585,14 @@ void GameScreen::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const QString text = event->text();
+    // The cue key alone, as the letters below: Ctrl+E or Alt+E is not it.
+    const bool plain =
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (plain && m_keys.actionOf(event->key(), text.size() == 1 ? text.at(0).unicode() : 0) ==
+                     KeyAction::cues) {
+        toggleCues();
+        return;
+    }
     if (text.size() != 1) {
         QWidget::keyPressEvent(event);
         return;
@@ -686,6 +697,15 @@ void GameScreen::toggleMusic() {
         m_session.sound->stopMusic();
 }
 
+void GameScreen::toggleCues() {
+    SoundService& sound = *m_session.sound;
+    sound.cues = !sound.cues;
+    sound.saveSoundSettings(m_session.playerName);
+    messagePanel->showGameMessage(sound.cues ? "Sound cues on." : "Sound cues off.", Colour::white,
+                                  MessageLevel::log);
+    if (sound.cues) playCueHere();
+}
+
 // ---- what the rules ask of the screen --------------------------------------------------------
 
 void GameScreen::drawMaze() {
@@ -713,7 +733,30 @@ void GameScreen::finishView(int darkness) {
     m_composer->showView();
     viewPicture->setPixmap(QPixmap::fromImage(m_composer->shownView()));
     showSides();
+    cueAfterStep();
     describeViewAhead();
+}
+
+// A frame on another cell than the last one follows a step (forward, back, or one of a
+// run): the cues tell what the view does not show there.
+void GameScreen::cueAfterStep() {
+    const Maze& maze = m_game.maze();
+    const bool stepped = m_cueRow >= 0 && (maze.posRow != m_cueRow || maze.posCol != m_cueCol);
+    m_cueRow = maze.posRow;
+    m_cueCol = maze.posCol;
+    if (stepped && m_session.sound->cues && !m_game.state().gameOver) playCueHere();
+}
+
+// The openings beside the player's cell (the view shows the sides of the cells ahead,
+// never of this one), and a closed box or the exit ahead as far as the view shows.
+void GameScreen::playCueHere() {
+    const Maze& maze = m_game.maze();
+    StepCue cue;
+    cue.left = !isWall(maze.left());
+    cue.right = !isWall(maze.right());
+    cue.ahead = (m_plan.viewCase != ViewCase::normal && m_plan.viewCase != ViewCase::onExit) ||
+                std::ranges::any_of(m_plan.closedBox, [](bool box) { return box; });
+    if (cue.any()) m_session.sound->playCue(cue);
 }
 
 // The view in the words spoken play says, for screen readers, after every frame.

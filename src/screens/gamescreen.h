@@ -11,6 +11,7 @@
 
 #include "game/game.h"
 #include "game/host.h"
+#include "screens/keybindings.h"
 #include "view/viewscan.h"
 
 class QLabel;
@@ -136,6 +137,9 @@ class GameScreen : public QWidget, public GameHost {
 
     void toggleSounds();
     void toggleMusic();
+    /// Switches the step cues on or off for this player (kept in the settings file at
+    /// once); switched on, they tell at once what lies around the player.
+    void toggleCues();
     void showMapWindow();
 
     // Spoken play (keys V, I, H, T and A).
@@ -177,6 +181,9 @@ class GameScreen : public QWidget, public GameHost {
     int m_waitingArrow = 0;      ///< a released arrow key waiting to act; 0 when none
     quint64 m_waitingSince = 0;  ///< the display's time of that release
     quint32 m_waitingCode = 0;   ///< its key's native scan code
+    KeyBindings m_keys;          ///< the game's own keys; the cue key is found through them
+    int m_cueRow = -1; ///< the player's cell at the last frame; -1 before a game's first
+    int m_cueCol = -1;
 
     void build();
     /// The player the screen speaks of: the watched run's, else the session's.
@@ -190,6 +197,8 @@ class GameScreen : public QWidget, public GameHost {
     void onHidden();
     void loadViewImages();
     void showSides();
+    void cueAfterStep();
+    void playCueHere();
     void showCompassPicture();
     void showMazeNumber();
     void restorePosition();

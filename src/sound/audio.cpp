@@ -13,8 +13,10 @@
 #include "files/filereader.h"
 #include "files/inifile.h"
 #include "files/programfolder.h"
+#include "files/resourcefile.h"
 #include "files/settingsfile.h"
 #include "sound/soundfiles.h"
+#include "sound/soundres.h"
 
 namespace quorvel {
 
@@ -22,6 +24,10 @@ namespace {
 
 /// What mode 2 allows beyond a sound's own length for the device's buffering.
 constexpr long long waitMargin = 200;
+
+/// The pause between the side cue and the cue for what lies ahead, so the ear tells
+/// them apart, in frames.
+constexpr std::size_t cueGapFrames = deviceRate * 30 / 1000;
 
 long long nowMs() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -41,7 +47,7 @@ Audio::Audio()
     m_idleTimer = new QTimer(m_notifier.get());
     m_idleTimer->setSingleShot(true);
     QObject::connect(m_idleTimer, &QTimer::timeout, m_notifier.get(), [this] {
-        if (!soundPlaying() && m_music.quiet()) m_mixer.close();
+        if (quiet()) m_mixer.close();
     });
 }
 
@@ -70,11 +76,15 @@ bool Audio::openDevice() {
     return m_mixer.open();
 }
 
+bool Audio::quiet() const {
+    return !soundPlaying() && !cuePlaying() && m_music.quiet();
+}
+
 // Nothing playing and nothing about to: the device closes after a while, so its thread
 // stops waking the machine; the next sound opens it again.
 void Audio::checkIdle() {
     if (!m_mixer.isOpen()) return;
-    if (!soundPlaying() && m_music.quiet())
+    if (quiet())
         m_idleTimer->start(m_idleClose);
     else
         m_idleTimer->stop();
@@ -140,6 +150,35 @@ void Audio::stopSound() {
     checkIdle();
 }
 
+// ---- cues -------------------------------------------------------------------------------
+
+// The two built-in cues, read into the device's format the first time a cue plays.
+bool Audio::loadCues() {
+    initSoundResources();
+    for (auto [name, samples] : {std::pair{"SIDE", &m_sideCue}, std::pair{"AHEAD", &m_aheadCue}}) {
+        std::string bytes;
+        if (!readResource(name, "CUE", bytes)) return false;
+        std::optional<std::vector<std::int16_t>> read = deviceSamples(bytes);
+        if (!read || read->empty()) return false;
+        *samples = std::move(*read);
+    }
+    return true;
+}
+
+void Audio::playCue(const StepCue& cue) {
+    if (!cues || !cue.any() || !start()) return;
+    if ((m_sideCue.empty() || m_aheadCue.empty()) && !loadCues()) return;
+    std::vector<std::int16_t> samples;
+    if (cue.left || cue.right)
+        appendPanned(samples, m_sideCue, cue.left ? 1.0 : 0.0, cue.right ? 1.0 : 0.0);
+    if (cue.ahead) {
+        if (!samples.empty()) samples.resize(samples.size() + cueGapFrames * deviceChannels, 0);
+        appendPanned(samples, m_aheadCue, 1.0, 1.0);
+    }
+    if (!openDevice()) return;
+    m_mixer.playCue(std::move(samples));
+}
+
 // ---- music -------------------------------------------------------------------------------
 
 void Audio::playMusic(const std::string& theme, const std::string& name) {
@@ -159,14 +198,15 @@ void Audio::closeMusic() {
 // ---- settings ----------------------------------------------------------------------------
 
 void Audio::loadSoundSettings(const std::string& player) {
-    const SoundSwitches stored = loadSoundSwitches(player, {noSound, noMusic, noIntro});
+    const SoundSwitches stored = loadSoundSwitches(player, {noSound, noMusic, noIntro, cues});
     noSound = stored.noSound;
     noMusic = stored.noMusic;
     noIntro = stored.noIntro;
+    cues = stored.cues;
 }
 
 void Audio::saveSoundSettings(const std::string& player) {
-    saveSoundSwitches(player, {noSound, noMusic, noIntro});
+    saveSoundSwitches(player, {noSound, noMusic, noIntro, cues});
 }
 
 } // namespace quorvel

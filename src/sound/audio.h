@@ -2,10 +2,10 @@
 // Audio: the sound service the windows use, over the mixer, the music and the sound files.
 //
 // Sound effects play on one channel, so a new one either waits its turn or cuts in
-// (SoundMode); the music is played by FluidSynth with the installed General
-// MIDI SoundFont, mixed into the same device, and looped by PlayerNotify on the
-// user-interface thread. Without an audio device (a headless machine, a busy device)
-// every call plays nothing and returns at once, and asking for music switches it off
+// (SoundMode); the step cues play on a channel of their own beside it; the music is played by
+// FluidSynth with the installed General MIDI SoundFont, mixed into the same device, and looped by
+// PlayerNotify on the user-interface thread. Without an audio device (a headless machine, a busy
+// device) every call plays nothing and returns at once, and asking for music switches it off
 // (noMusic), as any music device error does.
 //
 // Nothing is loaded before it is needed: SDL2 and the audio device when the sound
@@ -63,6 +63,10 @@ class Audio : public SoundService {
     /// Stops the music; the file stays open for the next playMusic.
     void stopMusic() override;
     void closeMusic() override;
+    /// The side cue panned to the openings beside the player (left, right or both),
+    /// then the cue for what lies ahead in the middle; unless cues are off. Cues are
+    /// built in, never a theme's, and sound whatever noSound says.
+    void playCue(const StepCue& cue) override;
     /// Opens a music file (plain or RIFF MIDI) unless it is missing or already open.
     void openMusic(const std::string& path) { m_music.open(path); }
     /// The end of the music, handed over from the audio thread: plays it again from
@@ -70,8 +74,8 @@ class Audio : public SoundService {
     /// a second comes round once a second).
     void PlayerNotify() { m_music.playAgain(); }
 
-    /// Reads and writes NoSound, NoMusic and NoIntro in the player's ".SoundSettings"
-    /// section of the settings file; a missing key keeps the current value.
+    /// Reads and writes NoSound, NoMusic, NoIntro and Cues in the player's
+    /// ".SoundSettings" section of the settings file; a missing key keeps the current value.
     void loadSoundSettings(const std::string& player) override;
     void saveSoundSettings(const std::string& player) override;
 
@@ -81,6 +85,8 @@ class Audio : public SoundService {
     bool deviceOpen() const { return m_mixer.isOpen(); }
     /// True while a sound effect is playing.
     bool soundPlaying() const { return m_mixer.effectPlaying(); }
+    /// True while a cue is playing.
+    bool cuePlaying() const { return m_mixer.cuePlaying(); }
     bool musicOpen() const { return m_music.isOpen(); }
     /// True while the music is meant to be playing (and looping).
     bool musicPlaying() const { return m_music.playing(); }
@@ -107,6 +113,8 @@ class Audio : public SoundService {
     bool playWave(const std::string& bytes, const std::string& source, SoundMode mode);
     void soundEnded();
     void checkIdle();
+    bool quiet() const;
+    bool loadCues();
 
     /// Lives on the user-interface thread and goes last: the audio thread's and the
     /// synthesiser worker's notices come to it, and any still queued go with it.
@@ -119,6 +127,8 @@ class Audio : public SoundService {
     bool m_introWanted = false;
     bool m_hasDevice = false;
     std::string m_lastSound;
+    std::vector<std::int16_t> m_sideCue; ///< in the device's format once first needed
+    std::vector<std::int16_t> m_aheadCue;
     int m_maxWait = 10000;
     int m_idleClose = 2000;
 };

@@ -1,6 +1,7 @@
 #include "sound/mixer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include <QMetaObject>
@@ -11,6 +12,14 @@
 #include "platform/sdllibrary.h"
 
 namespace quorvel {
+
+void appendPanned(std::vector<std::int16_t>& cue, const std::vector<std::int16_t>& sound,
+                  double left, double right) {
+    static_assert(deviceChannels == 2, "a cue is panned between two sides");
+    cue.reserve(cue.size() + sound.size());
+    for (std::size_t i = 0; i < sound.size(); ++i)
+        cue.push_back(static_cast<std::int16_t>(std::lround(sound[i] * (i % 2 ? right : left))));
+}
 
 // ---- the device ---------------------------------------------------------------------------
 
@@ -60,12 +69,27 @@ void Mixer::close() {
     const std::lock_guard<std::mutex> held(m_lock);
     m_effectOn = false;
     m_effect = {};
+    m_cueOn = false;
+    m_cue = {};
 }
 
 // ---- what the audio thread plays ----------------------------------------------------------
 
-// SDL's callback, on the audio thread: the tune first, then the effect over it, clipped.
-// When either ends, the user-interface thread is told.
+bool Mixer::addChannel(std::int16_t* out, std::size_t samples,
+                       const std::vector<std::int16_t>& sound, std::size_t& at, bool& on) {
+    if (!on) return false;
+    const std::size_t n = std::min(samples, sound.size() - at);
+    const std::int16_t* in = sound.data() + at;
+    for (std::size_t i = 0; i < n; ++i)
+        out[i] = static_cast<std::int16_t>(std::clamp(out[i] + in[i], -32768, 32767));
+    at += n;
+    if (at < sound.size()) return false;
+    on = false;
+    return true;
+}
+
+// SDL's callback, on the audio thread: the tune first, then the effect and the cue over
+// it, clipped. When any of them ends, the user-interface thread is told.
 void Mixer::mix(void* data, std::uint8_t* stream, int bytes) {
     auto& m = *static_cast<Mixer*>(data);
     std::memset(stream, 0, static_cast<std::size_t>(bytes));
@@ -78,17 +102,8 @@ void Mixer::mix(void* data, std::uint8_t* stream, int bytes) {
             m.m_tuneOn = false;
             ended = true;
         }
-        if (m.m_effectOn) {
-            const std::size_t n = std::min(samples, m.m_effect.size() - m.m_effectAt);
-            const std::int16_t* in = m.m_effect.data() + m.m_effectAt;
-            for (std::size_t i = 0; i < n; ++i)
-                out[i] = static_cast<std::int16_t>(std::clamp(out[i] + in[i], -32768, 32767));
-            m.m_effectAt += n;
-            if (m.m_effectAt >= m.m_effect.size()) {
-                m.m_effectOn = false;
-                ended = true;
-            }
-        }
+        if (addChannel(out, samples, m.m_effect, m.m_effectAt, m.m_effectOn)) ended = true;
+        if (addChannel(out, samples, m.m_cue, m.m_cueAt, m.m_cueOn)) ended = true;
     }
     if (ended)
         QMetaObject::invokeMethod(
@@ -112,6 +127,18 @@ bool Mixer::effectPlaying() const {
     return m_effectOn;
 }
 
+void Mixer::playCue(std::vector<std::int16_t> samples) {
+    const std::lock_guard<std::mutex> held(m_lock);
+    m_cue = std::move(samples);
+    m_cueAt = 0;
+    m_cueOn = !m_cue.empty();
+}
+
+bool Mixer::cuePlaying() const {
+    const std::lock_guard<std::mutex> held(m_lock);
+    return m_cueOn;
+}
+
 void Mixer::playTune(std::unique_ptr<TuneSource> tune) {
     const std::lock_guard<std::mutex> held(m_lock);
     m_tune.swap(tune); // a tune still held goes with the argument, after the lock
@@ -132,6 +159,7 @@ bool Mixer::tuneSounding() const {
 bool Mixer::afterEnd() {
     const std::lock_guard<std::mutex> held(m_lock);
     if (!m_effectOn) m_effect = {}; // a finished sound's memory goes
+    if (!m_cueOn) m_cue = {};
     return m_tune && !m_tuneOn;
 }
 

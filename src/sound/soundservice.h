@@ -8,6 +8,16 @@
 
 namespace quorvel {
 
+/// What the sound cues tell after a step: the openings beside the player's new cell
+/// (which the view does not show) and whether a closed box or the exit lies ahead as
+/// far as the view shows.
+struct StepCue {
+    bool left = false;
+    bool right = false;
+    bool ahead = false;
+    bool any() const { return left || right || ahead; }
+};
+
 class SoundService {
   public:
     virtual ~SoundService() = default;
@@ -22,11 +32,15 @@ class SoundService {
     virtual void playMusic(const std::string& theme, const std::string& name) = 0;
     virtual void stopMusic() = 0;
     virtual void closeMusic() = 0;
+    /// The built-in cues for a step, on a channel of their own beside the effects (a
+    /// cue never cuts a sound effect, nor waits for one); nothing unless cues are on.
+    virtual void playCue(const StepCue& cue) = 0;
 
-    // The player's three switches.
+    // The player's switches.
     bool noSound = false;
     bool noMusic = false;
     bool noIntro = false;
+    bool cues = false; ///< the step cues, on their own switch: noSound leaves them be
 
     virtual void loadSoundSettings(const std::string& player) { (void)player; }
     virtual void saveSoundSettings(const std::string& player) { (void)player; }
@@ -42,6 +56,7 @@ class SilentSound : public SoundService {
     void playMusic(const std::string&, const std::string&) override {}
     void stopMusic() override {}
     void closeMusic() override {}
+    void playCue(const StepCue&) override {}
 };
 
 } // namespace quorvel

@@ -1,6 +1,8 @@
 // The game screen through its real widgets: layout, keys, clock, quitting, and whole
 // games played with key presses.
 
+#include <algorithm>
+
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -145,6 +147,92 @@ TEST_F(ScreenTest, RunningStartsOnRAndStopsAtAWall) {
         form->game().runTick();
     EXPECT_FALSE(form->runTimer->isActive());
     EXPECT_TRUE(isWall(maze().ahead()));
+}
+
+// Records the effects (by name) and the cues the game screen asks for, in order.
+struct HeardSounds : SilentSound {
+    std::vector<std::string> heard;
+    std::vector<std::string> savedFor;
+    void playSound(const std::string&, const std::string& name, const std::string&,
+                   SoundMode) override {
+        heard.push_back(name);
+    }
+    void playCue(const StepCue& c) override {
+        heard.push_back(std::string("cue") + (c.left ? " left" : "") + (c.right ? " right" : "") +
+                        (c.ahead ? " ahead" : ""));
+    }
+    void saveSoundSettings(const std::string& player) override { savedFor.push_back(player); }
+    long cueCount() const {
+        return std::ranges::count_if(heard,
+                                     [](const std::string& h) { return h.starts_with("cue"); });
+    }
+};
+
+// A corridor built in the middle of the maze, facing f from P: P, D (an opening on its
+// left) and B (a closed box, an opening on its right), then a wall.
+TEST_F(ScreenTest, TheCueKeySwitchesCuesThatTellEachStepWhatTheViewDoesNotShow) {
+    auto* sound = new HeardSounds;
+    session.sound.reset(sound);
+    newGame(1, 1234);
+    const int f = 2;
+    const Step a = aheadStep(f), l = leftStep(f);
+    for (int r = 6; r <= 14; ++r)
+        for (int c = 6; c <= 14; ++c)
+            maze().set(r, c, cellWall);
+    const auto cell = [&](int ahead, int left, CellCode code) {
+        maze().set(10 + ahead * a.dr + left * l.dr, 10 + ahead * a.dc + left * l.dc, code);
+    };
+    for (const int d : {-1, 0, 1})
+        cell(d, 0, cellOpen);
+    cell(1, 1, cellOpen);
+    cell(2, 0, cellStone);
+    cell(2, -1, cellOpen);
+    maze().posRow = maze().posCol = 10;
+    maze().facing = f;
+    QTest::keyRelease(form.get(), Qt::Key_Left);
+    QTest::keyRelease(form.get(), Qt::Key_Right);
+
+    // Off unless switched on: a step sounds as ever and no cue plays.
+    QTest::keyRelease(form.get(), Qt::Key_Up);
+    QTest::keyRelease(form.get(), Qt::Key_Down);
+    EXPECT_EQ(sound->cueCount(), 0);
+    EXPECT_EQ(sound->heard.size(), 4u); // two turns, two steps
+
+    // Switched on, the player hears at once what is around: a box two cells ahead.
+    sound->heard.clear();
+    QTest::keyClick(form.get(), 'e');
+    EXPECT_TRUE(sound->cues);
+    EXPECT_EQ(sound->savedFor, std::vector<std::string>{"Tester"});
+    EXPECT_EQ(form->messagePanel->messageLine(1).trimmed(), "Sound cues on.");
+    EXPECT_EQ(sound->heard, std::vector<std::string>{"cue ahead"});
+
+    // A step: its sound, then the cue of the new cell. A turn gives none.
+    sound->heard.clear();
+    QTest::keyRelease(form.get(), Qt::Key_Up);
+    ASSERT_EQ(sound->heard.size(), 2u);
+    EXPECT_EQ(sound->heard[1], "cue left ahead");
+    QTest::keyRelease(form.get(), Qt::Key_Left);
+    QTest::keyRelease(form.get(), Qt::Key_Right);
+    EXPECT_EQ(sound->cueCount(), 1);
+
+    // Each step of a run cues; an opened box ahead is nothing to go for.
+    sound->heard.clear();
+    QTest::keyClick(form.get(), 'r');
+    for (int i = 0; i < 5 && form->runTimer->isActive(); ++i)
+        form->game().runTick();
+    EXPECT_EQ(sound->cueCount(), 1);
+    EXPECT_NE(std::ranges::find(sound->heard, "cue right"), sound->heard.end());
+    sound->heard.clear();
+    QTest::keyRelease(form.get(), Qt::Key_Down);
+    EXPECT_EQ(sound->heard.back(), "cue left");
+
+    // Off again: steps are quiet of cues, and the switch is kept again.
+    QTest::keyClick(form.get(), 'E');
+    EXPECT_FALSE(sound->cues);
+    EXPECT_EQ(sound->savedFor.size(), 2u);
+    sound->heard.clear();
+    QTest::keyRelease(form.get(), Qt::Key_Up);
+    EXPECT_EQ(sound->cueCount(), 0);
 }
 
 TEST_F(ScreenTest, TheClockCountsDaysAndStopsAtTheCap) {

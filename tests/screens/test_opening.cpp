@@ -62,6 +62,7 @@ class RecordingSound : public SoundService {
     }
     void stopMusic() override {}
     void closeMusic() override {}
+    void playCue(const StepCue&) override {}
     void saveSoundSettings(const std::string& player) override {
         calls.push_back("savesound " + player);
     }

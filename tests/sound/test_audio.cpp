@@ -170,33 +170,42 @@ TEST_F(Sound, SwitchesAreStoredPerPlayerAndMissingKeysKeepTheCurrentValue) {
     audio->noSound = true;
     audio->noMusic = false;
     audio->noIntro = true;
+    audio->cues = true;
     audio->saveSoundSettings("Bob");
 
     IniFile file = IniFile::load(settingsPath());
     EXPECT_EQ(file.readString("Bob.SoundSettings", "NoSound", ""), "1");
     EXPECT_EQ(file.readString("Bob.SoundSettings", "NoMusic", ""), "0");
     EXPECT_EQ(file.readString("Bob.SoundSettings", "NoIntro", ""), "1");
+    EXPECT_EQ(file.readString("Bob.SoundSettings", "Cues", ""), "1");
 
-    audio->noSound = audio->noMusic = audio->noIntro = false;
+    audio->noSound = audio->noMusic = audio->noIntro = audio->cues = false;
     audio->loadSoundSettings("BOB"); // sections match without regard to case
     EXPECT_TRUE(audio->noSound);
     EXPECT_FALSE(audio->noMusic);
     EXPECT_TRUE(audio->noIntro);
+    EXPECT_TRUE(audio->cues);
 
     // A player with NoMusic=1 and no other key: only music changes.
     file.writeBool("Ann.SoundSettings", "NoMusic", true);
     file.writeString("Bob.Settings", "Skill", "4");
     ASSERT_TRUE(file.save(settingsPath()));
-    audio->noSound = audio->noMusic = audio->noIntro = false;
+    audio->noSound = audio->noMusic = audio->noIntro = audio->cues = false;
     audio->loadSoundSettings("Ann");
     EXPECT_FALSE(audio->noSound);
     EXPECT_TRUE(audio->noMusic);
     EXPECT_FALSE(audio->noIntro);
 
-    // Saving keeps everything else in the file.
+    // Saving keeps everything else in the file, and a player who never switched the
+    // cues on gets no Cues key; one who switches them off again keeps Cues=0.
     audio->saveSoundSettings("Ann");
     EXPECT_EQ(IniFile::load(settingsPath()).readInteger("Bob.Settings", "Skill", 0), 4);
     EXPECT_TRUE(IniFile::load(settingsPath()).readBool("Ann.SoundSettings", "NoMusic", false));
+    EXPECT_FALSE(IniFile::load(settingsPath()).hasKey("Ann.SoundSettings", "Cues"));
+    audio->loadSoundSettings("Bob");
+    audio->cues = false;
+    audio->saveSoundSettings("Bob");
+    EXPECT_EQ(IniFile::load(settingsPath()).readString("Bob.SoundSettings", "Cues", ""), "0");
 }
 
 TEST_F(Sound, TheBuiltInTuneIsWrittenOutAsRiffMidiAtStart) {
@@ -521,6 +530,22 @@ TEST(BuiltInSounds, EveryNameIsAShortCleanMonoWave) {
         const double seconds = static_cast<double>(w.size() - 44) / 2 / 22050;
         EXPECT_GT(seconds, 0.1) << name;
         EXPECT_LT(seconds, name == std::string("INTRO") ? 6.0 : 1.5) << name;
+    }
+    // The step cues are apart from the effects: shorter than a tenth of a second, and
+    // softer than the step sound.
+    for (const char* name : {"SIDE", "AHEAD"}) {
+        std::string w;
+        ASSERT_TRUE(readResource(name, "CUE", w)) << name;
+        ASSERT_GT(w.size(), 44u) << name;
+        EXPECT_LT(static_cast<double>(w.size() - 44) / 2 / 22050, 0.1) << name;
+        int peak = 0;
+        for (std::size_t i = 44; i + 1 < w.size(); i += 2) {
+            std::int16_t s;
+            std::memcpy(&s, w.data() + i, 2);
+            peak = std::max(peak, std::abs(static_cast<int>(s)));
+        }
+        EXPECT_GT(peak, 3000) << name;
+        EXPECT_LT(peak, 8000) << name << " is soft (WALK peaks near 11600)";
     }
     std::string smf;
     ASSERT_TRUE(readResource("MUSIC", "MIDI", smf));

@@ -10,7 +10,9 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <thread>
+#include <utility>
 
 #include <QCoreApplication>
 
@@ -103,6 +105,71 @@ TEST(RealAudio, ABuiltInSoundAThemesGsmWaveAndTheTuneComeOutLoudAndClear) {
     EXPECT_LT(music.peak, 32767);
     std::printf("walk: peak %d rms %.0f; GSM: peak %d rms %.0f; music: peak %d rms %.0f\n",
                 sound.peak, sound.rms, recorded.peak, recorded.rms, music.peak, music.rms);
+}
+
+/// The energy (sum of squares) of each side of the stereo frames in bytes [from, to).
+std::pair<double, double> sideEnergy(const std::string& bytes, std::size_t from, std::size_t to) {
+    double left = 0, right = 0;
+    for (std::size_t i = from & ~std::size_t{3}; i + 3 < std::min(to, bytes.size()); i += 4) {
+        std::int16_t s[2];
+        std::memcpy(s, bytes.data() + i, 4);
+        left += static_cast<double>(s[0]) * s[0];
+        right += static_cast<double>(s[1]) * s[1];
+    }
+    return {left, right};
+}
+
+// The step cues on a channel of their own: each opening's cue in its own side, both in
+// both; beside a step sound, which still sounds whole; and nothing with cues off.
+TEST(RealAudio, CuesSoundOnTheirSideBesideTheStepSoundAndNotAtAllWhenOff) {
+    test::ensureCoreApp();
+    test::SoundFolder folder;
+    const std::string out = folder.home() + "out.raw";
+    ::setenv("SDL_AUDIODRIVER", "disk", 1);
+    ::setenv("SDL_DISKAUDIOFILE", out.c_str(), 1);
+    Audio audio;
+    ASSERT_TRUE(audio.start()) << "SDL's disk audio driver is missing";
+    // What comes out while `what` plays, as a span of the file.
+    const auto heard = [&](const std::function<void()>& what) {
+        const std::size_t from = fileSize(out);
+        what();
+        std::this_thread::sleep_for(400ms); // the sound and the mixer's buffers drain
+        return std::pair{from, static_cast<std::size_t>(fileSize(out))};
+    };
+    const auto off = heard([&] { audio.playCue({true, true, true}); });
+    audio.cues = true;
+    audio.noSound = true; // cues have their own switch
+    const auto left = heard([&] { audio.playCue({.left = true}); });
+    const auto right = heard([&] { audio.playCue({.right = true}); });
+    const auto both = heard([&] { audio.playCue({.left = true, .right = true, .ahead = true}); });
+    audio.noSound = false;
+    const auto walk = heard([&] { audio.playSound("", "walk", "", SoundMode::ifIdle); });
+    const auto walkAndCue = heard([&] {
+        audio.playSound("", "walk", "", SoundMode::ifIdle);
+        audio.playCue({.left = true});
+        EXPECT_TRUE(audio.soundPlaying());
+        EXPECT_TRUE(audio.cuePlaying());
+    });
+    // A cue playing keeps no effect waiting.
+    audio.playCue({.right = true});
+    audio.playSound("", "hint", "", SoundMode::ifIdle);
+    EXPECT_EQ(audio.lastSound(), ":/WAVE/HINT");
+    audio.stopSound();
+
+    std::ifstream in(out, std::ios::binary);
+    const std::string bytes(std::istreambuf_iterator<char>(in), {});
+    const auto energy = [&](std::pair<std::size_t, std::size_t> span) {
+        return sideEnergy(bytes, span.first, span.second);
+    };
+    EXPECT_EQ(energy(off), std::pair(0.0, 0.0));
+    EXPECT_GT(energy(left).first, 10 * energy(left).second);
+    EXPECT_GT(energy(right).second, 10 * energy(right).first);
+    EXPECT_GT(energy(both).first, 0);
+    EXPECT_NEAR(energy(both).first, energy(both).second, energy(both).first * 0.01);
+    // The right side of the step with a left cue is the step sound alone, all of it.
+    EXPECT_GT(energy(walk).second, 0);
+    EXPECT_NEAR(energy(walkAndCue).second, energy(walk).second, energy(walk).second * 0.01);
+    EXPECT_GT(energy(walkAndCue).first, energy(walkAndCue).second * 1.05);
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 // soundGen: synthesises the built-in sounds of Quorvel 3-D as 16-bit mono wave files
 // and writes the built-in tune as a Standard MIDI File, into RESOURCES_DIR/sounds/,
 // and lists them in RESOURCES_DIR/sounds.qrc under the resource names the game asks
-// for: ":/WAVE/WALK", ..., ":/MIDI/MUSIC". Fixed seeds: every run gives the same bytes.
+// for: ":/WAVE/WALK", ..., ":/MIDI/MUSIC", and the step cues ":/CUE/SIDE" and
+// ":/CUE/AHEAD" (apart from the effects, so no sound name can reach them). Fixed
+// seeds: every run gives the same bytes.
 //
 //   soundGen RESOURCES_DIR
 
@@ -34,16 +36,21 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(root + "/sounds", ec);
 
     std::string qrc = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
-    for (const Sound& s : makeSounds()) {
-        const std::string file = "sounds/" + lower(s.name) + ".wav";
+    const auto write = [&](const Sound& s, const std::string& type, const std::string& stem) {
+        const std::string file = "sounds/" + stem + ".wav";
         if (!writeFile(root + "/" + file, waveBytes(s.samples))) {
             std::fprintf(stderr, "soundgen: cannot write %s/%s\n", root.c_str(), file.c_str());
-            return 1;
+            return false;
         }
-        qrc += "    <file alias=\"WAVE/" + s.name + "\">" + file + "</file>\n";
-        std::printf("%-8s %6.3f s\n", s.name.c_str(),
+        qrc += "    <file alias=\"" + type + "/" + s.name + "\">" + file + "</file>\n";
+        std::printf("%-8s %6.3f s\n", stem.c_str(),
                     static_cast<double>(s.samples.size()) / samplerate);
-    }
+        return true;
+    };
+    for (const Sound& s : makeSounds())
+        if (!write(s, "WAVE", lower(s.name))) return 1;
+    for (const Sound& s : makeCues())
+        if (!write(s, "CUE", "cue" + lower(s.name))) return 1;
     if (!writeFile(root + "/sounds/music.mid", makeTune())) {
         std::fprintf(stderr, "soundgen: cannot write %s/sounds/music.mid\n", root.c_str());
         return 1;

@@ -279,7 +279,37 @@ Buffer intro() {
     return b;
 }
 
+/// The side cue: a soft wooden tock with a breath of noise, short and broad enough to
+/// be placed left or right by the ear, and unlike any footstep.
+Buffer sideCue() {
+    Buffer b;
+    mix(b, strike(740, 0.07, {{1.0, 1.0, 0.016}, {2.42, 0.35, 0.008}, {5.1, 0.1, 0.004}}), 0.0);
+    Buffer breath(static_cast<std::size_t>(samples(0.04)), 0.0);
+    Noise noise(81);
+    BandPass air(2400, 1.4);
+    for (std::size_t i = 0; i < breath.size(); ++i)
+        breath[i] = air(noise.next()) * 0.5 * std::exp(-sec(i) / 0.008);
+    mix(b, breath, 0.0);
+    finish(b, 0.07, -14.0, 0.002, 0.03);
+    return b;
+}
+
+/// The cue for something ahead: two quick rising glass pips, bright where the side
+/// cue is dull.
+Buffer aheadCue() {
+    Buffer b;
+    const std::vector<Partial> glass = {{1.0, 1.0, 0.02}, {2.0, 0.2, 0.01}};
+    mix(b, strike(1567.98, 0.04, glass), 0.0);    // G6
+    mix(b, strike(2093.00, 0.045, glass), 0.038); // C7
+    finish(b, 0.085, -16.0, 0.002, 0.02);
+    return b;
+}
+
 } // namespace
+
+std::vector<Sound> makeCues() {
+    return {{"AHEAD", aheadCue()}, {"SIDE", sideCue()}};
+}
 
 std::vector<Sound> makeSounds() {
     return {{"BLOCKED", blocked()}, {"BOX", box()},     {"FOOD", food()},      {"GEM", gem()},

@@ -16,6 +16,9 @@ struct Sound {
 /// All eleven built-in sounds in alphabetical order.
 std::vector<Sound> makeSounds();
 
+/// The two step cues, "AHEAD" and "SIDE": soft, short, mono (the game pans them).
+std::vector<Sound> makeCues();
+
 /// The built-in tune as a Standard MIDI File (format 1).
 std::string makeTune();
 
