@@ -256,17 +256,29 @@ void Gamepad::perform(PadAction action) {
     inDialog(active, action);
 }
 
+// The pad presses the game screen's key of each action, wherever the [Keys] section has
+// moved it.
 void Gamepad::inGame(GameScreen& game, PadAction action) {
+    const auto press = [this, &game](KeyAction keyAction) {
+        const int key = game.keyOf(keyAction);
+        // A key that types a character types it: a letter as its small letter.
+        QString text;
+        if (key >= Qt::Key_A && key <= Qt::Key_Z)
+            text = QChar(key).toLower();
+        else if (key > Qt::Key_Space && key <= Qt::Key_AsciiTilde)
+            text = QChar(key);
+        typeKey(&game, key, text);
+    };
     switch (action) {
-    case PadAction::up: typeKey(&game, Qt::Key_Up, {}); break;
-    case PadAction::down: typeKey(&game, Qt::Key_Down, {}); break;
-    case PadAction::left: typeKey(&game, Qt::Key_Left, {}); break;
-    case PadAction::right: typeKey(&game, Qt::Key_Right, {}); break;
-    case PadAction::use: typeKey(&game, Qt::Key_U, "u"); break;
-    case PadAction::run: typeKey(&game, Qt::Key_R, "r"); break;
-    case PadAction::map: typeKey(&game, Qt::Key_W, "w"); break;
-    case PadAction::story: typeKey(&game, Qt::Key_Slash, "/"); break;
-    case PadAction::sounds: typeKey(&game, Qt::Key_S, "s"); break;
+    case PadAction::up: press(KeyAction::stepForward); break;
+    case PadAction::down: press(KeyAction::stepBack); break;
+    case PadAction::left: press(KeyAction::turnLeft); break;
+    case PadAction::right: press(KeyAction::turnRight); break;
+    case PadAction::use: press(KeyAction::use); break;
+    case PadAction::run: press(KeyAction::run); break;
+    case PadAction::map: press(KeyAction::map); break;
+    case PadAction::story: press(KeyAction::story); break;
+    case PadAction::sounds: press(KeyAction::sounds); break;
     case PadAction::quit:
         // The button, not a key: it asks the quit question like the window's close.
         if (game.quitButton->isEnabled()) game.quitButton->click();

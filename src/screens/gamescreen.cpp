@@ -374,6 +374,7 @@ void GameScreen::onShown() {
         if (m_opening) m_opening->hide();
     }
     m_cueRow = m_cueCol = -1; // the first frame of a game is no step
+    m_keys = KeyBindings::load(); // a change to the [Keys] section counts from the next game
     QApplication::restoreOverrideCursor();
     SoundService& sound = *m_session.sound;
     soundsButton->setChecked(!sound.noSound);
@@ -493,38 +494,46 @@ void GameScreen::changeEvent(QEvent* event) {
 
 // ---- keys and switches -------------------------------------------------------------------
 
-namespace {
-
-bool isArrow(int key) {
-    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+// The action a key gives on this screen, by the [Keys] section; a key held with Ctrl, Alt
+// or the logo key gives none (Shift may type "?").
+std::optional<KeyAction> GameScreen::keyAction(const QKeyEvent* event) const {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return std::nullopt;
+    const QString text = event->text();
+    return m_keys.actionOf(event->key(), text.size() == 1 ? text.at(0).unicode() : 0);
 }
 
-} // namespace
+bool GameScreen::isWalkingKey(const QKeyEvent* event) const {
+    const std::optional<KeyAction> action = keyAction(event);
+    return action && actsOnRelease(*action);
+}
 
-// Arrows act when released, once per press however long the key is held. A held key
-// repeats as pairs of release and press that the display stamps with one time. Qt marks
-// most of them by looking ahead for the press; when the press has not come in yet (a busy
-// desktop), the release waits a moment for it, and a press of the same key with the same
-// time shows it was a repeat; failing that, a key the display still reports held down.
-// A release without a display time acts at once.
+// The keys that walk and turn (the arrows, unless the [Keys] section moves them) act when
+// released, once per press however long the key is held. A held key repeats as pairs of
+// release and press that the display stamps with one time. Qt marks most of them by
+// looking ahead for the press; when the press has not come in yet (a busy desktop), the
+// release waits a moment for it, and a press of the same key with the same time shows it
+// was a repeat; failing that, a key the display still reports held down. A release
+// without a display time acts at once.
 void GameScreen::keyReleaseEvent(QKeyEvent* event) {
     if (m_watch) return; // a watch takes its keys on press
-    if (!isArrow(event->key())) {
+    if (!isWalkingKey(event)) {
         QWidget::keyReleaseEvent(event);
         return;
     }
     if (event->isAutoRepeat()) return;
-    actOnArrow(); // an arrow still waiting goes first
+    actOnArrow(); // a key still waiting goes first
     // A release acts at once when it cannot be a keyboard's repeat: it has no time or
     // no key of a keyboard behind it (the gamepad, an input method), or the display
     // says the key is up already, which is the common case of a tap. Only a release
     // whose key is still down waits for the press that tells a repeat from a new tap.
     const quint32 code = event->nativeScanCode();
     if (event->timestamp() == 0 || code == 0 || (keyStateKnown() && !keyHeldDown(code))) {
-        actOnArrow(event->key());
+        doAction(*keyAction(event));
         return;
     }
     m_waitingArrow = event->key();
+    m_waitingAction = *keyAction(event);
     m_waitingSince = event->timestamp();
     m_waitingCode = event->nativeScanCode();
     m_arrowWait->start();
@@ -561,18 +570,7 @@ void GameScreen::actOnArrow() {
     const int key = m_waitingArrow;
     m_waitingArrow = 0;
     m_arrowWait->stop();
-    if (key != 0) actOnArrow(key);
-}
-
-void GameScreen::actOnArrow(int key) {
-    const SpokenPlay::Action words(m_session.spoken);
-    switch (key) {
-    case Qt::Key_Left: m_game.turnLeft(); break;
-    case Qt::Key_Right: m_game.turnRight(); break;
-    case Qt::Key_Up: m_game.stepForward(); break;
-    case Qt::Key_Down: m_game.stepBack(); break;
-    default: break;
-    }
+    if (key != 0) doAction(m_waitingAction);
 }
 
 void GameScreen::keyPressEvent(QKeyEvent* event) {
@@ -580,52 +578,51 @@ void GameScreen::keyPressEvent(QKeyEvent* event) {
         m_watch->watchKey(*event);
         return;
     }
-    if (isArrow(event->key())) {
-        isRepeatPress(event); // arrows act on release
-        return;
-    }
-    const QString text = event->text();
-    // The cue key alone, as the letters below: Ctrl+E or Alt+E is not it.
-    const bool plain =
-        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-    if (plain && m_keys.actionOf(event->key(), text.size() == 1 ? text.at(0).unicode() : 0) ==
-                     KeyAction::cues) {
-        toggleCues();
-        return;
-    }
-    if (text.size() != 1) {
+    const std::optional<KeyAction> action = keyAction(event);
+    if (!action) {
         QWidget::keyPressEvent(event);
         return;
     }
-    const char key = text.at(0).toUpper().toLatin1();
+    if (actsOnRelease(*action)) {
+        isRepeatPress(event); // walking and turning act on release
+        return;
+    }
+    doAction(*action);
+}
+
+void GameScreen::doAction(KeyAction action) {
     const SpokenPlay::Action words(m_session.spoken);
-    switch (key) {
-    case 'W': showMapWindow(); break;
-    case 'S':
+    switch (action) {
+    case KeyAction::stepForward: m_game.stepForward(); break;
+    case KeyAction::stepBack: m_game.stepBack(); break;
+    case KeyAction::turnLeft: m_game.turnLeft(); break;
+    case KeyAction::turnRight: m_game.turnRight(); break;
+    case KeyAction::use: m_game.useBattery(); break;
+    case KeyAction::run: m_game.startRunning(); break;
+    case KeyAction::map: showMapWindow(); break;
+    case KeyAction::sounds:
         soundsButton->toggle();
         toggleSounds();
         break;
-    case 'M':
+    case KeyAction::music:
         musicButton->toggle();
         toggleMusic();
         break;
-    case 'U': m_game.useBattery(); break;
-    case '/':
-    case '?':
+    case KeyAction::story:
         if (showStory) showStory();
         break;
-    case 'R': m_game.startRunning(); break;
-    case 'Y':
-    case 'L':
-    case 'C':
-    case 'J':
-    case 'D': m_game.playFunKey(key); break;
-    case 'V': switchSpeech(); break;
-    case 'I': sayCounters(); break;
-    case 'H': sayHeading(); break;
-    case 'T': sayTools(); break;
-    case 'A': sayAhead(); break;
-    default: QWidget::keyPressEvent(event); return;
+    case KeyAction::yell: m_game.playFunKey('Y'); break;
+    case KeyAction::laugh: m_game.playFunKey('L'); break;
+    case KeyAction::cry: m_game.playFunKey('C'); break;
+    case KeyAction::jump: m_game.playFunKey('J'); break;
+    case KeyAction::dance: m_game.playFunKey('D'); break;
+    case KeyAction::speech: switchSpeech(); break;
+    case KeyAction::counters: sayCounters(); break;
+    case KeyAction::heading: sayHeading(); break;
+    case KeyAction::tools: sayTools(); break;
+    case KeyAction::ahead: sayAhead(); break;
+    case KeyAction::cues: toggleCues(); break;
+    case KeyAction::palette: break; // the map window watches its key on this screen itself
     }
 }
 

@@ -154,6 +154,11 @@ class GameScreen : public QWidget, public GameHost {
     /// Says again what lies ahead (A).
     void sayAhead();
 
+    /// Does what a key of the game screen does: walks, turns, uses, switches, says.
+    void doAction(KeyAction action);
+    /// The key in force for an action (the [Keys] section may move it), as a Qt::Key.
+    int keyOf(KeyAction action) const { return m_keys.key(action); }
+
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -178,10 +183,11 @@ class GameScreen : public QWidget, public GameHost {
     QTimer* m_arrowWait;
     RunWatch* m_watch = nullptr;
     std::string m_watchedPlayer; ///< the player of the run watched, whose name the words use
-    int m_waitingArrow = 0;      ///< a released arrow key waiting to act; 0 when none
+    int m_waitingArrow = 0;      ///< a released walking key waiting to act; 0 when none
+    KeyAction m_waitingAction = KeyAction::stepForward; ///< what that key does
     quint64 m_waitingSince = 0;  ///< the display's time of that release
     quint32 m_waitingCode = 0;   ///< its key's native scan code
-    KeyBindings m_keys;          ///< the game's own keys; the cue key is found through them
+    KeyBindings m_keys;          ///< the keys in force, read at each game's start
     int m_cueRow = -1; ///< the player's cell at the last frame; -1 before a game's first
     int m_cueCol = -1;
 
@@ -204,10 +210,11 @@ class GameScreen : public QWidget, public GameHost {
     void restorePosition();
     void savePosition();
     QLabel* toolPicture(Tool tool) const;
+    std::optional<KeyAction> keyAction(const QKeyEvent* event) const;
+    bool isWalkingKey(const QKeyEvent* event) const;
     bool isRepeatPress(const QKeyEvent* event);
     void arrowWaitOver();
     void actOnArrow();
-    void actOnArrow(int key);
 };
 
 } // namespace quorvel

@@ -10,12 +10,14 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QStyle>
+#include <QTextCursor>
 #include <QTextBrowser>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "platform/windowframe.h"
 #include "screens/helpresources.h"
+#include "screens/keybindings.h"
 #include "widgets/accessibility.h"
 #include "widgets/storyhtml.h"
 
@@ -72,6 +74,30 @@ bool loadRtfResource(QTextBrowser* viewer, const char* name) {
     }
     return true;
 }
+
+namespace {
+
+// The page of keys names the game's own; keys the settings file's [Keys] section has
+// moved are listed under it, so the help never sends a player to a key that does not act.
+void addKeysInForce(QTextBrowser* viewer, const KeyBindings& keys) {
+    if (keys.isDefault()) return;
+    const KeyBindings own;
+    QString list;
+    for (int n = 0; n < keyActionCount; ++n) {
+        const auto action = static_cast<KeyAction>(n);
+        if (keys.key(action) == own.key(action)) continue;
+        list += QStringLiteral("<li><span class=\"key\">%1</span> %2</li>")
+                    .arg(QString::fromStdString(keys.keyName(action)).toHtmlEscaped(),
+                         QString::fromLatin1(keyActionMeaning(action)));
+    }
+    QTextCursor end(viewer->document());
+    end.movePosition(QTextCursor::End);
+    end.insertHtml(QStringLiteral("<p class=\"sub\">Your keys</p><p>The settings file moves "
+                                  "these keys for every player:</p><ul>%1</ul>")
+                       .arg(list));
+}
+
+} // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("fHelp");
@@ -232,6 +258,7 @@ void HelpWindow::showSelectedPage() {
         m_pageShown = QString::fromLatin1(h.page);
     else
         m_pageShown.clear();
+    if (m_pageShown == "B4") addKeysInForce(pageViewer, KeyBindings::load());
     firstButton->setEnabled(s >= 2);
     lastButton->setEnabled(s < helpItemCount);
     describeControl(pageViewer, pageViewer->accessibleName(), QString::fromLatin1(h.heading));

@@ -29,6 +29,7 @@
 #include "resources/resources.h"
 #include "screens/besttimesscreen.h"
 #include "screens/gamescreen.h"
+#include "screens/keybindings.h"
 #include "screens/mapwindow.h"
 #include "screens/session.h"
 #include "text/textutil.h"
@@ -494,6 +495,7 @@ void OpeningScreen::stepAside() {
 void OpeningScreen::setupScreen() {
     if (!isVisible()) return; // hidden again before the setup came round
     SoundService& sound = *m_session.sound;
+    m_speechKey = KeyBindings::load().key(KeyAction::speech);
     listThemesInBox();
     identifyPlayer(true);
     applySettings();
@@ -880,13 +882,13 @@ void OpeningScreen::openAbout() {
 
 // ---- keys ------------------------------------------------------------------------------
 
-// M toggles the intro and V spoken play wherever the focus is; other keys go their usual
-// way.
+// M toggles the intro and V (or the key the [Keys] section gives spoken play) speech
+// wherever the focus is; other keys go their usual way.
 bool OpeningScreen::handleKey(QKeyEvent* event) {
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
     const QString text = event->text().toUpper();
-    if (text == "V") {
+    if (event->key() == m_speechKey) {
         switchSpeech();
         return true;
     }

@@ -133,6 +133,7 @@ class OpeningScreen : public QWidget {
     bool m_placed = false;       ///< centred at the first showing
     bool m_steppedAside = false; ///< hidden for a watch: the next showing finds it as it was
     InputHold* m_inputHold;      ///< drops input from a game's start until this shows again
+    int m_speechKey = Qt::Key_V; ///< the key of spoken play in force (V unless moved)
 
     void build();
     void buildHeader();

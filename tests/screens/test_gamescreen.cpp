@@ -7,10 +7,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "files/inifile.h"
 #include "files/programfolder.h"
 #include "screenfixture.h"
+#include "screens/helpwindow.h"
 #include "screens/messagepanel.h"
 #include "screens/statisticsscreen.h"
 #include "widgets/dialogs.h"
@@ -114,6 +116,44 @@ TEST_F(ScreenTest, ArrowsActOnReleaseAndLettersOnPressInEitherCase) {
     session.catalogue.setVariants(30, {"<player> yells!"});
     QTest::keyClick(form.get(), 'Y');
     EXPECT_EQ(form->messagePanel->messageLine(1), "  Tester yells!");
+}
+
+// A key the [Keys] section moves plays from the next game, as its action does (walking
+// on release); the action whose key it took takes the key left free; the help lists the
+// keys in force under its page of keys, and only when they are not the game's own.
+TEST_F(ScreenTest, KeysMovedInTheSettingsFilePlayFromTheNextGameAndTheHelpNamesThem) {
+    HelpWindow help;
+    help.expandItem(6);
+    const auto yourKeys = [&help] { // the page read afresh, from its list of keys in force
+        help.selectItem(9);
+        help.selectItem(10);
+        EXPECT_EQ(help.pageShown(), "B4");
+        const QString page = help.pageViewer->toPlainText();
+        return page.contains("Your keys") ? page.mid(page.indexOf("Your keys")) : QString();
+    };
+    EXPECT_EQ(yourKeys(), "");
+    IniFile ini = IniFile::load(settingsPath());
+    ini.writeString("Keys", "Up", "K");
+    ini.writeString("Keys", "Map", "Up");
+    ASSERT_TRUE(ini.save(settingsPath()));
+    const QString keys = yourKeys();
+    EXPECT_TRUE(keys.contains("K step forward"));
+    EXPECT_TRUE(keys.contains("Up the overhead map"));
+    EXPECT_FALSE(keys.contains("step back"));
+
+    newGame(1, 1234);
+    for (int i = 0; i < 4 && isWall(maze().ahead()); ++i)
+        QTest::keyRelease(form.get(), Qt::Key_Right);
+    const std::pair start(maze().posRow, maze().posCol);
+    QTest::keyPress(form.get(), Qt::Key_K);
+    EXPECT_EQ(std::pair(maze().posRow, maze().posCol), start);
+    QTest::keyRelease(form.get(), Qt::Key_K);
+    EXPECT_NE(std::pair(maze().posRow, maze().posCol), start);
+    EXPECT_EQ(form->stepCounter->text(), "1");
+    map->hide();
+    QTest::keyClick(form.get(), Qt::Key_Up);
+    EXPECT_TRUE(map->isVisible());
+    EXPECT_EQ(form->stepCounter->text(), "1");
 }
 
 TEST_F(ScreenTest, UUsesTheBatteryUnderfootAndSlashShowsTheStory) {
