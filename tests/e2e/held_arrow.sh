@@ -17,7 +17,7 @@ e2e_quit_game yes || { e2e_fail "the game was not saved"; e2e_done; }
 # steps; then the number of steps it takes.
 row="$(e2e_saved 1 posrow)" col="$(e2e_saved 1 poscol)" facing="$(e2e_saved 1 facing)"
 read -r taps walked < <("$E2E_TOOL" save "$QUORVEL3D_HOME/Saved Games/${E2E_PLAYER}1.sav" |
-    awk -v r0="$row" -v c0="$col" -v f0="$facing" -f "$(dirname "$0")/corridor.awk")
+    awk -v r0="$row" -v c0="$col" -v f0="$facing" -f "$(dirname "$0")/ways.awk" -f "$(dirname "$0")/corridor.awk")
 [ -n "${taps:-}" ] || e2e_skip "no corridor of two cells in this maze (a rare maze)"
 [ "$taps" = - ] && taps=""
 

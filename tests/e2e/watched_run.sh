@@ -27,7 +27,7 @@ open(sys.argv[1], "wb").write(table)
 PY
 
 # The way out of maze 1-1234, as taps: R turns right, U steps.
-read -r taps walked < <("$E2E_TOOL" maze --level 1 --seed 1234 | awk -f "$(dirname "$0")/way_out.awk")
+read -r taps walked < <("$E2E_TOOL" maze --level 1 --seed 1234 | awk -f "$(dirname "$0")/ways.awk" -f "$(dirname "$0")/way_out.awk")
 [ -n "${taps:-}" ] || { e2e_fail "no way out of maze 1-1234"; e2e_done; }
 
 SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb "$E2E_GAME" --maze 1-1234 -uann \
