@@ -128,6 +128,15 @@ TEST(Runs, AWonGameIsKeptWholeAndPlaysAgainToTheSameEnd) {
     ASSERT_TRUE(refused.departure);
     EXPECT_EQ(refused.departure->event, at + 2) << refused.departure->why;
 
+    // A step after the game ended: the program takes none.
+    RunRecord late = kept;
+    late.events.push_back(late.events.back());
+    late.events.back().action = RunAction::stepForward;
+    late.events.back().digest = runDigest(p.game.maze(), p.game.state()); // the game as it ended
+    const RunVerdict after = verifyRun(late);
+    ASSERT_TRUE(after.departure);
+    EXPECT_EQ(after.departure->why, "step forward comes after the game ended");
+
     // A byte changed by anything but the game: the checksum says so.
     std::vector<std::uint8_t> bytes = encodeRun(kept);
     bytes[bytes.size() / 2] ^= 1;

@@ -75,11 +75,21 @@ TEST_F(ScreenTest, ANewGameShowsFullCountersTheStartMessageAndTheView) {
 
 TEST_F(ScreenTest, ArrowsActOnReleaseAndLettersOnPressInEitherCase) {
     newGame(1, 1234);
+    // The pictures beside the name show the openings beside the player after every move.
+    const auto sidesShown = [this] {
+        return std::pair(form->leftOpening->accessibleDescription(),
+                         form->rightOpening->accessibleDescription()) ==
+               std::pair(QString(isWall(maze().left()) ? "A wall to the left."
+                                                       : "An opening to the left."),
+                         QString(isWall(maze().right()) ? "A wall to the right."
+                                                        : "An opening to the right."));
+    };
     const int facing = maze().facing;
     QTest::keyPress(form.get(), Qt::Key_Right);
     EXPECT_EQ(maze().facing, facing);
     QTest::keyRelease(form.get(), Qt::Key_Right);
     EXPECT_EQ(maze().facing, rightOf(facing));
+    EXPECT_TRUE(sidesShown());
     QTest::keyRelease(form.get(), Qt::Key_Left);
     EXPECT_EQ(maze().facing, facing);
 
@@ -90,6 +100,7 @@ TEST_F(ScreenTest, ArrowsActOnReleaseAndLettersOnPressInEitherCase) {
     QTest::keyRelease(form.get(), Qt::Key_Up);
     EXPECT_NE(std::pair(maze().posRow, maze().posCol), std::pair(row, col));
     EXPECT_EQ(form->stepCounter->text(), "1");
+    EXPECT_TRUE(sidesShown());
     QTest::keyRelease(form.get(), Qt::Key_Down);
     EXPECT_EQ(std::pair(maze().posRow, maze().posCol), std::pair(row, col));
     EXPECT_EQ(form->foodCount->text(), "98");

@@ -53,7 +53,7 @@ TEST(Rtf, EscapesAndSpecialCharacters) {
     EXPECT_EQ(text("{\\rtf1 caf\\'e9 \\'80 \\emdash\\endash\\bullet\\lquote x\\rquote "
                    "\\ldblquote y\\rdblquote}"),
               "caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x94\xE2\x80\x93\xE2\x80\xA2\xE2\x80\x98x"
-              "\xE2\x80\x99\xE2\x80\x9Cy\xE2\x80\x9D"); // a blank after a word ends it
+              "\xE2\x80\x99\xE2\x80\x9Cy\xE2\x80\x9D");         // a blank after a word ends it
     EXPECT_EQ(text("{\\rtf1 \\'c9\\'C9}"), "\xC3\x89\xC3\x89"); // hex digits in either case
     EXPECT_EQ(text("{\\rtf1 a\\~b\\{c\\}d\\\\e\\-f\\_g}"), "a\xC2\xA0"
                                                            "b{c}d\\ef-g");
