@@ -25,6 +25,10 @@ TEST(TextCodec, EachLineIsUtf8WhenValidElseWindows1252) {
     // A line that only looks like UTF-8 in parts is Windows-1252 as a whole.
     EXPECT_EQ(decodeText("Caf\xC3\xA9 \xE9\n"), "Caf\xC3\x83\xC2\xA9 \xC3\xA9\n");
     EXPECT_EQ(decodeText("[S]\nk=\xC0\xAF\n"), "[S]\nk=\xC3\x80\xC2\xAF\n"); // overlong: not UTF-8
+    // Four bytes hold the planes above the first, never less (overlong) nor past U+10FFFF.
+    EXPECT_TRUE(validUtf8("\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"));
+    EXPECT_FALSE(validUtf8("\xF0\x8F\xBF\xBF"));
+    EXPECT_FALSE(validUtf8("\xF4\x90\x80\x80"));
     EXPECT_EQ(decodeText(""), "");
     // Classic Mac text: a lone CR ends a line as well.
     EXPECT_EQ(decodeText("Name=J\xFCrgen\rLast=" + grin + "\r"),
