@@ -494,17 +494,8 @@ void GameScreen::changeEvent(QEvent* event) {
 
 // ---- keys and switches -------------------------------------------------------------------
 
-// The action a key gives on this screen, by the [Keys] section; a key held with Ctrl, Alt
-// or the logo key gives none (Shift may type "?").
-std::optional<KeyAction> GameScreen::keyAction(const QKeyEvent* event) const {
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return std::nullopt;
-    const QString text = event->text();
-    return m_keys.actionOf(event->key(), text.size() == 1 ? text.at(0).unicode() : 0);
-}
-
 bool GameScreen::isWalkingKey(const QKeyEvent* event) const {
-    const std::optional<KeyAction> action = keyAction(event);
+    const std::optional<KeyAction> action = m_keys.actionOf(*event);
     return action && actsOnRelease(*action);
 }
 
@@ -529,11 +520,10 @@ void GameScreen::keyReleaseEvent(QKeyEvent* event) {
     // whose key is still down waits for the press that tells a repeat from a new tap.
     const quint32 code = event->nativeScanCode();
     if (event->timestamp() == 0 || code == 0 || (keyStateKnown() && !keyHeldDown(code))) {
-        doAction(*keyAction(event));
+        doAction(*m_keys.actionOf(*event));
         return;
     }
     m_waitingArrow = event->key();
-    m_waitingAction = *keyAction(event);
     m_waitingSince = event->timestamp();
     m_waitingCode = event->nativeScanCode();
     m_arrowWait->start();
@@ -570,7 +560,8 @@ void GameScreen::actOnArrow() {
     const int key = m_waitingArrow;
     m_waitingArrow = 0;
     m_arrowWait->stop();
-    if (key != 0) doAction(m_waitingAction);
+    if (key == 0) return;
+    if (const std::optional<KeyAction> action = m_keys.actionOf(key)) doAction(*action);
 }
 
 void GameScreen::keyPressEvent(QKeyEvent* event) {
@@ -578,7 +569,7 @@ void GameScreen::keyPressEvent(QKeyEvent* event) {
         m_watch->watchKey(*event);
         return;
     }
-    const std::optional<KeyAction> action = keyAction(event);
+    const std::optional<KeyAction> action = m_keys.actionOf(*event);
     if (!action) {
         QWidget::keyPressEvent(event);
         return;

@@ -184,7 +184,6 @@ class GameScreen : public QWidget, public GameHost {
     RunWatch* m_watch = nullptr;
     std::string m_watchedPlayer; ///< the player of the run watched, whose name the words use
     int m_waitingArrow = 0;      ///< a released walking key waiting to act; 0 when none
-    KeyAction m_waitingAction = KeyAction::stepForward; ///< what that key does
     quint64 m_waitingSince = 0;  ///< the display's time of that release
     quint32 m_waitingCode = 0;   ///< its key's native scan code
     KeyBindings m_keys;          ///< the keys in force, read at each game's start
@@ -210,7 +209,6 @@ class GameScreen : public QWidget, public GameHost {
     void restorePosition();
     void savePosition();
     QLabel* toolPicture(Tool tool) const;
-    std::optional<KeyAction> keyAction(const QKeyEvent* event) const;
     bool isWalkingKey(const QKeyEvent* event) const;
     bool isRepeatPress(const QKeyEvent* event);
     void arrowWaitOver();

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QString>
 
@@ -109,6 +110,13 @@ std::optional<KeyAction> KeyBindings::actionOf(int key, int character) const {
     if ((key == Qt::Key_Question || typed == '?') && m_keys[story] == Qt::Key_Slash)
         return KeyAction::story;
     return std::nullopt;
+}
+
+std::optional<KeyAction> KeyBindings::actionOf(const QKeyEvent& event) const {
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return std::nullopt;
+    const QString text = event.text();
+    return actionOf(event.key(), text.size() == 1 ? text.at(0).unicode() : 0);
 }
 
 std::string KeyBindings::keyName(KeyAction action) const {

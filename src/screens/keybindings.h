@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+class QKeyEvent;
+
 namespace quorvel {
 
 /// The actions a key can give, in the order of the [Keys] section's entries.
@@ -67,6 +69,9 @@ class KeyBindings {
     /// key that types "?" or a letter acts whatever the keyboard's layout). The story
     /// also answers "?" while its key is its own "/".
     std::optional<KeyAction> actionOf(int key, int character = 0) const;
+    /// The action a key event gives, by its key and the character it types; none while
+    /// Ctrl, Alt or the logo key is held (Shift may type "?").
+    std::optional<KeyAction> actionOf(const QKeyEvent& event) const;
     /// The name of an action's key as the help shows it ("Up", "W", "/").
     std::string keyName(KeyAction action) const;
     /// True when every action has its own key.

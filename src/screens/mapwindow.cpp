@@ -361,11 +361,7 @@ void MapWindow::toggleLock() {
 }
 
 bool MapWindow::isPaletteKey(const QKeyEvent* event) const {
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return false;
-    const QString text = event->text();
-    const int character = text.size() == 1 ? text.at(0).unicode() : 0;
-    return m_keys.actionOf(event->key(), character) == KeyAction::palette;
+    return m_keys.actionOf(*event) == KeyAction::palette;
 }
 
 void MapWindow::switchPalette() {

@@ -29,7 +29,6 @@
 #include "resources/resources.h"
 #include "screens/besttimesscreen.h"
 #include "screens/gamescreen.h"
-#include "screens/keybindings.h"
 #include "screens/mapwindow.h"
 #include "screens/session.h"
 #include "text/textutil.h"
@@ -495,7 +494,7 @@ void OpeningScreen::stepAside() {
 void OpeningScreen::setupScreen() {
     if (!isVisible()) return; // hidden again before the setup came round
     SoundService& sound = *m_session.sound;
-    m_speechKey = KeyBindings::load().key(KeyAction::speech);
+    m_keys = KeyBindings::load();
     listThemesInBox();
     identifyPlayer(true);
     applySettings();
@@ -888,7 +887,7 @@ bool OpeningScreen::handleKey(QKeyEvent* event) {
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
     const QString text = event->text().toUpper();
-    if (event->key() == m_speechKey) {
+    if (m_keys.actionOf(*event) == KeyAction::speech) {
         switchSpeech();
         return true;
     }

@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 
+#include "screens/keybindings.h"
+
 class QButtonGroup;
 class QFrame;
 class QLabel;
@@ -133,7 +135,7 @@ class OpeningScreen : public QWidget {
     bool m_placed = false;       ///< centred at the first showing
     bool m_steppedAside = false; ///< hidden for a watch: the next showing finds it as it was
     InputHold* m_inputHold;      ///< drops input from a game's start until this shows again
-    int m_speechKey = Qt::Key_V; ///< the key of spoken play in force (V unless moved)
+    KeyBindings m_keys; ///< the keys in force: spoken play's is V unless moved
 
     void build();
     void buildHeader();
