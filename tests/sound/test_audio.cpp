@@ -358,12 +358,17 @@ TEST_F(Sound, TheDeviceClosesWhileNothingPlaysAndOpensAgainForTheNextSound) {
 }
 
 TEST_F(Sound, TheSynthesiserIsLoadedOffThisThreadOnceForEveryGame) {
+    audio->setIdleClose(1);
     audio->playMusic("", "music");
     // The first tune waits for the synthesiser, which a worker loads meanwhile.
     EXPECT_TRUE(audio->musicPlaying());
     EXPECT_FALSE(audio->musicSounding());
     EXPECT_EQ(audio->synthLoads(), 0);
+    // A sound that ends meanwhile does not let the device close under the waiting tune.
+    audio->playSound("", "walk", "", SoundMode::now);
+    audio->stopSound();
     ASSERT_TRUE(musicHeard());
+    EXPECT_TRUE(audio->deviceOpen());
 
     // Every later game (the game screen closes the music when it hides) plays at once.
     folder.write("Cave", "music.mid", test::oneNoteMidi(4800));
