@@ -156,6 +156,8 @@ TEST_F(Windows, TheEndScreensStatisticsNameTheMazeJustPlayed) {
 TEST_F(Windows, TheOpeningScreensButtonsOpenTheirWindowsWhenFirstPressed) {
     OpeningScreen opening(session);
     ProgramWindows windows(session, opening);
+    QStringList told; // the windows the watchers' hook was told of, as they were made
+    windows.windowMade = [&](QWidget& window) { told << window.objectName(); };
     for (const char* name : {"fHelp", "fAbout", "TFmBestTimes", "TfStats"})
         EXPECT_FALSE(windowNames().contains(name)) << name;
     opening.instructionsButton->click();
@@ -179,6 +181,7 @@ TEST_F(Windows, TheOpeningScreensButtonsOpenTheirWindowsWhenFirstPressed) {
     });
     opening.bestTimesButton->click();
     EXPECT_TRUE(timesSeen);
+    EXPECT_EQ(told, QStringList({"fHelp", "fAbout", "TfStats", "TFmBestTimes"}));
 }
 
 TEST_F(Windows, AStoryWindowMadeLateStartsAsOneMadeAtStartWouldBe) {

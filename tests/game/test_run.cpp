@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <deque>
 #include <map>
 
@@ -142,6 +143,14 @@ TEST(Runs, AWonGameIsKeptWholeAndPlaysAgainToTheSameEnd) {
     bytes[bytes.size() / 2] ^= 1;
     RunRecord damaged;
     EXPECT_EQ(decodeRun(bytes, damaged).text, "damaged: its checksum does not match");
+    // Damage the checksum cannot see (it is made again): the event is named by its place.
+    RunRecord odd = kept;
+    odd.events[1].time = std::nan("");
+    EXPECT_EQ(decodeRun(encodeRun(odd), damaged).text, "damaged: event 2 has no time");
+    odd.events[1].time = kept.events[1].time;
+    odd.events[2].action = static_cast<RunAction>(250);
+    EXPECT_EQ(decodeRun(encodeRun(odd), damaged).text,
+              "damaged: event 3 is no action the rules know");
 }
 
 TEST(Runs, ASavedGameCarriesItsRunOnAndTheWholeRunVerifies) {

@@ -3,6 +3,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTreeWidget>
 
@@ -45,6 +46,9 @@ TEST_F(Help, OpensOnGeneralInformationWithGettingStartedExpanded) {
     EXPECT_FALSE(help->isExpanded(11));
     EXPECT_EQ(help->pageShown(), "A1");
     EXPECT_EQ(title(), "General Information");
+    // The pages take the help's own style: the title in its dark blue.
+    const QTextBlock heading = help->pageViewer->document()->firstBlock();
+    EXPECT_EQ(heading.begin().fragment().charFormat().foreground().color(), QColor(0x27406e));
     EXPECT_TRUE(help->firstButton->isEnabled());
     EXPECT_TRUE(help->lastButton->isEnabled());
     EXPECT_TRUE(help->statusTopic->text().contains("General Information"));

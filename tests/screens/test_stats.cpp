@@ -198,6 +198,10 @@ TEST_F(Records, BestTimesShowEveryLevelInRankColours) {
             EXPECT_EQ(name->cursor().shape(), Qt::PointingHandCursor);
             EXPECT_NE(time->cursor().shape(), Qt::PointingHandCursor);
             EXPECT_TRUE(time->alignment() & Qt::AlignRight);
+            // Found by their outward names, level then rank: lblName11 ... lblTime63.
+            const QString place = QString("%1%2").arg(level + 1).arg(rank + 1);
+            EXPECT_EQ(times.findChild<QLabel*>("lblName" + place), name);
+            EXPECT_EQ(times.findChild<QLabel*>("lblTime" + place), time);
         }
     }
     // Reading order: level 1 top left, level 6 bottom right.

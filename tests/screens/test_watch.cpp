@@ -135,6 +135,14 @@ TEST_F(WatchTest, SpacePausesRightPlaysOneEventThePlayKeysDoNothingAndEscStops) 
     ASSERT_TRUE(watch.start());
     EXPECT_TRUE(form->windowTitle().contains("1x, Space pauses"))
         << form->windowTitle().toStdString();
+    // A new speed counts from the moment it is chosen, not from the last event: half a
+    // second at a quarter of 1x, then 4x, leaves the next step (0.4 s on) still to come.
+    watch.setPace(0.25);
+    QTest::qWait(500);
+    const std::size_t first = watch.played();
+    QTest::keyClick(form.get(), Qt::Key_4);
+    QTest::qWait(50);
+    EXPECT_EQ(watch.played(), first);
     QTest::keyClick(form.get(), Qt::Key_Space);
     ASSERT_TRUE(watch.paused());
     EXPECT_TRUE(form->windowTitle().contains("paused")) << form->windowTitle().toStdString();

@@ -217,13 +217,18 @@ TEST_F(Sound, TheBuiltInTuneIsWrittenOutAsRiffMidiAtStart) {
     EXPECT_EQ(midiFromBytes(written), smf);
 
     // It is rewritten at every start, whatever was there; making the sound layer
-    // writes nothing, starting it does.
+    // writes nothing, starting it does. In a folder the machine's users share, every
+    // user may write it.
+    setProgramFolders(folder.home(), "quorvel3d", folder.home() + "config/", true);
     folder.write("", "music.rmi", "scribbled over");
     audio.reset();
     audio = std::make_unique<Audio>();
     EXPECT_EQ(readFile(folder.home() + "music.rmi"), "scribbled over");
     audio->start();
     EXPECT_EQ(readFile(folder.home() + "music.rmi"), written);
+    using std::filesystem::perms;
+    EXPECT_EQ(std::filesystem::status(folder.home() + "music.rmi").permissions() & perms::all,
+              perms(0666));
 }
 
 TEST_F(Sound, TheTuneIsWrittenOnlyWhenItDiffersAndARefusedWriteKeepsTheOldFile) {

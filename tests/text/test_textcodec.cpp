@@ -29,6 +29,10 @@ TEST(TextCodec, EachLineIsUtf8WhenValidElseWindows1252) {
     EXPECT_TRUE(validUtf8("\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"));
     EXPECT_FALSE(validUtf8("\xF0\x8F\xBF\xBF"));
     EXPECT_FALSE(validUtf8("\xF4\x90\x80\x80"));
+    // Surrogates are no characters of their own: U+D800 to U+DFFF, both ends, are refused.
+    EXPECT_TRUE(validUtf8("\xED\x9F\xBF\xEE\x80\x80")); // U+D7FF and U+E000
+    EXPECT_FALSE(validUtf8("\xED\xA0\x80"));
+    EXPECT_FALSE(validUtf8("\xED\xBF\xBF"));
     EXPECT_EQ(decodeText(""), "");
     // Classic Mac text: a lone CR ends a line as well.
     EXPECT_EQ(decodeText("Name=J\xFCrgen\rLast=" + grin + "\r"),

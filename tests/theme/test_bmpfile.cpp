@@ -184,9 +184,9 @@ TEST(BmpFile, RunLengthPicturesFillSkippedPixelsWithTheFirstColour) {
     b.palette = {white, red, green, blue};
     b.colours = 4;
     // Bottom row: one red, then a literal run of red, green, blue (padded to an even
-    // length); end of row. Middle row: jump right 1 and up 1 to the top row, one red
+    // length); end of row. Middle row: jump right 1 and up 1 to the top row, one green
     // there; end of picture.
-    b.pixels = bytes({1, 1, 0, 3, 1, 2, 3, 0, 0, 0, 0, 2, 1, 1, 1, 1, 0, 1});
+    b.pixels = bytes({1, 1, 0, 3, 1, 2, 3, 0, 0, 0, 0, 2, 1, 1, 1, 2, 0, 1});
     BmpPicture p = read(make(b));
     EXPECT_EQ(at(p, 0, 2), red);
     EXPECT_EQ(at(p, 1, 2), red);
@@ -195,7 +195,7 @@ TEST(BmpFile, RunLengthPicturesFillSkippedPixelsWithTheFirstColour) {
     for (int x = 0; x < 4; ++x)
         EXPECT_EQ(at(p, x, 1), white) << x; // jumped over
     EXPECT_EQ(at(p, 0, 0), white);
-    EXPECT_EQ(at(p, 1, 0), red);
+    EXPECT_EQ(at(p, 1, 0), green);
     const std::vector<std::uint8_t> first = p.rgb;
     EXPECT_EQ(read(make(b)).rgb, first); // the same every time
 

@@ -229,6 +229,9 @@ TEST(ViewWords, WhatLiesAheadTheCountersAndTheToolsInPlainWords) {
     EXPECT_EQ(describeView(drawn({"......."}, 0, 0, 3)), "corridor, four cells or more");
     EXPECT_EQ(describeView(drawn({"..E"}, 0, 1, 3)), "the exit ahead");
     EXPECT_EQ(describeView(drawn({".X"}, 0, 0, 3)), "a wall with the map of the maze");
+    EXPECT_EQ(describeView(drawn({"...X"}, 0, 0, 3)),
+              "corridor, two cells; the map of the maze on the wall at its end");
+    EXPECT_EQ(describeView(drawn({".....X"}, 0, 0, 3)), "corridor, four cells or more");
 
     Maze m = drawn({"......", "......", "E....."}, 0, 3, 3);
     m.mazeSize = 20;
