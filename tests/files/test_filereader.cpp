@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "files/filereader.h"
+#include "text/rtf.h"
 #include "support/pipewatch.h"
 #include "support/testfolder.h"
 
@@ -133,8 +134,16 @@ TEST(FileReader, ASmallFileIsReadWithABufferOfItsOwnSize) {
     EXPECT_EQ(bytes, "[Ann.Settings]\nSkill=3\n");
 }
 
-TEST(FileReader, AStoryIsReadOnlyFromAFile) {
+TEST(FileReader, AStoryIsReadOnlyFromAFileAndALongOneShowsCut) {
     std::string bytes;
     EXPECT_FALSE(readRtfFile("/nonexistent/story.rtf", bytes));
     EXPECT_FALSE(readRtfFile("/tmp", bytes)); // a folder is no story
+    // As long as the reader takes: whole. One byte more: the reader says it was cut.
+    test::TestFolder folder;
+    const std::string path = folder.home() + "Story.rtf";
+    for (const std::size_t size : {rtfMaxInput, rtfMaxInput + 1}) {
+        writeText(path, std::string(size, 'a'));
+        ASSERT_TRUE(readRtfFile(path, bytes));
+        EXPECT_EQ(parseRtf(bytes).truncated, size > rtfMaxInput) << size;
+    }
 }

@@ -76,6 +76,8 @@ TEST_F(Catalogue, ItemPhrasesOfEveryCode) {
     EXPECT_EQ(cat.itemWord(5, true), "rubies");
     EXPECT_EQ(cat.itemWord(codeLight, false), "unknown");
 
+    EXPECT_EQ(cat.itemHint(1), "Food.");
+    EXPECT_EQ(cat.itemHint(0), "");
     EXPECT_EQ(cat.itemHint(codePower), "Power level.");
     EXPECT_EQ(cat.itemHint(2), "Power level.");
     EXPECT_EQ(cat.itemHint(6), "Stones.");
