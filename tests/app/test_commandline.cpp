@@ -245,13 +245,16 @@ TEST(GameExecutable, HelpAndVersionNeedNoDisplay) {
 
 TEST(GameExecutable, ABadCommandLineIsOneLineAndStatusTwo) {
     test::TestFolder folder;
+    // A run file's name with control characters in it shows them as '?'.
     for (const QStringList& args : {QStringList{"--bogus"}, QStringList{"-uBob", "--help=x"},
-                                    QStringList{"--maze", "3-12345", "extra"}}) {
+                                    QStringList{"--maze", "3-12345", "extra"},
+                                    QStringList{"--replay", "no\x1b[2J\nsuch.run"}}) {
         const GameRun r = runGame(args, noDisplay(folder));
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.out.isEmpty());
         EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
         EXPECT_TRUE(r.err.startsWith("quorvel3d: ")) << r.err.toStdString();
+        EXPECT_FALSE(r.err.contains('\x1b')) << r.err.toStdString();
     }
 }
 
