@@ -112,6 +112,7 @@ TEST_F(RecordsTest, ALoadedGameGoesOnWhereItWasWithItsClock) {
     const GameState before = form->game().state();
     ASSERT_TRUE(saveGame("Tester", form->game(), *map));
     const std::vector<std::uint8_t> mapBefore = map->overheadMap().picture().rgb;
+    const Tally placed = map->overheadMap().placedTally(); // for the statistics of a win
     state().gameOver = true;
     form->close();
 
@@ -124,6 +125,7 @@ TEST_F(RecordsTest, ALoadedGameGoesOnWhereItWasWithItsClock) {
     EXPECT_EQ(maze().posRow, saved.posRow);
     EXPECT_EQ(form->game().state().foodLevel, before.foodLevel);
     EXPECT_EQ(map->overheadMap().lastRow(), saved.posRow);
+    EXPECT_EQ(map->overheadMap().placedTally(), placed);
     form->game().state().newGame = false;
     form->show();
     EXPECT_EQ(form->clockLabel->text().toStdString(), "0 days, 01:00:00");
