@@ -79,6 +79,7 @@ TEST_F(Windows, OnlyTheOpeningScreenExistsUntilAGameOrAWindowIsWanted) {
     EXPECT_TRUE(windows.mapWindow().isVisible());
     EXPECT_FALSE(opening.isVisible());
     EXPECT_EQ(game.game().maze().mazeSize, 40);
+    EXPECT_TRUE(windowNames().contains("Tform2") && windowNames().contains("TfMap"));
     EXPECT_FALSE(windowNames().contains("Tfmwinner"));
 
     // Quitting asks first (the message dialog), then the end screen offers to save: it

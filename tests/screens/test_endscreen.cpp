@@ -84,9 +84,11 @@ TEST_F(End, TheTrophyShowsTheRankReachedAndNoNumberWithoutOne) {
 
     // On the screen: the picture shown differs by rank, and no rank shows the plain cup.
     QImage shown[5];
+    QString told[5]; // what a screen reader says of the picture
     for (int rank = -1; rank <= 3; ++rank)
         showAndLook(win(rank), [&] {
             shown[rank + 1] = end.endPicture->pixmap().toImage();
+            told[rank + 1] = end.endPicture->accessibleDescription();
             if (rank == 2) test::screenShot(&end, "endscreen-winner-rank2");
             if (rank == 0) test::screenShot(&end, "endscreen-winner-norank");
         });
@@ -94,6 +96,9 @@ TEST_F(End, TheTrophyShowsTheRankReachedAndNoNumberWithoutOne) {
     EXPECT_NE(shown[1], shown[2]);
     EXPECT_NE(shown[2], shown[3]);
     EXPECT_NE(shown[3], shown[4]);
+    EXPECT_EQ(told[0], "You won.");
+    EXPECT_EQ(told[1], "You won.");
+    EXPECT_EQ(told[4], "You won, with the best time of rank 3.");
 }
 
 // Every use names the maze beside the picture when its number is known, and the next

@@ -39,6 +39,10 @@ TEST_F(Help, OpensOnGeneralInformationWithGettingStartedExpanded) {
     EXPECT_EQ(help->size(), QSize(640, 480));
     EXPECT_FALSE(help->firstButton->isEnabled()); // until the first page is shown
     EXPECT_FALSE(help->isExpanded(1));
+    // Three headings, each with its pages under it.
+    ASSERT_EQ(help->outline->topLevelItemCount(), 3);
+    EXPECT_EQ(help->outline->topLevelItem(2)->text(0), "Ending the Game");
+    EXPECT_EQ(help->outline->topLevelItem(2)->childCount(), 2);
     open();
     EXPECT_EQ(help->selectedItem(), 2);
     EXPECT_TRUE(help->isExpanded(1));
