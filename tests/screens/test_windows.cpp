@@ -147,7 +147,7 @@ class HideCounter : public QObject {
     }
 };
 
-TEST_F(ScreenTest, TheWKeyTogglesStayOnTopWithoutHidingOrMovingTheMap) {
+TEST_F(ScreenTest, TheWKeyAndMinimisingNeverLoseTheMap) {
     newGame(1, 5);
     placeFrame(map.get(), QPoint(30, 40));
     HideCounter counter;
@@ -159,6 +159,14 @@ TEST_F(ScreenTest, TheWKeyTogglesStayOnTopWithoutHidingOrMovingTheMap) {
     EXPECT_EQ(counter.hides, 0);
     EXPECT_EQ(framePosition(map.get()), QPoint(30, 40));
     map->removeEventFilter(&counter);
+
+    // Minimised, the game takes the map along, whatever else changes meanwhile, and
+    // brings it back.
+    form->setWindowState(Qt::WindowMinimized);
+    EXPECT_FALSE(map->isVisible());
+    form->setWindowTitle("Quorvel 3-D, away");
+    form->setWindowState(Qt::WindowNoState);
+    EXPECT_TRUE(map->isVisible());
 }
 
 TEST_F(ScreenTest, AHeldArrowTurnsOnceHoweverItsRepeatsArrive) {
