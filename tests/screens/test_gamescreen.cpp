@@ -73,6 +73,34 @@ TEST_F(ScreenTest, ANewGameShowsFullCountersTheStartMessageAndTheView) {
     EXPECT_EQ(form->viewPicture->pixmap().size(), QSize(240, 240));
 }
 
+// Facing the map of the maze on a wall, the view shows it; a plain wall there looks
+// otherwise.
+TEST_F(ScreenTest, TheWallMapAheadIsInTheView) {
+    newGame(1, 1234);
+    Maze& m = maze();
+    const auto look = [&] { // turns away and back: the view is made again
+        form->turnLeftButton->click();
+        form->turnRightButton->click();
+        return form->viewPicture->pixmap().toImage();
+    };
+    for (int at = 0; at < gridSize * gridSize; ++at) {
+        const int r = at / gridSize, c = at % gridSize;
+        if (m.at(r, c) != cellWallMap) continue;
+        for (int facing = 1; facing <= 4; ++facing) {
+            const Step a = aheadStep(facing);
+            if (m.at(r - a.dr, c - a.dc) == cellWall) continue;
+            m.posRow = r - a.dr;
+            m.posCol = c - a.dc;
+            m.facing = facing;
+            const QImage withMap = look();
+            m.set(r, c, cellWall);
+            EXPECT_NE(look(), withMap);
+            return;
+        }
+    }
+    FAIL() << "no wall map beside an open cell";
+}
+
 TEST_F(ScreenTest, ArrowsActOnReleaseAndLettersOnPressInEitherCase) {
     newGame(1, 1234);
     // The pictures beside the name show the openings beside the player after every move.

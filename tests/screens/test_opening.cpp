@@ -637,6 +637,7 @@ TEST_F(Opening, EveryLevelMakesAMazeOfItsSize) {
     showOpening();
     for (int level : {2, 6}) {
         form1->levelButtons[level - 1]->click();
+        EXPECT_TRUE(form1->levelLabel->text().contains(level == 2 ? "harder" : "Strongest"));
         QElapsedTimer t;
         t.start();
         form1->enterButton->click();

@@ -5,7 +5,11 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 
+#include <QTemporaryDir>
+
+#include "sound/soundcheck.h"
 #include "sound/wavefile.h"
 #include "support/sndfilewaves.h"
 
@@ -37,6 +41,22 @@ TEST(WaveFiles, EncodingsSdlCannotReadPlayWholeThroughLibsndfile) {
     EXPECT_EQ(checkWave(test::sndfileTone(SF_FORMAT_AIFF | SF_FORMAT_PCM_16, 8000, 4000)),
               WaveCheck::unreadable);
     EXPECT_FALSE(deviceSamples(test::sndfileTone(SF_FORMAT_AIFF | SF_FORMAT_PCM_16, 8000, 4000)));
+}
+
+TEST(WaveFiles, AFileOfUpTo32MiBIsReadAndOneByteMoreIsTooLarge) {
+    const QTemporaryDir folder;
+    const std::string path = folder.path().toStdString() + "/walk.wav";
+    std::string wave = test::sndfileTone(SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 800);
+    // Padding after the sound, in a chunk of its own as editors leave it.
+    const std::uint32_t pad = (32u << 20) - static_cast<std::uint32_t>(wave.size()) - 8;
+    wave += "JUNK";
+    for (int i = 0; i < 4; ++i)
+        wave += static_cast<char>(pad >> (8 * i));
+    wave.append(pad, '\0');
+    for (const char* more : {"", "x"}) {
+        std::ofstream(path, std::ios::binary) << wave << more;
+        EXPECT_EQ(soundFileProblem(path), *more ? "too large" : "") << wave.size();
+    }
 }
 
 TEST(WaveFiles, ALongerSoundPlaysItsFirstFiveMinutesWhateverRateItClaims) {

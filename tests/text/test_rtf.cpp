@@ -62,6 +62,7 @@ TEST(Rtf, EscapesAndSpecialCharacters) {
               "\xE2\x82\xAC"
               "euro \xE2\x82\xAC two \xC3\xA9none");
     EXPECT_EQ(text("{\\rtf1 \\u-3913?}"), "\xEF\x82\xB7");               // negative: 65536 - 3913
+    EXPECT_EQ(text("{\\rtf1 a\\u0?b}"), "ab");                          // a NUL shows nothing
     EXPECT_EQ(text("{\\rtf1 \\u-10179?\\u-8704?}"), "\xF0\x9F\x98\x80"); // a surrogate pair
     EXPECT_EQ(text("{\\rtf1 line\\line two\\tab x}"), "line\ntwo\tx");
 }
