@@ -460,9 +460,10 @@ TEST_F(Opening, EscEndsTheProgramSavingTheSoundSettings) {
     EXPECT_TRUE(sound->called("stop"));
     EXPECT_EQ(iniString("bob.Settings", "Skill"), "2"); // hiding saved the settings
 
-    // The Exit button does the same.
+    // The Exit button, in the type of the Enter button beside it, does the same.
     ended = false;
     showOpening();
+    EXPECT_EQ(form1->exitButton->font(), form1->enterButton->font());
     form1->exitButton->click();
     EXPECT_TRUE(ended);
 }

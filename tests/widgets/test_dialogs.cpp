@@ -371,3 +371,12 @@ TEST(WideComboBox, ALongEntryIsCutInTheClosedBox) {
     const QImage painted = combo->grab().toImage();
     EXPECT_EQ(painted, same->grab().toImage());
 }
+
+// A dialog said aloud names each button by its caption as shown and the key that
+// answers it: the first marked letter, a doubled "&" being the sign itself.
+TEST(DialogWords, EachButtonIsSaidWithTheKeyThatAnswersIt) {
+    EXPECT_EQ(dialogWords("Save Error", "Unable to write",
+                          {{"Save && &Quit", ""}, {"&Yes &No", ""}, {"Cancel", "Esc"}, {"OK", ""}}),
+              "Save Error. Unable to write. Save & Quit: press Q. Yes No: press Y. Cancel: "
+              "press Esc. OK.");
+}
