@@ -10,6 +10,7 @@
 #include <map>
 #include <sstream>
 
+#include "files/inifile.h"
 #include "files/programfolder.h"
 #include "files/runfiles.h"
 #include "game/runplayer.h"
@@ -127,6 +128,12 @@ TEST_F(WatchTest, AWonRunPlaysToItsRecordedEndAndTheWatchWritesNothing) {
     form->show();
     EXPECT_TRUE(form->game().playing());
     EXPECT_TRUE(form->clockTimer->isActive());
+    // ... and the map stores its settings again.
+    IniFile settings = IniFile::load(settingsPath());
+    settings.writeInteger("Tester.MapSettings", "Zoom20", 99);
+    ASSERT_TRUE(settings.save(settingsPath()));
+    map->saveMapSettings("Tester");
+    EXPECT_LE(IniFile::load(settingsPath()).readInteger("Tester.MapSettings", "Zoom20", 99), 4);
 }
 
 TEST_F(WatchTest, SpacePausesRightPlaysOneEventThePlayKeysDoNothingAndEscStops) {

@@ -171,7 +171,7 @@ TEST(BmpFile, ReadsPalettePicturesOfEveryDepth) {
     b.height = 1;
     b.palette = {red};
     b.colours = 1;
-    b.pixels = bytes({200, 0, 0, 0});
+    b.pixels = bytes({1, 200, 200, 0}); // what would be the second colour: the pixels
     EXPECT_EQ(at(read(make(b)), 0, 0), black);
 }
 
@@ -279,11 +279,13 @@ TEST(BmpFile, FilesThatAreNoPictureItReadsSayWhy) {
     odd.bits = 8;
     odd.colours = 300;
     EXPECT_EQ(problem(odd), BmpProblem::notBmp);
-    odd = b;
-    odd.compression = 1; // run-length pictures are never top down
-    odd.bits = 8;
-    odd.height = -2;
-    EXPECT_EQ(problem(odd), BmpProblem::notBmp);
+    for (const std::uint32_t runs : {1u, 2u}) { // run-length pictures are never top down
+        odd = b;
+        odd.compression = runs;
+        odd.bits = runs == 1 ? 8 : 4;
+        odd.height = -2;
+        EXPECT_EQ(problem(odd), BmpProblem::notBmp) << runs;
+    }
     odd = b;
     odd.compression = 4; // a JPEG inside a BMP
     EXPECT_EQ(problem(odd), BmpProblem::unsupported);
