@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <deque>
 #include <map>
@@ -163,6 +164,13 @@ TEST(Runs, ASavedGameCarriesItsRunOnAndTheWholeRunVerifies) {
     first.host.endAnswer = Answer::yes;
     ASSERT_TRUE(first.game.askToQuit());
     first.game.end();
+    // The run keeps the answers: quit, save, saved.
+    const std::vector<RunEvent>& events = first.game.run().events;
+    const auto quit = std::find_if(events.rbegin(), events.rend(),
+                                   [](const RunEvent& e) { return e.action == RunAction::quit; });
+    ASSERT_NE(quit, events.rend());
+    const QuitAnswers said = unpackQuitAnswers(quit->value);
+    EXPECT_TRUE(said.confirmed && said.saveWanted && said.saved);
     SavedGame saved;
     saved.maze = first.game.maze();
     saved.state = first.game.state();
