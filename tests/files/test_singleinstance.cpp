@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <optional>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -194,6 +195,18 @@ TEST(SingleInstance, AFolderWithoutALockFileStillAdmitsOneGuard) {
         EXPECT_FALSE(singleInstance("@Tk Other Guard#"));
     }
     ::chmod(folder.home().c_str(), 0755);
+
+    // Out of file descriptors: no lock file and no socket, so the game does not start.
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &before), 0);
+    const int lowestFree = ::dup(0);
+    ::close(lowestFree);
+    rlimit none = before;
+    none.rlim_cur = static_cast<rlim_t>(lowestFree);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &none), 0);
+    const bool started = singleInstance("@Tk Third Guard#");
+    ::setrlimit(RLIMIT_NOFILE, &before);
+    EXPECT_FALSE(started);
 }
 
 // A second real copy of the game ends at once wherever the guard had to be taken: in
