@@ -114,6 +114,7 @@ TEST(Runs, AWonGameIsKeptWholeAndPlaysAgainToTheSameEnd) {
     ASSERT_FALSE(decodeRun(encodeRun(p.game.run()), kept));
     EXPECT_EQ(kept.maze, (MazeNumber{1, 12345}));
     EXPECT_EQ(kept.player, "Ann");
+    EXPECT_EQ(kept.theme, "Back to basics <Default>");
     EXPECT_EQ(kept.events.size(), p.game.run().events.size());
     const RunVerdict verdict = verifyRun(kept);
     EXPECT_TRUE(verdict.verified) << verdict.departure->why;

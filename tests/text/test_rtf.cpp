@@ -53,8 +53,9 @@ TEST(Rtf, EscapesAndSpecialCharacters) {
     EXPECT_EQ(text("{\\rtf1 caf\\'e9 \\'80 \\emdash\\endash\\bullet\\lquote x\\rquote "
                    "\\ldblquote y\\rdblquote}"),
               "caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x94\xE2\x80\x93\xE2\x80\xA2\xE2\x80\x98x"
-              "\xE2\x80\x99\xE2\x80\x9Cy\xE2\x80\x9D");         // a blank after a word ends it
-    EXPECT_EQ(text("{\\rtf1 \\'c9\\'C9}"), "\xC3\x89\xC3\x89"); // hex digits in either case
+              "\xE2\x80\x99\xE2\x80\x9Cy\xE2\x80\x9D"); // a blank after a word ends it
+    EXPECT_EQ(text("{\\rtf1 \\'c9\\'C9a}"), "\xC3\x89\xC3\x89"
+                                            "a"); // two hex digits, in either case
     EXPECT_EQ(text("{\\rtf1 a\\~b\\{c\\}d\\\\e\\-f\\_g}"), "a\xC2\xA0"
                                                            "b{c}d\\ef-g");
     // \uN takes \ucN fallback characters; a \'hh counts as one of them.
@@ -62,7 +63,7 @@ TEST(Rtf, EscapesAndSpecialCharacters) {
               "\xE2\x82\xAC"
               "euro \xE2\x82\xAC two \xC3\xA9none");
     EXPECT_EQ(text("{\\rtf1 \\u-3913?}"), "\xEF\x82\xB7");               // negative: 65536 - 3913
-    EXPECT_EQ(text("{\\rtf1 a\\u0?b}"), "ab");                          // a NUL shows nothing
+    EXPECT_EQ(text("{\\rtf1 a\\u0?b}"), "ab");                           // a NUL shows nothing
     EXPECT_EQ(text("{\\rtf1 \\u-10179?\\u-8704?}"), "\xF0\x9F\x98\x80"); // a surrogate pair
     EXPECT_EQ(text("{\\rtf1 line\\line two\\tab x}"), "line\ntwo\tx");
 }
