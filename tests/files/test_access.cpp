@@ -41,19 +41,20 @@ struct SharedFolder : test::TestFolder {
 TEST(InstallRecord, LogsErrorsAndSuccesses) {
     test::TestFolder folder;
     setAccessFacts(false, true);
-    writeInstallRecord(false, "Unable to create\nsomething");
+    using namespace std::string_literals;
+    writeInstallRecord(false, "Unable to\rcreate\nsome\0thing"s); // kept on one line
     IniFile record = IniFile::load(folder.home() + "quorvel3d.tk");
     EXPECT_FALSE(record.readBool("Tendrik.Data", "Flag", true));
     EXPECT_EQ(record.readString("Tendrik.Data", "Path", ""), folder.home());
     EXPECT_EQ(record.readString("Tendrik.LastError", "Description", ""),
-              "Unable to create something");
+              "Unable to create some thing");
     EXPECT_TRUE(record.readBool("Tendrik.LastError", "AccessLevel", false));
 
     writeInstallRecord(true, "ignored");
     record = IniFile::load(folder.home() + "quorvel3d.tk");
     EXPECT_TRUE(record.readBool("Tendrik.Data", "Flag", false));
     EXPECT_EQ(record.readString("Tendrik.LastError", "Description", ""),
-              "Unable to create something");
+              "Unable to create some thing");
 }
 
 TEST(OpenAccess, SharedFolderFilesBecomeWritableByAllWithoutFollowingLinks) {
