@@ -208,6 +208,30 @@ TEST(Runs, TimingThatTheProgramNeverMakesIsRefused) {
     EXPECT_EQ(verdict.departure->event, tick + 1);
     EXPECT_NE(verdict.departure->why.find("a second apart"), std::string::npos)
         << verdict.departure->why;
+
+    // A run's second step a tenth of a second after its first.
+    Played q;
+    q.game.newMaze(1, 99);
+    q.game.begin();
+    const Maze& m = q.game.maze();
+    for (int turns = 0; turns < 4; ++turns) { // to a corridor two cells long at least
+        const Step a = aheadStep(m.facing);
+        if (!isWall(m.at(m.posRow + a.dr, m.posCol + a.dc)) &&
+            !isWall(m.at(m.posRow + 2 * a.dr, m.posCol + 2 * a.dc)))
+            break;
+        q.walker.act(&Game::turnRight);
+    }
+    q.walker.act(&Game::startRunning);
+    q.walker.act(&Game::runTick);
+    q.walker.act(&Game::runTick);
+    RunRecord running = q.game.run();
+    ASSERT_EQ(running.events.back().action, RunAction::runTick);
+    running.events.back().time -= 0.1 / secondsPerDay;
+    const RunVerdict early = verifyRun(running);
+    ASSERT_TRUE(early.departure);
+    EXPECT_EQ(early.departure->event, running.events.size());
+    EXPECT_NE(early.departure->why.find("every fifth of a second"), std::string::npos)
+        << early.departure->why;
 }
 
 } // namespace

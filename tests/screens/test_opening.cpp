@@ -639,6 +639,8 @@ TEST_F(Opening, EveryLevelMakesAMazeOfItsSize) {
     for (int level : {2, 6}) {
         form1->levelButtons[level - 1]->click();
         EXPECT_TRUE(form1->levelLabel->text().contains(level == 2 ? "harder" : "Strongest"));
+        EXPECT_EQ(form1->findChild<QRadioButton*>(QString("btnlevel%1").arg(level)),
+                  form1->levelButtons[level - 1]);
         QElapsedTimer t;
         t.start();
         form1->enterButton->click();

@@ -349,6 +349,11 @@ TEST_F(Sound, TheDeviceClosesWhileNothingPlaysAndOpensAgainForTheNextSound) {
     audio->stopSound();
     EXPECT_TRUE(waitFor([this] { return !audio->deviceOpen(); }, 5s));
 
+    // Music stopped while its synthesiser loads: once it is loaded, the device closes.
+    audio->playMusic("", "music");
+    audio->stopMusic();
+    EXPECT_TRUE(waitFor([this] { return audio->synthLoads() == 1 && !audio->deviceOpen(); }, 5s));
+
     // While music is meant to play the device stays open, between sounds as well.
     audio->playMusic("", "music");
     ASSERT_TRUE(musicHeard());
