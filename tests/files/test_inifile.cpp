@@ -69,7 +69,8 @@ TEST(IniFile, AWriteChangesOnlyItsKeyAndKeepsEverythingElse) {
                                "Theme=Ice\n"
                                "\n"
                                "[Players]\n"
-                               "Ann=\n";
+                               "Ann=\n"
+                               ";Cy=1, left\n";
     IniFile ini = IniFile::parse(before);
     ini.writeInteger("ann.settings", "skill", 6);    // existing key: only its line changes
     ini.writeString("Settings", "Last", "x");        // new key: after the last key of its section
@@ -88,10 +89,11 @@ TEST(IniFile, AWriteChangesOnlyItsKeyAndKeepsEverythingElse) {
                           "[Players]\n"
                           "Ann=\n"
                           "Bob=0\n"
+                          ";Cy=1, left\n"
                           "\n"
                           "[Bob.Settings]\n"
                           "Theme=Sea\n");
-    EXPECT_EQ(ini.keys("PLAYERS"), (std::vector<std::string>{"Ann", "Bob"}));
+    EXPECT_EQ(ini.keys("PLAYERS"), (std::vector<std::string>{"Ann", "Bob"})); // no comment
     EXPECT_EQ(ini.sections(),
               (std::vector<std::string>{"Settings", "Ann.Settings", "Players", "Bob.Settings"}));
 }
