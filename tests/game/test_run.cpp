@@ -199,9 +199,11 @@ TEST(Runs, TimingThatTheProgramNeverMakesIsRefused) {
     p.game.begin();
     p.walker.walkOut(30);
     RunRecord run = p.game.run();
-    std::size_t tick = 0;
-    while (run.events[tick].action != RunAction::clockTick)
-        ++tick;
+    std::vector<std::size_t> ticks;
+    for (std::size_t i = 0; i < run.events.size(); ++i)
+        if (run.events[i].action == RunAction::clockTick) ticks.push_back(i);
+    ASSERT_GE(ticks.size(), 2u);
+    const std::size_t tick = ticks[1]; // measured from the tick before, not from the start
     run.events[tick].time -= 0.1 / secondsPerDay; // a tenth of a second early
     const RunVerdict verdict = verifyRun(run);
     ASSERT_TRUE(verdict.departure);
