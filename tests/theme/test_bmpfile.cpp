@@ -294,6 +294,13 @@ TEST(BmpFile, FilesThatAreNoPictureItReadsSayWhy) {
     EXPECT_EQ(problem(odd), BmpProblem::unsupported);
     EXPECT_EQ(bmpProblemText(BmpProblem::unsupported), "a kind of BMP it cannot read");
     odd = b;
+    odd.width = 8192; // the widest picture read; a pixel more is too large
+    odd.height = 1;
+    odd.pixels = std::string(8192 * 3, '\0');
+    EXPECT_EQ(problem(odd), BmpProblem::none);
+    odd.width = 8193;
+    odd.pixels += std::string(4, '\0');
+    EXPECT_EQ(problem(odd), BmpProblem::tooLarge);
     odd.width = 1 << 20;
     EXPECT_EQ(problem(odd), BmpProblem::tooLarge);
     odd = b;
