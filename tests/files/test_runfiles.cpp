@@ -38,6 +38,13 @@ TEST(RunFiles, TheRunsBehindBestTimesAndTheMostRecentOthersAreKept) {
     ASSERT_FALSE(behind.empty());
     // Another run of the same time with other gems is not the one behind it.
     keepRun(wonRun("Ann with a very long name", 0.004, 6), table);
+    // Files of other names are the player's own, runs or not: never counted, never removed.
+    const std::string bob = keepRun(wonRun("Bob", 0.005, 1), table);
+    const std::vector<std::string> own = {replaysFolder() + "bob.run.bak",
+                                          replaysFolder() + ".bob.run"};
+    for (const std::string& copy : own)
+        fs::copy_file(bob, copy);
+    fs::remove(bob);
     for (std::size_t i = 0; i < keptRecentRuns + 5; ++i) {
         const std::string path = keepRun(wonRun("Bob", 0.01 + i / 1000.0, 1), table);
         ASSERT_FALSE(path.empty());
@@ -48,8 +55,8 @@ TEST(RunFiles, TheRunsBehindBestTimesAndTheMostRecentOthersAreKept) {
     std::size_t count = 0;
     for ([[maybe_unused]] const auto& e : fs::directory_iterator(replaysFolder()))
         ++count;
-    EXPECT_EQ(count, keptRecentRuns + 1);
-    EXPECT_TRUE(fs::exists(behind));
+    EXPECT_EQ(count, keptRecentRuns + 1 + own.size());
+    EXPECT_TRUE(fs::exists(behind) && fs::exists(own[0]) && fs::exists(own[1]));
     EXPECT_EQ(runsOfTable(table)[1][0], behind);
     EXPECT_EQ(runsOfTable(table)[1][1], "");
 

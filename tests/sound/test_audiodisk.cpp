@@ -166,6 +166,7 @@ TEST(RealAudio, CuesSoundOnTheirSideBesideTheStepSoundAndNotAtAllWhenOff) {
     EXPECT_GT(energy(right).second, 10 * energy(right).first);
     EXPECT_GT(energy(both).first, 0);
     EXPECT_NEAR(energy(both).first, energy(both).second, energy(both).first * 0.01);
+    EXPECT_GT(energy(both).first, energy(left).first * 1.1); // the pips ahead after the tock
     // The right side of the step with a left cue is the step sound alone, all of it.
     EXPECT_GT(energy(walk).second, 0);
     EXPECT_NEAR(energy(walkAndCue).second, energy(walk).second, energy(walk).second * 0.01);

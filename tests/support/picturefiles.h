@@ -26,7 +26,10 @@ inline std::string hexLines(const std::string& bytes) {
     static constexpr char digits[] = "0123456789abcdef";
     std::string out;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (i % 32 == 0) out += "\r\n";
+        if (i % 32 == 0)
+            out += "\r\n";
+        else if (i % 8 == 0)
+            out += i % 16 ? " " : "\t"; // blanks between digits, as some writers put them
         out += digits[static_cast<unsigned char>(bytes[i]) >> 4];
         out += digits[static_cast<unsigned char>(bytes[i]) & 15];
     }

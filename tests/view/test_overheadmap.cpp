@@ -77,6 +77,10 @@ TEST_F(MapTest, TheTrackerTrailFollowsOneStepBehind) {
     EXPECT_EQ(at(0, 0), aqua);
     EXPECT_EQ(at(0, 1), aqua);
     EXPECT_EQ(at(1, 1), black);
+    // A new game's map starts with no trail: the last game's place is not painted.
+    map.setupMap(&maze, "Ann", 0, 20);
+    map.updateMapPosition(5, 5, false, true);
+    EXPECT_EQ(at(1, 1), black);
 }
 
 TEST_F(MapTest, TheGpsMarkBlinksAndTheLabelsShowTheTurnedPosition) {
