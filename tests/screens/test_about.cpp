@@ -131,6 +131,7 @@ TEST_F(About, VersionLineAndLinks) {
     EXPECT_EQ(about->size(), QSize(374, 289));
     EXPECT_EQ(about->homePageLink->text().toStdString(), homePageAddress());
     EXPECT_EQ(about->homePageLink->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_TRUE(about->homePageLink->font().underline()); // it looks like a link
     EXPECT_EQ(homePageAddress(), std::string(makerHost) + "/quorvel");
     EXPECT_EQ(updateAddress(), std::string(makerHost) + "/update.php?sw=quorvel&ver=01.03.05.00");
     QTest::mouseClick(about->homePageLink, Qt::LeftButton);
