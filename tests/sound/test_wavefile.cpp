@@ -57,6 +57,9 @@ TEST(WaveFiles, AFileOfUpTo32MiBIsReadAndOneByteMoreIsTooLarge) {
         std::ofstream(path, std::ios::binary) << wave << more;
         EXPECT_EQ(soundFileProblem(path), *more ? "too large" : "") << wave.size();
     }
+    // The header alone, claiming a sound after it: cut short, not a sound of another kind.
+    std::ofstream(path, std::ios::binary) << std::string("RIFF\x24\0\0\0WAVE", 12);
+    EXPECT_EQ(soundFileProblem(path), "truncated");
 }
 
 TEST(WaveFiles, ALongerSoundPlaysItsFirstFiveMinutesWhateverRateItClaims) {
