@@ -86,6 +86,8 @@ TEST(MazeNumber, RefusalIsOneShortLineNamingTheForm) {
     const std::string longer = badMazeNumberText(std::string(5000, '7'));
     EXPECT_LT(longer.size(), 160u);
     EXPECT_NE(longer.find(std::string(40, '7') + "...'"), std::string::npos);
+    EXPECT_NE(badMazeNumberText(std::string(40, '7')).find(std::string(40, '7') + "'"),
+              std::string::npos); // forty shown whole
 }
 
 TEST(MazeNumber, AMazeKeepsTheStateItWasMadeFromAndTheNumberMakesItAgain) {
