@@ -394,12 +394,14 @@ TEST_F(Sound, MusicWithoutASoundFontSwitchesMusicOffOnceTheSynthesiserFails) {
     audio.reset();
     ::setenv("SDL_SOUNDFONTS", (folder.home() + "none.sf2").c_str(), 1);
     audio = std::make_unique<Audio>();
+    audio->setIdleClose(50);
     audio->playMusic("", "music");
     ::unsetenv("SDL_SOUNDFONTS");
     EXPECT_TRUE(audio->musicOpen());
     EXPECT_TRUE(waitFor([this] { return audio->noMusic; }));
     EXPECT_FALSE(audio->musicPlaying());
     EXPECT_FALSE(audio->musicSounding());
+    EXPECT_TRUE(waitFor([this] { return !audio->deviceOpen(); }, 5s)) << "nothing plays: it idles";
 }
 
 TEST(SoundStartedLater, TheIntroWaitsForTheStartAndAStopBeforeItCancelsIt) {

@@ -65,6 +65,10 @@ TEST(Rtf, EscapesAndSpecialCharacters) {
     EXPECT_EQ(text("{\\rtf1 \\u-3913?}"), "\xEF\x82\xB7");               // negative: 65536 - 3913
     EXPECT_EQ(text("{\\rtf1 a\\u0?b}"), "ab");                           // a NUL shows nothing
     EXPECT_EQ(text("{\\rtf1 \\u-10179?\\u-8704?}"), "\xF0\x9F\x98\x80"); // a surrogate pair
+    // Half a pair before a whole one, before a letter, at the end: unknown characters.
+    EXPECT_EQ(text("{\\rtf1 \\u-10179?\\u-10179?\\u-8704?\\u-10179?a\\u-10179?}"),
+              "\xEF\xBF\xBD\xF0\x9F\x98\x80\xEF\xBF\xBD"
+              "a\xEF\xBF\xBD");
     EXPECT_EQ(text("{\\rtf1 line\\line two\\tab x}"), "line\ntwo\tx");
 }
 
