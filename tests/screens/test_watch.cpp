@@ -150,6 +150,12 @@ TEST_F(WatchTest, SpacePausesRightPlaysOneEventThePlayKeysDoNothingAndEscStops) 
     QTest::keyClick(form.get(), Qt::Key_4);
     QTest::qWait(50);
     EXPECT_EQ(watch.played(), first);
+    // So does a new pace: back at 1x for half a second, then at half pace.
+    watch.setSpeed(1);
+    QTest::qWait(500);
+    watch.setPace(0.5);
+    QTest::qWait(30);
+    EXPECT_EQ(watch.played(), first);
     QTest::keyClick(form.get(), Qt::Key_Space);
     ASSERT_TRUE(watch.paused());
     EXPECT_TRUE(form->windowTitle().contains("paused")) << form->windowTitle().toStdString();
