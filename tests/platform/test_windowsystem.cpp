@@ -1,12 +1,18 @@
 // Which window system the game opens, decided from the command line and the
-// environment before Qt starts.
+// environment before Qt starts; and the priority its workers run at.
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <thread>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include "platform/threadpriority.h"
 #include "platform/windowsystem.h"
 
 using namespace quorvel;
@@ -49,4 +55,16 @@ TEST(ChoosePlatform, XWaylandRunsThroughX11UnlessThePlayerChoseAPlatform) {
                      .useXcb);
     EXPECT_FALSE(choosePlatform({}, environment({{"WAYLAND_DISPLAY", "wayland-0"}})).useXcb);
     EXPECT_FALSE(choosePlatform({}, environment({{"DISPLAY", ":0"}})).useXcb);
+}
+
+// The game's workers (loading the synthesiser, speaking) give way to the game itself.
+TEST(ThreadPriority, AWorkerThreadRunsTenNiceLevelsBelowTheGame) {
+    const int game = getpriority(PRIO_PROCESS, 0);
+    int worker = game;
+    std::thread([&worker] {
+        lowerThreadPriority();
+        worker = getpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)));
+    }).join();
+    EXPECT_EQ(worker, std::min(game + 10, 19));
+    EXPECT_EQ(getpriority(PRIO_PROCESS, 0), game); // the game's own thread is untouched
 }
