@@ -2,11 +2,14 @@
 // Shared pieces of the sound tests: a Qt application for queued calls, a fresh
 // program folder, and small valid wave and MIDI files to put in theme folders.
 
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <thread>
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -22,6 +25,17 @@ inline void ensureCoreApp() {
         static char* argv[] = {name, nullptr};
         new QCoreApplication(argc, argv);
     }
+}
+
+/// Lets the user-interface thread take the sound layer's notices until cond holds.
+inline bool waitFor(const std::function<bool()>& cond,
+                    std::chrono::milliseconds limit = std::chrono::seconds(10)) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!cond() && std::chrono::steady_clock::now() < deadline) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return cond();
 }
 
 /// A program folder of its own for one test.

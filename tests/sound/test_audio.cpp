@@ -28,6 +28,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using test::SoundFolder;
+using test::waitFor;
 using Clock = std::chrono::steady_clock;
 
 std::string readFile(const std::string& path) {
@@ -44,15 +45,6 @@ class Sound : public ::testing::Test {
         ASSERT_TRUE(audio->start()) << "the dummy audio driver should always open";
     }
 
-    /// Lets the user-interface thread take the sound layer's notices until cond holds.
-    static bool waitFor(const std::function<bool()>& cond, std::chrono::milliseconds limit = 10s) {
-        const auto deadline = Clock::now() + limit;
-        while (!cond() && Clock::now() < deadline) {
-            QCoreApplication::processEvents();
-            std::this_thread::sleep_for(2ms);
-        }
-        return cond();
-    }
     /// The music is meant to play and the synthesiser plays it out.
     bool musicHeard() {
         return waitFor([this] { return audio->musicSounding(); });

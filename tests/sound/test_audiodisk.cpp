@@ -79,12 +79,7 @@ TEST(RealAudio, ABuiltInSoundAThemesGsmWaveAndTheTuneComeOutLoudAndClear) {
         audio.playMusic("", "music");
         ASSERT_TRUE(audio.musicPlaying());
         // The synthesiser is loaded on a worker; the tune begins when it is ready.
-        const auto deadline = std::chrono::steady_clock::now() + 10s;
-        while (!audio.musicSounding() && std::chrono::steady_clock::now() < deadline) {
-            QCoreApplication::processEvents();
-            std::this_thread::sleep_for(1ms);
-        }
-        ASSERT_TRUE(audio.musicSounding());
+        ASSERT_TRUE(test::waitFor([&] { return audio.musicSounding(); }));
         std::this_thread::sleep_for(2500ms);
         EXPECT_TRUE(audio.musicSounding());
     }

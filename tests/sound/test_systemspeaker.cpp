@@ -3,13 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
-#include <QCoreApplication>
 #include <QTextToSpeechEngine>
 #include <QTextToSpeechPlugin>
 #include <QVoice>
@@ -74,13 +71,8 @@ class FakeSpeech : public QObject, public QTextToSpeechPlugin {
 TEST(SystemSpeaker, EveryNewTextCutsShortWhatIsSaidAndAStopHushesIt) {
     test::ensureCoreApp();
     SystemSpeaker speaker;
-    const auto heard = [](std::size_t count) { // the user-interface thread goes on meanwhile
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (kept().size() < count && std::chrono::steady_clock::now() < deadline) {
-            QCoreApplication::processEvents();
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
-        return kept().size() >= count;
+    const auto heard = [](std::size_t count) {
+        return test::waitFor([count] { return kept().size() >= count; });
     };
     speaker.say("a wall");
     ASSERT_TRUE(heard(2));
@@ -88,8 +80,8 @@ TEST(SystemSpeaker, EveryNewTextCutsShortWhatIsSaidAndAStopHushesIt) {
     ASSERT_TRUE(heard(4));
     speaker.stop();
     ASSERT_TRUE(heard(5));
-    EXPECT_EQ(kept(), (std::vector<std::string>{"stop", "say a wall", "stop",
-                                                "say the exit ahead", "stop"}));
+    EXPECT_EQ(kept(), (std::vector<std::string>{"stop", "say a wall", "stop", "say the exit ahead",
+                                                "stop"}));
     EXPECT_TRUE(speaker.available());
 }
 

@@ -9,6 +9,7 @@
 
 #include <QTemporaryDir>
 
+#include "audiotest.h"
 #include "sound/soundcheck.h"
 #include "sound/wavefile.h"
 #include "support/sndfilewaves.h"
@@ -50,8 +51,7 @@ TEST(WaveFiles, AFileOfUpTo32MiBIsReadAndOneByteMoreIsTooLarge) {
     // Padding after the sound, in a chunk of its own as editors leave it.
     const std::uint32_t pad = (32u << 20) - static_cast<std::uint32_t>(wave.size()) - 8;
     wave += "JUNK";
-    for (int i = 0; i < 4; ++i)
-        wave += static_cast<char>(pad >> (8 * i));
+    test::put(wave, pad, 4);
     wave.append(pad, '\0');
     for (const char* more : {"", "x"}) {
         std::ofstream(path, std::ios::binary) << wave << more;
