@@ -23,7 +23,7 @@
 #include "game/mazenumber.h"
 #include "platform/windowsystem.h"
 #include "resources/resources.h"
-#include "screens/session.h"
+#include "play/session.h"
 #include "text/textutil.h"
 
 namespace {

@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include "app/commandline.h"
@@ -7,7 +8,7 @@
 #include "screens/gamepad.h"
 #include "screens/gamescreen.h"
 #include "screens/openingscreen.h"
-#include "screens/session.h"
+#include "play/session.h"
 #include "sound/audio.h"
 #include "sound/systemspeaker.h"
 #include "view/viewcomposer.h"
@@ -44,6 +45,8 @@ Program::Program(Session& session)
     // Spoken play makes the speech service only when the player first switches it on;
     // every message box says its words to it.
     session.spoken.makeSpeaker = makeSystemSpeaker;
+    QObject::connect(m_opening.get(), &OpeningScreen::programEnding, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     dialogShown = [&session](const std::string& words) { session.spoken.sayNow(words); };
 }
 

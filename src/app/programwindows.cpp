@@ -4,16 +4,17 @@
 
 #include "files/programfolder.h"
 #include "files/runfiles.h"
+#include "play/gamesession.h"
+#include "play/session.h"
 #include "screens/aboutbox.h"
 #include "screens/besttimesscreen.h"
 #include "screens/endscreen.h"
 #include "screens/gamescreen.h"
+#include "screens/gamewiring.h"
 #include "screens/helpwindow.h"
 #include "screens/mapwindow.h"
 #include "screens/openingscreen.h"
 #include "screens/runwatch.h"
-#include "screens/savedgames.h"
-#include "screens/session.h"
 #include "screens/statisticsscreen.h"
 #include "screens/storywindow.h"
 #include "theme/theme.h"
@@ -23,18 +24,23 @@ namespace quorvel {
 
 ProgramWindows::ProgramWindows(Session& session, OpeningScreen& openingScreen)
     : m_session(session), m_opening(openingScreen) {
-    m_opening.setWindowSources([this] { return &gameScreen(); }, [this] { return &mapWindow(); });
-    m_opening.loadGame = [this](const std::string& player, int level) {
-        return loadGame(player, level, gameScreen().game(), mapWindow());
-    };
-    m_opening.loadBestTimes = [this] { m_session.bestTimes.loadBestTimes(); };
-    m_opening.showInstructions = [this] { help().showHelp(); };
-    m_opening.showAbout = [this](const std::string& theme) { about().showAbout(theme); };
-    m_opening.startStory = [this](const std::string& theme) { startStory(theme); };
-    m_opening.showBestTimes = [this] {
-        bestTimes().showTimes(m_session.bestTimes.bestTimes());
-        if (!bestTimes().chosenRun().empty()) watchRunFile(bestTimes().chosenRun());
-    };
+    m_opening.setWindowSources([this] { return &gameScreen(); }, [this] { return &mapWindow(); },
+                               [this] { return &gameSession(); });
+    QObject::connect(&m_opening, &OpeningScreen::bestTimesNeeded, &m_opening,
+                     [this] { m_session.bestTimes.loadBestTimes(); });
+    QObject::connect(&m_opening, &OpeningScreen::instructionsWanted, &m_opening,
+                     [this] { help().showHelp(); });
+    QObject::connect(&m_opening, &OpeningScreen::aboutWanted, &m_opening,
+                     [this](const std::string& theme) { about().showAbout(theme); });
+    QObject::connect(&m_opening, &OpeningScreen::storyWanted, &m_opening,
+                     [this](const std::string& theme) { startStory(theme); });
+    QObject::connect(&m_opening, &OpeningScreen::bestTimesWanted, &m_opening,
+                     [this] { showBestTimes(); });
+}
+
+void ProgramWindows::showBestTimes() {
+    bestTimes().showTimes(m_session.bestTimes.bestTimes());
+    if (!bestTimes().chosenRun().empty()) watchRunFile(bestTimes().chosenRun());
 }
 
 ProgramWindows::~ProgramWindows() = default;
@@ -43,9 +49,12 @@ GameScreen& ProgramWindows::gameScreen() {
     if (!m_game) {
         m_game = std::make_unique<GameScreen>(m_session);
         m_map = std::make_unique<MapWindow>();
+        m_play = std::make_unique<GameSession>(m_session, m_game->game(), m_map->overheadMap());
+        connectGame(*m_play, *m_game, *m_map);
         m_game->setWindows(&m_opening, m_map.get(), nullptr);
         m_game->setEndScreenSource([this] { return &endScreen(); });
-        m_game->showStory = [this] { story().showStory(m_session.themeName); };
+        QObject::connect(m_game.get(), &GameScreen::storyWanted, m_game.get(),
+                         [this] { story().showStory(m_session.themeName); });
         made(*m_game);
         made(*m_map);
     }
@@ -72,10 +81,16 @@ MapWindow& ProgramWindows::mapWindow() {
     return *m_map;
 }
 
+GameSession& ProgramWindows::gameSession() {
+    gameScreen();
+    return *m_play;
+}
+
 EndScreen& ProgramWindows::endScreen() {
     if (!m_end) {
         m_end = std::make_unique<EndScreen>(m_session);
-        m_end->showGameStats = [this](int rank) { showGameStats(rank); };
+        QObject::connect(m_end.get(), &EndScreen::statisticsWanted, m_end.get(),
+                         [this](int rank) { showGameStats(rank); });
         made(*m_end);
     }
     return *m_end;
@@ -92,7 +107,8 @@ StatisticsScreen& ProgramWindows::statistics() {
 BestTimesScreen& ProgramWindows::bestTimes() {
     if (!m_bestTimes) {
         m_bestTimes = std::make_unique<BestTimesScreen>(statistics());
-        m_bestTimes->speak = [this](const std::string& words) { m_session.spoken.sayNow(words); };
+        QObject::connect(m_bestTimes.get(), &BestTimesScreen::wordsToSay, m_bestTimes.get(),
+                         [this](const std::string& words) { m_session.spoken.sayNow(words); });
         made(*m_bestTimes);
     }
     return *m_bestTimes;
@@ -110,7 +126,8 @@ StoryWindow& ProgramWindows::story() {
     if (!m_story) {
         m_story = std::make_unique<StoryWindow>(programFolder());
         m_story->setStartStory(m_startStory);
-        m_story->speak = [this](const std::string& words) { m_session.spoken.sayNow(words); };
+        QObject::connect(m_story.get(), &StoryWindow::wordsToSay, m_story.get(),
+                         [this](const std::string& words) { m_session.spoken.sayNow(words); });
         made(*m_story);
     }
     return *m_story;
@@ -119,7 +136,8 @@ StoryWindow& ProgramWindows::story() {
 AboutBox& ProgramWindows::about() {
     if (!m_about) {
         m_about = std::make_unique<AboutBox>(programFolder());
-        m_about->speak = [this](const std::string& words) { m_session.spoken.sayNow(words); };
+        QObject::connect(m_about.get(), &AboutBox::wordsToSay, m_about.get(),
+                         [this](const std::string& words) { m_session.spoken.sayNow(words); });
         made(*m_about);
     }
     return *m_about;
@@ -133,7 +151,7 @@ bool ProgramWindows::watchRun(const RunRecord& run) {
         return false;
     }
     m_watch = std::make_unique<RunWatch>(m_session, screen, m_map.get(), run);
-    m_watch->ended = [this] { m_opening.show(); };
+    QObject::connect(m_watch.get(), &RunWatch::ended, &m_opening, [this] { m_opening.show(); });
     m_opening.stepAside();
     if (m_watch->start()) return true;
     m_opening.show();

@@ -17,6 +17,7 @@ class AboutBox;
 class BestTimesScreen;
 class EndScreen;
 class GameScreen;
+class GameSession;
 class HelpWindow;
 class MapWindow;
 class OpeningScreen;
@@ -34,9 +35,10 @@ class ProgramWindows {
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
-    /// The game screen, made with its map window.
+    /// The game screen, made with its map window and the game's use cases.
     GameScreen& gameScreen();
     MapWindow& mapWindow();
+    GameSession& gameSession();
     EndScreen& endScreen();
     StatisticsScreen& statistics();
     BestTimesScreen& bestTimes();
@@ -74,6 +76,7 @@ class ProgramWindows {
     OpeningScreen& m_opening;
     std::unique_ptr<GameScreen> m_game;
     std::unique_ptr<MapWindow> m_map;
+    std::unique_ptr<GameSession> m_play;
     std::unique_ptr<EndScreen> m_end;
     std::unique_ptr<StatisticsScreen> m_stats;
     std::unique_ptr<BestTimesScreen> m_bestTimes;
@@ -85,6 +88,7 @@ class ProgramWindows {
     bool m_startStory = true;
 
     void showGameStats(int rank);
+    void showBestTimes();
     void made(QWidget& window);
 };
 

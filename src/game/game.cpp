@@ -13,6 +13,14 @@
 namespace quorvel {
 
 namespace {
+NoRecords noRecords;
+} // namespace
+
+Game::Game(GameHost& host, Random& rng, const Clock& clock)
+    : m_ownHost(host), m_ownClock(clock), m_ownRecords(&noRecords), m_host(&host),
+      m_records(&noRecords), m_clock(&clock), m_rng(rng) {}
+
+namespace {
 constexpr int hungryLevel = 50;   ///< food at which the hunger warning comes
 constexpr int starvingLevel = 25; ///< food below which every step warns
 constexpr int weakBattery = 25;   ///< battery percent of the weak warning
@@ -553,6 +561,7 @@ void Game::loseGame() {
     m_host->showEndScreen(screen);
     m_state.gameOver = true;
     m_ending = false;
+    m_records->keepRun();
     m_host->closeGameScreen();
 }
 
@@ -571,7 +580,7 @@ void Game::winGame() {
     entry.stepCount = m_state.stepCount;
     entry.foodLevel = m_state.foodLevel;
     entry.batteryLevel = m_state.batteryLevel;
-    const int rank = m_host->recordBestTime(entry);
+    const int rank = m_records->recordBestTime(entry);
     EndScreenSetup screen;
     screen.kind = EndKind::win;
     screen.caption = rank < 1 ? "Winner!" : "Winner! (New Best Time)";
@@ -580,9 +589,10 @@ void Game::winGame() {
     screen.sound = "win";
     screen.mazeNumber = mazeNumberText(m_maze);
     m_host->showEndScreen(screen);
-    if (!m_state.newGame) m_host->deleteSave();
+    if (!m_state.newGame) m_records->deleteSave();
     m_state.gameOver = true;
     m_ending = false;
+    m_records->keepRun();
     m_host->closeGameScreen();
 }
 
@@ -618,7 +628,7 @@ bool Game::askToQuit() {
     const Answer answer = m_host->showEndScreen(screen);
     answers.saveWanted = answer == Answer::yes;
     answered(); // the save writes the run as it stands, answers and all
-    const bool saved = answer != Answer::yes || m_host->saveGame();
+    const bool saved = answer != Answer::yes || m_records->saveGame();
     answers.saved = answers.saveWanted && saved;
     answered();
     m_ending = false;

@@ -20,6 +20,7 @@ namespace quorvel {
 
 class Clock;
 class GameHost;
+class GameRecords;
 class Random;
 struct SavedGame;
 enum class Colour : unsigned;
@@ -28,17 +29,21 @@ enum MessageKey : int;
 
 class Game {
   public:
-    Game(GameHost& host, Random& rng, const Clock& clock)
-        : m_ownHost(host), m_ownClock(clock), m_host(&host), m_clock(&clock), m_rng(rng) {}
+    /// A game whose end records nothing until setRecords names where it goes.
+    Game(GameHost& host, Random& rng, const Clock& clock);
 
-    /// Plays the rules through another host and clock until restored: a run watched on
-    /// the game screen goes through a replay host over it and the run's own clock.
-    void redirect(GameHost& host, const Clock& clock) {
+    /// Where the game's best time, saved game and run go from now on.
+    void setRecords(GameRecords& records) { m_ownRecords = m_records = &records; }
+    /// Plays the rules through another host, records and clock until restored: a run
+    /// watched on the game screen goes through a replay host over it, which writes
+    /// nothing, and the run's own clock.
+    void redirect(GameHost& host, GameRecords& records, const Clock& clock) {
         m_host = &host;
+        m_records = &records;
         m_clock = &clock;
     }
-    /// Back to the host and clock the game was made with.
-    void restoreHostAndClock() { redirect(m_ownHost, m_ownClock); }
+    /// Back to the host, records and clock the game was made with.
+    void restoreHostAndClock() { redirect(m_ownHost, *m_ownRecords, m_ownClock); }
 
     Maze& maze() { return m_maze; }
     const Maze& maze() const { return m_maze; }
@@ -114,7 +119,9 @@ class Game {
   private:
     GameHost& m_ownHost;
     const Clock& m_ownClock;
+    GameRecords* m_ownRecords;
     GameHost* m_host;
+    GameRecords* m_records;
     const Clock* m_clock;
     Random& m_rng;
     Maze m_maze;

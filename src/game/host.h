@@ -42,9 +42,14 @@ struct BestTimeEntry {
     int batteryLevel = 0;
 };
 
-class GameHost {
+// The screen's jobs, split by kind: what is drawn and shown (GameView), what is heard
+// (GameSounds), what is asked of the player (GameQuestions). The game screen does all
+// three as one GameHost; what a game leaves on disk goes to GameRecords, which is not
+// the screen's job.
+
+class GameView {
   public:
-    virtual ~GameHost() = default;
+    virtual ~GameView() = default;
 
     // The view. drawMaze runs the view scan and paints the strips or exit pictures;
     // standing on the exit facing it, it paints the ending picture at full light and
@@ -78,10 +83,6 @@ class GameHost {
     virtual std::string randomMessage(int chance) = 0;
     virtual void hideIndicator() = 0;
 
-    /// Plays a sound of the current theme by name with a fallback name and a mode.
-    virtual void playSound(const std::string& name, const std::string& fallback,
-                           SoundMode mode) = 0;
-
     /// Lets pending window events run (the run message shows before the run sound).
     virtual void serviceEvents() = 0;
     /// Starts or stops the 200-millisecond run timer that calls Game::runTick.
@@ -89,11 +90,34 @@ class GameHost {
     /// Starts or stops the one-second game clock that calls Game::clockTick.
     virtual void setGameTimer(bool enabled) = 0;
     virtual void showClock(const std::string& text) = 0;
+    /// Closes the game screen (no quit question: the game is over).
+    virtual void closeGameScreen() = 0;
+};
 
+class GameSounds {
+  public:
+    virtual ~GameSounds() = default;
+    /// Plays a sound of the current theme by name with a fallback name and a mode.
+    virtual void playSound(const std::string& name, const std::string& fallback,
+                           SoundMode mode) = 0;
+};
+
+class GameQuestions {
+  public:
+    virtual ~GameQuestions() = default;
     /// Shows the end screen modally and returns its answer.
     virtual Answer showEndScreen(const EndScreenSetup& screen) = 0;
     /// The Yes/No question of quitting; true for Yes.
     virtual bool confirmQuit() = 0;
+};
+
+/// Everything the rules ask of the screen.
+class GameHost : public GameView, public GameSounds, public GameQuestions {};
+
+/// What a game leaves on disk: its best time, its saved game and its run.
+class GameRecords {
+  public:
+    virtual ~GameRecords() = default;
     /// Records a won game in the best-times file: rank 1..3, 0 when not among the
     /// best three, -1 when the file could not be written.
     virtual int recordBestTime(const BestTimeEntry& entry) = 0;
@@ -102,8 +126,17 @@ class GameHost {
     virtual bool saveGame() = 0;
     /// Deletes the player's saved game of this level and its map file.
     virtual void deleteSave() = 0;
-    /// Closes the game screen (no quit question: the game is over).
-    virtual void closeGameScreen() = 0;
+    /// Keeps the run of a game won or lost with the others, as the game screen closes.
+    virtual void keepRun() = 0;
+};
+
+/// Records nothing: a game without a player's files (rank 0, nothing saved).
+class NoRecords : public GameRecords {
+  public:
+    int recordBestTime(const BestTimeEntry&) override { return 0; }
+    bool saveGame() override { return false; }
+    void deleteSave() override {}
+    void keepRun() override {}
 };
 
 } // namespace quorvel

@@ -154,6 +154,7 @@ RunVerdict verifyRun(const RunRecord& run) {
     ManualClock clock(0);
     Random stream;
     Game game(host, stream, clock);
+    game.setRecords(host);
     RunPlayer player(run, game, clock, stream, host);
     while (player.step()) {
     }

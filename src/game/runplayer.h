@@ -42,16 +42,13 @@ class SilentHost : public GameHost {
     void showClock(const std::string&) override {}
     Answer showEndScreen(const EndScreenSetup&) override { return Answer::no; }
     bool confirmQuit() override { return false; }
-    int recordBestTime(const BestTimeEntry&) override { return 0; }
-    bool saveGame() override { return false; }
-    void deleteSave() override {}
     void closeGameScreen() override {}
 };
 
 /// The host of a replay: the questions are answered from the run, nothing is written
 /// (no best time, no saved game, no deletion), the timers are the player's to drive,
 /// and everything else goes to the screen's own host (a SilentHost to check a run).
-class ReplayHost : public GameHost {
+class ReplayHost : public GameHost, public GameRecords {
   public:
     explicit ReplayHost(GameHost& screen) : m_screen(screen) {}
     /// The answers of the quit event being played.
@@ -96,6 +93,7 @@ class ReplayHost : public GameHost {
     int recordBestTime(const BestTimeEntry&) override { return m_rank; }
     bool saveGame() override { return m_answers.saved; }
     void deleteSave() override {}
+    void keepRun() override {}
     void closeGameScreen() override { m_closed = true; }
 
   private:

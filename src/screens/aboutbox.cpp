@@ -204,13 +204,13 @@ void AboutBox::onShown() {
     for (int i = 0; i < 5; ++i)
         showElided(credits[i], qText(c.lines[i]));
     closeButton->setFocus();
-    if (speak) {
+    {
         std::string text;
         for (const QLabel* line : {versionLabel, aboutLine1, aboutLine2, aboutLine3, themeLabel})
             addSentence(text, wholeText(line).toStdString());
         for (const QLabel* line : credits)
             addSentence(text, wholeText(line).toStdString());
-        speak(dialogWords(windowTitle().toStdString(), text, {{"&Close", "Enter"}}));
+        emit wordsToSay(dialogWords(windowTitle().toStdString(), text, {{"&Close", "Enter"}}));
     }
 }
 

@@ -39,6 +39,7 @@ struct AboutCredits {
 AboutCredits aboutCredits(std::string_view programFolder, std::string_view theme);
 
 class AboutBox : public QDialog {
+    Q_OBJECT
   public:
     /// Opens an address in the browser; true when the desktop accepted it.
     using Opener = std::function<bool(const std::string& address)>;
@@ -60,8 +61,6 @@ class AboutBox : public QDialog {
     void checkForUpdate();
     void closeAbout();
 
-    /// Told the box's words as it shows (spoken play); unset, nothing.
-    std::function<void(const std::string& words)> speak;
 
     QLabel* iconPicture;  ///< the program's icon
     QLabel* versionLabel; ///< "Quorvel 3-D version 1.35"
@@ -74,6 +73,10 @@ class AboutBox : public QDialog {
     std::array<QLabel*, 5> credits;  ///< Credits1..Credits5
     QPushButton* closeButton;        ///< "&Close", answers Enter and Esc
 
+
+  signals:
+    /// The box's words as it shows, for spoken play.
+    void wordsToSay(const std::string& words);
   protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

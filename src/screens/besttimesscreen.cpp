@@ -1,6 +1,5 @@
 #include "screens/besttimesscreen.h"
 
-#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -9,12 +8,10 @@
 #include <QStyle>
 #include <QTimer>
 #include <algorithm>
-#include <filesystem>
 
-#include "files/runfiles.h"
 #include "game/besttimes.h"
-#include "game/runplayer.h"
 #include "platform/windowframe.h"
+#include "play/runchecks.h"
 #include "screens/statisticsscreen.h"
 #include "text/textutil.h"
 #include "widgets/accessibility.h"
@@ -67,7 +64,11 @@ BestTimesScreen::BestTimesScreen(StatisticsScreen& stats, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      m_stats(stats), m_table(std::make_unique<BestTimes>()) {
+      m_stats(stats), m_table(std::make_unique<BestTimes>()),
+      m_checks(std::make_unique<RunChecks>()) {
+    connect(m_checks.get(), &RunChecks::runsFound, this, &BestTimesScreen::showRuns);
+    connect(m_checks.get(), &RunChecks::runChecked, this, &BestTimesScreen::showChecked);
+    connect(m_checks.get(), &RunChecks::finished, this, [this] { m_checked = true; });
     setObjectName("TFmBestTimes");
     setWindowTitle("Best times");
     setFixedSize(clientWidth, clientHeight);
@@ -176,10 +177,10 @@ BestTimesScreen::BestTimesScreen(StatisticsScreen& stats, QWidget* parent)
 BestTimesScreen::~BestTimesScreen() = default;
 
 void BestTimesScreen::fillTimes(const BestTimes& table) {
+    m_checks->cancel();
     *m_table = table;
     m_runs = {};
-    m_unchecked.clear();
-    m_runsFound = false;
+    m_checkAsked = m_checked = false;
     for (int level = 0; level < 6; ++level)
         for (int rank = 0; rank < 3; ++rank) {
             const BestTime e = table.entry(level + 1, rank + 1);
@@ -191,60 +192,29 @@ void BestTimesScreen::fillTimes(const BestTimes& table) {
         }
 }
 
-// The kept runs are all read to find those behind the table: after the screen is up,
-// and again only when "Replays" or the table has changed since.
-void BestTimesScreen::findRuns() {
-    std::error_code failed;
-    const auto changed = std::filesystem::last_write_time(replaysFolder(), failed);
-    if (failed || !m_found.changed || *m_found.changed != changed ||
-        m_found.table != m_table->image())
-        m_found = {failed ? std::nullopt : std::optional(changed), m_table->image(),
-                   runsOfTable(*m_table)};
-    m_runs = m_found.runs;
-    m_unchecked.clear();
+bool BestTimesScreen::runsChecked() const {
+    return m_checked;
+}
+
+// The kept runs behind the table, found on a worker once the screen is up: a Watch
+// button beside each; their checks follow one by one.
+void BestTimesScreen::showRuns(const RunsOfTable& runs) {
+    m_runs = runs;
     for (int level = 0; level < 6; ++level)
-        for (int rank = 0; rank < 3; ++rank) {
-            const bool kept = !m_runs[level][rank].empty();
-            watchButtons[level][rank]->setVisible(kept);
-            if (kept) m_unchecked.push_back({level, rank});
-        }
-    m_runsFound = true;
+        for (int rank = 0; rank < 3; ++rank)
+            watchButtons[level][rank]->setVisible(!m_runs[level][rank].empty());
 }
 
 void BestTimesScreen::showTimes(const BestTimes& table) {
     m_chosen.clear();
     fillTimes(table);
-    if (speak) speak(spokenWords());
+    emit wordsToSay(spokenWords());
     exec();
 }
 
-// One run a turn of the event loop, once the screen is up, so it answers while the runs
-// are found and played again.
-void BestTimesScreen::checkNextRun() {
-    if (!m_runsFound) {
-        findRuns();
-        QTimer::singleShot(0, this, &BestTimesScreen::checkNextRun);
-        return;
-    }
-    if (m_unchecked.empty()) return;
-    const auto [level, rank] = m_unchecked.back();
-    m_unchecked.pop_back();
-    const std::string& path = m_runs[level][rank];
-    const QFileInfo file(QString::fromStdString(path));
-    Checked& known = m_checked[path];
-    const long long modified = file.lastModified().toMSecsSinceEpoch();
-    if (known.size != file.size() || known.modified != modified) {
-        RunRecord run;
-        known = {file.size(), modified, false};
-        if (!readRunFile(path, run) &&
-            runMatches(run, level + 1, m_table->entry(level + 1, rank + 1)))
-            known.verified = verifyRun(run).verified;
-    }
-    showChecked(level, rank, known.verified);
-    if (!m_unchecked.empty()) QTimer::singleShot(0, this, &BestTimesScreen::checkNextRun);
-}
-
 void BestTimesScreen::showChecked(int level, int rank, bool verified) {
+    --level;
+    --rank;
     QLabel* mark = checkedMarks[level][rank];
     const QLabel* time = times[level][rank];
     if (!verified) {
@@ -303,7 +273,10 @@ bool BestTimesScreen::eventFilter(QObject* watched, QEvent* event) {
 void BestTimesScreen::showEvent(QShowEvent* event) {
     centreFrame(this); // before it appears, so it never jumps
     QDialog::showEvent(event);
-    if (!m_runsFound) afterNextPaint(this, [this] { checkNextRun(); });
+    if (!m_checkAsked) {
+        m_checkAsked = true;
+        afterNextPaint(this, [this] { m_checks->check(*m_table); });
+    }
 }
 
 } // namespace quorvel

@@ -7,15 +7,10 @@
 
 #include <QDialog>
 #include <array>
-#include <cstdint>
-#include <filesystem>
-#include <functional>
-#include <map>
 #include <memory>
-#include <optional>
 #include <string>
-#include <vector>
 
+#include "files/runfiles.h"
 #include "game/besttimes.h"
 
 class QFrame;
@@ -24,6 +19,7 @@ class QPushButton;
 
 namespace quorvel {
 
+class RunChecks;
 class StatisticsScreen;
 
 /// The title of a level 1..6 ("Nice-n-Easy" ... "Only for the Strongest"); empty outside.
@@ -44,12 +40,10 @@ class BestTimesScreen : public QDialog {
     /// The run file whose Watch was chosen at the last showing; empty when none was.
     const std::string& chosenRun() const { return m_chosen; }
     /// True once the kept runs of the table have been found and checked.
-    bool runsChecked() const { return m_runsFound && m_unchecked.empty(); }
+    bool runsChecked() const;
     /// The screen in words, as spoken play says it when it shows: each level's title and
     /// its three results, then the key that closes it.
     std::string spokenWords() const;
-    /// Told the screen's words as it shows (spoken play); unset, nothing.
-    std::function<void(const std::string& words)> speak;
 
     /// The click on a name line: opens the statistics of its result modally. A click
     /// on anything else does nothing.
@@ -66,6 +60,10 @@ class BestTimesScreen : public QDialog {
     std::array<std::array<QLabel*, 3>, 6> checkedMarks{};
     QPushButton* closeButton;
 
+
+  signals:
+    /// The screen's words as it shows, for spoken play.
+    void wordsToSay(const std::string& words);
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -73,28 +71,13 @@ class BestTimesScreen : public QDialog {
   private:
     StatisticsScreen& m_stats;
     std::unique_ptr<BestTimes> m_table;
-    std::array<std::array<std::string, 3>, 6> m_runs; ///< the kept run of each result
-    std::vector<std::pair<int, int>> m_unchecked;     ///< level and rank indices to check
-    bool m_runsFound = false;
+    RunsOfTable m_runs; ///< the kept run of each result
+    std::unique_ptr<RunChecks> m_checks;
+    bool m_checkAsked = false; ///< the check of this filling was asked for
+    bool m_checked = false;    ///< and has finished
     std::string m_chosen;
-    /// What checking found of a run file, by its path, size and time: files in "Replays"
-    /// are written once, so a run is checked once per program run.
-    struct Checked {
-        long long size = -1;
-        long long modified = 0;
-        bool verified = false;
-    };
-    std::map<std::string, Checked> m_checked;
-    /// The runs last found: for the table as it was, when "Replays" had that time.
-    struct Found {
-        std::optional<std::filesystem::file_time_type> changed;
-        std::array<std::uint8_t, bestTimesSize> table{};
-        std::array<std::array<std::string, 3>, 6> runs;
-    };
-    Found m_found;
 
-    void findRuns();
-    void checkNextRun();
+    void showRuns(const RunsOfTable& runs);
     void showChecked(int level, int rank, bool verified);
 };
 

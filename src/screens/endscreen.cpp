@@ -9,7 +9,7 @@
 #include "game/mazenumber.h"
 #include "platform/windowframe.h"
 #include "resources/resources.h"
-#include "screens/session.h"
+#include "play/session.h"
 #include "text/textutil.h"
 #include "view/viewcomposer.h"
 #include "widgets/accessibility.h"
@@ -120,7 +120,7 @@ EndScreen::EndScreen(Session& session, QWidget* parent)
         b->setGeometry(x, 150, 75, 25);
         b->hide();
         connect(b, &QPushButton::clicked, this, [this, result, stats] {
-            if (stats && showGameStats) showGameStats(m_rank);
+            if (stats) emit statisticsWanted(m_rank);
             done(result);
         });
         return b;

@@ -30,10 +30,6 @@ class EndScreen : public QDialog {
     /// Prepares the dialog for one use and shows it modally; returns the answer.
     Answer showEnd(const EndScreenSetup& screen);
 
-    /// Opens the statistics of the game just won (until the statistics screen exists,
-    /// nothing); given the rank.
-    std::function<void(int)> showGameStats;
-
     int rank() const { return m_rank; }
     /// The dialog in words, as spoken play says it when it shows: its caption, the
     /// message, the question, the maze's number and the buttons with their keys.
@@ -49,6 +45,11 @@ class EndScreen : public QDialog {
     QPushButton* statsButton;
     QImage winnerPicture, loserPicture, quitPicture;
 
+
+  signals:
+    /// The statistics of the game just ended were asked for; rank is its best-times
+    /// rank 1..3, or 0.
+    void statisticsWanted(int rank);
   protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;

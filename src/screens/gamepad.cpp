@@ -281,7 +281,7 @@ void Gamepad::inGame(GameScreen& game, PadAction action) {
     case PadAction::sounds: press(KeyAction::sounds); break;
     case PadAction::quit:
         // The button, not a key: it asks the quit question like the window's close.
-        if (game.quitButton->isEnabled()) game.quitButton->click();
+        game.pressQuit();
         break;
     }
 }

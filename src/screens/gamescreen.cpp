@@ -16,17 +16,16 @@
 #include "files/access.h"
 #include "files/inifile.h"
 #include "files/programfolder.h"
-#include "files/runfiles.h"
 #include "files/settingsfile.h"
 #include "game/mazenumber.h"
 #include "platform/keyboardstate.h"
 #include "platform/windowframe.h"
+#include "play/session.h"
+#include "screens/dialogquestions.h"
 #include "screens/endscreen.h"
 #include "screens/mapwindow.h"
 #include "screens/messagepanel.h"
 #include "screens/runwatch.h"
-#include "screens/savedgames.h"
-#include "screens/session.h"
 #include "text/textutil.h"
 #include "theme/theme.h"
 #include "view/viewcomposer.h"
@@ -103,6 +102,7 @@ GameScreen::GameScreen(Session& session, QWidget* parent)
     setFixedSize(clientWidth, clientHeight);
     setFont(formFont());
     setFocusPolicy(Qt::StrongFocus);
+    askInDialogs(m_session);
     build();
 }
 
@@ -200,7 +200,8 @@ void GameScreen::build() {
 
     // The message panel, and the clock panel that shares its indicator.
     messagePanel = new MessagePanel(this);
-    messagePanel->lineShown = [this](const std::string& line) { m_session.spoken.say(line); };
+    connect(messagePanel, &MessagePanel::lineShown, this,
+            [this](const std::string& line) { m_session.spoken.say(line); });
     clockPanel = new QFrame(this);
     clockPanel->setObjectName("Panel6");
     clockPanel->setGeometry(408, 110, 220, 88);
@@ -600,7 +601,7 @@ void GameScreen::doAction(KeyAction action) {
         toggleMusic();
         break;
     case KeyAction::story:
-        if (showStory) showStory();
+        emit storyWanted();
         break;
     case KeyAction::yell: m_game.playFunKey('Y'); break;
     case KeyAction::laugh: m_game.playFunKey('L'); break;
@@ -882,37 +883,15 @@ bool GameScreen::confirmQuit() {
     return confirmBox("Quit game?", "Are you sure you want to stop playing?");
 }
 
-int GameScreen::recordBestTime(const BestTimeEntry& entry) {
-    BestTime result;
-    result.name = m_session.playerName;
-    result.time = entry.elapsed;
-    result.gems = entry.gemScore;
-    result.timeText = entry.timeText;
-    result.steps = entry.stepCount;
-    result.food = entry.foodLevel;
-    result.battery = entry.batteryLevel;
-    if (m_map) {
-        const OverheadMap& om = m_map->overheadMap();
-        for (int code = 0; code < 256; ++code) {
-            result.start[code] = static_cast<std::uint32_t>(om.placedTally()[code]);
-            result.end[code] = static_cast<std::uint32_t>(om.remainingTally()[code]);
-        }
-    }
-    return m_session.bestTimes.recordBestTime(entry.level, result);
+QWidget* GameScreen::viewWidget() const {
+    return viewPicture;
 }
 
-bool GameScreen::saveGame() {
-    return !m_map || quorvel::saveGame(m_session.playerName, m_game, *m_map);
-}
-
-void GameScreen::deleteSave() {
-    deleteSavedGame(m_session.playerName, m_game.maze().level());
+void GameScreen::pressQuit() {
+    if (quitButton->isEnabled()) quitButton->click();
 }
 
 void GameScreen::closeGameScreen() {
-    // A game won or lost is over: its run is kept with the others.
-    if (m_game.run().outcome.result != RunResult::unfinished)
-        keepRun(m_game.run(), m_session.bestTimes.bestTimes());
     close();
 }
 

@@ -26,6 +26,7 @@ class MessagePanel;
 class MapWindow;
 class RunWatch;
 class EndScreen;
+struct GameStatsSource;
 class ViewComposer;
 struct Session;
 
@@ -48,9 +49,6 @@ class GameScreen : public QWidget, public GameHost {
     void setWindows(QWidget* openingScreen, MapWindow* mapWindow, EndScreen* endScreen);
     /// The end screen made by `endScreen` when a game first ends.
     void setEndScreenSource(std::function<EndScreen*()> endScreen);
-
-    /// Shows the story of the current theme (keys / and ?); unset, the keys do nothing.
-    std::function<void()> showStory;
 
     // Watching a run (runwatch.h): the rules play through the watch's host and clock;
     // showing and hiding begin and end no game, store no place and show no other window;
@@ -88,12 +86,59 @@ class GameScreen : public QWidget, public GameHost {
     void showClock(const std::string& text) override;
     Answer showEndScreen(const EndScreenSetup& screen) override;
     bool confirmQuit() override;
-    int recordBestTime(const BestTimeEntry& entry) override;
-    bool saveGame() override;
-    void deleteSave() override;
     void closeGameScreen() override;
 
-    // Controls, by their names.
+    /// How long a released arrow waits for the press of its key repeat, in milliseconds.
+    static constexpr int arrowRepeatWait = 50;
+
+    /// The picture of the view, whose first paint times a game's start.
+    QWidget* viewWidget() const;
+    /// What the Quit Maze button does, when it is enabled.
+    void pressQuit();
+
+    void toggleSounds();
+    void toggleMusic();
+    /// Switches the step cues on or off for this player (kept in the settings file at
+    /// once); switched on, they tell at once what lies around the player.
+    void toggleCues();
+    void showMapWindow();
+
+    // Spoken play (keys V, I, H, T and A).
+    /// Switches spoken play on or off for the player (V).
+    void switchSpeech();
+    /// Says food, battery, gems, steps and time (I).
+    void sayCounters();
+    /// Says the compass heading, when the compass is held (H).
+    void sayHeading();
+    /// Says what the G.P.S., the beacon and the detector held tell (T).
+    void sayTools();
+    /// Says again what lies ahead (A).
+    void sayAhead();
+
+    /// Does what a key of the game screen does: walks, turns, uses, switches, says.
+    void doAction(KeyAction action);
+    /// The key in force for an action (the [Keys] section may move it), as a Qt::Key.
+    int keyOf(KeyAction action) const { return m_keys.key(action); }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+    /// The statistics of a game just ended read what the screen shows.
+    friend GameStatsSource gameStatsSource(const GameScreen& game, const std::string& level,
+                                           const MapWindow& map);
+
+  signals:
+    /// The theme's story was asked for (keys / and ?).
+    void storyWanted();
+
+  private:
+    // Controls, by their names (tests and screen readers find them by those).
     QLabel* viewPicture;
     QFrame* namePanel;
     QLabel* nameLabel;
@@ -132,43 +177,7 @@ class GameScreen : public QWidget, public GameHost {
     QTimer* clockTimer;
     QTimer* runTimer;
 
-    /// How long a released arrow waits for the press of its key repeat, in milliseconds.
-    static constexpr int arrowRepeatWait = 50;
 
-    void toggleSounds();
-    void toggleMusic();
-    /// Switches the step cues on or off for this player (kept in the settings file at
-    /// once); switched on, they tell at once what lies around the player.
-    void toggleCues();
-    void showMapWindow();
-
-    // Spoken play (keys V, I, H, T and A).
-    /// Switches spoken play on or off for the player (V).
-    void switchSpeech();
-    /// Says food, battery, gems, steps and time (I).
-    void sayCounters();
-    /// Says the compass heading, when the compass is held (H).
-    void sayHeading();
-    /// Says what the G.P.S., the beacon and the detector held tell (T).
-    void sayTools();
-    /// Says again what lies ahead (A).
-    void sayAhead();
-
-    /// Does what a key of the game screen does: walks, turns, uses, switches, says.
-    void doAction(KeyAction action);
-    /// The key in force for an action (the [Keys] section may move it), as a Qt::Key.
-    int keyOf(KeyAction action) const { return m_keys.key(action); }
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    void changeEvent(QEvent* event) override;
-
-  private:
     Session& m_session;
     Game m_game;
     std::unique_ptr<ViewComposer> m_composer;

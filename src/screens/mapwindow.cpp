@@ -284,6 +284,11 @@ void MapWindow::updateMapPosition(int row, int col, bool gps, bool tracker) {
     refresh();
 }
 
+void MapWindow::showMapChanged() {
+    blinkTimer->stop();
+    refresh();
+}
+
 void MapWindow::blink() {
     m_map.blink();
     // Only the marker's cell changes colour: only its square of the map is painted again.

@@ -37,6 +37,8 @@ class MapWindow : public QWidget {
     void updateMapTools(bool inView, bool detector, bool beacon);
     void updateMapPosition(int row, int col, bool gps, bool tracker);
     void countRemaining() { m_map.countRemaining(); }
+    /// Shows the map as it now stands, after it changed outside play (a saved game).
+    void showMapChanged();
 
     void zoomIn();
     void zoomOut();

@@ -215,7 +215,7 @@ bool MessagePanel::showGameMessage(std::string_view text, Colour colour, Message
                         level == MessageLevel::critical ? "Something urgent in the messages."
                                                         : "Something to read in the messages.");
     }
-    if (lineShown) lineShown(wholeText(m_current).trimmed().toStdString());
+    emit lineShown(wholeText(m_current).trimmed().toStdString());
     return true;
 }
 

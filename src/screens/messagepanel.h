@@ -29,6 +29,7 @@ constexpr int indicatorHeight = 49;
 QImage builtinIndicatorPicture(bool critical);
 
 class MessagePanel : public QFrame {
+    Q_OBJECT
   public:
     /// Panel1 at its place on the game screen (253, 5), 375 by 107.
     explicit MessagePanel(QWidget* gameScreen = nullptr);
@@ -63,9 +64,6 @@ class MessagePanel : public QFrame {
     /// Empties the current line and the four older ones (a game starts).
     void clearMessages();
 
-    /// Told each new current line as it appears, its whole text without the leading
-    /// blanks (spoken play says it); unset, nothing.
-    std::function<void(const std::string& line)> lineShown;
 
     /// The whole text of a line, also when the panel shows it cut with an ellipsis: line
     /// 1 is the current line (with its two leading spaces), 2..5 the older ones, newest
@@ -76,6 +74,11 @@ class MessagePanel : public QFrame {
     /// The picture the indicator shows now.
     QImage indicatorPicture() const { return m_canvas; }
 
+
+  signals:
+    /// A new current line appeared: its whole text without the leading blanks (spoken
+    /// play says it).
+    void lineShown(const std::string& line);
   private:
     QLabel* makeLabel(QWidget* parent, const char* name, int x, int y, const QString& hint);
 

@@ -23,14 +23,15 @@
 #include "files/registry.h"
 #include "files/savedgamefiles.h"
 #include "files/settingsfile.h"
-#include "game/generator.h"
 #include "game/mazenumber.h"
 #include "platform/windowframe.h"
+#include "play/gamesession.h"
+#include "play/session.h"
 #include "resources/resources.h"
 #include "screens/besttimesscreen.h"
+#include "screens/dialogquestions.h"
 #include "screens/gamescreen.h"
 #include "screens/mapwindow.h"
-#include "screens/session.h"
 #include "text/textutil.h"
 #include "theme/theme.h"
 #include "theme/themepicture.h"
@@ -228,9 +229,7 @@ OpeningScreen::OpeningScreen(Session& session, QWidget* parent)
     setWindowTitle(qText(applicationTitle));
     setFixedSize(clientWidth, clientHeight);
     setFont(formFont());
-    endProgram = [] {
-        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    };
+    askInDialogs(m_session);
     build();
     preview(); // the built-in pictures until the player's theme is known
     startUpWork();
@@ -238,14 +237,17 @@ OpeningScreen::OpeningScreen(Session& session, QWidget* parent)
 
 OpeningScreen::~OpeningScreen() = default;
 
-void OpeningScreen::setWindows(GameScreen* gameScreen, MapWindow* mapWindow) {
-    setWindowSources([gameScreen] { return gameScreen; }, [mapWindow] { return mapWindow; });
+void OpeningScreen::setWindows(GameScreen* gameScreen, MapWindow* mapWindow, GameSession* play) {
+    setWindowSources([gameScreen] { return gameScreen; }, [mapWindow] { return mapWindow; },
+                     [play] { return play; });
 }
 
 void OpeningScreen::setWindowSources(std::function<GameScreen*()> gameScreen,
-                                     std::function<MapWindow*()> mapWindow) {
+                                     std::function<MapWindow*()> mapWindow,
+                                     std::function<GameSession*()> play) {
     m_gameScreen = std::move(gameScreen);
     m_mapWindow = std::move(mapWindow);
+    m_play = std::move(play);
 }
 
 // ---- building the screen ---------------------------------------------------------------
@@ -482,7 +484,7 @@ void OpeningScreen::closeEvent(QCloseEvent* event) {
 void OpeningScreen::onClosed() {
     if (!trimText(m_session.playerName).empty())
         m_session.sound->saveSoundSettings(m_session.playerName);
-    if (endProgram) endProgram();
+    emit programEnding();
 }
 
 void OpeningScreen::stepAside() {
@@ -508,7 +510,7 @@ void OpeningScreen::setupScreen() {
         introButton->setChecked(!sound.noIntro);
         introButton->setText(sound.noIntro ? "OFF" : "ON");
     }
-    if (loadBestTimes) loadBestTimes();
+    emit bestTimesNeeded();
     loadTheme(m_session.catalogue, m_session.themeName);
     if (isVisible()) {
         activateWindow();
@@ -737,7 +739,7 @@ void OpeningScreen::playMazeNumber(const MazeNumber& number) {
         applySettings();
         m_session.themeName = themeBox->currentText().toStdString();
         selectLevel(number.level); // the statistics name the level of this maze
-        if (loadBestTimes) loadBestTimes();
+        emit bestTimesNeeded();
         loadTheme(m_session.catalogue, m_session.themeName);
         startNewGame(number.state);
     }
@@ -751,45 +753,38 @@ void OpeningScreen::playMazeNumber(const MazeNumber& number) {
 void OpeningScreen::startNewGame(std::optional<std::uint32_t> state) {
     if (m_generating) return;
     markTime("start");
-    GameScreen* screen = gameScreen();
-    if (!screen) return;
+    GameSession* game = play();
+    if (!gameScreen() || !game) return;
     m_inputHold->hold(false);
-    SoundService& sound = *m_session.sound;
-    Game& game = screen->game();
-    sound.stopSound();
-
-    // A theme that lost pictures since it was listed: the game starts in the built-in one.
-    const std::string& root = programFolder();
-    if (!checkFiles(root, m_session.themeName) && m_session.themeName != defaultTheme) {
-        selectTheme(0);
-        showMessage(themeResetMessage);
-        m_session.themeName = std::string(defaultTheme);
-    }
+    connect(game, &GameSession::themeReset, this, &OpeningScreen::themeReset,
+            Qt::UniqueConnection);
+    game->prepareNewGame(); // a theme that lost pictures gives way
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
     // Making the maze: the window stays painted; keys and clicks meanwhile are dropped,
     // those already on their way included.
     m_generating = true;
     m_inputHold->hold(true);
-    const auto breathe = [] { QCoreApplication::processEvents(); };
-    game.newMaze(selectedLevel(), state, breathe);
-    breathe();
+    game->makeNewMaze(selectedLevel(), state, [] { QCoreApplication::processEvents(); });
     m_inputHold->hold(false);
     m_generating = false;
 
-    if (MapWindow* map = mapWindow()) map->setupMap(screen, game.maze(), m_session.playerName);
-    sound.playSound(m_session.themeName, "start", "", SoundMode::toEnd);
-    sound.playMusic(m_session.themeName, "Music");
     openGame();
     QApplication::restoreOverrideCursor();
-    if (startStory) startStory(m_session.themeName);
+    emit storyWanted(m_session.themeName);
     if (isVisible()) m_inputHold->release(); // no game came of it
+}
+
+// The theme chosen lost pictures: the built-in one is selected, and the player told.
+void OpeningScreen::themeReset() {
+    selectTheme(0);
+    showMessage(themeResetMessage);
 }
 
 // Shows the game screen (which hides this one) and the map window; the game gets the keys.
 void OpeningScreen::openGame() {
     GameScreen* screen = gameScreen();
-    markNextPaint(screen->viewPicture, "view");
+    markNextPaint(screen->viewWidget(), "view");
     screen->show();
     screen->raise();
     if (MapWindow* map = mapWindow()) {
@@ -806,23 +801,14 @@ void OpeningScreen::loadSavedGame(int level) {
 }
 
 void OpeningScreen::startSavedGame(int level) {
-    if (m_generating || m_setupPending || !gameScreen()) return; // as for Enter
+    if (m_generating || m_setupPending || !gameScreen() || !play()) return; // as for Enter
     m_inputHold->hold(false);
     startSavedGameHeld(level);
     if (isVisible()) m_inputHold->release(); // no game came of it
 }
 
 void OpeningScreen::startSavedGameHeld(int level) {
-    GameScreen* screen = gameScreen();
-    SoundService& sound = *m_session.sound;
-    Game& game = screen->game();
-    sound.stopSound();
-    game.prepareSavedGame(level);
-    if (!hasSavedGameFile(m_session.playerName, level)) return;
-    if (MapWindow* map = mapWindow()) map->setupMap(screen, game.maze(), m_session.playerName);
-    if (!loadGame || !loadGame(m_session.playerName, level)) return;
-    sound.playMusic(m_session.themeName, "Music");
-    openGame();
+    if (play()->takeSavedGame(level)) openGame();
 }
 
 // ---- the other buttons -----------------------------------------------------------------
@@ -866,16 +852,15 @@ void OpeningScreen::toggleIntro() {
 }
 
 void OpeningScreen::openBestTimes() {
-    if (showBestTimes) showBestTimes();
+    emit bestTimesWanted();
 }
 
 void OpeningScreen::openInstructions() {
-    if (showInstructions) showInstructions();
+    emit instructionsWanted();
 }
 
 void OpeningScreen::openAbout() {
-    if (!showAbout) return;
-    showAbout(m_session.themeName);
+    emit aboutWanted(m_session.themeName);
     repaint();
 }
 

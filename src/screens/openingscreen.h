@@ -26,6 +26,7 @@ class InputHold;
 class WideComboBox;
 class MapWindow;
 class GameScreen;
+class GameSession;
 struct MazeNumber;
 struct Session;
 
@@ -40,22 +41,12 @@ class OpeningScreen : public QWidget {
     explicit OpeningScreen(Session& session, QWidget* parent = nullptr);
     ~OpeningScreen() override;
 
-    /// The windows a game opens; set once at start-up.
-    void setWindows(GameScreen* gameScreen, MapWindow* mapWindow);
-    /// The same, each window made by its function when a game first needs it.
+    /// The windows a game opens and the game's use cases; set once at start-up.
+    void setWindows(GameScreen* gameScreen, MapWindow* mapWindow, GameSession* play);
+    /// The same, each made by its function when a game first needs it.
     void setWindowSources(std::function<GameScreen*()> gameScreen,
-                          std::function<MapWindow*()> mapWindow);
-
-    /// Hooks of the windows and files that come later. An unset hook does nothing
-    /// (loadGame: the load fails and the screen stays as it is).
-    std::function<bool(const std::string& player, int level)> loadGame;
-    std::function<void()> loadBestTimes; ///< re-reads the best-times table
-    std::function<void()> showBestTimes; ///< the best-times screen, modal
-    std::function<void()> showInstructions;
-    std::function<void(const std::string& theme)> showAbout;  ///< the about box, modal
-    std::function<void(const std::string& theme)> startStory; ///< a new game's story
-    /// Ends the program once this screen has closed; quits the application unless replaced.
-    std::function<void()> endProgram;
+                          std::function<MapWindow*()> mapWindow,
+                          std::function<GameSession*()> play);
 
     // Operations other windows and the tests use.
     void setupScreen();
@@ -117,6 +108,19 @@ class OpeningScreen : public QWidget {
     QLabel* titlePicture;
     QFrame* previewFrame = nullptr; ///< the frame of the preview, which screen readers read for it
 
+  signals:
+    /// The best-times table is to be read again (each showing, and a maze number's game).
+    void bestTimesNeeded();
+    /// The best-times screen was asked for; it shows modally.
+    void bestTimesWanted();
+    void instructionsWanted();
+    /// The about box was asked for, with the credits of theme; it shows modally.
+    void aboutWanted(const std::string& theme);
+    /// A new game of theme has opened: its story shows over it.
+    void storyWanted(const std::string& theme);
+    /// This screen has closed: the program ends.
+    void programEnding();
+
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -128,6 +132,7 @@ class OpeningScreen : public QWidget {
     Session& m_session;
     std::function<GameScreen*()> m_gameScreen;
     std::function<MapWindow*()> m_mapWindow;
+    std::function<GameSession*()> m_play;
     QButtonGroup* m_levels;
     bool m_generating = false; ///< a maze is being made; input waits, closing is refused
     /// A showing's setup is queued and has not run yet; until it has, no game starts.
@@ -151,11 +156,13 @@ class OpeningScreen : public QWidget {
     void startNewGame(std::optional<std::uint32_t> state);
     void startSavedGame(int level);
     void startSavedGameHeld(int level);
+    void themeReset();
     void openGame();
     void setLevelLabel();
     std::string spokenLevel() const;
     GameScreen* gameScreen() const { return m_gameScreen ? m_gameScreen() : nullptr; }
     MapWindow* mapWindow() const { return m_mapWindow ? m_mapWindow() : nullptr; }
+    GameSession* play() const { return m_play ? m_play() : nullptr; }
     void selectTheme(int index);
 };
 

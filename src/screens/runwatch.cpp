@@ -9,7 +9,7 @@
 #include "game/game.h"
 #include "screens/gamescreen.h"
 #include "screens/mapwindow.h"
-#include "screens/session.h"
+#include "play/session.h"
 #include "text/textcodec.h"
 #include "text/textutil.h"
 #include "theme/theme.h"
@@ -63,7 +63,7 @@ RunWatch::RunWatch(Session& session, GameScreen& screen, MapWindow* map, RunReco
 
 RunWatch::~RunWatch() {
     if (m_watching) {
-        ended = nullptr; // the owner is going
+        blockSignals(true); // the owner is going
         stop();
     }
 }
@@ -75,7 +75,7 @@ bool RunWatch::start() {
     m_ownTheme = m_session.themeName;
     // The run's own theme when it is there; its words and pictures are only for show.
     m_session.themeName = isTheme(m_run.theme) ? m_run.theme : std::string(defaultTheme);
-    game.redirect(m_host, m_clock);
+    game.redirect(m_host, m_host, m_clock);
     m_player = std::make_unique<RunPlayer>(m_run, game, m_clock, m_session.rng, m_host);
 
     // The maze is made before the screen shows, as Enter makes it.
@@ -214,7 +214,7 @@ void RunWatch::close() {
     loadTheme(m_session.catalogue, m_session.themeName);
     m_watching = false;
     m_paused = false;
-    if (ended) ended();
+    emit ended();
 }
 
 bool RunWatch::watchKey(const QKeyEvent& event) {

@@ -34,6 +34,7 @@ std::string watchVerdict(const RunRecord& run, const RunOutcome& reached,
                          const std::optional<RunDeparture>& departure);
 
 class RunWatch : public QObject {
+    Q_OBJECT
   public:
     /// A watch of run on screen and map (which may be null); start() begins it.
     RunWatch(Session& session, GameScreen& screen, MapWindow* map, RunRecord run);
@@ -44,8 +45,6 @@ class RunWatch : public QObject {
     bool start();
     /// Ends the watch at once, without a word: the screen hides and ended() follows.
     void stop();
-    /// Called once the watch has ended and the game screen is hidden.
-    std::function<void()> ended;
 
     bool watching() const { return m_watching; }
     bool paused() const { return m_paused; }
@@ -67,6 +66,10 @@ class RunWatch : public QObject {
     /// The game screen's title while watching: who played, the speed and the keys.
     QString title() const;
 
+
+  signals:
+    /// The watch has ended and the game screen is hidden.
+    void ended();
   private:
     Session& m_session;
     GameScreen& m_screen;

@@ -12,7 +12,7 @@
 #include "platform/windowframe.h"
 #include "screens/gamescreen.h"
 #include "screens/mapwindow.h"
-#include "screens/session.h"
+#include "play/session.h"
 #include "text/textutil.h"
 #include "widgets/accessibility.h"
 #include "widgets/dialogs.h"

@@ -91,8 +91,7 @@ bool StoryWindow::showStory(std::string_view theme) {
     setWindowTitle(QString::fromUtf8(theme.data(), static_cast<qsizetype>(theme.size())));
     centreFrame(this);
     storyViewer->setFocus();
-    if (speak)
-        speak(dialogWords("The story of " + std::string(theme),
+    emit wordsToSay(dialogWords("The story of " + std::string(theme),
                           storyViewer->toPlainText().toStdString(), {{"Close", "Esc"}}));
     exec();
     return true;

@@ -19,6 +19,7 @@ class QTextBrowser;
 namespace quorvel {
 
 class StoryWindow : public QDialog {
+    Q_OBJECT
   public:
     /// programFolder: the folder holding the theme folders (the program folder).
     explicit StoryWindow(std::string programFolder, QWidget* parent = nullptr);
@@ -44,12 +45,14 @@ class StoryWindow : public QDialog {
     /// Esc, Enter and (see above) "/" and "?". True when the key was handled.
     bool handleKey(QKeyEvent* event);
 
-    /// Told the story's words as it shows (spoken play); unset, nothing.
-    std::function<void(const std::string& words)> speak;
 
     QTextBrowser* storyViewer; ///< the story, read-only
     QPushButton* closeButton;  ///< "Close"
 
+
+  signals:
+    /// The story's words as it shows, for spoken play.
+    void wordsToSay(const std::string& words);
   protected:
     void done(int result) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -27,7 +27,7 @@
 #include "screens/mapwindow.h"
 #include "screens/openingscreen.h"
 #include "screens/runwatch.h"
-#include "screens/session.h"
+#include "play/session.h"
 #include "screens/statisticsscreen.h"
 #include "screens/storywindow.h"
 #include "support/modal.h"
@@ -61,7 +61,6 @@ TEST_F(Windows, OnlyTheOpeningScreenExistsUntilAGameOrAWindowIsWanted) {
     const QStringList before = windowNames();
     OpeningScreen opening(session);
     ProgramWindows windows(session, opening);
-    opening.endProgram = [] {};
     QStringList made = windowNames();
     for (const QString& name : before)
         made.removeOne(name);
@@ -104,7 +103,6 @@ TEST_F(Windows, OnlyTheOpeningScreenExistsUntilAGameOrAWindowIsWanted) {
 TEST_F(Windows, GameWindowsMadeAheadStayHiddenUntilTheFirstGame) {
     OpeningScreen opening(session);
     ProgramWindows windows(session, opening);
-    opening.endProgram = [] {};
     opening.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return opening.playerLabel->text() == "Tess"; }, 10000));
 
@@ -133,7 +131,6 @@ TEST_F(Windows, GameWindowsMadeAheadStayHiddenUntilTheFirstGame) {
 TEST_F(Windows, TheEndScreensStatisticsNameTheMazeJustPlayed) {
     OpeningScreen opening(session);
     ProgramWindows windows(session, opening);
-    opening.endProgram = [] {};
     opening.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return opening.playerLabel->text() == "Tess"; }, 10000));
     opening.enterButton->click();
@@ -147,7 +144,7 @@ TEST_F(Windows, TheEndScreensStatisticsNameTheMazeJustPlayed) {
         shownPlayer = windows.statistics().playerLine->text();
         stats->close();
     });
-    windows.endScreen().showGameStats(0);
+    emit windows.endScreen().statisticsWanted(0);
     EXPECT_EQ(shownNumber.toStdString(), "Maze " + number);
     EXPECT_TRUE(shownPlayer.contains("Tess")) << shownPlayer.toStdString();
     windows.gameScreen().hide();
@@ -223,7 +220,6 @@ TEST_F(Windows, AStoryWindowMadeLateStartsAsOneMadeAtStartWouldBe) {
 TEST_F(Windows, AWatchHandsTheOpeningScreenBackAsItWasAndStoresNothing) {
     OpeningScreen opening(session);
     ProgramWindows windows(session, opening);
-    opening.endProgram = [] {};
     opening.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return opening.playerLabel->text() == "Tess"; }, 10000));
     opening.selectLevel(5); // chosen, not stored yet

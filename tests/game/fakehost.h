@@ -10,7 +10,7 @@
 
 namespace quorvel::testing {
 
-class FakeHost : public GameHost {
+class FakeHost : public GameHost, public GameRecords {
   public:
     std::vector<std::string> calls;
     Answer endAnswer = Answer::close;  ///< what the end screen answers
@@ -101,6 +101,7 @@ class FakeHost : public GameHost {
         return saveSucceeds;
     }
     void deleteSave() override { calls.push_back("deletesave"); }
+    void keepRun() override {}
     void closeGameScreen() override { calls.push_back("close"); }
 
     /// The calls whose text starts with prefix.

@@ -45,6 +45,8 @@ class GameTest : public ::testing::Test {
     ManualClock clock{46000.25};
     Game game{host, rng, clock};
 
+    void SetUp() override { game.setRecords(host); }
+
     /// Starts a new game at (row, col) looking towards facing, then forgets the calls.
     void start(const std::vector<std::string>& rows, int row, int col, int facing) {
         drawMaze(game.maze(), rows);

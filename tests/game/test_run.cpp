@@ -96,6 +96,8 @@ struct Played {
     MovingClock clock{46000.3};
     Game game{host, stream, clock};
     Walker walker{game, clock};
+
+    Played() { game.setRecords(host); }
 };
 
 TEST(Runs, AWonGameIsKeptWholeAndPlaysAgainToTheSameEnd) {

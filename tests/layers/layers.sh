@@ -5,7 +5,7 @@
 # Usage: layers.sh SOURCE-ROOT
 set -u
 cd "${1:?the source root}/src" || exit 2
-layers=(text game files platform theme sound view widgets screens app tool)
+layers=(text game files platform theme sound view widgets play screens app tool)
 rank() { local i; for i in "${!layers[@]}"; do [ "${layers[$i]}" = "$1" ] && { echo "$i"; return; }; done; echo -1; }
 bad=0
 for dir in */; do

@@ -11,10 +11,12 @@
 #include <queue>
 
 #include "game/generator.h"
+#include "play/gamesession.h"
+#include "play/session.h"
 #include "screens/endscreen.h"
 #include "screens/gamescreen.h"
+#include "screens/gamewiring.h"
 #include "screens/mapwindow.h"
-#include "screens/session.h"
 #include "support/modal.h"
 #include "support/testapp.h"
 #include "support/testfolder.h"
@@ -72,6 +74,7 @@ class ScreenTest : public ::testing::Test {
     std::unique_ptr<GameScreen> form;
     std::unique_ptr<MapWindow> map;
     std::unique_ptr<EndScreen> end;
+    std::unique_ptr<GameSession> play; ///< what the game leaves on disk
 
     void SetUp() override {
         dialogSwitch = true; // the program's own dialog, as once the opening screen exists
@@ -81,6 +84,8 @@ class ScreenTest : public ::testing::Test {
         map = std::make_unique<MapWindow>();
         end = std::make_unique<EndScreen>(session);
         form->setWindows(&opening, map.get(), end.get());
+        play = std::make_unique<GameSession>(session, form->game(), map->overheadMap());
+        connectGame(*play, *form, *map);
     }
     void TearDown() override {
         if (form->isVisible()) {

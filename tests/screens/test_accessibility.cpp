@@ -26,6 +26,7 @@
 #include "view/viewwords.h"
 #include "widgets/accessibility.h"
 #include "widgets/messagedialog.h"
+#include "gamescreenparts.h"
 
 namespace quorvel::test {
 namespace {
@@ -75,32 +76,32 @@ void expectWindowReadable(QWidget* window) {
 
 TEST_F(ScreenTest, TheGameReadsAsSpokenPlaySaysIt) {
     newGame(1, 1234);
-    EXPECT_EQ(readerDescription(form->viewPicture), QString::fromStdString(describeView(maze())));
-    EXPECT_EQ(readerName(form->foodCount), "Food 100");
-    EXPECT_EQ(readerName(form->batteryCount), "Battery 100%");
-    EXPECT_EQ(readerName(form->clockLabel), "Time in maze 0 days, 00:00:00");
-    for (int turns = 0; turns < 4 && readerDescription(form->viewPicture).startsWith("a wall");
+    EXPECT_EQ(readerDescription(parts(form).viewPicture), QString::fromStdString(describeView(maze())));
+    EXPECT_EQ(readerName(parts(form).foodCount), "Food 100");
+    EXPECT_EQ(readerName(parts(form).batteryCount), "Battery 100%");
+    EXPECT_EQ(readerName(parts(form).clockLabel), "Time in maze 0 days, 00:00:00");
+    for (int turns = 0; turns < 4 && readerDescription(parts(form).viewPicture).startsWith("a wall");
          ++turns) {
-        form->turnLeftButton->click();
-        EXPECT_EQ(readerDescription(form->viewPicture),
+        parts(form).turnLeftButton->click();
+        EXPECT_EQ(readerDescription(parts(form).viewPicture),
                   QString::fromStdString(describeView(maze())));
     }
-    form->forwardButton->click();
-    EXPECT_EQ(readerName(form->stepCounter), "Steps 1");
-    QAccessibleValueInterface* food = described(form->foodCount)->valueInterface();
+    parts(form).forwardButton->click();
+    EXPECT_EQ(readerName(parts(form).stepCounter), "Steps 1");
+    QAccessibleValueInterface* food = described(parts(form).foodCount)->valueInterface();
     ASSERT_NE(food, nullptr);
     EXPECT_EQ(food->currentValue().toInt(), 99);
-    EXPECT_EQ(described(form->clockLabel)->valueInterface(), nullptr); // read by its name
+    EXPECT_EQ(described(parts(form).clockLabel)->valueInterface(), nullptr); // read by its name
 
     // Message lines read whole, however the panel cuts them; empty older lines are not read.
     const std::string longLine(200, 'x');
     form->showGameMessage(longLine, Colour::white, MessageLevel::standard);
-    QLabel* current = form->messagePanel->findChild<QLabel*>("lblmessagecurrent");
+    QLabel* current = parts(form).messagePanel->findChild<QLabel*>("lblmessagecurrent");
     EXPECT_EQ(readerName(current).toStdString(), longLine);
-    form->messagePanel->clearMessages();
+    parts(form).messagePanel->clearMessages();
     EXPECT_EQ(readerName(current), "No message yet");
     EXPECT_TRUE(
-        described(form->messagePanel->findChild<QLabel*>("lblmessage5"))->state().invisible);
+        described(parts(form).messagePanel->findChild<QLabel*>("lblmessage5"))->state().invisible);
 }
 
 TEST_F(ScreenTest, EveryControlOfTheGameMapEndAndMessageWindowsIsNamed) {

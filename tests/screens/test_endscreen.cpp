@@ -9,7 +9,7 @@
 
 #include "resources/resources.h"
 #include "screens/endscreen.h"
-#include "screens/session.h"
+#include "play/session.h"
 #include "screenshot.h"
 #include "support/modal.h"
 #include "support/testapp.h"

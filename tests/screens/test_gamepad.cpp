@@ -21,6 +21,7 @@
 #include "screenfixture.h"
 #include "screens/gamepad.h"
 #include "screens/openingscreen.h"
+#include "gamescreenparts.h"
 
 namespace quorvel::test {
 namespace {
@@ -307,7 +308,7 @@ TEST_F(ControllerTest, ButtonsGiveTheGameScreensLetterKeys) {
     startGame();
     plugIn();
     int stories = 0;
-    form->showStory = [&stories] { ++stories; };
+    QObject::connect(form.get(), &GameScreen::storyWanted, [&stories] { ++stories; });
 
     maze().set(maze().posRow, maze().posCol, cellBattery);
     state().batteryLevel = 50;
@@ -319,9 +320,9 @@ TEST_F(ControllerTest, ButtonsGiveTheGameScreensLetterKeys) {
     EXPECT_EQ(stories, 1);
 
     tap(SDL_CONTROLLER_BUTTON_BACK); // sounds
-    EXPECT_EQ(form->soundsState->text(), "OFF");
+    EXPECT_EQ(parts(form).soundsState->text(), "OFF");
     tap(SDL_CONTROLLER_BUTTON_BACK);
-    EXPECT_EQ(form->soundsState->text(), "ON");
+    EXPECT_EQ(parts(form).soundsState->text(), "ON");
 
     const bool onTop = map->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     tap(SDL_CONTROLLER_BUTTON_Y); // map
@@ -330,7 +331,7 @@ TEST_F(ControllerTest, ButtonsGiveTheGameScreensLetterKeys) {
 
     faceOpenCell();
     tap(SDL_CONTROLLER_BUTTON_B); // run
-    EXPECT_TRUE(form->runTimer->isActive());
+    EXPECT_TRUE(parts(form).runTimer->isActive());
 }
 
 TEST_F(ControllerTest, StartAsksTheQuitQuestionAndBAnswersNoThenAYesAndBNotToSave) {
@@ -344,7 +345,7 @@ TEST_F(ControllerTest, StartAsksTheQuitQuestionAndBAnswersNoThenAYesAndBNotToSav
     tap(SDL_CONTROLLER_BUTTON_START);
     EXPECT_EQ(asked, "Quit game?");
     EXPECT_TRUE(form->isVisible());
-    EXPECT_TRUE(form->clockTimer->isActive());
+    EXPECT_TRUE(parts(form).clockTimer->isActive());
 
     form->activateWindow(); // as the desktop does when the question goes
     ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() != nullptr; }));
@@ -417,16 +418,16 @@ TEST_F(ControllerTest, TheSettingsFileMovesActionsAndTheRobbedOnesTakeWhatTheirR
     startGame();
     plugIn();
     int stories = 0;
-    form->showStory = [&stories] { ++stories; };
+    QObject::connect(form.get(), &GameScreen::storyWanted, [&stories] { ++stories; });
     maze().set(maze().posRow, maze().posCol, cellBattery);
     state().batteryLevel = 50;
     form->game().examineCell();
 
-    holdUntil(SDL_CONTROLLER_BUTTON_A, [&] { return form->soundsState->text() == "OFF"; });
+    holdUntil(SDL_CONTROLLER_BUTTON_A, [&] { return parts(form).soundsState->text() == "OFF"; });
     holdUntil(SDL_CONTROLLER_BUTTON_B, [&] { return stories == 1; });
     holdUntil(SDL_CONTROLLER_BUTTON_BACK, [&] { return state().batteryLevel == 100; });
-    EXPECT_EQ(form->soundsState->text(), "OFF");
-    EXPECT_FALSE(form->runTimer->isActive());
+    EXPECT_EQ(parts(form).soundsState->text(), "OFF");
+    EXPECT_FALSE(parts(form).runTimer->isActive());
 
     // A longer chain, read when the pad is plugged in again: Story's X went to Run,
     // Run's B to Map, Map's Y to Quit, so Story takes Quit's Start.
@@ -442,7 +443,7 @@ TEST_F(ControllerTest, TheSettingsFileMovesActionsAndTheRobbedOnesTakeWhatTheirR
     holdUntil(SDL_CONTROLLER_BUTTON_B,
               [&] { return map->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop; });
     faceOpenCell();
-    holdUntil(SDL_CONTROLLER_BUTTON_X, [&] { return form->runTimer->isActive(); });
+    holdUntil(SDL_CONTROLLER_BUTTON_X, [&] { return parts(form).runTimer->isActive(); });
     EXPECT_EQ(stories, 2);
 }
 
@@ -455,6 +456,7 @@ class ControllerOnOpeningScreen : public ::testing::Test {
     std::unique_ptr<GameScreen> form2;
     std::unique_ptr<EndScreen> winner;
     std::unique_ptr<MapWindow> map;
+    std::unique_ptr<GameSession> play;
     std::unique_ptr<Gamepad> gamepad;
     std::unique_ptr<VirtualPad> pad;
     bool ended = false;
@@ -466,9 +468,11 @@ class ControllerOnOpeningScreen : public ::testing::Test {
         form2 = std::make_unique<GameScreen>(session);
         winner = std::make_unique<EndScreen>(session);
         map = std::make_unique<MapWindow>();
+        play = std::make_unique<GameSession>(session, form2->game(), map->overheadMap());
+        connectGame(*play, *form2, *map);
         form2->setWindows(form1.get(), map.get(), winner.get());
-        form1->setWindows(form2.get(), map.get());
-        form1->endProgram = [this] { ended = true; };
+        form1->setWindows(form2.get(), map.get(), play.get());
+        QObject::connect(form1.get(), &OpeningScreen::programEnding, [this] { ended = true; });
         gamepad = std::make_unique<Gamepad>();
         pad = std::make_unique<VirtualPad>();
         ASSERT_TRUE(QTest::qWaitFor([&] { return gamepad->controllerCount() == 1; }));
@@ -512,19 +516,26 @@ TEST_F(ControllerOnOpeningScreen, UpAndDownChooseTheLevelAndAStarts) {
 }
 
 TEST_F(ControllerOnOpeningScreen, LeftResumesTheSavedGameOfTheChosenLevelOnly) {
-    std::vector<int> loaded;
-    form1->loadGame = [&](const std::string&, int level) {
-        loaded.push_back(level);
-        return false; // the load fails: the opening screen stays
+    // The saved game of level 3 cannot be read: loading it says so, and the opening
+    // screen stays.
+    std::vector<QString> refused;
+    const auto refuse = [&] {
+        whenModal([&](QWidget* box) {
+            if (auto* label = box->findChild<QLabel*>("Label1")) refused.push_back(label->text());
+            QTest::keyClick(box, Qt::Key_Return);
+        });
     };
     QDir().mkpath(QString::fromStdString(savedGamesFolder()));
     QFile(QString::fromStdString(savedGamePath("bob", 3))).open(QIODevice::WriteOnly);
     form1->showLoadButtons();
     tap(SDL_CONTROLLER_BUTTON_DPAD_LEFT); // level 2 has none
-    EXPECT_TRUE(loaded.empty());
+    EXPECT_TRUE(refused.empty());
     tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    refuse();
     tap(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
-    EXPECT_EQ(loaded, std::vector<int>{3});
+    ASSERT_EQ(refused.size(), 1u);
+    EXPECT_TRUE(refused[0].contains("bob3.sav")) << refused[0].toStdString();
+    EXPECT_TRUE(form1->isVisible());
 }
 
 TEST_F(ControllerOnOpeningScreen, BLeavesTheGame) {

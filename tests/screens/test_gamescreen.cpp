@@ -16,6 +16,7 @@
 #include "screens/messagepanel.h"
 #include "screens/statisticsscreen.h"
 #include "widgets/dialogs.h"
+#include "gamescreenparts.h"
 
 namespace quorvel::test {
 namespace {
@@ -27,50 +28,50 @@ TEST_F(ScreenTest, ControlsStandWhereTheGameScreenPutsThem) {
         QWidget* w;
         QRect r;
     } places[] = {
-        {form->viewPicture, {5, 5, 240, 240}},        {form->namePanel, {5, 247, 240, 22}},
-        {form->leftOpening, {198, 4, 16, 16}},        {form->rightOpening, {218, 4, 16, 16}},
-        {form->compassPicture, {161, 285, 72, 148}},  {form->forwardButton, {57, 277, 33, 25}},
-        {form->turnLeftButton, {25, 309, 29, 25}},    {form->useButton, {61, 309, 25, 25}},
-        {form->turnRightButton, {93, 309, 29, 25}},   {form->backButton, {57, 341, 33, 25}},
-        {form->soundsButton, {25, 385, 33, 25}},      {form->musicButton, {89, 385, 33, 25}},
-        {form->quitButton, {28, 421, 91, 25}},        {form->itemPanel, {253, 110, 157, 340}},
-        {form->clockPanel, {408, 110, 220, 88}},      {form->messagePanel, {253, 5, 375, 107}},
-        {form->compassToolPicture, {12, 15, 37, 36}}, {form->detectorPicture, {12, 55, 37, 36}},
-        {form->beaconPicture, {12, 95, 37, 36}},      {form->gpsPicture, {12, 135, 37, 36}},
-        {form->trackerPicture, {12, 175, 37, 36}},
+        {parts(form).viewPicture, {5, 5, 240, 240}},        {parts(form).namePanel, {5, 247, 240, 22}},
+        {parts(form).leftOpening, {198, 4, 16, 16}},        {parts(form).rightOpening, {218, 4, 16, 16}},
+        {parts(form).compassPicture, {161, 285, 72, 148}},  {parts(form).forwardButton, {57, 277, 33, 25}},
+        {parts(form).turnLeftButton, {25, 309, 29, 25}},    {parts(form).useButton, {61, 309, 25, 25}},
+        {parts(form).turnRightButton, {93, 309, 29, 25}},   {parts(form).backButton, {57, 341, 33, 25}},
+        {parts(form).soundsButton, {25, 385, 33, 25}},      {parts(form).musicButton, {89, 385, 33, 25}},
+        {parts(form).quitButton, {28, 421, 91, 25}},        {parts(form).itemPanel, {253, 110, 157, 340}},
+        {parts(form).clockPanel, {408, 110, 220, 88}},      {parts(form).messagePanel, {253, 5, 375, 107}},
+        {parts(form).compassToolPicture, {12, 15, 37, 36}}, {parts(form).detectorPicture, {12, 55, 37, 36}},
+        {parts(form).beaconPicture, {12, 95, 37, 36}},      {parts(form).gpsPicture, {12, 135, 37, 36}},
+        {parts(form).trackerPicture, {12, 175, 37, 36}},
     };
     for (const auto& p : places)
         EXPECT_EQ(p.w->geometry(), p.r) << p.w->objectName().toStdString();
-    EXPECT_EQ(form->quitButton->text(), "&Quit Maze...");
-    EXPECT_EQ(form->clockLabel->text(), "0 days, 00:00:00");
-    EXPECT_EQ(form->clockLabel->pos(), QPoint(117, 26));
-    EXPECT_EQ(form->stepCounter->pos(), QPoint(119, 63));
-    EXPECT_EQ(form->stepCounter->toolTip(), "Current number of steps taken in maze.");
-    EXPECT_EQ(form->foodCount->pos(), QPoint(103, 24));
-    EXPECT_EQ(form->gemCount->pos(), QPoint(103, 64));
-    EXPECT_EQ(form->batteryCount->pos(), QPoint(103, 104));
-    EXPECT_FALSE(form->useButton->isEnabled());
-    EXPECT_FALSE(form->clockTimer->isActive());
-    EXPECT_EQ(form->clockTimer->interval(), 1000);
-    EXPECT_EQ(form->runTimer->interval(), 200);
+    EXPECT_EQ(parts(form).quitButton->text(), "&Quit Maze...");
+    EXPECT_EQ(parts(form).clockLabel->text(), "0 days, 00:00:00");
+    EXPECT_EQ(parts(form).clockLabel->pos(), QPoint(117, 26));
+    EXPECT_EQ(parts(form).stepCounter->pos(), QPoint(119, 63));
+    EXPECT_EQ(parts(form).stepCounter->toolTip(), "Current number of steps taken in maze.");
+    EXPECT_EQ(parts(form).foodCount->pos(), QPoint(103, 24));
+    EXPECT_EQ(parts(form).gemCount->pos(), QPoint(103, 64));
+    EXPECT_EQ(parts(form).batteryCount->pos(), QPoint(103, 104));
+    EXPECT_FALSE(parts(form).useButton->isEnabled());
+    EXPECT_FALSE(parts(form).clockTimer->isActive());
+    EXPECT_EQ(parts(form).clockTimer->interval(), 1000);
+    EXPECT_EQ(parts(form).runTimer->interval(), 200);
     // A coarse timer may tick a twentieth early, closer than a kept run may show.
-    EXPECT_EQ(form->clockTimer->timerType(), Qt::PreciseTimer);
-    EXPECT_EQ(form->runTimer->timerType(), Qt::PreciseTimer);
+    EXPECT_EQ(parts(form).clockTimer->timerType(), Qt::PreciseTimer);
+    EXPECT_EQ(parts(form).runTimer->timerType(), Qt::PreciseTimer);
 }
 
 TEST_F(ScreenTest, ANewGameShowsFullCountersTheStartMessageAndTheView) {
     newGame(1, 1234);
     EXPECT_FALSE(opening.isVisible());
-    EXPECT_EQ(form->foodCount->text(), "100");
-    EXPECT_EQ(form->batteryCount->text(), "100%");
-    EXPECT_EQ(form->gemCount->text(), "0");
-    EXPECT_EQ(form->stepCounter->text(), "0");
-    EXPECT_EQ(form->nameLabel->text(), "Tester");
-    EXPECT_TRUE(form->clockTimer->isActive());
-    EXPECT_FALSE(form->compassPicture->isVisible());
-    EXPECT_FALSE(form->messagePanel->messageLine(1).isEmpty()); // the start message
-    EXPECT_FALSE(form->viewPicture->pixmap().isNull());
-    EXPECT_EQ(form->viewPicture->pixmap().size(), QSize(240, 240));
+    EXPECT_EQ(parts(form).foodCount->text(), "100");
+    EXPECT_EQ(parts(form).batteryCount->text(), "100%");
+    EXPECT_EQ(parts(form).gemCount->text(), "0");
+    EXPECT_EQ(parts(form).stepCounter->text(), "0");
+    EXPECT_EQ(parts(form).nameLabel->text(), "Tester");
+    EXPECT_TRUE(parts(form).clockTimer->isActive());
+    EXPECT_FALSE(parts(form).compassPicture->isVisible());
+    EXPECT_FALSE(parts(form).messagePanel->messageLine(1).isEmpty()); // the start message
+    EXPECT_FALSE(parts(form).viewPicture->pixmap().isNull());
+    EXPECT_EQ(parts(form).viewPicture->pixmap().size(), QSize(240, 240));
 }
 
 // Facing the map of the maze on a wall, the view shows it; a plain wall there looks
@@ -79,9 +80,9 @@ TEST_F(ScreenTest, TheWallMapAheadIsInTheView) {
     newGame(1, 1234);
     Maze& m = maze();
     const auto look = [&] { // turns away and back: the view is made again
-        form->turnLeftButton->click();
-        form->turnRightButton->click();
-        return form->viewPicture->pixmap().toImage();
+        parts(form).turnLeftButton->click();
+        parts(form).turnRightButton->click();
+        return parts(form).viewPicture->pixmap().toImage();
     };
     for (int at = 0; at < gridSize * gridSize; ++at) {
         const int r = at / gridSize, c = at % gridSize;
@@ -105,8 +106,8 @@ TEST_F(ScreenTest, ArrowsActOnReleaseAndLettersOnPressInEitherCase) {
     newGame(1, 1234);
     // The pictures beside the name show the openings beside the player after every move.
     const auto sidesShown = [this] {
-        return std::pair(form->leftOpening->accessibleDescription(),
-                         form->rightOpening->accessibleDescription()) ==
+        return std::pair(parts(form).leftOpening->accessibleDescription(),
+                         parts(form).rightOpening->accessibleDescription()) ==
                std::pair(QString(isWall(maze().left()) ? "A wall to the left."
                                                        : "An opening to the left."),
                          QString(isWall(maze().right()) ? "A wall to the right."
@@ -127,34 +128,34 @@ TEST_F(ScreenTest, ArrowsActOnReleaseAndLettersOnPressInEitherCase) {
     const int row = maze().posRow, col = maze().posCol;
     QTest::keyRelease(form.get(), Qt::Key_Up);
     EXPECT_NE(std::pair(maze().posRow, maze().posCol), std::pair(row, col));
-    EXPECT_EQ(form->stepCounter->text(), "1");
+    EXPECT_EQ(parts(form).stepCounter->text(), "1");
     EXPECT_TRUE(sidesShown());
     QTest::keyRelease(form.get(), Qt::Key_Down);
     EXPECT_EQ(std::pair(maze().posRow, maze().posCol), std::pair(row, col));
-    EXPECT_EQ(form->foodCount->text(), "98");
+    EXPECT_EQ(parts(form).foodCount->text(), "98");
 
     QTest::keyClick(form.get(), 's');
-    EXPECT_EQ(form->soundsState->text(), "OFF");
+    EXPECT_EQ(parts(form).soundsState->text(), "OFF");
     EXPECT_TRUE(session.sound->noSound);
     QTest::keyClick(form.get(), 'S');
-    EXPECT_EQ(form->soundsState->text(), "ON");
+    EXPECT_EQ(parts(form).soundsState->text(), "ON");
     QTest::keyClick(form.get(), 'm');
-    EXPECT_EQ(form->musicState->text(), "OFF");
+    EXPECT_EQ(parts(form).musicState->text(), "OFF");
     EXPECT_TRUE(session.sound->noMusic);
     QTest::keyClick(form.get(), 'M');
     EXPECT_FALSE(session.sound->noMusic);
 
     // The fun keys speak only in themes that give them words; they change nothing else.
     const int food = state().foodLevel, steps = state().stepCount;
-    const QString line = form->messagePanel->messageLine(1);
+    const QString line = parts(form).messagePanel->messageLine(1);
     for (const char key : {'y', 'L', 'c', 'J', 'd'})
         QTest::keyClick(form.get(), key);
-    EXPECT_EQ(form->messagePanel->messageLine(1), line);
+    EXPECT_EQ(parts(form).messagePanel->messageLine(1), line);
     EXPECT_EQ(state().foodLevel, food);
     EXPECT_EQ(state().stepCount, steps);
     session.catalogue.setVariants(30, {"<player> yells!"});
     QTest::keyClick(form.get(), 'Y');
-    EXPECT_EQ(form->messagePanel->messageLine(1), "  Tester yells!");
+    EXPECT_EQ(parts(form).messagePanel->messageLine(1), "  Tester yells!");
 }
 
 // A key the [Keys] section moves plays from the next game, as its action does (walking
@@ -188,17 +189,17 @@ TEST_F(ScreenTest, KeysMovedInTheSettingsFilePlayFromTheNextGameAndTheHelpNamesT
     EXPECT_EQ(std::pair(maze().posRow, maze().posCol), start);
     QTest::keyRelease(form.get(), Qt::Key_K);
     EXPECT_NE(std::pair(maze().posRow, maze().posCol), start);
-    EXPECT_EQ(form->stepCounter->text(), "1");
+    EXPECT_EQ(parts(form).stepCounter->text(), "1");
     map->hide();
     QTest::keyClick(form.get(), Qt::Key_Up);
     EXPECT_TRUE(map->isVisible());
-    EXPECT_EQ(form->stepCounter->text(), "1");
+    EXPECT_EQ(parts(form).stepCounter->text(), "1");
 }
 
 TEST_F(ScreenTest, UUsesTheBatteryUnderfootAndSlashShowsTheStory) {
     newGame(1, 1234);
     int stories = 0;
-    form->showStory = [&stories] { ++stories; };
+    QObject::connect(form.get(), &GameScreen::storyWanted, [&stories] { ++stories; });
     QTest::keyClick(form.get(), '/');
     QTest::keyClick(form.get(), '?');
     EXPECT_EQ(stories, 2);
@@ -207,12 +208,12 @@ TEST_F(ScreenTest, UUsesTheBatteryUnderfootAndSlashShowsTheStory) {
     maze().set(maze().posRow, maze().posCol, cellBattery);
     state().batteryLevel = 50;
     form->game().examineCell();
-    EXPECT_TRUE(form->useButton->isEnabled());
-    EXPECT_EQ(form->useButton->toolTip().toStdString(), "Use batteries");
+    EXPECT_TRUE(parts(form).useButton->isEnabled());
+    EXPECT_EQ(parts(form).useButton->toolTip().toStdString(), "Use batteries");
     QTest::keyClick(form.get(), 'u');
     EXPECT_EQ(state().batteryLevel, 100);
-    EXPECT_EQ(form->batteryCount->text().toStdString(), "100%");
-    EXPECT_FALSE(form->useButton->isEnabled());
+    EXPECT_EQ(parts(form).batteryCount->text().toStdString(), "100%");
+    EXPECT_FALSE(parts(form).useButton->isEnabled());
     EXPECT_EQ(maze().here(), cellOpenedBox);
 }
 
@@ -221,10 +222,10 @@ TEST_F(ScreenTest, RunningStartsOnRAndStopsAtAWall) {
     for (int i = 0; i < 4 && isWall(maze().ahead()); ++i)
         QTest::keyRelease(form.get(), Qt::Key_Right);
     QTest::keyClick(form.get(), 'r');
-    EXPECT_TRUE(form->runTimer->isActive());
-    for (int i = 0; i < 200 && form->runTimer->isActive(); ++i)
+    EXPECT_TRUE(parts(form).runTimer->isActive());
+    for (int i = 0; i < 200 && parts(form).runTimer->isActive(); ++i)
         form->game().runTick();
-    EXPECT_FALSE(form->runTimer->isActive());
+    EXPECT_FALSE(parts(form).runTimer->isActive());
     EXPECT_TRUE(isWall(maze().ahead()));
 }
 
@@ -282,7 +283,7 @@ TEST_F(ScreenTest, TheCueKeySwitchesCuesThatTellEachStepWhatTheViewDoesNotShow) 
     QTest::keyClick(form.get(), 'e');
     EXPECT_TRUE(sound->cues);
     EXPECT_EQ(sound->savedFor, std::vector<std::string>{"Tester"});
-    EXPECT_EQ(form->messagePanel->messageLine(1).trimmed(), "Sound cues on.");
+    EXPECT_EQ(parts(form).messagePanel->messageLine(1).trimmed(), "Sound cues on.");
     EXPECT_EQ(sound->heard, std::vector<std::string>{"cue ahead"});
 
     // A step: its sound, then the cue of the new cell. A turn gives none.
@@ -297,7 +298,7 @@ TEST_F(ScreenTest, TheCueKeySwitchesCuesThatTellEachStepWhatTheViewDoesNotShow) 
     // Each step of a run cues; an opened box ahead is nothing to go for.
     sound->heard.clear();
     QTest::keyClick(form.get(), 'r');
-    for (int i = 0; i < 5 && form->runTimer->isActive(); ++i)
+    for (int i = 0; i < 5 && parts(form).runTimer->isActive(); ++i)
         form->game().runTick();
     EXPECT_EQ(sound->cueCount(), 1);
     EXPECT_NE(std::ranges::find(sound->heard, "cue right"), sound->heard.end());
@@ -316,25 +317,25 @@ TEST_F(ScreenTest, TheCueKeySwitchesCuesThatTellEachStepWhatTheViewDoesNotShow) 
 
 TEST_F(ScreenTest, TheClockCountsDaysAndStopsAtTheCap) {
     newGame(1, 1234);
-    EXPECT_EQ(form->clockLabel->text(), "0 days, 00:00:00");
+    EXPECT_EQ(parts(form).clockLabel->text(), "0 days, 00:00:00");
     clock.advance(1.0 + 65.0 / 86400);
     form->game().clockTick();
-    EXPECT_EQ(form->clockLabel->text(), "1 day, 00:01:05");
+    EXPECT_EQ(parts(form).clockLabel->text(), "1 day, 00:01:05");
     clock.advance(1.0);
     form->game().clockTick();
-    EXPECT_EQ(form->clockLabel->text(), "2 days, 00:01:05");
+    EXPECT_EQ(parts(form).clockLabel->text(), "2 days, 00:01:05");
     clock.advance(100.0);
     form->game().clockTick();
-    EXPECT_EQ(form->clockLabel->text(), "99 days, 23:59:59");
-    EXPECT_FALSE(form->clockTimer->isActive());
+    EXPECT_EQ(parts(form).clockLabel->text(), "99 days, 23:59:59");
+    EXPECT_FALSE(parts(form).clockTimer->isActive());
 }
 
 TEST_F(ScreenTest, TheQuitQuestionKeepsPlayingOnNoAndOffersToSaveOnYes) {
     newGame(1, 1234);
     whenModal([](QWidget* box) { QTest::keyClick(box, 'n'); });
-    form->quitButton->click();
+    parts(form).quitButton->click();
     EXPECT_TRUE(form->isVisible());
-    EXPECT_TRUE(form->clockTimer->isActive());
+    EXPECT_TRUE(parts(form).clockTimer->isActive());
 
     bool offered = false;
     whenModal([&](QWidget* box) {
@@ -344,11 +345,11 @@ TEST_F(ScreenTest, TheQuitQuestionKeepsPlayingOnNoAndOffersToSaveOnYes) {
             end->noButton->click();
         });
     });
-    form->quitButton->click();
+    parts(form).quitButton->click();
     EXPECT_TRUE(offered);
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(opening.isVisible());
-    EXPECT_FALSE(form->clockTimer->isActive());
+    EXPECT_FALSE(parts(form).clockTimer->isActive());
     EXPECT_FALSE(map->isVisible());
 }
 
@@ -383,20 +384,20 @@ TEST_F(ScreenTest, ALongNameIsCutOnScreenButTheStatisticsAndFilesGetItWhole) {
     const std::string name = "Wilhelmina_Wolfsbane_Wetherby_Worthington";
     session.playerName = name;
     newGame(1, 1234);
-    QLabel* shown = form->nameLabel;
+    QLabel* shown = parts(form).nameLabel;
     EXPECT_TRUE(shown->text().endsWith(QChar(0x2026)));
     EXPECT_LE(shown->fontMetrics().horizontalAdvance(shown->text()), shown->width());
     EXPECT_EQ(shown->toolTip().toStdString(), name);
-    ASSERT_TRUE(form->saveGame());
+    ASSERT_TRUE(play->saveGame());
     EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(savedGamePath(name, 1))));
 
     // Won, with the statistics opened from the winner screen as the program opens them.
     StatisticsScreen stats(session);
     GameStatsSource seen;
-    end->showGameStats = [&](int rank) {
+    QObject::connect(end.get(), &EndScreen::statisticsWanted, [&](int rank) {
         seen = gameStatsSource(*form, "Nice -n- &Easy...", *map);
         stats.fillGameStats(rank, seen);
-    };
+    });
     whenModal([&](QWidget*) { end->statsButton->click(); });
     for (const auto& cell : pathToExit(maze())) {
         if (!form->isVisible()) break;
@@ -405,8 +406,8 @@ TEST_F(ScreenTest, ALongNameIsCutOnScreenButTheStatisticsAndFilesGetItWhole) {
     ASSERT_TRUE(state().gameOver);
     EXPECT_EQ(seen.player, name);
     EXPECT_EQ(seen.level, "Nice -n- &Easy...");
-    EXPECT_EQ(seen.timeText, form->clockLabel->text().toStdString());
-    EXPECT_EQ(seen.stepText, form->stepCounter->text().toStdString());
+    EXPECT_EQ(seen.timeText, parts(form).clockLabel->text().toStdString());
+    EXPECT_EQ(seen.stepText, parts(form).stepCounter->text().toStdString());
     EXPECT_EQ(seen.placed, map->overheadMap().placedTally());
     EXPECT_EQ(stats.playerLine->text().toStdString(), name); // the statistics line has room
     // The best-times file keeps what its format holds of the whole name, never the cut text.

@@ -12,6 +12,7 @@
 #include "screenfixture.h"
 #include "view/viewcomposer.h"
 #include "view/viewscan.h"
+#include "gamescreenparts.h"
 
 namespace quorvel::test {
 namespace {
@@ -23,10 +24,10 @@ bool atDensity(const QWidget& w, double ratio) {
 TEST_F(ScreenTest, TheViewIsComposedAtTwiceTheResolutionAndShownUnscaled) {
     if (!atDensity(*form, 2)) GTEST_SKIP() << "runs at 200 %";
     newGame(1, 1234);
-    const QPixmap shown = form->viewPicture->pixmap();
+    const QPixmap shown = parts(form).viewPicture->pixmap();
     EXPECT_EQ(shown.size(), QSize(480, 480));
     EXPECT_EQ(shown.devicePixelRatio(), 2.0);
-    EXPECT_EQ(form->viewPicture->size(), QSize(240, 240));
+    EXPECT_EQ(parts(form).viewPicture->size(), QSize(240, 240));
 
     // The very frame a 2x composition of the start gives.
     ViewComposer composer;

@@ -34,14 +34,18 @@
 #include "game/mazenumber.h"
 #include "game/random.h"
 #include "screens/endscreen.h"
+#include "play/gamesession.h"
 #include "screens/gamescreen.h"
+#include "screens/gamewiring.h"
 #include "screens/mapwindow.h"
 #include "screens/openingscreen.h"
-#include "screens/session.h"
+#include "play/session.h"
+#include "support/modal.h"
 #include "support/testapp.h"
 #include "support/testfolder.h"
 #include "theme/theme.h"
 #include "widgets/widecombobox.h"
+#include "gamescreenparts.h"
 
 using namespace quorvel;
 
@@ -169,6 +173,7 @@ class Opening : public ::testing::Test {
     std::unique_ptr<GameScreen> form2;
     std::unique_ptr<EndScreen> winner;
     std::unique_ptr<MapWindow> map;
+    std::unique_ptr<GameSession> play;
     bool ended = false;
 
     void SetUp() override {
@@ -184,9 +189,11 @@ class Opening : public ::testing::Test {
         form2 = std::make_unique<GameScreen>(session);
         winner = std::make_unique<EndScreen>(session);
         map = std::make_unique<MapWindow>();
+        play = std::make_unique<GameSession>(session, form2->game(), map->overheadMap());
+        connectGame(*play, *form2, *map);
         form2->setWindows(form1.get(), map.get(), winner.get());
-        form1->setWindows(form2.get(), map.get());
-        form1->endProgram = [this] { ended = true; };
+        form1->setWindows(form2.get(), map.get(), play.get());
+        QObject::connect(form1.get(), &OpeningScreen::programEnding, [this] { ended = true; });
     }
 
     // Shows the opening screen and waits for its setup to have run.
@@ -207,7 +214,7 @@ class Opening : public ::testing::Test {
     void TearDown() override {
         if (map) map->hide();
         if (form2 && form2->isVisible()) {
-            form1->setWindows(nullptr, nullptr);
+            form1->setWindows(nullptr, nullptr, nullptr);
             form2->setWindows(nullptr, nullptr, nullptr);
             form2->hide();
         }
@@ -402,15 +409,15 @@ TEST_F(Opening, LoadButtonsFollowThePlayersSavedGames) {
         EXPECT_EQ(form1->loadButtons[level - 1]->text(), QString("&%1").arg(level));
     }
 
-    // A load button picks its level and asks for the game; a failed load stays here.
-    std::vector<std::pair<std::string, int>> asked;
-    form1->loadGame = [&](const std::string& player, int level) {
-        asked.emplace_back(player, level);
-        return false;
-    };
+    // A load button picks its level and loads the player's game of it; one that cannot
+    // be read is refused, and the player stays here.
+    QString refused;
+    test::whenModal([&](QWidget* box) {
+        if (auto* label = box->findChild<QLabel*>("Label1")) refused = label->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
     form1->loadButtons[4]->click();
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0], std::make_pair(std::string("bob"), 5));
+    EXPECT_TRUE(refused.contains("bob5.sav")) << refused.toStdString();
     EXPECT_TRUE(form1->levelButtons[4]->isChecked());
     EXPECT_EQ(form2->game().maze().mazeSize, 100);
     EXPECT_FALSE(form2->game().state().newGame);
@@ -592,8 +599,9 @@ TEST_F(Opening, EnterOpensTheGameOnAFreshMazeAndTheGameComesBackHere) {
     int bestTimesRead = 0;
     std::vector<std::string> stories;
     create();
-    form1->loadBestTimes = [&] { ++bestTimesRead; };
-    form1->startStory = [&](const std::string& theme) { stories.push_back(theme); };
+    QObject::connect(form1.get(), &OpeningScreen::bestTimesNeeded, [&] { ++bestTimesRead; });
+    QObject::connect(form1.get(), &OpeningScreen::storyWanted,
+                     [&](const std::string& theme) { stories.push_back(theme); });
     showOpening();
     EXPECT_EQ(bestTimesRead, 1);
     form1->levelButtons[0]->click();
@@ -680,8 +688,8 @@ TEST_F(Opening, AMazeNumberStartsThatMazeAtOnceAndTheOpeningScreenFollows) {
     int bestTimesRead = 0;
     int stories = 0;
     create();
-    form1->loadBestTimes = [&] { ++bestTimesRead; };
-    form1->startStory = [&](const std::string&) { ++stories; };
+    QObject::connect(form1.get(), &OpeningScreen::bestTimesNeeded, [&] { ++bestTimesRead; });
+    QObject::connect(form1.get(), &OpeningScreen::storyWanted, [&] { ++stories; });
     form1->playMazeNumber({3, 12345});
     EXPECT_TRUE(script.seen.empty()); // nobody is asked for a name
     EXPECT_TRUE(form2->isVisible());
@@ -698,7 +706,7 @@ TEST_F(Opening, AMazeNumberStartsThatMazeAtOnceAndTheOpeningScreenFollows) {
     expectSameMaze(played, mazeOf(3, 12345));
     EXPECT_EQ(mazeNumberOf(played), (MazeNumber{3, 12345}));
     EXPECT_TRUE(form2->game().state().newGame);
-    EXPECT_EQ(form2->mazeNumberLine->text(), "Maze 3-12345");
+    EXPECT_EQ(test::parts(form2).mazeNumberLine->text(), "Maze 3-12345");
     EXPECT_EQ(form1->levelCaption(), "A &real challenge..."); // as the statistics name it
 
     sound->calls.clear();
@@ -786,7 +794,7 @@ TEST_F(Opening, EnterDrawsFromTheClockAndShowsTheNumberThatMakesTheMazeAgain) {
         ASSERT_TRUE(number);
         EXPECT_EQ(number->level, 2);
         expectSameMaze(played, mazeOf(number->level, number->state));
-        EXPECT_EQ(form2->mazeNumberLine->text().toStdString(), "Maze " + formatMazeNumber(*number));
+        EXPECT_EQ(test::parts(form2).mazeNumberLine->text().toStdString(), "Maze " + formatMazeNumber(*number));
         numbers.push_back(*number);
         sound->calls.clear();
         form2->hide();
@@ -809,7 +817,7 @@ TEST_F(Opening, KeysTypedWhileTheMazeIsMadeReachNoWindow) {
             QCoreApplication::postEvent(at, new QKeyEvent(type, key, Qt::NoModifier, text));
     }
     int stories = 0;
-    form1->startStory = [&](const std::string&) { ++stories; };
+    QObject::connect(form1.get(), &OpeningScreen::storyWanted, [&] { ++stories; });
     form1->enterButton->click(); // the keys above arrive while the maze is made
     QCoreApplication::processEvents();
     ASSERT_TRUE(form2->isVisible());
@@ -845,7 +853,7 @@ TEST_F(Opening, KeysTypedWhileTheMazeIsMadeReachNoWindow) {
 TEST_F(Opening, NoGameStartsBeforeTheSetupHasNamedThePlayer) {
     create();
     int stories = 0;
-    form1->startStory = [&](const std::string&) { ++stories; };
+    QObject::connect(form1.get(), &OpeningScreen::storyWanted, [&] { ++stories; });
     ModalScript script({typename_("Alice")});
     // A name box no key can reach is closed after a while, so the test ends.
     bool rescued = false;

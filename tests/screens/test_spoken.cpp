@@ -21,6 +21,7 @@
 #include "text/textutil.h"
 #include "view/viewwords.h"
 #include "widgets/messagedialog.h"
+#include "gamescreenparts.h"
 
 namespace quorvel::test {
 namespace {
@@ -87,7 +88,7 @@ TEST_F(Spoken, AStepSaysItsMessagesThenWhatLiesAheadAsOne) {
     session.spoken.switchTo(true, "Tester");
     newGame(1, 1234);
     // The game begins: the start message, then the view.
-    EXPECT_EQ(speaker->said.back(), joinSentences({form->messagePanel->messageLine(1).toStdString(),
+    EXPECT_EQ(speaker->said.back(), joinSentences({parts(form).messagePanel->messageLine(1).toStdString(),
                                                    describeView(maze())}));
 
     faceOpenCell();
@@ -98,7 +99,7 @@ TEST_F(Spoken, AStepSaysItsMessagesThenWhatLiesAheadAsOne) {
     const std::size_t heard = speaker->said.size();
     arrow(Qt::Key_Up);
     ASSERT_EQ(speaker->said.size(), heard + 1);
-    const std::string found = form->messagePanel->messageLine(1).trimmed().toStdString();
+    const std::string found = parts(form).messagePanel->messageLine(1).trimmed().toStdString();
     EXPECT_FALSE(found.empty());
     const std::string& words = speaker->said.back();
     EXPECT_NE(words.find(found), std::string::npos) << words;
@@ -111,7 +112,7 @@ TEST_F(Spoken, RequestKeysSayTheCountersHeadingToolsAndViewAndCutInAtOnce) {
     state().hasCompass = true;
     state().hasDetector = true;
     key('i');
-    EXPECT_EQ(speaker->speaking, describeCounters(state(), form->clockLabel->text().toStdString()));
+    EXPECT_EQ(speaker->speaking, describeCounters(state(), parts(form).clockLabel->text().toStdString()));
     key('h');
     EXPECT_EQ(speaker->speaking, describeHeading(maze(), state()));
     key('t');
@@ -179,7 +180,6 @@ TEST_F(Spoken, TheOpeningScreenSaysWhoPlaysWhatAndItsKeys) {
     session.namedPlayer = "Ann";
     session.playerName.clear();
     OpeningScreen screen(session);
-    screen.endProgram = [] {};
     screen.show();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !speaker->said.empty(); }, 10000));
     const std::string words = speaker->said.back();

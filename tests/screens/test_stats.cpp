@@ -18,7 +18,7 @@
 #include "game/maze.h"
 #include "resources/resources.h"
 #include "screens/besttimesscreen.h"
-#include "screens/session.h"
+#include "play/session.h"
 #include "screens/statisticsscreen.h"
 #include "screenshot.h"
 #include "support/modal.h"

@@ -20,6 +20,7 @@
 #include "screens/statisticsscreen.h"
 #include "screenshot.h"
 #include "widgets/messagedialog.h"
+#include "gamescreenparts.h"
 
 namespace quorvel::test {
 namespace {
@@ -45,8 +46,8 @@ class WatchTest : public ScreenTest {
         ScreenTest::SetUp();
         // The game's timers tick only when the test says, so the clock's ticks come a
         // second apart on the test's clock, as they do on a player's.
-        form->clockTimer->setInterval(86'400'000);
-        form->runTimer->setInterval(86'400'000);
+        parts(form).clockTimer->setInterval(86'400'000);
+        parts(form).runTimer->setInterval(86'400'000);
     }
 
     /// Wins a level-1 maze made from its number with the arrow keys, 0.4 s a cell and
@@ -79,13 +80,13 @@ class WatchTest : public ScreenTest {
         std::string said, shown;
         whenModal([&](QWidget*) {
             said = messageDialog()->textLabel->text().toStdString();
-            shown = (form->gemCount->text() + " " + form->stepCounter->text() + " " +
-                     form->nameLabel->text())
+            shown = (parts(form).gemCount->text() + " " + parts(form).stepCounter->text() + " " +
+                     parts(form).nameLabel->text())
                         .toStdString();
             messageDialog()->middleButton->click();
         });
         bool ended = false;
-        watch.ended = [&ended] { ended = true; };
+        QObject::connect(&watch, &RunWatch::ended, [&ended] { ended = true; });
         EXPECT_TRUE(watch.start());
         EXPECT_TRUE(form->isVisible() && map->isVisible());
         EXPECT_TRUE(QTest::qWaitFor([&ended] { return ended; }, 20000));
@@ -127,7 +128,7 @@ TEST_F(WatchTest, AWonRunPlaysToItsRecordedEndAndTheWatchWritesNothing) {
     form->game().newMaze(1, 99);
     form->show();
     EXPECT_TRUE(form->game().playing());
-    EXPECT_TRUE(form->clockTimer->isActive());
+    EXPECT_TRUE(parts(form).clockTimer->isActive());
     // ... and the map stores its settings again.
     IniFile settings = IniFile::load(settingsPath());
     settings.writeInteger("Tester.MapSettings", "Zoom20", 99);
@@ -165,18 +166,18 @@ TEST_F(WatchTest, SpacePausesRightPlaysOneEventThePlayKeysDoNothingAndEscStops) 
     EXPECT_EQ(watch.played(), at + 2);
 
     const std::uint32_t game = runDigest(maze(), state());
-    form->forwardButton->click();
-    form->turnLeftButton->click();
+    parts(form).forwardButton->click();
+    parts(form).turnLeftButton->click();
     for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Down})
         QTest::keyClick(form.get(), key);
     for (const char key : {'r', 'u', 's', 'w'})
         QTest::keyClick(form.get(), key);
-    form->soundsButton->click();
-    form->quitButton->click();
+    parts(form).soundsButton->click();
+    parts(form).quitButton->click();
     EXPECT_EQ(runDigest(maze(), state()), game);
     EXPECT_FALSE(session.sound->noSound);
     EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(form->runTimer->isActive() || form->clockTimer->isActive());
+    EXPECT_FALSE(parts(form).runTimer->isActive() || parts(form).clockTimer->isActive());
 
     QTest::keyClick(form.get(), Qt::Key_4);
     EXPECT_EQ(watch.speed(), 4);

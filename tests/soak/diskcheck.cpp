@@ -23,7 +23,7 @@
 #include "game/mazenumber.h"
 #include "game/savefile.h"
 #include "screens/mapwindow.h"
-#include "screens/savedgames.h"
+#include "play/savedgames.h"
 #include "view/overheadmap.h"
 
 namespace quorvel::soak {

@@ -20,7 +20,7 @@
 #include "game/random.h"
 #include "game/savefile.h"
 #include "screens/mapwindow.h"
-#include "screens/savedgames.h"
+#include "play/savedgames.h"
 #include "theme/theme.h"
 
 namespace quorvel::soak {

@@ -53,8 +53,8 @@
 #include "screens/helpwindow.h"
 #include "screens/mapwindow.h"
 #include "screens/openingscreen.h"
-#include "screens/savedgames.h"
-#include "screens/session.h"
+#include "play/savedgames.h"
+#include "play/session.h"
 #include "screens/statisticsscreen.h"
 #include "screens/storywindow.h"
 #include "sound/audio.h"
@@ -62,6 +62,7 @@
 #include "support/testfolder.h"
 #include "widgets/messagedialog.h"
 #include "widgets/widecombobox.h"
+#include "../screens/gamescreenparts.h"
 
 namespace quorvel::soak {
 
@@ -478,12 +479,11 @@ void Soak::startProgram(const std::vector<std::string>& switches,
     m_program->audio().setMaxWait(5); // sounds played to their end hold the soak up 5 ms at most
     m_program->windows().windowMade = [this](QWidget& window) { windowMade(window); };
     m_opening = &m_program->openingScreen();
-    m_opening->endProgram = [this] { m_programEnded = true; };
-    const auto load = m_opening->loadBestTimes;
-    m_opening->loadBestTimes = [this, load] {
-        load();
-        m_tableLoaded = true;
-    };
+    // The program does not quit: the soak starts it again.
+    QObject::disconnect(m_opening, &OpeningScreen::programEnding, qApp, nullptr);
+    QObject::connect(m_opening, &OpeningScreen::programEnding, [this] { m_programEnded = true; });
+    // After the program's own reading of the table.
+    QObject::connect(m_opening, &OpeningScreen::bestTimesNeeded, [this] { m_tableLoaded = true; });
     m_hasBaseline = m_needBaseline = false;
     m_program->start(maze);
 }
@@ -492,8 +492,8 @@ void Soak::startProgram(const std::vector<std::string>& switches,
 void Soak::windowMade(QWidget& window) {
     if (auto* game = dynamic_cast<GameScreen*>(&window)) {
         m_game = game;
-        game->clockTimer->setInterval(timerIntervalMs);
-        game->runTimer->setInterval(timerIntervalMs);
+        test::parts(game).clockTimer->setInterval(timerIntervalMs);
+        test::parts(game).runTimer->setInterval(timerIntervalMs);
         game->installEventFilter(this);
     } else if (auto* map = dynamic_cast<MapWindow*>(&window)) {
         m_map = map;
@@ -831,14 +831,14 @@ std::string Soak::checkGame() {
             << "; ";
 
     // The screen shows the counters as they are.
-    if (screen->foodCount->text() != QString::number(s.foodLevel) ||
-        screen->gemCount->text() != QString::number(s.gemScore) ||
-        screen->batteryCount->text() != QString::number(s.batteryLevel) + "%" ||
-        screen->stepCounter->text() != QString::number(s.stepCount))
-        out << "the counters show " << screen->foodCount->text().toStdString() << " food, "
-            << screen->gemCount->text().toStdString() << " gems, "
-            << screen->batteryCount->text().toStdString() << ", "
-            << screen->stepCounter->text().toStdString() << " steps; ";
+    if (test::parts(screen).foodCount->text() != QString::number(s.foodLevel) ||
+        test::parts(screen).gemCount->text() != QString::number(s.gemScore) ||
+        test::parts(screen).batteryCount->text() != QString::number(s.batteryLevel) + "%" ||
+        test::parts(screen).stepCounter->text() != QString::number(s.stepCount))
+        out << "the counters show " << test::parts(screen).foodCount->text().toStdString() << " food, "
+            << test::parts(screen).gemCount->text().toStdString() << " gems, "
+            << test::parts(screen).batteryCount->text().toStdString() << ", "
+            << test::parts(screen).stepCounter->text().toStdString() << " steps; ";
 
     if (baselineNow && !m_base.tainted) {
         if (s.newGame) {
@@ -907,10 +907,10 @@ void Soak::addGlobal(std::vector<Choice>& choices) {
     choices.push_back({3, "time +" + std::to_string(static_cast<long long>(seconds)) + " s",
                        [this, seconds] { m_clock.advance(seconds * secondDays); }});
     if (GameScreen* g = gameScreen()) {
-        if (g->clockTimer->isActive())
-            choices.push_back({3, "the game clock ticks", [this, g] { fireTimer(g->clockTimer); }});
-        if (g->runTimer->isActive())
-            choices.push_back({30, "the run timer ticks", [this, g] { fireTimer(g->runTimer); }});
+        if (test::parts(g).clockTimer->isActive())
+            choices.push_back({3, "the game clock ticks", [this, g] { fireTimer(test::parts(g).clockTimer); }});
+        if (test::parts(g).runTimer->isActive())
+            choices.push_back({30, "the run timer ticks", [this, g] { fireTimer(test::parts(g).runTimer); }});
         else
             m_runTickAt = -1;
     }
@@ -1009,18 +1009,18 @@ void Soak::addGame(std::vector<Choice>& c, double share) {
     add(3, "key Down", [g] { key(g, Qt::Key_Down); });
     add(3, "key Left", [g] { key(g, Qt::Key_Left); });
     add(3, "key Right", [g] { key(g, Qt::Key_Right); });
-    add(2, "click forward", [g] { click(g->forwardButton); });
-    add(1, "click back", [g] { click(g->backButton); });
-    add(1, "click left", [g] { click(g->turnLeftButton); });
-    add(1, "click right", [g] { click(g->turnRightButton); });
-    add(1.5, "click Use", [g] { click(g->useButton); });
+    add(2, "click forward", [g] { click(test::parts(g).forwardButton); });
+    add(1, "click back", [g] { click(test::parts(g).backButton); });
+    add(1, "click left", [g] { click(test::parts(g).turnLeftButton); });
+    add(1, "click right", [g] { click(test::parts(g).turnRightButton); });
+    add(1.5, "click Use", [g] { click(test::parts(g).useButton); });
     add(1.5, "key U", [g] { typeChar(g, 'u'); });
     add(2, "key R", [g] { typeChar(g, 'r'); });
     add(1, "key W", [g] { typeChar(g, 'w'); });
     add(0.6, "key S", [g] { typeChar(g, 's'); });
     add(0.6, "key M", [g] { typeChar(g, 'M'); });
-    add(0.5, "click sounds", [g] { click(g->soundsButton); });
-    add(0.5, "click music", [g] { click(g->musicButton); });
+    add(0.5, "click sounds", [g] { click(test::parts(g).soundsButton); });
+    add(0.5, "click music", [g] { click(test::parts(g).musicButton); });
     add(0.4, "key /", [g] { typeChar(g, '/'); });
     add(0.3, "key ?", [g] { typeChar(g, '?'); });
     static const char fun[] = "ylcjdYLCJD";
@@ -1032,7 +1032,7 @@ void Soak::addGame(std::vector<Choice>& c, double share) {
     add(0.3, "key Return", [g] { key(g, Qt::Key_Return); });
     add(0.2, "key Tab", [g] { key(g, Qt::Key_Tab); });
     const double quit = m_plan == Plan::quitter ? 6 : m_plan == Plan::wanderer ? 0.6 : 0.15;
-    add(quit * 0.5, "click Quit Maze", [g] { click(g->quitButton); });
+    add(quit * 0.5, "click Quit Maze", [g] { click(test::parts(g).quitButton); });
     add(quit * 0.3, "key Alt+Q", [g] { key(g, Qt::Key_Q, Qt::AltModifier); });
     add(quit * 0.2, "close the window", [g] { g->close(); });
     add(0.1, "minimise the window", [g] { g->showMinimized(); });
@@ -1217,7 +1217,7 @@ Choice Soak::windDownChoice() {
     GameScreen* g = gameScreen();
     if (showing(g) && g->isMinimized())
         return {1, "[wind down] [game] restore the window", [g] { g->showNormal(); }};
-    if (showing(g)) return {1, "[wind down] [game] click Quit Maze", [g] { click(g->quitButton); }};
+    if (showing(g)) return {1, "[wind down] [game] click Quit Maze", [g] { click(test::parts(g).quitButton); }};
     if (showing(m_help)) {
         HelpWindow* help = m_help;
         return {1, "[wind down] [help] click Close Help", [help] { click(help->closeButton); }};
@@ -1274,7 +1274,7 @@ void Soak::fireTimer(QTimer* timer) {
     // A timer fires when its interval has passed: the clock's second since it last
     // ticked, the run's fifth of a second since its last step (or since it started).
     GameScreen* g = gameScreen();
-    const bool clock = g && timer == g->clockTimer;
+    const bool clock = g && timer == test::parts(g).clockTimer;
     double& last = clock ? m_clockTickAt : m_runTickAt;
     const double interval = (clock ? 1.0 : 0.2) * secondDays;
     const double since = last < 0 ? 0 : m_clock.now() - last;

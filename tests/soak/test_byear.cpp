@@ -24,7 +24,7 @@
 #include "files/settingsfile.h"
 #include "screens/gamescreen.h"
 #include "screens/openingscreen.h"
-#include "screens/session.h"
+#include "play/session.h"
 #include "support/recordingspeaker.h"
 #include "support/testapp.h"
 #include "support/testfolder.h"
@@ -222,7 +222,8 @@ class ByEar : public ::testing::Test {
         program->windows().windowMade = [this](QWidget& window) {
             if (auto* screen = dynamic_cast<GameScreen*>(&window)) game = screen;
         };
-        program->openingScreen().endProgram = [] {};
+        QObject::disconnect(&program->openingScreen(), &OpeningScreen::programEnding, qApp,
+                            nullptr);
         program->start();
         ASSERT_TRUE(QTest::qWaitFor([this] { return program->openingScreen().isVisible(); }));
     }

@@ -19,8 +19,9 @@ namespace quorvel {
 
 class SpokenPlay {
   public:
-    /// Speaks through speaker, which the first switching on may replace (makeSpeaker).
-    explicit SpokenPlay(std::unique_ptr<Speaker>& speaker) : m_speaker(speaker) {}
+    /// Speaks through speaker, which the first switching on may replace (makeSpeaker);
+    /// warns the player through warn when no speech service answers.
+    SpokenPlay(std::unique_ptr<Speaker>& speaker, std::function<void(const std::string&)> warn);
     ~SpokenPlay();
     SpokenPlay(const SpokenPlay&) = delete;
     SpokenPlay& operator=(const SpokenPlay&) = delete;
@@ -61,6 +62,7 @@ class SpokenPlay {
 
   private:
     std::unique_ptr<Speaker>& m_speaker;
+    std::function<void(const std::string&)> m_warn;
     bool m_on = false;
     bool m_made = false; ///< the speech service was asked for in this run
     bool m_told = false; ///< the player was told that the game cannot speak

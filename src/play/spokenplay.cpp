@@ -1,11 +1,10 @@
-#include "screens/spokenplay.h"
+#include "play/spokenplay.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QTimer>
 
 #include "files/settingsfile.h"
 #include "text/textutil.h"
-#include "widgets/dialogs.h"
 
 namespace quorvel {
 
@@ -18,10 +17,14 @@ const char* const cannotSpeak =
 // The game is making a maze (it shows the busy cursor and takes no input meanwhile), so a
 // dialog now could not be answered.
 bool busy() {
-    return QApplication::overrideCursor() != nullptr;
+    return QGuiApplication::overrideCursor() != nullptr;
 }
 
 } // namespace
+
+SpokenPlay::SpokenPlay(std::unique_ptr<Speaker>& speaker,
+                       std::function<void(const std::string&)> warn)
+    : m_speaker(speaker), m_warn(std::move(warn)) {}
 
 SpokenPlay::~SpokenPlay() = default;
 
@@ -75,7 +78,7 @@ void SpokenPlay::tellCannotSpeak() {
         return;
     }
     m_told = true;
-    showDialog(dkWarning, "Warning", cannotSpeak);
+    if (m_warn) m_warn(cannotSpeak);
 }
 
 void SpokenPlay::say(std::string_view text) {
