@@ -29,10 +29,6 @@ class GameScreen;
 class MapWindow;
 struct Session;
 
-/// The words of the end of a watch: the result reached, or where the run left its record.
-std::string watchVerdict(const RunRecord& run, const RunOutcome& reached,
-                         const std::optional<RunDeparture>& departure);
-
 class RunWatch : public QObject {
     Q_OBJECT
   public:
