@@ -19,7 +19,9 @@ endif()
 
 if(quorvel_fuzz_usable)
     include(ExternalProject)
-    set(fuzzargs -DCMAKE_CXX_COMPILER=${QUORVEL_CLANGXX})
+    # The game's generated headers (text/version.h) come from this build.
+    set(fuzzargs -DCMAKE_CXX_COMPILER=${QUORVEL_CLANGXX}
+                 -DQUORVEL_GENERATED=${CMAKE_BINARY_DIR}/src/text/generated)
     if(CCACHE_PROGRAM)
         list(APPEND fuzzargs -DCMAKE_CXX_COMPILER_LAUNCHER=${CCACHE_PROGRAM})
     endif()

@@ -69,7 +69,7 @@ const std::vector<GnuOption>& gnuOptions();
 ProgramOptions readProgramOptions(const std::vector<std::string>& args);
 /// The text --help prints.
 std::string usageText(std::string_view program);
-/// The line --version prints: "Quorvel 3-D 1.35".
+/// The line --version prints: "Quorvel 3-D " and the game's versionText().
 std::string versionLine();
 
 } // namespace quorvel

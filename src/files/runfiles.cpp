@@ -123,7 +123,7 @@ std::string keepRun(const RunRecord& run, const BestTimes& table) {
 RunsOfTable runsOfTable(const BestTimes& table) {
     RunsOfTable found;
     for (const KeptRun& k : keptRuns())
-        for (int level = 1; level <= 6; ++level)
+        for (int level = 1; level <= levelCount; ++level)
             for (int rank = 1; rank <= 3; ++rank)
                 if (found[level - 1][rank - 1].empty() &&
                     runMatches(k.run, level, table.entry(level, rank)))

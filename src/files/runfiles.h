@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/besttimes.h"
+#include "game/levels.h"
 #include "game/run.h"
 
 namespace quorvel {
@@ -37,7 +38,7 @@ bool runMatches(const RunRecord& run, int level, const BestTime& entry);
 
 /// The kept run behind each best time of table, by level (1..6) and rank (1..3): its
 /// path, or empty when none is kept.
-using RunsOfTable = std::array<std::array<std::string, 3>, 6>;
+using RunsOfTable = std::array<std::array<std::string, 3>, levelCount>;
 RunsOfTable runsOfTable(const BestTimes& table);
 
 } // namespace quorvel

@@ -69,8 +69,8 @@ PlayerSettings loadSettings(std::string_view player, std::string_view currentThe
     const IniFile file = readSettings();
     const std::string section = playerSection(player, ".Settings");
     PlayerSettings s;
-    s.skill = file.readInteger(section, "Skill", 2);
-    if (s.skill < 1 || s.skill > 6) s.skill = 2;
+    s.skill = file.readInteger(section, "Skill", defaultLevel);
+    if (!isLevel(s.skill)) s.skill = defaultLevel;
     s.theme = file.readString(section, "Theme", currentTheme);
     return s;
 }

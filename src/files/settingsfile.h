@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "game/levels.h"
+
 namespace quorvel {
 
 /// The built-in theme's name, always the first entry of the theme list.
@@ -30,10 +32,10 @@ void savePlayer(std::string_view player);
 
 /// A player's level (1..6) and theme as the opening screen applies them.
 struct PlayerSettings {
-    int skill = 2;     ///< level 1..6; any other stored value gives 2
+    int skill = defaultLevel; ///< level 1..6; any other stored value gives the default
     std::string theme; ///< as stored; the current theme text when there is none
 };
-/// Reads P.Settings/Skill (default 2) and P.Settings/Theme (default currentTheme).
+/// Reads P.Settings/Skill (default defaultLevel) and P.Settings/Theme (default currentTheme).
 PlayerSettings loadSettings(std::string_view player, std::string_view currentTheme);
 /// Writes P.Settings/Skill, then P.Settings/Theme.
 void saveSettings(std::string_view player, int skill, std::string_view theme);

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "game/bytes.h"
+#include "game/levels.h"
 #include "text/textcodec.h"
 
 namespace quorvel {
@@ -15,6 +16,7 @@ using namespace bytes;
 constexpr std::uint8_t signature[5] = {4, 'Q', 'V', 'B', 'T'};
 constexpr std::size_t offSize = 16;
 constexpr std::size_t levelBytes = 3 * bestTimesEntry;
+static_assert(bestTimesHeader + levelCount * levelBytes == bestTimesSize);
 
 // Entry offsets.
 constexpr std::size_t eName = 0;
@@ -50,7 +52,7 @@ std::string fieldText(std::span<const std::uint8_t> entry, std::size_t at) {
 } // namespace
 
 std::size_t BestTimes::offset(int level, int rank) {
-    if (level < 1 || level > 6) level = 1;
+    if (!isLevel(level)) level = 1;
     if (rank < 1 || rank > 3) rank = 1;
     return bestTimesHeader + (level - 1) * levelBytes + (rank - 1) * bestTimesEntry;
 }
@@ -72,7 +74,7 @@ BestTimes::BestTimes() {
     friendly.name = "Friend";
     friendly.time = defaultTime;
     friendly.timeText = "99 days, 23:59:59";
-    for (int level = 1; level <= 6; ++level)
+    for (int level = 1; level <= levelCount; ++level)
         for (int rank = 1; rank <= 3; ++rank)
             setEntry(level, rank, friendly);
 }
@@ -148,7 +150,7 @@ int BestTimes::rankOf(int level, double time, std::int32_t gems) const {
 }
 
 int BestTimes::record(int level, const BestTime& result) {
-    if (level < 1 || level > 6) return 0;
+    if (!isLevel(level)) return 0;
     const int rank = rankOf(level, result.time, result.gems);
     if (rank == 0) return 0;
     const auto move = [this, level](int from, int to) {

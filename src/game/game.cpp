@@ -6,6 +6,7 @@
 #include "game/clock.h"
 #include "game/generator.h"
 #include "game/host.h"
+#include "game/levels.h"
 #include "game/mazenumber.h"
 #include "game/random.h"
 #include "game/savefile.h"
@@ -102,7 +103,7 @@ void Game::prepareSavedGame(int level) {
     m_state.newGame = false;
     m_rng.seedRand();
     m_resumeSeed = m_rng.seed();
-    m_maze.mazeSize = 20 * level;
+    m_maze.mazeSize = mazeSizeOfLevel(level);
 }
 
 void Game::nameRun(std::string player, std::string theme) {

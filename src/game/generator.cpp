@@ -1,5 +1,6 @@
 #include "game/generator.h"
 
+#include "game/levels.h"
 #include "game/random.h"
 
 namespace quorvel {
@@ -251,7 +252,7 @@ bool generateMaze(Maze& maze, Random& rng, const ServiceEvents& service) {
 
 int generateAccepted(Maze& maze, Random& rng, int level, const ServiceEvents& service) {
     const std::uint32_t firstState = rng.seed();
-    maze.mazeSize = 20 * level;
+    maze.mazeSize = mazeSizeOfLevel(level);
     int rejected = 0;
     while (generateMaze(maze, rng, service))
         ++rejected;

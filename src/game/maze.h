@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "game/levels.h"
+
 namespace quorvel {
 
 using CellCode = std::uint8_t;
@@ -91,7 +93,7 @@ constexpr int compassHeading(int facing, int compassTurn) {
 /// The grid and the player's place in it: everything a generation or a saved game sets.
 struct Maze {
     std::array<CellCode, gridCells> grid{}; ///< mazegrid, row-major
-    int mazeSize = 20;                      ///< N = 20 x level; rows and columns 0..N
+    int mazeSize = mazeSizeOfLevel(1);      ///< N = 20 x level; rows and columns 0..N
     int posRow = 0;
     int posCol = 0;
     int facing = 1;      ///< 1..4
@@ -114,7 +116,7 @@ struct Maze {
     CellCode behind() const { return relative(aheadStep(facing), -1); }
     CellCode left() const { return relative(leftStep(facing), 1); }
     CellCode right() const { return relative(leftStep(facing), -1); }
-    int level() const { return mazeSize / 20; }
+    int level() const { return levelOfMazeSize(mazeSize); }
 
   private:
     CellCode relative(Step s, int k) const { return at(posRow + k * s.dr, posCol + k * s.dc); }

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "game/levels.h"
 #include "game/maze.h"
 
 namespace quorvel {
@@ -35,15 +36,15 @@ std::string formatMazeNumber(const MazeNumber& number) {
 std::optional<MazeNumber> parseMazeNumber(std::string_view text) {
     const std::size_t dash = text.find('-');
     if (dash == std::string_view::npos) return std::nullopt;
-    const auto level = decimal(text.substr(0, dash), 6);
+    const auto level = decimal(text.substr(0, dash), levelCount);
     const auto state = decimal(text.substr(dash + 1), std::numeric_limits<std::uint32_t>::max());
-    if (!level || !state || *level < 1) return std::nullopt;
+    if (!level || !state || !isLevel(static_cast<int>(*level))) return std::nullopt;
     return MazeNumber{static_cast<int>(*level), static_cast<std::uint32_t>(*state)};
 }
 
 std::optional<MazeNumber> mazeNumberOf(const Maze& maze) {
     const int level = maze.level();
-    if (!maze.seed || level < 1 || level > 6 || maze.mazeSize != 20 * level) return std::nullopt;
+    if (!maze.seed || !isLevelMazeSize(maze.mazeSize)) return std::nullopt;
     return MazeNumber{level, *maze.seed};
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "game/bytes.h"
+#include "game/levels.h"
 #include "game/maze.h"
 #include "game/state.h"
 
@@ -137,8 +138,7 @@ RunReadProblem decodeRun(std::span<const std::uint8_t> in, RunRecord& run) {
     RunRecord r;
     r.maze.level = in[8];
     r.maze.state = getU32(in, 9);
-    if (r.maze.level < 1 || r.maze.level > 6)
-        return refuse("damaged: no level " + std::to_string(r.maze.level));
+    if (!isLevel(r.maze.level)) return refuse("damaged: no level " + std::to_string(r.maze.level));
     if (in[13] > static_cast<std::uint8_t>(RunResult::lost))
         return refuse("damaged: no such result");
     r.outcome.result = static_cast<RunResult>(in[13]);

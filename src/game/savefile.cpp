@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "game/bytes.h"
+#include "game/levels.h"
 
 namespace quorvel {
 
@@ -137,7 +138,7 @@ SaveProblem decodeSave(std::span<const std::uint8_t> file, SavedGame& game) {
     // The game never writes these; a file holding them was made elsewhere, and playing
     // it would put the player outside the maze.
     const int n = m.mazeSize;
-    if (n < 20 || n > 120 || n % 20 != 0 || m.facing < 1 || m.facing > 4 || m.compassTurn < 0 ||
+    if (!isLevelMazeSize(n) || m.facing < 1 || m.facing > 4 || m.compassTurn < 0 ||
         m.compassTurn > 3 || m.posRow < 0 || m.posRow > n || m.posCol < 0 || m.posCol > n)
         return SaveProblem::invalidData;
     // Nor these counters: a game with no food left is lost and never saved, the battery

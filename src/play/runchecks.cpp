@@ -2,6 +2,7 @@
 
 #include <QMetaObject>
 
+#include "game/levels.h"
 #include "platform/threadpriority.h"
 
 namespace quorvel {
@@ -42,7 +43,7 @@ void RunChecks::work(BestTimes table, std::shared_ptr<std::atomic<bool>> stop,
     };
     const RunsOfTable runs = m_kept.runsOf(table);
     post([this, runs] { emit runsFound(runs); });
-    for (int level = 6; level >= 1 && !*stop; --level)
+    for (int level = levelCount; level >= 1 && !*stop; --level)
         for (int rank = 3; rank >= 1 && !*stop; --rank) {
             const std::string& path = runs[level - 1][rank - 1];
             if (path.empty()) continue;

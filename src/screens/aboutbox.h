@@ -63,7 +63,7 @@ class AboutBox : public QDialog {
 
 
     QLabel* iconPicture;  ///< the program's icon
-    QLabel* versionLabel; ///< "Quorvel 3-D version 1.35"
+    QLabel* versionLabel; ///< "Quorvel 3-D version " and the game's versionText()
     QLabel* aboutLine1;   ///< three short lines about the game
     QLabel* aboutLine2;
     QLabel* aboutLine3;

@@ -29,9 +29,9 @@ constexpr int panelWidth = 200, panelHeight = 198, gap = 8;
 
 const QColor rankColours[3] = {QColor(255, 255, 0), QColor(0, 255, 255), QColor(255, 0, 255)};
 
-constexpr const char* titleTexts[6] = {"Nice-n-Easy",       "A little harder now",
-                                       "A real challenge",  "Now we're getting there",
-                                       "O.K. This is hard", "Only for the Strongest"};
+constexpr const char* titleTexts[levelCount] = {"Nice-n-Easy",       "A little harder now",
+                                                "A real challenge",  "Now we're getting there",
+                                                "O.K. This is hard", "Only for the Strongest"};
 
 void setColour(QLabel* label, const QColor& colour) {
     QPalette p = label->palette();
@@ -57,7 +57,7 @@ QPixmap tickPicture(qreal ratio) {
 } // namespace
 
 std::string levelTitle(int level) {
-    return level >= 1 && level <= 6 ? titleTexts[level - 1] : std::string();
+    return isLevel(level) ? titleTexts[level - 1] : std::string();
 }
 
 BestTimesScreen::BestTimesScreen(StatisticsScreen& stats, QWidget* parent)
@@ -84,7 +84,7 @@ BestTimesScreen::BestTimesScreen(StatisticsScreen& stats, QWidget* parent)
     QFont time("Liberation Serif");
     time.setPixelSize(14);
 
-    for (int level = 0; level < 6; ++level) {
+    for (int level = 0; level < levelCount; ++level) {
         const int x = gap + (level % 3) * (panelWidth + gap);
         const int y = gap + (level / 3) * (panelHeight + gap);
         auto* panel = new QFrame(this);
@@ -181,7 +181,7 @@ void BestTimesScreen::fillTimes(const BestTimes& table) {
     *m_table = table;
     m_runs = {};
     m_checkAsked = m_checked = false;
-    for (int level = 0; level < 6; ++level)
+    for (int level = 0; level < levelCount; ++level)
         for (int rank = 0; rank < 3; ++rank) {
             const BestTime e = table.entry(level + 1, rank + 1);
             // A name longer than its line is cut to fit, whole in the hint.
@@ -200,7 +200,7 @@ bool BestTimesScreen::runsChecked() const {
 // button beside each; their checks follow one by one.
 void BestTimesScreen::showRuns(const RunsOfTable& runs) {
     m_runs = runs;
-    for (int level = 0; level < 6; ++level)
+    for (int level = 0; level < levelCount; ++level)
         for (int rank = 0; rank < 3; ++rank)
             watchButtons[level][rank]->setVisible(!m_runs[level][rank].empty());
 }
@@ -235,7 +235,7 @@ std::string BestTimesScreen::spokenWords() const {
     static constexpr const char* places[3] = {"first", "second", "third"};
     std::string words;
     addSentence(words, windowTitle().toStdString());
-    for (int level = 0; level < 6; ++level) {
+    for (int level = 0; level < levelCount; ++level) {
         std::string line = titles[level]->text().toStdString() + ":";
         for (int rank = 0; rank < 3; ++rank)
             line += std::string(rank == 0 ? " " : "; ") + places[rank] + ", " +
@@ -247,7 +247,7 @@ std::string BestTimesScreen::spokenWords() const {
 }
 
 void BestTimesScreen::showEntryStats(QObject* clicked) {
-    for (int level = 0; level < 6; ++level)
+    for (int level = 0; level < levelCount; ++level)
         for (int rank = 0; rank < 3; ++rank)
             if (clicked == names[level][rank]) {
                 m_stats.showEntry(rank + 1, levelTitle(level + 1),

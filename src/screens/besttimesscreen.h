@@ -12,6 +12,7 @@
 
 #include "files/runfiles.h"
 #include "game/besttimes.h"
+#include "game/levels.h"
 
 class QFrame;
 class QLabel;
@@ -50,14 +51,14 @@ class BestTimesScreen : public QDialog {
     void showEntryStats(QObject* clicked);
 
     // Controls, by level 1..6 (index 0..5) and rank 1..3 (index 0..2).
-    std::array<QFrame*, 6> panels{};
-    std::array<QLabel*, 6> titles{};
-    std::array<std::array<QLabel*, 3>, 6> names{};
-    std::array<std::array<QLabel*, 3>, 6> times{};
+    std::array<QFrame*, levelCount> panels{};
+    std::array<QLabel*, levelCount> titles{};
+    std::array<std::array<QLabel*, 3>, levelCount> names{};
+    std::array<std::array<QLabel*, 3>, levelCount> times{};
     /// "Watch", shown beside a result whose run is kept.
-    std::array<std::array<QPushButton*, 3>, 6> watchButtons{};
+    std::array<std::array<QPushButton*, 3>, levelCount> watchButtons{};
     /// The checked mark beside the time of a result whose run verifies.
-    std::array<std::array<QLabel*, 3>, 6> checkedMarks{};
+    std::array<std::array<QLabel*, 3>, levelCount> checkedMarks{};
     QPushButton* closeButton;
 
 

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "game/levels.h"
 #include "platform/sdllibrary.h"
 #include "screens/gamescreen.h"
 #include "screens/mapwindow.h"
@@ -293,7 +294,7 @@ void Gamepad::onOpeningScreen(OpeningScreen& opening, PadAction action) {
         if (level > 1) opening.selectLevel(level - 1);
         break;
     case PadAction::down:
-        if (level < 6) opening.selectLevel(level + 1);
+        if (level < levelCount) opening.selectLevel(level + 1);
         break;
     case PadAction::left: { // the load button beside the level, when there is a saved game
         QPushButton* load = opening.loadButtons[level - 1];

@@ -23,6 +23,7 @@
 #include "files/registry.h"
 #include "files/savedgamefiles.h"
 #include "files/settingsfile.h"
+#include "game/levels.h"
 #include "game/mazenumber.h"
 #include "platform/windowframe.h"
 #include "play/gamesession.h"
@@ -54,7 +55,7 @@ const char* const friendName = "Friend";
 const std::string namePrompt = "Please enter your name (up to 12 characters).";
 
 // The level captions; "&" marks the accelerator.
-const std::array<const char*, 6> levelCaptions = {
+const std::array<const char*, levelCount> levelCaptions = {
     "Nice -n- &Easy...",           "A &little harder now...", "A &real challenge...",
     "&Now we're getting there...", "O.K. This is &hard...",   "&Only for the Strongest...",
 };
@@ -343,7 +344,7 @@ void OpeningScreen::buildColumns() {
     label(this, "Label6", "PLEASE SELECT  A SKILL LEVEL .", QRect(386, 122, 236, 16));
     m_levels = new QButtonGroup(this);
     m_levels->setExclusive(true);
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < levelCount; ++i) {
         const int y = 142 + 21 * i;
         auto* load = new QPushButton(QString("&%1").arg(i + 1), this);
         load->setObjectName(QString("btnld%1").arg(i + 1));
@@ -357,7 +358,7 @@ void OpeningScreen::buildColumns() {
         auto* radio = new QRadioButton(levelCaptions[i], this);
         radio->setObjectName(QString("btnlevel%1").arg(i + 1));
         radio->setGeometry(418, y, 206, 20);
-        radio->setToolTip(QString("A maze of %1 x %1 cells.").arg(20 * (i + 1)));
+        radio->setToolTip(QString("A maze of %1 x %1 cells.").arg(mazeSizeOfLevel(i + 1)));
         describeControl(radio,
                         QString("Level %1: %2").arg(i + 1).arg(plainCaption(levelCaptions[i])),
                         radio->toolTip());
@@ -368,7 +369,7 @@ void OpeningScreen::buildColumns() {
         });
         levelButtons[i] = radio;
     }
-    levelButtons[1]->setChecked(true);
+    levelButtons[defaultLevel - 1]->setChecked(true);
     rule(this, 284);
 }
 
@@ -690,7 +691,7 @@ void OpeningScreen::preview() {
 void OpeningScreen::showLoadButtons() {
     for (QPushButton* b : loadButtons)
         b->hide();
-    for (int level = 1; level <= 6; ++level) {
+    for (int level = 1; level <= levelCount; ++level) {
         if (!hasSavedGameFile(m_session.playerName, level)) continue;
         loadButtons[level - 1]->setToolTip("Load saved game");
         loadButtons[level - 1]->show();
@@ -699,11 +700,11 @@ void OpeningScreen::showLoadButtons() {
 
 int OpeningScreen::selectedLevel() const {
     const int id = m_levels->checkedId();
-    return id >= 1 && id <= 6 ? id : 2;
+    return isLevel(id) ? id : defaultLevel;
 }
 
 void OpeningScreen::selectLevel(int level) {
-    if (level < 1 || level > 6) level = 2;
+    if (!isLevel(level)) level = defaultLevel;
     levelButtons[level - 1]->setChecked(true);
     chooseLevel(level);
 }
@@ -892,13 +893,13 @@ void OpeningScreen::switchSpeech() {
 
 std::string OpeningScreen::spokenLevel() const {
     const int level = selectedLevel();
-    return "Skill level: " + levelTitle(level) + ", a maze of " + std::to_string(20 * level) +
-           " by " + std::to_string(20 * level) + " cells";
+    const std::string side = std::to_string(mazeSizeOfLevel(level));
+    return "Skill level: " + levelTitle(level) + ", a maze of " + side + " by " + side + " cells";
 }
 
 std::string OpeningScreen::spokenWords() const {
     std::vector<int> saved;
-    for (int level = 1; level <= 6; ++level)
+    for (int level = 1; level <= levelCount; ++level)
         if (loadButtons[level - 1]->isVisibleTo(this)) saved.push_back(level);
     std::string savedWords;
     for (std::size_t i = 0; i < saved.size(); ++i) {

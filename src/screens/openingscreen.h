@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "game/levels.h"
 #include "screens/keybindings.h"
 
 class QButtonGroup;
@@ -96,8 +97,8 @@ class OpeningScreen : public QWidget {
     WideComboBox* themeBox;
     std::array<QLabel*, 6> previews{};           ///< Image2..Image7
     std::array<QLabel*, 6> builtins{};           ///< Image8..Image13, hidden
-    std::array<QRadioButton*, 6> levelButtons{}; ///< btnlevel1..btnlevel6
-    std::array<QPushButton*, 6> loadButtons{};   ///< btnld1..btnld6
+    std::array<QRadioButton*, levelCount> levelButtons{}; ///< btnlevel1..btnlevel6
+    std::array<QPushButton*, levelCount> loadButtons{};   ///< btnld1..btnld6
     QPushButton* enterButton;                    ///< "Enter"
     QPushButton* exitButton;
     QPushButton* changePlayerButton;

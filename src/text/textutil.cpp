@@ -1,5 +1,7 @@
 #include "text/textutil.h"
 
+#include "text/version.h"
+
 namespace quorvel {
 
 namespace {
@@ -94,6 +96,10 @@ std::string versionText(int major, int minor) {
     std::string text = zeroPad(std::to_string(minor), 2);
     if (text.back() == '0') text.pop_back();
     return std::to_string(major) + "." + text;
+}
+
+std::string versionText() {
+    return versionText(versionMajor, versionMinor);
 }
 
 std::string asciiLower(std::string_view s) {

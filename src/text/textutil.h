@@ -42,8 +42,10 @@ std::string joinSentences(std::initializer_list<std::string_view> pieces);
 /// Adds a piece to spoken sentences as joinSentences does.
 void addSentence(std::string& sentences, std::string_view piece);
 
-/// "1.35": the major version, a point, and the minor version in two digits with
-/// a trailing "0" dropped (minor 30 gives "1.3").
-std::string versionText(int major = 1, int minor = 35);
+/// A version as the game shows it: the major version, a point, and the minor version in
+/// two digits with a trailing "0" dropped (1 and 5 give "1.05", 1 and 30 give "1.3").
+std::string versionText(int major, int minor);
+/// The game's own version so written (text/version.h).
+std::string versionText();
 
 } // namespace quorvel

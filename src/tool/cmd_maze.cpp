@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "game/generator.h"
+#include "game/levels.h"
 #include "game/random.h"
 #include "tool/command.h"
 #include "tool/options.h"
@@ -9,7 +10,7 @@ namespace quorvel::tool {
 
 int mazeCommand(const Args& args, std::ostream& out, std::ostream&) {
     const Options options(args, {"level", "seed"});
-    const int level = static_cast<int>(options.integer("level", 1, 6));
+    const int level = static_cast<int>(options.integer("level", 1, levelCount));
     const std::uint32_t seed = options.seed("seed");
 
     Random rng(seed);

@@ -13,6 +13,7 @@
 #include "files/safewrite.h"
 #include "game/game.h"
 #include "game/generator.h"
+#include "game/levels.h"
 #include "game/random.h"
 #include "tool/command.h"
 #include "tool/options.h"
@@ -65,7 +66,7 @@ void writeToFile(const std::string& png, const std::string& path) {
 int renderCommand(const Args& args, std::ostream& out, std::ostream& err) {
     const Options options(args, {"level", "seed", "row", "col", "facing", "battery", "batterysteps",
                                  "theme", "scale", "out"});
-    const int level = static_cast<int>(options.integer("level", 1, 6));
+    const int level = static_cast<int>(options.integer("level", 1, levelCount));
     const std::uint32_t seed = options.seed("seed");
     const long row = options.integer("row", 0, gridSize - 1, -1);
     const long col = options.integer("col", 0, gridSize - 1, -1);

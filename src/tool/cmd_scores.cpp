@@ -8,6 +8,7 @@
 #include "files/filereader.h"
 #include "files/resourcefile.h"
 #include "game/besttimes.h"
+#include "game/levels.h"
 #include "resources/resources.h"
 #include "tool/command.h"
 
@@ -45,7 +46,7 @@ int scoresCommand(const Args& args, std::ostream& out, std::ostream& err) {
     }
 
     const BestTimes table = BestTimes::fromFile(file);
-    for (int level = 1; level <= 6; ++level)
+    for (int level = 1; level <= levelCount; ++level)
         for (int rank = 1; rank <= 3; ++rank) {
             const BestTime e = table.entry(level, rank);
             char time[64];

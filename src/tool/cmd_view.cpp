@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "game/generator.h"
+#include "game/levels.h"
 #include "game/random.h"
 #include "tool/command.h"
 #include "tool/options.h"
@@ -37,7 +38,7 @@ bool scanStaysInside(const Maze& maze) {
 
 int viewCommand(const Args& args, std::ostream& out, std::ostream&) {
     const Options options(args, {"level", "seed", "row", "col", "facing"});
-    const int level = static_cast<int>(options.integer("level", 1, 6));
+    const int level = static_cast<int>(options.integer("level", 1, levelCount));
     const std::uint32_t seed = options.seed("seed");
     // Check every option before the work starts.
     constexpr long far = 1'000'000;

@@ -9,6 +9,7 @@
 #include <new>
 #include <string_view>
 
+#include "text/textutil.h"
 #include "tool/command.h"
 
 namespace {
@@ -155,7 +156,7 @@ int run(const Args& all) {
         return 0;
     }
     if (all[0] == "--version") {
-        std::cout << "quorvel3d-tool 1.35\n";
+        std::cout << "quorvel3d-tool " << quorvel::versionText() << "\n";
         return 0;
     }
     for (const Command& c : commands)
