@@ -175,7 +175,7 @@ void Game::begin() {
     m_host->showCounters();
     tickClock();
     redrawView();
-    examineCell();
+    enterCell();
 }
 
 void Game::end() {
@@ -256,7 +256,7 @@ void Game::moveTo(int row, int col, const std::string& action, const std::string
     redrawView();
     if (m_state.gameOver) return;
     m_host->updateMapPosition(m_maze.posRow, m_maze.posCol, m_state.hasGps, m_state.hasTracker);
-    examineCell();
+    enterCell();
     if (m_state.gameOver) return;
     ageIndicator();
 }
@@ -410,97 +410,123 @@ void Game::takeTool(CellCode code) {
     };
     for (const Found& t : tools) {
         if (t.code != code) continue;
-        m_host->playSound(t.sound, "box", SoundMode::now);
-        post(t.key, Colour::white, MessageLevel::standard);
+        announce(t.sound, "box", t.key);
         m_state.*t.flag = true;
         m_host->showTool(t.tool);
         if (t.showsOnMap)
             m_host->updateMapTools(m_state.mapInView, m_state.hasDetector, m_state.hasBeacon);
-        m_maze.set(m_maze.posRow, m_maze.posCol, cellOpenedBox);
+        emptyBoxHere();
     }
 }
 
-void Game::examineCell() {
-    m_useEnabled = false;
-    m_host->setUseEnabled(false);
+void Game::enterCell() {
+    setUseEnabled(false);
     hintAtExitOrMap();
+    if (!actOnCell()) return;
+    m_host->showCounters();
+    m_host->updateMapPosition(m_maze.posRow, m_maze.posCol, m_state.hasGps, m_state.hasTracker);
+}
 
-    GameState& s = m_state;
-    const int r = m_maze.posRow, c = m_maze.posCol;
+bool Game::actOnCell() {
     const CellCode code = m_maze.here();
-    const auto box = [&](const char* sound, const char* fallback, MessageKey key, Colour colour) {
-        m_host->playSound(sound, fallback, SoundMode::now);
-        post(key, colour, MessageLevel::standard);
-    };
     switch (code) {
-    case cellGemTrap:
-        box("gemtrap", "trap", msgGemTrap, Colour::yellow);
-        s.gemScore = s.gemScore > 5 ? s.gemScore - 5 : 0;
-        m_maze.set(r, c, cellOpen);
-        break;
-    case cellFoodTrap:
-        box("foodtrap", "trap", msgFoodTrap, Colour::yellow);
-        m_maze.set(r, c, cellOpen);
-        s.foodLevel -= s.foodLevel > 40 ? 19 : 9;
-        eatOneStep();
-        if (s.gameOver) return;
-        break;
+    case cellGemTrap: springGemTrap(); break;
+    case cellFoodTrap: return springFoodTrap();
     case cellStone:
-        box("stone", "box", msgStone, Colour::white);
-        m_maze.set(r, c, cellOpenedBox);
+        announce("stone", "box", msgStone);
+        emptyBoxHere();
         break;
     case cellGem1:
     case cellGem3:
-    case cellGem5: {
-        const bool five = code == cellGem5, three = code == cellGem3;
-        box(five    ? "gem5"
-            : three ? "gem3"
-                    : "gem1",
-            "gem",
-            five    ? msgGem5
-            : three ? msgGem3
-                    : msgGem1,
-            Colour::white);
-        s.gemScore += five ? 5 : three ? 3 : 1;
-        m_maze.set(r, c, cellOpenedBox);
-        break;
-    }
+    case cellGem5: takeGem(code); break;
     case cellGps:
     case cellTracker:
     case cellDetector:
     case cellBeacon: takeTool(code); break;
     case cellBattery:
-    case cellBatteryLeft:
-        box("battery", "box", msgBattery, Colour::white);
-        m_maze.set(r, c, cellBatteryLeft);
-        m_useEnabled = true;
-        m_host->setUseEnabled(true);
-        if (s.batteryLevel == 0) useBatteryHere();
-        break;
-    case cellCompass:
-        box("compass", "box", msgCompass, Colour::white);
-        s.hasCompass = true;
-        m_host->drawCompass(compassHeading(m_maze.facing, m_maze.compassTurn));
-        m_host->showCompass();
-        m_host->showTool(Tool::compass);
-        m_maze.set(r, c, cellOpenedBox);
-        break;
-    case cellFood:
-        box("food", "", msgFood, Colour::white);
-        s.foodLevel += 100;
-        s.indicatorAge = 0;
-        m_maze.set(r, c, cellOpenedBox);
-        break;
-    case cellOpenedBox: box("open", "", msgOpen, Colour::white); break;
+    case cellBatteryLeft: findBattery(); break;
+    case cellCompass: takeCompass(); break;
+    case cellFood: eatFood(); break;
+    case cellOpenedBox: announce("open", "", msgOpen); break;
     default:
         if (isClosedBox(code)) {
-            box("empty", "box", msgEmpty, Colour::white);
-            m_maze.set(r, c, cellOpenedBox);
+            announce("empty", "box", msgEmpty);
+            emptyBoxHere();
         }
         break;
     }
-    m_host->showCounters();
-    m_host->updateMapPosition(r, c, s.hasGps, s.hasTracker);
+    return true;
+}
+
+void Game::announce(const char* sound, const char* fallback, MessageKey key, Colour colour) {
+    m_host->playSound(sound, fallback, SoundMode::now);
+    post(key, colour, MessageLevel::standard);
+}
+
+void Game::emptyBoxHere() {
+    m_maze.set(m_maze.posRow, m_maze.posCol, cellOpenedBox);
+}
+
+void Game::setUseEnabled(bool enabled) {
+    m_useEnabled = enabled;
+    m_host->setUseEnabled(enabled);
+}
+
+void Game::springGemTrap() {
+    announce("gemtrap", "trap", msgGemTrap, Colour::yellow);
+    m_state.gemScore = m_state.gemScore > 5 ? m_state.gemScore - 5 : 0;
+    m_maze.set(m_maze.posRow, m_maze.posCol, cellOpen);
+}
+
+bool Game::springFoodTrap() {
+    announce("foodtrap", "trap", msgFoodTrap, Colour::yellow);
+    m_maze.set(m_maze.posRow, m_maze.posCol, cellOpen);
+    m_state.foodLevel -= m_state.foodLevel > 40 ? 19 : 9;
+    eatOneStep();
+    return !m_state.gameOver;
+}
+
+void Game::takeGem(CellCode code) {
+    struct Gem {
+        CellCode code;
+        const char* sound;
+        MessageKey key;
+        int points;
+    };
+    static constexpr Gem gems[] = {
+        {cellGem5, "gem5", msgGem5, 5},
+        {cellGem3, "gem3", msgGem3, 3},
+        {cellGem1, "gem1", msgGem1, 1},
+    };
+    for (const Gem& g : gems) {
+        if (g.code != code) continue;
+        announce(g.sound, "gem", g.key);
+        m_state.gemScore += g.points;
+        emptyBoxHere();
+    }
+}
+
+void Game::findBattery() {
+    announce("battery", "box", msgBattery);
+    m_maze.set(m_maze.posRow, m_maze.posCol, cellBatteryLeft);
+    setUseEnabled(true);
+    if (m_state.batteryLevel == 0) useBatteryHere();
+}
+
+void Game::takeCompass() {
+    announce("compass", "box", msgCompass);
+    m_state.hasCompass = true;
+    m_host->drawCompass(compassHeading(m_maze.facing, m_maze.compassTurn));
+    m_host->showCompass();
+    m_host->showTool(Tool::compass);
+    emptyBoxHere();
+}
+
+void Game::eatFood() {
+    announce("food", "", msgFood);
+    m_state.foodLevel += 100;
+    m_state.indicatorAge = 0;
+    emptyBoxHere();
 }
 
 void Game::useBattery() {
@@ -516,12 +542,11 @@ void Game::useBatteryHere() {
         post(msgUseBatt, Colour::white, MessageLevel::standard);
         m_state.batteryLevel = 100;
         m_state.batterySteps = 0;
-        m_maze.set(m_maze.posRow, m_maze.posCol, cellOpenedBox);
+        emptyBoxHere();
         redrawView();
         m_host->showCounters();
     }
-    m_useEnabled = false;
-    m_host->setUseEnabled(false);
+    setUseEnabled(false);
 }
 
 // ---- food and light -----------------------------------------------------------------------

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "game/maze.h"
+#include "game/message.h"
 #include "game/run.h"
 #include "game/state.h"
 #include "game/stepsound.h"
@@ -23,9 +24,6 @@ class GameHost;
 class GameRecords;
 class Random;
 struct SavedGame;
-enum class Colour : unsigned;
-enum class MessageLevel;
-enum MessageKey : int;
 
 class Game {
   public:
@@ -104,8 +102,10 @@ class Game {
 
     /// Composes the view; standing on the exit facing it starts the win.
     void redrawView();
-    /// Hints, boxes and traps of the player's cell.
-    void examineCell();
+    /// What the player's cell does on entering it (or on standing in it as a game
+    /// begins): a hint of the exit or wall map beside or behind, then its trap springs,
+    /// its box opens or its tool is taken.
+    void enterCell();
 
     /// Darkness of the view, 0..175 levels off each colour, for the battery state.
     int darkness() const;
@@ -162,7 +162,25 @@ class Game {
     void post(MessageKey key, Colour colour, MessageLevel level);
     void resetForNewGame();
     void showLoadedTools();
+
+    // What a cell does (enterCell).
+    /// The trap, box or tool of the player's cell; false when it ended the game.
+    bool actOnCell();
+    /// A find's sound (cutting in) and its message, which lights the indicator.
+    void announce(const char* sound, const char* fallback, MessageKey key,
+                  Colour colour = Colour::white);
+    /// Leaves an opened, empty box in the player's cell.
+    void emptyBoxHere();
+    void setUseEnabled(bool enabled);
+    void springGemTrap();
+    /// False when the food it takes starves the player.
+    bool springFoodTrap();
+    void takeGem(CellCode code);
     void takeTool(CellCode code);
+    void takeCompass();
+    /// A battery box: Use takes it, at once when the battery is empty.
+    void findBattery();
+    void eatFood();
 };
 
 } // namespace quorvel

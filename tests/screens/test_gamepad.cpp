@@ -312,7 +312,7 @@ TEST_F(ControllerTest, ButtonsGiveTheGameScreensLetterKeys) {
 
     maze().set(maze().posRow, maze().posCol, cellBattery);
     state().batteryLevel = 50;
-    form->game().examineCell();
+    form->game().enterCell();
     tap(SDL_CONTROLLER_BUTTON_A); // Use
     EXPECT_EQ(state().batteryLevel, 100);
 
@@ -421,7 +421,7 @@ TEST_F(ControllerTest, TheSettingsFileMovesActionsAndTheRobbedOnesTakeWhatTheirR
     QObject::connect(form.get(), &GameScreen::storyWanted, [&stories] { ++stories; });
     maze().set(maze().posRow, maze().posCol, cellBattery);
     state().batteryLevel = 50;
-    form->game().examineCell();
+    form->game().enterCell();
 
     holdUntil(SDL_CONTROLLER_BUTTON_A, [&] { return parts(form).soundsState->text() == "OFF"; });
     holdUntil(SDL_CONTROLLER_BUTTON_B, [&] { return stories == 1; });

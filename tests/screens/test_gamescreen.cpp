@@ -207,7 +207,7 @@ TEST_F(ScreenTest, UUsesTheBatteryUnderfootAndSlashShowsTheStory) {
     // A battery box under the player, the light half gone.
     maze().set(maze().posRow, maze().posCol, cellBattery);
     state().batteryLevel = 50;
-    form->game().examineCell();
+    form->game().enterCell();
     EXPECT_TRUE(parts(form).useButton->isEnabled());
     EXPECT_EQ(parts(form).useButton->toolTip().toStdString(), "Use batteries");
     QTest::keyClick(form.get(), 'u');
