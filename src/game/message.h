@@ -3,6 +3,9 @@
 // (theme/messages.h) holds the themed words of every key and fills them for the player.
 // The panel shows it in a colour, at a level that decides what the indicator shows.
 
+#include <array>
+#include <string_view>
+
 namespace quorvel {
 
 /// Number of message keys; keys are 0..35.
@@ -48,6 +51,21 @@ enum MessageKey : int {
     msgDance = 34,    ///< fun key D
     msgExit = 35,     ///< the exit straight ahead
 };
+
+/// The name of each key, by key: the name of a theme's variant file (without ".txt"),
+/// and how tools and test traces write the key.
+constexpr std::array<std::string_view, messageKeyCount> messageKeywords = {
+    "random",  "food",   "battery",  "gem5",     "gem3",     "gem1", "stone", "compass",
+    "gps",     "beacon", "tracker",  "detector", "empty",    "open", "map",   "foodtrap",
+    "gemtrap", "start",  "lose",     "win",      "quit",     "run",  "stop",  "blocked",
+    "usebatt", "hungry", "starving", "weakbatt", "deadbatt", "hint", "yell",  "laugh",
+    "cry",     "jump",   "dance",    "exit",
+};
+
+/// The name of a key; empty outside 0..35.
+constexpr std::string_view messageKeyword(int key) {
+    return key >= 0 && key < messageKeyCount ? messageKeywords[key] : std::string_view{};
+}
 
 /// Colours of the message panel, as 0x00BBGGRR.
 enum class Colour : unsigned {

@@ -10,14 +10,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr std::string_view keywords[messageKeyCount] = {
-    "random",  "food",   "battery",  "gem5",     "gem3",     "gem1", "stone", "compass",
-    "gps",     "beacon", "tracker",  "detector", "empty",    "open", "map",   "foodtrap",
-    "gemtrap", "start",  "lose",     "win",      "quit",     "run",  "stop",  "blocked",
-    "usebatt", "hungry", "starving", "weakbatt", "deadbatt", "hint", "yell",  "laugh",
-    "cry",     "jump",   "dance",    "exit",
-};
-
 // Item codes of the Items keys named after an item.
 struct ItemKey {
     std::string_view name;
@@ -95,10 +87,6 @@ std::string* wordSlot(Vocabulary& w, std::string_view section, std::string_view 
 }
 
 } // namespace
-
-std::string_view keyword(int key) {
-    return key >= 0 && key < messageKeyCount ? keywords[key] : std::string_view{};
-}
 
 std::vector<std::string> builtinVariants(int key) {
     switch (key) {

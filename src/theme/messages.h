@@ -25,10 +25,6 @@ constexpr int codeGem = -4;
 constexpr int codePower = -5; ///< hints only
 constexpr int codeLight = -6;
 
-/// The key word of a key (also the name of a theme's variant file, without ".txt");
-/// empty outside 0..35.
-std::string_view keyword(int key);
-
 /// The built-in variants of a key, in list order; empty for silent keys and outside 0..35.
 std::vector<std::string> builtinVariants(int key);
 

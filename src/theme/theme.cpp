@@ -205,7 +205,7 @@ std::optional<IniFile> themeIni(const std::string& folder) {
 void loadThemeFolder(MessageCatalogue& catalogue, const std::string& folder) {
     catalogue.resetVocabulary();
     for (int key = 0; key < messageKeyCount; ++key) {
-        const std::string file = themeFile(folder, std::string(keyword(key)) + ".txt");
+        const std::string file = themeFile(folder, std::string(messageKeyword(key)) + ".txt");
         if (auto lines = themeTextFile(file)) catalogue.setVariants(key, std::move(*lines));
         catalogue.dropBadVariants(key);
     }

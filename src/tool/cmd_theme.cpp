@@ -104,7 +104,7 @@ int themeCommand(const Args& args, std::ostream& out, std::ostream& err) {
     if (options.has("messages")) {
         for (int key = 0; key < messageKeyCount; ++key) {
             const auto& variants = catalogue.variants(key);
-            out << "key " << key << " " << keyword(key) << " " << variants.size() << "\n";
+            out << "key " << key << " " << messageKeyword(key) << " " << variants.size() << "\n";
             for (const std::string& v : variants)
                 out << "  " << catalogue.fillTokens(v, player, key) << "\n";
         }

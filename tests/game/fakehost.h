@@ -47,8 +47,8 @@ class FakeHost : public GameHost, public GameRecords {
     }
     void countRemaining() override { calls.push_back("countremaining"); }
     bool postGameMessage(MessageKey key, Colour colour, MessageLevel level) override {
-        calls.push_back("post " + std::to_string(key) + " " + colourName(colour) + " " +
-                        std::to_string(static_cast<int>(level)));
+        calls.push_back("post " + std::string(messageKeyword(key)) + " " + colourName(colour) +
+                        " " + std::to_string(static_cast<int>(level)));
         return !messagesEmpty;
     }
     bool showGameMessage(const std::string& text, Colour colour, MessageLevel level) override {

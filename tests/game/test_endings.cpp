@@ -116,7 +116,7 @@ TEST_F(GameTest, TheExitAheadIsAnnounced) {
     start(toExit(), 2, 18, 3);
     game.stepForward();
     EXPECT_TRUE(host.has("sound exit/ 1"));
-    EXPECT_TRUE(host.has("post 35 white 1"));
+    EXPECT_TRUE(host.has("post exit white 1"));
 }
 
 TEST_F(GameTest, QuittingAsksThenOffersToSave) {

@@ -20,7 +20,7 @@ TEST_F(GameTest, GemTrapsTakeFivePointsButNeverGoBelowZero) {
         EXPECT_EQ(state().gemScore, after);
         EXPECT_EQ(here(), cellOpen);
         EXPECT_TRUE(host.has("sound gemtrap/trap 1"));
-        EXPECT_TRUE(host.has("post 16 yellow 1"));
+        EXPECT_TRUE(host.has("post gemtrap yellow 1"));
     }
 }
 
@@ -40,8 +40,8 @@ TEST_F(GameTest, AFoodTrapThatEmptiesTheFoodLosesAtOnce) {
     game.stepForward();
     EXPECT_TRUE(state().gameOver);
     const Calls tail(host.calls.end() - 6, host.calls.end());
-    EXPECT_EQ(tail, (Calls{"sound foodtrap/trap 1", "post 15 yellow 1", "post 26 yellow 2",
-                           "counters", "endscreen You Lose", "close"}));
+    EXPECT_EQ(tail, (Calls{"sound foodtrap/trap 1", "post foodtrap yellow 1",
+                           "post starving yellow 2", "counters", "endscreen You Lose", "close"}));
     // The loss comes last: nothing after the game screen closed.
     EXPECT_EQ(host.calls.back(), "close");
     EXPECT_EQ(host.lastEnd.caption, "You Lose");
@@ -54,7 +54,8 @@ TEST_F(GameTest, StarvingOnAStepShowsTheLossAndStops) {
     start(withItem('.'), 1, 1, 3);
     state().foodLevel = 1;
     game.stepForward();
-    EXPECT_EQ(host.calls, (Calls{"post 26 yellow 2", "counters", "endscreen You Lose", "close"}));
+    EXPECT_EQ(host.calls,
+              (Calls{"post starving yellow 2", "counters", "endscreen You Lose", "close"}));
     EXPECT_TRUE(state().gameOver);
     EXPECT_FALSE(game.playing());
     EXPECT_TRUE(game.askToQuit()); // no question after a loss
@@ -68,9 +69,12 @@ TEST_F(GameTest, BoxesGiveTheirContentsOnceAndStayOpen) {
         const char* message;
     };
     const Case cases[] = {
-        {'g', "sound stone/box 1", "post 6 white 1"},  {'i', "sound gem1/gem 1", "post 5 white 1"},
-        {'j', "sound gem3/gem 1", "post 4 white 1"},   {'h', "sound gem5/gem 1", "post 3 white 1"},
-        {'`', "sound empty/box 1", "post 12 white 1"}, {'a', "sound food/ 1", "post 1 white 1"},
+        {'g', "sound stone/box 1", "post stone white 1"},
+        {'i', "sound gem1/gem 1", "post gem1 white 1"},
+        {'j', "sound gem3/gem 1", "post gem3 white 1"},
+        {'h', "sound gem5/gem 1", "post gem5 white 1"},
+        {'`', "sound empty/box 1", "post empty white 1"},
+        {'a', "sound food/ 1", "post food white 1"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(1, c.code));
@@ -87,7 +91,7 @@ TEST_F(GameTest, BoxesGiveTheirContentsOnceAndStayOpen) {
     game.stepBack();
     game.stepForward(); // back in: only the open box's message
     EXPECT_EQ(state().gemScore, 5);
-    EXPECT_EQ(host.only("post").back(), "post 13 white 1");
+    EXPECT_EQ(host.only("post").back(), "post open white 1");
     EXPECT_TRUE(host.has("sound open/ 1"));
 
     start(withItem('a'), 1, 1, 3);
@@ -122,7 +126,7 @@ TEST_F(GameTest, ToolsLightTheirPicturesAndTheMap) {
     game.stepForward();
     EXPECT_EQ(host.calls.back(), "mappos 1,2 01");
     EXPECT_TRUE(host.has("sound tracker/box 1"));
-    EXPECT_TRUE(host.has("post 10 white 1"));
+    EXPECT_TRUE(host.has("post tracker white 1"));
 }
 
 TEST_F(GameTest, ABatteryWaitsInItsBoxUntilUsed) {
@@ -131,7 +135,7 @@ TEST_F(GameTest, ABatteryWaitsInItsBoxUntilUsed) {
     game.stepForward();
     EXPECT_EQ(here(), cellBatteryLeft);
     EXPECT_TRUE(game.useEnabled());
-    EXPECT_TRUE(host.has("post 2 white 1"));
+    EXPECT_TRUE(host.has("post battery white 1"));
     EXPECT_TRUE(host.has("sound battery/box 1"));
 
     game.stepBack(); // leaving disables Use
@@ -147,7 +151,7 @@ TEST_F(GameTest, ABatteryWaitsInItsBoxUntilUsed) {
     EXPECT_EQ(state().batteryLevel, 100);
     EXPECT_EQ(state().batterySteps, 0);
     EXPECT_EQ(here(), cellOpenedBox);
-    EXPECT_EQ(host.calls, (Calls{"sound usebatt/use 1", "post 24 white 1", "drawmaze",
+    EXPECT_EQ(host.calls, (Calls{"sound usebatt/use 1", "post usebatt white 1", "drawmaze",
                                  "finishview 0", "counters", "use off"}));
     EXPECT_FALSE(game.useEnabled());
 }
@@ -156,7 +160,7 @@ TEST_F(GameTest, ABatteryFoundInTheDarkIsUsedAtOnce) {
     start(withItem('k'), 1, 1, 3);
     state().batteryLevel = 0;
     game.stepForward();
-    EXPECT_EQ(host.only("post"), (Calls{"post 2 white 1", "post 24 white 1"}));
+    EXPECT_EQ(host.only("post"), (Calls{"post battery white 1", "post usebatt white 1"}));
     EXPECT_EQ(here(), cellOpenedBox);
     EXPECT_EQ(state().batteryLevel, 100);
     EXPECT_FALSE(game.useEnabled());
@@ -172,10 +176,10 @@ TEST_F(GameTest, HintsComeFromTheExitOrWallMapBesideOrBehind) {
     start(rows, 1, 1, 3);
     game.stepForward(); // the wall map is to the right (row + 1) of (1, 2) facing 3
     EXPECT_TRUE(host.has("sound hint/ 1"));
-    EXPECT_TRUE(host.has("post 29 lime 1"));
+    EXPECT_TRUE(host.has("post hint lime 1"));
     host.calls.clear();
     game.stepForward(); // at (1, 3): the wall map is behind-right, not beside
-    EXPECT_FALSE(host.has("post 29 lime 1"));
+    EXPECT_FALSE(host.has("post hint lime 1"));
 }
 
 TEST_F(GameTest, PlainCellsOnlyRefreshTheCountersAndTheMap) {
@@ -197,7 +201,7 @@ TEST_F(GameTest, TheWallMapAheadShowsTheWallsUntilThePlayerTurnsAway) {
     game.stepForward();
     EXPECT_TRUE(state().mapInView);
     EXPECT_TRUE(host.has("sound map/ 1"));
-    EXPECT_TRUE(host.has("post 14 white 1"));
+    EXPECT_TRUE(host.has("post map white 1"));
     const auto at = [&](const std::string& call) {
         return std::find(host.calls.begin(), host.calls.end(), call) - host.calls.begin();
     };
@@ -218,7 +222,7 @@ TEST_F(GameTest, BatteryWarningsAndDarkness) {
     state().batterySteps = 1;
     game.stepForward();
     EXPECT_EQ(state().batteryLevel, 25);
-    EXPECT_TRUE(host.has("post 27 aqua 2"));
+    EXPECT_TRUE(host.has("post weakbatt aqua 2"));
     EXPECT_EQ(game.darkness(), 0);
     game.stepBack(); // half a percent spent below 25 %
     EXPECT_EQ(game.darkness(), 4);
@@ -228,7 +232,7 @@ TEST_F(GameTest, BatteryWarningsAndDarkness) {
     state().batterySteps = 1;
     game.stepForward();
     EXPECT_EQ(state().batteryLevel, 0);
-    EXPECT_TRUE(host.has("post 28 yellow 2"));
+    EXPECT_TRUE(host.has("post deadbatt yellow 2"));
     host.calls.clear();
     game.stepBack(); // an empty battery drains no more
     EXPECT_EQ(state().batterySteps, 0);

@@ -54,7 +54,7 @@ TEST_F(GameTest, WalkingIntoAWallChangesNothingButSaysSo) {
     EXPECT_EQ(state().foodLevel, before.foodLevel);
     EXPECT_EQ(state().batterySteps, before.batterySteps);
     EXPECT_EQ(state().stepCount, 0);
-    EXPECT_EQ(host.calls, (Calls{"sound blocked/ 0", "post 23 white 0"}));
+    EXPECT_EQ(host.calls, (Calls{"sound blocked/ 0", "post blocked white 0"}));
 }
 
 TEST_F(GameTest, HungerAndStarvingWarningsReplaceTheStepAndWallSounds) {
@@ -72,14 +72,14 @@ TEST_F(GameTest, HungerAndStarvingWarningsReplaceTheStepAndWallSounds) {
     state().foodLevel = 51;
     game.stepForward();
     EXPECT_EQ(state().foodLevel, 50);
-    EXPECT_EQ(host.only("post"), (Calls{"post 25 aqua 2"}));
+    EXPECT_EQ(host.only("post"), (Calls{"post hungry aqua 2"}));
     EXPECT_EQ(host.only("sound"), (Calls{"sound hungry/warning 1"}));
 
     start(corridor, 1, 1, 3);
     state().foodLevel = 25;
     game.stepForward();
     game.stepForward();
-    EXPECT_EQ(host.only("post"), (Calls{"post 26 yellow 2", "post 26 yellow 2"}));
+    EXPECT_EQ(host.only("post"), (Calls{"post starving yellow 2", "post starving yellow 2"}));
     EXPECT_EQ(host.only("sound"), (Calls{"sound starving/warning 0", "sound starving/warning 0"}));
 }
 
@@ -156,7 +156,7 @@ TEST(StepSound, NeverRepeatsTheLastRandomSoundAndRestsNineCalls) {
 TEST_F(GameTest, RunningMovesEveryTickUntilAWallStopsIt) {
     start(corridor, 1, 1, 3);
     game.startRunning();
-    EXPECT_EQ(host.calls, (Calls{"post 21 lime 1", "service", "sound run/ 2", "runtimer on"}));
+    EXPECT_EQ(host.calls, (Calls{"post run lime 1", "service", "sound run/ 2", "runtimer on"}));
     EXPECT_EQ(state().indicatorAge, 0);
     game.startRunning(); // already running: nothing
     EXPECT_EQ(host.calls.size(), 4u);
@@ -165,7 +165,7 @@ TEST_F(GameTest, RunningMovesEveryTickUntilAWallStopsIt) {
     EXPECT_EQ(maze().posCol, 8);
     host.calls.clear();
     game.runTick();
-    EXPECT_EQ(host.calls, (Calls{"runtimer off", "sound stop/blocked 1", "post 22 white 1"}));
+    EXPECT_EQ(host.calls, (Calls{"runtimer off", "sound stop/blocked 1", "post stop white 1"}));
     EXPECT_FALSE(game.running());
     game.runTick();
     EXPECT_EQ(maze().posCol, 8);
@@ -227,9 +227,9 @@ TEST_F(GameTest, FunKeysSpeakInLimeAndChangeNothing) {
     for (const char key : {'Y', 'l', 'C', 'j', 'D', 'q'})
         game.playFunKey(key);
     EXPECT_EQ(host.calls,
-              (Calls{"sound yell/ 1", "post 30 lime 0", "sound laugh/ 1", "post 31 lime 0",
-                     "sound cry/ 1", "post 32 lime 0", "sound jump/ 1", "post 33 lime 0",
-                     "sound dance/ 1", "post 34 lime 0"}));
+              (Calls{"sound yell/ 1", "post yell lime 0", "sound laugh/ 1", "post laugh lime 0",
+                     "sound cry/ 1", "post cry lime 0", "sound jump/ 1", "post jump lime 0",
+                     "sound dance/ 1", "post dance lime 0"}));
     EXPECT_EQ(state().foodLevel, before.foodLevel);
     EXPECT_EQ(state().indicatorAge, before.indicatorAge);
 }
@@ -270,7 +270,7 @@ TEST_F(GameTest, ANewGameStartsFullAndShowsTheStartMessage) {
     EXPECT_FALSE(state().hasGps);
     EXPECT_EQ(state().batteryRate, 2);
     EXPECT_DOUBLE_EQ(state().startTime, clock.now());
-    EXPECT_EQ(host.calls.front(), "post 17 white 0");
+    EXPECT_EQ(host.calls.front(), "post start white 0");
     EXPECT_TRUE(game.playing());
 }
 

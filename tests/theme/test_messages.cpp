@@ -276,14 +276,14 @@ TEST_F(Catalogue, BuiltInVariantsAreTheWrittenTextsAndAllFillCleanly) {
     const auto& written = writtenCatalogue();
     for (int key = 0; key < messageKeyCount; ++key) {
         const WrittenKey& k = written[static_cast<std::size_t>(key)];
-        EXPECT_EQ(keyword(key), k.keyword) << key;
+        EXPECT_EQ(messageKeyword(key), k.keyword) << key;
         EXPECT_EQ(builtinVariants(key), k.variants) << k.keyword;
         EXPECT_EQ(cat.variants(key), k.variants) << k.keyword;
         for (const std::string& v : cat.variants(key))
             EXPECT_NE(cat.fillTokens(v, "player", -1), "") << v;
     }
-    EXPECT_EQ(keyword(36), "");
-    EXPECT_EQ(keyword(-1), "");
+    EXPECT_EQ(messageKeyword(36), "");
+    EXPECT_EQ(messageKeyword(-1), "");
     EXPECT_TRUE(builtinVariants(36).empty());
 }
 
