@@ -43,10 +43,10 @@ plant "src/stray: a folder without a CMakeLists.txt, so no layer" stray/stray.cp
 plant "the links of src/ make a loop through: game text" \
     text/CMakeLists.txt 'target_link_libraries(quorvel_text PUBLIC quorvel_game)'
 # A new folder is a layer by its CMakeLists.txt alone: its links allow game, not screens.
-plant 'src/play/session.cpp:@: #include "screens/x.h", but src/play/CMakeLists.txt does not link a library of screens/' \
-    play/CMakeLists.txt 'add_library(quorvel_play STATIC session.cpp)
-target_link_libraries(quorvel_play PUBLIC quorvel_game)' \
-    play/session.cpp '#include "game/maze.h"
+plant 'src/lobby/lobby.cpp:@: #include "screens/x.h", but src/lobby/CMakeLists.txt does not link a library of screens/' \
+    lobby/CMakeLists.txt 'add_library(quorvel_lobby STATIC lobby.cpp)
+target_link_libraries(quorvel_lobby PUBLIC quorvel_game)' \
+    lobby/lobby.cpp '#include "game/maze.h"
 #include "screens/x.h"'
 
 [ "$failed" -eq 0 ] && echo "every planted fault is refused and named"
