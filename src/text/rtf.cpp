@@ -47,6 +47,7 @@ constexpr int maxFallback = 16;
 
 struct CharFormat {
     bool bold = false, italic = false, underline = false, strike = false;
+    RtfBaseline baseline = RtfBaseline::normal;
     int halfPoints = 24;
     int colour = 0;    ///< colour-table index, 0 = automatic
     int highlight = 0; ///< colour-table index, 0 = none
@@ -69,6 +70,8 @@ struct GroupState {
 struct CellDefinition {
     int rightEdge = 0;
     RtfVerticalAlign verticalAlign = RtfVerticalAlign::top;
+    bool mergedUp = false;   ///< \clvmrg: part of the cell above
+    bool mergedLeft = false; ///< \clmrg: part of the cell before it
 };
 
 // The picture being read: its kind, size and the data so far.
@@ -93,7 +96,9 @@ bool isSkippedDestination(std::string_view w) {
         "header",       "headerl",      "headerr",
         "headerf",      "footer",       "footerl",
         "footerr",      "footerf",      "fldinst",
-        "footnote",     "annotation",   "atnid",
+        "ftnsep",       "ftnsepc",      "ftncn",
+        "aftnsep",      "aftnsepc",     "aftncn",
+        "annotation",   "atnid",
         "atnauthor",    "xe",           "tc",
         "txe",          "rxe",          "bkmkstart",
         "bkmkend",      "listtable",    "listoverridetable",
@@ -144,6 +149,7 @@ class Reader {
     RtfDocument run() {
         while (m_pos < m_in.size() && !m_full)
             step();
+        if (m_noteLevel > 0) finishNote(); // a file cut off inside a footnote
         dropPendingHigh();
         if (m_stack.size() > 1 || m_overflow > 0) m_doc.damaged = true;
         if (m_picture.open) m_doc.damaged = true; // a picture cut off: left out
@@ -199,6 +205,7 @@ class Reader {
         } else if (m_stack.size() > 1) {
             if (top().dest == Destination::colourTable) finishColourTable();
             if (m_picture.open && m_stack.size() == m_picture.level) finishPicture();
+            if (m_noteLevel > 0 && m_stack.size() == m_noteLevel) finishNote();
             m_stack.pop_back();
         } else {
             m_doc.damaged = true; // a "}" without its "{": ignored
@@ -305,7 +312,8 @@ class Reader {
         GroupState& g = top();
         CharFormat& f = g.chr;
         const bool on = !hasParam || value != 0;
-        if (afterStar && w == "shppict" && m_stack.size() > 1)
+        // Two \* destinations are read: a picture's preferred form and a footnote.
+        if (afterStar && (w == "shppict" || w == "footnote") && m_stack.size() > 1)
             g.dest = m_stack[m_stack.size() - 2].dest; // read as its group would be
         if (g.dest == Destination::skip) return;       // nothing inside is read
         if (w == "colortbl") {
@@ -315,6 +323,8 @@ class Reader {
             m_entryHasValue = false;
         } else if (w == "pict") {
             startPicture();
+        } else if (w == "footnote") {
+            startNote();
         } else if (isSkippedDestination(w)) {
             g.dest = Destination::skip;
         } else if (g.dest == Destination::picture) {
@@ -331,6 +341,8 @@ class Reader {
             // a table's layout
         } else if (const char32_t cp = specialCharacter(w)) {
             emit(cp);
+        } else if (w == "chftn") {
+            noteNumber();
         } else if (w == "u") {
             unicode(value);
         } else if (w == "uc") {
@@ -368,6 +380,8 @@ class Reader {
             f.underline = on;
         } else if (w == "ulnone") {
             f.underline = false;
+        } else if (w == "super" || w == "sub" || w == "nosupersub" || w == "up" || w == "dn") {
+            f.baseline = baseline(w, hasParam ? value : 1);
         } else if (w == "fs") {
             f.halfPoints = hasParam ? std::clamp(value, 1, 3276) : 24;
         } else if (w == "cf") {
@@ -474,6 +488,7 @@ class Reader {
         r.italic = f.italic;
         r.underline = f.underline;
         r.strike = f.strike;
+        r.baseline = f.baseline;
         r.halfPoints = f.halfPoints;
         if (f.colour > 0 && static_cast<std::size_t>(f.colour) < m_colours.size() &&
             m_colours[f.colour].set) {
@@ -490,7 +505,8 @@ class Reader {
 
     static bool sameFormat(const RtfRun& a, const RtfRun& b) {
         return a.picture < 0 && b.picture < 0 && a.bold == b.bold && a.italic == b.italic &&
-               a.underline == b.underline && a.strike == b.strike && a.halfPoints == b.halfPoints &&
+               a.underline == b.underline && a.strike == b.strike && a.baseline == b.baseline &&
+               a.halfPoints == b.halfPoints &&
                a.hasColour == b.hasColour && (!a.hasColour || a.colour == b.colour) &&
                a.hasHighlight == b.hasHighlight && (!a.hasHighlight || a.highlight == b.highlight);
     }
@@ -515,6 +531,10 @@ class Reader {
 
     void paragraph() {
         if (top().dest != Destination::text) return;
+        if (m_noteLevel > 0) {
+            endNoteParagraph();
+            return;
+        }
         if (top().inTable && !m_cellsFull) {
             endCellParagraph();
             return;
@@ -527,21 +547,28 @@ class Reader {
 
     // The layout words of a table row; false for any other word.
     bool tableWord(std::string_view w, int value) {
+        if (m_noteLevel > 0) return false; // a table in a note is read as text
         if (w == "trowd") {
             m_rowDefinition.clear();
             m_rowBorders = false;
             m_borderPending = false;
-            m_nextVerticalAlign = RtfVerticalAlign::top;
+            m_nextCell = {};
         } else if (w == "cellx") {
-            if (m_rowDefinition.size() < rtfMaxRowCells)
-                m_rowDefinition.push_back({std::max(0, value), m_nextVerticalAlign});
-            m_nextVerticalAlign = RtfVerticalAlign::top;
+            m_nextCell.rightEdge = std::max(0, value);
+            if (m_rowDefinition.size() < rtfMaxRowCells) m_rowDefinition.push_back(m_nextCell);
+            m_nextCell = {};
+        } else if (w == "clvmrg") {
+            m_nextCell.mergedUp = true;
+        } else if (w == "clmrg") {
+            m_nextCell.mergedLeft = true;
+        } else if (w == "clvmgf" || w == "clmgf") {
+            // the first of merged cells: laid out as any other
         } else if (w == "clvertalt") {
-            m_nextVerticalAlign = RtfVerticalAlign::top;
+            m_nextCell.verticalAlign = RtfVerticalAlign::top;
         } else if (w == "clvertalc") {
-            m_nextVerticalAlign = RtfVerticalAlign::centre;
+            m_nextCell.verticalAlign = RtfVerticalAlign::centre;
         } else if (w == "clvertalb") {
-            m_nextVerticalAlign = RtfVerticalAlign::bottom;
+            m_nextCell.verticalAlign = RtfVerticalAlign::bottom;
         } else if (w.starts_with("clbrdr") || w.starts_with("trbrdr")) {
             m_borderPending = true; // its style follows
         } else if (w.starts_with("brdr")) {
@@ -570,7 +597,7 @@ class Reader {
 
     void tableCell() {
         if (top().dest != Destination::text) return;
-        if (m_cellsFull) { // beyond the cap a cell is text and a tab
+        if (m_cellsFull || m_noteLevel > 0) { // beyond the cap, or in a note, a cell is text and a tab
             emit(U'\t');
             return;
         }
@@ -610,7 +637,7 @@ class Reader {
 
     void tableRow() {
         if (top().dest != Destination::text) return;
-        if (m_cellsFull) {
+        if (m_cellsFull || m_noteLevel > 0) {
             paragraph();
             return;
         }
@@ -621,10 +648,26 @@ class Reader {
 
     void finishRow() {
         if (m_row.cells.empty()) return;
-        for (std::size_t i = 0; i < m_row.cells.size() && i < m_rowDefinition.size(); ++i) {
-            m_row.cells[i].rightEdge = m_rowDefinition[i].rightEdge;
-            m_row.cells[i].verticalAlign = m_rowDefinition[i].verticalAlign;
+        std::vector<RtfCell> cells;
+        for (std::size_t i = 0; i < m_row.cells.size(); ++i) {
+            RtfCell& cell = m_row.cells[i];
+            const CellDefinition defined =
+                i < m_rowDefinition.size() ? m_rowDefinition[i] : CellDefinition{};
+            cell.rightEdge = defined.rightEdge;
+            cell.verticalAlign = defined.verticalAlign;
+            cell.mergedUp = defined.mergedUp;
+            if (!defined.mergedLeft || cells.empty()) {
+                cells.push_back(std::move(cell));
+                continue;
+            }
+            // A cell merged into the one before it widens that one; its text (a merged
+            // cell's is usually empty) joins it.
+            RtfCell& before = cells.back();
+            before.rightEdge = std::max(before.rightEdge, cell.rightEdge);
+            for (RtfParagraph& p : cell.paragraphs)
+                if (!p.runs.empty()) before.paragraphs.push_back(std::move(p));
         }
+        m_row.cells = std::move(cells);
         m_row.borders = m_rowBorders;
         m_table.rows.push_back(std::move(m_row));
         m_row = {};
@@ -741,6 +784,53 @@ class Reader {
         m_current.runs.push_back(std::move(run));
     }
 
+    // ---- footnotes ---------------------------------------------------------------
+
+    // A footnote's group: its text goes to the notes, and the paragraph it stands in
+    // goes on after it. A footnote inside a footnote is skipped.
+    void startNote() {
+        GroupState& g = top();
+        if (g.dest != Destination::text || m_noteLevel > 0 || m_overflow > 0) {
+            g.dest = Destination::skip;
+            return;
+        }
+        dropPendingHigh();
+        m_noteLevel = m_stack.size();
+        ++m_noteCount;
+        m_outsideNote = std::move(m_current);
+        m_current = {};
+    }
+
+    void endNoteParagraph() {
+        dropPendingHigh();
+        if (!spend(paragraphCost)) return;
+        takeParagraphFormat();
+        m_doc.notes.push_back(std::move(m_current));
+        m_current = {};
+    }
+
+    void finishNote() {
+        dropPendingHigh();
+        if (!m_current.runs.empty()) endNoteParagraph();
+        m_current = std::move(m_outsideNote);
+        m_outsideNote = {};
+        m_noteLevel = 0;
+    }
+
+    // \chftn: the number of the footnote it stands in, or before the footnote that
+    // follows it (its mark in the text).
+    void noteNumber() {
+        const std::size_t number = m_noteLevel > 0 ? m_noteCount : m_noteCount + 1;
+        for (const char digit : std::to_string(number))
+            emit(static_cast<char32_t>(digit));
+    }
+
+    static RtfBaseline baseline(std::string_view w, int value) {
+        if (w == "nosupersub" || value == 0) return RtfBaseline::normal;
+        const bool raised = w == "super" || w == "up";
+        return raised == (value > 0) ? RtfBaseline::raised : RtfBaseline::lowered;
+    }
+
     void endParagraph(bool atEnd) {
         if (atEnd && m_current.runs.empty()) return; // no text after the last \par
         if (!atEnd && !spend(paragraphCost)) return;
@@ -767,13 +857,18 @@ class Reader {
     std::vector<CellDefinition> m_rowDefinition;
     bool m_rowBorders = false;
     bool m_borderPending = false; ///< a border word waits for its style
-    RtfVerticalAlign m_nextVerticalAlign = RtfVerticalAlign::top;
+    CellDefinition m_nextCell; ///< the cell whose \cellx comes next
     RtfCell m_cell;
     RtfRow m_row;
     RtfTable m_table;
     std::size_t m_cellCount = 0;
     bool m_cellsFull = false; ///< rtfMaxCells reached: tables read as plain text
     PictureState m_picture;
+    // Footnotes: the group depth of the one being read (0 outside), how many began, and
+    // the paragraph it interrupted.
+    std::size_t m_noteLevel = 0;
+    std::size_t m_noteCount = 0;
+    RtfParagraph m_outsideNote;
 };
 
 RtfDocument plainTextDocument(std::string_view bytes) {
@@ -859,6 +954,8 @@ std::string RtfDocument::plaintext() const {
             }
         }
     }
+    for (const RtfParagraph& note : notes)
+        out += "\n" + text(note);
     return out;
 }
 

@@ -3,15 +3,19 @@
 //
 // It keeps what a story needs: paragraphs with their alignment and their left and
 // first-line indents (\li, \fi: a list's bullet hangs at the first line), bold, italic,
-// underline, strike-through, font sizes, text and highlight colours from the colour
-// table, special characters (dashes, quotes, bullets, non-breaking spaces), the
-// escapes \'hh (Windows-1252) and \uN (with \ucN fallback skipping), tables as word
-// processors write them (\trowd, \cellx, \intbl, \cell, \row, each cell with its own
-// paragraphs and alignment), and PNG and JPEG pictures (\pict with \pngblip or
-// \jpegblip, hex or \bin data, \picwgoal, \pichgoal, \picscalex, \picscaley) in their
-// place. Font tables, style sheets, document information, other kinds of picture,
-// objects, fields' instructions and every \* destination the reader does not know
-// are skipped. A table inside a table cell is read as text of that cell.
+// underline, strike-through, raised and lowered text (\super, \sub, \up, \dn), font
+// sizes, text and highlight colours from the colour table, special characters (dashes,
+// quotes, bullets, non-breaking spaces), the escapes \'hh (Windows-1252) and \uN (with
+// \ucN fallback skipping), tables as word processors write them (\trowd, \cellx,
+// \intbl, \cell, \row, each cell with its own paragraphs and alignment, each row with its
+// own cell edges, cells merged across (\clmrg) and down (\clvmrg)), footnotes (their
+// mark where it stands, \chftn numbering them, and their text kept apart to be shown
+// after the story), and PNG and JPEG pictures (\pict with \pngblip or \jpegblip, hex or
+// \bin data, \picwgoal, \pichgoal, \picscalex, \picscaley) in their place. Font
+// tables, style sheets, document information, other kinds of picture, objects, fields'
+// instructions and every \* destination the reader does not know are skipped. A table
+// inside a table cell is read as text of that cell, and a table inside a footnote as
+// text of the note.
 //
 // A theme's story may be damaged or hostile: the reader never recurses, reads at
 // most rtfMaxInput bytes, keeps at most rtfMaxDepth group levels of formatting,
@@ -50,6 +54,9 @@ inline constexpr std::size_t rtfMaxPictureBytes = 4u * 1024u * 1024u;
 
 enum class RtfAlign { left, centre, right, justify };
 enum class RtfVerticalAlign { top, centre, bottom };
+/// Where text stands against the line: on it, raised (a superscript: "mc2", a footnote's
+/// mark) or lowered (a subscript: "H2O").
+enum class RtfBaseline { normal, raised, lowered };
 
 /// An RGB colour of the document's colour table.
 struct RtfColour {
@@ -65,6 +72,7 @@ struct RtfRun {
     bool italic = false;
     bool underline = false;
     bool strike = false;
+    RtfBaseline baseline = RtfBaseline::normal;
     int halfPoints = 24;       ///< font size in half points (\fs), 24 = 12 points
     bool hasColour = false;    ///< false: the viewer's own text colour
     RtfColour colour;          ///< text colour when hasColour
@@ -84,8 +92,13 @@ struct RtfCell {
     std::vector<RtfParagraph> paragraphs; ///< at least one
     int rightEdge = 0; ///< twips from the row's left edge (\cellx); 0 when not given
     RtfVerticalAlign verticalAlign = RtfVerticalAlign::top;
+    /// The lower part of a cell merged with the one above it (\clvmrg): the cell above
+    /// reaches down over it.
+    bool mergedUp = false;
 };
 
+/// A row of a table. Each row has its own cell edges: a cell merged across (one cell
+/// where the row below has two) simply has a farther right edge.
 struct RtfRow {
     std::vector<RtfCell> cells; ///< at least one
     bool borders = false;       ///< the row's definition draws cell borders
@@ -110,12 +123,15 @@ struct RtfPicture {
 
 struct RtfDocument {
     std::vector<RtfParagraph> paragraphs;
+    /// The footnotes' paragraphs, note after note, each starting with its number when
+    /// the file numbers them; a reader finds them after the story. Never a table.
+    std::vector<RtfParagraph> notes;
     std::vector<RtfTable> tables;
     std::vector<RtfPicture> pictures;
     bool truncated = false; ///< input, text, cells or pictures were cut at a limit
     bool damaged = false;   ///< unbalanced groups, a cut-off escape or bad picture data were met
     /// All the text, paragraphs joined by "\n", a table's cells by tabs and its rows by
-    /// "\n" (tests, searching).
+    /// "\n", the notes after the story (tests, searching).
     std::string plaintext() const;
 };
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -65,6 +67,8 @@ void appendRuns(std::string& out, const RtfDocument& document, const std::vector
             if (r.strike) out += " line-through";
             out += ";";
         }
+        if (r.baseline == RtfBaseline::raised) out += " vertical-align:super;";
+        if (r.baseline == RtfBaseline::lowered) out += " vertical-align:sub;";
         if (r.hasColour) out += " color:" + hexColour(r.colour) + ";";
         if (r.hasHighlight) out += " background-color:" + hexColour(r.highlight) + ";";
         out += "\">";
@@ -162,22 +166,126 @@ void appendParagraph(std::string& out, const RtfDocument& document, const RtfPar
     out += "</p>";
 }
 
-// Each cell's share of the row in percent, from the right edges of the row's
-// definition; nothing when they are missing or out of order.
-std::vector<int> cellWidths(const RtfRow& row) {
+// Cell edges closer than this (in twips, two pixels) are one edge of the table's grid:
+// writers round the same edge differently from row to row.
+constexpr int edgeTolerance = 30;
+
+// The right edges of a row's cells; nothing when they are missing or out of order.
+std::vector<int> rowEdges(const RtfRow& row) {
+    std::vector<int> edges;
+    for (const RtfCell& cell : row.cells) {
+        if (cell.rightEdge <= (edges.empty() ? 0 : edges.back())) return {};
+        edges.push_back(cell.rightEdge);
+    }
+    return edges;
+}
+
+// Where a cell stands in the table's grid: its first column and how many it spans, and
+// how many rows it reaches down (0 for the lower part of a merged cell, shown by the
+// cell above).
+struct Placement {
+    std::size_t column = 0, columns = 1, rows = 1;
+    std::vector<const RtfCell*> covered; ///< the lower parts it reaches over
+};
+
+// A table laid out on one grid whose columns are the edges of all its rows, each row by
+// its own edges: a cell spans the columns between its left and right edge, so a wide
+// cell of one row stands over the narrow ones of another. Columns are in percent of the
+// widest row.
+struct TableGrid {
+    std::vector<int> widths;                   ///< each column's percent; none: no usable edges
+    std::vector<std::vector<Placement>> cells; ///< [row][cell]
+};
+
+// The grid's column edges: every row's edges, those within edgeTolerance of the one
+// before taken as it; nothing when a row has no usable edges or there are more columns
+// than a row may have cells.
+std::vector<int> gridEdges(const RtfTable& table) {
+    std::vector<int> all;
+    for (const RtfRow& row : table.rows) {
+        const std::vector<int> edges = rowEdges(row);
+        if (edges.empty()) return {};
+        all.insert(all.end(), edges.begin(), edges.end());
+    }
+    std::sort(all.begin(), all.end());
+    std::vector<int> grid;
+    for (const int edge : all)
+        if (grid.empty() || edge - grid.back() > edgeTolerance) grid.push_back(edge);
+    if (grid.size() > rtfMaxRowCells) return {};
+    return grid;
+}
+
+// The grid column an edge falls on: the nearest of the grid's edges.
+std::size_t columnOf(const std::vector<int>& grid, int edge) {
+    std::size_t best = 0;
+    for (std::size_t i = 1; i < grid.size(); ++i)
+        if (std::abs(grid[i] - edge) < std::abs(grid[best] - edge)) best = i;
+    return best;
+}
+
+// Each cell below a cell merged down is covered by it: the cell above reaches one more
+// row down for every such cell under it in the same columns.
+void mergeDown(const RtfTable& table, TableGrid& grid) {
+    for (std::size_t r = 1; r < table.rows.size(); ++r)
+        for (std::size_t c = 0; c < table.rows[r].cells.size(); ++c) {
+            Placement& lower = grid.cells[r][c];
+            if (!table.rows[r].cells[c].mergedUp) continue;
+            // The cell above in the same columns, reaching down to the row above this one.
+            for (std::size_t up = r; up-- > 0;) {
+                auto above = std::find_if(grid.cells[up].begin(), grid.cells[up].end(),
+                                          [&](const Placement& p) {
+                                              return p.rows > 0 && p.column == lower.column &&
+                                                     p.columns == lower.columns;
+                                          });
+                if (above == grid.cells[up].end()) continue;
+                if (up + above->rows == r) {
+                    ++above->rows;
+                    above->covered.push_back(&table.rows[r].cells[c]);
+                    lower.rows = 0;
+                }
+                break;
+            }
+        }
+}
+
+// The cells of each row side by side, from the grid's first column: by their edges
+// when the grid has them, else one column each. Nothing when a row needs more columns
+// than the grid has (edges that fall together).
+std::optional<std::vector<std::vector<Placement>>> placeCells(const RtfTable& table,
+                                                              const std::vector<int>& edges) {
+    std::vector<std::vector<Placement>> rows;
+    for (const RtfRow& row : table.rows) {
+        std::vector<Placement> placed;
+        std::size_t next = 0; // the first column not yet taken
+        for (const RtfCell& cell : row.cells) {
+            Placement p;
+            p.column = next;
+            if (!edges.empty()) p.columns = std::max(columnOf(edges, cell.rightEdge), next) + 1 - next;
+            next += p.columns;
+            if (!edges.empty() && next > edges.size()) return std::nullopt;
+            placed.push_back(std::move(p));
+        }
+        rows.push_back(std::move(placed));
+    }
+    return rows;
+}
+
+TableGrid layOut(const RtfTable& table) {
+    TableGrid grid;
+    const std::vector<int> edges = gridEdges(table);
+    auto placed = placeCells(table, edges);
+    if (!placed || edges.empty()) {
+        grid.cells = *placeCells(table, {});
+        return grid;
+    }
+    grid.cells = std::move(*placed);
+    mergeDown(table, grid);
     int left = 0;
-    for (const RtfCell& cell : row.cells) {
-        if (cell.rightEdge <= left) return {};
-        left = cell.rightEdge;
+    for (const int edge : edges) {
+        grid.widths.push_back(std::max(1, static_cast<int>((edge - left) * 100LL / edges.back())));
+        left = edge;
     }
-    const long long right = left; // the last edge, above 0
-    std::vector<int> widths;
-    left = 0;
-    for (const RtfCell& cell : row.cells) {
-        widths.push_back(std::max(1, static_cast<int>((cell.rightEdge - left) * 100LL / right)));
-        left = cell.rightEdge;
-    }
-    return widths;
+    return grid;
 }
 
 void appendTable(std::string& out, const RtfDocument& document, const RtfTable& table) {
@@ -186,21 +294,33 @@ void appendTable(std::string& out, const RtfDocument& document, const RtfTable& 
     out += "<table width=\"100%\" cellspacing=\"0\" cellpadding=\"3\"";
     if (borders) out += " border=\"1\" style=\"border-collapse:collapse; border-color:#808080;\"";
     out += ">";
-    for (const RtfRow& row : table.rows) {
+    const TableGrid grid = layOut(table);
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
         out += "<tr>";
-        const std::vector<int> widths = cellWidths(row);
-        for (std::size_t c = 0; c < row.cells.size(); ++c) {
-            const RtfCell& cell = row.cells[c];
+        for (std::size_t c = 0; c < table.rows[r].cells.size(); ++c) {
+            const RtfCell& cell = table.rows[r].cells[c];
+            const Placement& p = grid.cells[r][c];
+            if (p.rows == 0) continue; // the cell above stands here
             out += "<td";
-            if (!widths.empty()) out += " width=\"" + std::to_string(widths[c]) + "%\"";
+            if (!grid.widths.empty()) {
+                int width = 0;
+                for (std::size_t i = p.column; i < p.column + p.columns; ++i)
+                    width += grid.widths[i];
+                out += " width=\"" + std::to_string(width) + "%\"";
+            }
+            if (p.columns > 1) out += " colspan=\"" + std::to_string(p.columns) + "\"";
+            if (p.rows > 1) out += " rowspan=\"" + std::to_string(p.rows) + "\"";
             switch (cell.verticalAlign) {
             case RtfVerticalAlign::top: out += " valign=\"top\""; break;
             case RtfVerticalAlign::centre: out += " valign=\"middle\""; break;
             case RtfVerticalAlign::bottom: out += " valign=\"bottom\""; break;
             }
             out += ">";
-            for (const RtfParagraph& p : cell.paragraphs)
-                appendParagraph(out, document, p);
+            for (const RtfParagraph& para : cell.paragraphs)
+                appendParagraph(out, document, para);
+            for (const RtfCell* lower : p.covered) // text a merged cell's lower part holds
+                for (const RtfParagraph& para : lower->paragraphs)
+                    if (!para.runs.empty()) appendParagraph(out, document, para);
             out += "</td>";
         }
         out += "</tr>";
@@ -218,6 +338,10 @@ std::string rtfToHtml(const RtfDocument& document) {
         else
             appendParagraph(out, document, p);
     }
+    // The footnotes after the story, under a rule, as a printed page has them.
+    if (!document.notes.empty()) out += "<hr/>";
+    for (const RtfParagraph& note : document.notes)
+        appendParagraph(out, document, note);
     out += "</body></html>";
     return out;
 }

@@ -138,3 +138,60 @@ TEST(RtfTables, ATableInACellIsReadAsTextOfThatCell) {
                                      "x\ty\t");
     EXPECT_EQ(test::cellText(d.tables[0].rows[0].cells.at(1)), "b\xEF\xBF\xBD");
 }
+
+TEST(Rtf, SuperscriptsAndSubscriptsAreRaisedAndLowered) {
+    // pandoc's \super and \sub, LibreOffice's \up and \dn, each ended as its writer ends it.
+    for (const char* rtf :
+         {"{\\rtf1 H{\\sub 2}O mc{\\super 2} x\\sub y\\nosupersub z\\super 1\\super0 w}",
+          "{\\rtf1 H{\\dn2 2}O mc{\\up8 2} x\\dn y\\dn0 z\\up 1\\up0 w}"}) {
+        const RtfDocument d = parseRtf(rtf);
+        const RtfBaseline expected[] = {RtfBaseline::normal, RtfBaseline::lowered,
+                                        RtfBaseline::normal, RtfBaseline::raised,
+                                        RtfBaseline::normal, RtfBaseline::lowered,
+                                        RtfBaseline::normal, RtfBaseline::raised,
+                                        RtfBaseline::normal};
+        ASSERT_EQ(d.paragraphs.at(0).runs.size(), std::size(expected)) << rtf;
+        for (std::size_t r = 0; r < std::size(expected); ++r)
+            EXPECT_EQ(test::runOf(d, 0, r).baseline, expected[r]) << rtf << " run " << r;
+        EXPECT_EQ(d.plaintext(), "H2O mc2 xyz1w") << rtf;
+    }
+    EXPECT_EQ(parseRtf("{\\rtf1 {\\super\\plain a}}").paragraphs[0].runs[0].baseline,
+              RtfBaseline::normal);
+}
+
+TEST(Rtf, FootnotesKeepTheirMarkAndFollowTheStory) {
+    struct Case {
+        const char* writer;
+        const char* rtf;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"pandoc",
+         "{\\rtf1\\ansi{\\pard \\ql A story{\\super\\chftn}{\\*\\footnote\\chftn\\~\\plain\\pard "
+         "{\\pard \\ql \\f0 \\sa180 \\li0 \\fi0 The note text.\\par}\n} with a note.\\par}\n"
+         "{\\pard Then{\\super\\chftn}{\\*\\footnote\\chftn\\~{\\pard Two\\par}} more.\\par}}",
+         "A story1 with a note.\nThen2 more.\n1\xC2\xA0The note text.\n2\xC2\xA0Two"},
+        {"LibreOffice",
+         "{\\rtf1\\ansi\\pard\\plain {\\loch A story}{{\\super \\loch \\chftn{\\*\\footnote "
+         "\\chftn\\pard\\plain \\s49\\li283\\fi-283\\fs20{\\loch\n\\tab The note text.}\n}}\n}"
+         "{\\loch\n with a note.}\n\\par }",
+         "A story1 with a note.\n1\tThe note text."},
+        {"Word, in a table cell, own mark",
+         "{\\rtf1\\trowd\\cellx3000\\pard\\intbl A story{\\super *}{\\footnote\\pard\\plain "
+         "{\\super *} The note\\par text.}\\cell\\row\\pard with a note.\\par}",
+         "A story*\nwith a note.\n* The note\ntext."},
+    };
+    for (const Case& c : cases) {
+        const RtfDocument d = parseRtf(c.rtf);
+        EXPECT_EQ(d.plaintext(), c.text) << c.writer;
+        EXPECT_FALSE(d.damaged) << c.writer;
+    }
+    // The mark in the text is raised, and so is the number of a note.
+    const RtfDocument pandoc = parseRtf(cases[0].rtf);
+    EXPECT_EQ(test::runOf(pandoc, 0, 1).text, "1");
+    EXPECT_EQ(test::runOf(pandoc, 0, 1).baseline, RtfBaseline::raised);
+    EXPECT_EQ(pandoc.tables.size(), 0u);
+    // A note cut off at the end of the file, a note inside a note, a table inside a note.
+    EXPECT_EQ(text("{\\rtf1 a{\\footnote b{\\footnote c}\\trowd\\cellx9 d\\cell e\\row f"),
+              "a\nbd\te\nf");
+}

@@ -1,5 +1,6 @@
 // Stories in the viewer: rich text as HTML, with its tables and pictures.
 
+#include <array>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTextTable>
 
 #include "support/picturefiles.h"
 #include "support/rtfparts.h"
@@ -65,8 +67,10 @@ const char* const wordTable =
 } // namespace
 
 TEST(Rtf, HtmlKeepsFormattingAndEscapesText) {
-    const std::string html = rtfToHtml(parseRtf("{\\rtf1{\\colortbl;\\red0\\green128\\blue255;}"
-                                                "\\qr\\b\\i\\ul\\cf1\\fs20 <a & b>\\par\\par}"));
+    const std::string html = rtfToHtml(
+        parseRtf("{\\rtf1{\\colortbl;\\red0\\green128\\blue255;}\\qr\\b\\i\\ul\\cf1\\fs20 "
+                 "<a & b>\\par\\par\\plain H{\\sub 2}O{\\super\\chftn}{\\*\\footnote\\chftn "
+                 "Water.}\\par The end.\\par}"));
     EXPECT_NE(html.find("text-align:right"), std::string::npos);
     EXPECT_NE(html.find("font-weight:700"), std::string::npos);
     EXPECT_NE(html.find("font-style:italic"), std::string::npos);
@@ -76,6 +80,11 @@ TEST(Rtf, HtmlKeepsFormattingAndEscapesText) {
     EXPECT_NE(html.find("&lt;a &amp; b&gt;"), std::string::npos);
     EXPECT_EQ(html.find("<a "), std::string::npos);
     EXPECT_NE(html.find("&nbsp;"), std::string::npos); // the empty second paragraph
+    EXPECT_NE(html.find("vertical-align:sub;\">2<"), std::string::npos);
+    EXPECT_NE(html.find("vertical-align:super;\">1<"), std::string::npos);
+    // The note after the whole story, under a rule.
+    EXPECT_LT(html.find("The end."), html.find("<hr/>"));
+    EXPECT_LT(html.find("<hr/>"), html.find("1 Water."));
 }
 
 TEST(Rtf, HugeNumbersSaturate) {
@@ -204,6 +213,48 @@ TEST(RtfTables, TablesAsOtherWritersWriteThem) {
     ASSERT_EQ(d.tables.size(), 1u);
     EXPECT_EQ(d.tables[0].rows.size(), 2u);
     EXPECT_EQ(d.plaintext(), "a\tb\nc\td");
+}
+
+TEST(RtfTables, EachRowIsLaidOutByItsOwnEdges) {
+    test::ensureApp();
+    // An HTML table with a header cell two columns wide and a cell two rows tall, as
+    // LibreOffice writes it: the header row has edges of its own, the tall cell is
+    // merged down (\\clvmgf, \\clvmrg).
+    const RtfDocument d = parseRtf(
+        "{\\rtf1\\ansi\\trowd\\trql\\clvertalc\\cellx1425\\clvertalc\\cellx1816\\pard\\plain"
+        "\\intbl\\qc{\\loch Wide header}\\cell\\pard\\plain\\intbl\\qc{\\loch C}\\cell\\row\\pard"
+        "\\trowd\\trql\\cellx768\\cellx1425\\cellx1816\\pard\\plain\\intbl{\\loch a}\\cell\\pard"
+        "\\plain\\intbl{\\loch b}\\cell\\pard\\plain\\intbl{\\loch c}\\cell\\row\\pard\\trowd\\trql"
+        "\\clvmgf\\cellx768\\cellx1425\\cellx1810\\pard\\plain\\intbl{\\loch tall}\\cell\\pard"
+        "\\plain\\intbl{\\loch x}\\cell\\pard\\plain\\intbl{\\loch y}\\cell\\row\\pard\\trowd\\trql"
+        "\\clvmrg\\cellx768\\cellx1425\\cellx1816\\pard\\plain\\intbl\\fs4\\loch\n\\cell\\pard"
+        "\\plain\\intbl{\\loch x2}\\cell\\pard\\plain\\intbl{\\loch y2}\\cell\\row\\pard\\par }");
+    ASSERT_EQ(d.tables.size(), 1u);
+    EXPECT_TRUE(d.tables[0].rows[3].cells[0].mergedUp);
+    QTextDocument shown;
+    shown.setHtml(QString::fromStdString(rtfToHtml(d)));
+    QTextTable* table = nullptr;
+    for (QTextFrame* frame : shown.rootFrame()->childFrames())
+        table = table ? table : qobject_cast<QTextTable*>(frame);
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->columns(), 3);
+    // Where each cell stands: its row and column, and how far it reaches.
+    const auto cell = [&](const QString& text) {
+        for (int r = 0; r < table->rows(); ++r)
+            for (int c = 0; c < table->columns(); ++c) {
+                const QTextTableCell found = table->cellAt(r, c);
+                if (found.row() == r && found.column() == c &&
+                    found.firstCursorPosition().block().text() == text)
+                    return std::array{r, c, found.rowSpan(), found.columnSpan()};
+            }
+        return std::array{-1, -1, 0, 0};
+    };
+    EXPECT_EQ(cell("Wide header"), (std::array{0, 0, 1, 2}));
+    EXPECT_EQ(cell("C"), (std::array{0, 2, 1, 1})); // over "c", not over "b"
+    EXPECT_EQ(cell("c"), (std::array{1, 2, 1, 1}));
+    EXPECT_EQ(cell("tall"), (std::array{2, 0, 2, 1}));
+    EXPECT_EQ(cell("x2"), (std::array{3, 1, 1, 1}));
+    EXPECT_EQ(cell("y2"), (std::array{3, 2, 1, 1}));
 }
 
 TEST(RtfTables, RowsWithoutUsableEdgesHaveNoWidths) {
