@@ -100,12 +100,54 @@ std::optional<std::string> toCp1252(std::string_view utf8) {
     return out;
 }
 
+namespace {
+
+// The UTF-16 code unit at byte i.
+char32_t utf16Unit(std::string_view s, std::size_t i, bool bigEndian) {
+    const auto a = static_cast<unsigned char>(s[i]), b = static_cast<unsigned char>(s[i + 1]);
+    return static_cast<char32_t>(bigEndian ? (a << 8) | b : (b << 8) | a);
+}
+
+// True when every code unit is a character of text (tab, CR and LF the only control
+// characters) or half of a whole surrogate pair.
+bool readsAsUtf16Text(std::string_view s, bool bigEndian) {
+    for (std::size_t i = 0; i + 1 < s.size(); i += 2) {
+        const char32_t unit = utf16Unit(s, i, bigEndian);
+        if (unit >= 0xDC00 && unit <= 0xDFFF) return false; // a second half on its own
+        if (unit >= 0xD800 && unit <= 0xDBFF) {
+            if (i + 3 >= s.size()) return false;
+            const char32_t low = utf16Unit(s, i + 2, bigEndian);
+            if (low < 0xDC00 || low > 0xDFFF) return false;
+            i += 2;
+            continue;
+        }
+        if ((unit < 0x20 && unit != U'\t' && unit != U'\n' && unit != U'\r') || unit == 0x7F ||
+            unit == 0xFFFE || unit == 0xFFFF)
+            return false;
+    }
+    return true;
+}
+
+// The byte order of UTF-16 text without a byte-order mark: true for big end first,
+// false for little; nothing when the bytes are no such text.
+std::optional<bool> unmarkedUtf16(std::string_view s) {
+    if (s.size() < 2 || s.size() % 2 != 0) return std::nullopt;
+    std::size_t highFirst = 0, highSecond = 0; // NULs where each order has its high byte
+    for (std::size_t i = 0; i < s.size(); i += 2) {
+        highFirst += s[i] == '\0';
+        highSecond += s[i + 1] == '\0';
+    }
+    if (highFirst == highSecond) return std::nullopt; // none at all, or no order stands out
+    const bool bigEndian = highFirst > highSecond;
+    if (!readsAsUtf16Text(s, bigEndian)) return std::nullopt;
+    return bigEndian;
+}
+
+} // namespace
+
 std::string fromUtf16(std::string_view s, bool bigEndian) {
     std::string out;
-    auto unit = [&](std::size_t i) {
-        const auto a = static_cast<unsigned char>(s[i]), b = static_cast<unsigned char>(s[i + 1]);
-        return static_cast<char32_t>(bigEndian ? (a << 8) | b : (b << 8) | a);
-    };
+    auto unit = [&](std::size_t i) { return utf16Unit(s, i, bigEndian); };
     for (std::size_t i = 0; i + 1 < s.size(); i += 2) {
         char32_t cp = unit(i);
         if (cp >= 0xD800 && cp <= 0xDBFF && i + 3 < s.size()) {
@@ -129,7 +171,9 @@ std::string decodeText(std::string_view bytes) {
     if (bytes.starts_with("\xFF\xFE")) return fromUtf16(bytes.substr(2), false);
     if (bytes.starts_with("\xFE\xFF")) return fromUtf16(bytes.substr(2), true);
     if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-    if (validUtf8(bytes)) return std::string(bytes);
+    if (validUtf8(bytes) && bytes.find('\0') == std::string_view::npos) return std::string(bytes);
+    if (const std::optional<bool> bigEndian = unmarkedUtf16(bytes))
+        return fromUtf16(bytes, *bigEndian);
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
     while (!bytes.empty()) {

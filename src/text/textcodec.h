@@ -3,10 +3,14 @@
 // reader of such text goes through. Everything inside the game is UTF-8.
 //
 // A file that starts with a byte-order mark is UTF-8 or UTF-16 (little or big end
-// first), as that mark says; Notepad saves "Unicode" text so. Without one, each line
-// is decided on its own: a line that is valid UTF-8 is UTF-8, any other line is
-// Windows-1252, the code page of settings files and themes made on Windows. One stray
-// byte from an older copy or a hand edit so garbles at most its own line.
+// first), as that mark says; Notepad saves "Unicode" text so. UTF-16 without a mark
+// (iconv's UTF-16LE and UTF-16BE, some editors' "UTF-16 LE") is known by its NUL bytes,
+// which no other text holds: the byte order whose high bytes hold more of them, when
+// the whole file reads in it as text (no NUL, no control character but tab, CR and LF,
+// no surrogate without its partner). Otherwise each line is decided on its own: a line
+// that is valid UTF-8 is UTF-8, any other line is Windows-1252, the code page of
+// settings files and themes made on Windows. One stray byte from an older copy or a
+// hand edit so garbles at most its own line.
 //
 // A line ends with CRLF (Windows), LF (Linux) or a lone CR (classic Mac text); every
 // reader of text cuts lines with findLineBreak or splitLines, so all three read alike.
@@ -38,8 +42,8 @@ std::string fromUtf16(std::string_view bytes, bool bigEndian);
 /// One piece of text on its own (a line, a name, a folder name): as it is when it is
 /// valid UTF-8, otherwise read as Windows-1252.
 std::string decodePiece(std::string_view bytes);
-/// Text from a file: by its byte-order mark (dropped), else line by line as
-/// decodePiece decides. Line ends are kept as they are.
+/// Text from a file: by its byte-order mark (dropped), else as UTF-16 when it reads as
+/// such, else line by line as decodePiece decides. Line ends are kept as they are.
 std::string decodeText(std::string_view bytes);
 
 /// A line break in text: where it starts and its length (2 for CRLF, 1 for LF or a

@@ -9,9 +9,6 @@ namespace {
 
 constexpr std::uint64_t fileHeaderSize = 14;
 constexpr std::uint32_t coreHeaderSize = 12; ///< OS/2 1.x: 16-bit sizes, 3-byte palette
-/// The largest picture in pixels: far above the game's, small enough that a
-/// run-length file of a few bytes cannot claim much memory.
-constexpr std::uint64_t maxBmpPixels = std::uint64_t{1} << 22;
 
 enum Compression : std::uint32_t {
     plain = 0,
@@ -109,9 +106,7 @@ BmpProblem readHeaders(const Bytes& in, Layout& l) {
     if (l.topDown) l.height = -l.height;
     if (l.compression == jpeg || l.compression == png) return BmpProblem::unsupported;
     if (l.width <= 0 || l.height <= 0 || !validBits(l)) return BmpProblem::notBmp;
-    if (l.width > maxBmpSide || l.height > maxBmpSide ||
-        static_cast<std::uint64_t>(l.width * l.height) > maxBmpPixels)
-        return BmpProblem::tooLarge;
+    if (l.width > maxBmpSide || l.height > maxBmpSide) return BmpProblem::tooLarge;
 
     std::uint64_t at = h + headerSize;
     if (l.compression == bitFields || l.compression == alphaBitFields) {

@@ -33,8 +33,10 @@ struct BmpPicture {
     std::vector<std::uint8_t> rgb; ///< width * height * 3 bytes
 };
 
-/// The widest and highest picture read (the game's largest is 240 x 240).
-constexpr int maxBmpSide = 8192;
+/// The widest and highest picture read: the game draws a theme's pictures at their
+/// own size and its largest is the 240 x 240 view, so this leaves room for any picture
+/// made for it and keeps each in 12 MB, however few bytes its file takes.
+constexpr int maxBmpSide = 2048;
 
 /// Reads a whole BMP file; on any problem, picture is empty and problem says why.
 BmpProblem decodeBmp(std::string_view bytes, BmpPicture& picture);

@@ -209,16 +209,20 @@ void loadThemeFolder(MessageCatalogue& catalogue, const std::string& folder) {
         if (auto lines = themeTextFile(file)) catalogue.setVariants(key, std::move(*lines));
         catalogue.dropBadVariants(key);
     }
-    // A theme.ini names every word: a key it leaves out or leaves empty makes that word
-    // empty. One that cannot be read counts as absent and the built-in words stay.
+    // A theme.ini names every word of its sections: a key it leaves out or leaves empty
+    // makes that word empty. One that cannot be read counts as absent and the built-in
+    // words stay.
     Vocabulary& words = catalogue.vocabulary();
     if (const std::optional<IniFile> ini = themeIni(folder)) setThemeWords(words, *ini);
     settleVocabulary(words);
 }
 
 void setThemeWords(Vocabulary& words, const IniFile& ini) {
-    for (std::string_view key : itemsKeys())
-        setVocabularyWord(words, "Items", key, ini.readString("Items", key, ""));
+    // A theme.ini with no item words at all (one of credits only) leaves every item its
+    // built-in word: the messages would otherwise name nothing ("You found .").
+    if (ini.hasSection("Items"))
+        for (std::string_view key : itemsKeys())
+            setVocabularyWord(words, "Items", key, ini.readString("Items", key, ""));
     for (std::string_view key : hintsKeys())
         setVocabularyWord(words, "Hints", key, ini.readString("Hints", key, ""));
 }

@@ -79,9 +79,9 @@ std::string themeMusic(const std::string& folder);
 /// The theme's story ("story.rtf"), or empty.
 std::string themeStory(const std::string& folder);
 
-/// Theme file bytes as UTF-8 text, through the one text decoder (UTF-8, UTF-16 with its
-/// byte-order mark, else Windows-1252 line by line); nothing when they are no text
-/// (hold a NUL byte), so the file counts as absent.
+/// Theme file bytes as UTF-8 text, through the one text decoder (UTF-8, UTF-16 with or
+/// without its byte-order mark, else Windows-1252 line by line); nothing when they are
+/// no text (hold a NUL byte and are no UTF-16), so the file counts as absent.
 std::optional<std::string> themeText(std::string_view bytes);
 /// Why a theme file could not be read, for the theme report: "missing" (or no plain
 /// file), "too large", or "cannot be opened" (no permission, an I/O error).
@@ -92,12 +92,12 @@ std::optional<std::vector<std::string>> themeTextFile(const std::string& path);
 /// Theme text cut into lines at CRLF, LF or a lone CR; no line after a final break.
 std::vector<std::string> themeTextLines(std::string_view text);
 /// Sets every word of the keys of the sections Items and Hints from a theme.ini: a key
-/// that is absent or empty makes its word empty.
+/// that is absent or empty makes its word empty. Without an Items section the item words
+/// (box, gem, open and light words included) stay as they were.
 void setThemeWords(Vocabulary& words, const IniFile& ini);
 
-/// The folder's theme.ini, read through the one text decoder (UTF-8, UTF-16 with its
-/// byte-order mark, else Windows-1252 line by line); nothing when there is none or it
-/// is no text. Every reader of theme.ini (the words, the about box's credits) uses it.
+/// The folder's theme.ini, read through the one text decoder (themeText); nothing when
+/// there is none or it is no text. Every reader of theme.ini (the words, the about box's credits) uses it.
 std::optional<IniFile> themeIni(const std::string& folder);
 /// Switches the catalogue to the theme in folder: built-in words and variants first,
 /// then the folder's variant files (variants that do not fill cleanly dropped), then

@@ -10,7 +10,8 @@ namespace quorvel {
 
 namespace {
 
-/// Far above any picture a theme holds (the largest the game draws is 240 x 240).
+/// Above the largest picture read (maxBmpSide on a side at 32 bits a pixel: 16 MiB), so
+/// only a file with more than a picture in it is refused for its size.
 constexpr std::size_t maxPictureBytes = 32u << 20;
 
 QImage toImage(const BmpPicture& bmp) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/iconv.h"
 #include "text/textcodec.h"
 
 using namespace quorvel;
@@ -68,6 +69,18 @@ TEST(TextCodec, AByteOrderMarkDecidesTheWholeFile) {
                                      7)),
               "\xEF\xBF\xBD"
               "A");
+}
+
+TEST(TextCodec, Utf16WithoutAByteOrderMarkIsKnownByItsNuls) {
+    const std::string text = "[Items]\r\nfood=" + aRing + "pple " + omega + grin + "\r\n\t\u4e00x\n";
+    for (const char* encoding : {"UTF-16LE", "UTF-16BE"})
+        EXPECT_EQ(decodeText(test::iconvFromUtf8(text, encoding)), text) << encoding;
+    // NULs that no byte order reads as text stay as they are, for the reader to refuse:
+    // a control character, a surrogate on its own, an odd length, NULs in both halves.
+    for (const std::string& odd :
+         {std::string("a\0\1\0", 4), std::string("a\0b\0\0\xDC", 6), std::string("a\0b", 3),
+          std::string("\0a\0\0b\0", 6)})
+        EXPECT_NE(decodeText(odd).find('\0'), std::string::npos);
 }
 
 TEST(TextCodec, Windows1252BytesOnlyForTextItCanHold) {

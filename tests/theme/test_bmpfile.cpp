@@ -293,16 +293,21 @@ TEST(BmpFile, FilesThatAreNoPictureItReadsSayWhy) {
     odd.headerSize = 64; // OS/2 2.x
     EXPECT_EQ(problem(odd), BmpProblem::unsupported);
     EXPECT_EQ(bmpProblemText(BmpProblem::unsupported), "a kind of BMP it cannot read");
-    odd = b;
-    odd.width = 8192; // the widest picture read; a pixel more is too large
-    odd.height = 1;
-    odd.pixels = std::string(8192 * 3, '\0');
-    EXPECT_EQ(problem(odd), BmpProblem::none);
-    odd.width = 8193;
-    odd.pixels += std::string(4, '\0');
-    EXPECT_EQ(problem(odd), BmpProblem::tooLarge);
-    odd.width = 1 << 20;
-    EXPECT_EQ(problem(odd), BmpProblem::tooLarge);
+    // Up to 2048 pixels on a side, as the README promises; a pixel more either way is
+    // too large, however few bytes the picture takes.
+    for (const auto& [width, height] :
+         {std::pair{2048, 2048}, {2049, 1}, {1, 2049}, {2049, 2048}, {1 << 20, 1}}) {
+        odd = b;
+        odd.width = width;
+        odd.height = height;
+        odd.bits = 1;
+        odd.palette = {Rgb{0, 0, 0}, Rgb{255, 255, 255}};
+        const auto rowBytes = static_cast<std::size_t>((width + 31) / 32 * 4);
+        if (width <= 4096) odd.pixels = std::string(rowBytes * height, '\0');
+        EXPECT_EQ(problem(odd), width <= 2048 && height <= 2048 ? BmpProblem::none
+                                                                : BmpProblem::tooLarge)
+            << width << " x " << height;
+    }
     odd = b;
     odd.compression = 1; // a few bytes asking for 8000 x 8000 pixels
     odd.bits = 8;

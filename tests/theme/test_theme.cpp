@@ -12,6 +12,7 @@
 
 #include "files/programfolder.h"
 #include "game/random.h"
+#include "support/iconv.h"
 #include "theme/messages.h"
 #include "theme/theme.h"
 #include "theme/themepicture.h"
@@ -225,6 +226,20 @@ TEST_F(Themes, ThemeIniNamesEveryWordItLeavesOutIsEmpty) {
     EXPECT_EQ(cat.itemName(msgEmpty, false, true), "an empty box");
 }
 
+TEST_F(Themes, ThemeIniWithoutItemsKeepsEveryBuiltInItemWord) {
+    makeTheme("Credits");
+    write("Credits", "theme.ini", "[Credits]\nThemeBy=Ann\n[Hints]\nfood=Bread.\n");
+    loadTheme(cat, "Credits");
+    const Vocabulary built = builtinVocabulary();
+    for (std::string_view key : itemsKeys())
+        EXPECT_EQ(*vocabularyWord(cat.vocabulary(), "Items", key),
+                  *vocabularyWord(built, "Items", key))
+            << key;
+    EXPECT_EQ(cat.fillTokens("You found <an-item>.", "Anna", msgGem5), "You found a diamond.");
+    EXPECT_EQ(cat.itemHint(1), "Bread.");
+    EXPECT_EQ(cat.itemHint(7), ""); // the Hints section still names every caption
+}
+
 TEST_F(Themes, CaptionsAndToolPluralsFollowTheirWords) {
     makeTheme("Tools");
     write("Tools", "theme.ini",
@@ -243,7 +258,7 @@ TEST_F(Themes, UnreadableOrNonTextFilesCountAsAbsent) {
     makeTheme("Damaged");
     write("Damaged", "food.txt", std::string("BM\0\0\x36\0", 6));
     fs::create_directories(home + "Damaged/gps.txt");
-    write("Damaged", "theme.ini", std::string("[Items]\nfood=\0bread\n", 20));
+    write("Damaged", "theme.ini", std::string("[Items]\nfood=\0\0bread\n", 21));
     loadTheme(cat, "Damaged");
     EXPECT_EQ(cat.variants(msgFood), builtinVariants(msgFood));
     EXPECT_EQ(cat.variants(msgGps), builtinVariants(msgGps));
@@ -270,6 +285,15 @@ TEST_F(Themes, TextIsUtf8WhenValidElseWindows1252) {
     EXPECT_EQ(cat.vocabulary().lightWord, "lanterne \xc3\xa0 huile");
     EXPECT_EQ(cat.vocabulary().boxWord, "bo\xc3\xaete");
     EXPECT_EQ(cat.variants(msgGps), std::vector<std::string>{"Ok"});
+
+    // UTF-16 without a byte-order mark, as iconv writes it, in either byte order.
+    for (const char* encoding : {"UTF-16LE", "UTF-16BE"}) {
+        write("Paris", "theme.ini", test::iconvFromUtf8("[Items]\r\nlight=bougie\r\n", encoding));
+        write("Paris", "gps.txt", test::iconvFromUtf8("O\xc3\xb9 suis-je ?\r\n", encoding));
+        loadTheme(cat, "Paris");
+        EXPECT_EQ(cat.vocabulary().lightWord, "bougie") << encoding;
+        EXPECT_EQ(cat.variants(msgGps), std::vector<std::string>{"O\xc3\xb9 suis-je ?"});
+    }
 }
 
 TEST_F(Themes, HostileWordsAndVariantsStillEnd) {
