@@ -4,6 +4,7 @@
 #include <chrono>
 #include <optional>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include <QObject>
@@ -17,6 +18,7 @@
 #include "files/settingsfile.h"
 #include "sound/soundfiles.h"
 #include "sound/soundres.h"
+#include "theme/theme.h"
 
 namespace quorvel {
 
@@ -43,7 +45,8 @@ Audio::Audio()
     : m_notifier(std::make_unique<QObject>()), m_mixer(m_notifier.get(), [this] { soundEnded(); }),
       m_music(m_mixer, m_notifier.get(), noMusic,
               MusicHooks{[this] { return start(); }, [this] { return openDevice(); },
-                         [this] { checkIdle(); }}) {
+                         [this] { checkIdle(); }}),
+      m_bank([this](const std::string& source) { soundDecoded(source); }) {
     m_idleTimer = new QTimer(m_notifier.get());
     m_idleTimer->setSingleShot(true);
     QObject::connect(m_idleTimer, &QTimer::timeout, m_notifier.get(), [this] {
@@ -97,40 +100,66 @@ void Audio::soundEnded() {
 
 // ---- sound effects -----------------------------------------------------------------------
 
-bool Audio::playWave(const std::string& bytes, const std::string& source, SoundMode mode) {
-    if (bytes.empty() || !start()) return false;
-    if (mode == SoundMode::ifIdle && soundPlaying()) return false;
-    std::optional<std::vector<std::int16_t>> samples = deviceSamples(bytes);
-    if (!samples) return false; // not a sound SDL can read: nothing plays
-    if (!openDevice()) return false;
+// A sound the bank holds plays at once; one it does not is asked of its worker and
+// plays when ready, except that SoundMode::toEnd waits for it (within the longest wait).
+void Audio::playSource(const std::string& source, SoundMode mode, bool intro) {
+    m_pending.reset(); // a sound asked for before and still not ready comes too late now
+    const SoundBank::Found found = m_bank.find(source);
+    if (found.state == SoundBank::State::unplayable) return; // not a sound SDL can read
+    if (found.samples) {
+        playSamples(found.samples, source, mode, m_maxWait);
+        return;
+    }
+    m_bank.request(source);
+    if (mode != SoundMode::toEnd) {
+        m_pending = PendingSound{source, mode, intro};
+        return;
+    }
+    const long long begun = nowMs();
+    if (SharedSamples samples = m_bank.waitFor(source, std::max(0, m_maxWait)))
+        playSamples(std::move(samples), source, mode, m_maxWait - (nowMs() - begun));
+}
+
+void Audio::playSamples(SharedSamples samples, const std::string& source, SoundMode mode,
+                        long long maxWait) {
+    if (!openDevice()) return;
     const std::size_t count = samples->size();
-    m_mixer.playEffect(std::move(*samples));
+    m_mixer.playEffect(std::move(samples));
     m_lastSound = source;
-    if (mode != SoundMode::toEnd) return true;
+    if (mode != SoundMode::toEnd) return;
 
     const long long length = static_cast<long long>(count / deviceChannels) * 1000 / deviceRate;
-    const long long limit =
-        std::min(length + waitMargin, static_cast<long long>(std::max(0, m_maxWait)));
+    const long long limit = std::min(length + waitMargin, std::max(0LL, maxWait));
     const long long begun = nowMs();
     while (soundPlaying() && nowMs() - begun < limit)
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    return true;
+}
+
+// The worker has decoded a sound: the one waiting for it plays now, if it still may.
+void Audio::soundDecoded(const std::string& source) {
+    if (!m_pending || m_pending->source != source) return;
+    const PendingSound pending = *std::exchange(m_pending, std::nullopt);
+    const SoundBank::Found found = m_bank.find(source);
+    if (!found.samples || (noSound && !pending.intro)) return;
+    if (pending.mode == SoundMode::ifIdle && soundPlaying()) return;
+    playSamples(found.samples, source, pending.mode, m_maxWait);
 }
 
 void Audio::playSound(const std::string& theme, const std::string& name,
                       const std::string& fallback, SoundMode mode) {
     if (noSound || !start()) return;
-    if (mode == SoundMode::ifIdle && soundPlaying()) return;
+    if (mode == SoundMode::ifIdle && (soundPlaying() || m_pending)) return;
+    m_bank.useTheme(themeFolder(theme));
     std::string bytes, source;
     for (const std::string* wanted : {&name, &fallback}) {
         if (const std::string path = findWave(theme, *wanted); !path.empty()) {
             // The theme's file wins even when it cannot be played.
-            if (readWholeFile(path, bytes, maxWaveBytes)) playWave(bytes, path, mode);
+            playSource(path, mode, false);
             return;
         }
     }
     if (builtinWave(name, bytes, source) || builtinWave(fallback, bytes, source))
-        playWave(bytes, source, mode);
+        playSource(source, mode, false);
 }
 
 void Audio::playIntro() {
@@ -140,11 +169,12 @@ void Audio::playIntro() {
         return;
     }
     std::string bytes, source;
-    if (start() && builtinWave("INTRO", bytes, source)) playWave(bytes, source, SoundMode::now);
+    if (start() && builtinWave("INTRO", bytes, source)) playSource(source, SoundMode::now, true);
 }
 
 void Audio::stopSound() {
     m_introWanted = false;
+    m_pending.reset();
     if (!m_mixer.isOpen()) return;
     m_mixer.stopEffect();
     checkIdle();

@@ -12,17 +12,21 @@
 // layer starts (after the opening screen's first paint, or at the first sound),
 // FluidSynth and the SoundFont when music first plays, on a worker thread, once for
 // the whole run. The device is closed again while nothing plays, so an idle game
-// wakes up nothing.
+// wakes up nothing. Waves are decoded by the sound bank's worker, once per theme: a
+// sound asked for before it is ready plays as soon as it is (SoundMode::toEnd waits
+// for it), so no key press waits for a wave to be decoded.
 //
 // One Audio exists per program, made on the user-interface thread after the program
 // folders are known and after the QApplication; starting it writes the built-in tune
 // to the program folder as "music.rmi".
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "sound/mixer.h"
 #include "sound/music.h"
+#include "sound/soundbank.h"
 #include "sound/soundservice.h"
 
 class QObject;
@@ -87,6 +91,11 @@ class Audio : public SoundService {
     bool soundPlaying() const { return m_mixer.effectPlaying(); }
     /// True while a cue is playing.
     bool cuePlaying() const { return m_mixer.cuePlaying(); }
+    /// True while a sound asked for waits for the worker to decode it; it then plays
+    /// (unless it was to play only if idle and something else plays by then).
+    bool soundWaiting() const { return m_pending.has_value(); }
+    /// The sounds decoded and kept (for tests and benchmarks).
+    const SoundBank& soundBank() const { return m_bank; }
     bool musicOpen() const { return m_music.isOpen(); }
     /// True while the music is meant to be playing (and looping).
     bool musicPlaying() const { return m_music.playing(); }
@@ -109,8 +118,18 @@ class Audio : public SoundService {
     void setIdleClose(int milliseconds) { m_idleClose = milliseconds; }
 
   private:
+    /// A sound asked for while the worker decodes it.
+    struct PendingSound {
+        std::string source;
+        SoundMode mode = SoundMode::now;
+        bool intro = false; ///< plays whatever noSound says
+    };
+
     bool openDevice();
-    bool playWave(const std::string& bytes, const std::string& source, SoundMode mode);
+    void playSource(const std::string& source, SoundMode mode, bool intro);
+    void playSamples(SharedSamples samples, const std::string& source, SoundMode mode,
+                     long long maxWait);
+    void soundDecoded(const std::string& source);
     void soundEnded();
     void checkIdle();
     bool quiet() const;
@@ -122,6 +141,8 @@ class Audio : public SoundService {
     QTimer* m_idleTimer = nullptr; ///< owned by m_notifier
     Mixer m_mixer;
     Music m_music; ///< before the mixer goes, it takes its tune back
+    SoundBank m_bank;
+    std::optional<PendingSound> m_pending;
     bool m_started = false;
     bool m_startLater = false;
     bool m_introWanted = false;

@@ -68,7 +68,7 @@ void Mixer::close() {
     m_device = 0;
     const std::lock_guard<std::mutex> held(m_lock);
     m_effectOn = false;
-    m_effect = {};
+    m_effect.reset();
     m_cueOn = false;
     m_cue = {};
 }
@@ -102,7 +102,8 @@ void Mixer::mix(void* data, std::uint8_t* stream, int bytes) {
             m.m_tuneOn = false;
             ended = true;
         }
-        if (addChannel(out, samples, m.m_effect, m.m_effectAt, m.m_effectOn)) ended = true;
+        if (m.m_effect && addChannel(out, samples, *m.m_effect, m.m_effectAt, m.m_effectOn))
+            ended = true;
         if (addChannel(out, samples, m.m_cue, m.m_cueAt, m.m_cueOn)) ended = true;
     }
     if (ended)
@@ -110,11 +111,11 @@ void Mixer::mix(void* data, std::uint8_t* stream, int bytes) {
             m.m_notifier, [&m] { m.m_ended(); }, Qt::QueuedConnection);
 }
 
-void Mixer::playEffect(std::vector<std::int16_t> samples) {
+void Mixer::playEffect(SharedSamples samples) {
     const std::lock_guard<std::mutex> held(m_lock);
-    m_effect = std::move(samples);
+    m_effect.swap(samples); // the effect cut off goes with the argument, after the lock
     m_effectAt = 0;
-    m_effectOn = !m_effect.empty();
+    m_effectOn = m_effect && !m_effect->empty();
 }
 
 void Mixer::stopEffect() {
@@ -158,7 +159,7 @@ bool Mixer::tuneSounding() const {
 
 bool Mixer::afterEnd() {
     const std::lock_guard<std::mutex> held(m_lock);
-    if (!m_effectOn) m_effect = {}; // a finished sound's memory goes
+    if (!m_effectOn) m_effect.reset(); // a finished sound goes, unless the bank keeps it
     if (!m_cueOn) m_cue = {};
     return m_tune && !m_tuneOn;
 }

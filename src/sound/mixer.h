@@ -9,6 +9,7 @@
 #include <mutex>
 #include <vector>
 
+#include "sound/soundbank.h"
 #include "sound/wavefile.h"
 
 class QObject;
@@ -52,8 +53,8 @@ class Mixer {
     bool isOpen() const { return m_device != 0; }
 
     /// Plays samples (as deviceSamples gives them) from their start, cutting off the
-    /// effect playing.
-    void playEffect(std::vector<std::int16_t> samples);
+    /// effect playing. The samples are shared, never copied: the sound bank keeps them.
+    void playEffect(SharedSamples samples);
     void stopEffect();
     bool effectPlaying() const;
 
@@ -70,8 +71,8 @@ class Mixer {
     /// True while the audio thread plays the tune out.
     bool tuneSounding() const;
 
-    /// After the ended notice: frees a finished effect's or cue's samples; true when the tune has
-    /// played out and is still held (takeTune lets it go).
+    /// After the ended notice: lets a finished effect's samples go and frees a finished
+    /// cue's; true when the tune has played out and is still held (takeTune lets it go).
     bool afterEnd();
 
   private:
@@ -86,7 +87,7 @@ class Mixer {
     unsigned m_device = 0;    ///< SDL's audio device, 0 while closed
 
     mutable std::mutex m_lock; ///< guards the effect, the cue and the tune below
-    std::vector<std::int16_t> m_effect;
+    SharedSamples m_effect; ///< never let go on the audio thread
     std::size_t m_effectAt = 0;
     bool m_effectOn = false;
     std::vector<std::int16_t> m_cue;

@@ -28,11 +28,16 @@ bool waveCutShort(std::string_view bytes) {
 } // namespace
 
 std::string soundFileProblem(const std::string& path) {
-    std::string bytes;
-    if (const FileRead read = readFile(path, maxWaveBytes, bytes); read != FileRead::ok)
+    WaveFileStart wave;
+    if (const FileRead read = readWaveStart(path, wave); read != FileRead::ok)
         return unreadableFileReason(read);
+    const std::string& bytes = wave.bytes;
     if (bytes.empty()) return "empty file";
-    switch (checkWave(bytes)) {
+    const WaveCheck check = checkWave(bytes);
+    // A sound read only in part is too long for the game, if the part plays.
+    if (wave.soundCut && (check == WaveCheck::whole || check == WaveCheck::cutShort))
+        return "too long";
+    switch (check) {
     case WaveCheck::whole: return waveCutShort(bytes) ? "truncated" : std::string();
     case WaveCheck::cutShort: return "truncated";
     case WaveCheck::tooLong: return "too long";

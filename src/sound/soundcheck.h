@@ -7,10 +7,11 @@
 
 namespace quorvel {
 
-/// Why the game cannot play the sound file at path: "missing", "empty file", "too
-/// large" (over maxWaveBytes), "truncated" (it would play only its first part), "too
-/// long" (over maxSoundSeconds: it too would play only its first part), "not a sound
-/// it can decode"; empty when it plays whole, or when SDL2 could not be loaded to tell.
+/// Why the game cannot play the sound file at path: "missing", "empty file",
+/// "truncated" (it would play only its first part), "too long" (over maxSoundSeconds,
+/// or more than maxWaveRead to read: it too would play only its first part), "not a
+/// sound it can decode"; empty when it plays whole, or when SDL2 could not be loaded
+/// to tell.
 std::string soundFileProblem(const std::string& path);
 
 } // namespace quorvel

@@ -7,10 +7,6 @@
 
 namespace quorvel {
 
-/// The largest wave file the game plays: larger files are not sounds a theme means, and
-/// are left unplayed rather than read whole into memory.
-constexpr std::size_t maxWaveBytes = 32u << 20;
-
 /// True when path names an existing regular file; false for an empty path.
 bool fileExists(const std::string& path);
 

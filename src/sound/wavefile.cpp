@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <limits>
 #include <memory>
 #include <new>
@@ -25,6 +26,9 @@ namespace {
 constexpr std::uint64_t maxDecodedSamples = 32u << 20;
 /// Frames libsndfile decodes at a time.
 constexpr sf_count_t decodeFrames = 4096;
+/// The first bytes of a wave file read to find its layout: far more than the chunks
+/// editors put before the sound (format, facts, broadcast and list information).
+constexpr std::size_t waveHeadBytes = 256 * 1024;
 
 /// The functions of libsndfile, loaded (with the codec libraries it brings) when a wave
 /// first needs it.
@@ -63,6 +67,98 @@ std::uint32_t u32(std::string_view b, std::size_t at) {
         v |= static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + i])) << (8 * i);
     return v;
 }
+
+unsigned u16(std::string_view b, std::size_t at) {
+    return static_cast<unsigned char>(b[at]) | static_cast<unsigned char>(b[at + 1]) << 8;
+}
+
+void putU32(std::string& b, std::size_t at, std::uint64_t value) {
+    for (std::size_t i = 0; i < 4; ++i)
+        b[at + i] = static_cast<char>(value >> (8 * i));
+}
+
+/// What a wave's format chunk says of its first maxSoundSeconds in the file: their bytes
+/// and the bytes of a block, which the sound is cut at.
+struct StoredLength {
+    std::uint64_t bytes = 0;
+    std::uint64_t block = 1;
+};
+
+/// The stored length of the first maxSoundSeconds of a sound in the format of fmt (the
+/// chunk's body); nothing when the format does not tell it.
+std::optional<StoredLength> storedLength(std::string_view fmt) {
+    if (fmt.size() < 16) return std::nullopt;
+    unsigned tag = u16(fmt, 0);
+    if (tag == 0xFFFE && fmt.size() >= 26) tag = u16(fmt, 24); // WAVE_FORMAT_EXTENSIBLE
+    const std::uint32_t rate = u32(fmt, 4), perSecond = u32(fmt, 8);
+    const unsigned channels = u16(fmt, 2), block = u16(fmt, 12), bits = u16(fmt, 14);
+    if (rate == 0 || block == 0) return std::nullopt;
+    // PCM, float, A-law and mu-law keep a frame in a block, whatever else they claim.
+    if (tag == 1 || tag == 3 || tag == 6 || tag == 7) {
+        const std::uint64_t frame = std::max<std::uint64_t>(block, channels * ((bits + 7) / 8));
+        return StoredLength{std::uint64_t{maxSoundSeconds} * rate * frame, frame};
+    }
+    // Packed encodings (ADPCM, GSM, ...) by their bytes a second, a second more for the
+    // blocks and the decoder's rounding.
+    if (perSecond == 0) return std::nullopt;
+    return StoredLength{(maxSoundSeconds + 1ull) * perSecond + block, block};
+}
+
+} // namespace
+
+WaveExtent waveExtent(std::string_view head, std::uint64_t fileSize) {
+    fileSize = std::max<std::uint64_t>(fileSize, head.size());
+    WaveExtent extent;
+    extent.bytes = std::min(fileSize, maxWaveRead);
+    if (!isRiffWave(head)) return extent;
+    std::optional<StoredLength> stored;
+    for (std::uint64_t at = 12; at + 8 <= head.size();) {
+        const std::string_view id = head.substr(static_cast<std::size_t>(at), 4);
+        const std::uint64_t claimed = u32(head, static_cast<std::size_t>(at) + 4);
+        const std::uint64_t held = fileSize - at - 8;
+        if (id == "fmt ") {
+            const auto body = static_cast<std::size_t>(std::min(claimed, head.size() - at - 8));
+            stored = storedLength(head.substr(static_cast<std::size_t>(at) + 8, body));
+        } else if (id == "data") {
+            const std::uint64_t sound = std::min(claimed, held);
+            std::uint64_t kept = stored ? std::min(sound, stored->bytes) : sound;
+            kept = std::min(kept, maxWaveRead - std::min(maxWaveRead, at + 8));
+            if (kept < sound && stored) kept -= kept % stored->block; // whole blocks only
+            extent.bytes = at + 8 + kept;
+            extent.soundAt = at;
+            extent.soundCut = kept < sound;
+            return extent;
+        }
+        at += 8 + claimed + (claimed & 1);
+    }
+    return extent;
+}
+
+void sealWaveStart(std::string& bytes, const WaveExtent& extent) {
+    if (!extent.soundCut || extent.soundAt < 12 || bytes.size() < extent.soundAt + 8) return;
+    putU32(bytes, 4, bytes.size() - 8);
+    putU32(bytes, static_cast<std::size_t>(extent.soundAt) + 4, bytes.size() - extent.soundAt - 8);
+}
+
+FileRead readWaveStart(const std::string& path, WaveFileStart& wave) {
+    wave = {};
+    FileRead read = readFileStart(path, waveHeadBytes, wave.bytes);
+    if (read != FileRead::ok) return read;
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    const WaveExtent extent = waveExtent(wave.bytes, ec ? wave.bytes.size() : size);
+    if (extent.bytes > wave.bytes.size()) read = readFileStart(path, extent.bytes, wave.bytes);
+    if (read != FileRead::ok) {
+        wave = {};
+        return read;
+    }
+    if (wave.bytes.size() > extent.bytes) wave.bytes.resize(static_cast<std::size_t>(extent.bytes));
+    wave.soundCut = extent.soundCut;
+    sealWaveStart(wave.bytes, extent);
+    return FileRead::ok;
+}
+
+namespace {
 
 /// A wave file as the readers are given it: SDL2 asks for the whole of a chunk before
 /// reading it, up to 4 GB for a file of a few bytes, so the chunk that claims more than
@@ -149,13 +245,15 @@ std::optional<std::vector<std::int16_t>> toDevice(const SdlLibrary& api, SDL_Aud
         static_cast<std::size_t>(std::min<std::uint64_t>(bytes / frameBytes, playable)) *
         frameBytes;
     if (length == 0) return std::vector<std::int16_t>(); // a wave of no sound
+    const auto* sound = reinterpret_cast<const std::int16_t*>(data);
+    if (!cvt.needed) return std::vector<std::int16_t>(sound, sound + length / sizeof(std::int16_t));
     const auto work = std::make_unique_for_overwrite<Uint8[]>(length * grow);
     std::memcpy(work.get(), data, length);
     cvt.buf = work.get();
     cvt.len = static_cast<int>(length);
-    if (cvt.needed && api.convertAudio(&cvt) != 0) return std::nullopt;
+    if (api.convertAudio(&cvt) != 0) return std::nullopt;
     // Only the converted sound is kept.
-    const std::size_t converted = cvt.needed ? static_cast<std::size_t>(cvt.len_cvt) : length;
+    const auto converted = static_cast<std::size_t>(cvt.len_cvt);
     const auto* samples = reinterpret_cast<const std::int16_t*>(work.get());
     return std::vector<std::int16_t>(samples, samples + converted / sizeof(std::int16_t));
 }

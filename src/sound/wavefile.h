@@ -7,7 +7,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "files/filereader.h"
 
 namespace quorvel {
 
@@ -21,6 +24,34 @@ constexpr int deviceFrames = 1024;
 /// hours, or a wave claiming one sample a second) plays its first five minutes, so its
 /// converted sound never takes more than some 50 MB.
 constexpr int maxSoundSeconds = 300;
+
+/// The most bytes of a wave file the game reads: five minutes of 48 kHz 16-bit stereo
+/// fit (55 MiB); of a wave of a higher rate, more channels or larger samples, a shorter
+/// start plays.
+constexpr std::uint64_t maxWaveRead = 64u << 20;
+
+/// How much of a wave file the game reads, found from the file's first bytes: its chunks
+/// up to the sound and the sound's first maxSoundSeconds in the file's own encoding
+/// (maxWaveRead at most); as much of a file as maxWaveRead allows when it cannot tell.
+struct WaveExtent {
+    std::uint64_t bytes = 0;   ///< to read from the start of the file
+    std::uint64_t soundAt = 0; ///< where the sound's chunk ("data") starts; 0 when not found
+    bool soundCut = false;     ///< the file's sound goes on past what is read
+};
+/// The bytes to read of a wave file of fileSize bytes whose start is head (a few hundred
+/// kilobytes, or the whole file).
+WaveExtent waveExtent(std::string_view head, std::uint64_t fileSize);
+/// Makes the read start of a wave whose sound was cut (bytes: extent.bytes of the file)
+/// a whole file of that sound, so the readers take it as it stands.
+void sealWaveStart(std::string& bytes, const WaveExtent& extent);
+
+/// A wave file as the game reads it: all of it, or its start (waveExtent).
+struct WaveFileStart {
+    std::string bytes;
+    bool soundCut = false; ///< the file holds more sound than was read: it plays its start
+};
+/// Reads a wave file's start (see waveExtent) without reading more of it.
+FileRead readWaveStart(const std::string& path, WaveFileStart& wave);
 
 /// What the sound layer makes of a wave file's bytes: it plays them whole, it plays only
 /// the first part of a file cut short, it plays only the first part of a sound longer

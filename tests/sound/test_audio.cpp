@@ -51,12 +51,17 @@ class Sound : public ::testing::Test {
     }
     void TearDown() override { audio.reset(); }
 
+    /// The sound asked for has been decoded (and played, if it may).
+    bool settled() {
+        return waitFor([this] { return !audio->soundWaiting(); });
+    }
     /// What one request plays; empty when it plays nothing.
     std::string played(const std::string& theme, const std::string& name,
                        const std::string& fallback) {
         audio->stopSound();
         const std::string before = audio->lastSound();
         audio->playSound(theme, name, fallback, SoundMode::now);
+        settled();
         return audio->lastSound() == before && !audio->soundPlaying() ? "" : audio->lastSound();
     }
 
@@ -111,15 +116,56 @@ TEST_F(Sound, ThemeFilesThatCannotPlayAreSilentAndStrangeNamesAreRefused) {
 
 TEST_F(Sound, ModeZeroNeverCutsInAndModeOneDoes) {
     audio->playIntro();
+    // A sound on its way counts as playing: mode 0 does not take its place.
+    audio->playSound("", "walk", "", SoundMode::ifIdle);
+    ASSERT_TRUE(settled());
     ASSERT_TRUE(audio->soundPlaying());
+    EXPECT_EQ(audio->lastSound(), ":/WAVE/INTRO");
     audio->playSound("", "walk", "", SoundMode::ifIdle);
     EXPECT_EQ(audio->lastSound(), ":/WAVE/INTRO");
     audio->playSound("", "hint", "", SoundMode::now);
+    settled();
     EXPECT_EQ(audio->lastSound(), ":/WAVE/HINT");
     audio->stopSound();
     EXPECT_FALSE(audio->soundPlaying());
     audio->playSound("", "walk", "", SoundMode::ifIdle);
+    settled();
     EXPECT_EQ(audio->lastSound(), ":/WAVE/WALK");
+}
+
+TEST_F(Sound, AThemesWavesAreDecodedOnceOffThisThreadAndKeptWithinBounds) {
+    const std::string walk = folder.write("Waves", "walk.wav", test::toneWave(300));
+    const std::string box = folder.write("Waves", "box.wav", test::toneWave(200));
+    audio->playSound("Waves", "walk", "", SoundMode::now);
+    EXPECT_TRUE(audio->soundWaiting()) << "the worker decodes it, not this thread";
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(audio->lastSound(), walk);
+    // The theme's other waves are prepared before they are asked for, and a sound
+    // decoded once plays at once.
+    EXPECT_TRUE(waitFor([&] { return audio->soundBank().holds(box); }));
+    for (const char* name : {"box", "walk"}) {
+        audio->playSound("Waves", name, "", SoundMode::now);
+        EXPECT_FALSE(audio->soundWaiting()) << name;
+        EXPECT_TRUE(audio->soundPlaying()) << name;
+    }
+    // A file changed on disk is read again; another theme lets this one's sounds go.
+    folder.write("Waves", "walk.wav", test::toneWave(400));
+    audio->playSound("Waves", "walk", "", SoundMode::now);
+    EXPECT_TRUE(audio->soundWaiting());
+    audio->playSound("", "walk", "", SoundMode::now);
+    EXPECT_FALSE(audio->soundBank().holds(box));
+
+    // Three five-minute sounds (50.5 MiB each as played): the bank keeps what fits,
+    // the least recently played going first, and each still plays when asked for.
+    for (const char* name : {"gem5", "gem3", "gem1"})
+        folder.write("Long", std::string(name) + ".wav", test::toneWave(300'000, deviceRate));
+    for (const char* name : {"gem5", "gem3", "gem1"}) {
+        audio->playSound("Long", name, "", SoundMode::now);
+        ASSERT_TRUE(settled()) << name;
+        EXPECT_EQ(audio->lastSound(), folder.home() + "Long/" + name + ".wav");
+        EXPECT_LE(audio->soundBank().keptBytes(), maxKeptSoundBytes) << name;
+    }
+    EXPECT_GT(audio->soundBank().keptBytes(), maxKeptSoundBytes / 2);
 }
 
 TEST_F(Sound, ModeTwoReturnsWhenTheSoundHasEndedAndNoLater) {
@@ -144,14 +190,16 @@ TEST_F(Sound, ModeTwoReturnsWhenTheSoundHasEndedAndNoLater) {
 TEST_F(Sound, TheIntroIgnoresNoSoundButNotNoIntro) {
     audio->noSound = true;
     audio->playSound("", "walk", "", SoundMode::now);
-    EXPECT_EQ(audio->lastSound(), "");
+    EXPECT_FALSE(audio->soundWaiting());
     audio->playIntro();
+    settled();
     EXPECT_EQ(audio->lastSound(), ":/WAVE/INTRO");
 
     audio->stopSound();
     audio->noSound = false;
     audio->noIntro = true;
     audio->playSound("", "walk", "", SoundMode::now);
+    settled();
     EXPECT_EQ(audio->lastSound(), ":/WAVE/WALK");
     audio->stopSound();
     audio->playIntro();
@@ -408,7 +456,7 @@ TEST(SoundStartedLater, TheIntroWaitsForTheStartAndAStopBeforeItCancelsIt) {
         EXPECT_FALSE(audio.deviceOpen()) << "nothing opens before the start";
         EXPECT_EQ(audio.lastSound(), "");
         ASSERT_TRUE(audio.start());
-        EXPECT_EQ(audio.lastSound(), ":/WAVE/INTRO");
+        EXPECT_TRUE(waitFor([&] { return audio.lastSound() == ":/WAVE/INTRO"; }));
         EXPECT_TRUE(audio.soundPlaying());
     }
     {
@@ -433,8 +481,8 @@ TEST(SoundStartedLater, TheIntroWaitsForTheStartAndAStopBeforeItCancelsIt) {
         Audio early;
         early.startLater();
         early.playSound("", "walk", "", SoundMode::now);
+        EXPECT_TRUE(waitFor([&] { return early.lastSound() == ":/WAVE/WALK"; }));
         EXPECT_TRUE(early.deviceOpen());
-        EXPECT_EQ(early.lastSound(), ":/WAVE/WALK");
     }
 }
 

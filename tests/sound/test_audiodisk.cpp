@@ -128,6 +128,7 @@ TEST(RealAudio, CuesSoundOnTheirSideBesideTheStepSoundAndNotAtAllWhenOff) {
     const auto heard = [&](const std::function<void()>& what) {
         const std::size_t from = fileSize(out);
         what();
+        test::waitFor([&] { return !audio.soundWaiting(); }); // decoded and begun
         std::this_thread::sleep_for(400ms); // the sound and the mixer's buffers drain
         return std::pair{from, static_cast<std::size_t>(fileSize(out))};
     };
@@ -148,7 +149,7 @@ TEST(RealAudio, CuesSoundOnTheirSideBesideTheStepSoundAndNotAtAllWhenOff) {
     // A cue playing keeps no effect waiting.
     audio.playCue({.right = true});
     audio.playSound("", "hint", "", SoundMode::ifIdle);
-    EXPECT_EQ(audio.lastSound(), ":/WAVE/HINT");
+    EXPECT_TRUE(test::waitFor([&] { return audio.lastSound() == ":/WAVE/HINT"; }));
     audio.stopSound();
 
     std::ifstream in(out, std::ios::binary);

@@ -17,6 +17,13 @@
 namespace quorvel {
 namespace {
 
+std::uint32_t u32(const std::string& b, std::size_t at) {
+    std::uint32_t v = 0;
+    for (std::size_t i = 0; i < 4; ++i)
+        v |= static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + i])) << (8 * i);
+    return v;
+}
+
 int peak(const std::vector<std::int16_t>& samples) {
     int p = 0;
     for (std::int16_t s : samples)
@@ -44,19 +51,43 @@ TEST(WaveFiles, EncodingsSdlCannotReadPlayWholeThroughLibsndfile) {
     EXPECT_FALSE(deviceSamples(test::sndfileTone(SF_FORMAT_AIFF | SF_FORMAT_PCM_16, 8000, 4000)));
 }
 
-TEST(WaveFiles, AFileOfUpTo32MiBIsReadAndOneByteMoreIsTooLarge) {
+TEST(WaveFiles, ALongWaveIsReadOnlyAsFarAsItsFirstFiveMinutes) {
     const QTemporaryDir folder;
     const std::string path = folder.path().toStdString() + "/walk.wav";
-    std::string wave = test::sndfileTone(SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 800);
-    // Padding after the sound, in a chunk of its own as editors leave it.
-    const std::uint32_t pad = (32u << 20) - static_cast<std::uint32_t>(wave.size()) - 8;
-    wave += "JUNK";
-    test::put(wave, pad, 4);
-    wave.append(pad, '\0');
-    for (const char* more : {"", "x"}) {
-        std::ofstream(path, std::ios::binary) << wave << more;
-        EXPECT_EQ(soundFileProblem(path), *more ? "too large" : "") << wave.size();
+    struct Case {
+        int format, rate;
+    };
+    // 6.5 minutes: 34.4 MB of PCM (more than the 32 MiB the game once refused), and
+    // ADPCM, which is read in blocks.
+    for (const Case c : {Case{SF_FORMAT_PCM_16, 44100}, Case{SF_FORMAT_IMA_ADPCM, 44100}}) {
+        const std::string wave = test::sndfileTone(SF_FORMAT_WAV | c.format, c.rate, 390L * c.rate);
+        const double perSecond = u32(wave, 28); // the format's bytes a second
+        std::ofstream(path, std::ios::binary) << wave;
+        WaveFileStart start;
+        ASSERT_EQ(readWaveStart(path, start), FileRead::ok) << c.format;
+        EXPECT_TRUE(start.soundCut) << c.format;
+        // The headers and five minutes of sound (and a second at most for the blocks).
+        const double sound = static_cast<double>(start.bytes.size() - (wave.find("data") + 8));
+        EXPECT_GE(sound, 300 * perSecond) << c.format;
+        EXPECT_LE(sound, 301.5 * perSecond) << c.format;
+        EXPECT_NE(checkWave(start.bytes), WaveCheck::unreadable) << c.format;
+        const auto samples = deviceSamples(start.bytes);
+        ASSERT_TRUE(samples) << c.format;
+        EXPECT_NEAR(static_cast<double>(samples->size()), 300.0 * deviceRate * deviceChannels,
+                    deviceRate * deviceChannels / 10) << c.format;
+        EXPECT_EQ(soundFileProblem(path), "too long") << c.format;
     }
+    // A short sound with 40 MiB of padding after it, in a chunk of its own as editors
+    // leave it: read without the padding, it plays whole.
+    std::string wave = test::sndfileTone(SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 800);
+    wave += "JUNK";
+    test::put(wave, 40u << 20, 4);
+    std::ofstream(path, std::ios::binary) << wave << std::string(40u << 20, '\0');
+    WaveFileStart start;
+    ASSERT_EQ(readWaveStart(path, start), FileRead::ok);
+    EXPECT_EQ(start.bytes.size(), wave.size() - 8);
+    EXPECT_FALSE(start.soundCut);
+    EXPECT_EQ(soundFileProblem(path), "");
     // The header alone, claiming a sound after it: cut short, not a sound of another kind.
     std::ofstream(path, std::ios::binary) << std::string("RIFF\x24\0\0\0WAVE", 12);
     EXPECT_EQ(soundFileProblem(path), "truncated");
