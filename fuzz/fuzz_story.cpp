@@ -15,7 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         parseRtf(std::string_view(reinterpret_cast<const char*>(data), size));
     const std::string text = doc.plaintext();
     if (!validUtf8(text)) std::abort();
-    if (text.size() > rtfMaxText + doc.paragraphs.size()) std::abort();
+    if (text.size() > rtfMaxText + doc.paragraphs.size() + doc.notes.size()) std::abort();
+    for (const RtfParagraph& note : doc.notes) {
+        if (note.table >= 0) std::abort(); // a note holds no table
+        for (const RtfRun& r : note.runs)
+            if (!validUtf8(r.text)) std::abort();
+    }
     for (const RtfParagraph& p : doc.paragraphs) {
         if (std::abs(p.leftIndent) > rtfMaxIndent || std::abs(p.firstIndent) > rtfMaxIndent)
             std::abort();

@@ -129,7 +129,10 @@ bool readsAsUtf16Text(std::string_view s, bool bigEndian) {
 }
 
 // The byte order of UTF-16 text without a byte-order mark: true for big end first,
-// false for little; nothing when the bytes are no such text.
+// false for little; nothing when the bytes are no such text. At least one character in
+// eight must be one of the first 256 (a NUL high byte): line ends and the ASCII of
+// keys and tokens give that, while a stray NUL in a longer UTF-8 file (a settings file
+// the game writes back) never makes it UTF-16.
 std::optional<bool> unmarkedUtf16(std::string_view s) {
     if (s.size() < 2 || s.size() % 2 != 0) return std::nullopt;
     std::size_t highFirst = 0, highSecond = 0; // NULs where each order has its high byte
@@ -139,6 +142,7 @@ std::optional<bool> unmarkedUtf16(std::string_view s) {
     }
     if (highFirst == highSecond) return std::nullopt; // none at all, or no order stands out
     const bool bigEndian = highFirst > highSecond;
+    if (std::max(highFirst, highSecond) * 8 < s.size() / 2) return std::nullopt;
     if (!readsAsUtf16Text(s, bigEndian)) return std::nullopt;
     return bigEndian;
 }

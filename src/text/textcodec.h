@@ -5,9 +5,10 @@
 // A file that starts with a byte-order mark is UTF-8 or UTF-16 (little or big end
 // first), as that mark says; Notepad saves "Unicode" text so. UTF-16 without a mark
 // (iconv's UTF-16LE and UTF-16BE, some editors' "UTF-16 LE") is known by its NUL bytes,
-// which no other text holds: the byte order whose high bytes hold more of them, when
-// the whole file reads in it as text (no NUL, no control character but tab, CR and LF,
-// no surrogate without its partner). Otherwise each line is decided on its own: a line
+// which no other text holds: the byte order whose high bytes hold more of them (and at
+// least one in eight), when the whole file reads in it as text (no NUL, no control
+// character but tab, CR and LF, no surrogate without its partner). Otherwise each line
+// is decided on its own: a line
 // that is valid UTF-8 is UTF-8, any other line is Windows-1252, the code page of
 // settings files and themes made on Windows. One stray byte from an older copy or a
 // hand edit so garbles at most its own line.

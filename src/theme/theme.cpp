@@ -185,6 +185,13 @@ std::optional<std::string> themeText(std::string_view bytes) {
     return text;
 }
 
+std::string themeTextProblem(const std::string& path) {
+    std::string bytes;
+    if (const FileRead read = readFile(path, maxThemeText, bytes); read != FileRead::ok)
+        return unreadableFileReason(read);
+    return themeText(bytes) ? std::string() : "not text";
+}
+
 std::optional<std::vector<std::string>> themeTextFile(const std::string& path) {
     const std::optional<std::string> text = readThemeText(path);
     if (!text) return std::nullopt;

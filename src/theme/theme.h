@@ -86,6 +86,10 @@ std::optional<std::string> themeText(std::string_view bytes);
 /// Why a theme file could not be read, for the theme report: "missing" (or no plain
 /// file), "too large", or "cannot be opened" (no permission, an I/O error).
 std::string unreadableFileReason(FileRead result);
+/// Why an existing theme text cannot be read, for the theme report: "not text" (it
+/// holds NULs and reads as no UTF-16) or why the file could not be read; empty when it
+/// reads.
+std::string themeTextProblem(const std::string& path);
 /// The lines of a theme text file; nothing when it is missing, unreadable, larger
 /// than a megabyte, or not text (holds a NUL byte), so it counts as absent.
 std::optional<std::vector<std::string>> themeTextFile(const std::string& path);

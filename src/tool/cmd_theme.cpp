@@ -35,9 +35,10 @@ bool isWave(const std::string& name) {
     return name.size() > 4 && sameText(std::string_view(name).substr(name.size() - 4), ".wav");
 }
 
-// "unreadable FILE: REASON" for every picture of every group and every sound the
-// folder holds that the game cannot read whole: the group of such a picture is
-// drawn built in, and such a sound is not played (or only its first part).
+// "unreadable FILE: REASON" for every picture of every group, every sound and every
+// text the folder holds that the game cannot read whole: the group of such a picture
+// is drawn built in, such a sound is not played (or only its first part), and such a
+// text counts as absent (its built-in words stay).
 void reportUnreadable(const std::string& folder, std::ostream& out) {
     for (PictureGroup group : {PictureGroup::strips, PictureGroup::boxes, PictureGroup::exits,
                                PictureGroup::map, PictureGroup::panel})
@@ -59,6 +60,14 @@ void reportUnreadable(const std::string& folder, std::ostream& out) {
     for (const std::string& name : sounds)
         if (const std::string problem = soundFileProblem(folder + name); !problem.empty())
             out << "unreadable " << decodePiece(name) << ": " << problem << "\n";
+    std::vector<std::string> texts{"theme.ini"};
+    for (int key = 0; key < messageKeyCount; ++key)
+        texts.push_back(std::string(keyword(key)) + ".txt");
+    for (const std::string& file : texts) {
+        const std::string path = themeFile(folder, file);
+        if (const std::string problem = path.empty() ? "" : themeTextProblem(path); !problem.empty())
+            out << "unreadable " << filename(path) << ": " << problem << "\n";
+    }
 }
 
 } // namespace

@@ -122,10 +122,14 @@ TEST_F(ToolTheme, EachUnreadablePictureAndSoundHasItsOwnLineAndReason) {
     // The sound recorder's GSM plays (through libsndfile); a day of sound, only its start.
     write("hint.wav", test::sndfileTone(SF_FORMAT_WAV | SF_FORMAT_GSM610, 8000, 4480));
     write("run.wav", test::sndfileTone(SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 86400));
+    // Texts: a binary food.txt and theme.ini are none; UTF-16 without its mark is one.
+    write("food.txt", std::string("\x01\0\x02\0\0\0", 6));
+    write("Theme.ini", std::string("[Items]\0\0", 9));
+    write("yell.txt", std::string("H\0i\0!\0", 6));
     const ToolRun run = tool({QString::fromStdString(folder)});
     EXPECT_EQ(run.status, 0);
     // Which files are there is all "valid", "panel" and "map" say, as before.
-    EXPECT_EQ(head(run.out, 14), "theme Dark Woods\nvalid yes\npanel yes\nmap yes\nstory no\n"
+    EXPECT_EQ(head(run.out, 16), "theme Dark Woods\nvalid yes\npanel yes\nmap yes\nstory no\n"
                                  "music none\n"
                                  "unreadable door3.bmp: empty file\n"
                                  "unreadable middle9.bmp: truncated\n"
@@ -134,10 +138,13 @@ TEST_F(ToolTheme, EachUnreadablePictureAndSoundHasItsOwnLineAndReason) {
                                  "unreadable Food.WAV: truncated\n"
                                  "unreadable box.wav: empty file\n"
                                  "unreadable gem.wav: not a sound it can decode\n"
-                                 "unreadable run.wav: too long\n");
+                                 "unreadable run.wav: too long\n"
+                                 "unreadable Theme.ini: not text\n"
+                                 "unreadable food.txt: not text\n");
     EXPECT_NE(run.out.find("\nword light=flashlight\n"), std::string::npos);
     EXPECT_EQ(run.out.find("walk.wav"), std::string::npos);
     EXPECT_EQ(run.out.find("hint.wav"), std::string::npos);
+    EXPECT_EQ(run.out.find("yell.txt"), std::string::npos);
 }
 
 TEST_F(ToolTheme, BadFoldersAreRefusedWithStatus2) {
