@@ -42,6 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t read = start.size();
     sealWaveStart(start, extent);
     if (start.size() != read) std::abort();
-    playAndCheck(start);
+    // All of the bytes, sealed, read as the first run read them (its copy cuts the claim
+    // the same way); a shorter start is a file of its own.
+    if (read < size) playAndCheck(start);
     return 0;
 }
