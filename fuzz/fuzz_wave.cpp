@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint64_t longer = std::uint64_t{size} * 1000 + 1;
     const WaveExtent extent = waveExtent(bytes, longer);
     if (extent.bytes > longer || extent.bytes > maxWaveRead) std::abort();
-    std::string start = bytes.substr(0, static_cast<std::size_t>(std::min<std::uint64_t>(extent.bytes, size)));
+    std::string start =
+        bytes.substr(0, static_cast<std::size_t>(std::min<std::uint64_t>(extent.bytes, size)));
     const std::size_t read = start.size();
     sealWaveStart(start, extent);
     if (start.size() != read) std::abort();

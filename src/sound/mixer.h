@@ -87,7 +87,7 @@ class Mixer {
     unsigned m_device = 0;    ///< SDL's audio device, 0 while closed
 
     mutable std::mutex m_lock; ///< guards the effect, the cue and the tune below
-    SharedSamples m_effect; ///< never let go on the audio thread
+    SharedSamples m_effect;    ///< never let go on the audio thread
     std::size_t m_effectAt = 0;
     bool m_effectOn = false;
     std::vector<std::int16_t> m_cue;

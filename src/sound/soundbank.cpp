@@ -113,7 +113,8 @@ void SoundBank::work() {
         m_results.push_back(std::move(result));
         m_busy.clear();
         m_done.notify_all();
-        QMetaObject::invokeMethod(m_context.get(), [this] { collect(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            m_context.get(), [this] { collect(); }, Qt::QueuedConnection);
     }
 }
 

@@ -98,8 +98,8 @@ bool isSkippedDestination(std::string_view w) {
         "footerr",      "footerf",      "fldinst",
         "ftnsep",       "ftnsepc",      "ftncn",
         "aftnsep",      "aftnsepc",     "aftncn",
-        "annotation",   "atnid",
-        "atnauthor",    "xe",           "tc",
+        "annotation",   "atnid",        "atnauthor",
+        "atrfstart",    "xe",           "tc",
         "txe",          "rxe",          "bkmkstart",
         "bkmkend",      "listtable",    "listoverridetable",
         "revtbl",       "rsidtbl",      "generator",
@@ -155,7 +155,7 @@ class Reader {
         if (m_picture.open) m_doc.damaged = true; // a picture cut off: left out
         // Text after the last cell mark of a file cut off inside a table is a cell too.
         if (!m_current.runs.empty() && tableOpen() && (top().inTable || !m_row.cells.empty()))
-            endCellParagraph();
+            endParagraphIn(m_cell.paragraphs);
         finishTable();
         endParagraph(/*atEnd=*/true);
         return std::move(m_doc);
@@ -506,9 +506,9 @@ class Reader {
     static bool sameFormat(const RtfRun& a, const RtfRun& b) {
         return a.picture < 0 && b.picture < 0 && a.bold == b.bold && a.italic == b.italic &&
                a.underline == b.underline && a.strike == b.strike && a.baseline == b.baseline &&
-               a.halfPoints == b.halfPoints &&
-               a.hasColour == b.hasColour && (!a.hasColour || a.colour == b.colour) &&
-               a.hasHighlight == b.hasHighlight && (!a.hasHighlight || a.highlight == b.highlight);
+               a.halfPoints == b.halfPoints && a.hasColour == b.hasColour &&
+               (!a.hasColour || a.colour == b.colour) && a.hasHighlight == b.hasHighlight &&
+               (!a.hasHighlight || a.highlight == b.highlight);
     }
 
     // Takes cost from the output budget; false (and reading stops) when it is spent.
@@ -532,11 +532,11 @@ class Reader {
     void paragraph() {
         if (top().dest != Destination::text) return;
         if (m_noteLevel > 0) {
-            endNoteParagraph();
+            endParagraphIn(m_doc.notes);
             return;
         }
         if (top().inTable && !m_cellsFull) {
-            endCellParagraph();
+            endParagraphIn(m_cell.paragraphs);
             return;
         }
         finishTable(); // a paragraph outside the table ends it
@@ -586,18 +586,19 @@ class Reader {
         return !m_table.rows.empty() || !m_row.cells.empty() || !m_cell.paragraphs.empty();
     }
 
-    // A paragraph mark inside a cell: the paragraph joins the cell.
-    void endCellParagraph() {
+    // A paragraph mark inside a cell or a note: the paragraph joins it.
+    void endParagraphIn(std::vector<RtfParagraph>& paragraphs) {
         dropPendingHigh();
         if (!spend(paragraphCost)) return;
         takeParagraphFormat();
-        m_cell.paragraphs.push_back(std::move(m_current));
+        paragraphs.push_back(std::move(m_current));
         m_current = {};
     }
 
     void tableCell() {
         if (top().dest != Destination::text) return;
-        if (m_cellsFull || m_noteLevel > 0) { // beyond the cap, or in a note, a cell is text and a tab
+        if (m_cellsFull ||
+            m_noteLevel > 0) { // beyond the cap, or in a note, a cell is text and a tab
             emit(U'\t');
             return;
         }
@@ -801,17 +802,9 @@ class Reader {
         m_current = {};
     }
 
-    void endNoteParagraph() {
-        dropPendingHigh();
-        if (!spend(paragraphCost)) return;
-        takeParagraphFormat();
-        m_doc.notes.push_back(std::move(m_current));
-        m_current = {};
-    }
-
     void finishNote() {
         dropPendingHigh();
-        if (!m_current.runs.empty()) endNoteParagraph();
+        if (!m_current.runs.empty()) endParagraphIn(m_doc.notes);
         m_current = std::move(m_outsideNote);
         m_outsideNote = {};
         m_noteLevel = 0;
@@ -857,7 +850,7 @@ class Reader {
     std::vector<CellDefinition> m_rowDefinition;
     bool m_rowBorders = false;
     bool m_borderPending = false; ///< a border word waits for its style
-    CellDefinition m_nextCell; ///< the cell whose \cellx comes next
+    CellDefinition m_nextCell;    ///< the cell whose \cellx comes next
     RtfCell m_cell;
     RtfRow m_row;
     RtfTable m_table;

@@ -101,7 +101,8 @@ std::vector<std::string> themeTextLines(std::string_view text);
 void setThemeWords(Vocabulary& words, const IniFile& ini);
 
 /// The folder's theme.ini, read through the one text decoder (themeText); nothing when
-/// there is none or it is no text. Every reader of theme.ini (the words, the about box's credits) uses it.
+/// there is none or it is no text. Every reader of theme.ini (the words, the about box's credits)
+/// uses it.
 std::optional<IniFile> themeIni(const std::string& folder);
 /// Switches the catalogue to the theme in folder: built-in words and variants first,
 /// then the folder's variant files (variants that do not fill cleanly dropped), then

@@ -65,7 +65,8 @@ void reportUnreadable(const std::string& folder, std::ostream& out) {
         texts.push_back(std::string(keyword(key)) + ".txt");
     for (const std::string& file : texts) {
         const std::string path = themeFile(folder, file);
-        if (const std::string problem = path.empty() ? "" : themeTextProblem(path); !problem.empty())
+        if (const std::string problem = path.empty() ? "" : themeTextProblem(path);
+            !problem.empty())
             out << "unreadable " << filename(path) << ": " << problem << "\n";
     }
 }

@@ -232,11 +232,10 @@ void mergeDown(const RtfTable& table, TableGrid& grid) {
             if (!table.rows[r].cells[c].mergedUp) continue;
             // The cell above in the same columns, reaching down to the row above this one.
             for (std::size_t up = r; up-- > 0;) {
-                auto above = std::find_if(grid.cells[up].begin(), grid.cells[up].end(),
-                                          [&](const Placement& p) {
-                                              return p.rows > 0 && p.column == lower.column &&
-                                                     p.columns == lower.columns;
-                                          });
+                auto above = std::find_if(
+                    grid.cells[up].begin(), grid.cells[up].end(), [&](const Placement& p) {
+                        return p.rows > 0 && p.column == lower.column && p.columns == lower.columns;
+                    });
                 if (above == grid.cells[up].end()) continue;
                 if (up + above->rows == r) {
                     ++above->rows;
@@ -260,7 +259,8 @@ std::optional<std::vector<std::vector<Placement>>> placeCells(const RtfTable& ta
         for (const RtfCell& cell : row.cells) {
             Placement p;
             p.column = next;
-            if (!edges.empty()) p.columns = std::max(columnOf(edges, cell.rightEdge), next) + 1 - next;
+            if (!edges.empty())
+                p.columns = std::max(columnOf(edges, cell.rightEdge), next) + 1 - next;
             next += p.columns;
             if (!edges.empty() && next > edges.size()) return std::nullopt;
             placed.push_back(std::move(p));

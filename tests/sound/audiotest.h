@@ -67,7 +67,8 @@ inline void put(std::string& s, std::uint32_t v, int bytes) {
 
 /// A 16-bit mono wave of a soft square tone lasting `ms` milliseconds.
 inline std::string toneWave(int ms, std::uint32_t rate = 22050) {
-    const auto n = static_cast<std::uint32_t>(std::uint64_t{rate} * static_cast<std::uint32_t>(ms) / 1000);
+    const auto n =
+        static_cast<std::uint32_t>(std::uint64_t{rate} * static_cast<std::uint32_t>(ms) / 1000);
     std::string data;
     for (std::uint32_t i = 0; i < n; ++i)
         put(data, static_cast<std::uint16_t>((i / 25) % 2 ? 4000 : -4000), 2);

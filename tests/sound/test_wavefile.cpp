@@ -74,7 +74,8 @@ TEST(WaveFiles, ALongWaveIsReadOnlyAsFarAsItsFirstFiveMinutes) {
         const auto samples = deviceSamples(start.bytes);
         ASSERT_TRUE(samples) << c.format;
         EXPECT_NEAR(static_cast<double>(samples->size()), 300.0 * deviceRate * deviceChannels,
-                    deviceRate * deviceChannels / 10) << c.format;
+                    deviceRate * deviceChannels / 10)
+            << c.format;
         EXPECT_EQ(soundFileProblem(path), "too long") << c.format;
     }
     // A short sound with 40 MiB of padding after it, in a chunk of its own as editors

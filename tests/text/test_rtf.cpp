@@ -145,11 +145,10 @@ TEST(Rtf, SuperscriptsAndSubscriptsAreRaisedAndLowered) {
          {"{\\rtf1 H{\\sub 2}O mc{\\super 2} x\\sub y\\nosupersub z\\super 1\\super0 w}",
           "{\\rtf1 H{\\dn2 2}O mc{\\up8 2} x\\dn y\\dn0 z\\up 1\\up0 w}"}) {
         const RtfDocument d = parseRtf(rtf);
-        const RtfBaseline expected[] = {RtfBaseline::normal, RtfBaseline::lowered,
-                                        RtfBaseline::normal, RtfBaseline::raised,
-                                        RtfBaseline::normal, RtfBaseline::lowered,
-                                        RtfBaseline::normal, RtfBaseline::raised,
-                                        RtfBaseline::normal};
+        const RtfBaseline expected[] = {
+            RtfBaseline::normal, RtfBaseline::lowered, RtfBaseline::normal,
+            RtfBaseline::raised, RtfBaseline::normal,  RtfBaseline::lowered,
+            RtfBaseline::normal, RtfBaseline::raised,  RtfBaseline::normal};
         ASSERT_EQ(d.paragraphs.at(0).runs.size(), std::size(expected)) << rtf;
         for (std::size_t r = 0; r < std::size(expected); ++r)
             EXPECT_EQ(test::runOf(d, 0, r).baseline, expected[r]) << rtf << " run " << r;

@@ -72,7 +72,8 @@ TEST(TextCodec, AByteOrderMarkDecidesTheWholeFile) {
 }
 
 TEST(TextCodec, Utf16WithoutAByteOrderMarkIsKnownByItsNuls) {
-    const std::string text = "[Items]\r\nfood=" + aRing + "pple " + omega + grin + "\r\n\t\u4e00x\n";
+    const std::string text =
+        "[Items]\r\nfood=" + aRing + "pple " + omega + grin + "\r\n\t\u4e00x\n";
     for (const char* encoding : {"UTF-16LE", "UTF-16BE"})
         EXPECT_EQ(decodeText(test::iconvFromUtf8(text, encoding)), text) << encoding;
     // NULs that no byte order reads as text stay as they are, for the reader to refuse:

@@ -304,8 +304,8 @@ TEST(BmpFile, FilesThatAreNoPictureItReadsSayWhy) {
         odd.palette = {Rgb{0, 0, 0}, Rgb{255, 255, 255}};
         const auto rowBytes = static_cast<std::size_t>((width + 31) / 32 * 4);
         if (width <= 4096) odd.pixels = std::string(rowBytes * height, '\0');
-        EXPECT_EQ(problem(odd), width <= 2048 && height <= 2048 ? BmpProblem::none
-                                                                : BmpProblem::tooLarge)
+        EXPECT_EQ(problem(odd),
+                  width <= 2048 && height <= 2048 ? BmpProblem::none : BmpProblem::tooLarge)
             << width << " x " << height;
     }
     odd = b;
