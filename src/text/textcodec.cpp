@@ -131,8 +131,7 @@ bool readsAsUtf16Text(std::string_view s, bool bigEndian) {
 // The byte order of UTF-16 text without a byte-order mark: true for big end first,
 // false for little; nothing when the bytes are no such text. At least one character in
 // eight must be one of the first 256 (a NUL high byte): line ends and the ASCII of
-// keys and tokens give that, while a stray NUL in a longer UTF-8 file (a settings file
-// the game writes back) never makes it UTF-16.
+// keys and tokens give that, while a stray NUL in a longer file never does.
 std::optional<bool> unmarkedUtf16(std::string_view s) {
     if (s.size() < 2 || s.size() % 2 != 0) return std::nullopt;
     std::size_t highFirst = 0, highSecond = 0; // NULs where each order has its high byte
@@ -175,9 +174,7 @@ std::string decodeText(std::string_view bytes) {
     if (bytes.starts_with("\xFF\xFE")) return fromUtf16(bytes.substr(2), false);
     if (bytes.starts_with("\xFE\xFF")) return fromUtf16(bytes.substr(2), true);
     if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-    if (validUtf8(bytes) && bytes.find('\0') == std::string_view::npos) return std::string(bytes);
-    if (const std::optional<bool> bigEndian = unmarkedUtf16(bytes))
-        return fromUtf16(bytes, *bigEndian);
+    if (validUtf8(bytes)) return std::string(bytes);
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
     while (!bytes.empty()) {
@@ -186,6 +183,14 @@ std::string decodeText(std::string_view bytes) {
         bytes.remove_prefix(br.at + br.size);
     }
     return out;
+}
+
+std::string decodeReadOnlyText(std::string_view bytes) {
+    const bool marked = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+    if (!marked && bytes.find('\0') != std::string_view::npos)
+        if (const std::optional<bool> bigEndian = unmarkedUtf16(bytes))
+            return fromUtf16(bytes, *bigEndian);
+    return decodeText(bytes);
 }
 
 LineBreak findLineBreak(std::string_view text, std::size_t from) {

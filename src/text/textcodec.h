@@ -3,12 +3,8 @@
 // reader of such text goes through. Everything inside the game is UTF-8.
 //
 // A file that starts with a byte-order mark is UTF-8 or UTF-16 (little or big end
-// first), as that mark says; Notepad saves "Unicode" text so. UTF-16 without a mark
-// (iconv's UTF-16LE and UTF-16BE, some editors' "UTF-16 LE") is known by its NUL bytes,
-// which no other text holds: the byte order whose high bytes hold more of them (and at
-// least one in eight), when the whole file reads in it as text (no NUL, no control
-// character but tab, CR and LF, no surrogate without its partner). Otherwise each line
-// is decided on its own: a line
+// first), as that mark says; Notepad saves "Unicode" text so. Otherwise each line is
+// decided on its own: a line
 // that is valid UTF-8 is UTF-8, any other line is Windows-1252, the code page of
 // settings files and themes made on Windows. One stray byte from an older copy or a
 // hand edit so garbles at most its own line.
@@ -43,9 +39,17 @@ std::string fromUtf16(std::string_view bytes, bool bigEndian);
 /// One piece of text on its own (a line, a name, a folder name): as it is when it is
 /// valid UTF-8, otherwise read as Windows-1252.
 std::string decodePiece(std::string_view bytes);
-/// Text from a file: by its byte-order mark (dropped), else as UTF-16 when it reads as
-/// such, else line by line as decodePiece decides. Line ends are kept as they are.
+/// Text from a file: by its byte-order mark (dropped), else line by line as
+/// decodePiece decides. Line ends are kept as they are.
 std::string decodeText(std::string_view bytes);
+/// decodeText for a file the game only reads (a theme's texts), which may also be
+/// UTF-16 without a byte-order mark (iconv's UTF-16LE and UTF-16BE): known by its NUL
+/// bytes, which no other text holds, in the byte order whose high bytes hold more of
+/// them (one character in eight at least, so a stray NUL never makes a file UTF-16),
+/// when the whole file reads in it as text (no NUL, no control character but tab, CR
+/// and LF, no surrogate without its partner). Never for a file the game writes back:
+/// a line with a NUL it read could be taken for UTF-16 when read again.
+std::string decodeReadOnlyText(std::string_view bytes);
 
 /// A line break in text: where it starts and its length (2 for CRLF, 1 for LF or a
 /// lone CR); {text's size, 0} when no break follows.

@@ -180,7 +180,7 @@ std::string unreadableFileReason(FileRead result) {
 }
 
 std::optional<std::string> themeText(std::string_view bytes) {
-    std::string text = decodeText(bytes);
+    std::string text = decodeReadOnlyText(bytes);
     if (text.find('\0') != std::string::npos) return std::nullopt;
     return text;
 }

@@ -79,9 +79,10 @@ std::string themeMusic(const std::string& folder);
 /// The theme's story ("story.rtf"), or empty.
 std::string themeStory(const std::string& folder);
 
-/// Theme file bytes as UTF-8 text, through the one text decoder (UTF-8, UTF-16 with or
-/// without its byte-order mark, else Windows-1252 line by line); nothing when they are
-/// no text (hold a NUL byte and are no UTF-16), so the file counts as absent.
+/// Theme file bytes as UTF-8 text, through the one text decoder (decodeReadOnlyText:
+/// UTF-8, UTF-16 with or without its byte-order mark, else Windows-1252 line by line);
+/// nothing when they are no text (hold a NUL byte and are no UTF-16), so the file
+/// counts as absent.
 std::optional<std::string> themeText(std::string_view bytes);
 /// Why a theme file could not be read, for the theme report: "missing" (or no plain
 /// file), "too large", or "cannot be opened" (no permission, an I/O error).
