@@ -62,7 +62,7 @@ void reportUnreadable(const std::string& folder, std::ostream& out) {
             out << "unreadable " << decodePiece(name) << ": " << problem << "\n";
     std::vector<std::string> texts{"theme.ini"};
     for (int key = 0; key < messageKeyCount; ++key)
-        texts.push_back(std::string(keyword(key)) + ".txt");
+        texts.push_back(std::string(messageKeyword(key)) + ".txt");
     for (const std::string& file : texts) {
         const std::string path = themeFile(folder, file);
         if (const std::string problem = path.empty() ? "" : themeTextProblem(path);
