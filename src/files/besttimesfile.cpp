@@ -15,14 +15,6 @@ namespace quorvel {
 
 namespace {
 
-// Whether the program may replace the file: a file the player made read-only never
-// is, whoever runs the game (the owner's write bit decides, not the right to write).
-bool writable(const std::string& p) {
-    struct stat info {};
-    if (::stat(p.c_str(), &info) != 0) return errno == ENOENT;
-    return S_ISREG(info.st_mode) && (info.st_mode & S_IWUSR) && ::access(p.c_str(), W_OK) == 0;
-}
-
 bool exists(const std::string& p) {
     struct stat info {};
     return ::lstat(p.c_str(), &info) == 0;
@@ -47,7 +39,7 @@ BestTimes builtinTable() {
 }
 
 bool writeTable(const std::string& p, const BestTimes& table) {
-    return writable(p) && writeFileSafely(p, byteView(table.image()));
+    return mayReplace(p) && writeFileSafely(p, byteView(table.image()));
 }
 
 // The built-in table, for a run whose file cannot be repaired; the default table when
@@ -109,7 +101,7 @@ void BestTimesFile::loadBestTimes() {
     }
     // A file that is there but cannot be read, or that its owner made read-only, may
     // hold the players' only record of their results: it is never written over.
-    if (read == FileRead::unreadable || (read == FileRead::ok && !writable(p))) {
+    if (read == FileRead::unreadable || (read == FileRead::ok && !mayReplace(p))) {
         cannotWrite(p);
         return;
     }
@@ -156,12 +148,19 @@ bool BestTimesFile::fromDefaults(const std::string& p) {
     return true;
 }
 
+bool BestTimesFile::mayWrite() const {
+    return m_mayWrite && mayReplace(path());
+}
+
+void BestTimesFile::tellNotWritten() const {
+    tellAndLog("File Error", "Unable to write to " + path() + "!");
+}
+
 int BestTimesFile::recordBestTime(int level, const BestTime& result) {
-    const int rank = m_table.record(level, result);
+    const int rank = enterResult(level, result);
     if (rank == 0) return 0;
-    const std::string p = path();
-    if (!m_mayWrite || !writeTable(p, m_table)) {
-        tellAndLog("File Error", "Unable to write to " + p + "!");
+    if (!mayWrite() || !writeTable(path(), m_table)) {
+        tellNotWritten();
         return -1;
     }
     return rank;

@@ -27,6 +27,18 @@ class BestTimesFile {
     /// entered the table but the file could not be written.
     int recordBestTime(int level, const BestTime& result);
 
+    // The steps of recordBestTime, for the end of a game that writes the table with
+    // other files as one change (files/gameend.h).
+
+    /// Enters a won game in the table in memory: its rank 1..3, or 0 when it is not
+    /// among the level's best. It shows until the next load, written or not.
+    int enterResult(int level, const BestTime& result) { return m_table.record(level, result); }
+    /// True when the file may be rewritten: the last load found a file the game may
+    /// replace, and it still may.
+    bool mayWrite() const;
+    /// Tells the player that the table could not be written.
+    void tellNotWritten() const;
+
     const BestTimes& bestTimes() const { return m_table; }
     /// The file's path.
     static std::string path();

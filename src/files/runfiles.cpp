@@ -24,10 +24,12 @@ struct KeptRun {
     std::string path;
     RunRecord run;
     long long modified = 0; ///< nanoseconds, for the order of age
+    bool read = false;      ///< the file reads as a run
 };
 
-// Every run file in "Replays" that reads, newest first.
-std::vector<KeptRun> keptRuns() {
+// Every run file in "Replays", newest first; those that do not read as runs only when
+// asked for (they stand on no best time, and go like any other old run).
+std::vector<KeptRun> keptRuns(bool unread = false) {
     std::vector<KeptRun> runs;
     const std::string folder = replaysFolder();
     DIR* dir = ::opendir(folder.c_str());
@@ -39,7 +41,8 @@ std::vector<KeptRun> keptRuns() {
         k.path = folder + name;
         struct stat st {};
         if (::lstat(k.path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
-        if (readRunFile(k.path, k.run)) continue;
+        k.read = !readRunFile(k.path, k.run);
+        if (!k.read && !unread) continue;
         k.modified =
             static_cast<long long>(st.st_mtim.tv_sec) * 1'000'000'000LL + st.st_mtim.tv_nsec;
         runs.push_back(std::move(k));
@@ -50,6 +53,8 @@ std::vector<KeptRun> keptRuns() {
     });
     return runs;
 }
+
+} // namespace
 
 // A new file name in "Replays": the time of the end and the maze's number, which sort
 // by age, and a count when two games end within one second.
@@ -66,6 +71,8 @@ std::string newRunPath(const RunRecord& run) {
         path = base + "-" + std::to_string(n) + std::string(runExtension);
     return path;
 }
+
+namespace {
 
 bool standsOnTable(const RunRecord& run, const BestTimes& table) {
     for (int rank = 1; rank <= 3; ++rank)
@@ -101,22 +108,33 @@ bool runMatches(const RunRecord& run, int level, const BestTime& entry) {
            run.outcome.gems == entry.gems;
 }
 
-std::string keepRun(const RunRecord& run, const BestTimes& table) {
-    if (!run.complete) return {};
+bool prepareReplaysFolder() {
     const std::string folder = replaysFolder();
-    if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) return {};
-    if (errno != EEXIST) openAccess(folder);
+    if (::mkdir(folder.c_str(), 0777) == 0)
+        openAccess(folder);
+    else if (errno != EEXIST)
+        return false;
+    return canWriteFolder(folder);
+}
+
+void pruneKeptRuns(const BestTimes& table, const std::string& newest) {
+    // The newest run counts among the recent ones and is never the one to go.
+    std::size_t others = 0;
+    RunRecord run;
+    if (!newest.empty() && (readRunFile(newest, run) || !standsOnTable(run, table))) ++others;
+    for (const KeptRun& k : keptRuns(true)) {
+        if (k.path == newest || (k.read && standsOnTable(k.run, table))) continue;
+        if (++others > keptRecentRuns) ::unlink(k.path.c_str());
+    }
+}
+
+std::string keepRun(const RunRecord& run, const BestTimes& table) {
+    if (!run.complete || !prepareReplaysFolder()) return {};
     const std::string path = newRunPath(run);
     const std::vector<std::uint8_t> bytes = encodeRun(run);
     if (!writeFileSafely(path, byteView(bytes))) return {};
     openAccess(path);
-
-    // The new run counts among the recent ones and is never the one to go.
-    std::size_t others = standsOnTable(run, table) ? 0 : 1;
-    for (const KeptRun& k : keptRuns()) {
-        if (k.path == path || standsOnTable(k.run, table)) continue;
-        if (++others > keptRecentRuns) ::unlink(k.path.c_str());
-    }
+    pruneKeptRuns(table, path);
     return path;
 }
 

@@ -26,10 +26,18 @@ constexpr std::size_t keptRecentRuns = 100;
 /// the text says what is wrong, as one line.
 RunReadProblem readRunFile(const std::string& path, RunRecord& run);
 
-/// Keeps the run of an ended game in "Replays" (a new file, written safely), then lets
-/// go of the oldest runs that no best time of table stands on, beyond the most recent
-/// keptRecentRuns. Returns the new file's path, or empty when it was not written (the
-/// run was too long to keep, or the disk refused).
+/// Makes "Replays" when it is missing; false when the game cannot write there.
+bool prepareReplaysFolder();
+/// A name in "Replays" where no file stands yet, for a run ending now: the time and the
+/// maze's number, which sort by age.
+std::string newRunPath(const RunRecord& run);
+/// Lets go of the oldest runs in "Replays" that no best time of table stands on, beyond
+/// the most recent keptRecentRuns; newest (the run just kept) is never the one to go.
+/// A ".run" file there that does not read as a run stands on no best time.
+void pruneKeptRuns(const BestTimes& table, const std::string& newest);
+/// Keeps the run of an ended game in "Replays" (a new file, written safely), then
+/// prunes the kept runs. Returns the new file's path, or empty when it was not written
+/// (the run was too long to keep, or the disk refused).
 std::string keepRun(const RunRecord& run, const BestTimes& table);
 
 /// True when a run is the one behind a best time: the same level, name (as the table

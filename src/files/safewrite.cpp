@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -81,9 +82,59 @@ std::optional<std::string_view> targetOfTemporary(std::string_view name) {
     return name.substr(1, name.size() - suffixLength - 2);
 }
 
-std::string commitRecordPath(const std::string& firstTarget) {
-    return folderOf(firstTarget) + "." + nameOf(firstTarget).substr(0, longestTargetPart) +
-           ".commit";
+std::string commitRecordPath(const std::string& base, const std::string& firstTarget) {
+    return base + "." + nameOf(firstTarget).substr(0, longestTargetPart) + ".commit";
+}
+
+// True when path names a file in base or in a folder directly inside it.
+bool below(const std::string& base, const std::string& path) {
+    if (base.empty() || base.back() != '/' || !path.starts_with(base)) return false;
+    const std::string_view rest = std::string_view(path).substr(base.size());
+    const std::size_t slash = rest.find('/');
+    if (slash == std::string_view::npos) return !rest.empty();
+    const std::string_view inside = rest.substr(0, slash), name = rest.substr(slash + 1);
+    return !inside.empty() && inside != "." && inside != ".." && !name.empty() &&
+           name.find('/') == std::string_view::npos;
+}
+
+// One step of a commit record: a rename of a temporary file over its target, or (with
+// no temporary) the target's removal. Names are below the record's folder.
+struct CommitStep {
+    std::string temporary;
+    std::string target;
+};
+
+// Reads a record's steps: pairs of names, each ended by a NUL. Each names the game's own
+// temporary file and its target in one folder (the record's or one directly inside
+// it), or a removal mayRemove allows; false for anything else.
+bool readCommitSteps(std::string_view rest, const std::function<bool(std::string_view)>& mayRemove,
+                     std::vector<CommitStep>& steps) {
+    const auto split = [](std::string_view rel) {
+        const std::size_t slash = rel.rfind('/');
+        return slash == std::string_view::npos
+                   ? std::pair<std::string_view, std::string_view>{{}, rel}
+                   : std::pair{rel.substr(0, slash + 1), rel.substr(slash + 1)};
+    };
+    while (!rest.empty()) {
+        const std::size_t a = rest.find('\0');
+        const std::size_t b = a == std::string_view::npos ? a : rest.find('\0', a + 1);
+        if (b == std::string_view::npos) return false;
+        const std::string_view temporary = rest.substr(0, a);
+        const std::string_view target = rest.substr(a + 1, b - a - 1);
+        rest.remove_prefix(b + 1);
+        if (!below("/", "/" + std::string(target))) return false;
+        if (temporary.empty()) {
+            if (!mayRemove || !mayRemove(target)) return false;
+        } else {
+            const auto [folder, name] = split(target);
+            const auto [tempFolder, tempName] = split(temporary);
+            const auto own = targetOfTemporary(tempName);
+            if (tempFolder != folder || !own || name.substr(0, longestTargetPart) != *own)
+                return false;
+        }
+        steps.push_back({std::string(temporary), std::string(target)});
+    }
+    return true;
 }
 
 // The names of a folder's entries, as the file system spells them.
@@ -142,6 +193,10 @@ bool writeAll(int fd, std::string_view bytes) {
 std::string writeTemporary(const std::string& target, std::string_view bytes) {
     struct stat old {};
     const bool replacing = ::lstat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    if (replacing && !mayReplace(target)) {
+        errno = EACCES;
+        return {};
+    }
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
@@ -184,6 +239,38 @@ struct Pending {
 
 } // namespace
 
+bool mayReplace(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) return errno == ENOENT;
+    if (S_ISLNK(st.st_mode)) return true; // the link is replaced, its target left alone
+    // The owner's write bit decides for every user, root too: a file made read-only
+    // is the player's way of keeping it.
+    return S_ISREG(st.st_mode) && (st.st_mode & S_IWUSR) && ::access(path.c_str(), W_OK) == 0;
+}
+
+bool moveToNewName(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        syncFolder(folderOf(to));
+        return true;
+    }
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    // A file system without that rename: a second name, then the first one goes.
+    if (::link(from.c_str(), to.c_str()) != 0) return false;
+    ::unlink(from.c_str());
+    syncFolder(folderOf(to));
+    return true;
+}
+
+bool writeNewFile(const std::string& path, std::string_view bytes) {
+    const std::string temporary = writeTemporary(path, bytes);
+    if (temporary.empty()) return false;
+    if (moveToNewName(temporary, path)) return true;
+    const int cause = errno;
+    ::unlink(temporary.c_str());
+    errno = cause;
+    return false;
+}
+
 void failSafeWritesAt(WriteStep step) {
     injectedFailure() = step;
 }
@@ -193,54 +280,85 @@ void pauseBetweenRenames(int microseconds) {
 }
 
 bool writeFilesSafely(std::span<const FileWrite> files, std::string* failedPath) {
+    if (files.empty()) return true;
+    FileChange change;
+    change.writes.assign(files.begin(), files.end());
+    return commitFiles(folderOf(files.front().path), change, failedPath);
+}
+
+bool commitFiles(const std::string& base, const FileChange& change, std::string* failedPath) {
     std::vector<Pending> pending;
-    const auto fail = [&](const FileWrite& file, std::size_t from) {
+    const auto fail = [&](const std::string& path, std::size_t from) {
         const int cause = errno;
         for (std::size_t i = from; i < pending.size(); ++i)
             ::unlink(pending[i].temporary.c_str());
-        if (failedPath) *failedPath = file.path;
+        if (failedPath) *failedPath = path;
         errno = cause;
         return false;
     };
-    for (const FileWrite& file : files) {
+    for (const FileWrite& file : change.writes) {
+        if (!below(base, file.path)) {
+            errno = EINVAL;
+            return fail(file.path, 0);
+        }
         if (holdsExactly(file.path, file.bytes)) continue;
         std::string temporary = writeTemporary(file.path, file.bytes);
-        if (temporary.empty()) return fail(file, 0);
+        if (temporary.empty()) return fail(file.path, 0);
         pending.push_back({&file, std::move(temporary)});
     }
-    // More than one file to replace: the commit record makes them one change. Written
-    // safely itself, it is either whole or absent after a crash.
+    for (const std::string& path : change.removals) {
+        if (below(base, path)) continue;
+        errno = EINVAL;
+        return fail(path, 0);
+    }
+    // More than one step: the commit record makes them one change. Written safely
+    // itself, it is either whole or absent after a crash.
     std::string record;
-    if (pending.size() > 1) {
+    if (pending.size() + change.removals.size() > 1) {
         std::string list(commitMark);
         for (const Pending& p : pending)
-            list += nameOf(p.temporary) + '\0' + nameOf(p.file->path) + '\0';
-        record = commitRecordPath(pending.front().file->path);
-        if (!writeFileSafely(record, list)) return fail(*pending.front().file, 0);
+            list += p.temporary.substr(base.size()) + '\0' + p.file->path.substr(base.size()) + '\0';
+        for (const std::string& path : change.removals)
+            list += '\0' + path.substr(base.size()) + '\0';
+        const std::string& first =
+            pending.empty() ? change.removals.front() : pending.front().file->path;
+        record = commitRecordPath(base, first);
+        if (!writeFileSafely(record, list))
+            return fail(pending.empty() ? record : pending.front().file->path, 0);
     }
+    std::size_t steps = 0;
+    const auto pause = [&] {
+        if (renamePause() > 0 && steps++ > 0)
+            std::this_thread::sleep_for(std::chrono::microseconds(renamePause()));
+    };
     for (std::size_t i = 0; i < pending.size(); ++i) {
         const FileWrite& file = *pending[i].file;
-        if (renamePause() > 0 && i > 0)
-            std::this_thread::sleep_for(std::chrono::microseconds(renamePause()));
+        pause();
         if (refusedByTest(WriteStep::rename) ||
             ::rename(pending[i].temporary.c_str(), file.path.c_str()) != 0) {
             // A rename the file system refuses (a folder in the way): the other files
             // are gone, so nothing is left for the next start to finish.
             if (!record.empty()) ::unlink(record.c_str());
-            return fail(file, i);
+            return fail(file.path, i);
         }
         // Each rename reaches the disk before the next is made, so after a crash a
         // file later in the order is never new while one before it is still old.
         syncFolder(folderOf(file.path));
     }
+    for (const std::string& path : change.removals) {
+        pause();
+        ::unlink(path.c_str());
+        syncFolder(folderOf(path));
+    }
     if (!record.empty()) {
         ::unlink(record.c_str());
-        syncFolder(folderOf(record));
+        syncFolder(base);
     }
     return true;
 }
 
-void finishCommittedWrites(const std::string& folder) {
+void finishCommittedWrites(const std::string& folder,
+                           const std::function<bool(std::string_view)>& mayRemove) {
     const std::string base = folder.empty() || folder.back() == '/' ? folder : folder + "/";
     for (const std::string& name : entriesOf(base)) {
         if (name.size() < 8 || name.front() != '.' || !name.ends_with(".commit")) continue;
@@ -248,29 +366,16 @@ void finishCommittedWrites(const std::string& folder) {
         std::string list;
         if (isPlainFile(record) && readWholeFile(record, list, 64 * 1024) &&
             list.starts_with(commitMark)) {
-            // Pairs of names, each ended by a NUL: a temporary file and its own target.
-            std::vector<std::pair<std::string, std::string>> renames;
-            bool sound = true;
-            std::string_view rest = std::string_view(list).substr(commitMark.size());
-            while (sound && !rest.empty()) {
-                const std::size_t a = rest.find('\0');
-                const std::size_t b = a == std::string_view::npos ? a : rest.find('\0', a + 1);
-                if (b == std::string_view::npos) {
-                    sound = false;
-                    break;
+            std::vector<CommitStep> steps;
+            if (readCommitSteps(std::string_view(list).substr(commitMark.size()), mayRemove,
+                                steps))
+                for (const CommitStep& step : steps) {
+                    if (step.temporary.empty())
+                        ::unlink((base + step.target).c_str());
+                    else if (isPlainFile(base + step.temporary))
+                        ::rename((base + step.temporary).c_str(), (base + step.target).c_str());
+                    syncFolder(folderOf(base + step.target));
                 }
-                const std::string_view temporary = rest.substr(0, a);
-                const std::string_view target = rest.substr(a + 1, b - a - 1);
-                const auto own = targetOfTemporary(temporary);
-                sound = own && !target.empty() && target.find('/') == std::string_view::npos &&
-                        target.substr(0, longestTargetPart) == *own;
-                renames.emplace_back(temporary, target);
-                rest.remove_prefix(b + 1);
-            }
-            if (sound)
-                for (const auto& [temporary, target] : renames)
-                    if (isPlainFile(base + temporary))
-                        ::rename((base + temporary).c_str(), (base + target).c_str());
         }
         ::unlink(record.c_str());
         syncFolder(base);

@@ -12,15 +12,28 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvel {
 
 /// Writes bytes to path safely; false (old file untouched, no temporary file left,
 /// errno saying why) when any step fails. The folder must exist. A replaced file keeps
 /// its permissions (and its owner where allowed); a new one gets the usual permissions
-/// of new files.
+/// of new files. A file its owner made read-only, or that this user may not write, is
+/// never replaced (EACCES), as the shell's redirection would refuse it.
 /// A link under the name is replaced by the file, never written through.
 bool writeFileSafely(const std::string& path, std::string_view bytes);
+
+/// True when the program may put new content under path: nothing is there, or a plain
+/// file with its owner's write permission that this user may write.
+bool mayReplace(const std::string& path);
+
+/// Moves a file to a name where nothing stands, as one step; false (EEXIST) when
+/// anything is there: it is never replaced.
+bool moveToNewName(const std::string& from, const std::string& to);
+/// Writes bytes safely to a name where nothing stands; false (EEXIST) when anything is
+/// there by the time the file takes its place: it is never replaced.
+bool writeNewFile(const std::string& path, std::string_view bytes);
 
 /// What a write to a name the user gave came to.
 enum class NamedWrite {
@@ -51,12 +64,27 @@ struct FileWrite {
 /// group stand in one folder.
 bool writeFilesSafely(std::span<const FileWrite> files, std::string* failedPath = nullptr);
 
-/// At start, before anything reads the folder's files: carries out the renames of every
-/// commit record a run left in folder and removes the record; a record that is damaged,
-/// or names anything but the game's own temporary files and their targets in that
-/// folder, is removed and changes nothing. Only while this copy holds the single-
-/// instance guard.
-void finishCommittedWrites(const std::string& folder);
+/// A change of several files made as one: contents written, then files removed.
+struct FileChange {
+    std::vector<FileWrite> writes;     ///< put in place in this order
+    std::vector<std::string> removals; ///< removed after them, in this order
+};
+/// Makes a change as one, as writeFilesSafely makes a group: the contents are flushed to
+/// their temporary files, a commit record in base (named after the first file) lists
+/// every rename and removal, and only then are they made. Every file stands in base or
+/// in a folder directly inside it. False, with nothing changed, when a content cannot
+/// be written (failedPath names its file); removals that fail are let be.
+bool commitFiles(const std::string& base, const FileChange& change,
+                 std::string* failedPath = nullptr);
+
+/// At start, before anything reads the folder's files: carries out the renames and
+/// removals of every commit record a run left in folder and removes the record; a
+/// record that is damaged, or names anything but the game's own temporary files and
+/// their targets in that folder and the folders directly inside it, or a removal that
+/// mayRemove (given the name below folder, "Saved Games/Ann3.sav") does not allow, is
+/// removed and changes nothing. Only while this copy holds the single-instance guard.
+void finishCommittedWrites(const std::string& folder,
+                           const std::function<bool(std::string_view)>& mayRemove = {});
 
 /// At start, after finishCommittedWrites: removes the hidden temporary files of the safe
 /// writes in folder whose target the predicate accepts (a run killed mid-write leaves
@@ -75,8 +103,9 @@ enum class WriteStep { none, create, write, sync, close, rename };
 /// For tests: every later safe write fails at this step, as a refusing disk would;
 /// WriteStep::none (the start) lets them all through.
 void failSafeWritesAt(WriteStep step);
-/// For tests that kill a writer at random instants: each rename of a group waits this
-/// long first, so the instants between them are as likely as any other.
+/// For tests that kill a writer at random instants: each rename and removal of a group
+/// after its first waits this long first, so the instants between them are as likely
+/// as any other.
 void pauseBetweenRenames(int microseconds);
 
 } // namespace quorvel

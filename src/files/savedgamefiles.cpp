@@ -1,6 +1,7 @@
 #include "files/savedgamefiles.h"
 
 #include <cerrno>
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -23,12 +24,42 @@ bool isPlainFile(const std::string& path) {
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-// The files the game writes in the program folder itself.
+// The files the game writes in the program folder itself: its own, and the records of
+// the changes it makes as one (".quorvel3d.his.commit").
 bool ownProgramFile(std::string_view name) {
     const std::string program = programFileName();
     return name == changeExtension(program, ".ini") || name == changeExtension(program, ".tk") ||
            name == bestTimesFileName || name == std::string(bestTimesFileName) + ".bak" ||
-           name == "music.rmi";
+           name == "music.rmi" || (name.starts_with('.') && name.ends_with(".commit"));
+}
+
+// A name below the program folder that is a saved game's file ("Saved Games/Ann3.sav").
+bool isSavedGameFile(std::string_view name) {
+    constexpr std::string_view folder = "Saved Games/";
+    if (!name.starts_with(folder) || name.size() <= folder.size() + 4) return false;
+    const std::string_view ext = name.substr(name.size() - 4);
+    return ext == ".sav" || ext == ".map" || ext == ".run";
+}
+
+// Map pictures and runs whose saved game is gone (left by a version that deleted them
+// one by one): the game never offers them, and a new save of the slot replaces them.
+void removeOrphans(const std::string& saved) {
+    std::vector<std::string> names;
+    if (DIR* dir = ::opendir(saved.c_str())) {
+        while (const dirent* entry = ::readdir(dir))
+            names.emplace_back(entry->d_name);
+        ::closedir(dir);
+    }
+    struct stat st {};
+    for (const std::string& name : names) {
+        if (name.size() <= 4 || name.front() == '.' ||
+            !(name.ends_with(".map") || name.ends_with(".run")))
+            continue;
+        const std::string path = saved + name;
+        const std::string record = path.substr(0, path.size() - 4) + ".sav";
+        if (::lstat(record.c_str(), &st) != 0 && errno == ENOENT && isPlainFile(path))
+            ::unlink(path.c_str());
+    }
 }
 
 } // namespace
@@ -97,17 +128,20 @@ bool writeSavedGame(const std::string& path, std::span<const std::uint8_t> recor
     return true;
 }
 
-void deleteSavedGame(std::string_view player, int level) {
+std::vector<std::string> savedGameFiles(std::string_view player, int level) {
     const std::string path = savedGamePath(player, level);
-    if (path.empty()) return;
-    ::unlink(path.c_str());
-    ::unlink(savedMapPath(savedGameSlot(player, level)).c_str());
-    ::unlink(savedRunPath(savedGameSlot(player, level)).c_str());
+    if (path.empty()) return {};
+    const std::string slot = savedGameSlot(player, level);
+    return {path, savedMapPath(slot), savedRunPath(slot)};
 }
 
 void tidyAfterEarlierRun() {
     const std::string saved = savedGamesFolder();
     finishCommittedWrites(saved);
+    // The end of a game: its record stands in the program folder, and it may remove
+    // nothing but a saved game's files.
+    finishCommittedWrites(programFolder(), isSavedGameFile);
+    removeOrphans(saved);
     // "Saved Games" and "Replays" are the game's own: every temporary there is its.
     const auto any = [](std::string_view) { return true; };
     removeLeftoverTemporaries(saved, any);

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "game/savefile.h"
 
@@ -43,14 +44,16 @@ bool readSavedMap(std::string_view slot, std::string& bytes);
 bool writeSavedGame(const std::string& path, std::span<const std::uint8_t> record,
                     std::span<const std::uint8_t> mapPicture,
                     std::span<const std::uint8_t> run = {}, std::string* failedPath = nullptr);
-/// Deletes the player's saved game of the level, the record first, then its map
-/// picture and its run (neither is offered alone); failures are ignored.
-void deleteSavedGame(std::string_view player, int level);
+/// The files of the player's saved game of the level, as a won game deletes them: the
+/// record first, then its map picture and its run (neither is offered alone); none
+/// when the name cannot be a file's.
+std::vector<std::string> savedGameFiles(std::string_view player, int level);
 
 /// At start, while this copy holds the single-instance guard and before anything reads
 /// the program's files: completes or drops what a run killed while writing left behind
-/// (a saved game's commit, the temporary files of the game's own files in the program
-/// folder, in "Saved Games" and in "Replays"). Nothing else is touched.
+/// (a saved game's commit, the end of a game, the temporary files of the game's own
+/// files in the program folder, in "Saved Games" and in "Replays"), and removes map
+/// pictures and runs in "Saved Games" whose saved game is gone. Nothing else is touched.
 void tidyAfterEarlierRun();
 
 } // namespace quorvel

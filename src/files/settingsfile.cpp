@@ -1,5 +1,6 @@
 #include "files/settingsfile.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <functional>
 
@@ -174,19 +175,20 @@ void moveOldSettings() {
     if (!fs::is_regular_file(oldFile, ec)) return;
     // With the program folder set to the Windows folder both are one file: keep it.
     if (fs::equivalent(oldFile, newFile, ec)) return;
-    if (!fs::exists(fs::symlink_status(newFile, ec))) {
-        fs::rename(oldFile, newFile, ec);
-        if (ec) { // another file system: copy safely, and remove the old one only then
-            std::string bytes;
-            if (!readWholeFile(oldFile.string(), bytes, largestSettingsFile) ||
-                !writeFileSafely(newFile.string(), bytes))
-                return;
-            fs::remove(oldFile, ec);
-        }
-        openAccess(newFile.string());
-        return;
+    // Where the program folder holds one already, the other file stays: it may be
+    // another copy's, with other players' settings. Neither move replaces a file that
+    // stands under the new name by then.
+    if (fs::exists(fs::symlink_status(newFile, ec))) return;
+    if (!moveToNewName(oldFile.string(), newFile.string())) {
+        if (errno != EXDEV) return;
+        // Another file system: copy safely, and remove the old one only then.
+        std::string bytes;
+        if (!readWholeFile(oldFile.string(), bytes, largestSettingsFile) ||
+            !writeNewFile(newFile.string(), bytes))
+            return;
+        fs::remove(oldFile, ec);
     }
-    fs::remove(oldFile, ec);
+    openAccess(newFile.string());
 }
 
 std::string playerNameProblem(std::string_view name) {

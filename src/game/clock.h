@@ -33,6 +33,8 @@ class ManualClock final : public Clock {
 };
 
 constexpr double secondsPerDay = 86400.0;
+/// The game clock ticks once a second: a second in days.
+constexpr double clockTickDays = 1.0 / secondsPerDay;
 /// The playing time at which the clock stops.
 constexpr double clockCapDays = 100.0;
 /// What the clock shows once capped: 99 days, 23:59:59.

@@ -89,11 +89,13 @@ void Game::showLoadedTools() {
 void Game::newMaze(int level, std::optional<std::uint32_t> state,
                    const std::function<void()>& breathe) {
     m_state.newGame = true;
+    m_clockOn = false;
     if (state)
         m_rng.setSeed(*state); // exactly the maze of the number
     else
         m_rng.seedRand();
     m_run = RunRecord();
+    m_sittings = 1;
     m_run.maze = {level, m_rng.seed()};
     m_run.events.push_back({0, RunAction::newMaze, m_rng.seed(), 0});
     generateAccepted(m_maze, m_rng, level, breathe);
@@ -101,6 +103,7 @@ void Game::newMaze(int level, std::optional<std::uint32_t> state,
 
 void Game::prepareSavedGame(int level) {
     m_state.newGame = false;
+    m_clockOn = false;
     m_rng.seedRand();
     m_resumeSeed = m_rng.seed();
     m_maze.mazeSize = mazeSizeOfLevel(level);
@@ -112,6 +115,21 @@ void Game::nameRun(std::string player, std::string theme) {
 }
 
 std::size_t Game::record(RunAction action, std::uint32_t value) {
+    // One reading of the clock for the event and a tick it may bring.
+    std::optional<Moment> moment;
+    if (!m_moment) moment.emplace(*this);
+    // A tick that is due has not come yet (the window system was held up, or the
+    // machine slept): the clock ticks first, so that an action of the player never comes
+    // a second or more after the clock's last tick, and a win's time is never older.
+    if (m_clockOn && action != RunAction::clockTick && !isBoundary(action) &&
+        (now() - m_state.startTime) - m_lastTick >= clockTickDays) {
+        append(RunAction::clockTick, 0);
+        tickClock();
+    }
+    return append(action, value);
+}
+
+std::size_t Game::append(RunAction action, std::uint32_t value) {
     if (!m_run.complete) return 0;
     if (m_run.events.size() >= runMaxEvents) {
         m_run.complete = false; // too long to keep: no run file is written for it
@@ -149,7 +167,16 @@ void Game::resume(const SavedGame& saved, const RunRecord* recorded) {
     // of a maze without a number) is played unrecorded.
     const std::optional<MazeNumber> number = mazeNumberOf(m_maze);
     if (recorded && number && recorded->maze == *number && recorded->complete) {
-        m_run = *recorded;
+        // A replay goes on from its own record, whose sittings it counted as it went.
+        if (recorded != &m_run) {
+            m_run = *recorded;
+            m_sittings = 2 + static_cast<std::size_t>(std::count_if(
+                                 m_run.events.begin(), m_run.events.end(),
+                                 [](const RunEvent& e) { return e.action == RunAction::resumed; }));
+        } else {
+            ++m_sittings;
+        }
+        if (m_sittings > runMaxSittings) m_run.complete = false;
     } else {
         m_run = RunRecord();
         m_run.complete = false;
@@ -167,6 +194,7 @@ void Game::begin() {
     m_useEnabled = false;
     post(msgStart, Colour::white, MessageLevel::log);
     m_state.batteryRate = 2;
+    m_clockOn = false;
     if (m_state.newGame)
         resetForNewGame();
     else
@@ -182,6 +210,11 @@ void Game::end() {
     if (m_active) record(RunAction::end);
     m_active = false;
     stopRunning();
+    stopClock();
+}
+
+void Game::stopClock() {
+    m_clockOn = false;
     m_host->setGameTimer(false);
 }
 
@@ -328,13 +361,21 @@ void Game::clockTick() {
 }
 
 void Game::tickClock() {
-    m_host->setGameTimer(false);
-    m_state.elapsed = now() - m_state.startTime;
+    stopClock();
+    // The very difference a run records as the tick's time, which a check compares.
+    m_lastTick = now() - m_state.startTime;
+    m_state.elapsed = m_lastTick;
     const bool capped = m_state.elapsed > clockCapDays;
-    if (capped) m_state.elapsed = clockCapShown;
+    if (capped) {
+        m_state.elapsed = clockCapShown;
+        m_run.complete = false; // a run file holds no time past the clock's cap
+    }
     m_clockText = quorvel::clockText(m_state.elapsed);
     m_host->showClock(m_clockText);
-    if (!capped) m_host->setGameTimer(true);
+    if (!capped) {
+        m_clockOn = true;
+        m_host->setGameTimer(true);
+    }
 }
 
 // ---- the view ---------------------------------------------------------------------------
@@ -578,6 +619,9 @@ void Game::loseGame() {
     stopRunning();
     recordOutcome(RunResult::lost);
     m_host->showCounters();
+    GameEnding ending;
+    ending.run = &m_run;
+    m_records->keepEnd(ending);
     EndScreenSetup screen;
     screen.kind = EndKind::lose;
     screen.caption = "You Lose";
@@ -587,7 +631,6 @@ void Game::loseGame() {
     m_host->showEndScreen(screen);
     m_state.gameOver = true;
     m_ending = false;
-    m_records->keepRun();
     m_host->closeGameScreen();
 }
 
@@ -595,10 +638,13 @@ void Game::winGame() {
     if (m_ending || m_state.gameOver) return;
     m_ending = true;
     stopRunning();
-    m_host->setGameTimer(false);
+    stopClock();
     recordOutcome(RunResult::won);
     m_host->countRemaining();
-    BestTimeEntry entry;
+    GameEnding ending;
+    ending.run = &m_run;
+    ending.won = true;
+    BestTimeEntry& entry = ending.best;
     entry.level = m_maze.level();
     entry.elapsed = m_state.elapsed;
     entry.gemScore = m_state.gemScore;
@@ -606,7 +652,10 @@ void Game::winGame() {
     entry.stepCount = m_state.stepCount;
     entry.foodLevel = m_state.foodLevel;
     entry.batteryLevel = m_state.batteryLevel;
-    const int rank = m_records->recordBestTime(entry);
+    // The best time, the run and the saved game it was taken up from, as one, before
+    // the end screen: a program ended at the end screen has kept the win whole.
+    ending.savedGameGoes = !m_state.newGame;
+    const int rank = m_records->keepEnd(ending);
     EndScreenSetup screen;
     screen.kind = EndKind::win;
     screen.caption = rank < 1 ? "Winner!" : "Winner! (New Best Time)";
@@ -615,29 +664,27 @@ void Game::winGame() {
     screen.sound = "win";
     screen.mazeNumber = mazeNumberText(m_maze);
     m_host->showEndScreen(screen);
-    if (!m_state.newGame) m_records->deleteSave();
     m_state.gameOver = true;
     m_ending = false;
-    m_records->keepRun();
     m_host->closeGameScreen();
 }
 
 bool Game::askToQuit() {
     if (m_state.gameOver) return true;
     if (m_ending) return false; // an end screen is already open
-    // Running pauses while the question is open; No lets it go on. The answers go to the
-    // run with the question, which a replay answers from them.
-    const std::size_t asked = record(RunAction::quit);
+    // Running pauses while the question is open; No lets it go on. The question goes to
+    // the run once answered, with its answers, which a replay answers it from: the clock
+    // ticks while it is open come before it, as the rules took them.
+    m_ending = true;
+    const bool quit = m_host->confirmQuit();
+    m_ending = false;
     QuitAnswers answers;
+    answers.confirmed = quit;
+    const std::size_t asked = record(RunAction::quit, packQuitAnswers(answers));
     const auto answered = [&] {
         if (asked > 0 && asked < m_run.events.size())
             m_run.events[asked].value = packQuitAnswers(answers);
     };
-    m_ending = true;
-    const bool quit = m_host->confirmQuit();
-    m_ending = false;
-    answers.confirmed = quit;
-    answered();
     if (!quit) return false;
     recordOutcome(RunResult::unfinished);
     EndScreenSetup screen;
@@ -653,7 +700,9 @@ bool Game::askToQuit() {
     m_ending = true;
     const Answer answer = m_host->showEndScreen(screen);
     answers.saveWanted = answer == Answer::yes;
-    answered(); // the save writes the run as it stands, answers and all
+    // The save writes the run as it stands once saved: a saved game's run says so.
+    answers.saved = answers.saveWanted;
+    answered();
     const bool saved = answer != Answer::yes || m_records->saveGame();
     answers.saved = answers.saveWanted && saved;
     answered();
@@ -679,7 +728,9 @@ void Game::playFunKey(char key) {
     const char lower = key >= 'A' && key <= 'Z' ? static_cast<char>(key - 'A' + 'a') : key;
     for (const Fun& f : funs) {
         if (f.key == lower) {
-            record(RunAction::funKey, static_cast<std::uint8_t>(lower));
+            // It plays at any time; the run keeps it while the game is played (not while
+            // the game ends or is quit, when a window of the end closes and lets keys run).
+            if (acceptsInput()) record(RunAction::funKey, static_cast<std::uint8_t>(lower));
             m_host->playSound(f.sound, "", SoundMode::now);
             post(f.message, Colour::lime, MessageLevel::log);
             return;

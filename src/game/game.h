@@ -112,6 +112,8 @@ class Game {
     static int darkness(int batteryLevel, int batterySteps, int batteryRate);
 
     bool running() const { return m_running; }
+    /// True while the one-second game clock ticks (from begin to the win, the cap or end).
+    bool clockRunning() const { return m_clockOn; }
     bool useEnabled() const { return m_useEnabled; }
     /// The clock text last shown, as recorded with a best time.
     const std::string& clockText() const { return m_clockText; }
@@ -131,9 +133,12 @@ class Game {
     bool m_ending = false;  ///< an end sequence or the quit question is under way
     bool m_running = false; ///< the run timer is meant to tick
     bool m_useEnabled = false;
+    bool m_clockOn = false; ///< the game clock ticks
+    double m_lastTick = 0;  ///< the game clock's time at its last tick (days since the start)
     std::string m_clockText = "0 days, 00:00:00";
 
     RunRecord m_run;
+    std::size_t m_sittings = 1; ///< of the run: its first and each saved game taken up
     std::uint32_t m_resumeSeed = 0; ///< the stream's seeding for the saved game to come
     /// The clock read once for the action under way (see Moment); none between actions.
     std::optional<double> m_moment;
@@ -143,10 +148,13 @@ class Game {
     double now() const;
 
     bool acceptsInput() const { return m_active && !m_ending && !m_state.gameOver; }
-    /// Appends an action to the run, with the game clock's time; its index.
+    /// Appends an action to the run, with the game clock's time, after a clock tick that
+    /// is due; its index.
     std::size_t record(RunAction action, std::uint32_t value = 0);
+    std::size_t append(RunAction action, std::uint32_t value);
     void recordOutcome(RunResult result);
     void tickClock();
+    void stopClock();
     void useBatteryHere();
     void moveTo(int row, int col, const std::string& action, const std::string& step);
     void afterTurn();

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/message.h"
+#include "game/run.h"
 #include "game/soundmode.h"
 
 namespace quorvel {
@@ -40,6 +41,14 @@ struct BestTimeEntry {
     int stepCount = 0;
     int foodLevel = 0;
     int batteryLevel = 0;
+};
+
+/// A game won or lost, as it is kept before its end screen shows.
+struct GameEnding {
+    const RunRecord* run = nullptr; ///< the game's run, its outcome recorded
+    bool won = false;
+    BestTimeEntry best;         ///< a won game's result
+    bool savedGameGoes = false; ///< a won game taken up from a saved game: the save goes
 };
 
 // The screen's jobs, split by kind: what is drawn and shown (GameView), what is heard
@@ -114,29 +123,25 @@ class GameQuestions {
 /// Everything the rules ask of the screen.
 class GameHost : public GameView, public GameSounds, public GameQuestions {};
 
-/// What a game leaves on disk: its best time, its saved game and its run.
+/// What a game leaves on disk: the end of a game won or lost, and its saved game.
 class GameRecords {
   public:
     virtual ~GameRecords() = default;
-    /// Records a won game in the best-times file: rank 1..3, 0 when not among the
-    /// best three, -1 when the file could not be written.
-    virtual int recordBestTime(const BestTimeEntry& entry) = 0;
+    /// Keeps the end of a won or lost game as one, before its end screen shows: a win's
+    /// best time, the run, and the saved game a win was taken up from goes. A win's rank
+    /// 1..3, 0 when not among the best three (and for a loss), -1 when the best times
+    /// could not be written (the saved game then stays).
+    virtual int keepEnd(const GameEnding& ending) = 0;
     /// Saves the game in the player's slot (the save offer was accepted); false when it
     /// could not be saved, so the game goes on rather than being thrown away.
     virtual bool saveGame() = 0;
-    /// Deletes the player's saved game of this level and its map file.
-    virtual void deleteSave() = 0;
-    /// Keeps the run of a game won or lost with the others, as the game screen closes.
-    virtual void keepRun() = 0;
 };
 
 /// Records nothing: a game without a player's files (rank 0, nothing saved).
 class NoRecords : public GameRecords {
   public:
-    int recordBestTime(const BestTimeEntry&) override { return 0; }
+    int keepEnd(const GameEnding&) override { return 0; }
     bool saveGame() override { return false; }
-    void deleteSave() override {}
-    void keepRun() override {}
 };
 
 } // namespace quorvel

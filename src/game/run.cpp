@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "game/bytes.h"
+#include "game/clock.h"
 #include "game/levels.h"
 #include "game/maze.h"
 #include "game/state.h"
@@ -40,13 +41,23 @@ std::uint32_t getU32(std::span<const std::uint8_t> in, std::size_t at) {
     return static_cast<std::uint32_t>(get32(in, at));
 }
 
+// The CRC-32 of zlib and PNG, a byte at a time from a table: a run file of tens of
+// megabytes is checked in a few hundredths of a second.
+constexpr std::array<std::uint32_t, 256> crcTable = [] {
+    std::array<std::uint32_t, 256> table{};
+    for (std::uint32_t n = 0; n < 256; ++n) {
+        std::uint32_t c = n;
+        for (int k = 0; k < 8; ++k)
+            c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1u)));
+        table[n] = c;
+    }
+    return table;
+}();
+
 std::uint32_t crc32Of(std::span<const std::uint8_t> bytes) {
     std::uint32_t crc = 0xFFFFFFFFu;
-    for (const std::uint8_t b : bytes) {
-        crc ^= b;
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
+    for (const std::uint8_t b : bytes)
+        crc = (crc >> 8) ^ crcTable[(crc ^ b) & 0xFFu];
     return ~crc;
 }
 
@@ -55,10 +66,15 @@ bool knownAction(std::uint8_t a) {
            a <= static_cast<std::uint8_t>(RunAction::quit);
 }
 
-// A time of the game clock: finite and not negative (a game may go on for years of
-// the clock; its shown time stops at its cap).
+// A time of the game clock: finite and not negative.
 bool clockTime(double t) {
-    return std::isfinite(t) && t >= 0 && t < 1e7;
+    return std::isfinite(t) && t >= 0;
+}
+
+// Within a game's possible length: the clock stops at its cap, and a game that reaches
+// it keeps no run.
+bool withinCap(double t) {
+    return t <= clockCapDays;
 }
 
 } // namespace
@@ -148,6 +164,8 @@ RunReadProblem decodeRun(std::span<const std::uint8_t> in, RunRecord& run) {
     r.outcome.food = get32(in, 30);
     r.outcome.battery = get32(in, 34);
     if (!clockTime(r.outcome.elapsed)) return refuse("damaged: its playing time is no time");
+    if (!withinCap(r.outcome.elapsed))
+        return refuse("damaged: its playing time is longer than the game's clock runs");
 
     std::size_t at = headerSize;
     const std::size_t body = in.size() - 4;
@@ -176,6 +194,9 @@ RunReadProblem decodeRun(std::span<const std::uint8_t> in, RunRecord& run) {
         e.digest = getU32(in, at + 13);
         if (!clockTime(e.time))
             return refuse("damaged: event " + std::to_string(i + 1) + " has no time");
+        if (!withinCap(e.time))
+            return refuse("damaged: event " + std::to_string(i + 1) +
+                          " comes later than the game's clock runs");
         r.events.push_back(e);
     }
     if (r.events.empty() || r.events.front().action != RunAction::newMaze ||

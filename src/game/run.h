@@ -43,6 +43,13 @@ enum class RunAction : std::uint8_t {
     quit = 15,      ///< the quit question; `value` holds the answers (quitAnswers)
 };
 
+/// True for the events that stand for a moment of the game (a new maze, a seeding, a
+/// saved game taken up, begin, end), not for what the player or the timers did.
+constexpr bool isBoundary(RunAction a) {
+    return a == RunAction::newMaze || a == RunAction::seeded || a == RunAction::resumed ||
+           a == RunAction::begin || a == RunAction::end;
+}
+
 /// The answers of the quit sequence, packed in a quit event's value.
 struct QuitAnswers {
     bool confirmed = false;  ///< Yes to "Quit game?"
@@ -91,6 +98,9 @@ struct RunRecord {
 constexpr std::uint16_t runRulesVersion = 1;
 /// The most events a run file holds (about three weeks of clock ticks).
 constexpr std::size_t runMaxEvents = 2'000'000;
+/// The most sittings a run keeps (its first and each saved game taken up); a game taken
+/// up once more plays on unrecorded.
+constexpr std::size_t runMaxSittings = 1000;
 /// Longer files are no run files.
 constexpr std::size_t runMaxFileBytes = 40u << 20;
 

@@ -26,12 +26,6 @@ std::string outcomeText(const RunOutcome& o) {
     return text;
 }
 
-// Events that stand for a moment of the game, not for something the player did.
-bool isBoundary(RunAction a) {
-    return a == RunAction::newMaze || a == RunAction::seeded || a == RunAction::resumed ||
-           a == RunAction::begin || a == RunAction::end;
-}
-
 } // namespace
 
 void ReplayHost::playSound(const std::string& name, const std::string& fallback, SoundMode mode) {
@@ -59,8 +53,44 @@ bool RunPlayer::depart(std::string why) {
     return false;
 }
 
-// The program's own timing: the clock ticks a second apart, the run timer's steps a
-// fifth of a second apart, and nothing goes back in time within a sitting.
+// What may come next: one maze, first; play begun once after it, and again only after
+// the game was quit with a save and taken up; actions only while a game is played.
+bool RunPlayer::orderAllows(const RunEvent& e) {
+    const char* name = runActionName(e.action);
+    switch (e.action) {
+    case RunAction::newMaze:
+        return m_stage == Stage::none || depart("a second new maze: a run plays one maze");
+    case RunAction::begin:
+        return m_stage == Stage::made || m_stage == Stage::resumed ||
+               depart("begin comes without a new maze or a saved game taken up before it");
+    case RunAction::seeded:
+        if (m_sittings + 1 > runMaxSittings)
+            return depart("a saved game is taken up more often than a run keeps (" +
+                          std::to_string(runMaxSittings) + " sittings)");
+        return ((m_stage == Stage::quit || m_stage == Stage::ended) && m_saved) ||
+               depart("a saved game is taken up that the run did not save");
+    case RunAction::resumed:
+        return m_stage == Stage::seeded || depart("resume comes without its seeding");
+    case RunAction::end:
+        return m_stage == Stage::playing || m_stage == Stage::quit ||
+               depart("end comes while no game is played");
+    case RunAction::clockTick:
+        if (m_stage == Stage::quit) return true;
+        break;
+    default: break;
+    }
+    switch (m_stage) {
+    case Stage::playing: return true;
+    case Stage::over: return depart(std::string(name) + " comes after the game ended");
+    case Stage::quit: return depart(std::string(name) + " comes after the game was quit");
+    default: return depart(std::string(name) + " comes while no game is played");
+    }
+}
+
+// The program's own timing: the clock ticks a second apart, and never misses a tick
+// while it runs (an action finds a tick less than a second old: the game ticks first
+// when one is due); the run timer's steps come a fifth of a second apart; and nothing
+// goes back in time within a sitting.
 bool RunPlayer::timingAllows(const RunEvent& e) {
     if (e.action == RunAction::seeded || e.action == RunAction::resumed) return true;
     if (e.time < m_lastTime - 1e-9) // within a tenth of a millisecond: rounding
@@ -70,6 +100,11 @@ bool RunPlayer::timingAllows(const RunEvent& e) {
         e.time - m_lastClockTick < runClockTickGap)
         return depart("the clock ticks " + timeText(e.time - m_lastClockTick) +
                       " after the one before: its ticks come a second apart");
+    if (m_game.clockRunning() && !isBoundary(e.action) && e.action != RunAction::clockTick &&
+        e.time - m_lastClockTick >= clockTickDays)
+        return depart(std::string(runActionName(e.action)) + " comes " +
+                      timeText(e.time - m_lastClockTick) +
+                      " after the clock's last tick: it ticks every second while the game runs");
     if (e.action == RunAction::runTick && m_lastRunTick >= 0 &&
         e.time - m_lastRunTick < runRunTickGap)
         return depart("the run moves on " + timeText(e.time - m_lastRunTick) +
@@ -78,7 +113,7 @@ bool RunPlayer::timingAllows(const RunEvent& e) {
 }
 
 // The game is saved and taken up again, exactly as the files carry it.
-void RunPlayer::resumeFromSave(double) {
+void RunPlayer::resumeFromSave() {
     SavedGame saved;
     saved.maze = m_game.maze();
     saved.state = m_game.state();
@@ -91,27 +126,17 @@ void RunPlayer::resumeFromSave(double) {
     // The clock stands at the saved playing time, so the game starts its clock at 0
     // and every later time is the recorded one exactly.
     m_clock.set(record.state.elapsed);
-    const RunRecord sofar = m_game.run();
-    m_game.resume(record, &sofar);
+    // The run goes on as this replay recorded it (the game takes its own, not a copy).
+    m_game.resume(record, &m_game.run());
 }
 
-bool RunPlayer::step() {
-    if (m_departure || m_next >= m_run.events.size()) return false;
-    const RunEvent& e = m_run.events[m_next];
-    if (!timingAllows(e)) return false;
-    const bool checked = e.action != RunAction::newMaze && e.action != RunAction::begin;
-    if (checked && runDigest(m_game.maze(), m_game.state()) != e.digest)
-        return depart(std::string("the game before ") + runActionName(e.action) +
-                      " is not the recorded one");
-    if (m_host.closed() && !isBoundary(e.action) && e.action != RunAction::clockTick)
-        return depart(std::string(runActionName(e.action)) + " comes after the game ended");
-
+void RunPlayer::play(const RunEvent& e) {
     if (e.action != RunAction::seeded && e.action != RunAction::resumed) m_clock.set(e.time);
     switch (e.action) {
     case RunAction::newMaze: m_game.newMaze(m_run.maze.level, e.value); break;
     case RunAction::seeded: m_seed = e.value; break;
     case RunAction::resumed:
-        resumeFromSave(e.time);
+        resumeFromSave();
         m_lastTime = m_clock.now();
         m_lastClockTick = m_lastRunTick = -1;
         break;
@@ -143,7 +168,59 @@ bool RunPlayer::step() {
         m_game.askToQuit();
         break;
     }
+}
+
+// The game records what it takes as it takes it: the replay's own record must hold the
+// event just as the run does (an action the game ignores there, or answers it would
+// not give, are none the program records), the game before it included.
+bool RunPlayer::recordedAsPlayed(const RunEvent& e) {
+    const std::vector<RunEvent>& own = m_game.run().events;
+    const std::size_t want = e.action == RunAction::seeded ? m_next : m_next + 1;
+    const char* name = runActionName(e.action);
+    if (own.size() != want) return depart(std::string("the game takes no ") + name + " here");
+    if (want == m_next) return true;
+    const RunEvent& mine = own.back();
+    if (mine.action != e.action || mine.value != e.value || std::abs(mine.time - e.time) > 1e-9)
+        return depart(std::string("the game does not take ") + name + " as the run records it");
+    // The game as the rules left it before the event (a new maze and the start of play
+    // make it anew); a resume records its seeding with it.
+    const bool madeAnew = e.action == RunAction::newMaze || e.action == RunAction::begin;
+    const bool seededToo = e.action == RunAction::resumed && own.size() >= 2 && m_next >= 1 &&
+                           own[own.size() - 2].digest != m_run.events[m_next - 1].digest;
+    if ((!madeAnew && mine.digest != e.digest) || seededToo)
+        return depart(std::string("the game before ") + name + " is not the recorded one");
+    return true;
+}
+
+bool RunPlayer::step() {
+    if (m_departure || m_next >= m_run.events.size()) return false;
+    const RunEvent& e = m_run.events[m_next];
+    if (!orderAllows(e) || !timingAllows(e)) return false;
+    play(e);
+    if (!recordedAsPlayed(e)) return false;
     if (e.action != RunAction::resumed && e.action != RunAction::seeded) m_lastTime = e.time;
+
+    switch (e.action) {
+    case RunAction::newMaze: m_stage = Stage::made; break;
+    case RunAction::begin:
+        m_stage = Stage::playing;
+        ++m_sittings;
+        break;
+    case RunAction::seeded: m_stage = Stage::seeded; break;
+    case RunAction::resumed: m_stage = Stage::resumed; break;
+    case RunAction::end: m_stage = Stage::ended; break;
+    case RunAction::quit: {
+        // Quit for good: unless the save the player wanted could not be written.
+        const QuitAnswers a = unpackQuitAnswers(e.value);
+        if (a.confirmed && (a.saved || !a.saveWanted)) {
+            m_stage = Stage::quit;
+            m_saved = a.saved;
+        }
+        break;
+    }
+    default: break;
+    }
+    if (m_game.run().outcome.result != RunResult::unfinished) m_stage = Stage::over;
     ++m_next;
     return true;
 }

@@ -57,8 +57,6 @@ class ReplayHost : public GameHost, public GameRecords {
     void showEnds(bool show) { m_showEnds = show; }
     /// The best-times rank the end screen says, as recorded (never written).
     void setRank(int rank) { m_rank = rank; }
-    /// True once the rules closed the game screen (the game is over).
-    bool closed() const { return m_closed; }
 
     void drawMaze() override { m_screen.drawMaze(); }
     void drawWallMap() override { m_screen.drawWallMap(); }
@@ -90,17 +88,14 @@ class ReplayHost : public GameHost, public GameRecords {
     void showClock(const std::string& text) override { m_screen.showClock(text); }
     Answer showEndScreen(const EndScreenSetup& screen) override;
     bool confirmQuit() override { return m_answers.confirmed; }
-    int recordBestTime(const BestTimeEntry&) override { return m_rank; }
+    int keepEnd(const GameEnding& ending) override { return ending.won ? m_rank : 0; }
     bool saveGame() override { return m_answers.saved; }
-    void deleteSave() override {}
-    void keepRun() override {}
-    void closeGameScreen() override { m_closed = true; }
+    void closeGameScreen() override {}
 
   private:
     GameHost& m_screen;
     QuitAnswers m_answers;
     bool m_showEnds = false;
-    bool m_closed = false;
     int m_rank = 0;
 };
 
@@ -116,7 +111,11 @@ constexpr double runClockTickGap = 0.95 / secondsPerDay;
 constexpr double runRunTickGap = 0.19 / secondsPerDay;
 
 /// Plays a run on a game made with this player's clock and stream: one event at a
-/// time, at its recorded time, checking the game against the record before each.
+/// time, at its recorded time, checking it against what the program records. A run
+/// the program could not have recorded departs at its first such event: a second maze,
+/// a game begun twice or taken up from no save, an action after the game ended or was
+/// quit, a clock that missed a tick or ticked early, an event the game does not take
+/// as the run has it, or a game that is not the recorded one before an event.
 class RunPlayer {
   public:
     /// game must have been made with clock, stream and a ReplayHost over host.
@@ -133,6 +132,18 @@ class RunPlayer {
     double nextTime() const;
 
   private:
+    /// Where the run stands between its events.
+    enum class Stage {
+        none,    ///< before the maze
+        made,    ///< the maze is made: play may begin
+        playing, ///< between begin and the game's end
+        quit,    ///< the player quit: the screen hides, the clock may tick meanwhile
+        ended,   ///< the screen hid
+        seeded,  ///< a saved game is being taken up
+        resumed, ///< it is taken up: play may begin
+        over,    ///< won or lost
+    };
+
     const RunRecord& m_run;
     Game& m_game;
     ManualClock& m_clock;
@@ -143,11 +154,17 @@ class RunPlayer {
     double m_lastClockTick = -1;
     double m_lastRunTick = -1;
     double m_lastTime = 0;
+    Stage m_stage = Stage::none;
+    bool m_saved = false; ///< the sitting was quit with the game saved
+    std::size_t m_sittings = 0; ///< begun so far
     std::optional<RunDeparture> m_departure;
 
     bool depart(std::string why);
+    bool orderAllows(const RunEvent& e);
     bool timingAllows(const RunEvent& e);
-    void resumeFromSave(double elapsed);
+    void play(const RunEvent& e);
+    bool recordedAsPlayed(const RunEvent& e);
+    void resumeFromSave();
 };
 
 /// What checking a run found: the end the rules reach, and the first departure.

@@ -1,7 +1,7 @@
 #include "play/gamesession.h"
 
 #include "files/programfolder.h"
-#include "files/runfiles.h"
+#include "files/gameend.h"
 #include "files/savedgamefiles.h"
 #include "game/game.h"
 #include "play/savedgames.h"
@@ -46,7 +46,21 @@ bool GameSession::takeSavedGame(int level) {
     return true;
 }
 
-int GameSession::recordBestTime(const BestTimeEntry& entry) {
+int GameSession::keepEnd(const GameEnding& ending) {
+    GameEnd end;
+    end.run = ending.run;
+    end.level = m_game.maze().level();
+    if (ending.won) end.result = bestTimeOf(ending.best);
+    if (ending.savedGameGoes) end.savedGameOf = m_session.playerName;
+    return keepGameEnd(m_session.bestTimes, end,
+                       [this](const std::string& title, const std::string& text) {
+                           m_session.tellPlayer(Notice::error, title, text);
+                       });
+}
+
+// A won game as the best-times file keeps it: the player's name and the map's two
+// tallies besides what the rules hand over.
+BestTime GameSession::bestTimeOf(const BestTimeEntry& entry) const {
     BestTime result;
     result.name = m_session.playerName;
     result.time = entry.elapsed;
@@ -59,21 +73,11 @@ int GameSession::recordBestTime(const BestTimeEntry& entry) {
         result.start[code] = static_cast<std::uint32_t>(m_map.placedTally()[code]);
         result.end[code] = static_cast<std::uint32_t>(m_map.remainingTally()[code]);
     }
-    return m_session.bestTimes.recordBestTime(entry.level, result);
+    return result;
 }
 
 bool GameSession::saveGame() {
     return quorvel::saveGame(m_session.playerName, m_game, m_map, m_session.ask());
-}
-
-void GameSession::deleteSave() {
-    deleteSavedGame(m_session.playerName, m_game.maze().level());
-}
-
-void GameSession::keepRun() {
-    // A game won or lost is over: its run is kept with the others.
-    if (m_game.run().outcome.result != RunResult::unfinished)
-        quorvel::keepRun(m_game.run(), m_session.bestTimes.bestTimes());
 }
 
 } // namespace quorvel

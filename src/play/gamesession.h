@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "game/besttimes.h"
 #include "game/host.h"
 
 namespace quorvel {
@@ -43,10 +44,8 @@ class GameSession : public QObject, public GameRecords {
     bool takeSavedGame(int level);
 
     // GameRecords
-    int recordBestTime(const BestTimeEntry& entry) override;
+    int keepEnd(const GameEnding& ending) override;
     bool saveGame() override;
-    void deleteSave() override;
-    void keepRun() override;
 
   signals:
     /// The theme chosen lost pictures: the game starts in the built-in one.
@@ -60,6 +59,8 @@ class GameSession : public QObject, public GameRecords {
     Session& m_session;
     Game& m_game;
     OverheadMap& m_map;
+
+    BestTime bestTimeOf(const BestTimeEntry& entry) const;
 };
 
 } // namespace quorvel

@@ -2,6 +2,7 @@
 // recent others stay, the oldest others go.
 
 #include <filesystem>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -45,6 +46,13 @@ TEST(RunFiles, TheRunsBehindBestTimesAndTheMostRecentOthersAreKept) {
     for (const std::string& copy : own)
         fs::copy_file(bob, copy);
     fs::remove(bob);
+    // Runs that no longer read, and are the oldest, go like any old run.
+    for (const char* name : {"damaged.run", "unreadable.run"}) {
+        const std::string path = replaysFolder() + name;
+        test::putBytes(path, "QV3R and noise");
+        fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::hours(1));
+    }
+    ::chmod((replaysFolder() + "unreadable.run").c_str(), 0);
     for (std::size_t i = 0; i < 105; ++i) {
         const std::string path = keepRun(wonRun("Bob", 0.01 + i / 1000.0, 1), table);
         ASSERT_FALSE(path.empty());

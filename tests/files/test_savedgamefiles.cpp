@@ -21,6 +21,7 @@
 #include "support/testfolder.h"
 
 using namespace quorvel;
+using namespace std::string_literals;
 namespace fs = std::filesystem;
 
 namespace {
@@ -93,8 +94,9 @@ TEST(SavedGameFiles, AKillAtAnyInstantLeavesTheOldPairOrTheNewOneNeverAMix) {
     EXPECT_GT(news, 0);
 }
 
-// Temporary files a killed run left beside the game's own files go at the next start;
-// other hidden files, in the program folder above all, stay.
+// Temporary files a killed run left beside the game's own files go at the next start,
+// and so do map pictures and runs whose saved game is gone; other hidden files, in the
+// program folder above all, stay.
 TEST(SavedGameFiles, TheGamesOwnTemporaryFilesAreClearedAtStartAndNothingElse) {
     test::TestFolder folder;
     ASSERT_TRUE(prepareSavedGamesFolder());
@@ -109,17 +111,26 @@ TEST(SavedGameFiles, TheGamesOwnTemporaryFilesAreClearedAtStartAndNothingElse) {
     for (const char* name : {".bashrc.backup", ".quorvel3d.ini.A1B2C3", ".quorvel3d.ini.12345",
                              "quorvel3d.ini.a1b2c3"})
         test::putBytes(folder.home() + name, "not the game's");
-    // A commit record naming anything but the game's own temporaries changes nothing.
+    // A commit record naming anything but the game's own temporaries changes nothing,
+    // nor does one in the program folder that would remove anything but a saved game.
     test::putBytes(saved + "Bob2.sav", "kept");
-    test::putBytes(saved + ".Bob2.sav.commit", std::string("QV3 commit\n.notes\0Bob2.sav\0", 28));
+    test::putBytes(saved + "Bob2.map", "kept");
+    test::putBytes(saved + ".Cleo2.sav.abc123", "another file's temporary");
+    test::putBytes(saved + ".Bob2.sav.commit", "QV3 commit\n.Cleo2.sav.abc123\0Bob2.sav\0"s);
+    test::putBytes(folder.home() + "quorvel3d.ini", "kept");
+    test::putBytes(folder.home() + ".quorvel3d.his.commit",
+                   "QV3 commit\n\0quorvel3d.ini\0"s);
+    for (const char* orphan : {"Cleo2.map", "Cleo2.run", "Cleo3.run"})
+        test::putBytes(saved + orphan, "its saved game is gone");
 
     tidyAfterEarlierRun();
-    EXPECT_EQ(test::folderEntries(saved), (std::vector<std::string>{".notes", "Bob2.sav"}));
+    EXPECT_EQ(test::folderEntries(saved),
+              (std::vector<std::string>{".notes", "Bob2.map", "Bob2.sav"}));
     EXPECT_EQ(test::fileBytes(saved + "Bob2.sav"), "kept");
     EXPECT_EQ(
         test::folderEntries(folder.home()),
         (std::vector<std::string>{".bashrc.backup", ".quorvel3d.ini.12345", ".quorvel3d.ini.A1B2C3",
-                                  "Saved Games", "quorvel3d.ini.a1b2c3"}));
+                                  "Saved Games", "quorvel3d.ini", "quorvel3d.ini.a1b2c3"}));
 }
 
 // A program folder whose name is not UTF-8 (unpacked from an old archive) keeps saved

@@ -121,9 +121,10 @@ TEST(SettingsFile, OldSettingsFileMovesNextToTheProgramOnce) {
     EXPECT_FALSE(fs::exists(oldFile));
     EXPECT_EQ(loadPlayer(), "Old");
 
+    // One is already there: the other file may be another copy's, and is never lost.
     std::ofstream(oldFile) << "[Settings]\nPlayer=Older\n";
     moveOldSettings();
-    EXPECT_FALSE(fs::exists(oldFile)); // one is already there: the old one goes
+    EXPECT_EQ(test::fileBytes(oldFile), "[Settings]\nPlayer=Older\n");
     EXPECT_EQ(loadPlayer(), "Old");
 }
 
@@ -169,7 +170,8 @@ TEST(SettingsFile, CommandLineNamesThatCouldLeaveTheirFolderAreRefused) {
 
 // A settings file that is there but cannot be read whole is never written over: the
 // game plays on with defaults and says once, in the install record, that it could not
-// write. One too large to be a settings file, and one its owner made unreadable.
+// write. One too large to be a settings file, one its owner made unreadable, and one
+// its owner made read-only (whoever plays, root too).
 TEST(SettingsFile, AFileThatCannotBeReadWholeIsNeverWrittenOver) {
     test::TestFolder folder;
     const std::string path = folder.home() + "quorvel3d.ini";
@@ -204,4 +206,10 @@ TEST(SettingsFile, AFileThatCannotBeReadWholeIsNeverWrittenOver) {
               0);
     ::chmod(path.c_str(), 0644);
     EXPECT_EQ(test::fileBytes(path), "[Settings]\nPlayer=Bob\n");
+
+    ::chmod(path.c_str(), 0444);
+    everyWrite();
+    EXPECT_EQ(test::fileBytes(path), "[Settings]\nPlayer=Bob\n");
+    EXPECT_EQ(loadPlayer(), "Bob");
+    ::chmod(path.c_str(), 0644);
 }

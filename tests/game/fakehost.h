@@ -88,10 +88,14 @@ class FakeHost : public GameHost, public GameRecords {
         if (onConfirm) onConfirm();
         return quitAnswer;
     }
-    int recordBestTime(const BestTimeEntry& entry) override {
-        lastBest = entry;
-        calls.push_back("besttime");
-        return rank;
+    GameEnding lastEnding; ///< the last end kept (its run is the game's own)
+    int keepEnd(const GameEnding& ending) override {
+        lastEnding = ending;
+        lastBest = ending.best;
+        calls.push_back(!ending.won              ? "keep loss"
+                        : ending.savedGameGoes ? "keep win, the save goes"
+                                               : "keep win");
+        return ending.won ? rank : 0;
     }
     bool saveSucceeds = true;     ///< what saving the game answers
     std::function<void()> onSave; ///< runs while the game is saved (its questions open)
@@ -100,8 +104,6 @@ class FakeHost : public GameHost, public GameRecords {
         if (onSave) onSave();
         return saveSucceeds;
     }
-    void deleteSave() override { calls.push_back("deletesave"); }
-    void keepRun() override {}
     void closeGameScreen() override { calls.push_back("close"); }
 
     /// The calls whose text starts with prefix.

@@ -37,7 +37,7 @@ TEST_F(GameTest, RunningIntoTheExitWinsOnTheStepThatEntersIt) {
         "runtimer off",
         "clock off",
         "countremaining",
-        "besttime",
+        "keep win",
         "endscreen Winner! (New Best Time)",
         "close",
         "finishview 0", // the rest of the composition, behind the closed screen
@@ -50,7 +50,8 @@ TEST_F(GameTest, RunningIntoTheExitWinsOnTheStepThatEntersIt) {
     EXPECT_EQ(host.lastBest.stepCount, 3);
     EXPECT_EQ(host.lastBest.foodLevel, 97);
     EXPECT_EQ(host.lastBest.timeText, "0 days, 00:14:24");
-    EXPECT_FALSE(host.has("deletesave")); // a new game touches no saved game
+    EXPECT_EQ(host.lastEnding.run, &game.run());
+    EXPECT_EQ(host.lastEnding.run->outcome.result, RunResult::won);
 
     host.calls.clear();
     game.runTick();
@@ -97,6 +98,7 @@ TEST_F(GameTest, SteppingBackOntoTheExitWinsOnlyOnceFacingIt) {
     EXPECT_TRUE(state().gameOver);
 }
 
+// The saved game goes with the win, kept as one before the end screen shows.
 TEST_F(GameTest, WinningALoadedGameDeletesItsSave) {
     drawMaze(maze(), toExit());
     maze().posRow = 2;
@@ -108,8 +110,8 @@ TEST_F(GameTest, WinningALoadedGameDeletesItsSave) {
     game.stepForward();
     const auto end = std::find(host.calls.begin(), host.calls.end(), "endscreen Winner!");
     ASSERT_NE(end, host.calls.end());
-    EXPECT_EQ(*(end + 1), "deletesave");
-    EXPECT_EQ(*(end + 2), "close");
+    EXPECT_EQ(*(end - 1), "keep win, the save goes");
+    EXPECT_EQ(*(end + 1), "close");
 }
 
 TEST_F(GameTest, TheExitAheadIsAnnounced) {

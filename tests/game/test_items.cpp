@@ -39,9 +39,10 @@ TEST_F(GameTest, AFoodTrapThatEmptiesTheFoodLosesAtOnce) {
     state().foodLevel = 11; // 10 after the step, 1 after the trap, 0 after its food step
     game.stepForward();
     EXPECT_TRUE(state().gameOver);
-    const Calls tail(host.calls.end() - 6, host.calls.end());
-    EXPECT_EQ(tail, (Calls{"sound foodtrap/trap 1", "post foodtrap yellow 1",
-                           "post starving yellow 2", "counters", "endscreen You Lose", "close"}));
+    const Calls tail(host.calls.end() - 7, host.calls.end());
+    EXPECT_EQ(tail,
+              (Calls{"sound foodtrap/trap 1", "post foodtrap yellow 1", "post starving yellow 2",
+                     "counters", "keep loss", "endscreen You Lose", "close"}));
     // The loss comes last: nothing after the game screen closed.
     EXPECT_EQ(host.calls.back(), "close");
     EXPECT_EQ(host.lastEnd.caption, "You Lose");
@@ -54,8 +55,8 @@ TEST_F(GameTest, StarvingOnAStepShowsTheLossAndStops) {
     start(withItem('.'), 1, 1, 3);
     state().foodLevel = 1;
     game.stepForward();
-    EXPECT_EQ(host.calls,
-              (Calls{"post starving yellow 2", "counters", "endscreen You Lose", "close"}));
+    EXPECT_EQ(host.calls, (Calls{"post starving yellow 2", "counters", "keep loss",
+                                 "endscreen You Lose", "close"}));
     EXPECT_TRUE(state().gameOver);
     EXPECT_FALSE(game.playing());
     EXPECT_TRUE(game.askToQuit()); // no question after a loss

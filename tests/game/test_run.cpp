@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <deque>
+#include <functional>
 #include <map>
 
 #include "fakehost.h"
@@ -157,16 +158,36 @@ TEST(Runs, AWonGameIsKeptWholeAndPlaysAgainToTheSameEnd) {
               "damaged: event 3 is no action the rules know");
 }
 
+// The clock goes on ticking while the quit question and the save offer are open, and a
+// fun key plays as the offer closes: the run the save writes verifies as it stands, and so does the whole run once the saved
+// game is taken up and won.
 TEST(Runs, ASavedGameCarriesItsRunOnAndTheWholeRunVerifies) {
     Played first;
     first.game.newMaze(2, 4242);
     first.game.begin();
     for (int i = 0; i < 6; ++i)
         first.walker.act(i % 3 ? &Game::stepForward : &Game::turnLeft);
+    const auto aSecondPasses = [&] {
+        first.clock.advance(1.0 / secondsPerDay);
+        first.game.clockTick();
+    };
+    first.host.onConfirm = [&] {
+        aSecondPasses();
+        aSecondPasses();
+    };
+    first.host.onEndScreen = [&] {
+        aSecondPasses();
+        first.game.playFunKey('L'); // a key let through as the save offer closes
+    };
+    RunRecord asSaved;
+    first.host.onSave = [&] { asSaved = first.game.run(); };
     first.host.quitAnswer = true;
     first.host.endAnswer = Answer::yes;
     ASSERT_TRUE(first.game.askToQuit());
     first.game.end();
+    const RunVerdict savedVerdict = verifyRun(asSaved);
+    EXPECT_TRUE(savedVerdict.verified) << savedVerdict.departure->why;
+    EXPECT_EQ(savedVerdict.outcome.result, RunResult::unfinished);
     // The run keeps the answers: quit, save, saved.
     const std::vector<RunEvent>& events = first.game.run().events;
     const auto quit = std::find_if(events.rbegin(), events.rend(),
@@ -179,8 +200,8 @@ TEST(Runs, ASavedGameCarriesItsRunOnAndTheWholeRunVerifies) {
     saved.state = first.game.state();
     SavedGame record;
     ASSERT_EQ(decodeSave(encodeSave(saved), record), SaveProblem::none);
-    RunRecord kept;
-    ASSERT_FALSE(decodeRun(encodeRun(first.game.run()), kept));
+    RunRecord kept; // the run as the save wrote it goes on
+    ASSERT_FALSE(decodeRun(encodeRun(asSaved), kept));
 
     // Days later, another program run takes it up.
     Played second;
@@ -193,6 +214,172 @@ TEST(Runs, ASavedGameCarriesItsRunOnAndTheWholeRunVerifies) {
     const RunVerdict verdict = verifyRun(second.game.run());
     EXPECT_TRUE(verdict.verified) << verdict.departure->why;
     EXPECT_EQ(verdict.outcome, second.game.run().outcome);
+}
+
+// Runs the program could never have recorded, made from a genuine one (the checksum made
+// again): each is refused, where the old checker printed "verified" with a better time.
+TEST(Runs, RunsTheProgramNeverRecordsAreRefused) {
+    Played p;
+    p.game.newMaze(1, 1234);
+    p.game.begin();
+    p.walker.walkOut();
+    const RunRecord genuine = p.game.run();
+    ASSERT_EQ(genuine.outcome.result, RunResult::won);
+    ASSERT_TRUE(verifyRun(genuine).verified);
+    const std::size_t last = genuine.events.size() - 1; // the winning action
+    // The outcome the forger gives: what the rules reach playing the forged events.
+    const auto withTicksUpTo = [](RunRecord& r, double seconds) {
+        std::erase_if(r.events, [&](const RunEvent& e) {
+            return e.action == RunAction::clockTick && e.time > seconds / secondsPerDay;
+        });
+        r.outcome.elapsed = 0;
+        for (const RunEvent& e : r.events)
+            if (e.action == RunAction::clockTick) r.outcome.elapsed = e.time;
+    };
+    const struct {
+        const char* forgery;
+        std::function<void(RunRecord&)> forge;
+        std::string refusal;
+    } forgeries[] = {
+        {"every clock tick removed", [&](RunRecord& r) { withTicksUpTo(r, 0); },
+         "after the clock's last tick: it ticks every second while the game runs"},
+        {"the ticks after 2.5 s removed", [&](RunRecord& r) { withTicksUpTo(r, 2.5); },
+         "after the clock's last tick: it ticks every second while the game runs"},
+        {"the winning step moved 9.9 million days on",
+         [&](RunRecord& r) { r.events[last].time += 9.9e6; },
+         "damaged: event " + std::to_string(last + 1) + " comes later than the game's clock runs"},
+        {"a second maze mid-run",
+         [&](RunRecord& r) {
+             r.events.insert(r.events.begin() + 5, {r.events[4].time, RunAction::newMaze, 4321, 0});
+         },
+         "a second new maze: a run plays one maze"},
+        {"an end and a begin before the winning step",
+         [&](RunRecord& r) {
+             const RunEvent win = r.events[last];
+             r.events.insert(r.events.begin() + static_cast<long>(last),
+                             {RunEvent{win.time, RunAction::end, 0, win.digest},
+                              RunEvent{win.time, RunAction::begin, 0, win.digest}});
+         },
+         "begin comes without a new maze or a saved game taken up before it"},
+        {"a saved game taken up that was never saved",
+         [&](RunRecord& r) {
+             r.events.insert(r.events.begin() + 5, {r.events[4].time, RunAction::seeded, 9, 0});
+         },
+         "a saved game is taken up that the run did not save"},
+        {"a run tick while not running",
+         [&](RunRecord& r) {
+             RunEvent tick = r.events[4];
+             tick.action = RunAction::runTick;
+             r.events.insert(r.events.begin() + 4, tick);
+         },
+         "the game takes no run tick here"},
+        {"a quit saved with no save wanted",
+         [&](RunRecord& r) {
+             RunEvent quit = r.events[4];
+             quit.action = RunAction::quit;
+             quit.value = packQuitAnswers({true, false, true});
+             r.events.insert(r.events.begin() + 4, quit);
+         },
+         "the game does not take quit as the run records it"},
+        {"a step after the game was quit",
+         [&](RunRecord& r) {
+             RunEvent quit = r.events[4];
+             quit.action = RunAction::quit;
+             quit.value = packQuitAnswers({true, false, false});
+             r.events.insert(r.events.begin() + 4, quit);
+         },
+         "comes after the game was quit"},
+    };
+    for (const auto& f : forgeries) {
+        RunRecord forged = genuine;
+        f.forge(forged);
+        std::vector<std::uint8_t> bytes = encodeRun(forged);
+        RunRecord read;
+        std::string refusal;
+        if (const RunReadProblem problem = decodeRun(bytes, read))
+            refusal = problem.text;
+        else if (const RunVerdict verdict = verifyRun(read); verdict.departure)
+            refusal = verdict.departure->why;
+        EXPECT_NE(refusal.find(f.refusal), std::string::npos) << f.forgery << ": " << refusal;
+    }
+    // Bytes after the events: the file is not a run the game wrote.
+    std::vector<std::uint8_t> longer = encodeRun(genuine);
+    longer.insert(longer.end() - 4, {0, 0, 0});
+    const std::uint32_t sum = runChecksum(std::span(longer).first(longer.size() - 4));
+    for (int i = 0; i < 4; ++i)
+        longer[longer.size() - 4 + i] = static_cast<std::uint8_t>(sum >> (8 * i));
+    RunRecord read;
+    EXPECT_EQ(decodeRun(longer, read).text, "damaged: its events do not fill it");
+}
+
+// A clock tick held up (the window system busy, the machine asleep) comes before the
+// next action, so the time of a win is never more than a second old; a clock that runs
+// to its cap keeps no run, as no run file holds a time past it.
+TEST(Runs, AClockTickThatIsDueComesBeforeTheNextAction) {
+    Played p;
+    p.game.newMaze(1, 1234);
+    p.game.begin();
+    p.clock.advance(3.5 / secondsPerDay);
+    p.game.turnLeft();
+    const std::vector<RunEvent>& events = p.game.run().events;
+    ASSERT_EQ(events.size(), 4u);
+    EXPECT_EQ(events[2].action, RunAction::clockTick);
+    EXPECT_EQ(events[3].action, RunAction::turnLeft);
+    EXPECT_EQ(events[2].time, events[3].time);
+    EXPECT_EQ(p.game.state().elapsed, events[3].time);
+    p.walker.walkOut();
+    ASSERT_EQ(p.game.run().outcome.result, RunResult::won);
+    const RunVerdict verdict = verifyRun(p.game.run());
+    EXPECT_TRUE(verdict.verified) << verdict.departure->why;
+
+    Played capped;
+    capped.game.newMaze(1, 1234);
+    capped.game.begin();
+    capped.clock.advance(clockCapDays + 1);
+    capped.game.clockTick();
+    EXPECT_FALSE(capped.game.clockRunning());
+    EXPECT_FALSE(capped.game.run().complete);
+}
+
+// A game taken up from its saved game again and again keeps its run for as many
+// sittings as a run holds, then plays on unrecorded; a run claiming more is refused at
+// once (checking each sitting costs a saved game's round trip).
+TEST(Runs, ARunKeepsItsSittingsUpToWhatARunHolds) {
+    Played p;
+    p.host.quitAnswer = true;
+    p.host.endAnswer = Answer::yes;
+    p.game.newMaze(1, 1234);
+    p.game.begin();
+    std::size_t sittings = 1;
+    RunRecord whole;
+    while (p.game.run().complete) {
+        whole = p.game.run();
+        p.clock.advance(0.3 / secondsPerDay);
+        p.game.turnLeft();
+        ASSERT_TRUE(p.game.askToQuit());
+        p.game.end();
+        SavedGame saved;
+        saved.maze = p.game.maze();
+        saved.state = p.game.state();
+        const RunRecord sofar = p.game.run();
+        p.game.prepareSavedGame(1);
+        p.game.resume(saved, &sofar);
+        p.game.begin();
+        ++sittings;
+    }
+    EXPECT_EQ(sittings, runMaxSittings + 1);
+    const RunVerdict kept = verifyRun(whole);
+    EXPECT_TRUE(kept.verified) << kept.departure->why;
+    // One sitting more, as a forger would copy it.
+    const auto last = std::find_if(whole.events.rbegin(), whole.events.rend(), [](const RunEvent& e) {
+        return e.action == RunAction::seeded;
+    });
+    RunRecord more = whole;
+    more.events.insert(more.events.end(), last.base() - 1, whole.events.end());
+    const RunVerdict refused = verifyRun(more);
+    ASSERT_TRUE(refused.departure);
+    EXPECT_EQ(refused.departure->why,
+              "a saved game is taken up more often than a run keeps (1000 sittings)");
 }
 
 TEST(Runs, TimingThatTheProgramNeverMakesIsRefused) {

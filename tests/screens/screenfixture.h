@@ -98,11 +98,10 @@ class ScreenTest : public ::testing::Test {
     Maze& maze() { return form->game().maze(); }
     GameState& state() { return form->game().state(); }
 
-    /// Generates a level's maze from a seed and opens the game screen on it.
+    /// A new game of the maze level-seed, made as Enter makes it (its run recorded), and
+    /// the game screen open on it.
     void newGame(int level, std::uint32_t seed) {
-        Random rng(seed);
-        generateAccepted(maze(), rng, level);
-        state().newGame = true;
+        form->game().newMaze(level, seed);
         map->setupMap(form.get(), maze(), session.playerName);
         form->show();
         map->show();

@@ -11,6 +11,8 @@
 
 #include "files/inifile.h"
 #include "files/programfolder.h"
+#include "files/runfiles.h"
+#include "game/runplayer.h"
 #include "screenfixture.h"
 #include "screens/helpwindow.h"
 #include "screens/messagepanel.h"
@@ -353,13 +355,22 @@ TEST_F(ScreenTest, TheQuitQuestionKeepsPlayingOnNoAndOffersToSaveOnYes) {
     EXPECT_FALSE(map->isVisible());
 }
 
+// While the winner screen is open, the win is on disk whole: a program ended there has
+// kept the row and the run behind it, which verifies.
 TEST_F(ScreenTest, AWholeGameWalkedWithKeysEndsOnTheWinnerScreen) {
     newGame(1, 1234);
     const auto path = pathToExit(maze());
     ASSERT_FALSE(path.empty());
     QString caption;
+    bool keptWhole = false;
     whenModal([&](QWidget* screen) {
         caption = screen->windowTitle();
+        BestTimesFile onDisk;
+        onDisk.loadBestTimes();
+        const std::string run = runsOfTable(onDisk.bestTimes())[0][0];
+        RunRecord kept;
+        keptWhole = onDisk.bestTimes().entry(1, 1).name == "Tester" && !run.empty() &&
+                    !readRunFile(run, kept) && verifyRun(kept).verified;
         end->closeButton->click();
     });
     for (const auto& cell : path) {
@@ -368,6 +379,7 @@ TEST_F(ScreenTest, AWholeGameWalkedWithKeysEndsOnTheWinnerScreen) {
     }
     EXPECT_EQ(caption.toStdString(),
               "Winner! (New Best Time)"); // the fresh table holds only Friend
+    EXPECT_TRUE(keptWhole);
     EXPECT_TRUE(state().gameOver);
     const BestTime best = session.bestTimes.bestTimes().entry(1, 1);
     EXPECT_EQ(best.name, "Tester");
