@@ -27,8 +27,8 @@ int replayCommand(const Args& args, std::ostream& out, std::ostream& err) {
     char time[64];
     std::snprintf(time, sizeof time, "%.9f", o.elapsed);
     out << "maze\t" << formatMazeNumber(run.maze) << "\n"
-        << "player\t" << run.player << "\n"
-        << "theme\t" << run.theme << "\n"
+        << "player\t" << printable(run.player) << "\n"
+        << "theme\t" << printable(run.theme) << "\n"
         << "result\t" << result << "\n"
         << "time\t" << time << "\t" << clockText(o.elapsed) << "\n"
         << "gems\t" << o.gems << "\n"

@@ -51,7 +51,7 @@ int scoresCommand(const Args& args, std::ostream& out, std::ostream& err) {
             const BestTime e = table.entry(level, rank);
             char time[64];
             std::snprintf(time, sizeof time, "%.9f", e.time);
-            out << level << '\t' << rank << '\t' << e.name << '\t' << time << '\t' << e.timeText
+            out << level << '\t' << rank << '\t' << printable(e.name) << '\t' << time << '\t' << printable(e.timeText)
                 << '\t' << e.gems << '\t' << e.steps << '\t' << e.food << '\t' << e.battery << "\n";
         }
     return 0;

@@ -7,6 +7,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorvel::tool {
@@ -20,6 +21,10 @@ int themeCommand(const Args& args, std::ostream& out, std::ostream& err);
 int saveCommand(const Args& args, std::ostream& out, std::ostream& err);
 int scoresCommand(const Args& args, std::ostream& out, std::ostream& err);
 int replayCommand(const Args& args, std::ostream& out, std::ostream& err);
+
+/// Text from a file as a terminal may show it: control characters (C0, DEL and C1) and
+/// bytes that are no UTF-8 become \xHH, and a backslash \\; the rest as it is.
+std::string printable(std::string_view text);
 
 /// Thrown by the argument helpers; main prints its text and exits with status 2.
 struct BadInput {

@@ -103,15 +103,18 @@ Commands:
       recorded, one "NAME<TAB>VALUE" line each: maze (its number L-S), player,
       theme, result (won, lost or unfinished), time (days, %.9f, then the clock's
       text), gems, steps, events; then "verified" (status 0), or "departs at
-      event N: WHY", the first point where the game departs from the record or
-      from the program's own timing (clock ticks a second apart, run steps a
-      fifth of a second apart, nothing earlier than the event before it)
-      (status 1). "verified" means: every action of the run is one the rules
-      allow at the time it came, and played again they reach the recorded
-      result, time, gems and steps. It does not say who played it: a run file
-      rewritten whole by hand, checksum and all, can still be verified. A file
-      that is no run file, or whose maze, version of the rules or checksum does
-      not match, is refused with one line on standard error (status 1).
+      event N: WHY", the first event the game could not have recorded there
+      (status 1). Names print control characters and bytes that are no UTF-8
+      as \xHH, and a backslash as \\. "verified" means: the game could have
+      recorded the run (one maze; play begun again only after a saved quit;
+      every event one the game takes there as the run has it; clock ticks a
+      second apart, none missing while the clock runs; run steps a fifth of a
+      second apart; nothing earlier than the event before it), and played again
+      it reaches the recorded result, time, gems and steps. It does not say who
+      played it: a run file written by a program, checksum and all, can still be
+      verified. A file that is no run file, or whose maze, version of the rules
+      or checksum does not match, is refused with one line on standard error
+      (status 1).
 
   save and scores only read, and only plain files: a folder, a pipe or a device
   is refused as the game refuses it, without waiting on it, and of a longer file

@@ -21,6 +21,7 @@
 #include "game/random.h"
 #include "resources/resources.h"
 #include "support/diskfaults.h"
+#include "support/testfolder.h"
 #include "view/viewcomposer.h"
 #include "view/viewscan.h"
 
@@ -144,7 +145,8 @@ TEST_F(Render, OutNeverReplacesADevice) {
 }
 
 // A picture that cannot be written is a failure (status 1), not bad input: a missing
-// folder, a disk that refuses. Nothing is left behind, not even a temporary file.
+// folder, a disk that refuses, a picture its owner made read-only (kept, as the shell
+// keeps it, whoever runs the tool). Nothing is left behind, not even a temporary file.
 TEST_F(Render, AWriteThatFailsIsOneLineAndStatusOne) {
     const QStringList at = {"--level", "1", "--seed", "1234", "--out"};
     expectRefusedWrite(render(at + QStringList{m_dir.filePath("no/such/folder/x.png")}));
@@ -153,6 +155,15 @@ TEST_F(Render, AWriteThatFailsIsOneLineAndStatusOne) {
         expectRefusedWrite(render(at + QStringList{out("x.png")}));
     }
     EXPECT_TRUE(QDir(m_dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    const std::string kept = out("kept.png").toStdString();
+    test::putBytes(kept, "the player's own picture");
+    ::chmod(kept.c_str(), 0444);
+    const ToolRun r = render(at + QStringList{out("kept.png")});
+    expectRefusedWrite(r);
+    EXPECT_TRUE(r.err.contains("Permission denied")) << r.err.toStdString();
+    EXPECT_EQ(test::fileBytes(kept), "the player's own picture");
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"kept.png"});
 }
 
 // Scale 1 is the 240 x 240 view, to the byte; scale 2 the view a screen of twice the

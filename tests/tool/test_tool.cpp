@@ -158,6 +158,18 @@ TEST(Tool, ReplayVerifiesARunAndNamesWhereAChangedOneDeparts) {
     EXPECT_NE(r.out.find("\ndeparts at event " + std::to_string(at + 2) + ": "), std::string::npos)
         << r.out;
 
+    // Names as a terminal may show them: no line of a name reads "verified".
+    played.player = "x\nverified";
+    played.theme = "\x1b]0;title\x07 \xC2\x9B" "2J \\ Gr\xC3\xBCn \xFF";
+    write(encodeRun(played));
+    r = run("replay " + path);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("player\tx\\x0Averified\ntheme\t\\x1B]0;title\\x07 \\xC2\\x9B2J "
+                         "\\\\ Gr\xC3\xBCn \\xFF\n"),
+              std::string::npos)
+        << r.out;
+    EXPECT_EQ(r.out.find("\nverified\n"), std::string::npos) << r.out;
+
     std::vector<std::uint8_t> changed = withSum(bytes);
     changed[20] ^= 1;
     write(changed);
