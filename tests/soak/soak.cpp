@@ -53,6 +53,7 @@
 #include "screens/helpwindow.h"
 #include "screens/mapwindow.h"
 #include "screens/openingscreen.h"
+#include "screens/runwatch.h"
 #include "play/savedgames.h"
 #include "play/session.h"
 #include "screens/statisticsscreen.h"
@@ -360,6 +361,7 @@ class Soak : public QObject {
     std::string check();
     std::string checkWindows();
     std::string checkGame();
+    std::string checkWatchVerdict(QWidget* modal);
     void takeBaseline();
     std::string checkLoadedGame(const std::string& path);
 
@@ -373,6 +375,7 @@ class Soak : public QObject {
     void addGlobal(std::vector<Choice>& choices);
     void addOpening(std::vector<Choice>& choices, double share);
     void addGame(std::vector<Choice>& choices, double share);
+    void addWatch(std::vector<Choice>& choices, double share);
     void addMap(std::vector<Choice>& choices, double share);
     void addHelp(std::vector<Choice>& choices, double share);
     void addModal(std::vector<Choice>& choices, QWidget* modal);
@@ -386,7 +389,6 @@ class Soak : public QObject {
     static void finishAnimatedClicks();
     void fireTimer(QTimer* timer);
     void verifyRunOfGame();
-    double m_clockTickAt = 0; ///< when the game clock last ticked (the game's start too)
     double m_runTickAt = -1;  ///< when the run timer last ticked; -1 since it started
     std::string randomName();
     GameScreen* gameScreen() const { return m_game; }
@@ -524,10 +526,16 @@ bool Soak::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::Show || event->spontaneous()) return false;
     if (watched == m_lastModal) ++m_modalShowings;
     if (!m_program) return false;
-    if (watched == m_game) {
+    if (watched == m_game && gameScreen()->watch()) {
+        // A run watched from the best times: paused at once, it plays one event at each
+        // Right, so a seed plays the same watch every time (the watch's own pace follows
+        // the machine's clock).
+        ++m_result.watches;
+        gameScreen()->watch()->setPaused(true);
+        m_needBaseline = true;
+    } else if (watched == m_game) {
         // The game is set up once the showing has run: the baseline is taken then.
         ++m_result.games;
-        m_clockTickAt = m_clock.now(); // the game's clock starts with it
         m_needBaseline = true;
         m_hasBaseline = false;
         const double r = roll();
@@ -717,6 +725,7 @@ std::string Soak::checkWindows() {
         if (modal)
             ++m_windowsMet[modal->objectName().toStdString() + " \"" +
                            modal->windowTitle().left(40).toStdString() + "\""];
+        if (std::string problem = checkWatchVerdict(modal); !problem.empty()) return problem;
         m_lastModal = modal;
         m_lastModalShowing = m_modalShowings;
         m_modalSteps = 0;
@@ -782,9 +791,25 @@ std::string Soak::checkLoadedGame(const std::string& path) {
                              : "the loaded game differs from its file in " + out.str();
 }
 
+// The end of a watch: every run the game keeps is one it recorded, so it reaches its
+// recorded result (the soak damages no run).
+std::string Soak::checkWatchVerdict(QWidget* modal) {
+    auto* dialog = dynamic_cast<MessageDialog*>(modal);
+    if (!dialog) return {};
+    const std::string text = dialog->textLabel->text().toStdString();
+    if (text.starts_with("The run reached its recorded result")) ++m_result.watched;
+    if (text.starts_with("The run departed")) return "a watched run: " + text;
+    return {};
+}
+
 std::string Soak::checkGame() {
     GameScreen* screen = gameScreen();
     if (!screen || !screen->isVisible()) return {};
+    // A watch plays the run's game, not the player's: its end says whether it held.
+    if (screen->watch()) {
+        m_needBaseline = true;
+        return {};
+    }
     const bool baselineNow = m_needBaseline;
     if (m_needBaseline) takeBaseline();
     if (!m_hasBaseline) return {};
@@ -867,7 +892,10 @@ Choice Soak::choose() {
     } else if (m_program) {
         GameScreen* game = gameScreen();
         if (showing(m_opening)) addOpening(choices, 10);
-        if (showing(game) && !game->isMinimized()) addGame(choices, 14);
+        if (showing(game) && game->watch())
+            addWatch(choices, 14);
+        else if (showing(game) && !game->isMinimized())
+            addGame(choices, 14);
         if (showing(game) && game->isMinimized())
             choices.push_back({20, "[game] restore the window", [game] { game->showNormal(); }});
         if (showing(m_map)) addMap(choices, 3);
@@ -1038,6 +1066,26 @@ void Soak::addGame(std::vector<Choice>& c, double share) {
     add(0.1, "minimise the window", [g] { g->showMinimized(); });
     const QPoint to(below(800), below(500));
     add(0.2, "move the window", [g, to] { g->move(to); });
+}
+
+// A watch, paused since it showed: Right plays its next event; the speed keys, Esc and
+// closing the window as a player would press them (Space would let the machine's clock
+// set the pace).
+void Soak::addWatch(std::vector<Choice>& c, double share) {
+    GameScreen* g = gameScreen();
+    const auto add = [&c, share](double w, std::string text, std::function<void()> run) {
+        c.push_back({w * share / 10, "[watch] " + std::move(text), std::move(run)});
+    };
+    const int steps = 1 + below(20);
+    add(30, "key Right x" + std::to_string(steps), [g, steps] {
+        for (int i = 0; i < steps && g->watch(); ++i)
+            key(g, Qt::Key_Right);
+    });
+    static constexpr int speeds[] = {Qt::Key_1, Qt::Key_2, Qt::Key_4};
+    const int speed = speeds[below(3)];
+    add(1, "key " + std::string(1, static_cast<char>(speed)), [g, speed] { key(g, speed); });
+    add(0.3, "key Escape", [g] { key(g, Qt::Key_Escape); });
+    add(0.1, "close the window", [g] { g->close(); });
 }
 
 void Soak::addMap(std::vector<Choice>& c, double share) {
@@ -1273,21 +1321,27 @@ void Soak::fireTimer(QTimer* timer) {
     if (!timer->isActive()) return;
     // A timer fires when its interval has passed: the clock's second since it last
     // ticked, the run's fifth of a second since its last step (or since it started).
+    // The clock's timer starts again at every tick, the game's own too (one that was due
+    // when the player acted): its last tick is the playing time the game shows.
     GameScreen* g = gameScreen();
     const bool clock = g && timer == test::parts(g).clockTimer;
-    double& last = clock ? m_clockTickAt : m_runTickAt;
+    const GameState& game = g->game().state();
     const double interval = (clock ? 1.0 : 0.2) * secondDays;
-    const double since = last < 0 ? 0 : m_clock.now() - last;
+    const double since = clock            ? m_clock.now() - game.startTime - game.elapsed
+                         : m_runTickAt < 0 ? 0
+                                           : m_clock.now() - m_runTickAt;
     if (since < interval) m_clock.advance(interval - since);
-    last = m_clock.now();
+    if (!clock) m_runTickAt = m_clock.now();
     QTimerEvent tick(timer->timerId());
     QCoreApplication::sendEvent(timer, &tick);
 }
 
-// A game just won or lost: the rules alone play its run again to the same end.
+// A game just won or lost: the rules alone play its run again to the same end (a game
+// taken up from a saved game the soak changed departs where it was taken up).
 void Soak::verifyRunOfGame() {
     GameScreen* g = gameScreen();
-    if (!g || !g->game().run().complete) return; // a saved game read without its run
+    if (!g || g->watch() || !g->game().run().complete) return; // a saved game without its run
+    if (m_base.tainted) return;
     const RunVerdict verdict = verifyRun(g->game().run());
     if (verdict.verified) {
         ++m_result.verified;
@@ -1303,7 +1357,7 @@ std::string SoakResult::summary() const {
     std::ostringstream out;
     out << games << " games (" << won << " won, " << lost << " lost, " << saved << " saved, "
         << loaded << " loaded), " << runs << " runs, " << damaged << " files damaged, " << verified
-        << " runs verified";
+        << " runs verified, " << watches << " watched (" << watched << " to their result)";
     return out.str();
 }
 

@@ -31,6 +31,8 @@ struct SoakResult {
     double seconds = 0;
     long long games = 0, won = 0, lost = 0, saved = 0, loaded = 0, runs = 0, damaged = 0;
     long long verified = 0; ///< games won or lost whose run the rules alone played again
+    long long watches = 0;  ///< runs watched from the best times
+    long long watched = 0;  ///< of them, watched to the end, which reached its result
     std::uint64_t digest = 0; ///< of the actions and the states after them
     std::string summary() const;
 };
