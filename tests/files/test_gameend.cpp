@@ -3,15 +3,9 @@
 // once; a win the disk refuses keeps the saved game; a folder of runs the game may not
 // write is told.
 
-#include <chrono>
-#include <csignal>
-#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -22,6 +16,7 @@
 #include "files/safewrite.h"
 #include "files/savedgamefiles.h"
 #include "support/diskfaults.h"
+#include "support/killtrials.h"
 #include "support/testfolder.h"
 #include "support/unprivileged.h"
 
@@ -128,28 +123,18 @@ TEST(GameEnd, AKillAtAnyInstantOfAWinLeavesNoTraceOfItOrAllOfItOnce) {
     // likely as any other instant of the win.
     constexpr int pauseMicroseconds = 2000;
     reset();
-    const auto start = std::chrono::steady_clock::now();
-    pauseBetweenRenames(pauseMicroseconds);
-    ASSERT_EQ(win(run), 1);
-    const auto took = std::chrono::duration_cast<std::chrono::microseconds>(
-                          std::chrono::steady_clock::now() - start)
-                          .count();
+    const auto paused = [&] {
+        pauseBetweenRenames(pauseMicroseconds);
+        ASSERT_EQ(win(run), 1);
+    };
+    const long took = test::microsecondsOf(paused);
 
-    const char* asked = std::getenv("QUORVEL3D_KILL_TRIALS");
-    const int trials = asked ? std::max(1, std::atoi(asked)) : 40;
+    const int trials = test::killTrials(40);
     std::mt19937 rng(20260312);
-    std::uniform_int_distribution<long> instant(0, took * 3 / 2);
     int none = 0, whole = 0, mixes = 0;
     for (int t = 0; t < trials; ++t) {
         reset();
-        const pid_t child = ::fork();
-        if (child == 0) {
-            pauseBetweenRenames(pauseMicroseconds);
-            ::_exit(win(run) == 1 ? 0 : 1);
-        }
-        std::this_thread::sleep_for(std::chrono::microseconds(instant(rng)));
-        ::kill(child, SIGKILL);
-        ::waitpid(child, nullptr, 0);
+        test::killAtRandom(rng, took, paused);
 
         tidyAfterEarlierRun();
         const Kept kept = keptWins();

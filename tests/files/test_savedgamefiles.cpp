@@ -1,15 +1,9 @@
 // The saved game, its map and its run: written as one under a kill at any instant, kept in a
 // program folder whose name is not UTF-8, and what a killed run leaves behind cleared at start.
 
-#include <chrono>
-#include <csignal>
-#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -18,6 +12,7 @@
 #include "files/runfiles.h"
 #include "files/safewrite.h"
 #include "files/savedgamefiles.h"
+#include "support/killtrials.h"
 #include "support/testfolder.h"
 
 using namespace quorvel;
@@ -54,24 +49,14 @@ TEST(SavedGameFiles, AKillAtAnyInstantLeavesTheOldPairOrTheNewOneNeverAMix) {
         ASSERT_TRUE(writeSavedGame(sav, bytesOf(oldSav), bytesOf(oldMap), bytesOf(oldRun)));
     };
     writeOld();
-    const auto start = std::chrono::steady_clock::now();
-    ASSERT_TRUE(save());
-    const auto took = std::chrono::duration_cast<std::chrono::microseconds>(
-                          std::chrono::steady_clock::now() - start)
-                          .count();
+    const long took = test::microsecondsOf([&] { ASSERT_TRUE(save()); });
 
-    const char* asked = std::getenv("QUORVEL3D_KILL_TRIALS");
-    const int trials = asked ? std::max(1, std::atoi(asked)) : 100;
+    const int trials = test::killTrials(100);
     std::mt19937 rng(20261207);
-    std::uniform_int_distribution<long> instant(0, took * 3 / 2);
     int olds = 0, news = 0, mixes = 0;
     for (int t = 0; t < trials; ++t) {
         writeOld();
-        const pid_t child = ::fork();
-        if (child == 0) ::_exit(save() ? 0 : 1);
-        std::this_thread::sleep_for(std::chrono::microseconds(instant(rng)));
-        ::kill(child, SIGKILL);
-        ::waitpid(child, nullptr, 0);
+        test::killAtRandom(rng, took, [&] { save(); });
 
         tidyAfterEarlierRun();
         const std::string nowSav = test::fileBytes(sav), nowMap = test::fileBytes(map);
