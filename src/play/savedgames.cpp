@@ -63,20 +63,23 @@ bool readSave(const std::string& path, Game& game, OverheadMap& map, PlayerQuest
     return true;
 }
 
+void loadMapFile(const std::string& slot, OverheadMap& map) {
+    std::string bytes;
+    if (!readSavedMap(slot, bytes)) return;
+    if (auto picture = decodeBmp(std::vector<std::uint8_t>(bytes.begin(), bytes.end())))
+        map.setPicture(std::move(*picture));
+}
+
 bool loadGame(const std::string& player, int level, Game& game, OverheadMap& map,
               PlayerQuestions& ask) {
     const std::string path = savedGamePath(player, level);
+    const std::string slot = savedGameSlot(player, level);
     // The run so far goes on when it was kept; a saved game without one plays unrecorded.
     RunRecord run;
-    const bool recorded =
-        !path.empty() && !readRunFile(savedRunPath(savedGameSlot(player, level)), run);
+    const bool recorded = !path.empty() && !readRunFile(savedRunPath(slot), run);
     if (path.empty() || !readSave(path, game, map, ask, recorded ? &run : nullptr)) return false;
     const GameState& s = game.state();
-    const std::string slot = savedGameSlot(player, level);
-    if (std::string bytes; readSavedMap(slot, bytes)) {
-        if (auto picture = decodeBmp(std::vector<std::uint8_t>(bytes.begin(), bytes.end())))
-            map.setPicture(std::move(*picture));
-    }
+    loadMapFile(slot, map);
     map.updateMapTools(s.mapInView, s.hasDetector, s.hasBeacon);
     map.updateMapPosition(game.maze().posRow, game.maze().posCol, s.hasGps, s.hasTracker);
     return true;

@@ -30,6 +30,9 @@ bool writeSave(const std::string& path, const Game& game, const OverheadMap& map
 /// (run) goes on with the game when given.
 bool readSave(const std::string& path, Game& game, OverheadMap& map, PlayerQuestions& ask,
               const RunRecord* run = nullptr);
+/// Lays the map picture of a saved game's slot ("Ann3") into map; a missing or
+/// unreadable map file keeps the picture.
+void loadMapFile(const std::string& slot, OverheadMap& map);
 /// Loads the player's saved game of the level, its map file and the tool marks.
 bool loadGame(const std::string& player, int level, Game& game, OverheadMap& map,
               PlayerQuestions& ask);

@@ -17,7 +17,6 @@
 #include <cmath>
 #include <cstring>
 
-#include "files/savedgamefiles.h"
 #include "files/settingsfile.h"
 #include "platform/windowframe.h"
 #include "widgets/accessibility.h"
@@ -464,14 +463,6 @@ void MapWindow::loadMapSettings(const std::string& player) {
         QSize(m_marginWidth + side, m_marginHeight + side).grownBy(frameMargins(this));
     placeFrame(this, cornerOnScreen(this, QPoint(stored.place.left, stored.place.top), outer));
     applyZoom();
-}
-
-void MapWindow::loadMapFile(const std::string& slot) {
-    std::string bytes;
-    if (!readSavedMap(slot, bytes)) return;
-    if (auto picture = decodeBmp(std::vector<std::uint8_t>(bytes.begin(), bytes.end())))
-        m_map.setPicture(std::move(*picture));
-    mapView->update();
 }
 
 void MapWindow::setWords(std::string boxPhrase, std::string batteryWord) {

@@ -60,11 +60,6 @@ class MapWindow : public QWidget {
     void loadMapSettings(const std::string& player);
     void setWatching(bool watching) { m_watching = watching; }
 
-    /// The map picture as the bitmap file a saved game keeps beside it.
-    std::vector<std::uint8_t> mapFileBytes() const { return encodeBmp(m_map.picture()); }
-    /// Reads the map picture of a saved game's slot ("Ann3") back; a missing or
-    /// unreadable file keeps the picture.
-    void loadMapFile(const std::string& slot);
 
     /// The game window's frame moved by moved: a locked map window's frame moves with it.
     void followGame(QPoint moved);
