@@ -1,5 +1,6 @@
 #include "screens/mapwindow.h"
 
+#include <QAbstractButton>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -112,8 +113,12 @@ class MapView : public QWidget {
         if (!text.isEmpty()) QToolTip::showText(event->globalPosition().toPoint(), text, this);
     }
     void mousePressEvent(QMouseEvent*) override {
-        // A click on a locked map hands the keys back to the game screen.
-        if (m_owner->m_locked) m_owner->giveFocus();
+        // A click on a locked map hands the keys back to the game screen; a free map
+        // keeps them.
+        if (m_owner->m_locked)
+            m_owner->giveFocus();
+        else
+            m_owner->m_keepsKeys = true;
     }
 
   private:
@@ -360,6 +365,7 @@ void MapWindow::giveFocus() {
 
 void MapWindow::toggleLock() {
     m_locked = lockButton->isChecked();
+    m_keepsKeys = false;
     setWindowFlagLive(this, Qt::WindowDoesNotAcceptFocus, m_locked);
     if (m_locked) giveFocus();
 }
@@ -377,11 +383,41 @@ void MapWindow::switchPalette() {
 
 void MapWindow::keyPressEvent(QKeyEvent* event) {
     if (!isPaletteKey(event)) {
-        QWidget::keyPressEvent(event);
+        if (!passKey(event)) QWidget::keyPressEvent(event);
         return;
     }
     if (!event->isAutoRepeat()) switchPalette(); // held down, it switches once
     event->accept();
+}
+
+// A key reaches the map only when the desktop gave it the keyboard: the player clicked
+// the free map, or a Wayland compositor activated the map as it showed, whatever it
+// asked for. Unless the player chose the map, the key is the game's, as if typed there:
+// to whatever has the focus on the game screen, or the button it is the key of.
+bool MapWindow::passKey(QKeyEvent* event) {
+    if (!m_gameScreen || !m_gameScreen->isVisible() || (m_keepsKeys && !m_locked)) return false;
+    // A button's own key there (Alt+Q quits) clicks it, as it would on the game window.
+    if (event->type() == QEvent::KeyPress && !event->isAutoRepeat()) {
+        const QKeySequence typed(event->keyCombination());
+        for (QAbstractButton* button : m_gameScreen->findChildren<QAbstractButton*>())
+            if (button->isVisible() && button->isEnabled() && button->shortcut() == typed) {
+                event->accept();
+                button->animateClick();
+                return true;
+            }
+    }
+    QWidget* focus = m_gameScreen->focusWidget();
+    QCoreApplication::sendEvent(focus ? focus : m_gameScreen, event);
+    event->accept();
+    return true;
+}
+
+// Shown by the game, a locked map leaves the keyboard to it; a desktop that activates
+// the map all the same (Wayland's compositors) is asked to give the game screen its
+// activation back (through xdg-activation, where the compositor offers it).
+void MapWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && m_locked && isActiveWindow()) giveFocus();
 }
 
 // A locked map never holds the keyboard (the default), so its key is taken on the game
@@ -397,12 +433,11 @@ bool MapWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MapWindow::keyReleaseEvent(QKeyEvent* event) {
-    if (m_locked) {
-        giveFocus();
+    if (isPaletteKey(event)) {
         event->accept();
         return;
     }
-    QWidget::keyReleaseEvent(event);
+    if (!passKey(event)) QWidget::keyReleaseEvent(event);
 }
 
 void MapWindow::followGame(QPoint moved) {
@@ -421,6 +456,7 @@ void MapWindow::placeBesideGame() {
 }
 
 void MapWindow::showEvent(QShowEvent* event) {
+    m_keepsKeys = false; // shown by the game, whose keys these are
     useToolBorder(this);
     // The window manager keeps a tool window over the window it belongs to.
     if (m_gameScreen && windowHandle() && m_gameScreen->windowHandle())

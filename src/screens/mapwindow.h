@@ -4,7 +4,9 @@
 // steps, can be locked to the game window (it then follows the game window's moves
 // and hands the keyboard back to it), remembers its place, zoom and lock per player
 // and maze size, and stores its picture in the map file beside a saved game. Its
-// palette key shows the map in colour-blind-safe colours, kept per player.
+// palette key shows the map in colour-blind-safe colours, kept per player. Showing it
+// never takes the keyboard from the game: where the desktop gives it the keyboard all
+// the same (Wayland compositors activate the window shown last), its keys are the game's.
 
 #include <QWidget>
 
@@ -77,6 +79,7 @@ class MapWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -93,6 +96,7 @@ class MapWindow : public QWidget {
     QTimer* blinkTimer;
     bool m_locked = true;
     bool m_watching = false; ///< a run is watched: settings are read, never stored
+    bool m_keepsKeys = false; ///< the player clicked the free map since it showed
     int m_zoomLevel = 0;
     int m_zoomStep = -1;
     int m_baseWidth = 200;
@@ -105,6 +109,7 @@ class MapWindow : public QWidget {
     KeyBindings m_keys;
 
     bool isPaletteKey(const QKeyEvent* event) const;
+    bool passKey(QKeyEvent* event);
     void refresh();
     void giveFocus();
     void toggleLock();

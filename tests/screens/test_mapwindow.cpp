@@ -17,6 +17,7 @@
 #include "play/savedgames.h"
 #include "screenfixture.h"
 #include "support/diskfaults.h"
+#include "support/modal.h"
 
 namespace quorvel::test {
 namespace {
@@ -126,6 +127,36 @@ TEST_F(ScreenTest, TheWKeyShowsTheMapOrTogglesItsStayOnTop) {
     QTest::keyClick(form.get(), 'W');
     EXPECT_TRUE(map->isVisible());
     EXPECT_FALSE(map->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+// A desktop that gives the shown map the keyboard (Wayland's compositors activate the
+// window shown last) leaves the keys with the game: the map asks for the game screen's
+// activation back and passes on the keys that reach it, the Quit button's Alt+Q too; a
+// free map keeps them only once the player has clicked it.
+TEST_F(ScreenTest, KeysThatReachTheShownMapAreTheGames) {
+    newGame(1, 5);
+    map->activateWindow();
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), form.get());
+    const auto turnOnMap = [&] {
+        const int before = maze().facing;
+        QTest::keyRelease(map.get(), Qt::Key_Right);
+        return maze().facing != before;
+    };
+    EXPECT_TRUE(turnOnMap());
+    QString asked;
+    whenModal([&](QWidget* box) {
+        asked = box->windowTitle();
+        QTest::keyClick(box, 'n');
+    });
+    QTest::keyClick(map.get(), Qt::Key_Q, Qt::AltModifier);
+    for (int wait = 0; wait < 200 && asked.isEmpty(); ++wait)
+        QTest::qWait(10);
+    EXPECT_EQ(asked, "Quit game?");
+    QTest::mouseClick(button(*map, "LockWin"), Qt::LeftButton); // free
+    EXPECT_TRUE(turnOnMap());
+    QTest::mouseClick(map->findChild<QWidget*>("Map"), Qt::LeftButton);
+    EXPECT_FALSE(turnOnMap());
 }
 
 TEST_F(ScreenTest, TheMapFileRoundTripsAndABadOneKeepsTheBlackPicture) {
