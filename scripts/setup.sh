@@ -13,7 +13,7 @@ quorvel_packages=(
     libsdl2-dev libfluidsynth-dev libsndfile1-dev timgm6mb-soundfont libxcb1-dev
     fonts-liberation2 qt6-wayland
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb openbox xdotool x11-utils imagemagick valgrind weston
+    xvfb openbox xdotool x11-utils imagemagick valgrind weston sway wtype mutter
     dbus at-spi2-core python3-pyatspi
     clang libclang-rt-dev
     desktop-file-utils appstream groff-base libxml2-utils dpkg-dev lintian

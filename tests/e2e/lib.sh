@@ -7,9 +7,19 @@
 # their places.
 #
 #   e2e_require              skip (exit 77) unless Xvfb, openbox, xdotool, xprop, xwininfo exist
-#   e2e_start_display [WxH]  a fresh Xvfb with openbox on it, WxH at the scale; exports DISPLAY
+#   e2e_start_display [WxH] [bare]  a fresh Xvfb with openbox on it (none when bare), WxH
+#                            at the scale; exports DISPLAY
 #   e2e_start_wayland [WxH]  a Wayland desktop without X instead: weston's headless
 #                            compositor (skip without weston); exports WAYLAND_DISPLAY
+#   e2e_start_sway [WxH]     sway's headless desktop (pixman, no X) with a keyboard that
+#                            wtype types on; sway refuses root, so as root sway and the
+#                            game run as the unprivileged user quorvel-e2e (made once)
+#   e2e_start_mutter         GNOME's compositor nested in a bare X display (e2e_start_display
+#                            WxH bare first) on a session bus of its own; xdotool types into it
+#   e2e_wayland_game [ARGS]  the game on that desktop, player PLAYER, silent, Wayland's
+#                            protocol log in its output
+#   e2e_wayland_key KEY...   types keys (xdotool names: Right, alt+q) on that desktop
+#   e2e_wayland_wait TITLE N waits until the game has opened N windows of that title
 #   e2e_new_home PLAYER      a fresh program folder whose settings name PLAYER; exports it
 #   e2e_start_game [ARGS]    the game on that display, player PLAYER, silent
 #   e2e_start_unnamed [ARGS] the game without switch U: the name box offers PLAYER
@@ -91,6 +101,13 @@ e2e_start_display() {
     done
     [ -n "$number" ] || e2e_skip "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
     export DISPLAY=":$number"
+    if [ "${2:-}" = bare ]; then
+        for _ in $(seq 100); do
+            xprop -root >/dev/null 2>&1 && return 0
+            sleep 0.05
+        done
+        e2e_skip "Xvfb did not answer on $DISPLAY"
+    fi
     # openbox with its stock settings, not the user's.
     XDG_CONFIG_HOME="$E2E_TMP/config" openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
     E2E_PIDS+=($!)
@@ -118,6 +135,147 @@ e2e_start_wayland() {
         sleep 0.05
     done
     e2e_skip "weston did not start: $(tail -n 5 "$E2E_TMP/weston.log")"
+}
+
+# The user the Wayland desktop and the game run as: ourselves, or for root (as CI runs)
+# the unprivileged quorvel-e2e, since sway refuses to run as root. The test's folder is
+# then opened for it, and what it writes is its own.
+e2e_wayland_user() {
+    E2E_AS=()
+    [ "$(id -u)" -ne 0 ] && return 0
+    command -v runuser >/dev/null || e2e_skip "runuser is not installed"
+    id -u quorvel-e2e >/dev/null 2>&1 ||
+        useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin \
+            quorvel-e2e || e2e_skip "no unprivileged user for sway could be made"
+    E2E_AS=(runuser -u quorvel-e2e --)
+    chmod 755 "$E2E_TMP"
+}
+
+# e2e_as_user COMMAND...: runs a command as that user on the test's desktop. Started in
+# the background, "${E2E_USER[@]}" COMMAND & is the one to end by its process id.
+e2e_as_user() {
+    "${E2E_USER[@]}" "$@"
+}
+e2e_user_env() {
+    E2E_USER=("${E2E_AS[@]}" env HOME="$E2E_TMP" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR"
+        WAYLAND_DISPLAY="${WAYLAND_DISPLAY:-}")
+}
+
+e2e_start_sway() {
+    local size="${1:-1280x1024}" tool socket
+    for tool in sway swaymsg wtype; do
+        command -v "$tool" >/dev/null || e2e_skip "$tool is not installed (scripts/setup.sh installs it)"
+    done
+    [ -x "$E2E_GAME" ] || e2e_skip "the game is not built: $E2E_GAME"
+    e2e_wayland_user
+    E2E_COMPOSITOR=sway
+    export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    [ ${#E2E_AS[@]} -gt 0 ] && chown quorvel-e2e: "$XDG_RUNTIME_DIR"
+    unset DISPLAY WAYLAND_DISPLAY
+    export XDG_SESSION_TYPE=wayland
+    # Its stock look, no X, and an output of the size asked; fixed-size windows float.
+    printf 'output * resolution %s\nxwayland disable\n' "$(e2e_device "${size%x*}" "${size#*x}" | tr ' ' x)" \
+        >"$E2E_TMP/sway.config"
+    e2e_user_env
+    "${E2E_USER[@]}" WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
+        sway -c "$E2E_TMP/sway.config" >"$E2E_TMP/sway.log" 2>&1 &
+    E2E_PIDS+=($!)
+    for _ in $(seq 100); do
+        socket="$(find "$XDG_RUNTIME_DIR" -maxdepth 1 -type s -name 'wayland-*' -printf '%f' -quit)"
+        SWAYSOCK="$(find "$XDG_RUNTIME_DIR" -maxdepth 1 -type s -name 'sway-ipc.*' -print -quit)"
+        [ -n "$socket" ] && [ -n "$SWAYSOCK" ] && break
+        sleep 0.05
+    done
+    [ -n "$socket" ] || e2e_skip "sway did not start: $(tail -n 5 "$E2E_TMP/sway.log")"
+    export WAYLAND_DISPLAY="$socket" SWAYSOCK
+    e2e_user_env
+    # A headless desktop has no keyboard, and one that comes and goes with each wtype
+    # reaches the game too late for its key: one virtual keyboard stays for the whole test.
+    mkfifo "$E2E_TMP/keyboard"
+    "${E2E_USER[@]}" wtype - <"$E2E_TMP/keyboard" &
+    E2E_PIDS+=($!)
+    exec 9>"$E2E_TMP/keyboard"
+}
+
+e2e_start_mutter() {
+    local tool
+    for tool in mutter dbus-daemon; do
+        command -v "$tool" >/dev/null || e2e_skip "$tool is not installed (scripts/setup.sh installs it)"
+    done
+    E2E_AS=()
+    E2E_COMPOSITOR=mutter
+    export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    dbus-daemon --session --nofork --print-address=3 3>"$E2E_TMP/bus" >/dev/null 2>&1 &
+    E2E_PIDS+=($!)
+    for _ in $(seq 100); do
+        [ -s "$E2E_TMP/bus" ] && break
+        sleep 0.05
+    done
+    DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$E2E_TMP/bus")"
+    export DBUS_SESSION_BUS_ADDRESS XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=quorvel-e2e
+    e2e_user_env
+    mutter --nested --wayland --no-x11 --wayland-display="$WAYLAND_DISPLAY" >"$E2E_TMP/mutter.log" 2>&1 &
+    E2E_PIDS+=($!)
+    # Its window in the X display (which xdotool's search does not find) takes the keys
+    # xdotool types; no window manager there takes any (openbox would close it at Alt+F4).
+    local window=""
+    for _ in $(seq 200); do
+        window="$(xwininfo -root -children 2>/dev/null | awk '$2 == "\"mutter\":" {print $1; exit}')"
+        [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] && [ -n "$window" ] && break
+        sleep 0.05
+    done
+    [ -n "$window" ] || e2e_skip "mutter did not start: $(tail -n 5 "$E2E_TMP/mutter.log")"
+    xdotool windowfocus "$window"
+}
+
+e2e_wayland_game() {
+    local game="$E2E_GAME"
+    if [ ${#E2E_AS[@]} -gt 0 ]; then
+        chown -R quorvel-e2e: "$QUORVEL3D_HOME" "$XDG_CONFIG_HOME"
+        # A build the unprivileged user cannot reach (a clone in root's home) is copied.
+        if ! "${E2E_AS[@]}" test -x "$game"; then
+            install -m 755 "$game" "$E2E_TMP/quorvel3d"
+            game="$E2E_TMP/quorvel3d"
+        fi
+    fi
+    "${E2E_USER[@]}" QT_QPA_PLATFORM=wayland SDL_AUDIODRIVER=dummy WAYLAND_DEBUG=client \
+        QUORVEL3D_HOME="$QUORVEL3D_HOME" XDG_CONFIG_HOME="$XDG_CONFIG_HOME" \
+        "$game" "-u$E2E_PLAYER" "$@" >>"$E2E_TMP/game.log" 2>&1 &
+    E2E_GAME_PID=$!
+    E2E_PIDS+=("$E2E_GAME_PID")
+}
+
+e2e_wayland_key() {
+    local key args
+    for key in "$@"; do
+        if [ "$E2E_COMPOSITOR" != sway ]; then
+            xdotool key --clearmodifiers "$key"
+            continue
+        fi
+        args=() # alt+q: Alt held, q typed, Alt let go
+        while [ "${key#*+}" != "$key" ]; do
+            args=(-M "${key%%+*}" "${args[@]}" -m "${key%%+*}")
+            key="${key#*+}"
+        done
+        e2e_as_user wtype "${args[@]:0:${#args[@]}/2}" -k "$key" "${args[@]:${#args[@]}/2}"
+    done
+}
+
+# The windows the game opened, by title, from Wayland's protocol log.
+e2e_wayland_opened() {
+    grep -cF -- "set_title(\"$1\")" "$E2E_TMP/game.log"
+}
+
+e2e_wayland_wait() {
+    local until=$((SECONDS + ${3:-15}))
+    while [ "$SECONDS" -le "$until" ]; do
+        [ "$(e2e_wayland_opened "$1")" -ge "$2" ] && return 0
+        sleep 0.05
+    done
+    echo "the game did not open window $2 titled \"$1\"" >&2
+    return 1
 }
 
 e2e_new_home() {
@@ -329,7 +487,11 @@ e2e_done() {
     if [ "$E2E_FAILURES" -ne 0 ]; then
         [ -n "${E2E_SHOTS:-}" ] && e2e_screenshot "$E2E_SHOTS/failure-$(basename "$0" .sh).png"
         echo "game output:"
-        cat "$E2E_TMP/game.log" 2>/dev/null
+        # Not Wayland's protocol log: its lines start with a time in brackets.
+        grep -v '^\[[0-9. ]*\] ' "$E2E_TMP/game.log" 2>/dev/null
+        for log in "$E2E_TMP"/sway.log "$E2E_TMP"/mutter.log; do
+            [ -f "$log" ] && echo "$(basename "$log" .log):" && tail -n 20 "$log"
+        done
         exit 1
     fi
     exit 0
