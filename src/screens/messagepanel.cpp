@@ -51,7 +51,9 @@ void showLine(QLabel* line, const QString& text) {
         return;
     }
     const QString whole = text.trimmed();
-    line->setToolTip(Qt::convertFromPlainText(hint.isEmpty() ? whole : whole + '\n' + hint));
+    // Wrapped as ordinary text, so a long line reads as a short paragraph on the screen.
+    line->setToolTip(Qt::convertFromPlainText(hint.isEmpty() ? whole : whole + '\n' + hint,
+                                              Qt::WhiteSpaceNormal));
 }
 
 QWidget* makePanel(QWidget* parent, const char* name, QRect place, const QColor& colour) {

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <QToolTip>
+#include <QScreen>
 
 #include "game/random.h"
 #include "screens/messagepanel.h"
@@ -110,6 +112,20 @@ TEST_F(Panel, LongLinesEndInAnEllipsisAndShowWhollyInTheirTooltip) {
     panel.clearMessages();
     EXPECT_EQ(label("lblmessage5")->toolTip(), "");
     EXPECT_EQ(label("lblmessage3")->toolTip(), "Old message.");
+
+    // A very long line's tooltip wraps to a readable width and stays on the screen.
+    panel.showGameMessage((whole + " " + whole + " " + whole).toStdString(), Colour::white,
+                          MessageLevel::log);
+    const QRect area = screen.screen()->availableGeometry();
+    QToolTip::showText(area.topRight() - QPoint(40, -40), label("lblmessagecurrent")->toolTip());
+    const QWidget* shown = nullptr;
+    for (const QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "qtooltip_label" && w->isVisible()) shown = w;
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(area.contains(shown->geometry()));
+    EXPECT_FALSE(label("lblmessagecurrent")->toolTip().contains(QChar::Nbsp)); // breaks between words
+    EXPECT_LE(shown->width(), shown->fontMetrics().averageCharWidth() * 90);
+    QToolTip::hideText();
 }
 
 TEST_F(Panel, OnlyTheCurrentLineChangesColour) {
