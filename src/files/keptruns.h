@@ -19,7 +19,7 @@ namespace quorvel {
 class KeptRuns {
   public:
     /// The kept run behind each best time of table, by level and rank (index 0..5, 0..2):
-    /// its path, or empty when none is kept.
+    /// its path and player, an empty path where none is kept.
     const RunsOfTable& runsOf(const BestTimes& table);
     /// True when the run file at path is the run behind the best time of level (1..6)
     /// and entry, and the rules playing it again end as it says.

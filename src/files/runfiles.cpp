@@ -143,9 +143,9 @@ RunsOfTable runsOfTable(const BestTimes& table) {
     for (const KeptRun& k : keptRuns())
         for (int level = 1; level <= levelCount; ++level)
             for (int rank = 1; rank <= 3; ++rank)
-                if (found[level - 1][rank - 1].empty() &&
+                if (found[level - 1][rank - 1].path.empty() &&
                     runMatches(k.run, level, table.entry(level, rank)))
-                    found[level - 1][rank - 1] = k.path;
+                    found[level - 1][rank - 1] = {k.path, k.run.player};
     return found;
 }
 

@@ -44,9 +44,16 @@ std::string keepRun(const RunRecord& run, const BestTimes& table);
 /// keeps it, cut to 20 characters), time and gems, and a won game.
 bool runMatches(const RunRecord& run, int level, const BestTime& entry);
 
-/// The kept run behind each best time of table, by level (1..6) and rank (1..3): its
-/// path, or empty when none is kept.
-using RunsOfTable = std::array<std::array<std::string, 3>, levelCount>;
+/// A best time's kept run: its file and its player's whole name, which the table keeps
+/// cut to 20 characters.
+struct RunOfTable {
+    std::string path;
+    std::string player;
+    bool operator==(const RunOfTable&) const = default;
+};
+/// The kept run behind each best time of table, by level (1..6) and rank (1..3); an
+/// empty path where none is kept.
+using RunsOfTable = std::array<std::array<RunOfTable, 3>, levelCount>;
 RunsOfTable runsOfTable(const BestTimes& table);
 
 } // namespace quorvel

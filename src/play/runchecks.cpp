@@ -45,7 +45,7 @@ void RunChecks::work(BestTimes table, std::shared_ptr<std::atomic<bool>> stop,
     post([this, runs] { emit runsFound(runs); });
     for (int level = levelCount; level >= 1 && !*stop; --level)
         for (int rank = 3; rank >= 1 && !*stop; --rank) {
-            const std::string& path = runs[level - 1][rank - 1];
+            const std::string& path = runs[level - 1][rank - 1].path;
             if (path.empty()) continue;
             const bool verified = m_kept.verified(path, level, table.entry(level, rank));
             post([this, level, rank, verified] { emit runChecked(level, rank, verified); });

@@ -149,7 +149,7 @@ BestTimesScreen::BestTimesScreen(StatisticsScreen& stats, QWidget* parent)
             watch->setToolTip("Watch this run again on the game screen.");
             watch->hide();
             connect(watch, &QPushButton::clicked, this, [this, level, rank] {
-                m_chosen = m_runs[level][rank];
+                m_chosen = m_runs[level][rank].path;
                 accept();
             });
             watchButtons[level][rank] = watch;
@@ -201,8 +201,14 @@ bool BestTimesScreen::runsChecked() const {
 void BestTimesScreen::showRuns(const RunsOfTable& runs) {
     m_runs = runs;
     for (int level = 0; level < levelCount; ++level)
-        for (int rank = 0; rank < 3; ++rank)
-            watchButtons[level][rank]->setVisible(!m_runs[level][rank].empty());
+        for (int rank = 0; rank < 3; ++rank) {
+            const RunOfTable& run = m_runs[level][rank];
+            watchButtons[level][rank]->setVisible(!run.path.empty());
+            // The table keeps 20 characters of a name; its run keeps the whole name, shown
+            // cut to the line with an ellipsis and whole in the hint.
+            if (charcount(run.player) > charcount(m_table->entry(level + 1, rank + 1).name))
+                showElided(names[level][rank], QString::fromStdString(run.player));
+        }
 }
 
 void BestTimesScreen::showTimes(const BestTimes& table) {

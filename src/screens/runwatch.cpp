@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -27,6 +28,10 @@ namespace {
 constexpr double longestWait = 2.0;
 /// Events played in one turn of the event loop when the watch has fallen behind.
 constexpr int eventsPerTurn = 200;
+/// The characters of a player's name in the title, as many as a best time keeps.
+constexpr std::size_t longestTitleName = 20;
+/// The watch's keys on the game screen: right of the move buttons, left of the items.
+constexpr QRect keyLinePlace(148, 298, 100, 150);
 
 } // namespace
 
@@ -191,6 +196,7 @@ void RunWatch::close() {
     loadTheme(m_session.catalogue, m_session.themeName);
     m_watching = false;
     m_paused = false;
+    if (m_keyLine) m_keyLine->hide();
     emit ended();
 }
 
@@ -209,15 +215,36 @@ bool RunWatch::watchKey(const QKeyEvent& event) {
 }
 
 QString RunWatch::title() const {
-    QString player = qText(cutChars(m_run.player, 20));
+    // A name longer than a best time keeps is cut there, with an ellipsis; the game
+    // screen's name line holds it whole.
+    QString player = qText(cutChars(m_run.player, longestTitleName));
+    if (charcount(m_run.player) > longestTitleName) player += QChar(0x2026);
     if (player.isEmpty()) player = "a player";
-    const QString state = m_paused ? QString("paused, Space goes on, Right plays one event")
-                                   : QString("%1x, Space pauses").arg(m_speed);
-    return QString("Watching %1's run: %2, 1 2 4 speed, Esc stops").arg(player, state);
+    return QString("Watching %1's run: %2")
+        .arg(player, m_paused ? QString("paused") : QString("%1x").arg(m_speed));
 }
 
+QString RunWatch::keyHelp() const {
+    return m_paused ? "Space goes on\nRight plays one event\n1, 2, 4: speed\nEsc stops"
+                    : "Space pauses\n1, 2, 4: speed\nEsc stops";
+}
+
+// The title says who played and how fast; the keys stand on the game screen, in the free
+// space right of the move buttons, where every scale leaves them room.
 void RunWatch::showTitle() {
-    if (m_watching) m_screen.setWindowTitle(title());
+    if (!m_watching) return;
+    m_screen.setWindowTitle(title());
+    if (!m_keyLine) m_keyLine = m_screen.findChild<QLabel*>("watchKeys"); // an earlier watch's
+    if (!m_keyLine) {
+        m_keyLine = new QLabel(&m_screen);
+        m_keyLine->setObjectName("watchKeys");
+        m_keyLine->setGeometry(keyLinePlace);
+        m_keyLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        m_keyLine->setWordWrap(true);
+        m_keyLine->setTextFormat(Qt::PlainText);
+    }
+    m_keyLine->setText(keyHelp());
+    m_keyLine->show();
 }
 
 } // namespace quorvel

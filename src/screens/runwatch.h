@@ -21,6 +21,7 @@
 #include "game/runplayer.h"
 
 class QKeyEvent;
+class QLabel;
 class QTimer;
 
 namespace quorvel {
@@ -59,8 +60,10 @@ class RunWatch : public QObject {
 
     /// A key pressed on the game screen while watching; false when it is no key of a watch.
     bool watchKey(const QKeyEvent& event);
-    /// The game screen's title while watching: who played, the speed and the keys.
+    /// The game screen's title while watching: who played and the speed or pause.
     QString title() const;
+    /// The keys of the watch, one a line, as the game screen shows them while watching.
+    QString keyHelp() const;
 
 
   signals:
@@ -75,6 +78,7 @@ class RunWatch : public QObject {
     ReplayHost m_host;
     std::unique_ptr<RunPlayer> m_player;
     QTimer* m_timer;
+    QLabel* m_keyLine = nullptr; ///< the keys on the game screen, made at the first watch ever
     QElapsedTimer m_since; ///< the wall clock since m_from was the watch's time
     double m_from = 0;     ///< the watch's time, in days of the game clock
     int m_speed = 1;

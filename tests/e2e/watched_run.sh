@@ -90,10 +90,10 @@ QUORVEL3D_TIMING=1 SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb "$E2E_GAME" -uann -
     >>"$E2E_TMP/game.log" 2>&1 &
 E2E_GAME_PID=$!
 E2E_PIDS+=("$E2E_GAME_PID")
-watching="$(e2e_wait_window "Watching ann's run: 1x, Space pauses, 1 2 4 speed, Esc stops" 30)" ||
+watching="$(e2e_wait_window "Watching ann's run: 1x" 30)" ||
     { e2e_fail "the watch did not open"; e2e_done; }
 e2e_key "$watching" 4
-e2e_wait_window "Watching ann's run: 4x, Space pauses, 1 2 4 speed, Esc stops" 5 >/dev/null ||
+e2e_wait_window "Watching ann's run: 4x" 5 >/dev/null ||
     e2e_fail "4 did not set the speed"
 [ -n "${E2E_SHOTS:-}" ] && e2e_screenshot "$E2E_SHOTS/watched-run.png"
 for _ in $(seq 200); do

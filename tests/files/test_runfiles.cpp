@@ -65,8 +65,8 @@ TEST(RunFiles, TheRunsBehindBestTimesAndTheMostRecentOthersAreKept) {
         ++count;
     EXPECT_EQ(count, 100 + 1 + own.size()); // the README: the 100 most recent others
     EXPECT_TRUE(fs::exists(behind) && fs::exists(own[0]) && fs::exists(own[1]));
-    EXPECT_EQ(runsOfTable(table)[1][0], behind);
-    EXPECT_EQ(runsOfTable(table)[1][1], "");
+    EXPECT_EQ(runsOfTable(table)[1][0].path, behind);
+    EXPECT_EQ(runsOfTable(table)[1][1].path, "");
 
     RunRecord read;
     EXPECT_FALSE(readRunFile(behind, read));

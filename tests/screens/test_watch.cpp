@@ -141,8 +141,16 @@ TEST_F(WatchTest, SpacePausesRightPlaysOneEventThePlayKeysDoNothingAndEscStops) 
     const RunRecord run = playAWin();
     RunWatch watch(session, *form, map.get(), run);
     ASSERT_TRUE(watch.start());
-    EXPECT_TRUE(form->windowTitle().contains("1x, Space pauses"))
-        << form->windowTitle().toStdString();
+    // The title says who and how fast, the keys stand whole on the screen.
+    const QLabel* keys = form->findChild<QLabel*>("watchKeys");
+    ASSERT_NE(keys, nullptr);
+    EXPECT_EQ(form->windowTitle(), "Watching Tester's run: 1x");
+    EXPECT_TRUE(keys->isVisible() && keys->text().contains("Space pauses"));
+    EXPECT_GE(keys->height(), keys->heightForWidth(keys->width()));
+    RunRecord longName = run; // a name longer than a best time keeps, cut with an ellipsis
+    longName.player = "Bartholomew Fitzwilliam Montgomery-Smythe";
+    EXPECT_EQ(RunWatch(session, *form, map.get(), longName).title(),
+              QString::fromUtf8("Watching Bartholomew Fitzwill\u2026's run: 1x"));
     // A new speed counts from the moment it is chosen, not from the last event: half a
     // second at a quarter of 1x, then 4x, leaves the next step (0.4 s on) still to come.
     watch.setPace(0.25);
@@ -159,7 +167,9 @@ TEST_F(WatchTest, SpacePausesRightPlaysOneEventThePlayKeysDoNothingAndEscStops) 
     EXPECT_EQ(watch.played(), first);
     QTest::keyClick(form.get(), Qt::Key_Space);
     ASSERT_TRUE(watch.paused());
-    EXPECT_TRUE(form->windowTitle().contains("paused")) << form->windowTitle().toStdString();
+    EXPECT_EQ(form->windowTitle(), "Watching Tester's run: paused");
+    EXPECT_TRUE(keys->text().contains("Right plays one event"));
+    EXPECT_GE(keys->height(), keys->heightForWidth(keys->width()));
     const std::size_t at = watch.played();
     QTest::keyClick(form.get(), Qt::Key_Right);
     QTest::keyClick(form.get(), Qt::Key_Right);
@@ -186,6 +196,7 @@ TEST_F(WatchTest, SpacePausesRightPlaysOneEventThePlayKeysDoNothingAndEscStops) 
     QTest::keyClick(form.get(), Qt::Key_Escape);
     EXPECT_FALSE(watch.watching());
     EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(keys->isVisibleTo(form.get()));
     EXPECT_EQ(watch.verdict(), "") << "stopped, it says nothing";
 }
 
@@ -193,7 +204,7 @@ TEST_F(WatchTest, BestTimesOfferTheirKeptRunsAndMarkThoseThatCheck) {
     const RunRecord run = playAWin();
     // A second result whose kept run does not reach the time it claims.
     RunRecord claimed = run;
-    claimed.player = "Claimer";
+    claimed.player = "Claimer Bartholomew Fitzwilliam"; // longer than the table keeps
     claimed.outcome.elapsed += 1.0 / secondsPerDay;
     BestTimes table = session.bestTimes.bestTimes();
     BestTime entry = table.entry(1, 1);
@@ -213,6 +224,9 @@ TEST_F(WatchTest, BestTimesOfferTheirKeptRunsAndMarkThoseThatCheck) {
             EXPECT_EQ(times.checkedMarks[level][rank]->isVisible(), level == 0 && rank == 0);
         }
     screenShot(&times, "besttimes-watch");
+    const QLabel* name = times.names[0][1]; // whole from its run, cut to the line with "..."
+    EXPECT_TRUE(name->text().endsWith(QChar(0x2026))) << name->text().toStdString();
+    EXPECT_EQ(name->toolTip().toStdString(), claimed.player);
     const QLabel* mark = times.checkedMarks[0][0];
     EXPECT_TRUE(mark->toolTip().contains("this very time and gems"));
     EXPECT_LT(mark->geometry().right(),
@@ -220,7 +234,7 @@ TEST_F(WatchTest, BestTimesOfferTheirKeptRunsAndMarkThoseThatCheck) {
                   times.times[0][0]->fontMetrics().horizontalAdvance(times.times[0][0]->text()));
 
     times.watchButtons[0][0]->click();
-    EXPECT_EQ(times.chosenRun(), runsOfTable(table)[0][0]);
+    EXPECT_EQ(times.chosenRun(), runsOfTable(table)[0][0].path);
     EXPECT_FALSE(times.isVisible());
 }
 
