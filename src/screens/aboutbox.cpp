@@ -214,12 +214,20 @@ void AboutBox::onShown() {
     }
 }
 
+// Where no browser opens (none installed, or none the desktop knows), the player is told
+// where to look instead of nothing happening.
 void AboutBox::openHomePage() {
-    if (m_opener) m_opener(homePageAddress());
+    if (m_opener && !m_opener(homePageAddress()))
+        showDialog(dkNotice, applicationTitle,
+                   "No web browser could be opened. Visit " + homePageAddress() +
+                       " in your browser.");
 }
 
 void AboutBox::checkForUpdate() {
-    if (m_opener) m_opener(updateAddress());
+    if (m_opener && !m_opener(updateAddress()))
+        showDialog(dkNotice, applicationTitle,
+                   "No web browser could be opened to look for a new version. Visit " +
+                       homePageAddress() + " in your browser.");
 }
 
 void AboutBox::closeAbout() {

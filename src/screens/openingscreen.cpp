@@ -37,6 +37,7 @@
 #include "theme/theme.h"
 #include "theme/themepicture.h"
 #include "widgets/accessibility.h"
+#include "widgets/messagedialog.h"
 #include "widgets/dialogs.h"
 #include "widgets/elidedtext.h"
 #include "widgets/qtext.h"
@@ -614,6 +615,7 @@ void refuseName(const char* text, SpokenPlay& spoken) {
     QMessageBox box(QMessageBox::Information, qText(applicationTitle), QString::fromUtf8(text),
                     QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
+    box.setIconPixmap(messageIcon(MessageIcon::information, box.devicePixelRatioF()));
     describeControl(box.button(QMessageBox::Ok), "OK", "Type another name.");
     centreAtEveryShowing(&box);
     spoken.sayNow(dialogWords(applicationTitle, text, {{"OK", "Enter"}}));

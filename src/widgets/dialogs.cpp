@@ -29,6 +29,10 @@ int platformBox(QMessageBox::Icon icon, std::string_view title, std::string_view
                 QMessageBox::StandardButtons buttons) {
     QMessageBox box(icon, qText(title), qText(text), buttons);
     box.setTextFormat(Qt::PlainText);
+    box.setIconPixmap(messageIcon(icon == QMessageBox::Critical   ? MessageIcon::error
+                                  : icon == QMessageBox::Question ? MessageIcon::question
+                                                                  : MessageIcon::information,
+                                  box.devicePixelRatioF()));
     if (buttons.testFlag(QMessageBox::Ok))
         announceDialog(title, text, {{"OK", "Enter"}});
     else

@@ -8,6 +8,7 @@
 #include <QStyle>
 
 #include "platform/windowframe.h"
+#include "resources/resources.h"
 #include "widgets/accessibility.h"
 #include "widgets/dialogs.h"
 #include "widgets/mnemonickeys.h"
@@ -54,12 +55,22 @@ MessageDialog::MessageDialog(QWidget* parent)
     makeAccessible(this);
 }
 
-// The style's pictures are made when a message first needs them, not with the dialog.
-const QPixmap& MessageDialog::kindIcon(QStyle::StandardPixmap which) {
-    auto it = m_kindIcons.find(which);
-    if (it == m_kindIcons.end())
-        it = m_kindIcons.emplace(which, style()->standardIcon(which).pixmap(48, 48)).first;
-    return it->second;
+QPixmap messageIcon(MessageIcon kind, qreal ratio) {
+    static const char* const names[] = {"iconwarning", "iconerror", "iconinfo", "iconquestion"};
+    initResources();
+    // Each picture is read when a message first needs it; the icon finds its @2x file.
+    static std::map<MessageIcon, QIcon> icons;
+    auto it = icons.find(kind);
+    if (it == icons.end())
+        it = icons
+                 .emplace(kind, QIcon(QString(":/pictures/%1.png")
+                                          .arg(names[static_cast<int>(kind)])))
+                 .first;
+    return it->second.pixmap(QSize(48, 48), ratio);
+}
+
+void MessageDialog::showIcon(MessageIcon kind) {
+    iconLabel->setPixmap(messageIcon(kind, devicePixelRatioF()));
 }
 
 void MessageDialog::setButton(int index, const char* caption, QStyle::StandardPixmap glyph,
@@ -86,8 +97,7 @@ int MessageDialog::showDialog(int kind, std::string_view title, std::string_view
     case dkWarning:
     case dkError:
         caption = kind == dkWarning ? "Warning" : "Error";
-        iconLabel->setPixmap(kindIcon(kind == dkWarning ? QStyle::SP_MessageBoxWarning
-                                                        : QStyle::SP_MessageBoxCritical));
+        showIcon(kind == dkWarning ? MessageIcon::warning : MessageIcon::error);
         setButton(1, "OK", QStyle::SP_DialogYesButton, mrOk);
         leftButton->setVisible(false);
         rightButton->setVisible(false);
@@ -95,7 +105,7 @@ int MessageDialog::showDialog(int kind, std::string_view title, std::string_view
         break;
     case dkQuestion:
         caption = "Question";
-        iconLabel->setPixmap(kindIcon(QStyle::SP_MessageBoxQuestion));
+        showIcon(MessageIcon::question);
         setButton(1, "&Yes", QStyle::SP_DialogYesButton, mrYes);
         setButton(2, "&No", QStyle::SP_DialogNoButton, mrNo);
         leftButton->setVisible(false);
@@ -103,7 +113,7 @@ int MessageDialog::showDialog(int kind, std::string_view title, std::string_view
         break;
     case dkQuestionCancel:
         caption = "Question";
-        iconLabel->setPixmap(kindIcon(QStyle::SP_MessageBoxQuestion));
+        showIcon(MessageIcon::question);
         setButton(0, "&Yes", QStyle::SP_DialogYesButton, mrYes);
         setButton(1, "&No", QStyle::SP_DialogNoButton, mrNo);
         setButton(2, "Cancel", QStyle::SP_DialogCancelButton, mrCancel);
@@ -112,7 +122,7 @@ int MessageDialog::showDialog(int kind, std::string_view title, std::string_view
         m_acceptEsc = true;
         break;
     default:
-        iconLabel->setPixmap(kindIcon(QStyle::SP_MessageBoxInformation));
+        showIcon(MessageIcon::information);
         setButton(1, "OK", QStyle::SP_DialogYesButton, mrOk);
         leftButton->setVisible(false);
         rightButton->setVisible(false);

@@ -19,6 +19,18 @@ class QPushButton;
 
 namespace quorvel {
 
+/// The kinds of message a picture tells apart.
+enum class MessageIcon {
+    warning,
+    error,
+    information,
+    question,
+};
+
+/// The game's own picture of a message's kind, 48 pixels square, drawn at ratio device
+/// pixels to a pixel from its 1x or 2x picture (the toolkit's would be blurred at 2x).
+QPixmap messageIcon(MessageIcon kind, qreal ratio);
+
 class MessageDialog : public QDialog {
   public:
     explicit MessageDialog(QWidget* parent = nullptr);
@@ -38,10 +50,9 @@ class MessageDialog : public QDialog {
 
   private:
     void setButton(int index, const char* caption, QStyle::StandardPixmap glyph, int result);
-    /// The style's 48 x 48 picture of a message kind, made when first shown.
-    const QPixmap& kindIcon(QStyle::StandardPixmap which);
+    /// Shows the picture of a message kind at the dialog's density.
+    void showIcon(MessageIcon kind);
 
-    std::map<QStyle::StandardPixmap, QPixmap> m_kindIcons;
     std::map<QStyle::StandardPixmap, QIcon> m_glyphs;
     void buttonClicked(int index);
     std::vector<SpokenButton> spokenButtons() const;

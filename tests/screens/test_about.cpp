@@ -139,6 +139,25 @@ TEST_F(About, VersionLineAndLinks) {
     EXPECT_EQ(opened, (std::vector<std::string>{homePageAddress(), updateAddress()}));
     EXPECT_EQ(about->checkVersionButton->text(), "Check for new version");
     EXPECT_EQ(about->closeButton->text(), "&Close");
+
+    // Without a browser the player is told where to look, in a box that shows it whole.
+    about->setOpener([](const std::string&) { return false; });
+    for (QWidget* asker : {static_cast<QWidget*>(about->checkVersionButton),
+                           static_cast<QWidget*>(about->homePageLink)}) {
+        QString title, told;
+        bool whole = false;
+        test::whenModal([&](QWidget* box) {
+            const QLabel* text = box->findChild<QLabel*>("Label1");
+            title = box->windowTitle();
+            told = text->text();
+            whole = text->heightForWidth(text->width()) <= text->height();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QTest::mouseClick(asker, Qt::LeftButton);
+        EXPECT_EQ(title, "Quorvel 3-D.");
+        EXPECT_TRUE(told.contains(QString::fromStdString(homePageAddress()))) << told.toStdString();
+        EXPECT_TRUE(whole) << told.toStdString();
+    }
 }
 
 TEST_F(About, ThemeTextIsShownAsPlainTextAndFitsTheBox) {

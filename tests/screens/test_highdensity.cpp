@@ -80,6 +80,30 @@ TEST_F(ScreenTest, AtOneAndAHalfTheHoverTextsFollowThePaintedCells) {
     EXPECT_GT(named, 5);
 }
 
+// Every kind of message shows the game's own picture of it, drawn from its 2x file pixel
+// for pixel, never the toolkit's picture blown up.
+TEST_F(ScreenTest, MessagesShowTheGamesOwnSharpIcons) {
+    if (!atDensity(*form, 2)) GTEST_SKIP() << "runs at 200 %";
+    const std::pair<int, const char*> kinds[] = {{dkWarning, "iconwarning"},
+                                                 {dkError, "iconerror"},
+                                                 {dkQuestion, "iconquestion"},
+                                                 {dkNotice, "iconinfo"}};
+    for (const auto& [kind, picture] : kinds) {
+        QPixmap shown;
+        whenModal([&shown](QWidget* box) {
+            shown = box->findChild<QLabel*>("iMsg")->pixmap();
+            QTest::keyClick(box, Qt::Key_Escape);
+            QTest::keyClick(box, 'n');
+        });
+        showDialog(kind, "", "A message.");
+        EXPECT_EQ(shown.devicePixelRatio(), 2.0) << picture;
+        EXPECT_EQ(shown.toImage().convertToFormat(QImage::Format_ARGB32),
+                  QImage(QString(":/pictures/%1@2x.png").arg(picture))
+                      .convertToFormat(QImage::Format_ARGB32))
+            << picture;
+    }
+}
+
 } // namespace
 } // namespace quorvel::test
 
