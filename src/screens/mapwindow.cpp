@@ -402,7 +402,7 @@ bool MapWindow::passKey(QKeyEvent* event) {
         for (QAbstractButton* button : m_gameScreen->findChildren<QAbstractButton*>())
             if (button->isVisible() && button->isEnabled() && button->shortcut() == typed) {
                 event->accept();
-                button->animateClick();
+                button->click();
                 return true;
             }
     }
