@@ -367,7 +367,7 @@ TEST_F(ScreenTest, AWholeGameWalkedWithKeysEndsOnTheWinnerScreen) {
         caption = screen->windowTitle();
         BestTimesFile onDisk;
         onDisk.loadBestTimes();
-        const std::string run = runsOfTable(onDisk.bestTimes())[0][0];
+        const std::string run = runsOfTable(onDisk.bestTimes())[0][0].path;
         RunRecord kept;
         keptWhole = onDisk.bestTimes().entry(1, 1).name == "Tester" && !run.empty() &&
                     !readRunFile(run, kept) && verifyRun(kept).verified;
