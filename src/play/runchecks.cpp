@@ -1,5 +1,7 @@
 #include "play/runchecks.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QMetaObject>
 
 #include "game/levels.h"
@@ -20,6 +22,11 @@ void RunChecks::cancel() {
     if (m_worker.joinable()) m_worker.join();
     m_stop.reset();
     ++m_generation;
+}
+
+void RunChecks::waitForResults() {
+    if (m_worker.joinable()) m_worker.join();
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
 void RunChecks::check(const BestTimes& table) {

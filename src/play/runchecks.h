@@ -26,6 +26,9 @@ class RunChecks : public QObject {
     void check(const BestTimes& table);
     /// Stops the check under way; no more of its signals come.
     void cancel();
+    /// Waits for the check under way to end and delivers its signals now, not when
+    /// the event loop next runs: a test sees the same results whatever the machine's speed.
+    void waitForResults();
 
   signals:
     /// The kept run behind each best time (empty paths where none is kept).

@@ -180,7 +180,7 @@ void BestTimesScreen::fillTimes(const BestTimes& table) {
     m_checks->cancel();
     *m_table = table;
     m_runs = {};
-    m_checkAsked = m_checked = false;
+    m_checkAsked = m_checkStarted = m_checked = false;
     for (int level = 0; level < levelCount; ++level)
         for (int rank = 0; rank < 3; ++rank) {
             const BestTime e = table.entry(level + 1, rank + 1);
@@ -281,8 +281,19 @@ void BestTimesScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!m_checkAsked) {
         m_checkAsked = true;
-        afterNextPaint(this, [this] { m_checks->check(*m_table); });
+        afterNextPaint(this, [this] { startRunChecks(); });
     }
+}
+
+void BestTimesScreen::startRunChecks() {
+    if (m_checkStarted) return;
+    m_checkStarted = true;
+    m_checks->check(*m_table);
+}
+
+void BestTimesScreen::finishRunChecks() {
+    startRunChecks();
+    m_checks->waitForResults();
 }
 
 } // namespace quorvel

@@ -42,6 +42,9 @@ class BestTimesScreen : public QDialog {
     const std::string& chosenRun() const { return m_chosen; }
     /// True once the kept runs of the table have been found and checked.
     bool runsChecked() const;
+    /// Finds and checks the kept runs now (the screen does it on a worker once shown)
+    /// and shows the results: a test's next step then meets the same screen every time.
+    void finishRunChecks();
     /// The screen in words, as spoken play says it when it shows: each level's title and
     /// its three results, then the key that closes it.
     std::string spokenWords() const;
@@ -70,11 +73,13 @@ class BestTimesScreen : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    void startRunChecks();
     StatisticsScreen& m_stats;
     std::unique_ptr<BestTimes> m_table;
     RunsOfTable m_runs; ///< the kept run of each result
     std::unique_ptr<RunChecks> m_checks;
-    bool m_checkAsked = false; ///< the check of this filling was asked for
+    bool m_checkAsked = false;   ///< the check of this filling was asked for
+    bool m_checkStarted = false; ///< and has begun
     bool m_checked = false;    ///< and has finished
     std::string m_chosen;
 
