@@ -30,7 +30,6 @@ constexpr int remarkChance = 100; ///< 1 in 100 for a random remark after a step
 constexpr int indicatorSteps = 6; ///< steps the indicator stays lit
 constexpr int darkest = 175;
 
-const char* const randomSounds[] = {"random1", "random2", "random3"};
 } // namespace
 
 // ---- the clock ----------------------------------------------------------------------
@@ -222,11 +221,10 @@ void Game::stopClock() {
 
 void Game::afterTurn() {
     if (m_state.foodLevel >= starvingLevel)
-        m_host->playSound(m_stepSounds.pickStepSound(m_rng, stepChance, randomSounds[0],
-                                                     randomSounds[1], randomSounds[2], "turn"),
-                          "", SoundMode::now);
+        m_host->playSound(m_stepSounds.pickStepSound(m_rng, stepChance, Sound::turn), Sound::turn,
+                          SoundMode::now);
     else
-        m_host->playSound("starving", "warning", SoundMode::ifIdle);
+        m_host->playSound(Sound::starving, SoundMode::ifIdle);
     redrawView();
     if (m_state.hasCompass) m_host->drawCompass(compassHeading(m_maze.facing, m_maze.compassTurn));
 }
@@ -249,17 +247,17 @@ void Game::stepForward() {
     if (!acceptsInput()) return;
     record(RunAction::stepForward);
     const Step a = aheadStep(m_maze.facing);
-    moveTo(m_maze.posRow + a.dr, m_maze.posCol + a.dc, "walk", "walk");
+    moveTo(m_maze.posRow + a.dr, m_maze.posCol + a.dc, Sound::walk);
 }
 
 void Game::stepBack() {
     if (!acceptsInput()) return;
     record(RunAction::stepBack);
     const Step a = aheadStep(m_maze.facing);
-    moveTo(m_maze.posRow - a.dr, m_maze.posCol - a.dc, "stepback", "walk");
+    moveTo(m_maze.posRow - a.dr, m_maze.posCol - a.dc, Sound::stepback);
 }
 
-void Game::moveTo(int row, int col, const std::string& action, const std::string& step) {
+void Game::moveTo(int row, int col, Sound step) {
     const bool moved = !isWall(m_maze.at(row, col));
     if (moved) {
         m_maze.posRow = row;
@@ -272,17 +270,16 @@ void Game::moveTo(int row, int col, const std::string& action, const std::string
         countStep();
     }
     if (m_state.foodLevel < starvingLevel) {
-        m_host->playSound("starving", "warning", SoundMode::ifIdle);
+        m_host->playSound(Sound::starving, SoundMode::ifIdle);
     } else if (m_state.foodLevel == hungryLevel) {
-        m_host->playSound("hungry", "warning", SoundMode::now);
+        m_host->playSound(Sound::hungry, SoundMode::now);
     } else if (moved) {
-        m_host->playSound(m_stepSounds.pickStepSound(m_rng, stepChance, randomSounds[0],
-                                                     randomSounds[1], randomSounds[2], action),
-                          step, SoundMode::ifIdle);
+        m_host->playSound(m_stepSounds.pickStepSound(m_rng, stepChance, step), step,
+                          SoundMode::ifIdle);
         m_host->showGameMessage(m_host->randomMessage(remarkChance), Colour::lime,
                                 MessageLevel::log);
     } else {
-        m_host->playSound("blocked", "", SoundMode::ifIdle);
+        m_host->playSound(Sound::blocked, SoundMode::ifIdle);
         post(msgBlocked, Colour::white, MessageLevel::log);
     }
     if (!moved) return;
@@ -322,7 +319,7 @@ void Game::startRunning() {
     m_running = true; // a second R while the run sound plays does nothing
     post(msgRun, Colour::lime, MessageLevel::standard);
     m_host->serviceEvents();
-    m_host->playSound("run", "", SoundMode::toEnd);
+    m_host->playSound(Sound::run, SoundMode::toEnd);
     // The game may have ended, or the screen closed, while events ran.
     if (!m_running || !acceptsInput()) {
         m_running = false;
@@ -344,10 +341,10 @@ void Game::runTick() {
     record(RunAction::runTick);
     const Step a = aheadStep(m_maze.facing);
     if (!isWall(m_maze.ahead())) {
-        moveTo(m_maze.posRow + a.dr, m_maze.posCol + a.dc, "running", "walk");
+        moveTo(m_maze.posRow + a.dr, m_maze.posCol + a.dc, Sound::running);
     } else {
         stopRunning();
-        m_host->playSound("stop", "blocked", SoundMode::now);
+        m_host->playSound(Sound::stop, SoundMode::now);
         post(msgStop, Colour::white, MessageLevel::standard);
     }
 }
@@ -391,14 +388,14 @@ void Game::lookAhead() {
     const CellCode ahead = m_maze.ahead();
     if (ahead == cellWallMap) {
         m_state.mapInView = true;
-        m_host->playSound("map", "", SoundMode::now);
+        m_host->playSound(Sound::map, SoundMode::now);
         post(msgWallMap, Colour::white, MessageLevel::standard);
         m_host->updateMapTools(true, m_state.hasDetector, m_state.hasBeacon);
         m_host->drawWallMap();
         return;
     }
     if (ahead == cellExit) {
-        m_host->playSound("exit", "", SoundMode::now);
+        m_host->playSound(Sound::exit, SoundMode::now);
         post(msgExit, Colour::white, MessageLevel::standard);
     }
     if (m_state.mapInView) {
@@ -425,7 +422,7 @@ void Game::hintAtExitOrMap() {
     const CellCode around[] = {m_maze.left(), m_maze.right(), m_maze.behind()};
     for (const CellCode code : around) {
         if (code == cellExit || code == cellWallMap) {
-            m_host->playSound("hint", "", SoundMode::now);
+            m_host->playSound(Sound::hint, SoundMode::now);
             post(msgHint, Colour::lime, MessageLevel::standard);
             return;
         }
@@ -437,21 +434,21 @@ void Game::hintAtExitOrMap() {
 void Game::takeTool(CellCode code) {
     struct Found {
         CellCode code;
-        const char* sound;
+        Sound sound;
         MessageKey key;
         Tool tool;
         bool GameState::*flag;
         bool showsOnMap;
     };
     static constexpr Found tools[] = {
-        {cellGps, "gps", msgGps, Tool::gps, &GameState::hasGps, false},
-        {cellTracker, "tracker", msgTracker, Tool::tracker, &GameState::hasTracker, false},
-        {cellDetector, "detector", msgDetector, Tool::detector, &GameState::hasDetector, true},
-        {cellBeacon, "beacon", msgBeacon, Tool::beacon, &GameState::hasBeacon, true},
+        {cellGps, Sound::gps, msgGps, Tool::gps, &GameState::hasGps, false},
+        {cellTracker, Sound::tracker, msgTracker, Tool::tracker, &GameState::hasTracker, false},
+        {cellDetector, Sound::detector, msgDetector, Tool::detector, &GameState::hasDetector, true},
+        {cellBeacon, Sound::beacon, msgBeacon, Tool::beacon, &GameState::hasBeacon, true},
     };
     for (const Found& t : tools) {
         if (t.code != code) continue;
-        announce(t.sound, "box", t.key);
+        announce(t.sound, t.key);
         m_state.*t.flag = true;
         m_host->showTool(t.tool);
         if (t.showsOnMap)
@@ -474,7 +471,7 @@ bool Game::actOnCell() {
     case cellGemTrap: springGemTrap(); break;
     case cellFoodTrap: return springFoodTrap();
     case cellStone:
-        announce("stone", "box", msgStone);
+        announce(Sound::stone, msgStone);
         emptyBoxHere();
         break;
     case cellGem1:
@@ -488,10 +485,10 @@ bool Game::actOnCell() {
     case cellBatteryLeft: findBattery(); break;
     case cellCompass: takeCompass(); break;
     case cellFood: eatFood(); break;
-    case cellOpenedBox: announce("open", "", msgOpen); break;
+    case cellOpenedBox: announce(Sound::open, msgOpen); break;
     default:
         if (isClosedBox(code)) {
-            announce("empty", "box", msgEmpty);
+            announce(Sound::empty, msgEmpty);
             emptyBoxHere();
         }
         break;
@@ -499,8 +496,8 @@ bool Game::actOnCell() {
     return true;
 }
 
-void Game::announce(const char* sound, const char* fallback, MessageKey key, Colour colour) {
-    m_host->playSound(sound, fallback, SoundMode::now);
+void Game::announce(Sound sound, MessageKey key, Colour colour) {
+    m_host->playSound(sound, SoundMode::now);
     post(key, colour, MessageLevel::standard);
 }
 
@@ -514,13 +511,13 @@ void Game::setUseEnabled(bool enabled) {
 }
 
 void Game::springGemTrap() {
-    announce("gemtrap", "trap", msgGemTrap, Colour::yellow);
+    announce(Sound::gemtrap, msgGemTrap, Colour::yellow);
     m_state.gemScore = m_state.gemScore > 5 ? m_state.gemScore - 5 : 0;
     m_maze.set(m_maze.posRow, m_maze.posCol, cellOpen);
 }
 
 bool Game::springFoodTrap() {
-    announce("foodtrap", "trap", msgFoodTrap, Colour::yellow);
+    announce(Sound::foodtrap, msgFoodTrap, Colour::yellow);
     m_maze.set(m_maze.posRow, m_maze.posCol, cellOpen);
     m_state.foodLevel -= m_state.foodLevel > 40 ? 19 : 9;
     eatOneStep();
@@ -530,32 +527,32 @@ bool Game::springFoodTrap() {
 void Game::takeGem(CellCode code) {
     struct Gem {
         CellCode code;
-        const char* sound;
+        Sound sound;
         MessageKey key;
         int points;
     };
     static constexpr Gem gems[] = {
-        {cellGem5, "gem5", msgGem5, 5},
-        {cellGem3, "gem3", msgGem3, 3},
-        {cellGem1, "gem1", msgGem1, 1},
+        {cellGem5, Sound::gem5, msgGem5, 5},
+        {cellGem3, Sound::gem3, msgGem3, 3},
+        {cellGem1, Sound::gem1, msgGem1, 1},
     };
     for (const Gem& g : gems) {
         if (g.code != code) continue;
-        announce(g.sound, "gem", g.key);
+        announce(g.sound, g.key);
         m_state.gemScore += g.points;
         emptyBoxHere();
     }
 }
 
 void Game::findBattery() {
-    announce("battery", "box", msgBattery);
+    announce(Sound::battery, msgBattery);
     m_maze.set(m_maze.posRow, m_maze.posCol, cellBatteryLeft);
     setUseEnabled(true);
     if (m_state.batteryLevel == 0) useBatteryHere();
 }
 
 void Game::takeCompass() {
-    announce("compass", "box", msgCompass);
+    announce(Sound::compass, msgCompass);
     m_state.hasCompass = true;
     m_host->drawCompass(compassHeading(m_maze.facing, m_maze.compassTurn));
     m_host->showCompass();
@@ -564,7 +561,7 @@ void Game::takeCompass() {
 }
 
 void Game::eatFood() {
-    announce("food", "", msgFood);
+    announce(Sound::food, msgFood);
     m_state.foodLevel += 100;
     m_state.indicatorAge = 0;
     emptyBoxHere();
@@ -579,7 +576,7 @@ void Game::useBattery() {
 void Game::useBatteryHere() {
     const CellCode code = m_maze.here();
     if (code == cellBattery || code == cellBatteryLeft) {
-        m_host->playSound("usebatt", "use", SoundMode::now);
+        m_host->playSound(Sound::usebatt, SoundMode::now);
         post(msgUseBatt, Colour::white, MessageLevel::standard);
         m_state.batteryLevel = 100;
         m_state.batterySteps = 0;
@@ -626,7 +623,7 @@ void Game::loseGame() {
     screen.kind = EndKind::lose;
     screen.caption = "You Lose";
     screen.messageKey = msgLose;
-    screen.sound = "lose";
+    screen.sound = Sound::lose;
     screen.mazeNumber = mazeNumberText(m_maze);
     m_host->showEndScreen(screen);
     m_state.gameOver = true;
@@ -661,7 +658,7 @@ void Game::winGame() {
     screen.caption = rank < 1 ? "Winner!" : "Winner! (New Best Time)";
     screen.messageKey = msgWin;
     screen.rank = rank;
-    screen.sound = "win";
+    screen.sound = Sound::win;
     screen.mazeNumber = mazeNumberText(m_maze);
     m_host->showEndScreen(screen);
     m_state.gameOver = true;
@@ -692,7 +689,7 @@ bool Game::askToQuit() {
     screen.caption = "Save?";
     screen.messageKey = msgQuit;
     screen.secondLine = "Do you want to save your game before exiting?";
-    screen.sound = "quit";
+    screen.sound = Sound::quit;
     screen.mazeNumber = mazeNumberText(m_maze);
     // The game stands still until the answer has been carried out: saving may ask
     // whether to replace the old save, or report an error, and neither the run nor a
@@ -717,21 +714,21 @@ bool Game::askToQuit() {
 void Game::playFunKey(char key) {
     struct Fun {
         char key;
-        const char* sound;
+        Sound sound;
         MessageKey message;
     };
-    static constexpr Fun funs[] = {{'y', "yell", msgYell},
-                                   {'l', "laugh", msgLaugh},
-                                   {'c', "cry", msgCry},
-                                   {'j', "jump", msgJump},
-                                   {'d', "dance", msgDance}};
+    static constexpr Fun funs[] = {{'y', Sound::yell, msgYell},
+                                   {'l', Sound::laugh, msgLaugh},
+                                   {'c', Sound::cry, msgCry},
+                                   {'j', Sound::jump, msgJump},
+                                   {'d', Sound::dance, msgDance}};
     const char lower = key >= 'A' && key <= 'Z' ? static_cast<char>(key - 'A' + 'a') : key;
     for (const Fun& f : funs) {
         if (f.key == lower) {
             // It plays at any time; the run keeps it while the game is played (not while
             // the game ends or is quit, when a window of the end closes and lets keys run).
             if (acceptsInput()) record(RunAction::funKey, static_cast<std::uint8_t>(lower));
-            m_host->playSound(f.sound, "", SoundMode::now);
+            m_host->playSound(f.sound, SoundMode::now);
             post(f.message, Colour::lime, MessageLevel::log);
             return;
         }

@@ -156,7 +156,7 @@ class Game {
     void tickClock();
     void stopClock();
     void useBatteryHere();
-    void moveTo(int row, int col, const std::string& action, const std::string& step);
+    void moveTo(int row, int col, Sound step);
     void afterTurn();
     void hintAtExitOrMap();
     void lookAhead();
@@ -175,7 +175,7 @@ class Game {
     /// The trap, box or tool of the player's cell; false when it ended the game.
     bool actOnCell();
     /// A find's sound (cutting in) and its message, which lights the indicator.
-    void announce(const char* sound, const char* fallback, MessageKey key,
+    void announce(Sound sound, MessageKey key,
                   Colour colour = Colour::white);
     /// Leaves an opened, empty box in the player's cell.
     void emptyBoxHere();

@@ -8,6 +8,7 @@
 #include "game/message.h"
 #include "game/run.h"
 #include "game/soundmode.h"
+#include "game/sounds.h"
 
 namespace quorvel {
 
@@ -24,7 +25,7 @@ struct EndScreenSetup {
     MessageKey messageKey = msgLose; ///< msgLose, msgWin or msgQuit
     std::string secondLine;          ///< the second line (the save question), or empty
     int rank = 0;                    ///< the best-times rank of a win, for the statistics screen
-    std::string sound;               ///< played when the screen shows, no fallback
+    Sound sound = Sound::none;       ///< played when the screen shows
     std::string mazeNumber;          ///< the maze's number "L-S" for sharing it; empty when unknown
 };
 
@@ -106,9 +107,10 @@ class GameView {
 class GameSounds {
   public:
     virtual ~GameSounds() = default;
-    /// Plays a sound of the current theme by name with a fallback name and a mode.
-    virtual void playSound(const std::string& name, const std::string& fallback,
-                           SoundMode mode) = 0;
+    /// Plays a sound of the current theme in a mode. A random remark standing in for a
+    /// step or a turn names that plain sound, and falls back as the plain one would.
+    virtual void playSound(Sound sound, Sound plain, SoundMode mode) = 0;
+    void playSound(Sound sound, SoundMode mode) { playSound(sound, Sound::none, mode); }
 };
 
 class GameQuestions {

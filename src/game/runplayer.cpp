@@ -28,9 +28,9 @@ std::string outcomeText(const RunOutcome& o) {
 
 } // namespace
 
-void ReplayHost::playSound(const std::string& name, const std::string& fallback, SoundMode mode) {
+void ReplayHost::playSound(Sound sound, Sound plain, SoundMode mode) {
     // A replay never waits for a sound: its pace is the player's.
-    m_screen.playSound(name, fallback, mode == SoundMode::toEnd ? SoundMode::now : mode);
+    m_screen.playSound(sound, plain, mode == SoundMode::toEnd ? SoundMode::now : mode);
 }
 
 Answer ReplayHost::showEndScreen(const EndScreenSetup& screen) {

@@ -35,7 +35,7 @@ class SilentHost : public GameHost {
     bool showGameMessage(const std::string&, Colour, MessageLevel) override { return false; }
     std::string randomMessage(int) override { return {}; }
     void hideIndicator() override {}
-    void playSound(const std::string&, const std::string&, SoundMode) override {}
+    void playSound(Sound, Sound, SoundMode) override {}
     void serviceEvents() override {}
     void setRunTimer(bool) override {}
     void setGameTimer(bool) override {}
@@ -81,7 +81,7 @@ class ReplayHost : public GameHost, public GameRecords {
     }
     std::string randomMessage(int chance) override { return m_screen.randomMessage(chance); }
     void hideIndicator() override { m_screen.hideIndicator(); }
-    void playSound(const std::string& name, const std::string& fallback, SoundMode mode) override;
+    void playSound(Sound sound, Sound plain, SoundMode mode) override;
     void serviceEvents() override {}
     void setRunTimer(bool) override {}
     void setGameTimer(bool) override {}

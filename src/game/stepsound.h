@@ -3,7 +3,7 @@
 // instead of the plain sound, never the same one twice in a row, and after one a rest
 // of nine plain sounds.
 
-#include <string>
+#include "game/sounds.h"
 
 namespace quorvel {
 
@@ -11,16 +11,15 @@ class Random;
 
 class StepSoundPicker {
   public:
-    /// Returns name1, name2 or name3 with a chance of 1 in `chance` each on an eligible
-    /// call, otherwise fallback. Draws on the shared stream only when eligible.
-    std::string pickStepSound(Random& rng, int chance, std::string name1, std::string name2,
-                              std::string name3, const std::string& fallback);
+    /// Returns Sound::random1, random2 or random3 with a chance of 1 in `chance` each on
+    /// an eligible call, otherwise plain. Draws on the shared stream only when eligible.
+    Sound pickStepSound(Random& rng, int chance, Sound plain);
 
-    const std::string& lastStepSound() const { return m_last; }
+    Sound lastStepSound() const { return m_last; }
     int stepSoundRest() const { return m_rest; }
 
   private:
-    std::string m_last; ///< lower-case name of the last random sound
+    Sound m_last = Sound::none; ///< the last random remark
     int m_rest = 0;
 };
 

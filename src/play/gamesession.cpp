@@ -30,7 +30,7 @@ void GameSession::makeNewMaze(int level, std::optional<std::uint32_t> state,
     m_game.newMaze(level, state, breathe);
     if (breathe) breathe();
     emit mazeReady(m_game.maze(), m_session.playerName);
-    m_session.sound->playSound(m_session.themeName, "start", "", SoundMode::toEnd);
+    m_session.sound->playSound(m_session.themeName, Sound::start, Sound::none, SoundMode::toEnd);
     m_session.sound->playMusic(m_session.themeName, "Music");
 }
 

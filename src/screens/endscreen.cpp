@@ -174,8 +174,7 @@ Answer EndScreen::showEnd(const EndScreenSetup& screen) {
     statsButton->setVisible(screen.kind == EndKind::win);
     // Esc answers Close, or No on the save offer.
     (screen.kind == EndKind::quit ? yesButton : closeButton)->setDefault(true);
-    m_soundName = screen.sound;
-    m_soundFallback.clear();
+    m_sound = screen.sound;
     m_rank = screen.rank;
     centreFrame(this);
     m_session.spoken.sayNow(spokenWords());
@@ -249,11 +248,10 @@ std::string EndScreen::spokenWords() const {
 void EndScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     m_session.sound->stopMusic();
-    if (m_soundName.empty())
+    if (m_sound == Sound::none)
         m_session.sound->stopSound();
     else
-        m_session.sound->playSound(m_session.themeName, m_soundName, m_soundFallback,
-                                   SoundMode::now);
+        m_session.sound->playSound(m_session.themeName, m_sound, Sound::none, SoundMode::now);
 }
 
 void EndScreen::done(int result) {

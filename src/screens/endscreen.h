@@ -56,8 +56,7 @@ class EndScreen : public QDialog {
 
   private:
     Session& m_session;
-    std::string m_soundName;
-    std::string m_soundFallback;
+    Sound m_sound = Sound::none;
     int m_rank = 0;
 
     void setPicture(const QImage& picture);

@@ -847,8 +847,8 @@ void GameScreen::hideIndicator() {
     messagePanel->hideIndicator();
 }
 
-void GameScreen::playSound(const std::string& name, const std::string& fallback, SoundMode mode) {
-    m_session.sound->playSound(m_session.themeName, name, fallback, mode);
+void GameScreen::playSound(Sound sound, Sound plain, SoundMode mode) {
+    m_session.sound->playSound(m_session.themeName, sound, plain, mode);
 }
 
 void GameScreen::serviceEvents() {

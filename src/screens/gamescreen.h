@@ -79,7 +79,7 @@ class GameScreen : public QWidget, public GameHost {
     bool showGameMessage(const std::string& text, Colour colour, MessageLevel level) override;
     std::string randomMessage(int chance) override;
     void hideIndicator() override;
-    void playSound(const std::string& name, const std::string& fallback, SoundMode mode) override;
+    void playSound(Sound sound, Sound plain, SoundMode mode) override;
     void serviceEvents() override;
     void setRunTimer(bool enabled) override;
     void setGameTimer(bool enabled) override;

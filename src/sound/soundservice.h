@@ -5,6 +5,7 @@
 #include <string>
 
 #include "game/soundmode.h"
+#include "game/sounds.h"
 
 namespace quorvel {
 
@@ -25,6 +26,9 @@ class SoundService {
     /// Plays a theme's sound by name, else its fallback, else the built-in one.
     virtual void playSound(const std::string& theme, const std::string& name,
                            const std::string& fallback, SoundMode mode) = 0;
+    /// Plays one of the rules' sounds from its theme file, else its fallback (the
+    /// fallback plain's would have, when a random remark stands in for plain).
+    void playSound(const std::string& theme, Sound sound, Sound plain, SoundMode mode);
     /// The built-in intro, unless the intro is switched off.
     virtual void playIntro() = 0;
     virtual void stopSound() = 0;

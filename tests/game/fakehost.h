@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/host.h"
+#include "sound/soundnames.h"
 
 namespace quorvel::testing {
 
@@ -62,8 +63,9 @@ class FakeHost : public GameHost, public GameRecords {
         return remark;
     }
     void hideIndicator() override { calls.push_back("hideindicator"); }
-    void playSound(const std::string& name, const std::string& fallback, SoundMode mode) override {
-        calls.push_back("sound " + name + "/" + fallback + " " +
+    void playSound(Sound sound, Sound plain, SoundMode mode) override {
+        calls.push_back(std::string("sound ") + soundNames(sound).name + "/" +
+                        soundFallback(sound, plain) + " " +
                         std::to_string(static_cast<int>(mode)));
     }
     void serviceEvents() override {

@@ -45,7 +45,7 @@ TEST_F(GameTest, RunningIntoTheExitWinsOnTheStepThatEntersIt) {
     EXPECT_EQ(host.calls, expected);
     EXPECT_EQ(host.lastEnd.rank, 2);
     EXPECT_EQ(host.lastEnd.messageKey, 19);
-    EXPECT_EQ(host.lastEnd.sound, "win");
+    EXPECT_EQ(host.lastEnd.sound, Sound::win);
     EXPECT_EQ(host.lastBest.level, 1);
     EXPECT_EQ(host.lastBest.stepCount, 3);
     EXPECT_EQ(host.lastBest.foodLevel, 97);
@@ -135,7 +135,7 @@ TEST_F(GameTest, QuittingAsksThenOffersToSave) {
     EXPECT_EQ(host.calls, (Calls{"confirmquit", "endscreen Save?", "savegame"}));
     EXPECT_EQ(host.lastEnd.secondLine, "Do you want to save your game before exiting?");
     EXPECT_EQ(host.lastEnd.messageKey, 20);
-    EXPECT_EQ(host.lastEnd.sound, "quit");
+    EXPECT_EQ(host.lastEnd.sound, Sound::quit);
     EXPECT_EQ(host.lastEnd.kind, EndKind::quit);
 
     host.calls.clear();

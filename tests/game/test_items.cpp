@@ -47,7 +47,7 @@ TEST_F(GameTest, AFoodTrapThatEmptiesTheFoodLosesAtOnce) {
     EXPECT_EQ(host.calls.back(), "close");
     EXPECT_EQ(host.lastEnd.caption, "You Lose");
     EXPECT_EQ(host.lastEnd.messageKey, 18);
-    EXPECT_EQ(host.lastEnd.sound, "lose");
+    EXPECT_EQ(host.lastEnd.sound, Sound::lose);
     EXPECT_EQ(host.lastEnd.kind, EndKind::lose);
 }
 

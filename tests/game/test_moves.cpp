@@ -134,23 +134,23 @@ TEST(StepSound, NeverRepeatsTheLastRandomSoundAndRestsNineCalls) {
     }
     Random rng(seed);
     StepSoundPicker picker;
-    EXPECT_EQ(picker.pickStepSound(rng, 30, "random1", "Random2", "random3", "walk"), "Random2");
-    EXPECT_EQ(picker.lastStepSound(), "random2");
+    EXPECT_EQ(picker.pickStepSound(rng, 30, Sound::walk), Sound::random2);
+    EXPECT_EQ(picker.lastStepSound(), Sound::random2);
     const std::uint32_t after = rng.seed();
     for (int i = 0; i < 9; ++i)
-        EXPECT_EQ(picker.pickStepSound(rng, 30, "random1", "random2", "random3", "walk"), "walk");
+        EXPECT_EQ(picker.pickStepSound(rng, 30, Sound::walk), Sound::walk);
     EXPECT_EQ(rng.seed(), after); // resting calls draw nothing
     EXPECT_EQ(picker.stepSoundRest(), 0);
 
-    // The next eligible call that draws 2 gets the default instead of random2 again.
+    // The next eligible call that draws 2 gets the plain sound instead of random2 again.
     Random again(seed);
     StepSoundPicker repeat;
-    repeat.pickStepSound(again, 30, "random1", "random2", "random3", "walk");
+    repeat.pickStepSound(again, 30, Sound::walk);
     for (int i = 0; i < 9; ++i)
-        repeat.pickStepSound(again, 30, "a", "b", "c", "walk");
+        repeat.pickStepSound(again, 30, Sound::walk);
     again.setSeed(seed);
-    EXPECT_EQ(repeat.pickStepSound(again, 30, "random1", "random2", "random3", "turn"), "turn");
-    EXPECT_EQ(repeat.lastStepSound(), "turn");
+    EXPECT_EQ(repeat.pickStepSound(again, 30, Sound::turn), Sound::turn);
+    EXPECT_EQ(repeat.lastStepSound(), Sound::turn);
 }
 
 TEST_F(GameTest, RunningMovesEveryTickUntilAWallStopsIt) {

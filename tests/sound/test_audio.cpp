@@ -550,21 +550,17 @@ TEST(StepSounds, OverManyStepsAPickIsFollowedByNinePlainOnesAndNeverRepeats) {
     StepSoundPicker picker;
     int rest = 0, counts[3] = {0, 0, 0};
     for (int step = 0; step < 20000; ++step) {
-        const std::string before = picker.lastStepSound();
-        const std::string s =
-            picker.pickStepSound(rng, 30, "random1", "Random2", "RANDOM3", "walk");
+        const quorvel::Sound before = picker.lastStepSound();
+        const quorvel::Sound s = picker.pickStepSound(rng, 30, quorvel::Sound::walk);
         if (rest > 0) {
-            ASSERT_EQ(s, "walk") << "step " << step << " is within the rest";
+            ASSERT_EQ(s, quorvel::Sound::walk) << "step " << step << " is within the rest";
             --rest;
             continue;
         }
         if (picker.stepSoundRest() == 1) rest = 9; // a draw chose a sound: nine plain ones follow
-        if (s == "walk") continue;
-        std::string lower = s;
-        for (char& c : lower)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        ASSERT_NE(lower, before) << "step " << step << " repeats the last random sound";
-        ++counts[s.back() - '1'];
+        if (s == quorvel::Sound::walk) continue;
+        ASSERT_NE(s, before) << "step " << step << " repeats the last random sound";
+        ++counts[static_cast<int>(s) - static_cast<int>(quorvel::Sound::random1)];
     }
     for (int c : counts)
         EXPECT_GT(c, 100);
