@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Start-up figures of the game beside a bare Qt 6 window, both run in turn under one
-# Xvfb (SDL's dummy audio device stands in for a sound card):
-#   first window   from the launch to the first paint on the screen, and the resident
-#                  memory then (game and bare window, medians of RUNS runs each);
+# Start-up figures of the game beside a bare Qt 6 window, run in turn under one Xvfb
+# (SDL's dummy audio device stands in for a sound card):
+#   first window   from the launch to the first paint on the screen: the wall clock, the
+#                  processor time, the resident memory and the libraries then (medians
+#                  of RUNS runs each), and the instructions executed up to it (valgrind's
+#                  callgrind, one run each; they do not depend on how busy the machine
+#                  is). Beside the game: the bare window, and the same window with one
+#                  line of text in the game's face, which shows what the toolkit spends
+#                  on any text at all (fontconfig's configuration, the font list, a face);
 #   start to view  from the Enter key on the opening screen to the first view of the
 #                  game, at every level (medians of RUNS runs each);
 #   idle wake-ups  a second, of every thread of the game, on the opening screen once the
@@ -12,9 +17,8 @@
 #
 # Usage: bench/startup.sh [BUILD]      (BUILD: the build folder, default build)
 # Environment: RUNS (default 11, at least 9), IDLE (default 5), IDLE_RUNS (default 3),
-# LEVELS (default "1 2 3 4 5 6"), SKIP_IDLE=1 to leave the wake-ups out, CALLGRIND=1 to
-# add the instructions executed up to the first paint (valgrind's callgrind, one run
-# each; they do not depend on how busy the machine is).
+# LEVELS (default "1 2 3 4 5 6"), SKIP_IDLE=1 to leave the wake-ups out, CALLGRIND=0 to
+# leave the instructions out (without valgrind they are left out with a note).
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -29,6 +33,11 @@ levels="${LEVELS:-1 2 3 4 5 6}"
 for tool in Xvfb xdotool g++ pkg-config; do
     command -v "$tool" >/dev/null || { echo "startup.sh: $tool is missing (scripts/setup.sh installs it)" >&2; exit 1; }
 done
+callgrind="${CALLGRIND:-1}"
+if [ "$callgrind" != 0 ] && ! command -v valgrind >/dev/null; then
+    echo "startup.sh: valgrind is missing (scripts/setup.sh installs it); instructions left out" >&2
+    callgrind=0
+fi
 
 work="$(mktemp -d /tmp/quorvel-startup.XXXXXX)"
 xvfb=""
@@ -41,9 +50,10 @@ trap cleanup EXIT
 # ---- the bare Qt 6 window ----------------------------------------------------------
 cat >"$work/bare.cpp" <<'EOF'
 // A bare Qt 6 window of the opening screen's size that reports its first paint as the
-// game does.
+// game does; built with -DWITH_TEXT, it shows one line of text in the game's face.
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
@@ -108,6 +118,14 @@ int main(int argc, char** argv) {
     QWidget window;
     window.setWindowTitle("Bare");
     window.setFixedSize(632, 453);
+#ifdef WITH_TEXT
+    QFont face("Liberation Sans");
+    face.setPixelSize(11);
+    face.setBold(true);
+    window.setFont(face);
+    QLabel text("PLEASE SELECT  A SKILL LEVEL .", &window);
+    text.setGeometry(386, 122, 236, 16);
+#endif
     Watch watch;
     window.installEventFilter(&watch);
     window.show();
@@ -116,6 +134,8 @@ int main(int argc, char** argv) {
 EOF
 # shellcheck disable=SC2046
 g++ -std=c++17 -O2 -fPIC -o "$work/bare" "$work/bare.cpp" $(pkg-config --cflags --libs Qt6Widgets)
+# shellcheck disable=SC2046
+g++ -std=c++17 -O2 -fPIC -DWITH_TEXT -o "$work/text" "$work/bare.cpp" $(pkg-config --cflags --libs Qt6Widgets)
 
 # ---- one display for everything -------------------------------------------------------
 exec 5>"$work/display"
@@ -175,22 +195,35 @@ setLevel() { # level: the bench player's stored skill level
     fi
 }
 
-# Warm-up: the game makes its files, both warm the file cache.
+# Warm-up: the game makes its files, every program warms the file cache.
 for _ in 1 2; do
     launch "$game" -uBench
     waitMark "$log" first-window >/dev/null
     sleep 0.5
     finish
-    launch "$work/bare"
-    waitMark "$log" first-window >/dev/null
-    finish
+    for who in bare text; do
+        launch "$work/$who"
+        waitMark "$log" first-window >/dev/null
+        finish
+    done
 done
 
-echo "First window (launch to first paint), $runs runs each, game and bare window in turn:"
-for who in game bare; do : >"$work/$who.ms"; : >"$work/$who.kib"; : >"$work/$who.cpu"; : >"$work/$who.libs"; done
+# Launches one of the programs: game, bare or text.
+launchProgram() { # who
+    case "$1" in
+    game) launch "$game" -uBench ;;
+    *) launch "$work/$1" ;;
+    esac
+}
+
+echo "First window (launch to first paint), $runs runs each, game, bare window and text window in turn:"
+programs=(game bare text)
+for who in "${programs[@]}"; do
+    for what in ms kib cpu libs instructions; do : >"$work/$who.$what"; done
+done
 for _ in $(seq "$runs"); do
-    for who in game bare; do
-        if [ "$who" = game ]; then launch "$game" -uBench; else launch "$work/bare"; fi
+    for who in "${programs[@]}"; do
+        launchProgram "$who"
         read -r t kib cpu libs _ < <(waitMark "$log" first-window)
         awk -v a="$t" -v b="$t0" 'BEGIN{printf "%.2f\n", a - b}' >>"$work/$who.ms"
         echo "$kib" >>"$work/$who.kib"
@@ -199,27 +232,31 @@ for _ in $(seq "$runs"); do
         finish
     done
 done
-report() { # what unit scale
-    local g b
-    g="$(median <"$work/game.$1")"; b="$(median <"$work/bare.$1")"
-    awk -v g="$g" -v b="$b" -v w="$2" -v u="$3" -v s="$4" \
-        'BEGIN{printf "  %-22s game %7.1f %s, bare window %7.1f %s: %.2fx\n", w, g / s, u, b / s, u, g / b}'
-}
-report ms "wall clock" ms 1
-report cpu "processor time" ms 1
-report kib "resident memory" MiB 1024
-report libs "shared libraries" "" 1
-
-if [ "${CALLGRIND:-}" = 1 ]; then
-    for who in game bare; do
-        program="$game"; [ "$who" = bare ] && program="$work/bare"
-        args=(); [ "$who" = game ] && args=(-uBench)
+if [ "$callgrind" != 0 ]; then
+    for who in "${programs[@]}"; do
+        program="$work/$who"; args=()
+        [ "$who" = game ] && { program="$game"; args=(-uBench); }
         "${runEnv[@]}" QUORVEL3D_TIMING=first-window valgrind --tool=callgrind \
             --callgrind-out-file="$work/callgrind.$who" "$program" "${args[@]}" >/dev/null 2>&1
         awk '/^totals:/ {print $2}' "$work/callgrind.$who" >"$work/$who.instructions"
     done
-    report instructions "instructions" M 1000000
 fi
+report() { # what unit scale
+    local g b t
+    g="$(median <"$work/game.$1")"; b="$(median <"$work/bare.$1")"; t="$(median <"$work/text.$1")"
+    awk -v g="$g" -v b="$b" -v t="$t" -v w="$2" -v u="$3" -v s="$4" 'BEGIN{
+        printf "  %-18s game %7.1f %-3s %5.2fx   bare window %7.1f %-3s   text window %7.1f %-3s %5.2fx\n",
+            w, g / s, u, g / b, b / s, u, t / s, u, t / b}'
+}
+report ms "wall clock" ms 1
+if [ "$callgrind" != 0 ]; then
+    report instructions "instructions" M 1000000
+else
+    echo "  instructions       left out (CALLGRIND=0)"
+fi
+report cpu "processor time" ms 1
+report kib "resident memory" MiB 1024
+report libs "shared libraries" "" 1
 
 echo "Start to first view (Enter on the opening screen to the view painted), $runs runs a level:"
 for level in $levels; do

@@ -5,6 +5,7 @@
 // Q_INIT_RESOURCE must be used outside any namespace.
 static void registerQuorvel3D() {
     Q_INIT_RESOURCE(quorvel3d);
+    Q_INIT_RESOURCE(unpacked);
 }
 
 namespace quorvel {

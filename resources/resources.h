@@ -1,6 +1,6 @@
 #pragma once
-// The built-in resources (pictures under ":/pictures/", the default best-times file
-// ":/BIN/scores").
+// The built-in resources (pictures under ":/pictures/", the first window's pictures
+// unpacked under ":/unpacked/", the default best-times file ":/BIN/scores").
 
 namespace quorvel {
 

@@ -11,8 +11,6 @@
 
 #include <QApplication>
 
-#include <QIcon>
-
 #include "app/commandline.h"
 #include "app/program.h"
 #include "files/access.h"
@@ -21,8 +19,8 @@
 #include "files/savedgamefiles.h"
 #include "files/singleinstance.h"
 #include "game/mazenumber.h"
+#include "platform/fontconfiguration.h"
 #include "platform/windowsystem.h"
-#include "resources/resources.h"
 #include "play/session.h"
 #include "text/textutil.h"
 
@@ -110,6 +108,9 @@ int main(int argc, char** argv) {
     if (!singleInstance(singleInstanceName)) return 0;
     // Only the copy that holds the guard finishes what a killed run left half written.
     tidyAfterEarlierRun();
+    // Before Qt's first font: the desktop's font configuration without the samples
+    // fontconfig would read besides it.
+    loadFontConfiguration();
 
     // Qt takes its own options off what is left of the command line.
     const std::unique_ptr<QApplication> app = openWindowSystem(std::move(arguments.qt));
@@ -122,13 +123,6 @@ int main(int argc, char** argv) {
     // Only the opening screen ends the program, by closing; no other window closing
     // may end the run.
     QApplication::setQuitOnLastWindowClosed(false);
-    initResources();
-    // The sizes a window's frame, task bar and switcher show; the desktop's launchers
-    // take the larger ones from the installed icons.
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64})
-        icon.addFile(QString(":/pictures/icon%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
     Session session;
     // Only the opening screen is made now; the other windows when they are first needed.
     Program program(session);

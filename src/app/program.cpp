@@ -1,6 +1,8 @@
 #include "app/program.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QTimer>
 
 #include "app/commandline.h"
@@ -28,6 +30,16 @@ Audio& giveSound(Session& session) {
     Audio& sound = *audio;
     session.sound = std::move(audio);
     return sound;
+}
+
+// The program's icon in the sizes a window's frame, task bar and switcher show; the
+// desktop's launchers take the larger ones from the installed icons. Set once the first
+// window is painted, as no paint shows it.
+void setProgramIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64})
+        icon.addFile(QString(":/pictures/icon%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
 }
 
 // The player named on the command line (switch U), handed to the opening screen.
@@ -73,10 +85,11 @@ void Program::start(const std::optional<MazeNumber>& maze, const RunRecord* repl
     markNextPaint(m_opening.get(), "first-window");
 }
 
-// The pictures, the sound, the fonts, and the game controllers, which play as the keys
+// The program's icon, the pictures, the sound, the fonts, and the game controllers, which play as the keys
 // do in whichever window is in front. Bound to the opening screen, so nothing of it runs
 // once the program is gone.
 void Program::prepareFirstGame() {
+    setProgramIcon();
     preloadBuiltinPictures(m_opening->devicePixelRatioF());
     m_audio.start();
     QTimer::singleShot(0, m_opening.get(), [] { GameScreen::prepareFonts(); });

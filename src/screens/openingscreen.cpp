@@ -37,11 +37,13 @@
 #include "theme/theme.h"
 #include "theme/themepicture.h"
 #include "widgets/accessibility.h"
+#include "widgets/captionlabel.h"
 #include "widgets/messagedialog.h"
 #include "widgets/dialogs.h"
 #include "widgets/elidedtext.h"
 #include "widgets/qtext.h"
 #include "widgets/timing.h"
+#include "widgets/unpackedpicture.h"
 #include "widgets/widecombobox.h"
 
 namespace quorvel {
@@ -97,21 +99,6 @@ QFont headerFont() {
     f.setBold(true);
     f.setItalic(true);
     return f;
-}
-
-// A caption's text with its accelerator underlined, for labels that only show it.
-QString underlined(const QString& caption) {
-    QString out;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        const QChar c = caption.at(i);
-        if (c == '&' && i + 1 < caption.size()) {
-            const QChar next = caption.at(++i);
-            out += next == '&' ? QString("&amp;") : "<u>" + QString(next).toHtmlEscaped() + "</u>";
-        } else {
-            out += QString(c).toHtmlEscaped();
-        }
-    }
-    return out;
 }
 
 // A caption as words: no "&" marks, no trailing dots ("Nice -n- Easy").
@@ -269,6 +256,7 @@ void OpeningScreen::buildHeader() {
     const QFont big = headerFont();
     const std::array<const char*, 3> captions = {"Player's name: ", "Skill level: ", "Theme: "};
     std::array<QLabel*, 3> values{};
+    levelLabel = new CaptionLabel(this); // its button's caption, the key letter underlined
     const std::array<const char*, 3> names = {"lblyourname", "Lbllevel2", "lbltheme2"};
     for (int i = 0; i < 3; ++i) {
         const int y = 8 + 32 * i;
@@ -276,7 +264,10 @@ void OpeningScreen::buildHeader() {
             label(this, "", captions[i], QRect(8, y, 196, 32), Qt::AlignRight | Qt::AlignVCenter);
         caption->setFont(big);
         markDecoration(caption); // read with its value
-        values[i] = label(this, names[i], "", QRect(204, y, clientWidth - 212, 32));
+        values[i] = i == 1 ? levelLabel : new QLabel(this);
+        values[i]->setObjectName(names[i]);
+        values[i]->setGeometry(204, y, clientWidth - 212, 32);
+        values[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         readLabelAs(values[i], QString(captions[i]).trimmed());
         values[i]->setFont(big);
         QPalette p = values[i]->palette();
@@ -284,8 +275,6 @@ void OpeningScreen::buildHeader() {
         values[i]->setPalette(p);
     }
     playerLabel = values[0];
-    levelLabel = values[1];
-    levelLabel->setTextFormat(Qt::RichText);
     themeCaption = values[2];
     themeCaption->setTextFormat(Qt::PlainText);
     playerLabel->setTextFormat(Qt::PlainText);
@@ -335,7 +324,7 @@ void OpeningScreen::buildColumns() {
         auto* p = new QLabel(this);
         p->setObjectName(QString("Image%1").arg(i + 8));
         p->setGeometry(0, 0, builtinWidths[i], 120);
-        p->setPixmap(QPixmap(QString(":/pictures/preview%1.png").arg(i + 1)));
+        p->setPixmap(unpackedPicture(QString("preview%1").arg(i + 1)));
         p->hide();
         markDecoration(p);
         builtins[i] = p;
@@ -416,7 +405,7 @@ void OpeningScreen::buildButtons() {
     titlePicture = new QLabel(this);
     titlePicture->setObjectName("Imtitle");
     titlePicture->setGeometry(clientWidth - 14 - 300, 310, 300, 100);
-    titlePicture->setPixmap(QPixmap(":/pictures/title.png"));
+    titlePicture->setPixmap(unpackedPicture("title"));
     titlePicture->setFrameShape(QFrame::NoFrame);
     markDecoration(titlePicture); // the title the window has
     QLabel* version = label(
@@ -716,7 +705,7 @@ QString OpeningScreen::levelCaption() const {
 }
 
 void OpeningScreen::setLevelLabel() {
-    levelLabel->setText(underlined(levelCaption()));
+    levelLabel->setCaption(levelCaption());
 }
 
 void OpeningScreen::chooseLevel(int level) {

@@ -23,6 +23,7 @@ class QRadioButton;
 
 namespace quorvel {
 
+class CaptionLabel;
 class InputHold;
 class WideComboBox;
 class MapWindow;
@@ -92,7 +93,7 @@ class OpeningScreen : public QWidget {
 
     // Controls, by their names.
     QLabel* playerLabel;
-    QLabel* levelLabel;
+    CaptionLabel* levelLabel; ///< the selected level's caption, its key letter underlined
     QLabel* themeCaption;
     WideComboBox* themeBox;
     std::array<QLabel*, 6> previews{};           ///< Image2..Image7

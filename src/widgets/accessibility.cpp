@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QTextDocument>
 
+#include "widgets/captionlabel.h"
 #include "widgets/elidedtext.h"
 
 namespace quorvel {
@@ -54,14 +55,8 @@ QString shownText(const QLabel* label) {
         document.setHtml(text);
         text = document.toPlainText();
     }
-    if (label->buddy()) { // "&T" marks the key that reaches the buddy
-        QString plain;
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            if (text.at(i) == '&' && i + 1 < text.size()) ++i;
-            plain += text.at(i);
-        }
-        text = plain;
-    }
+    // "&T" marks the key that reaches the buddy, or the key of the caption shown
+    if (label->buddy() || dynamic_cast<const CaptionLabel*>(label)) text = captionWords(text);
     return text.simplified();
 }
 

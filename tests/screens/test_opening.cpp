@@ -448,7 +448,7 @@ TEST_F(Opening, StoredLevelAndThemeAreAppliedAndBadValuesFallBack) {
     EXPECT_TRUE(form1->levelButtons[3]->isChecked());
     EXPECT_EQ(form1->themeBox->currentText(), "Granite");
     EXPECT_EQ(session.themeName, "Granite");
-    EXPECT_EQ(form1->levelLabel->text(), "<u>N</u>ow we're getting there...");
+    EXPECT_EQ(form1->levelLabel->text(), "&Now we're getting there...");
 
     form1->hide();
     session.playerName = "amy";
