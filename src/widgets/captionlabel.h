@@ -10,7 +10,9 @@ namespace quorvel {
 
 class CaptionLabel : public QLabel {
   public:
-    explicit CaptionLabel(QWidget* parent = nullptr) : QLabel(parent) { setTextFormat(Qt::PlainText); }
+    explicit CaptionLabel(QWidget* parent = nullptr) : QLabel(parent) {
+        setTextFormat(Qt::PlainText);
+    }
 
     /// Shows caption ("A &little harder now..."); text() gives it with its "&" marks.
     void setCaption(const QString& caption) { setText(caption); }

@@ -16,7 +16,8 @@ QPixmap unpackedPicture(const QString& stem);
 
 /// The picture an unpacked copy holds (width and height as 32-bit little-endian
 /// numbers, then each pixel as 32 bits, 0xffRRGGBB, little-endian, rows from the top);
-/// a null image when the bytes are not exactly such a picture.
+/// a null image when the bytes are not exactly such a picture. The image may show the
+/// bytes in place, so they must outlive it.
 QImage unpackPicture(QByteArrayView bytes);
 
 } // namespace quorvel

@@ -145,6 +145,7 @@ TEST(Accessibility, EveryControlOfTheOpeningScreenAndTheNameBoxIsNamed) {
     EXPECT_EQ(readerName(opening.loadButtons[2]), "Load the saved game of level 3");
     EXPECT_EQ(readerName(opening.levelButtons[0]), "Level 1: Nice -n- Easy");
     EXPECT_EQ(readerName(opening.playerLabel), "Player's name: Tester");
+    EXPECT_EQ(readerName(opening.levelLabel), "Skill level: A little harder now...");
 
     whenModal([](QWidget* box) {
         expectWindowReadable(box);

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "screenfixture.h"
+#include "screens/openingscreen.h"
 #include "view/viewcomposer.h"
 #include "view/viewscan.h"
 #include "gamescreenparts.h"
@@ -42,6 +43,22 @@ TEST_F(ScreenTest, TheViewIsComposedAtTwiceTheResolutionAndShownUnscaled) {
     // On the window each frame pixel is one device pixel: nothing smoothed or scaled.
     const QImage window = form->grab().toImage().convertToFormat(QImage::Format_RGB888);
     EXPECT_EQ(window.copy(10, 10, 480, 480), frame);
+}
+
+// The opening screen's title and preview pieces, read unpacked for its first paint, are
+// their @2x pictures as the toolkit would load them.
+TEST_F(ScreenTest, TheOpeningScreensPicturesAreItsTwiceTheResolutionPictures) {
+    if (!atDensity(*form, 2)) GTEST_SKIP() << "runs at 200 %";
+    OpeningScreen screen(session);
+    const auto sameAs = [](const QPixmap& shown, const char* file) {
+        EXPECT_EQ(shown.devicePixelRatio(), 2.0) << file;
+        EXPECT_EQ(shown.toImage().convertToFormat(QImage::Format_RGB32),
+                  QImage(file).convertToFormat(QImage::Format_RGB32))
+            << file;
+    };
+    sameAs(screen.titlePicture->pixmap(), ":/pictures/title@2x.png");
+    sameAs(screen.builtins[0]->pixmap(), ":/pictures/preview1@2x.png");
+    sameAs(screen.previews[5]->pixmap(), ":/pictures/preview2@2x.png");
 }
 
 // At 150 % the map's cells are whole squares of device pixels (the 195-pixel map is 292
