@@ -1,6 +1,6 @@
 #include "widgets/dialogs.h"
 
-#include <iostream>
+#include <cstdio>
 
 #include <QApplication>
 #include <QMessageBox>
@@ -21,8 +21,10 @@ bool hasWidgets() {
     return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
 }
 
+// Standard error, not std::cerr: the streams' start-up would cost every start of the game.
 void printBox(std::string_view title, std::string_view text) {
-    std::cerr << title << ": " << text << '\n';
+    std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(title.size()), title.data(),
+                 static_cast<int>(text.size()), text.data());
 }
 
 int platformBox(QMessageBox::Icon icon, std::string_view title, std::string_view text,
