@@ -23,15 +23,45 @@ namespace {
 // An old settings file larger than this is not a settings file: it is not moved.
 constexpr std::size_t largestSettingsFile = 16u << 20;
 
+// The file as a SettingsHeld read it, and how that read went.
+struct Held {
+    int holders = 0;
+    IniFile file;
+    FileRead read = FileRead::missing;
+};
+Held& heldSettings() {
+    static Held held;
+    return held;
+}
+
 IniFile readSettings() {
+    const Held& held = heldSettings();
+    if (held.holders > 0) return held.file;
     return IniFile::load(settingsPath());
+}
+
+// The held file changed and written; false when it could not be. A file that was there
+// but could not be read is never written over, as updateIniFile keeps it.
+bool updateHeld(const std::string& path, const std::function<void(IniFile&)>& change) {
+    Held& held = heldSettings();
+    if (held.read != FileRead::ok && held.read != FileRead::missing) return false;
+    IniFile file = held.file;
+    change(file);
+    if (held.read == FileRead::ok && file.text() == held.file.text()) return true;
+    if (!file.save(path)) return false;
+    openAccess(path);
+    held.file = std::move(file);
+    held.read = FileRead::ok;
+    return true;
 }
 
 // Every write of the settings file; one that cannot be made is the install record's
 // last error, and the game carries on with the values it holds.
 void updateSettings(const std::function<void(IniFile&)>& change) {
     const std::string path = settingsPath();
-    if (!updateIniFile(path, change)) writeInstallRecord(false, "Unable to write to " + path + "!");
+    const bool written =
+        heldSettings().holders > 0 ? updateHeld(path, change) : updateIniFile(path, change);
+    if (!written) writeInstallRecord(false, "Unable to write to " + path + "!");
 }
 
 std::string sizeKey(std::string_view name, int mazeSize) {
@@ -50,6 +80,16 @@ void writePlace(IniFile& file, const std::string& section, int mazeSize, WindowP
 }
 
 } // namespace
+
+SettingsHeld::SettingsHeld() {
+    Held& held = heldSettings();
+    if (held.holders++ == 0) held.read = IniFile::read(settingsPath(), held.file);
+}
+
+SettingsHeld::~SettingsHeld() {
+    Held& held = heldSettings();
+    if (--held.holders == 0) held.file = IniFile();
+}
 
 std::string playerSection(std::string_view player, std::string_view suffix) {
     return std::string(player) + std::string(suffix);

@@ -4,7 +4,8 @@
 // screen's place), P.SoundSettings and P.MapSettings, and the sections all players
 // share ([Controller]). No window opens the file itself.
 //
-// Each operation opens, uses and closes the file. Reading never fails: what is missing
+// Each operation opens, uses and closes the file, unless a SettingsHeld holds it for a
+// group of operations (a showing of the opening screen). Reading never fails: what is missing
 // reads as the default. A write changes only its own keys; when it cannot be made the
 // game carries on with the values it holds, and the failure is the install record's
 // last error. A file that is there but cannot be read whole (no permission,
@@ -17,6 +18,18 @@
 #include "game/levels.h"
 
 namespace quorvel {
+
+/// While one lives, the settings file is read once: every read in the meantime gives what
+/// that read found, and every write goes through it to the file (a write that changes
+/// nothing is not made). For the operations of one showing of the opening screen, which
+/// read the file half a dozen times within a moment. They may nest.
+class SettingsHeld {
+  public:
+    SettingsHeld();
+    ~SettingsHeld();
+    SettingsHeld(const SettingsHeld&) = delete;
+    SettingsHeld& operator=(const SettingsHeld&) = delete;
+};
 
 /// The built-in theme's name, always the first entry of the theme list.
 inline constexpr std::string_view defaultTheme = "Back to basics <Default>";

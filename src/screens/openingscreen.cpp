@@ -20,7 +20,6 @@
 #include <optional>
 
 #include "files/programfolder.h"
-#include "files/registry.h"
 #include "files/savedgamefiles.h"
 #include "files/settingsfile.h"
 #include "game/levels.h"
@@ -38,9 +37,9 @@
 #include "theme/themepicture.h"
 #include "widgets/accessibility.h"
 #include "widgets/captionlabel.h"
-#include "widgets/messagedialog.h"
 #include "widgets/dialogs.h"
 #include "widgets/elidedtext.h"
+#include "widgets/messagedialog.h"
 #include "widgets/qtext.h"
 #include "widgets/timing.h"
 #include "widgets/unpackedpicture.h"
@@ -129,17 +128,12 @@ QFrame* rule(QWidget* parent, int y) {
 }
 
 // Done once, when the opening screen is made: a settings file left in the
-// configuration folder by an older installation moves in, the game's own dialogs take
-// over from the toolkit's, and the program's entry in the maker-wide registry is
-// brought up to date.
+// configuration folder by an older installation moves in, and the game's own dialogs
+// take over from the toolkit's. (The program's entry in the maker-wide registry is
+// brought up to date once the first window is painted, by the program.)
 void startUpWork() {
     moveOldSettings();
     dialogSwitch = true;
-    const std::string version = versionText();
-    registerSoftware({.name = "Quorvel 3D",
-                      .version = version,
-                      .hint = "A random 3-D maze",
-                      .acceptUserName = true});
 }
 
 } // namespace
@@ -485,7 +479,8 @@ void OpeningScreen::stepAside() {
 }
 
 void OpeningScreen::setupScreen() {
-    if (!isVisible()) return; // hidden again before the setup came round
+    if (!isVisible()) return;    // hidden again before the setup came round
+    const SettingsHeld settings; // read once for the whole setup
     SoundService& sound = *m_session.sound;
     m_keys = KeyBindings::load();
     listThemesInBox();
@@ -726,13 +721,16 @@ void OpeningScreen::playMazeNumber(const MazeNumber& number) {
     if (!m_generating && !isVisible() && gameScreen()) {
         // What the first showing would do, without showing: the themes, the player,
         // the player's settings, the best times and the theme's words.
-        listThemesInBox();
-        identifyPlayer(false);
-        applySettings();
-        m_session.themeName = themeBox->currentText().toStdString();
-        selectLevel(number.level); // the statistics name the level of this maze
-        emit bestTimesNeeded();
-        loadTheme(m_session.catalogue, m_session.themeName);
+        {
+            const SettingsHeld settings;
+            listThemesInBox();
+            identifyPlayer(false);
+            applySettings();
+            m_session.themeName = themeBox->currentText().toStdString();
+            selectLevel(number.level); // the statistics name the level of this maze
+            emit bestTimesNeeded();
+            loadTheme(m_session.catalogue, m_session.themeName);
+        }
         startNewGame(number.state);
     }
     // The program always has a window: this screen when no game came of the number.

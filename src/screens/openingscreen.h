@@ -14,6 +14,7 @@
 
 #include "game/levels.h"
 #include "screens/keybindings.h"
+#include "widgets/captionlabel.h"
 
 class QButtonGroup;
 class QFrame;
@@ -23,7 +24,6 @@ class QRadioButton;
 
 namespace quorvel {
 
-class CaptionLabel;
 class InputHold;
 class WideComboBox;
 class MapWindow;
@@ -142,7 +142,7 @@ class OpeningScreen : public QWidget {
     bool m_placed = false;       ///< centred at the first showing
     bool m_steppedAside = false; ///< hidden for a watch: the next showing finds it as it was
     InputHold* m_inputHold;      ///< drops input from a game's start until this shows again
-    KeyBindings m_keys; ///< the keys in force: spoken play's is V unless moved
+    KeyBindings m_keys;          ///< the keys in force: spoken play's is V unless moved
 
     void build();
     void buildHeader();

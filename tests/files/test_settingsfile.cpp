@@ -1,5 +1,6 @@
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -182,34 +183,70 @@ TEST(SettingsFile, AFileThatCannotBeReadWholeIsNeverWrittenOver) {
         saveMapSettings("Ann", 60, {{30, 40}, true, 2});
         saveSoundSwitches("Ann", {true, true, true});
     };
+    // The same writes while the file is held for a showing of the opening screen.
+    const auto everyWriteHeld = [&everyWrite] {
+        const SettingsHeld held;
+        everyWrite();
+    };
 
-    test::putBytes(path, "[Settings]\nPlayer=Bob\n");
-    fs::resize_file(path, 17u << 20);
-    const fs::file_time_type before = fs::last_write_time(path);
-    everyWrite();
-    EXPECT_EQ(fs::file_size(path), 17u << 20);
-    EXPECT_EQ(fs::last_write_time(path), before);
-    EXPECT_EQ(loadSettings("Ann", defaultTheme).skill, 2); // defaults in memory
-    const IniFile record = IniFile::load(folder.home() + "quorvel3d.tk");
-    EXPECT_EQ(record.readString("Tendrik.LastError", "Description", ""),
-              "Unable to write to " + path + "!");
+    for (const auto& writes :
+         {std::function<void()>(everyWrite), std::function<void()>(everyWriteHeld)}) {
+        test::putBytes(path, "[Settings]\nPlayer=Bob\n");
+        fs::resize_file(path, 17u << 20);
+        const fs::file_time_type before = fs::last_write_time(path);
+        writes();
+        EXPECT_EQ(fs::file_size(path), 17u << 20);
+        EXPECT_EQ(fs::last_write_time(path), before);
+        EXPECT_EQ(loadSettings("Ann", defaultTheme).skill, 2); // defaults in memory
+        const IniFile record = IniFile::load(folder.home() + "quorvel3d.tk");
+        EXPECT_EQ(record.readString("Tendrik.LastError", "Description", ""),
+                  "Unable to write to " + path + "!");
 
-    // Readable by nobody but writable by all: a player (not root) may not read it.
-    test::putBytes(path, "[Settings]\nPlayer=Bob\n");
-    ::chmod(path.c_str(), 0222);
-    test::openToEveryone(folder.root());
-    test::openToEveryone(folder.home());
-    EXPECT_EQ(test::runUnprivileged([&] {
-                  everyWrite();
-                  return 0;
-              }),
-              0);
-    ::chmod(path.c_str(), 0644);
-    EXPECT_EQ(test::fileBytes(path), "[Settings]\nPlayer=Bob\n");
+        // Readable by nobody but writable by all: a player (not root) may not read it.
+        test::putBytes(path, "[Settings]\nPlayer=Bob\n");
+        ::chmod(path.c_str(), 0222);
+        test::openToEveryone(folder.root());
+        test::openToEveryone(folder.home());
+        EXPECT_EQ(test::runUnprivileged([&] {
+                      writes();
+                      return 0;
+                  }),
+                  0);
+        ::chmod(path.c_str(), 0644);
+        EXPECT_EQ(test::fileBytes(path), "[Settings]\nPlayer=Bob\n");
 
-    ::chmod(path.c_str(), 0444);
-    everyWrite();
-    EXPECT_EQ(test::fileBytes(path), "[Settings]\nPlayer=Bob\n");
+        ::chmod(path.c_str(), 0444);
+        writes();
+        EXPECT_EQ(test::fileBytes(path), "[Settings]\nPlayer=Bob\n");
+        EXPECT_EQ(loadPlayer(), "Bob");
+        ::chmod(path.c_str(), 0644);
+    }
+}
+
+TEST(SettingsFile, AHeldFileIsReadOnceAndWrittenThrough) {
+    test::TestFolder folder;
+    const std::string path = folder.home() + "quorvel3d.ini";
+    {
+        const SettingsHeld held; // no file yet: the first write makes it
+        savePlayer("Ann");
+        EXPECT_EQ(test::fileBytes(path), "[Settings]\nPlayer=Ann\n\n[Players]\nAnn=\n");
+    }
+    test::putBytes(path, "[Settings]\nPlayer=Bob\n[Bob.Settings]\nSkill=4\nTheme=Ice\n");
+    {
+        const SettingsHeld held;
+        test::putBytes(path, "[Settings]\nPlayer=Eve\n"); // not read again while held
+        EXPECT_EQ(loadPlayer(), "Bob");
+        saveSettings("Bob", 4, "Ice");
+        EXPECT_EQ(test::fileBytes(path), "[Settings]\nPlayer=Eve\n"); // nothing changed
+        saveSettings("Bob", 5, "Sea");
+        {
+            const SettingsHeld inner;
+            EXPECT_EQ(loadSettings("Bob", "").theme, "Sea");
+        }
+        EXPECT_EQ(loadSettings("Bob", "").skill, 5);
+        EXPECT_EQ(loadPlayer(), "Bob");
+    }
+    EXPECT_EQ(test::fileBytes(path),
+              "[Settings]\nPlayer=Bob\n[Bob.Settings]\nSkill=5\nTheme=Sea\n");
     EXPECT_EQ(loadPlayer(), "Bob");
-    ::chmod(path.c_str(), 0644);
 }
