@@ -7,12 +7,14 @@
 
 #include "app/commandline.h"
 #include "app/programwindows.h"
+#include "files/registry.h"
 #include "screens/gamepad.h"
 #include "screens/gamescreen.h"
 #include "screens/openingscreen.h"
 #include "play/session.h"
 #include "sound/audio.h"
 #include "sound/systemspeaker.h"
+#include "text/textutil.h"
 #include "view/viewcomposer.h"
 #include "widgets/afterpaint.h"
 #include "widgets/dialogs.h"
@@ -40,6 +42,16 @@ void setProgramIcon() {
     for (const int size : {16, 24, 32, 48, 64})
         icon.addFile(QString(":/pictures/icon%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
+}
+
+// The program's entry in the maker-wide registry, brought up to date at every start
+// (its last run changes): a write to the disk, which the first window does not wait for.
+void registerProgram() {
+    const std::string version = versionText();
+    registerSoftware({.name = "Quorvel 3D",
+                      .version = version,
+                      .hint = "A random 3-D maze",
+                      .acceptUserName = true});
 }
 
 // The player named on the command line (switch U), handed to the opening screen.
@@ -85,11 +97,12 @@ void Program::start(const std::optional<MazeNumber>& maze, const RunRecord* repl
     markNextPaint(m_opening.get(), "first-window");
 }
 
-// The program's icon, the pictures, the sound, the fonts, and the game controllers, which play as the keys
-// do in whichever window is in front. Bound to the opening screen, so nothing of it runs
-// once the program is gone.
+// The program's icon and its entry in the registry, the pictures, the sound, the fonts,
+// and the game controllers, which play as the keys do in whichever window is in front.
+// Bound to the opening screen, so nothing of it runs once the program is gone.
 void Program::prepareFirstGame() {
     setProgramIcon();
+    registerProgram();
     preloadBuiltinPictures(m_opening->devicePixelRatioF());
     m_audio.start();
     QTimer::singleShot(0, m_opening.get(), [] { GameScreen::prepareFonts(); });
