@@ -11,7 +11,7 @@ quorvel_packages=(
     qt6-speech-dev qt6-declarative-dev
     qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
     libsdl2-dev libfluidsynth-dev libsndfile1-dev timgm6mb-soundfont libxcb1-dev
-    fonts-liberation2 qt6-wayland
+    fonts-liberation2 libfontconfig-dev qt6-wayland
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb openbox xdotool x11-utils imagemagick valgrind weston sway wtype mutter
     dbus at-spi2-core python3-pyatspi
