@@ -101,10 +101,12 @@ void Program::start(const std::optional<MazeNumber>& maze, const RunRecord* repl
 // and the game controllers, which play as the keys do in whichever window is in front.
 // Bound to the opening screen, so nothing of it runs once the program is gone.
 void Program::prepareFirstGame() {
-    setProgramIcon();
-    registerProgram();
     preloadBuiltinPictures(m_opening->devicePixelRatioF());
-    m_audio.start();
+    m_audio.start(); // the intro first
+    QTimer::singleShot(0, m_opening.get(), [] {
+        setProgramIcon();
+        registerProgram();
+    });
     QTimer::singleShot(0, m_opening.get(), [] { GameScreen::prepareFonts(); });
     QTimer::singleShot(0, m_opening.get(), [this] { m_gamepad = std::make_unique<Gamepad>(); });
     // While the player reads the opening screen, the game's windows are made, so that
