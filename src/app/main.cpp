@@ -19,9 +19,11 @@
 #include "files/savedgamefiles.h"
 #include "files/singleinstance.h"
 #include "game/mazenumber.h"
+#include "platform/endsignals.h"
 #include "platform/fontconfiguration.h"
 #include "platform/windowsystem.h"
 #include "play/session.h"
+#include "screens/openingscreen.h"
 #include "text/textutil.h"
 
 namespace {
@@ -127,5 +129,7 @@ int main(int argc, char** argv) {
     // Only the opening screen is made now; the other windows when they are first needed.
     Program program(session);
     program.start(arguments.maze, arguments.replay ? &*arguments.replay : nullptr);
+    // Asked to end by the desktop, the program closes as the player would close it.
+    onEndSignals(&program.openingScreen(), [&program](int) { program.windDown(); });
     return app->exec();
 }

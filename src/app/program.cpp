@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QCoreApplication>
 #include <QIcon>
 #include <QTimer>
@@ -112,6 +113,37 @@ void Program::prepareFirstGame() {
     // While the player reads the opening screen, the game's windows are made, so that
     // Enter only makes the maze.
     QTimer::singleShot(0, m_opening.get(), [this] { m_windows->prepareGame(); });
+}
+
+void Program::windDown() {
+    if (m_windDownSteps > 0) return; // already under way
+    windDownStep();
+}
+
+// One window or question at a time, each from the event loop, so that the loop of a
+// question answered returns before the next step looks at what is left.
+void Program::windDownStep() {
+    constexpr int patience = 1000; // steps of 10 ms: a maze being made is waited for
+    if (++m_windDownSteps > patience) {
+        QCoreApplication::exit(1);
+        return;
+    }
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+    } else if (QWidget* modal = QApplication::activeModalWidget()) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    } else if (m_windows->gameScreenMade() && m_windows->gameScreen().isVisible()) {
+        m_windows->gameScreen().leaveGame();
+    } else if (m_opening->isVisible()) {
+        m_opening->close(); // keeps the player's choices and ends the program
+    } else {
+        QCoreApplication::quit();
+        return;
+    }
+    QTimer::singleShot(10, m_opening.get(), [this] { windDownStep(); });
 }
 
 } // namespace quorvel

@@ -35,6 +35,12 @@ class Program {
     void start(const std::optional<MazeNumber>& maze = std::nullopt,
                const RunRecord* replay = nullptr);
 
+    /// Ends the program as the desktop asks it to (a logout, a closed terminal): each
+    /// open question is answered as Esc answers it, a game under way is left unsaved (no
+    /// file is written over without the player's word), each window closes as the
+    /// player closes it, keeping its settings, and then the event loop ends.
+    void windDown();
+
     OpeningScreen& openingScreen() { return *m_opening; }
     ProgramWindows& windows() { return *m_windows; }
     Audio& audio() { return m_audio; }
@@ -44,8 +50,10 @@ class Program {
     std::unique_ptr<OpeningScreen> m_opening;
     std::unique_ptr<ProgramWindows> m_windows;
     std::unique_ptr<Gamepad> m_gamepad;
+    int m_windDownSteps = 0; ///< steps taken since the desktop asked the program to end
 
     void prepareFirstGame();
+    void windDownStep();
 };
 
 } // namespace quorvel

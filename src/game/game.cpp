@@ -212,6 +212,11 @@ void Game::end() {
     stopClock();
 }
 
+void Game::abandon() {
+    m_state.gameOver = true;
+    end();
+}
+
 void Game::stopClock() {
     m_clockOn = false;
     m_host->setGameTimer(false);

@@ -78,6 +78,9 @@ class Game {
     void begin();
     /// The game screen was hidden: the clocks stop and input is ignored from now on.
     void end();
+    /// The program ends without asking the player (the desktop asked it to): the game
+    /// is over where it stands, unsaved, and ends.
+    void abandon();
     /// True between begin() and end() while the game is not over.
     bool playing() const { return m_active && !m_state.gameOver; }
 

@@ -891,6 +891,11 @@ void GameScreen::pressQuit() {
     if (quitButton->isEnabled()) quitButton->click();
 }
 
+void GameScreen::leaveGame() {
+    if (!m_watch) m_game.abandon();
+    close();
+}
+
 void GameScreen::closeGameScreen() {
     close();
 }

@@ -95,6 +95,9 @@ class GameScreen : public QWidget, public GameHost {
     QWidget* viewWidget() const;
     /// What the Quit Maze button does, when it is enabled.
     void pressQuit();
+    /// Closes the screen without a question as the program ends: a game under way is
+    /// left unsaved, a watch stops.
+    void leaveGame();
 
     void toggleSounds();
     void toggleMusic();
