@@ -857,12 +857,15 @@ TEST_F(Opening, NoGameStartsBeforeTheSetupHasNamedThePlayer) {
     ModalScript script({typename_("Alice")});
     // A name box no key can reach is closed after a while, so the test ends.
     bool rescued = false;
-    QTimer::singleShot(3000, [&rescued] {
+    QTimer rescue;
+    rescue.setSingleShot(true);
+    QObject::connect(&rescue, &QTimer::timeout, [&rescued] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             rescued = true;
             modal->hide();
         }
     });
+    rescue.start(3000);
     form1->show(); // its setup is queued and has not run yet
     form1->enterButton->click();
     EXPECT_FALSE(form2->isVisible());

@@ -2,6 +2,9 @@
 // what a step, a turn, a find and the request keys say, dialogs and the end screen, the
 // opening screen, and speech cut short by the next action.
 
+#include <filesystem>
+#include <fstream>
+
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
@@ -195,8 +198,18 @@ TEST_F(Spoken, TheOpeningScreenSaysWhoPlaysWhatAndItsKeys) {
 }
 
 TEST_F(Spoken, WithoutASpeechServiceTheGameSaysSoOnceAndPlaysOn) {
+    // No service, and the one the speech client starts fails after a second, however
+    // busy the machine.
+    const std::string starter = programFolder() + "speech-dispatcher";
+    std::ofstream(starter) << "#!/bin/sh\nsleep 1\nexit 1\n";
+    std::filesystem::permissions(starter, std::filesystem::perms::owner_all);
+    qputenv("SPEECHD_CMD", QByteArray::fromStdString(starter));
     qputenv("SPEECHD_ADDRESS",
             "unix_socket:" + QByteArray::fromStdString(programFolder()) + "no-speech-service");
+    const std::shared_ptr<void> unset(nullptr, [](void*) {
+        qunsetenv("SPEECHD_ADDRESS");
+        qunsetenv("SPEECHD_CMD");
+    });
     session.speaker = std::make_unique<SilentSpeaker>();
     session.spoken.makeSpeaker = makeSystemSpeaker;
     newGame(1, 1234);
@@ -218,7 +231,6 @@ TEST_F(Spoken, WithoutASpeechServiceTheGameSaysSoOnceAndPlaysOn) {
     QTest::qWait(300);
     EXPECT_EQ(told.size(), 1u);
     EXPECT_TRUE(form->isVisible());
-    qunsetenv("SPEECHD_ADDRESS");
 }
 
 } // namespace

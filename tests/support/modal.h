@@ -9,13 +9,14 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "support/leftbehind.h"
+
 namespace quorvel::test {
 
-/// Runs act on the active modal window as soon as there is one, while the test that
-/// asked runs: a wait whose window never came ends with its test, so it never acts on a
-/// later test's window with the references of one that has ended.
+/// Runs act on the active modal window as soon as there is one. The wait belongs to
+/// the running test: it ends with the test, and a wait that never met a window fails it.
 inline void whenModal(std::function<void(QWidget*)> act) {
-    auto* timer = new QTimer;
+    auto* timer = new QTimer(testOwner());
     timer->setInterval(10);
     const ::testing::TestInfo* asker = ::testing::UnitTest::GetInstance()->current_test_info();
     QObject::connect(timer, &QTimer::timeout, [timer, act, asker] {

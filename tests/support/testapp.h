@@ -5,6 +5,8 @@
 
 #include <QApplication>
 
+#include "support/leftbehind.h"
+
 namespace quorvel::test {
 
 inline QApplication* ensureApp() {
