@@ -28,6 +28,11 @@ class TestFolder {
         ::setenv("XDG_CONFIG_HOME", m_config.c_str(), 1);
         setProgramFolders(m_home, "quorvel3d", m_config);
     }
+    ~TestFolder() {
+        // By its bytes, so a folder a test named in another code page goes too.
+        std::error_code ignored;
+        std::filesystem::remove_all(m_dir.path().toStdString(), ignored);
+    }
     const std::string& home() const { return m_home; }
     const std::string& config() const { return m_config; }
     std::string root() const { return m_dir.path().toStdString() + "/"; }
