@@ -110,6 +110,7 @@ bool runMatches(const RunRecord& run, int level, const BestTime& entry) {
 
 bool prepareReplaysFolder() {
     const std::string folder = replaysFolder();
+    // errno tells only of a mkdir that failed: a folder made now is opened to all.
     if (::mkdir(folder.c_str(), 0777) == 0)
         openAccess(folder);
     else if (errno != EEXIST)

@@ -8,6 +8,7 @@
 #include "files/inifile.h"
 #include "files/registry.h"
 #include "files/resourcefile.h"
+#include "files/runfiles.h"
 #include "files/singleinstance.h"
 #include "support/testfolder.h"
 
@@ -67,6 +68,13 @@ TEST(OpenAccess, SharedFolderFilesBecomeWritableByAllWithoutFollowingLinks) {
     ::chmod((folder.home() + "Saved Games").c_str(), 0700);
     EXPECT_TRUE(openAccess(folder.home() + "Saved Games"));
     EXPECT_EQ(modeOf(folder.home() + "Saved Games"), 0777u);
+    // So is the runs' folder, made as the first run is kept, whatever a failed call
+    // before left in errno.
+    const mode_t umask = ::umask(077);
+    errno = EEXIST;
+    EXPECT_FALSE(keepRun(RunRecord{}, BestTimes{}).empty());
+    ::umask(umask);
+    EXPECT_EQ(modeOf(replaysFolder()), 0777u);
 
     const std::string outside = folder.root() + "private.txt";
     touch(outside, 0600);

@@ -14,13 +14,13 @@
 #include "files/programfolder.h"
 #include "files/runfiles.h"
 #include "game/runplayer.h"
+#include "gamescreenparts.h"
 #include "screenfixture.h"
 #include "screens/besttimesscreen.h"
 #include "screens/runwatch.h"
 #include "screens/statisticsscreen.h"
 #include "screenshot.h"
 #include "widgets/messagedialog.h"
-#include "gamescreenparts.h"
 
 namespace quorvel::test {
 namespace {
@@ -201,6 +201,10 @@ TEST_F(WatchTest, SpacePausesRightPlaysOneEventThePlayKeysDoNothingAndEscStops) 
 }
 
 TEST_F(WatchTest, BestTimesOfferTheirKeptRunsAndMarkThoseThatCheck) {
+    // In a program folder whose name is not UTF-8 (unpacked from an old archive).
+    const std::string latin1 = folder.root() + "Spiele f\xFCr Ann/";
+    fs::create_directories(latin1);
+    setProgramFolders(latin1, "quorvel3d", folder.config());
     const RunRecord run = playAWin();
     // A second result whose kept run does not reach the time it claims.
     RunRecord claimed = run;
@@ -233,8 +237,17 @@ TEST_F(WatchTest, BestTimesOfferTheirKeptRunsAndMarkThoseThatCheck) {
               times.times[0][0]->geometry().right() -
                   times.times[0][0]->fontMetrics().horizontalAdvance(times.times[0][0]->text()));
 
+    // A run changed since it was checked is checked again.
+    times.hide();
+    const auto kept = runsOfTable(table);
+    fs::copy_file(kept[0][1].path, kept[0][0].path, fs::copy_options::overwrite_existing);
+    times.fillTimes(table);
+    times.show();
+    ASSERT_TRUE(QTest::qWaitFor([&times] { return times.runsChecked(); }, 10000));
+    EXPECT_FALSE(times.checkedMarks[0][0]->isVisible());
+
     times.watchButtons[0][0]->click();
-    EXPECT_EQ(times.chosenRun(), runsOfTable(table)[0][0].path);
+    EXPECT_EQ(times.chosenRun(), kept[0][0].path);
     EXPECT_FALSE(times.isVisible());
 }
 
