@@ -5,10 +5,12 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QPointer>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextDocument>
 #include <QToolTip>
-#include <QScreen>
 
 #include "game/random.h"
 #include "screens/messagepanel.h"
@@ -118,14 +120,15 @@ TEST_F(Panel, LongLinesEndInAnEllipsisAndShowWhollyInTheirTooltip) {
                           MessageLevel::log);
     const QRect area = screen.screen()->availableGeometry();
     QToolTip::showText(area.topRight() - QPoint(40, -40), label("lblmessagecurrent")->toolTip());
-    const QWidget* shown = nullptr;
-    for (const QWidget* w : QApplication::topLevelWidgets())
+    QPointer<QWidget> shown;
+    for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == "qtooltip_label" && w->isVisible()) shown = w;
     ASSERT_NE(shown, nullptr);
     EXPECT_TRUE(area.contains(shown->geometry()));
     EXPECT_FALSE(label("lblmessagecurrent")->toolTip().contains(QChar::Nbsp)); // breaks between words
     EXPECT_LE(shown->width(), shown->fontMetrics().averageCharWidth() * 90);
-    QToolTip::hideText();
+    QToolTip::hideText(); // the tip goes a moment later, and with it its timer
+    EXPECT_TRUE(QTest::qWaitFor([&shown] { return shown.isNull(); }, 5000));
 }
 
 TEST_F(Panel, OnlyTheCurrentLineChangesColour) {
