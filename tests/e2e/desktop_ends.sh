@@ -52,6 +52,27 @@ e2e_check "status after SIGHUP" 0 "$?"
 E2E_GAME_PID=""
 e2e_check "the level kept after SIGHUP" 3 "$(e2e_setting Ann.Settings Skill)"
 
+# SIGTERM at the winner screen: the win was recorded before the screen showed, once, and
+# its run verifies.
+e2e_beatable_times
+read -r taps _ < <("$E2E_TOOL" maze --level 1 --seed 1234 |
+    awk -f "$(dirname "$0")/ways.awk" -f "$(dirname "$0")/way_out.awk")
+e2e_start_game --maze 1-1234
+E2E_MAP="$(e2e_wait_window "Quorvel Map" 30)" || { e2e_fail "maze 1-1234 did not open"; e2e_done; }
+e2e_settle 1
+E2E_GAME_WINDOW="$(e2e_find_window "Quorvel 3-D.")"
+e2e_walk "$taps"
+e2e_wait_window "Winner! (New Best Time)" 10 >/dev/null || { e2e_fail "no win"; e2e_done; }
+kill -TERM "$E2E_GAME_PID"
+e2e_game_exited 10 || e2e_fail "the game did not end on SIGTERM at the winner screen"
+E2E_GAME_PID=""
+e2e_check "rows of Ann after SIGTERM at the winner screen" 1 \
+    "$("$E2E_TOOL" scores "$QUORVEL3D_HOME/quorvel3d.his" | awk -F'\t' '$3 == "Ann"' | wc -l)"
+runs=("$QUORVEL3D_HOME"/Replays/*.run)
+e2e_check "runs kept" 1 "${#runs[@]}"
+"$E2E_TOOL" replay "${runs[0]}" >"$E2E_TMP/replay" 2>&1
+e2e_check "the run verifies" "0 verified" "$? $(tail -n 1 "$E2E_TMP/replay")"
+
 # The display goes in the middle of a game: the program ends, its files stay whole.
 before="$(cksum <"$QUORVEL3D_HOME/quorvel3d.ini")"
 e2e_start_game

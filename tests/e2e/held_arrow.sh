@@ -27,11 +27,7 @@ e2e_key "$opening" alt+1 # the load button of level 1
 E2E_MAP="$(e2e_wait_window "Quorvel Map" 20)" || { e2e_fail "the saved game did not load"; e2e_done; }
 E2E_GAME_WINDOW="$(e2e_find_window "Quorvel 3-D.")"
 e2e_settle
-for ((i = 0; i < ${#taps}; i++)); do
-    [ "${taps:i:1}" = R ] && key=Right || key=Up
-    e2e_key "$E2E_GAME_WINDOW" "$key"
-    e2e_settle 0.15
-done
+e2e_walk "$taps"
 
 # Both processors busy, the Up key held for two seconds.
 for _ in 1 2; do

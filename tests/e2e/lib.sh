@@ -37,6 +37,8 @@
 #   e2e_open_game            Enter on the opening screen; sets E2E_OPENING, E2E_GAME_WINDOW, E2E_MAP
 #   e2e_quit_game yes|no     quits the game by its Quit button, answering the save offer
 #   e2e_saved LEVEL NAME     one value of the player's saved game (quorvel3d-tool save)
+#   e2e_beatable_times       a best-times table that any win enters
+#   e2e_walk TAPS            walks a way (R a right turn, U a step) in the game screen
 #   e2e_screenshot FILE      the whole screen as a PNG (when ImageMagick is there)
 #   e2e_check WHAT EXPECTED ACTUAL, e2e_near (the same, a pixel's rounding allowed at a
 #                            scale that is not whole), e2e_fail MESSAGE, e2e_done   results
@@ -443,6 +445,35 @@ e2e_quit_game() {
         [ -n "$replace" ] && e2e_key "$replace" y
         [ "$SECONDS" -le "$until" ] || return 1
         sleep 0.1
+    done
+}
+
+# e2e_beatable_times: a best-times table of default entries (Friend, 99.999999 days), so
+# that any win takes a row.
+e2e_beatable_times() {
+    python3 - "$QUORVEL3D_HOME/quorvel3d.his" <<'PY'
+import struct, sys
+table = bytearray(39424)
+table[0:5] = b"\x04QVBT"
+table[5:7] = bytes([1, 35])
+table[16:20] = struct.pack("<I", 39424)
+for i in range(18):
+    at = 256 + i * 2176
+    table[at:at + 7] = b"\x06Friend"
+    table[at + 24:at + 32] = struct.pack("<d", 99.999999)
+    text = b"99 days, 23:59:59"
+    table[at + 36:at + 37 + len(text)] = bytes([len(text)]) + text
+open(sys.argv[1], "wb").write(table)
+PY
+}
+
+# e2e_walk TAPS: walks a way in the game screen, R a right turn and U a step each.
+e2e_walk() {
+    local i key
+    for ((i = 0; i < ${#1}; i++)); do
+        [ "${1:i:1}" = R ] && key=Right || key=Up
+        e2e_key "$E2E_GAME_WINDOW" "$key"
+        e2e_settle 0.15
     done
 }
 
