@@ -315,15 +315,20 @@ TEST(BestTimes, ADefaultTableHoldsFriendAtNinetyNineDays) {
 
 TEST(BestTimes, RanksByTimeThenGemsAndMakesRoom) {
     BestTimes table;
+    // The level's three names after each result: each one pushed down goes one rank.
+    const auto names = [&table] {
+        return table.entry(2, 1).name + " " + table.entry(2, 2).name + " " + table.entry(2, 3).name;
+    };
+    EXPECT_EQ(table.record(2, result("C", 0.04, 0)), 1);
+    EXPECT_EQ(table.record(2, result("B", 0.03, 0)), 1);
+    EXPECT_EQ(names(), "B C Friend");
     EXPECT_EQ(table.record(2, result("A", 0.02, 5)), 1);
-    EXPECT_EQ(table.record(2, result("B", 0.03, 0)), 2);
-    EXPECT_EQ(table.record(2, result("C", 0.04, 0)), 3);
+    EXPECT_EQ(names(), "A B C");
     EXPECT_EQ(table.record(2, result("D", 0.05, 9)), 0); // slower than rank 3: nothing changes
     EXPECT_EQ(table.record(2, result("E", 0.02, 6)), 1); // same time, more gems: above
+    EXPECT_EQ(names(), "E A B");
     EXPECT_EQ(table.record(2, result("F", 0.02, 6)), 2); // same time, same gems: below
-    EXPECT_EQ(table.entry(2, 1).name, "E");
-    EXPECT_EQ(table.entry(2, 2).name, "F");
-    EXPECT_EQ(table.entry(2, 3).name, "A");
+    EXPECT_EQ(names(), "E F A");
     EXPECT_EQ(table.entry(1, 1).name, "Friend"); // other levels untouched
     EXPECT_EQ(table.entry(3, 3).name, "Friend");
     const BestTime e = table.entry(2, 1);

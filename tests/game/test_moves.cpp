@@ -101,7 +101,11 @@ TEST_F(GameTest, TurningWrapsCostsNothingAndDrawsTheCompassWhenOwned) {
     EXPECT_EQ(host.calls.front().rfind("sound ", 0), 0u);
     EXPECT_EQ(host.calls.front().substr(host.calls.front().size() - 2), " 1");
 
-    state().foodLevel = 10;
+    state().foodLevel = 25; // at the threshold a turn still sounds as a turn
+    host.calls.clear();
+    game.turnRight();
+    EXPECT_NE(host.calls.front(), "sound starving/warning 0");
+    state().foodLevel = 24;
     host.calls.clear();
     game.turnRight();
     EXPECT_EQ(host.calls.front(), "sound starving/warning 0");
