@@ -134,6 +134,10 @@ TEST(ViewScan, TheExitIsSeenOnlyFacingThree) {
     EXPECT_EQ(viewScan(drawn(rows, 1, 5, 3)).viewCase, ViewCase::onExit);
     EXPECT_EQ(viewScan(drawn(rows, 1, 1, 3)).viewCase, ViewCase::normal); // four away
     EXPECT_EQ(viewScan(drawn(rows, 1, 1, 3)).depth, 4);
+    // A wall one cell ahead hides an exit two or three cells away.
+    EXPECT_EQ(viewScan(drawn({"#####", "#.#E#", "#####"}, 1, 1, 3)).viewCase, ViewCase::normal);
+    EXPECT_EQ(viewScan(drawn({"######", "#.#.E#", "######"}, 1, 1, 3)).viewCase,
+              ViewCase::normal);
 
     // Facing 1 from the exit it is just floor behind; beside a corridor it is an opening.
     const std::vector<std::string> side = {"#####", "#...#", "##E##", "#####"};
