@@ -184,24 +184,27 @@ TEST_F(Composition, OversizedThemePicturesAreClippedToTheView) {
 }
 
 TEST(TransparentDraw, KeyIsTheSourcesBottomLeftPixelInAllThreeColours) {
-    QImage dst = flat(4, 1, QColor(0, 0, 0));
+    QImage dst = flat(4, 2, QColor(0, 0, 0));
     QImage src(4, 2, QImage::Format_RGB888);
-    src.setPixelColor(0, 0, QColor(10, 20, 30)); // the key exactly: left out
-    src.setPixelColor(1, 0, QColor(11, 20, 30)); // differs in red only
+    src.setPixelColor(0, 0, QColor(11, 20, 30)); // differs in red only
+    src.setPixelColor(1, 0, QColor(10, 20, 30)); // the key exactly: left out
     src.setPixelColor(2, 0, QColor(10, 20, 31)); // in blue only
     src.setPixelColor(3, 0, QColor(10, 21, 30)); // in green only
-    for (int x = 0; x < 4; ++x)
-        src.setPixelColor(x, 1, QColor(10, 20, 30));
+    src.setPixelColor(0, 1, QColor(10, 20, 30)); // the key; every other corner differs
+    for (int x = 1; x < 4; ++x)
+        src.setPixelColor(x, 1, QColor(99, 99, 99));
     transparentDraw(dst, 0, 0, src);
-    EXPECT_EQ(pixel(dst, 0, 0), QColor(0, 0, 0));
-    EXPECT_EQ(pixel(dst, 1, 0), QColor(11, 20, 30));
+    EXPECT_EQ(pixel(dst, 0, 0), QColor(11, 20, 30));
+    EXPECT_EQ(pixel(dst, 1, 0), QColor(0, 0, 0));
     EXPECT_EQ(pixel(dst, 2, 0), QColor(10, 20, 31));
     EXPECT_EQ(pixel(dst, 3, 0), QColor(10, 21, 30));
+    EXPECT_EQ(pixel(dst, 0, 1), QColor(0, 0, 0));
+    EXPECT_EQ(pixel(dst, 3, 1), QColor(99, 99, 99));
     // A 32-bit source is read as 24 bits.
     QImage argb = src.convertToFormat(QImage::Format_ARGB32);
     QImage dst2 = flat(4, 1, QColor(0, 0, 0));
     transparentDraw(dst2, 0, 0, argb);
-    EXPECT_EQ(pixel(dst2, 1, 0), QColor(11, 20, 30));
+    EXPECT_EQ(pixel(dst2, 0, 0), QColor(11, 20, 30));
     transparentDraw(dst2, 0, 0, QImage()); // an empty picture draws nothing
 }
 
