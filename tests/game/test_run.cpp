@@ -281,6 +281,10 @@ TEST(Runs, RunsTheProgramNeverRecordsAreRefused) {
              r.events.insert(r.events.begin() + 4, quit);
          },
          "the game does not take quit as the run records it"},
+        {"the header's maze not the one played", [](RunRecord& r) { r.maze.state ^= 1; },
+         "damaged: it does not start with its maze"},
+        {"a gem more than the rules give", [](RunRecord& r) { ++r.outcome.gems; },
+         "where the record says"},
         {"a step after the game was quit",
          [&](RunRecord& r) {
              RunEvent quit = r.events[4];
@@ -387,18 +391,21 @@ TEST(Runs, TimingThatTheProgramNeverMakesIsRefused) {
     p.game.newMaze(1, 99);
     p.game.begin();
     p.walker.walkOut(30);
-    RunRecord run = p.game.run();
+    const RunRecord run = p.game.run();
     std::vector<std::size_t> ticks;
     for (std::size_t i = 0; i < run.events.size(); ++i)
         if (run.events[i].action == RunAction::clockTick) ticks.push_back(i);
     ASSERT_GE(ticks.size(), 2u);
-    const std::size_t tick = ticks[1]; // measured from the tick before, not from the start
-    run.events[tick].time -= 0.1 / secondsPerDay; // a tenth of a second early
-    const RunVerdict verdict = verifyRun(run);
-    ASSERT_TRUE(verdict.departure);
-    EXPECT_EQ(verdict.departure->event, tick + 1);
-    EXPECT_NE(verdict.departure->why.find("a second apart"), std::string::npos)
-        << verdict.departure->why;
+    // The first tick is measured from the start, the next from the tick before.
+    for (const std::size_t tick : {ticks[0], ticks[1]}) {
+        RunRecord early = run;
+        early.events[tick].time -= 0.1 / secondsPerDay; // a tenth of a second early
+        const RunVerdict verdict = verifyRun(early);
+        ASSERT_TRUE(verdict.departure) << tick;
+        EXPECT_EQ(verdict.departure->event, tick + 1);
+        EXPECT_NE(verdict.departure->why.find("a second apart"), std::string::npos)
+            << verdict.departure->why;
+    }
 
     // A run's second step a tenth of a second after its first.
     Played q;
