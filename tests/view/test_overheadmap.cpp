@@ -329,6 +329,19 @@ TEST(MapFile, BitmapsHaveTheExpectedSizesAndRoundTrip) {
         EXPECT_EQ(back->width, map.picture().width);
         EXPECT_EQ(back->rgb, map.picture().rgb);
     }
+    // Every row padding a width can need (the maps' own widths all need two bytes): rows
+    // of whole four-byte words, as any program reading the file expects them.
+    const std::size_t threeRows[] = {66, 78, 90, 90, 102, 114, 126, 126};
+    for (int width = 1; width <= 8; ++width) {
+        MapPicture picture{width, 3, {}};
+        for (int i = 0; i < width * 3 * 3; ++i)
+            picture.rgb.push_back(static_cast<std::uint8_t>(i * 7));
+        const std::vector<std::uint8_t> file = encodeBmp(picture);
+        EXPECT_EQ(file.size(), threeRows[width - 1]) << width;
+        const auto back = decodeBmp(file);
+        ASSERT_TRUE(back) << width;
+        EXPECT_EQ(back->rgb, picture.rgb) << width;
+    }
 }
 
 TEST(MapFile, DamagedBitmapsAreRefused) {
@@ -342,6 +355,11 @@ TEST(MapFile, DamagedBitmapsAreRefused) {
     bad = good;
     bad[28] = 32; // not 24 bits a pixel
     EXPECT_FALSE(decodeBmp(bad));
+    for (const std::uint8_t compression : {1, 2, 3, 4, 6}) { // run lengths, bit fields...
+        bad = good;
+        bad[30] = compression;
+        EXPECT_FALSE(decodeBmp(bad)) << int(compression);
+    }
     bad = good;
     bad[18] = 0xFF, bad[19] = 0xFF, bad[20] = 0xFF, bad[21] = 0x7F; // absurd width
     EXPECT_FALSE(decodeBmp(bad));
