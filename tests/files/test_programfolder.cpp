@@ -61,16 +61,22 @@ TEST(ProgramFolder, WritableProgramFolderElseTheUsersDataFolder) {
     ::setenv("HOME", home.c_str(), 1);
 }
 
-// Started without HOME (a service, a cron job), the game still finds the user's home.
+// Started without HOME (a service, a cron job), or with a relative one that would move
+// with the working folder, the game still finds the user's home.
 TEST(ProgramFolder, WithoutHomeTheUsersHomeComesFromThePasswordDatabase) {
     test::TestFolder folder;
     const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
-    ::unsetenv("HOME");
-    ::unsetenv("XDG_CONFIG_HOME");
-    initProgramFolders("/usr/games/quorvel3d");
     const passwd* user = ::getpwuid(::getuid());
     ASSERT_NE(user, nullptr);
-    EXPECT_EQ(configFolder(), std::string(user->pw_dir) + "/.config/");
+    ::unsetenv("XDG_CONFIG_HOME");
+    for (const char* given : {static_cast<const char*>(nullptr), "relative/home", ""}) {
+        if (given)
+            ::setenv("HOME", given, 1);
+        else
+            ::unsetenv("HOME");
+        initProgramFolders("/usr/games/quorvel3d");
+        EXPECT_EQ(configFolder(), std::string(user->pw_dir) + "/.config/") << (given ? given : "none");
+    }
     ::setenv("HOME", home.c_str(), 1);
 }
 
