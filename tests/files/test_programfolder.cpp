@@ -75,7 +75,8 @@ TEST(ProgramFolder, WithoutHomeTheUsersHomeComesFromThePasswordDatabase) {
         else
             ::unsetenv("HOME");
         initProgramFolders("/usr/games/quorvel3d");
-        EXPECT_EQ(configFolder(), std::string(user->pw_dir) + "/.config/") << (given ? given : "none");
+        EXPECT_EQ(configFolder(), std::string(user->pw_dir) + "/.config/")
+            << (given ? given : "none");
     }
     ::setenv("HOME", home.c_str(), 1);
 }

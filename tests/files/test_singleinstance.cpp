@@ -219,12 +219,14 @@ TEST(SingleInstance, ASecondCopyEndsEvenWhereNoLockFileCanBeMade) {
         bool firstHasRuntime;
         bool secondHasRuntime;
         bool secondThroughLink;
+        bool secondOtherRuntime = false; ///< a runtime folder, not the first copy's
     };
     const Case cases[] = {
         {"read-only folder", true, true, false},
         {"read-only folder, no runtime folder", false, false, false},
         {"read-only folder, runtime folder for the first copy only", true, false, false},
         {"read-only folder reached through a link, no runtime folder", false, false, true},
+        {"read-only folder, a runtime folder of its own for each copy", true, true, false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -246,7 +248,12 @@ TEST(SingleInstance, ASecondCopyEndsEvenWhereNoLockFileCanBeMade) {
                 EXPECT_TRUE(lockHeld(singleInstanceRuntimePath(singleInstanceName)));
             }
         }
-        QProcess* second = startGame(folder, &owner, c.secondHasRuntime ? runtime : "",
+        const std::string otherRuntime = folder.root() + "other run/";
+        QDir().mkpath(QString::fromStdString(otherRuntime));
+        QProcess* second = startGame(folder, &owner,
+                                     !c.secondHasRuntime    ? ""
+                                     : c.secondOtherRuntime ? otherRuntime
+                                                            : runtime,
                                      c.secondThroughLink ? link + "/" : "");
         EXPECT_TRUE(secondCopyEndsAtOnce(first, second));
         endCopy(first);
