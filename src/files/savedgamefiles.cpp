@@ -115,16 +115,17 @@ bool writeSavedGame(const std::string& path, std::span<const std::uint8_t> recor
     // The map picture and the run take their places first and the saved game last, so
     // even a run of the program that ends between the renames with no commit to finish
     // never pairs a new record with an old picture.
-    std::vector<FileWrite> files{{mapPath, byteView(mapPicture)}};
-    if (!run.empty()) files.push_back({runPath, byteView(run)});
-    files.push_back({path, byteView(record)});
-    if (!writeFilesSafely(files, failedPath)) return false;
+    FileChange change;
+    change.writes.push_back({mapPath, byteView(mapPicture)});
+    if (!run.empty()) change.writes.push_back({runPath, byteView(run)});
+    change.writes.push_back({path, byteView(record)});
+    // A save without a run removes an older game's run in the same change: a kill
+    // between the two would pair the new saved game with a run that is not its own.
+    if (run.empty()) change.removals.push_back(runPath);
+    if (!commitFiles(path.substr(0, path.find_last_of('/') + 1), change, failedPath)) return false;
     openAccess(mapPath);
     openAccess(path);
-    if (run.empty())
-        ::unlink(runPath.c_str()); // an older game's run is not this one's
-    else
-        openAccess(runPath);
+    if (!run.empty()) openAccess(runPath);
     return true;
 }
 
@@ -137,7 +138,10 @@ std::vector<std::string> savedGameFiles(std::string_view player, int level) {
 
 void tidyAfterEarlierRun() {
     const std::string saved = savedGamesFolder();
-    finishCommittedWrites(saved);
+    // A save there may remove the slot's older run ("Ann1.run").
+    finishCommittedWrites(saved, [](std::string_view name) {
+        return name.size() > 4 && name.ends_with(".run") && name.find('/') == name.npos;
+    });
     // The end of a game: its record stands in the program folder, and it may remove
     // nothing but a saved game's files.
     finishCommittedWrites(programFolder(), isSavedGameFile);

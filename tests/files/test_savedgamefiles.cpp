@@ -28,7 +28,8 @@ std::span<const std::uint8_t> bytesOf(const std::string& s) {
 } // namespace
 
 // The saving code in a child killed at random instants, then the start's tidying: the
-// slot holds the old pair or the new one every time, and no temporary file outlives it.
+// slot holds the old files or the new ones every time, and no temporary file outlives
+// it; so too when the new save has no run and the old one's must go with it.
 // QUORVEL3D_KILL_TRIALS asks for more kills than the hundred of the test run.
 TEST(SavedGameFiles, AKillAtAnyInstantLeavesTheOldPairOrTheNewOneNeverAMix) {
     test::TestFolder folder;
@@ -36,47 +37,51 @@ TEST(SavedGameFiles, AKillAtAnyInstantLeavesTheOldPairOrTheNewOneNeverAMix) {
     const std::string sav = savedGamePath("Ann", 1), map = savedMapPath("Ann1");
     const std::string run = savedRunPath("Ann1");
     const std::string oldSav(34304, 'a'), oldMap(1954, 'A'), oldRun(900, 'x');
-    const std::string newSav(34304, 'b'), newMap(1954, 'B'), newRun(1200, 'y');
-    // The renames of the pair wait a little each, so an instant between them is as
-    // likely as any other instant of the save.
-    constexpr int renamePauseMicroseconds = 2000;
-    const auto save = [&] {
-        pauseBetweenRenames(renamePauseMicroseconds);
-        return writeSavedGame(sav, bytesOf(newSav), bytesOf(newMap), bytesOf(newRun));
-    };
-    const auto writeOld = [&] {
-        pauseBetweenRenames(0);
-        ASSERT_TRUE(writeSavedGame(sav, bytesOf(oldSav), bytesOf(oldMap), bytesOf(oldRun)));
-    };
-    writeOld();
-    const long took = test::microsecondsOf([&] { ASSERT_TRUE(save()); });
-
-    const int trials = test::killTrials(100);
-    std::mt19937 rng(20261207);
-    int olds = 0, news = 0, mixes = 0;
-    for (int t = 0; t < trials; ++t) {
+    const std::string newSav(34304, 'b'), newMap(1954, 'B');
+    for (const std::string& newRun : {std::string(1200, 'y'), std::string()}) {
+        SCOPED_TRACE(newRun.empty() ? "a save without a run" : "a save with its run");
+        // The renames of the pair wait a little each, so an instant between them is as
+        // likely as any other instant of the save.
+        constexpr int renamePauseMicroseconds = 2000;
+        const auto save = [&] {
+            pauseBetweenRenames(renamePauseMicroseconds);
+            return writeSavedGame(sav, bytesOf(newSav), bytesOf(newMap), bytesOf(newRun));
+        };
+        const auto writeOld = [&] {
+            pauseBetweenRenames(0);
+            ASSERT_TRUE(writeSavedGame(sav, bytesOf(oldSav), bytesOf(oldMap), bytesOf(oldRun)));
+        };
         writeOld();
-        test::killAtRandom(rng, took, [&] { save(); });
+        const long took = test::microsecondsOf([&] { ASSERT_TRUE(save()); });
 
-        tidyAfterEarlierRun();
-        const std::string nowSav = test::fileBytes(sav), nowMap = test::fileBytes(map);
-        const std::string nowRun = test::fileBytes(run);
-        if (nowSav == oldSav && nowMap == oldMap && nowRun == oldRun)
-            ++olds;
-        else if (nowSav == newSav && nowMap == newMap && nowRun == newRun)
-            ++news;
-        else
-            ++mixes;
-        EXPECT_EQ(test::folderEntries(savedGamesFolder()),
-                  (std::vector<std::string>{"Ann1.map", "Ann1.run", "Ann1.sav"}))
-            << "after kill " << t;
+        const int trials = test::killTrials(100);
+        std::mt19937 rng(20261207);
+        int olds = 0, news = 0, mixes = 0;
+        for (int t = 0; t < trials; ++t) {
+            writeOld();
+            test::killAtRandom(rng, took, [&] { save(); });
+
+            tidyAfterEarlierRun();
+            const std::string nowSav = test::fileBytes(sav), nowMap = test::fileBytes(map);
+            const std::string nowRun = test::fileBytes(run);
+            if (nowSav == oldSav && nowMap == oldMap && nowRun == oldRun)
+                ++olds;
+            else if (nowSav == newSav && nowMap == newMap && nowRun == newRun)
+                ++news;
+            else
+                ++mixes;
+            const std::vector<std::string> slot =
+                nowRun.empty() ? std::vector<std::string>{"Ann1.map", "Ann1.sav"}
+                               : std::vector<std::string>{"Ann1.map", "Ann1.run", "Ann1.sav"};
+            EXPECT_EQ(test::folderEntries(savedGamesFolder()), slot) << "after kill " << t;
+        }
+        std::printf("%d kills: %d left the old files, %d the new ones, %d a mix\n", trials, olds,
+                    news, mixes);
+        EXPECT_EQ(mixes, 0);
+        // Kills landed before the commit and after it alike.
+        EXPECT_GT(olds, 0);
+        EXPECT_GT(news, 0);
     }
-    std::printf("%d kills: %d left the old pair, %d the new one, %d a mix\n", trials, olds, news,
-                mixes);
-    EXPECT_EQ(mixes, 0);
-    // Kills landed before the commit and after it alike.
-    EXPECT_GT(olds, 0);
-    EXPECT_GT(news, 0);
 }
 
 // Temporary files a killed run left beside the game's own files go at the next start,
@@ -103,8 +108,7 @@ TEST(SavedGameFiles, TheGamesOwnTemporaryFilesAreClearedAtStartAndNothingElse) {
     test::putBytes(saved + ".Cleo2.sav.abc123", "another file's temporary");
     test::putBytes(saved + ".Bob2.sav.commit", "QV3 commit\n.Cleo2.sav.abc123\0Bob2.sav\0"s);
     test::putBytes(folder.home() + "quorvel3d.ini", "kept");
-    test::putBytes(folder.home() + ".quorvel3d.his.commit",
-                   "QV3 commit\n\0quorvel3d.ini\0"s);
+    test::putBytes(folder.home() + ".quorvel3d.his.commit", "QV3 commit\n\0quorvel3d.ini\0"s);
     for (const char* orphan : {"Cleo2.map", "Cleo2.run", "Cleo3.run"})
         test::putBytes(saved + orphan, "its saved game is gone");
 
