@@ -137,6 +137,12 @@ TEST(RtfTables, ATableInACellIsReadAsTextOfThatCell) {
     EXPECT_EQ(test::cellText(first), "outer\xEF\xBF\xBD\xEF\xBF\xBD"
                                      "x\ty\t");
     EXPECT_EQ(test::cellText(d.tables[0].rows[0].cells.at(1)), "b\xEF\xBF\xBD");
+
+    // \itap0, which writers put in ordinary paragraphs too, is no table.
+    const RtfDocument plain =
+        parseRtf("{\\rtf1\\pard\\itap0 plain\\par\\pard\\itap0\\ql more\\par}");
+    EXPECT_TRUE(plain.tables.empty());
+    EXPECT_EQ(plain.plaintext(), "plain\nmore");
 }
 
 TEST(Rtf, SuperscriptsAndSubscriptsAreRaisedAndLowered) {
