@@ -1,6 +1,7 @@
 // What a pad's buttons and stick mean before any window is involved: the buttons of
 // the ten actions from the settings file, and the stick's dead zone.
 
+#include <QKeyEvent>
 #include <QtCore/qnamespace.h>
 #include <SDL_gamecontroller.h>
 #include <string>
@@ -111,6 +112,14 @@ TEST(KeyBindings, KeysMoveAsTheControllersButtonsDo) {
     EXPECT_EQ(own.actionOf(Qt::Key_Question, '?'), KeyAction::story); // "/" or "?"
     EXPECT_EQ(own.actionOf(Qt::Key_V, 'v'), KeyAction::speech);
     EXPECT_EQ(own.actionOf(Qt::Key_G, 'g'), std::nullopt);
+    // With Alt, Ctrl or the logo key a game key is a mnemonic or the desktop's: not played.
+    for (const Qt::KeyboardModifier held :
+         {Qt::AltModifier, Qt::ControlModifier, Qt::MetaModifier}) {
+        EXPECT_EQ(own.actionOf(QKeyEvent(QEvent::KeyPress, Qt::Key_W, held, "w")), std::nullopt);
+        EXPECT_EQ(own.actionOf(QKeyEvent(QEvent::KeyPress, Qt::Key_Up, held)), std::nullopt);
+    }
+    EXPECT_EQ(own.actionOf(QKeyEvent(QEvent::KeyPress, Qt::Key_W, Qt::ShiftModifier, "W")),
+              KeyAction::map);
 
     // Up on K; Counters asks for the Up arrow, and Up's own key goes nowhere else.
     std::vector<std::string> names(keyActionCount);
