@@ -5,6 +5,7 @@
 // use %-escapes for what the marks would break: %b blank, %q double quote,
 // %p percent, %d minus, %s slash.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -67,8 +68,10 @@ const std::vector<GnuOption>& gnuOptions();
 /// and their values aside), which the game would otherwise ignore. Whether --replay
 /// names a run file is for the caller to find out.
 ProgramOptions readProgramOptions(const std::vector<std::string>& args);
-/// The text --help prints.
-std::string usageText(std::string_view program);
+/// Gives a text of --help (context, English text) in the player's language.
+using UsageTranslation = std::function<std::string(const char* context, const char* text)>;
+/// The text --help prints, in English or through translate.
+std::string usageText(std::string_view program, const UsageTranslation& translate = {});
 /// The line --version prints: "Quorvel 3-D " and the game's versionText().
 std::string versionLine();
 

@@ -23,8 +23,10 @@
 #include "platform/fontconfiguration.h"
 #include "platform/windowsystem.h"
 #include "play/session.h"
+#include "resources/resources.h"
 #include "screens/openingscreen.h"
 #include "text/textutil.h"
+#include "widgets/language.h"
 
 namespace {
 
@@ -57,7 +59,17 @@ RunArguments runArguments(int argc, char** argv) {
     const ProgramOptions options =
         readProgramOptions(std::vector<std::string>(argv + 1, argv + argc));
     switch (options.action) {
-    case ProgramOptions::Action::help: std::fputs(usageText(name).c_str(), stdout); std::exit(0);
+    case ProgramOptions::Action::help: {
+        // Before any application exists: the translation is read for --help alone.
+        initResources();
+        const std::string language = chooseLanguage(variable);
+        const std::string usage =
+            usageText(name, [&language](const char* context, const char* text) {
+                return translateEarly(language, context, text);
+            });
+        std::fputs(usage.c_str(), stdout);
+        std::exit(0);
+    }
     case ProgramOptions::Action::version: std::puts(versionLine().c_str()); std::exit(0);
     case ProgramOptions::Action::refuse:
         std::fprintf(stderr, "%s: %s; try '%s --help'\n", name.c_str(), options.refusal.c_str(),
@@ -116,6 +128,9 @@ int main(int argc, char** argv) {
 
     // Qt takes its own options off what is left of the command line.
     const std::unique_ptr<QApplication> app = openWindowSystem(std::move(arguments.qt));
+    // The desktop's language, before the first text is made.
+    initResources();
+    installTranslations(chooseLanguage(variable));
     QApplication::setApplicationName("quorvel3d");
     QGuiApplication::setDesktopFileName("example.tendrik.quorvel3d");
     QApplication::setApplicationVersion(QString::fromStdString(versionText()));

@@ -17,6 +17,7 @@
 #include "screens/runwatch.h"
 #include "screens/statisticsscreen.h"
 #include "screens/storywindow.h"
+#include "text/gametext.h"
 #include "theme/theme.h"
 #include "widgets/dialogs.h"
 
@@ -147,7 +148,8 @@ bool ProgramWindows::watchRun(const RunRecord& run) {
     if (m_watch && m_watch->watching()) return false;
     GameScreen& screen = gameScreen();
     if (screen.isVisible()) {
-        errorBox("Error", "A run cannot be watched while a game is played.");
+        errorBox(gameText("quorvel::Problems", "Error"),
+                 gameText("quorvel::Problems", "A run cannot be watched while a game is played."));
         return false;
     }
     m_watch = std::make_unique<RunWatch>(m_session, screen, m_map.get(), run);
@@ -161,7 +163,9 @@ bool ProgramWindows::watchRun(const RunRecord& run) {
 bool ProgramWindows::watchRunFile(const std::string& path) {
     RunRecord run;
     if (const RunReadProblem problem = readRunFile(path, run)) {
-        errorBox("Load Error", "The run " + path + " cannot be watched: " + problem.text + ".");
+        errorBox(gameText("quorvel::Problems", "Load Error"),
+                 fillIn(gameText("quorvel::Problems", "The run %1 cannot be watched: %2."),
+                        {path, problem.text}));
         return false;
     }
     return watchRun(run);

@@ -10,6 +10,7 @@
 #include "files/programfolder.h"
 #include "files/resourcefile.h"
 #include "files/safewrite.h"
+#include "text/gametext.h"
 
 namespace quorvel {
 
@@ -78,8 +79,10 @@ void BestTimesFile::tellAndLog(const std::string& title, const std::string& text
 void BestTimesFile::cannotWrite(const std::string& p) {
     m_table = BestTimes();
     m_mayWrite = false;
-    tellAndLog("File Error",
-               "Unable to write to " + p + "! High scores may not be able to be viewed");
+    tellAndLog(gameText("quorvel::Problems", "File Error"),
+               fillIn(gameText("quorvel::Problems",
+                               "Unable to write to %1! High scores may not be able to be viewed"),
+                      p));
 }
 
 void BestTimesFile::loadBestTimes() {
@@ -109,8 +112,11 @@ void BestTimesFile::loadBestTimes() {
     if (read != FileRead::ok) {
         m_table = BestTimes();
         if (!writeTable(p, m_table))
-            tellAndLog("File Error",
-                       "Unable to write to " + p + "! High scores may not be able to be viewed");
+            tellAndLog(
+                gameText("quorvel::Problems", "File Error"),
+                fillIn(gameText("quorvel::Problems",
+                                "Unable to write to %1! High scores may not be able to be viewed"),
+                       p));
         return;
     }
     // A file cut short behind a sound header has lost results: it counts as altered.
@@ -140,7 +146,10 @@ bool BestTimesFile::fromDefaults(const std::string& p) {
     std::string bytes;
     if (!extractResource("scores", "BIN", p) || readBytes(p, bytes) != FileRead::ok ||
         BestTimes::checkHeader(asBytes(bytes)) != BestTimesProblem::none) {
-        tell("File Error", "Unable to read " + p + "! High scores may not be able to be viewed!");
+        tell(gameText("quorvel::Problems", "File Error"),
+             fillIn(gameText("quorvel::Problems",
+                             "Unable to read %1! High scores may not be able to be viewed!"),
+                    p));
         m_table = BestTimes();
         return false;
     }
@@ -153,7 +162,8 @@ bool BestTimesFile::mayWrite() const {
 }
 
 void BestTimesFile::tellNotWritten() const {
-    tellAndLog("File Error", "Unable to write to " + path() + "!");
+    tellAndLog(gameText("quorvel::Problems", "File Error"),
+               fillIn(gameText("quorvel::Problems", "Unable to write to %1!"), path()));
 }
 
 int BestTimesFile::recordBestTime(int level, const BestTime& result) {

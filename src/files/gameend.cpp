@@ -7,6 +7,7 @@
 #include "files/runfiles.h"
 #include "files/safewrite.h"
 #include "files/savedgamefiles.h"
+#include "text/gametext.h"
 
 namespace quorvel {
 
@@ -20,8 +21,9 @@ void dropWrite(FileChange& change, const std::string& path) {
 
 int keepGameEnd(BestTimesFile& bestTimes, const GameEnd& end, const BestTimesFile::Tell& tell) {
     const auto notWritten = [&](const std::string& path) {
-        const std::string text = "Unable to write to " + path + "!";
-        if (tell) tell("File Error", text);
+        const std::string text =
+            fillIn(gameText("quorvel::Problems", "Unable to write to %1!"), path);
+        if (tell) tell(gameText("quorvel::Problems", "File Error"), text);
         writeInstallRecord(false, text);
     };
     FileChange change;

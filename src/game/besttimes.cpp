@@ -5,6 +5,7 @@
 
 #include "game/bytes.h"
 #include "game/levels.h"
+#include "text/gametext.h"
 #include "text/textcodec.h"
 
 namespace quorvel {
@@ -175,13 +176,22 @@ std::pair<std::string, std::string> bestTimesProblemDialog(BestTimesProblem prob
     switch (problem) {
     case BestTimesProblem::none: break;
     case BestTimesProblem::notValid:
-        return {"File Error",
-                path + " is not a valid Quorvel Score File! Defuault scores will be used!"};
+        return {
+            gameText("quorvel::Problems", "File Error"),
+            fillIn(gameText("quorvel::Problems",
+                            "%1 is not a valid Quorvel Score File! Defuault scores will be used!"),
+                   path)};
     case BestTimesProblem::corrupt:
-        return {"Data Error",
-                path + " is corrupt or has been altered!  Defuault scores will be used!"};
+        return {
+            gameText("quorvel::Problems", "Data Error"),
+            fillIn(gameText("quorvel::Problems",
+                            "%1 is corrupt or has been altered!  Defuault scores will be used!"),
+                   path)};
     case BestTimesProblem::unreadable:
-        return {"File Error", "Unable to read " + path + "!  Defuault scores will be used!"};
+        return {gameText("quorvel::Problems", "File Error"),
+                fillIn(gameText("quorvel::Problems",
+                                "Unable to read %1!  Defuault scores will be used!"),
+                       path)};
     }
     return {};
 }

@@ -10,6 +10,7 @@
 #include "game/mazenumber.h"
 #include "game/random.h"
 #include "game/savefile.h"
+#include "text/gametext.h"
 
 namespace quorvel {
 
@@ -626,7 +627,7 @@ void Game::loseGame() {
     m_records->keepEnd(ending);
     EndScreenSetup screen;
     screen.kind = EndKind::lose;
-    screen.caption = "You Lose";
+    screen.caption = gameText("quorvel::EndScreen", "You Lose");
     screen.messageKey = msgLose;
     screen.sound = Sound::lose;
     screen.mazeNumber = mazeNumberText(m_maze);
@@ -660,7 +661,8 @@ void Game::winGame() {
     const int rank = m_records->keepEnd(ending);
     EndScreenSetup screen;
     screen.kind = EndKind::win;
-    screen.caption = rank < 1 ? "Winner!" : "Winner! (New Best Time)";
+    screen.caption = rank < 1 ? gameText("quorvel::EndScreen", "Winner!")
+                              : gameText("quorvel::EndScreen", "Winner! (New Best Time)");
     screen.messageKey = msgWin;
     screen.rank = rank;
     screen.sound = Sound::win;
@@ -691,9 +693,10 @@ bool Game::askToQuit() {
     recordOutcome(RunResult::unfinished);
     EndScreenSetup screen;
     screen.kind = EndKind::quit;
-    screen.caption = "Save?";
+    screen.caption = gameText("quorvel::EndScreen", "Save?");
     screen.messageKey = msgQuit;
-    screen.secondLine = "Do you want to save your game before exiting?";
+    screen.secondLine =
+        gameText("quorvel::EndScreen", "Do you want to save your game before exiting?");
     screen.sound = Sound::quit;
     screen.mazeNumber = mazeNumberText(m_maze);
     // The game stands still until the answer has been carried out: saving may ask

@@ -6,6 +6,7 @@
 
 #include "game/bytes.h"
 #include "game/levels.h"
+#include "text/gametext.h"
 
 namespace quorvel {
 
@@ -168,10 +169,20 @@ std::pair<std::string, std::string> saveProblemDialog(SaveProblem problem,
                                                       const std::string& path) {
     switch (problem) {
     case SaveProblem::none: break;
-    case SaveProblem::notValid: return {"File Error", path + " is not a valid Quorvel Save File!"};
-    case SaveProblem::corrupt: return {"Data Error", path + " has is corrupt or has been altered!"};
-    case SaveProblem::invalidData: return {"Data Error", path + " contains invalid data!"};
-    case SaveProblem::unreadable: return {"Load Error", "Unable to read " + path + "!"};
+    case SaveProblem::notValid:
+        return {
+            gameText("quorvel::Problems", "File Error"),
+            fillIn(gameText("quorvel::Problems", "%1 is not a valid Quorvel Save File!"), path)};
+    case SaveProblem::corrupt:
+        return {
+            gameText("quorvel::Problems", "Data Error"),
+            fillIn(gameText("quorvel::Problems", "%1 has is corrupt or has been altered!"), path)};
+    case SaveProblem::invalidData:
+        return {gameText("quorvel::Problems", "Data Error"),
+                fillIn(gameText("quorvel::Problems", "%1 contains invalid data!"), path)};
+    case SaveProblem::unreadable:
+        return {gameText("quorvel::Problems", "Load Error"),
+                fillIn(gameText("quorvel::Problems", "Unable to read %1!"), path)};
     }
     return {};
 }

@@ -6,6 +6,7 @@
 #include "game/game.h"
 #include "game/savefile.h"
 #include "play/questions.h"
+#include "text/gametext.h"
 #include "view/overheadmap.h"
 
 namespace quorvel {
@@ -13,20 +14,23 @@ namespace quorvel {
 bool saveGame(const std::string& player, const Game& game, const OverheadMap& map,
               PlayerQuestions& ask) {
     if (!prepareSavedGamesFolder()) {
-        ask.tell(Notice::error, "Error", "Unable to create Saved Game folder!");
+        ask.tell(Notice::error, gameText("quorvel::Problems", "Error"),
+                 gameText("quorvel::Problems", "Unable to create Saved Game folder!"));
         return false;
     }
     const int level = game.maze().level();
     const std::string path = savedGamePath(player, level);
     if (path.empty()) {
-        ask.tell(Notice::error, "Save Error",
-                 "Unable to write to " + savedGamesFolder() + player + std::to_string(level) +
-                     ".sav!");
+        ask.tell(Notice::error, gameText("quorvel::Problems", "Save Error"),
+                 fillIn(gameText("quorvel::Problems", "Unable to write to %1!"),
+                        savedGamesFolder() + player + std::to_string(level) + ".sav"));
         return false;
     }
     if (hasSavedGame(player, level) &&
-        !ask.confirm("Replace Save File?", "You already have a save file.\n\nDo you want to save "
-                                           "anyway? (the old save file will be replaced)"))
+        !ask.confirm(gameText("quorvel::Problems", "Replace Save File?"),
+                     gameText("quorvel::Problems",
+                              "You already have a save file.\n\nDo you want to save "
+                              "anyway? (the old save file will be replaced)")))
         return true;
     return writeSave(path, game, map, ask);
 }
@@ -43,7 +47,8 @@ bool writeSave(const std::string& path, const Game& game, const OverheadMap& map
     const std::vector<std::uint8_t> run =
         game.run().complete ? encodeRun(game.run()) : std::vector<std::uint8_t>();
     if (!writeSavedGame(path, encodeSave(record), encodeBmp(map.picture()), run, &failed)) {
-        ask.tell(Notice::error, "Save Error", "Unable to write to " + failed + "!");
+        ask.tell(Notice::error, gameText("quorvel::Problems", "Save Error"),
+                 fillIn(gameText("quorvel::Problems", "Unable to write to %1!"), failed));
         return false;
     }
     return true;

@@ -35,17 +35,24 @@ constexpr int textWidth = aboutWidth - textLeft - 12;
 constexpr int creditLeft = 28;
 constexpr int creditWidth = aboutWidth - creditLeft - 12;
 // The name the about box gives the built-in theme, whatever the case of the name it is handed.
-constexpr std::string_view builtinThemeLabel = "Back to basics <default>";
+const char* const builtinThemeLabel =
+    QT_TRANSLATE_NOOP("quorvel::AboutBox", "Back to basics <default>");
 
 struct CreditKey {
     const char* key;
     const char* prefix;
 };
-constexpr CreditKey creditKeys[5] = {{"ThemeBy", "Theme by "},
-                                     {"Graphics", "Graphics by "},
-                                     {"Messages", "Messages by "},
-                                     {"Sounds", "Sounds by "},
-                                     {"Music", "Music by "}};
+// "%1" is the name the theme gives.
+constexpr CreditKey creditKeys[5] = {
+    {"ThemeBy", QT_TRANSLATE_NOOP("quorvel::AboutBox", "Theme by %1")},
+    {"Graphics", QT_TRANSLATE_NOOP("quorvel::AboutBox", "Graphics by %1")},
+    {"Messages", QT_TRANSLATE_NOOP("quorvel::AboutBox", "Messages by %1")},
+    {"Sounds", QT_TRANSLATE_NOOP("quorvel::AboutBox", "Sounds by %1")},
+    {"Music", QT_TRANSLATE_NOOP("quorvel::AboutBox", "Music by %1")}};
+
+std::string credit(const char* prefix, const std::string& name) {
+    return AboutBox::tr(prefix).arg(QString::fromStdString(name)).toStdString();
+}
 
 std::string lowercase(std::string_view s) {
     std::string out(s);
@@ -88,8 +95,8 @@ std::string updateAddress() {
 AboutCredits aboutCredits(std::string_view programFolder, std::string_view theme) {
     AboutCredits out;
     if (theme.empty() || lowercase(theme) == lowercase(builtinThemeName)) {
-        out.themeLabel = builtinThemeLabel;
-        out.lines[0] = "Theme by " + std::string(builtinThemeAuthor);
+        out.themeLabel = AboutBox::tr(builtinThemeLabel).toStdString();
+        out.lines[0] = credit(creditKeys[0].prefix, std::string(builtinThemeAuthor));
         return out;
     }
     out.themeLabel = theme;
@@ -100,7 +107,7 @@ AboutCredits aboutCredits(std::string_view programFolder, std::string_view theme
     std::size_t line = 0;
     for (const CreditKey& k : creditKeys) {
         const std::string value = trimText(ini->readString("Credits", k.key, ""));
-        if (!value.empty()) out.lines[line++] = k.prefix + value;
+        if (!value.empty()) out.lines[line++] = credit(k.prefix, value);
     }
     return out;
 }
@@ -109,7 +116,7 @@ AboutBox::AboutBox(std::string programFolder, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName("fAbout");
-    setWindowTitle("About Quorvel 3-D");
+    setWindowTitle(tr("About Quorvel 3-D"));
     setModal(true);
     setFixedSize(aboutWidth, aboutHeight);
     setProgramFolder(std::move(programFolder));
@@ -134,16 +141,16 @@ AboutBox::AboutBox(std::string programFolder, QWidget* parent)
     big.setPointSizeF(big.pointSizeF() * 1.25);
     versionLabel->setFont(big);
     aboutLine1 = label("Label6", textLeft, 34, textWidth, 16);
-    aboutLine1->setText("A random 3-D maze: find the way out before");
+    aboutLine1->setText(tr("A random 3-D maze: find the way out before"));
     aboutLine2 = label("Label7", textLeft, 50, textWidth, 16);
-    aboutLine2->setText("your food and your flashlight run out.");
+    aboutLine2->setText(tr("your food and your flashlight run out."));
     aboutLine3 = label("Label9", textLeft, 66, textWidth, 16);
-    aboutLine3->setText("Every maze is new. Good luck in there!");
+    aboutLine3->setText(tr("Every maze is new. Good luck in there!"));
 
     homePageLink = label("Label8", textLeft, 86, textWidth, 18);
     homePageLink->setText(qText(homePageAddress()));
     homePageLink->setCursor(Qt::PointingHandCursor);
-    homePageLink->setToolTip("Visit the home page");
+    homePageLink->setToolTip(tr("Visit the home page"));
     QPalette link = homePageLink->palette();
     link.setColor(QPalette::WindowText, QColor(0, 0, 200));
     homePageLink->setPalette(link);
@@ -152,11 +159,11 @@ AboutBox::AboutBox(std::string programFolder, QWidget* parent)
     homePageLink->setFont(underlined);
     homePageLink->installEventFilter(this);
 
-    checkVersionButton = new QPushButton("Check for new version", this);
+    checkVersionButton = new QPushButton(tr("Check for new version"), this);
     checkVersionButton->setObjectName("BitBtn2");
     checkVersionButton->setGeometry(textLeft, 108, 170, 25);
     checkVersionButton->setAutoDefault(false);
-    checkVersionButton->setToolTip("Look on the home page for a newer version");
+    checkVersionButton->setToolTip(tr("Look on the home page for a newer version"));
     connect(checkVersionButton, &QPushButton::clicked, this, [this] { checkForUpdate(); });
 
     auto* line = new QFrame(this);
@@ -175,14 +182,14 @@ AboutBox::AboutBox(std::string programFolder, QWidget* parent)
                            creditWidth, 15);
 
     closeButton =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Close", this);
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), tr("&Close"), this);
     closeButton->setObjectName("BitBtn1");
     closeButton->setGeometry((aboutWidth - 87) / 2, aboutHeight - 12 - 25, 87, 25);
     closeButton->setDefault(true); // Enter; Esc closes the dialog as well
     connect(closeButton, &QPushButton::clicked, this, [this] { closeAbout(); });
     answerPlainLetters(this); // C closes
-    describeControl(homePageLink, QString(), "A link: a click visits the home page.");
-    describeControl(closeButton, "Close", "Close the about box.");
+    describeControl(homePageLink, QString(), tr("A link: a click visits the home page."));
+    describeControl(closeButton, tr("Close"), tr("Close the about box."));
     makeAccessible(this);
 }
 
@@ -197,7 +204,7 @@ int AboutBox::showAbout(std::string theme) {
 }
 
 void AboutBox::onShown() {
-    versionLabel->setText(qText("Quorvel 3-D version " + versionText()));
+    versionLabel->setText(tr("Quorvel 3-D version %1").arg(qText(versionText())));
     const AboutCredits c = aboutCredits(m_programFolder, m_aboutTheme);
     // Names from a theme's files may be longer than the box: cut to fit, whole in the hint.
     showElided(themeLabel, qText(c.themeLabel));
@@ -210,7 +217,8 @@ void AboutBox::onShown() {
             addSentence(text, wholeText(line).toStdString());
         for (const QLabel* line : credits)
             addSentence(text, wholeText(line).toStdString());
-        emit wordsToSay(dialogWords(windowTitle().toStdString(), text, {{"&Close", "Enter"}}));
+        emit wordsToSay(dialogWords(windowTitle().toStdString(), text,
+                                    {{closeButton->text().toStdString(), "Enter"}}));
     }
 }
 

@@ -29,9 +29,13 @@ constexpr int panelWidth = 200, panelHeight = 198, gap = 8;
 
 const QColor rankColours[3] = {QColor(255, 255, 0), QColor(0, 255, 255), QColor(255, 0, 255)};
 
-constexpr const char* titleTexts[levelCount] = {"Nice-n-Easy",       "A little harder now",
-                                                "A real challenge",  "Now we're getting there",
-                                                "O.K. This is hard", "Only for the Strongest"};
+constexpr const char* titleTexts[levelCount] = {
+    QT_TRANSLATE_NOOP("quorvel::BestTimesScreen", "Nice-n-Easy"),
+    QT_TRANSLATE_NOOP("quorvel::BestTimesScreen", "A little harder now"),
+    QT_TRANSLATE_NOOP("quorvel::BestTimesScreen", "A real challenge"),
+    QT_TRANSLATE_NOOP("quorvel::BestTimesScreen", "Now we're getting there"),
+    QT_TRANSLATE_NOOP("quorvel::BestTimesScreen", "O.K. This is hard"),
+    QT_TRANSLATE_NOOP("quorvel::BestTimesScreen", "Only for the Strongest")};
 
 void setColour(QLabel* label, const QColor& colour) {
     QPalette p = label->palette();
@@ -57,7 +61,8 @@ QPixmap tickPicture(qreal ratio) {
 } // namespace
 
 std::string levelTitle(int level) {
-    return isLevel(level) ? titleTexts[level - 1] : std::string();
+    return isLevel(level) ? BestTimesScreen::tr(titleTexts[level - 1]).toStdString()
+                          : std::string();
 }
 
 BestTimesScreen::BestTimesScreen(StatisticsScreen& stats, QWidget* parent)
@@ -70,7 +75,7 @@ BestTimesScreen::BestTimesScreen(StatisticsScreen& stats, QWidget* parent)
     connect(m_checks.get(), &RunChecks::runChecked, this, &BestTimesScreen::showChecked);
     connect(m_checks.get(), &RunChecks::finished, this, [this] { m_checked = true; });
     setObjectName("TFmBestTimes");
-    setWindowTitle("Best times");
+    setWindowTitle(tr("Best times"));
     setFixedSize(clientWidth, clientHeight);
     setModal(true);
 
@@ -98,7 +103,7 @@ BestTimesScreen::BestTimesScreen(StatisticsScreen& stats, QWidget* parent)
         panel->setPalette(black);
         panels[level] = panel;
 
-        auto* t = new QLabel(QString::fromUtf8(titleTexts[level]), panel);
+        auto* t = new QLabel(tr(titleTexts[level]), panel);
         t->setObjectName(QString("lblTitle%1").arg(level + 1));
         t->setFont(title);
         t->setAlignment(Qt::AlignCenter);
@@ -106,7 +111,7 @@ BestTimesScreen::BestTimesScreen(StatisticsScreen& stats, QWidget* parent)
         setColour(t, Qt::white);
         titles[level] = t;
         markDecoration(t); // the panel's name
-        describeControl(panel, QString("Level %1: %2").arg(level + 1).arg(t->text()), QString());
+        describeControl(panel, tr("Level %1: %2").arg(level + 1).arg(t->text()), QString());
 
         auto* rule = new QFrame(panel);
         rule->setGeometry(16, 35, panelWidth - 32, 1);
@@ -127,8 +132,8 @@ BestTimesScreen::BestTimesScreen(StatisticsScreen& stats, QWidget* parent)
             n->installEventFilter(this);
             setColour(n, rankColours[rank]);
             names[level][rank] = n;
-            readLabelAs(n, QString("Rank %1:").arg(rank + 1));
-            describeControl(n, QString(), "A click shows the statistics of this game.");
+            readLabelAs(n, tr("Rank %1:").arg(rank + 1));
+            describeControl(n, QString(), tr("A click shows the statistics of this game."));
 
             auto* tl = new QLabel(panel);
             tl->setObjectName(QString("lblTime%1%2").arg(level + 1).arg(rank + 1));
@@ -137,16 +142,16 @@ BestTimesScreen::BestTimesScreen(StatisticsScreen& stats, QWidget* parent)
             tl->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             setColour(tl, rankColours[rank]);
             times[level][rank] = tl;
-            readLabelAs(tl, "Time");
+            readLabelAs(tl, tr("Time"));
 
-            auto* watch = new QPushButton("Watch", panel);
+            auto* watch = new QPushButton(tr("Watch"), panel);
             watch->setObjectName(QString("watchButton%1%2").arg(level + 1).arg(rank + 1));
             watch->setGeometry(12, top + 22, 46, 18);
             QFont small = watch->font();
             small.setPixelSize(11);
             watch->setFont(small);
             watch->setAutoDefault(false);
-            watch->setToolTip("Watch this run again on the game screen.");
+            watch->setToolTip(tr("Watch this run again on the game screen."));
             watch->hide();
             connect(watch, &QPushButton::clicked, this, [this, level, rank] {
                 m_chosen = m_runs[level][rank].path;
@@ -156,21 +161,21 @@ BestTimesScreen::BestTimesScreen(StatisticsScreen& stats, QWidget* parent)
 
             auto* mark = new QLabel(panel);
             mark->setObjectName(QString("checkedMark%1%2").arg(level + 1).arg(rank + 1));
-            mark->setToolTip("Checked: the kept run of this result plays again with the rules "
-                             "to this very time and gems.");
+            mark->setToolTip(tr("Checked: the kept run of this result plays again with the rules "
+                                "to this very time and gems."));
             mark->hide();
             checkedMarks[level][rank] = mark;
         }
     }
 
     closeButton =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "Cancel", this);
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("Cancel"), this);
     closeButton->setObjectName("btnCancel");
     closeButton->setGeometry((clientWidth - 88) / 2, clientHeight - gap - 30, 88, 28);
     closeButton->setDefault(true);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
     answerPlainLetters(this);
-    describeControl(closeButton, "Cancel", "Close the best times.");
+    describeControl(closeButton, tr("Cancel"), tr("Close the best times."));
     makeAccessible(this);
 }
 
@@ -238,13 +243,13 @@ void BestTimesScreen::showChecked(int level, int rank, bool verified) {
 }
 
 std::string BestTimesScreen::spokenWords() const {
-    static constexpr const char* places[3] = {"first", "second", "third"};
+    const QString places[3] = {tr("first"), tr("second"), tr("third")};
     std::string words;
     addSentence(words, windowTitle().toStdString());
     for (int level = 0; level < levelCount; ++level) {
         std::string line = titles[level]->text().toStdString() + ":";
         for (int rank = 0; rank < 3; ++rank)
-            line += std::string(rank == 0 ? " " : "; ") + places[rank] + ", " +
+            line += std::string(rank == 0 ? " " : "; ") + places[rank].toStdString() + ", " +
                     wholeText(names[level][rank]).toStdString() + ", " +
                     times[level][rank]->text().toStdString();
         addSentence(words, line);

@@ -73,7 +73,7 @@ EndScreen::EndScreen(Session& session, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
       m_session(session) {
     setObjectName("Tfmwinner");
-    setWindowTitle("Info");
+    setWindowTitle(tr("Info"));
     setFixedSize(294, 186);
     setModal(true);
     QFont font("Liberation Sans");
@@ -125,15 +125,15 @@ EndScreen::EndScreen(Session& session, QWidget* parent)
         });
         return b;
     };
-    yesButton = button("btnYes", "&Yes", 66, resultYes);
-    noButton = button("btnNo", "&No", 153, resultNo);
-    closeButton = button("btnClose", "Close", 66, resultCancel);
-    statsButton = button("btnStats", "Stats...", 153, resultCancel, true);
+    yesButton = button("btnYes", tr("&Yes"), 66, resultYes);
+    noButton = button("btnNo", tr("&No"), 153, resultNo);
+    closeButton = button("btnClose", tr("Close"), 66, resultCancel);
+    statsButton = button("btnStats", tr("Stats..."), 153, resultCancel, true);
     answerPlainLetters(this); // Y and N on the save offer
-    describeControl(yesButton, "Yes", "Save the game, then leave the maze.");
-    describeControl(noButton, "No", "Leave the maze without saving.");
-    describeControl(closeButton, "Close", "Close this window.");
-    describeControl(statsButton, "Stats", "The statistics of this game.");
+    describeControl(yesButton, tr("Yes"), tr("Save the game, then leave the maze."));
+    describeControl(noButton, tr("No"), tr("Leave the maze without saving."));
+    describeControl(closeButton, tr("Close"), tr("Close this window."));
+    describeControl(statsButton, tr("Stats"), tr("The statistics of this game."));
     makeAccessible(this);
 
     initResources();
@@ -164,7 +164,7 @@ Answer EndScreen::showEnd(const EndScreenSetup& screen) {
     showMessage(screen);
     questionLine->setText(QString::fromStdString(screen.secondLine));
     const QString number = QString::fromStdString(screen.mazeNumber);
-    mazeNumberLine->setText(number.isEmpty() ? QString() : "Maze number\n" + number);
+    mazeNumberLine->setText(number.isEmpty() ? QString() : tr("Maze number\n%1").arg(number));
     mazeNumberLine->setToolTip(
         number.isEmpty() ? QString() : QString::fromStdString(mazeNumberHint(screen.mazeNumber)));
     mazeNumberLine->setVisible(!number.isEmpty());
@@ -218,13 +218,17 @@ void EndScreen::showMessage(const EndScreenSetup& screen) {
 void EndScreen::describePicture(const EndScreenSetup& screen) {
     switch (screen.kind) {
     case EndKind::win:
-        describeControl(endPicture, "Trophy",
+        describeControl(endPicture, tr("Trophy"),
                         screen.rank >= 1 && screen.rank <= 3
-                            ? QString("You won, with the best time of rank %1.").arg(screen.rank)
-                            : QString("You won."));
+                            ? tr("You won, with the best time of rank %1.").arg(screen.rank)
+                            : tr("You won."));
         break;
-    case EndKind::lose: describeControl(endPicture, "Lost", "You lost: the food ran out."); break;
-    case EndKind::quit: describeControl(endPicture, "Leaving", "You are leaving this maze."); break;
+    case EndKind::lose:
+        describeControl(endPicture, tr("Lost"), tr("You lost: the food ran out."));
+        break;
+    case EndKind::quit:
+        describeControl(endPicture, tr("Leaving"), tr("You are leaving this maze."));
+        break;
     }
 }
 

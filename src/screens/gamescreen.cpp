@@ -39,6 +39,12 @@ namespace quorvel {
 
 namespace {
 
+// The compass points as the compass picture's description says them, north first.
+const char* const compassWords[4] = {QT_TRANSLATE_NOOP("quorvel::GameScreen", "north"),
+                                     QT_TRANSLATE_NOOP("quorvel::GameScreen", "east"),
+                                     QT_TRANSLATE_NOOP("quorvel::GameScreen", "south"),
+                                     QT_TRANSLATE_NOOP("quorvel::GameScreen", "west")};
+
 constexpr int clientWidth = 632;
 constexpr int clientHeight = 453;
 
@@ -125,8 +131,8 @@ void GameScreen::build() {
     markDecoration(sideBackdrop);
     leftOpening = picture(namePanel, "LeftSpace", 198, 4, 16, 16);
     rightOpening = picture(namePanel, "RightSpace", 218, 4, 16, 16);
-    leftOpening->setToolTip("An opening to the left.");
-    rightOpening->setToolTip("An opening to the right.");
+    leftOpening->setToolTip(tr("An opening to the left."));
+    rightOpening->setToolTip(tr("An opening to the right."));
 
     const auto button = [this](const char* name, const QString& text, const QString& hint, int x,
                                int y, int w, int h) {
@@ -138,24 +144,25 @@ void GameScreen::build() {
         return b;
     };
     forwardButton =
-        button("btnmove", QString::fromUtf8("\u25B2"), "Move forward.", 57, 277, 33, 25);
+        button("btnmove", QString::fromUtf8("\u25B2"), tr("Move forward."), 57, 277, 33, 25);
     turnLeftButton =
-        button("btnturnleft", QString::fromUtf8("\u25C0"), "Turn left.", 25, 309, 29, 25);
+        button("btnturnleft", QString::fromUtf8("\u25C0"), tr("Turn left."), 25, 309, 29, 25);
     useButton = button("btnuse", "U", "", 61, 309, 25, 25);
     useButton->setEnabled(false);
     turnRightButton =
-        button("btnturnright", QString::fromUtf8("\u25B6"), "Turn right.", 93, 309, 29, 25);
-    backButton = button("btnturnback", QString::fromUtf8("\u25BC"), "Step back.", 57, 341, 33, 25);
+        button("btnturnright", QString::fromUtf8("\u25B6"), tr("Turn right."), 93, 309, 29, 25);
+    backButton =
+        button("btnturnback", QString::fromUtf8("\u25BC"), tr("Step back."), 57, 341, 33, 25);
     // The captions over the switches are in the switches' names already.
-    markDecoration(label(this, "Label1", "Sounds", 21, 369));
-    markDecoration(label(this, "Label2", "Music", 89, 369));
-    soundsButton = button("btnsounds", "S", "Sounds on or off (S).", 25, 385, 33, 25);
-    musicButton = button("btnmusic", "M", "Music on or off (M).", 89, 385, 33, 25);
+    markDecoration(label(this, "Label1", tr("Sounds"), 21, 369));
+    markDecoration(label(this, "Label2", tr("Music"), 89, 369));
+    soundsButton = button("btnsounds", "S", tr("Sounds on or off (S)."), 25, 385, 33, 25);
+    musicButton = button("btnmusic", "M", tr("Music on or off (M)."), 89, 385, 33, 25);
     soundsButton->setCheckable(true);
     musicButton->setCheckable(true);
-    soundsState = label(this, "lblsounds", "ON", 61, 391, 26, 14);
-    musicState = label(this, "lblmusic", "ON", 125, 391, 30, 14);
-    quitButton = button("btnquit", "&Quit Maze...", "Quit this maze.", 28, 421, 91, 25);
+    soundsState = label(this, "lblsounds", tr("ON"), 61, 391, 26, 14);
+    musicState = label(this, "lblmusic", tr("ON"), 125, 391, 30, 14);
+    quitButton = button("btnquit", tr("&Quit Maze..."), tr("Quit this maze."), 28, 421, 91, 25);
 
     compassPicture = picture(this, "imcompass", 161, 285, 72, 148);
     compassPicture->hide();
@@ -166,7 +173,7 @@ void GameScreen::build() {
     itemPanel->setGeometry(253, 110, 157, 340);
     itemPanel->setFrameShape(QFrame::Panel);
     itemPanel->setFrameShadow(QFrame::Raised);
-    QLabel* items = label(itemPanel, "Label12", "ITEMS :", 8, 8);
+    QLabel* items = label(itemPanel, "Label12", tr("ITEMS :"), 8, 8);
     items->setFont(formFont(11, true));
     markDecoration(items); // the panel's name
     itemBox = new QGroupBox(itemPanel);
@@ -213,11 +220,11 @@ void GameScreen::build() {
     gray.setColor(QPalette::WindowText, Qt::white);
     clockPanel->setPalette(gray);
     messagePanel->placeIndicator(clockPanel);
-    QLabel* timeCaption = label(clockPanel, "Label4", "Time in maze:", 117, 9);
+    QLabel* timeCaption = label(clockPanel, "Label4", tr("Time in maze:"), 117, 9);
     clockLabel = label(clockPanel, "lblElapsed", "0 days, 00:00:00", 117, 26, 100, 14);
-    QLabel* stepCaption = label(clockPanel, "Label5", "Stepcounter:", 119, 46);
+    QLabel* stepCaption = label(clockPanel, "Label5", tr("Stepcounter:"), 119, 46);
     stepCounter = label(clockPanel, "lblstepcounter", "0", 119, 63, 90, 14);
-    stepCounter->setToolTip("Current number of steps taken in maze.");
+    stepCounter->setToolTip(tr("Current number of steps taken in maze."));
     for (QLabel* l : {clockLabel, stepCounter})
         l->setFont(formFont(11, true));
     for (QLabel* l : {timeCaption, stepCaption}) {
@@ -270,29 +277,30 @@ void GameScreen::build() {
 // What a screen reader reads of the screen: each control in the game's words, the
 // counters and the clock with their values, the view in the words of spoken play.
 void GameScreen::describeForReaders() {
-    describeControl(viewPicture, "View ahead", QString());
-    describeControl(namePanel, "Player and sides", QString());
-    readLabelAs(nameLabel, "Player");
-    describeControl(forwardButton, "Move forward", "One step forward; the up arrow key.");
-    describeControl(turnLeftButton, "Turn left", "A quarter-turn to the left; the left arrow key.");
-    describeControl(turnRightButton, "Turn right",
-                    "A quarter-turn to the right; the right arrow key.");
-    describeControl(backButton, "Step back", "One step backwards; the down arrow key.");
-    describeControl(soundsButton, "Sounds", "Sounds on or off; the S key.");
-    describeControl(musicButton, "Music", "Music on or off; the M key.");
-    readLabelAs(soundsState, "Sounds");
-    readLabelAs(musicState, "Music");
-    describeControl(quitButton, "Quit Maze", "Leave this maze, with the offer to save it.");
-    describeControl(compassPicture, "Compass", QString());
-    describeControl(itemPanel, "Items", QString());
-    describeControl(itemBox, "Items held", QString());
-    readLabelAs(foodCount, "Food");
-    readLabelAs(gemCount, "Gems");
-    readLabelAs(batteryCount, "Battery");
-    describeControl(clockPanel, "Time and steps", QString());
-    readLabelAs(clockLabel, "Time in maze");
-    describeControl(clockLabel, QString(), "How long this maze has taken so far.");
-    readLabelAs(stepCounter, "Steps");
+    describeControl(viewPicture, tr("View ahead"), QString());
+    describeControl(namePanel, tr("Player and sides"), QString());
+    readLabelAs(nameLabel, tr("Player"));
+    describeControl(forwardButton, tr("Move forward"), tr("One step forward; the up arrow key."));
+    describeControl(turnLeftButton, tr("Turn left"),
+                    tr("A quarter-turn to the left; the left arrow key."));
+    describeControl(turnRightButton, tr("Turn right"),
+                    tr("A quarter-turn to the right; the right arrow key."));
+    describeControl(backButton, tr("Step back"), tr("One step backwards; the down arrow key."));
+    describeControl(soundsButton, tr("Sounds"), tr("Sounds on or off; the S key."));
+    describeControl(musicButton, tr("Music"), tr("Music on or off; the M key."));
+    readLabelAs(soundsState, tr("Sounds"));
+    readLabelAs(musicState, tr("Music"));
+    describeControl(quitButton, tr("Quit Maze"), tr("Leave this maze, with the offer to save it."));
+    describeControl(compassPicture, tr("Compass"), QString());
+    describeControl(itemPanel, tr("Items"), QString());
+    describeControl(itemBox, tr("Items held"), QString());
+    readLabelAs(foodCount, tr("Food"));
+    readLabelAs(gemCount, tr("Gems"));
+    readLabelAs(batteryCount, tr("Battery"));
+    describeControl(clockPanel, tr("Time and steps"), QString());
+    readLabelAs(clockLabel, tr("Time in maze"));
+    describeControl(clockLabel, QString(), tr("How long this maze has taken so far."));
+    readLabelAs(stepCounter, tr("Steps"));
     describeControl(stepCounter, QString(), stepCounter->toolTip());
     setUseEnabled(false);
     nameToolPictures();
@@ -308,7 +316,7 @@ void GameScreen::nameToolPictures() {
         const QString hint = picture->toolTip();
         describeControl(picture,
                         QString::fromStdString(capitalise(words.itemWord(toolCode(tool), false))),
-                        hint.isEmpty() ? QString("Not found yet.") : hint);
+                        hint.isEmpty() ? tr("Not found yet.") : hint);
     }
 }
 
@@ -380,8 +388,8 @@ void GameScreen::onShown() {
     SoundService& sound = *m_session.sound;
     soundsButton->setChecked(!sound.noSound);
     musicButton->setChecked(!sound.noMusic);
-    soundsState->setText(sound.noSound ? "OFF" : "ON");
-    musicState->setText(sound.noMusic ? "OFF" : "ON");
+    soundsState->setText(sound.noSound ? tr("OFF") : tr("ON"));
+    musicState->setText(sound.noMusic ? tr("OFF") : tr("ON"));
     activateWindow();
     setFocus();
 }
@@ -413,7 +421,7 @@ void GameScreen::showMazeNumber() {
     const QString number = QString::fromStdString(mazeNumberText(m_game.maze()));
     const QString hint =
         number.isEmpty() ? QString() : QString::fromStdString(mazeNumberHint(number.toStdString()));
-    mazeNumberLine->setText(number.isEmpty() ? QString() : "Maze " + number);
+    mazeNumberLine->setText(number.isEmpty() ? QString() : tr("Maze %1").arg(number));
     mazeNumberLine->setToolTip(hint);
     mazeNumberLine->setVisible(!number.isEmpty());
     clockLabel->setToolTip(hint);
@@ -669,7 +677,7 @@ void GameScreen::toggleSounds() {
     }
     const bool on = soundsButton->isChecked();
     m_session.sound->noSound = !on;
-    soundsState->setText(on ? "ON" : "OFF");
+    soundsState->setText(on ? tr("ON") : tr("OFF"));
 }
 
 void GameScreen::toggleMusic() {
@@ -679,7 +687,7 @@ void GameScreen::toggleMusic() {
     }
     const bool on = musicButton->isChecked();
     m_session.sound->noMusic = !on;
-    musicState->setText(on ? "ON" : "OFF");
+    musicState->setText(on ? tr("ON") : tr("OFF"));
     if (on)
         m_session.sound->playMusic(m_session.themeName, "music");
     else
@@ -690,8 +698,9 @@ void GameScreen::toggleCues() {
     SoundService& sound = *m_session.sound;
     sound.cues = !sound.cues;
     sound.saveSoundSettings(m_session.playerName);
-    messagePanel->showGameMessage(sound.cues ? "Sound cues on." : "Sound cues off.", Colour::white,
-                                  MessageLevel::log);
+    messagePanel->showGameMessage(
+        (sound.cues ? tr("Sound cues on.") : tr("Sound cues off.")).toStdString(), Colour::white,
+        MessageLevel::log);
     if (sound.cues) playCueHere();
 }
 
@@ -758,10 +767,10 @@ void GameScreen::showSides() {
     const SidePictures sides = m_composer->showSides(m_game.maze());
     if (sides.left) leftOpening->setPixmap(QPixmap::fromImage(*sides.left));
     if (sides.right) rightOpening->setPixmap(QPixmap::fromImage(*sides.right));
-    describeControl(leftOpening, "Left side",
-                    sides.leftOpen ? "An opening to the left." : "A wall to the left.");
-    describeControl(rightOpening, "Right side",
-                    sides.rightOpen ? "An opening to the right." : "A wall to the right.");
+    describeControl(leftOpening, tr("Left side"),
+                    sides.leftOpen ? tr("An opening to the left.") : tr("A wall to the left."));
+    describeControl(rightOpening, tr("Right side"),
+                    sides.rightOpen ? tr("An opening to the right.") : tr("A wall to the right."));
 }
 
 void GameScreen::showCompassPicture() {
@@ -772,7 +781,7 @@ void GameScreen::drawCompass(int heading) {
     m_composer->drawCompass(heading);
     showCompassPicture();
     describeControl(compassPicture, compassPicture->accessibleName(),
-                    "Facing " + QString::fromUtf8(compassPoint(heading)) + ".");
+                    tr("Facing %1.").arg(tr(compassWords[((heading % 4) + 4) % 4])));
 }
 
 void GameScreen::showCompass() {
@@ -801,10 +810,10 @@ void GameScreen::setUseEnabled(bool enabled) {
     useButton->setEnabled(enabled);
     const QString battery =
         QString::fromStdString(m_session.catalogue.itemName(msgBattery, false, false));
-    useButton->setToolTip(enabled ? "Use " + battery : QString());
-    describeControl(useButton, "Use battery",
-                    enabled ? "Use " + battery + "; the U key."
-                            : "Nothing to use yet: a battery is used here once one is found.");
+    useButton->setToolTip(enabled ? tr("Use %1").arg(battery) : QString());
+    describeControl(useButton, tr("Use battery"),
+                    enabled ? tr("Use %1; the U key.").arg(battery)
+                            : tr("Nothing to use yet: a battery is used here once one is found."));
 }
 
 void GameScreen::showCounters() {
@@ -880,7 +889,8 @@ Answer GameScreen::showEndScreen(const EndScreenSetup& screen) {
 }
 
 bool GameScreen::confirmQuit() {
-    return confirmBox("Quit game?", "Are you sure you want to stop playing?");
+    return confirmBox(tr("Quit game?").toStdString(),
+                      tr("Are you sure you want to stop playing?").toStdString());
 }
 
 QWidget* GameScreen::viewWidget() const {

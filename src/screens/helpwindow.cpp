@@ -24,19 +24,29 @@
 namespace quorvel {
 
 const HelpItem helpOutline[13] = {
-    {1, "Getting Started", nullptr, nullptr},
-    {2, "General Information", "A1", "General Information"},
-    {2, "About Themes", "A2", "About Themes"},
-    {2, "About Levels", "A3", "About Levels"},
-    {2, "Loading a Game", "A4", "Loading a Previously Saved Game"},
-    {1, "Playing the Game", nullptr, nullptr},
-    {2, "Necessary Items", "B1", "Necessary Items"},
-    {2, "Helpful Items", "B2", "Helpful Items"},
-    {2, "Scoring Items", "B3", "Scoring Items"},
-    {2, "Navigating the Maze", "B4", "Navigating the Maze"},
-    {1, "Ending the Game", nullptr, nullptr},
-    {2, "Saving a Game", "C1", "Saving a Game while in Progress"},
-    {2, "Grand Finale", "C2", "The Grand Finale"},
+    {1, QT_TRANSLATE_NOOP("quorvel::HelpWindow", "Getting Started"), nullptr, nullptr},
+    {2, QT_TRANSLATE_NOOP("quorvel::HelpWindow", "General Information"), "A1",
+     QT_TRANSLATE_NOOP("quorvel::HelpWindow", "General Information")},
+    {2, QT_TRANSLATE_NOOP("quorvel::HelpWindow", "About Themes"), "A2",
+     QT_TRANSLATE_NOOP("quorvel::HelpWindow", "About Themes")},
+    {2, QT_TRANSLATE_NOOP("quorvel::HelpWindow", "About Levels"), "A3",
+     QT_TRANSLATE_NOOP("quorvel::HelpWindow", "About Levels")},
+    {2, QT_TRANSLATE_NOOP("quorvel::HelpWindow", "Loading a Game"), "A4",
+     QT_TRANSLATE_NOOP("quorvel::HelpWindow", "Loading a Previously Saved Game")},
+    {1, QT_TRANSLATE_NOOP("quorvel::HelpWindow", "Playing the Game"), nullptr, nullptr},
+    {2, QT_TRANSLATE_NOOP("quorvel::HelpWindow", "Necessary Items"), "B1",
+     QT_TRANSLATE_NOOP("quorvel::HelpWindow", "Necessary Items")},
+    {2, QT_TRANSLATE_NOOP("quorvel::HelpWindow", "Helpful Items"), "B2",
+     QT_TRANSLATE_NOOP("quorvel::HelpWindow", "Helpful Items")},
+    {2, QT_TRANSLATE_NOOP("quorvel::HelpWindow", "Scoring Items"), "B3",
+     QT_TRANSLATE_NOOP("quorvel::HelpWindow", "Scoring Items")},
+    {2, QT_TRANSLATE_NOOP("quorvel::HelpWindow", "Navigating the Maze"), "B4",
+     QT_TRANSLATE_NOOP("quorvel::HelpWindow", "Navigating the Maze")},
+    {1, QT_TRANSLATE_NOOP("quorvel::HelpWindow", "Ending the Game"), nullptr, nullptr},
+    {2, QT_TRANSLATE_NOOP("quorvel::HelpWindow", "Saving a Game"), "C1",
+     QT_TRANSLATE_NOOP("quorvel::HelpWindow", "Saving a Game while in Progress")},
+    {2, QT_TRANSLATE_NOOP("quorvel::HelpWindow", "Grand Finale"), "C2",
+     QT_TRANSLATE_NOOP("quorvel::HelpWindow", "The Grand Finale")},
 };
 
 namespace {
@@ -101,7 +111,7 @@ void addKeysInForce(QTextBrowser* viewer, const KeyBindings& keys) {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("fHelp");
-    setWindowTitle("Quorvel 3-D Help");
+    setWindowTitle(tr("Quorvel 3-D Help"));
     resize(helpWidth, helpHeight);
     setMinimumSize(360, 240);
 
@@ -125,7 +135,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         const HelpItem& h = helpOutline[n - 1];
         auto* it =
             h.level == 1 || !heading ? new QTreeWidgetItem(outline) : new QTreeWidgetItem(heading);
-        it->setText(0, QString::fromLatin1(h.text));
+        it->setText(0, tr(h.text));
         it->setData(0, Qt::UserRole, n);
         if (h.level == 1) {
             heading = it;
@@ -151,8 +161,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     bar->setContentsMargins(4, 4, 4, 4);
     bar->setSpacing(4);
     QStyle* s = style();
-    auto button = [this, bar](QPushButton*& b, const char* name, const char* caption,
-                              const QIcon& icon, const char* hint) {
+    auto button = [this, bar](QPushButton*& b, const char* name, const QString& caption,
+                              const QIcon& icon, const QString& hint) {
         b = new QPushButton(icon, caption, this);
         b->setObjectName(name);
         b->setToolTip(hint);
@@ -161,15 +171,17 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         b->setFocusPolicy(Qt::TabFocus);
         bar->addWidget(b);
     };
-    button(firstButton, "bFirst", "First", s->standardIcon(QStyle::SP_MediaSkipBackward),
-           "First Topic");
-    button(previousButton, "bPrev", "Previous", s->standardIcon(QStyle::SP_MediaSeekBackward),
-           "Previous Topic");
-    button(nextButton, "bNext", "Next", s->standardIcon(QStyle::SP_MediaSeekForward), "Next Topic");
-    button(lastButton, "bLast", "Last", s->standardIcon(QStyle::SP_MediaSkipForward), "Last Topic");
+    button(firstButton, "bFirst", tr("First"), s->standardIcon(QStyle::SP_MediaSkipBackward),
+           tr("First Topic"));
+    button(previousButton, "bPrev", tr("Previous"), s->standardIcon(QStyle::SP_MediaSeekBackward),
+           tr("Previous Topic"));
+    button(nextButton, "bNext", tr("Next"), s->standardIcon(QStyle::SP_MediaSeekForward),
+           tr("Next Topic"));
+    button(lastButton, "bLast", tr("Last"), s->standardIcon(QStyle::SP_MediaSkipForward),
+           tr("Last Topic"));
     bar->addStretch(1);
-    button(closeButton, "bClose", "Close", s->standardIcon(QStyle::SP_DialogCloseButton),
-           "Close Help");
+    button(closeButton, "bClose", tr("Close"), s->standardIcon(QStyle::SP_DialogCloseButton),
+           tr("Close Help"));
     firstButton->setEnabled(false);
     outer->addLayout(bar);
 
@@ -198,11 +210,11 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     for (QPushButton* b : {firstButton, previousButton, nextButton, lastButton, closeButton})
         b->installEventFilter(this);
 
-    describeControl(outline, "Topics",
-                    "The topics of the help under their headings; choosing one shows its page. "
-                    "N, P, F and L go to the next, previous, first and last topic.");
-    describeControl(pageViewer, "Help page", QString());
-    describeControl(statusBar, "Status", "The topic shown, and the hint of a button.");
+    describeControl(outline, tr("Topics"),
+                    tr("The topics of the help under their headings; choosing one shows its page. "
+                       "N, P, F and L go to the next, previous, first and last topic."));
+    describeControl(pageViewer, tr("Help page"), QString());
+    describeControl(statusBar, tr("Status"), tr("The topic shown, and the hint of a button."));
     makeAccessible(this);
 
     outline->setCurrentItem(m_items[0]);
@@ -261,11 +273,9 @@ void HelpWindow::showSelectedPage() {
     if (m_pageShown == "B4") addKeysInForce(pageViewer, KeyBindings::load());
     firstButton->setEnabled(s >= 2);
     lastButton->setEnabled(s < helpItemCount);
-    describeControl(pageViewer, pageViewer->accessibleName(), QString::fromLatin1(h.heading));
-    statusTopic->setText(QStringLiteral("Topic %1 of %2:  %3")
-                             .arg(pageNumber(s))
-                             .arg(pageCount)
-                             .arg(QString::fromLatin1(h.heading)));
+    describeControl(pageViewer, pageViewer->accessibleName(), tr(h.heading));
+    statusTopic->setText(
+        tr("Topic %1 of %2:  %3").arg(pageNumber(s)).arg(pageCount).arg(tr(h.heading)));
 }
 
 void HelpWindow::nextTopic() {

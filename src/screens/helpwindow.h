@@ -9,6 +9,7 @@
 // selects its heading instead while that heading is collapsed; a heading has no
 // page, so selecting one leaves the page on display.
 
+#include <QCoreApplication>
 #include <QWidget>
 
 class QLabel;
@@ -37,6 +38,8 @@ inline constexpr int helpItemCount = 13;
 bool loadRtfResource(QTextBrowser* viewer, const char* name);
 
 class HelpWindow : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(quorvel::HelpWindow)
+
   public:
     explicit HelpWindow(QWidget* parent = nullptr);
 

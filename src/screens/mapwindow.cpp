@@ -157,7 +157,7 @@ MapWindow::MapWindow(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
                           Qt::WindowDoesNotAcceptFocus) {
     setObjectName("TfMap");
-    setWindowTitle("Quorvel Map");
+    setWindowTitle(tr("Quorvel Map"));
     // Black behind the map; the map image itself paints every pixel of its area.
     setAutoFillBackground(true);
     QPalette black = palette();
@@ -183,11 +183,11 @@ MapWindow::MapWindow(QWidget* parent)
         return b;
     };
     lockButton =
-        button("LockWin", QString::fromUtf8("\u2693"), "Lock the map to the game window", 4);
+        button("LockWin", QString::fromUtf8("\u2693"), tr("Lock the map to the game window"), 4);
     lockButton->setCheckable(true);
     lockButton->setChecked(true);
-    zoomInButton = button("ZoomPlus", "+", "Zoom in", 28);
-    zoomOutButton = button("ZoomMin", QString::fromUtf8("\u2212"), "Zoom out", 48);
+    zoomInButton = button("ZoomPlus", "+", tr("Zoom in"), 28);
+    zoomOutButton = button("ZoomMin", QString::fromUtf8("\u2212"), tr("Zoom out"), 48);
     zoomOutButton->setEnabled(false);
 
     positionBox = new QFrame(toolbar);
@@ -211,14 +211,15 @@ MapWindow::MapWindow(QWidget* parent)
     mapView->setObjectName("Map");
 
     // For screen readers: the buttons by what they do, the map by what it shows.
-    describeControl(lockButton, "Lock", lockButton->toolTip() + "; it then keeps no keys.");
-    describeControl(zoomInButton, "Zoom in", "A larger map.");
-    describeControl(zoomOutButton, "Zoom out", "A smaller map.");
-    describeControl(toolbar, "Map tools", QString());
-    describeControl(positionBox, "Position", QString());
-    describeControl(mapView, "Overhead map",
-                    "The maze from above, as far as the tools show it; resting the mouse on a "
-                    "cell tells what it holds.");
+    describeControl(lockButton, tr("Lock"),
+                    tr("%1; it then keeps no keys.").arg(lockButton->toolTip()));
+    describeControl(zoomInButton, tr("Zoom in"), tr("A larger map."));
+    describeControl(zoomOutButton, tr("Zoom out"), tr("A smaller map."));
+    describeControl(toolbar, tr("Map tools"), QString());
+    describeControl(positionBox, tr("Position"), QString());
+    describeControl(mapView, tr("Overhead map"),
+                    tr("The maze from above, as far as the tools show it; resting the mouse on a "
+                       "cell tells what it holds."));
     makeAccessible(this);
 
     blinkTimer = new QTimer(this);

@@ -107,35 +107,35 @@ MessagePanel::MessagePanel(QWidget* gameScreen) : QFrame(gameScreen) {
     setColour(this, QPalette::Window, grey);
 
     auto* title = new QLabel(
-        "                                   Messages :                              ", this);
+        tr("                                   Messages :                              "), this);
     title->setObjectName("Label11");
     title->setFont(panelFont(true));
     setColour(title, QPalette::WindowText, white);
     title->move(24, 2);
     title->adjustSize();
     markDecoration(title); // the panel's name
-    describeControl(this, "Messages", QString());
+    describeControl(this, tr("Messages"), QString());
 
     QWidget* panel4 = makePanel(this, "Panel4", QRect(3, 17, 368, 65), silver);
-    m_older[0] = makeLabel(panel4, "lblmessage2", 8, 48, "Previous message recived.");
-    m_older[1] = makeLabel(panel4, "lblmessage3", 8, 32, "Old message.");
-    m_older[2] = makeLabel(panel4, "lblmessage4", 8, 17, "Old message.");
+    m_older[0] = makeLabel(panel4, "lblmessage2", 8, 48, tr("Previous message recived."));
+    m_older[1] = makeLabel(panel4, "lblmessage3", 8, 32, tr("Old message."));
+    m_older[2] = makeLabel(panel4, "lblmessage4", 8, 17, tr("Old message."));
     m_older[3] = makeLabel(panel4, "lblmessage5", 8, 2, QString());
     for (QLabel* line : m_older)
         setColour(line, QPalette::WindowText, black);
-    describeControl(panel4, "Older messages", QString());
-    describeControl(m_older[0], QString(), "The message before the current one.");
+    describeControl(panel4, tr("Older messages"), QString());
+    describeControl(m_older[0], QString(), tr("The message before the current one."));
     for (int i = 1; i < 4; ++i)
-        describeControl(m_older[i], QString(), "An older message.");
+        describeControl(m_older[i], QString(), tr("An older message."));
 
     QWidget* panel2 = makePanel(this, "Panel2", QRect(3, 84, 368, 20), black);
-    m_current = makeLabel(panel2, "lblmessagecurrent", 5, 3, "Current message.");
+    m_current = makeLabel(panel2, "lblmessagecurrent", 5, 3, tr("Current message."));
     setColour(m_current, QPalette::WindowText, messageColour(Colour::lime));
-    describeControl(panel2, "Current message", QString());
-    describeControl(m_current, QString(), "The newest message.");
-    readLabelAs(m_current, QString(), "No message yet");
+    describeControl(panel2, tr("Current message"), QString());
+    describeControl(m_current, QString(), tr("The newest message."));
+    readLabelAs(m_current, QString(), tr("No message yet"));
 
-    m_indicatorCaption = new QLabel("Message Indicator:", this);
+    m_indicatorCaption = new QLabel(tr("Message Indicator:"), this);
     m_indicatorCaption->setObjectName("Label3");
     m_indicatorCaption->setFont(panelFont());
     setColour(m_indicatorCaption, QPalette::WindowText, yellow);
@@ -150,7 +150,7 @@ MessagePanel::MessagePanel(QWidget* gameScreen) : QFrame(gameScreen) {
     m_indicator->setObjectName("imindecator");
     m_indicator->setGeometry(8, 27, indicatorWidth, indicatorHeight);
     m_indicator->hide();
-    describeControl(m_indicator, "Message indicator", QString());
+    describeControl(m_indicator, tr("Message indicator"), QString());
 
     setIndicatorPictures(QImage(), QImage());
 }
@@ -214,8 +214,8 @@ bool MessagePanel::showGameMessage(std::string_view text, Colour colour, Message
         m_indicator->setPixmap(QPixmap::fromImage(m_canvas));
         m_indicator->show();
         describeControl(m_indicator, m_indicator->accessibleName(),
-                        level == MessageLevel::critical ? "Something urgent in the messages."
-                                                        : "Something to read in the messages.");
+                        level == MessageLevel::critical ? tr("Something urgent in the messages.")
+                                                        : tr("Something to read in the messages."));
     }
     emit lineShown(wholeText(m_current).trimmed().toStdString());
     return true;

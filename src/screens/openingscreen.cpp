@@ -54,19 +54,25 @@ constexpr int clientHeight = 453;
 constexpr int maxNameLength = 12;
 
 const char* const friendName = "Friend";
-const std::string namePrompt = "Please enter your name (up to 12 characters).";
+const char* const namePrompt =
+    QT_TRANSLATE_NOOP("quorvel::OpeningScreen", "Please enter your name (up to 12 characters).");
 
 // The level captions; "&" marks the accelerator.
 const std::array<const char*, levelCount> levelCaptions = {
-    "Nice -n- &Easy...",           "A &little harder now...", "A &real challenge...",
-    "&Now we're getting there...", "O.K. This is &hard...",   "&Only for the Strongest...",
+    QT_TRANSLATE_NOOP("quorvel::OpeningScreen", "Nice -n- &Easy..."),
+    QT_TRANSLATE_NOOP("quorvel::OpeningScreen", "A &little harder now..."),
+    QT_TRANSLATE_NOOP("quorvel::OpeningScreen", "A &real challenge..."),
+    QT_TRANSLATE_NOOP("quorvel::OpeningScreen", "&Now we're getting there..."),
+    QT_TRANSLATE_NOOP("quorvel::OpeningScreen", "O.K. This is &hard..."),
+    QT_TRANSLATE_NOOP("quorvel::OpeningScreen", "&Only for the Strongest..."),
 };
 
-const char* const themeResetMessage = "Either the theme entered was not a valid path or\n"
-                                      "     One or more files were missing or corrupt.\n"
-                                      "\n"
-                                      "      The theme has been reset to the defalt.\n"
-                                      "                    < Back to basics <Default> >.";
+const char* const themeResetMessage = QT_TRANSLATE_NOOP(
+    "quorvel::OpeningScreen", "Either the theme entered was not a valid path or\n"
+                              "     One or more files were missing or corrupt.\n"
+                              "\n"
+                              "      The theme has been reset to the defalt.\n"
+                              "                    < Back to basics <Default> >.");
 
 // The preview: which picture of a theme each of Image2..Image7 shows, and how wide it is.
 struct PreviewPiece {
@@ -248,7 +254,8 @@ void OpeningScreen::build() {
 
 void OpeningScreen::buildHeader() {
     const QFont big = headerFont();
-    const std::array<const char*, 3> captions = {"Player's name: ", "Skill level: ", "Theme: "};
+    const std::array<QString, 3> captions = {tr("Player's name: "), tr("Skill level: "),
+                                             tr("Theme: ")};
     std::array<QLabel*, 3> values{};
     levelLabel = new CaptionLabel(this); // its button's caption, the key letter underlined
     const std::array<const char*, 3> names = {"lblyourname", "Lbllevel2", "lbltheme2"};
@@ -262,7 +269,7 @@ void OpeningScreen::buildHeader() {
         values[i]->setObjectName(names[i]);
         values[i]->setGeometry(204, y, clientWidth - 212, 32);
         values[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        readLabelAs(values[i], QString(captions[i]).trimmed());
+        readLabelAs(values[i], captions[i].trimmed());
         values[i]->setFont(big);
         QPalette p = values[i]->palette();
         p.setColor(QPalette::WindowText, QColor(128, 0, 0));
@@ -280,14 +287,15 @@ void OpeningScreen::buildColumns() {
     themeBox = new WideComboBox(this);
     themeBox->setObjectName("boxtheme");
     themeBox->setGeometry(14, 144, 196, 24);
-    themeBox->setToolTip("The look, words and sounds of the maze.");
-    describeControl(themeBox, "Theme", themeBox->toolTip());
-    QLabel* themeHead = label(this, "Label4", "PLEASE SELECT A &THEME .", QRect(14, 122, 196, 16));
+    themeBox->setToolTip(tr("The look, words and sounds of the maze."));
+    describeControl(themeBox, tr("Theme"), themeBox->toolTip());
+    QLabel* themeHead =
+        label(this, "Label4", tr("PLEASE SELECT A &THEME ."), QRect(14, 122, 196, 16));
     themeHead->setBuddy(themeBox);
     connect(themeBox, &QComboBox::activated, this, [this] { chooseTheme(); });
     QLabel* themeHint =
         label(this, "lblthemehint",
-              "A theme is a folder beside the game with its own walls, words and sounds.",
+              tr("A theme is a folder beside the game with its own walls, words and sounds."),
               QRect(14, 176, 196, 44), Qt::AlignLeft | Qt::AlignTop);
     themeHint->setWordWrap(true);
     themeHint->setFont(formFont(11, false));
@@ -296,7 +304,7 @@ void OpeningScreen::buildColumns() {
     themeHint->setPalette(grey);
 
     // The preview, in a sunken frame.
-    label(this, "Label5", "PREVIEW.", QRect(230, 122, 132, 16),
+    label(this, "Label5", tr("PREVIEW."), QRect(230, 122, 132, 16),
           Qt::AlignHCenter | Qt::AlignVCenter);
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::Box);
@@ -325,7 +333,7 @@ void OpeningScreen::buildColumns() {
     }
 
     // The levels, each with its load button on the left.
-    label(this, "Label6", "PLEASE SELECT  A SKILL LEVEL .", QRect(386, 122, 236, 16));
+    label(this, "Label6", tr("PLEASE SELECT  A SKILL LEVEL ."), QRect(386, 122, 236, 16));
     m_levels = new QButtonGroup(this);
     m_levels->setExclusive(true);
     for (int i = 0; i < levelCount; ++i) {
@@ -336,15 +344,15 @@ void OpeningScreen::buildColumns() {
         load->setAutoDefault(true);
         load->hide();
         connect(load, &QPushButton::clicked, this, [this, i] { loadSavedGame(i + 1); });
-        describeControl(load, QString("Load the saved game of level %1").arg(i + 1),
-                        QString("Go on with the game you saved at level %1.").arg(i + 1));
+        describeControl(load, tr("Load the saved game of level %1").arg(i + 1),
+                        tr("Go on with the game you saved at level %1.").arg(i + 1));
         loadButtons[i] = load;
-        auto* radio = new QRadioButton(levelCaptions[i], this);
+        auto* radio = new QRadioButton(tr(levelCaptions[i]), this);
         radio->setObjectName(QString("btnlevel%1").arg(i + 1));
         radio->setGeometry(418, y, 206, 20);
-        radio->setToolTip(QString("A maze of %1 x %1 cells.").arg(mazeSizeOfLevel(i + 1)));
+        radio->setToolTip(tr("A maze of %1 x %1 cells.").arg(mazeSizeOfLevel(i + 1)));
         describeControl(radio,
-                        QString("Level %1: %2").arg(i + 1).arg(plainCaption(levelCaptions[i])),
+                        tr("Level %1: %2").arg(i + 1).arg(plainCaption(tr(levelCaptions[i]))),
                         radio->toolTip());
         m_levels->addButton(radio, i + 1);
         connect(radio, &QRadioButton::clicked, this, [this, i] {
@@ -367,34 +375,35 @@ void OpeningScreen::buildButtons() {
         b->setAutoDefault(true);
         return b;
     };
-    label(this, "Label7", "LET'S GET STARTED!!!", QRect(14, 306, 196, 16));
-    enterButton = button("BitBtn2", "Enter", "Start a new maze.", QRect(14, 326, 94, 30));
+    label(this, "Label7", tr("LET'S GET STARTED!!!"), QRect(14, 306, 196, 16));
+    enterButton = button("BitBtn2", tr("Enter"), tr("Start a new maze."), QRect(14, 326, 94, 30));
     enterButton->setDefault(true);
-    exitButton = button("btnend", "E&xit.", "Leave the game.", QRect(116, 326, 94, 30));
-    changePlayerButton =
-        button("btnchangeplayer", "New &Player", "Change the player.", QRect(14, 364, 94, 30));
+    exitButton = button("btnend", tr("E&xit."), tr("Leave the game."), QRect(116, 326, 94, 30));
+    changePlayerButton = button("btnchangeplayer", tr("New &Player"), tr("Change the player."),
+                                QRect(14, 364, 94, 30));
     instructionsButton =
-        button("btninstructions", "&Instructions", "How to play.", QRect(116, 364, 94, 30));
-    aboutButton = button("BitBtn1", "&About...", "About Quorvel 3-D.", QRect(14, 402, 94, 30));
-    bestTimesButton = button("btntimes", "&Best times", "The best times of every level.",
+        button("btninstructions", tr("&Instructions"), tr("How to play."), QRect(116, 364, 94, 30));
+    aboutButton =
+        button("BitBtn1", tr("&About..."), tr("About Quorvel 3-D."), QRect(14, 402, 94, 30));
+    bestTimesButton = button("btntimes", tr("&Best times"), tr("The best times of every level."),
                              QRect(116, 402, 94, 30));
     QFont large = enterButton->font();
     large.setPixelSize(13);
     enterButton->setFont(large);
     exitButton->setFont(large);
-    describeControl(exitButton, "Exit", exitButton->toolTip());
-    describeControl(aboutButton, "About", aboutButton->toolTip());
+    describeControl(exitButton, tr("Exit"), exitButton->toolTip());
+    describeControl(aboutButton, tr("About"), aboutButton->toolTip());
 
-    markDecoration(label(this, "lblintro", "Intro", QRect(230, 346, 74, 16),
+    markDecoration(label(this, "lblintro", tr("Intro"), QRect(230, 346, 74, 16),
                          Qt::AlignHCenter | Qt::AlignVCenter)); // in the switch's name
     introButton =
-        button("btnintro", "ON", "The intro tune on or off (M).", QRect(240, 364, 54, 30));
-    describeControl(introButton, "Intro tune", introButton->toolTip());
+        button("btnintro", tr("ON"), tr("The intro tune on or off (M)."), QRect(240, 364, 54, 30));
+    describeControl(introButton, tr("Intro tune"), introButton->toolTip());
     introButton->setCheckable(true);
     introButton->setAutoDefault(false);
     introButton->setFocusPolicy(Qt::NoFocus);
     connect(introButton, &QPushButton::toggled, introButton,
-            [this](bool down) { introButton->setText(down ? "ON" : "OFF"); });
+            [this](bool down) { introButton->setText(down ? tr("ON") : tr("OFF")); });
 
     titlePicture = new QLabel(this);
     titlePicture->setObjectName("Imtitle");
@@ -402,9 +411,10 @@ void OpeningScreen::buildButtons() {
     titlePicture->setPixmap(unpackedPicture("title"));
     titlePicture->setFrameShape(QFrame::NoFrame);
     markDecoration(titlePicture); // the title the window has
-    QLabel* version = label(
-        this, "lblversion", qText("Version " + versionText() + ".   Press M to switch the intro."),
-        QRect(clientWidth - 14 - 300, 416, 300, 16), Qt::AlignHCenter | Qt::AlignVCenter);
+    QLabel* version =
+        label(this, "lblversion",
+              tr("Version %1.   Press M to switch the intro.").arg(qText(versionText())),
+              QRect(clientWidth - 14 - 300, 416, 300, 16), Qt::AlignHCenter | Qt::AlignVCenter);
     version->setFont(formFont(11, false));
 
     connect(enterButton, &QPushButton::clicked, this, &OpeningScreen::startGame);
@@ -494,7 +504,7 @@ void OpeningScreen::setupScreen() {
     {
         const QSignalBlocker quiet(introButton);
         introButton->setChecked(!sound.noIntro);
-        introButton->setText(sound.noIntro ? "OFF" : "ON");
+        introButton->setText(sound.noIntro ? tr("OFF") : tr("ON"));
     }
     emit bestTimesNeeded();
     loadTheme(m_session.catalogue, m_session.themeName);
@@ -568,17 +578,25 @@ std::optional<QString> nameBox(QWidget* parent, const QString& prompt, const QSt
                                SpokenPlay& spoken) {
     // Owned by its parent too: should the parent go while the box is open, so does the box.
     const QPointer<QInputDialog> box = new QInputDialog(parent);
-    box->setWindowTitle("Welcome to Quorvel 3-D");
+    box->setWindowTitle(
+        QCoreApplication::translate("quorvel::OpeningScreen", "Welcome to Quorvel 3-D"));
     box->setLabelText(prompt);
     box->setTextValue(offered);
     (void)box->sizeHint(); // lays the box out: its buttons are there to be named
-    if (auto* field = box->findChild<QLineEdit*>()) describeControl(field, "Your name", prompt);
+    if (auto* field = box->findChild<QLineEdit*>())
+        describeControl(field, QCoreApplication::translate("quorvel::OpeningScreen", "Your name"),
+                        prompt);
     if (auto* buttons = box->findChild<QDialogButtonBox*>()) {
-        describeControl(buttons, "Answers", QString());
+        describeControl(buttons, QCoreApplication::translate("quorvel::OpeningScreen", "Answers"),
+                        QString());
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
-            describeControl(ok, "OK", "Play under the name typed.");
+            describeControl(ok, QCoreApplication::translate("quorvel::OpeningScreen", "OK"),
+                            QCoreApplication::translate("quorvel::OpeningScreen",
+                                                        "Play under the name typed."));
         if (QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel))
-            describeControl(cancel, "Cancel", "Play under the name offered.");
+            describeControl(cancel, QCoreApplication::translate("quorvel::OpeningScreen", "Cancel"),
+                            QCoreApplication::translate("quorvel::OpeningScreen",
+                                                        "Play under the name offered."));
     }
     centreAtEveryShowing(box);
     spoken.sayNow(dialogWords(
@@ -595,14 +613,15 @@ std::optional<QString> nameBox(QWidget* parent, const QString& prompt, const QSt
 
 // Why a typed name was refused: a plain information box titled with the program's title,
 // centred like the name box it comes between.
-void refuseName(const char* text, SpokenPlay& spoken) {
-    QMessageBox box(QMessageBox::Information, qText(applicationTitle), QString::fromUtf8(text),
-                    QMessageBox::Ok);
+void refuseName(const QString& text, SpokenPlay& spoken) {
+    QMessageBox box(QMessageBox::Information, qText(applicationTitle), text, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.setIconPixmap(messageIcon(MessageIcon::information, box.devicePixelRatioF()));
-    describeControl(box.button(QMessageBox::Ok), "OK", "Type another name.");
+    describeControl(box.button(QMessageBox::Ok),
+                    QCoreApplication::translate("quorvel::OpeningScreen", "OK"),
+                    QCoreApplication::translate("quorvel::OpeningScreen", "Type another name."));
     centreAtEveryShowing(&box);
-    spoken.sayNow(dialogWords(applicationTitle, text, {{"OK", "Enter"}}));
+    spoken.sayNow(dialogWords(applicationTitle, text.toStdString(), {{"OK", "Enter"}}));
     box.exec();
 }
 
@@ -613,7 +632,8 @@ void OpeningScreen::askPlayerName(std::string why) {
     if (name.empty()) name = friendName;
     for (;;) {
         // A name refused without a message box of its own says why above the prompt.
-        const std::string prompt = why.empty() ? namePrompt : why + "\n\n" + namePrompt;
+        const std::string asked = tr(namePrompt).toStdString();
+        const std::string prompt = why.empty() ? asked : why + "\n\n" + asked;
         why.clear();
         if (const std::optional<QString> typed =
                 nameBox(this, qText(prompt), qText(name), m_session.spoken))
@@ -621,10 +641,10 @@ void OpeningScreen::askPlayerName(std::string why) {
         bool accepted = false;
         if (charcount(name) > maxNameLength) {
             name = friendName;
-            refuseName("The name you enter must not be over 12 characters.", m_session.spoken);
+            refuseName(tr("The name you enter must not be over 12 characters."), m_session.spoken);
         } else if (hasBadChar(name)) {
             name = friendName;
-            refuseName("The name you enter can not contain \\ / : * ? \" < > | . or spaces",
+            refuseName(tr("The name you enter can not contain \\ / : * ? \" < > | . or spaces"),
                        m_session.spoken);
         } else if (trimText(name).empty()) {
             name.clear(); // asked again, with "Friend" offered
@@ -633,7 +653,7 @@ void OpeningScreen::askPlayerName(std::string why) {
             // control characters) would mix up players' sections. "Friend" is offered,
             // so cancelling still ends the asking.
             name = friendName;
-            why = "The name you enter can not be used: " + problem + ".";
+            why = tr("The name you enter can not be used: %1.").arg(qText(problem)).toStdString();
         } else {
             accepted = true;
         }
@@ -670,8 +690,8 @@ void OpeningScreen::preview() {
     } else {
         return; // a listed theme that lost pictures keeps the preview it had
     }
-    describeControl(previewFrame, "Theme preview",
-                    "Walls and doors of the theme " + qText(theme) + ".");
+    describeControl(previewFrame, tr("Theme preview"),
+                    tr("Walls and doors of the theme %1.").arg(qText(theme)));
 }
 
 void OpeningScreen::showLoadButtons() {
@@ -679,7 +699,7 @@ void OpeningScreen::showLoadButtons() {
         b->hide();
     for (int level = 1; level <= levelCount; ++level) {
         if (!hasSavedGameFile(m_session.playerName, level)) continue;
-        loadButtons[level - 1]->setToolTip("Load saved game");
+        loadButtons[level - 1]->setToolTip(tr("Load saved game"));
         loadButtons[level - 1]->show();
     }
 }
@@ -696,7 +716,7 @@ void OpeningScreen::selectLevel(int level) {
 }
 
 QString OpeningScreen::levelCaption() const {
-    return levelCaptions[selectedLevel() - 1];
+    return tr(levelCaptions[selectedLevel() - 1]);
 }
 
 void OpeningScreen::setLevelLabel() {
@@ -768,7 +788,7 @@ void OpeningScreen::startNewGame(std::optional<std::uint32_t> state) {
 // The theme chosen lost pictures: the built-in one is selected, and the player told.
 void OpeningScreen::themeReset() {
     selectTheme(0);
-    showMessage(themeResetMessage);
+    showMessage(tr(themeResetMessage).toStdString());
 }
 
 // Shows the game screen (which hides this one) and the map window; the game gets the keys.

@@ -219,14 +219,13 @@ QString RunWatch::title() const {
     // screen's name line holds it whole.
     QString player = qText(cutChars(m_run.player, longestTitleName));
     if (charcount(m_run.player) > longestTitleName) player += QChar(0x2026);
-    if (player.isEmpty()) player = "a player";
-    return QString("Watching %1's run: %2")
-        .arg(player, m_paused ? QString("paused") : QString("%1x").arg(m_speed));
+    if (player.isEmpty()) player = tr("a player");
+    return tr("Watching %1's run: %2").arg(player, m_paused ? tr("paused") : tr("%1x").arg(m_speed));
 }
 
 QString RunWatch::keyHelp() const {
-    return m_paused ? "Space goes on\nRight plays one event\n1, 2, 4: speed\nEsc stops"
-                    : "Space pauses\n1, 2, 4: speed\nEsc stops";
+    return m_paused ? tr("Space goes on\nRight plays one event\n1, 2, 4: speed\nEsc stops")
+                    : tr("Space pauses\n1, 2, 4: speed\nEsc stops");
 }
 
 // The title says who played and how fast; the keys stand on the game screen, in the free

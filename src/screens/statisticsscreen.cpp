@@ -95,7 +95,7 @@ StatisticsScreen::StatisticsScreen(Session& session, QWidget* parent)
                           Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
       m_session(session) {
     setObjectName("TfStats");
-    setWindowTitle("Game Statistics");
+    setWindowTitle(tr("Game Statistics"));
     setFixedSize(clientWidth, clientHeight);
     setModal(true);
 
@@ -150,13 +150,13 @@ StatisticsScreen::StatisticsScreen(Session& session, QWidget* parent)
     const int colLeader1 = colItem + itemWidth, colPlaced = colLeader1 + leaderWidth;
     const int colLeader2 = colPlaced + countWidth, colFound = colLeader2 + leaderWidth;
     itemHeader = cell(heading, "lblItem", colItem, headingY, itemWidth, Qt::AlignLeft);
-    itemHeader->setText("Item:");
+    itemHeader->setText(tr("Item:"));
     placedHeader =
         cell(heading, "lblPlaced", colPlaced - 20, headingY, countWidth + 40, Qt::AlignHCenter);
-    placedHeader->setText("Placed:");
+    placedHeader->setText(tr("Placed:"));
     foundHeader =
         cell(heading, "lblFound", colFound - 20, headingY, countWidth + 40, Qt::AlignHCenter);
-    foundHeader->setText("Found:");
+    foundHeader->setText(tr("Found:"));
 
     for (int i = 0; i < 10; ++i) {
         const QString name = rowSpecs[i].name;
@@ -185,7 +185,7 @@ StatisticsScreen::StatisticsScreen(Session& session, QWidget* parent)
     mazeNumberLine->hide();
 
     closeButton =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Close", this);
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), tr("&Close"), this);
     closeButton->setObjectName("btnClose");
     closeButton->setGeometry((clientWidth - 88) / 2, panelY + panelHeight + 8, 88, 28);
     closeButton->setDefault(true);
@@ -194,8 +194,8 @@ StatisticsScreen::StatisticsScreen(Session& session, QWidget* parent)
     // The level line keeps the caption's accelerator mark and shows it underlined, as
     // the level buttons do; a label shows its mark only when it has a buddy.
     levelLine->setBuddy(closeButton);
-    describeControl(tablePanel, "Game statistics", QString());
-    describeControl(closeButton, "Close", "Close the statistics.");
+    describeControl(tablePanel, tr("Game statistics"), QString());
+    describeControl(closeButton, tr("Close"), tr("Close the statistics."));
     makeAccessible(this);
 }
 
@@ -221,9 +221,10 @@ void StatisticsScreen::fill(int rank, const std::string& player, const std::stri
     showElided(pointsLine,
                QString::fromStdString(gemText + " " + words.itemWord(codeGem, !isOne(gemText))),
                lineWidth);
-    showElided(stepsLine,
-               QString::fromStdString(stepText + (isOne(stepText) ? " step" : " steps ")),
-               lineWidth);
+    showElided(
+        stepsLine,
+        (isOne(stepText) ? tr("%1 step") : tr("%1 steps ")).arg(QString::fromStdString(stepText)),
+        lineWidth);
     for (QLabel* l : {playerLine, levelLine, timeLine, pointsLine, stepsLine})
         centre(l);
     for (int i = 0; i < 10; ++i) {
@@ -231,11 +232,11 @@ void StatisticsScreen::fill(int rank, const std::string& player, const std::stri
             QString::fromStdString(words.itemWord(rowSpecs[i].wordCode, rowSpecs[i].plural)));
         rows[i].placed->setText(QString::number(placed[i]));
         rows[i].found->setText(QString::number(found[i]));
-        describeControl(rows[i].placed, QString("%1 placed").arg(placed[i]), QString());
-        describeControl(rows[i].found, QString("%1 found").arg(found[i]), QString());
+        describeControl(rows[i].placed, tr("%1 placed").arg(placed[i]), QString());
+        describeControl(rows[i].found, tr("%1 found").arg(found[i]), QString());
     }
-    mazeNumberLine->setText(mazeNumber.empty() ? QString()
-                                               : QString::fromStdString("Maze " + mazeNumber));
+    mazeNumberLine->setText(
+        mazeNumber.empty() ? QString() : tr("Maze %1").arg(QString::fromStdString(mazeNumber)));
     mazeNumberLine->setToolTip(
         mazeNumber.empty() ? QString() : QString::fromStdString(mazeNumberHint(mazeNumber)));
     mazeNumberLine->setVisible(!mazeNumber.empty());
@@ -258,7 +259,7 @@ void StatisticsScreen::fillEntry(int rank, const std::string& levelTitle, const 
         placed[i] = entry.start[rowCodes[i]];
         found[i] = std::int64_t{entry.start[rowCodes[i]]} - entry.end[rowCodes[i]];
     }
-    setWindowTitle("Game Statistics");
+    setWindowTitle(tr("Game Statistics"));
     fill(rank, entry.name, levelTitle, entry.timeText, std::to_string(entry.gems),
          std::to_string(entry.steps), placed, found, {});
 }
@@ -280,10 +281,11 @@ std::string StatisticsScreen::spokenWords() const {
     addSentence(words, windowTitle().toStdString());
     for (const QLabel* line : {playerLine, levelLine, timeLine, pointsLine, stepsLine})
         addSentence(words, QString(wholeText(line)).remove('&').toStdString());
-    addSentence(words, "Item, placed, found:");
+    addSentence(words, tr("Item, placed, found:").toStdString());
     for (const StatsRow& r : rows)
-        addSentence(words, r.item->text().toStdString() + ", " + r.placed->text().toStdString() +
-                               " placed, " + r.found->text().toStdString() + " found");
+        addSentence(words, tr("%1, %2 placed, %3 found")
+                               .arg(r.item->text(), r.placed->text(), r.found->text())
+                               .toStdString());
     if (mazeNumberLine->isVisibleTo(this)) addSentence(words, mazeNumberLine->text().toStdString());
     return words + " " + dialogWords({}, {}, {{closeButton->text().toStdString(), ""}});
 }
@@ -304,7 +306,7 @@ void StatisticsScreen::onShown() {
     setColour(levelLine, rankColour);
     // The colours in words, for screen readers.
     const QString ranked =
-        m_rank >= 1 && m_rank <= 3 ? QString("Best time of rank %1.").arg(m_rank) : QString();
+        m_rank >= 1 && m_rank <= 3 ? tr("Best time of rank %1.").arg(m_rank) : QString();
     describeControl(playerLine, QString(), ranked);
     describeControl(levelLine, QString(), ranked);
     // Each row: lime when every box of its kind was found (or none was there), red when
@@ -315,9 +317,9 @@ void StatisticsScreen::onShown() {
         for (QLabel* l : {r.item, r.leader1, r.placed, r.leader2, r.found})
             setColour(l, colour);
         describeControl(r.item, QString(),
-                        p == f              ? (p == 0 ? "None placed." : "All found.")
-                        : (p >= 1 && f < 1) ? "None found."
-                                            : "Some found.");
+                        p == f              ? (p == 0 ? tr("None placed.") : tr("All found."))
+                        : (p >= 1 && f < 1) ? tr("None found.")
+                                            : tr("Some found."));
     }
 }
 

@@ -14,6 +14,7 @@
 #include "widgets/accessibility.h"
 #include "widgets/dialogs.h"
 #include "widgets/mnemonickeys.h"
+#include "widgets/qtext.h"
 #include "widgets/storyview.h"
 
 namespace quorvel {
@@ -33,7 +34,7 @@ StoryWindow::StoryWindow(std::string programFolder, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::WindowStaysOnTopHint) {
     setObjectName("fStory");
-    setWindowTitle("Quorvel 3-D Story");
+    setWindowTitle(tr("Quorvel 3-D Story"));
     setModal(true);
     setFixedSize(storyWidth, storyHeight);
     setProgramFolder(std::move(programFolder));
@@ -48,16 +49,16 @@ StoryWindow::StoryWindow(std::string programFolder, QWidget* parent)
     storyViewer->setGeometry(margin, margin, storyWidth - 2 * margin,
                              storyHeight - 3 * margin - buttonHeight);
 
-    closeButton = new QPushButton("Close", this);
+    closeButton = new QPushButton(tr("Close"), this);
     closeButton->setObjectName("bClose");
-    closeButton->setToolTip("Close Help");
+    closeButton->setToolTip(tr("Close Help"));
     closeButton->setAutoDefault(false);
     closeButton->setGeometry((storyWidth - buttonWidth) / 2, storyHeight - margin - buttonHeight,
                              buttonWidth, buttonHeight);
     connect(closeButton, &QPushButton::clicked, this, [this] { closeStory(); });
     answerPlainLetters(this);
-    describeControl(storyViewer, "Story", "The story of the theme.");
-    describeControl(closeButton, "Close", "Close the story.");
+    describeControl(storyViewer, tr("Story"), tr("The story of the theme."));
+    describeControl(closeButton, tr("Close"), tr("Close the story."));
     makeAccessible(this);
 
     storyViewer->installEventFilter(this);
@@ -91,8 +92,9 @@ bool StoryWindow::showStory(std::string_view theme) {
     setWindowTitle(QString::fromUtf8(theme.data(), static_cast<qsizetype>(theme.size())));
     centreFrame(this);
     storyViewer->setFocus();
-    emit wordsToSay(dialogWords("The story of " + std::string(theme),
-                          storyViewer->toPlainText().toStdString(), {{"Close", "Esc"}}));
+    emit wordsToSay(dialogWords(tr("The story of %1").arg(qText(theme)).toStdString(),
+                                storyViewer->toPlainText().toStdString(),
+                                {{closeButton->text().toStdString(), "Esc"}}));
     exec();
     return true;
 }

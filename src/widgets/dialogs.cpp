@@ -6,6 +6,7 @@
 #include <QMessageBox>
 
 #include "files/access.h"
+#include "text/gametext.h"
 #include "text/textutil.h"
 #include "widgets/messagedialog.h"
 #include "widgets/qtext.h"
@@ -92,7 +93,9 @@ std::string dialogWords(std::string_view title, std::string_view text,
             caption += button.caption[i];
         }
         const std::string key = button.key.empty() ? marked : button.key;
-        addSentence(words, key.empty() ? caption : caption + ": press " + key);
+        addSentence(words, key.empty() ? caption
+                                       : fillIn(gameText("quorvel::SpokenPlay", "%1: press %2"),
+                                                {caption, key}));
     }
     return words;
 }

@@ -29,7 +29,7 @@ MessageDialog::MessageDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowStaysOnTopHint) {
     setObjectName("fMessage");
-    setWindowTitle("Message");
+    setWindowTitle(QCoreApplication::translate("quorvel::MessageDialog", "Message"));
     setFixedSize(312, 126);
 
     iconLabel = new QLabel(this);
@@ -78,7 +78,7 @@ void MessageDialog::setButton(int index, const char* caption, QStyle::StandardPi
     auto it = m_glyphs.find(glyph);
     if (it == m_glyphs.end()) it = m_glyphs.emplace(glyph, style()->standardIcon(glyph)).first;
     QPushButton* b = index == 0 ? leftButton : index == 1 ? middleButton : rightButton;
-    b->setText(caption);
+    b->setText(QCoreApplication::translate("quorvel::MessageDialog", caption));
     b->setIcon(it->second);
     m_results[index] = result;
 }
@@ -92,46 +92,50 @@ int MessageDialog::showDialog(int kind, std::string_view title, std::string_view
     for (QPushButton* b : {leftButton, middleButton, rightButton})
         b->setToolTip({});
 
-    const char* caption = "Notice";
+    const char* caption = QT_TRANSLATE_NOOP("quorvel::MessageDialog", "Notice");
     switch (kind) {
     case dkWarning:
     case dkError:
-        caption = kind == dkWarning ? "Warning" : "Error";
+        caption = kind == dkWarning ? QT_TRANSLATE_NOOP("quorvel::MessageDialog", "Warning")
+                                    : QT_TRANSLATE_NOOP("quorvel::MessageDialog", "Error");
         showIcon(kind == dkWarning ? MessageIcon::warning : MessageIcon::error);
-        setButton(1, "OK", QStyle::SP_DialogYesButton, mrOk);
+        setButton(1, QT_TRANSLATE_NOOP("quorvel::MessageDialog", "OK"), QStyle::SP_DialogYesButton, mrOk);
         leftButton->setVisible(false);
         rightButton->setVisible(false);
         m_acceptEnter = m_acceptEsc = true;
         break;
     case dkQuestion:
-        caption = "Question";
+        caption = QT_TRANSLATE_NOOP("quorvel::MessageDialog", "Question");
         showIcon(MessageIcon::question);
-        setButton(1, "&Yes", QStyle::SP_DialogYesButton, mrYes);
-        setButton(2, "&No", QStyle::SP_DialogNoButton, mrNo);
+        setButton(1, QT_TRANSLATE_NOOP("quorvel::MessageDialog", "&Yes"), QStyle::SP_DialogYesButton, mrYes);
+        setButton(2, QT_TRANSLATE_NOOP("quorvel::MessageDialog", "&No"), QStyle::SP_DialogNoButton, mrNo);
         leftButton->setVisible(false);
         rightButton->setVisible(true);
         break;
     case dkQuestionCancel:
-        caption = "Question";
+        caption = QT_TRANSLATE_NOOP("quorvel::MessageDialog", "Question");
         showIcon(MessageIcon::question);
-        setButton(0, "&Yes", QStyle::SP_DialogYesButton, mrYes);
-        setButton(1, "&No", QStyle::SP_DialogNoButton, mrNo);
-        setButton(2, "Cancel", QStyle::SP_DialogCancelButton, mrCancel);
+        setButton(0, QT_TRANSLATE_NOOP("quorvel::MessageDialog", "&Yes"), QStyle::SP_DialogYesButton, mrYes);
+        setButton(1, QT_TRANSLATE_NOOP("quorvel::MessageDialog", "&No"), QStyle::SP_DialogNoButton, mrNo);
+        setButton(2, QT_TRANSLATE_NOOP("quorvel::MessageDialog", "Cancel"), QStyle::SP_DialogCancelButton, mrCancel);
         leftButton->setVisible(true);
         rightButton->setVisible(true);
         m_acceptEsc = true;
         break;
     default:
         showIcon(MessageIcon::information);
-        setButton(1, "OK", QStyle::SP_DialogYesButton, mrOk);
+        setButton(1, QT_TRANSLATE_NOOP("quorvel::MessageDialog", "OK"), QStyle::SP_DialogYesButton, mrOk);
         leftButton->setVisible(false);
         rightButton->setVisible(false);
         m_acceptEnter = m_acceptEsc = true;
         break;
     }
-    setWindowTitle(title.empty() ? QString(caption) : qText(title));
+    const QString kindName = QCoreApplication::translate("quorvel::MessageDialog", caption);
+    setWindowTitle(title.empty() ? kindName : qText(title));
     // For screen readers: the icon by its kind, and each button with the message it answers.
-    describeControl(iconLabel, caption, "The kind of this message.");
+    describeControl(
+        iconLabel, kindName,
+        QCoreApplication::translate("quorvel::MessageDialog", "The kind of this message."));
     for (QPushButton* b : {leftButton, middleButton, rightButton})
         describeControl(b, QString(), textLabel->text());
 

@@ -1,0 +1,90 @@
+#include "widgets/language.h"
+
+#include <array>
+#include <memory>
+#include <string_view>
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "text/gametext.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr std::array<std::string_view, 3> shippedLanguages = {"de", "fr", "es"};
+
+enum class Pick { english, shipped, unknown };
+
+/// The language part of a locale name ("de_AT.UTF-8@euro" gives "de").
+std::string languageOf(std::string_view locale) {
+    return std::string(locale.substr(0, locale.find_first_of("_.@")));
+}
+
+Pick pick(const std::string& language) {
+    if (language == "en" || language == "C" || language == "POSIX") return Pick::english;
+    for (const std::string_view shipped : shippedLanguages)
+        if (language == shipped) return Pick::shipped;
+    return Pick::unknown;
+}
+
+std::string translatedText(const char* context, const char* text) {
+    return QCoreApplication::translate(context, text).toStdString();
+}
+
+QString gameTranslationFile(const std::string& language) {
+    return QStringLiteral(":/i18n/quorvel3d_%1.qm").arg(QString::fromStdString(language));
+}
+
+} // namespace
+
+std::string chooseLanguage(const std::function<std::string(const char*)>& variable) {
+    // LANGUAGE lists languages in the player's order, as gettext reads it.
+    const std::string list = variable("LANGUAGE");
+    for (std::size_t at = 0; at <= list.size();) {
+        const std::size_t end = std::min(list.find(':', at), list.size());
+        const std::string language = languageOf(std::string_view(list).substr(at, end - at));
+        at = end + 1;
+        if (language.empty()) continue;
+        const Pick p = pick(language);
+        if (p == Pick::english) return "";
+        if (p == Pick::shipped) return language;
+    }
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const std::string locale = variable(name);
+        if (locale.empty()) continue;
+        const std::string language = languageOf(locale);
+        return pick(language) == Pick::shipped ? language : "";
+    }
+    return "";
+}
+
+void installTranslations(const std::string& language) {
+    static std::unique_ptr<QTranslator> game, toolkit;
+    for (auto* installed : {&game, &toolkit})
+        if (*installed) {
+            QCoreApplication::removeTranslator(installed->get());
+            installed->reset();
+        }
+    setGameTextLookup(nullptr);
+    if (language.empty()) return;
+    setGameTextLookup(translatedText);
+    game = std::make_unique<QTranslator>();
+    if (game->load(gameTranslationFile(language))) QCoreApplication::installTranslator(game.get());
+    // Qt's own texts (the standard buttons, the input box), from the desktop's Qt.
+    toolkit = std::make_unique<QTranslator>();
+    if (toolkit->load(QStringLiteral("qtbase_") + QString::fromStdString(language),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(toolkit.get());
+}
+
+std::string translateEarly(const std::string& language, const char* context, const char* text) {
+    QTranslator translator;
+    if (language.empty() || !translator.load(gameTranslationFile(language))) return text;
+    const QString translated = translator.translate(context, text);
+    return translated.isEmpty() ? std::string(text) : translated.toStdString();
+}
+
+} // namespace quorvel
