@@ -1,200 +1,216 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
-<context>
-    <name>quorvel::AboutBox</name>
-    <message>
-        <source>Back to basics &lt;default&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Theme by %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Graphics by %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Messages by %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sounds by %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Music by %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About Quorvel 3-D</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A random 3-D maze: find the way out before</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>your food and your flashlight run out.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Every maze is new. Good luck in there!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Visit the home page</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Check for new version</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Look on the home page for a newer version</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A link: a click visits the home page.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close the about box.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quorvel 3-D version %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::BestTimesScreen</name>
-    <message>
-        <source>Nice-n-Easy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A little harder now</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A real challenge</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Now we&apos;re getting there</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>O.K. This is hard</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Only for the Strongest</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Best times</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Level %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Rank %1:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A click shows the statistics of this game.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Watch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Watch this run again on the game screen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Checked: the kept run of this result plays again with the rules to this very time and gems.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close the best times.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>first</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>second</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>third</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::CommandLine</name>
-    <message>
-        <source>show this help and end</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>show the version and end</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>play maze number L-S at once: level L (1 to 6)
+    <context>
+        <name>quorvel::AboutBox</name>
+        <message>
+            <source>Back to basics &lt;default&gt;</source>
+            <translation>Zurück zu den Wurzeln &lt;Standard&gt;</translation>
+        </message>
+        <message>
+            <source>Theme by %1</source>
+            <translation>Thema von %1</translation>
+        </message>
+        <message>
+            <source>Graphics by %1</source>
+            <translation>Grafik von %1</translation>
+        </message>
+        <message>
+            <source>Messages by %1</source>
+            <translation>Meldungen von %1</translation>
+        </message>
+        <message>
+            <source>Sounds by %1</source>
+            <translation>Klänge von %1</translation>
+        </message>
+        <message>
+            <source>Music by %1</source>
+            <translation>Musik von %1</translation>
+        </message>
+        <message>
+            <source>About Quorvel 3-D</source>
+            <translation>Über Quorvel 3-D</translation>
+        </message>
+        <message>
+            <source>A random 3-D maze: find the way out before</source>
+            <translation>Ein zufälliges 3-D-Labyrinth: Finde hinaus,</translation>
+        </message>
+        <message>
+            <source>your food and your flashlight run out.</source>
+            <translation>bevor Proviant und Taschenlampe versagen.</translation>
+        </message>
+        <message>
+            <source>Every maze is new. Good luck in there!</source>
+            <translation>Jedes Labyrinth ist neu. Viel Glück da drin!</translation>
+        </message>
+        <message>
+            <source>Visit the home page</source>
+            <translation>Die Homepage besuchen</translation>
+        </message>
+        <message>
+            <source>Check for new version</source>
+            <translation>Nach neuer Version sehen</translation>
+        </message>
+        <message>
+            <source>Look on the home page for a newer version</source>
+            <translation>Auf der Homepage nach einer neueren Version sehen</translation>
+        </message>
+        <message>
+            <source>&amp;Close</source>
+            <translation>&amp;Schließen</translation>
+        </message>
+        <message>
+            <source>A link: a click visits the home page.</source>
+            <translation>Ein Link: Ein Klick öffnet die Homepage.</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>Close the about box.</source>
+            <translation>Das Info-Fenster schließen.</translation>
+        </message>
+        <message>
+            <source>Quorvel 3-D version %1</source>
+            <translation>Quorvel 3-D Version %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BestTimesScreen</name>
+        <message>
+            <source>Nice-n-Easy</source>
+            <translation>Schön leicht</translation>
+        </message>
+        <message>
+            <source>A little harder now</source>
+            <translation>Ein wenig schwerer</translation>
+        </message>
+        <message>
+            <source>A real challenge</source>
+            <translation>Echt knifflig</translation>
+        </message>
+        <message>
+            <source>Now we're getting there</source>
+            <translation>Jetzt wird's ernst</translation>
+        </message>
+        <message>
+            <source>O.K. This is hard</source>
+            <translation>O.K. Das ist hart</translation>
+        </message>
+        <message>
+            <source>Only for the Strongest</source>
+            <translation>Nur für die Stärksten</translation>
+        </message>
+        <message>
+            <source>Best times</source>
+            <translation>Bestzeiten</translation>
+        </message>
+        <message>
+            <source>Level %1: %2</source>
+            <translation>Stufe %1: %2</translation>
+        </message>
+        <message>
+            <source>Rank %1:</source>
+            <translation>Platz %1:</translation>
+        </message>
+        <message>
+            <source>A click shows the statistics of this game.</source>
+            <translation>Ein Klick zeigt die Statistik dieses Spiels.</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Zeit</translation>
+        </message>
+        <message>
+            <source>Watch</source>
+            <translation>Ansehen</translation>
+        </message>
+        <message>
+            <source>Watch this run again on the game screen.</source>
+            <translation>Diesen Lauf noch einmal im Spielfenster ansehen.</translation>
+        </message>
+        <message>
+            <source>Checked: the kept run of this result plays again with the rules to this very time and gems.</source>
+            <translation>Geprüft: Der aufbewahrte Lauf dieses Ergebnisses ergibt nach den Regeln genau diese Zeit und diese Edelsteine.</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Zurück</translation>
+        </message>
+        <message>
+            <source>Close the best times.</source>
+            <translation>Die Bestzeiten schließen.</translation>
+        </message>
+        <message>
+            <source>first</source>
+            <translation>Erster</translation>
+        </message>
+        <message>
+            <source>second</source>
+            <translation>Zweiter</translation>
+        </message>
+        <message>
+            <source>third</source>
+            <translation>Dritter</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::CommandLine</name>
+        <message>
+            <source>show this help and end</source>
+            <translation>diese Hilfe zeigen und beenden</translation>
+        </message>
+        <message>
+            <source>show the version and end</source>
+            <translation>die Version zeigen und beenden</translation>
+        </message>
+        <message>
+            <source>play maze number L-S at once: level L (1 to 6)
 from generator state S (0 to 4294967295); a word
 that belongs to no switch is refused</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>watch the run kept in FILE (one of the Replays
+            <translation>sofort das Labyrinth Nummer L-S spielen: Stufe L
+(1 bis 6) aus Generatorzustand S (0 bis
+4294967295); ein Wort ohne Schalter wird abgelehnt</translation>
+        </message>
+        <message>
+            <source>watch the run kept in FILE (one of the Replays
 folder) and say whether it reaches its recorded
 result; Space pauses, Right plays one event,
 1 2 4 set the speed, Esc stops</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>  -uNAME, /UNAME        play as NAME without being asked for a name (the
+            <translation>den in FILE aufbewahrten Lauf ansehen (einen aus
+dem Ordner Replays) und sagen, ob er sein
+aufgezeichnetes Ergebnis erreicht; Leertaste hält
+an, Rechts spielt ein Ereignis, 1 2 4 setzen das
+Tempo, Esc beendet</translation>
+        </message>
+        <message>
+            <source>  -uNAME, /UNAME        play as NAME without being asked for a name (the
                         letter u in either case)
       --                end the options: what follows is passed on as it is
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Every &quot;-&quot; and &quot;/&quot; in the rest of the command line starts a switch, so a
-player&apos;s name writes these as escapes:
+            <translation>  -uNAME, /UNAME        als NAME spielen, ohne nach einem Namen gefragt zu
+                        werden (der Buchstabe u, groß oder klein)
+      --                beendet die Optionen: was folgt, wird so
+                        weitergegeben, wie es ist
+</translation>
+        </message>
+        <message>
+            <source>Every "-" and "/" in the rest of the command line starts a switch, so a
+player's name writes these as escapes:
   %b a blank   %q a double quote   %p a percent sign   %d a minus   %s a slash
-For example -uJohn%bSmith plays as &quot;John Smith&quot;, /UAnn%dMarie as &quot;Ann-Marie&quot;.
+For example -uJohn%bSmith plays as "John Smith", /UAnn%dMarie as "Ann-Marie".
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Qt&apos;s own options, with one dash or two, are passed on to Qt; among them:
+            <translation>Jedes "-" und "/" im Rest der Befehlszeile beginnt einen Schalter, daher
+schreibt ein Spielername diese Zeichen umschrieben:
+  %b ein Leerzeichen   %q ein doppeltes Anführungszeichen
+  %p ein Prozentzeichen   %d ein Minus   %s ein Schrägstrich
+Zum Beispiel spielt -uJohn%bSmith als "John Smith", /UAnn%dMarie als
+"Ann-Marie".
+</translation>
+        </message>
+        <message>
+            <source>Qt's own options, with one dash or two, are passed on to Qt; among them:
   -platform NAME        the window system: xcb (X11), wayland, or offscreen
                         and minimal, which need no display
   -display DISPLAY      the X display to open (xcb)
@@ -202,1136 +218,1177 @@ For example -uJohn%bSmith plays as &quot;John Smith&quot;, /UAnn%dMarie as &quot
   -qwindowgeometry GEOMETRY, -qwindowtitle TITLE, -qwindowicon FILE,
   -platformpluginpath PATH, -plugin NAME, -session ID, -name NAME
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>On a Wayland desktop with XWayland (both WAYLAND_DISPLAY and DISPLAY set) the
-game runs through X11 (Qt&apos;s xcb platform), where it can place its map window
+            <translation>Qts eigene Optionen, mit einem oder zwei Strichen, gehen an Qt; darunter:
+  -platform NAME        das Fenstersystem: xcb (X11), wayland, oder offscreen
+                        und minimal, die keine Anzeige brauchen
+  -display DISPLAY      die zu öffnende X-Anzeige (xcb)
+  -style STYLE, -stylesheet FILE, -platformtheme NAME, -reverse,
+  -qwindowgeometry GEOMETRY, -qwindowtitle TITLE, -qwindowicon FILE,
+  -platformpluginpath PATH, -plugin NAME, -session ID, -name NAME
+</translation>
+        </message>
+        <message>
+            <source>On a Wayland desktop with XWayland (both WAYLAND_DISPLAY and DISPLAY set) the
+game runs through X11 (Qt's xcb platform), where it can place its map window
 beside the game screen and carry a locked map along, which no Wayland client
 may do. Set QT_QPA_PLATFORM or give -platform to choose otherwise.
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Environment:
+            <translation>Auf einem Wayland-Desktop mit XWayland (WAYLAND_DISPLAY und DISPLAY gesetzt)
+läuft das Spiel über X11 (Qts Plattform xcb), wo es sein Kartenfenster neben
+das Spielfenster stellen und eine angeheftete Karte mitführen kann, was kein
+Wayland-Programm darf. QT_QPA_PLATFORM oder -platform wählen etwas anderes.
+</translation>
+        </message>
+        <message>
+            <source>Environment:
   QUORVEL3D_HOME        the folder of the settings, saved games, best times
-                        and themes; else the program&apos;s own folder when it is
+                        and themes; else the program's own folder when it is
                         writable, else $XDG_DATA_HOME/quorvel3d
   DISPLAY, WAYLAND_DISPLAY  the display to open
-  QT_QPA_PLATFORM       Qt&apos;s platform, as -platform
-  SDL_AUDIODRIVER       SDL&apos;s audio driver (dummy plays nothing)
+  QT_QPA_PLATFORM       Qt's platform, as -platform
+  SDL_AUDIODRIVER       SDL's audio driver (dummy plays nothing)
   SDL_SOUNDFONTS        the General MIDI SoundFont of the music
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exit status: 0 when the game ends (or another copy is running already),
+            <translation>Umgebung:
+  QUORVEL3D_HOME        der Ordner der Einstellungen, gespeicherten Spiele,
+                        Bestzeiten und Themen; sonst der eigene Ordner des
+                        Programms, wenn er beschreibbar ist, sonst
+                        $XDG_DATA_HOME/quorvel3d
+  DISPLAY, WAYLAND_DISPLAY  die zu öffnende Anzeige
+  QT_QPA_PLATFORM       Qts Plattform, wie -platform
+  SDL_AUDIODRIVER       SDLs Audiotreiber (dummy spielt nichts)
+  SDL_SOUNDFONTS        die General-MIDI-SoundFont der Musik
+</translation>
+        </message>
+        <message>
+            <source>Exit status: 0 when the game ends (or another copy is running already),
 1 when it cannot start, 2 for a bad command line.
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::EndScreen</name>
-    <message>
-        <source>You Lose</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Winner!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Winner! (New Best Time)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Do you want to save your game before exiting?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Info</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;No</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stats...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save the game, then leave the maze.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Leave the maze without saving.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close this window.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stats</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The statistics of this game.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Maze number
+            <translation>Rückgabewert: 0, wenn das Spiel endet (oder schon eine andere Kopie läuft),
+1, wenn es nicht starten kann, 2 bei einer fehlerhaften Befehlszeile.
+</translation>
+        </message>
+        <message>
+            <source>Usage: %1 [OPTION]... [-uNAME] [QT-OPTION]...
+Quorvel 3-D: a random 3-D maze, seen in first person.
+
+Options:
+</source>
+            <translation>Aufruf: %1 [OPTION]... [-uNAME] [QT-OPTION]...
+Quorvel 3-D: ein zufälliges 3-D-Labyrinth, aus der Ich-Perspektive.
+
+Optionen:
+</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::EndScreen</name>
+        <message>
+            <source>You Lose</source>
+            <translation>Verloren</translation>
+        </message>
+        <message>
+            <source>Winner!</source>
+            <translation>Gewonnen!</translation>
+        </message>
+        <message>
+            <source>Winner! (New Best Time)</source>
+            <translation>Gewonnen! (Neue Bestzeit)</translation>
+        </message>
+        <message>
+            <source>Save?</source>
+            <translation>Speichern?</translation>
+        </message>
+        <message>
+            <source>Do you want to save your game before exiting?</source>
+            <translation>Möchtest du dein Spiel vor dem Gehen speichern?</translation>
+        </message>
+        <message>
+            <source>Info</source>
+            <translation>Info</translation>
+        </message>
+        <message>
+            <source>&amp;Yes</source>
+            <translation>&amp;Ja</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <translation>&amp;Nein</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>Stats...</source>
+            <translation>Statistik...</translation>
+        </message>
+        <message>
+            <source>Yes</source>
+            <translation>Ja</translation>
+        </message>
+        <message>
+            <source>Save the game, then leave the maze.</source>
+            <translation>Das Spiel speichern, dann das Labyrinth verlassen.</translation>
+        </message>
+        <message>
+            <source>No</source>
+            <translation>Nein</translation>
+        </message>
+        <message>
+            <source>Leave the maze without saving.</source>
+            <translation>Das Labyrinth ohne Speichern verlassen.</translation>
+        </message>
+        <message>
+            <source>Close this window.</source>
+            <translation>Dieses Fenster schließen.</translation>
+        </message>
+        <message>
+            <source>Stats</source>
+            <translation>Statistik</translation>
+        </message>
+        <message>
+            <source>The statistics of this game.</source>
+            <translation>Die Statistik dieses Spiels.</translation>
+        </message>
+        <message>
+            <source>Maze number
 %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Trophy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You won, with the best time of rank %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You won.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lost</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You lost: the food ran out.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Leaving</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You are leaving this maze.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::GameScreen</name>
-    <message>
-        <source>north</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>east</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>south</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>west</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>An opening to the left.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>An opening to the right.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move forward.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Turn left.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Turn right.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Step back.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sounds</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Music</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sounds on or off (S).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Music on or off (M).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Quit Maze...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quit this maze.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ITEMS :</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Time in maze:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stepcounter:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Current number of steps taken in maze.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>View ahead</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Player and sides</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move forward</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>One step forward; the up arrow key.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Turn left</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A quarter-turn to the left; the left arrow key.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Turn right</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A quarter-turn to the right; the right arrow key.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Step back</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>One step backwards; the down arrow key.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sounds on or off; the S key.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Music on or off; the M key.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quit Maze</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Leave this maze, with the offer to save it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Compass</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Items</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Items held</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Food</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Gems</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Battery</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Time and steps</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Time in maze</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>How long this maze has taken so far.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Steps</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not found yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OFF</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Maze %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sound cues on.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sound cues off.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Left side</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A wall to the left.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Right side</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A wall to the right.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Facing %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Use %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Use battery</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Use %1; the U key.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nothing to use yet: a battery is used here once one is found.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quit game?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Are you sure you want to stop playing?</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::HelpWindow</name>
-    <message>
-        <source>Getting Started</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>General Information</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About Themes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About Levels</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Loading a Game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Loading a Previously Saved Game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Playing the Game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Necessary Items</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Helpful Items</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Scoring Items</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Navigating the Maze</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ending the Game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saving a Game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saving a Game while in Progress</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Grand Finale</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The Grand Finale</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quorvel 3-D Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>First</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>First Topic</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Previous</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Previous Topic</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Next Topic</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Last</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Last Topic</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Topics</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The topics of the help under their headings; choosing one shows its page. N, P, F and L go to the next, previous, first and last topic.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Help page</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The topic shown, and the hint of a button.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Topic %1 of %2:  %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::MapWindow</name>
-    <message>
-        <source>Quorvel Map</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lock the map to the game window</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zoom in</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zoom out</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lock</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1; it then keeps no keys.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A larger map.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A smaller map.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Map tools</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Position</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Overhead map</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The maze from above, as far as the tools show it; resting the mouse on a cell tells what it holds.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::MessageDialog</name>
-    <message>
-        <source>Message</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Notice</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Question</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;No</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The kind of this message.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::MessagePanel</name>
-    <message>
-        <source>                                   Messages :                              </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Messages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Previous message recived.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Old message.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Older messages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The message before the current one.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>An older message.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Current message.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Current message</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The newest message.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No message yet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Message Indicator:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Message indicator</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Something urgent in the messages.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Something to read in the messages.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::OpeningScreen</name>
-    <message>
-        <source>Please enter your name (up to 12 characters).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nice -n- &amp;Easy...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A &amp;little harder now...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A &amp;real challenge...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Now we&apos;re getting there...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>O.K. This is &amp;hard...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Only for the Strongest...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Either the theme entered was not a valid path or
+            <translation>Labyrinth Nr.
+%1</translation>
+        </message>
+        <message>
+            <source>Trophy</source>
+            <translation>Pokal</translation>
+        </message>
+        <message>
+            <source>You won, with the best time of rank %1.</source>
+            <translation>Du hast gewonnen, mit der Bestzeit auf Platz %1.</translation>
+        </message>
+        <message>
+            <source>You won.</source>
+            <translation>Du hast gewonnen.</translation>
+        </message>
+        <message>
+            <source>Lost</source>
+            <translation>Verloren</translation>
+        </message>
+        <message>
+            <source>You lost: the food ran out.</source>
+            <translation>Du hast verloren: Der Proviant ist aufgebraucht.</translation>
+        </message>
+        <message>
+            <source>Leaving</source>
+            <translation>Aufbruch</translation>
+        </message>
+        <message>
+            <source>You are leaving this maze.</source>
+            <translation>Du verlässt dieses Labyrinth.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::GameScreen</name>
+        <message>
+            <source>north</source>
+            <translation>Norden</translation>
+        </message>
+        <message>
+            <source>east</source>
+            <translation>Osten</translation>
+        </message>
+        <message>
+            <source>south</source>
+            <translation>Süden</translation>
+        </message>
+        <message>
+            <source>west</source>
+            <translation>Westen</translation>
+        </message>
+        <message>
+            <source>An opening to the left.</source>
+            <translation>Ein Durchgang links.</translation>
+        </message>
+        <message>
+            <source>An opening to the right.</source>
+            <translation>Ein Durchgang rechts.</translation>
+        </message>
+        <message>
+            <source>Move forward.</source>
+            <translation>Vorwärts gehen.</translation>
+        </message>
+        <message>
+            <source>Turn left.</source>
+            <translation>Nach links drehen.</translation>
+        </message>
+        <message>
+            <source>Turn right.</source>
+            <translation>Nach rechts drehen.</translation>
+        </message>
+        <message>
+            <source>Step back.</source>
+            <translation>Einen Schritt zurück.</translation>
+        </message>
+        <message>
+            <source>Sounds</source>
+            <translation>Klänge</translation>
+        </message>
+        <message>
+            <source>Music</source>
+            <translation>Musik</translation>
+        </message>
+        <message>
+            <source>Sounds on or off (S).</source>
+            <translation>Klänge an oder aus (S).</translation>
+        </message>
+        <message>
+            <source>Music on or off (M).</source>
+            <translation>Musik an oder aus (M).</translation>
+        </message>
+        <message>
+            <source>ON</source>
+            <translation>AN</translation>
+        </message>
+        <message>
+            <source>&amp;Quit Maze...</source>
+            <translation>&amp;Verlassen...</translation>
+        </message>
+        <message>
+            <source>Quit this maze.</source>
+            <translation>Dieses Labyrinth verlassen.</translation>
+        </message>
+        <message>
+            <source>ITEMS :</source>
+            <translation>DINGE :</translation>
+        </message>
+        <message>
+            <source>Time in maze:</source>
+            <translation>Zeit im Labyrinth:</translation>
+        </message>
+        <message>
+            <source>Stepcounter:</source>
+            <translation>Schrittzähler:</translation>
+        </message>
+        <message>
+            <source>Current number of steps taken in maze.</source>
+            <translation>Bisherige Zahl der Schritte im Labyrinth.</translation>
+        </message>
+        <message>
+            <source>View ahead</source>
+            <translation>Blick nach vorn</translation>
+        </message>
+        <message>
+            <source>Player and sides</source>
+            <translation>Spieler und Seiten</translation>
+        </message>
+        <message>
+            <source>Player</source>
+            <translation>Spieler</translation>
+        </message>
+        <message>
+            <source>Move forward</source>
+            <translation>Vorwärts gehen</translation>
+        </message>
+        <message>
+            <source>One step forward; the up arrow key.</source>
+            <translation>Ein Schritt vorwärts; die Pfeiltaste nach oben.</translation>
+        </message>
+        <message>
+            <source>Turn left</source>
+            <translation>Nach links drehen</translation>
+        </message>
+        <message>
+            <source>A quarter-turn to the left; the left arrow key.</source>
+            <translation>Eine Vierteldrehung nach links; die linke Pfeiltaste.</translation>
+        </message>
+        <message>
+            <source>Turn right</source>
+            <translation>Nach rechts drehen</translation>
+        </message>
+        <message>
+            <source>A quarter-turn to the right; the right arrow key.</source>
+            <translation>Eine Vierteldrehung nach rechts; die rechte Pfeiltaste.</translation>
+        </message>
+        <message>
+            <source>Step back</source>
+            <translation>Schritt zurück</translation>
+        </message>
+        <message>
+            <source>One step backwards; the down arrow key.</source>
+            <translation>Ein Schritt rückwärts; die Pfeiltaste nach unten.</translation>
+        </message>
+        <message>
+            <source>Sounds on or off; the S key.</source>
+            <translation>Klänge an oder aus; die Taste S.</translation>
+        </message>
+        <message>
+            <source>Music on or off; the M key.</source>
+            <translation>Musik an oder aus; die Taste M.</translation>
+        </message>
+        <message>
+            <source>Quit Maze</source>
+            <translation>Labyrinth verlassen</translation>
+        </message>
+        <message>
+            <source>Leave this maze, with the offer to save it.</source>
+            <translation>Dieses Labyrinth verlassen, mit dem Angebot, es zu speichern.</translation>
+        </message>
+        <message>
+            <source>Compass</source>
+            <translation>Kompass</translation>
+        </message>
+        <message>
+            <source>Items</source>
+            <translation>Dinge</translation>
+        </message>
+        <message>
+            <source>Items held</source>
+            <translation>Dinge im Gepäck</translation>
+        </message>
+        <message>
+            <source>Food</source>
+            <translation>Proviant</translation>
+        </message>
+        <message>
+            <source>Gems</source>
+            <translation>Edelsteine</translation>
+        </message>
+        <message>
+            <source>Battery</source>
+            <translation>Batterie</translation>
+        </message>
+        <message>
+            <source>Time and steps</source>
+            <translation>Zeit und Schritte</translation>
+        </message>
+        <message>
+            <source>Time in maze</source>
+            <translation>Zeit im Labyrinth</translation>
+        </message>
+        <message>
+            <source>How long this maze has taken so far.</source>
+            <translation>Wie lange dieses Labyrinth bisher gedauert hat.</translation>
+        </message>
+        <message>
+            <source>Steps</source>
+            <translation>Schritte</translation>
+        </message>
+        <message>
+            <source>Not found yet.</source>
+            <translation>Noch nicht gefunden.</translation>
+        </message>
+        <message>
+            <source>OFF</source>
+            <translation>AUS</translation>
+        </message>
+        <message>
+            <source>Maze %1</source>
+            <translation>Labyrinth %1</translation>
+        </message>
+        <message>
+            <source>Sound cues on.</source>
+            <translation>Klanghinweise an.</translation>
+        </message>
+        <message>
+            <source>Sound cues off.</source>
+            <translation>Klanghinweise aus.</translation>
+        </message>
+        <message>
+            <source>Left side</source>
+            <translation>Linke Seite</translation>
+        </message>
+        <message>
+            <source>A wall to the left.</source>
+            <translation>Eine Wand links.</translation>
+        </message>
+        <message>
+            <source>Right side</source>
+            <translation>Rechte Seite</translation>
+        </message>
+        <message>
+            <source>A wall to the right.</source>
+            <translation>Eine Wand rechts.</translation>
+        </message>
+        <message>
+            <source>Facing %1.</source>
+            <translation>Blick nach %1.</translation>
+        </message>
+        <message>
+            <source>Use %1</source>
+            <translation>%1 benutzen</translation>
+        </message>
+        <message>
+            <source>Use battery</source>
+            <translation>Batterie benutzen</translation>
+        </message>
+        <message>
+            <source>Use %1; the U key.</source>
+            <translation>%1 benutzen; die Taste U.</translation>
+        </message>
+        <message>
+            <source>Nothing to use yet: a battery is used here once one is found.</source>
+            <translation>Noch nichts zu benutzen: Hier wird eine Batterie eingesetzt, sobald du eine findest.</translation>
+        </message>
+        <message>
+            <source>Quit game?</source>
+            <translation>Spiel beenden?</translation>
+        </message>
+        <message>
+            <source>Are you sure you want to stop playing?</source>
+            <translation>Willst du wirklich aufhören zu spielen?</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::HelpWindow</name>
+        <message>
+            <source>Getting Started</source>
+            <translation>Erste Schritte</translation>
+        </message>
+        <message>
+            <source>General Information</source>
+            <translation>Allgemeines</translation>
+        </message>
+        <message>
+            <source>About Themes</source>
+            <translation>Über Themen</translation>
+        </message>
+        <message>
+            <source>About Levels</source>
+            <translation>Über Stufen</translation>
+        </message>
+        <message>
+            <source>Loading a Game</source>
+            <translation>Spiel laden</translation>
+        </message>
+        <message>
+            <source>Loading a Previously Saved Game</source>
+            <translation>Ein gespeichertes Spiel laden</translation>
+        </message>
+        <message>
+            <source>Playing the Game</source>
+            <translation>Das Spiel</translation>
+        </message>
+        <message>
+            <source>Necessary Items</source>
+            <translation>Nötige Dinge</translation>
+        </message>
+        <message>
+            <source>Helpful Items</source>
+            <translation>Nützliche Dinge</translation>
+        </message>
+        <message>
+            <source>Scoring Items</source>
+            <translation>Punkte-Dinge</translation>
+        </message>
+        <message>
+            <source>Navigating the Maze</source>
+            <translation>Im Labyrinth bewegen</translation>
+        </message>
+        <message>
+            <source>Ending the Game</source>
+            <translation>Das Spielende</translation>
+        </message>
+        <message>
+            <source>Saving a Game</source>
+            <translation>Spiel speichern</translation>
+        </message>
+        <message>
+            <source>Saving a Game while in Progress</source>
+            <translation>Ein laufendes Spiel speichern</translation>
+        </message>
+        <message>
+            <source>Grand Finale</source>
+            <translation>Das große Finale</translation>
+        </message>
+        <message>
+            <source>The Grand Finale</source>
+            <translation>Das große Finale</translation>
+        </message>
+        <message>
+            <source>Quorvel 3-D Help</source>
+            <translation>Quorvel 3-D Hilfe</translation>
+        </message>
+        <message>
+            <source>First</source>
+            <translation>Erstes</translation>
+        </message>
+        <message>
+            <source>First Topic</source>
+            <translation>Erstes Thema</translation>
+        </message>
+        <message>
+            <source>Previous</source>
+            <translation>Zurück</translation>
+        </message>
+        <message>
+            <source>Previous Topic</source>
+            <translation>Voriges Thema</translation>
+        </message>
+        <message>
+            <source>Next</source>
+            <translation>Weiter</translation>
+        </message>
+        <message>
+            <source>Next Topic</source>
+            <translation>Nächstes Thema</translation>
+        </message>
+        <message>
+            <source>Last</source>
+            <translation>Letztes</translation>
+        </message>
+        <message>
+            <source>Last Topic</source>
+            <translation>Letztes Thema</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>Close Help</source>
+            <translation>Hilfe schließen</translation>
+        </message>
+        <message>
+            <source>Topics</source>
+            <translation>Themen</translation>
+        </message>
+        <message>
+            <source>The topics of the help under their headings; choosing one shows its page. N, P, F and L go to the next, previous, first and last topic.</source>
+            <translation>Die Themen der Hilfe unter ihren Überschriften; eines zu wählen zeigt seine Seite. N, P, F und L gehen zum nächsten, vorigen, ersten und letzten Thema.</translation>
+        </message>
+        <message>
+            <source>Help page</source>
+            <translation>Hilfeseite</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Status</translation>
+        </message>
+        <message>
+            <source>The topic shown, and the hint of a button.</source>
+            <translation>Das gezeigte Thema und der Hinweis einer Schaltfläche.</translation>
+        </message>
+        <message>
+            <source>Topic %1 of %2:  %3</source>
+            <translation>Thema %1 von %2:  %3</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::MapWindow</name>
+        <message>
+            <source>Quorvel Map</source>
+            <translation>Quorvel-Karte</translation>
+        </message>
+        <message>
+            <source>Lock the map to the game window</source>
+            <translation>Die Karte ans Spielfenster heften</translation>
+        </message>
+        <message>
+            <source>Zoom in</source>
+            <translation>Vergrößern</translation>
+        </message>
+        <message>
+            <source>Zoom out</source>
+            <translation>Verkleinern</translation>
+        </message>
+        <message>
+            <source>Lock</source>
+            <translation>Anheften</translation>
+        </message>
+        <message>
+            <source>%1; it then keeps no keys.</source>
+            <translation>%1; sie nimmt dann keine Tasten an.</translation>
+        </message>
+        <message>
+            <source>A larger map.</source>
+            <translation>Eine größere Karte.</translation>
+        </message>
+        <message>
+            <source>A smaller map.</source>
+            <translation>Eine kleinere Karte.</translation>
+        </message>
+        <message>
+            <source>Map tools</source>
+            <translation>Kartenwerkzeuge</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>Position</translation>
+        </message>
+        <message>
+            <source>Overhead map</source>
+            <translation>Übersichtskarte</translation>
+        </message>
+        <message>
+            <source>The maze from above, as far as the tools show it; resting the mouse on a cell tells what it holds.</source>
+            <translation>Das Labyrinth von oben, soweit die Werkzeuge es zeigen; die Maus über einem Feld sagt, was darin liegt.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::MessageDialog</name>
+        <message>
+            <source>Message</source>
+            <translation>Meldung</translation>
+        </message>
+        <message>
+            <source>Notice</source>
+            <translation>Hinweis</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warnung</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Fehler</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Question</source>
+            <translation>Frage</translation>
+        </message>
+        <message>
+            <source>&amp;Yes</source>
+            <translation>&amp;Ja</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <translation>&amp;Nein</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbruch</translation>
+        </message>
+        <message>
+            <source>The kind of this message.</source>
+            <translation>Die Art dieser Meldung.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::MessagePanel</name>
+        <message>
+            <source>                                   Messages :                              </source>
+            <translation>                                   Meldungen :                           </translation>
+        </message>
+        <message>
+            <source>Messages</source>
+            <translation>Meldungen</translation>
+        </message>
+        <message>
+            <source>Previous message recived.</source>
+            <translation>Vorige Meldung erhalten.</translation>
+        </message>
+        <message>
+            <source>Old message.</source>
+            <translation>Alte Meldung.</translation>
+        </message>
+        <message>
+            <source>Older messages</source>
+            <translation>Ältere Meldungen</translation>
+        </message>
+        <message>
+            <source>The message before the current one.</source>
+            <translation>Die Meldung vor der aktuellen.</translation>
+        </message>
+        <message>
+            <source>An older message.</source>
+            <translation>Eine ältere Meldung.</translation>
+        </message>
+        <message>
+            <source>Current message.</source>
+            <translation>Aktuelle Meldung.</translation>
+        </message>
+        <message>
+            <source>Current message</source>
+            <translation>Aktuelle Meldung</translation>
+        </message>
+        <message>
+            <source>The newest message.</source>
+            <translation>Die neueste Meldung.</translation>
+        </message>
+        <message>
+            <source>No message yet</source>
+            <translation>Noch keine Meldung</translation>
+        </message>
+        <message>
+            <source>Message Indicator:</source>
+            <translation>Meldungsanzeige:</translation>
+        </message>
+        <message>
+            <source>Message indicator</source>
+            <translation>Meldungsanzeige</translation>
+        </message>
+        <message>
+            <source>Something urgent in the messages.</source>
+            <translation>Etwas Dringendes in den Meldungen.</translation>
+        </message>
+        <message>
+            <source>Something to read in the messages.</source>
+            <translation>Etwas zu lesen in den Meldungen.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::OpeningScreen</name>
+        <message>
+            <source>Please enter your name (up to 12 characters).</source>
+            <translation>Bitte gib deinen Namen ein (bis zu 12 Zeichen).</translation>
+        </message>
+        <message>
+            <source>Nice -n- &amp;Easy...</source>
+            <translation>Schön &amp;leicht...</translation>
+        </message>
+        <message>
+            <source>A &amp;little harder now...</source>
+            <translation>Ein &amp;wenig schwerer...</translation>
+        </message>
+        <message>
+            <source>A &amp;real challenge...</source>
+            <translation>Echt &amp;knifflig...</translation>
+        </message>
+        <message>
+            <source>&amp;Now we're getting there...</source>
+            <translation>&amp;Jetzt wird's ernst...</translation>
+        </message>
+        <message>
+            <source>O.K. This is &amp;hard...</source>
+            <translation>O.K. Das ist &amp;hart...</translation>
+        </message>
+        <message>
+            <source>&amp;Only for the Strongest...</source>
+            <translation>&amp;Nur für die Stärksten...</translation>
+        </message>
+        <message>
+            <source>Either the theme entered was not a valid path or
      One or more files were missing or corrupt.
 
       The theme has been reset to the defalt.
                     &lt; Back to basics &lt;Default&gt; &gt;.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Player&apos;s name: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Skill level: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Theme: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The look, words and sounds of the maze.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Theme</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PLEASE SELECT A &amp;THEME .</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A theme is a folder beside the game with its own walls, words and sounds.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PREVIEW.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PLEASE SELECT  A SKILL LEVEL .</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Load the saved game of level %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Go on with the game you saved at level %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A maze of %1 x %1 cells.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Level %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>LET&apos;S GET STARTED!!!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Enter</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Start a new maze.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>E&amp;xit.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Leave the game.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>New &amp;Player</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Change the player.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Instructions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>How to play.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About Quorvel 3-D.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Best times</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The best times of every level.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Intro</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The intro tune on or off (M).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Intro tune</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OFF</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Version %1.   Press M to switch the intro.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Welcome to Quorvel 3-D</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Answers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Play under the name typed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Play under the name offered.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type another name.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The name you enter must not be over 12 characters.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The name you enter can not contain \ / : * ? &quot; &lt; &gt; | . or spaces</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The name you enter can not be used: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Theme preview</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Walls and doors of the theme %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Load saved game</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::Problems</name>
-    <message>
-        <source>Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A run cannot be watched while a game is played.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Load Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The run %1 cannot be watched: %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>File Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is not a valid Quorvel Save File!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Data Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 has is corrupt or has been altered!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 contains invalid data!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to read %1!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is not a valid Quorvel Score File! Defuault scores will be used!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is corrupt or has been altered!  Defuault scores will be used!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to read %1!  Defuault scores will be used!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to write to %1!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to write to %1! High scores may not be able to be viewed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to read %1! High scores may not be able to be viewed!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to create Saved Game folder!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Replace Save File?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You already have a save file.
+            <translation>Entweder war das gewählte Thema kein gültiger Pfad, oder
+     eine oder mehrere Dateien fehlten oder waren beschädigt.
+
+      Das Thema wurde auf den Standard zurückgesetzt.
+                    &lt; Zurück zu den Wurzeln &lt;Standard&gt; &gt;.</translation>
+        </message>
+        <message>
+            <source>Player's name: </source>
+            <translation>Spielername: </translation>
+        </message>
+        <message>
+            <source>Skill level: </source>
+            <translation>Schwierigkeit: </translation>
+        </message>
+        <message>
+            <source>Theme: </source>
+            <translation>Thema: </translation>
+        </message>
+        <message>
+            <source>The look, words and sounds of the maze.</source>
+            <translation>Aussehen, Worte und Klänge des Labyrinths.</translation>
+        </message>
+        <message>
+            <source>Theme</source>
+            <translation>Thema</translation>
+        </message>
+        <message>
+            <source>PLEASE SELECT A &amp;THEME .</source>
+            <translation>BITTE EIN &amp;THEMA WÄHLEN .</translation>
+        </message>
+        <message>
+            <source>A theme is a folder beside the game with its own walls, words and sounds.</source>
+            <translation>Ein Thema ist ein Ordner neben dem Spiel mit eigenen Wänden, Worten und Klängen.</translation>
+        </message>
+        <message>
+            <source>PREVIEW.</source>
+            <translation>VORSCHAU.</translation>
+        </message>
+        <message>
+            <source>PLEASE SELECT  A SKILL LEVEL .</source>
+            <translation>BITTE EINE STUFE WÄHLEN .</translation>
+        </message>
+        <message>
+            <source>Load the saved game of level %1</source>
+            <translation>Das gespeicherte Spiel der Stufe %1 laden</translation>
+        </message>
+        <message>
+            <source>Go on with the game you saved at level %1.</source>
+            <translation>Das auf Stufe %1 gespeicherte Spiel fortsetzen.</translation>
+        </message>
+        <message>
+            <source>A maze of %1 x %1 cells.</source>
+            <translation>Ein Labyrinth aus %1 x %1 Feldern.</translation>
+        </message>
+        <message>
+            <source>Level %1: %2</source>
+            <translation>Stufe %1: %2</translation>
+        </message>
+        <message>
+            <source>LET'S GET STARTED!!!</source>
+            <translation>AUF GEHT'S!!!</translation>
+        </message>
+        <message>
+            <source>Enter</source>
+            <translation>Start</translation>
+        </message>
+        <message>
+            <source>Start a new maze.</source>
+            <translation>Ein neues Labyrinth beginnen.</translation>
+        </message>
+        <message>
+            <source>E&amp;xit.</source>
+            <translation>&amp;Ende.</translation>
+        </message>
+        <message>
+            <source>Leave the game.</source>
+            <translation>Das Spiel verlassen.</translation>
+        </message>
+        <message>
+            <source>New &amp;Player</source>
+            <translation>Neuer &amp;Spieler</translation>
+        </message>
+        <message>
+            <source>Change the player.</source>
+            <translation>Den Spieler wechseln.</translation>
+        </message>
+        <message>
+            <source>&amp;Instructions</source>
+            <translation>&amp;Anleitung</translation>
+        </message>
+        <message>
+            <source>How to play.</source>
+            <translation>So wird gespielt.</translation>
+        </message>
+        <message>
+            <source>&amp;About...</source>
+            <translation>&amp;Info...</translation>
+        </message>
+        <message>
+            <source>About Quorvel 3-D.</source>
+            <translation>Über Quorvel 3-D.</translation>
+        </message>
+        <message>
+            <source>&amp;Best times</source>
+            <translation>&amp;Bestzeiten</translation>
+        </message>
+        <message>
+            <source>The best times of every level.</source>
+            <translation>Die Bestzeiten jeder Stufe.</translation>
+        </message>
+        <message>
+            <source>Exit</source>
+            <translation>Ende</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>Info</translation>
+        </message>
+        <message>
+            <source>Intro</source>
+            <translation>Intro</translation>
+        </message>
+        <message>
+            <source>ON</source>
+            <translation>AN</translation>
+        </message>
+        <message>
+            <source>The intro tune on or off (M).</source>
+            <translation>Die Intro-Melodie an oder aus (M).</translation>
+        </message>
+        <message>
+            <source>Intro tune</source>
+            <translation>Intro-Melodie</translation>
+        </message>
+        <message>
+            <source>OFF</source>
+            <translation>AUS</translation>
+        </message>
+        <message>
+            <source>Version %1.   Press M to switch the intro.</source>
+            <translation>Version %1.   M schaltet das Intro um.</translation>
+        </message>
+        <message>
+            <source>Welcome to Quorvel 3-D</source>
+            <translation>Willkommen bei Quorvel 3-D</translation>
+        </message>
+        <message>
+            <source>Your name</source>
+            <translation>Dein Name</translation>
+        </message>
+        <message>
+            <source>Answers</source>
+            <translation>Antworten</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Play under the name typed.</source>
+            <translation>Unter dem eingegebenen Namen spielen.</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Play under the name offered.</source>
+            <translation>Unter dem vorgeschlagenen Namen spielen.</translation>
+        </message>
+        <message>
+            <source>Type another name.</source>
+            <translation>Einen anderen Namen eingeben.</translation>
+        </message>
+        <message>
+            <source>The name you enter must not be over 12 characters.</source>
+            <translation>Der eingegebene Name darf nicht länger als 12 Zeichen sein.</translation>
+        </message>
+        <message>
+            <source>The name you enter can not contain \ / : * ? " &lt; &gt; | . or spaces</source>
+            <translation>Der eingegebene Name darf weder \ / : * ? " &lt; &gt; | . noch Leerzeichen enthalten</translation>
+        </message>
+        <message>
+            <source>The name you enter can not be used: %1.</source>
+            <translation>Der eingegebene Name ist nicht verwendbar: %1.</translation>
+        </message>
+        <message>
+            <source>Theme preview</source>
+            <translation>Themenvorschau</translation>
+        </message>
+        <message>
+            <source>Walls and doors of the theme %1.</source>
+            <translation>Wände und Türen des Themas %1.</translation>
+        </message>
+        <message>
+            <source>Load saved game</source>
+            <translation>Gespeichertes Spiel laden</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::Problems</name>
+        <message>
+            <source>Error</source>
+            <translation>Fehler</translation>
+        </message>
+        <message>
+            <source>A run cannot be watched while a game is played.</source>
+            <translation>Ein Lauf kann nicht angesehen werden, während ein Spiel läuft.</translation>
+        </message>
+        <message>
+            <source>Load Error</source>
+            <translation>Ladefehler</translation>
+        </message>
+        <message>
+            <source>The run %1 cannot be watched: %2.</source>
+            <translation>Der Lauf %1 kann nicht angesehen werden: %2.</translation>
+        </message>
+        <message>
+            <source>File Error</source>
+            <translation>Dateifehler</translation>
+        </message>
+        <message>
+            <source>%1 is not a valid Quorvel Save File!</source>
+            <translation>%1 ist keine gültige Quorvel-Speicherdatei!</translation>
+        </message>
+        <message>
+            <source>Data Error</source>
+            <translation>Datenfehler</translation>
+        </message>
+        <message>
+            <source>%1 has is corrupt or has been altered!</source>
+            <translation>%1 ist beschädigt oder wurde verändert!</translation>
+        </message>
+        <message>
+            <source>%1 contains invalid data!</source>
+            <translation>%1 enthält ungültige Daten!</translation>
+        </message>
+        <message>
+            <source>Unable to read %1!</source>
+            <translation>%1 kann nicht gelesen werden!</translation>
+        </message>
+        <message>
+            <source>%1 is not a valid Quorvel Score File! Defuault scores will be used!</source>
+            <translation>%1 ist keine gültige Quorvel-Bestzeitendatei! Die Standard-Bestzeiten werden verwendet!</translation>
+        </message>
+        <message>
+            <source>%1 is corrupt or has been altered!  Defuault scores will be used!</source>
+            <translation>%1 ist beschädigt oder wurde verändert! Die Standard-Bestzeiten werden verwendet!</translation>
+        </message>
+        <message>
+            <source>Unable to read %1!  Defuault scores will be used!</source>
+            <translation>%1 kann nicht gelesen werden! Die Standard-Bestzeiten werden verwendet!</translation>
+        </message>
+        <message>
+            <source>Unable to write to %1!</source>
+            <translation>%1 kann nicht geschrieben werden!</translation>
+        </message>
+        <message>
+            <source>Unable to write to %1! High scores may not be able to be viewed</source>
+            <translation>%1 kann nicht geschrieben werden! Die Bestzeiten sind womöglich nicht zu sehen</translation>
+        </message>
+        <message>
+            <source>Unable to read %1! High scores may not be able to be viewed!</source>
+            <translation>%1 kann nicht gelesen werden! Die Bestzeiten sind womöglich nicht zu sehen!</translation>
+        </message>
+        <message>
+            <source>Unable to create Saved Game folder!</source>
+            <translation>Der Ordner für gespeicherte Spiele kann nicht angelegt werden!</translation>
+        </message>
+        <message>
+            <source>Save Error</source>
+            <translation>Speicherfehler</translation>
+        </message>
+        <message>
+            <source>Replace Save File?</source>
+            <translation>Spielstand ersetzen?</translation>
+        </message>
+        <message>
+            <source>You already have a save file.
 
 Do you want to save anyway? (the old save file will be replaced)</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::RunWatch</name>
-    <message>
-        <source>a player</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>paused, Space goes on, Right plays one event</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1x, Space pauses</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Watching %1&apos;s run: %2, 1 2 4 speed, Esc stops</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::SpokenPlay</name>
-    <message>
-        <source>%1: press %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::StatisticsScreen</name>
-    <message>
-        <source>Game Statistics</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Item:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Placed:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Found:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Game statistics</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close the statistics.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 step</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 steps </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 placed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 found</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Maze %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Item, placed, found:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, %2 placed, %3 found</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Best time of rank %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>None placed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All found.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>None found.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Some found.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::StoryWindow</name>
-    <message>
-        <source>Quorvel 3-D Story</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Story</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The story of the theme.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close the story.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The story of %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
+            <translation>Du hast schon einen Spielstand.
+
+Trotzdem speichern? (Der alte Spielstand wird ersetzt)</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::RunWatch</name>
+        <message>
+            <source>a player</source>
+            <translation>einem Spieler</translation>
+        </message>
+        <message>
+            <source>paused, Space goes on, Right plays one event</source>
+            <translation>angehalten, Leertaste geht weiter, Rechts spielt ein Ereignis</translation>
+        </message>
+        <message>
+            <source>%1x, Space pauses</source>
+            <translation>%1x, Leertaste hält an</translation>
+        </message>
+        <message>
+            <source>Watching %1's run: %2, 1 2 4 speed, Esc stops</source>
+            <translation>Lauf von %1: %2, 1 2 4 Tempo, Esc beendet</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::SpokenPlay</name>
+        <message>
+            <source>%1: press %2</source>
+            <translation>%1: drücke %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::StatisticsScreen</name>
+        <message>
+            <source>Game Statistics</source>
+            <translation>Spielstatistik</translation>
+        </message>
+        <message>
+            <source>Item:</source>
+            <translation>Ding:</translation>
+        </message>
+        <message>
+            <source>Placed:</source>
+            <translation>Verteilt:</translation>
+        </message>
+        <message>
+            <source>Found:</source>
+            <translation>Gefunden:</translation>
+        </message>
+        <message>
+            <source>&amp;Close</source>
+            <translation>&amp;Schließen</translation>
+        </message>
+        <message>
+            <source>Game statistics</source>
+            <translation>Spielstatistik</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>Close the statistics.</source>
+            <translation>Die Statistik schließen.</translation>
+        </message>
+        <message>
+            <source>%1 step</source>
+            <translation>%1 Schritt</translation>
+        </message>
+        <message>
+            <source>%1 steps </source>
+            <translation>%1 Schritte</translation>
+        </message>
+        <message>
+            <source>%1 placed</source>
+            <translation>%1 verteilt</translation>
+        </message>
+        <message>
+            <source>%1 found</source>
+            <translation>%1 gefunden</translation>
+        </message>
+        <message>
+            <source>Maze %1</source>
+            <translation>Labyrinth %1</translation>
+        </message>
+        <message>
+            <source>Item, placed, found:</source>
+            <translation>Ding, verteilt, gefunden:</translation>
+        </message>
+        <message>
+            <source>%1, %2 placed, %3 found</source>
+            <translation>%1, %2 verteilt, %3 gefunden</translation>
+        </message>
+        <message>
+            <source>Best time of rank %1.</source>
+            <translation>Bestzeit auf Platz %1.</translation>
+        </message>
+        <message>
+            <source>None placed.</source>
+            <translation>Keine verteilt.</translation>
+        </message>
+        <message>
+            <source>All found.</source>
+            <translation>Alle gefunden.</translation>
+        </message>
+        <message>
+            <source>None found.</source>
+            <translation>Keine gefunden.</translation>
+        </message>
+        <message>
+            <source>Some found.</source>
+            <translation>Einige gefunden.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::StoryWindow</name>
+        <message>
+            <source>Quorvel 3-D Story</source>
+            <translation>Quorvel 3-D Geschichte</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>Close Help</source>
+            <translation>Hilfe schließen</translation>
+        </message>
+        <message>
+            <source>Story</source>
+            <translation>Geschichte</translation>
+        </message>
+        <message>
+            <source>The story of the theme.</source>
+            <translation>Die Geschichte des Themas.</translation>
+        </message>
+        <message>
+            <source>Close the story.</source>
+            <translation>Die Geschichte schließen.</translation>
+        </message>
+        <message>
+            <source>The story of %1</source>
+            <translation>Die Geschichte von %1</translation>
+        </message>
+    </context>
 </TS>

@@ -230,6 +230,14 @@ may do. Set QT_QPA_PLATFORM or give -platform to choose otherwise.
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Usage: %1 [OPTION]... [-uNAME] [QT-OPTION]...
+Quorvel 3-D: a random 3-D maze, seen in first person.
+
+Options:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quorvel::EndScreen</name>

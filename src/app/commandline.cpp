@@ -294,23 +294,24 @@ std::string usageText(std::string_view program, const UsageTranslation& translat
     const auto tr = [&translate](const char* text) {
         return translate ? translate("quorvel::CommandLine", text) : std::string(text);
     };
-    std::string text = tr(QT_TRANSLATE_NOOP(
+    static constexpr const char* head = QT_TRANSLATE_NOOP(
         "quorvel::CommandLine", "Usage: %1 [OPTION]... [-uNAME] [QT-OPTION]...\n"
                                 "Quorvel 3-D: a random 3-D maze, seen in first person.\n"
                                 "\n"
-                                "Options:\n"));
+                                "Options:\n");
+    std::string text = tr(head);
     if (const std::size_t at = text.find("%1"); at != std::string::npos)
         text.replace(at, 2, program);
     for (const GnuOption& o : gnuOptions()) {
-        std::string head = "      --" + std::string(o.name);
-        if (!o.argument.empty()) head += "=" + std::string(o.argument);
-        head.resize(std::max<std::size_t>(head.size() + 2, 24), ' ');
+        std::string name = "      --" + std::string(o.name);
+        if (!o.argument.empty()) name += "=" + std::string(o.argument);
+        name.resize(std::max<std::size_t>(name.size() + 2, 24), ' ');
         // A summary too long for one line is written in lines of its own, each
         // continued under the first.
         std::string summary = tr(o.summary.data());
         for (std::size_t at = 0; (at = summary.find('\n', at)) != std::string::npos; at += 25)
             summary.insert(at + 1, 24, ' ');
-        text += head + summary + "\n";
+        text += name + summary + "\n";
     }
     // The rest in paragraphs, each translated whole.
     static constexpr std::array rest = {
