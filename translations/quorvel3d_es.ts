@@ -1,200 +1,214 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
-<context>
-    <name>quorvel::AboutBox</name>
-    <message>
-        <source>Back to basics &lt;default&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Theme by %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Graphics by %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Messages by %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sounds by %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Music by %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About Quorvel 3-D</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A random 3-D maze: find the way out before</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>your food and your flashlight run out.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Every maze is new. Good luck in there!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Visit the home page</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Check for new version</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Look on the home page for a newer version</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A link: a click visits the home page.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close the about box.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quorvel 3-D version %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::BestTimesScreen</name>
-    <message>
-        <source>Nice-n-Easy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A little harder now</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A real challenge</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Now we&apos;re getting there</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>O.K. This is hard</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Only for the Strongest</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Best times</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Level %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Rank %1:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A click shows the statistics of this game.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Watch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Watch this run again on the game screen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Checked: the kept run of this result plays again with the rules to this very time and gems.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close the best times.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>first</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>second</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>third</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::CommandLine</name>
-    <message>
-        <source>show this help and end</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>show the version and end</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>play maze number L-S at once: level L (1 to 6)
+    <context>
+        <name>quorvel::AboutBox</name>
+        <message>
+            <source>Back to basics &lt;default&gt;</source>
+            <translation>Vuelta a lo básico &lt;predeterminado&gt;</translation>
+        </message>
+        <message>
+            <source>Theme by %1</source>
+            <translation>Tema de %1</translation>
+        </message>
+        <message>
+            <source>Graphics by %1</source>
+            <translation>Gráficos de %1</translation>
+        </message>
+        <message>
+            <source>Messages by %1</source>
+            <translation>Mensajes de %1</translation>
+        </message>
+        <message>
+            <source>Sounds by %1</source>
+            <translation>Sonidos de %1</translation>
+        </message>
+        <message>
+            <source>Music by %1</source>
+            <translation>Música de %1</translation>
+        </message>
+        <message>
+            <source>About Quorvel 3-D</source>
+            <translation>Acerca de Quorvel 3-D</translation>
+        </message>
+        <message>
+            <source>A random 3-D maze: find the way out before</source>
+            <translation>Un laberinto 3-D al azar: encuentra la salida</translation>
+        </message>
+        <message>
+            <source>your food and your flashlight run out.</source>
+            <translation>antes de quedarte sin comida y sin linterna.</translation>
+        </message>
+        <message>
+            <source>Every maze is new. Good luck in there!</source>
+            <translation>Cada laberinto es nuevo. ¡Suerte ahí dentro!</translation>
+        </message>
+        <message>
+            <source>Visit the home page</source>
+            <translation>Visitar la página web</translation>
+        </message>
+        <message>
+            <source>Check for new version</source>
+            <translation>Buscar nueva versión</translation>
+        </message>
+        <message>
+            <source>Look on the home page for a newer version</source>
+            <translation>Buscar una versión más reciente en la página web</translation>
+        </message>
+        <message>
+            <source>&amp;Close</source>
+            <translation>&amp;Cerrar</translation>
+        </message>
+        <message>
+            <source>A link: a click visits the home page.</source>
+            <translation>Un enlace: un clic abre la página web.</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>Close the about box.</source>
+            <translation>Cerrar la ventana Acerca de.</translation>
+        </message>
+        <message>
+            <source>Quorvel 3-D version %1</source>
+            <translation>Quorvel 3-D versión %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BestTimesScreen</name>
+        <message>
+            <source>Nice-n-Easy</source>
+            <translation>Bonito y fácil</translation>
+        </message>
+        <message>
+            <source>A little harder now</source>
+            <translation>Un poco más difícil</translation>
+        </message>
+        <message>
+            <source>A real challenge</source>
+            <translation>Un reto de verdad</translation>
+        </message>
+        <message>
+            <source>Now we're getting there</source>
+            <translation>Ahora sí que sí</translation>
+        </message>
+        <message>
+            <source>O.K. This is hard</source>
+            <translation>O.K. Esto es duro</translation>
+        </message>
+        <message>
+            <source>Only for the Strongest</source>
+            <translation>Sólo para valientes</translation>
+        </message>
+        <message>
+            <source>Best times</source>
+            <translation>Mejores tiempos</translation>
+        </message>
+        <message>
+            <source>Level %1: %2</source>
+            <translation>Nivel %1: %2</translation>
+        </message>
+        <message>
+            <source>Rank %1:</source>
+            <translation>Puesto %1:</translation>
+        </message>
+        <message>
+            <source>A click shows the statistics of this game.</source>
+            <translation>Un clic muestra las estadísticas de esta partida.</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Tiempo</translation>
+        </message>
+        <message>
+            <source>Watch</source>
+            <translation>Ver</translation>
+        </message>
+        <message>
+            <source>Watch this run again on the game screen.</source>
+            <translation>Volver a ver esta partida en la pantalla de juego.</translation>
+        </message>
+        <message>
+            <source>Checked: the kept run of this result plays again with the rules to this very time and gems.</source>
+            <translation>Comprobado: la partida guardada de este resultado, jugada de nuevo con las reglas, da justo este tiempo y estas gemas.</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Volver</translation>
+        </message>
+        <message>
+            <source>Close the best times.</source>
+            <translation>Cerrar los mejores tiempos.</translation>
+        </message>
+        <message>
+            <source>first</source>
+            <translation>primero</translation>
+        </message>
+        <message>
+            <source>second</source>
+            <translation>segundo</translation>
+        </message>
+        <message>
+            <source>third</source>
+            <translation>tercero</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::CommandLine</name>
+        <message>
+            <source>show this help and end</source>
+            <translation>mostrar esta ayuda y terminar</translation>
+        </message>
+        <message>
+            <source>show the version and end</source>
+            <translation>mostrar la versión y terminar</translation>
+        </message>
+        <message>
+            <source>play maze number L-S at once: level L (1 to 6)
 from generator state S (0 to 4294967295); a word
 that belongs to no switch is refused</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>watch the run kept in FILE (one of the Replays
+            <translation>jugar ya el laberinto número L-S: nivel L (1 a 6)
+desde el estado S del generador (0 a 4294967295);
+una palabra sin opción se rechaza</translation>
+        </message>
+        <message>
+            <source>watch the run kept in FILE (one of the Replays
 folder) and say whether it reaches its recorded
 result; Space pauses, Right plays one event,
 1 2 4 set the speed, Esc stops</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>  -uNAME, /UNAME        play as NAME without being asked for a name (the
+            <translation>ver la partida guardada en FILE (una de la carpeta
+Replays) y decir si llega a su resultado grabado;
+Espacio pausa, Derecha juega un evento, 1 2 4
+fijan la velocidad, Esc termina</translation>
+        </message>
+        <message>
+            <source>  -uNAME, /UNAME        play as NAME without being asked for a name (the
                         letter u in either case)
       --                end the options: what follows is passed on as it is
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Every &quot;-&quot; and &quot;/&quot; in the rest of the command line starts a switch, so a
-player&apos;s name writes these as escapes:
+            <translation>  -uNOMBRE, /UNOMBRE    jugar como NOMBRE sin que se pida un nombre (la
+                        letra u, en mayúscula o minúscula)
+      --                fin de las opciones: lo que sigue se pasa tal cual
+</translation>
+        </message>
+        <message>
+            <source>Every "-" and "/" in the rest of the command line starts a switch, so a
+player's name writes these as escapes:
   %b a blank   %q a double quote   %p a percent sign   %d a minus   %s a slash
-For example -uJohn%bSmith plays as &quot;John Smith&quot;, /UAnn%dMarie as &quot;Ann-Marie&quot;.
+For example -uJohn%bSmith plays as "John Smith", /UAnn%dMarie as "Ann-Marie".
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Qt&apos;s own options, with one dash or two, are passed on to Qt; among them:
+            <translation>Cada "-" y "/" en el resto de la línea de órdenes empieza una opción, así que
+un nombre de jugador los escribe así:
+  %b un espacio   %q una comilla doble   %p un signo de porcentaje
+  %d un guion   %s una barra
+Por ejemplo, -uJohn%bSmith juega como "John Smith", /UAnn%dMarie como
+"Ann-Marie".
+</translation>
+        </message>
+        <message>
+            <source>Qt's own options, with one dash or two, are passed on to Qt; among them:
   -platform NAME        the window system: xcb (X11), wayland, or offscreen
                         and minimal, which need no display
   -display DISPLAY      the X display to open (xcb)
@@ -202,1144 +216,1176 @@ For example -uJohn%bSmith plays as &quot;John Smith&quot;, /UAnn%dMarie as &quot
   -qwindowgeometry GEOMETRY, -qwindowtitle TITLE, -qwindowicon FILE,
   -platformpluginpath PATH, -plugin NAME, -session ID, -name NAME
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>On a Wayland desktop with XWayland (both WAYLAND_DISPLAY and DISPLAY set) the
-game runs through X11 (Qt&apos;s xcb platform), where it can place its map window
+            <translation>Las opciones propias de Qt, con uno o dos guiones, pasan a Qt; entre ellas:
+  -platform NAME        el sistema de ventanas: xcb (X11), wayland, u
+                        offscreen y minimal, que no necesitan pantalla
+  -display DISPLAY      la pantalla X que abrir (xcb)
+  -style STYLE, -stylesheet FILE, -platformtheme NAME, -reverse,
+  -qwindowgeometry GEOMETRY, -qwindowtitle TITLE, -qwindowicon FILE,
+  -platformpluginpath PATH, -plugin NAME, -session ID, -name NAME
+</translation>
+        </message>
+        <message>
+            <source>On a Wayland desktop with XWayland (both WAYLAND_DISPLAY and DISPLAY set) the
+game runs through X11 (Qt's xcb platform), where it can place its map window
 beside the game screen and carry a locked map along, which no Wayland client
 may do. Set QT_QPA_PLATFORM or give -platform to choose otherwise.
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Environment:
+            <translation>En un escritorio Wayland con XWayland (WAYLAND_DISPLAY y DISPLAY definidas) el
+juego va por X11 (la plataforma xcb de Qt), donde puede poner su mapa junto a la
+pantalla de juego y llevar consigo un mapa fijado, cosa que ningún cliente
+Wayland puede hacer. QT_QPA_PLATFORM o -platform eligen otra cosa.
+</translation>
+        </message>
+        <message>
+            <source>Environment:
   QUORVEL3D_HOME        the folder of the settings, saved games, best times
-                        and themes; else the program&apos;s own folder when it is
+                        and themes; else the program's own folder when it is
                         writable, else $XDG_DATA_HOME/quorvel3d
   DISPLAY, WAYLAND_DISPLAY  the display to open
-  QT_QPA_PLATFORM       Qt&apos;s platform, as -platform
-  SDL_AUDIODRIVER       SDL&apos;s audio driver (dummy plays nothing)
+  QT_QPA_PLATFORM       Qt's platform, as -platform
+  SDL_AUDIODRIVER       SDL's audio driver (dummy plays nothing)
   SDL_SOUNDFONTS        the General MIDI SoundFont of the music
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exit status: 0 when the game ends (or another copy is running already),
+            <translation>Entorno:
+  QUORVEL3D_HOME        la carpeta de ajustes, partidas guardadas, mejores
+                        tiempos y temas; si no, la carpeta del programa si se
+                        puede escribir en ella; si no, $XDG_DATA_HOME/quorvel3d
+  DISPLAY, WAYLAND_DISPLAY  la pantalla que abrir
+  QT_QPA_PLATFORM       la plataforma de Qt, como -platform
+  SDL_AUDIODRIVER       el controlador de audio de SDL (dummy no suena)
+  SDL_SOUNDFONTS        la SoundFont General MIDI de la música
+</translation>
+        </message>
+        <message>
+            <source>Exit status: 0 when the game ends (or another copy is running already),
 1 when it cannot start, 2 for a bad command line.
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Usage: %1 [OPTION]... [-uNAME] [QT-OPTION]...
+            <translation>Estado de salida: 0 cuando el juego termina (o ya hay otra copia en marcha),
+1 si no puede arrancar, 2 si la línea de órdenes es incorrecta.
+</translation>
+        </message>
+        <message>
+            <source>Usage: %1 [OPTION]... [-uNAME] [QT-OPTION]...
 Quorvel 3-D: a random 3-D maze, seen in first person.
 
 Options:
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::EndScreen</name>
-    <message>
-        <source>You Lose</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Winner!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Winner! (New Best Time)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Do you want to save your game before exiting?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Info</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;No</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stats...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save the game, then leave the maze.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Leave the maze without saving.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close this window.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stats</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The statistics of this game.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Maze number
+            <translation>Uso: %1 [OPCIÓN]... [-uNOMBRE] [OPCIÓN-QT]...
+Quorvel 3-D: un laberinto 3-D al azar, visto en primera persona.
+
+Opciones:
+</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::EndScreen</name>
+        <message>
+            <source>You Lose</source>
+            <translation>Has perdido</translation>
+        </message>
+        <message>
+            <source>Winner!</source>
+            <translation>¡Victoria!</translation>
+        </message>
+        <message>
+            <source>Winner! (New Best Time)</source>
+            <translation>¡Victoria! (Nuevo récord)</translation>
+        </message>
+        <message>
+            <source>Save?</source>
+            <translation>¿Guardar?</translation>
+        </message>
+        <message>
+            <source>Do you want to save your game before exiting?</source>
+            <translation>¿Quieres guardar la partida antes de salir?</translation>
+        </message>
+        <message>
+            <source>Info</source>
+            <translation>Info</translation>
+        </message>
+        <message>
+            <source>&amp;Yes</source>
+            <translation>&amp;Sí</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <translation>&amp;No</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>Stats...</source>
+            <translation>Datos...</translation>
+        </message>
+        <message>
+            <source>Yes</source>
+            <translation>Sí</translation>
+        </message>
+        <message>
+            <source>Save the game, then leave the maze.</source>
+            <translation>Guardar la partida y luego salir del laberinto.</translation>
+        </message>
+        <message>
+            <source>No</source>
+            <translation>No</translation>
+        </message>
+        <message>
+            <source>Leave the maze without saving.</source>
+            <translation>Salir del laberinto sin guardar.</translation>
+        </message>
+        <message>
+            <source>Close this window.</source>
+            <translation>Cerrar esta ventana.</translation>
+        </message>
+        <message>
+            <source>Stats</source>
+            <translation>Estadísticas</translation>
+        </message>
+        <message>
+            <source>The statistics of this game.</source>
+            <translation>Las estadísticas de esta partida.</translation>
+        </message>
+        <message>
+            <source>Maze number
 %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Trophy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You won, with the best time of rank %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You won.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lost</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You lost: the food ran out.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Leaving</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You are leaving this maze.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::GameScreen</name>
-    <message>
-        <source>north</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>east</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>south</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>west</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>An opening to the left.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>An opening to the right.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move forward.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Turn left.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Turn right.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Step back.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sounds</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Music</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sounds on or off (S).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Music on or off (M).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Quit Maze...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quit this maze.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ITEMS :</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Time in maze:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stepcounter:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Current number of steps taken in maze.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>View ahead</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Player and sides</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move forward</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>One step forward; the up arrow key.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Turn left</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A quarter-turn to the left; the left arrow key.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Turn right</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A quarter-turn to the right; the right arrow key.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Step back</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>One step backwards; the down arrow key.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sounds on or off; the S key.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Music on or off; the M key.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quit Maze</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Leave this maze, with the offer to save it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Compass</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Items</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Items held</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Food</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Gems</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Battery</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Time and steps</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Time in maze</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>How long this maze has taken so far.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Steps</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not found yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OFF</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Maze %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sound cues on.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sound cues off.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Left side</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A wall to the left.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Right side</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A wall to the right.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Facing %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Use %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Use battery</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Use %1; the U key.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nothing to use yet: a battery is used here once one is found.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quit game?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Are you sure you want to stop playing?</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::HelpWindow</name>
-    <message>
-        <source>Getting Started</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>General Information</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About Themes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About Levels</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Loading a Game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Loading a Previously Saved Game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Playing the Game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Necessary Items</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Helpful Items</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Scoring Items</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Navigating the Maze</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ending the Game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saving a Game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saving a Game while in Progress</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Grand Finale</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The Grand Finale</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quorvel 3-D Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>First</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>First Topic</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Previous</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Previous Topic</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Next Topic</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Last</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Last Topic</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Topics</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The topics of the help under their headings; choosing one shows its page. N, P, F and L go to the next, previous, first and last topic.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Help page</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The topic shown, and the hint of a button.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Topic %1 of %2:  %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::MapWindow</name>
-    <message>
-        <source>Quorvel Map</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lock the map to the game window</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zoom in</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zoom out</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lock</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1; it then keeps no keys.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A larger map.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A smaller map.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Map tools</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Position</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Overhead map</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The maze from above, as far as the tools show it; resting the mouse on a cell tells what it holds.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::MessageDialog</name>
-    <message>
-        <source>Message</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Notice</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Question</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;No</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The kind of this message.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::MessagePanel</name>
-    <message>
-        <source>                                   Messages :                              </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Messages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Previous message recived.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Old message.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Older messages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The message before the current one.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>An older message.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Current message.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Current message</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The newest message.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No message yet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Message Indicator:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Message indicator</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Something urgent in the messages.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Something to read in the messages.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::OpeningScreen</name>
-    <message>
-        <source>Please enter your name (up to 12 characters).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nice -n- &amp;Easy...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A &amp;little harder now...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A &amp;real challenge...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Now we&apos;re getting there...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>O.K. This is &amp;hard...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Only for the Strongest...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Either the theme entered was not a valid path or
+            <translation>Laberinto
+%1</translation>
+        </message>
+        <message>
+            <source>Trophy</source>
+            <translation>Trofeo</translation>
+        </message>
+        <message>
+            <source>You won, with the best time of rank %1.</source>
+            <translation>Has ganado, con el mejor tiempo en el puesto %1.</translation>
+        </message>
+        <message>
+            <source>You won.</source>
+            <translation>Has ganado.</translation>
+        </message>
+        <message>
+            <source>Lost</source>
+            <translation>Derrota</translation>
+        </message>
+        <message>
+            <source>You lost: the food ran out.</source>
+            <translation>Has perdido: se acabó la comida.</translation>
+        </message>
+        <message>
+            <source>Leaving</source>
+            <translation>Salida</translation>
+        </message>
+        <message>
+            <source>You are leaving this maze.</source>
+            <translation>Sales de este laberinto.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::GameScreen</name>
+        <message>
+            <source>north</source>
+            <translation>norte</translation>
+        </message>
+        <message>
+            <source>east</source>
+            <translation>este</translation>
+        </message>
+        <message>
+            <source>south</source>
+            <translation>sur</translation>
+        </message>
+        <message>
+            <source>west</source>
+            <translation>oeste</translation>
+        </message>
+        <message>
+            <source>An opening to the left.</source>
+            <translation>Un paso a la izquierda.</translation>
+        </message>
+        <message>
+            <source>An opening to the right.</source>
+            <translation>Un paso a la derecha.</translation>
+        </message>
+        <message>
+            <source>Move forward.</source>
+            <translation>Avanzar.</translation>
+        </message>
+        <message>
+            <source>Turn left.</source>
+            <translation>Girar a la izquierda.</translation>
+        </message>
+        <message>
+            <source>Turn right.</source>
+            <translation>Girar a la derecha.</translation>
+        </message>
+        <message>
+            <source>Step back.</source>
+            <translation>Retroceder.</translation>
+        </message>
+        <message>
+            <source>Sounds</source>
+            <translation>Sonidos</translation>
+        </message>
+        <message>
+            <source>Music</source>
+            <translation>Música</translation>
+        </message>
+        <message>
+            <source>Sounds on or off (S).</source>
+            <translation>Sonidos sí o no (S).</translation>
+        </message>
+        <message>
+            <source>Music on or off (M).</source>
+            <translation>Música sí o no (M).</translation>
+        </message>
+        <message>
+            <source>ON</source>
+            <translation>SÍ</translation>
+        </message>
+        <message>
+            <source>&amp;Quit Maze...</source>
+            <translation>&amp;Salir...</translation>
+        </message>
+        <message>
+            <source>Quit this maze.</source>
+            <translation>Salir de este laberinto.</translation>
+        </message>
+        <message>
+            <source>ITEMS :</source>
+            <translation>OBJETOS :</translation>
+        </message>
+        <message>
+            <source>Time in maze:</source>
+            <translation>Tiempo dentro:</translation>
+        </message>
+        <message>
+            <source>Stepcounter:</source>
+            <translation>Pasos:</translation>
+        </message>
+        <message>
+            <source>Current number of steps taken in maze.</source>
+            <translation>Número de pasos dados en el laberinto.</translation>
+        </message>
+        <message>
+            <source>View ahead</source>
+            <translation>Vista al frente</translation>
+        </message>
+        <message>
+            <source>Player and sides</source>
+            <translation>Jugador y lados</translation>
+        </message>
+        <message>
+            <source>Player</source>
+            <translation>Jugador</translation>
+        </message>
+        <message>
+            <source>Move forward</source>
+            <translation>Avanzar</translation>
+        </message>
+        <message>
+            <source>One step forward; the up arrow key.</source>
+            <translation>Un paso adelante; la flecha arriba.</translation>
+        </message>
+        <message>
+            <source>Turn left</source>
+            <translation>Girar a la izquierda</translation>
+        </message>
+        <message>
+            <source>A quarter-turn to the left; the left arrow key.</source>
+            <translation>Un cuarto de vuelta a la izquierda; la flecha izquierda.</translation>
+        </message>
+        <message>
+            <source>Turn right</source>
+            <translation>Girar a la derecha</translation>
+        </message>
+        <message>
+            <source>A quarter-turn to the right; the right arrow key.</source>
+            <translation>Un cuarto de vuelta a la derecha; la flecha derecha.</translation>
+        </message>
+        <message>
+            <source>Step back</source>
+            <translation>Retroceder</translation>
+        </message>
+        <message>
+            <source>One step backwards; the down arrow key.</source>
+            <translation>Un paso atrás; la flecha abajo.</translation>
+        </message>
+        <message>
+            <source>Sounds on or off; the S key.</source>
+            <translation>Sonidos sí o no; la tecla S.</translation>
+        </message>
+        <message>
+            <source>Music on or off; the M key.</source>
+            <translation>Música sí o no; la tecla M.</translation>
+        </message>
+        <message>
+            <source>Quit Maze</source>
+            <translation>Salir del laberinto</translation>
+        </message>
+        <message>
+            <source>Leave this maze, with the offer to save it.</source>
+            <translation>Salir de este laberinto, con la opción de guardarlo.</translation>
+        </message>
+        <message>
+            <source>Compass</source>
+            <translation>Brújula</translation>
+        </message>
+        <message>
+            <source>Items</source>
+            <translation>Objetos</translation>
+        </message>
+        <message>
+            <source>Items held</source>
+            <translation>Objetos en la mochila</translation>
+        </message>
+        <message>
+            <source>Food</source>
+            <translation>Comida</translation>
+        </message>
+        <message>
+            <source>Gems</source>
+            <translation>Gemas</translation>
+        </message>
+        <message>
+            <source>Battery</source>
+            <translation>Pila</translation>
+        </message>
+        <message>
+            <source>Time and steps</source>
+            <translation>Tiempo y pasos</translation>
+        </message>
+        <message>
+            <source>Time in maze</source>
+            <translation>Tiempo dentro</translation>
+        </message>
+        <message>
+            <source>How long this maze has taken so far.</source>
+            <translation>Cuánto ha durado este laberinto hasta ahora.</translation>
+        </message>
+        <message>
+            <source>Steps</source>
+            <translation>Pasos</translation>
+        </message>
+        <message>
+            <source>Not found yet.</source>
+            <translation>Aún no encontrado.</translation>
+        </message>
+        <message>
+            <source>OFF</source>
+            <translation>NO</translation>
+        </message>
+        <message>
+            <source>Maze %1</source>
+            <translation>Laberinto %1</translation>
+        </message>
+        <message>
+            <source>Sound cues on.</source>
+            <translation>Pistas de sonido activadas.</translation>
+        </message>
+        <message>
+            <source>Sound cues off.</source>
+            <translation>Pistas de sonido desactivadas.</translation>
+        </message>
+        <message>
+            <source>Left side</source>
+            <translation>Lado izquierdo</translation>
+        </message>
+        <message>
+            <source>A wall to the left.</source>
+            <translation>Una pared a la izquierda.</translation>
+        </message>
+        <message>
+            <source>Right side</source>
+            <translation>Lado derecho</translation>
+        </message>
+        <message>
+            <source>A wall to the right.</source>
+            <translation>Una pared a la derecha.</translation>
+        </message>
+        <message>
+            <source>Facing %1.</source>
+            <translation>Mirando al %1.</translation>
+        </message>
+        <message>
+            <source>Use %1</source>
+            <translation>Usar %1</translation>
+        </message>
+        <message>
+            <source>Use battery</source>
+            <translation>Usar pila</translation>
+        </message>
+        <message>
+            <source>Use %1; the U key.</source>
+            <translation>Usar %1; la tecla U.</translation>
+        </message>
+        <message>
+            <source>Nothing to use yet: a battery is used here once one is found.</source>
+            <translation>Nada que usar aún: aquí se usa una pila en cuanto encuentres una.</translation>
+        </message>
+        <message>
+            <source>Quit game?</source>
+            <translation>¿Salir de la partida?</translation>
+        </message>
+        <message>
+            <source>Are you sure you want to stop playing?</source>
+            <translation>¿Seguro que quieres dejar de jugar?</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::HelpWindow</name>
+        <message>
+            <source>Getting Started</source>
+            <translation>Primeros pasos</translation>
+        </message>
+        <message>
+            <source>General Information</source>
+            <translation>Información general</translation>
+        </message>
+        <message>
+            <source>About Themes</source>
+            <translation>Los temas</translation>
+        </message>
+        <message>
+            <source>About Levels</source>
+            <translation>Los niveles</translation>
+        </message>
+        <message>
+            <source>Loading a Game</source>
+            <translation>Cargar una partida</translation>
+        </message>
+        <message>
+            <source>Loading a Previously Saved Game</source>
+            <translation>Cargar una partida guardada</translation>
+        </message>
+        <message>
+            <source>Playing the Game</source>
+            <translation>Cómo se juega</translation>
+        </message>
+        <message>
+            <source>Necessary Items</source>
+            <translation>Objetos necesarios</translation>
+        </message>
+        <message>
+            <source>Helpful Items</source>
+            <translation>Objetos útiles</translation>
+        </message>
+        <message>
+            <source>Scoring Items</source>
+            <translation>Objetos que puntúan</translation>
+        </message>
+        <message>
+            <source>Navigating the Maze</source>
+            <translation>Moverse por el laberinto</translation>
+        </message>
+        <message>
+            <source>Ending the Game</source>
+            <translation>El final</translation>
+        </message>
+        <message>
+            <source>Saving a Game</source>
+            <translation>Guardar partida</translation>
+        </message>
+        <message>
+            <source>Saving a Game while in Progress</source>
+            <translation>Guardar una partida en curso</translation>
+        </message>
+        <message>
+            <source>Grand Finale</source>
+            <translation>El gran final</translation>
+        </message>
+        <message>
+            <source>The Grand Finale</source>
+            <translation>El gran final</translation>
+        </message>
+        <message>
+            <source>Quorvel 3-D Help</source>
+            <translation>Ayuda de Quorvel 3-D</translation>
+        </message>
+        <message>
+            <source>First</source>
+            <translation>Primero</translation>
+        </message>
+        <message>
+            <source>First Topic</source>
+            <translation>Primer tema</translation>
+        </message>
+        <message>
+            <source>Previous</source>
+            <translation>Anterior</translation>
+        </message>
+        <message>
+            <source>Previous Topic</source>
+            <translation>Tema anterior</translation>
+        </message>
+        <message>
+            <source>Next</source>
+            <translation>Siguiente</translation>
+        </message>
+        <message>
+            <source>Next Topic</source>
+            <translation>Tema siguiente</translation>
+        </message>
+        <message>
+            <source>Last</source>
+            <translation>Último</translation>
+        </message>
+        <message>
+            <source>Last Topic</source>
+            <translation>Último tema</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>Close Help</source>
+            <translation>Cerrar la ayuda</translation>
+        </message>
+        <message>
+            <source>Topics</source>
+            <translation>Temas</translation>
+        </message>
+        <message>
+            <source>The topics of the help under their headings; choosing one shows its page. N, P, F and L go to the next, previous, first and last topic.</source>
+            <translation>Los temas de la ayuda bajo sus títulos; elegir uno muestra su página. N, P, F y L van al tema siguiente, anterior, primero y último.</translation>
+        </message>
+        <message>
+            <source>Help page</source>
+            <translation>Página de ayuda</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Estado</translation>
+        </message>
+        <message>
+            <source>The topic shown, and the hint of a button.</source>
+            <translation>El tema mostrado y la pista de un botón.</translation>
+        </message>
+        <message>
+            <source>Topic %1 of %2:  %3</source>
+            <translation>Tema %1 de %2:  %3</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::MapWindow</name>
+        <message>
+            <source>Quorvel Map</source>
+            <translation>Mapa de Quorvel</translation>
+        </message>
+        <message>
+            <source>Lock the map to the game window</source>
+            <translation>Fijar el mapa a la ventana de juego</translation>
+        </message>
+        <message>
+            <source>Zoom in</source>
+            <translation>Acercar</translation>
+        </message>
+        <message>
+            <source>Zoom out</source>
+            <translation>Alejar</translation>
+        </message>
+        <message>
+            <source>Lock</source>
+            <translation>Fijar</translation>
+        </message>
+        <message>
+            <source>%1; it then keeps no keys.</source>
+            <translation>%1; entonces no toma teclas.</translation>
+        </message>
+        <message>
+            <source>A larger map.</source>
+            <translation>Un mapa más grande.</translation>
+        </message>
+        <message>
+            <source>A smaller map.</source>
+            <translation>Un mapa más pequeño.</translation>
+        </message>
+        <message>
+            <source>Map tools</source>
+            <translation>Herramientas del mapa</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>Posición</translation>
+        </message>
+        <message>
+            <source>Overhead map</source>
+            <translation>Mapa desde arriba</translation>
+        </message>
+        <message>
+            <source>The maze from above, as far as the tools show it; resting the mouse on a cell tells what it holds.</source>
+            <translation>El laberinto visto desde arriba, hasta donde lo muestran las herramientas; el ratón sobre una casilla dice lo que contiene.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::MessageDialog</name>
+        <message>
+            <source>Message</source>
+            <translation>Mensaje</translation>
+        </message>
+        <message>
+            <source>Notice</source>
+            <translation>Aviso</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>Atención</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>Aceptar</translation>
+        </message>
+        <message>
+            <source>Question</source>
+            <translation>Pregunta</translation>
+        </message>
+        <message>
+            <source>&amp;Yes</source>
+            <translation>&amp;Sí</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <translation>&amp;No</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>The kind of this message.</source>
+            <translation>El tipo de este mensaje.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::MessagePanel</name>
+        <message>
+            <source>                                   Messages :                              </source>
+            <translation>                                   Mensajes :                              </translation>
+        </message>
+        <message>
+            <source>Messages</source>
+            <translation>Mensajes</translation>
+        </message>
+        <message>
+            <source>Previous message recived.</source>
+            <translation>Mensaje anterior recibido.</translation>
+        </message>
+        <message>
+            <source>Old message.</source>
+            <translation>Mensaje antiguo.</translation>
+        </message>
+        <message>
+            <source>Older messages</source>
+            <translation>Mensajes anteriores</translation>
+        </message>
+        <message>
+            <source>The message before the current one.</source>
+            <translation>El mensaje anterior al actual.</translation>
+        </message>
+        <message>
+            <source>An older message.</source>
+            <translation>Un mensaje anterior.</translation>
+        </message>
+        <message>
+            <source>Current message.</source>
+            <translation>Mensaje actual.</translation>
+        </message>
+        <message>
+            <source>Current message</source>
+            <translation>Mensaje actual</translation>
+        </message>
+        <message>
+            <source>The newest message.</source>
+            <translation>El mensaje más reciente.</translation>
+        </message>
+        <message>
+            <source>No message yet</source>
+            <translation>Aún no hay mensajes</translation>
+        </message>
+        <message>
+            <source>Message Indicator:</source>
+            <translation>Aviso de mensajes:</translation>
+        </message>
+        <message>
+            <source>Message indicator</source>
+            <translation>Aviso de mensajes</translation>
+        </message>
+        <message>
+            <source>Something urgent in the messages.</source>
+            <translation>Algo urgente en los mensajes.</translation>
+        </message>
+        <message>
+            <source>Something to read in the messages.</source>
+            <translation>Algo que leer en los mensajes.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::OpeningScreen</name>
+        <message>
+            <source>Please enter your name (up to 12 characters).</source>
+            <translation>Escribe tu nombre (hasta 12 caracteres).</translation>
+        </message>
+        <message>
+            <source>Nice -n- &amp;Easy...</source>
+            <translation>Bonito y &amp;fácil...</translation>
+        </message>
+        <message>
+            <source>A &amp;little harder now...</source>
+            <translation>Un &amp;poco más difícil...</translation>
+        </message>
+        <message>
+            <source>A &amp;real challenge...</source>
+            <translation>Un &amp;reto de verdad...</translation>
+        </message>
+        <message>
+            <source>&amp;Now we're getting there...</source>
+            <translation>&amp;Ahora sí que sí...</translation>
+        </message>
+        <message>
+            <source>O.K. This is &amp;hard...</source>
+            <translation>O.K. Esto es &amp;duro...</translation>
+        </message>
+        <message>
+            <source>&amp;Only for the Strongest...</source>
+            <translation>Sólo para &amp;valientes...</translation>
+        </message>
+        <message>
+            <source>Either the theme entered was not a valid path or
      One or more files were missing or corrupt.
 
       The theme has been reset to the defalt.
                     &lt; Back to basics &lt;Default&gt; &gt;.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Player&apos;s name: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Skill level: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Theme: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The look, words and sounds of the maze.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Theme</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PLEASE SELECT A &amp;THEME .</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A theme is a folder beside the game with its own walls, words and sounds.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PREVIEW.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PLEASE SELECT  A SKILL LEVEL .</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Load the saved game of level %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Go on with the game you saved at level %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A maze of %1 x %1 cells.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Level %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>LET&apos;S GET STARTED!!!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Enter</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Start a new maze.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>E&amp;xit.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Leave the game.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>New &amp;Player</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Change the player.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Instructions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>How to play.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About Quorvel 3-D.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Best times</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The best times of every level.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Intro</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The intro tune on or off (M).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Intro tune</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OFF</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Version %1.   Press M to switch the intro.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Welcome to Quorvel 3-D</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Answers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Play under the name typed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Play under the name offered.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type another name.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The name you enter must not be over 12 characters.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The name you enter can not contain \ / : * ? &quot; &lt; &gt; | . or spaces</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The name you enter can not be used: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Theme preview</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Walls and doors of the theme %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Load saved game</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::Problems</name>
-    <message>
-        <source>Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A run cannot be watched while a game is played.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Load Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The run %1 cannot be watched: %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>File Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to write to %1! High scores may not be able to be viewed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to read %1! High scores may not be able to be viewed!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to write to %1!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is not a valid Quorvel Score File! Defuault scores will be used!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Data Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is corrupt or has been altered!  Defuault scores will be used!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to read %1!  Defuault scores will be used!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is not a valid Quorvel Save File!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 has is corrupt or has been altered!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 contains invalid data!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to read %1!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to create Saved Game folder!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Replace Save File?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You already have a save file.
+            <translation>O el tema elegido no era una ruta válida o
+     faltaban archivos o estaban dañados.
+
+      Se ha vuelto al tema predeterminado.
+                    &lt; Vuelta a lo básico &lt;Predeterminado&gt; &gt;.</translation>
+        </message>
+        <message>
+            <source>Player's name: </source>
+            <translation>Jugador: </translation>
+        </message>
+        <message>
+            <source>Skill level: </source>
+            <translation>Nivel: </translation>
+        </message>
+        <message>
+            <source>Theme: </source>
+            <translation>Tema: </translation>
+        </message>
+        <message>
+            <source>The look, words and sounds of the maze.</source>
+            <translation>El aspecto, las palabras y los sonidos del laberinto.</translation>
+        </message>
+        <message>
+            <source>Theme</source>
+            <translation>Tema</translation>
+        </message>
+        <message>
+            <source>PLEASE SELECT A &amp;THEME .</source>
+            <translation>ELIGE UN &amp;TEMA .</translation>
+        </message>
+        <message>
+            <source>A theme is a folder beside the game with its own walls, words and sounds.</source>
+            <translation>Un tema es una carpeta junto al juego con sus propias paredes, palabras y sonidos.</translation>
+        </message>
+        <message>
+            <source>PREVIEW.</source>
+            <translation>VISTA PREVIA.</translation>
+        </message>
+        <message>
+            <source>PLEASE SELECT  A SKILL LEVEL .</source>
+            <translation>ELIGE UN NIVEL .</translation>
+        </message>
+        <message>
+            <source>Load the saved game of level %1</source>
+            <translation>Cargar la partida guardada del nivel %1</translation>
+        </message>
+        <message>
+            <source>Go on with the game you saved at level %1.</source>
+            <translation>Seguir con la partida guardada en el nivel %1.</translation>
+        </message>
+        <message>
+            <source>A maze of %1 x %1 cells.</source>
+            <translation>Un laberinto de %1 x %1 casillas.</translation>
+        </message>
+        <message>
+            <source>Level %1: %2</source>
+            <translation>Nivel %1: %2</translation>
+        </message>
+        <message>
+            <source>LET'S GET STARTED!!!</source>
+            <translation>¡¡¡A JUGAR!!!</translation>
+        </message>
+        <message>
+            <source>Enter</source>
+            <translation>Jugar</translation>
+        </message>
+        <message>
+            <source>Start a new maze.</source>
+            <translation>Empezar un laberinto nuevo.</translation>
+        </message>
+        <message>
+            <source>E&amp;xit.</source>
+            <translation>&amp;Salir.</translation>
+        </message>
+        <message>
+            <source>Leave the game.</source>
+            <translation>Salir del juego.</translation>
+        </message>
+        <message>
+            <source>New &amp;Player</source>
+            <translation>&amp;Nuevo jugador</translation>
+        </message>
+        <message>
+            <source>Change the player.</source>
+            <translation>Cambiar de jugador.</translation>
+        </message>
+        <message>
+            <source>&amp;Instructions</source>
+            <translation>&amp;Instrucciones</translation>
+        </message>
+        <message>
+            <source>How to play.</source>
+            <translation>Cómo se juega.</translation>
+        </message>
+        <message>
+            <source>&amp;About...</source>
+            <translation>Acer&amp;ca de...</translation>
+        </message>
+        <message>
+            <source>About Quorvel 3-D.</source>
+            <translation>Acerca de Quorvel 3-D.</translation>
+        </message>
+        <message>
+            <source>&amp;Best times</source>
+            <translation>&amp;Mejores tiempos</translation>
+        </message>
+        <message>
+            <source>The best times of every level.</source>
+            <translation>Los mejores tiempos de cada nivel.</translation>
+        </message>
+        <message>
+            <source>Exit</source>
+            <translation>Salir</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>Acerca de</translation>
+        </message>
+        <message>
+            <source>Intro</source>
+            <translation>Intro</translation>
+        </message>
+        <message>
+            <source>ON</source>
+            <translation>SÍ</translation>
+        </message>
+        <message>
+            <source>The intro tune on or off (M).</source>
+            <translation>La música de entrada sí o no (M).</translation>
+        </message>
+        <message>
+            <source>Intro tune</source>
+            <translation>Música de entrada</translation>
+        </message>
+        <message>
+            <source>OFF</source>
+            <translation>NO</translation>
+        </message>
+        <message>
+            <source>Version %1.   Press M to switch the intro.</source>
+            <translation>Versión %1.   M activa o quita la intro.</translation>
+        </message>
+        <message>
+            <source>Welcome to Quorvel 3-D</source>
+            <translation>Bienvenido a Quorvel 3-D</translation>
+        </message>
+        <message>
+            <source>Your name</source>
+            <translation>Tu nombre</translation>
+        </message>
+        <message>
+            <source>Answers</source>
+            <translation>Respuestas</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>Aceptar</translation>
+        </message>
+        <message>
+            <source>Play under the name typed.</source>
+            <translation>Jugar con el nombre escrito.</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>Play under the name offered.</source>
+            <translation>Jugar con el nombre propuesto.</translation>
+        </message>
+        <message>
+            <source>Type another name.</source>
+            <translation>Escribe otro nombre.</translation>
+        </message>
+        <message>
+            <source>The name you enter must not be over 12 characters.</source>
+            <translation>El nombre no puede tener más de 12 caracteres.</translation>
+        </message>
+        <message>
+            <source>The name you enter can not contain \ / : * ? " &lt; &gt; | . or spaces</source>
+            <translation>El nombre no puede contener \ / : * ? " &lt; &gt; | . ni espacios</translation>
+        </message>
+        <message>
+            <source>The name you enter can not be used: %1.</source>
+            <translation>Ese nombre no se puede usar: %1.</translation>
+        </message>
+        <message>
+            <source>Theme preview</source>
+            <translation>Vista previa del tema</translation>
+        </message>
+        <message>
+            <source>Walls and doors of the theme %1.</source>
+            <translation>Paredes y puertas del tema %1.</translation>
+        </message>
+        <message>
+            <source>Load saved game</source>
+            <translation>Cargar partida guardada</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::Problems</name>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>A run cannot be watched while a game is played.</source>
+            <translation>No se puede ver una partida mientras se juega otra.</translation>
+        </message>
+        <message>
+            <source>Load Error</source>
+            <translation>Error al cargar</translation>
+        </message>
+        <message>
+            <source>The run %1 cannot be watched: %2.</source>
+            <translation>No se puede ver la partida %1: %2.</translation>
+        </message>
+        <message>
+            <source>File Error</source>
+            <translation>Error de archivo</translation>
+        </message>
+        <message>
+            <source>Unable to write to %1! High scores may not be able to be viewed</source>
+            <translation>¡No se puede escribir en %1! Puede que los récords no se vean</translation>
+        </message>
+        <message>
+            <source>Unable to read %1! High scores may not be able to be viewed!</source>
+            <translation>¡No se puede leer %1! ¡Puede que los récords no se vean!</translation>
+        </message>
+        <message>
+            <source>Unable to write to %1!</source>
+            <translation>¡No se puede escribir en %1!</translation>
+        </message>
+        <message>
+            <source>%1 is not a valid Quorvel Score File! Defuault scores will be used!</source>
+            <translation>¡%1 no es un archivo de récords de Quorvel válido! ¡Se usarán los récords predeterminados!</translation>
+        </message>
+        <message>
+            <source>Data Error</source>
+            <translation>Error de datos</translation>
+        </message>
+        <message>
+            <source>%1 is corrupt or has been altered!  Defuault scores will be used!</source>
+            <translation>¡%1 está dañado o ha sido alterado! ¡Se usarán los récords predeterminados!</translation>
+        </message>
+        <message>
+            <source>Unable to read %1!  Defuault scores will be used!</source>
+            <translation>¡No se puede leer %1! ¡Se usarán los récords predeterminados!</translation>
+        </message>
+        <message>
+            <source>%1 is not a valid Quorvel Save File!</source>
+            <translation>¡%1 no es una partida guardada de Quorvel válida!</translation>
+        </message>
+        <message>
+            <source>%1 has is corrupt or has been altered!</source>
+            <translation>¡%1 está dañado o ha sido alterado!</translation>
+        </message>
+        <message>
+            <source>%1 contains invalid data!</source>
+            <translation>¡%1 contiene datos no válidos!</translation>
+        </message>
+        <message>
+            <source>Unable to read %1!</source>
+            <translation>¡No se puede leer %1!</translation>
+        </message>
+        <message>
+            <source>Unable to create Saved Game folder!</source>
+            <translation>¡No se puede crear la carpeta de partidas guardadas!</translation>
+        </message>
+        <message>
+            <source>Save Error</source>
+            <translation>Error al guardar</translation>
+        </message>
+        <message>
+            <source>Replace Save File?</source>
+            <translation>¿Reemplazar la partida guardada?</translation>
+        </message>
+        <message>
+            <source>You already have a save file.
 
 Do you want to save anyway? (the old save file will be replaced)</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::RunWatch</name>
-    <message>
-        <source>a player</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>paused, Space goes on, Right plays one event</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1x, Space pauses</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Watching %1&apos;s run: %2, 1 2 4 speed, Esc stops</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::SpokenPlay</name>
-    <message>
-        <source>%1: press %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::StatisticsScreen</name>
-    <message>
-        <source>Game Statistics</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Item:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Placed:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Found:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Game statistics</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close the statistics.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 step</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 steps </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 placed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 found</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Maze %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Item, placed, found:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, %2 placed, %3 found</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Best time of rank %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>None placed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All found.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>None found.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Some found.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::StoryWindow</name>
-    <message>
-        <source>Quorvel 3-D Story</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Story</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The story of the theme.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close the story.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The story of %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
+            <translation>Ya tienes una partida guardada.
+
+¿Guardar de todos modos? (se reemplazará la partida anterior)</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::RunWatch</name>
+        <message>
+            <source>a player</source>
+            <translation>un jugador</translation>
+        </message>
+        <message>
+            <source>paused, Space goes on, Right plays one event</source>
+            <translation>en pausa, Espacio sigue, Derecha juega un evento</translation>
+        </message>
+        <message>
+            <source>%1x, Space pauses</source>
+            <translation>%1x, Espacio pausa</translation>
+        </message>
+        <message>
+            <source>Watching %1's run: %2, 1 2 4 speed, Esc stops</source>
+            <translation>Partida de %1: %2, 1 2 4 velocidad, Esc termina</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::SpokenPlay</name>
+        <message>
+            <source>%1: press %2</source>
+            <translation>%1: pulsa %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::StatisticsScreen</name>
+        <message>
+            <source>Game Statistics</source>
+            <translation>Estadísticas de la partida</translation>
+        </message>
+        <message>
+            <source>Item:</source>
+            <translation>Objeto:</translation>
+        </message>
+        <message>
+            <source>Placed:</source>
+            <translation>Puestos:</translation>
+        </message>
+        <message>
+            <source>Found:</source>
+            <translation>Hallados:</translation>
+        </message>
+        <message>
+            <source>&amp;Close</source>
+            <translation>&amp;Cerrar</translation>
+        </message>
+        <message>
+            <source>Game statistics</source>
+            <translation>Estadísticas de la partida</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>Close the statistics.</source>
+            <translation>Cerrar las estadísticas.</translation>
+        </message>
+        <message>
+            <source>%1 step</source>
+            <translation>%1 paso</translation>
+        </message>
+        <message>
+            <source>%1 steps </source>
+            <translation>%1 pasos</translation>
+        </message>
+        <message>
+            <source>%1 placed</source>
+            <translation>%1 puestos</translation>
+        </message>
+        <message>
+            <source>%1 found</source>
+            <translation>%1 hallados</translation>
+        </message>
+        <message>
+            <source>Maze %1</source>
+            <translation>Laberinto %1</translation>
+        </message>
+        <message>
+            <source>Item, placed, found:</source>
+            <translation>Objeto, puestos, hallados:</translation>
+        </message>
+        <message>
+            <source>%1, %2 placed, %3 found</source>
+            <translation>%1, %2 puestos, %3 hallados</translation>
+        </message>
+        <message>
+            <source>Best time of rank %1.</source>
+            <translation>Mejor tiempo en el puesto %1.</translation>
+        </message>
+        <message>
+            <source>None placed.</source>
+            <translation>Ninguno puesto.</translation>
+        </message>
+        <message>
+            <source>All found.</source>
+            <translation>Todos hallados.</translation>
+        </message>
+        <message>
+            <source>None found.</source>
+            <translation>Ninguno hallado.</translation>
+        </message>
+        <message>
+            <source>Some found.</source>
+            <translation>Algunos hallados.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::StoryWindow</name>
+        <message>
+            <source>Quorvel 3-D Story</source>
+            <translation>La historia de Quorvel 3-D</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>Close Help</source>
+            <translation>Cerrar la ayuda</translation>
+        </message>
+        <message>
+            <source>Story</source>
+            <translation>Historia</translation>
+        </message>
+        <message>
+            <source>The story of the theme.</source>
+            <translation>La historia del tema.</translation>
+        </message>
+        <message>
+            <source>Close the story.</source>
+            <translation>Cerrar la historia.</translation>
+        </message>
+        <message>
+            <source>The story of %1</source>
+            <translation>La historia de %1</translation>
+        </message>
+    </context>
 </TS>

@@ -1,200 +1,214 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
-<context>
-    <name>quorvel::AboutBox</name>
-    <message>
-        <source>Back to basics &lt;default&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Theme by %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Graphics by %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Messages by %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sounds by %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Music by %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About Quorvel 3-D</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A random 3-D maze: find the way out before</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>your food and your flashlight run out.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Every maze is new. Good luck in there!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Visit the home page</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Check for new version</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Look on the home page for a newer version</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A link: a click visits the home page.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close the about box.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quorvel 3-D version %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::BestTimesScreen</name>
-    <message>
-        <source>Nice-n-Easy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A little harder now</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A real challenge</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Now we&apos;re getting there</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>O.K. This is hard</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Only for the Strongest</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Best times</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Level %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Rank %1:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A click shows the statistics of this game.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Watch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Watch this run again on the game screen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Checked: the kept run of this result plays again with the rules to this very time and gems.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close the best times.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>first</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>second</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>third</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::CommandLine</name>
-    <message>
-        <source>show this help and end</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>show the version and end</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>play maze number L-S at once: level L (1 to 6)
+    <context>
+        <name>quorvel::AboutBox</name>
+        <message>
+            <source>Back to basics &lt;default&gt;</source>
+            <translation>Retour aux sources &lt;défaut&gt;</translation>
+        </message>
+        <message>
+            <source>Theme by %1</source>
+            <translation>Thème de %1</translation>
+        </message>
+        <message>
+            <source>Graphics by %1</source>
+            <translation>Graphismes de %1</translation>
+        </message>
+        <message>
+            <source>Messages by %1</source>
+            <translation>Messages de %1</translation>
+        </message>
+        <message>
+            <source>Sounds by %1</source>
+            <translation>Sons de %1</translation>
+        </message>
+        <message>
+            <source>Music by %1</source>
+            <translation>Musique de %1</translation>
+        </message>
+        <message>
+            <source>About Quorvel 3-D</source>
+            <translation>À propos de Quorvel 3-D</translation>
+        </message>
+        <message>
+            <source>A random 3-D maze: find the way out before</source>
+            <translation>Un labyrinthe 3-D au hasard : trouvez la sortie</translation>
+        </message>
+        <message>
+            <source>your food and your flashlight run out.</source>
+            <translation>avant la fin de vos vivres et de votre lampe.</translation>
+        </message>
+        <message>
+            <source>Every maze is new. Good luck in there!</source>
+            <translation>Chaque labyrinthe est nouveau. Bonne chance !</translation>
+        </message>
+        <message>
+            <source>Visit the home page</source>
+            <translation>Visiter le site</translation>
+        </message>
+        <message>
+            <source>Check for new version</source>
+            <translation>Chercher une mise à jour</translation>
+        </message>
+        <message>
+            <source>Look on the home page for a newer version</source>
+            <translation>Chercher une version plus récente sur le site</translation>
+        </message>
+        <message>
+            <source>&amp;Close</source>
+            <translation>&amp;Fermer</translation>
+        </message>
+        <message>
+            <source>A link: a click visits the home page.</source>
+            <translation>Un lien : un clic ouvre le site.</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>Close the about box.</source>
+            <translation>Fermer la fenêtre À propos.</translation>
+        </message>
+        <message>
+            <source>Quorvel 3-D version %1</source>
+            <translation>Quorvel 3-D version %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BestTimesScreen</name>
+        <message>
+            <source>Nice-n-Easy</source>
+            <translation>Tout facile</translation>
+        </message>
+        <message>
+            <source>A little harder now</source>
+            <translation>Un peu plus dur</translation>
+        </message>
+        <message>
+            <source>A real challenge</source>
+            <translation>Un vrai défi</translation>
+        </message>
+        <message>
+            <source>Now we're getting there</source>
+            <translation>Ça devient sérieux</translation>
+        </message>
+        <message>
+            <source>O.K. This is hard</source>
+            <translation>O.K. Là, c'est costaud</translation>
+        </message>
+        <message>
+            <source>Only for the Strongest</source>
+            <translation>Uniquement les plus forts</translation>
+        </message>
+        <message>
+            <source>Best times</source>
+            <translation>Records</translation>
+        </message>
+        <message>
+            <source>Level %1: %2</source>
+            <translation>Niveau %1 : %2</translation>
+        </message>
+        <message>
+            <source>Rank %1:</source>
+            <translation>Rang %1 :</translation>
+        </message>
+        <message>
+            <source>A click shows the statistics of this game.</source>
+            <translation>Un clic montre les statistiques de cette partie.</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Temps</translation>
+        </message>
+        <message>
+            <source>Watch</source>
+            <translation>Revoir</translation>
+        </message>
+        <message>
+            <source>Watch this run again on the game screen.</source>
+            <translation>Revoir cette partie sur l'écran de jeu.</translation>
+        </message>
+        <message>
+            <source>Checked: the kept run of this result plays again with the rules to this very time and gems.</source>
+            <translation>Vérifié : la partie gardée de ce résultat, rejouée selon les règles, donne exactement ce temps et ces pierres.</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Retour</translation>
+        </message>
+        <message>
+            <source>Close the best times.</source>
+            <translation>Fermer les records.</translation>
+        </message>
+        <message>
+            <source>first</source>
+            <translation>premier</translation>
+        </message>
+        <message>
+            <source>second</source>
+            <translation>deuxième</translation>
+        </message>
+        <message>
+            <source>third</source>
+            <translation>troisième</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::CommandLine</name>
+        <message>
+            <source>show this help and end</source>
+            <translation>afficher cette aide et terminer</translation>
+        </message>
+        <message>
+            <source>show the version and end</source>
+            <translation>afficher la version et terminer</translation>
+        </message>
+        <message>
+            <source>play maze number L-S at once: level L (1 to 6)
 from generator state S (0 to 4294967295); a word
 that belongs to no switch is refused</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>watch the run kept in FILE (one of the Replays
+            <translation>jouer tout de suite le labyrinthe numéro L-S :
+niveau L (1 à 6), état du générateur S (0 à
+4294967295) ; un mot sans option est refusé</translation>
+        </message>
+        <message>
+            <source>watch the run kept in FILE (one of the Replays
 folder) and say whether it reaches its recorded
 result; Space pauses, Right plays one event,
 1 2 4 set the speed, Esc stops</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>  -uNAME, /UNAME        play as NAME without being asked for a name (the
+            <translation>revoir la partie gardée dans FILE (une du dossier
+Replays) et dire si elle atteint le résultat
+enregistré ; Espace met en pause, Droite joue un
+événement, 1 2 4 règlent la vitesse, Échap arrête</translation>
+        </message>
+        <message>
+            <source>  -uNAME, /UNAME        play as NAME without being asked for a name (the
                         letter u in either case)
       --                end the options: what follows is passed on as it is
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Every &quot;-&quot; and &quot;/&quot; in the rest of the command line starts a switch, so a
-player&apos;s name writes these as escapes:
+            <translation>  -uNOM, /UNOM          jouer sous le nom NOM sans qu'il soit demandé (la
+                        lettre u, en majuscule ou minuscule)
+      --                fin des options : la suite est transmise telle quelle
+</translation>
+        </message>
+        <message>
+            <source>Every "-" and "/" in the rest of the command line starts a switch, so a
+player's name writes these as escapes:
   %b a blank   %q a double quote   %p a percent sign   %d a minus   %s a slash
-For example -uJohn%bSmith plays as &quot;John Smith&quot;, /UAnn%dMarie as &quot;Ann-Marie&quot;.
+For example -uJohn%bSmith plays as "John Smith", /UAnn%dMarie as "Ann-Marie".
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Qt&apos;s own options, with one dash or two, are passed on to Qt; among them:
+            <translation>Chaque "-" et "/" dans la suite de la ligne de commande commence une option,
+donc un nom de joueur les écrit ainsi :
+  %b une espace   %q un guillemet   %p un signe pour cent   %d un moins
+  %s une barre oblique
+Par exemple -uJohn%bSmith joue sous "John Smith", /UAnn%dMarie sous
+"Ann-Marie".
+</translation>
+        </message>
+        <message>
+            <source>Qt's own options, with one dash or two, are passed on to Qt; among them:
   -platform NAME        the window system: xcb (X11), wayland, or offscreen
                         and minimal, which need no display
   -display DISPLAY      the X display to open (xcb)
@@ -202,1144 +216,1176 @@ For example -uJohn%bSmith plays as &quot;John Smith&quot;, /UAnn%dMarie as &quot
   -qwindowgeometry GEOMETRY, -qwindowtitle TITLE, -qwindowicon FILE,
   -platformpluginpath PATH, -plugin NAME, -session ID, -name NAME
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>On a Wayland desktop with XWayland (both WAYLAND_DISPLAY and DISPLAY set) the
-game runs through X11 (Qt&apos;s xcb platform), where it can place its map window
+            <translation>Les options de Qt, avec un ou deux tirets, sont transmises à Qt ; entre autres :
+  -platform NAME        le système de fenêtres : xcb (X11), wayland, ou
+                        offscreen et minimal, sans écran
+  -display DISPLAY      l'écran X à ouvrir (xcb)
+  -style STYLE, -stylesheet FILE, -platformtheme NAME, -reverse,
+  -qwindowgeometry GEOMETRY, -qwindowtitle TITLE, -qwindowicon FILE,
+  -platformpluginpath PATH, -plugin NAME, -session ID, -name NAME
+</translation>
+        </message>
+        <message>
+            <source>On a Wayland desktop with XWayland (both WAYLAND_DISPLAY and DISPLAY set) the
+game runs through X11 (Qt's xcb platform), where it can place its map window
 beside the game screen and carry a locked map along, which no Wayland client
 may do. Set QT_QPA_PLATFORM or give -platform to choose otherwise.
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Environment:
+            <translation>Sur un bureau Wayland avec XWayland (WAYLAND_DISPLAY et DISPLAY définis), le
+jeu passe par X11 (la plateforme xcb de Qt), où il peut placer sa carte à côté
+de l'écran de jeu et emmener une carte attachée, ce qu'aucun client Wayland ne
+peut faire. QT_QPA_PLATFORM ou -platform choisissent autrement.
+</translation>
+        </message>
+        <message>
+            <source>Environment:
   QUORVEL3D_HOME        the folder of the settings, saved games, best times
-                        and themes; else the program&apos;s own folder when it is
+                        and themes; else the program's own folder when it is
                         writable, else $XDG_DATA_HOME/quorvel3d
   DISPLAY, WAYLAND_DISPLAY  the display to open
-  QT_QPA_PLATFORM       Qt&apos;s platform, as -platform
-  SDL_AUDIODRIVER       SDL&apos;s audio driver (dummy plays nothing)
+  QT_QPA_PLATFORM       Qt's platform, as -platform
+  SDL_AUDIODRIVER       SDL's audio driver (dummy plays nothing)
   SDL_SOUNDFONTS        the General MIDI SoundFont of the music
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exit status: 0 when the game ends (or another copy is running already),
+            <translation>Environnement :
+  QUORVEL3D_HOME        le dossier des réglages, parties sauvegardées, records
+                        et thèmes ; sinon le dossier du programme s'il est
+                        accessible en écriture, sinon $XDG_DATA_HOME/quorvel3d
+  DISPLAY, WAYLAND_DISPLAY  l'écran à ouvrir
+  QT_QPA_PLATFORM       la plateforme de Qt, comme -platform
+  SDL_AUDIODRIVER       le pilote audio de SDL (dummy ne joue rien)
+  SDL_SOUNDFONTS        la SoundFont General MIDI de la musique
+</translation>
+        </message>
+        <message>
+            <source>Exit status: 0 when the game ends (or another copy is running already),
 1 when it cannot start, 2 for a bad command line.
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Usage: %1 [OPTION]... [-uNAME] [QT-OPTION]...
+            <translation>Code de sortie : 0 quand le jeu se termine (ou qu'une autre copie tourne déjà),
+1 s'il ne peut pas démarrer, 2 pour une ligne de commande incorrecte.
+</translation>
+        </message>
+        <message>
+            <source>Usage: %1 [OPTION]... [-uNAME] [QT-OPTION]...
 Quorvel 3-D: a random 3-D maze, seen in first person.
 
 Options:
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::EndScreen</name>
-    <message>
-        <source>You Lose</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Winner!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Winner! (New Best Time)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Do you want to save your game before exiting?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Info</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;No</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stats...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save the game, then leave the maze.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Leave the maze without saving.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close this window.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stats</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The statistics of this game.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Maze number
+            <translation>Utilisation : %1 [OPTION]... [-uNOM] [OPTION-QT]...
+Quorvel 3-D : un labyrinthe 3-D au hasard, vu à la première personne.
+
+Options :
+</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::EndScreen</name>
+        <message>
+            <source>You Lose</source>
+            <translation>Perdu</translation>
+        </message>
+        <message>
+            <source>Winner!</source>
+            <translation>Gagné !</translation>
+        </message>
+        <message>
+            <source>Winner! (New Best Time)</source>
+            <translation>Gagné ! (Nouveau record)</translation>
+        </message>
+        <message>
+            <source>Save?</source>
+            <translation>Sauvegarder ?</translation>
+        </message>
+        <message>
+            <source>Do you want to save your game before exiting?</source>
+            <translation>Voulez-vous sauvegarder la partie avant de partir ?</translation>
+        </message>
+        <message>
+            <source>Info</source>
+            <translation>Info</translation>
+        </message>
+        <message>
+            <source>&amp;Yes</source>
+            <translation>&amp;Oui</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <translation>&amp;Non</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>Stats...</source>
+            <translation>Stats...</translation>
+        </message>
+        <message>
+            <source>Yes</source>
+            <translation>Oui</translation>
+        </message>
+        <message>
+            <source>Save the game, then leave the maze.</source>
+            <translation>Sauvegarder la partie, puis quitter le labyrinthe.</translation>
+        </message>
+        <message>
+            <source>No</source>
+            <translation>Non</translation>
+        </message>
+        <message>
+            <source>Leave the maze without saving.</source>
+            <translation>Quitter le labyrinthe sans sauvegarder.</translation>
+        </message>
+        <message>
+            <source>Close this window.</source>
+            <translation>Fermer cette fenêtre.</translation>
+        </message>
+        <message>
+            <source>Stats</source>
+            <translation>Statistiques</translation>
+        </message>
+        <message>
+            <source>The statistics of this game.</source>
+            <translation>Les statistiques de cette partie.</translation>
+        </message>
+        <message>
+            <source>Maze number
 %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Trophy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You won, with the best time of rank %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You won.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lost</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You lost: the food ran out.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Leaving</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You are leaving this maze.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::GameScreen</name>
-    <message>
-        <source>north</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>east</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>south</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>west</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>An opening to the left.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>An opening to the right.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move forward.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Turn left.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Turn right.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Step back.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sounds</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Music</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sounds on or off (S).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Music on or off (M).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Quit Maze...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quit this maze.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ITEMS :</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Time in maze:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stepcounter:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Current number of steps taken in maze.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>View ahead</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Player and sides</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move forward</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>One step forward; the up arrow key.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Turn left</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A quarter-turn to the left; the left arrow key.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Turn right</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A quarter-turn to the right; the right arrow key.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Step back</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>One step backwards; the down arrow key.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sounds on or off; the S key.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Music on or off; the M key.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quit Maze</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Leave this maze, with the offer to save it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Compass</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Items</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Items held</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Food</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Gems</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Battery</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Time and steps</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Time in maze</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>How long this maze has taken so far.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Steps</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not found yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OFF</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Maze %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sound cues on.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sound cues off.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Left side</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A wall to the left.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Right side</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A wall to the right.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Facing %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Use %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Use battery</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Use %1; the U key.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nothing to use yet: a battery is used here once one is found.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quit game?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Are you sure you want to stop playing?</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::HelpWindow</name>
-    <message>
-        <source>Getting Started</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>General Information</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About Themes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About Levels</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Loading a Game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Loading a Previously Saved Game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Playing the Game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Necessary Items</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Helpful Items</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Scoring Items</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Navigating the Maze</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ending the Game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saving a Game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saving a Game while in Progress</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Grand Finale</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The Grand Finale</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quorvel 3-D Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>First</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>First Topic</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Previous</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Previous Topic</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Next Topic</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Last</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Last Topic</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Topics</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The topics of the help under their headings; choosing one shows its page. N, P, F and L go to the next, previous, first and last topic.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Help page</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The topic shown, and the hint of a button.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Topic %1 of %2:  %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::MapWindow</name>
-    <message>
-        <source>Quorvel Map</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lock the map to the game window</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zoom in</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zoom out</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lock</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1; it then keeps no keys.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A larger map.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A smaller map.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Map tools</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Position</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Overhead map</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The maze from above, as far as the tools show it; resting the mouse on a cell tells what it holds.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::MessageDialog</name>
-    <message>
-        <source>Message</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Notice</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Question</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;No</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The kind of this message.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::MessagePanel</name>
-    <message>
-        <source>                                   Messages :                              </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Messages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Previous message recived.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Old message.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Older messages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The message before the current one.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>An older message.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Current message.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Current message</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The newest message.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No message yet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Message Indicator:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Message indicator</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Something urgent in the messages.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Something to read in the messages.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::OpeningScreen</name>
-    <message>
-        <source>Please enter your name (up to 12 characters).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nice -n- &amp;Easy...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A &amp;little harder now...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A &amp;real challenge...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Now we&apos;re getting there...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>O.K. This is &amp;hard...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Only for the Strongest...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Either the theme entered was not a valid path or
+            <translation>Labyrinthe
+%1</translation>
+        </message>
+        <message>
+            <source>Trophy</source>
+            <translation>Trophée</translation>
+        </message>
+        <message>
+            <source>You won, with the best time of rank %1.</source>
+            <translation>Vous avez gagné, avec le record au rang %1.</translation>
+        </message>
+        <message>
+            <source>You won.</source>
+            <translation>Vous avez gagné.</translation>
+        </message>
+        <message>
+            <source>Lost</source>
+            <translation>Perdu</translation>
+        </message>
+        <message>
+            <source>You lost: the food ran out.</source>
+            <translation>Vous avez perdu : plus de vivres.</translation>
+        </message>
+        <message>
+            <source>Leaving</source>
+            <translation>Départ</translation>
+        </message>
+        <message>
+            <source>You are leaving this maze.</source>
+            <translation>Vous quittez ce labyrinthe.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::GameScreen</name>
+        <message>
+            <source>north</source>
+            <translation>nord</translation>
+        </message>
+        <message>
+            <source>east</source>
+            <translation>est</translation>
+        </message>
+        <message>
+            <source>south</source>
+            <translation>sud</translation>
+        </message>
+        <message>
+            <source>west</source>
+            <translation>ouest</translation>
+        </message>
+        <message>
+            <source>An opening to the left.</source>
+            <translation>Un passage à gauche.</translation>
+        </message>
+        <message>
+            <source>An opening to the right.</source>
+            <translation>Un passage à droite.</translation>
+        </message>
+        <message>
+            <source>Move forward.</source>
+            <translation>Avancer.</translation>
+        </message>
+        <message>
+            <source>Turn left.</source>
+            <translation>Tourner à gauche.</translation>
+        </message>
+        <message>
+            <source>Turn right.</source>
+            <translation>Tourner à droite.</translation>
+        </message>
+        <message>
+            <source>Step back.</source>
+            <translation>Reculer.</translation>
+        </message>
+        <message>
+            <source>Sounds</source>
+            <translation>Sons</translation>
+        </message>
+        <message>
+            <source>Music</source>
+            <translation>Musique</translation>
+        </message>
+        <message>
+            <source>Sounds on or off (S).</source>
+            <translation>Sons oui ou non (S).</translation>
+        </message>
+        <message>
+            <source>Music on or off (M).</source>
+            <translation>Musique oui ou non (M).</translation>
+        </message>
+        <message>
+            <source>ON</source>
+            <translation>OUI</translation>
+        </message>
+        <message>
+            <source>&amp;Quit Maze...</source>
+            <translation>&amp;Quitter...</translation>
+        </message>
+        <message>
+            <source>Quit this maze.</source>
+            <translation>Quitter ce labyrinthe.</translation>
+        </message>
+        <message>
+            <source>ITEMS :</source>
+            <translation>OBJETS :</translation>
+        </message>
+        <message>
+            <source>Time in maze:</source>
+            <translation>Temps passé :</translation>
+        </message>
+        <message>
+            <source>Stepcounter:</source>
+            <translation>Compte-pas :</translation>
+        </message>
+        <message>
+            <source>Current number of steps taken in maze.</source>
+            <translation>Nombre de pas faits dans le labyrinthe.</translation>
+        </message>
+        <message>
+            <source>View ahead</source>
+            <translation>Vue devant</translation>
+        </message>
+        <message>
+            <source>Player and sides</source>
+            <translation>Joueur et côtés</translation>
+        </message>
+        <message>
+            <source>Player</source>
+            <translation>Joueur</translation>
+        </message>
+        <message>
+            <source>Move forward</source>
+            <translation>Avancer</translation>
+        </message>
+        <message>
+            <source>One step forward; the up arrow key.</source>
+            <translation>Un pas en avant ; la flèche haut.</translation>
+        </message>
+        <message>
+            <source>Turn left</source>
+            <translation>Tourner à gauche</translation>
+        </message>
+        <message>
+            <source>A quarter-turn to the left; the left arrow key.</source>
+            <translation>Un quart de tour à gauche ; la flèche gauche.</translation>
+        </message>
+        <message>
+            <source>Turn right</source>
+            <translation>Tourner à droite</translation>
+        </message>
+        <message>
+            <source>A quarter-turn to the right; the right arrow key.</source>
+            <translation>Un quart de tour à droite ; la flèche droite.</translation>
+        </message>
+        <message>
+            <source>Step back</source>
+            <translation>Reculer</translation>
+        </message>
+        <message>
+            <source>One step backwards; the down arrow key.</source>
+            <translation>Un pas en arrière ; la flèche bas.</translation>
+        </message>
+        <message>
+            <source>Sounds on or off; the S key.</source>
+            <translation>Sons oui ou non ; la touche S.</translation>
+        </message>
+        <message>
+            <source>Music on or off; the M key.</source>
+            <translation>Musique oui ou non ; la touche M.</translation>
+        </message>
+        <message>
+            <source>Quit Maze</source>
+            <translation>Quitter le labyrinthe</translation>
+        </message>
+        <message>
+            <source>Leave this maze, with the offer to save it.</source>
+            <translation>Quitter ce labyrinthe, avec la proposition de le sauvegarder.</translation>
+        </message>
+        <message>
+            <source>Compass</source>
+            <translation>Boussole</translation>
+        </message>
+        <message>
+            <source>Items</source>
+            <translation>Objets</translation>
+        </message>
+        <message>
+            <source>Items held</source>
+            <translation>Objets en poche</translation>
+        </message>
+        <message>
+            <source>Food</source>
+            <translation>Vivres</translation>
+        </message>
+        <message>
+            <source>Gems</source>
+            <translation>Pierres</translation>
+        </message>
+        <message>
+            <source>Battery</source>
+            <translation>Pile</translation>
+        </message>
+        <message>
+            <source>Time and steps</source>
+            <translation>Temps et pas</translation>
+        </message>
+        <message>
+            <source>Time in maze</source>
+            <translation>Temps passé</translation>
+        </message>
+        <message>
+            <source>How long this maze has taken so far.</source>
+            <translation>Le temps passé dans ce labyrinthe jusqu'ici.</translation>
+        </message>
+        <message>
+            <source>Steps</source>
+            <translation>Pas</translation>
+        </message>
+        <message>
+            <source>Not found yet.</source>
+            <translation>Pas encore trouvé.</translation>
+        </message>
+        <message>
+            <source>OFF</source>
+            <translation>NON</translation>
+        </message>
+        <message>
+            <source>Maze %1</source>
+            <translation>Labyrinthe %1</translation>
+        </message>
+        <message>
+            <source>Sound cues on.</source>
+            <translation>Repères sonores activés.</translation>
+        </message>
+        <message>
+            <source>Sound cues off.</source>
+            <translation>Repères sonores désactivés.</translation>
+        </message>
+        <message>
+            <source>Left side</source>
+            <translation>Côté gauche</translation>
+        </message>
+        <message>
+            <source>A wall to the left.</source>
+            <translation>Un mur à gauche.</translation>
+        </message>
+        <message>
+            <source>Right side</source>
+            <translation>Côté droit</translation>
+        </message>
+        <message>
+            <source>A wall to the right.</source>
+            <translation>Un mur à droite.</translation>
+        </message>
+        <message>
+            <source>Facing %1.</source>
+            <translation>Direction : %1.</translation>
+        </message>
+        <message>
+            <source>Use %1</source>
+            <translation>Utiliser %1</translation>
+        </message>
+        <message>
+            <source>Use battery</source>
+            <translation>Utiliser une pile</translation>
+        </message>
+        <message>
+            <source>Use %1; the U key.</source>
+            <translation>Utiliser %1 ; la touche U.</translation>
+        </message>
+        <message>
+            <source>Nothing to use yet: a battery is used here once one is found.</source>
+            <translation>Rien à utiliser pour l'instant : une pile s'utilise ici dès qu'elle est trouvée.</translation>
+        </message>
+        <message>
+            <source>Quit game?</source>
+            <translation>Quitter la partie ?</translation>
+        </message>
+        <message>
+            <source>Are you sure you want to stop playing?</source>
+            <translation>Voulez-vous vraiment arrêter de jouer ?</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::HelpWindow</name>
+        <message>
+            <source>Getting Started</source>
+            <translation>Pour commencer</translation>
+        </message>
+        <message>
+            <source>General Information</source>
+            <translation>Généralités</translation>
+        </message>
+        <message>
+            <source>About Themes</source>
+            <translation>Les thèmes</translation>
+        </message>
+        <message>
+            <source>About Levels</source>
+            <translation>Les niveaux</translation>
+        </message>
+        <message>
+            <source>Loading a Game</source>
+            <translation>Charger une partie</translation>
+        </message>
+        <message>
+            <source>Loading a Previously Saved Game</source>
+            <translation>Charger une partie sauvegardée</translation>
+        </message>
+        <message>
+            <source>Playing the Game</source>
+            <translation>Jouer</translation>
+        </message>
+        <message>
+            <source>Necessary Items</source>
+            <translation>Objets nécessaires</translation>
+        </message>
+        <message>
+            <source>Helpful Items</source>
+            <translation>Objets utiles</translation>
+        </message>
+        <message>
+            <source>Scoring Items</source>
+            <translation>Objets à points</translation>
+        </message>
+        <message>
+            <source>Navigating the Maze</source>
+            <translation>Se déplacer</translation>
+        </message>
+        <message>
+            <source>Ending the Game</source>
+            <translation>Fin de partie</translation>
+        </message>
+        <message>
+            <source>Saving a Game</source>
+            <translation>Sauvegarder</translation>
+        </message>
+        <message>
+            <source>Saving a Game while in Progress</source>
+            <translation>Sauvegarder une partie en cours</translation>
+        </message>
+        <message>
+            <source>Grand Finale</source>
+            <translation>Le grand final</translation>
+        </message>
+        <message>
+            <source>The Grand Finale</source>
+            <translation>Le grand final</translation>
+        </message>
+        <message>
+            <source>Quorvel 3-D Help</source>
+            <translation>Aide de Quorvel 3-D</translation>
+        </message>
+        <message>
+            <source>First</source>
+            <translation>Début</translation>
+        </message>
+        <message>
+            <source>First Topic</source>
+            <translation>Premier sujet</translation>
+        </message>
+        <message>
+            <source>Previous</source>
+            <translation>Précédent</translation>
+        </message>
+        <message>
+            <source>Previous Topic</source>
+            <translation>Sujet précédent</translation>
+        </message>
+        <message>
+            <source>Next</source>
+            <translation>Suivant</translation>
+        </message>
+        <message>
+            <source>Next Topic</source>
+            <translation>Sujet suivant</translation>
+        </message>
+        <message>
+            <source>Last</source>
+            <translation>Fin</translation>
+        </message>
+        <message>
+            <source>Last Topic</source>
+            <translation>Dernier sujet</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>Close Help</source>
+            <translation>Fermer l'aide</translation>
+        </message>
+        <message>
+            <source>Topics</source>
+            <translation>Sujets</translation>
+        </message>
+        <message>
+            <source>The topics of the help under their headings; choosing one shows its page. N, P, F and L go to the next, previous, first and last topic.</source>
+            <translation>Les sujets de l'aide sous leurs titres ; en choisir un affiche sa page. N, P, F et L vont au sujet suivant, précédent, premier et dernier.</translation>
+        </message>
+        <message>
+            <source>Help page</source>
+            <translation>Page d'aide</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>État</translation>
+        </message>
+        <message>
+            <source>The topic shown, and the hint of a button.</source>
+            <translation>Le sujet affiché et l'astuce d'un bouton.</translation>
+        </message>
+        <message>
+            <source>Topic %1 of %2:  %3</source>
+            <translation>Sujet %1 sur %2 :  %3</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::MapWindow</name>
+        <message>
+            <source>Quorvel Map</source>
+            <translation>Carte de Quorvel</translation>
+        </message>
+        <message>
+            <source>Lock the map to the game window</source>
+            <translation>Attacher la carte à la fenêtre de jeu</translation>
+        </message>
+        <message>
+            <source>Zoom in</source>
+            <translation>Agrandir</translation>
+        </message>
+        <message>
+            <source>Zoom out</source>
+            <translation>Réduire</translation>
+        </message>
+        <message>
+            <source>Lock</source>
+            <translation>Attacher</translation>
+        </message>
+        <message>
+            <source>%1; it then keeps no keys.</source>
+            <translation>%1 ; elle ne prend alors plus les touches.</translation>
+        </message>
+        <message>
+            <source>A larger map.</source>
+            <translation>Une carte plus grande.</translation>
+        </message>
+        <message>
+            <source>A smaller map.</source>
+            <translation>Une carte plus petite.</translation>
+        </message>
+        <message>
+            <source>Map tools</source>
+            <translation>Outils de la carte</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>Position</translation>
+        </message>
+        <message>
+            <source>Overhead map</source>
+            <translation>Carte vue d'en haut</translation>
+        </message>
+        <message>
+            <source>The maze from above, as far as the tools show it; resting the mouse on a cell tells what it holds.</source>
+            <translation>Le labyrinthe vu d'en haut, autant que les outils le montrent ; la souris sur une case dit ce qu'elle contient.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::MessageDialog</name>
+        <message>
+            <source>Message</source>
+            <translation>Message</translation>
+        </message>
+        <message>
+            <source>Notice</source>
+            <translation>Information</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>Attention</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Erreur</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Question</source>
+            <translation>Question</translation>
+        </message>
+        <message>
+            <source>&amp;Yes</source>
+            <translation>&amp;Oui</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <translation>&amp;Non</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>The kind of this message.</source>
+            <translation>Le genre de ce message.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::MessagePanel</name>
+        <message>
+            <source>                                   Messages :                              </source>
+            <translation>                                   Messages :                              </translation>
+        </message>
+        <message>
+            <source>Messages</source>
+            <translation>Messages</translation>
+        </message>
+        <message>
+            <source>Previous message recived.</source>
+            <translation>Message précédent reçu.</translation>
+        </message>
+        <message>
+            <source>Old message.</source>
+            <translation>Ancien message.</translation>
+        </message>
+        <message>
+            <source>Older messages</source>
+            <translation>Messages plus anciens</translation>
+        </message>
+        <message>
+            <source>The message before the current one.</source>
+            <translation>Le message avant le message actuel.</translation>
+        </message>
+        <message>
+            <source>An older message.</source>
+            <translation>Un message plus ancien.</translation>
+        </message>
+        <message>
+            <source>Current message.</source>
+            <translation>Message actuel.</translation>
+        </message>
+        <message>
+            <source>Current message</source>
+            <translation>Message actuel</translation>
+        </message>
+        <message>
+            <source>The newest message.</source>
+            <translation>Le message le plus récent.</translation>
+        </message>
+        <message>
+            <source>No message yet</source>
+            <translation>Pas encore de message</translation>
+        </message>
+        <message>
+            <source>Message Indicator:</source>
+            <translation>Voyant des messages :</translation>
+        </message>
+        <message>
+            <source>Message indicator</source>
+            <translation>Voyant des messages</translation>
+        </message>
+        <message>
+            <source>Something urgent in the messages.</source>
+            <translation>Quelque chose d'urgent dans les messages.</translation>
+        </message>
+        <message>
+            <source>Something to read in the messages.</source>
+            <translation>Quelque chose à lire dans les messages.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::OpeningScreen</name>
+        <message>
+            <source>Please enter your name (up to 12 characters).</source>
+            <translation>Entrez votre nom (12 caractères au plus).</translation>
+        </message>
+        <message>
+            <source>Nice -n- &amp;Easy...</source>
+            <translation>Tout &amp;facile...</translation>
+        </message>
+        <message>
+            <source>A &amp;little harder now...</source>
+            <translation>Un p&amp;eu plus dur...</translation>
+        </message>
+        <message>
+            <source>A &amp;real challenge...</source>
+            <translation>Un vrai &amp;défi...</translation>
+        </message>
+        <message>
+            <source>&amp;Now we're getting there...</source>
+            <translation>Ça devient &amp;sérieux...</translation>
+        </message>
+        <message>
+            <source>O.K. This is &amp;hard...</source>
+            <translation>O.K. Là, c'est &amp;costaud...</translation>
+        </message>
+        <message>
+            <source>&amp;Only for the Strongest...</source>
+            <translation>&amp;Uniquement les plus forts...</translation>
+        </message>
+        <message>
+            <source>Either the theme entered was not a valid path or
      One or more files were missing or corrupt.
 
       The theme has been reset to the defalt.
                     &lt; Back to basics &lt;Default&gt; &gt;.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Player&apos;s name: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Skill level: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Theme: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The look, words and sounds of the maze.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Theme</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PLEASE SELECT A &amp;THEME .</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A theme is a folder beside the game with its own walls, words and sounds.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PREVIEW.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PLEASE SELECT  A SKILL LEVEL .</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Load the saved game of level %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Go on with the game you saved at level %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A maze of %1 x %1 cells.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Level %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>LET&apos;S GET STARTED!!!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Enter</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Start a new maze.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>E&amp;xit.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Leave the game.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>New &amp;Player</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Change the player.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Instructions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>How to play.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About Quorvel 3-D.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Best times</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The best times of every level.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Intro</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The intro tune on or off (M).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Intro tune</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OFF</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Version %1.   Press M to switch the intro.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Welcome to Quorvel 3-D</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Answers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Play under the name typed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Play under the name offered.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type another name.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The name you enter must not be over 12 characters.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The name you enter can not contain \ / : * ? &quot; &lt; &gt; | . or spaces</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The name you enter can not be used: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Theme preview</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Walls and doors of the theme %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Load saved game</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::Problems</name>
-    <message>
-        <source>Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A run cannot be watched while a game is played.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Load Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The run %1 cannot be watched: %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>File Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to write to %1! High scores may not be able to be viewed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to read %1! High scores may not be able to be viewed!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to write to %1!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is not a valid Quorvel Score File! Defuault scores will be used!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Data Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is corrupt or has been altered!  Defuault scores will be used!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to read %1!  Defuault scores will be used!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is not a valid Quorvel Save File!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 has is corrupt or has been altered!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 contains invalid data!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to read %1!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to create Saved Game folder!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Replace Save File?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You already have a save file.
+            <translation>Soit le thème choisi n'était pas un chemin valide, soit
+     un ou plusieurs fichiers manquaient ou étaient abîmés.
+
+      Le thème par défaut a été remis.
+                    &lt; Retour aux sources &lt;Défaut&gt; &gt;.</translation>
+        </message>
+        <message>
+            <source>Player's name: </source>
+            <translation>Joueur : </translation>
+        </message>
+        <message>
+            <source>Skill level: </source>
+            <translation>Niveau : </translation>
+        </message>
+        <message>
+            <source>Theme: </source>
+            <translation>Thème : </translation>
+        </message>
+        <message>
+            <source>The look, words and sounds of the maze.</source>
+            <translation>L'aspect, les mots et les sons du labyrinthe.</translation>
+        </message>
+        <message>
+            <source>Theme</source>
+            <translation>Thème</translation>
+        </message>
+        <message>
+            <source>PLEASE SELECT A &amp;THEME .</source>
+            <translation>CHOISISSEZ UN &amp;THÈME .</translation>
+        </message>
+        <message>
+            <source>A theme is a folder beside the game with its own walls, words and sounds.</source>
+            <translation>Un thème est un dossier à côté du jeu, avec ses murs, ses mots et ses sons.</translation>
+        </message>
+        <message>
+            <source>PREVIEW.</source>
+            <translation>APERÇU.</translation>
+        </message>
+        <message>
+            <source>PLEASE SELECT  A SKILL LEVEL .</source>
+            <translation>CHOISISSEZ UN NIVEAU .</translation>
+        </message>
+        <message>
+            <source>Load the saved game of level %1</source>
+            <translation>Charger la partie sauvegardée du niveau %1</translation>
+        </message>
+        <message>
+            <source>Go on with the game you saved at level %1.</source>
+            <translation>Reprendre la partie sauvegardée au niveau %1.</translation>
+        </message>
+        <message>
+            <source>A maze of %1 x %1 cells.</source>
+            <translation>Un labyrinthe de %1 x %1 cases.</translation>
+        </message>
+        <message>
+            <source>Level %1: %2</source>
+            <translation>Niveau %1 : %2</translation>
+        </message>
+        <message>
+            <source>LET'S GET STARTED!!!</source>
+            <translation>C'EST PARTI !!!</translation>
+        </message>
+        <message>
+            <source>Enter</source>
+            <translation>Jouer</translation>
+        </message>
+        <message>
+            <source>Start a new maze.</source>
+            <translation>Commencer un nouveau labyrinthe.</translation>
+        </message>
+        <message>
+            <source>E&amp;xit.</source>
+            <translation>&amp;Quitter.</translation>
+        </message>
+        <message>
+            <source>Leave the game.</source>
+            <translation>Quitter le jeu.</translation>
+        </message>
+        <message>
+            <source>New &amp;Player</source>
+            <translation>&amp;Nouveau joueur</translation>
+        </message>
+        <message>
+            <source>Change the player.</source>
+            <translation>Changer de joueur.</translation>
+        </message>
+        <message>
+            <source>&amp;Instructions</source>
+            <translation>&amp;Instructions</translation>
+        </message>
+        <message>
+            <source>How to play.</source>
+            <translation>Comment jouer.</translation>
+        </message>
+        <message>
+            <source>&amp;About...</source>
+            <translation>À &amp;propos...</translation>
+        </message>
+        <message>
+            <source>About Quorvel 3-D.</source>
+            <translation>À propos de Quorvel 3-D.</translation>
+        </message>
+        <message>
+            <source>&amp;Best times</source>
+            <translation>&amp;Records</translation>
+        </message>
+        <message>
+            <source>The best times of every level.</source>
+            <translation>Les records de chaque niveau.</translation>
+        </message>
+        <message>
+            <source>Exit</source>
+            <translation>Quitter</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>À propos</translation>
+        </message>
+        <message>
+            <source>Intro</source>
+            <translation>Intro</translation>
+        </message>
+        <message>
+            <source>ON</source>
+            <translation>OUI</translation>
+        </message>
+        <message>
+            <source>The intro tune on or off (M).</source>
+            <translation>L'air d'intro oui ou non (M).</translation>
+        </message>
+        <message>
+            <source>Intro tune</source>
+            <translation>Air d'intro</translation>
+        </message>
+        <message>
+            <source>OFF</source>
+            <translation>NON</translation>
+        </message>
+        <message>
+            <source>Version %1.   Press M to switch the intro.</source>
+            <translation>Version %1.   M active ou coupe l'intro.</translation>
+        </message>
+        <message>
+            <source>Welcome to Quorvel 3-D</source>
+            <translation>Bienvenue dans Quorvel 3-D</translation>
+        </message>
+        <message>
+            <source>Your name</source>
+            <translation>Votre nom</translation>
+        </message>
+        <message>
+            <source>Answers</source>
+            <translation>Réponses</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Play under the name typed.</source>
+            <translation>Jouer sous le nom saisi.</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>Play under the name offered.</source>
+            <translation>Jouer sous le nom proposé.</translation>
+        </message>
+        <message>
+            <source>Type another name.</source>
+            <translation>Saisissez un autre nom.</translation>
+        </message>
+        <message>
+            <source>The name you enter must not be over 12 characters.</source>
+            <translation>Le nom saisi ne doit pas dépasser 12 caractères.</translation>
+        </message>
+        <message>
+            <source>The name you enter can not contain \ / : * ? " &lt; &gt; | . or spaces</source>
+            <translation>Le nom saisi ne peut contenir ni \ / : * ? " &lt; &gt; | . ni espaces</translation>
+        </message>
+        <message>
+            <source>The name you enter can not be used: %1.</source>
+            <translation>Le nom saisi ne peut pas servir : %1.</translation>
+        </message>
+        <message>
+            <source>Theme preview</source>
+            <translation>Aperçu du thème</translation>
+        </message>
+        <message>
+            <source>Walls and doors of the theme %1.</source>
+            <translation>Murs et portes du thème %1.</translation>
+        </message>
+        <message>
+            <source>Load saved game</source>
+            <translation>Charger la partie sauvegardée</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::Problems</name>
+        <message>
+            <source>Error</source>
+            <translation>Erreur</translation>
+        </message>
+        <message>
+            <source>A run cannot be watched while a game is played.</source>
+            <translation>Impossible de revoir une partie pendant qu'une autre se joue.</translation>
+        </message>
+        <message>
+            <source>Load Error</source>
+            <translation>Erreur de chargement</translation>
+        </message>
+        <message>
+            <source>The run %1 cannot be watched: %2.</source>
+            <translation>Impossible de revoir la partie %1 : %2.</translation>
+        </message>
+        <message>
+            <source>File Error</source>
+            <translation>Erreur de fichier</translation>
+        </message>
+        <message>
+            <source>Unable to write to %1! High scores may not be able to be viewed</source>
+            <translation>Impossible d'écrire dans %1 ! Les records risquent de ne pas s'afficher</translation>
+        </message>
+        <message>
+            <source>Unable to read %1! High scores may not be able to be viewed!</source>
+            <translation>Impossible de lire %1 ! Les records risquent de ne pas s'afficher !</translation>
+        </message>
+        <message>
+            <source>Unable to write to %1!</source>
+            <translation>Impossible d'écrire dans %1 !</translation>
+        </message>
+        <message>
+            <source>%1 is not a valid Quorvel Score File! Defuault scores will be used!</source>
+            <translation>%1 n'est pas un fichier de records Quorvel valide ! Les records par défaut seront utilisés !</translation>
+        </message>
+        <message>
+            <source>Data Error</source>
+            <translation>Erreur de données</translation>
+        </message>
+        <message>
+            <source>%1 is corrupt or has been altered!  Defuault scores will be used!</source>
+            <translation>%1 est abîmé ou a été modifié ! Les records par défaut seront utilisés !</translation>
+        </message>
+        <message>
+            <source>Unable to read %1!  Defuault scores will be used!</source>
+            <translation>Impossible de lire %1 ! Les records par défaut seront utilisés !</translation>
+        </message>
+        <message>
+            <source>%1 is not a valid Quorvel Save File!</source>
+            <translation>%1 n'est pas une sauvegarde Quorvel valide !</translation>
+        </message>
+        <message>
+            <source>%1 has is corrupt or has been altered!</source>
+            <translation>%1 est abîmé ou a été modifié !</translation>
+        </message>
+        <message>
+            <source>%1 contains invalid data!</source>
+            <translation>%1 contient des données invalides !</translation>
+        </message>
+        <message>
+            <source>Unable to read %1!</source>
+            <translation>Impossible de lire %1 !</translation>
+        </message>
+        <message>
+            <source>Unable to create Saved Game folder!</source>
+            <translation>Impossible de créer le dossier des sauvegardes !</translation>
+        </message>
+        <message>
+            <source>Save Error</source>
+            <translation>Erreur de sauvegarde</translation>
+        </message>
+        <message>
+            <source>Replace Save File?</source>
+            <translation>Remplacer la sauvegarde ?</translation>
+        </message>
+        <message>
+            <source>You already have a save file.
 
 Do you want to save anyway? (the old save file will be replaced)</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::RunWatch</name>
-    <message>
-        <source>a player</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>paused, Space goes on, Right plays one event</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1x, Space pauses</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Watching %1&apos;s run: %2, 1 2 4 speed, Esc stops</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::SpokenPlay</name>
-    <message>
-        <source>%1: press %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::StatisticsScreen</name>
-    <message>
-        <source>Game Statistics</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Item:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Placed:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Found:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Game statistics</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close the statistics.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 step</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 steps </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 placed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 found</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Maze %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Item, placed, found:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, %2 placed, %3 found</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Best time of rank %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>None placed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All found.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>None found.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Some found.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::StoryWindow</name>
-    <message>
-        <source>Quorvel 3-D Story</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Story</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The story of the theme.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close the story.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The story of %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
+            <translation>Vous avez déjà une sauvegarde.
+
+Sauvegarder quand même ? (l'ancienne sauvegarde sera remplacée)</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::RunWatch</name>
+        <message>
+            <source>a player</source>
+            <translation>un joueur</translation>
+        </message>
+        <message>
+            <source>paused, Space goes on, Right plays one event</source>
+            <translation>en pause, Espace reprend, Droite joue un événement</translation>
+        </message>
+        <message>
+            <source>%1x, Space pauses</source>
+            <translation>%1x, Espace met en pause</translation>
+        </message>
+        <message>
+            <source>Watching %1's run: %2, 1 2 4 speed, Esc stops</source>
+            <translation>Partie de %1 : %2, 1 2 4 vitesse, Échap arrête</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::SpokenPlay</name>
+        <message>
+            <source>%1: press %2</source>
+            <translation>%1 : appuyez sur %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::StatisticsScreen</name>
+        <message>
+            <source>Game Statistics</source>
+            <translation>Statistiques de la partie</translation>
+        </message>
+        <message>
+            <source>Item:</source>
+            <translation>Objet :</translation>
+        </message>
+        <message>
+            <source>Placed:</source>
+            <translation>Placés :</translation>
+        </message>
+        <message>
+            <source>Found:</source>
+            <translation>Trouvés :</translation>
+        </message>
+        <message>
+            <source>&amp;Close</source>
+            <translation>&amp;Fermer</translation>
+        </message>
+        <message>
+            <source>Game statistics</source>
+            <translation>Statistiques de la partie</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>Close the statistics.</source>
+            <translation>Fermer les statistiques.</translation>
+        </message>
+        <message>
+            <source>%1 step</source>
+            <translation>%1 pas</translation>
+        </message>
+        <message>
+            <source>%1 steps </source>
+            <translation>%1 pas</translation>
+        </message>
+        <message>
+            <source>%1 placed</source>
+            <translation>%1 placés</translation>
+        </message>
+        <message>
+            <source>%1 found</source>
+            <translation>%1 trouvés</translation>
+        </message>
+        <message>
+            <source>Maze %1</source>
+            <translation>Labyrinthe %1</translation>
+        </message>
+        <message>
+            <source>Item, placed, found:</source>
+            <translation>Objet, placés, trouvés :</translation>
+        </message>
+        <message>
+            <source>%1, %2 placed, %3 found</source>
+            <translation>%1, %2 placés, %3 trouvés</translation>
+        </message>
+        <message>
+            <source>Best time of rank %1.</source>
+            <translation>Record au rang %1.</translation>
+        </message>
+        <message>
+            <source>None placed.</source>
+            <translation>Aucun placé.</translation>
+        </message>
+        <message>
+            <source>All found.</source>
+            <translation>Tous trouvés.</translation>
+        </message>
+        <message>
+            <source>None found.</source>
+            <translation>Aucun trouvé.</translation>
+        </message>
+        <message>
+            <source>Some found.</source>
+            <translation>Quelques-uns trouvés.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::StoryWindow</name>
+        <message>
+            <source>Quorvel 3-D Story</source>
+            <translation>L'histoire de Quorvel 3-D</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>Close Help</source>
+            <translation>Fermer l'aide</translation>
+        </message>
+        <message>
+            <source>Story</source>
+            <translation>Histoire</translation>
+        </message>
+        <message>
+            <source>The story of the theme.</source>
+            <translation>L'histoire du thème.</translation>
+        </message>
+        <message>
+            <source>Close the story.</source>
+            <translation>Fermer l'histoire.</translation>
+        </message>
+        <message>
+            <source>The story of %1</source>
+            <translation>L'histoire de %1</translation>
+        </message>
+    </context>
 </TS>

@@ -175,6 +175,7 @@ void GameScreen::build() {
     itemPanel->setFrameShadow(QFrame::Raised);
     QLabel* items = label(itemPanel, "Label12", tr("ITEMS :"), 8, 8);
     items->setFont(formFont(11, true));
+    items->adjustSize();   // sized for its own font, which a longer caption needs
     markDecoration(items); // the panel's name
     itemBox = new QGroupBox(itemPanel);
     itemBox->setObjectName("gbitems");
