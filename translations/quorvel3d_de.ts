@@ -156,6 +156,595 @@
         </message>
     </context>
     <context>
+        <name>quorvel::BuiltinTheme</name>
+        <message>
+            <source>You found &lt;an-item&gt;.</source>
+            <translation>Gefunden: &lt;an-item&gt;.</translation>
+        </message>
+        <message>
+            <source>OK &lt;player&gt;. You can always use more &lt;items&gt;.</source>
+            <translation>OK &lt;player&gt;. Mehr &lt;items&gt; kann man immer brauchen.</translation>
+        </message>
+        <message>
+            <source>You got &lt;an-item&gt;.</source>
+            <translation>Eingesteckt: &lt;an-item&gt;.</translation>
+        </message>
+        <message>
+            <source>Now you know where to find &lt;an-item&gt;, if you need to.</source>
+            <translation>Jetzt weißt du, wo es &lt;items&gt; gibt, falls du welche brauchst.</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, You found &lt;an-item&gt; for your &lt;light&gt;.</source>
+            <translation>&lt;player&gt;, hier sind &lt;items&gt; für deine &lt;light&gt;.</translation>
+        </message>
+        <message>
+            <source>This &lt;box&gt; has &lt;an-item&gt; in it.</source>
+            <translation>In dieser &lt;box&gt; stecken &lt;items&gt;.</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, It is a fine &lt;item&gt; indeed! (5 points)</source>
+            <translation>&lt;player&gt;, das ist wirklich ein feiner &lt;item&gt;! (5 Punkte)</translation>
+        </message>
+        <message>
+            <source>You know, &lt;Items&gt; are worth 5 points!</source>
+            <translation>Übrigens: &lt;Items&gt; sind 5 Punkte wert!</translation>
+        </message>
+        <message>
+            <source>&lt;An-item&gt;,  Very nice... (5 points)</source>
+            <translation>&lt;An-item&gt;,  sehr schön... (5 Punkte)</translation>
+        </message>
+        <message>
+            <source>Wow! This &lt;Item&gt; really shines. (3 points)</source>
+            <translation>Wow! Dieser &lt;Item&gt; funkelt wirklich. (3 Punkte)</translation>
+        </message>
+        <message>
+            <source>Oh how it sparkles! (3 points)</source>
+            <translation>Oh, wie das glitzert! (3 Punkte)</translation>
+        </message>
+        <message>
+            <source>Whatever this &lt;gem&gt; is, it's worth 3 points.</source>
+            <translation>Was immer das für ein &lt;gem&gt; ist, er ist 3 Punkte wert.</translation>
+        </message>
+        <message>
+            <source>You found a precious &lt;item&gt;. (1 point)</source>
+            <translation>Du hast einen kostbaren &lt;item&gt; gefunden. (1 Punkt)</translation>
+        </message>
+        <message>
+            <source>I really like the look of this &lt;item&gt;... (1 point)</source>
+            <translation>Dieser &lt;item&gt; gefällt mir richtig gut... (1 Punkt)</translation>
+        </message>
+        <message>
+            <source>&lt;An-item&gt;. Hey I always wanted &lt;an-item&gt;. (1 point)</source>
+            <translation>&lt;An-item&gt;. So einen wollte ich schon immer. (1 Punkt)</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, You found &lt;an-item&gt;. (0 points)</source>
+            <translation>&lt;player&gt;, gefunden: &lt;an-item&gt;. (0 Punkte)</translation>
+        </message>
+        <message>
+            <source>Great, it's just &lt;an-item&gt;. (0 points)</source>
+            <translation>Toll, nur &lt;an-item&gt;. (0 Punkte)</translation>
+        </message>
+        <message>
+            <source>You found &lt;an-item&gt; and threw it away. (0 points)</source>
+            <translation>Gefunden und gleich weggeworfen: &lt;an-item&gt;. (0 Punkte)</translation>
+        </message>
+        <message>
+            <source>Great job &lt;player&gt;. You found a handy &lt;item&gt;.</source>
+            <translation>Gut gemacht, &lt;player&gt;. Ein praktischer &lt;item&gt;.</translation>
+        </message>
+        <message>
+            <source>North, South, East, West.  It works!.</source>
+            <translation>Norden, Süden, Osten, Westen.  Es funktioniert!.</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, you won't get lost now.</source>
+            <translation>&lt;player&gt;, jetzt verläufst du dich nicht mehr.</translation>
+        </message>
+        <message>
+            <source>OK &lt;player&gt;. Now you can see yourself.</source>
+            <translation>OK &lt;player&gt;. Jetzt kannst du dich selbst sehen.</translation>
+        </message>
+        <message>
+            <source>&lt;Item&gt;? What's that?  Oh well, I got one anyway.</source>
+            <translation>&lt;Item&gt;? Was ist das?  Egal, jetzt hab ich eins.</translation>
+        </message>
+        <message>
+            <source>Great, now I can see myself walking in circles.</source>
+            <translation>Toll, jetzt sehe ich mich im Kreis laufen.</translation>
+        </message>
+        <message>
+            <source>The &lt;item&gt; is now yours.</source>
+            <translation>Der &lt;item&gt; gehört jetzt dir.</translation>
+        </message>
+        <message>
+            <source>Wonderful &lt;player&gt;. Now you can see the exit.</source>
+            <translation>Wunderbar, &lt;player&gt;. Jetzt siehst du den Ausgang.</translation>
+        </message>
+        <message>
+            <source>Like a lighthouse to a ship, the &lt;item&gt; is to you.</source>
+            <translation>Was der Leuchtturm dem Schiff, ist der &lt;item&gt; für dich.</translation>
+        </message>
+        <message>
+            <source>You now have &lt;an-item&gt;.</source>
+            <translation>Neu im Gepäck: &lt;an-item&gt;.</translation>
+        </message>
+        <message>
+            <source>You may now keep track of where you have been.</source>
+            <translation>Jetzt kannst du verfolgen, wo du schon warst.</translation>
+        </message>
+        <message>
+            <source>The &lt;item&gt; is a great thing to have.</source>
+            <translation>So ein &lt;item&gt; ist Gold wert.</translation>
+        </message>
+        <message>
+            <source>The &lt;item&gt; is now in hand.</source>
+            <translation>Der &lt;item&gt; liegt jetzt in deiner Hand.</translation>
+        </message>
+        <message>
+            <source>Wow! So many &lt;boxes&gt;!</source>
+            <translation>Wow! So viele &lt;boxes&gt;!</translation>
+        </message>
+        <message>
+            <source>&lt;A-box&gt; here. &lt;A-box&gt; there.</source>
+            <translation>&lt;A-box&gt; hier. &lt;A-box&gt; da.</translation>
+        </message>
+        <message>
+            <source>Odd... This &lt;box&gt; is empty.</source>
+            <translation>Seltsam... Diese &lt;box&gt; ist leer.</translation>
+        </message>
+        <message>
+            <source>You searched the &lt;box&gt;, but found nothing.</source>
+            <translation>Du hast die &lt;box&gt; durchsucht, aber nichts gefunden.</translation>
+        </message>
+        <message>
+            <source>Sorry &lt;player&gt;.  There is nothing in this one.</source>
+            <translation>Tut mir leid, &lt;player&gt;.  Da ist nichts drin.</translation>
+        </message>
+        <message>
+            <source>There is a map on the wall here!</source>
+            <translation>Hier hängt eine Karte an der Wand!</translation>
+        </message>
+        <message>
+            <source>Wow! I can see the whole maze now!</source>
+            <translation>Wow! Jetzt sehe ich das ganze Labyrinth!</translation>
+        </message>
+        <message>
+            <source>Sorry &lt;player&gt;. You can't take it with you.</source>
+            <translation>Tut mir leid, &lt;player&gt;. Die kannst du nicht mitnehmen.</translation>
+        </message>
+        <message>
+            <source>You lose some &lt;foods&gt;!</source>
+            <translation>Du verlierst etwas &lt;foods&gt;!</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, you are missing some of your &lt;foods&gt;!</source>
+            <translation>&lt;player&gt;, dir fehlt etwas von deinem &lt;foods&gt;!</translation>
+        </message>
+        <message>
+            <source>You just lost some &lt;foods&gt;.</source>
+            <translation>Eben ging etwas &lt;foods&gt; verloren.</translation>
+        </message>
+        <message>
+            <source>You lose some &lt;gems&gt;!</source>
+            <translation>Du verlierst ein paar &lt;gems&gt;!</translation>
+        </message>
+        <message>
+            <source>Some of your &lt;gems&gt; fell through a hole in you pocket!</source>
+            <translation>Ein paar deiner &lt;gems&gt; sind durch ein Loch in der Tasche gefallen!</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, you dropped some of your &lt;gems&gt;!</source>
+            <translation>&lt;player&gt;, du hast ein paar &lt;gems&gt; verloren!</translation>
+        </message>
+        <message>
+            <source>Start of new messages.....</source>
+            <translation>Beginn der neuen Meldungen.....</translation>
+        </message>
+        <message>
+            <source>Let the messages begin.....</source>
+            <translation>Bühne frei für die Meldungen.....</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, do not forget to read your messages.</source>
+            <translation>&lt;player&gt;, vergiss nicht, deine Meldungen zu lesen.</translation>
+        </message>
+        <message>
+            <source>Sorry &lt;player&gt;. you ran out of &lt;foods&gt;.  You lose!!!</source>
+            <translation>Tut mir leid, &lt;player&gt;. dein &lt;foods&gt; ist aus.  Verloren!!!</translation>
+        </message>
+        <message>
+            <source>You can't continue without &lt;foods&gt;. This game is over.</source>
+            <translation>Ohne &lt;foods&gt; geht es nicht weiter. Das Spiel ist aus.</translation>
+        </message>
+        <message>
+            <source>Sorry, you lose. &lt;player&gt;, Please try again later.</source>
+            <translation>Leider verloren. &lt;player&gt;, versuch es später noch einmal.</translation>
+        </message>
+        <message>
+            <source>CONGRATULATIONS &lt;PLAYER&gt;!!! YOU WON!!!</source>
+            <translation>GLÜCKWUNSCH &lt;PLAYER&gt;!!! GEWONNEN!!!</translation>
+        </message>
+        <message>
+            <source>I WON! I WON! I WON!</source>
+            <translation>GEWONNEN! GEWONNEN! GEWONNEN!</translation>
+        </message>
+        <message>
+            <source>You did it &lt;player&gt;! The victory is now yours!</source>
+            <translation>Geschafft, &lt;player&gt;! Der Sieg gehört dir!</translation>
+        </message>
+        <message>
+            <source>I guess this maze was just to big. Please try again later.</source>
+            <translation>Dieses Labyrinth war wohl einfach zu groß. Versuch es später noch einmal.</translation>
+        </message>
+        <message>
+            <source>I guess it was just to hard for you.</source>
+            <translation>Es war wohl einfach zu schwer für dich.</translation>
+        </message>
+        <message>
+            <source>I knew I made this maze to hard.</source>
+            <translation>Ich wusste, ich hab dieses Labyrinth zu schwer gemacht.</translation>
+        </message>
+        <message>
+            <source>You start running.</source>
+            <translation>Du fängst an zu rennen.</translation>
+        </message>
+        <message>
+            <source>You feel the wind on your face as you take off running.</source>
+            <translation>Du spürst den Wind im Gesicht, als du losrennst.</translation>
+        </message>
+        <message>
+            <source>Run! Run! Run!</source>
+            <translation>Lauf! Lauf! Lauf!</translation>
+        </message>
+        <message>
+            <source>You ran into a wall.</source>
+            <translation>Du bist gegen eine Wand gerannt.</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, you crash hard into a wall and fall down!</source>
+            <translation>&lt;player&gt;, du krachst gegen eine Wand und fällst hin!</translation>
+        </message>
+        <message>
+            <source>* * * You see stars after hitting the wall! * * * </source>
+            <translation>* * * Nach dem Aufprall siehst du Sterne! * * * </translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, There is a wall there!</source>
+            <translation>&lt;player&gt;, da ist eine Wand!</translation>
+        </message>
+        <message>
+            <source>Sorry &lt;player&gt;. You can not go this way.</source>
+            <translation>Tut mir leid, &lt;player&gt;. Hier geht es nicht weiter.</translation>
+        </message>
+        <message>
+            <source>Your head starts to hurt from hitting the wall.</source>
+            <translation>Vom Gegen-die-Wand-Laufen tut dir langsam der Kopf weh.</translation>
+        </message>
+        <message>
+            <source>You use &lt;a-battery&gt;, causing your &lt;light&gt; to shine brightly again.</source>
+            <translation>Du setzt &lt;a-battery&gt; ein, und deine &lt;light&gt; leuchtet wieder hell.</translation>
+        </message>
+        <message>
+            <source>I can see clearly now.</source>
+            <translation>Jetzt sehe ich wieder klar.</translation>
+        </message>
+        <message>
+            <source>Your &lt;light&gt; brightens.</source>
+            <translation>Deine &lt;light&gt; wird heller.</translation>
+        </message>
+        <message>
+            <source>Hurry &lt;player&gt;. You are running low on &lt;foods&gt;.</source>
+            <translation>Beeil dich, &lt;player&gt;. Dein &lt;foods&gt; wird knapp.</translation>
+        </message>
+        <message>
+            <source>You can not go without &lt;foods&gt; much longer.</source>
+            <translation>Ohne &lt;foods&gt; hältst du es nicht mehr lange aus.</translation>
+        </message>
+        <message>
+            <source>Where can I find &lt;foods&gt; when I need some?</source>
+            <translation>Wo finde ich bloß &lt;foods&gt;, wenn ich welchen brauche?</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, You must find &lt;foods&gt; now!</source>
+            <translation>&lt;player&gt;, du musst jetzt &lt;foods&gt; finden!</translation>
+        </message>
+        <message>
+            <source>You can not go without &lt;foods&gt; any longer!</source>
+            <translation>Ohne &lt;foods&gt; hältst du es nicht mehr aus!</translation>
+        </message>
+        <message>
+            <source>If you don't find &lt;foods&gt; now, it will be to late!</source>
+            <translation>Wenn du nicht sofort &lt;foods&gt; findest, ist es zu spät!</translation>
+        </message>
+        <message>
+            <source>You're running low on &lt;batteries&gt; for your &lt;light&gt;!</source>
+            <translation>Die &lt;batteries&gt; für deine &lt;light&gt; gehen zur Neige!</translation>
+        </message>
+        <message>
+            <source>Your &lt;light&gt; is getting dim. You need &lt;a-battery&gt;!</source>
+            <translation>Deine &lt;light&gt; wird schwach. Du brauchst &lt;a-battery&gt;!</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, you need &lt;batteries&gt; soon.</source>
+            <translation>&lt;player&gt;, du brauchst bald &lt;batteries&gt;.</translation>
+        </message>
+        <message>
+            <source>Without &lt;batteries&gt;, your &lt;light&gt; has gone out!</source>
+            <translation>Ohne &lt;batteries&gt; ist deine &lt;light&gt; ausgegangen!</translation>
+        </message>
+        <message>
+            <source>Don't give up. You can find &lt;batteries&gt; all around.</source>
+            <translation>Nicht aufgeben. Überall liegen &lt;batteries&gt; herum.</translation>
+        </message>
+        <message>
+            <source>Hey! Who's the wise guy who turned out the lights?</source>
+            <translation>He! Welcher Witzbold hat das Licht ausgemacht?</translation>
+        </message>
+        <message>
+            <source>You get a strange feeling here.</source>
+            <translation>Hier beschleicht dich ein seltsames Gefühl.</translation>
+        </message>
+        <message>
+            <source>You feel as if you should be looking for something.</source>
+            <translation>Dir ist, als solltest du nach etwas suchen.</translation>
+        </message>
+        <message>
+            <source>To every thing, Turn, Turn, Turn.</source>
+            <translation>Alles hat seine Zeit, dreh dich, dreh dich, dreh dich.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::battery</name>
+        <message>
+            <source>batteries</source>
+            <translation>Batterien</translation>
+        </message>
+        <message>
+            <source>Power level.</source>
+            <translation>Ladestand.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::beacon</name>
+        <message>
+            <source>beacon</source>
+            <translation>Peilsender</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>ein</translation>
+        </message>
+        <message>
+            <source>Beacon.</source>
+            <translation>Peilsender.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::box</name>
+        <message>
+            <source>box</source>
+            <translation>Kiste</translation>
+        </message>
+        <message>
+            <source>boxes</source>
+            <translation>Kisten</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>eine</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::compass</name>
+        <message>
+            <source>compass</source>
+            <translation>Kompass</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>ein</translation>
+        </message>
+        <message>
+            <source>Compass.</source>
+            <translation>Kompass.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::detector</name>
+        <message>
+            <source>detector</source>
+            <translation>Detektor</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>ein</translation>
+        </message>
+        <message>
+            <source>Detector.</source>
+            <translation>Detektor.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::empty</name>
+        <message>
+            <source>empty</source>
+            <translation>leere</translation>
+        </message>
+        <message>
+            <source>an</source>
+            <translation>eine</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::food</name>
+        <message>
+            <source>food</source>
+            <translation>Proviant</translation>
+        </message>
+        <message>
+            <source>Food.</source>
+            <translation>Proviant.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::gem</name>
+        <message>
+            <source>stone</source>
+            <translation>Edelstein</translation>
+        </message>
+        <message>
+            <source>stones</source>
+            <translation>Edelsteine</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>ein</translation>
+        </message>
+        <message>
+            <source>Stones.</source>
+            <translation>Edelsteine.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::gem1</name>
+        <message>
+            <source>ruby</source>
+            <translation>Rubin</translation>
+        </message>
+        <message>
+            <source>rubies</source>
+            <translation>Rubine</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>ein</translation>
+        </message>
+        <message>
+            <source>Stones.</source>
+            <translation>Edelsteine.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::gem3</name>
+        <message>
+            <source>emerald</source>
+            <translation>Smaragd</translation>
+        </message>
+        <message>
+            <source>emeralds</source>
+            <translation>Smaragde</translation>
+        </message>
+        <message>
+            <source>an</source>
+            <translation>ein</translation>
+        </message>
+        <message>
+            <source>Stones.</source>
+            <translation>Edelsteine.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::gem5</name>
+        <message>
+            <source>diamond</source>
+            <translation>Diamant</translation>
+        </message>
+        <message>
+            <source>diamonds</source>
+            <translation>Diamanten</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>ein</translation>
+        </message>
+        <message>
+            <source>Stones.</source>
+            <translation>Edelsteine.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::gps</name>
+        <message>
+            <source>G.P.S.</source>
+            <translation>G.P.S.</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>ein</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::light</name>
+        <message>
+            <source>flashlight</source>
+            <translation>Taschenlampe</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::open</name>
+        <message>
+            <source>open</source>
+            <translation>offene</translation>
+        </message>
+        <message>
+            <source>an</source>
+            <translation>eine</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::power</name>
+        <message>
+            <source>Power level.</source>
+            <translation>Ladestand.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::stone</name>
+        <message>
+            <source>worthless stone</source>
+            <translation>wertloser Stein</translation>
+        </message>
+        <message>
+            <source>worthless stones</source>
+            <translation>wertlose Steine</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>ein</translation>
+        </message>
+        <message>
+            <source>Stones.</source>
+            <translation>Edelsteine.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::tracker</name>
+        <message>
+            <source>tracker</source>
+            <translation>Tracker</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>ein</translation>
+        </message>
+        <message>
+            <source>Tracker.</source>
+            <translation>Tracker.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::Clock</name>
+        <message>
+            <source>%1 day, %2</source>
+            <translation>%1 Tag, %2</translation>
+        </message>
+        <message>
+            <source>%1 days, %2</source>
+            <translation>%1 Tage, %2</translation>
+        </message>
+    </context>
+    <context>
         <name>quorvel::CommandLine</name>
         <message>
             <source>show this help and end</source>

@@ -156,6 +156,595 @@
         </message>
     </context>
     <context>
+        <name>quorvel::BuiltinTheme</name>
+        <message>
+            <source>You found &lt;an-item&gt;.</source>
+            <translation>Has encontrado &lt;an-item&gt;.</translation>
+        </message>
+        <message>
+            <source>OK &lt;player&gt;. You can always use more &lt;items&gt;.</source>
+            <translation>OK &lt;player&gt;. Nunca sobra la &lt;items&gt;.</translation>
+        </message>
+        <message>
+            <source>You got &lt;an-item&gt;.</source>
+            <translation>Te llevas &lt;an-item&gt;.</translation>
+        </message>
+        <message>
+            <source>Now you know where to find &lt;an-item&gt;, if you need to.</source>
+            <translation>Ya sabes dónde encontrar &lt;items&gt;, por si te hacen falta.</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, You found &lt;an-item&gt; for your &lt;light&gt;.</source>
+            <translation>&lt;player&gt;, has encontrado &lt;items&gt; para tu &lt;light&gt;.</translation>
+        </message>
+        <message>
+            <source>This &lt;box&gt; has &lt;an-item&gt; in it.</source>
+            <translation>Esta &lt;box&gt; tiene &lt;items&gt; dentro.</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, It is a fine &lt;item&gt; indeed! (5 points)</source>
+            <translation>&lt;player&gt;, ¡qué &lt;item&gt; tan bonito! (5 puntos)</translation>
+        </message>
+        <message>
+            <source>You know, &lt;Items&gt; are worth 5 points!</source>
+            <translation>¡Los &lt;items&gt; valen 5 puntos, ya sabes!</translation>
+        </message>
+        <message>
+            <source>&lt;An-item&gt;,  Very nice... (5 points)</source>
+            <translation>&lt;An-item&gt;,  muy bonito... (5 puntos)</translation>
+        </message>
+        <message>
+            <source>Wow! This &lt;Item&gt; really shines. (3 points)</source>
+            <translation>¡Vaya! Esta &lt;item&gt; brilla de verdad. (3 puntos)</translation>
+        </message>
+        <message>
+            <source>Oh how it sparkles! (3 points)</source>
+            <translation>¡Cómo centellea! (3 puntos)</translation>
+        </message>
+        <message>
+            <source>Whatever this &lt;gem&gt; is, it's worth 3 points.</source>
+            <translation>Sea cual sea esta &lt;gem&gt;, vale 3 puntos.</translation>
+        </message>
+        <message>
+            <source>You found a precious &lt;item&gt;. (1 point)</source>
+            <translation>Has encontrado un precioso &lt;item&gt;. (1 punto)</translation>
+        </message>
+        <message>
+            <source>I really like the look of this &lt;item&gt;... (1 point)</source>
+            <translation>Me encanta cómo luce este &lt;item&gt;... (1 punto)</translation>
+        </message>
+        <message>
+            <source>&lt;An-item&gt;. Hey I always wanted &lt;an-item&gt;. (1 point)</source>
+            <translation>&lt;An-item&gt;. Vaya, siempre quise &lt;an-item&gt;. (1 punto)</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, You found &lt;an-item&gt;. (0 points)</source>
+            <translation>&lt;player&gt;, has encontrado &lt;an-item&gt;. (0 puntos)</translation>
+        </message>
+        <message>
+            <source>Great, it's just &lt;an-item&gt;. (0 points)</source>
+            <translation>Genial, sólo es &lt;an-item&gt;. (0 puntos)</translation>
+        </message>
+        <message>
+            <source>You found &lt;an-item&gt; and threw it away. (0 points)</source>
+            <translation>Has encontrado &lt;an-item&gt; y la has tirado. (0 puntos)</translation>
+        </message>
+        <message>
+            <source>Great job &lt;player&gt;. You found a handy &lt;item&gt;.</source>
+            <translation>Buen trabajo, &lt;player&gt;. Has encontrado una &lt;item&gt; muy útil.</translation>
+        </message>
+        <message>
+            <source>North, South, East, West.  It works!.</source>
+            <translation>Norte, Sur, Este, Oeste.  ¡Funciona!.</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, you won't get lost now.</source>
+            <translation>&lt;player&gt;, ya no te perderás.</translation>
+        </message>
+        <message>
+            <source>OK &lt;player&gt;. Now you can see yourself.</source>
+            <translation>OK &lt;player&gt;. Ahora puedes verte a ti mismo.</translation>
+        </message>
+        <message>
+            <source>&lt;Item&gt;? What's that?  Oh well, I got one anyway.</source>
+            <translation>¿&lt;Item&gt;? ¿Qué es eso?  Bueno, ya tengo uno.</translation>
+        </message>
+        <message>
+            <source>Great, now I can see myself walking in circles.</source>
+            <translation>Genial, ahora me veo dando vueltas en círculo.</translation>
+        </message>
+        <message>
+            <source>The &lt;item&gt; is now yours.</source>
+            <translation>La &lt;item&gt; ya es tuya.</translation>
+        </message>
+        <message>
+            <source>Wonderful &lt;player&gt;. Now you can see the exit.</source>
+            <translation>Estupendo, &lt;player&gt;. Ahora ves la salida.</translation>
+        </message>
+        <message>
+            <source>Like a lighthouse to a ship, the &lt;item&gt; is to you.</source>
+            <translation>Lo que el faro es al barco, la &lt;item&gt; es para ti.</translation>
+        </message>
+        <message>
+            <source>You now have &lt;an-item&gt;.</source>
+            <translation>Ahora tienes &lt;an-item&gt;.</translation>
+        </message>
+        <message>
+            <source>You may now keep track of where you have been.</source>
+            <translation>Ahora puedes seguir la pista de dónde has estado.</translation>
+        </message>
+        <message>
+            <source>The &lt;item&gt; is a great thing to have.</source>
+            <translation>Un &lt;item&gt; es algo estupendo.</translation>
+        </message>
+        <message>
+            <source>The &lt;item&gt; is now in hand.</source>
+            <translation>El &lt;item&gt; ya está en tu mano.</translation>
+        </message>
+        <message>
+            <source>Wow! So many &lt;boxes&gt;!</source>
+            <translation>¡Vaya! ¡Cuántas &lt;boxes&gt;!</translation>
+        </message>
+        <message>
+            <source>&lt;A-box&gt; here. &lt;A-box&gt; there.</source>
+            <translation>&lt;A-box&gt; aquí. &lt;A-box&gt; allá.</translation>
+        </message>
+        <message>
+            <source>Odd... This &lt;box&gt; is empty.</source>
+            <translation>Qué raro... Esta &lt;box&gt; está vacía.</translation>
+        </message>
+        <message>
+            <source>You searched the &lt;box&gt;, but found nothing.</source>
+            <translation>Has registrado la &lt;box&gt;, pero no hay nada.</translation>
+        </message>
+        <message>
+            <source>Sorry &lt;player&gt;.  There is nothing in this one.</source>
+            <translation>Lo siento, &lt;player&gt;.  En esta no hay nada.</translation>
+        </message>
+        <message>
+            <source>There is a map on the wall here!</source>
+            <translation>¡Aquí hay un mapa en la pared!</translation>
+        </message>
+        <message>
+            <source>Wow! I can see the whole maze now!</source>
+            <translation>¡Vaya! ¡Ahora veo todo el laberinto!</translation>
+        </message>
+        <message>
+            <source>Sorry &lt;player&gt;. You can't take it with you.</source>
+            <translation>Lo siento, &lt;player&gt;. No puedes llevártelo.</translation>
+        </message>
+        <message>
+            <source>You lose some &lt;foods&gt;!</source>
+            <translation>¡Pierdes algo de &lt;foods&gt;!</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, you are missing some of your &lt;foods&gt;!</source>
+            <translation>&lt;player&gt;, ¡te falta parte de tu &lt;foods&gt;!</translation>
+        </message>
+        <message>
+            <source>You just lost some &lt;foods&gt;.</source>
+            <translation>Acabas de perder algo de &lt;foods&gt;.</translation>
+        </message>
+        <message>
+            <source>You lose some &lt;gems&gt;!</source>
+            <translation>¡Pierdes algunas &lt;gems&gt;!</translation>
+        </message>
+        <message>
+            <source>Some of your &lt;gems&gt; fell through a hole in you pocket!</source>
+            <translation>¡Algunas de tus &lt;gems&gt; se cayeron por un agujero del bolsillo!</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, you dropped some of your &lt;gems&gt;!</source>
+            <translation>&lt;player&gt;, ¡se te han caído algunas &lt;gems&gt;!</translation>
+        </message>
+        <message>
+            <source>Start of new messages.....</source>
+            <translation>Comienzo de los mensajes nuevos.....</translation>
+        </message>
+        <message>
+            <source>Let the messages begin.....</source>
+            <translation>Que empiecen los mensajes.....</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, do not forget to read your messages.</source>
+            <translation>&lt;player&gt;, no olvides leer tus mensajes.</translation>
+        </message>
+        <message>
+            <source>Sorry &lt;player&gt;. you ran out of &lt;foods&gt;.  You lose!!!</source>
+            <translation>Lo siento, &lt;player&gt;. te has quedado sin &lt;foods&gt;.  ¡¡¡Has perdido!!!</translation>
+        </message>
+        <message>
+            <source>You can't continue without &lt;foods&gt;. This game is over.</source>
+            <translation>No puedes seguir sin &lt;foods&gt;. La partida ha terminado.</translation>
+        </message>
+        <message>
+            <source>Sorry, you lose. &lt;player&gt;, Please try again later.</source>
+            <translation>Lo siento, has perdido. &lt;player&gt;, inténtalo más tarde.</translation>
+        </message>
+        <message>
+            <source>CONGRATULATIONS &lt;PLAYER&gt;!!! YOU WON!!!</source>
+            <translation>¡¡¡ENHORABUENA &lt;PLAYER&gt;!!! ¡¡¡HAS GANADO!!!</translation>
+        </message>
+        <message>
+            <source>I WON! I WON! I WON!</source>
+            <translation>¡HE GANADO! ¡HE GANADO! ¡HE GANADO!</translation>
+        </message>
+        <message>
+            <source>You did it &lt;player&gt;! The victory is now yours!</source>
+            <translation>¡Lo lograste, &lt;player&gt;! ¡La victoria es tuya!</translation>
+        </message>
+        <message>
+            <source>I guess this maze was just to big. Please try again later.</source>
+            <translation>Supongo que este laberinto era demasiado grande. Inténtalo más tarde.</translation>
+        </message>
+        <message>
+            <source>I guess it was just to hard for you.</source>
+            <translation>Supongo que era demasiado difícil para ti.</translation>
+        </message>
+        <message>
+            <source>I knew I made this maze to hard.</source>
+            <translation>Ya sabía yo que este laberinto me había salido demasiado difícil.</translation>
+        </message>
+        <message>
+            <source>You start running.</source>
+            <translation>Echas a correr.</translation>
+        </message>
+        <message>
+            <source>You feel the wind on your face as you take off running.</source>
+            <translation>Sientes el viento en la cara al echar a correr.</translation>
+        </message>
+        <message>
+            <source>Run! Run! Run!</source>
+            <translation>¡Corre! ¡Corre! ¡Corre!</translation>
+        </message>
+        <message>
+            <source>You ran into a wall.</source>
+            <translation>Te has chocado con una pared.</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, you crash hard into a wall and fall down!</source>
+            <translation>&lt;player&gt;, ¡te estrellas contra una pared y te caes!</translation>
+        </message>
+        <message>
+            <source>* * * You see stars after hitting the wall! * * * </source>
+            <translation>* * * ¡Ves las estrellas tras el golpe! * * * </translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, There is a wall there!</source>
+            <translation>&lt;player&gt;, ¡ahí hay una pared!</translation>
+        </message>
+        <message>
+            <source>Sorry &lt;player&gt;. You can not go this way.</source>
+            <translation>Lo siento, &lt;player&gt;. Por aquí no se pasa.</translation>
+        </message>
+        <message>
+            <source>Your head starts to hurt from hitting the wall.</source>
+            <translation>De tanto chocar con la pared te empieza a doler la cabeza.</translation>
+        </message>
+        <message>
+            <source>You use &lt;a-battery&gt;, causing your &lt;light&gt; to shine brightly again.</source>
+            <translation>Pones &lt;batteries&gt; nuevas y tu &lt;light&gt; vuelve a brillar con fuerza.</translation>
+        </message>
+        <message>
+            <source>I can see clearly now.</source>
+            <translation>Ahora lo veo todo claro.</translation>
+        </message>
+        <message>
+            <source>Your &lt;light&gt; brightens.</source>
+            <translation>Tu &lt;light&gt; brilla más.</translation>
+        </message>
+        <message>
+            <source>Hurry &lt;player&gt;. You are running low on &lt;foods&gt;.</source>
+            <translation>Date prisa, &lt;player&gt;. Te queda poca &lt;foods&gt;.</translation>
+        </message>
+        <message>
+            <source>You can not go without &lt;foods&gt; much longer.</source>
+            <translation>No aguantarás mucho más sin &lt;foods&gt;.</translation>
+        </message>
+        <message>
+            <source>Where can I find &lt;foods&gt; when I need some?</source>
+            <translation>¿Dónde encuentro &lt;foods&gt; cuando la necesito?</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, You must find &lt;foods&gt; now!</source>
+            <translation>&lt;player&gt;, ¡tienes que encontrar &lt;foods&gt; ya!</translation>
+        </message>
+        <message>
+            <source>You can not go without &lt;foods&gt; any longer!</source>
+            <translation>¡No puedes aguantar más sin &lt;foods&gt;!</translation>
+        </message>
+        <message>
+            <source>If you don't find &lt;foods&gt; now, it will be to late!</source>
+            <translation>¡Si no encuentras &lt;foods&gt; ya, será demasiado tarde!</translation>
+        </message>
+        <message>
+            <source>You're running low on &lt;batteries&gt; for your &lt;light&gt;!</source>
+            <translation>¡Te quedan pocas &lt;batteries&gt; para tu &lt;light&gt;!</translation>
+        </message>
+        <message>
+            <source>Your &lt;light&gt; is getting dim. You need &lt;a-battery&gt;!</source>
+            <translation>Tu &lt;light&gt; se apaga. ¡Necesitas &lt;batteries&gt;!</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, you need &lt;batteries&gt; soon.</source>
+            <translation>&lt;player&gt;, pronto necesitarás &lt;batteries&gt;.</translation>
+        </message>
+        <message>
+            <source>Without &lt;batteries&gt;, your &lt;light&gt; has gone out!</source>
+            <translation>¡Sin &lt;batteries&gt;, tu &lt;light&gt; se ha apagado!</translation>
+        </message>
+        <message>
+            <source>Don't give up. You can find &lt;batteries&gt; all around.</source>
+            <translation>No te rindas. Hay &lt;batteries&gt; por todas partes.</translation>
+        </message>
+        <message>
+            <source>Hey! Who's the wise guy who turned out the lights?</source>
+            <translation>¡Eh! ¿Quién es el listillo que ha apagado la luz?</translation>
+        </message>
+        <message>
+            <source>You get a strange feeling here.</source>
+            <translation>Aquí tienes una sensación extraña.</translation>
+        </message>
+        <message>
+            <source>You feel as if you should be looking for something.</source>
+            <translation>Sientes que deberías estar buscando algo.</translation>
+        </message>
+        <message>
+            <source>To every thing, Turn, Turn, Turn.</source>
+            <translation>Todo tiene su momento, gira, gira, gira.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::battery</name>
+        <message>
+            <source>batteries</source>
+            <translation>pilas</translation>
+        </message>
+        <message>
+            <source>Power level.</source>
+            <translation>Nivel de energía.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::beacon</name>
+        <message>
+            <source>beacon</source>
+            <translation>baliza</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>una</translation>
+        </message>
+        <message>
+            <source>Beacon.</source>
+            <translation>Baliza.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::box</name>
+        <message>
+            <source>box</source>
+            <translation>caja</translation>
+        </message>
+        <message>
+            <source>boxes</source>
+            <translation>cajas</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>una</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::compass</name>
+        <message>
+            <source>compass</source>
+            <translation>brújula</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>una</translation>
+        </message>
+        <message>
+            <source>Compass.</source>
+            <translation>Brújula.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::detector</name>
+        <message>
+            <source>detector</source>
+            <translation>detector</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>un</translation>
+        </message>
+        <message>
+            <source>Detector.</source>
+            <translation>Detector.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::empty</name>
+        <message>
+            <source>empty</source>
+            <translation>vacía</translation>
+        </message>
+        <message>
+            <source>an</source>
+            <translation>una</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::food</name>
+        <message>
+            <source>food</source>
+            <translation>comida</translation>
+        </message>
+        <message>
+            <source>Food.</source>
+            <translation>Comida.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::gem</name>
+        <message>
+            <source>stone</source>
+            <translation>piedra</translation>
+        </message>
+        <message>
+            <source>stones</source>
+            <translation>piedras</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>una</translation>
+        </message>
+        <message>
+            <source>Stones.</source>
+            <translation>Piedras.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::gem1</name>
+        <message>
+            <source>ruby</source>
+            <translation>rubí</translation>
+        </message>
+        <message>
+            <source>rubies</source>
+            <translation>rubíes</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>un</translation>
+        </message>
+        <message>
+            <source>Stones.</source>
+            <translation>Piedras.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::gem3</name>
+        <message>
+            <source>emerald</source>
+            <translation>esmeralda</translation>
+        </message>
+        <message>
+            <source>emeralds</source>
+            <translation>esmeraldas</translation>
+        </message>
+        <message>
+            <source>an</source>
+            <translation>una</translation>
+        </message>
+        <message>
+            <source>Stones.</source>
+            <translation>Piedras.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::gem5</name>
+        <message>
+            <source>diamond</source>
+            <translation>diamante</translation>
+        </message>
+        <message>
+            <source>diamonds</source>
+            <translation>diamantes</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>un</translation>
+        </message>
+        <message>
+            <source>Stones.</source>
+            <translation>Piedras.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::gps</name>
+        <message>
+            <source>G.P.S.</source>
+            <translation>G.P.S.</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>un</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::light</name>
+        <message>
+            <source>flashlight</source>
+            <translation>linterna</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::open</name>
+        <message>
+            <source>open</source>
+            <translation>abierta</translation>
+        </message>
+        <message>
+            <source>an</source>
+            <translation>una</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::power</name>
+        <message>
+            <source>Power level.</source>
+            <translation>Nivel de energía.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::stone</name>
+        <message>
+            <source>worthless stone</source>
+            <translation>piedra sin valor</translation>
+        </message>
+        <message>
+            <source>worthless stones</source>
+            <translation>piedras sin valor</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>una</translation>
+        </message>
+        <message>
+            <source>Stones.</source>
+            <translation>Piedras.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::tracker</name>
+        <message>
+            <source>tracker</source>
+            <translation>rastreador</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>un</translation>
+        </message>
+        <message>
+            <source>Tracker.</source>
+            <translation>Rastreador.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::Clock</name>
+        <message>
+            <source>%1 day, %2</source>
+            <translation>%1 día, %2</translation>
+        </message>
+        <message>
+            <source>%1 days, %2</source>
+            <translation>%1 días, %2</translation>
+        </message>
+    </context>
+    <context>
         <name>quorvel::CommandLine</name>
         <message>
             <source>show this help and end</source>

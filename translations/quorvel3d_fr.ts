@@ -156,6 +156,595 @@
         </message>
     </context>
     <context>
+        <name>quorvel::BuiltinTheme</name>
+        <message>
+            <source>You found &lt;an-item&gt;.</source>
+            <translation>Vous avez trouvé &lt;an-item&gt;.</translation>
+        </message>
+        <message>
+            <source>OK &lt;player&gt;. You can always use more &lt;items&gt;.</source>
+            <translation>OK &lt;player&gt;. Un peu plus de &lt;items&gt; ne fait jamais de mal.</translation>
+        </message>
+        <message>
+            <source>You got &lt;an-item&gt;.</source>
+            <translation>Vous avez récupéré &lt;an-item&gt;.</translation>
+        </message>
+        <message>
+            <source>Now you know where to find &lt;an-item&gt;, if you need to.</source>
+            <translation>Vous savez maintenant où trouver des &lt;items&gt;, au besoin.</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, You found &lt;an-item&gt; for your &lt;light&gt;.</source>
+            <translation>&lt;player&gt;, vous avez trouvé des &lt;items&gt; pour votre &lt;light&gt;.</translation>
+        </message>
+        <message>
+            <source>This &lt;box&gt; has &lt;an-item&gt; in it.</source>
+            <translation>Ce &lt;box&gt; contient des &lt;items&gt;.</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, It is a fine &lt;item&gt; indeed! (5 points)</source>
+            <translation>&lt;player&gt;, c'est un bien beau &lt;item&gt; ! (5 points)</translation>
+        </message>
+        <message>
+            <source>You know, &lt;Items&gt; are worth 5 points!</source>
+            <translation>Vous savez, les &lt;items&gt; valent 5 points !</translation>
+        </message>
+        <message>
+            <source>&lt;An-item&gt;,  Very nice... (5 points)</source>
+            <translation>&lt;An-item&gt;,  très joli... (5 points)</translation>
+        </message>
+        <message>
+            <source>Wow! This &lt;Item&gt; really shines. (3 points)</source>
+            <translation>Oh ! Cette &lt;item&gt; brille vraiment. (3 points)</translation>
+        </message>
+        <message>
+            <source>Oh how it sparkles! (3 points)</source>
+            <translation>Comme elle étincelle ! (3 points)</translation>
+        </message>
+        <message>
+            <source>Whatever this &lt;gem&gt; is, it's worth 3 points.</source>
+            <translation>Quelle que soit cette &lt;gem&gt;, elle vaut 3 points.</translation>
+        </message>
+        <message>
+            <source>You found a precious &lt;item&gt;. (1 point)</source>
+            <translation>Vous avez trouvé un précieux &lt;item&gt;. (1 point)</translation>
+        </message>
+        <message>
+            <source>I really like the look of this &lt;item&gt;... (1 point)</source>
+            <translation>J'aime vraiment l'allure de ce &lt;item&gt;... (1 point)</translation>
+        </message>
+        <message>
+            <source>&lt;An-item&gt;. Hey I always wanted &lt;an-item&gt;. (1 point)</source>
+            <translation>&lt;An-item&gt;. Tiens, j'en ai toujours voulu un. (1 point)</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, You found &lt;an-item&gt;. (0 points)</source>
+            <translation>&lt;player&gt;, vous avez trouvé &lt;an-item&gt;. (0 point)</translation>
+        </message>
+        <message>
+            <source>Great, it's just &lt;an-item&gt;. (0 points)</source>
+            <translation>Super, ce n'est qu'&lt;an-item&gt;. (0 point)</translation>
+        </message>
+        <message>
+            <source>You found &lt;an-item&gt; and threw it away. (0 points)</source>
+            <translation>Vous avez trouvé &lt;an-item&gt; et l'avez jeté. (0 point)</translation>
+        </message>
+        <message>
+            <source>Great job &lt;player&gt;. You found a handy &lt;item&gt;.</source>
+            <translation>Bravo &lt;player&gt;. Vous avez trouvé une &lt;item&gt; bien pratique.</translation>
+        </message>
+        <message>
+            <source>North, South, East, West.  It works!.</source>
+            <translation>Nord, Sud, Est, Ouest.  Ça marche !.</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, you won't get lost now.</source>
+            <translation>&lt;player&gt;, vous ne vous perdrez plus.</translation>
+        </message>
+        <message>
+            <source>OK &lt;player&gt;. Now you can see yourself.</source>
+            <translation>OK &lt;player&gt;. Maintenant, vous vous voyez.</translation>
+        </message>
+        <message>
+            <source>&lt;Item&gt;? What's that?  Oh well, I got one anyway.</source>
+            <translation>&lt;Item&gt; ? C'est quoi ?  Bah, j'en ai un quand même.</translation>
+        </message>
+        <message>
+            <source>Great, now I can see myself walking in circles.</source>
+            <translation>Super, je me vois maintenant tourner en rond.</translation>
+        </message>
+        <message>
+            <source>The &lt;item&gt; is now yours.</source>
+            <translation>La &lt;item&gt; est à vous.</translation>
+        </message>
+        <message>
+            <source>Wonderful &lt;player&gt;. Now you can see the exit.</source>
+            <translation>Formidable &lt;player&gt;. Vous voyez maintenant la sortie.</translation>
+        </message>
+        <message>
+            <source>Like a lighthouse to a ship, the &lt;item&gt; is to you.</source>
+            <translation>Ce que le phare est au navire, la &lt;item&gt; l'est pour vous.</translation>
+        </message>
+        <message>
+            <source>You now have &lt;an-item&gt;.</source>
+            <translation>Vous avez maintenant &lt;an-item&gt;.</translation>
+        </message>
+        <message>
+            <source>You may now keep track of where you have been.</source>
+            <translation>Vous pouvez maintenant suivre vos propres traces.</translation>
+        </message>
+        <message>
+            <source>The &lt;item&gt; is a great thing to have.</source>
+            <translation>Un &lt;item&gt;, voilà qui est bien utile.</translation>
+        </message>
+        <message>
+            <source>The &lt;item&gt; is now in hand.</source>
+            <translation>Le &lt;item&gt; est en main.</translation>
+        </message>
+        <message>
+            <source>Wow! So many &lt;boxes&gt;!</source>
+            <translation>Oh ! Tant de &lt;boxes&gt; !</translation>
+        </message>
+        <message>
+            <source>&lt;A-box&gt; here. &lt;A-box&gt; there.</source>
+            <translation>&lt;A-box&gt; ici. &lt;A-box&gt; là.</translation>
+        </message>
+        <message>
+            <source>Odd... This &lt;box&gt; is empty.</source>
+            <translation>Bizarre... Ce &lt;box&gt; est vide.</translation>
+        </message>
+        <message>
+            <source>You searched the &lt;box&gt;, but found nothing.</source>
+            <translation>Vous avez fouillé le &lt;box&gt;, sans rien trouver.</translation>
+        </message>
+        <message>
+            <source>Sorry &lt;player&gt;.  There is nothing in this one.</source>
+            <translation>Désolé &lt;player&gt;.  Il n'y a rien dans celui-ci.</translation>
+        </message>
+        <message>
+            <source>There is a map on the wall here!</source>
+            <translation>Il y a une carte sur le mur ici !</translation>
+        </message>
+        <message>
+            <source>Wow! I can see the whole maze now!</source>
+            <translation>Oh ! Je vois tout le labyrinthe maintenant !</translation>
+        </message>
+        <message>
+            <source>Sorry &lt;player&gt;. You can't take it with you.</source>
+            <translation>Désolé &lt;player&gt;. Vous ne pouvez pas l'emporter.</translation>
+        </message>
+        <message>
+            <source>You lose some &lt;foods&gt;!</source>
+            <translation>Vous perdez de la &lt;foods&gt; !</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, you are missing some of your &lt;foods&gt;!</source>
+            <translation>&lt;player&gt;, il vous manque de la &lt;foods&gt; !</translation>
+        </message>
+        <message>
+            <source>You just lost some &lt;foods&gt;.</source>
+            <translation>Vous venez de perdre de la &lt;foods&gt;.</translation>
+        </message>
+        <message>
+            <source>You lose some &lt;gems&gt;!</source>
+            <translation>Vous perdez des &lt;gems&gt; !</translation>
+        </message>
+        <message>
+            <source>Some of your &lt;gems&gt; fell through a hole in you pocket!</source>
+            <translation>Des &lt;gems&gt; sont tombées par un trou de votre poche !</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, you dropped some of your &lt;gems&gt;!</source>
+            <translation>&lt;player&gt;, vous avez laissé tomber des &lt;gems&gt; !</translation>
+        </message>
+        <message>
+            <source>Start of new messages.....</source>
+            <translation>Début des nouveaux messages.....</translation>
+        </message>
+        <message>
+            <source>Let the messages begin.....</source>
+            <translation>Place aux messages.....</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, do not forget to read your messages.</source>
+            <translation>&lt;player&gt;, n'oubliez pas de lire vos messages.</translation>
+        </message>
+        <message>
+            <source>Sorry &lt;player&gt;. you ran out of &lt;foods&gt;.  You lose!!!</source>
+            <translation>Désolé &lt;player&gt;. vous n'avez plus de &lt;foods&gt;.  Perdu !!!</translation>
+        </message>
+        <message>
+            <source>You can't continue without &lt;foods&gt;. This game is over.</source>
+            <translation>Impossible de continuer sans &lt;foods&gt;. La partie est finie.</translation>
+        </message>
+        <message>
+            <source>Sorry, you lose. &lt;player&gt;, Please try again later.</source>
+            <translation>Désolé, perdu. &lt;player&gt;, réessayez plus tard.</translation>
+        </message>
+        <message>
+            <source>CONGRATULATIONS &lt;PLAYER&gt;!!! YOU WON!!!</source>
+            <translation>FÉLICITATIONS &lt;PLAYER&gt; !!! VOUS AVEZ GAGNÉ !!!</translation>
+        </message>
+        <message>
+            <source>I WON! I WON! I WON!</source>
+            <translation>J'AI GAGNÉ ! J'AI GAGNÉ ! J'AI GAGNÉ !</translation>
+        </message>
+        <message>
+            <source>You did it &lt;player&gt;! The victory is now yours!</source>
+            <translation>Vous avez réussi &lt;player&gt; ! La victoire est à vous !</translation>
+        </message>
+        <message>
+            <source>I guess this maze was just to big. Please try again later.</source>
+            <translation>Ce labyrinthe était sans doute trop grand. Réessayez plus tard.</translation>
+        </message>
+        <message>
+            <source>I guess it was just to hard for you.</source>
+            <translation>C'était sans doute trop dur pour vous.</translation>
+        </message>
+        <message>
+            <source>I knew I made this maze to hard.</source>
+            <translation>Je savais que j'avais fait ce labyrinthe trop dur.</translation>
+        </message>
+        <message>
+            <source>You start running.</source>
+            <translation>Vous vous mettez à courir.</translation>
+        </message>
+        <message>
+            <source>You feel the wind on your face as you take off running.</source>
+            <translation>Vous sentez le vent sur votre visage en prenant votre élan.</translation>
+        </message>
+        <message>
+            <source>Run! Run! Run!</source>
+            <translation>Cours ! Cours ! Cours !</translation>
+        </message>
+        <message>
+            <source>You ran into a wall.</source>
+            <translation>Vous avez heurté un mur.</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, you crash hard into a wall and fall down!</source>
+            <translation>&lt;player&gt;, vous percutez un mur et tombez !</translation>
+        </message>
+        <message>
+            <source>* * * You see stars after hitting the wall! * * * </source>
+            <translation>* * * Vous voyez trente-six chandelles après le choc ! * * * </translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, There is a wall there!</source>
+            <translation>&lt;player&gt;, il y a un mur là !</translation>
+        </message>
+        <message>
+            <source>Sorry &lt;player&gt;. You can not go this way.</source>
+            <translation>Désolé &lt;player&gt;. Vous ne pouvez pas passer par là.</translation>
+        </message>
+        <message>
+            <source>Your head starts to hurt from hitting the wall.</source>
+            <translation>À force de heurter le mur, vous avez mal à la tête.</translation>
+        </message>
+        <message>
+            <source>You use &lt;a-battery&gt;, causing your &lt;light&gt; to shine brightly again.</source>
+            <translation>Vous mettez des &lt;batteries&gt;, et votre &lt;light&gt; brille de nouveau.</translation>
+        </message>
+        <message>
+            <source>I can see clearly now.</source>
+            <translation>J'y vois clair maintenant.</translation>
+        </message>
+        <message>
+            <source>Your &lt;light&gt; brightens.</source>
+            <translation>Votre &lt;light&gt; éclaire plus fort.</translation>
+        </message>
+        <message>
+            <source>Hurry &lt;player&gt;. You are running low on &lt;foods&gt;.</source>
+            <translation>Vite &lt;player&gt;. Vous manquez de &lt;foods&gt;.</translation>
+        </message>
+        <message>
+            <source>You can not go without &lt;foods&gt; much longer.</source>
+            <translation>Vous ne tiendrez plus longtemps sans &lt;foods&gt;.</translation>
+        </message>
+        <message>
+            <source>Where can I find &lt;foods&gt; when I need some?</source>
+            <translation>Où trouver de la &lt;foods&gt; quand j'en ai besoin ?</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, You must find &lt;foods&gt; now!</source>
+            <translation>&lt;player&gt;, il faut trouver de la &lt;foods&gt; tout de suite !</translation>
+        </message>
+        <message>
+            <source>You can not go without &lt;foods&gt; any longer!</source>
+            <translation>Vous ne pouvez plus tenir sans &lt;foods&gt; !</translation>
+        </message>
+        <message>
+            <source>If you don't find &lt;foods&gt; now, it will be to late!</source>
+            <translation>Sans &lt;foods&gt; tout de suite, il sera trop tard !</translation>
+        </message>
+        <message>
+            <source>You're running low on &lt;batteries&gt; for your &lt;light&gt;!</source>
+            <translation>Vous manquez de &lt;batteries&gt; pour votre &lt;light&gt; !</translation>
+        </message>
+        <message>
+            <source>Your &lt;light&gt; is getting dim. You need &lt;a-battery&gt;!</source>
+            <translation>Votre &lt;light&gt; faiblit. Il vous faut des &lt;batteries&gt; !</translation>
+        </message>
+        <message>
+            <source>&lt;player&gt;, you need &lt;batteries&gt; soon.</source>
+            <translation>&lt;player&gt;, il vous faudra bientôt des &lt;batteries&gt;.</translation>
+        </message>
+        <message>
+            <source>Without &lt;batteries&gt;, your &lt;light&gt; has gone out!</source>
+            <translation>Sans &lt;batteries&gt;, votre &lt;light&gt; s'est éteinte !</translation>
+        </message>
+        <message>
+            <source>Don't give up. You can find &lt;batteries&gt; all around.</source>
+            <translation>Courage. On trouve des &lt;batteries&gt; un peu partout.</translation>
+        </message>
+        <message>
+            <source>Hey! Who's the wise guy who turned out the lights?</source>
+            <translation>Hé ! Quel petit malin a éteint la lumière ?</translation>
+        </message>
+        <message>
+            <source>You get a strange feeling here.</source>
+            <translation>Vous avez une drôle d'impression ici.</translation>
+        </message>
+        <message>
+            <source>You feel as if you should be looking for something.</source>
+            <translation>Vous avez le sentiment de devoir chercher quelque chose.</translation>
+        </message>
+        <message>
+            <source>To every thing, Turn, Turn, Turn.</source>
+            <translation>Chaque chose en son temps, tourne, tourne, tourne.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::battery</name>
+        <message>
+            <source>batteries</source>
+            <translation>piles</translation>
+        </message>
+        <message>
+            <source>Power level.</source>
+            <translation>Niveau d'énergie.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::beacon</name>
+        <message>
+            <source>beacon</source>
+            <translation>balise</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>une</translation>
+        </message>
+        <message>
+            <source>Beacon.</source>
+            <translation>Balise.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::box</name>
+        <message>
+            <source>box</source>
+            <translation>coffre</translation>
+        </message>
+        <message>
+            <source>boxes</source>
+            <translation>coffres</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>un</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::compass</name>
+        <message>
+            <source>compass</source>
+            <translation>boussole</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>une</translation>
+        </message>
+        <message>
+            <source>Compass.</source>
+            <translation>Boussole.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::detector</name>
+        <message>
+            <source>detector</source>
+            <translation>détecteur</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>un</translation>
+        </message>
+        <message>
+            <source>Detector.</source>
+            <translation>Détecteur.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::empty</name>
+        <message>
+            <source>empty</source>
+            <translation>vide</translation>
+        </message>
+        <message>
+            <source>an</source>
+            <translation>un</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::food</name>
+        <message>
+            <source>food</source>
+            <translation>nourriture</translation>
+        </message>
+        <message>
+            <source>Food.</source>
+            <translation>Nourriture.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::gem</name>
+        <message>
+            <source>stone</source>
+            <translation>pierre</translation>
+        </message>
+        <message>
+            <source>stones</source>
+            <translation>pierres</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>une</translation>
+        </message>
+        <message>
+            <source>Stones.</source>
+            <translation>Pierres.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::gem1</name>
+        <message>
+            <source>ruby</source>
+            <translation>rubis</translation>
+        </message>
+        <message>
+            <source>rubies</source>
+            <translation>rubis</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>un</translation>
+        </message>
+        <message>
+            <source>Stones.</source>
+            <translation>Pierres.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::gem3</name>
+        <message>
+            <source>emerald</source>
+            <translation>émeraude</translation>
+        </message>
+        <message>
+            <source>emeralds</source>
+            <translation>émeraudes</translation>
+        </message>
+        <message>
+            <source>an</source>
+            <translation>une</translation>
+        </message>
+        <message>
+            <source>Stones.</source>
+            <translation>Pierres.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::gem5</name>
+        <message>
+            <source>diamond</source>
+            <translation>diamant</translation>
+        </message>
+        <message>
+            <source>diamonds</source>
+            <translation>diamants</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>un</translation>
+        </message>
+        <message>
+            <source>Stones.</source>
+            <translation>Pierres.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::gps</name>
+        <message>
+            <source>G.P.S.</source>
+            <translation>G.P.S.</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>un</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::light</name>
+        <message>
+            <source>flashlight</source>
+            <translation>lampe</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::open</name>
+        <message>
+            <source>open</source>
+            <translation>ouvert</translation>
+        </message>
+        <message>
+            <source>an</source>
+            <translation>un</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::power</name>
+        <message>
+            <source>Power level.</source>
+            <translation>Niveau d'énergie.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::stone</name>
+        <message>
+            <source>worthless stone</source>
+            <translation>caillou sans valeur</translation>
+        </message>
+        <message>
+            <source>worthless stones</source>
+            <translation>cailloux sans valeur</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>un</translation>
+        </message>
+        <message>
+            <source>Stones.</source>
+            <translation>Pierres.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::BuiltinWords::tracker</name>
+        <message>
+            <source>tracker</source>
+            <translation>traceur</translation>
+        </message>
+        <message>
+            <source>a</source>
+            <translation>un</translation>
+        </message>
+        <message>
+            <source>Tracker.</source>
+            <translation>Traceur.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::Clock</name>
+        <message>
+            <source>%1 day, %2</source>
+            <translation>%1 jour, %2</translation>
+        </message>
+        <message>
+            <source>%1 days, %2</source>
+            <translation>%1 jours, %2</translation>
+        </message>
+    </context>
+    <context>
         <name>quorvel::CommandLine</name>
         <message>
             <source>show this help and end</source>

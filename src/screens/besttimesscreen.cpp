@@ -18,6 +18,7 @@
 #include "widgets/afterpaint.h"
 #include "widgets/dialogs.h"
 #include "widgets/elidedtext.h"
+#include "widgets/language.h"
 #include "widgets/mnemonickeys.h"
 
 namespace quorvel {
@@ -191,7 +192,7 @@ void BestTimesScreen::fillTimes(const BestTimes& table) {
             const BestTime e = table.entry(level + 1, rank + 1);
             // A name longer than its line is cut to fit, whole in the hint.
             showElided(names[level][rank], QString::fromStdString(e.name));
-            times[level][rank]->setText(QString::fromStdString(e.timeText));
+            times[level][rank]->setText(shownClockText(e.timeText));
             watchButtons[level][rank]->hide();
             checkedMarks[level][rank]->hide();
         }

@@ -33,6 +33,7 @@
 #include "widgets/accessibility.h"
 #include "widgets/dialogs.h"
 #include "widgets/elidedtext.h"
+#include "widgets/language.h"
 #include "widgets/qtext.h"
 
 namespace quorvel {
@@ -880,8 +881,7 @@ void GameScreen::setGameTimer(bool enabled) {
 }
 
 void GameScreen::showClock(const std::string& text) {
-    clockLabel->setText(
-        QString::fromStdString(text)); // read as its name: "Time in maze 0 days, ..."
+    clockLabel->setText(shownClockText(text)); // read as its name: "Time in maze 0 days, ..."
 }
 
 Answer GameScreen::showEndScreen(const EndScreenSetup& screen) {

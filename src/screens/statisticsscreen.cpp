@@ -17,6 +17,7 @@
 #include "widgets/accessibility.h"
 #include "widgets/dialogs.h"
 #include "widgets/elidedtext.h"
+#include "widgets/language.h"
 #include "widgets/mnemonickeys.h"
 
 namespace quorvel {
@@ -217,7 +218,7 @@ void StatisticsScreen::fill(int rank, const std::string& player, const std::stri
     const int lineWidth = panelWidth - 2 * lineMargin;
     showElided(playerLine, QString::fromStdString(player), lineWidth);
     levelLine->setText(QString::fromStdString(level));
-    showElided(timeLine, QString::fromStdString(timeText), lineWidth);
+    showElided(timeLine, shownClockText(timeText), lineWidth);
     showElided(pointsLine,
                QString::fromStdString(gemText + " " + words.itemWord(codeGem, !isOne(gemText))),
                lineWidth);

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "game/random.h"
+#include "text/gametext.h"
 #include "text/textutil.h"
 
 namespace quorvel {
@@ -92,172 +93,172 @@ std::vector<std::string> builtinVariants(int key) {
     switch (key) {
     case msgFood:
         return {
-            "You found <an-item>.",
-            "OK <player>. You can always use more <items>.",
-            "You got <an-item>.",
+            gameText("quorvel::BuiltinTheme", "You found <an-item>."),
+            gameText("quorvel::BuiltinTheme", "OK <player>. You can always use more <items>."),
+            gameText("quorvel::BuiltinTheme", "You got <an-item>."),
         };
     case msgBattery:
         return {
-            "Now you know where to find <an-item>, if you need to.",
-            "<player>, You found <an-item> for your <light>.",
-            "This <box> has <an-item> in it.",
+            gameText("quorvel::BuiltinTheme", "Now you know where to find <an-item>, if you need to."),
+            gameText("quorvel::BuiltinTheme", "<player>, You found <an-item> for your <light>."),
+            gameText("quorvel::BuiltinTheme", "This <box> has <an-item> in it."),
         };
     case msgGem5:
         return {
-            "<player>, It is a fine <item> indeed! (5 points)",
-            "You know, <Items> are worth 5 points!",
-            "<An-item>,  Very nice... (5 points)",
+            gameText("quorvel::BuiltinTheme", "<player>, It is a fine <item> indeed! (5 points)"),
+            gameText("quorvel::BuiltinTheme", "You know, <Items> are worth 5 points!"),
+            gameText("quorvel::BuiltinTheme", "<An-item>,  Very nice... (5 points)"),
         };
     case msgGem3:
         return {
-            "Wow! This <Item> really shines. (3 points)",
-            "Oh how it sparkles! (3 points)",
-            "Whatever this <gem> is, it's worth 3 points.",
+            gameText("quorvel::BuiltinTheme", "Wow! This <Item> really shines. (3 points)"),
+            gameText("quorvel::BuiltinTheme", "Oh how it sparkles! (3 points)"),
+            gameText("quorvel::BuiltinTheme", "Whatever this <gem> is, it's worth 3 points."),
         };
     case msgGem1:
         return {
-            "You found a precious <item>. (1 point)",
-            "I really like the look of this <item>... (1 point)",
-            "<An-item>. Hey I always wanted <an-item>. (1 point)",
+            gameText("quorvel::BuiltinTheme", "You found a precious <item>. (1 point)"),
+            gameText("quorvel::BuiltinTheme", "I really like the look of this <item>... (1 point)"),
+            gameText("quorvel::BuiltinTheme", "<An-item>. Hey I always wanted <an-item>. (1 point)"),
         };
     case msgStone:
         return {
-            "<player>, You found <an-item>. (0 points)",
-            "Great, it's just <an-item>. (0 points)",
-            "You found <an-item> and threw it away. (0 points)",
+            gameText("quorvel::BuiltinTheme", "<player>, You found <an-item>. (0 points)"),
+            gameText("quorvel::BuiltinTheme", "Great, it's just <an-item>. (0 points)"),
+            gameText("quorvel::BuiltinTheme", "You found <an-item> and threw it away. (0 points)"),
         };
     case msgCompass:
         return {
-            "Great job <player>. You found a handy <item>.",
-            "North, South, East, West.  It works!.",
-            "<player>, you won't get lost now.",
+            gameText("quorvel::BuiltinTheme", "Great job <player>. You found a handy <item>."),
+            gameText("quorvel::BuiltinTheme", "North, South, East, West.  It works!."),
+            gameText("quorvel::BuiltinTheme", "<player>, you won't get lost now."),
         };
     case msgGps:
         return {
-            "You found <an-item>.",
-            "OK <player>. Now you can see yourself.",
-            "<Item>? What's that?  Oh well, I got one anyway.",
-            "Great, now I can see myself walking in circles.",
+            gameText("quorvel::BuiltinTheme", "You found <an-item>."),
+            gameText("quorvel::BuiltinTheme", "OK <player>. Now you can see yourself."),
+            gameText("quorvel::BuiltinTheme", "<Item>? What's that?  Oh well, I got one anyway."),
+            gameText("quorvel::BuiltinTheme", "Great, now I can see myself walking in circles."),
         };
     case msgBeacon:
         return {
-            "The <item> is now yours.",
-            "Wonderful <player>. Now you can see the exit.",
-            "Like a lighthouse to a ship, the <item> is to you.",
+            gameText("quorvel::BuiltinTheme", "The <item> is now yours."),
+            gameText("quorvel::BuiltinTheme", "Wonderful <player>. Now you can see the exit."),
+            gameText("quorvel::BuiltinTheme", "Like a lighthouse to a ship, the <item> is to you."),
         };
     case msgTracker:
         return {
-            "You now have <an-item>.",
-            "You may now keep track of where you have been.",
-            "The <item> is a great thing to have.",
+            gameText("quorvel::BuiltinTheme", "You now have <an-item>."),
+            gameText("quorvel::BuiltinTheme", "You may now keep track of where you have been."),
+            gameText("quorvel::BuiltinTheme", "The <item> is a great thing to have."),
         };
     case msgDetector:
         return {
-            "The <item> is now in hand.",
-            "Wow! So many <boxes>!",
-            "<A-box> here. <A-box> there.",
+            gameText("quorvel::BuiltinTheme", "The <item> is now in hand."),
+            gameText("quorvel::BuiltinTheme", "Wow! So many <boxes>!"),
+            gameText("quorvel::BuiltinTheme", "<A-box> here. <A-box> there."),
         };
     case msgEmpty:
         return {
-            "Odd... This <box> is empty.",
-            "You searched the <box>, but found nothing.",
-            "Sorry <player>.  There is nothing in this one.",
+            gameText("quorvel::BuiltinTheme", "Odd... This <box> is empty."),
+            gameText("quorvel::BuiltinTheme", "You searched the <box>, but found nothing."),
+            gameText("quorvel::BuiltinTheme", "Sorry <player>.  There is nothing in this one."),
         };
     case msgWallMap:
         return {
-            "There is a map on the wall here!",
-            "Wow! I can see the whole maze now!",
-            "Sorry <player>. You can't take it with you.",
+            gameText("quorvel::BuiltinTheme", "There is a map on the wall here!"),
+            gameText("quorvel::BuiltinTheme", "Wow! I can see the whole maze now!"),
+            gameText("quorvel::BuiltinTheme", "Sorry <player>. You can't take it with you."),
         };
     case msgFoodTrap:
         return {
-            "You lose some <foods>!",
-            "<player>, you are missing some of your <foods>!",
-            "You just lost some <foods>.",
+            gameText("quorvel::BuiltinTheme", "You lose some <foods>!"),
+            gameText("quorvel::BuiltinTheme", "<player>, you are missing some of your <foods>!"),
+            gameText("quorvel::BuiltinTheme", "You just lost some <foods>."),
         };
     case msgGemTrap:
         return {
-            "You lose some <gems>!",
-            "Some of your <gems> fell through a hole in you pocket!",
-            "<player>, you dropped some of your <gems>!",
+            gameText("quorvel::BuiltinTheme", "You lose some <gems>!"),
+            gameText("quorvel::BuiltinTheme", "Some of your <gems> fell through a hole in you pocket!"),
+            gameText("quorvel::BuiltinTheme", "<player>, you dropped some of your <gems>!"),
         };
     case msgStart:
         return {
-            "Start of new messages.....",
-            "Let the messages begin.....",
-            "<player>, do not forget to read your messages.",
+            gameText("quorvel::BuiltinTheme", "Start of new messages....."),
+            gameText("quorvel::BuiltinTheme", "Let the messages begin....."),
+            gameText("quorvel::BuiltinTheme", "<player>, do not forget to read your messages."),
         };
     case msgLose:
         return {
-            "Sorry <player>. you ran out of <foods>.  You lose!!!",
-            "You can't continue without <foods>. This game is over.",
-            "Sorry, you lose. <player>, Please try again later.",
+            gameText("quorvel::BuiltinTheme", "Sorry <player>. you ran out of <foods>.  You lose!!!"),
+            gameText("quorvel::BuiltinTheme", "You can't continue without <foods>. This game is over."),
+            gameText("quorvel::BuiltinTheme", "Sorry, you lose. <player>, Please try again later."),
         };
     case msgWin:
         return {
-            "CONGRATULATIONS <PLAYER>!!! YOU WON!!!",
-            "I WON! I WON! I WON!",
-            "You did it <player>! The victory is now yours!",
+            gameText("quorvel::BuiltinTheme", "CONGRATULATIONS <PLAYER>!!! YOU WON!!!"),
+            gameText("quorvel::BuiltinTheme", "I WON! I WON! I WON!"),
+            gameText("quorvel::BuiltinTheme", "You did it <player>! The victory is now yours!"),
         };
     case msgQuit:
         return {
-            "I guess this maze was just to big. Please try again later.",
-            "I guess it was just to hard for you.",
-            "I knew I made this maze to hard.",
+            gameText("quorvel::BuiltinTheme", "I guess this maze was just to big. Please try again later."),
+            gameText("quorvel::BuiltinTheme", "I guess it was just to hard for you."),
+            gameText("quorvel::BuiltinTheme", "I knew I made this maze to hard."),
         };
     case msgRun:
         return {
-            "You start running.",
-            "You feel the wind on your face as you take off running.",
-            "Run! Run! Run!",
+            gameText("quorvel::BuiltinTheme", "You start running."),
+            gameText("quorvel::BuiltinTheme", "You feel the wind on your face as you take off running."),
+            gameText("quorvel::BuiltinTheme", "Run! Run! Run!"),
         };
     case msgStop:
         return {
-            "You ran into a wall.",
-            "<player>, you crash hard into a wall and fall down!",
-            "* * * You see stars after hitting the wall! * * * ",
+            gameText("quorvel::BuiltinTheme", "You ran into a wall."),
+            gameText("quorvel::BuiltinTheme", "<player>, you crash hard into a wall and fall down!"),
+            gameText("quorvel::BuiltinTheme", "* * * You see stars after hitting the wall! * * * "),
         };
     case msgBlocked:
         return {
-            "<player>, There is a wall there!",
-            "Sorry <player>. You can not go this way.",
-            "Your head starts to hurt from hitting the wall.",
+            gameText("quorvel::BuiltinTheme", "<player>, There is a wall there!"),
+            gameText("quorvel::BuiltinTheme", "Sorry <player>. You can not go this way."),
+            gameText("quorvel::BuiltinTheme", "Your head starts to hurt from hitting the wall."),
         };
     case msgUseBatt:
         return {
-            "You use <a-battery>, causing your <light> to shine brightly again.",
-            "I can see clearly now.",
-            "Your <light> brightens.",
+            gameText("quorvel::BuiltinTheme", "You use <a-battery>, causing your <light> to shine brightly again."),
+            gameText("quorvel::BuiltinTheme", "I can see clearly now."),
+            gameText("quorvel::BuiltinTheme", "Your <light> brightens."),
         };
     case msgHungry:
         return {
-            "Hurry <player>. You are running low on <foods>.",
-            "You can not go without <foods> much longer.",
-            "Where can I find <foods> when I need some?",
+            gameText("quorvel::BuiltinTheme", "Hurry <player>. You are running low on <foods>."),
+            gameText("quorvel::BuiltinTheme", "You can not go without <foods> much longer."),
+            gameText("quorvel::BuiltinTheme", "Where can I find <foods> when I need some?"),
         };
     case msgStarving:
         return {
-            "<player>, You must find <foods> now!",
-            "You can not go without <foods> any longer!",
-            "If you don't find <foods> now, it will be to late!",
+            gameText("quorvel::BuiltinTheme", "<player>, You must find <foods> now!"),
+            gameText("quorvel::BuiltinTheme", "You can not go without <foods> any longer!"),
+            gameText("quorvel::BuiltinTheme", "If you don't find <foods> now, it will be to late!"),
         };
     case msgWeakBatt:
         return {
-            "You're running low on <batteries> for your <light>!",
-            "Your <light> is getting dim. You need <a-battery>!",
-            "<player>, you need <batteries> soon.",
+            gameText("quorvel::BuiltinTheme", "You're running low on <batteries> for your <light>!"),
+            gameText("quorvel::BuiltinTheme", "Your <light> is getting dim. You need <a-battery>!"),
+            gameText("quorvel::BuiltinTheme", "<player>, you need <batteries> soon."),
         };
     case msgDeadBatt:
         return {
-            "Without <batteries>, your <light> has gone out!",
-            "Don't give up. You can find <batteries> all around.",
-            "Hey! Who's the wise guy who turned out the lights?",
+            gameText("quorvel::BuiltinTheme", "Without <batteries>, your <light> has gone out!"),
+            gameText("quorvel::BuiltinTheme", "Don't give up. You can find <batteries> all around."),
+            gameText("quorvel::BuiltinTheme", "Hey! Who's the wise guy who turned out the lights?"),
         };
     case msgHint:
         return {
-            "You get a strange feeling here.",
-            "You feel as if you should be looking for something.",
-            "To every thing, Turn, Turn, Turn.",
+            gameText("quorvel::BuiltinTheme", "You get a strange feeling here."),
+            gameText("quorvel::BuiltinTheme", "You feel as if you should be looking for something."),
+            gameText("quorvel::BuiltinTheme", "To every thing, Turn, Turn, Turn."),
         };
     default: // random, open, yell, laugh, cry, jump, dance, exit: silent unless a theme speaks
         return {};
@@ -266,31 +267,31 @@ std::vector<std::string> builtinVariants(int key) {
 
 Vocabulary builtinVocabulary() {
     Vocabulary w;
-    w.items[msgFood] = {"food", "food", "", "Food."};
-    w.items[msgBattery] = {"batteries", "batteries", "", "Power level."};
-    w.items[msgGem5] = {"diamond", "diamonds", "a", "Stones."};
-    w.items[msgGem3] = {"emerald", "emeralds", "an", "Stones."};
-    w.items[msgGem1] = {"ruby", "rubies", "a", "Stones."};
-    w.items[msgStone] = {"worthless stone", "worthless stones", "a", "Stones."};
-    w.items[msgCompass] = {"compass", "compass", "a", "Compass."};
-    w.items[msgGps] = {"G.P.S.", "G.P.S.", "a", "G.P.S."};
-    w.items[msgBeacon] = {"beacon", "beacon", "a", "Beacon."};
-    w.items[msgTracker] = {"tracker", "tracker", "a", "Tracker."};
-    w.items[msgDetector] = {"detector", "detector", "a", "Detector."};
-    w.items[msgEmpty] = {"empty", "empty", "an", ""};
-    w.items[msgOpen] = {"open", "open", "an", ""};
-    w.boxWord = "box";
-    w.boxPlural = "boxes";
-    w.boxArticle = "a";
-    w.gemWord = "stone";
-    w.gemPlural = "stones";
-    w.gemArticle = "a";
-    w.openWord = "open";
-    w.openPlural = "open";
-    w.openArticle = "an";
-    w.lightWord = "flashlight";
-    w.powerHint = "Power level.";
-    w.gemsHint = "Stones.";
+    w.items[msgFood] = {gameText("quorvel::BuiltinWords::food", "food"), gameText("quorvel::BuiltinWords::food", "food"), "", gameText("quorvel::BuiltinWords::food", "Food.")};
+    w.items[msgBattery] = {gameText("quorvel::BuiltinWords::battery", "batteries"), gameText("quorvel::BuiltinWords::battery", "batteries"), "", gameText("quorvel::BuiltinWords::battery", "Power level.")};
+    w.items[msgGem5] = {gameText("quorvel::BuiltinWords::gem5", "diamond"), gameText("quorvel::BuiltinWords::gem5", "diamonds"), gameText("quorvel::BuiltinWords::gem5", "a"), gameText("quorvel::BuiltinWords::gem5", "Stones.")};
+    w.items[msgGem3] = {gameText("quorvel::BuiltinWords::gem3", "emerald"), gameText("quorvel::BuiltinWords::gem3", "emeralds"), gameText("quorvel::BuiltinWords::gem3", "an"), gameText("quorvel::BuiltinWords::gem3", "Stones.")};
+    w.items[msgGem1] = {gameText("quorvel::BuiltinWords::gem1", "ruby"), gameText("quorvel::BuiltinWords::gem1", "rubies"), gameText("quorvel::BuiltinWords::gem1", "a"), gameText("quorvel::BuiltinWords::gem1", "Stones.")};
+    w.items[msgStone] = {gameText("quorvel::BuiltinWords::stone", "worthless stone"), gameText("quorvel::BuiltinWords::stone", "worthless stones"), gameText("quorvel::BuiltinWords::stone", "a"), gameText("quorvel::BuiltinWords::stone", "Stones.")};
+    w.items[msgCompass] = {gameText("quorvel::BuiltinWords::compass", "compass"), gameText("quorvel::BuiltinWords::compass", "compass"), gameText("quorvel::BuiltinWords::compass", "a"), gameText("quorvel::BuiltinWords::compass", "Compass.")};
+    w.items[msgGps] = {gameText("quorvel::BuiltinWords::gps", "G.P.S."), gameText("quorvel::BuiltinWords::gps", "G.P.S."), gameText("quorvel::BuiltinWords::gps", "a"), gameText("quorvel::BuiltinWords::gps", "G.P.S.")};
+    w.items[msgBeacon] = {gameText("quorvel::BuiltinWords::beacon", "beacon"), gameText("quorvel::BuiltinWords::beacon", "beacon"), gameText("quorvel::BuiltinWords::beacon", "a"), gameText("quorvel::BuiltinWords::beacon", "Beacon.")};
+    w.items[msgTracker] = {gameText("quorvel::BuiltinWords::tracker", "tracker"), gameText("quorvel::BuiltinWords::tracker", "tracker"), gameText("quorvel::BuiltinWords::tracker", "a"), gameText("quorvel::BuiltinWords::tracker", "Tracker.")};
+    w.items[msgDetector] = {gameText("quorvel::BuiltinWords::detector", "detector"), gameText("quorvel::BuiltinWords::detector", "detector"), gameText("quorvel::BuiltinWords::detector", "a"), gameText("quorvel::BuiltinWords::detector", "Detector.")};
+    w.items[msgEmpty] = {gameText("quorvel::BuiltinWords::empty", "empty"), gameText("quorvel::BuiltinWords::empty", "empty"), gameText("quorvel::BuiltinWords::empty", "an"), ""};
+    w.items[msgOpen] = {gameText("quorvel::BuiltinWords::open", "open"), gameText("quorvel::BuiltinWords::open", "open"), gameText("quorvel::BuiltinWords::open", "an"), ""};
+    w.boxWord = gameText("quorvel::BuiltinWords::box", "box");
+    w.boxPlural = gameText("quorvel::BuiltinWords::box", "boxes");
+    w.boxArticle = gameText("quorvel::BuiltinWords::box", "a");
+    w.gemWord = gameText("quorvel::BuiltinWords::gem", "stone");
+    w.gemPlural = gameText("quorvel::BuiltinWords::gem", "stones");
+    w.gemArticle = gameText("quorvel::BuiltinWords::gem", "a");
+    w.openWord = gameText("quorvel::BuiltinWords::open", "open");
+    w.openPlural = gameText("quorvel::BuiltinWords::open", "open");
+    w.openArticle = gameText("quorvel::BuiltinWords::open", "an");
+    w.lightWord = gameText("quorvel::BuiltinWords::light", "flashlight");
+    w.powerHint = gameText("quorvel::BuiltinWords::power", "Power level.");
+    w.gemsHint = gameText("quorvel::BuiltinWords::gem", "Stones.");
     return w;
 }
 

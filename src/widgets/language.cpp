@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QRegularExpression>
 #include <QTranslator>
 
 #include "text/gametext.h"
@@ -78,6 +79,17 @@ void installTranslations(const std::string& language) {
     if (toolkit->load(QStringLiteral("qtbase_") + QString::fromStdString(language),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(toolkit.get());
+}
+
+QString shownClockText(const std::string& text) {
+    static const QRegularExpression clock(QStringLiteral("^(\\d+) (day|days), (\\d\\d:\\d\\d:\\d\\d)$"));
+    const QString whole = QString::fromStdString(text);
+    const QRegularExpressionMatch m = clock.match(whole);
+    if (!m.hasMatch()) return whole;
+    const QString form = m.captured(2) == QLatin1String("day")
+                             ? QCoreApplication::translate("quorvel::Clock", "%1 day, %2")
+                             : QCoreApplication::translate("quorvel::Clock", "%1 days, %2");
+    return form.arg(m.captured(1), m.captured(3));
 }
 
 std::string translateEarly(const std::string& language, const char* context, const char* text) {

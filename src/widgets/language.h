@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include <QString>
+
 namespace quorvel {
 
 /// A shipped translation's code ("de", "fr", "es") chosen from the desktop's variables
@@ -18,6 +20,10 @@ std::string chooseLanguage(const std::function<std::string(const char*)>& variab
 /// tr() and Qt's standard buttons speak it; needs the application and the built-in
 /// resources. Installing again replaces the language before.
 void installTranslations(const std::string& language);
+
+/// The game clock's text ("3 days, 04:05:06", as the rules and the best-times file keep
+/// it) in the player's language; any other text as it is.
+QString shownClockText(const std::string& text);
 
 /// text of context in language, for what is written before the application exists
 /// (--help); text itself in English or where no translation has it.

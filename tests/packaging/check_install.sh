@@ -53,6 +53,11 @@ metainfo="$share/metainfo/$appid.metainfo.xml"
 if [ -f "$desktop" ]; then
     grep -qx "Icon=$appid" "$desktop" || fail "the desktop entry does not name the icon $appid"
     grep -qx "Exec=quorvel3d" "$desktop" || fail "the desktop entry does not start quorvel3d"
+    for lang in de fr es; do # the languages the game speaks, in the launchers too
+        grep -q "^Name\[$lang\]=" "$desktop" && grep -q "^Comment\[$lang\]=" "$desktop" ||
+            fail "the desktop entry has no name or comment in $lang"
+        grep -q "<summary xml:lang=\"$lang\">" "$metainfo" || fail "the metainfo has no $lang summary"
+    done
 fi
 if [ -f "$metainfo" ]; then
     grep -q "<id>$appid</id>" "$metainfo" || fail "the metainfo's id is not $appid"
