@@ -1411,6 +1411,30 @@ Optionen:
             <source>The maze from above, as far as the tools show it; resting the mouse on a cell tells what it holds.</source>
             <translation>Das Labyrinth von oben, soweit die Werkzeuge es zeigen; die Maus über einem Feld sagt, was darin liegt.</translation>
         </message>
+        <message>
+            <source>A wall (map)</source>
+            <translation>Eine Wand (Karte)</translation>
+        </message>
+        <message>
+            <source>A wall</source>
+            <translation>Eine Wand</translation>
+        </message>
+        <message>
+            <source>%1 (%2)</source>
+            <translation>%1 (%2)</translation>
+        </message>
+        <message>
+            <source>Your path</source>
+            <translation>Dein Weg</translation>
+        </message>
+        <message>
+            <source>The exit</source>
+            <translation>Der Ausgang</translation>
+        </message>
+        <message>
+            <source>Your location</source>
+            <translation>Dein Standort</translation>
+        </message>
     </context>
     <context>
         <name>quorvel::MessageDialog</name>
@@ -1752,6 +1776,42 @@ Optionen:
             <source>Load saved game</source>
             <translation>Gespeichertes Spiel laden</translation>
         </message>
+        <message>
+            <source>The name offered: %1</source>
+            <translation>Der vorgeschlagene Name: %1</translation>
+        </message>
+        <message>
+            <source>Theme: %1</source>
+            <translation>Thema: %1</translation>
+        </message>
+        <message>
+            <source>Skill level: %1, a maze of %2 by %2 cells</source>
+            <translation>Schwierigkeit: %1, ein Labyrinth aus %2 mal %2 Feldern</translation>
+        </message>
+        <message>
+            <source> and </source>
+            <translation> und </translation>
+        </message>
+        <message>
+            <source>Player: %1</source>
+            <translation>Spieler: %1</translation>
+        </message>
+        <message>
+            <source>No saved games</source>
+            <translation>Keine gespeicherten Spiele</translation>
+        </message>
+        <message>
+            <source>A saved game of level %1; Alt and the level's number loads it</source>
+            <translation>Ein gespeichertes Spiel der Stufe %1; Alt und die Nummer der Stufe lädt es</translation>
+        </message>
+        <message>
+            <source>Saved games of levels %1; Alt and the level's number loads it</source>
+            <translation>Gespeicherte Spiele der Stufen %1; Alt und die Nummer der Stufe lädt eines</translation>
+        </message>
+        <message>
+            <source>Keys: Enter starts a new maze; Alt and E, L, R, N, H or O chooses the skill level; Alt and P changes the player; V switches speech on or off; Esc leaves the game</source>
+            <translation>Tasten: Enter beginnt ein neues Labyrinth; Alt und L, W, K, J, H oder N wählt die Schwierigkeit; Alt und S wechselt den Spieler; V schaltet die Sprache an oder aus; Esc verlässt das Spiel</translation>
+        </message>
     </context>
     <context>
         <name>quorvel::Problems</name>
@@ -1864,6 +1924,209 @@ Trotzdem speichern? (Der alte Spielstand wird ersetzt)</translation>
         <message>
             <source>%1: press %2</source>
             <translation>%1: drücke %2</translation>
+        </message>
+        <message>
+            <source>Quorvel 3-D cannot speak: no speech service answered (speech-dispatcher with a voice such as espeak-ng). The game plays on without speech.</source>
+            <translation>Quorvel 3-D kann nicht sprechen: Kein Sprachdienst hat geantwortet (speech-dispatcher mit einer Stimme wie espeak-ng). Das Spiel geht ohne Sprache weiter.</translation>
+        </message>
+        <message>
+            <source>Spoken play on</source>
+            <translation>Sprachausgabe an</translation>
+        </message>
+        <message>
+            <source>Spoken play off.</source>
+            <translation>Sprachausgabe aus.</translation>
+        </message>
+        <message>
+            <source>ahead</source>
+            <translation>direkt voraus</translation>
+        </message>
+        <message>
+            <source>%1 ahead</source>
+            <translation>%1 Felder voraus</translation>
+        </message>
+        <message>
+            <source>one cell</source>
+            <translation>ein Feld</translation>
+        </message>
+        <message>
+            <source>%1 cells</source>
+            <translation>%1 Felder</translation>
+        </message>
+        <message>
+            <source>no</source>
+            <translation>keine</translation>
+        </message>
+        <message>
+            <source>one</source>
+            <translation>eins</translation>
+        </message>
+        <message>
+            <source>two</source>
+            <translation>zwei</translation>
+        </message>
+        <message>
+            <source>three</source>
+            <translation>drei</translation>
+        </message>
+        <message>
+            <source>four</source>
+            <translation>vier</translation>
+        </message>
+        <message>
+            <source>five</source>
+            <translation>fünf</translation>
+        </message>
+        <message>
+            <source>six</source>
+            <translation>sechs</translation>
+        </message>
+        <message>
+            <source>seven</source>
+            <translation>sieben</translation>
+        </message>
+        <message>
+            <source>eight</source>
+            <translation>acht</translation>
+        </message>
+        <message>
+            <source>nine</source>
+            <translation>neun</translation>
+        </message>
+        <message>
+            <source>ten</source>
+            <translation>zehn</translation>
+        </message>
+        <message>
+            <source>eleven</source>
+            <translation>elf</translation>
+        </message>
+        <message>
+            <source>twelve</source>
+            <translation>zwölf</translation>
+        </message>
+        <message>
+            <source>north</source>
+            <translation>Norden</translation>
+        </message>
+        <message>
+            <source>east</source>
+            <translation>Osten</translation>
+        </message>
+        <message>
+            <source>south</source>
+            <translation>Süden</translation>
+        </message>
+        <message>
+            <source>west</source>
+            <translation>Westen</translation>
+        </message>
+        <message>
+            <source>standing in the exit</source>
+            <translation>du stehst im Ausgang</translation>
+        </message>
+        <message>
+            <source>the exit ahead</source>
+            <translation>der Ausgang direkt voraus</translation>
+        </message>
+        <message>
+            <source>corridor, one cell; the exit two ahead</source>
+            <translation>Gang, ein Feld; der Ausgang zwei Felder voraus</translation>
+        </message>
+        <message>
+            <source>corridor, two cells; the exit three ahead</source>
+            <translation>Gang, zwei Felder; der Ausgang drei Felder voraus</translation>
+        </message>
+        <message>
+            <source>a wall with the map of the maze</source>
+            <translation>eine Wand mit der Karte des Labyrinths</translation>
+        </message>
+        <message>
+            <source>a wall</source>
+            <translation>eine Wand</translation>
+        </message>
+        <message>
+            <source>corridor, %1 or more</source>
+            <translation>Gang, %1 oder mehr</translation>
+        </message>
+        <message>
+            <source>corridor, %1</source>
+            <translation>Gang, %1</translation>
+        </message>
+        <message>
+            <source>openings on both sides after %1</source>
+            <translation>Durchgänge auf beiden Seiten bei Feld %1</translation>
+        </message>
+        <message>
+            <source>opening on the left after %1</source>
+            <translation>Durchgang links bei Feld %1</translation>
+        </message>
+        <message>
+            <source>opening on the right after %1</source>
+            <translation>Durchgang rechts bei Feld %1</translation>
+        </message>
+        <message>
+            <source>the map of the maze on the wall at its end</source>
+            <translation>die Karte des Labyrinths an der Wand an seinem Ende</translation>
+        </message>
+        <message>
+            <source>a box %1</source>
+            <translation>eine Kiste %1</translation>
+        </message>
+        <message>
+            <source>an opened box %1</source>
+            <translation>eine geöffnete Kiste %1</translation>
+        </message>
+        <message>
+            <source>Food %1, battery %2 percent, gems %3, steps %4, time %5.</source>
+            <translation>Proviant %1, Batterie %2 Prozent, Edelsteine %3, Schritte %4, Zeit %5.</translation>
+        </message>
+        <message>
+            <source>No compass.</source>
+            <translation>Kein Kompass.</translation>
+        </message>
+        <message>
+            <source>Facing %1.</source>
+            <translation>Blick nach %1.</translation>
+        </message>
+        <message>
+            <source>G.P.S.: X %1, Y %2.</source>
+            <translation>G.P.S.: X %1, Y %2.</translation>
+        </message>
+        <message>
+            <source>Beacon: no exit.</source>
+            <translation>Peilsender: kein Ausgang.</translation>
+        </message>
+        <message>
+            <source>Beacon: the exit is here.</source>
+            <translation>Peilsender: Der Ausgang ist hier.</translation>
+        </message>
+        <message>
+            <source>Beacon: the exit lies %1.</source>
+            <translation>Peilsender: Der Ausgang liegt %1.</translation>
+        </message>
+        <message>
+            <source>Beacon: the exit lies %1 and %2.</source>
+            <translation>Peilsender: Der Ausgang liegt %1 und %2.</translation>
+        </message>
+        <message>
+            <source>Detector: %1 box left.</source>
+            <translation>Detektor: Kisten übrig: %1.</translation>
+        </message>
+        <message>
+            <source>Detector: %1 boxes left.</source>
+            <translation>Detektor: Kisten übrig: %1.</translation>
+        </message>
+        <message>
+            <source>No G.P.S., beacon or detector.</source>
+            <translation>Kein G.P.S., kein Peilsender, kein Detektor.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::SpokenPlay::Way</name>
+        <message>
+            <source>%1 %2</source>
+            <translation>%1 nach %2</translation>
         </message>
     </context>
     <context>

@@ -1408,6 +1408,30 @@ Opciones:
             <source>The maze from above, as far as the tools show it; resting the mouse on a cell tells what it holds.</source>
             <translation>El laberinto visto desde arriba, hasta donde lo muestran las herramientas; el ratón sobre una casilla dice lo que contiene.</translation>
         </message>
+        <message>
+            <source>A wall (map)</source>
+            <translation>Una pared (mapa)</translation>
+        </message>
+        <message>
+            <source>A wall</source>
+            <translation>Una pared</translation>
+        </message>
+        <message>
+            <source>%1 (%2)</source>
+            <translation>%1 (%2)</translation>
+        </message>
+        <message>
+            <source>Your path</source>
+            <translation>Tu camino</translation>
+        </message>
+        <message>
+            <source>The exit</source>
+            <translation>La salida</translation>
+        </message>
+        <message>
+            <source>Your location</source>
+            <translation>Tu posición</translation>
+        </message>
     </context>
     <context>
         <name>quorvel::MessageDialog</name>
@@ -1749,6 +1773,42 @@ Opciones:
             <source>Load saved game</source>
             <translation>Cargar partida guardada</translation>
         </message>
+        <message>
+            <source>The name offered: %1</source>
+            <translation>El nombre propuesto: %1</translation>
+        </message>
+        <message>
+            <source>Theme: %1</source>
+            <translation>Tema: %1</translation>
+        </message>
+        <message>
+            <source>Skill level: %1, a maze of %2 by %2 cells</source>
+            <translation>Nivel: %1, un laberinto de %2 por %2 casillas</translation>
+        </message>
+        <message>
+            <source> and </source>
+            <translation> y </translation>
+        </message>
+        <message>
+            <source>Player: %1</source>
+            <translation>Jugador: %1</translation>
+        </message>
+        <message>
+            <source>No saved games</source>
+            <translation>No hay partidas guardadas</translation>
+        </message>
+        <message>
+            <source>A saved game of level %1; Alt and the level's number loads it</source>
+            <translation>Una partida guardada del nivel %1; Alt y el número del nivel la cargan</translation>
+        </message>
+        <message>
+            <source>Saved games of levels %1; Alt and the level's number loads it</source>
+            <translation>Partidas guardadas de los niveles %1; Alt y el número del nivel cargan una</translation>
+        </message>
+        <message>
+            <source>Keys: Enter starts a new maze; Alt and E, L, R, N, H or O chooses the skill level; Alt and P changes the player; V switches speech on or off; Esc leaves the game</source>
+            <translation>Teclas: Intro empieza un laberinto nuevo; Alt y F, P, R, A, D o V eligen el nivel; Alt y N cambia de jugador; V activa o quita la voz; Esc sale del juego</translation>
+        </message>
     </context>
     <context>
         <name>quorvel::Problems</name>
@@ -1861,6 +1921,209 @@ Do you want to save anyway? (the old save file will be replaced)</source>
         <message>
             <source>%1: press %2</source>
             <translation>%1: pulsa %2</translation>
+        </message>
+        <message>
+            <source>Quorvel 3-D cannot speak: no speech service answered (speech-dispatcher with a voice such as espeak-ng). The game plays on without speech.</source>
+            <translation>Quorvel 3-D no puede hablar: ningún servicio de voz ha respondido (speech-dispatcher con una voz como espeak-ng). El juego sigue sin voz.</translation>
+        </message>
+        <message>
+            <source>Spoken play on</source>
+            <translation>Juego hablado activado</translation>
+        </message>
+        <message>
+            <source>Spoken play off.</source>
+            <translation>Juego hablado desactivado.</translation>
+        </message>
+        <message>
+            <source>ahead</source>
+            <translation>justo delante</translation>
+        </message>
+        <message>
+            <source>%1 ahead</source>
+            <translation>a %1 casillas</translation>
+        </message>
+        <message>
+            <source>one cell</source>
+            <translation>una casilla</translation>
+        </message>
+        <message>
+            <source>%1 cells</source>
+            <translation>%1 casillas</translation>
+        </message>
+        <message>
+            <source>no</source>
+            <translation>ninguna</translation>
+        </message>
+        <message>
+            <source>one</source>
+            <translation>una</translation>
+        </message>
+        <message>
+            <source>two</source>
+            <translation>dos</translation>
+        </message>
+        <message>
+            <source>three</source>
+            <translation>tres</translation>
+        </message>
+        <message>
+            <source>four</source>
+            <translation>cuatro</translation>
+        </message>
+        <message>
+            <source>five</source>
+            <translation>cinco</translation>
+        </message>
+        <message>
+            <source>six</source>
+            <translation>seis</translation>
+        </message>
+        <message>
+            <source>seven</source>
+            <translation>siete</translation>
+        </message>
+        <message>
+            <source>eight</source>
+            <translation>ocho</translation>
+        </message>
+        <message>
+            <source>nine</source>
+            <translation>nueve</translation>
+        </message>
+        <message>
+            <source>ten</source>
+            <translation>diez</translation>
+        </message>
+        <message>
+            <source>eleven</source>
+            <translation>once</translation>
+        </message>
+        <message>
+            <source>twelve</source>
+            <translation>doce</translation>
+        </message>
+        <message>
+            <source>north</source>
+            <translation>norte</translation>
+        </message>
+        <message>
+            <source>east</source>
+            <translation>este</translation>
+        </message>
+        <message>
+            <source>south</source>
+            <translation>sur</translation>
+        </message>
+        <message>
+            <source>west</source>
+            <translation>oeste</translation>
+        </message>
+        <message>
+            <source>standing in the exit</source>
+            <translation>estás en la salida</translation>
+        </message>
+        <message>
+            <source>the exit ahead</source>
+            <translation>la salida justo delante</translation>
+        </message>
+        <message>
+            <source>corridor, one cell; the exit two ahead</source>
+            <translation>pasillo, una casilla; la salida a dos casillas</translation>
+        </message>
+        <message>
+            <source>corridor, two cells; the exit three ahead</source>
+            <translation>pasillo, dos casillas; la salida a tres casillas</translation>
+        </message>
+        <message>
+            <source>a wall with the map of the maze</source>
+            <translation>una pared con el mapa del laberinto</translation>
+        </message>
+        <message>
+            <source>a wall</source>
+            <translation>una pared</translation>
+        </message>
+        <message>
+            <source>corridor, %1 or more</source>
+            <translation>pasillo, %1 o más</translation>
+        </message>
+        <message>
+            <source>corridor, %1</source>
+            <translation>pasillo, %1</translation>
+        </message>
+        <message>
+            <source>openings on both sides after %1</source>
+            <translation>pasos a ambos lados en la casilla %1</translation>
+        </message>
+        <message>
+            <source>opening on the left after %1</source>
+            <translation>paso a la izquierda en la casilla %1</translation>
+        </message>
+        <message>
+            <source>opening on the right after %1</source>
+            <translation>paso a la derecha en la casilla %1</translation>
+        </message>
+        <message>
+            <source>the map of the maze on the wall at its end</source>
+            <translation>el mapa del laberinto en la pared del fondo</translation>
+        </message>
+        <message>
+            <source>a box %1</source>
+            <translation>una caja %1</translation>
+        </message>
+        <message>
+            <source>an opened box %1</source>
+            <translation>una caja abierta %1</translation>
+        </message>
+        <message>
+            <source>Food %1, battery %2 percent, gems %3, steps %4, time %5.</source>
+            <translation>Comida %1, pila %2 por ciento, gemas %3, pasos %4, tiempo %5.</translation>
+        </message>
+        <message>
+            <source>No compass.</source>
+            <translation>Sin brújula.</translation>
+        </message>
+        <message>
+            <source>Facing %1.</source>
+            <translation>Mirando al %1.</translation>
+        </message>
+        <message>
+            <source>G.P.S.: X %1, Y %2.</source>
+            <translation>G.P.S.: X %1, Y %2.</translation>
+        </message>
+        <message>
+            <source>Beacon: no exit.</source>
+            <translation>Baliza: no hay salida.</translation>
+        </message>
+        <message>
+            <source>Beacon: the exit is here.</source>
+            <translation>Baliza: la salida está aquí.</translation>
+        </message>
+        <message>
+            <source>Beacon: the exit lies %1.</source>
+            <translation>Baliza: la salida está a %1.</translation>
+        </message>
+        <message>
+            <source>Beacon: the exit lies %1 and %2.</source>
+            <translation>Baliza: la salida está a %1 y %2.</translation>
+        </message>
+        <message>
+            <source>Detector: %1 box left.</source>
+            <translation>Detector: cajas restantes: %1.</translation>
+        </message>
+        <message>
+            <source>Detector: %1 boxes left.</source>
+            <translation>Detector: cajas restantes: %1.</translation>
+        </message>
+        <message>
+            <source>No G.P.S., beacon or detector.</source>
+            <translation>Sin G.P.S., baliza ni detector.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::SpokenPlay::Way</name>
+        <message>
+            <source>%1 %2</source>
+            <translation>%1 al %2</translation>
         </message>
     </context>
     <context>

@@ -1408,6 +1408,30 @@ Options :
             <source>The maze from above, as far as the tools show it; resting the mouse on a cell tells what it holds.</source>
             <translation>Le labyrinthe vu d'en haut, autant que les outils le montrent ; la souris sur une case dit ce qu'elle contient.</translation>
         </message>
+        <message>
+            <source>A wall (map)</source>
+            <translation>Un mur (carte)</translation>
+        </message>
+        <message>
+            <source>A wall</source>
+            <translation>Un mur</translation>
+        </message>
+        <message>
+            <source>%1 (%2)</source>
+            <translation>%1 (%2)</translation>
+        </message>
+        <message>
+            <source>Your path</source>
+            <translation>Votre chemin</translation>
+        </message>
+        <message>
+            <source>The exit</source>
+            <translation>La sortie</translation>
+        </message>
+        <message>
+            <source>Your location</source>
+            <translation>Votre position</translation>
+        </message>
     </context>
     <context>
         <name>quorvel::MessageDialog</name>
@@ -1749,6 +1773,42 @@ Options :
             <source>Load saved game</source>
             <translation>Charger la partie sauvegardée</translation>
         </message>
+        <message>
+            <source>The name offered: %1</source>
+            <translation>Le nom proposé : %1</translation>
+        </message>
+        <message>
+            <source>Theme: %1</source>
+            <translation>Thème : %1</translation>
+        </message>
+        <message>
+            <source>Skill level: %1, a maze of %2 by %2 cells</source>
+            <translation>Niveau : %1, un labyrinthe de %2 cases sur %2</translation>
+        </message>
+        <message>
+            <source> and </source>
+            <translation> et </translation>
+        </message>
+        <message>
+            <source>Player: %1</source>
+            <translation>Joueur : %1</translation>
+        </message>
+        <message>
+            <source>No saved games</source>
+            <translation>Aucune partie sauvegardée</translation>
+        </message>
+        <message>
+            <source>A saved game of level %1; Alt and the level's number loads it</source>
+            <translation>Une partie sauvegardée au niveau %1 ; Alt et le numéro du niveau la chargent</translation>
+        </message>
+        <message>
+            <source>Saved games of levels %1; Alt and the level's number loads it</source>
+            <translation>Des parties sauvegardées aux niveaux %1 ; Alt et le numéro du niveau en chargent une</translation>
+        </message>
+        <message>
+            <source>Keys: Enter starts a new maze; Alt and E, L, R, N, H or O chooses the skill level; Alt and P changes the player; V switches speech on or off; Esc leaves the game</source>
+            <translation>Touches : Entrée commence un nouveau labyrinthe ; Alt et F, E, D, S, C ou U choisissent le niveau ; Alt et N change de joueur ; V active ou coupe la parole ; Échap quitte le jeu</translation>
+        </message>
     </context>
     <context>
         <name>quorvel::Problems</name>
@@ -1861,6 +1921,209 @@ Sauvegarder quand même ? (l'ancienne sauvegarde sera remplacée)</translation>
         <message>
             <source>%1: press %2</source>
             <translation>%1 : appuyez sur %2</translation>
+        </message>
+        <message>
+            <source>Quorvel 3-D cannot speak: no speech service answered (speech-dispatcher with a voice such as espeak-ng). The game plays on without speech.</source>
+            <translation>Quorvel 3-D ne peut pas parler : aucun service vocal n'a répondu (speech-dispatcher avec une voix comme espeak-ng). Le jeu continue sans la parole.</translation>
+        </message>
+        <message>
+            <source>Spoken play on</source>
+            <translation>Jeu parlé activé</translation>
+        </message>
+        <message>
+            <source>Spoken play off.</source>
+            <translation>Jeu parlé désactivé.</translation>
+        </message>
+        <message>
+            <source>ahead</source>
+            <translation>juste devant</translation>
+        </message>
+        <message>
+            <source>%1 ahead</source>
+            <translation>à %1 cases devant</translation>
+        </message>
+        <message>
+            <source>one cell</source>
+            <translation>une case</translation>
+        </message>
+        <message>
+            <source>%1 cells</source>
+            <translation>%1 cases</translation>
+        </message>
+        <message>
+            <source>no</source>
+            <translation>aucune</translation>
+        </message>
+        <message>
+            <source>one</source>
+            <translation>une</translation>
+        </message>
+        <message>
+            <source>two</source>
+            <translation>deux</translation>
+        </message>
+        <message>
+            <source>three</source>
+            <translation>trois</translation>
+        </message>
+        <message>
+            <source>four</source>
+            <translation>quatre</translation>
+        </message>
+        <message>
+            <source>five</source>
+            <translation>cinq</translation>
+        </message>
+        <message>
+            <source>six</source>
+            <translation>six</translation>
+        </message>
+        <message>
+            <source>seven</source>
+            <translation>sept</translation>
+        </message>
+        <message>
+            <source>eight</source>
+            <translation>huit</translation>
+        </message>
+        <message>
+            <source>nine</source>
+            <translation>neuf</translation>
+        </message>
+        <message>
+            <source>ten</source>
+            <translation>dix</translation>
+        </message>
+        <message>
+            <source>eleven</source>
+            <translation>onze</translation>
+        </message>
+        <message>
+            <source>twelve</source>
+            <translation>douze</translation>
+        </message>
+        <message>
+            <source>north</source>
+            <translation>nord</translation>
+        </message>
+        <message>
+            <source>east</source>
+            <translation>est</translation>
+        </message>
+        <message>
+            <source>south</source>
+            <translation>sud</translation>
+        </message>
+        <message>
+            <source>west</source>
+            <translation>ouest</translation>
+        </message>
+        <message>
+            <source>standing in the exit</source>
+            <translation>vous êtes dans la sortie</translation>
+        </message>
+        <message>
+            <source>the exit ahead</source>
+            <translation>la sortie juste devant</translation>
+        </message>
+        <message>
+            <source>corridor, one cell; the exit two ahead</source>
+            <translation>couloir, une case ; la sortie à deux cases devant</translation>
+        </message>
+        <message>
+            <source>corridor, two cells; the exit three ahead</source>
+            <translation>couloir, deux cases ; la sortie à trois cases devant</translation>
+        </message>
+        <message>
+            <source>a wall with the map of the maze</source>
+            <translation>un mur avec la carte du labyrinthe</translation>
+        </message>
+        <message>
+            <source>a wall</source>
+            <translation>un mur</translation>
+        </message>
+        <message>
+            <source>corridor, %1 or more</source>
+            <translation>couloir, %1 ou plus</translation>
+        </message>
+        <message>
+            <source>corridor, %1</source>
+            <translation>couloir, %1</translation>
+        </message>
+        <message>
+            <source>openings on both sides after %1</source>
+            <translation>passages des deux côtés à la case %1</translation>
+        </message>
+        <message>
+            <source>opening on the left after %1</source>
+            <translation>passage à gauche à la case %1</translation>
+        </message>
+        <message>
+            <source>opening on the right after %1</source>
+            <translation>passage à droite à la case %1</translation>
+        </message>
+        <message>
+            <source>the map of the maze on the wall at its end</source>
+            <translation>la carte du labyrinthe sur le mur du fond</translation>
+        </message>
+        <message>
+            <source>a box %1</source>
+            <translation>un coffre %1</translation>
+        </message>
+        <message>
+            <source>an opened box %1</source>
+            <translation>un coffre ouvert %1</translation>
+        </message>
+        <message>
+            <source>Food %1, battery %2 percent, gems %3, steps %4, time %5.</source>
+            <translation>Vivres %1, pile %2 pour cent, pierres %3, pas %4, temps %5.</translation>
+        </message>
+        <message>
+            <source>No compass.</source>
+            <translation>Pas de boussole.</translation>
+        </message>
+        <message>
+            <source>Facing %1.</source>
+            <translation>Direction : %1.</translation>
+        </message>
+        <message>
+            <source>G.P.S.: X %1, Y %2.</source>
+            <translation>G.P.S. : X %1, Y %2.</translation>
+        </message>
+        <message>
+            <source>Beacon: no exit.</source>
+            <translation>Balise : pas de sortie.</translation>
+        </message>
+        <message>
+            <source>Beacon: the exit is here.</source>
+            <translation>Balise : la sortie est ici.</translation>
+        </message>
+        <message>
+            <source>Beacon: the exit lies %1.</source>
+            <translation>Balise : la sortie est à %1.</translation>
+        </message>
+        <message>
+            <source>Beacon: the exit lies %1 and %2.</source>
+            <translation>Balise : la sortie est à %1 et %2.</translation>
+        </message>
+        <message>
+            <source>Detector: %1 box left.</source>
+            <translation>Détecteur : coffres restants : %1.</translation>
+        </message>
+        <message>
+            <source>Detector: %1 boxes left.</source>
+            <translation>Détecteur : coffres restants : %1.</translation>
+        </message>
+        <message>
+            <source>No G.P.S., beacon or detector.</source>
+            <translation>Ni G.P.S., ni balise, ni détecteur.</translation>
+        </message>
+    </context>
+    <context>
+        <name>quorvel::SpokenPlay::Way</name>
+        <message>
+            <source>%1 %2</source>
+            <translation>%1 direction %2</translation>
         </message>
     </context>
     <context>

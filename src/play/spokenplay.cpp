@@ -4,15 +4,17 @@
 #include <QTimer>
 
 #include "files/settingsfile.h"
+#include "text/gametext.h"
 #include "text/textutil.h"
 
 namespace quorvel {
 
 namespace {
 
-const char* const cannotSpeak =
+const char* const cannotSpeak = GAME_TEXT_NOOP(
+    "quorvel::SpokenPlay",
     "Quorvel 3-D cannot speak: no speech service answered (speech-dispatcher with a voice "
-    "such as espeak-ng). The game plays on without speech.";
+    "such as espeak-ng). The game plays on without speech.");
 
 // The game is making a maze (it shows the busy cursor and takes no input meanwhile), so a
 // dialog now could not be answered.
@@ -38,10 +40,10 @@ void SpokenPlay::switchTo(bool on, std::string_view player, std::string_view the
         turnOn();
         m_words.clear();
         m_view.clear();
-        say(joinSentences({"Spoken play on", then}));
+        say(joinSentences({gameText("quorvel::SpokenPlay", "Spoken play on"), then}));
     } else {
         // Said before it goes quiet, cutting short whatever was being said.
-        m_speaker->say("Spoken play off.");
+        m_speaker->say(gameText("quorvel::SpokenPlay", "Spoken play off."));
         m_on = false;
         m_words.clear();
         m_view.clear();
@@ -78,7 +80,7 @@ void SpokenPlay::tellCannotSpeak() {
         return;
     }
     m_told = true;
-    if (m_warn) m_warn(cannotSpeak);
+    if (m_warn) m_warn(gameText("quorvel::SpokenPlay", cannotSpeak));
 }
 
 void SpokenPlay::say(std::string_view text) {

@@ -601,7 +601,10 @@ std::optional<QString> nameBox(QWidget* parent, const QString& prompt, const QSt
     centreAtEveryShowing(box);
     spoken.sayNow(dialogWords(
         box->windowTitle().toStdString(),
-        joinSentences({prompt.toStdString(), "The name offered: " + offered.toStdString()}),
+        joinSentences({prompt.toStdString(),
+                       QCoreApplication::translate("quorvel::OpeningScreen", "The name offered: %1")
+                           .arg(offered)
+                           .toStdString()}),
         {{"OK", "Enter"}, {"Cancel", "Esc"}}));
     const bool accepted = box->exec() == QDialog::Accepted;
     if (!box) return std::nullopt;
@@ -847,7 +850,7 @@ void OpeningScreen::chooseTheme() {
     showElided(playerLabel, qText(m_session.playerName));
     showElided(themeCaption, qText(m_session.themeName));
     preview();
-    m_session.spoken.say("Theme: " + m_session.themeName);
+    m_session.spoken.say(tr("Theme: %1").arg(qText(m_session.themeName)).toStdString());
 }
 
 void OpeningScreen::toggleIntro() {
@@ -903,7 +906,9 @@ void OpeningScreen::switchSpeech() {
 std::string OpeningScreen::spokenLevel() const {
     const int level = selectedLevel();
     const std::string side = std::to_string(mazeSizeOfLevel(level));
-    return "Skill level: " + levelTitle(level) + ", a maze of " + side + " by " + side + " cells";
+    return tr("Skill level: %1, a maze of %2 by %2 cells")
+        .arg(qText(levelTitle(level)), qText(side))
+        .toStdString();
 }
 
 std::string OpeningScreen::spokenWords() const {
@@ -912,17 +917,21 @@ std::string OpeningScreen::spokenWords() const {
         if (loadButtons[level - 1]->isVisibleTo(this)) saved.push_back(level);
     std::string savedWords;
     for (std::size_t i = 0; i < saved.size(); ++i) {
-        if (i > 0) savedWords += i + 1 == saved.size() ? " and " : ", ";
+        if (i > 0) savedWords += i + 1 == saved.size() ? tr(" and ").toStdString() : ", ";
         savedWords += std::to_string(saved[i]);
     }
     return joinSentences(
-        {"Quorvel 3-D", "Player: " + m_session.playerName, spokenLevel(),
-         "Theme: " + themeBox->currentText().toStdString(),
-         saved.empty() ? std::string("No saved games")
-                       : (saved.size() == 1 ? "A saved game of level " : "Saved games of levels ") +
-                             savedWords + "; Alt and the level's number loads it",
-         "Keys: Enter starts a new maze; Alt and E, L, R, N, H or O chooses the skill level; "
-         "Alt and P changes the player; V switches speech on or off; Esc leaves the game"});
+        {"Quorvel 3-D", tr("Player: %1").arg(qText(m_session.playerName)).toStdString(),
+         spokenLevel(), tr("Theme: %1").arg(themeBox->currentText()).toStdString(),
+         (saved.empty()       ? tr("No saved games")
+          : saved.size() == 1 ? tr("A saved game of level %1; Alt and the level's number loads it")
+                                    .arg(qText(savedWords))
+                              : tr("Saved games of levels %1; Alt and the level's number loads it")
+                                    .arg(qText(savedWords)))
+             .toStdString(),
+         tr("Keys: Enter starts a new maze; Alt and E, L, R, N, H or O chooses the skill level; "
+            "Alt and P changes the player; V switches speech on or off; Esc leaves the game")
+             .toStdString()});
 }
 
 bool OpeningScreen::eventFilter(QObject* watched, QEvent* event) {

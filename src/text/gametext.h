@@ -10,6 +10,9 @@
 
 namespace quorvel {
 
+/// Marks a literal for the .ts files where it is only named (a table); gameText says it.
+#define GAME_TEXT_NOOP(context, text) text
+
 /// Finds text of context in the player's language; nullptr gives back text itself.
 using GameTextLookup = std::string (*)(const char* context, const char* text);
 

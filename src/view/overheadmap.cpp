@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "text/gametext.h"
+
 namespace quorvel {
 
 MapColour MapPicture::pixel(int x, int y) const {
@@ -194,13 +196,13 @@ std::string OverheadMap::hoverText(double x, double y, double width, double heig
     if (!(px >= 0 && px < m_picture.width && py >= 0 && py < m_picture.height)) return {};
     const MapColour c = m_picture.pixel(static_cast<int>(px), static_cast<int>(py));
     using namespace mapColour;
-    if (c == silver) return "A wall (map)";
-    if (c == gray) return "A wall";
+    if (c == silver) return gameText("quorvel::MapWindow", "A wall (map)");
+    if (c == gray) return gameText("quorvel::MapWindow", "A wall");
     if (c == fuchsia) return boxPhrase;
-    if (c == red) return boxPhrase + " (" + batteryWord + ")";
-    if (c == aqua) return "Your path";
-    if (c == lime) return "The exit";
-    if (c == yellow || c == navy) return "Your location";
+    if (c == red) return fillIn(gameText("quorvel::MapWindow", "%1 (%2)"), {boxPhrase, batteryWord});
+    if (c == aqua) return gameText("quorvel::MapWindow", "Your path");
+    if (c == lime) return gameText("quorvel::MapWindow", "The exit");
+    if (c == yellow || c == navy) return gameText("quorvel::MapWindow", "Your location");
     return {};
 }
 

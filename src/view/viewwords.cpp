@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "game/clock.h"
+#include "text/gametext.h"
 #include "view/viewscan.h"
 
 namespace quorvel {
@@ -21,7 +22,7 @@ std::string joined(const std::vector<std::string>& parts, std::string_view with)
 
 // "ahead" for the first cell, "two ahead" beyond.
 std::string distanceAhead(int d) {
-    return d <= 1 ? "ahead" : countWord(d) + " ahead";
+    return d <= 1 ? gameText("quorvel::SpokenPlay", "ahead") : fillIn(gameText("quorvel::SpokenPlay", "%1 ahead"), countWord(d));
 }
 
 // The map's coordinates of a cell, as the G.P.S. shows them beside the map.
@@ -44,83 +45,104 @@ int mapY(const Maze& m, int a, int b) {
     }
 }
 
+// A compass point in the player's language.
+std::string pointWord(int heading) {
+    return gameText("quorvel::SpokenPlay", compassPoint(heading).data());
+}
+
 std::string cells(int n) {
-    return countWord(n) + (n == 1 ? " cell" : " cells");
+    return n == 1 ? gameText("quorvel::SpokenPlay", "one cell") : fillIn(gameText("quorvel::SpokenPlay", "%1 cells"), countWord(n));
 }
 
 } // namespace
 
 std::string countWord(int n) {
-    static constexpr const char* words[] = {"no",   "one",    "two",   "three", "four",
-                                            "five", "six",    "seven", "eight", "nine",
-                                            "ten",  "eleven", "twelve"};
-    return n >= 0 && n <= 12 ? words[n] : std::to_string(n);
+static constexpr const char* words[] = {
+        GAME_TEXT_NOOP("quorvel::SpokenPlay", "no"),
+        GAME_TEXT_NOOP("quorvel::SpokenPlay", "one"),
+        GAME_TEXT_NOOP("quorvel::SpokenPlay", "two"),
+        GAME_TEXT_NOOP("quorvel::SpokenPlay", "three"),
+        GAME_TEXT_NOOP("quorvel::SpokenPlay", "four"),
+        GAME_TEXT_NOOP("quorvel::SpokenPlay", "five"),
+        GAME_TEXT_NOOP("quorvel::SpokenPlay", "six"),
+        GAME_TEXT_NOOP("quorvel::SpokenPlay", "seven"),
+        GAME_TEXT_NOOP("quorvel::SpokenPlay", "eight"),
+        GAME_TEXT_NOOP("quorvel::SpokenPlay", "nine"),
+        GAME_TEXT_NOOP("quorvel::SpokenPlay", "ten"),
+        GAME_TEXT_NOOP("quorvel::SpokenPlay", "eleven"),
+        GAME_TEXT_NOOP("quorvel::SpokenPlay", "twelve"),
+    };
+    return n >= 0 && n <= 12 ? gameText("quorvel::SpokenPlay", words[n]) : std::to_string(n);
 }
 
 std::string_view compassPoint(int heading) {
-    static constexpr std::string_view points[] = {"north", "east", "south", "west"};
+    static constexpr std::string_view points[] = {
+        GAME_TEXT_NOOP("quorvel::SpokenPlay", "north"), GAME_TEXT_NOOP("quorvel::SpokenPlay", "east"),
+        GAME_TEXT_NOOP("quorvel::SpokenPlay", "south"), GAME_TEXT_NOOP("quorvel::SpokenPlay", "west")};
     return points[((heading % 4) + 4) % 4];
 }
 
 std::string describeView(const Maze& maze) {
     const ViewPlan plan = viewScan(maze);
     switch (plan.viewCase) {
-    case ViewCase::onExit: return "standing in the exit";
-    case ViewCase::exit1: return "the exit ahead";
-    case ViewCase::exit2: return "corridor, one cell; the exit two ahead";
-    case ViewCase::exit3: return "corridor, two cells; the exit three ahead";
+    case ViewCase::onExit: return gameText("quorvel::SpokenPlay", "standing in the exit");
+    case ViewCase::exit1: return gameText("quorvel::SpokenPlay", "the exit ahead");
+    case ViewCase::exit2: return gameText("quorvel::SpokenPlay", "corridor, one cell; the exit two ahead");
+    case ViewCase::exit3: return gameText("quorvel::SpokenPlay", "corridor, two cells; the exit three ahead");
     case ViewCase::normal: break;
     }
     std::vector<std::string> parts;
     if (plan.depth == 0) {
-        parts.push_back(plan.ahead == cellWallMap ? "a wall with the map of the maze" : "a wall");
+        parts.push_back(plan.ahead == cellWallMap ? gameText("quorvel::SpokenPlay", "a wall with the map of the maze")
+                                                  : gameText("quorvel::SpokenPlay", "a wall"));
     } else {
-        parts.push_back("corridor, " + cells(plan.depth) + (plan.depth >= 4 ? " or more" : ""));
+        parts.push_back(fillIn(plan.depth >= 4 ? gameText("quorvel::SpokenPlay", "corridor, %1 or more") : gameText("quorvel::SpokenPlay", "corridor, %1"),
+                               cells(plan.depth)));
         // The sides of the cells ahead that the view shows: the first three.
         const Step a = aheadStep(maze.facing), l = leftStep(maze.facing);
         for (int d = 1; d <= std::min(plan.depth, 3); ++d) {
             const int r = maze.posRow + d * a.dr, c = maze.posCol + d * a.dc;
             const bool left = !isWall(maze.at(r + l.dr, c + l.dc));
             const bool right = !isWall(maze.at(r - l.dr, c - l.dc));
-            const std::string after = " after " + countWord(d);
+            const std::string after = countWord(d);
             if (left && right)
-                parts.push_back("openings on both sides" + after);
+                parts.push_back(fillIn(gameText("quorvel::SpokenPlay", "openings on both sides after %1"), after));
             else if (left)
-                parts.push_back("opening on the left" + after);
+                parts.push_back(fillIn(gameText("quorvel::SpokenPlay", "opening on the left after %1"), after));
             else if (right)
-                parts.push_back("opening on the right" + after);
+                parts.push_back(fillIn(gameText("quorvel::SpokenPlay", "opening on the right after %1"), after));
         }
         if (plan.depth < 4 && plan.ahead != cellWallMap) {
             const Step s = aheadStep(maze.facing);
             if (maze.at(maze.posRow + (plan.depth + 1) * s.dr,
                         maze.posCol + (plan.depth + 1) * s.dc) == cellWallMap)
-                parts.push_back("the map of the maze on the wall at its end");
+                parts.push_back(gameText("quorvel::SpokenPlay", "the map of the maze on the wall at its end"));
         }
     }
     for (int d = 0; d < 3; ++d) {
-        if (plan.closedBox[d]) parts.push_back("a box " + distanceAhead(d + 1));
-        if (plan.openBox[d]) parts.push_back("an opened box " + distanceAhead(d + 1));
+        if (plan.closedBox[d]) parts.push_back(fillIn(gameText("quorvel::SpokenPlay", "a box %1"), distanceAhead(d + 1)));
+        if (plan.openBox[d]) parts.push_back(fillIn(gameText("quorvel::SpokenPlay", "an opened box %1"), distanceAhead(d + 1)));
     }
     return joined(parts, "; ");
 }
 
 std::string describeCounters(const GameState& s, std::string_view clockText) {
-    return "Food " + std::to_string(s.foodLevel) + ", battery " + std::to_string(s.batteryLevel) +
-           " percent, gems " + std::to_string(s.gemScore) + ", steps " +
-           std::to_string(s.stepCount) + ", time " + std::string(clockText) + ".";
+    return fillIn(gameText("quorvel::SpokenPlay", "Food %1, battery %2 percent, gems %3, steps %4, time %5."),
+                  {std::to_string(s.foodLevel), std::to_string(s.batteryLevel),
+                   std::to_string(s.gemScore), std::to_string(s.stepCount), clockText});
 }
 
 std::string describeHeading(const Maze& maze, const GameState& state) {
-    if (!state.hasCompass) return "No compass.";
-    return "Facing " + std::string(compassPoint(compassHeading(maze.facing, maze.compassTurn))) +
-           ".";
+    if (!state.hasCompass) return gameText("quorvel::SpokenPlay", "No compass.");
+    return fillIn(gameText("quorvel::SpokenPlay", "Facing %1."), pointWord(compassHeading(maze.facing, maze.compassTurn)));
 }
 
 std::string describeTools(const Maze& maze, const GameState& state) {
     std::vector<std::string> said;
     if (state.hasGps)
-        said.push_back("G.P.S.: X " + std::to_string(mapX(maze, maze.posRow, maze.posCol)) +
-                       ", Y " + std::to_string(mapY(maze, maze.posRow, maze.posCol)) + ".");
+        said.push_back(fillIn(gameText("quorvel::SpokenPlay", "G.P.S.: X %1, Y %2."),
+                              {std::to_string(mapX(maze, maze.posRow, maze.posCol)),
+                               std::to_string(mapY(maze, maze.posRow, maze.posCol))}));
     if (state.hasBeacon) {
         int exitRow = -1, exitCol = -1;
         for (int r = 0; r <= maze.mazeSize && exitRow < 0; ++r)
@@ -131,32 +153,33 @@ std::string describeTools(const Maze& maze, const GameState& state) {
                     break;
                 }
         if (exitRow < 0) {
-            said.push_back("Beacon: no exit.");
+            said.push_back(gameText("quorvel::SpokenPlay", "Beacon: no exit."));
         } else {
             // Each way of the grid in compass points: facing 1 towards column - 1, 2 row
             // + 1, 3 column + 1, 4 row - 1.
             const int dr = exitRow - maze.posRow, dc = exitCol - maze.posCol;
             std::vector<std::string> ways;
-            if (dc != 0)
-                ways.push_back(
-                    cells(std::abs(dc)) + " " +
-                    std::string(compassPoint(compassHeading(dc < 0 ? 1 : 3, maze.compassTurn))));
-            if (dr != 0)
-                ways.push_back(
-                    cells(std::abs(dr)) + " " +
-                    std::string(compassPoint(compassHeading(dr > 0 ? 2 : 4, maze.compassTurn))));
-            said.push_back(ways.empty() ? "Beacon: the exit is here."
-                                        : "Beacon: the exit lies " + joined(ways, " and ") + ".");
+            // So many cells, and the compass point they lie towards.
+            const auto way = [&](int n, int facing) {
+                return fillIn(gameText("quorvel::SpokenPlay::Way", "%1 %2"),
+                              {cells(n), pointWord(compassHeading(facing, maze.compassTurn))});
+            };
+            if (dc != 0) ways.push_back(way(std::abs(dc), dc < 0 ? 1 : 3));
+            if (dr != 0) ways.push_back(way(std::abs(dr), dr > 0 ? 2 : 4));
+            said.push_back(ways.empty()       ? gameText("quorvel::SpokenPlay", "Beacon: the exit is here.")
+                           : ways.size() == 1 ? fillIn(gameText("quorvel::SpokenPlay", "Beacon: the exit lies %1."), ways[0])
+                                              : fillIn(gameText("quorvel::SpokenPlay", "Beacon: the exit lies %1 and %2."),
+                                                       {ways[0], ways[1]}));
         }
     }
     if (state.hasDetector) {
         int boxes = 0;
         for (const CellCode code : maze.grid)
             boxes += isClosedBox(code) ? 1 : 0;
-        said.push_back("Detector: " + countWord(boxes) + (boxes == 1 ? " box" : " boxes") +
-                       " left.");
+        said.push_back(fillIn(boxes == 1 ? gameText("quorvel::SpokenPlay", "Detector: %1 box left.") : gameText("quorvel::SpokenPlay", "Detector: %1 boxes left."),
+                              countWord(boxes)));
     }
-    return said.empty() ? "No G.P.S., beacon or detector." : joined(said, " ");
+    return said.empty() ? gameText("quorvel::SpokenPlay", "No G.P.S., beacon or detector.") : joined(said, " ");
 }
 
 } // namespace quorvel
