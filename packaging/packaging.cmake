@@ -120,9 +120,10 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0 (>= 2.0.18), qt6-wayland")
 # theme waves SDL2 cannot (GSM 6.10, 64-bit float; loaded when such a wave plays, so
 # without it only those are silent); the windows are laid out for the Liberation fonts.
 # Spoken play speaks through Qt's speech-dispatcher plug-in with espeak-ng's voice;
-# without them the game says it cannot speak and plays on.
+# without them the game says it cannot speak and plays on. Qt's own buttons speak the
+# player's language with Qt's translations; without them they stay English.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "libfluidsynth3, timgm6mb-soundfont, libsndfile1, fonts-liberation2, qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng")
+    "libfluidsynth3, timgm6mb-soundfont, libsndfile1, fonts-liberation2, qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_CUSTOM_INSTALL_VARIABLES "QUORVEL_BINDIR=games" "QUORVEL_DEBIAN_PACKAGE=ON")

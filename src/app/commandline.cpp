@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include <QtGlobal>
-
+#include "text/gametext.h"
 #include "text/textutil.h"
 
 namespace quorvel {
@@ -185,19 +184,18 @@ std::string strayWord(const std::vector<std::string>& words) {
 
 const std::vector<GnuOption>& gnuOptions() {
     static const std::vector<GnuOption> options = {
-        {"help", "", QT_TRANSLATE_NOOP("quorvel::CommandLine", "show this help and end"),
+        {"help", "", GAME_TEXT_NOOP("quorvel::CommandLine", "show this help and end"),
          [](ProgramOptions& o, std::string_view) {
              return setAction(o, ProgramOptions::Action::help);
          }},
-        {"version", "", QT_TRANSLATE_NOOP("quorvel::CommandLine", "show the version and end"),
+        {"version", "", GAME_TEXT_NOOP("quorvel::CommandLine", "show the version and end"),
          [](ProgramOptions& o, std::string_view) {
              return setAction(o, ProgramOptions::Action::version);
          }},
         {"maze", "L-S",
-         QT_TRANSLATE_NOOP("quorvel::CommandLine",
-                           "play maze number L-S at once: level L (1 to 6)\n"
-                           "from generator state S (0 to 4294967295); a word\n"
-                           "that belongs to no switch is refused"),
+         GAME_TEXT_NOOP("quorvel::CommandLine", "play maze number L-S at once: level L (1 to 6)\n"
+                                                "from generator state S (0 to 4294967295); a word\n"
+                                                "that belongs to no switch is refused"),
          [](ProgramOptions& o, std::string_view value) {
              const std::optional<MazeNumber> number = parseMazeNumber(value);
              if (!number) return badMazeNumberText(value);
@@ -205,11 +203,10 @@ const std::vector<GnuOption>& gnuOptions() {
              return std::string();
          }},
         {"replay", "FILE",
-         QT_TRANSLATE_NOOP("quorvel::CommandLine",
-                           "watch the run kept in FILE (one of the Replays\n"
-                           "folder) and say whether it reaches its recorded\n"
-                           "result; Space pauses, Right plays one event,\n"
-                           "1 2 4 set the speed, Esc stops"),
+         GAME_TEXT_NOOP("quorvel::CommandLine", "watch the run kept in FILE (one of the Replays\n"
+                                                "folder) and say whether it reaches its recorded\n"
+                                                "result; Space pauses, Right plays one event,\n"
+                                                "1 2 4 set the speed, Esc stops"),
          [](ProgramOptions& o, std::string_view value) {
              if (value.empty()) return std::string("option '--replay' names no file");
              o.replay = std::string(value);
@@ -294,7 +291,7 @@ std::string usageText(std::string_view program, const UsageTranslation& translat
     const auto tr = [&translate](const char* text) {
         return translate ? translate("quorvel::CommandLine", text) : std::string(text);
     };
-    static constexpr const char* head = QT_TRANSLATE_NOOP(
+    static constexpr const char* head = GAME_TEXT_NOOP(
         "quorvel::CommandLine", "Usage: %1 [OPTION]... [-uNAME] [QT-OPTION]...\n"
                                 "Quorvel 3-D: a random 3-D maze, seen in first person.\n"
                                 "\n"
@@ -315,18 +312,18 @@ std::string usageText(std::string_view program, const UsageTranslation& translat
     }
     // The rest in paragraphs, each translated whole.
     static constexpr std::array rest = {
-        QT_TRANSLATE_NOOP(
+        GAME_TEXT_NOOP(
             "quorvel::CommandLine",
             "  -uNAME, /UNAME        play as NAME without being asked for a name (the\n"
             "                        letter u in either case)\n"
             "      --                end the options: what follows is passed on as it is\n"),
-        QT_TRANSLATE_NOOP(
+        GAME_TEXT_NOOP(
             "quorvel::CommandLine",
             "Every \"-\" and \"/\" in the rest of the command line starts a switch, so a\n"
             "player's name writes these as escapes:\n"
             "  %b a blank   %q a double quote   %p a percent sign   %d a minus   %s a slash\n"
             "For example -uJohn%bSmith plays as \"John Smith\", /UAnn%dMarie as \"Ann-Marie\".\n"),
-        QT_TRANSLATE_NOOP(
+        GAME_TEXT_NOOP(
             "quorvel::CommandLine",
             "Qt's own options, with one dash or two, are passed on to Qt; among them:\n"
             "  -platform NAME        the window system: xcb (X11), wayland, or offscreen\n"
@@ -335,13 +332,13 @@ std::string usageText(std::string_view program, const UsageTranslation& translat
             "  -style STYLE, -stylesheet FILE, -platformtheme NAME, -reverse,\n"
             "  -qwindowgeometry GEOMETRY, -qwindowtitle TITLE, -qwindowicon FILE,\n"
             "  -platformpluginpath PATH, -plugin NAME, -session ID, -name NAME\n"),
-        QT_TRANSLATE_NOOP(
+        GAME_TEXT_NOOP(
             "quorvel::CommandLine",
             "On a Wayland desktop with XWayland (both WAYLAND_DISPLAY and DISPLAY set) the\n"
             "game runs through X11 (Qt's xcb platform), where it can place its map window\n"
             "beside the game screen and carry a locked map along, which no Wayland client\n"
             "may do. Set QT_QPA_PLATFORM or give -platform to choose otherwise.\n"),
-        QT_TRANSLATE_NOOP(
+        GAME_TEXT_NOOP(
             "quorvel::CommandLine",
             "Environment:\n"
             "  QUORVEL3D_HOME        the folder of the settings, saved games, best times\n"
@@ -351,10 +348,9 @@ std::string usageText(std::string_view program, const UsageTranslation& translat
             "  QT_QPA_PLATFORM       Qt's platform, as -platform\n"
             "  SDL_AUDIODRIVER       SDL's audio driver (dummy plays nothing)\n"
             "  SDL_SOUNDFONTS        the General MIDI SoundFont of the music\n"),
-        QT_TRANSLATE_NOOP(
-            "quorvel::CommandLine",
-            "Exit status: 0 when the game ends (or another copy is running already),\n"
-            "1 when it cannot start, 2 for a bad command line.\n"),
+        GAME_TEXT_NOOP("quorvel::CommandLine",
+                       "Exit status: 0 when the game ends (or another copy is running already),\n"
+                       "1 when it cannot start, 2 for a bad command line.\n"),
     };
     for (std::size_t i = 0; i < rest.size(); ++i)
         text += (i == 0 ? "" : "\n") + tr(rest[i]);

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QTranslator>
 
@@ -70,6 +71,9 @@ void installTranslations(const std::string& language) {
             installed->reset();
         }
     setGameTextLookup(nullptr);
+    // Qt's own choices by language (the voice of spoken play among them) follow the game's.
+    QLocale::setDefault(language.empty() ? QLocale::system()
+                                         : QLocale(QString::fromStdString(language)));
     if (language.empty()) return;
     setGameTextLookup(translatedText);
     game = std::make_unique<QTranslator>();

@@ -50,7 +50,7 @@ for library in libqt6widgets6 libqt6texttospeech6 libsdl2-2.0-0 qt6-wayland; do
     grep -qE "(^|, )$library( |,|$)" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 for recommended in libfluidsynth3 timgm6mb-soundfont libsndfile1 fonts-liberation2 \
-    qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng; do
+    qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng qt6-translations-l10n; do
     grep -q "$recommended" <<<"$(field Recommends)" || fail "Recommends lacks $recommended"
 done
 [ "$(field Description | wc -l)" -ge 5 ] || fail "the description has no extended part"

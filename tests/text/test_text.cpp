@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "text/gametext.h"
 #include "text/textutil.h"
 
 using namespace quorvel;
@@ -26,4 +27,15 @@ TEST(TextHelpers, SmallTextFunctions) {
     EXPECT_EQ(pluralWord("day", "days", 1), "day");
     EXPECT_EQ(pluralWord("day", "days", 0), "days");
     EXPECT_EQ(pluralWord("day", "days", 2), "days");
+}
+
+// A translated form takes its arguments in one pass, in whatever order it names them;
+// a name that holds "%2" stays as typed. English stands until a lookup is installed.
+TEST(TextHelpers, FormsTakeTheirArgumentsInOnePass) {
+    EXPECT_EQ(fillIn("Unable to write to %1!", "a%2b"), "Unable to write to a%2b!");
+    EXPECT_EQ(fillIn("%2 / %1 %3 100%", {"x", "y"}), "y / x %3 100%");
+    EXPECT_EQ(gameText("quorvel::Problems", "File Error"), "File Error");
+    setGameTextLookup([](const char*, const char* text) { return std::string("<") + text + ">"; });
+    EXPECT_EQ(gameText("quorvel::Problems", "File Error"), "<File Error>");
+    setGameTextLookup(nullptr);
 }
