@@ -1225,6 +1225,12 @@ Optionen:
             <source>Are you sure you want to stop playing?</source>
             <translation>Willst du wirklich aufhören zu spielen?</translation>
         </message>
+        <message>
+            <source>The number of this maze: share it, or play the maze again with
+quorvel3d %1 %2</source>
+            <translation>Die Nummer dieses Labyrinths: Teile sie, oder spiele das Labyrinth noch einmal mit
+quorvel3d %1 %2</translation>
+        </message>
     </context>
     <context>
         <name>quorvel::HelpWindow</name>
@@ -1917,6 +1923,42 @@ Trotzdem speichern? (Der alte Spielstand wird ersetzt)</translation>
         <message>
             <source>Watching %1's run: %2, 1 2 4 speed, Esc stops</source>
             <translation>Lauf von %1: %2, 1 2 4 Tempo, Esc beendet</translation>
+        </message>
+        <message>
+            <source>won in %1 with %2 and %3</source>
+            <translation>gewonnen in %1 mit %2 und %3</translation>
+        </message>
+        <message>
+            <source>lost in %1 with %2 and %3</source>
+            <translation>verloren in %1 mit %2 und %3</translation>
+        </message>
+        <message>
+            <source>left unfinished after %1 with %2 and %3</source>
+            <translation>nach %1 unvollendet verlassen, mit %2 und %3</translation>
+        </message>
+        <message>
+            <source>%1 gem</source>
+            <translation>%1 Edelstein</translation>
+        </message>
+        <message>
+            <source>%1 gems</source>
+            <translation>%1 Edelsteinen</translation>
+        </message>
+        <message>
+            <source>%1 step</source>
+            <translation>%1 Schritt</translation>
+        </message>
+        <message>
+            <source>%1 steps</source>
+            <translation>%1 Schritten</translation>
+        </message>
+        <message>
+            <source>The run reached its recorded result: %1.</source>
+            <translation>Der Lauf hat sein aufgezeichnetes Ergebnis erreicht: %1.</translation>
+        </message>
+        <message>
+            <source>The run departed from its record at event %1 of %2: %3.</source>
+            <translation>Der Lauf ist bei Ereignis %1 von %2 von seiner Aufzeichnung abgewichen: %3.</translation>
         </message>
     </context>
     <context>

@@ -1222,6 +1222,12 @@ Opciones:
             <source>Are you sure you want to stop playing?</source>
             <translation>¿Seguro que quieres dejar de jugar?</translation>
         </message>
+        <message>
+            <source>The number of this maze: share it, or play the maze again with
+quorvel3d %1 %2</source>
+            <translation>El número de este laberinto: compártelo, o vuelve a jugar el laberinto con
+quorvel3d %1 %2</translation>
+        </message>
     </context>
     <context>
         <name>quorvel::HelpWindow</name>
@@ -1914,6 +1920,42 @@ Do you want to save anyway? (the old save file will be replaced)</source>
         <message>
             <source>Watching %1's run: %2, 1 2 4 speed, Esc stops</source>
             <translation>Partida de %1: %2, 1 2 4 velocidad, Esc termina</translation>
+        </message>
+        <message>
+            <source>won in %1 with %2 and %3</source>
+            <translation>ganada en %1 con %2 y %3</translation>
+        </message>
+        <message>
+            <source>lost in %1 with %2 and %3</source>
+            <translation>perdida en %1 con %2 y %3</translation>
+        </message>
+        <message>
+            <source>left unfinished after %1 with %2 and %3</source>
+            <translation>sin terminar tras %1 con %2 y %3</translation>
+        </message>
+        <message>
+            <source>%1 gem</source>
+            <translation>%1 gema</translation>
+        </message>
+        <message>
+            <source>%1 gems</source>
+            <translation>%1 gemas</translation>
+        </message>
+        <message>
+            <source>%1 step</source>
+            <translation>%1 paso</translation>
+        </message>
+        <message>
+            <source>%1 steps</source>
+            <translation>%1 pasos</translation>
+        </message>
+        <message>
+            <source>The run reached its recorded result: %1.</source>
+            <translation>La partida llega a su resultado grabado: %1.</translation>
+        </message>
+        <message>
+            <source>The run departed from its record at event %1 of %2: %3.</source>
+            <translation>La partida se apartó de su grabación en el evento %1 de %2: %3.</translation>
         </message>
     </context>
     <context>

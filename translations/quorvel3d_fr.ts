@@ -1222,6 +1222,12 @@ Options :
             <source>Are you sure you want to stop playing?</source>
             <translation>Voulez-vous vraiment arrêter de jouer ?</translation>
         </message>
+        <message>
+            <source>The number of this maze: share it, or play the maze again with
+quorvel3d %1 %2</source>
+            <translation>Le numéro de ce labyrinthe : partagez-le, ou rejouez ce labyrinthe avec
+quorvel3d %1 %2</translation>
+        </message>
     </context>
     <context>
         <name>quorvel::HelpWindow</name>
@@ -1914,6 +1920,42 @@ Sauvegarder quand même ? (l'ancienne sauvegarde sera remplacée)</translation>
         <message>
             <source>Watching %1's run: %2, 1 2 4 speed, Esc stops</source>
             <translation>Partie de %1 : %2, 1 2 4 vitesse, Échap arrête</translation>
+        </message>
+        <message>
+            <source>won in %1 with %2 and %3</source>
+            <translation>gagnée en %1 avec %2 et %3</translation>
+        </message>
+        <message>
+            <source>lost in %1 with %2 and %3</source>
+            <translation>perdue en %1 avec %2 et %3</translation>
+        </message>
+        <message>
+            <source>left unfinished after %1 with %2 and %3</source>
+            <translation>laissée inachevée après %1 avec %2 et %3</translation>
+        </message>
+        <message>
+            <source>%1 gem</source>
+            <translation>%1 pierre</translation>
+        </message>
+        <message>
+            <source>%1 gems</source>
+            <translation>%1 pierres</translation>
+        </message>
+        <message>
+            <source>%1 step</source>
+            <translation>%1 pas</translation>
+        </message>
+        <message>
+            <source>%1 steps</source>
+            <translation>%1 pas</translation>
+        </message>
+        <message>
+            <source>The run reached its recorded result: %1.</source>
+            <translation>La partie atteint son résultat enregistré : %1.</translation>
+        </message>
+        <message>
+            <source>The run departed from its record at event %1 of %2: %3.</source>
+            <translation>La partie s'est écartée de son enregistrement à l'événement %1 sur %2 : %3.</translation>
         </message>
     </context>
     <context>

@@ -4,6 +4,7 @@
 
 #include "game/levels.h"
 #include "game/maze.h"
+#include "text/gametext.h"
 
 namespace quorvel {
 
@@ -54,8 +55,10 @@ std::string mazeNumberText(const Maze& maze) {
 }
 
 std::string mazeNumberHint(std::string_view number) {
-    return "The number of this maze: share it, or play the maze again with\nquorvel3d " +
-           std::string(mazeOption) + " " + std::string(number);
+    return fillIn(gameText("quorvel::GameScreen",
+                           "The number of this maze: share it, or play the maze again with\n"
+                           "quorvel3d %1 %2"),
+                  {mazeOption, number});
 }
 
 std::string badMazeNumberText(std::string_view text) {

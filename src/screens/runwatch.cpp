@@ -181,7 +181,8 @@ void RunWatch::finish() {
         std::printf("quorvel3d-watch %s\n", m_verdict.c_str());
         std::fflush(stdout);
     }
-    showDialog(dkNotice, applicationTitle, m_verdict);
+    showDialog(dkNotice, applicationTitle,
+               watchVerdict(m_run, m_screen.game().run().outcome, m_player->departure(), true));
     close();
 }
 
