@@ -5,7 +5,7 @@
         <name>quorvel::AboutBox</name>
         <message>
             <source>Back to basics &lt;default&gt;</source>
-            <translation>Zurück zu den Wurzeln &lt;Standard&gt;</translation>
+            <translation>Back to basics &lt;default&gt;</translation>
         </message>
         <message>
             <source>Theme by %1</source>
@@ -1366,6 +1366,102 @@ quorvel3d %1 %2</translation>
             <source>Topic %1 of %2:  %3</source>
             <translation>Thema %1 von %2:  %3</translation>
         </message>
+        <message>
+            <source>Your keys</source>
+            <translation>Deine Tasten</translation>
+        </message>
+        <message>
+            <source>The settings file moves these keys for every player:</source>
+            <translation>Die Einstellungsdatei verlegt diese Tasten für jeden Spieler:</translation>
+        </message>
+        <message>
+            <source>step forward</source>
+            <translation>Schritt vorwärts</translation>
+        </message>
+        <message>
+            <source>step back</source>
+            <translation>Schritt zurück</translation>
+        </message>
+        <message>
+            <source>turn left</source>
+            <translation>nach links drehen</translation>
+        </message>
+        <message>
+            <source>turn right</source>
+            <translation>nach rechts drehen</translation>
+        </message>
+        <message>
+            <source>use a battery</source>
+            <translation>eine Batterie benutzen</translation>
+        </message>
+        <message>
+            <source>run</source>
+            <translation>rennen</translation>
+        </message>
+        <message>
+            <source>the overhead map</source>
+            <translation>die Übersichtskarte</translation>
+        </message>
+        <message>
+            <source>sounds on or off</source>
+            <translation>Klänge an oder aus</translation>
+        </message>
+        <message>
+            <source>music on or off</source>
+            <translation>Musik an oder aus</translation>
+        </message>
+        <message>
+            <source>the story</source>
+            <translation>die Geschichte</translation>
+        </message>
+        <message>
+            <source>yell</source>
+            <translation>schreien</translation>
+        </message>
+        <message>
+            <source>laugh</source>
+            <translation>lachen</translation>
+        </message>
+        <message>
+            <source>cry</source>
+            <translation>weinen</translation>
+        </message>
+        <message>
+            <source>jump</source>
+            <translation>springen</translation>
+        </message>
+        <message>
+            <source>dance</source>
+            <translation>tanzen</translation>
+        </message>
+        <message>
+            <source>spoken play on or off</source>
+            <translation>Sprachausgabe an oder aus</translation>
+        </message>
+        <message>
+            <source>say the counters</source>
+            <translation>die Zähler sagen</translation>
+        </message>
+        <message>
+            <source>say the compass heading</source>
+            <translation>die Kompassrichtung sagen</translation>
+        </message>
+        <message>
+            <source>say what the tools tell</source>
+            <translation>sagen, was die Werkzeuge zeigen</translation>
+        </message>
+        <message>
+            <source>say what lies ahead</source>
+            <translation>sagen, was voraus liegt</translation>
+        </message>
+        <message>
+            <source>sound cues on or off</source>
+            <translation>Klanghinweise an oder aus</translation>
+        </message>
+        <message>
+            <source>the map's colours for colour-blind eyes</source>
+            <translation>die Kartenfarben für farbenblinde Augen</translation>
+        </message>
     </context>
     <context>
         <name>quorvel::MapWindow</name>
@@ -1588,7 +1684,7 @@ quorvel3d %1 %2</translation>
      eine oder mehrere Dateien fehlten oder waren beschädigt.
 
       Das Thema wurde auf den Standard zurückgesetzt.
-                    &lt; Zurück zu den Wurzeln &lt;Standard&gt; &gt;.</translation>
+                    &lt; Back to basics &lt;Default&gt; &gt;.</translation>
         </message>
         <message>
             <source>Player's name: </source>

@@ -5,7 +5,7 @@
         <name>quorvel::AboutBox</name>
         <message>
             <source>Back to basics &lt;default&gt;</source>
-            <translation>Vuelta a lo básico &lt;predeterminado&gt;</translation>
+            <translation>Back to basics &lt;default&gt;</translation>
         </message>
         <message>
             <source>Theme by %1</source>
@@ -1363,6 +1363,102 @@ quorvel3d %1 %2</translation>
             <source>Topic %1 of %2:  %3</source>
             <translation>Tema %1 de %2:  %3</translation>
         </message>
+        <message>
+            <source>Your keys</source>
+            <translation>Tus teclas</translation>
+        </message>
+        <message>
+            <source>The settings file moves these keys for every player:</source>
+            <translation>El archivo de ajustes cambia estas teclas para todos los jugadores:</translation>
+        </message>
+        <message>
+            <source>step forward</source>
+            <translation>avanzar</translation>
+        </message>
+        <message>
+            <source>step back</source>
+            <translation>retroceder</translation>
+        </message>
+        <message>
+            <source>turn left</source>
+            <translation>girar a la izquierda</translation>
+        </message>
+        <message>
+            <source>turn right</source>
+            <translation>girar a la derecha</translation>
+        </message>
+        <message>
+            <source>use a battery</source>
+            <translation>usar una pila</translation>
+        </message>
+        <message>
+            <source>run</source>
+            <translation>correr</translation>
+        </message>
+        <message>
+            <source>the overhead map</source>
+            <translation>el mapa desde arriba</translation>
+        </message>
+        <message>
+            <source>sounds on or off</source>
+            <translation>sonidos sí o no</translation>
+        </message>
+        <message>
+            <source>music on or off</source>
+            <translation>música sí o no</translation>
+        </message>
+        <message>
+            <source>the story</source>
+            <translation>la historia</translation>
+        </message>
+        <message>
+            <source>yell</source>
+            <translation>gritar</translation>
+        </message>
+        <message>
+            <source>laugh</source>
+            <translation>reír</translation>
+        </message>
+        <message>
+            <source>cry</source>
+            <translation>llorar</translation>
+        </message>
+        <message>
+            <source>jump</source>
+            <translation>saltar</translation>
+        </message>
+        <message>
+            <source>dance</source>
+            <translation>bailar</translation>
+        </message>
+        <message>
+            <source>spoken play on or off</source>
+            <translation>juego hablado sí o no</translation>
+        </message>
+        <message>
+            <source>say the counters</source>
+            <translation>decir los contadores</translation>
+        </message>
+        <message>
+            <source>say the compass heading</source>
+            <translation>decir el rumbo de la brújula</translation>
+        </message>
+        <message>
+            <source>say what the tools tell</source>
+            <translation>decir lo que muestran las herramientas</translation>
+        </message>
+        <message>
+            <source>say what lies ahead</source>
+            <translation>decir lo que hay delante</translation>
+        </message>
+        <message>
+            <source>sound cues on or off</source>
+            <translation>pistas de sonido sí o no</translation>
+        </message>
+        <message>
+            <source>the map's colours for colour-blind eyes</source>
+            <translation>los colores del mapa para daltónicos</translation>
+        </message>
     </context>
     <context>
         <name>quorvel::MapWindow</name>
@@ -1585,7 +1681,7 @@ quorvel3d %1 %2</translation>
      faltaban archivos o estaban dañados.
 
       Se ha vuelto al tema predeterminado.
-                    &lt; Vuelta a lo básico &lt;Predeterminado&gt; &gt;.</translation>
+                    &lt; Back to basics &lt;Default&gt; &gt;.</translation>
         </message>
         <message>
             <source>Player's name: </source>

@@ -5,7 +5,7 @@
         <name>quorvel::AboutBox</name>
         <message>
             <source>Back to basics &lt;default&gt;</source>
-            <translation>Retour aux sources &lt;défaut&gt;</translation>
+            <translation>Back to basics &lt;default&gt;</translation>
         </message>
         <message>
             <source>Theme by %1</source>
@@ -1363,6 +1363,102 @@ quorvel3d %1 %2</translation>
             <source>Topic %1 of %2:  %3</source>
             <translation>Sujet %1 sur %2 :  %3</translation>
         </message>
+        <message>
+            <source>Your keys</source>
+            <translation>Vos touches</translation>
+        </message>
+        <message>
+            <source>The settings file moves these keys for every player:</source>
+            <translation>Le fichier de réglages déplace ces touches pour chaque joueur :</translation>
+        </message>
+        <message>
+            <source>step forward</source>
+            <translation>avancer</translation>
+        </message>
+        <message>
+            <source>step back</source>
+            <translation>reculer</translation>
+        </message>
+        <message>
+            <source>turn left</source>
+            <translation>tourner à gauche</translation>
+        </message>
+        <message>
+            <source>turn right</source>
+            <translation>tourner à droite</translation>
+        </message>
+        <message>
+            <source>use a battery</source>
+            <translation>utiliser une pile</translation>
+        </message>
+        <message>
+            <source>run</source>
+            <translation>courir</translation>
+        </message>
+        <message>
+            <source>the overhead map</source>
+            <translation>la carte vue d'en haut</translation>
+        </message>
+        <message>
+            <source>sounds on or off</source>
+            <translation>sons oui ou non</translation>
+        </message>
+        <message>
+            <source>music on or off</source>
+            <translation>musique oui ou non</translation>
+        </message>
+        <message>
+            <source>the story</source>
+            <translation>l'histoire</translation>
+        </message>
+        <message>
+            <source>yell</source>
+            <translation>crier</translation>
+        </message>
+        <message>
+            <source>laugh</source>
+            <translation>rire</translation>
+        </message>
+        <message>
+            <source>cry</source>
+            <translation>pleurer</translation>
+        </message>
+        <message>
+            <source>jump</source>
+            <translation>sauter</translation>
+        </message>
+        <message>
+            <source>dance</source>
+            <translation>danser</translation>
+        </message>
+        <message>
+            <source>spoken play on or off</source>
+            <translation>jeu parlé oui ou non</translation>
+        </message>
+        <message>
+            <source>say the counters</source>
+            <translation>dire les compteurs</translation>
+        </message>
+        <message>
+            <source>say the compass heading</source>
+            <translation>dire la direction de la boussole</translation>
+        </message>
+        <message>
+            <source>say what the tools tell</source>
+            <translation>dire ce que montrent les outils</translation>
+        </message>
+        <message>
+            <source>say what lies ahead</source>
+            <translation>dire ce qui est devant</translation>
+        </message>
+        <message>
+            <source>sound cues on or off</source>
+            <translation>repères sonores oui ou non</translation>
+        </message>
+        <message>
+            <source>the map's colours for colour-blind eyes</source>
+            <translation>les couleurs de la carte pour les daltoniens</translation>
+        </message>
     </context>
     <context>
         <name>quorvel::MapWindow</name>
@@ -1585,7 +1681,7 @@ quorvel3d %1 %2</translation>
      un ou plusieurs fichiers manquaient ou étaient abîmés.
 
       Le thème par défaut a été remis.
-                    &lt; Retour aux sources &lt;Défaut&gt; &gt;.</translation>
+                    &lt; Back to basics &lt;Default&gt; &gt;.</translation>
         </message>
         <message>
             <source>Player's name: </source>

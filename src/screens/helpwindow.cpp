@@ -19,6 +19,7 @@
 #include "screens/helpresources.h"
 #include "screens/keybindings.h"
 #include "widgets/accessibility.h"
+#include "widgets/language.h"
 #include "widgets/storyhtml.h"
 
 namespace quorvel {
@@ -68,7 +69,10 @@ int pageNumber(int item) {
 
 bool loadRtfResource(QTextBrowser* viewer, const char* name) {
     initHelpResources();
-    QFile file(QStringLiteral(":/RTF/") + QString::fromLatin1(name));
+    // The page in the player's language where there is one, else the English one.
+    QFile file(QStringLiteral(":/RTF/%1/%2")
+                   .arg(QString::fromStdString(gameLanguage()), QString::fromLatin1(name)));
+    if (gameLanguage().empty() || !file.exists()) file.setFileName(QStringLiteral(":/RTF/") + QString::fromLatin1(name));
     if (!viewer || !file.open(QIODevice::ReadOnly)) return false;
     const QByteArray bytes = file.readAll();
     viewer->clear();
@@ -98,13 +102,16 @@ void addKeysInForce(QTextBrowser* viewer, const KeyBindings& keys) {
         if (keys.key(action) == own.key(action)) continue;
         list += QStringLiteral("<li><span class=\"key\">%1</span> %2</li>")
                     .arg(QString::fromStdString(keys.keyName(action)).toHtmlEscaped(),
-                         QString::fromLatin1(keyActionMeaning(action)));
+                         QCoreApplication::translate("quorvel::HelpWindow", keyActionMeaning(action)));
     }
     QTextCursor end(viewer->document());
     end.movePosition(QTextCursor::End);
-    end.insertHtml(QStringLiteral("<p class=\"sub\">Your keys</p><p>The settings file moves "
-                                  "these keys for every player:</p><ul>%1</ul>")
-                       .arg(list));
+    end.insertHtml(QStringLiteral("<p class=\"sub\">%1</p><p>%2</p><ul>%3</ul>")
+                       .arg(QCoreApplication::translate("quorvel::HelpWindow", "Your keys"),
+                            QCoreApplication::translate(
+                                "quorvel::HelpWindow",
+                                "The settings file moves these keys for every player:"),
+                            list));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QtGlobal>
 #include <QString>
 
 #include "files/settingsfile.h"
@@ -20,28 +21,28 @@ struct ActionInfo {
 };
 
 constexpr std::array<ActionInfo, keyActionCount> actions = {{
-    {"Up", "step forward", Qt::Key_Up},
-    {"Down", "step back", Qt::Key_Down},
-    {"Left", "turn left", Qt::Key_Left},
-    {"Right", "turn right", Qt::Key_Right},
-    {"Use", "use a battery", Qt::Key_U},
-    {"Run", "run", Qt::Key_R},
-    {"Map", "the overhead map", Qt::Key_W},
-    {"Sounds", "sounds on or off", Qt::Key_S},
-    {"Music", "music on or off", Qt::Key_M},
-    {"Story", "the story", Qt::Key_Slash},
-    {"Yell", "yell", Qt::Key_Y},
-    {"Laugh", "laugh", Qt::Key_L},
-    {"Cry", "cry", Qt::Key_C},
-    {"Jump", "jump", Qt::Key_J},
-    {"Dance", "dance", Qt::Key_D},
-    {"Speech", "spoken play on or off", Qt::Key_V},
-    {"Counters", "say the counters", Qt::Key_I},
-    {"Heading", "say the compass heading", Qt::Key_H},
-    {"Tools", "say what the tools tell", Qt::Key_T},
-    {"Ahead", "say what lies ahead", Qt::Key_A},
-    {"Cues", "sound cues on or off", Qt::Key_E},
-    {"Palette", "the map's colours for colour-blind eyes", Qt::Key_P},
+    {"Up", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "step forward"), Qt::Key_Up},
+    {"Down", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "step back"), Qt::Key_Down},
+    {"Left", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "turn left"), Qt::Key_Left},
+    {"Right", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "turn right"), Qt::Key_Right},
+    {"Use", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "use a battery"), Qt::Key_U},
+    {"Run", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "run"), Qt::Key_R},
+    {"Map", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "the overhead map"), Qt::Key_W},
+    {"Sounds", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "sounds on or off"), Qt::Key_S},
+    {"Music", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "music on or off"), Qt::Key_M},
+    {"Story", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "the story"), Qt::Key_Slash},
+    {"Yell", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "yell"), Qt::Key_Y},
+    {"Laugh", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "laugh"), Qt::Key_L},
+    {"Cry", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "cry"), Qt::Key_C},
+    {"Jump", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "jump"), Qt::Key_J},
+    {"Dance", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "dance"), Qt::Key_D},
+    {"Speech", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "spoken play on or off"), Qt::Key_V},
+    {"Counters", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "say the counters"), Qt::Key_I},
+    {"Heading", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "say the compass heading"), Qt::Key_H},
+    {"Tools", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "say what the tools tell"), Qt::Key_T},
+    {"Ahead", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "say what lies ahead"), Qt::Key_A},
+    {"Cues", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "sound cues on or off"), Qt::Key_E},
+    {"Palette", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "the map's colours for colour-blind eyes"), Qt::Key_P},
 }};
 
 std::vector<int> ownKeys() {

@@ -40,6 +40,11 @@ QString gameTranslationFile(const std::string& language) {
     return QStringLiteral(":/i18n/quorvel3d_%1.qm").arg(QString::fromStdString(language));
 }
 
+std::string& languageInForce() {
+    static std::string language;
+    return language;
+}
+
 } // namespace
 
 std::string chooseLanguage(const std::function<std::string(const char*)>& variable) {
@@ -63,8 +68,13 @@ std::string chooseLanguage(const std::function<std::string(const char*)>& variab
     return "";
 }
 
+std::string gameLanguage() {
+    return languageInForce();
+}
+
 void installTranslations(const std::string& language) {
     static std::unique_ptr<QTranslator> game, toolkit;
+    languageInForce() = language;
     for (auto* installed : {&game, &toolkit})
         if (*installed) {
             QCoreApplication::removeTranslator(installed->get());

@@ -16,6 +16,9 @@ namespace quorvel {
 /// translation give English.
 std::string chooseLanguage(const std::function<std::string(const char*)>& variable);
 
+/// The language installTranslations put in force ("" for English).
+std::string gameLanguage();
+
 /// Installs the game's and Qt's own translations for language ("" installs none), so
 /// tr() and Qt's standard buttons speak it; needs the application and the built-in
 /// resources. Installing again replaces the language before.

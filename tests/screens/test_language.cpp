@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QStyle>
+#include <QTextBrowser>
 #include <QTextDocument>
 #include <QXmlStreamReader>
 #include <map>
@@ -263,6 +264,10 @@ void expectEveryWindowSaidWhole(const char* language) {
         look(window, name);
         window->hide();
     }
+    // The help pages are German in German, and English in the languages without pages.
+    const QString page = help.pageViewer->toPlainText();
+    EXPECT_EQ(page.startsWith("General Information"), tag != "de") << tag;
+    EXPECT_EQ(page.startsWith("Allgemeines"), tag == "de") << tag;
 }
 
 TEST(Language, EveryWindowSaysItsTextsWholeInEachLanguage) {
