@@ -264,10 +264,12 @@ void expectEveryWindowSaidWhole(const char* language) {
         look(window, name);
         window->hide();
     }
-    // The help pages are German in German, and English in the languages without pages.
-    const QString page = help.pageViewer->toPlainText();
-    EXPECT_EQ(page.startsWith("General Information"), tag != "de") << tag;
-    EXPECT_EQ(page.startsWith("Allgemeines"), tag == "de") << tag;
+    // The help pages in the language, from their first title on.
+    const std::map<std::string, QString> firstTitles = {{"en", "General Information"},
+                                                        {"de", "Allgemeines"},
+                                                        {"fr", QString::fromUtf8("Généralités")},
+                                                        {"es", QString::fromUtf8("Información general")}};
+    EXPECT_TRUE(help.pageViewer->toPlainText().startsWith(firstTitles.at(tag))) << tag;
 }
 
 TEST(Language, EveryWindowSaysItsTextsWholeInEachLanguage) {
