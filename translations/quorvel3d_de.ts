@@ -75,6 +75,14 @@
             <source>Quorvel 3-D version %1</source>
             <translation>Quorvel 3-D Version %1</translation>
         </message>
+        <message>
+            <source>No web browser could be opened. Visit %1 in your browser.</source>
+            <translation>Es ließ sich kein Webbrowser öffnen. Besuche %1 in deinem Browser.</translation>
+        </message>
+        <message>
+            <source>No web browser could be opened to look for a new version. Visit %1 in your browser.</source>
+            <translation>Es ließ sich kein Webbrowser öffnen, um nach einer neuen Version zu sehen. Besuche %1 in deinem Browser.</translation>
+        </message>
     </context>
     <context>
         <name>quorvel::BestTimesScreen</name>
@@ -2009,18 +2017,6 @@ Trotzdem speichern? (Der alte Spielstand wird ersetzt)</translation>
             <translation>einem Spieler</translation>
         </message>
         <message>
-            <source>paused, Space goes on, Right plays one event</source>
-            <translation>angehalten, Leertaste geht weiter, Rechts spielt ein Ereignis</translation>
-        </message>
-        <message>
-            <source>%1x, Space pauses</source>
-            <translation>%1x, Leertaste hält an</translation>
-        </message>
-        <message>
-            <source>Watching %1's run: %2, 1 2 4 speed, Esc stops</source>
-            <translation>Lauf von %1: %2, 1 2 4 Tempo, Esc beendet</translation>
-        </message>
-        <message>
             <source>won in %1 with %2 and %3</source>
             <translation>gewonnen in %1 mit %2 und %3</translation>
         </message>
@@ -2055,6 +2051,36 @@ Trotzdem speichern? (Der alte Spielstand wird ersetzt)</translation>
         <message>
             <source>The run departed from its record at event %1 of %2: %3.</source>
             <translation>Der Lauf ist bei Ereignis %1 von %2 von seiner Aufzeichnung abgewichen: %3.</translation>
+        </message>
+        <message>
+            <source>Watching %1's run: %2</source>
+            <translation>Lauf von %1: %2</translation>
+        </message>
+        <message>
+            <source>paused</source>
+            <translation>angehalten</translation>
+        </message>
+        <message>
+            <source>%1x</source>
+            <translation>%1x</translation>
+        </message>
+        <message>
+            <source>Space goes on
+Right plays one event
+1, 2, 4: speed
+Esc stops</source>
+            <translation>Leertaste: weiter
+Rechts: ein Ereignis
+1, 2, 4: Tempo
+Esc: beenden</translation>
+        </message>
+        <message>
+            <source>Space pauses
+1, 2, 4: speed
+Esc stops</source>
+            <translation>Leertaste: anhalten
+1, 2, 4: Tempo
+Esc: beenden</translation>
         </message>
     </context>
     <context>

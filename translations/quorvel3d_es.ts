@@ -75,6 +75,14 @@
             <source>Quorvel 3-D version %1</source>
             <translation>Quorvel 3-D versión %1</translation>
         </message>
+        <message>
+            <source>No web browser could be opened. Visit %1 in your browser.</source>
+            <translation>No se pudo abrir ningún navegador web. Visita %1 en tu navegador.</translation>
+        </message>
+        <message>
+            <source>No web browser could be opened to look for a new version. Visit %1 in your browser.</source>
+            <translation>No se pudo abrir ningún navegador web para buscar una versión nueva. Visita %1 en tu navegador.</translation>
+        </message>
     </context>
     <context>
         <name>quorvel::BestTimesScreen</name>
@@ -2006,18 +2014,6 @@ Do you want to save anyway? (the old save file will be replaced)</source>
             <translation>un jugador</translation>
         </message>
         <message>
-            <source>paused, Space goes on, Right plays one event</source>
-            <translation>en pausa, Espacio sigue, Derecha juega un evento</translation>
-        </message>
-        <message>
-            <source>%1x, Space pauses</source>
-            <translation>%1x, Espacio pausa</translation>
-        </message>
-        <message>
-            <source>Watching %1's run: %2, 1 2 4 speed, Esc stops</source>
-            <translation>Partida de %1: %2, 1 2 4 velocidad, Esc termina</translation>
-        </message>
-        <message>
             <source>won in %1 with %2 and %3</source>
             <translation>ganada en %1 con %2 y %3</translation>
         </message>
@@ -2052,6 +2048,36 @@ Do you want to save anyway? (the old save file will be replaced)</source>
         <message>
             <source>The run departed from its record at event %1 of %2: %3.</source>
             <translation>La partida se apartó de su grabación en el evento %1 de %2: %3.</translation>
+        </message>
+        <message>
+            <source>Watching %1's run: %2</source>
+            <translation>Partida de %1: %2</translation>
+        </message>
+        <message>
+            <source>paused</source>
+            <translation>en pausa</translation>
+        </message>
+        <message>
+            <source>%1x</source>
+            <translation>%1x</translation>
+        </message>
+        <message>
+            <source>Space goes on
+Right plays one event
+1, 2, 4: speed
+Esc stops</source>
+            <translation>Espacio: seguir
+Derecha: un evento
+1, 2, 4: velocidad
+Esc: terminar</translation>
+        </message>
+        <message>
+            <source>Space pauses
+1, 2, 4: speed
+Esc stops</source>
+            <translation>Espacio: pausa
+1, 2, 4: velocidad
+Esc: terminar</translation>
         </message>
     </context>
     <context>

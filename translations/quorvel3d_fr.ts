@@ -75,6 +75,14 @@
             <source>Quorvel 3-D version %1</source>
             <translation>Quorvel 3-D version %1</translation>
         </message>
+        <message>
+            <source>No web browser could be opened. Visit %1 in your browser.</source>
+            <translation>Aucun navigateur web n'a pu s'ouvrir. Visitez %1 dans votre navigateur.</translation>
+        </message>
+        <message>
+            <source>No web browser could be opened to look for a new version. Visit %1 in your browser.</source>
+            <translation>Aucun navigateur web n'a pu s'ouvrir pour chercher une nouvelle version. Visitez %1 dans votre navigateur.</translation>
+        </message>
     </context>
     <context>
         <name>quorvel::BestTimesScreen</name>
@@ -2006,18 +2014,6 @@ Sauvegarder quand même ? (l'ancienne sauvegarde sera remplacée)</translation>
             <translation>un joueur</translation>
         </message>
         <message>
-            <source>paused, Space goes on, Right plays one event</source>
-            <translation>en pause, Espace reprend, Droite joue un événement</translation>
-        </message>
-        <message>
-            <source>%1x, Space pauses</source>
-            <translation>%1x, Espace met en pause</translation>
-        </message>
-        <message>
-            <source>Watching %1's run: %2, 1 2 4 speed, Esc stops</source>
-            <translation>Partie de %1 : %2, 1 2 4 vitesse, Échap arrête</translation>
-        </message>
-        <message>
             <source>won in %1 with %2 and %3</source>
             <translation>gagnée en %1 avec %2 et %3</translation>
         </message>
@@ -2052,6 +2048,36 @@ Sauvegarder quand même ? (l'ancienne sauvegarde sera remplacée)</translation>
         <message>
             <source>The run departed from its record at event %1 of %2: %3.</source>
             <translation>La partie s'est écartée de son enregistrement à l'événement %1 sur %2 : %3.</translation>
+        </message>
+        <message>
+            <source>Watching %1's run: %2</source>
+            <translation>Partie de %1 : %2</translation>
+        </message>
+        <message>
+            <source>paused</source>
+            <translation>en pause</translation>
+        </message>
+        <message>
+            <source>%1x</source>
+            <translation>%1x</translation>
+        </message>
+        <message>
+            <source>Space goes on
+Right plays one event
+1, 2, 4: speed
+Esc stops</source>
+            <translation>Espace : reprendre
+Droite : un événement
+1, 2, 4 : vitesse
+Échap : arrêter</translation>
+        </message>
+        <message>
+            <source>Space pauses
+1, 2, 4: speed
+Esc stops</source>
+            <translation>Espace : pause
+1, 2, 4 : vitesse
+Échap : arrêter</translation>
         </message>
     </context>
     <context>

@@ -227,15 +227,18 @@ void AboutBox::onShown() {
 void AboutBox::openHomePage() {
     if (m_opener && !m_opener(homePageAddress()))
         showDialog(dkNotice, applicationTitle,
-                   "No web browser could be opened. Visit " + homePageAddress() +
-                       " in your browser.");
+                   tr("No web browser could be opened. Visit %1 in your browser.")
+                       .arg(qText(homePageAddress()))
+                       .toStdString());
 }
 
 void AboutBox::checkForUpdate() {
     if (m_opener && !m_opener(updateAddress()))
         showDialog(dkNotice, applicationTitle,
-                   "No web browser could be opened to look for a new version. Visit " +
-                       homePageAddress() + " in your browser.");
+                   tr("No web browser could be opened to look for a new version. Visit %1 in "
+                      "your browser.")
+                       .arg(qText(homePageAddress()))
+                       .toStdString());
 }
 
 void AboutBox::closeAbout() {

@@ -20,6 +20,7 @@
 #include "screens/runwatch.h"
 #include "screens/statisticsscreen.h"
 #include "screenshot.h"
+#include "widgets/language.h"
 #include "widgets/messagedialog.h"
 
 namespace quorvel::test {
@@ -147,6 +148,15 @@ TEST_F(WatchTest, SpacePausesRightPlaysOneEventThePlayKeysDoNothingAndEscStops) 
     EXPECT_EQ(form->windowTitle(), "Watching Tester's run: 1x");
     EXPECT_TRUE(keys->isVisible() && keys->text().contains("Space pauses"));
     EXPECT_GE(keys->height(), keys->heightForWidth(keys->width()));
+    for (const char* language : {"de", "fr", "es"}) { // and whole in every language
+        installTranslations(language);
+        QLabel said(watch.keyHelp());
+        said.setFont(keys->font());
+        said.setWordWrap(true);
+        EXPECT_GE(keys->height(), said.heightForWidth(keys->width())) << language;
+        EXPECT_NE(said.text(), keys->text()) << language;
+    }
+    installTranslations("");
     RunRecord longName = run; // a name longer than a best time keeps, cut with an ellipsis
     longName.player = "Bartholomew Fitzwilliam Montgomery-Smythe";
     EXPECT_EQ(RunWatch(session, *form, map.get(), longName).title(),
