@@ -74,6 +74,8 @@ std::string gameLanguage() {
 
 void installTranslations(const std::string& language) {
     static std::unique_ptr<QTranslator> game, toolkit;
+    // English as the program starts touches nothing of Qt's: it is the texts as written.
+    if (language.empty() && languageInForce().empty()) return;
     languageInForce() = language;
     for (auto* installed : {&game, &toolkit})
         if (*installed) {
