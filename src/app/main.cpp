@@ -19,6 +19,7 @@
 #include "files/savedgamefiles.h"
 #include "files/singleinstance.h"
 #include "game/mazenumber.h"
+#include "platform/crashtrace.h"
 #include "platform/endsignals.h"
 #include "platform/fontconfiguration.h"
 #include "platform/windowsystem.h"
@@ -114,6 +115,8 @@ int main(int argc, char** argv) {
     // A file-size limit set by the shell makes a write fail (and the old file stay, as
     // on a full disk) instead of killing the game.
     std::signal(SIGXFSZ, SIG_IGN);
+    // A crash writes its stack to standard error before it ends the program.
+    traceCrashes("quorvel3d");
     // --help, --version and a bad command line answer even while another copy runs,
     // and before the program folder is made.
     RunArguments arguments = runArguments(argc, argv);

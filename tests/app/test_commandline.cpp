@@ -298,6 +298,28 @@ TEST(GameExecutable, QtsOwnPlatformOptionWorksBesideThePlayersSwitch) {
     EXPECT_EQ(playerOfRun({"-uAnn%dMarie"}, env, folder), "Ann-Marie");
 }
 
+// A crash leaves its stack on standard error and still ends the program by its signal,
+// as the shell and a core dump expect.
+TEST(GameExecutable, ACrashWritesItsStackAndDiesOfItsSignal) {
+    test::ensureApp();
+    test::TestFolder folder;
+    QProcess game;
+    QProcessEnvironment env = noDisplay(folder);
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    game.setProcessEnvironment(env);
+    game.start(QUORVEL3D_EXE, {"-uBob"});
+    ASSERT_TRUE(game.waitForStarted(10000));
+    const QString registry = QString::fromStdString(folder.config() + "Tendrik.ini");
+    for (int i = 0; i < 300 && !QFile::exists(registry); ++i)
+        QThread::msleep(50); // up once it has painted and written its registry entry
+    ::kill(static_cast<pid_t>(game.processId()), SIGSEGV);
+    ASSERT_TRUE(game.waitForFinished(10000));
+    EXPECT_EQ(game.exitStatus(), QProcess::CrashExit);
+    const QString err = QString::fromUtf8(game.readAllStandardError());
+    EXPECT_TRUE(err.contains("quorvel3d: crashed (SEGV); the stack:\n")) << err.toStdString();
+    EXPECT_GE(err.count("quorvel3d("), 1) << err.toStdString(); // frames of the program
+}
+
 // A file-size limit set by the shell refuses the writes of the larger files (the
 // best-times file, the tune): the game notes the refusal in its install record and
 // plays on, rather than being killed by the signal that comes with the refusal.
