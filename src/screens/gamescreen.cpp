@@ -209,8 +209,9 @@ void GameScreen::build() {
 
     // The message panel, and the clock panel that shares its indicator.
     messagePanel = new MessagePanel(this);
-    connect(messagePanel, &MessagePanel::lineShown, this,
-            [this](const std::string& line) { m_session.spoken.say(line); });
+    connect(messagePanel, &MessagePanel::lineShown, this, [this](const std::string& line) {
+        m_session.spoken.say(m_spokenInstead.empty() ? line : m_spokenInstead);
+    });
     clockPanel = new QFrame(this);
     clockPanel->setObjectName("Panel6");
     clockPanel->setGeometry(408, 110, 220, 88);
@@ -593,7 +594,10 @@ void GameScreen::keyPressEvent(QKeyEvent* event) {
 }
 
 void GameScreen::doAction(KeyAction action) {
-    const SpokenPlay::Action words(m_session.spoken);
+    act([this, action] { runAction(action); });
+}
+
+void GameScreen::runAction(KeyAction action) {
     switch (action) {
     case KeyAction::stepForward: m_game.stepForward(); break;
     case KeyAction::stepBack: m_game.stepBack(); break;
@@ -625,12 +629,19 @@ void GameScreen::doAction(KeyAction action) {
     case KeyAction::ahead: sayAhead(); break;
     case KeyAction::cues: toggleCues(); break;
     case KeyAction::palette: break; // the map window watches its key on this screen itself
+    case KeyAction::messages: sayMessages(); break;
     }
 }
 
 void GameScreen::act(const std::function<void()>& action) {
     const SpokenPlay::Action words(m_session.spoken);
+    const bool wasRunning = m_game.running();
+    const int stepsBefore = m_game.state().stepCount;
     action();
+    // A run says how far it went once it stops, after the view where it stopped.
+    if (!wasRunning && m_game.running()) m_runFrom = stepsBefore;
+    if (wasRunning && !m_game.running() && !m_game.state().gameOver)
+        m_session.spoken.say(describeRun(m_game.state().stepCount - m_runFrom));
 }
 
 // ---- spoken play ---------------------------------------------------------------------------
@@ -653,7 +664,14 @@ void GameScreen::sayTools() {
 }
 
 void GameScreen::sayAhead() {
-    m_session.spoken.say(describeView(m_game.maze()));
+    m_session.spoken.say(joinSentences({describeView(m_game.maze()), describeSides(m_game.maze())}));
+}
+
+void GameScreen::sayMessages() {
+    std::string lines;
+    for (int line = 1; line <= 5; ++line)
+        addSentence(lines, messagePanel->messageLine(line).trimmed().toStdString());
+    m_session.spoken.say(lines.empty() ? "No messages." : lines);
 }
 
 void GameScreen::showMapWindow() {
@@ -710,7 +728,9 @@ void GameScreen::toggleCues() {
 
 void GameScreen::drawMaze() {
     m_plan = viewScan(m_game.maze());
-    if (m_session.spoken.isOn()) m_session.spoken.sayView(describeView(m_game.maze()));
+    if (m_session.spoken.isOn())
+        m_session.spoken.sayView(
+            joinSentences({describeView(m_game.maze()), describeSides(m_game.maze())}));
     // Composed at the density of the screen the window is on now; the frame handed to
     // the view carries it, so the label shows it at 240 x 240 without scaling it.
     m_composer->setDevicePixelRatio(devicePixelRatioF());
@@ -843,7 +863,29 @@ void GameScreen::countRemaining() {
 }
 
 bool GameScreen::postGameMessage(MessageKey key, Colour colour, MessageLevel level) {
-    return messagePanel->postGameMessage(m_session.catalogue, key, shownPlayer(), colour, level);
+    // A battery box entered again still posts its find; spoken play says instead that the
+    // batteries wait here (the box becomes a battery box only after its first message).
+    const Maze& maze = m_game.maze();
+    const bool batteryAgain = key == msgBattery && maze.here() == cellBatteryLeft;
+    const std::string useWords = "Batteries here: " + m_keys.keyName(KeyAction::use) + " uses them.";
+    if (batteryAgain) m_spokenInstead = useWords;
+    const bool shown =
+        messagePanel->postGameMessage(m_session.catalogue, key, shownPlayer(), colour, level);
+    m_spokenInstead.clear();
+    SpokenPlay& spoken = m_session.spoken;
+    switch (key) {
+    case msgBattery:
+        if (!batteryAgain && m_game.state().batteryLevel > 0) spoken.say(useWords);
+        break;
+    case msgCompass: spoken.say(describeFind(Tool::compass)); break;
+    case msgGps: spoken.say(describeFind(Tool::gps)); break;
+    case msgBeacon: spoken.say(describeFind(Tool::beacon)); break;
+    case msgTracker: spoken.say(describeFind(Tool::tracker)); break;
+    case msgDetector: spoken.say(describeFind(Tool::detector)); break;
+    case msgHint: spoken.say(describeHint(maze)); break;
+    default: break;
+    }
+    return shown;
 }
 
 bool GameScreen::showGameMessage(const std::string& text, Colour colour, MessageLevel level) {

@@ -115,8 +115,10 @@ class GameScreen : public QWidget, public GameHost {
     void sayHeading();
     /// Says what the G.P.S., the beacon and the detector held tell (T).
     void sayTools();
-    /// Says again what lies ahead (A).
+    /// Says again what lies ahead and beside (A).
     void sayAhead();
+    /// Says the message panel's lines again, newest first (G).
+    void sayMessages();
 
     /// Does what a key of the game screen does: walks, turns, uses, switches, says.
     void doAction(KeyAction action);
@@ -199,6 +201,8 @@ class GameScreen : public QWidget, public GameHost {
     quint64 m_waitingSince = 0;  ///< the display's time of that release
     quint32 m_waitingCode = 0;   ///< its key's native scan code
     KeyBindings m_keys;          ///< the keys in force, read at each game's start
+    int m_runFrom = 0;            ///< the step count where the run under way began
+    std::string m_spokenInstead;  ///< what spoken play says for the line being posted
     int m_cueRow = -1; ///< the player's cell at the last frame; -1 before a game's first
     int m_cueCol = -1;
 
@@ -207,6 +211,7 @@ class GameScreen : public QWidget, public GameHost {
     const std::string& shownPlayer() const;
     /// Runs one action of the player; what it says is said as one when it ends.
     void act(const std::function<void()>& action);
+    void runAction(KeyAction action);
     void describeForReaders();
     void nameToolPictures();
     void describeViewAhead();

@@ -43,6 +43,7 @@ constexpr std::array<ActionInfo, keyActionCount> actions = {{
     {"Ahead", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "say what lies ahead"), Qt::Key_A},
     {"Cues", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "sound cues on or off"), Qt::Key_E},
     {"Palette", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "the map's colours for colour-blind eyes"), Qt::Key_P},
+    {"Messages", QT_TRANSLATE_NOOP("quorvel::HelpWindow", "say the last messages again"), Qt::Key_G},
 }};
 
 std::vector<int> ownKeys() {

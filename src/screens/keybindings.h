@@ -35,9 +35,10 @@ enum class KeyAction {
     tools,
     ahead,
     cues,
-    palette, ///< the map window's colours
+    palette,  ///< the map window's colours
+    messages, ///< say the message panel's lines again
 };
-inline constexpr int keyActionCount = 22;
+inline constexpr int keyActionCount = 23;
 
 /// The settings-file section that moves the keys.
 inline constexpr const char* keysSection = "Keys";
@@ -54,7 +55,7 @@ constexpr bool actsOnRelease(KeyAction action) {
 class KeyBindings {
   public:
     /// The game's own keys: the arrows, U, R, W, S, M, /, Y, L, C, J, D, V, I, H, T, A,
-    /// E and P.
+    /// E, P and G.
     KeyBindings();
     /// The keys the [Keys] entries give, one for each action in action order (empty for
     /// none). A key is a single key as Qt names it ("Up", "F2", "Space", "K", "/"), no

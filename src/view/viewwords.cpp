@@ -87,8 +87,8 @@ std::string describeView(const Maze& maze) {
     switch (plan.viewCase) {
     case ViewCase::onExit: return gameText("quorvel::SpokenPlay", "standing in the exit");
     case ViewCase::exit1: return gameText("quorvel::SpokenPlay", "the exit ahead");
-    case ViewCase::exit2: return gameText("quorvel::SpokenPlay", "corridor, one cell; the exit two ahead");
-    case ViewCase::exit3: return gameText("quorvel::SpokenPlay", "corridor, two cells; the exit three ahead");
+    case ViewCase::exit2: return gameText("quorvel::SpokenPlay", "one cell; the exit two ahead");
+    case ViewCase::exit3: return gameText("quorvel::SpokenPlay", "two cells; the exit three ahead");
     case ViewCase::normal: break;
     }
     std::vector<std::string> parts;
@@ -96,8 +96,9 @@ std::string describeView(const Maze& maze) {
         parts.push_back(plan.ahead == cellWallMap ? gameText("quorvel::SpokenPlay", "a wall with the map of the maze")
                                                   : gameText("quorvel::SpokenPlay", "a wall"));
     } else {
-        parts.push_back(fillIn(plan.depth >= 4 ? gameText("quorvel::SpokenPlay", "corridor, %1 or more") : gameText("quorvel::SpokenPlay", "corridor, %1"),
-                               cells(plan.depth)));
+        parts.push_back(plan.depth >= 4
+                            ? fillIn(gameText("quorvel::SpokenPlay", "%1 or more"), cells(plan.depth))
+                            : cells(plan.depth));
         // The sides of the cells ahead that the view shows: the first three.
         const Step a = aheadStep(maze.facing), l = leftStep(maze.facing);
         for (int d = 1; d <= std::min(plan.depth, 3); ++d) {
@@ -106,24 +107,74 @@ std::string describeView(const Maze& maze) {
             const bool right = !isWall(maze.at(r - l.dr, c - l.dc));
             const std::string after = countWord(d);
             if (left && right)
-                parts.push_back(fillIn(gameText("quorvel::SpokenPlay", "openings on both sides after %1"), after));
+                parts.push_back(fillIn(gameText("quorvel::SpokenPlay", "both sides after %1"), after));
             else if (left)
-                parts.push_back(fillIn(gameText("quorvel::SpokenPlay", "opening on the left after %1"), after));
+                parts.push_back(fillIn(gameText("quorvel::SpokenPlay", "left after %1"), after));
             else if (right)
-                parts.push_back(fillIn(gameText("quorvel::SpokenPlay", "opening on the right after %1"), after));
+                parts.push_back(fillIn(gameText("quorvel::SpokenPlay", "right after %1"), after));
         }
         if (plan.depth < 4 && plan.ahead != cellWallMap) {
             const Step s = aheadStep(maze.facing);
             if (maze.at(maze.posRow + (plan.depth + 1) * s.dr,
                         maze.posCol + (plan.depth + 1) * s.dc) == cellWallMap)
-                parts.push_back(gameText("quorvel::SpokenPlay", "the map of the maze on the wall at its end"));
+                parts.push_back(gameText("quorvel::SpokenPlay", "the map at its end"));
         }
     }
+    // A battery left in its opened box shows as a closed box, but it is no box to open.
+    const Step a = aheadStep(maze.facing);
     for (int d = 0; d < 3; ++d) {
-        if (plan.closedBox[d]) parts.push_back(fillIn(gameText("quorvel::SpokenPlay", "a box %1"), distanceAhead(d + 1)));
-        if (plan.openBox[d]) parts.push_back(fillIn(gameText("quorvel::SpokenPlay", "an opened box %1"), distanceAhead(d + 1)));
+        const bool battery =
+            maze.at(maze.posRow + (d + 1) * a.dr, maze.posCol + (d + 1) * a.dc) == cellBatteryLeft;
+        if (plan.closedBox[d])
+            parts.push_back(fillIn(battery ? gameText("quorvel::SpokenPlay", "batteries %1")
+                                           : gameText("quorvel::SpokenPlay", "box %1"),
+                                   distanceAhead(d + 1)));
+        if (plan.openBox[d])
+            parts.push_back(fillIn(gameText("quorvel::SpokenPlay", "opened box %1"), distanceAhead(d + 1)));
     }
     return joined(parts, "; ");
+}
+
+std::string describeSides(const Maze& maze) {
+    const bool left = !isWall(maze.left()), right = !isWall(maze.right());
+    if (left && right) return gameText("quorvel::SpokenPlay", "Open both sides.");
+    if (left) return gameText("quorvel::SpokenPlay", "Open left.");
+    return right ? gameText("quorvel::SpokenPlay", "Open right.") : std::string();
+}
+
+std::string describeHint(const Maze& maze) {
+    const struct {
+        CellCode code;
+        const char* exit;
+        const char* map;
+    } ways[] = {
+        {maze.left(), GAME_TEXT_NOOP("quorvel::SpokenPlay", "The exit is to your left."),
+         GAME_TEXT_NOOP("quorvel::SpokenPlay", "The map is to your left.")},
+        {maze.right(), GAME_TEXT_NOOP("quorvel::SpokenPlay", "The exit is to your right."),
+         GAME_TEXT_NOOP("quorvel::SpokenPlay", "The map is to your right.")},
+        {maze.behind(), GAME_TEXT_NOOP("quorvel::SpokenPlay", "The exit is behind you."),
+         GAME_TEXT_NOOP("quorvel::SpokenPlay", "The map is behind you.")},
+    };
+    for (const auto& way : ways) {
+        if (way.code == cellExit) return gameText("quorvel::SpokenPlay", way.exit);
+        if (way.code == cellWallMap) return gameText("quorvel::SpokenPlay", way.map);
+    }
+    return {};
+}
+
+std::string describeFind(Tool tool) {
+    switch (tool) {
+    case Tool::compass: return gameText("quorvel::SpokenPlay", "Found the compass.");
+    case Tool::detector: return gameText("quorvel::SpokenPlay", "Found the detector.");
+    case Tool::beacon: return gameText("quorvel::SpokenPlay", "Found the beacon.");
+    case Tool::gps: return gameText("quorvel::SpokenPlay", "Found the G.P.S.");
+    case Tool::tracker: return gameText("quorvel::SpokenPlay", "Found the tracker.");
+    }
+    return {};
+}
+
+std::string describeRun(int cellsRun) {
+    return fillIn(gameText("quorvel::SpokenPlay", "Ran %1."), cells(cellsRun));
 }
 
 std::string describeCounters(const GameState& s, std::string_view clockText) {
@@ -179,7 +230,8 @@ std::string describeTools(const Maze& maze, const GameState& state) {
         said.push_back(fillIn(boxes == 1 ? gameText("quorvel::SpokenPlay", "Detector: %1 box left.") : gameText("quorvel::SpokenPlay", "Detector: %1 boxes left."),
                               countWord(boxes)));
     }
-    return said.empty() ? gameText("quorvel::SpokenPlay", "No G.P.S., beacon or detector.") : joined(said, " ");
+    if (state.hasTracker) said.push_back(gameText("quorvel::SpokenPlay", "Tracker: your trail is on the map."));
+    return said.empty() ? gameText("quorvel::SpokenPlay", "No G.P.S., beacon, detector or tracker.") : joined(said, " ");
 }
 
 } // namespace quorvel

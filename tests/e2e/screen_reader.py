@@ -117,7 +117,7 @@ OPENING_CONTROLS = ["Enter", "Exit", "New Player", "Instructions", "About", "Bes
                     "Level 2: A little harder now", "Level 3: A real challenge",
                     "Level 4: Now we're getting there", "Level 5: O.K. This is hard",
                     "Level 6: Only for the Strongest"]
-VIEW_WORDS = re.compile(r"^(a wall( with the map of the maze)?|corridor, .+|the exit ahead|"
+VIEW_WORDS = re.compile(r"^(a wall( with the map of the maze)?|(one|two|three|four) cells?.*|the exit ahead|"
                         r"standing in the exit)(; .+)?$")
 
 
@@ -188,12 +188,12 @@ def play(opening):
     pyatspi.Registry.registerEventListener(hear, "object:property-change:accessible-value",
                                            "object:property-change:accessible-name")
     for _ in range(4):  # turned towards a corridor, if there is one
-        if view.description.startswith("corridor"):
+        if " cell" in view.description:
             break
         before = view.description
         key("Left")
         wait_for(lambda: view.description != before, 1)
-    if not view.description.startswith("corridor"):
+    if " cell" not in view.description:
         fail("walled in on every side: nowhere to step")
         return
     key("Up")

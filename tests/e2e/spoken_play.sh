@@ -81,7 +81,7 @@ e2e_key "$E2E_OPENING" Return
 E2E_MAP="$(e2e_wait_window "Quorvel Map" 30)" || { e2e_fail "the game did not open"; e2e_done; }
 E2E_GAME_WINDOW="$(e2e_find_window "Quorvel 3-D.")"
 e2e_settle
-check '(corridor, |a wall|the exit)' "the start of the game and what lies ahead"
+check '([a-z]+ cells?|a wall|the exit)' "the start of the game and what lies ahead"
 
 before="$(said | wc -l)"
 e2e_key "$E2E_GAME_WINDOW" i
@@ -89,7 +89,7 @@ check '^Food 100, battery 100 percent, gems 0, steps 0, time 0 days, 00:00:[0-9]
     "the counters asked for by I" "$before"
 before="$(said | wc -l)"
 e2e_key "$E2E_GAME_WINDOW" a
-check '^(corridor, |a wall|the exit ahead|standing in the exit)' "what lies ahead, asked for by A" \
+check '^([a-z]+ cells?|a wall|the exit ahead|standing in the exit)' "what lies ahead, asked for by A" \
     "$before"
 
 before="$(said | wc -l)"

@@ -111,7 +111,8 @@ TEST(KeyBindings, KeysMoveAsTheControllersButtonsDo) {
     EXPECT_EQ(own.actionOf(Qt::Key_W, 'w'), KeyAction::map);
     EXPECT_EQ(own.actionOf(Qt::Key_Question, '?'), KeyAction::story); // "/" or "?"
     EXPECT_EQ(own.actionOf(Qt::Key_V, 'v'), KeyAction::speech);
-    EXPECT_EQ(own.actionOf(Qt::Key_G, 'g'), std::nullopt);
+    EXPECT_EQ(own.actionOf(Qt::Key_G, 'g'), KeyAction::messages);
+    EXPECT_EQ(own.actionOf(Qt::Key_Z, 'z'), std::nullopt);
     // With Alt, Ctrl or the logo key a game key is a mnemonic or the desktop's: not played.
     for (const Qt::KeyboardModifier held :
          {Qt::AltModifier, Qt::ControlModifier, Qt::MetaModifier}) {

@@ -47,7 +47,7 @@ class Spoken : public ScreenTest {
 
     void key(char letter) { QTest::keyClick(form.get(), letter); }
     void arrow(Qt::Key k) { QTest::keyRelease(form.get(), k); }
-    std::string view() { return joinSentences({describeView(maze())}); }
+    std::string view() { return joinSentences({describeView(maze()), describeSides(maze())}); }
     std::string setting(const std::string& player) {
         return IniFile::load(settingsPath()).readString(player + ".SoundSettings", "Speech", "-");
     }
@@ -91,14 +91,14 @@ TEST_F(Spoken, AStepSaysItsMessagesThenWhatLiesAheadAsOne) {
     session.spoken.switchTo(true, "Tester");
     newGame(1, 1234);
     // The game begins: the start message, then the view.
-    EXPECT_EQ(speaker->said.back(), joinSentences({parts(form).messagePanel->messageLine(1).toStdString(),
-                                                   describeView(maze())}));
+    EXPECT_EQ(speaker->said.back(),
+              joinSentences({parts(form).messagePanel->messageLine(1).toStdString(), view()}));
 
     faceOpenCell();
     EXPECT_EQ(speaker->said.back(), view()); // a turn: what lies ahead
-    // A box ahead, stepped onto: its message, then the view, in one utterance.
+    // A battery box ahead, stepped onto: its message, then the view, in one utterance.
     const Step a = aheadStep(maze().facing);
-    maze().set(maze().posRow + a.dr, maze().posCol + a.dc, cellFood);
+    maze().set(maze().posRow + a.dr, maze().posCol + a.dc, cellBattery);
     const std::size_t heard = speaker->said.size();
     arrow(Qt::Key_Up);
     ASSERT_EQ(speaker->said.size(), heard + 1);
@@ -106,7 +106,33 @@ TEST_F(Spoken, AStepSaysItsMessagesThenWhatLiesAheadAsOne) {
     EXPECT_FALSE(found.empty());
     const std::string& words = speaker->said.back();
     EXPECT_NE(words.find(found), std::string::npos) << words;
-    EXPECT_TRUE(words.ends_with(" " + view())) << words;
+    EXPECT_TRUE(words.ends_with(" Batteries here: U uses them. " + view())) << words;
+
+    // Back and in again: the batteries wait there, the find is not said again; the view
+    // from behind them says batteries, not a box.
+    arrow(Qt::Key_Down);
+    EXPECT_NE(speaker->said.back().find("batteries ahead"), std::string::npos)
+        << speaker->said.back();
+    arrow(Qt::Key_Up);
+    EXPECT_TRUE(speaker->said.back().starts_with("Batteries here: U uses them. "))
+        << speaker->said.back();
+    // G says the panel's lines again, newest first.
+    key('g');
+    EXPECT_TRUE(speaker->speaking.starts_with(joinSentences(
+        {parts(form).messagePanel->messageLine(1).trimmed().toStdString(),
+         parts(form).messagePanel->messageLine(2).trimmed().toStdString()})))
+        << speaker->speaking;
+
+    // A tool found is named after the theme's message; a run says how far it went.
+    maze().set(maze().posRow + a.dr, maze().posCol + a.dc, cellGps);
+    arrow(Qt::Key_Up);
+    EXPECT_NE(speaker->said.back().find(". Found the G.P.S. "), std::string::npos)
+        << speaker->said.back();
+    const int from = state().stepCount;
+    key('r');
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !form->game().running(); }, 10000));
+    EXPECT_TRUE(speaker->said.back().ends_with(describeRun(state().stepCount - from)))
+        << speaker->said.back();
 }
 
 TEST_F(Spoken, RequestKeysSayTheCountersHeadingToolsAndViewAndCutInAtOnce) {

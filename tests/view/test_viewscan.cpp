@@ -227,15 +227,35 @@ TEST(ViewWords, WhatLiesAheadTheCountersAndTheToolsInPlainWords) {
     // Facing 3 (towards column + 1): left is row + 1.
     const std::vector<std::string> rows = {"#.####", "..a.##", "##.###", "######"};
     EXPECT_EQ(describeView(drawn(rows, 1, 0, 3)),
-              "corridor, three cells; opening on the right after one; opening on the left after "
-              "two; a box two ahead");
+              "three cells; right after one; left after two; box two ahead");
     EXPECT_EQ(describeView(drawn(rows, 1, 0, 1)), "a wall");
-    EXPECT_EQ(describeView(drawn({"......."}, 0, 0, 3)), "corridor, four cells or more");
+    EXPECT_EQ(describeView(drawn({"......."}, 0, 0, 3)), "four cells or more");
     EXPECT_EQ(describeView(drawn({"..E"}, 0, 1, 3)), "the exit ahead");
     EXPECT_EQ(describeView(drawn({".X"}, 0, 0, 3)), "a wall with the map of the maze");
-    EXPECT_EQ(describeView(drawn({"...X"}, 0, 0, 3)),
-              "corridor, two cells; the map of the maze on the wall at its end");
-    EXPECT_EQ(describeView(drawn({".....X"}, 0, 0, 3)), "corridor, four cells or more");
+    EXPECT_EQ(describeView(drawn({"...X"}, 0, 0, 3)), "two cells; the map at its end");
+    EXPECT_EQ(describeView(drawn({".....X"}, 0, 0, 3)), "four cells or more");
+    // A battery left in its opened box is batteries, not a box to open.
+    EXPECT_EQ(describeView(drawn({".l+k#"}, 0, 0, 3)),
+              "three cells; batteries ahead; opened box two ahead; box three ahead");
+
+    // Beside the player's own cell, and which way a hint points.
+    const struct {
+        std::vector<std::string> rows;
+        std::string sides, hint;
+    } beside[] = {
+        {{"#.#", "#.#", "#.#"}, "", ""},
+        {{"#.#", "...", "#.#"}, "Open both sides.", ""},
+        {{"#.#", "#..", "#E#"}, "Open left.", "The exit is behind you."},
+        {{"#.#", "X..", "#.#"}, "Open left.", "The map is to your right."},
+        {{"#.#", "#.E", "#.#"}, "Open left.", "The exit is to your left."},
+    };
+    for (const auto& b : beside) { // facing 4, towards row - 1: the left is column + 1
+        const Maze here = drawn(b.rows, 1, 1, 4);
+        EXPECT_EQ(describeSides(here), b.sides) << b.rows[1];
+        EXPECT_EQ(describeHint(here), b.hint) << b.rows[1];
+    }
+    EXPECT_EQ(describeFind(Tool::gps), "Found the G.P.S.");
+    EXPECT_EQ(describeRun(5), "Ran five cells.");
 
     Maze m = drawn({"......", "......", "E....."}, 0, 3, 3);
     m.mazeSize = 20;
@@ -248,7 +268,7 @@ TEST(ViewWords, WhatLiesAheadTheCountersAndTheToolsInPlainWords) {
     EXPECT_EQ(describeCounters(s, "0 days, 00:03:12"),
               "Food 87, battery 64 percent, gems 5, steps 120, time 0 days, 00:03:12.");
     EXPECT_EQ(describeHeading(m, s), "No compass.");
-    EXPECT_EQ(describeTools(m, s), "No G.P.S., beacon or detector.");
+    EXPECT_EQ(describeTools(m, s), "No G.P.S., beacon, detector or tracker.");
     s.hasCompass = s.hasGps = s.hasBeacon = s.hasDetector = true;
     EXPECT_EQ(describeHeading(m, s), "Facing west."); // facing 3 turned by one quarter
     // The G.P.S. says what the map window's position box says.
