@@ -283,14 +283,7 @@ void GameScreen::describeForReaders() {
     describeControl(viewPicture, tr("View ahead"), QString());
     describeControl(namePanel, tr("Player and sides"), QString());
     readLabelAs(nameLabel, tr("Player"));
-    describeControl(forwardButton, tr("Move forward"), tr("One step forward; the up arrow key."));
-    describeControl(turnLeftButton, tr("Turn left"),
-                    tr("A quarter-turn to the left; the left arrow key."));
-    describeControl(turnRightButton, tr("Turn right"),
-                    tr("A quarter-turn to the right; the right arrow key."));
-    describeControl(backButton, tr("Step back"), tr("One step backwards; the down arrow key."));
-    describeControl(soundsButton, tr("Sounds"), tr("Sounds on or off; the S key."));
-    describeControl(musicButton, tr("Music"), tr("Music on or off; the M key."));
+    describeKeys();
     readLabelAs(soundsState, tr("Sounds"));
     readLabelAs(musicState, tr("Music"));
     describeControl(quitButton, tr("Quit Maze"), tr("Leave this maze, with the offer to save it."));
@@ -308,6 +301,25 @@ void GameScreen::describeForReaders() {
     setUseEnabled(false);
     nameToolPictures();
     makeAccessible(this);
+}
+
+// The buttons with the keys the player has (the [Keys] section may move them).
+void GameScreen::describeKeys() {
+    const auto withKey = [this](const QString& what, KeyAction action) {
+        const std::string key = m_keys.keyName(action);
+        return key == "none" ? what + '.' : tr("%1; key %2.").arg(what, QString::fromStdString(key));
+    };
+    describeControl(forwardButton, tr("Move forward"),
+                    withKey(tr("One step forward"), KeyAction::stepForward));
+    describeControl(turnLeftButton, tr("Turn left"),
+                    withKey(tr("A quarter-turn to the left"), KeyAction::turnLeft));
+    describeControl(turnRightButton, tr("Turn right"),
+                    withKey(tr("A quarter-turn to the right"), KeyAction::turnRight));
+    describeControl(backButton, tr("Step back"),
+                    withKey(tr("One step backwards"), KeyAction::stepBack));
+    describeControl(soundsButton, tr("Sounds"), withKey(tr("Sounds on or off"), KeyAction::sounds));
+    describeControl(musicButton, tr("Music"), withKey(tr("Music on or off"), KeyAction::music));
+    setUseEnabled(useButton->isEnabled());
 }
 
 // The tools in the theme's words: what each held one tells, or that it is still to find.
@@ -387,6 +399,7 @@ void GameScreen::onShown() {
     }
     m_cueRow = m_cueCol = -1; // the first frame of a game is no step
     m_keys = KeyBindings::load(); // a change to the [Keys] section counts from the next game
+    describeKeys();
     QApplication::restoreOverrideCursor();
     SoundService& sound = *m_session.sound;
     soundsButton->setChecked(!sound.noSound);
@@ -834,7 +847,8 @@ void GameScreen::setUseEnabled(bool enabled) {
         QString::fromStdString(m_session.catalogue.itemName(msgBattery, false, false));
     useButton->setToolTip(enabled ? tr("Use %1").arg(battery) : QString());
     describeControl(useButton, tr("Use battery"),
-                    enabled ? tr("Use %1; the U key.").arg(battery)
+                    enabled ? tr("Use %1; key %2.")
+                                  .arg(battery, QString::fromStdString(m_keys.keyName(KeyAction::use)))
                             : tr("Nothing to use yet: a battery is used here once one is found."));
 }
 

@@ -213,6 +213,7 @@ class GameScreen : public QWidget, public GameHost {
     void act(const std::function<void()>& action);
     void runAction(KeyAction action);
     void describeForReaders();
+    void describeKeys();
     void nameToolPictures();
     void describeViewAhead();
     void onShown();

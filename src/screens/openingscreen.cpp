@@ -920,6 +920,10 @@ std::string OpeningScreen::spokenWords() const {
         if (i > 0) savedWords += i + 1 == saved.size() ? tr(" and ").toStdString() : ", ";
         savedWords += std::to_string(saved[i]);
     }
+    // The speech key the [Keys] section gives, as the game screen has it.
+    const std::string key = m_keys.keyName(KeyAction::speech);
+    const std::string speechKey =
+        key == "none" ? "" : tr("%1 switches speech on or off; ").arg(qText(key)).toStdString();
     return joinSentences(
         {"Quorvel 3-D", tr("Player: %1").arg(qText(m_session.playerName)).toStdString(),
          spokenLevel(), tr("Theme: %1").arg(themeBox->currentText()).toStdString(),
@@ -930,7 +934,8 @@ std::string OpeningScreen::spokenWords() const {
                                     .arg(qText(savedWords)))
              .toStdString(),
          tr("Keys: Enter starts a new maze; Alt and E, L, R, N, H or O chooses the skill level; "
-            "Alt and P changes the player; V switches speech on or off; Esc leaves the game")
+            "Alt and P changes the player; %1Esc leaves the game")
+             .arg(qText(speechKey))
              .toStdString()});
 }
 

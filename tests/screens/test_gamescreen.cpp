@@ -14,6 +14,7 @@
 #include "files/runfiles.h"
 #include "game/runplayer.h"
 #include "screenfixture.h"
+#include "widgets/accessibility.h"
 #include "screens/helpwindow.h"
 #include "screens/messagepanel.h"
 #include "screens/statisticsscreen.h"
@@ -184,6 +185,9 @@ TEST_F(ScreenTest, KeysMovedInTheSettingsFilePlayFromTheNextGameAndTheHelpNamesT
     EXPECT_FALSE(keys.contains("step back"));
 
     newGame(1, 1234);
+    // Screen readers hear the keys the player has.
+    EXPECT_EQ(readerDescription(parts(form).forwardButton), "One step forward; key K.");
+    EXPECT_EQ(readerDescription(parts(form).backButton), "One step backwards; key Down.");
     for (int i = 0; i < 4 && isWall(maze().ahead()); ++i)
         QTest::keyRelease(form.get(), Qt::Key_Right);
     const std::pair start(maze().posRow, maze().posCol);
