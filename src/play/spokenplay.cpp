@@ -84,23 +84,23 @@ void SpokenPlay::tellCannotSpeak() {
 }
 
 void SpokenPlay::say(std::string_view text) {
-    if (!m_on) return;
+    if (!gathers()) return;
     if (m_depth > 0)
         addSentence(m_words, text);
     else
-        m_speaker->say(joinSentences({text}));
+        sayOrTell(joinSentences({text}));
 }
 
 void SpokenPlay::sayView(std::string_view text) {
-    if (!m_on) return;
+    if (!gathers()) return;
     if (m_depth > 0)
         m_view = text;
     else
-        m_speaker->say(joinSentences({text}));
+        sayOrTell(joinSentences({text}));
 }
 
 void SpokenPlay::sayNow(std::string_view text) {
-    if (m_on) flush(text);
+    if (gathers()) flush(m_on ? text : std::string_view());
 }
 
 void SpokenPlay::flush(std::string_view last) {
@@ -109,7 +109,15 @@ void SpokenPlay::flush(std::string_view last) {
     addSentence(words, m_view);
     addSentence(words, last);
     m_view.clear();
-    if (m_on && !words.empty()) m_speaker->say(words);
+    sayOrTell(words);
+}
+
+void SpokenPlay::sayOrTell(const std::string& words) {
+    if (words.empty()) return;
+    if (m_on)
+        m_speaker->say(words);
+    else if (whenQuiet)
+        whenQuiet(words);
 }
 
 } // namespace quorvel

@@ -4,7 +4,8 @@
 // The words of one action of the player (a step: its messages, then what lies ahead) are
 // gathered and said as one utterance when the action ends, so that they do not cut each
 // other short; each utterance cuts short the one before, so speech never lags behind
-// play. While spoken play is off nothing is gathered or said.
+// play. While spoken play is off nothing is said; the words of each action go to
+// whenQuiet instead, when it is set, for a screen reader to read.
 
 #include <functional>
 #include <memory>
@@ -30,8 +31,13 @@ class SpokenPlay {
     /// that no service is touched for a player who never asks for speech; unset, the
     /// speaker given serves as it is.
     std::function<std::unique_ptr<Speaker>()> makeSpeaker;
+    /// Takes the words of each action while spoken play is off (the game screen hands them
+    /// to screen readers); a dialog's own words never come here, as a reader reads it.
+    std::function<void(const std::string&)> whenQuiet;
 
     bool isOn() const { return m_on; }
+    /// True while words are wanted: spoken play is on, or a screen reader takes them.
+    bool gathers() const { return m_on || whenQuiet; }
     /// Switches spoken play for the player (stored when a player is named) and says
     /// "Spoken play on." followed by then, or "Spoken play off.".
     void switchTo(bool on, std::string_view player, std::string_view then = {});
@@ -74,6 +80,7 @@ class SpokenPlay {
     void turnOn();
     void tellCannotSpeak();
     void flush(std::string_view last = {});
+    void sayOrTell(const std::string& words);
 };
 
 } // namespace quorvel

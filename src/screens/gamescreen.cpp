@@ -258,6 +258,7 @@ void GameScreen::build() {
     });
 
     describeForReaders();
+    makeReaderFocus();
 
     // The buttons of play do nothing while a run is watched.
     const auto play = [this](QPushButton* button, void (Game::*action)()) {
@@ -301,6 +302,29 @@ void GameScreen::describeForReaders() {
     setUseEnabled(false);
     nameToolPictures();
     makeAccessible(this);
+}
+
+// A screen reader speaks what changes on the object that has the keyboard: the screen's
+// focus is an unseen object over the view whose name carries the words of each action
+// while spoken play is off (with it on, spoken play says them and the name stays, so
+// nothing is heard twice). Keys pass through it to the screen. Made after the screen is
+// handed to screen readers, so it keeps Qt's own description.
+void GameScreen::makeReaderFocus() {
+    readerFocus = new QWidget(this);
+    readerFocus->setObjectName("playWords");
+    readerFocus->setGeometry(viewPicture->geometry());
+    readerFocus->setAttribute(Qt::WA_TransparentForMouseEvents);
+    readerFocus->setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(readerFocus);
+    describeControl(readerFocus, qText(applicationTitle),
+                    "Play with the keys: each move says what happens and what lies ahead.");
+}
+
+void GameScreen::tellReader(const std::string& words) {
+    QString name = QString::fromStdString(words);
+    // The same words again are a new event too (a reader ignores a name it has).
+    if (readerFocus->accessibleName() == name) name += ' ';
+    readerFocus->setAccessibleName(name);
 }
 
 // The buttons with the keys the player has (the [Keys] section may move them).
@@ -390,6 +414,7 @@ void GameScreen::showEvent(QShowEvent* event) {
 void GameScreen::onShown() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     restorePosition();
+    m_session.spoken.whenQuiet = [this](const std::string& words) { tellReader(words); };
     prepareSitting();
     // A watched run begins with its own begin event.
     if (!m_watch) {
@@ -449,6 +474,7 @@ void GameScreen::hideEvent(QHideEvent* event) {
 }
 
 void GameScreen::onHidden() {
+    m_session.spoken.whenQuiet = nullptr;
     m_waitingArrow = 0; // a key released as the game ended belongs to no game
     m_arrowWait->stop();
     if (!m_watch) m_game.end(); // a watch ends its game itself
@@ -741,7 +767,7 @@ void GameScreen::toggleCues() {
 
 void GameScreen::drawMaze() {
     m_plan = viewScan(m_game.maze());
-    if (m_session.spoken.isOn())
+    if (m_session.spoken.gathers())
         m_session.spoken.sayView(
             joinSentences({describeView(m_game.maze()), describeSides(m_game.maze())}));
     // Composed at the density of the screen the window is on now; the frame handed to

@@ -181,6 +181,7 @@ class GameScreen : public QWidget, public GameHost {
     MessagePanel* messagePanel;
     QTimer* clockTimer;
     QTimer* runTimer;
+    QWidget* readerFocus; ///< the keyboard's focus, whose name screen readers speak
 
 
     Session& m_session;
@@ -214,6 +215,9 @@ class GameScreen : public QWidget, public GameHost {
     void runAction(KeyAction action);
     void describeForReaders();
     void describeKeys();
+    void makeReaderFocus();
+    /// Hands the words of an action to screen readers, through the focus's name.
+    void tellReader(const std::string& words);
     void nameToolPictures();
     void describeViewAhead();
     void onShown();

@@ -23,6 +23,7 @@
 #include "support/recordingspeaker.h"
 #include "text/textutil.h"
 #include "view/viewwords.h"
+#include "widgets/accessibility.h"
 #include "widgets/messagedialog.h"
 #include "gamescreenparts.h"
 
@@ -85,6 +86,34 @@ TEST_F(Spoken, VSwitchesItPerPlayerAndOffItSaysNothing) {
     session.spoken.applyPlayer("Tester");
     EXPECT_FALSE(session.spoken.isOn());
     EXPECT_EQ(speaker->said.size(), heard); // taken without a word
+}
+
+// With spoken play off, a screen reader hears the same words from the screen's focus,
+// whose name changes with every action, the same words again included; with it on, the
+// name stays, so the words are not heard twice.
+TEST_F(Spoken, ScreenReadersHearEachActionThroughTheFocusWhenSpokenPlayIsOff) {
+    newGame(1, 1234);
+    auto* focus = form->findChild<QWidget*>("playWords");
+    ASSERT_NE(focus, nullptr);
+    EXPECT_EQ(form->focusProxy(), focus);
+    EXPECT_EQ(readerName(focus).toStdString(),
+              joinSentences({parts(form).messagePanel->messageLine(1).toStdString(), view()}));
+    arrow(Qt::Key_Right);
+    EXPECT_EQ(readerName(focus).toStdString(), view());
+    key('i');
+    const QString counters = readerName(focus);
+    EXPECT_EQ(counters.toStdString(),
+              describeCounters(state(), parts(form).clockLabel->text().toStdString()));
+    key('i');
+    EXPECT_NE(readerName(focus), counters);
+    EXPECT_EQ(readerName(focus).trimmed(), counters);
+    EXPECT_TRUE(speaker->said.empty());
+
+    key('v');
+    const QString before = readerName(focus);
+    arrow(Qt::Key_Right);
+    EXPECT_EQ(speaker->said.back(), view());
+    EXPECT_EQ(readerName(focus), before);
 }
 
 TEST_F(Spoken, AStepSaysItsMessagesThenWhatLiesAheadAsOne) {
