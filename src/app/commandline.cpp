@@ -202,6 +202,14 @@ const std::vector<GnuOption>& gnuOptions() {
              o.maze = number; // given twice, the last one counts
              return std::string();
          }},
+        {"speech", "",
+         "start with spoken play on, for this run and a\n"
+         "player first named in it (as when the desktop\n"
+         "runs a screen reader on a first start)",
+         [](ProgramOptions& o, std::string_view) {
+             o.speech = true;
+             return std::string();
+         }},
         {"replay", "FILE",
          GAME_TEXT_NOOP("quorvel::CommandLine", "watch the run kept in FILE (one of the Replays\n"
                                                 "folder) and say whether it reaches its recorded\n"

@@ -44,6 +44,7 @@ struct ProgramOptions {
     Action action = Action::play;
     std::optional<MazeNumber> maze;    ///< --maze L-S: this maze at once (the last one given)
     std::optional<std::string> replay; ///< --replay FILE: watch this run at once (the last one)
+    bool speech = false;               ///< --speech: spoken play on from the start
     std::string refusal;               ///< one line, without the program's name
     std::vector<std::string> passOn;   ///< every other argument, in order, for Qt and the switches
 };

@@ -17,9 +17,11 @@
 #include "files/programfolder.h"
 #include "files/runfiles.h"
 #include "files/savedgamefiles.h"
+#include "files/settingsfile.h"
 #include "files/singleinstance.h"
 #include "game/mazenumber.h"
 #include "platform/crashtrace.h"
+#include "platform/desktop.h"
 #include "platform/endsignals.h"
 #include "platform/fontconfiguration.h"
 #include "platform/windowsystem.h"
@@ -42,6 +44,7 @@ struct RunArguments {
     std::vector<std::string> qt;
     std::optional<quorvel::MazeNumber> maze;
     std::optional<quorvel::RunRecord> replay;
+    bool speech = false;
 };
 
 /// Shows control bytes of what the user typed as '?', so they never reach the terminal.
@@ -95,7 +98,7 @@ RunArguments runArguments(int argc, char** argv) {
         std::fprintf(stderr, "%s: %s\n", name.c_str(), std::string(noDisplayMessage).c_str());
         std::exit(1);
     }
-    RunArguments run{{program}, options.maze, std::move(replay)};
+    RunArguments run{{program}, options.maze, std::move(replay), options.speech};
     if (platform.useXcb) run.qt.insert(run.qt.end(), {"-platform", "xcb"});
     run.qt.insert(run.qt.end(), options.passOn.begin(), options.passOn.end());
     return run;
@@ -146,6 +149,10 @@ int main(int argc, char** argv) {
     Session session;
     // Only the opening screen is made now; the other windows when they are first needed.
     Program program(session);
+    // A blind player's first start speaks from the name box on: asked for, or with a
+    // screen reader running and no player named yet. The speech service starts now.
+    if (arguments.speech || (loadPlayer().empty() && screenReaderRunning()))
+        session.spoken.startOn();
     program.start(arguments.maze, arguments.replay ? &*arguments.replay : nullptr);
     // Asked to end by the desktop, the program closes as the player would close it.
     onEndSignals(&program.openingScreen(), [&program](int) { program.windDown(); });

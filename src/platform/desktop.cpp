@@ -1,5 +1,9 @@
 #include "platform/desktop.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+
 #include <string>
 
 #include <QDesktopServices>
@@ -8,6 +12,17 @@
 #include <QUrl>
 
 namespace quorvel {
+
+bool screenReaderRunning() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) return false;
+    QDBusMessage ask = QDBusMessage::createMethodCall(
+        "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Get");
+    ask << QString("org.a11y.Status") << QString("ScreenReaderEnabled");
+    const QDBusMessage answer = bus.call(ask, QDBus::Block, 500);
+    if (answer.type() != QDBusMessage::ReplyMessage || answer.arguments().isEmpty()) return false;
+    return answer.arguments().first().value<QDBusVariant>().variant().toBool();
+}
 
 bool openWithShell(std::string_view file, std::string_view folder) {
     const QString text = QString::fromStdString(std::string(file));

@@ -42,6 +42,7 @@ void SpokenPlay::switchTo(bool on, std::string_view player, std::string_view the
         m_view.clear();
         say(joinSentences({gameText("quorvel::SpokenPlay", "Spoken play on"), then}));
     } else {
+        m_held = false; // the player's own choice from now on
         // Said before it goes quiet, cutting short whatever was being said.
         m_speaker->say(gameText("quorvel::SpokenPlay", "Spoken play off."));
         m_on = false;
@@ -50,10 +51,16 @@ void SpokenPlay::switchTo(bool on, std::string_view player, std::string_view the
     }
 }
 
+void SpokenPlay::startOn() {
+    m_held = true;
+    turnOn();
+}
+
 void SpokenPlay::applyPlayer(std::string_view player) {
     if (trimText(player).empty()) return;
-    const bool on = loadSpeechSwitch(player, m_on);
-    if (on) saveSpeechSwitch(player, on); // carried over to a player the file did not know
+    const bool stored = loadSpeechSwitch(player, m_on);
+    const bool on = m_held || stored;
+    if (stored) saveSpeechSwitch(player, true); // carried over to a player the file did not know
     if (on && !m_on) turnOn();
     if (!on && m_on) {
         m_speaker->stop();

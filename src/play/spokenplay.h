@@ -41,6 +41,9 @@ class SpokenPlay {
     /// Switches spoken play for the player (stored when a player is named) and says
     /// "Spoken play on." followed by then, or "Spoken play off.".
     void switchTo(bool on, std::string_view player, std::string_view then = {});
+    /// Spoken play on from the start of the run, before any player is named; a player's
+    /// stored switch does not turn it off in this run. The speech service starts now.
+    void startOn();
     /// The player's stored switch, taken without a word; a player the settings file says
     /// nothing of keeps the switch as it is, and has it stored.
     void applyPlayer(std::string_view player);
@@ -72,6 +75,7 @@ class SpokenPlay {
     bool m_on = false;
     bool m_made = false; ///< the speech service was asked for in this run
     bool m_told = false; ///< the player was told that the game cannot speak
+    bool m_held = false; ///< on for the whole run (startOn)
     int m_depth = 0;
     std::string m_words;                ///< gathered in the action under way
     std::string m_view;                 ///< what lies ahead after it

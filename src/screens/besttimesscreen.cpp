@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -131,10 +132,10 @@ BestTimesScreen::BestTimesScreen(StatisticsScreen& stats, QWidget* parent)
             n->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             n->setCursor(Qt::PointingHandCursor);
             n->installEventFilter(this);
+            n->setFocusPolicy(Qt::StrongFocus); // Tab reaches each result, Enter opens it
             setColour(n, rankColours[rank]);
             names[level][rank] = n;
             readLabelAs(n, tr("Rank %1:").arg(rank + 1));
-            describeControl(n, QString(), tr("A click shows the statistics of this game."));
 
             auto* tl = new QLabel(panel);
             tl->setObjectName(QString("lblTime%1%2").arg(level + 1).arg(rank + 1));
@@ -193,6 +194,16 @@ void BestTimesScreen::fillTimes(const BestTimes& table) {
             // A name longer than its line is cut to fit, whole in the hint.
             showElided(names[level][rank], QString::fromStdString(e.name));
             times[level][rank]->setText(shownClockText(e.timeText));
+            // Read by Tab one by one: each result says its level, rank, name and time.
+            const QString result = tr("%1, rank %2: %3, %4")
+                                       .arg(QString::fromStdString(levelTitle(level + 1)))
+                                       .arg(rank + 1)
+                                       .arg(QString::fromStdString(e.name),
+                                            times[level][rank]->text());
+            describeControl(names[level][rank], result,
+                            tr("Enter or a click shows the statistics of this game."));
+            describeControl(watchButtons[level][rank], tr("Watch %1").arg(result),
+                            watchButtons[level][rank]->toolTip());
             watchButtons[level][rank]->hide();
             checkedMarks[level][rank]->hide();
         }
@@ -269,6 +280,18 @@ void BestTimesScreen::showEntryStats(QObject* clicked) {
 }
 
 bool BestTimesScreen::eventFilter(QObject* watched, QEvent* event) {
+    // A name with the focus answers Enter and Space (the dialog's default button would).
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            for (const auto& level : names)
+                for (const QLabel* name : level)
+                    if (watched == name) {
+                        showEntryStats(watched);
+                        return true;
+                    }
+        }
+    }
     // A name answers a left click released over it.
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);

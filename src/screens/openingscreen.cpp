@@ -572,6 +572,35 @@ void OpeningScreen::selectTheme(int index) {
 
 namespace {
 
+// In the name box the speech key switches spoken play until a name is typed (a blind
+// player's first key), and types nothing then; with Shift it types its capital, and once
+// typing has begun it types as any letter.
+class SpeechKeyInNameBox : public QObject {
+  public:
+    SpeechKeyInNameBox(QLineEdit* field, SpokenPlay& spoken, std::string words)
+        : QObject(field), m_field(field), m_offered(field->text()), m_spoken(spoken),
+          m_words(std::move(words)), m_keys(KeyBindings::load()) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool untyped = m_field->text() == m_offered || m_field->text().isEmpty();
+        if (!untyped || key->modifiers() != Qt::NoModifier ||
+            m_keys.actionOf(*key) != KeyAction::speech)
+            return false;
+        const bool on = !m_spoken.isOn();
+        m_spoken.switchTo(on, {}, on ? m_words : std::string());
+        return true;
+    }
+
+  private:
+    QLineEdit* m_field;
+    QString m_offered;
+    SpokenPlay& m_spoken;
+    std::string m_words;
+    KeyBindings m_keys;
+};
+
 // The name box, centred frame and all on the screen's free area at each showing, as every
 // dialog of the game is; nothing when it is cancelled.
 std::optional<QString> nameBox(QWidget* parent, const QString& prompt, const QString& offered,
@@ -599,13 +628,16 @@ std::optional<QString> nameBox(QWidget* parent, const QString& prompt, const QSt
                                                         "Play under the name offered."));
     }
     centreAtEveryShowing(box);
-    spoken.sayNow(dialogWords(
+    const std::string words = dialogWords(
         box->windowTitle().toStdString(),
         joinSentences({prompt.toStdString(),
                        QCoreApplication::translate("quorvel::OpeningScreen", "The name offered: %1")
                            .arg(offered)
                            .toStdString()}),
-        {{"OK", "Enter"}, {"Cancel", "Esc"}}));
+        {{"OK", "Enter"}, {"Cancel", "Esc"}});
+    if (auto* field = box->findChild<QLineEdit*>())
+        field->installEventFilter(new SpeechKeyInNameBox(field, spoken, words));
+    spoken.sayNow(words);
     const bool accepted = box->exec() == QDialog::Accepted;
     if (!box) return std::nullopt;
     const QString typed = box->textValue();

@@ -157,6 +157,10 @@ TEST(ProgramOptions, AMazeNumberIsTakenInBothSpellingsAndABadOneRefusesTheRun) {
     EXPECT_EQ(o.passOn, Args{"-ubob"});
     EXPECT_EQ(readProgramOptions({"--maze=1-5", "--maze", "2-6"}).maze, (MazeNumber{2, 6}));
     EXPECT_EQ(readProgramOptions({"--", "--maze", "3-1"}).maze, std::nullopt);
+    o = readProgramOptions({"--speech", "-ubob"}); // spoken play on from the start
+    EXPECT_TRUE(o.speech);
+    EXPECT_EQ(o.passOn, Args{"-ubob"});
+    EXPECT_FALSE(readProgramOptions({"-ubob"}).speech);
 
     for (const Args& bad : {Args{"--maze", "7-1"}, Args{"--maze="}, Args{"--maze", "-ubob"},
                             Args{"--maze=3-x", "--maze=3-1"}}) {

@@ -21,6 +21,10 @@
 #   e2e_wayland_key KEY...   types keys (xdotool names: Right, alt+q) on that desktop
 #   e2e_wayland_wait TITLE N waits until the game has opened N windows of that title
 #   e2e_new_home PLAYER      a fresh program folder whose settings name PLAYER; exports it
+#   e2e_start_speech         a private speech-dispatcher with espeak-ng, audio to ALSA's null
+#                            device (skip without them or Qt's plug-in); exports
+#                            SPEECHD_ADDRESS; `said` prints the texts its log shows received,
+#                            `heard PATTERN SECONDS [AFTER]` waits for one
 #   e2e_start_game [ARGS]    the game on that display, player PLAYER, silent
 #   e2e_start_unnamed [ARGS] the game without switch U: the name box offers PLAYER
 #   e2e_stop_game            ends the game started here (by its process id)
@@ -277,6 +281,61 @@ e2e_wayland_wait() {
         sleep 0.05
     done
     echo "the game did not open window $2 titled \"$1\"" >&2
+    return 1
+}
+
+e2e_start_speech() {
+    e2e_require speech-dispatcher
+    local modules=/usr/lib/speech-dispatcher-modules plugin speech="$E2E_TMP/speech"
+    [ -x "$modules/sd_espeak-ng" ] ||
+        e2e_skip "speech-dispatcher has no espeak-ng module (Debian package speech-dispatcher-espeak-ng)"
+    plugin="$(find /usr/lib /usr/local/lib -path '*/texttospeech/libqtexttospeech_speechd.so' \
+        2>/dev/null | head -n 1)"
+    [ -n "$plugin" ] ||
+        e2e_skip "Qt has no speech-dispatcher plug-in (Debian package qt6-speech-speechd-plugin)"
+    # In the foreground of its own process, nothing of the user's or the system's.
+    mkdir -p "$speech/conf/modules" "$speech/log" "$speech/cache"
+    cat >"$speech/conf/speechd.conf" <<'CONF'
+LogLevel 5
+AudioOutputMethod "alsa"
+AudioALSADevice "null"
+AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
+DefaultModule espeak-ng
+CONF
+    if [ -f /etc/speech-dispatcher/modules/espeak-ng.conf ]; then
+        cp /etc/speech-dispatcher/modules/espeak-ng.conf "$speech/conf/modules/"
+    else
+        : >"$speech/conf/modules/espeak-ng.conf"
+    fi
+    XDG_CACHE_HOME="$speech/cache" XDG_RUNTIME_DIR="$speech" speech-dispatcher -s -t 0 \
+        -C "$speech/conf" -m "$modules" -c unix_socket -S "$speech/socket" -L "$speech/log" \
+        -P "$speech/pid" >"$speech/stdout.log" 2>&1 &
+    E2E_PIDS+=($!)
+    for _ in $(seq 100); do
+        [ -S "$speech/socket" ] && break
+        sleep 0.1
+    done
+    [ -S "$speech/socket" ] ||
+        e2e_skip "speech-dispatcher did not start: $(tail -n 5 "$speech/stdout.log")"
+    export SPEECHD_ADDRESS="unix_socket:$speech/socket"
+    E2E_SPEECH_LOG="$speech/log/speech-dispatcher.log"
+}
+
+# said: the texts the speech service's log shows it received from a client, one a line
+# (its protocol's own "speak" and end-of-text lines left out).
+said() {
+    grep -F 'DATA:|' "$E2E_SPEECH_LOG" 2>/dev/null | sed 's/.*DATA:|//; s/\r$//' |
+        grep -vxF -e speak -e .
+}
+
+# heard PATTERN SECONDS [AFTER]: true once the service has received a text matching the
+# extended regular expression PATTERN, past the first AFTER texts.
+heard() {
+    local until=$((SECONDS + $2))
+    while [ "$SECONDS" -le "$until" ]; do
+        said | tail -n "+$((${3:-0} + 1))" | grep -qE -- "$1" && return 0
+        sleep 0.2
+    done
     return 1
 }
 

@@ -6,57 +6,7 @@
 # ahead when asked for by key. Skips without speech-dispatcher, its espeak-ng module or
 # Qt's speech-dispatcher plug-in.
 source "$(dirname "$0")/lib.sh"
-e2e_require speech-dispatcher
-modules=/usr/lib/speech-dispatcher-modules
-[ -x "$modules/sd_espeak-ng" ] ||
-    e2e_skip "speech-dispatcher has no espeak-ng module (Debian package speech-dispatcher-espeak-ng)"
-plugin="$(find /usr/lib /usr/local/lib -path '*/texttospeech/libqtexttospeech_speechd.so' \
-    2>/dev/null | head -n 1)"
-[ -n "$plugin" ] || e2e_skip "Qt has no speech-dispatcher plug-in (Debian package qt6-speech-speechd-plugin)"
-
-# The service: in the foreground of its own process, nothing of the user's or the system's.
-speech="$E2E_TMP/speech"
-mkdir -p "$speech/conf/modules" "$speech/log" "$speech/cache"
-cat >"$speech/conf/speechd.conf" <<'CONF'
-LogLevel 5
-AudioOutputMethod "alsa"
-AudioALSADevice "null"
-AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
-DefaultModule espeak-ng
-CONF
-if [ -f /etc/speech-dispatcher/modules/espeak-ng.conf ]; then
-    cp /etc/speech-dispatcher/modules/espeak-ng.conf "$speech/conf/modules/"
-else
-    : >"$speech/conf/modules/espeak-ng.conf"
-fi
-XDG_CACHE_HOME="$speech/cache" XDG_RUNTIME_DIR="$speech" speech-dispatcher -s -t 0 \
-    -C "$speech/conf" -m "$modules" -c unix_socket -S "$speech/socket" -L "$speech/log" \
-    -P "$speech/pid" >"$speech/stdout.log" 2>&1 &
-E2E_PIDS+=($!)
-for _ in $(seq 100); do
-    [ -S "$speech/socket" ] && break
-    sleep 0.1
-done
-[ -S "$speech/socket" ] || e2e_skip "speech-dispatcher did not start: $(tail -n 5 "$speech/stdout.log")"
-export SPEECHD_ADDRESS="unix_socket:$speech/socket"
-log="$speech/log/speech-dispatcher.log"
-
-# said: the texts the service's log shows it received from a client, one a line (its
-# protocol's own "speak" and end-of-text lines left out).
-said() {
-    grep -F 'DATA:|' "$log" 2>/dev/null | sed 's/.*DATA:|//; s/\r$//' | grep -vxF -e speak -e .
-}
-
-# heard PATTERN SECONDS [AFTER]: true once the service has received a text matching the
-# extended regular expression PATTERN, past the first AFTER texts.
-heard() {
-    local until=$((SECONDS + $2))
-    while [ "$SECONDS" -le "$until" ]; do
-        said | tail -n "+$((${3:-0} + 1))" | grep -qE -- "$1" && return 0
-        sleep 0.2
-    done
-    return 1
-}
+e2e_start_speech
 
 # check PATTERN WHAT [AFTER]: an ok line when the service heard it within 30 seconds.
 check() {

@@ -41,6 +41,8 @@
 #include "screens/openingscreen.h"
 #include "play/session.h"
 #include "support/modal.h"
+#include "support/recordingspeaker.h"
+#include "widgets/dialogs.h"
 #include "support/testapp.h"
 #include "support/testfolder.h"
 #include "theme/theme.h"
@@ -225,6 +227,41 @@ class Opening : public ::testing::Test {
         return IniFile::load(settingsPath()).readString(section, key, "<none>");
     }
 };
+
+// A blind first start (--speech, or a screen reader running): the name box speaks, the
+// speech key there switches speech without typing until a name is typed, Shift types
+// the capital; the new player keeps spoken play, stored.
+TEST_F(Opening, ABlindFirstStartSpeaksFromTheNameBoxOnAndVThereSwitchesSpeech) {
+    auto recorder = std::make_unique<test::RecordingSpeaker>();
+    test::RecordingSpeaker* speaker = recorder.get();
+    session.speaker = std::move(recorder);
+    session.spoken.startOn();
+    dialogShown = [this](const std::string& words) { session.spoken.sayNow(words); };
+    std::string greeted;
+    QString afterV;
+    bool offAfterV = false;
+    ModalScript script({[&](QWidget* modal) {
+        greeted = speaker->said.empty() ? "" : speaker->said.back();
+        auto* edit = modal->findChild<QLineEdit*>();
+        QTest::keyClick(edit, Qt::Key_V);
+        offAfterV = !session.spoken.isOn();
+        QTest::keyClick(edit, Qt::Key_V);
+        afterV = edit->text();
+        edit->selectAll();
+        QTest::keyClick(edit, 'V', Qt::ShiftModifier); // Shift types the capital
+        QTest::keyClicks(edit, "era");
+        QTest::keyClick(edit, 'v'); // typing has begun: a letter as any other
+        QTest::keyClick(edit, Qt::Key_Return);
+    }});
+    showOpening();
+    dialogShown = nullptr;
+    EXPECT_TRUE(greeted.starts_with("Welcome to Quorvel 3-D. Please enter your name")) << greeted;
+    EXPECT_TRUE(offAfterV);
+    EXPECT_EQ(afterV, "Friend");
+    EXPECT_EQ(session.playerName, "Verav");
+    EXPECT_TRUE(session.spoken.isOn());
+    EXPECT_EQ(IniFile::load(settingsPath()).readString("Verav.SoundSettings", "Speech", "-"), "1");
+}
 
 TEST_F(Opening, NewPlayerIsAskedOnceAndStartsOnLevelTwoWithTheBuiltInTheme) {
     ModalScript script({typename_("Alice")});

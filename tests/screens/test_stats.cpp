@@ -22,6 +22,7 @@
 #include "screens/statisticsscreen.h"
 #include "screenshot.h"
 #include "support/modal.h"
+#include "widgets/accessibility.h"
 #include "support/testapp.h"
 #include "widgets/elidedtext.h"
 
@@ -236,6 +237,25 @@ TEST_F(Records, ClickingANameShowsItsResultClickingATimeDoesNothing) {
     EXPECT_EQ(player.toStdString(), table.entry(6, 3).name);
     EXPECT_EQ(time, "1 day, 00:06:41");
     EXPECT_EQ(stats.rank(), 3);
+
+    // By keyboard: Tab reaches each result, read with its level, rank, name and time, and
+    // Enter opens it; its Watch button says what it plays.
+    shown = false;
+    QLabel* first = times.names[0][0];
+    EXPECT_EQ(first->focusPolicy(), Qt::StrongFocus);
+    const QString result = QString::fromStdString("Nice-n-Easy, rank 1: " + table.entry(1, 1).name +
+                                                  ", " + table.entry(1, 1).timeText);
+    EXPECT_EQ(readerName(first), result);
+    EXPECT_EQ(readerName(times.watchButtons[0][0]), "Watch " + result);
+    first->setFocus();
+    whenModal([&](QWidget* modal) {
+        shown = modal == &stats;
+        level = stats.levelLine->text();
+        stats.closeButton->click();
+    });
+    QTest::keyClick(first, Qt::Key_Return);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(level, "Nice-n-Easy");
 
     // A time line, a title and the panel itself answer nothing.
     stats.fillGameStats(0, {});
