@@ -317,7 +317,7 @@ void GameScreen::makeReaderFocus() {
     readerFocus->setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(readerFocus);
     describeControl(readerFocus, qText(applicationTitle),
-                    "Play with the keys: each move says what happens and what lies ahead.");
+                    tr("Play with the keys: each move says what happens and what lies ahead."));
 }
 
 void GameScreen::tellReader(const std::string& words) {
@@ -710,7 +710,7 @@ void GameScreen::sayMessages() {
     std::string lines;
     for (int line = 1; line <= 5; ++line)
         addSentence(lines, messagePanel->messageLine(line).trimmed().toStdString());
-    m_session.spoken.say(lines.empty() ? "No messages." : lines);
+    m_session.spoken.say(lines.empty() ? tr("No messages.").toStdString() : lines);
 }
 
 void GameScreen::showMapWindow() {
@@ -907,7 +907,8 @@ bool GameScreen::postGameMessage(MessageKey key, Colour colour, MessageLevel lev
     // batteries wait here (the box becomes a battery box only after its first message).
     const Maze& maze = m_game.maze();
     const bool batteryAgain = key == msgBattery && maze.here() == cellBatteryLeft;
-    const std::string useWords = "Batteries here: " + m_keys.keyName(KeyAction::use) + " uses them.";
+    const std::string useWords =
+        tr("Batteries here: %1 uses them.").arg(QString::fromStdString(m_keys.keyName(KeyAction::use))).toStdString();
     if (batteryAgain) m_spokenInstead = useWords;
     const bool shown =
         messagePanel->postGameMessage(m_session.catalogue, key, shownPlayer(), colour, level);
