@@ -123,10 +123,6 @@
         <translation>Platz %1:</translation>
     </message>
     <message>
-        <source>A click shows the statistics of this game.</source>
-        <translation>Ein Klick zeigt die Statistik dieses Spiels.</translation>
-    </message>
-    <message>
         <source>Time</source>
         <translation>Zeit</translation>
     </message>
@@ -161,6 +157,18 @@
     <message>
         <source>third</source>
         <translation>Dritter</translation>
+    </message>
+    <message>
+        <source>%1, rank %2: %3, %4</source>
+        <translation>%1, Platz %2: %3, %4</translation>
+    </message>
+    <message>
+        <source>Enter or a click shows the statistics of this game.</source>
+        <translation>Enter oder ein Klick zeigt die Statistik dieses Spiels.</translation>
+    </message>
+    <message>
+        <source>Watch %1</source>
+        <translation>%1 ansehen</translation>
     </message>
 </context>
 <context>
@@ -1086,40 +1094,16 @@ Optionen:
         <translation>Vorwärts gehen</translation>
     </message>
     <message>
-        <source>One step forward; the up arrow key.</source>
-        <translation>Ein Schritt vorwärts; die Pfeiltaste nach oben.</translation>
-    </message>
-    <message>
         <source>Turn left</source>
         <translation>Nach links drehen</translation>
-    </message>
-    <message>
-        <source>A quarter-turn to the left; the left arrow key.</source>
-        <translation>Eine Vierteldrehung nach links; die linke Pfeiltaste.</translation>
     </message>
     <message>
         <source>Turn right</source>
         <translation>Nach rechts drehen</translation>
     </message>
     <message>
-        <source>A quarter-turn to the right; the right arrow key.</source>
-        <translation>Eine Vierteldrehung nach rechts; die rechte Pfeiltaste.</translation>
-    </message>
-    <message>
         <source>Step back</source>
         <translation>Schritt zurück</translation>
-    </message>
-    <message>
-        <source>One step backwards; the down arrow key.</source>
-        <translation>Ein Schritt rückwärts; die Pfeiltaste nach unten.</translation>
-    </message>
-    <message>
-        <source>Sounds on or off; the S key.</source>
-        <translation>Klänge an oder aus; die Taste S.</translation>
-    </message>
-    <message>
-        <source>Music on or off; the M key.</source>
-        <translation>Musik an oder aus; die Taste M.</translation>
     </message>
     <message>
         <source>Quit Maze</source>
@@ -1218,10 +1202,6 @@ Optionen:
         <translation>Batterie benutzen</translation>
     </message>
     <message>
-        <source>Use %1; the U key.</source>
-        <translation>%1 benutzen; die Taste U.</translation>
-    </message>
-    <message>
         <source>Nothing to use yet: a battery is used here once one is found.</source>
         <translation>Noch nichts zu benutzen: Hier wird eine Batterie eingesetzt, sobald du eine findest.</translation>
     </message>
@@ -1238,6 +1218,50 @@ Optionen:
 quorvel3d %1 %2</source>
         <translation>Die Nummer dieses Labyrinths: Teile sie, oder spiele das Labyrinth noch einmal mit
 quorvel3d %1 %2</translation>
+    </message>
+    <message>
+        <source>Play with the keys: each move says what happens and what lies ahead.</source>
+        <translation>Mit den Tasten spielen: Jeder Zug sagt, was geschieht und was vor dir liegt.</translation>
+    </message>
+    <message>
+        <source>%1; key %2.</source>
+        <translation>%1; Taste %2.</translation>
+    </message>
+    <message>
+        <source>One step forward</source>
+        <translation>Ein Schritt vorwärts</translation>
+    </message>
+    <message>
+        <source>A quarter-turn to the left</source>
+        <translation>Eine Vierteldrehung nach links</translation>
+    </message>
+    <message>
+        <source>A quarter-turn to the right</source>
+        <translation>Eine Vierteldrehung nach rechts</translation>
+    </message>
+    <message>
+        <source>One step backwards</source>
+        <translation>Ein Schritt rückwärts</translation>
+    </message>
+    <message>
+        <source>Sounds on or off</source>
+        <translation>Klänge an oder aus</translation>
+    </message>
+    <message>
+        <source>Music on or off</source>
+        <translation>Musik an oder aus</translation>
+    </message>
+    <message>
+        <source>No messages.</source>
+        <translation>Keine Meldungen.</translation>
+    </message>
+    <message>
+        <source>Use %1; key %2.</source>
+        <translation>%1 benutzen; Taste %2.</translation>
+    </message>
+    <message>
+        <source>Batteries here: %1 uses them.</source>
+        <translation>Batterien hier: %1 benutzt sie.</translation>
     </message>
 </context>
 <context>
@@ -1469,6 +1493,10 @@ quorvel3d %1 %2</translation>
     <message>
         <source>the map&apos;s colours for colour-blind eyes</source>
         <translation>die Kartenfarben für farbenblinde Augen</translation>
+    </message>
+    <message>
+        <source>say the last messages again</source>
+        <translation>die letzten Meldungen noch einmal sagen</translation>
     </message>
 </context>
 <context>
@@ -1919,8 +1947,12 @@ quorvel3d %1 %2</translation>
         <translation>Gespeicherte Spiele der Stufen %1; Alt und die Nummer der Stufe lädt eines</translation>
     </message>
     <message>
-        <source>Keys: Enter starts a new maze; Alt and E, L, R, N, H or O chooses the skill level; Alt and P changes the player; V switches speech on or off; Esc leaves the game</source>
-        <translation>Tasten: Enter beginnt ein neues Labyrinth; Alt und L, W, K, J, H oder N wählt die Schwierigkeit; Alt und S wechselt den Spieler; V schaltet die Sprache an oder aus; Esc verlässt das Spiel</translation>
+        <source>%1 switches speech on or off; </source>
+        <translation>%1 schaltet die Sprache an oder aus; </translation>
+    </message>
+    <message>
+        <source>Keys: Enter starts a new maze; Alt and E, L, R, N, H or O chooses the skill level; Alt and P changes the player; %1Esc leaves the game</source>
+        <translation>Tasten: Enter beginnt ein neues Labyrinth; Alt und L, W, K, J, H oder N wählt die Schwierigkeit; Alt und S wechselt den Spieler; %1Esc verlässt das Spiel</translation>
     </message>
 </context>
 <context>
@@ -2194,52 +2226,12 @@ Esc: beenden</translation>
         <translation>der Ausgang direkt voraus</translation>
     </message>
     <message>
-        <source>corridor, one cell; the exit two ahead</source>
-        <translation>Gang, ein Feld; der Ausgang zwei Felder voraus</translation>
-    </message>
-    <message>
-        <source>corridor, two cells; the exit three ahead</source>
-        <translation>Gang, zwei Felder; der Ausgang drei Felder voraus</translation>
-    </message>
-    <message>
         <source>a wall with the map of the maze</source>
         <translation>eine Wand mit der Karte des Labyrinths</translation>
     </message>
     <message>
         <source>a wall</source>
         <translation>eine Wand</translation>
-    </message>
-    <message>
-        <source>corridor, %1 or more</source>
-        <translation>Gang, %1 oder mehr</translation>
-    </message>
-    <message>
-        <source>corridor, %1</source>
-        <translation>Gang, %1</translation>
-    </message>
-    <message>
-        <source>openings on both sides after %1</source>
-        <translation>Durchgänge auf beiden Seiten bei Feld %1</translation>
-    </message>
-    <message>
-        <source>opening on the left after %1</source>
-        <translation>Durchgang links bei Feld %1</translation>
-    </message>
-    <message>
-        <source>opening on the right after %1</source>
-        <translation>Durchgang rechts bei Feld %1</translation>
-    </message>
-    <message>
-        <source>the map of the maze on the wall at its end</source>
-        <translation>die Karte des Labyrinths an der Wand an seinem Ende</translation>
-    </message>
-    <message>
-        <source>a box %1</source>
-        <translation>eine Kiste %1</translation>
-    </message>
-    <message>
-        <source>an opened box %1</source>
-        <translation>eine geöffnete Kiste %1</translation>
     </message>
     <message>
         <source>Food %1, battery %2 percent, gems %3, steps %4, time %5.</source>
@@ -2282,8 +2274,112 @@ Esc: beenden</translation>
         <translation>Detektor: Kisten übrig: %1.</translation>
     </message>
     <message>
-        <source>No G.P.S., beacon or detector.</source>
-        <translation>Kein G.P.S., kein Peilsender, kein Detektor.</translation>
+        <source>one cell; the exit two ahead</source>
+        <translation>ein Feld; der Ausgang zwei Felder voraus</translation>
+    </message>
+    <message>
+        <source>two cells; the exit three ahead</source>
+        <translation>zwei Felder; der Ausgang drei Felder voraus</translation>
+    </message>
+    <message>
+        <source>%1 or more</source>
+        <translation>%1 oder mehr</translation>
+    </message>
+    <message>
+        <source>both sides after %1</source>
+        <translation>beide Seiten bei Feld %1</translation>
+    </message>
+    <message>
+        <source>left after %1</source>
+        <translation>links bei Feld %1</translation>
+    </message>
+    <message>
+        <source>right after %1</source>
+        <translation>rechts bei Feld %1</translation>
+    </message>
+    <message>
+        <source>the map at its end</source>
+        <translation>die Karte an seinem Ende</translation>
+    </message>
+    <message>
+        <source>batteries %1</source>
+        <translation>Batterien %1</translation>
+    </message>
+    <message>
+        <source>box %1</source>
+        <translation>Kiste %1</translation>
+    </message>
+    <message>
+        <source>opened box %1</source>
+        <translation>offene Kiste %1</translation>
+    </message>
+    <message>
+        <source>Open both sides.</source>
+        <translation>Offen auf beiden Seiten.</translation>
+    </message>
+    <message>
+        <source>Open left.</source>
+        <translation>Links offen.</translation>
+    </message>
+    <message>
+        <source>Open right.</source>
+        <translation>Rechts offen.</translation>
+    </message>
+    <message>
+        <source>The exit is to your left.</source>
+        <translation>Der Ausgang liegt links von dir.</translation>
+    </message>
+    <message>
+        <source>The map is to your left.</source>
+        <translation>Die Karte liegt links von dir.</translation>
+    </message>
+    <message>
+        <source>The exit is to your right.</source>
+        <translation>Der Ausgang liegt rechts von dir.</translation>
+    </message>
+    <message>
+        <source>The map is to your right.</source>
+        <translation>Die Karte liegt rechts von dir.</translation>
+    </message>
+    <message>
+        <source>The exit is behind you.</source>
+        <translation>Der Ausgang liegt hinter dir.</translation>
+    </message>
+    <message>
+        <source>The map is behind you.</source>
+        <translation>Die Karte liegt hinter dir.</translation>
+    </message>
+    <message>
+        <source>Found the compass.</source>
+        <translation>Kompass gefunden.</translation>
+    </message>
+    <message>
+        <source>Found the detector.</source>
+        <translation>Detektor gefunden.</translation>
+    </message>
+    <message>
+        <source>Found the beacon.</source>
+        <translation>Peilsender gefunden.</translation>
+    </message>
+    <message>
+        <source>Found the G.P.S.</source>
+        <translation>G.P.S. gefunden.</translation>
+    </message>
+    <message>
+        <source>Found the tracker.</source>
+        <translation>Tracker gefunden.</translation>
+    </message>
+    <message>
+        <source>Ran %1.</source>
+        <translation>%1 gerannt.</translation>
+    </message>
+    <message>
+        <source>Tracker: your trail is on the map.</source>
+        <translation>Tracker: deine Spur steht auf der Karte.</translation>
+    </message>
+    <message>
+        <source>No G.P.S., beacon, detector or tracker.</source>
+        <translation>Kein G.P.S., kein Peilsender, kein Detektor, kein Tracker.</translation>
     </message>
 </context>
 <context>

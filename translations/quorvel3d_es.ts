@@ -123,10 +123,6 @@
         <translation>Puesto %1:</translation>
     </message>
     <message>
-        <source>A click shows the statistics of this game.</source>
-        <translation>Un clic muestra las estadísticas de esta partida.</translation>
-    </message>
-    <message>
         <source>Time</source>
         <translation>Tiempo</translation>
     </message>
@@ -161,6 +157,18 @@
     <message>
         <source>third</source>
         <translation>tercero</translation>
+    </message>
+    <message>
+        <source>%1, rank %2: %3, %4</source>
+        <translation>%1, puesto %2: %3, %4</translation>
+    </message>
+    <message>
+        <source>Enter or a click shows the statistics of this game.</source>
+        <translation>Intro o un clic muestra las estadísticas de esta partida.</translation>
+    </message>
+    <message>
+        <source>Watch %1</source>
+        <translation>Ver %1</translation>
     </message>
 </context>
 <context>
@@ -1083,40 +1091,16 @@ Opciones:
         <translation>Avanzar</translation>
     </message>
     <message>
-        <source>One step forward; the up arrow key.</source>
-        <translation>Un paso adelante; la flecha arriba.</translation>
-    </message>
-    <message>
         <source>Turn left</source>
         <translation>Girar a la izquierda</translation>
-    </message>
-    <message>
-        <source>A quarter-turn to the left; the left arrow key.</source>
-        <translation>Un cuarto de vuelta a la izquierda; la flecha izquierda.</translation>
     </message>
     <message>
         <source>Turn right</source>
         <translation>Girar a la derecha</translation>
     </message>
     <message>
-        <source>A quarter-turn to the right; the right arrow key.</source>
-        <translation>Un cuarto de vuelta a la derecha; la flecha derecha.</translation>
-    </message>
-    <message>
         <source>Step back</source>
         <translation>Retroceder</translation>
-    </message>
-    <message>
-        <source>One step backwards; the down arrow key.</source>
-        <translation>Un paso atrás; la flecha abajo.</translation>
-    </message>
-    <message>
-        <source>Sounds on or off; the S key.</source>
-        <translation>Sonidos sí o no; la tecla S.</translation>
-    </message>
-    <message>
-        <source>Music on or off; the M key.</source>
-        <translation>Música sí o no; la tecla M.</translation>
     </message>
     <message>
         <source>Quit Maze</source>
@@ -1215,10 +1199,6 @@ Opciones:
         <translation>Usar pila</translation>
     </message>
     <message>
-        <source>Use %1; the U key.</source>
-        <translation>Usar %1; la tecla U.</translation>
-    </message>
-    <message>
         <source>Nothing to use yet: a battery is used here once one is found.</source>
         <translation>Nada que usar aún: aquí se usa una pila en cuanto encuentres una.</translation>
     </message>
@@ -1235,6 +1215,50 @@ Opciones:
 quorvel3d %1 %2</source>
         <translation>El número de este laberinto: compártelo, o vuelve a jugar el laberinto con
 quorvel3d %1 %2</translation>
+    </message>
+    <message>
+        <source>Play with the keys: each move says what happens and what lies ahead.</source>
+        <translation>Juega con las teclas: cada movimiento dice lo que pasa y lo que hay delante.</translation>
+    </message>
+    <message>
+        <source>%1; key %2.</source>
+        <translation>%1; tecla %2.</translation>
+    </message>
+    <message>
+        <source>One step forward</source>
+        <translation>Un paso adelante</translation>
+    </message>
+    <message>
+        <source>A quarter-turn to the left</source>
+        <translation>Un cuarto de vuelta a la izquierda</translation>
+    </message>
+    <message>
+        <source>A quarter-turn to the right</source>
+        <translation>Un cuarto de vuelta a la derecha</translation>
+    </message>
+    <message>
+        <source>One step backwards</source>
+        <translation>Un paso atrás</translation>
+    </message>
+    <message>
+        <source>Sounds on or off</source>
+        <translation>Sonidos sí o no</translation>
+    </message>
+    <message>
+        <source>Music on or off</source>
+        <translation>Música sí o no</translation>
+    </message>
+    <message>
+        <source>No messages.</source>
+        <translation>Ningún mensaje.</translation>
+    </message>
+    <message>
+        <source>Use %1; key %2.</source>
+        <translation>Usar %1; tecla %2.</translation>
+    </message>
+    <message>
+        <source>Batteries here: %1 uses them.</source>
+        <translation>Pilas aquí: %1 las usa.</translation>
     </message>
 </context>
 <context>
@@ -1466,6 +1490,10 @@ quorvel3d %1 %2</translation>
     <message>
         <source>the map&apos;s colours for colour-blind eyes</source>
         <translation>los colores del mapa para daltónicos</translation>
+    </message>
+    <message>
+        <source>say the last messages again</source>
+        <translation>repetir los últimos mensajes</translation>
     </message>
 </context>
 <context>
@@ -1916,8 +1944,12 @@ quorvel3d %1 %2</translation>
         <translation>Partidas guardadas de los niveles %1; Alt y el número del nivel cargan una</translation>
     </message>
     <message>
-        <source>Keys: Enter starts a new maze; Alt and E, L, R, N, H or O chooses the skill level; Alt and P changes the player; V switches speech on or off; Esc leaves the game</source>
-        <translation>Teclas: Intro empieza un laberinto nuevo; Alt y F, P, R, A, D o V eligen el nivel; Alt y N cambia de jugador; V activa o quita la voz; Esc sale del juego</translation>
+        <source>%1 switches speech on or off; </source>
+        <translation>%1 activa o quita la voz; </translation>
+    </message>
+    <message>
+        <source>Keys: Enter starts a new maze; Alt and E, L, R, N, H or O chooses the skill level; Alt and P changes the player; %1Esc leaves the game</source>
+        <translation>Teclas: Intro empieza un laberinto nuevo; Alt y F, P, R, A, D o V eligen el nivel; Alt y N cambia de jugador; %1Esc sale del juego</translation>
     </message>
 </context>
 <context>
@@ -2191,52 +2223,12 @@ Esc: terminar</translation>
         <translation>la salida justo delante</translation>
     </message>
     <message>
-        <source>corridor, one cell; the exit two ahead</source>
-        <translation>pasillo, una casilla; la salida a dos casillas</translation>
-    </message>
-    <message>
-        <source>corridor, two cells; the exit three ahead</source>
-        <translation>pasillo, dos casillas; la salida a tres casillas</translation>
-    </message>
-    <message>
         <source>a wall with the map of the maze</source>
         <translation>una pared con el mapa del laberinto</translation>
     </message>
     <message>
         <source>a wall</source>
         <translation>una pared</translation>
-    </message>
-    <message>
-        <source>corridor, %1 or more</source>
-        <translation>pasillo, %1 o más</translation>
-    </message>
-    <message>
-        <source>corridor, %1</source>
-        <translation>pasillo, %1</translation>
-    </message>
-    <message>
-        <source>openings on both sides after %1</source>
-        <translation>pasos a ambos lados en la casilla %1</translation>
-    </message>
-    <message>
-        <source>opening on the left after %1</source>
-        <translation>paso a la izquierda en la casilla %1</translation>
-    </message>
-    <message>
-        <source>opening on the right after %1</source>
-        <translation>paso a la derecha en la casilla %1</translation>
-    </message>
-    <message>
-        <source>the map of the maze on the wall at its end</source>
-        <translation>el mapa del laberinto en la pared del fondo</translation>
-    </message>
-    <message>
-        <source>a box %1</source>
-        <translation>una caja %1</translation>
-    </message>
-    <message>
-        <source>an opened box %1</source>
-        <translation>una caja abierta %1</translation>
     </message>
     <message>
         <source>Food %1, battery %2 percent, gems %3, steps %4, time %5.</source>
@@ -2279,8 +2271,112 @@ Esc: terminar</translation>
         <translation>Detector: cajas restantes: %1.</translation>
     </message>
     <message>
-        <source>No G.P.S., beacon or detector.</source>
-        <translation>Sin G.P.S., baliza ni detector.</translation>
+        <source>one cell; the exit two ahead</source>
+        <translation>una casilla; la salida a dos casillas</translation>
+    </message>
+    <message>
+        <source>two cells; the exit three ahead</source>
+        <translation>dos casillas; la salida a tres casillas</translation>
+    </message>
+    <message>
+        <source>%1 or more</source>
+        <translation>%1 o más</translation>
+    </message>
+    <message>
+        <source>both sides after %1</source>
+        <translation>a ambos lados en la casilla %1</translation>
+    </message>
+    <message>
+        <source>left after %1</source>
+        <translation>a la izquierda en la casilla %1</translation>
+    </message>
+    <message>
+        <source>right after %1</source>
+        <translation>a la derecha en la casilla %1</translation>
+    </message>
+    <message>
+        <source>the map at its end</source>
+        <translation>el mapa al fondo</translation>
+    </message>
+    <message>
+        <source>batteries %1</source>
+        <translation>pilas %1</translation>
+    </message>
+    <message>
+        <source>box %1</source>
+        <translation>caja %1</translation>
+    </message>
+    <message>
+        <source>opened box %1</source>
+        <translation>caja abierta %1</translation>
+    </message>
+    <message>
+        <source>Open both sides.</source>
+        <translation>Abierto a ambos lados.</translation>
+    </message>
+    <message>
+        <source>Open left.</source>
+        <translation>Abierto a la izquierda.</translation>
+    </message>
+    <message>
+        <source>Open right.</source>
+        <translation>Abierto a la derecha.</translation>
+    </message>
+    <message>
+        <source>The exit is to your left.</source>
+        <translation>La salida está a tu izquierda.</translation>
+    </message>
+    <message>
+        <source>The map is to your left.</source>
+        <translation>El mapa está a tu izquierda.</translation>
+    </message>
+    <message>
+        <source>The exit is to your right.</source>
+        <translation>La salida está a tu derecha.</translation>
+    </message>
+    <message>
+        <source>The map is to your right.</source>
+        <translation>El mapa está a tu derecha.</translation>
+    </message>
+    <message>
+        <source>The exit is behind you.</source>
+        <translation>La salida está detrás de ti.</translation>
+    </message>
+    <message>
+        <source>The map is behind you.</source>
+        <translation>El mapa está detrás de ti.</translation>
+    </message>
+    <message>
+        <source>Found the compass.</source>
+        <translation>Brújula encontrada.</translation>
+    </message>
+    <message>
+        <source>Found the detector.</source>
+        <translation>Detector encontrado.</translation>
+    </message>
+    <message>
+        <source>Found the beacon.</source>
+        <translation>Baliza encontrada.</translation>
+    </message>
+    <message>
+        <source>Found the G.P.S.</source>
+        <translation>G.P.S. encontrado.</translation>
+    </message>
+    <message>
+        <source>Found the tracker.</source>
+        <translation>Rastreador encontrado.</translation>
+    </message>
+    <message>
+        <source>Ran %1.</source>
+        <translation>Corriste %1.</translation>
+    </message>
+    <message>
+        <source>Tracker: your trail is on the map.</source>
+        <translation>Rastreador: tu rastro está en el mapa.</translation>
+    </message>
+    <message>
+        <source>No G.P.S., beacon, detector or tracker.</source>
+        <translation>Sin G.P.S., baliza, detector ni rastreador.</translation>
     </message>
 </context>
 <context>

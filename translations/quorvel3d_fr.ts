@@ -123,10 +123,6 @@
         <translation>Rang %1 :</translation>
     </message>
     <message>
-        <source>A click shows the statistics of this game.</source>
-        <translation>Un clic montre les statistiques de cette partie.</translation>
-    </message>
-    <message>
         <source>Time</source>
         <translation>Temps</translation>
     </message>
@@ -161,6 +157,18 @@
     <message>
         <source>third</source>
         <translation>troisième</translation>
+    </message>
+    <message>
+        <source>%1, rank %2: %3, %4</source>
+        <translation>%1, rang %2 : %3, %4</translation>
+    </message>
+    <message>
+        <source>Enter or a click shows the statistics of this game.</source>
+        <translation>Entrée ou un clic montre les statistiques de cette partie.</translation>
+    </message>
+    <message>
+        <source>Watch %1</source>
+        <translation>Revoir %1</translation>
     </message>
 </context>
 <context>
@@ -1083,40 +1091,16 @@ Options :
         <translation>Avancer</translation>
     </message>
     <message>
-        <source>One step forward; the up arrow key.</source>
-        <translation>Un pas en avant ; la flèche haut.</translation>
-    </message>
-    <message>
         <source>Turn left</source>
         <translation>Tourner à gauche</translation>
-    </message>
-    <message>
-        <source>A quarter-turn to the left; the left arrow key.</source>
-        <translation>Un quart de tour à gauche ; la flèche gauche.</translation>
     </message>
     <message>
         <source>Turn right</source>
         <translation>Tourner à droite</translation>
     </message>
     <message>
-        <source>A quarter-turn to the right; the right arrow key.</source>
-        <translation>Un quart de tour à droite ; la flèche droite.</translation>
-    </message>
-    <message>
         <source>Step back</source>
         <translation>Reculer</translation>
-    </message>
-    <message>
-        <source>One step backwards; the down arrow key.</source>
-        <translation>Un pas en arrière ; la flèche bas.</translation>
-    </message>
-    <message>
-        <source>Sounds on or off; the S key.</source>
-        <translation>Sons oui ou non ; la touche S.</translation>
-    </message>
-    <message>
-        <source>Music on or off; the M key.</source>
-        <translation>Musique oui ou non ; la touche M.</translation>
     </message>
     <message>
         <source>Quit Maze</source>
@@ -1215,10 +1199,6 @@ Options :
         <translation>Utiliser une pile</translation>
     </message>
     <message>
-        <source>Use %1; the U key.</source>
-        <translation>Utiliser %1 ; la touche U.</translation>
-    </message>
-    <message>
         <source>Nothing to use yet: a battery is used here once one is found.</source>
         <translation>Rien à utiliser pour l&apos;instant : une pile s&apos;utilise ici dès qu&apos;elle est trouvée.</translation>
     </message>
@@ -1235,6 +1215,50 @@ Options :
 quorvel3d %1 %2</source>
         <translation>Le numéro de ce labyrinthe : partagez-le, ou rejouez ce labyrinthe avec
 quorvel3d %1 %2</translation>
+    </message>
+    <message>
+        <source>Play with the keys: each move says what happens and what lies ahead.</source>
+        <translation>Jouez avec les touches : chaque coup dit ce qui arrive et ce qui vous attend devant.</translation>
+    </message>
+    <message>
+        <source>%1; key %2.</source>
+        <translation>%1 ; touche %2.</translation>
+    </message>
+    <message>
+        <source>One step forward</source>
+        <translation>Un pas en avant</translation>
+    </message>
+    <message>
+        <source>A quarter-turn to the left</source>
+        <translation>Un quart de tour à gauche</translation>
+    </message>
+    <message>
+        <source>A quarter-turn to the right</source>
+        <translation>Un quart de tour à droite</translation>
+    </message>
+    <message>
+        <source>One step backwards</source>
+        <translation>Un pas en arrière</translation>
+    </message>
+    <message>
+        <source>Sounds on or off</source>
+        <translation>Sons oui ou non</translation>
+    </message>
+    <message>
+        <source>Music on or off</source>
+        <translation>Musique oui ou non</translation>
+    </message>
+    <message>
+        <source>No messages.</source>
+        <translation>Aucun message.</translation>
+    </message>
+    <message>
+        <source>Use %1; key %2.</source>
+        <translation>Utiliser %1 ; touche %2.</translation>
+    </message>
+    <message>
+        <source>Batteries here: %1 uses them.</source>
+        <translation>Des piles ici : %1 les utilise.</translation>
     </message>
 </context>
 <context>
@@ -1466,6 +1490,10 @@ quorvel3d %1 %2</translation>
     <message>
         <source>the map&apos;s colours for colour-blind eyes</source>
         <translation>les couleurs de la carte pour les daltoniens</translation>
+    </message>
+    <message>
+        <source>say the last messages again</source>
+        <translation>redire les derniers messages</translation>
     </message>
 </context>
 <context>
@@ -1916,8 +1944,12 @@ quorvel3d %1 %2</translation>
         <translation>Des parties sauvegardées aux niveaux %1 ; Alt et le numéro du niveau en chargent une</translation>
     </message>
     <message>
-        <source>Keys: Enter starts a new maze; Alt and E, L, R, N, H or O chooses the skill level; Alt and P changes the player; V switches speech on or off; Esc leaves the game</source>
-        <translation>Touches : Entrée commence un nouveau labyrinthe ; Alt et F, E, D, S, C ou U choisissent le niveau ; Alt et N change de joueur ; V active ou coupe la parole ; Échap quitte le jeu</translation>
+        <source>%1 switches speech on or off; </source>
+        <translation>%1 active ou coupe la parole ; </translation>
+    </message>
+    <message>
+        <source>Keys: Enter starts a new maze; Alt and E, L, R, N, H or O chooses the skill level; Alt and P changes the player; %1Esc leaves the game</source>
+        <translation>Touches : Entrée commence un nouveau labyrinthe ; Alt et F, E, D, S, C ou U choisissent le niveau ; Alt et N change de joueur ; %1Échap quitte le jeu</translation>
     </message>
 </context>
 <context>
@@ -2191,52 +2223,12 @@ Esc stops</source>
         <translation>la sortie juste devant</translation>
     </message>
     <message>
-        <source>corridor, one cell; the exit two ahead</source>
-        <translation>couloir, une case ; la sortie à deux cases devant</translation>
-    </message>
-    <message>
-        <source>corridor, two cells; the exit three ahead</source>
-        <translation>couloir, deux cases ; la sortie à trois cases devant</translation>
-    </message>
-    <message>
         <source>a wall with the map of the maze</source>
         <translation>un mur avec la carte du labyrinthe</translation>
     </message>
     <message>
         <source>a wall</source>
         <translation>un mur</translation>
-    </message>
-    <message>
-        <source>corridor, %1 or more</source>
-        <translation>couloir, %1 ou plus</translation>
-    </message>
-    <message>
-        <source>corridor, %1</source>
-        <translation>couloir, %1</translation>
-    </message>
-    <message>
-        <source>openings on both sides after %1</source>
-        <translation>passages des deux côtés à la case %1</translation>
-    </message>
-    <message>
-        <source>opening on the left after %1</source>
-        <translation>passage à gauche à la case %1</translation>
-    </message>
-    <message>
-        <source>opening on the right after %1</source>
-        <translation>passage à droite à la case %1</translation>
-    </message>
-    <message>
-        <source>the map of the maze on the wall at its end</source>
-        <translation>la carte du labyrinthe sur le mur du fond</translation>
-    </message>
-    <message>
-        <source>a box %1</source>
-        <translation>un coffre %1</translation>
-    </message>
-    <message>
-        <source>an opened box %1</source>
-        <translation>un coffre ouvert %1</translation>
     </message>
     <message>
         <source>Food %1, battery %2 percent, gems %3, steps %4, time %5.</source>
@@ -2279,8 +2271,112 @@ Esc stops</source>
         <translation>Détecteur : coffres restants : %1.</translation>
     </message>
     <message>
-        <source>No G.P.S., beacon or detector.</source>
-        <translation>Ni G.P.S., ni balise, ni détecteur.</translation>
+        <source>one cell; the exit two ahead</source>
+        <translation>une case ; la sortie à deux cases devant</translation>
+    </message>
+    <message>
+        <source>two cells; the exit three ahead</source>
+        <translation>deux cases ; la sortie à trois cases devant</translation>
+    </message>
+    <message>
+        <source>%1 or more</source>
+        <translation>%1 ou plus</translation>
+    </message>
+    <message>
+        <source>both sides after %1</source>
+        <translation>des deux côtés à la case %1</translation>
+    </message>
+    <message>
+        <source>left after %1</source>
+        <translation>à gauche à la case %1</translation>
+    </message>
+    <message>
+        <source>right after %1</source>
+        <translation>à droite à la case %1</translation>
+    </message>
+    <message>
+        <source>the map at its end</source>
+        <translation>la carte au fond</translation>
+    </message>
+    <message>
+        <source>batteries %1</source>
+        <translation>piles %1</translation>
+    </message>
+    <message>
+        <source>box %1</source>
+        <translation>coffre %1</translation>
+    </message>
+    <message>
+        <source>opened box %1</source>
+        <translation>coffre ouvert %1</translation>
+    </message>
+    <message>
+        <source>Open both sides.</source>
+        <translation>Ouvert des deux côtés.</translation>
+    </message>
+    <message>
+        <source>Open left.</source>
+        <translation>Ouvert à gauche.</translation>
+    </message>
+    <message>
+        <source>Open right.</source>
+        <translation>Ouvert à droite.</translation>
+    </message>
+    <message>
+        <source>The exit is to your left.</source>
+        <translation>La sortie est à votre gauche.</translation>
+    </message>
+    <message>
+        <source>The map is to your left.</source>
+        <translation>La carte est à votre gauche.</translation>
+    </message>
+    <message>
+        <source>The exit is to your right.</source>
+        <translation>La sortie est à votre droite.</translation>
+    </message>
+    <message>
+        <source>The map is to your right.</source>
+        <translation>La carte est à votre droite.</translation>
+    </message>
+    <message>
+        <source>The exit is behind you.</source>
+        <translation>La sortie est derrière vous.</translation>
+    </message>
+    <message>
+        <source>The map is behind you.</source>
+        <translation>La carte est derrière vous.</translation>
+    </message>
+    <message>
+        <source>Found the compass.</source>
+        <translation>Boussole trouvée.</translation>
+    </message>
+    <message>
+        <source>Found the detector.</source>
+        <translation>Détecteur trouvé.</translation>
+    </message>
+    <message>
+        <source>Found the beacon.</source>
+        <translation>Balise trouvée.</translation>
+    </message>
+    <message>
+        <source>Found the G.P.S.</source>
+        <translation>G.P.S. trouvé.</translation>
+    </message>
+    <message>
+        <source>Found the tracker.</source>
+        <translation>Traceur trouvé.</translation>
+    </message>
+    <message>
+        <source>Ran %1.</source>
+        <translation>Couru %1.</translation>
+    </message>
+    <message>
+        <source>Tracker: your trail is on the map.</source>
+        <translation>Traceur : votre trace est sur la carte.</translation>
+    </message>
+    <message>
+        <source>No G.P.S., beacon, detector or tracker.</source>
+        <translation>Ni G.P.S., ni balise, ni détecteur, ni traceur.</translation>
     </message>
 </context>
 <context>
