@@ -136,7 +136,7 @@ e2e_start_wayland() {
     weston --backend=headless-backend.so --no-config --idle-time=0 --socket="$WAYLAND_DISPLAY" \
         --width="${size%x*}" --height="${size#*x}" >"$E2E_TMP/weston.log" 2>&1 &
     E2E_PIDS+=($!)
-    for _ in $(seq 100); do
+    for _ in $(seq 600); do # thirty seconds, as for sway
         [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] && return 0
         sleep 0.05
     done
@@ -187,7 +187,9 @@ e2e_start_sway() {
     "${E2E_USER[@]}" WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
         sway -c "$E2E_TMP/sway.config" >"$E2E_TMP/sway.log" 2>&1 &
     E2E_PIDS+=($!)
-    for _ in $(seq 100); do
+    # Thirty seconds at most: on a machine busy with other tests a compositor is slow to
+    # come up, and a test that gave up on it would be skipped, not run.
+    for _ in $(seq 600); do
         socket="$(find "$XDG_RUNTIME_DIR" -maxdepth 1 -type s -name 'wayland-*' -printf '%f' -quit)"
         SWAYSOCK="$(find "$XDG_RUNTIME_DIR" -maxdepth 1 -type s -name 'sway-ipc.*' -print -quit)"
         [ -n "$socket" ] && [ -n "$SWAYSOCK" ] && break
@@ -227,7 +229,7 @@ e2e_start_mutter() {
     # Its window in the X display (which xdotool's search does not find) takes the keys
     # xdotool types; no window manager there takes any (openbox would close it at Alt+F4).
     local window=""
-    for _ in $(seq 200); do
+    for _ in $(seq 600); do # thirty seconds, as for sway
         window="$(xwininfo -root -children 2>/dev/null | awk '$2 == "\"mutter\":" {print $1; exit}')"
         [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] && [ -n "$window" ] && break
         sleep 0.05
