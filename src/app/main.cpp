@@ -17,11 +17,9 @@
 #include "files/programfolder.h"
 #include "files/runfiles.h"
 #include "files/savedgamefiles.h"
-#include "files/settingsfile.h"
 #include "files/singleinstance.h"
 #include "game/mazenumber.h"
 #include "platform/crashtrace.h"
-#include "platform/desktop.h"
 #include "platform/endsignals.h"
 #include "platform/fontconfiguration.h"
 #include "platform/windowsystem.h"
@@ -149,10 +147,9 @@ int main(int argc, char** argv) {
     Session session;
     // Only the opening screen is made now; the other windows when they are first needed.
     Program program(session);
-    // A blind player's first start speaks from the name box on: asked for, or with a
-    // screen reader running and no player named yet. The speech service starts now.
-    if (arguments.speech || (loadPlayer().empty() && screenReaderRunning()))
-        session.spoken.startOn();
+    // Asked for, spoken play speaks from the first window on; the service starts now. (A
+    // screen reader at a first start does the same: the opening screen asks the desktop.)
+    if (arguments.speech) session.spoken.startOn();
     program.start(arguments.maze, arguments.replay ? &*arguments.replay : nullptr);
     // Asked to end by the desktop, the program closes as the player would close it.
     onEndSignals(&program.openingScreen(), [&program](int) { program.windDown(); });

@@ -280,10 +280,14 @@ void pauseBetweenRenames(int microseconds) {
 }
 
 bool writeFilesSafely(std::span<const FileWrite> files, std::string* failedPath) {
-    if (files.empty()) return true;
     FileChange change;
     change.writes.assign(files.begin(), files.end());
-    return commitFiles(folderOf(files.front().path), change, failedPath);
+    return writeFilesSafely(change, failedPath);
+}
+
+bool writeFilesSafely(const FileChange& change, std::string* failedPath) {
+    if (change.writes.empty()) return change.removals.empty();
+    return commitFiles(folderOf(change.writes.front().path), change, failedPath);
 }
 
 bool commitFiles(const std::string& base, const FileChange& change, std::string* failedPath) {

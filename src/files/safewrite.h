@@ -76,6 +76,8 @@ struct FileChange {
 /// be written (failedPath names its file); removals that fail are let be.
 bool commitFiles(const std::string& base, const FileChange& change,
                  std::string* failedPath = nullptr);
+/// commitFiles with base the folder of the first file written.
+bool writeFilesSafely(const FileChange& change, std::string* failedPath = nullptr);
 
 /// At start, before anything reads the folder's files: carries out the renames and
 /// removals of every commit record a run left in folder and removes the record; a

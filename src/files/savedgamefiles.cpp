@@ -122,7 +122,7 @@ bool writeSavedGame(const std::string& path, std::span<const std::uint8_t> recor
     // A save without a run removes an older game's run in the same change: a kill
     // between the two would pair the new saved game with a run that is not its own.
     if (run.empty()) change.removals.push_back(runPath);
-    if (!commitFiles(path.substr(0, path.find_last_of('/') + 1), change, failedPath)) return false;
+    if (!writeFilesSafely(change, failedPath)) return false;
     openAccess(mapPath);
     openAccess(path);
     if (!run.empty()) openAccess(runPath);

@@ -24,6 +24,7 @@
 #include "files/settingsfile.h"
 #include "game/levels.h"
 #include "game/mazenumber.h"
+#include "platform/desktop.h"
 #include "platform/windowframe.h"
 #include "play/gamesession.h"
 #include "play/session.h"
@@ -530,10 +531,15 @@ void OpeningScreen::listThemesInBox() {
 // name is stored as the last player and the player's sound settings are read.
 void OpeningScreen::identifyPlayer(bool askAlways) {
     if (!trimText(m_session.playerName).empty()) return;
+    // Read from the settings file the setup holds: no second read.
+    const std::string stored = loadPlayer();
+    // A blind player's first start (no player stored yet, a screen reader running)
+    // speaks from the name box on; the speech service starts now.
+    if (stored.empty() && screenReaderRunning()) m_session.spoken.startOn();
     std::string refusal; // a name from switch U that cannot be used, and why
     m_session.playerName = commandLinePlayer(m_session.namedPlayer, &refusal);
     if (trimText(m_session.playerName).empty()) {
-        m_session.playerName = loadPlayer();
+        m_session.playerName = stored;
         const std::string& last = m_session.playerName;
         // The name box speaks when the player it offers plays by ear.
         if (playerNameProblem(last).empty()) m_session.spoken.applyPlayer(last);

@@ -41,6 +41,13 @@ QProcessEnvironment noDisplay(const test::TestFolder& folder) {
     return env;
 }
 
+// The same on Qt's offscreen platform: the game runs, showing nothing.
+QProcessEnvironment offscreen(const test::TestFolder& folder) {
+    QProcessEnvironment env = noDisplay(folder);
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    return env;
+}
+
 GameRun runGame(const QStringList& args, const QProcessEnvironment& env) {
     QProcess game;
     game.setProcessEnvironment(env);
@@ -297,9 +304,7 @@ TEST(GameExecutable, QtsOwnPlatformOptionWorksBesideThePlayersSwitch) {
     EXPECT_EQ(playerOfRun({"/UJohn%bSmith", "--platform", "offscreen"}, noDisplay(folder), folder),
               "John Smith");
     QFile::remove(QString::fromStdString(folder.home() + "quorvel3d.ini"));
-    QProcessEnvironment env = noDisplay(folder);
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    EXPECT_EQ(playerOfRun({"-uAnn%dMarie"}, env, folder), "Ann-Marie");
+    EXPECT_EQ(playerOfRun({"-uAnn%dMarie"}, offscreen(folder), folder), "Ann-Marie");
 }
 
 // A crash leaves its stack on standard error and still ends the program by its signal,
@@ -308,9 +313,7 @@ TEST(GameExecutable, ACrashWritesItsStackAndDiesOfItsSignal) {
     test::ensureApp();
     test::TestFolder folder;
     QProcess game;
-    QProcessEnvironment env = noDisplay(folder);
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    game.setProcessEnvironment(env);
+    game.setProcessEnvironment(offscreen(folder));
     game.start(QUORVEL3D_EXE, {"-uBob"});
     ASSERT_TRUE(game.waitForStarted(10000));
     const QString registry = QString::fromStdString(folder.config() + "Tendrik.ini");
@@ -331,9 +334,7 @@ TEST(GameExecutable, AFileSizeLimitRefusesAWriteButNeverEndsTheGame) {
     test::ensureApp();
     test::TestFolder folder;
     QProcess game;
-    QProcessEnvironment env = noDisplay(folder);
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    game.setProcessEnvironment(env);
+    game.setProcessEnvironment(offscreen(folder));
     game.setChildProcessModifier([] {
         std::signal(SIGXFSZ, SIG_DFL); // as a shell leaves it
         rlimit limit{};
