@@ -14,7 +14,7 @@ quorvel_packages=(
     fonts-liberation2 libfontconfig-dev qt6-wayland
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb openbox xdotool x11-utils imagemagick valgrind weston sway wtype mutter
-    dbus at-spi2-core python3-pyatspi
+    dbus at-spi2-core python3-pyatspi orca
     clang libclang-rt-dev
     desktop-file-utils appstream groff-base libxml2-utils dpkg-dev lintian
 )

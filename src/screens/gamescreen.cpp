@@ -304,27 +304,32 @@ void GameScreen::describeForReaders() {
     makeAccessible(this);
 }
 
-// A screen reader speaks what changes on the object that has the keyboard: the screen's
-// focus is an unseen object over the view whose name carries the words of each action
-// while spoken play is off (with it on, spoken play says them and the name stays, so
-// nothing is heard twice). Keys pass through it to the screen. Made after the screen is
-// handed to screen readers, so it keeps Qt's own description.
+// A screen reader speaks the object that takes the keyboard's focus, surely and at once
+// (Qt's bridge sends a changed name without its text, which Orca cannot speak). So the
+// screen's focus is one of two unseen objects over the view: while spoken play is off, the
+// words of each action name the other one, which then takes the focus. With spoken play
+// on they stay, so nothing is heard twice. Keys pass through them to the screen. Made
+// after the screen is handed to screen readers, so they keep Qt's own description.
 void GameScreen::makeReaderFocus() {
-    readerFocus = new QWidget(this);
-    readerFocus->setObjectName("playWords");
-    readerFocus->setGeometry(viewPicture->geometry());
-    readerFocus->setAttribute(Qt::WA_TransparentForMouseEvents);
-    readerFocus->setFocusPolicy(Qt::StrongFocus);
-    setFocusProxy(readerFocus);
-    describeControl(readerFocus, qText(applicationTitle),
-                    tr("Play with the keys: each move says what happens and what lies ahead."));
+    for (QWidget*& focus : readerFocus) {
+        focus = new QWidget(this);
+        focus->setObjectName("playWords");
+        focus->setGeometry(viewPicture->geometry());
+        focus->setAttribute(Qt::WA_TransparentForMouseEvents);
+        focus->setFocusPolicy(Qt::StrongFocus);
+        describeControl(focus, qText(applicationTitle), QString());
+    }
+    setFocusProxy(readerFocus[0]);
 }
 
 void GameScreen::tellReader(const std::string& words) {
-    QString name = QString::fromStdString(words);
-    // The same words again are a new event too (a reader ignores a name it has).
-    if (readerFocus->accessibleName() == name) name += ' ';
-    readerFocus->setAccessibleName(name);
+    QWidget* leaving = focusProxy();
+    QWidget* next = leaving == readerFocus[0] ? readerFocus[1] : readerFocus[0];
+    next->setAccessibleName(QString::fromStdString(words));
+    next->setAccessibleDescription(QString()); // the keys are told once, as a game begins
+    setFocusProxy(next);
+    // In a window that is not active the focus moves too, for when it is active again.
+    if (focusWidget() == leaving) next->setFocus(Qt::OtherFocusReason);
 }
 
 // The buttons with the keys the player has (the [Keys] section may move them).
@@ -420,6 +425,8 @@ void GameScreen::onShown() {
     if (!m_watch) {
         m_game.nameRun(m_session.playerName, m_session.themeName);
         act([this] { m_game.begin(); }); // the start message, then what lies ahead
+        focusProxy()->setAccessibleDescription(
+            tr("Play with the keys: each move says what happens and what lies ahead."));
         if (m_opening) m_opening->hide();
     }
     m_cueRow = m_cueCol = -1; // the first frame of a game is no step

@@ -6,6 +6,7 @@
 // screen through the host interface this screen implements.
 
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -181,7 +182,9 @@ class GameScreen : public QWidget, public GameHost {
     MessagePanel* messagePanel;
     QTimer* clockTimer;
     QTimer* runTimer;
-    QWidget* readerFocus; ///< the keyboard's focus, whose name screen readers speak
+    /// The keyboard's focus: two unseen objects over the view that take it in turn, each
+    /// named with the words of an action, for screen readers to speak.
+    std::array<QWidget*, 2> readerFocus;
 
 
     Session& m_session;

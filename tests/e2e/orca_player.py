@@ -184,8 +184,9 @@ def main():
             return 1
         listener.moved(k)
         key(k)
-        words = new_words(4 if k == "Up" else 3,
-                          lambda t: listener.hear_view_probe(t) or "Winner" in t)
+        # Every key is answered (a busy machine may take seconds); a step into a wall
+        # that was not heard of says nothing of the way ahead.
+        words = new_words(10, lambda t: listener.hear_view_probe(t) or "Winner" in t)
         print(f"{action + 1}: {k} -> {words}")
         if any("Winner" in t for t in words):
             print(f"ok: won by Orca's words in {action + 1} keys: {words}")
