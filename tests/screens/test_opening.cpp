@@ -460,6 +460,12 @@ TEST_F(Opening, LoadButtonsFollowThePlayersSavedGames) {
     EXPECT_FALSE(form2->game().state().newGame);
     EXPECT_TRUE(form1->isVisible());
     EXPECT_FALSE(form2->isVisible());
+    // Enter then plays a fresh maze of that level; nothing of the refused game is in it.
+    QTest::keyClick(form1->levelButtons[4], Qt::Key_Return);
+    EXPECT_TRUE(form2->isVisible());
+    EXPECT_TRUE(form2->game().state().newGame);
+    EXPECT_EQ(form2->game().state().stepCount, 0);
+    form2->hide();
 
     // Another player's buttons are that player's.
     ModalScript script({typename_("carol")});

@@ -13,6 +13,7 @@
 #include "files/inifile.h"
 #include "files/programfolder.h"
 #include "files/runfiles.h"
+#include "files/settingsfile.h"
 #include "game/runplayer.h"
 #include "gamescreenparts.h"
 #include "screenfixture.h"
@@ -196,6 +197,10 @@ TEST_F(WatchTest, SpacePausesRightPlaysOneEventThePlayKeysDoNothingAndEscStops) 
     parts(form).quitButton->click();
     EXPECT_EQ(runDigest(maze(), state()), game);
     EXPECT_FALSE(session.sound->noSound);
+    // The map's colours switch for whoever watches, and the player's own stay as kept.
+    QTest::keyClick(form.get(), 'p');
+    EXPECT_EQ(map->mapPalette(), MapPalette::colourBlindSafe);
+    EXPECT_EQ(loadMapPalette("Tester", -1), -1);
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(parts(form).runTimer->isActive() || parts(form).clockTimer->isActive());
 

@@ -222,6 +222,13 @@ TEST_F(ScreenTest, AnArrowReleasedAsTheGameEndsIsDropped) {
     form->close();
     QTest::qWait(GameScreen::arrowRepeatWait * 3);
     EXPECT_EQ(maze().facing, facing);
+    // Hidden with the key still waiting, and the next game begun at once: it is not turned.
+    newGame(1, 1234);
+    arrow(form.get(), QEvent::KeyRelease, Qt::Key_Right, 4000);
+    form->hide();
+    newGame(1, 1234);
+    QTest::qWait(GameScreen::arrowRepeatWait * 3);
+    EXPECT_EQ(maze().facing, facing);
 }
 
 } // namespace

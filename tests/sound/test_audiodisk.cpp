@@ -18,6 +18,7 @@
 
 #include "audiotest.h"
 #include "sound/audio.h"
+#include "sound/wavefile.h"
 #include "support/sndfilewaves.h"
 
 namespace quorvel {
@@ -163,6 +164,23 @@ TEST(RealAudio, CuesSoundOnTheirSideBesideTheStepSoundAndNotAtAllWhenOff) {
     EXPECT_GT(energy(both).first, 0);
     EXPECT_NEAR(energy(both).first, energy(both).second, energy(both).first * 0.01);
     EXPECT_GT(energy(both).first, energy(left).first * 1.1); // the pips ahead after the tock
+    // The pips come after the whole tock and 30 ms of silence, never over it.
+    const auto silent = [&](std::size_t at) { return bytes.substr(at, 4) == std::string(4, '\0'); };
+    const auto firstSound = [&](std::size_t from, std::size_t to) {
+        while (from + 3 < to && silent(from))
+            from += 4;
+        return from;
+    };
+    const auto lastSound = [&](std::size_t from, std::size_t to) {
+        while (to > from + 4 && silent(to - 4))
+            to -= 4;
+        return to;
+    };
+    const std::size_t tockStart = firstSound(both.first & ~std::size_t{3}, both.second);
+    const std::size_t tockEnd =
+        tockStart + lastSound(left.first & ~std::size_t{3}, left.second) -
+        firstSound(left.first & ~std::size_t{3}, left.second);
+    EXPECT_GE(firstSound(tockEnd, both.second), tockEnd + 4 * deviceRate * 30 / 1000);
     // The right side of the step with a left cue is the step sound alone, all of it.
     EXPECT_GT(energy(walk).second, 0);
     EXPECT_NEAR(energy(walkAndCue).second, energy(walk).second, energy(walk).second * 0.01);
