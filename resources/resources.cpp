@@ -6,6 +6,7 @@
 static void registerQuorvel3D() {
     Q_INIT_RESOURCE(quorvel3d);
     Q_INIT_RESOURCE(unpacked);
+    Q_INIT_RESOURCE(unpacked2x);
 }
 
 namespace quorvel {
