@@ -33,8 +33,11 @@ void traceCrash(int number) {
 
 void traceCrashes(const char* programName) {
     crashingProgram = programName;
+    // An empty trace loads the unwinder now, not inside the handler (glibc looks it up
+    // before it looks at the size), without walking the stack: a walk would read the
+    // program's unwinding tables into memory at every start, for nothing.
     void* prime[1];
-    ::backtrace(prime, 1); // loads the unwinder now, not inside the handler
+    ::backtrace(prime, 0);
     struct sigaction action {};
     action.sa_handler = traceCrash;
     sigemptyset(&action.sa_mask);
