@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QResource>
 #include <QtEndian>
 #include <utility>
 
@@ -86,5 +87,13 @@ TEST(UnpackedPicture, TheFirstWindowsPicturesAreTheirPngFilesPixelForPixel) {
         EXPECT_EQ(unpackedPicture(stem).toImage().convertToFormat(QImage::Format_RGB32),
                   png.convertToFormat(QImage::Format_RGB32))
             << stem;
+        // The copies a screen of twice the pixels shows come from a list of their own.
+        const QByteArray copy =
+            QResource(QString(":/unpacked/%1@2x.rgb32").arg(stem)).uncompressedData();
+        if (QString(stem) != "winner") {
+            EXPECT_EQ(unpackPicture(copy), QImage(QString(":/pictures/%1@2x.png").arg(stem))
+                                               .convertToFormat(QImage::Format_RGB32))
+                << stem;
+        }
     }
 }
