@@ -107,6 +107,7 @@ TEST(SavedGameFiles, TheGamesOwnTemporaryFilesAreClearedAtStartAndNothingElse) {
     test::putBytes(saved + "Bob2.map", "kept");
     test::putBytes(saved + ".Cleo2.sav.abc123", "another file's temporary");
     test::putBytes(saved + ".Bob2.sav.commit", "QV3 commit\n.Cleo2.sav.abc123\0Bob2.sav\0"s);
+    test::putBytes(saved + ".Bob2.map.commit", "QV3 commit\n\0Bob2.sav\0"s); // removes runs only
     test::putBytes(folder.home() + "quorvel3d.ini", "kept");
     test::putBytes(folder.home() + ".quorvel3d.his.commit", "QV3 commit\n\0quorvel3d.ini\0"s);
     for (const char* orphan : {"Cleo2.map", "Cleo2.run", "Cleo3.run"})

@@ -266,6 +266,11 @@ TEST(Runs, RunsTheProgramNeverRecordsAreRefused) {
              r.events.insert(r.events.begin() + 5, {r.events[4].time, RunAction::seeded, 9, 0});
          },
          "a saved game is taken up that the run did not save"},
+        {"a resume with no saved game taken up",
+         [&](RunRecord& r) {
+             r.events.insert(r.events.begin() + 5, {r.events[4].time, RunAction::resumed, 0, 0});
+         },
+         "resume comes without its seeding"},
         {"a run tick while not running",
          [&](RunRecord& r) {
              RunEvent tick = r.events[4];

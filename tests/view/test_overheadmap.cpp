@@ -199,9 +199,12 @@ TEST_F(MapTest, ASavedLastPositionOutsideTheMazeIsNone) {
     EXPECT_EQ(map.lastRow(), n);
     EXPECT_EQ(map.lastCol(), 0);
     const std::vector<std::uint8_t> before = map.picture().rgb;
-    map.updateMapPosition(2147483647, 4, true, true); // off the grid: nothing happens
-    EXPECT_EQ(map.picture().rgb, before);
-    EXPECT_EQ(map.lastRow(), n);
+    for (const auto& [row, col] : {std::pair{2147483647, 4}, {4, gridSize}, {-1, 4}, {4, -1}}) {
+        map.updateMapPosition(row, col, true, true); // off the grid: nothing happens
+        EXPECT_EQ(map.picture().rgb, before) << row << "," << col;
+        EXPECT_EQ(map.lastRow(), n);
+        EXPECT_EQ(map.lastCol(), 0);
+    }
 }
 
 // The hover text of a point off the picture, or of no number at all, is empty.

@@ -233,6 +233,10 @@ TEST(Darkening, TakesTheBatteryDarknessOffEveryColourDownToZero) {
                                     std::max(0, a.blue() - d)))
                     << "darkness " << d << " at " << x << "," << y;
             }
+        if (d == 0) { // less than none leaves the picture as it is too
+            darkenImage(image, -1);
+            EXPECT_EQ(image, before);
+        }
     }
 }
 
