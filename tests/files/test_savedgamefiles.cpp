@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include "files/programfolder.h"
@@ -108,6 +110,9 @@ TEST(SavedGameFiles, TheGamesOwnTemporaryFilesAreClearedAtStartAndNothingElse) {
     test::putBytes(saved + ".Cleo2.sav.abc123", "another file's temporary");
     test::putBytes(saved + ".Bob2.sav.commit", "QV3 commit\n.Cleo2.sav.abc123\0Bob2.sav\0"s);
     test::putBytes(saved + ".Bob2.map.commit", "QV3 commit\n\0Bob2.sav\0"s); // removes runs only
+    test::putBytes(saved + "Bob2.run", "kept");
+    test::putBytes(folder.root() + "elsewhere", "QV3 commit\n\0Bob2.run\0"s); // a record
+    ASSERT_EQ(::symlink((folder.root() + "elsewhere").c_str(), (saved + ".Bob2.run.commit").c_str()), 0);
     test::putBytes(folder.home() + "quorvel3d.ini", "kept");
     test::putBytes(folder.home() + ".quorvel3d.his.commit", "QV3 commit\n\0quorvel3d.ini\0"s);
     for (const char* orphan : {"Cleo2.map", "Cleo2.run", "Cleo3.run"})
@@ -115,7 +120,7 @@ TEST(SavedGameFiles, TheGamesOwnTemporaryFilesAreClearedAtStartAndNothingElse) {
 
     tidyAfterEarlierRun();
     EXPECT_EQ(test::folderEntries(saved),
-              (std::vector<std::string>{".notes", "Bob2.map", "Bob2.sav"}));
+              (std::vector<std::string>{".notes", "Bob2.map", "Bob2.run", "Bob2.sav"}));
     EXPECT_EQ(test::fileBytes(saved + "Bob2.sav"), "kept");
     EXPECT_EQ(
         test::folderEntries(folder.home()),
