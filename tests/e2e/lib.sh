@@ -100,24 +100,26 @@ e2e_start_display() {
     size="$(e2e_device "$E2E_SCREEN_WIDTH" "$E2E_SCREEN_HEIGHT" | tr ' ' x)"
     Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fifo" 2>"$E2E_TMP/xvfb.log" &
     E2E_PIDS+=($!)
-    for _ in $(seq 100); do
+    # A loaded machine may take seconds to start it and let the first client in: wait
+    # by the clock, not by a count of tries, before anything connects.
+    local until=$((SECONDS + 30))
+    while [ -z "$number" ] && [ "$SECONDS" -le "$until" ]; do
         number="$(cat "$fifo" 2>/dev/null)"
-        [ -n "$number" ] && break
-        sleep 0.05
+        [ -n "$number" ] || sleep 0.05
     done
     [ -n "$number" ] || e2e_skip "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
     export DISPLAY=":$number"
-    if [ "${2:-}" = bare ]; then
-        for _ in $(seq 100); do
-            xprop -root >/dev/null 2>&1 && return 0
-            sleep 0.05
-        done
-        e2e_skip "Xvfb did not answer on $DISPLAY"
-    fi
+    until=$((SECONDS + 30))
+    until xprop -root >/dev/null 2>&1; do
+        [ "$SECONDS" -le "$until" ] || e2e_skip "Xvfb did not answer on $DISPLAY"
+        sleep 0.05
+    done
+    [ "${2:-}" = bare ] && return 0
     # openbox with its stock settings, not the user's.
     XDG_CONFIG_HOME="$E2E_TMP/config" openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
     E2E_PIDS+=($!)
-    for _ in $(seq 100); do
+    until=$((SECONDS + 30))
+    while [ "$SECONDS" -le "$until" ]; do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
         sleep 0.05
     done
