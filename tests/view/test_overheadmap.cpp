@@ -358,6 +358,9 @@ TEST(MapFile, DamagedBitmapsAreRefused) {
     bad = good;
     bad[28] = 32; // not 24 bits a pixel
     EXPECT_FALSE(decodeBmp(bad));
+    bad = good;
+    bad[26] = 2; // not one colour plane
+    EXPECT_FALSE(decodeBmp(bad));
     for (const std::uint8_t compression : {1, 2, 3, 4, 6}) { // run lengths, bit fields...
         bad = good;
         bad[30] = compression;
