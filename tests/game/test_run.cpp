@@ -319,6 +319,11 @@ TEST(Runs, RunsTheProgramNeverRecordsAreRefused) {
         longer[longer.size() - 4 + i] = static_cast<std::uint8_t>(sum >> (8 * i));
     RunRecord read;
     EXPECT_EQ(decodeRun(longer, read).text, "damaged: its events do not fill it");
+    // The largest run file is read as one; a byte more is too large to be one.
+    longer.resize(runMaxFileBytes + 1);
+    EXPECT_EQ(decodeRun(longer, read).text, "too large to be a run file");
+    longer.pop_back();
+    EXPECT_EQ(decodeRun(longer, read).text, "damaged: its checksum does not match");
 }
 
 // A clock tick held up (the window system busy, the machine asleep) comes before the
