@@ -98,10 +98,12 @@ e2e_start_display() {
     local size="${1:-1280x1024}" fifo="$E2E_TMP/display" number=""
     E2E_SCREEN_WIDTH="${size%x*}" E2E_SCREEN_HEIGHT="${size#*x}"
     size="$(e2e_device "$E2E_SCREEN_WIDTH" "$E2E_SCREEN_HEIGHT" | tr ' ' x)"
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fifo" 2>"$E2E_TMP/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$fifo" 2>"$E2E_TMP/xvfb.log" &
     E2E_PIDS+=($!)
-    # A loaded machine may take seconds to start it and let the first client in: wait
-    # by the clock, not by a count of tries, before anything connects.
+    # Without -noreset the server starts afresh as its last client leaves, and a client
+    # connecting then is refused: openbox just after the check below. A loaded machine
+    # may take seconds to start it and let the first client in: wait by the clock, not
+    # by a count of tries, before anything connects.
     local until=$((SECONDS + 30))
     while [ -z "$number" ] && [ "$SECONDS" -le "$until" ]; do
         number="$(cat "$fifo" 2>/dev/null)"
