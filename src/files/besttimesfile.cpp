@@ -79,6 +79,10 @@ void BestTimesFile::tellAndLog(const std::string& title, const std::string& text
 void BestTimesFile::cannotWrite(const std::string& p) {
     m_table = BestTimes();
     m_mayWrite = false;
+    tellCannotWrite(p);
+}
+
+void BestTimesFile::tellCannotWrite(const std::string& p) const {
     tellAndLog(gameText("quorvel::Problems", "File Error"),
                fillIn(gameText("quorvel::Problems",
                                "Unable to write to %1! High scores may not be able to be viewed"),
@@ -111,12 +115,7 @@ void BestTimesFile::loadBestTimes() {
     // No file, and none could be made from the built-in table.
     if (read != FileRead::ok) {
         m_table = BestTimes();
-        if (!writeTable(p, m_table))
-            tellAndLog(
-                gameText("quorvel::Problems", "File Error"),
-                fillIn(gameText("quorvel::Problems",
-                                "Unable to write to %1! High scores may not be able to be viewed"),
-                       p));
+        if (!writeTable(p, m_table)) tellCannotWrite(p);
         return;
     }
     // A file cut short behind a sound header has lost results: it counts as altered.

@@ -51,6 +51,7 @@ class BestTimesFile {
     void tell(const std::string& title, const std::string& text) const;
     void tellAndLog(const std::string& title, const std::string& text) const;
     void cannotWrite(const std::string& p);
+    void tellCannotWrite(const std::string& p) const;
     bool fromDefaults(const std::string& p);
 };
 

@@ -75,6 +75,9 @@ QLabel* picture(QWidget* parent, const char* name, int x, int y, int w, int h) {
     return l;
 }
 
+constexpr Tool everyTool[] = {Tool::compass, Tool::detector, Tool::beacon, Tool::gps,
+                              Tool::tracker};
+
 // The item code of each tool, for its hint.
 int toolCode(Tool tool) {
     switch (tool) {
@@ -299,7 +302,6 @@ void GameScreen::describeForReaders() {
     describeControl(clockLabel, QString(), tr("How long this maze has taken so far."));
     readLabelAs(stepCounter, tr("Steps"));
     describeControl(stepCounter, QString(), stepCounter->toolTip());
-    setUseEnabled(false);
     nameToolPictures();
     makeAccessible(this);
 }
@@ -336,7 +338,8 @@ void GameScreen::tellReader(const std::string& words) {
 void GameScreen::describeKeys() {
     const auto withKey = [this](const QString& what, KeyAction action) {
         const std::string key = m_keys.keyName(action);
-        return key == "none" ? what + '.' : tr("%1; key %2.").arg(what, QString::fromStdString(key));
+        return key == "none" ? what + '.'
+                             : tr("%1; key %2.").arg(what, QString::fromStdString(key));
     };
     describeControl(forwardButton, tr("Move forward"),
                     withKey(tr("One step forward"), KeyAction::stepForward));
@@ -354,8 +357,7 @@ void GameScreen::describeKeys() {
 // The tools in the theme's words: what each held one tells, or that it is still to find.
 void GameScreen::nameToolPictures() {
     const MessageCatalogue& words = m_session.catalogue;
-    for (const Tool tool :
-         {Tool::compass, Tool::detector, Tool::beacon, Tool::gps, Tool::tracker}) {
+    for (const Tool tool : everyTool) {
         QLabel* picture = toolPicture(tool);
         const QString hint = picture->toolTip();
         describeControl(picture,
@@ -429,7 +431,7 @@ void GameScreen::onShown() {
             tr("Play with the keys: each move says what happens and what lies ahead."));
         if (m_opening) m_opening->hide();
     }
-    m_cueRow = m_cueCol = -1; // the first frame of a game is no step
+    m_cueRow = m_cueCol = -1;     // the first frame of a game is no step
     m_keys = KeyBindings::load(); // a change to the [Keys] section counts from the next game
     describeKeys();
     QApplication::restoreOverrideCursor();
@@ -660,9 +662,7 @@ void GameScreen::runAction(KeyAction action) {
         musicButton->toggle();
         toggleMusic();
         break;
-    case KeyAction::story:
-        emit storyWanted();
-        break;
+    case KeyAction::story: emit storyWanted(); break;
     case KeyAction::yell: m_game.playFunKey('Y'); break;
     case KeyAction::laugh: m_game.playFunKey('L'); break;
     case KeyAction::cry: m_game.playFunKey('C'); break;
@@ -710,7 +710,7 @@ void GameScreen::sayTools() {
 }
 
 void GameScreen::sayAhead() {
-    m_session.spoken.say(joinSentences({describeView(m_game.maze()), describeSides(m_game.maze())}));
+    m_session.spoken.say(describeViewAndSides(m_game.maze()));
 }
 
 void GameScreen::sayMessages() {
@@ -774,9 +774,7 @@ void GameScreen::toggleCues() {
 
 void GameScreen::drawMaze() {
     m_plan = viewScan(m_game.maze());
-    if (m_session.spoken.gathers())
-        m_session.spoken.sayView(
-            joinSentences({describeView(m_game.maze()), describeSides(m_game.maze())}));
+    if (m_session.spoken.gathers()) m_session.spoken.sayView(describeViewAndSides(m_game.maze()));
     // Composed at the density of the screen the window is on now; the frame handed to
     // the view carries it, so the label shows it at 240 x 240 without scaling it.
     m_composer->setDevicePixelRatio(devicePixelRatioF());
@@ -880,9 +878,10 @@ void GameScreen::setUseEnabled(bool enabled) {
         QString::fromStdString(m_session.catalogue.itemName(msgBattery, false, false));
     useButton->setToolTip(enabled ? tr("Use %1").arg(battery) : QString());
     describeControl(useButton, tr("Use battery"),
-                    enabled ? tr("Use %1; key %2.")
-                                  .arg(battery, QString::fromStdString(m_keys.keyName(KeyAction::use)))
-                            : tr("Nothing to use yet: a battery is used here once one is found."));
+                    enabled
+                        ? tr("Use %1; key %2.")
+                              .arg(battery, QString::fromStdString(m_keys.keyName(KeyAction::use)))
+                        : tr("Nothing to use yet: a battery is used here once one is found."));
 }
 
 void GameScreen::showCounters() {
@@ -915,24 +914,19 @@ bool GameScreen::postGameMessage(MessageKey key, Colour colour, MessageLevel lev
     const Maze& maze = m_game.maze();
     const bool batteryAgain = key == msgBattery && maze.here() == cellBatteryLeft;
     const std::string useWords =
-        tr("Batteries here: %1 uses them.").arg(QString::fromStdString(m_keys.keyName(KeyAction::use))).toStdString();
+        key != msgBattery ? std::string()
+                          : tr("Batteries here: %1 uses them.")
+                                .arg(QString::fromStdString(m_keys.keyName(KeyAction::use)))
+                                .toStdString();
     if (batteryAgain) m_spokenInstead = useWords;
     const bool shown =
         messagePanel->postGameMessage(m_session.catalogue, key, shownPlayer(), colour, level);
     m_spokenInstead.clear();
     SpokenPlay& spoken = m_session.spoken;
-    switch (key) {
-    case msgBattery:
-        if (!batteryAgain && m_game.state().batteryLevel > 0) spoken.say(useWords);
-        break;
-    case msgCompass: spoken.say(describeFind(Tool::compass)); break;
-    case msgGps: spoken.say(describeFind(Tool::gps)); break;
-    case msgBeacon: spoken.say(describeFind(Tool::beacon)); break;
-    case msgTracker: spoken.say(describeFind(Tool::tracker)); break;
-    case msgDetector: spoken.say(describeFind(Tool::detector)); break;
-    case msgHint: spoken.say(describeHint(maze)); break;
-    default: break;
-    }
+    if (key == msgBattery && !batteryAgain && m_game.state().batteryLevel > 0) spoken.say(useWords);
+    if (key == msgHint) spoken.say(describeHint(maze));
+    for (const Tool tool : everyTool)
+        if (key == toolCode(tool)) spoken.say(describeFind(tool));
     return shown;
 }
 

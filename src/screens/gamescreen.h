@@ -219,7 +219,7 @@ class GameScreen : public QWidget, public GameHost {
     void describeForReaders();
     void describeKeys();
     void makeReaderFocus();
-    /// Hands the words of an action to screen readers, through the focus's name.
+    /// Hands the words of an action to screen readers: the focus moves to an object they name.
     void tellReader(const std::string& words);
     void nameToolPictures();
     void describeViewAhead();

@@ -10,8 +10,8 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QStyle>
-#include <QTextCursor>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -72,7 +72,8 @@ bool loadRtfResource(QTextBrowser* viewer, const char* name) {
     // The page in the player's language where there is one, else the English one.
     QFile file(QStringLiteral(":/RTF/%1/%2")
                    .arg(QString::fromStdString(gameLanguage()), QString::fromLatin1(name)));
-    if (gameLanguage().empty() || !file.exists()) file.setFileName(QStringLiteral(":/RTF/") + QString::fromLatin1(name));
+    if (gameLanguage().empty() || !file.exists())
+        file.setFileName(QStringLiteral(":/RTF/") + QString::fromLatin1(name));
     if (!viewer || !file.open(QIODevice::ReadOnly)) return false;
     const QByteArray bytes = file.readAll();
     viewer->clear();
@@ -102,15 +103,13 @@ void addKeysInForce(QTextBrowser* viewer, const KeyBindings& keys) {
         if (keys.key(action) == own.key(action)) continue;
         list += QStringLiteral("<li><span class=\"key\">%1</span> %2</li>")
                     .arg(QString::fromStdString(keys.keyName(action)).toHtmlEscaped(),
-                         QCoreApplication::translate("quorvel::HelpWindow", keyActionMeaning(action)));
+                         HelpWindow::tr(keyActionMeaning(action)));
     }
     QTextCursor end(viewer->document());
     end.movePosition(QTextCursor::End);
     end.insertHtml(QStringLiteral("<p class=\"sub\">%1</p><p>%2</p><ul>%3</ul>")
-                       .arg(QCoreApplication::translate("quorvel::HelpWindow", "Your keys"),
-                            QCoreApplication::translate(
-                                "quorvel::HelpWindow",
-                                "The settings file moves these keys for every player:"),
+                       .arg(HelpWindow::tr("Your keys"),
+                            HelpWindow::tr("The settings file moves these keys for every player:"),
                             list));
 }
 

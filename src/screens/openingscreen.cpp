@@ -613,33 +613,26 @@ std::optional<QString> nameBox(QWidget* parent, const QString& prompt, const QSt
                                SpokenPlay& spoken) {
     // Owned by its parent too: should the parent go while the box is open, so does the box.
     const QPointer<QInputDialog> box = new QInputDialog(parent);
-    box->setWindowTitle(
-        QCoreApplication::translate("quorvel::OpeningScreen", "Welcome to Quorvel 3-D"));
+    box->setWindowTitle(OpeningScreen::tr("Welcome to Quorvel 3-D"));
     box->setLabelText(prompt);
     box->setTextValue(offered);
     (void)box->sizeHint(); // lays the box out: its buttons are there to be named
     if (auto* field = box->findChild<QLineEdit*>())
-        describeControl(field, QCoreApplication::translate("quorvel::OpeningScreen", "Your name"),
-                        prompt);
+        describeControl(field, OpeningScreen::tr("Your name"), prompt);
     if (auto* buttons = box->findChild<QDialogButtonBox*>()) {
-        describeControl(buttons, QCoreApplication::translate("quorvel::OpeningScreen", "Answers"),
-                        QString());
+        describeControl(buttons, OpeningScreen::tr("Answers"), QString());
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
-            describeControl(ok, QCoreApplication::translate("quorvel::OpeningScreen", "OK"),
-                            QCoreApplication::translate("quorvel::OpeningScreen",
-                                                        "Play under the name typed."));
+            describeControl(ok, OpeningScreen::tr("OK"),
+                            OpeningScreen::tr("Play under the name typed."));
         if (QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel))
-            describeControl(cancel, QCoreApplication::translate("quorvel::OpeningScreen", "Cancel"),
-                            QCoreApplication::translate("quorvel::OpeningScreen",
-                                                        "Play under the name offered."));
+            describeControl(cancel, OpeningScreen::tr("Cancel"),
+                            OpeningScreen::tr("Play under the name offered."));
     }
     centreAtEveryShowing(box);
     const std::string words = dialogWords(
         box->windowTitle().toStdString(),
         joinSentences({prompt.toStdString(),
-                       QCoreApplication::translate("quorvel::OpeningScreen", "The name offered: %1")
-                           .arg(offered)
-                           .toStdString()}),
+                       OpeningScreen::tr("The name offered: %1").arg(offered).toStdString()}),
         {{"OK", "Enter"}, {"Cancel", "Esc"}});
     if (auto* field = box->findChild<QLineEdit*>())
         field->installEventFilter(new SpeechKeyInNameBox(field, spoken, words));
@@ -658,9 +651,8 @@ void refuseName(const QString& text, SpokenPlay& spoken) {
     QMessageBox box(QMessageBox::Information, qText(applicationTitle), text, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.setIconPixmap(messageIcon(MessageIcon::information, box.devicePixelRatioF()));
-    describeControl(box.button(QMessageBox::Ok),
-                    QCoreApplication::translate("quorvel::OpeningScreen", "OK"),
-                    QCoreApplication::translate("quorvel::OpeningScreen", "Type another name."));
+    describeControl(box.button(QMessageBox::Ok), OpeningScreen::tr("OK"),
+                    OpeningScreen::tr("Type another name."));
     centreAtEveryShowing(&box);
     spoken.sayNow(dialogWords(applicationTitle, text.toStdString(), {{"OK", "Enter"}}));
     box.exec();
@@ -807,8 +799,7 @@ void OpeningScreen::startNewGame(std::optional<std::uint32_t> state) {
     GameSession* game = play();
     if (!gameScreen() || !game) return;
     m_inputHold->hold(false);
-    connect(game, &GameSession::themeReset, this, &OpeningScreen::themeReset,
-            Qt::UniqueConnection);
+    connect(game, &GameSession::themeReset, this, &OpeningScreen::themeReset, Qt::UniqueConnection);
     game->prepareNewGame(); // a theme that lost pictures gives way
     QApplication::setOverrideCursor(Qt::WaitCursor);
 

@@ -5,6 +5,7 @@
 
 #include "game/clock.h"
 #include "text/gametext.h"
+#include "text/textutil.h"
 #include "view/viewscan.h"
 
 namespace quorvel {
@@ -22,7 +23,8 @@ std::string joined(const std::vector<std::string>& parts, std::string_view with)
 
 // "ahead" for the first cell, "two ahead" beyond.
 std::string distanceAhead(int d) {
-    return d <= 1 ? gameText("quorvel::SpokenPlay", "ahead") : fillIn(gameText("quorvel::SpokenPlay", "%1 ahead"), countWord(d));
+    return d <= 1 ? gameText("quorvel::SpokenPlay", "ahead")
+                  : fillIn(gameText("quorvel::SpokenPlay", "%1 ahead"), countWord(d));
 }
 
 // The map's coordinates of a cell, as the G.P.S. shows them beside the map.
@@ -51,13 +53,14 @@ std::string pointWord(int heading) {
 }
 
 std::string cells(int n) {
-    return n == 1 ? gameText("quorvel::SpokenPlay", "one cell") : fillIn(gameText("quorvel::SpokenPlay", "%1 cells"), countWord(n));
+    return n == 1 ? gameText("quorvel::SpokenPlay", "one cell")
+                  : fillIn(gameText("quorvel::SpokenPlay", "%1 cells"), countWord(n));
 }
 
 } // namespace
 
 std::string countWord(int n) {
-static constexpr const char* words[] = {
+    static constexpr const char* words[] = {
         GAME_TEXT_NOOP("quorvel::SpokenPlay", "no"),
         GAME_TEXT_NOOP("quorvel::SpokenPlay", "one"),
         GAME_TEXT_NOOP("quorvel::SpokenPlay", "two"),
@@ -76,9 +79,10 @@ static constexpr const char* words[] = {
 }
 
 std::string_view compassPoint(int heading) {
-    static constexpr std::string_view points[] = {
-        GAME_TEXT_NOOP("quorvel::SpokenPlay", "north"), GAME_TEXT_NOOP("quorvel::SpokenPlay", "east"),
-        GAME_TEXT_NOOP("quorvel::SpokenPlay", "south"), GAME_TEXT_NOOP("quorvel::SpokenPlay", "west")};
+    static constexpr std::string_view points[] = {GAME_TEXT_NOOP("quorvel::SpokenPlay", "north"),
+                                                  GAME_TEXT_NOOP("quorvel::SpokenPlay", "east"),
+                                                  GAME_TEXT_NOOP("quorvel::SpokenPlay", "south"),
+                                                  GAME_TEXT_NOOP("quorvel::SpokenPlay", "west")};
     return points[((heading % 4) + 4) % 4];
 }
 
@@ -93,12 +97,13 @@ std::string describeView(const Maze& maze) {
     }
     std::vector<std::string> parts;
     if (plan.depth == 0) {
-        parts.push_back(plan.ahead == cellWallMap ? gameText("quorvel::SpokenPlay", "a wall with the map of the maze")
-                                                  : gameText("quorvel::SpokenPlay", "a wall"));
+        parts.push_back(plan.ahead == cellWallMap
+                            ? gameText("quorvel::SpokenPlay", "a wall with the map of the maze")
+                            : gameText("quorvel::SpokenPlay", "a wall"));
     } else {
-        parts.push_back(plan.depth >= 4
-                            ? fillIn(gameText("quorvel::SpokenPlay", "%1 or more"), cells(plan.depth))
-                            : cells(plan.depth));
+        parts.push_back(plan.depth >= 4 ? fillIn(gameText("quorvel::SpokenPlay", "%1 or more"),
+                                                 cells(plan.depth))
+                                        : cells(plan.depth));
         // The sides of the cells ahead that the view shows: the first three.
         const Step a = aheadStep(maze.facing), l = leftStep(maze.facing);
         for (int d = 1; d <= std::min(plan.depth, 3); ++d) {
@@ -107,7 +112,8 @@ std::string describeView(const Maze& maze) {
             const bool right = !isWall(maze.at(r - l.dr, c - l.dc));
             const std::string after = countWord(d);
             if (left && right)
-                parts.push_back(fillIn(gameText("quorvel::SpokenPlay", "both sides after %1"), after));
+                parts.push_back(
+                    fillIn(gameText("quorvel::SpokenPlay", "both sides after %1"), after));
             else if (left)
                 parts.push_back(fillIn(gameText("quorvel::SpokenPlay", "left after %1"), after));
             else if (right)
@@ -130,7 +136,8 @@ std::string describeView(const Maze& maze) {
                                            : gameText("quorvel::SpokenPlay", "box %1"),
                                    distanceAhead(d + 1)));
         if (plan.openBox[d])
-            parts.push_back(fillIn(gameText("quorvel::SpokenPlay", "opened box %1"), distanceAhead(d + 1)));
+            parts.push_back(
+                fillIn(gameText("quorvel::SpokenPlay", "opened box %1"), distanceAhead(d + 1)));
     }
     return joined(parts, "; ");
 }
@@ -140,6 +147,10 @@ std::string describeSides(const Maze& maze) {
     if (left && right) return gameText("quorvel::SpokenPlay", "Open both sides.");
     if (left) return gameText("quorvel::SpokenPlay", "Open left.");
     return right ? gameText("quorvel::SpokenPlay", "Open right.") : std::string();
+}
+
+std::string describeViewAndSides(const Maze& maze) {
+    return joinSentences({describeView(maze), describeSides(maze)});
 }
 
 std::string describeHint(const Maze& maze) {
@@ -178,14 +189,16 @@ std::string describeRun(int cellsRun) {
 }
 
 std::string describeCounters(const GameState& s, std::string_view clockText) {
-    return fillIn(gameText("quorvel::SpokenPlay", "Food %1, battery %2 percent, gems %3, steps %4, time %5."),
-                  {std::to_string(s.foodLevel), std::to_string(s.batteryLevel),
-                   std::to_string(s.gemScore), std::to_string(s.stepCount), clockText});
+    return fillIn(
+        gameText("quorvel::SpokenPlay", "Food %1, battery %2 percent, gems %3, steps %4, time %5."),
+        {std::to_string(s.foodLevel), std::to_string(s.batteryLevel), std::to_string(s.gemScore),
+         std::to_string(s.stepCount), clockText});
 }
 
 std::string describeHeading(const Maze& maze, const GameState& state) {
     if (!state.hasCompass) return gameText("quorvel::SpokenPlay", "No compass.");
-    return fillIn(gameText("quorvel::SpokenPlay", "Facing %1."), pointWord(compassHeading(maze.facing, maze.compassTurn)));
+    return fillIn(gameText("quorvel::SpokenPlay", "Facing %1."),
+                  pointWord(compassHeading(maze.facing, maze.compassTurn)));
 }
 
 std::string describeTools(const Maze& maze, const GameState& state) {
@@ -217,21 +230,27 @@ std::string describeTools(const Maze& maze, const GameState& state) {
             };
             if (dc != 0) ways.push_back(way(std::abs(dc), dc < 0 ? 1 : 3));
             if (dr != 0) ways.push_back(way(std::abs(dr), dr > 0 ? 2 : 4));
-            said.push_back(ways.empty()       ? gameText("quorvel::SpokenPlay", "Beacon: the exit is here.")
-                           : ways.size() == 1 ? fillIn(gameText("quorvel::SpokenPlay", "Beacon: the exit lies %1."), ways[0])
-                                              : fillIn(gameText("quorvel::SpokenPlay", "Beacon: the exit lies %1 and %2."),
-                                                       {ways[0], ways[1]}));
+            said.push_back(
+                ways.empty() ? gameText("quorvel::SpokenPlay", "Beacon: the exit is here.")
+                : ways.size() == 1
+                    ? fillIn(gameText("quorvel::SpokenPlay", "Beacon: the exit lies %1."), ways[0])
+                    : fillIn(gameText("quorvel::SpokenPlay", "Beacon: the exit lies %1 and %2."),
+                             {ways[0], ways[1]}));
         }
     }
     if (state.hasDetector) {
         int boxes = 0;
         for (const CellCode code : maze.grid)
             boxes += isClosedBox(code) ? 1 : 0;
-        said.push_back(fillIn(boxes == 1 ? gameText("quorvel::SpokenPlay", "Detector: %1 box left.") : gameText("quorvel::SpokenPlay", "Detector: %1 boxes left."),
+        said.push_back(fillIn(boxes == 1
+                                  ? gameText("quorvel::SpokenPlay", "Detector: %1 box left.")
+                                  : gameText("quorvel::SpokenPlay", "Detector: %1 boxes left."),
                               countWord(boxes)));
     }
-    if (state.hasTracker) said.push_back(gameText("quorvel::SpokenPlay", "Tracker: your trail is on the map."));
-    return said.empty() ? gameText("quorvel::SpokenPlay", "No G.P.S., beacon, detector or tracker.") : joined(said, " ");
+    if (state.hasTracker)
+        said.push_back(gameText("quorvel::SpokenPlay", "Tracker: your trail is on the map."));
+    return said.empty() ? gameText("quorvel::SpokenPlay", "No G.P.S., beacon, detector or tracker.")
+                        : joined(said, " ");
 }
 
 } // namespace quorvel

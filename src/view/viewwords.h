@@ -19,6 +19,8 @@ std::string describeView(const Maze& maze);
 /// The openings beside the player's own cell, which the view does not show: "Open left.",
 /// "Open right.", "Open both sides."; empty between two walls.
 std::string describeSides(const Maze& maze);
+/// What lies ahead, then the openings beside: all the view tells after a move.
+std::string describeViewAndSides(const Maze& maze);
 /// Which way the exit or the wall map lies when a hint says it is near: "The exit is to
 /// your left.", "The map is behind you."; empty when neither is beside or behind.
 std::string describeHint(const Maze& maze);
