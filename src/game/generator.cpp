@@ -8,8 +8,8 @@ namespace {
 
 class Generator {
   public:
-    Generator(Maze& maze, Random& rng, const ServiceEvents& service)
-        : m(maze), m_rng(rng), m_service(service), n(maze.mazeSize) {}
+    Generator(Maze& maze, Random& rng, const ServiceEvents& service, long attemptBound)
+        : m(maze), m_rng(rng), m_service(service), n(maze.mazeSize), m_attemptBound(attemptBound) {}
 
     bool run() {
         clear();
@@ -39,6 +39,7 @@ class Generator {
     Random& m_rng;
     const ServiceEvents& m_service;
     const int n;
+    const long m_attemptBound;
     int m_placeTries = 0;
     bool m_reject = false;
 
@@ -136,7 +137,7 @@ class Generator {
     }
 
     bool placeWallMap() {
-        for (long attempt = 0; attempt < generatorAttemptBound; ++attempt) {
+        for (long attempt = 0; attempt < m_attemptBound; ++attempt) {
             const int c = rand(n - 6) + 3;
             const int r = topmostPath(c, 1);
             if (c == m.posCol || r == m.posRow) continue;
@@ -224,7 +225,7 @@ class Generator {
             for (int a = 0; a <= n - 5; a += size) {
                 long attempt = 0;
                 for (;; ++attempt) {
-                    if (attempt >= generatorAttemptBound) return false;
+                    if (attempt >= m_attemptBound) return false;
                     const int r = a + rand(size);
                     const int c = b + rand(size);
                     const CellCode here = m.at(r, c);
@@ -245,9 +246,9 @@ class Generator {
 
 } // namespace
 
-bool generateMaze(Maze& maze, Random& rng, const ServiceEvents& service) {
+bool generateMaze(Maze& maze, Random& rng, const ServiceEvents& service, long attemptBound) {
     maze.seed.reset(); // one attempt of many; only the whole protocol knows the first state
-    return Generator(maze, rng, service).run();
+    return Generator(maze, rng, service, attemptBound).run();
 }
 
 int generateAccepted(Maze& maze, Random& rng, int level, const ServiceEvents& service) {

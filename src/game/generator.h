@@ -22,7 +22,9 @@ constexpr long generatorAttemptBound = 1'000'000;
 /// Builds a new maze of maze.mazeSize (20 x level) into maze: grid, start, facing and
 /// compassTurn; its seed is cleared. Returns true when the maze broke a placement rule
 /// and must be thrown away; the caller then generates again from the continuing stream.
-bool generateMaze(Maze& maze, Random& rng, const ServiceEvents& service = {});
+/// attemptBound replaces generatorAttemptBound (a test's small bound).
+bool generateMaze(Maze& maze, Random& rng, const ServiceEvents& service = {},
+                  long attemptBound = generatorAttemptBound);
 
 /// The opening screen's protocol without the seeding: sets the size for the level and
 /// generates until a maze is accepted. The maze keeps the stream's state from before the

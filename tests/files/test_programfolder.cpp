@@ -1,4 +1,5 @@
 #include <cstdlib>
+#include <dlfcn.h>
 #include <filesystem>
 #include <fstream>
 #include <pwd.h>
@@ -10,6 +11,21 @@
 #include "support/testfolder.h"
 
 using namespace quorvel;
+
+namespace {
+// The home the password database gives while a test sets one; the real one otherwise.
+const char* databaseHome = nullptr;
+} // namespace
+
+// Stands in for the C library's lookup, so a test can meet a database entry whose home
+// is not an absolute path (an odd NSS module, a container's passwd).
+extern "C" passwd* getpwuid(uid_t uid) {
+    using Lookup = passwd* (*)(uid_t);
+    static const auto lookup = reinterpret_cast<Lookup>(::dlsym(RTLD_NEXT, "getpwuid"));
+    passwd* user = lookup(uid);
+    if (user && databaseHome) user->pw_dir = const_cast<char*>(databaseHome);
+    return user;
+}
 
 TEST(ProgramFolder, HomeVariableWinsAndPathsAreBuiltFromIt) {
     test::TestFolder folder;
@@ -78,6 +94,12 @@ TEST(ProgramFolder, WithoutHomeTheUsersHomeComesFromThePasswordDatabase) {
         EXPECT_EQ(configFolder(), std::string(user->pw_dir) + "/.config/")
             << (given ? given : "none");
     }
+    // A relative home from the database would move with the working folder too.
+    ::unsetenv("HOME");
+    databaseHome = "relative/db";
+    initProgramFolders("/usr/games/quorvel3d");
+    databaseHome = nullptr;
+    EXPECT_EQ(configFolder().find("relative"), std::string::npos) << configFolder();
     ::setenv("HOME", home.c_str(), 1);
 }
 

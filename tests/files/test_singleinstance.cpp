@@ -194,19 +194,30 @@ TEST(SingleInstance, AFolderWithoutALockFileStillAdmitsOneGuard) {
         EXPECT_TRUE(singleInstance("@Tk Other Guard#"));
         EXPECT_FALSE(singleInstance("@Tk Other Guard#"));
     }
-    ::chmod(folder.home().c_str(), 0755);
 
-    // Out of file descriptors: no lock file and no socket, so the game does not start.
-    rlimit before{};
-    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &before), 0);
-    const int lowestFree = ::dup(0);
-    ::close(lowestFree);
-    rlimit none = before;
-    none.rlim_cur = static_cast<rlim_t>(lowestFree);
-    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &none), 0);
-    const bool started = singleInstance("@Tk Third Guard#");
-    ::setrlimit(RLIMIT_NOFILE, &before);
-    EXPECT_FALSE(started);
+    // With descriptors for one lock file and no socket, the runtime folder's lock alone
+    // lets the game start; with none at all, no guard can be taken and it does not.
+    const auto startsWithDescriptors = [](int spare, const char* guard) {
+        rlimit before{};
+        EXPECT_EQ(::getrlimit(RLIMIT_NOFILE, &before), 0);
+        const int lowestFree = ::dup(0);
+        ::close(lowestFree);
+        rlimit few = before;
+        few.rlim_cur = static_cast<rlim_t>(lowestFree + spare);
+        EXPECT_EQ(::setrlimit(RLIMIT_NOFILE, &few), 0);
+        const bool started = singleInstance(guard);
+        ::setrlimit(RLIMIT_NOFILE, &before);
+        return started;
+    };
+    refuseLockFile(folder, "@Tk Third Guard#");
+    {
+        const RuntimeDir runtime(folder.root());
+        EXPECT_TRUE(startsWithDescriptors(1, "@Tk Third Guard#"));
+        EXPECT_TRUE(lockHeld(singleInstanceRuntimePath("@Tk Third Guard#")));
+        EXPECT_FALSE(socketHeld(singleInstanceSocketName("@Tk Third Guard#")));
+    }
+    ::chmod(folder.home().c_str(), 0755);
+    EXPECT_FALSE(startsWithDescriptors(0, "@Tk Fourth Guard#"));
 }
 
 // A second real copy of the game ends at once wherever the guard had to be taken: in

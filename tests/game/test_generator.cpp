@@ -326,5 +326,22 @@ TEST_P(EveryLevel, EachToolIsPlacedAsTheRulesSayOnEveryAttempt) {
     }
 }
 
+// The bound counts every attempt, the first included. With none allowed the maze is
+// thrown away bare; with one, this seed's wall map and first two food boxes get theirs.
+TEST(Generator, EveryPlacementMayTakeAsManyAttemptsAsTheBound) {
+    for (const long bound : {0L, 1L}) {
+        Random rng(7);
+        Maze maze;
+        maze.mazeSize = 20;
+        EXPECT_TRUE(generateMaze(maze, rng, {}, bound));
+        std::map<int, int> codes;
+        for (int r = 0; r <= 21; ++r)
+            for (int c = 0; c <= 21; ++c)
+                ++codes[maze.at(r, c)];
+        EXPECT_EQ(codes[cellWallMap], bound);
+        EXPECT_EQ(codes[cellFood], 2 * bound);
+    }
+}
+
 } // namespace
 } // namespace quorvel
