@@ -183,6 +183,32 @@ TEST_F(Composition, OversizedThemePicturesAreClippedToTheView) {
     EXPECT_EQ(pixel(small, 9, 9), QColor(6, 6, 6));
 }
 
+// A theme picture narrower or shorter than its place leaves black there, never what the
+// last view showed.
+TEST(ThemeGroups, PicturesSmallerThanTheirPlaceLeaveBlackNotTheLastView) {
+    const std::string wall = std::string(stripName(StripPicture::fromIndex(14)));
+    const struct {
+        std::string stem;
+        QSize size;
+        ViewCase viewCase;
+        QPoint uncovered;
+    } rows[] = {{wall, {50, 240}, ViewCase::normal, {55, 120}},
+                {wall, {60, 200}, ViewCase::normal, {30, 220}},
+                {"exitc", {30, 240}, ViewCase::exit3, {135, 120}},
+                {"exitc", {40, 200}, ViewCase::exit3, {120, 220}}};
+    for (const auto& row : rows) {
+        FlatTheme theme;
+        theme.write(row.stem, flat(row.size.width(), row.size.height(), QColor(1, 2, 3)));
+        ViewComposer composer;
+        composer.loadViewImages(theme.path().toStdString());
+        composer.drawMaze(plan({2, 3, 6, 8, 9, 4}));
+        composer.drawMaze(plan({14, 19, 6, 8, 21, 1}, row.viewCase));
+        EXPECT_EQ(pixel(composer.mazeImage(), row.uncovered.x(), row.uncovered.y()),
+                  QColor(Qt::black))
+            << row.stem << " " << row.size.width() << "x" << row.size.height();
+    }
+}
+
 TEST(TransparentDraw, KeyIsTheSourcesBottomLeftPixelInAllThreeColours) {
     QImage dst = flat(4, 2, QColor(0, 0, 0));
     QImage src(4, 2, QImage::Format_RGB888);
