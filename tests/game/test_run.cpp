@@ -159,8 +159,8 @@ TEST(Runs, AWonGameIsKeptWholeAndPlaysAgainToTheSameEnd) {
 }
 
 // The clock goes on ticking while the quit question and the save offer are open, and a
-// fun key plays as the offer closes: the run the save writes verifies as it stands, and so does the whole run once the saved
-// game is taken up and won.
+// fun key plays as the offer closes: the run the save writes verifies as it stands, and so does the
+// whole run once the saved game is taken up and won.
 TEST(Runs, ASavedGameCarriesItsRunOnAndTheWholeRunVerifies) {
     Played first;
     first.game.newMaze(2, 4242);
@@ -311,14 +311,26 @@ TEST(Runs, RunsTheProgramNeverRecordsAreRefused) {
             refusal = verdict.departure->why;
         EXPECT_NE(refusal.find(f.refusal), std::string::npos) << f.forgery << ": " << refusal;
     }
+    // Bytes changed by hand under a checksum made again over them.
+    const auto sealed = [](std::vector<std::uint8_t> bytes) {
+        const std::uint32_t sum = runChecksum(bytes);
+        for (int i = 0; i < 4; ++i)
+            bytes.push_back(static_cast<std::uint8_t>(sum >> (8 * i)));
+        return bytes;
+    };
     // Bytes after the events: the file is not a run the game wrote.
     std::vector<std::uint8_t> longer = encodeRun(genuine);
-    longer.insert(longer.end() - 4, {0, 0, 0});
-    const std::uint32_t sum = runChecksum(std::span(longer).first(longer.size() - 4));
-    for (int i = 0; i < 4; ++i)
-        longer[longer.size() - 4 + i] = static_cast<std::uint8_t>(sum >> (8 * i));
+    longer.resize(longer.size() - 4);
+    longer.insert(longer.end(), {0, 0, 0});
+    longer = sealed(longer);
     RunRecord read;
     EXPECT_EQ(decodeRun(longer, read).text, "damaged: its events do not fill it");
+    // A name whose length runs past the file's end: the header, the length, half the name.
+    RunRecord named = genuine;
+    named.player = std::string(20, 'a');
+    std::vector<std::uint8_t> cut = encodeRun(named);
+    cut.resize(50);
+    EXPECT_EQ(decodeRun(sealed(cut), read).text, "damaged: a name runs past its end");
     // The largest run file is read as one; a byte more is too large to be one.
     longer.resize(runMaxFileBytes + 1);
     EXPECT_EQ(decodeRun(longer, read).text, "too large to be a run file");
@@ -385,9 +397,8 @@ TEST(Runs, ARunKeepsItsSittingsUpToWhatARunHolds) {
     const RunVerdict kept = verifyRun(whole);
     EXPECT_TRUE(kept.verified) << kept.departure->why;
     // One sitting more, as a forger would copy it.
-    const auto last = std::find_if(whole.events.rbegin(), whole.events.rend(), [](const RunEvent& e) {
-        return e.action == RunAction::seeded;
-    });
+    const auto last = std::find_if(whole.events.rbegin(), whole.events.rend(),
+                                   [](const RunEvent& e) { return e.action == RunAction::seeded; });
     RunRecord more = whole;
     more.events.insert(more.events.end(), last.base() - 1, whole.events.end());
     const RunVerdict refused = verifyRun(more);

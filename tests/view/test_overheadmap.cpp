@@ -316,6 +316,16 @@ TEST(MapCells, EveryCellTakesTheSameWholeNumberOfDevicePixels) {
     EXPECT_EQ(MapPicture{}.cellPixels(100, 100), 1);
 }
 
+// Outside the picture, on every side, reads are black and writes change nothing.
+TEST(MapPicture, OutsideIsBlackAndWritesThereAreDropped) {
+    MapPicture picture{2, 2, std::vector<std::uint8_t>(12, 7)};
+    for (const auto& [x, y] : {std::pair{-1, 0}, {0, -1}, {2, 0}, {0, 2}, {1, -1}}) {
+        picture.setPixel(x, y, MapColour{200, 0, 0});
+        EXPECT_EQ(picture.pixel(x, y), mapColour::black) << x << "," << y;
+    }
+    EXPECT_EQ(picture.rgb, std::vector<std::uint8_t>(12, 7));
+}
+
 TEST(MapFile, BitmapsHaveTheExpectedSizesAndRoundTrip) {
     Maze maze;
     const int sizes[] = {20, 40, 60, 80, 100, 120};
