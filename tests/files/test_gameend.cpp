@@ -89,8 +89,7 @@ std::vector<std::string> leftovers() {
     for (const std::string& folder : {programFolder(), savedGamesFolder(), replaysFolder()}) {
         std::error_code ec;
         for (const auto& e : fs::directory_iterator(folder, ec))
-            if (e.path().filename().string().front() == '.')
-                hidden.push_back(e.path().string());
+            if (e.path().filename().string().front() == '.') hidden.push_back(e.path().string());
     }
     return hidden;
 }
@@ -198,6 +197,25 @@ TEST(GameEnd, AWinTheDiskRefusesKeepsTheSavedGame) {
     EXPECT_EQ(savedGameFilesLeft(), 3);
     EXPECT_EQ(test::folderEntries(replaysFolder()), std::vector<std::string>{});
     EXPECT_EQ(leftovers(), std::vector<std::string>{});
+}
+
+// A win whose run is unfinished (its recording broke off) or missing keeps its best time
+// and ends its saved game; no "Replays" folder is made for it.
+TEST(GameEnd, AWinWithoutAWholeRunKeepsItsBestTimeAlone) {
+    for (const bool runGiven : {true, false}) {
+        test::TestFolder folder;
+        putSavedGame();
+        RunRecord run = wonRun();
+        run.complete = false;
+        GameEnd end = winOf(run);
+        if (!runGiven) end.run = nullptr;
+        BestTimesFile table;
+        table.loadBestTimes();
+        EXPECT_EQ(keepGameEnd(table, end, {}), 1) << runGiven;
+        EXPECT_EQ(keptWins().rows, 1) << runGiven;
+        EXPECT_EQ(savedGameFilesLeft(), 0) << runGiven;
+        EXPECT_FALSE(fs::exists(replaysFolder())) << runGiven;
+    }
 }
 
 // A "Replays" folder the player may not write: the best time and the saved game's
