@@ -61,11 +61,26 @@ E2E_GAME_PID=""
 E2E_FAILURES=0
 E2E_SCALE="${1:-1}"
 
+# e2e_end_process PID SECONDS: asks the process to end and waits that long for it; one
+# that is still there then (a speech service waiting on its module, a screen reader on
+# its bus) is killed, so the test never waits for its own helpers until CTest's timeout.
+e2e_end_process() {
+    local until=$((SECONDS + $2))
+    kill "$1" 2>/dev/null || return 0
+    while kill -0 "$1" 2>/dev/null; do
+        if [ "$SECONDS" -ge "$until" ]; then
+            echo "cleanup: $(ps -o comm= -p "$1" 2>/dev/null) ($1) did not end on SIGTERM" >&2
+            kill -KILL "$1" 2>/dev/null
+            break
+        fi
+        sleep 0.1
+    done
+    wait "$1" 2>/dev/null
+}
+
 e2e_cleanup() {
-    local pid
     for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
-        pid="${E2E_PIDS[$i]}"
-        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+        e2e_end_process "${E2E_PIDS[$i]}" 10
     done
     rm -rf "$E2E_TMP"
 }
@@ -378,9 +393,17 @@ e2e_start_unnamed() {
     E2E_PIDS+=("$E2E_GAME_PID")
 }
 
+# Ends the game as the desktop does at log-out (SIGTERM). A game that has not ended
+# 30 s later is a fault: SIGABRT then has its crash trace write where it waits into
+# the game's output, which the failure prints.
 e2e_stop_game() {
     [ -n "$E2E_GAME_PID" ] || return 0
     kill "$E2E_GAME_PID" 2>/dev/null
+    if ! e2e_game_exited 30; then
+        e2e_fail "the game did not end within 30 s of SIGTERM"
+        kill -ABRT "$E2E_GAME_PID" 2>/dev/null
+        e2e_game_exited 10 || kill -KILL "$E2E_GAME_PID" 2>/dev/null
+    fi
     wait "$E2E_GAME_PID" 2>/dev/null
     E2E_GAME_PID=""
 }
