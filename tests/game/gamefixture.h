@@ -47,13 +47,17 @@ class GameTest : public ::testing::Test {
 
     void SetUp() override { game.setRecords(host); }
 
-    /// Starts a new game at (row, col) looking towards facing, then forgets the calls.
-    void start(const std::vector<std::string>& rows, int row, int col, int facing) {
+    /// Draws a level 1 maze and stands the player at (row, col) looking towards facing.
+    void place(const std::vector<std::string>& rows, int row, int col, int facing) {
         drawMaze(game.maze(), rows);
         game.maze().mazeSize = 20;
         game.maze().posRow = row;
         game.maze().posCol = col;
         game.maze().facing = facing;
+    }
+    /// Starts a new game at (row, col) looking towards facing, then forgets the calls.
+    void start(const std::vector<std::string>& rows, int row, int col, int facing) {
+        place(rows, row, col, facing);
         game.state().newGame = true;
         game.begin();
         host.calls.clear();

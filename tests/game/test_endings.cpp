@@ -100,10 +100,7 @@ TEST_F(GameTest, SteppingBackOntoTheExitWinsOnlyOnceFacingIt) {
 
 // The saved game goes with the win, kept as one before the end screen shows.
 TEST_F(GameTest, WinningALoadedGameDeletesItsSave) {
-    drawMaze(maze(), toExit());
-    maze().posRow = 2;
-    maze().posCol = 19;
-    maze().facing = 3;
+    place(toExit(), 2, 19, 3);
     state().newGame = false;
     state().startTime = clock.now();
     game.begin();

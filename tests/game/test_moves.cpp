@@ -260,10 +260,7 @@ TEST_F(GameTest, TheClockStopsForGoodAfterAHundredDays) {
 }
 
 TEST_F(GameTest, ANewGameStartsFullAndShowsTheStartMessage) {
-    drawMaze(maze(), corridor);
-    maze().posRow = 1;
-    maze().posCol = 1;
-    maze().facing = 3;
+    place(corridor, 1, 1, 3);
     state().foodLevel = 3;
     state().hasGps = true;
     state().batteryRate = 9;
@@ -279,10 +276,7 @@ TEST_F(GameTest, ANewGameStartsFullAndShowsTheStartMessage) {
 }
 
 TEST_F(GameTest, ALoadedGameKeepsItsValuesAndShowsItsTools) {
-    drawMaze(maze(), corridor);
-    maze().posRow = 1;
-    maze().posCol = 1;
-    maze().facing = 3;
+    place(corridor, 1, 1, 3);
     maze().compassTurn = 1;
     state().newGame = false;
     state().foodLevel = 33;
