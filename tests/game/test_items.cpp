@@ -101,33 +101,33 @@ TEST_F(GameTest, BoxesGiveTheirContentsOnceAndStayOpen) {
 }
 
 TEST_F(GameTest, ToolsLightTheirPicturesAndTheMap) {
-    start(withItem('b'), 1, 1, 3);
-    maze().compassTurn = 1;
-    game.stepForward();
-    EXPECT_TRUE(state().hasCompass);
-    EXPECT_TRUE(host.has("drawcompass 3"));
-    EXPECT_TRUE(host.has("showcompass"));
-    EXPECT_TRUE(host.has("showtool 0"));
-
-    start(withItem('e'), 1, 1, 3);
-    game.stepForward();
-    EXPECT_TRUE(state().hasDetector);
-    EXPECT_TRUE(host.has("maptools 010"));
-    EXPECT_EQ(host.calls.back(), "mappos 1,2 00");
-
-    start(withItem('d'), 1, 1, 3);
-    game.stepForward();
-    EXPECT_TRUE(host.has("maptools 001"));
-
-    start(withItem('c'), 1, 1, 3);
-    game.stepForward();
-    EXPECT_EQ(host.calls.back(), "mappos 1,2 10"); // the G.P.S. shows at once
-
-    start(withItem('f'), 1, 1, 3);
-    game.stepForward();
-    EXPECT_EQ(host.calls.back(), "mappos 1,2 01");
-    EXPECT_TRUE(host.has("sound tracker/box 1"));
-    EXPECT_TRUE(host.has("post tracker white 1"));
+    const struct {
+        char item;
+        bool GameState::*owned;
+        Calls made;       ///< calls the step makes, among others
+        std::string last; ///< the step's last call: the map's position
+    } tools[] = {
+        {'b',
+         &GameState::hasCompass,
+         {"drawcompass 3", "showcompass", "showtool 0"},
+         "mappos 1,2 00"},
+        {'e', &GameState::hasDetector, {"maptools 010"}, "mappos 1,2 00"},
+        {'d', &GameState::hasBeacon, {"maptools 001"}, "mappos 1,2 00"},
+        {'c', &GameState::hasGps, {}, "mappos 1,2 10"}, // the G.P.S. shows at once
+        {'f',
+         &GameState::hasTracker,
+         {"sound tracker/box 1", "post tracker white 1"},
+         "mappos 1,2 01"},
+    };
+    for (const auto& t : tools) {
+        start(withItem(t.item), 1, 1, 3);
+        maze().compassTurn = 1;
+        game.stepForward();
+        EXPECT_TRUE(state().*t.owned) << t.item;
+        for (const std::string& call : t.made)
+            EXPECT_TRUE(host.has(call)) << t.item << ": " << call;
+        EXPECT_EQ(host.calls.back(), t.last) << t.item;
+    }
 }
 
 TEST_F(GameTest, ABatteryWaitsInItsBoxUntilUsed) {
