@@ -386,6 +386,10 @@ class Soak : public QObject {
     static void key(QWidget* window, int key, Qt::KeyboardModifiers mods = Qt::NoModifier);
     static void typeChar(QWidget* window, char c);
     static void click(QWidget* widget);
+    // A key or a character for a window that may be gone by the time it is pressed.
+    static std::function<void()> keyIfThere(QPointer<QWidget> window, int key,
+                                            Qt::KeyboardModifiers mods = Qt::NoModifier);
+    static std::function<void()> charIfThere(QPointer<QWidget> window, char c);
     static void finishAnimatedClicks();
     void fireTimer(QTimer* timer);
     void verifyRunOfGame();
@@ -1137,18 +1141,10 @@ void Soak::addPopup(std::vector<Choice>& c, QWidget* popup) {
             key(p, Qt::Key_Down);
         if (p) key(p, Qt::Key_Return);
     });
-    add(30, "key Down", [p] {
-        if (p) key(p, Qt::Key_Down);
-    });
-    add(15, "key Up", [p] {
-        if (p) key(p, Qt::Key_Up);
-    });
-    add(20, "key Return", [p] {
-        if (p) key(p, Qt::Key_Return);
-    });
-    add(12, "key Escape", [p] {
-        if (p) key(p, Qt::Key_Escape);
-    });
+    add(30, "key Down", keyIfThere(p, Qt::Key_Down));
+    add(15, "key Up", keyIfThere(p, Qt::Key_Up));
+    add(20, "key Return", keyIfThere(p, Qt::Key_Return));
+    add(12, "key Escape", keyIfThere(p, Qt::Key_Escape));
 }
 
 void Soak::addModal(std::vector<Choice>& c, QWidget* modal) {
@@ -1177,9 +1173,7 @@ void Soak::addModal(std::vector<Choice>& c, QWidget* modal) {
         if (!button->isVisible()) continue;
         QPointer<QAbstractButton> b(button);
         const QString text = button->text().isEmpty() ? button->objectName() : button->text();
-        add(12, "click " + text.toStdString(), [b] {
-            if (b) click(b);
-        });
+        add(12, "click " + text.toStdString(), [b] { click(b); }); // click() skips a gone one
     }
     if (auto* times = qobject_cast<BestTimesScreen*>(modal)) {
         const int level = 1 + below(6), rank = 1 + below(3);
@@ -1189,62 +1183,31 @@ void Soak::addModal(std::vector<Choice>& c, QWidget* modal) {
             add(10,
                 "click the name of level " + std::to_string(level) + " rank " +
                     std::to_string(rank),
-                [n] {
-                    if (n) click(n);
-                });
+                [n] { click(n); });
     }
     if (dynamic_cast<StoryWindow*>(modal)) {
-        add(4, "key PageDown", [m] {
-            if (m) key(m, Qt::Key_PageDown);
-        });
-        add(2, "key End", [m] {
-            if (m) key(m, Qt::Key_End);
-        });
-        add(2, "key /", [m] {
-            if (m) typeChar(m, '/');
-        });
+        add(4, "key PageDown", keyIfThere(m, Qt::Key_PageDown));
+        add(2, "key End", keyIfThere(m, Qt::Key_End));
+        add(2, "key /", charIfThere(m, '/'));
     }
-    add(5, "key Escape", [m] {
-        if (m) key(m, Qt::Key_Escape);
-    });
-    add(5, "key Return", [m] {
-        if (m) key(m, Qt::Key_Return);
-    });
-    add(4, "key Y", [m] {
-        if (m) typeChar(m, 'y');
-    });
-    add(4, "key N", [m] {
-        if (m) typeChar(m, 'n');
-    });
-    add(2, "key C", [m] {
-        if (m) typeChar(m, 'c');
-    });
-    add(1.5, "key Space", [m] {
-        if (m) key(m, Qt::Key_Space);
-    });
-    add(1, "key Tab", [m] {
-        if (m) key(m, Qt::Key_Tab);
-    });
-    add(1, "key Alt+Y", [m] {
-        if (m) key(m, Qt::Key_Y, Qt::AltModifier);
-    });
-    add(1, "key Alt+N", [m] {
-        if (m) key(m, Qt::Key_N, Qt::AltModifier);
-    });
+    add(5, "key Escape", keyIfThere(m, Qt::Key_Escape));
+    add(5, "key Return", keyIfThere(m, Qt::Key_Return));
+    add(4, "key Y", charIfThere(m, 'y'));
+    add(4, "key N", charIfThere(m, 'n'));
+    add(2, "key C", charIfThere(m, 'c'));
+    add(1.5, "key Space", keyIfThere(m, Qt::Key_Space));
+    add(1, "key Tab", keyIfThere(m, Qt::Key_Tab));
+    add(1, "key Alt+Y", keyIfThere(m, Qt::Key_Y, Qt::AltModifier));
+    add(1, "key Alt+N", keyIfThere(m, Qt::Key_N, Qt::AltModifier));
     const char any = static_cast<char>('a' + below(26));
-    add(1, std::string("key ") + any, [m, any] {
-        if (m) typeChar(m, any);
-    });
+    add(1, std::string("key ") + any, charIfThere(m, any));
 }
 
 // Brings the program to its end: every modal window answered, the game quit, the
 // opening screen closed.
 Choice Soak::windDownChoice() {
     if (QWidget* popup = QApplication::activePopupWidget()) {
-        QPointer<QWidget> p(popup);
-        return {1, "[wind down] [list] key Escape", [p] {
-                    if (p) key(p, Qt::Key_Escape);
-                }};
+        return {1, "[wind down] [list] key Escape", keyIfThere(popup, Qt::Key_Escape)};
     }
     if (QWidget* modal = QApplication::activeModalWidget()) {
         // Answer as the modal window asks; a random button now and then, so no window
@@ -1293,6 +1256,19 @@ void Soak::key(QWidget* window, int k, Qt::KeyboardModifiers mods) {
 
 void Soak::typeChar(QWidget* window, char c) {
     QTest::keyClick(keyTarget(window), c);
+}
+
+std::function<void()> Soak::keyIfThere(QPointer<QWidget> window, int k,
+                                       Qt::KeyboardModifiers mods) {
+    return [window, k, mods] {
+        if (window) key(window, k, mods);
+    };
+}
+
+std::function<void()> Soak::charIfThere(QPointer<QWidget> window, char c) {
+    return [window, c] {
+        if (window) typeChar(window, c);
+    };
 }
 
 void Soak::click(QWidget* widget) {
