@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,10 +31,10 @@ struct BmpSpec {
     std::int32_t width = 2, height = 2;
     std::uint16_t bits = 24;
     std::uint32_t compression = 0;
-    std::vector<Rgb> palette;
+    std::vector<Rgb> palette{};
     std::uint32_t colours = 0;        ///< the header's count of palette colours
-    std::vector<std::uint32_t> masks; ///< written after a 40-byte header, or inside a longer one
-    std::string pixels;
+    std::vector<std::uint32_t> masks{}; ///< written after a 40-byte header, or inside a longer one
+    std::string pixels{};
     std::int64_t offset = -1; ///< the header's pixel offset; -1: right after the palette
 };
 
@@ -113,15 +114,11 @@ TEST(BmpFile, ReadsThePlainKindsEditorsWrite) {
     EXPECT_EQ(read(make(b)).rgb, p.rgb);
 
     // 32 bits without masks: blue, green, red, unused.
-    b = BmpSpec{};
-    b.bits = 32;
-    b.pixels = bytes({0, 0, 255, 9, 0, 255, 0, 9, 255, 0, 0, 9, 255, 255, 255, 9});
+    b = {.bits = 32, .pixels = bytes({0, 0, 255, 9, 0, 255, 0, 9, 255, 0, 0, 9, 255, 255, 255, 9})};
     EXPECT_EQ(read(make(b)).rgb, p.rgb);
 
     // 16 bits, 5 of each colour; then 5-6-5 masks inside a V3 header and a V5 header.
-    b = BmpSpec{};
-    b.bits = 16;
-    b.pixels = bytes({0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x00, 0xFF, 0x7F});
+    b = {.bits = 16, .pixels = bytes({0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x00, 0xFF, 0x7F})};
     EXPECT_EQ(read(make(b)).rgb, p.rgb);
     for (std::uint32_t header : {40u, 56u, 124u}) {
         b.headerSize = header;
@@ -134,11 +131,7 @@ TEST(BmpFile, ReadsThePlainKindsEditorsWrite) {
 
 TEST(BmpFile, ReadsPalettePicturesOfEveryDepth) {
     const std::vector<Rgb> colours = {black, red, green, blue};
-    BmpSpec b;
-    b.width = 3;
-    b.height = 1;
-    b.palette = colours;
-    b.colours = 4;
+    BmpSpec b{.width = 3, .height = 1, .palette = colours, .colours = 4};
     for (const auto& [bits, row] :
          std::vector<std::pair<int, std::string>>{{8, bytes({1, 2, 3, 0})},
                                                   {4, bytes({0x12, 0x30, 0, 0})},
@@ -153,36 +146,21 @@ TEST(BmpFile, ReadsPalettePicturesOfEveryDepth) {
         EXPECT_EQ(at(p, 2, 0), bits == 1 ? black : blue) << bits;
     }
     // The OS/2 header: 16-bit sizes and three-byte palette entries.
-    b = BmpSpec{};
-    b.headerSize = 12;
-    b.width = 2;
-    b.height = 1;
-    b.bits = 8;
+    b = {.headerSize = 12, .width = 2, .height = 1, .bits = 8, .pixels = bytes({7, 0, 0, 0})};
     b.palette = std::vector<Rgb>(256, white);
     b.palette[7] = green;
-    b.pixels = bytes({7, 0, 0, 0});
     const BmpPicture p = read(make(b));
     EXPECT_EQ(at(p, 0, 0), green);
     EXPECT_EQ(at(p, 1, 0), white);
     // An index beyond the palette is black, never a stray colour.
-    b = BmpSpec{};
-    b.bits = 8;
-    b.width = 1;
-    b.height = 1;
-    b.palette = {red};
-    b.colours = 1;
+    b = {.width = 1, .height = 1, .bits = 8, .palette = {red}, .colours = 1};
     b.pixels = bytes({1, 200, 200, 0}); // what would be the second colour: the pixels
     EXPECT_EQ(at(read(make(b)), 0, 0), black);
 }
 
 TEST(BmpFile, RunLengthPicturesFillSkippedPixelsWithTheFirstColour) {
-    BmpSpec b;
-    b.width = 4;
-    b.height = 3;
-    b.bits = 8;
-    b.compression = 1;
+    BmpSpec b{.width = 4, .height = 3, .bits = 8, .compression = 1, .colours = 4};
     b.palette = {white, red, green, blue};
-    b.colours = 4;
     // Bottom row: one red, then a literal run of red, green, blue (padded to an even
     // length); end of row. Middle row: jump right 1 and up 1 to the top row, one green
     // there; end of picture.
@@ -212,20 +190,11 @@ TEST(BmpFile, RunLengthPicturesFillSkippedPixelsWithTheFirstColour) {
 }
 
 TEST(BmpFile, AFileCutShortAnywhereIsRefusedAsTruncated) {
-    BmpSpec plain;
-    plain.width = 3; // rows of 9 bytes and 3 bytes of padding
-    plain.height = 4;
-    plain.pixels = std::string(48, '\x40');
-    BmpSpec runs;
-    runs.bits = 8;
-    runs.compression = 1;
-    runs.palette = {red, green};
-    runs.colours = 2;
+    // Rows of 9 bytes and 3 bytes of padding; run lengths; masks.
+    BmpSpec plain{.width = 3, .height = 4, .pixels = std::string(48, '\x40')};
+    BmpSpec runs{.bits = 8, .compression = 1, .palette = {red, green}, .colours = 2};
     runs.pixels = bytes({2, 1, 0, 0, 1, 0, 0, 1});
-    BmpSpec masked;
-    masked.bits = 32;
-    masked.compression = 3;
-    masked.masks = {0xFF0000, 0xFF00, 0xFF};
+    BmpSpec masked{.bits = 32, .compression = 3, .masks = {0xFF0000, 0xFF00, 0xFF}};
     masked.pixels = std::string(16, '\x10');
     for (const BmpSpec& spec : {plain, runs, masked}) {
         const std::string file = make(spec);
@@ -257,65 +226,47 @@ TEST(BmpFile, FilesThatAreNoPictureItReadsSayWhy) {
     EXPECT_EQ(decodeBmp("\x89PNG\r\n\x1a\n", p), BmpProblem::notBmp);
     EXPECT_EQ(decodeBmp("hello world, not a picture at all", p), BmpProblem::notBmp);
     EXPECT_EQ(bmpProblemText(BmpProblem::notBmp), "not a BMP picture");
-    const auto problem = [](BmpSpec spec) {
+    // A plain 2 x 2 picture with one field changed.
+    const auto problem = [](const std::function<void(BmpSpec&)>& change) {
+        BmpSpec odd;
+        odd.pixels = std::string(16, '\0');
+        change(odd);
         BmpPicture q;
-        return decodeBmp(make(spec), q);
+        return decodeBmp(make(odd), q);
     };
-    BmpSpec b;
-    b.pixels = std::string(16, '\0');
-    BmpSpec odd = b;
-    odd.width = 0;
-    EXPECT_EQ(problem(odd), BmpProblem::notBmp);
-    odd = b;
-    odd.height = 0;
-    EXPECT_EQ(problem(odd), BmpProblem::notBmp);
-    odd = b;
-    odd.bits = 7;
-    EXPECT_EQ(problem(odd), BmpProblem::notBmp);
-    odd = b;
-    odd.headerSize = 41;
-    EXPECT_EQ(problem(odd), BmpProblem::notBmp);
-    odd = b;
-    odd.bits = 8;
-    odd.colours = 300;
-    EXPECT_EQ(problem(odd), BmpProblem::notBmp);
-    for (const std::uint32_t runs : {1u, 2u}) { // run-length pictures are never top down
-        odd = b;
-        odd.compression = runs;
-        odd.bits = runs == 1 ? 8 : 4;
-        odd.height = -2;
-        EXPECT_EQ(problem(odd), BmpProblem::notBmp) << runs;
-    }
-    odd = b;
-    odd.compression = 4; // a JPEG inside a BMP
-    EXPECT_EQ(problem(odd), BmpProblem::unsupported);
-    odd = b;
-    odd.headerSize = 64; // OS/2 2.x
-    EXPECT_EQ(problem(odd), BmpProblem::unsupported);
+    EXPECT_EQ(problem([](BmpSpec& s) { s.width = 0; }), BmpProblem::notBmp);
+    EXPECT_EQ(problem([](BmpSpec& s) { s.height = 0; }), BmpProblem::notBmp);
+    EXPECT_EQ(problem([](BmpSpec& s) { s.bits = 7; }), BmpProblem::notBmp);
+    EXPECT_EQ(problem([](BmpSpec& s) { s.headerSize = 41; }), BmpProblem::notBmp);
+    EXPECT_EQ(problem([](BmpSpec& s) { s.bits = 8, s.colours = 300; }), BmpProblem::notBmp);
+    // Run-length pictures are never top down.
+    EXPECT_EQ(problem([](BmpSpec& s) { s.compression = 1, s.bits = 8, s.height = -2; }),
+              BmpProblem::notBmp);
+    EXPECT_EQ(problem([](BmpSpec& s) { s.compression = 2, s.bits = 4, s.height = -2; }),
+              BmpProblem::notBmp);
+    // A JPEG inside a BMP; the header of OS/2 2.x.
+    EXPECT_EQ(problem([](BmpSpec& s) { s.compression = 4; }), BmpProblem::unsupported);
+    EXPECT_EQ(problem([](BmpSpec& s) { s.headerSize = 64; }), BmpProblem::unsupported);
     EXPECT_EQ(bmpProblemText(BmpProblem::unsupported), "a kind of BMP it cannot read");
     // Up to 2048 pixels on a side, as the README promises; a pixel more either way is
     // too large, however few bytes the picture takes.
     for (const auto& [width, height] :
          {std::pair{2048, 2048}, {2049, 1}, {1, 2049}, {2049, 2048}, {1 << 20, 1}}) {
-        odd = b;
+        BmpSpec odd;
         odd.width = width;
         odd.height = height;
         odd.bits = 1;
         odd.palette = {Rgb{0, 0, 0}, Rgb{255, 255, 255}};
         const auto rowBytes = static_cast<std::size_t>((width + 31) / 32 * 4);
-        if (width <= 4096) odd.pixels = std::string(rowBytes * height, '\0');
-        EXPECT_EQ(problem(odd),
+        odd.pixels = std::string(width <= 4096 ? rowBytes * height : 16, '\0');
+        EXPECT_EQ(problem([&odd](BmpSpec& s) { s = odd; }),
                   width <= 2048 && height <= 2048 ? BmpProblem::none : BmpProblem::tooLarge)
             << width << " x " << height;
     }
-    odd = b;
-    odd.compression = 1; // a few bytes asking for 8000 x 8000 pixels
-    odd.bits = 8;
-    odd.width = odd.height = 8000;
-    EXPECT_EQ(problem(odd), BmpProblem::tooLarge);
-    odd = b;
-    odd.height = -2147483647 - 1;
-    EXPECT_EQ(problem(odd), BmpProblem::tooLarge);
+    // A few bytes of run lengths asking for 8000 x 8000 pixels.
+    EXPECT_EQ(problem([](BmpSpec& s) { s.compression = 1, s.bits = 8, s.width = s.height = 8000; }),
+              BmpProblem::tooLarge);
+    EXPECT_EQ(problem([](BmpSpec& s) { s.height = -2147483647 - 1; }), BmpProblem::tooLarge);
 }
 
 } // namespace
