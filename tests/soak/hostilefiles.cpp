@@ -1,6 +1,5 @@
 #include "hostilefiles.h"
 
-#include <QBuffer>
 #include <QImage>
 
 #include <filesystem>
@@ -20,6 +19,7 @@
 #include "game/random.h"
 #include "game/savefile.h"
 #include "screens/mapwindow.h"
+#include "support/picturefiles.h"
 #include "play/savedgames.h"
 #include "theme/theme.h"
 
@@ -30,13 +30,7 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string bmpBytes(int width, int height, QColor colour) {
-    QImage picture(width, height, QImage::Format_RGB888);
-    picture.fill(colour);
-    QByteArray out;
-    QBuffer buffer(&out);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "BMP");
-    return out.toStdString();
+    return test::pictureFile("BMP", colour, {width, height}, QImage::Format_RGB888);
 }
 
 void put16(std::string& s, std::size_t at, unsigned v) {
@@ -116,6 +110,14 @@ void writeGroup(const std::string& folder, PictureGroup group,
         writeBytes(folder + files[i], bytes(i));
 }
 
+// Every picture of every group.
+void writeEveryGroup(const std::string& folder,
+                     const std::function<std::string(std::size_t)>& bytes) {
+    for (PictureGroup g : {PictureGroup::strips, PictureGroup::boxes, PictureGroup::exits,
+                           PictureGroup::map, PictureGroup::panel})
+        writeGroup(folder, g, bytes);
+}
+
 // The message files of a theme, one per message key word.
 const std::vector<std::string>& messageWords() {
     static const std::vector<std::string> words = {
@@ -180,15 +182,17 @@ std::vector<std::string> makeHostileThemes(std::mt19937& rng) {
         return bmpBytes(8, 8, QColor::fromHsv(static_cast<int>(i * 10 % 360), 160, 200));
     };
     std::vector<std::string> names;
+    // The folder of a theme, made, and its name listed.
+    const auto themeFolder = [&](const std::string& name) {
+        names.push_back(name);
+        makeFolder(root + name + "/");
+        return root + name + "/";
+    };
 
     // A sound theme: every group, words, a story, sounds and music.
     {
-        const std::string name = "Plain Colours";
-        const std::string folder = root + name + "/";
-        makeFolder(folder);
-        for (PictureGroup g : {PictureGroup::strips, PictureGroup::boxes, PictureGroup::exits,
-                               PictureGroup::map, PictureGroup::panel})
-            writeGroup(folder, g, colours);
+        const std::string folder = themeFolder("Plain Colours");
+        writeEveryGroup(folder, colours);
         writeBytes(folder + "theme.ini", "[Items]\nFood=bread\nBattery=lamp oil\n"
                                          "[Credits]\nThemeBy=The soak\nMusic=One note\n");
         writeBytes(folder + "blocked.txt", "<name> bumps into the wall.\nOuch, <name>!\n");
@@ -196,43 +200,30 @@ std::vector<std::string> makeHostileThemes(std::mt19937& rng) {
         writeBytes(folder + "walk.wav", waveBytes(200));
         writeBytes(folder + "start.wav", waveBytes(400));
         writeBytes(folder + "music.mid", midiBytes());
-        names.push_back(name);
     }
     // Every picture an empty file: listed, but drawn with the built-in pictures.
     {
-        const std::string name = "Empty Pictures";
-        const std::string folder = root + name + "/";
-        makeFolder(folder);
-        for (PictureGroup g : {PictureGroup::strips, PictureGroup::boxes, PictureGroup::exits,
-                               PictureGroup::map, PictureGroup::panel})
-            writeGroup(folder, g, [](std::size_t) { return std::string(); });
+        const std::string folder = themeFolder("Empty Pictures");
+        writeEveryGroup(folder, [](std::size_t) { return std::string(); });
         writeBytes(folder + "story.rtf", "");
         writeBytes(folder + "theme.ini", "");
-        names.push_back(name);
     }
     // Every picture, the story and a sound cut short.
     {
-        const std::string name = "Cut Short";
-        const std::string folder = root + name + "/";
-        makeFolder(folder);
-        for (PictureGroup g : {PictureGroup::strips, PictureGroup::boxes, PictureGroup::exits,
-                               PictureGroup::map, PictureGroup::panel})
-            writeGroup(folder, g, [&](std::size_t i) {
-                const std::string whole = colours(i);
-                return whole.substr(0, 20 + (i * 37) % (whole.size() - 20));
-            });
+        const std::string folder = themeFolder("Cut Short");
+        writeEveryGroup(folder, [&](std::size_t i) {
+            const std::string whole = colours(i);
+            return whole.substr(0, 20 + (i * 37) % (whole.size() - 20));
+        });
         const std::string story = storyRtf(5);
         writeBytes(folder + "story.rtf", story.substr(0, story.size() / 2));
         const std::string wave = waveBytes(300);
         writeBytes(folder + "walk.wav", wave.substr(0, 60));
         writeBytes(folder + "start.wav", wave.substr(0, 30));
-        names.push_back(name);
     }
     // Pictures that read, and every text, sound and the music binary noise.
     {
-        const std::string name = "Binary Noise";
-        const std::string folder = root + name + "/";
-        makeFolder(folder);
+        const std::string folder = themeFolder("Binary Noise");
         writeGroup(folder, PictureGroup::strips, colours);
         writeBytes(folder + "theme.ini", noise(3000, false));
         std::size_t i = 0;
@@ -243,13 +234,10 @@ std::vector<std::string> makeHostileThemes(std::mt19937& rng) {
         for (const std::string& sound : soundNames())
             writeBytes(folder + sound + ".wav", "RIFF" + noise(700, true));
         writeBytes(folder + "music.mid", "MThd" + noise(900, true));
-        names.push_back(name);
     }
     // A story of megabytes and words far too long for their places.
     {
-        const std::string name = "Long Tale";
-        const std::string folder = root + name + "/";
-        makeFolder(folder);
+        const std::string folder = themeFolder("Long Tale");
         writeGroup(folder, PictureGroup::strips, colours);
         const std::string longWord(4000, 'W');
         writeBytes(folder + "theme.ini",
@@ -258,19 +246,15 @@ std::vector<std::string> makeHostileThemes(std::mt19937& rng) {
         writeBytes(folder + "win.txt", longWord + " <name> " + longWord + "\n");
         writeBytes(folder + "lose.txt", std::string(2000, ' ') + "<name>\n");
         writeBytes(folder + "story.rtf", storyRtf(12000));
-        names.push_back(name);
     }
     // Pictures whose headers promise thousands of pixels a side.
     {
-        const std::string name = "Giant Pictures";
-        const std::string folder = root + name + "/";
-        makeFolder(folder);
+        const std::string folder = themeFolder("Giant Pictures");
         writeGroup(folder, PictureGroup::strips,
                    [](std::size_t i) { return giantBmpHeader(40000 + int(i), -40000); });
         writeGroup(folder, PictureGroup::boxes,
                    [](std::size_t) { return giantBmpHeader(0x7fffffff, 0x7fffffff); });
         writeGroup(folder, PictureGroup::panel, [](std::size_t) { return giantBmpHeader(-5, 3); });
-        names.push_back(name);
     }
     // A folder named in Latin-1, as an archive made on Windows unpacks it.
     {
@@ -282,9 +266,7 @@ std::vector<std::string> makeHostileThemes(std::mt19937& rng) {
     }
     // Marks in the name and texts made of nothing but tokens.
     {
-        const std::string name = "Tokens <name> & <box>";
-        const std::string folder = root + name + "/";
-        makeFolder(folder);
+        const std::string folder = themeFolder("Tokens <name> & <box>");
         writeGroup(folder, PictureGroup::strips, colours);
         std::string soup;
         for (int k = 0; k < 300; ++k)
@@ -292,7 +274,6 @@ std::vector<std::string> makeHostileThemes(std::mt19937& rng) {
         for (const std::string& word : messageWords())
             writeBytes(folder + word + ".txt", soup + "\n<name>\n");
         writeBytes(folder + "theme.ini", "[Items]\nFood=<name>\nBattery=<box><box>\n");
-        names.push_back(name);
     }
     return names;
 }

@@ -10,14 +10,15 @@
 
 namespace quorvel::test {
 
-/// A picture file of one colour; format "PNG" or "JPEG".
-inline std::string pictureFile(const char* format, QColor colour, QSize size = {6, 4}) {
-    QImage image(size, QImage::Format_RGB32);
+/// A picture file of one colour; type "PNG", "JPEG" or "BMP" (24 bits with RGB888).
+inline std::string pictureFile(const char* type, QColor colour, QSize size = {6, 4},
+                               QImage::Format format = QImage::Format_RGB32) {
+    QImage image(size, format);
     image.fill(colour);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
+    image.save(&buffer, type);
     return bytes.toStdString();
 }
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -11,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/picturefiles.h"
 #include "support/sndfilewaves.h"
 #include "theme/theme.h"
 
@@ -32,13 +32,7 @@ ToolRun tool(const QStringList& args) {
 
 // A small picture as an image editor saves it.
 std::string picture() {
-    QImage image(4, 6, QImage::Format_RGB888);
-    image.fill(Qt::darkGreen);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return bytes.toStdString();
+    return test::pictureFile("BMP", Qt::darkGreen, {4, 6}, QImage::Format_RGB888);
 }
 
 // A short wave file of silence: 16-bit mono PCM.
