@@ -9,7 +9,6 @@
 #include <functional>
 
 #include <QApplication>
-#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -40,6 +39,7 @@
 #include "screens/mapwindow.h"
 #include "screens/openingscreen.h"
 #include "play/session.h"
+#include "support/picturefiles.h"
 #include "support/modal.h"
 #include "support/recordingspeaker.h"
 #include "widgets/dialogs.h"
@@ -203,6 +203,13 @@ class Opening : public ::testing::Test {
         if (!form1) create();
         sound->calls.clear();
         form1->show();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return sound->called("intro"); }, 10000));
+    }
+
+    // Closes the game screen and waits for the opening screen's setup to have run again.
+    void backFromGame() {
+        sound->calls.clear();
+        form2->hide();
         ASSERT_TRUE(QTest::qWaitFor([this] { return sound->called("intro"); }, 10000));
     }
 
@@ -566,14 +573,10 @@ TEST_F(Opening, ThemeFolderNamedInLatin1IsListedChosenAndFoundAgain) {
     const std::string onDisk = programFolder() + "Gr\xE8s/";
     const QString shown = QString::fromUtf8("Gr\xC3\xA8s");
     std::filesystem::create_directory(onDisk);
-    QImage picture(8, 8, QImage::Format_RGB888);
-    picture.fill(Qt::darkGreen);
-    QByteArray bmp;
-    QBuffer buffer(&bmp);
-    buffer.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(picture.save(&buffer, "BMP"));
+    const std::string bmp = test::pictureFile("BMP", Qt::darkGreen, {8, 8}, QImage::Format_RGB888);
+    ASSERT_FALSE(bmp.empty());
     for (const std::string& file : groupFiles(PictureGroup::strips))
-        std::ofstream(onDisk + file, std::ios::binary).write(bmp.constData(), bmp.size());
+        std::ofstream(onDisk + file, std::ios::binary) << bmp;
 
     session.playerName = "bob";
     showOpening();
@@ -675,9 +678,7 @@ TEST_F(Opening, EnterOpensTheGameOnAFreshMazeAndTheGameComesBackHere) {
 
     // A theme installed while playing is listed when the game returns here.
     makeTheme("Granite", Qt::darkGray);
-    sound->calls.clear();
-    form2->hide();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return sound->called("intro"); }, 10000));
+    ASSERT_NO_FATAL_FAILURE(backFromGame());
     EXPECT_TRUE(form1->isVisible());
     EXPECT_EQ(form1->themeBox->count(), 2);
     EXPECT_EQ(bestTimesRead, 2);
@@ -699,10 +700,7 @@ TEST_F(Opening, EveryLevelMakesAMazeOfItsSize) {
                     static_cast<long long>(t.elapsed()));
         ASSERT_TRUE(form2->isVisible());
         EXPECT_EQ(form2->game().maze().mazeSize, 20 * level);
-        sound->calls.clear();
-        form2->hide();
-        ASSERT_TRUE(
-            QTest::qWaitFor([this] { return sound->called("intro"); }, 10000)); // set up again
+        ASSERT_NO_FATAL_FAILURE(backFromGame());
     }
 }
 
@@ -752,9 +750,7 @@ TEST_F(Opening, AMazeNumberStartsThatMazeAtOnceAndTheOpeningScreenFollows) {
     EXPECT_EQ(test::parts(form2).mazeNumberLine->text(), "Maze 3-12345");
     EXPECT_EQ(form1->levelCaption(), "A &real challenge..."); // as the statistics name it
 
-    sound->calls.clear();
-    form2->hide();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return sound->called("intro"); }, 10000));
+    ASSERT_NO_FATAL_FAILURE(backFromGame());
     EXPECT_TRUE(form1->isVisible());
     EXPECT_TRUE(script.seen.empty());
     EXPECT_EQ(form1->playerLabel->text(), "bob");
@@ -839,10 +835,7 @@ TEST_F(Opening, EnterDrawsFromTheClockAndShowsTheNumberThatMakesTheMazeAgain) {
         expectSameMaze(played, mazeOf(number->level, number->state));
         EXPECT_EQ(test::parts(form2).mazeNumberLine->text().toStdString(), "Maze " + formatMazeNumber(*number));
         numbers.push_back(*number);
-        sound->calls.clear();
-        form2->hide();
-        ASSERT_TRUE(
-            QTest::qWaitFor([this] { return sound->called("intro"); }, 10000)); // set up again
+        ASSERT_NO_FATAL_FAILURE(backFromGame());
     }
     EXPECT_NE(numbers[0].state, numbers[1].state);
 }
@@ -882,9 +875,7 @@ TEST_F(Opening, KeysTypedWhileTheMazeIsMadeReachNoWindow) {
     EXPECT_TRUE(form2->isVisible());
 
     // Back on the screen after the game, its keys work again.
-    sound->calls.clear();
-    form2->hide();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return sound->called("intro"); }, 10000));
+    ASSERT_NO_FATAL_FAILURE(backFromGame());
     QTest::keyClick(focused(), Qt::Key_M, Qt::NoModifier);
     EXPECT_FALSE(form1->introButton->isChecked());
 }
