@@ -95,10 +95,8 @@ TEST_F(RecordsTest, SavingALevelWritesItsOwnSlotAndMapFileOnly) {
 TEST_F(RecordsTest, ReplacingAskesFirstAndNoKeepsTheOldSave) {
     playASave(1, 5);
     ASSERT_TRUE(saveGame("Tester", form->game(), map->overheadMap(), session.ask()));
-    QFile file(QString::fromStdString(savedGamePath("Tester", 1)));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray before = file.readAll();
-    file.close();
+    const QByteArray before = bytesOf(savedGamePath("Tester", 1));
+    ASSERT_FALSE(before.isEmpty());
     QTest::keyRelease(form.get(), Qt::Key_Down); // the game moves on
     Dialog seen;
     answer(seen, 'n');
@@ -106,8 +104,7 @@ TEST_F(RecordsTest, ReplacingAskesFirstAndNoKeepsTheOldSave) {
     EXPECT_EQ(seen.title.toStdString(), "Replace Save File?");
     EXPECT_EQ(seen.text.toStdString(), "You already have a save file.\n\nDo you want to save "
                                        "anyway? (the old save file will be replaced)");
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(bytesOf(savedGamePath("Tester", 1)), before);
 }
 
 TEST_F(RecordsTest, ALoadedGameGoesOnWhereItWasWithItsClock) {
@@ -182,15 +179,10 @@ TEST_F(RecordsTest, DamagedSavesAreRefusedWithTheirOwnWordsAndChangeNothing) {
     playASave(1, 5);
     ASSERT_TRUE(saveGame("Tester", form->game(), map->overheadMap(), session.ask()));
     const std::string path = savedGamePath("Tester", 1);
-    QFile file(QString::fromStdString(path));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray good = file.readAll();
-    file.close();
+    const QByteArray good = bytesOf(path);
+    ASSERT_FALSE(good.isEmpty());
     const auto tryLoad = [&](const QByteArray& bytes) {
-        QFile f(QString::fromStdString(path));
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(bytes);
-        f.close();
+        put(path, bytes);
         const int food = form->game().state().foodLevel;
         form->game().state().foodLevel = 4321;
         Dialog seen;
@@ -421,10 +413,7 @@ TEST_F(RecordsTest, ANegativePlayingTimeInASavedGameStartsTheClockAtZero) {
 TEST_F(RecordsTest, BestTimesRankAndWriteTheWholeFile) {
     BestTimesFile file{showFileError};
     file.loadBestTimes();
-    BestTime result;
-    result.name = "Zed";
-    result.time = 0.001;
-    result.timeText = "0 days, 00:01:26";
+    BestTime result{.name = "Zed", .time = 0.001, .timeText = "0 days, 00:01:26"};
     EXPECT_EQ(file.recordBestTime(4, result), 1);
     EXPECT_EQ(QFileInfo(QString::fromStdString(BestTimesFile::path())).size(), 39424);
     BestTimesFile again{showFileError};
@@ -448,9 +437,7 @@ TEST_F(RecordsTest, AReadOnlyBestTimesFileIsNeverReplaced) {
     EXPECT_EQ(seen.text.toStdString(), "Unable to write to " + BestTimesFile::path() +
                                            "! High scores may not be able to be viewed");
     EXPECT_EQ(readonly.bestTimes().entry(1, 1).name, "Friend");
-    BestTime result;
-    result.name = "Ann";
-    result.time = 0.01;
+    const BestTime result{.name = "Ann", .time = 0.01, .timeText = ""};
     answer(seen, '\r');
     EXPECT_EQ(readonly.recordBestTime(1, result), -1);
     EXPECT_EQ(seen.text.toStdString(), "Unable to write to " + BestTimesFile::path() + "!");
@@ -469,9 +456,7 @@ TEST_F(RecordsTest, AReadOnlyBestTimesFileIsNeverReplaced) {
         unreadable.loadBestTimes();
         const bool warned = told == "Unable to write to " + BestTimesFile::path() +
                                         "! High scores may not be able to be viewed";
-        BestTime win;
-        win.name = "Bea";
-        win.time = 0.01;
+        const BestTime win{.name = "Bea", .time = 0.01, .timeText = ""};
         const bool refused = unreadable.recordBestTime(1, win) == -1 &&
                              told == "Unable to write to " + BestTimesFile::path() + "!";
         return warned && refused ? 0 : 1;
@@ -529,10 +514,7 @@ TEST_F(BestTimesRecovery, AWinTheDiskRefusesKeepsTheOldFileAndSaysSo) {
     file.loadBestTimes();
     const QByteArray before = bytesOf(p);
     ASSERT_EQ(before.size(), 39424);
-    BestTime result;
-    result.name = "Zed";
-    result.time = 0.001;
-    result.timeText = "0 days, 00:01:26";
+    const BestTime result{.name = "Zed", .time = 0.001, .timeText = "0 days, 00:01:26"};
     Dialog seen;
     answer(seen, '\r');
     int rank = 0;
