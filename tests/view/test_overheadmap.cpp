@@ -362,30 +362,21 @@ TEST(MapFile, DamagedBitmapsAreRefused) {
     const std::vector<std::uint8_t> good = encodeBmp(picture);
     EXPECT_FALSE(decodeBmp({}));
     EXPECT_FALSE(decodeBmp(std::vector<std::uint8_t>(good.begin(), good.begin() + 60))); // short
-    std::vector<std::uint8_t> bad = good;
-    bad[0] = 'X';
-    EXPECT_FALSE(decodeBmp(bad));
-    bad = good;
-    bad[28] = 32; // not 24 bits a pixel
-    EXPECT_FALSE(decodeBmp(bad));
-    bad = good;
-    bad[26] = 2; // not one colour plane
-    EXPECT_FALSE(decodeBmp(bad));
-    for (const std::uint8_t compression : {1, 2, 3, 4, 6}) { // run lengths, bit fields...
-        bad = good;
-        bad[30] = compression;
-        EXPECT_FALSE(decodeBmp(bad)) << int(compression);
-    }
-    bad = good;
-    bad[18] = 0xFF, bad[19] = 0xFF, bad[20] = 0xFF, bad[21] = 0x7F; // absurd width
-    EXPECT_FALSE(decodeBmp(bad));
-    bad = good;
-    bad[10] = 0xFF, bad[11] = 0xFF, bad[12] = 0xFF, bad[13] = 0xFF; // data beyond the file
-    EXPECT_FALSE(decodeBmp(bad));
+    // The good file with the bytes from `at` on replaced.
+    const auto spoilt = [&good](std::size_t at, std::initializer_list<std::uint8_t> bytes) {
+        std::vector<std::uint8_t> bad = good;
+        std::copy(bytes.begin(), bytes.end(), bad.begin() + static_cast<std::ptrdiff_t>(at));
+        return bad;
+    };
+    EXPECT_FALSE(decodeBmp(spoilt(0, {'X'})));
+    EXPECT_FALSE(decodeBmp(spoilt(28, {32})));             // not 24 bits a pixel
+    EXPECT_FALSE(decodeBmp(spoilt(26, {2})));              // not one colour plane
+    for (const std::uint8_t compression : {1, 2, 3, 4, 6}) // run lengths, bit fields...
+        EXPECT_FALSE(decodeBmp(spoilt(30, {compression}))) << int(compression);
+    EXPECT_FALSE(decodeBmp(spoilt(18, {0xFF, 0xFF, 0xFF, 0x7F}))); // absurd width
+    EXPECT_FALSE(decodeBmp(spoilt(10, {0xFF, 0xFF, 0xFF, 0xFF}))); // data beyond the file
     // A top-down bitmap reads the right way up.
-    bad = good;
-    bad[22] = 0xE7, bad[23] = 0xFF, bad[24] = 0xFF, bad[25] = 0xFF; // height -25
-    EXPECT_TRUE(decodeBmp(bad));
+    EXPECT_TRUE(decodeBmp(spoilt(22, {0xE7, 0xFF, 0xFF, 0xFF}))); // height -25
 }
 
 } // namespace
