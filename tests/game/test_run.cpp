@@ -99,6 +99,11 @@ struct Played {
     Walker walker{game, clock};
 
     Played() { game.setRecords(host); }
+    /// A new game of the maze level-seed, begun.
+    void start(int level, std::uint32_t seed) {
+        game.newMaze(level, seed);
+        game.begin();
+    }
 };
 
 TEST(Runs, AWonGameIsKeptWholeAndPlaysAgainToTheSameEnd) {
@@ -163,8 +168,7 @@ TEST(Runs, AWonGameIsKeptWholeAndPlaysAgainToTheSameEnd) {
 // whole run once the saved game is taken up and won.
 TEST(Runs, ASavedGameCarriesItsRunOnAndTheWholeRunVerifies) {
     Played first;
-    first.game.newMaze(2, 4242);
-    first.game.begin();
+    first.start(2, 4242);
     for (int i = 0; i < 6; ++i)
         first.walker.act(i % 3 ? &Game::stepForward : &Game::turnLeft);
     const auto aSecondPasses = [&] {
@@ -195,9 +199,7 @@ TEST(Runs, ASavedGameCarriesItsRunOnAndTheWholeRunVerifies) {
     ASSERT_NE(quit, events.rend());
     const QuitAnswers said = unpackQuitAnswers(quit->value);
     EXPECT_TRUE(said.confirmed && said.saveWanted && said.saved);
-    SavedGame saved;
-    saved.maze = first.game.maze();
-    saved.state = first.game.state();
+    const SavedGame saved{first.game.maze(), first.game.state()};
     SavedGame record;
     ASSERT_EQ(decodeSave(encodeSave(saved), record), SaveProblem::none);
     RunRecord kept; // the run as the save wrote it goes on
@@ -220,8 +222,7 @@ TEST(Runs, ASavedGameCarriesItsRunOnAndTheWholeRunVerifies) {
 // again): each is refused, where the old checker printed "verified" with a better time.
 TEST(Runs, RunsTheProgramNeverRecordsAreRefused) {
     Played p;
-    p.game.newMaze(1, 1234);
-    p.game.begin();
+    p.start(1, 1234);
     p.walker.walkOut();
     const RunRecord genuine = p.game.run();
     ASSERT_EQ(genuine.outcome.result, RunResult::won);
@@ -343,8 +344,7 @@ TEST(Runs, RunsTheProgramNeverRecordsAreRefused) {
 // to its cap keeps no run, as no run file holds a time past it.
 TEST(Runs, AClockTickThatIsDueComesBeforeTheNextAction) {
     Played p;
-    p.game.newMaze(1, 1234);
-    p.game.begin();
+    p.start(1, 1234);
     p.clock.advance(3.5 / secondsPerDay);
     p.game.turnLeft();
     const std::vector<RunEvent>& events = p.game.run().events;
@@ -359,8 +359,7 @@ TEST(Runs, AClockTickThatIsDueComesBeforeTheNextAction) {
     EXPECT_TRUE(verdict.verified) << verdict.departure->why;
 
     Played capped;
-    capped.game.newMaze(1, 1234);
-    capped.game.begin();
+    capped.start(1, 1234);
     capped.clock.advance(clockCapDays + 1);
     capped.game.clockTick();
     EXPECT_FALSE(capped.game.clockRunning());
@@ -374,8 +373,7 @@ TEST(Runs, ARunKeepsItsSittingsUpToWhatARunHolds) {
     Played p;
     p.host.quitAnswer = true;
     p.host.endAnswer = Answer::yes;
-    p.game.newMaze(1, 1234);
-    p.game.begin();
+    p.start(1, 1234);
     std::size_t sittings = 1;
     RunRecord whole;
     while (p.game.run().complete) {
@@ -384,9 +382,7 @@ TEST(Runs, ARunKeepsItsSittingsUpToWhatARunHolds) {
         p.game.turnLeft();
         ASSERT_TRUE(p.game.askToQuit());
         p.game.end();
-        SavedGame saved;
-        saved.maze = p.game.maze();
-        saved.state = p.game.state();
+        const SavedGame saved{p.game.maze(), p.game.state()};
         const RunRecord sofar = p.game.run();
         p.game.prepareSavedGame(1);
         p.game.resume(saved, &sofar);
@@ -409,8 +405,7 @@ TEST(Runs, ARunKeepsItsSittingsUpToWhatARunHolds) {
 
 TEST(Runs, TimingThatTheProgramNeverMakesIsRefused) {
     Played p;
-    p.game.newMaze(1, 99);
-    p.game.begin();
+    p.start(1, 99);
     p.walker.walkOut(30);
     const RunRecord run = p.game.run();
     std::vector<std::size_t> ticks;
@@ -430,8 +425,7 @@ TEST(Runs, TimingThatTheProgramNeverMakesIsRefused) {
 
     // A run's second step a tenth of a second after its first.
     Played q;
-    q.game.newMaze(1, 99);
-    q.game.begin();
+    q.start(1, 99);
     const Maze& m = q.game.maze();
     for (int turns = 0; turns < 4; ++turns) { // to a corridor two cells long at least
         const Step a = aheadStep(m.facing);
