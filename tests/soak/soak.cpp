@@ -947,35 +947,24 @@ void Soak::addGlobal(std::vector<Choice>& choices) {
             m_runTickAt = -1;
     }
     const std::string player = m_session ? m_session->playerName : "Ann";
-    const auto damage = [this](Damage d) {
+    // Logs the damage done, naming its file where the kind of damage is about one.
+    const auto damage = [this](const Damage& d, bool named) {
+        m_log.add("    " + d.kind + (named ? ": " + d.path : ""));
         if (!d.path.empty()) ++m_result.damaged;
     };
     choices.push_back({0.35, "damage a saved game", [this, player, damage] {
                            const std::string who = below(4) ? player : randomName();
-                           const Damage d = m_vandal.damageSavedGame(who, 1 + below(6));
-                           m_log.add("    " + d.kind + ": " + d.path);
-                           damage(d);
+                           damage(m_vandal.damageSavedGame(who, 1 + below(6)), true);
                        }});
     choices.push_back({0.15, "damage a map file", [this, player, damage] {
-                           const Damage d = m_vandal.damageMapFile(player, 1 + below(6));
-                           m_log.add("    " + d.kind + ": " + d.path);
-                           damage(d);
+                           damage(m_vandal.damageMapFile(player, 1 + below(6)), true);
                        }});
-    choices.push_back({0.2, "damage the best times", [this, damage] {
-                           const Damage d = m_vandal.damageBestTimes();
-                           m_log.add("    " + d.kind);
-                           damage(d);
-                       }});
-    choices.push_back({0.1, "damage the settings", [this, damage] {
-                           const Damage d = m_vandal.damageSettings();
-                           m_log.add("    " + d.kind);
-                           damage(d);
-                       }});
-    choices.push_back({0.2, "trouble a theme", [this, damage] {
-                           const Damage d = m_vandal.troubleTheme(m_themes);
-                           m_log.add("    " + d.kind + ": " + d.path);
-                           damage(d);
-                       }});
+    choices.push_back({0.2, "damage the best times",
+                       [this, damage] { damage(m_vandal.damageBestTimes(), false); }});
+    choices.push_back(
+        {0.1, "damage the settings", [this, damage] { damage(m_vandal.damageSettings(), false); }});
+    choices.push_back({0.2, "trouble a theme",
+                       [this, damage] { damage(m_vandal.troubleTheme(m_themes), true); }});
 }
 
 void Soak::addOpening(std::vector<Choice>& c, double share) {
