@@ -301,6 +301,24 @@ void Vandal::clear(const std::string& path) {
         fs::remove(path, ec);
 }
 
+Damage Vandal::written(const std::string& path, const std::string& bytes, std::string kind,
+                       bool acceptable) {
+    writeBytes(path, bytes);
+    return remember(path, std::move(kind), acceptable);
+}
+
+Damage Vandal::pipeAs(const std::string& path, const std::string& what) {
+    clear(path);
+    ::mkfifo(path.c_str(), 0644);
+    return remember(path, "pipe as " + what);
+}
+
+Damage Vandal::folderAs(const std::string& path, const std::string& what) {
+    clear(path);
+    fs::create_directories(path);
+    return remember(path, "folder as " + what);
+}
+
 bool Vandal::isDamaged(const std::string& path) {
     const auto it = m_left.find(path);
     if (it == m_left.end()) return false;
@@ -349,49 +367,34 @@ Damage Vandal::damageSavedGame(const std::string& player, int level) {
             static_cast<char>(1 + below(255));
     };
     switch (below(12)) {
-    case 0: writeBytes(path, ""); return remember(path, "empty saved game");
+    case 0: return written(path, "", "empty saved game");
     case 1:
-        writeBytes(path, noise(1 + static_cast<std::size_t>(below(40000))));
-        return remember(path, "saved game of noise");
+        return written(path, noise(1 + static_cast<std::size_t>(below(40000))),
+                       "saved game of noise");
     case 2:
-        writeBytes(path, record.substr(0, static_cast<std::size_t>(below(int(saveRecordSize)))));
-        return remember(path, "saved game cut short");
-    case 3:
-        flip(1, 4);
-        writeBytes(path, record);
-        return remember(path, "saved game signature");
-    case 4:
-        flip(16, 4);
-        writeBytes(path, record);
-        return remember(path, "saved game size field");
+        return written(path, record.substr(0, static_cast<std::size_t>(below(int(saveRecordSize)))),
+                       "saved game cut short");
+    case 3: flip(1, 4); return written(path, record, "saved game signature");
+    case 4: flip(16, 4); return written(path, record, "saved game size field");
     case 5:
         put32(record, 8 + 4 * static_cast<std::size_t>(below(2)),
               below(2) ? 131u : 0xFFFFFFFFu); // a highest row or column beyond the grid
-        writeBytes(path, record);
-        return remember(path, "saved game highest index");
+        return written(path, record, "saved game highest index");
     case 6:
         for (int i = 1 + below(6); i > 0; --i)
             flip(256, 300); // position, facing, size, counters, tools
-        writeBytes(path, record);
-        return remember(path, "saved game values", true);
+        return written(path, record, "saved game values", true);
     case 7:
         for (int i = 1 + below(40); i > 0; --i)
             flip(768, 17161); // the grid
-        writeBytes(path, record);
-        return remember(path, "saved game grid", true);
+        return written(path, record, "saved game grid", true);
     case 8: {
         const int other = 1 + (level + below(5)) % 6;
-        writeBytes(path, validSave(other == level ? level % 6 + 1 : other));
-        return remember(path, "saved game of another level", true);
+        return written(path, validSave(other == level ? level % 6 + 1 : other),
+                       "saved game of another level", true);
     }
-    case 9:
-        clear(path);
-        fs::create_directories(path);
-        return remember(path, "folder as saved game");
-    case 10:
-        clear(path);
-        ::mkfifo(path.c_str(), 0644);
-        return remember(path, "pipe as saved game");
+    case 9: return folderAs(path, "saved game");
+    case 10: return pipeAs(path, "saved game");
     default: {
         // A whole record followed by gigabytes of nothing (a sparse file).
         writeBytes(path, record);
@@ -406,27 +409,21 @@ Damage Vandal::damageMapFile(const std::string& player, int level) {
     if (path.empty() || player.empty()) return {};
     fs::create_directories(savedGamesFolder());
     switch (below(7)) {
-    case 0: writeBytes(path, ""); return remember(path, "empty map file");
+    case 0: return written(path, "", "empty map file");
     case 1:
-        writeBytes(path, "BM" + noise(static_cast<std::size_t>(below(50000))));
-        return remember(path, "map file of noise");
+        return written(path, "BM" + noise(static_cast<std::size_t>(below(50000))),
+                       "map file of noise");
     case 2: {
         const std::string whole = bmpBytes(20 * level + 5, 20 * level + 5, Qt::darkRed);
-        writeBytes(path, whole.substr(0, static_cast<std::size_t>(below(int(whole.size())))));
-        return remember(path, "map file cut short");
+        return written(path, whole.substr(0, static_cast<std::size_t>(below(int(whole.size())))),
+                       "map file cut short");
     }
-    case 3: writeBytes(path, giantBmpHeader(60000, 60000)); return remember(path, "giant map file");
+    case 3: return written(path, giantBmpHeader(60000, 60000), "giant map file");
     case 4:
-        writeBytes(path, bmpBytes(1 + below(300), 1 + below(300), Qt::darkGreen));
-        return remember(path, "map file of another size", true);
-    case 5:
-        clear(path);
-        ::mkfifo(path.c_str(), 0644);
-        return remember(path, "pipe as map file");
-    default:
-        clear(path);
-        fs::create_directories(path);
-        return remember(path, "folder as map file");
+        return written(path, bmpBytes(1 + below(300), 1 + below(300), Qt::darkGreen),
+                       "map file of another size", true);
+    case 5: return pipeAs(path, "map file");
+    default: return folderAs(path, "map file");
     }
 }
 
@@ -440,31 +437,24 @@ Damage Vandal::damageBestTimes() {
         table.assign(fresh.image().begin(), fresh.image().end());
     }
     switch (below(9)) {
-    case 0: writeBytes(path, ""); return remember(path, "empty best times");
+    case 0: return written(path, "", "empty best times");
     case 1:
-        writeBytes(path, noise(1 + static_cast<std::size_t>(below(50000))));
-        return remember(path, "best times of noise");
+        return written(path, noise(1 + static_cast<std::size_t>(below(50000))),
+                       "best times of noise");
     case 2:
-        writeBytes(path, table.substr(0, static_cast<std::size_t>(below(int(table.size())))));
-        return remember(path, "best times cut short");
+        return written(path, table.substr(0, static_cast<std::size_t>(below(int(table.size())))),
+                       "best times cut short");
     case 3:
         table[1 + static_cast<std::size_t>(below(3))] ^= 0x55;
-        writeBytes(path, table);
-        return remember(path, "best times signature");
+        return written(path, table, "best times signature");
     case 4: {
         // Names, times and tallies of noise behind a good header.
         const std::string entries = noise(table.size() - bestTimesHeader);
-        writeBytes(path, table.substr(0, bestTimesHeader) + entries);
-        return remember(path, "best times entries of noise", true);
+        return written(path, table.substr(0, bestTimesHeader) + entries,
+                       "best times entries of noise", true);
     }
-    case 5:
-        clear(path);
-        ::mkfifo(path.c_str(), 0644);
-        return remember(path, "pipe as best times");
-    case 6:
-        clear(path);
-        fs::create_directories(path);
-        return remember(path, "folder as best times");
+    case 5: return pipeAs(path, "best times");
+    case 6: return folderAs(path, "best times");
     case 7:
         writeBytes(path, table);
         ::chmod(path.c_str(), 0444);
@@ -478,8 +468,7 @@ Damage Vandal::damageSettings() {
     m_settingsTouched = true;
     switch (below(7)) {
     case 0:
-        writeBytes(path, noise(1 + static_cast<std::size_t>(below(5000))));
-        return remember(path, "settings of noise");
+        return written(path, noise(1 + static_cast<std::size_t>(below(5000))), "settings of noise");
     case 1: {
         std::string text = readBytes(path);
         text += "\n[Settings]\nPlayer=../../etc\n";
@@ -489,8 +478,7 @@ Damage Vandal::damageSettings() {
             text += "Top40=banana\n[" + p + ".MapSettings]\nZoom20=99\nZoom40=-7\nLocked20=7\n";
             text += "Top20=999999\nLeft60=-2147483648\n[" + p + ".SoundSettings]\nNoSound=yes\n";
         }
-        writeBytes(path, text);
-        return remember(path, "settings with absurd values");
+        return written(path, text, "settings with absurd values");
     }
     case 2: {
         std::string utf16 = "\xff\xfe";
@@ -498,16 +486,12 @@ Damage Vandal::damageSettings() {
             utf16 += c;
             utf16 += '\0';
         }
-        writeBytes(path, utf16);
-        return remember(path, "settings in UTF-16");
+        return written(path, utf16, "settings in UTF-16");
     }
     case 3:
-        writeBytes(path, "[Settings\nPlayer\n=Ann\n[]\n==\n[Ann.Settings]]\nSkill==3\n");
-        return remember(path, "settings of broken lines");
-    case 4:
-        clear(path);
-        ::mkfifo(path.c_str(), 0644);
-        return remember(path, "pipe as settings");
+        return written(path, "[Settings\nPlayer\n=Ann\n[]\n==\n[Ann.Settings]]\nSkill==3\n",
+                       "settings of broken lines");
+    case 4: return pipeAs(path, "settings");
     default:
         clear(path);
         m_settingsTouched = false;

@@ -71,6 +71,12 @@ class Vandal {
     std::string noise(std::size_t size);
     Damage remember(std::string path, std::string kind, bool acceptable = false);
     void clear(const std::string& path);
+    // The bytes written to path, remembered as the kind of damage.
+    Damage written(const std::string& path, const std::string& bytes, std::string kind,
+                   bool acceptable = false);
+    // Whatever is at path replaced by a pipe or a folder, remembered as "pipe as what".
+    Damage pipeAs(const std::string& path, const std::string& what);
+    Damage folderAs(const std::string& path, const std::string& what);
     std::string validSave(int level);
 };
 
