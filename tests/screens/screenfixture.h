@@ -97,6 +97,12 @@ class ScreenTest : public ::testing::Test {
 
     Maze& maze() { return form->game().maze(); }
     GameState& state() { return form->game().state(); }
+    /// Turns right until the player faces an open cell.
+    void faceOpenCell() {
+        for (int i = 0; i < 4 && isWall(maze().ahead()); ++i)
+            QTest::keyRelease(form.get(), Qt::Key_Right);
+        ASSERT_FALSE(isWall(maze().ahead()));
+    }
 
     /// A new game of the maze level-seed, made as Enter makes it (its run recorded), and
     /// the game screen open on it.

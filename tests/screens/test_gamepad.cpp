@@ -164,11 +164,6 @@ class ControllerTest : public ScreenTest {
         QTest::qWait(4 * Gamepad::pollInterval);
     }
     std::pair<int, int> place() { return {maze().posRow, maze().posCol}; }
-    void faceOpenCell() {
-        for (int i = 0; i < 4 && isWall(maze().ahead()); ++i)
-            QTest::keyRelease(form.get(), Qt::Key_Right);
-        ASSERT_FALSE(isWall(maze().ahead()));
-    }
 };
 
 TEST_F(ControllerTest, APressStepsOnceAndAHeldDirectionDoesNotRepeat) {

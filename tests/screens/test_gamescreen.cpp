@@ -126,8 +126,7 @@ TEST_F(ScreenTest, ArrowsActOnReleaseAndLettersOnPressInEitherCase) {
     EXPECT_EQ(maze().facing, facing);
 
     // Face an open cell, then step forward and back.
-    for (int i = 0; i < 4 && isWall(maze().ahead()); ++i)
-        QTest::keyRelease(form.get(), Qt::Key_Right);
+    faceOpenCell();
     const int row = maze().posRow, col = maze().posCol;
     QTest::keyRelease(form.get(), Qt::Key_Up);
     EXPECT_NE(std::pair(maze().posRow, maze().posCol), std::pair(row, col));
@@ -188,8 +187,7 @@ TEST_F(ScreenTest, KeysMovedInTheSettingsFilePlayFromTheNextGameAndTheHelpNamesT
     // Screen readers hear the keys the player has.
     EXPECT_EQ(readerDescription(parts(form).forwardButton), "One step forward; key K.");
     EXPECT_EQ(readerDescription(parts(form).backButton), "One step backwards; key Down.");
-    for (int i = 0; i < 4 && isWall(maze().ahead()); ++i)
-        QTest::keyRelease(form.get(), Qt::Key_Right);
+    faceOpenCell();
     const std::pair start(maze().posRow, maze().posCol);
     QTest::keyPress(form.get(), Qt::Key_K);
     EXPECT_EQ(std::pair(maze().posRow, maze().posCol), start);
@@ -225,8 +223,7 @@ TEST_F(ScreenTest, UUsesTheBatteryUnderfootAndSlashShowsTheStory) {
 
 TEST_F(ScreenTest, RunningStartsOnRAndStopsAtAWall) {
     newGame(1, 1234);
-    for (int i = 0; i < 4 && isWall(maze().ahead()); ++i)
-        QTest::keyRelease(form.get(), Qt::Key_Right);
+    faceOpenCell();
     QTest::keyClick(form.get(), 'r');
     EXPECT_TRUE(parts(form).runTimer->isActive());
     for (int i = 0; i < 200 && parts(form).runTimer->isActive(); ++i)
@@ -443,8 +440,7 @@ TEST_F(ScreenTest, AGameLostForFoodEndsOnTheLoserScreen) {
         closeShown = end->closeButton->isVisible();
         end->closeButton->click();
     });
-    for (int i = 0; i < 4 && isWall(maze().ahead()); ++i)
-        QTest::keyRelease(form.get(), Qt::Key_Right);
+    faceOpenCell();
     QTest::keyRelease(form.get(), Qt::Key_Up);
     EXPECT_EQ(caption.toStdString(), "You Lose");
     EXPECT_FALSE(statsShown);

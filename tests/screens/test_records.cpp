@@ -73,8 +73,7 @@ class RecordsTest : public ScreenTest {
   protected:
     void playASave(int level, std::uint32_t seed) {
         newGame(level, seed);
-        for (int i = 0; i < 4 && isWall(maze().ahead()); ++i)
-            QTest::keyRelease(form.get(), Qt::Key_Right);
+        faceOpenCell();
         QTest::keyRelease(form.get(), Qt::Key_Up);
     }
 };
