@@ -69,6 +69,17 @@ QImage composed(int row, int col, int facing, int darkness, int scale = 1) {
     return composer.shownView().copy();
 }
 
+/// A theme folder's view pictures, all of one colour.
+void writeFlatStrips(const QTemporaryDir& theme) {
+    for (int i = 0; i < stripPictureCount; ++i) {
+        const StripPicture s = StripPicture::fromIndex(i);
+        QImage strip(stripWidth(s), 240, QImage::Format_RGB888);
+        strip.fill(QColor(30, 60, 90));
+        ASSERT_TRUE(strip.save(theme.filePath(
+            QString::fromLatin1(stripName(s).data(), int(stripName(s).size())) + ".bmp")));
+    }
+}
+
 class Render : public ::testing::Test {
   protected:
     QString out(const char* name) const { return m_dir.filePath(name); }
@@ -215,13 +226,7 @@ TEST_F(Render, StandingOnTheExitShowsTheEndingAtFullLight) {
 
 TEST_F(Render, UsesAThemeFoldersPictures) {
     QTemporaryDir theme;
-    for (int i = 0; i < stripPictureCount; ++i) {
-        const StripPicture s = StripPicture::fromIndex(i);
-        QImage strip(stripWidth(s), 240, QImage::Format_RGB888);
-        strip.fill(QColor(30, 60, 90));
-        ASSERT_TRUE(strip.save(theme.filePath(
-            QString::fromLatin1(stripName(s).data(), int(stripName(s).size())) + ".bmp")));
-    }
+    ASSERT_NO_FATAL_FAILURE(writeFlatStrips(theme));
     ASSERT_EQ(render({"--level", "1", "--seed", "1234", "--row", "8", "--col", "15", "--facing",
                       "4", "--theme", theme.path(), "--out", out("t.png")})
                   .status,
@@ -233,13 +238,7 @@ TEST_F(Render, ATruncatedThemePictureDrawsTheBuiltInViewEveryTime) {
     // A half-copied theme: one view picture cut short. The whole group of view
     // pictures then comes built in, so nothing unread is ever drawn.
     QTemporaryDir theme;
-    for (int i = 0; i < stripPictureCount; ++i) {
-        const StripPicture s = StripPicture::fromIndex(i);
-        QImage strip(stripWidth(s), 240, QImage::Format_RGB888);
-        strip.fill(QColor(30, 60, 90));
-        ASSERT_TRUE(strip.save(theme.filePath(
-            QString::fromLatin1(stripName(s).data(), int(stripName(s).size())) + ".bmp")));
-    }
+    ASSERT_NO_FATAL_FAILURE(writeFlatStrips(theme));
     QFile cut(theme.filePath("wall3.bmp"));
     ASSERT_TRUE(cut.resize(cut.size() / 2));
     const QStringList args = {"--level", "1",  "--seed",   "1234", "--row",   "8",
