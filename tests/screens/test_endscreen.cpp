@@ -55,6 +55,14 @@ class End : public ::testing::Test {
         s.rank = rank;
         return s;
     }
+    static EndScreenSetup saveOffer() {
+        EndScreenSetup s;
+        s.kind = EndKind::quit;
+        s.caption = "Save?";
+        s.messageKey = msgQuit;
+        s.secondLine = "Do you want to save your game before exiting?";
+        return s;
+    }
 };
 
 TEST_F(End, TheTrophyShowsTheRankReachedAndNoNumberWithoutOne) {
@@ -104,14 +112,9 @@ TEST_F(End, TheTrophyShowsTheRankReachedAndNoNumberWithoutOne) {
 // Every use names the maze beside the picture when its number is known, and the next
 // use without one shows none.
 TEST_F(End, TheMazeNumberStandsBesideThePictureWhenKnown) {
-    EndScreenSetup quit;
-    quit.kind = EndKind::quit;
-    quit.caption = "Save?";
-    quit.messageKey = msgQuit;
-    quit.secondLine = "Do you want to save your game before exiting?";
     EndScreenSetup lose;
     lose.caption = "You Lose";
-    for (EndScreenSetup setup : {win(1), lose, quit}) {
+    for (EndScreenSetup setup : {win(1), lose, saveOffer()}) {
         setup.mazeNumber = "6-4294967295";
         showAndLook(setup, [&] {
             EXPECT_TRUE(end.mazeNumberLine->isVisible()) << setup.caption;
@@ -178,11 +181,7 @@ TEST_F(End, ALongNameIsCutSoTheMessageFitsItsTwoLines) {
 }
 
 TEST_F(End, TheSaveOfferAnswersItsLettersAloneOrWithAltButNotWithOtherKeysHeld) {
-    EndScreenSetup offer;
-    offer.kind = EndKind::quit;
-    offer.caption = "Save?";
-    offer.messageKey = msgQuit;
-    offer.secondLine = "Do you want to save your game before exiting?";
+    const EndScreenSetup offer = saveOffer();
     // The answer to one key press, and whether the screen stayed open after it.
     struct Result {
         Answer answer;
