@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <functional>
 #include <queue>
 
@@ -51,6 +52,11 @@ inline std::vector<std::pair<int, int>> pathToExit(const Maze& m) {
     for (int at = exit; at != start; at = from[at])
         path.insert(path.begin(), {at / gridSize, at % gridSize});
     return path;
+}
+
+// A button of the map window by its name.
+inline QToolButton* button(MapWindow& map, const char* name) {
+    return map.findChild<QToolButton*>(name);
 }
 
 // Turns with the arrow keys until the player faces `cell`, then walks into it.

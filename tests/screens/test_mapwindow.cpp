@@ -22,10 +22,6 @@
 namespace quorvel::test {
 namespace {
 
-QToolButton* button(MapWindow& map, const char* name) {
-    return map.findChild<QToolButton*>(name);
-}
-
 TEST_F(ScreenTest, ANewPlayersMapOpensBesideThePanelsAtZoomZero) {
     newGame(3, 5);
     EXPECT_EQ(map->windowTitle(), "Quorvel Map");
@@ -101,8 +97,7 @@ TEST_F(ScreenTest, MapSettingsTheDiskRefusesKeepTheOldFileAndAreOnlyLogged) {
         FileSizeLimit limit(1024); // the install record fits, the settings file does not
         map->hide();               // no dialog: the test would wait on it
     }
-    std::ifstream in(settings, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), old);
+    EXPECT_EQ(fileBytes(settings), old);
     EXPECT_EQ(IniFile::load(installRecordPath()).readString("Tendrik.LastError", "Description", ""),
               "Unable to write to " + settings + "!");
 }

@@ -17,10 +17,6 @@
 namespace quorvel::test {
 namespace {
 
-QToolButton* button(MapWindow& map, const char* name) {
-    return map.findChild<QToolButton*>(name);
-}
-
 // An arrow key as the display sends it: time is the display's stamp in milliseconds.
 // An arrow from a keyboard: with its time and the key's scan code, as the display sends it.
 void arrow(QWidget* target, QEvent::Type type, int key, quint64 time) {
