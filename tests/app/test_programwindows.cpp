@@ -223,11 +223,7 @@ TEST_F(Windows, AWatchHandsTheOpeningScreenBackAsItWasAndStoresNothing) {
     opening.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return opening.playerLabel->text() == "Tess"; }, 10000));
     opening.selectLevel(5); // chosen, not stored yet
-    const auto settings = [] {
-        std::ifstream in(settingsPath());
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
-    const std::string before = settings();
+    const std::string before = test::fileBytes(settingsPath());
 
     SilentHost host;
     ManualClock clock(0);
@@ -252,7 +248,7 @@ TEST_F(Windows, AWatchHandsTheOpeningScreenBackAsItWasAndStoresNothing) {
                     "00:00:00 with 0 gems and 0 steps.");
     EXPECT_FALSE(windows.gameScreen().isVisible());
     EXPECT_EQ(opening.selectedLevel(), 5);
-    EXPECT_EQ(settings(), before);
+    EXPECT_EQ(test::fileBytes(settingsPath()), before);
     opening.hide();
 }
 

@@ -197,9 +197,7 @@ TEST(Resources, ExtractWritesTheBytesOrLogsWhyNot) {
     const std::string target = folder.home() + "out.bin";
     std::ofstream(target) << "old content that is longer than the resource itself, by far";
     ASSERT_TRUE(extractResource("sample", "BIN", target));
-    std::ifstream in(target, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(bytes, std::string("RIFF\0\1\2\3built-in bytes", 22));
+    EXPECT_EQ(test::fileBytes(target), std::string("RIFF\0\1\2\3built-in bytes", 22));
 
     EXPECT_FALSE(extractResource("nothing", "BIN", folder.home() + "none.bin"));
     EXPECT_FALSE(extractResource("sample", "WAVE", folder.home() + "none.bin"));
