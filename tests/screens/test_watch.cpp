@@ -6,9 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 
 #include "files/inifile.h"
 #include "files/programfolder.h"
@@ -33,11 +31,7 @@ namespace fs = std::filesystem;
 std::map<std::string, std::string> filesOnDisk() {
     std::map<std::string, std::string> files;
     for (const auto& e : fs::recursive_directory_iterator(programFolder())) {
-        if (!e.is_regular_file()) continue;
-        std::ifstream in(e.path(), std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        files[e.path().string()] = bytes.str();
+        if (e.is_regular_file()) files[e.path().string()] = fileBytes(e.path().string());
     }
     return files;
 }
@@ -55,10 +49,7 @@ class WatchTest : public ScreenTest {
     /// Wins a level-1 maze made from its number with the arrow keys, 0.4 s a cell and
     /// the clock ticking every 1.2 s; gives the run the game kept in "Replays".
     RunRecord playAWin() {
-        form->game().newMaze(1, 1234);
-        map->setupMap(form.get(), maze(), session.playerName);
-        form->show();
-        map->show();
+        newGame(1, 1234);
         whenModal([this](QWidget*) { end->closeButton->click(); });
         int cells = 0;
         for (const auto& cell : pathToExit(maze())) {
