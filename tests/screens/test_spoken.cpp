@@ -52,10 +52,6 @@ class Spoken : public ScreenTest {
     std::string setting(const std::string& player) {
         return IniFile::load(settingsPath()).readString(player + ".SoundSettings", "Speech", "-");
     }
-    void faceOpenCell() {
-        for (int i = 0; i < 4 && isWall(maze().ahead()); ++i)
-            arrow(Qt::Key_Right);
-    }
 };
 
 TEST_F(Spoken, VSwitchesItPerPlayerAndOffItSaysNothing) {
