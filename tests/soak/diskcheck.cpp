@@ -32,14 +32,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool endsWith(const std::string& s, std::string_view tail) {
-    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-bool startsWith(const std::string& s, std::string_view head) {
-    return s.compare(0, head.size(), head) == 0;
-}
-
 bool isPlainFile(const EntryStamp& s) {
     return S_ISREG(s.mode);
 }
@@ -191,7 +183,7 @@ std::string DiskCheck::check(const DiskContext& context) {
 // A safe write leaves no temporary ("." + name + "." + six letters) behind.
 std::string DiskCheck::checkFolder(const std::string& folder) {
     for (const std::string& name : entries(folder))
-        if (startsWith(name, ".")) return "a temporary file was left behind: " + folder + name;
+        if (name.starts_with(".")) return "a temporary file was left behind: " + folder + name;
     return {};
 }
 
@@ -203,14 +195,14 @@ std::string DiskCheck::checkSettings() {
     std::string bytes;
     if (readFile(path, 16u << 20, bytes) != FileRead::ok) return "the settings file cannot be read";
     // The game writes UTF-8 only: nothing garbled is ever written back.
-    if (!validUtf8(bytes) || startsWith(bytes, "\xEF\xBB\xBF"))
+    if (!validUtf8(bytes) || bytes.starts_with("\xEF\xBB\xBF"))
         return "the settings file is not written in UTF-8";
     if (m_vandal.settingsTouched()) return {}; // lines the soak wrote stay as they were
     const IniFile ini = IniFile::parse(bytes);
     std::istringstream lines(bytes);
     for (std::string line; std::getline(lines, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        const bool section = startsWith(line, "[") && endsWith(line, "]");
+        const bool section = line.starts_with("[") && line.ends_with("]");
         const std::size_t eq = line.find('=');
         if (!line.empty() && !section && (eq == std::string::npos || eq == 0))
             return "the settings file has a line the game would not write: \"" + line + "\"";
@@ -219,15 +211,15 @@ std::string DiskCheck::checkSettings() {
         for (const std::string& key : ini.keys(section)) {
             const std::string value = ini.readString(section, key, "");
             bool ok = true;
-            if (endsWith(section, ".Settings") && key == "Skill")
+            if (section.ends_with(".Settings") && key == "Skill")
                 ok = isInteger(value, 1, 6);
-            else if (endsWith(section, ".MapSettings") && startsWith(key, "Zoom"))
+            else if (section.ends_with(".MapSettings") && key.starts_with("Zoom"))
                 ok = isInteger(value, 0, 4);
-            else if (endsWith(section, ".MapSettings") && startsWith(key, "Locked"))
+            else if (section.ends_with(".MapSettings") && key.starts_with("Locked"))
                 ok = isInteger(value, 0, 1);
-            else if (startsWith(key, "Top") || startsWith(key, "Left"))
+            else if (key.starts_with("Top") || key.starts_with("Left"))
                 ok = isInteger(value, -(1ll << 31), (1ll << 31) - 1);
-            else if (endsWith(section, ".SoundSettings"))
+            else if (section.ends_with(".SoundSettings"))
                 ok = isInteger(value, 0, 1);
             if (!ok)
                 return "the settings file holds " + section + "/" + key + "=" + value +
@@ -253,8 +245,8 @@ std::string DiskCheck::checkSavedGames(const DiskContext& context) {
         const bool isNew = changed(path, stamp);
         if (isNew) fresh.insert(path);
         if (m_vandal.isDamaged(path)) continue;
-        const bool save = endsWith(name, ".sav"), map = endsWith(name, ".map");
-        const bool run = endsWith(name, ".run");
+        const bool save = name.ends_with(".sav"), map = name.ends_with(".map");
+        const bool run = name.ends_with(".run");
         if (!save && !map && !run) return "a stray file in Saved Games: " + name;
         if (!isPlainFile(stamp)) return "no plain file in Saved Games: " + name;
         if (run) {
