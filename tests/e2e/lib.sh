@@ -491,6 +491,15 @@ e2e_move() {
     xdotool mousemove $((x + w / 2 - 1)) $((y + 8)) sleep 0.05 mousemove $((x + w / 2)) $((y + 8)) \
         sleep 0.05 mousedown 1 sleep 0.05 mousemove $((x + w / 2 + grip)) $((y + 8 + grip)) \
         sleep 0.05 mousemove $((tx + w / 2)) $((ty + 8)) sleep 0.05 mouseup 1
+    # The window manager follows the drag in its own time, later than any fixed pause on
+    # a loaded machine: wait (5 s at most) until the frame stands where it was dragged.
+    local until=$((SECONDS + 5))
+    while [ "$SECONDS" -le "$until" ]; do
+        read -r x y _ < <(e2e_frame_geometry "$1")
+        [ $((x - $2)) -le 1 ] && [ $(($2 - x)) -le 1 ] && [ $((y - $3)) -le 1 ] &&
+            [ $(($3 - y)) -le 1 ] && return 0
+        sleep 0.1
+    done
 }
 
 e2e_click() {
