@@ -116,9 +116,17 @@ TEST(IniFile, FirstOfDuplicateEntriesCountsAndLineEndsAreKept) {
 
 TEST(IniFile, AwkwardValuesAndNamesRoundTrip) {
     IniFile ini;
-    const std::vector<std::string> values = {
-        "",      " padded ",        "ends in a blank ", "\tbegins with a tab", "\"quoted\"",
-        "'single'", "a=b=c", "; not a comment", "[not a section]", "Caf\xC3\xA9 \xE2\x82\xAC"};
+    const std::vector<std::string> values = {"",
+                                             " padded ",
+                                             "ends in a blank ",
+                                             "\tbegins with a tab",
+                                             "\"quoted\"",
+                                             "'single'",
+                                             "\"mixed'",
+                                             "a=b=c",
+                                             "; not a comment",
+                                             "[not a section]",
+                                             "Caf\xC3\xA9 \xE2\x82\xAC"};
     for (std::size_t i = 0; i < values.size(); ++i)
         ASSERT_TRUE(ini.writeString("V", "k" + std::to_string(i), values[i]));
     // A player named with "]" keeps its own sections apart from its neighbours'.

@@ -365,6 +365,9 @@ TEST(BestTimes, NamesAreCutToTwentyCharactersNeverInsideOne) {
     table.record(1, result("Zo\xC3\xAB", 0.007, 0)); // fits as it is: kept in UTF-8
     EXPECT_EQ(table.entry(1, 1).name, "Zo\xC3\xAB");
     EXPECT_EQ(table.image()[level1rank1], 4);
+    table.record(1, result(std::string(19, 'A') + aUml, 0.0065, 0)); // 20 letters, 21 bytes
+    EXPECT_EQ(table.entry(1, 1).name, std::string(19, 'A') + aUml);
+    EXPECT_EQ(table.image()[level1rank1], 20);
 
     // Letters Windows-1252 has no byte for: as many whole ones as fit.
     table.record(2, result(times(omega, 15), 0.01, 0));
