@@ -5,13 +5,7 @@
 # answers with keys: it starts a maze from the opening screen with Enter, keeps its own
 # map from the words of each step and turn, and walks until Orca reads the winner screen.
 # Skips without Orca, the accessibility bus or the speech service.
-if [ "${1:-}" != --on-own-bus ]; then
-    if ! command -v dbus-run-session >/dev/null; then
-        echo "SKIP: dbus-run-session is not installed (scripts/setup.sh installs dbus)"
-        exit 77
-    fi
-    exec dbus-run-session -- bash "$0" --on-own-bus "$@"
-fi
+source "$(dirname "$0")/ownbus.sh"
 shift
 source "$(dirname "$0")/lib.sh"
 e2e_require dbus-send dbus-update-activation-environment orca python3

@@ -6,15 +6,9 @@
 # name and value and the view's description, steps and hears the step counter change; the
 # game is then quit with a save, and the load button of its level is read on the opening
 # screen.
-if [ "${1:-}" != --on-own-bus ]; then
-    # A session bus of the test's own, on which the accessibility bus starts: no desktop's
-    # screen reader and no other test meets this game.
-    if ! command -v dbus-run-session >/dev/null; then
-        echo "SKIP: dbus-run-session is not installed (scripts/setup.sh installs dbus)"
-        exit 77
-    fi
-    exec dbus-run-session -- bash "$0" --on-own-bus "$@"
-fi
+# A session bus of the test's own, on which the accessibility bus starts: no desktop's
+# screen reader and no other test meets this game.
+source "$(dirname "$0")/ownbus.sh"
 shift
 source "$(dirname "$0")/lib.sh"
 e2e_require dbus-send dbus-update-activation-environment
