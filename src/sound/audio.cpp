@@ -118,6 +118,8 @@ void Audio::playSource(const std::string& source, SoundMode mode, bool intro) {
     const long long begun = nowMs();
     if (SharedSamples samples = m_bank.waitFor(source, std::max(0, m_maxWait)))
         playSamples(std::move(samples), source, mode, m_maxWait - (nowMs() - begun));
+    else // still being decoded (a busy machine): the game goes on and the sound plays when ready
+        m_pending = PendingSound{source, SoundMode::now, intro};
 }
 
 void Audio::playSamples(SharedSamples samples, const std::string& source, SoundMode mode,

@@ -186,6 +186,13 @@ TEST_F(Sound, ModeTwoReturnsWhenTheSoundHasEndedAndNoLater) {
     EXPECT_LE(Clock::now() - begun, 1500ms); // far below the sound's 3 seconds
     ASSERT_TRUE(settled()); // a busy machine may still be decoding it when the wait ends
     EXPECT_TRUE(audio->soundPlaying());
+    // One still being decoded when the wait runs out is not lost: it plays when ready.
+    audio->stopSound();
+    folder.write("Long", "hint.wav", test::toneWave(2000));
+    audio->setMaxWait(0);
+    audio->playSound("Long", "hint", "", SoundMode::toEnd);
+    ASSERT_TRUE(settled());
+    EXPECT_TRUE(audio->soundPlaying());
 }
 
 TEST_F(Sound, TheIntroIgnoresNoSoundButNotNoIntro) {
