@@ -101,7 +101,8 @@ void Audio::soundEnded() {
 // ---- sound effects -----------------------------------------------------------------------
 
 // A sound the bank holds plays at once; one it does not is asked of its worker and
-// plays when ready, except that SoundMode::toEnd waits for it (within the longest wait).
+// plays when ready. SoundMode::toEnd waits for it first, within the longest wait; one
+// still being decoded then (a busy machine) plays when ready, without holding the game.
 void Audio::playSource(const std::string& source, SoundMode mode, bool intro) {
     m_pending.reset(); // a sound asked for before and still not ready comes too late now
     const SoundBank::Found found = m_bank.find(source);
@@ -111,15 +112,15 @@ void Audio::playSource(const std::string& source, SoundMode mode, bool intro) {
         return;
     }
     m_bank.request(source);
-    if (mode != SoundMode::toEnd) {
-        m_pending = PendingSound{source, mode, intro};
-        return;
+    if (mode == SoundMode::toEnd) {
+        const long long begun = nowMs();
+        if (SharedSamples samples = m_bank.waitFor(source, std::max(0, m_maxWait))) {
+            playSamples(std::move(samples), source, mode, m_maxWait - (nowMs() - begun));
+            return;
+        }
+        mode = SoundMode::now;
     }
-    const long long begun = nowMs();
-    if (SharedSamples samples = m_bank.waitFor(source, std::max(0, m_maxWait)))
-        playSamples(std::move(samples), source, mode, m_maxWait - (nowMs() - begun));
-    else // still being decoded (a busy machine): the game goes on and the sound plays when ready
-        m_pending = PendingSound{source, SoundMode::now, intro};
+    m_pending = PendingSound{source, mode, intro};
 }
 
 void Audio::playSamples(SharedSamples samples, const std::string& source, SoundMode mode,

@@ -61,20 +61,25 @@ E2E_GAME_PID=""
 E2E_FAILURES=0
 E2E_SCALE="${1:-1}"
 
+# e2e_ended PID SECONDS: true when the process ended within that time.
+e2e_ended() {
+    local until=$((SECONDS + $2))
+    while [ "$SECONDS" -le "$until" ]; do
+        kill -0 "$1" 2>/dev/null || return 0
+        sleep 0.05
+    done
+    return 1
+}
+
 # e2e_end_process PID SECONDS: asks the process to end and waits that long for it; one
 # that is still there then (a speech service waiting on its module, a screen reader on
 # its bus) is killed, so the test never waits for its own helpers until CTest's timeout.
 e2e_end_process() {
-    local until=$((SECONDS + $2))
     kill "$1" 2>/dev/null || return 0
-    while kill -0 "$1" 2>/dev/null; do
-        if [ "$SECONDS" -ge "$until" ]; then
-            echo "cleanup: $(ps -o comm= -p "$1" 2>/dev/null) ($1) did not end on SIGTERM" >&2
-            kill -KILL "$1" 2>/dev/null
-            break
-        fi
-        sleep 0.1
-    done
+    if ! e2e_ended "$1" "$2"; then
+        echo "cleanup: $(ps -o comm= -p "$1" 2>/dev/null) ($1) did not end on SIGTERM" >&2
+        kill -KILL "$1" 2>/dev/null
+    fi
     wait "$1" 2>/dev/null
 }
 
@@ -410,12 +415,7 @@ e2e_stop_game() {
 
 # e2e_game_exited SECONDS: true when the game ended within that time.
 e2e_game_exited() {
-    local until=$((SECONDS + $1))
-    while [ "$SECONDS" -le "$until" ]; do
-        kill -0 "$E2E_GAME_PID" 2>/dev/null || return 0
-        sleep 0.05
-    done
-    return 1
+    e2e_ended "$E2E_GAME_PID" "$1"
 }
 
 e2e_find_window() {
@@ -496,8 +496,7 @@ e2e_move() {
     local until=$((SECONDS + 5))
     while [ "$SECONDS" -le "$until" ]; do
         read -r x y _ < <(e2e_frame_geometry "$1")
-        [ $((x - $2)) -le 1 ] && [ $(($2 - x)) -le 1 ] && [ $((y - $3)) -le 1 ] &&
-            [ $(($3 - y)) -le 1 ] && return 0
+        (((x - $2) ** 2 <= 1 && (y - $3) ** 2 <= 1)) && return 0
         sleep 0.1
     done
 }

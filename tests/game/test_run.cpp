@@ -15,6 +15,7 @@
 #include "game/run.h"
 #include "game/runplayer.h"
 #include "game/savefile.h"
+#include "support/runbytes.h"
 
 namespace quorvel {
 namespace {
@@ -312,18 +313,11 @@ TEST(Runs, RunsTheProgramNeverRecordsAreRefused) {
             refusal = verdict.departure->why;
         EXPECT_NE(refusal.find(f.refusal), std::string::npos) << f.forgery << ": " << refusal;
     }
-    // Bytes changed by hand under a checksum made again over them.
-    const auto sealed = [](std::vector<std::uint8_t> bytes) {
-        const std::uint32_t sum = runChecksum(bytes);
-        for (int i = 0; i < 4; ++i)
-            bytes.push_back(static_cast<std::uint8_t>(sum >> (8 * i)));
-        return bytes;
-    };
     // Bytes after the events: the file is not a run the game wrote.
     std::vector<std::uint8_t> longer = encodeRun(genuine);
     longer.resize(longer.size() - 4);
     longer.insert(longer.end(), {0, 0, 0});
-    longer = sealed(longer);
+    longer = test::withRunChecksum(longer);
     RunRecord read;
     EXPECT_EQ(decodeRun(longer, read).text, "damaged: its events do not fill it");
     // A name whose length runs past the file's end: the header, the length, half the name.
@@ -331,7 +325,8 @@ TEST(Runs, RunsTheProgramNeverRecordsAreRefused) {
     named.player = std::string(20, 'a');
     std::vector<std::uint8_t> cut = encodeRun(named);
     cut.resize(50);
-    EXPECT_EQ(decodeRun(sealed(cut), read).text, "damaged: a name runs past its end");
+    EXPECT_EQ(decodeRun(test::withRunChecksum(cut), read).text,
+              "damaged: a name runs past its end");
     // The largest run file is read as one; a byte more is too large to be one.
     longer.resize(runMaxFileBytes + 1);
     EXPECT_EQ(decodeRun(longer, read).text, "too large to be a run file");

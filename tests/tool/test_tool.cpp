@@ -5,6 +5,7 @@
 
 #include "game/run.h"
 #include "runtool.h"
+#include "support/runbytes.h"
 
 #include <array>
 #include <cstdio>
@@ -126,18 +127,12 @@ TEST(Tool, ReplayVerifiesARunAndNamesWhereAChangedOneDeparts) {
     std::ifstream seed(std::string(QUORVEL_SOURCE) + "/fuzz/seeds/run/won.run", std::ios::binary);
     std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(seed)),
                                     std::istreambuf_iterator<char>());
-    const auto withSum = [](std::vector<std::uint8_t> b) {
-        const std::uint32_t sum = runChecksum(b);
-        for (int i = 0; i < 4; ++i)
-            b.push_back(static_cast<std::uint8_t>(sum >> (8 * i)));
-        return b;
-    };
     const std::string path = "/tmp/quorvel-tool-test-" + std::to_string(::getpid()) + ".run";
     const auto write = [&](const std::vector<std::uint8_t>& b) {
         std::ofstream(path, std::ios::binary)
             .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
     };
-    write(withSum(bytes));
+    write(test::withRunChecksum(bytes));
     ToolRun r = run("replay " + path);
     EXPECT_EQ(r.status, 0) << r.out << r.err;
     EXPECT_NE(r.out.find("maze\t1-4321\nplayer\tAnn\ntheme\tBack to basics <Default>\n"
@@ -147,7 +142,7 @@ TEST(Tool, ReplayVerifiesARunAndNamesWhereAChangedOneDeparts) {
     EXPECT_TRUE(r.out.ends_with("\nverified\n")) << r.out;
 
     RunRecord played;
-    ASSERT_FALSE(decodeRun(withSum(bytes), played));
+    ASSERT_FALSE(decodeRun(test::withRunChecksum(bytes), played));
     std::size_t at = 0;
     while (played.events[at].action != RunAction::stepForward)
         ++at;
@@ -160,7 +155,8 @@ TEST(Tool, ReplayVerifiesARunAndNamesWhereAChangedOneDeparts) {
 
     // Names as a terminal may show them: no line of a name reads "verified".
     played.player = "x\nverified";
-    played.theme = "\x1b]0;title\x07 \xC2\x9B" "2J \\ Gr\xC3\xBCn \xFF";
+    played.theme = "\x1b]0;title\x07 \xC2\x9B"
+                   "2J \\ Gr\xC3\xBCn \xFF";
     write(encodeRun(played));
     r = run("replay " + path);
     EXPECT_EQ(r.status, 1);
@@ -170,7 +166,7 @@ TEST(Tool, ReplayVerifiesARunAndNamesWhereAChangedOneDeparts) {
         << r.out;
     EXPECT_EQ(r.out.find("\nverified\n"), std::string::npos) << r.out;
 
-    std::vector<std::uint8_t> changed = withSum(bytes);
+    std::vector<std::uint8_t> changed = test::withRunChecksum(bytes);
     changed[20] ^= 1;
     write(changed);
     r = run("replay " + path);
@@ -180,7 +176,7 @@ TEST(Tool, ReplayVerifiesARunAndNamesWhereAChangedOneDeparts) {
 
     std::vector<std::uint8_t> otherRules = bytes;
     otherRules[6] = 99;
-    write(withSum(otherRules));
+    write(test::withRunChecksum(otherRules));
     r = run("replay " + path);
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("played by another version of the rules (99, this game plays 1)"),
