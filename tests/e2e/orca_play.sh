@@ -3,7 +3,8 @@
 # espeak-ng (its log read back) on a session and accessibility bus of this test's own,
 # spoken play off. orca_player.py hears only what Orca sends to the speech service and
 # answers with keys: it starts a maze from the opening screen with Enter, keeps its own
-# map from the words of each step and turn, and walks until Orca reads the winner screen.
+# map from the words of each step and turn, and walks until Orca reads the winner screen
+# (after a lost game it starts a new one).
 # Skips without Orca, the accessibility bus or the speech service.
 source "$(dirname "$0")/ownbus.sh"
 shift

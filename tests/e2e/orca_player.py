@@ -4,9 +4,11 @@ and answers with keys (xdotool), as a blind player would.
 Run by orca_play.sh with the log's path and the most keys to press: on the opening screen
 Alt+E (the easiest level) and Enter; then in the maze it keeps its own map by dead
 reckoning from the words of each step and turn ("three cells; left after one. Open
-right."), reads the counters once with Orca's flat review, turns only to hear a way it has not heard of, walks forward to the nearest place
-with something unheard, and steps into the exit once heard of. Exits 0 once Orca reads the
-winner screen, 1 otherwise.
+right."), reads the counters once with Orca's flat review, turns only to hear a way it has
+not heard of, walks forward to the nearest place with something unheard or a box heard of
+(its food keeps it going), and steps into the exit once heard of. A lost game is closed and
+a new one started, as a player would. Exits 0 once Orca reads the winner screen, 1
+otherwise.
 """
 
 import collections
@@ -69,6 +71,7 @@ class Listener:
     def __init__(self):
         self.at, self.heading = (0, 0), 0
         self.map = {(0, 0): "open"}
+        self.boxes = set()
 
     def hear_view(self, sentence):
         parts = sentence.split("; ")
@@ -96,6 +99,9 @@ class Listener:
         if words[-1] != "more":
             self.map[plus(self.at, self.heading, depth + 1)] = "wall"
         for part in parts:
+            box = re.fullmatch(r"box (?:(\w+) )?ahead", part)
+            if box:
+                self.boxes.add(plus(self.at, self.heading, number(box[1] or "one")))
             if part.startswith("the exit "):
                 self.map[plus(self.at, self.heading, depth + 1)] = "exit"
             if " after " not in part:
@@ -136,7 +142,7 @@ class Listener:
         queue = collections.deque([self.at])
         while queue:
             c = queue.popleft()
-            goal = self.map[c] == "exit" if exit_heard else unheard(c) >= 0
+            goal = self.map[c] == "exit" if exit_heard else unheard(c) >= 0 or c in self.boxes
             if goal and c != self.at:
                 h = first[c]
                 return "Up" if h == self.heading else self.turn_towards(h)
@@ -160,15 +166,17 @@ class Listener:
             self.heading = (self.heading + 1) % 4
         elif k == "Up":
             self.at = plus(self.at, self.heading)
+            self.boxes.discard(self.at)
 
     def blocked(self):
         self.at = plus(self.at, (self.heading + 2) % 4)
         self.map[plus(self.at, self.heading)] = "wall"
 
 
-def main():
+def start_game():
+    """From the opening screen, as Orca reads it when it shows: the easiest level, then
+    Enter. Returns the player's fresh map of the new maze."""
     listener = Listener()
-    # The opening screen, as Orca reads it when it shows; the easiest level, then Enter.
     if not any("Enter" in t for t in new_words(20, lambda t: "Enter" in t)):
         print("FAILED: Orca read no opening screen")
     key("alt+e")
@@ -177,6 +185,11 @@ def main():
     words = new_words(30, lambda t: listener.hear([t]))
     print("heard at the start:", words)
     listener.hear(words)
+    return listener
+
+
+def main():
+    listener = start_game()
     # Orca's own review keys reach the counters: the keypad's 9 reads the next line.
     for _ in range(10):
         key("KP_9")
@@ -194,11 +207,18 @@ def main():
         key(k)
         # Every key is answered (a busy machine may take seconds); a step into a wall
         # that was not heard of says nothing of the way ahead.
-        words = new_words(10, lambda t: listener.hear_view_probe(t) or "Winner" in t)
+        words = new_words(10, lambda t: listener.hear_view_probe(t) or "Winner" in t
+                          or "You Lose" in t)
         print(f"{action + 1}: {k} -> {words}")
         if any("Winner" in t for t in words):
             print(f"ok: won by Orca's words in {action + 1} keys: {words}")
             return 0
+        if any("You Lose" in t for t in words):
+            # Out of food: Enter closes the end screen and the opening screen comes back.
+            print(f"lost after {action + 1} keys; a new game")
+            key("Return")
+            listener = start_game()
+            continue
         if not listener.hear(words) and k == "Up":
             listener.blocked()
     print(f"FAILED: not won in {ALLOWED} keys")
