@@ -18,9 +18,9 @@
 #include "game/generator.h"
 #include "game/random.h"
 #include "game/savefile.h"
+#include "play/savedgames.h"
 #include "screens/mapwindow.h"
 #include "support/picturefiles.h"
-#include "play/savedgames.h"
 #include "theme/theme.h"
 
 namespace quorvel::soak {
@@ -99,10 +99,6 @@ std::string storyRtf(std::size_t paragraphs) {
     return s + "}";
 }
 
-void makeFolder(const std::string& folder) {
-    fs::create_directories(folder);
-}
-
 void writeGroup(const std::string& folder, PictureGroup group,
                 const std::function<std::string(std::size_t)>& bytes) {
     const std::vector<std::string>& files = groupFiles(group);
@@ -138,14 +134,20 @@ const std::vector<std::string>& soundNames() {
     return names;
 }
 
+// Whatever is at path removed: a file, a pipe, a link or a whole folder.
+void clear(const std::string& path) {
+    std::error_code ec;
+    const fs::file_status st = fs::symlink_status(path, ec);
+    if (fs::is_directory(st))
+        fs::remove_all(path, ec);
+    else if (fs::exists(st))
+        fs::remove(path, ec);
+}
+
 } // namespace
 
 void writeBytes(const std::string& path, const std::string& bytes) {
-    std::error_code ec;
-    if (fs::is_directory(fs::symlink_status(path, ec)))
-        fs::remove_all(path, ec);
-    else if (fs::exists(fs::symlink_status(path, ec)))
-        fs::remove(path, ec);
+    clear(path);
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
@@ -185,7 +187,7 @@ std::vector<std::string> makeHostileThemes(std::mt19937& rng) {
     // The folder of a theme, made, and its name listed.
     const auto themeFolder = [&](const std::string& name) {
         names.push_back(name);
-        makeFolder(root + name + "/");
+        fs::create_directories(root + name + "/");
         return root + name + "/";
     };
 
@@ -259,7 +261,7 @@ std::vector<std::string> makeHostileThemes(std::mt19937& rng) {
     // A folder named in Latin-1, as an archive made on Windows unpacks it.
     {
         const std::string folder = root + "Th\xe8me Latin/";
-        makeFolder(folder);
+        fs::create_directories(folder);
         writeGroup(folder, PictureGroup::strips, colours);
         writeBytes(folder + "story.rtf", storyRtf(1));
         names.push_back("Th\xc3\xa8me Latin");
@@ -290,15 +292,6 @@ std::string Vandal::noise(std::size_t size) {
 Damage Vandal::remember(std::string path, std::string kind, bool acceptable) {
     m_left[path] = {stampOf(path), acceptable};
     return {std::move(path), std::move(kind), acceptable};
-}
-
-void Vandal::clear(const std::string& path) {
-    std::error_code ec;
-    const fs::file_status st = fs::symlink_status(path, ec);
-    if (fs::is_directory(st))
-        fs::remove_all(path, ec);
-    else if (fs::exists(st))
-        fs::remove(path, ec);
 }
 
 Damage Vandal::written(const std::string& path, const std::string& bytes, std::string kind,
@@ -363,21 +356,16 @@ Damage Vandal::damageSavedGame(const std::string& player, int level) {
     fs::create_directories(savedGamesFolder());
     std::string record = validSave(level);
     const auto flip = [&](std::size_t offset, std::size_t span) {
-        record[offset + static_cast<std::size_t>(below(static_cast<int>(span)))] ^=
-            static_cast<char>(1 + below(255));
+        record[offset + pick(span)] ^= static_cast<char>(1 + below(255));
     };
     switch (below(12)) {
     case 0: return written(path, "", "empty saved game");
-    case 1:
-        return written(path, noise(1 + static_cast<std::size_t>(below(40000))),
-                       "saved game of noise");
-    case 2:
-        return written(path, record.substr(0, static_cast<std::size_t>(below(int(saveRecordSize)))),
-                       "saved game cut short");
+    case 1: return written(path, noise(1 + pick(40000)), "saved game of noise");
+    case 2: return written(path, record.substr(0, pick(saveRecordSize)), "saved game cut short");
     case 3: flip(1, 4); return written(path, record, "saved game signature");
     case 4: flip(16, 4); return written(path, record, "saved game size field");
     case 5:
-        put32(record, 8 + 4 * static_cast<std::size_t>(below(2)),
+        put32(record, 8 + 4 * pick(2),
               below(2) ? 131u : 0xFFFFFFFFu); // a highest row or column beyond the grid
         return written(path, record, "saved game highest index");
     case 6:
@@ -410,13 +398,10 @@ Damage Vandal::damageMapFile(const std::string& player, int level) {
     fs::create_directories(savedGamesFolder());
     switch (below(7)) {
     case 0: return written(path, "", "empty map file");
-    case 1:
-        return written(path, "BM" + noise(static_cast<std::size_t>(below(50000))),
-                       "map file of noise");
+    case 1: return written(path, "BM" + noise(pick(50000)), "map file of noise");
     case 2: {
         const std::string whole = bmpBytes(20 * level + 5, 20 * level + 5, Qt::darkRed);
-        return written(path, whole.substr(0, static_cast<std::size_t>(below(int(whole.size())))),
-                       "map file cut short");
+        return written(path, whole.substr(0, pick(whole.size())), "map file cut short");
     }
     case 3: return written(path, giantBmpHeader(60000, 60000), "giant map file");
     case 4:
@@ -438,15 +423,9 @@ Damage Vandal::damageBestTimes() {
     }
     switch (below(9)) {
     case 0: return written(path, "", "empty best times");
-    case 1:
-        return written(path, noise(1 + static_cast<std::size_t>(below(50000))),
-                       "best times of noise");
-    case 2:
-        return written(path, table.substr(0, static_cast<std::size_t>(below(int(table.size())))),
-                       "best times cut short");
-    case 3:
-        table[1 + static_cast<std::size_t>(below(3))] ^= 0x55;
-        return written(path, table, "best times signature");
+    case 1: return written(path, noise(1 + pick(50000)), "best times of noise");
+    case 2: return written(path, table.substr(0, pick(table.size())), "best times cut short");
+    case 3: table[1 + pick(3)] ^= 0x55; return written(path, table, "best times signature");
     case 4: {
         // Names, times and tallies of noise behind a good header.
         const std::string entries = noise(table.size() - bestTimesHeader);
@@ -467,8 +446,7 @@ Damage Vandal::damageSettings() {
     const std::string path = settingsPath();
     m_settingsTouched = true;
     switch (below(7)) {
-    case 0:
-        return written(path, noise(1 + static_cast<std::size_t>(below(5000))), "settings of noise");
+    case 0: return written(path, noise(1 + pick(5000)), "settings of noise");
     case 1: {
         std::string text = readBytes(path);
         text += "\n[Settings]\nPlayer=../../etc\n";
@@ -508,19 +486,16 @@ Damage Vandal::troubleTheme(const std::vector<std::string>& themes) {
         return {path, "theme picture given back", false};
     }
     if (themes.empty()) return {};
-    const std::string folder =
-        themeFolder(themes[static_cast<std::size_t>(below(static_cast<int>(themes.size())))]);
+    const std::string folder = themeFolder(themes[pick(themes.size())]);
     if (folder.empty()) return {};
     const std::vector<std::string>& files = groupFiles(PictureGroup::strips);
-    const std::string path = folder + files[static_cast<std::size_t>(below(int(files.size())))];
-    const std::string bytes = readBytes(path);
+    const std::string path = folder + files[pick(files.size())];
+    m_takenPictures.emplace_back(path, readBytes(path));
     if (below(2) == 0) {
-        m_takenPictures.emplace_back(path, bytes);
         clear(path);
         return {path, "theme picture taken away", false};
     }
-    m_takenPictures.emplace_back(path, bytes);
-    writeBytes(path, noise(static_cast<std::size_t>(below(3000))));
+    writeBytes(path, noise(pick(3000)));
     return {path, "theme picture garbled", false};
 }
 

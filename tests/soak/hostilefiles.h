@@ -68,9 +68,9 @@ class Vandal {
     bool m_settingsTouched = false;
 
     int below(int n) { return static_cast<int>(m_rng() % static_cast<unsigned>(n)); }
+    std::size_t pick(std::size_t n) { return static_cast<std::size_t>(below(static_cast<int>(n))); }
     std::string noise(std::size_t size);
     Damage remember(std::string path, std::string kind, bool acceptable = false);
-    void clear(const std::string& path);
     // The bytes written to path, remembered as the kind of damage.
     Damage written(const std::string& path, const std::string& bytes, std::string kind,
                    bool acceptable = false);
