@@ -196,27 +196,26 @@ TEST(SaveFile, RefusesDamagedFilesWithTheRightProblemAndTouchesNothing) {
         return p;
     };
     EXPECT_EQ(refuse({}), SaveProblem::notValid); // an empty file
-    std::vector<std::uint8_t> bad = good;
-    bad[4] = 'X';
-    EXPECT_EQ(refuse(bad), SaveProblem::notValid);
-    bad = good;
-    bad[16] = 0xFF;
-    EXPECT_EQ(refuse(bad), SaveProblem::corrupt);
-    bad = good;
-    bad[8] = 131;
-    EXPECT_EQ(refuse(bad), SaveProblem::invalidData);
-    bad = good;
-    bad[12 + 3] = 0xFF; // a negative highest column
-    EXPECT_EQ(refuse(bad), SaveProblem::invalidData);
     EXPECT_EQ(refuse(std::vector<std::uint8_t>(good.begin(), good.begin() + 256)),
               SaveProblem::corrupt);
     EXPECT_EQ(refuse(std::vector<std::uint8_t>(good.begin(), good.end() - 1)),
               SaveProblem::corrupt);
-    for (const auto& [at, value] :
-         {std::pair{268u, 30}, {268u, 140}, {264u, 0}, {264u, 5}, {276u, 4}, {256u, 61}}) {
+    // One byte changed: the signature, the size, a highest row past the grid, a negative
+    // highest column (its top byte), then sizes, facings and places the game never writes.
+    const struct {
+        std::size_t at;
+        std::uint8_t value;
+        SaveProblem problem;
+    } changes[] = {{4, 'X', SaveProblem::notValid},     {16, 0xFF, SaveProblem::corrupt},
+                   {8, 131, SaveProblem::invalidData},  {12 + 3, 0xFF, SaveProblem::invalidData},
+                   {268, 30, SaveProblem::invalidData}, {268, 140, SaveProblem::invalidData},
+                   {264, 0, SaveProblem::invalidData},  {264, 5, SaveProblem::invalidData},
+                   {276, 4, SaveProblem::invalidData},  {256, 61, SaveProblem::invalidData}};
+    std::vector<std::uint8_t> bad;
+    for (const auto& change : changes) {
         bad = good;
-        bad[at] = static_cast<std::uint8_t>(value);
-        EXPECT_EQ(refuse(bad), SaveProblem::invalidData) << at << "=" << value;
+        bad[change.at] = change.value;
+        EXPECT_EQ(refuse(bad), change.problem) << change.at << "=" << int(change.value);
     }
     // A longer file is read as its record.
     bad = good;
@@ -238,26 +237,15 @@ TEST(SaveFile, RefusesCountersTheGameNeverWrites) {
         return decodeSave(file, g);
     };
     const std::int32_t huge = 1 << 30, most = 2147483647;
-    for (const auto& [at, value] : {std::pair<std::size_t, std::int32_t>{512, 0},
-                                    {512, -503316395},
-                                    {512, most},
-                                    {520, -1},
-                                    {520, 101},
-                                    {516, -1},
-                                    {516, most},
-                                    {272, -1},
-                                    {272, most},
-                                    {524, -1}})
+    const std::pair<std::size_t, std::int32_t> refused[] = {
+        {512, 0},  {512, -503316395}, {512, most}, {520, -1},   {520, 101},
+        {516, -1}, {516, most},       {272, -1},   {272, most}, {524, -1}};
+    for (const auto& [at, value] : refused)
         EXPECT_EQ(withValue(at, value), SaveProblem::invalidData) << at << "=" << value;
-    for (const auto& [at, value] : {std::pair<std::size_t, std::int32_t>{512, 1},
-                                    {512, huge},
-                                    {520, 0},
-                                    {520, 100},
-                                    {516, 0},
-                                    {516, huge},
-                                    {272, 0},
-                                    {272, huge},
-                                    {524, 0}})
+    const std::pair<std::size_t, std::int32_t> taken[] = {{512, 1},   {512, huge}, {520, 0},
+                                                          {520, 100}, {516, 0},    {516, huge},
+                                                          {272, 0},   {272, huge}, {524, 0}};
+    for (const auto& [at, value] : taken)
         EXPECT_EQ(withValue(at, value), SaveProblem::none) << at << "=" << value;
 }
 
