@@ -238,6 +238,21 @@ TEST(Runs, RunsTheProgramNeverRecordsAreRefused) {
         for (const RunEvent& e : r.events)
             if (e.action == RunAction::clockTick) r.outcome.elapsed = e.time;
     };
+    // An event of the action put in after the fifth event, at its time.
+    const auto sixth = [](RunAction action, std::uint32_t value) {
+        return [=](RunRecord& r) {
+            r.events.insert(r.events.begin() + 5, {r.events[4].time, action, value, 0});
+        };
+    };
+    // The fifth event, as an event of the action, put in before itself.
+    const auto beforeFifth = [](RunAction action, std::uint32_t value) {
+        return [=](RunRecord& r) {
+            RunEvent e = r.events[4];
+            e.action = action;
+            e.value = value;
+            r.events.insert(r.events.begin() + 4, e);
+        };
+    };
     const struct {
         const char* forgery;
         std::function<void(RunRecord&)> forge;
@@ -250,10 +265,7 @@ TEST(Runs, RunsTheProgramNeverRecordsAreRefused) {
         {"the winning step moved 9.9 million days on",
          [&](RunRecord& r) { r.events[last].time += 9.9e6; },
          "damaged: event " + std::to_string(last + 1) + " comes later than the game's clock runs"},
-        {"a second maze mid-run",
-         [&](RunRecord& r) {
-             r.events.insert(r.events.begin() + 5, {r.events[4].time, RunAction::newMaze, 4321, 0});
-         },
+        {"a second maze mid-run", sixth(RunAction::newMaze, 4321),
          "a second new maze: a run plays one maze"},
         {"an end and a begin before the winning step",
          [&](RunRecord& r) {
@@ -263,42 +275,21 @@ TEST(Runs, RunsTheProgramNeverRecordsAreRefused) {
                               RunEvent{win.time, RunAction::begin, 0, win.digest}});
          },
          "begin comes without a new maze or a saved game taken up before it"},
-        {"a saved game taken up that was never saved",
-         [&](RunRecord& r) {
-             r.events.insert(r.events.begin() + 5, {r.events[4].time, RunAction::seeded, 9, 0});
-         },
+        {"a saved game taken up that was never saved", sixth(RunAction::seeded, 9),
          "a saved game is taken up that the run did not save"},
-        {"a resume with no saved game taken up",
-         [&](RunRecord& r) {
-             r.events.insert(r.events.begin() + 5, {r.events[4].time, RunAction::resumed, 0, 0});
-         },
+        {"a resume with no saved game taken up", sixth(RunAction::resumed, 0),
          "resume comes without its seeding"},
-        {"a run tick while not running",
-         [&](RunRecord& r) {
-             RunEvent tick = r.events[4];
-             tick.action = RunAction::runTick;
-             r.events.insert(r.events.begin() + 4, tick);
-         },
+        {"a run tick while not running", beforeFifth(RunAction::runTick, genuine.events[4].value),
          "the game takes no run tick here"},
         {"a quit saved with no save wanted",
-         [&](RunRecord& r) {
-             RunEvent quit = r.events[4];
-             quit.action = RunAction::quit;
-             quit.value = packQuitAnswers({true, false, true});
-             r.events.insert(r.events.begin() + 4, quit);
-         },
+         beforeFifth(RunAction::quit, packQuitAnswers({true, false, true})),
          "the game does not take quit as the run records it"},
         {"the header's maze not the one played", [](RunRecord& r) { r.maze.state ^= 1; },
          "damaged: it does not start with its maze"},
         {"a gem more than the rules give", [](RunRecord& r) { ++r.outcome.gems; },
          "where the record says"},
         {"a step after the game was quit",
-         [&](RunRecord& r) {
-             RunEvent quit = r.events[4];
-             quit.action = RunAction::quit;
-             quit.value = packQuitAnswers({true, false, false});
-             r.events.insert(r.events.begin() + 4, quit);
-         },
+         beforeFifth(RunAction::quit, packQuitAnswers({true, false, false})),
          "comes after the game was quit"},
     };
     for (const auto& f : forgeries) {
