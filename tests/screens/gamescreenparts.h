@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-#include <memory>
 
 #include "screens/gamescreen.h"
 #include "screens/messagepanel.h"
@@ -16,87 +15,57 @@
 namespace quorvel::test {
 
 /// The one child of screen named name; a test fails when there is not exactly one.
-template <typename T>
-T* part(const GameScreen& screen, const char* name) {
+template <typename T> T* part(const GameScreen& screen, const char* name) {
     const QList<T*> found = screen.findChildren<T*>(QString::fromLatin1(name));
     EXPECT_EQ(found.size(), 1) << name;
     return found.isEmpty() ? nullptr : found.front();
 }
 
 struct GameScreenParts {
-    explicit GameScreenParts(const GameScreen& s)
-        : viewPicture(part<QLabel>(s, "mazeimage2")), namePanel(part<QFrame>(s, "Panel3")),
-          nameLabel(part<QLabel>(s, "lblname")), sideBackdrop(part<QLabel>(s, "Image1")),
-          leftOpening(part<QLabel>(s, "LeftSpace")), rightOpening(part<QLabel>(s, "RightSpace")),
-          compassPicture(part<QLabel>(s, "imcompass")),
-          forwardButton(part<QPushButton>(s, "btnmove")),
-          turnLeftButton(part<QPushButton>(s, "btnturnleft")),
-          useButton(part<QPushButton>(s, "btnuse")),
-          turnRightButton(part<QPushButton>(s, "btnturnright")),
-          backButton(part<QPushButton>(s, "btnturnback")),
-          soundsButton(part<QPushButton>(s, "btnsounds")),
-          musicButton(part<QPushButton>(s, "btnmusic")), soundsState(part<QLabel>(s, "lblsounds")),
-          musicState(part<QLabel>(s, "lblmusic")), quitButton(part<QPushButton>(s, "btnquit")),
-          itemPanel(part<QFrame>(s, "Panel5")), itemBox(part<QGroupBox>(s, "gbitems")),
-          foodPicture(part<QLabel>(s, "imfood")), gemPicture(part<QLabel>(s, "imstone")),
-          batteryPicture(part<QLabel>(s, "imlight")),
-          compassToolPicture(part<QLabel>(s, "imcomp")),
-          detectorPicture(part<QLabel>(s, "imdetector")),
-          beaconPicture(part<QLabel>(s, "imbeacon")), gpsPicture(part<QLabel>(s, "imgps")),
-          trackerPicture(part<QLabel>(s, "imtrack")), foodCount(part<QLabel>(s, "lblfood")),
-          gemCount(part<QLabel>(s, "lblstone")), batteryCount(part<QLabel>(s, "lblbatcount")),
-          mazeNumberLine(part<QLabel>(s, "mazeNumberLine")), clockPanel(part<QFrame>(s, "Panel6")),
-          clockLabel(part<QLabel>(s, "lblElapsed")),
-          stepCounter(part<QLabel>(s, "lblstepcounter")),
-          messagePanel(part<MessagePanel>(s, "Panel1")), clockTimer(part<QTimer>(s, "GameTimer")),
-          runTimer(part<QTimer>(s, "RunTimer")) {}
+    explicit GameScreenParts(const GameScreen& shown) : screen(shown) {}
 
-    QLabel* viewPicture;
-    QFrame* namePanel;
-    QLabel* nameLabel;
-    QLabel* sideBackdrop;
-    QLabel* leftOpening;
-    QLabel* rightOpening;
-    QLabel* compassPicture;
-    QPushButton* forwardButton;
-    QPushButton* turnLeftButton;
-    QPushButton* useButton;
-    QPushButton* turnRightButton;
-    QPushButton* backButton;
-    QPushButton* soundsButton;
-    QPushButton* musicButton;
-    QLabel* soundsState;
-    QLabel* musicState;
-    QPushButton* quitButton;
-    QFrame* itemPanel;
-    QGroupBox* itemBox;
-    QLabel* foodPicture;
-    QLabel* gemPicture;
-    QLabel* batteryPicture;
-    QLabel* compassToolPicture;
-    QLabel* detectorPicture;
-    QLabel* beaconPicture;
-    QLabel* gpsPicture;
-    QLabel* trackerPicture;
-    QLabel* foodCount;
-    QLabel* gemCount;
-    QLabel* batteryCount;
-    QLabel* mazeNumberLine;
-    QFrame* clockPanel;
-    QLabel* clockLabel;
-    QLabel* stepCounter;
-    MessagePanel* messagePanel;
-    QTimer* clockTimer;
-    QTimer* runTimer;
+    const GameScreen& screen; ///< first: every part below is found in it
+    QLabel* viewPicture = part<QLabel>(screen, "mazeimage2");
+    QFrame* namePanel = part<QFrame>(screen, "Panel3");
+    QLabel* nameLabel = part<QLabel>(screen, "lblname");
+    QLabel* sideBackdrop = part<QLabel>(screen, "Image1");
+    QLabel* leftOpening = part<QLabel>(screen, "LeftSpace");
+    QLabel* rightOpening = part<QLabel>(screen, "RightSpace");
+    QLabel* compassPicture = part<QLabel>(screen, "imcompass");
+    QPushButton* forwardButton = part<QPushButton>(screen, "btnmove");
+    QPushButton* turnLeftButton = part<QPushButton>(screen, "btnturnleft");
+    QPushButton* useButton = part<QPushButton>(screen, "btnuse");
+    QPushButton* turnRightButton = part<QPushButton>(screen, "btnturnright");
+    QPushButton* backButton = part<QPushButton>(screen, "btnturnback");
+    QPushButton* soundsButton = part<QPushButton>(screen, "btnsounds");
+    QPushButton* musicButton = part<QPushButton>(screen, "btnmusic");
+    QLabel* soundsState = part<QLabel>(screen, "lblsounds");
+    QLabel* musicState = part<QLabel>(screen, "lblmusic");
+    QPushButton* quitButton = part<QPushButton>(screen, "btnquit");
+    QFrame* itemPanel = part<QFrame>(screen, "Panel5");
+    QGroupBox* itemBox = part<QGroupBox>(screen, "gbitems");
+    QLabel* foodPicture = part<QLabel>(screen, "imfood");
+    QLabel* gemPicture = part<QLabel>(screen, "imstone");
+    QLabel* batteryPicture = part<QLabel>(screen, "imlight");
+    QLabel* compassToolPicture = part<QLabel>(screen, "imcomp");
+    QLabel* detectorPicture = part<QLabel>(screen, "imdetector");
+    QLabel* beaconPicture = part<QLabel>(screen, "imbeacon");
+    QLabel* gpsPicture = part<QLabel>(screen, "imgps");
+    QLabel* trackerPicture = part<QLabel>(screen, "imtrack");
+    QLabel* foodCount = part<QLabel>(screen, "lblfood");
+    QLabel* gemCount = part<QLabel>(screen, "lblstone");
+    QLabel* batteryCount = part<QLabel>(screen, "lblbatcount");
+    QLabel* mazeNumberLine = part<QLabel>(screen, "mazeNumberLine");
+    QFrame* clockPanel = part<QFrame>(screen, "Panel6");
+    QLabel* clockLabel = part<QLabel>(screen, "lblElapsed");
+    QLabel* stepCounter = part<QLabel>(screen, "lblstepcounter");
+    MessagePanel* messagePanel = part<MessagePanel>(screen, "Panel1");
+    QTimer* clockTimer = part<QTimer>(screen, "GameTimer");
+    QTimer* runTimer = part<QTimer>(screen, "RunTimer");
 };
 
-inline GameScreenParts parts(const GameScreen& screen) {
-    return GameScreenParts(screen);
-}
-inline GameScreenParts parts(const GameScreen* screen) {
-    return GameScreenParts(*screen);
-}
-inline GameScreenParts parts(const std::unique_ptr<GameScreen>& screen) {
+/// The parts of the game screen a pointer (plain or owning) points to.
+template <typename Pointer> GameScreenParts parts(const Pointer& screen) {
     return GameScreenParts(*screen);
 }
 
