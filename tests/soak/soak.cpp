@@ -3,16 +3,12 @@
 #include <QAbstractButton>
 #include <QAbstractEventDispatcher>
 #include <QApplication>
-#include <QComboBox>
-#include <QDialog>
 #include <QEventLoop>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -36,6 +32,7 @@
 #include <sstream>
 #include <thread>
 
+#include "../screens/gamescreenparts.h"
 #include "app/commandline.h"
 #include "app/program.h"
 #include "app/programwindows.h"
@@ -46,6 +43,8 @@
 #include "game/runplayer.h"
 #include "game/savefile.h"
 #include "hostilefiles.h"
+#include "play/savedgames.h"
+#include "play/session.h"
 #include "screens/aboutbox.h"
 #include "screens/besttimesscreen.h"
 #include "screens/endscreen.h"
@@ -54,8 +53,6 @@
 #include "screens/mapwindow.h"
 #include "screens/openingscreen.h"
 #include "screens/runwatch.h"
-#include "play/savedgames.h"
-#include "play/session.h"
 #include "screens/statisticsscreen.h"
 #include "screens/storywindow.h"
 #include "sound/audio.h"
@@ -63,7 +60,6 @@
 #include "support/testfolder.h"
 #include "widgets/messagedialog.h"
 #include "widgets/widecombobox.h"
-#include "../screens/gamescreenparts.h"
 
 namespace quorvel::soak {
 
@@ -380,6 +376,12 @@ class Soak : public QObject {
     void addHelp(std::vector<Choice>& choices, double share);
     void addModal(std::vector<Choice>& choices, QWidget* modal);
     void addPopup(std::vector<Choice>& choices, QWidget* popup);
+    // Adds a window's choices to c: each weight times share / 10, each text after label.
+    static auto adder(std::vector<Choice>& c, double share, std::string label) {
+        return [&c, share, label](double w, std::string text, std::function<void()> run) {
+            c.push_back({w * share / 10, label + std::move(text), std::move(run)});
+        };
+    }
 
     // Acting as a player.
     static QWidget* keyTarget(QWidget* window);
@@ -393,7 +395,7 @@ class Soak : public QObject {
     static void finishAnimatedClicks();
     void fireTimer(QTimer* timer);
     void verifyRunOfGame();
-    double m_runTickAt = -1;  ///< when the run timer last ticked; -1 since it started
+    double m_runTickAt = -1; ///< when the run timer last ticked; -1 since it started
     std::string randomName();
     GameScreen* gameScreen() const { return m_game; }
     static bool showing(const QWidget* window) { return window && window->isVisible(); }
@@ -864,8 +866,8 @@ std::string Soak::checkGame() {
         test::parts(screen).gemCount->text() != QString::number(s.gemScore) ||
         test::parts(screen).batteryCount->text() != QString::number(s.batteryLevel) + "%" ||
         test::parts(screen).stepCounter->text() != QString::number(s.stepCount))
-        out << "the counters show " << test::parts(screen).foodCount->text().toStdString() << " food, "
-            << test::parts(screen).gemCount->text().toStdString() << " gems, "
+        out << "the counters show " << test::parts(screen).foodCount->text().toStdString()
+            << " food, " << test::parts(screen).gemCount->text().toStdString() << " gems, "
             << test::parts(screen).batteryCount->text().toStdString() << ", "
             << test::parts(screen).stepCounter->text().toStdString() << " steps; ";
 
@@ -940,9 +942,11 @@ void Soak::addGlobal(std::vector<Choice>& choices) {
                        [this, seconds] { m_clock.advance(seconds * secondDays); }});
     if (GameScreen* g = gameScreen()) {
         if (test::parts(g).clockTimer->isActive())
-            choices.push_back({3, "the game clock ticks", [this, g] { fireTimer(test::parts(g).clockTimer); }});
+            choices.push_back(
+                {3, "the game clock ticks", [this, g] { fireTimer(test::parts(g).clockTimer); }});
         if (test::parts(g).runTimer->isActive())
-            choices.push_back({30, "the run timer ticks", [this, g] { fireTimer(test::parts(g).runTimer); }});
+            choices.push_back(
+                {30, "the run timer ticks", [this, g] { fireTimer(test::parts(g).runTimer); }});
         else
             m_runTickAt = -1;
     }
@@ -969,9 +973,7 @@ void Soak::addGlobal(std::vector<Choice>& choices) {
 
 void Soak::addOpening(std::vector<Choice>& c, double share) {
     OpeningScreen* o = m_opening;
-    const auto add = [&c, share](double w, std::string text, std::function<void()> run) {
-        c.push_back({w * share / 10, "[opening] " + std::move(text), std::move(run)});
-    };
+    const auto add = adder(c, share, "[opening] ");
     add(4, "click Enter", [o] { click(o->enterButton); });
     add(3, "key Return", [o] { key(o, Qt::Key_Return); });
     static const std::vector<std::pair<int, int>> levels = {{1, 30}, {2, 25}, {3, 18},
@@ -1009,9 +1011,7 @@ void Soak::addOpening(std::vector<Choice>& c, double share) {
 
 void Soak::addGame(std::vector<Choice>& c, double share) {
     GameScreen* g = gameScreen();
-    const auto add = [&c, share](double w, std::string text, std::function<void()> run) {
-        c.push_back({w * share / 10, "[game] " + std::move(text), std::move(run)});
-    };
+    const auto add = adder(c, share, "[game] ");
     const Maze& m = g->game().maze();
     const double guided = m_plan == Plan::seeker ? 40 : m_plan == Plan::quitter ? 4 : 1;
     if (const int arrow = guidedArrow(m, g->game().state().foodLevel < 30)) {
@@ -1066,9 +1066,7 @@ void Soak::addGame(std::vector<Choice>& c, double share) {
 // set the pace).
 void Soak::addWatch(std::vector<Choice>& c, double share) {
     GameScreen* g = gameScreen();
-    const auto add = [&c, share](double w, std::string text, std::function<void()> run) {
-        c.push_back({w * share / 10, "[watch] " + std::move(text), std::move(run)});
-    };
+    const auto add = adder(c, share, "[watch] ");
     const int steps = 1 + below(20);
     add(30, "key Right x" + std::to_string(steps), [g, steps] {
         for (int i = 0; i < steps && g->watch(); ++i)
@@ -1083,9 +1081,7 @@ void Soak::addWatch(std::vector<Choice>& c, double share) {
 
 void Soak::addMap(std::vector<Choice>& c, double share) {
     MapWindow* map = m_map;
-    const auto add = [&c, share](double w, std::string text, std::function<void()> run) {
-        c.push_back({w * share / 10, "[map] " + std::move(text), std::move(run)});
-    };
+    const auto add = adder(c, share, "[map] ");
     const auto button = [map](const char* name) { return map->findChild<QToolButton*>(name); };
     add(3, "click zoom in", [button] { click(button("ZoomPlus")); });
     add(3, "click zoom out", [button] { click(button("ZoomMin")); });
@@ -1103,9 +1099,7 @@ void Soak::addMap(std::vector<Choice>& c, double share) {
 
 void Soak::addHelp(std::vector<Choice>& c, double share) {
     HelpWindow* help = m_help;
-    const auto add = [&c, share](double w, std::string text, std::function<void()> run) {
-        c.push_back({w * share / 10, "[help] " + std::move(text), std::move(run)});
-    };
+    const auto add = adder(c, share, "[help] ");
     add(2, "click Next Topic", [help] { click(help->nextButton); });
     add(1, "click Previous Topic", [help] { click(help->previousButton); });
     add(1, "click First Topic", [help] { click(help->firstButton); });
@@ -1120,9 +1114,7 @@ void Soak::addHelp(std::vector<Choice>& c, double share) {
 }
 
 void Soak::addPopup(std::vector<Choice>& c, QWidget* popup) {
-    const auto add = [&c](double w, std::string text, std::function<void()> run) {
-        c.push_back({w, "[list] " + std::move(text), std::move(run)});
-    };
+    const auto add = adder(c, 10, "[list] ");
     QPointer<QWidget> p(popup);
     const int steps = 1 + below(9);
     add(40, "key Down x" + std::to_string(steps) + " and Return", [p, steps] {
@@ -1137,11 +1129,9 @@ void Soak::addPopup(std::vector<Choice>& c, QWidget* popup) {
 }
 
 void Soak::addModal(std::vector<Choice>& c, QWidget* modal) {
-    const std::string where = "[" + modal->objectName().toStdString() + " \"" +
-                              modal->windowTitle().toStdString() + "\"] ";
-    const auto add = [&c, &where](double w, std::string text, std::function<void()> run) {
-        c.push_back({w, where + std::move(text), std::move(run)});
-    };
+    const auto add = adder(c, 10,
+                           "[" + modal->objectName().toStdString() + " \"" +
+                               modal->windowTitle().toStdString() + "\"] ");
     QPointer<QWidget> m(modal);
     if (auto* box = qobject_cast<QInputDialog*>(modal)) {
         const std::string name = randomName();
@@ -1220,7 +1210,8 @@ Choice Soak::windDownChoice() {
     GameScreen* g = gameScreen();
     if (showing(g) && g->isMinimized())
         return {1, "[wind down] [game] restore the window", [g] { g->showNormal(); }};
-    if (showing(g)) return {1, "[wind down] [game] click Quit Maze", [g] { click(test::parts(g).quitButton); }};
+    if (showing(g))
+        return {1, "[wind down] [game] click Quit Maze", [g] { click(test::parts(g).quitButton); }};
     if (showing(m_help)) {
         HelpWindow* help = m_help;
         return {1, "[wind down] [help] click Close Help", [help] { click(help->closeButton); }};
@@ -1295,7 +1286,7 @@ void Soak::fireTimer(QTimer* timer) {
     const bool clock = g && timer == test::parts(g).clockTimer;
     const GameState& game = g->game().state();
     const double interval = (clock ? 1.0 : 0.2) * secondDays;
-    const double since = clock            ? m_clock.now() - game.startTime - game.elapsed
+    const double since = clock             ? m_clock.now() - game.startTime - game.elapsed
                          : m_runTickAt < 0 ? 0
                                            : m_clock.now() - m_runTickAt;
     if (since < interval) m_clock.advance(interval - since);
