@@ -39,6 +39,7 @@
 #   e2e_click X Y            a click of the left button at X Y
 #   e2e_centred ID           "yes" when the window's frame is centred on the screen (to a pixel)
 #   e2e_open_game            Enter on the opening screen; sets E2E_OPENING, E2E_GAME_WINDOW, E2E_MAP
+#   e2e_game_opened [SECONDS] waits for the game's map window (30 s); sets E2E_GAME_WINDOW, E2E_MAP
 #   e2e_quit_game yes|no     quits the game by its Quit button, answering the save offer
 #   e2e_saved LEVEL NAME     one value of the player's saved game (quorvel3d-tool save)
 #   e2e_beatable_times       a best-times table that any win enters
@@ -61,15 +62,21 @@ E2E_GAME_PID=""
 E2E_FAILURES=0
 E2E_SCALE="${1:-1}"
 
-# e2e_ended PID SECONDS: true when the process ended within that time.
-e2e_ended() {
-    local until=$((SECONDS + $2))
+# e2e_until SECONDS PAUSE COMMAND...: true once COMMAND succeeds, tried again every PAUSE
+# seconds; false when it has not within that time (by the clock, not by a count of tries).
+e2e_until() {
+    local until=$((SECONDS + $1)) pause="$2"
+    shift 2
     while [ "$SECONDS" -le "$until" ]; do
-        kill -0 "$1" 2>/dev/null || return 0
-        sleep 0.05
+        "$@" && return 0
+        sleep "$pause"
     done
     return 1
 }
+
+# e2e_ended PID SECONDS: true when the process ended within that time.
+e2e_ended() { e2e_until "$2" 0.05 e2e_not_running "$1"; }
+e2e_not_running() { ! kill -0 "$1" 2>/dev/null; }
 
 # e2e_end_process PID SECONDS: asks the process to end and waits that long for it; one
 # that is still there then (a speech service waiting on its module, a screen reader on
@@ -131,22 +138,15 @@ e2e_start_display() {
     done
     [ -n "$number" ] || e2e_skip "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
     export DISPLAY=":$number"
-    until=$((SECONDS + 30))
-    until xprop -root >/dev/null 2>&1; do
-        [ "$SECONDS" -le "$until" ] || e2e_skip "Xvfb did not answer on $DISPLAY"
-        sleep 0.05
-    done
+    e2e_until 30 0.05 e2e_x_answers || e2e_skip "Xvfb did not answer on $DISPLAY"
     [ "${2:-}" = bare ] && return 0
     # openbox with its stock settings, not the user's.
     XDG_CONFIG_HOME="$E2E_TMP/config" openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
     E2E_PIDS+=($!)
-    until=$((SECONDS + 30))
-    while [ "$SECONDS" -le "$until" ]; do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-        sleep 0.05
-    done
-    e2e_skip "openbox did not start: $(cat "$E2E_TMP/openbox.log")"
+    e2e_until 30 0.05 e2e_wm_running || e2e_skip "openbox did not start: $(cat "$E2E_TMP/openbox.log")"
 }
+e2e_x_answers() { xprop -root >/dev/null 2>&1; }
+e2e_wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 e2e_start_wayland() {
     local size="${1:-1280x1024}"
@@ -301,14 +301,11 @@ e2e_wayland_opened() {
 }
 
 e2e_wayland_wait() {
-    local until=$((SECONDS + ${3:-15}))
-    while [ "$SECONDS" -le "$until" ]; do
-        [ "$(e2e_wayland_opened "$1")" -ge "$2" ] && return 0
-        sleep 0.05
-    done
+    e2e_until "${3:-15}" 0.05 e2e_wayland_has "$1" "$2" && return 0
     echo "the game did not open window $2 titled \"$1\"" >&2
     return 1
 }
+e2e_wayland_has() { [ "$(e2e_wayland_opened "$1")" -ge "$2" ]; }
 
 e2e_start_speech() {
     e2e_require speech-dispatcher
@@ -356,14 +353,8 @@ said() {
 
 # heard PATTERN SECONDS [AFTER]: true once the service has received a text matching the
 # extended regular expression PATTERN, past the first AFTER texts.
-heard() {
-    local until=$((SECONDS + $2))
-    while [ "$SECONDS" -le "$until" ]; do
-        said | tail -n "+$((${3:-0} + 1))" | grep -qE -- "$1" && return 0
-        sleep 0.2
-    done
-    return 1
-}
+heard() { e2e_until "$2" 0.2 heard_now "$1" "${3:-0}"; }
+heard_now() { said | tail -n "+$(($2 + 1))" | grep -qE -- "$1"; }
 
 e2e_new_home() {
     E2E_PLAYER="$1"
@@ -424,28 +415,20 @@ e2e_find_window() {
 }
 
 e2e_wait_window() {
-    local id="" until=$((SECONDS + ${2:-10}))
-    while [ "$SECONDS" -le "$until" ]; do
-        id="$(e2e_find_window "$1")"
-        # Framed and mapped: the window manager has set its extents.
-        if [ -n "$id" ] && xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.05
-    done
+    e2e_until "${2:-10}" 0.05 e2e_framed "$1" && return 0
     echo "no window titled \"$1\" appeared" >&2
     return 1
 }
-
-e2e_wait_gone() {
-    local until=$((SECONDS + ${2:-10}))
-    while [ "$SECONDS" -le "$until" ]; do
-        [ -z "$(e2e_find_window "$1")" ] && return 0
-        sleep 0.05
-    done
-    return 1
+# e2e_framed TITLE: prints the id of the window of that title once it is framed and mapped
+# (the window manager has set its extents).
+e2e_framed() {
+    local id
+    id="$(e2e_find_window "$1")"
+    [ -n "$id" ] && xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '=' && echo "$id"
 }
+
+e2e_wait_gone() { e2e_until "${2:-10}" 0.05 e2e_no_window "$1"; }
+e2e_no_window() { [ -z "$(e2e_find_window "$1")" ]; }
 
 e2e_client_geometry() {
     # shellcheck disable=SC2046 # four numbers
@@ -523,9 +506,13 @@ e2e_open_game() {
     E2E_OPENING="$(e2e_wait_window "Quorvel 3-D." 15)" || return 1
     sleep 0.5 # the screen's setup runs once it has appeared
     e2e_key "$E2E_OPENING" Return
-    E2E_MAP="$(e2e_wait_window "Quorvel Map" 30)" || return 1
+    e2e_game_opened
+}
+
+e2e_game_opened() {
+    E2E_MAP="$(e2e_wait_window "Quorvel Map" "${1:-30}")" || return 1
+    e2e_settle 1
     E2E_GAME_WINDOW="$(e2e_find_window "Quorvel 3-D.")"
-    e2e_settle
 }
 
 e2e_quit_game() {
