@@ -26,9 +26,8 @@ saved="$(cksum <"$QUORVEL3D_HOME/Saved Games/Ann1.sav")"
 # A new game, the quit question open, then a logout: the question is answered as Esc
 # answers it, nothing is saved, and the program ends at once with status 0.
 e2e_key "$E2E_OPENING" Return
-game="$(e2e_wait_window "Quorvel Map" 30)" || { e2e_fail "the second game did not open"; e2e_done; }
-e2e_settle
-e2e_key "$(e2e_find_window "Quorvel 3-D.")" alt+q
+e2e_game_opened || { e2e_fail "the second game did not open"; e2e_done; }
+e2e_key "$E2E_GAME_WINDOW" alt+q
 e2e_wait_window "Quit game?" 10 >/dev/null || { e2e_fail "no quit question"; e2e_done; }
 kill -TERM "$E2E_GAME_PID"
 e2e_game_exited 10 || e2e_fail "the game did not end on SIGTERM"
@@ -58,9 +57,7 @@ e2e_beatable_times
 read -r taps _ < <("$E2E_TOOL" maze --level 1 --seed 1234 |
     awk -f "$(dirname "$0")/ways.awk" -f "$(dirname "$0")/way_out.awk")
 e2e_start_game --maze 1-1234
-E2E_MAP="$(e2e_wait_window "Quorvel Map" 30)" || { e2e_fail "maze 1-1234 did not open"; e2e_done; }
-e2e_settle 1
-E2E_GAME_WINDOW="$(e2e_find_window "Quorvel 3-D.")"
+e2e_game_opened || { e2e_fail "maze 1-1234 did not open"; e2e_done; }
 e2e_walk "$taps"
 e2e_wait_window "Winner! (New Best Time)" 10 >/dev/null || { e2e_fail "no win"; e2e_done; }
 kill -TERM "$E2E_GAME_PID"

@@ -24,9 +24,7 @@ read -r taps walked < <("$E2E_TOOL" save "$QUORVEL3D_HOME/Saved Games/${E2E_PLAY
 opening="$(e2e_wait_window "Quorvel 3-D." 10)"
 e2e_settle 0.5
 e2e_key "$opening" alt+1 # the load button of level 1
-E2E_MAP="$(e2e_wait_window "Quorvel Map" 20)" || { e2e_fail "the saved game did not load"; e2e_done; }
-E2E_GAME_WINDOW="$(e2e_find_window "Quorvel 3-D.")"
-e2e_settle
+e2e_game_opened 20 || { e2e_fail "the saved game did not load"; e2e_done; }
 e2e_walk "$taps"
 
 # Both processors busy, the Up key held for two seconds.

@@ -9,14 +9,9 @@ e2e_start_display 1280x1024
 e2e_new_home ann
 E2E_PLAYER=bob
 
-SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb "$E2E_GAME" --maze 3-12345 /Ubob \
-    >>"$E2E_TMP/game.log" 2>&1 &
-E2E_GAME_PID=$!
-E2E_PIDS+=("$E2E_GAME_PID")
+e2e_start_unnamed --maze 3-12345 /Ubob
 
-E2E_MAP="$(e2e_wait_window "Quorvel Map" 30)" || { e2e_fail "the game did not open"; e2e_done; }
-e2e_settle 1
-E2E_GAME_WINDOW="$(e2e_find_window "Quorvel 3-D.")"
+e2e_game_opened || { e2e_fail "the game did not open"; e2e_done; }
 e2e_check "one window of that title: the game's, no opening screen" "1" \
     "$(xdotool search --onlyvisible --name '^Quorvel 3-D\.$' | wc -l)"
 e2e_check "the game has the keyboard" "$E2E_GAME_WINDOW" "$(xdotool getwindowfocus)"

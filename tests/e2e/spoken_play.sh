@@ -28,9 +28,7 @@ E2E_OPENING="$(e2e_wait_window "Quorvel 3-D." 15)" || { e2e_fail "no opening scr
 check '^Quorvel 3-D\. Player: ann\. Skill level: A little harder now, a maze of 40 by 40 cells\.' \
     "the opening screen when it shows"
 e2e_key "$E2E_OPENING" Return
-E2E_MAP="$(e2e_wait_window "Quorvel Map" 30)" || { e2e_fail "the game did not open"; e2e_done; }
-E2E_GAME_WINDOW="$(e2e_find_window "Quorvel 3-D.")"
-e2e_settle
+e2e_game_opened || { e2e_fail "the game did not open"; e2e_done; }
 check '([a-z]+ cells?|a wall|the exit)' "the start of the game and what lies ahead"
 
 before="$(said | wc -l)"

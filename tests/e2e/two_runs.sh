@@ -35,9 +35,7 @@ opening="$(e2e_wait_window "Quorvel 3-D." 15)" || { e2e_fail "no opening screen"
 e2e_settle 0.5
 e2e_key "$opening" Return
 e2e_type Return m Escape Return
-E2E_MAP="$(e2e_wait_window "Quorvel Map" 30)" || { e2e_fail "the game did not open"; e2e_done; }
-e2e_settle 1
-E2E_GAME_WINDOW="$(e2e_find_window "Quorvel 3-D.")"
+e2e_game_opened || { e2e_fail "the game did not open"; e2e_done; }
 e2e_near "second run: game frame" "$stored" "$(game_corner)"
 e2e_check "opening screen stays hidden" "" "$(e2e_find_window "Quorvel 3-D." | grep -x "$opening")"
 e2e_check "no quit question" "" "$(e2e_find_window "Quit game?")"

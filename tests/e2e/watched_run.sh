@@ -16,13 +16,8 @@ e2e_beatable_times
 read -r taps walked < <("$E2E_TOOL" maze --level 1 --seed 1234 | awk -f "$(dirname "$0")/ways.awk" -f "$(dirname "$0")/way_out.awk")
 [ -n "${taps:-}" ] || { e2e_fail "no way out of maze 1-1234"; e2e_done; }
 
-SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb "$E2E_GAME" --maze 1-1234 -uann \
-    >>"$E2E_TMP/game.log" 2>&1 &
-E2E_GAME_PID=$!
-E2E_PIDS+=("$E2E_GAME_PID")
-E2E_MAP="$(e2e_wait_window "Quorvel Map" 30)" || { e2e_fail "the game did not open"; e2e_done; }
-e2e_settle 1
-E2E_GAME_WINDOW="$(e2e_find_window "Quorvel 3-D.")"
+e2e_start_game --maze 1-1234
+e2e_game_opened || { e2e_fail "the game did not open"; e2e_done; }
 e2e_walk "$taps"
 winner="$(e2e_wait_window "Winner! (New Best Time)" 10)" || { e2e_fail "no win"; e2e_done; }
 e2e_key "$winner" Escape
@@ -68,10 +63,7 @@ grep -q '^departs at event ' "$E2E_TMP/changed" || e2e_fail "no departure: $(cat
 # Watched again at 4x: the same end, said at the end, and no file changed.
 files() { (cd "$QUORVEL3D_HOME" && find . -type f ! -name '.*' | sort | xargs md5sum); }
 files >"$E2E_TMP/before"
-QUORVEL3D_TIMING=1 SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb "$E2E_GAME" -uann --replay "$run" \
-    >>"$E2E_TMP/game.log" 2>&1 &
-E2E_GAME_PID=$!
-E2E_PIDS+=("$E2E_GAME_PID")
+QUORVEL3D_TIMING=1 e2e_start_game --replay "$run"
 watching="$(e2e_wait_window "Watching ann's run: 1x" 30)" ||
     { e2e_fail "the watch did not open"; e2e_done; }
 e2e_key "$watching" 4
