@@ -1,7 +1,6 @@
 // The program's own GNU options, the choice of window system, and the real executable
 // started as a player or a script would start it, without a display.
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QThread>

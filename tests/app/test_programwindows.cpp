@@ -4,21 +4,19 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <functional>
 
 #include "app/programwindows.h"
 #include "files/programfolder.h"
 #include "game/game.h"
 #include "game/mazenumber.h"
 #include "game/runplayer.h"
+#include "play/session.h"
 #include "screens/aboutbox.h"
 #include "screens/besttimesscreen.h"
 #include "screens/endscreen.h"
@@ -27,13 +25,11 @@
 #include "screens/mapwindow.h"
 #include "screens/openingscreen.h"
 #include "screens/runwatch.h"
-#include "play/session.h"
 #include "screens/statisticsscreen.h"
 #include "screens/storywindow.h"
 #include "support/modal.h"
 #include "support/testapp.h"
 #include "support/testfolder.h"
-#include "widgets/dialogs.h"
 #include "widgets/messagedialog.h"
 
 using namespace quorvel;

@@ -9,7 +9,6 @@
 #include "files/registry.h"
 #include "files/resourcefile.h"
 #include "files/runfiles.h"
-#include "files/singleinstance.h"
 #include "support/testfolder.h"
 
 using namespace quorvel;

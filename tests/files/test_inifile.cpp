@@ -1,8 +1,5 @@
 #include <sys/stat.h>
 
-#include <fstream>
-#include <sstream>
-
 #include <gtest/gtest.h>
 
 #include "files/inifile.h"

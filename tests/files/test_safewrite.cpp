@@ -4,10 +4,7 @@
 // files in the program folder and the configuration folder, written through it.
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 

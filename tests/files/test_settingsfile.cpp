@@ -1,11 +1,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
-#include "files/access.h"
 #include "files/inifile.h"
 #include "files/settingsfile.h"
 #include "support/testfolder.h"

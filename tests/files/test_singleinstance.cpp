@@ -10,7 +10,6 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -18,7 +17,6 @@
 
 #include <gtest/gtest.h>
 
-#include "files/access.h"
 #include "files/singleinstance.h"
 #include "support/testapp.h"
 #include "support/testfolder.h"

@@ -6,9 +6,7 @@
 
 #include <QApplication>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
-#include <functional>
 #include <queue>
 
 #include "game/generator.h"

@@ -10,18 +10,16 @@
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <cstdlib>
 #include <functional>
 
 #include "files/inifile.h"
 #include "files/programfolder.h"
+#include "gamescreenparts.h"
 #include "screenfixture.h"
 #include "screens/gamepad.h"
 #include "screens/openingscreen.h"
-#include "gamescreenparts.h"
 
 namespace quorvel::test {
 namespace {
@@ -503,10 +501,10 @@ TEST_F(ControllerOnOpeningScreen, UpAndDownChooseTheLevelAndAStarts) {
     for (int i = 0; i < 3; ++i) // two to the top, and one more there
         tap(SDL_CONTROLLER_BUTTON_DPAD_UP);
     EXPECT_EQ(form1->selectedLevel(), 1); // the top stays the top
-    for (int i = 0; i < 6; ++i) // five to the last level, and one more there
+    for (int i = 0; i < 6; ++i)           // five to the last level, and one more there
         tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
     EXPECT_EQ(form1->selectedLevel(), 6); // and the bottom the bottom
-    for (int i = 0; i < 5; ++i) // back to the first level for the game below
+    for (int i = 0; i < 5; ++i)           // back to the first level for the game below
         tap(SDL_CONTROLLER_BUTTON_DPAD_UP);
 
     tap(SDL_CONTROLLER_BUTTON_A);

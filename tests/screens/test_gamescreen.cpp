@@ -13,13 +13,12 @@
 #include "files/programfolder.h"
 #include "files/runfiles.h"
 #include "game/runplayer.h"
+#include "gamescreenparts.h"
 #include "screenfixture.h"
-#include "widgets/accessibility.h"
 #include "screens/helpwindow.h"
 #include "screens/messagepanel.h"
 #include "screens/statisticsscreen.h"
-#include "widgets/dialogs.h"
-#include "gamescreenparts.h"
+#include "widgets/accessibility.h"
 
 namespace quorvel::test {
 namespace {
@@ -31,16 +30,26 @@ TEST_F(ScreenTest, ControlsStandWhereTheGameScreenPutsThem) {
         QWidget* w;
         QRect r;
     } places[] = {
-        {parts(form).viewPicture, {5, 5, 240, 240}},        {parts(form).namePanel, {5, 247, 240, 22}},
-        {parts(form).leftOpening, {198, 4, 16, 16}},        {parts(form).rightOpening, {218, 4, 16, 16}},
-        {parts(form).compassPicture, {161, 285, 72, 148}},  {parts(form).forwardButton, {57, 277, 33, 25}},
-        {parts(form).turnLeftButton, {25, 309, 29, 25}},    {parts(form).useButton, {61, 309, 25, 25}},
-        {parts(form).turnRightButton, {93, 309, 29, 25}},   {parts(form).backButton, {57, 341, 33, 25}},
-        {parts(form).soundsButton, {25, 385, 33, 25}},      {parts(form).musicButton, {89, 385, 33, 25}},
-        {parts(form).quitButton, {28, 421, 91, 25}},        {parts(form).itemPanel, {253, 110, 157, 340}},
-        {parts(form).clockPanel, {408, 110, 220, 88}},      {parts(form).messagePanel, {253, 5, 375, 107}},
-        {parts(form).compassToolPicture, {12, 15, 37, 36}}, {parts(form).detectorPicture, {12, 55, 37, 36}},
-        {parts(form).beaconPicture, {12, 95, 37, 36}},      {parts(form).gpsPicture, {12, 135, 37, 36}},
+        {parts(form).viewPicture, {5, 5, 240, 240}},
+        {parts(form).namePanel, {5, 247, 240, 22}},
+        {parts(form).leftOpening, {198, 4, 16, 16}},
+        {parts(form).rightOpening, {218, 4, 16, 16}},
+        {parts(form).compassPicture, {161, 285, 72, 148}},
+        {parts(form).forwardButton, {57, 277, 33, 25}},
+        {parts(form).turnLeftButton, {25, 309, 29, 25}},
+        {parts(form).useButton, {61, 309, 25, 25}},
+        {parts(form).turnRightButton, {93, 309, 29, 25}},
+        {parts(form).backButton, {57, 341, 33, 25}},
+        {parts(form).soundsButton, {25, 385, 33, 25}},
+        {parts(form).musicButton, {89, 385, 33, 25}},
+        {parts(form).quitButton, {28, 421, 91, 25}},
+        {parts(form).itemPanel, {253, 110, 157, 340}},
+        {parts(form).clockPanel, {408, 110, 220, 88}},
+        {parts(form).messagePanel, {253, 5, 375, 107}},
+        {parts(form).compassToolPicture, {12, 15, 37, 36}},
+        {parts(form).detectorPicture, {12, 55, 37, 36}},
+        {parts(form).beaconPicture, {12, 95, 37, 36}},
+        {parts(form).gpsPicture, {12, 135, 37, 36}},
         {parts(form).trackerPicture, {12, 175, 37, 36}},
     };
     for (const auto& p : places)

@@ -4,7 +4,6 @@
 // English left where a translation has words of its own.
 
 #include <QAbstractButton>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -28,8 +27,8 @@
 #include "screens/openingscreen.h"
 #include "screens/statisticsscreen.h"
 #include "screens/storywindow.h"
-#include "theme/messages.h"
 #include "screenshot.h"
+#include "theme/messages.h"
 #include "widgets/elidedtext.h"
 #include "widgets/language.h"
 #include "widgets/messagedialog.h"
@@ -47,9 +46,9 @@ TEST(Language, TheDesktopsVariablesChooseItAsGettextDoes) {
         {{{"LC_MESSAGES", "es_ES.UTF-8"}, {"LANG", "de_DE.UTF-8"}}, "es"},
         {{{"LC_ALL", "C.UTF-8"}, {"LC_MESSAGES", "es_ES.UTF-8"}}, ""}, // LC_ALL rules
         {{{"LANGUAGE", "en"}, {"LANG", "de_DE.UTF-8"}}, ""},           // English asked for
-        {{{"LANGUAGE", "pt_BR:es:de"}, {"LANG", "fr_FR"}}, "es"}, // the first one shipped
-        {{{"LANGUAGE", "pt:nl"}, {"LANG", "de_AT.UTF-8"}}, "de"}, // none shipped: the locale
-        {{{"LANGUAGE", ":"}, {"LANG", "xx_XX"}}, ""},             // unknown: English
+        {{{"LANGUAGE", "pt_BR:es:de"}, {"LANG", "fr_FR"}}, "es"},      // the first one shipped
+        {{{"LANGUAGE", "pt:nl"}, {"LANG", "de_AT.UTF-8"}}, "de"},      // none shipped: the locale
+        {{{"LANGUAGE", ":"}, {"LANG", "xx_XX"}}, ""},                  // unknown: English
         {{{"LANGUAGE", "de"}, {"LC_ALL", "C"}}, "de"},
     };
     for (const auto& [variables, expected] : cases) {
@@ -104,8 +103,8 @@ TEST(Language, EveryTranslationIsFinishedAndKeepsItsArgumentsAndKeys) {
         const std::vector<Message> messages = readTs(language);
         EXPECT_EQ(messages.size(), english.size()) << language; // the same texts everywhere
         for (const Message& m : messages) {
-            const std::string what = std::string(language) + " " + m.context.toStdString() +
-                                     " \"" + m.source.toStdString() + "\"";
+            const std::string what = std::string(language) + " " + m.context.toStdString() + " \"" +
+                                     m.source.toStdString() + "\"";
             EXPECT_TRUE(m.finished && !m.translation.isEmpty()) << what;
             EXPECT_EQ(argumentsAndKey(m.translation).toStdString(),
                       argumentsAndKey(m.source).toStdString())
@@ -156,10 +155,12 @@ void expectSaidWhole(QWidget* window, const QSet<QString>& english, const std::s
         if (!w->isVisibleTo(window)) continue;
         const std::string what = where + "/" + w->objectName().toStdString();
         for (const QString& said : {w->toolTip(), w->accessibleName(), w->accessibleDescription()})
-            EXPECT_FALSE(english.contains(said)) << what << " says \"" << said.toStdString() << "\"";
+            EXPECT_FALSE(english.contains(said))
+                << what << " says \"" << said.toStdString() << "\"";
         if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty()) {
             const QString text = plain(label);
-            EXPECT_FALSE(english.contains(label->text())) << what << " \"" << text.toStdString() << "\"";
+            EXPECT_FALSE(english.contains(label->text()))
+                << what << " \"" << text.toStdString() << "\"";
             const QRect room = label->contentsRect();
             if (label->wordWrap()) {
                 EXPECT_LE(label->heightForWidth(room.width()), room.height() + 1)
@@ -265,10 +266,11 @@ void expectEveryWindowSaidWhole(const char* language) {
         window->hide();
     }
     // The help pages in the language, from their first title on.
-    const std::map<std::string, QString> firstTitles = {{"en", "General Information"},
-                                                        {"de", "Allgemeines"},
-                                                        {"fr", QString::fromUtf8("Généralités")},
-                                                        {"es", QString::fromUtf8("Información general")}};
+    const std::map<std::string, QString> firstTitles = {
+        {"en", "General Information"},
+        {"de", "Allgemeines"},
+        {"fr", QString::fromUtf8("Généralités")},
+        {"es", QString::fromUtf8("Información general")}};
     EXPECT_TRUE(help.pageViewer->toPlainText().startsWith(firstTitles.at(tag))) << tag;
 }
 

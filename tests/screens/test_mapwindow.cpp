@@ -8,7 +8,6 @@
 #include <QPaintEvent>
 #include <QScreen>
 #include <QTest>
-#include <QToolButton>
 
 #include "files/inifile.h"
 #include "files/programfolder.h"
@@ -159,7 +158,8 @@ TEST_F(ScreenTest, TheMapFileRoundTripsAndABadOneKeepsTheBlackPicture) {
     QDir().mkpath(QString::fromStdString(savedGamesFolder()));
     map->overheadMap().plotCell(10, 12, mapColour::aqua);
     const std::vector<std::uint8_t> painted = map->overheadMap().picture().rgb;
-    ASSERT_TRUE(writeFileSafely(savedMapPath("Tester4"), byteView(encodeBmp(map->overheadMap().picture()))));
+    ASSERT_TRUE(writeFileSafely(savedMapPath("Tester4"),
+                                byteView(encodeBmp(map->overheadMap().picture()))));
     QFile file(QString::fromStdString(savedMapPath("Tester4")));
     EXPECT_EQ(file.size(), 21814);
     Maze m;

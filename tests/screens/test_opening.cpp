@@ -9,7 +9,6 @@
 #include <functional>
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -28,26 +27,25 @@
 
 #include "files/inifile.h"
 #include "files/programfolder.h"
-#include "files/settingsfile.h"
 #include "game/generator.h"
 #include "game/mazenumber.h"
 #include "game/random.h"
-#include "screens/endscreen.h"
+#include "gamescreenparts.h"
 #include "play/gamesession.h"
+#include "play/session.h"
+#include "screens/endscreen.h"
 #include "screens/gamescreen.h"
 #include "screens/gamewiring.h"
 #include "screens/mapwindow.h"
 #include "screens/openingscreen.h"
-#include "play/session.h"
 #include "support/modal.h"
 #include "support/picturefiles.h"
 #include "support/recordingspeaker.h"
-#include "widgets/dialogs.h"
 #include "support/testapp.h"
 #include "support/testfolder.h"
 #include "theme/theme.h"
+#include "widgets/dialogs.h"
 #include "widgets/widecombobox.h"
-#include "gamescreenparts.h"
 
 using namespace quorvel;
 
@@ -833,7 +831,8 @@ TEST_F(Opening, EnterDrawsFromTheClockAndShowsTheNumberThatMakesTheMazeAgain) {
         ASSERT_TRUE(number);
         EXPECT_EQ(number->level, 2);
         expectSameMaze(played, mazeOf(number->level, number->state));
-        EXPECT_EQ(test::parts(form2).mazeNumberLine->text().toStdString(), "Maze " + formatMazeNumber(*number));
+        EXPECT_EQ(test::parts(form2).mazeNumberLine->text().toStdString(),
+                  "Maze " + formatMazeNumber(*number));
         numbers.push_back(*number);
         ASSERT_NO_FATAL_FAILURE(backFromGame());
     }

@@ -7,13 +7,13 @@
 
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QPushButton>
 #include <QTest>
 
 #include "files/inifile.h"
 #include "files/programfolder.h"
 #include "files/settingsfile.h"
 #include "game/besttimes.h"
+#include "gamescreenparts.h"
 #include "screenfixture.h"
 #include "screens/besttimesscreen.h"
 #include "screens/messagepanel.h"
@@ -25,7 +25,6 @@
 #include "view/viewwords.h"
 #include "widgets/accessibility.h"
 #include "widgets/messagedialog.h"
-#include "gamescreenparts.h"
 
 namespace quorvel::test {
 namespace {
@@ -152,9 +151,9 @@ TEST_F(Spoken, AStepSaysItsMessagesThenWhatLiesAheadAsOne) {
         << speaker->said.back();
     // G says the panel's lines again, newest first.
     key('g');
-    EXPECT_TRUE(speaker->speaking.starts_with(joinSentences(
-        {parts(form).messagePanel->messageLine(1).trimmed().toStdString(),
-         parts(form).messagePanel->messageLine(2).trimmed().toStdString()})))
+    EXPECT_TRUE(speaker->speaking.starts_with(
+        joinSentences({parts(form).messagePanel->messageLine(1).trimmed().toStdString(),
+                       parts(form).messagePanel->messageLine(2).trimmed().toStdString()})))
         << speaker->speaking;
 
     // A tool found is named after the theme's message; a run says how far it went.
@@ -175,7 +174,8 @@ TEST_F(Spoken, RequestKeysSayTheCountersHeadingToolsAndViewAndCutInAtOnce) {
     state().hasCompass = true;
     state().hasDetector = true;
     key('i');
-    EXPECT_EQ(speaker->speaking, describeCounters(state(), parts(form).clockLabel->text().toStdString()));
+    EXPECT_EQ(speaker->speaking,
+              describeCounters(state(), parts(form).clockLabel->text().toStdString()));
     key('h');
     EXPECT_EQ(speaker->speaking, describeHeading(maze(), state()));
     key('t');

@@ -8,22 +8,20 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 #include <span>
 
 #include "files/resourcefile.h"
 #include "game/besttimes.h"
 #include "game/clock.h"
 #include "game/maze.h"
+#include "play/session.h"
 #include "resources/resources.h"
 #include "screens/besttimesscreen.h"
-#include "play/session.h"
 #include "screens/statisticsscreen.h"
 #include "screenshot.h"
 #include "support/modal.h"
-#include "widgets/accessibility.h"
 #include "support/testapp.h"
+#include "widgets/accessibility.h"
 #include "widgets/elidedtext.h"
 
 namespace quorvel {

@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QTest>
-#include <QToolButton>
 #include <QWindow>
 
 #include "files/inifile.h"

@@ -19,7 +19,6 @@
 #include "game/random.h"
 #include "game/savefile.h"
 #include "play/savedgames.h"
-#include "screens/mapwindow.h"
 #include "support/picturefiles.h"
 #include "theme/theme.h"
 

@@ -21,10 +21,9 @@
 #include "app/commandline.h"
 #include "app/program.h"
 #include "app/programwindows.h"
-#include "files/settingsfile.h"
+#include "play/session.h"
 #include "screens/gamescreen.h"
 #include "screens/openingscreen.h"
-#include "play/session.h"
 #include "support/recordingspeaker.h"
 #include "support/testapp.h"
 #include "support/testfolder.h"
@@ -167,8 +166,7 @@ class Listener {
             for (int h = 0; h < 4; ++h) {
                 const Cell next = plus(c, h);
                 const auto known = map.find(next);
-                if (known == map.end() || known->second == Known::wall ||
-                    firstStep.contains(next))
+                if (known == map.end() || known->second == Known::wall || firstStep.contains(next))
                     continue;
                 firstStep[next] = c == at ? h : firstStep[c];
                 queue.push_back(next);
@@ -203,9 +201,7 @@ class Listener {
         return h == (heading + 3) % 4 ? Qt::Key_Left : Qt::Key_Right;
     }
     // Forward only, turning to go back: a step back would leave the cell behind unheard.
-    Qt::Key moveTowards(int h) const {
-        return h == heading ? Qt::Key_Up : turnTowards(h);
-    }
+    Qt::Key moveTowards(int h) const { return h == heading ? Qt::Key_Up : turnTowards(h); }
 };
 
 // True when an utterance says what lies ahead.
@@ -258,7 +254,9 @@ class ByEar : public ::testing::Test {
         readCommandLine({});
     }
 
-    std::string lastSaid() const { return speaker && !speaker->said.empty() ? speaker->said.back() : ""; }
+    std::string lastSaid() const {
+        return speaker && !speaker->said.empty() ? speaker->said.back() : "";
+    }
 
     // From the opening screen: V once (spoken play is off for a new player), the skill
     // level heard, Enter; then the maze by ear until the game ends or the actions run out.
@@ -345,9 +343,8 @@ TEST_F(ByEar, AListenerWinsMazesOfLevelsOneToThreeFromTheOpeningScreen) {
     for (const auto& [level, state] : mazes) {
         const Outcome outcome = play(level, state, 5000);
         const std::string number = std::to_string(level) + "-" + std::to_string(state);
-        std::printf("by ear: maze %s %s in %d actions, %d turns, %d only to look\n",
-                    number.c_str(), outcome.won ? "won" : "NOT won", outcome.actions,
-                    outcome.turns, outcome.looks);
+        std::printf("by ear: maze %s %s in %d actions, %d turns, %d only to look\n", number.c_str(),
+                    outcome.won ? "won" : "NOT won", outcome.actions, outcome.turns, outcome.looks);
         EXPECT_TRUE(outcome.won) << "maze " << number << ": " << outcome.endWords << "\n"
                                  << outcome.lastWords;
         EXPECT_TRUE(has(outcome.endWords, number)) << outcome.endWords;

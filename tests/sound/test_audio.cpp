@@ -6,11 +6,9 @@
 
 #include <chrono>
 #include <cstring>
-#include <functional>
 #include <thread>
 
 #include <QFile>
-#include <QThread>
 
 #include "audiotest.h"
 #include "files/inifile.h"

@@ -14,8 +14,6 @@
 #include <thread>
 #include <utility>
 
-#include <QCoreApplication>
-
 #include "audiotest.h"
 #include "sound/audio.h"
 #include "sound/wavefile.h"
@@ -177,9 +175,8 @@ TEST(RealAudio, CuesSoundOnTheirSideBesideTheStepSoundAndNotAtAllWhenOff) {
         return to;
     };
     const std::size_t tockStart = firstSound(both.first & ~std::size_t{3}, both.second);
-    const std::size_t tockEnd =
-        tockStart + lastSound(left.first & ~std::size_t{3}, left.second) -
-        firstSound(left.first & ~std::size_t{3}, left.second);
+    const std::size_t tockEnd = tockStart + lastSound(left.first & ~std::size_t{3}, left.second) -
+                                firstSound(left.first & ~std::size_t{3}, left.second);
     EXPECT_GE(firstSound(tockEnd, both.second), tockEnd + 4 * deviceRate * 30 / 1000);
     // The right side of the step with a left cue is the step sound alone, all of it.
     EXPECT_GT(energy(walk).second, 0);

@@ -7,13 +7,11 @@
 #include "runtool.h"
 #include "support/runbytes.h"
 
-#include <array>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 

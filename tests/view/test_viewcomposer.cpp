@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <set>
 
 #include "flattheme.h"
 #include "game/game.h"

@@ -1,4 +1,3 @@
-#include <functional>
 
 #include <QAbstractItemView>
 #include <QKeyEvent>
@@ -9,7 +8,6 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
