@@ -92,15 +92,17 @@ class ScreenTest : public ::testing::Test {
         connectGame(*play, *form, *map);
     }
     void TearDown() override {
-        if (form->isVisible()) {
-            form->game().state().gameOver = true;
-            form->close();
-        }
+        if (form->isVisible()) closeGame();
         map->hide();
     }
 
     Maze& maze() { return form->game().maze(); }
     GameState& state() { return form->game().state(); }
+    /// Ends the game as over and closes its screen, asking nothing.
+    void closeGame() {
+        state().gameOver = true;
+        form->close();
+    }
     /// Turns right until the player faces an open cell.
     void faceOpenCell() {
         for (int i = 0; i < 4 && isWall(maze().ahead()); ++i)

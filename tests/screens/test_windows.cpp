@@ -16,7 +16,6 @@
 namespace quorvel::test {
 namespace {
 
-// An arrow key as the display sends it: time is the display's stamp in milliseconds.
 // An arrow from a keyboard: with its time and the key's scan code, as the display sends it.
 void arrow(QWidget* target, QEvent::Type type, int key, quint64 time) {
     QKeyEvent event(type, key, Qt::NoModifier, 100 + key % 16, 0, 0);
@@ -29,8 +28,7 @@ TEST_F(ScreenTest, TheGameWindowIsStoredAndRestoredByItsFrameCorner) {
     const QMargins frame = frameMargins(form.get());
     placeFrame(form.get(), QPoint(120, 80));
     EXPECT_EQ(form->geometry().topLeft(), QPoint(120 + frame.left(), 80 + frame.top()));
-    form->game().state().gameOver = true;
-    form->close();
+    closeGame();
     const IniFile ini = IniFile::load(settingsPath());
     EXPECT_EQ(ini.readInteger("Tester.Settings", "Left40", -1), 120);
     EXPECT_EQ(ini.readInteger("Tester.Settings", "Top40", -1), 80);
@@ -40,8 +38,7 @@ TEST_F(ScreenTest, TheGameWindowIsStoredAndRestoredByItsFrameCorner) {
         form->show();
         EXPECT_EQ(framePosition(form.get()), QPoint(120, 80)) << run;
         EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(120, 80)) << run;
-        form->game().state().gameOver = true;
-        form->close();
+        closeGame();
     }
 }
 
@@ -213,8 +210,7 @@ TEST_F(ScreenTest, AnArrowReleasedAsTheGameEndsIsDropped) {
     newGame(1, 1234);
     const int facing = maze().facing;
     arrow(form.get(), QEvent::KeyRelease, Qt::Key_Right, 3000);
-    form->game().state().gameOver = true;
-    form->close();
+    closeGame();
     QTest::qWait(GameScreen::arrowRepeatWait * 3);
     EXPECT_EQ(maze().facing, facing);
     // Hidden with the key still waiting, and the next game begun at once: it is not turned.
