@@ -24,51 +24,40 @@ namespace quorvel::test {
 namespace {
 
 TEST_F(ScreenTest, ControlsStandWhereTheGameScreenPutsThem) {
+    const GameScreenParts p = parts(form);
     EXPECT_EQ(form->size(), QSize(632, 453));
     EXPECT_EQ(form->windowTitle(), "Quorvel 3-D.");
     const struct {
         QWidget* w;
         QRect r;
-    } places[] = {
-        {parts(form).viewPicture, {5, 5, 240, 240}},
-        {parts(form).namePanel, {5, 247, 240, 22}},
-        {parts(form).leftOpening, {198, 4, 16, 16}},
-        {parts(form).rightOpening, {218, 4, 16, 16}},
-        {parts(form).compassPicture, {161, 285, 72, 148}},
-        {parts(form).forwardButton, {57, 277, 33, 25}},
-        {parts(form).turnLeftButton, {25, 309, 29, 25}},
-        {parts(form).useButton, {61, 309, 25, 25}},
-        {parts(form).turnRightButton, {93, 309, 29, 25}},
-        {parts(form).backButton, {57, 341, 33, 25}},
-        {parts(form).soundsButton, {25, 385, 33, 25}},
-        {parts(form).musicButton, {89, 385, 33, 25}},
-        {parts(form).quitButton, {28, 421, 91, 25}},
-        {parts(form).itemPanel, {253, 110, 157, 340}},
-        {parts(form).clockPanel, {408, 110, 220, 88}},
-        {parts(form).messagePanel, {253, 5, 375, 107}},
-        {parts(form).compassToolPicture, {12, 15, 37, 36}},
-        {parts(form).detectorPicture, {12, 55, 37, 36}},
-        {parts(form).beaconPicture, {12, 95, 37, 36}},
-        {parts(form).gpsPicture, {12, 135, 37, 36}},
-        {parts(form).trackerPicture, {12, 175, 37, 36}},
-    };
-    for (const auto& p : places)
-        EXPECT_EQ(p.w->geometry(), p.r) << p.w->objectName().toStdString();
-    EXPECT_EQ(parts(form).quitButton->text(), "&Quit Maze...");
-    EXPECT_EQ(parts(form).clockLabel->text(), "0 days, 00:00:00");
-    EXPECT_EQ(parts(form).clockLabel->pos(), QPoint(117, 26));
-    EXPECT_EQ(parts(form).stepCounter->pos(), QPoint(119, 63));
-    EXPECT_EQ(parts(form).stepCounter->toolTip(), "Current number of steps taken in maze.");
-    EXPECT_EQ(parts(form).foodCount->pos(), QPoint(103, 24));
-    EXPECT_EQ(parts(form).gemCount->pos(), QPoint(103, 64));
-    EXPECT_EQ(parts(form).batteryCount->pos(), QPoint(103, 104));
-    EXPECT_FALSE(parts(form).useButton->isEnabled());
-    EXPECT_FALSE(parts(form).clockTimer->isActive());
-    EXPECT_EQ(parts(form).clockTimer->interval(), 1000);
-    EXPECT_EQ(parts(form).runTimer->interval(), 200);
+    } places[] = {{p.viewPicture, {5, 5, 240, 240}},        {p.namePanel, {5, 247, 240, 22}},
+                  {p.leftOpening, {198, 4, 16, 16}},        {p.rightOpening, {218, 4, 16, 16}},
+                  {p.compassPicture, {161, 285, 72, 148}},  {p.forwardButton, {57, 277, 33, 25}},
+                  {p.turnLeftButton, {25, 309, 29, 25}},    {p.useButton, {61, 309, 25, 25}},
+                  {p.turnRightButton, {93, 309, 29, 25}},   {p.backButton, {57, 341, 33, 25}},
+                  {p.soundsButton, {25, 385, 33, 25}},      {p.musicButton, {89, 385, 33, 25}},
+                  {p.quitButton, {28, 421, 91, 25}},        {p.itemPanel, {253, 110, 157, 340}},
+                  {p.clockPanel, {408, 110, 220, 88}},      {p.messagePanel, {253, 5, 375, 107}},
+                  {p.compassToolPicture, {12, 15, 37, 36}}, {p.detectorPicture, {12, 55, 37, 36}},
+                  {p.beaconPicture, {12, 95, 37, 36}},      {p.gpsPicture, {12, 135, 37, 36}},
+                  {p.trackerPicture, {12, 175, 37, 36}}};
+    for (const auto& place : places)
+        EXPECT_EQ(place.w->geometry(), place.r) << place.w->objectName().toStdString();
+    EXPECT_EQ(p.quitButton->text(), "&Quit Maze...");
+    EXPECT_EQ(p.clockLabel->text(), "0 days, 00:00:00");
+    EXPECT_EQ(p.clockLabel->pos(), QPoint(117, 26));
+    EXPECT_EQ(p.stepCounter->pos(), QPoint(119, 63));
+    EXPECT_EQ(p.stepCounter->toolTip(), "Current number of steps taken in maze.");
+    EXPECT_EQ(p.foodCount->pos(), QPoint(103, 24));
+    EXPECT_EQ(p.gemCount->pos(), QPoint(103, 64));
+    EXPECT_EQ(p.batteryCount->pos(), QPoint(103, 104));
+    EXPECT_FALSE(p.useButton->isEnabled());
+    EXPECT_FALSE(p.clockTimer->isActive());
+    EXPECT_EQ(p.clockTimer->interval(), 1000);
+    EXPECT_EQ(p.runTimer->interval(), 200);
     // A coarse timer may tick a twentieth early, closer than a kept run may show.
-    EXPECT_EQ(parts(form).clockTimer->timerType(), Qt::PreciseTimer);
-    EXPECT_EQ(parts(form).runTimer->timerType(), Qt::PreciseTimer);
+    EXPECT_EQ(p.clockTimer->timerType(), Qt::PreciseTimer);
+    EXPECT_EQ(p.runTimer->timerType(), Qt::PreciseTimer);
 }
 
 TEST_F(ScreenTest, ANewGameShowsFullCountersTheStartMessageAndTheView) {
@@ -466,8 +455,7 @@ TEST_F(ScreenTest, AGameLostForFoodEndsOnTheLoserScreen) {
 TEST_F(ScreenTest, TheWindowPositionIsKeptPerPlayerAndMazeSize) {
     newGame(2, 77);
     form->move(123, 45);
-    state().gameOver = true;
-    form->close();
+    closeGame();
     const IniFile ini = IniFile::load(settingsPath());
     EXPECT_EQ(ini.readInteger("Tester.Settings", "Left40", -1), 123);
     EXPECT_EQ(ini.readInteger("Tester.Settings", "Top40", -1), 45);
