@@ -17,13 +17,13 @@
 #include "files/resourcefile.h"
 #include "files/savedgamefiles.h"
 #include "game/savefile.h"
-#include "screenfixture.h"
+#include "gamescreenparts.h"
 #include "play/savedgames.h"
+#include "screenfixture.h"
 #include "support/diskfaults.h"
 #include "support/pipewatch.h"
 #include "support/unprivileged.h"
 #include "widgets/messagedialog.h"
-#include "gamescreenparts.h"
 
 namespace quorvel::test {
 namespace {
@@ -60,6 +60,7 @@ std::string lastLoggedError() {
 // Answers the next dialog with a key and keeps its title and text.
 struct Dialog {
     QString title, text;
+    std::string said() const { return (title + ": " + text).toStdString(); }
 };
 void answer(Dialog& seen, char key) {
     whenModal([&seen, key](QWidget* box) {
@@ -75,6 +76,18 @@ class RecordsTest : public ScreenTest {
         newGame(level, seed);
         faceOpenCell();
         QTest::keyRelease(form.get(), Qt::Key_Up);
+    }
+    /// Tester's saved game of level 1 loaded, and refused without touching the game: the
+    /// words of the refusal.
+    std::string refusedLoad() {
+        const int food = state().foodLevel;
+        state().foodLevel = 4321;
+        Dialog seen;
+        answer(seen, '\r');
+        EXPECT_FALSE(loadGame("Tester", 1, form->game(), map->overheadMap(), session.ask()));
+        EXPECT_EQ(state().foodLevel, 4321);
+        state().foodLevel = food;
+        return seen.said();
     }
 };
 
@@ -115,8 +128,7 @@ TEST_F(RecordsTest, ALoadedGameGoesOnWhereItWasWithItsClock) {
     ASSERT_TRUE(saveGame("Tester", form->game(), map->overheadMap(), session.ask()));
     const std::vector<std::uint8_t> mapBefore = map->overheadMap().picture().rgb;
     const Tally placed = map->overheadMap().placedTally(); // for the statistics of a win
-    state().gameOver = true;
-    form->close();
+    closeGame();
 
     clock.advance(3.0); // three days later
     Random other(1);
@@ -144,8 +156,7 @@ TEST_F(RecordsTest, TheMazeNumberComesBackWithItsSavedGameAndAnOlderSaveHasNone)
     EXPECT_NE(parts(form).clockLabel->toolTip().toStdString().find("quorvel3d --maze 3-12345"),
               std::string::npos);
     ASSERT_TRUE(saveGame("Tester", form->game(), map->overheadMap(), session.ask()));
-    state().gameOver = true;
-    form->close();
+    closeGame();
 
     const auto load = [this] {
         Random other(1);
@@ -158,8 +169,7 @@ TEST_F(RecordsTest, TheMazeNumberComesBackWithItsSavedGameAndAnOlderSaveHasNone)
     load();
     EXPECT_EQ(maze().seed, std::optional<std::uint32_t>(12345));
     EXPECT_EQ(parts(form).mazeNumberLine->text().toStdString(), "Maze 3-12345");
-    state().gameOver = true;
-    form->close();
+    closeGame();
 
     // As an older game left it: zeros where the number is kept.
     const std::string path = savedGamePath("Tester", 3);
@@ -182,14 +192,7 @@ TEST_F(RecordsTest, DamagedSavesAreRefusedWithTheirOwnWordsAndChangeNothing) {
     ASSERT_FALSE(good.isEmpty());
     const auto tryLoad = [&](const QByteArray& bytes) {
         put(path, bytes);
-        const int food = form->game().state().foodLevel;
-        form->game().state().foodLevel = 4321;
-        Dialog seen;
-        answer(seen, '\r');
-        EXPECT_FALSE(loadGame("Tester", 1, form->game(), map->overheadMap(), session.ask()));
-        EXPECT_EQ(form->game().state().foodLevel, 4321);
-        form->game().state().foodLevel = food;
-        return (seen.title + ": " + seen.text).toStdString();
+        return refusedLoad();
     };
     QByteArray bad = good;
     bad[2] = 'X';
@@ -210,23 +213,15 @@ TEST_F(RecordsTest, DamagedSavesAreRefusedWithTheirOwnWordsAndChangeNothing) {
 TEST_F(RecordsTest, ASlotHoldingNoFileIsRefusedAsNotValidWithoutWaiting) {
     playASave(1, 5);
     const std::string path = savedGamePath("Tester", 1);
-    const auto tryLoad = [&] {
-        form->game().state().foodLevel = 4321;
-        Dialog seen;
-        answer(seen, '\r');
-        EXPECT_FALSE(loadGame("Tester", 1, form->game(), map->overheadMap(), session.ask()));
-        EXPECT_EQ(form->game().state().foodLevel, 4321);
-        return (seen.title + ": " + seen.text).toStdString();
-    };
     const std::string notValid = "File Error: " + path + " is not a valid Quorvel Save File!";
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(path)));
     EXPECT_TRUE(hasSavedGame("Tester", 1));
-    EXPECT_EQ(tryLoad(), notValid);
+    EXPECT_EQ(refusedLoad(), notValid);
     ASSERT_TRUE(QDir().rmdir(QString::fromStdString(path)));
 
     ASSERT_TRUE(makePipe(path));
     std::string shown;
-    EXPECT_TRUE(runsWithoutWaitingOn(path, [&] { shown = tryLoad(); }));
+    EXPECT_TRUE(runsWithoutWaitingOn(path, [&] { shown = refusedLoad(); }));
     EXPECT_EQ(shown, notValid);
 }
 
@@ -311,8 +306,7 @@ TEST_F(SavePairTest, WhenTheMapFileIsRefusedTheOldSavedGameStaysWithIt) {
     }
     EXPECT_FALSE(saved);
     EXPECT_EQ(replace.title.toStdString(), "Replace Save File?");
-    EXPECT_EQ((error.title + ": " + error.text).toStdString(),
-              "Save Error: Unable to write to " + mapFile + "!");
+    EXPECT_EQ(error.said(), "Save Error: Unable to write to " + mapFile + "!");
     expectOldPairAndNoTemporaries();
 }
 
@@ -337,8 +331,7 @@ TEST_F(SavePairTest, WhenTheRecordIsRefusedTheQuitIsCalledOffAndTheOldPairStays)
         parts(form).quitButton->click();
     }
     EXPECT_EQ(replace.title.toStdString(), "Replace Save File?");
-    EXPECT_EQ((error.title + ": " + error.text).toStdString(),
-              "Save Error: Unable to write to " + save + "!");
+    EXPECT_EQ(error.said(), "Save Error: Unable to write to " + save + "!");
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(form->game().playing());
     expectOldPairAndNoTemporaries();
@@ -352,7 +345,8 @@ TEST_F(SavePairTest, ASaveReplacesBothFilesAndLeavesNoTemporaries) {
     EXPECT_NE(bytesOf(save), oldSave);
     EXPECT_NE(bytesOf(mapFile), oldMap);
     EXPECT_EQ(bytesOf(mapFile).size(), 6174);
-    EXPECT_EQ(entries(savedGamesFolder()), (QStringList{"Tester2.map", "Tester2.run", "Tester2.sav"}));
+    EXPECT_EQ(entries(savedGamesFolder()),
+              (QStringList{"Tester2.map", "Tester2.run", "Tester2.sav"}));
 }
 
 TEST_F(RecordsTest, AMapTurnedThreeQuartersComesBackAsItWasSaved) {
@@ -374,8 +368,7 @@ TEST_F(RecordsTest, AMapTurnedThreeQuartersComesBackAsItWasSaved) {
     const auto stored = decodeBmp(std::vector<std::uint8_t>(file.begin(), file.end()));
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->rgb, painted);
-    state().gameOver = true;
-    form->close();
+    closeGame();
 
     Random other(1);
     generateAccepted(maze(), other, 2);
@@ -398,8 +391,7 @@ TEST_F(RecordsTest, ANegativePlayingTimeInASavedGameStartsTheClockAtZero) {
     for (int i = 0; i < 8; ++i)
         bytes[288 + i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
     put(path, bytes);
-    state().gameOver = true;
-    form->close();
+    closeGame();
 
     ASSERT_TRUE(loadGame("Tester", 1, form->game(), map->overheadMap(), session.ask()));
     EXPECT_EQ(state().elapsed, 0.0);
@@ -485,9 +477,8 @@ TEST_F(BestTimesRecovery, ADamagedFileIsKeptAsBakThenTheBuiltInTableTakesItsPlac
     answer(seen, '\r');
     BestTimesFile file{showFileError};
     file.loadBestTimes();
-    EXPECT_EQ((seen.title + ": " + seen.text).toStdString(),
-              "File Error: " + p +
-                  " is not a valid Quorvel Score File! Defuault scores will be used!");
+    EXPECT_EQ(seen.said(), "File Error: " + p +
+                               " is not a valid Quorvel Score File! Defuault scores will be used!");
     EXPECT_EQ(bytesOf(p + ".bak"), damaged);
     EXPECT_EQ(bytesOf(p).toStdString(), builtIn());
     EXPECT_EQ(file.bestTimes().entry(1, 1).timeText, "0 days, 00:04:52");
@@ -522,8 +513,7 @@ TEST_F(BestTimesRecovery, AWinTheDiskRefusesKeepsTheOldFileAndSaysSo) {
         rank = file.recordBestTime(4, result);
     }
     EXPECT_EQ(rank, -1);
-    EXPECT_EQ((seen.title + ": " + seen.text).toStdString(),
-              "File Error: Unable to write to " + p + "!");
+    EXPECT_EQ(seen.said(), "File Error: Unable to write to " + p + "!");
     EXPECT_EQ(lastLoggedError(), "Unable to write to " + p + "!");
     EXPECT_EQ(bytesOf(p), before);
     EXPECT_EQ(entries(folder.home()), (QStringList{"quorvel3d.his", "quorvel3d.tk"}));
@@ -540,7 +530,7 @@ TEST_F(RecordsTest, ABestTimesNameHoldingNoFileIsRefusedAndLeftAlone) {
         Dialog seen;
         answer(seen, '\r');
         file.loadBestTimes();
-        return (seen.title + ": " + seen.text).toStdString();
+        return seen.said();
     };
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(path)));
     BestTimesFile fromFolder{showFileError};
