@@ -150,10 +150,6 @@ ModalScript::Step ok() {
     };
 }
 
-void writeFile(const std::string& path, const std::string& bytes = "x") {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 // A theme folder with all 36 view pictures, each a small picture of one colour.
 void makeTheme(const std::string& name, QColor colour) {
     const std::string folder = programFolder() + name + "/";
@@ -196,8 +192,10 @@ class Opening : public ::testing::Test {
         QObject::connect(form1.get(), &OpeningScreen::programEnding, [this] { ended = true; });
     }
 
-    // Shows the opening screen and waits for its setup to have run.
-    void showOpening() {
+    // Shows the opening screen (to player, when one is given) and waits for its setup to
+    // have run.
+    void showOpening(const char* player = nullptr) {
+        if (player) session.playerName = player;
         if (!form1) create();
         sound->calls.clear();
         form1->show();
@@ -436,12 +434,11 @@ TEST_F(Opening, LoadButtonsFollowThePlayersSavedGames) {
     setProgramFolders(latin1, "quorvel3d", folder.config());
     const std::string saves = savedGamesFolder();
     std::filesystem::create_directories(saves + "bob4.sav"); // a folder is no save
-    writeFile(saves + "bob3.sav");
-    writeFile(saves + "bob5.sav");
-    writeFile(saves + "bob2.map"); // nor is a map file alone
-    writeFile(saves + "carol1.sav");
-    session.playerName = "bob";
-    showOpening();
+    test::putBytes(saves + "bob3.sav", "x");
+    test::putBytes(saves + "bob5.sav", "x");
+    test::putBytes(saves + "bob2.map", "x"); // nor is a map file alone
+    test::putBytes(saves + "carol1.sav", "x");
+    showOpening("bob");
     for (int level = 1; level <= 6; ++level) {
         const bool shown = level == 3 || level == 5;
         EXPECT_EQ(form1->loadButtons[level - 1]->isVisibleTo(form1.get()), shown) << level;
@@ -491,8 +488,7 @@ TEST_F(Opening, StoredLevelAndThemeAreAppliedAndBadValuesFallBack) {
     ini.writeInteger("amy.Settings", "Skill", 9);
     ini.writeString("amy.Settings", "Theme", "Gone");
     ini.save(settingsPath());
-    session.playerName = "bob";
-    showOpening();
+    showOpening("bob");
     EXPECT_TRUE(form1->levelButtons[3]->isChecked());
     EXPECT_EQ(form1->themeBox->currentText(), "Granite");
     EXPECT_EQ(session.themeName, "Granite");
@@ -506,8 +502,7 @@ TEST_F(Opening, StoredLevelAndThemeAreAppliedAndBadValuesFallBack) {
 }
 
 TEST_F(Opening, EscEndsTheProgramSavingTheSoundSettings) {
-    session.playerName = "bob";
-    showOpening();
+    showOpening("bob");
     QTest::keyClick(focused(), Qt::Key_Escape);
     EXPECT_FALSE(form1->isVisible());
     EXPECT_TRUE(ended);
@@ -524,8 +519,7 @@ TEST_F(Opening, EscEndsTheProgramSavingTheSoundSettings) {
 }
 
 TEST_F(Opening, LetterMTogglesTheIntroFromAnyControl) {
-    session.playerName = "bob";
-    showOpening();
+    showOpening("bob");
     ASSERT_TRUE(form1->introButton->isChecked());
     sound->calls.clear();
     QTest::keyClick(form1->enterButton, Qt::Key_M, Qt::NoModifier);
@@ -549,8 +543,7 @@ TEST_F(Opening, ThemeListShowsOnlyWholeThemes) {
     makeTheme("Granite", Qt::darkGray);
     makeTheme("Broken", Qt::red);
     QFile::remove(QString::fromStdString(programFolder() + "Broken/door7.bmp"));
-    session.playerName = "bob";
-    showOpening();
+    showOpening("bob");
     QStringList listed;
     for (int i = 0; i < form1->themeBox->count(); ++i)
         listed << form1->themeBox->itemText(i);
@@ -576,8 +569,7 @@ TEST_F(Opening, ThemeFolderNamedInLatin1IsListedChosenAndFoundAgain) {
     for (const std::string& file : groupFiles(PictureGroup::strips))
         std::ofstream(onDisk + file, std::ios::binary) << bmp;
 
-    session.playerName = "bob";
-    showOpening();
+    showOpening("bob");
     const int at = form1->themeBox->findText(shown);
     ASSERT_GT(at, 0);
     form1->themeBox->setCurrentIndex(at);
@@ -599,8 +591,7 @@ TEST_F(Opening, ThemeWithAPictureCutShortPreviewsTheBuiltInPictures) {
     makeTheme("Granite", Qt::darkGray);
     QFile cut(QString::fromStdString(programFolder() + "Granite/wall9.bmp"));
     ASSERT_TRUE(cut.resize(cut.size() - 10));
-    session.playerName = "bob";
-    showOpening();
+    showOpening("bob");
     form1->themeBox->setCurrentIndex(form1->themeBox->findText("Granite"));
     form1->chooseTheme();
     EXPECT_EQ(form1->previews[0]->pixmap().toImage(), form1->builtins[0]->pixmap().toImage());
@@ -612,8 +603,7 @@ TEST_F(Opening, ThemeThatLostAPictureIsResetOnEnter) {
     IniFile ini;
     ini.writeString("bob.Settings", "Theme", "Granite");
     ini.save(settingsPath());
-    session.playerName = "bob";
-    showOpening();
+    showOpening("bob");
     ASSERT_EQ(session.themeName, "Granite");
     const qint64 shown = form1->previews[3]->pixmap().cacheKey();
 
@@ -684,8 +674,7 @@ TEST_F(Opening, EnterOpensTheGameOnAFreshMazeAndTheGameComesBackHere) {
 }
 
 TEST_F(Opening, EveryLevelMakesAMazeOfItsSize) {
-    session.playerName = "bob";
-    showOpening();
+    showOpening("bob");
     for (int level : {2, 6}) {
         form1->levelButtons[level - 1]->click();
         EXPECT_TRUE(form1->levelLabel->text().contains(level == 2 ? "harder" : "Strongest"));
@@ -819,8 +808,7 @@ TEST_F(Opening, AMazeNumberPlaysForTheLastPlayerAndAsksOnlyWhenThereIsNone) {
 // "Enter" still draws its maze's state from the clock; the number shown makes that
 // very maze again.
 TEST_F(Opening, EnterDrawsFromTheClockAndShowsTheNumberThatMakesTheMazeAgain) {
-    session.playerName = "bob";
-    showOpening();
+    showOpening("bob");
     form1->levelButtons[1]->click();
     std::vector<MazeNumber> numbers;
     for (int game = 0; game < 2; ++game) {
@@ -842,8 +830,7 @@ TEST_F(Opening, EnterDrawsFromTheClockAndShowsTheNumberThatMakesTheMazeAgain) {
 // Keys typed at the opening screen after Enter, while the maze is made, and keys that
 // reach it while it is hidden behind the game: none of them acts.
 TEST_F(Opening, KeysTypedWhileTheMazeIsMadeReachNoWindow) {
-    session.playerName = "bob";
-    showOpening();
+    showOpening("bob");
     ASSERT_TRUE(form1->introButton->isChecked());
     QWidget* at = focused();
     for (const auto& [key, text] : {std::pair(Qt::Key_Return, ""), std::pair(Qt::Key_M, "m"),
