@@ -40,6 +40,19 @@ class Inspectors : public ::testing::Test {
         fs::remove_all(dir, ignored);
     }
 
+    /// The tool's refusal: status 1, err its one line, nothing printed; label names the case.
+    static void expectRefused(const ToolRun& r, const std::string& err, const std::string& label) {
+        EXPECT_EQ(r.status, 1) << label;
+        EXPECT_EQ(r.err, err) << label;
+        EXPECT_EQ(r.out, "") << label;
+    }
+    /// bytes with the one at `at` changed to value.
+    static std::vector<std::uint8_t> changed(std::vector<std::uint8_t> bytes, std::size_t at,
+                                             std::uint8_t value) {
+        bytes[at] = value;
+        return bytes;
+    }
+
     std::string write(const std::string& name, const std::vector<std::uint8_t>& bytes) {
         const fs::path p = dir / name;
         std::ofstream(p, std::ios::binary)
@@ -121,39 +134,31 @@ TEST_F(Inspectors, SavePrintsTheMazeNumberOnlyWhenTheGameKeptIt) {
 
 TEST_F(Inspectors, SaveRefusesWhatTheGameRefuses) {
     const std::vector<std::uint8_t> good = encodeSave(sample());
-    auto changed = [&good](std::size_t at, std::uint8_t value) {
-        std::vector<std::uint8_t> b = good;
-        b[at] = value;
-        return b;
-    };
     struct Case {
         std::string name;
         std::vector<std::uint8_t> bytes;
         std::string err;
     };
     const Case cases[] = {
-        {"sig.sav", changed(4, 'X'), "File Error: # is not a valid Quorvel Save File!\n"},
+        {"sig.sav", changed(good, 4, 'X'), "File Error: # is not a valid Quorvel Save File!\n"},
         {"empty.sav", {}, "File Error: # is not a valid Quorvel Save File!\n"},
-        {"size.sav", changed(16, 0xFF), "Data Error: # has is corrupt or has been altered!\n"},
-        {"row131.sav", changed(8, 131), "Data Error: # contains invalid data!\n"},
-        {"col131.sav", changed(12, 131), "Data Error: # contains invalid data!\n"},
+        {"size.sav", changed(good, 16, 0xFF),
+         "Data Error: # has is corrupt or has been altered!\n"},
+        {"row131.sav", changed(good, 8, 131), "Data Error: # contains invalid data!\n"},
+        {"col131.sav", changed(good, 12, 131), "Data Error: # contains invalid data!\n"},
         {"short.sav", std::vector<std::uint8_t>(good.begin(), good.begin() + 20000),
          "Data Error: # has is corrupt or has been altered!\n"},
-        {"facing.sav", changed(264, 9), "Data Error: # contains invalid data!\n"},
+        {"facing.sav", changed(good, 264, 9), "Data Error: # contains invalid data!\n"},
     };
     for (const Case& c : cases) {
         const std::string path = write(c.name, c.bytes);
         const ToolRun r = run("save " + path);
         std::string err = c.err;
         err.replace(err.find('#'), 1, path);
-        EXPECT_EQ(r.status, 1) << c.name;
-        EXPECT_EQ(r.err, err) << c.name;
-        EXPECT_EQ(r.out, "") << c.name;
+        expectRefused(r, err, c.name);
     }
     const std::string missing = (dir / "none.sav").string();
-    const ToolRun r = run("save " + missing);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "Load Error: Unable to read " + missing + "!\n");
+    expectRefused(run("save " + missing), "Load Error: Unable to read " + missing + "!\n", missing);
 
     EXPECT_EQ(run("save").status, 2);
     EXPECT_EQ(run("save a b").status, 2);
@@ -217,11 +222,6 @@ TEST_F(Inspectors, ScoresPrintAFileExactly) {
 
 TEST_F(Inspectors, ScoresRefuseWhatTheGameReplaces) {
     const std::vector<std::uint8_t> good(BestTimes().image().begin(), BestTimes().image().end());
-    auto changed = [&good](std::size_t at, std::uint8_t value) {
-        std::vector<std::uint8_t> b = good;
-        b[at] = value;
-        return b;
-    };
     const std::string notValid =
         " is not a valid Quorvel Score File! Defuault scores will be used!\n";
     const std::string corrupt = " is corrupt or has been altered!  Defuault scores will be used!\n";
@@ -231,24 +231,20 @@ TEST_F(Inspectors, ScoresRefuseWhatTheGameReplaces) {
         std::string title, text;
     };
     const Case cases[] = {
-        {"sig.his", changed(1, 'q'), "File Error", notValid},
+        {"sig.his", changed(good, 1, 'q'), "File Error", notValid},
         {"empty.his", {}, "File Error", notValid},
-        {"size.his", changed(16, 0xFF), "Data Error", corrupt},
+        {"size.his", changed(good, 16, 0xFF), "Data Error", corrupt},
         {"short.his", std::vector<std::uint8_t>(good.begin(), good.begin() + 300), "Data Error",
          corrupt},
     };
     for (const Case& c : cases) {
         const std::string path = write(c.name, c.bytes);
-        const ToolRun r = run("scores " + path);
-        EXPECT_EQ(r.status, 1) << c.name;
-        EXPECT_EQ(r.err, c.title + ": " + path + c.text) << c.name;
-        EXPECT_EQ(r.out, "") << c.name;
+        expectRefused(run("scores " + path), c.title + ": " + path + c.text, c.name);
     }
     const std::string missing = (dir / "none.his").string();
-    const ToolRun r = run("scores " + missing);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err,
-              "File Error: Unable to read " + missing + "!  Defuault scores will be used!\n");
+    expectRefused(run("scores " + missing),
+                  "File Error: Unable to read " + missing + "!  Defuault scores will be used!\n",
+                  missing);
     EXPECT_FALSE(fs::exists(missing));
 
     EXPECT_EQ(run("scores").status, 2);
@@ -273,14 +269,10 @@ TEST_F(Inspectors, WhatIsNoSavedGameOrTableIsRefusedAtOnce) {
     for (const std::string& path : {folder.string(), pipe.string(), std::string("/dev/zero"),
                                     std::string("/dev/urandom"), sparse.string()}) {
         for (const std::string& limit : {std::string(), std::string("ulimit -v 262144;")}) {
-            const ToolRun save = quorvel::test::runTool("save " + path, limit + " timeout 10");
-            EXPECT_EQ(save.status, 1) << path << limit;
-            EXPECT_EQ(save.err, "File Error: " + path + saveText) << path << limit;
-            EXPECT_EQ(save.out, "") << path << limit;
-            const ToolRun scores = quorvel::test::runTool("scores " + path, limit + " timeout 10");
-            EXPECT_EQ(scores.status, 1) << path << limit;
-            EXPECT_EQ(scores.err, "File Error: " + path + scoresText) << path << limit;
-            EXPECT_EQ(scores.out, "") << path << limit;
+            expectRefused(quorvel::test::runTool("save " + path, limit + " timeout 10"),
+                          "File Error: " + path + saveText, path + limit);
+            expectRefused(quorvel::test::runTool("scores " + path, limit + " timeout 10"),
+                          "File Error: " + path + scoresText, path + limit);
         }
     }
 }
