@@ -6,13 +6,12 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "game/run.h"
+#include "support/testfolder.h"
 
 namespace {
 
@@ -51,12 +50,8 @@ class MazeOptionTest : public ::testing::Test {
                                     wrapper + " " + QUORVEL_GAME + " " + args + " >" + outFile +
                                     " 2>" + errFile;
         const int status = std::system(command.c_str());
-        GameRun r;
-        r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        std::ifstream out(outFile), err(errFile);
-        r.out.assign(std::istreambuf_iterator<char>(out), std::istreambuf_iterator<char>());
-        r.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
-        return r;
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, quorvel::test::fileBytes(outFile),
+                quorvel::test::fileBytes(errFile)};
     }
 };
 
@@ -102,9 +97,7 @@ TEST_F(MazeOptionTest, AGoodNumberGetsPastTheCheck) {
     const GameRun r = run("--maze=6-4294967295 /Ubob", "QT_QPA_PLATFORM=offscreen", "timeout 3");
     EXPECT_EQ(r.err.find("maze number"), std::string::npos) << r.err;
     EXPECT_EQ(r.status, 124); // still playing when stopped
-    std::ifstream ini(home() / "quorvel3d.ini");
-    const std::string settings{std::istreambuf_iterator<char>(ini),
-                               std::istreambuf_iterator<char>()};
+    const std::string settings = quorvel::test::fileBytes((home() / "quorvel3d.ini").string());
     EXPECT_NE(settings.find("Player=bob"), std::string::npos) << settings;
 }
 
@@ -116,8 +109,7 @@ TEST_F(MazeOptionTest, ARunFileThatCannotBeReadIsOneLineAndStatusTwo) {
     std::vector<std::uint8_t> bytes = encodeRun(record);
     bytes[10] ^= 1;
     const fs::path damaged = dir / "damaged.run";
-    std::ofstream(damaged, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+    quorvel::test::putBytes(damaged, std::string(bytes.begin(), bytes.end()));
     const struct {
         fs::path file;
         std::string why;
