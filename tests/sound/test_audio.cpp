@@ -8,8 +8,6 @@
 #include <cstring>
 #include <thread>
 
-#include <QFile>
-
 #include "audiotest.h"
 #include "files/inifile.h"
 #include "files/programfolder.h"
@@ -20,6 +18,7 @@
 #include "sound/rmi.h"
 #include "sound/soundres.h"
 #include "support/diskfaults.h"
+#include "support/testfolder.h"
 
 namespace quorvel {
 namespace {
@@ -28,11 +27,6 @@ using namespace std::chrono_literals;
 using test::SoundFolder;
 using test::waitFor;
 using Clock = std::chrono::steady_clock;
-
-std::string readFile(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-}
 
 class Sound : public ::testing::Test {
   protected:
@@ -257,7 +251,7 @@ TEST_F(Sound, SwitchesAreStoredPerPlayerAndMissingKeysKeepTheCurrentValue) {
 TEST_F(Sound, TheBuiltInTuneIsWrittenOutAsRiffMidiAtStart) {
     std::string smf;
     ASSERT_TRUE(readResource("MUSIC", "MIDI", smf));
-    const std::string written = readFile(folder.home() + "music.rmi");
+    const std::string written = test::fileBytes(folder.home() + "music.rmi");
     EXPECT_EQ(written.substr(0, 4), "RIFF");
     EXPECT_EQ(written.substr(8, 8), "RMIDdata");
     EXPECT_EQ(midiFromBytes(written), smf);
@@ -269,9 +263,9 @@ TEST_F(Sound, TheBuiltInTuneIsWrittenOutAsRiffMidiAtStart) {
     folder.write("", "music.rmi", "scribbled over");
     audio.reset();
     audio = std::make_unique<Audio>();
-    EXPECT_EQ(readFile(folder.home() + "music.rmi"), "scribbled over");
+    EXPECT_EQ(test::fileBytes(folder.home() + "music.rmi"), "scribbled over");
     audio->start();
-    EXPECT_EQ(readFile(folder.home() + "music.rmi"), written);
+    EXPECT_EQ(test::fileBytes(folder.home() + "music.rmi"), written);
     using std::filesystem::perms;
     EXPECT_EQ(std::filesystem::status(folder.home() + "music.rmi").permissions() & perms::all,
               perms(0666));
@@ -293,7 +287,7 @@ TEST_F(Sound, TheTuneIsWrittenOnlyWhenItDiffersAndARefusedWriteKeepsTheOldFile) 
         audio = std::make_unique<Audio>();
         audio->start();
     }
-    EXPECT_EQ(readFile(path), "an older tune");
+    EXPECT_EQ(test::fileBytes(path), "an older tune");
     EXPECT_EQ(IniFile::load(installRecordPath()).readString("Tendrik.LastError", "Description", ""),
               "Unable to create Resource " + path);
 }
