@@ -125,6 +125,11 @@ class ControllerTest : public ScreenTest {
         newGame(1, 1234);
         ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() != nullptr; }));
     }
+    // A game, then a controller plugged in to play it.
+    void startGameWithPad() {
+        startGame();
+        plugIn();
+    }
     // What the program does with the pad as it is now, and with the keys that gives.
     void settle() {
         gamepad->poll();
@@ -165,8 +170,7 @@ class ControllerTest : public ScreenTest {
 };
 
 TEST_F(ControllerTest, APressStepsOnceAndAHeldDirectionDoesNotRepeat) {
-    startGame();
-    plugIn();
+    startGameWithPad();
     faceOpenCell();
     const auto start = place();
 
@@ -191,8 +195,7 @@ TEST_F(ControllerTest, APressStepsOnceAndAHeldDirectionDoesNotRepeat) {
 }
 
 TEST_F(ControllerTest, TheStickStepsOnceAndAgainOnlyAfterComingBackToTheCentre) {
-    startGame();
-    plugIn();
+    startGameWithPad();
     const int facing = maze().facing;
 
     pad->stick(30000, 0); // right: one turn
@@ -238,8 +241,7 @@ TEST_F(ControllerTest, AControllerPluggedInWhilePlayingPlaysAndStopsBeingReadWhe
     EXPECT_EQ(gamepad->controllerCount(), 0);
     EXPECT_FALSE(gamepad->polling()); // no controller: no timer at all
 
-    startGame();
-    plugIn();
+    startGameWithPad();
     EXPECT_TRUE(gamepad->polling());
     const int facing = maze().facing;
     tap(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
@@ -298,8 +300,7 @@ TEST_F(ControllerTest, ANewInputDeviceIsLookedForBrieflyAndOpenedAndOtherDevices
 }
 
 TEST_F(ControllerTest, ButtonsGiveTheGameScreensLetterKeys) {
-    startGame();
-    plugIn();
+    startGameWithPad();
     int stories = 0;
     QObject::connect(form.get(), &GameScreen::storyWanted, [&stories] { ++stories; });
 
@@ -328,8 +329,7 @@ TEST_F(ControllerTest, ButtonsGiveTheGameScreensLetterKeys) {
 }
 
 TEST_F(ControllerTest, StartAsksTheQuitQuestionAndBAnswersNoThenAYesAndBNotToSave) {
-    startGame();
-    plugIn();
+    startGameWithPad();
     QString asked;
     whenModal([&](QWidget* box) {
         asked = box->windowTitle();
@@ -391,8 +391,7 @@ TEST_F(ControllerTest, AIsTheDefaultButtonAndBCancelsInDialogs) {
 }
 
 TEST_F(ControllerTest, AHeldKeyWaitsWhileTheProgramIsBusy) {
-    startGame();
-    plugIn();
+    startGameWithPad();
     faceOpenCell();
     QApplication::setOverrideCursor(Qt::WaitCursor); // as while a maze is made
     tap(SDL_CONTROLLER_BUTTON_DPAD_UP);
@@ -408,8 +407,7 @@ TEST_F(ControllerTest, TheSettingsFileMovesActionsAndTheRobbedOnesTakeWhatTheirR
     ini.writeString("Controller", "Run", "x");
     ini.writeString("Controller", "Sounds", "a");
     ini.save(settingsPath());
-    startGame();
-    plugIn();
+    startGameWithPad();
     int stories = 0;
     QObject::connect(form.get(), &GameScreen::storyWanted, [&stories] { ++stories; });
     maze().set(maze().posRow, maze().posCol, cellBattery);
