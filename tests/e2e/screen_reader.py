@@ -161,15 +161,13 @@ def play(opening):
         if counters[what] is None:
             fail(f"no counter named {what}")
             return
-    check("food by name", "Food 100", counters["Food"].name)
-    check("gems by name", "Gems 0", counters["Gems"].name)
-    check("battery by name", "Battery 100%", counters["Battery"].name)
-    check("steps by name", "Steps 0", counters["Steps"].name)
+    for what, value, unit in [("Food", 100, ""), ("Gems", 0, ""), ("Battery", 100, "%"),
+                              ("Steps", 0, "")]:
+        check(f"{what.lower()} by name", f"{what} {value}{unit}", counters[what].name)
+        check(f"{what.lower()} by value", value, int(counters[what].queryValue().currentValue))
     check("the clock by name", True,
           re.fullmatch(r"Time in maze 0 days, 00:00:\d\d", counters["Time in maze"].name)
           is not None)
-    for what, value in [("Food", 100), ("Gems", 0), ("Battery", 100), ("Steps", 0)]:
-        check(f"{what.lower()} by value", value, int(counters[what].queryValue().currentValue))
     view = named(screen, pyatspi.ROLE_IMAGE, "View ahead")
     print(f"read: the view: {view.description}")
     check("the view in the words of spoken play", True,
