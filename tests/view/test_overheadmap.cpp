@@ -214,14 +214,11 @@ TEST_F(MapTest, HoverOffThePictureNamesNothing) {
     EXPECT_EQ(map.hoverText(125, 125, 250, 250, "A box", "cells"), "A wall");
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double huge = 1e300;
-    for (const auto& [x, y, w, h] : {std::array{nan, 5.0, 250.0, 250.0},
-                                     {5.0, nan, 250.0, 250.0},
-                                     {huge, 5.0, 250.0, 250.0},
-                                     {-huge, 5.0, 250.0, 250.0},
-                                     {5.0, 5.0, 1e-300, 250.0},
-                                     {250.0, 5.0, 250.0, 250.0},
-                                     {5.0, 5.0, nan, 250.0},
-                                     {5.0, 5.0, 250.0, -1.0}})
+    const std::array<double, 4> offThePicture[] = {
+        {nan, 5.0, 250.0, 250.0},   {5.0, nan, 250.0, 250.0},  {huge, 5.0, 250.0, 250.0},
+        {-huge, 5.0, 250.0, 250.0}, {5.0, 5.0, 1e-300, 250.0}, {250.0, 5.0, 250.0, 250.0},
+        {5.0, 5.0, nan, 250.0},     {5.0, 5.0, 250.0, -1.0}};
+    for (const auto& [x, y, w, h] : offThePicture)
         EXPECT_EQ(map.hoverText(x, y, w, h, "A box", "cells"), "") << x << "," << y << "," << w;
 }
 
