@@ -6,7 +6,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
 
@@ -33,19 +32,6 @@ ToolRun tool(const QStringList& args) {
 // A small picture as an image editor saves it.
 std::string picture() {
     return test::pictureFile("BMP", Qt::darkGreen, {4, 6}, QImage::Format_RGB888);
-}
-
-// A short wave file of silence: 16-bit mono PCM.
-std::string wave() {
-    auto u32 = [](std::uint32_t v) {
-        return std::string{char(v & 0xFF), char(v >> 8 & 0xFF), char(v >> 16 & 0xFF),
-                           char(v >> 24)};
-    };
-    const std::string format =
-        std::string("\1\0\1\0", 4) + u32(22050) + u32(44100) + std::string("\2\0\x10\0", 4);
-    const std::string data(4000, '\0');
-    const std::string body = "WAVEfmt " + u32(16) + format + "data" + u32(4000) + data;
-    return "RIFF" + u32(static_cast<std::uint32_t>(body.size())) + body;
 }
 
 class ToolTheme : public ::testing::Test {
@@ -108,7 +94,7 @@ TEST_F(ToolTheme, EachUnreadablePictureAndSoundHasItsOwnLineAndReason) {
     for (const std::string& file : groupFiles(PictureGroup::panel))
         write(file, good);
     write("west.bmp", good.substr(0, 20));
-    const std::string sound = wave();
+    const std::string sound = test::sndfileTone(SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050, 2000);
     write("walk.wav", sound);
     write("Food.WAV", sound.substr(0, sound.size() - 1000));
     write("box.wav", "");
