@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <optional>
 #include <sys/file.h>
 #include <sys/resource.h>
@@ -34,23 +35,25 @@ bool lockHeld(const std::string& path) {
     return held;
 }
 
-bool waitForLockFree(const std::string& path) {
+// True once holds() does, asked every 50 ms for ten seconds.
+bool within10s(const std::function<bool()>& holds) {
     for (int i = 0; i < 200; ++i) {
-        if (!lockHeld(path)) return true;
+        if (holds()) return true;
         QThread::msleep(50);
     }
     return false;
+}
+
+bool waitForLockFree(const std::string& path) {
+    return within10s([&] { return !lockHeld(path); });
 }
 
 // A copy has taken the guard once it has registered itself (the registry is
 // written after the guard is taken). Probing the lock itself could make the
 // starting copy believe another one runs.
 bool waitForRegistry(const test::TestFolder& folder) {
-    for (int i = 0; i < 200; ++i) {
-        if (QFile::exists(QString::fromStdString(folder.config() + "Tendrik.ini"))) return true;
-        QThread::msleep(50);
-    }
-    return false;
+    return within10s(
+        [&] { return QFile::exists(QString::fromStdString(folder.config() + "Tendrik.ini")); });
 }
 
 // Starts the game on the folder's files. runtime: its XDG_RUNTIME_DIR, none when
@@ -152,12 +155,7 @@ TEST(SingleInstance, SecondCopyOfTheGameEndsAtOnceAndACrashedCopyBlocksNothing) 
     ASSERT_TRUE(waitForRegistry(folder)) << "the first copy never came up";
     EXPECT_TRUE(lockHeld(lock));
 
-    QProcess* second = startGame(folder, &owner);
-    ASSERT_TRUE(second->waitForFinished(10000)) << "the second copy kept running";
-    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second->exitCode(), 0);
-    EXPECT_TRUE(second->readAllStandardOutput().isEmpty());
-    EXPECT_EQ(first->state(), QProcess::Running);
+    EXPECT_TRUE(secondCopyEndsAtOnce(first, startGame(folder, &owner)));
 
     first->kill(); // dies without any clean-up
     ASSERT_TRUE(first->waitForFinished(10000));
@@ -169,8 +167,7 @@ TEST(SingleInstance, SecondCopyOfTheGameEndsAtOnceAndACrashedCopyBlocksNothing) 
     EXPECT_TRUE(waitForRegistry(folder)) << "a crashed copy blocked the next start";
     EXPECT_FALSE(third->waitForFinished(300));
     EXPECT_TRUE(lockHeld(lock));
-    third->kill();
-    third->waitForFinished(10000);
+    endCopy(third);
 }
 
 // Where no lock file can be made in the program folder, the runtime folder's lock or
