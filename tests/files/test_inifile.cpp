@@ -7,8 +7,6 @@
 
 using quorvel::IniFile;
 
-namespace {} // namespace
-
 TEST(IniFile, NamesAreComparedWithoutRegardToCase) {
     IniFile ini = IniFile::parse("[Bob.Settings]\nSkill=4\n[\xC3\x84rger.Settings]\nTheme=Ice\n");
     EXPECT_EQ(ini.readInteger("BOB.SETTINGS", "skill", 2), 4);

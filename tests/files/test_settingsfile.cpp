@@ -12,8 +12,6 @@
 using namespace quorvel;
 namespace fs = std::filesystem;
 
-namespace {} // namespace
-
 TEST(SettingsFile, FirstRunWritesPlayerAndLevelAndTheme) {
     test::TestFolder folder;
     EXPECT_EQ(loadPlayer(), "");

@@ -1,4 +1,3 @@
-
 #include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLabel>
