@@ -5,9 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <deque>
 #include <functional>
-#include <map>
 
 #include "fakehost.h"
 #include "game/clock.h"
@@ -16,6 +14,7 @@
 #include "game/runplayer.h"
 #include "game/savefile.h"
 #include "support/runbytes.h"
+#include "support/shortestway.h"
 
 namespace quorvel {
 namespace {
@@ -73,21 +72,10 @@ class Walker {
     int firstDirection() const {
         const Maze& m = m_game.maze();
         if (m.here() == cellExit) return 3;
-        static constexpr int dr[5] = {0, 0, 1, 0, -1}, dc[5] = {0, -1, 0, 1, 0};
-        std::map<std::pair<int, int>, int> first;
-        std::deque<std::pair<int, int>> queue{{m.posRow, m.posCol}};
-        first[{m.posRow, m.posCol}] = 0;
-        while (!queue.empty()) {
-            const auto [r, c] = queue.front();
-            queue.pop_front();
-            if (m.at(r, c) == cellExit) return first[{r, c}];
-            for (int f = 1; f <= 4; ++f) {
-                const std::pair<int, int> next{r + dr[f], c + dc[f]};
-                if (isWall(m.at(next.first, next.second)) || first.count(next)) continue;
-                first[next] = first[{r, c}] == 0 ? f : first[{r, c}];
-                queue.push_back(next);
-            }
-        }
+        const auto way = test::pathToExit(m);
+        for (int f = 1; f <= 4 && !way.empty(); ++f)
+            if (std::pair(m.posRow + aheadStep(f).dr, m.posCol + aheadStep(f).dc) == way[0])
+                return f;
         return 0;
     }
 };

@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QTest>
 #include <QToolButton>
-#include <queue>
 
 #include "game/generator.h"
 #include "play/gamesession.h"
@@ -17,40 +16,12 @@
 #include "screens/gamewiring.h"
 #include "screens/mapwindow.h"
 #include "support/modal.h"
+#include "support/shortestway.h"
 #include "support/testapp.h"
 #include "support/testfolder.h"
 #include "widgets/dialogs.h"
 
 namespace quorvel::test {
-
-// The cells from the start to the exit, found over walkable cells.
-inline std::vector<std::pair<int, int>> pathToExit(const Maze& m) {
-    std::vector<int> from(gridCells, -1);
-    std::queue<int> todo;
-    const int start = m.posRow * gridSize + m.posCol;
-    from[start] = start;
-    todo.push(start);
-    int exit = -1;
-    while (!todo.empty()) {
-        const int at = todo.front();
-        todo.pop();
-        if (m.grid[at] == cellExit) {
-            exit = at;
-            break;
-        }
-        for (int f = 1; f <= 4; ++f) {
-            const Step s = aheadStep(f);
-            const int r = at / gridSize + s.dr, c = at % gridSize + s.dc;
-            if (!Maze::inside(r, c) || isWall(m.at(r, c)) || from[r * gridSize + c] >= 0) continue;
-            from[r * gridSize + c] = at;
-            todo.push(r * gridSize + c);
-        }
-    }
-    std::vector<std::pair<int, int>> path;
-    for (int at = exit; at != start; at = from[at])
-        path.insert(path.begin(), {at / gridSize, at % gridSize});
-    return path;
-}
 
 // A button of the map window by its name.
 inline QToolButton* button(MapWindow& map, const char* name) {

@@ -57,6 +57,7 @@
 #include "screens/storywindow.h"
 #include "sound/audio.h"
 #include "support/recordingspeaker.h"
+#include "support/shortestway.h"
 #include "support/testfolder.h"
 #include "widgets/messagedialog.h"
 #include "widgets/widecombobox.h"
@@ -162,39 +163,12 @@ std::uint64_t fnv(std::uint64_t h, std::string_view s) {
 // the nearest food box when hungry), or turns him to face out when he stands on the
 // exit; 0 when there is no way.
 int guidedArrow(const Maze& m, bool wantFood) {
-    const int n = m.mazeSize;
     if (m.here() == cellExit) return m.facing == 4 ? Qt::Key_Left : Qt::Key_Right;
-    static std::array<int, gridCells> from;
-    from.fill(-1);
-    std::vector<int> queue;
-    queue.reserve(gridCells);
-    const int start = m.posRow * gridSize + m.posCol;
-    from[static_cast<std::size_t>(start)] = start;
-    queue.push_back(start);
-    int goal = -1;
-    for (std::size_t i = 0; i < queue.size() && goal < 0; ++i) {
-        const int cell = queue[i];
-        const int r = cell / gridSize, c = cell % gridSize;
-        for (int d = 1; d <= 4; ++d) {
-            const Step s = aheadStep(d);
-            const int nr = r + s.dr, nc = c + s.dc;
-            if (nr < 0 || nc < 0 || nr > n || nc > n || isWall(m.at(nr, nc))) continue;
-            const int next = nr * gridSize + nc;
-            if (from[static_cast<std::size_t>(next)] >= 0) continue;
-            from[static_cast<std::size_t>(next)] = cell;
-            const CellCode code = m.at(nr, nc);
-            if (code == cellExit || (wantFood && code == cellFood)) {
-                goal = next;
-                break;
-            }
-            queue.push_back(next);
-        }
-    }
-    if (goal < 0) return 0;
-    int first = goal;
-    while (from[static_cast<std::size_t>(first)] != start)
-        first = from[static_cast<std::size_t>(first)];
-    const Step want{first / gridSize - m.posRow, first % gridSize - m.posCol};
+    const auto way = test::shortestWay(m, [wantFood](CellCode code) {
+        return code == cellExit || (wantFood && code == cellFood);
+    });
+    if (way.empty()) return 0;
+    const Step want{way[0].first - m.posRow, way[0].second - m.posCol};
     const Step ahead = aheadStep(m.facing);
     if (want.dr == ahead.dr && want.dc == ahead.dc) return Qt::Key_Up;
     if (want.dr == -ahead.dr && want.dc == -ahead.dc) return Qt::Key_Down;
