@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <thread>
 #include <utility>
@@ -18,6 +17,7 @@
 #include "sound/audio.h"
 #include "sound/wavefile.h"
 #include "support/sndfilewaves.h"
+#include "support/testfolder.h"
 
 namespace quorvel {
 namespace {
@@ -60,7 +60,6 @@ TEST(RealAudio, ABuiltInSoundAThemesGsmWaveAndTheTuneComeOutLoudAndClear) {
     // The Windows sound recorder's GSM 6.10, which SDL cannot read: libsndfile does.
     const std::string gsm = folder.write(
         "Recorded", "walk.wav", test::sndfileTone(SF_FORMAT_WAV | SF_FORMAT_GSM610, 8000, 4480));
-    std::string bytes;
     std::size_t soundFrom = 0, soundTo = 0, gsmTo = 0, musicFrom = 0;
     {
         Audio audio;
@@ -82,8 +81,7 @@ TEST(RealAudio, ABuiltInSoundAThemesGsmWaveAndTheTuneComeOutLoudAndClear) {
         std::this_thread::sleep_for(2500ms);
         EXPECT_TRUE(audio.musicSounding());
     }
-    std::ifstream in(out, std::ios::binary);
-    bytes.assign(std::istreambuf_iterator<char>(in), {});
+    const std::string bytes = test::fileBytes(out);
     ASSERT_GT(bytes.size(), musicFrom);
 
     const Level sound = measure(bytes, soundFrom, soundTo);
@@ -151,8 +149,7 @@ TEST(RealAudio, CuesSoundOnTheirSideBesideTheStepSoundAndNotAtAllWhenOff) {
     EXPECT_TRUE(test::waitFor([&] { return audio.lastSound() == ":/WAVE/HINT"; }));
     audio.stopSound();
 
-    std::ifstream in(out, std::ios::binary);
-    const std::string bytes(std::istreambuf_iterator<char>(in), {});
+    const std::string bytes = test::fileBytes(out);
     const auto energy = [&](std::pair<std::size_t, std::size_t> span) {
         return sideEnergy(bytes, span.first, span.second);
     };
