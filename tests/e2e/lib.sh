@@ -550,15 +550,17 @@ open(sys.argv[1], "wb").write(table)
 PY
 }
 
-# e2e_walk TAPS: walks a way in the game screen, R a right turn and U a step each.
+# e2e_walk TAPS: walks a way in the game screen, R a right turn and U a step each, each
+# typed by e2e_tap KEY (on the game window; a Wayland test types it on its desktop).
 e2e_walk() {
     local i key
     for ((i = 0; i < ${#1}; i++)); do
         [ "${1:i:1}" = R ] && key=Right || key=Up
-        e2e_key "$E2E_GAME_WINDOW" "$key"
+        e2e_tap "$key"
         e2e_settle 0.15
     done
 }
+e2e_tap() { e2e_key "$E2E_GAME_WINDOW" "$1"; }
 
 e2e_saved() {
     "$E2E_TOOL" save "$QUORVEL3D_HOME/Saved Games/$E2E_PLAYER$1.sav" | awk -F'\t' -v k="$2" '$1 == k {print $2}'

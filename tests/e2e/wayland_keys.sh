@@ -23,14 +23,8 @@ e2e_new_home ann
 read -r taps walked < <("$E2E_TOOL" maze --level 1 --seed 1234 | awk -f "$(dirname "$0")/ways.awk" -f "$(dirname "$0")/way_out.awk")
 [ -n "${taps:-}" ] || { e2e_fail "no way out of maze 1-1234"; e2e_done; }
 third=$((${#taps} / 3))
-# walk TAPS: R turns right, U steps, each a press and a release of its arrow.
-walk() {
-    local i
-    for ((i = 0; i < ${#1}; i++)); do
-        if [ "${1:i:1}" = R ]; then e2e_wayland_key Right; else e2e_wayland_key Up; fi
-        e2e_settle 0.15
-    done
-}
+# A walk's taps (R turns right, U steps) each a press and a release of its arrow.
+e2e_tap() { e2e_wayland_key "$1"; }
 steps() {
     local u="${1//R/}"
     echo "${#u}"
@@ -54,7 +48,7 @@ game_surface() {
 e2e_wayland_game --maze 1-1234
 e2e_wayland_wait "Quorvel Map" 1 30 || { e2e_fail "the game did not open"; e2e_done; }
 e2e_settle 1
-walk "${taps:0:third}"
+e2e_walk "${taps:0:third}"
 
 # The map closed (sway by its command, GNOME by Alt+F4 on the map, which has the
 # keyboard) and opened again with W.
@@ -69,7 +63,7 @@ e2e_wayland_wait "Quorvel Map" 2 10 || e2e_fail "W did not open the map again"
 e2e_settle 1
 # GNOME gives the game screen the keyboard back when it asks (xdg-activation).
 [ "$E2E_COMPOSITOR" = mutter ] && e2e_check "the keyboard is back on the game screen" "$(game_surface)" "$(keyboard_on)"
-walk "${taps:third:third}"
+e2e_walk "${taps:third:third}"
 
 e2e_wayland_key alt+q
 e2e_wayland_wait "Quit game?" 1 || { e2e_fail "Alt+Q asked nothing"; e2e_done; }
@@ -86,7 +80,7 @@ e2e_settle 1 # the opening screen's setup runs once it has appeared
 e2e_wayland_key alt+1
 e2e_wayland_wait "Quorvel Map" 3 30 || { e2e_fail "Alt+1 did not load the saved game"; e2e_done; }
 e2e_settle 1
-walk "${taps:2*third}"
+e2e_walk "${taps:2*third}"
 # Maze 1-1234 walked in seconds beats the built-in best times of level 1.
 e2e_wayland_wait "Winner! (New Best Time)" 1 10 || { e2e_fail "no win"; e2e_done; }
 IFS=$'\t' read -r _ _ name _ _ _ steps _ < <("$E2E_TOOL" scores "$QUORVEL3D_HOME/quorvel3d.his" | head -n 1)
