@@ -14,6 +14,7 @@
 
 #include "game/random.h"
 #include "screens/messagepanel.h"
+#include "support/testfolder.h"
 #include "theme/messages.h"
 #include "theme/theme.h"
 
@@ -125,7 +126,8 @@ TEST_F(Panel, LongLinesEndInAnEllipsisAndShowWhollyInTheirTooltip) {
         if (w->objectName() == "qtooltip_label" && w->isVisible()) shown = w;
     ASSERT_NE(shown, nullptr);
     EXPECT_TRUE(area.contains(shown->geometry()));
-    EXPECT_FALSE(label("lblmessagecurrent")->toolTip().contains(QChar::Nbsp)); // breaks between words
+    EXPECT_FALSE(
+        label("lblmessagecurrent")->toolTip().contains(QChar::Nbsp)); // breaks between words
     EXPECT_LE(shown->width(), shown->fontMetrics().averageCharWidth() * 90);
     QToolTip::hideText(); // the tip goes a moment later, and with it its timer
     EXPECT_TRUE(QTest::qWaitFor([&shown] { return shown.isNull(); }, 5000));
@@ -237,10 +239,7 @@ TEST_F(Panel, ThemePicturesOnlyWithTheWholePanelSet) {
               builtinIndicatorPicture(false).convertToFormat(panel.indicatorPicture().format()));
 
     green.save(QString::fromStdString(folder + "west.bmp"), "BMP");
-    QFile damaged(QString::fromStdString(folder + "critical.bmp"));
-    damaged.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    damaged.write("BM not really");
-    damaged.close();
+    test::putBytes(folder + "critical.bmp", "BM not really");
     panel.loadIndicatorPictures(folder);
     panel.showGameMessage("standard", Colour::white, MessageLevel::standard);
     EXPECT_EQ(panel.indicatorPicture().pixelColor(50, 25), QColor(Qt::green));
