@@ -3,6 +3,7 @@
 
 #include <bit>
 #include <filesystem>
+#include <functional>
 
 #include <QDir>
 #include <QFile>
@@ -57,16 +58,18 @@ std::string lastLoggedError() {
     return IniFile::load(installRecordPath()).readString("Tendrik.LastError", "Description", "");
 }
 
-// Answers the next dialog with a key and keeps its title and text.
+// Answers the next dialog with a key and keeps its title and text; then, still inside
+// that dialog's turn, does what comes next (such as answering the dialog after it).
 struct Dialog {
     QString title, text;
     std::string said() const { return (title + ": " + text).toStdString(); }
 };
-void answer(Dialog& seen, char key) {
-    whenModal([&seen, key](QWidget* box) {
+void answer(Dialog& seen, char key, std::function<void()> then = {}) {
+    whenModal([&seen, key, then](QWidget* box) {
         seen.title = box->windowTitle();
         if (auto* label = box->findChild<QLabel*>("Label1")) seen.text = label->text();
         QTest::keyClick(box, key);
+        if (then) then();
     });
 }
 
@@ -248,9 +251,7 @@ TEST_F(RecordsTest, AGameThatCannotBeSavedIsNotThrownAway) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     Dialog question, offer, error;
-    whenModal([&](QWidget* box) {
-        question.title = box->windowTitle();
-        QTest::keyClick(box, 'y');
+    answer(question, 'y', [&] {
         whenModal([&](QWidget*) {
             end->yesButton->click();
             answer(error, '\r');
@@ -294,11 +295,7 @@ TEST_F(SavePairTest, WhenTheMapFileIsRefusedTheOldSavedGameStaysWithIt) {
     // record would fit under the limit, the map file does not.
     saveThenPlayOn(6);
     Dialog replace, error;
-    whenModal([&](QWidget* box) {
-        replace.title = box->windowTitle();
-        QTest::keyClick(box, 'y');
-        answer(error, '\r');
-    });
+    answer(replace, 'y', [&] { answer(error, '\r'); });
     bool saved = true;
     {
         FileSizeLimit limit(40000);
@@ -314,16 +311,10 @@ TEST_F(SavePairTest, WhenTheRecordIsRefusedTheQuitIsCalledOffAndTheOldPairStays)
     // At level 1 the map file (1954 bytes) fits under the limit, the record does not.
     saveThenPlayOn(1);
     Dialog question, replace, error;
-    whenModal([&](QWidget* box) {
-        question.title = box->windowTitle();
-        QTest::keyClick(box, 'y');
+    answer(question, 'y', [&] {
         whenModal([&](QWidget*) {
             end->yesButton->click();
-            whenModal([&](QWidget* box) {
-                replace.title = box->windowTitle();
-                QTest::keyClick(box, 'y');
-                answer(error, '\r');
-            });
+            answer(replace, 'y', [&] { answer(error, '\r'); });
         });
     });
     {
