@@ -136,6 +136,11 @@ class ControllerTest : public ScreenTest {
         for (int i = 0; i < 8; ++i)
             QCoreApplication::processEvents();
     }
+    // The stick pushed to (x, y), and what the program does with it.
+    void stick(int x, int y) {
+        pad->stick(x, y);
+        settle();
+    }
     void press(SDL_GameControllerButton button) {
         pad->set(button, true);
         settle();
@@ -198,38 +203,28 @@ TEST_F(ControllerTest, TheStickStepsOnceAndAgainOnlyAfterComingBackToTheCentre) 
     startGameWithPad();
     const int facing = maze().facing;
 
-    pad->stick(30000, 0); // right: one turn
-    settle();
+    stick(30000, 0); // right: one turn
     EXPECT_EQ(maze().facing, rightOf(facing));
-    pad->stick(15000, 0); // eased off, but not back in the centre
-    settle();
-    pad->stick(32767, 0);
-    settle();
+    stick(15000, 0); // eased off, but not back in the centre
+    stick(32767, 0);
     EXPECT_EQ(maze().facing, rightOf(facing));
-    pad->stick(0, 32767); // swung round to down without the centre: still nothing
-    settle();
+    stick(0, 32767); // swung round to down without the centre: still nothing
     EXPECT_EQ(maze().facing, rightOf(facing));
-    pad->stick(5000, 5000); // the centre
-    settle();
-    pad->stick(-32768, 0);
-    settle();
+    stick(5000, 5000); // the centre
+    stick(-32768, 0);
     EXPECT_EQ(maze().facing, facing);
 
     // A small wobble around the centre never counts.
-    pad->stick(0, 0);
-    settle();
+    stick(0, 0);
     const int steps = state().stepCount;
-    for (const int y : {-12000, 3000, -19000, 0}) {
-        pad->stick(0, y);
-        settle();
-    }
+    for (const int y : {-12000, 3000, -19000, 0})
+        stick(0, y);
     EXPECT_EQ(state().stepCount, steps);
     EXPECT_EQ(maze().facing, facing);
 
     // Up walks; held, it walks no further.
     faceOpenCell();
-    pad->stick(0, -32768);
-    settle();
+    stick(0, -32768);
     QTest::qWait(5 * Gamepad::pollInterval);
     settle();
     EXPECT_EQ(state().stepCount, steps + 1);
