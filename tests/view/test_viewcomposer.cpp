@@ -43,6 +43,16 @@ class Composition : public ::testing::Test {
     }
     FlatTheme theme;
     ViewComposer composer;
+
+    /// The view of a wall ahead with the open and the closed boxes laid on it.
+    const QImage& boxes(std::array<bool, 3> open, std::array<bool, 3> closed) {
+        ViewPlan p = plan(wallAhead);
+        p.openBox = open;
+        p.closedBox = closed;
+        composer.drawMaze(p);
+        composer.drawBox(p);
+        return composer.mazeImage();
+    }
 };
 
 TEST_F(Composition, NormalViewPaintsEachStripAcrossItsWholePlace) {
@@ -109,41 +119,26 @@ TEST_F(Composition, NothingIsShownUntilShowview) {
 }
 
 TEST_F(Composition, BoxesLieAtTheirPlacesAndTheKeyColourIsLeftOut) {
-    ViewPlan p = plan(wallAhead);
-    p.closedBox = {true, false, false};
-    composer.drawMaze(p);
-    composer.drawBox(p);
-    const QImage& v = composer.mazeImage();
+    const QImage& v = boxes({}, {true, false, false});
     EXPECT_EQ(pixel(v, 91, 174), QColor(100, 100, 0)); // inside box 1 at (90, 173)
     EXPECT_EQ(pixel(v, 148, 231), QColor(100, 100, 0));
     EXPECT_EQ(pixel(v, 90, 173), stripColour(25)); // the key frame
     EXPECT_EQ(pixel(v, 149, 232), stripColour(32));
     EXPECT_EQ(pixel(v, 89, 200), stripColour(25));
 
-    ViewPlan far = plan(wallAhead);
-    far.openBox = {false, true, true};
-    composer.drawMaze(far);
-    composer.drawBox(far);
-    EXPECT_EQ(pixel(composer.mazeImage(), 102, 135), QColor(200, 200, 40)); // (101, 134)
-    EXPECT_EQ(pixel(composer.mazeImage(), 111, 118), QColor(200, 200, 80)); // (110, 117)
+    const QImage& far = boxes({false, true, true}, {});
+    EXPECT_EQ(pixel(far, 102, 135), QColor(200, 200, 40)); // (101, 134)
+    EXPECT_EQ(pixel(far, 111, 118), QColor(200, 200, 80)); // (110, 117)
 }
 
 TEST_F(Composition, LaterBoxesInTheOrderWinWhereTheyOverlap) {
     // Box 3 (rows 117..136) and box 2 (rows 134..173) overlap in row 135 inside their
-    // key frames.
-    ViewPlan p = plan(wallAhead);
-    p.openBox = {false, false, true};   // rows 117..136
-    p.closedBox = {false, true, false}; // rows 134..173, laid after open box 3
-    composer.drawMaze(p);
-    composer.drawBox(p);
-    EXPECT_EQ(pixel(composer.mazeImage(), 120, 135), QColor(100, 100, 40));
-
-    ViewPlan q = plan(wallAhead);
-    q.openBox = {false, true, false};   // laid first
-    q.closedBox = {false, false, true}; // laid last, over it
-    composer.drawMaze(q);
-    composer.drawBox(q);
-    EXPECT_EQ(pixel(composer.mazeImage(), 120, 135), QColor(100, 100, 80));
+    // key frames. Open box 3, then closed box 2 laid after it:
+    EXPECT_EQ(pixel(boxes({false, false, true}, {false, true, false}), 120, 135),
+              QColor(100, 100, 40));
+    // Open box 2 laid first, closed box 3 laid last, over it.
+    EXPECT_EQ(pixel(boxes({false, true, false}, {false, false, true}), 120, 135),
+              QColor(100, 100, 80));
 }
 
 TEST_F(Composition, WallMapLiesAt40And67) {
