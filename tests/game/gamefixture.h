@@ -13,6 +13,9 @@
 
 namespace quorvel::testing {
 
+/// Calls made of the recording host, in their order.
+using Calls = std::vector<std::string>;
+
 /// Draws a maze from text rows: '#' wall, 'X' the wall map, '.' floor, '-' path,
 /// 'E' exit, '+' opened box, 'S' start; any other character is its own cell code
 /// ('a' food, 'k' battery, '@' food trap, 'A' gem trap, 'h' 5-point gem, ...).

@@ -5,8 +5,6 @@
 namespace quorvel::testing {
 namespace {
 
-using Calls = std::vector<std::string>;
-
 // A corridor along row 2 to the exit at (2, 20), the level 1 maze's last column.
 std::vector<std::string> toExit() {
     std::vector<std::string> rows(21, std::string(22, '#'));

@@ -5,8 +5,6 @@
 namespace quorvel::testing {
 namespace {
 
-using Calls = std::vector<std::string>;
-
 // The player starts at (1, 1) facing 3 and the item to test lies at (1, 2).
 std::vector<std::string> withItem(char item) {
     return {"#####", std::string("#S") + item + "-#", "#####"};

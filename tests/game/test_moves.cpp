@@ -5,8 +5,6 @@
 namespace quorvel::testing {
 namespace {
 
-using Calls = std::vector<std::string>;
-
 const std::vector<std::string> corridor = {
     "##########",
     "#S......-#",
