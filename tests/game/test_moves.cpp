@@ -56,26 +56,24 @@ TEST_F(GameTest, WalkingIntoAWallChangesNothingButSaysSo) {
 }
 
 TEST_F(GameTest, HungerAndStarvingWarningsReplaceTheStepAndWallSounds) {
-    start(corridor, 1, 1, 1);
-    state().foodLevel = 24;
-    game.stepForward(); // blocked while starving: only the warning
+    // A new start at (1, 1) facing the wall (1) or the corridor (3), then a step forward.
+    const auto stepWith = [this](int food, int facing) {
+        start(corridor, 1, 1, facing);
+        state().foodLevel = food;
+        game.stepForward();
+    };
+    stepWith(24, 1); // blocked while starving: only the warning
     EXPECT_EQ(host.calls, (Calls{"sound starving/warning 0"}));
 
-    start(corridor, 1, 1, 1);
-    state().foodLevel = 50;
-    game.stepForward(); // blocked at exactly 50
+    stepWith(50, 1); // blocked at exactly 50
     EXPECT_EQ(host.calls, (Calls{"sound hungry/warning 1"}));
 
-    start(corridor, 1, 1, 3);
-    state().foodLevel = 51;
-    game.stepForward();
+    stepWith(51, 3);
     EXPECT_EQ(state().foodLevel, 50);
     EXPECT_EQ(host.only("post"), (Calls{"post hungry aqua 2"}));
     EXPECT_EQ(host.only("sound"), (Calls{"sound hungry/warning 1"}));
 
-    start(corridor, 1, 1, 3);
-    state().foodLevel = 25;
-    game.stepForward();
+    stepWith(25, 3);
     game.stepForward();
     EXPECT_EQ(host.only("post"), (Calls{"post starving yellow 2", "post starving yellow 2"}));
     EXPECT_EQ(host.only("sound"), (Calls{"sound starving/warning 0", "sound starving/warning 0"}));
