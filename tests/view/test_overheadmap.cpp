@@ -94,12 +94,11 @@ TEST_F(MapTest, TheGpsMarkBlinksAndTheLabelsShowTheTurnedPosition) {
     EXPECT_EQ(turned.labelX(), "X: 17"); // M - col = 24 - 7
     EXPECT_EQ(turned.labelY(), "Y: 0");
     const auto mark = [&] { return turned.picture().pixel(turned.mapX(2, 9), turned.mapY(2, 9)); };
-    turned.blink();
-    EXPECT_EQ(mark(), navy);
-    turned.blink();
-    EXPECT_EQ(mark(), yellow);
-    turned.blink();
-    EXPECT_EQ(mark(), navy);
+    int blinks = 0;
+    for (const MapColour shown : {navy, yellow, navy}) {
+        turned.blink();
+        EXPECT_EQ(mark(), shown) << "blink " << ++blinks;
+    }
     // Moving on stops the blink until the new mark is painted, and the old place goes dark.
     turned.updateMapPosition(0, 8, false, false);
     EXPECT_EQ(mark(), black);
