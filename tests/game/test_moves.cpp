@@ -68,10 +68,17 @@ TEST_F(GameTest, HungerAndStarvingWarningsReplaceTheStepAndWallSounds) {
     stepWith(50, 1); // blocked at exactly 50
     EXPECT_EQ(host.calls, (Calls{"sound hungry/warning 1"}));
 
+    stepWith(25, 1); // blocked at exactly 25: not starving yet, the wall's own sound
+    EXPECT_EQ(host.calls, (Calls{"sound blocked/ 0", "post blocked white 0"}));
+
     stepWith(51, 3);
     EXPECT_EQ(state().foodLevel, 50);
     EXPECT_EQ(host.only("post"), (Calls{"post hungry aqua 2"}));
     EXPECT_EQ(host.only("sound"), (Calls{"sound hungry/warning 1"}));
+
+    stepWith(26, 3); // a step down to exactly 25 still sounds as a step
+    EXPECT_TRUE(host.only("post").empty());
+    EXPECT_EQ(host.only("sound"), (Calls{"sound walk/walk 0"}));
 
     stepWith(25, 3);
     game.stepForward();
