@@ -250,7 +250,7 @@ TEST_F(RecordsTest, AGameThatCannotBeSavedIsNotThrownAway) {
     QFile blocker(QString::fromStdString(folder.home() + "Saved Games"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    Dialog question, offer, error;
+    Dialog question, error;
     answer(question, 'y', [&] {
         whenModal([&](QWidget*) {
             end->yesButton->click();
@@ -258,6 +258,7 @@ TEST_F(RecordsTest, AGameThatCannotBeSavedIsNotThrownAway) {
         });
     });
     parts(form).quitButton->click();
+    EXPECT_EQ(question.title.toStdString(), "Quit game?");
     EXPECT_EQ(error.title.toStdString(), "Error");
     EXPECT_EQ(error.text.toStdString(), "Unable to create Saved Game folder!");
     EXPECT_TRUE(form->isVisible());
