@@ -173,6 +173,11 @@ class Listener:
         self.map[plus(self.at, self.heading)] = "wall"
 
 
+def says_view(text):
+    """True when the text says something of the way ahead or the sides."""
+    return Listener().hear([text])
+
+
 def start_game():
     """From the opening screen, as Orca reads it when it shows: the easiest level, then
     Enter. Returns the player's fresh map of the new maze."""
@@ -207,8 +212,7 @@ def main():
         key(k)
         # Every key is answered (a busy machine may take seconds); a step into a wall
         # that was not heard of says nothing of the way ahead.
-        words = new_words(10, lambda t: listener.hear_view_probe(t) or "Winner" in t
-                          or "You Lose" in t)
+        words = new_words(10, lambda t: says_view(t) or "Winner" in t or "You Lose" in t)
         print(f"{action + 1}: {k} -> {words}")
         if any("Winner" in t for t in words):
             print(f"ok: won by Orca's words in {action + 1} keys: {words}")
@@ -224,12 +228,6 @@ def main():
     print(f"FAILED: not won in {ALLOWED} keys")
     return 1
 
-
-def hear_view_probe(self, text):
-    return Listener().hear([text])
-
-
-Listener.hear_view_probe = hear_view_probe
 
 if __name__ == "__main__":
     sys.exit(main())
